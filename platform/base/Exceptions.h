@@ -40,6 +40,7 @@ PELLADRIN_EXCEPTION(EFCreateError, EStreamError)
 PELLADRIN_EXCEPTION(EReadError, EStreamError)
 PELLADRIN_EXCEPTION(EWriteError, EStreamError)
 PELLADRIN_EXCEPTION(EThread, Exception)
+PELLADRIN_EXCEPTION(EIniFileException, Exception)
 
 #undef PELLADRIN_EXCEPTION
 
