@@ -18,7 +18,7 @@ build-asan: deps
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 
 run: build
-	$(BUILD)/pelladrin
+	$(BUILD)/app/pelladrin
 
 # Every test, once in the release build and once under AddressSanitizer and
 # UndefinedBehaviorSanitizer, so memory faults fail the run.

@@ -1,0 +1,159 @@
+#include "Src/FFLoad.h"
+
+#include <cfenv>
+
+#include "Src/FFBindings.h"
+#include "Src/FFLoadTesting.h"
+#include "Src/FFLog.h"
+#include "Src/MyUtils.h"
+#include "Src/UnicodeProtocol.h"
+#include "platform/base/Exceptions.h"
+
+namespace {
+
+struct TLibraryStatus {
+  HMODULE Handle = nullptr;  // nullptr while the library is not loaded
+  bool Fixuped = false;      // every entry of the library is bound
+};
+
+// Process-wide, shared by every component. Written on the user-interface thread
+// while no engine work runs.
+TLibraryStatus GStatuses[myUtil + 1];
+int GFixupCalls[myUtil + 1];
+String GLastErrMsg;
+String GLibraryPath;
+
+// What the loader does after each successful Load of a library, also when the
+// library was bound before.
+void RunFollowUp(TLibrary ALibrary, bool AInstallLogger) {
+  switch (ALibrary) {
+    case avUtil:
+      if (AInstallLogger) GetLogger()->InstallAVLogCallback();
+      break;
+    case avFormat:
+      RegisterUnicodeProtocol();
+      break;
+    default:
+      break;
+  }
+}
+
+// The engine runs with every floating-point exception masked and rounding to
+// nearest, which FFmpeg's arithmetic assumes; at exit the environment the process
+// had before is restored.
+//
+// The libraries are deliberately not unloaded at exit: the process is ending anyway,
+// a thread still inside FFmpeg (one of FFmpeg's own, or a worker that is being torn
+// down) would crash if the code were unmapped under it, and some of the system
+// libraries FFmpeg pulls in lose what their constructors allocated when unmapped.
+class TFloatingPointEnvironment {
+public:
+  TFloatingPointEnvironment() {
+    feholdexcept(&FSaved);
+    fesetround(FE_TONEAREST);
+  }
+  ~TFloatingPointEnvironment() { fesetenv(&FSaved); }
+
+private:
+  fenv_t FSaved;
+};
+
+TFloatingPointEnvironment GFloatingPointEnvironment;
+
+}  // namespace
+
+int FixupCalls(TLibrary ALibrary) { return GFixupCalls[LibraryItem(ALibrary).Lib]; }
+
+TFFLoader& FFLoader() {
+  static TFFLoader Loader;
+  return Loader;
+}
+
+String TFFLoader::LibraryFileName(TLibrary ALibrary) {
+  const TLibraryItem& Item = LibraryItem(ALibrary);
+  String FileName = String("lib") + Item.Name + ".so";
+  if (Item.Version >= 0) FileName += "." + IntToStr(Item.Version);
+  return FileName;
+}
+
+String TFFLoader::LibraryName(TLibrary ALibrary) { return LibraryItem(ALibrary).Name; }
+
+const String& TFFLoader::LastErrMsg() const { return GLastErrMsg; }
+const String& TFFLoader::LibraryPath() const { return GLibraryPath; }
+void TFFLoader::SetLibraryPath(const String& APath) { GLibraryPath = APath; }
+
+bool TFFLoader::Load(TLibrary ALibrary) {
+  const TLibraryItem& Item = LibraryItem(ALibrary);
+  TLibraryStatus& Status = GStatuses[ALibrary];
+  String FileName = LibraryFileName(ALibrary);
+  if (!Status.Handle) {
+    String Folder =
+        GLibraryPath.empty() || Item.SysLib ? String() : IncludeTrailingPathDelimiter(GLibraryPath);
+    String ErrorText;
+    Status.Handle = LoadLibraryInFolder(Folder, FileName, ErrorText);
+    if (!Status.Handle) {
+      GLastErrMsg = Format("Load library %s error: %s", Folder + FileName, ErrorText);
+      return false;
+    }
+  }
+  if (!Status.Fixuped) {
+    ++GFixupCalls[ALibrary];
+    try {
+      Item.Fixup(FileName, Status.Handle);
+      Status.Fixuped = true;
+    } catch (const Exception& E) {
+      GLastErrMsg = E.Message();
+    }
+  }
+  if (!Status.Fixuped) {
+    Unload(ALibrary);
+    return false;
+  }
+  RunFollowUp(ALibrary, InstallLogger);
+  return true;
+}
+
+bool TFFLoader::Load(const TLibraries& ALibraries) {
+  Assert(!ALibraries.Empty());
+  for (TLibrary Library : ALibraries) {
+    if (!Load(Library)) {
+      Unload(ALibraries);
+      return false;
+    }
+  }
+  return true;
+}
+
+bool TFFLoader::Loaded(TLibrary ALibrary) const {
+  const TLibraryStatus& Status = GStatuses[LibraryItem(ALibrary).Lib];
+  return Status.Handle && Status.Fixuped;
+}
+
+bool TFFLoader::Loaded(const TLibraries& ALibraries) const {
+  Assert(!ALibraries.Empty());
+  for (TLibrary Library : ALibraries)
+    if (!Loaded(Library)) return false;
+  return true;
+}
+
+void TFFLoader::CheckLibAV(const TLibraries& ALibraries) const {
+  for (TLibrary Library : ALibraries)
+    if (!Loaded(Library)) throw Exception(Format("Library %s not loaded.", LibraryName(Library)));
+}
+
+void TFFLoader::Unload(TLibrary ALibrary) {
+  const TLibraryItem& Item = LibraryItem(ALibrary);
+  TLibraryStatus& Status = GStatuses[ALibrary];
+  if (!Status.Handle) return;
+  // Also after a Fixup that failed halfway: the entries it had bound are cleared
+  // with the rest, so none is left pointing into the freed library.
+  Item.Unfix();
+  Status.Fixuped = false;
+  FreeLibrary(Status.Handle);
+  Status.Handle = nullptr;
+}
+
+void TFFLoader::Unload(const TLibraries& ALibraries) {
+  Assert(!ALibraries.Empty());
+  for (TLibrary Library : ALibraries) Unload(Library);
+}
