@@ -25,18 +25,6 @@ size_t ExtensionStart(const String& AFileName) {
   return Dot == String::npos || Dot < FileNameStart(AFileName) ? String::npos : Dot;
 }
 
-std::vector<String> SplitPath(const String& APath) {
-  std::vector<String> Parts;
-  size_t Start = 0;
-  while (Start <= APath.size()) {
-    size_t End = APath.find(PathDelim, Start);
-    if (End == String::npos) End = APath.size();
-    if (End > Start) Parts.push_back(APath.substr(Start, End - Start));
-    Start = End + 1;
-  }
-  return Parts;
-}
-
 String GetHomeDir() {
   String Home = GetEnvironmentVariable("HOME");
   if (!Home.empty()) return ExcludeTrailingPathDelimiter(Home);
@@ -120,7 +108,7 @@ String ExpandFileName(const String& AFileName) {
   if (AFileName.empty()) return "";
   String Absolute = AFileName[0] == PathDelim ? AFileName : GetCurrentDir() + PathDelim + AFileName;
   std::vector<String> Kept;
-  for (String& Part : SplitPath(Absolute)) {
+  for (String& Part : SplitNonEmpty(Absolute, PathDelim)) {
     if (Part == ".") continue;
     if (Part == "..") {
       if (!Kept.empty()) Kept.pop_back();
@@ -190,7 +178,7 @@ String FindFileIgnoringCase(const String& AFileName) {
   if (FileExists(AFileName)) return AFileName;
   const String Name = StringReplaceAll(AFileName, "\\", "/");
   if (Name.empty()) return "";
-  std::vector<String> Parts = SplitPath(Name);
+  std::vector<String> Parts = SplitNonEmpty(Name, PathDelim);
   String Resolved = Name[0] == PathDelim ? String(1, PathDelim) : String();
   for (size_t I = 0; I < Parts.size(); ++I) {
     const bool IsLast = I + 1 == Parts.size();

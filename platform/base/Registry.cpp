@@ -14,31 +14,19 @@ String RootKeyName(HKEY ARoot) {
   return Format("HKEY_%08X", ARoot);
 }
 
-std::vector<String> SplitKeyPath(const String& APath) {
-  std::vector<String> Names;
-  size_t Start = 0;
-  while (Start <= APath.size()) {
-    size_t End = APath.find(KeyDelim, Start);
-    if (End == String::npos) End = APath.size();
-    if (End > Start) Names.push_back(APath.substr(Start, End - Start));
-    Start = End + 1;
-  }
-  return Names;
-}
-
 bool HasControlCharacter(const String& AName) {
   return std::any_of(AName.begin(), AName.end(), [](char C) { return static_cast<unsigned char>(C) < 0x20; });
 }
 
 // True when AKeyPath names APath itself or a key below it.
 bool IsSameOrBelow(const String& AKeyPath, const String& APath) {
-  const std::vector<String> Key = SplitKeyPath(AKeyPath), Wanted = SplitKeyPath(APath);
+  const std::vector<String> Key = SplitNonEmpty(AKeyPath, KeyDelim), Wanted = SplitNonEmpty(APath, KeyDelim);
   return Key.size() >= Wanted.size() &&
          std::equal(Wanted.begin(), Wanted.end(), Key.begin(),
                     [](const String& A, const String& B) { return SameText(A, B); });
 }
 
-bool IsRoot(const String& APath) { return SplitKeyPath(APath).size() < 2; }
+bool IsRoot(const String& APath) { return SplitNonEmpty(APath, KeyDelim).size() < 2; }
 
 // The root always exists; another key when it or a key below it is in the file.
 bool KeyExistsAt(const String& APath) {
@@ -83,7 +71,7 @@ void TRegistry::SetRootKey(HKEY AValue) {
 
 String TRegistry::ResolveKey(const String& AKey) const {
   String Path = AKey.starts_with(KeyDelim) || FCurrentPath.empty() ? RootKeyName(FRootKey) : FCurrentPath;
-  for (const String& Name : SplitKeyPath(AKey)) {
+  for (const String& Name : SplitNonEmpty(AKey, KeyDelim)) {
     if (HasControlCharacter(Name)) return "";
     Path += KeyDelim + Name;
   }

@@ -291,6 +291,18 @@ bool EndsText(std::string_view ASubText, std::string_view AText) {
   return AText.size() >= ASubText.size() && SameText(AText.substr(AText.size() - ASubText.size()), ASubText);
 }
 
+std::vector<String> SplitNonEmpty(std::string_view AText, char ADelimiter) {
+  std::vector<String> Pieces;
+  size_t Start = 0;
+  while (Start <= AText.size()) {
+    size_t End = AText.find(ADelimiter, Start);
+    if (End == std::string_view::npos) End = AText.size();
+    if (End > Start) Pieces.emplace_back(AText.substr(Start, End - Start));
+    Start = End + 1;
+  }
+  return Pieces;
+}
+
 String StringReplaceAll(std::string_view AText, std::string_view AOld, std::string_view ANew) {
   if (AOld.empty()) return String(AText);
   String Result;

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <type_traits>
 #include <variant>
+#include <vector>
 
 using String = std::string;
 
@@ -92,6 +93,8 @@ int CompareStr(std::string_view A, std::string_view B);
 
 bool StartsText(std::string_view ASubText, std::string_view AText);
 bool EndsText(std::string_view ASubText, std::string_view AText);
+// The non-empty pieces of AText between ADelimiter characters ("/a//b/" gives a, b).
+std::vector<String> SplitNonEmpty(std::string_view AText, char ADelimiter);
 String StringReplaceAll(std::string_view AText, std::string_view AOld, std::string_view ANew);
 
 // Code points of UTF-8 text. A malformed byte yields U+FFFD and advances one byte.
