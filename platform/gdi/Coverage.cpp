@@ -1,0 +1,37 @@
+// The drawing calls the text unit builds on: coverage masks and solid backgrounds.
+
+#include "platform/gdi/DeviceContext.h"
+#include "platform/gdi/Painting.h"
+#include "platform/gdi/PixelOps.h"
+
+void BlendCoverage(HDC ADC, int AX, int AY, const uint8_t* ACoverage, int AWidth, int AHeight, int AStride,
+                   COLORREF AColor, const TRect* AClip) {
+  if (!ADC || !ACoverage || AWidth <= 0 || AHeight <= 0) return;
+  const TSurface& Surface = ADC->Surface();
+  const TPoint Origin = ADC->LogicalToSurface(Point(AX, AY));
+  TRect Area = Bounds(Origin.X, Origin.Y, AWidth, AHeight);
+  if (AClip) {
+    const TRect Clip = ADC->LogicalToSurface(*AClip);
+    if (!IntersectRect(Area, Area, Clip)) return;
+  }
+  const uint32_t Color = ColorRefToPixel(AColor);
+  const uint32_t Channels[3] = {Color & 0xFF, (Color >> 8) & 0xFF, (Color >> 16) & 0xFF};
+  const int Bytes = Surface.BytesPerPixel();
+  ADC->ForEachVisibleRect(Area, [&](const TRect& R) {
+    for (int Y = R.Top; Y < R.Bottom; ++Y) {
+      const uint8_t* Coverage = ACoverage + ptrdiff_t(Y - Origin.Y) * AStride + (R.Left - Origin.X);
+      uint8_t* Pixel = Surface.Pixel(R.Left, Y);
+      for (int X = R.Left; X < R.Right; ++X, ++Coverage, Pixel += Bytes) {
+        const uint32_t C = *Coverage;
+        if (C == 0) continue;
+        for (int I = 0; I < 3; ++I) Pixel[I] = uint8_t(MulDiv255(Channels[I], C) + MulDiv255(Pixel[I], 255 - C));
+        if (Bytes == 4) Pixel[3] = 0;
+      }
+    }
+  });
+}
+
+void FillSolidRect(HDC ADC, const RECT& ARect, COLORREF AColor) {
+  if (!ADC) return;
+  PaintRect(*ADC, ADC->LogicalToSurface(ARect), ColorRefToPixel(AColor), R2_COPYPEN);
+}
