@@ -25,6 +25,7 @@
 #include <vector>
 
 #include "Src/FFEntryPoints.h"
+#include "Src/FormatConverter.h"
 #include "platform/base/Clock.h"
 #include "platform/base/Strings.h"
 

@@ -53,29 +53,24 @@ HBITMAP TDeviceContext::SelectBitmap(HBITMAP ABitmap) {
   return Old;
 }
 
-HPEN TDeviceContext::SelectPen(HPEN APen) {
-  RetainObject(APen);
-  const HPEN Old = FState.Pen;
-  FState.Pen = APen;
+namespace {
+
+// Puts ANew into the state's slot and hands back what it held; the selection keeps
+// the new object alive and lets go of the old one.
+template <typename THandle>
+THandle Reselect(THandle& ASlot, THandle ANew) {
+  RetainObject(ANew);
+  const THandle Old = ASlot;
+  ASlot = ANew;
   ReleaseObject(Old);
   return Old;
 }
 
-HBRUSH TDeviceContext::SelectBrush(HBRUSH ABrush) {
-  RetainObject(ABrush);
-  const HBRUSH Old = FState.Brush;
-  FState.Brush = ABrush;
-  ReleaseObject(Old);
-  return Old;
-}
+}  // namespace
 
-HGDIOBJ TDeviceContext::SelectFont(HGDIOBJ AFont) {
-  RetainObject(AFont);
-  const HGDIOBJ Old = FState.Font;
-  FState.Font = AFont;
-  ReleaseObject(Old);
-  return Old;
-}
+HPEN TDeviceContext::SelectPen(HPEN APen) { return Reselect(FState.Pen, APen); }
+HBRUSH TDeviceContext::SelectBrush(HBRUSH ABrush) { return Reselect(FState.Brush, ABrush); }
+HGDIOBJ TDeviceContext::SelectFont(HGDIOBJ AFont) { return Reselect(FState.Font, AFont); }
 
 int TDeviceContext::SaveState() {
   FSaved.push_back(FState);
