@@ -1,0 +1,432 @@
+#pragma once
+// FFmpeg: one conversion task of the encoder (TCustomFFmpeg) and the records that hold
+// its state.
+//
+// A task is described by option texts in the converter's syntax: each input and the
+// output get an option text (ParseOptions) and a preset text (ParsePresets) that fill
+// the pending option state, which the next opening of an input (OpenInputFile) or of
+// the output (OpenOutputFile) consumes. The opened inputs and outputs, their streams
+// and the output streams' encoder choices live in the four record arrays below; the
+// transcode reads them later.
+//
+// The implementation is split by concern: FFmpeg_Task (construction, failures, option
+// state, time-outs), FFmpeg_OptionTable (the 140 rows), FFmpeg_Options (parsing option
+// texts), FFmpeg_OptionHandlers, FFmpeg_MapHandlers, FFmpeg_Target, FFmpeg_Presets,
+// FFmpeg_LegacyNames (old codec option and codec names), FFmpeg_StreamOptions
+// (per-stream lookups), FFmpeg_OpenInput, FFmpeg_NewStreams, FFmpeg_OpenOutput,
+// FFmpeg_OutputMetadata, FFmpeg_Join and FFmpeg_OutputFiles (end of the outputs).
+//
+// Threads: a task is built on the thread that calls the encoder's list operations;
+// while it runs only its converting thread touches it. Failures inside a task are
+// raised as FFmpegException after the text was kept in FLastErrMsg and logged.
+
+#include <array>
+#include <climits>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "Src/FFBaseComponent.h"
+#include "Src/FFLog.h"
+#include "Src/FFUtils.h"
+#include "Src/FFmpegOwners.h"
+#include "Src/MediaInput.h"
+#include "Src/OutputTarget.h"
+#include "platform/base/Exceptions.h"
+
+class FFmpegException : public Exception {
+ public:
+  using Exception::Exception;
+};
+
+// ---------------------------------------------------------------------------------------
+// The pending option state of the next input or output, filled by the option table.
+
+struct TStreamMap {
+  int disabled = 0;
+  int file_index = 0;
+  int stream_index = 0;
+  int sync_file_index = 0;
+  int sync_stream_index = 0;
+};
+
+// -1 in the output fields means any output file or stream; a channel_idx of -1 is a
+// silent channel.
+struct TAudioChannelMap {
+  int file_idx = -1;
+  int stream_idx = -1;
+  int channel_idx = -1;
+  int ofile_idx = -1;
+  int ostream_idx = -1;
+};
+
+// type_: 'g' global, 's' stream, 'c' chapter, 'p' program.
+struct TMetadataMap {
+  int file_idx = 0;
+  char type_ = 'g';
+  int index = 0;
+};
+// Element 0 is the output side, element 1 the input side.
+using TMetadataMapPair = std::array<TMetadataMap, 2>;
+
+// Per-stream fields keep one entry per occurrence of their option, with the stream
+// specifier written after the option's ":"; the value types follow the rows' flags
+// (texts String, integers and switches int, 64-bit integers int64_t).
+struct TOptionsContext {
+  int64_t start_time = 0;  // microseconds
+  String format;
+  TSpecifierOpts codec_names;
+  TSpecifierOpts audio_channels;
+  TSpecifierOpts audio_sample_rate;
+  TSpecifierOpts rematrix_volume;  // float
+  TSpecifierOpts frame_rates;
+  TSpecifierOpts frame_sizes;
+  TSpecifierOpts frame_pix_fmts;
+  int64_t input_ts_offset = 0;  // microseconds
+  int rate_emu = 0;
+  TSpecifierOpts ts_scale;  // double
+  TSpecifierOpts dump_attachment;
+  std::vector<TStreamMap> stream_maps;
+  std::vector<TAudioChannelMap> audio_channel_maps;
+  std::vector<TMetadataMapPair> meta_data_maps;
+  int metadata_global_manual = 0;
+  int metadata_streams_manual = 0;
+  int metadata_chapters_manual = 0;
+  std::vector<String> attachments;
+  int chapters_input_file = INT_MAX;   // INT_MAX: the first input with chapters
+  int64_t recording_time = INT64_MAX;  // microseconds; INT64_MAX: no limit
+  int64_t limit_filesize = INT64_MAX;  // bytes; INT64_MAX: no limit
+  float mux_preload = 0;               // seconds
+  float mux_max_delay = 0.7f;          // seconds
+  int video_disable = 0;
+  int audio_disable = 0;
+  int subtitle_disable = 0;
+  int data_disable = 0;
+  std::vector<int> streamid_map;  // stream ids by output stream index
+  TSpecifierOpts metadata;        // "key=value"; the specifier names the target
+  TSpecifierOpts max_frames;      // int64_t
+  TSpecifierOpts bitstream_filters;
+  TSpecifierOpts codec_tags;
+  TSpecifierOpts sample_fmts;
+  TSpecifierOpts qscale;  // double
+  TSpecifierOpts forced_key_frames;
+  TSpecifierOpts force_fps;
+  TSpecifierOpts frame_aspect_ratios;
+  TSpecifierOpts rc_overrides;
+  TSpecifierOpts intra_matrices;
+  TSpecifierOpts inter_matrices;
+  TSpecifierOpts top_field_first;
+  TSpecifierOpts copy_initial_nonkeyframes;
+  TSpecifierOpts filters;
+};
+
+// ---------------------------------------------------------------------------------------
+// The opened inputs and outputs. The task owns the records and what they hold.
+
+struct TInputFile {
+  std::unique_ptr<TMediaInput> input;  // owns ctx
+  AVFormatContext* ctx = nullptr;
+  String file_name;
+  int ist_index = 0;      // index of the file's first TInputStream
+  int64_t ts_offset = 0;  // microseconds added to every time stamp of the file
+  int nb_streams = 0;     // streams when opened; later streams are ignored
+  int rate_emu = 0;       // read at real-time speed
+};
+
+struct TInputStream {
+  int file_index = 0;
+  AVStream* st = nullptr;
+  int discard = 1;  // no output uses it (yet)
+  const AVCodec* avdec = nullptr;
+  double ts_scale = 1.0;  // factor on packet time stamps
+  TDictionary opts;       // decoder options
+};
+
+// In join mode every segment has its own TOutputFile; all share the first one's target.
+struct TOutputFile {
+  std::shared_ptr<TOutputTarget> target;
+  AVFormatContext* ctx = nullptr;  // the target's context
+  TDictionary opts;                // muxer options
+  int ost_index = 0;               // index of the file's first TOutputStream
+  int64_t recording_time = INT64_MAX;
+  int64_t start_time = 0;
+  int64_t limit_filesize = INT64_MAX;
+};
+
+// Join segments are copies of the first segment's records and share their FFmpeg
+// streams, encoder contexts and bitstream filters.
+struct TOutputStream {
+  int file_index = 0;
+  int index = 0;          // stream number in its file
+  int source_index = -1;  // the feeding TInputStream; -1 for an attachment or no source yet
+  int sync_ist = -1;      // the TInputStream that times it
+  AVStream* st = nullptr;
+  TCodecContextPtr enc_ctx;  // one encoder context per stream
+  const AVCodec* enc = nullptr;
+  int stream_copy = 0;
+  TDictionary opts;  // encoder options
+  int64_t max_frames = INT64_MAX;
+  std::vector<TBitstreamFilterPtr> bitstream_filters;  // initialised when the stream is set up
+  int64_t sws_flags = 0;
+  int64_t last_dts = AV_NOPTS_VALUE;
+  AVRational frame_rate{0, 0};
+  float frame_aspect_ratio = 0;        // 0: keep
+  std::vector<int64_t> forced_kf_pts;  // microseconds
+  int force_fps = 0;
+  int top_field_first = -1;  // -1: from the input
+  String avfilter;           // the user's filter chain
+  int copy_initial_nonkeyframes = 0;
+  float rematrix_volume = 1.0f;
+  std::array<int, 16> audio_channels_map{};
+  int audio_channels_mapped = 0;
+  String attachment_filename;
+};
+
+// A codec tag given as a number ("0x31637661") or as up to four characters ("avc1").
+uint32_t CodecTagFromText(const String& AText);
+
+// ---------------------------------------------------------------------------------------
+
+class TCustomFFmpeg {
+ public:
+  // Needs the engine's libraries loaded (Assert).
+  TCustomFFmpeg();
+  virtual ~TCustomFFmpeg();
+  TCustomFFmpeg(const TCustomFFmpeg&) = delete;
+  TCustomFFmpeg& operator=(const TCustomFFmpeg&) = delete;
+
+  // Apply an option text ("-c:v mpeg4 -b:v 1M") or a preset text (name=value lines) to
+  // the pending option state. Raise FFmpegException on an invalid option while
+  // HaltOnInvalidOption is set; an option whose handler fails raises in any case.
+  void ParseOptions(const String& AText);
+  void ParsePresets(const String& AText);
+  // Whether the option text gives ASwitch (such as "Join") as an option of its own:
+  // the text is split into arguments and the arguments of other options are passed
+  // over, so a file name or filter text that contains the word does not count.
+  bool IsSwitchGiven(const String& AText, const String& ASwitch) const;
+
+  // Opens one more input with the pending option state: its index in the task, or a
+  // negative FFmpeg code with FLastErrMsg set. Raises for failures inside the opening.
+  int OpenInputFile(const String& AFileName);
+  // Creates the output with the pending option state: its index, or -1 with
+  // FLastErrMsg set; a failure leaves the task as it was. An output that names one of
+  // the task's inputs is refused before anything is created. Raises when the task has
+  // no input yet. With AJoin and several inputs the task enters join mode and
+  // JoinOutputs must follow.
+  int OpenOutputFile(const String& AFileName, bool AJoin);
+  // Builds one output segment per further input, all writing into the one file: 0, or
+  // -1 with FLastErrMsg set.
+  int JoinOutputs();
+
+  // The end of the outputs, called when the task ends: Finish gives every output file
+  // its final name (0, or a negative code with FLastErrMsg set; a file that could not
+  // be finished is removed); Discard removes what was written. A task released without
+  // either discards.
+  int FinishOutputFiles();
+  void DiscardOutputFiles();
+
+  // The two-pass log file of an output stream: the pass-log prefix ("-passlogfile",
+  // else one that is unique to this task in the temporary folder), "-", the stream
+  // number and ".log".
+  String PassLogFileName(int AOutputStreamIndex) const;
+
+  // The hook bitmap depth: 8, 15, 16, 24 or 32, else raises "Invalid BitsPixel %d".
+  void SetVideoHookBitsPixel(int ABitsPixel);
+
+  // The task's failure step: the text becomes FLastErrMsg, is logged at fatal level with
+  // the task as sender and raised as FFmpegException.
+  [[noreturn]] void RaiseError(const String& AText);
+  template <typename... Args>
+  [[noreturn]] void RaiseErrorFmt(const char* AFormat, const Args&... AArgs) {
+    RaiseError(Format(AFormat, AArgs...));
+  }
+
+  // The state below is open to the engine's code that sets up and runs the task, and to
+  // the tests; the application works through the encoder component.
+
+  // --- The converter's global state, set by options (initial values as the converter's).
+  int Fframe_bits_per_raw_sample = 0;
+  int Fvideo_discard = 0;
+  int Fdo_deinterlace = 0;
+  int Fintra_dc_precision = 8;
+  int Floop_input = 0;
+  int Floop_output = -1;
+  int Fqp_hist = 0;
+  int Fintra_only = 0;
+  String Fvideo_codec_name;  // decoders forced on later inputs
+  String Faudio_codec_name;
+  String Fsubtitle_codec_name;
+  int Ffile_overwrite = 0;
+  int Fno_file_overwrite = 0;
+  int Fdo_hex_dump = 0;
+  int Fdo_pkt_dump = 0;
+  int Fdo_psnr = 0;
+  int Fdo_pass = 0;  // bit 1: first pass, bit 2: second pass
+  String Fpass_logfilename_prefix;
+  int Fvideo_sync_method = -1;
+  int Faudio_sync_method = 0;
+  float Faudio_drift_threshold = 0.1f;
+  int Fcopy_ts = 0;
+  int Fcopy_tb = -1;
+  int Fopt_shortest = 0;
+  String Fvstats_filename;
+  int Faudio_volume = 256;
+  int Fexit_on_error = 0;
+  int Finput_sync = 0;
+  float Fdts_delta_threshold = 10;
+  int Fprint_stats = 1;
+
+  // Video-hook modules named by "vhook": each entry is a module's file name and its
+  // arguments, loaded when the task's hooks are set up.
+  std::vector<std::vector<String>> FVideoHookArguments;
+  bool Fusing_vhook = false;
+  int FVideoHookBitsPixel = 24;
+
+  // --- Records.
+  std::vector<std::unique_ptr<TInputFile>> Finput_files;
+  std::vector<std::unique_ptr<TInputStream>> Finput_streams;
+  std::vector<std::unique_ptr<TOutputFile>> Foutput_files;
+  std::vector<std::unique_ptr<TOutputStream>> Foutput_streams;
+
+  // --- Pending options.
+  TFFOptions FOptions;  // codec, format and scaler options for FFmpeg
+  TOptionTable options;
+  TOptionsContext optctx;
+
+  bool FJoinMode = false;
+  int Fnb_output_streams_join = 0;  // streams per join segment
+
+  // Totals for progress, microseconds; -1 when unknown.
+  int64_t FInputDuration = -1;
+  int64_t FOutputDuration = -1;
+
+  String FLastErrMsg;
+  bool HaltOnInvalidOption = true;
+
+  // Milliseconds a blocking read or write may take; 0 means no limit. The clock values
+  // of the last read and write start (monotonic microseconds; INT64_MAX: not armed).
+  int FReadTimeout = 30000;
+  int FWriteTimeout = 30000;
+  int64_t FLastRead = INT64_MAX;
+  int64_t FLastWrite = INT64_MAX;
+  AVIOInterruptCB FReadCallback{};
+  AVIOInterruptCB FWriteCallback{};
+
+  // Raised by OpenInputFile on the opening thread, before the streams are probed; the
+  // handler may adjust the context.
+  TBeforeFindStreamInfoEvent FOnBeforeFindStreamInfo;
+
+  // --- Per-stream lookups: the value of the last entry of AOpts whose specifier
+  // matches AStream; AValue is left alone when none does. A malformed specifier raises.
+  template <typename T>
+  void MatchPerStreamOption(const TSpecifierOpts& AOpts, AVFormatContext* AContext, AVStream* AStream,
+                            T& AValue);
+
+  // The codec of that name, with old names translated; raises "Unknown %s '%s'" or
+  // "Invalid %s type '%s'".
+  const AVCodec* FindCodecByName(const String& AName, AVMediaType AType, bool AEncoder);
+
+ private:
+  // One input stream chosen for a new output stream: its kind, the feeding stream and
+  // the stream that times it (indexes into Finput_streams).
+  struct TSourceChoice {
+    AVMediaType Type;
+    int Source;
+    int Sync;
+  };
+  // What OpenOutputFile has built so far, for its rollback.
+  struct TOpeningOutput {
+    std::shared_ptr<TOutputTarget> Target;
+    size_t OutputStreams = 0;  // stream records before the opening
+    bool FileAdded = false;
+    int64_t OutputDuration = -1;
+  };
+
+  // Task (FFmpeg_Task.cpp)
+  void InitOptionState();
+  void ResetOptionState(bool AIsInput);
+  void CheckUnusedOptions(AVDictionary* AOptions);
+  static int ReadInterrupt(void* AOpaque);
+  static int WriteInterrupt(void* AOpaque);
+  void Log(TLogLevel ALevel, const String& AText);
+
+  // Option table and handlers (FFmpeg_OptionTable, FFmpeg_Options, FFmpeg_OptionHandlers,
+  // FFmpeg_MapHandlers, FFmpeg_Target, FFmpeg_Presets, FFmpeg_LegacyNames)
+  void BuildOptionTable();
+  int ParseAs(const String& AName, const String& AArg);
+  int ApplyDefaultOption(const String& AName, const String& AValue);
+  int ApplyPresetLine(const String& AName, const String& AValue);
+  int OptUnsupportedIgnored(const String& AOpt);
+  int OptUnsupported(const String& AOpt);
+  int OptRemovedCrop(const String& AOpt);
+  int OptRemovedPad(const String& AOpt);
+  int OptLostMeaning(const String& AOpt);
+  int OptLogLevel(const String& AArg);
+  int OptDebug(const String& AOpt, const String& AArg);
+  int OptAudioCodec(const String& AArg);
+  int OptVideoCodec(const String& AArg);
+  int OptSubtitleCodec(const String& AArg);
+  int OptDataCodec(const String& AArg);
+  int OptMap(const String& AArg);
+  int OptMapChannel(const String& AArg);
+  int OptMapMetadata(const String& AOpt, const String& AArg);
+  bool ReadMetadataType(const String& AText, TMetadataMap& AMap);
+  int OptAttach(const String& AArg);
+  int OptStreamId(const String& AOpt, const String& AArg);
+  int OptRecordingTimestamp(const String& AOpt, const String& AArg);
+  int OptTarget(const String& AArg);
+  int OptPass(const String& AOpt, const String& AArg);
+  int OptPassLogFile(const String& AArg);
+  int OptVStatsFile(const String& AArg);
+  int OptVStats();
+  int OptVideoHook(const String& AArg);
+  int OptVideoHookBitsPixel(const String& AArg);
+  int OptBitrate(const String& AOpt, const String& AArg);
+  int OptPresetFile(const String& AArg);
+
+  // Inputs (FFmpeg_OpenInput)
+  std::unique_ptr<TMediaInput> CreateInput(const String& AFormat, int& AError);
+  void SetInputFormatOptions(const TOptionsContext& o);
+  String ForcedDecoderName(AVMediaType AType) const;
+  void ForceDecoders(AVFormatContext* AContext);
+  const AVCodec* ChooseDecoder(TOptionsContext& o, AVFormatContext* AContext, AVStream* AStream);
+  void AddInputStreams(TOptionsContext& o, AVFormatContext* AContext);
+  void DumpAttachment(AVStream* AStream, const String& AFileName);
+  bool CheckOverwrite(const String& AFileName);
+
+  // New output streams (FFmpeg_NewStreams). ASourceIndex: the feeding input stream, or
+  // -1 (attachments).
+  TOutputStream& NewOutputStream(TOptionsContext& o, AVFormatContext* AContext, AVMediaType AType,
+                                 int ASourceIndex);
+  TOutputStream& NewVideoStream(TOptionsContext& o, AVFormatContext* AContext, int ASourceIndex);
+  TOutputStream& NewAudioStream(TOptionsContext& o, AVFormatContext* AContext, int ASourceIndex);
+  TOutputStream& NewSubtitleStream(TOptionsContext& o, AVFormatContext* AContext, int ASourceIndex);
+  TOutputStream& NewDataStream(TOptionsContext& o, AVFormatContext* AContext, int ASourceIndex);
+  TOutputStream& NewAttachmentStream(TOptionsContext& o, AVFormatContext* AContext, int ASourceIndex);
+  TOutputStream* NewStreamOfType(TOptionsContext& o, AVFormatContext* AContext, AVMediaType AType,
+                                 int ASourceIndex);
+  void ChooseEncoder(TOptionsContext& o, AVFormatContext* AContext, TOutputStream& AStream);
+  void ParseForcedKeyFrames(const String& AText, TOutputStream& AStream);
+  void ParseMatrixCoefficients(uint16_t* ADestination, const String& AText);
+  double ParseFrameAspectRatio(const String& AText);
+
+  // Outputs (FFmpeg_OpenOutput, FFmpeg_OutputMetadata, FFmpeg_Join)
+  String SameFileAsInput(const String& AFileName) const;
+  int BuildOutputFile(TOptionsContext& o, const String& AFileName, bool AJoin);
+  std::vector<TSourceChoice> AutomaticSources(const TOptionsContext& o, const AVOutputFormat* AFormat,
+                                              int AOnlyFile) const;
+  bool MappedSources(const TOptionsContext& o, int AOnlyFile, std::vector<TSourceChoice>& ASources);
+  void UseSource(TOutputStream& AStream, const TSourceChoice& AChoice);
+  int AddAttachments(TOptionsContext& o, AVFormatContext* AContext);
+  int SelectChapters(TOptionsContext& o, TOutputFile& AOutput);
+  int CopyChapters(const TInputFile& AInput, TOutputFile& AOutput, bool ACopyMetadata);
+  int ApplyMetadataMaps(TOptionsContext& o, AVFormatContext* AContext);
+  void CopyDefaultMetadata(TOptionsContext& o, AVFormatContext* AContext, const TOutputFile& AOutput);
+  int ApplyMetadataOptions(TOptionsContext& o, AVFormatContext* AContext);
+  int FailOutput(const String& AText);
+  void AbortOutputFile();
+  int AddJoinOutput(int AInputFile);
+  TOutputStream* FindJoinStream(AVMediaType AType, size_t AFirstRecord);
+
+  TOpeningOutput FOpening;
+};

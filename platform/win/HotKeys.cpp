@@ -1,0 +1,53 @@
+#include "platform/win/HotKeys.h"
+
+#include <algorithm>
+
+#include "platform/win/BackendEvents.h"
+#include "platform/win/HotKeysInternal.h"
+#include "platform/win/InputMessagesInternal.h"
+#include "platform/win/InputState.h"
+#include "platform/win/MessageQueue.h"
+#include "platform/win/Messages.h"
+#include "platform/win/Window.h"
+
+namespace {
+
+std::vector<THotKey>& HotKeys() { return InputState().HotKeys; }
+
+}  // namespace
+
+bool RegisterHotKey(HWND AWindow, int AId, UINT AModifiers, UINT AVirtualKey) {
+  RequireUIThread("RegisterHotKey");
+  if (AWindow && !FindWindowRecord(AWindow)) return false;
+  constexpr UINT KnownModifiers = MOD_ALT | MOD_CONTROL | MOD_SHIFT | MOD_WIN;
+  const UINT Modifiers = AModifiers & KnownModifiers;
+  auto& Keys = HotKeys();
+  if (std::any_of(Keys.begin(), Keys.end(), [&](const THotKey& AKey) {
+        return AKey.Modifiers == Modifiers && AKey.VirtualKey == AVirtualKey;
+      }))
+    return false;
+  Keys.push_back({AWindow, AId, Modifiers, AVirtualKey});
+  return true;
+}
+
+bool UnregisterHotKey(HWND AWindow, int AId) {
+  RequireUIThread("UnregisterHotKey");
+  return std::erase_if(HotKeys(),
+                       [&](const THotKey& AKey) { return AKey.Window == AWindow && AKey.Id == AId; }) != 0;
+}
+
+const std::vector<THotKey>& RegisteredHotKeys() { return HotKeys(); }
+
+void ForgetHotKeysOf(HWND AWindow) {
+  std::erase_if(HotKeys(), [&](const THotKey& AKey) { return AKey.Window == AWindow; });
+}
+
+void DeliverHotKey(int AId) {
+  RequireUIThread("DeliverHotKey");
+  for (const THotKey& Key : HotKeys())
+    if (Key.Id == AId) {
+      PostInputMessage(Key.Window, WM_HOTKEY, static_cast<WPARAM>(AId),
+                       MAKELPARAM(static_cast<WORD>(Key.Modifiers), static_cast<WORD>(Key.VirtualKey)));
+      return;
+    }
+}

@@ -1,0 +1,80 @@
+#include "platform/win/BackendEvents.h"
+#include "platform/win/InputState.h"
+#include "platform/win/KeyStateInternal.h"
+#include "platform/win/Keyboard.h"
+#include "platform/win/Window.h"
+
+namespace {
+
+constexpr BYTE KeyDownBit = 0x80;
+constexpr BYTE KeyToggledBit = 0x01;
+
+int16_t StateOf(const TKeyStates& AKeys, int AVirtualKey) {
+  if (AVirtualKey < 0 || AVirtualKey > 0xFF) return 0;
+  const BYTE State = AKeys[static_cast<std::size_t>(AVirtualKey)];
+  return static_cast<int16_t>((IsKeyDown(State) ? 0x8000 : 0) | (State & KeyToggledBit));
+}
+
+void SetBit(BYTE& AState, bool ADown) {
+  if (ADown && !IsKeyDown(AState)) AState ^= KeyToggledBit;
+  AState = ADown ? (AState | KeyDownBit) : (AState & ~KeyDownBit);
+}
+
+// The generic modifier and its left-hand key, which stands for it when an event only
+// says "held".
+struct TModifier {
+  UINT Flag;
+  UINT Generic;
+  UINT Left;
+  UINT Right;
+};
+
+constexpr TModifier Modifiers[] = {{PointerShift, VK_SHIFT, VK_LSHIFT, VK_RSHIFT},
+                                   {PointerControl, VK_CONTROL, VK_LCONTROL, VK_RCONTROL},
+                                   {PointerAlt, VK_MENU, VK_LMENU, VK_RMENU}};
+
+}  // namespace
+
+UINT GenericKey(UINT AVirtualKey) {
+  for (const TModifier& M : Modifiers)
+    if (AVirtualKey == M.Left || AVirtualKey == M.Right) return M.Generic;
+  return AVirtualKey;
+}
+
+void ApplyEventModifiers(UINT AModifiers) {
+  const TKeyStates& Keys = InputState().AsyncKeys;
+  for (const TModifier& M : Modifiers) {
+    const bool Held = (AModifiers & M.Flag) != 0;
+    if (Held != IsKeyDown(Keys[M.Generic])) SetKeyDown(M.Generic, Held);
+  }
+}
+
+void SetKeyDown(UINT AVirtualKey, bool ADown) {
+  if (AVirtualKey > 0xFF) return;
+  TKeyStates& Keys = InputState().AsyncKeys;
+  for (const TModifier& M : Modifiers) {
+    if (AVirtualKey == M.Generic) {
+      // Told only that the modifier went down or up: the left-hand key stands for it.
+      SetBit(Keys[M.Left], ADown);
+      if (!ADown) SetBit(Keys[M.Right], false);
+      break;
+    }
+    if (AVirtualKey == M.Left || AVirtualKey == M.Right) {
+      SetBit(Keys[AVirtualKey], ADown);
+      AVirtualKey = M.Generic;
+      ADown = IsKeyDown(Keys[M.Left]) || IsKeyDown(Keys[M.Right]);
+      break;
+    }
+  }
+  SetBit(Keys[AVirtualKey], ADown);
+}
+
+int16_t GetKeyState(int AVirtualKey) {
+  RequireUIThread("GetKeyState");
+  return StateOf(InputState().MessageKeys, AVirtualKey);
+}
+
+int16_t GetAsyncKeyState(int AVirtualKey) {
+  RequireUIThread("GetAsyncKeyState");
+  return StateOf(InputState().AsyncKeys, AVirtualKey);
+}

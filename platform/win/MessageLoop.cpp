@@ -1,0 +1,43 @@
+#include "platform/win/MessageLoop.h"
+
+#include "platform/win/Extensions.h"
+#include "platform/win/MessageQueue.h"
+#include "platform/win/TimersInternal.h"
+#include "platform/win/Window.h"
+#include "platform/win/WindowProcedures.h"
+
+bool TranslateMessage(const MSG* AMessage) {
+  RequireUIThread("TranslateMessage");
+  const auto& Translate = Extensions().TranslateMessage;
+  return AMessage && Translate && Translate(*AMessage);
+}
+
+LRESULT DispatchMessage(const MSG* AMessage) {
+  RequireUIThread("DispatchMessage");
+  if (!AMessage) return 0;
+  const MSG& M = *AMessage;
+  if (M.message == WM_TIMER && M.lParam != 0) {
+    // Only the procedure of a live timer is called: a posted WM_TIMER must not make
+    // the loop jump to an arbitrary address.
+    const auto Procedure = reinterpret_cast<TIMERPROC>(M.lParam);
+    if (IsLiveTimerProc(M.hwnd, M.wParam, Procedure)) Procedure(M.hwnd, WM_TIMER, M.wParam, M.time);
+    return 0;
+  }
+  const TWindow* Window = FindWindowRecord(M.hwnd);
+  if (!Window) return 0;
+  return CallWindowProc(Window->WndProc, M.hwnd, M.message, M.wParam, M.lParam);
+}
+
+bool ProcessPendingMessages() {
+  RequireUIThread("ProcessPendingMessages");
+  MSG Message;
+  while (PeekMessage(&Message, nullptr, 0, 0, PM_REMOVE)) {
+    if (Message.message == WM_QUIT) {
+      PostQuitMessage(static_cast<int>(Message.wParam));
+      return false;
+    }
+    TranslateMessage(&Message);
+    DispatchMessage(&Message);
+  }
+  return true;
+}

@@ -1,0 +1,146 @@
+#pragma once
+// Window styles, extended styles and class styles, and the indices and flags of the
+// calls that read and change windows, with the values of the window system the
+// program was designed on.
+
+#include "platform/win/WindowTypes.h"
+
+constexpr DWORD WS_OVERLAPPED = 0x00000000;
+constexpr DWORD WS_POPUP = 0x80000000;
+constexpr DWORD WS_CHILD = 0x40000000;
+constexpr DWORD WS_MINIMIZE = 0x20000000;
+constexpr DWORD WS_VISIBLE = 0x10000000;
+constexpr DWORD WS_DISABLED = 0x08000000;
+constexpr DWORD WS_CLIPSIBLINGS = 0x04000000;
+constexpr DWORD WS_CLIPCHILDREN = 0x02000000;
+constexpr DWORD WS_MAXIMIZE = 0x01000000;
+constexpr DWORD WS_BORDER = 0x00800000;
+constexpr DWORD WS_DLGFRAME = 0x00400000;
+constexpr DWORD WS_CAPTION = WS_BORDER | WS_DLGFRAME;
+constexpr DWORD WS_VSCROLL = 0x00200000;
+constexpr DWORD WS_HSCROLL = 0x00100000;
+constexpr DWORD WS_SYSMENU = 0x00080000;
+constexpr DWORD WS_THICKFRAME = 0x00040000;
+constexpr DWORD WS_GROUP = 0x00020000;
+constexpr DWORD WS_TABSTOP = 0x00010000;
+constexpr DWORD WS_MINIMIZEBOX = 0x00020000;
+constexpr DWORD WS_MAXIMIZEBOX = 0x00010000;
+constexpr DWORD WS_TILED = WS_OVERLAPPED;
+constexpr DWORD WS_ICONIC = WS_MINIMIZE;
+constexpr DWORD WS_SIZEBOX = WS_THICKFRAME;
+constexpr DWORD WS_CHILDWINDOW = WS_CHILD;
+constexpr DWORD WS_OVERLAPPEDWINDOW =
+    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+constexpr DWORD WS_POPUPWINDOW = WS_POPUP | WS_BORDER | WS_SYSMENU;
+
+constexpr DWORD WS_EX_DLGMODALFRAME = 0x00000001;
+constexpr DWORD WS_EX_NOPARENTNOTIFY = 0x00000004;
+constexpr DWORD WS_EX_TOPMOST = 0x00000008;
+constexpr DWORD WS_EX_ACCEPTFILES = 0x00000010;
+// With WS_EX_LAYERED, the window lets the pointer through to what lies below it.
+constexpr DWORD WS_EX_TRANSPARENT = 0x00000020;
+constexpr DWORD WS_EX_MDICHILD = 0x00000040;
+constexpr DWORD WS_EX_TOOLWINDOW = 0x00000080;
+constexpr DWORD WS_EX_WINDOWEDGE = 0x00000100;
+constexpr DWORD WS_EX_CLIENTEDGE = 0x00000200;
+constexpr DWORD WS_EX_CONTEXTHELP = 0x00000400;
+constexpr DWORD WS_EX_RIGHT = 0x00001000;
+constexpr DWORD WS_EX_RTLREADING = 0x00002000;
+constexpr DWORD WS_EX_LEFTSCROLLBAR = 0x00004000;
+constexpr DWORD WS_EX_CONTROLPARENT = 0x00010000;
+constexpr DWORD WS_EX_STATICEDGE = 0x00020000;
+constexpr DWORD WS_EX_APPWINDOW = 0x00040000;
+constexpr DWORD WS_EX_LAYERED = 0x00080000;
+constexpr DWORD WS_EX_NOACTIVATE = 0x08000000;
+
+constexpr UINT CS_VREDRAW = 0x00000001;
+constexpr UINT CS_HREDRAW = 0x00000002;
+constexpr UINT CS_DBLCLKS = 0x00000008;
+constexpr UINT CS_OWNDC = 0x00000020;
+constexpr UINT CS_CLASSDC = 0x00000040;
+constexpr UINT CS_PARENTDC = 0x00000080;
+constexpr UINT CS_NOCLOSE = 0x00000200;
+constexpr UINT CS_SAVEBITS = 0x00000800;
+constexpr UINT CS_GLOBALCLASS = 0x00004000;
+// Stored and reported; no shadow is drawn on this platform.
+constexpr UINT CS_DROPSHADOW = 0x00020000;
+
+// GetWindowLong / SetWindowLong indices. GetWindowLong and GetWindowLongPtr are the
+// same call here: every value is pointer-sized.
+constexpr int GWL_WNDPROC = -4;
+constexpr int GWL_HINSTANCE = -6;
+constexpr int GWL_HWNDPARENT = -8;
+constexpr int GWL_ID = -12;
+constexpr int GWL_STYLE = -16;
+constexpr int GWL_EXSTYLE = -20;
+constexpr int GWL_USERDATA = -21;
+constexpr int GWLP_WNDPROC = GWL_WNDPROC;
+constexpr int GWLP_HINSTANCE = GWL_HINSTANCE;
+constexpr int GWLP_HWNDPARENT = GWL_HWNDPARENT;
+constexpr int GWLP_ID = GWL_ID;
+constexpr int GWLP_USERDATA = GWL_USERDATA;
+
+// GetClassLong / SetClassLong indices.
+constexpr int GCL_HBRBACKGROUND = -10;
+constexpr int GCL_HCURSOR = -12;
+constexpr int GCL_HICON = -14;
+constexpr int GCL_WNDPROC = -24;
+constexpr int GCL_STYLE = -26;
+constexpr int GCLP_HBRBACKGROUND = GCL_HBRBACKGROUND;
+constexpr int GCLP_HCURSOR = GCL_HCURSOR;
+constexpr int GCLP_HICON = GCL_HICON;
+constexpr int GCLP_WNDPROC = GCL_WNDPROC;
+
+// GetWindow relations.
+constexpr UINT GW_HWNDFIRST = 0;
+constexpr UINT GW_HWNDLAST = 1;
+constexpr UINT GW_HWNDNEXT = 2;
+constexpr UINT GW_HWNDPREV = 3;
+constexpr UINT GW_OWNER = 4;
+constexpr UINT GW_CHILD = 5;
+
+// ShowWindow commands.
+constexpr int SW_HIDE = 0;
+constexpr int SW_SHOWNORMAL = 1;
+constexpr int SW_NORMAL = SW_SHOWNORMAL;
+constexpr int SW_SHOWMINIMIZED = 2;
+constexpr int SW_SHOWMAXIMIZED = 3;
+constexpr int SW_MAXIMIZE = SW_SHOWMAXIMIZED;
+constexpr int SW_SHOWNOACTIVATE = 4;
+constexpr int SW_SHOW = 5;
+constexpr int SW_MINIMIZE = 6;
+constexpr int SW_SHOWMINNOACTIVE = 7;
+constexpr int SW_SHOWNA = 8;
+constexpr int SW_RESTORE = 9;
+constexpr int SW_SHOWDEFAULT = 10;
+
+// SetWindowPos flags.
+constexpr UINT SWP_NOSIZE = 0x0001;
+constexpr UINT SWP_NOMOVE = 0x0002;
+constexpr UINT SWP_NOZORDER = 0x0004;
+constexpr UINT SWP_NOREDRAW = 0x0008;
+constexpr UINT SWP_NOACTIVATE = 0x0010;
+constexpr UINT SWP_FRAMECHANGED = 0x0020;
+constexpr UINT SWP_DRAWFRAME = SWP_FRAMECHANGED;
+constexpr UINT SWP_SHOWWINDOW = 0x0040;
+constexpr UINT SWP_HIDEWINDOW = 0x0080;
+constexpr UINT SWP_NOCOPYBITS = 0x0100;
+constexpr UINT SWP_NOOWNERZORDER = 0x0200;
+constexpr UINT SWP_NOREPOSITION = SWP_NOOWNERZORDER;
+constexpr UINT SWP_NOSENDCHANGING = 0x0400;
+// Added by the window system to the flags that WM_WINDOWPOSCHANGED reports: the
+// client area kept its size, kept its position, or the window was minimized,
+// maximized or restored.
+constexpr UINT SWP_NOCLIENTSIZE = 0x0800;
+constexpr UINT SWP_NOCLIENTMOVE = 0x1000;
+constexpr UINT SWP_STATECHANGED = 0x8000;
+
+// SetWindowPos insertion places.
+inline const HWND HWND_TOP = nullptr;
+inline const HWND HWND_BOTTOM = reinterpret_cast<HWND>(1);
+inline const HWND HWND_TOPMOST = reinterpret_cast<HWND>(-1);
+inline const HWND HWND_NOTOPMOST = reinterpret_cast<HWND>(-2);
+
+// CreateWindowEx: let the window system choose the position or size of an
+// overlapped window.
+constexpr int CW_USEDEFAULT = static_cast<int>(0x80000000);

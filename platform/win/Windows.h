@@ -1,0 +1,32 @@
+#pragma once
+// The window system's public interface in one include: window classes, windows and
+// their tree, messages and the message loop, window procedures, geometry and stacking,
+// timers, scroll information, monitors and system metrics.
+
+#include "platform/win/Capture.h"
+#include "platform/win/Clipboard.h"
+#include "platform/win/Cursors.h"
+#include "platform/win/DroppedFiles.h"
+#include "platform/win/Focus.h"
+#include "platform/win/HotKeys.h"
+#include "platform/win/Keyboard.h"
+#include "platform/win/LayeredWindows.h"
+#include "platform/win/MessageLoop.h"
+#include "platform/win/MessageQueue.h"
+#include "platform/win/Messages.h"
+#include "platform/win/Monitors.h"
+#include "platform/win/MouseTracking.h"
+#include "platform/win/Painting.h"
+#include "platform/win/ScrollInfo.h"
+#include "platform/win/ScrollWindow.h"
+#include "platform/win/SystemMetrics.h"
+#include "platform/win/Timers.h"
+#include "platform/win/WindowClasses.h"
+#include "platform/win/WindowDC.h"
+#include "platform/win/WindowPos.h"
+#include "platform/win/WindowProcedures.h"
+#include "platform/win/WindowRegions.h"
+#include "platform/win/WindowStyles.h"
+#include "platform/win/WindowSystem.h"
+#include "platform/win/WindowTree.h"
+#include "platform/win/WindowTypes.h"

@@ -1,0 +1,155 @@
+// The converter component's task list: adding tasks and inputs, setting outputs with
+// option records and option texts, and removing tasks.
+
+#include <gtest/gtest.h>
+
+#include "Src/FFEncode.h"
+#include "Src/FFLoad.h"
+#include "platform/base/Paths.h"
+#include "tests/Src/ConverterTestMedia.h"
+#include "tests/support/TestSupport.h"
+
+namespace {
+
+using namespace converter_test_media;
+
+// Opens the task list to the tests.
+class TTestEncoder : public TFFEncoder {
+ public:
+  using TCustomEncoder::Task;
+  using TFFEncoder::TFFEncoder;
+};
+
+class FFEncodeTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(Encoder.LoadAVLib(GetAppPath() + "LibAV")) << Encoder.LastErrMsg(); }
+
+  TTestEncoder Encoder{nullptr};
+  testing_support::TempDir Dir;
+};
+
+TEST_F(FFEncodeTest, TheOptionRecordsStartEmpty) {
+  TInputOptions Input{"in.avi", "-ss 1", "b=1", 7, &Input};
+  InitInputOptions(Input);
+  EXPECT_TRUE(Input.FileName.empty() && Input.Options.empty() && Input.Presets.empty());
+  EXPECT_EQ(Input.Tag, 0);
+  EXPECT_EQ(Input.Data, nullptr);
+
+  TOutputOptions Output;
+  Output.Join = Output.AudioHook = true;
+  Output.VideoHookBitsPixel = 32;
+  Output.Options = "-an";
+  InitOutputOptions(Output);
+  EXPECT_FALSE(Output.Join || Output.AudioHook || Output.VideoInputHook || Output.FrameOutputHook);
+  EXPECT_EQ(Output.VideoHookBitsPixel, 24);
+  EXPECT_TRUE(Output.Options.empty());
+}
+
+TEST_F(FFEncodeTest, AddTaskOnAMissingFileKeepsTheListAsItWas) {
+  String Clip = MakeClip(Dir.File(""), "clip.mkv", 1);
+  ASSERT_EQ(Encoder.AddTask(Clip, "", ""), 0) << Encoder.LastErrMsg();
+  String Missing = Dir.File("missing.mkv");
+  EXPECT_EQ(Encoder.AddTask(Missing, "", ""), AVERROR(ENOENT));
+  EXPECT_EQ(Encoder.LastErrMsg(), Missing + ": No such file or directory");
+  EXPECT_EQ(Encoder.TasksCount(), 1);
+
+  EXPECT_EQ(Encoder.AddTask(Clip, "-foo 1", ""), -1);
+  EXPECT_EQ(Encoder.LastErrMsg(),
+            "Unrecognized option \"foo\"\r\nFailed to set value \"1\" for option \"foo\"");
+  EXPECT_EQ(Encoder.TasksCount(), 1);
+
+  Encoder.HaltOnInvalidOption = false;
+  EXPECT_EQ(Encoder.AddTask(Clip, "-foo 1", ""), 1) << Encoder.LastErrMsg();
+}
+
+TEST_F(FFEncodeTest, InputsAreNumberedWithinTheirTask) {
+  String Clip = MakeClip(Dir.File(""), "clip.mkv", 1);
+  TInputOptions Options;
+  Options.Options = "-ss 0.5";
+  ASSERT_EQ(Encoder.AddTask(Clip, &Options), 0);
+  EXPECT_EQ(Encoder.AddInput(0, Clip, nullptr), 1);
+  EXPECT_EQ(Encoder.AddInput(0, Dir.File("missing.mkv"), nullptr), AVERROR(ENOENT));
+  EXPECT_EQ(Encoder.AddInput(0, Clip, "", ""), 2);
+  EXPECT_EQ(Encoder.AddTask(Clip, nullptr), 1);
+  EXPECT_EQ(Encoder.Task(0).Finput_files.size(), 3u);
+  EXPECT_EQ(Encoder.Task(0).Finput_files[0]->ts_offset,
+            -500000 - Encoder.Task(0).Finput_files[0]->ctx->start_time);
+  EXPECT_THROW(Encoder.AddInput(5, Clip, nullptr), EListError);
+}
+
+TEST_F(FFEncodeTest, TheEventBeforeProbingNamesTheTask) {
+  std::vector<void*> Senders;
+  Encoder.OnBeforeFindStreamInfo = [&](void* ASender, AVFormatContext*) { Senders.push_back(ASender); };
+  String Clip = MakeClip(Dir.File(""), "clip.mkv", 1);
+  ASSERT_EQ(Encoder.AddTask(Clip, nullptr), 0);
+  ASSERT_EQ(Encoder.AddInput(0, Clip, nullptr), 1);
+  ASSERT_EQ(Senders.size(), 2u);
+  EXPECT_EQ(Senders[0], &Encoder.Task(0));
+  EXPECT_EQ(Encoder.GetTaskIndex(static_cast<TFFmpeg*>(Senders[1])), 0);
+}
+
+TEST_F(FFEncodeTest, SetOutputWithATextReadsTheJoinSwitchAsAnOption) {
+  String Clip = MakeClip(Dir.File(""), "clip.mkv", 1);
+  for (int Task = 0; Task < 2; Task++) {
+    ASSERT_EQ(Encoder.AddTask(Clip, nullptr), Task);
+    ASSERT_EQ(Encoder.AddInput(Task, Clip, nullptr), 1);
+  }
+  // A word inside another option's argument is no switch.
+  EXPECT_EQ(Encoder.SetOutput(0, Dir.File("plain.mkv"), "-metadata comment=-Join -vcodec mpeg4", ""), 0)
+      << Encoder.LastErrMsg();
+  EXPECT_FALSE(Encoder.Task(0).FJoinMode);
+  EXPECT_EQ(Encoder.Task(0).Foutput_files.size(), 1u);
+
+  EXPECT_EQ(Encoder.SetOutput(1, Dir.File("joined.mkv"), "-vcodec mpeg4 -VideoInputHook -Join", ""), 0)
+      << Encoder.LastErrMsg();
+  EXPECT_TRUE(Encoder.Task(1).FJoinMode);
+  EXPECT_EQ(Encoder.Task(1).Foutput_files.size(), 2u);
+  EXPECT_EQ(Encoder.SetOutput(1, Dir.File("again.mkv"), "", ""), -1);
+  EXPECT_EQ(Encoder.LastErrMsg(), "Cannot join more than one output file.");
+}
+
+TEST_F(FFEncodeTest, SetOutputTakesTheRecordsSettings) {
+  String Clip = MakeClip(Dir.File(""), "clip.mkv", 1);
+  ASSERT_EQ(Encoder.AddTask(Clip, nullptr), 0);
+  TOutputOptions Options;
+  Options.Options = "-t_microsecond 500000";
+  Options.Presets = "g=12";
+  Options.VideoHookBitsPixel = 32;
+  ASSERT_EQ(Encoder.SetOutput(0, Dir.File("out.mkv"), &Options), 0) << Encoder.LastErrMsg();
+  EXPECT_EQ(Encoder.Task(0).FVideoHookBitsPixel, 32);
+  EXPECT_EQ(Encoder.Task(0).Foutput_files[0]->recording_time, 500000);
+  EXPECT_STREQ(FF.av_dict_get(Encoder.Task(0).Foutput_streams[0]->opts.Get(), "g", nullptr, 0)->value, "12");
+
+  Options.VideoHookBitsPixel = 12;
+  EXPECT_EQ(Encoder.SetOutput(0, Dir.File("other.mkv"), &Options), -1);
+  EXPECT_EQ(Encoder.LastErrMsg(), "Invalid BitsPixel 12");
+}
+
+TEST_F(FFEncodeTest, AnOutputThatIsTheInputIsRefused) {
+  String Clip = MakeClip(Dir.File(""), "clip.mkv", 1);
+  const String Original = testing_support::ReadWholeFile(Clip);
+  ASSERT_EQ(Encoder.AddTask(Clip, nullptr), 0);
+  EXPECT_EQ(Encoder.SetOutput(0, Clip, "-vcodec mpeg4", ""), -1);
+  EXPECT_EQ(Encoder.LastErrMsg(),
+            Format("Output file \"%s\" is the same file as the input \"%s\".", Clip, Clip));
+  EXPECT_EQ(testing_support::ReadWholeFile(Clip), Original);
+}
+
+TEST_F(FFEncodeTest, TasksAreRemovedAndCleared) {
+  String Clip = MakeClip(Dir.File(""), "clip.mkv", 1);
+  for (int I = 0; I < 3; I++) ASSERT_EQ(Encoder.AddTask(Clip, nullptr), I);
+  TFFmpeg* Last = &Encoder.Task(2);
+  Encoder.RemoveTask(1);
+  EXPECT_EQ(Encoder.TasksCount(), 2);
+  EXPECT_EQ(Encoder.GetTaskIndex(Last), 1);
+  EXPECT_THROW(Encoder.RemoveTask(2), EListError);
+
+  Encoder.AddTask(Dir.File("missing.mkv"), nullptr);
+  EXPECT_FALSE(Encoder.LastErrMsg().empty());
+  Encoder.ClearTasks();
+  EXPECT_EQ(Encoder.TasksCount(), 0);
+  EXPECT_TRUE(Encoder.LastErrMsg().empty());
+  EXPECT_EQ(Encoder.GetTaskIndex(Last), -1);
+}
+
+}  // namespace

@@ -1,0 +1,59 @@
+#pragma once
+// A fixture for window-system tests: a fresh headless window system per test, a window
+// class whose procedure logs every message by window name, and answers a test may
+// script per message.
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/win/HeadlessBackend.h"
+#include "platform/win/Windows.h"
+
+namespace window_test {
+
+// "WM_CREATE" and the like, or the number in hex.
+std::string MessageName(UINT AMessage);
+
+class WindowSystemTest : public ::testing::Test {
+ protected:
+  static constexpr const char* LoggingClass = "LoggingWindow";
+
+  void SetUp() override;
+  void TearDown() override;
+
+  // Creates a window of the logging class; its messages are logged as "AName:WM_...".
+  HWND Create(const std::string& AName, DWORD AStyle, const TRect& ABounds, HWND AParent = nullptr,
+              DWORD AExStyle = 0);
+  // The window created under that name.
+  HWND Window(const std::string& AName) const { return FHandles.at(AName); }
+  // The log since the last ClearLog, as "name:WM_NAME" entries.
+  std::vector<std::string> Log() const;
+  // The log entries of the given messages only.
+  std::vector<std::string> LogOf(std::initializer_list<UINT> AMessages) const;
+  void ClearLog() { FEntries.clear(); }
+  std::string NameOf(HWND AWindow) const;
+
+  // A scripted answer: when it returns a value, the procedure returns that instead of
+  // calling DefWindowProc.
+  using TAnswer = std::function<std::optional<LRESULT>(HWND, UINT, WPARAM, LPARAM)>;
+  void Answer(UINT AMessage, TAnswer AAnswer) { FAnswers[AMessage] = std::move(AAnswer); }
+
+  THeadlessBackend& Headless() { return *HeadlessBackend(); }
+
+ private:
+  LRESULT Procedure(HWND AWindow, UINT AMessage, WPARAM AWParam, LPARAM ALParam);
+
+  WNDPROC FProcedure = nullptr;
+  std::vector<std::pair<UINT, std::string>> FEntries;
+  std::map<HWND, std::string> FNames;
+  std::map<std::string, HWND> FHandles;
+  std::string FPendingName;
+  std::map<UINT, TAnswer> FAnswers;
+};
+
+}  // namespace window_test
