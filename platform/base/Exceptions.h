@@ -41,6 +41,10 @@ PELLADRIN_EXCEPTION(EReadError, EStreamError)
 PELLADRIN_EXCEPTION(EWriteError, EStreamError)
 PELLADRIN_EXCEPTION(EThread, Exception)
 PELLADRIN_EXCEPTION(EIniFileException, Exception)
+// A call that the object's state does not allow (the class library's EInvalidOperation).
+PELLADRIN_EXCEPTION(EInvalidOperation, Exception)
+// A menu item put where it cannot go (the class library's EMenuError).
+PELLADRIN_EXCEPTION(EMenuError, Exception)
 
 #undef PELLADRIN_EXCEPTION
 

@@ -19,6 +19,7 @@
 #include <memory>
 #include <span>
 
+#include "platform/base/Persistent.h"
 #include "platform/base/Set.h"
 #include "platform/base/Streams.h"
 #include "platform/base/Strings.h"
@@ -51,10 +52,10 @@ enum TPenStyle { psSolid, psDash, psDot, psClear, psInsideFrame };
 enum TPenMode { pmCopy, pmNot, pmXor, pmNotXor };
 enum TBrushStyle { bsSolid, bsClear };
 
-// The common part of TFont, TPen and TBrush: change notification.
-class TGraphicsObject {
+// The common part of TFont, TPen and TBrush: change notification. Each copies from
+// its own kind with Assign; other sources raise EConvertError.
+class TGraphicsObject : public TPersistent {
 public:
-  virtual ~TGraphicsObject() = default;
 
   // Called after every change, with the object as sender.
   std::function<void(TGraphicsObject* Sender)> OnChange;
@@ -91,8 +92,8 @@ public:
   int Orientation() const { return FOrientation; }
   void SetOrientation(int AOrientation);
 
-  // Copies every property and reports one change.
-  void Assign(const TFont& ASource);
+  // Copies every property of a TFont and reports one change.
+  void Assign(const TPersistent& ASource) override;
   // The font handle for the current properties, made when first asked after a change;
   // owned by this object.
   HFONT Handle();
@@ -121,7 +122,7 @@ public:
   TPenMode Mode() const { return FMode; }
   void SetMode(TPenMode AMode);
 
-  void Assign(const TPen& ASource);
+  void Assign(const TPersistent& ASource) override;
   HPEN Handle();
 
 private:
@@ -142,7 +143,7 @@ public:
   TBrushStyle Style() const { return FStyle; }
   void SetStyle(TBrushStyle AStyle);
 
-  void Assign(const TBrush& ASource);
+  void Assign(const TPersistent& ASource) override;
   HBRUSH Handle();
 
 private:
@@ -277,9 +278,8 @@ private:
 // ---------------------------------------------------------------- graphics
 
 // A picture of some kind that can be drawn on a canvas, loaded and saved.
-class TGraphic {
+class TGraphic : public TPersistent {
 public:
-  virtual ~TGraphic() = default;
 
   virtual int Width() const = 0;
   virtual int Height() const = 0;
@@ -296,8 +296,8 @@ public:
   virtual void SaveToStream(TStream& AStream) = 0;
 
   // Takes over the picture of any graphic (converting its kind); the rules of each kind
-  // are on its Assign.
-  virtual void Assign(const TGraphic& ASource) = 0;
+  // are on its AssignGraphic. Other sources raise EConvertError.
+  void Assign(const TPersistent& ASource) override;
   // A new graphic of the same kind with a copy of the picture.
   virtual std::unique_ptr<TGraphic> Clone() const = 0;
   // The picture as pixels with straight alpha: the form in which kinds exchange it.
@@ -308,6 +308,7 @@ public:
 
 protected:
   friend class TCanvas;
+  virtual void AssignGraphic(const TGraphic& ASource) = 0;
   // Draws the picture stretched into ARect of ACanvas.
   virtual void Draw(TCanvas& ACanvas, const TRect& ARect) = 0;
   void Changed();
@@ -355,9 +356,6 @@ public:
   TColor TransparentColor();
   void SetTransparentColor(TColor AColor);
 
-  // From a TBitmap a deep copy with its format and transparency; from any other kind
-  // its pixels, as pf32bit when the picture has alpha, else pf24bit.
-  void Assign(const TGraphic& ASource) override;
   std::unique_ptr<TGraphic> Clone() const override;
   TPixelImage ToPixelImage() const override;
   // Reads a picture of any format (recognised by its first bytes) into the bitmap, as
@@ -367,6 +365,9 @@ public:
   void SaveToStream(TStream& AStream) override;
 
 protected:
+  // From a TBitmap a deep copy with its format and transparency; from any other kind
+  // its pixels, as pf32bit when the picture has alpha, else pf24bit.
+  void AssignGraphic(const TGraphic& ASource) override;
   void Draw(TCanvas& ACanvas, const TRect& ARect) override;
 
 private:
@@ -410,12 +411,14 @@ private:
 // A PNG picture; drawn with its per-pixel alpha.
 class TPngImage : public TPixelImageGraphic {
 public:
-  // Any graphic's pixels, alpha included (a pf24bit bitmap is opaque).
-  void Assign(const TGraphic& ASource) override;
   std::unique_ptr<TGraphic> Clone() const override;
   void LoadFromStream(TStream& AStream) override;
   // An RGBA PNG when the picture has alpha, else an RGB one.
   void SaveToStream(TStream& AStream) override;
+
+protected:
+  // Any graphic's pixels, alpha included (a pf24bit bitmap is opaque).
+  void AssignGraphic(const TGraphic& ASource) override;
 };
 
 // A JPEG picture. A loaded file is saved unchanged until the picture or the quality
@@ -426,11 +429,13 @@ public:
   // Clamped to 1..100.
   void SetCompressionQuality(int AQuality);
 
-  // Any graphic's pixels, made opaque.
-  void Assign(const TGraphic& ASource) override;
   std::unique_ptr<TGraphic> Clone() const override;
   void LoadFromStream(TStream& AStream) override;
   void SaveToStream(TStream& AStream) override;
+
+protected:
+  // Any graphic's pixels, made opaque.
+  void AssignGraphic(const TGraphic& ASource) override;
 
 private:
   int FCompressionQuality = 90;
@@ -442,17 +447,19 @@ private:
 // one PNG image.
 class TIcon : public TPixelImageGraphic {
 public:
-  void Assign(const TGraphic& ASource) override;
   std::unique_ptr<TGraphic> Clone() const override;
   void LoadFromStream(TStream& AStream) override;
   void SaveToStream(TStream& AStream) override;
+
+protected:
+  void AssignGraphic(const TGraphic& ASource) override;
 
 private:
   std::vector<uint8_t> FData;
 };
 
 // Holds one graphic of any kind.
-class TPicture {
+class TPicture : public TPersistent {
 public:
   TPicture() = default;
   TPicture(const TPicture&) = delete;
@@ -472,7 +479,8 @@ public:
   // file's first bytes (never by its name); other data raise EInvalidGraphic.
   void LoadFromFile(const String& AFileName);
   void LoadFromStream(TStream& AStream);
-  void Assign(const TPicture& ASource) { SetGraphic(ASource.Graphic()); }
+  // From a TPicture its graphic, from a TGraphic a copy of it.
+  void Assign(const TPersistent& ASource) override;
 
   // Called when the graphic is replaced or changes, with the picture as sender.
   std::function<void(TPicture* Sender)> OnChange;

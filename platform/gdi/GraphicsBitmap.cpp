@@ -186,7 +186,7 @@ TPixelImage TBitmap::ToPixelImage() const {
   return Image;
 }
 
-void TBitmap::Assign(const TGraphic& ASource) {
+void TBitmap::AssignGraphic(const TGraphic& ASource) {
   if (&ASource == this) return;
   if (const auto* Source = dynamic_cast<const TBitmap*>(&ASource)) {
     FPixelFormat = Source->FPixelFormat;

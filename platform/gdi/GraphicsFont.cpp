@@ -57,8 +57,11 @@ void TFont::SetOrientation(int AOrientation) {
   PropertyChanged();
 }
 
-void TFont::Assign(const TFont& ASource) {
-  if (&ASource == this) return;
+void TFont::Assign(const TPersistent& APersistent) {
+  const auto* Source = dynamic_cast<const TFont*>(&APersistent);
+  if (!Source) return TPersistent::Assign(APersistent);
+  if (Source == this) return;
+  const TFont& ASource = *Source;
   FName = ASource.FName;
   FHeight = ASource.FHeight;
   FStyle = ASource.FStyle;

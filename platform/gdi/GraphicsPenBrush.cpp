@@ -41,8 +41,11 @@ void TPen::SetMode(TPenMode AMode) {
   Changed();
 }
 
-void TPen::Assign(const TPen& ASource) {
-  if (&ASource == this) return;
+void TPen::Assign(const TPersistent& APersistent) {
+  const auto* Source = dynamic_cast<const TPen*>(&APersistent);
+  if (!Source) return TPersistent::Assign(APersistent);
+  if (Source == this) return;
+  const TPen& ASource = *Source;
   FColor = ASource.FColor;
   FWidth = ASource.FWidth;
   FStyle = ASource.FStyle;
@@ -77,8 +80,11 @@ void TBrush::SetStyle(TBrushStyle AStyle) {
   PropertyChanged();
 }
 
-void TBrush::Assign(const TBrush& ASource) {
-  if (&ASource == this) return;
+void TBrush::Assign(const TPersistent& APersistent) {
+  const auto* Source = dynamic_cast<const TBrush*>(&APersistent);
+  if (!Source) return TPersistent::Assign(APersistent);
+  if (Source == this) return;
+  const TBrush& ASource = *Source;
   FColor = ASource.FColor;
   FStyle = ASource.FStyle;
   PropertyChanged();

@@ -21,6 +21,11 @@ void TGraphic::Changed() {
   if (OnChange) OnChange(this);
 }
 
+void TGraphic::Assign(const TPersistent& ASource) {
+  if (const auto* Graphic = dynamic_cast<const TGraphic*>(&ASource)) return AssignGraphic(*Graphic);
+  TPersistent::Assign(ASource);
+}
+
 void TGraphic::SetTransparent(bool ATransparent) {
   if (ATransparent == FTransparent) return;
   FTransparent = ATransparent;
@@ -53,6 +58,12 @@ void TPicture::TakeGraphic(std::unique_ptr<TGraphic> AGraphic) {
 void TPicture::SetGraphic(const TGraphic* AGraphic) {
   if (AGraphic == FGraphic.get() && AGraphic) return;
   TakeGraphic(AGraphic ? AGraphic->Clone() : nullptr);
+}
+
+void TPicture::Assign(const TPersistent& ASource) {
+  if (const auto* Picture = dynamic_cast<const TPicture*>(&ASource)) return SetGraphic(Picture->Graphic());
+  if (const auto* Graphic = dynamic_cast<const TGraphic*>(&ASource)) return SetGraphic(Graphic);
+  TPersistent::Assign(ASource);
 }
 
 TBitmap& TPicture::Bitmap() {

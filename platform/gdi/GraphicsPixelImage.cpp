@@ -82,7 +82,7 @@ void TPixelImageGraphic::Draw(TCanvas& ACanvas, const TRect& ARect) {
 
 // ---------------------------------------------------------------- TPngImage
 
-void TPngImage::Assign(const TGraphic& ASource) {
+void TPngImage::AssignGraphic(const TGraphic& ASource) {
   if (&ASource != this) SetImage(ASource.ToPixelImage());
 }
 
@@ -105,7 +105,7 @@ void TJPEGImage::SetCompressionQuality(int AQuality) {
   FData.clear();
 }
 
-void TJPEGImage::Assign(const TGraphic& ASource) {
+void TJPEGImage::AssignGraphic(const TGraphic& ASource) {
   if (&ASource == this) return;
   if (const auto* Source = dynamic_cast<const TJPEGImage*>(&ASource)) {
     FCompressionQuality = Source->FCompressionQuality;
@@ -136,7 +136,7 @@ void TJPEGImage::SaveToStream(TStream& AStream) {
 
 // ---------------------------------------------------------------- TIcon
 
-void TIcon::Assign(const TGraphic& ASource) {
+void TIcon::AssignGraphic(const TGraphic& ASource) {
   if (&ASource == this) return;
   const auto* Source = dynamic_cast<const TIcon*>(&ASource);
   FData = Source ? Source->FData : std::vector<uint8_t>();

@@ -1,40 +1,37 @@
 #include "platform/ui/Component.h"
 
 #include <algorithm>
-#include <typeinfo>
 
 #include "platform/base/Exceptions.h"
 
-void TPersistent::Assign(const TPersistent& ASource) { ASource.AssignTo(*this); }
+namespace {
 
-void TPersistent::AssignTo(TPersistent& ADest) const {
-  throw EConvertError(Format("Cannot assign a %s to a %s", typeid(*this).name(), typeid(ADest).name()));
+void Drop(std::vector<TComponent*>& AList, TComponent* AItem) {
+  AList.erase(std::remove(AList.begin(), AList.end(), AItem), AList.end());
 }
+
+}  // namespace
 
 TComponent::TComponent(TComponent* AOwner) {
   if (AOwner) AOwner->InsertComponent(this);
 }
 
 TComponent::~TComponent() {
-  FComponentState.Include(csDestroying);
+  Destroying();
   // Tell everyone who keeps a reference that it is about to dangle.
   while (!FFreeNotifies.empty()) {
     TComponent* Other = FFreeNotifies.back();
     FFreeNotifies.pop_back();
-    auto& Back = Other->FFreeNotifies;
-    Back.erase(std::remove(Back.begin(), Back.end(), this), Back.end());
+    Drop(Other->FFreeNotifies, this);
     Other->Notification(this, opRemove);
   }
-  while (!FComponents.empty()) {
-    TComponent* Last = FComponents.back();
-    Remove(Last);
-    delete Last;
-  }
+  DestroyComponents();
   if (FOwner) FOwner->RemoveComponent(this);
 }
 
 TComponent* TComponent::Components(int AIndex) const {
-  if (AIndex < 0 || AIndex >= ComponentCount()) throw EListError(Format("List index out of bounds (%d)", AIndex));
+  if (AIndex < 0 || AIndex >= ComponentCount())
+    throw EListError(Format("List index out of bounds (%d)", AIndex));
   return FComponents[AIndex];
 }
 
@@ -55,6 +52,7 @@ TComponent* TComponent::FindComponent(const String& AName) const {
 void TComponent::InsertComponent(TComponent* AComponent) {
   if (AComponent->FOwner) AComponent->FOwner->RemoveComponent(AComponent);
   Insert(AComponent);
+  if (FComponentState.Contains(csDesigning)) AComponent->SetDesigning(true);
   Notification(AComponent, opInsert);
 }
 
@@ -69,7 +67,7 @@ void TComponent::Insert(TComponent* AComponent) {
 }
 
 void TComponent::Remove(TComponent* AComponent) {
-  FComponents.erase(std::remove(FComponents.begin(), FComponents.end(), AComponent), FComponents.end());
+  Drop(FComponents, AComponent);
   AComponent->FOwner = nullptr;
 }
 
@@ -82,24 +80,57 @@ void TComponent::FreeNotification(TComponent* AComponent) {
 }
 
 void TComponent::RemoveFreeNotification(TComponent* AComponent) {
-  auto Drop = [](std::vector<TComponent*>& AList, TComponent* AItem) {
-    AList.erase(std::remove(AList.begin(), AList.end(), AItem), AList.end());
-  };
+  if (!AComponent) return;
   Drop(FFreeNotifies, AComponent);
   Drop(AComponent->FFreeNotifies, this);
+}
+
+void TComponent::BeginLoading() {
+  FComponentState.Include(csLoading);
+  for (TComponent* C : FComponents) C->BeginLoading();
+}
+
+void TComponent::EndLoading() {
+  // Loaded may make further components; walk a copy so that they are left alone.
+  const std::vector<TComponent*> Owned = FComponents;
+  for (TComponent* C : Owned)
+    if (C->FComponentState.Contains(csLoading)) C->EndLoading();
+  Loaded();
+}
+
+void TComponent::SetDesigning(bool ADesigning) {
+  SetComponentState(csDesigning, ADesigning);
+  for (TComponent* C : FComponents) C->SetDesigning(ADesigning);
 }
 
 void TComponent::Loaded() { FComponentState.Exclude(csLoading); }
 
 void TComponent::Notification(TComponent* AComponent, TOperation AOperation) {
-  // The owner passes removals on to its components, so that references between
-  // siblings are cleared as well.
-  if (AOperation == opRemove && AComponent)
-    for (TComponent* C : FComponents)
-      if (C != AComponent) C->Notification(AComponent, AOperation);
+  if (!AComponent) return;
+  if (AOperation == opRemove) RemoveFreeNotification(AComponent);
+  // Walked from the end, as components may leave the list while they hear the notice.
+  for (size_t I = FComponents.size(); I-- > 0;)
+    if (I < FComponents.size() && FComponents[I] != AComponent)
+      FComponents[I]->Notification(AComponent, AOperation);
+}
+
+void TComponent::Destroying() {
+  if (FComponentState.Contains(csDestroying)) return;
+  FComponentState.Include(csDestroying);
+  for (TComponent* C : FComponents) C->Destroying();
+}
+
+void TComponent::DestroyComponents() {
+  while (!FComponents.empty()) {
+    TComponent* Last = FComponents.back();
+    Remove(Last);
+    delete Last;
+  }
 }
 
 void TComponent::SetComponentState(TComponentStateItem AItem, bool AOn) {
-  if (AOn) FComponentState.Include(AItem);
-  else FComponentState.Exclude(AItem);
+  if (AOn)
+    FComponentState.Include(AItem);
+  else
+    FComponentState.Exclude(AItem);
 }
