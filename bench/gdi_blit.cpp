@@ -11,6 +11,7 @@
 #include <functional>
 #include <vector>
 
+#include "bench/BenchSupport.h"
 #include "platform/gdi/Blit.h"
 #include "platform/gdi/DeviceContext.h"
 
@@ -20,19 +21,7 @@ constexpr int Width = 1920;
 constexpr int Height = 1080;
 constexpr int Runs = 15;
 
-using TClock = std::chrono::steady_clock;
-
-double MedianSeconds(const std::function<void()>& AWork) {
-  AWork();  // warm the caches and fault the pages in
-  std::vector<double> Times;
-  for (int I = 0; I < Runs; ++I) {
-    const TClock::time_point Start = TClock::now();
-    AWork();
-    Times.push_back(std::chrono::duration<double>(TClock::now() - Start).count());
-  }
-  std::nth_element(Times.begin(), Times.begin() + Runs / 2, Times.end());
-  return Times[Runs / 2];
-}
+double MedianSeconds(const std::function<void()>& AWork) { return bench::MedianSeconds(Runs, AWork); }
 
 // A memory device context drawing into a new 32-bit DIB section of the given size,
 // filled with a pattern of varied colours and alpha.

@@ -12,6 +12,7 @@
 #include <memory>
 #include <vector>
 
+#include "bench/BenchSupport.h"
 #include "platform/gdi/Blit.h"
 #include "platform/gdi/DeviceContext.h"
 #include "platform/win/HeadlessBackend.h"
@@ -25,19 +26,7 @@ constexpr int Height = 768;
 constexpr int Children = 200;
 constexpr int Runs = 15;
 
-using TClock = std::chrono::steady_clock;
-
-double MedianSeconds(const std::function<void()>& AWork) {
-  AWork();  // warm the caches and fault the pages in
-  std::vector<double> Times;
-  for (int I = 0; I < Runs; ++I) {
-    const TClock::time_point Start = TClock::now();
-    AWork();
-    Times.push_back(std::chrono::duration<double>(TClock::now() - Start).count());
-  }
-  std::nth_element(Times.begin(), Times.begin() + Runs / 2, Times.end());
-  return Times[Runs / 2];
-}
+double MedianSeconds(const std::function<void()>& AWork) { return bench::MedianSeconds(Runs, AWork); }
 
 int GPaints = 0;
 
