@@ -10,8 +10,8 @@
 
 namespace {
 
-// Room for the converted samples of AInputSamples: the spec of old gave twice the
-// expected count and 10000 more, which also covers what the resampler holds back.
+// Room for the converted samples of AInputSamples: twice the expected count and 10000
+// more, which also covers what the resampler holds back.
 int64_t ConvertedCapacity(int64_t AInputSamples, int AInputRate, int AOutputRate) {
   return 2 * (AInputSamples * AOutputRate / AInputRate + 1) + 10000;
 }
