@@ -3,7 +3,10 @@
 #include <unistd.h>
 
 #include <fstream>
+#include <memory>
 #include <mutex>
+
+#include "Src/AboutForm.h"
 
 namespace {
 
@@ -46,4 +49,13 @@ TFFBaseComponent::TFFBaseComponent(TComponent* AOwner) : TComponent(AOwner) {
   int Timeout = IsDebuggerAttached() ? 0 : DefaultTimeout;
   ReadTimeout = Timeout;
   WriteTimeout = Timeout;
+}
+
+void TFFBaseComponent::ShowAbout() {
+  String Name = ClassName();
+  if (const size_t Scope = Name.rfind("::"); Scope != String::npos) Name.erase(0, Scope + 2);
+  if (!Name.empty()) Name.erase(0, 1);
+  const std::unique_ptr<TfrmAbout> Form(MakeForm<TfrmAbout>(nullptr));
+  Form->SetComponentInfo(Name, FVersion);
+  Form->ShowModal();
 }

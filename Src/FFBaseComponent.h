@@ -27,6 +27,9 @@ public:
   // Holds nothing the engine uses; it exists for those who set components up.
   String About;
   const String& Version() const { return FVersion; }
+  // Shows the about box for the component, modally: its class name without the first
+  // letter (FFDecoder for TFFDecoder) and its version.
+  void ShowAbout();
 
   // Milliseconds that a blocking read or write may take; 0 means no time-out. Both
   // start at 30000, or at 0 when a debugger is attached to the process, so that

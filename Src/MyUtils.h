@@ -55,6 +55,12 @@ std::vector<String> SplitCommandLine(const String& AText, int* ACharCount = null
 // at once. An exception of AMethod reaches the caller.
 void CallInMainThread(const std::function<void()>& AMethod);
 
+// Opens an address with the desktop's handler: xdg-open started directly (no shell),
+// the address its one argument, and not waited for. The desktop chooses the program,
+// browser or not, so APreferBrowser changes nothing here. False when xdg-open cannot be
+// started.
+bool OpenURL(const String& AAddress, bool APreferBrowser);
+
 // Run the calls that engine threads handed to the user-interface thread, for loops
 // that wait on the user-interface thread for work to stop. There is no window system
 // yet, so a pending hand-over is the only message there is: ProcessOneMessage runs

@@ -110,3 +110,11 @@ bool GetMonitorInfo(HMONITOR AMonitor, MONITORINFO* AInfo) {
   AInfo->dwFlags = Monitor.Primary ? MONITORINFOF_PRIMARY : 0;
   return true;
 }
+
+bool EnumDisplayMonitors(const MONITORENUMPROC& AEnum) {
+  RequireUIThread("EnumDisplayMonitors");
+  const std::size_t Count = Backend().Monitors().size();
+  for (std::size_t I = 0; I < Count; ++I)
+    if (!AEnum(MonitorHandle(I))) return false;
+  return true;
+}

@@ -6,6 +6,8 @@
 // A monitor handle stays valid until the monitor configuration changes (the top-level
 // windows then receive WM_DISPLAYCHANGE).
 
+#include <functional>
+
 #include "platform/gdi/Geometry.h"
 #include "platform/win/WindowTypes.h"
 
@@ -34,3 +36,8 @@ HMONITOR MonitorFromRect(const RECT* ARect, DWORD AFlags);
 HMONITOR MonitorFromWindow(HWND AWindow, DWORD AFlags);
 // Fills AInfo, whose cbSize must be sizeof(MONITORINFO). False for a stale handle.
 bool GetMonitorInfo(HMONITOR AMonitor, MONITORINFO* AInfo);
+
+// Calls AEnum for every monitor, in the backend's order, until it returns false; returns
+// false when AEnum stopped the walk.
+using MONITORENUMPROC = std::function<bool(HMONITOR)>;
+bool EnumDisplayMonitors(const MONITORENUMPROC& AEnum);
