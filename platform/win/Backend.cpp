@@ -4,6 +4,7 @@
 
 #include "platform/base/Exceptions.h"
 #include "platform/win/HeadlessBackend.h"
+#include "platform/win/X11Backend.h"
 
 String SelectedBackendName() {
   const char* Chosen = std::getenv("PELLADRIN_BACKEND");
@@ -17,8 +18,8 @@ String SelectedBackendName() {
   return Display && *Display ? "x11" : "headless";
 }
 
-std::unique_ptr<TWindowBackend> CreateBackend(const String&) {
-  // The x11 backend comes with its own piece of work; until then every selection runs
-  // on the headless backend.
-  return std::make_unique<THeadlessBackend>();
+std::unique_ptr<TWindowBackend> CreateBackend(const String& AName) {
+  if (AName == "x11") return std::make_unique<TX11Backend>();
+  if (AName == "headless") return std::make_unique<THeadlessBackend>();
+  throw Exception(Format("Unknown window-system backend \"%s\"", AName));
 }

@@ -2,8 +2,8 @@
 // The backend: what shows the program's top-level windows and feeds it input. The
 // window tree, stacking, clipping, hit testing, painting and dispatch are shared code;
 // a backend only mirrors the top-level windows on its display and reports events.
-// Backends: "headless" (in memory; every user-interface test runs on it) and, later,
-// "x11".
+// Backends: "headless" (in memory; every user-interface test runs on it) and "x11"
+// (the desktop; X11Backend.h).
 //
 // Contracts, for every method: who calls it, on which thread, who owns what.
 // - The shared code is the only caller, and it calls on the user-interface thread,
@@ -18,6 +18,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "platform/base/Strings.h"
@@ -108,6 +109,30 @@ class TWindowBackend {
   virtual void GrabPointer(HWND AWindow) = 0;
   virtual void ReleasePointerGrab() = 0;
 
+  // --- Hot keys (called by the input part) ---
+
+  // Claims the key AVirtualKey with the modifiers AModifiers (MOD_ALT, MOD_CONTROL,
+  // MOD_SHIFT, MOD_WIN of HotKeys.h) on the whole desktop for hot key AId, so that it
+  // reaches the program whichever window has the focus; the backend then calls
+  // DeliverHotKey(AId) when it is pressed. False when another program holds the keys or
+  // the key cannot be claimed. Called once for each registration the window system
+  // accepted itself: keys the program registered twice never get here.
+  virtual bool GrabHotKey(int AId, UINT AModifiers, UINT AVirtualKey) = 0;
+  // Gives up keys GrabHotKey claimed.
+  virtual void ReleaseHotKey(UINT AModifiers, UINT AVirtualKey) = 0;
+
+  // --- Clipboard (called by the clipboard part) ---
+
+  // The clipboard was closed after the program changed it: the backend offers the text
+  // (an empty optional: none) to other programs, and the program owns the desktop's
+  // clipboard from then on.
+  virtual void OfferClipboardText(const std::optional<String>& AText) = 0;
+  // Whether another program's clipboard has replaced the program's own: when it has,
+  // AText receives the text it offers (an empty optional when it offers none) and the
+  // result is true. False, AText untouched, while the program's own text stands. May
+  // wait a bounded time for the other program to answer.
+  virtual bool ReadForeignClipboardText(std::optional<String>& AText) = 0;
+
   // --- Screen ---
 
   // The monitors, the primary one among them; never empty.
@@ -121,6 +146,6 @@ TWindowBackend& Backend();
 // The backend that PELLADRIN_BACKEND names ("headless" or "x11"); without it, "x11"
 // when DISPLAY is set, else "headless". Raises Exception for another name.
 String SelectedBackendName();
-// Makes the backend of that name. Only the headless backend exists so far, so every
-// name gives it.
+// Makes the backend of that name ("x11" with its default options). Raises Exception
+// for another name, and when the x11 backend cannot open the display.
 std::unique_ptr<TWindowBackend> CreateBackend(const String& AName);

@@ -2,8 +2,11 @@
 // The text clipboard. User-interface thread only.
 //
 // The clipboard holds one text, in UTF-8 under both text formats: CF_UNICODETEXT and
-// CF_TEXT name the same data here. It lives in the process; a backend that shares it
-// with other programs (the desktop's CLIPBOARD selection) does so behind these calls.
+// CF_TEXT name the same data here. It lives in the process and is shared with other
+// programs through the backend (the desktop's CLIPBOARD selection under x11): closing
+// the clipboard after changing it offers the text to them, and opening it (or asking
+// IsClipboardFormatAvailable while it is closed) takes over the text another program
+// has put there since.
 //
 //   if (OpenClipboard(Window)) {
 //     EmptyClipboard();

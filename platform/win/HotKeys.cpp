@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/win/Backend.h"
 #include "platform/win/BackendEvents.h"
 #include "platform/win/HotKeysInternal.h"
 #include "platform/win/InputMessagesInternal.h"
@@ -13,6 +14,19 @@
 namespace {
 
 std::vector<THotKey>& HotKeys() { return InputState().HotKeys; }
+
+// Removes the registrations AMatches picks and gives their keys back to the desktop;
+// returns how many went.
+template <typename TMatches>
+std::size_t RemoveHotKeys(TMatches AMatches) {
+  std::vector<THotKey>& Keys = HotKeys();
+  const auto Removed =
+      std::stable_partition(Keys.begin(), Keys.end(), [&](const THotKey& AKey) { return !AMatches(AKey); });
+  for (auto Key = Removed; Key != Keys.end(); ++Key) Backend().ReleaseHotKey(Key->Modifiers, Key->VirtualKey);
+  const auto Count = static_cast<std::size_t>(Keys.end() - Removed);
+  Keys.erase(Removed, Keys.end());
+  return Count;
+}
 
 }  // namespace
 
@@ -26,20 +40,21 @@ bool RegisterHotKey(HWND AWindow, int AId, UINT AModifiers, UINT AVirtualKey) {
         return AKey.Modifiers == Modifiers && AKey.VirtualKey == AVirtualKey;
       }))
     return false;
+  // Another program holding the keys on the desktop makes the registration fail too.
+  if (!Backend().GrabHotKey(AId, Modifiers, AVirtualKey)) return false;
   Keys.push_back({AWindow, AId, Modifiers, AVirtualKey});
   return true;
 }
 
 bool UnregisterHotKey(HWND AWindow, int AId) {
   RequireUIThread("UnregisterHotKey");
-  return std::erase_if(HotKeys(),
-                       [&](const THotKey& AKey) { return AKey.Window == AWindow && AKey.Id == AId; }) != 0;
+  return RemoveHotKeys([&](const THotKey& AKey) { return AKey.Window == AWindow && AKey.Id == AId; }) != 0;
 }
 
 const std::vector<THotKey>& RegisteredHotKeys() { return HotKeys(); }
 
 void ForgetHotKeysOf(HWND AWindow) {
-  std::erase_if(HotKeys(), [&](const THotKey& AKey) { return AKey.Window == AWindow; });
+  RemoveHotKeys([&](const THotKey& AKey) { return AKey.Window == AWindow; });
 }
 
 void DeliverHotKey(int AId) {

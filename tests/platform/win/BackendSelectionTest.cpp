@@ -56,9 +56,20 @@ TEST(BackendSelectionTest, AnUnknownBackendIsRefused) {
   EXPECT_THROW(SelectedBackendName(), Exception);
 }
 
-TEST(BackendSelectionTest, EverySelectionRunsHeadlessForNow) {
+TEST(BackendSelectionTest, EachNameMakesItsBackend) {
   EXPECT_EQ(CreateBackend("headless")->Name(), "headless");
-  EXPECT_EQ(CreateBackend("x11")->Name(), "headless");
+  EXPECT_THROW(CreateBackend("wayland"), Exception);
+}
+
+TEST(BackendSelectionTest, AnX11BackendWithoutADisplayIsRefusedWithItsName) {
+  // No server listens on a display of this number.
+  TEnvironment Display("DISPLAY", ":4095");
+  try {
+    CreateBackend("x11");
+    FAIL() << "the x11 backend started without a display";
+  } catch (const Exception& AError) {
+    EXPECT_EQ(AError.Message(), "Cannot open the X display \":4095\"");
+  }
 }
 
 }  // namespace
