@@ -1,0 +1,388 @@
+// The player component: libraries, Open, Stop, SDL's start and shutdown, and the
+// window the player plays into.
+
+#include <cstdlib>
+
+#include "Src/FFDecode_Deinterlace.h"
+#include "Src/FFPlay.h"
+#include "Src/FFPlay_State.h"
+#include "Src/FFPlay_Threads.h"
+#include "Src/MyUtils.h"
+#include "platform/base/Clock.h"
+#include "platform/win/Focus.h"
+#include "platform/win/MessageLoop.h"
+#include "platform/win/VideoOutput.h"
+#include "platform/win/Windows.h"
+
+TCustomPlayer::TCustomPlayer(TComponent* AOwner)
+    : TFFBaseComponent(AOwner),
+      FRGBConverter(std::make_unique<TFormatConverter>()),
+      FHookConverter(std::make_unique<TFormatConverter>()) {
+  FDecoder = new TFFDecoder(this);
+  ResetPlayer();
+}
+
+TCustomPlayer::~TCustomPlayer() {
+  OnPosition = nullptr;
+  OnState = nullptr;
+  OnAudioHook = nullptr;
+  OnVideoHook = nullptr;
+  OnFrameHook = nullptr;
+  Stop(true);
+  FPlayThread.reset();
+  if (FEventThread) FEventThread->Terminate();
+  FEventThread.reset();
+  ReleaseWindow();
+  if (FObjectInstance && IsMainThread()) {
+    // A window that was subclassed after us keeps calling our procedure, which then
+    // stays and passes everything on to the video output's.
+    FHijackLink->Player = nullptr;
+    FHijackLink->Below = FSDLWndProc;
+    if (UnhookPreviousWindow() || !IsWindow(FScreenHandle)) FreeProcInstance(FObjectInstance);
+  }
+  if (FFLoader().Loaded(PlayerLibraries)) UninitOptions(FOptions);
+  if (FDisplayedFrame) FF.av_frame_free(&FDisplayedFrame);
+  if (FDisplayScaler) FF.sws_freeContext(FDisplayScaler);
+}
+
+// --- Libraries --------------------------------------------------------------------------
+
+bool TCustomPlayer::LoadAVLib(const String& APath, bool AAutoLoadSDL) {
+  FFLoader().SetLibraryPath(APath);
+  if (!FFLoader().Load(PlayerLibraries)) {
+    FLastErrMsg = FFLoader().LastErrMsg();
+    return false;
+  }
+  InitOptions(FOptions, Fsws_flags);
+  FAutoLoadSDL = AAutoLoadSDL;
+  return !AAutoLoadSDL || LoadSDLLib(APath, SDLLibraryFileName);
+}
+
+void TCustomPlayer::UnloadAVLib() {
+  if (FFLoader().Loaded(PlayerLibraries)) UninitOptions(FOptions);
+  FFLoader().Unload(PlayerLibraries);
+  if (FAutoLoadSDL) UnloadSDLLib();
+}
+
+bool TCustomPlayer::AVLibLoaded() const {
+  return FFLoader().Loaded(PlayerLibraries) && (!FAutoLoadSDL || SDLLibLoaded());
+}
+
+bool TCustomPlayer::LoadSDLLib(const String& APath, const String& AFile) {
+  if (FSDLLoader.Load(APath, AFile)) {
+    FSDL = FSDLLoader.EntryPoints();
+    return true;
+  }
+  FSDL = {};
+  FLastErrMsg = FSDLLoader.LastErrMsg();
+  return false;
+}
+
+void TCustomPlayer::UnloadSDLLib() {
+  FSDLLoader.Unload();
+  FSDL = {};
+}
+
+bool TCustomPlayer::opt_default(const String& opt, const String& arg) {
+  if (!FFLoader().Loaded(PlayerLibraries)) {
+    LogError("libav not loaded.", true);
+    return false;
+  }
+  return SetDefaultOption(FOptions, opt, arg) == 0;
+}
+
+void TCustomPlayer::LogError(const String& AText, bool AKeep) {
+  if (AKeep) FLastErrMsg = AText;
+  GetLogger()->Log(this, llError, AText);
+}
+
+// --- Open and Stop ------------------------------------------------------------------------
+
+bool TCustomPlayer::Open(const String& AFileName, HWND AScreenHandle, bool APaused) {
+  if (!FFLoader().Loaded(PlayerLibraries)) {
+    LogError("libav not loaded.", true);
+    return false;
+  }
+  if (!SDLLibLoaded()) {
+    LogError("sdl not loaded.", true);
+    return false;
+  }
+  if (FOptions.sws_opts) {
+    int64_t Flags = 0;
+    if (FF.av_opt_get_int(FOptions.sws_opts, "sws_flags", 0, &Flags) >= 0) Fsws_flags = static_cast<int>(Flags);
+  }
+  FLoading = true;
+  Stop(true);
+  FPlayThread.reset();
+  {
+    std::lock_guard Lock(FDisplayRectLock);
+    FDisplayRect = {};
+  }
+
+  bool Started;
+  {
+    std::lock_guard Lock(SdlListLock());
+    SetSDLEnvironment();
+    Started = InitSDL(AScreenHandle);
+  }
+  if (!Started) {
+    LogError(Format("Could not initialize SDL with ScreenHandle(%u): %s",
+                    static_cast<unsigned>(reinterpret_cast<uintptr_t>(AScreenHandle)), FSDL.SDL_GetError()),
+             true);
+    FLoading = false;
+    return false;
+  }
+  if (DisableDisplay) {
+    DisableVideo = true;
+  } else {
+    // The desktop's size, for the full-screen surface.
+    CallInMainThread([this] {
+      Ffs_screen_width = GetSystemMetrics(SM_CXSCREEN);
+      Ffs_screen_height = GetSystemMetrics(SM_CYSCREEN);
+    });
+  }
+  // The player pushes its own events; SDL's video events of these kinds would only
+  // wake the event loop for nothing.
+  FSDL.SDL_EventState(SDL_ACTIVEEVENT, SDL_IGNORE);
+  FSDL.SDL_EventState(SDL_MOUSEMOTION, SDL_IGNORE);
+  FSDL.SDL_EventState(SDL_SYSWMEVENT, SDL_IGNORE);
+  FSDL.SDL_EventState(SDL_USEREVENT, SDL_IGNORE);
+
+  FScreenHandle = AScreenHandle;
+  const bool Opened = StreamOpen(AFileName, Ffile_iformat, APaused);
+  if (Opened) {
+    Finput_filename = AFileName;
+    FDecoder->SetFileHandle(FVideoState.load()->ic);
+    DoFileOpen();
+    if (FEventThread) FEventThread->Terminate();
+    FEventThread = std::make_unique<TEventThread>(*this);
+    FEventThread->Start();
+    FLooping = false;
+    FPlayThread = std::make_unique<TPlayThread>(*this);
+    FPlayThread->Start();
+    // The play thread sets FLooping at its very start; nothing it does first waits
+    // for this thread.
+    while (!FLooping) SleepMs(1);
+  } else {
+    QuitSDL();
+  }
+  FLoading = false;
+  if (FFLoader().Loaded(PlayerLibraries)) InitOptions(FOptions, Fsws_flags);
+  return Opened;
+}
+
+void TCustomPlayer::SetSDLEnvironment() {
+  // The default driver is the one the environment names, else SDL's own choice.
+  switch (AudioDriver) {
+    case adDefault: break;
+    case adDirectSound: setenv("SDL_AUDIODRIVER", "pulse", 1); break;
+    case adWaveOut: setenv("SDL_AUDIODRIVER", "alsa", 1); break;
+  }
+  // SDL draws nothing; its video subsystem only carries the event queue.
+  setenv("SDL_VIDEODRIVER", "dummy", 1);
+}
+
+bool TCustomPlayer::InitSDL(HWND AWindow) {
+  const Uint32 Flags =
+      SDL_INIT_TIMER | SDL_INIT_VIDEO | SDL_INIT_NOPARACHUTE | (DisableAudio ? 0 : SDL_INIT_AUDIO);
+  if (FSDL.SDL_Init(Flags) < 0) return false;
+  FSDLStarted = true;
+  char Name[64];
+  if (FSDL.SDL_AudioDriverName(Name, sizeof Name))
+    GetLogger()->Log(this, llDebug, Format("using audio driver: %s", Name));
+  if (FSDL.SDL_VideoDriverName(Name, sizeof Name))
+    GetLogger()->Log(this, llDebug, Format("using video driver: %s", Name));
+  if (AWindow) CallInMainThread([this, AWindow] { AttachWindow(AWindow); });
+  return true;
+}
+
+// User-interface thread.
+void TCustomPlayer::AttachWindow(HWND AWindow) {
+  if (!IsWindow(AWindow)) return;
+  const auto Current = reinterpret_cast<WNDPROC>(GetWindowLong(AWindow, GWL_WNDPROC));
+  // Our procedure may still be on top from the last playback of this window.
+  const bool StillHijacked = FObjectInstance && Current == FObjectInstance && AWindow == FScreenHandle;
+  if (!StillHijacked) {
+    UnhookPreviousWindow();
+    FScreenWndProc = Current;
+    FSDLWndProc = AttachVideoOutput(AWindow);
+  }
+  // The window's size changes reach the event loop as SDL's resize event did.
+  SetVideoOutputResizeHandler(AWindow, [this](HWND, int AWidth, int AHeight) {
+    SDL_Event Event{};
+    Event.type = SDL_VIDEORESIZE;
+    Event.resize.w = AWidth;
+    Event.resize.h = AHeight;
+    if (FVideoState) FSDL.SDL_PushEvent(&Event);
+  });
+  if (StillHijacked) {
+    FHijacking = true;
+  } else if (HijackWndProc) {
+    if (!FObjectInstance) {
+      FHijackLink = std::make_shared<THijackLink>();
+      FHijackLink->Player = this;
+      FObjectInstance = MakeProcInstance([Link = FHijackLink](HWND W, UINT M, WPARAM WP, LPARAM LP) {
+        if (Link->Player) return Link->Player->PlayerWndProc(W, M, WP, LP);
+        return CallWindowProc(Link->Below, W, M, WP, LP);
+      });
+    }
+    SetWindowLong(AWindow, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(FObjectInstance));
+    FHijacking = true;
+  }
+}
+
+// User-interface thread: takes our procedure out of the window of the last playback
+// when it is still on top there; it cannot serve two windows.
+bool TCustomPlayer::UnhookPreviousWindow() {
+  if (!FObjectInstance || !FScreenHandle || !IsWindow(FScreenHandle)) return false;
+  if (reinterpret_cast<WNDPROC>(GetWindowLong(FScreenHandle, GWL_WNDPROC)) != FObjectInstance) return false;
+  SetWindowLong(FScreenHandle, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(FSDLWndProc));
+  return true;
+}
+
+// Any thread: the window goes back to painting itself; our procedure passes everything
+// on from now (the user-interface thread takes it out at the next Open or at
+// destruction).
+void TCustomPlayer::ReleaseWindow() {
+  FHijacking = false;
+  if (FScreenHandle) {
+    SetVideoOutputResizeHandler(FScreenHandle, nullptr);
+    ClearVideoImage(FScreenHandle);
+  }
+}
+
+LRESULT TCustomPlayer::PlayerWndProc(HWND AWindow, UINT AMessage, WPARAM AWParam, LPARAM ALParam) {
+  if (!FHijacking) return CallWindowProc(FSDLWndProc, AWindow, AMessage, AWParam, ALParam);
+  switch (AMessage) {
+    case WM_ACTIVATE:
+      CallWindowProc(FSDLWndProc, AWindow, AMessage, AWParam, ALParam);
+      return CallWindowProc(FScreenWndProc, AWindow, AMessage, AWParam, ALParam);
+    case WM_CLOSE:
+      // The window stays while the player holds it.
+      return 0;
+    case WM_PAINT:
+    case WM_ERASEBKGND:
+    case WM_SIZE:
+    case WM_WINDOWPOSCHANGED:
+    case WM_NCDESTROY:
+      return CallWindowProc(FSDLWndProc, AWindow, AMessage, AWParam, ALParam);
+    case WM_SETCURSOR:
+      return CallWindowProc(HijackCursor ? FSDLWndProc : FScreenWndProc, AWindow, AMessage, AWParam, ALParam);
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+      SetFocus(AWindow);
+      return CallWindowProc(FScreenWndProc, AWindow, AMessage, AWParam, ALParam);
+    default:
+      return CallWindowProc(FScreenWndProc, AWindow, AMessage, AWParam, ALParam);
+  }
+}
+
+void TCustomPlayer::QuitSDL() {
+  ReleaseWindow();
+  if (FSDLStarted.exchange(false) && FSDL.SDL_Quit) FSDL.SDL_Quit();
+  CloseSurface();
+  ResetPlayer();
+}
+
+void TCustomPlayer::ResetPlayer() {
+  FState = psStop;
+  FLastPTS = AV_NOPTS_VALUE;
+  FCurrentPTS = -1;
+  wanted_video_stream = wanted_audio_stream = wanted_subtitle_stream = -1;
+  seek_by_bytes = -1;
+  if (!FLoading) {
+    Ffile_iformat = nullptr;
+    Fstart_time = AV_NOPTS_VALUE;
+    PlayTime = AV_NOPTS_VALUE;
+    RepeatType = rtRewind;
+    VerticalFlip = false;
+    audio_codec_name.clear();
+    video_codec_name.clear();
+    subtitle_codec_name.clear();
+    Fframe_width_set = Fframe_height_set = 0;
+    Fframe_pix_fmt = AV_PIX_FMT_NONE;
+    if (FFLoader().Loaded(PlayerLibraries)) InitOptions(FOptions, Fsws_flags);
+  }
+  FSeekEvent.SetEvent();
+  FSeeking = false;
+}
+
+void TCustomPlayer::DoFileOpen() {
+  TVideoState* is = FVideoState;
+  if (!is) return;
+  if (OnFileOpen) {
+    const int64_t Duration = is->IsImage2 ? 0 : is->Duration;
+    int Width = -1, Height = -1;
+    if (is->video_dec && is->video_dec->width > 0) {
+      Width = is->video_dec->width;
+      Height = is->video_dec->height;
+    }
+    auto Raise = [&] { OnFileOpen(this, Duration, Width, Height, ScreenWidth, ScreenHeight); };
+    if (TriggerEventInMainThread)
+      CallInMainThread(Raise);
+    else
+      Raise();
+  }
+  if (FScreenHandle && (ScreenWidth == 0 || ScreenHeight == 0)) {
+    CallInMainThread([this] {
+      RECT Client;
+      if (!GetClientRect(FScreenHandle, &Client)) return;
+      ScreenWidth = Client.Width();
+      ScreenHeight = Client.Height();
+    });
+  }
+}
+
+void TCustomPlayer::PushEvent(int AType) {
+  SDL_Event Event{};
+  Event.type = static_cast<Uint8>(AType);
+  if (FSDL.SDL_PushEvent) FSDL.SDL_PushEvent(&Event);
+}
+
+void TCustomPlayer::Stop(bool AWaitForStop) {
+  if (TVideoState* is = FVideoState) {
+    if (is->paused) StreamTogglePause(is);
+    is->step = 0;
+    PushEvent(FF_QUIT_EVENT);
+    if (AWaitForStop) WaitForStop();
+    return;
+  }
+  // Nothing plays yet: an open may be blocked in the input; the interrupt callback
+  // sees these and abandons it.
+  FLastRead = 0;
+  if (TVideoState* Opening = FVideoStateCB) Opening->abort_request = 1;
+}
+
+// On the user-interface thread the waits run handed-over calls and window messages, so
+// that the events the stopping threads hand over (OnState among them) are delivered.
+void TCustomPlayer::PumpWhileWaiting() {
+  if (!IsMainThread()) return;
+  if (IsWindowSystemStarted())
+    ProcessPendingMessages();
+  else
+    PumpMessages();
+}
+
+void TCustomPlayer::WaitForStop() {
+  int Tries = 1;
+  while (FStopEvent.WaitFor(100) != wrSignaled) {
+    PumpWhileWaiting();
+    TVideoState* is = FVideoState;
+    if (!is) break;
+    std::unique_lock Lock(FDataLock, std::defer_lock);
+    if (!Lock.try_lock_for(std::chrono::milliseconds(100))) continue;
+    ++Tries;
+    if ((Tries > 10 && is->Reading) || Tries > 20) {
+      DoExit();
+      break;
+    }
+    PushEvent(FF_QUIT_EVENT);
+  }
+  // The play thread ends right after it set the event.
+  if (FPlayThread && FPlayThread->ThreadID() != GetCurrentThreadId()) FPlayThread->WaitFor();
+  QuitSDL();
+}

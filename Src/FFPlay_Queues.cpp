@@ -1,0 +1,119 @@
+// The packet queues of the player.
+
+#include "Src/FFPlay_Queues.h"
+
+void TPacketQueue::Init(const TSDLEntryPoints& ASDL) {
+  End();
+  FSDL = &ASDL;
+  FAbortRequest = 0;
+  FMutex = ASDL.SDL_CreateMutex();
+  FCond = ASDL.SDL_CreateCond();
+}
+
+void TPacketQueue::Append(TEntry AEntry) {
+  auto* Node = new TNode{AEntry, nullptr};
+  FSDL->SDL_LockMutex(FMutex);
+  if (last_pkt)
+    last_pkt->Next = Node;
+  else
+    first_pkt = Node;
+  last_pkt = Node;
+  ++FPackets;
+  FSize += (AEntry.Packet ? AEntry.Packet->size : 0) + static_cast<int>(sizeof(TNode));
+  FSDL->SDL_CondSignal(FCond);
+  FSDL->SDL_UnlockMutex(FMutex);
+}
+
+int TPacketQueue::Put(AVPacket* APacket) {
+  // A packet that borrows its data from the demuxer would lose it at the next read.
+  if (FF.av_packet_make_writable(APacket) < 0) return -1;
+  AVPacket* Owned = FF.av_packet_alloc();
+  if (!Owned) return -1;
+  FF.av_packet_move_ref(Owned, APacket);
+  Append({Owned, false});
+  return 0;
+}
+
+void TPacketQueue::PutFlush() { Append({nullptr, true}); }
+
+void TPacketQueue::PutEmpty(int AStreamIndex) {
+  AVPacket* Empty = FF.av_packet_alloc();
+  if (!Empty) return;
+  Empty->stream_index = AStreamIndex;
+  Append({Empty, false});
+}
+
+int TPacketQueue::Get(TEntry& AEntry, bool ABlock) {
+  int Result;
+  FSDL->SDL_LockMutex(FMutex);
+  for (;;) {
+    if (FAbortRequest) {
+      Result = -1;
+      break;
+    }
+    if (TNode* Node = first_pkt) {
+      first_pkt = Node->Next;
+      if (!first_pkt) last_pkt = nullptr;
+      --FPackets;
+      FSize -= (Node->Entry.Packet ? Node->Entry.Packet->size : 0) + static_cast<int>(sizeof(TNode));
+      AEntry = Node->Entry;
+      delete Node;
+      Result = 1;
+      break;
+    }
+    if (!ABlock) {
+      Result = 0;
+      break;
+    }
+    FSDL->SDL_CondWait(FCond, FMutex);
+  }
+  FSDL->SDL_UnlockMutex(FMutex);
+  return Result;
+}
+
+void TPacketQueue::Flush() {
+  if (!FMutex) return;
+  FSDL->SDL_LockMutex(FMutex);
+  while (TNode* Node = first_pkt) {
+    first_pkt = Node->Next;
+    FF.av_packet_free(&Node->Entry.Packet);
+    delete Node;
+  }
+  last_pkt = nullptr;
+  FPackets = 0;
+  FSize = 0;
+  FSDL->SDL_UnlockMutex(FMutex);
+}
+
+void TPacketQueue::Abort() {
+  if (!FMutex) return;
+  FSDL->SDL_LockMutex(FMutex);
+  FAbortRequest = 1;
+  FSDL->SDL_CondSignal(FCond);
+  FSDL->SDL_UnlockMutex(FMutex);
+}
+
+void TPacketQueue::End() {
+  if (!FMutex) return;
+  Flush();
+  FSDL->SDL_DestroyMutex(FMutex);
+  FSDL->SDL_DestroyCond(FCond);
+  FMutex = nullptr;
+  FCond = nullptr;
+}
+
+int TPacketQueue::nb_packets() const {
+  if (!FMutex) return 0;
+  FSDL->SDL_LockMutex(FMutex);
+  const int Count = FPackets;
+  FSDL->SDL_UnlockMutex(FMutex);
+  return Count;
+}
+
+int TPacketQueue::size() const {
+  if (!FMutex) return 0;
+  FSDL->SDL_LockMutex(FMutex);
+  const int Size = FSize;
+  FSDL->SDL_UnlockMutex(FMutex);
+  return Size;
+}

@@ -1,0 +1,355 @@
+// The picture-producing side of the player: the video thread decodes, runs the
+// filter graph, drops frames that are already late, deinterlaces, and queues each
+// picture in YUV 4:2:0 (upside down when asked), where the video and frame hooks see it.
+
+#include <cmath>
+
+#include "Src/FFDecode_Deinterlace.h"
+#include "Src/FFPlay.h"
+#include "Src/FFPlay_State.h"
+#include "platform/base/Clock.h"
+
+namespace {
+
+double NowSeconds() { return MonotonicMicroseconds() / 1000000.0; }
+
+bool IsEmptyPacket(const AVPacket* APacket) { return !APacket->data && APacket->size == 0; }
+
+}  // namespace
+
+void TCustomPlayer::ComputeFrameDelay(TVideoState* is) {
+  AVStream* Stream = is->video_st;
+  const AVRational CodecRate = is->video_dec->framerate;
+  const AVRational ContainerRate = Stream->r_frame_rate;
+  AVRational Forced{0, 0};
+  if (!FForceFrameRate.empty() && FF.av_parse_video_rate(&Forced, FForceFrameRate.c_str()) >= 0 && Forced.num > 0) {
+    GetLogger()->Log(this, llInfo,
+                     Format("Force stream %d frame rate: %2.2f (%d/%d) -> %2.2f (%d/%d)", Stream->index,
+                            CodecRate.den ? av_q2d(CodecRate) : 0.0, CodecRate.num, CodecRate.den,
+                            av_q2d(Forced), Forced.num, Forced.den));
+    is->frame_delay = av_q2d(av_inv_q(Forced));
+    return;
+  }
+  const bool CodecKnown = CodecRate.num > 0 && CodecRate.den > 0;
+  const bool ContainerKnown = ContainerRate.num > 0 && ContainerRate.den > 0;
+  if (AutoAdjustFrameRate && ContainerKnown && (!CodecKnown || av_cmp_q(CodecRate, ContainerRate) != 0)) {
+    GetLogger()->Log(this, llInfo,
+                     Format("Seems stream %d codec frame rate differs from container frame rate: %2.2f (%d/%d) -> "
+                            "%2.2f (%d/%d)",
+                            Stream->index, CodecKnown ? av_q2d(CodecRate) : 0.0, CodecRate.num, CodecRate.den,
+                            av_q2d(ContainerRate), ContainerRate.num, ContainerRate.den));
+    is->frame_delay = av_q2d(av_inv_q(ContainerRate));
+    return;
+  }
+  is->frame_delay = CodecKnown ? av_q2d(av_inv_q(CodecRate)) : 0.04;
+}
+
+int TCustomPlayer::VideoThreadEntry(void* AState) {
+  auto* is = static_cast<TVideoState*>(AState);
+  return is->Owner->VideoThread(is);
+}
+
+// SDL's video thread of a playback, from the opening of the video stream until its
+// queue is aborted or decoding fails.
+int TCustomPlayer::VideoThread(TVideoState* is) {
+  AVFrame* Frame = FF.av_frame_alloc();
+  AVFrame* Filtered = FF.av_frame_alloc();
+  AVFilterGraph* Graph = nullptr;
+  AVFilterContext* Source = nullptr;
+  AVFilterContext* Sink = nullptr;
+  int LastWidth = 0, LastHeight = 0, LastFormat = -2;
+  for (;;) {
+    while (is->paused && !is->videoq.abort_request() && !is->seek_paused && !is->open_paused) FSDL.SDL_Delay(10);
+    int64_t PTS = 0, Pos = -1;
+    const int Got = GetVideoFrame(is, Frame, PTS, Pos);
+    if (Got < 0) break;
+    if (Got == 0) continue;
+
+    if (!Graph || Frame->width != LastWidth || Frame->height != LastHeight || Frame->format != LastFormat) {
+      if (Graph)
+        GetLogger()->Log(this, llInfo,
+                         Format("Frame changed from size:%dx%d to size:%dx%d", LastWidth, LastHeight, Frame->width,
+                                Frame->height));
+      FF.avfilter_graph_free(&Graph);
+      if (!ConfigureVideoFilters(is, Graph, Source, Sink, Frame)) break;
+      LastWidth = Frame->width;
+      LastHeight = Frame->height;
+      LastFormat = Frame->format;
+    }
+    Frame->pts = PTS;
+    if (FF.av_buffersrc_add_frame_flags(Source, Frame, 0) < 0) break;
+    bool Failed = false;
+    while (!Failed && FF.av_buffersink_get_frame_flags(Sink, Filtered, 0) >= 0) {
+      is->frame_last_filter_delay = NowSeconds() - is->frame_last_returned_time;
+      if (std::fabs(is->frame_last_filter_delay) > 1.0) is->frame_last_filter_delay = 0;
+      if (is->seek_done && is->seek_flushed) {
+        is->seek_done = 0;
+        is->seek_paused = 0;
+      }
+      const AVRational SinkBase = FF.av_buffersink_get_time_base(Sink);
+      const bool HasPTS = Filtered->pts != AV_NOPTS_VALUE;
+      const double Seconds = HasPTS ? Filtered->pts * av_q2d(SinkBase) : 0;
+      AVFrame* Picture = Filtered;
+      if (Deinterlace) {
+        if (!FDeinterlacer) FDeinterlacer = std::make_unique<TDeinterlacer>();
+        if (AVFrame* Deinterlaced = FDeinterlacer->Run(Filtered)) {
+          Picture = Deinterlaced;
+        } else {
+          GetLogger()->Log(this, llError, "deinterlacing failed.");
+          Deinterlace = false;
+        }
+      }
+      if (QueuePicture(is, Picture, Seconds, HasPTS, Pos) < 0) Failed = true;
+      FF.av_frame_unref(Filtered);
+      if (Failed) break;
+      FPictEvent.SetEvent();
+      is->EventEOF = 0;
+      if (FSeeking && !is->seek_req) FSeeking = false;
+      if (is->open_paused) {
+        if (is->open_paused < 2) {
+          ++is->open_paused;
+        } else {
+          is->open_paused = 0;
+          SetPlayState(psPause);
+        }
+      }
+      if (is->step && !is->paused) StreamTogglePause(is);
+    }
+    if (Failed) break;
+  }
+  FF.avfilter_graph_free(&Graph);
+  FF.av_frame_free(&Frame);
+  FF.av_frame_free(&Filtered);
+  FDeinterlacer.reset();
+  return 0;
+}
+
+bool TCustomPlayer::ConfigureVideoFilters(TVideoState* is, AVFilterGraph*& AGraph, AVFilterContext*& ASource,
+                                          AVFilterContext*& ASink, const AVFrame* AFrame) {
+  AGraph = FF.avfilter_graph_alloc();
+  if (!AGraph) return false;
+  AGraph->scale_sws_opts = FF.av_strdup(Format("flags=%d", Fsws_flags).c_str());
+  AVRational Aspect = FF.av_guess_sample_aspect_ratio(is->ic, is->video_st, const_cast<AVFrame*>(AFrame));
+  if (Aspect.num <= 0 || Aspect.den <= 0) Aspect = {0, 1};
+  const AVRational Base = is->video_st->time_base;
+  const String SourceArgs = Format("video_size=%dx%d:pix_fmt=%d:time_base=%d/%d:pixel_aspect=%d/%d", AFrame->width,
+                                   AFrame->height, AFrame->format, Base.num, Base.den, Aspect.num, Aspect.den);
+  if (FF.avfilter_graph_create_filter(&ASource, FF.avfilter_get_by_name("buffer"), "src", SourceArgs.c_str(),
+                                      nullptr, AGraph) < 0 ||
+      FF.avfilter_graph_create_filter(&ASink, FF.avfilter_get_by_name("buffersink"), "out", nullptr, nullptr,
+                                      AGraph) < 0) {
+    FF.avfilter_graph_free(&AGraph);
+    return false;
+  }
+  // The queued pictures are YUV 4:2:0, the format the display and the hooks take.
+  const AVPixelFormat OutputFormats[] = {AV_PIX_FMT_YUV420P};
+  FF.av_opt_set_bin(ASink, "pix_fmts", reinterpret_cast<const uint8_t*>(OutputFormats), sizeof OutputFormats,
+                    AV_OPT_SEARCH_CHILDREN);
+  int Result;
+  if (VideoFilters.empty()) {
+    Result = FF.avfilter_link(ASource, 0, ASink, 0);
+  } else {
+    AVFilterInOut* Outputs = FF.avfilter_inout_alloc();
+    AVFilterInOut* Inputs = FF.avfilter_inout_alloc();
+    Outputs->name = FF.av_strdup("in");
+    Outputs->filter_ctx = ASource;
+    Inputs->name = FF.av_strdup("out");
+    Inputs->filter_ctx = ASink;
+    Result = FF.avfilter_graph_parse_ptr(AGraph, VideoFilters.c_str(), &Inputs, &Outputs, nullptr);
+    FF.avfilter_inout_free(&Inputs);
+    FF.avfilter_inout_free(&Outputs);
+  }
+  if (Result >= 0) Result = FF.avfilter_graph_config(AGraph, nullptr);
+  if (Result < 0) {
+    FF.avfilter_graph_free(&AGraph);
+    return false;
+  }
+  return true;
+}
+
+// -1 when the queue is aborted, 0 without a picture to show, 1 with one.
+int TCustomPlayer::GetVideoFrame(TVideoState* is, AVFrame* AFrame, int64_t& APTS, int64_t& APos) {
+  AVCodecContext* Decoder = is->video_dec;
+  for (;;) {
+    if (!is->video_drained) {
+      const int Received = FF.avcodec_receive_frame(Decoder, AFrame);
+      if (Received >= 0) break;
+      if (Received == AVERROR_EOF) is->video_drained = true;
+    }
+    TPacketQueue::TEntry Entry;
+    if (is->videoq.Get(Entry, true) < 0) return -1;
+    if (Entry.IsFlush) {
+      FF.avcodec_flush_buffers(Decoder);
+      is->video_drained = false;
+      FSDL.SDL_LockMutex(is->pictq_mutex);
+      for (TVideoPicture& Picture : is->pictq) Picture.skip = 1;
+      while (is->pictq_size && !is->videoq.abort_request()) FSDL.SDL_CondWait(is->pictq_cond, is->pictq_mutex);
+      is->video_current_pos = -1;
+      is->frame_last_pts = AV_NOPTS_VALUE;
+      is->frame_last_duration = 0;
+      is->frame_timer = NowSeconds();
+      is->frame_last_dropped_pts = AV_NOPTS_VALUE;
+      FSDL.SDL_UnlockMutex(is->pictq_mutex);
+      is->seek_flushed = 1;
+      return 0;
+    }
+    AVPacket* Packet = Entry.Packet;
+    if (IsEmptyPacket(Packet)) {
+      FF.av_packet_free(&Packet);
+      if (!is->video_drained) {
+        FF.avcodec_send_packet(Decoder, nullptr);
+        continue;
+      }
+      // Everything is out: this is where the end of the input shows.
+      if (!is->EventEOF) CheckPosition(is);
+      return 0;
+    }
+    if (is->video_drained) {
+      // Data after the end (a growing input): the decoder starts over.
+      FF.avcodec_flush_buffers(Decoder);
+      is->video_drained = false;
+    }
+    FF.avcodec_send_packet(Decoder, Packet);
+    FF.av_packet_free(&Packet);
+  }
+
+  switch (decoder_reorder_pts) {
+    case -1: APTS = AFrame->best_effort_timestamp; break;
+    case 1: APTS = AFrame->pts; break;
+    default: APTS = AFrame->pkt_dts; break;
+  }
+  APos = AFrame->pkt_pos;
+
+  const bool MasterIsNotVideo = (is->av_sync_type == AV_SYNC_AUDIO_MASTER && is->audio_st) ||
+                                is->av_sync_type == AV_SYNC_EXTERNAL_CLOCK;
+  if (MasterIsNotVideo && (framedrop > 0 || (framedrop && is->audio_st))) {
+    FSDL.SDL_LockMutex(is->pictq_mutex);
+    bool Drop = false;
+    if (is->frame_last_pts != AV_NOPTS_VALUE && APTS != AV_NOPTS_VALUE && APTS) {
+      const double ClockDiff = get_video_clock(is) - get_master_clock(is);
+      const double DPTS = av_q2d(is->video_st->time_base) * APTS;
+      const double PTSDiff = DPTS - is->frame_last_pts;
+      if (std::fabs(ClockDiff) < 10.0 && PTSDiff > 0 && PTSDiff < 10.0 &&
+          ClockDiff + PTSDiff - is->frame_last_filter_delay < 0) {
+        is->frame_last_dropped_pos = APos;
+        is->frame_last_dropped_pts = DPTS;
+        ++is->frame_drops_early;
+        Drop = true;
+      }
+    }
+    FSDL.SDL_UnlockMutex(is->pictq_mutex);
+    if (Drop) {
+      FF.av_frame_unref(AFrame);
+      return 0;
+    }
+  }
+  is->frame_last_returned_time = NowSeconds();
+  return 1;
+}
+
+// -1 when the queue is aborted or the picture cannot be held. A picture without a
+// time stamp takes the running video clock; one stamped 0 (the first after a seek to
+// the start) keeps its time.
+int TCustomPlayer::QueuePicture(TVideoState* is, AVFrame* AFrame, double APTS, bool AHasPTS, int64_t APos) {
+  if (AHasPTS)
+    is->video_clock = APTS;
+  else
+    APTS = is->video_clock;
+  double FrameDelay = is->frame_delay;
+  FrameDelay += AFrame->repeat_pict * (FrameDelay * 0.5);
+  is->video_clock += FrameDelay;
+
+  FSDL.SDL_LockMutex(is->pictq_mutex);
+  while (is->pictq_size >= VIDEO_PICTURE_QUEUE_SIZE && !is->videoq.abort_request())
+    FSDL.SDL_CondWait(is->pictq_cond, is->pictq_mutex);
+  FSDL.SDL_UnlockMutex(is->pictq_mutex);
+  if (is->videoq.abort_request()) return -1;
+
+  TVideoPicture& vp = is->pictq[is->pictq_windex];
+  vp.duration = FrameDelay;
+  const int Width = AFrame->width & ~1;
+  const int Height = AFrame->height & ~1;
+  if (!vp.overlay || vp.width != Width || vp.height != Height) {
+    FF.av_frame_free(&vp.overlay);
+    vp.overlay = FF.av_frame_alloc();
+    bool Allocated = vp.overlay && Width > 0 && Height > 0 &&
+                     FF.av_image_check_size(Width, Height, 0, nullptr) >= 0;
+    if (Allocated) {
+      vp.overlay->format = AV_PIX_FMT_YUV420P;
+      vp.overlay->width = Width;
+      vp.overlay->height = Height;
+      Allocated = FF.av_frame_get_buffer(vp.overlay, 0) >= 0;
+    }
+    if (!Allocated) {
+      GetLogger()->Log(this, llFatal,
+                       Format("Error: the video system does not support an image size of %dx%d pixels. Try using "
+                              "-lowres or -vf \"scale=w:h\" to reduce the image size.",
+                              Width, Height));
+      FF.av_frame_free(&vp.overlay);
+      PushEvent(FF_QUIT_EVENT);
+      return -1;
+    }
+    vp.width = Width;
+    vp.height = Height;
+    is->out_width = Width;
+    is->out_height = Height;
+    Fframe_width = Width;
+    Fframe_height = Height;
+  } else if (FF.av_frame_make_writable(vp.overlay) < 0) {
+    // The picture on screen still holds these pixels; a new buffer could not be had.
+    return -1;
+  }
+
+  const uint8_t* Planes[4] = {AFrame->data[0], AFrame->data[1], AFrame->data[2], nullptr};
+  int Lines[4] = {AFrame->linesize[0], AFrame->linesize[1], AFrame->linesize[2], 0};
+  if (VerticalFlip) {
+    Planes[0] += Lines[0] * (Height - 1);
+    Planes[1] += Lines[1] * (Height / 2 - 1);
+    Planes[2] += Lines[2] * (Height / 2 - 1);
+    for (int I = 0; I < 3; ++I) Lines[I] = -Lines[I];
+  }
+  FF.av_image_copy(vp.overlay->data, vp.overlay->linesize, Planes, Lines, AV_PIX_FMT_YUV420P, Width, Height);
+  vp.sample_aspect_ratio = AFrame->sample_aspect_ratio;
+  RunVideoHooks(is, vp, APTS);
+
+  vp.pts = APTS;
+  vp.pos = APos;
+  vp.skip = 0;
+  is->pictq_windex = (is->pictq_windex + 1) % VIDEO_PICTURE_QUEUE_SIZE;
+  FSDL.SDL_LockMutex(is->pictq_mutex);
+  ++is->pictq_size;
+  FSDL.SDL_UnlockMutex(is->pictq_mutex);
+  return 0;
+}
+
+void TCustomPlayer::RunVideoHooks(TVideoState* is, TVideoPicture& APicture, double APTS) {
+  const int64_t HookPTS = std::llround(APTS * 1000000) - is->StartTime;
+  if (VideoHook && OnVideoHook) {
+    if (!FHookConverter->PictureToRGB(APicture.overlay, true)) {
+      GetLogger()->Log(this, llError, FHookConverter->LastErrMsg());
+    } else {
+      TBitmap& Bitmap = FHookConverter->Bitmap();
+      bool Update = true;
+      Bitmap.Canvas().Lock();
+      try {
+        OnVideoHook(this, &Bitmap, HookPTS, Update);
+      } catch (const std::exception& E) {
+        GetLogger()->Log(this, llError, String("Error occurs OnVideoHook: ") + E.what());
+        Update = false;
+      }
+      Bitmap.Canvas().Unlock();
+      if (Update) {
+        FHookConverter->BitmapToRGB();
+        if (!FHookConverter->RGBToPicture(APicture.overlay))
+          GetLogger()->Log(this, llError, FHookConverter->LastErrMsg());
+      }
+    }
+  }
+  if (FrameHook && OnFrameHook) {
+    try {
+      OnFrameHook(this, APicture.overlay, AV_PIX_FMT_YUV420P, APicture.width, APicture.height, HookPTS);
+    } catch (const std::exception& E) {
+      GetLogger()->Log(this, llError, String("Error occurs OnFrameHook: ") + E.what());
+    }
+  }
+}

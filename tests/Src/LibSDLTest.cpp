@@ -1,0 +1,67 @@
+// Binding SDL 1.2 per player: one loader per library file.
+
+#include <gtest/gtest.h>
+
+#include "Src/libsdl.h"
+#include "tests/Src/SharedLibraryBuilder.h"
+#include "tests/support/TestSupport.h"
+
+namespace {
+
+class SDLLoaderTest : public testing::Test {
+protected:
+  void SetUp() override {
+    String Error;
+    First = MakeSDLLibraryCopy(Folder(), 0, Error);
+    Second = MakeSDLLibraryCopy(Folder(), 1, Error);
+    ASSERT_FALSE(First.empty() || Second.empty()) << Error;
+  }
+  std::string Folder() const { return Dir.Path().string(); }
+
+  testing_support::TempDir Dir;
+  String First, Second;
+};
+
+}  // namespace
+
+TEST_F(SDLLoaderTest, ASecondLoaderOfTheSameFileIsRefusedAndTheFirstKeepsWorking) {
+  TSDLLoader A, B;
+  ASSERT_TRUE(A.Load(Folder(), "libSDL_0.so")) << A.LastErrMsg();
+  EXPECT_EQ(A.LibFile(), First);
+  EXPECT_FALSE(B.Load(Folder(), "libSDL_0.so"));
+  EXPECT_EQ(B.LastErrMsg(), First + " alreay loaded in another instance.");
+  EXPECT_FALSE(B.Loaded());
+  ASSERT_TRUE(A.Loaded());
+  EXPECT_STREQ(A.EntryPoints().SDL_GetError(), "");
+  // Loading what it holds changes nothing.
+  EXPECT_TRUE(A.Load(Folder() + "/", "libSDL_0.so"));
+}
+
+TEST_F(SDLLoaderTest, ALoaderThatTakesAnotherFileReleasesItsFirst) {
+  TSDLLoader A, B;
+  ASSERT_TRUE(A.Load(Folder(), "libSDL_0.so"));
+  ASSERT_TRUE(A.Load(Folder(), "libSDL_1.so"));
+  EXPECT_TRUE(B.Load(Folder(), "libSDL_0.so")) << B.LastErrMsg();
+  A.Unload();
+  EXPECT_FALSE(A.Loaded());
+  EXPECT_TRUE(A.LibFile().empty());
+  EXPECT_TRUE(TSDLLoader().Load(Folder(), "libSDL_1.so"));
+}
+
+TEST_F(SDLLoaderTest, ALibraryWithoutAnExportIsLeftUnboundAndUnlisted) {
+  const std::string Partial = Dir.File("libpartial.so");
+  ASSERT_TRUE(BuildSharedLibrary("int SDL_Init(unsigned flags) { return 0; }\n", Partial));
+  TSDLLoader A;
+  EXPECT_FALSE(A.Load(Folder(), "libpartial.so"));
+  EXPECT_EQ(A.LastErrMsg().rfind("Load function SDL_Quit@" + Partial + " error: ", 0), 0u) << A.LastErrMsg();
+  EXPECT_FALSE(A.Loaded());
+  TSDLLoader B;
+  EXPECT_FALSE(B.Load(Folder(), "libpartial.so"));
+  EXPECT_EQ(B.LastErrMsg().rfind("Load function", 0), 0u) << "the name must not be listed: " << B.LastErrMsg();
+}
+
+TEST_F(SDLLoaderTest, AMissingFileIsReported) {
+  TSDLLoader A;
+  EXPECT_FALSE(A.Load(Folder(), "libnothing.so"));
+  EXPECT_EQ(A.LastErrMsg().rfind("Load library " + Folder() + "/libnothing.so error: ", 0), 0u) << A.LastErrMsg();
+}
