@@ -55,7 +55,8 @@ extern "C" {
   X(av_packet_free) X(av_packet_ref) X(av_packet_unref) X(av_packet_clone) X(av_packet_move_ref)   \
   X(av_packet_make_writable) X(av_packet_rescale_ts) X(av_packet_get_side_data) X(av_new_packet)   \
   X(av_bsf_get_by_name) X(av_bsf_iterate) X(av_bsf_alloc) X(av_bsf_init) X(av_bsf_send_packet)     \
-  X(av_bsf_receive_packet) X(av_bsf_free) X(av_rdft_init) X(av_rdft_calc) X(av_rdft_end)
+  X(av_bsf_receive_packet) X(av_bsf_free) X(av_rdft_init) X(av_rdft_calc) X(av_rdft_end)           \
+  X(avcodec_find_best_pix_fmt_of_list)
 
 #define FF_AVDEVICE_ENTRIES(X) X(avdevice_version) X(avdevice_register_all)
 
@@ -82,7 +83,7 @@ extern "C" {
   X(avformat_query_codec) X(avformat_match_stream_specifier) X(av_codec_get_id) X(av_codec_get_tag) \
   X(av_filename_number_test) X(av_sdp_create) X(avio_alloc_context) X(avio_context_free)           \
   X(avio_open2) X(avio_close) X(avio_closep) X(avio_read) X(avio_write) X(avio_seek) X(avio_size)  \
-  X(avio_flush) X(avio_check) X(avio_enum_protocols)
+  X(avio_flush) X(avio_check) X(avio_enum_protocols) X(av_pkt_dump_log2)
 
 #define FF_AVUTIL_ENTRIES(X)                                                                       \
   X(avutil_version) X(av_log) X(av_log_set_callback) X(av_log_set_level) X(av_log_get_level)       \

@@ -9,21 +9,38 @@
 // and the output streams' encoder choices live in the four record arrays below; the
 // transcode reads them later.
 //
+// StartConvert runs the conversion once (Transcode): the set-up settles every output
+// stream, the packet loop decodes, filters, encodes and muxes (or copies), and the end
+// drains every stage into the files, which take their final names. Progress and the end
+// come as the task's events.
+//
 // The implementation is split by concern: FFmpeg_Task (construction, failures, option
 // state, time-outs), FFmpeg_OptionTable (the 140 rows), FFmpeg_Options (parsing option
 // texts), FFmpeg_OptionHandlers, FFmpeg_MapHandlers, FFmpeg_Target, FFmpeg_Presets,
 // FFmpeg_LegacyNames (old codec option and codec names), FFmpeg_StreamOptions
 // (per-stream lookups), FFmpeg_OpenInput, FFmpeg_NewStreams, FFmpeg_OpenOutput,
-// FFmpeg_OutputMetadata, FFmpeg_Join and FFmpeg_OutputFiles (end of the outputs).
+// FFmpeg_OutputMetadata, FFmpeg_Join and FFmpeg_OutputFiles (end of the outputs). The
+// run: FFmpeg_Run (StartConvert, Stop, the end of a run), FFmpeg_TranscodeInit,
+// FFmpeg_CopySetup, FFmpeg_EncodeSetup, FFmpeg_FormatChoice, FFmpeg_OpenEncoders,
+// FFmpeg_StreamMapping (the set-up), FFmpeg_TranscodeLoop, FFmpeg_ProcessPacket,
+// FFmpeg_OutputPackets, FFmpeg_JoinSwitch (the loop), FFmpeg_AudioOutput,
+// FFmpeg_AudioResampling, FFmpeg_VideoOutput, FFmpeg_FilterGraph, FFmpeg_VideoStats,
+// FFmpeg_Subtitles and FFmpeg_Progress.
 //
 // Threads: a task is built on the thread that calls the encoder's list operations;
-// while it runs only its converting thread touches it. Failures inside a task are
-// raised as FFmpegException after the text was kept in FLastErrMsg and logged.
+// while it runs only its converting thread touches it, except the stop flag (FBroken,
+// set by Stop from any thread and read by the loop and the time-out callbacks). Failures
+// inside a task are raised as FFmpegException after the text was kept in FLastErrMsg and
+// logged; the run turns them into its end with FFatalException and FFatalMessage.
 
 #include <array>
+#include <atomic>
 #include <climits>
 #include <cstdint>
+#include <cstdio>
+#include <functional>
 #include <memory>
+#include <mutex>
 #include <vector>
 
 #include "Src/FFBaseComponent.h"
@@ -32,7 +49,9 @@
 #include "Src/FFmpegOwners.h"
 #include "Src/MediaInput.h"
 #include "Src/OutputTarget.h"
+#include "Src/VideoFilterChain.h"
 #include "platform/base/Exceptions.h"
+#include "platform/base/Threads.h"
 
 class FFmpegException : public Exception {
  public:
@@ -127,19 +146,31 @@ struct TInputFile {
   std::unique_ptr<TMediaInput> input;  // owns ctx
   AVFormatContext* ctx = nullptr;
   String file_name;
+  int eof_reached = 0;    // reading failed or ended
   int ist_index = 0;      // index of the file's first TInputStream
   int64_t ts_offset = 0;  // microseconds added to every time stamp of the file
   int nb_streams = 0;     // streams when opened; later streams are ignored
   int rate_emu = 0;       // read at real-time speed
 };
 
+// Times are microseconds on the output's time line (the file's ts_offset applied).
 struct TInputStream {
   int file_index = 0;
   AVStream* st = nullptr;
   int discard = 1;  // no output uses it (yet)
+  int decoding_needed = 0;
   const AVCodec* avdec = nullptr;
-  double ts_scale = 1.0;  // factor on packet time stamps
-  TDictionary opts;       // decoder options
+  TCodecContextPtr dec_ctx;  // the opened decoder while the task runs
+  TFramePtr decoded_frame;
+  std::unique_ptr<TVideoFilterChain> deinterlacer;  // with "-deinterlace"
+  int64_t start = 0;                                // clock value when rate emulation began
+  int64_t next_pts = AV_NOPTS_VALUE;                // expected time of the next data
+  int64_t pts = 0;                                  // time of the data being processed
+  double ts_scale = 1.0;                            // factor on packet time stamps
+  int is_start = 1;                                 // no audio sync correction yet
+  TDictionary opts;                                 // decoder options
+  int frame_number = 0;                             // pictures pre-processed so far
+  int decoder_flushed = 0;                          // drained at the end of its join segment
 };
 
 // In join mode every segment has its own TOutputFile; all share the first one's target.
@@ -151,10 +182,43 @@ struct TOutputFile {
   int64_t recording_time = INT64_MAX;
   int64_t start_time = 0;
   int64_t limit_filesize = INT64_MAX;
+  bool header_written = false;  // so the trailer is due
+};
+
+// What the run keeps about one FFmpeg stream of the output: its counters, the encoder's
+// last figures and its pending audio. Shared by the join segments that write into the
+// stream, so each segment continues where the one before it ended.
+struct TStreamOutputState {
+  int64_t sync_opts = 0;     // time of the next frame in the encoder time base
+  int64_t frame_number = 0;  // frames encoded or packets copied
+  int64_t last_dts = AV_NOPTS_VALUE;  // last decoding time of a stream copy, stream time base
+  int64_t end_time = AV_NOPTS_VALUE;  // muxer time: end of the last packet written, microseconds
+  int encoder_flushed = 0;
+  int forced_kf_index = 0;  // next pending forced key-frame time
+  TAudioFifoPtr fifo;       // encoder-format samples waiting for a whole encoder frame
+  TFramePtr frame;          // the frame handed to the audio encoder, reused
+  std::unique_ptr<FILE, int (*)(FILE*)> logfile{nullptr, &fclose};  // first pass's log
+  // What the encoder said of its last packet (AV_PKT_DATA_QUALITY_STATS).
+  bool has_coded_frame = false;
+  int quality = 0;
+  AVPictureType pict_type = AV_PICTURE_TYPE_NONE;
+  std::array<uint64_t, 4> error{};  // squared errors of the last frame (PSNR)
+  std::array<uint64_t, 4> error_sum{};
+};
+
+// The resampler of one record: it converts its segment's samples into the encoder's.
+struct TAudioResampling {
+  TResamplerPtr swr;
+  int active = 0;  // audio_resample: the samples go through swr
+  // The input the resampler was built for.
+  AVSampleFormat sample_fmt = AV_SAMPLE_FMT_NONE;
+  int channels = 0;
+  int sample_rate = 0;
 };
 
 // Join segments are copies of the first segment's records and share their FFmpeg
-// streams, encoder contexts and bitstream filters.
+// streams, encoder contexts, bitstream filters and output state; the set-up gives each
+// record its own filter chain or resampler, for its own input.
 struct TOutputStream {
   int file_index = 0;
   int index = 0;          // stream number in its file
@@ -164,11 +228,16 @@ struct TOutputStream {
   TCodecContextPtr enc_ctx;  // one encoder context per stream
   const AVCodec* enc = nullptr;
   int stream_copy = 0;
+  int encoding_needed = 0;
+  int is_past_recording_time = 0;
+  int not_show_fps = 0;  // left out of the frame figures of the progress report
+  std::shared_ptr<TStreamOutputState> state;
+  std::shared_ptr<TVideoFilterChain> filter;
+  std::shared_ptr<TAudioResampling> resampling;
   TDictionary opts;  // encoder options
   int64_t max_frames = INT64_MAX;
   std::vector<TBitstreamFilterPtr> bitstream_filters;  // initialised when the stream is set up
   int64_t sws_flags = 0;
-  int64_t last_dts = AV_NOPTS_VALUE;
   AVRational frame_rate{0, 0};
   float frame_aspect_ratio = 0;        // 0: keep
   std::vector<int64_t> forced_kf_pts;  // microseconds
@@ -233,6 +302,42 @@ class TCustomFFmpeg {
   // The hook bitmap depth: 8, 15, 16, 24 or 32, else raises "Invalid BitsPixel %d".
   void SetVideoHookBitsPixel(int ABitsPixel);
 
+  // --- The run.
+
+  // Raised on the task's thread at most once per ReportInterval while the task runs,
+  // and once more at its end with AFileIndex -1 (figures as the status line's).
+  using TProgressEvent =
+      std::function<void(TCustomFFmpeg* Sender, int AFileIndex, int AFrameNumber, int AFPS, float AQuality,
+                         float ABitRate, int64_t ACurrentSize, int64_t ACurrentDuration, int64_t ATotalDuration)>;
+  // Raised once when the task has ended, on the thread that ran it: FFinished,
+  // FFatalException and FFatalMessage tell how.
+  using TTerminateEvent = std::function<void(TCustomFFmpeg* Sender)>;
+
+  // Runs the conversion once. In place (AUseThread false): the whole run happens inside
+  // the call, the terminate event included, and the result is nullptr. With a thread:
+  // the task's converting thread, created and not yet started; the caller starts it
+  // (Start) and must not touch it after the terminate event, since it frees itself.
+  // nullptr when the task is running or has run (a task runs once). A task without an
+  // input or output ends at once with its terminate event and the error.
+  // Callable from any thread; the events come on the thread that runs the conversion.
+  TThread* StartConvert(bool AUseThread);
+  // Asks the run to stop: the loop ends at its next step and the output is completed
+  // up to that point (FFinished false). With AWaitForStop the call returns when the
+  // converting thread has ended; on the user-interface thread it keeps handed-over
+  // calls running while it waits. Callable from any thread.
+  void Stop(bool AWaitForStop);
+
+  TProgressEvent FOnProgress;
+  TTerminateEvent FOnTerminate;
+  int64_t ReportInterval = 500000;  // microseconds between two progress reports
+
+  std::atomic<bool> FBroken{false};  // the stop flag
+  std::atomic<bool> FConverting{false};
+  std::atomic<bool> FTerminated{false};
+  bool FFinished = false;  // ran to its end without a stop
+  bool FFatalException = false;
+  String FFatalMessage;
+
   // The task's failure step: the text becomes FLastErrMsg, is logged at fatal level with
   // the task as sender and raised as FFmpegException.
   [[noreturn]] void RaiseError(const String& AText);
@@ -275,6 +380,15 @@ class TCustomFFmpeg {
   int Finput_sync = 0;
   float Fdts_delta_threshold = 10;
   int Fprint_stats = 1;
+
+  // Figures of the run.
+  int64_t Fvideo_size = 0;  // bytes
+  int64_t Faudio_size = 0;
+  int64_t Fextra_size = 0;
+  int Fnb_frames_dup = 0;
+  int Fnb_frames_drop = 0;
+  bool FShowDupOrDrop = false;  // a drop or duplication since the last status line logged
+  std::array<int, 52> Fqp_histogram{};
 
   // Video-hook modules named by "vhook": each entry is a module's file name and its
   // arguments, loaded when the task's hooks are set up.
@@ -344,6 +458,7 @@ class TCustomFFmpeg {
 
   // Task (FFmpeg_Task.cpp)
   void InitOptionState();
+  void ReleaseOptionState();
   void ResetOptionState(bool AIsInput);
   void CheckUnusedOptions(AVDictionary* AOptions);
   static int ReadInterrupt(void* AOpaque);
@@ -429,4 +544,101 @@ class TCustomFFmpeg {
   TOutputStream* FindJoinStream(AVMediaType AType, size_t AFirstRecord);
 
   TOpeningOutput FOpening;
+
+  // --- The run (FFmpeg_Run): one conversion on the converting thread or in place.
+  class TConvertThread;
+  void RunConvert();
+  void RecordFailure(const String& AMessage);
+  void DoTerminate();
+
+  // Set-up (FFmpeg_TranscodeInit, FFmpeg_CopySetup, FFmpeg_EncodeSetup, FFmpeg_FormatChoice,
+  // FFmpeg_StreamMapping): 0 or a negative FFmpeg code with FLastErrMsg set.
+  int transcode_init();
+  int PrepareOutputStream(int AIndex);
+  int PrepareStreamCopy(TOutputStream& AStream, const TInputStream& AInput);
+  int CheckJoinedCopy(const TOutputStream& AStream, const TInputStream& AInput);
+  int PrepareEncoding(TOutputStream& AStream, TInputStream& AInput, int AIndex, bool ALater);
+  int PrepareAudioEncoding(TOutputStream& AStream, const TInputStream& AInput);
+  int PrepareVideoEncoding(TOutputStream& AStream, TInputStream& AInput, bool ALater);
+  int PrepareTwoPass(TOutputStream& AStream, int AStreamIndex);
+  int OpenEncoder(TOutputStream& AStream);
+  int InitBitstreamFilters(TOutputStream& AStream);
+  int InitInputStream(int AIndex, String& AError);
+  void DiscardUnusedInputs();
+  int WriteHeaders();
+  void ChooseSampleRate(TOutputStream& AStream, const AVCodec* ACodec);
+  void ChooseSampleFormat(TOutputStream& AStream, const AVCodec* ACodec);
+  void ChoosePixelFormat(TOutputStream& AStream, const AVCodec* ACodec);
+  AVRational ChooseFrameRate(TOutputStream& AStream, const TInputStream& AInput);
+  void CheckExperimentalCodec(const AVCodecContext* AContext, bool AEncoder);
+  void DumpStreamMapping();
+  void LogSdp();
+
+  // The loop (FFmpeg_TranscodeLoop, FFmpeg_ProcessPacket, FFmpeg_OutputPackets,
+  // FFmpeg_JoinSwitch).
+  void Transcode();
+  int ChooseInputFile(int ACurrentFile, const std::vector<bool>& ANoPacket);
+  void LimitToInputEnd(int AFileIndex);
+  bool AdjustPacketTimestamps(AVPacket* APacket, int AFileIndex);
+  void EndTranscode();
+  void ReleaseTranscode();
+  void SwitchJoinSegment(int AFileIndex);
+  int ProcessPacket(TInputStream& AInput, const AVPacket* APacket);
+  int DecodePacket(TInputStream& AInput, const AVPacket* APacket);
+  void AdvanceCopiedStream(TInputStream& AInput, const AVPacket* APacket);
+  bool CheckOutputLimits(const TInputStream& AInput, TOutputStream& AStream);
+  bool TakesInput(const TOutputStream& AStream, const TInputStream& AInput) const;
+  void CopyPacket(TInputStream& AInput, TOutputStream& AStream, const AVPacket* APacket);
+  void EmulateRate(const TInputStream& AInput);
+  // Packets of an encoder or a stream copy in ATimeBase: through the bitstream filters
+  // to the muxer.
+  void WriteOutputPacket(TOutputStream& AStream, AVPacket* APacket, AVRational ATimeBase);
+  void PassBitstreamFilters(TOutputStream& AStream, AVPacket* APacket, size_t AFilter, AVRational ATimeBase);
+  void MuxPacket(TOutputStream& AStream, AVPacket* APacket, AVRational ATimeBase);
+  // Sends AFrame (nullptr: the end) to the stream's encoder and writes what it gives;
+  // the bytes written. AFailure is raised when the encoder fails.
+  int EncodeFrame(TOutputStream& AStream, const AVFrame* AFrame, const char* AFailure);
+  void FlushEncoders(size_t ACount);
+  void FlushFilterChains(size_t AFirst, size_t ACount);
+
+  // Audio (FFmpeg_AudioOutput, FFmpeg_AudioResampling).
+  int DecodeAudio(TInputStream& AInput, AVFrame* AFrame);
+  void do_audio_out(TOutputStream& AStream, const AVFrame* AFrame, TInputStream& AInput);
+  void ConfigureResampler(TOutputStream& AStream, const AVFrame* AFrame, const TInputStream& AInput);
+  int SyncAudio(TOutputStream& AStream, const AVFrame* AFrame, TInputStream& AInput);
+  void QueueAudio(TOutputStream& AStream, const uint8_t* const* AData, int ASamples);
+  void EncodeAudioFifo(TOutputStream& AStream, bool AFlush);
+  uint8_t** AudioBuffer(const AVCodecContext* AEncoder, int ASamples);
+
+  // Video (FFmpeg_VideoOutput, FFmpeg_FilterGraph, FFmpeg_VideoStats).
+  // AFixedSize: the encoder is set up already; the chain must give its size.
+  int ConfigureVideoGraph(TOutputStream& AStream, const TVideoFormat& AFormat, bool AFixedSize);
+  TVideoFormat DecodedVideoFormat(const TInputStream& AInput) const;
+  int DecodeVideo(TInputStream& AInput, AVFrame* AFrame);
+  void pre_process_video_frame(TInputStream& AInput, AVFrame* AFrame);
+  void FeedVideoOutputs(TInputStream& AInput, AVFrame* AFrame);
+  void DrainVideoFilter(TOutputStream& AStream, const TInputStream& AInput);
+  void EncodeVideoFrame(TOutputStream& AStream, AVFrame* AFrame, const TInputStream& AInput);
+  void WriteVideoStats(TOutputStream& AStream, int AFrameSize);
+
+  // Subtitles (FFmpeg_Subtitles).
+  int DecodeSubtitle(TInputStream& AInput, const AVPacket* APacket);
+  void EncodeSubtitle(TOutputStream& AStream, int64_t APts, AVSubtitle& ASubtitle, const TInputStream& AInput);
+
+  // Progress (FFmpeg_Progress).
+  void ReportProgress(int64_t ANow, int64_t ATimerStart, bool AIsLast, int AFileIndex);
+
+  std::mutex FThreadLock;  // guards FThread against the thread's own end
+  TThread* FThread = nullptr;
+  TEvent FStopEvent{true, true};  // set while no converting thread runs
+  std::atomic<bool> FEnding{false};  // the end steps run: a stop no longer aborts writes
+  // Buffers of the run that only grow.
+  TFramePtr FFilteredFrame;     // a picture out of a filter chain
+  TFramePtr FDeinterlacedFrame;  // a picture out of a deinterlacer
+  TPacketPtr FEncodedPacket;  // a packet out of an encoder
+  TPacketPtr FCopyPacket;     // a packet of a stream copy
+  TFramePtr Faudio_buf;       // resampled audio on its way into a FIFO
+  int Fallocated_audio_buf_samples = 0;
+  std::vector<uint8_t> Fsubtitle_out;
+  std::unique_ptr<FILE, int (*)(FILE*)> Fvstats_file{nullptr, &fclose};
 };

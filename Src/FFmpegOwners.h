@@ -33,13 +33,38 @@ class TDictionary {
   AVDictionary* FDictionary = nullptr;
 };
 
-// An encoder context shared by the join segments that write into one FFmpeg stream.
+// An encoder context shared by the join segments that write into one FFmpeg stream, or
+// the decoder context of an input stream. The second pass's statistics (stats_in) belong
+// to the user of the context, which gives them from av_malloc, so they go with it.
 using TCodecContextPtr = std::shared_ptr<AVCodecContext>;
 inline TCodecContextPtr MakeCodecContext(const AVCodec* ACodec) {
   AVCodecContext* Context = FF.avcodec_alloc_context3(ACodec);
   if (!Context) return nullptr;
-  return TCodecContextPtr(Context, [](AVCodecContext* AContext) { FF.avcodec_free_context(&AContext); });
+  return TCodecContextPtr(Context, [](AVCodecContext* AContext) {
+    FF.av_freep(&AContext->stats_in);
+    FF.avcodec_free_context(&AContext);
+  });
 }
+
+struct TFrameDeleter {
+  void operator()(AVFrame* AFrame) const { FF.av_frame_free(&AFrame); }
+};
+using TFramePtr = std::unique_ptr<AVFrame, TFrameDeleter>;
+
+struct TPacketDeleter {
+  void operator()(AVPacket* APacket) const { FF.av_packet_free(&APacket); }
+};
+using TPacketPtr = std::unique_ptr<AVPacket, TPacketDeleter>;
+
+struct TAudioFifoDeleter {
+  void operator()(AVAudioFifo* AFifo) const { FF.av_audio_fifo_free(AFifo); }
+};
+using TAudioFifoPtr = std::unique_ptr<AVAudioFifo, TAudioFifoDeleter>;
+
+struct TResamplerDeleter {
+  void operator()(SwrContext* AContext) const { FF.swr_free(&AContext); }
+};
+using TResamplerPtr = std::unique_ptr<SwrContext, TResamplerDeleter>;
 
 // One bitstream filter of an output stream's chain; join segments share the chain.
 using TBitstreamFilterPtr = std::shared_ptr<AVBSFContext>;

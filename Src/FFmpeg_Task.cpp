@@ -29,13 +29,19 @@ TCustomFFmpeg::TCustomFFmpeg() {
 }
 
 TCustomFFmpeg::~TCustomFFmpeg() {
+  Stop(true);
+  ReleaseOptionState();
+  UninitOptions(FOptions);
+}
+
+void TCustomFFmpeg::ReleaseOptionState() {
   // Outputs first: their targets discard unfinished files. Then the inputs, whose
   // streams the output records point into.
   Foutput_streams.clear();
   Foutput_files.clear();
   Finput_streams.clear();
   Finput_files.clear();
-  UninitOptions(FOptions);
+  ResetOptionState(false);
 }
 
 void TCustomFFmpeg::InitOptionState() {
@@ -70,9 +76,15 @@ void TCustomFFmpeg::Log(TLogLevel ALevel, const String& AText) { GetLogger()->Lo
 
 namespace {
 
-// Called by FFmpeg on the thread that is blocked in I/O: 1 aborts the call.
-int CheckTimeout(TCustomFFmpeg* ATask, int64_t ALastStart, int ATimeout, const char* ACanceled,
+// Called by FFmpeg on the thread that is blocked in I/O: 1 aborts the call. A stop
+// aborts it too, except while the run writes its end: the file is to be complete up to
+// the stop.
+int CheckTimeout(TCustomFFmpeg* ATask, bool AStopped, int64_t ALastStart, int ATimeout, const char* ACanceled,
                  const char* ATimedOut) {
+  if (AStopped) {
+    GetLogger()->Log(ATask, llInfo, "reading/writing broken");
+    return 1;
+  }
   if (ALastStart == INT64_MAX || ATimeout <= 0) return 0;
   if (MonotonicMicroseconds() - ALastStart <= static_cast<int64_t>(ATimeout) * 1000) return 0;
   GetLogger()->Log(ATask, llInfo, ALastStart == 0 ? ACanceled : ATimedOut);
@@ -83,14 +95,14 @@ int CheckTimeout(TCustomFFmpeg* ATask, int64_t ALastStart, int ATimeout, const c
 
 int TCustomFFmpeg::ReadInterrupt(void* AOpaque) {
   auto* Task = static_cast<TCustomFFmpeg*>(AOpaque);
-  return CheckTimeout(Task, Task->FLastRead, Task->FReadTimeout, "connecting/reading canceled",
+  return CheckTimeout(Task, Task->FBroken, Task->FLastRead, Task->FReadTimeout, "connecting/reading canceled",
                       "connecting/reading timeout");
 }
 
 int TCustomFFmpeg::WriteInterrupt(void* AOpaque) {
   auto* Task = static_cast<TCustomFFmpeg*>(AOpaque);
-  return CheckTimeout(Task, Task->FLastWrite, Task->FWriteTimeout, "connecting/writing canceled",
-                      "connecting/writing timeout");
+  return CheckTimeout(Task, Task->FBroken && !Task->FEnding, Task->FLastWrite, Task->FWriteTimeout,
+                      "connecting/writing canceled", "connecting/writing timeout");
 }
 
 String TCustomFFmpeg::PassLogFileName(int AOutputStreamIndex) const {

@@ -1,0 +1,63 @@
+// The subtitle path: decoded subtitles encoded anew for each output that takes them.
+
+#include <algorithm>
+#include <cstring>
+
+#include "Src/FFmpeg.h"
+
+int TCustomFFmpeg::DecodeSubtitle(TInputStream& AInput, const AVPacket* APacket) {
+  // Subtitle decoders hold nothing back: the end needs no drain.
+  if (!APacket) {
+    AInput.decoder_flushed = 1;
+    return 0;
+  }
+  AVSubtitle Subtitle{};
+  int Got = 0;
+  int Error = FF.avcodec_decode_subtitle2(AInput.dec_ctx.get(), &Subtitle, &Got, const_cast<AVPacket*>(APacket));
+  if (Error < 0 || !Got) return Error;
+  EmulateRate(AInput);
+  try {
+    for (const auto& Stream : Foutput_streams)
+      if (Stream->encoding_needed && CheckOutputLimits(AInput, *Stream))
+        EncodeSubtitle(*Stream, APacket->pts, Subtitle, AInput);
+  } catch (...) {
+    FF.avsubtitle_free(&Subtitle);
+    throw;
+  }
+  FF.avsubtitle_free(&Subtitle);
+  return 0;
+}
+
+void TCustomFFmpeg::EncodeSubtitle(TOutputStream& AStream, int64_t APts, AVSubtitle& ASubtitle,
+                                   const TInputStream& AInput) {
+  if (APts == AV_NOPTS_VALUE) {
+    if (Fexit_on_error) RaiseError("Subtitle packets must have a pts");
+    Log(llError, "Subtitle packets must have a pts");
+    return;
+  }
+  AVCodecContext* Encoder = AStream.enc_ctx.get();
+  if (Fsubtitle_out.empty()) Fsubtitle_out.resize(1024 * 1024);
+  // DVB subtitles are shown by one packet and cleared by a second one.
+  const bool Dvb = Encoder->codec_id == AV_CODEC_ID_DVB_SUBTITLE;
+  const int64_t Start = FF.av_rescale_q(APts, AInput.st->time_base, AV_TIME_BASE_Q) -
+                        Foutput_files[AStream.file_index]->start_time;
+  const int64_t Time = Start + static_cast<int64_t>(ASubtitle.start_display_time) * 1000;
+  ASubtitle.end_display_time -= ASubtitle.start_display_time;
+  ASubtitle.start_display_time = 0;
+  const unsigned Rects = ASubtitle.num_rects;
+  for (int I = 0; I < (Dvb ? 2 : 1); I++) {
+    if (I == 1) ASubtitle.num_rects = 0;
+    const int Size = FF.avcodec_encode_subtitle(Encoder, Fsubtitle_out.data(), static_cast<int>(Fsubtitle_out.size()),
+                                                &ASubtitle);
+    ASubtitle.num_rects = Rects;
+    if (Size < 0) RaiseError("Subtitle encoding failed");
+    AVPacket* Packet = FEncodedPacket.get();
+    if (FF.av_new_packet(Packet, Size) < 0) RaiseError(ErrorToText("av_new_packet", AVERROR(ENOMEM)));
+    std::memcpy(Packet->data, Fsubtitle_out.data(), Size);
+    const uint32_t Shown = !Dvb ? 0 : I == 0 ? ASubtitle.start_display_time : ASubtitle.end_display_time;
+    Packet->pts = Packet->dts = Time + static_cast<int64_t>(Shown) * 1000;
+    Packet->duration = static_cast<int64_t>(ASubtitle.end_display_time) * 1000;
+    Packet->flags |= AV_PKT_FLAG_KEY;
+    WriteOutputPacket(AStream, Packet, AV_TIME_BASE_Q);
+  }
+}
