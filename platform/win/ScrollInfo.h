@@ -30,6 +30,17 @@ constexpr int SB_BOTTOM = 7;
 constexpr int SB_RIGHT = 7;
 constexpr int SB_ENDSCROLL = 8;
 
+// wParam of WM_HSCROLL and WM_VSCROLL: the request code in the low word and the
+// position as a full 32-bit value from bit 16 up (WPARAM is 64-bit), so memos with more
+// than 65535 lines and wide grids scroll to the right place. For positions below 65536
+// HIWORD(wParam) reads the same value, as the original 16-bit layout did.
+constexpr WPARAM MakeScrollWParam(int ACode, int APos) {
+  return static_cast<WPARAM>(static_cast<WORD>(ACode)) |
+         (static_cast<WPARAM>(static_cast<uint32_t>(APos)) << 16);
+}
+constexpr int ScrollCodeOf(WPARAM AValue) { return LOWORD(AValue); }
+constexpr int ScrollPosOf(WPARAM AValue) { return static_cast<int32_t>(static_cast<uint32_t>(AValue >> 16)); }
+
 constexpr UINT SIF_RANGE = 0x0001;
 constexpr UINT SIF_PAGE = 0x0002;
 constexpr UINT SIF_POS = 0x0004;

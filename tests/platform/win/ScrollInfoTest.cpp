@@ -99,3 +99,23 @@ TEST_F(ScrollInfoTest, WindowsCreatedWithBarsStartWithTheRangeZeroToHundred) {
 
 }  // namespace
 }  // namespace window_test
+
+namespace window_test {
+namespace {
+
+TEST(ScrollMessageTest, PositionsTravelAsFull32BitValues) {
+  struct Case {
+    int Code;
+    int Pos;
+  };
+  for (Case C : {Case{SB_THUMBPOSITION, 0}, Case{SB_THUMBPOSITION, 65535}, Case{SB_THUMBTRACK, 70000},
+                 Case{SB_LINEDOWN, 2147483647}, Case{SB_THUMBPOSITION, -5}}) {
+    WPARAM Packed = MakeScrollWParam(C.Code, C.Pos);
+    EXPECT_EQ(ScrollCodeOf(Packed), C.Code);
+    EXPECT_EQ(ScrollPosOf(Packed), C.Pos);
+    if (C.Pos >= 0 && C.Pos < 65536) EXPECT_EQ(HIWORD(Packed), C.Pos);
+  }
+}
+
+}  // namespace
+}  // namespace window_test
