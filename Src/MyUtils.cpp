@@ -3,6 +3,8 @@
 #include <sys/stat.h>
 
 #include "platform/base/Threads.h"
+#include "platform/win/Windows.h"
+#include "platform/win/WindowSystem.h"
 
 int64_t GetFileSize64(const String& AFileName) {
   struct stat Info;
@@ -32,7 +34,20 @@ String FormatByteSize(int64_t ASize) {
 
 void CallInMainThread(const std::function<void()>& AMethod) { TThread::Synchronize(AMethod); }
 
-bool ProcessOneMessage() { return IsMainThread() && CheckSynchronize(); }
+bool ProcessOneMessage() {
+  if (!IsMainThread()) return false;
+  if (CheckSynchronize()) return true;
+  if (!IsWindowSystemStarted()) return false;
+  MSG Message;
+  if (!PeekMessage(&Message, nullptr, 0, 0, PM_REMOVE)) return false;
+  if (Message.message == WM_QUIT) {
+    PostQuitMessage(static_cast<int>(Message.wParam));
+    return false;
+  }
+  TranslateMessage(&Message);
+  DispatchMessage(&Message);
+  return true;
+}
 
 void PumpMessages() {
   while (ProcessOneMessage()) {

@@ -61,11 +61,11 @@ void CallInMainThread(const std::function<void()>& AMethod);
 // started.
 bool OpenURL(const String& AAddress, bool APreferBrowser);
 
-// Run the calls that engine threads handed to the user-interface thread, for loops
-// that wait on the user-interface thread for work to stop. There is no window system
-// yet, so a pending hand-over is the only message there is: ProcessOneMessage runs
-// whatever hand-overs are waiting and tells whether there were any (always false on
-// another thread, which has no queue of its own); PumpMessages repeats it until none
-// is left.
+// Keep the user-interface thread responsive in loops that wait on it for work to stop.
+// ProcessOneMessage runs the calls engine threads handed to the user-interface thread
+// and, once the window system runs, one queued window message; it tells whether it ran
+// anything (always false on another thread, which has no queue of its own). A quit
+// request stays queued for the program's own loop. PumpMessages repeats it until
+// nothing is left.
 bool ProcessOneMessage();
 void PumpMessages();

@@ -142,3 +142,18 @@ void TActionList::Notification(TComponent* AComponent, TOperation AOperation) {
     FImagesComponent = nullptr;
   }
 }
+
+void SetClientAction(TComponent& AClient, std::unique_ptr<TBasicActionLink>& ALink, TBasicAction* AValue,
+                     const std::function<void(TBasicAction*, bool)>& AActionChange) {
+  TBasicAction* Current = ALink ? ALink->Action() : nullptr;
+  if (Current == AValue) return;
+  if (Current) Current->RemoveFreeNotification(&AClient);
+  if (!AValue) {
+    ALink.reset();
+    return;
+  }
+  if (!ALink) ALink = std::make_unique<TBasicActionLink>([AActionChange](TBasicAction* A) { AActionChange(A, false); });
+  ALink->SetAction(AValue);
+  AActionChange(AValue, AValue->ComponentState().Contains(csLoading));
+  AValue->FreeNotification(&AClient);
+}

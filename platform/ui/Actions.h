@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "platform/ui/Component.h"
@@ -55,6 +56,13 @@ class TBasicActionLink {
   std::function<void(TBasicAction*)> FOnChange;
   TBasicAction* FAction = nullptr;
 };
+
+// Links AClient (a control or menu item) to AValue through its ALink, or unlinks it for
+// nullptr: the client follows the action's free notification, takes the action's
+// properties at once (keeping its own where they were set, while the action is still
+// loading) and again at every change of the action.
+void SetClientAction(TComponent& AClient, std::unique_ptr<TBasicActionLink>& ALink, TBasicAction* AValue,
+                     const std::function<void(TBasicAction* AAction, bool ACheckDefaults)>& AActionChange);
 
 class TCustomAction : public TBasicAction {
  public:

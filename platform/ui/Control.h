@@ -322,7 +322,6 @@ class TControl : public TComponent {
   // The parent's alignment places the control: its anchors, then its strip of ARect.
   void AlignPosition(TAlign AAlign, TRect& ARect);
   void ApplyAnchorRules();
-  void LinkedActionChanged();
 
   TAlign FAlign = alNone;
   TAnchors FAnchors = AnchorsLeftTop;

@@ -210,21 +210,7 @@ bool TMenuItem::RethinkLines() {
 TBasicAction* TMenuItem::Action() const { return FActionLink ? FActionLink->Action() : nullptr; }
 
 void TMenuItem::SetAction(TBasicAction* AValue) {
-  if (Action() == AValue) return;
-  if (TBasicAction* Old = Action()) Old->RemoveFreeNotification(this);
-  if (!AValue) {
-    FActionLink.reset();
-    return;
-  }
-  if (!FActionLink)
-    FActionLink = std::make_unique<TBasicActionLink>([this](TBasicAction*) { LinkedActionChanged(); });
-  FActionLink->SetAction(AValue);
-  ActionChange(AValue, AValue->ComponentState().Contains(csLoading));
-  AValue->FreeNotification(this);
-}
-
-void TMenuItem::LinkedActionChanged() {
-  if (TBasicAction* Linked = Action()) ActionChange(Linked, false);
+  SetClientAction(*this, FActionLink, AValue, [this](TBasicAction* A, bool ACheckDefaults) { ActionChange(A, ACheckDefaults); });
 }
 
 void TMenuItem::ActionChange(TObject* ASender, bool ACheckDefaults) {

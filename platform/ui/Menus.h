@@ -133,7 +133,6 @@ class TMenuItem : public TComponent {
   void CheckIndex(int AIndex, int ALast) const;
   // The siblings with the same GroupIndex lose Checked.
   void TurnSiblingsOff();
-  void LinkedActionChanged();
 
   TMenuItem* FParent = nullptr;
   TMenu* FMenu = nullptr;  // the menu, for its root item only

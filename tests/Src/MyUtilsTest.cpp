@@ -8,6 +8,9 @@
 #include "Src/MyUtils.h"
 #include "platform/base/Exceptions.h"
 #include "platform/base/Threads.h"
+#include "platform/win/HeadlessBackend.h"
+#include "platform/win/WindowSystem.h"
+#include "platform/win/Windows.h"
 #include "tests/Src/SharedLibraryBuilder.h"
 #include "tests/support/TestSupport.h"
 
@@ -228,4 +231,30 @@ TEST(PumpMessages, RunsTheWaitingHandOversInOrder) {
   PumpMessages();
   EXPECT_EQ((std::vector<int>{1, 2}), Order);
   EXPECT_FALSE(ProcessOneMessage());
+}
+
+TEST(PumpMessages, DispatchesQueuedWindowMessagesAndLeavesAQuitToTheProgramsLoop) {
+  StartWindowSystem(std::make_unique<THeadlessBackend>());
+  std::vector<UINT> Seen;
+  WNDPROC Procedure = MakeProcInstance([&](HWND AWindow, UINT AMessage, WPARAM AWParam, LPARAM ALParam) {
+    if (AMessage == WM_USER) Seen.push_back(AMessage);
+    return DefWindowProc(AWindow, AMessage, AWParam, ALParam);
+  });
+  WNDCLASS Class;
+  Class.lpfnWndProc = Procedure;
+  Class.lpszClassName = "PumpTarget";
+  ASSERT_NE(0, RegisterClass(&Class));
+  HWND Window = CreateWindowEx(0, "PumpTarget", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+  PostMessage(Window, WM_USER, 0, 0);
+  PostQuitMessage(3);
+  PostMessage(Window, WM_USER, 0, 0);
+  PumpMessages();
+  EXPECT_EQ(2u, Seen.size());  // posted messages come before the quit
+  MSG Message;
+  ASSERT_TRUE(PeekMessage(&Message, nullptr, 0, 0, PM_REMOVE));
+  EXPECT_EQ(WM_QUIT, Message.message);
+  EXPECT_EQ(3u, Message.wParam);
+  DestroyWindow(Window);
+  StopWindowSystem();
+  FreeProcInstance(Procedure);
 }

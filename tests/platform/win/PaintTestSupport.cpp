@@ -1,28 +1,18 @@
 #include "tests/platform/win/PaintTestSupport.h"
 
+#include <set>
+
 #include "platform/gdi/Primitives.h"
+#include "tests/platform/win/WindowTestSupport.h"
 
 namespace paint_test {
 
 std::string LoggedMessageName(UINT AMessage) {
-  static const std::map<UINT, const char*> Names = {
-      {WM_PAINT, "WM_PAINT"},
-      {WM_ERASEBKGND, "WM_ERASEBKGND"},
-      {WM_NCPAINT, "WM_NCPAINT"},
-      {WM_NCACTIVATE, "WM_NCACTIVATE"},
-      {WM_NCLBUTTONDOWN, "WM_NCLBUTTONDOWN"},
-      {WM_SYSCOMMAND, "WM_SYSCOMMAND"},
-      {WM_ENTERSIZEMOVE, "WM_ENTERSIZEMOVE"},
-      {WM_MOVING, "WM_MOVING"},
-      {WM_SIZING, "WM_SIZING"},
-      {WM_EXITSIZEMOVE, "WM_EXITSIZEMOVE"},
-      {WM_GETMINMAXINFO, "WM_GETMINMAXINFO"},
-      {WM_LBUTTONDOWN, "WM_LBUTTONDOWN"},
-      {WM_LBUTTONUP, "WM_LBUTTONUP"},
-      {WM_CAPTURECHANGED, "WM_CAPTURECHANGED"},
-  };
-  const auto Found = Names.find(AMessage);
-  return Found == Names.end() ? std::string() : Found->second;
+  static const std::set<UINT> Logged = {WM_PAINT,         WM_ERASEBKGND,     WM_NCPAINT,      WM_NCACTIVATE,
+                                        WM_NCLBUTTONDOWN, WM_SYSCOMMAND,     WM_ENTERSIZEMOVE, WM_MOVING,
+                                        WM_SIZING,        WM_EXITSIZEMOVE,   WM_GETMINMAXINFO, WM_LBUTTONDOWN,
+                                        WM_LBUTTONUP,     WM_CAPTURECHANGED};
+  return Logged.count(AMessage) ? window_test::MessageName(AMessage) : std::string();
 }
 
 void PaintingTest::SetUp() {

@@ -8,6 +8,13 @@ namespace window_test {
 std::string MessageName(UINT AMessage) {
   static const std::map<UINT, const char*> Names = {
       {WM_CREATE, "WM_CREATE"},
+      {WM_PAINT, "WM_PAINT"},
+      {WM_ERASEBKGND, "WM_ERASEBKGND"},
+      {WM_NCPAINT, "WM_NCPAINT"},
+      {WM_ENTERSIZEMOVE, "WM_ENTERSIZEMOVE"},
+      {WM_MOVING, "WM_MOVING"},
+      {WM_SIZING, "WM_SIZING"},
+      {WM_EXITSIZEMOVE, "WM_EXITSIZEMOVE"},
       {WM_DESTROY, "WM_DESTROY"},
       {WM_MOVE, "WM_MOVE"},
       {WM_SIZE, "WM_SIZE"},
