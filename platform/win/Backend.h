@@ -112,12 +112,12 @@ class TWindowBackend {
   // --- Hot keys (called by the input part) ---
 
   // Claims the key AVirtualKey with the modifiers AModifiers (MOD_ALT, MOD_CONTROL,
-  // MOD_SHIFT, MOD_WIN of HotKeys.h) on the whole desktop for hot key AId, so that it
-  // reaches the program whichever window has the focus; the backend then calls
-  // DeliverHotKey(AId) when it is pressed. False when another program holds the keys or
+  // MOD_SHIFT, MOD_WIN of HotKeys.h) on the whole desktop, so that it reaches the
+  // program whichever window has the focus; the backend then calls
+  // DeliverHotKey(AModifiers, AVirtualKey) when it is pressed. False when another program holds the keys or
   // the key cannot be claimed. Called once for each registration the window system
   // accepted itself: keys the program registered twice never get here.
-  virtual bool GrabHotKey(int AId, UINT AModifiers, UINT AVirtualKey) = 0;
+  virtual bool GrabHotKey(UINT AModifiers, UINT AVirtualKey) = 0;
   // Gives up keys GrabHotKey claimed.
   virtual void ReleaseHotKey(UINT AModifiers, UINT AVirtualKey) = 0;
 

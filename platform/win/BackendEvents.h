@@ -45,7 +45,8 @@ void DeliverPointerLeft();
 void DeliverKey(UINT AVirtualKey, bool APressed, const String& AText, UINT AModifiers);
 // The display gave a top-level window the keyboard focus, or took it away.
 void DeliverTopLevelFocus(HWND AWindow, bool AFocused);
-// A registered hot key was pressed.
-void DeliverHotKey(int AId);
+// The keys of a registered hot key were pressed: AVirtualKey with the modifiers
+// AModifiers (MOD_ALT, MOD_CONTROL, MOD_SHIFT, MOD_WIN), as GrabHotKey claimed them.
+void DeliverHotKey(UINT AModifiers, UINT AVirtualKey);
 // Files were dropped on a window at APosition (screen coordinates).
 void DeliverFilesDropped(HWND AWindow, const TPoint& APosition, const std::vector<String>& AFiles);

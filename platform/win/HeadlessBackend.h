@@ -52,7 +52,7 @@ class THeadlessBackend : public TWindowBackend {
   void ReleasePointerGrab() override { FPointerGrab = nullptr; }
   // The program's own hot keys and clipboard are all there is: grabs always succeed and
   // the clipboard never belongs to another program.
-  bool GrabHotKey(int, UINT, UINT) override { return true; }
+  bool GrabHotKey(UINT, UINT) override { return true; }
   void ReleaseHotKey(UINT, UINT) override {}
   void OfferClipboardText(const std::optional<String>&) override {}
   bool ReadForeignClipboardText(std::optional<String>&) override { return false; }

@@ -177,8 +177,8 @@ void InjectTopLevelFocus(HWND AWindow, bool AFocused) {
   Add([=] { DeliverTopLevelFocus(AWindow, AFocused); });
 }
 
-void InjectHotKey(int AId) {
-  Add([=] { DeliverHotKey(AId); });
+void InjectHotKey(UINT AModifiers, UINT AVirtualKey) {
+  Add([=] { DeliverHotKey(AModifiers, AVirtualKey); });
 }
 
 void InjectFilesDropped(HWND AWindow, const TPoint& APosition, const std::vector<String>& AFiles) {

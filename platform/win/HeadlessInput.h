@@ -48,7 +48,7 @@ void InjectText(const String& AText);
 
 // The display gives the top-level window the keyboard focus, or takes it away.
 void InjectTopLevelFocus(HWND AWindow, bool AFocused);
-// The registered hot key AId is pressed.
-void InjectHotKey(int AId);
+// The keys of a registered hot key are pressed (see RegisterHotKey).
+void InjectHotKey(UINT AModifiers, UINT AVirtualKey);
 // Files are dropped on the top-level window AWindow at APosition.
 void InjectFilesDropped(HWND AWindow, const TPoint& APosition, const std::vector<String>& AFiles);

@@ -41,7 +41,7 @@ bool RegisterHotKey(HWND AWindow, int AId, UINT AModifiers, UINT AVirtualKey) {
       }))
     return false;
   // Another program holding the keys on the desktop makes the registration fail too.
-  if (!Backend().GrabHotKey(AId, Modifiers, AVirtualKey)) return false;
+  if (!Backend().GrabHotKey(Modifiers, AVirtualKey)) return false;
   Keys.push_back({AWindow, AId, Modifiers, AVirtualKey});
   return true;
 }
@@ -57,11 +57,12 @@ void ForgetHotKeysOf(HWND AWindow) {
   RemoveHotKeys([&](const THotKey& AKey) { return AKey.Window == AWindow; });
 }
 
-void DeliverHotKey(int AId) {
+// The keys pick the registration: they are unique, while two windows may use one id.
+void DeliverHotKey(UINT AModifiers, UINT AVirtualKey) {
   RequireUIThread("DeliverHotKey");
   for (const THotKey& Key : HotKeys())
-    if (Key.Id == AId) {
-      PostInputMessage(Key.Window, WM_HOTKEY, static_cast<WPARAM>(AId),
+    if (Key.Modifiers == AModifiers && Key.VirtualKey == AVirtualKey) {
+      PostInputMessage(Key.Window, WM_HOTKEY, static_cast<WPARAM>(Key.Id),
                        MAKELPARAM(static_cast<WORD>(Key.Modifiers), static_cast<WORD>(Key.VirtualKey)));
       return;
     }

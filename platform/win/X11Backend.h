@@ -74,7 +74,7 @@ class TX11Backend final : public TWindowBackend {
   void GrabPointer(HWND AWindow) override;
   void ReleasePointerGrab() override;
 
-  bool GrabHotKey(int AId, UINT AModifiers, UINT AVirtualKey) override;
+  bool GrabHotKey(UINT AModifiers, UINT AVirtualKey) override;
   void ReleaseHotKey(UINT AModifiers, UINT AVirtualKey) override;
 
   void OfferClipboardText(const std::optional<String>& AText) override;

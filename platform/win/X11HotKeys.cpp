@@ -33,7 +33,7 @@ void Ungrab(TX11Display& AX, KeyCode ACode, unsigned int AMask) {
 
 }  // namespace
 
-bool TX11Backend::GrabHotKey(int AId, UINT AModifiers, UINT AVirtualKey) {
+bool TX11Backend::GrabHotKey(UINT AModifiers, UINT AVirtualKey) {
   TX11Display& X = *FX;
   const KeySym Keysym = KeysymOfVirtualKey(AVirtualKey);
   const KeyCode Code = Keysym == NoSymbol ? 0 : XKeysymToKeycode(X.Connection, Keysym);
@@ -47,7 +47,7 @@ bool TX11Backend::GrabHotKey(int AId, UINT AModifiers, UINT AVirtualKey) {
     Ungrab(X, Code, Mask);
     return false;
   }
-  X.HotKeys.push_back({AId, AModifiers, AVirtualKey, Code, Mask});
+  X.HotKeys.push_back({AModifiers, AVirtualKey, Code, Mask});
   return true;
 }
 

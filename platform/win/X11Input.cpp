@@ -174,8 +174,8 @@ void HandleKeyEvent(TX11Display& AX, XKeyEvent& AEvent) {
   // (the modifiers let go) still belong to the focus window.
   if (AEvent.window == AX.Root)
     if (const TX11HotKey* HotKey = FindHotKey(AX, AEvent)) {
-      const int Id = HotKey->Id;
-      if (Pressed) QueueDelivery(AX, [Id] { DeliverHotKey(Id); });
+      const UINT Modifiers = HotKey->Modifiers, VirtualKey = HotKey->VirtualKey;
+      if (Pressed) QueueDelivery(AX, [=] { DeliverHotKey(Modifiers, VirtualKey); });
       return;
     }
   const UINT Modifiers = PointerModifiersOf(AEvent.state);

@@ -109,7 +109,6 @@ struct TX11TopLevel {
 
 // A hot key grabbed on the root window.
 struct TX11HotKey {
-  int Id = 0;
   UINT Modifiers = 0;
   UINT VirtualKey = 0;
   KeyCode Code = 0;

@@ -105,7 +105,7 @@ std::vector<TScenario> Scenarios() {
          // The key of the hot key itself reaches no window; the modifiers do.
          InjectKeyDown(VK_CONTROL);
          InjectKeyDown(VK_MENU, PointerControl);
-         InjectHotKey(HotKeyId);
+         InjectHotKey(MOD_CONTROL | MOD_ALT, 'P');
          InjectKeyUp(VK_CONTROL, PointerControl | PointerAlt);
          InjectKeyUp(VK_MENU, PointerAlt);
        },

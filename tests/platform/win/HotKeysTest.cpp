@@ -16,7 +16,7 @@ class HotKeysTest : public InputTest {
 TEST_F(HotKeysTest, FiredHotKeyPostsWmHotKeyToItsWindow) {
   ASSERT_TRUE(RegisterHotKey(Window("w"), 7, MOD_CONTROL | MOD_ALT, 'P'));
   Watch(WM_HOTKEY);
-  InjectHotKey(7);
+  InjectHotKey(MOD_CONTROL | MOD_ALT, 'P');
   Run();
   ASSERT_EQ(Seen().size(), 1u);
   EXPECT_EQ(Seen()[0].Window, "w");
@@ -39,9 +39,22 @@ TEST_F(HotKeysTest, HotKeysGoWithTheirWindow) {
   DestroyWindow(Window("w"));
   EXPECT_TRUE(RegisteredHotKeys().empty());
   EXPECT_TRUE(RegisterHotKey(Window("v"), 1, MOD_ALT, 'K'));
-  InjectHotKey(5);
+  Watch(WM_HOTKEY);
+  InjectHotKey(MOD_ALT, 'K');
   Run();
-  EXPECT_TRUE(InputLog({WM_HOTKEY}).empty());
+  ASSERT_EQ(Seen().size(), 1u);
+  EXPECT_EQ(Seen()[0].Window, "v");
+}
+
+TEST_F(HotKeysTest, TheKeysPickTheWindowWhenTwoWindowsUseOneId) {
+  ASSERT_TRUE(RegisterHotKey(Window("w"), 1, MOD_ALT, 'K'));
+  ASSERT_TRUE(RegisterHotKey(Window("v"), 1, MOD_ALT, 'L'));
+  Watch(WM_HOTKEY);
+  InjectHotKey(MOD_ALT, 'L');
+  Run();
+  ASSERT_EQ(Seen().size(), 1u);
+  EXPECT_EQ(Seen()[0].Window, "v");
+  EXPECT_EQ(Seen()[0].WParam, 1u);
 }
 
 }  // namespace

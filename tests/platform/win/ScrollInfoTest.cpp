@@ -113,7 +113,9 @@ TEST(ScrollMessageTest, PositionsTravelAsFull32BitValues) {
     WPARAM Packed = MakeScrollWParam(C.Code, C.Pos);
     EXPECT_EQ(ScrollCodeOf(Packed), C.Code);
     EXPECT_EQ(ScrollPosOf(Packed), C.Pos);
-    if (C.Pos >= 0 && C.Pos < 65536) EXPECT_EQ(HIWORD(Packed), C.Pos);
+    if (C.Pos >= 0 && C.Pos < 65536) {
+      EXPECT_EQ(HIWORD(Packed), C.Pos);
+    }
   }
 }
 
