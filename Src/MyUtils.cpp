@@ -3,7 +3,7 @@
 #include <sys/stat.h>
 
 #include "platform/base/Threads.h"
-#include "platform/win/Windows.h"
+#include "platform/win/MessageLoop.h"
 #include "platform/win/WindowSystem.h"
 
 int64_t GetFileSize64(const String& AFileName) {
@@ -37,16 +37,7 @@ void CallInMainThread(const std::function<void()>& AMethod) { TThread::Synchroni
 bool ProcessOneMessage() {
   if (!IsMainThread()) return false;
   if (CheckSynchronize()) return true;
-  if (!IsWindowSystemStarted()) return false;
-  MSG Message;
-  if (!PeekMessage(&Message, nullptr, 0, 0, PM_REMOVE)) return false;
-  if (Message.message == WM_QUIT) {
-    PostQuitMessage(static_cast<int>(Message.wParam));
-    return false;
-  }
-  TranslateMessage(&Message);
-  DispatchMessage(&Message);
-  return true;
+  return IsWindowSystemStarted() && ProcessPendingMessage() == TPendingMessage::Dispatched;
 }
 
 void PumpMessages() {

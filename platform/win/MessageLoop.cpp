@@ -28,16 +28,22 @@ LRESULT DispatchMessage(const MSG* AMessage) {
   return CallWindowProc(Window->WndProc, M.hwnd, M.message, M.wParam, M.lParam);
 }
 
-bool ProcessPendingMessages() {
-  RequireUIThread("ProcessPendingMessages");
+TPendingMessage ProcessPendingMessage() {
+  RequireUIThread("ProcessPendingMessage");
   MSG Message;
-  while (PeekMessage(&Message, nullptr, 0, 0, PM_REMOVE)) {
-    if (Message.message == WM_QUIT) {
-      PostQuitMessage(static_cast<int>(Message.wParam));
-      return false;
-    }
-    TranslateMessage(&Message);
-    DispatchMessage(&Message);
+  if (!PeekMessage(&Message, nullptr, 0, 0, PM_REMOVE)) return TPendingMessage::None;
+  if (Message.message == WM_QUIT) {
+    PostQuitMessage(static_cast<int>(Message.wParam));
+    return TPendingMessage::Quit;
   }
-  return true;
+  TranslateMessage(&Message);
+  DispatchMessage(&Message);
+  return TPendingMessage::Dispatched;
+}
+
+bool ProcessPendingMessages() {
+  TPendingMessage Result;
+  while ((Result = ProcessPendingMessage()) == TPendingMessage::Dispatched) {
+  }
+  return Result != TPendingMessage::Quit;
 }

@@ -36,7 +36,11 @@ bool TranslateMessage(const MSG* AMessage);
 // a window, and messages of dead windows, are not dispatched (result 0).
 LRESULT DispatchMessage(const MSG* AMessage);
 
-// Translates and dispatches every message the queue holds now, without waiting.
-// Returns false when it met WM_QUIT, which it posts again (PostQuitMessage) so that the
-// loop that owns the queue sees it too.
+// What ProcessPendingMessage did.
+enum class TPendingMessage { None, Dispatched, Quit };
+// Translates and dispatches the next message the queue holds now, without waiting. A
+// WM_QUIT it meets is posted again (PostQuitMessage), so that the loop that owns the
+// queue sees it too.
+TPendingMessage ProcessPendingMessage();
+// The same for every message the queue holds now; false when it met WM_QUIT.
 bool ProcessPendingMessages();

@@ -66,20 +66,30 @@ void InternAtoms(TX11Display& AX) {
   for (std::size_t I = 0; I < Count; ++I) *Names[I].second = Atoms[I];
 }
 
-// The pictures are 32-bit pixels, blue first in memory: the visual of opaque windows
-// must hold red, green and blue in those bytes.
-void ChooseOpaqueVisual(TX11Display& AX) {
+}  // namespace
+
+// The pictures are 32-bit pixels, blue first in memory: a visual must hold red, green
+// and blue in those bytes.
+Visual* FindTrueColorVisual(const TX11Display& AX, int ADepth) {
   XVisualInfo Wanted{};
   Wanted.screen = AX.Screen;
-  Wanted.depth = 24;
+  Wanted.depth = ADepth;
   Wanted.c_class = TrueColor;
   int Count = 0;
   XVisualInfo* Found =
       XGetVisualInfo(AX.Connection, VisualScreenMask | VisualDepthMask | VisualClassMask, &Wanted, &Count);
-  for (int I = 0; I < Count && !AX.DefaultVisual; ++I)
+  Visual* Chosen = nullptr;
+  for (int I = 0; I < Count && !Chosen; ++I)
     if (Found[I].red_mask == 0xFF0000 && Found[I].green_mask == 0xFF00 && Found[I].blue_mask == 0xFF)
-      AX.DefaultVisual = Found[I].visual;
+      Chosen = Found[I].visual;
   if (Found) XFree(Found);
+  return Chosen;
+}
+
+namespace {
+
+void ChooseOpaqueVisual(TX11Display& AX) {
+  AX.DefaultVisual = FindTrueColorVisual(AX, 24);
   if (!AX.DefaultVisual) throw Exception("The X display offers no 24-bit true-colour visual");
   AX.DefaultDepth = 24;
   AX.DefaultColormap = AX.DefaultVisual == DefaultVisual(AX.Connection, AX.Screen)

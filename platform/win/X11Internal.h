@@ -220,6 +220,9 @@ int HandleX11Error(Display* ADisplay, XErrorEvent* AError);
 // raises Exception when it cannot. Closes it again with every window of the program.
 void OpenConnection(TX11Display& AX);
 void CloseConnection(TX11Display& AX);
+// A true-colour visual of ADepth whose pixels hold red, green and blue where the
+// program's 32-bit pictures have them; nullptr when the display has none.
+Visual* FindTrueColorVisual(const TX11Display& AX, int ADepth);
 
 // --- X11Backend.cpp ---
 

@@ -7,17 +7,7 @@
 #include "platform/win/X11Internal.h"
 
 void FindArgbVisual(TX11Display& AX) {
-  XVisualInfo Wanted{};
-  Wanted.screen = AX.Screen;
-  Wanted.depth = 32;
-  Wanted.c_class = TrueColor;
-  int Count = 0;
-  XVisualInfo* Found =
-      XGetVisualInfo(AX.Connection, VisualScreenMask | VisualDepthMask | VisualClassMask, &Wanted, &Count);
-  for (int I = 0; I < Count && !AX.ArgbVisual; ++I)
-    if (Found[I].red_mask == 0xFF0000 && Found[I].green_mask == 0xFF00 && Found[I].blue_mask == 0xFF)
-      AX.ArgbVisual = Found[I].visual;
-  if (Found) XFree(Found);
+  AX.ArgbVisual = FindTrueColorVisual(AX, 32);
   if (AX.ArgbVisual) AX.ArgbColormap = XCreateColormap(AX.Connection, AX.Root, AX.ArgbVisual, AllocNone);
 }
 
