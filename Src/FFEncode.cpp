@@ -2,6 +2,7 @@
 
 #include "Src/FFEncode.h"
 
+#include <algorithm>
 #include <mutex>
 
 #include "Src/FFLoad.h"
@@ -11,6 +12,74 @@ void InitInputOptions(TInputOptions& AOptions) { AOptions = TInputOptions{}; }
 void InitOutputOptions(TOutputOptions& AOptions) { AOptions = TOutputOptions{}; }
 
 TCustomEncoder::TCustomEncoder(TComponent* AOwner) : TFFBaseComponent(AOwner) {}
+
+TCustomEncoder::~TCustomEncoder() {
+  OnProgress = nullptr;
+  OnTerminate = nullptr;
+  OnPreviewBitmap = nullptr;
+  // The hook events are raised on the tasks' threads under their locks.
+  {
+    std::lock_guard Lock(FAudioHookLock);
+    OnAudioHook = nullptr;
+  }
+  {
+    std::lock_guard Lock(FVideoHookLock);
+    OnVideoInputHook = nullptr;
+    OnVideoOutputHook = nullptr;
+  }
+  {
+    std::lock_guard Lock(FFrameHookLock);
+    OnFrameInputHook = nullptr;
+    OnFrameOutputHook = nullptr;
+  }
+  Stop(true);
+  // The tasks go first: each waits for its converting thread, which may still be
+  // relaying its end through this encoder.
+  FFFmpegList.Clear();
+}
+
+void TCustomEncoder::CheckNotWorking(const char* AOperation) const {
+  if (FWorking) throw Exception(Format("Cannot %s while working.", AOperation));
+}
+
+void TCustomEncoder::BindRunEvents(TFFmpeg& ATask) {
+  ATask.FOnProgress = [this](TCustomFFmpeg* ASender, int AFileIndex, int AFrameNumber, int AFPS, float AQuality,
+                             float ABitRate, int64_t ACurrentSize, int64_t ACurrentDuration, int64_t ATotalDuration) {
+    DoProgress(ASender, AFileIndex, AFrameNumber, AFPS, AQuality, ABitRate, ACurrentSize, ACurrentDuration,
+               ATotalDuration);
+  };
+  ATask.FOnTerminate = [this](TCustomFFmpeg* ASender) { DoTerminate(ASender); };
+  ATask.FOnPreviewBitmap = [this](TCustomFFmpeg* ASender, TBitmap* ABitmap, int AFrameNumber, int64_t APTS) {
+    DoPreviewBitmap(ASender, ABitmap, AFrameNumber, APTS);
+  };
+  TPostHooks Hooks;
+  if (FPreview) Hooks.Include(phPreview);
+  if (FPreviewBitmap) Hooks.Include(phBitmap);
+  ATask.SetPostHooks(Hooks);
+}
+
+void TCustomEncoder::SetProgressInterval(int AMilliseconds) { FProgressInterval = std::max(AMilliseconds, 100); }
+
+void TCustomEncoder::SetPreview(bool AValue) {
+  SetPostHook(phPreview, AValue);
+  FPreview = AValue;
+}
+
+void TCustomEncoder::SetPreviewBitmap(bool AValue) {
+  SetPostHook(phBitmap, AValue);
+  FPreviewBitmap = AValue;
+}
+
+void TCustomEncoder::SetPostHook(TPostHook AHook, bool AOn) {
+  for (int I = 0; I < TasksCount(); I++) {
+    TPostHooks Hooks = Task(I).PostHooks();
+    if (AOn)
+      Hooks.Include(AHook);
+    else
+      Hooks.Exclude(AHook);
+    Task(I).SetPostHooks(Hooks);
+  }
+}
 
 bool TCustomEncoder::AVLibLoaded() const { return FFLoader().Loaded(AllLibraries); }
 
@@ -37,7 +106,9 @@ int TCustomEncoder::OpenTaskInput(TFFmpeg& ATask, const String& AFileName, const
 }
 
 int TCustomEncoder::AddTask(const String& AFileName, const TInputOptions* AOptions) {
+  CheckNotWorking("AddTask");
   auto NewTask = std::make_unique<TFFmpeg>();
+  BindRunEvents(*NewTask);
   NewTask->FOnBeforeFindStreamInfo = [this](void* ASender, AVFormatContext* AContext) {
     DoBeforeFindStreamInfo(ASender, AContext);
   };
@@ -60,6 +131,7 @@ int TCustomEncoder::AddTask(const String& AFileName, const String& AOptions, con
 }
 
 int TCustomEncoder::AddInput(int ATaskIndex, const String& AFileName, const TInputOptions* AOptions) {
+  CheckNotWorking("AddInput");
   TFFmpeg& Target = Task(ATaskIndex);
   try {
     return OpenTaskInput(Target, AFileName, AOptions);
@@ -79,11 +151,13 @@ int TCustomEncoder::AddInput(int ATaskIndex, const String& AFileName, const Stri
 }
 
 int TCustomEncoder::SetOutput(int ATaskIndex, const String& AFileName, const TOutputOptions* AOptions) {
+  CheckNotWorking("SetOutput");
   TFFmpeg& Target = Task(ATaskIndex);
   Target.HaltOnInvalidOption = HaltOnInvalidOption;
   try {
     bool Join = false;
     if (AOptions) {
+      BindHookEvents(Target, *AOptions);
       Target.SetVideoHookBitsPixel(AOptions->VideoHookBitsPixel);
       Target.ParseOptions(AOptions->Options);
       Target.ParsePresets(AOptions->Presets);
@@ -117,11 +191,23 @@ int TCustomEncoder::SetOutput(int ATaskIndex, const String& AFileName, const Str
 }
 
 void TCustomEncoder::ClearTasks() {
+  if (FWorking && !FTerminated) throw Exception("Cannot ClearTasks while working.");
   FFFmpegList.Clear();
   FLastErrMsg.clear();
+  std::lock_guard Lock(FTerminateLock);
+  FCompleteTasks = 0;
+  FCurrentTask = -1;
+  FPendingTasks = 0;
+  FTerminated = false;
+  FThreadMode = false;
+  FWorking = false;
+  FPaused = false;
 }
 
-void TCustomEncoder::RemoveTask(int ATaskIndex) { FFFmpegList.Delete(ATaskIndex); }
+void TCustomEncoder::RemoveTask(int ATaskIndex) {
+  CheckNotWorking("RemoveTask");
+  FFFmpegList.Delete(ATaskIndex);
+}
 
 int TCustomEncoder::GetTaskIndex(const TFFmpeg* AFFmpeg) const { return FFFmpegList.IndexOf(AFFmpeg); }
 

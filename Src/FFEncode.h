@@ -1,16 +1,21 @@
 #pragma once
 // FFEncode: the converter component. It holds an ordered list of conversion tasks; each
 // task has one or more inputs and one output, each named by a file name and described
-// by converter-style option texts (FFmpeg.h). This unit builds and edits the list; the
-// run (Start, Pause, Resume, Stop) and the events of a run come with the encoder's run.
+// by converter-style option texts (FFmpeg.h). FFEncode.cpp builds and edits the list;
+// FFEncode_Run.cpp runs it (Start, Pause, Resume, Stop) and relays the tasks' progress,
+// preview and end as the encoder's events, through the line of FFEncode_RunEvents.
 //
 // Threads: the list operations run on the caller's thread (the user-interface thread in
 // this program) and open inputs and outputs there; OnBeforeFindStreamInfo is raised
-// while an input is opened.
+// while an input is opened. A run started with threads converts on one thread per
+// running task; its events come on the user-interface thread (TriggerEventInMainThread)
+// or on the encoder's event thread, one at a time and in order, while the converting
+// threads go on. A run without threads raises every event on the caller's thread.
 
 #include <memory>
 
 #include "Src/FFBaseComponent.h"
+#include "Src/FFEncode_RunEvents.h"
 #include "Src/FFmpeg.h"
 #include "platform/base/Lists.h"
 #include "platform/base/Threads.h"
@@ -43,6 +48,45 @@ struct TOutputOptions {
 void InitInputOptions(TInputOptions& AOptions);
 void InitOutputOptions(TOutputOptions& AOptions);
 
+// The records of the run's events. TaskIndex is the task's index in the list.
+
+// A task's progress, figures as its status line's. FileIndex: the input being read, -1
+// on the task's last report. BitRate in kbit/s, sizes in bytes, durations in
+// microseconds; TotalDuration is negative when the total is unknown.
+struct TProgressInfo {
+  int TaskIndex = 0;
+  int FileIndex = 0;
+  int FrameNumber = 0;
+  int FPS = 0;
+  float Quality = 0;
+  float BitRate = 0;
+  int64_t CurrentSize = 0;
+  int64_t CurrentDuration = 0;
+  int64_t TotalDuration = 0;
+};
+
+// The end of a task, or with TaskIndex -1 the end of the whole run (Finished true).
+// Finished: the task ran to its end without a stop; Exception: it ended by an error,
+// whose text is ExceptionMsg.
+struct TTerminateInfo {
+  int TaskIndex = 0;
+  bool Finished = false;
+  bool Exception = false;
+  String ExceptionMsg;
+};
+
+// A picture being encoded, as the task's preview bitmap; valid during the call only.
+struct TPreviewInfo {
+  int TaskIndex = 0;
+  TBitmap* Bitmap = nullptr;
+  int FrameNumber = 0;
+  int64_t PTS = 0;  // microseconds
+};
+
+using TProgressEvent = std::function<void(void* Sender, const TProgressInfo* AProgressInfo)>;
+using TTerminateEvent = std::function<void(void* Sender, const TTerminateInfo& ATerminateInfo)>;
+using TPreviewBitmapEvent = std::function<void(void* Sender, const TPreviewInfo& APreviewInfo)>;
+
 // The encoder's task: what belongs to the encoder's use of a task (such as the decoders
 // that describe its inputs) is kept here, not in the conversion task itself.
 class TFFmpeg : public TCustomFFmpeg {};
@@ -50,6 +94,8 @@ class TFFmpeg : public TCustomFFmpeg {};
 class TCustomEncoder : public TFFBaseComponent {
  public:
   explicit TCustomEncoder(TComponent* AOwner);
+  // Stops a run and waits for it; no handler is called any more.
+  ~TCustomEncoder() override;
 
   // The encoder needs every engine library (AllLibraries).
   bool AVLibLoaded() const;
@@ -77,7 +123,8 @@ class TCustomEncoder : public TFFBaseComponent {
   int SetOutput(int ATaskIndex, const String& AFileName, const TOutputOptions* AOptions);
   int SetOutput(int ATaskIndex, const String& AFileName, const String& AOptions, const String& APresets);
 
-  // Frees every task.
+  // Frees every task and ends a finished run. Raises "Cannot ClearTasks while working."
+  // while a run has not raised its final event.
   void ClearTasks();
   // Frees one task; the later ones move up.
   void RemoveTask(int ATaskIndex);
@@ -96,17 +143,180 @@ class TCustomEncoder : public TFFBaseComponent {
   // task (TFFmpeg). The handler may adjust the format context.
   TBeforeFindStreamInfoEvent OnBeforeFindStreamInfo;
 
+  // --- The run (FFEncode_Run.cpp). Building the list (AddTask, AddInput, SetOutput,
+  // RemoveTask) and Start raise "Cannot %s while working." from Start until ClearTasks.
+
+  // AThreadCount > 0: up to that many tasks convert at once, each on its own thread, in
+  // list order, a further task starting whenever one ends; the call returns at once.
+  // AThreadCount <= 0: the tasks run one after another inside the call, on the caller's
+  // thread, and every event, the final one included, has been raised when it returns.
+  // Each task raises OnTerminate when it ends (a failure too, with its text); after the
+  // last, one more OnTerminate with TaskIndex -1 and Finished true ends the run. An
+  // empty list ends at once with that final event.
+  void Start(int AThreadCount);
+  // Every running task stops before its next packet and waits, holding no lock, until
+  // Resume; a task that starts meanwhile starts paused. Returns once no running task
+  // converts any more (a task blocked in a read is waited for until the read returns);
+  // on the user-interface thread handed-over calls run meanwhile. A run without threads
+  // is not paused: only Paused is set.
+  void Pause();
+  void Resume();
+  // Ends the run: running tasks stop (their outputs complete up to where they got),
+  // tasks not yet started end without running; each reports Finished false, then the
+  // final event follows. With AWaitForStop the call returns when every converting
+  // thread has ended; on the user-interface thread handed-over calls run meanwhile.
+  // Paused stays as it was.
+  void Stop(bool AWaitForStop);
+
+  // From Start until ClearTasks.
+  bool Working() const { return FWorking; }
+  bool Paused() const { return FPaused; }
+  // The final event has been raised.
+  bool Terminated() const { return FTerminated; }
+
+  // Milliseconds between two progress events of a task, 100 at the least.
+  int ProgressInterval() const { return FProgressInterval; }
+  void SetProgressInterval(int AMilliseconds);
+  // The priority of the converting threads, taken when a task starts.
+  TThreadPriority ThreadPriority() const { return FThreadPriority; }
+  void SetThreadPriority(TThreadPriority APriority) { FThreadPriority = APriority; }
+  // The preview window and the preview-bitmap event of every task, existing and later
+  // ones; may change during a run.
+  bool Preview() const { return FPreview; }
+  void SetPreview(bool AValue);
+  bool PreviewBitmap() const { return FPreviewBitmap; }
+  void SetPreviewBitmap(bool AValue);
+
+  // A task's progress at most once per ProgressInterval and once more at its end. Only
+  // the newest figures of a task wait for delivery: a handler that is slow misses
+  // intermediate ones, never the last.
+  TProgressEvent OnProgress;
+  // See Start. A handler may call Stop; a handler of the final event may clear the list
+  // and start a new run.
+  TTerminateEvent OnTerminate;
+  // A picture of a task, at most once per the task's PreviewInterval while
+  // PreviewBitmap is set. The task waits until the handler has run (on the
+  // user-interface thread when TriggerEventInMainThread and the run has threads, else
+  // on the task's thread, one task at a time): the handler must not wait for the run.
+  TPreviewBitmapEvent OnPreviewBitmap;
+
  protected:
   // A bad index raises EListError.
   TFFmpeg& Task(int ATaskIndex) const { return *FFFmpegList.Items(ATaskIndex); }
 
+  // The dispatch of the tasks' events, on the task's thread; ASender is the task.
+  virtual void DoPreviewBitmap(TCustomFFmpeg* ASender, TBitmap* ABitmap, int AFrameNumber, int64_t APTS);
+  virtual void DoProgress(TCustomFFmpeg* ASender, int AFileIndex, int AFrameNumber, int AFPS, float AQuality,
+                          float ABitRate, int64_t ACurrentSize, int64_t ACurrentDuration, int64_t ATotalDuration);
+  virtual void DoTerminate(TCustomFFmpeg* ASender);
+
  private:
   int OpenTaskInput(TFFmpeg& ATask, const String& AFileName, const TInputOptions* AOptions);
   void DoBeforeFindStreamInfo(void* ASender, AVFormatContext* AContext);
+  void BindRunEvents(TFFmpeg& ATask);
+  void CheckNotWorking(const char* AOperation) const;
+  void SetPostHook(TPostHook AHook, bool AOn);
+
+  // The run (FFEncode_Run.cpp).
+  void StartNextTask();
+  bool RunNextTaskInPlace();
+  void PostFinalEvent();
+  void RaiseTerminate(const TTerminateInfo& AInfo);
+  // Calls AHandler; its failure is logged, so that the events behind it still come.
+  void RaiseSafely(const std::function<void()>& AHandler);
 
   String FLastErrMsg;
   TObjectList<TFFmpeg> FFFmpegList;
   TCriticalSection FFindStreamLock;  // serialises OnBeforeFindStreamInfo of all tasks
+
+  // Run state. Guarded by FTerminateLock, which serialises the ends of tasks and the
+  // starts of further ones: FCompleteTasks, FCurrentTask (the next task to start),
+  // FPendingTasks, FStartingTask (a start is under way on the lock's holder) and
+  // FSlotFreed (a task ended inside that start, so one more may start).
+  TCriticalSection FTerminateLock;
+  int FCompleteTasks = 0;
+  int FCurrentTask = -1;
+  int FPendingTasks = 0;
+  bool FStartingTask = false;
+  bool FSlotFreed = false;
+  std::atomic<bool> FTerminated{false};
+  std::atomic<bool> FThreadMode{false};
+  std::atomic<bool> FWorking{false};
+  std::atomic<bool> FPaused{false};
+  std::atomic<int> FProgressInterval{500};
+  std::atomic<TThreadPriority> FThreadPriority{tpNormal};
+  bool FPreview = false;
+  bool FPreviewBitmap = false;
+  TCriticalSection FPreviewLock;  // serialises OnPreviewBitmap raised on the tasks' threads
+  TRunEventQueue FRunEvents;
+
+  // --- Hook events (FFEncode_Hooks.cpp). A task whose output options ask for a hook
+  // raises it here with the task's index. Hooks always run on the task's thread,
+  // whatever TriggerEventInMainThread says: they hold up the conversion meanwhile and
+  // may touch only what they are given. Each kind is serialised over all tasks by its
+  // lock, which also guards the kind's one info record, so a handler copies what it
+  // keeps.
+ public:
+  // A picture as a bitmap (the task's VideoHookBitsPixel bits). Update (true on entry):
+  // the handler changed the bitmap and the picture is to take the change; StopHook
+  // (false on entry): the hook is not raised again for this task. Frame numbers count
+  // from 1 per stream; times are microseconds.
+  struct THookInfo {
+    int TaskIndex = 0;
+    TBitmap* Bitmap = nullptr;
+    int FrameNumber = 0;
+    int64_t PTS = 0;
+    bool Update = true;
+    bool StopHook = false;
+  };
+  // The picture itself, which the handler may change in place.
+  struct TFrameHookInfo {
+    int TaskIndex = 0;
+    int FrameNumber = 0;
+    AVFrame* Picture = nullptr;
+    AVPixelFormat PixFmt = AV_PIX_FMT_NONE;
+    int Width = 0;
+    int Height = 0;
+    int64_t PTS = 0;
+  };
+  // The decoded samples before the volume, interleaved; the handler may change them in
+  // place, keeping their size.
+  using TAudioHookEvent = std::function<void(void* Sender, int ATaskIndex, int64_t APTS, uint8_t* ASample,
+                                             int ASize, int ASampleRate, int AChannels,
+                                             AVSampleFormat ASampleFormat)>;
+  using TVideoHookEvent = std::function<void(void* Sender, THookInfo* AHookInfo)>;
+  using TFrameHookEvent = std::function<void(void* Sender, TFrameHookInfo* AHookInfo)>;
+  TAudioHookEvent OnAudioHook;
+  TVideoHookEvent OnVideoInputHook;   // decoded pictures, before the filters
+  TVideoHookEvent OnVideoOutputHook;  // pictures about to be encoded
+  TFrameHookEvent OnFrameInputHook;
+  TFrameHookEvent OnFrameOutputHook;
+
+ protected:
+  // Binds the task's events that AOptions asks for to the dispatch below (SetOutput).
+  void BindHookEvents(TFFmpeg& ATask, const TOutputOptions& AOptions);
+  // The dispatch, on the task's thread; ASender is the task.
+  virtual void DoAudioHook(TCustomFFmpeg* ASender, int64_t APTS, uint8_t* ASample, int ASize, int ASampleRate,
+                           int AChannels, AVSampleFormat ASampleFormat);
+  virtual void DoInputVideoHook(TCustomFFmpeg* ASender, TBitmap* ABitmap, int AFrameNumber, int64_t APTS,
+                                bool& AUpdate, bool& AStopHook);
+  virtual void DoOutputVideoHook(TCustomFFmpeg* ASender, TBitmap* ABitmap, int AFrameNumber, int64_t APTS,
+                                 bool& AUpdate, bool& AStopHook);
+  virtual void DoInputFrameHook(TCustomFFmpeg* ASender, AVFrame* APicture, AVPixelFormat APixFmt,
+                                int AFrameNumber, int AWidth, int AHeight, int64_t APTS);
+  virtual void DoOutputFrameHook(TCustomFFmpeg* ASender, AVFrame* APicture, AVPixelFormat APixFmt,
+                                 int AFrameNumber, int AWidth, int AHeight, int64_t APTS);
+
+ private:
+  void RaiseVideoHook(const TVideoHookEvent& AEvent, TCustomFFmpeg* ASender, TBitmap* ABitmap,
+                      int AFrameNumber, int64_t APTS, bool& AUpdate, bool& AStopHook);
+  void RaiseFrameHook(const TFrameHookEvent& AEvent, TCustomFFmpeg* ASender, AVFrame* APicture,
+                      AVPixelFormat APixFmt, int AFrameNumber, int AWidth, int AHeight, int64_t APTS);
+  TCriticalSection FAudioHookLock;
+  TCriticalSection FVideoHookLock;  // both video hooks, and FVideoHookInfo
+  TCriticalSection FFrameHookLock;  // both frame hooks, and FFrameHookInfo
+  THookInfo FVideoHookInfo;
+  TFrameHookInfo FFrameHookInfo;
 };
 
 class TFFEncoder : public TCustomEncoder {

@@ -96,6 +96,7 @@ extern "C" {
   X(av_int_list_length_for_size) X(av_frame_alloc) X(av_frame_free) X(av_frame_ref)                \
   X(av_frame_unref) X(av_frame_clone) X(av_frame_get_buffer) X(av_frame_make_writable)             \
   X(av_frame_copy) X(av_frame_copy_props) X(av_frame_get_side_data) X(av_image_alloc)              \
+  X(av_frame_is_writable) X(av_frame_remove_side_data)                                             \
   X(av_image_copy) X(av_image_fill_arrays) X(av_image_fill_linesizes) X(av_image_get_buffer_size)  \
   X(av_image_copy_to_buffer) X(av_image_check_size) X(av_pix_fmt_desc_get) X(av_get_pix_fmt)      \
   X(av_get_pix_fmt_name) X(av_get_pix_fmt_string) X(av_get_sample_fmt) X(av_get_sample_fmt_name)  \

@@ -6,6 +6,7 @@
 #include "Src/FFLoadTesting.h"
 #include "Src/FFLog.h"
 #include "Src/MyUtils.h"
+#include "Src/NativeFilters.h"
 #include "Src/UnicodeProtocol.h"
 #include "platform/base/Exceptions.h"
 
@@ -29,6 +30,11 @@ void RunFollowUp(TLibrary ALibrary, bool AInstallLogger) {
   switch (ALibrary) {
     case avUtil:
       if (AInstallLogger) GetLogger()->InstallAVLogCallback();
+      break;
+    case avFilter:
+      RegisterRotateFilter();
+      RegisterNativeEqFilter();
+      RegisterNativeHueFilter();
       break;
     case avFormat:
       RegisterUnicodeProtocol();

@@ -266,8 +266,7 @@ private:
   void ComputeFrameDelay(TVideoState* is);
   static int VideoThreadEntry(void* AState);
   int VideoThread(TVideoState* is);
-  bool ConfigureVideoFilters(TVideoState* is, AVFilterGraph*& AGraph, AVFilterContext*& ASource,
-                             AVFilterContext*& ASink, const AVFrame* AFrame);
+  bool ConfigureVideoFilters(TVideoState* is, const AVFrame* AFrame);
   int GetVideoFrame(TVideoState* is, AVFrame* AFrame, int64_t& APTS, int64_t& APos);
   int QueuePicture(TVideoState* is, AVFrame* AFrame, double APTS, bool AHasPTS, int64_t APos);
   void RunVideoHooks(TVideoState* is, TVideoPicture& APicture, double APTS);

@@ -10,11 +10,13 @@
 
 #include <atomic>
 #include <cstdint>
+#include <memory>
 #include <mutex>
 #include <vector>
 
 #include "Src/FFEntryPoints.h"
 #include "Src/FFPlay_Queues.h"
+#include "Src/VideoFilterChain.h"
 #include "Src/libsdl.h"
 
 class TCustomPlayer;
@@ -150,7 +152,11 @@ struct TVideoState {
   int pictq_cindex = 0;  // the slot last shown (the play thread's)
   SDL_mutex* pictq_mutex = nullptr;
   SDL_cond* pictq_cond = nullptr;
-  // The size of the pictures the filter graph gives out, for the surface and
+  // The video thread's filter chain ("-vf" with the engine's own filters), built for the
+  // first picture and again when the pictures change their size or format. A flush
+  // drops it, so that nothing a filter held from before a seek comes out after it.
+  std::unique_ptr<TVideoFilterChain> video_filters;
+  // The size of the pictures the filter chain gives out, for the surface and
   // FrameWidth/FrameHeight; 0 before the first.
   std::atomic<int> out_width{0}, out_height{0};
 

@@ -1,5 +1,5 @@
 // The picture-producing side of the player: the video thread decodes, runs the
-// filter graph, drops frames that are already late, deinterlaces, and queues each
+// filter chain, drops frames that are already late, deinterlaces, and queues each
 // picture in YUV 4:2:0 (upside down when asked), where the video and frame hooks see it.
 
 #include <cmath>
@@ -54,9 +54,6 @@ int TCustomPlayer::VideoThreadEntry(void* AState) {
 int TCustomPlayer::VideoThread(TVideoState* is) {
   AVFrame* Frame = FF.av_frame_alloc();
   AVFrame* Filtered = FF.av_frame_alloc();
-  AVFilterGraph* Graph = nullptr;
-  AVFilterContext* Source = nullptr;
-  AVFilterContext* Sink = nullptr;
   int LastWidth = 0, LastHeight = 0, LastFormat = -2;
   for (;;) {
     while (is->paused && !is->videoq.abort_request() && !is->seek_paused && !is->open_paused) FSDL.SDL_Delay(10);
@@ -65,30 +62,33 @@ int TCustomPlayer::VideoThread(TVideoState* is) {
     if (Got < 0) break;
     if (Got == 0) continue;
 
-    if (!Graph || Frame->width != LastWidth || Frame->height != LastHeight || Frame->format != LastFormat) {
-      if (Graph)
-        GetLogger()->Log(this, llInfo,
-                         Format("Frame changed from size:%dx%d to size:%dx%d", LastWidth, LastHeight, Frame->width,
-                                Frame->height));
-      FF.avfilter_graph_free(&Graph);
-      if (!ConfigureVideoFilters(is, Graph, Source, Sink, Frame)) break;
+    const bool Changed = LastFormat != -2 && (Frame->width != LastWidth || Frame->height != LastHeight ||
+                                              Frame->format != LastFormat);
+    if (Changed)
+      GetLogger()->Log(this, llInfo,
+                       Format("Frame changed from size:%dx%d to size:%dx%d", LastWidth, LastHeight, Frame->width,
+                              Frame->height));
+    if (!is->video_filters || Changed) {
+      if (!ConfigureVideoFilters(is, Frame)) break;
       LastWidth = Frame->width;
       LastHeight = Frame->height;
       LastFormat = Frame->format;
     }
+    TVideoFilterChain& Chain = *is->video_filters;
     Frame->pts = PTS;
-    if (FF.av_buffersrc_add_frame_flags(Source, Frame, 0) < 0) break;
+    const int Sent = Chain.SendFrame(Frame);
+    FF.av_frame_unref(Frame);
+    if (Sent < 0) break;
     bool Failed = false;
-    while (!Failed && FF.av_buffersink_get_frame_flags(Sink, Filtered, 0) >= 0) {
+    while (!Failed && Chain.ReceiveFrame(Filtered) >= 0) {
       is->frame_last_filter_delay = NowSeconds() - is->frame_last_returned_time;
       if (std::fabs(is->frame_last_filter_delay) > 1.0) is->frame_last_filter_delay = 0;
       if (is->seek_done && is->seek_flushed) {
         is->seek_done = 0;
         is->seek_paused = 0;
       }
-      const AVRational SinkBase = FF.av_buffersink_get_time_base(Sink);
       const bool HasPTS = Filtered->pts != AV_NOPTS_VALUE;
-      const double Seconds = HasPTS ? Filtered->pts * av_q2d(SinkBase) : 0;
+      const double Seconds = HasPTS ? Filtered->pts * av_q2d(Chain.OutputFormat().TimeBase) : 0;
       AVFrame* Picture = Filtered;
       if (Deinterlace) {
         if (!FDeinterlacer) FDeinterlacer = std::make_unique<TDeinterlacer>();
@@ -117,54 +117,37 @@ int TCustomPlayer::VideoThread(TVideoState* is) {
     }
     if (Failed) break;
   }
-  FF.avfilter_graph_free(&Graph);
+  is->video_filters.reset();
   FF.av_frame_free(&Frame);
   FF.av_frame_free(&Filtered);
   FDeinterlacer.reset();
   return 0;
 }
 
-bool TCustomPlayer::ConfigureVideoFilters(TVideoState* is, AVFilterGraph*& AGraph, AVFilterContext*& ASource,
-                                          AVFilterContext*& ASink, const AVFrame* AFrame) {
-  AGraph = FF.avfilter_graph_alloc();
-  if (!AGraph) return false;
-  AGraph->scale_sws_opts = FF.av_strdup(Format("flags=%d", Fsws_flags).c_str());
-  AVRational Aspect = FF.av_guess_sample_aspect_ratio(is->ic, is->video_st, const_cast<AVFrame*>(AFrame));
-  if (Aspect.num <= 0 || Aspect.den <= 0) Aspect = {0, 1};
-  const AVRational Base = is->video_st->time_base;
-  const String SourceArgs = Format("video_size=%dx%d:pix_fmt=%d:time_base=%d/%d:pixel_aspect=%d/%d", AFrame->width,
-                                   AFrame->height, AFrame->format, Base.num, Base.den, Aspect.num, Aspect.den);
-  if (FF.avfilter_graph_create_filter(&ASource, FF.avfilter_get_by_name("buffer"), "src", SourceArgs.c_str(),
-                                      nullptr, AGraph) < 0 ||
-      FF.avfilter_graph_create_filter(&ASink, FF.avfilter_get_by_name("buffersink"), "out", nullptr, nullptr,
-                                      AGraph) < 0) {
-    FF.avfilter_graph_free(&AGraph);
-    return false;
-  }
+// The chain of VideoFilters for pictures like AFrame, through the same filter chains as a
+// conversion, so that the engine's own filters ("rotate", "nativeeq", "nativehue") play
+// as they convert. A chain that cannot be built is logged; the caller ends the thread.
+bool TCustomPlayer::ConfigureVideoFilters(TVideoState* is, const AVFrame* AFrame) {
+  TVideoFormat Input;
+  Input.Width = AFrame->width;
+  Input.Height = AFrame->height;
+  Input.PixelFormat = static_cast<AVPixelFormat>(AFrame->format);
+  const AVRational Aspect =
+      FF.av_guess_sample_aspect_ratio(is->ic, is->video_st, const_cast<AVFrame*>(AFrame));
+  Input.SampleAspectRatio = Aspect.num > 0 && Aspect.den > 0 ? Aspect : AVRational{0, 1};
+  Input.TimeBase = is->video_st->time_base;
+  Input.FrameRate = {0, 1};  // the player never tells its filters the rate
+  if (!is->video_filters) is->video_filters = std::make_unique<TVideoFilterChain>();
+  String Error;
   // The queued pictures are YUV 4:2:0, the format the display and the hooks take.
-  const AVPixelFormat OutputFormats[] = {AV_PIX_FMT_YUV420P};
-  FF.av_opt_set_bin(ASink, "pix_fmts", reinterpret_cast<const uint8_t*>(OutputFormats), sizeof OutputFormats,
-                    AV_OPT_SEARCH_CHILDREN);
-  int Result;
-  if (VideoFilters.empty()) {
-    Result = FF.avfilter_link(ASource, 0, ASink, 0);
-  } else {
-    AVFilterInOut* Outputs = FF.avfilter_inout_alloc();
-    AVFilterInOut* Inputs = FF.avfilter_inout_alloc();
-    Outputs->name = FF.av_strdup("in");
-    Outputs->filter_ctx = ASource;
-    Inputs->name = FF.av_strdup("out");
-    Inputs->filter_ctx = ASink;
-    Result = FF.avfilter_graph_parse_ptr(AGraph, VideoFilters.c_str(), &Inputs, &Outputs, nullptr);
-    FF.avfilter_inout_free(&Inputs);
-    FF.avfilter_inout_free(&Outputs);
-  }
-  if (Result >= 0) Result = FF.avfilter_graph_config(AGraph, nullptr);
-  if (Result < 0) {
-    FF.avfilter_graph_free(&AGraph);
-    return false;
-  }
-  return true;
+  const int Result =
+      is->video_filters->Configure(VideoFilters, Input, {AV_PIX_FMT_YUV420P}, Fsws_flags, Error);
+  if (Result >= 0) return true;
+  GetLogger()->Log(
+      this, llError,
+      Error.empty() ? ErrorToText("Error opening filters", Result) : "Error opening filters: " + Error);
+  is->video_filters.reset();
+  return false;
 }
 
 // -1 when the queue is aborted, 0 without a picture to show, 1 with one.
@@ -180,6 +163,7 @@ int TCustomPlayer::GetVideoFrame(TVideoState* is, AVFrame* AFrame, int64_t& APTS
     if (is->videoq.Get(Entry, true) < 0) return -1;
     if (Entry.IsFlush) {
       FF.avcodec_flush_buffers(Decoder);
+      is->video_filters.reset();
       is->video_drained = false;
       FSDL.SDL_LockMutex(is->pictq_mutex);
       for (TVideoPicture& Picture : is->pictq) Picture.skip = 1;

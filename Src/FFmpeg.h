@@ -20,7 +20,7 @@
 // FFmpeg_LegacyNames (old codec option and codec names), FFmpeg_StreamOptions
 // (per-stream lookups), FFmpeg_OpenInput, FFmpeg_NewStreams, FFmpeg_OpenOutput,
 // FFmpeg_OutputMetadata, FFmpeg_Join and FFmpeg_OutputFiles (end of the outputs). The
-// run: FFmpeg_Run (StartConvert, Stop, the end of a run), FFmpeg_TranscodeInit,
+// run: FFmpeg_Run (StartConvert, Stop, Pause, the end of a run), FFmpeg_TranscodeInit,
 // FFmpeg_CopySetup, FFmpeg_EncodeSetup, FFmpeg_FormatChoice, FFmpeg_OpenEncoders,
 // FFmpeg_StreamMapping (the set-up), FFmpeg_TranscodeLoop, FFmpeg_ProcessPacket,
 // FFmpeg_OutputPackets, FFmpeg_JoinSwitch (the loop), FFmpeg_AudioOutput,
@@ -36,6 +36,7 @@
 #include <array>
 #include <atomic>
 #include <climits>
+#include <condition_variable>
 #include <cstdint>
 #include <cstdio>
 #include <functional>
@@ -51,12 +52,17 @@
 #include "Src/OutputTarget.h"
 #include "Src/VideoFilterChain.h"
 #include "platform/base/Exceptions.h"
+#include "platform/base/Set.h"
 #include "platform/base/Threads.h"
 
 class FFmpegException : public Exception {
  public:
   using Exception::Exception;
 };
+
+// The priority of a converting thread, in the class library's steps. Linux gives each
+// thread a nice value instead: FFmpeg_Run maps the steps onto nice values.
+enum TThreadPriority { tpIdle, tpLowest, tpLower, tpNormal, tpHigher, tpHighest, tpTimeCritical };
 
 // ---------------------------------------------------------------------------------------
 // The pending option state of the next input or output, filled by the option table.
@@ -256,6 +262,15 @@ uint32_t CodecTagFromText(const String& AText);
 
 // ---------------------------------------------------------------------------------------
 
+class TBitmap;
+class TPreviewer;
+
+// The switches of a task's preview: the preview window, the preview-bitmap event, and
+// a system bitmap handle (kept for the switch set's sake: this platform has no such
+// handles, so it shows nothing).
+enum TPostHook { phPreview, phBitmap, phHBITMAP };
+using TPostHooks = TSet<TPostHook>;
+
 class TCustomFFmpeg {
  public:
   // Needs the engine's libraries loaded (Assert).
@@ -320,12 +335,25 @@ class TCustomFFmpeg {
   // nullptr when the task is running or has run (a task runs once). A task without an
   // input or output ends at once with its terminate event and the error.
   // Callable from any thread; the events come on the thread that runs the conversion.
-  TThread* StartConvert(bool AUseThread);
+  // The converting thread runs at APriority.
+  TThread* StartConvert(bool AUseThread, TThreadPriority APriority = tpNormal);
   // Asks the run to stop: the loop ends at its next step and the output is completed
   // up to that point (FFinished false). With AWaitForStop the call returns when the
   // converting thread has ended; on the user-interface thread it keeps handed-over
   // calls running while it waits. Callable from any thread.
   void Stop(bool AWaitForStop);
+  // The encoder's stop step: a converting task stops; a task that never started ends at
+  // once with its terminate event (FFinished false), on the calling thread; an ended
+  // task is left alone. For a task that nobody starts meanwhile.
+  void StopOrTerminate(bool AWaitForStop);
+  // Pause of a run on its converting thread (an in-place run is not paused): the loop
+  // finishes the packet in hand and waits before the next one, holding no lock, until
+  // Resume or Stop; the read and write time-outs do not count the pause. With
+  // AWaitForPause the call returns once the run waits or has ended (a read that blocks
+  // delays that until it returns); on the user-interface thread it keeps handed-over
+  // calls running meanwhile. Callable from any thread.
+  void Pause(bool AWaitForPause);
+  void Resume();
 
   TProgressEvent FOnProgress;
   TTerminateEvent FOnTerminate;
@@ -429,6 +457,62 @@ class TCustomFFmpeg {
   // Raised by OpenInputFile on the opening thread, before the streams are probed; the
   // handler may adjust the context.
   TBeforeFindStreamInfoEvent FOnBeforeFindStreamInfo;
+
+  // --- Hooks (FFmpeg_Hooks*.cpp): the application's look at the pictures and samples of
+  // the run. Every hook is raised on the task's thread. Frame numbers count from 1 per
+  // stream; times are microseconds.
+
+  // A picture as a bitmap of VideoHookBitsPixel bits. AUpdate (true on entry): the
+  // handler changed the bitmap and the picture is to take the change; AStopHook (false
+  // on entry): the hook is not raised again for this task. The input hook sees each
+  // decoded picture before the filter chains, the output hook each picture before it
+  // is encoded.
+  using TVideoHookEvent = std::function<void(TCustomFFmpeg* Sender, TBitmap* ABitmap, int AFrameNumber,
+                                             int64_t APTS, bool& AUpdate, bool& AStopHook)>;
+  // The picture itself, which the handler may change in place (nobody else holds it).
+  using TFrameHookEvent = std::function<void(TCustomFFmpeg* Sender, AVFrame* APicture, AVPixelFormat APixFmt,
+                                             int AFrameNumber, int AWidth, int AHeight, int64_t APTS)>;
+  // The decoded samples before the volume, interleaved (planar formats come as their
+  // packed counterpart); the handler may change them in place, keeping their size.
+  using TAudioHookEvent = std::function<void(TCustomFFmpeg* Sender, int64_t APTS, uint8_t* ASample, int ASize,
+                                             int ASampleRate, int AChannels, AVSampleFormat ASampleFormat)>;
+  // A picture being encoded, at most once per PreviewInterval, while phBitmap is on.
+  using TPreviewBitmapEvent =
+      std::function<void(TCustomFFmpeg* Sender, TBitmap* ABitmap, int AFrameNumber, int64_t APTS)>;
+  TAudioHookEvent FOnAudioHook;
+  TVideoHookEvent FOnInputVideoHook;
+  TVideoHookEvent FOnOutputVideoHook;
+  TFrameHookEvent FOnInputFrameHook;
+  TFrameHookEvent FOnOutputFrameHook;
+  TPreviewBitmapEvent FOnPreviewBitmap;
+
+  // The preview switches; any thread, also while the task runs. Turning phPreview off
+  // closes the preview window.
+  TPostHooks PostHooks() const;
+  void SetPostHooks(TPostHooks AHooks);
+  // Microseconds (of the monotonic clock) between two previews; set before the run.
+  int64_t PreviewInterval = 100000;
+  // The preview window of the run; nullptr while there is none. For tests.
+  TPreviewer* Previewer() const;
+
+  // Steps of the run. The input hooks (and video-hook modules) and the output and post
+  // hooks give the picture to go on with: AFrame itself, or a private copy that the
+  // hooks changed. The audio hook changes AFrame's samples in place.
+  AVFrame* RunInputHooks(const TInputStream& AInput, AVFrame* AFrame);
+  AVFrame* RunOutputHooks(const TOutputStream& AStream, AVFrame* AFrame);
+  void RunAudioHook(const TInputStream& AInput, AVFrame* AFrame);
+  // Why a stream copy of AType cannot be made while hooks want its frames (the
+  // set-up's failure text), or empty.
+  String CopyConflictWithHooks(AVMediaType AType) const;
+  // Releases the video-hook modules, the hook pictures and the preview window.
+  void ReleaseHooks();
+
+  struct THookState;
+  struct THookStateDeleter {
+    void operator()(THookState* AState) const;
+  };
+  static THookState* NewHookState();
+  std::unique_ptr<THookState, THookStateDeleter> FHookState{NewHookState()};
 
   // --- Per-stream lookups: the value of the last entry of AOpts whose specifier
   // matches AStream; AValue is left alone when none does. A malformed specifier raises.
@@ -550,6 +634,8 @@ class TCustomFFmpeg {
   void RunConvert();
   void RecordFailure(const String& AMessage);
   void DoTerminate();
+  // The loop's pause point, between two packets.
+  void WaitWhilePaused();
 
   // Set-up (FFmpeg_TranscodeInit, FFmpeg_CopySetup, FFmpeg_EncodeSetup, FFmpeg_FormatChoice,
   // FFmpeg_StreamMapping): 0 or a negative FFmpeg code with FLastErrMsg set.
@@ -632,6 +718,13 @@ class TCustomFFmpeg {
   TThread* FThread = nullptr;
   TEvent FStopEvent{true, true};  // set while no converting thread runs
   std::atomic<bool> FEnding{false};  // the end steps run: a stop no longer aborts writes
+  std::atomic<TThreadID> FConvertThreadID{0};  // the converting thread, once it runs
+  // The pause: FPauseRequested is read by the loop without the lock; it is written, and
+  // FPauseReached (the loop waits) read and written, under FPauseLock.
+  std::mutex FPauseLock;
+  std::condition_variable FPauseChanged;
+  std::atomic<bool> FPauseRequested{false};
+  bool FPauseReached = false;
   // Buffers of the run that only grow.
   TFramePtr FFilteredFrame;     // a picture out of a filter chain
   TFramePtr FDeinterlacedFrame;  // a picture out of a deinterlacer

@@ -14,6 +14,7 @@ int TCustomFFmpeg::DecodeAudio(TInputStream& AInput, AVFrame* AFrame) {
   if (AFrame->best_effort_timestamp != AV_NOPTS_VALUE)
     AInput.pts = FF.av_rescale_q(AFrame->best_effort_timestamp, AInput.st->time_base, AV_TIME_BASE_Q);
   AInput.next_pts = AInput.pts + static_cast<int64_t>(AV_TIME_BASE) * AFrame->nb_samples / AFrame->sample_rate;
+  RunAudioHook(AInput, AFrame);
 
   if (Faudio_volume != 256) {
     const bool Planar = FF.av_sample_fmt_is_planar(static_cast<AVSampleFormat>(AFrame->format));

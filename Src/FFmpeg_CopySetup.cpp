@@ -58,8 +58,8 @@ int TCustomFFmpeg::PrepareStreamCopy(TOutputStream& AStream, const TInputStream&
 
   switch (Source->codec_type) {
     case AVMEDIA_TYPE_VIDEO:
-      if (Fusing_vhook) {
-        FLastErrMsg = "-vcodec copy and -vhook are incompatible (frames are not decoded)";
+      if (String Conflict = CopyConflictWithHooks(AVMEDIA_TYPE_VIDEO); !Conflict.empty()) {
+        FLastErrMsg = Conflict;
         return AVERROR(EINVAL);
       }
       if (!AStream.st->sample_aspect_ratio.num) {
@@ -74,6 +74,10 @@ int TCustomFFmpeg::PrepareStreamCopy(TOutputStream& AStream, const TInputStream&
     case AVMEDIA_TYPE_AUDIO:
       if (Faudio_volume != 256) {
         FLastErrMsg = "-acodec copy and -vol are incompatible (frames are not decoded)";
+        return AVERROR(EINVAL);
+      }
+      if (String Conflict = CopyConflictWithHooks(AVMEDIA_TYPE_AUDIO); !Conflict.empty()) {
+        FLastErrMsg = Conflict;
         return AVERROR(EINVAL);
       }
       return 0;

@@ -1,16 +1,38 @@
-// The run of a task: in place or on its converting thread, its stop, and its end with a
-// result.
+// The run of a task: in place or on its converting thread, its stop and pause, and its
+// end with a result.
+
+#include <sys/resource.h>
+
+#include <chrono>
 
 #include "Src/FFmpeg.h"
 #include "Src/MyUtils.h"
+#include "platform/base/Clock.h"
+
+namespace {
+
+// Linux schedules ordinary threads by their nice value, which setpriority sets per
+// thread when given the thread's id. A thread inherits the value of the thread that
+// created it; going below that value needs the privilege to do so, and without it the
+// thread keeps the inherited value (the conversion runs all the same).
+void ApplyThreadPriority(TThreadPriority APriority) {
+  static constexpr int NiceValues[] = {19, 10, 5, 0, -5, -10, -20};
+  setpriority(PRIO_PROCESS, GetCurrentThreadId(), NiceValues[APriority]);
+}
+
+}  // namespace
 
 // The converting thread: runs the task once and frees itself.
 class TCustomFFmpeg::TConvertThread : public TThread {
  public:
-  explicit TConvertThread(TCustomFFmpeg& AOwner) : FOwner(AOwner) { FreeOnTerminate = true; }
+  TConvertThread(TCustomFFmpeg& AOwner, TThreadPriority APriority) : FOwner(AOwner), FPriority(APriority) {
+    FreeOnTerminate = true;
+  }
 
  protected:
   void Execute() override {
+    FOwner.FConvertThreadID = GetCurrentThreadId();
+    ApplyThreadPriority(FPriority);
     // The task may be freed as soon as the event is set: nothing touches it afterwards.
     struct TSetOnExit {
       TEvent& Event;
@@ -21,9 +43,10 @@ class TCustomFFmpeg::TConvertThread : public TThread {
 
  private:
   TCustomFFmpeg& FOwner;
+  TThreadPriority FPriority;
 };
 
-TThread* TCustomFFmpeg::StartConvert(bool AUseThread) {
+TThread* TCustomFFmpeg::StartConvert(bool AUseThread, TThreadPriority APriority) {
   if (FConverting || FTerminated) return nullptr;
   if (Foutput_files.empty() || Finput_files.empty()) {
     const String Text = Foutput_files.empty() ? "At least one output file must be specified"
@@ -46,7 +69,7 @@ TThread* TCustomFFmpeg::StartConvert(bool AUseThread) {
   }
   FStopEvent.ResetEvent();
   std::lock_guard Lock(FThreadLock);
-  FThread = new TConvertThread(*this);  // frees itself when the run has ended
+  FThread = new TConvertThread(*this, APriority);  // frees itself when the run has ended
   return FThread;
 }
 
@@ -92,16 +115,75 @@ void TCustomFFmpeg::DoTerminate() {
 
 void TCustomFFmpeg::Stop(bool AWaitForStop) {
   FBroken = true;
-  bool Wait = AWaitForStop;
+  {
+    // A paused run wakes up to see the stop.
+    std::lock_guard Lock(FPauseLock);
+  }
+  FPauseChanged.notify_all();
+  {
+    std::lock_guard Lock(FThreadLock);
+    // A thread that was never started starts now, to end at once.
+    if (FThread) FThread->Start();
+  }
+  // The converting thread itself (a handler of its events) cannot wait for its own end.
+  // Anyone else waits for FStopEvent even after the terminate event cleared FThread:
+  // the thread is still on its way out then, and the task must outlive it.
+  if (!AWaitForStop || FConvertThreadID == GetCurrentThreadId()) return;
+  while (FStopEvent.WaitFor(20) == wrTimeout)
+    if (IsMainThread()) PumpMessages();
+}
+
+void TCustomFFmpeg::StopOrTerminate(bool AWaitForStop) {
+  if (FConverting) {
+    Stop(AWaitForStop);
+    return;
+  }
+  if (FTerminated) return;
+  FFinished = false;
+  DoTerminate();
+}
+
+void TCustomFFmpeg::Pause(bool AWaitForPause) {
   {
     std::lock_guard Lock(FThreadLock);
     if (!FThread) return;
-    // A thread that was never started starts now, to end at once.
-    FThread->Start();
-    // The converting thread itself (a progress handler) cannot wait for its own end.
-    Wait = Wait && FThread->ThreadID() != GetCurrentThreadId();
+    std::lock_guard PauseLock(FPauseLock);
+    FPauseRequested = true;
   }
-  if (!Wait) return;
-  while (FStopEvent.WaitFor(20) == wrTimeout)
+  if (!AWaitForPause || FConvertThreadID == GetCurrentThreadId()) return;
+  for (;;) {
+    {
+      std::unique_lock Lock(FPauseLock);
+      if (FPauseChanged.wait_for(Lock, std::chrono::milliseconds(20),
+                                 [this] { return FPauseReached || !FPauseRequested || FBroken; }))
+        return;
+    }
+    if (FStopEvent.WaitFor(0) == wrSignaled) return;
     if (IsMainThread()) PumpMessages();
+  }
+}
+
+void TCustomFFmpeg::Resume() {
+  {
+    std::lock_guard Lock(FPauseLock);
+    FPauseRequested = false;
+  }
+  FPauseChanged.notify_all();
+}
+
+void TCustomFFmpeg::WaitWhilePaused() {
+  if (!FPauseRequested) return;
+  const int64_t PauseStart = MonotonicMicroseconds();
+  {
+    std::unique_lock Lock(FPauseLock);
+    FPauseReached = true;
+    FPauseChanged.notify_all();
+    FPauseChanged.wait(Lock, [this] { return !FPauseRequested || FBroken; });
+    FPauseReached = false;
+  }
+  // The time-out clocks measure how long a read or write blocks; the pause is no such
+  // wait, so the clocks move on by its length.
+  const int64_t Paused = MonotonicMicroseconds() - PauseStart;
+  for (int64_t* Clock : {&FLastRead, &FLastWrite})
+    if (*Clock != INT64_MAX && *Clock != 0) *Clock += Paused;
 }

@@ -42,6 +42,7 @@ void TCustomFFmpeg::ReleaseOptionState() {
   Finput_streams.clear();
   Finput_files.clear();
   ResetOptionState(false);
+  ReleaseHooks();
 }
 
 void TCustomFFmpeg::InitOptionState() {

@@ -24,6 +24,8 @@ void TCustomFFmpeg::Transcode() {
     if (!Packet) RaiseError(ErrorToText("av_packet_alloc", AVERROR(ENOMEM)));
 
     while (!FBroken) {
+      WaitWhilePaused();
+      if (FBroken) break;
       const int FileIndex = ChooseInputFile(Current, NoPacket);
       if (FileIndex < 0) {
         if (FJoinMode || std::none_of(NoPacket.begin(), NoPacket.end(), [](bool AMark) { return AMark; })) break;

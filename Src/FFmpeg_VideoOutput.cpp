@@ -31,6 +31,7 @@ int TCustomFFmpeg::DecodeVideo(TInputStream& AInput, AVFrame* AFrame) {
                          ? FF.av_rescale_q(AFrame->pkt_duration, AInput.st->time_base, AV_TIME_BASE_Q)
                          : FrameDurationFromRate(FF.av_guess_frame_rate(Finput_files[AInput.file_index]->ctx,
                                                                         AInput.st, nullptr));
+  EmulateRate(AInput);
   pre_process_video_frame(AInput, AFrame);
   return 0;
 }
@@ -75,6 +76,7 @@ void TCustomFFmpeg::pre_process_video_frame(TInputStream& AInput, AVFrame* AFram
 // The picture into the filter chain of every output that encodes from this input, and
 // what the chains give into the encoders.
 void TCustomFFmpeg::FeedVideoOutputs(TInputStream& AInput, AVFrame* AFrame) {
+  AFrame = RunInputHooks(AInput, AFrame);
   if (!AFrame->sample_aspect_ratio.num) AFrame->sample_aspect_ratio = AInput.st->sample_aspect_ratio;
   AVFrame* Filtered = FFilteredFrame.get();
   for (const auto& Record : Foutput_streams) {
@@ -169,7 +171,7 @@ void TCustomFFmpeg::EncodeVideoFrame(TOutputStream& AStream, AVFrame* AFrame, co
       State.forced_kf_index++;
     }
     AFrame->pts = State.sync_opts;
-    const int Size = EncodeFrame(AStream, AFrame, "Video encoding failed");
+    const int Size = EncodeFrame(AStream, RunOutputHooks(AStream, AFrame), "Video encoding failed");
     State.sync_opts++;
     State.frame_number++;
     if (!Fvstats_filename.empty() && Size) WriteVideoStats(AStream, Size);

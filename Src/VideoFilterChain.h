@@ -24,9 +24,12 @@ struct TChainPart {
 
 // Splits AText at its top-level commas (not inside quotes, brackets or after a
 // backslash) into runs of libavfilter filters and the registered engine filters. The
-// result alternates: run, engine filter, run, ..., run. A filter name that neither the
-// engine nor libavfilter knows, and an engine filter in a text with several chains (";")
-// or with link labels, are refused: false with AError set.
+// result alternates: run, engine filter, run, ..., run; a run keeps the text's ";" and
+// link labels, so "movie=logo.png [wm]; [in][wm] overlay=10:10, nativeeq=20,
+// scale=320:240 [out]" gives the run up to the overlay, "nativeeq" and the run of the
+// scaler. A filter name that neither the engine nor libavfilter knows, and an engine
+// filter before the text's last chain or with link labels of its own, are refused:
+// false with AError set.
 bool SplitFilterChain(const String& AText, std::vector<TChainPart>& AParts, String& AError);
 
 class TVideoFilterChain {

@@ -75,11 +75,9 @@ TFilterName ReadFilterName(const String& AItem) {
 bool SplitFilterChain(const String& AText, std::vector<TChainPart>& AParts, String& AError) {
   AParts.clear();
   std::vector<TFilterItem> Items = SplitItems(AText);
-  bool SeveralChains = false;
   bool HasEngineFilter = false;
   for (const TFilterItem& Item : Items) {
     const String Name = ReadFilterName(Item.Text).Name;
-    SeveralChains = SeveralChains || Item.Separator == ';';
     HasEngineFilter = HasEngineFilter || FindFilter(Name);
     // Said here by name: libavfilter's parser only answers "invalid argument".
     if (!Name.empty() && !FindFilter(Name) && !FF.avfilter_get_by_name(Name.c_str())) {
@@ -92,13 +90,23 @@ bool SplitFilterChain(const String& AText, std::vector<TChainPart>& AParts, Stri
     return true;
   }
 
+  // An engine filter stands between two graphs, so it must lie on the one path from the
+  // chain's input to its output: in the text's last chain, without labels of its own.
+  // Whatever comes before it (a "movie" source overlaid, say) is the first graph's.
+  size_t LastChain = 0;  // the first item of the last chain
+  for (size_t I = 0; I < Items.size(); I++)
+    if (Items[I].Separator == ';') LastChain = I + 1;
+
   AParts.push_back({});
-  for (const TFilterItem& Item : Items) {
+  char Separator = ',';  // the one between the run so far and the next item
+  for (size_t I = 0; I < Items.size(); I++) {
+    const TFilterItem& Item = Items[I];
     TFilterName Name = ReadFilterName(Item.Text);
     TEngineFilter* Registered = FindFilter(Name.Name);
     if (!Registered) {
       String& Run = AParts.back().Text;
-      if (!Trim(Item.Text).empty()) Run += (Run.empty() ? "" : ",") + Trim(Item.Text);
+      if (!Trim(Item.Text).empty()) Run += (Run.empty() ? "" : String(1, Separator)) + Trim(Item.Text);
+      Separator = Item.Separator;
       continue;
     }
     auto* Filter = dynamic_cast<TEngineVideoFilter*>(Registered);
@@ -106,13 +114,14 @@ bool SplitFilterChain(const String& AText, std::vector<TChainPart>& AParts, Stri
       AError = Format("The filter \"%s\" cannot run in a filter chain", Name.Name);
       return false;
     }
-    if (SeveralChains || Name.HasLabels) {
-      AError = Format("The filter \"%s\" can only be used in a simple filter chain (no \";\", no link labels)",
+    if (I < LastChain || Name.HasLabels) {
+      AError = Format("The filter \"%s\" must stand in the last chain of the filter text, without link labels",
                       Name.Name);
       return false;
     }
     AParts.push_back({Filter, Name.Arguments});
     AParts.push_back({});
+    Separator = ',';
   }
   return true;
 }

@@ -61,7 +61,12 @@ LRESULT TControl::Perform(UINT AMsg, WPARAM AWParam, LPARAM ALParam) {
   return Message.Result;
 }
 
-void TControl::DefaultHandler(TMessage&) {}
+// A windowless control has no window procedure behind it; only the wheel goes on, to
+// the parent, as a window's default procedure passes it on.
+void TControl::DefaultHandler(TMessage& AMessage) {
+  if (AMessage.Msg == WM_MOUSEWHEEL && FParent)
+    AMessage.Result = FParent->Perform(WM_MOUSEWHEEL, AMessage.WParam, AMessage.LParam);
+}
 
 // ---------------------------------------------------------------- mouse
 
@@ -161,10 +166,13 @@ void TControl::MouseUp(TMouseButton AButton, TShiftState AShift, int AX, int AY)
 void TControl::WMMouseWheel(TMessage& AMessage) {
   const TShiftState Shift = KeysToShiftState(LOWORD(AMessage.WParam));
   const bool Handled = DoMouseWheel(Shift, GET_WHEEL_DELTA_WPARAM(AMessage.WParam), MessagePoint(AMessage));
+  // A turn no event took goes on as if the control had not looked at it: a windowed
+  // control's window procedure scrolls (the native lists) or passes it to the parent
+  // window; a windowless control passes it to its parent.
   if (Handled)
     AMessage.Result = 1;
-  else if (FParent)
-    AMessage.Result = FParent->Perform(WM_MOUSEWHEEL, AMessage.WParam, AMessage.LParam);
+  else
+    DefaultHandler(AMessage);
 }
 
 bool TControl::DoMouseWheel(TShiftState AShift, int AWheelDelta, TPoint AMousePos) {

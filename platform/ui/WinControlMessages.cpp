@@ -3,6 +3,7 @@
 
 #include "platform/ui/ControlMouseInternal.h"
 #include "platform/ui/CursorTable.h"
+#include "platform/ui/ListBoxMessages.h"
 #include "platform/ui/WinControl.h"
 #include "platform/win/Capture.h"
 #include "platform/win/Cursors.h"
@@ -72,6 +73,7 @@ void TWinControl::Dispatch(TMessage& AMessage) {
     case WM_NOTIFY: WMReflect(AMessage); break;
     case WM_HSCROLL: WMReflect(AMessage); break;
     case WM_VSCROLL: WMReflect(AMessage); break;
+    case WM_DRAWITEM: WMReflect(AMessage); break;
     case WM_CTLCOLOREDIT: WMCtlColor(AMessage); break;
     case WM_CTLCOLORLISTBOX: WMCtlColor(AMessage); break;
     case WM_CTLCOLORBTN: WMCtlColor(AMessage); break;
@@ -180,10 +182,13 @@ void TWinControl::WMSetCursor(TMessage& AMessage) {
 // ---------------------------------------------------------------- reflection
 
 // WM_COMMAND and the scroll messages carry the child window in lParam, WM_NOTIFY in the
-// first field of its header; the child control receives the message as CN_….
+// first field of its header, WM_DRAWITEM in its record's hwndItem; the child control
+// receives the message as CN_….
 void TWinControl::WMReflect(TMessage& AMessage) {
   HWND Child = AMessage.Msg == WM_NOTIFY && AMessage.LParam ? *reinterpret_cast<const HWND*>(AMessage.LParam)
                                                             : reinterpret_cast<HWND>(AMessage.LParam);
+  if (AMessage.Msg == WM_DRAWITEM && AMessage.LParam)
+    Child = reinterpret_cast<const DRAWITEMSTRUCT*>(AMessage.LParam)->hwndItem;
   if (TWinControl* Control = FindControl(Child)) {
     AMessage.Result = Control->Perform(AMessage.Msg + CN_BASE, AMessage.WParam, AMessage.LParam);
     return;

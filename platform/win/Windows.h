@@ -3,7 +3,9 @@
 // their tree, messages and the message loop, window procedures, geometry and stacking,
 // timers, scroll information, monitors and system metrics.
 
+#include "platform/win/Beep.h"
 #include "platform/win/Capture.h"
+#include "platform/win/Caret.h"
 #include "platform/win/Clipboard.h"
 #include "platform/win/Cursors.h"
 #include "platform/win/DroppedFiles.h"

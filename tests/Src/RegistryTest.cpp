@@ -39,11 +39,11 @@ class RegistryTest : public ::testing::Test {
 };
 
 TEST_F(RegistryTest, ANameIsRegisteredOnceAndTheFirstRecordStays) {
-  static TTestFilter First("nativeeq"), Second("nativeeq");
+  static TTestFilter First("registryfilter"), Second("registryfilter");
   RegisterFilter(First);
   RegisterFilter(First);
   RegisterFilter(Second);
-  EXPECT_EQ(FindFilter("nativeeq"), &First);
+  EXPECT_EQ(FindFilter("registryfilter"), &First);
 
   static TTestInputFormat Device("screencapture"), OtherDevice("screencapture");
   RegisterInputFormat(Device);
@@ -57,25 +57,25 @@ TEST_F(RegistryTest, ANameIsRegisteredOnceAndTheFirstRecordStays) {
 }
 
 TEST_F(RegistryTest, NamesAreComparedExactlyWithRegardToCase) {
-  static TTestFilter Lower("nativehue"), Upper("NativeHue");
+  static TTestFilter Lower("registryhue"), Upper("RegistryHue");
   RegisterFilter(Lower);
   RegisterFilter(Upper);
-  EXPECT_EQ(FindFilter("nativehue"), &Lower);
-  EXPECT_EQ(FindFilter("NativeHue"), &Upper);
-  EXPECT_EQ(FindFilter("NATIVEHUE"), nullptr);
-  EXPECT_EQ(FindFilter("nativehu"), nullptr);
+  EXPECT_EQ(FindFilter("registryhue"), &Lower);
+  EXPECT_EQ(FindFilter("RegistryHue"), &Upper);
+  EXPECT_EQ(FindFilter("REGISTRYHUE"), nullptr);
+  EXPECT_EQ(FindFilter("registryhu"), nullptr);
 }
 
 TEST_F(RegistryTest, TheEnginesRecordsShadowFFmpegsOfTheSameName) {
-  // FFmpeg has a filter "rotate", a demuxer "mp4" and a protocol "file"; the engine looks
+  // FFmpeg has a filter "transpose", a demuxer "mp4" and a protocol "file"; the engine looks
   // in its own registries first, so its records of those names must be kept.
-  static TTestFilter Rotate("rotate");
+  static TTestFilter Transpose("transpose");
   static TTestInputFormat Mp4("mp4");
   static TTestProtocol File("file");
-  RegisterFilter(Rotate);
+  RegisterFilter(Transpose);
   RegisterInputFormat(Mp4);
   RegisterProtocol(File);
-  EXPECT_EQ(FindFilter("rotate"), &Rotate);
+  EXPECT_EQ(FindFilter("transpose"), &Transpose);
   EXPECT_EQ(FindInputFormat("mp4"), &Mp4);
   EXPECT_EQ(FindProtocol("file"), &File);
 }

@@ -85,6 +85,8 @@ TEST_F(TranscodeFilterChainTest, TheTextIsSplitAtEngineFiltersOnly) {
       {"drawtext=text='a,pelladrintranspose',pelladrintranspose=x",
        {{false, "drawtext=text='a,pelladrintranspose'"}, {true, "x"}, {false, ""}}},
       {"drawtext=text=a\\,b,pelladrintranspose", {{false, "drawtext=text=a\\,b"}, {true, ""}, {false, ""}}},
+      {"movie=a.png [wm]; [in][wm] overlay=1:2, pelladrintranspose, scale=8:6 [out]",
+       {{false, "movie=a.png [wm];[in][wm] overlay=1:2"}, {true, ""}, {false, "scale=8:6 [out]"}}},
   };
   for (const TCase& Case : Cases) {
     SCOPED_TRACE(Case.Text);
@@ -100,9 +102,9 @@ TEST_F(TranscodeFilterChainTest, TheTextIsSplitAtEngineFiltersOnly) {
 
   const std::pair<const char*, const char*> Refused[] = {
       {"[in]pelladrintranspose[out]",
-       "The filter \"pelladrintranspose\" can only be used in a simple filter chain (no \";\", no link labels)"},
+       "The filter \"pelladrintranspose\" must stand in the last chain of the filter text, without link labels"},
       {"pelladrintranspose;hflip",
-       "The filter \"pelladrintranspose\" can only be used in a simple filter chain (no \";\", no link labels)"},
+       "The filter \"pelladrintranspose\" must stand in the last chain of the filter text, without link labels"},
       {"scale=2:2,nosuch=1", "No such filter: 'nosuch'"},
   };
   for (const auto& [Text, Message] : Refused) {
