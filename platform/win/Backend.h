@@ -133,6 +133,11 @@ class TWindowBackend {
   // wait a bounded time for the other program to answer.
   virtual bool ReadForeignClipboardText(std::optional<String>& AText) = 0;
 
+  // --- Sound (called by MessageBeep) ---
+
+  // Sounds the desktop's beep; the headless backend stays silent.
+  virtual void Beep() = 0;
+
   // --- Screen ---
 
   // The monitors, the primary one among them; never empty.

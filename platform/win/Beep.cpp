@@ -2,6 +2,7 @@
 
 #include "platform/win/Beep.h"
 
+#include "platform/win/Backend.h"
 #include "platform/win/Window.h"
 
 namespace {
@@ -11,6 +12,7 @@ int GBeeps = 0;
 bool MessageBeep(UINT) {
   RequireUIThread("MessageBeep");
   ++GBeeps;
+  Backend().Beep();
   return true;
 }
 

@@ -56,6 +56,7 @@ class THeadlessBackend : public TWindowBackend {
   void ReleaseHotKey(UINT, UINT) override {}
   void OfferClipboardText(const std::optional<String>&) override {}
   bool ReadForeignClipboardText(std::optional<String>&) override { return false; }
+  void Beep() override {}
   std::vector<TMonitorDescription> Monitors() const override { return FMonitors; }
 
   // --- Clock ---

@@ -1,5 +1,5 @@
-// The x11 backend's clock and its waiting for events (X11Connection.cpp opens and
-// closes the connection).
+// The x11 backend's clock, its waiting for events and the bell (X11Connection.cpp
+// opens and closes the connection).
 
 #include "platform/win/X11Backend.h"
 
@@ -91,3 +91,8 @@ void TX11Backend::WakeUp() {
 bool TX11Backend::UsesSharedMemory() const { return FX->HasSharedMemory; }
 
 void TX11Backend::Synchronize() { XSync(FX->Connection, False); }
+
+void TX11Backend::Beep() {
+  XBell(FX->Connection, 0);
+  XFlush(FX->Connection);
+}

@@ -80,6 +80,7 @@ class TX11Backend final : public TWindowBackend {
   void OfferClipboardText(const std::optional<String>& AText) override;
   // Asks the clipboard's owner for UTF8_STRING and waits up to two seconds for it.
   bool ReadForeignClipboardText(std::optional<String>& AText) override;
+  void Beep() override;
 
   // From XRandR's monitors, with the work area _NET_WORKAREA gives (the whole monitor
   // without it).
