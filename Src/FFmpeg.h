@@ -418,10 +418,7 @@ class TCustomFFmpeg {
   bool FShowDupOrDrop = false;  // a drop or duplication since the last status line logged
   std::array<int, 52> Fqp_histogram{};
 
-  // Video-hook modules named by "vhook": each entry is a module's file name and its
-  // arguments, loaded when the task's hooks are set up.
-  std::vector<std::vector<String>> FVideoHookArguments;
-  bool Fusing_vhook = false;
+  bool Fusing_vhook = false;  // "vhook" added a video-hook module
   int FVideoHookBitsPixel = 24;
 
   // --- Records.
@@ -504,6 +501,9 @@ class TCustomFFmpeg {
   // Why a stream copy of AType cannot be made while hooks want its frames (the
   // set-up's failure text), or empty.
   String CopyConflictWithHooks(AVMediaType AType) const;
+  // Loads the video-hook module AArguments[0] (once per process) and appends it,
+  // configured with AArguments, to the task's chain; false when it cannot serve.
+  bool AddVideoHookModule(const std::vector<String>& AArguments);
   // Releases the video-hook modules, the hook pictures and the preview window.
   void ReleaseHooks();
 

@@ -76,15 +76,6 @@ bool ConvertToBitmap(TCustomFFmpeg& ATask, TFormatConverter& AConverter, const A
 
 AVFrame* TCustomFFmpeg::RunInputHooks(const TInputStream& AInput, AVFrame* AFrame) {
   THookState& Hooks = *FHookState;
-  if (Fusing_vhook && !Hooks.FFrameHooksAdded) {
-    Hooks.FFrameHooksAdded = true;
-    for (const std::vector<String>& Arguments : FVideoHookArguments)
-      if (AddFrameHook(Hooks.FFirstHook, Arguments) != 0) {
-        String Text;
-        for (const String& Argument : Arguments) Text += (Text.empty() ? "" : " ") + Argument;
-        RaiseError("Failed to add video hook function: " + Text);
-      }
-  }
   if (!FOnInputFrameHook && !FOnInputVideoHook && !Hooks.FFirstHook) return AFrame;
 
   AVFrame* Picture = PrivatePictureCopy(Hooks.FInputPicture, AFrame);
@@ -120,6 +111,10 @@ String TCustomFFmpeg::CopyConflictWithHooks(AVMediaType AType) const {
   if (Fusing_vhook) return "-vcodec copy and -vhook are incompatible (frames are not decoded)";
   if (!PostHooks().Empty()) return "-vcodec copy and PostHooks are incompatible (frames are not decoded)";
   return "";
+}
+
+bool TCustomFFmpeg::AddVideoHookModule(const std::vector<String>& AArguments) {
+  return AddFrameHook(FHookState->FFirstHook, AArguments) == 0;
 }
 
 void TCustomFFmpeg::ReleaseHooks() {

@@ -23,7 +23,6 @@ struct TPostHookContext {
 struct TCustomFFmpeg::THookState {
   // Input side: the video-hook modules and the picture the input hooks work on.
   std::unique_ptr<TFrameHookEntry> FFirstHook;
-  bool FFrameHooksAdded = false;  // the modules of FVideoHookArguments were added
   TFramePtr FInputPicture;
   TFormatConverter FInputVideoHook;
   // Output side.

@@ -178,8 +178,8 @@ int TCustomFFmpeg::OptVideoHook(const String& AArg) {
   std::vector<String> Arguments;
   for (const String& Token : SplitNonEmpty(AArg, Separator))
     if (Arguments.size() < 254) Arguments.push_back(Token);
-  if (Arguments.empty()) RaiseError("Failed to add video hook function: " + AArg);
-  FVideoHookArguments.push_back(std::move(Arguments));
+  if (Arguments.empty() || !AddVideoHookModule(Arguments))
+    RaiseError("Failed to add video hook function: " + AArg);
   Fusing_vhook = true;
   return 0;
 }

@@ -169,12 +169,7 @@ TEST_F(FFmpegOptionsTest, OptionTextsFillThePendingState) {
          EXPECT_EQ(T.FOptions.codec_opts, nullptr);
          EXPECT_EQ(T.FOptions.format_opts, nullptr);
        }},
-      {R"(-vhook "hook.so|-t|hello world" -VideoHookBitsPixel 32)",
-       [](const TCustomFFmpeg& T) {
-         EXPECT_EQ(T.FVideoHookArguments, (std::vector<Strings>{{"hook.so", "-t", "hello world"}}));
-         EXPECT_TRUE(T.Fusing_vhook);
-         EXPECT_EQ(T.FVideoHookBitsPixel, 32);
-       }},
+      {"-VideoHookBitsPixel 32", [](const TCustomFFmpeg& T) { EXPECT_EQ(T.FVideoHookBitsPixel, 32); }},
       // Old x264 option names and flag values of preset texts become today's options.
       {"-flags2 +bpyramid+mixed_refs-fastpskip -partitions +parti8x8+partp8x8-partb8x8 -directpred 1 -flags "
        "+loop",

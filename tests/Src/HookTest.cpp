@@ -12,6 +12,7 @@
 #include "Src/FFLoad.h"
 #include "platform/gdi/Graphics.h"
 #include "tests/Src/HookTestMedia.h"
+#include "tests/Src/SharedLibraryBuilder.h"
 #include "tests/Src/TranscodeTestSupport.h"
 #include "tests/support/TestSupport.h"
 
@@ -173,8 +174,10 @@ TEST_F(HookTest, AHandlersExceptionIsLoggedAndLeavesThePictureAsItWas) {
 
 TEST_F(HookTest, AStreamCopyIsRefusedWhileHooksWantTheFrames) {
   using TSetUp = std::function<void(TCustomFFmpeg&)>;
+  const std::string Module = Dir.File("hook.so");
+  ASSERT_TRUE(BuildSharedLibrary("void Process(void* c, void* p, int f, int w, int h, long long t) {}", Module));
   struct TCase {
-    const char* Options;
+    std::string Options;
     TSetUp SetUp;
     const char* Text;
   };
@@ -187,7 +190,7 @@ TEST_F(HookTest, AStreamCopyIsRefusedWhileHooksWantTheFrames) {
        "-vcodec copy and VideoHook are incompatible (frames are not decoded)"},
       {"-vcodec copy", [&](TCustomFFmpeg& T) { T.FOnOutputFrameHook = FrameHook; },
        "-vcodec copy and FrameHook are incompatible (frames are not decoded)"},
-      {"-vcodec copy -vhook hook.so", [](TCustomFFmpeg&) {},
+      {"-vcodec copy -vhook " + Module, [](TCustomFFmpeg&) {},
        "-vcodec copy and -vhook are incompatible (frames are not decoded)"},
       {"-vcodec copy", [](TCustomFFmpeg& T) { T.SetPostHooks({phBitmap}); },
        "-vcodec copy and PostHooks are incompatible (frames are not decoded)"},

@@ -141,7 +141,7 @@ TEST_F(VHookTest, ModulesAreReleasedWhenTheRunEnds) {
   EXPECT_TRUE(std::filesystem::exists(Marker));
 }
 
-TEST_F(VHookTest, AModuleThatCannotServeFailsTheRunWithTheOptionsText) {
+TEST_F(VHookTest, AModuleThatCannotServeIsRefusedWithTheOptionsText) {
   const std::string Inverting = Module("invert.so", InvertingModule);
   const std::string ConfigureOnly = Module("configure-only.so", ConfigureOnlyModule);
   const std::string ProcessOnly = Module("process-only.so", ProcessOnlyModule);
@@ -152,16 +152,20 @@ TEST_F(VHookTest, AModuleThatCannotServeFailsTheRunWithTheOptionsText) {
   };
   const TCase Cases[] = {
       {"-vhook " + ConfigureOnly, "Failed to add video hook function: " + ConfigureOnly},
-      {"-vhook \"" + ProcessOnly + "|-x\"", "Failed to add video hook function: " + ProcessOnly + " -x"},
-      {"-vhook \"" + Inverting + "|-bad\"", "Failed to add video hook function: " + Inverting + " -bad"},
+      {"-vhook \"" + ProcessOnly + "|-x\"", "Failed to add video hook function: " + ProcessOnly + "|-x"},
+      {"-vhook \"" + Inverting + " -bad\"", "Failed to add video hook function: " + Inverting + " -bad"},
       {"-vhook " + Missing, "Failed to add video hook function: " + Missing},
   };
   for (const TCase& Case : Cases) {
     SCOPED_TRACE(Case.Options);
-    TRunResult Result = Convert(Case.Options);
-    EXPECT_TRUE(Result.Failed);
-    EXPECT_EQ(Result.Message, Case.Message);
-    EXPECT_FALSE(std::filesystem::exists(Output));
+    TCustomFFmpeg Task;
+    try {
+      Task.ParseOptions(Case.Options);
+      ADD_FAILURE() << "accepted";
+    } catch (const FFmpegException& E) {
+      EXPECT_EQ(E.Message(), Case.Message);
+    }
+    EXPECT_FALSE(Task.Fusing_vhook);
   }
 }
 
