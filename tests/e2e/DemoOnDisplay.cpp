@@ -17,7 +17,7 @@ std::string Trimmed(std::string AText) {
 void DemoOnDisplay::StartDemo(const std::string& AReady) {
   FDemo = std::make_unique<TRunningProgram>(E2E_DEMO_PROGRAM, std::vector<std::string>{}, FDisplay);
   ASSERT_TRUE(FDemo->WaitForLine(AReady)) << FDemo->Transcript();
-  for (const char* Title : {"Demo main", "Demo popup", "Demo below", "Demo cut"})
+  for (const char* Title : {"Demo controls", "Demo main", "Demo popup", "Demo below", "Demo cut"})
     FDisplay.Xdotool("search --sync --onlyvisible --name " +
                      testing_support::ShellQuote(std::string("^") + Title + "$"));
   // The program asks for the focus once its window is viewable; the display grants it

@@ -2,21 +2,26 @@
 
 #include <memory>
 
+#include "platform/ui/Forms.h"
 #include "platform/win/HeadlessBackend.h"
+#include "tests/e2e/demo/DemoControls.h"
 
 namespace e2e {
 
 THeadlessDemo::THeadlessDemo() {
   StartWindowSystem(std::make_unique<THeadlessBackend>());
-  FWindows = CreateDemoWindows([this](const std::string& ALine) {
+  const auto Emit = [this](const std::string& ALine) {
     if (FLogging) FLog.push_back(ALine);
-  });
+  };
+  ShowDemoControls(Emit);
+  FWindows = CreateDemoWindows(Emit);
   ProcessPendingMessages();
   FLogging = true;
 }
 
 THeadlessDemo::~THeadlessDemo() {
   FLogging = false;
+  DoneApplication();
   StopWindowSystem();
 }
 

@@ -1,11 +1,13 @@
 #pragma once
-// The demonstration windows on the headless backend, in the test's own process: the
-// other side of every comparison with the display. The log holds what the windows
-// logged after they were set up, as the demonstration program's log after "ready".
+// The demonstration windows and the native-controls form on the headless backend, in
+// the test's own process: the other side of every comparison with the display. The log
+// holds what the windows logged after they were set up, as the demonstration program's
+// log after "ready".
 
 #include <string>
 #include <vector>
 
+#include "tests/e2e/demo/DemoControls.h"
 #include "tests/e2e/demo/DemoWindows.h"
 
 namespace e2e {

@@ -1,6 +1,7 @@
 // The same user actions, done with xdotool on the demonstration program under Xvfb and
 // scripted on the headless backend in this process, give the same log of messages:
-// the x11 backend feeds the shared window system as the headless one does.
+// the x11 backend feeds the shared window system, and the native controls on it, as
+// the headless one does.
 
 #include <gtest/gtest.h>
 
@@ -33,6 +34,15 @@ void PrintTo(const TScenario& AScenario, std::ostream* AStream) { *AStream << AS
 std::string At(const TPoint& APoint) { return Format("%d %d", APoint.X, APoint.Y); }
 
 TPoint Moved(const TPoint& APoint, int ADX, int ADY) { return {APoint.X + ADX, APoint.Y + ADY}; }
+
+// A key pressed with AModifier held, as xdotool presses it: it lets the modifier go
+// before the key it modifies.
+void InjectModifiedKey(UINT AModifierKey, UINT AModifier, UINT AKey) {
+  InjectKeyDown(AModifierKey);
+  InjectKeyDown(AKey, AModifier);
+  InjectKeyUp(AModifierKey, AModifier);
+  InjectKeyUp(AKey);
+}
 
 std::vector<TScenario> Scenarios() {
   return {
@@ -73,18 +83,29 @@ std::vector<TScenario> Scenarios() {
          return std::vector<std::string>{"key shift+g r udiaeresis ssharp e", "key alt+x"};
        },
        [] {
-         // xdotool lets the modifier go before the key it modifies.
-         InjectKeyDown(VK_SHIFT);
-         InjectKeyDown('G', PointerShift);
-         InjectKeyUp(VK_SHIFT, PointerShift);
-         InjectKeyUp('G');
+         InjectModifiedKey(VK_SHIFT, PointerShift, 'G');
          InjectText("rüße");
-         InjectKeyDown(VK_MENU);
-         InjectKeyDown('X', PointerAlt);
-         InjectKeyUp(VK_MENU, PointerAlt);
-         InjectKeyUp('X');
+         InjectModifiedKey(VK_MENU, PointerAlt, 'X');
        },
        nullptr},
+      {"TypingIntoAnEdit",
+       [] {
+         return std::vector<std::string>{"mousemove " + At(EditEndPoint()), "click 1", "key shift+Home",
+                                         "key shift+g r udiaeresis ssharp e"};
+       },
+       [] {
+         // The click puts the caret at the end of the edit's text and activates its form;
+         // Shift+Home selects the text, which the typing replaces.
+         InjectClick(EditEndPoint());
+         InjectModifiedKey(VK_SHIFT, PointerShift, VK_HOME);
+         InjectModifiedKey(VK_SHIFT, PointerShift, 'G');
+         InjectText("rüße");
+       },
+       [](DemoOnDisplay& ADemo) {
+         // The log's last line tells the edit's text after the last change.
+         const std::string Transcript = ADemo.Demo().Transcript();
+         EXPECT_TRUE(Transcript.ends_with("\nedit:OnChange Grüße\n")) << Transcript;
+       }},
       {"PopupNeverTakesTheFocus",
        [] {
          return std::vector<std::string>{"mousemove " + At(PopupPoint()), "click 1", "key a"};

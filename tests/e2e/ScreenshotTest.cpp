@@ -1,7 +1,8 @@
 // What the display shows of the demonstration equals, pixel for pixel, the headless
 // backend's picture of the same windows: the x11 backend shows exactly the pictures
 // the shared code composed, at their places, in their stacking order, cut to their
-// window regions (the window below shows through the hole of the cut window).
+// window regions (the window below shows through the hole of the cut window). The
+// native-controls form is among them, with its text, selections and open branch.
 
 #include <gtest/gtest.h>
 

@@ -1,13 +1,16 @@
 // The demonstration program the end-to-end tests run on a display: the demonstration
-// windows on the backend PELLADRIN_BACKEND (or DISPLAY) selects, and their log on
-// standard output, one line each. "ready hotkey=<0|1>" follows the start-up (whether
-// the hot key was had); "quit" comes when the main window was closed.
+// windows and the native-controls form on the backend PELLADRIN_BACKEND (or DISPLAY)
+// selects, and their log on standard output, one line each. "ready hotkey=<0|1>"
+// follows the start-up (whether the hot key was had); "quit" comes when the main
+// window was closed.
 
 #include <cstdio>
 #include <string>
 
 #include "platform/base/Exceptions.h"
+#include "platform/ui/Forms.h"
 #include "platform/win/Windows.h"
+#include "tests/e2e/demo/DemoControls.h"
 #include "tests/e2e/demo/DemoWindows.h"
 
 namespace {
@@ -22,6 +25,7 @@ void Print(const std::string& ALine) {
 int main() {
   try {
     StartWindowSystem();
+    e2e::ShowDemoControls(Print);
     const e2e::TDemoWindows Windows = e2e::CreateDemoWindows(Print);
     ProcessPendingMessages();
     Print(Windows.HotKeyRegistered ? "ready hotkey=1" : "ready hotkey=0");
@@ -31,6 +35,7 @@ int main() {
       DispatchMessage(&Message);
     }
     Print("quit");
+    DoneApplication();
     StopWindowSystem();
     return 0;
   } catch (const Exception& AError) {

@@ -16,10 +16,13 @@
 #include "platform/win/HeadlessPictures.h"
 #include "platform/win/Windows.h"
 #include "tests/platform/ui/UiTestSupport.h"
+#include "tests/support/OutlinedPageControl.h"
 #include "tests/support/TestSupport.h"
 
 namespace ui_test {
 namespace {
+
+using testing_support::TOutlinedPageControl;
 
 class PageControlTest : public UiTest {
  protected:
@@ -268,40 +271,6 @@ TEST_F(PageControlTest, ASubclassAdjustsTheDisplayRectangleAndSeesTheSelection) 
 }
 
 // ---------------------------------------------------------------- demonstration
-
-// Draws what the stand-in lays out, as plainly as can be: every tab's rectangle with its
-// caption (the selected one white) and a frame around the display rectangle. The
-// skinned page control draws the real thing the same way, from the same rectangles.
-class TOutlinedPageControl : public TPageControl {
- public:
-  using TPageControl::TPageControl;
-
- protected:
-  void PaintWindow(HDC ADC) override {
-    TCanvas Canvas;
-    Canvas.SetHandle(ADC);
-    Canvas.Brush().SetColor(clBtnFace);
-    Canvas.FillRect(ClientRect());
-    TRect Frame = DisplayRect();
-    InflateRect(Frame, 1, 1);
-    Canvas.Brush().SetColor(clBtnShadow);
-    Canvas.FrameRect(Frame);
-    for (int I = 0; I < PageCount(); ++I) {
-      const int Tab = Pages(I)->TabIndex();
-      if (Tab < 0) continue;
-      TRect Box;
-      Perform(TCM_GETITEMRECT, static_cast<WPARAM>(Tab), reinterpret_cast<LPARAM>(&Box));
-      Canvas.Brush().SetColor(Tab == TabIndex() ? clWindow : clBtnFace);
-      Canvas.FillRect(Box);
-      Canvas.Brush().SetColor(clBtnShadow);
-      Canvas.FrameRect(Box);
-      Canvas.Brush().SetStyle(bsClear);
-      Canvas.TextRect(Box, Pages(I)->Caption(), {tfCenter, tfVerticalCenter, tfSingleLine});
-      Canvas.Brush().SetStyle(bsSolid);
-    }
-    Canvas.SetHandle(nullptr);
-  }
-};
 
 TEST_F(PageControlTest, DemonstrationPicture) {
   Host().SetBounds(100, 100, 420, 240);
