@@ -24,6 +24,15 @@ void FillTimes(AVStream* AStream, int64_t& AStart, int64_t& AStartScaled, int64_
     ADurationScaled = FF.av_rescale_q(ADuration, AStream->time_base, AV_TIME_BASE_Q);
 }
 
+// What every media stream's description has: language, codec, times, bit rate.
+template <typename TInfo>
+void FillMediaStreamInfo(AVStream* AStream, TInfo& AInfo) {
+  AInfo.Language = GetMetadataValue(AStream->metadata, "language", "");
+  AInfo.CodecName = CodecNameText(AStream->codecpar, false);
+  FillTimes(AStream, AInfo.StartTime, AInfo.StartTimeScaled, AInfo.Duration, AInfo.DurationScaled);
+  AInfo.BitRate = static_cast<int>(AStream->codecpar->bit_rate);
+}
+
 // The "creation_time" metadata (ISO 8601) as seconds since 1970; 0 without it.
 int64_t CreationTime(const AVDictionary* AMetadata) {
   String Text = GetMetadataValue(AMetadata, "creation_time", "");
@@ -119,10 +128,7 @@ bool TCustomDecoder::GetAudioStreamInfo(int AStreamIndex, TAudioStreamInfo& AInf
   if (Index < 0) return false;
   AVStream* Stream = FFileHandle->streams[Index];
   const AVCodecParameters* Parameters = Stream->codecpar;
-  AInfo.Language = GetMetadataValue(Stream->metadata, "language", "");
-  AInfo.CodecName = CodecNameText(Parameters, false);
-  FillTimes(Stream, AInfo.StartTime, AInfo.StartTimeScaled, AInfo.Duration, AInfo.DurationScaled);
-  AInfo.BitRate = static_cast<int>(Parameters->bit_rate);
+  FillMediaStreamInfo(Stream, AInfo);
   AInfo.Channels = Parameters->ch_layout.nb_channels;
   AInfo.SampleRate = Parameters->sample_rate;
   AInfo.SampleFormat = Parameters->format;
@@ -136,10 +142,7 @@ bool TCustomDecoder::GetVideoStreamInfo(int AStreamIndex, TVideoStreamInfo& AInf
   if (Index < 0) return false;
   AVStream* Stream = FFileHandle->streams[Index];
   const AVCodecParameters* Parameters = Stream->codecpar;
-  AInfo.Language = GetMetadataValue(Stream->metadata, "language", "");
-  AInfo.CodecName = CodecNameText(Parameters, false);
-  FillTimes(Stream, AInfo.StartTime, AInfo.StartTimeScaled, AInfo.Duration, AInfo.DurationScaled);
-  AInfo.BitRate = static_cast<int>(Parameters->bit_rate);
+  FillMediaStreamInfo(Stream, AInfo);
   AInfo.Height = Parameters->height;
   AInfo.Width = Parameters->width;
   AInfo.PixFmt = Parameters->format;
