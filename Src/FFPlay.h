@@ -207,8 +207,9 @@ private:
   friend class TEventThread;
 
   // The event ring through which the playing threads hand positions and states to the
-  // event thread. At most 9 events are pending; an event of the kind of the newest
-  // pending one replaces it.
+  // event thread. At most 9 events are pending; a position replaces a newest pending
+  // position, while every state change keeps a slot of its own, so that a quick pause
+  // after the start is not lost behind it.
   struct TPlayEvent {
     static constexpr int Slots = 10;
     enum TKind { ekNone, ekPosition, ekState, ekQuit };

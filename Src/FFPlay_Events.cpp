@@ -68,7 +68,7 @@ void TCustomPlayer::PostPlayEvent(int AKind, int64_t AValue) {
   std::lock_guard Lock(R.Lock);
   const bool Empty = R.Header == R.Tailer;
   const int Newest = (R.Tailer + TPlayEvent::Slots - 1) % TPlayEvent::Slots;
-  if (Empty || R.Events[Newest].Kind != AKind) {
+  if (Empty || AKind != TPlayEvent::ekPosition || R.Events[Newest].Kind != AKind) {
     R.Tailer = (R.Tailer + 1) % TPlayEvent::Slots;
     // A full ring loses its oldest event.
     if (R.Tailer == R.Header) R.Header = (R.Header + 1) % TPlayEvent::Slots;
