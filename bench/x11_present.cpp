@@ -14,9 +14,9 @@
 #include <memory>
 
 #include "bench/BenchSupport.h"
-#include "platform/win/HeadlessBackend.h"
+#include "platform/win/headless/HeadlessBackend.h"
 #include "platform/win/Windows.h"
-#include "platform/win/X11Backend.h"
+#include "platform/win/x11/X11Backend.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include "platform/ui/ControlMouseInternal.h"
 #include "platform/ui/CursorTable.h"
-#include "platform/ui/ListBoxMessages.h"
+#include "platform/ui/native/ListBoxMessages.h"
 #include "platform/ui/WinControl.h"
 #include "platform/win/Capture.h"
 #include "platform/win/Cursors.h"

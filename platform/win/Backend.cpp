@@ -3,8 +3,8 @@
 #include <cstdlib>
 
 #include "platform/base/Exceptions.h"
-#include "platform/win/HeadlessBackend.h"
-#include "platform/win/X11Backend.h"
+#include "platform/win/headless/HeadlessBackend.h"
+#include "platform/win/x11/X11Backend.h"
 
 String SelectedBackendName() {
   const char* Chosen = std::getenv("PELLADRIN_BACKEND");

@@ -11,8 +11,8 @@
 
 #include "Src/AboutForm.h"
 #include "Src/FFDecode.h"
-#include "platform/win/HeadlessBackend.h"
-#include "platform/win/HeadlessInput.h"
+#include "platform/win/headless/HeadlessBackend.h"
+#include "platform/win/headless/HeadlessInput.h"
 #include "platform/win/Keyboard.h"
 #include "platform/win/WindowSystem.h"
 #include "tests/support/TestSupport.h"

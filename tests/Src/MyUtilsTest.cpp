@@ -8,7 +8,7 @@
 #include "Src/MyUtils.h"
 #include "platform/base/Exceptions.h"
 #include "platform/base/Threads.h"
-#include "platform/win/HeadlessBackend.h"
+#include "platform/win/headless/HeadlessBackend.h"
 #include "platform/win/WindowSystem.h"
 #include "platform/win/Windows.h"
 #include "tests/Src/SharedLibraryBuilder.h"

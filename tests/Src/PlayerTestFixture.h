@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "Src/FFPlay.h"
-#include "platform/win/HeadlessBackend.h"
+#include "platform/win/headless/HeadlessBackend.h"
 #include "tests/Src/DecoderTestMedia.h"
 #include "tests/support/TestSupport.h"
 

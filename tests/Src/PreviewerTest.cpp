@@ -11,8 +11,8 @@
 
 #include "Src/FFLoad.h"
 #include "Src/Previewer.h"
-#include "platform/win/HeadlessBackend.h"
-#include "platform/win/HeadlessInput.h"
+#include "platform/win/headless/HeadlessBackend.h"
+#include "platform/win/headless/HeadlessInput.h"
 #include "platform/win/Windows.h"
 #include "tests/Src/HookTestMedia.h"
 #include "tests/Src/TranscodeTestSupport.h"

@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "platform/ui/Forms.h"
-#include "platform/win/HeadlessBackend.h"
+#include "platform/win/headless/HeadlessBackend.h"
 #include "tests/e2e/demo/DemoControls.h"
 
 namespace e2e {

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "platform/base/Strings.h"
-#include "platform/win/HeadlessInput.h"
+#include "platform/win/headless/HeadlessInput.h"
 #include "tests/e2e/DemoOnDisplay.h"
 #include "tests/e2e/HeadlessDemo.h"
 

@@ -10,7 +10,7 @@
 #include <cstdint>
 
 #include "platform/base/Strings.h"
-#include "platform/win/HeadlessPictures.h"
+#include "platform/win/headless/HeadlessPictures.h"
 #include "tests/e2e/DemoOnDisplay.h"
 #include "tests/e2e/HeadlessDemo.h"
 

@@ -10,7 +10,7 @@
 #include <optional>
 
 #include "platform/win/Windows.h"
-#include "platform/win/X11Backend.h"
+#include "platform/win/x11/X11Backend.h"
 #include "tests/e2e/OtherClient.h"
 #include "tests/e2e/VirtualDisplay.h"
 

@@ -7,14 +7,14 @@
 // tests show it on a virtual display and compare its pixels with the headless ones.
 // User-interface thread only.
 
-#include "platform/ui/Edit.h"
+#include "platform/ui/native/Edit.h"
 #include "platform/ui/Forms.h"
-#include "platform/ui/ListBox.h"
-#include "platform/ui/ListView.h"
-#include "platform/ui/MaskEdit.h"
-#include "platform/ui/Memo.h"
-#include "platform/ui/PageControl.h"
-#include "platform/ui/TreeView.h"
+#include "platform/ui/native/ListBox.h"
+#include "platform/ui/native/ListView.h"
+#include "platform/ui/native/MaskEdit.h"
+#include "platform/ui/native/Memo.h"
+#include "platform/ui/native/PageControl.h"
+#include "platform/ui/native/TreeView.h"
 
 namespace testing_support {
 

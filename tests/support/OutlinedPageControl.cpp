@@ -1,6 +1,6 @@
 #include "tests/support/OutlinedPageControl.h"
 
-#include "platform/ui/TabControlMessages.h"
+#include "platform/ui/native/TabControlMessages.h"
 
 namespace testing_support {
 

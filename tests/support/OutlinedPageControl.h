@@ -5,7 +5,7 @@
 // control draws the real thing the same way, from the same rectangles. For
 // demonstration pictures in tests. User-interface thread only.
 
-#include "platform/ui/PageControl.h"
+#include "platform/ui/native/PageControl.h"
 
 namespace testing_support {
 

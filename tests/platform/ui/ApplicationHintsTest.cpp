@@ -6,8 +6,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/ui/Label.h"
-#include "platform/win/HeadlessInput.h"
-#include "platform/win/HeadlessPictures.h"
+#include "platform/win/headless/HeadlessInput.h"
+#include "platform/win/headless/HeadlessPictures.h"
 #include "platform/win/Keyboard.h"
 #include "platform/win/WindowPos.h"
 #include "platform/win/WindowTree.h"

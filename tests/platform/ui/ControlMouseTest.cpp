@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "platform/win/HeadlessInput.h"
+#include "platform/win/headless/HeadlessInput.h"
 #include "platform/win/MessageQueue.h"
 #include "tests/platform/ui/UiTestSupport.h"
 

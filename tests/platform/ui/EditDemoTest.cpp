@@ -8,10 +8,10 @@
 #include <filesystem>
 #include <iostream>
 
-#include "platform/ui/MaskEdit.h"
-#include "platform/ui/Memo.h"
-#include "platform/win/HeadlessInput.h"
-#include "platform/win/HeadlessPictures.h"
+#include "platform/ui/native/MaskEdit.h"
+#include "platform/ui/native/Memo.h"
+#include "platform/win/headless/HeadlessInput.h"
+#include "platform/win/headless/HeadlessPictures.h"
 #include "platform/win/Windows.h"
 #include "tests/platform/ui/EditTestSupport.h"
 #include "tests/support/TestSupport.h"

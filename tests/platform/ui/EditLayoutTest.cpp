@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/ui/EditLayout.h"
-#include "platform/ui/EditModel.h"
+#include "platform/ui/native/EditLayout.h"
+#include "platform/ui/native/EditModel.h"
 
 namespace {
 

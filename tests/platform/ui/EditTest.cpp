@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/win/HeadlessInput.h"
+#include "platform/win/headless/HeadlessInput.h"
 #include "platform/win/Windows.h"
 #include "tests/platform/ui/EditTestSupport.h"
 

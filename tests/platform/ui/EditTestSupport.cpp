@@ -1,6 +1,6 @@
 #include "tests/platform/ui/EditTestSupport.h"
 
-#include "platform/win/HeadlessInput.h"
+#include "platform/win/headless/HeadlessInput.h"
 #include "platform/win/Windows.h"
 
 namespace ui_test {

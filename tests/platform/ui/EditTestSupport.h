@@ -5,7 +5,7 @@
 
 #include <utility>
 
-#include "platform/ui/Edit.h"
+#include "platform/ui/native/Edit.h"
 #include "tests/platform/ui/UiTestSupport.h"
 
 namespace ui_test {

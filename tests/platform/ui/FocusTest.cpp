@@ -7,7 +7,7 @@
 
 #include "platform/base/Exceptions.h"
 #include "platform/win/Focus.h"
-#include "platform/win/HeadlessInput.h"
+#include "platform/win/headless/HeadlessInput.h"
 #include "platform/win/Keyboard.h"
 #include "tests/platform/ui/UiTestSupport.h"
 

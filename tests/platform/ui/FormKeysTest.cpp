@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "platform/win/Focus.h"
-#include "platform/win/HeadlessInput.h"
+#include "platform/win/headless/HeadlessInput.h"
 #include "platform/win/Keyboard.h"
 #include "tests/platform/ui/FormsTestSupport.h"
 

@@ -8,7 +8,7 @@
 
 #include "platform/ui/Button.h"
 #include "platform/ui/Forms.h"
-#include "platform/win/HeadlessBackend.h"
+#include "platform/win/headless/HeadlessBackend.h"
 
 namespace ui_test {
 

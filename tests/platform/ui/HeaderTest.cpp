@@ -5,8 +5,8 @@
 
 #include <vector>
 
-#include "platform/ui/HeaderWindow.h"
-#include "platform/win/HeadlessInput.h"
+#include "platform/ui/native/HeaderWindow.h"
+#include "platform/win/headless/HeadlessInput.h"
 #include "platform/win/Windows.h"
 #include "tests/platform/ui/UiTestSupport.h"
 

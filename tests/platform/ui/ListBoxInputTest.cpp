@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/ui/ListBoxWindow.h"
-#include "platform/win/HeadlessInput.h"
+#include "platform/ui/native/ListBoxWindow.h"
+#include "platform/win/headless/HeadlessInput.h"
 #include "platform/win/Keyboard.h"
 #include "tests/platform/ui/ListBoxTestSupport.h"
 

@@ -5,8 +5,8 @@
 
 #include <vector>
 
-#include "platform/ui/ListBox.h"
-#include "platform/ui/ListBoxMessages.h"
+#include "platform/ui/native/ListBox.h"
+#include "platform/ui/native/ListBoxMessages.h"
 #include "tests/platform/ui/UiTestSupport.h"
 
 namespace ui_test {

@@ -8,9 +8,9 @@
 #include <filesystem>
 #include <iostream>
 
-#include "platform/ui/ListView.h"
-#include "platform/win/HeadlessInput.h"
-#include "platform/win/HeadlessPictures.h"
+#include "platform/ui/native/ListView.h"
+#include "platform/win/headless/HeadlessInput.h"
+#include "platform/win/headless/HeadlessPictures.h"
 #include "platform/win/Windows.h"
 #include "tests/platform/ui/UiTestSupport.h"
 #include "tests/support/TestSupport.h"

@@ -7,8 +7,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "platform/ui/ListView.h"
-#include "platform/win/HeadlessInput.h"
+#include "platform/ui/native/ListView.h"
+#include "platform/win/headless/HeadlessInput.h"
 #include "platform/win/Windows.h"
 #include "tests/platform/ui/UiTestSupport.h"
 

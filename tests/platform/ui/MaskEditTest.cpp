@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/ui/MaskEdit.h"
-#include "platform/win/HeadlessInput.h"
+#include "platform/ui/native/MaskEdit.h"
+#include "platform/win/headless/HeadlessInput.h"
 #include "platform/win/Windows.h"
 #include "tests/platform/ui/EditTestSupport.h"
 

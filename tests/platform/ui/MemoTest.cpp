@@ -5,8 +5,8 @@
 
 #include <cstring>
 
-#include "platform/ui/Memo.h"
-#include "platform/win/HeadlessInput.h"
+#include "platform/ui/native/Memo.h"
+#include "platform/win/headless/HeadlessInput.h"
 #include "platform/win/Windows.h"
 #include "tests/platform/ui/EditTestSupport.h"
 

@@ -8,7 +8,7 @@
 #include "platform/base/Exceptions.h"
 #include "platform/ui/Actions.h"
 #include "platform/ui/Panel.h"
-#include "platform/win/HeadlessInput.h"
+#include "platform/win/headless/HeadlessInput.h"
 #include "tests/platform/ui/FormsTestSupport.h"
 
 namespace ui_test {

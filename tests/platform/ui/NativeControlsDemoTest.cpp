@@ -9,9 +9,9 @@
 #include <filesystem>
 #include <iostream>
 
-#include "platform/ui/TabControlMessages.h"
-#include "platform/win/HeadlessInput.h"
-#include "platform/win/HeadlessPictures.h"
+#include "platform/ui/native/TabControlMessages.h"
+#include "platform/win/headless/HeadlessInput.h"
+#include "platform/win/headless/HeadlessPictures.h"
 #include "platform/win/Windows.h"
 #include "tests/platform/ui/FormsTestSupport.h"
 #include "tests/support/NativeControlsForm.h"

@@ -10,10 +10,10 @@
 #include <iostream>
 
 #include "platform/ui/Label.h"
-#include "platform/ui/PageControl.h"
-#include "platform/ui/TabControlMessages.h"
-#include "platform/win/HeadlessInput.h"
-#include "platform/win/HeadlessPictures.h"
+#include "platform/ui/native/PageControl.h"
+#include "platform/ui/native/TabControlMessages.h"
+#include "platform/win/headless/HeadlessInput.h"
+#include "platform/win/headless/HeadlessPictures.h"
 #include "platform/win/Windows.h"
 #include "tests/platform/ui/UiTestSupport.h"
 #include "tests/support/OutlinedPageControl.h"

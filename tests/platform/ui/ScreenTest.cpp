@@ -5,7 +5,7 @@
 
 #include "platform/base/Exceptions.h"
 #include "platform/win/Cursors.h"
-#include "platform/win/HeadlessInput.h"
+#include "platform/win/headless/HeadlessInput.h"
 #include "tests/platform/ui/FormsTestSupport.h"
 #include "tests/support/TestSupport.h"
 

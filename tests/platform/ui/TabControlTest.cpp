@@ -5,9 +5,9 @@
 #include <gtest/gtest.h>
 
 #include "platform/ui/ImgList.h"
-#include "platform/ui/TabControlWindow.h"
-#include "platform/ui/UpDownWindow.h"
-#include "platform/win/HeadlessInput.h"
+#include "platform/ui/native/TabControlWindow.h"
+#include "platform/ui/native/UpDownWindow.h"
+#include "platform/win/headless/HeadlessInput.h"
 #include "platform/win/Windows.h"
 #include "tests/platform/ui/UiTestSupport.h"
 

@@ -8,8 +8,8 @@
 #include <filesystem>
 #include <iostream>
 
-#include "platform/win/HeadlessInput.h"
-#include "platform/win/HeadlessPictures.h"
+#include "platform/win/headless/HeadlessInput.h"
+#include "platform/win/headless/HeadlessPictures.h"
 #include "platform/win/Keyboard.h"
 #include "tests/platform/ui/TreeViewTestSupport.h"
 #include "tests/support/TestSupport.h"

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/win/Focus.h"
-#include "platform/win/HeadlessInput.h"
+#include "platform/win/headless/HeadlessInput.h"
 #include "platform/win/Keyboard.h"
 #include "platform/win/MessageQueue.h"
 #include "platform/win/SystemMetrics.h"

@@ -6,7 +6,7 @@
 
 #include <cstring>
 
-#include "platform/win/HeadlessInput.h"
+#include "platform/win/headless/HeadlessInput.h"
 #include "platform/win/Keyboard.h"
 #include "platform/win/MessageQueue.h"
 #include "platform/win/ScrollInfo.h"

@@ -1,6 +1,6 @@
 #include "tests/platform/ui/TreeViewTestSupport.h"
 
-#include "platform/win/HeadlessInput.h"
+#include "platform/win/headless/HeadlessInput.h"
 #include "platform/win/MessageQueue.h"
 
 namespace ui_test {

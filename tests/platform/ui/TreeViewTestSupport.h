@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "platform/ui/TreeView.h"
+#include "platform/ui/native/TreeView.h"
 #include "tests/platform/ui/UiTestSupport.h"
 
 namespace ui_test {

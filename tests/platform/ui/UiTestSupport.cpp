@@ -1,6 +1,6 @@
 #include "tests/platform/ui/UiTestSupport.h"
 
-#include "platform/win/HeadlessPictures.h"
+#include "platform/win/headless/HeadlessPictures.h"
 #include "platform/win/MessageLoop.h"
 #include "platform/win/WindowSystem.h"
 

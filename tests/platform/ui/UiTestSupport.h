@@ -10,7 +10,7 @@
 #include <ostream>
 
 #include "platform/ui/Controls.h"
-#include "platform/win/HeadlessBackend.h"
+#include "platform/win/headless/HeadlessBackend.h"
 
 // Rectangles in failure messages.
 inline void PrintTo(const TRect& ARect, std::ostream* AStream) {

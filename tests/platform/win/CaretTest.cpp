@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/win/HeadlessPictures.h"
+#include "platform/win/headless/HeadlessPictures.h"
 #include "tests/platform/win/WindowTestSupport.h"
 
 namespace window_test {

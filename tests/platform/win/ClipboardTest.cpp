@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/win/Clipboard.h"
-#include "platform/win/HeadlessBackend.h"
+#include "platform/win/headless/HeadlessBackend.h"
 #include "platform/win/WindowSystem.h"
 
 namespace {

@@ -7,7 +7,7 @@
 
 #include "platform/win/Capture.h"
 #include "platform/win/Cursors.h"
-#include "platform/win/HeadlessInput.h"
+#include "platform/win/headless/HeadlessInput.h"
 #include "platform/win/Keyboard.h"
 #include "tests/platform/win/PaintTestSupport.h"
 

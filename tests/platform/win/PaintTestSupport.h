@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/win/HeadlessBackend.h"
-#include "platform/win/HeadlessPictures.h"
+#include "platform/win/headless/HeadlessBackend.h"
+#include "platform/win/headless/HeadlessPictures.h"
 #include "platform/win/Painting.h"
 #include "platform/win/WindowDC.h"
 #include "platform/win/Windows.h"

@@ -2,7 +2,7 @@
 // window below) and what the screen shows, the window owns them, and GetWindowRgn reads
 // them back.
 
-#include "platform/win/HeadlessInput.h"
+#include "platform/win/headless/HeadlessInput.h"
 #include "platform/win/WindowRegions.h"
 #include "tests/platform/win/PaintTestSupport.h"
 

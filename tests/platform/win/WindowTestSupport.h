@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/win/HeadlessBackend.h"
+#include "platform/win/headless/HeadlessBackend.h"
 #include "platform/win/Windows.h"
 
 namespace window_test {
