@@ -24,6 +24,7 @@
 #include "platform/base/Strings.h"
 #include "platform/gdi/Geometry.h"
 #include "platform/gdi/Region.h"
+#include "platform/win/SystemFunctions.h"
 #include "platform/win/WindowTypes.h"
 
 // One monitor, in virtual-screen coordinates.
@@ -142,6 +143,13 @@ class TWindowBackend {
 
   // The monitors, the primary one among them; never empty.
   virtual std::vector<TMonitorDescription> Monitors() const = 0;
+
+  // --- Optional system functions (SystemFunctions.h) ---
+
+  // Whether the desktop offers the function the program binds by name at run time.
+  // Every entry is offered unless a backend says otherwise (the headless one lets tests
+  // switch entries off).
+  virtual bool OffersSystemEntry(TSystemEntry) const { return true; }
 };
 
 // The backend the window system runs on, started on first use (see WindowSystem.h).

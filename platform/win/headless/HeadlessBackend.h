@@ -12,6 +12,7 @@
 #include <map>
 #include <mutex>
 #include <optional>
+#include <set>
 #include <vector>
 
 #include "platform/win/Backend.h"
@@ -58,6 +59,7 @@ class THeadlessBackend : public TWindowBackend {
   bool ReadForeignClipboardText(std::optional<String>&) override { return false; }
   void Beep() override {}
   std::vector<TMonitorDescription> Monitors() const override { return FMonitors; }
+  bool OffersSystemEntry(TSystemEntry AEntry) const override { return !FMissingEntries.contains(AEntry); }
 
   // --- Clock ---
 
@@ -88,6 +90,14 @@ class THeadlessBackend : public TWindowBackend {
   void SetMonitors(std::vector<TMonitorDescription> AMonitors);
   // Whether layered windows with per-pixel alpha can be shown; true by default.
   void SetPerPixelAlpha(bool AAvailable) { FPerPixelAlpha = AAvailable; }
+  // Whether the optional system function AEntry is offered; every one is by default.
+  void SetSystemEntryOffered(TSystemEntry AEntry, bool AOffered) {
+    if (AOffered) {
+      FMissingEntries.erase(AEntry);
+    } else {
+      FMissingEntries.insert(AEntry);
+    }
+  }
 
   // --- What the shared code told the backend ---
 
@@ -139,6 +149,7 @@ class THeadlessBackend : public TWindowBackend {
   TPoint FPointerPosition;
   HWND FPointerGrab = nullptr;
   bool FPerPixelAlpha = true;
+  std::set<TSystemEntry> FMissingEntries;
 
   // Guarded by FMutex: the clock, the wake-up and the queued events.
   mutable std::mutex FMutex;
