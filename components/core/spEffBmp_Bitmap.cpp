@@ -55,9 +55,7 @@ TspBitmap::TspBitmap() = default;
 
 TspBitmap::~TspBitmap() {
   UnregisterBitmap(this);
-  if (FCanvas) FCanvas->SetHandle(nullptr);
-  FCanvas.reset();
-  ReleaseHandles();
+  ReleaseHandles();  // lets the canvas go of the context before it is deleted
 }
 
 void TspBitmap::ReleaseHandles() {

@@ -67,8 +67,8 @@ TspColor HslToPixel(const THsl& AHsl, TspColor AAlphaFrom) {
          (TspColor(HslClampChannel(G)) << 8) | HslClampChannel(B);
 }
 
-// A value on the scale 0..255 moved by ADelta, wrapping by 255 at either end (hue goes
-// round the colour circle).
+// A moved hue on the scale 0..255 brought back onto it, by 255 at either end: hue goes
+// round the colour circle.
 int WrapBy255(int AValue) {
   if (AValue > 255) return AValue - 255;
   if (AValue < 0) return AValue + 255;

@@ -32,26 +32,25 @@ TspColor BlendPixelPlain(TspColor ASource, TspColor ADest) {
 #if defined(__SSE2__)
 
 // Four pixels: a = 255 takes the source, a = 0 keeps the destination, the rest get the
-// weighted colour with alpha 255. Every product and sum fits 16 bits (at most
-// 255 × 255).
+// weighted colour with alpha 255. Red and blue share one 16-bit multiply per pixel and
+// green (with alpha, whose result is then replaced) another; every product and sum
+// fits 16 bits (at most 255 × 255).
 inline __m128i BlendFour(__m128i ASource, __m128i ADest) {
-  const __m128i Zero = _mm_setzero_si128();
-  const __m128i Max = _mm_set1_epi16(255);
+  const __m128i LowBytes = _mm_set1_epi32(0x00FF00FF);
   const __m128i AlphaMask = _mm_set1_epi32(int32_t(KernelAlphaMask));
-  const __m128i SourceAlpha = _mm_and_si128(ASource, AlphaMask);
-  const __m128i IsOpaque = _mm_cmpeq_epi32(SourceAlpha, AlphaMask);
-  const __m128i IsClear = _mm_cmpeq_epi32(SourceAlpha, Zero);
-
-  auto Half = [&](__m128i S, __m128i D) {
-    __m128i A = _mm_shufflelo_epi16(S, _MM_SHUFFLE(3, 3, 3, 3));
-    A = _mm_shufflehi_epi16(A, _MM_SHUFFLE(3, 3, 3, 3));
-    const __m128i Sum = _mm_add_epi16(_mm_mullo_epi16(S, A), _mm_mullo_epi16(D, _mm_sub_epi16(Max, A)));
-    return _mm_srli_epi16(Sum, 8);
-  };
-  const __m128i Low = Half(_mm_unpacklo_epi8(ASource, Zero), _mm_unpacklo_epi8(ADest, Zero));
-  const __m128i High = Half(_mm_unpackhi_epi8(ASource, Zero), _mm_unpackhi_epi8(ADest, Zero));
-  const __m128i Mixed = _mm_or_si128(_mm_packus_epi16(Low, High), AlphaMask);
-
+  __m128i Alpha = _mm_srli_epi32(ASource, 24);
+  const __m128i IsOpaque = _mm_cmpeq_epi32(Alpha, _mm_set1_epi32(255));
+  const __m128i IsClear = _mm_cmpeq_epi32(Alpha, _mm_setzero_si128());
+  Alpha = _mm_or_si128(Alpha, _mm_slli_epi32(Alpha, 16));
+  const __m128i Rest = _mm_xor_si128(Alpha, LowBytes);  // 255 − a in both halves
+  const __m128i RedBlue =
+      _mm_srli_epi16(_mm_add_epi16(_mm_mullo_epi16(_mm_and_si128(ASource, LowBytes), Alpha),
+                                   _mm_mullo_epi16(_mm_and_si128(ADest, LowBytes), Rest)),
+                     8);
+  const __m128i GreenAlpha = _mm_add_epi16(_mm_mullo_epi16(_mm_srli_epi16(ASource, 8), Alpha),
+                                           _mm_mullo_epi16(_mm_srli_epi16(ADest, 8), Rest));
+  const __m128i Mixed =
+      _mm_or_si128(_mm_or_si128(RedBlue, _mm_andnot_si128(LowBytes, GreenAlpha)), AlphaMask);
   const __m128i Chosen = _mm_or_si128(_mm_and_si128(IsOpaque, ASource), _mm_andnot_si128(IsOpaque, Mixed));
   return _mm_or_si128(_mm_and_si128(IsClear, ADest), _mm_andnot_si128(IsClear, Chosen));
 }
