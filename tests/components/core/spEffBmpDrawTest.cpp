@@ -7,8 +7,8 @@
 
 #include "components/core/spEffBmp.h"
 #include "platform/gdi/Primitives.h"
-#include "platform/win/HeadlessBackend.h"
 #include "platform/win/WindowSystem.h"
+#include "platform/win/headless/HeadlessBackend.h"
 
 namespace {
 

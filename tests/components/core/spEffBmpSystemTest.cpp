@@ -4,12 +4,12 @@
 #include <gtest/gtest.h>
 
 #include "components/core/spEffBmp.h"
-#include "platform/win/HeadlessBackend.h"
 #include "platform/win/WindowClasses.h"
 #include "platform/win/WindowProcedures.h"
 #include "platform/win/WindowStyles.h"
 #include "platform/win/WindowSystem.h"
 #include "platform/win/WindowTree.h"
+#include "platform/win/headless/HeadlessBackend.h"
 
 namespace {
 
