@@ -7,6 +7,7 @@
 #include "Src/FFLog.h"
 #include "Src/MyUtils.h"
 #include "Src/NativeFilters.h"
+#include "Src/StreamProtocol.h"
 #include "Src/UnicodeProtocol.h"
 #include "platform/base/Exceptions.h"
 
@@ -38,6 +39,7 @@ void RunFollowUp(TLibrary ALibrary, bool AInstallLogger) {
       break;
     case avFormat:
       RegisterUnicodeProtocol();
+      RegisterStreamProtocol();
       break;
     default:
       break;
