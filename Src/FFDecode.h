@@ -75,7 +75,7 @@ struct TFrameInfo {
   int Width = -1, Height = -1;
   bool IsKeyFrame = false;
   AVPictureType PictureType = AV_PICTURE_TYPE_NONE;
-  int64_t PTS = AV_NOPTS_VALUE;  // microseconds from the stream's start
+  int64_t PTS = AV_NOPTS_VALUE;                                        // microseconds from the stream's start
   int64_t OriginalDTS = AV_NOPTS_VALUE, OriginalPTS = AV_NOPTS_VALUE;  // the stream's time base
   int StreamIndex = -1;
   int64_t Position = -1;  // byte position of the picture's packet in the file
@@ -93,12 +93,12 @@ struct TWaveInfo {
   int StreamIndex = -1;
   bool Ready = false;
   const uint8_t* Buffer = nullptr;
-  int Size = 0;  // bytes
+  int Size = 0;                       // bytes
   int64_t Duration = AV_NOPTS_VALUE;  // microseconds
 };
 
 class TCustomDecoder : public TFFBaseComponent {
-public:
+ public:
   explicit TCustomDecoder(TComponent* AOwner);
   ~TCustomDecoder() override;
 
@@ -159,7 +159,7 @@ public:
   bool TriggerEventInMainThread = true;
   TBeforeFindStreamInfoEvent OnBeforeFindStreamInfo;
 
-protected:
+ protected:
   virtual void RefreshFileInfo();
 
   // The message becomes LastErrMsg() and is logged with the decoder as sender.
@@ -184,7 +184,7 @@ protected:
   bool FOwnHandle = false;
   String FLastErrMsg;
 
-private:
+ private:
   static int InterruptCallback(void* ADecoder);
   bool IsReadTimedOut();
   bool OpenInput(const String& AFileName, const AVInputFormat* AFormat);
@@ -192,8 +192,8 @@ private:
   bool FindStreamInfo(const String& AFileName);
   void CloseInput();
   bool CheckStreamIndex(int AStreamIndex);
-  int ResolveStreamIndex(int AStreamIndex, int AFirstIndex, const char* ANoStreamText,
-                         AVMediaType AType, const char* AWrongKindText);
+  int ResolveStreamIndex(int AStreamIndex, int AFirstIndex, const char* ANoStreamText, AVMediaType AType,
+                         const char* AWrongKindText);
 
   static constexpr int64_t ReadTimerStopped = INT64_MAX;
   static constexpr int DefaultScalerFlags = SWS_BICUBIC;
@@ -202,7 +202,8 @@ private:
   TFFOptions FOptions;
   bool FLoading = false;
   String FForceFormat;
-  AVIOContext* FFifoIO = nullptr;  // our reader of a named pipe, freed after the context
+  AVIOContext* FFifoIO = nullptr;      // our reader of a named pipe, freed after the context
+  AVIOContext* FProtocolIO = nullptr;  // an engine protocol's reader, freed after the context
   int64_t FFileSize = -1;
   int FStreamCount = -1, FProgramCount = -1;
   int FAudioStreamCount = -1, FVideoStreamCount = -1, FSubtitleStreamCount = -1;
@@ -212,7 +213,7 @@ private:
 };
 
 class TFFDecoder : public TCustomDecoder {
-public:
+ public:
   explicit TFFDecoder(TComponent* AOwner);
   ~TFFDecoder() override;
 
@@ -256,7 +257,7 @@ public:
   int DesireAudioSampleRate() const { return FDesireAudioSampleRate; }
   void SetDesireAudioSampleRate(int AValue);
 
-private:
+ private:
   // The outcome of reading for one stream.
   enum TReadResult { rrPacket, rrEnd, rrFailed };
 
