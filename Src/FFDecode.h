@@ -97,10 +97,13 @@ struct TWaveInfo {
   int64_t Duration = AV_NOPTS_VALUE;  // microseconds
 };
 
-class TCustomDecoder : public TFFBaseComponent {
+class TCustomDecoder : public TFFBaseComponent, public TFFObjectHolder {
  public:
   explicit TCustomDecoder(TComponent* AOwner);
   ~TCustomDecoder() override;
+
+  // Closes the file and frees the pending options (before the libraries go).
+  void ReleaseFFObjects() override;
 
   // Sets the loader's library folder and loads DecoderComponentLibraries; false with
   // the loader's text in LastErrMsg(). UnloadAVLib unloads them for the whole process.
@@ -218,6 +221,8 @@ class TFFDecoder : public TCustomDecoder {
   ~TFFDecoder() override;
 
   void CloseFile() override;
+  // Also the decoding frames and packets.
+  void ReleaseFFObjects() override;
 
   // Seeks the chosen stream (or the container) to APTS microseconds from the start,
   // or to a byte position with sfByte. A negative stream index below means the

@@ -13,6 +13,12 @@ TCustomDecoder::~TCustomDecoder() {
   if (FFLoader().Loaded(DecoderLibraries)) UninitOptions(FOptions);
 }
 
+void TCustomDecoder::ReleaseFFObjects() {
+  CloseFile();
+  // Once the libraries are gone the options were released before.
+  if (FFLoader().Loaded(DecoderLibraries)) UninitOptions(FOptions);
+}
+
 bool TCustomDecoder::LoadAVLib(const String& APath) {
   FFLoader().SetLibraryPath(APath);
   if (!FFLoader().Load(DecoderComponentLibraries)) {
