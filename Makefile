@@ -1,10 +1,11 @@
 # The two commands of the README. Both install what is missing, configure and build.
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
+TSAN_BUILD ?= build-tsan
 JOBS       ?= $(shell nproc)
 CMAKE_GEN  := -G Ninja -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
 
-.PHONY: run test deps build build-asan
+.PHONY: run test deps build build-asan build-tsan test-tsan
 
 deps:
 	tools/install-deps
@@ -25,3 +26,14 @@ run: build
 test: build build-asan
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 	cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# The base, window-system and engine tests under ThreadSanitizer (not part of "test").
+# FFmpeg's libraries are not instrumented: tests/tsan.supp silences what happens
+# inside them, and nothing else.
+build-tsan: deps
+	cmake -S . -B $(TSAN_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPELLADRIN_TSAN=ON
+	cmake --build $(TSAN_BUILD) -j $(JOBS) --target platform_base_tests platform_win_tests engine_tests
+
+test-tsan: build-tsan
+	cd $(TSAN_BUILD) && TSAN_OPTIONS="suppressions=$(CURDIR)/tests/tsan.supp halt_on_error=1 second_deadlock_stack=1" \
+	  ctest --output-on-failure -j $(JOBS) -L 'platform_base_tests|platform_win_tests|engine_tests'

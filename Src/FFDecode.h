@@ -75,7 +75,7 @@ struct TFrameInfo {
   int Width = -1, Height = -1;
   bool IsKeyFrame = false;
   AVPictureType PictureType = AV_PICTURE_TYPE_NONE;
-  int64_t PTS = AV_NOPTS_VALUE;  // microseconds from the stream's start
+  int64_t PTS = AV_NOPTS_VALUE;                                        // microseconds from the stream's start
   int64_t OriginalDTS = AV_NOPTS_VALUE, OriginalPTS = AV_NOPTS_VALUE;  // the stream's time base
   int StreamIndex = -1;
   int64_t Position = -1;  // byte position of the picture's packet in the file
@@ -93,14 +93,17 @@ struct TWaveInfo {
   int StreamIndex = -1;
   bool Ready = false;
   const uint8_t* Buffer = nullptr;
-  int Size = 0;  // bytes
+  int Size = 0;                       // bytes
   int64_t Duration = AV_NOPTS_VALUE;  // microseconds
 };
 
-class TCustomDecoder : public TFFBaseComponent {
-public:
+class TCustomDecoder : public TFFBaseComponent, public TFFObjectHolder {
+ public:
   explicit TCustomDecoder(TComponent* AOwner);
   ~TCustomDecoder() override;
+
+  // Closes the file and frees the pending options (before the libraries go).
+  void ReleaseFFObjects() override;
 
   // Sets the loader's library folder and loads DecoderComponentLibraries; false with
   // the loader's text in LastErrMsg(). UnloadAVLib unloads them for the whole process.
@@ -159,7 +162,7 @@ public:
   bool TriggerEventInMainThread = true;
   TBeforeFindStreamInfoEvent OnBeforeFindStreamInfo;
 
-protected:
+ protected:
   virtual void RefreshFileInfo();
 
   // The message becomes LastErrMsg() and is logged with the decoder as sender.
@@ -184,7 +187,7 @@ protected:
   bool FOwnHandle = false;
   String FLastErrMsg;
 
-private:
+ private:
   static int InterruptCallback(void* ADecoder);
   bool IsReadTimedOut();
   bool OpenInput(const String& AFileName, const AVInputFormat* AFormat);
@@ -192,8 +195,8 @@ private:
   bool FindStreamInfo(const String& AFileName);
   void CloseInput();
   bool CheckStreamIndex(int AStreamIndex);
-  int ResolveStreamIndex(int AStreamIndex, int AFirstIndex, const char* ANoStreamText,
-                         AVMediaType AType, const char* AWrongKindText);
+  int ResolveStreamIndex(int AStreamIndex, int AFirstIndex, const char* ANoStreamText, AVMediaType AType,
+                         const char* AWrongKindText);
 
   static constexpr int64_t ReadTimerStopped = INT64_MAX;
   static constexpr int DefaultScalerFlags = SWS_BICUBIC;
@@ -202,7 +205,8 @@ private:
   TFFOptions FOptions;
   bool FLoading = false;
   String FForceFormat;
-  AVIOContext* FFifoIO = nullptr;  // our reader of a named pipe, freed after the context
+  AVIOContext* FFifoIO = nullptr;      // our reader of a named pipe, freed after the context
+  AVIOContext* FProtocolIO = nullptr;  // an engine protocol's reader, freed after the context
   int64_t FFileSize = -1;
   int FStreamCount = -1, FProgramCount = -1;
   int FAudioStreamCount = -1, FVideoStreamCount = -1, FSubtitleStreamCount = -1;
@@ -212,11 +216,13 @@ private:
 };
 
 class TFFDecoder : public TCustomDecoder {
-public:
+ public:
   explicit TFFDecoder(TComponent* AOwner);
   ~TFFDecoder() override;
 
   void CloseFile() override;
+  // Also the decoding frames and packets.
+  void ReleaseFFObjects() override;
 
   // Seeks the chosen stream (or the container) to APTS microseconds from the start,
   // or to a byte position with sfByte. A negative stream index below means the
@@ -256,7 +262,7 @@ public:
   int DesireAudioSampleRate() const { return FDesireAudioSampleRate; }
   void SetDesireAudioSampleRate(int AValue);
 
-private:
+ private:
   // The outcome of reading for one stream.
   enum TReadResult { rrPacket, rrEnd, rrFailed };
 

@@ -86,10 +86,12 @@ bool TFFDecoder::ReceiveAudio() {
     int Result = FF.avcodec_receive_frame(FAudioCodec, FAudioDecodedFrame);
     if (Result == AVERROR(EAGAIN) || Result == AVERROR_EOF) return true;
     if (Result < 0) {
-      LogOnly(llError, ErrorToText(Format("Error while decoding audio stream #%d", FDesireAudioIndex), Result));
+      LogOnly(llError,
+              ErrorToText(Format("Error while decoding audio stream #%d", FDesireAudioIndex), Result));
       return true;
     }
-    if (Frames > 0) LogOnly(llWarning, Format("Multiple frames in a packet from stream %d", FDesireAudioIndex));
+    if (Frames > 0)
+      LogOnly(llWarning, Format("Multiple frames in a packet from stream %d", FDesireAudioIndex));
     bool Appended = AppendAudioFrame(FAudioDecodedFrame);
     FF.av_frame_unref(FAudioDecodedFrame);
     if (!Appended) return false;
@@ -101,11 +103,12 @@ bool TFFDecoder::AppendAudioFrame(const AVFrame* AFrame) {
   if (Channels != FResampleChannels || AFrame->sample_rate != FResampleSampleRate ||
       AFrame->format != FResampleSampleFormat) {
     if (FResampleSampleFormat != -1)
-      LogOnly(llInfo, Format("Audio stream #%d frame changed from rate:%d fmt:%s ch:%d to rate:%d fmt:%s ch:%d",
-                             FDesireAudioIndex, FResampleSampleRate,
-                             FF.av_get_sample_fmt_name(static_cast<AVSampleFormat>(FResampleSampleFormat)),
-                             FResampleChannels, AFrame->sample_rate,
-                             FF.av_get_sample_fmt_name(static_cast<AVSampleFormat>(AFrame->format)), Channels));
+      LogOnly(llInfo,
+              Format("Audio stream #%d frame changed from rate:%d fmt:%s ch:%d to rate:%d fmt:%s ch:%d",
+                     FDesireAudioIndex, FResampleSampleRate,
+                     FF.av_get_sample_fmt_name(static_cast<AVSampleFormat>(FResampleSampleFormat)),
+                     FResampleChannels, AFrame->sample_rate,
+                     FF.av_get_sample_fmt_name(static_cast<AVSampleFormat>(AFrame->format)), Channels));
     FreeResampler();
     FResampleChannels = Channels;
     FResampleSampleRate = AFrame->sample_rate;
@@ -116,7 +119,8 @@ bool TFFDecoder::AppendAudioFrame(const AVFrame* AFrame) {
   if (Channels == FDesireAudioChannels && AFrame->sample_rate == FDesireAudioSampleRate &&
       AFrame->format == FDesireAudioSampleFormat) {
     // Already as wanted: interleaved samples in one plane.
-    size_t Bytes = size_t(AFrame->nb_samples) * Channels * FF.av_get_bytes_per_sample(FDesireAudioSampleFormat);
+    size_t Bytes =
+        size_t(AFrame->nb_samples) * Channels * FF.av_get_bytes_per_sample(FDesireAudioSampleFormat);
     FAudioBlock.insert(FAudioBlock.end(), AFrame->data[0], AFrame->data[0] + Bytes);
     return true;
   }
@@ -137,9 +141,9 @@ bool TFFDecoder::SetUpResampler(const AVFrame* AFrame) {
   else
     FF.av_channel_layout_default(&Output, FDesireAudioChannels);
 
-  int Result = FF.swr_alloc_set_opts2(&FAudioSwrCtx, &Output, FDesireAudioSampleFormat, FDesireAudioSampleRate,
-                                      &Input, static_cast<AVSampleFormat>(AFrame->format), AFrame->sample_rate, 0,
-                                      nullptr);
+  int Result =
+      FF.swr_alloc_set_opts2(&FAudioSwrCtx, &Output, FDesireAudioSampleFormat, FDesireAudioSampleRate, &Input,
+                             static_cast<AVSampleFormat>(AFrame->format), AFrame->sample_rate, 0, nullptr);
   FF.av_channel_layout_uninit(&Input);
   FF.av_channel_layout_uninit(&Output);
   if (Result >= 0 && FF.swr_init(FAudioSwrCtx) < 0) {
@@ -147,12 +151,13 @@ bool TFFDecoder::SetUpResampler(const AVFrame* AFrame) {
     FreeResampler();
   }
   if (!FAudioSwrCtx) {
-    Report(llError, "Can not resample %d channels @ %d Hz to %d channels @ %d Hz", AFrame->ch_layout.nb_channels,
-           AFrame->sample_rate, FDesireAudioChannels, FDesireAudioSampleRate);
+    Report(llError, "Can not resample %d channels @ %d Hz to %d channels @ %d Hz",
+           AFrame->ch_layout.nb_channels, AFrame->sample_rate, FDesireAudioChannels, FDesireAudioSampleRate);
     return false;
   }
-  LogOnly(llInfo, Format("need resample %d channels @ %d Hz to %d channels @ %d Hz", AFrame->ch_layout.nb_channels,
-                         AFrame->sample_rate, FDesireAudioChannels, FDesireAudioSampleRate));
+  LogOnly(llInfo,
+          Format("need resample %d channels @ %d Hz to %d channels @ %d Hz", AFrame->ch_layout.nb_channels,
+                 AFrame->sample_rate, FDesireAudioChannels, FDesireAudioSampleRate));
   return true;
 }
 
@@ -176,7 +181,8 @@ bool TFFDecoder::AppendSamples(const uint8_t* const* AInput, int AInputSamples) 
                                  const_cast<const uint8_t**>(AInput), AInputSamples);
   // A conversion error gives no samples rather than a negative size.
   if (Converted < 0)
-    LogOnly(llError, ErrorToText(Format("Error while decoding audio stream #%d", FDesireAudioIndex), Converted));
+    LogOnly(llError,
+            ErrorToText(Format("Error while decoding audio stream #%d", FDesireAudioIndex), Converted));
   FAudioBlock.resize(Used + size_t(std::max(Converted, 0)) * BytesPerFrame);
   return true;
 }
@@ -206,9 +212,9 @@ void TFFDecoder::DescribeWaveBlock(const AVPacket* APacket) {
   FWaveInfo.Duration = int64_t(1000000 / FWaveInfo.BytesPerSample) * FWaveInfo.Size /
                        (int64_t{FDesireAudioSampleRate} * FDesireAudioChannels);
   if (IsLogged(llDebug))
-    LogOnly(llDebug, Format("pkt.st_idx=%d, dts=%d, pts=%d, flags=%d, samples data size=%d", FDesireAudioIndex,
-                            FWaveInfo.OriginalDTS, FWaveInfo.OriginalPTS, APacket ? APacket->flags : 0,
-                            FWaveInfo.Size));
+    LogOnly(llDebug, Format("pkt.st_idx=%d, dts=%d, pts=%d, flags=%d, samples data size=%d",
+                            FDesireAudioIndex, FWaveInfo.OriginalDTS, FWaveInfo.OriginalPTS,
+                            APacket ? APacket->flags : 0, FWaveInfo.Size));
 }
 
 int TFFDecoder::ReadAudio(uint8_t* ABuffer, int ACount, int AStreamIndex) {

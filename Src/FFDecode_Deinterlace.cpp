@@ -19,16 +19,16 @@ bool TDeinterlacer::BuildGraph(const AVFrame* APicture) {
   FGraph = FF.avfilter_graph_alloc();
   if (!FGraph) return false;
   AVRational Shape = APicture->sample_aspect_ratio.den ? APicture->sample_aspect_ratio : AVRational{0, 1};
-  String SourceArguments = Format("video_size=%dx%d:pix_fmt=%d:time_base=1/25:pixel_aspect=%d/%d", APicture->width,
-                                  APicture->height, APicture->format, Shape.num, Shape.den);
+  String SourceArguments = Format("video_size=%dx%d:pix_fmt=%d:time_base=1/25:pixel_aspect=%d/%d",
+                                  APicture->width, APicture->height, APicture->format, Shape.num, Shape.den);
   AVFilterContext* Yadif = nullptr;
   // Every picture is deinterlaced, marked interlaced or not: the caller asked for it.
   return FF.avfilter_graph_create_filter(&FSource, FF.avfilter_get_by_name("buffer"), "in",
                                          SourceArguments.c_str(), nullptr, FGraph) >= 0 &&
          FF.avfilter_graph_create_filter(&Yadif, FF.avfilter_get_by_name("yadif"), "deinterlace",
                                          "mode=send_frame:parity=auto:deint=all", nullptr, FGraph) >= 0 &&
-         FF.avfilter_graph_create_filter(&FSink, FF.avfilter_get_by_name("buffersink"), "out", nullptr, nullptr,
-                                         FGraph) >= 0 &&
+         FF.avfilter_graph_create_filter(&FSink, FF.avfilter_get_by_name("buffersink"), "out", nullptr,
+                                         nullptr, FGraph) >= 0 &&
          FF.avfilter_link(FSource, 0, Yadif, 0) >= 0 && FF.avfilter_link(Yadif, 0, FSink, 0) >= 0 &&
          FF.avfilter_graph_config(FGraph, nullptr) >= 0;
 }

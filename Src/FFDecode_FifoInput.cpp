@@ -55,8 +55,8 @@ AVIOContext* OpenFifoInput(const String& AFileName, const AVIOInterruptCB& AInte
   }
   auto* Buffer = static_cast<unsigned char*>(FF.av_malloc(BufferSize));
   auto* Reader = new TFifoReader{Handle, AInterrupt};
-  AVIOContext* IO = Buffer ? FF.avio_alloc_context(Buffer, BufferSize, 0, Reader, ReadFifo, nullptr, nullptr)
-                           : nullptr;
+  AVIOContext* IO =
+      Buffer ? FF.avio_alloc_context(Buffer, BufferSize, 0, Reader, ReadFifo, nullptr, nullptr) : nullptr;
   if (!IO) {
     FF.av_free(Buffer);
     close(Handle);

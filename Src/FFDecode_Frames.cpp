@@ -7,14 +7,19 @@
 TFFDecoder::TFFDecoder(TComponent* AOwner)
     : TCustomDecoder(AOwner), FFormatConv(std::make_unique<TFormatConverter>()) {}
 
-TFFDecoder::~TFFDecoder() {
+TFFDecoder::~TFFDecoder() { TFFDecoder::ReleaseFFObjects(); }
+
+void TFFDecoder::ReleaseFFObjects() {
   TFFDecoder::CloseFile();
   // The frames and packets exist only once a codec was opened, so libavcodec and
-  // libavutil are bound whenever one of them is set.
+  // libavutil are bound whenever one of them is set (they are freed before the
+  // libraries are unbound).
   if (FPacket) FF.av_packet_free(&FPacket);
   if (FDecodedFrame) FF.av_frame_free(&FDecodedFrame);
   if (FAudioDecodedFrame) FF.av_frame_free(&FAudioDecodedFrame);
   if (FPicture.Picture) FF.av_frame_free(&FPicture.Picture);
+  FDeinterlacer.reset();
+  TCustomDecoder::ReleaseFFObjects();
 }
 
 void TFFDecoder::CloseFile() {
@@ -112,7 +117,8 @@ AVCodecContext* TFFDecoder::OpenStreamCodec(int AStreamIndex, AVDictionary** AOp
   const AVStream* Stream = FFileHandle->streams[AStreamIndex];
   const AVCodec* Codec = FF.avcodec_find_decoder(Stream->codecpar->codec_id);
   if (!Codec) {
-    Report(llError, "Unsupported codec (id=%d) for input file stream #%d", Stream->codecpar->codec_id, AStreamIndex);
+    Report(llError, "Unsupported codec (id=%d) for input file stream #%d", Stream->codecpar->codec_id,
+           AStreamIndex);
     return nullptr;
   }
   AVCodecContext* Context = FF.avcodec_alloc_context3(Codec);

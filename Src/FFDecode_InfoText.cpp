@@ -39,9 +39,8 @@ void AddMetadataBlock(std::vector<String>& ALines, const AVDictionary* AMetadata
 // before the start reads -0.500000 and not 0.500000.
 String StartText(int64_t ATime, AVRational ATimeBase) {
   if (ATime == AV_NOPTS_VALUE) return "";
-  int64_t Microseconds = av_cmp_q(ATimeBase, AV_TIME_BASE_Q) == 0
-                             ? ATime
-                             : FF.av_rescale_q(ATime, ATimeBase, AV_TIME_BASE_Q);
+  int64_t Microseconds =
+      av_cmp_q(ATimeBase, AV_TIME_BASE_Q) == 0 ? ATime : FF.av_rescale_q(ATime, ATimeBase, AV_TIME_BASE_Q);
   const char* Sign = Microseconds < 0 ? "-" : "";
   int64_t Magnitude = std::llabs(Microseconds);
   return Format("%s%d.%.6d", Sign, Magnitude / AV_TIME_BASE, Magnitude % AV_TIME_BASE);
@@ -111,7 +110,8 @@ void AddStreamLine(std::vector<String>& ALines, const AVFormatContext* AContext,
     Line += FrameRateText(av_inv_q(Stream->time_base), "tbn");
   }
   Line += DispositionText(Stream->disposition);
-  if (Stream->start_time != AV_NOPTS_VALUE) Line += ", start: " + StartText(Stream->start_time, Stream->time_base);
+  if (Stream->start_time != AV_NOPTS_VALUE)
+    Line += ", start: " + StartText(Stream->start_time, Stream->time_base);
   if (Stream->duration != AV_NOPTS_VALUE)
     Line += ", duration: " + TimestampToText(Stream->duration, Stream->time_base);
   ALines.push_back(Line);
@@ -120,7 +120,8 @@ void AddStreamLine(std::vector<String>& ALines, const AVFormatContext* AContext,
 
 String DurationLine(const AVFormatContext* AContext) {
   String Line = "Duration: " + DurationToText(AContext->duration);
-  if (AContext->start_time != AV_NOPTS_VALUE) Line += ", start: " + StartText(AContext->start_time, AV_TIME_BASE_Q);
+  if (AContext->start_time != AV_NOPTS_VALUE)
+    Line += ", start: " + StartText(AContext->start_time, AV_TIME_BASE_Q);
   Line += ", bitrate: ";
   Line += AContext->bit_rate > 0 ? Format("%d kb/s", AContext->bit_rate / 1000) : String("N/A");
   return Line;
@@ -167,7 +168,8 @@ String TCustomDecoder::FileInfoText() {
   std::vector<String> Lines;
   Lines.push_back(Format("File Name: %s", Context->url ? Context->url : ""));
   Lines.push_back(Format("Format Name: %s", Context->iformat->name));
-  if (Context->iformat->long_name) Lines.push_back(Format("Format Long Name: %s", Context->iformat->long_name));
+  if (Context->iformat->long_name)
+    Lines.push_back(Format("Format Long Name: %s", Context->iformat->long_name));
   Lines.push_back("File Size: " + FormatByteSize(FFileSize));
   AddMetadataBlock(Lines, Context->metadata, "");
   Lines.push_back(DurationLine(Context));

@@ -4,11 +4,18 @@
 #include "Src/FFDecode.h"
 #include "Src/FFDecode_FifoInput.h"
 #include "Src/MyUtils.h"
+#include "platform/base/ScopeExit.h"
 
 TCustomDecoder::TCustomDecoder(TComponent* AOwner) : TFFBaseComponent(AOwner) { RefreshFileInfo(); }
 
 TCustomDecoder::~TCustomDecoder() {
   TCustomDecoder::CloseFile();
+  if (FFLoader().Loaded(DecoderLibraries)) UninitOptions(FOptions);
+}
+
+void TCustomDecoder::ReleaseFFObjects() {
+  CloseFile();
+  // Once the libraries are gone the options were released before.
   if (FFLoader().Loaded(DecoderLibraries)) UninitOptions(FOptions);
 }
 
@@ -66,14 +73,11 @@ int TCustomDecoder::InterruptCallback(void* ADecoder) {
 
 bool TCustomDecoder::LoadFile(const String& AFileName, const String& AFormatName) {
   FFLoader().CheckLibAV(DecoderLibraries);
-  FLoading = true;
-  try {
+  {
+    FLoading = true;
+    ScopeExit EndLoading([this] { FLoading = false; });
     CloseFile();
-  } catch (...) {
-    FLoading = false;
-    throw;
   }
-  FLoading = false;
 
   const AVInputFormat* InputFormat = nullptr;
   if (!AFormatName.empty()) {
@@ -128,6 +132,17 @@ bool TCustomDecoder::OpenInput(const String& AFileName, const AVInputFormat* AFo
       return false;
     }
     FFileHandle->pb = FFifoIO;
+  } else {
+    // A name that one of the engine's protocols serves ("unicode:...") is read through it.
+    int Error = 0;
+    FProtocolIO = OpenProtocolIO(AFileName, AVIO_FLAG_READ, Error);
+    if (FProtocolIO) {
+      FFileHandle->pb = FProtocolIO;
+    } else if (Error != AVERROR_PROTOCOL_NOT_FOUND) {
+      FLastErrMsg = ErrorToText(AFileName, Error);
+      CloseFile();
+      return false;
+    }
   }
 
   // avformat_open_input frees the context when it fails.
@@ -152,7 +167,8 @@ void TCustomDecoder::RunBeforeFindStreamInfo() {
 bool TCustomDecoder::FindStreamInfo(const String& AFileName) {
   std::vector<AVDictionary*> StreamOptions = SetupFindStreamInfoOptions(FFileHandle, FOptions.codec_opts);
   StartReadTimer();
-  int Result = FF.avformat_find_stream_info(FFileHandle, StreamOptions.empty() ? nullptr : StreamOptions.data());
+  int Result =
+      FF.avformat_find_stream_info(FFileHandle, StreamOptions.empty() ? nullptr : StreamOptions.data());
   for (AVDictionary*& Options : StreamOptions) FF.av_dict_free(&Options);
   if (Result < 0) {
     FLastErrMsg = Format("%s: could not find codec parameters", AFileName);
@@ -168,6 +184,7 @@ void TCustomDecoder::CloseInput() {
   FOwnHandle = false;
   // A context given its reader leaves the reader to us; it goes after the context.
   if (FFifoIO) CloseFifoInput(FFifoIO);
+  CloseProtocolIO(FProtocolIO);
   FLastRead = ReadTimerStopped;
 }
 

@@ -7,13 +7,45 @@
 
 #include "Src/FFLoad.h"
 #include "Src/MyUtils.h"
+#include "Src/StreamProtocol.h"
+#include "platform/base/ScopeExit.h"
 
 void InitInputOptions(TInputOptions& AOptions) { AOptions = TInputOptions{}; }
 void InitOutputOptions(TOutputOptions& AOptions) { AOptions = TOutputOptions{}; }
 
-TCustomEncoder::TCustomEncoder(TComponent* AOwner) : TFFBaseComponent(AOwner) {}
+TFFmpeg::~TFFmpeg() {
+  // The decoders only borrow the inputs' contexts, which the base closes after this.
+  FDecoders.clear();
+}
+
+TFFDecoder& TFFmpeg::Decoder(int AFileIndex) {
+  CheckListIndex(AFileIndex, static_cast<int>(Finput_files.size()));
+  if (FDecoders.size() <= static_cast<size_t>(AFileIndex)) FDecoders.resize(AFileIndex + 1);
+  std::unique_ptr<TFFDecoder>& Decoder = FDecoders[AFileIndex];
+  if (!Decoder) {
+    Decoder = std::make_unique<TFFDecoder>(nullptr);
+    Decoder->SetFileHandle(Finput_files[AFileIndex]->ctx);
+  }
+  return *Decoder;
+}
+
+namespace {
+
+// The option record stored at AIndex, the vector grown as needed.
+template <typename TOptions>
+TOptions& StoredOptions(std::vector<TOptions>& AStore, size_t AIndex) {
+  if (AStore.size() <= AIndex) AStore.resize(AIndex + 1);
+  return AStore[AIndex];
+}
+
+}  // namespace
+
+TCustomEncoder::TCustomEncoder(TComponent* AOwner)
+    : TFFBaseComponent(AOwner), FDecoder(new TFFDecoder(this)) {}
 
 TCustomEncoder::~TCustomEncoder() {
+  // The event thread may be inside a handler: it ends before the handlers go.
+  FRunEvents.Close();
   OnProgress = nullptr;
   OnTerminate = nullptr;
   OnPreviewBitmap = nullptr;
@@ -43,8 +75,9 @@ void TCustomEncoder::CheckNotWorking(const char* AOperation) const {
 }
 
 void TCustomEncoder::BindRunEvents(TFFmpeg& ATask) {
-  ATask.FOnProgress = [this](TCustomFFmpeg* ASender, int AFileIndex, int AFrameNumber, int AFPS, float AQuality,
-                             float ABitRate, int64_t ACurrentSize, int64_t ACurrentDuration, int64_t ATotalDuration) {
+  ATask.FOnProgress = [this](TCustomFFmpeg* ASender, int AFileIndex, int AFrameNumber, int AFPS,
+                             float AQuality, float ABitRate, int64_t ACurrentSize, int64_t ACurrentDuration,
+                             int64_t ATotalDuration) {
     DoProgress(ASender, AFileIndex, AFrameNumber, AFPS, AQuality, ABitRate, ACurrentSize, ACurrentDuration,
                ATotalDuration);
   };
@@ -58,7 +91,9 @@ void TCustomEncoder::BindRunEvents(TFFmpeg& ATask) {
   ATask.SetPostHooks(Hooks);
 }
 
-void TCustomEncoder::SetProgressInterval(int AMilliseconds) { FProgressInterval = std::max(AMilliseconds, 100); }
+void TCustomEncoder::SetProgressInterval(int AMilliseconds) {
+  FProgressInterval = std::max(AMilliseconds, 100);
+}
 
 void TCustomEncoder::SetPreview(bool AValue) {
   SetPostHook(phPreview, AValue);
@@ -94,6 +129,12 @@ void TCustomEncoder::UnloadAVLib() { FFLoader().Unload(AllLibraries); }
 
 int TCustomEncoder::OpenTaskInput(TFFmpeg& ATask, const String& AFileName, const TInputOptions* AOptions) {
   ATask.HaltOnInvalidOption = HaltOnInvalidOption;
+  const size_t Index = ATask.Finput_files.size();
+  TInputOptions& Stored = StoredOptions(ATask.FInputOptions, Index);
+  Stored = AOptions ? *AOptions : TInputOptions{};
+  if (AOptions && Stored.FileName.empty()) Stored.FileName = AFileName;
+  // An input that does not open leaves no options behind at its index.
+  ScopeExit ResetStored([&ATask, Index] { ATask.FInputOptions[Index] = TInputOptions{}; });
   if (AOptions) {
     ATask.ParseOptions(AOptions->Options);
     ATask.ParsePresets(AOptions->Presets);
@@ -101,13 +142,19 @@ int TCustomEncoder::OpenTaskInput(TFFmpeg& ATask, const String& AFileName, const
   ATask.FReadTimeout = ReadTimeout;
   ATask.FWriteTimeout = WriteTimeout;
   int Result = ATask.OpenInputFile(AFileName);
-  if (Result < 0) FLastErrMsg = ATask.FLastErrMsg;
+  if (Result < 0) {
+    FLastErrMsg = ATask.FLastErrMsg;
+    return Result;
+  }
+  ATask.Decoder(Result);
+  ResetStored.Dismiss();
   return Result;
 }
 
 int TCustomEncoder::AddTask(const String& AFileName, const TInputOptions* AOptions) {
   CheckNotWorking("AddTask");
   auto NewTask = std::make_unique<TFFmpeg>();
+  NewTask->FParent = this;
   BindRunEvents(*NewTask);
   NewTask->FOnBeforeFindStreamInfo = [this](void* ASender, AVFormatContext* AContext) {
     DoBeforeFindStreamInfo(ASender, AContext);
@@ -154,6 +201,11 @@ int TCustomEncoder::SetOutput(int ATaskIndex, const String& AFileName, const TOu
   CheckNotWorking("SetOutput");
   TFFmpeg& Target = Task(ATaskIndex);
   Target.HaltOnInvalidOption = HaltOnInvalidOption;
+  const size_t Index = Target.Foutput_files.size();
+  TOutputOptions& Stored = StoredOptions(Target.FOutputOptions, Index);
+  Stored = AOptions ? *AOptions : TOutputOptions{};
+  if (AOptions && Stored.FileName.empty()) Stored.FileName = AFileName;
+  ScopeExit ResetStored([&Target, Index] { Target.FOutputOptions[Index] = TOutputOptions{}; });
   try {
     bool Join = false;
     if (AOptions) {
@@ -166,7 +218,12 @@ int TCustomEncoder::SetOutput(int ATaskIndex, const String& AFileName, const TOu
     Target.FReadTimeout = ReadTimeout;
     Target.FWriteTimeout = WriteTimeout;
     int Result = Target.OpenOutputFile(AFileName, Join);
-    if (Result >= 0 && Target.FJoinMode) Result = Target.JoinOutputs();
+    if (Result < 0) {
+      FLastErrMsg = Target.FLastErrMsg;
+      return Result;
+    }
+    ResetStored.Dismiss();
+    if (Target.FJoinMode) Result = Target.JoinOutputs();
     if (Result < 0) FLastErrMsg = Target.FLastErrMsg;
     return Result;
   } catch (const std::exception& E) {
@@ -207,6 +264,44 @@ void TCustomEncoder::ClearTasks() {
 void TCustomEncoder::RemoveTask(int ATaskIndex) {
   CheckNotWorking("RemoveTask");
   FFFmpegList.Delete(ATaskIndex);
+}
+
+void TCustomEncoder::Exchange(int ATaskIndex1, int ATaskIndex2) {
+  CheckNotWorking("Exchange");
+  FFFmpegList.Exchange(ATaskIndex1, ATaskIndex2);
+}
+
+TFFDecoder* TCustomEncoder::GetTaskDecoder(int ATaskIndex, int AFileIndex) {
+  return &Task(ATaskIndex).Decoder(AFileIndex);
+}
+
+int TCustomEncoder::AddTask(TStream* AStream, const String& APrivateData, const TInputOptions* AOptions) {
+  return AddTask(StreamURL(AStream, APrivateData), AOptions);
+}
+
+int TCustomEncoder::AddTask(TStream* AStream, const String& APrivateData, const String& AOptions,
+                            const String& APresets) {
+  return AddTask(StreamURL(AStream, APrivateData), AOptions, APresets);
+}
+
+int TCustomEncoder::AddInput(int ATaskIndex, TStream* AStream, const String& APrivateData,
+                             const TInputOptions* AOptions) {
+  return AddInput(ATaskIndex, StreamURL(AStream, APrivateData), AOptions);
+}
+
+int TCustomEncoder::AddInput(int ATaskIndex, TStream* AStream, const String& APrivateData,
+                             const String& AOptions, const String& APresets) {
+  return AddInput(ATaskIndex, StreamURL(AStream, APrivateData), AOptions, APresets);
+}
+
+int TCustomEncoder::SetOutput(int ATaskIndex, TStream* AStream, const String& APrivateData,
+                              const TOutputOptions* AOptions) {
+  return SetOutput(ATaskIndex, StreamURL(AStream, APrivateData), AOptions);
+}
+
+int TCustomEncoder::SetOutput(int ATaskIndex, TStream* AStream, const String& APrivateData,
+                              const String& AOptions, const String& APresets) {
+  return SetOutput(ATaskIndex, StreamURL(AStream, APrivateData), AOptions, APresets);
 }
 
 int TCustomEncoder::GetTaskIndex(const TFFmpeg* AFFmpeg) const { return FFFmpegList.IndexOf(AFFmpeg); }

@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "Src/FFBaseComponent.h"
+#include "Src/FFDecode.h"
 #include "Src/FFEncode_RunEvents.h"
 #include "Src/FFmpeg.h"
 #include "platform/base/Lists.h"
@@ -87,9 +88,29 @@ using TProgressEvent = std::function<void(void* Sender, const TProgressInfo* APr
 using TTerminateEvent = std::function<void(void* Sender, const TTerminateInfo& ATerminateInfo)>;
 using TPreviewBitmapEvent = std::function<void(void* Sender, const TPreviewInfo& APreviewInfo)>;
 
-// The encoder's task: what belongs to the encoder's use of a task (such as the decoders
-// that describe its inputs) is kept here, not in the conversion task itself.
-class TFFmpeg : public TCustomFFmpeg {};
+class TCustomEncoder;
+class TStream;
+
+// The encoder's task: what belongs to the encoder's use of a task is kept here, not in
+// the conversion task itself.
+class TFFmpeg : public TCustomFFmpeg {
+ public:
+  // The decoders go before the inputs they describe are closed (the base's part).
+  ~TFFmpeg() override;
+
+  // The decoder that describes input AFileIndex through the task's own opened context,
+  // created on first use; it never opens the file again. The task owns it.
+  TFFDecoder& Decoder(int AFileIndex);
+
+  // The option records the task was built with, a copy per input and per output index
+  // (reset for an index whose options were not given), kept for the task's life.
+  std::vector<TInputOptions> FInputOptions;
+  std::vector<TOutputOptions> FOutputOptions;
+  TCustomEncoder* FParent = nullptr;
+
+ private:
+  std::vector<std::unique_ptr<TFFDecoder>> FDecoders;
+};
 
 class TCustomEncoder : public TFFBaseComponent {
  public:
@@ -115,6 +136,14 @@ class TCustomEncoder : public TFFBaseComponent {
   // leaves the task with its earlier inputs.
   int AddInput(int ATaskIndex, const String& AFileName, const TInputOptions* AOptions);
   int AddInput(int ATaskIndex, const String& AFileName, const String& AOptions, const String& APresets);
+  // The same with a stream of the application as the input or output, named
+  // "stream:<address>:<APrivateData>" (StreamProtocol.h). The stream stays the
+  // caller's and must live until the task is freed.
+  int AddTask(TStream* AStream, const String& APrivateData, const TInputOptions* AOptions);
+  int AddTask(TStream* AStream, const String& APrivateData, const String& AOptions, const String& APresets);
+  int AddInput(int ATaskIndex, TStream* AStream, const String& APrivateData, const TInputOptions* AOptions);
+  int AddInput(int ATaskIndex, TStream* AStream, const String& APrivateData, const String& AOptions,
+               const String& APresets);
   // The output of task ATaskIndex: the output's index within the task, or 0 after a
   // join set-up. An output that names one of the task's inputs is refused. With the
   // option-text overload the switches ("-Join", "-AudioHook", "-VideoInputHook",
@@ -122,12 +151,22 @@ class TCustomEncoder : public TFFBaseComponent {
   // as options of their own.
   int SetOutput(int ATaskIndex, const String& AFileName, const TOutputOptions* AOptions);
   int SetOutput(int ATaskIndex, const String& AFileName, const String& AOptions, const String& APresets);
+  int SetOutput(int ATaskIndex, TStream* AStream, const String& APrivateData, const TOutputOptions* AOptions);
+  int SetOutput(int ATaskIndex, TStream* AStream, const String& APrivateData, const String& AOptions,
+                const String& APresets);
 
   // Frees every task and ends a finished run. Raises "Cannot ClearTasks while working."
   // while a run has not raised its final event.
   void ClearTasks();
   // Frees one task; the later ones move up.
   void RemoveTask(int ATaskIndex);
+  // Swaps the places of two tasks in the list.
+  void Exchange(int ATaskIndex1, int ATaskIndex2);
+  // The decoder that describes input AFileIndex of a task from the task's own opened
+  // input (see TFFmpeg::Decoder); valid while the task exists.
+  TFFDecoder* GetTaskDecoder(int ATaskIndex, int AFileIndex);
+  // A decoder of the encoder's own, for probing files (the main window's use).
+  TFFDecoder* Decoder() const { return FDecoder; }
   // The task's index, or -1.
   int GetTaskIndex(const TFFmpeg* AFFmpeg) const;
   int TasksCount() const { return FFFmpegList.Count(); }
@@ -135,6 +174,8 @@ class TCustomEncoder : public TFFBaseComponent {
   const String& LastErrMsg() const { return FLastErrMsg; }
   // Copied into every task by AddTask, AddInput and SetOutput.
   bool HaltOnInvalidOption = true;
+  // The user's value.
+  void* UserData = nullptr;
   // Events are raised on the user-interface thread when set, else on the thread that
   // raises them.
   bool TriggerEventInMainThread = true;
@@ -207,7 +248,8 @@ class TCustomEncoder : public TFFBaseComponent {
   // The dispatch of the tasks' events, on the task's thread; ASender is the task.
   virtual void DoPreviewBitmap(TCustomFFmpeg* ASender, TBitmap* ABitmap, int AFrameNumber, int64_t APTS);
   virtual void DoProgress(TCustomFFmpeg* ASender, int AFileIndex, int AFrameNumber, int AFPS, float AQuality,
-                          float ABitRate, int64_t ACurrentSize, int64_t ACurrentDuration, int64_t ATotalDuration);
+                          float ABitRate, int64_t ACurrentSize, int64_t ACurrentDuration,
+                          int64_t ATotalDuration);
   virtual void DoTerminate(TCustomFFmpeg* ASender);
 
  private:
@@ -226,6 +268,7 @@ class TCustomEncoder : public TFFBaseComponent {
   void RaiseSafely(const std::function<void()>& AHandler);
 
   String FLastErrMsg;
+  TFFDecoder* FDecoder;  // owned as a component of the encoder
   TObjectList<TFFmpeg> FFFmpegList;
   TCriticalSection FFindStreamLock;  // serialises OnBeforeFindStreamInfo of all tasks
 
@@ -281,9 +324,9 @@ class TCustomEncoder : public TFFBaseComponent {
   };
   // The decoded samples before the volume, interleaved; the handler may change them in
   // place, keeping their size.
-  using TAudioHookEvent = std::function<void(void* Sender, int ATaskIndex, int64_t APTS, uint8_t* ASample,
-                                             int ASize, int ASampleRate, int AChannels,
-                                             AVSampleFormat ASampleFormat)>;
+  using TAudioHookEvent =
+      std::function<void(void* Sender, int ATaskIndex, int64_t APTS, uint8_t* ASample, int ASize,
+                         int ASampleRate, int AChannels, AVSampleFormat ASampleFormat)>;
   using TVideoHookEvent = std::function<void(void* Sender, THookInfo* AHookInfo)>;
   using TFrameHookEvent = std::function<void(void* Sender, TFrameHookInfo* AHookInfo)>;
   TAudioHookEvent OnAudioHook;

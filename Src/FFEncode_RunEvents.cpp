@@ -23,7 +23,9 @@ struct TRunEventQueue::TState {
 
 TRunEventQueue::TRunEventQueue() : FState(std::make_shared<TState>()) {}
 
-TRunEventQueue::~TRunEventQueue() {
+TRunEventQueue::~TRunEventQueue() { Close(); }
+
+void TRunEventQueue::Close() {
   {
     std::lock_guard Lock(FState->Lock);
     FState->Closed = true;

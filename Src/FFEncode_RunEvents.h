@@ -28,6 +28,11 @@ class TRunEventQueue {
   TRunEventQueue();
   // Events not yet delivered are dropped; the queue's own thread ends.
   ~TRunEventQueue();
+  // The same, at once: events posted from now on are dropped, and the call returns when
+  // a handler running on the own thread has returned (unless it is that handler's own
+  // call, which returns at once). The owner closes the queue before it clears the
+  // handlers that the events call.
+  void Close();
   TRunEventQueue(const TRunEventQueue&) = delete;
   TRunEventQueue& operator=(const TRunEventQueue&) = delete;
 

@@ -1,12 +1,15 @@
 #include "Src/FFLoad.h"
 
 #include <cfenv>
+#include <mutex>
+#include <vector>
 
 #include "Src/FFBindings.h"
 #include "Src/FFLoadTesting.h"
 #include "Src/FFLog.h"
 #include "Src/MyUtils.h"
 #include "Src/NativeFilters.h"
+#include "Src/StreamProtocol.h"
 #include "Src/UnicodeProtocol.h"
 #include "platform/base/Exceptions.h"
 
@@ -38,6 +41,7 @@ void RunFollowUp(TLibrary ALibrary, bool AInstallLogger) {
       break;
     case avFormat:
       RegisterUnicodeProtocol();
+      RegisterStreamProtocol();
       break;
     default:
       break;
@@ -53,14 +57,14 @@ void RunFollowUp(TLibrary ALibrary, bool AInstallLogger) {
 // down) would crash if the code were unmapped under it, and some of the system
 // libraries FFmpeg pulls in lose what their constructors allocated when unmapped.
 class TFloatingPointEnvironment {
-public:
+ public:
   TFloatingPointEnvironment() {
     feholdexcept(&FSaved);
     fesetround(FE_TONEAREST);
   }
   ~TFloatingPointEnvironment() { fesetenv(&FSaved); }
 
-private:
+ private:
   fenv_t FSaved;
 };
 
@@ -147,10 +151,46 @@ void TFFLoader::CheckLibAV(const TLibraries& ALibraries) const {
     if (!Loaded(Library)) throw Exception(Format("Library %s not loaded.", LibraryName(Library)));
 }
 
+namespace {
+
+struct THolderRegistry {
+  std::mutex Lock;
+  std::vector<TFFObjectHolder*> Holders;
+};
+
+// Never destroyed: holders may be destroyed at exit after ordinary statics.
+THolderRegistry& HolderRegistry() {
+  static THolderRegistry* Registry = new THolderRegistry;
+  return *Registry;
+}
+
+void ReleaseHeldFFObjects() {
+  std::vector<TFFObjectHolder*> Holders;
+  {
+    std::lock_guard Guard(HolderRegistry().Lock);
+    Holders = HolderRegistry().Holders;
+  }
+  for (TFFObjectHolder* Holder : Holders) Holder->ReleaseFFObjects();
+}
+
+}  // namespace
+
+TFFObjectHolder::TFFObjectHolder() {
+  std::lock_guard Guard(HolderRegistry().Lock);
+  HolderRegistry().Holders.push_back(this);
+}
+
+TFFObjectHolder::~TFFObjectHolder() {
+  std::lock_guard Guard(HolderRegistry().Lock);
+  std::erase(HolderRegistry().Holders, this);
+}
+
 void TFFLoader::Unload(TLibrary ALibrary) {
   const TLibraryItem& Item = LibraryItem(ALibrary);
   TLibraryStatus& Status = GStatuses[ALibrary];
   if (!Status.Handle) return;
+  // While every library is still bound: a holder's objects need several to be freed.
+  ReleaseHeldFFObjects();
   // Also after a Fixup that failed halfway: the entries it had bound are cleared
   // with the rest, so none is left pointing into the freed library.
   Item.Unfix();

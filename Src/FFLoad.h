@@ -15,10 +15,11 @@ using TLibraries = TSet<TLibrary>;
 
 // What the decoder needs, and what the encoder and the player need.
 inline const TLibraries DecoderLibraries{avCodec, avFormat, avUtil, swResample, swScale, myUtil};
-inline const TLibraries AllLibraries{avCodec, avDevice, avFilter, avFormat, avUtil, swResample, swScale, myUtil};
+inline const TLibraries AllLibraries{avCodec, avDevice,   avFilter, avFormat,
+                                     avUtil,  swResample, swScale,  myUtil};
 
 class TFFLoader {
-public:
+ public:
   // Loads and binds one library, then runs its follow-up work (every time it succeeds).
   // False with LastErrMsg set on failure; a failed bind leaves nothing bound.
   bool Load(TLibrary ALibrary);
@@ -46,3 +47,19 @@ public:
 
 // The process-wide loader.
 TFFLoader& FFLoader();
+
+// An object that holds FFmpeg objects (a decoder, a picture converter). Before the
+// loader unbinds a library it has every holder free what it holds: freeing it later,
+// when the object is closed or destroyed, would call entry points that are gone. A
+// holder is registered for its whole life; the release runs on the thread that
+// unloads, while no engine work runs. A released holder works again once the libraries
+// are loaded again.
+class TFFObjectHolder {
+ public:
+  TFFObjectHolder();
+  virtual ~TFFObjectHolder();
+  TFFObjectHolder(const TFFObjectHolder&) = delete;
+  TFFObjectHolder& operator=(const TFFObjectHolder&) = delete;
+
+  virtual void ReleaseFFObjects() = 0;
+};

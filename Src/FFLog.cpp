@@ -1,7 +1,9 @@
 #include "Src/FFLog.h"
 
 #include <atomic>
+#include <condition_variable>
 #include <memory>
+#include <mutex>
 
 #include "Src/FFEntryPoints.h"
 #include "Src/FFLogLines.h"
@@ -18,6 +20,9 @@ struct TLoggerState {
   std::unique_ptr<TVORerivi> AutoLogger;
   // FFmpeg's level above which the callback drops a message at once.
   std::atomic<int> Threshold{AV_LOG_INFO};
+  // Signalled when the last use of a logger ends (TLoggerRef).
+  std::mutex UsersLock;
+  std::condition_variable UsersEnded;
 };
 
 TLoggerState& LoggerState() {
@@ -28,8 +33,9 @@ TLoggerState& LoggerState() {
 struct TAutoLoggerRelease {
   ~TAutoLoggerRelease() {
     TLoggerState& State = LoggerState();
+    std::unique_ptr<TVORerivi> Released;
     std::lock_guard Guard(State.Lock);
-    State.AutoLogger.reset();
+    Released = std::move(State.AutoLogger);
   }
 } GAutoLoggerRelease;
 
@@ -46,10 +52,15 @@ TLogLevel AVToLogLevel(int AAVLevel) {
 
 TVORerivi::TVORerivi(TComponent* AOwner) : TFFBaseComponent(AOwner) {
   TLoggerState& State = LoggerState();
+  // An auto-created logger gives way to one that a component asked for. It is freed
+  // after the lock is left, because its destructor waits for its users, and a user
+  // may be asking for the logger meanwhile.
+  std::unique_ptr<TVORerivi> Replaced;
   std::lock_guard Guard(State.Lock);
-  // An auto-created logger gives way to one that a component asked for; its
-  // destructor clears Current.
-  if (State.Current && State.Current->FAutoCreated) State.AutoLogger.reset();
+  if (State.Current && State.Current->FAutoCreated) {
+    Replaced = std::move(State.AutoLogger);
+    State.Current = nullptr;
+  }
   if (State.Current) throw Exception("Allow creating only one instance of TVORerivi.");
   FLogLevel = AVToLogLevel(State.Threshold);
   State.Current = this;
@@ -57,18 +68,37 @@ TVORerivi::TVORerivi(TComponent* AOwner) : TFFBaseComponent(AOwner) {
 
 TVORerivi::~TVORerivi() {
   TLoggerState& State = LoggerState();
-  std::lock_guard Guard(State.Lock);
-  if (State.Current == this) State.Current = nullptr;
+  {
+    std::lock_guard Guard(State.Lock);
+    if (State.Current == this) State.Current = nullptr;
+  }
+  // No new use can start now; the ones under way may still be calling OnLog.
+  if (IsMainThread()) {
+    // A user may be a worker that waits for the user-interface thread to show its line.
+    while (FUsers > 0) CheckSynchronize(10);
+  } else {
+    std::unique_lock Lock(State.UsersLock);
+    State.UsersEnded.wait(Lock, [this] { return FUsers == 0; });
+  }
 }
 
-TVORerivi* GetLogger() {
+TLoggerRef::~TLoggerRef() {
+  if (!FLogger || FLogger->FUsers.fetch_sub(1) > 1) return;
+  // FLogger may be gone from here on: its destructor may have been waiting.
+  TLoggerState& State = LoggerState();
+  std::lock_guard Lock(State.UsersLock);
+  State.UsersEnded.notify_all();
+}
+
+TLoggerRef GetLogger() {
   TLoggerState& State = LoggerState();
   std::lock_guard Guard(State.Lock);
   if (!State.Current) {
     State.AutoLogger = std::make_unique<TVORerivi>(nullptr);
     State.AutoLogger->FAutoCreated = true;
   }
-  return State.Current;
+  State.Current->FUsers++;
+  return TLoggerRef(State.Current);
 }
 
 void TVORerivi::Log(void* Sender, TLogLevel ALogLevel, const String& ALogMsg) {
@@ -124,14 +154,16 @@ void TVORerivi::AVLogCallback(void* AAvcl, int ALevel, const char* AFormat, va_l
   if (ALevel > State.Threshold) return;
   std::vector<TLibraryLine> Lines = AddLibraryFragment(AAvcl, ALevel, AFormat, AArgs);
   if (Lines.empty()) return;
-  TVORerivi* Logger;
+  TVORerivi* Current;
   {
     std::lock_guard Guard(State.Lock);
-    Logger = State.Current;
+    Current = State.Current;
+    if (Current) Current->FUsers++;
   }
   // The lines are handed over with no lock held: the user-interface thread may itself
   // be inside an FFmpeg call that logs.
-  if (!Logger) return;
+  if (!Current) return;
+  TLoggerRef Logger(Current);
   for (TLibraryLine& Line : Lines) {
     try {
       Logger->RaiseLog({Logger, GetCurrentThreadId(), AVToLogLevel(Line.AVLevel), std::move(Line.Text)});

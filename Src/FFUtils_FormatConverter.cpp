@@ -36,12 +36,19 @@ TFormatConverter::TFormatConverter() : FBitmap(std::make_unique<TBitmap>()) {
   Reset();
 }
 
-TFormatConverter::~TFormatConverter() {
-  // The FFmpeg objects exist only once a conversion ran, with the libraries bound.
+TFormatConverter::~TFormatConverter() { TFormatConverter::ReleaseFFObjects(); }
+
+void TFormatConverter::ReleaseFFObjects() {
+  // The FFmpeg objects exist only once a conversion ran, with the libraries bound, and
+  // they are freed before the libraries are unbound.
+  FRGBPictureRef = nullptr;
+  FDIB = BITMAP();
   if (FRGBPicture) FF.av_frame_free(&FRGBPicture);
   if (FSourceRef) FF.av_frame_free(&FSourceRef);
   if (FtoRGB_convert_ctx) FF.sws_freeContext(FtoRGB_convert_ctx);
+  FtoRGB_convert_ctx = nullptr;
   if (FfromRGB_convert_ctx) FF.sws_freeContext(FfromRGB_convert_ctx);
+  FfromRGB_convert_ctx = nullptr;
 }
 
 void TFormatConverter::Reset() {
@@ -107,9 +114,9 @@ bool TFormatConverter::ScaleSource(const AVFrame* ASource) {
     FLastErrMsg = "Cannot initialize the toRGB conversion context";
     return false;
   }
-  FtoRGB_convert_ctx = FF.sws_getCachedContext(FtoRGB_convert_ctx, ASource->width, ASource->height,
-                                               static_cast<AVPixelFormat>(ASource->format), ASource->width,
-                                               ASource->height, FAVPixFmt, SWS_BICUBIC, nullptr, nullptr, nullptr);
+  FtoRGB_convert_ctx = FF.sws_getCachedContext(
+      FtoRGB_convert_ctx, ASource->width, ASource->height, static_cast<AVPixelFormat>(ASource->format),
+      ASource->width, ASource->height, FAVPixFmt, SWS_BICUBIC, nullptr, nullptr, nullptr);
   if (!FtoRGB_convert_ctx || !FRGBPicture || !FRGBPicture->buf[0]) {
     FLastErrMsg = "Cannot initialize the toRGB conversion context";
     return false;
@@ -136,8 +143,8 @@ void TFormatConverter::RGBToBitmap() {
   Assert(FRGBPictureRef != nullptr);
   size_t RowBytes = size_t(FRGBPictureRef->width) * (FBitsPixel / 8);
   for (int Row = 0; Row < FRGBPictureRef->height; ++Row)
-    std::memcpy(FBitmap->ScanLine(Row), FRGBPictureRef->data[0] + ptrdiff_t(Row) * FRGBPictureRef->linesize[0],
-                RowBytes);
+    std::memcpy(FBitmap->ScanLine(Row),
+                FRGBPictureRef->data[0] + ptrdiff_t(Row) * FRGBPictureRef->linesize[0], RowBytes);
 }
 
 void TFormatConverter::BitmapToRGB() {
@@ -147,8 +154,8 @@ void TFormatConverter::BitmapToRGB() {
   DescribeRGBPicture();
   size_t RowBytes = size_t(FRGBPictureRef->width) * (FBitsPixel / 8);
   for (int Row = 0; Row < FRGBPictureRef->height; ++Row)
-    std::memcpy(FRGBPictureRef->data[0] + ptrdiff_t(Row) * FRGBPictureRef->linesize[0], FBitmap->ScanLine(Row),
-                RowBytes);
+    std::memcpy(FRGBPictureRef->data[0] + ptrdiff_t(Row) * FRGBPictureRef->linesize[0],
+                FBitmap->ScanLine(Row), RowBytes);
 }
 
 bool TFormatConverter::RGBToPicture(AVFrame* ADestination) {
@@ -159,12 +166,13 @@ bool TFormatConverter::RGBToPicture(AVFrame* ADestination) {
   }
   FfromRGB_convert_ctx = FF.sws_getCachedContext(
       FfromRGB_convert_ctx, FRGBPictureRef->width, FRGBPictureRef->height, FAVPixFmt, ADestination->width,
-      ADestination->height, static_cast<AVPixelFormat>(ADestination->format), SWS_BICUBIC, nullptr, nullptr, nullptr);
+      ADestination->height, static_cast<AVPixelFormat>(ADestination->format), SWS_BICUBIC, nullptr, nullptr,
+      nullptr);
   if (!FfromRGB_convert_ctx || FF.av_frame_make_writable(ADestination) < 0) {
     FLastErrMsg = "Cannot initialize the fromRGB conversion context";
     return false;
   }
-  FF.sws_scale(FfromRGB_convert_ctx, FRGBPictureRef->data, FRGBPictureRef->linesize, 0, FRGBPictureRef->height,
-               ADestination->data, ADestination->linesize);
+  FF.sws_scale(FfromRGB_convert_ctx, FRGBPictureRef->data, FRGBPictureRef->linesize, 0,
+               FRGBPictureRef->height, ADestination->data, ADestination->linesize);
   return true;
 }

@@ -709,7 +709,7 @@ class TCustomFFmpeg {
 
   // Subtitles (FFmpeg_Subtitles).
   int DecodeSubtitle(TInputStream& AInput, const AVPacket* APacket);
-  void EncodeSubtitle(TOutputStream& AStream, int64_t APts, AVSubtitle& ASubtitle, const TInputStream& AInput);
+  void EncodeSubtitle(TOutputStream& AStream, int64_t APts, const AVSubtitle& ADecoded, const TInputStream& AInput);
 
   // Progress (FFmpeg_Progress).
   void ReportProgress(int64_t ANow, int64_t ATimerStart, bool AIsLast, int AFileIndex);

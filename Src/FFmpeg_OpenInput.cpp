@@ -122,6 +122,9 @@ int TCustomFFmpeg::OpenInputFile(const String& AFileName) {
     Log(llFatal, FLastErrMsg);
     return Error;
   }
+  // Only picture sequences take the loop count of "-loop_input", which warned of that:
+  // any other input leaves it over, and that is no fault of the options.
+  if (Floop_input) FF.av_dict_set(&FOptions.format_opts, "loop", nullptr, 0);
   CheckUnusedOptions(FOptions.format_opts);
 
   AVFormatContext* Context = Input->Context();

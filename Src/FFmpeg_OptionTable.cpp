@@ -214,10 +214,17 @@ void TCustomFFmpeg::BuildOptionTable() {
       StateHandler("scodec", OPT_SUBTITLE | OPT_HAS_ARG,
                    [this](const String&, const String& AArg) { return OptSubtitleCodec(AArg); }),
       RenamedRow("stag", OPT_SUBTITLE | OPT_EXPERT | OPT_HAS_ARG, "tag:s"),
+      // The capture device still takes them under their new names.
       Handler("vc", OPT_GRAB | OPT_VIDEO | OPT_EXPERT | OPT_HAS_ARG,
-              [this](const String& AOpt, const String&) { return OptLostMeaning(AOpt); }),
+              [this](const String&, const String& AArg) {
+                Log(llWarning, "This option is deprecated, use -channel.");
+                return ApplyDefaultOption("channel", AArg);
+              }),
       Handler("tvstd", OPT_GRAB | OPT_VIDEO | OPT_EXPERT | OPT_HAS_ARG,
-              [this](const String& AOpt, const String&) { return OptLostMeaning(AOpt); }),
+              [this](const String&, const String& AArg) {
+                Log(llWarning, "This option is deprecated, use -standard.");
+                return ApplyDefaultOption("standard", AArg);
+              }),
       TaskField("isync", OPT_BOOL | OPT_GRAB | OPT_EXPERT, &Finput_sync),
       StateField("muxdelay", OPT_FLOAT | OPT_EXPERT | OPT_HAS_ARG, STATE(mux_max_delay)),
       StateField("muxpreload", OPT_FLOAT | OPT_EXPERT | OPT_HAS_ARG, STATE(mux_preload)),

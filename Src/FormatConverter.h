@@ -10,16 +10,18 @@
 #include <memory>
 
 #include "Src/FFEntryPoints.h"
+#include "Src/FFLoad.h"
 #include "platform/base/Strings.h"
 #include "platform/gdi/Bitmaps.h"
 #include "platform/gdi/Graphics.h"
 
-class TFormatConverter {
-public:
+class TFormatConverter : public TFFObjectHolder {
+ public:
   TFormatConverter();
-  ~TFormatConverter();
-  TFormatConverter(const TFormatConverter&) = delete;
-  TFormatConverter& operator=(const TFormatConverter&) = delete;
+  ~TFormatConverter() override;
+
+  // Frees the pictures and scalers; the RGB picture is gone afterwards.
+  void ReleaseFFObjects() override;
 
   // Bits per pixel of the RGB side. Setting 24 or 32 selects that format (and forgets
   // the current RGB picture); another value raises "Invalid BitsPixel %d". Bitmaps have
@@ -56,7 +58,7 @@ public:
   // into. Needs a current RGB picture (else Assert fails).
   bool RGBToPicture(AVFrame* ADestination);
 
-private:
+ private:
   void Reset();
   bool ReferenceSource(const AVFrame* ASource);
   bool ScaleSource(const AVFrame* ASource);
@@ -67,8 +69,8 @@ private:
   TPixelFormat FBMPPixFmt = pf24bit;
   std::unique_ptr<TBitmap> FBitmap;
   BITMAP FDIB;
-  AVFrame* FRGBPicture = nullptr;   // our own RGB picture
-  AVFrame* FSourceRef = nullptr;    // a reference to the caller's RGB picture
+  AVFrame* FRGBPicture = nullptr;     // our own RGB picture
+  AVFrame* FSourceRef = nullptr;      // a reference to the caller's RGB picture
   AVFrame* FRGBPictureRef = nullptr;  // one of the two above, or nullptr
   SwsContext* FtoRGB_convert_ctx = nullptr;
   SwsContext* FfromRGB_convert_ctx = nullptr;

@@ -74,10 +74,11 @@ int AddFrameHook(std::unique_ptr<TFrameHookEntry>& AHead, const std::vector<Stri
     // Modules were written against a fixed array of 64 arguments whose last index they
     // are given; the array is at least that long, so reading up to that index is safe.
     constexpr int LastIndex = 63;
-    std::vector<String> Texts = AArguments;
-    std::vector<char*> Argv(std::max<size_t>(Texts.size() + 1, LastIndex + 1), nullptr);
-    for (size_t I = 0; I < Texts.size(); I++) Argv[I] = Texts[I].data();
-    if (Entry->Configure(&Entry->ctx, static_cast<int>(Texts.size()), Argv.data(), LastIndex) != 0) {
+    Entry->Arguments = AArguments;
+    Entry->Argv.assign(std::max<size_t>(AArguments.size() + 1, LastIndex + 1), nullptr);
+    for (size_t I = 0; I < AArguments.size(); I++) Entry->Argv[I] = Entry->Arguments[I].data();
+    if (Entry->Configure(&Entry->ctx, static_cast<int>(AArguments.size()), Entry->Argv.data(), LastIndex) !=
+        0) {
       FF.av_log(nullptr, AV_LOG_ERROR, "Failed to Configure %s\n", FileName.c_str());
       return -22;
     }

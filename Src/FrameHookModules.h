@@ -9,7 +9,8 @@
 //                int height, int64_t pts);
 //   void Release(void* ctx);                                          optional
 // argv[0] is the module's own file name; the array holds at least 64 entries, those
-// after the arguments null, and last is 63. pix_fmt is an AVPixelFormat number of the
+// after the arguments null, and last is 63. The array and its texts stay valid until
+// Release. pix_fmt is an AVPixelFormat number of the
 // FFmpeg the engine runs on (5.1), pts is in microseconds.
 //
 // Modules are loaded by their absolute path (a relative name is taken from the current
@@ -43,6 +44,10 @@ struct TFrameHookEntry {
   TFrameHookProcessFn Process = nullptr;
   TFrameHookReleaseFn Release = nullptr;  // may be missing
   void* ctx = nullptr;                    // the module's own, filled by Configure
+  // The texts handed to Configure and their array: a module may keep the pointers and
+  // read them until Release, so they live as long as the entry.
+  std::vector<String> Arguments;
+  std::vector<char*> Argv;
 };
 
 // Loads the module AArguments[0] (once per process) and appends it, configured with

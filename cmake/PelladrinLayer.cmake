@@ -21,5 +21,6 @@ function(pelladrin_tests name)
   add_executable(${name} ${sources} ${CMAKE_SOURCE_DIR}/tests/support/LeakSuppressions.cpp)
   target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gtest_main GTest::gmock)
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
-                       PROPERTIES TIMEOUT 300 ENVIRONMENT "PELLADRIN_TEST_TMP=${CMAKE_CURRENT_BINARY_DIR}/tmp")
+                       PROPERTIES TIMEOUT 300 LABELS ${name}
+                                  ENVIRONMENT "PELLADRIN_TEST_TMP=${CMAKE_CURRENT_BINARY_DIR}/tmp")
 endfunction()

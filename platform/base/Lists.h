@@ -15,7 +15,7 @@ inline void CheckListIndex(int AIndex, int ACount) {
 }
 
 class TList {
-public:
+ public:
   int Count() const { return static_cast<int>(FItems.size()); }
   void* Items(int AIndex) const;
   void SetItems(int AIndex, void* AItem);
@@ -34,13 +34,13 @@ public:
   auto begin() const { return FItems.begin(); }
   auto end() const { return FItems.end(); }
 
-private:
+ private:
   std::vector<void*> FItems;
 };
 
 template <typename T>
 class TObjectList {
-public:
+ public:
   TObjectList() = default;
   ~TObjectList() { Clear(); }
   TObjectList(const TObjectList&) = delete;
@@ -74,6 +74,11 @@ public:
       if (FItems[I].get() == AItem) return I;
     return -1;
   }
+  void Exchange(int AIndex1, int AIndex2) {
+    CheckListIndex(AIndex1, Count());
+    CheckListIndex(AIndex2, Count());
+    std::swap(FItems[AIndex1], FItems[AIndex2]);
+  }
   // Frees AItem and returns its former index, or -1 when the list does not hold it.
   int Remove(const T* AItem) {
     int Index = IndexOf(AItem);
@@ -97,6 +102,6 @@ public:
   auto begin() const { return FItems.begin(); }
   auto end() const { return FItems.end(); }
 
-private:
+ private:
   std::vector<std::unique_ptr<T>> FItems;
 };

@@ -1,10 +1,11 @@
 #include "platform/base/Threads.h"
 
+#include <sys/syscall.h>
+#include <unistd.h>
+
 #include <chrono>
 #include <deque>
 #include <memory>
-#include <sys/syscall.h>
-#include <unistd.h>
 
 #include "platform/base/Exceptions.h"
 
@@ -112,12 +113,15 @@ void TThread::Queue(std::function<void()> AMethod) {
 }
 
 void TEvent::SetEvent() {
-  {
-    std::lock_guard Lock(FMutex);
-    FSignaled = true;
-  }
-  if (FManualReset) FChanged.notify_all();
-  else FChanged.notify_one();
+  // The notification happens under the lock: a waiter that wakes may destroy the event
+  // at once (a task's end does), and it cannot get past the lock before the notifier
+  // has left the broadcast.
+  std::lock_guard Lock(FMutex);
+  FSignaled = true;
+  if (FManualReset)
+    FChanged.notify_all();
+  else
+    FChanged.notify_one();
 }
 
 void TEvent::ResetEvent() {
@@ -128,8 +132,10 @@ void TEvent::ResetEvent() {
 TWaitResult TEvent::WaitFor(unsigned ATimeoutMs) {
   std::unique_lock Lock(FMutex);
   auto IsSet = [&] { return FSignaled; };
-  if (ATimeoutMs == INFINITE) FChanged.wait(Lock, IsSet);
-  else if (!FChanged.wait_for(Lock, std::chrono::milliseconds(ATimeoutMs), IsSet)) return wrTimeout;
+  if (ATimeoutMs == INFINITE)
+    FChanged.wait(Lock, IsSet);
+  else if (!FChanged.wait_for(Lock, std::chrono::milliseconds(ATimeoutMs), IsSet))
+    return wrTimeout;
   if (!FManualReset) FSignaled = false;
   return wrSignaled;
 }

@@ -106,12 +106,12 @@ class EncoderRunTest : public ::testing::Test {
     Encoder.SetProgressInterval(100);
     Encoder.OnTerminate = [this](void* ASender, const TTerminateInfo& AInfo) {
       EXPECT_EQ(ASender, &Encoder);
-      {
-        std::lock_guard Guard(Log.Lock);
-        Log.Ends.push_back(AInfo);
-        Log.EndThreads.push_back(GetCurrentThreadId());
-      }
+      // OnEnd runs before the end is logged: the test changes OnEnd once it sees the
+      // final end, while the handler may still be on the event thread.
       if (OnEnd) OnEnd(AInfo);
+      std::lock_guard Guard(Log.Lock);
+      Log.Ends.push_back(AInfo);
+      Log.EndThreads.push_back(GetCurrentThreadId());
     };
     Encoder.OnProgress = [this](void*, const TProgressInfo* AInfo) {
       std::lock_guard Guard(Log.Lock);
@@ -223,6 +223,31 @@ TEST_F(EncoderRunTest, AnEmptyListEndsAtOnceWithTheFinalEvent) {
     EXPECT_FALSE(Encoder.Working());
     Log.Ends.clear();
   }
+}
+
+// A handler on the event thread may still run when the encoder is freed: the
+// destructor lets it finish before the handlers go.
+TEST(EncoderLifetime, FreeingTheEncoderWaitsForAHandlerOnTheEventThread) {
+  auto Encoder = std::make_unique<TFFEncoder>(nullptr);
+  Encoder->TriggerEventInMainThread = false;
+  TEvent Entered, Go;
+  std::atomic<bool> HandlerDone{false};
+  const String Kept = "a value the handler holds for a while";
+  Encoder->OnTerminate = [&Entered, &Go, &HandlerDone, Kept](void*, const TTerminateInfo&) {
+    Entered.SetEvent();
+    Go.WaitFor();
+    size_t Read = 0;
+    for (int I = 0; I < 20000; I++) Read += Kept.size();
+    HandlerDone = Read > 0;
+  };
+  Encoder->Start(1);  // an empty list: the final event comes on the event thread
+  ASSERT_EQ(wrSignaled, Entered.WaitFor());
+  std::thread Owner([&] {
+    Go.SetEvent();
+    Encoder.reset();
+  });
+  Owner.join();
+  EXPECT_TRUE(HandlerDone);
 }
 
 TEST_F(EncoderRunTest, ATaskWithoutOutputEndsWithItsErrorAndTheNextOneRuns) {

@@ -1,5 +1,6 @@
 // Opening and probing: the decoder's view of a file compared with ffprobe's.
 
+#include <filesystem>
 #include <sstream>
 
 #include "Src/MyUtils.h"
@@ -24,7 +25,7 @@ String RateText(AVRational ARate) { return Format("%d/%d", ARate.num, ARate.den)
 int64_t Microseconds(double ASeconds) { return std::llround(ASeconds * 1000000); }
 
 class FFDecodeProbeTest : public DecoderTest {
-protected:
+ protected:
   // The decoder's name may differ from the codec's ("srt" decodes "subrip"); the long
   // name is the codec's.
   static void ExpectCodecName(const String& AName, const TJsonValue& AStream) {
@@ -89,7 +90,8 @@ protected:
         ASSERT_TRUE(Decoder.GetAudioStreamInfo(I, Info));
         EXPECT_EQ(Info.Channels, Stream.Num("channels"));
         EXPECT_EQ(Info.SampleRate, Stream.Num("sample_rate"));
-        EXPECT_STREQ(FF.av_get_sample_fmt_name(AVSampleFormat(Info.SampleFormat)), Stream.Str("sample_fmt").c_str());
+        EXPECT_STREQ(FF.av_get_sample_fmt_name(AVSampleFormat(Info.SampleFormat)),
+                     Stream.Str("sample_fmt").c_str());
         EXPECT_EQ(Info.StartTime, Start);
         EXPECT_EQ(Info.Duration, Duration);
         EXPECT_EQ(Info.DurationScaled, DurationScaled);
@@ -125,13 +127,14 @@ protected:
     EXPECT_EQ(Lines[2], "Format Long Name: " + Container.Str("format_long_name"));
     EXPECT_EQ(Lines[3], "File Size: " + FormatByteSize(int64_t(Container.Num("size"))));
     String Duration = Format("Duration: %s, start: %s, bitrate: %d kb/s",
-                             DurationToText(Microseconds(Container.Num("duration"))), Container.Str("start_time"),
-                             int64_t(Container.Num("bit_rate")) / 1000);
+                             DurationToText(Microseconds(Container.Num("duration"))),
+                             Container.Str("start_time"), int64_t(Container.Num("bit_rate")) / 1000);
     EXPECT_NE(std::find(Lines.begin(), Lines.end(), Duration), Lines.end()) << Duration << "\n" << Text;
 
     std::vector<String> Trimmed;
     for (const String& Line : Lines) Trimmed.push_back(Trim(Line));
-    auto Listing = testing_support::RunCommand("ffprobe -hide_banner " + testing_support::ShellQuote(AFileName));
+    auto Listing =
+        testing_support::RunCommand("ffprobe -hide_banner " + testing_support::ShellQuote(AFileName));
     bool InHead = true;
     for (const String& Line : SplitLines(Listing.Output)) {
       String Plain = Trim(Line);
@@ -143,9 +146,8 @@ protected:
         String Id = Plain.substr(10, IdEnd - 10);
         String Index = Id.substr(0, Id.find_first_of("[("));
         String Description = Plain.substr(IdEnd + 2);
-        auto Ours = std::find_if(Trimmed.begin(), Trimmed.end(), [&](const String& L) {
-          return L.rfind("Stream #" + Id + ", ", 0) == 0;
-        });
+        auto Ours = std::find_if(Trimmed.begin(), Trimmed.end(),
+                                 [&](const String& L) { return L.rfind("Stream #" + Id + ", ", 0) == 0; });
         ASSERT_NE(Ours, Trimmed.end()) << Line << "\n" << Text;
         String OurDescription = Ours->substr(Ours->find(": ") + 2);
         OurDescription = OurDescription.substr(0, OurDescription.find(", start: "));
@@ -192,9 +194,10 @@ TEST_F(FFDecodeProbeTest, InformationTextOfMatroskaMatchesFFprobe) {
 
 TEST_F(FFDecodeProbeTest, NothingOpenMeansMinusOneEverywhere) {
   EXPECT_EQ(Decoder.FileHandle(), nullptr);
-  for (int Value : {Decoder.StreamCount(), Decoder.ProgramCount(), Decoder.AudioStreamCount(),
-                    Decoder.VideoStreamCount(), Decoder.SubtitleStreamCount(), Decoder.FirstAudioStreamIndex(),
-                    Decoder.FirstVideoStreamIndex(), Decoder.FirstSubtitleStreamIndex()})
+  for (int Value :
+       {Decoder.StreamCount(), Decoder.ProgramCount(), Decoder.AudioStreamCount(), Decoder.VideoStreamCount(),
+        Decoder.SubtitleStreamCount(), Decoder.FirstAudioStreamIndex(), Decoder.FirstVideoStreamIndex(),
+        Decoder.FirstSubtitleStreamIndex()})
     EXPECT_EQ(Value, -1);
   EXPECT_EQ(Decoder.FileSize(), -1);
   EXPECT_EQ(Decoder.FileInfoText(), "");
@@ -214,6 +217,24 @@ TEST_F(FFDecodeProbeTest, AMissingFileFailsWithTheOpenErrorAndLeavesNothingOpen)
   EXPECT_EQ(Decoder.FileHandle(), nullptr);
   EXPECT_EQ(Decoder.StreamCount(), -1);
   EXPECT_EQ(Decoder.FirstVideoStreamIndex(), -1);
+}
+
+// "unicode:" and a name that holds a colon and letters beyond ASCII: the decoder opens
+// it through the engine's protocol, and a missing one fails with the system's reason.
+TEST_F(FFDecodeProbeTest, AUnicodeNameWithAColonAndNonAsciiLettersOpens) {
+  const std::string Named = Folder() + "/Überblick: Größe ✓.mp4";
+  std::filesystem::rename(decoder_media::MakeMp4(Folder()), Named);
+  ASSERT_TRUE(Decoder.LoadFile("unicode:" + Named)) << Decoder.LastErrMsg();
+  EXPECT_EQ(Decoder.VideoStreamCount(), 1);
+  EXPECT_EQ(Decoder.AudioStreamCount(), 1);
+  EXPECT_GT(Decoder.FileSize(), 0);
+  EXPECT_TRUE(Decoder.Decode(Decoder.FirstVideoStreamIndex()));
+  Decoder.CloseFile();
+
+  const std::string Missing = Folder() + "/fehlt: ö.mp4";
+  EXPECT_FALSE(Decoder.LoadFile("unicode:" + Missing));
+  EXPECT_EQ(Decoder.LastErrMsg(), "unicode:" + Missing + ": No such file or directory");
+  EXPECT_EQ(Decoder.FileHandle(), nullptr);
 }
 
 TEST_F(FFDecodeProbeTest, AnUnknownForcedFormatIsNamed) {
@@ -246,7 +267,8 @@ TEST_F(FFDecodeProbeTest, StreamRecordsOfTheWrongKindStayReset) {
   struct TCase {
     int Index;
     const char* Message;
-  } Cases[] = {{0, "stream #0 is not audio stream."}, {4, "stream #4 is not audio stream."},
+  } Cases[] = {{0, "stream #0 is not audio stream."},
+               {4, "stream #4 is not audio stream."},
                {5, "stream index #5 is invalid."}};
   for (const TCase& Case : Cases) {
     TAudioStreamInfo Info;

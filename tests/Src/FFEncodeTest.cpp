@@ -5,8 +5,11 @@
 
 #include "Src/FFEncode.h"
 #include "Src/FFLoad.h"
+#include "Src/StreamProtocol.h"
 #include "platform/base/Paths.h"
+#include "platform/base/Streams.h"
 #include "tests/Src/ConverterTestMedia.h"
+#include "tests/Src/TranscodeTestSupport.h"
 #include "tests/support/TestSupport.h"
 
 namespace {
@@ -150,6 +153,119 @@ TEST_F(FFEncodeTest, TasksAreRemovedAndCleared) {
   EXPECT_EQ(Encoder.TasksCount(), 0);
   EXPECT_TRUE(Encoder.LastErrMsg().empty());
   EXPECT_EQ(Encoder.GetTaskIndex(Last), -1);
+}
+
+// The main window probes a file with the encoder's own decoder, which belongs to the
+// encoder and needs no task.
+TEST_F(FFEncodeTest, TheEncodersDecoderProbesAFile) {
+  String Clip = MakeClip(Dir.File(""), "clip.mkv", 2);
+  TFFDecoder* Decoder = Encoder.Decoder();
+  ASSERT_NE(Decoder, nullptr);
+  EXPECT_EQ(Decoder->Owner(), &Encoder);
+  ASSERT_TRUE(Decoder->LoadFile(Clip)) << Decoder->LastErrMsg();
+  EXPECT_EQ(Decoder->VideoStreamCount(), 1);
+  EXPECT_EQ(Decoder->AudioStreamCount(), 1);
+  EXPECT_EQ(Decoder->FirstVideoStreamInfo().Width, 160);
+  EXPECT_EQ(Decoder->FirstVideoStreamInfo().Height, 120);
+  EXPECT_EQ(Encoder.TasksCount(), 0);
+}
+
+// Each input of a task has a decoder that describes it from the task's own opened
+// input, also while the task converts; the stored option records are the task's
+// copies, with the call's file name where the record had none.
+TEST_F(FFEncodeTest, ATasksDecodersDescribeItsOpenedInputsWhileItRuns) {
+  String Clip = MakeClip(Dir.File(""), "clip.mkv", 1);
+  String Multi = MakeMultiStreamMatroska(Dir.File(""));
+  TInputOptions First;
+  First.Tag = 5;
+  ASSERT_EQ(Encoder.AddTask(Clip, &First), 0) << Encoder.LastErrMsg();
+  ASSERT_EQ(Encoder.AddInput(0, Multi, "", ""), 1) << Encoder.LastErrMsg();
+  EXPECT_EQ(Encoder.AddInput(0, Dir.File("missing.mkv"), "", ""), AVERROR(ENOENT));
+  TFFmpeg& Task = Encoder.Task(0);
+  EXPECT_EQ(Task.FParent, &Encoder);
+  ASSERT_GE(Task.FInputOptions.size(), 2u);
+  EXPECT_EQ(Task.FInputOptions[0].FileName, Clip);
+  EXPECT_EQ(Task.FInputOptions[0].Tag, 5);
+  EXPECT_EQ(Task.FInputOptions[1].FileName, Multi);
+  EXPECT_THROW(Encoder.GetTaskDecoder(0, 2), EListError);
+
+  TOutputOptions Output;
+  Output.Options = "-map 0:v -map 0:a -c:v mpeg4 -c:a copy";
+  Output.Tag = 9;
+  ASSERT_EQ(Encoder.SetOutput(0, Dir.File("out.mkv"), &Output), 0) << Encoder.LastErrMsg();
+  ASSERT_EQ(Task.FOutputOptions.size(), 1u);
+  EXPECT_EQ(Task.FOutputOptions[0].FileName, Dir.File("out.mkv"));
+  EXPECT_EQ(Task.FOutputOptions[0].Tag, 9);
+
+  int Described = 0;
+  Encoder.OnProgress = [&](void*, const TProgressInfo*) {
+    TFFDecoder* ClipDecoder = Encoder.GetTaskDecoder(0, 0);
+    TFFDecoder* MultiDecoder = Encoder.GetTaskDecoder(0, 1);
+    EXPECT_EQ(ClipDecoder->FileHandle(), Task.Finput_files[0]->ctx);
+    EXPECT_EQ(ClipDecoder->VideoStreamCount(), 1);
+    EXPECT_EQ(ClipDecoder->FirstVideoStreamInfo().Width, 160);
+    EXPECT_EQ(MultiDecoder->VideoStreamCount(), 2);
+    EXPECT_EQ(MultiDecoder->AudioStreamCount(), 2);
+    EXPECT_EQ(MultiDecoder->SubtitleStreamCount(), 1);
+    EXPECT_EQ(Encoder.GetTaskDecoder(0, 0), ClipDecoder);
+    Described++;
+  };
+  Encoder.Start(0);
+  EXPECT_GT(Described, 0);
+  EXPECT_GT(transcode_test::Probe(Dir.File("out.mkv")).Video.at(0).Frames, 0);
+}
+
+// A task reads its input from a stream of the application and writes its output into
+// another; both are named "stream:<address>:<private data>".
+TEST_F(FFEncodeTest, ATaskConvertsFromAStreamIntoAStream) {
+  String Clip = MakeClip(Dir.File(""), "clip.mkv", 1);
+  TFileStream Input(Clip, fmOpenRead);
+  TMemoryStream Output;
+  ASSERT_EQ(Encoder.AddTask(&Input, "clip.mkv", "", ""), 0) << Encoder.LastErrMsg();
+  EXPECT_EQ(String(Encoder.Task(0).Finput_files[0]->ctx->url), StreamURL(&Input, "clip.mkv"));
+  EXPECT_EQ(StreamURL(&Input, "abc"),
+            "stream:" + std::to_string(reinterpret_cast<intptr_t>(&Input)) + ":abc");
+  ASSERT_EQ(Encoder.SetOutput(0, &Output, "out.mkv", "-c:v mpeg4 -c:a copy", ""), 0) << Encoder.LastErrMsg();
+  TTerminateInfo End;
+  Encoder.OnTerminate = [&](void*, const TTerminateInfo& AInfo) {
+    if (AInfo.TaskIndex == 0) End = AInfo;
+  };
+  Encoder.Start(0);
+  EXPECT_TRUE(End.Finished) << End.ExceptionMsg;
+  ASSERT_GT(Output.Size(), 0);
+  Output.SaveToFile(Dir.File("out.mkv"));
+  const transcode_test::TFileFacts Facts = transcode_test::Probe(Dir.File("out.mkv"));
+  ASSERT_EQ(Facts.Video.size(), 1u);
+  EXPECT_EQ(Facts.Video[0].Width, 160);
+  EXPECT_EQ(Facts.Video[0].Frames, 10);
+  EXPECT_EQ(Facts.Audio.size(), 1u);
+}
+
+TEST_F(FFEncodeTest, ExchangeSwapsTwoTasksAndTheirRuns) {
+  String Short = MakeClip(Dir.File(""), "short.mkv", 1);
+  String Long = MakeClip(Dir.File(""), "long.mkv", 2);
+  ASSERT_EQ(Encoder.AddTask(Short, nullptr), 0);
+  ASSERT_EQ(Encoder.AddTask(Long, nullptr), 1);
+  TFFmpeg* ShortTask = &Encoder.Task(0);
+  Encoder.Exchange(0, 1);
+  EXPECT_EQ(Encoder.GetTaskIndex(ShortTask), 1);
+  EXPECT_THROW(Encoder.Exchange(0, 2), EListError);
+  for (int I = 0; I < 2; I++)
+    ASSERT_EQ(Encoder.SetOutput(I, Dir.File(Format("out%d.mkv", I)), "-c:v mpeg4 -c:a copy", ""), 0)
+        << Encoder.LastErrMsg();
+  std::vector<int> Ended;
+  Encoder.OnTerminate = [&](void*, const TTerminateInfo& AInfo) { Ended.push_back(AInfo.TaskIndex); };
+  Encoder.Start(0);
+  EXPECT_EQ(Ended, (std::vector<int>{0, 1, -1}));
+  // The task now first converted the longer clip.
+  EXPECT_EQ(transcode_test::Probe(Dir.File("out0.mkv")).Video.at(0).Frames, 20);
+  EXPECT_EQ(transcode_test::Probe(Dir.File("out1.mkv")).Video.at(0).Frames, 10);
+  try {
+    Encoder.Exchange(0, 1);
+    FAIL() << "no exception";
+  } catch (const Exception& E) {
+    EXPECT_EQ(E.Message(), "Cannot Exchange while working.");
+  }
 }
 
 }  // namespace

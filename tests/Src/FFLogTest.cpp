@@ -1,6 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstddef>
 #include <memory>
 #include <mutex>
@@ -22,7 +23,7 @@ struct TLogged {
 // A logger of its own with FFmpeg's libavcodec and libavutil bound, and a codec
 // context as FFmpeg's logging object.
 class FFLogTest : public testing::Test {
-protected:
+ protected:
   void SetUp() override {
     Logger->TriggerEventInMainThread = false;
     Logger->OnLog = [this](void* Sender, TThreadID AThreadID, TLogLevel ALogLevel, const String& ALogMsg) {
@@ -259,6 +260,31 @@ TEST_F(FFLogTest, HandlerRunsOnTheUserInterfaceThread) {
   EXPECT_EQ(WorkerID, Logged[1].ThreadID);
 }
 
+// The owner may free the logger while a worker is inside its handler: the destructor
+// waits until that line is done, so the handler never runs on a freed logger.
+TEST_F(FFLogTest, FreeingTheLoggerWaitsForTheLinesInProgress) {
+  TEvent Entered, Go;
+  std::atomic<bool> HandlerDone{false};
+  const String Kept = "a value the handler holds for a while";
+  Logger->OnLog = [&Entered, &Go, &HandlerDone, Kept](void*, TThreadID, TLogLevel, const String&) {
+    Entered.SetEvent();
+    Go.WaitFor();
+    size_t Read = 0;
+    for (int I = 0; I < 20000; I++) Read += Kept.size();
+    HandlerDone = Read > 0;
+  };
+  std::thread Worker([] { GetLogger()->Log(nullptr, llError, "a line"); });
+  ASSERT_EQ(wrSignaled, Entered.WaitFor());
+  std::thread Owner([this, &Go] {
+    Go.SetEvent();
+    Logger.reset();
+  });
+  Owner.join();
+  EXPECT_TRUE(HandlerDone);
+  Worker.join();
+  EXPECT_FALSE(GetLogger()->OnLog);
+}
+
 TEST(LogLevel, ConvertsToAndFromFFmpegLevels) {
   const struct {
     int AVLevel;
@@ -277,11 +303,11 @@ namespace {
 
 // Records which components are freed.
 class TFreeWatcher : public TComponent {
-public:
+ public:
   TFreeWatcher() : TComponent(nullptr) {}
   std::vector<TComponent*> Freed;
 
-protected:
+ protected:
   void Notification(TComponent* AComponent, TOperation AOperation) override {
     if (AOperation == opRemove) Freed.push_back(AComponent);
   }

@@ -156,6 +156,33 @@ TEST_F(FFmpegInputTest, InputSizeRateAndFormatOptionsBecomeDemuxerOptions) {
   }
 }
 
+// "-loop_input" warns that only picture sequences loop; on any other input it is left
+// over without failing the opening, while a picture sequence takes it.
+TEST_F(FFmpegInputTest, LoopInputWarnsAndOnlyPictureSequencesTakeIt) {
+  const String Clip = MakeClip(Dir.File(""), "clip.mkv", 1);
+  const String Pictures = Dir.File("pic%d.png");
+  testing_support::RunCommand("ffmpeg -v error -y -f lavfi -i color=s=32x32:d=0.3:r=10 " +
+                              testing_support::ShellQuote(Pictures));
+  TCustomFFmpeg Task;
+  std::vector<String> Warnings;
+  TVORerivi* Logger = GetLogger();
+  Logger->TriggerEventInMainThread = false;
+  Logger->OnLog = [&](void* Sender, TThreadID, TLogLevel ALevel, const String& AText) {
+    if (Sender == &Task && ALevel == llWarning) Warnings.push_back(AText);
+  };
+  const int ClipResult = Open(Task, "-loop_input", Clip);
+  const int PicturesResult = Open(Task, "-loop_input", Pictures);
+  Logger->OnLog = nullptr;
+  EXPECT_EQ(ClipResult, 0) << Task.FLastErrMsg;
+  ASSERT_EQ(PicturesResult, 1) << Task.FLastErrMsg;
+  const String Text =
+      "-loop_input is deprecated, use -loop 1\r\nNote, both loop options only work with -f image2";
+  EXPECT_EQ(Warnings, (std::vector<String>{Text, Text}));
+  int64_t Loop = 0;
+  ASSERT_GE(FF.av_opt_get_int(Task.Finput_files[1]->ctx->priv_data, "loop", 0, &Loop), 0);
+  EXPECT_EQ(Loop, 1);
+}
+
 TEST_F(FFmpegInputTest, AttachmentsAreDumpedUnlessTheFileExists) {
   String Font = Dir.File("font.txt");
   testing_support::WriteWholeFile(Font, "glyphs");

@@ -199,15 +199,23 @@ TEST_F(FFmpegOptionsTest, OptionsWithoutMeaningTodayAreAcceptedWithAWarning) {
   Logger->OnLog = [&](void* Sender, TThreadID, TLogLevel ALevel, const String& AText) {
     if (Sender == &Task && ALevel == llWarning) Lines.emplace_back(ALevel, AText);
   };
-  Task.ParseOptions("-version -sameq -tvstd pal -me_threshold 5 -f avi");
+  Task.ParseOptions("-version -sameq -tvstd pal -vc 2 -me_threshold 5 -f avi");
   Logger->OnLog = nullptr;
   EXPECT_EQ(Task.optctx.format, "avi");
   std::vector<String> Texts;
   for (const auto& Line : Lines) Texts.push_back(Line.second);
-  EXPECT_EQ(Texts, (Strings{"options \"version\" not supported, ignore",
-                            "Option \"sameq\" has lost its meaning and is ignored",
-                            "Option \"tvstd\" has lost its meaning and is ignored",
-                            "Option \"me_threshold\" is no longer supported by FFmpeg and is ignored"}));
+  EXPECT_EQ(Texts,
+            (Strings{"options \"version\" not supported, ignore",
+                     "Option \"sameq\" has lost its meaning and is ignored",
+                     "This option is deprecated, use -standard.", "This option is deprecated, use -channel.",
+                     "Option \"me_threshold\" is no longer supported by FFmpeg and is ignored"}));
+  // The video capture device takes them under their names of today.
+  const AVDictionaryEntry* Standard = FF.av_dict_get(Task.FOptions.format_opts, "standard", nullptr, 0);
+  const AVDictionaryEntry* Channel = FF.av_dict_get(Task.FOptions.format_opts, "channel", nullptr, 0);
+  ASSERT_NE(Standard, nullptr);
+  ASSERT_NE(Channel, nullptr);
+  EXPECT_STREQ(Standard->value, "pal");
+  EXPECT_STREQ(Channel->value, "2");
 }
 
 TEST_F(FFmpegOptionsTest, InvalidOptionsFailWithTheirMessages) {

@@ -76,6 +76,25 @@ void Process(void* ctx, Picture* p, int pix_fmt, int width, int height, long lon
 }
 )";
 
+// Keeps the argument array it was configured with and reads the luma value from it for
+// every picture, as modules may: the texts must live until Release.
+const char* const ArgumentKeepingModule = R"(
+#include <stdint.h>
+#include <stdlib.h>
+typedef struct { uint8_t* data[4]; int linesize[4]; } Picture;
+int Configure(void** ctxp, int argc, char* argv[], int last) {
+  if (argc != 2) return 1;
+  *ctxp = argv;
+  return 0;
+}
+void Process(void* ctx, Picture* p, int pix_fmt, int width, int height, long long pts) {
+  char** argv = ctx;
+  if (pix_fmt != 0) return;
+  for (int y = 0; y < height; y++)
+    for (int x = 0; x < width; x++) p->data[0][y * p->linesize[0] + x] = (uint8_t)atoi(argv[1]);
+}
+)";
+
 const char* const ConfigureOnlyModule = R"(
 int Configure(void** ctxp, int argc, char* argv[], int last) { return 0; }
 )";
@@ -131,6 +150,15 @@ TEST_F(VHookTest, AModuleChangesEveryDecodedPictureAsItsArgumentsSay) {
       EXPECT_EQ(LumaAt(Picture, Width - 1, Height - 1), Case.Luma);
     }
   }
+}
+
+TEST_F(VHookTest, AModuleMayKeepItsArgumentsUntilItIsReleased) {
+  const std::string Keeping = Module("keep.so", ArgumentKeepingModule);
+  TRunResult Result = Convert("-vhook \"" + Keeping + "|77\"");
+  ASSERT_TRUE(Result.Finished) << Result.Message;
+  const auto Pictures = ReadLuma(Output);
+  ASSERT_EQ(static_cast<int>(Pictures.size()), Frames);
+  for (const auto& Picture : Pictures) EXPECT_EQ(LumaAt(Picture, Width / 2, Height / 2), 77);
 }
 
 TEST_F(VHookTest, ModulesAreReleasedWhenTheRunEnds) {

@@ -1,5 +1,3 @@
-#include "platform/base/Threads.h"
-
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -8,6 +6,7 @@
 #include <vector>
 
 #include "platform/base/Exceptions.h"
+#include "platform/base/Threads.h"
 
 namespace {
 
@@ -18,17 +17,17 @@ void PumpUntil(Pred ADone) {
 }
 
 class TLambdaThread : public TThread {
-public:
+ public:
   explicit TLambdaThread(std::function<void(TLambdaThread&)> ABody) : FBody(std::move(ABody)) {}
   ~TLambdaThread() override {
     if (OnDestroy) OnDestroy();
   }
   std::function<void()> OnDestroy;
 
-protected:
+ protected:
   void Execute() override { FBody(*this); }
 
-private:
+ private:
   std::function<void(TLambdaThread&)> FBody;
 };
 
@@ -129,6 +128,21 @@ TEST(TEvent, WakesAWaitingThread) {
   Event.SetEvent();
   Waiter.join();
   EXPECT_EQ(wrSignaled, Result.load());
+}
+
+// A waiter that wakes owns the event from then on and may free it at once, as a task's
+// end does with the event its converting thread set. The setter must be out of the
+// event by then; the sanitizer builds report the use of freed memory otherwise.
+TEST(TEvent, AWokenWaiterMayFreeTheEventAtOnce) {
+  for (int Round = 0; Round < 200; Round++) {
+    auto* Event = new TEvent(true, false);
+    std::thread Waiter([Event] {
+      Event->WaitFor();
+      delete Event;
+    });
+    Event->SetEvent();
+    Waiter.join();
+  }
 }
 
 TEST(TCriticalSection, TheHolderMayEnterAgain) {
