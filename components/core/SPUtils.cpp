@@ -70,7 +70,9 @@ void ReadCountedItems(const TCustomIniFile& AIni, const String& ASection, const 
 
 int RectangleWidth(const TRect& ARect) { return SaturatedDifference(ARect.Right, ARect.Left); }
 int RectangleHeight(const TRect& ARect) { return SaturatedDifference(ARect.Bottom, ARect.Top); }
-bool RectangleIsEmpty(const TRect& ARect) { return RectangleWidth(ARect) <= 0 || RectangleHeight(ARect) <= 0; }
+bool RectangleIsEmpty(const TRect& ARect) {
+  return RectangleWidth(ARect) <= 0 || RectangleHeight(ARect) <= 0;
+}
 void SetZeroRect(TRect& ARect) { ARect = TRect(); }
 bool RectanglesEqual(const TRect& A, const TRect& B) { return A == B; }
 
@@ -79,7 +81,8 @@ bool RectangleInside(const TRect& AInner, const TRect& AOuter) {
 }
 
 bool PointInRectangle(const TRect& ARect, const TPoint& APoint) {
-  return APoint.X >= ARect.Left && APoint.X <= ARect.Right && APoint.Y >= ARect.Top && APoint.Y <= ARect.Bottom;
+  return APoint.X >= ARect.Left && APoint.X <= ARect.Right && APoint.Y >= ARect.Top &&
+         APoint.Y <= ARect.Bottom;
 }
 
 bool PointIsEmpty(const TPoint& APoint) { return APoint.X == 0 || APoint.Y == 0; }
@@ -140,7 +143,8 @@ TFontStyles IniReadFontStyles(const TCustomIniFile& AIni, const String& ASection
   return Styles;
 }
 
-void IniWriteFontStyles(TCustomIniFile& AIni, const String& ASection, const String& AKey, TFontStyles AStyles) {
+void IniWriteFontStyles(TCustomIniFile& AIni, const String& ASection, const String& AKey,
+                        TFontStyles AStyles) {
   String Value;
   for (const auto& [Style, Word] : FontStyleWords) {
     if (!AStyles.Contains(Style)) continue;
@@ -158,25 +162,32 @@ TAlignment IniReadAlignment(const TCustomIniFile& AIni, const String& ASection, 
 }
 
 void IniWriteAlignment(TCustomIniFile& AIni, const String& ASection, const String& AKey, TAlignment AValue) {
-  const char* Word = AValue == taCenter ? "tacenter" : AValue == taLeftJustify ? "taleftjustify" : "tarightjustify";
+  const char* Word = AValue == taCenter        ? "tacenter"
+                     : AValue == taLeftJustify ? "taleftjustify"
+                                               : "tarightjustify";
   AIni.WriteString(ASection, AKey, Word);
 }
 
-void IniReadTextLines(const TCustomIniFile& AIni, const String& ASection, const String& AKey, TStrings& AList) {
+void IniReadTextLines(const TCustomIniFile& AIni, const String& ASection, const String& AKey,
+                      TStrings& AList) {
   ReadCountedItems(AIni, ASection, AKey + "linecount", AList,
                    [&](int AIndex) { return AKey + "line" + IntToStr(AIndex); });
 }
 
-void IniWriteTextLines(TCustomIniFile& AIni, const String& ASection, const String& AKey, const TStrings& AList) {
+void IniWriteTextLines(TCustomIniFile& AIni, const String& ASection, const String& AKey,
+                       const TStrings& AList) {
   AIni.WriteInteger(ASection, AKey + "linecount", AList.Count());
-  for (int I = 0; I < AList.Count(); ++I) AIni.WriteString(ASection, AKey + "line" + IntToStr(I), AList.Strings(I));
+  for (int I = 0; I < AList.Count(); ++I)
+    AIni.WriteString(ASection, AKey + "line" + IntToStr(I), AList.Strings(I));
 }
 
-void IniReadStringList(const TCustomIniFile& AIni, const String& ASection, const String& AKey, TStrings& AList) {
+void IniReadStringList(const TCustomIniFile& AIni, const String& ASection, const String& AKey,
+                       TStrings& AList) {
   ReadCountedItems(AIni, ASection, AKey + "count", AList, [](int AIndex) { return IntToStr(AIndex); });
 }
 
-void IniWriteStringList(TCustomIniFile& AIni, const String& ASection, const String& AKey, const TStrings& AList) {
+void IniWriteStringList(TCustomIniFile& AIni, const String& ASection, const String& AKey,
+                        const TStrings& AList) {
   AIni.WriteInteger(ASection, AKey + "count", AList.Count());
   for (int I = 0; I < AList.Count(); ++I) AIni.WriteString(ASection, IntToStr(I), AList.Strings(I));
 }

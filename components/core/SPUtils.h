@@ -65,7 +65,8 @@ void IniWriteBoolean(TCustomIniFile& AIni, const String& ASection, const String&
 // "fsstrikeout") occurs anywhere in the value, case-sensitive; written as the words of
 // the present styles joined by ",".
 TFontStyles IniReadFontStyles(const TCustomIniFile& AIni, const String& ASection, const String& AKey);
-void IniWriteFontStyles(TCustomIniFile& AIni, const String& ASection, const String& AKey, TFontStyles AStyles);
+void IniWriteFontStyles(TCustomIniFile& AIni, const String& ASection, const String& AKey,
+                        TFontStyles AStyles);
 // "tacenter" (also when absent) gives taCenter, "taleftjustify" taLeftJustify, any
 // other text taRightJustify.
 TAlignment IniReadAlignment(const TCustomIniFile& AIni, const String& ASection, const String& AKey);
@@ -76,7 +77,11 @@ void IniWriteAlignment(TCustomIniFile& AIni, const String& ASection, const Strin
 // Readers append to AList (a caller that reloads clears it first); a line key missing
 // below the count reads as an empty line. The count is believed only as far as the
 // section has keys at all, so a hostile "count=2000000000" costs nothing.
-void IniReadTextLines(const TCustomIniFile& AIni, const String& ASection, const String& AKey, TStrings& AList);
-void IniWriteTextLines(TCustomIniFile& AIni, const String& ASection, const String& AKey, const TStrings& AList);
-void IniReadStringList(const TCustomIniFile& AIni, const String& ASection, const String& AKey, TStrings& AList);
-void IniWriteStringList(TCustomIniFile& AIni, const String& ASection, const String& AKey, const TStrings& AList);
+void IniReadTextLines(const TCustomIniFile& AIni, const String& ASection, const String& AKey,
+                      TStrings& AList);
+void IniWriteTextLines(TCustomIniFile& AIni, const String& ASection, const String& AKey,
+                       const TStrings& AList);
+void IniReadStringList(const TCustomIniFile& AIni, const String& ASection, const String& AKey,
+                       TStrings& AList);
+void IniWriteStringList(TCustomIniFile& AIni, const String& ASection, const String& AKey,
+                        const TStrings& AList);

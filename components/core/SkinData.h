@@ -38,7 +38,15 @@
 // ---------------------------------------------------------------- enumerations
 
 enum TspStretchType : uint8_t { spstFull, spstHorz, spstVert };
-enum TMorphKind : uint8_t { mkDefault, mkGradient, mkLeftGradient, mkRightGradient, mkLeftSlide, mkRightSlide, mkPush };
+enum TMorphKind : uint8_t {
+  mkDefault,
+  mkGradient,
+  mkLeftGradient,
+  mkRightGradient,
+  mkLeftSlide,
+  mkRightSlide,
+  mkPush
+};
 // The effect applied to the frame of an inactive form.
 enum TspInActiveEffect : uint8_t { ieBrightness, ieDarkness, ieGrayScale, ieNoise, ieSplitBlur, ieInvert };
 // How the frames of a strip lie in one picture.
@@ -46,7 +54,15 @@ enum TFramesPlacement : uint8_t { fpHorizontal, fpVertical };
 enum TRegulatorKind : uint8_t { rkRound, rkHorizontal, rkVertical };
 enum TGaugeKind : uint8_t { gkHorizontal, gkVertical };
 // The command of a frame button.
-enum TStdCommand : uint8_t { cmClose, cmMaximize, cmMinimize, cmSysMenu, cmDefault, cmRollUp, cmMinimizeToTray };
+enum TStdCommand : uint8_t {
+  cmClose,
+  cmMaximize,
+  cmMinimize,
+  cmSysMenu,
+  cmDefault,
+  cmRollUp,
+  cmMinimizeToTray
+};
 // Has no ini word.
 enum TTrackKind : uint8_t { tkHorizontal, tkVertical };
 
@@ -73,10 +89,12 @@ void IniWriteEnumWord(TCustomIniFile& AIni, const String& ASection, const String
                       const TspEnumWords& AWords);
 
 TspStretchType IniReadStretchType(const TCustomIniFile& AIni, const String& ASection, const String& AKey);
-void IniWriteStretchType(TCustomIniFile& AIni, const String& ASection, const String& AKey, TspStretchType AValue);
+void IniWriteStretchType(TCustomIniFile& AIni, const String& ASection, const String& AKey,
+                         TspStretchType AValue);
 TMorphKind IniReadMorphKind(const TCustomIniFile& AIni, const String& ASection, const String& AKey);
 void IniWriteMorphKind(TCustomIniFile& AIni, const String& ASection, const String& AKey, TMorphKind AValue);
-TspInActiveEffect IniReadInActiveEffect(const TCustomIniFile& AIni, const String& ASection, const String& AKey);
+TspInActiveEffect IniReadInActiveEffect(const TCustomIniFile& AIni, const String& ASection,
+                                        const String& AKey);
 void IniWriteInActiveEffect(TCustomIniFile& AIni, const String& ASection, const String& AKey,
                             TspInActiveEffect AValue);
 
@@ -90,7 +108,7 @@ bool IsSkinIniFile(const TCustomIniFile& AIni);
 // its field and the default; the walker reads, writes, resets or inspects the field.
 // A key name lives only for the call.
 class TspSkinKeys {
-public:
+ public:
   virtual ~TspSkinKeys() = default;
 
   // Integer forms (integer, colour, picture and cursor index): decimal or "0x" hex;
@@ -113,7 +131,9 @@ public:
   // -1: no cursor of the skin.
   void CursorKey(const char* AKey, int& AField) { IntegerKey(AKey, AField, -1); }
   // The IDName of another element, looked up by whoever uses the record.
-  void NameKey(const char* AKey, String& AField, const char* ADefault = "") { TextKey(AKey, AField, ADefault); }
+  void NameKey(const char* AKey, String& AField, const char* ADefault = "") {
+    TextKey(AKey, AField, ADefault);
+  }
   template <typename E>
   void WordKey(const char* AKey, E& AField) {
     int Ordinal = AField;
@@ -127,7 +147,7 @@ public:
 
 // A record that describes itself by its keys.
 class TspSkinKeyedRecord {
-public:
+ public:
   TspSkinKeyedRecord() = default;
   virtual ~TspSkinKeyedRecord() = default;
   TspSkinKeyedRecord(const TspSkinKeyedRecord&) = delete;
@@ -140,7 +160,7 @@ public:
   // The values a kind settles before it stores itself.
   virtual void PrepareToStore() {}
 
-protected:
+ protected:
   // Every field to its key's default. Each constructor of a level with keys calls it,
   // so a new record holds the defaults of its key table.
   void ResetToKeyDefaults();
@@ -153,7 +173,7 @@ protected:
 // ---------------------------------------------------------------- control descriptions
 
 class TspDataSkinControl : public TspSkinKeyedRecord {
-public:
+ public:
   explicit TspDataSkinControl(const String& AIDName);
   // Fills every field from the section named IDName.
   void LoadFromFile(const TCustomIniFile& AIni) { ReadKeys(AIni, IDName); }
@@ -171,7 +191,7 @@ public:
 // A picture cut into nine parts: four corner points within SkinRect set off the
 // corners; the edges between them stretch or tile.
 class TspDataSkinCustomControl : public TspDataSkinControl {
-public:
+ public:
   explicit TspDataSkinCustomControl(const String& AIDName);
   void DescribeKeys(TspSkinKeys& AKeys) override;
 
@@ -182,7 +202,7 @@ public:
 };
 
 class TspDataSkinButtonControl : public TspDataSkinCustomControl {
-public:
+ public:
   explicit TspDataSkinButtonControl(const String& AIDName);
   void DescribeKeys(TspSkinKeys& AKeys) override;
 
@@ -204,7 +224,7 @@ public:
 };
 
 class TspDataSkinMenuButtonControl : public TspDataSkinButtonControl {
-public:
+ public:
   explicit TspDataSkinMenuButtonControl(const String& AIDName);
   void DescribeKeys(TspSkinKeys& AKeys) override;
 
@@ -212,7 +232,7 @@ public:
 };
 
 class TspDataSkinCheckRadioControl : public TspDataSkinCustomControl {
-public:
+ public:
   explicit TspDataSkinCheckRadioControl(const String& AIDName);
   void DescribeKeys(TspSkinKeys& AKeys) override;
 
@@ -229,7 +249,7 @@ public:
 };
 
 class TspDataSkinLabelControl : public TspDataSkinCustomControl {
-public:
+ public:
   explicit TspDataSkinLabelControl(const String& AIDName);
   void DescribeKeys(TspSkinKeys& AKeys) override;
 
@@ -240,7 +260,7 @@ public:
 };
 
 class TspDataSkinStdLabelControl : public TspDataSkinControl {
-public:
+ public:
   explicit TspDataSkinStdLabelControl(const String& AIDName);
   void DescribeKeys(TspSkinKeys& AKeys) override;
 
@@ -251,7 +271,7 @@ public:
 };
 
 class TspDataSkinBitLabelControl : public TspDataSkinCustomControl {
-public:
+ public:
   explicit TspDataSkinBitLabelControl(const String& AIDName);
   void DescribeKeys(TspSkinKeys& AKeys) override;
 
@@ -261,7 +281,7 @@ public:
 };
 
 class TspDataSkinPanelControl : public TspDataSkinCustomControl {
-public:
+ public:
   explicit TspDataSkinPanelControl(const String& AIDName);
   void DescribeKeys(TspSkinKeys& AKeys) override;
 
@@ -280,7 +300,7 @@ public:
 };
 
 class TspDataSkinExPanelControl : public TspDataSkinCustomControl {
-public:
+ public:
   explicit TspDataSkinExPanelControl(const String& AIDName);
   void DescribeKeys(TspSkinKeys& AKeys) override;
 
@@ -302,7 +322,7 @@ public:
 };
 
 class TspDataSkinScrollBoxControl : public TspDataSkinCustomControl {
-public:
+ public:
   explicit TspDataSkinScrollBoxControl(const String& AIDName);
   void DescribeKeys(TspSkinKeys& AKeys) override;
 
@@ -310,7 +330,7 @@ public:
 };
 
 class TspDataSkinBevel : public TspDataSkinControl {
-public:
+ public:
   explicit TspDataSkinBevel(const String& AIDName);
   void DescribeKeys(TspSkinKeys& AKeys) override;
 
@@ -318,7 +338,7 @@ public:
 };
 
 class TspDataSkinSplitterControl : public TspDataSkinCustomControl {
-public:
+ public:
   explicit TspDataSkinSplitterControl(const String& AIDName);
   void DescribeKeys(TspSkinKeys& AKeys) override;
 
@@ -328,7 +348,7 @@ public:
 };
 
 class TspDataSkinControlBar : public TspDataSkinCustomControl {
-public:
+ public:
   explicit TspDataSkinControlBar(const String& AIDName);
   void DescribeKeys(TspSkinKeys& AKeys) override;
 
@@ -345,7 +365,7 @@ public:
 };
 
 class TspDataSkinGaugeControl : public TspDataSkinCustomControl {
-public:
+ public:
   explicit TspDataSkinGaugeControl(const String& AIDName);
   void DescribeKeys(TspSkinKeys& AKeys) override;
 
@@ -366,7 +386,7 @@ public:
 };
 
 class TspDataSkinTrackBarControl : public TspDataSkinCustomControl {
-public:
+ public:
   explicit TspDataSkinTrackBarControl(const String& AIDName);
   void DescribeKeys(TspSkinKeys& AKeys) override;
 
@@ -376,7 +396,7 @@ public:
 };
 
 class TspDataSkinEditControl : public TspDataSkinCustomControl {
-public:
+ public:
   explicit TspDataSkinEditControl(const String& AIDName);
   void DescribeKeys(TspSkinKeys& AKeys) override;
 
@@ -389,7 +409,7 @@ public:
 };
 
 class TspDataSkinMemoControl : public TspDataSkinEditControl {
-public:
+ public:
   explicit TspDataSkinMemoControl(const String& AIDName);
   void DescribeKeys(TspSkinKeys& AKeys) override;
 
@@ -397,7 +417,7 @@ public:
 };
 
 class TspDataSkinSpinEditControl : public TspDataSkinCustomControl {
-public:
+ public:
   explicit TspDataSkinSpinEditControl(const String& AIDName);
   void DescribeKeys(TspSkinKeys& AKeys) override;
 
@@ -413,7 +433,7 @@ public:
 // Up-down buttons are drawn from their button pictures alone: the nine-part corners
 // and client rectangle are always 0, whatever the section says.
 class TspDataSkinUpDownControl : public TspDataSkinCustomControl {
-public:
+ public:
   explicit TspDataSkinUpDownControl(const String& AIDName);
   void DescribeKeys(TspSkinKeys& AKeys) override;
   void DeriveValues() override;
@@ -424,7 +444,7 @@ public:
 };
 
 class TspDataSkinComboBox : public TspDataSkinCustomControl {
-public:
+ public:
   explicit TspDataSkinComboBox(const String& AIDName);
   void DescribeKeys(TspSkinKeys& AKeys) override;
 
@@ -443,7 +463,7 @@ public:
 };
 
 class TspDataSkinListBox : public TspDataSkinCustomControl {
-public:
+ public:
   explicit TspDataSkinListBox(const String& AIDName);
   void DescribeKeys(TspSkinKeys& AKeys) override;
 
@@ -470,7 +490,7 @@ public:
 };
 
 class TspDataSkinCheckListBox : public TspDataSkinListBox {
-public:
+ public:
   explicit TspDataSkinCheckListBox(const String& AIDName);
   void DescribeKeys(TspSkinKeys& AKeys) override;
 
@@ -478,7 +498,7 @@ public:
 };
 
 class TspDataSkinScrollBarControl : public TspDataSkinCustomControl {
-public:
+ public:
   explicit TspDataSkinScrollBarControl(const String& AIDName);
   void DescribeKeys(TspSkinKeys& AKeys) override;
 
@@ -497,7 +517,7 @@ public:
 };
 
 class TspDataSkinTreeView : public TspDataSkinControl {
-public:
+ public:
   explicit TspDataSkinTreeView(const String& AIDName);
   void DescribeKeys(TspSkinKeys& AKeys) override;
 
@@ -509,7 +529,7 @@ public:
 };
 
 class TspDataSkinListView : public TspDataSkinControl {
-public:
+ public:
   explicit TspDataSkinListView(const String& AIDName);
   void DescribeKeys(TspSkinKeys& AKeys) override;
 
@@ -521,7 +541,7 @@ public:
 
 // The same keys as the list view.
 class TspDataSkinRichEdit : public TspDataSkinControl {
-public:
+ public:
   explicit TspDataSkinRichEdit(const String& AIDName);
   void DescribeKeys(TspSkinKeys& AKeys) override;
 
@@ -532,7 +552,7 @@ public:
 };
 
 class TspDataSkinGridControl : public TspDataSkinControl {
-public:
+ public:
   explicit TspDataSkinGridControl(const String& AIDName);
   void DescribeKeys(TspSkinKeys& AKeys) override;
 
@@ -555,7 +575,7 @@ public:
 };
 
 class TspDataSkinSlider : public TspDataSkinControl {
-public:
+ public:
   explicit TspDataSkinSlider(const String& AIDName);
   void DescribeKeys(TspSkinKeys& AKeys) override;
 
@@ -565,7 +585,7 @@ public:
 };
 
 class TspDataSkinTabControl : public TspDataSkinControl {
-public:
+ public:
   explicit TspDataSkinTabControl(const String& AIDName);
   void DescribeKeys(TspSkinKeys& AKeys) override;
 
@@ -591,7 +611,7 @@ public:
 };
 
 class TspDataSkinMainMenuBar : public TspDataSkinControl {
-public:
+ public:
   explicit TspDataSkinMainMenuBar(const String& AIDName);
   void DescribeKeys(TspSkinKeys& AKeys) override;
 
@@ -605,7 +625,7 @@ public:
 // A picture (SkinRect) made of FramesCount equal frames side by side or one under
 // the other. FramesCount is never below 1.
 class TspDataSkinFrameControl : public TspDataSkinControl {
-public:
+ public:
   explicit TspDataSkinFrameControl(const String& AIDName);
   void DescribeKeys(TspSkinKeys& AKeys) override;
   void DeriveValues() override;
@@ -615,22 +635,22 @@ public:
 };
 
 class TspDataSkinFrameGauge : public TspDataSkinFrameControl {
-public:
+ public:
   using TspDataSkinFrameControl::TspDataSkinFrameControl;
 };
 
 class TspDataSkinAnimateControl : public TspDataSkinFrameControl {
-public:
+ public:
   using TspDataSkinFrameControl::TspDataSkinFrameControl;
 };
 
 class TspDataSkinSwitchControl : public TspDataSkinFrameControl {
-public:
+ public:
   using TspDataSkinFrameControl::TspDataSkinFrameControl;
 };
 
 class TspDataSkinFrameRegulator : public TspDataSkinFrameControl {
-public:
+ public:
   explicit TspDataSkinFrameRegulator(const String& AIDName);
   void DescribeKeys(TspSkinKeys& AKeys) override;
 
@@ -640,7 +660,7 @@ public:
 // ---------------------------------------------------------------- object descriptions
 
 class TspDataSkinObject : public TspSkinKeyedRecord {
-public:
+ public:
   explicit TspDataSkinObject(const String& AIDName);
   // Fills every field from the section named IDName.
   void LoadFromFile(const TCustomIniFile& AIni) { ReadKeys(AIni, IDName); }
@@ -665,19 +685,19 @@ public:
 // A named area of the frame: only "rollup", "skinrect" and "cursorindex" are its keys;
 // the other fields keep the values of a new object description.
 class TspDataUserObject : public TspDataSkinObject {
-public:
+ public:
   using TspDataSkinObject::TspDataSkinObject;
   void DescribeKeys(TspSkinKeys& AKeys) override;
 };
 
 class TspDataSkinSwitch : public TspDataSkinObject {
-public:
+ public:
   using TspDataSkinObject::TspDataSkinObject;
 };
 
 // A frame button: normal SkinRect, active ActiveSkinRect, inactive InActiveSkinRect.
 class TspDataSkinButton : public TspDataSkinObject {
-public:
+ public:
   explicit TspDataSkinButton(const String& AIDName);
   void DescribeKeys(TspSkinKeys& AKeys) override;
 
@@ -689,7 +709,7 @@ public:
 // A frame button with a standard command and a second look (and hint) for the
 // restored state of maximize, minimize and roll-up.
 class TspDataSkinStdButton : public TspDataSkinButton {
-public:
+ public:
   explicit TspDataSkinStdButton(const String& AIDName);
   void DescribeKeys(TspSkinKeys& AKeys) override;
   void DeriveValues() override;
@@ -700,12 +720,12 @@ public:
 };
 
 class TspDataSkinMainMenuBarButton : public TspDataSkinStdButton {
-public:
+ public:
   using TspDataSkinStdButton::TspDataSkinStdButton;
 };
 
 class TspDataSkinCaption : public TspDataSkinObject {
-public:
+ public:
   explicit TspDataSkinCaption(const String& AIDName);
   void DescribeKeys(TspSkinKeys& AKeys) override;
 
@@ -740,7 +760,7 @@ public:
 };
 
 class TspDataSkinLabel : public TspDataSkinObject {
-public:
+ public:
   explicit TspDataSkinLabel(const String& AIDName);
   void DescribeKeys(TspSkinKeys& AKeys) override;
 
@@ -754,7 +774,7 @@ public:
 
 // Morphing is always off for this kind.
 class TspDataSkinBitLabel : public TspDataSkinObject {
-public:
+ public:
   explicit TspDataSkinBitLabel(const String& AIDName);
   void DescribeKeys(TspSkinKeys& AKeys) override;
   void DeriveValues() override;
@@ -768,7 +788,7 @@ public:
 
 // Morphing is always off for this kind.
 class TspDataSkinTrackBar : public TspDataSkinObject {
-public:
+ public:
   explicit TspDataSkinTrackBar(const String& AIDName);
   void DescribeKeys(TspSkinKeys& AKeys) override;
   void DeriveValues() override;
@@ -781,7 +801,7 @@ public:
 };
 
 class TspDataSkinGauge : public TspDataSkinObject {
-public:
+ public:
   explicit TspDataSkinGauge(const String& AIDName);
   void DescribeKeys(TspSkinKeys& AKeys) override;
 
@@ -791,7 +811,7 @@ public:
 
 // CountFrames is taken as read here, without a lower bound.
 class TspDataSkinFrameGaugeObject : public TspDataSkinObject {
-public:
+ public:
   explicit TspDataSkinFrameGaugeObject(const String& AIDName);
   void DescribeKeys(TspSkinKeys& AKeys) override;
 
@@ -800,7 +820,7 @@ public:
 };
 
 class TspDataSkinFrameRegulatorObject : public TspDataSkinObject {
-public:
+ public:
   explicit TspDataSkinFrameRegulatorObject(const String& AIDName);
   void DescribeKeys(TspSkinKeys& AKeys) override;
 
@@ -812,7 +832,7 @@ public:
 // Morphing is always off for this kind; its restore hint follows the frame button's
 // rule.
 class TspDataSkinAnimate : public TspDataSkinObject {
-public:
+ public:
   explicit TspDataSkinAnimate(const String& AIDName);
   void DescribeKeys(TspSkinKeys& AKeys) override;
   void DeriveValues() override;
@@ -828,7 +848,7 @@ public:
 // An item of a popup menu. An empty active check, radio or arrow image is taken from
 // its normal image.
 class TspDataSkinMenuItem : public TspDataSkinObject {
-public:
+ public:
   explicit TspDataSkinMenuItem(const String& AIDName);
   void DescribeKeys(TspSkinKeys& AKeys) override;
   void DeriveValues() override;
@@ -853,7 +873,7 @@ public:
 };
 
 class TspDataSkinMainMenuItem : public TspDataSkinObject {
-public:
+ public:
   explicit TspDataSkinMainMenuItem(const String& AIDName);
   void DescribeKeys(TspSkinKeys& AKeys) override;
 
@@ -871,7 +891,7 @@ public:
 };
 
 class TspDataSkinMainMenuBarItem : public TspDataSkinMainMenuItem {
-public:
+ public:
   using TspDataSkinMainMenuItem::TspDataSkinMainMenuItem;
 };
 
@@ -920,7 +940,7 @@ struct TspDataSkinArea {
 // The window of a skinned popup menu, section "POPUPWINDOW". The skin data keeps one
 // and reloads it with every skin, so each load gives every field its key or default.
 class TspDataSkinPopupWindow : public TspSkinKeyedRecord {
-public:
+ public:
   static constexpr const char* Section = "POPUPWINDOW";
   TspDataSkinPopupWindow();
   void LoadFromFile(const TCustomIniFile& AIni) { ReadKeys(AIni, Section); }
@@ -939,7 +959,7 @@ public:
 // The skinned hint window, section "HINTWINDOW". Before the first skin its font
 // height is 12; loading gives 14 when the key is absent.
 class TspDataSkinHintWindow : public TspSkinKeyedRecord {
-public:
+ public:
   static constexpr const char* Section = "HINTWINDOW";
   TspDataSkinHintWindow();
   void LoadFromFile(const TCustomIniFile& AIni) { ReadKeys(AIni, Section); }
@@ -959,7 +979,7 @@ public:
 
 // The layered border around a skinned form, section "LAYERFRAME".
 class TspDataSkinLayerFrame : public TspSkinKeyedRecord {
-public:
+ public:
   static constexpr const char* Section = "LAYERFRAME";
   TspDataSkinLayerFrame();
   void LoadFromFile(const TCustomIniFile& AIni) { ReadKeys(AIni, Section); }
@@ -988,7 +1008,7 @@ public:
 // The ten system colours a skin may replace for the parts of skinned controls that
 // are not drawn from pictures. Each is a TColor: RGB, or a system-colour reference.
 class TspSkinColors {
-public:
+ public:
   static constexpr const char* Section = "SKINCOLORS";
 
   // Each colour to its system-colour reference.
@@ -1018,7 +1038,7 @@ public:
 // message box buttons, dialog captions), as lines "NAME=text". A new table holds the
 // 133 built-in English lines; a language file loaded into ResStrings replaces them all.
 class TspResourceStrData : public TComponent {
-public:
+ public:
   explicit TspResourceStrData(TComponent* AOwner);
 
   TStrings& ResStrings() { return FResStrs; }
@@ -1033,7 +1053,7 @@ public:
   // case), or the empty text. A caller with a table uses even an empty result.
   String GetResStr(const String& AName) const;
 
-private:
+ private:
   TStringList FResStrs;
   uint8_t FCharSet = 1;  // the platform's default character set
 };

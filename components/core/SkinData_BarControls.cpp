@@ -76,7 +76,8 @@ void TspDataSkinFrameControl::DescribeKeys(TspSkinKeys& AKeys) {
 // The controls divide the strip by the count.
 void TspDataSkinFrameControl::DeriveValues() { FramesCount = MaxOf(FramesCount, 1); }
 
-TspDataSkinFrameRegulator::TspDataSkinFrameRegulator(const String& AIDName) : TspDataSkinFrameControl(AIDName) {
+TspDataSkinFrameRegulator::TspDataSkinFrameRegulator(const String& AIDName)
+    : TspDataSkinFrameControl(AIDName) {
   ResetToKeyDefaults();
 }
 

@@ -1,14 +1,15 @@
 // The kind words of the list sections "SKINCONTROLS" and "SKINOBJECTS".
 
-#include "components/core/SkinData.h"
-
 #include <typeinfo>
+
+#include "components/core/SkinData.h"
 
 namespace {
 
 template <typename TBase, typename TKind>
 constexpr TspSkinKind<TBase> SkinKind(const char* AWord) {
-  return {AWord, [](const String& AIDName) -> std::unique_ptr<TBase> { return std::make_unique<TKind>(AIDName); },
+  return {AWord,
+          [](const String& AIDName) -> std::unique_ptr<TBase> { return std::make_unique<TKind>(AIDName); },
           [](const TBase& ARecord) { return typeid(ARecord) == typeid(TKind); }};
 }
 
@@ -105,5 +106,7 @@ std::unique_ptr<TspDataSkinObject> CreateSkinObject(const String& AKindWord, con
   return CreateOfKind(SkinObjectKinds(), AKindWord, AIDName);
 }
 
-String SkinControlKindWord(const TspDataSkinControl& ARecord) { return KindWordOf(SkinControlKinds(), ARecord); }
+String SkinControlKindWord(const TspDataSkinControl& ARecord) {
+  return KindWordOf(SkinControlKinds(), ARecord);
+}
 String SkinObjectKindWord(const TspDataSkinObject& ARecord) { return KindWordOf(SkinObjectKinds(), ARecord); }

@@ -2,7 +2,8 @@
 
 #include "components/core/SkinData.h"
 
-TspDataSkinButtonControl::TspDataSkinButtonControl(const String& AIDName) : TspDataSkinCustomControl(AIDName) {
+TspDataSkinButtonControl::TspDataSkinButtonControl(const String& AIDName)
+    : TspDataSkinCustomControl(AIDName) {
   ResetToKeyDefaults();
 }
 
@@ -128,7 +129,8 @@ void TspDataSkinPanelControl::DescribeKeys(TspSkinKeys& AKeys) {
   AKeys.ColorKey("grippertransparentcolor", GripperTransparentColor);
 }
 
-TspDataSkinExPanelControl::TspDataSkinExPanelControl(const String& AIDName) : TspDataSkinCustomControl(AIDName) {
+TspDataSkinExPanelControl::TspDataSkinExPanelControl(const String& AIDName)
+    : TspDataSkinCustomControl(AIDName) {
   ResetToKeyDefaults();
 }
 
@@ -173,7 +175,9 @@ void TspDataSkinScrollBoxControl::DescribeKeys(TspSkinKeys& AKeys) {
   AKeys.PictureKey("bgpictureindex", BGPictureIndex);
 }
 
-TspDataSkinBevel::TspDataSkinBevel(const String& AIDName) : TspDataSkinControl(AIDName) { ResetToKeyDefaults(); }
+TspDataSkinBevel::TspDataSkinBevel(const String& AIDName) : TspDataSkinControl(AIDName) {
+  ResetToKeyDefaults();
+}
 
 void TspDataSkinBevel::DescribeKeys(TspSkinKeys& AKeys) {
   TspDataSkinControl::DescribeKeys(AKeys);

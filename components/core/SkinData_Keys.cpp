@@ -6,7 +6,7 @@
 namespace {
 
 constexpr const char* StretchTypeWords[] = {"stfull", "sthorz", "stvert"};
-constexpr const char* MorphKindWords[] = {"mkdefault",    "mkgradient",    "mkleftgradient", "mkrightgradient",
+constexpr const char* MorphKindWords[] = {"mkdefault",   "mkgradient",   "mkleftgradient", "mkrightgradient",
                                           "mkleftslide", "mkrightslide", "mkpush"};
 constexpr const char* InActiveEffectWords[] = {"iebrightness", "iedarkness",  "iegrayscale",
                                                "ienoise",      "iesplitblur", "ieinvert"};
@@ -17,7 +17,7 @@ constexpr const char* StdCommandWords[] = {"cmclose",   "cmmaximize", "cmminimiz
                                            "cmdefault", "cmrollup",   "cmminimizetotray"};
 
 class TspSkinKeyReader : public TspSkinKeys {
-public:
+ public:
   TspSkinKeyReader(const TCustomIniFile& AIni, const String& ASection) : FIni(AIni), FSection(ASection) {}
 
   void IntegerKey(const char* AKey, int& AField, int ADefault) override {
@@ -35,23 +35,27 @@ public:
   void AlignmentKey(const char* AKey, TAlignment& AField) override {
     AField = IniReadAlignment(FIni, FSection, AKey);
   }
-  void TextLinesKey(const char* AKey, TStrings& AField) override { IniReadTextLines(FIni, FSection, AKey, AField); }
+  void TextLinesKey(const char* AKey, TStrings& AField) override {
+    IniReadTextLines(FIni, FSection, AKey, AField);
+  }
   void EnumKey(const char* AKey, int& AOrdinal, const TspEnumWords& AWords) override {
     AOrdinal = IniReadEnumWord(FIni, FSection, AKey, AWords);
   }
 
-private:
+ private:
   const TCustomIniFile& FIni;
   const String& FSection;
 };
 
 class TspSkinKeyWriter : public TspSkinKeys {
-public:
+ public:
   TspSkinKeyWriter(TCustomIniFile& AIni, const String& ASection) : FIni(AIni), FSection(ASection) {}
 
   void IntegerKey(const char* AKey, int& AField, int) override { FIni.WriteInteger(FSection, AKey, AField); }
   void BooleanKey(const char* AKey, bool& AField) override { IniWriteBoolean(FIni, FSection, AKey, AField); }
-  void TextKey(const char* AKey, String& AField, const char*) override { FIni.WriteString(FSection, AKey, AField); }
+  void TextKey(const char* AKey, String& AField, const char*) override {
+    FIni.WriteString(FSection, AKey, AField);
+  }
   void RectKey(const char* AKey, TRect& AField) override { IniWriteRect(FIni, FSection, AKey, AField); }
   void PointKey(const char* AKey, TPoint& AField) override { IniWritePoint(FIni, FSection, AKey, AField); }
   void FontStylesKey(const char* AKey, TFontStyles& AField) override {
@@ -60,19 +64,21 @@ public:
   void AlignmentKey(const char* AKey, TAlignment& AField) override {
     IniWriteAlignment(FIni, FSection, AKey, AField);
   }
-  void TextLinesKey(const char* AKey, TStrings& AField) override { IniWriteTextLines(FIni, FSection, AKey, AField); }
+  void TextLinesKey(const char* AKey, TStrings& AField) override {
+    IniWriteTextLines(FIni, FSection, AKey, AField);
+  }
   void EnumKey(const char* AKey, int& AOrdinal, const TspEnumWords& AWords) override {
     IniWriteEnumWord(FIni, FSection, AKey, AOrdinal, AWords);
   }
 
-private:
+ private:
   TCustomIniFile& FIni;
   const String& FSection;
 };
 
 // Gives every field the value an absent key reads as.
 class TspSkinKeyDefaults : public TspSkinKeys {
-public:
+ public:
   void IntegerKey(const char*, int& AField, int ADefault) override { AField = ADefault; }
   void BooleanKey(const char*, bool& AField) override { AField = false; }
   void TextKey(const char*, String& AField, const char* ADefault) override { AField = ADefault; }
@@ -138,7 +144,8 @@ TspStretchType IniReadStretchType(const TCustomIniFile& AIni, const String& ASec
   return TspStretchType(IniReadEnumWord(AIni, ASection, AKey, SkinEnumWords(TspStretchType())));
 }
 
-void IniWriteStretchType(TCustomIniFile& AIni, const String& ASection, const String& AKey, TspStretchType AValue) {
+void IniWriteStretchType(TCustomIniFile& AIni, const String& ASection, const String& AKey,
+                         TspStretchType AValue) {
   IniWriteEnumWord(AIni, ASection, AKey, AValue, SkinEnumWords(AValue));
 }
 
@@ -150,7 +157,8 @@ void IniWriteMorphKind(TCustomIniFile& AIni, const String& ASection, const Strin
   IniWriteEnumWord(AIni, ASection, AKey, AValue, SkinEnumWords(AValue));
 }
 
-TspInActiveEffect IniReadInActiveEffect(const TCustomIniFile& AIni, const String& ASection, const String& AKey) {
+TspInActiveEffect IniReadInActiveEffect(const TCustomIniFile& AIni, const String& ASection,
+                                        const String& AKey) {
   return TspInActiveEffect(IniReadEnumWord(AIni, ASection, AKey, SkinEnumWords(TspInActiveEffect())));
 }
 
@@ -165,7 +173,8 @@ bool IsSkinIniFile(const TCustomIniFile& AIni) {
   return true;
 }
 
-void TspSkinKeys::FontKeys(const char* APrefix, String& AName, TFontStyles& AStyle, int& AHeight, TColor& AColor) {
+void TspSkinKeys::FontKeys(const char* APrefix, String& AName, TFontStyles& AStyle, int& AHeight,
+                           TColor& AColor) {
   String Prefix = APrefix;
   TextKey((Prefix + "fontname").c_str(), AName, "Arial");
   FontStylesKey((Prefix + "fontstyle").c_str(), AStyle);

@@ -58,7 +58,8 @@ void TspDataSkinSpinEditControl::DescribeKeys(TspSkinKeys& AKeys) {
                            ActiveDownButtonRect, DownDownButtonRect);
 }
 
-TspDataSkinUpDownControl::TspDataSkinUpDownControl(const String& AIDName) : TspDataSkinCustomControl(AIDName) {
+TspDataSkinUpDownControl::TspDataSkinUpDownControl(const String& AIDName)
+    : TspDataSkinCustomControl(AIDName) {
   ResetToKeyDefaults();
 }
 
@@ -228,7 +229,9 @@ void TspDataSkinGridControl::DescribeKeys(TspSkinKeys& AKeys) {
   AKeys.BooleanKey("showfocus", ShowFocus);
 }
 
-TspDataSkinSlider::TspDataSkinSlider(const String& AIDName) : TspDataSkinControl(AIDName) { ResetToKeyDefaults(); }
+TspDataSkinSlider::TspDataSkinSlider(const String& AIDName) : TspDataSkinControl(AIDName) {
+  ResetToKeyDefaults();
+}
 
 void TspDataSkinSlider::DescribeKeys(TspSkinKeys& AKeys) {
   TspDataSkinControl::DescribeKeys(AKeys);

@@ -39,7 +39,9 @@ void TspDataUserObject::DescribeKeys(TspSkinKeys& AKeys) {
   AKeys.CursorKey("cursorindex", CursorIndex);
 }
 
-TspDataSkinButton::TspDataSkinButton(const String& AIDName) : TspDataSkinObject(AIDName) { ResetToKeyDefaults(); }
+TspDataSkinButton::TspDataSkinButton(const String& AIDName) : TspDataSkinObject(AIDName) {
+  ResetToKeyDefaults();
+}
 
 void TspDataSkinButton::DescribeKeys(TspSkinKeys& AKeys) {
   TspDataSkinObject::DescribeKeys(AKeys);
@@ -58,7 +60,8 @@ TspDataSkinStdButton::TspDataSkinStdButton(const String& AIDName) : TspDataSkinB
 void TspDataSkinStdButton::DescribeKeys(TspSkinKeys& AKeys) {
   TspDataSkinButton::DescribeKeys(AKeys);
   AKeys.WordKey("command", Command);
-  DescribeRestoreKeys(AKeys, RestoreRect, RestoreActiveRect, RestoreDownRect, RestoreInActiveRect, RestoreHint);
+  DescribeRestoreKeys(AKeys, RestoreRect, RestoreActiveRect, RestoreDownRect, RestoreInActiveRect,
+                      RestoreHint);
 }
 
 void TspDataSkinStdButton::DeriveValues() { DeriveRestoreHint(Hint, Command, RestoreHint); }
@@ -107,7 +110,9 @@ void TspDataSkinCaption::DescribeKeys(TspSkinKeys& AKeys) {
   AKeys.PictureKey("quickbuttonalphamaskpictureindex", QuickButtonAlphaMaskPictureIndex);
 }
 
-TspDataSkinLabel::TspDataSkinLabel(const String& AIDName) : TspDataSkinObject(AIDName) { ResetToKeyDefaults(); }
+TspDataSkinLabel::TspDataSkinLabel(const String& AIDName) : TspDataSkinObject(AIDName) {
+  ResetToKeyDefaults();
+}
 
 void TspDataSkinLabel::DescribeKeys(TspSkinKeys& AKeys) {
   TspDataSkinObject::DescribeKeys(AKeys);
@@ -152,7 +157,9 @@ void TspDataSkinTrackBar::DescribeKeys(TspSkinKeys& AKeys) {
 
 void TspDataSkinTrackBar::DeriveValues() { Morphing = false; }
 
-TspDataSkinGauge::TspDataSkinGauge(const String& AIDName) : TspDataSkinObject(AIDName) { ResetToKeyDefaults(); }
+TspDataSkinGauge::TspDataSkinGauge(const String& AIDName) : TspDataSkinObject(AIDName) {
+  ResetToKeyDefaults();
+}
 
 void TspDataSkinGauge::DescribeKeys(TspSkinKeys& AKeys) {
   TspDataSkinObject::DescribeKeys(AKeys);
@@ -199,7 +206,8 @@ void TspDataSkinAnimate::DescribeKeys(TspSkinKeys& AKeys) {
   AKeys.IntegerKey("timerinterval", TimerInterval, 50);
   AKeys.WordKey("command", Command);
   AKeys.RectKey("downskinrect", DownSkinRect);
-  DescribeRestoreKeys(AKeys, RestoreRect, RestoreActiveRect, RestoreDownRect, RestoreInActiveRect, RestoreHint);
+  DescribeRestoreKeys(AKeys, RestoreRect, RestoreActiveRect, RestoreDownRect, RestoreInActiveRect,
+                      RestoreHint);
 }
 
 void TspDataSkinAnimate::DeriveValues() {

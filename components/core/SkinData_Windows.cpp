@@ -12,8 +12,8 @@ void DescribeCornerKeys(TspSkinKeys& AKeys, TPoint& ALeftTop, TPoint& ARightTop,
   AKeys.PointKey("rightbottompoint", ARightBottom);
 }
 
-void DescribeStretchKeys(TspSkinKeys& AKeys, bool& ATop, bool& ALeft, bool& ARight, bool& ABottom, bool& AEffect,
-                         TspStretchType& AType) {
+void DescribeStretchKeys(TspSkinKeys& AKeys, bool& ATop, bool& ALeft, bool& ARight, bool& ABottom,
+                         bool& AEffect, TspStretchType& AType) {
   AKeys.BooleanKey("topstretch", ATop);
   AKeys.BooleanKey("leftstretch", ALeft);
   AKeys.BooleanKey("rightstretch", ARight);
@@ -34,7 +34,8 @@ void TspDataSkinPopupWindow::DescribeKeys(TspSkinKeys& AKeys) {
   AKeys.ColorKey("scrollmarkercolor", ScrollMarkerColor);
   AKeys.ColorKey("scrollmarkeractivecolor", ScrollMarkerActiveColor);
   AKeys.CursorKey("cursorindex", CursorIndex);
-  DescribeStretchKeys(AKeys, TopStretch, LeftStretch, RightStretch, BottomStretch, StretchEffect, StretchType);
+  DescribeStretchKeys(AKeys, TopStretch, LeftStretch, RightStretch, BottomStretch, StretchEffect,
+                      StretchType);
 }
 
 // The hint shows before any skin is loaded, with a smaller font than a skin's default.
@@ -49,7 +50,8 @@ void TspDataSkinHintWindow::DescribeKeys(TspSkinKeys& AKeys) {
   DescribeCornerKeys(AKeys, LTPoint, RTPoint, LBPoint, RBPoint);
   AKeys.RectKey("clientrect", ClRect);
   AKeys.FontKeys("", FontName, FontStyle, FontHeight, FontColor);
-  DescribeStretchKeys(AKeys, TopStretch, LeftStretch, RightStretch, BottomStretch, StretchEffect, StretchType);
+  DescribeStretchKeys(AKeys, TopStretch, LeftStretch, RightStretch, BottomStretch, StretchEffect,
+                      StretchType);
 }
 
 TspDataSkinLayerFrame::TspDataSkinLayerFrame() { ResetToKeyDefaults(); }
