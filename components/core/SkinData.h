@@ -1,0 +1,1059 @@
+#pragma once
+// The skin description model: what "skin.ini" says about every skinned element, held
+// in one record per element.
+//
+// - Control descriptions (`TspDataSkinControl` and its kinds, listed in the section
+//   "SKINCONTROLS"), object descriptions of the form frame and of menus
+//   (`TspDataSkinObject` and its kinds, "SKINOBJECTS"), named frame areas
+//   (`TspDataSkinArea`), and the three window descriptions with fixed sections
+//   ("POPUPWINDOW", "HINTWINDOW", "LAYERFRAME").
+// - The enumerations of the skin with their ini words.
+// - The skin's colour replacements (`TspSkinColors`) and the user-interface string
+//   table (`TspResourceStrData`).
+//
+// Every record lists its keys once, in DescribeKeys: the ini key, the field, the value
+// form and the default, base levels first. Reading, writing, the defaults of a new
+// record and the tests all walk that one list, so a key cannot be read under one name
+// and written under another. The key names are those of the skin format, misspellings
+// included ("disableskinrsect", "reflactioncolor"): skins written in it must load.
+//
+// Loading never fails on a skin's content: an absent section or key gives the key's
+// default, and malformed values read as SPUtils.h says. Records are created, loaded,
+// stored and read on the user-interface thread only.
+//
+// Implementation: SkinData_Keys.cpp (value forms, words, key walkers),
+// SkinData_Records.cpp (the record bases), SkinData_Controls.cpp,
+// SkinData_ListControls.cpp, SkinData_BarControls.cpp, SkinData_Objects.cpp,
+// SkinData_Windows.cpp, SkinData_Catalogue.cpp (kind words), SkinData_Colors.cpp,
+// SkinData_Strings.cpp.
+
+#include <cstdint>
+#include <memory>
+#include <span>
+
+#include "components/core/SPUtils.h"
+#include "platform/base/StringList.h"
+#include "platform/ui/Component.h"
+
+// ---------------------------------------------------------------- enumerations
+
+enum TspStretchType : uint8_t { spstFull, spstHorz, spstVert };
+enum TMorphKind : uint8_t {
+  mkDefault,
+  mkGradient,
+  mkLeftGradient,
+  mkRightGradient,
+  mkLeftSlide,
+  mkRightSlide,
+  mkPush
+};
+// The effect applied to the frame of an inactive form.
+enum TspInActiveEffect : uint8_t { ieBrightness, ieDarkness, ieGrayScale, ieNoise, ieSplitBlur, ieInvert };
+// How the frames of a strip lie in one picture.
+enum TFramesPlacement : uint8_t { fpHorizontal, fpVertical };
+enum TRegulatorKind : uint8_t { rkRound, rkHorizontal, rkVertical };
+enum TGaugeKind : uint8_t { gkHorizontal, gkVertical };
+// The command of a frame button.
+enum TStdCommand : uint8_t {
+  cmClose,
+  cmMaximize,
+  cmMinimize,
+  cmSysMenu,
+  cmDefault,
+  cmRollUp,
+  cmMinimizeToTray
+};
+// Has no ini word.
+enum TTrackKind : uint8_t { tkHorizontal, tkVertical };
+
+// The ini words of one enumeration, by ordinal, and the members an absent key and an
+// unknown word give. Words are compared exactly, case included: a listed word in other
+// letters is an unknown word.
+struct TspEnumWords {
+  std::span<const char* const> Words;
+  int Absent = 0;
+  int Other = 0;
+};
+
+const TspEnumWords& SkinEnumWords(TspStretchType);
+const TspEnumWords& SkinEnumWords(TMorphKind);
+const TspEnumWords& SkinEnumWords(TspInActiveEffect);
+const TspEnumWords& SkinEnumWords(TFramesPlacement);
+const TspEnumWords& SkinEnumWords(TRegulatorKind);
+const TspEnumWords& SkinEnumWords(TGaugeKind);
+const TspEnumWords& SkinEnumWords(TStdCommand);
+
+int IniReadEnumWord(const TCustomIniFile& AIni, const String& ASection, const String& AKey,
+                    const TspEnumWords& AWords);
+void IniWriteEnumWord(TCustomIniFile& AIni, const String& ASection, const String& AKey, int AOrdinal,
+                      const TspEnumWords& AWords);
+
+TspStretchType IniReadStretchType(const TCustomIniFile& AIni, const String& ASection, const String& AKey);
+void IniWriteStretchType(TCustomIniFile& AIni, const String& ASection, const String& AKey,
+                         TspStretchType AValue);
+TMorphKind IniReadMorphKind(const TCustomIniFile& AIni, const String& ASection, const String& AKey);
+void IniWriteMorphKind(TCustomIniFile& AIni, const String& ASection, const String& AKey, TMorphKind AValue);
+TspInActiveEffect IniReadInActiveEffect(const TCustomIniFile& AIni, const String& ASection,
+                                        const String& AKey);
+void IniWriteInActiveEffect(TCustomIniFile& AIni, const String& ASection, const String& AKey,
+                            TspInActiveEffect AValue);
+
+// True when the file holds the sections "VERSION", "PICTURES", "FORMINFO",
+// "SKINOBJECTS" and "SKINCONTROLS", each with at least one key.
+bool IsSkinIniFile(const TCustomIniFile& AIni);
+
+// ---------------------------------------------------------------- keys
+
+// The walk over a record's keys. A record calls one method per key with the ini key,
+// its field and the default; the walker reads, writes, resets or inspects the field.
+// A key name lives only for the call.
+class TspSkinKeys {
+ public:
+  virtual ~TspSkinKeys() = default;
+
+  // Integer forms (integer, colour, picture and cursor index): decimal or "0x" hex;
+  // anything else gives the default.
+  virtual void IntegerKey(const char* AKey, int& AField, int ADefault) = 0;
+  virtual void BooleanKey(const char* AKey, bool& AField) = 0;
+  virtual void TextKey(const char* AKey, String& AField, const char* ADefault) = 0;
+  virtual void RectKey(const char* AKey, TRect& AField) = 0;
+  virtual void PointKey(const char* AKey, TPoint& AField) = 0;
+  virtual void FontStylesKey(const char* AKey, TFontStyles& AField) = 0;
+  virtual void AlignmentKey(const char* AKey, TAlignment& AField) = 0;
+  // Reading appends to the list; the default is no lines.
+  virtual void TextLinesKey(const char* AKey, TStrings& AField) = 0;
+  virtual void EnumKey(const char* AKey, int& AOrdinal, const TspEnumWords& AWords) = 0;
+
+  // The value forms in the words of the key tables.
+  void ColorKey(const char* AKey, TColor& AField, TColor ADefault = 0) { IntegerKey(AKey, AField, ADefault); }
+  // -1: no picture.
+  void PictureKey(const char* AKey, int& AField) { IntegerKey(AKey, AField, -1); }
+  // -1: no cursor of the skin.
+  void CursorKey(const char* AKey, int& AField) { IntegerKey(AKey, AField, -1); }
+  // The IDName of another element, looked up by whoever uses the record.
+  void NameKey(const char* AKey, String& AField, const char* ADefault = "") {
+    TextKey(AKey, AField, ADefault);
+  }
+  template <typename E>
+  void WordKey(const char* AKey, E& AField) {
+    int Ordinal = AField;
+    EnumKey(AKey, Ordinal, SkinEnumWords(AField));
+    AField = static_cast<E>(Ordinal);
+  }
+  // "fontname" ("Arial"), "fontstyle", "fontheight" (14) and "fontcolor", each key
+  // name after APrefix ("caption", "fixed").
+  void FontKeys(const char* APrefix, String& AName, TFontStyles& AStyle, int& AHeight, TColor& AColor);
+};
+
+// A record that describes itself by its keys.
+class TspSkinKeyedRecord {
+ public:
+  TspSkinKeyedRecord() = default;
+  virtual ~TspSkinKeyedRecord() = default;
+  TspSkinKeyedRecord(const TspSkinKeyedRecord&) = delete;
+  TspSkinKeyedRecord& operator=(const TspSkinKeyedRecord&) = delete;
+
+  // Walks every key of the record, base levels first.
+  virtual void DescribeKeys(TspSkinKeys& AKeys) = 0;
+  // The values a kind derives from others once its keys are read.
+  virtual void DeriveValues() {}
+  // The values a kind settles before it stores itself.
+  virtual void PrepareToStore() {}
+
+ protected:
+  // Every field to its key's default. Each constructor of a level with keys calls it,
+  // so a new record holds the defaults of its key table.
+  void ResetToKeyDefaults();
+  // Reads the keys from ASection, then derives.
+  void ReadKeys(const TCustomIniFile& AIni, const String& ASection);
+  // Replaces ASection with the record's keys.
+  void WriteKeys(TCustomIniFile& AIni, const String& ASection);
+};
+
+// ---------------------------------------------------------------- control descriptions
+
+class TspDataSkinControl : public TspSkinKeyedRecord {
+ public:
+  explicit TspDataSkinControl(const String& AIDName);
+  // Fills every field from the section named IDName.
+  void LoadFromFile(const TCustomIniFile& AIni) { ReadKeys(AIni, IDName); }
+  // Replaces the section named IDName with the record's keys.
+  void SaveToFile(TCustomIniFile& AIni) { WriteKeys(AIni, IDName); }
+  void DescribeKeys(TspSkinKeys& AKeys) override;
+
+  String IDName;  // the element's name and its section
+  int PictureIndex{};
+  int MaskPictureIndex{};
+  TRect SkinRect;
+  int CursorIndex{};
+};
+
+// A picture cut into nine parts: four corner points within SkinRect set off the
+// corners; the edges between them stretch or tile.
+class TspDataSkinCustomControl : public TspDataSkinControl {
+ public:
+  explicit TspDataSkinCustomControl(const String& AIDName);
+  void DescribeKeys(TspSkinKeys& AKeys) override;
+
+  TPoint LTPoint, RTPoint, LBPoint, RBPoint;
+  TRect ClRect;
+  bool StretchEffect{}, LeftStretch{}, TopStretch{}, RightStretch{}, BottomStretch{};
+  TspStretchType StretchType{};
+};
+
+class TspDataSkinButtonControl : public TspDataSkinCustomControl {
+ public:
+  explicit TspDataSkinButtonControl(const String& AIDName);
+  void DescribeKeys(TspSkinKeys& AKeys) override;
+
+  String FontName;
+  TFontStyles FontStyle;
+  int FontHeight{};
+  TColor FontColor{}, ActiveFontColor{}, DownFontColor{}, DisabledFontColor{};
+  bool Morphing{};
+  TMorphKind MorphKind{};
+  TRect ActiveSkinRect, DownSkinRect, DisabledSkinRect, FocusedSkinRect, AnimateSkinRect;
+  int FrameCount{}, AnimateInterval{};
+  bool ShowFocus{};
+  TRect MenuMarkerFlatRect, MenuMarkerRect, MenuMarkerActiveRect, MenuMarkerDownRect;
+  TColor MenuMarkerTransparentColor{};
+  int GlowLayerPictureIndex{}, GlowLayerMaskPictureIndex{};
+  int GlowLayerOffsetLeft{}, GlowLayerOffsetRight{}, GlowLayerOffsetTop{}, GlowLayerOffsetBottom{};
+  int GlowLayerShowOffsetX{}, GlowLayerShowOffsetY{};
+  int GlowLayerAlphaBlendValue{};
+};
+
+class TspDataSkinMenuButtonControl : public TspDataSkinButtonControl {
+ public:
+  explicit TspDataSkinMenuButtonControl(const String& AIDName);
+  void DescribeKeys(TspSkinKeys& AKeys) override;
+
+  TRect TrackButtonRect;
+};
+
+class TspDataSkinCheckRadioControl : public TspDataSkinCustomControl {
+ public:
+  explicit TspDataSkinCheckRadioControl(const String& AIDName);
+  void DescribeKeys(TspSkinKeys& AKeys) override;
+
+  String FontName;
+  TFontStyles FontStyle;
+  int FontHeight{};
+  TColor FontColor{}, ActiveFontColor{}, UnEnabledFontColor{};
+  bool Morphing{};
+  TMorphKind MorphKind{};
+  TRect ActiveSkinRect, CheckImageArea, TextArea;
+  TRect CheckImageRect, UnCheckImageRect, ActiveCheckImageRect, ActiveUnCheckImageRect;
+  TRect UnEnabledCheckImageRect, UnEnabledUnCheckImageRect, GrayedCheckImageRect, ActiveGrayedCheckImageRect;
+  TColor FrameFontColor{};
+};
+
+class TspDataSkinLabelControl : public TspDataSkinCustomControl {
+ public:
+  explicit TspDataSkinLabelControl(const String& AIDName);
+  void DescribeKeys(TspSkinKeys& AKeys) override;
+
+  String FontName;
+  TFontStyles FontStyle;
+  int FontHeight{};
+  TColor FontColor{};
+};
+
+class TspDataSkinStdLabelControl : public TspDataSkinControl {
+ public:
+  explicit TspDataSkinStdLabelControl(const String& AIDName);
+  void DescribeKeys(TspSkinKeys& AKeys) override;
+
+  String FontName;
+  TFontStyles FontStyle;
+  int FontHeight{};
+  TColor FontColor{}, ActiveFontColor{};
+};
+
+class TspDataSkinBitLabelControl : public TspDataSkinCustomControl {
+ public:
+  explicit TspDataSkinBitLabelControl(const String& AIDName);
+  void DescribeKeys(TspSkinKeys& AKeys) override;
+
+  TRect SkinTextRect;
+  int SymbolWidth{}, SymbolHeight{};
+  TStringList Symbols;  // one line per row of symbol cells
+};
+
+class TspDataSkinPanelControl : public TspDataSkinCustomControl {
+ public:
+  explicit TspDataSkinPanelControl(const String& AIDName);
+  void DescribeKeys(TspSkinKeys& AKeys) override;
+
+  TRect CaptionRect;
+  TAlignment Alignment{};
+  String FontName;
+  TFontStyles FontStyle;
+  int FontHeight{};
+  TColor FontColor{};
+  int BGPictureIndex{};
+  TRect CheckImageRect, UnCheckImageRect, MarkFrameRect, FrameRect;
+  int FrameLeftOffset{}, FrameRightOffset{};
+  TRect FrameTextRect, GripperRect;
+  bool GripperTransparent{};
+  TColor GripperTransparentColor{};
+};
+
+class TspDataSkinExPanelControl : public TspDataSkinCustomControl {
+ public:
+  explicit TspDataSkinExPanelControl(const String& AIDName);
+  void DescribeKeys(TspSkinKeys& AKeys) override;
+
+  TRect RollHSkinRect, RollVSkinRect;
+  int RollLeftOffset{}, RollRightOffset{}, RollTopOffset{}, RollBottomOffset{};
+  TRect RollVCaptionRect, RollHCaptionRect;
+  TRect CloseButtonRect, CloseButtonActiveRect, CloseButtonDownRect;
+  TRect HRollButtonRect, HRollButtonActiveRect, HRollButtonDownRect;
+  TRect HRestoreButtonRect, HRestoreButtonActiveRect, HRestoreButtonDownRect;
+  TRect VRollButtonRect, VRollButtonActiveRect, VRollButtonDownRect;
+  TRect VRestoreButtonRect, VRestoreButtonActiveRect, VRestoreButtonDownRect;
+  TRect CaptionRect;
+  String FontName;
+  TFontStyles FontStyle;
+  int FontHeight{};
+  TColor FontColor{};
+  bool ButtonsTransparent{};
+  TColor ButtonsTransparentColor{};
+};
+
+class TspDataSkinScrollBoxControl : public TspDataSkinCustomControl {
+ public:
+  explicit TspDataSkinScrollBoxControl(const String& AIDName);
+  void DescribeKeys(TspSkinKeys& AKeys) override;
+
+  int BGPictureIndex{};
+};
+
+class TspDataSkinBevel : public TspDataSkinControl {
+ public:
+  explicit TspDataSkinBevel(const String& AIDName);
+  void DescribeKeys(TspSkinKeys& AKeys) override;
+
+  TColor LightColor{}, DarkColor{};
+};
+
+class TspDataSkinSplitterControl : public TspDataSkinCustomControl {
+ public:
+  explicit TspDataSkinSplitterControl(const String& AIDName);
+  void DescribeKeys(TspSkinKeys& AKeys) override;
+
+  TRect GripperRect;
+  bool GripperTransparent{};
+  TColor GripperTransparentColor{};
+};
+
+class TspDataSkinControlBar : public TspDataSkinCustomControl {
+ public:
+  explicit TspDataSkinControlBar(const String& AIDName);
+  void DescribeKeys(TspSkinKeys& AKeys) override;
+
+  TRect ItemRect;
+  int BGPictureIndex{};
+  TRect HGripRect, VGripRect;
+  int GripOffset1{}, GripOffset2{};
+  bool ItemStretchEffect{};
+  int ItemOffset1{}, ItemOffset2{};
+  bool ItemTransparent{};
+  TColor ItemTransparentColor{};
+  bool GripTransparent{};
+  TColor GripTransparentColor{};
+};
+
+class TspDataSkinGaugeControl : public TspDataSkinCustomControl {
+ public:
+  explicit TspDataSkinGaugeControl(const String& AIDName);
+  void DescribeKeys(TspSkinKeys& AKeys) override;
+
+  TRect ProgressArea, ProgressRect;
+  bool ProgressTransparent{};
+  TColor ProgressTransparentColor{};
+  bool ProgressStretch{}, Vertical{};
+  int BeginOffset{}, EndOffset{};
+  String FontName;
+  TFontStyles FontStyle;
+  int FontHeight{};
+  TColor FontColor{};
+  TRect AnimationSkinRect;
+  int AnimationCountFrames{}, AnimationTimerInterval{};
+  TRect ProgressAnimationSkinRect;
+  int ProgressAnimationCountFrames{}, ProgressAnimationTimerInterval{};
+  int AnimationBeginOffset{}, AnimationEndOffset{};
+};
+
+class TspDataSkinTrackBarControl : public TspDataSkinCustomControl {
+ public:
+  explicit TspDataSkinTrackBarControl(const String& AIDName);
+  void DescribeKeys(TspSkinKeys& AKeys) override;
+
+  TRect ActiveSkinRect, TrackArea, ButtonRect, ActiveButtonRect;
+  bool Vertical{}, ButtonTransparent{};
+  TColor ButtonTransparentColor{};
+};
+
+class TspDataSkinEditControl : public TspDataSkinCustomControl {
+ public:
+  explicit TspDataSkinEditControl(const String& AIDName);
+  void DescribeKeys(TspSkinKeys& AKeys) override;
+
+  TRect ActiveSkinRect;
+  String FontName;
+  TFontStyles FontStyle;
+  int FontHeight{};
+  TColor FontColor{}, DisabledFontColor{}, ActiveFontColor{};
+  TRect ButtonRect, ActiveButtonRect, DownButtonRect, UnEnabledButtonRect;
+};
+
+class TspDataSkinMemoControl : public TspDataSkinEditControl {
+ public:
+  explicit TspDataSkinMemoControl(const String& AIDName);
+  void DescribeKeys(TspSkinKeys& AKeys) override;
+
+  TColor BGColor{}, ActiveBGColor{};
+};
+
+class TspDataSkinSpinEditControl : public TspDataSkinCustomControl {
+ public:
+  explicit TspDataSkinSpinEditControl(const String& AIDName);
+  void DescribeKeys(TspSkinKeys& AKeys) override;
+
+  TRect ActiveSkinRect;
+  String FontName;
+  TFontStyles FontStyle;
+  int FontHeight{};
+  TColor FontColor{}, ActiveFontColor{}, DisabledFontColor{};
+  TRect UpButtonRect, ActiveUpButtonRect, DownUpButtonRect;
+  TRect DownButtonRect, ActiveDownButtonRect, DownDownButtonRect;
+};
+
+// Up-down buttons are drawn from their button pictures alone: the nine-part corners
+// and client rectangle are always 0, whatever the section says.
+class TspDataSkinUpDownControl : public TspDataSkinCustomControl {
+ public:
+  explicit TspDataSkinUpDownControl(const String& AIDName);
+  void DescribeKeys(TspSkinKeys& AKeys) override;
+  void DeriveValues() override;
+  void PrepareToStore() override;
+
+  TRect UpButtonRect, ActiveUpButtonRect, DownUpButtonRect;
+  TRect DownButtonRect, ActiveDownButtonRect, DownDownButtonRect;
+};
+
+class TspDataSkinComboBox : public TspDataSkinCustomControl {
+ public:
+  explicit TspDataSkinComboBox(const String& AIDName);
+  void DescribeKeys(TspSkinKeys& AKeys) override;
+
+  TRect SItemRect, ActiveItemRect, FocusItemRect;
+  int ItemLeftOffset{}, ItemRightOffset{};
+  TRect ItemTextRect;
+  String FontName;
+  TFontStyles FontStyle;
+  int FontHeight{};
+  TColor FontColor{}, FocusFontColor{}, ActiveFontColor{};
+  TRect ButtonRect, ActiveButtonRect, DownButtonRect, UnEnabledButtonRect;
+  bool ItemStretchEffect{}, FocusItemStretchEffect{};
+  TRect ActiveSkinRect;
+  bool ShowFocus{};
+  String ListBoxName;  // the "listbox" description of the drop-down list
+};
+
+class TspDataSkinListBox : public TspDataSkinCustomControl {
+ public:
+  explicit TspDataSkinListBox(const String& AIDName);
+  void DescribeKeys(TspSkinKeys& AKeys) override;
+
+  TRect SItemRect, ActiveItemRect, FocusItemRect;
+  int ItemLeftOffset{}, ItemRightOffset{};
+  TRect ItemTextRect;
+  String FontName;
+  TFontStyles FontStyle;
+  int FontHeight{};
+  TColor FontColor{}, ActiveFontColor{}, FocusFontColor{};
+  TRect CaptionRect;
+  String CaptionFontName;
+  TFontStyles CaptionFontStyle;
+  int CaptionFontHeight{};
+  TColor CaptionFontColor{};
+  TRect UpButtonRect, ActiveUpButtonRect, DownUpButtonRect;
+  TRect DownButtonRect, ActiveDownButtonRect, DownDownButtonRect;
+  TRect CheckButtonRect, ActiveCheckButtonRect, DownCheckButtonRect;
+  // The "scrollbar" descriptions of the list's own bars; BothScrollBarName is the
+  // horizontal bar shown together with a vertical one.
+  String HScrollBarName, VScrollBarName, BothScrollBarName;
+  bool ShowFocus{};
+  TRect DisabledButtonsRect, ButtonsArea;
+};
+
+class TspDataSkinCheckListBox : public TspDataSkinListBox {
+ public:
+  explicit TspDataSkinCheckListBox(const String& AIDName);
+  void DescribeKeys(TspSkinKeys& AKeys) override;
+
+  TRect UnCheckImageRect, CheckImageRect, ItemCheckRect;
+};
+
+class TspDataSkinScrollBarControl : public TspDataSkinCustomControl {
+ public:
+  explicit TspDataSkinScrollBarControl(const String& AIDName);
+  void DescribeKeys(TspSkinKeys& AKeys) override;
+
+  TRect TrackArea;
+  TRect UpButtonRect, ActiveUpButtonRect, DownUpButtonRect;
+  TRect DownButtonRect, ActiveDownButtonRect, DownDownButtonRect;
+  TRect ThumbRect, ActiveThumbRect, DownThumbRect;
+  int ThumbOffset1{}, ThumbOffset2{};
+  TRect GlyphRect, ActiveGlyphRect, DownGlyphRect;
+  bool GlyphTransparent{};
+  TColor GlyphTransparentColor{};
+  bool ThumbTransparent{};
+  TColor ThumbTransparentColor{};
+  bool ThumbStretchEffect{};
+  int ThumbMinSize{}, ThumbMinPageSize{};
+};
+
+class TspDataSkinTreeView : public TspDataSkinControl {
+ public:
+  explicit TspDataSkinTreeView(const String& AIDName);
+  void DescribeKeys(TspSkinKeys& AKeys) override;
+
+  String FontName;
+  TFontStyles FontStyle;
+  int FontHeight{};
+  TColor FontColor{}, BGColor{};
+  TRect ExpandImageRect, NoExpandImageRect;
+};
+
+class TspDataSkinListView : public TspDataSkinControl {
+ public:
+  explicit TspDataSkinListView(const String& AIDName);
+  void DescribeKeys(TspSkinKeys& AKeys) override;
+
+  String FontName;
+  TFontStyles FontStyle;
+  int FontHeight{};
+  TColor FontColor{}, BGColor{};
+};
+
+// The same keys as the list view.
+class TspDataSkinRichEdit : public TspDataSkinControl {
+ public:
+  explicit TspDataSkinRichEdit(const String& AIDName);
+  void DescribeKeys(TspSkinKeys& AKeys) override;
+
+  String FontName;
+  TFontStyles FontStyle;
+  int FontHeight{};
+  TColor FontColor{}, BGColor{};
+};
+
+class TspDataSkinGridControl : public TspDataSkinControl {
+ public:
+  explicit TspDataSkinGridControl(const String& AIDName);
+  void DescribeKeys(TspSkinKeys& AKeys) override;
+
+  TRect FixedCellRect, SelectCellRect, FocusCellRect;
+  int FixedCellLeftOffset{}, FixedCellRightOffset{};
+  TRect FixedCellTextRect;
+  int CellLeftOffset{}, CellRightOffset{};
+  TRect CellTextRect;
+  TColor LinesColor{}, BGColor{};
+  int BGPictureIndex{};
+  String FontName;
+  TFontStyles FontStyle;
+  int FontHeight{};
+  TColor FontColor{}, SelectFontColor{}, FocusFontColor{};
+  String FixedFontName;
+  TFontStyles FixedFontStyle;
+  int FixedFontHeight{};
+  TColor FixedFontColor{};
+  bool FixedCellStretchEffect{}, CellStretchEffect{}, ShowFocus{};
+};
+
+class TspDataSkinSlider : public TspDataSkinControl {
+ public:
+  explicit TspDataSkinSlider(const String& AIDName);
+  void DescribeKeys(TspSkinKeys& AKeys) override;
+
+  TRect HRulerRect, HThumbRect, VRulerRect, VThumbRect;
+  int EdgeSize{};
+  TColor BGColor{}, PointsColor{};
+};
+
+class TspDataSkinTabControl : public TspDataSkinControl {
+ public:
+  explicit TspDataSkinTabControl(const String& AIDName);
+  void DescribeKeys(TspSkinKeys& AKeys) override;
+
+  TRect TabRect, ActiveTabRect, FocusTabRect, MouseInTabRect;
+  TRect ClRect, TabsBGRect;
+  TPoint LTPoint, RTPoint, LBPoint, RBPoint;
+  int TabLeftOffset{}, TabRightOffset{};
+  String FontName;
+  TFontStyles FontStyle;
+  int FontHeight{};
+  TColor FontColor{}, ActiveFontColor{}, FocusFontColor{}, MouseInFontColor{};
+  String UpDown;  // the "updown" description of the tab row's scroll buttons
+  int BGPictureIndex{};
+  bool TabStretchEffect{}, LeftStretch{}, TopStretch{}, RightStretch{}, BottomStretch{};
+  bool ShowFocus{};
+  int FocusOffsetX{}, FocusOffsetY{};
+  bool StretchEffect{};
+  TspStretchType StretchType{};
+  TRect CloseButtonRect, CloseButtonActiveRect, CloseButtonDownRect;
+  bool ButtonTransparent{};
+  TColor ButtonTransparentColor{};
+  TRect TabLeftBottomActiveRect, TabLeftBottomFocusRect;
+};
+
+class TspDataSkinMainMenuBar : public TspDataSkinControl {
+ public:
+  explicit TspDataSkinMainMenuBar(const String& AIDName);
+  void DescribeKeys(TspSkinKeys& AKeys) override;
+
+  TRect ItemsRect;
+  // Object descriptions the bar looks up for its items and its buttons.
+  String MenuBarItem, CloseButton, MaxButton, MinButton, SysMenuButton;
+  TColor TrackMarkColor{}, TrackMarkActiveColor{};
+  bool StretchEffect{}, ItemTransparent{};
+};
+
+// A picture (SkinRect) made of FramesCount equal frames side by side or one under
+// the other. FramesCount is never below 1.
+class TspDataSkinFrameControl : public TspDataSkinControl {
+ public:
+  explicit TspDataSkinFrameControl(const String& AIDName);
+  void DescribeKeys(TspSkinKeys& AKeys) override;
+  void DeriveValues() override;
+
+  int FramesCount{};
+  TFramesPlacement FramesPlacement{};
+};
+
+class TspDataSkinFrameGauge : public TspDataSkinFrameControl {
+ public:
+  using TspDataSkinFrameControl::TspDataSkinFrameControl;
+};
+
+class TspDataSkinAnimateControl : public TspDataSkinFrameControl {
+ public:
+  using TspDataSkinFrameControl::TspDataSkinFrameControl;
+};
+
+class TspDataSkinSwitchControl : public TspDataSkinFrameControl {
+ public:
+  using TspDataSkinFrameControl::TspDataSkinFrameControl;
+};
+
+class TspDataSkinFrameRegulator : public TspDataSkinFrameControl {
+ public:
+  explicit TspDataSkinFrameRegulator(const String& AIDName);
+  void DescribeKeys(TspSkinKeys& AKeys) override;
+
+  TRegulatorKind Kind{};
+};
+
+// ---------------------------------------------------------------- object descriptions
+
+class TspDataSkinObject : public TspSkinKeyedRecord {
+ public:
+  explicit TspDataSkinObject(const String& AIDName);
+  // Fills every field from the section named IDName.
+  void LoadFromFile(const TCustomIniFile& AIni) { ReadKeys(AIni, IDName); }
+  // Replaces the section named IDName with the record's keys.
+  void SaveToFile(TCustomIniFile& AIni) { WriteKeys(AIni, IDName); }
+  void DescribeKeys(TspSkinKeys& AKeys) override;
+
+  String IDName;  // the element's name and its section
+  String Hint;
+  bool SkinRectInAPicture{};
+  TRect SkinRect, ActiveSkinRect, InActiveSkinRect;
+  bool Morphing{};
+  TMorphKind MorphKind{};
+  int ActivePictureIndex{}, ActiveMaskPictureIndex{};
+  int CursorIndex{};
+  bool RollUp{};
+  int GlowLayerPictureIndex{}, GlowLayerMaskPictureIndex{};
+  int GlowLayerOffsetX{}, GlowLayerOffsetY{};
+  int GlowLayerAlphaBlendValue{};
+};
+
+// A named area of the frame: only "rollup", "skinrect" and "cursorindex" are its keys;
+// the other fields keep the values of a new object description.
+class TspDataUserObject : public TspDataSkinObject {
+ public:
+  using TspDataSkinObject::TspDataSkinObject;
+  void DescribeKeys(TspSkinKeys& AKeys) override;
+};
+
+class TspDataSkinSwitch : public TspDataSkinObject {
+ public:
+  using TspDataSkinObject::TspDataSkinObject;
+};
+
+// A frame button: normal SkinRect, active ActiveSkinRect, inactive InActiveSkinRect.
+class TspDataSkinButton : public TspDataSkinObject {
+ public:
+  explicit TspDataSkinButton(const String& AIDName);
+  void DescribeKeys(TspSkinKeys& AKeys) override;
+
+  int GroupIndex{};
+  TRect DownRect, DisableSkinRect;
+  int AlphaMaskPictureIndex{}, AlphaMaskActivePictureIndex{}, AlphaMaskInActivePictureIndex{};
+};
+
+// A frame button with a standard command and a second look (and hint) for the
+// restored state of maximize, minimize and roll-up.
+class TspDataSkinStdButton : public TspDataSkinButton {
+ public:
+  explicit TspDataSkinStdButton(const String& AIDName);
+  void DescribeKeys(TspSkinKeys& AKeys) override;
+  void DeriveValues() override;
+
+  TStdCommand Command{};
+  TRect RestoreRect, RestoreActiveRect, RestoreDownRect, RestoreInActiveRect;
+  String RestoreHint;
+};
+
+class TspDataSkinMainMenuBarButton : public TspDataSkinStdButton {
+ public:
+  using TspDataSkinStdButton::TspDataSkinStdButton;
+};
+
+class TspDataSkinCaption : public TspDataSkinObject {
+ public:
+  explicit TspDataSkinCaption(const String& AIDName);
+  void DescribeKeys(TspSkinKeys& AKeys) override;
+
+  String FontName;
+  int FontHeight{};
+  TFontStyles FontStyle;
+  TColor FontColor{}, ActiveFontColor{}, ShadowColor{}, ActiveShadowColor{};
+  bool Shadow{};
+  TAlignment Alignment{};
+  TRect TextRct;
+  bool DefaultCaption{};
+  TRect FrameRect, ActiveFrameRect;
+  int FrameLeftOffset{}, FrameRightOffset{};
+  TRect FrameTextRect;
+  bool Light{};
+  TColor LightColor{}, ActiveLightColor{};
+  bool StretchEffect{};
+  TRect AnimateSkinRect;
+  int FrameCount{}, AnimateInterval{};
+  bool InActiveAnimation{}, FullFrame{};
+  bool VistaGlowEffect{}, VistaGlowInActiveEffect{}, GlowEffect{}, GlowInActiveEffect{};
+  int GlowSize{};
+  TColor GlowColor{}, GlowActiveColor{};
+  int GlowOffset{};
+  bool ReflectionEffect{};
+  TColor ReflectionColor{}, ReflectionActiveColor{};
+  int ReflectionOffset{};
+  TRect DividerRect, InActiveDividerRect;
+  bool DividerTransparent{};
+  TColor DividerTransparentColor{};
+  int QuickButtonAlphaMaskPictureIndex{};
+};
+
+class TspDataSkinLabel : public TspDataSkinObject {
+ public:
+  explicit TspDataSkinLabel(const String& AIDName);
+  void DescribeKeys(TspSkinKeys& AKeys) override;
+
+  String FontName;
+  int FontHeight{};
+  TFontStyles FontStyle;
+  TColor FontColor{}, ActiveFontColor{};
+  TAlignment Alignment{};
+  String TextValue;
+};
+
+// Morphing is always off for this kind.
+class TspDataSkinBitLabel : public TspDataSkinObject {
+ public:
+  explicit TspDataSkinBitLabel(const String& AIDName);
+  void DescribeKeys(TspSkinKeys& AKeys) override;
+  void DeriveValues() override;
+
+  TStringList Symbols;  // one line per row of symbol cells
+  String TextValue;
+  int SymbolWidth{}, SymbolHeight{};
+  bool Transparent{};
+  TColor TransparentColor{};
+};
+
+// Morphing is always off for this kind.
+class TspDataSkinTrackBar : public TspDataSkinObject {
+ public:
+  explicit TspDataSkinTrackBar(const String& AIDName);
+  void DescribeKeys(TspSkinKeys& AKeys) override;
+  void DeriveValues() override;
+
+  TRect ButtonRect, ActiveButtonRect;
+  TPoint BeginPoint, EndPoint;
+  int MinValue{}, MaxValue{};
+  bool MouseDownChangeValue{}, ButtonTransparent{};
+  TColor ButtonTransparentColor{};
+};
+
+class TspDataSkinGauge : public TspDataSkinObject {
+ public:
+  explicit TspDataSkinGauge(const String& AIDName);
+  void DescribeKeys(TspSkinKeys& AKeys) override;
+
+  int MinValue{}, MaxValue{};
+  TGaugeKind Kind{};
+};
+
+// CountFrames is taken as read here, without a lower bound.
+class TspDataSkinFrameGaugeObject : public TspDataSkinObject {
+ public:
+  explicit TspDataSkinFrameGaugeObject(const String& AIDName);
+  void DescribeKeys(TspSkinKeys& AKeys) override;
+
+  int MinValue{}, MaxValue{}, CountFrames{};
+  TFramesPlacement FramesPlacement{};
+};
+
+class TspDataSkinFrameRegulatorObject : public TspDataSkinObject {
+ public:
+  explicit TspDataSkinFrameRegulatorObject(const String& AIDName);
+  void DescribeKeys(TspSkinKeys& AKeys) override;
+
+  int MinValue{}, MaxValue{}, CountFrames{};
+  TFramesPlacement FramesPlacement{};
+  TRegulatorKind Kind{};
+};
+
+// Morphing is always off for this kind; its restore hint follows the frame button's
+// rule.
+class TspDataSkinAnimate : public TspDataSkinObject {
+ public:
+  explicit TspDataSkinAnimate(const String& AIDName);
+  void DescribeKeys(TspSkinKeys& AKeys) override;
+  void DeriveValues() override;
+
+  int CountFrames{};
+  bool Cycle{}, ButtonStyle{};
+  int TimerInterval{};
+  TStdCommand Command{};
+  TRect DownSkinRect, RestoreRect, RestoreActiveRect, RestoreDownRect, RestoreInActiveRect;
+  String RestoreHint;
+};
+
+// An item of a popup menu. An empty active check, radio or arrow image is taken from
+// its normal image.
+class TspDataSkinMenuItem : public TspDataSkinObject {
+ public:
+  explicit TspDataSkinMenuItem(const String& AIDName);
+  void DescribeKeys(TspSkinKeys& AKeys) override;
+  void DeriveValues() override;
+
+  TRect DividerRect;
+  int DividerLO{}, DividerRO{}, ItemLO{}, ItemRO{};
+  String FontName;
+  int FontHeight{};
+  TFontStyles FontStyle;
+  TColor UnEnabledFontColor{}, FontColor{}, ActiveFontColor{};
+  TRect TextRct;
+  bool StretchEffect{}, DividerStretchEffect{}, InActiveStretchEffect{};
+  TRect AnimateSkinRect;
+  int FrameCount{}, AnimateInterval{};
+  bool InActiveAnimation{};
+  TRect ImageRct;
+  bool UseImageColor{};
+  TColor ImageColor{}, ActiveImageColor{};
+  bool InActiveTransparent{};
+  TRect CheckImageRect, ActiveCheckImageRect, RadioImageRect, ActiveRadioImageRect;
+  TRect ArrowImageRect, ActiveArrowImageRect;
+};
+
+class TspDataSkinMainMenuItem : public TspDataSkinObject {
+ public:
+  explicit TspDataSkinMainMenuItem(const String& AIDName);
+  void DescribeKeys(TspSkinKeys& AKeys) override;
+
+  TRect DownRect;
+  String FontName;
+  int FontHeight{};
+  TFontStyles FontStyle;
+  TColor FontColor{}, ActiveFontColor{}, DownFontColor{}, UnEnabledFontColor{};
+  TRect TextRct;
+  int ItemLO{}, ItemRO{};
+  bool StretchEffect{};
+  TRect AnimateSkinRect;
+  int FrameCount{}, AnimateInterval{};
+  bool InActiveAnimation{};
+};
+
+class TspDataSkinMainMenuBarItem : public TspDataSkinMainMenuItem {
+ public:
+  using TspDataSkinMainMenuItem::TspDataSkinMainMenuItem;
+};
+
+// ---------------------------------------------------------------- the kind catalogue
+
+// One kind of a list section: its word (matched exactly, case included), a maker of a
+// new record of it, and whether a record is of exactly that kind.
+template <typename TRecord>
+struct TspSkinKind {
+  const char* Word;
+  std::unique_ptr<TRecord> (*Create)(const String& AIDName);
+  bool (*IsKindOf)(const TRecord& ARecord);
+};
+
+// The 33 kinds of "SKINCONTROLS" and the 16 of "SKINOBJECTS".
+std::span<const TspSkinKind<TspDataSkinControl>> SkinControlKinds();
+std::span<const TspSkinKind<TspDataSkinObject>> SkinObjectKinds();
+// A new record of the kind that AKindWord names; null for a word that names none.
+std::unique_ptr<TspDataSkinControl> CreateSkinControl(const String& AKindWord, const String& AIDName);
+std::unique_ptr<TspDataSkinObject> CreateSkinObject(const String& AKindWord, const String& AIDName);
+// The word of the record's kind, for storing the lists.
+String SkinControlKindWord(const TspDataSkinControl& ARecord);
+String SkinObjectKindWord(const TspDataSkinObject& ARecord);
+
+// ---------------------------------------------------------------- frame areas
+
+// A named rectangle of the form frame (listed in "SKINAREAS"; no section of its own).
+struct TspDataSkinArea {
+  TspDataSkinArea(const String& AIDName, const TRect& AAreaRect, bool AUseAnchors, bool AAnchorLeft,
+                  bool AAnchorTop, bool AAnchorRight, bool AAnchorBottom)
+      : IDName(AIDName),
+        AreaRect(AAreaRect),
+        UseAnchors(AUseAnchors),
+        AnchorLeft(AAnchorLeft),
+        AnchorTop(AAnchorTop),
+        AnchorRight(AAnchorRight),
+        AnchorBottom(AAnchorBottom) {}
+
+  String IDName;
+  TRect AreaRect;
+  bool UseAnchors, AnchorLeft, AnchorTop, AnchorRight, AnchorBottom;
+};
+
+// ---------------------------------------------------------------- window descriptions
+
+// The window of a skinned popup menu, section "POPUPWINDOW". The skin data keeps one
+// and reloads it with every skin, so each load gives every field its key or default.
+class TspDataSkinPopupWindow : public TspSkinKeyedRecord {
+ public:
+  static constexpr const char* Section = "POPUPWINDOW";
+  TspDataSkinPopupWindow();
+  void LoadFromFile(const TCustomIniFile& AIni) { ReadKeys(AIni, Section); }
+  void SaveToFile(TCustomIniFile& AIni) { WriteKeys(AIni, Section); }
+  void DescribeKeys(TspSkinKeys& AKeys) override;
+
+  int WindowPictureIndex{}, MaskPictureIndex{};
+  TPoint LTPoint, RTPoint, LBPoint, RBPoint;
+  TRect ItemsRect;
+  TColor ScrollMarkerColor{}, ScrollMarkerActiveColor{};
+  int CursorIndex{};
+  bool TopStretch{}, LeftStretch{}, RightStretch{}, BottomStretch{}, StretchEffect{};
+  TspStretchType StretchType{};
+};
+
+// The skinned hint window, section "HINTWINDOW". Before the first skin its font
+// height is 12; loading gives 14 when the key is absent.
+class TspDataSkinHintWindow : public TspSkinKeyedRecord {
+ public:
+  static constexpr const char* Section = "HINTWINDOW";
+  TspDataSkinHintWindow();
+  void LoadFromFile(const TCustomIniFile& AIni) { ReadKeys(AIni, Section); }
+  void SaveToFile(TCustomIniFile& AIni) { WriteKeys(AIni, Section); }
+  void DescribeKeys(TspSkinKeys& AKeys) override;
+
+  int WindowPictureIndex{}, MaskPictureIndex{};
+  TPoint LTPoint, RTPoint, LBPoint, RBPoint;
+  TRect ClRect;
+  String FontName;
+  TFontStyles FontStyle;
+  int FontHeight{};
+  TColor FontColor{};
+  bool TopStretch{}, LeftStretch{}, RightStretch{}, BottomStretch{}, StretchEffect{};
+  TspStretchType StretchType{};
+};
+
+// The layered border around a skinned form, section "LAYERFRAME".
+class TspDataSkinLayerFrame : public TspSkinKeyedRecord {
+ public:
+  static constexpr const char* Section = "LAYERFRAME";
+  TspDataSkinLayerFrame();
+  void LoadFromFile(const TCustomIniFile& AIni) { ReadKeys(AIni, Section); }
+  void SaveToFile(TCustomIniFile& AIni) { WriteKeys(AIni, Section); }
+  void DescribeKeys(TspSkinKeys& AKeys) override;
+
+  int PictureIndex{}, MaskPictureIndex{}, InActivePictureIndex{}, InActiveMaskPictureIndex{};
+  TPoint LTPoint, RTPoint, LBPoint, RBPoint;
+  TRect ClRect;
+  int AlphaBlendValue{}, InActiveAlphaBlendValue{};
+  TRect BorderRect;
+  bool HitTestEnable{}, FullBorder{};
+  int HitTestSize{};
+  TRect CaptionRect;
+  TPoint HitTestLTPoint, HitTestRTPoint, HitTestLBPoint, HitTestRBPoint;
+  TRect ButtonsRect, SysMenuButtonRect;
+  bool FullStretch{};
+  int RollUpFormHeight{}, ButtonsTopOffset{}, SysButtonTopOffset{};
+  int BlurMaskPictureIndex{};
+  TRect IntersectBlurMaskRect, ExcludeBlurMaskRect;
+  int LeftOffset{}, TopOffset{}, WidthOffset{}, HeightOffset{};
+};
+
+// ---------------------------------------------------------------- skin colours
+
+// The ten system colours a skin may replace for the parts of skinned controls that
+// are not drawn from pictures. Each is a TColor: RGB, or a system-colour reference.
+class TspSkinColors {
+ public:
+  static constexpr const char* Section = "SKINCOLORS";
+
+  // Each colour to its system-colour reference.
+  void SetColorsToDefault();
+  // Each colour from its key in SKINCOLORS. A key the skin lacks gives the system
+  // colour: a skin without the section would otherwise draw black text on black faces.
+  void LoadFromFile(const TCustomIniFile& AIni);
+  // Every colour as a decimal integer (system colours come out negative).
+  void SaveToFile(TCustomIniFile& AIni) const;
+
+  // New colours are all 0 until set to their defaults or loaded.
+  TColor cBtnFace = 0;
+  TColor cBtnText = 0;
+  TColor cWindow = 0;
+  TColor cWindowText = 0;
+  TColor cHighLight = 0;
+  TColor cHighLightText = 0;
+  TColor cBtnHighLight = 0;
+  TColor cBtnShadow = 0;
+  TColor c3DLight = 0;
+  TColor c3DDkShadow = 0;
+};
+
+// ---------------------------------------------------------------- user-interface strings
+
+// The user-interface texts of the skin library (system-menu captions, button hints,
+// message box buttons, dialog captions), as lines "NAME=text". A new table holds the
+// 133 built-in English lines; a language file loaded into ResStrings replaces them all.
+class TspResourceStrData : public TComponent {
+ public:
+  explicit TspResourceStrData(TComponent* AOwner);
+
+  TStrings& ResStrings() { return FResStrs; }
+  const TStrings& ResStrings() const { return FResStrs; }
+  // Copies the lines.
+  void SetResStrings(const TStrings& AValue) { FResStrs.Assign(AValue); }
+  // The font character set of the texts.
+  uint8_t CharSet() const { return FCharSet; }
+  void SetCharSet(uint8_t AValue) { FCharSet = AValue; }
+
+  // The text after the first "=" of the first line named AName (without regard to
+  // case), or the empty text. A caller with a table uses even an empty result.
+  String GetResStr(const String& AName) const;
+
+ private:
+  TStringList FResStrs;
+  uint8_t FCharSet = 1;  // the platform's default character set
+};
