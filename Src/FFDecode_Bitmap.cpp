@@ -8,12 +8,24 @@ int TFFDecoder::BitmapBitsPixel() const { return FFormatConv->BitsPixel(); }
 
 void TFFDecoder::SetBitmapBitsPixel(int AValue) { FFormatConv->SetBitsPixel(AValue); }
 
+namespace {
+
+// The picture in the bitmap's own pixel layout: blue, green, red (and alpha) from the
+// lowest byte up; none for depths a bitmap does not have.
+AVPixelFormat DecoderBitmapPixelFormat(int ABitsPixel) {
+  return ABitsPixel == 32 ? AV_PIX_FMT_BGRA : ABitsPixel == 24 ? AV_PIX_FMT_BGR24 : AV_PIX_FMT_NONE;
+}
+
+}  // namespace
+
 bool TFFDecoder::CopyToBitmap(TBitmap& ABitmap) {
   if (!FPicture.Ready) {
     Report(llError, "picture not ready, please decode first");
     return false;
   }
-  if (FFormatConv->PictureToRGB(FPicture.Picture, true)) {
+  if (ScaleIntoBitmap(ABitmap)) return true;
+  if (DecoderBitmapPixelFormat(FFormatConv->BitsPixel()) == AV_PIX_FMT_NONE &&
+      FFormatConv->PictureToRGB(FPicture.Picture, true)) {
     ABitmap.Assign(FFormatConv->Bitmap());
     return true;
   }
@@ -24,6 +36,30 @@ bool TFFDecoder::CopyToBitmap(TBitmap& ABitmap) {
     std::memset(ABitmap.ScanLine(Row), 0, size_t(ABitmap.Width()) * (FFormatConv->BitsPixel() / 8));
   Report(llError, FFormatConv->LastErrMsg());
   return false;
+}
+
+// One conversion from the decoded picture into the caller's rows, with no picture or
+// bitmap of our own between them: a thumbnail per file is the loading dialog's work,
+// and each copy of a large picture costs as much as the conversion itself.
+bool TFFDecoder::ScaleIntoBitmap(TBitmap& ABitmap) {
+  const AVFrame* Source = FPicture.Picture;
+  const AVPixelFormat Target = DecoderBitmapPixelFormat(FFormatConv->BitsPixel());
+  const auto SourceFormat = static_cast<AVPixelFormat>(Source->format);
+  // The scaler aborts the process on a format it does not know, so it is asked first.
+  if (Target == AV_PIX_FMT_NONE || !FF.sws_isSupportedInput(SourceFormat)) return false;
+  SwsContext* Scaler =
+      FF.sws_getCachedContext(FBitmapScaler.release(), Source->width, Source->height, SourceFormat,
+                              Source->width, Source->height, Target, SWS_BICUBIC, nullptr, nullptr, nullptr);
+  FBitmapScaler.reset(Scaler);
+  if (!Scaler) return false;
+  ABitmap.SetPixelFormat(FFormatConv->BMPPixFmt());
+  ABitmap.SetSize(Source->width, Source->height);
+  uint8_t* Rows[4] = {ABitmap.ScanLine(0), nullptr, nullptr, nullptr};
+  const int RowStep = Source->height > 1 ? static_cast<int>(ABitmap.ScanLine(1) - ABitmap.ScanLine(0))
+                                         : Source->width * FFormatConv->BitsPixel() / 8;
+  const int Steps[4] = {RowStep, 0, 0, 0};
+  FF.sws_scale(Scaler, Source->data, Source->linesize, 0, Source->height, Rows, Steps);
+  return true;
 }
 
 const BITMAP* TFFDecoder::GetBitmapPtr() {

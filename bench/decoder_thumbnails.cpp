@@ -74,6 +74,16 @@ std::vector<std::string> MakeFiles(const fs::path& AFolder) {
   return Files;
 }
 
+// The files MakeFiles made earlier in AFolder.
+std::vector<std::string> ListFiles(const fs::path& AFolder) {
+  std::vector<std::string> Files;
+  for (int I = 0; I < FileCount; ++I)
+    for (const char* Extension : {".mp4", ".mkv", ".webm", ".avi", ".ts"})
+      if (fs::exists(AFolder / ("file" + std::to_string(I) + Extension)))
+        Files.push_back((AFolder / ("file" + std::to_string(I) + Extension)).string());
+  return Files;
+}
+
 struct TTimes {
   double Wall = 0, User = 0, System = 0;
 };
@@ -187,11 +197,17 @@ void Print(const char* AName, const TTimes& ATimes) {
 
 }  // namespace
 
-int main() {
+// With a folder argument the media are made there once and kept, so that a profiler
+// can run the measurement alone.
+int main(int argc, char** argv) {
   PinToOneCore();
-  const fs::path Folder = fs::temp_directory_path() / ("decoder_thumbnails-" + std::to_string(::getpid()));
+  const bool Keep = argc > 1;
+  const fs::path Folder =
+      Keep ? fs::path(argv[1])
+           : fs::temp_directory_path() / ("decoder_thumbnails-" + std::to_string(::getpid()));
   fs::create_directories(Folder);
-  const std::vector<std::string> Files = MakeFiles(Folder);
+  const std::vector<std::string> Files =
+      Keep && fs::exists(Folder / "file0.mp4") ? ListFiles(Folder) : MakeFiles(Folder);
 
   TFFDecoder Decoder(nullptr);
   if (!Decoder.LoadAVLib("")) {
@@ -209,6 +225,6 @@ int main() {
   Print("decoder", Ours);
   Print("reference", Reference);
   std::printf("  ratio (target <= 1.2): %.3f\n", Ours.Wall / Reference.Wall);
-  fs::remove_all(Folder);
+  if (!Keep) fs::remove_all(Folder);
   return 0;
 }
