@@ -300,8 +300,9 @@ class TFFDecoder : public TCustomDecoder {
 
   AVCodecContext* FCodec = nullptr;
   std::unique_ptr<TFormatConverter> FFormatConv;
-  // CopyToBitmap's scaler, from the decoded picture straight into the caller's rows.
+  // CopyToBitmap's scaler and its rows, 64-byte aligned, kept from file to file.
   TScalerPtr FBitmapScaler;
+  std::vector<uint8_t> FBitmapRows;
   int FSeekIndex = -1;
   int FDesireVideoIndex = -1;
   AVRational FFrameRate{0, 0};

@@ -38,12 +38,15 @@ bool TFFDecoder::CopyToBitmap(TBitmap& ABitmap) {
   return false;
 }
 
-// One conversion from the decoded picture into the caller's rows, with no picture or
-// bitmap of our own between them: a thumbnail per file is the loading dialog's work,
-// and each copy of a large picture costs as much as the conversion itself.
+// One conversion from the decoded picture into rows of our own that only grow, then the
+// rows into the caller's bitmap: a thumbnail per file is the loading dialog's work, and
+// a picture or bitmap sized anew for every file costs as much as the conversion
+// itself. (The scaler's fast paths write whole aligned blocks, so it never writes into
+// the bitmap's rows directly.)
 bool TFFDecoder::ScaleIntoBitmap(TBitmap& ABitmap) {
   const AVFrame* Source = FPicture.Picture;
-  const AVPixelFormat Target = DecoderBitmapPixelFormat(FFormatConv->BitsPixel());
+  const int BitsPixel = FFormatConv->BitsPixel();
+  const AVPixelFormat Target = DecoderBitmapPixelFormat(BitsPixel);
   const auto SourceFormat = static_cast<AVPixelFormat>(Source->format);
   // The scaler aborts the process on a format it does not know, so it is asked first.
   if (Target == AV_PIX_FMT_NONE || !FF.sws_isSupportedInput(SourceFormat)) return false;
@@ -52,13 +55,18 @@ bool TFFDecoder::ScaleIntoBitmap(TBitmap& ABitmap) {
                               Source->width, Source->height, Target, SWS_BICUBIC, nullptr, nullptr, nullptr);
   FBitmapScaler.reset(Scaler);
   if (!Scaler) return false;
+  const size_t RowBytes = size_t(Source->width) * (BitsPixel / 8);
+  const size_t Stride = (RowBytes + 63) & ~size_t(63);
+  const size_t Needed = Stride * Source->height + 64;
+  if (FBitmapRows.size() < Needed) FBitmapRows.resize(Needed);
+  uint8_t* First = FBitmapRows.data() + (-reinterpret_cast<uintptr_t>(FBitmapRows.data()) & 63);
+  uint8_t* Rows[4] = {First, nullptr, nullptr, nullptr};
+  const int Steps[4] = {static_cast<int>(Stride), 0, 0, 0};
+  FF.sws_scale(Scaler, Source->data, Source->linesize, 0, Source->height, Rows, Steps);
   ABitmap.SetPixelFormat(FFormatConv->BMPPixFmt());
   ABitmap.SetSize(Source->width, Source->height);
-  uint8_t* Rows[4] = {ABitmap.ScanLine(0), nullptr, nullptr, nullptr};
-  const int RowStep = Source->height > 1 ? static_cast<int>(ABitmap.ScanLine(1) - ABitmap.ScanLine(0))
-                                         : Source->width * FFormatConv->BitsPixel() / 8;
-  const int Steps[4] = {RowStep, 0, 0, 0};
-  FF.sws_scale(Scaler, Source->data, Source->linesize, 0, Source->height, Rows, Steps);
+  for (int Row = 0; Row < Source->height; ++Row)
+    std::memcpy(ABitmap.ScanLine(Row), First + Stride * Row, RowBytes);
   return true;
 }
 
