@@ -33,6 +33,7 @@
 #include "Src/FFDecode.h"
 #include "Src/FFLog.h"
 #include "Src/FFUtils.h"
+#include "Src/FFmpegOwners.h"
 #include "Src/libsdl.h"
 #include "platform/base/Threads.h"
 #include "platform/gdi/Geometry.h"
@@ -379,7 +380,7 @@ class TCustomPlayer : public TFFBaseComponent {
   // video output. Written by the play thread only.
   int FSurfaceWidth = 0, FSurfaceHeight = 0;
   std::vector<uint32_t> FSurface;
-  SwsContext* FDisplayScaler = nullptr;
+  TScalerPtr FDisplayScaler;
 
   std::atomic<TVideoState*> FVideoStateCB{nullptr};
   std::atomic<int64_t> FLastRead{INT64_MAX};
@@ -421,7 +422,7 @@ class TCustomPlayer : public TFFBaseComponent {
   // The picture on screen, for CurrentFrame: a reference to the shown picture and its
   // time stamp. Guarded by FDisplayedLock.
   std::mutex FDisplayedLock;
-  AVFrame* FDisplayedFrame = nullptr;
+  TFramePtr FDisplayedFrame;
   double FDisplayedPTS = 0;
   TCriticalSection FDisplayRectLock;
   TRect FDisplayRect;  // guarded by FDisplayRectLock

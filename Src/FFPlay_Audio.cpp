@@ -142,8 +142,9 @@ int TCustomPlayer::AudioDecodeFrame(TVideoState* is, double& APTS) {
   for (;;) {
     if (is->paused || is->audioq.abort_request()) return -1;
     if (is->audio_pkt_new) {
-      if (!is->frame && !(is->frame = FF.av_frame_alloc())) return AVERROR(ENOMEM);
-      const int Received = FF.avcodec_receive_frame(Decoder, is->frame);
+      if (!is->frame) is->frame.reset(FF.av_frame_alloc());
+      if (!is->frame) return AVERROR(ENOMEM);
+      const int Received = FF.avcodec_receive_frame(Decoder, is->frame.get());
       if (Received >= 0) {
         if (is->frame->pts != AV_NOPTS_VALUE)
           is->audio_clock = is->frame->pts * av_q2d(is->audio_st->time_base);
@@ -188,7 +189,7 @@ int TCustomPlayer::AudioDecodeFrame(TVideoState* is, double& APTS) {
 // Puts the decoded frame into audio_buf in the device's format; its size, or -1 when
 // the frame is abandoned.
 int TCustomPlayer::ResampleFrame(TVideoState* is) {
-  AVFrame* Frame = is->frame;
+  AVFrame* Frame = is->frame.get();
   const auto SampleFormat = static_cast<AVSampleFormat>(Frame->format);
   if (SampleFormat != is->audio_src_fmt || Frame->sample_rate != is->audio_src_freq ||
       FF.av_channel_layout_compare(&Frame->ch_layout, &is->audio_src_ch_layout) != 0) {
@@ -288,7 +289,7 @@ void TCustomPlayer::DoAudioHook(TVideoState* is, double APTS, int ASize) {
   // A buffer that is the decoder's frame may be shared with the decoder; the handler
   // writes into a private copy.
   if (is->audio_buf == is->frame->data[0]) {
-    if (FF.av_frame_make_writable(is->frame) < 0) return;
+    if (FF.av_frame_make_writable(is->frame.get()) < 0) return;
     is->audio_buf = is->frame->data[0];
   }
   const int64_t HookPTS = std::llround(APTS * 1000000) - is->StartTime;

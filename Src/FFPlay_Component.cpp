@@ -45,8 +45,6 @@ TCustomPlayer::~TCustomPlayer() {
     if (UnhookPreviousWindow() || !IsWindow(FScreenHandle)) FreeProcInstance(FObjectInstance);
   }
   if (FFLoader().Loaded(PlayerLibraries)) UninitOptions(FOptions);
-  if (FDisplayedFrame) FF.av_frame_free(&FDisplayedFrame);
-  if (FDisplayScaler) FF.sws_freeContext(FDisplayScaler);
 }
 
 // --- Libraries --------------------------------------------------------------------------

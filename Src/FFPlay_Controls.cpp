@@ -334,7 +334,7 @@ TBitmap* TCustomPlayer::CurrentFrame(int64_t& APTS) {
     return &Bitmap;
   }
   APTS = std::llround(FDisplayedPTS * 1000000) - is->StartTime;
-  if (!FRGBConverter->PictureToRGB(FDisplayedFrame, true)) Bitmap.SetSize(0, 0);
+  if (!FRGBConverter->PictureToRGB(FDisplayedFrame.get(), true)) Bitmap.SetSize(0, 0);
   return &Bitmap;
 }
 

@@ -204,26 +204,27 @@ void TCustomPlayer::VideoImageDisplay(TVideoState* is, int APicture) {
   const int DrawWidth = std::min(Display.Width(), FSurfaceWidth - Display.Left);
   const int DrawHeight = std::min(Display.Height(), FSurfaceHeight - Display.Top);
   if (DrawWidth > 0 && DrawHeight > 0) {
-    FDisplayScaler =
-        FF.sws_getCachedContext(FDisplayScaler, vp.width, vp.height, AV_PIX_FMT_YUV420P, DrawWidth,
-                                DrawHeight, AV_PIX_FMT_BGRA, Fsws_flags, nullptr, nullptr, nullptr);
+    FDisplayScaler.reset(FF.sws_getCachedContext(FDisplayScaler.release(), vp.width, vp.height,
+                                                 AV_PIX_FMT_YUV420P, DrawWidth, DrawHeight, AV_PIX_FMT_BGRA,
+                                                 Fsws_flags, nullptr, nullptr, nullptr));
     if (FDisplayScaler) {
       uint8_t* Target[4] = {
           reinterpret_cast<uint8_t*>(FSurface.data() + static_cast<size_t>(Display.Top) * FSurfaceWidth +
                                      Display.Left),
           nullptr, nullptr, nullptr};
       const int TargetLines[4] = {FSurfaceWidth * 4, 0, 0, 0};
-      FF.sws_scale(FDisplayScaler, vp.overlay->data, vp.overlay->linesize, 0, vp.height, Target, TargetLines);
+      FF.sws_scale(FDisplayScaler.get(), vp.overlay->data, vp.overlay->linesize, 0, vp.height, Target,
+                   TargetLines);
     }
   }
   {
     // CurrentFrame reads the picture on screen; the video thread writes its next
     // picture into another buffer (the slot's is made writable first).
     std::lock_guard Lock(FDisplayedLock);
-    if (!FDisplayedFrame) FDisplayedFrame = FF.av_frame_alloc();
+    if (!FDisplayedFrame) FDisplayedFrame.reset(FF.av_frame_alloc());
     if (FDisplayedFrame) {
-      FF.av_frame_unref(FDisplayedFrame);
-      FF.av_frame_ref(FDisplayedFrame, vp.overlay);
+      FF.av_frame_unref(FDisplayedFrame.get());
+      FF.av_frame_ref(FDisplayedFrame.get(), vp.overlay);
       FDisplayedPTS = vp.pts;
     }
   }
@@ -248,5 +249,5 @@ void TCustomPlayer::CloseSurface() {
   FSurface.clear();
   FSurfaceWidth = FSurfaceHeight = 0;
   std::lock_guard Lock(FDisplayedLock);
-  if (FDisplayedFrame) FF.av_frame_free(&FDisplayedFrame);
+  FDisplayedFrame.reset();
 }

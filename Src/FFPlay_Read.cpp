@@ -242,7 +242,9 @@ void TCustomPlayer::PerformSeek(TVideoState* is) {
 }
 
 void TCustomPlayer::ReadLoop(TVideoState* is) {
-  AVPacket* Packet = FF.av_packet_alloc();
+  TPacketPtr PacketOwner(FF.av_packet_alloc());
+  if (!PacketOwner) return;
+  AVPacket* Packet = PacketOwner.get();
   bool EndOfFile = false;
   const String FormatName = is->ic->iformat->name;
   const bool PausesReading = FormatName == "rtsp" || (is->ic->pb && is->filename.rfind("mmsh:", 0) == 0);
@@ -315,7 +317,6 @@ void TCustomPlayer::ReadLoop(TVideoState* is) {
       is->subtitleq.Put(Packet);
     FF.av_packet_unref(Packet);
   }
-  FF.av_packet_free(&Packet);
 }
 
 // False when reading must end (an I/O error with CheckIOERR).
@@ -520,7 +521,7 @@ void TCustomPlayer::StreamComponentClose(TVideoState* is, int AStreamIndex) {
       is->audio_stream = -1;
       is->audioq.End();
       FF.swr_free(&is->swr_ctx);
-      FF.av_frame_free(&is->frame);
+      is->frame.reset();
       FF.av_channel_layout_uninit(&is->audio_src_ch_layout);
       FF.av_channel_layout_uninit(&is->audio_tgt_ch_layout);
       if (is->rdft) FF.av_rdft_end(is->rdft);

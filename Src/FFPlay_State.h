@@ -16,6 +16,7 @@
 
 #include "Src/FFEntryPoints.h"
 #include "Src/FFPlay_Queues.h"
+#include "Src/FFmpegOwners.h"
 #include "Src/VideoFilterChain.h"
 #include "Src/libsdl.h"
 
@@ -103,7 +104,7 @@ struct TVideoState {
   SwrContext* swr_ctx = nullptr;
   std::atomic<double> audio_current_pts{0};
   std::atomic<double> audio_current_pts_drift{0};
-  AVFrame* frame = nullptr;  // the decoded audio frame
+  TFramePtr frame;  // the decoded audio frame
 
   std::atomic<int> frame_drops_early{0};
   std::atomic<int> frame_drops_late{0};

@@ -54,8 +54,11 @@ int TCustomPlayer::VideoThreadEntry(void* AState) {
 // SDL's video thread of a playback, from the opening of the video stream until its
 // queue is aborted or decoding fails.
 int TCustomPlayer::VideoThread(TVideoState* is) {
-  AVFrame* Frame = FF.av_frame_alloc();
-  AVFrame* Filtered = FF.av_frame_alloc();
+  TFramePtr FrameOwner(FF.av_frame_alloc());
+  TFramePtr FilteredOwner(FF.av_frame_alloc());
+  if (!FrameOwner || !FilteredOwner) return 0;
+  AVFrame* Frame = FrameOwner.get();
+  AVFrame* Filtered = FilteredOwner.get();
   int LastWidth = 0, LastHeight = 0, LastFormat = -2, ChainVersion = -1;
   for (;;) {
     while (is->paused && !is->videoq.abort_request() && !is->seek_paused && !is->open_paused)
@@ -122,8 +125,6 @@ int TCustomPlayer::VideoThread(TVideoState* is) {
     if (Failed) break;
   }
   is->video_filters.reset();
-  FF.av_frame_free(&Frame);
-  FF.av_frame_free(&Filtered);
   FDeinterlacer.reset();
   return 0;
 }
