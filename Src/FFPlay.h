@@ -256,6 +256,7 @@ class TCustomPlayer : public TFFBaseComponent {
   void DoFileOpen();
   void WaitForStop();
   void PushEvent(int AType);
+  void EndEventThread();
   void PumpWhileWaiting();
 
   // FFPlay_Events.cpp

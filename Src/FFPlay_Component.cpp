@@ -31,9 +31,11 @@ TCustomPlayer::~TCustomPlayer() {
   OnVideoHook = nullptr;
   OnFrameHook = nullptr;
   Stop(true);
+  // A thread is waited for while its object is whole: the base destructor's wait would
+  // let a thread that is only starting call Execute on a half-destroyed object.
+  if (FPlayThread) FPlayThread->WaitFor();
   FPlayThread.reset();
-  if (FEventThread) FEventThread->Terminate();
-  FEventThread.reset();
+  EndEventThread();
   *FUserInterfaceLink = nullptr;
   CloseOwnWindow();
   ReleaseWindow();
@@ -159,7 +161,7 @@ bool TCustomPlayer::Open(const String& AFileName, HWND AScreenHandle, bool APaus
     if (!AScreenHandle || is_full_screen) OpenOwnWindow();
     FDecoder->SetFileHandle(FVideoState.load()->ic);
     DoFileOpen();
-    if (FEventThread) FEventThread->Terminate();
+    EndEventThread();
     FEventThread = std::make_unique<TEventThread>(*this);
     FEventThread->Start();
     FLooping = false;
@@ -466,6 +468,13 @@ void TCustomPlayer::DoFileOpen() {
       ScreenHeight = Client.Height();
     });
   }
+}
+
+void TCustomPlayer::EndEventThread() {
+  if (!FEventThread) return;
+  FEventThread->Terminate();
+  FEventThread->WaitFor();
+  FEventThread.reset();
 }
 
 void TCustomPlayer::PushEvent(int AType) {
