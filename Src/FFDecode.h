@@ -26,6 +26,7 @@
 #include "Src/FFLoad.h"
 #include "Src/FFLog.h"
 #include "Src/FFUtils.h"
+#include "Src/FFmpegOwners.h"
 
 class TDeinterlacer;
 
@@ -295,9 +296,13 @@ class TFFDecoder : public TCustomDecoder {
   bool SetUpResampler(const AVFrame* AFrame);
   bool AppendSamples(const uint8_t* const* AInput, int AInputSamples);
   void DescribeWaveBlock(const AVPacket* APacket);
+  bool ScaleIntoBitmap(TBitmap& ABitmap);
 
   AVCodecContext* FCodec = nullptr;
   std::unique_ptr<TFormatConverter> FFormatConv;
+  // CopyToBitmap's scaler and its rows, 64-byte aligned, kept from file to file.
+  TScalerPtr FBitmapScaler;
+  std::vector<uint8_t> FBitmapRows;
   int FSeekIndex = -1;
   int FDesireVideoIndex = -1;
   AVRational FFrameRate{0, 0};

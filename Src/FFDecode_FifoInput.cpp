@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <memory>
 
 namespace {
 
@@ -54,16 +55,17 @@ AVIOContext* OpenFifoInput(const String& AFileName, const AVIOInterruptCB& AInte
     return nullptr;
   }
   auto* Buffer = static_cast<unsigned char*>(FF.av_malloc(BufferSize));
-  auto* Reader = new TFifoReader{Handle, AInterrupt};
+  auto Reader = std::make_unique<TFifoReader>(TFifoReader{Handle, AInterrupt});
   AVIOContext* IO =
-      Buffer ? FF.avio_alloc_context(Buffer, BufferSize, 0, Reader, ReadFifo, nullptr, nullptr) : nullptr;
+      Buffer ? FF.avio_alloc_context(Buffer, BufferSize, 0, Reader.get(), ReadFifo, nullptr, nullptr)
+             : nullptr;
   if (!IO) {
     FF.av_free(Buffer);
     close(Handle);
-    delete Reader;
     AError = AVERROR(ENOMEM);
     return nullptr;
   }
+  Reader.release();  // the context holds it from here on; CloseFifoInput frees it
   IO->seekable = 0;
   AError = 0;
   return IO;
@@ -71,9 +73,8 @@ AVIOContext* OpenFifoInput(const String& AFileName, const AVIOInterruptCB& AInte
 
 void CloseFifoInput(AVIOContext*& AIO) {
   if (!AIO) return;
-  auto* Reader = static_cast<TFifoReader*>(AIO->opaque);
+  std::unique_ptr<TFifoReader> Reader(static_cast<TFifoReader*>(AIO->opaque));
   close(Reader->Handle);
-  delete Reader;
   // FFmpeg may have replaced the buffer it was given; the context's current one is ours.
   FF.av_freep(&AIO->buffer);
   FF.avio_context_free(&AIO);

@@ -19,6 +19,7 @@ void TFFDecoder::ReleaseFFObjects() {
   if (FAudioDecodedFrame) FF.av_frame_free(&FAudioDecodedFrame);
   if (FPicture.Picture) FF.av_frame_free(&FPicture.Picture);
   FDeinterlacer.reset();
+  FBitmapScaler.reset();
   TCustomDecoder::ReleaseFFObjects();
 }
 

@@ -33,6 +33,7 @@
 #include "Src/FFDecode.h"
 #include "Src/FFLog.h"
 #include "Src/FFUtils.h"
+#include "Src/FFmpegOwners.h"
 #include "Src/libsdl.h"
 #include "platform/base/Threads.h"
 #include "platform/gdi/Geometry.h"
@@ -76,7 +77,7 @@ using TAudioHookEvent = std::function<void(void* Sender, int64_t APTS, uint8_t* 
                                            int ASampleRate, int AChannels)>;
 
 class TCustomPlayer : public TFFBaseComponent {
-public:
+ public:
   explicit TCustomPlayer(TComponent* AOwner);
   ~TCustomPlayer() override;
 
@@ -92,15 +93,21 @@ public:
   bool SDLLibLoaded() const { return FSDLLoader.Loaded(); }
 
   // --- Playing ---
-  // Plays AFileName into AScreenHandle (nullptr: no window; the pictures go nowhere),
-  // starting paused with APaused; returns once the file is open and the play thread
-  // runs. False with LastErrMsg() on failure. Call it on the user-interface thread.
+  // Plays AFileName into AScreenHandle, starting paused with APaused; returns once the
+  // file is open and the play thread runs. Without a window (nullptr), and in full-screen
+  // mode (is_full_screen), the pictures go to a window of the player's own ("DUVezori"),
+  // which the end of the playback closes: the size of the picture (or ScreenWidth ×
+  // ScreenHeight), or the whole screen. False with LastErrMsg() on failure. Call it on
+  // the user-interface thread.
   bool Open(const String& AFileName, HWND AScreenHandle, bool APaused = false);
   // Asks the playback to end; with AWaitForStop returns after every thread of the
   // playback has ended and everything is freed (running handed-over calls and window
   // messages meanwhile when called on the user-interface thread). During a blocking
   // open it cancels the open.
   void Stop(bool AWaitForStop);
+  // Tells the video output that the screen window has moved: it draws the picture on
+  // screen again where the window now lies. Nothing while nothing plays.
+  void UpdateScreenPosition();
 
   void Pause();
   void Resume();
@@ -142,6 +149,10 @@ public:
   void SetForceFormat(const String& AValue);
   const String& ForceFrameRate() const { return FForceFrameRate; }
   void SetForceFrameRate(const String& AValue);
+  // The filter chain text of the pictures; set while playing, the video thread builds
+  // the new chain for its next picture.
+  String VideoFilters() const;
+  void SetVideoFilters(const String& AValue);
   int64_t StartTime() const { return Fstart_time; }
   void SetStartTime(int64_t AValue);
   int AudioStreamIndex() const;
@@ -169,7 +180,6 @@ public:
   int ScreenWidth = 0, ScreenHeight = 0;
   bool VideoHook = false, FrameHook = false, AudioHook = false;
   bool TriggerEventInMainThread = true;
-  String VideoFilters;
   bool AutoAdjustFrameRate = true;
   std::atomic<bool> Deinterlace{false};
   bool VerticalFlip = false;
@@ -180,12 +190,15 @@ public:
   bool CheckIOEOF = true, CheckIOERR = true, NegativeOneAsEOF = true;
   int wanted_video_stream = -1, wanted_audio_stream = -1, wanted_subtitle_stream = -1;
   bool HijackWndProc = true, HijackCursor = true;
+  // Read at Open: the picture fills a window over the whole screen, laid out with the
+  // aspect rules of AspectRatio.
   bool is_full_screen = false;
 
   // The FFmpeg player's options, copied into every decoder the player opens.
   int seek_by_bytes = -1;
   int workaround_bugs = 1, fast = 0, genpts = 0, lowres = 0, idct_algo = 0;
-  AVDiscard skip_frame = AVDISCARD_DEFAULT, skip_idct = AVDISCARD_DEFAULT, skip_loop_filter = AVDISCARD_DEFAULT;
+  AVDiscard skip_frame = AVDISCARD_DEFAULT, skip_idct = AVDISCARD_DEFAULT,
+            skip_loop_filter = AVDISCARD_DEFAULT;
   int error_recognition = 1, error_concealment = 3;
   int decoder_reorder_pts = -1;
   int framedrop = -1;
@@ -202,7 +215,7 @@ public:
   TAudioHookEvent OnAudioHook;
   TBeforeFindStreamInfoEvent OnBeforeFindStreamInfo;
 
-private:
+ private:
   friend class TPlayThread;
   friend class TEventThread;
 
@@ -226,8 +239,15 @@ private:
   // FFPlay_Component.cpp
   void LogError(const String& AText, bool AKeep);
   void ResetPlayer();
+  void ResetPlaybackState();
+  void FinishPlayback();
   bool InitSDL(HWND AWindow);
   void QuitSDL();
+  void OpenOwnWindow();
+  void CloseOwnWindow();
+  HWND OutputWindow() const;
+  void AttachResizeHandler(HWND AWindow);
+  bool StopPlayback();
   void SetSDLEnvironment();
   void AttachWindow(HWND AWindow);
   bool UnhookPreviousWindow();
@@ -236,6 +256,7 @@ private:
   void DoFileOpen();
   void WaitForStop();
   void PushEvent(int AType);
+  void EndEventThread();
   void PumpWhileWaiting();
 
   // FFPlay_Events.cpp
@@ -340,6 +361,10 @@ private:
 
   // The window. The procedures are the user-interface thread's.
   HWND FScreenHandle = nullptr;
+  // The player's own window of this playback (no screen window, or full-screen), made
+  // and destroyed by the user-interface thread; the play thread presents into it.
+  std::atomic<HWND> FOwnWindow{nullptr};
+  WINDOWPOS FScreenPos;
   // PlayerWndProc as a window procedure. The procedure reaches the player through the
   // link, which the player's destruction cuts when the procedure must outlive it.
   struct THijackLink {
@@ -348,15 +373,15 @@ private:
   };
   std::shared_ptr<THijackLink> FHijackLink;
   WNDPROC FObjectInstance = nullptr;
-  WNDPROC FScreenWndProc = nullptr;   // the window's procedure before the video output
-  WNDPROC FSDLWndProc = nullptr;      // the video output's procedure
+  WNDPROC FScreenWndProc = nullptr;  // the window's procedure before the video output
+  WNDPROC FSDLWndProc = nullptr;     // the video output's procedure
   std::atomic<bool> FHijacking{false};
 
   // The surface: the play thread's picture of the display area, handed whole to the
   // video output. Written by the play thread only.
   int FSurfaceWidth = 0, FSurfaceHeight = 0;
   std::vector<uint32_t> FSurface;
-  SwsContext* FDisplayScaler = nullptr;
+  TScalerPtr FDisplayScaler;
 
   std::atomic<TVideoState*> FVideoStateCB{nullptr};
   std::atomic<int64_t> FLastRead{INT64_MAX};
@@ -365,6 +390,11 @@ private:
   std::atomic<int64_t> FLastPTS{AV_NOPTS_VALUE};
   std::atomic<int64_t> FCurrentPTS{-1};
   bool FLoading = false;
+  // The play thread closed a playback on its own and the user-interface thread has not
+  // yet reset the settings that end with it (ResetPlayer runs there only). The
+  // handed-over call reaches the player through the link, which destruction cuts.
+  std::atomic<bool> FFinishPending{false};
+  std::shared_ptr<TCustomPlayer*> FUserInterfaceLink;
   TFFDecoder* FDecoder = nullptr;  // owned through the component tree
   std::recursive_timed_mutex FDataLock;
   TEvent FSeekEvent{true, true};
@@ -377,6 +407,11 @@ private:
   std::atomic<float> FAspectRatio{0};
   std::atomic<int> FAudioVolume{128};
   String FForceFrameRate;
+  // Set on the user-interface thread, read by the video thread: each change counts up
+  // the version, and a chain built for an older version is built again.
+  mutable std::mutex FVideoFiltersLock;
+  String FVideoFilters;
+  std::atomic<int> FVideoFiltersVersion{0};
   std::atomic<int> FShowMode{-1};
   std::unique_ptr<TFormatConverter> FRGBConverter;
   std::unique_ptr<TFormatConverter> FHookConverter;
@@ -388,7 +423,7 @@ private:
   // The picture on screen, for CurrentFrame: a reference to the shown picture and its
   // time stamp. Guarded by FDisplayedLock.
   std::mutex FDisplayedLock;
-  AVFrame* FDisplayedFrame = nullptr;
+  TFramePtr FDisplayedFrame;
   double FDisplayedPTS = 0;
   TCriticalSection FDisplayRectLock;
   TRect FDisplayRect;  // guarded by FDisplayRectLock
@@ -400,7 +435,13 @@ private:
 // direction in which ADisplay is empty is not scaled).
 TRect MapDisplayRect(TRect ARect, const TRect& ADisplay, int AFrameWidth, int AFrameHeight);
 
+// The desktop's icon view, which callers without a preview panel would play into. The
+// Linux desktops draw their icons in no window a program may draw into, so the answer
+// is always nullptr; Open with nullptr then shows the pictures in a window of the
+// player's own.
+HWND FindDesktopListView();
+
 class TDUVezori : public TCustomPlayer {
-public:
+ public:
   using TCustomPlayer::TCustomPlayer;
 };

@@ -21,7 +21,8 @@ constexpr int SAMPLE_CORRECTION_PERCENT_MAX = 10;
 // count, else FFmpeg's default for that count.
 void DecoderLayout(const AVCodecContext* ADecoder, AVChannelLayout& ALayout) {
   FF.av_channel_layout_uninit(&ALayout);
-  if (ADecoder->ch_layout.order != AV_CHANNEL_ORDER_UNSPEC && FF.av_channel_layout_check(&ADecoder->ch_layout))
+  if (ADecoder->ch_layout.order != AV_CHANNEL_ORDER_UNSPEC &&
+      FF.av_channel_layout_check(&ADecoder->ch_layout))
     FF.av_channel_layout_copy(&ALayout, &ADecoder->ch_layout);
   else
     FF.av_channel_layout_default(&ALayout, ADecoder->ch_layout.nb_channels);
@@ -47,16 +48,15 @@ int TCustomPlayer::OpenAudioDevice(TVideoState* is, AVCodecContext* ADecoder) {
   Wanted.callback = &TCustomPlayer::AudioCallbackEntry;
   Wanted.userdata = is;
   SDL_AudioSpec Obtained{};
-  if (FSDL.SDL_OpenAudio(&Wanted, &Obtained) < 0 && Wanted.channels != 2) {
+  bool Opened = FSDL.SDL_OpenAudio(&Wanted, &Obtained) >= 0;
+  if (!Opened && Wanted.channels != 2) {
     // Devices that refuse the file's channel count take stereo.
     Wanted.channels = 2;
     FF.av_channel_layout_uninit(&Layout);
     FF.av_channel_layout_default(&Layout, 2);
-    if (FSDL.SDL_OpenAudio(&Wanted, &Obtained) >= 0) Wanted.channels = 0;
-  } else {
-    Wanted.channels = 0;
+    Opened = FSDL.SDL_OpenAudio(&Wanted, &Obtained) >= 0;
   }
-  if (Wanted.channels) {
+  if (!Opened) {
     LogError(String("SDL_OpenAudio() failed: ") + FSDL.SDL_GetError(), false);
     FF.av_channel_layout_uninit(&Layout);
     return -1;
@@ -129,7 +129,8 @@ void TCustomPlayer::PlayerAudioCallback(TVideoState* is, uint8_t* AStream, int A
   const int BytesPerSecond = 2 * is->audio_tgt_ch_layout.nb_channels * is->audio_tgt_freq;
   is->audio_write_buf_size = static_cast<int>(is->audio_buf_size - is->audio_buf_index);
   const double Current =
-      is->audio_clock - static_cast<double>(2 * is->audio_hw_buf_size + is->audio_write_buf_size) / BytesPerSecond;
+      is->audio_clock -
+      static_cast<double>(2 * is->audio_hw_buf_size + is->audio_write_buf_size) / BytesPerSecond;
   is->audio_current_pts = Current;
   is->audio_current_pts_drift = Current - CallbackTime / 1000000.0;
 }
@@ -141,18 +142,22 @@ int TCustomPlayer::AudioDecodeFrame(TVideoState* is, double& APTS) {
   for (;;) {
     if (is->paused || is->audioq.abort_request()) return -1;
     if (is->audio_pkt_new) {
-      if (!is->frame && !(is->frame = FF.av_frame_alloc())) return AVERROR(ENOMEM);
-      const int Received = FF.avcodec_receive_frame(Decoder, is->frame);
+      if (!is->frame) is->frame.reset(FF.av_frame_alloc());
+      if (!is->frame) return AVERROR(ENOMEM);
+      const int Received = FF.avcodec_receive_frame(Decoder, is->frame.get());
       if (Received >= 0) {
-        if (is->frame->pts != AV_NOPTS_VALUE) is->audio_clock = is->frame->pts * av_q2d(is->audio_st->time_base);
+        if (is->frame->pts != AV_NOPTS_VALUE)
+          is->audio_clock = is->frame->pts * av_q2d(is->audio_st->time_base);
         const int Size = ResampleFrame(is);
         if (Size < 0) continue;
         APTS = is->audio_clock;
         is->audio_clock += static_cast<double>(is->frame->nb_samples) / is->frame->sample_rate;
         return Size;
       }
-      if (Received == AVERROR_EOF) is->audio_drained = true;
-      else if (Received != AVERROR(EAGAIN)) GetLogger()->Log(this, llInfo, "avcodec_decode_audio3() failed");
+      if (Received == AVERROR_EOF)
+        is->audio_drained = true;
+      else if (Received != AVERROR(EAGAIN))
+        GetLogger()->Log(this, llInfo, "avcodec_decode_audio3() failed");
       is->audio_pkt_new = false;
     }
     TPacketQueue::TEntry Entry;
@@ -172,7 +177,8 @@ int TCustomPlayer::AudioDecodeFrame(TVideoState* is, double& APTS) {
       FF.avcodec_flush_buffers(Decoder);
       is->audio_drained = false;
     }
-    if (!Empty && Packet->pts != AV_NOPTS_VALUE) is->audio_clock = Packet->pts * av_q2d(is->audio_st->time_base);
+    if (!Empty && Packet->pts != AV_NOPTS_VALUE)
+      is->audio_clock = Packet->pts * av_q2d(is->audio_st->time_base);
     const int Sent = FF.avcodec_send_packet(Decoder, Empty ? nullptr : Packet);
     if (Sent < 0 && Sent != AVERROR_EOF) GetLogger()->Log(this, llInfo, "avcodec_decode_audio3() failed");
     FF.av_packet_free(&Packet);
@@ -183,24 +189,25 @@ int TCustomPlayer::AudioDecodeFrame(TVideoState* is, double& APTS) {
 // Puts the decoded frame into audio_buf in the device's format; its size, or -1 when
 // the frame is abandoned.
 int TCustomPlayer::ResampleFrame(TVideoState* is) {
-  AVFrame* Frame = is->frame;
+  AVFrame* Frame = is->frame.get();
   const auto SampleFormat = static_cast<AVSampleFormat>(Frame->format);
   if (SampleFormat != is->audio_src_fmt || Frame->sample_rate != is->audio_src_freq ||
       FF.av_channel_layout_compare(&Frame->ch_layout, &is->audio_src_ch_layout) != 0) {
     FF.swr_free(&is->swr_ctx);
     SwrContext* Resampler = nullptr;
-    const int Made = FF.swr_alloc_set_opts2(&Resampler, &is->audio_tgt_ch_layout, is->audio_tgt_fmt,
-                                            is->audio_tgt_freq, &Frame->ch_layout, SampleFormat, Frame->sample_rate, 0,
-                                            nullptr);
+    const int Made =
+        FF.swr_alloc_set_opts2(&Resampler, &is->audio_tgt_ch_layout, is->audio_tgt_fmt, is->audio_tgt_freq,
+                               &Frame->ch_layout, SampleFormat, Frame->sample_rate, 0, nullptr);
     if (Made < 0 || FF.swr_init(Resampler) < 0) {
       FF.swr_free(&Resampler);
       const char* SourceName = FF.av_get_sample_fmt_name(SampleFormat);
       const char* TargetName = FF.av_get_sample_fmt_name(is->audio_tgt_fmt);
-      LogError(Format("Cannot create sample rate converter for conversion of %d Hz %s %d channels to %d Hz %s %d "
-                      "channels!",
-                      Frame->sample_rate, SourceName ? SourceName : "none", Frame->ch_layout.nb_channels,
-                      is->audio_tgt_freq, TargetName ? TargetName : "none", is->audio_tgt_ch_layout.nb_channels),
-               false);
+      LogError(
+          Format("Cannot create sample rate converter for conversion of %d Hz %s %d channels to %d Hz %s %d "
+                 "channels!",
+                 Frame->sample_rate, SourceName ? SourceName : "none", Frame->ch_layout.nb_channels,
+                 is->audio_tgt_freq, TargetName ? TargetName : "none", is->audio_tgt_ch_layout.nb_channels),
+          false);
       return -1;
     }
     is->swr_ctx = Resampler;
@@ -220,8 +227,8 @@ int TCustomPlayer::ResampleFrame(TVideoState* is) {
   }
   const int OutCount = AUDIO_BUF2_SIZE / Channels / 2;
   uint8_t* Out[] = {is->audio_buf2.data()};
-  const int Converted = FF.swr_convert(is->swr_ctx, Out, OutCount, const_cast<const uint8_t**>(Frame->extended_data),
-                                       Frame->nb_samples);
+  const int Converted = FF.swr_convert(is->swr_ctx, Out, OutCount,
+                                       const_cast<const uint8_t**>(Frame->extended_data), Frame->nb_samples);
   if (Converted < 0) {
     LogError("audio_resample() failed", false);
     return -1;
@@ -257,7 +264,8 @@ int TCustomPlayer::SynchronizeAudio(TVideoState* is, int ASize) {
   int Wanted = ASize + static_cast<int>(Diff * is->audio_tgt_freq) * N;
   const int Samples = ASize / N;
   const int Lowest = (Samples * (100 - SAMPLE_CORRECTION_PERCENT_MAX) / 100) * N;
-  const int Highest = std::min({(Samples * (100 + SAMPLE_CORRECTION_PERCENT_MAX) / 100) * N, ASize, AUDIO_BUF2_SIZE});
+  const int Highest =
+      std::min({(Samples * (100 + SAMPLE_CORRECTION_PERCENT_MAX) / 100) * N, ASize, AUDIO_BUF2_SIZE});
   return std::clamp(Wanted, Lowest, Highest);
 }
 
@@ -281,7 +289,7 @@ void TCustomPlayer::DoAudioHook(TVideoState* is, double APTS, int ASize) {
   // A buffer that is the decoder's frame may be shared with the decoder; the handler
   // writes into a private copy.
   if (is->audio_buf == is->frame->data[0]) {
-    if (FF.av_frame_make_writable(is->frame) < 0) return;
+    if (FF.av_frame_make_writable(is->frame.get()) < 0) return;
     is->audio_buf = is->frame->data[0];
   }
   const int64_t HookPTS = std::llround(APTS * 1000000) - is->StartTime;

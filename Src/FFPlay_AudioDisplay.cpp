@@ -72,7 +72,8 @@ void TCustomPlayer::DrawWaves(TVideoState* is, int AStart, int AChannels) {
   const int BandHeight = is->height / AChannels;
   const int HalfAmplitude = (BandHeight * 9) / 20;
   for (int Channel = 0; Channel < AChannels; ++Channel) {
-    int I = AStart + Channel;
+    // A start near the ring's end and a later channel lie past it: they wrap too.
+    int I = (AStart + Channel) % SAMPLE_ARRAY_SIZE;
     const int Middle = is->ytop + Channel * BandHeight + BandHeight / 2;
     for (int X = 0; X < is->width; ++X) {
       int Y = (is->sample_array[I] * HalfAmplitude) >> 15;
@@ -105,7 +106,7 @@ void TCustomPlayer::DrawSpectrum(TVideoState* is, int AStart, int AChannels) {
   if (!is->rdft || !is->rdft_data) return;
   FFTSample* Data[2] = {is->rdft_data, is->rdft_data + 2 * Frequencies};
   for (int Channel = 0; Channel < Shown; ++Channel) {
-    int I = AStart + Channel;
+    int I = (AStart + Channel) % SAMPLE_ARRAY_SIZE;
     for (int X = 0; X < 2 * Frequencies; ++X) {
       // The window 1 - x², x from -1 to 1 over the transform.
       const double W = (X - Frequencies) * (1.0 / Frequencies);

@@ -29,9 +29,12 @@ double TCustomPlayer::get_external_clock(TVideoState* is) const {
 
 double TCustomPlayer::get_master_clock(TVideoState* is) const {
   switch (is->av_sync_type) {
-    case AV_SYNC_VIDEO_MASTER: return is->video_st ? get_video_clock(is) : get_audio_clock(is);
-    case AV_SYNC_AUDIO_MASTER: return is->audio_st ? get_audio_clock(is) : get_video_clock(is);
-    default: return get_external_clock(is);
+    case AV_SYNC_VIDEO_MASTER:
+      return is->video_st ? get_video_clock(is) : get_audio_clock(is);
+    case AV_SYNC_AUDIO_MASTER:
+      return is->audio_st ? get_audio_clock(is) : get_video_clock(is);
+    default:
+      return get_external_clock(is);
   }
 }
 

@@ -19,6 +19,8 @@ TCustomPlayer::TCustomPlayer(TComponent* AOwner)
       FRGBConverter(std::make_unique<TFormatConverter>()),
       FHookConverter(std::make_unique<TFormatConverter>()) {
   FDecoder = new TFFDecoder(this);
+  FUserInterfaceLink = std::make_shared<TCustomPlayer*>(this);
+  FScreenPos.flags = SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER;
   ResetPlayer();
 }
 
@@ -29,9 +31,13 @@ TCustomPlayer::~TCustomPlayer() {
   OnVideoHook = nullptr;
   OnFrameHook = nullptr;
   Stop(true);
+  // A thread is waited for while its object is whole: the base destructor's wait would
+  // let a thread that is only starting call Execute on a half-destroyed object.
+  if (FPlayThread) FPlayThread->WaitFor();
   FPlayThread.reset();
-  if (FEventThread) FEventThread->Terminate();
-  FEventThread.reset();
+  EndEventThread();
+  *FUserInterfaceLink = nullptr;
+  CloseOwnWindow();
   ReleaseWindow();
   if (FObjectInstance && IsMainThread()) {
     // A window that was subclassed after us keeps calling our procedure, which then
@@ -41,8 +47,6 @@ TCustomPlayer::~TCustomPlayer() {
     if (UnhookPreviousWindow() || !IsWindow(FScreenHandle)) FreeProcInstance(FObjectInstance);
   }
   if (FFLoader().Loaded(PlayerLibraries)) UninitOptions(FOptions);
-  if (FDisplayedFrame) FF.av_frame_free(&FDisplayedFrame);
-  if (FDisplayScaler) FF.sws_freeContext(FDisplayScaler);
 }
 
 // --- Libraries --------------------------------------------------------------------------
@@ -109,7 +113,8 @@ bool TCustomPlayer::Open(const String& AFileName, HWND AScreenHandle, bool APaus
   }
   if (FOptions.sws_opts) {
     int64_t Flags = 0;
-    if (FF.av_opt_get_int(FOptions.sws_opts, "sws_flags", 0, &Flags) >= 0) Fsws_flags = static_cast<int>(Flags);
+    if (FF.av_opt_get_int(FOptions.sws_opts, "sws_flags", 0, &Flags) >= 0)
+      Fsws_flags = static_cast<int>(Flags);
   }
   FLoading = true;
   Stop(true);
@@ -149,12 +154,14 @@ bool TCustomPlayer::Open(const String& AFileName, HWND AScreenHandle, bool APaus
   FSDL.SDL_EventState(SDL_USEREVENT, SDL_IGNORE);
 
   FScreenHandle = AScreenHandle;
+  FScreenPos.hwnd = AScreenHandle;
   const bool Opened = StreamOpen(AFileName, Ffile_iformat, APaused);
   if (Opened) {
     Finput_filename = AFileName;
+    if (!AScreenHandle || is_full_screen) OpenOwnWindow();
     FDecoder->SetFileHandle(FVideoState.load()->ic);
     DoFileOpen();
-    if (FEventThread) FEventThread->Terminate();
+    EndEventThread();
     FEventThread = std::make_unique<TEventThread>(*this);
     FEventThread->Start();
     FLooping = false;
@@ -171,12 +178,54 @@ bool TCustomPlayer::Open(const String& AFileName, HWND AScreenHandle, bool APaus
   return Opened;
 }
 
+namespace {
+
+// The audio driver the process environment named before a player chose one, which the
+// default choice gives back. Guarded by SdlListLock.
+struct TEnvironmentAudioDriver {
+  bool Saved = false;
+  bool Named = false;
+  std::string Name;
+};
+
+TEnvironmentAudioDriver& EnvironmentAudioDriver() {
+  static TEnvironmentAudioDriver Instance;
+  return Instance;
+}
+
+void ChooseAudioDriver(const char* AName) {
+  TEnvironmentAudioDriver& Original = EnvironmentAudioDriver();
+  if (!Original.Saved) {
+    const char* Current = getenv("SDL_AUDIODRIVER");
+    Original = {true, Current != nullptr, Current ? Current : ""};
+  }
+  setenv("SDL_AUDIODRIVER", AName, 1);
+}
+
+void RestoreAudioDriver() {
+  const TEnvironmentAudioDriver& Original = EnvironmentAudioDriver();
+  if (!Original.Saved) return;
+  if (Original.Named)
+    setenv("SDL_AUDIODRIVER", Original.Name.c_str(), 1);
+  else
+    unsetenv("SDL_AUDIODRIVER");
+}
+
+}  // namespace
+
 void TCustomPlayer::SetSDLEnvironment() {
-  // The default driver is the one the environment names, else SDL's own choice.
+  // The default driver is the one the environment named before any player chose one,
+  // else SDL's own choice.
   switch (AudioDriver) {
-    case adDefault: break;
-    case adDirectSound: setenv("SDL_AUDIODRIVER", "pulse", 1); break;
-    case adWaveOut: setenv("SDL_AUDIODRIVER", "alsa", 1); break;
+    case adDefault:
+      RestoreAudioDriver();
+      break;
+    case adDirectSound:
+      ChooseAudioDriver("pulse");
+      break;
+    case adWaveOut:
+      ChooseAudioDriver("alsa");
+      break;
   }
   // SDL draws nothing; its video subsystem only carries the event queue.
   setenv("SDL_VIDEODRIVER", "dummy", 1);
@@ -207,14 +256,7 @@ void TCustomPlayer::AttachWindow(HWND AWindow) {
     FScreenWndProc = Current;
     FSDLWndProc = AttachVideoOutput(AWindow);
   }
-  // The window's size changes reach the event loop as SDL's resize event did.
-  SetVideoOutputResizeHandler(AWindow, [this](HWND, int AWidth, int AHeight) {
-    SDL_Event Event{};
-    Event.type = SDL_VIDEORESIZE;
-    Event.resize.w = AWidth;
-    Event.resize.h = AHeight;
-    if (FVideoState) FSDL.SDL_PushEvent(&Event);
-  });
+  AttachResizeHandler(AWindow);
   if (StillHijacked) {
     FHijacking = true;
   } else if (HijackWndProc) {
@@ -229,6 +271,65 @@ void TCustomPlayer::AttachWindow(HWND AWindow) {
     SetWindowLong(AWindow, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(FObjectInstance));
     FHijacking = true;
   }
+}
+
+// The window's size changes reach the event loop as SDL's resize event did.
+void TCustomPlayer::AttachResizeHandler(HWND AWindow) {
+  SetVideoOutputResizeHandler(AWindow, [this](HWND, int AWidth, int AHeight) {
+    SDL_Event Event{};
+    Event.type = SDL_VIDEORESIZE;
+    Event.resize.w = AWidth;
+    Event.resize.h = AHeight;
+    if (FVideoState) FSDL.SDL_PushEvent(&Event);
+  });
+}
+
+// User-interface thread, after the file opened: the window the pictures go to when the
+// caller gave none or full-screen mode is on, as SDL made its own window then. Without
+// a window system the pictures go nowhere.
+void TCustomPlayer::OpenOwnWindow() {
+  if (!IsWindowSystemStarted()) return;
+  int Width = 640, Height = 480;
+  if (is_full_screen && Ffs_screen_width > 0 && Ffs_screen_height > 0) {
+    Width = Ffs_screen_width;
+    Height = Ffs_screen_height;
+  } else if (ScreenWidth > 0 && ScreenHeight > 0) {
+    Width = ScreenWidth;
+    Height = ScreenHeight;
+  } else if (const TVideoState* is = FVideoState; is && is->video_dec && is->video_dec->width > 1) {
+    // The surface takes the picture's size, rounded down to even.
+    Width = is->video_dec->width & ~1;
+    Height = is->video_dec->height & ~1;
+  }
+  static constexpr const char* ClassName = "TDUVezoriWindow";
+  WNDCLASS Class;
+  Class.lpfnWndProc = DefWindowProc;
+  Class.lpszClassName = ClassName;
+  RegisterClass(&Class);  // refused, and harmless, once it is registered
+  HWND Window =
+      CreateWindowEx(is_full_screen ? WS_EX_TOPMOST : 0, ClassName, "DUVezori", WS_POPUP | WS_VISIBLE, 0, 0,
+                     Width, Height, nullptr, nullptr, nullptr, nullptr);
+  if (!Window) return;
+  AttachVideoOutput(Window);
+  AttachResizeHandler(Window);
+  FOwnWindow = Window;
+}
+
+// User-interface thread.
+void TCustomPlayer::CloseOwnWindow() {
+  if (HWND Window = FOwnWindow.exchange(nullptr)) DestroyWindow(Window);
+}
+
+HWND TCustomPlayer::OutputWindow() const {
+  HWND Own = FOwnWindow;
+  return Own ? Own : FScreenHandle;
+}
+
+HWND FindDesktopListView() { return nullptr; }
+
+void TCustomPlayer::UpdateScreenPosition() {
+  if (!FVideoState || !FScreenHandle || !FSDLWndProc) return;
+  CallWindowProc(FSDLWndProc, FScreenHandle, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&FScreenPos));
 }
 
 // User-interface thread: takes our procedure out of the window of the last playback
@@ -281,17 +382,51 @@ LRESULT TCustomPlayer::PlayerWndProc(HWND AWindow, UINT AMessage, WPARAM AWParam
   }
 }
 
+// The end of a playback, on the thread that closes it (the play thread, or the one
+// that waited for the stop). What belongs to the user-interface thread, the settings
+// that end with the playback and the player's own window, is done there: at once when
+// this is it, else handed over.
 void TCustomPlayer::QuitSDL() {
   ReleaseWindow();
-  if (FSDLStarted.exchange(false) && FSDL.SDL_Quit) FSDL.SDL_Quit();
+  const bool Ending = FSDLStarted.exchange(false);
+  if (Ending && FSDL.SDL_Quit) FSDL.SDL_Quit();
   CloseSurface();
+  ResetPlaybackState();
+  // Only the close that shut SDL down ends the playback: a second one (the waiter's
+  // after the play thread's) finds nothing more to end.
+  if (!Ending) return;
+  FFinishPending = true;
+  if (IsMainThread()) {
+    FinishPlayback();
+  } else {
+    TThread::Queue([Link = FUserInterfaceLink] {
+      if (*Link) (*Link)->FinishPlayback();
+    });
+  }
+}
+
+// User-interface thread, once per ended playback: a stop waited for and the hand-over
+// of the play thread's own close meet here, and the first one does the work. Open's
+// stop of the previous playback comes here while FLoading holds the settings made for
+// the next one.
+void TCustomPlayer::FinishPlayback() {
+  if (!FFinishPending.exchange(false)) return;
+  CloseOwnWindow();
   ResetPlayer();
 }
 
-void TCustomPlayer::ResetPlayer() {
+// Any thread: the playback's own state.
+void TCustomPlayer::ResetPlaybackState() {
   FState = psStop;
   FLastPTS = AV_NOPTS_VALUE;
   FCurrentPTS = -1;
+  FSeekEvent.SetEvent();
+  FSeeking = false;
+}
+
+// User-interface thread: the settings that last one playback.
+void TCustomPlayer::ResetPlayer() {
+  ResetPlaybackState();
   wanted_video_stream = wanted_audio_stream = wanted_subtitle_stream = -1;
   seek_by_bytes = -1;
   if (!FLoading) {
@@ -307,8 +442,6 @@ void TCustomPlayer::ResetPlayer() {
     Fframe_pix_fmt = AV_PIX_FMT_NONE;
     if (FFLoader().Loaded(PlayerLibraries)) InitOptions(FOptions, Fsws_flags);
   }
-  FSeekEvent.SetEvent();
-  FSeeking = false;
 }
 
 void TCustomPlayer::DoFileOpen() {
@@ -337,6 +470,13 @@ void TCustomPlayer::DoFileOpen() {
   }
 }
 
+void TCustomPlayer::EndEventThread() {
+  if (!FEventThread) return;
+  FEventThread->Terminate();
+  FEventThread->WaitFor();
+  FEventThread.reset();
+}
+
 void TCustomPlayer::PushEvent(int AType) {
   SDL_Event Event{};
   Event.type = static_cast<Uint8>(AType);
@@ -344,17 +484,31 @@ void TCustomPlayer::PushEvent(int AType) {
 }
 
 void TCustomPlayer::Stop(bool AWaitForStop) {
-  if (TVideoState* is = FVideoState) {
-    if (is->paused) StreamTogglePause(is);
-    is->step = 0;
-    PushEvent(FF_QUIT_EVENT);
-    if (AWaitForStop) WaitForStop();
-    return;
+  const bool Playing = StopPlayback();
+  if (!Playing) {
+    // Nothing plays yet: an open may be blocked in the input; the interrupt callback
+    // sees these and abandons it.
+    FLastRead = 0;
+    if (TVideoState* Opening = FVideoStateCB) Opening->abort_request = 1;
   }
-  // Nothing plays yet: an open may be blocked in the input; the interrupt callback
-  // sees these and abandons it.
-  FLastRead = 0;
-  if (TVideoState* Opening = FVideoStateCB) Opening->abort_request = 1;
+  // A playback that closed on its own may still be ending on the play thread.
+  if (AWaitForStop && (Playing || FPlayThread)) WaitForStop();
+}
+
+// Asks the playback to close, under the lock the event loop handles each event with, so
+// that the state is not freed meanwhile. False when nothing plays.
+bool TCustomPlayer::StopPlayback() {
+  std::unique_lock Lock(FDataLock, std::defer_lock);
+  while (!Lock.try_lock_for(std::chrono::milliseconds(10))) {
+    if (!FVideoState) return false;
+    PumpWhileWaiting();
+  }
+  TVideoState* is = FVideoState;
+  if (!is) return false;
+  if (is->paused) StreamTogglePause(is);
+  is->step = 0;
+  PushEvent(FF_QUIT_EVENT);
+  return true;
 }
 
 // On the user-interface thread the waits run handed-over calls and window messages, so
@@ -371,10 +525,12 @@ void TCustomPlayer::WaitForStop() {
   int Tries = 1;
   while (FStopEvent.WaitFor(100) != wrSignaled) {
     PumpWhileWaiting();
-    TVideoState* is = FVideoState;
-    if (!is) break;
+    if (!FVideoState) break;
     std::unique_lock Lock(FDataLock, std::defer_lock);
     if (!Lock.try_lock_for(std::chrono::milliseconds(100))) continue;
+    // Under the lock the state is the event loop's no more: it cannot be freed now.
+    TVideoState* is = FVideoState;
+    if (!is) break;
     ++Tries;
     if ((Tries > 10 && is->Reading) || Tries > 20) {
       DoExit();
@@ -383,6 +539,11 @@ void TCustomPlayer::WaitForStop() {
     PushEvent(FF_QUIT_EVENT);
   }
   // The play thread ends right after it set the event.
-  if (FPlayThread && FPlayThread->ThreadID() != GetCurrentThreadId()) FPlayThread->WaitFor();
+  if (FPlayThread && FPlayThread->ThreadID() != GetCurrentThreadId()) {
+    FPlayThread->WaitFor();
+    FPlayThread.reset();
+  }
   QuitSDL();
+  // The play thread's close handed its part over; the waiter does it now.
+  if (IsMainThread()) FinishPlayback();
 }

@@ -56,8 +56,10 @@ void TCustomPlayer::ToggleAudioDisplay() {
   std::lock_guard Lock(FDataLock);
   TVideoState* is = FVideoState;
   if (!is) return;
-  FShowMode = (FShowMode + 1) % 3;
-  is->show_mode = FShowMode.load();
+  // From what the playback shows now: a video file shows its pictures (0) before any
+  // toggle, so the first toggle brings the waves.
+  is->show_mode = (is->show_mode + 1) % 3;
+  FShowMode = is->show_mode.load();
   // The play thread owns the surface: it clears the display area and draws anew.
   PushEvent(FF_RELAYOUT_EVENT);
 }
@@ -171,14 +173,21 @@ void TCustomPlayer::CheckPosition(TVideoState* is) {
       SeekState(is, 0, {sfAny});
   };
   switch (RepeatType) {
-    case rtStop: PushEvent(FF_QUIT_EVENT); break;
-    case rtLoop: SeekToStart(); break;
-    case rtPause: PauseState(is); break;
+    case rtStop:
+      PushEvent(FF_QUIT_EVENT);
+      break;
+    case rtLoop:
+      SeekToStart();
+      break;
+    case rtPause:
+      PauseState(is);
+      break;
     case rtRewind:
       PauseState(is);
       SeekToStart();
       break;
-    case rtNone: break;
+    case rtNone:
+      break;
   }
 }
 
@@ -260,11 +269,25 @@ void TCustomPlayer::SetForceFrameRate(const String& AValue) {
   if (!is || is->video_stream < 0) return;
   const AVRational CodecRate = is->video_dec->framerate;
   GetLogger()->Log(this, llInfo,
-                   Format("Force stream %d frame rate: %2.2f (%d/%d) -> %2.2f (%d/%d)", is->video_stream.load(),
-                          CodecRate.den ? av_q2d(CodecRate) : 0.0, CodecRate.num, CodecRate.den, av_q2d(Rate),
-                          Rate.num, Rate.den));
+                   Format("Force stream %d frame rate: %2.2f (%d/%d) -> %2.2f (%d/%d)",
+                          is->video_stream.load(), CodecRate.den ? av_q2d(CodecRate) : 0.0, CodecRate.num,
+                          CodecRate.den, av_q2d(Rate), Rate.num, Rate.den));
   is->frame_delay = av_q2d(av_inv_q(Rate));
   is->flush_req = 1;
+}
+
+String TCustomPlayer::VideoFilters() const {
+  std::lock_guard Lock(FVideoFiltersLock);
+  return FVideoFilters;
+}
+
+void TCustomPlayer::SetVideoFilters(const String& AValue) {
+  {
+    std::lock_guard Lock(FVideoFiltersLock);
+    if (AValue == FVideoFilters) return;
+    FVideoFilters = AValue;
+  }
+  ++FVideoFiltersVersion;
 }
 
 void TCustomPlayer::SetFrameWidth(int AValue) {
@@ -311,7 +334,7 @@ TBitmap* TCustomPlayer::CurrentFrame(int64_t& APTS) {
     return &Bitmap;
   }
   APTS = std::llround(FDisplayedPTS * 1000000) - is->StartTime;
-  if (!FRGBConverter->PictureToRGB(FDisplayedFrame, true)) Bitmap.SetSize(0, 0);
+  if (!FRGBConverter->PictureToRGB(FDisplayedFrame.get(), true)) Bitmap.SetSize(0, 0);
   return &Bitmap;
 }
 

@@ -28,17 +28,14 @@ double NowSeconds() { return MonotonicMicroseconds() / 1000000.0; }
 
 void NextPicture(const TSDLEntryPoints& ASDL, TVideoState* is) {
   is->pictq_rindex = (is->pictq_rindex + 1) % VIDEO_PICTURE_QUEUE_SIZE;
-  ASDL.SDL_LockMutex(is->pictq_mutex);
+  TSDLMutexLock Lock(ASDL, is->pictq_mutex);
   --is->pictq_size;
   ASDL.SDL_CondSignal(is->pictq_cond);
-  ASDL.SDL_UnlockMutex(is->pictq_mutex);
 }
 
 int QueuedPictures(const TSDLEntryPoints& ASDL, TVideoState* is) {
-  ASDL.SDL_LockMutex(is->pictq_mutex);
-  const int Count = is->pictq_size;
-  ASDL.SDL_UnlockMutex(is->pictq_mutex);
-  return Count;
+  TSDLMutexLock Lock(ASDL, is->pictq_mutex);
+  return is->pictq_size;
 }
 
 }  // namespace
@@ -71,12 +68,11 @@ void TCustomPlayer::VideoRefresh(TVideoState* is, bool AAdvance) {
   bool Shown = true;
   for (;;) {
     if (QueuedPictures(FSDL, is) == 0) {
-      FSDL.SDL_LockMutex(is->pictq_mutex);
+      TSDLMutexLock Lock(FSDL, is->pictq_mutex);
       if (is->frame_last_dropped_pts != AV_NOPTS_VALUE && is->frame_last_dropped_pts > is->frame_last_pts) {
         update_video_pts(is, is->frame_last_dropped_pts, is->frame_last_dropped_pos);
         is->frame_last_dropped_pts = AV_NOPTS_VALUE;
       }
-      FSDL.SDL_UnlockMutex(is->pictq_mutex);
       break;
     }
     TVideoPicture& vp = is->pictq[is->pictq_rindex];
@@ -92,15 +88,16 @@ void TCustomPlayer::VideoRefresh(TVideoState* is, bool AAdvance) {
     if (Now < is->frame_timer + Delay) return;
     if (Delay > 0) is->frame_timer += Delay * std::max(1.0, std::floor((Now - is->frame_timer) / Delay));
 
-    FSDL.SDL_LockMutex(is->pictq_mutex);
-    update_video_pts(is, vp.pts, vp.pos);
-    FSDL.SDL_UnlockMutex(is->pictq_mutex);
+    {
+      TSDLMutexLock Lock(FSDL, is->pictq_mutex);
+      update_video_pts(is, vp.pts, vp.pos);
+    }
 
     const bool HasNext = QueuedPictures(FSDL, is) > 1;
     const double Duration =
         HasNext ? is->pictq[(is->pictq_rindex + 1) % VIDEO_PICTURE_QUEUE_SIZE].pts - vp.pts : vp.duration;
-    const bool DropsLate = (framedrop > 0 || (framedrop && is->audio_st)) && Now > is->frame_timer + Duration &&
-                           !is->IsDevice;
+    const bool DropsLate =
+        (framedrop > 0 || (framedrop && is->audio_st)) && Now > is->frame_timer + Duration && !is->IsDevice;
     if (HasNext && (is->seek_done || DropsLate)) {
       ++is->frame_drops_late;
       NextPicture(FSDL, is);
@@ -207,24 +204,27 @@ void TCustomPlayer::VideoImageDisplay(TVideoState* is, int APicture) {
   const int DrawWidth = std::min(Display.Width(), FSurfaceWidth - Display.Left);
   const int DrawHeight = std::min(Display.Height(), FSurfaceHeight - Display.Top);
   if (DrawWidth > 0 && DrawHeight > 0) {
-    FDisplayScaler = FF.sws_getCachedContext(FDisplayScaler, vp.width, vp.height, AV_PIX_FMT_YUV420P, DrawWidth,
-                                             DrawHeight, AV_PIX_FMT_BGRA, Fsws_flags, nullptr, nullptr, nullptr);
+    FDisplayScaler.reset(FF.sws_getCachedContext(FDisplayScaler.release(), vp.width, vp.height,
+                                                 AV_PIX_FMT_YUV420P, DrawWidth, DrawHeight, AV_PIX_FMT_BGRA,
+                                                 Fsws_flags, nullptr, nullptr, nullptr));
     if (FDisplayScaler) {
       uint8_t* Target[4] = {
-          reinterpret_cast<uint8_t*>(FSurface.data() + static_cast<size_t>(Display.Top) * FSurfaceWidth + Display.Left),
+          reinterpret_cast<uint8_t*>(FSurface.data() + static_cast<size_t>(Display.Top) * FSurfaceWidth +
+                                     Display.Left),
           nullptr, nullptr, nullptr};
       const int TargetLines[4] = {FSurfaceWidth * 4, 0, 0, 0};
-      FF.sws_scale(FDisplayScaler, vp.overlay->data, vp.overlay->linesize, 0, vp.height, Target, TargetLines);
+      FF.sws_scale(FDisplayScaler.get(), vp.overlay->data, vp.overlay->linesize, 0, vp.height, Target,
+                   TargetLines);
     }
   }
   {
     // CurrentFrame reads the picture on screen; the video thread writes its next
     // picture into another buffer (the slot's is made writable first).
     std::lock_guard Lock(FDisplayedLock);
-    if (!FDisplayedFrame) FDisplayedFrame = FF.av_frame_alloc();
+    if (!FDisplayedFrame) FDisplayedFrame.reset(FF.av_frame_alloc());
     if (FDisplayedFrame) {
-      FF.av_frame_unref(FDisplayedFrame);
-      FF.av_frame_ref(FDisplayedFrame, vp.overlay);
+      FF.av_frame_unref(FDisplayedFrame.get());
+      FF.av_frame_ref(FDisplayedFrame.get(), vp.overlay);
       FDisplayedPTS = vp.pts;
     }
   }
@@ -235,18 +235,19 @@ void TCustomPlayer::FillSurface(const TRect& ARect, uint32_t AColor) {
   const int Left = std::max(ARect.Left, 0), Right = std::min(ARect.Right, FSurfaceWidth);
   const int Top = std::max(ARect.Top, 0), Bottom = std::min(ARect.Bottom, FSurfaceHeight);
   for (int Y = Top; Y < Bottom; ++Y)
-    std::fill_n(FSurface.begin() + static_cast<ptrdiff_t>(Y) * FSurfaceWidth + Left, std::max(Right - Left, 0),
-                AColor);
+    std::fill_n(FSurface.begin() + static_cast<ptrdiff_t>(Y) * FSurfaceWidth + Left,
+                std::max(Right - Left, 0), AColor);
 }
 
 void TCustomPlayer::PresentSurface() {
-  if (!FScreenHandle || FSurface.empty()) return;
-  PresentVideoImage(FScreenHandle, TVideoImage{FSurfaceWidth, FSurfaceHeight, FSurface});
+  HWND Window = OutputWindow();
+  if (!Window || FSurface.empty()) return;
+  PresentVideoImage(Window, TVideoImage{FSurfaceWidth, FSurfaceHeight, FSurface});
 }
 
 void TCustomPlayer::CloseSurface() {
   FSurface.clear();
   FSurfaceWidth = FSurfaceHeight = 0;
   std::lock_guard Lock(FDisplayedLock);
-  if (FDisplayedFrame) FF.av_frame_free(&FDisplayedFrame);
+  FDisplayedFrame.reset();
 }

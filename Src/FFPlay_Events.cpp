@@ -56,7 +56,8 @@ void TCustomPlayer::PlayerEventLoop() {
         VideoDisplay(is, is->pictq_cindex);
         PresentSurface();
         break;
-      default: break;
+      default:
+        break;
     }
   }
 }

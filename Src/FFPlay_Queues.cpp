@@ -12,7 +12,7 @@ void TPacketQueue::Init(const TSDLEntryPoints& ASDL) {
 
 void TPacketQueue::Append(TEntry AEntry) {
   auto* Node = new TNode{AEntry, nullptr};
-  FSDL->SDL_LockMutex(FMutex);
+  TSDLMutexLock Lock(*FSDL, FMutex);
   if (last_pkt)
     last_pkt->Next = Node;
   else
@@ -21,7 +21,6 @@ void TPacketQueue::Append(TEntry AEntry) {
   ++FPackets;
   FSize += (AEntry.Packet ? AEntry.Packet->size : 0) + static_cast<int>(sizeof(TNode));
   FSDL->SDL_CondSignal(FCond);
-  FSDL->SDL_UnlockMutex(FMutex);
 }
 
 int TPacketQueue::Put(AVPacket* APacket) {
@@ -44,13 +43,9 @@ void TPacketQueue::PutEmpty(int AStreamIndex) {
 }
 
 int TPacketQueue::Get(TEntry& AEntry, bool ABlock) {
-  int Result;
-  FSDL->SDL_LockMutex(FMutex);
+  TSDLMutexLock Lock(*FSDL, FMutex);
   for (;;) {
-    if (FAbortRequest) {
-      Result = -1;
-      break;
-    }
+    if (FAbortRequest) return -1;
     if (TNode* Node = first_pkt) {
       first_pkt = Node->Next;
       if (!first_pkt) last_pkt = nullptr;
@@ -58,22 +53,16 @@ int TPacketQueue::Get(TEntry& AEntry, bool ABlock) {
       FSize -= (Node->Entry.Packet ? Node->Entry.Packet->size : 0) + static_cast<int>(sizeof(TNode));
       AEntry = Node->Entry;
       delete Node;
-      Result = 1;
-      break;
+      return 1;
     }
-    if (!ABlock) {
-      Result = 0;
-      break;
-    }
+    if (!ABlock) return 0;
     FSDL->SDL_CondWait(FCond, FMutex);
   }
-  FSDL->SDL_UnlockMutex(FMutex);
-  return Result;
 }
 
 void TPacketQueue::Flush() {
   if (!FMutex) return;
-  FSDL->SDL_LockMutex(FMutex);
+  TSDLMutexLock Lock(*FSDL, FMutex);
   while (TNode* Node = first_pkt) {
     first_pkt = Node->Next;
     FF.av_packet_free(&Node->Entry.Packet);
@@ -82,15 +71,13 @@ void TPacketQueue::Flush() {
   last_pkt = nullptr;
   FPackets = 0;
   FSize = 0;
-  FSDL->SDL_UnlockMutex(FMutex);
 }
 
 void TPacketQueue::Abort() {
   if (!FMutex) return;
-  FSDL->SDL_LockMutex(FMutex);
+  TSDLMutexLock Lock(*FSDL, FMutex);
   FAbortRequest = 1;
   FSDL->SDL_CondSignal(FCond);
-  FSDL->SDL_UnlockMutex(FMutex);
 }
 
 void TPacketQueue::End() {
@@ -104,16 +91,12 @@ void TPacketQueue::End() {
 
 int TPacketQueue::nb_packets() const {
   if (!FMutex) return 0;
-  FSDL->SDL_LockMutex(FMutex);
-  const int Count = FPackets;
-  FSDL->SDL_UnlockMutex(FMutex);
-  return Count;
+  TSDLMutexLock Lock(*FSDL, FMutex);
+  return FPackets;
 }
 
 int TPacketQueue::size() const {
   if (!FMutex) return 0;
-  FSDL->SDL_LockMutex(FMutex);
-  const int Size = FSize;
-  FSDL->SDL_UnlockMutex(FMutex);
-  return Size;
+  TSDLMutexLock Lock(*FSDL, FMutex);
+  return FSize;
 }

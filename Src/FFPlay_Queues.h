@@ -12,7 +12,7 @@
 #include "Src/libsdl.h"
 
 class TPacketQueue {
-public:
+ public:
   // What the queue hands out: a packet the taker then owns, or the flush marker that a
   // seek or flush request puts in front of the packets read after it.
   struct TEntry {
@@ -48,7 +48,7 @@ public:
   int size() const;
   bool IsEmpty() const { return nb_packets() == 0; }
 
-private:
+ private:
   struct TNode {
     TEntry Entry;
     TNode* Next = nullptr;

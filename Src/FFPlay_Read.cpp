@@ -24,7 +24,8 @@ bool HasDelayedOutput(const AVCodecContext* ADecoder) {
 
 bool TCustomPlayer::StreamOpen(const String& AFileName, const AVInputFormat* AFormat, bool APaused) {
   Assert(!FVideoState);
-  auto* is = new TVideoState;
+  auto State = std::make_unique<TVideoState>();
+  TVideoState* is = State.get();
   is->Owner = this;
   if (APaused) {
     is->paused = 1;
@@ -45,7 +46,6 @@ bool TCustomPlayer::StreamOpen(const String& AFileName, const AVInputFormat* AFo
     LogError("SDL_CreateThread() failed.", true);
     FVideoStateCB = nullptr;
     StreamClose(is);
-    delete is;
     return false;
   }
   while (is->Opened == 0) {
@@ -60,10 +60,9 @@ bool TCustomPlayer::StreamOpen(const String& AFileName, const AVInputFormat* AFo
       SleepMs(10);
     }
     StreamClose(is);
-    delete is;
     return false;
   }
-  FVideoState = is;
+  FVideoState = State.release();
   is->refresh_tid = FSDL.SDL_CreateThread(&TCustomPlayer::RefreshThreadEntry, is);
   return true;
 }
@@ -111,8 +110,20 @@ bool TCustomPlayer::OpenInput(TVideoState* is) {
       return false;
     }
     is->ic->pb = is->fifo_io;
+  } else {
+    // Names of the engine's own protocols ("unicode:") are read through them.
+    int Error = 0;
+    is->protocol_io = OpenProtocolIO(is->filename, AVIO_FLAG_READ, Error);
+    if (is->protocol_io) {
+      is->ic->pb = is->protocol_io;
+      is->ic->flags |= AVFMT_FLAG_CUSTOM_IO;
+    } else if (Error != AVERROR_PROTOCOL_NOT_FOUND) {
+      FLastErrMsg = ErrorToText(is->filename, Error);
+      return false;
+    }
   }
-  const int Result = FF.avformat_open_input(&is->ic, is->filename.c_str(), is->iformat, &FOptions.format_opts);
+  const int Result =
+      FF.avformat_open_input(&is->ic, is->filename.c_str(), is->iformat, &FOptions.format_opts);
   if (Result < 0) {
     FLastErrMsg = ErrorToText(is->filename, Result);
     return false;
@@ -133,7 +144,8 @@ bool TCustomPlayer::OpenInput(TVideoState* is) {
   FF.av_dict_set(&FOptions.codec_opts, "request_channels", "2", 0);
   std::vector<AVDictionary*> StreamOptions = SetupFindStreamInfoOptions(is->ic, FOptions.codec_opts);
   FLastRead = MonotonicMicroseconds();
-  const int Found = FF.avformat_find_stream_info(is->ic, StreamOptions.empty() ? nullptr : StreamOptions.data());
+  const int Found =
+      FF.avformat_find_stream_info(is->ic, StreamOptions.empty() ? nullptr : StreamOptions.data());
   for (AVDictionary*& Options : StreamOptions) FF.av_dict_free(&Options);
   if (Found < 0) {
     FLastErrMsg = Format("%s: could not find codec parameters", is->filename);
@@ -209,9 +221,8 @@ void TCustomPlayer::PerformSeek(TVideoState* is) {
   const int64_t Min = is->seek_rel > 0 ? Target - is->seek_rel + 2 : INT64_MIN;
   const int64_t Max = is->seek_rel < 0 ? Target - is->seek_rel - 2 : INT64_MAX;
   FLastRead = MonotonicMicroseconds();
-  int Result = is->ic->iformat->read_seek2
-                   ? FF.avformat_seek_file(is->ic, -1, Min, Target, Max, is->seek_flags)
-                   : -1;
+  int Result =
+      is->ic->iformat->read_seek2 ? FF.avformat_seek_file(is->ic, -1, Min, Target, Max, is->seek_flags) : -1;
   if (Result < 0)
     Result = FF.av_seek_frame(is->ic, -1, Target, is->seek_flags ? is->seek_flags | AVSEEK_FLAG_BACKWARD : 0);
   if (Result < 0) Result = FF.av_seek_frame(is->ic, -1, Target, is->seek_flags ^ AVSEEK_FLAG_BACKWARD);
@@ -231,7 +242,9 @@ void TCustomPlayer::PerformSeek(TVideoState* is) {
 }
 
 void TCustomPlayer::ReadLoop(TVideoState* is) {
-  AVPacket* Packet = FF.av_packet_alloc();
+  TPacketPtr PacketOwner(FF.av_packet_alloc());
+  if (!PacketOwner) return;
+  AVPacket* Packet = PacketOwner.get();
   bool EndOfFile = false;
   const String FormatName = is->ic->iformat->name;
   const bool PausesReading = FormatName == "rtsp" || (is->ic->pb && is->filename.rfind("mmsh:", 0) == 0);
@@ -304,7 +317,6 @@ void TCustomPlayer::ReadLoop(TVideoState* is) {
       is->subtitleq.Put(Packet);
     FF.av_packet_unref(Packet);
   }
-  FF.av_packet_free(&Packet);
 }
 
 // False when reading must end (an I/O error with CheckIOERR).
@@ -365,6 +377,7 @@ void TCustomPlayer::CloseInput(TVideoState* is, bool AFailed) {
     FF.avformat_close_input(&is->ic);
   }
   if (is->fifo_io) CloseFifoInput(is->fifo_io);
+  CloseProtocolIO(is->protocol_io);
   if (AFailed) PushEvent(FF_QUIT_EVENT);
   if (is->Opened == -1) is->Opened = -2;
 }
@@ -372,7 +385,8 @@ void TCustomPlayer::CloseInput(TVideoState* is, bool AFailed) {
 int TCustomPlayer::DecodeInterruptCb(void* APlayer) {
   auto* Self = static_cast<TCustomPlayer*>(APlayer);
   if (TVideoState* is = Self->FVideoStateCB; is && is->abort_request) {
-    if (!Self->FReadTimedOutLogged.exchange(true)) GetLogger()->Log(Self, llInfo, "connecting/reading broken");
+    if (!Self->FReadTimedOutLogged.exchange(true))
+      GetLogger()->Log(Self, llInfo, "connecting/reading broken");
     return 1;
   }
   const int64_t LastRead = Self->FLastRead;
@@ -380,7 +394,8 @@ int TCustomPlayer::DecodeInterruptCb(void* APlayer) {
   if (MonotonicMicroseconds() - LastRead <= int64_t{Self->ReadTimeout} * 1000) return 0;
   // FFmpeg asks again and again while it unwinds; one line tells the story.
   if (!Self->FReadTimedOutLogged.exchange(true))
-    GetLogger()->Log(Self, llInfo, LastRead == 0 ? "connecting/reading canceled" : "connecting/reading timeout");
+    GetLogger()->Log(Self, llInfo,
+                     LastRead == 0 ? "connecting/reading canceled" : "connecting/reading timeout");
   return 1;
 }
 
@@ -409,8 +424,9 @@ int TCustomPlayer::StreamComponentOpen(TVideoState* is, int AStreamIndex) {
   Decoder->pkt_timebase = Stream->time_base;
   Decoder->workaround_bugs = workaround_bugs;
   if (lowres > Codec->max_lowres) {
-    GetLogger()->Log(this, llWarning,
-                     Format("The maximum value for lowres supported by the decoder is %d", Codec->max_lowres));
+    GetLogger()->Log(
+        this, llWarning,
+        Format("The maximum value for lowres supported by the decoder is %d", Codec->max_lowres));
     lowres = Codec->max_lowres;
   }
   Decoder->lowres = lowres;
@@ -453,8 +469,9 @@ int TCustomPlayer::StreamComponentOpen(TVideoState* is, int AStreamIndex) {
     case AVMEDIA_TYPE_AUDIO:
       is->audio_st = Stream;
       is->audio_dec = Decoder;
-      is->AudioDuration =
-          Stream->duration != AV_NOPTS_VALUE ? FF.av_rescale_q(Stream->duration, Stream->time_base, AV_TIME_BASE_Q) : -1;
+      is->AudioDuration = Stream->duration != AV_NOPTS_VALUE
+                              ? FF.av_rescale_q(Stream->duration, Stream->time_base, AV_TIME_BASE_Q)
+                              : -1;
       is->audio_buf_size = 0;
       is->audio_buf_index = 0;
       is->audio_diff_avg_coef = exp(log10(0.01) / 20);
@@ -504,7 +521,7 @@ void TCustomPlayer::StreamComponentClose(TVideoState* is, int AStreamIndex) {
       is->audio_stream = -1;
       is->audioq.End();
       FF.swr_free(&is->swr_ctx);
-      FF.av_frame_free(&is->frame);
+      is->frame.reset();
       FF.av_channel_layout_uninit(&is->audio_src_ch_layout);
       FF.av_channel_layout_uninit(&is->audio_tgt_ch_layout);
       if (is->rdft) FF.av_rdft_end(is->rdft);
@@ -516,9 +533,10 @@ void TCustomPlayer::StreamComponentClose(TVideoState* is, int AStreamIndex) {
       break;
     case AVMEDIA_TYPE_VIDEO:
       is->videoq.Abort();
-      FSDL.SDL_LockMutex(is->pictq_mutex);
-      FSDL.SDL_CondSignal(is->pictq_cond);
-      FSDL.SDL_UnlockMutex(is->pictq_mutex);
+      {
+        TSDLMutexLock Lock(FSDL, is->pictq_mutex);
+        FSDL.SDL_CondSignal(is->pictq_cond);
+      }
       FSDL.SDL_WaitThread(is->video_tid, nullptr);
       is->video_tid = nullptr;
       is->video_stream = -1;
@@ -528,10 +546,11 @@ void TCustomPlayer::StreamComponentClose(TVideoState* is, int AStreamIndex) {
       break;
     case AVMEDIA_TYPE_SUBTITLE:
       is->subtitleq.Abort();
-      FSDL.SDL_LockMutex(is->subpq_mutex);
-      is->subtitle_stream_changed = 1;
-      FSDL.SDL_CondSignal(is->subpq_cond);
-      FSDL.SDL_UnlockMutex(is->subpq_mutex);
+      {
+        TSDLMutexLock Lock(FSDL, is->subpq_mutex);
+        is->subtitle_stream_changed = 1;
+        FSDL.SDL_CondSignal(is->subpq_cond);
+      }
       FSDL.SDL_WaitThread(is->subtitle_tid, nullptr);
       is->subtitle_tid = nullptr;
       is->subtitle_stream = -1;
@@ -539,7 +558,8 @@ void TCustomPlayer::StreamComponentClose(TVideoState* is, int AStreamIndex) {
       FF.avcodec_free_context(&is->subtitle_dec);
       is->subtitle_st = nullptr;
       break;
-    default: break;
+    default:
+      break;
   }
   Stream->discard = AVDISCARD_ALL;
 }
@@ -549,10 +569,18 @@ bool TCustomPlayer::StreamCycleChannel(TVideoState* is, AVMediaType AType, int A
   const int Lowest = IsSubtitle ? -1 : 0;
   int Current;
   switch (AType) {
-    case AVMEDIA_TYPE_VIDEO: Current = is->video_stream; break;
-    case AVMEDIA_TYPE_AUDIO: Current = is->audio_stream; break;
-    case AVMEDIA_TYPE_SUBTITLE: Current = is->subtitle_stream; break;
-    default: LogError("the stream type is invalid.", true); return false;
+    case AVMEDIA_TYPE_VIDEO:
+      Current = is->video_stream;
+      break;
+    case AVMEDIA_TYPE_AUDIO:
+      Current = is->audio_stream;
+      break;
+    case AVMEDIA_TYPE_SUBTITLE:
+      Current = is->subtitle_stream;
+      break;
+    default:
+      LogError("the stream type is invalid.", true);
+      return false;
   }
   if (Current < Lowest) {
     LogError("the current stream is not valid.", true);
@@ -613,10 +641,9 @@ void TCustomPlayer::StreamClose(TVideoState* is) {
 
 // Closes the playback: every thread of it is joined before its state is freed.
 void TCustomPlayer::DoExit() {
-  if (TVideoState* is = FVideoState.exchange(nullptr)) {
-    StreamClose(is);
+  if (std::unique_ptr<TVideoState> is{FVideoState.exchange(nullptr)}) {
+    StreamClose(is.get());
     FVideoStateCB = nullptr;
-    delete is;
   }
   QuitSDL();
   FF.av_log(nullptr, AV_LOG_QUIET, "%s", "");

@@ -16,6 +16,7 @@
 
 #include "Src/FFEntryPoints.h"
 #include "Src/FFPlay_Queues.h"
+#include "Src/FFmpegOwners.h"
 #include "Src/VideoFilterChain.h"
 #include "Src/libsdl.h"
 
@@ -39,11 +40,12 @@ constexpr int FF_RELAYOUT_EVENT = SDL_USEREVENT + 3;
 
 // One decoded picture, in YUV 4:2:0 as the display and the hooks take it.
 struct TVideoPicture {
-  double pts = 0;       // seconds
-  double duration = 0;  // the nominal frame duration, seconds
-  int64_t pos = -1;     // byte position of its packet
-  int skip = 0;         // passed over without being shown
-  AVFrame* overlay = nullptr;  // the picture, width × height; nullptr until the first one
+  double pts = 0;                 // seconds
+  double duration = 0;            // the nominal frame duration, seconds
+  int64_t pos = -1;               // byte position of its packet
+  int skip = 0;                   // passed over without being shown
+  bool subtitle_blended = false;  // the current subtitle is in the picture already
+  AVFrame* overlay = nullptr;     // the picture, width × height; nullptr until the first one
   int width = 0, height = 0;
   AVRational sample_aspect_ratio{0, 1};
 };
@@ -71,7 +73,8 @@ struct TVideoState {
   // Held by the read thread while it uses the queues, and by a stream switch.
   std::mutex stream_lock;
   AVFormatContext* ic = nullptr;
-  AVIOContext* fifo_io = nullptr;  // our reader of a named pipe, freed after the context
+  AVIOContext* fifo_io = nullptr;      // our reader of a named pipe, freed after the context
+  AVIOContext* protocol_io = nullptr;  // an engine protocol's reader, freed after the context
 
   int av_sync_type = 0;
   double external_clock = 0;
@@ -94,14 +97,14 @@ struct TVideoState {
   unsigned audio_buf_index = 0;
   std::atomic<int> audio_write_buf_size{0};
   bool audio_pkt_new = false;  // a packet went to the decoder, its frames not all taken yet
-  bool audio_drained = false;     // the decoder gave out everything after an empty packet
+  bool audio_drained = false;  // the decoder gave out everything after an empty packet
   AVSampleFormat audio_src_fmt = AV_SAMPLE_FMT_NONE, audio_tgt_fmt = AV_SAMPLE_FMT_NONE;
   AVChannelLayout audio_src_ch_layout{}, audio_tgt_ch_layout{};
   int audio_src_freq = 0, audio_tgt_freq = 0;
   SwrContext* swr_ctx = nullptr;
   std::atomic<double> audio_current_pts{0};
   std::atomic<double> audio_current_pts_drift{0};
-  AVFrame* frame = nullptr;  // the decoded audio frame
+  TFramePtr frame;  // the decoded audio frame
 
   std::atomic<int> frame_drops_early{0};
   std::atomic<int> frame_drops_late{0};

@@ -16,11 +16,13 @@ uint32_t PaletteEntryToYUVA(uint32_t ARGBA) {
   const int Y = (263 * R + 517 * G + 101 * B + 16896) >> 10;
   const int U = ((-152 * R - 298 * G + 450 * B + 511) >> 10) + 128;
   const int V = ((450 * R - 377 * G - 74 * B + 511) >> 10) + 128;
-  return (static_cast<uint32_t>(A) << 24) | (static_cast<uint32_t>(Y) << 16) | (static_cast<uint32_t>(U) << 8) |
-         static_cast<uint32_t>(V);
+  return (static_cast<uint32_t>(A) << 24) | (static_cast<uint32_t>(Y) << 16) |
+         (static_cast<uint32_t>(U) << 8) | static_cast<uint32_t>(V);
 }
 
-uint8_t AlphaBlend(int AAlpha, int AOld, int ANew) { return static_cast<uint8_t>((AOld * (255 - AAlpha) + ANew * AAlpha) / 255); }
+uint8_t AlphaBlend(int AAlpha, int AOld, int ANew) {
+  return static_cast<uint8_t>((AOld * (255 - AAlpha) + ANew * AAlpha) / 255);
+}
 
 // Blends one graphic subtitle rectangle (palette already YUVA) into a YUV 4:2:0
 // picture, clipped to it: each luma sample takes the entry's Y by its alpha; each
@@ -29,9 +31,12 @@ uint8_t AlphaBlend(int AAlpha, int AOld, int ANew) { return static_cast<uint8_t>
 void BlendSubrect(AVFrame* APicture, const AVSubtitleRect& ARect) {
   const auto* Palette = reinterpret_cast<const uint32_t*>(ARect.data[1]);
   const int Left = std::max(ARect.x, 0), Top = std::max(ARect.y, 0);
-  const int Right = std::min(ARect.x + ARect.w, APicture->width), Bottom = std::min(ARect.y + ARect.h, APicture->height);
+  const int Right = std::min(ARect.x + ARect.w, APicture->width),
+            Bottom = std::min(ARect.y + ARect.h, APicture->height);
   if (Left >= Right || Top >= Bottom) return;
-  auto Entry = [&](int AX, int AY) { return Palette[ARect.data[0][(AY - ARect.y) * ARect.linesize[0] + AX - ARect.x]]; };
+  auto Entry = [&](int AX, int AY) {
+    return Palette[ARect.data[0][(AY - ARect.y) * ARect.linesize[0] + AX - ARect.x]];
+  };
   for (int Y = Top; Y < Bottom; ++Y) {
     uint8_t* Luma = APicture->data[0] + Y * APicture->linesize[0];
     for (int X = Left; X < Right; ++X) {
@@ -77,10 +82,11 @@ int TCustomPlayer::SubtitleThread(TVideoState* is) {
       continue;
     }
     AVPacket* Packet = Entry.Packet;
-    FSDL.SDL_LockMutex(is->subpq_mutex);
-    while (is->subpq_size >= SUBPICTURE_QUEUE_SIZE && !is->subtitleq.abort_request())
-      FSDL.SDL_CondWait(is->subpq_cond, is->subpq_mutex);
-    FSDL.SDL_UnlockMutex(is->subpq_mutex);
+    {
+      TSDLMutexLock Lock(FSDL, is->subpq_mutex);
+      while (is->subpq_size >= SUBPICTURE_QUEUE_SIZE && !is->subtitleq.abort_request())
+        FSDL.SDL_CondWait(is->subpq_cond, is->subpq_mutex);
+    }
     if (is->subtitleq.abort_request()) {
       FF.av_packet_free(&Packet);
       break;
@@ -102,9 +108,8 @@ int TCustomPlayer::SubtitleThread(TVideoState* is) {
       for (int J = 0; Palette && J < Rect->nb_colors; ++J) Palette[J] = PaletteEntryToYUVA(Palette[J]);
     }
     is->subpq_windex = (is->subpq_windex + 1) % SUBPICTURE_QUEUE_SIZE;
-    FSDL.SDL_LockMutex(is->subpq_mutex);
+    TSDLMutexLock Lock(FSDL, is->subpq_mutex);
     ++is->subpq_size;
-    FSDL.SDL_UnlockMutex(is->subpq_mutex);
   }
   return 0;
 }
@@ -112,7 +117,7 @@ int TCustomPlayer::SubtitleThread(TVideoState* is) {
 // On the play thread, before a picture is shown.
 void TCustomPlayer::ExpireSubtitles(TVideoState* is) {
   if (!is->subtitle_st) return;
-  FSDL.SDL_LockMutex(is->subpq_mutex);
+  TSDLMutexLock Lock(FSDL, is->subpq_mutex);
   if (is->subtitle_stream_changed) {
     while (is->subpq_size) {
       FF.avsubtitle_free(&is->subpq[is->subpq_rindex].sub);
@@ -123,7 +128,8 @@ void TCustomPlayer::ExpireSubtitles(TVideoState* is) {
     FSDL.SDL_CondSignal(is->subpq_cond);
   } else if (is->subpq_size > 0) {
     TSubPicture& sp = is->subpq[is->subpq_rindex];
-    TSubPicture* Next = is->subpq_size > 1 ? &is->subpq[(is->subpq_rindex + 1) % SUBPICTURE_QUEUE_SIZE] : nullptr;
+    TSubPicture* Next =
+        is->subpq_size > 1 ? &is->subpq[(is->subpq_rindex + 1) % SUBPICTURE_QUEUE_SIZE] : nullptr;
     const double Clock = is->video_current_pts;
     if (Clock > sp.pts + sp.sub.end_display_time / 1000.0 ||
         (Next && Clock > Next->pts + Next->sub.start_display_time / 1000.0)) {
@@ -133,18 +139,21 @@ void TCustomPlayer::ExpireSubtitles(TVideoState* is) {
       FSDL.SDL_CondSignal(is->subpq_cond);
     }
   }
-  FSDL.SDL_UnlockMutex(is->subpq_mutex);
 }
 
 void TCustomPlayer::BlendSubtitles(TVideoState* is, TVideoPicture& APicture) {
-  if (!is->subtitle_st) return;
-  FSDL.SDL_LockMutex(is->subpq_mutex);
+  // The blend changes the picture itself: a picture drawn again (while paused) keeps
+  // the subtitle it already has instead of taking it once more.
+  if (!is->subtitle_st || APicture.subtitle_blended) return;
+  TSDLMutexLock Lock(FSDL, is->subpq_mutex);
   if (is->subpq_size > 0) {
     TSubPicture& sp = is->subpq[is->subpq_rindex];
-    if (APicture.pts >= sp.pts + sp.sub.start_display_time / 1000.0 && FF.av_frame_make_writable(APicture.overlay) >= 0)
+    if (APicture.pts >= sp.pts + sp.sub.start_display_time / 1000.0 &&
+        FF.av_frame_make_writable(APicture.overlay) >= 0) {
       for (unsigned I = 0; I < sp.sub.num_rects; ++I) BlendSubrect(APicture.overlay, *sp.sub.rects[I]);
+      APicture.subtitle_blended = true;
+    }
   }
-  FSDL.SDL_UnlockMutex(is->subpq_mutex);
 }
 
 void TCustomPlayer::FreeSubtitleQueue(TVideoState* is) {

@@ -7,23 +7,23 @@
 #include "platform/base/Threads.h"
 
 class TPlayThread : public TThread {
-public:
+ public:
   explicit TPlayThread(TCustomPlayer& AOwner) : FOwner(AOwner) {}
 
-protected:
+ protected:
   void Execute() override;
 
-private:
+ private:
   TCustomPlayer& FOwner;
 };
 
 class TEventThread : public TThread {
-public:
+ public:
   explicit TEventThread(TCustomPlayer& AOwner) : FOwner(AOwner) {}
 
-protected:
+ protected:
   void Execute() override { FOwner.RunEventThread(*this); }
 
-private:
+ private:
   TCustomPlayer& FOwner;
 };

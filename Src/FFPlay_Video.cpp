@@ -22,7 +22,8 @@ void TCustomPlayer::ComputeFrameDelay(TVideoState* is) {
   const AVRational CodecRate = is->video_dec->framerate;
   const AVRational ContainerRate = Stream->r_frame_rate;
   AVRational Forced{0, 0};
-  if (!FForceFrameRate.empty() && FF.av_parse_video_rate(&Forced, FForceFrameRate.c_str()) >= 0 && Forced.num > 0) {
+  if (!FForceFrameRate.empty() && FF.av_parse_video_rate(&Forced, FForceFrameRate.c_str()) >= 0 &&
+      Forced.num > 0) {
     GetLogger()->Log(this, llInfo,
                      Format("Force stream %d frame rate: %2.2f (%d/%d) -> %2.2f (%d/%d)", Stream->index,
                             CodecRate.den ? av_q2d(CodecRate) : 0.0, CodecRate.num, CodecRate.den,
@@ -33,11 +34,12 @@ void TCustomPlayer::ComputeFrameDelay(TVideoState* is) {
   const bool CodecKnown = CodecRate.num > 0 && CodecRate.den > 0;
   const bool ContainerKnown = ContainerRate.num > 0 && ContainerRate.den > 0;
   if (AutoAdjustFrameRate && ContainerKnown && (!CodecKnown || av_cmp_q(CodecRate, ContainerRate) != 0)) {
-    GetLogger()->Log(this, llInfo,
-                     Format("Seems stream %d codec frame rate differs from container frame rate: %2.2f (%d/%d) -> "
-                            "%2.2f (%d/%d)",
-                            Stream->index, CodecKnown ? av_q2d(CodecRate) : 0.0, CodecRate.num, CodecRate.den,
-                            av_q2d(ContainerRate), ContainerRate.num, ContainerRate.den));
+    GetLogger()->Log(
+        this, llInfo,
+        Format("Seems stream %d codec frame rate differs from container frame rate: %2.2f (%d/%d) -> "
+               "%2.2f (%d/%d)",
+               Stream->index, CodecKnown ? av_q2d(CodecRate) : 0.0, CodecRate.num, CodecRate.den,
+               av_q2d(ContainerRate), ContainerRate.num, ContainerRate.den));
     is->frame_delay = av_q2d(av_inv_q(ContainerRate));
     return;
   }
@@ -52,11 +54,15 @@ int TCustomPlayer::VideoThreadEntry(void* AState) {
 // SDL's video thread of a playback, from the opening of the video stream until its
 // queue is aborted or decoding fails.
 int TCustomPlayer::VideoThread(TVideoState* is) {
-  AVFrame* Frame = FF.av_frame_alloc();
-  AVFrame* Filtered = FF.av_frame_alloc();
-  int LastWidth = 0, LastHeight = 0, LastFormat = -2;
+  TFramePtr FrameOwner(FF.av_frame_alloc());
+  TFramePtr FilteredOwner(FF.av_frame_alloc());
+  if (!FrameOwner || !FilteredOwner) return 0;
+  AVFrame* Frame = FrameOwner.get();
+  AVFrame* Filtered = FilteredOwner.get();
+  int LastWidth = 0, LastHeight = 0, LastFormat = -2, ChainVersion = -1;
   for (;;) {
-    while (is->paused && !is->videoq.abort_request() && !is->seek_paused && !is->open_paused) FSDL.SDL_Delay(10);
+    while (is->paused && !is->videoq.abort_request() && !is->seek_paused && !is->open_paused)
+      FSDL.SDL_Delay(10);
     int64_t PTS = 0, Pos = -1;
     const int Got = GetVideoFrame(is, Frame, PTS, Pos);
     if (Got < 0) break;
@@ -66,9 +72,10 @@ int TCustomPlayer::VideoThread(TVideoState* is) {
                                               Frame->format != LastFormat);
     if (Changed)
       GetLogger()->Log(this, llInfo,
-                       Format("Frame changed from size:%dx%d to size:%dx%d", LastWidth, LastHeight, Frame->width,
-                              Frame->height));
-    if (!is->video_filters || Changed) {
+                       Format("Frame changed from size:%dx%d to size:%dx%d", LastWidth, LastHeight,
+                              Frame->width, Frame->height));
+    if (!is->video_filters || Changed || ChainVersion != FVideoFiltersVersion) {
+      ChainVersion = FVideoFiltersVersion;
       if (!ConfigureVideoFilters(is, Frame)) break;
       LastWidth = Frame->width;
       LastHeight = Frame->height;
@@ -118,8 +125,6 @@ int TCustomPlayer::VideoThread(TVideoState* is) {
     if (Failed) break;
   }
   is->video_filters.reset();
-  FF.av_frame_free(&Frame);
-  FF.av_frame_free(&Filtered);
   FDeinterlacer.reset();
   return 0;
 }
@@ -141,7 +146,7 @@ bool TCustomPlayer::ConfigureVideoFilters(TVideoState* is, const AVFrame* AFrame
   String Error;
   // The queued pictures are YUV 4:2:0, the format the display and the hooks take.
   const int Result =
-      is->video_filters->Configure(VideoFilters, Input, {AV_PIX_FMT_YUV420P}, Fsws_flags, Error);
+      is->video_filters->Configure(VideoFilters(), Input, {AV_PIX_FMT_YUV420P}, Fsws_flags, Error);
   if (Result >= 0) return true;
   GetLogger()->Log(
       this, llError,
@@ -165,15 +170,15 @@ int TCustomPlayer::GetVideoFrame(TVideoState* is, AVFrame* AFrame, int64_t& APTS
       FF.avcodec_flush_buffers(Decoder);
       is->video_filters.reset();
       is->video_drained = false;
-      FSDL.SDL_LockMutex(is->pictq_mutex);
+      TSDLMutexLock Lock(FSDL, is->pictq_mutex);
       for (TVideoPicture& Picture : is->pictq) Picture.skip = 1;
-      while (is->pictq_size && !is->videoq.abort_request()) FSDL.SDL_CondWait(is->pictq_cond, is->pictq_mutex);
+      while (is->pictq_size && !is->videoq.abort_request())
+        FSDL.SDL_CondWait(is->pictq_cond, is->pictq_mutex);
       is->video_current_pos = -1;
       is->frame_last_pts = AV_NOPTS_VALUE;
       is->frame_last_duration = 0;
       is->frame_timer = NowSeconds();
       is->frame_last_dropped_pts = AV_NOPTS_VALUE;
-      FSDL.SDL_UnlockMutex(is->pictq_mutex);
       is->seek_flushed = 1;
       return 0;
     }
@@ -198,30 +203,37 @@ int TCustomPlayer::GetVideoFrame(TVideoState* is, AVFrame* AFrame, int64_t& APTS
   }
 
   switch (decoder_reorder_pts) {
-    case -1: APTS = AFrame->best_effort_timestamp; break;
-    case 1: APTS = AFrame->pts; break;
-    default: APTS = AFrame->pkt_dts; break;
+    case -1:
+      APTS = AFrame->best_effort_timestamp;
+      break;
+    case 1:
+      APTS = AFrame->pts;
+      break;
+    default:
+      APTS = AFrame->pkt_dts;
+      break;
   }
   APos = AFrame->pkt_pos;
 
   const bool MasterIsNotVideo = (is->av_sync_type == AV_SYNC_AUDIO_MASTER && is->audio_st) ||
                                 is->av_sync_type == AV_SYNC_EXTERNAL_CLOCK;
   if (MasterIsNotVideo && (framedrop > 0 || (framedrop && is->audio_st))) {
-    FSDL.SDL_LockMutex(is->pictq_mutex);
     bool Drop = false;
-    if (is->frame_last_pts != AV_NOPTS_VALUE && APTS != AV_NOPTS_VALUE && APTS) {
-      const double ClockDiff = get_video_clock(is) - get_master_clock(is);
-      const double DPTS = av_q2d(is->video_st->time_base) * APTS;
-      const double PTSDiff = DPTS - is->frame_last_pts;
-      if (std::fabs(ClockDiff) < 10.0 && PTSDiff > 0 && PTSDiff < 10.0 &&
-          ClockDiff + PTSDiff - is->frame_last_filter_delay < 0) {
-        is->frame_last_dropped_pos = APos;
-        is->frame_last_dropped_pts = DPTS;
-        ++is->frame_drops_early;
-        Drop = true;
+    {
+      TSDLMutexLock Lock(FSDL, is->pictq_mutex);
+      if (is->frame_last_pts != AV_NOPTS_VALUE && APTS != AV_NOPTS_VALUE && APTS) {
+        const double ClockDiff = get_video_clock(is) - get_master_clock(is);
+        const double DPTS = av_q2d(is->video_st->time_base) * APTS;
+        const double PTSDiff = DPTS - is->frame_last_pts;
+        if (std::fabs(ClockDiff) < 10.0 && PTSDiff > 0 && PTSDiff < 10.0 &&
+            ClockDiff + PTSDiff - is->frame_last_filter_delay < 0) {
+          is->frame_last_dropped_pos = APos;
+          is->frame_last_dropped_pts = DPTS;
+          ++is->frame_drops_early;
+          Drop = true;
+        }
       }
     }
-    FSDL.SDL_UnlockMutex(is->pictq_mutex);
     if (Drop) {
       FF.av_frame_unref(AFrame);
       return 0;
@@ -243,10 +255,11 @@ int TCustomPlayer::QueuePicture(TVideoState* is, AVFrame* AFrame, double APTS, b
   FrameDelay += AFrame->repeat_pict * (FrameDelay * 0.5);
   is->video_clock += FrameDelay;
 
-  FSDL.SDL_LockMutex(is->pictq_mutex);
-  while (is->pictq_size >= VIDEO_PICTURE_QUEUE_SIZE && !is->videoq.abort_request())
-    FSDL.SDL_CondWait(is->pictq_cond, is->pictq_mutex);
-  FSDL.SDL_UnlockMutex(is->pictq_mutex);
+  {
+    TSDLMutexLock Lock(FSDL, is->pictq_mutex);
+    while (is->pictq_size >= VIDEO_PICTURE_QUEUE_SIZE && !is->videoq.abort_request())
+      FSDL.SDL_CondWait(is->pictq_cond, is->pictq_mutex);
+  }
   if (is->videoq.abort_request()) return -1;
 
   TVideoPicture& vp = is->pictq[is->pictq_windex];
@@ -256,8 +269,8 @@ int TCustomPlayer::QueuePicture(TVideoState* is, AVFrame* AFrame, double APTS, b
   if (!vp.overlay || vp.width != Width || vp.height != Height) {
     FF.av_frame_free(&vp.overlay);
     vp.overlay = FF.av_frame_alloc();
-    bool Allocated = vp.overlay && Width > 0 && Height > 0 &&
-                     FF.av_image_check_size(Width, Height, 0, nullptr) >= 0;
+    bool Allocated =
+        vp.overlay && Width > 0 && Height > 0 && FF.av_image_check_size(Width, Height, 0, nullptr) >= 0;
     if (Allocated) {
       vp.overlay->format = AV_PIX_FMT_YUV420P;
       vp.overlay->width = Width;
@@ -265,10 +278,11 @@ int TCustomPlayer::QueuePicture(TVideoState* is, AVFrame* AFrame, double APTS, b
       Allocated = FF.av_frame_get_buffer(vp.overlay, 0) >= 0;
     }
     if (!Allocated) {
-      GetLogger()->Log(this, llFatal,
-                       Format("Error: the video system does not support an image size of %dx%d pixels. Try using "
-                              "-lowres or -vf \"scale=w:h\" to reduce the image size.",
-                              Width, Height));
+      GetLogger()->Log(
+          this, llFatal,
+          Format("Error: the video system does not support an image size of %dx%d pixels. Try using "
+                 "-lowres or -vf \"scale=w:h\" to reduce the image size.",
+                 Width, Height));
       FF.av_frame_free(&vp.overlay);
       PushEvent(FF_QUIT_EVENT);
       return -1;
@@ -299,10 +313,10 @@ int TCustomPlayer::QueuePicture(TVideoState* is, AVFrame* AFrame, double APTS, b
   vp.pts = APTS;
   vp.pos = APos;
   vp.skip = 0;
+  vp.subtitle_blended = false;
   is->pictq_windex = (is->pictq_windex + 1) % VIDEO_PICTURE_QUEUE_SIZE;
-  FSDL.SDL_LockMutex(is->pictq_mutex);
+  TSDLMutexLock Lock(FSDL, is->pictq_mutex);
   ++is->pictq_size;
-  FSDL.SDL_UnlockMutex(is->pictq_mutex);
   return 0;
 }
 

@@ -73,3 +73,8 @@ inline TBitstreamFilterPtr MakeBitstreamFilter(const AVBitStreamFilter* AFilter)
   if (FF.av_bsf_alloc(AFilter, &Context) < 0) return nullptr;
   return TBitstreamFilterPtr(Context, [](AVBSFContext* AContext) { FF.av_bsf_free(&AContext); });
 }
+
+struct TScalerDeleter {
+  void operator()(SwsContext* AContext) const { FF.sws_freeContext(AContext); }
+};
+using TScalerPtr = std::unique_ptr<SwsContext, TScalerDeleter>;

@@ -26,21 +26,40 @@
 
 // The exports the player calls, in binding order. Each entry is named after the SDL
 // function it holds; the second column is the export it is bound from.
-#define SDL_ENTRIES(X)                                                                                     \
-  X(SDL_Init, SDL_Init) X(SDL_Quit, SDL_Quit) X(SDL_GetError, SDL_GetError)                              \
-  X(SDL_OpenAudio, SDL_OpenAudio) X(SDL_PauseAudio, SDL_PauseAudio) X(SDL_CloseAudio, SDL_CloseAudio)    \
-  X(SDL_MixAudio, SDL_MixAudio) X(SDL_WaitEvent, SDL_WaitEvent) X(SDL_PeepEvents, SDL_PeepEvents)       \
-  X(SDL_PushEvent, SDL_PushEvent) X(SDL_EventState, SDL_EventState) X(SDL_CreateMutex, SDL_CreateMutex) \
-  X(SDL_LockMutex, SDL_mutexP) X(SDL_UnlockMutex, SDL_mutexV) X(SDL_DestroyMutex, SDL_DestroyMutex)     \
-  X(SDL_CreateCond, SDL_CreateCond) X(SDL_DestroyCond, SDL_DestroyCond) X(SDL_CondSignal, SDL_CondSignal) \
-  X(SDL_CondWait, SDL_CondWait) X(SDL_CreateThread, SDL_CreateThread) X(SDL_WaitThread, SDL_WaitThread)  \
-  X(SDL_Delay, SDL_Delay) X(SDL_AudioDriverName, SDL_AudioDriverName)                                   \
-  X(SDL_VideoDriverName, SDL_VideoDriverName)
+#define SDL_ENTRIES(X)                                                                                      \
+  X(SDL_Init, SDL_Init)                                                                                     \
+  X(SDL_Quit, SDL_Quit) X(SDL_GetError, SDL_GetError) X(SDL_OpenAudio, SDL_OpenAudio)                       \
+      X(SDL_PauseAudio, SDL_PauseAudio) X(SDL_CloseAudio, SDL_CloseAudio) X(SDL_MixAudio, SDL_MixAudio)     \
+          X(SDL_WaitEvent, SDL_WaitEvent) X(SDL_PeepEvents, SDL_PeepEvents) X(SDL_PushEvent, SDL_PushEvent) \
+              X(SDL_EventState, SDL_EventState) X(SDL_CreateMutex, SDL_CreateMutex)                         \
+                  X(SDL_LockMutex, SDL_mutexP) X(SDL_UnlockMutex, SDL_mutexV)                               \
+                      X(SDL_DestroyMutex, SDL_DestroyMutex) X(SDL_CreateCond, SDL_CreateCond)               \
+                          X(SDL_DestroyCond, SDL_DestroyCond) X(SDL_CondSignal, SDL_CondSignal)             \
+                              X(SDL_CondWait, SDL_CondWait) X(SDL_CreateThread, SDL_CreateThread)           \
+                                  X(SDL_WaitThread, SDL_WaitThread) X(SDL_Delay, SDL_Delay)                 \
+                                      X(SDL_AudioDriverName, SDL_AudioDriverName)                           \
+                                          X(SDL_VideoDriverName, SDL_VideoDriverName)
 
 struct TSDLEntryPoints {
 #define SDL_DECLARE_ENTRY(Name, Export) decltype(&::Export) Name = nullptr;
   SDL_ENTRIES(SDL_DECLARE_ENTRY)
 #undef SDL_DECLARE_ENTRY
+};
+
+// Holds an SDL mutex of a player's bound SDL for the rest of the scope, as std::lock_guard
+// holds a standard one; an SDL_CondWait inside the scope may release and retake it.
+class TSDLMutexLock {
+ public:
+  TSDLMutexLock(const TSDLEntryPoints& ASDL, SDL_mutex* AMutex) : FSDL(ASDL), FMutex(AMutex) {
+    FSDL.SDL_LockMutex(FMutex);
+  }
+  ~TSDLMutexLock() { FSDL.SDL_UnlockMutex(FMutex); }
+  TSDLMutexLock(const TSDLMutexLock&) = delete;
+  TSDLMutexLock& operator=(const TSDLMutexLock&) = delete;
+
+ private:
+  const TSDLEntryPoints& FSDL;
+  SDL_mutex* FMutex;
 };
 
 // The file name of the system's SDL 1.2, which a player loads when told to load SDL by
@@ -56,7 +75,7 @@ inline constexpr const char* SDLLibraryFileName = "libSDL-1.2.so.0";
 String MakeSDLLibraryCopy(const String& AFolder, int APlayerNumber, String& AErrorText);
 
 class TSDLLoader {
-public:
+ public:
   TSDLLoader() = default;
   ~TSDLLoader();
   TSDLLoader(const TSDLLoader&) = delete;
@@ -75,7 +94,7 @@ public:
   const String& LastErrMsg() const { return FLastErrMsg; }
   const TSDLEntryPoints& EntryPoints() const { return FEntries; }
 
-private:
+ private:
   void ReleaseLocked();
 
   String FLibFile;

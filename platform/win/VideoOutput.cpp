@@ -65,7 +65,8 @@ bool DrawImage(TVideoSlot& ASlot, HDC ADC) {
                     Image.Pixels.data(), &Info, DIB_RGB_COLORS);
   RECT Client;
   GetClientRect(ASlot.Window, &Client);
-  if (Client.Right > Image.Width) FillSolidRect(ADC, Rect(Image.Width, 0, Client.Right, Client.Bottom), RGB(0, 0, 0));
+  if (Client.Right > Image.Width)
+    FillSolidRect(ADC, Rect(Image.Width, 0, Client.Right, Client.Bottom), RGB(0, 0, 0));
   if (Client.Bottom > Image.Height)
     FillSolidRect(ADC, Rect(0, Image.Height, Image.Width, Client.Bottom), RGB(0, 0, 0));
   return true;
@@ -110,7 +111,15 @@ LRESULT SlotProcedure(const TSlotPtr& ASlot, HWND AWindow, UINT AMessage, WPARAM
         std::lock_guard Lock(ASlot->Lock);
         OnResize = ASlot->OnResize;
       }
-      if (OnResize) OnResize(AWindow, LOWORD(static_cast<uintptr_t>(ALParam)), HIWORD(static_cast<uintptr_t>(ALParam)));
+      if (OnResize)
+        OnResize(AWindow, LOWORD(static_cast<uintptr_t>(ALParam)), HIWORD(static_cast<uintptr_t>(ALParam)));
+      return Result;
+    }
+    case WM_WINDOWPOSCHANGED: {
+      // The window moved (or its owner says so): the picture is drawn again where the
+      // window now lies.
+      const LRESULT Result = CallWindowProc(ASlot->Previous, AWindow, AMessage, AWParam, ALParam);
+      DrawNow(ASlot);
       return Result;
     }
     case WM_NCDESTROY: {
@@ -124,7 +133,8 @@ LRESULT SlotProcedure(const TSlotPtr& ASlot, HWND AWindow, UINT AMessage, WPARAM
       TThread::Queue([Procedure] { FreeProcInstance(Procedure); });
       return Result;
     }
-    default: break;
+    default:
+      break;
   }
   return CallWindowProc(ASlot->Previous, AWindow, AMessage, AWParam, ALParam);
 }

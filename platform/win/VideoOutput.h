@@ -10,7 +10,8 @@
 // and a window that was covered or resized shows it again.
 //
 // The picture is drawn at the top left of the client area; the part of the client area
-// it does not cover is black.
+// it does not cover is black. A window-position change (WM_WINDOWPOSCHANGED through the
+// output's procedure) draws it again at once.
 
 #include <cstdint>
 #include <functional>

@@ -1,5 +1,6 @@
-// The player's sound: volume and mute as the device receives them, and an audio-only
-// file with the spectrum display.
+// The player's sound: volume and mute as the device receives them, an audio-only file
+// with the spectrum display, the waves of a video file, a device that cannot be opened
+// and the default driver.
 
 #include <algorithm>
 #include <cstdlib>
@@ -19,6 +20,19 @@ std::string MakeSine(const std::string& AFolder) {
       testing_support::ShellQuote(Name));
   return Name;
 }
+
+// 4 s of a red 320 × 240 picture with a stereo 1 kHz sine at half scale.
+std::string MakeRedWithSound(const std::string& AFolder) {
+  const std::string Name = AFolder + "/redsound.mkv";
+  decoder_media::RunFFmpeg(
+      "-f lavfi -i color=c=red:s=320x240:r=25:d=4 -f lavfi -i "
+      "\"aevalsrc=0.5*sin(2*PI*1000*t):c=stereo:s=44100:d=4\" "
+      "-c:v mpeg4 -q:v 2 -c:a pcm_s16le " +
+      testing_support::ShellQuote(Name));
+  return Name;
+}
+
+bool IsRed(uint32_t APixel) { return (APixel >> 16) > 0xC0 && (APixel & 0xFFFF) < 0x4040; }
 
 int Peak(const std::vector<int16_t>& ASamples) {
   int Result = 0;
@@ -54,7 +68,8 @@ INSTANTIATE_TEST_SUITE_P(, PlayerVolumeTest,
                          testing::Values(TVolumeCase{false, 128, 4095}, TVolumeCase{false, 64, 2047},
                                          TVolumeCase{true, 128, 0}, TVolumeCase{false, 0, 0}),
                          [](const testing::TestParamInfo<TVolumeCase>& AInfo) {
-                           return AInfo.param.Mute ? std::string("Muted") : "Volume" + std::to_string(AInfo.param.Volume);
+                           return AInfo.param.Mute ? std::string("Muted")
+                                                   : "Volume" + std::to_string(AInfo.param.Volume);
                          });
 
 TEST_F(PlayerTest, AudioOnlyFileShowsTheSpectrumAndEndsOnce) {
@@ -73,4 +88,47 @@ TEST_F(PlayerTest, AudioOnlyFileShowsTheSpectrumAndEndsOnce) {
   Player->Stop(true);
   EXPECT_TRUE(WaitForState(psStop));
   EXPECT_EQ(States, (std::vector<TPlayState>{psPlay, psEnd, psStop}));
+}
+
+TEST_F(PlayerTest, TheFirstAudioDisplayToggleOnAVideoFileShowsTheWaves) {
+  const std::string Clip = MakeRedWithSound(Dir.Path().string());
+  ASSERT_TRUE(Player->Open(Clip, Window, false)) << Player->LastErrMsg();
+  ASSERT_TRUE(PumpUntil([&] { return IsRed(PresentedPixel(160, 120)); }))
+      << std::hex << PresentedPixel(160, 120);
+  Player->ToggleAudioDisplay();
+  // Black bands with a white trace per channel instead of the red picture.
+  auto ShowsWaves = [&] {
+    bool White = false;
+    for (int Y = 0; Y < WindowHeight && !White; ++Y) White = PresentedPixel(100, Y) == 0xFFFFFF;
+    return White && PresentedPixel(2, 2) == 0;
+  };
+  EXPECT_TRUE(PumpUntil(ShowsWaves)) << std::hex << PresentedPixel(2, 2);
+}
+
+TEST_F(PlayerTest, AnAudioDeviceThatCannotOpenIsReportedAsSuchAndThePicturesStillPlay) {
+  // The disk driver cannot create its file in a folder that does not exist; the clip's
+  // stereo is what the device was asked for first.
+  setenv("SDL_DISKAUDIOFILE", Dir.File("missing/audio.raw").c_str(), 1);
+  const std::string Clip = MakeRedWithSound(Dir.Path().string());
+  ASSERT_TRUE(Player->Open(Clip, Window, false)) << Player->LastErrMsg();
+  // The streams are open when Open returns.
+  EXPECT_TRUE(WasLoggedStartingWith("SDL_OpenAudio() failed: "));
+  EXPECT_FALSE(WasLoggedStartingWith("SDL advised"));
+  EXPECT_TRUE(PumpUntil([&] { return IsRed(PresentedPixel(160, 120)); }))
+      << std::hex << PresentedPixel(160, 120);
+}
+
+TEST_F(PlayerTest, TheDefaultAudioDriverIsTheOneTheEnvironmentNamedBeforeAPlayerChoseOne) {
+  const std::string Sine = MakeSine(Dir.Path().string());
+  Player->AudioDriver = adWaveOut;
+  Player->Open(Sine, Window, false);  // ALSA may or may not serve here
+  Player->Stop(true);
+  EXPECT_STREQ(getenv("SDL_AUDIODRIVER"), "alsa");
+
+  Player->AudioDriver = adDefault;
+  ASSERT_TRUE(Player->Open(Sine, Window, false)) << Player->LastErrMsg();
+  EXPECT_STREQ(getenv("SDL_AUDIODRIVER"), "disk");
+  ASSERT_TRUE(WaitForState(psEnd));
+  Player->Stop(true);
+  EXPECT_GE(WrittenSamples().size(), 44100u);
 }

@@ -45,7 +45,7 @@ std::string MakeGreyClip(const std::string& AFolder) {
 TEST_F(PlayerTest, RotateTurnsThePictureAQuarterClockwiseAlsoAfterASeek) {
   MakePlayer(240, 320);  // the turned picture fills the window
   const std::string Clip = MakeMarkedClip(Dir.Path().string());
-  Player->VideoFilters = "rotate=90";
+  Player->SetVideoFilters("rotate=90");
   ASSERT_TRUE(Player->Open(Clip, Window, true)) << Player->LastErrMsg();
   // The marker went from the top-left corner to the top-right one, 60 wide and 80 high.
   EXPECT_TRUE(PumpUntil([&] { return IsColour(PresentedPixel(210, 40), 0x0000FF); }))
@@ -67,7 +67,7 @@ TEST_F(PlayerTest, ASeekDropsThePicturesTheFiltersHeldFromBefore) {
   const std::string Clip = MakeMarkedClip(Dir.Path().string());
   // "tmix" lays its last three pictures over each other: red ones held from before the
   // seek would tint the first green picture after it.
-  Player->VideoFilters = "tmix=frames=3";
+  Player->SetVideoFilters("tmix=frames=3");
   ASSERT_TRUE(Player->Open(Clip, Window, true)) << Player->LastErrMsg();
   ASSERT_TRUE(WaitForState(psPause));
   Player->Seek(1000000, {}, true);
@@ -84,7 +84,7 @@ TEST_F(PlayerTest, ASeekDropsThePicturesTheFiltersHeldFromBefore) {
 TEST_F(PlayerTest, ALiveBrightnessChangedWhilePlayingBrightensTheFollowingPictures) {
   const std::string Clip = MakeGreyClip(Dir.Path().string());
   const int Brightness = NewLiveParameter(0);
-  Player->VideoFilters = Format("nativeeq=@%d", Brightness);
+  Player->SetVideoFilters(Format("nativeeq=@%d", Brightness));
   ASSERT_TRUE(Player->Open(Clip, Window, false)) << Player->LastErrMsg();
   const int Middle = 0x80;
   ASSERT_TRUE(PumpUntil([&] { return IsColour(PresentedPixel(160, 120), 0x808080); }))
@@ -99,7 +99,19 @@ TEST_F(PlayerTest, ALiveBrightnessChangedWhilePlayingBrightensTheFollowingPictur
 
 TEST_F(PlayerTest, AFilterChainThatCannotBeBuiltIsLogged) {
   const std::string Clip = MakeGreyClip(Dir.Path().string());
-  Player->VideoFilters = "nativeeq=20,nosuch=1";
+  Player->SetVideoFilters("nativeeq=20,nosuch=1");
   ASSERT_TRUE(Player->Open(Clip, Window, false)) << Player->LastErrMsg();
   EXPECT_TRUE(PumpUntil([&] { return WasLogged("Error opening filters: No such filter: 'nosuch'"); }));
+}
+
+TEST_F(PlayerTest, FiltersSetWhilePlayingApplyToTheFollowingPictures) {
+  const std::string Clip = MakeGreyClip(Dir.Path().string());
+  ASSERT_TRUE(Player->Open(Clip, Window, false)) << Player->LastErrMsg();
+  ASSERT_TRUE(PumpUntil([&] { return IsColour(PresentedPixel(160, 120), 0x808080); }))
+      << std::hex << PresentedPixel(160, 120);
+
+  Player->SetVideoFilters("nativeeq=40");
+  EXPECT_TRUE(PumpUntil([&] { return Channel(PresentedPixel(160, 120), 8) > 0x80 + 60; }))
+      << std::hex << PresentedPixel(160, 120);
+  EXPECT_EQ(Player->VideoFilters(), "nativeeq=40");
 }

@@ -1,5 +1,6 @@
 // The player end to end: opening with its events, seeking to a picture, PlayTime with
-// rtRewind, stopping an open that hangs, and the mapping of window rectangles.
+// rtRewind, stopping an open that hangs, stopping and reopening with new settings, and
+// the mapping of window rectangles.
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -32,8 +33,9 @@ uint32_t BitmapPixel(TBitmap& ABitmap, int AX, int AY) {
 // 0.6 s of testsrc2 at 25 fps with a sine, MPEG-4 and PCM in Matroska.
 std::string MakeShortClip(const std::string& AFolder) {
   const std::string Name = AFolder + "/short.mkv";
-  decoder_media::RunFFmpeg("-f lavfi -i testsrc2=d=0.6:s=160x120:r=25 -f lavfi -i sine=d=0.6 -c:v mpeg4 -c:a pcm_s16le " +
-                           testing_support::ShellQuote(Name));
+  decoder_media::RunFFmpeg(
+      "-f lavfi -i testsrc2=d=0.6:s=160x120:r=25 -f lavfi -i sine=d=0.6 -c:v mpeg4 -c:a pcm_s16le " +
+      testing_support::ShellQuote(Name));
   return Name;
 }
 
@@ -41,9 +43,10 @@ std::string MakeShortClip(const std::string& AFolder) {
 // seek lands on the very picture asked for.
 std::string MakeRedGreenClip(const std::string& AFolder) {
   const std::string Name = AFolder + "/redgreen.mkv";
-  decoder_media::RunFFmpeg("-f lavfi -i \"color=c=red:s=320x240:r=25:d=1[r];color=c=green:s=320x240:r=25:d=1[g];"
-                           "[r][g]concat=n=2:v=1:a=0[out0]\" -c:v mpeg4 -q:v 2 -g 1 " +
-                           testing_support::ShellQuote(Name));
+  decoder_media::RunFFmpeg(
+      "-f lavfi -i \"color=c=red:s=320x240:r=25:d=1[r];color=c=green:s=320x240:r=25:d=1[g];"
+      "[r][g]concat=n=2:v=1:a=0[out0]\" -c:v mpeg4 -q:v 2 -g 1 " +
+      testing_support::ShellQuote(Name));
   return Name;
 }
 
@@ -96,11 +99,13 @@ TEST_F(PlayerTest, SeekWithWaitShowsThePictureAtOneSecond) {
   ASSERT_TRUE(PumpUntil([&] {
     Player->CurrentFrame(PTS);
     return std::llabs(PTS - 1000000) <= 40000;
-  })) << "picture at " << PTS;
+  })) << "picture at "
+      << PTS;
   TBitmap* Picture = Player->CurrentFrame(PTS);
   ASSERT_EQ(Picture->Width(), 320);
   ASSERT_EQ(Picture->Height(), 240);
-  EXPECT_TRUE(IsColour(BitmapPixel(*Picture, 160, 120), 0x008000)) << std::hex << BitmapPixel(*Picture, 160, 120);
+  EXPECT_TRUE(IsColour(BitmapPixel(*Picture, 160, 120), 0x008000))
+      << std::hex << BitmapPixel(*Picture, 160, 120);
   // The window shows the same picture.
   EXPECT_TRUE(PumpUntil([&] { return IsColour(PresentedPixel(160, 120), 0x008000); }))
       << std::hex << PresentedPixel(160, 120);
@@ -116,7 +121,8 @@ TEST_F(PlayerTest, TheVideoHookMayRepaintThePicture) {
     AUpdate = true;
   };
   ASSERT_TRUE(Player->Open(Clip, Window, true)) << Player->LastErrMsg();
-  EXPECT_TRUE(PumpUntil([&] { return IsColour(PresentedPixel(80, 120), 0x0000FF); })) << std::hex << PresentedPixel(80, 120);
+  EXPECT_TRUE(PumpUntil([&] { return IsColour(PresentedPixel(80, 120), 0x0000FF); }))
+      << std::hex << PresentedPixel(80, 120);
   EXPECT_TRUE(IsColour(PresentedPixel(240, 120), 0xFF0000)) << std::hex << PresentedPixel(240, 120);
 }
 
@@ -130,7 +136,8 @@ TEST_F(PlayerTest, PlayTimeWithRewindPausesAndReturnsToTheStart) {
   EXPECT_TRUE(PumpUntil([&] {
     Player->CurrentFrame(PTS);
     return PTS >= 0 && PTS < 100000;
-  })) << "picture at " << PTS;
+  })) << "picture at "
+      << PTS;
   EXPECT_TRUE(Player->Paused());
   EXPECT_TRUE(PumpUntil([&] { return IsColour(PresentedPixel(160, 120), 0xFF0000); }))
       << std::hex << PresentedPixel(160, 120);
@@ -179,8 +186,10 @@ TEST(DisplayToActualRect, MapsWindowRectanglesToPicturePixels) {
   const TMappingCase Cases[] = {
       // A picture of 640×480 shown at half size, pillar-boxed in a wider window.
       {Rect(40, 0, 200, 120), Rect(40, 0, 360, 240), 640, 480, Rect(0, 0, 320, 240)},
-      {Rect(200, 120, 40, 0), Rect(40, 0, 360, 240), 640, 480, Rect(0, 0, 320, 240)},  // right to left, bottom up
-      {Rect(0, -10, 500, 300), Rect(40, 0, 360, 240), 640, 480, Rect(0, 0, 640, 480)},  // clipped to the picture
+      {Rect(200, 120, 40, 0), Rect(40, 0, 360, 240), 640, 480,
+       Rect(0, 0, 320, 240)},  // right to left, bottom up
+      {Rect(0, -10, 500, 300), Rect(40, 0, 360, 240), 640, 480,
+       Rect(0, 0, 640, 480)},  // clipped to the picture
       {Rect(100, 60, 101, 61), Rect(40, 0, 360, 240), 640, 480, Rect(120, 120, 122, 122)},
       {Rect(10, 10, 20, 20), Rect(0, 0, 0, 240), 640, 480, Rect(0, 20, 0, 40)},  // empty width: not scaled
   };
@@ -197,4 +206,39 @@ TEST_F(PlayerTest, DisplayToActualRectUsesWherePictureLies) {
   ASSERT_TRUE(PumpUntil([&] { return !(Player->DisplayToActualRect(Rect(0, 0, 400, 240)) == TRect{}); }));
   EXPECT_EQ(Player->DisplayToActualRect(Rect(0, 0, 400, 240)), Rect(0, 0, 320, 240));
   EXPECT_EQ(Player->DisplayToActualRect(Rect(40, 0, 200, 120)), Rect(0, 0, 160, 120));
+}
+
+// Stops, waited for or not, then settings for the next file, then the next Open: the
+// settings made after the stop belong to that Open, whichever thread closes the
+// playback and whenever; after a stop waited for, the per-file settings are back at
+// their defaults. The close and the settings meet on the user-interface thread only.
+TEST_F(PlayerTest, StopChangeSettingsAndReopenInALoopKeepsTheNewSettings) {
+  const std::string Clip = MakeRedGreenClip(Dir.Path().string());
+  for (int Round = 0; Round < 6; ++Round) {
+    SCOPED_TRACE(Round);
+    ASSERT_TRUE(Player->Open(Clip, Window, Round % 3 == 2)) << Player->LastErrMsg();
+    if (Round % 2) {
+      Player->Stop(true);
+      EXPECT_EQ(Player->StartTime(), AV_NOPTS_VALUE);
+      EXPECT_EQ(Player->RepeatType, rtRewind);
+    } else {
+      Player->Stop(false);
+    }
+    Player->set_start_time(1000000);
+    Player->RepeatType = rtPause;
+    Player->PlayTime = 200000;
+    Player->audio_codec_name = "pcm_s16le";
+    ASSERT_TRUE(Player->Open(Clip, Window, false)) << Player->LastErrMsg();
+    EXPECT_EQ(Player->StartTime(), 1000000);
+    EXPECT_EQ(Player->RepeatType, rtPause);
+    EXPECT_EQ(Player->PlayTime, 200000);
+    // The playback started at one second: green.
+    EXPECT_TRUE(PumpUntil([&] { return IsColour(PresentedPixel(160, 120), 0x008000); }))
+        << std::hex << PresentedPixel(160, 120);
+    Player->Stop(Round % 2 == 0);
+  }
+  Player->Stop(true);
+  EXPECT_EQ(Player->StartTime(), AV_NOPTS_VALUE);
+  EXPECT_EQ(Player->PlayTime, AV_NOPTS_VALUE);
+  EXPECT_TRUE(Player->audio_codec_name.empty());
 }

@@ -11,6 +11,8 @@ namespace player_test {
 void TObservedBackend::PresentImage(HWND AWindow, const TPixelView& AImage, const TRect& ADirty) {
   THeadlessBackend::PresentImage(AWindow, AImage, ADirty);
   ++FPresents;
+  if (std::find(FPresentedWindows.begin(), FPresentedWindows.end(), AWindow) == FPresentedWindows.end())
+    FPresentedWindows.push_back(AWindow);
   if (OnPresent) OnPresent(AImage);
 }
 
@@ -89,16 +91,19 @@ bool PlayerTest::PumpUntil(const std::function<bool()>& ACondition, int ATimeout
 }
 
 bool PlayerTest::WaitForState(TPlayState AState, int ATimeoutMs) {
-  return PumpUntil([&] { return std::find(States.begin(), States.end(), AState) != States.end(); }, ATimeoutMs);
+  return PumpUntil([&] { return std::find(States.begin(), States.end(), AState) != States.end(); },
+                   ATimeoutMs);
 }
 
 int PlayerTest::CountOf(TPlayState AState) const {
   return static_cast<int>(std::count(States.begin(), States.end(), AState));
 }
 
-uint32_t PlayerTest::PresentedPixel(int AX, int AY) const {
-  const std::vector<uint8_t>& Pixels = Backend().PresentedPixels(Window);
-  const TSize Size = Backend().PresentedSize(Window);
+uint32_t PlayerTest::PresentedPixel(int AX, int AY) const { return PresentedPixel(Window, AX, AY); }
+
+uint32_t PlayerTest::PresentedPixel(HWND AWindow, int AX, int AY) const {
+  const std::vector<uint8_t>& Pixels = Backend().PresentedPixels(AWindow);
+  const TSize Size = Backend().PresentedSize(AWindow);
   if (Pixels.empty() || AX >= Size.cx || AY >= Size.cy) return 0xFFFFFFFF;
   const uint8_t* P = &Pixels[(static_cast<size_t>(AY) * Size.cx + AX) * 4];
   return (uint32_t{P[2]} << 16) | (uint32_t{P[1]} << 8) | P[0];
@@ -107,6 +112,12 @@ uint32_t PlayerTest::PresentedPixel(int AX, int AY) const {
 bool PlayerTest::WasLogged(const std::string& AText) const {
   std::lock_guard Lock(FLogLock);
   return std::find(FLogLines.begin(), FLogLines.end(), AText) != FLogLines.end();
+}
+
+bool PlayerTest::WasLoggedStartingWith(const std::string& APrefix) const {
+  std::lock_guard Lock(FLogLock);
+  return std::any_of(FLogLines.begin(), FLogLines.end(),
+                     [&](const std::string& ALine) { return ALine.rfind(APrefix, 0) == 0; });
 }
 
 }  // namespace player_test

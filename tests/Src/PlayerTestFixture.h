@@ -24,18 +24,21 @@ namespace player_test {
 // The headless backend, also telling the test about every picture the window system
 // hands over.
 class TObservedBackend : public THeadlessBackend {
-public:
+ public:
   void PresentImage(HWND AWindow, const TPixelView& AImage, const TRect& ADirty) override;
   int Presents() const { return FPresents; }
+  // The windows that were handed a picture, in order of their first one.
+  const std::vector<HWND>& PresentedWindows() const { return FPresentedWindows; }
   // Runs on the user-interface thread with each picture handed over.
   std::function<void(const TPixelView& AImage)> OnPresent;
 
-private:
+ private:
   int FPresents = 0;
+  std::vector<HWND> FPresentedWindows;
 };
 
 class PlayerTest : public testing::Test {
-protected:
+ protected:
   static constexpr int WindowWidth = 320;
   static constexpr int WindowHeight = 240;
 
@@ -55,9 +58,11 @@ protected:
   bool WaitForState(TPlayState AState, int ATimeoutMs = 30000);
   int CountOf(TPlayState AState) const;
 
-  // The pixel of the window's presented picture, as 0xRRGGBB.
+  // The pixel of the window's (or AWindow's) presented picture, as 0xRRGGBB.
   uint32_t PresentedPixel(int AX, int AY) const;
+  uint32_t PresentedPixel(HWND AWindow, int AX, int AY) const;
   bool WasLogged(const std::string& AText) const;
+  bool WasLoggedStartingWith(const std::string& APrefix) const;
 
   TObservedBackend& Backend() const { return static_cast<TObservedBackend&>(*HeadlessBackend()); }
 
@@ -74,7 +79,7 @@ protected:
   int64_t OpenedDuration = 0;
   std::vector<int64_t> Positions;
 
-private:
+ private:
   mutable std::mutex FLogLock;
   std::vector<std::string> FLogLines;
 };
