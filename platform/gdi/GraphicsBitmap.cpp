@@ -102,11 +102,12 @@ void TBitmap::SetSize(int AWidth, int AHeight) {
   TOwnedGdiObject<TBitmapObject> Section = NewSection(AWidth, AHeight, BitsPerPixel());
   const TSurface& Pixels = Section->Surface();
   // New pixels are white, as the class library makes them; GDI's white has alpha 0.
-  for (int Y = 0; Y < AHeight; ++Y) {
-    uint8_t* Row = Pixels.Row(Y);
-    for (int X = 0; X < AWidth; ++X)
-      std::memset(Row + X * Pixels.BytesPerPixel(), 0xFF, 3);
-  }
+  // Every row starts alike, so one is made and copied: this runs for every picture
+  // the decoder hands out.
+  const size_t RowBytes = size_t(AWidth) * Pixels.BytesPerPixel();
+  uint8_t* FirstRow = Pixels.Row(0);
+  for (int X = 0; X < AWidth; ++X) std::memset(FirstRow + X * Pixels.BytesPerPixel(), 0xFF, 3);
+  for (int Y = 1; Y < AHeight; ++Y) std::memcpy(Pixels.Row(Y), FirstRow, RowBytes);
   const int SharedWidth = std::min(AWidth, FWidth);
   for (int Y = 0; Y < std::min(AHeight, FHeight); ++Y)
     std::memcpy(Pixels.Row(Y), FHandle->Surface().Row(Y), size_t(SharedWidth) * Pixels.BytesPerPixel());
