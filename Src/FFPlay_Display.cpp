@@ -24,8 +24,6 @@ constexpr double AV_SYNC_THRESHOLD = 0.01;
 constexpr double AV_NOSYNC_THRESHOLD = 10.0;
 constexpr uint32_t Black = 0xFF000000;
 
-double NowSeconds() { return MonotonicMicroseconds() / 1000000.0; }
-
 void NextPicture(const TSDLEntryPoints& ASDL, TVideoState* is) {
   is->pictq_rindex = (is->pictq_rindex + 1) % VIDEO_PICTURE_QUEUE_SIZE;
   ASDL.SDL_LockMutex(is->pictq_mutex);
