@@ -1,13 +1,14 @@
-# Every library and test program is a unity build: its .cpp files are
-# compiled a batch at a time as one translation unit, so the headers they share are
-# parsed once per batch instead of once per file. That is most of the time a cold
-# build takes, and CI builds cold twice on two cores.
+# Every library and test program is a unity build: its .cpp files are compiled a
+# batch at a time as one translation unit, so the headers they share are parsed once
+# per batch instead of once per file. That is most of the time a cold build takes, and
+# CI builds cold twice on two cores.
 #
-# Two .cpp files of one library (a layer with its subfolders) therefore must not
-# define clashing file-local names (static functions, anonymous-namespace types). The compiler names both files when
-# they meet in a batch; configuring with -DPELLADRIN_UNITY_BUILD=OFF compiles file by
-# file to tell such a clash from a real fault.
-option(PELLADRIN_UNITY_BUILD "Compile each folder's .cpp files in batches" ON)
+# Two .cpp files of one library (a layer with its subfolders) or test program
+# therefore must not define clashing file-local names (static functions,
+# anonymous-namespace types). The compiler names both files when they meet in a
+# batch; configuring with -DPELLADRIN_UNITY_BUILD=OFF compiles file by file to tell
+# such a clash from a real fault.
+option(PELLADRIN_UNITY_BUILD "Compile each library's .cpp files in batches" ON)
 set(PELLADRIN_UNITY_BATCH 8 CACHE STRING "Number of .cpp files compiled as one translation unit")
 
 function(pelladrin_compile_in_batches target)
