@@ -5,7 +5,7 @@ TSAN_BUILD ?= build-tsan
 JOBS       ?= $(shell nproc)
 CMAKE_GEN  := -G Ninja -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
 
-.PHONY: run test deps build build-asan build-tsan test-tsan
+.PHONY: run test check check-asan deps build build-asan build-tsan test-tsan
 
 deps:
 	tools/install-deps
@@ -22,9 +22,14 @@ run: build
 	$(BUILD)/app/pelladrin
 
 # Every test, once in the release build and once under AddressSanitizer and
-# UndefinedBehaviorSanitizer, so memory faults fail the run.
-test: build build-asan
+# UndefinedBehaviorSanitizer, so memory faults fail the run. Both builds come first,
+# then both test runs (tools/ci-timing times each of the four steps).
+test: build build-asan check check-asan
+
+check: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+check-asan: build-asan
 	cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS)
 
 # The base, window-system and engine tests under ThreadSanitizer (not part of "test").

@@ -14,7 +14,6 @@ namespace {
 
 constexpr int SDL_AUDIO_BUFFER_SIZE = 1024;
 constexpr int AUDIO_DIFF_AVG_NB = 20;
-constexpr double AV_NOSYNC_THRESHOLD = 10.0;
 constexpr int SAMPLE_CORRECTION_PERCENT_MAX = 10;
 
 // The layout of a decoder's output: its own when it is consistent with its channel

@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr uint32_t Black = 0xFF000000;
 constexpr uint32_t White = 0xFFFFFFFF;
 
 int ComputeMod(int A, int B) { return A < 0 ? A % B + B : A % B; }
@@ -68,7 +67,7 @@ void TCustomPlayer::VideoAudioDisplay(TVideoState* is) {
 
 void TCustomPlayer::DrawWaves(TVideoState* is, int AStart, int AChannels) {
   const TRect Area = Bounds(is->xleft, is->ytop, is->width, is->height);
-  FillSurface(Area, Black);
+  FillSurface(Area, SurfaceBlack);
   const int BandHeight = is->height / AChannels;
   const int HalfAmplitude = (BandHeight * 9) / 20;
   for (int Channel = 0; Channel < AChannels; ++Channel) {

@@ -5,12 +5,6 @@
 #include "Src/FFPlay_State.h"
 #include "platform/base/Clock.h"
 
-namespace {
-
-double NowSeconds() { return MonotonicMicroseconds() / 1000000.0; }
-
-}  // namespace
-
 double TCustomPlayer::get_audio_clock(TVideoState* is) const {
   if (is->paused) return is->audio_current_pts;
   return NowSeconds() + is->audio_current_pts_drift;

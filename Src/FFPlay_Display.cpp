@@ -21,10 +21,6 @@
 namespace {
 
 constexpr double AV_SYNC_THRESHOLD = 0.01;
-constexpr double AV_NOSYNC_THRESHOLD = 10.0;
-constexpr uint32_t Black = 0xFF000000;
-
-double NowSeconds() { return MonotonicMicroseconds() / 1000000.0; }
 
 void NextPicture(const TSDLEntryPoints& ASDL, TVideoState* is) {
   is->pictq_rindex = (is->pictq_rindex + 1) % VIDEO_PICTURE_QUEUE_SIZE;
@@ -159,7 +155,7 @@ int TCustomPlayer::VideoOpen(TVideoState* is, bool AForce) {
   }
   FSurfaceWidth = Width;
   FSurfaceHeight = Height;
-  FSurface.assign(static_cast<size_t>(Width) * Height, Black);
+  FSurface.assign(static_cast<size_t>(Width) * Height, SurfaceBlack);
   is->width = Width;
   is->height = Height;
   is->xleft = is->ytop = 0;
@@ -200,7 +196,7 @@ void TCustomPlayer::VideoImageDisplay(TVideoState* is, int APicture) {
   }
 
   // Black where the picture does not reach, then the picture scaled into its place.
-  std::fill(FSurface.begin(), FSurface.end(), Black);
+  std::fill(FSurface.begin(), FSurface.end(), SurfaceBlack);
   const int DrawWidth = std::min(Display.Width(), FSurfaceWidth - Display.Left);
   const int DrawHeight = std::min(Display.Height(), FSurfaceHeight - Display.Top);
   if (DrawWidth > 0 && DrawHeight > 0) {

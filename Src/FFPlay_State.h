@@ -19,6 +19,7 @@
 #include "Src/FFmpegOwners.h"
 #include "Src/VideoFilterChain.h"
 #include "Src/libsdl.h"
+#include "platform/base/Clock.h"
 
 class TCustomPlayer;
 
@@ -29,6 +30,14 @@ constexpr int SUBPICTURE_QUEUE_SIZE = 4;
 constexpr int SAMPLE_ARRAY_SIZE = 2 * 65536;
 // The resampling output buffer, and the silence played while no audio is decoded.
 constexpr int AUDIO_BUF2_SIZE = 768000;
+
+// Clocks further apart than this many seconds are not corrected towards each other.
+constexpr double AV_NOSYNC_THRESHOLD = 10.0;
+// Opaque black on the display surface.
+constexpr uint32_t SurfaceBlack = 0xFF000000;
+
+// The player's clocks count seconds on the monotonic clock.
+inline double NowSeconds() { return MonotonicMicroseconds() / 1000000.0; }
 constexpr int SILENCE_BUF_SIZE = 1024;
 
 // The player's own SDL events beside SDL's quit event: a refresh tick, the end of the

@@ -11,8 +11,6 @@
 
 namespace {
 
-double NowSeconds() { return MonotonicMicroseconds() / 1000000.0; }
-
 bool IsEmptyPacket(const AVPacket* APacket) { return !APacket->data && APacket->size == 0; }
 
 }  // namespace

@@ -392,3 +392,10 @@ bool IsValidUtf8(std::string_view AText) {
   }
   return true;
 }
+
+size_t Utf8FittingBytes(std::string_view AText, size_t ACapacity) {
+  size_t Length = std::min(AText.size(), ACapacity - 1);
+  while (Length > 0 && Length < AText.size() && (static_cast<unsigned char>(AText[Length]) & 0xC0) == 0x80)
+    --Length;
+  return Length;
+}

@@ -102,3 +102,6 @@ char32_t Utf8Next(std::string_view AText, size_t& APos);
 void Utf8Append(String& AText, char32_t ACodePoint);
 size_t Utf8Length(std::string_view AText);
 bool IsValidUtf8(std::string_view AText);
+// The number of bytes of AText that fit in a buffer of ACapacity bytes with its
+// terminating zero, without splitting a character.
+size_t Utf8FittingBytes(std::string_view AText, size_t ACapacity);

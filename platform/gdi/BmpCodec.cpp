@@ -7,7 +7,8 @@
 
 namespace {
 
-enum : uint32_t { BI_RGB = 0, BI_BITFIELDS = 3, BI_ALPHABITFIELDS = 6 };
+// The compression field of a DIB header.
+enum : uint32_t { kBmpRgb = 0, kBmpBitFields = 3, kBmpAlphaBitFields = 6 };
 
 constexpr size_t kFileHeaderSize = 14;
 constexpr size_t kCoreHeaderSize = 12;
@@ -37,7 +38,7 @@ struct TDibHeader {
   int64_t Height = 0;
   bool TopDown = false;
   int BitsPerPixel = 0;
-  uint32_t Compression = BI_RGB;
+  uint32_t Compression = kBmpRgb;
   uint32_t ColorsUsed = 0;
   size_t PaletteOffset = 0;
   size_t PaletteEntrySize = 4;
@@ -69,13 +70,13 @@ TDibHeader ReadDibHeader(std::span<const uint8_t> AData, size_t AOffset, const T
     Header.Compression = ReadLE32(P + 16);
     Header.ColorsUsed = ReadLE32(P + 32);
     Header.PaletteOffset = AOffset + HeaderSize;
-    const bool HasBitFields = Header.Compression == BI_BITFIELDS || Header.Compression == BI_ALPHABITFIELDS;
+    const bool HasBitFields = Header.Compression == kBmpBitFields || Header.Compression == kBmpAlphaBitFields;
     // Version 4 and 5 headers hold the masks (and an alpha mask) themselves; the plain
     // header is followed by them.
     size_t MaskCount = HeaderSize >= 56 ? 4 : HeaderSize >= 52 ? 3 : 0;
     size_t MaskOffset = AOffset + kInfoHeaderSize;
     if (HasBitFields && HeaderSize == kInfoHeaderSize) {
-      MaskCount = Header.Compression == BI_ALPHABITFIELDS ? 4 : 3;
+      MaskCount = Header.Compression == kBmpAlphaBitFields ? 4 : 3;
       Header.PaletteOffset += MaskCount * 4;
       if (Header.PaletteOffset > AData.size()) Fail(ALayout);
     }
@@ -87,12 +88,13 @@ TDibHeader ReadDibHeader(std::span<const uint8_t> AData, size_t AOffset, const T
   if (ALayout.IconMask) Header.Height /= 2;
   CheckPictureSize(Header.Width, Header.Height, ALayout.ErrorText);
   const int Bpp = Header.BitsPerPixel;
-  const bool ValidDepth = Header.Compression == BI_RGB
-                              ? (Bpp == 1 || Bpp == 4 || Bpp == 8 || Bpp == 16 || Bpp == 24 || Bpp == 32)
-                              : (Header.Compression == BI_BITFIELDS || Header.Compression == BI_ALPHABITFIELDS) &&
-                                    (Bpp == 16 || Bpp == 32);
+  const bool ValidDepth =
+      Header.Compression == kBmpRgb
+          ? (Bpp == 1 || Bpp == 4 || Bpp == 8 || Bpp == 16 || Bpp == 24 || Bpp == 32)
+          : (Header.Compression == kBmpBitFields || Header.Compression == kBmpAlphaBitFields) &&
+                (Bpp == 16 || Bpp == 32);
   if (!ValidDepth) Fail(ALayout);
-  if (Header.Compression == BI_RGB && Bpp == 16) {
+  if (Header.Compression == kBmpRgb && Bpp == 16) {
     Header.Masks[0] = 0x7C00;
     Header.Masks[1] = 0x03E0;
     Header.Masks[2] = 0x001F;
@@ -151,7 +153,7 @@ void DecodeRow(const uint8_t* ASource, uint32_t* ADest, int AWidth, const TDibHe
         ADest[X] = 0xFF000000 | uint32_t(ASource[2]) << 16 | uint32_t(ASource[1]) << 8 | ASource[0];
       break;
     case 32:
-      if (AHeader.Compression == BI_RGB) {
+      if (AHeader.Compression == kBmpRgb) {
         for (int X = 0; X < AWidth; ++X, ASource += 4) ADest[X] = ReadLE32(ASource);
         break;
       }
@@ -209,7 +211,7 @@ TPixelImage DecodeDib(std::span<const uint8_t> AData, size_t AHeaderOffset, cons
 
   // A 32-bit bitmap without an alpha mask stores its fourth byte anyway; many writers
   // leave it zero, which means opaque rather than invisible.
-  const bool FourthByteIsAlpha = Bpp == 32 && Header.Compression == BI_RGB;
+  const bool FourthByteIsAlpha = Bpp == 32 && Header.Compression == kBmpRgb;
   const bool AlphaAllZero = FourthByteIsAlpha && std::all_of(Image.Pixels.begin(), Image.Pixels.end(),
                                                              [](uint32_t APixel) { return APixel >> 24 == 0; });
   if (ALayout.IconMask && (!FourthByteIsAlpha || AlphaAllZero)) {
@@ -258,7 +260,7 @@ std::vector<uint8_t> EncodeBmp(const TPixelImage& AImage, int ABitsPerPixel) {
   WriteLE32(Out, uint32_t(AImage.Height));  // positive: bottom-up, as every reader expects
   WriteLE16(Out, 1);
   WriteLE16(Out, uint16_t(ABitsPerPixel));
-  WriteLE32(Out, BI_RGB);
+  WriteLE32(Out, kBmpRgb);
   WriteLE32(Out, uint32_t(ImageSize));
   WriteLE32(Out, kPixelsPerMetreAt96Dpi);
   WriteLE32(Out, kPixelsPerMetreAt96Dpi);

@@ -11,7 +11,7 @@ namespace {
 
 // The layout of a device-independent bitmap in caller memory: its header checked (24 or
 // 32 bits, BI_RGB, a size within the bitmap limits).
-struct TDibLayout {
+struct TDibTransferLayout {
   int Width = 0;
   int Height = 0;
   int BitsPerPixel = 0;
@@ -19,7 +19,7 @@ struct TDibLayout {
   ptrdiff_t RowBytes = 0;
 };
 
-bool ReadLayout(const BITMAPINFO* ABitmapInfo, unsigned AUsage, TDibLayout& ALayout) {
+bool ReadLayout(const BITMAPINFO* ABitmapInfo, unsigned AUsage, TDibTransferLayout& ALayout) {
   if (!ABitmapInfo || AUsage != DIB_RGB_COLORS) return false;
   const BITMAPINFOHEADER& Header = ABitmapInfo->bmiHeader;
   if (Header.biSize < sizeof(BITMAPINFOHEADER) || Header.biCompression != BI_RGB ||
@@ -39,7 +39,7 @@ bool ReadLayout(const BITMAPINFO* ABitmapInfo, unsigned AUsage, TDibLayout& ALay
 // AStartScan and holds ALines of them (scan lines count from the bottom of a bottom-up
 // image): a surface of those rows, and in AFirstRow the image row (from the top) of its
 // first row. False when the memory holds none of the image's rows.
-bool BandSurface(const TDibLayout& ALayout, const void* ABits, unsigned AStartScan, unsigned ALines,
+bool BandSurface(const TDibTransferLayout& ALayout, const void* ABits, unsigned AStartScan, unsigned ALines,
                  TSurface& ABand, int& AFirstRow) {
   if (AStartScan >= unsigned(ALayout.Height) || ALines == 0) return false;
   const int Lines = int(std::min<unsigned>(ALines, unsigned(ALayout.Height) - AStartScan));
@@ -61,7 +61,7 @@ bool BandSurface(const TDibLayout& ALayout, const void* ABits, unsigned AStartSc
 
 // The top row of a source block: as given for a top-down image; for a bottom-up one
 // AYSrc names the block's lower edge counted from the image's bottom.
-int SourceTop(const TDibLayout& ALayout, int AYSrc, int AHeightSrc) {
+int SourceTop(const TDibTransferLayout& ALayout, int AYSrc, int AHeightSrc) {
   return ALayout.IsTopDown ? AYSrc : ALayout.Height - AYSrc - AHeightSrc;
 }
 
@@ -89,7 +89,7 @@ int GetDIBits(HDC, HBITMAP ABitmap, unsigned AStartScan, unsigned ALines, void* 
     Header.biSizeImage = uint32_t(DibRowBytes(Header.biWidth, Header.biBitCount) * Header.biHeight);
     return ABitmap->Height();
   }
-  TDibLayout Layout;
+  TDibTransferLayout Layout;
   // Rows are written as the header describes them, so its size must be the bitmap's.
   if (!ReadLayout(ABitmapInfo, AUsage, Layout) || Layout.Width != ABitmap->Width() ||
       Layout.Height != ABitmap->Height())
@@ -110,7 +110,7 @@ int GetDIBits(HDC, HBITMAP ABitmap, unsigned AStartScan, unsigned ALines, void* 
 
 int SetDIBitsToDevice(HDC ADC, int AX, int AY, int AWidth, int AHeight, int AXSrc, int AYSrc, unsigned AStartScan,
                       unsigned ALines, const void* ABits, const BITMAPINFO* ABitmapInfo, unsigned AUsage) {
-  TDibLayout Layout;
+  TDibTransferLayout Layout;
   TSurface Band;
   int FirstRow = 0;
   if (!ADC || !ABits || AWidth < 0 || AHeight < 0 || !ReadLayout(ABitmapInfo, AUsage, Layout) ||
@@ -123,7 +123,7 @@ int SetDIBitsToDevice(HDC ADC, int AX, int AY, int AWidth, int AHeight, int AXSr
 
 int StretchDIBits(HDC ADC, int AX, int AY, int AWidth, int AHeight, int AXSrc, int AYSrc, int AWidthSrc,
                   int AHeightSrc, const void* ABits, const BITMAPINFO* ABitmapInfo, unsigned AUsage, uint32_t ARop) {
-  TDibLayout Layout;
+  TDibTransferLayout Layout;
   TSurface Image;
   int FirstRow = 0;
   if (!ADC || !ABits || !ReadLayout(ABitmapInfo, AUsage, Layout) ||

@@ -16,15 +16,6 @@
 
 namespace {
 
-// The number of bytes of AText that fit in ACapacity - 1 without splitting a
-// character.
-std::size_t FittingBytes(const String& AText, std::size_t ACapacity) {
-  std::size_t Length = std::min(AText.size(), ACapacity - 1);
-  while (Length > 0 && Length < AText.size() && (static_cast<unsigned char>(AText[Length]) & 0xC0) == 0x80)
-    --Length;
-  return Length;
-}
-
 void StoreText(HWND AWindow, const char* AText) {
   TWindow* Window = FindWindowRecord(AWindow);
   if (!Window) return;
@@ -74,7 +65,7 @@ LRESULT WMGetText(HWND AWindow, UINT, WPARAM AWParam, LPARAM ALParam) {
   const TWindow* Window = FindWindowRecord(AWindow);
   auto* Buffer = reinterpret_cast<char*>(ALParam);
   if (!Window || !Buffer || AWParam == 0) return 0;
-  const std::size_t Length = FittingBytes(Window->Text, AWParam);
+  const std::size_t Length = Utf8FittingBytes(Window->Text, AWParam);
   std::memcpy(Buffer, Window->Text.data(), Length);
   Buffer[Length] = '\0';
   return static_cast<LRESULT>(Length);

@@ -153,7 +153,7 @@ LRESULT WMNCPaint(HWND AWindow, UINT, WPARAM AWParam, LPARAM) {
 }
 
 // The caption shows the new state at once. Answers TRUE: the change may go ahead.
-LRESULT WMNCActivate(HWND AWindow, UINT, WPARAM AWParam, LPARAM) {
+LRESULT WMNCActivateFrame(HWND AWindow, UINT, WPARAM AWParam, LPARAM) {
   TWindow* Window = FindWindowRecord(AWindow);
   if (!Window) return 1;
   TWindowPaintState& State = PaintStateOf(*Window);
@@ -165,7 +165,7 @@ LRESULT WMNCActivate(HWND AWindow, UINT, WPARAM AWParam, LPARAM) {
 }
 
 // A new text shows in the caption at once.
-LRESULT WMSetText(HWND AWindow, UINT AMessage, WPARAM AWParam, LPARAM ALParam) {
+LRESULT WMSetTextFrame(HWND AWindow, UINT AMessage, WPARAM AWParam, LPARAM ALParam) {
   const LRESULT Result = GPreviousSetText ? GPreviousSetText(AWindow, AMessage, AWParam, ALParam) : 0;
   TWindow* Window = FindWindowRecord(AWindow);
   if (Window && IsDrawable(*Window) && !IsRectEmpty(FrameLayoutOf(*Window).Caption))
@@ -177,6 +177,6 @@ LRESULT WMSetText(HWND AWindow, UINT AMessage, WPARAM AWParam, LPARAM ALParam) {
 
 void InstallDefaultFrame(TWindowSystemExtensions& AExtensions) {
   AExtensions.SetDefaultHandler(WM_NCPAINT, WMNCPaint);
-  AExtensions.SetDefaultHandler(WM_NCACTIVATE, WMNCActivate);
-  GPreviousSetText = AExtensions.SetDefaultHandler(WM_SETTEXT, WMSetText);
+  AExtensions.SetDefaultHandler(WM_NCACTIVATE, WMNCActivateFrame);
+  GPreviousSetText = AExtensions.SetDefaultHandler(WM_SETTEXT, WMSetTextFrame);
 }

@@ -46,14 +46,6 @@ HWND FindDropTarget(HWND ATopLevel, const TPoint& APosition) {
   return nullptr;
 }
 
-// The number of bytes of AText that fit in ACapacity - 1 without splitting a character.
-std::size_t FittingBytes(const String& AText, std::size_t ACapacity) {
-  std::size_t Length = std::min(AText.size(), ACapacity - 1);
-  while (Length > 0 && Length < AText.size() && (static_cast<unsigned char>(AText[Length]) & 0xC0) == 0x80)
-    --Length;
-  return Length;
-}
-
 }  // namespace
 
 void DragAcceptFiles(HWND AWindow, bool AAccept) {
@@ -72,7 +64,7 @@ UINT DragQueryFile(HDROP ADrop, UINT AIndex, char* AFile, UINT ASize) {
   if (AIndex >= Drop->Files.size()) return 0;
   const String& File = Drop->Files[AIndex];
   if (!AFile || ASize == 0) return static_cast<UINT>(File.size());
-  const std::size_t Length = FittingBytes(File, ASize);
+  const std::size_t Length = Utf8FittingBytes(File, ASize);
   std::memcpy(AFile, File.data(), Length);
   AFile[Length] = '\0';
   return static_cast<UINT>(Length);

@@ -40,15 +40,15 @@ struct TSlotTable {
   std::map<HWND, TSlotPtr> Slots;
 };
 
-TSlotTable& Table() {
+TSlotTable& SlotTable() {
   static TSlotTable Instance;
   return Instance;
 }
 
 TSlotPtr FindSlot(HWND AWindow) {
-  std::lock_guard Lock(Table().Lock);
-  const auto Found = Table().Slots.find(AWindow);
-  return Found == Table().Slots.end() ? nullptr : Found->second;
+  std::lock_guard Lock(SlotTable().Lock);
+  const auto Found = SlotTable().Slots.find(AWindow);
+  return Found == SlotTable().Slots.end() ? nullptr : Found->second;
 }
 
 // User-interface thread: the picture at the top left, black over the rest of the
@@ -125,8 +125,8 @@ LRESULT SlotProcedure(const TSlotPtr& ASlot, HWND AWindow, UINT AMessage, WPARAM
     case WM_NCDESTROY: {
       const LRESULT Result = CallWindowProc(ASlot->Previous, AWindow, AMessage, AWParam, ALParam);
       {
-        std::lock_guard Lock(Table().Lock);
-        Table().Slots.erase(AWindow);
+        std::lock_guard Lock(SlotTable().Lock);
+        SlotTable().Slots.erase(AWindow);
       }
       // This very procedure is running; it is freed once the message is done.
       const WNDPROC Procedure = ASlot->Procedure;
@@ -153,8 +153,8 @@ WNDPROC AttachVideoOutput(HWND AWindow) {
   });
   Slot->Previous = reinterpret_cast<WNDPROC>(GetWindowLong(AWindow, GWL_WNDPROC));
   {
-    std::lock_guard Lock(Table().Lock);
-    Table().Slots[AWindow] = Slot;
+    std::lock_guard Lock(SlotTable().Lock);
+    SlotTable().Slots[AWindow] = Slot;
   }
   SetWindowLong(AWindow, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(Slot->Procedure));
   return Slot->Procedure;

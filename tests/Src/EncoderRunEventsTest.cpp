@@ -15,7 +15,7 @@ namespace {
 
 // Runs handed-over calls on this (the user-interface) thread until ADone, with a guard
 // that only a hang reaches.
-bool PumpUntil(const std::function<bool()>& ADone) {
+bool PumpEventsUntil(const std::function<bool()>& ADone) {
   const auto Guard = std::chrono::steady_clock::now() + std::chrono::seconds(30);
   while (!ADone()) {
     if (std::chrono::steady_clock::now() > Guard) return false;
@@ -114,7 +114,7 @@ TEST(RunEventQueue, EventsFromManyThreadsReachTheMainThreadInOrder) {
       }
     });
   for (auto& Poster : Posters) Poster.join();
-  ASSERT_TRUE(PumpUntil([&] { return Seen.Snapshot().size() == Threads * Events; }));
+  ASSERT_TRUE(PumpEventsUntil([&] { return Seen.Snapshot().size() == Threads * Events; }));
   std::vector<int> Next(Threads, 0);
   for (int Value : Seen.Snapshot()) EXPECT_EQ(Value % 1000, Next[Value / 1000]++);
   for (TThreadID Thread : Seen.Threads) EXPECT_EQ(Thread, MainThreadID());

@@ -17,7 +17,7 @@ namespace {
 using namespace converter_test_media;
 
 // Opens the task list to the tests.
-class TTestEncoder : public TFFEncoder {
+class TEncoderWithOpenTasks : public TFFEncoder {
  public:
   using TCustomEncoder::Task;
   using TFFEncoder::TFFEncoder;
@@ -27,7 +27,7 @@ class FFEncodeTest : public ::testing::Test {
  protected:
   void SetUp() override { ASSERT_TRUE(Encoder.LoadAVLib(GetAppPath() + "LibAV")) << Encoder.LastErrMsg(); }
 
-  TTestEncoder Encoder{nullptr};
+  TEncoderWithOpenTasks Encoder{nullptr};
   testing_support::TempDir Dir;
 };
 

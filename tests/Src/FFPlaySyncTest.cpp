@@ -1,5 +1,9 @@
 // Picture and sound stay together over a 20-second clip played in real time.
 //
+// The test takes those 20 seconds of wall time in either build: the sound device's
+// pace is real time, and picture and sound drifting apart shows only over a long
+// stretch of playback. It mostly waits, so it costs the other tests little.
+//
 // Each picture of the clip shows its own number; the sound goes to SDL's disk driver,
 // which writes a buffer of 1024 sample frames and then waits 21 ms, so its pace is
 // near the clip's 48 kHz but not the same: the picture has to follow the sound. When

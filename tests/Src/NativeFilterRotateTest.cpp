@@ -22,11 +22,11 @@ class NativeFilterRotateTest : public ::testing::Test {
 };
 
 TEST_F(NativeFilterRotateTest, QuarterTurnsMoveEveryPixelAndTheCornerMarker) {
-  // A 640 × 480 picture with a white 64 × 48 marker in its top-left corner, kept
+  // A 160 × 120 picture with a white 16 × 12 marker in its top-left corner, kept
   // lossless throughout so that every sample can be compared.
   const std::string Source =
       MakeMedia(Dir.Path().string(), "marked.mkv",
-                "-f lavfi -i testsrc2=s=640x480:r=25:d=0.2 -vf drawbox=x=0:y=0:w=64:h=48:color=white:t=fill "
+                "-f lavfi -i testsrc2=s=160x120:r=25:d=0.2 -vf drawbox=x=0:y=0:w=16:h=12:color=white:t=fill "
                 "-pix_fmt yuv420p -c:v ffv1");
   struct TCase {
     int Angle;
@@ -35,9 +35,9 @@ TEST_F(NativeFilterRotateTest, QuarterTurnsMoveEveryPixelAndTheCornerMarker) {
     int MarkerLeft, MarkerTop, MarkerWidth, MarkerHeight;
   };
   const TCase Cases[] = {
-      {90, "transpose=clock", 480, 640, 480 - 48, 0, 48, 64},      // top-left goes top-right
-      {180, "hflip,vflip", 640, 480, 640 - 64, 480 - 48, 64, 48},  // and bottom-right
-      {270, "transpose=cclock", 480, 640, 0, 640 - 64, 48, 64},    // and bottom-left
+      {90, "transpose=clock", 120, 160, 120 - 12, 0, 12, 16},      // top-left goes top-right
+      {180, "hflip,vflip", 160, 120, 160 - 16, 120 - 12, 16, 12},  // and bottom-right
+      {270, "transpose=cclock", 120, 160, 0, 160 - 16, 12, 16},    // and bottom-left
   };
   for (const TCase& Case : Cases) {
     SCOPED_TRACE(Case.Angle);
@@ -53,7 +53,7 @@ TEST_F(NativeFilterRotateTest, QuarterTurnsMoveEveryPixelAndTheCornerMarker) {
     EXPECT_EQ(Facts.Video[0].Frames, 5);
 
     const std::string Turned = DecodeToRawVideo(Output);
-    ASSERT_EQ(Turned.size(), 5u * 640 * 480 * 3 / 2);
+    ASSERT_EQ(Turned.size(), 5u * 160 * 120 * 3 / 2);
     EXPECT_TRUE(Turned == DecodeToRawVideo(Source, Case.Reference));
     // The whole marker stands where its corner went, in the first picture's luma.
     int Marker = 0;

@@ -33,10 +33,10 @@ struct THeaderState {
 // How far a held section must move before it is dragged rather than clicked.
 constexpr int DragThreshold = 4;
 
-std::unordered_map<HWND, std::unique_ptr<THeaderState>> States;
+std::unordered_map<HWND, std::unique_ptr<THeaderState>> HeaderStates;
 
 THeaderState& StateOf(HWND AWindow) {
-  std::unique_ptr<THeaderState>& State = States[AWindow];
+  std::unique_ptr<THeaderState>& State = HeaderStates[AWindow];
   if (!State) State = std::make_unique<THeaderState>();
   return *State;
 }
@@ -284,7 +284,7 @@ LRESULT HeaderWindowProc(HWND AWindow, UINT AMsg, WPARAM AWParam, LPARAM ALParam
     case WM_LBUTTONUP: EndMouseMode(AWindow, LParamToPoint(ALParam), true); return 0;
     case WM_CAPTURECHANGED: if (reinterpret_cast<HWND>(ALParam) != AWindow) EndMouseMode(AWindow, {-1, -1}, false); return 0;
     case WM_SETCURSOR: if (SetCursorOverDivider(AWindow)) return 1; break;
-    case WM_NCDESTROY: States.erase(AWindow); break;
+    case WM_NCDESTROY: HeaderStates.erase(AWindow); break;
     default: break;
   }
   // clang-format on

@@ -16,22 +16,22 @@
 
 namespace {
 
-std::unordered_map<HWND, std::unique_ptr<TListViewState>> States;
+std::unordered_map<HWND, std::unique_ptr<TListViewState>> ListViewStates;
 
 LRESULT NCCreate(HWND AWindow, WPARAM AWParam, LPARAM ALParam) {
   auto State = std::make_unique<TListViewState>();
   State->Handle = AWindow;
   State->Model.Style = static_cast<DWORD>(reinterpret_cast<const CREATESTRUCT*>(ALParam)->style);
   State->Model.LineHeight = LineHeightFor(nullptr);
-  States[AWindow] = std::move(State);
+  ListViewStates[AWindow] = std::move(State);
   return DefWindowProc(AWindow, WM_NCCREATE, AWParam, ALParam);
 }
 
 void NCDestroy(HWND AWindow) {
-  auto It = States.find(AWindow);
-  if (It == States.end()) return;
+  auto It = ListViewStates.find(AWindow);
+  if (It == ListViewStates.end()) return;
   if (It->second->EditorHook) FreeProcInstance(It->second->EditorHook);
-  States.erase(It);
+  ListViewStates.erase(It);
 }
 
 // The scroll state is kept, but the bars take no room: the skinned list draws its own.
@@ -145,8 +145,8 @@ LRESULT ListViewProc(HWND AWindow, UINT AMsg, WPARAM AWParam, LPARAM ALParam) {
 }  // namespace
 
 TListViewState* ListViewStateOf(HWND AWindow) {
-  auto It = States.find(AWindow);
-  return It == States.end() ? nullptr : It->second.get();
+  auto It = ListViewStates.find(AWindow);
+  return It == ListViewStates.end() ? nullptr : It->second.get();
 }
 
 // Until set, the colours are the system's window colours.

@@ -17,7 +17,7 @@ namespace {
 constexpr int CaptionPadding = 6;
 constexpr int LinePadding = 3;
 
-std::unordered_map<HWND, std::unique_ptr<TTabControlState>> States;
+std::unordered_map<HWND, std::unique_ptr<TTabControlState>> TabStates;
 
 // Measures captions in the window's font on a device context of its own.
 class TCaptionMeasure {
@@ -47,12 +47,12 @@ class TCaptionMeasure {
 }  // namespace
 
 TTabControlState& TabStateOf(HWND AWindow) {
-  std::unique_ptr<TTabControlState>& State = States[AWindow];
+  std::unique_ptr<TTabControlState>& State = TabStates[AWindow];
   if (!State) State = std::make_unique<TTabControlState>();
   return *State;
 }
 
-void ForgetTabState(HWND AWindow) { States.erase(AWindow); }
+void ForgetTabState(HWND AWindow) { TabStates.erase(AWindow); }
 
 // A tab's extent along the strip is the fixed width, or its caption's width with
 // padding, widened by the image list's extent along the strip (its height for tabs on

@@ -18,10 +18,10 @@ struct TUpDownState {
   int Position = 0;
 };
 
-std::unordered_map<HWND, std::unique_ptr<TUpDownState>> States;
+std::unordered_map<HWND, std::unique_ptr<TUpDownState>> UpDownStates;
 
 TUpDownState& StateOf(HWND AWindow) {
-  std::unique_ptr<TUpDownState>& State = States[AWindow];
+  std::unique_ptr<TUpDownState>& State = UpDownStates[AWindow];
   if (!State) State = std::make_unique<TUpDownState>();
   return *State;
 }
@@ -69,7 +69,7 @@ LRESULT WMLButtonDown(HWND AWindow, LPARAM ALParam) {
 }
 
 LRESULT WMNCDestroy(HWND AWindow, WPARAM AWParam, LPARAM ALParam) {
-  States.erase(AWindow);
+  UpDownStates.erase(AWindow);
   return DefWindowProc(AWindow, WM_NCDESTROY, AWParam, ALParam);
 }
 

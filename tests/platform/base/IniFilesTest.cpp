@@ -15,7 +15,7 @@ using testing_support::WriteWholeFile;
 
 namespace {
 
-std::vector<String> Lines(const TStrings& AList) {
+std::vector<String> LinesOf(const TStrings& AList) {
   std::vector<String> Result;
   for (int I = 0; I < AList.Count(); ++I) Result.push_back(AList.Strings(I));
   return Result;
@@ -77,7 +77,7 @@ TEST_F(IniFileTest, FirstDuplicateWinsAndDuplicateSectionsMerge) {
   EXPECT_EQ("merged", Ini.ReadString("VERSION", "skinauthor", ""));
   TStringList Keys;
   Ini.ReadSection("Version", Keys);
-  EXPECT_EQ((std::vector<String>{"SkinName", "ver", "formula", "skinauthor"}), Lines(Keys));
+  EXPECT_EQ((std::vector<String>{"SkinName", "ver", "formula", "skinauthor"}), LinesOf(Keys));
 }
 
 TEST_F(IniFileTest, IntegersAreDecimalOrHexAndAnythingElseGivesTheDefault) {
@@ -107,7 +107,7 @@ TEST_F(IniFileTest, SectionsExistOnlyWithKeys) {
 
   TStringList Sections;
   Ini.ReadSections(Sections);
-  EXPECT_EQ((std::vector<String>{"VERSION", "Empty", "Numbers"}), Lines(Sections));
+  EXPECT_EQ((std::vector<String>{"VERSION", "Empty", "Numbers"}), LinesOf(Sections));
   TStringList Values;
   Values.Add("cleared first");
   Ini.ReadSectionValues("numbers", Values);

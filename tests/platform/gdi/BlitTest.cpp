@@ -23,7 +23,7 @@ uint32_t RunRop(uint32_t ARop) {
   return Target.At(0, 0);
 }
 
-BITMAPINFO DibInfo(int AWidth, int AHeight, int ABitsPerPixel) {
+BITMAPINFO BlitDibInfo(int AWidth, int AHeight, int ABitsPerPixel) {
   BITMAPINFO Info{};
   Info.bmiHeader.biWidth = AWidth;
   Info.bmiHeader.biHeight = AHeight;
@@ -216,7 +216,7 @@ TEST(Blit, DibTransfersHonourRowOrderAndTheLowerLeftOrigin) {
   // A 2 × 3 bottom-up 24-bit image: rows padded to 8 bytes, the bottom row first.
   // Pixel values: top row 1 2, middle 3 4, bottom 5 6 (blue bytes).
   const uint8_t BottomUp[24] = {5, 0, 0, 6, 0, 0, 0, 0, 3, 0, 0, 4, 0, 0, 0, 0, 1, 0, 0, 2, 0, 0, 0, 0};
-  const BITMAPINFO Info = DibInfo(2, 3, 24);
+  const BITMAPINFO Info = BlitDibInfo(2, 3, 24);
   TTestBitmap Target(2, 3, 0xEE);
   ASSERT_EQ(3, SetDIBitsToDevice(Target.DC, 0, 0, 2, 3, 0, 0, 0, 3, BottomUp, &Info, DIB_RGB_COLORS));
   EXPECT_EQ(1u, Target.At(0, 0));
@@ -233,12 +233,12 @@ TEST(Blit, DibTransfersHonourRowOrderAndTheLowerLeftOrigin) {
 
   // A top-down 32-bit image stretched 2 → 4 columns keeps alpha.
   const uint32_t TopDown[2] = {0xFF000001, 0x80000002};
-  const BITMAPINFO TopInfo = DibInfo(2, -1, 32);
+  const BITMAPINFO TopInfo = BlitDibInfo(2, -1, 32);
   TTestBitmap Wide(4, 1);
   ASSERT_EQ(1, StretchDIBits(Wide.DC, 0, 0, 4, 1, 0, 0, 2, 1, TopDown, &TopInfo, DIB_RGB_COLORS, SRCCOPY));
   EXPECT_EQ(0xFF000001u, Wide.At(1, 0));
   EXPECT_EQ(0x80000002u, Wide.At(2, 0));
 
-  BITMAPINFO Paletted = DibInfo(2, 1, 8);
+  BITMAPINFO Paletted = BlitDibInfo(2, 1, 8);
   EXPECT_EQ(0, StretchDIBits(Wide.DC, 0, 0, 4, 1, 0, 0, 2, 1, TopDown, &Paletted, DIB_RGB_COLORS, SRCCOPY));
 }

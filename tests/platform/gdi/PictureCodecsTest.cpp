@@ -97,33 +97,65 @@ class PictureCodecsTest : public ::testing::Test {
 protected:
   // Writes the test picture (or the lavfi source ASource) to AName with AOptions.
   std::string MakeWithFfmpeg(const std::string& AName, const std::string& AOptions, const char* ASource = kSource) {
-    const std::string FileName = FDir.File(AName);
-    const CommandResult Result = RunCommand("ffmpeg -v error -y -f lavfi -i " + ShellQuote(ASource) +
-                                            " -frames:v 1 " + AOptions + " " + ShellQuote(FileName));
-    EXPECT_EQ(Result.ExitCode, 0) << Result.Output;
-    return FileName;
+    return MakeAllWithFfmpeg({{AName, AOptions}}, ASource)[0];
   }
 
-  // FFmpeg's own decoding of a picture file, as blue, green, red, alpha.
-  TPixelImage DecodeWithFfmpeg(const std::string& AFileName, int AWidth, int AHeight) {
-    const std::string RawName = AFileName + ".raw";
-    const CommandResult Result = RunCommand("ffmpeg -v error -y -i " + ShellQuote(AFileName) +
-                                            " -f rawvideo -pix_fmt bgra " + ShellQuote(RawName));
+  // Writes the test picture (or ASource) to each file name with its options, in one run
+  // of ffmpeg: starting ffmpeg costs more than the comparisons themselves.
+  std::vector<std::string> MakeAllWithFfmpeg(const std::vector<std::pair<std::string, std::string>>& AFiles,
+                                             const char* ASource = kSource) {
+    std::string Command = "ffmpeg -v error -y -f lavfi -i " + ShellQuote(ASource);
+    std::vector<std::string> FileNames;
+    for (const auto& [Name, Options] : AFiles) {
+      FileNames.push_back(FDir.File(Name));
+      Command += " -frames:v 1 " + Options + " " + ShellQuote(FileNames.back());
+    }
+    const CommandResult Result = RunCommand(Command);
     EXPECT_EQ(Result.ExitCode, 0) << Result.Output;
-    const TBytes Raw = ReadBytes(RawName);
+    return FileNames;
+  }
+
+  // FFmpeg's own decoding of each picture file, as blue, green, red, alpha, in one run.
+  std::vector<TBytes> DecodeAllWithFfmpeg(const std::vector<std::string>& AFileNames) {
+    std::string Inputs, Outputs;
+    for (size_t I = 0; I < AFileNames.size(); ++I) {
+      Inputs += " -i " + ShellQuote(AFileNames[I]);
+      Outputs +=
+          " -map " + std::to_string(I) + ":v -f rawvideo -pix_fmt bgra " + ShellQuote(AFileNames[I] + ".raw");
+    }
+    const CommandResult Result = RunCommand("ffmpeg -v error -y" + Inputs + Outputs);
+    EXPECT_EQ(Result.ExitCode, 0) << Result.Output;
+    std::vector<TBytes> Decoded;
+    for (const std::string& Name : AFileNames) Decoded.push_back(ReadBytes(Name + ".raw"));
+    return Decoded;
+  }
+
+  static TPixelImage ImageOfRaw(const TBytes& ARaw, int AWidth, int AHeight) {
     TPixelImage Image;
     Image.Width = AWidth;
     Image.Height = AHeight;
-    Image.Pixels.resize(Raw.size() / 4);
-    std::memcpy(Image.Pixels.data(), Raw.data(), Image.Pixels.size() * 4);
+    Image.Pixels.resize(ARaw.size() / 4);
+    std::memcpy(Image.Pixels.data(), ARaw.data(), Image.Pixels.size() * 4);
     EXPECT_EQ(Image.Pixels.size(), size_t(AWidth) * AHeight);
     return Image;
   }
 
+  // FFmpeg's own decoding of a picture file, as blue, green, red, alpha.
+  TPixelImage DecodeWithFfmpeg(const std::string& AFileName, int AWidth, int AHeight) {
+    return ImageOfRaw(DecodeAllWithFfmpeg({AFileName})[0], AWidth, AHeight);
+  }
+
+  // Decodes a file with our reader and compares it with FFmpeg's decoding AFfmpegRaw.
+  static void ExpectSameAs(const TBytes& AFfmpegRaw, const std::string& AFileName, int ATolerance,
+                           bool ACompareAlpha = true) {
+    const TPixelImage Ours = DecodePicture(ReadBytes(AFileName));
+    EXPECT_TRUE(
+        ImagesMatch(Ours, ImageOfRaw(AFfmpegRaw, Ours.Width, Ours.Height), ATolerance, ACompareAlpha));
+  }
+
   // Decodes a file with our reader and FFmpeg's and compares them.
   void ExpectSameAsFfmpeg(const std::string& AFileName, int ATolerance, bool ACompareAlpha = true) {
-    const TPixelImage Ours = DecodePicture(ReadBytes(AFileName));
-    EXPECT_TRUE(ImagesMatch(Ours, DecodeWithFfmpeg(AFileName, Ours.Width, Ours.Height), ATolerance, ACompareAlpha));
+    ExpectSameAs(DecodeAllWithFfmpeg({AFileName})[0], AFileName, ATolerance, ACompareAlpha);
   }
 
   TempDir FDir;
@@ -169,13 +201,18 @@ TEST_F(PictureCodecsTest, BmpOfEveryDepthFfmpegWritesDecodesAsFfmpegDoes) {
     int Tolerance;
   } Cases[] = {{"bgr24", 24, 0}, {"bgra", 32, 0}, {"rgb565le", 16, 2}, {"rgb555le", 16, 2}, {"rgb444le", 16, 15},
                {"pal8", 8, 0},   {"bgr8", 8, 0},  {"gray", 8, 0},      {"monob", 1, 0}};
-  for (const auto& Case : Cases) {
+  std::vector<std::pair<std::string, std::string>> Files;
+  for (const auto& Case : Cases)
+    Files.emplace_back(Format("%s.bmp", Case.PixelFormat), Format("-pix_fmt %s", Case.PixelFormat));
+  const std::vector<std::string> FileNames = MakeAllWithFfmpeg(Files);
+  const std::vector<TBytes> FfmpegDecoded = DecodeAllWithFfmpeg(FileNames);
+  for (size_t I = 0; I < std::size(Cases); ++I) {
+    const auto& Case = Cases[I];
     SCOPED_TRACE(Case.PixelFormat);
-    const std::string FileName = MakeWithFfmpeg(Format("%s.bmp", Case.PixelFormat), Format("-pix_fmt %s", Case.PixelFormat));
-    const TPixelImage Image = DecodeBmp(ReadBytes(FileName));
+    const TPixelImage Image = DecodeBmp(ReadBytes(FileNames[I]));
     EXPECT_EQ(Image.SourceBitsPerPixel, Case.BitsPerPixel);
     EXPECT_EQ(Image.HasAlpha, Case.BitsPerPixel == 32);
-    ExpectSameAsFfmpeg(FileName, Case.Tolerance);
+    ExpectSameAs(FfmpegDecoded[I], FileNames[I], Case.Tolerance);
   }
 }
 
@@ -323,13 +360,18 @@ TEST_F(PictureCodecsTest, PngOfEveryColourTypeFfmpegWritesDecodesAsFfmpegDoes) {
                {"rgba64be", 64, true, 1},  {"pal8", 8, false, 0},  {"gray", 8, false, 0},
                {"ya8", 16, true, 0},       {"gray16be", 16, false, 1}, {"ya16be", 32, true, 1},
                {"monob", 1, false, 0}};
-  for (const auto& Case : Cases) {
+  std::vector<std::pair<std::string, std::string>> Files;
+  for (const auto& Case : Cases)
+    Files.emplace_back(Format("%s.png", Case.PixelFormat), Format("-pix_fmt %s", Case.PixelFormat));
+  const std::vector<std::string> FileNames = MakeAllWithFfmpeg(Files);
+  const std::vector<TBytes> FfmpegDecoded = DecodeAllWithFfmpeg(FileNames);
+  for (size_t I = 0; I < std::size(Cases); ++I) {
+    const auto& Case = Cases[I];
     SCOPED_TRACE(Case.PixelFormat);
-    const std::string FileName = MakeWithFfmpeg(Format("%s.png", Case.PixelFormat), Format("-pix_fmt %s", Case.PixelFormat));
-    const TPixelImage Image = DecodePng(ReadBytes(FileName));
+    const TPixelImage Image = DecodePng(ReadBytes(FileNames[I]));
     EXPECT_EQ(Image.SourceBitsPerPixel, Case.BitsPerPixel);
     EXPECT_EQ(Image.HasAlpha, Case.HasAlpha);
-    ExpectSameAsFfmpeg(FileName, Case.Tolerance);
+    ExpectSameAs(FfmpegDecoded[I], FileNames[I], Case.Tolerance);
   }
 }
 
@@ -412,6 +454,7 @@ TEST_F(PictureCodecsTest, InterlacedLowDepthAndColourKeyedPngDecodeAsFfmpegDoes)
       {"grey8-key", PNG_COLOR_TYPE_GRAY, 8, false, true},
       {"rgb8-key-interlaced", PNG_COLOR_TYPE_RGB, 8, true, true},
   };
+  std::vector<std::string> FileNames;
   for (const auto& Case : Cases) {
     SCOPED_TRACE(Case.Name);
     TPngSpec Spec = PngSpec(Case.ColorType, Case.BitDepth, Case.Interlaced);
@@ -431,7 +474,12 @@ TEST_F(PictureCodecsTest, InterlacedLowDepthAndColourKeyedPngDecodeAsFfmpegDoes)
     const TPixelImage Image = DecodePng(ReadBytes(FileName));
     EXPECT_EQ(Image.HasAlpha, Case.ColorType == PNG_COLOR_TYPE_RGB_ALPHA ||
                                   Case.ColorType == PNG_COLOR_TYPE_PALETTE || Case.ColorKeyed);
-    ExpectSameAsFfmpeg(FileName, Case.BitDepth == 16 ? 1 : 0);
+    FileNames.push_back(FileName);
+  }
+  const std::vector<TBytes> FfmpegDecoded = DecodeAllWithFfmpeg(FileNames);
+  for (size_t I = 0; I < std::size(Cases); ++I) {
+    SCOPED_TRACE(Cases[I].Name);
+    ExpectSameAs(FfmpegDecoded[I], FileNames[I], Cases[I].BitDepth == 16 ? 1 : 0);
   }
 }
 

@@ -86,17 +86,17 @@ TEST_F(ListBoxTest, ASortedListAddsInLetterOrderButInsertsWhereAsked) {
   EXPECT_EQ(List().Items().Add("cherry"), 5);
 }
 
-struct TSelectionCase {
+struct TSelectionMessageCase {
   const char* Name;
   bool MultiSelect;
   LRESULT SetCurSel, GetCurSelAfter, SetSel, GetSelCount;
 };
 
 class ListBoxSelectionMessagesTest : public ListBoxTest,
-                                     public ::testing::WithParamInterface<TSelectionCase> {};
+                                     public ::testing::WithParamInterface<TSelectionMessageCase> {};
 
 TEST_P(ListBoxSelectionMessagesTest, EachSelectionStyleTakesItsOwnMessages) {
-  const TSelectionCase& Case = GetParam();
+  const TSelectionMessageCase& Case = GetParam();
   NewList({"a", "b", "c", "d"}, [&](TListBox& L) { L.SetMultiSelect(Case.MultiSelect); });
   EXPECT_EQ(Send(LB_SETCURSEL, 2), Case.SetCurSel);
   EXPECT_EQ(Send(LB_GETCURSEL), Case.GetCurSelAfter);
@@ -107,9 +107,9 @@ TEST_P(ListBoxSelectionMessagesTest, EachSelectionStyleTakesItsOwnMessages) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ListBoxSelectionMessagesTest,
-                         ::testing::Values(TSelectionCase{"single", false, 2, 2, LB_ERR, LB_ERR},
+                         ::testing::Values(TSelectionMessageCase{"single", false, 2, 2, LB_ERR, LB_ERR},
                                            // The caret stands for the selection of a multi-selection list.
-                                           TSelectionCase{"multi", true, LB_ERR, 0, LB_OKAY, 1}),
+                                           TSelectionMessageCase{"multi", true, LB_ERR, 0, LB_OKAY, 1}),
                          [](const auto& AInfo) { return String(AInfo.param.Name); });
 
 TEST_F(ListBoxTest, SettingNoSelectionAnswersAnErrorAndClearsIt) {

@@ -8,9 +8,6 @@
 namespace paint_test {
 namespace {
 
-constexpr COLORREF Red = RGB(200, 0, 0);
-constexpr COLORREF Blue = RGB(0, 0, 200);
-constexpr COLORREF Green = RGB(0, 160, 0);
 constexpr COLORREF Yellow = RGB(250, 250, 0);
 
 class ClippingTest : public PaintingTest {

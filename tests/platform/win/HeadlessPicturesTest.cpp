@@ -11,9 +11,6 @@
 namespace paint_test {
 namespace {
 
-constexpr COLORREF Red = RGB(200, 0, 0);
-constexpr COLORREF Blue = RGB(0, 0, 200);
-
 TPixelImage ReadPng(const std::string& AFileName) {
   const String Data = ReadFileToString(AFileName);
   return DecodePng(std::span(reinterpret_cast<const uint8_t*>(Data.data()), Data.size()));

@@ -10,8 +10,6 @@
 namespace paint_test {
 namespace {
 
-constexpr COLORREF Red = RGB(200, 0, 0);
-
 class LayeredWindowTest : public PaintingTest {
  protected:
   void SetUp() override {

@@ -5,7 +5,6 @@
 namespace window_test {
 namespace {
 
-constexpr UINT WM_PING = WM_USER + 1;
 constexpr UINT WM_SWALLOWED = WM_USER + 2;
 
 class MessageHooksTest : public WindowSystemTest {

@@ -11,7 +11,6 @@
 namespace window_test {
 namespace {
 
-constexpr UINT WM_PING = WM_USER + 1;
 constexpr UINT WM_STOP = WM_USER + 2;
 // A failing test must not hang: waits for other threads end after this much real time.
 constexpr int GuardMs = 10000;

@@ -14,7 +14,6 @@
 namespace paint_test {
 namespace {
 
-constexpr COLORREF Red = RGB(200, 0, 0);
 constexpr int FrameWidth = 3;
 constexpr int CaptionHeight = 22;
 const TRect Place = Bounds(100, 100, 300, 200);

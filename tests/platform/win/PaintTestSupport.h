@@ -20,6 +20,11 @@
 
 namespace paint_test {
 
+// The colours the painting tests fill with.
+constexpr COLORREF Red = RGB(200, 0, 0);
+constexpr COLORREF Green = RGB(0, 160, 0);
+constexpr COLORREF Blue = RGB(0, 0, 200);
+
 class PaintingTest : public ::testing::Test {
  protected:
   static constexpr const char* PaintingClass = "PaintingWindow";

@@ -8,8 +8,6 @@
 namespace paint_test {
 namespace {
 
-constexpr COLORREF Red = RGB(200, 0, 0);
-constexpr COLORREF Blue = RGB(0, 0, 200);
 constexpr COLORREF White = RGB(255, 255, 255);
 
 using Entries = std::vector<std::string>;

@@ -7,7 +7,7 @@
 namespace window_test {
 namespace {
 
-const TRect Place = Bounds(100, 100, 200, 150);
+const TRect InputPlace = Bounds(100, 100, 200, 150);
 
 class PointerInputTest : public InputTest {
  protected:
@@ -34,7 +34,7 @@ class DoubleClickTest : public PointerInputTest, public ::testing::WithParamInte
 
 TEST_P(DoubleClickTest, SecondPressIsADoubleClickOnlyWithinTimeAndSlop) {
   const TDoubleClickCase& Case = GetParam();
-  Create("w", WS_POPUP | WS_VISIBLE, Place);
+  Create("w", WS_POPUP | WS_VISIBLE, InputPlace);
   if (!Case.ClassHasDblClks) SetClassLong(Window("w"), GCL_STYLE, 0);
   InjectClick(At("w", 50, 50));
   Run();
@@ -58,7 +58,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& AInfo) { return std::string(AInfo.param.Name); });
 
 TEST_F(PointerInputTest, ThirdPressStartsAnew) {
-  Create("w", WS_POPUP | WS_VISIBLE, Place);
+  Create("w", WS_POPUP | WS_VISIBLE, InputPlace);
   InjectDoubleClick(At("w", 5, 5));
   InjectClick(At("w", 5, 5));
   Run();
@@ -67,7 +67,7 @@ TEST_F(PointerInputTest, ThirdPressStartsAnew) {
 }
 
 TEST_F(PointerInputTest, NonClientDoubleClicksNeedNoClassStyle) {
-  Create("w", WS_POPUP | WS_VISIBLE, Place);
+  Create("w", WS_POPUP | WS_VISIBLE, InputPlace);
   SetClassLong(Window("w"), GCL_STYLE, 0);
   HitTestAs(HTBORDER);
   Watch(WM_NCLBUTTONDBLCLK);
@@ -85,7 +85,7 @@ TEST_F(PointerInputTest, NonClientDoubleClicksNeedNoClassStyle) {
 // The window takes the capture on the press and lets it go on the release; the drag
 // leaves the window and every program window on the way.
 TEST_F(PointerInputTest, CaptureFollowsADragOutOfTheWindow) {
-  Create("w", WS_POPUP | WS_VISIBLE, Place);
+  Create("w", WS_POPUP | WS_VISIBLE, InputPlace);
   Create("other", WS_POPUP | WS_VISIBLE, Bounds(400, 100, 100, 100));
   SetActiveWindow(Window("w"));
   Answer(WM_LBUTTONDOWN, [](HWND AWindow, UINT, WPARAM, LPARAM) -> std::optional<LRESULT> {
@@ -119,7 +119,7 @@ TEST_F(PointerInputTest, CaptureFollowsADragOutOfTheWindow) {
 }
 
 TEST_F(PointerInputTest, CaptureMovingToAnotherWindowTellsTheFormerHolder) {
-  Create("a", WS_POPUP | WS_VISIBLE, Place);
+  Create("a", WS_POPUP | WS_VISIBLE, InputPlace);
   Create("b", WS_POPUP | WS_VISIBLE, Bounds(400, 100, 100, 100));
   Watch(WM_CAPTURECHANGED);
   EXPECT_EQ(SetCapture(Window("a")), nullptr);
@@ -134,7 +134,7 @@ TEST_F(PointerInputTest, CaptureMovingToAnotherWindowTellsTheFormerHolder) {
 }
 
 TEST_F(PointerInputTest, WheelGoesToTheFocusWindowAndOnToItsParents) {
-  Create("a", WS_POPUP | WS_VISIBLE, Place);
+  Create("a", WS_POPUP | WS_VISIBLE, InputPlace);
   Create("c", WS_CHILD | WS_VISIBLE, Bounds(10, 10, 50, 50), Window("a"));
   Create("b", WS_POPUP | WS_VISIBLE, Bounds(400, 100, 100, 100), Window("a"));
   SetFocus(Window("c"));
@@ -149,7 +149,7 @@ TEST_F(PointerInputTest, WheelGoesToTheFocusWindowAndOnToItsParents) {
 }
 
 TEST_F(PointerInputTest, LeaveTrackingReportsTheLeaveOnce) {
-  Create("a", WS_POPUP | WS_VISIBLE, Place);
+  Create("a", WS_POPUP | WS_VISIBLE, InputPlace);
   Create("c", WS_CHILD | WS_VISIBLE, Bounds(100, 10, 50, 50), Window("a"));
   Answer(WM_MOUSEMOVE, [](HWND AWindow, UINT, WPARAM, LPARAM) -> std::optional<LRESULT> {
     TRACKMOUSEEVENT Track;
@@ -169,7 +169,7 @@ TEST_F(PointerInputTest, LeaveTrackingReportsTheLeaveOnce) {
 }
 
 TEST_F(PointerInputTest, TrackingAWindowThePointerIsNotOverReportsTheLeaveAtOnce) {
-  Create("a", WS_POPUP | WS_VISIBLE, Place);
+  Create("a", WS_POPUP | WS_VISIBLE, InputPlace);
   TRACKMOUSEEVENT Track;
   Track.dwFlags = TME_LEAVE;
   Track.hwndTrack = Window("a");
@@ -179,7 +179,7 @@ TEST_F(PointerInputTest, TrackingAWindowThePointerIsNotOverReportsTheLeaveAtOnce
 }
 
 TEST_F(PointerInputTest, NonClientLeaveTrackingEndsWhenThePointerEntersTheClientArea) {
-  Create("a", WS_POPUP | WS_VISIBLE, Place);
+  Create("a", WS_POPUP | WS_VISIBLE, InputPlace);
   Answer(WM_NCHITTEST, [this](HWND, UINT, WPARAM, LPARAM ALParam) -> std::optional<LRESULT> {
     return LParamToPoint(ALParam).X < At("a", 10, 0).X ? HTBORDER : HTCLIENT;
   });
@@ -200,7 +200,7 @@ TEST_F(PointerInputTest, NonClientLeaveTrackingEndsWhenThePointerEntersTheClient
 // A press in a grandchild tells each ancestor, in its own client coordinates, up to a
 // window that keeps its parent out of it.
 TEST_F(PointerInputTest, PressInAChildNotifiesItsParents) {
-  Create("a", WS_POPUP | WS_VISIBLE, Place);
+  Create("a", WS_POPUP | WS_VISIBLE, InputPlace);
   Create("c", WS_CHILD | WS_VISIBLE, Bounds(10, 10, 100, 100), Window("a"));
   Create("g", WS_CHILD | WS_VISIBLE, Bounds(20, 20, 50, 50), Window("c"));
   Create("quiet", WS_CHILD | WS_VISIBLE, Bounds(120, 10, 50, 50), Window("a"), WS_EX_NOPARENTNOTIFY);
@@ -219,7 +219,7 @@ TEST_F(PointerInputTest, PressInAChildNotifiesItsParents) {
 }
 
 TEST_F(PointerInputTest, SetCursorNamesTheHitAndTheMessageAndParentsDecideFirst) {
-  Create("a", WS_POPUP | WS_VISIBLE, Place);
+  Create("a", WS_POPUP | WS_VISIBLE, InputPlace);
   Create("c", WS_CHILD | WS_VISIBLE, Bounds(10, 10, 50, 50), Window("a"));
   const HCURSOR IBeam = LoadCursor(nullptr, IDC_IBEAM);
   SetClassLong(Window("a"), GCL_HCURSOR, reinterpret_cast<LONG_PTR>(IBeam));
@@ -239,7 +239,7 @@ TEST_F(PointerInputTest, SetCursorNamesTheHitAndTheMessageAndParentsDecideFirst)
 }
 
 TEST_F(PointerInputTest, PressOnADisabledChildGoesToItsParent) {
-  Create("a", WS_POPUP | WS_VISIBLE, Place);
+  Create("a", WS_POPUP | WS_VISIBLE, InputPlace);
   Create("c", WS_CHILD | WS_VISIBLE | WS_DISABLED, Bounds(10, 10, 50, 50), Window("a"));
   Watch(WM_LBUTTONDOWN);
   InjectClick(At("c", 5, 5));
@@ -249,7 +249,7 @@ TEST_F(PointerInputTest, PressOnADisabledChildGoesToItsParent) {
 }
 
 TEST_F(PointerInputTest, SetCursorPosMovesThePointerOverTheWindowBelow) {
-  Create("a", WS_POPUP | WS_VISIBLE, Place);
+  Create("a", WS_POPUP | WS_VISIBLE, InputPlace);
   EXPECT_TRUE(SetCursorPos(150, 160));
   Run();
   POINT Position;
@@ -260,7 +260,7 @@ TEST_F(PointerInputTest, SetCursorPosMovesThePointerOverTheWindowBelow) {
 }
 
 TEST_F(PointerInputTest, MessageTimeAndPointComeFromTheEvent) {
-  Create("a", WS_POPUP | WS_VISIBLE, Place);
+  Create("a", WS_POPUP | WS_VISIBLE, InputPlace);
   InjectPointerMove(At("a", 5, 5));
   Run();
   AdvanceClock(40);

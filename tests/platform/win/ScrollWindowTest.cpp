@@ -8,10 +8,6 @@
 namespace paint_test {
 namespace {
 
-constexpr COLORREF Red = RGB(200, 0, 0);
-constexpr COLORREF Green = RGB(0, 160, 0);
-constexpr COLORREF Blue = RGB(0, 0, 200);
-
 class ScrollWindowTest : public PaintingTest {
  protected:
   void MakeWindow(DWORD AStyle) {

@@ -6,7 +6,6 @@
 namespace window_test {
 namespace {
 
-constexpr UINT WM_PING = WM_USER + 1;
 constexpr UINT WM_EATEN = WM_USER + 2;
 
 class SubclassingTest : public WindowSystemTest {

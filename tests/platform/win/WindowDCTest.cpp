@@ -8,8 +8,6 @@
 namespace paint_test {
 namespace {
 
-constexpr COLORREF Red = RGB(200, 0, 0);
-constexpr COLORREF Green = RGB(0, 160, 0);
 constexpr COLORREF Yellow = RGB(250, 250, 0);
 
 class WindowDCTest : public PaintingTest {

@@ -9,9 +9,6 @@
 namespace paint_test {
 namespace {
 
-constexpr COLORREF Red = RGB(200, 0, 0);
-constexpr COLORREF Blue = RGB(0, 0, 200);
-
 using Entries = std::vector<std::string>;
 
 class WindowRegionTest : public PaintingTest {

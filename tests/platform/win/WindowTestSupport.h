@@ -16,6 +16,9 @@
 
 namespace window_test {
 
+// A message of the tests' own that windows answer or log.
+constexpr UINT WM_PING = WM_USER + 1;
+
 // "WM_CREATE" and the like, or the number in hex.
 std::string MessageName(UINT AMessage);
 

@@ -7,8 +7,6 @@
 namespace window_test {
 namespace {
 
-constexpr UINT WM_PING = WM_USER + 1;
-
 class WindowTreeTest : public WindowSystemTest {
  protected:
   void SetUp() override {
