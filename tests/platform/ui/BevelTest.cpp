@@ -17,7 +17,8 @@ class BevelTest : public UiTest {
     return Bevel;
   }
   // The bevel (40 × 7 at 10, 10) with a pixel of the host around it: 's' shadow, 'l'
-  // light, '.' the face.
+  // light, '.' the face. A box's top-right corner belongs to its light edges, its
+  // bottom-left corner to its shadow edges.
   std::string Picture() {
     return HostPicture(Rect(9, 9, 51, 18), {{clBtnShadow, 's'}, {clBtnHighlight, 'l'}, {clBtnFace, '.'}});
   }
@@ -34,7 +35,7 @@ TEST_F(BevelTest, ALoweredBoxIsDarkAboveAndLightBelow) {
             ".s......................................l.\n"
             ".s......................................l.\n"
             ".s......................................l.\n"
-            ".llllllllllllllllllllllllllllllllllllllll.\n"
+            ".slllllllllllllllllllllllllllllllllllllll.\n"
             "..........................................\n");
 }
 
