@@ -26,6 +26,8 @@
 
 // The exports the player calls, in binding order. Each entry is named after the SDL
 // function it holds; the second column is the export it is bound from.
+// The formatter would lay these tables out differently on every run.
+// clang-format off
 #define SDL_ENTRIES(X)                                                                                     \
   X(SDL_Init, SDL_Init) X(SDL_Quit, SDL_Quit) X(SDL_GetError, SDL_GetError)                              \
   X(SDL_OpenAudio, SDL_OpenAudio) X(SDL_PauseAudio, SDL_PauseAudio) X(SDL_CloseAudio, SDL_CloseAudio)    \
@@ -36,6 +38,7 @@
   X(SDL_CondWait, SDL_CondWait) X(SDL_CreateThread, SDL_CreateThread) X(SDL_WaitThread, SDL_WaitThread)  \
   X(SDL_Delay, SDL_Delay) X(SDL_AudioDriverName, SDL_AudioDriverName)                                   \
   X(SDL_VideoDriverName, SDL_VideoDriverName)
+// clang-format on
 
 struct TSDLEntryPoints {
 #define SDL_DECLARE_ENTRY(Name, Export) decltype(&::Export) Name = nullptr;
