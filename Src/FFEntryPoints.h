@@ -41,6 +41,8 @@ extern "C" {
 #include <type_traits>
 
 // Each list names the exports of one library in binding order.
+// The formatter would lay these tables out differently on every run.
+// clang-format off
 #define FF_AVCODEC_ENTRIES(X)                                                                      \
   X(avcodec_version) X(avcodec_alloc_context3) X(avcodec_free_context) X(avcodec_open2)            \
   X(avcodec_parameters_alloc) X(avcodec_parameters_free) X(avcodec_parameters_copy)                \
@@ -128,6 +130,7 @@ extern "C" {
   X(atoi) X(fclose) X(ferror) X(fopen) X(fprintf) X(fread) X(fseek) X(ftell) X(fwrite) X(snprintf) \
   X(sscanf) XT(strchr, char* (*)(const char*, int)) X(strcmp) X(strncmp)                           \
   XT(strrchr, char* (*)(const char*, int)) X(strtod) X(strtok) X(strtol) X(vsprintf) X(vsnprintf)
+// clang-format on
 
 struct TFFEntryPoints {
 #define FF_DECLARE_ENTRY(Name) decltype(&::Name) Name = nullptr;

@@ -132,9 +132,9 @@ int TCustomFFmpeg::ApplyDefaultOption(const String& AName, const String& AValue)
 
 const AVCodec* TCustomFFmpeg::FindCodecByName(const String& AName, AVMediaType AType, bool AEncoder) {
   const char* Kind = AEncoder ? "encoder" : "decoder";
-  auto Find = [AEncoder](const String& AName) {
-    return AEncoder ? FF.avcodec_find_encoder_by_name(AName.c_str())
-                    : FF.avcodec_find_decoder_by_name(AName.c_str());
+  auto Find = [AEncoder](const String& ACodecName) {
+    return AEncoder ? FF.avcodec_find_encoder_by_name(ACodecName.c_str())
+                    : FF.avcodec_find_decoder_by_name(ACodecName.c_str());
   };
   const AVCodec* Codec = Find(AName);
   if (!Codec) {

@@ -11,8 +11,8 @@ namespace {
 // The metadata of what AMap names in AContext, or nullptr with the kind of the invalid
 // index in AKind.
 AVDictionary** MetadataOf(AVFormatContext* AContext, const TMetadataMap& AMap, const char*& AKind) {
-  auto Valid = [&AMap](unsigned ACount, const char* AName, const char*& AKind) {
-    AKind = AName;
+  auto Valid = [&AMap](unsigned ACount, const char* AName, const char*& AKindOf) {
+    AKindOf = AName;
     return AMap.index >= 0 && static_cast<unsigned>(AMap.index) < ACount;
   };
   switch (AMap.type_) {

@@ -9,9 +9,9 @@
 void TCustomFFmpeg::Transcode() {
   FLastErrMsg.clear();
   try {
-    int Error = transcode_init();
-    if (Error < 0) {
-      if (FLastErrMsg.empty()) FLastErrMsg = ErrorToText("transcode_init() error", Error);
+    const int InitError = transcode_init();
+    if (InitError < 0) {
+      if (FLastErrMsg.empty()) FLastErrMsg = ErrorToText("transcode_init() error", InitError);
       RaiseError(FLastErrMsg);
     }
     if (FOutputDuration < 0) FOutputDuration = FInputDuration;

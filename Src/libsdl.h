@@ -26,19 +26,19 @@
 
 // The exports the player calls, in binding order. Each entry is named after the SDL
 // function it holds; the second column is the export it is bound from.
-#define SDL_ENTRIES(X)                                                                                      \
-  X(SDL_Init, SDL_Init)                                                                                     \
-  X(SDL_Quit, SDL_Quit) X(SDL_GetError, SDL_GetError) X(SDL_OpenAudio, SDL_OpenAudio)                       \
-      X(SDL_PauseAudio, SDL_PauseAudio) X(SDL_CloseAudio, SDL_CloseAudio) X(SDL_MixAudio, SDL_MixAudio)     \
-          X(SDL_WaitEvent, SDL_WaitEvent) X(SDL_PeepEvents, SDL_PeepEvents) X(SDL_PushEvent, SDL_PushEvent) \
-              X(SDL_EventState, SDL_EventState) X(SDL_CreateMutex, SDL_CreateMutex)                         \
-                  X(SDL_LockMutex, SDL_mutexP) X(SDL_UnlockMutex, SDL_mutexV)                               \
-                      X(SDL_DestroyMutex, SDL_DestroyMutex) X(SDL_CreateCond, SDL_CreateCond)               \
-                          X(SDL_DestroyCond, SDL_DestroyCond) X(SDL_CondSignal, SDL_CondSignal)             \
-                              X(SDL_CondWait, SDL_CondWait) X(SDL_CreateThread, SDL_CreateThread)           \
-                                  X(SDL_WaitThread, SDL_WaitThread) X(SDL_Delay, SDL_Delay)                 \
-                                      X(SDL_AudioDriverName, SDL_AudioDriverName)                           \
-                                          X(SDL_VideoDriverName, SDL_VideoDriverName)
+// The formatter would lay these tables out differently on every run.
+// clang-format off
+#define SDL_ENTRIES(X)                                                                                     \
+  X(SDL_Init, SDL_Init) X(SDL_Quit, SDL_Quit) X(SDL_GetError, SDL_GetError)                              \
+  X(SDL_OpenAudio, SDL_OpenAudio) X(SDL_PauseAudio, SDL_PauseAudio) X(SDL_CloseAudio, SDL_CloseAudio)    \
+  X(SDL_MixAudio, SDL_MixAudio) X(SDL_WaitEvent, SDL_WaitEvent) X(SDL_PeepEvents, SDL_PeepEvents)       \
+  X(SDL_PushEvent, SDL_PushEvent) X(SDL_EventState, SDL_EventState) X(SDL_CreateMutex, SDL_CreateMutex) \
+  X(SDL_LockMutex, SDL_mutexP) X(SDL_UnlockMutex, SDL_mutexV) X(SDL_DestroyMutex, SDL_DestroyMutex)     \
+  X(SDL_CreateCond, SDL_CreateCond) X(SDL_DestroyCond, SDL_DestroyCond) X(SDL_CondSignal, SDL_CondSignal) \
+  X(SDL_CondWait, SDL_CondWait) X(SDL_CreateThread, SDL_CreateThread) X(SDL_WaitThread, SDL_WaitThread)  \
+  X(SDL_Delay, SDL_Delay) X(SDL_AudioDriverName, SDL_AudioDriverName)                                   \
+  X(SDL_VideoDriverName, SDL_VideoDriverName)
+// clang-format on
 
 struct TSDLEntryPoints {
 #define SDL_DECLARE_ENTRY(Name, Export) decltype(&::Export) Name = nullptr;

@@ -10,10 +10,7 @@
 #include <random>
 
 #include "platform/base/Exceptions.h"
-#include "platform/base/FilesTesting.h"
 #include "platform/base/Paths.h"
-
-void (*gAfterTempWrittenHook)() = nullptr;
 
 String SysErrorMessage(int AErrorCode) {
   char Buffer[256];
@@ -157,7 +154,6 @@ void WriteFileAtomically(const String& AFileName, std::string_view AData) {
   struct stat Old;
   if (stat(AFileName.c_str(), &Old) == 0 && fchmod(Temp.Get(), Old.st_mode & 07777) != 0) Fail(errno);
   if (!WriteAll(Temp.Get(), AData) || fsync(Temp.Get()) != 0 || !Temp.Close()) Fail(errno);
-  if (gAfterTempWrittenHook) gAfterTempWrittenHook();
   if (rename(TempName.c_str(), AFileName.c_str()) != 0) Fail(errno);
   const String Folder = ExtractFileDir(AFileName);
   SyncFolder(Folder.empty() ? String(".") : Folder);

@@ -4,8 +4,8 @@
 
 #include <cstring>
 
-#include "platform/gdi/BlitCore.h"
-#include "platform/gdi/Painting.h"
+#include "platform/gdi/BlitCoreInternal.h"
+#include "platform/gdi/PaintingInternal.h"
 
 namespace {
 

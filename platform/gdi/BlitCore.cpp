@@ -1,6 +1,6 @@
-#include "platform/gdi/BlitCore.h"
+#include "platform/gdi/BlitCoreInternal.h"
 
-#include "platform/gdi/Painting.h"
+#include "platform/gdi/PaintingInternal.h"
 
 bool MakeTransfer(TTransfer& ATransfer, int AX, int AY, int AWidth, int AHeight, const TSurface& ASource,
                   int AXSrc, int AYSrc, int AWidthSrc, int AHeightSrc) {

@@ -1,8 +1,8 @@
 // The drawing calls the text unit builds on: coverage masks and solid backgrounds.
 
 #include "platform/gdi/DeviceContext.h"
-#include "platform/gdi/Painting.h"
-#include "platform/gdi/PixelOps.h"
+#include "platform/gdi/PaintingInternal.h"
+#include "platform/gdi/PixelOpsInternal.h"
 
 void BlendCoverage(HDC ADC, int AX, int AY, const uint8_t* ACoverage, int AWidth, int AHeight, int AStride,
                    COLORREF AColor, const TRect* AClip) {

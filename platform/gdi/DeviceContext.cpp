@@ -1,6 +1,6 @@
 #include "platform/gdi/DeviceContext.h"
 
-#include "platform/gdi/ObjectUse.h"
+#include "platform/gdi/ObjectUseInternal.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "platform/gdi/Blit.h"
-#include "platform/gdi/BlitCore.h"
+#include "platform/gdi/BlitCoreInternal.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <array>
 
 #include "platform/gdi/Fonts.h"
-#include "platform/gdi/ObjectUse.h"
+#include "platform/gdi/ObjectUseInternal.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 #include <cmath>
 #include <vector>
 
-#include "platform/gdi/Painting.h"
-#include "platform/gdi/PixelOps.h"
+#include "platform/gdi/PaintingInternal.h"
+#include "platform/gdi/PixelOpsInternal.h"
 #include "platform/gdi/Primitives.h"
-#include "platform/gdi/Strokes.h"
+#include "platform/gdi/StrokesInternal.h"
 
 namespace {
 

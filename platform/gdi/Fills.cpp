@@ -1,7 +1,7 @@
 // Brush fills, frames, the focus rectangle and single pixels.
 
-#include "platform/gdi/Painting.h"
-#include "platform/gdi/PixelOps.h"
+#include "platform/gdi/PaintingInternal.h"
+#include "platform/gdi/PixelOpsInternal.h"
 #include "platform/gdi/Primitives.h"
 
 bool FillRect(HDC ADC, const RECT* ARect, HBRUSH ABrush) {

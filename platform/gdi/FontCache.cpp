@@ -1,4 +1,4 @@
-#include "platform/gdi/FontCache.h"
+#include "platform/gdi/FontCacheInternal.h"
 
 #include <ft2build.h>
 #include FT_FREETYPE_H

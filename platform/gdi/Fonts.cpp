@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "platform/gdi/DeviceContext.h"
-#include "platform/gdi/FontCache.h"
+#include "platform/gdi/FontCacheInternal.h"
 
 namespace {
 

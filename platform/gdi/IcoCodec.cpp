@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "platform/gdi/CodecSupport.h"
+#include "platform/gdi/CodecSupportInternal.h"
 
 namespace {
 

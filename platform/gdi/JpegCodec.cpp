@@ -14,7 +14,7 @@
 #include <csetjmp>
 #include <cstdlib>
 
-#include "platform/gdi/CodecSupport.h"
+#include "platform/gdi/CodecSupportInternal.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "platform/gdi/Primitives.h"
-#include "platform/gdi/Strokes.h"
+#include "platform/gdi/StrokesInternal.h"
 
 namespace {
 

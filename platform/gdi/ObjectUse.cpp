@@ -1,4 +1,4 @@
-#include "platform/gdi/ObjectUse.h"
+#include "platform/gdi/ObjectUseInternal.h"
 
 #include <mutex>
 #include <unordered_map>

@@ -1,8 +1,8 @@
-#include "platform/gdi/Painting.h"
+#include "platform/gdi/PaintingInternal.h"
 
 #include <algorithm>
 
-#include "platform/gdi/PixelOps.h"
+#include "platform/gdi/PixelOpsInternal.h"
 
 TRect OrderedRect(int ALeft, int ATop, int ARight, int ABottom) {
   return {std::min(ALeft, ARight), std::min(ATop, ABottom), std::max(ALeft, ARight), std::max(ATop, ABottom)};

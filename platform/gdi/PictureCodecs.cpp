@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/gdi/CodecSupport.h"
+#include "platform/gdi/CodecSupportInternal.h"
 
 void CheckPictureSize(int64_t AWidth, int64_t AHeight, const char* AMessage) {
   if (AWidth <= 0 || AHeight <= 0 || AWidth > kMaxPictureSide || AHeight > kMaxPictureSide ||

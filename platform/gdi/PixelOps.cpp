@@ -1,4 +1,4 @@
-#include "platform/gdi/PixelOps.h"
+#include "platform/gdi/PixelOpsInternal.h"
 
 #include <algorithm>
 

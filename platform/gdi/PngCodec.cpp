@@ -10,7 +10,7 @@
 #include <csetjmp>
 #include <cstring>
 
-#include "platform/gdi/CodecSupport.h"
+#include "platform/gdi/CodecSupportInternal.h"
 
 namespace {
 

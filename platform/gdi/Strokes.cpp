@@ -1,11 +1,11 @@
-#include "platform/gdi/Strokes.h"
+#include "platform/gdi/StrokesInternal.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
-#include "platform/gdi/Painting.h"
-#include "platform/gdi/PixelOps.h"
+#include "platform/gdi/PaintingInternal.h"
+#include "platform/gdi/PixelOpsInternal.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include "platform/gdi/DeviceContext.h"
 #include "platform/gdi/TextLayout.h"
-#include "platform/gdi/TextRun.h"
+#include "platform/gdi/TextRunInternal.h"
 
 bool TextOut(HDC ADC, int AX, int AY, const String& AText) {
   return ExtTextOut(ADC, AX, AY, 0, nullptr, AText, nullptr);

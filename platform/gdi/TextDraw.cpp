@@ -1,10 +1,10 @@
 #include <algorithm>
 
 #include "platform/gdi/DeviceContext.h"
-#include "platform/gdi/FontCache.h"
+#include "platform/gdi/FontCacheInternal.h"
 #include "platform/gdi/Text.h"
 #include "platform/gdi/TextLayout.h"
-#include "platform/gdi/TextRun.h"
+#include "platform/gdi/TextRunInternal.h"
 
 namespace {
 

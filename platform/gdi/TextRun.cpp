@@ -1,9 +1,9 @@
-#include "platform/gdi/TextRun.h"
+#include "platform/gdi/TextRunInternal.h"
 
 #include <algorithm>
 
 #include "platform/gdi/DeviceContext.h"
-#include "platform/gdi/FontCache.h"
+#include "platform/gdi/FontCacheInternal.h"
 #include "platform/gdi/TextLayout.h"
 
 namespace {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/base/Exceptions.h"
+#include "platform/base/ScopeExit.h"
 
 // ---------------------------------------------------------------- TCollectionItem
 
@@ -89,14 +90,9 @@ void TCollection::Assign(const TPersistent& ASource) {
   if (!Source) return TPersistent::Assign(ASource);
   if (Source == this) return;
   BeginUpdate();
-  try {
-    Clear();
-    for (TCollectionItem* Item : Source->FItems) Add()->Assign(*Item);
-  } catch (...) {
-    EndUpdate();
-    throw;
-  }
-  EndUpdate();
+  ScopeExit EndUpdating([this] { EndUpdate(); });
+  Clear();
+  for (TCollectionItem* Item : Source->FItems) Add()->Assign(*Item);
 }
 
 void TCollection::Update(TCollectionItem*) {}

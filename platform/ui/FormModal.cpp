@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/base/Exceptions.h"
+#include "platform/base/ScopeExit.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/CustomForm.h"
 #include "platform/win/Capture.h"
@@ -58,6 +59,7 @@ TModalResult TCustomForm::ShowModal() {
   if (HWND Captured = GetCapture()) SendMessage(Captured, WM_CANCELMODE, 0, 0);
   ReleaseCapture();
   FModal = true;
+  ScopeExit EndModal([this] { FModal = false; });
   ModalResult = mrNone;
   try {
     TModalScope Scope(Handle());
@@ -76,11 +78,11 @@ TModalResult TCustomForm::ShowModal() {
     Hide();
     Scope.Restore(Handle());
   } catch (...) {
-    FModal = false;
+    // Hiding sends messages whose handlers may throw, so it cannot run from a scope
+    // guard's destructor; a loop that ends normally has hidden the form already.
     Hide();
     throw;
   }
-  FModal = false;
   return ModalResult;
 }
 

@@ -1,5 +1,7 @@
 #include "platform/ui/GraphicControl.h"
 
+#include "platform/gdi/DcScopes.h"
+
 TGraphicControl::TGraphicControl(TComponent* AOwner)
     : TControl(AOwner), FCanvas(std::make_unique<TControlCanvas>(this)) {}
 
@@ -19,17 +21,8 @@ void TGraphicControl::Dispatch(TMessage& AMessage) {
 // left and clipped to it.
 void TGraphicControl::WMPaint(TMessage& AMessage) {
   if (!AMessage.WParam || ComponentState().Contains(csDestroying)) return;
-  FCanvas->Lock();
-  FCanvas->SetHandle(reinterpret_cast<HDC>(AMessage.WParam));
-  try {
-    Paint();
-  } catch (...) {
-    FCanvas->SetHandle(nullptr);
-    FCanvas->Unlock();
-    throw;
-  }
-  FCanvas->SetHandle(nullptr);
-  FCanvas->Unlock();
+  TCanvasHandleScope Scope(*FCanvas, reinterpret_cast<HDC>(AMessage.WParam), tlLocked);
+  Paint();
 }
 
 void TGraphicControl::Paint() {}

@@ -1,5 +1,7 @@
 #include "platform/ui/Label.h"
 
+#include "platform/base/ScopeExit.h"
+#include "platform/gdi/DcScopes.h"
 #include "platform/gdi/Text.h"
 #include "platform/ui/Accelerators.h"
 #include "platform/ui/WinControl.h"
@@ -59,11 +61,12 @@ void TCustomLabel::Paint() {
 void TCustomLabel::AdjustBounds() {
   if (ComponentState().Contains(csReading) || ComponentState().Contains(csLoading) || !AutoSize()) return;
   TRect Rect = ClientRect();
-  HDC DC = CreateCompatibleDC(nullptr);
-  Canvas().SetHandle(DC);
-  DoDrawText(Rect, DT_EXPANDTABS | DT_CALCRECT | (FWordWrap ? DT_WORDBREAK : 0));
-  Canvas().SetHandle(nullptr);
-  DeleteDC(DC);
+  {
+    HDC DC = CreateCompatibleDC(nullptr);
+    ScopeExit Delete([DC] { DeleteDC(DC); });
+    TCanvasHandleScope Scope(Canvas(), DC);
+    DoDrawText(Rect, DT_EXPANDTABS | DT_CALCRECT | (FWordWrap ? DT_WORDBREAK : 0));
+  }
   int X = Left();
   if (FAlignment == taRightJustify) X += Width() - Rect.Right;
   SetBounds(X, Top(), Rect.Right, Rect.Bottom);

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "platform/base/Exceptions.h"
+#include "platform/base/ScopeExit.h"
 #include "platform/ui/ControlMouseInternal.h"
 #include "platform/ui/WindowMethods.h"
 #include "platform/win/WindowPos.h"
@@ -175,12 +176,9 @@ void TWinControl::UpdateShowing() {
   }
   if (FHandle && FShowing != ShowNow) {
     FShowing = ShowNow;
-    try {
-      Perform(CM_SHOWINGCHANGED, 0, 0);
-    } catch (...) {
-      FShowing = !ShowNow;
-      throw;
-    }
+    ScopeExit RevertOnFailure([&] { FShowing = !ShowNow; });
+    Perform(CM_SHOWINGCHANGED, 0, 0);
+    RevertOnFailure.Dismiss();
   }
 }
 

@@ -5,6 +5,7 @@
 #include <unordered_map>
 
 #include "platform/base/Exceptions.h"
+#include "platform/base/ScopeExit.h"
 #include "platform/ui/WinControl.h"
 #include "platform/ui/WindowMethods.h"
 #include "platform/win/Cursors.h"
@@ -98,17 +99,15 @@ void TWinControl::CreateWnd() {
     if (!RegisterClass(&Params.WindowClass))
       throw EOSError(Format("Cannot register the window class %s", Params.WinClassName));
   }
-  ControlState.Include(csCreating);
-  CreationControl = this;
-  try {
+  {
+    ControlState.Include(csCreating);
+    CreationControl = this;
+    ScopeExit EndCreation([this] {
+      CreationControl = nullptr;
+      ControlState.Exclude(csCreating);
+    });
     CreateWindowHandle(Params);
-  } catch (...) {
-    CreationControl = nullptr;
-    ControlState.Exclude(csCreating);
-    throw;
   }
-  CreationControl = nullptr;
-  ControlState.Exclude(csCreating);
   if (!FHandle) throw EOSError(Format("Cannot create the window of %s", Name()));
   UpdateBounds();
   Perform(WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), 1);
@@ -133,13 +132,10 @@ LRESULT TWinControl::InitWndProc(HWND AWindow, UINT AMsg, WPARAM AWParam, LPARAM
 
 void TWinControl::MainWndProc(TMessage& AMessage) {
   ++MessageDepth;
-  try {
-    WindowProc(AMessage);
-  } catch (...) {
+  ScopeExit LeaveMessage([] {
     if (--MessageDepth == 0) FreeDeviceContexts();
-    throw;
-  }
-  if (--MessageDepth == 0) FreeDeviceContexts();
+  });
+  WindowProc(AMessage);
 }
 
 // Messages of the window that no handler took go to the class's procedure. A context

@@ -1,5 +1,7 @@
 // TWinControl's painting: the window itself, then its windowless children over it.
 
+#include "platform/base/ScopeExit.h"
+#include "platform/gdi/DcScopes.h"
 #include "platform/ui/WinControl.h"
 #include "platform/win/Painting.h"
 #include "platform/win/WindowDC.h"
@@ -33,19 +35,22 @@ void TWinControl::PaintHandler(TMessage& AMessage) {
   PAINTSTRUCT Paint;
   if (!DC) DC = BeginPaint(FHandle, &Paint);
   if (!DC) return;
-  // Opaque windowless children cover their part: the window does not paint under them.
-  const int Saved = SaveDC(DC);
-  int Clip = SIMPLEREGION;
-  for (TControl* Control : FControls) {
-    if (!Control->Visible() || !Control->ControlStyle.Contains(csOpaque)) continue;
-    Clip = ExcludeClipRect(DC, Control->Left(), Control->Top(), Control->Left() + Control->Width(),
-                           Control->Top() + Control->Height());
-    if (Clip == NULLREGION) break;
+  ScopeExit EndOwnPaint([&] {
+    if (!AMessage.WParam) EndPaint(FHandle, &Paint);
+  });
+  {
+    // Opaque windowless children cover their part: the window does not paint under them.
+    TSavedDC Saved(DC);
+    int Clip = SIMPLEREGION;
+    for (TControl* Control : FControls) {
+      if (!Control->Visible() || !Control->ControlStyle.Contains(csOpaque)) continue;
+      Clip = ExcludeClipRect(DC, Control->Left(), Control->Top(), Control->Left() + Control->Width(),
+                             Control->Top() + Control->Height());
+      if (Clip == NULLREGION) break;
+    }
+    if (Clip != NULLREGION) PaintWindow(DC);
   }
-  if (Clip != NULLREGION) PaintWindow(DC);
-  RestoreDC(DC, Saved);
   PaintControls(DC, nullptr);
-  if (!AMessage.WParam) EndPaint(FHandle, &Paint);
 }
 
 void TWinControl::PaintWindow(HDC ADC) {
@@ -64,14 +69,13 @@ void TWinControl::PaintControls(HDC ADC, TControl* AFirst) {
     const TRect Bounds = Control->BoundsRect();
     if (!Control->Visible() || !RectVisible(ADC, &Bounds)) continue;
     if (ControlState.Contains(csPaintCopy)) Control->ControlState.Include(csPaintCopy);
-    const int Saved = SaveDC(ADC);
+    ScopeExit EndCopy([Control] { Control->ControlState.Exclude(csPaintCopy); });
+    TSavedDC Saved(ADC);
     POINT Origin;
     GetWindowOrgEx(ADC, &Origin);
     SetWindowOrgEx(ADC, Origin.X - Control->Left(), Origin.Y - Control->Top(), nullptr);
     IntersectClipRect(ADC, 0, 0, Control->Width(), Control->Height());
     Control->Perform(WM_PAINT, reinterpret_cast<WPARAM>(ADC), 0);
-    RestoreDC(ADC, Saved);
-    Control->ControlState.Exclude(csPaintCopy);
   }
 }
 
@@ -105,23 +109,14 @@ void TCustomControl::Dispatch(TMessage& AMessage) {
 
 void TCustomControl::WMPaint(TMessage& AMessage) {
   ControlState.Include(csCustomPaint);
+  ScopeExit EndCustomPaint([this] { ControlState.Exclude(csCustomPaint); });
   TWinControl::Dispatch(AMessage);
-  ControlState.Exclude(csCustomPaint);
 }
 
 // The canvas draws on the paint's device context for the length of Paint.
 void TCustomControl::PaintWindow(HDC ADC) {
-  FCanvas->Lock();
-  FCanvas->SetHandle(ADC);
-  try {
-    Paint();
-  } catch (...) {
-    FCanvas->SetHandle(nullptr);
-    FCanvas->Unlock();
-    throw;
-  }
-  FCanvas->SetHandle(nullptr);
-  FCanvas->Unlock();
+  TCanvasHandleScope Scope(*FCanvas, ADC, tlLocked);
+  Paint();
 }
 
 void TCustomControl::Paint() {}

@@ -3,7 +3,7 @@
 #include "platform/win/Beep.h"
 
 #include "platform/win/Backend.h"
-#include "platform/win/Window.h"
+#include "platform/win/WindowInternal.h"
 
 namespace {
 int GBeeps = 0;

@@ -1,11 +1,11 @@
 #include "platform/win/Capture.h"
 
 #include "platform/win/Backend.h"
-#include "platform/win/InputState.h"
+#include "platform/win/InputStateInternal.h"
 #include "platform/win/MessageQueue.h"
 #include "platform/win/Messages.h"
 #include "platform/win/PointerInputInternal.h"
-#include "platform/win/Window.h"
+#include "platform/win/WindowInternal.h"
 
 HWND SetCapture(HWND AWindow) {
   RequireUIThread("SetCapture");

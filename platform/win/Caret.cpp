@@ -7,9 +7,9 @@
 
 #include "platform/gdi/Blit.h"
 #include "platform/gdi/Primitives.h"
-#include "platform/win/Extensions.h"
+#include "platform/win/ExtensionsInternal.h"
 #include "platform/win/Timers.h"
-#include "platform/win/Window.h"
+#include "platform/win/WindowInternal.h"
 #include "platform/win/WindowDC.h"
 
 namespace {

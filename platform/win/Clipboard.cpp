@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "platform/win/Backend.h"
-#include "platform/win/Window.h"
+#include "platform/win/WindowInternal.h"
 
 namespace {
 

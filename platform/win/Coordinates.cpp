@@ -1,4 +1,4 @@
-#include "platform/win/Window.h"
+#include "platform/win/WindowInternal.h"
 #include "platform/win/WindowPos.h"
 
 namespace {

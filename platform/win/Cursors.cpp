@@ -6,9 +6,9 @@
 
 #include "platform/base/Files.h"
 #include "platform/win/Backend.h"
-#include "platform/win/InputState.h"
+#include "platform/win/InputStateInternal.h"
 #include "platform/win/PointerInputInternal.h"
-#include "platform/win/Window.h"
+#include "platform/win/WindowInternal.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
-#include "platform/win/Extensions.h"
-#include "platform/win/Window.h"
+#include "platform/win/ExtensionsInternal.h"
+#include "platform/win/WindowInternal.h"
 #include "platform/win/WindowProcedures.h"
 
 LRESULT DefWindowProc(HWND AWindow, UINT AMessage, WPARAM AWParam, LPARAM ALParam) {

@@ -4,11 +4,11 @@
 #include <algorithm>
 #include <cstring>
 
-#include "platform/win/Extensions.h"
+#include "platform/win/ExtensionsInternal.h"
 #include "platform/win/FrameMetrics.h"
 #include "platform/win/MessageQueue.h"
 #include "platform/win/Messages.h"
-#include "platform/win/Window.h"
+#include "platform/win/WindowInternal.h"
 #include "platform/win/WindowPos.h"
 #include "platform/win/WindowPosInternal.h"
 #include "platform/win/WindowSystemInternal.h"

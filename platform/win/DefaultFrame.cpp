@@ -6,6 +6,8 @@
 #include <optional>
 #include <vector>
 
+#include "platform/base/ScopeExit.h"
+#include "platform/gdi/DcScopes.h"
 #include "platform/gdi/Text.h"
 #include "platform/win/FrameLayout.h"
 #include "platform/win/Messages.h"
@@ -95,12 +97,11 @@ void DrawCaptionText(HDC ADC, const TFrameLayout& ALayout, const TWindow& AWindo
   SystemParametersInfo(SPI_GETNONCLIENTMETRICS, sizeof Metrics, &Metrics, 0);
   const HFONT Font = CreateFontIndirect((AWindow.ExStyle & WS_EX_TOOLWINDOW) ? Metrics.lfSmCaptionFont
                                                                              : Metrics.lfCaptionFont);
-  const HGDIOBJ OldFont = SelectObject(ADC, Font);
+  ScopeExit DeleteFont([Font] { DeleteObject(Font); });
+  TSelectedObject Selected(ADC, Font);
   SetBkMode(ADC, TRANSPARENT);
   SetTextColor(ADC, GetSysColor(AActive ? COLOR_CAPTIONTEXT : COLOR_INACTIVECAPTIONTEXT));
   DrawText(ADC, AWindow.Text, Text, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX);
-  SelectObject(ADC, OldFont);
-  DeleteObject(Font);
 }
 
 void DrawCaption(HDC ADC, const TFrameLayout& ALayout, const TWindow& AWindow, bool AActive) {

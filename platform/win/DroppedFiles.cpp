@@ -10,7 +10,7 @@
 #include "platform/win/DroppedFilesInternal.h"
 #include "platform/win/InputMessagesInternal.h"
 #include "platform/win/Messages.h"
-#include "platform/win/Window.h"
+#include "platform/win/WindowInternal.h"
 #include "platform/win/WindowPos.h"
 #include "platform/win/WindowTree.h"
 

@@ -1,4 +1,4 @@
-#include "platform/win/Extensions.h"
+#include "platform/win/ExtensionsInternal.h"
 
 TDefaultMessageHandler TWindowSystemExtensions::SetDefaultHandler(UINT AMessage,
                                                                   TDefaultMessageHandler AHandler) {

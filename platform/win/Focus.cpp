@@ -3,10 +3,10 @@
 #include "platform/win/Focus.h"
 
 #include "platform/win/FocusInternal.h"
-#include "platform/win/InputState.h"
+#include "platform/win/InputStateInternal.h"
 #include "platform/win/MessageQueue.h"
 #include "platform/win/Messages.h"
-#include "platform/win/Window.h"
+#include "platform/win/WindowInternal.h"
 #include "platform/win/WindowStyles.h"
 #include "platform/win/WindowTree.h"
 

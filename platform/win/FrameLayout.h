@@ -13,7 +13,7 @@
 // left. All rectangles are in window coordinates; absent parts are empty.
 
 #include "platform/gdi/Geometry.h"
-#include "platform/win/Window.h"
+#include "platform/win/WindowInternal.h"
 
 struct TFrameLayout {
   TRect Window;

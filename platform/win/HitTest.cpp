@@ -2,7 +2,7 @@
 
 #include "platform/win/MessageQueue.h"
 #include "platform/win/Messages.h"
-#include "platform/win/Window.h"
+#include "platform/win/WindowInternal.h"
 #include "platform/win/WindowPos.h"
 
 namespace {

@@ -6,10 +6,10 @@
 #include "platform/win/BackendEvents.h"
 #include "platform/win/HotKeysInternal.h"
 #include "platform/win/InputMessagesInternal.h"
-#include "platform/win/InputState.h"
+#include "platform/win/InputStateInternal.h"
 #include "platform/win/MessageQueue.h"
 #include "platform/win/Messages.h"
-#include "platform/win/Window.h"
+#include "platform/win/WindowInternal.h"
 
 namespace {
 

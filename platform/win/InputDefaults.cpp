@@ -4,13 +4,13 @@
 
 #include "platform/win/Capture.h"
 #include "platform/win/Cursors.h"
-#include "platform/win/Extensions.h"
+#include "platform/win/ExtensionsInternal.h"
 #include "platform/win/Focus.h"
 #include "platform/win/InputDefaultsInternal.h"
 #include "platform/win/Keyboard.h"
 #include "platform/win/MessageQueue.h"
 #include "platform/win/Messages.h"
-#include "platform/win/Window.h"
+#include "platform/win/WindowInternal.h"
 #include "platform/win/WindowClassRecord.h"
 #include "platform/win/WindowPos.h"
 

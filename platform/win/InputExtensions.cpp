@@ -1,11 +1,11 @@
 #include "platform/win/Capture.h"
 #include "platform/win/DroppedFilesInternal.h"
-#include "platform/win/Extensions.h"
+#include "platform/win/ExtensionsInternal.h"
 #include "platform/win/FocusInternal.h"
 #include "platform/win/HotKeysInternal.h"
 #include "platform/win/InputDefaultsInternal.h"
 #include "platform/win/InputMessagesInternal.h"
-#include "platform/win/InputState.h"
+#include "platform/win/InputStateInternal.h"
 #include "platform/win/KeyboardInternal.h"
 #include "platform/win/Messages.h"
 
@@ -28,7 +28,7 @@ void ForgetDestroyedWindow(HWND AWindow) {
 
 // The input part (focus, activation, capture, keyboard, mouse, cursors, clipboard, file
 // drop) hooks its default message handlers and window events in here; see
-// Extensions.h.
+// ExtensionsInternal.h.
 void InstallInputExtensions(TWindowSystemExtensions& AExtensions) {
   InstallInputDefaults(AExtensions);
   AExtensions.PointerPosition = [] { return InputState().Pointer; };

@@ -2,7 +2,7 @@
 #include <utility>
 
 #include "platform/win/InputMessagesInternal.h"
-#include "platform/win/InputState.h"
+#include "platform/win/InputStateInternal.h"
 #include "platform/win/MessageLoop.h"
 #include "platform/win/MessageQueueInternal.h"
 #include "platform/win/Messages.h"

@@ -1,8 +1,8 @@
-#include "platform/win/InputState.h"
+#include "platform/win/InputStateInternal.h"
 
 #include <memory>
 
-#include "platform/win/Window.h"
+#include "platform/win/WindowInternal.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "platform/win/BackendEvents.h"
-#include "platform/win/InputState.h"
+#include "platform/win/InputStateInternal.h"
 #include "platform/win/KeyStateInternal.h"
 #include "platform/win/Keyboard.h"
-#include "platform/win/Window.h"
+#include "platform/win/WindowInternal.h"
 
 namespace {
 

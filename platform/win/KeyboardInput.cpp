@@ -3,14 +3,14 @@
 
 #include "platform/win/BackendEvents.h"
 #include "platform/win/InputMessagesInternal.h"
-#include "platform/win/InputState.h"
+#include "platform/win/InputStateInternal.h"
 #include "platform/win/KeyCodesInternal.h"
 #include "platform/win/KeyStateInternal.h"
 #include "platform/win/Keyboard.h"
 #include "platform/win/KeyboardInternal.h"
 #include "platform/win/MessageQueueInternal.h"
 #include "platform/win/Messages.h"
-#include "platform/win/Window.h"
+#include "platform/win/WindowInternal.h"
 
 namespace {
 

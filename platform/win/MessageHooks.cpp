@@ -4,7 +4,7 @@
 
 #include "platform/win/MessageHooksInternal.h"
 #include "platform/win/MessageLoop.h"
-#include "platform/win/Window.h"
+#include "platform/win/WindowInternal.h"
 
 namespace {
 

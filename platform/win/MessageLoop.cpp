@@ -1,9 +1,9 @@
 #include "platform/win/MessageLoop.h"
 
-#include "platform/win/Extensions.h"
+#include "platform/win/ExtensionsInternal.h"
 #include "platform/win/MessageQueue.h"
 #include "platform/win/TimersInternal.h"
-#include "platform/win/Window.h"
+#include "platform/win/WindowInternal.h"
 #include "platform/win/WindowProcedures.h"
 
 bool TranslateMessage(const MSG* AMessage) {

@@ -6,12 +6,12 @@
 #include <optional>
 
 #include "platform/base/Threads.h"
-#include "platform/win/Extensions.h"
+#include "platform/win/ExtensionsInternal.h"
 #include "platform/win/MessageHooksInternal.h"
 #include "platform/win/MessageQueueInternal.h"
 #include "platform/win/Timers.h"
 #include "platform/win/TimersInternal.h"
-#include "platform/win/Window.h"
+#include "platform/win/WindowInternal.h"
 #include "platform/win/WindowSystemInternal.h"
 #include "platform/win/WindowTree.h"
 

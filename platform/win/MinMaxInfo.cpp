@@ -5,7 +5,7 @@
 #include "platform/win/Messages.h"
 #include "platform/win/Monitors.h"
 #include "platform/win/SystemMetrics.h"
-#include "platform/win/Window.h"
+#include "platform/win/WindowInternal.h"
 #include "platform/win/WindowPosInternal.h"
 #include "platform/win/WindowStyles.h"
 

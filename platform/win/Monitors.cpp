@@ -6,7 +6,7 @@
 
 #include "platform/win/Backend.h"
 #include "platform/win/MonitorsInternal.h"
-#include "platform/win/Window.h"
+#include "platform/win/WindowInternal.h"
 #include "platform/win/WindowStyles.h"
 
 namespace {

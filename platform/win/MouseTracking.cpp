@@ -1,10 +1,10 @@
 #include "platform/win/MouseTracking.h"
 
 #include "platform/win/InputMessagesInternal.h"
-#include "platform/win/InputState.h"
+#include "platform/win/InputStateInternal.h"
 #include "platform/win/Messages.h"
 #include "platform/win/PointerInputInternal.h"
-#include "platform/win/Window.h"
+#include "platform/win/WindowInternal.h"
 
 void UpdateHover(HWND AWindow, bool AInClient) {
   TInputState& S = InputState();

@@ -19,7 +19,7 @@
 #include "platform/gdi/Bitmaps.h"
 #include "platform/gdi/DeviceContext.h"
 #include "platform/gdi/Geometry.h"
-#include "platform/win/Window.h"
+#include "platform/win/WindowInternal.h"
 
 // The backing bitmap of a top-level window: its whole window rectangle (frame and
 // client) in 32-bit pixels, kept between paints, so that what a paint leaves alone

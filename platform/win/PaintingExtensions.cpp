@@ -1,9 +1,9 @@
-#include "platform/win/Extensions.h"
+#include "platform/win/ExtensionsInternal.h"
 #include "platform/win/PaintingInternal.h"
 
 // The painting part: painting and window device contexts, the non-client area with its
 // default frame, hit test and move and size loop, window regions and layered windows.
-// See Extensions.h.
+// See ExtensionsInternal.h.
 void InstallPaintingExtensions(TWindowSystemExtensions& AExtensions) {
   InstallClientPaintingDefaults(AExtensions);
   InstallDefaultFrame(AExtensions);

@@ -4,8 +4,8 @@
 
 #include "platform/gdi/DeviceContext.h"
 #include "platform/gdi/Region.h"
-#include "platform/win/Extensions.h"
-#include "platform/win/Window.h"
+#include "platform/win/ExtensionsInternal.h"
+#include "platform/win/WindowInternal.h"
 #include "platform/win/WindowTypes.h"
 
 // --- Window device contexts (WindowDC.cpp) ---
@@ -44,7 +44,7 @@ void PaintNow(HWND AWindow, bool AChildren);
 // Sends only the WM_NCPAINT and WM_ERASEBKGND that are due, to the window and, with
 // AChildren, to its descendants.
 void EraseNow(HWND AWindow, bool AChildren);
-// The message queue's NextPaintMessage (Extensions.h): the first window in paint order
+// The message queue's NextPaintMessage (ExtensionsInternal.h): the first window in paint order
 // that needs painting, within AFilter's tree (nullptr: any), receives its due
 // WM_NCPAINT and WM_ERASEBKGND, and AMessage becomes its WM_PAINT. When none needs
 // painting, the changed pictures go to the backend and the answer is false.

@@ -8,7 +8,7 @@
 #include "platform/win/BackendEvents.h"
 #include "platform/win/FocusInternal.h"
 #include "platform/win/InputMessagesInternal.h"
-#include "platform/win/InputState.h"
+#include "platform/win/InputStateInternal.h"
 #include "platform/win/KeyStateInternal.h"
 #include "platform/win/Keyboard.h"
 #include "platform/win/MessageQueue.h"
@@ -16,7 +16,7 @@
 #include "platform/win/PointerInputInternal.h"
 #include "platform/win/SystemMetrics.h"
 #include "platform/win/Timers.h"
-#include "platform/win/Window.h"
+#include "platform/win/WindowInternal.h"
 #include "platform/win/WindowClasses.h"
 #include "platform/win/WindowPos.h"
 

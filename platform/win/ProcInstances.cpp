@@ -2,7 +2,7 @@
 #include <mutex>
 #include <unordered_map>
 
-#include "platform/win/Window.h"
+#include "platform/win/WindowInternal.h"
 #include "platform/win/WindowProcedures.h"
 
 namespace {

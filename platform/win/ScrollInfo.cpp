@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/win/Window.h"
+#include "platform/win/WindowInternal.h"
 #include "platform/win/WindowPos.h"
 #include "platform/win/WindowStyles.h"
 

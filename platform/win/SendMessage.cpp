@@ -1,6 +1,6 @@
 #include "platform/base/Threads.h"
 #include "platform/win/MessageQueue.h"
-#include "platform/win/Window.h"
+#include "platform/win/WindowInternal.h"
 #include "platform/win/WindowProcedures.h"
 
 LRESULT SendMessage(HWND AWindow, UINT AMessage, WPARAM AWParam, LPARAM ALParam) {

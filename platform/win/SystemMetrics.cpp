@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "platform/win/Backend.h"
-#include "platform/win/Window.h"
+#include "platform/win/WindowInternal.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "platform/win/MessageQueueInternal.h"
 #include "platform/win/Messages.h"
 #include "platform/win/TimersInternal.h"
-#include "platform/win/Window.h"
+#include "platform/win/WindowInternal.h"
 #include "platform/win/WindowSystemInternal.h"
 #include "platform/win/WindowTree.h"
 

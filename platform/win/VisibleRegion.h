@@ -15,7 +15,7 @@
 // backing bitmap. User-interface thread only.
 
 #include "platform/gdi/Region.h"
-#include "platform/win/Window.h"
+#include "platform/win/WindowInternal.h"
 
 // The visible region of the window's client area (AClientArea) or of the whole window.
 TRegion VisibleRegion(const TWindow& AWindow, bool AClientArea);

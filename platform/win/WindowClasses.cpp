@@ -2,7 +2,7 @@
 #include <map>
 #include <set>
 
-#include "platform/win/Window.h"
+#include "platform/win/WindowInternal.h"
 #include "platform/win/WindowClassRecord.h"
 
 namespace {

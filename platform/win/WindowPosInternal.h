@@ -2,7 +2,7 @@
 // Internal calls of placement and stacking (platform/win only).
 
 #include "platform/gdi/Geometry.h"
-#include "platform/win/Window.h"
+#include "platform/win/WindowInternal.h"
 #include "platform/win/WindowTypes.h"
 
 // Whether the window's size is held within its tracking limits (WM_GETMINMAXINFO) when

@@ -1,6 +1,6 @@
 #include "platform/win/MessageQueue.h"
 #include "platform/win/Messages.h"
-#include "platform/win/Window.h"
+#include "platform/win/WindowInternal.h"
 #include "platform/win/WindowTree.h"
 
 bool SetWindowText(HWND AWindow, const char* AText) {

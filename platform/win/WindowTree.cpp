@@ -6,7 +6,7 @@
 #include "platform/win/Backend.h"
 #include "platform/win/MessageQueue.h"
 #include "platform/win/Messages.h"
-#include "platform/win/Window.h"
+#include "platform/win/WindowInternal.h"
 #include "platform/win/WindowLifecycleInternal.h"
 #include "platform/win/WindowPos.h"
 #include "platform/win/WindowPosInternal.h"

@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "platform/win/Backend.h"
-#include "platform/win/Window.h"
+#include "platform/win/WindowInternal.h"
 #include "platform/win/WindowPos.h"
 #include "platform/win/WindowPosInternal.h"
 

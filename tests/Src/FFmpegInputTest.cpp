@@ -10,22 +10,19 @@
 #include "Src/FFmpeg.h"
 #include "platform/base/Clock.h"
 #include "tests/Src/ConverterTestMedia.h"
+#include "tests/Src/TranscodeTestSupport.h"
 #include "tests/support/TestSupport.h"
 
 namespace {
 
 using namespace converter_test_media;
 
-class FFmpegInputTest : public ::testing::Test {
+class FFmpegInputTest : public transcode_test::TranscodeFixture {
  protected:
-  void SetUp() override { ASSERT_TRUE(FFLoader().Load(AllLibraries)) << FFLoader().LastErrMsg(); }
-
   static int Open(TCustomFFmpeg& ATask, const String& AOptions, const String& AFileName) {
     ATask.ParseOptions(AOptions);
     return ATask.OpenInputFile(AFileName);
   }
-
-  testing_support::TempDir Dir;
 };
 
 TEST_F(FFmpegInputTest, AMissingFileGivesTheSystemCodeAndKeepsThePendingOptions) {

@@ -10,6 +10,7 @@
 #include "Src/FFLoad.h"
 #include "Src/FFmpeg.h"
 #include "tests/Src/ConverterTestMedia.h"
+#include "tests/Src/TranscodeTestSupport.h"
 #include "tests/support/TestSupport.h"
 
 namespace {
@@ -17,10 +18,11 @@ namespace {
 using namespace converter_test_media;
 namespace fs = std::filesystem;
 
-class FFmpegOutputTest : public ::testing::Test {
+class FFmpegOutputTest : public transcode_test::TranscodeFixture {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(FFLoader().Load(AllLibraries)) << FFLoader().LastErrMsg();
+    TranscodeFixture::SetUp();
+    if (HasFatalFailure()) return;
     Multi = MakeMultiStreamMatroska(Dir.File(""));
   }
 
@@ -59,7 +61,6 @@ class FFmpegOutputTest : public ::testing::Test {
     return Names;
   }
 
-  testing_support::TempDir Dir;
   String Multi;
 };
 

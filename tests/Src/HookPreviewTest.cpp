@@ -20,10 +20,11 @@ using namespace transcode_test;
 // The red of pixel (AX, AY) of a 24-bit bitmap.
 int RedAt(TBitmap& ABitmap, int AX, int AY) { return ABitmap.ScanLine(AY)[AX * 3 + 2]; }
 
-class HookPreviewTest : public ::testing::Test {
+class HookPreviewTest : public TranscodeFixture {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(FFLoader().Load(AllLibraries)) << FFLoader().LastErrMsg();
+    TranscodeFixture::SetUp();
+    if (HasFatalFailure()) return;
     Clip = MakeFlatClip(Dir.Path().string(), "gray.avi");
   }
 
@@ -31,7 +32,6 @@ class HookPreviewTest : public ::testing::Test {
     return MakeTask({{Clip, ""}}, Dir.File("out.mkv"), "-vcodec ffv1");
   }
 
-  testing_support::TempDir Dir;
   std::string Clip;
 };
 

@@ -47,10 +47,11 @@ bool IsPlainGray(const std::vector<uint8_t>& APlane) {
   return true;
 }
 
-class HookTest : public ::testing::Test {
+class HookTest : public TranscodeFixture {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(FFLoader().Load(AllLibraries)) << FFLoader().LastErrMsg();
+    TranscodeFixture::SetUp();
+    if (HasFatalFailure()) return;
     Clip = MakeFlatClip(Dir.Path().string(), "gray.avi");
     Output = Dir.File("out.mkv");
   }
@@ -60,7 +61,6 @@ class HookTest : public ::testing::Test {
     return MakeTask({{Clip, ""}}, Output, AOptions);
   }
 
-  testing_support::TempDir Dir;
   std::string Clip;
   std::string Output;
 };

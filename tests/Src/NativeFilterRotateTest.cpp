@@ -15,11 +15,7 @@ namespace {
 using namespace native_filter_test;
 using namespace transcode_test;
 
-class NativeFilterRotateTest : public ::testing::Test {
- protected:
-  void SetUp() override { ASSERT_TRUE(FFLoader().Load(AllLibraries)) << FFLoader().LastErrMsg(); }
-  testing_support::TempDir Dir;
-};
+class NativeFilterRotateTest : public TranscodeFixture {};
 
 TEST_F(NativeFilterRotateTest, QuarterTurnsMoveEveryPixelAndTheCornerMarker) {
   // A 160 × 120 picture with a white 16 × 12 marker in its top-left corner, kept

@@ -60,14 +60,14 @@ TTransposeFilter& Transpose() {
   return Filter;
 }
 
-class TranscodeFilterChainTest : public ::testing::Test {
+class TranscodeFilterChainTest : public TranscodeFixture {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(FFLoader().Load(AllLibraries)) << FFLoader().LastErrMsg();
+    TranscodeFixture::SetUp();
+    if (HasFatalFailure()) return;
     Transpose();
     TTransposeInstance::Frames = 0;
   }
-  testing_support::TempDir Dir;
 };
 
 TEST_F(TranscodeFilterChainTest, TheTextIsSplitAtEngineFiltersOnly) {

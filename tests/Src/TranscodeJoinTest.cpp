@@ -11,16 +11,12 @@ namespace {
 
 using namespace transcode_test;
 
-class TranscodeJoinTest : public ::testing::Test {
+class TranscodeJoinTest : public TranscodeFixture {
  protected:
-  void SetUp() override { ASSERT_TRUE(FFLoader().Load(AllLibraries)) << FFLoader().LastErrMsg(); }
-
   static void ExpectRising(const std::vector<double>& ATimes, const char* AWhat) {
     ASSERT_FALSE(ATimes.empty()) << AWhat;
     for (size_t I = 1; I < ATimes.size(); I++) ASSERT_GT(ATimes[I], ATimes[I - 1]) << AWhat << " packet " << I;
   }
-
-  testing_support::TempDir Dir;
 };
 
 TEST_F(TranscodeJoinTest, ClipsOfDifferentSizesBecomeOneStreamOfTheFirstSize) {

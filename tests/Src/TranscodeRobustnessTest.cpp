@@ -14,10 +14,8 @@ namespace {
 using namespace transcode_test;
 namespace fs = std::filesystem;
 
-class TranscodeRobustnessTest : public ::testing::Test {
+class TranscodeRobustnessTest : public TranscodeFixture {
  protected:
-  void SetUp() override { ASSERT_TRUE(FFLoader().Load(AllLibraries)) << FFLoader().LastErrMsg(); }
-
   // A damaged copy of AFileName: AKeep of its bytes, and every AFlipEvery-th byte after
   // the first 4 KiB inverted (0: none).
   std::string Damage(const std::string& AFileName, const std::string& AName, double AKeep, size_t AFlipEvery) {
@@ -29,8 +27,6 @@ class TranscodeRobustnessTest : public ::testing::Test {
     testing_support::WriteWholeFile(Path, Data);
     return Path;
   }
-
-  testing_support::TempDir Dir;
 };
 
 TEST_F(TranscodeRobustnessTest, DamagedInputsEndInAnErrorOrABestEffortOutput) {

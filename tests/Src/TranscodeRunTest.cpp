@@ -85,11 +85,7 @@ std::vector<std::string> FolderEntries(const fs::path& AFolder) {
   return Names;
 }
 
-class TranscodeRunTest : public ::testing::Test {
- protected:
-  void SetUp() override { ASSERT_TRUE(FFLoader().Load(AllLibraries)) << FFLoader().LastErrMsg(); }
-  testing_support::TempDir Dir;
-};
+class TranscodeRunTest : public TranscodeFixture {};
 
 TEST_F(TranscodeRunTest, AStopInTheMiddleLeavesAPlayableFileAndAnUnfinishedResult) {
   const std::string Clip = MakeClip(Dir.Path().string(), "long.mkv", 20);

@@ -19,10 +19,11 @@ using namespace transcode_test;
 constexpr int RedU = 90;
 constexpr int BlueU = 240;
 
-class TranscodeScalerTest : public ::testing::Test {
+class TranscodeScalerTest : public TranscodeFixture {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(FFLoader().Load(AllLibraries)) << FFLoader().LastErrMsg();
+    TranscodeFixture::SetUp();
+    if (HasFatalFailure()) return;
     Logo = MakeMedia(Dir.Path().string(), "logo.png", "-f lavfi -i color=c=blue:s=32x32 -frames:v 1");
   }
 
@@ -36,7 +37,6 @@ class TranscodeScalerTest : public ::testing::Test {
     return static_cast<uint8_t>(ARaw[AWidth * AHeight + (AY / 2) * (AWidth / 2) + AX / 2]);
   }
 
-  testing_support::TempDir Dir;
   std::string Logo;
 };
 

@@ -17,14 +17,14 @@ namespace {
 using namespace transcode_test;
 namespace fs = std::filesystem;
 
-class TranscodeTest : public ::testing::Test {
+class TranscodeTest : public TranscodeFixture {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(FFLoader().Load(AllLibraries)) << FFLoader().LastErrMsg();
+    TranscodeFixture::SetUp();
+    if (HasFatalFailure()) return;
     Clip = MakeClip(Dir.Path().string(), "clip.mkv", 2);
   }
 
-  testing_support::TempDir Dir;
   std::string Clip;
 };
 

@@ -1,14 +1,28 @@
 #pragma once
-// What the transcode tests share: media made by the ffmpeg command-line tool, a task
-// built from option texts and run, and what ffprobe says of the result.
+// What the transcode tests share: their fixture, media made by the ffmpeg command-line
+// tool, a task built from option texts and run, and what ffprobe says of the result.
+
+#include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "Src/FFLoad.h"
 #include "Src/FFmpeg.h"
+#include "tests/support/TestSupport.h"
 
 namespace transcode_test {
+
+// The fixture of the tests that open and run tasks: FFmpeg's libraries bound, and a
+// fresh folder for the media and the outputs. A SetUp of its own calls this one first
+// and returns when it failed.
+class TranscodeFixture : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(FFLoader().Load(AllLibraries)) << FFLoader().LastErrMsg(); }
+
+  testing_support::TempDir Dir;
+};
 
 // Runs `ffmpeg -y <AArguments> <folder/AName>` and returns the file's path; throws when
 // ffmpeg fails.

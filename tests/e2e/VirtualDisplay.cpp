@@ -14,6 +14,7 @@
 #include <span>
 #include <stdexcept>
 
+#include "platform/base/ScopeExit.h"
 #include "platform/base/Strings.h"
 
 extern char** environ;
@@ -90,15 +91,12 @@ TVirtualDisplay::TVirtualDisplay() {
     if (!StartServer()) Kill();
   }
   if (FServer <= 0) throw std::runtime_error("Xvfb did not start: " + ReadWholeFile(FDir.File("xvfb.log")));
-  try {
-    Xdotool("mousemove 0 0");
-    // The German layout has keys of their own for ü and ß: xdotool need not remap a key
-    // while it presses them, which would race with the program reading the mapping.
-    if (Run("setxkbmap de").ExitCode != 0) throw std::runtime_error("setxkbmap failed on " + FName);
-  } catch (...) {
-    Kill();
-    throw;
-  }
+  ScopeExit KillOnFailure([this] { Kill(); });
+  Xdotool("mousemove 0 0");
+  // The German layout has keys of their own for ü and ß: xdotool need not remap a key
+  // while it presses them, which would race with the program reading the mapping.
+  if (Run("setxkbmap de").ExitCode != 0) throw std::runtime_error("setxkbmap failed on " + FName);
+  KillOnFailure.Dismiss();
 }
 
 bool TVirtualDisplay::StartServer() {

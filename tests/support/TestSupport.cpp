@@ -47,6 +47,12 @@ std::string ShellQuote(const std::string& AText) {
   return Quoted + "'";
 }
 
+std::string SourceFile(const std::string& ARelative) {
+  return (fs::path(PELLADRIN_SOURCE_DIR) / ARelative).string();
+}
+
+std::string FixtureFile(const std::string& ARelative) { return SourceFile("tests/fixtures/" + ARelative); }
+
 std::string ReadWholeFile(const std::string& AFileName) {
   std::ifstream In(AFileName, std::ios::binary);
   if (!In) throw std::runtime_error("cannot read " + AFileName);

@@ -34,6 +34,11 @@ CommandResult RunCommand(const std::string& ACommand);
 // Quotes a text for the shell.
 std::string ShellQuote(const std::string& AText);
 
+// The path of a file of the source tree, from a path relative to its root.
+std::string SourceFile(const std::string& ARelative);
+// The path of a fixture, from a path relative to tests/fixtures/ (see tests/README.md).
+std::string FixtureFile(const std::string& ARelative);
+
 std::string ReadWholeFile(const std::string& AFileName);
 void WriteWholeFile(const std::string& AFileName, const std::string& AData);
 

@@ -3,7 +3,7 @@
 
 #include <cwctype>
 
-#include "platform/ui/native/EditState.h"
+#include "platform/ui/native/EditStateInternal.h"
 
 std::u32string PrepareInsertion(const TEditState& AState, std::u32string_view AText, bool AFromUser) {
   const DWORD Style = EditStyle(AState);

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "platform/ui/native/EditState.h"
+#include "platform/ui/native/EditStateInternal.h"
 
 namespace {
 

@@ -4,9 +4,11 @@
 
 #include <algorithm>
 
+#include "platform/base/ScopeExit.h"
+#include "platform/gdi/DcScopes.h"
 #include "platform/gdi/Primitives.h"
 #include "platform/gdi/Text.h"
-#include "platform/ui/native/EditState.h"
+#include "platform/ui/native/EditStateInternal.h"
 
 namespace {
 
@@ -85,8 +87,15 @@ void PaintEdit(TEditState& AState, HDC AGivenDC) {
   PAINTSTRUCT Paint;
   HDC DC = AGivenDC ? AGivenDC : BeginPaint(AState.Window, &Paint);
   if (!DC) return;
+  ScopeExit EndOwnPaint([&] {
+    if (!AGivenDC) EndPaint(AState.Window, &Paint);
+  });
   const bool CaretHidden = HideCaret(AState.Window);
-  const int Saved = SaveDC(DC);
+  ScopeExit ShowCaretAgain([&] {
+    if (CaretHidden) ShowCaret(AState.Window);
+  });
+  // The parent's answer to WM_CTLCOLOREDIT may throw: the DC's state comes back then too.
+  TSavedDC Saved(DC);
   if (AState.Font) SelectObject(DC, AState.Font);
   HBRUSH Brush = AskColors(AState, DC);
   if (static_cast<HGDIOBJ>(Brush) != GetStockObject(NULL_BRUSH)) {
@@ -95,7 +104,4 @@ void PaintEdit(TEditState& AState, HDC AGivenDC) {
     FillRect(DC, &Client, Brush);
   }
   DrawLines(AState, DC);
-  RestoreDC(DC, Saved);
-  if (CaretHidden) ShowCaret(AState.Window);
-  if (!AGivenDC) EndPaint(AState.Window, &Paint);
 }

@@ -5,7 +5,7 @@
 #include <climits>
 
 #include "platform/gdi/Text.h"
-#include "platform/ui/native/EditState.h"
+#include "platform/ui/native/EditStateInternal.h"
 
 namespace {
 

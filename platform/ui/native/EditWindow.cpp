@@ -11,7 +11,7 @@
 #include "platform/gdi/Text.h"
 #include "platform/ui/ControlClasses.h"
 #include "platform/ui/ControlMessages.h"
-#include "platform/ui/native/EditState.h"
+#include "platform/ui/native/EditStateInternal.h"
 
 namespace {
 

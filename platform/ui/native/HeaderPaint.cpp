@@ -1,7 +1,8 @@
 // The header's default look.
 
-#include "platform/ui/native/HeaderPaint.h"
+#include "platform/ui/native/HeaderPaintInternal.h"
 
+#include "platform/gdi/DcScopes.h"
 #include "platform/gdi/Graphics.h"
 #include "platform/gdi/Primitives.h"
 #include "platform/gdi/Text.h"
@@ -34,12 +35,10 @@ void DrawCaption(HDC ADC, const THeaderModel& AModel, const THeaderSection& ASec
   TCustomImageList* Images = AModel.Images;
   if (Images && (ASection.Format & HDF_IMAGE) && ASection.Image >= 0 && ASection.Image < Images->Count()) {
     // The canvas selects its own objects into the DC: the DC's state comes back after.
-    const int Saved = SaveDC(ADC);
+    TSavedDC Saved(ADC);
     TCanvas Canvas;
-    Canvas.SetHandle(ADC);
+    TCanvasHandleScope Scope(Canvas, ADC);
     Images->Draw(Canvas, ABox.Left, ABox.Top + (ABox.Height() - Images->Height()) / 2, ASection.Image);
-    Canvas.SetHandle(nullptr);
-    RestoreDC(ADC, Saved);
     ABox.Left += Images->Width() + 6;
   }
   const int Justify = ASection.Format & HDF_JUSTIFYMASK;
@@ -50,7 +49,7 @@ void DrawCaption(HDC ADC, const THeaderModel& AModel, const THeaderSection& ASec
 }  // namespace
 
 void PaintHeaderSections(HDC ADC, const THeaderModel& AModel, int AWidth, int AHeight, int APressed) {
-  const int Saved = SaveDC(ADC);
+  TSavedDC Saved(ADC);
   if (AModel.Font) SelectObject(ADC, AModel.Font);
   SetBkMode(ADC, TRANSPARENT);
   SetTextColor(ADC, GetSysColor(COLOR_BTNTEXT));
@@ -64,5 +63,4 @@ void PaintHeaderSections(HDC ADC, const THeaderModel& AModel, int AWidth, int AH
   }
   // The part right of the last section is an empty face.
   if (Right < AWidth) DrawFace(ADC, Rect(Right, 0, AWidth, AHeight), false);
-  RestoreDC(ADC, Saved);
 }

@@ -6,12 +6,15 @@
 #include <algorithm>
 #include <cstdlib>
 #include <memory>
+#include <optional>
 #include <unordered_map>
 
+#include "platform/base/ScopeExit.h"
+#include "platform/gdi/DcScopes.h"
 #include "platform/gdi/Text.h"
 #include "platform/ui/ControlClasses.h"
 #include "platform/ui/native/HeaderModel.h"
-#include "platform/ui/native/HeaderPaint.h"
+#include "platform/ui/native/HeaderPaintInternal.h"
 #include "platform/win/Windows.h"
 
 namespace {
@@ -293,17 +296,15 @@ LRESULT HeaderWindowProc(HWND AWindow, UINT AMsg, WPARAM AWParam, LPARAM ALParam
 
 }  // namespace
 
-void RegisterHeaderClass() {
-  RegisterControlClass(WC_HEADER, &HeaderWindowProc, IDC_ARROW);
-}
+void RegisterHeaderClass() { RegisterControlClass(WC_HEADER, &HeaderWindowProc, IDC_ARROW); }
 
 int LineHeightFor(HFONT AFont) {
   HDC DC = GetDC(nullptr);
-  HGDIOBJ Old = AFont ? SelectObject(DC, AFont) : nullptr;
+  ScopeExit ReleaseScreenDC([DC] { ReleaseDC(nullptr, DC); });
+  std::optional<TSelectedObject> Font;
+  if (AFont) Font.emplace(DC, AFont);
   TEXTMETRIC Metric;
   GetTextMetrics(DC, Metric);
-  if (Old) SelectObject(DC, Old);
-  ReleaseDC(nullptr, DC);
   return Metric.tmHeight;
 }
 

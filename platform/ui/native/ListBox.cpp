@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "platform/base/Lists.h"
+#include "platform/gdi/DcScopes.h"
 #include "platform/gdi/Primitives.h"
 #include "platform/ui/native/ListBoxModelMessages.h"
 #include "platform/ui/native/ListBoxWindow.h"
@@ -20,24 +21,6 @@ void RemoveLastCodePoint(String& AText) {
   while (!AText.empty() && (static_cast<unsigned char>(AText.back()) & 0xC0) == 0x80) AText.pop_back();
   if (!AText.empty()) AText.pop_back();
 }
-
-// Lends a device context to a canvas for the time of one drawing.
-class TCanvasLoan {
- public:
-  TCanvasLoan(TCanvas& ACanvas, HDC ADC) : FCanvas(ACanvas) {
-    FCanvas.Lock();
-    FCanvas.SetHandle(ADC);
-  }
-  ~TCanvasLoan() {
-    FCanvas.SetHandle(nullptr);
-    FCanvas.Unlock();
-  }
-  TCanvasLoan(const TCanvasLoan&) = delete;
-  TCanvasLoan& operator=(const TCanvasLoan&) = delete;
-
- private:
-  TCanvas& FCanvas;
-};
 
 }  // namespace
 
@@ -241,7 +224,7 @@ void TCustomListBox::CNDrawItem(TMessage& AMessage) {
   const auto* Item = reinterpret_cast<const DRAWITEMSTRUCT*>(AMessage.LParam);
   const TOwnerDrawState State = OwnerDrawStateOf(Item->itemState);
   {
-    TCanvasLoan Loan(*FCanvas, Item->hDC);
+    TCanvasHandleScope Loan(*FCanvas, Item->hDC, tlLocked);
     FCanvas->Font().Assign(Font());
     FCanvas->Brush().SetStyle(bsSolid);
     FCanvas->Brush().SetColor(Color());

@@ -1,6 +1,8 @@
 // The LISTBOX window's painting: the parent's brush, the shown items (owner-drawn by
 // the parent through WM_DRAWITEM, or plain text), and the rest of the client area.
 
+#include "platform/base/ScopeExit.h"
+#include "platform/gdi/DcScopes.h"
 #include "platform/gdi/Primitives.h"
 #include "platform/gdi/Text.h"
 #include "platform/ui/native/ListBoxWindowInternal.h"
@@ -66,26 +68,29 @@ LRESULT PaintListBox(HWND AWindow, TListBoxWindow& AState, HDC AGivenDC) {
   if (!DC) return 0;
   const TListBoxModel& Model = AState.Model;
   const bool OwnerDraw = GetWindowLong(AWindow, GWL_STYLE) & LBS_OWNERDRAWFIXED;
+  ScopeExit EndOwnPaint([&] {
+    if (!AGivenDC) EndPaint(AWindow, &Paint);
+  });
   const bool Focused = GetFocus() == AWindow;
-  const int Outer = SaveDC(DC);
+  // The owner's WM_DRAWITEM may throw: the DC's state comes back then too.
+  TSavedDC Outer(DC);
   const HBRUSH Brush = BackgroundBrush(AWindow, DC);
   for (int I = Model.TopIndex(); I < Model.VisibleEnd(); ++I) {
     const TRect Row = Model.ItemRect(I);
-    const int Saved = SaveDC(DC);
-    IntersectClipRect(DC, Row.Left, Row.Top, Row.Right, Row.Bottom);
-    const UINT State = ItemState(AWindow, Model, I, Focused);
-    if (OwnerDraw)
-      SendDrawItem(AWindow, DC, Model, I, Row, State);
-    else
-      DrawPlainItem(DC, AState, I, Row, State, Brush);
-    RestoreDC(DC, Saved);
+    {
+      TSavedDC Saved(DC);
+      IntersectClipRect(DC, Row.Left, Row.Top, Row.Right, Row.Bottom);
+      const UINT State = ItemState(AWindow, Model, I, Focused);
+      if (OwnerDraw)
+        SendDrawItem(AWindow, DC, Model, I, Row, State);
+      else
+        DrawPlainItem(DC, AState, I, Row, State, Brush);
+    }
     // What an item covers is left out of the fill below.
     ExcludeClipRect(DC, Row.Left, Row.Top, Row.Right, Row.Bottom);
   }
   RECT Client;
   GetClientRect(AWindow, &Client);
   FillRect(DC, &Client, Brush);
-  RestoreDC(DC, Outer);
-  if (!AGivenDC) EndPaint(AWindow, &Paint);
   return 0;
 }

@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "platform/ui/native/HeaderModel.h"
-#include "platform/ui/native/ListViewState.h"
+#include "platform/ui/native/ListViewStateInternal.h"
 #include "platform/win/Windows.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include "platform/ui/ControlMessages.h"
 #include "platform/ui/native/EditMessages.h"
 #include "platform/ui/native/EditWindow.h"
-#include "platform/ui/native/ListViewState.h"
+#include "platform/ui/native/ListViewStateInternal.h"
 #include "platform/win/Windows.h"
 
 namespace {

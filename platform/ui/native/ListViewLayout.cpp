@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "platform/ui/ImgList.h"
-#include "platform/ui/native/ListViewModel.h"
+#include "platform/ui/native/ListViewModelInternal.h"
 
 namespace {
 

@@ -2,6 +2,7 @@
 // (from the items or from OnData), state changes, column clicks, custom drawing,
 // type-ahead search in owner-data lists and caption editing.
 
+#include "platform/gdi/DcScopes.h"
 #include "platform/ui/native/ListView.h"
 #include "platform/win/Windows.h"
 
@@ -70,19 +71,11 @@ LRESULT TCustomListView::CustomDraw(NMLVCUSTOMDRAW& ADraw) {
       FOwnerData ? FItems->FetchOwnerDataItem(static_cast<int>(ADraw.nmcd.dwItemSpec), {irText, irImage})
                  : ItemAt(static_cast<LRESULT>(ADraw.nmcd.dwItemSpec));
   if (!Item) return CDRF_DODEFAULT;
-  FCanvas.SetHandle(ADraw.nmcd.hdc);
+  TCanvasHandleScope Scope(FCanvas, ADraw.nmcd.hdc);
   FCanvas.Font().Assign(Font());
   FCanvas.Brush().SetColor(Color());
   FCanvas.Brush().SetStyle(bsSolid);
-  bool DefaultDraw = true;
-  try {
-    DefaultDraw = CustomDrawItem(Item, DrawStateOf(ADraw.nmcd.uItemState));
-  } catch (...) {
-    FCanvas.SetHandle(nullptr);
-    throw;
-  }
-  FCanvas.SetHandle(nullptr);
-  return DefaultDraw ? CDRF_DODEFAULT : CDRF_SKIPDEFAULT;
+  return CustomDrawItem(Item, DrawStateOf(ADraw.nmcd.uItemState)) ? CDRF_DODEFAULT : CDRF_SKIPDEFAULT;
 }
 
 bool TCustomListView::CustomDrawItem(TListItem* AItem, TCustomDrawState AState) {

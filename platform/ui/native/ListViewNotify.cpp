@@ -1,7 +1,7 @@
 // What the list view asks and tells its parent: item texts and images on request, and
 // state changes.
 
-#include "platform/ui/native/ListViewState.h"
+#include "platform/ui/native/ListViewStateInternal.h"
 #include "platform/win/Windows.h"
 
 LRESULT NotifyParent(TListViewState& AState, NMHDR& AHeader, UINT ACode) {

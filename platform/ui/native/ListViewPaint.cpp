@@ -3,11 +3,12 @@
 
 #include <algorithm>
 
+#include "platform/gdi/DcScopes.h"
 #include "platform/gdi/Graphics.h"
 #include "platform/gdi/Primitives.h"
 #include "platform/gdi/Text.h"
 #include "platform/ui/ImgList.h"
-#include "platform/ui/native/ListViewState.h"
+#include "platform/ui/native/ListViewStateInternal.h"
 #include "platform/win/Windows.h"
 
 namespace {
@@ -25,12 +26,10 @@ void FillSolid(HDC ADC, const TRect& ARect, COLORREF AColor) {
 void DrawImage(HDC ADC, TCustomImageList* AImages, int AIndex, int AX, int AY) {
   if (!AImages || AIndex < 0 || AIndex >= AImages->Count()) return;
   // The canvas selects its own objects into the DC: the DC's state comes back after.
-  const int Saved = SaveDC(ADC);
+  TSavedDC Saved(ADC);
   TCanvas Canvas;
-  Canvas.SetHandle(ADC);
+  TCanvasHandleScope Scope(Canvas, ADC);
   AImages->Draw(Canvas, AX, AY, AIndex);
-  Canvas.SetHandle(nullptr);
-  RestoreDC(ADC, Saved);
 }
 
 void DrawCheckBox(HDC ADC, const TRect& ABox, bool AChecked) {
@@ -160,7 +159,8 @@ LRESULT CustomDraw(TListViewState& AState, HDC ADC, DWORD AStage, int AIndex, TI
 
 void PaintListView(TListViewState& AState, HDC ADC) {
   TListViewModel& Model = AState.Model;
-  const int Saved = SaveDC(ADC);
+  // The parent's custom drawing (WM_NOTIFY) may throw: the DC's state comes back then too.
+  TSavedDC Saved(ADC);
   FillSolid(ADC, Rect(0, 0, Model.ClientWidth, Model.ClientHeight), OrSystem(Model.BkColor, COLOR_WINDOW));
   const bool HasFocus = GetFocus() == AState.Handle;
   TItemLook Plain{false, OrSystem(Model.TextColor, COLOR_WINDOWTEXT), OrSystem(Model.BkColor, COLOR_WINDOW)};
@@ -184,5 +184,4 @@ void PaintListView(TListViewState& AState, HDC ADC) {
     DrawItem(AState, ADC, I, Look);
   }
   if (Model.View() == LVS_REPORT && (Model.ExStyle & LVS_EX_GRIDLINES)) DrawGridLines(AState, ADC);
-  RestoreDC(ADC, Saved);
 }

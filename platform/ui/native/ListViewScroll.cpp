@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "platform/ui/native/HeaderWindow.h"
-#include "platform/ui/native/ListViewState.h"
+#include "platform/ui/native/ListViewStateInternal.h"
 #include "platform/win/Windows.h"
 
 namespace {

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "platform/ui/native/ListViewState.h"
+#include "platform/ui/native/ListViewStateInternal.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "platform/ui/ControlClasses.h"
 #include "platform/ui/ControlMessages.h"
 #include "platform/ui/native/HeaderWindow.h"
-#include "platform/ui/native/ListViewState.h"
+#include "platform/ui/native/ListViewStateInternal.h"
 #include "platform/win/Windows.h"
 
 namespace {

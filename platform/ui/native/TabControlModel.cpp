@@ -1,7 +1,7 @@
 // The tab control's state per window, and its geometry from the tabs' measured or
 // fixed extents.
 
-#include "platform/ui/native/TabControlModel.h"
+#include "platform/ui/native/TabControlModelInternal.h"
 
 #include <algorithm>
 #include <memory>

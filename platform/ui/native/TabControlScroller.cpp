@@ -3,7 +3,7 @@
 
 #include <utility>
 
-#include "platform/ui/native/TabControlModel.h"
+#include "platform/ui/native/TabControlModelInternal.h"
 #include "platform/ui/native/UpDownWindow.h"
 #include "platform/win/Windows.h"
 

@@ -8,7 +8,7 @@
 
 #include "platform/ui/ControlClasses.h"
 #include "platform/ui/ControlMessages.h"
-#include "platform/ui/native/TabControlModel.h"
+#include "platform/ui/native/TabControlModelInternal.h"
 #include "platform/win/Windows.h"
 
 namespace {

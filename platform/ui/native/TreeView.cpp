@@ -3,7 +3,8 @@
 
 #include "platform/ui/native/TreeView.h"
 
-#include "platform/ui/native/TreeViewWindow.h"
+#include "platform/gdi/DcScopes.h"
+#include "platform/ui/native/TreeViewWindowInternal.h"
 #include "platform/win/MessageQueue.h"
 #include "platform/win/WindowTree.h"
 
@@ -344,7 +345,7 @@ LRESULT TCustomTreeView::NotifyCustomDraw(NMTVCUSTOMDRAW& ARecord) {
   if (ARecord.nmcd.uItemState & CDIS_SELECTED) State.Include(cdsSelected);
   if (ARecord.nmcd.uItemState & CDIS_FOCUS) State.Include(cdsFocused);
   TTreeNode* Node = FItems->GetNode(reinterpret_cast<HTREEITEM>(ARecord.nmcd.dwItemSpec));
-  FCanvas->SetHandle(ARecord.nmcd.hdc);
+  TCanvasHandleScope Scope(*FCanvas, ARecord.nmcd.hdc);
   FCanvas->Font().Assign(Font());
   FCanvas->Font().SetColor(static_cast<TColor>(ARecord.clrText));
   FCanvas->Brush().SetColor(static_cast<TColor>(ARecord.clrTextBk));
@@ -353,7 +354,6 @@ LRESULT TCustomTreeView::NotifyCustomDraw(NMTVCUSTOMDRAW& ARecord) {
       CustomDrawItem(Node, State, Stage == CDDS_ITEMPREPAINT ? cdPrePaint : cdPostPaint, PaintImages);
   ARecord.clrText = ColorToRGB(FCanvas->Font().Color());
   ARecord.clrTextBk = ColorToRGB(FCanvas->Brush().Color());
-  FCanvas->SetHandle(nullptr);
   if (Stage == CDDS_ITEMPOSTPAINT) return CDRF_DODEFAULT;
   return DefaultDraw ? CDRF_NOTIFYPOSTPAINT : CDRF_SKIPDEFAULT | CDRF_NOTIFYPOSTPAINT;
 }

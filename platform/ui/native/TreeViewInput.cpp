@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "platform/ui/native/TreeViewWindow.h"
+#include "platform/ui/native/TreeViewWindowInternal.h"
 #include "platform/win/Focus.h"
 #include "platform/win/Keyboard.h"
 #include "platform/win/Messages.h"

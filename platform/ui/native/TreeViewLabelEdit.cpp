@@ -8,7 +8,7 @@
 #include "platform/ui/ControlMessages.h"
 #include "platform/ui/native/EditMessages.h"
 #include "platform/ui/native/EditWindow.h"
-#include "platform/ui/native/TreeViewWindow.h"
+#include "platform/ui/native/TreeViewWindowInternal.h"
 #include "platform/win/Focus.h"
 #include "platform/win/Keyboard.h"
 #include "platform/win/MessageQueue.h"

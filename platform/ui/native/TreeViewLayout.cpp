@@ -6,7 +6,7 @@
 #include "platform/gdi/DeviceContext.h"
 #include "platform/gdi/Text.h"
 #include "platform/ui/ImgList.h"
-#include "platform/ui/native/TreeViewWindow.h"
+#include "platform/ui/native/TreeViewWindowInternal.h"
 #include "platform/win/Painting.h"
 #include "platform/win/ScrollInfo.h"
 #include "platform/win/WindowPos.h"

@@ -3,11 +3,14 @@
 // around the whole and around each item (CDRF_SKIPDEFAULT leaves an item to the
 // receiver).
 
+#include <optional>
+
+#include "platform/gdi/DcScopes.h"
 #include "platform/gdi/DeviceContext.h"
 #include "platform/gdi/Primitives.h"
 #include "platform/gdi/Text.h"
 #include "platform/ui/ImgList.h"
-#include "platform/ui/native/TreeViewWindow.h"
+#include "platform/ui/native/TreeViewWindowInternal.h"
 #include "platform/win/Painting.h"
 
 namespace {
@@ -100,21 +103,22 @@ void TTreeViewWindow::PaintItem(HDC ADC, TTreeViewItem* AItem, const TRect& ARow
   if (FImages) {
     const int Index = ImageOf(AItem, Selected);
     TCanvas Canvas;
-    Canvas.SetHandle(ADC);
+    TCanvasHandleScope Scope(Canvas, ADC);
     const int Left = ButtonColumnOf(AItem) + FIndent - FHorzPos;
     FImages->Draw(Canvas, Left, ARow.Top + (ARow.Height() - FImages->Height()) / 2, Index);
-    Canvas.SetHandle(nullptr);
   }
   TRect Text = TextRect(AItem);
   const bool ShowSelected = Selected && ShowsSelection();
   if (ShowSelected || ATextBack != BackColor()) FillSolidRect(ADC, Text, ATextBack);
-  HGDIOBJ OldFont = FFont ? SelectObject(ADC, FFont) : nullptr;
-  SetBkMode(ADC, TRANSPARENT);
-  SetTextColor(ADC, ATextColor);
-  TRect Inside = Text;
-  InflateRect(Inside, -2, 0);
-  DrawText(ADC, AItem->Text, Inside, DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
-  if (OldFont) SelectObject(ADC, OldFont);
+  {
+    std::optional<TSelectedObject> TextFont;
+    if (FFont) TextFont.emplace(ADC, FFont);
+    SetBkMode(ADC, TRANSPARENT);
+    SetTextColor(ADC, ATextColor);
+    TRect Inside = Text;
+    InflateRect(Inside, -2, 0);
+    DrawText(ADC, AItem->Text, Inside, DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+  }
   if (ShowSelected && FFocused) {
     const RECT Focus = Text;
     DrawFocusRect(ADC, &Focus);

@@ -1,7 +1,7 @@
 // The tree-view window: its class, the routing of its messages, and the messages that
 // read and change items.
 
-#include "platform/ui/native/TreeViewWindow.h"
+#include "platform/ui/native/TreeViewWindowInternal.h"
 
 #include <cstring>
 #include <unordered_map>

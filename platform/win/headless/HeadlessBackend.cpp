@@ -9,7 +9,7 @@
 #include "platform/win/BackendEvents.h"
 #include "platform/win/MessageLoop.h"
 #include "platform/win/TimersInternal.h"
-#include "platform/win/Window.h"
+#include "platform/win/WindowInternal.h"
 
 namespace {
 

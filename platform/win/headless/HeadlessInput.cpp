@@ -6,9 +6,9 @@
 #include "platform/base/Exceptions.h"
 #include "platform/win/headless/HeadlessBackend.h"
 #include "platform/win/InputMessagesInternal.h"
-#include "platform/win/InputState.h"
+#include "platform/win/InputStateInternal.h"
 #include "platform/win/Keyboard.h"
-#include "platform/win/Window.h"
+#include "platform/win/WindowInternal.h"
 
 namespace {
 

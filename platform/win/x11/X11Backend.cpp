@@ -53,8 +53,8 @@ bool WaitForMatchingEvent(TX11Display& AX, const std::function<bool(const XEvent
       return true;
     const int64_t Left = Deadline - NowMs();
     if (Left <= 0) return false;
-    pollfd Connection{ConnectionNumber(AX.Connection), POLLIN, 0};
-    poll(&Connection, 1, PollTimeout(Left));
+    pollfd Readable{ConnectionNumber(AX.Connection), POLLIN, 0};
+    poll(&Readable, 1, PollTimeout(Left));
     XEventsQueued(AX.Connection, QueuedAfterReading);
   }
 }

@@ -11,6 +11,7 @@
 #include <cstring>
 
 #include "platform/base/Exceptions.h"
+#include "platform/base/ScopeExit.h"
 #include "platform/win/x11/X11Internal.h"
 
 namespace {
@@ -135,17 +136,14 @@ void OpenConnection(TX11Display& AX) {
     const char* Name = std::getenv("DISPLAY");
     throw Exception(Format("Cannot open the X display \"%s\"", Name ? Name : ""));
   }
-  try {
-    AX.Screen = DefaultScreen(AX.Connection);
-    AX.Root = RootWindow(AX.Connection, AX.Screen);
-    ChooseOpaqueVisual(AX);
-    InternAtoms(AX);
-    QueryExtensions(AX);
-    OpenWakePipe(AX);
-  } catch (...) {
-    XCloseDisplay(AX.Connection);
-    throw;
-  }
+  ScopeExit CloseOnFailure([&] { XCloseDisplay(AX.Connection); });
+  AX.Screen = DefaultScreen(AX.Connection);
+  AX.Root = RootWindow(AX.Connection, AX.Screen);
+  ChooseOpaqueVisual(AX);
+  InternAtoms(AX);
+  QueryExtensions(AX);
+  OpenWakePipe(AX);
+  CloseOnFailure.Dismiss();
   XSelectInput(AX.Connection, AX.Root, PropertyChangeMask);
   XSetWindowAttributes Attributes{};
   Attributes.override_redirect = True;
@@ -163,11 +161,11 @@ void OpenConnection(TX11Display& AX) {
 
 void CloseConnection(TX11Display& AX) {
   AX.Deliveries.clear();
-  for (auto& [Handle, Window] : AX.TopLevels) {
-    FreeWindowPicture(AX, Window);
-    if (Window.InputContext) XDestroyIC(Window.InputContext);
-    XFreeGC(AX.Connection, Window.Graphics);
-    XDestroyWindow(AX.Connection, Window.Xid);
+  for (auto& [Handle, TopLevel] : AX.TopLevels) {
+    FreeWindowPicture(AX, TopLevel);
+    if (TopLevel.InputContext) XDestroyIC(TopLevel.InputContext);
+    XFreeGC(AX.Connection, TopLevel.Graphics);
+    XDestroyWindow(AX.Connection, TopLevel.Xid);
   }
   FreeCursors(AX);
   if (AX.InputMethod) XCloseIM(AX.InputMethod);

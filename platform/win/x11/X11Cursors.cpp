@@ -86,7 +86,7 @@ void TX11Backend::SetCursorShape(HCURSOR ACursor) {
   else if (ACursor->Image.Width > 0 && ACursor->Image.Height > 0)
     Shown = X.PictureCursor = PictureCursor(X, ACursor->Image, ACursor->Image.HotSpot);
   X.ShownCursor = Shown;
-  for (const auto& [Handle, Window] : X.TopLevels) ApplyCursor(X, Window);
+  for (const auto& [Handle, TopLevel] : X.TopLevels) ApplyCursor(X, TopLevel);
   // A cursor read from a file may be freed by the program once it no longer shows:
   // each showing makes its own, and the one it replaces goes.
   if (Previous) XFreeCursor(X.Connection, Previous);

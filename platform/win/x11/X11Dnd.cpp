@@ -154,11 +154,11 @@ void HandleDropData(TX11Display& AX, const XSelectionEvent& AEvent) {
   if (AEvent.property != None)
     List = TakeSelectionProperty(AX, AEvent.requestor, AEvent.property, AX.Atoms.TextUriList);
   const std::vector<String> Files = List ? PathsOfUriList(*List) : std::vector<String>();
-  const TX11TopLevel* Window = FindTopLevelByXid(AX, AX.Drag.Target);
-  if (Window && !Files.empty()) {
-    const HWND Handle = Window->Handle;
+  const TX11TopLevel* TopLevel = FindTopLevelByXid(AX, AX.Drag.Target);
+  if (TopLevel && !Files.empty()) {
+    const HWND Handle = TopLevel->Handle;
     const TPoint Position = AX.Drag.Position;
     QueueDelivery(AX, [Handle, Position, Files] { DeliverFilesDropped(Handle, Position, Files); });
   }
-  Finish(AX, Window && !Files.empty());
+  Finish(AX, TopLevel && !Files.empty());
 }

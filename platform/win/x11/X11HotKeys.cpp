@@ -38,16 +38,16 @@ bool TX11Backend::GrabHotKey(UINT AModifiers, UINT AVirtualKey) {
   const KeySym Keysym = KeysymOfVirtualKey(AVirtualKey);
   const KeyCode Code = Keysym == NoSymbol ? 0 : XKeysymToKeycode(X.Connection, Keysym);
   if (!Code) return false;
-  const unsigned int Mask = MaskOfModifiers(AModifiers);
+  const unsigned int ModifierMask = MaskOfModifiers(AModifiers);
   TX11ErrorTrap Trap(X.Connection);
   for (const unsigned int Variant : LockVariants(X))
-    XGrabKey(X.Connection, Code, Mask | Variant, X.Root, False, GrabModeAsync, GrabModeAsync);
+    XGrabKey(X.Connection, Code, ModifierMask | Variant, X.Root, False, GrabModeAsync, GrabModeAsync);
   if (Trap.Failed()) {
     // Ungrabbing touches only the program's own grabs: those it got are given back.
-    Ungrab(X, Code, Mask);
+    Ungrab(X, Code, ModifierMask);
     return false;
   }
-  X.HotKeys.push_back({AModifiers, AVirtualKey, Code, Mask});
+  X.HotKeys.push_back({AModifiers, AVirtualKey, Code, ModifierMask});
   return true;
 }
 

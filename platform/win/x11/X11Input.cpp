@@ -204,24 +204,24 @@ void HandleFocusEvent(TX11Display& AX, const XFocusChangeEvent& AEvent) {
   // following the pointer is no focus of a window.
   if (AEvent.mode == NotifyGrab || AEvent.mode == NotifyUngrab) return;
   if (AEvent.detail == NotifyPointer || AEvent.detail == NotifyInferior) return;
-  const TX11TopLevel* Window = FindTopLevelByXid(AX, AEvent.window);
-  if (!Window) return;
+  const TX11TopLevel* TopLevel = FindTopLevelByXid(AX, AEvent.window);
+  if (!TopLevel) return;
   const bool Focused = AEvent.type == FocusIn;
   if (Focused) {
-    AX.FocusWindow = Window->Xid;
-  } else if (AX.FocusWindow == Window->Xid) {
+    AX.FocusWindow = TopLevel->Xid;
+  } else if (AX.FocusWindow == TopLevel->Xid) {
     AX.FocusWindow = 0;
   }
-  if (Window->InputContext) {
+  if (TopLevel->InputContext) {
     if (Focused)
-      XSetICFocus(Window->InputContext);
+      XSetICFocus(TopLevel->InputContext);
     else
-      XUnsetICFocus(Window->InputContext);
+      XUnsetICFocus(TopLevel->InputContext);
   }
   // A change the server made before it handled the program's own last focus request
   // is out of date.
   if (AEvent.serial < AX.FocusSerial) return;
-  const HWND Handle = Window->Handle;
+  const HWND Handle = TopLevel->Handle;
   if (Focused) {
     QueueDelivery(AX, [Handle] { DeliverTopLevelFocus(Handle, true); });
     return;

@@ -19,15 +19,15 @@ bool TX11Backend::CanShowPerPixelAlpha() const { return FX->ArgbVisual && IsComp
 
 void TX11Backend::TopLevelAlphaChanged(HWND AWindow, BYTE AConstantAlpha, bool APerPixelAlpha) {
   TX11Display& X = *FX;
-  TX11TopLevel* Window = FindTopLevel(X, AWindow);
-  if (!Window) return;
-  Window->PerPixelAlpha = APerPixelAlpha;
+  TX11TopLevel* TopLevel = FindTopLevel(X, AWindow);
+  if (!TopLevel) return;
+  TopLevel->PerPixelAlpha = APerPixelAlpha;
   if (AConstantAlpha == 255) {
-    XDeleteProperty(X.Connection, Window->Xid, X.Atoms.NetWmWindowOpacity);
+    XDeleteProperty(X.Connection, TopLevel->Xid, X.Atoms.NetWmWindowOpacity);
     return;
   }
   // The opacity counts from 0 to 0xFFFFFFFF.
   const long Opacity = static_cast<long>(AConstantAlpha * 0x01010101UL);
-  XChangeProperty(X.Connection, Window->Xid, X.Atoms.NetWmWindowOpacity, XA_CARDINAL, 32, PropModeReplace,
+  XChangeProperty(X.Connection, TopLevel->Xid, X.Atoms.NetWmWindowOpacity, XA_CARDINAL, 32, PropModeReplace,
                   reinterpret_cast<const unsigned char*>(&Opacity), 1);
 }

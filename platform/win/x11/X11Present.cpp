@@ -164,34 +164,34 @@ void CopyPixels(const TPixelView& AImage, const TRect& ARect, uint8_t* ATarget, 
 
 void TX11Backend::PresentImage(HWND AWindow, const TPixelView& AImage, const TRect& ADirty) {
   TX11Display& X = *FX;
-  TX11TopLevel* Window = FindTopLevel(X, AWindow);
+  TX11TopLevel* TopLevel = FindTopLevel(X, AWindow);
   TRect Dirty;
-  if (!Window || AImage.Width <= 0 || AImage.Height <= 0 ||
+  if (!TopLevel || AImage.Width <= 0 || AImage.Height <= 0 ||
       !IntersectRect(Dirty, ADirty, Bounds(0, 0, AImage.Width, AImage.Height)))
     return;
-  FitBacking(X, *Window, AImage.Width, AImage.Height);
+  FitBacking(X, *TopLevel, AImage.Width, AImage.Height);
   // Only a 32-bit window shows the alpha byte; it must be opaque unless the picture
   // carries per-pixel alpha.
-  const bool KeepAlpha = Window->Depth != 32 || Window->PerPixelAlpha;
-  if (!X.HasSharedMemory || !PutShared(X, *Window, AImage, Dirty, KeepAlpha))
-    PutPlain(X, *Window, AImage, Dirty, KeepAlpha);
-  XCopyArea(X.Connection, Window->Backing, Window->Xid, Window->Graphics, Dirty.Left, Dirty.Top,
+  const bool KeepAlpha = TopLevel->Depth != 32 || TopLevel->PerPixelAlpha;
+  if (!X.HasSharedMemory || !PutShared(X, *TopLevel, AImage, Dirty, KeepAlpha))
+    PutPlain(X, *TopLevel, AImage, Dirty, KeepAlpha);
+  XCopyArea(X.Connection, TopLevel->Backing, TopLevel->Xid, TopLevel->Graphics, Dirty.Left, Dirty.Top,
             static_cast<unsigned int>(Dirty.Width()), static_cast<unsigned int>(Dirty.Height()), Dirty.Left,
             Dirty.Top);
 }
 
 void HandleExpose(TX11Display& AX, const XExposeEvent& AEvent) {
-  const TX11TopLevel* Window = FindTopLevelByXid(AX, AEvent.window);
-  if (!Window || !Window->Backing) return;
-  XCopyArea(AX.Connection, Window->Backing, Window->Xid, Window->Graphics, AEvent.x, AEvent.y,
+  const TX11TopLevel* TopLevel = FindTopLevelByXid(AX, AEvent.window);
+  if (!TopLevel || !TopLevel->Backing) return;
+  XCopyArea(AX.Connection, TopLevel->Backing, TopLevel->Xid, TopLevel->Graphics, AEvent.x, AEvent.y,
             static_cast<unsigned int>(AEvent.width), static_cast<unsigned int>(AEvent.height), AEvent.x,
             AEvent.y);
 }
 
 void HandleShmCompletion(TX11Display& AX, const XEvent& AEvent) {
   const auto& Completion = reinterpret_cast<const XShmCompletionEvent&>(AEvent);
-  for (auto& [Handle, Window] : AX.TopLevels)
-    if (Window.Backing == Completion.drawable) Window.Shared.Busy = false;
+  for (auto& [Handle, TopLevel] : AX.TopLevels)
+    if (TopLevel.Backing == Completion.drawable) TopLevel.Shared.Busy = false;
 }
 
 void FreeWindowPicture(TX11Display& AX, TX11TopLevel& AWindow) {

@@ -48,10 +48,10 @@ void ReadMonitors(TX11Display& AX) {
     if (Found) XRRFreeMonitors(Found);
   }
   if (Monitors.empty()) {
-    TMonitorDescription Screen;
-    Screen.Bounds =
+    TMonitorDescription Monitor;
+    Monitor.Bounds =
         Bounds(0, 0, DisplayWidth(AX.Connection, AX.Screen), DisplayHeight(AX.Connection, AX.Screen));
-    Monitors.push_back(Screen);
+    Monitors.push_back(Monitor);
   }
   // Exactly one is primary: the first when RandR names none.
   bool HasPrimary = false;

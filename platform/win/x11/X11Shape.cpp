@@ -25,7 +25,7 @@ std::vector<XRectangle> RectanglesOf(const TRegion& ARegion) {
 }  // namespace
 
 void TX11Backend::TopLevelRegionChanged(HWND AWindow, const TRegion* ARegion) {
-  if (const TX11TopLevel* Window = FindTopLevel(*FX, AWindow)) ApplyWindowShape(*FX, *Window, ARegion);
+  if (const TX11TopLevel* TopLevel = FindTopLevel(*FX, AWindow)) ApplyWindowShape(*FX, *TopLevel, ARegion);
 }
 
 void ApplyWindowShape(TX11Display& AX, const TX11TopLevel& AWindow, const TRegion* ARegion) {

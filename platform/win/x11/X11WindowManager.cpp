@@ -188,39 +188,39 @@ void RequestFocus(TX11Display& AX, TX11TopLevel& AWindow) {
 }
 
 void HandleConfigureNotify(TX11Display& AX, const XConfigureEvent& AEvent) {
-  TX11TopLevel* Window = FindTopLevelByXid(AX, AEvent.window);
+  TX11TopLevel* TopLevel = FindTopLevelByXid(AX, AEvent.window);
   // Only a window manager moves windows besides the program; what the server did
   // before it handled the program's last request is out of date.
-  if (!Window || Window->OverrideRedirect || AEvent.serial < Window->ConfigureSerial ||
-      IsRectEmpty(Window->Rect))
+  if (!TopLevel || TopLevel->OverrideRedirect || AEvent.serial < TopLevel->ConfigureSerial ||
+      IsRectEmpty(TopLevel->Rect))
     return;
   TPoint Origin{AEvent.x, AEvent.y};
   // A real event inside a frame counts from the frame; a synthetic one from the root.
-  if (!AEvent.send_event && Window->Parent != AX.Root) {
+  if (!AEvent.send_event && TopLevel->Parent != AX.Root) {
     ::Window Child = 0;
-    XTranslateCoordinates(AX.Connection, Window->Xid, AX.Root, 0, 0, &Origin.X, &Origin.Y, &Child);
+    XTranslateCoordinates(AX.Connection, TopLevel->Xid, AX.Root, 0, 0, &Origin.X, &Origin.Y, &Child);
   }
   const TRect Rect = Bounds(Origin.X, Origin.Y, AEvent.width, AEvent.height);
-  if (Rect == Window->Rect) return;
-  Window->Rect = Rect;
-  const HWND Handle = Window->Handle;
+  if (Rect == TopLevel->Rect) return;
+  TopLevel->Rect = Rect;
+  const HWND Handle = TopLevel->Handle;
   QueueDelivery(AX, [Handle, Rect] { DeliverTopLevelConfigured(Handle, Rect); });
 }
 
 void HandleMapping(TX11Display& AX, const XEvent& AEvent) {
   switch (AEvent.type) {
     case MapNotify:
-      if (TX11TopLevel* Window = FindTopLevelByXid(AX, AEvent.xmap.window)) {
-        Window->Viewable = true;
-        if (AX.FocusRequestPending && AX.WantedFocus == Window->Handle) RequestFocus(AX, *Window);
+      if (TX11TopLevel* TopLevel = FindTopLevelByXid(AX, AEvent.xmap.window)) {
+        TopLevel->Viewable = true;
+        if (AX.FocusRequestPending && AX.WantedFocus == TopLevel->Handle) RequestFocus(AX, *TopLevel);
       }
       break;
     case UnmapNotify:
-      if (TX11TopLevel* Window = FindTopLevelByXid(AX, AEvent.xunmap.window)) Window->Viewable = false;
+      if (TX11TopLevel* TopLevel = FindTopLevelByXid(AX, AEvent.xunmap.window)) TopLevel->Viewable = false;
       break;
     default:
-      if (TX11TopLevel* Window = FindTopLevelByXid(AX, AEvent.xreparent.window))
-        Window->Parent = AEvent.xreparent.parent;
+      if (TX11TopLevel* TopLevel = FindTopLevelByXid(AX, AEvent.xreparent.window))
+        TopLevel->Parent = AEvent.xreparent.parent;
       break;
   }
 }
@@ -234,8 +234,8 @@ void HandleClientMessage(TX11Display& AX, const XClientMessageEvent& AEvent) {
   if (Protocol == AX.Atoms.NetWmPing) {
     ReplyToPing(AX, AEvent);
   } else if (Protocol == AX.Atoms.WmDeleteWindow) {
-    if (const TX11TopLevel* Window = FindTopLevelByXid(AX, AEvent.window)) {
-      const HWND Handle = Window->Handle;
+    if (const TX11TopLevel* TopLevel = FindTopLevelByXid(AX, AEvent.window)) {
+      const HWND Handle = TopLevel->Handle;
       QueueDelivery(AX, [Handle] { DeliverCloseRequest(Handle); });
     }
   }
@@ -247,5 +247,5 @@ void HandlePropertyNotify(TX11Display& AX, const XPropertyEvent& AEvent) {
     return;
   }
   if (AEvent.atom != AX.Atoms.WmState) return;
-  if (TX11TopLevel* Window = FindTopLevelByXid(AX, AEvent.window)) ReadWindowState(AX, *Window);
+  if (TX11TopLevel* TopLevel = FindTopLevelByXid(AX, AEvent.window)) ReadWindowState(AX, *TopLevel);
 }

@@ -3,6 +3,7 @@
 #include <map>
 
 #include "platform/base/Strings.h"
+#include "platform/gdi/DcScopes.h"
 #include "platform/gdi/DeviceContext.h"
 #include "platform/gdi/DrawingObjects.h"
 #include "platform/gdi/Fonts.h"
@@ -146,18 +147,19 @@ void Paint(HWND AWindow) {
   GetClientRect(AWindow, &Client);
   FillSolidRect(DC, Client, State().Colors[AWindow]);
   const HPEN Pen = CreatePen(PS_SOLID, 3, RGB(40, 40, 160));
-  const HGDIOBJ OldPen = SelectObject(DC, Pen);
-  const HGDIOBJ OldBrush = SelectObject(DC, GetStockObject(NULL_BRUSH));
-  Ellipse(DC, 10, 10, Client.Right - 10, Client.Bottom - 10);
-  SelectObject(DC, OldBrush);
-  SelectObject(DC, OldPen);
+  {
+    TSelectedObject SelectedPen(DC, Pen);
+    TSelectedObject SelectedBrush(DC, GetStockObject(NULL_BRUSH));
+    Ellipse(DC, 10, 10, Client.Right - 10, Client.Bottom - 10);
+  }
   DeleteObject(Pen);
   const HFONT Font = CreateFont(-18, 0, 0, 0, 700, 0, 0, 0, 0, 0, 0, 0, 0, "DejaVu Sans");
-  const HGDIOBJ OldFont = SelectObject(DC, Font);
-  SetBkMode(DC, TRANSPARENT);
-  SetTextColor(DC, RGB(20, 20, 20));
-  DrawText(DC, State().Names[AWindow] + " Grüße ÄÖÜ 123", Client, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-  SelectObject(DC, OldFont);
+  {
+    TSelectedObject SelectedFont(DC, Font);
+    SetBkMode(DC, TRANSPARENT);
+    SetTextColor(DC, RGB(20, 20, 20));
+    DrawText(DC, State().Names[AWindow] + " Grüße ÄÖÜ 123", Client, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+  }
   DeleteObject(Font);
   EndPaint(AWindow, &Paint);
 }

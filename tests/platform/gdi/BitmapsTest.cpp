@@ -1,10 +1,10 @@
-#include "platform/gdi/Bitmaps.h"
-
 #include <gtest/gtest.h>
 
 #include <vector>
 
+#include "platform/gdi/Bitmaps.h"
 #include "platform/gdi/Blit.h"
+#include "platform/gdi/DcScopes.h"
 #include "platform/gdi/Primitives.h"
 #include "tests/platform/gdi/DrawingFixture.h"
 
@@ -55,13 +55,14 @@ TEST(Bitmaps, BottomUpRowsArePaddedAndStoredFromTheBottom) {
   EXPECT_EQ(16, Described.bmWidthBytes);  // 15 bytes of pixels, padded to 4
 
   const HDC DC = CreateCompatibleDC(nullptr);
-  const HGDIOBJ Old = SelectObject(DC, Bitmap);
-  SetPixel(DC, 1, 0, RGB(10, 20, 30));  // the top row is the last one in memory
-  const uint8_t* TopRow = static_cast<uint8_t*>(Bits) + 2 * 16;
-  EXPECT_EQ(30, TopRow[3]);
-  EXPECT_EQ(20, TopRow[4]);
-  EXPECT_EQ(10, TopRow[5]);
-  SelectObject(DC, Old);
+  {
+    TSelectedObject Selected(DC, Bitmap);
+    SetPixel(DC, 1, 0, RGB(10, 20, 30));  // the top row is the last one in memory
+    const uint8_t* TopRow = static_cast<uint8_t*>(Bits) + 2 * 16;
+    EXPECT_EQ(30, TopRow[3]);
+    EXPECT_EQ(20, TopRow[4]);
+    EXPECT_EQ(10, TopRow[5]);
+  }
   DeleteDC(DC);
   DeleteObject(Bitmap);
 }
@@ -72,8 +73,13 @@ TEST(Bitmaps, UnsupportedOrOversizedRequestsGiveNoBitmap) {
     uint32_t Compression;
   };
   const Case Cases[] = {
-      {4, 4, 16, BI_RGB}, {4, 4, 8, BI_RGB},  {0, 4, 32, BI_RGB},          {4, 0, 32, BI_RGB},
-      {-4, 4, 32, BI_RGB}, {4, 4, 32, BI_BITFIELDS}, {kMaxBitmapSide + 1, 1, 32, BI_RGB},
+      {4, 4, 16, BI_RGB},
+      {4, 4, 8, BI_RGB},
+      {0, 4, 32, BI_RGB},
+      {4, 0, 32, BI_RGB},
+      {-4, 4, 32, BI_RGB},
+      {4, 4, 32, BI_BITFIELDS},
+      {kMaxBitmapSide + 1, 1, 32, BI_RGB},
       {20000, 20000, 32, BI_RGB},  // 400 Mi pixels: beyond the pixel limit
   };
   for (const Case& C : Cases) {
@@ -116,8 +122,10 @@ TEST(Bitmaps, GetDIBitsDescribesAndConvertsRows) {
   BITMAPINFO TopDown = DibInfo(3, -2, 24);
   std::vector<uint8_t> Rows(24, 0xEE);
   ASSERT_EQ(2, GetDIBits(nullptr, Source.Bitmap, 0, 2, Rows.data(), &TopDown, DIB_RGB_COLORS));
-  EXPECT_EQ((std::vector<uint8_t>{3, 2, 1, 0, 0, 0, 0, 0, 0}), std::vector<uint8_t>(Rows.begin(), Rows.begin() + 9));
-  EXPECT_EQ((std::vector<uint8_t>{0xC0, 0xB0, 0xA0}), std::vector<uint8_t>(Rows.begin() + 18, Rows.begin() + 21));
+  EXPECT_EQ((std::vector<uint8_t>{3, 2, 1, 0, 0, 0, 0, 0, 0}),
+            std::vector<uint8_t>(Rows.begin(), Rows.begin() + 9));
+  EXPECT_EQ((std::vector<uint8_t>{0xC0, 0xB0, 0xA0}),
+            std::vector<uint8_t>(Rows.begin() + 18, Rows.begin() + 21));
 
   // 32-bit bottom-up: the bottom row first, alpha kept; scan line 1 alone is the top row.
   BITMAPINFO BottomUp = DibInfo(3, 2, 32);

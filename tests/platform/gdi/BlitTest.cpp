@@ -1,10 +1,10 @@
-#include "platform/gdi/Blit.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <vector>
 
+#include "platform/gdi/Blit.h"
+#include "platform/gdi/DcScopes.h"
 #include "tests/platform/gdi/DrawingFixture.h"
 
 namespace {
@@ -16,9 +16,10 @@ constexpr uint32_t P = 0x00996633;  // brush RGB(0x99, 0x66, 0x33) as a pixel: a
 uint32_t RunRop(uint32_t ARop) {
   TTestBitmap Source(1, 1, S), Target(1, 1, D);
   const HBRUSH Brush = CreateSolidBrush(RGB(0x99, 0x66, 0x33));
-  const HGDIOBJ Old = SelectObject(Target.DC, Brush);
-  EXPECT_TRUE(BitBlt(Target.DC, 0, 0, 1, 1, Source.DC, 0, 0, ARop));
-  SelectObject(Target.DC, Old);
+  {
+    TSelectedObject Selected(Target.DC, Brush);
+    EXPECT_TRUE(BitBlt(Target.DC, 0, 0, 1, 1, Source.DC, 0, 0, ARop));
+  }
   DeleteObject(Brush);
   return Target.At(0, 0);
 }
@@ -85,8 +86,8 @@ TEST(Blit, OverlappingCopyWithinOneBitmapReadsTheOldPixels) {
   for (int X = 0; X < 6; ++X) Target.Set(X, 0, uint32_t(X + 1));
   ASSERT_TRUE(BitBlt(Target.DC, 2, 0, 4, 1, Target.DC, 0, 0, SRCCOPY));
   EXPECT_EQ((std::vector<uint32_t>{1, 2, 1, 2, 3, 4}),
-            (std::vector<uint32_t>{Target.At(0, 0), Target.At(1, 0), Target.At(2, 0), Target.At(3, 0), Target.At(4, 0),
-                                   Target.At(5, 0)}));
+            (std::vector<uint32_t>{Target.At(0, 0), Target.At(1, 0), Target.At(2, 0), Target.At(3, 0),
+                                   Target.At(4, 0), Target.At(5, 0)}));
   ASSERT_TRUE(StretchBlt(Target.DC, 0, 0, 6, 1, Target.DC, 3, 0, 3, 1, SRCCOPY));  // 2 3 4 → 2 2 3 3 4 4
   EXPECT_EQ(2u, Target.At(1, 0));
   EXPECT_EQ(3u, Target.At(2, 0));
@@ -113,7 +114,8 @@ TEST(Blit, StretchingTakesNearestColumnsByTheDefinedMap) {
   // A negative destination width mirrors the same map: the block reaches left from x = 5.
   ASSERT_TRUE(StretchBlt(Target.DC, 5, 0, -5, 1, Source.DC, 0, 0, 3, 1, SRCCOPY));
   EXPECT_EQ((std::vector<uint32_t>{2, 2, 1, 1, 0}),
-            (std::vector<uint32_t>{Target.At(0, 0), Target.At(1, 0), Target.At(2, 0), Target.At(3, 0), Target.At(4, 0)}));
+            (std::vector<uint32_t>{Target.At(0, 0), Target.At(1, 0), Target.At(2, 0), Target.At(3, 0),
+                                   Target.At(4, 0)}));
 
   // Shrinking 5 columns to 3 takes 0, 1, 3.
   TTestBitmap Small(3, 1);
@@ -196,8 +198,9 @@ TEST(Blit, AlphaBlendOfLongRowsFollowsTheFormulaForEveryPixel) {
         uint32_t Result = 0, Scaled = 0;
         for (int C = 0; C < 4; ++C) Scaled |= M(Channel(S, C), Constant) << (8 * C);
         for (int C = 0; C < 4; ++C) {
-          const uint32_t Value = PerPixel ? std::min<uint32_t>(255, Channel(Scaled, C) + M(Channel(D, C), 255 - (Scaled >> 24)))
-                                          : M(Channel(S, C), Constant) + M(Channel(D, C), 255 - Constant);
+          const uint32_t Value =
+              PerPixel ? std::min<uint32_t>(255, Channel(Scaled, C) + M(Channel(D, C), 255 - (Scaled >> 24)))
+                       : M(Channel(S, C), Constant) + M(Channel(D, C), 255 - Constant);
           Result |= Value << (8 * C);
         }
         Expected[X] = Result;
@@ -207,8 +210,8 @@ TEST(Blit, AlphaBlendOfLongRowsFollowsTheFormulaForEveryPixel) {
       Blend.AlphaFormat = PerPixel ? AC_SRC_ALPHA : 0;
       ASSERT_TRUE(AlphaBlend(Target.DC, 0, 0, Count, 1, Source.DC, 0, 0, Count, 1, Blend));
       for (int X = 0; X < Count; ++X)
-        EXPECT_EQ(Expected[X], Target.At(X, 0)) << "pixel " << X << ", per-pixel " << PerPixel << ", constant "
-                                                << Constant;
+        EXPECT_EQ(Expected[X], Target.At(X, 0))
+            << "pixel " << X << ", per-pixel " << PerPixel << ", constant " << Constant;
     }
 }
 

@@ -6,9 +6,10 @@
 
 #include "platform/base/Strings.h"
 #include "platform/gdi/DeviceContext.h"
+#include "tests/support/Pictures.h"
 
 class TTestBitmap {
-public:
+ public:
   // A top-down DIB section of the given format, every pixel set to AFill (0xAARRGGBB).
   TTestBitmap(int AWidth, int AHeight, uint32_t AFill = 0, int ABitsPerPixel = 32)
       : Bitmap(CreateDib(AWidth, AHeight, ABitsPerPixel)), DC(CreateCompatibleDC(nullptr)) {
@@ -44,18 +45,14 @@ public:
   // The rows of the rectangle as text: '#' for pixels other than ABackground, '.' for
   // the others, rows separated by '\n'.
   String Picture(const TRect& AArea, uint32_t ABackground) const {
-    String Result;
-    for (int Y = AArea.Top; Y < AArea.Bottom; ++Y) {
-      for (int X = AArea.Left; X < AArea.Right; ++X) Result += At(X, Y) == ABackground ? '.' : '#';
-      Result += '\n';
-    }
-    return Result;
+    return testing_support::AsciiPicture(AArea, [this](int AX, int AY) { return At(AX, AY); },
+                                         {{ABackground, '.'}});
   }
   String Picture(uint32_t ABackground) const { return Picture(Rect(0, 0, Width(), Height()), ABackground); }
 
   HBITMAP const Bitmap;
   HDC const DC;
 
-private:
+ private:
   HGDIOBJ FOldBitmap = nullptr;
 };

@@ -4,7 +4,7 @@
 #include <thread>
 
 #include "platform/gdi/DeviceContext.h"
-#include "platform/gdi/FontCache.h"
+#include "platform/gdi/FontCacheInternal.h"
 #include "platform/gdi/Fonts.h"
 #include "tests/platform/gdi/TextTestCanvas.h"
 

@@ -1,7 +1,7 @@
-#include "platform/gdi/Primitives.h"
-
 #include <gtest/gtest.h>
 
+#include "platform/gdi/DcScopes.h"
+#include "platform/gdi/Primitives.h"
 #include "tests/platform/gdi/DrawingFixture.h"
 
 namespace {
@@ -14,7 +14,7 @@ constexpr uint32_t BluePixel = 0x000000FF;
 
 // Selects a pen and a brush for the life of the object and frees them afterwards.
 class TPenAndBrush {
-public:
+ public:
   TPenAndBrush(HDC ADC, HPEN APen, HBRUSH ABrush) : FDC(ADC), FPen(APen), FBrush(ABrush) {
     FOldPen = SelectObject(ADC, APen);
     FOldBrush = SelectObject(ADC, ABrush);
@@ -26,7 +26,7 @@ public:
     DeleteObject(FBrush);
   }
 
-private:
+ private:
   HDC FDC;
   HGDIOBJ FPen, FBrush, FOldPen = nullptr, FOldBrush = nullptr;
 };
@@ -44,19 +44,16 @@ TEST(Primitives, LinesLeaveOutTheirEndPoint) {
     const char* Expected;
   };
   const Case Cases[] = {
-      {{1, 1}, {5, 1}, "......\n.####.\n......\n"},
-      {{5, 1}, {1, 1}, "......\n..####\n......\n"},
-      {{2, 0}, {2, 3}, "..#...\n..#...\n..#...\n"},
-      {{0, 0}, {3, 3}, "#.....\n.#....\n..#...\n"},
-      {{0, 0}, {5, 2}, "##....\n..##..\n....#.\n"},
-      {{3, 1}, {3, 1}, "......\n......\n......\n"},
+      {{1, 1}, {5, 1}, "......\n.####.\n......\n"}, {{5, 1}, {1, 1}, "......\n..####\n......\n"},
+      {{2, 0}, {2, 3}, "..#...\n..#...\n..#...\n"}, {{0, 0}, {3, 3}, "#.....\n.#....\n..#...\n"},
+      {{0, 0}, {5, 2}, "##....\n..##..\n....#.\n"}, {{3, 1}, {3, 1}, "......\n......\n......\n"},
   };
   for (const Case& C : Cases) {
     TTestBitmap Target(6, 3, Background);
     TPenAndBrush Tools(Target.DC, CreatePen(PS_SOLID, 1, Red), CreateSolidBrush(Blue));
     Line(Target.DC, C.From.X, C.From.Y, C.To.X, C.To.Y);
-    EXPECT_EQ(C.Expected, Target.Picture(Background)) << C.From.X << "," << C.From.Y << " to " << C.To.X << ","
-                                                      << C.To.Y;
+    EXPECT_EQ(C.Expected, Target.Picture(Background))
+        << C.From.X << "," << C.From.Y << " to " << C.To.X << "," << C.To.Y;
     POINT Position;
     MoveToEx(Target.DC, 0, 0, &Position);
     EXPECT_EQ(C.To, Position);
@@ -74,7 +71,7 @@ TEST(Primitives, PolylinesDrawEachPixelOnceAndLeaveOutTheLastPoint) {
   // Exclusive-or twice gives the picture back only if no pixel is drawn twice.
   TTestBitmap Xor(6, 6, 0x00405060);
   SetROP2(Xor.DC, R2_XORPEN);
-  const HGDIOBJ Old = SelectObject(Xor.DC, GetStockObject(WHITE_PEN));
+  TSelectedObject Pen(Xor.DC, GetStockObject(WHITE_PEN));
   const POINT Square[] = {{1, 1}, {4, 1}, {4, 4}, {1, 4}, {1, 1}};
   Polyline(Xor.DC, Square, 5);
   EXPECT_EQ("......\n.####.\n.#..#.\n.#..#.\n.####.\n......\n", Xor.Picture(0x00405060));
@@ -86,7 +83,6 @@ TEST(Primitives, PolylinesDrawEachPixelOnceAndLeaveOutTheLastPoint) {
   const uint32_t Counts[] = {2, 2};
   ASSERT_TRUE(PolyPolyline(Xor.DC, Two, Counts, 2));
   EXPECT_EQ(".....#\n.....#\n.....#\n......\n......\n##....\n", Xor.Picture(0x00405060));
-  SelectObject(Xor.DC, Old);
 }
 
 TEST(Primitives, RectangleDrawsItsOutlineInsideTheBounds) {
@@ -101,8 +97,8 @@ TEST(Primitives, RectangleDrawsItsOutlineInsideTheBounds) {
 
   // A clear brush leaves the inside alone.
   TTestBitmap Hollow(7, 5, Background);
-  const HGDIOBJ Pen = SelectObject(Hollow.DC, GetStockObject(BLACK_PEN));
-  const HGDIOBJ Brush = SelectObject(Hollow.DC, GetStockObject(NULL_BRUSH));
+  TSelectedObject Pen(Hollow.DC, GetStockObject(BLACK_PEN));
+  TSelectedObject Brush(Hollow.DC, GetStockObject(NULL_BRUSH));
   Rectangle(Hollow.DC, 1, 1, 6, 5);
   EXPECT_EQ(".......\n.#####.\n.#...#.\n.#...#.\n.#####.\n", Hollow.Picture(Background));
   // Without a pen the filled rectangle is one pixel smaller on the right and bottom.
@@ -111,8 +107,6 @@ TEST(Primitives, RectangleDrawsItsOutlineInsideTheBounds) {
   SelectObject(Hollow.DC, GetStockObject(BLACK_BRUSH));
   Rectangle(Hollow.DC, 1, 1, 6, 5);
   EXPECT_EQ(".......\n.####..\n.####..\n.####..\n.......\n", Hollow.Picture(Background));
-  SelectObject(Hollow.DC, Pen);
-  SelectObject(Hollow.DC, Brush);
 }
 
 TEST(Primitives, WidePenOutlinesGrowInwards) {
@@ -140,8 +134,8 @@ TEST(Primitives, EllipseFillsAndOutlinesThePixelsOfItsBox) {
   // Outline alone, in exclusive-or: drawn twice it is gone.
   TTestBitmap Xor(12, 12, 0);
   SetROP2(Xor.DC, R2_XORPEN);
-  const HGDIOBJ Pen = SelectObject(Xor.DC, GetStockObject(WHITE_PEN));
-  const HGDIOBJ Brush = SelectObject(Xor.DC, GetStockObject(NULL_BRUSH));
+  TSelectedObject Pen(Xor.DC, GetStockObject(WHITE_PEN));
+  TSelectedObject Brush(Xor.DC, GetStockObject(NULL_BRUSH));
   Ellipse(Xor.DC, 1, 1, 11, 11);
   EXPECT_EQ(0x00FFFFFFu, Xor.At(1, 5));
   EXPECT_EQ(0u, Xor.At(5, 5));
@@ -151,14 +145,12 @@ TEST(Primitives, EllipseFillsAndOutlinesThePixelsOfItsBox) {
     for (char& C : Flat) C = C == '\n' ? '.' : C;
     return Flat;
   }());
-  SelectObject(Xor.DC, Pen);
-  SelectObject(Xor.DC, Brush);
 }
 
 TEST(Primitives, PolygonFillsByTheAlternateRuleThenOutlines) {
   TTestBitmap Target(5, 5, Background);
-  const HGDIOBJ Pen = SelectObject(Target.DC, GetStockObject(NULL_PEN));
-  const HGDIOBJ Brush = SelectObject(Target.DC, GetStockObject(BLACK_BRUSH));
+  TSelectedObject Pen(Target.DC, GetStockObject(NULL_PEN));
+  TSelectedObject Brush(Target.DC, GetStockObject(BLACK_BRUSH));
   const POINT Triangle[] = {{0, 0}, {4, 0}, {0, 4}};
   ASSERT_TRUE(Polygon(Target.DC, Triangle, 3));
   EXPECT_EQ("####.\n###..\n##...\n#....\n.....\n", Target.Picture(Background));
@@ -168,17 +160,13 @@ TEST(Primitives, PolygonFillsByTheAlternateRuleThenOutlines) {
 
   // A self-crossing star leaves its centre empty under the alternate rule.
   TTestBitmap Star(11, 11, Background);
-  SelectObject(Star.DC, GetStockObject(NULL_PEN));
-  SelectObject(Star.DC, GetStockObject(BLACK_BRUSH));
+  TSelectedObject StarPen(Star.DC, GetStockObject(NULL_PEN));
+  TSelectedObject StarBrush(Star.DC, GetStockObject(BLACK_BRUSH));
   const POINT Points[] = {{5, 0}, {8, 10}, {0, 3}, {10, 3}, {2, 10}};
   Polygon(Star.DC, Points, 5);
   EXPECT_EQ(Background, Star.At(5, 5));
   EXPECT_NE(Background, Star.At(5, 1));
   EXPECT_NE(Background, Star.At(1, 3));
-  SelectObject(Star.DC, Pen);
-  SelectObject(Star.DC, Brush);
-  SelectObject(Target.DC, Pen);
-  SelectObject(Target.DC, Brush);
 }
 
 TEST(Primitives, MixModesCombinePenAndPixel) {
@@ -250,12 +238,14 @@ TEST(Primitives, WideLinesSweepThePenWidth) {
   LOGBRUSH Brush;
   Brush.lbColor = Red;
   TTestBitmap Target(10, 10, Background);
-  TPenAndBrush Tools(Target.DC, ExtCreatePen(PS_GEOMETRIC | PS_ENDCAP_FLAT | PS_JOIN_MITER, 5, &Brush, 0, nullptr),
+  TPenAndBrush Tools(Target.DC,
+                     ExtCreatePen(PS_GEOMETRIC | PS_ENDCAP_FLAT | PS_JOIN_MITER, 5, &Brush, 0, nullptr),
                      CreateSolidBrush(Blue));
   Line(Target.DC, 2, 5, 8, 5);
-  EXPECT_EQ("..........\n..........\n..........\n..######..\n..######..\n..######..\n..######..\n..######..\n"
-            "..........\n..........\n",
-            Target.Picture(Background));
+  EXPECT_EQ(
+      "..........\n..........\n..........\n..######..\n..######..\n..######..\n..######..\n..######..\n"
+      "..........\n..........\n",
+      Target.Picture(Background));
 
   // Square ends reach half the width beyond the end points.
   TTestBitmap Square(8, 5, Background);

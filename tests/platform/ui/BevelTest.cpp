@@ -16,35 +16,55 @@ class BevelTest : public UiTest {
     Bevel->SetParent(&Host());
     return Bevel;
   }
-  COLORREF Shadow() const { return ColorToRGB(clBtnShadow); }
-  COLORREF Light() const { return ColorToRGB(clBtnHighlight); }
-  COLORREF Face() const { return ColorToRGB(clBtnFace); }
+  // The bevel (40 × 7 at 10, 10) with a pixel of the host around it: 's' shadow, 'l'
+  // light, '.' the face. A box's top-right corner belongs to its light edges, its
+  // bottom-left corner to its shadow edges.
+  std::string Picture() {
+    return HostPicture(Rect(9, 9, 51, 18), {{clBtnShadow, 's'}, {clBtnHighlight, 'l'}, {clBtnFace, '.'}});
+  }
 };
 
 TEST_F(BevelTest, ALoweredBoxIsDarkAboveAndLightBelow) {
   MakeBevel(bsBox, bsLowered);
   ShowHost();
-  EXPECT_EQ(HostPixel(10, 10), Shadow());
-  EXPECT_EQ(HostPixel(30, 10), Shadow());
-  EXPECT_EQ(HostPixel(10, 14), Shadow());
-  EXPECT_EQ(HostPixel(49, 16), Light());
-  EXPECT_EQ(HostPixel(30, 16), Light());
-  EXPECT_EQ(HostPixel(49, 12), Light());
-  EXPECT_EQ(HostPixel(30, 13), Face());
+  EXPECT_EQ(Picture(),
+            "..........................................\n"
+            ".sssssssssssssssssssssssssssssssssssssssl.\n"
+            ".s......................................l.\n"
+            ".s......................................l.\n"
+            ".s......................................l.\n"
+            ".s......................................l.\n"
+            ".s......................................l.\n"
+            ".slllllllllllllllllllllllllllllllllllllll.\n"
+            "..........................................\n");
 }
 
 TEST_F(BevelTest, LinesAreTwoPixelsOfBothColours) {
   TBevel* Bevel = MakeBevel(bsBottomLine, bsLowered);
   ShowHost();
-  EXPECT_EQ(HostPixel(20, 15), Shadow());
-  EXPECT_EQ(HostPixel(20, 16), Light());
-  EXPECT_EQ(HostPixel(20, 14), Face());
+  EXPECT_EQ(Picture(),
+            "..........................................\n"
+            "..........................................\n"
+            "..........................................\n"
+            "..........................................\n"
+            "..........................................\n"
+            "..........................................\n"
+            ".ssssssssssssssssssssssssssssssssssssssss.\n"
+            ".llllllllllllllllllllllllllllllllllllllll.\n"
+            "..........................................\n");
   Bevel->SetStyle(bsRaised);
   Bevel->SetShape(bsTopLine);
   Pump();
-  EXPECT_EQ(HostPixel(20, 10), Light());
-  EXPECT_EQ(HostPixel(20, 11), Shadow());
-  EXPECT_EQ(HostPixel(20, 15), Face());
+  EXPECT_EQ(Picture(),
+            "..........................................\n"
+            ".llllllllllllllllllllllllllllllllllllllll.\n"
+            ".ssssssssssssssssssssssssssssssssssssssss.\n"
+            "..........................................\n"
+            "..........................................\n"
+            "..........................................\n"
+            "..........................................\n"
+            "..........................................\n"
+            "..........................................\n");
 }
 
 }  // namespace

@@ -8,6 +8,9 @@
 
 #include <memory>
 #include <ostream>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/ui/Controls.h"
 #include "platform/win/headless/HeadlessBackend.h"
@@ -18,6 +21,11 @@ inline void PrintTo(const TRect& ARect, std::ostream* AStream) {
 }
 
 namespace ui_test {
+
+// Whether the window, as last presented, looks as its reference picture
+// tests/platform/ui/pictures/<AName>.png shows (see tests/support/Pictures.h); the
+// picture is also kept in the build tree for a person to look at.
+::testing::AssertionResult LooksAsInItsPicture(HWND AWindow, const std::string& AName);
 
 // A top-level windowed control: hidden until Show, then a shown popup window.
 class THost : public TCustomControl {
@@ -45,6 +53,9 @@ class UiTest : public ::testing::Test {
   void Pump();
   // The presented colour of a pixel of the host's client area.
   COLORREF HostPixel(int AX, int AY);
+  // An area of the host's client area as presented, one character a pixel: the
+  // legend's for its colour, '#' for others (see tests/support/Pictures.h).
+  std::string HostPicture(const TRect& AArea, const std::vector<std::pair<TColor, char>>& ALegend);
   // The screen point of a point of the host's client area.
   TPoint OnHost(int AX, int AY) const { return {100 + AX, 100 + AY}; }
   THeadlessBackend& Headless() { return *HeadlessBackend(); }

@@ -1,7 +1,7 @@
 // The default handling of messages and the table through which the painting and input
 // parts extend it.
 
-#include "platform/win/Extensions.h"
+#include "platform/win/ExtensionsInternal.h"
 #include "tests/platform/win/WindowTestSupport.h"
 
 namespace window_test {

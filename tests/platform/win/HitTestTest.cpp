@@ -3,7 +3,7 @@
 
 #include "platform/gdi/DeviceContext.h"
 #include "platform/gdi/Regions.h"
-#include "platform/win/Window.h"
+#include "platform/win/WindowInternal.h"
 #include "tests/platform/win/WindowTestSupport.h"
 
 namespace window_test {

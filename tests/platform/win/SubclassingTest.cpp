@@ -16,7 +16,7 @@ class SubclassingTest : public WindowSystemTest {
   }
 
   void TearDown() override {
-    for (WNDPROC Procedure : Made) FreeProcInstance(Procedure);
+    for (WNDPROC Instance : Made) FreeProcInstance(Instance);
     WindowSystemTest::TearDown();
   }
 
@@ -24,17 +24,17 @@ class SubclassingTest : public WindowSystemTest {
   // else to the procedure it replaced.
   WNDPROC Subclass(const std::string& AName, UINT AEaten = 0) {
     auto Previous = std::make_shared<WNDPROC>(nullptr);
-    const WNDPROC Procedure = MakeProcInstance(
+    const WNDPROC Logging = MakeProcInstance(
         [this, AName, AEaten, Previous](HWND AHandle, UINT AMessage, WPARAM AWParam, LPARAM ALParam) {
           Seen.push_back(AName + ":" + MessageName(AMessage));
           if (AMessage == AEaten) return LRESULT(100);
           return CallWindowProc(*Previous, AHandle, AMessage, AWParam, ALParam);
         });
-    Made.push_back(Procedure);
+    Made.push_back(Logging);
     *Previous =
-        reinterpret_cast<WNDPROC>(SetWindowLong(Window, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(Procedure)));
-    Previouses[Procedure] = Previous;
-    return Procedure;
+        reinterpret_cast<WNDPROC>(SetWindowLong(Window, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(Logging)));
+    Previouses[Logging] = Previous;
+    return Logging;
   }
 
   WNDPROC PreviousOf(WNDPROC AProcedure) { return *Previouses.at(AProcedure); }

@@ -86,9 +86,9 @@ void WindowSystemTest::SetUp() {
     return Procedure(AWindow, AMessage, AWParam, ALParam);
   });
   WNDCLASS Class;
-  Class.style = CS_DBLCLKS;
+  Class.style = FClassStyle;
   Class.lpfnWndProc = FProcedure;
-  Class.lpszClassName = LoggingClass;
+  Class.lpszClassName = FClassName;
   ASSERT_NE(RegisterClass(&Class), 0);
 }
 
@@ -100,7 +100,7 @@ void WindowSystemTest::TearDown() {
 HWND WindowSystemTest::Create(const std::string& AName, DWORD AStyle, const TRect& ABounds, HWND AParent,
                               DWORD AExStyle) {
   FPendingName = AName;
-  const HWND Window = CreateWindowEx(AExStyle, LoggingClass, AName.c_str(), AStyle, ABounds.Left, ABounds.Top,
+  const HWND Window = CreateWindowEx(AExStyle, FClassName, AName.c_str(), AStyle, ABounds.Left, ABounds.Top,
                                      ABounds.Width(), ABounds.Height(), AParent, nullptr, nullptr, nullptr);
   FPendingName.clear();
   if (Window) FHandles[AName] = Window;
@@ -109,15 +109,22 @@ HWND WindowSystemTest::Create(const std::string& AName, DWORD AStyle, const TRec
 
 std::vector<std::string> WindowSystemTest::Log() const {
   std::vector<std::string> All;
-  for (const auto& Entry : FEntries) All.push_back(Entry.second);
+  for (const TEntry& Entry : FEntries) All.push_back(Entry.Text);
   return All;
 }
 
 std::vector<std::string> WindowSystemTest::LogOf(std::initializer_list<UINT> AMessages) const {
   std::vector<std::string> Selected;
-  for (const auto& [Message, Entry] : FEntries)
-    if (std::find(AMessages.begin(), AMessages.end(), Message) != AMessages.end()) Selected.push_back(Entry);
+  for (const TEntry& Entry : FEntries)
+    if (std::find(AMessages.begin(), AMessages.end(), Entry.Message) != AMessages.end())
+      Selected.push_back(Entry.Text);
   return Selected;
+}
+
+int WindowSystemTest::CountOf(HWND AWindow, UINT AMessage) const {
+  return static_cast<int>(std::count_if(FEntries.begin(), FEntries.end(), [&](const TEntry& AEntry) {
+    return AEntry.Window == AWindow && AEntry.Message == AMessage;
+  }));
 }
 
 std::string WindowSystemTest::NameOf(HWND AWindow) const {
@@ -127,10 +134,13 @@ std::string WindowSystemTest::NameOf(HWND AWindow) const {
 
 LRESULT WindowSystemTest::Procedure(HWND AWindow, UINT AMessage, WPARAM AWParam, LPARAM ALParam) {
   if (!FNames.count(AWindow)) FNames[AWindow] = FPendingName;
-  const std::string Entry = FNames[AWindow] + ":" + MessageName(AMessage);
-  FEntries.emplace_back(AMessage, Entry);
+  FEntries.push_back({AWindow, AMessage, FNames[AWindow] + ":" + MessageName(AMessage)});
   if (const auto Found = FAnswers.find(AMessage); Found != FAnswers.end())
     if (const auto Result = Found->second(AWindow, AMessage, AWParam, ALParam)) return *Result;
+  return Handle(AWindow, AMessage, AWParam, ALParam);
+}
+
+LRESULT WindowSystemTest::Handle(HWND AWindow, UINT AMessage, WPARAM AWParam, LPARAM ALParam) {
   return DefWindowProc(AWindow, AMessage, AWParam, ALParam);
 }
 

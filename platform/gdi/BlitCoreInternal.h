@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "platform/gdi/DeviceContext.h"
-#include "platform/gdi/PixelOps.h"
+#include "platform/gdi/PixelOpsInternal.h"
 
 // Where a transfer reads and writes, in bitmap coordinates; both rectangles have their
 // corners in order, and the mirror flags say which axes run backwards.

@@ -3,7 +3,7 @@
 // texts from the parent, notifications, selection, scrolling, painting, input and
 // label editing. Internal to the list view control (ListView*.cpp).
 
-#include "platform/ui/native/ListViewModel.h"
+#include "platform/ui/native/ListViewModelInternal.h"
 
 struct TListViewState {
   HWND Handle = nullptr;
