@@ -34,7 +34,8 @@ void ScaleFloats(uint8_t* APlane, int ASamples, int AVolume) {
 
 }  // namespace
 
-bool AdjustVolume(uint8_t* const* APlanes, int APlaneCount, int ASamples, AVSampleFormat AFormat, int AVolume) {
+bool AdjustVolume(uint8_t* const* APlanes, int APlaneCount, int ASamples, AVSampleFormat AFormat,
+                  int AVolume) {
   for (int Plane = 0; Plane < APlaneCount; Plane++) {
     uint8_t* Data = APlanes[Plane];
     switch (AFormat) {

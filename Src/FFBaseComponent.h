@@ -21,7 +21,7 @@ int SeekFlagsToAV(const TSeekFlags& AFlags);
 using TBeforeFindStreamInfoEvent = std::function<void(void* Sender, AVFormatContext* AFormatContext)>;
 
 class TFFBaseComponent : public TComponent {
-public:
+ public:
   explicit TFFBaseComponent(TComponent* AOwner);
 
   // Holds nothing the engine uses; it exists for those who set components up.
@@ -37,6 +37,6 @@ public:
   int ReadTimeout = 0;
   int WriteTimeout = 0;
 
-private:
+ private:
   String FVersion = "4.5a";
 };

@@ -8,7 +8,7 @@
 // without waiting for a next picture: the decoder deinterlaces whatever picture it
 // lands on, also right after a seek. Needs libavfilter.
 class TDeinterlacer {
-public:
+ public:
   TDeinterlacer();
   ~TDeinterlacer();
   TDeinterlacer(const TDeinterlacer&) = delete;
@@ -18,7 +18,7 @@ public:
   // the filter cannot run (libavfilter not loaded, or a format it does not take).
   AVFrame* Run(const AVFrame* APicture);
 
-private:
+ private:
   bool BuildGraph(const AVFrame* APicture);
   void FreeGraph();
 

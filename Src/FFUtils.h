@@ -215,11 +215,10 @@ TDateTime UnixTimeToLocalDateTime(int64_t ASeconds);
 // filters, so the engine keeps its own and looks in them before asking FFmpeg. A record
 // is registered once per name (exact, case-sensitive); a name already registered is left
 // alone. A name that FFmpeg has too is registered: the engine's record shadows FFmpeg's
-// (the engine's "rotate" filter takes whole degrees, FFmpeg's radians). The caller owns a record and keeps it alive
-// while it is registered (registration lasts for the life of the process). Registering
-// needs the library the registry belongs to (avformat for protocols and input formats,
-// avfilter for filters): without it Assert fails ("Assertion failure"). Registering and
-// looking up may happen on any thread.
+// (the engine's "rotate" filter takes whole degrees, FFmpeg's radians). The caller owns a record and keeps it
+// alive while it is registered (registration lasts for the life of the process). Registering needs the
+// library the registry belongs to (avformat for protocols and input formats, avfilter for filters): without
+// it Assert fails ("Assertion failure"). Registering and looking up may happen on any thread.
 
 // One opened URL of an engine protocol. Its methods are called on the thread that reads
 // or writes the AVIOContext that wraps it.

@@ -195,8 +195,8 @@ struct TOutputFile {
 // last figures and its pending audio. Shared by the join segments that write into the
 // stream, so each segment continues where the one before it ended.
 struct TStreamOutputState {
-  int64_t sync_opts = 0;     // time of the next frame in the encoder time base
-  int64_t frame_number = 0;  // frames encoded or packets copied
+  int64_t sync_opts = 0;              // time of the next frame in the encoder time base
+  int64_t frame_number = 0;           // frames encoded or packets copied
   int64_t last_dts = AV_NOPTS_VALUE;  // last decoding time of a stream copy, stream time base
   int64_t end_time = AV_NOPTS_VALUE;  // muxer time: end of the last packet written, microseconds
   int encoder_flushed = 0;
@@ -321,9 +321,9 @@ class TCustomFFmpeg {
 
   // Raised on the task's thread at most once per ReportInterval while the task runs,
   // and once more at its end with AFileIndex -1 (figures as the status line's).
-  using TProgressEvent =
-      std::function<void(TCustomFFmpeg* Sender, int AFileIndex, int AFrameNumber, int AFPS, float AQuality,
-                         float ABitRate, int64_t ACurrentSize, int64_t ACurrentDuration, int64_t ATotalDuration)>;
+  using TProgressEvent = std::function<void(TCustomFFmpeg* Sender, int AFileIndex, int AFrameNumber, int AFPS,
+                                            float AQuality, float ABitRate, int64_t ACurrentSize,
+                                            int64_t ACurrentDuration, int64_t ATotalDuration)>;
   // Raised once when the task has ended, on the thread that ran it: FFinished,
   // FFatalException and FFatalMessage tell how.
   using TTerminateEvent = std::function<void(TCustomFFmpeg* Sender)>;
@@ -709,15 +709,16 @@ class TCustomFFmpeg {
 
   // Subtitles (FFmpeg_Subtitles).
   int DecodeSubtitle(TInputStream& AInput, const AVPacket* APacket);
-  void EncodeSubtitle(TOutputStream& AStream, int64_t APts, const AVSubtitle& ADecoded, const TInputStream& AInput);
+  void EncodeSubtitle(TOutputStream& AStream, int64_t APts, const AVSubtitle& ADecoded,
+                      const TInputStream& AInput);
 
   // Progress (FFmpeg_Progress).
   void ReportProgress(int64_t ANow, int64_t ATimerStart, bool AIsLast, int AFileIndex);
 
   std::mutex FThreadLock;  // guards FThread against the thread's own end
   TThread* FThread = nullptr;
-  TEvent FStopEvent{true, true};  // set while no converting thread runs
-  std::atomic<bool> FEnding{false};  // the end steps run: a stop no longer aborts writes
+  TEvent FStopEvent{true, true};               // set while no converting thread runs
+  std::atomic<bool> FEnding{false};            // the end steps run: a stop no longer aborts writes
   std::atomic<TThreadID> FConvertThreadID{0};  // the converting thread, once it runs
   // The pause: FPauseRequested is read by the loop without the lock; it is written, and
   // FPauseReached (the loop waits) read and written, under FPauseLock.
@@ -726,11 +727,11 @@ class TCustomFFmpeg {
   std::atomic<bool> FPauseRequested{false};
   bool FPauseReached = false;
   // Buffers of the run that only grow.
-  TFramePtr FFilteredFrame;     // a picture out of a filter chain
+  TFramePtr FFilteredFrame;      // a picture out of a filter chain
   TFramePtr FDeinterlacedFrame;  // a picture out of a deinterlacer
-  TPacketPtr FEncodedPacket;  // a packet out of an encoder
-  TPacketPtr FCopyPacket;     // a packet of a stream copy
-  TFramePtr Faudio_buf;       // resampled audio on its way into a FIFO
+  TPacketPtr FEncodedPacket;     // a packet out of an encoder
+  TPacketPtr FCopyPacket;        // a packet of a stream copy
+  TFramePtr Faudio_buf;          // resampled audio on its way into a FIFO
   int Fallocated_audio_buf_samples = 0;
   std::vector<uint8_t> Fsubtitle_out;
   std::unique_ptr<FILE, int (*)(FILE*)> Fvstats_file{nullptr, &fclose};

@@ -13,7 +13,8 @@ int TCustomFFmpeg::DecodeAudio(TInputStream& AInput, AVFrame* AFrame) {
   if (AFrame->nb_samples < 1) RaiseErrorFmt("the decoder \"%s\" return bad result.", AInput.avdec->name);
   if (AFrame->best_effort_timestamp != AV_NOPTS_VALUE)
     AInput.pts = FF.av_rescale_q(AFrame->best_effort_timestamp, AInput.st->time_base, AV_TIME_BASE_Q);
-  AInput.next_pts = AInput.pts + static_cast<int64_t>(AV_TIME_BASE) * AFrame->nb_samples / AFrame->sample_rate;
+  AInput.next_pts =
+      AInput.pts + static_cast<int64_t>(AV_TIME_BASE) * AFrame->nb_samples / AFrame->sample_rate;
   RunAudioHook(AInput, AFrame);
 
   if (Faudio_volume != 256) {
@@ -38,7 +39,8 @@ int TCustomFFmpeg::DecodeAudio(TInputStream& AInput, AVFrame* AFrame) {
 uint8_t** TCustomFFmpeg::AudioBuffer(const AVCodecContext* AEncoder, int ASamples) {
   AVFrame* Buffer = Faudio_buf.get();
   if (Buffer && Buffer->format == AEncoder->sample_fmt &&
-      Buffer->ch_layout.nb_channels == AEncoder->ch_layout.nb_channels && Fallocated_audio_buf_samples >= ASamples)
+      Buffer->ch_layout.nb_channels == AEncoder->ch_layout.nb_channels &&
+      Fallocated_audio_buf_samples >= ASamples)
     return Buffer->extended_data;
   Faudio_buf.reset(FF.av_frame_alloc());
   Buffer = Faudio_buf.get();
@@ -65,19 +67,22 @@ void TCustomFFmpeg::do_audio_out(TOutputStream& AStream, const AVFrame* AFrame, 
   const AVSampleFormat InFormat = static_cast<AVSampleFormat>(AFrame->format);
   const int InChannels = AFrame->ch_layout.nb_channels;
   const bool Planar = FF.av_sample_fmt_is_planar(InFormat);
-  const size_t Offset = static_cast<size_t>(Skip) * FF.av_get_bytes_per_sample(InFormat) * (Planar ? 1 : InChannels);
+  const size_t Offset =
+      static_cast<size_t>(Skip) * FF.av_get_bytes_per_sample(InFormat) * (Planar ? 1 : InChannels);
   std::vector<const uint8_t*> Input(Planar ? InChannels : 1);
   for (size_t I = 0; I < Input.size(); I++) Input[I] = AFrame->extended_data[I] + Offset;
 
   if (!Resampling.active) {
     QueueAudio(AStream, Input.data(), Samples);
   } else {
-    const int64_t Room = FF.av_rescale_rnd(FF.swr_get_delay(Resampling.swr.get(), AFrame->sample_rate) + Samples,
-                                           Encoder->sample_rate, AFrame->sample_rate, AV_ROUND_UP) +
-                         std::abs(Faudio_sync_method) + 16;
+    const int64_t Room =
+        FF.av_rescale_rnd(FF.swr_get_delay(Resampling.swr.get(), AFrame->sample_rate) + Samples,
+                          Encoder->sample_rate, AFrame->sample_rate, AV_ROUND_UP) +
+        std::abs(Faudio_sync_method) + 16;
     if (Room > INT_MAX) RaiseError("Buffer sizes too large in do_audio_out()");
     uint8_t** Buffer = AudioBuffer(Encoder, static_cast<int>(Room));
-    const int Converted = FF.swr_convert(Resampling.swr.get(), Buffer, static_cast<int>(Room), Input.data(), Samples);
+    const int Converted =
+        FF.swr_convert(Resampling.swr.get(), Buffer, static_cast<int>(Room), Input.data(), Samples);
     if (Converted < 0) RaiseError(ErrorToText("swr_convert", Converted));
     QueueAudio(AStream, Buffer, Converted);
   }
@@ -92,7 +97,8 @@ int TCustomFFmpeg::SyncAudio(TOutputStream& AStream, const AVFrame* AFrame, TInp
   const AVCodecContext* Encoder = AStream.enc_ctx.get();
   TStreamOutputState& State = *AStream.state;
   const int OutRate = Encoder->sample_rate;
-  const double Ipts = static_cast<double>(AInput.pts - Foutput_files[AStream.file_index]->start_time) / AV_TIME_BASE;
+  const double Ipts =
+      static_cast<double>(AInput.pts - Foutput_files[AStream.file_index]->start_time) / AV_TIME_BASE;
   const int64_t Waiting = FF.av_audio_fifo_size(State.fifo.get());
   if (!Faudio_sync_method) {
     // Never back in time, so the muxer sees rising times even when the input's jitter.
@@ -155,7 +161,8 @@ void TCustomFFmpeg::EncodeAudioFifo(TOutputStream& AStream, bool AFlush) {
     Frame->format = Encoder->sample_fmt;
     Frame->nb_samples = Size;
     Frame->sample_rate = Encoder->sample_rate;
-    if (FF.av_channel_layout_copy(&Frame->ch_layout, &Encoder->ch_layout) < 0 || FF.av_frame_get_buffer(Frame, 0) < 0)
+    if (FF.av_channel_layout_copy(&Frame->ch_layout, &Encoder->ch_layout) < 0 ||
+        FF.av_frame_get_buffer(Frame, 0) < 0)
       RaiseError("Out of memory in do_audio_out()");
     FF.av_audio_fifo_read(State.fifo.get(), reinterpret_cast<void**>(Frame->extended_data), Take);
     if (Size > Take)

@@ -12,7 +12,8 @@ bool SameAsEncoder(const AVFrame* AFrame, const AVCodecContext* AEncoder) {
 
 }  // namespace
 
-void TCustomFFmpeg::ConfigureResampler(TOutputStream& AStream, const AVFrame* AFrame, const TInputStream& AInput) {
+void TCustomFFmpeg::ConfigureResampler(TOutputStream& AStream, const AVFrame* AFrame,
+                                       const TInputStream& AInput) {
   AVCodecContext* Encoder = AStream.enc_ctx.get();
   TAudioResampling& Resampling = *AStream.resampling;
   const AVSampleFormat SampleFormat = static_cast<AVSampleFormat>(AFrame->format);
@@ -26,8 +27,8 @@ void TCustomFFmpeg::ConfigureResampler(TOutputStream& AStream, const AVFrame* AF
   if (Changed) {
     Log(llInfo, Format("Input stream #%d:%d frame changed from rate:%d fmt:%s ch:%d to rate:%d fmt:%s ch:%d",
                        AInput.file_index, AInput.st->index, Resampling.sample_rate,
-                       FF.av_get_sample_fmt_name(Resampling.sample_fmt), Resampling.channels, AFrame->sample_rate,
-                       FF.av_get_sample_fmt_name(SampleFormat), Channels));
+                       FF.av_get_sample_fmt_name(Resampling.sample_fmt), Resampling.channels,
+                       AFrame->sample_rate, FF.av_get_sample_fmt_name(SampleFormat), Channels));
     Resampling.swr.reset();
   }
   Resampling.sample_fmt = SampleFormat;
@@ -63,6 +64,6 @@ void TCustomFFmpeg::ConfigureResampler(TOutputStream& AStream, const AVFrame* AF
     }
   }
   if (!Resampling.swr)
-    RaiseErrorFmt("Can not resample %d channels @ %d Hz to %d channels @ %d Hz", Channels, AFrame->sample_rate,
-                  Encoder->ch_layout.nb_channels, Encoder->sample_rate);
+    RaiseErrorFmt("Can not resample %d channels @ %d Hz to %d channels @ %d Hz", Channels,
+                  AFrame->sample_rate, Encoder->ch_layout.nb_channels, Encoder->sample_rate);
 }

@@ -29,8 +29,9 @@ int TCustomFFmpeg::PrepareStreamCopy(TOutputStream& AStream, const TInputStream&
   // The input's tag is kept where the output format has no tag table, or where its table
   // agrees with it or knows no tag of its own for the codec.
   unsigned Tag = AStream.enc_ctx->codec_tag;
-  if (!Tag && (!Format->codec_tag || FF.av_codec_get_id(Format->codec_tag, Source->codec_tag) == Source->codec_id ||
-               !FF.av_codec_get_tag(Format->codec_tag, Source->codec_id)))
+  if (!Tag &&
+      (!Format->codec_tag || FF.av_codec_get_id(Format->codec_tag, Source->codec_tag) == Source->codec_id ||
+       !FF.av_codec_get_tag(Format->codec_tag, Source->codec_id)))
     Tag = Source->codec_tag;
   int Error = FF.avcodec_parameters_copy(Target, Source);
   if (Error < 0) {
@@ -46,10 +47,12 @@ int TCustomFFmpeg::PrepareStreamCopy(TOutputStream& AStream, const TInputStream&
   if (FrameRate.num > 0 && FrameRate.den > 0) {
     AVRational FrameTime = av_inv_q(FrameRate);
     if (std::strcmp(Format->name, "avi") == 0) {
-      if ((Fcopy_tb < 0 && av_q2d(FrameTime) > 2 * av_q2d(TimeBase) && av_q2d(TimeBase) < 1.0 / 500) || Fcopy_tb == 0)
+      if ((Fcopy_tb < 0 && av_q2d(FrameTime) > 2 * av_q2d(TimeBase) && av_q2d(TimeBase) < 1.0 / 500) ||
+          Fcopy_tb == 0)
         TimeBase = {FrameTime.num, FrameTime.den * 2};
     } else if (!HasVariableFrameRate(Format) && !IsMovFamily(Format->name)) {
-      if ((Fcopy_tb < 0 && av_q2d(FrameTime) > av_q2d(TimeBase) && av_q2d(TimeBase) < 1.0 / 500) || Fcopy_tb == 0)
+      if ((Fcopy_tb < 0 && av_q2d(FrameTime) > av_q2d(TimeBase) && av_q2d(TimeBase) < 1.0 / 500) ||
+          Fcopy_tb == 0)
         TimeBase = FrameTime;
     }
   }
@@ -108,7 +111,8 @@ int TCustomFFmpeg::CheckJoinedCopy(const TOutputStream& AStream, const TInputStr
            FF.av_channel_layout_compare(&A->ch_layout, &B->ch_layout) == 0;
   if (Same) return 0;
   FLastErrMsg = Format(
-      "Input file #%d cannot be joined by stream copy: its %s stream differs from the first input's (codec, size "
+      "Input file #%d cannot be joined by stream copy: its %s stream differs from the first input's (codec, "
+      "size "
       "or format)",
       AInput.file_index, LowerCase(MediaTypeName(B->codec_type)));
   return AVERROR(EINVAL);

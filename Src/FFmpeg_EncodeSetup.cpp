@@ -40,7 +40,8 @@ int TCustomFFmpeg::PrepareAudioEncoding(TOutputStream& AStream, const TInputStre
   if (!Encoder->sample_rate) Encoder->sample_rate = Source->sample_rate;
   ChooseSampleRate(AStream, AStream.enc);
   Encoder->time_base = {1, Encoder->sample_rate};
-  if (Encoder->sample_fmt == AV_SAMPLE_FMT_NONE) Encoder->sample_fmt = static_cast<AVSampleFormat>(Source->format);
+  if (Encoder->sample_fmt == AV_SAMPLE_FMT_NONE)
+    Encoder->sample_fmt = static_cast<AVSampleFormat>(Source->format);
   ChooseSampleFormat(AStream, AStream.enc);
 
   if (AStream.audio_channels_mapped) {
@@ -76,7 +77,8 @@ int TCustomFFmpeg::PrepareVideoEncoding(TOutputStream& AStream, TInputStream& AI
       Encoder->width = Source->width;
       Encoder->height = Source->height;
     }
-    if (Encoder->width != Source->width || Encoder->height != Source->height || Encoder->pix_fmt != Source->format)
+    if (Encoder->width != Source->width || Encoder->height != Source->height ||
+        Encoder->pix_fmt != Source->format)
       Encoder->bits_per_raw_sample = Fframe_bits_per_raw_sample;
 
     AVRational Rate = ChooseFrameRate(AStream, AInput);
@@ -84,14 +86,16 @@ int TCustomFFmpeg::PrepareVideoEncoding(TOutputStream& AStream, TInputStream& AI
     Encoder->time_base = av_inv_q(Rate);
     const AVFormatContext* Output = Foutput_files[AStream.file_index]->ctx;
     if (av_q2d(Encoder->time_base) < 0.001 && Fvideo_sync_method &&
-        (Fvideo_sync_method == 1 || (Fvideo_sync_method < 0 && !(Output->oformat->flags & AVFMT_VARIABLE_FPS))))
+        (Fvideo_sync_method == 1 ||
+         (Fvideo_sync_method < 0 && !(Output->oformat->flags & AVFMT_VARIABLE_FPS))))
       FF.av_log(const_cast<AVFormatContext*>(Output), AV_LOG_WARNING,
                 "Frame rate very high for a muxer not effciciently supporting it.\n"
                 "Please consider specifiying a lower framerate, a different muxer or -vsync 2\n");
   }
   // Forced key frames are compared with frame times in the encoder's time base; every
   // join segment has its own copy of the list.
-  for (int64_t& Time : AStream.forced_kf_pts) Time = FF.av_rescale_q(Time, AV_TIME_BASE_Q, Encoder->time_base);
+  for (int64_t& Time : AStream.forced_kf_pts)
+    Time = FF.av_rescale_q(Time, AV_TIME_BASE_Q, Encoder->time_base);
 
   if (Fdo_deinterlace && !AInput.deinterlacer) {
     AInput.deinterlacer = std::make_unique<TVideoFilterChain>();
@@ -120,10 +124,12 @@ int TCustomFFmpeg::PrepareVideoEncoding(TOutputStream& AStream, TInputStream& AI
 
 AVRational TCustomFFmpeg::ChooseFrameRate(TOutputStream& AStream, const TInputStream& AInput) {
   AVRational Rate = AStream.frame_rate;
-  if (!Rate.num || !Rate.den) Rate = FF.av_guess_frame_rate(Finput_files[AInput.file_index]->ctx, AInput.st, nullptr);
+  if (!Rate.num || !Rate.den)
+    Rate = FF.av_guess_frame_rate(Finput_files[AInput.file_index]->ctx, AInput.st, nullptr);
   if (!Rate.num || !Rate.den) Rate = {25, 1};
   if (AStream.enc && AStream.enc->supported_framerates && !AStream.force_fps)
-    Rate = AStream.enc->supported_framerates[FF.av_find_nearest_q_idx(Rate, AStream.enc->supported_framerates)];
+    Rate =
+        AStream.enc->supported_framerates[FF.av_find_nearest_q_idx(Rate, AStream.enc->supported_framerates)];
   return Rate;
 }
 
@@ -143,7 +149,8 @@ int TCustomFFmpeg::PrepareTwoPass(TOutputStream& AStream, int AStreamIndex) {
     size_t Size = 0;
     int Error = ReadFileToBuffer(LogName, Buffer, Size);
     if (Error == AVERROR(ENOMEM)) {
-      FLastErrMsg = Format("Could not allocate file buffer: Error reading log file \"%s\" for pass-2 encoding", LogName);
+      FLastErrMsg = Format(
+          "Could not allocate file buffer: Error reading log file \"%s\" for pass-2 encoding", LogName);
       return AVERROR(ENOMEM);
     }
     if (Error < 0) {

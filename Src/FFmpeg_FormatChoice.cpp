@@ -28,8 +28,8 @@ void TCustomFFmpeg::ChooseSampleFormat(TOutputStream& AStream, const AVCodec* AC
       FF.av_get_bytes_per_sample(Encoder->sample_fmt) > FF.av_get_bytes_per_sample(First))
     Log(llError, "Conversion will not be lossless.");
   if (const char* Name = FF.av_get_sample_fmt_name(Encoder->sample_fmt))
-    Log(llWarning, Format("Incompatible sample format \"%s\" for codec \"%s\", auto-selecting format \"%s\"", Name,
-                          ACodec->name, FF.av_get_sample_fmt_name(First)));
+    Log(llWarning, Format("Incompatible sample format \"%s\" for codec \"%s\", auto-selecting format \"%s\"",
+                          Name, ACodec->name, FF.av_get_sample_fmt_name(First)));
   Encoder->sample_fmt = First;
 }
 
@@ -51,10 +51,12 @@ void TCustomFFmpeg::ChoosePixelFormat(TOutputStream& AStream, const AVCodec* ACo
   Candidates.push_back(AV_PIX_FMT_NONE);
   const AVPixFmtDescriptor* Asked = FF.av_pix_fmt_desc_get(Encoder->pix_fmt);
   const int HasAlpha = Asked && Asked->nb_components % 2 == 0;
-  AVPixelFormat Best = FF.avcodec_find_best_pix_fmt_of_list(Candidates.data(), Encoder->pix_fmt, HasAlpha, nullptr);
+  AVPixelFormat Best =
+      FF.avcodec_find_best_pix_fmt_of_list(Candidates.data(), Encoder->pix_fmt, HasAlpha, nullptr);
   if (Encoder->pix_fmt != AV_PIX_FMT_NONE)
-    Log(llWarning, Format("Incompatible pixel format \"%s\" for codec \"%s\", auto-selecting format \"%s\"",
-                          FF.av_get_pix_fmt_name(Encoder->pix_fmt), ACodec->name, FF.av_get_pix_fmt_name(Best)));
+    Log(llWarning,
+        Format("Incompatible pixel format \"%s\" for codec \"%s\", auto-selecting format \"%s\"",
+               FF.av_get_pix_fmt_name(Encoder->pix_fmt), ACodec->name, FF.av_get_pix_fmt_name(Best)));
   Encoder->pix_fmt = Best;
 }
 
@@ -65,7 +67,8 @@ void TCustomFFmpeg::CheckExperimentalCodec(const AVCodecContext* AContext, bool 
     return;
   const char* Kind = AEncoder ? "encoder" : "decoder";
   String Text = Format(
-      "%s \"%s\" is experimental and might produce bad results.\r\nAdd \"-strict experimental\" if you want to use "
+      "%s \"%s\" is experimental and might produce bad results.\r\nAdd \"-strict experimental\" if you want "
+      "to use "
       "it.",
       Kind, Codec->name);
   const AVCodec* Default = AEncoder ? FF.avcodec_find_encoder(Codec->id) : FF.avcodec_find_decoder(Codec->id);

@@ -28,7 +28,8 @@ int TCustomFFmpeg::OpenEncoder(TOutputStream& AStream) {
   FF.av_dict_set(Options.Address(), "threads", "auto", AV_DICT_DONT_OVERWRITE);
   if (FF.avcodec_open2(Encoder, AStream.enc, Options.Address()) < 0) {
     FLastErrMsg = Format(
-        "Error while opening encoder for output stream #%d:%d (%s) - maybe incorrect parameters such as bit_rate, "
+        "Error while opening encoder for output stream #%d:%d (%s) - maybe incorrect parameters such as "
+        "bit_rate, "
         "rate, width or height. Please check error log message(reported by VORerivi) to find out more detail "
         "information.",
         AStream.file_index, AStream.index, Kind);
@@ -64,15 +65,16 @@ int TCustomFFmpeg::OpenEncoder(TOutputStream& AStream) {
 // input stream's for a copy. What they make of the codec parameters goes to the muxer.
 int TCustomFFmpeg::InitBitstreamFilters(TOutputStream& AStream) {
   if (AStream.bitstream_filters.empty()) return 0;
-  AVRational TimeBase = AStream.stream_copy ? Finput_streams[AStream.source_index]->st->time_base
-                                            : AStream.enc_ctx->time_base;
+  AVRational TimeBase =
+      AStream.stream_copy ? Finput_streams[AStream.source_index]->st->time_base : AStream.enc_ctx->time_base;
   const AVCodecParameters* Parameters = AStream.st->codecpar;
   for (const TBitstreamFilterPtr& Filter : AStream.bitstream_filters) {
     int Error = FF.avcodec_parameters_copy(Filter->par_in, Parameters);
     Filter->time_base_in = TimeBase;
     if (Error >= 0) Error = FF.av_bsf_init(Filter.get());
     if (Error < 0) {
-      FLastErrMsg = ErrorToText(Format("Error initializing bitstream filter: %s", Filter->filter->name), Error);
+      FLastErrMsg =
+          ErrorToText(Format("Error initializing bitstream filter: %s", Filter->filter->name), Error);
       return Error;
     }
     Parameters = Filter->par_out;

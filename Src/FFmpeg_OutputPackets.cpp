@@ -70,9 +70,10 @@ void TCustomFFmpeg::PassBitstreamFilters(TOutputStream& AStream, AVPacket* APack
   }
   AVBSFContext* Filter = AStream.bitstream_filters[AFilter].get();
   auto Failed = [&](int AError) {
-    String Text = ErrorToText(Format("%s failed for stream %d, codec %s", Filter->filter->name, AStream.st->index,
-                                     AStream.stream_copy ? "copy" : AStream.enc_ctx->codec->name),
-                              AError);
+    String Text =
+        ErrorToText(Format("%s failed for stream %d, codec %s", Filter->filter->name, AStream.st->index,
+                           AStream.stream_copy ? "copy" : AStream.enc_ctx->codec->name),
+                    AError);
     if (Fexit_on_error) RaiseError(Text);
     Log(llError, Text);
   };

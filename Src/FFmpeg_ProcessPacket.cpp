@@ -11,7 +11,8 @@ int TCustomFFmpeg::ProcessPacket(TInputStream& AInput, const AVPacket* APacket) 
     AInput.pts = AInput.next_pts = FF.av_rescale_q(APacket->dts, AInput.st->time_base, AV_TIME_BASE_Q);
 
   if (AInput.decoding_needed) {
-    int Error = Type == AVMEDIA_TYPE_SUBTITLE ? DecodeSubtitle(AInput, APacket) : DecodePacket(AInput, APacket);
+    int Error =
+        Type == AVMEDIA_TYPE_SUBTITLE ? DecodeSubtitle(AInput, APacket) : DecodePacket(AInput, APacket);
     if (Error < 0) return Error;
   } else if (APacket) {
     AdvanceCopiedStream(AInput, APacket);
@@ -49,7 +50,7 @@ int TCustomFFmpeg::DecodePacket(TInputStream& AInput, const AVPacket* APacket) {
       if (Error < 0) return Error;
       AInput.pts = AInput.next_pts;
       Error = AInput.st->codecpar->codec_type == AVMEDIA_TYPE_AUDIO ? DecodeAudio(AInput, Frame)
-                                                                     : DecodeVideo(AInput, Frame);
+                                                                    : DecodeVideo(AInput, Frame);
       FF.av_frame_unref(Frame);
       if (Error < 0) return Error;
     }
@@ -66,7 +67,8 @@ void TCustomFFmpeg::AdvanceCopiedStream(TInputStream& AInput, const AVPacket* AP
   int64_t Duration = 0;
   if (Parameters->codec_type == AVMEDIA_TYPE_AUDIO && Parameters->sample_rate > 0) {
     int Samples = Parameters->frame_size;
-    if (Samples <= 0) Samples = FF.av_get_audio_frame_duration2(const_cast<AVCodecParameters*>(Parameters), APacket->size);
+    if (Samples <= 0)
+      Samples = FF.av_get_audio_frame_duration2(const_cast<AVCodecParameters*>(Parameters), APacket->size);
     Duration = static_cast<int64_t>(AV_TIME_BASE) * Samples / Parameters->sample_rate;
   } else if (Parameters->codec_type == AVMEDIA_TYPE_VIDEO) {
     Duration = APacket->duration ? FF.av_rescale_q(APacket->duration, AInput.st->time_base, AV_TIME_BASE_Q)
@@ -96,7 +98,8 @@ bool TCustomFFmpeg::CheckOutputLimits(const TInputStream& AInput, TOutputStream&
 
 void TCustomFFmpeg::CopyPacket(TInputStream& AInput, TOutputStream& AStream, const AVPacket* APacket) {
   TStreamOutputState& State = *AStream.state;
-  if (!(APacket->flags & AV_PKT_FLAG_KEY) && State.frame_number == 0 && !AStream.copy_initial_nonkeyframes) return;
+  if (!(APacket->flags & AV_PKT_FLAG_KEY) && State.frame_number == 0 && !AStream.copy_initial_nonkeyframes)
+    return;
   const AVRational TimeBase = AInput.st->time_base;
   switch (AInput.st->codecpar->codec_type) {
     case AVMEDIA_TYPE_AUDIO:
@@ -111,10 +114,12 @@ void TCustomFFmpeg::CopyPacket(TInputStream& AInput, TOutputStream& AStream, con
   }
   AVPacket* Packet = FCopyPacket.get();
   if (FF.av_packet_ref(Packet, APacket) < 0) RaiseError(ErrorToText("av_packet_ref", AVERROR(ENOMEM)));
-  const int64_t Start = FF.av_rescale_q(Foutput_files[AStream.file_index]->start_time, AV_TIME_BASE_Q, TimeBase);
+  const int64_t Start =
+      FF.av_rescale_q(Foutput_files[AStream.file_index]->start_time, AV_TIME_BASE_Q, TimeBase);
   if (Packet->pts != AV_NOPTS_VALUE) Packet->pts -= Start;
-  Packet->dts = (Packet->dts != AV_NOPTS_VALUE ? Packet->dts : FF.av_rescale_q(AInput.pts, AV_TIME_BASE_Q, TimeBase)) -
-                Start;
+  Packet->dts =
+      (Packet->dts != AV_NOPTS_VALUE ? Packet->dts : FF.av_rescale_q(AInput.pts, AV_TIME_BASE_Q, TimeBase)) -
+      Start;
   WriteOutputPacket(AStream, Packet, TimeBase);
   State.frame_number++;
 }

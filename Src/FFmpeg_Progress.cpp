@@ -37,7 +37,8 @@ void TCustomFFmpeg::ReportProgress(int64_t ANow, int64_t ATimerStart, bool AIsLa
     const TOutputStream& Stream = *Foutput_streams[I];
     const TStreamOutputState& State = *Stream.state;
     const AVCodecContext* Encoder = Stream.enc_ctx.get();
-    Quality = !Stream.stream_copy && State.has_coded_frame ? State.quality / static_cast<float>(FF_QP2LAMBDA) : -1;
+    Quality =
+        !Stream.stream_copy && State.has_coded_frame ? State.quality / static_cast<float>(FF_QP2LAMBDA) : -1;
     const bool Video = Stream.st->codecpar->codec_type == AVMEDIA_TYPE_VIDEO;
     if (VideoReported && Video) Text += Format("q=%2.1f ", Quality);
     if (!VideoReported && Video && !Stream.not_show_fps) {
@@ -50,7 +51,8 @@ void TCustomFFmpeg::ReportProgress(int64_t ANow, int64_t ATimerStart, bool AIsLa
       if (Fqp_hist) {
         const int Qp = static_cast<int>(std::lrint(Quality));
         if (Qp >= 0 && Qp < static_cast<int>(Fqp_histogram.size())) Fqp_histogram[Qp]++;
-        for (int J = 0; J < 32; J++) Text += Format("%X", static_cast<int>(std::lrint(std::log2(Fqp_histogram[J] + 1))));
+        for (int J = 0; J < 32; J++)
+          Text += Format("%X", static_cast<int>(std::lrint(std::log2(Fqp_histogram[J] + 1))));
       }
       if (Encoder->flags & AV_CODEC_FLAG_PSNR) {
         double ErrorSum = 0, ScaleSum = 0;
@@ -77,8 +79,9 @@ void TCustomFFmpeg::ReportProgress(int64_t ANow, int64_t ATimerStart, bool AIsLa
   const int64_t Time = SmallestTime == INT64_MAX ? 0 : SmallestTime;
   const float BitRate = Time > 0 ? static_cast<float>(TotalSize * 8 / (Time / 1000.0)) : 0;
   const int64_t Hundredths = Time / 10000;
-  Text += Format("size=%8.0fkB time=%02d:%02d:%02d.%02d bitrate=%6.1fkbits/s", TotalSize / 1024.0,
-                 Hundredths / 360000, Hundredths / 6000 % 60, Hundredths / 100 % 60, Hundredths % 100, BitRate);
+  Text +=
+      Format("size=%8.0fkB time=%02d:%02d:%02d.%02d bitrate=%6.1fkbits/s", TotalSize / 1024.0,
+             Hundredths / 360000, Hundredths / 6000 % 60, Hundredths / 100 % 60, Hundredths % 100, BitRate);
   if (Fnb_frames_dup || Fnb_frames_drop) Text += Format(" dup=%d drop=%d", Fnb_frames_dup, Fnb_frames_drop);
 
   if (FOnProgress) {
@@ -95,7 +98,8 @@ void TCustomFFmpeg::ReportProgress(int64_t ANow, int64_t ATimerStart, bool AIsLa
   if (!AIsLast) return;
   const int64_t Payload = Fvideo_size + Faudio_size + Fextra_size;
   // The overhead of an empty output is no number.
-  const String Overhead = Payload ? Format("%f%%", 100.0 * (TotalSize - Payload) / Payload) : String("unknown");
+  const String Overhead =
+      Payload ? Format("%f%%", 100.0 * (TotalSize - Payload) / Payload) : String("unknown");
   Log(llInfo, Format("video:%1.0fkB audio:%1.0fkB global headers:%1.0fkB muxing overhead %s\r\n",
                      Fvideo_size / 1024.0, Faudio_size / 1024.0, Fextra_size / 1024.0, Overhead));
   if (!Payload)

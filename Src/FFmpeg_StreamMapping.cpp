@@ -13,7 +13,8 @@ void TCustomFFmpeg::DumpStreamMapping() {
   for (const auto& Stream : Foutput_streams) {
     const int FileIndex = FJoinMode ? 0 : Stream->file_index;
     if (Stream->st->codecpar->codec_type == AVMEDIA_TYPE_ATTACHMENT) {
-      Log(llInfo, Format("  File %s -> Stream #%d:%d", Stream->attachment_filename, FileIndex, Stream->index));
+      Log(llInfo,
+          Format("  File %s -> Stream #%d:%d", Stream->attachment_filename, FileIndex, Stream->index));
       continue;
     }
     if (Stream->source_index < 0) continue;
@@ -23,7 +24,8 @@ void TCustomFFmpeg::DumpStreamMapping() {
     if (Stream->audio_channels_mapped) {
       Line += " [ch:";
       for (int I = 0; I < Stream->audio_channels_mapped; I++)
-        Line += Stream->audio_channels_map[I] == -1 ? String(" M") : Format(" %d", Stream->audio_channels_map[I]);
+        Line +=
+            Stream->audio_channels_map[I] == -1 ? String(" M") : Format(" %d", Stream->audio_channels_map[I]);
       Line += "]";
     }
     if (Stream->sync_ist >= 0 && Stream->sync_ist != Stream->source_index) {
@@ -33,7 +35,8 @@ void TCustomFFmpeg::DumpStreamMapping() {
     if (Stream->stream_copy)
       Line += " (copy)";
     else
-      Line += Format(" (%s -> %s)", Source.avdec ? Source.avdec->name : "?", Stream->enc ? Stream->enc->name : "?");
+      Line += Format(" (%s -> %s)", Source.avdec ? Source.avdec->name : "?",
+                     Stream->enc ? Stream->enc->name : "?");
     Line += Format(" (%s)", MediaTypeName(Stream->st->codecpar->codec_type));
     Log(llInfo, Line);
   }

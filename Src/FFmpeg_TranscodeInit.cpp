@@ -23,7 +23,8 @@ int TCustomFFmpeg::transcode_init() {
   }
   for (const auto& File : Finput_files)
     if (File->rate_emu)
-      for (int I = 0; I < File->nb_streams; I++) Finput_streams[File->ist_index + I]->start = MonotonicMicroseconds();
+      for (int I = 0; I < File->nb_streams; I++)
+        Finput_streams[File->ist_index + I]->start = MonotonicMicroseconds();
 
   for (size_t I = 0; I < Foutput_files.size(); I++) {
     AVFormatContext* Context = Foutput_files[I]->ctx;
@@ -133,16 +134,18 @@ int TCustomFFmpeg::InitInputStream(int AIndex, String& AError) {
     int Error = FF.avcodec_parameters_to_context(Input.dec_ctx.get(), Input.st->codecpar);
     Input.dec_ctx->pkt_timebase = Input.st->time_base;
     if (Error < 0 || FF.avcodec_open2(Input.dec_ctx.get(), Input.avdec, Options.Address()) < 0) {
-      AError = Format("Error while opening decoder for input stream #%d:%d", Input.file_index, Input.st->index);
+      AError =
+          Format("Error while opening decoder for input stream #%d:%d", Input.file_index, Input.st->index);
       return AVERROR(EINVAL);
     }
     CheckExperimentalCodec(Input.dec_ctx.get(), false);
     CheckUnusedOptions(Options.Get());
   }
   AVRational Rate = Input.st->avg_frame_rate;
-  Input.pts = Rate.num && Rate.den
-                  ? -std::llround(Input.st->codecpar->video_delay * static_cast<double>(AV_TIME_BASE) / av_q2d(Rate))
-                  : 0;
+  Input.pts =
+      Rate.num && Rate.den
+          ? -std::llround(Input.st->codecpar->video_delay * static_cast<double>(AV_TIME_BASE) / av_q2d(Rate))
+          : 0;
   Input.next_pts = AV_NOPTS_VALUE;
   Input.is_start = 1;
   return 0;

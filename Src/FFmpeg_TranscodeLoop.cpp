@@ -28,7 +28,8 @@ void TCustomFFmpeg::Transcode() {
       if (FBroken) break;
       const int FileIndex = ChooseInputFile(Current, NoPacket);
       if (FileIndex < 0) {
-        if (FJoinMode || std::none_of(NoPacket.begin(), NoPacket.end(), [](bool AMark) { return AMark; })) break;
+        if (FJoinMode || std::none_of(NoPacket.begin(), NoPacket.end(), [](bool AMark) { return AMark; }))
+          break;
         // Every input that could be read said "not yet": wait a little.
         std::fill(NoPacket.begin(), NoPacket.end(), false);
         SleepMs(10);
@@ -56,7 +57,8 @@ void TCustomFFmpeg::Transcode() {
       }
       std::fill(NoPacket.begin(), NoPacket.end(), false);
       if (Fdo_pkt_dump && Packet->stream_index < File.nb_streams)
-        FF.av_pkt_dump_log2(nullptr, AV_LOG_DEBUG, Packet.get(), Fdo_hex_dump, File.ctx->streams[Packet->stream_index]);
+        FF.av_pkt_dump_log2(nullptr, AV_LOG_DEBUG, Packet.get(), Fdo_hex_dump,
+                            File.ctx->streams[Packet->stream_index]);
 
       if (AdjustPacketTimestamps(Packet.get(), FileIndex)) {
         TInputStream& Input = *Finput_streams[File.ist_index + Packet->stream_index];
@@ -109,7 +111,8 @@ int TCustomFFmpeg::ChooseInputFile(int ACurrentFile, const std::vector<bool>& AN
     const TInputStream& Input = *Finput_streams[Stream.source_index];
     const TOutputFile& Output = *Foutput_files[Stream.file_index];
     if (ANoPacket[Input.file_index]) continue;
-    if (Output.limit_filesize != INT64_MAX && Output.ctx->pb && FF.avio_seek(Output.ctx->pb, 0, SEEK_CUR) >= Output.limit_filesize)
+    if (Output.limit_filesize != INT64_MAX && Output.ctx->pb &&
+        FF.avio_seek(Output.ctx->pb, 0, SEEK_CUR) >= Output.limit_filesize)
       continue;
     const int64_t OutputTime = Stream.state->end_time == AV_NOPTS_VALUE ? 0 : Stream.state->end_time;
     if (!Finput_files[Input.file_index]->eof_reached) {
@@ -165,7 +168,8 @@ bool TCustomFFmpeg::AdjustPacketTimestamps(AVPacket* APacket, int AFileIndex) {
     const int64_t Dts = FF.av_rescale_q(APacket->dts, TimeBase, AV_TIME_BASE_Q);
     const int64_t Delta = Dts - Input.next_pts;
     const double Threshold = Fdts_delta_threshold * AV_TIME_BASE;
-    if (Delta < -Threshold || (Delta > Threshold && Input.st->codecpar->codec_type != AVMEDIA_TYPE_SUBTITLE) ||
+    if (Delta < -Threshold ||
+        (Delta > Threshold && Input.st->codecpar->codec_type != AVMEDIA_TYPE_SUBTITLE) ||
         Dts + 1 < Input.pts) {
       File.ts_offset -= Delta;
       Log(llDebug, Format("timestamp discontinuity %d, new offset= %d", Delta, File.ts_offset));

@@ -9,7 +9,8 @@
 namespace {
 
 bool FormatDiffers(const TVideoFormat& AFormat, const AVFrame* AFrame) {
-  return AFormat.Width != AFrame->width || AFormat.Height != AFrame->height || AFormat.PixelFormat != AFrame->format;
+  return AFormat.Width != AFrame->width || AFormat.Height != AFrame->height ||
+         AFormat.PixelFormat != AFrame->format;
 }
 
 // The format of AFrame as a chain's input: its own size and pixel format, the rest as
@@ -26,7 +27,8 @@ TVideoFormat FormatOfFrame(TVideoFormat ADefaults, const AVFrame* AFrame) {
 
 int TCustomFFmpeg::DecodeVideo(TInputStream& AInput, AVFrame* AFrame) {
   if (AFrame->best_effort_timestamp != AV_NOPTS_VALUE)
-    AInput.pts = AInput.next_pts = FF.av_rescale_q(AFrame->best_effort_timestamp, AInput.st->time_base, AV_TIME_BASE_Q);
+    AInput.pts = AInput.next_pts =
+        FF.av_rescale_q(AFrame->best_effort_timestamp, AInput.st->time_base, AV_TIME_BASE_Q);
   AInput.next_pts += AFrame->pkt_duration > 0
                          ? FF.av_rescale_q(AFrame->pkt_duration, AInput.st->time_base, AV_TIME_BASE_Q)
                          : FrameDurationFromRate(FF.av_guess_frame_rate(Finput_files[AInput.file_index]->ctx,
@@ -55,7 +57,8 @@ void TCustomFFmpeg::pre_process_video_frame(TInputStream& AInput, AVFrame* AFram
     }
     String Error;
     if (Deinterlacer->Configure("yadif=mode=send_frame:parity=auto:deint=all",
-                                FormatOfFrame(Deinterlacer->InputFormat(), AFrame), {}, SWS_BICUBIC, Error) < 0) {
+                                FormatOfFrame(Deinterlacer->InputFormat(), AFrame), {}, SWS_BICUBIC,
+                                Error) < 0) {
       Log(llWarning, "Deinterlacing failed.");
       AInput.deinterlacer.reset();
       FeedVideoOutputs(AInput, AFrame);
@@ -117,11 +120,13 @@ void TCustomFFmpeg::EncodeVideoFrame(TOutputStream& AStream, AVFrame* AFrame, co
   const double EncoderTick = av_q2d(Encoder->time_base);
 
   // A picture's duration in encoder ticks, from the input's frame rate.
-  const AVRational InputRate = FF.av_guess_frame_rate(Finput_files[AInput.file_index]->ctx, AInput.st, nullptr);
+  const AVRational InputRate =
+      FF.av_guess_frame_rate(Finput_files[AInput.file_index]->ctx, AInput.st, nullptr);
   const double Duration = InputRate.num && InputRate.den ? av_q2d(av_inv_q(InputRate)) / EncoderTick : 0;
-  const int64_t Time = AFrame->pts != AV_NOPTS_VALUE
-                           ? FF.av_rescale_q(AFrame->pts, AStream.filter->OutputFormat().TimeBase, AV_TIME_BASE_Q)
-                           : Finput_streams[AStream.sync_ist >= 0 ? AStream.sync_ist : AStream.source_index]->pts;
+  const int64_t Time =
+      AFrame->pts != AV_NOPTS_VALUE
+          ? FF.av_rescale_q(AFrame->pts, AStream.filter->OutputFormat().TimeBase, AV_TIME_BASE_Q)
+          : Finput_streams[AStream.sync_ist >= 0 ? AStream.sync_ist : AStream.source_index]->pts;
   const double SyncIpts = static_cast<double>(Time - Output.start_time) / AV_TIME_BASE / EncoderTick;
 
   int Method = Fvideo_sync_method;

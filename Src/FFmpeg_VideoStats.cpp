@@ -22,7 +22,7 @@ void TCustomFFmpeg::WriteVideoStats(TOutputStream& AStream, int AFrameSize) {
   const double Time = std::max(State.sync_opts * av_q2d(Encoder->time_base), 0.01);
   const double BitRate = AFrameSize * 8 / av_q2d(Encoder->time_base) / 1000.0;
   const double AverageBitRate = Fvideo_size * 8 / Time / 1000.0;
-  std::fprintf(File, "s_size= %8.0fkB time= %0.3f br= %7.1fkbits/s avg_br= %7.1fkbits/s ", Fvideo_size / 1024.0,
-               Time, BitRate, AverageBitRate);
+  std::fprintf(File, "s_size= %8.0fkB time= %0.3f br= %7.1fkbits/s avg_br= %7.1fkbits/s ",
+               Fvideo_size / 1024.0, Time, BitRate, AverageBitRate);
   std::fprintf(File, "type= %c\n", FF.av_get_picture_type_char(State.pict_type));
 }

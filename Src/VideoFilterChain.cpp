@@ -24,7 +24,8 @@ struct TInOuts {
   }
 };
 
-int LinkThroughText(AVFilterGraph* AGraph, const String& AText, AVFilterContext* ASource, AVFilterContext* ASink) {
+int LinkThroughText(AVFilterGraph* AGraph, const String& AText, AVFilterContext* ASource,
+                    AVFilterContext* ASink) {
   TInOuts Links;
   Links.Outputs = FF.avfilter_inout_alloc();
   Links.Inputs = FF.avfilter_inout_alloc();
@@ -65,12 +66,12 @@ int TVideoFilterChain::AddGraph(const String& AText, const TVideoFormat& AInput,
   int Error = FF.avfilter_graph_create_filter(&Graph->Source, FF.avfilter_get_by_name("buffer"), "src",
                                               Arguments.c_str(), nullptr, Graph->Graph);
   if (Error >= 0)
-    Error = FF.avfilter_graph_create_filter(&Graph->Sink, FF.avfilter_get_by_name("buffersink"), "out", nullptr,
-                                            nullptr, Graph->Graph);
+    Error = FF.avfilter_graph_create_filter(&Graph->Sink, FF.avfilter_get_by_name("buffersink"), "out",
+                                            nullptr, nullptr, Graph->Graph);
   if (Error >= 0 && !AOutputFormats.empty())
-    Error = FF.av_opt_set_bin(Graph->Sink, "pix_fmts", reinterpret_cast<const uint8_t*>(AOutputFormats.data()),
-                              static_cast<int>(AOutputFormats.size() * sizeof(AVPixelFormat)),
-                              AV_OPT_SEARCH_CHILDREN);
+    Error = FF.av_opt_set_bin(
+        Graph->Sink, "pix_fmts", reinterpret_cast<const uint8_t*>(AOutputFormats.data()),
+        static_cast<int>(AOutputFormats.size() * sizeof(AVPixelFormat)), AV_OPT_SEARCH_CHILDREN);
   if (Error >= 0)
     Error = AText.empty() ? FF.avfilter_link(Graph->Source, 0, Graph->Sink, 0)
                           : LinkThroughText(Graph->Graph, AText, Graph->Source, Graph->Sink);
@@ -111,8 +112,8 @@ int TVideoFilterChain::Configure(const String& AText, const TVideoFormat& AInput
       }
     }
     TVideoFormat GraphOutput;
-    int Error = AddGraph(Parts[I].Text, LinkFormat, Filter ? Filter->InputFormats() : AOutputFormats, AScalerFlags,
-                         GraphOutput);
+    int Error = AddGraph(Parts[I].Text, LinkFormat, Filter ? Filter->InputFormats() : AOutputFormats,
+                         AScalerFlags, GraphOutput);
     if (Error >= 0 && Filter) Error = Filter->Configure(GraphOutput, LinkFormat, AError);
     if (Error < 0) {
       Clear();
@@ -132,7 +133,8 @@ int TVideoFilterChain::SendFrame(AVFrame* AFrame) {
     if (FEnded[0]) return 0;
     FEnded[0] = true;
   }
-  int Error = FF.av_buffersrc_add_frame_flags(FGraphs[0]->Source, AFrame, AFrame ? AV_BUFFERSRC_FLAG_KEEP_REF : 0);
+  int Error =
+      FF.av_buffersrc_add_frame_flags(FGraphs[0]->Source, AFrame, AFrame ? AV_BUFFERSRC_FLAG_KEEP_REF : 0);
   return Error < 0 ? Error : PassBetweenGraphs();
 }
 

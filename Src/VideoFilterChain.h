@@ -44,8 +44,8 @@ class TVideoFilterChain {
   // (empty: any). AScalerFlags: the flags of the scalers that libavfilter inserts for
   // format conversions. A chain built before is dropped first. 0, or a negative FFmpeg
   // code with AError set when there is more to say than the code.
-  int Configure(const String& AText, const TVideoFormat& AInput, const std::vector<AVPixelFormat>& AOutputFormats,
-                int64_t AScalerFlags, String& AError);
+  int Configure(const String& AText, const TVideoFormat& AInput,
+                const std::vector<AVPixelFormat>& AOutputFormats, int64_t AScalerFlags, String& AError);
   bool Configured() const { return !FGraphs.empty(); }
   const TVideoFormat& InputFormat() const { return FInput; }
   // The pictures that leave the chain; valid after Configure.
@@ -60,8 +60,8 @@ class TVideoFilterChain {
 
  private:
   struct TGraph;
-  int AddGraph(const String& AText, const TVideoFormat& AInput, const std::vector<AVPixelFormat>& AOutputFormats,
-               int64_t AScalerFlags, TVideoFormat& AOutput);
+  int AddGraph(const String& AText, const TVideoFormat& AInput,
+               const std::vector<AVPixelFormat>& AOutputFormats, int64_t AScalerFlags, TVideoFormat& AOutput);
   int PassBetweenGraphs();
   void Clear();
 

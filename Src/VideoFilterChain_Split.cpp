@@ -115,8 +115,9 @@ bool SplitFilterChain(const String& AText, std::vector<TChainPart>& AParts, Stri
       return false;
     }
     if (I < LastChain || Name.HasLabels) {
-      AError = Format("The filter \"%s\" must stand in the last chain of the filter text, without link labels",
-                      Name.Name);
+      AError =
+          Format("The filter \"%s\" must stand in the last chain of the filter text, without link labels",
+                 Name.Name);
       return false;
     }
     AParts.push_back({Filter, Name.Arguments});

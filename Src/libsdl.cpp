@@ -27,7 +27,8 @@ bool SameFileName(const String& A, const String& B) {
 
 std::vector<String>::iterator FindLoadedSdlFile(const String& AFullName) {
   auto& Files = LoadedSdlFiles();
-  return std::find_if(Files.begin(), Files.end(), [&](const String& F) { return SameFileName(F, AFullName); });
+  return std::find_if(Files.begin(), Files.end(),
+                      [&](const String& F) { return SameFileName(F, AFullName); });
 }
 
 bool IsHeldByALoader(const String& AFullName) {
@@ -132,7 +133,8 @@ void TSDLLoader::ReleaseLocked() {
   if (FHandle) FreeLibrary(FHandle);
   FHandle = nullptr;
   if (!FLibFile.empty()) {
-    if (auto Found = FindLoadedSdlFile(FLibFile); Found != LoadedSdlFiles().end()) LoadedSdlFiles().erase(Found);
+    if (auto Found = FindLoadedSdlFile(FLibFile); Found != LoadedSdlFiles().end())
+      LoadedSdlFiles().erase(Found);
     FLibFile.clear();
   }
 }

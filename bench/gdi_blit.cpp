@@ -26,13 +26,15 @@ double MedianSeconds(const std::function<void()>& AWork) { return bench::MedianS
 // A memory device context drawing into a new 32-bit DIB section of the given size,
 // filled with a pattern of varied colours and alpha.
 struct TPicture {
-  TPicture(int AWidth, int AHeight) : Bitmap(CreateDib(AWidth, AHeight, 32)), DC(CreateCompatibleDC(nullptr)) {
+  TPicture(int AWidth, int AHeight)
+      : Bitmap(CreateDib(AWidth, AHeight, 32)), DC(CreateCompatibleDC(nullptr)) {
     SelectObject(DC, Bitmap);
     auto* Pixels = reinterpret_cast<uint32_t*>(Bitmap->Bits());
     for (size_t I = 0; I < size_t(AWidth) * AHeight; ++I) {
       const uint32_t Alpha = uint32_t(I * 7) & 0xFF;
       // Premultiplied: no colour channel above the alpha.
-      Pixels[I] = (Alpha << 24) | (((I * 3) % (Alpha + 1)) << 16) | (((I * 5) % (Alpha + 1)) << 8) | (I % (Alpha + 1));
+      Pixels[I] = (Alpha << 24) | (((I * 3) % (Alpha + 1)) << 16) | (((I * 5) % (Alpha + 1)) << 8) |
+                  (I % (Alpha + 1));
     }
   }
   HBITMAP Bitmap;
@@ -49,12 +51,11 @@ void Report(const char* AName, double ASeconds, double AReference) {
 int main() {
   TPicture Source(Width, Height), Target(Width, Height), Small(1280, 720);
   const size_t Bytes = size_t(Width) * Height * 4;
-  const double Copy = MedianSeconds([&] { std::memcpy(Target.Bitmap->Bits(), Source.Bitmap->Bits(), Bytes); });
+  const double Copy =
+      MedianSeconds([&] { std::memcpy(Target.Bitmap->Bits(), Source.Bitmap->Bits(), Bytes); });
 
-  Report("BitBlt SRCCOPY 1920x1080", MedianSeconds([&] {
-           BitBlt(Target.DC, 0, 0, Width, Height, Source.DC, 0, 0, SRCCOPY);
-         }),
-         Copy);
+  Report("BitBlt SRCCOPY 1920x1080",
+         MedianSeconds([&] { BitBlt(Target.DC, 0, 0, Width, Height, Source.DC, 0, 0, SRCCOPY); }), Copy);
 
   BLENDFUNCTION PerPixel;
   PerPixel.AlphaFormat = AC_SRC_ALPHA;

@@ -15,9 +15,9 @@
 #include "bench/BenchSupport.h"
 #include "platform/gdi/Blit.h"
 #include "platform/gdi/DeviceContext.h"
-#include "platform/win/headless/HeadlessBackend.h"
 #include "platform/win/Painting.h"
 #include "platform/win/Windows.h"
+#include "platform/win/headless/HeadlessBackend.h"
 
 namespace {
 

@@ -14,8 +14,8 @@
 #include <memory>
 
 #include "bench/BenchSupport.h"
-#include "platform/win/headless/HeadlessBackend.h"
 #include "platform/win/Windows.h"
+#include "platform/win/headless/HeadlessBackend.h"
 #include "platform/win/x11/X11Backend.h"
 
 namespace {

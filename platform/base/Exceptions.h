@@ -7,7 +7,7 @@
 #include "platform/base/Strings.h"
 
 class Exception : public std::exception {
-public:
+ public:
   explicit Exception(String AMessage) : FMessage(std::move(AMessage)) {}
   template <typename... Args>
   static Exception CreateFmt(const char* AFormat, Args&&... AArgs) {
@@ -18,14 +18,14 @@ public:
   void SetMessage(String AMessage) { FMessage = std::move(AMessage); }
   const char* what() const noexcept override { return FMessage.c_str(); }
 
-private:
+ private:
   String FMessage;
 };
 
-#define PELLADRIN_EXCEPTION(Name, Base)                       \
-  class Name : public Base {                                  \
-  public:                                                     \
-    using Base::Base;                                         \
+#define PELLADRIN_EXCEPTION(Name, Base) \
+  class Name : public Base {            \
+   public:                              \
+    using Base::Base;                   \
   };
 
 PELLADRIN_EXCEPTION(EConvertError, Exception)

@@ -1,9 +1,10 @@
 // TFileStream of Streams.h.
 
-#include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <cerrno>
 
 #include "platform/base/Exceptions.h"
 #include "platform/base/Files.h"
@@ -26,7 +27,8 @@ TFileStream::TFileStream(const String& AFileName, uint16_t AMode) : FFileName(AF
     FHandle = -1;
     Error = EISDIR;
   }
-  if (FHandle < 0) throw EFOpenError(Format("Cannot open file \"%s\". %s", AFileName, SysErrorMessage(Error)));
+  if (FHandle < 0)
+    throw EFOpenError(Format("Cannot open file \"%s\". %s", AFileName, SysErrorMessage(Error)));
 }
 
 TFileStream::~TFileStream() {

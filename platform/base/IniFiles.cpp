@@ -1,7 +1,8 @@
 #include "platform/base/IniFiles.h"
 
-#include <cerrno>
 #include <sys/stat.h>
+
+#include <cerrno>
 
 #include "platform/base/Exceptions.h"
 #include "platform/base/StringList.h"
@@ -32,8 +33,8 @@ void CheckSingleLine(std::string_view AText) {
 void CheckKeyName(std::string_view AName) {
   CheckSingleLine(AName);
   std::string_view Name = TrimmedView(AName);
-  if (Name.empty() || Name.find('=') != std::string_view::npos || Name.front() == ';' || Name.front() == '#' ||
-      Name.front() == '[')
+  if (Name.empty() || Name.find('=') != std::string_view::npos || Name.front() == ';' ||
+      Name.front() == '#' || Name.front() == '[')
     RaiseNotStorable(AName);
 }
 
@@ -115,8 +116,10 @@ void TMemIniFile::WriteString(const String& ASection, const String& AIdent, cons
   CheckSingleLine(AValue);
   TIniSection& Section = ProvideSection(ASection);
   auto Found = Section.EntryIndex.find(FoldedName(AIdent));
-  if (Found == Section.EntryIndex.end()) AddEntry(Section, AIdent, AValue);
-  else Section.Entries[Found->second].Value = TrimmedView(AValue);
+  if (Found == Section.EntryIndex.end())
+    AddEntry(Section, AIdent, AValue);
+  else
+    Section.Entries[Found->second].Value = TrimmedView(AValue);
 }
 
 bool TMemIniFile::SectionExists(const String& ASection) const {

@@ -28,7 +28,7 @@
 class TStrings;
 
 class TCustomIniFile {
-public:
+ public:
   explicit TCustomIniFile(const String& AFileName) : FFileName(AFileName) {}
   virtual ~TCustomIniFile() = default;
   TCustomIniFile(const TCustomIniFile&) = delete;
@@ -64,12 +64,12 @@ public:
   // Writes the file as a whole (see WriteFileAtomically).
   virtual void UpdateFile() = 0;
 
-private:
+ private:
   String FFileName;
 };
 
 class TMemIniFile : public TCustomIniFile {
-public:
+ public:
   // Reads the whole file. A missing file is an empty ini; a file that exists but
   // cannot be read raises EFOpenError.
   explicit TMemIniFile(const String& AFileName);
@@ -91,7 +91,7 @@ public:
   void SetStrings(const TStrings& AStrings);
   void Clear();
 
-private:
+ private:
   struct TIniEntry {
     String Name;
     String Value;
@@ -117,7 +117,7 @@ private:
 // every write built on them). Reading follows TMemIniFile, from the content loaded at
 // creation and changed since.
 class TIniFile : public TMemIniFile {
-public:
+ public:
   using TMemIniFile::TMemIniFile;
 
   void WriteString(const String& ASection, const String& AIdent, const String& AValue) override;

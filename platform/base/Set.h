@@ -12,9 +12,9 @@
 #include "platform/base/Exceptions.h"
 
 template <typename E>
-  requires std::is_enum_v<E>
+requires std::is_enum_v<E>
 class TSet {
-public:
+ public:
   constexpr TSet() = default;
   constexpr TSet(std::initializer_list<E> AMembers) {
     for (E Member : AMembers) Include(Member);
@@ -33,7 +33,7 @@ public:
 
   // Walks the members in ordinal order.
   class Iterator {
-  public:
+   public:
     using iterator_category = std::forward_iterator_tag;
     using value_type = E;
     using difference_type = std::ptrdiff_t;
@@ -54,13 +54,13 @@ public:
     }
     friend constexpr bool operator==(Iterator A, Iterator B) = default;
 
-  private:
+   private:
     uint64_t FRemaining = 0;
   };
   constexpr Iterator begin() const { return Iterator(FBits); }
   constexpr Iterator end() const { return Iterator(0); }
 
-private:
+ private:
   static constexpr TSet FromBits(uint64_t ABits) {
     TSet Result;
     Result.FBits = ABits;

@@ -10,7 +10,7 @@
 enum TSeekOrigin { soFromBeginning = 0, soFromCurrent = 1, soFromEnd = 2 };
 
 class TStream {
-public:
+ public:
   TStream() = default;
   virtual ~TStream() = default;
   TStream(const TStream&) = delete;
@@ -43,7 +43,7 @@ public:
 
 // Bytes in memory, growing as they are written.
 class TMemoryStream : public TStream {
-public:
+ public:
   int64_t Read(void* ABuffer, int64_t ACount) override;
   int64_t Write(const void* ABuffer, int64_t ACount) override;
   int64_t Seek(int64_t AOffset, TSeekOrigin AOrigin) override;
@@ -63,7 +63,7 @@ public:
   // Replaces the file as a whole (see WriteFileAtomically).
   void SaveToFile(const String& AFileName);
 
-protected:
+ protected:
   // Bytes are kept in a String so that TStringStream can hand them out as text.
   String FData;
   int64_t FPosition = 0;
@@ -71,7 +71,7 @@ protected:
 
 // A memory stream whose bytes are text.
 class TStringStream : public TMemoryStream {
-public:
+ public:
   explicit TStringStream(const String& AData = String());
   const String& DataString() const { return FData; }
 };
@@ -92,7 +92,7 @@ enum : uint16_t {
 };
 
 class TFileStream : public TStream {
-public:
+ public:
   // Raises EFOpenError ("Cannot open file \"%s\". %s") or, with fmCreate,
   // EFCreateError ("Cannot create file \"%s\". %s"), with the system's reason.
   TFileStream(const String& AFileName, uint16_t AMode);
@@ -109,7 +109,7 @@ public:
 
   const String& FileName() const { return FFileName; }
 
-private:
+ private:
   String FFileName;
   int FHandle = -1;
 };

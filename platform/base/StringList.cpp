@@ -164,8 +164,10 @@ void TStringList::PutObject(int AIndex, void* AObject) {
 }
 
 void TStringList::SetUpdateState(bool AUpdating) {
-  if (AUpdating) Changing();
-  else Changed();
+  if (AUpdating)
+    Changing();
+  else
+    Changed();
 }
 
 int TStringList::CompareStrings(std::string_view A, std::string_view B) const {

@@ -17,7 +17,7 @@
 class TStream;
 
 class TStrings {
-public:
+ public:
   TStrings() = default;
   virtual ~TStrings() = default;
   // Lists are copied with Assign, which says what is copied.
@@ -89,7 +89,7 @@ public:
   void LoadFromStream(TStream& AStream);
   void SaveToStream(TStream& AStream) const;
 
-protected:
+ protected:
   virtual String Get(int AIndex) const = 0;
   // The default deletes the line and inserts the new text with the old object.
   virtual void Put(int AIndex, const String& AText);
@@ -105,7 +105,7 @@ protected:
 
   int UpdateCount() const { return FUpdateCount; }
 
-private:
+ private:
   String DelimitedTextWith(char ADelimiter, char AQuote) const;
   void SetDelimitedTextWith(std::string_view AText, char ADelimiter, char AQuote);
   String EncodedText() const;
@@ -116,20 +116,20 @@ private:
 // Holds a list in its update state (BeginUpdate) for the life of the object, also
 // when an exception leaves the scope.
 class TStringsUpdateScope {
-public:
+ public:
   explicit TStringsUpdateScope(TStrings& AStrings) : FStrings(AStrings) { FStrings.BeginUpdate(); }
   ~TStringsUpdateScope() { FStrings.EndUpdate(); }
   TStringsUpdateScope(const TStringsUpdateScope&) = delete;
   TStringsUpdateScope& operator=(const TStringsUpdateScope&) = delete;
 
-private:
+ private:
   TStrings& FStrings;
 };
 
 enum TDuplicates { dupIgnore, dupAccept, dupError };
 
 class TStringList : public TStrings {
-public:
+ public:
   // Compares the lines at two indexes; the list does not change during a sort.
   using TStringListSortCompare = std::function<int(TStringList& AList, int AIndex1, int AIndex2)>;
 
@@ -167,7 +167,7 @@ public:
   std::function<void(TStringList* Sender)> OnChange;
   std::function<void(TStringList* Sender)> OnChanging;
 
-protected:
+ protected:
   String Get(int AIndex) const override;
   // In a sorted list the new text must keep the line in its sorted place; else
   // EListError ("Operation not allowed on sorted list"). Equal neighbours follow
@@ -182,7 +182,7 @@ protected:
   void Changing();
   void Changed();
 
-private:
+ private:
   struct TStringItem {
     String FString;
     void* FObject = nullptr;

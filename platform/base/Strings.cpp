@@ -1,13 +1,14 @@
 #include "platform/base/Strings.h"
 
+#include <locale.h>
+
 #include <cerrno>
 #include <climits>
+#include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <clocale>
 #include <cwctype>
-#include <locale.h>
 
 #include "platform/base/Exceptions.h"
 
@@ -29,46 +30,47 @@ String PrintfOne(const String& ASpec, auto AValue) {
 String FormatOne(std::string_view AFormat, const String& ASpec, char AConv, const FormatArg& AArg) {
   const FormatArg::Value& V = AArg.Get();
   switch (AConv) {
-  case 'd':
-  case 'i':
-    if (auto* I = std::get_if<long long>(&V)) return PrintfOne("%" + ASpec + "lld", *I);
-    if (auto* U = std::get_if<unsigned long long>(&V)) return PrintfOne("%" + ASpec + "llu", *U);
-    break;
-  case 'u':
-  case 'x':
-  case 'X':
-    if (auto* I = std::get_if<long long>(&V))
-      return PrintfOne("%" + ASpec + "ll" + AConv, static_cast<unsigned long long>(*I));
-    if (auto* U = std::get_if<unsigned long long>(&V)) return PrintfOne("%" + ASpec + "ll" + AConv, *U);
-    break;
-  case 'f':
-  case 'e':
-  case 'E':
-  case 'g':
-  case 'G': {
-    if (auto* D = std::get_if<double>(&V)) return PrintfOne("%" + ASpec + AConv, *D);
-    if (auto* I = std::get_if<long long>(&V)) return PrintfOne("%" + ASpec + AConv, static_cast<double>(*I));
-    if (auto* U = std::get_if<unsigned long long>(&V))
-      return PrintfOne("%" + ASpec + AConv, static_cast<double>(*U));
-    break;
-  }
-  case 's':
-  case 'c':
-    if (auto* S = std::get_if<std::string_view>(&V)) {
-      String Text(*S);
-      return PrintfOne("%" + ASpec + "s", Text.c_str());
+    case 'd':
+    case 'i':
+      if (auto* I = std::get_if<long long>(&V)) return PrintfOne("%" + ASpec + "lld", *I);
+      if (auto* U = std::get_if<unsigned long long>(&V)) return PrintfOne("%" + ASpec + "llu", *U);
+      break;
+    case 'u':
+    case 'x':
+    case 'X':
+      if (auto* I = std::get_if<long long>(&V))
+        return PrintfOne("%" + ASpec + "ll" + AConv, static_cast<unsigned long long>(*I));
+      if (auto* U = std::get_if<unsigned long long>(&V)) return PrintfOne("%" + ASpec + "ll" + AConv, *U);
+      break;
+    case 'f':
+    case 'e':
+    case 'E':
+    case 'g':
+    case 'G': {
+      if (auto* D = std::get_if<double>(&V)) return PrintfOne("%" + ASpec + AConv, *D);
+      if (auto* I = std::get_if<long long>(&V))
+        return PrintfOne("%" + ASpec + AConv, static_cast<double>(*I));
+      if (auto* U = std::get_if<unsigned long long>(&V))
+        return PrintfOne("%" + ASpec + AConv, static_cast<double>(*U));
+      break;
     }
-    if (AConv == 'c') {
-      if (auto* I = std::get_if<long long>(&V)) {
-        String Text;
-        Utf8Append(Text, static_cast<char32_t>(*I));
-        return Text;
+    case 's':
+    case 'c':
+      if (auto* S = std::get_if<std::string_view>(&V)) {
+        String Text(*S);
+        return PrintfOne("%" + ASpec + "s", Text.c_str());
       }
-    }
-    break;
-  case 'p':
-    if (auto* P = std::get_if<const void*>(&V)) return PrintfOne("%" + ASpec + "p", *P);
-    break;
+      if (AConv == 'c') {
+        if (auto* I = std::get_if<long long>(&V)) {
+          String Text;
+          Utf8Append(Text, static_cast<char32_t>(*I));
+          return Text;
+        }
+      }
+      break;
+    case 'p':
+      if (auto* P = std::get_if<const void*>(&V)) return PrintfOne("%" + ASpec + "p", *P);
+      break;
   }
   RaiseFormatError(AFormat);
 }
@@ -95,7 +97,8 @@ String FormatList(std::string_view AFormat, std::initializer_list<const FormatAr
     size_t SpecStart = I + 1;
     size_t J = SpecStart;
     while (J < AFormat.size() && String("-+ #0").find(AFormat[J]) != String::npos) ++J;
-    while (J < AFormat.size() && (std::isdigit(static_cast<unsigned char>(AFormat[J])) || AFormat[J] == '.')) ++J;
+    while (J < AFormat.size() && (std::isdigit(static_cast<unsigned char>(AFormat[J])) || AFormat[J] == '.'))
+      ++J;
     // Length modifiers are accepted and ignored: the argument carries its own width.
     size_t SpecEnd = J;
     while (J < AFormat.size() && String("hlLqjzt").find(AFormat[J]) != String::npos) ++J;
@@ -132,10 +135,14 @@ bool TryStrToInt64(const String& AText, long long& AValue) {
   for (; I < AText.size(); ++I) {
     int Digit;
     char C = AText[I];
-    if (C >= '0' && C <= '9') Digit = C - '0';
-    else if (Base == 16 && C >= 'a' && C <= 'f') Digit = C - 'a' + 10;
-    else if (Base == 16 && C >= 'A' && C <= 'F') Digit = C - 'A' + 10;
-    else return false;
+    if (C >= '0' && C <= '9')
+      Digit = C - '0';
+    else if (Base == 16 && C >= 'a' && C <= 'f')
+      Digit = C - 'a' + 10;
+    else if (Base == 16 && C >= 'A' && C <= 'F')
+      Digit = C - 'A' + 10;
+    else
+      return false;
     if (Magnitude > (ULLONG_MAX - Digit) / Base) return false;
     Magnitude = Magnitude * Base + Digit;
   }
@@ -154,7 +161,8 @@ bool TryStrToInt(const String& AText, int& AValue) {
   long long Value;
   if (!TryStrToInt64(AText, Value)) return false;
   bool Hex = AText.find_first_of("xX$") != String::npos;
-  if (Hex && Value >= 0 && Value <= static_cast<long long>(UINT_MAX)) Value = static_cast<int>(static_cast<unsigned>(Value));
+  if (Hex && Value >= 0 && Value <= static_cast<long long>(UINT_MAX))
+    Value = static_cast<int>(static_cast<unsigned>(Value));
   if (Value < INT_MIN || Value > INT_MAX) return false;
   AValue = static_cast<int>(Value);
   return true;
@@ -197,7 +205,8 @@ bool TryStrToFloat(const String& AText, double& AValue) {
 
 double StrToFloat(const String& AText) {
   double Value;
-  if (!TryStrToFloat(AText, Value)) throw EConvertError(Format("'%s' is not a valid floating point value", AText));
+  if (!TryStrToFloat(AText, Value))
+    throw EConvertError(Format("'%s' is not a valid floating point value", AText));
   return Value;
 }
 

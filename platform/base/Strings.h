@@ -17,17 +17,16 @@ using String = std::string;
 // and floating-point values can be passed without the caller matching printf's
 // length modifiers.
 class FormatArg {
-public:
+ public:
   template <typename T>
-    requires(std::is_integral_v<T> && std::is_signed_v<T> && !std::is_same_v<T, bool> &&
-             !std::is_same_v<T, char>)
-  FormatArg(T AValue) : FValue(static_cast<long long>(AValue)) {}
+  requires(std::is_integral_v<T>&& std::is_signed_v<T> && !std::is_same_v<T, bool> &&
+           !std::is_same_v<T, char>) FormatArg(T AValue)
+      : FValue(static_cast<long long>(AValue)) {}
   template <typename T>
-    requires(std::is_integral_v<T> && std::is_unsigned_v<T> && !std::is_same_v<T, bool>)
-  FormatArg(T AValue) : FValue(static_cast<unsigned long long>(AValue)) {}
+  requires(std::is_integral_v<T>&& std::is_unsigned_v<T> && !std::is_same_v<T, bool>) FormatArg(T AValue)
+      : FValue(static_cast<unsigned long long>(AValue)) {}
   template <typename T>
-    requires std::is_enum_v<T>
-  FormatArg(T AValue) : FValue(static_cast<long long>(AValue)) {}
+  requires std::is_enum_v<T> FormatArg(T AValue) : FValue(static_cast<long long>(AValue)) {}
   FormatArg(bool AValue) : FValue(static_cast<long long>(AValue)) {}
   FormatArg(char AValue) : FChar(AValue) { FValue = std::string_view(&FChar, 1); }
   FormatArg(double AValue) : FValue(AValue) {}
@@ -44,7 +43,7 @@ public:
   using Value = std::variant<long long, unsigned long long, double, std::string_view, const void*>;
   const Value& Get() const { return FValue; }
 
-private:
+ private:
   Value FValue;
   char FChar = 0;
 };

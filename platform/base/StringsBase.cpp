@@ -2,8 +2,8 @@
 
 #include "platform/base/Exceptions.h"
 #include "platform/base/Files.h"
-#include "platform/base/StringList.h"
 #include "platform/base/Streams.h"
+#include "platform/base/StringList.h"
 
 namespace {
 
@@ -169,7 +169,8 @@ int TStrings::IndexOfName(const String& AName) const {
   for (int I = 0; I < Count(); ++I) {
     const String Line = Get(I);
     size_t Equals = Line.find('=');
-    if (Equals != String::npos && CompareStrings(std::string_view(Line).substr(0, Equals), AName) == 0) return I;
+    if (Equals != String::npos && CompareStrings(std::string_view(Line).substr(0, Equals), AName) == 0)
+      return I;
   }
   return -1;
 }
@@ -203,9 +204,7 @@ void TStrings::EndUpdate() {
 
 String TStrings::EncodedText() const { return WriteBOM ? String(Utf8BOM) + Text() : Text(); }
 
-void TStrings::LoadFromFile(const String& AFileName) {
-  SetText(WithoutBOM(ReadFileToString(AFileName)));
-}
+void TStrings::LoadFromFile(const String& AFileName) { SetText(WithoutBOM(ReadFileToString(AFileName))); }
 
 void TStrings::SaveToFile(const String& AFileName) const { WriteFileAtomically(AFileName, EncodedText()); }
 
@@ -213,7 +212,8 @@ void TStrings::LoadFromStream(TStream& AStream) {
   // Read to the end rather than trusting Size: not every stream can tell its size.
   String Data;
   char Chunk[65536];
-  for (int64_t Count; (Count = AStream.Read(Chunk, sizeof(Chunk))) > 0;) Data.append(Chunk, static_cast<size_t>(Count));
+  for (int64_t Count; (Count = AStream.Read(Chunk, sizeof(Chunk))) > 0;)
+    Data.append(Chunk, static_cast<size_t>(Count));
   SetText(WithoutBOM(Data));
 }
 

@@ -35,7 +35,7 @@ void SetWakeMainThread(std::function<void()> AWakeUp);
 // A recursive lock, as a critical section of the system the program was designed on:
 // the thread that holds it may enter it again.
 class TCriticalSection {
-public:
+ public:
   void Enter() { FMutex.lock(); }
   void Leave() { FMutex.unlock(); }
   bool TryEnter() { return FMutex.try_lock(); }
@@ -45,7 +45,7 @@ public:
   void lock() { Enter(); }
   void unlock() { Leave(); }
 
-private:
+ private:
   std::recursive_mutex FMutex;
 };
 
@@ -56,7 +56,7 @@ constexpr unsigned INFINITE = 0xFFFFFFFF;
 // An event with manual or automatic reset. An auto-reset event releases one waiter and
 // resets itself; a manual-reset event stays set until ResetEvent.
 class TEvent {
-public:
+ public:
   explicit TEvent(bool AManualReset = true, bool AInitialState = false)
       : FManualReset(AManualReset), FSignaled(AInitialState) {}
 
@@ -64,7 +64,7 @@ public:
   void ResetEvent();
   TWaitResult WaitFor(unsigned ATimeoutMs = INFINITE);
 
-private:
+ private:
   std::mutex FMutex;  // guards FSignaled
   std::condition_variable FChanged;
   const bool FManualReset;
@@ -76,7 +76,7 @@ private:
 // Execute run before the derived object exists.) Execute runs on the new thread;
 // OnTerminate runs on the user-interface thread after Execute.
 class TThread {
-public:
+ public:
   TThread() = default;
   // Terminates the thread and waits for it, unless it frees itself.
   virtual ~TThread();
@@ -111,10 +111,10 @@ public:
   // Hands AMethod to the user-interface thread without waiting.
   static void Queue(std::function<void()> AMethod);
 
-protected:
+ protected:
   virtual void Execute() = 0;
 
-private:
+ private:
   void Run();
 
   std::thread FThread;

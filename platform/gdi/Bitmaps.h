@@ -104,7 +104,7 @@ struct TSurface {
 };
 
 class TBitmapObject : public TGdiObject {
-public:
+ public:
   // Allocates zeroed pixels; raises std::bad_alloc when the memory is not there.
   // Callers check the size limits first (CreateDIBSection and CreateDib do).
   TBitmapObject(int AWidth, int AHeight, int ABitsPerPixel, bool ATopDown, bool AIsDIBSection);
@@ -128,7 +128,7 @@ public:
   bool IsShared() const { return FIsShared; }
   void MarkShared() { FIsShared = true; }
 
-private:
+ private:
   struct TFreeMemory {
     void operator()(uint8_t* AMemory) const;
   };

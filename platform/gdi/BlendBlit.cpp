@@ -9,8 +9,8 @@ namespace {
 
 // Maps the call's blocks onto bitmaps; false, as the window system answers, when a
 // size is not positive or the source block leaves the source bitmap.
-bool MakeKeepingTransfer(TTransfer& ATransfer, HDC ADest, int AX, int AY, int AWidth, int AHeight, HDC ASource,
-                         int AXSrc, int AYSrc, int AWidthSrc, int AHeightSrc) {
+bool MakeKeepingTransfer(TTransfer& ATransfer, HDC ADest, int AX, int AY, int AWidth, int AHeight,
+                         HDC ASource, int AXSrc, int AYSrc, int AWidthSrc, int AHeightSrc) {
   if (!ADest || !ASource || AWidth <= 0 || AHeight <= 0 || AWidthSrc <= 0 || AHeightSrc <= 0) return false;
   const TPoint Corner = ADest->LogicalToSurface(Point(AX, AY));
   const TPoint SourceCorner = ASource->LogicalToSurface(Point(AXSrc, AYSrc));
@@ -94,7 +94,8 @@ void BlendPremultipliedRow(uint32_t* ADest, const uint32_t* ASource, int ACount,
 // A run onto a 24-bit destination, read with alpha 0, keeping three bytes.
 template <typename TBlend>
 void BlendRun24(uint8_t* ADest, const uint32_t* ASource, int ACount, uint32_t AAlpha, TBlend ABlend) {
-  for (int I = 0; I < ACount; ++I, ADest += 3) StorePixel(ADest, 3, ABlend(ASource[I], LoadPixel(ADest, 3), AAlpha));
+  for (int I = 0; I < ACount; ++I, ADest += 3)
+    StorePixel(ADest, 3, ABlend(ASource[I], LoadPixel(ADest, 3), AAlpha));
 }
 
 }  // namespace
@@ -102,13 +103,16 @@ void BlendRun24(uint8_t* ADest, const uint32_t* ASource, int ACount, uint32_t AA
 bool TransparentBlt(HDC ADest, int AX, int AY, int AWidth, int AHeight, HDC ASource, int AXSrc, int AYSrc,
                     int AWidthSrc, int AHeightSrc, COLORREF AKey) {
   TTransfer Transfer;
-  if (!MakeKeepingTransfer(Transfer, ADest, AX, AY, AWidth, AHeight, ASource, AXSrc, AYSrc, AWidthSrc, AHeightSrc))
+  if (!MakeKeepingTransfer(Transfer, ADest, AX, AY, AWidth, AHeight, ASource, AXSrc, AYSrc, AWidthSrc,
+                           AHeightSrc))
     return false;
   const uint32_t Key = ColorRefToPixel(AKey);
-  RunTransfer(*ADest, Transfer, [Key](uint8_t* ADestPixel, int ABytes, const uint32_t* ASourcePixels, int ACount) {
-    for (int I = 0; I < ACount; ++I, ADestPixel += ABytes)
-      if ((ASourcePixels[I] & 0x00FFFFFF) != Key) StorePixel(ADestPixel, ABytes, ASourcePixels[I]);
-  });
+  RunTransfer(*ADest, Transfer,
+              [Key](uint8_t* ADestPixel, int ABytes, const uint32_t* ASourcePixels, int ACount) {
+                for (int I = 0; I < ACount; ++I, ADestPixel += ABytes)
+                  if ((ASourcePixels[I] & 0x00FFFFFF) != Key)
+                    StorePixel(ADestPixel, ABytes, ASourcePixels[I]);
+              });
   return true;
 }
 
@@ -119,19 +123,25 @@ bool AlphaBlend(HDC ADest, int AX, int AY, int AWidth, int AHeight, HDC ASource,
   // Per-pixel alpha needs a source that has an alpha channel.
   if (PerPixel && ASource && ASource->Surface().BitsPerPixel != 32) return false;
   TTransfer Transfer;
-  if (!MakeKeepingTransfer(Transfer, ADest, AX, AY, AWidth, AHeight, ASource, AXSrc, AYSrc, AWidthSrc, AHeightSrc))
+  if (!MakeKeepingTransfer(Transfer, ADest, AX, AY, AWidth, AHeight, ASource, AXSrc, AYSrc, AWidthSrc,
+                           AHeightSrc))
     return false;
   const uint32_t Alpha = ABlend.SourceConstantAlpha;
-  RunTransfer(*ADest, Transfer, [&](uint8_t* ADestPixel, int ABytes, const uint32_t* ASourcePixels, int ACount) {
-    // Rows of 32-bit bitmaps are 4-byte aligned.
-    uint32_t* Dest32 = reinterpret_cast<uint32_t*>(ADestPixel);
-    if (PerPixel) {
-      if (ABytes == 4) BlendPremultipliedRow(Dest32, ASourcePixels, ACount, Alpha);
-      else BlendRun24(ADestPixel, ASourcePixels, ACount, Alpha, BlendPremultiplied);
-    } else {
-      if (ABytes == 4) BlendConstantRow(Dest32, ASourcePixels, ACount, Alpha);
-      else BlendRun24(ADestPixel, ASourcePixels, ACount, Alpha, BlendConstant);
-    }
-  });
+  RunTransfer(*ADest, Transfer,
+              [&](uint8_t* ADestPixel, int ABytes, const uint32_t* ASourcePixels, int ACount) {
+                // Rows of 32-bit bitmaps are 4-byte aligned.
+                uint32_t* Dest32 = reinterpret_cast<uint32_t*>(ADestPixel);
+                if (PerPixel) {
+                  if (ABytes == 4)
+                    BlendPremultipliedRow(Dest32, ASourcePixels, ACount, Alpha);
+                  else
+                    BlendRun24(ADestPixel, ASourcePixels, ACount, Alpha, BlendPremultiplied);
+                } else {
+                  if (ABytes == 4)
+                    BlendConstantRow(Dest32, ASourcePixels, ACount, Alpha);
+                  else
+                    BlendRun24(ADestPixel, ASourcePixels, ACount, Alpha, BlendConstant);
+                }
+              });
   return true;
 }

@@ -16,9 +16,7 @@ bool ReadsPattern(uint8_t ATable) { return ((ATable >> 4) ^ ATable) & 0x0F; }
 
 // The mix mode that does what a raster operation without source does: its results for
 // S = 0 (bits 0, 1, 4, 5) are the mix mode's results for P and D.
-int SourcelessRop2(uint8_t ATable) {
-  return 1 + ((ATable & 0x03) | ((ATable >> 2) & 0x0C));
-}
+int SourcelessRop2(uint8_t ATable) { return 1 + ((ATable & 0x03) | ((ATable >> 2) & 0x0C)); }
 
 void CopyPixels(uint8_t* ADest, int ADestBytes, const uint32_t* ASource, int ACount) {
   if (ADestBytes == 4) {
@@ -85,7 +83,8 @@ bool StretchSurface(HDC ADest, int AX, int AY, int AWidth, int AHeight, const TS
   if (ReadsPattern(Table) && (!Brush || Brush->IsNull())) return true;
   const TPoint Corner = ADest->LogicalToSurface(Point(AX, AY));
   TTransfer Transfer;
-  if (!MakeTransfer(Transfer, Corner.X, Corner.Y, AWidth, AHeight, ASource, AXSrc, AYSrc, AWidthSrc, AHeightSrc))
+  if (!MakeTransfer(Transfer, Corner.X, Corner.Y, AWidth, AHeight, ASource, AXSrc, AYSrc, AWidthSrc,
+                    AHeightSrc))
     return true;
   if (Table == RopTable(SRCCOPY)) {
     if (!CopyRowsDirectly(*ADest, Transfer) && !StretchRowsDirectly(*ADest, Transfer))
@@ -93,14 +92,17 @@ bool StretchSurface(HDC ADest, int AX, int AY, int AWidth, int AHeight, const TS
     return true;
   }
   const uint32_t Pattern = ReadsPattern(Table) ? ColorRefToPixel(Brush->Color()) : 0;
-  RunTransfer(*ADest, Transfer, [&](uint8_t* ADestPixel, int ABytes, const uint32_t* ASourcePixels, int ACount) {
-    for (int I = 0; I < ACount; ++I, ADestPixel += ABytes)
-      StorePixel(ADestPixel, ABytes, ApplyRop3(Table, Pattern, ASourcePixels[I], LoadPixel(ADestPixel, ABytes)));
-  });
+  RunTransfer(*ADest, Transfer,
+              [&](uint8_t* ADestPixel, int ABytes, const uint32_t* ASourcePixels, int ACount) {
+                for (int I = 0; I < ACount; ++I, ADestPixel += ABytes)
+                  StorePixel(ADestPixel, ABytes,
+                             ApplyRop3(Table, Pattern, ASourcePixels[I], LoadPixel(ADestPixel, ABytes)));
+              });
   return true;
 }
 
-bool BitBlt(HDC ADest, int AX, int AY, int AWidth, int AHeight, HDC ASource, int AXSrc, int AYSrc, uint32_t ARop) {
+bool BitBlt(HDC ADest, int AX, int AY, int AWidth, int AHeight, HDC ASource, int AXSrc, int AYSrc,
+            uint32_t ARop) {
   return StretchBlt(ADest, AX, AY, AWidth, AHeight, ASource, AXSrc, AYSrc, AWidth, AHeight, ARop);
 }
 

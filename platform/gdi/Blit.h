@@ -44,7 +44,8 @@ constexpr uint32_t BLACKNESS = 0x00000042;
 constexpr uint32_t WHITENESS = 0x00FF0062;
 constexpr uint32_t CAPTUREBLT = 0x40000000;
 
-bool BitBlt(HDC ADest, int AX, int AY, int AWidth, int AHeight, HDC ASource, int AXSrc, int AYSrc, uint32_t ARop);
+bool BitBlt(HDC ADest, int AX, int AY, int AWidth, int AHeight, HDC ASource, int AXSrc, int AYSrc,
+            uint32_t ARop);
 bool StretchBlt(HDC ADest, int AX, int AY, int AWidth, int AHeight, HDC ASource, int AXSrc, int AYSrc,
                 int AWidthSrc, int AHeightSrc, uint32_t ARop);
 // A raster operation without source; a negative width or height extends the

@@ -1,5 +1,4 @@
 #include "platform/gdi/BlitCoreInternal.h"
-
 #include "platform/gdi/PaintingInternal.h"
 
 bool MakeTransfer(TTransfer& ATransfer, int AX, int AY, int AWidth, int AHeight, const TSurface& ASource,
@@ -40,6 +39,7 @@ bool MapTransfer(const TDeviceContext& ADC, const TTransfer& ATransfer, TTransfe
                           ATransfer.Source.Width);
   AMaps.Rows = MapAxis(Limit.Top, Limit.Bottom, D.Top, D.Height(), S.Top, S.Height(), ATransfer.MirrorY,
                        ATransfer.Source.Height);
-  AMaps.Limit = Rect(AMaps.Columns.ValidFirst, AMaps.Rows.ValidFirst, AMaps.Columns.ValidEnd, AMaps.Rows.ValidEnd);
+  AMaps.Limit =
+      Rect(AMaps.Columns.ValidFirst, AMaps.Rows.ValidFirst, AMaps.Columns.ValidEnd, AMaps.Rows.ValidEnd);
   return !IsRectEmpty(AMaps.Limit);
 }

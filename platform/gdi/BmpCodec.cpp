@@ -16,7 +16,7 @@ constexpr size_t kInfoHeaderSize = 40;
 
 // One colour channel of a bit-field pixel, scaled to 8 bits.
 class TChannelMask {
-public:
+ public:
   explicit TChannelMask(uint32_t AMask)
       : FMask(AMask), FShift(AMask ? std::countr_zero(AMask) : 0), FMax(AMask >> FShift) {}
   bool Present() const { return FMask != 0; }
@@ -25,7 +25,7 @@ public:
     return uint32_t((uint64_t((APixel & FMask) >> FShift) * 255 + FMax / 2) / FMax);
   }
 
-private:
+ private:
   uint32_t FMask;
   int FShift;
   uint32_t FMax;
@@ -60,7 +60,8 @@ TDibHeader ReadDibHeader(std::span<const uint8_t> AData, size_t AOffset, const T
     Header.BitsPerPixel = ReadLE16(P + 10);
     Header.PaletteOffset = AOffset + kCoreHeaderSize;
     Header.PaletteEntrySize = 3;
-  } else if (HeaderSize == 40 || HeaderSize == 52 || HeaderSize == 56 || HeaderSize == 108 || HeaderSize == 124) {
+  } else if (HeaderSize == 40 || HeaderSize == 52 || HeaderSize == 56 || HeaderSize == 108 ||
+             HeaderSize == 124) {
     if (AOffset + HeaderSize > AData.size()) Fail(ALayout);
     Header.Width = int32_t(ReadLE32(P + 4));
     const int64_t Height = int32_t(ReadLE32(P + 8));
@@ -105,8 +106,8 @@ TDibHeader ReadDibHeader(std::span<const uint8_t> AData, size_t AOffset, const T
 // The colour table of a bitmap of 8 bits or fewer; indexes past its end are black. A
 // table whose size the header leaves open holds 2^bits entries, or as many as fit before
 // the pixel rows when the file says where they start (tolerated: short tables are common).
-std::vector<uint32_t> ReadPalette(std::span<const uint8_t> AData, const TDibHeader& AHeader, size_t ABitsOffset,
-                                  const TDibLayout& ALayout) {
+std::vector<uint32_t> ReadPalette(std::span<const uint8_t> AData, const TDibHeader& AHeader,
+                                  size_t ABitsOffset, const TDibLayout& ALayout) {
   const uint32_t MaxColors = 1u << AHeader.BitsPerPixel;
   uint64_t Count = AHeader.ColorsUsed;
   if (!Count) {
@@ -162,7 +163,8 @@ void DecodeRow(const uint8_t* ASource, uint32_t* ADest, int AWidth, const TDibHe
       for (int X = 0; X < AWidth; ++X, ASource += Bpp / 8) {
         const uint32_t Value = Bpp == 16 ? ReadLE16(ASource) : ReadLE32(ASource);
         const uint32_t Alpha = AMasks[3].Present() ? AMasks[3].Extract(Value) : 0xFF;
-        ADest[X] = Alpha << 24 | AMasks[0].Extract(Value) << 16 | AMasks[1].Extract(Value) << 8 | AMasks[2].Extract(Value);
+        ADest[X] = Alpha << 24 | AMasks[0].Extract(Value) << 16 | AMasks[1].Extract(Value) << 8 |
+                   AMasks[2].Extract(Value);
       }
       break;
   }
@@ -206,14 +208,16 @@ TPixelImage DecodeDib(std::span<const uint8_t> AData, size_t AHeaderOffset, cons
                                  TChannelMask(Header.Masks[2]), TChannelMask(Header.Masks[3])};
   for (int Y = 0; Y < Image.Height; ++Y) {
     const int64_t SourceRow = Header.TopDown ? Y : Image.Height - 1 - Y;
-    DecodeRow(AData.data() + BitsOffset + Stride * SourceRow, Image.Row(Y), Image.Width, Header, Palette, Masks);
+    DecodeRow(AData.data() + BitsOffset + Stride * SourceRow, Image.Row(Y), Image.Width, Header, Palette,
+              Masks);
   }
 
   // A 32-bit bitmap without an alpha mask stores its fourth byte anyway; many writers
   // leave it zero, which means opaque rather than invisible.
   const bool FourthByteIsAlpha = Bpp == 32 && Header.Compression == kBmpRgb;
-  const bool AlphaAllZero = FourthByteIsAlpha && std::all_of(Image.Pixels.begin(), Image.Pixels.end(),
-                                                             [](uint32_t APixel) { return APixel >> 24 == 0; });
+  const bool AlphaAllZero =
+      FourthByteIsAlpha && std::all_of(Image.Pixels.begin(), Image.Pixels.end(),
+                                       [](uint32_t APixel) { return APixel >> 24 == 0; });
   if (ALayout.IconMask && (!FourthByteIsAlpha || AlphaAllZero)) {
     const size_t MaskStride = RowStride(Header.Width, 1);
     const uint64_t MaskOffset = BitsOffset + Stride * uint64_t(Image.Height);
@@ -241,7 +245,8 @@ TPixelImage DecodeBmp(std::span<const uint8_t> AData) {
 }
 
 std::vector<uint8_t> EncodeBmp(const TPixelImage& AImage, int ABitsPerPixel) {
-  if (ABitsPerPixel != 24 && ABitsPerPixel != 32) throw EInvalidGraphic("BMP files are written with 24 or 32 bits per pixel");
+  if (ABitsPerPixel != 24 && ABitsPerPixel != 32)
+    throw EInvalidGraphic("BMP files are written with 24 or 32 bits per pixel");
   CheckPictureSize(AImage.Width, AImage.Height, "Cannot write an empty bitmap");
   const size_t Stride = RowStride(AImage.Width, ABitsPerPixel);
   const size_t ImageSize = Stride * size_t(AImage.Height);

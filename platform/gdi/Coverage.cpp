@@ -24,7 +24,8 @@ void BlendCoverage(HDC ADC, int AX, int AY, const uint8_t* ACoverage, int AWidth
       for (int X = R.Left; X < R.Right; ++X, ++Coverage, Pixel += Bytes) {
         const uint32_t C = *Coverage;
         if (C == 0) continue;
-        for (int I = 0; I < 3; ++I) Pixel[I] = uint8_t(MulDiv255(Channels[I], C) + MulDiv255(Pixel[I], 255 - C));
+        for (int I = 0; I < 3; ++I)
+          Pixel[I] = uint8_t(MulDiv255(Channels[I], C) + MulDiv255(Pixel[I], 255 - C));
         if (Bytes == 4) Pixel[3] = 0;
       }
     }

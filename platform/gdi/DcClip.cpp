@@ -14,8 +14,8 @@ TRegion CurrentClip(const TDeviceContext& ADC) {
 // A logical rectangle in device coordinates, corners put in order first.
 TRect LogicalToDevice(const TDeviceContext& ADC, int ALeft, int ATop, int ARight, int ABottom) {
   const TPoint Origin = ADC.DeviceOrigin();
-  TRect R = ADC.LogicalToSurface(Rect(std::min(ALeft, ARight), std::min(ATop, ABottom), std::max(ALeft, ARight),
-                                      std::max(ATop, ABottom)));
+  TRect R = ADC.LogicalToSurface(Rect(std::min(ALeft, ARight), std::min(ATop, ABottom),
+                                      std::max(ALeft, ARight), std::max(ATop, ABottom)));
   OffsetRect(R, -Origin.X, -Origin.Y);
   return R;
 }
@@ -70,8 +70,8 @@ int GetClipRgn(HDC ADC, HRGN ARegion) {
 
 bool RectVisible(HDC ADC, const RECT* ARect) {
   if (!ADC || !ARect) return false;
-  const TRect R = ADC->LogicalToSurface(Rect(std::min(ARect->Left, ARect->Right), std::min(ARect->Top, ARect->Bottom),
-                                              std::max(ARect->Left, ARect->Right),
-                                              std::max(ARect->Top, ARect->Bottom)));
+  const TRect R =
+      ADC->LogicalToSurface(Rect(std::min(ARect->Left, ARect->Right), std::min(ARect->Top, ARect->Bottom),
+                                 std::max(ARect->Left, ARect->Right), std::max(ARect->Top, ARect->Bottom)));
   return ADC->VisibleRegion().Intersects(R);
 }

@@ -112,7 +112,8 @@ TPoint TDeviceContext::LogicalToSurface(TPoint APoint) const {
 }
 
 TRect TDeviceContext::LogicalToSurface(const TRect& ARect) const {
-  const TPoint TopLeft = LogicalToSurface(ARect.TopLeft()), BottomRight = LogicalToSurface(ARect.BottomRight());
+  const TPoint TopLeft = LogicalToSurface(ARect.TopLeft()),
+               BottomRight = LogicalToSurface(ARect.BottomRight());
   return {TopLeft.X, TopLeft.Y, BottomRight.X, BottomRight.Y};
 }
 
@@ -156,24 +157,34 @@ bool DeleteDC(HDC ADC) {
 HGDIOBJ SelectObject(HDC ADC, HGDIOBJ AObject) {
   if (!ADC || !AObject) return nullptr;
   switch (AObject->ObjectType()) {
-    case OBJ_BITMAP: return ADC->SelectBitmap(static_cast<HBITMAP>(AObject));
-    case OBJ_PEN: return ADC->SelectPen(static_cast<HPEN>(AObject));
-    case OBJ_BRUSH: return ADC->SelectBrush(static_cast<HBRUSH>(AObject));
-    case OBJ_FONT: return ADC->SelectFont(AObject);
+    case OBJ_BITMAP:
+      return ADC->SelectBitmap(static_cast<HBITMAP>(AObject));
+    case OBJ_PEN:
+      return ADC->SelectPen(static_cast<HPEN>(AObject));
+    case OBJ_BRUSH:
+      return ADC->SelectBrush(static_cast<HBRUSH>(AObject));
+    case OBJ_FONT:
+      return ADC->SelectFont(AObject);
     case OBJ_REGION:
       return reinterpret_cast<HGDIOBJ>(intptr_t(SelectClipRgn(ADC, static_cast<HRGN>(AObject))));
-    default: return nullptr;
+    default:
+      return nullptr;
   }
 }
 
 HGDIOBJ GetCurrentObject(HDC ADC, unsigned AType) {
   if (!ADC) return nullptr;
   switch (AType) {
-    case OBJ_BITMAP: return ADC->State().Bitmap;
-    case OBJ_PEN: return ADC->State().Pen;
-    case OBJ_BRUSH: return ADC->State().Brush;
-    case OBJ_FONT: return ADC->State().Font;
-    default: return nullptr;
+    case OBJ_BITMAP:
+      return ADC->State().Bitmap;
+    case OBJ_PEN:
+      return ADC->State().Pen;
+    case OBJ_BRUSH:
+      return ADC->State().Brush;
+    case OBJ_FONT:
+      return ADC->State().Font;
+    default:
+      return nullptr;
   }
 }
 
@@ -238,7 +249,8 @@ int GetObject(HGDIOBJ AObject, int ASize, void* ABuffer) {
       const auto& Brush = *static_cast<HBRUSH>(AObject);
       return CopyDescription(LOGBRUSH{Brush.Style(), Brush.Color(), 0}, ASize, ABuffer);
     }
-    default: return 0;
+    default:
+      return 0;
   }
 }
 

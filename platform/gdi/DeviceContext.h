@@ -44,22 +44,22 @@ constexpr int TRANSPARENT = 1;
 constexpr int OPAQUE = 2;
 
 // Mix modes (SetROP2): how a pen or brush colour P meets a destination pixel D.
-constexpr int R2_BLACK = 1;        // 0
-constexpr int R2_NOTMERGEPEN = 2;  // ~(P | D)
-constexpr int R2_MASKNOTPEN = 3;   // ~P & D
-constexpr int R2_NOTCOPYPEN = 4;   // ~P
-constexpr int R2_MASKPENNOT = 5;   // P & ~D
-constexpr int R2_NOT = 6;          // ~D
-constexpr int R2_XORPEN = 7;       // P ^ D
-constexpr int R2_NOTMASKPEN = 8;   // ~(P & D)
-constexpr int R2_MASKPEN = 9;      // P & D
-constexpr int R2_NOTXORPEN = 10;   // ~(P ^ D)
-constexpr int R2_NOP = 11;         // D
-constexpr int R2_MERGENOTPEN = 12; // ~P | D
-constexpr int R2_COPYPEN = 13;     // P
-constexpr int R2_MERGEPENNOT = 14; // P | ~D
-constexpr int R2_MERGEPEN = 15;    // P | D
-constexpr int R2_WHITE = 16;       // 1
+constexpr int R2_BLACK = 1;         // 0
+constexpr int R2_NOTMERGEPEN = 2;   // ~(P | D)
+constexpr int R2_MASKNOTPEN = 3;    // ~P & D
+constexpr int R2_NOTCOPYPEN = 4;    // ~P
+constexpr int R2_MASKPENNOT = 5;    // P & ~D
+constexpr int R2_NOT = 6;           // ~D
+constexpr int R2_XORPEN = 7;        // P ^ D
+constexpr int R2_NOTMASKPEN = 8;    // ~(P & D)
+constexpr int R2_MASKPEN = 9;       // P & D
+constexpr int R2_NOTXORPEN = 10;    // ~(P ^ D)
+constexpr int R2_NOP = 11;          // D
+constexpr int R2_MERGENOTPEN = 12;  // ~P | D
+constexpr int R2_COPYPEN = 13;      // P
+constexpr int R2_MERGEPENNOT = 14;  // P | ~D
+constexpr int R2_MERGEPEN = 15;     // P | D
+constexpr int R2_WHITE = 16;        // 1
 
 // Stretch modes. Every mode stretches by nearest neighbour (see StretchBlt); the mode
 // is kept so that callers read back what they set.
@@ -73,7 +73,7 @@ constexpr int STRETCH_DELETESCANS = COLORONCOLOR;
 constexpr int STRETCH_HALFTONE = HALFTONE;
 
 class TDeviceContext : public TGdiObject {
-public:
+ public:
   // Everything SaveDC saves and RestoreDC brings back.
   struct TState {
     HBITMAP Bitmap = nullptr;
@@ -152,7 +152,7 @@ public:
     VisibleRegion().ForEachRectIn(ASurfaceRect, AVisit);
   }
 
-private:
+ private:
   void UpdateVisibleRegion() const;
   void Retain(const TState& AState);
   void Release(const TState& AState);

@@ -27,7 +27,8 @@ bool ReadLayout(const BITMAPINFO* ABitmapInfo, unsigned AUsage, TDibTransferLayo
     return false;
   ALayout.Width = Header.biWidth;
   ALayout.Height = std::abs(Header.biHeight);
-  if (ALayout.Width < 1 || ALayout.Height < 1 || ALayout.Width > kMaxBitmapSide || ALayout.Height > kMaxBitmapSide)
+  if (ALayout.Width < 1 || ALayout.Height < 1 || ALayout.Width > kMaxBitmapSide ||
+      ALayout.Height > kMaxBitmapSide)
     return false;
   ALayout.BitsPerPixel = Header.biBitCount;
   ALayout.IsTopDown = Header.biHeight < 0;
@@ -76,8 +77,8 @@ void ConvertRow(const uint8_t* ASource, int ASourceBytes, uint8_t* ADest, int AD
 
 }  // namespace
 
-int GetDIBits(HDC, HBITMAP ABitmap, unsigned AStartScan, unsigned ALines, void* ABits, BITMAPINFO* ABitmapInfo,
-              unsigned AUsage) {
+int GetDIBits(HDC, HBITMAP ABitmap, unsigned AStartScan, unsigned ALines, void* ABits,
+              BITMAPINFO* ABitmapInfo, unsigned AUsage) {
   if (!ABitmap || !ABitmapInfo || AUsage != DIB_RGB_COLORS) return 0;
   BITMAPINFOHEADER& Header = ABitmapInfo->bmiHeader;
   if (!ABits) {
@@ -108,29 +109,31 @@ int GetDIBits(HDC, HBITMAP ABitmap, unsigned AStartScan, unsigned ALines, void* 
   return Lines;
 }
 
-int SetDIBitsToDevice(HDC ADC, int AX, int AY, int AWidth, int AHeight, int AXSrc, int AYSrc, unsigned AStartScan,
-                      unsigned ALines, const void* ABits, const BITMAPINFO* ABitmapInfo, unsigned AUsage) {
+int SetDIBitsToDevice(HDC ADC, int AX, int AY, int AWidth, int AHeight, int AXSrc, int AYSrc,
+                      unsigned AStartScan, unsigned ALines, const void* ABits, const BITMAPINFO* ABitmapInfo,
+                      unsigned AUsage) {
   TDibTransferLayout Layout;
   TSurface Band;
   int FirstRow = 0;
   if (!ADC || !ABits || AWidth < 0 || AHeight < 0 || !ReadLayout(ABitmapInfo, AUsage, Layout) ||
       !BandSurface(Layout, ABits, AStartScan, ALines, Band, FirstRow))
     return 0;
-  StretchSurface(ADC, AX, AY, AWidth, AHeight, Band, AXSrc, SourceTop(Layout, AYSrc, AHeight) - FirstRow, AWidth,
-                 AHeight, SRCCOPY);
+  StretchSurface(ADC, AX, AY, AWidth, AHeight, Band, AXSrc, SourceTop(Layout, AYSrc, AHeight) - FirstRow,
+                 AWidth, AHeight, SRCCOPY);
   return Band.Height;
 }
 
 int StretchDIBits(HDC ADC, int AX, int AY, int AWidth, int AHeight, int AXSrc, int AYSrc, int AWidthSrc,
-                  int AHeightSrc, const void* ABits, const BITMAPINFO* ABitmapInfo, unsigned AUsage, uint32_t ARop) {
+                  int AHeightSrc, const void* ABits, const BITMAPINFO* ABitmapInfo, unsigned AUsage,
+                  uint32_t ARop) {
   TDibTransferLayout Layout;
   TSurface Image;
   int FirstRow = 0;
   if (!ADC || !ABits || !ReadLayout(ABitmapInfo, AUsage, Layout) ||
       !BandSurface(Layout, ABits, 0, unsigned(Layout.Height), Image, FirstRow))
     return 0;
-  if (!StretchSurface(ADC, AX, AY, AWidth, AHeight, Image, AXSrc, SourceTop(Layout, AYSrc, AHeightSrc), AWidthSrc,
-                      AHeightSrc, ARop))
+  if (!StretchSurface(ADC, AX, AY, AWidth, AHeight, Image, AXSrc, SourceTop(Layout, AYSrc, AHeightSrc),
+                      AWidthSrc, AHeightSrc, ARop))
     return 0;
   return Layout.Height;
 }

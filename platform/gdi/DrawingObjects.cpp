@@ -47,20 +47,28 @@ HGDIOBJ GetStockObject(int AIndex) {
   static const HPEN BlackPen = MakeStock(new TPenObject(PS_SOLID, 1, RGB(0, 0, 0)));
   static const HPEN NullPen = MakeStock(new TPenObject(PS_NULL, 1, 0));
   switch (AIndex) {
-    case WHITE_BRUSH: return WhiteBrush;
-    case BLACK_BRUSH: return BlackBrush;
-    case NULL_BRUSH: return NullBrush;
-    case WHITE_PEN: return WhitePen;
-    case BLACK_PEN: return BlackPen;
-    case NULL_PEN: return NullPen;
-    default: return StockFont(AIndex);
+    case WHITE_BRUSH:
+      return WhiteBrush;
+    case BLACK_BRUSH:
+      return BlackBrush;
+    case NULL_BRUSH:
+      return NullBrush;
+    case WHITE_PEN:
+      return WhitePen;
+    case BLACK_PEN:
+      return BlackPen;
+    case NULL_PEN:
+      return NullPen;
+    default:
+      return StockFont(AIndex);
   }
 }
 
 HBRUSH GetSysColorBrush(int AIndex) {
   static const auto Brushes = [] {
     std::array<HBRUSH, COLOR_ENDCOLORS + 1> Result;
-    for (int I = 0; I <= COLOR_ENDCOLORS; ++I) Result[I] = MakeStock(new TBrushObject(BS_SOLID, GetSysColor(I)));
+    for (int I = 0; I <= COLOR_ENDCOLORS; ++I)
+      Result[I] = MakeStock(new TBrushObject(BS_SOLID, GetSysColor(I)));
     return Result;
   }();
   if (AIndex < 0 || AIndex > COLOR_ENDCOLORS) return nullptr;

@@ -61,7 +61,7 @@ struct LOGBRUSH {
 // line; flat end caps (PS_ENDCAP_FLAT) stop the sweep at the line's ends, the other
 // caps extend it by half the width.
 class TPenObject : public TGdiObject {
-public:
+ public:
   TPenObject(uint32_t AStyle, int AWidth, COLORREF AColor) : FStyle(AStyle), FWidth(AWidth), FColor(AColor) {}
   TGdiObjectType ObjectType() const override { return OBJ_PEN; }
 
@@ -74,7 +74,7 @@ public:
   int Width() const { return FWidth; }
   COLORREF Color() const { return FColor; }
 
-private:
+ private:
   uint32_t FStyle;
   int FWidth;
   COLORREF FColor;
@@ -82,7 +82,7 @@ private:
 
 // A brush fills areas: solid in one colour, or hollow (BS_NULL), which fills nothing.
 class TBrushObject : public TGdiObject {
-public:
+ public:
   TBrushObject(uint32_t AStyle, COLORREF AColor) : FStyle(AStyle), FColor(AColor) {}
   TGdiObjectType ObjectType() const override { return OBJ_BRUSH; }
 
@@ -90,7 +90,7 @@ public:
   bool IsNull() const { return FStyle == BS_NULL; }
   COLORREF Color() const { return FColor; }
 
-private:
+ private:
   uint32_t FStyle;
   COLORREF FColor;
 };

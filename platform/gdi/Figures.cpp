@@ -72,8 +72,8 @@ TRowSpans Eroded(const TRowSpans& AShape) {
       Result.Spans.push_back({0, 0});
       continue;
     }
-    Result.Spans.push_back({std::max({Left + 1, Above.first, Below.first}),
-                            std::min({Right - 1, Above.second, Below.second})});
+    Result.Spans.push_back(
+        {std::max({Left + 1, Above.first, Below.first}), std::min({Right - 1, Above.second, Below.second})});
   }
   return Result;
 }
@@ -114,7 +114,8 @@ bool Ellipse(HDC ADC, int ALeft, int ATop, int ARight, int ABottom) {
   // Only the visible rows are scanned, with the pen's width of rows around them so
   // that the outline's erosion sees the neighbours it needs.
   const TRect& Visible = ADC->VisibleRegion().Box();
-  const int FirstRow = std::max(Box.Top, Visible.Top - Width), EndRow = std::min(Box.Bottom, Visible.Bottom + Width);
+  const int FirstRow = std::max(Box.Top, Visible.Top - Width),
+            EndRow = std::min(Box.Bottom, Visible.Bottom + Width);
   if (FirstRow >= EndRow) return true;
   const TRowSpans Shape = EllipseSpans(Box, FirstRow, EndRow);
   TRowSpans Inside = Shape;
@@ -122,7 +123,8 @@ bool Ellipse(HDC ADC, int ALeft, int ATop, int ARight, int ABottom) {
   const TRegion InsideRegion = Inside.ToRegion();
   FillWithBrush(*ADC, InsideRegion);
   if (Outlined)
-    PaintRegion(*ADC, TRegion::Combine(Shape.ToRegion(), InsideRegion, roDiff), PenPixel(*ADC), ADC->State().Rop2);
+    PaintRegion(*ADC, TRegion::Combine(Shape.ToRegion(), InsideRegion, roDiff), PenPixel(*ADC),
+                ADC->State().Rop2);
   return true;
 }
 

@@ -6,7 +6,8 @@
 
 bool FillRect(HDC ADC, const RECT* ARect, HBRUSH ABrush) {
   if (!ADC || !ARect || !ABrush) return false;
-  if (!ABrush->IsNull()) PaintRect(*ADC, ADC->LogicalToSurface(*ARect), ColorRefToPixel(ABrush->Color()), R2_COPYPEN);
+  if (!ABrush->IsNull())
+    PaintRect(*ADC, ADC->LogicalToSurface(*ARect), ColorRefToPixel(ABrush->Color()), R2_COPYPEN);
   return true;
 }
 

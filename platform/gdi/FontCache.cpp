@@ -1,6 +1,6 @@
-#include "platform/gdi/FontCacheInternal.h"
-
 #include <ft2build.h>
+
+#include "platform/gdi/FontCacheInternal.h"
 #include FT_FREETYPE_H
 #include FT_SIZES_H
 #include FT_SYNTHESIS_H

@@ -15,7 +15,7 @@ enum TGdiObjectType {
 };
 
 class TGdiObject {
-public:
+ public:
   virtual ~TGdiObject() = default;
   virtual TGdiObjectType ObjectType() const = 0;
 };

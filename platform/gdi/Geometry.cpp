@@ -5,7 +5,8 @@
 #include <cstdlib>
 
 bool IntersectRect(TRect& ADest, const TRect& A, const TRect& B) {
-  TRect R{std::max(A.Left, B.Left), std::max(A.Top, B.Top), std::min(A.Right, B.Right), std::min(A.Bottom, B.Bottom)};
+  TRect R{std::max(A.Left, B.Left), std::max(A.Top, B.Top), std::min(A.Right, B.Right),
+          std::min(A.Bottom, B.Bottom)};
   if (IsRectEmpty(R)) {
     ADest = {};
     return false;
@@ -15,9 +16,13 @@ bool IntersectRect(TRect& ADest, const TRect& A, const TRect& B) {
 }
 
 bool UnionRect(TRect& ADest, const TRect& A, const TRect& B) {
-  if (IsRectEmpty(A)) ADest = B;
-  else if (IsRectEmpty(B)) ADest = A;
-  else ADest = {std::min(A.Left, B.Left), std::min(A.Top, B.Top), std::max(A.Right, B.Right), std::max(A.Bottom, B.Bottom)};
+  if (IsRectEmpty(A))
+    ADest = B;
+  else if (IsRectEmpty(B))
+    ADest = A;
+  else
+    ADest = {std::min(A.Left, B.Left), std::min(A.Top, B.Top), std::max(A.Right, B.Right),
+             std::max(A.Bottom, B.Bottom)};
   if (IsRectEmpty(ADest)) {
     ADest = {};
     return false;

@@ -55,23 +55,22 @@ enum TBrushStyle { bsSolid, bsClear };
 // The common part of TFont, TPen and TBrush: change notification. Each copies from
 // its own kind with Assign; other sources raise EConvertError.
 class TGraphicsObject : public TPersistent {
-public:
-
+ public:
   // Called after every change, with the object as sender.
   std::function<void(TGraphicsObject* Sender)> OnChange;
   // Counts the changes, starting at 1; a canvas compares it to know whether to select
   // the object anew.
   unsigned Version() const { return FVersion; }
 
-protected:
+ protected:
   void Changed();
 
-private:
+ private:
   unsigned FVersion = 1;
 };
 
 class TFont : public TGraphicsObject {
-public:
+ public:
   TFont();
 
   const String& Name() const { return FName; }
@@ -98,7 +97,7 @@ public:
   // owned by this object.
   HFONT Handle();
 
-private:
+ private:
   void PropertyChanged();
 
   String FName = DefaultFontName;
@@ -111,7 +110,7 @@ private:
 };
 
 class TPen : public TGraphicsObject {
-public:
+ public:
   TColor Color() const { return FColor; }
   void SetColor(TColor AColor);
   int Width() const { return FWidth; }
@@ -125,7 +124,7 @@ public:
   void Assign(const TPersistent& ASource) override;
   HPEN Handle();
 
-private:
+ private:
   void PropertyChanged();
 
   TColor FColor = clBlack;
@@ -136,7 +135,7 @@ private:
 };
 
 class TBrush : public TGraphicsObject {
-public:
+ public:
   TColor Color() const { return FColor; }
   void SetColor(TColor AColor);
   // bsClear fills nothing and draws text without a background.
@@ -146,7 +145,7 @@ public:
   void Assign(const TPersistent& ASource) override;
   HBRUSH Handle();
 
-private:
+ private:
   void PropertyChanged();
 
   TColor FColor = clWhite;
@@ -176,13 +175,26 @@ constexpr TCopyMode cmWhiteness = WHITENESS;
 
 // The formats of TCanvas.TextRect, the DrawText formats by name.
 enum TTextFormats {
-  tfBottom, tfCalcRect, tfCenter, tfEndEllipsis, tfExpandTabs, tfLeft, tfNoClip, tfNoPrefix,
-  tfPathEllipsis, tfRight, tfRtlReading, tfSingleLine, tfTop, tfVerticalCenter, tfWordBreak,
+  tfBottom,
+  tfCalcRect,
+  tfCenter,
+  tfEndEllipsis,
+  tfExpandTabs,
+  tfLeft,
+  tfNoClip,
+  tfNoPrefix,
+  tfPathEllipsis,
+  tfRight,
+  tfRtlReading,
+  tfSingleLine,
+  tfTop,
+  tfVerticalCenter,
+  tfWordBreak,
 };
 using TTextFormat = TSet<TTextFormats>;
 
 class TCanvas {
-public:
+ public:
   TCanvas();
   virtual ~TCanvas();
   TCanvas(const TCanvas&) = delete;
@@ -254,11 +266,11 @@ public:
   // font are selected anew before the next drawing.
   void Refresh();
 
-protected:
+ protected:
   // Makes the device context of a canvas that owns one; the default makes none.
   virtual void CreateHandle() {}
 
-private:
+ private:
   enum TRequiredObject { roPen = 1, roBrush = 2, roFont = 4 };
   // The device context with the objects of ARequired selected, as they are now.
   HDC RequiredState(int ARequired);
@@ -279,8 +291,7 @@ private:
 
 // A picture of some kind that can be drawn on a canvas, loaded and saved.
 class TGraphic : public TPersistent {
-public:
-
+ public:
   virtual int Width() const = 0;
   virtual int Height() const = 0;
   bool Empty() const { return Width() <= 0 || Height() <= 0; }
@@ -306,7 +317,7 @@ public:
   // Called after every change of the picture, with the graphic as sender.
   std::function<void(TGraphic* Sender)> OnChange;
 
-protected:
+ protected:
   friend class TCanvas;
   virtual void AssignGraphic(const TGraphic& ASource) = 0;
   // Draws the picture stretched into ARect of ACanvas.
@@ -323,7 +334,7 @@ enum TTransparentMode { tmAuto, tmFixed };
 // A bitmap of 24 or 32 bits per pixel (pfDevice is 32), a top-down DIB section whose
 // rows ScanLine addresses directly and on which Canvas draws.
 class TBitmap : public TGraphic {
-public:
+ public:
   TBitmap();
   ~TBitmap() override;
 
@@ -364,13 +375,13 @@ public:
   // A BMP file of 24 bits (pf24bit) or 32 bits; nothing for an empty bitmap.
   void SaveToStream(TStream& AStream) override;
 
-protected:
+ protected:
   // From a TBitmap a deep copy with its format and transparency; from any other kind
   // its pixels, as pf32bit when the picture has alpha, else pf24bit.
   void AssignGraphic(const TGraphic& ASource) override;
   void Draw(TCanvas& ACanvas, const TRect& ARect) override;
 
-private:
+ private:
   class TBitmapCanvas;
   void ReplaceHandle(TOwnedGdiObject<TBitmapObject> AHandle, int AWidth, int AHeight);
   void LoadPixelImage(const TPixelImage& AImage, TPixelFormat AFormat);
@@ -388,7 +399,7 @@ private:
 // A graphic held as decoded pixels (the common part of TPngImage, TJPEGImage and
 // TIcon): it draws through a cached DIB section, with its alpha when it has some.
 class TPixelImageGraphic : public TGraphic {
-public:
+ public:
   TPixelImageGraphic();
   ~TPixelImageGraphic() override;
 
@@ -396,13 +407,13 @@ public:
   int Height() const override { return FImage.Height; }
   TPixelImage ToPixelImage() const override { return FImage; }
 
-protected:
+ protected:
   void Draw(TCanvas& ACanvas, const TRect& ARect) override;
   // Replaces the picture and reports the change.
   void SetImage(TPixelImage AImage);
   const TPixelImage& Image() const { return FImage; }
 
-private:
+ private:
   TPixelImage FImage;
   // The picture premultiplied in a DIB section, made at the first Draw after a change.
   TOwnedGdiObject<TBitmapObject> FDrawBitmap;
@@ -410,13 +421,13 @@ private:
 
 // A PNG picture; drawn with its per-pixel alpha.
 class TPngImage : public TPixelImageGraphic {
-public:
+ public:
   std::unique_ptr<TGraphic> Clone() const override;
   void LoadFromStream(TStream& AStream) override;
   // An RGBA PNG when the picture has alpha, else an RGB one.
   void SaveToStream(TStream& AStream) override;
 
-protected:
+ protected:
   // Any graphic's pixels, alpha included (a pf24bit bitmap is opaque).
   void AssignGraphic(const TGraphic& ASource) override;
 };
@@ -424,7 +435,7 @@ protected:
 // A JPEG picture. A loaded file is saved unchanged until the picture or the quality
 // changes; otherwise saving compresses with CompressionQuality.
 class TJPEGImage : public TPixelImageGraphic {
-public:
+ public:
   int CompressionQuality() const { return FCompressionQuality; }
   // Clamped to 1..100.
   void SetCompressionQuality(int AQuality);
@@ -433,11 +444,11 @@ public:
   void LoadFromStream(TStream& AStream) override;
   void SaveToStream(TStream& AStream) override;
 
-protected:
+ protected:
   // Any graphic's pixels, made opaque.
   void AssignGraphic(const TGraphic& ASource) override;
 
-private:
+ private:
   int FCompressionQuality = 90;
   std::vector<uint8_t> FData;  // the file as loaded; empty once it no longer fits
 };
@@ -446,21 +457,21 @@ private:
 // mask. A loaded file is saved unchanged; an assigned picture is saved as an icon of
 // one PNG image.
 class TIcon : public TPixelImageGraphic {
-public:
+ public:
   std::unique_ptr<TGraphic> Clone() const override;
   void LoadFromStream(TStream& AStream) override;
   void SaveToStream(TStream& AStream) override;
 
-protected:
+ protected:
   void AssignGraphic(const TGraphic& ASource) override;
 
-private:
+ private:
   std::vector<uint8_t> FData;
 };
 
 // Holds one graphic of any kind.
 class TPicture : public TPersistent {
-public:
+ public:
   TPicture() = default;
   TPicture(const TPicture&) = delete;
   TPicture& operator=(const TPicture&) = delete;
@@ -485,7 +496,7 @@ public:
   // Called when the graphic is replaced or changes, with the picture as sender.
   std::function<void(TPicture* Sender)> OnChange;
 
-private:
+ private:
   void TakeGraphic(std::unique_ptr<TGraphic> AGraphic);
 
   std::unique_ptr<TGraphic> FGraphic;

@@ -9,7 +9,7 @@
 // The bitmap's canvas: a memory device context, made at first use, into which the
 // bitmap's current section is selected.
 class TBitmap::TBitmapCanvas : public TCanvas {
-public:
+ public:
   explicit TBitmapCanvas(TBitmap& ABitmap) : FBitmap(ABitmap) {}
   ~TBitmapCanvas() override {
     if (!FDC) return;
@@ -31,14 +31,14 @@ public:
     }
   }
 
-protected:
+ protected:
   void CreateHandle() override {
     FDC = CreateCompatibleDC(nullptr);
     SelectBitmap();
     SetHandle(FDC);
   }
 
-private:
+ private:
   TBitmap& FBitmap;
   HDC FDC = nullptr;
   HGDIOBJ FDefaultBitmap = nullptr;  // what the device context had before our sections
@@ -175,7 +175,8 @@ TPixelImage TBitmap::ToPixelImage() const {
   if (!FHandle) return Image;
   ResizePixelImage(Image, FWidth, FHeight);
   for (int Y = 0; Y < FHeight; ++Y)
-    ConvertRow(FHandle->Surface().Row(Y), BitsPerPixel(), reinterpret_cast<uint8_t*>(Image.Row(Y)), 32, FWidth);
+    ConvertRow(FHandle->Surface().Row(Y), BitsPerPixel(), reinterpret_cast<uint8_t*>(Image.Row(Y)), 32,
+               FWidth);
   // Drawing leaves alpha 0 on a 32-bit bitmap, so alpha that is 0 everywhere means the
   // bitmap was never given any: it is opaque, as when such a BMP file is read.
   const auto IsOpaque = [](uint32_t APixel) { return APixel >> 24 == 0xFF; };
@@ -197,7 +198,8 @@ void TBitmap::AssignGraphic(const TGraphic& ASource) {
     TOwnedGdiObject<TBitmapObject> Section;
     if (Source->FHandle) {
       Section = NewSection(Source->FWidth, Source->FHeight, BitsPerPixel());
-      std::memcpy(Section->Bits(), Source->FHandle->Bits(), size_t(Section->RowBytes()) * size_t(Source->FHeight));
+      std::memcpy(Section->Bits(), Source->FHandle->Bits(),
+                  size_t(Section->RowBytes()) * size_t(Source->FHeight));
     }
     ReplaceHandle(std::move(Section), Source->FWidth, Source->FHeight);
     Changed();
@@ -228,7 +230,8 @@ void TBitmap::SaveToStream(TStream& AStream) {
   TPixelImage Image;
   ResizePixelImage(Image, FWidth, FHeight);
   for (int Y = 0; Y < FHeight; ++Y)
-    ConvertRow(FHandle->Surface().Row(Y), BitsPerPixel(), reinterpret_cast<uint8_t*>(Image.Row(Y)), 32, FWidth);
+    ConvertRow(FHandle->Surface().Row(Y), BitsPerPixel(), reinterpret_cast<uint8_t*>(Image.Row(Y)), 32,
+               FWidth);
   WriteBytesToStream(AStream, EncodeBmp(Image, BitsPerPixel()));
 }
 
@@ -236,8 +239,8 @@ void TBitmap::Draw(TCanvas& ACanvas, const TRect& ARect) {
   if (!FHandle) return;
   HDC Source = Canvas().Handle();
   if (FTransparent)
-    TransparentBlt(ACanvas.Handle(), ARect.Left, ARect.Top, ARect.Width(), ARect.Height(), Source, 0, 0, FWidth,
-                   FHeight, ColorToRGB(TransparentColor()) & 0xFFFFFF);
+    TransparentBlt(ACanvas.Handle(), ARect.Left, ARect.Top, ARect.Width(), ARect.Height(), Source, 0, 0,
+                   FWidth, FHeight, ColorToRGB(TransparentColor()) & 0xFFFFFF);
   else
     StretchBlt(ACanvas.Handle(), ARect.Left, ARect.Top, ARect.Width(), ARect.Height(), Source, 0, 0, FWidth,
                FHeight, ACanvas.CopyMode);

@@ -8,31 +8,35 @@ namespace {
 
 int MixMode(TPenMode AMode) {
   switch (AMode) {
-    case pmNot: return R2_NOT;
-    case pmXor: return R2_XORPEN;
-    case pmNotXor: return R2_NOTXORPEN;
-    case pmCopy: break;
+    case pmNot:
+      return R2_NOT;
+    case pmXor:
+      return R2_XORPEN;
+    case pmNotXor:
+      return R2_NOTXORPEN;
+    case pmCopy:
+      break;
   }
   return R2_COPYPEN;
 }
 
 unsigned DrawTextFormat(TTextFormat AFormat) {
   static constexpr unsigned kFlags[] = {
-      DT_BOTTOM,          // tfBottom
-      DT_CALCRECT,        // tfCalcRect
-      DT_CENTER,          // tfCenter
-      DT_END_ELLIPSIS,    // tfEndEllipsis
-      DT_EXPANDTABS,      // tfExpandTabs
-      DT_LEFT,            // tfLeft
-      DT_NOCLIP,          // tfNoClip
-      DT_NOPREFIX,        // tfNoPrefix
-      DT_PATH_ELLIPSIS,   // tfPathEllipsis
-      DT_RIGHT,           // tfRight
-      DT_RTLREADING,      // tfRtlReading
-      DT_SINGLELINE,      // tfSingleLine
-      DT_TOP,             // tfTop
-      DT_VCENTER,         // tfVerticalCenter
-      DT_WORDBREAK,       // tfWordBreak
+      DT_BOTTOM,         // tfBottom
+      DT_CALCRECT,       // tfCalcRect
+      DT_CENTER,         // tfCenter
+      DT_END_ELLIPSIS,   // tfEndEllipsis
+      DT_EXPANDTABS,     // tfExpandTabs
+      DT_LEFT,           // tfLeft
+      DT_NOCLIP,         // tfNoClip
+      DT_NOPREFIX,       // tfNoPrefix
+      DT_PATH_ELLIPSIS,  // tfPathEllipsis
+      DT_RIGHT,          // tfRight
+      DT_RTLREADING,     // tfRtlReading
+      DT_SINGLELINE,     // tfSingleLine
+      DT_TOP,            // tfTop
+      DT_VCENTER,        // tfVerticalCenter
+      DT_WORDBREAK,      // tfWordBreak
   };
   unsigned Flags = 0;
   for (TTextFormats Format : AFormat) Flags |= kFlags[Format];
@@ -115,7 +119,9 @@ void TCanvas::FrameRect(const TRect& ARect) { ::FrameRect(RequiredState(roBrush)
 
 TColor TCanvas::Pixels(int AX, int AY) { return TColor(::GetPixel(RequiredState(0), AX, AY)); }
 
-void TCanvas::SetPixels(int AX, int AY, TColor AColor) { ::SetPixel(RequiredState(0), AX, AY, ColorToRGB(AColor)); }
+void TCanvas::SetPixels(int AX, int AY, TColor AColor) {
+  ::SetPixel(RequiredState(0), AX, AY, ColorToRGB(AColor));
+}
 
 void TCanvas::Draw(int AX, int AY, TGraphic& AGraphic) {
   if (!AGraphic.Empty()) AGraphic.Draw(*this, Bounds(AX, AY, AGraphic.Width(), AGraphic.Height()));

@@ -84,12 +84,21 @@ void TPicture::LoadFromStream(TStream& AStream) {
   AStream.SetPosition(Start);
   std::unique_ptr<TGraphic> Graphic;
   switch (DetectPictureFormat(std::span<const uint8_t>(Signature, size_t(Count)))) {
-    case pcfBmp: Graphic = std::make_unique<TBitmap>(); break;
-    case pcfPng: Graphic = std::make_unique<TPngImage>(); break;
-    case pcfJpeg: Graphic = std::make_unique<TJPEGImage>(); break;
+    case pcfBmp:
+      Graphic = std::make_unique<TBitmap>();
+      break;
+    case pcfPng:
+      Graphic = std::make_unique<TPngImage>();
+      break;
+    case pcfJpeg:
+      Graphic = std::make_unique<TJPEGImage>();
+      break;
     case pcfIcon:
-    case pcfCursor: Graphic = std::make_unique<TIcon>(); break;
-    case pcfUnknown: throw EInvalidGraphic("Unknown picture file format");
+    case pcfCursor:
+      Graphic = std::make_unique<TIcon>();
+      break;
+    case pcfUnknown:
+      throw EInvalidGraphic("Unknown picture file format");
   }
   Graphic->LoadFromStream(AStream);
   TakeGraphic(std::move(Graphic));

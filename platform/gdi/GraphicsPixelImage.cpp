@@ -9,7 +9,7 @@ namespace {
 
 // A memory device context with a bitmap selected for the length of one transfer.
 class TSelectedBitmap {
-public:
+ public:
   explicit TSelectedBitmap(HBITMAP ABitmap) : FDC(CreateCompatibleDC(nullptr)) {
     FPrevious = SelectObject(FDC, ABitmap);
   }
@@ -21,7 +21,7 @@ public:
   TSelectedBitmap& operator=(const TSelectedBitmap&) = delete;
   HDC DC() const { return FDC; }
 
-private:
+ private:
   HDC FDC;
   HGDIOBJ FPrevious = nullptr;
 };
@@ -94,7 +94,9 @@ std::unique_ptr<TGraphic> TPngImage::Clone() const {
 
 void TPngImage::LoadFromStream(TStream& AStream) { SetImage(DecodePng(ReadRestOfStream(AStream))); }
 
-void TPngImage::SaveToStream(TStream& AStream) { WriteBytesToStream(AStream, EncodePng(Image(), Image().HasAlpha)); }
+void TPngImage::SaveToStream(TStream& AStream) {
+  WriteBytesToStream(AStream, EncodePng(Image(), Image().HasAlpha));
+}
 
 // ---------------------------------------------------------------- TJPEGImage
 

@@ -32,7 +32,8 @@ std::vector<TIconEntry> ReadIconDirectory(std::span<const uint8_t> AData) {
       Entry.BitsPerPixel = ReadLE16(P + 6);
     Entry.Size = ReadLE32(P + 8);
     Entry.Offset = ReadLE32(P + 12);
-    if (Entry.Size == 0 || uint64_t(Entry.Offset) + Entry.Size > AData.size()) throw EInvalidGraphic(kInvalidIcon);
+    if (Entry.Size == 0 || uint64_t(Entry.Offset) + Entry.Size > AData.size())
+      throw EInvalidGraphic(kInvalidIcon);
   }
   return Entries;
 }

@@ -5,13 +5,12 @@
 // jump target and the library creates no object with a destructor, and everything that
 // owns memory lives in the caller's frame.
 
-#include <cstdio>
-
 #include <jerror.h>
 #include <jpeglib.h>
 
 #include <algorithm>
 #include <csetjmp>
+#include <cstdio>
 #include <cstdlib>
 
 #include "platform/gdi/CodecSupportInternal.h"
@@ -81,7 +80,7 @@ void ConvertCmykRow(const uint8_t* ASource, uint32_t* ADest, int AWidth, bool AI
 }
 
 class TJpegReader {
-public:
+ public:
   explicit TJpegReader(std::span<const uint8_t> AData) : FData(AData) {
     InstallErrorManager(FErrors);
     FInfo.err = &FErrors.Base;
@@ -128,7 +127,7 @@ public:
     return Image;
   }
 
-private:
+ private:
   std::span<const uint8_t> FData;
   TJpegErrorManager FErrors;
   jpeg_decompress_struct FInfo{};
@@ -136,7 +135,7 @@ private:
 };
 
 class TJpegWriter {
-public:
+ public:
   TJpegWriter() {
     InstallErrorManager(FErrors);
     FInfo.err = &FErrors.Base;
@@ -161,7 +160,8 @@ public:
           jpeg_set_quality(&FInfo, AQuality, TRUE);
           jpeg_start_compress(&FInfo, TRUE);
           while (FInfo.next_scanline < FInfo.image_height) {
-            JSAMPROW Row = reinterpret_cast<JSAMPROW>(const_cast<uint32_t*>(AImage.Row(int(FInfo.next_scanline))));
+            JSAMPROW Row =
+                reinterpret_cast<JSAMPROW>(const_cast<uint32_t*>(AImage.Row(int(FInfo.next_scanline))));
             jpeg_write_scanlines(&FInfo, &Row, 1);
           }
           jpeg_finish_compress(&FInfo);
@@ -170,7 +170,7 @@ public:
     return std::vector<uint8_t>(FBuffer, FBuffer + FBufferSize);
   }
 
-private:
+ private:
   TJpegErrorManager FErrors;
   jpeg_compress_struct FInfo{};
   bool FCreated = false;

@@ -24,7 +24,8 @@ bool MoveToEx(HDC ADC, int AX, int AY, POINT* AOldPosition) {
 
 bool LineTo(HDC ADC, int AX, int AY) {
   if (!ADC) return false;
-  const TPoint Ends[2] = {ADC->LogicalToSurface(ADC->State().CurrentPosition), ADC->LogicalToSurface(Point(AX, AY))};
+  const TPoint Ends[2] = {ADC->LogicalToSurface(ADC->State().CurrentPosition),
+                          ADC->LogicalToSurface(Point(AX, AY))};
   StrokePolyline(*ADC, Ends, 2, false);
   ADC->SetCurrentPosition({AX, AY});
   return true;

@@ -1,7 +1,7 @@
-#include "platform/gdi/ObjectUseInternal.h"
-
 #include <mutex>
 #include <unordered_map>
+
+#include "platform/gdi/ObjectUseInternal.h"
 
 namespace {
 

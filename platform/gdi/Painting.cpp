@@ -1,7 +1,6 @@
-#include "platform/gdi/PaintingInternal.h"
-
 #include <algorithm>
 
+#include "platform/gdi/PaintingInternal.h"
 #include "platform/gdi/PixelOpsInternal.h"
 
 TRect OrderedRect(int ALeft, int ATop, int ARight, int ABottom) {

@@ -24,7 +24,8 @@ void UpdateHasAlpha(TPixelImage& AImage) {
 
 TPictureFormat DetectPictureFormat(std::span<const uint8_t> AData) {
   auto StartsWith = [&](std::initializer_list<uint8_t> ASignature) {
-    return AData.size() >= ASignature.size() && std::equal(ASignature.begin(), ASignature.end(), AData.begin());
+    return AData.size() >= ASignature.size() &&
+           std::equal(ASignature.begin(), ASignature.end(), AData.begin());
   };
   if (StartsWith({0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A})) return pcfPng;
   if (StartsWith({0xFF, 0xD8, 0xFF})) return pcfJpeg;
@@ -40,12 +41,17 @@ TPictureFormat DetectPictureFormat(std::span<const uint8_t> AData) {
 
 TPixelImage DecodePicture(std::span<const uint8_t> AData) {
   switch (DetectPictureFormat(AData)) {
-    case pcfBmp: return DecodeBmp(AData);
-    case pcfPng: return DecodePng(AData);
-    case pcfJpeg: return DecodeJpeg(AData);
+    case pcfBmp:
+      return DecodeBmp(AData);
+    case pcfPng:
+      return DecodePng(AData);
+    case pcfJpeg:
+      return DecodeJpeg(AData);
     case pcfIcon:
-    case pcfCursor: return DecodeIcon(AData);
-    case pcfUnknown: break;
+    case pcfCursor:
+      return DecodeIcon(AData);
+    case pcfUnknown:
+      break;
   }
   throw EInvalidGraphic("Unknown picture file format");
 }

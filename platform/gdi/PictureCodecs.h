@@ -19,7 +19,7 @@
 
 // A picture that cannot be read or written.
 class EInvalidGraphic : public Exception {
-public:
+ public:
   using Exception::Exception;
 };
 
@@ -82,12 +82,12 @@ std::vector<uint8_t> EncodeJpeg(const TPixelImage& AImage, int AQuality);
 
 // One image of an icon or cursor file, as its directory describes it.
 struct TIconEntry {
-  int Width = 0;          // from the directory: 1..256
+  int Width = 0;  // from the directory: 1..256
   int Height = 0;
-  int BitsPerPixel = 0;   // 0 when the directory does not say
-  uint32_t Offset = 0;    // of the image data in the file, checked to lie inside it
+  int BitsPerPixel = 0;  // 0 when the directory does not say
+  uint32_t Offset = 0;   // of the image data in the file, checked to lie inside it
   uint32_t Size = 0;
-  TPoint HotSpot;         // cursors only
+  TPoint HotSpot;  // cursors only
 };
 
 // The directory of an ICO or CUR file; raises EInvalidGraphic "Icon image is not valid"

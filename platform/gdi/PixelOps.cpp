@@ -1,8 +1,7 @@
-#include "platform/gdi/PixelOpsInternal.h"
-
 #include <algorithm>
 
 #include "platform/gdi/DeviceContext.h"
+#include "platform/gdi/PixelOpsInternal.h"
 
 void PaintSpan(const TSurface& ASurface, int AY, int AX0, int AX1, uint32_t APixel, int ARop2) {
   if (AX1 <= AX0 || ARop2 == R2_NOP) return;

@@ -62,7 +62,7 @@ bool RunGuarded(TPngContext& AContext, TStep&& AStep) {
 }
 
 class TPngReader {
-public:
+ public:
   explicit TPngReader(std::span<const uint8_t> AData) {
     FContext.Input = AData;
     FContext.Png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &FContext, StoreError, IgnoreWarning);
@@ -96,7 +96,7 @@ public:
     return Image;
   }
 
-private:
+ private:
   [[noreturn]] static void Fail(const char* AReason) {
     throw EInvalidGraphic(Format("Invalid PNG image: %s", AReason));
   }
@@ -108,8 +108,8 @@ private:
     uint64_t DataSize = 0;
     const std::span<const uint8_t> Data = FContext.Input;
     for (size_t Offset = 8; Offset + 8 <= Data.size();) {
-      const uint64_t Length = uint64_t(Data[Offset]) << 24 | Data[Offset + 1] << 16 | Data[Offset + 2] << 8 |
-                              Data[Offset + 3];
+      const uint64_t Length =
+          uint64_t(Data[Offset]) << 24 | Data[Offset + 1] << 16 | Data[Offset + 2] << 8 | Data[Offset + 3];
       if (std::memcmp(Data.data() + Offset + 4, "IDAT", 4) == 0) DataSize += Length;
       Offset += 12 + Length;
     }
@@ -135,7 +135,7 @@ private:
 };
 
 class TPngWriter {
-public:
+ public:
   TPngWriter() {
     FContext.Png = png_create_write_struct(PNG_LIBPNG_VER_STRING, &FContext, StoreError, IgnoreWarning);
     if (FContext.Png) FContext.Info = png_create_info_struct(FContext.Png);
@@ -168,7 +168,7 @@ public:
     return Output;
   }
 
-private:
+ private:
   TPngContext FContext;
 };
 

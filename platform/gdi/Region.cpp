@@ -9,10 +9,14 @@ namespace {
 
 bool IsKept(TRegionOperation AOperation, bool AInA, bool AInB) {
   switch (AOperation) {
-    case roAnd: return AInA && AInB;
-    case roOr: return AInA || AInB;
-    case roXor: return AInA != AInB;
-    case roDiff: return AInA && !AInB;
+    case roAnd:
+      return AInA && AInB;
+    case roOr:
+      return AInA || AInB;
+    case roXor:
+      return AInA != AInB;
+    case roDiff:
+      return AInA && !AInB;
   }
   return false;
 }
@@ -40,8 +44,10 @@ void AppendCombinedSpans(TRegionBuilder& ABuilder, TRegionOperation AOperation, 
     }
     const bool Kept = IsKept(AOperation, InA, InB);
     if (Kept == InResult) continue;
-    if (Kept) Start = X;
-    else ABuilder.Append(TRect{Start, ATop, X, ABottom});
+    if (Kept)
+      Start = X;
+    else
+      ABuilder.Append(TRect{Start, ATop, X, ABottom});
     InResult = Kept;
   }
 }
@@ -107,7 +113,8 @@ TRegion TRegion::Combine(const TRegion& A, const TRegion& B, TRegionOperation AO
     if (InA || InB) {
       const std::size_t BeginA = InA ? A.BandStart(*BandA) : 0, EndA = InA ? BandA->End : 0;
       const std::size_t BeginB = InB ? B.BandStart(*BandB) : 0, EndB = InB ? BandB->End : 0;
-      AppendCombinedSpans(Builder, AOperation, Y, Next, A.FXs.data(), BeginA, EndA, B.FXs.data(), BeginB, EndB);
+      AppendCombinedSpans(Builder, AOperation, Y, Next, A.FXs.data(), BeginA, EndA, B.FXs.data(), BeginB,
+                          EndB);
     }
     Y = Next;
     if (BandA && BandA->Bottom <= Y) ++IA;
@@ -127,8 +134,10 @@ std::size_t TRegion::FirstSpanEndingAfter(const TBand& ABand, int AX) const {
   std::size_t Low = BandStart(ABand) / 2, High = ABand.End / 2;
   while (Low < High) {
     const std::size_t Middle = Low + (High - Low) / 2;
-    if (FXs[2 * Middle + 1] > AX) High = Middle;
-    else Low = Middle + 1;
+    if (FXs[2 * Middle + 1] > AX)
+      High = Middle;
+    else
+      Low = Middle + 1;
   }
   return 2 * Low;
 }

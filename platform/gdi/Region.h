@@ -16,7 +16,7 @@
 enum TRegionOperation { roAnd, roOr, roXor, roDiff };
 
 class TRegion {
-public:
+ public:
   TRegion() = default;
   // The region of one rectangle; empty when the rectangle is.
   explicit TRegion(const TRect& ARect);
@@ -64,7 +64,7 @@ public:
 
   friend bool operator==(const TRegion&, const TRegion&) = default;
 
-private:
+ private:
   friend class TRegionBuilder;
 
   // A band covers the rows Top to Bottom (exclusive); its spans are the x pairs of FXs
@@ -91,7 +91,7 @@ private:
 // touch are joined, and a band whose spans equal those of the band just above it extends
 // that band, so a mask scanned one pixel row at a time ends as few tall rectangles.
 class TRegionBuilder {
-public:
+ public:
   // True when ARect may follow what was appended so far: in the current band (same top
   // and bottom) at or right of its last span, or starting at or below the current band's
   // bottom. An empty rectangle always may (it is skipped).
@@ -101,7 +101,7 @@ public:
   // Hands over the region built so far and starts again from empty.
   TRegion Build();
 
-private:
+ private:
   // Merges the last band into the one above it when they touch and carry equal spans.
   void CloseBand();
 

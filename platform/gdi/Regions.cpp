@@ -42,11 +42,20 @@ int CombineRgn(HRGN ADest, HRGN ASrc1, HRGN ASrc2, int AMode) {
   if (!ASrc2) return ERROR;
   TRegionOperation Operation;
   switch (AMode) {
-    case RGN_AND: Operation = roAnd; break;
-    case RGN_OR: Operation = roOr; break;
-    case RGN_XOR: Operation = roXor; break;
-    case RGN_DIFF: Operation = roDiff; break;
-    default: return ERROR;
+    case RGN_AND:
+      Operation = roAnd;
+      break;
+    case RGN_OR:
+      Operation = roOr;
+      break;
+    case RGN_XOR:
+      Operation = roXor;
+      break;
+    case RGN_DIFF:
+      Operation = roDiff;
+      break;
+    default:
+      return ERROR;
   }
   ADest->Region = TRegion::Combine(ASrc1->Region, ASrc2->Region, Operation);
   return RegionKind(ADest->Region);
@@ -61,8 +70,8 @@ HRGN ExtCreateRegion(std::nullptr_t, uint32_t ASize, const RGNDATA* AData) {
   // them through a pointer of another type.
   std::vector<TRect> Rects(Header.nCount);
   if (!Rects.empty())
-    std::memcpy(static_cast<void*>(Rects.data()), reinterpret_cast<const char*>(AData) + sizeof(RGNDATAHEADER),
-                Rects.size() * sizeof(RECT));
+    std::memcpy(static_cast<void*>(Rects.data()),
+                reinterpret_cast<const char*>(AData) + sizeof(RGNDATAHEADER), Rects.size() * sizeof(RECT));
   return new TRegionObject(TRegion::FromRects(Rects.data(), Rects.size()));
 }
 

@@ -12,7 +12,7 @@
 #include "platform/gdi/Region.h"
 
 class TRegionObject : public TGdiObject {
-public:
+ public:
   TRegionObject() = default;
   explicit TRegionObject(TRegion ARegion) : Region(std::move(ARegion)) {}
   TGdiObjectType ObjectType() const override { return OBJ_REGION; }

@@ -1,11 +1,10 @@
-#include "platform/gdi/StrokesInternal.h"
-
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
 #include "platform/gdi/PaintingInternal.h"
 #include "platform/gdi/PixelOpsInternal.h"
+#include "platform/gdi/StrokesInternal.h"
 
 namespace {
 
@@ -16,7 +15,7 @@ constexpr double kEdgeTolerance = 1e-7;
 // Paints the pixels of 1-pixel lines, joining neighbouring pixels of one row and one
 // colour into a span so that horizontal lines cost one clipped fill.
 class TLinePainter {
-public:
+ public:
   explicit TLinePainter(const TDeviceContext& ADC) : FDC(ADC) {
     const TDeviceContext::TState& State = ADC.State();
     FPen = ColorRefToPixel(State.Pen->Color());
@@ -58,7 +57,7 @@ public:
     FIndex += Long;
   }
 
-private:
+ private:
   static constexpr int kNothing = 0, kPen = 1, kGap = 2;
 
   // One pixel of the line, number AIndex of its style pattern, which decides whether
@@ -86,7 +85,8 @@ private:
 
   void Flush() {
     if (FRunLength > 0 && FRunKind != kNothing)
-      PaintRect(FDC, Bounds(FRunStart, FRunY, FRunLength, 1), FRunKind == kPen ? FPen : FGap, FDC.State().Rop2);
+      PaintRect(FDC, Bounds(FRunStart, FRunY, FRunLength, 1), FRunKind == kPen ? FPen : FGap,
+                FDC.State().Rop2);
     FRunLength = 0;
   }
 
@@ -171,9 +171,8 @@ void StrokePolyline(const TDeviceContext& ADC, const TPoint* APoints, std::size_
   }
   std::vector<TRect> Spans;
   for (std::size_t I = 0; I < Segments; ++I) {
-    const std::vector<TRect> Segment =
-        SweptSegment(APoints[I], APoints[(I + 1) % ACount], Pen->Width(), Pen->HasFlatEnds(),
-                     ADC.VisibleRegion().Box());
+    const std::vector<TRect> Segment = SweptSegment(APoints[I], APoints[(I + 1) % ACount], Pen->Width(),
+                                                    Pen->HasFlatEnds(), ADC.VisibleRegion().Box());
     Spans.insert(Spans.end(), Segment.begin(), Segment.end());
   }
   PaintRegion(ADC, TRegion::FromRects(Spans.data(), Spans.size()), ColorRefToPixel(Pen->Color()),

@@ -1,10 +1,9 @@
-#include "platform/gdi/TextRunInternal.h"
-
 #include <algorithm>
 
 #include "platform/gdi/DeviceContext.h"
 #include "platform/gdi/FontCacheInternal.h"
 #include "platform/gdi/TextLayout.h"
+#include "platform/gdi/TextRunInternal.h"
 
 namespace {
 

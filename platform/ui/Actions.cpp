@@ -152,7 +152,8 @@ void SetClientAction(TComponent& AClient, std::unique_ptr<TBasicActionLink>& ALi
     ALink.reset();
     return;
   }
-  if (!ALink) ALink = std::make_unique<TBasicActionLink>([AActionChange](TBasicAction* A) { AActionChange(A, false); });
+  if (!ALink)
+    ALink = std::make_unique<TBasicActionLink>([AActionChange](TBasicAction* A) { AActionChange(A, false); });
   ALink->SetAction(AValue);
   AActionChange(AValue, AValue->ComponentState().Contains(csLoading));
   AValue->FreeNotification(&AClient);

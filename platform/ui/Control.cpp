@@ -288,7 +288,8 @@ void TControl::SetPopupMenuComponent(TPopupMenu* AMenu, TComponent* AAsComponent
 TBasicAction* TControl::Action() const { return FActionLink ? FActionLink->Action() : nullptr; }
 
 void TControl::SetAction(TBasicAction* AValue) {
-  SetClientAction(*this, FActionLink, AValue, [this](TBasicAction* A, bool ACheckDefaults) { ActionChange(A, ACheckDefaults); });
+  SetClientAction(*this, FActionLink, AValue,
+                  [this](TBasicAction* A, bool ACheckDefaults) { ActionChange(A, ACheckDefaults); });
 }
 
 void TControl::ActionChange(TObject* ASender, bool ACheckDefaults) {

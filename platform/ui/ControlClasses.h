@@ -5,4 +5,5 @@
 
 #include "platform/win/Windows.h"
 
-void RegisterControlClass(const char* AClassName, WNDPROC AProcedure, LPCSTR ACursor, HBRUSH ABackground = nullptr);
+void RegisterControlClass(const char* AClassName, WNDPROC AProcedure, LPCSTR ACursor,
+                          HBRUSH ABackground = nullptr);

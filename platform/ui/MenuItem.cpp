@@ -210,7 +210,8 @@ bool TMenuItem::RethinkLines() {
 TBasicAction* TMenuItem::Action() const { return FActionLink ? FActionLink->Action() : nullptr; }
 
 void TMenuItem::SetAction(TBasicAction* AValue) {
-  SetClientAction(*this, FActionLink, AValue, [this](TBasicAction* A, bool ACheckDefaults) { ActionChange(A, ACheckDefaults); });
+  SetClientAction(*this, FActionLink, AValue,
+                  [this](TBasicAction* A, bool ACheckDefaults) { ActionChange(A, ACheckDefaults); });
 }
 
 void TMenuItem::ActionChange(TObject* ASender, bool ACheckDefaults) {

@@ -3,8 +3,8 @@
 
 #include "platform/ui/ControlMouseInternal.h"
 #include "platform/ui/CursorTable.h"
-#include "platform/ui/native/ListBoxMessages.h"
 #include "platform/ui/WinControl.h"
+#include "platform/ui/native/ListBoxMessages.h"
 #include "platform/win/Capture.h"
 #include "platform/win/Cursors.h"
 #include "platform/win/MouseTracking.h"

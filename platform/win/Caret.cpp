@@ -9,8 +9,8 @@
 #include "platform/gdi/Primitives.h"
 #include "platform/win/ExtensionsInternal.h"
 #include "platform/win/Timers.h"
-#include "platform/win/WindowInternal.h"
 #include "platform/win/WindowDC.h"
+#include "platform/win/WindowInternal.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include "platform/win/Keyboard.h"
 #include "platform/win/MessageQueue.h"
 #include "platform/win/Messages.h"
-#include "platform/win/WindowInternal.h"
 #include "platform/win/WindowClassRecord.h"
+#include "platform/win/WindowInternal.h"
 #include "platform/win/WindowPos.h"
 
 namespace {

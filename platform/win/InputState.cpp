@@ -1,7 +1,6 @@
-#include "platform/win/InputStateInternal.h"
-
 #include <memory>
 
+#include "platform/win/InputStateInternal.h"
 #include "platform/win/WindowInternal.h"
 
 namespace {

@@ -16,8 +16,8 @@
 #include "platform/win/PointerInputInternal.h"
 #include "platform/win/SystemMetrics.h"
 #include "platform/win/Timers.h"
-#include "platform/win/WindowInternal.h"
 #include "platform/win/WindowClasses.h"
+#include "platform/win/WindowInternal.h"
 #include "platform/win/WindowPos.h"
 
 namespace {

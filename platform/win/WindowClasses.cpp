@@ -2,8 +2,8 @@
 #include <map>
 #include <set>
 
-#include "platform/win/WindowInternal.h"
 #include "platform/win/WindowClassRecord.h"
+#include "platform/win/WindowInternal.h"
 
 namespace {
 

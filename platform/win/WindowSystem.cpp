@@ -7,8 +7,8 @@
 #include "platform/win/MessageHooksInternal.h"
 #include "platform/win/MessageQueueInternal.h"
 #include "platform/win/TimersInternal.h"
-#include "platform/win/WindowInternal.h"
 #include "platform/win/WindowClassRecord.h"
+#include "platform/win/WindowInternal.h"
 #include "platform/win/WindowSystemInternal.h"
 #include "platform/win/WindowTree.h"
 

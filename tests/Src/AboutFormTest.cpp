@@ -11,10 +11,10 @@
 
 #include "Src/AboutForm.h"
 #include "Src/FFDecode.h"
-#include "platform/win/headless/HeadlessBackend.h"
-#include "platform/win/headless/HeadlessInput.h"
 #include "platform/win/Keyboard.h"
 #include "platform/win/WindowSystem.h"
+#include "platform/win/headless/HeadlessBackend.h"
+#include "platform/win/headless/HeadlessInput.h"
 #include "tests/support/TestSupport.h"
 
 namespace {

@@ -14,7 +14,7 @@
 #include "tests/support/TestSupport.h"
 
 class DecoderTest : public testing::Test {
-protected:
+ protected:
   void SetUp() override {
     Logger->TriggerEventInMainThread = false;
     Logger->OnLog = [this](void*, TThreadID, TLogLevel, const String& AText) { LogLines.push_back(AText); };

@@ -26,21 +26,23 @@ std::string MakeMatroska(const std::string& AFolder) {
   std::string Subtitles = AFolder + "/subtitles.srt";
   testing_support::WriteWholeFile(Subtitles, "1\n00:00:00,100 --> 00:00:00,600\nHello\n\n");
   std::string Name = AFolder + "/streams.mkv";
-  RunFFmpeg("-f lavfi -i testsrc2=d=1:s=1280x720:r=30000/1001 -f lavfi -i testsrc2=d=1:s=640x360:r=30000/1001 "
-            "-f lavfi -i sine=d=1:sample_rate=44100 -f lavfi -i sine=d=1:sample_rate=48000:frequency=500 -i " +
-            ShellQuote(Subtitles) +
-            " -map 0:v -map 1:v -map 2:a -map 3:a -map 4:s -c:v:0 libx264 -preset ultrafast -c:v:1 mpeg4 "
-            "-c:a:0 aac -c:a:1 ac3 -ac:a:1 6 -c:s srt -metadata:s:a:0 language=eng -metadata:s:a:1 language=ger "
-            "-metadata:s:s:0 language=eng " +
-            ShellQuote(Name));
+  RunFFmpeg(
+      "-f lavfi -i testsrc2=d=1:s=1280x720:r=30000/1001 -f lavfi -i testsrc2=d=1:s=640x360:r=30000/1001 "
+      "-f lavfi -i sine=d=1:sample_rate=44100 -f lavfi -i sine=d=1:sample_rate=48000:frequency=500 -i " +
+      ShellQuote(Subtitles) +
+      " -map 0:v -map 1:v -map 2:a -map 3:a -map 4:s -c:v:0 libx264 -preset ultrafast -c:v:1 mpeg4 "
+      "-c:a:0 aac -c:a:1 ac3 -ac:a:1 6 -c:s srt -metadata:s:a:0 language=eng -metadata:s:a:1 language=ger "
+      "-metadata:s:s:0 language=eng " +
+      ShellQuote(Name));
   return Name;
 }
 
 std::string MakeRedGreenClip(const std::string& AFolder) {
   std::string Name = AFolder + "/redgreen.mp4";
-  RunFFmpeg("-f lavfi -i \"color=c=red:s=320x240:r=25:d=1[r];color=c=green:s=320x240:r=25:d=1[g];"
-            "[r][g]concat=n=2:v=1:a=0[out0]\" -c:v mpeg4 -q:v 2 -g 10 " +
-            ShellQuote(Name));
+  RunFFmpeg(
+      "-f lavfi -i \"color=c=red:s=320x240:r=25:d=1[r];color=c=green:s=320x240:r=25:d=1[g];"
+      "[r][g]concat=n=2:v=1:a=0[out0]\" -c:v mpeg4 -q:v 2 -g 10 " +
+      ShellQuote(Name));
   return Name;
 }
 
@@ -63,7 +65,8 @@ std::string MakeWav(const std::string& AFolder) {
 }
 
 std::string MakeRateChangingAac(const std::string& AFolder) {
-  std::string First = AFolder + "/first.aac", Second = AFolder + "/second.aac", Name = AFolder + "/changing.aac";
+  std::string First = AFolder + "/first.aac", Second = AFolder + "/second.aac",
+              Name = AFolder + "/changing.aac";
   RunFFmpeg("-f lavfi -i sine=d=0.5:sample_rate=44100 -c:a aac " + ShellQuote(First));
   RunFFmpeg("-f lavfi -i sine=d=0.5:sample_rate=22050 -c:a aac " + ShellQuote(Second));
   testing_support::WriteWholeFile(

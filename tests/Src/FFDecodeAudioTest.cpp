@@ -6,7 +6,7 @@
 namespace {
 
 class FFDecodeAudioTest : public DecoderTest {
-protected:
+ protected:
   // Reads the stream to its end in pieces of APiece bytes; the byte count.
   int64_t ReadAll(int AStreamIndex, int APiece = 4096) {
     std::vector<uint8_t> Buffer(static_cast<size_t>(APiece));
@@ -97,7 +97,8 @@ TEST_F(FFDecodeAudioTest, AnotherSampleRateMidStreamGetsANewResampler) {
   EXPECT_NEAR(double(Total), 176400.0, 0.1 * 176400);
   int Changes = 0;
   for (const String& Line : LogLines)
-    if (Line.find("frame changed from rate:44100 fmt:fltp ch:1 to rate:22050 fmt:fltp ch:1") != String::npos) ++Changes;
+    if (Line.find("frame changed from rate:44100 fmt:fltp ch:1 to rate:22050 fmt:fltp ch:1") != String::npos)
+      ++Changes;
   EXPECT_EQ(Changes, 1);
 }
 

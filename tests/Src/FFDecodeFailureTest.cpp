@@ -13,7 +13,7 @@
 namespace {
 
 class FFDecodeFailureTest : public DecoderTest {
-protected:
+ protected:
   // Decodes every picture and every audio block that can be had; the picture count.
   // The bounds only guard against a decoder that would go on for ever.
   int DecodeEverything() {
@@ -80,7 +80,8 @@ TEST_F(FFDecodeFailureTest, APipeIsReadLikeAFile) {
 }
 
 TEST_F(FFDecodeFailureTest, ACutOffFileWithoutItsIndexFailsClearly) {
-  std::string Cut = decoder_media::TruncatedCopy(decoder_media::MakeMp4(Folder()), Folder() + "/cut.mp4", 0.6);
+  std::string Cut =
+      decoder_media::TruncatedCopy(decoder_media::MakeMp4(Folder()), Folder() + "/cut.mp4", 0.6);
   EXPECT_FALSE(Decoder.LoadFile(Cut));
   EXPECT_EQ(Decoder.LastErrMsg(), Cut + ": Invalid data found when processing input");
   EXPECT_EQ(Decoder.StreamCount(), -1);

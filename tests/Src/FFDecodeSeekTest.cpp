@@ -9,7 +9,7 @@ constexpr int64_t KeyFrameInterval = 400000;  // every 10 pictures at 25 fps
 constexpr int64_t FrameStep = 40000;
 
 class FFDecodeSeekTest : public DecoderTest {
-protected:
+ protected:
   void SetUp() override {
     DecoderTest::SetUp();
     ASSERT_TRUE(Decoder.LoadFile(decoder_media::MakeMp4(Folder()))) << Decoder.LastErrMsg();
@@ -147,15 +147,17 @@ TEST_F(FFDecodeSeekTest, AStillPictureDecodesOnceAndCannotBeSought) {
 // that caught something moving. Deinterlaced, neighbouring rows agree.
 TEST_F(FFDecodeSeekTest, DeinterlacingJoinsTheFields) {
   std::string File = Folder() + "/combed.mkv";
-  decoder_media::RunFFmpeg("-f lavfi -i color=c=white:s=64x48:r=25 -vf \"geq=lum='if(mod(Y,2),16,235)':cb=128:cr=128\" "
-                           "-frames:v 3 -c:v ffv1 -pix_fmt yuv420p " +
-                           testing_support::ShellQuote(File));
+  decoder_media::RunFFmpeg(
+      "-f lavfi -i color=c=white:s=64x48:r=25 -vf \"geq=lum='if(mod(Y,2),16,235)':cb=128:cr=128\" "
+      "-frames:v 3 -c:v ffv1 -pix_fmt yuv420p " +
+      testing_support::ShellQuote(File));
   ASSERT_TRUE(Decoder.LoadFile(File));
   auto RowDifference = [this] {
     const AVFrame* Picture = Decoder.FrameInfo().Picture;
     int Sum = 0;
     for (int Y = 10; Y < 30; Y += 2)
-      Sum += std::abs(Picture->data[0][Y * Picture->linesize[0] + 20] - Picture->data[0][(Y + 1) * Picture->linesize[0] + 20]);
+      Sum += std::abs(Picture->data[0][Y * Picture->linesize[0] + 20] -
+                      Picture->data[0][(Y + 1) * Picture->linesize[0] + 20]);
     return Sum / 10;
   };
   ASSERT_TRUE(Decoder.Decode());

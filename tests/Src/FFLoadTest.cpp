@@ -18,7 +18,7 @@ namespace {
 
 // Every test starts with nothing loaded and leaves the library folder as it found it.
 class FFLoadTest : public testing::Test {
-protected:
+ protected:
   void SetUp() override {
     Loader.Unload(AllLibraries);
     SavedLibraryPath = Loader.LibraryPath();

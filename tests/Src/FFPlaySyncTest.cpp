@@ -104,7 +104,7 @@ TEST_F(PlayerTest, PictureAndSoundStayWithin40MillisecondsOverTwentySeconds) {
   for (auto& [Second, InSecond] : Errors) {
     std::nth_element(InSecond.begin(), InSecond.begin() + InSecond.size() / 2, InSecond.end());
     const double Median = InSecond[InSecond.size() / 2];
-    EXPECT_LE(std::fabs(Median), 0.040) << "picture " << (Median > 0 ? "behind" : "ahead of") << " the sound by "
-                                         << Median * 1000 << " ms in second " << Second;
+    EXPECT_LE(std::fabs(Median), 0.040) << "picture " << (Median > 0 ? "behind" : "ahead of")
+                                        << " the sound by " << Median * 1000 << " ms in second " << Second;
   }
 }

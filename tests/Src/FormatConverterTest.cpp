@@ -7,7 +7,7 @@
 namespace {
 
 class FormatConverterTest : public DecoderTest {
-protected:
+ protected:
   void TearDown() override {
     for (AVFrame*& Picture : Pictures) FF.av_frame_free(&Picture);
   }
@@ -20,7 +20,8 @@ protected:
     Made->format = AFormat;
     EXPECT_GE(FF.av_frame_get_buffer(Made, AAlign), 0);
     for (int Y = 0; Y < AHeight; ++Y)
-      for (int X = 0; X < Made->linesize[0]; ++X) Made->data[0][Y * Made->linesize[0] + X] = uint8_t(X * 7 + Y * 13);
+      for (int X = 0; X < Made->linesize[0]; ++X)
+        Made->data[0][Y * Made->linesize[0] + X] = uint8_t(X * 7 + Y * 13);
     Pictures.push_back(Made);
     return Made;
   }

@@ -175,7 +175,8 @@ TEST_F(HookTest, AHandlersExceptionIsLoggedAndLeavesThePictureAsItWas) {
 TEST_F(HookTest, AStreamCopyIsRefusedWhileHooksWantTheFrames) {
   using TSetUp = std::function<void(TCustomFFmpeg&)>;
   const std::string Module = Dir.File("hook.so");
-  ASSERT_TRUE(BuildSharedLibrary("void Process(void* c, void* p, int f, int w, int h, long long t) {}", Module));
+  ASSERT_TRUE(
+      BuildSharedLibrary("void Process(void* c, void* p, int f, int w, int h, long long t) {}", Module));
   struct TCase {
     std::string Options;
     TSetUp SetUp;

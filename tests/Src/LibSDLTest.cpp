@@ -9,7 +9,7 @@
 namespace {
 
 class SDLLoaderTest : public testing::Test {
-protected:
+ protected:
   void SetUp() override {
     String Error;
     First = MakeSDLLibraryCopy(Folder(), 0, Error);
@@ -57,11 +57,13 @@ TEST_F(SDLLoaderTest, ALibraryWithoutAnExportIsLeftUnboundAndUnlisted) {
   EXPECT_FALSE(A.Loaded());
   TSDLLoader B;
   EXPECT_FALSE(B.Load(Folder(), "libpartial.so"));
-  EXPECT_EQ(B.LastErrMsg().rfind("Load function", 0), 0u) << "the name must not be listed: " << B.LastErrMsg();
+  EXPECT_EQ(B.LastErrMsg().rfind("Load function", 0), 0u)
+      << "the name must not be listed: " << B.LastErrMsg();
 }
 
 TEST_F(SDLLoaderTest, AMissingFileIsReported) {
   TSDLLoader A;
   EXPECT_FALSE(A.Load(Folder(), "libnothing.so"));
-  EXPECT_EQ(A.LastErrMsg().rfind("Load library " + Folder() + "/libnothing.so error: ", 0), 0u) << A.LastErrMsg();
+  EXPECT_EQ(A.LastErrMsg().rfind("Load library " + Folder() + "/libnothing.so error: ", 0), 0u)
+      << A.LastErrMsg();
 }

@@ -8,9 +8,9 @@
 #include "Src/MyUtils.h"
 #include "platform/base/Exceptions.h"
 #include "platform/base/Threads.h"
-#include "platform/win/headless/HeadlessBackend.h"
 #include "platform/win/WindowSystem.h"
 #include "platform/win/Windows.h"
+#include "platform/win/headless/HeadlessBackend.h"
 #include "tests/Src/SharedLibraryBuilder.h"
 #include "tests/support/TestSupport.h"
 
@@ -140,7 +140,7 @@ TEST(LoadLibraryInFolder, PrefersTheFolderThenTheSystem) {
 }
 
 class FixupTest : public testing::Test {
-protected:
+ protected:
   void SetUp() override {
     String Error;
     LibC = LoadLibrary("libc.so.6", Error);
@@ -244,7 +244,8 @@ TEST(PumpMessages, DispatchesQueuedWindowMessagesAndLeavesAQuitToTheProgramsLoop
   Class.lpfnWndProc = Procedure;
   Class.lpszClassName = "PumpTarget";
   ASSERT_NE(0, RegisterClass(&Class));
-  HWND Window = CreateWindowEx(0, "PumpTarget", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+  HWND Window =
+      CreateWindowEx(0, "PumpTarget", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
   PostMessage(Window, WM_USER, 0, 0);
   PostQuitMessage(3);
   PostMessage(Window, WM_USER, 0, 0);

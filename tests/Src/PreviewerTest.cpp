@@ -11,9 +11,9 @@
 
 #include "Src/FFLoad.h"
 #include "Src/Previewer.h"
+#include "platform/win/Windows.h"
 #include "platform/win/headless/HeadlessBackend.h"
 #include "platform/win/headless/HeadlessInput.h"
-#include "platform/win/Windows.h"
 #include "tests/Src/HookTestMedia.h"
 #include "tests/Src/TranscodeTestSupport.h"
 #include "tests/support/TestSupport.h"

@@ -8,7 +8,7 @@
 namespace {
 
 class TJsonReader {
-public:
+ public:
   explicit TJsonReader(const std::string& AText) : FText(AText) {}
 
   TJsonValue ReadDocument() {
@@ -18,7 +18,7 @@ public:
     return Value;
   }
 
-private:
+ private:
   [[noreturn]] void Fail(const std::string& AWhat) const {
     throw std::runtime_error("JSON: " + AWhat + " at " + std::to_string(FPos));
   }
@@ -70,7 +70,8 @@ private:
     } else if (TakeWord("null")) {
     } else {
       size_t Start = FPos;
-      while (FPos < FText.size() && std::string("+-.eE0123456789").find(FText[FPos]) != std::string::npos) ++FPos;
+      while (FPos < FText.size() && std::string("+-.eE0123456789").find(FText[FPos]) != std::string::npos)
+        ++FPos;
       if (Start == FPos) Fail("unexpected character");
       Value.Kind = TJsonValue::jkNumber;
       Value.Text = FText.substr(Start, FPos - Start);
@@ -90,18 +91,29 @@ private:
       }
       char Escaped = FText.at(++FPos);
       switch (Escaped) {
-        case 'n': Result += '\n'; break;
-        case 'r': Result += '\r'; break;
-        case 't': Result += '\t'; break;
-        case 'b': Result += '\b'; break;
-        case 'f': Result += '\f'; break;
+        case 'n':
+          Result += '\n';
+          break;
+        case 'r':
+          Result += '\r';
+          break;
+        case 't':
+          Result += '\t';
+          break;
+        case 'b':
+          Result += '\b';
+          break;
+        case 'f':
+          Result += '\f';
+          break;
         case 'u': {
           // ffprobe escapes only control characters this way.
           Result += static_cast<char>(std::strtol(FText.substr(FPos + 1, 4).c_str(), nullptr, 16));
           FPos += 4;
           break;
         }
-        default: Result += Escaped;
+        default:
+          Result += Escaped;
       }
     }
     Expect('"');

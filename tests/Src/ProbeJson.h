@@ -30,4 +30,5 @@ struct TJsonValue {
 TJsonValue ParseJson(const std::string& AText);
 
 // Runs `ffprobe -v error -of json <AArguments> <file>` and parses what it prints.
-TJsonValue ProbeJson(const std::string& AFileName, const std::string& AArguments = "-show_format -show_streams");
+TJsonValue ProbeJson(const std::string& AFileName,
+                     const std::string& AArguments = "-show_format -show_streams");

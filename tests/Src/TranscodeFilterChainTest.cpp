@@ -79,8 +79,7 @@ TEST_F(TranscodeFilterChainTest, TheTextIsSplitAtEngineFiltersOnly) {
       {"scale=320:240,hflip", {{false, "scale=320:240,hflip"}}},
       {"", {{false, ""}}},
       {"split[a][b];[a]hflip[c];[b][c]overlay", {{false, "split[a][b];[a]hflip[c];[b][c]overlay"}}},
-      {"scale=32:24, pelladrintranspose ,hflip",
-       {{false, "scale=32:24"}, {true, ""}, {false, "hflip"}}},
+      {"scale=32:24, pelladrintranspose ,hflip", {{false, "scale=32:24"}, {true, ""}, {false, "hflip"}}},
       {"pelladrintranspose", {{false, ""}, {true, ""}, {false, ""}}},
       {"drawtext=text='a,pelladrintranspose',pelladrintranspose=x",
        {{false, "drawtext=text='a,pelladrintranspose'"}, {true, "x"}, {false, ""}}},
@@ -102,9 +101,11 @@ TEST_F(TranscodeFilterChainTest, TheTextIsSplitAtEngineFiltersOnly) {
 
   const std::pair<const char*, const char*> Refused[] = {
       {"[in]pelladrintranspose[out]",
-       "The filter \"pelladrintranspose\" must stand in the last chain of the filter text, without link labels"},
+       "The filter \"pelladrintranspose\" must stand in the last chain of the filter text, without link "
+       "labels"},
       {"pelladrintranspose;hflip",
-       "The filter \"pelladrintranspose\" must stand in the last chain of the filter text, without link labels"},
+       "The filter \"pelladrintranspose\" must stand in the last chain of the filter text, without link "
+       "labels"},
       {"scale=2:2,nosuch=1", "No such filter: 'nosuch'"},
   };
   for (const auto& [Text, Message] : Refused) {
@@ -123,7 +124,8 @@ TEST_F(TranscodeFilterChainTest, PicturesPassThroughGraphsAndTheEngineFilterInOr
   Input.TimeBase = {1, 25};
   TVideoFilterChain Chain;
   String Error;
-  ASSERT_EQ(Chain.Configure("scale=32:24,pelladrintranspose,hflip", Input, {AV_PIX_FMT_YUV420P}, SWS_BICUBIC, Error),
+  ASSERT_EQ(Chain.Configure("scale=32:24,pelladrintranspose,hflip", Input, {AV_PIX_FMT_YUV420P}, SWS_BICUBIC,
+                            Error),
             0)
       << Error;
   EXPECT_EQ(Chain.OutputFormat().Width, 24);

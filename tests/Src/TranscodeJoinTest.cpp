@@ -15,7 +15,8 @@ class TranscodeJoinTest : public TranscodeFixture {
  protected:
   static void ExpectRising(const std::vector<double>& ATimes, const char* AWhat) {
     ASSERT_FALSE(ATimes.empty()) << AWhat;
-    for (size_t I = 1; I < ATimes.size(); I++) ASSERT_GT(ATimes[I], ATimes[I - 1]) << AWhat << " packet " << I;
+    for (size_t I = 1; I < ATimes.size(); I++)
+      ASSERT_GT(ATimes[I], ATimes[I - 1]) << AWhat << " packet " << I;
   }
 };
 
@@ -79,7 +80,8 @@ TEST_F(TranscodeJoinTest, StreamCopyJoinsOnlyInputsThatAgree) {
   Run = RunInPlace(*Refused);
   EXPECT_TRUE(Run.Failed);
   EXPECT_EQ(Run.Message,
-            "Input file #1 cannot be joined by stream copy: its video stream differs from the first input's (codec, "
+            "Input file #1 cannot be joined by stream copy: its video stream differs from the first input's "
+            "(codec, "
             "size or format)");
   EXPECT_FALSE(std::filesystem::exists(Dir.File("refused.mkv")));
 }
@@ -87,7 +89,8 @@ TEST_F(TranscodeJoinTest, StreamCopyJoinsOnlyInputsThatAgree) {
 TEST_F(TranscodeJoinTest, AnInputWithoutAKindOfStreamTheOutputHasIsRefused) {
   const std::string Folder = Dir.Path().string();
   const std::string First = MakeClip(Folder, "one.mkv", 1);
-  const std::string Silent = MakeMedia(Folder, "silent.mkv", "-f lavfi -i testsrc2=s=320x240:r=25:d=1 -c:v mpeg4");
+  const std::string Silent =
+      MakeMedia(Folder, "silent.mkv", "-f lavfi -i testsrc2=s=320x240:r=25:d=1 -c:v mpeg4");
   auto Task = MakeTask({{First, ""}, {Silent, ""}}, Dir.File("joined.mkv"), "-c:v mpeg4 -c:a aac", true);
   ASSERT_TRUE(Task);
   TRunResult Run = RunInPlace(*Task);

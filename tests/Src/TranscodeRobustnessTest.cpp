@@ -18,7 +18,8 @@ class TranscodeRobustnessTest : public TranscodeFixture {
  protected:
   // A damaged copy of AFileName: AKeep of its bytes, and every AFlipEvery-th byte after
   // the first 4 KiB inverted (0: none).
-  std::string Damage(const std::string& AFileName, const std::string& AName, double AKeep, size_t AFlipEvery) {
+  std::string Damage(const std::string& AFileName, const std::string& AName, double AKeep,
+                     size_t AFlipEvery) {
     std::string Data = testing_support::ReadWholeFile(AFileName);
     Data.resize(static_cast<size_t>(Data.size() * AKeep));
     if (AFlipEvery)
@@ -32,18 +33,15 @@ class TranscodeRobustnessTest : public TranscodeFixture {
 TEST_F(TranscodeRobustnessTest, DamagedInputsEndInAnErrorOrABestEffortOutput) {
   const std::string Folder = Dir.Path().string();
   const std::string Matroska = MakeClip(Folder, "good.mkv", 2);
-  const std::string Mp4 = MakeMedia(Folder, "good.mp4", "-i " + testing_support::ShellQuote(Matroska) + " -c copy");
+  const std::string Mp4 =
+      MakeMedia(Folder, "good.mp4", "-i " + testing_support::ShellQuote(Matroska) + " -c copy");
   const std::string Text = Dir.File("text.mp4");
   testing_support::WriteWholeFile(Text, "This is not a film, only a few words of text.\n");
   const std::string Corpus[] = {
-      Damage(Matroska, "truncated.mkv", 0.4, 0),
-      Damage(Mp4, "truncated.mp4", 0.6, 0),
-      Damage(Matroska, "flipped.mkv", 1.0, 251),
-      Damage(Mp4, "flipped.mp4", 1.0, 173),
-      Damage(Matroska, "flipped-truncated.mkv", 0.7, 97),
-      Damage(Matroska, "empty.mp4", 0.0, 0),
-      Damage(Matroska, "matroska-named.mp4", 1.0, 0),
-      Text,
+      Damage(Matroska, "truncated.mkv", 0.4, 0),          Damage(Mp4, "truncated.mp4", 0.6, 0),
+      Damage(Matroska, "flipped.mkv", 1.0, 251),          Damage(Mp4, "flipped.mp4", 1.0, 173),
+      Damage(Matroska, "flipped-truncated.mkv", 0.7, 97), Damage(Matroska, "empty.mp4", 0.0, 0),
+      Damage(Matroska, "matroska-named.mp4", 1.0, 0),     Text,
   };
   for (const std::string& Input : Corpus) {
     SCOPED_TRACE(Input);

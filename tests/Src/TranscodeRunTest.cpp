@@ -130,7 +130,8 @@ TEST_F(TranscodeRunTest, AStopFromAnotherThreadWaitsForTheEnd) {
 TEST_F(TranscodeRunTest, AFailingEncoderLeavesNoFileAndSaysWhy) {
   const std::string Clip = MakeClip(Dir.Path().string(), "clip.mkv", 1);
   TRunWatch Watch;
-  auto Task = MakeTask({{Clip, ""}}, Dir.File("out.mp4"), "-c:v libx264 -profile:v baseline -pix_fmt yuv444p");
+  auto Task =
+      MakeTask({{Clip, ""}}, Dir.File("out.mp4"), "-c:v libx264 -profile:v baseline -pix_fmt yuv444p");
   ASSERT_TRUE(Task);
   Watch.Attach(*Task);
   Watch.Start(*Task);
@@ -139,7 +140,8 @@ TEST_F(TranscodeRunTest, AFailingEncoderLeavesNoFileAndSaysWhy) {
   EXPECT_FALSE(Watch.Finished);
   EXPECT_EQ(Watch.Message,
             "Error while opening encoder for output stream #0:0 (Video) - maybe incorrect parameters such as "
-            "bit_rate, rate, width or height. Please check error log message(reported by VORerivi) to find out more "
+            "bit_rate, rate, width or height. Please check error log message(reported by VORerivi) to find "
+            "out more "
             "detail information.");
   EXPECT_EQ(FolderEntries(Dir.Path()), (std::vector<std::string>{"clip.mkv"}));
 }
@@ -161,7 +163,8 @@ TEST_F(TranscodeRunTest, ATaskWithoutOutputEndsAtOnce) {
 // second pass that read the other task's log would fail.
 TEST_F(TranscodeRunTest, TwoPassEncodingsOfTwoTasksAtOnceKeepTheirLogsApart) {
   const std::string Folder = Dir.Path().string();
-  const std::string Clips[] = {MakeClip(Folder, "a.mkv", 2, "320x240"), MakeClip(Folder, "b.mkv", 2, "160x120")};
+  const std::string Clips[] = {MakeClip(Folder, "a.mkv", 2, "320x240"),
+                               MakeClip(Folder, "b.mkv", 2, "160x120")};
   for (const std::string Codec : {"libx264 -preset veryfast", "mpeg4"}) {
     SCOPED_TRACE(Codec);
     for (int Pass : {1, 2}) {

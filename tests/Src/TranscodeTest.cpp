@@ -62,7 +62,8 @@ TEST_F(TranscodeTest, AClipBecomesH264AndAacAtTheAskedSize) {
 
   // Only the finished file is left: no temporary name.
   std::vector<std::string> Names;
-  for (const auto& Entry : fs::directory_iterator(Dir.Path())) Names.push_back(Entry.path().filename().string());
+  for (const auto& Entry : fs::directory_iterator(Dir.Path()))
+    Names.push_back(Entry.path().filename().string());
   std::sort(Names.begin(), Names.end());
   EXPECT_EQ(Names, (std::vector<std::string>{"clip.mkv", "out.mp4"}));
 }
@@ -112,7 +113,8 @@ TEST_F(TranscodeTest, TheVolumeDoublesThePeakOfPackedAndPlanarInput) {
 
 TEST_F(TranscodeTest, AStartOnTheInputAndALengthOnTheOutputCutTheClip) {
   const std::string Output = Dir.File("cut.mp4");
-  auto Task = MakeTask({{Clip, "-ss_microsecond 500000"}}, Output, "-t_microsecond 1000000 -c:v mpeg4 -c:a aac");
+  auto Task =
+      MakeTask({{Clip, "-ss_microsecond 500000"}}, Output, "-t_microsecond 1000000 -c:v mpeg4 -c:a aac");
   ASSERT_TRUE(Task);
   TRunResult Run = RunInPlace(*Task);
   ASSERT_FALSE(Run.Failed) << Run.Message;
@@ -132,8 +134,10 @@ TEST_F(TranscodeTest, RunOptionsShapeTheOutput) {
   };
   const std::string Stats = Dir.File("stats.txt");
   const TCase Cases[] = {
-      {"-c:v mpeg4 -an -deinterlace", [](const TFileFacts& AFacts) { EXPECT_EQ(AFacts.Video.at(0).Frames, 50); }},
-      {"-c:v mpeg4 -an -frames:v 10", [](const TFileFacts& AFacts) { EXPECT_EQ(AFacts.Video.at(0).Frames, 10); }},
+      {"-c:v mpeg4 -an -deinterlace",
+       [](const TFileFacts& AFacts) { EXPECT_EQ(AFacts.Video.at(0).Frames, 50); }},
+      {"-c:v mpeg4 -an -frames:v 10",
+       [](const TFileFacts& AFacts) { EXPECT_EQ(AFacts.Video.at(0).Frames, 10); }},
       {"-c:v mpeg4 -an -vsync 2", [](const TFileFacts& AFacts) { EXPECT_EQ(AFacts.Video.at(0).Frames, 50); }},
       {"-vn -c:a aac -ar 22050 -ac 1",
        [](const TFileFacts& AFacts) {
@@ -171,7 +175,8 @@ TEST_F(TranscodeTest, TwoInputsFeedOneOutputAndTheShortestMayEndIt) {
   for (const auto& [Extra, Seconds] : Cases) {
     SCOPED_TRACE(Extra);
     const std::string Output = Dir.File("mixed.mkv");
-    auto Task = MakeTask({{Clip, ""}, {Tone, ""}}, Output, std::string("-map 0:v -map 1:a -c:v mpeg4 -c:a aac") + Extra);
+    auto Task = MakeTask({{Clip, ""}, {Tone, ""}}, Output,
+                         std::string("-map 0:v -map 1:a -c:v mpeg4 -c:a aac") + Extra);
     ASSERT_TRUE(Task);
     TRunResult Run = RunInPlace(*Task);
     ASSERT_FALSE(Run.Failed) << Run.Message;
@@ -204,7 +209,8 @@ TEST_F(TranscodeTest, SubtitlesAreEncodedForTheOutputFormat) {
     ASSERT_FALSE(Packets["packets"].Items.empty());
     const TJsonValue& Text = Packets["packets"].Items.back();
     const double PicturesStart =
-        ProbeJson(Output, "-select_streams v -show_entries stream=start_time")["streams"][0].Num("start_time");
+        ProbeJson(Output, "-select_streams v -show_entries stream=start_time")["streams"][0].Num(
+            "start_time");
     EXPECT_NEAR(Text.Num("pts_time") - PicturesStart, 0.5, 0.01);
     EXPECT_NEAR(Text.Num("duration_time"), 1.0, 0.01);
   }

@@ -25,8 +25,9 @@ std::string MakeClip(const std::string& AFolder, const std::string& AName, doubl
                      const std::string& ASize) {
   const std::string Length = std::to_string(ASeconds);
   return MakeMedia(AFolder, AName,
-                   "-f lavfi -i testsrc2=s=" + ASize + ":r=25:d=" + Length + " -f lavfi -i sine=f=440:r=48000:d=" +
-                       Length + " -ac 2 -c:v mpeg4 -q:v 4 -c:a ac3 -shortest");
+                   "-f lavfi -i testsrc2=s=" + ASize + ":r=25:d=" + Length +
+                       " -f lavfi -i sine=f=440:r=48000:d=" + Length +
+                       " -ac 2 -c:v mpeg4 -q:v 4 -c:a ac3 -shortest");
 }
 
 std::unique_ptr<TCustomFFmpeg> MakeTask(const std::vector<TInputSpec>& AInputs, const std::string& AOutput,

@@ -14,7 +14,8 @@ template <typename T>
 std::vector<T> Scaled(std::vector<T> ASamples, AVSampleFormat AFormat, int AVolume, int APlanes = 1) {
   std::vector<uint8_t*> Planes;
   const int PerPlane = static_cast<int>(ASamples.size()) / APlanes;
-  for (int I = 0; I < APlanes; I++) Planes.push_back(reinterpret_cast<uint8_t*>(ASamples.data() + I * PerPlane));
+  for (int I = 0; I < APlanes; I++)
+    Planes.push_back(reinterpret_cast<uint8_t*>(ASamples.data() + I * PerPlane));
   EXPECT_TRUE(AdjustVolume(Planes.data(), APlanes, PerPlane, AFormat, AVolume));
   return ASamples;
 }

@@ -7,8 +7,8 @@
 // tests show it on a virtual display and compare its pixels with the headless ones.
 // User-interface thread only.
 
-#include "platform/ui/native/Edit.h"
 #include "platform/ui/Forms.h"
+#include "platform/ui/native/Edit.h"
 #include "platform/ui/native/ListBox.h"
 #include "platform/ui/native/ListView.h"
 #include "platform/ui/native/MaskEdit.h"

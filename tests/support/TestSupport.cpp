@@ -1,5 +1,8 @@
 #include "tests/support/TestSupport.h"
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <array>
 #include <atomic>
 #include <cstdio>
@@ -7,8 +10,6 @@
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace testing_support {
 
@@ -35,7 +36,8 @@ CommandResult RunCommand(const std::string& ACommand) {
   if (!Pipe) throw std::runtime_error("cannot run: " + ACommand);
   std::array<char, 4096> Buffer;
   size_t Count;
-  while ((Count = fread(Buffer.data(), 1, Buffer.size(), Pipe)) > 0) Result.Output.append(Buffer.data(), Count);
+  while ((Count = fread(Buffer.data(), 1, Buffer.size(), Pipe)) > 0)
+    Result.Output.append(Buffer.data(), Count);
   int Status = pclose(Pipe);
   Result.ExitCode = WIFEXITED(Status) ? WEXITSTATUS(Status) : -1;
   return Result;

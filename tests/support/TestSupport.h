@@ -10,7 +10,7 @@ namespace testing_support {
 // A folder that exists for the life of the object and is removed afterwards. It lies
 // under $PELLADRIN_TEST_TMP when set (the build tree), else the system's temp folder.
 class TempDir {
-public:
+ public:
   TempDir();
   ~TempDir();
   TempDir(const TempDir&) = delete;
@@ -19,7 +19,7 @@ public:
   const std::filesystem::path& Path() const { return FPath; }
   std::string File(const std::string& AName) const { return (FPath / AName).string(); }
 
-private:
+ private:
   std::filesystem::path FPath;
 };
 

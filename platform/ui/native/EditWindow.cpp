@@ -329,6 +329,4 @@ bool TakesLineBreaks(const TEditState& AState) {
   return (EditStyle(AState) & (ES_MULTILINE | ES_WANTRETURN)) == (ES_MULTILINE | ES_WANTRETURN);
 }
 
-void RegisterEditClass() {
-  RegisterControlClass(EditClassName, &EditWndProc, IDC_IBEAM);
-}
+void RegisterEditClass() { RegisterControlClass(EditClassName, &EditWndProc, IDC_IBEAM); }

@@ -1,12 +1,11 @@
 // The header's default look.
 
-#include "platform/ui/native/HeaderPaintInternal.h"
-
 #include "platform/gdi/DcScopes.h"
 #include "platform/gdi/Graphics.h"
 #include "platform/gdi/Primitives.h"
 #include "platform/gdi/Text.h"
 #include "platform/ui/ImgList.h"
+#include "platform/ui/native/HeaderPaintInternal.h"
 
 namespace {
 

@@ -20,8 +20,8 @@
 #include <memory>
 
 #include "platform/base/StringList.h"
-#include "platform/ui/native/ListBoxModel.h"
 #include "platform/ui/WinControl.h"
+#include "platform/ui/native/ListBoxModel.h"
 
 enum TListBoxStyle { lbStandard, lbOwnerDrawFixed };
 

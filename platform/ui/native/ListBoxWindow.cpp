@@ -147,9 +147,7 @@ LRESULT ListBoxWindowProc(HWND AWindow, UINT AMsg, WPARAM AWParam, LPARAM ALPara
 
 }  // namespace
 
-void RegisterListBoxClass() {
-  RegisterControlClass(ListBoxClassName, &ListBoxWindowProc, IDC_ARROW);
-}
+void RegisterListBoxClass() { RegisterControlClass(ListBoxClassName, &ListBoxWindowProc, IDC_ARROW); }
 
 TListBoxWindow* ListBoxWindowOf(HWND AWindow) {
   auto It = ListBoxWindows.find(AWindow);

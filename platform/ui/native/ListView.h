@@ -13,10 +13,10 @@
 #include <vector>
 
 #include "platform/base/StringList.h"
-#include "platform/ui/native/CustomDraw.h"
 #include "platform/ui/ImgList.h"
-#include "platform/ui/native/ListViewMessages.h"
 #include "platform/ui/WinControl.h"
+#include "platform/ui/native/CustomDraw.h"
+#include "platform/ui/native/ListViewMessages.h"
 
 class TCustomListView;
 class TListItems;

@@ -1,14 +1,13 @@
 // The tab control's state per window, and its geometry from the tabs' measured or
 // fixed extents.
 
-#include "platform/ui/native/TabControlModelInternal.h"
-
 #include <algorithm>
 #include <memory>
 #include <unordered_map>
 
 #include "platform/gdi/Text.h"
 #include "platform/ui/ImgList.h"
+#include "platform/ui/native/TabControlModelInternal.h"
 #include "platform/win/Windows.h"
 
 namespace {

@@ -219,6 +219,4 @@ LRESULT TabControlWindowProc(HWND AWindow, UINT AMsg, WPARAM AWParam, LPARAM ALP
 
 }  // namespace
 
-void RegisterTabControlClass() {
-  RegisterControlClass(WC_TABCONTROL, &TabControlWindowProc, IDC_ARROW);
-}
+void RegisterTabControlClass() { RegisterControlClass(WC_TABCONTROL, &TabControlWindowProc, IDC_ARROW); }

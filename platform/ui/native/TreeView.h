@@ -22,10 +22,10 @@
 #include <memory>
 #include <unordered_map>
 
-#include "platform/ui/native/CustomDraw.h"
 #include "platform/ui/ImgList.h"
-#include "platform/ui/native/TreeViewMessages.h"
 #include "platform/ui/WinControl.h"
+#include "platform/ui/native/CustomDraw.h"
+#include "platform/ui/native/TreeViewMessages.h"
 
 class TCustomTreeView;
 class TTreeNodes;

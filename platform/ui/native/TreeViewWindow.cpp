@@ -1,13 +1,12 @@
 // The tree-view window: its class, the routing of its messages, and the messages that
 // read and change items.
 
-#include "platform/ui/native/TreeViewWindowInternal.h"
-
 #include <cstring>
 #include <unordered_map>
 
 #include "platform/ui/ControlClasses.h"
 #include "platform/ui/ControlMessages.h"
+#include "platform/ui/native/TreeViewWindowInternal.h"
 #include "platform/win/Cursors.h"
 #include "platform/win/MessageQueue.h"
 #include "platform/win/Messages.h"

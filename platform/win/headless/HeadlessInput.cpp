@@ -4,11 +4,11 @@
 #include <functional>
 
 #include "platform/base/Exceptions.h"
-#include "platform/win/headless/HeadlessBackend.h"
 #include "platform/win/InputMessagesInternal.h"
 #include "platform/win/InputStateInternal.h"
 #include "platform/win/Keyboard.h"
 #include "platform/win/WindowInternal.h"
+#include "platform/win/headless/HeadlessBackend.h"
 
 namespace {
 

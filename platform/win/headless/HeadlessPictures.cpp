@@ -7,9 +7,9 @@
 
 #include "platform/base/Exceptions.h"
 #include "platform/base/Files.h"
-#include "platform/win/headless/HeadlessBackend.h"
 #include "platform/win/WindowInternal.h"
 #include "platform/win/WindowPos.h"
+#include "platform/win/headless/HeadlessBackend.h"
 
 namespace {
 

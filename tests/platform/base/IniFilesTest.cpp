@@ -1,11 +1,10 @@
-#include "platform/base/IniFiles.h"
-
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <vector>
 
 #include "platform/base/Exceptions.h"
+#include "platform/base/IniFiles.h"
 #include "platform/base/StringList.h"
 #include "tests/support/TestSupport.h"
 
@@ -49,7 +48,7 @@ const char* const SampleIni =
     "ver=3\r\n";
 
 class IniFileTest : public ::testing::Test {
-protected:
+ protected:
   void SetUp() override { WriteWholeFile(FileName, SampleIni); }
 
   TempDir Dir;
@@ -215,8 +214,9 @@ TEST(IniFile, StringsExchangeTheWholeText) {
 
 TEST(IniFile, RefusesWhatTheFileCannotHold) {
   TMemIniFile Ini("");
-  const std::pair<const char*, const char*> BadKeys[] = {{"a\nb", "\"a\nb\""}, {"", "\"\""}, {"a=b", "\"a=b\""},
-                                                         {";x", "\";x\""}, {"#x", "\"#x\""}, {"[x]", "\"[x]\""}};
+  const std::pair<const char*, const char*> BadKeys[] = {{"a\nb", "\"a\nb\""}, {"", "\"\""},
+                                                         {"a=b", "\"a=b\""},   {";x", "\";x\""},
+                                                         {"#x", "\"#x\""},     {"[x]", "\"[x]\""}};
   for (const auto& [Key, Quoted] : BadKeys) {
     try {
       Ini.WriteString("S", Key, "v");

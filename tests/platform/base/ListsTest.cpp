@@ -1,11 +1,10 @@
-#include "platform/base/Lists.h"
-
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <string>
 
 #include "platform/base/Exceptions.h"
+#include "platform/base/Lists.h"
 
 namespace {
 

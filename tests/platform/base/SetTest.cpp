@@ -1,8 +1,8 @@
-#include "platform/base/Set.h"
-
 #include <gtest/gtest.h>
 
 #include <vector>
+
+#include "platform/base/Set.h"
 
 namespace {
 

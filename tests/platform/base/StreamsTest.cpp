@@ -1,10 +1,9 @@
-#include "platform/base/Streams.h"
-
 #include <gtest/gtest.h>
 
 #include <cstring>
 
 #include "platform/base/Exceptions.h"
+#include "platform/base/Streams.h"
 #include "tests/support/TestSupport.h"
 
 using testing_support::ReadWholeFile;
@@ -163,7 +162,8 @@ TEST(TFileStream, OpenAndCreateFailuresNameTheFileAndTheReason) {
     String Expected;
   };
   const Case Cases[] = {
-      {Dir.File("missing"), fmOpenRead, "Cannot open file \"" + Dir.File("missing") + "\". No such file or directory"},
+      {Dir.File("missing"), fmOpenRead,
+       "Cannot open file \"" + Dir.File("missing") + "\". No such file or directory"},
       {Dir.Path().string(), fmOpenRead, "Cannot open file \"" + Dir.Path().string() + "\". Is a directory"},
       {Dir.File("no/such/dir"), fmCreate,
        "Cannot create file \"" + Dir.File("no/such/dir") + "\". No such file or directory"},
@@ -174,8 +174,10 @@ TEST(TFileStream, OpenAndCreateFailuresNameTheFileAndTheReason) {
       ADD_FAILURE() << "opened " << C.Name;
     } catch (const EStreamError& E) {
       EXPECT_EQ(C.Expected, E.Message());
-      if (C.Mode == fmCreate) EXPECT_NE(nullptr, dynamic_cast<const EFCreateError*>(&E));
-      else EXPECT_NE(nullptr, dynamic_cast<const EFOpenError*>(&E));
+      if (C.Mode == fmCreate)
+        EXPECT_NE(nullptr, dynamic_cast<const EFCreateError*>(&E));
+      else
+        EXPECT_NE(nullptr, dynamic_cast<const EFOpenError*>(&E));
     }
   }
 }

@@ -1,5 +1,3 @@
-#include "platform/base/StringList.h"
-
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -7,6 +5,7 @@
 
 #include "platform/base/Exceptions.h"
 #include "platform/base/Streams.h"
+#include "platform/base/StringList.h"
 #include "tests/support/TestSupport.h"
 
 using testing_support::ReadWholeFile;
@@ -37,16 +36,16 @@ void ExpectListError(const std::function<void()>& AAction, const char* AMessage)
 
 // The smallest list a control can offer: lines only, no objects, no Put of its own.
 class TPlainLines : public TStrings {
-public:
+ public:
   void Insert(int AIndex, const String& AText) override { FLines.insert(FLines.begin() + AIndex, AText); }
   void Delete(int AIndex) override { FLines.erase(FLines.begin() + AIndex); }
   void Clear() override { FLines.clear(); }
 
-protected:
+ protected:
   String Get(int AIndex) const override { return FLines.at(AIndex); }
   int GetCount() const override { return static_cast<int>(FLines.size()); }
 
-private:
+ private:
   std::vector<String> FLines;
 };
 
@@ -293,8 +292,12 @@ TEST(TStringList, LoadsFilesWithOrWithoutBOMAndAnyLineEnd) {
   };
   const Case Cases[] = {
       {"plain.txt", "first\nzweite Zeile ü\n"},
-      {"bom.txt", "\xEF\xBB\xBF" "first\nzweite Zeile ü\n"},
-      {"crlf.txt", "\xEF\xBB\xBF" "first\r\nzweite Zeile ü\r\n"},
+      {"bom.txt",
+       "\xEF\xBB\xBF"
+       "first\nzweite Zeile ü\n"},
+      {"crlf.txt",
+       "\xEF\xBB\xBF"
+       "first\r\nzweite Zeile ü\r\n"},
       {"no-final-break.txt", "first\r\nzweite Zeile ü"},
   };
   for (const Case& C : Cases) {
@@ -313,7 +316,10 @@ TEST(TStringList, SavesLFLinesAndABOMOnlyWhenAsked) {
   EXPECT_EQ("a\nü\n", ReadWholeFile(Dir.File("plain.txt")));
   List.WriteBOM = true;
   List.SaveToFile(Dir.File("plain.txt"));
-  EXPECT_EQ("\xEF\xBB\xBF" "a\nü\n", ReadWholeFile(Dir.File("plain.txt")));
+  EXPECT_EQ(
+      "\xEF\xBB\xBF"
+      "a\nü\n",
+      ReadWholeFile(Dir.File("plain.txt")));
 
   TStringList Back;
   Back.LoadFromFile(Dir.File("plain.txt"));
@@ -334,7 +340,9 @@ TEST(TStringList, LoadingAMissingFileRaisesEFOpenError) {
 }
 
 TEST(TStringList, StreamsReadFromThePositionAndWriteTheText) {
-  TStringStream Stream("skip\xEF\xBB\xBF" "one\r\ntwo");
+  TStringStream Stream(
+      "skip\xEF\xBB\xBF"
+      "one\r\ntwo");
   Stream.SetPosition(4);
   TStringList List;
   List.LoadFromStream(Stream);
@@ -343,5 +351,8 @@ TEST(TStringList, StreamsReadFromThePositionAndWriteTheText) {
   TStringStream Out;
   List.WriteBOM = true;
   List.SaveToStream(Out);
-  EXPECT_EQ("\xEF\xBB\xBF" "one\ntwo\n", Out.DataString());
+  EXPECT_EQ(
+      "\xEF\xBB\xBF"
+      "one\ntwo\n",
+      Out.DataString());
 }

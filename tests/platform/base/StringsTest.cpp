@@ -1,8 +1,7 @@
-#include "platform/base/Strings.h"
-
 #include <gtest/gtest.h>
 
 #include "platform/base/Exceptions.h"
+#include "platform/base/Strings.h"
 
 TEST(Format, ConversionsTheProgramUses) {
   struct Case {
@@ -84,6 +83,6 @@ TEST(Utf8, IteratesCodePointsAndRejectsMalformedText) {
   EXPECT_EQ(Text, Round);
   EXPECT_TRUE(IsValidUtf8(Text));
   EXPECT_FALSE(IsValidUtf8("\xC3"));
-  EXPECT_FALSE(IsValidUtf8("\xC0\xAF"));   // overlong '/'
+  EXPECT_FALSE(IsValidUtf8("\xC0\xAF"));      // overlong '/'
   EXPECT_FALSE(IsValidUtf8("\xED\xA0\x80"));  // surrogate
 }

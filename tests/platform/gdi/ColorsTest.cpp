@@ -1,7 +1,6 @@
-#include "platform/gdi/Colors.h"
-
 #include <gtest/gtest.h>
 
+#include "platform/gdi/Colors.h"
 #include "platform/gdi/DeviceContext.h"
 
 TEST(Colors, ColourValuesAreRedInTheLowByte) {
@@ -23,10 +22,18 @@ TEST(Colors, SystemColourReferencesResolveThroughTheFixedTable) {
     COLORREF Expected;
   };
   const Case Cases[] = {
-      {clBtnFace, RGB(212, 208, 200)},   {clBtnShadow, RGB(128, 128, 128)}, {clBtnHighlight, RGB(255, 255, 255)},
-      {clWindow, RGB(255, 255, 255)},    {clWindowText, RGB(0, 0, 0)},      {clHighlight, RGB(10, 36, 106)},
-      {clHighlightText, RGB(255, 255, 255)}, {clInfoBk, RGB(255, 255, 225)}, {cl3DDkShadow, RGB(64, 64, 64)},
-      {clRed, RGB(255, 0, 0)},           {clNone, 0x1FFFFFFF},               {clDefault, 0x20000000},
+      {clBtnFace, RGB(212, 208, 200)},
+      {clBtnShadow, RGB(128, 128, 128)},
+      {clBtnHighlight, RGB(255, 255, 255)},
+      {clWindow, RGB(255, 255, 255)},
+      {clWindowText, RGB(0, 0, 0)},
+      {clHighlight, RGB(10, 36, 106)},
+      {clHighlightText, RGB(255, 255, 255)},
+      {clInfoBk, RGB(255, 255, 225)},
+      {cl3DDkShadow, RGB(64, 64, 64)},
+      {clRed, RGB(255, 0, 0)},
+      {clNone, 0x1FFFFFFF},
+      {clDefault, 0x20000000},
   };
   for (const Case& C : Cases) EXPECT_EQ(C.Expected, ColorToRGB(C.Color)) << C.Color;
   EXPECT_EQ(GetSysColor(COLOR_3DFACE), ColorToRGB(clBtnFace));

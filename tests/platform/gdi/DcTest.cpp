@@ -1,11 +1,10 @@
-#include "platform/gdi/DeviceContext.h"
-
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <vector>
 
 #include "platform/gdi/Blit.h"
+#include "platform/gdi/DeviceContext.h"
 #include "platform/gdi/Fonts.h"
 #include "platform/gdi/Primitives.h"
 #include "tests/platform/gdi/DrawingFixture.h"
@@ -33,8 +32,8 @@ TEST(DeviceContext, StockObjectsOutliveDeleteObject) {
     int Index;
     unsigned Type;
   };
-  const Case Cases[] = {{WHITE_BRUSH, OBJ_BRUSH}, {BLACK_BRUSH, OBJ_BRUSH}, {NULL_BRUSH, OBJ_BRUSH},
-                        {WHITE_PEN, OBJ_PEN},     {BLACK_PEN, OBJ_PEN},     {NULL_PEN, OBJ_PEN},
+  const Case Cases[] = {{WHITE_BRUSH, OBJ_BRUSH},    {BLACK_BRUSH, OBJ_BRUSH}, {NULL_BRUSH, OBJ_BRUSH},
+                        {WHITE_PEN, OBJ_PEN},        {BLACK_PEN, OBJ_PEN},     {NULL_PEN, OBJ_PEN},
                         {DEFAULT_GUI_FONT, OBJ_FONT}};
   for (const Case& C : Cases) {
     const HGDIOBJ Object = GetStockObject(C.Index);
@@ -176,9 +175,10 @@ TEST(DeviceContext, DeviceAreaPlacesAndLimitsAWindowContext) {
   EXPECT_EQ(RGB(0, 0, 9), SetPixel(&Window, 0, 0, RGB(0, 0, 9)));
   EXPECT_EQ(9, Backing->Surface().Pixel(4, 2)[0]);
   FillSolidRect(&Window, Rect(-50, -50, 50, 50), RGB(0, 0, 1));
-  EXPECT_EQ("............\n............\n....######..\n....######..\n....######..\n....######..\n"
-            "............\n............\n",
-            Painted());
+  EXPECT_EQ(
+      "............\n............\n....######..\n....######..\n....######..\n....######..\n"
+      "............\n............\n",
+      Painted());
 
   // The clip region is relative to the window's corner, as is the clip box.
   IntersectClipRect(&Window, 1, 1, 3, 9);
@@ -223,14 +223,18 @@ TEST(DeviceContext, EveryDrawingRouteHonoursOriginAndClip) {
       {"PatBlt", [&](HDC DC) { PatBlt(DC, -10, -10, 60, 60, DSTINVERT); }},
       {"BitBlt", [&](HDC DC) { BitBlt(DC, -10, -10, 60, 60, Source.DC, 0, 1, SRCCOPY); }},
       {"StretchBlt", [&](HDC DC) { StretchBlt(DC, -10, -10, 60, 60, Source.DC, 1, 1, 30, 30, SRCCOPY); }},
-      {"AlphaBlend", [&](HDC DC) { AlphaBlend(DC, -10, -10, 60, 60, Source.DC, 1, 1, 60, 60, BLENDFUNCTION{}); }},
+      {"AlphaBlend",
+       [&](HDC DC) { AlphaBlend(DC, -10, -10, 60, 60, Source.DC, 1, 1, 60, 60, BLENDFUNCTION{}); }},
       {"TransparentBlt",
        [&](HDC DC) { TransparentBlt(DC, -10, -10, 60, 60, Source.DC, 1, 1, 60, 60, RGB(0xC0, 0, 0)); }},
       {"SetDIBitsToDevice",
        [&](HDC DC) { SetDIBitsToDevice(DC, -10, -10, 60, 60, 0, 0, 0, 64, DibPixels.data(), &DibInfo, 0); }},
       {"StretchDIBits",
-       [&](HDC DC) { StretchDIBits(DC, -10, -10, 60, 60, 0, 0, 20, 20, DibPixels.data(), &DibInfo, 0, SRCCOPY); }},
-      {"BlendCoverage", [&](HDC DC) { BlendCoverage(DC, -10, -10, Coverage.data(), 60, 60, 60, RGB(9, 9, 9)); }},
+       [&](HDC DC) {
+         StretchDIBits(DC, -10, -10, 60, 60, 0, 0, 20, 20, DibPixels.data(), &DibInfo, 0, SRCCOPY);
+       }},
+      {"BlendCoverage",
+       [&](HDC DC) { BlendCoverage(DC, -10, -10, Coverage.data(), 60, 60, 60, RGB(9, 9, 9)); }},
       {"SetPixel",
        [&](HDC DC) {
          for (int Y = -10; Y < 50; ++Y)
@@ -248,13 +252,14 @@ TEST(DeviceContext, EveryDrawingRouteHonoursOriginAndClip) {
     TTestBitmap Target(24, 24, Background);
     SetWindowOrgEx(Target.DC, 2, 3, nullptr);
     SetViewportOrgEx(Target.DC, 5, 4, nullptr);  // logical p lands on p + (3, 1)
-    IntersectClipRect(Target.DC, 4, 4, 14, 12);   // device (7, 5, 17, 13)
-    ExcludeClipRect(Target.DC, 7, 5, 9, 8);       // device (10, 6, 12, 9)
+    IntersectClipRect(Target.DC, 4, 4, 14, 12);  // device (7, 5, 17, 13)
+    ExcludeClipRect(Target.DC, 7, 5, 9, 8);      // device (10, 6, 12, 9)
     R.Draw(Target.DC);
     int Changed = 0;
     for (int Y = 0; Y < 24; ++Y)
       for (int X = 0; X < 24; ++X) {
-        const bool InClip = PtInRect(Rect(7, 5, 17, 13), Point(X, Y)) && !PtInRect(Rect(10, 6, 12, 9), Point(X, Y));
+        const bool InClip =
+            PtInRect(Rect(7, 5, 17, 13), Point(X, Y)) && !PtInRect(Rect(10, 6, 12, 9), Point(X, Y));
         const bool Expected = InClip && (!R.IsLine || Y == 7);
         const bool IsChanged = Target.At(X, Y) != Background;
         Changed += IsChanged;

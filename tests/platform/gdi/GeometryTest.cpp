@@ -1,13 +1,13 @@
-#include "platform/gdi/Geometry.h"
-
 #include <gtest/gtest.h>
+
+#include "platform/gdi/Geometry.h"
 
 TEST(MulDiv, RoundsHalvesAwayFromZero) {
   struct Case {
     int Number, Numerator, Denominator, Expected;
   };
   const Case Cases[] = {
-      {5, 1, 2, 3},  {-5, 1, 2, -3}, {5, -1, 2, -3}, {7, 1, 3, 2},   {8, 1, 3, 3},
+      {5, 1, 2, 3},  {-5, 1, 2, -3}, {5, -1, 2, -3},  {7, 1, 3, 2},           {8, 1, 3, 3},
       {1, 1, 0, -1}, {10, 3, 4, 8},  {-10, 3, 4, -8}, {2000000000, 2, 1, -1}, {2000000000, 3, 3, 2000000000},
   };
   for (const Case& C : Cases)

@@ -1,13 +1,12 @@
 // The class library's graphics classes, checked pixel by pixel in off-screen bitmaps.
 
-#include "platform/gdi/Graphics.h"
-
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <future>
 #include <thread>
 
+#include "platform/gdi/Graphics.h"
 #include "platform/gdi/Text.h"
 #include "tests/support/TestSupport.h"
 
@@ -32,7 +31,8 @@ void SetStoredPixel(TBitmap& ABitmap, int AX, int AY, uint32_t AValue) {
 }
 
 // A bitmap filled with one colour by its canvas (so alpha 0, as GDI leaves it).
-std::unique_ptr<TBitmap> FilledBitmap(int AWidth, int AHeight, TColor AColor, TPixelFormat AFormat = pf32bit) {
+std::unique_ptr<TBitmap> FilledBitmap(int AWidth, int AHeight, TColor AColor,
+                                      TPixelFormat AFormat = pf32bit) {
   auto Bitmap = std::make_unique<TBitmap>();
   Bitmap->SetPixelFormat(AFormat);
   Bitmap->SetSize(AWidth, AHeight);
@@ -63,7 +63,7 @@ TEST(BitmapTest, SizeScanLinesAndPixelFormat) {
   ASSERT_EQ(Bitmap.Height(), 3);
   EXPECT_NE(Bitmap.Handle(), nullptr);
   EXPECT_EQ(Bitmap.ScanLine(1) - Bitmap.ScanLine(0), 20);  // top-down, 4 bytes a pixel
-  EXPECT_EQ(StoredPixel(Bitmap, 4, 2), 0x00FFFFFFu);      // new pixels are white
+  EXPECT_EQ(StoredPixel(Bitmap, 4, 2), 0x00FFFFFFu);       // new pixels are white
   EXPECT_THROW(Bitmap.ScanLine(3), EInvalidGraphic);
 
   // The scan lines and the canvas share the pixels.
@@ -129,13 +129,14 @@ TEST(BitmapTest, SavedBmpLoadsBackAt24And32Bits) {
     EXPECT_EQ(Loaded.PixelFormat(), Format);
     ASSERT_EQ(Loaded.Width(), 6);
     for (int Y = 0; Y < 5; ++Y)
-      for (int X = 0; X < 6; ++X) EXPECT_EQ(StoredPixel(Loaded, X, Y), StoredPixel(*Source, X, Y)) << X << "," << Y;
+      for (int X = 0; X < 6; ++X)
+        EXPECT_EQ(StoredPixel(Loaded, X, Y), StoredPixel(*Source, X, Y)) << X << "," << Y;
 
     // The file is a BMP that FFmpeg reads.
     const std::string FileName = Dir.File(Format == pf24bit ? "24.bmp" : "32.bmp");
     Source->SaveToFile(FileName);
-    const CommandResult Probe = RunCommand("ffprobe -v error -show_entries stream=width,height -of csv=p=0 " +
-                                           ShellQuote(FileName));
+    const CommandResult Probe =
+        RunCommand("ffprobe -v error -show_entries stream=width,height -of csv=p=0 " + ShellQuote(FileName));
     EXPECT_EQ(Probe.Output, "6,5\n");
   }
   // An empty bitmap saves nothing, and loading nothing empties a bitmap.
@@ -341,7 +342,8 @@ TEST(PenBrushTest, HandlesFollowTheProperties) {
   const struct {
     TPenStyle Style;
     uint32_t Expected;
-  } Styles[] = {{psSolid, PS_SOLID}, {psDash, PS_DASH}, {psDot, PS_DOT}, {psClear, PS_NULL}, {psInsideFrame, PS_SOLID}};
+  } Styles[] = {
+      {psSolid, PS_SOLID}, {psDash, PS_DASH}, {psDot, PS_DOT}, {psClear, PS_NULL}, {psInsideFrame, PS_SOLID}};
   for (const auto& Case : Styles) {
     Pen.SetStyle(Case.Style);
     EXPECT_EQ(Pen.Handle()->LineStyle(), Case.Expected) << Case.Style;

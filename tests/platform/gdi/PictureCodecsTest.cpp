@@ -2,22 +2,20 @@
 // files; files are made at test time by the ffmpeg tool, or by libpng and libjpeg where
 // ffmpeg cannot write the variant (interlacing, colour keys, grey and CMYK JPEG).
 
-#include "platform/gdi/PictureCodecs.h"
-
 #include <gtest/gtest.h>
+#include <jpeglib.h>
 #include <png.h>
 #include <sys/resource.h>
 #include <zlib.h>
 
-#include <cstdio>
 #include <csetjmp>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <functional>
 #include <random>
 
-#include <jpeglib.h>
-
+#include "platform/gdi/PictureCodecs.h"
 #include "tests/support/TestSupport.h"
 
 namespace {
@@ -27,8 +25,7 @@ using TBytes = std::vector<uint8_t>;
 
 // The test picture: FFmpeg's testsrc2 at an odd size (so rows need padding) with an
 // alpha ramp from left to right.
-const char* const kSource =
-    "testsrc2=s=61x47,format=rgba,geq=r='r(X,Y)':g='g(X,Y)':b='b(X,Y)':a='4*X'";
+const char* const kSource = "testsrc2=s=61x47,format=rgba,geq=r='r(X,Y)':g='g(X,Y)':b='b(X,Y)':a='4*X'";
 
 // A smooth picture for JPEG, whose errors grow at sharp colour edges.
 const char* const kSmoothSource = "gradients=s=61x47:seed=7";
@@ -68,8 +65,8 @@ void AppendLE16(TBytes& AData, uint16_t AValue) {
 uint8_t Channel(uint32_t APixel, int AShift) { return uint8_t(APixel >> AShift); }
 
 // Counts the pixels whose channels differ by more than ATolerance and prints the first.
-::testing::AssertionResult ImagesMatch(const TPixelImage& AActual, const TPixelImage& AExpected, int ATolerance,
-                                       bool ACompareAlpha = true) {
+::testing::AssertionResult ImagesMatch(const TPixelImage& AActual, const TPixelImage& AExpected,
+                                       int ATolerance, bool ACompareAlpha = true) {
   if (AActual.Width != AExpected.Width || AActual.Height != AExpected.Height)
     return ::testing::AssertionFailure() << "size " << AActual.Width << "x" << AActual.Height << ", expected "
                                          << AExpected.Width << "x" << AExpected.Height;
@@ -78,26 +75,30 @@ uint8_t Channel(uint32_t APixel, int AShift) { return uint8_t(APixel >> AShift);
   for (int Y = 0; Y < AActual.Height; ++Y)
     for (int X = 0; X < AActual.Width; ++X)
       for (int Shift = 0; Shift < (ACompareAlpha ? 32 : 24); Shift += 8) {
-        const int Difference = std::abs(Channel(AActual.Pixel(X, Y), Shift) - Channel(AExpected.Pixel(X, Y), Shift));
+        const int Difference =
+            std::abs(Channel(AActual.Pixel(X, Y), Shift) - Channel(AExpected.Pixel(X, Y), Shift));
         if (Difference <= ATolerance) continue;
         if (!Mismatches++)
           First = Format("(%d, %d): %08X, expected %08X", X, Y, AActual.Pixel(X, Y), AExpected.Pixel(X, Y));
       }
-  if (Mismatches) return ::testing::AssertionFailure() << Mismatches << " channels differ, first at " << First;
+  if (Mismatches)
+    return ::testing::AssertionFailure() << Mismatches << " channels differ, first at " << First;
   return ::testing::AssertionSuccess();
 }
 
 double MeanColourError(const TPixelImage& A, const TPixelImage& B) {
   double Sum = 0;
   for (size_t I = 0; I < A.Pixels.size(); ++I)
-    for (int Shift = 0; Shift < 24; Shift += 8) Sum += std::abs(Channel(A.Pixels[I], Shift) - Channel(B.Pixels[I], Shift));
+    for (int Shift = 0; Shift < 24; Shift += 8)
+      Sum += std::abs(Channel(A.Pixels[I], Shift) - Channel(B.Pixels[I], Shift));
   return Sum / (3.0 * double(A.Pixels.size()));
 }
 
 class PictureCodecsTest : public ::testing::Test {
-protected:
+ protected:
   // Writes the test picture (or the lavfi source ASource) to AName with AOptions.
-  std::string MakeWithFfmpeg(const std::string& AName, const std::string& AOptions, const char* ASource = kSource) {
+  std::string MakeWithFfmpeg(const std::string& AName, const std::string& AOptions,
+                             const char* ASource = kSource) {
     return MakeAllWithFfmpeg({{AName, AOptions}}, ASource)[0];
   }
 
@@ -200,8 +201,9 @@ TEST_F(PictureCodecsTest, BmpOfEveryDepthFfmpegWritesDecodesAsFfmpegDoes) {
     int BitsPerPixel;
     // FFmpeg widens 16-bit channels by shifting or bit copying; we scale 31 or 15 to 255.
     int Tolerance;
-  } Cases[] = {{"bgr24", 24, 0}, {"bgra", 32, 0}, {"rgb565le", 16, 2}, {"rgb555le", 16, 2}, {"rgb444le", 16, 15},
-               {"pal8", 8, 0},   {"bgr8", 8, 0},  {"gray", 8, 0},      {"monob", 1, 0}};
+  } Cases[] = {{"bgr24", 24, 0},    {"bgra", 32, 0},      {"rgb565le", 16, 2},
+               {"rgb555le", 16, 2}, {"rgb444le", 16, 15}, {"pal8", 8, 0},
+               {"bgr8", 8, 0},      {"gray", 8, 0},       {"monob", 1, 0}};
   std::vector<std::pair<std::string, std::string>> Files;
   for (const auto& Case : Cases)
     Files.emplace_back(Format("%s.bmp", Case.PixelFormat), Format("-pix_fmt %s", Case.PixelFormat));
@@ -269,7 +271,8 @@ struct TBmpBuilder {
 
 TEST(BmpTest, HeaderVariantsAndRowOrders) {
   // Channels are 0 or full so that every bit depth represents them exactly.
-  const std::vector<uint32_t> Expected = {0xFFFF0000, 0xFF00FF00, 0x800000FF, 0x00FFFFFF, 0xFF000000, 0xFFFFFF00};
+  const std::vector<uint32_t> Expected = {0xFFFF0000, 0xFF00FF00, 0x800000FF,
+                                          0x00FFFFFF, 0xFF000000, 0xFFFFFF00};
   TBmpBuilder V5;  // 32-bit bit fields with an alpha mask, top-down
   V5.HeaderSize = 124;
   V5.Width = 3;
@@ -277,7 +280,8 @@ TEST(BmpTest, HeaderVariantsAndRowOrders) {
   V5.BitsPerPixel = 32;
   V5.Compression = 3;
   V5.Masks = {0x00FF0000, 0x0000FF00, 0x000000FF, 0xFF000000};
-  V5.RowsTopDown = {{0, 0, 255, 255, 0, 255, 0, 255, 255, 0, 0, 128}, {255, 255, 255, 0, 0, 0, 0, 255, 0, 255, 255, 255}};
+  V5.RowsTopDown = {{0, 0, 255, 255, 0, 255, 0, 255, 255, 0, 0, 128},
+                    {255, 255, 255, 0, 0, 0, 0, 255, 0, 255, 255, 255}};
 
   TBmpBuilder Masks565;  // 16-bit 5-6-5 masks after a plain header, bottom-up; no alpha
   Masks565.Width = 3;
@@ -357,9 +361,9 @@ TEST_F(PictureCodecsTest, PngOfEveryColourTypeFfmpegWritesDecodesAsFfmpegDoes) {
     int BitsPerPixel;
     bool HasAlpha;
     int Tolerance;  // 16-bit samples may round differently
-  } Cases[] = {{"rgb24", 24, false, 0},    {"rgba", 32, true, 0}, {"rgb48be", 48, false, 1},
-               {"rgba64be", 64, true, 1},  {"pal8", 8, false, 0},  {"gray", 8, false, 0},
-               {"ya8", 16, true, 0},       {"gray16be", 16, false, 1}, {"ya16be", 32, true, 1},
+  } Cases[] = {{"rgb24", 24, false, 0},   {"rgba", 32, true, 0},      {"rgb48be", 48, false, 1},
+               {"rgba64be", 64, true, 1}, {"pal8", 8, false, 0},      {"gray", 8, false, 0},
+               {"ya8", 16, true, 0},      {"gray16be", 16, false, 1}, {"ya16be", 32, true, 1},
                {"monob", 1, false, 0}};
   std::vector<std::pair<std::string, std::string>> Files;
   for (const auto& Case : Cases)
@@ -460,7 +464,8 @@ TEST_F(PictureCodecsTest, InterlacedLowDepthAndColourKeyedPngDecodeAsFfmpegDoes)
     SCOPED_TRACE(Case.Name);
     TPngSpec Spec = PngSpec(Case.ColorType, Case.BitDepth, Case.Interlaced);
     if (Case.ColorType == PNG_COLOR_TYPE_PALETTE) {
-      for (int I = 0; I < 16; ++I) Spec.Palette.push_back({uint8_t(I * 16), uint8_t(255 - I * 16), uint8_t(I * 5)});
+      for (int I = 0; I < 16; ++I)
+        Spec.Palette.push_back({uint8_t(I * 16), uint8_t(255 - I * 16), uint8_t(I * 5)});
       Spec.PaletteAlpha = {0, 64, 128, 200};
     }
     Spec.HasColorKey = Case.ColorKeyed;
@@ -469,7 +474,8 @@ TEST_F(PictureCodecsTest, InterlacedLowDepthAndColourKeyedPngDecodeAsFfmpegDoes)
     // Every fifth pixel carries the colour key.
     WritePngWithLibpng(FileName, 29, 13, Spec, [&](int X, int Y, int C) {
       if (Case.ColorType == PNG_COLOR_TYPE_PALETTE) return (X + Y) % 16;
-      if (Case.ColorKeyed && (X + Y) % 5 == 0) return Case.ColorType == PNG_COLOR_TYPE_GRAY ? 100 : 30 * (C + 1);
+      if (Case.ColorKeyed && (X + Y) % 5 == 0)
+        return Case.ColorType == PNG_COLOR_TYPE_GRAY ? 100 : 30 * (C + 1);
       return (X * 37 + Y * 11 + C * 71) % (1 << Case.BitDepth);
     });
     const TPixelImage Image = DecodePng(ReadBytes(FileName));
@@ -505,8 +511,8 @@ TEST_F(PictureCodecsTest, PngRoundTripsWithAndWithoutAlpha) {
 TEST_F(PictureCodecsTest, JpegDecodesCloseToFfmpeg) {
   for (const char* Sampling : {"yuvj420p", "yuvj444p"}) {
     SCOPED_TRACE(Sampling);
-    const std::string FileName = MakeWithFfmpeg(Format("%s.jpg", Sampling), Format("-pix_fmt %s -q:v 2", Sampling),
-                                                kSmoothSource);
+    const std::string FileName =
+        MakeWithFfmpeg(Format("%s.jpg", Sampling), Format("-pix_fmt %s -q:v 2", Sampling), kSmoothSource);
     const TPixelImage Ours = DecodeJpeg(ReadBytes(FileName));
     EXPECT_EQ(Ours.SourceBitsPerPixel, 24);
     EXPECT_FALSE(Ours.HasAlpha);
@@ -545,7 +551,8 @@ void WriteJpegWithLibjpeg(const std::string& AFileName, int AWidth, int AHeight,
 
 TEST_F(PictureCodecsTest, GreyAndAdobeCmykJpeg) {
   const std::string Grey = FDir.File("grey.jpg");
-  WriteJpegWithLibjpeg(Grey, 40, 24, JCS_GRAYSCALE, [](int X, int Y, uint8_t* P) { *P = uint8_t(X * 6 + Y); });
+  WriteJpegWithLibjpeg(Grey, 40, 24, JCS_GRAYSCALE,
+                       [](int X, int Y, uint8_t* P) { *P = uint8_t(X * 6 + Y); });
   const TPixelImage GreyImage = DecodeJpeg(ReadBytes(Grey));
   EXPECT_EQ(GreyImage.SourceBitsPerPixel, 8);
   EXPECT_TRUE(ImagesMatch(GreyImage, DecodeWithFfmpeg(Grey, 40, 24), 0));
@@ -569,7 +576,8 @@ TEST_F(PictureCodecsTest, GreyAndAdobeCmykJpeg) {
 }
 
 TEST_F(PictureCodecsTest, JpegRoundTripStaysCloseAndQualityControlsSize) {
-  const TPixelImage Source = DecodePng(ReadBytes(MakeWithFfmpeg("source.png", "-pix_fmt rgb24", kSmoothSource)));
+  const TPixelImage Source =
+      DecodePng(ReadBytes(MakeWithFfmpeg("source.png", "-pix_fmt rgb24", kSmoothSource)));
   const TBytes Best = EncodeJpeg(Source, 95);
   const TBytes Default = EncodeJpeg(Source, 90);
   const TBytes Poor = EncodeJpeg(Source, 10);
@@ -599,9 +607,10 @@ TEST(JpegTest, DamageRaisesTheLibrarysNumberedError) {
 TEST_F(PictureCodecsTest, IconsWithBitmapAndPngImagesDecodeAsFfmpegDoes) {
   for (const char* Codec : {"bmp", "png"}) {
     SCOPED_TRACE(Codec);
-    const std::string FileName = MakeWithFfmpeg(Format("%s.ico", Codec), Format("-c:v %s -pix_fmt %s", Codec,
-                                                Codec == std::string("bmp") ? "bgra" : "rgba"),
-                                                "testsrc2=s=48x32,format=rgba,geq=r='r(X,Y)':g='g(X,Y)':b='b(X,Y)':a='5*X'");
+    const std::string FileName =
+        MakeWithFfmpeg(Format("%s.ico", Codec),
+                       Format("-c:v %s -pix_fmt %s", Codec, Codec == std::string("bmp") ? "bgra" : "rgba"),
+                       "testsrc2=s=48x32,format=rgba,geq=r='r(X,Y)':g='g(X,Y)':b='b(X,Y)':a='5*X'");
     const TBytes Data = ReadBytes(FileName);
     EXPECT_EQ(DetectPictureFormat(Data), pcfIcon);
     const TPixelImage Image = DecodeIcon(Data);
@@ -613,7 +622,8 @@ TEST_F(PictureCodecsTest, IconsWithBitmapAndPngImagesDecodeAsFfmpegDoes) {
 }
 
 // An icon file of the given images (each a complete PNG or a bitmap with its mask).
-TBytes BuildIconFile(uint16_t AType, const std::vector<std::pair<TSize, TBytes>>& AImages, TPoint AHotSpot = {}) {
+TBytes BuildIconFile(uint16_t AType, const std::vector<std::pair<TSize, TBytes>>& AImages,
+                     TPoint AHotSpot = {}) {
   TBytes File;
   AppendLE16(File, 0);
   AppendLE16(File, AType);
@@ -667,7 +677,8 @@ TEST_F(PictureCodecsTest, CursorKeepsItsHotSpotAndTheLargestImageIsChosen) {
   TPixelImage Small;
   ResizePixelImage(Small, 16, 16, 0x80112233);
   const TPixelImage Large = RandomImage(32, 24, 3);
-  const TBytes Cursor = BuildIconFile(2, {{{16, 16}, EncodePng(Small, true)}, {{32, 24}, EncodePng(Large, true)}}, {5, 7});
+  const TBytes Cursor =
+      BuildIconFile(2, {{{16, 16}, EncodePng(Small, true)}, {{32, 24}, EncodePng(Large, true)}}, {5, 7});
   EXPECT_EQ(DetectPictureFormat(Cursor), pcfCursor);
 
   const std::vector<TIconEntry> Entries = ReadIconDirectory(Cursor);
@@ -698,7 +709,7 @@ TEST_F(PictureCodecsTest, WrittenIconRoundTripsAndFfmpegReadsIt) {
 // ---------------------------------------------------------------- damaged and hostile files
 
 class DamagedPicturesTest : public PictureCodecsTest {
-protected:
+ protected:
   std::vector<std::pair<std::string, TBytes>> Samples() {
     std::vector<std::pair<std::string, TBytes>> Result;
     const auto Add = [&](const std::string& AName, const std::string& AOptions) {

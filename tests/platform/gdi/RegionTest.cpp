@@ -1,5 +1,3 @@
-#include "platform/gdi/Region.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,6 +8,7 @@
 #include <vector>
 
 #include "platform/base/Exceptions.h"
+#include "platform/gdi/Region.h"
 #include "platform/gdi/Regions.h"
 
 namespace {
@@ -19,7 +18,7 @@ using TRegionHandle = std::unique_ptr<TRegionObject>;
 
 // The brute-force model: one flag per pixel of a fixed window of the plane.
 class TMask {
-public:
+ public:
   explicit TMask(const TRect& AWindow)
       : FWindow(AWindow), FPixels(static_cast<std::size_t>(AWindow.Width()) * AWindow.Height(), false) {}
 
@@ -32,7 +31,7 @@ public:
   void Set(int AX, int AY, bool AValue) { FPixels[Index(AX, AY)] = AValue; }
   const TRect& Window() const { return FWindow; }
 
-private:
+ private:
   std::size_t Index(int AX, int AY) const {
     return static_cast<std::size_t>(AY - FWindow.Top) * FWindow.Width() + (AX - FWindow.Left);
   }
@@ -43,10 +42,14 @@ private:
 
 bool ApplyOperation(TRegionOperation AOperation, bool A, bool B) {
   switch (AOperation) {
-    case roAnd: return A && B;
-    case roOr: return A || B;
-    case roXor: return A != B;
-    case roDiff: return A && !B;
+    case roAnd:
+      return A && B;
+    case roOr:
+      return A || B;
+    case roXor:
+      return A != B;
+    case roDiff:
+      return A && !B;
   }
   return false;
 }
@@ -56,7 +59,9 @@ const char* OperationName(TRegionOperation AOperation) {
   return Names[AOperation];
 }
 
-TRegion RegionOf(const std::vector<TRect>& ARects) { return TRegion::FromRects(ARects.data(), ARects.size()); }
+TRegion RegionOf(const std::vector<TRect>& ARects) {
+  return TRegion::FromRects(ARects.data(), ARects.size());
+}
 
 // Checks the banded form through the rectangle list: rectangles of one band are
 // consecutive; bands go down without overlap; spans in a band go right, disjoint and
@@ -71,7 +76,8 @@ void ExpectBanded(const TRegion& ARegion) {
   int BandTop = 0, BandBottom = 0, PreviousBottom = INT_MIN;
   auto CloseBand = [&] {
     if (Spans.empty()) return;
-    EXPECT_FALSE(PreviousBottom == BandTop && PreviousSpans == Spans) << "touching bands with equal spans at y=" << BandTop;
+    EXPECT_FALSE(PreviousBottom == BandTop && PreviousSpans == Spans)
+        << "touching bands with equal spans at y=" << BandTop;
     PreviousBottom = BandBottom;
     PreviousSpans = std::move(Spans);
     Spans.clear();
@@ -268,7 +274,8 @@ TEST(Region, HundredThousandOnePixelRectanglesStayNearLinear) {
   TRegion Shifted = Board;
   ASSERT_TRUE(Shifted.Offset(1, 0));
   const TRegion Filled = TRegion::Combine(Board, Shifted, roOr);
-  EXPECT_EQ(std::vector<TRect>{Rect(0, 0, 501, 400)}, TRegion::Combine(Filled, TRegion(Rect(0, 0, 501, 400)), roOr).Rectangles());
+  EXPECT_EQ(std::vector<TRect>{Rect(0, 0, 501, 400)},
+            TRegion::Combine(Filled, TRegion(Rect(0, 0, 501, 400)), roOr).Rectangles());
   EXPECT_TRUE(TRegion::Combine(Board, Shifted, roAnd).IsEmpty());
   EXPECT_EQ(Board, TRegion::Combine(Board, Shifted, roDiff));
 }
@@ -394,14 +401,10 @@ TEST(Regions, ExtCreateRegionRefusesBadHeaders) {
     uint32_t Size;
   };
   const Case Cases[] = {
-      {"header size 0", 0, 0, ByteSize(Good)},
-      {"header size 31", 0, 31, ByteSize(Good)},
-      {"header size 40", 0, 40, ByteSize(Good)},
-      {"unknown type", 1, 2, ByteSize(Good)},
-      {"count past the block", 2, 3, ByteSize(Good)},
-      {"count that overflows", 2, 0x10000001, ByteSize(Good)},
-      {"block cut short", -1, 0, ByteSize(Good) - 1},
-      {"block shorter than the header", -1, 0, 31},
+      {"header size 0", 0, 0, ByteSize(Good)},        {"header size 31", 0, 31, ByteSize(Good)},
+      {"header size 40", 0, 40, ByteSize(Good)},      {"unknown type", 1, 2, ByteSize(Good)},
+      {"count past the block", 2, 3, ByteSize(Good)}, {"count that overflows", 2, 0x10000001, ByteSize(Good)},
+      {"block cut short", -1, 0, ByteSize(Good) - 1}, {"block shorter than the header", -1, 0, 31},
   };
   for (const Case& C : Cases) {
     std::vector<uint32_t> Block = Good;

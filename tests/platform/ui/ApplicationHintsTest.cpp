@@ -6,11 +6,11 @@
 #include <gtest/gtest.h>
 
 #include "platform/ui/Label.h"
-#include "platform/win/headless/HeadlessInput.h"
-#include "platform/win/headless/HeadlessPictures.h"
 #include "platform/win/Keyboard.h"
 #include "platform/win/WindowPos.h"
 #include "platform/win/WindowTree.h"
+#include "platform/win/headless/HeadlessInput.h"
+#include "platform/win/headless/HeadlessPictures.h"
 #include "tests/platform/ui/FormsTestSupport.h"
 
 namespace ui_test {

@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "platform/win/Focus.h"
-#include "platform/win/headless/HeadlessInput.h"
 #include "platform/win/MessageQueue.h"
 #include "platform/win/WindowPos.h"
 #include "platform/win/WindowTree.h"
+#include "platform/win/headless/HeadlessInput.h"
 #include "tests/platform/ui/FormsTestSupport.h"
 
 namespace ui_test {

@@ -5,8 +5,8 @@
 
 #include <vector>
 
-#include "platform/win/headless/HeadlessInput.h"
 #include "platform/win/MessageQueue.h"
+#include "platform/win/headless/HeadlessInput.h"
 #include "tests/platform/ui/UiTestSupport.h"
 
 namespace ui_test {

@@ -40,7 +40,7 @@ TEST(EditLayoutTest, LayingOutFromAChangeGivesTheLinesOfTheWholeText) {
   };
   const std::u32string Before = U"one two three four\nfive six seven\n\neight nine ten eleven twelve";
   const TEdit Edits[] = {{0, 0, U"x"},    {9, 0, U"XXXXXXXX "}, {18, 1, U" "}, {30, 3, U"\n"},
-                         {50, 0, U"end"}, {63, 0, U" tail"},   {5, 40, U""}};
+                         {50, 0, U"end"}, {63, 0, U" tail"},    {5, 40, U""}};
   for (int Wrap : {0, 60, 130}) {
     for (const TEdit& Edit : Edits) {
       SCOPED_TRACE(::testing::Message() << "wrap " << Wrap << " at " << Edit.At);

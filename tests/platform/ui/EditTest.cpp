@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/win/headless/HeadlessInput.h"
 #include "platform/win/Windows.h"
+#include "platform/win/headless/HeadlessInput.h"
 #include "tests/platform/ui/EditTestSupport.h"
 
 namespace ui_test {

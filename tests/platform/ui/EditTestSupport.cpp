@@ -1,7 +1,7 @@
 #include "tests/platform/ui/EditTestSupport.h"
 
-#include "platform/win/headless/HeadlessInput.h"
 #include "platform/win/Windows.h"
+#include "platform/win/headless/HeadlessInput.h"
 
 namespace ui_test {
 

@@ -7,8 +7,8 @@
 
 #include "platform/base/Exceptions.h"
 #include "platform/win/Focus.h"
-#include "platform/win/headless/HeadlessInput.h"
 #include "platform/win/Keyboard.h"
+#include "platform/win/headless/HeadlessInput.h"
 #include "tests/platform/ui/UiTestSupport.h"
 
 namespace ui_test {
@@ -239,20 +239,20 @@ namespace {
 
 // Logs the CM_CANCELMODE it receives with the name of the pressed control.
 class TModalEdit : public TCustomControl {
-public:
+ public:
   TModalEdit(TWinControl* AParent, std::vector<String>& ALog) : TCustomControl(AParent), FLog(ALog) {
     SetBounds(10, 10, 50, 20);
     SetParent(AParent);
   }
 
-protected:
+ protected:
   void Dispatch(TMessage& AMessage) override {
     if (AMessage.Msg == CM_CANCELMODE)
       FLog.push_back("cancel mode for " + reinterpret_cast<TControl*>(AMessage.LParam)->Name());
     TCustomControl::Dispatch(AMessage);
   }
 
-private:
+ private:
   std::vector<String>& FLog;
 };
 

@@ -3,11 +3,11 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/win/headless/HeadlessInput.h"
 #include "platform/win/Keyboard.h"
 #include "platform/win/MessageQueue.h"
 #include "platform/win/WindowPos.h"
 #include "platform/win/WindowTree.h"
+#include "platform/win/headless/HeadlessInput.h"
 #include "tests/platform/ui/FormsTestSupport.h"
 
 namespace ui_test {

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "platform/win/Focus.h"
-#include "platform/win/headless/HeadlessInput.h"
 #include "platform/win/Keyboard.h"
+#include "platform/win/headless/HeadlessInput.h"
 #include "tests/platform/ui/FormsTestSupport.h"
 
 namespace ui_test {

@@ -6,10 +6,10 @@
 #include "platform/base/Exceptions.h"
 #include "platform/ui/Timer.h"
 #include "platform/win/Focus.h"
-#include "platform/win/headless/HeadlessInput.h"
 #include "platform/win/Keyboard.h"
 #include "platform/win/MessageQueue.h"
 #include "platform/win/WindowTree.h"
+#include "platform/win/headless/HeadlessInput.h"
 #include "tests/platform/ui/FormsTestSupport.h"
 
 namespace ui_test {

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "platform/ui/native/HeaderWindow.h"
-#include "platform/win/headless/HeadlessInput.h"
 #include "platform/win/Windows.h"
+#include "platform/win/headless/HeadlessInput.h"
 #include "tests/platform/ui/UiTestSupport.h"
 
 namespace ui_test {

@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/ui/native/ListBoxWindow.h"
-#include "platform/win/headless/HeadlessInput.h"
 #include "platform/win/Keyboard.h"
+#include "platform/win/headless/HeadlessInput.h"
 #include "tests/platform/ui/ListBoxTestSupport.h"
 
 namespace ui_test {

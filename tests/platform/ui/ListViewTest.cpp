@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "platform/ui/native/ListView.h"
-#include "platform/win/headless/HeadlessInput.h"
 #include "platform/win/Windows.h"
+#include "platform/win/headless/HeadlessInput.h"
 #include "tests/platform/ui/UiTestSupport.h"
 
 namespace ui_test {

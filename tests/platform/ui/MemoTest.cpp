@@ -6,8 +6,8 @@
 #include <cstring>
 
 #include "platform/ui/native/Memo.h"
-#include "platform/win/headless/HeadlessInput.h"
 #include "platform/win/Windows.h"
+#include "platform/win/headless/HeadlessInput.h"
 #include "tests/platform/ui/EditTestSupport.h"
 
 namespace ui_test {

@@ -7,8 +7,8 @@
 #include "platform/ui/ImgList.h"
 #include "platform/ui/native/TabControlWindow.h"
 #include "platform/ui/native/UpDownWindow.h"
-#include "platform/win/headless/HeadlessInput.h"
 #include "platform/win/Windows.h"
+#include "platform/win/headless/HeadlessInput.h"
 #include "tests/platform/ui/UiTestSupport.h"
 
 namespace ui_test {

@@ -5,11 +5,11 @@
 #include <gtest/gtest.h>
 
 #include "platform/win/Focus.h"
-#include "platform/win/headless/HeadlessInput.h"
 #include "platform/win/Keyboard.h"
 #include "platform/win/MessageQueue.h"
 #include "platform/win/SystemMetrics.h"
 #include "platform/win/WindowTree.h"
+#include "platform/win/headless/HeadlessInput.h"
 #include "tests/platform/ui/TreeViewTestSupport.h"
 
 namespace ui_test {

@@ -6,11 +6,11 @@
 
 #include <cstring>
 
-#include "platform/win/headless/HeadlessInput.h"
 #include "platform/win/Keyboard.h"
 #include "platform/win/MessageQueue.h"
 #include "platform/win/ScrollInfo.h"
 #include "platform/win/WindowPos.h"
+#include "platform/win/headless/HeadlessInput.h"
 #include "tests/platform/ui/TreeViewTestSupport.h"
 
 namespace ui_test {

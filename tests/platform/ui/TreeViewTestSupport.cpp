@@ -1,7 +1,7 @@
 #include "tests/platform/ui/TreeViewTestSupport.h"
 
-#include "platform/win/headless/HeadlessInput.h"
 #include "platform/win/MessageQueue.h"
+#include "platform/win/headless/HeadlessInput.h"
 
 namespace ui_test {
 

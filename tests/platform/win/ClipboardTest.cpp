@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/win/Clipboard.h"
-#include "platform/win/headless/HeadlessBackend.h"
 #include "platform/win/WindowSystem.h"
+#include "platform/win/headless/HeadlessBackend.h"
 
 namespace {
 

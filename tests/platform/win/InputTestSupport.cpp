@@ -2,7 +2,9 @@
 
 namespace window_test {
 
-std::vector<std::string> InputTest::InputLog(std::initializer_list<UINT> AMessages) const { return LogOf(AMessages); }
+std::vector<std::string> InputTest::InputLog(std::initializer_list<UINT> AMessages) const {
+  return LogOf(AMessages);
+}
 
 void InputTest::Watch(UINT AMessage) {
   Answer(AMessage, [this](HWND AWindow, UINT AMsg, WPARAM AWParam, LPARAM ALParam) -> std::optional<LRESULT> {

@@ -9,9 +9,9 @@
 
 #include "platform/win/Capture.h"
 #include "platform/win/Focus.h"
-#include "platform/win/headless/HeadlessInput.h"
 #include "platform/win/Keyboard.h"
 #include "platform/win/MouseTracking.h"
+#include "platform/win/headless/HeadlessInput.h"
 #include "tests/platform/win/WindowTestSupport.h"
 
 namespace window_test {

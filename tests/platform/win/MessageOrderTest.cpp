@@ -82,7 +82,7 @@ const std::vector<TOrderCase> Cases = {
     {"Hide",
      Popup,
      [](MessageOrderTest& T) { ShowWindow(T.Window("p"), SW_HIDE); },
-     {"p:WM_SHOWWINDOW", "p:WM_WINDOWPOSCHANGING", "p:WM_WINDOWPOSCHANGED",  // hidden
+     {"p:WM_SHOWWINDOW", "p:WM_WINDOWPOSCHANGING", "p:WM_WINDOWPOSCHANGED",        // hidden
       "p:WM_NCACTIVATE", "p:WM_ACTIVATE", "p:WM_ACTIVATEAPP", "p:WM_KILLFOCUS"}},  // and no longer active
     {"ShowWhenVisibleDoesNothing",
      Popup,
@@ -132,12 +132,13 @@ const std::vector<TOrderCase> Cases = {
     {"DestroyTreeWithOwnedPopup",
      Family,
      [](MessageOrderTest& T) { DestroyWindow(T.Window("p")); },
-     {"p:WM_WINDOWPOSCHANGING", "p:WM_WINDOWPOSCHANGED",                                    // hidden
-      "o:WM_WINDOWPOSCHANGING", "o:WM_WINDOWPOSCHANGED",                                    // owned, hidden
-      "o:WM_NCACTIVATE", "o:WM_ACTIVATE", "o:WM_ACTIVATEAPP", "p:WM_ACTIVATEAPP", "o:WM_KILLFOCUS",  // deactivated
-      "o:WM_DESTROY", "o:WM_NCDESTROY",
-      "p:WM_DESTROY", "c2:WM_DESTROY", "c1:WM_DESTROY", "g:WM_DESTROY",                     // parents first
-      "c2:WM_NCDESTROY", "g:WM_NCDESTROY", "c1:WM_NCDESTROY", "p:WM_NCDESTROY"}},           // children first
+     {"p:WM_WINDOWPOSCHANGING", "p:WM_WINDOWPOSCHANGED",  // hidden
+      "o:WM_WINDOWPOSCHANGING", "o:WM_WINDOWPOSCHANGED",  // owned, hidden
+      "o:WM_NCACTIVATE", "o:WM_ACTIVATE", "o:WM_ACTIVATEAPP", "p:WM_ACTIVATEAPP",
+      "o:WM_KILLFOCUS",  // deactivated
+      "o:WM_DESTROY", "o:WM_NCDESTROY", "p:WM_DESTROY", "c2:WM_DESTROY", "c1:WM_DESTROY",
+      "g:WM_DESTROY",                                                              // parents first
+      "c2:WM_NCDESTROY", "g:WM_NCDESTROY", "c1:WM_NCDESTROY", "p:WM_NCDESTROY"}},  // children first
 };
 
 TEST_P(MessageOrderTest, SendsTheDocumentedSequence) {

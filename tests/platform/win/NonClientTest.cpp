@@ -7,8 +7,8 @@
 
 #include "platform/win/Capture.h"
 #include "platform/win/Cursors.h"
-#include "platform/win/headless/HeadlessInput.h"
 #include "platform/win/Keyboard.h"
+#include "platform/win/headless/HeadlessInput.h"
 #include "tests/platform/win/PaintTestSupport.h"
 
 namespace paint_test {

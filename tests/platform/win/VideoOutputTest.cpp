@@ -14,7 +14,7 @@ using namespace window_test;
 namespace {
 
 class VideoOutputTest : public WindowSystemTest {
-protected:
+ protected:
   void SetUp() override {
     WindowSystemTest::SetUp();
     WNDCLASS Class;
@@ -22,8 +22,8 @@ protected:
     Class.hbrBackground = White;
     Class.lpszClassName = "WhiteWindow";
     ASSERT_NE(RegisterClass(&Class), 0);
-    Window = CreateWindowEx(0, "WhiteWindow", "", WS_POPUP | WS_VISIBLE, 0, 0, 40, 30, nullptr, nullptr, nullptr,
-                            nullptr);
+    Window = CreateWindowEx(0, "WhiteWindow", "", WS_POPUP | WS_VISIBLE, 0, 0, 40, 30, nullptr, nullptr,
+                            nullptr, nullptr);
     ASSERT_NE(Window, nullptr);
     ProcessPendingMessages();
   }
@@ -41,7 +41,8 @@ protected:
 
   // A picture of AWidth × AHeight in one colour (0xRRGGBB).
   static TVideoImage Solid(int AWidth, int AHeight, uint32_t AColour) {
-    return TVideoImage{AWidth, AHeight, std::vector<uint32_t>(static_cast<size_t>(AWidth) * AHeight, 0xFF000000 | AColour)};
+    return TVideoImage{AWidth, AHeight,
+                       std::vector<uint32_t>(static_cast<size_t>(AWidth) * AHeight, 0xFF000000 | AColour)};
   }
 
   HBRUSH White = CreateSolidBrush(RGB(255, 255, 255));

@@ -2,8 +2,8 @@
 // window below) and what the screen shows, the window owns them, and GetWindowRgn reads
 // them back.
 
-#include "platform/win/headless/HeadlessInput.h"
 #include "platform/win/WindowRegions.h"
+#include "platform/win/headless/HeadlessInput.h"
 #include "tests/platform/win/PaintTestSupport.h"
 
 namespace paint_test {
