@@ -197,11 +197,11 @@ bool TControl::DoMouseWheelUp(TShiftState AShift, TPoint AMousePos) {
 // lParam carries the screen point, or (-1, -1) when the menu key asked.
 void TControl::WMContextMenu(TMessage& AMessage) {
   if (AMessage.Result != 0 || ComponentState().Contains(csDesigning)) return;
-  const TPoint Screen = MessagePoint(AMessage);
-  const bool FromKeyboard = Screen.X == -1 && Screen.Y == -1;
-  TPoint Local = Screen;
+  const TPoint ScreenPoint = MessagePoint(AMessage);
+  const bool FromKeyboard = ScreenPoint.X == -1 && ScreenPoint.Y == -1;
+  TPoint Local = ScreenPoint;
   if (!FromKeyboard) {
-    Local = ScreenToClient(Screen);
+    Local = ScreenToClient(ScreenPoint);
     if (!PtInRect(ClientRect(), Local)) return DefaultHandler(AMessage);
   }
   bool Handled = false;
@@ -211,7 +211,7 @@ void TControl::WMContextMenu(TMessage& AMessage) {
     return;
   }
   if (FPopupMenu && ShowControlPopupMenu) {
-    const TPoint At = FromKeyboard ? ClientToScreen({0, 0}) : Screen;
+    const TPoint At = FromKeyboard ? ClientToScreen({0, 0}) : ScreenPoint;
     if (ShowControlPopupMenu(FPopupMenu, this, At)) AMessage.Result = 1;
   }
   if (AMessage.Result == 0) DefaultHandler(AMessage);

@@ -12,15 +12,6 @@ using namespace player_test;
 
 namespace {
 
-int Channel(uint32_t APixel, int AShift) { return static_cast<int>((APixel >> AShift) & 0xFF); }
-
-// 0xRRGGBB close to AExpected in every channel.
-bool IsColour(uint32_t APixel, uint32_t AExpected) {
-  for (int Shift : {0, 8, 16})
-    if (std::abs(Channel(APixel, Shift) - Channel(AExpected, Shift)) > 40) return false;
-  return true;
-}
-
 // 1 s red then 1 s green, 320 × 240 at 25 fps, with a blue 80 × 60 marker in the
 // top-left corner; every picture a key frame, so that a seek lands where it is asked.
 std::string MakeMarkedClip(const std::string& AFolder) {

@@ -16,15 +16,6 @@ using namespace player_test;
 
 namespace {
 
-// 0xRRGGBB close to AExpected in every channel.
-bool IsColour(uint32_t APixel, uint32_t AExpected, int ATolerance = 40) {
-  for (int Shift : {0, 8, 16})
-    if (std::abs(static_cast<int>((APixel >> Shift) & 0xFF) - static_cast<int>((AExpected >> Shift) & 0xFF)) >
-        ATolerance)
-      return false;
-  return true;
-}
-
 uint32_t BitmapPixel(TBitmap& ABitmap, int AX, int AY) {
   const uint8_t* P = ABitmap.ScanLine(AY) + AX * (ABitmap.PixelFormat() == pf32bit ? 4 : 3);
   return (uint32_t{P[2]} << 16) | (uint32_t{P[1]} << 8) | P[0];

@@ -12,15 +12,6 @@ using namespace player_test;
 
 namespace {
 
-// 0xRRGGBB close to AExpected in every channel.
-bool IsColour(uint32_t APixel, uint32_t AExpected) {
-  for (int Shift : {0, 8, 16})
-    if (std::abs(static_cast<int>((APixel >> Shift) & 0xFF) - static_cast<int>((AExpected >> Shift) & 0xFF)) >
-        40)
-      return false;
-  return true;
-}
-
 // 2 s of a red 320 × 180 (16:9) picture with a blue 40 × 40 square in its bottom-right
 // corner, so that a cropped picture shows.
 std::string MakeWideMarkedClip(const std::string& AName) {

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -20,6 +21,17 @@
 #include "tests/support/TestSupport.h"
 
 namespace player_test {
+
+// A channel of a 0xRRGGBB pixel: AShift 0 blue, 8 green, 16 red.
+inline int Channel(uint32_t APixel, int AShift) { return static_cast<int>((APixel >> AShift) & 0xFF); }
+
+// 0xRRGGBB close to AExpected in every channel: scaled, compressed pictures keep their
+// colours only within a margin.
+inline bool IsColour(uint32_t APixel, uint32_t AExpected, int ATolerance = 40) {
+  for (int Shift : {0, 8, 16})
+    if (std::abs(Channel(APixel, Shift) - Channel(AExpected, Shift)) > ATolerance) return false;
+  return true;
+}
 
 // The headless backend, also telling the test about every picture the window system
 // hands over.

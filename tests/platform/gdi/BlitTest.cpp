@@ -9,11 +9,17 @@
 
 namespace {
 
+// The raster operations' own letters: S the source, D the destination and P the
+// pattern (brush) pixel; named in a namespace of their own, so that no other file's
+// P or S is taken for them.
+namespace rop_pixels {
 constexpr uint32_t S = 0x12F05A3C;  // source pixel
 constexpr uint32_t D = 0xC30FFF66;  // destination pixel
 constexpr uint32_t P = 0x00996633;  // brush RGB(0x99, 0x66, 0x33) as a pixel: alpha 0
+}  // namespace rop_pixels
 
 uint32_t RunRop(uint32_t ARop) {
+  using namespace rop_pixels;
   TTestBitmap Source(1, 1, S), Target(1, 1, D);
   const HBRUSH Brush = CreateSolidBrush(RGB(0x99, 0x66, 0x33));
   {
@@ -35,6 +41,7 @@ BITMAPINFO BlitDibInfo(int AWidth, int AHeight, int ABitsPerPixel) {
 }  // namespace
 
 TEST(Blit, RasterOperationsCombineAllFourBytes) {
+  using namespace rop_pixels;
   struct Case {
     const char* Name;
     uint32_t Rop, Expected;
@@ -61,6 +68,7 @@ TEST(Blit, RasterOperationsCombineAllFourBytes) {
 }
 
 TEST(Blit, PatternOperationsDrawNothingWithAHollowBrush) {
+  using namespace rop_pixels;
   TTestBitmap Target(2, 2, D);
   SelectObject(Target.DC, GetStockObject(NULL_BRUSH));
   EXPECT_TRUE(PatBlt(Target.DC, 0, 0, 2, 2, PATCOPY));
@@ -139,6 +147,7 @@ TEST(Blit, TransparentBltSkipsTheKeyColour) {
 }
 
 TEST(Blit, AlphaBlendWithConstantAlphaUsesTheRoundedFormula) {
+  using namespace rop_pixels;
   TTestBitmap Source(1, 1, 0xFF00C864), Target(1, 1, 0x80FF6432);
   BLENDFUNCTION Blend;
   Blend.SourceConstantAlpha = 128;
@@ -154,6 +163,7 @@ TEST(Blit, AlphaBlendWithConstantAlphaUsesTheRoundedFormula) {
 }
 
 TEST(Blit, AlphaBlendWithPerPixelAlphaTakesPremultipliedSources) {
+  using namespace rop_pixels;
   // Alpha 128, red 128 (255 premultiplied), green 0, blue 64, over opaque white.
   TTestBitmap Source(1, 1, 0x80800040), Target(2, 1, 0xFFFFFFFF);
   BLENDFUNCTION Blend;
@@ -180,6 +190,7 @@ TEST(Blit, AlphaBlendWithPerPixelAlphaTakesPremultipliedSources) {
 // Long rows go through the four-pixels-at-a-time kernels; every pixel must still follow
 // the formula, worked out here channel by channel with exact rounding.
 TEST(Blit, AlphaBlendOfLongRowsFollowsTheFormulaForEveryPixel) {
+  using namespace rop_pixels;
   constexpr int Count = 23;
   auto M = [](uint32_t A, uint32_t B) { return uint32_t(std::lround(A * B / 255.0)); };
   auto Channel = [](uint32_t APixel, int AIndex) { return (APixel >> (8 * AIndex)) & 0xFF; };

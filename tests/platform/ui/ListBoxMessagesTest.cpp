@@ -157,17 +157,17 @@ TEST_F(ListBoxTest, OneColumnScrollsByRowsAndTheBarsTakeNoRoom) {
   EXPECT_EQ(Bar.nPage, 9u);  // whole rows of 16 in 150 pixels
   EXPECT_EQ(Bar.nPos, 0);
 
-  struct TStep {
+  struct TScrollStep {
     UINT Message;
     WPARAM WParam;
     LPARAM LParam;
     int Top;
   };
-  for (const TStep& Step : {TStep{LB_SETTOPINDEX, 15, 0, 11},  // the last page stays full
-                            TStep{WM_VSCROLL, MakeScrollWParam(SB_LINEUP, 0), 0, 10},
-                            TStep{WM_VSCROLL, MakeScrollWParam(SB_THUMBPOSITION, 4), 0, 4},
-                            TStep{WM_VSCROLL, MakeScrollWParam(SB_LINEDOWN, 0), 0, 5},
-                            TStep{WM_HSCROLL, MakeScrollWParam(SB_THUMBPOSITION, 9), 0, 5}}) {
+  for (const TScrollStep& Step : {TScrollStep{LB_SETTOPINDEX, 15, 0, 11},  // the last page stays full
+                                  TScrollStep{WM_VSCROLL, MakeScrollWParam(SB_LINEUP, 0), 0, 10},
+                                  TScrollStep{WM_VSCROLL, MakeScrollWParam(SB_THUMBPOSITION, 4), 0, 4},
+                                  TScrollStep{WM_VSCROLL, MakeScrollWParam(SB_LINEDOWN, 0), 0, 5},
+                                  TScrollStep{WM_HSCROLL, MakeScrollWParam(SB_THUMBPOSITION, 9), 0, 5}}) {
     Send(Step.Message, Step.WParam, Step.LParam);
     EXPECT_EQ(Send(LB_GETTOPINDEX), Step.Top);
     EXPECT_EQ(ScrollState(Window, SB_VERT).nPos, Step.Top);
