@@ -539,16 +539,10 @@ class TspDataSkinListView : public TspDataSkinControl {
   TColor FontColor{}, BGColor{};
 };
 
-// The same keys as the list view.
-class TspDataSkinRichEdit : public TspDataSkinControl {
+// A kind of its own with the list view's keys.
+class TspDataSkinRichEdit : public TspDataSkinListView {
  public:
-  explicit TspDataSkinRichEdit(const String& AIDName);
-  void DescribeKeys(TspSkinKeys& AKeys) override;
-
-  String FontName;
-  TFontStyles FontStyle;
-  int FontHeight{};
-  TColor FontColor{}, BGColor{};
+  using TspDataSkinListView::TspDataSkinListView;
 };
 
 class TspDataSkinGridControl : public TspDataSkinControl {

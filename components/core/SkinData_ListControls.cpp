@@ -192,16 +192,6 @@ void TspDataSkinListView::DescribeKeys(TspSkinKeys& AKeys) {
   AKeys.ColorKey("bgcolor", BGColor);
 }
 
-TspDataSkinRichEdit::TspDataSkinRichEdit(const String& AIDName) : TspDataSkinControl(AIDName) {
-  ResetToKeyDefaults();
-}
-
-void TspDataSkinRichEdit::DescribeKeys(TspSkinKeys& AKeys) {
-  TspDataSkinControl::DescribeKeys(AKeys);
-  AKeys.FontKeys("", FontName, FontStyle, FontHeight, FontColor);
-  AKeys.ColorKey("bgcolor", BGColor);
-}
-
 TspDataSkinGridControl::TspDataSkinGridControl(const String& AIDName) : TspDataSkinControl(AIDName) {
   ResetToKeyDefaults();
 }

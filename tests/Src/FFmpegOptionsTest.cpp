@@ -164,7 +164,7 @@ TEST_F(FFmpegOptionsTest, OptionTextsFillThePendingState) {
        }},
       // Switches for the component, program-level rows and options that lost their
       // meaning are accepted without effect.
-      {"-VideoInputHook -Join -version -sameq -vc 1 -tvstd pal -me_threshold 5",
+      {"-VideoInputHook -Join -version -sameq -me_threshold 5",
        [](const TCustomFFmpeg& T) {
          EXPECT_EQ(T.FOptions.codec_opts, nullptr);
          EXPECT_EQ(T.FOptions.format_opts, nullptr);
