@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "platform/base/ScopeExit.h"
 #include "platform/win/Focus.h"
 #include "platform/win/Keyboard.h"
 #include "platform/win/headless/HeadlessInput.h"
@@ -146,6 +147,11 @@ TEST_F(FormKeysTest, TheScreenFollowsTheActiveFormAndControl) {
   int ControlChanges = 0;
   Screen->OnActiveFormChange = [&](TObject*) { ++FormChanges; };
   Screen->OnActiveControlChange = [&](TObject*) { ++ControlChanges; };
+  // The fixture frees the forms after this body, when the counters are gone.
+  ScopeExit ForgetHandlers([] {
+    Screen->OnActiveFormChange = nullptr;
+    Screen->OnActiveControlChange = nullptr;
+  });
   TForm* Second = NewForm("Second", 400, 100);
   TButton* Inner = NewButton(Second, "Inner", 10, 10);
   Second->Show();
