@@ -5,90 +5,87 @@
 
 #include "Src/FFmpeg.h"
 #include "platform/base/Clock.h"
+#include "platform/base/ScopeExit.h"
 
 void TCustomFFmpeg::Transcode() {
   FLastErrMsg.clear();
-  try {
-    const int InitError = transcode_init();
-    if (InitError < 0) {
-      if (FLastErrMsg.empty()) FLastErrMsg = ErrorToText("transcode_init() error", InitError);
-      RaiseError(FLastErrMsg);
-    }
-    if (FOutputDuration < 0) FOutputDuration = FInputDuration;
-
-    std::vector<bool> NoPacket(Finput_files.size(), false);
-    const int64_t TimerStart = MonotonicMicroseconds();
-    int64_t LastReport = TimerStart;
-    int Current = 0;  // the input being read in join mode
-    TPacketPtr Packet(FF.av_packet_alloc());
-    if (!Packet) RaiseError(ErrorToText("av_packet_alloc", AVERROR(ENOMEM)));
-
-    while (!FBroken) {
-      WaitWhilePaused();
-      if (FBroken) break;
-      const int FileIndex = ChooseInputFile(Current, NoPacket);
-      if (FileIndex < 0) {
-        if (FJoinMode || std::none_of(NoPacket.begin(), NoPacket.end(), [](bool AMark) { return AMark; }))
-          break;
-        // Every input that could be read said "not yet": wait a little.
-        std::fill(NoPacket.begin(), NoPacket.end(), false);
-        SleepMs(10);
-        continue;
-      }
-      TInputFile& File = *Finput_files[FileIndex];
-      FLastRead = MonotonicMicroseconds();
-      int Error = File.input->ReadPacket(Packet.get());
-      if (Error == AVERROR(EAGAIN)) {
-        NoPacket[FileIndex] = true;
-        continue;
-      }
-      if (Error < 0) {
-        File.eof_reached = 1;
-        if (Fopt_shortest && !FJoinMode) {
-          LimitToInputEnd(FileIndex);
-          break;
-        }
-        if (FJoinMode) {
-          if (FileIndex + 1 >= static_cast<int>(Finput_files.size())) break;
-          SwitchJoinSegment(FileIndex);
-          Current = FileIndex + 1;
-        }
-        continue;
-      }
-      std::fill(NoPacket.begin(), NoPacket.end(), false);
-      if (Fdo_pkt_dump && Packet->stream_index < File.nb_streams)
-        FF.av_pkt_dump_log2(nullptr, AV_LOG_DEBUG, Packet.get(), Fdo_hex_dump,
-                            File.ctx->streams[Packet->stream_index]);
-
-      if (AdjustPacketTimestamps(Packet.get(), FileIndex)) {
-        TInputStream& Input = *Finput_streams[File.ist_index + Packet->stream_index];
-        Error = ProcessPacket(Input, Packet.get());
-        if (Error < 0) {
-          String Text = Format("Error while decoding stream #%d:%d (%s)", Input.file_index, Input.st->index,
-                               MediaTypeName(Input.st->codecpar->codec_type));
-          if (Fexit_on_error) RaiseError(Text);
-          Log(llError, Text);
-          FF.av_packet_unref(Packet.get());
-          continue;
-        }
-      }
-      FF.av_packet_unref(Packet.get());
-
-      const int64_t Now = MonotonicMicroseconds();
-      if (Now - LastReport > ReportInterval) {
-        LastReport = Now;
-        ReportProgress(Now, TimerStart, false, Current);
-      }
-    }
-
-    EndTranscode();
-    ReportProgress(MonotonicMicroseconds(), TimerStart, true, -1);
-  } catch (...) {
-    ReleaseTranscode();
-    throw;
+  // Whatever ends the run, its codecs, files and buffers are released.
+  ScopeExit ReleaseAtEnd([this] { ReleaseTranscode(); });
+  const int InitError = transcode_init();
+  if (InitError < 0) {
+    if (FLastErrMsg.empty()) FLastErrMsg = ErrorToText("transcode_init() error", InitError);
+    RaiseError(FLastErrMsg);
   }
+  if (FOutputDuration < 0) FOutputDuration = FInputDuration;
+
+  std::vector<bool> NoPacket(Finput_files.size(), false);
+  const int64_t TimerStart = MonotonicMicroseconds();
+  int64_t LastReport = TimerStart;
+  int Current = 0;  // the input being read in join mode
+  TPacketPtr Packet(FF.av_packet_alloc());
+  if (!Packet) RaiseError(ErrorToText("av_packet_alloc", AVERROR(ENOMEM)));
+
+  while (!FBroken) {
+    WaitWhilePaused();
+    if (FBroken) break;
+    const int FileIndex = ChooseInputFile(Current, NoPacket);
+    if (FileIndex < 0) {
+      if (FJoinMode || std::none_of(NoPacket.begin(), NoPacket.end(), [](bool AMark) { return AMark; }))
+        break;
+      // Every input that could be read said "not yet": wait a little.
+      std::fill(NoPacket.begin(), NoPacket.end(), false);
+      SleepMs(10);
+      continue;
+    }
+    TInputFile& File = *Finput_files[FileIndex];
+    FLastRead = MonotonicMicroseconds();
+    int Error = File.input->ReadPacket(Packet.get());
+    if (Error == AVERROR(EAGAIN)) {
+      NoPacket[FileIndex] = true;
+      continue;
+    }
+    if (Error < 0) {
+      File.eof_reached = 1;
+      if (Fopt_shortest && !FJoinMode) {
+        LimitToInputEnd(FileIndex);
+        break;
+      }
+      if (FJoinMode) {
+        if (FileIndex + 1 >= static_cast<int>(Finput_files.size())) break;
+        SwitchJoinSegment(FileIndex);
+        Current = FileIndex + 1;
+      }
+      continue;
+    }
+    std::fill(NoPacket.begin(), NoPacket.end(), false);
+    if (Fdo_pkt_dump && Packet->stream_index < File.nb_streams)
+      FF.av_pkt_dump_log2(nullptr, AV_LOG_DEBUG, Packet.get(), Fdo_hex_dump,
+                          File.ctx->streams[Packet->stream_index]);
+
+    if (AdjustPacketTimestamps(Packet.get(), FileIndex)) {
+      TInputStream& Input = *Finput_streams[File.ist_index + Packet->stream_index];
+      Error = ProcessPacket(Input, Packet.get());
+      if (Error < 0) {
+        String Text = Format("Error while decoding stream #%d:%d (%s)", Input.file_index, Input.st->index,
+                             MediaTypeName(Input.st->codecpar->codec_type));
+        if (Fexit_on_error) RaiseError(Text);
+        Log(llError, Text);
+        FF.av_packet_unref(Packet.get());
+        continue;
+      }
+    }
+    FF.av_packet_unref(Packet.get());
+
+    const int64_t Now = MonotonicMicroseconds();
+    if (Now - LastReport > ReportInterval) {
+      LastReport = Now;
+      ReportProgress(Now, TimerStart, false, Current);
+    }
+  }
+
+  EndTranscode();
+  ReportProgress(MonotonicMicroseconds(), TimerStart, true, -1);
   FFinished = !FBroken;
-  ReleaseTranscode();
 }
 
 // The input to read next: in join mode the current segment's; otherwise the one whose
