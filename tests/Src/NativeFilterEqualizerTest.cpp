@@ -44,16 +44,27 @@ class NativeFilterEqualizerTest : public ::testing::Test {
   // The planes of a flat AFormat picture after AFilters.
   std::vector<std::vector<uint8_t>> Filter(const String& AFilters, AVPixelFormat AFormat, int AWidth,
                                            int AHeight, int AY, int AU, int AV) {
+    return Filter(AFilters, MakeFlatFrame(AFormat, AWidth, AHeight, AY, AU, AV).get());
+  }
+
+  // The planes of AInput after AFilters.
+  std::vector<std::vector<uint8_t>> Filter(const String& AFilters, AVFrame* AInput) {
+    const AVPixelFormat Format = static_cast<AVPixelFormat>(AInput->format);
     TVideoFilterChain Chain;
     String Error;
-    EXPECT_EQ(Chain.Configure(AFilters, FlatFormat(AFormat, AWidth, AHeight), {AFormat}, SWS_BICUBIC, Error),
+    EXPECT_EQ(Chain.Configure(AFilters, FlatFormat(Format, AInput->width, AInput->height), {Format},
+                              SWS_BICUBIC, Error),
               0)
         << Error;
     if (!Chain.Configured()) return {};
-    TFramePtr Input = MakeFlatFrame(AFormat, AWidth, AHeight, AY, AU, AV);
-    TFramePtr Output = FilterOne(Chain, Input.get());
-    EXPECT_EQ(Output->format, AFormat);
+    TFramePtr Output = FilterOne(Chain, AInput);
+    EXPECT_EQ(Output->format, Format);
     return {PlaneSamples(Output.get(), 0), PlaneSamples(Output.get(), 1), PlaneSamples(Output.get(), 2)};
+  }
+
+  // Sample APlane of row ARow of a picture AWidth samples wide.
+  static int RowSample(const std::vector<std::vector<uint8_t>>& APlanes, int APlane, int ARow, int AWidth) {
+    return APlanes[APlane][ARow * AWidth];
   }
 
   static bool AllAre(const std::vector<uint8_t>& ASamples, int AValue) {
@@ -80,16 +91,19 @@ TEST_F(NativeFilterEqualizerTest, BrightnessAndContrastFollowTheFormula) {
     EXPECT_TRUE(AllAre(Planes[1], 90));
     EXPECT_TRUE(AllAre(Planes[2], 170));
   }
+  // The grid: each value pair filters one picture whose rows hold the samples.
+  const int Samples[] = {0, 16, 99, 128, 200, 255};
+  std::vector<std::array<int, 3>> Rows;
+  for (int Sample : Samples) Rows.push_back({Sample, 128, 128});
   for (int Brightness : {-100, -37, 0, 1, 55, 100})
-    for (int Contrast : {-100, -64, 0, 13, 100})
-      for (int Sample : {0, 16, 99, 128, 200, 255}) {
-        if (Brightness == 0 && Contrast == 0) continue;  // passes through untouched, below
-        auto Planes = Filter(Format("nativeeq=%d:%d", Brightness, Contrast), AV_PIX_FMT_YUV444P, 8, 8, Sample,
-                             128, 128);
-        ASSERT_EQ(Planes.size(), 3u);
-        EXPECT_EQ(Planes[0][0], ExpectedLuma(Brightness, Contrast, Sample))
-            << Brightness << ":" << Contrast << " on " << Sample;
-      }
+    for (int Contrast : {-100, -64, 0, 13, 100}) {
+      if (Brightness == 0 && Contrast == 0) continue;  // passes through untouched, below
+      auto Planes = Filter(Format("nativeeq=%d:%d", Brightness, Contrast), MakeStripedFrame(8, Rows).get());
+      ASSERT_EQ(Planes.size(), 3u);
+      for (size_t Row = 0; Row < Rows.size(); Row++)
+        EXPECT_EQ(RowSample(Planes, 0, Row, 8), ExpectedLuma(Brightness, Contrast, Samples[Row]))
+            << Brightness << ":" << Contrast << " on " << Samples[Row];
+    }
 }
 
 TEST_F(NativeFilterEqualizerTest, HueAndSaturationFollowTheFormula) {
@@ -115,15 +129,21 @@ TEST_F(NativeFilterEqualizerTest, HueAndSaturationFollowTheFormula) {
     EXPECT_TRUE(AllAre(Planes[1], Case.ExpectedU)) << int(Planes[1][0]);
     EXPECT_TRUE(AllAre(Planes[2], Case.ExpectedV)) << int(Planes[2][0]);
   }
+  const std::pair<int, int> Chroma[] = {{16, 240}, {128, 128}, {200, 30}, {97, 131}};
+  std::vector<std::array<int, 3>> Rows;
+  for (auto [U, V] : Chroma) Rows.push_back({50, U, V});
   for (int Hue : {-100, -63, 0, 7, 50, 99})
-    for (int Saturation : {-100, -20, 0, 45, 100})
-      for (auto [U, V] : {std::pair{16, 240}, {128, 128}, {200, 30}, {97, 131}}) {
-        if (Hue == 0 && Saturation == 0) continue;
-        auto Planes = Filter(Format("nativehue=%d:%d", Hue, Saturation), AV_PIX_FMT_YUV444P, 8, 8, 50, U, V);
-        ASSERT_EQ(Planes.size(), 3u);
-        EXPECT_EQ(std::make_pair(int(Planes[1][0]), int(Planes[2][0])), ExpectedChroma(Hue, Saturation, U, V))
+    for (int Saturation : {-100, -20, 0, 45, 100}) {
+      if (Hue == 0 && Saturation == 0) continue;
+      auto Planes = Filter(Format("nativehue=%d:%d", Hue, Saturation), MakeStripedFrame(8, Rows).get());
+      ASSERT_EQ(Planes.size(), 3u);
+      for (size_t Row = 0; Row < Rows.size(); Row++) {
+        auto [U, V] = Chroma[Row];
+        EXPECT_EQ(std::make_pair(RowSample(Planes, 1, Row, 8), RowSample(Planes, 2, Row, 8)),
+                  ExpectedChroma(Hue, Saturation, U, V))
             << Hue << ":" << Saturation << " on " << U << "," << V;
       }
+    }
 }
 
 TEST_F(NativeFilterEqualizerTest, EveryPlaneSampleOfEveryFormatAndOddSizeIsChanged) {

@@ -35,6 +35,14 @@ TFramePtr MakeFlatFrame(AVPixelFormat AFormat, int AWidth, int AHeight, int AY, 
   return Frame;
 }
 
+TFramePtr MakeStripedFrame(int AWidth, const std::vector<std::array<int, 3>>& ARows) {
+  TFramePtr Frame = MakeFlatFrame(AV_PIX_FMT_YUV444P, AWidth, static_cast<int>(ARows.size()), 0, 0, 0);
+  for (size_t Row = 0; Row < ARows.size(); Row++)
+    for (int Plane = 0; Plane < 3; Plane++)
+      std::memset(Frame->data[Plane] + Row * Frame->linesize[Plane], ARows[Row][Plane], AWidth);
+  return Frame;
+}
+
 TVideoFormat FlatFormat(AVPixelFormat AFormat, int AWidth, int AHeight) {
   TVideoFormat Format;
   Format.Width = AWidth;

@@ -2,6 +2,7 @@
 // What the tests of the engine's native filters share: flat pictures made in memory and
 // a filter chain driven one picture at a time.
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,10 @@ namespace native_filter_test {
 
 // A picture of AFormat whose planes are filled with AY, AU and AV.
 TFramePtr MakeFlatFrame(AVPixelFormat AFormat, int AWidth, int AHeight, int AY, int AU, int AV);
+
+// A 4:4:4 picture AWidth samples wide with one row per entry of ARows, the row's planes
+// filled with its Y, U and V: one picture carries a whole column of cases.
+TFramePtr MakeStripedFrame(int AWidth, const std::vector<std::array<int, 3>>& ARows);
 
 // The input format of chains fed with pictures like those of MakeFlatFrame.
 TVideoFormat FlatFormat(AVPixelFormat AFormat, int AWidth, int AHeight);
