@@ -528,21 +528,29 @@ class TspDataSkinTreeView : public TspDataSkinControl {
   TRect ExpandImageRect, NoExpandImageRect;
 };
 
-class TspDataSkinListView : public TspDataSkinControl {
+// The font and background keys that list views and rich edits share; neither kind is
+// the other.
+class TspDataSkinViewControl : public TspDataSkinControl {
  public:
-  explicit TspDataSkinListView(const String& AIDName);
   void DescribeKeys(TspSkinKeys& AKeys) override;
 
   String FontName;
   TFontStyles FontStyle;
   int FontHeight{};
   TColor FontColor{}, BGColor{};
+
+ protected:
+  explicit TspDataSkinViewControl(const String& AIDName);
 };
 
-// A kind of its own with the list view's keys.
-class TspDataSkinRichEdit : public TspDataSkinListView {
+class TspDataSkinListView : public TspDataSkinViewControl {
  public:
-  using TspDataSkinListView::TspDataSkinListView;
+  explicit TspDataSkinListView(const String& AIDName);
+};
+
+class TspDataSkinRichEdit : public TspDataSkinViewControl {
+ public:
+  explicit TspDataSkinRichEdit(const String& AIDName);
 };
 
 class TspDataSkinGridControl : public TspDataSkinControl {

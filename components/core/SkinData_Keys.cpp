@@ -137,6 +137,9 @@ int IniReadEnumWord(const TCustomIniFile& AIni, const String& ASection, const St
 
 void IniWriteEnumWord(TCustomIniFile& AIni, const String& ASection, const String& AKey, int AOrdinal,
                       const TspEnumWords& AWords) {
+  // A value outside the enumeration (a field set from a bad cast) is stored as the word
+  // an unknown word reads back as.
+  if (AOrdinal < 0 || size_t(AOrdinal) >= AWords.Words.size()) AOrdinal = AWords.Other;
   AIni.WriteString(ASection, AKey, AWords.Words[size_t(AOrdinal)]);
 }
 

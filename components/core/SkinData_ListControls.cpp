@@ -182,14 +182,20 @@ void TspDataSkinTreeView::DescribeKeys(TspSkinKeys& AKeys) {
   AKeys.RectKey("noexpandimagerect", NoExpandImageRect);
 }
 
-TspDataSkinListView::TspDataSkinListView(const String& AIDName) : TspDataSkinControl(AIDName) {
-  ResetToKeyDefaults();
-}
+TspDataSkinViewControl::TspDataSkinViewControl(const String& AIDName) : TspDataSkinControl(AIDName) {}
 
-void TspDataSkinListView::DescribeKeys(TspSkinKeys& AKeys) {
+void TspDataSkinViewControl::DescribeKeys(TspSkinKeys& AKeys) {
   TspDataSkinControl::DescribeKeys(AKeys);
   AKeys.FontKeys("", FontName, FontStyle, FontHeight, FontColor);
   AKeys.ColorKey("bgcolor", BGColor);
+}
+
+TspDataSkinListView::TspDataSkinListView(const String& AIDName) : TspDataSkinViewControl(AIDName) {
+  ResetToKeyDefaults();
+}
+
+TspDataSkinRichEdit::TspDataSkinRichEdit(const String& AIDName) : TspDataSkinViewControl(AIDName) {
+  ResetToKeyDefaults();
 }
 
 TspDataSkinGridControl::TspDataSkinGridControl(const String& AIDName) : TspDataSkinControl(AIDName) {

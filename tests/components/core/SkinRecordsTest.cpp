@@ -35,6 +35,14 @@ TEST(SkinEnumWords, ReadRules) {
   EXPECT_EQ(IniReadInActiveEffect(*Ini, "s", "absent"), ieBrightness);
 }
 
+TEST(SkinEnumWords, AValueOutsideItsEnumerationIsWrittenAsTheUnknownWordsMember) {
+  auto Ini = IniFromText("");
+  IniWriteStretchType(*Ini, "s", "k", static_cast<TspStretchType>(40));
+  EXPECT_EQ(IniReadStretchType(*Ini, "s", "k"), spstHorz);
+  IniWriteMorphKind(*Ini, "s", "k", static_cast<TMorphKind>(-3));
+  EXPECT_EQ(IniReadMorphKind(*Ini, "s", "k"), mkDefault);
+}
+
 // Every enumeration: each word reads as its member, the word in capitals and an
 // unknown word give the fallback, an absent key the default.
 TEST(SkinEnumWords, EveryWordOfEveryEnumeration) {
@@ -399,6 +407,8 @@ TEST(SkinKindCatalogue, WordsAndClasses) {
   EXPECT_EQ(SkinObjectKindWord(TspDataSkinMainMenuBarItem("n")), "mainmenubaritem");
   EXPECT_TRUE(dynamic_cast<TspDataSkinStdButton*>(CreateSkinObject("mainmenubarbutton", "n").get()));
   EXPECT_TRUE(dynamic_cast<TspDataSkinFrameControl*>(CreateSkinControl("switch", "n").get()));
+  // A rich edit shares the list view's keys but is no list view.
+  EXPECT_FALSE(dynamic_cast<TspDataSkinListView*>(CreateSkinControl("richedit", "n").get()));
   // Words are matched exactly.
   EXPECT_FALSE(CreateSkinControl("Button", "n"));
   EXPECT_FALSE(CreateSkinControl("", "n"));
