@@ -291,7 +291,9 @@ class TspBitmapLink : public TPersistent {
   bool MaskedAngles = false;
 
   // An image and a rectangle of some area.
-  bool Assigned() const { return Image && Rect.Width() * Rect.Height() > 0; }
+  bool Assigned() const {
+    return Image && (int64_t(Rect.Right) - Rect.Left) * (int64_t(Rect.Bottom) - Rect.Top) > 0;
+  }
   int Left() const { return Rect.Left; }
   int Top() const { return Rect.Top; }
   int Right() const { return Rect.Right; }

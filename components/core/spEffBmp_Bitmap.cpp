@@ -176,6 +176,7 @@ void TspBitmap::CheckingAlphaBlend() { CheckingAlphaBlend(Rect(0, 0, FWidth, FHe
 void TspBitmap::CheckingAlphaBlend(const TRect& ARect) {
   const TRect Inside = ClampToBitmap(ARect, FWidth, FHeight);
   AlphaBlend = false;
+  if (IsRectEmpty(Inside)) return;
   for (int Y = Inside.Top; Y < Inside.Bottom && !AlphaBlend; ++Y) {
     const TspColor* Row = GetScanLinePtr(Y);
     AlphaBlend = std::any_of(Row + Inside.Left, Row + Inside.Right, IsPartialAlpha);

@@ -35,8 +35,6 @@ bool IsMaskedPixel(TspColor APixel) {
   return (APixel & spColorMask) == spTransparentKey || (APixel >> 24) < 255;
 }
 
-bool InLinkRange(int AValue, int AStart, int AEnd) { return AValue >= AStart && AValue < AEnd; }
-
 }  // namespace
 
 std::unique_ptr<TspBitmapLink> TspBitmap::GetBitmapLink(const TRect& ARect) {
@@ -77,30 +75,51 @@ void TspBitmapLink::LoadFromStream(TStream& AStream) {
 
 void TspBitmapLink::CheckingMasked() { CheckingMasked(TRect{}); }
 
+namespace {
+
+// Whether the link's columns [AX0, AX1) and rows [AY0, AY1) (link coordinates, 64-bit so
+// that any rectangle a skin names is safe) hold a masked pixel. Pixels outside the image
+// read as clear, so a span reaching outside it is masked without a look.
+bool LinkSpanMasked(const TspBitmapLink& ALink, int64_t AX0, int64_t AY0, int64_t AX1, int64_t AY1) {
+  const int64_t Width = int64_t(ALink.Rect.Right) - ALink.Rect.Left;
+  const int64_t Height = int64_t(ALink.Rect.Bottom) - ALink.Rect.Top;
+  AX0 = std::max<int64_t>(AX0, 0);
+  AY0 = std::max<int64_t>(AY0, 0);
+  AX1 = std::min(AX1, Width);
+  AY1 = std::min(AY1, Height);
+  if (AX0 >= AX1 || AY0 >= AY1) return false;
+  const int64_t Left = ALink.Rect.Left + AX0, Top = ALink.Rect.Top + AY0;
+  const int64_t Right = ALink.Rect.Left + AX1, Bottom = ALink.Rect.Top + AY1;
+  if (Left < 0 || Top < 0 || Right > ALink.Image->Width() || Bottom > ALink.Image->Height()) return true;
+  for (int64_t Y = Top; Y < Bottom; ++Y)
+    for (int64_t X = Left; X < Right; ++X)
+      if (IsMaskedPixel(ALink.Image->GetPixel(int(X), int(Y)))) return true;
+  return false;
+}
+
+}  // namespace
+
 void TspBitmapLink::CheckingMasked(const TRect& AMargin) {
   Masked = MaskedBorder = MaskedAngles = false;
   if (!Image) return;
-  const bool NoMargins = AMargin == TRect{};
-  const int W = Rect.Width();
-  const int H = Rect.Height();
-  const int CentreRight = W - AMargin.Right;
-  const int CentreBottom = H - AMargin.Bottom;
-  for (int Y = 0; Y < H; ++Y) {
-    for (int X = 0; X < W; ++X) {
-      if (!IsMaskedPixel(Image->GetPixel(Rect.Left + X, Rect.Top + Y))) continue;
-      if (NoMargins) {
-        Masked = true;
-        return;
-      }
-      const bool MiddleColumn = InLinkRange(X, AMargin.Left, CentreRight);
-      const bool MiddleRow = InLinkRange(Y, AMargin.Top, CentreBottom);
-      const bool EdgeColumn = InLinkRange(X, 0, AMargin.Left) || InLinkRange(X, CentreRight, W);
-      const bool EdgeRow = InLinkRange(Y, 0, AMargin.Top) || InLinkRange(Y, CentreBottom, H);
-      if (EdgeColumn && EdgeRow) MaskedAngles = true;
-      if ((MiddleColumn && EdgeRow) || (EdgeColumn && MiddleRow)) MaskedBorder = true;
-      if (MiddleColumn && MiddleRow) Masked = true;
-    }
+  const int64_t W = int64_t(Rect.Right) - Rect.Left;
+  const int64_t H = int64_t(Rect.Bottom) - Rect.Top;
+  if (AMargin == TRect{}) {
+    Masked = LinkSpanMasked(*this, 0, 0, W, H);
+    return;
   }
+  // The columns and rows of the corners and edges, and of the centre, by the margins.
+  const int64_t CentreRight = W - AMargin.Right, CentreBottom = H - AMargin.Bottom;
+  const int64_t EdgeColumns[2][2] = {{0, AMargin.Left}, {CentreRight, W}};
+  const int64_t EdgeRows[2][2] = {{0, AMargin.Top}, {CentreBottom, H}};
+  for (const auto& Column : EdgeColumns)
+    for (const auto& Row : EdgeRows)
+      MaskedAngles = MaskedAngles || LinkSpanMasked(*this, Column[0], Row[0], Column[1], Row[1]);
+  for (const auto& Row : EdgeRows)
+    MaskedBorder = MaskedBorder || LinkSpanMasked(*this, AMargin.Left, Row[0], CentreRight, Row[1]);
+  for (const auto& Column : EdgeColumns)
+    MaskedBorder = MaskedBorder || LinkSpanMasked(*this, Column[0], AMargin.Top, Column[1], CentreBottom);
+  Masked = LinkSpanMasked(*this, AMargin.Left, AMargin.Top, CentreRight, CentreBottom);
 }
 
 bool TspBitmapLink::CanDraw() const {

@@ -74,7 +74,7 @@ void TspBitmap::SaveToStream(TStream& AStream) const {
 }
 
 void TspBitmap::LoadFromStream(TStream& AStream) {
-  Name = ReadStoredName(AStream);
+  String StoredName = ReadStoredName(AStream);
   const int32_t StoredWidth = ReadStoredInt32(AStream);
   const int32_t StoredHeight = ReadStoredInt32(AStream);
   const int64_t Rows = std::llabs(int64_t(StoredHeight));
@@ -84,4 +84,5 @@ void TspBitmap::LoadFromStream(TStream& AStream) {
   SetSize(StoredWidth, StoredHeight);
   if (FBits && FWidth == StoredWidth && FHeight == Rows) AStream.ReadBuffer(FBits, PixelBytes);
   if (StoredHeight <= 0) FlipVert();
+  Name = std::move(StoredName);
 }

@@ -136,6 +136,11 @@ TEST(TspBitmapTest, AlphaCheckFindsPartialAlphaInsideTheRectangleOnly) {
   EXPECT_FALSE(Bitmap.AlphaBlend);
   Bitmap.CheckingAlphaBlend(Rect(3, 3, 10, 10));
   EXPECT_TRUE(Bitmap.AlphaBlend);
+  // Rectangles beside or across the bitmap find nothing.
+  for (const TRect& Outside : {Rect(6, 0, 9, 4), Rect(0, 6, 4, 9), Rect(3, 3, 1, 1)}) {
+    Bitmap.CheckingAlphaBlend(Outside);
+    EXPECT_FALSE(Bitmap.AlphaBlend);
+  }
 }
 
 TEST(TspBitmapTest, KeyCheckTakesColoursWithinFiveOfTheGivenOne) {
@@ -281,8 +286,10 @@ TEST(TspBitmapTest, DamagedStreamsRaiseBeforeAnythingLargeIsAllocated) {
     Stream.SetPosition(0);
     TspBitmap Bitmap;
     Bitmap.SetSize(3, 3);
+    Bitmap.Name = "kept";
     EXPECT_THROW(Bitmap.LoadFromStream(Stream), EReadError) << Case.What;
     EXPECT_EQ(Bitmap.Width(), 3) << Case.What << ": nothing was resized";
+    EXPECT_EQ(Bitmap.Name, "kept") << Case.What;
   }
 }
 

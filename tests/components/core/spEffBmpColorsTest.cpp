@@ -124,6 +124,12 @@ TEST(BitmapLinkTest, MarginsTellCornersEdgesAndCentreApart) {
   const auto Outside = Bitmap.GetBitmapLink(Rect(10, 10, 13, 13));
   Outside->CheckingMasked();
   EXPECT_TRUE(Outside->Masked) << "pixels beyond the image are masked";
+  // A rectangle as large as a skin text can name is judged without visiting the pixels
+  // beyond the image: every zone but the top-left corner lies there.
+  const auto Huge = Bitmap.GetBitmapLink(Rect(-2000000000, 0, 2000000000, 2000000000));
+  EXPECT_TRUE(Huge->Assigned()) << "its area does not fit 32 bits";
+  Huge->CheckingMasked(Rect(12, 12, 12, 12));
+  EXPECT_TRUE(Huge->MaskedAngles && Huge->MaskedBorder && Huge->Masked);
 }
 
 TEST(BitmapLinkTest, AssignedDrawingAndStreams) {
