@@ -3,10 +3,10 @@
 
 #include "platform/gdi/Primitives.h"
 #include "platform/win/Messages.h"
-#include "platform/win/PaintState.h"
+#include "platform/win/PaintStateInternal.h"
 #include "platform/win/Painting.h"
 #include "platform/win/PaintingInternal.h"
-#include "platform/win/WindowClassRecord.h"
+#include "platform/win/WindowClassRecordInternal.h"
 
 namespace {
 

@@ -1,9 +1,8 @@
-#include "platform/win/FrameLayout.h"
-
 #include <algorithm>
 
+#include "platform/win/FrameLayoutInternal.h"
 #include "platform/win/FrameMetrics.h"
-#include "platform/win/PaintState.h"
+#include "platform/win/PaintStateInternal.h"
 #include "platform/win/SystemMetrics.h"
 #include "platform/win/WindowStyles.h"
 

@@ -10,7 +10,7 @@
 #include "platform/win/Keyboard.h"
 #include "platform/win/MessageQueue.h"
 #include "platform/win/Messages.h"
-#include "platform/win/WindowClassRecord.h"
+#include "platform/win/WindowClassRecordInternal.h"
 #include "platform/win/WindowInternal.h"
 #include "platform/win/WindowPos.h"
 

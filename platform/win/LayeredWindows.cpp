@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cstring>
 
-#include "platform/win/PaintState.h"
+#include "platform/win/PaintStateInternal.h"
 #include "platform/win/PaintingInternal.h"
-#include "platform/win/Surfaces.h"
+#include "platform/win/SurfacesInternal.h"
 #include "platform/win/WindowPos.h"
 #include "platform/win/WindowStyles.h"
 

@@ -1,6 +1,6 @@
 // DefWindowProc's WM_NCHITTEST: what part of the default frame a point is on.
 
-#include "platform/win/FrameLayout.h"
+#include "platform/win/FrameLayoutInternal.h"
 #include "platform/win/Messages.h"
 #include "platform/win/PaintingInternal.h"
 #include "platform/win/SystemMetrics.h"

@@ -8,7 +8,7 @@
 #include "platform/win/MessageQueue.h"
 #include "platform/win/Messages.h"
 #include "platform/win/PaintingInternal.h"
-#include "platform/win/PointerLoop.h"
+#include "platform/win/PointerLoopInternal.h"
 #include "platform/win/WindowPos.h"
 #include "platform/win/WindowStyles.h"
 #include "platform/win/WindowTree.h"

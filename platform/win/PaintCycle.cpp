@@ -6,10 +6,10 @@
 #include "platform/win/MessageQueue.h"
 #include "platform/win/MessageQueueInternal.h"
 #include "platform/win/Messages.h"
-#include "platform/win/PaintState.h"
+#include "platform/win/PaintStateInternal.h"
 #include "platform/win/Painting.h"
 #include "platform/win/PaintingInternal.h"
-#include "platform/win/Surfaces.h"
+#include "platform/win/SurfacesInternal.h"
 #include "platform/win/Timers.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/win/PaintState.h"
+#include "platform/win/PaintStateInternal.h"
 
 TTopLevelSurface::~TTopLevelSurface() {
   if (Bitmap) DeleteObject(Bitmap);

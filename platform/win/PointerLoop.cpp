@@ -1,10 +1,9 @@
-#include "platform/win/PointerLoop.h"
-
 #include "platform/win/Capture.h"
 #include "platform/win/Keyboard.h"
 #include "platform/win/MessageLoop.h"
 #include "platform/win/MessageQueue.h"
 #include "platform/win/Messages.h"
+#include "platform/win/PointerLoopInternal.h"
 #include "platform/win/WindowInternal.h"
 
 namespace {

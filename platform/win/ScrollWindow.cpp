@@ -3,11 +3,11 @@
 #include <cstring>
 #include <vector>
 
-#include "platform/win/PaintState.h"
+#include "platform/win/PaintStateInternal.h"
 #include "platform/win/Painting.h"
 #include "platform/win/PaintingInternal.h"
-#include "platform/win/Surfaces.h"
-#include "platform/win/VisibleRegion.h"
+#include "platform/win/SurfacesInternal.h"
+#include "platform/win/VisibleRegionInternal.h"
 #include "platform/win/WindowStyles.h"
 
 namespace {

@@ -1,11 +1,10 @@
-#include "platform/win/Surfaces.h"
-
 #include <algorithm>
 #include <cstring>
 #include <vector>
 
 #include "platform/win/Backend.h"
 #include "platform/win/LayeredWindows.h"
+#include "platform/win/SurfacesInternal.h"
 #include "platform/win/WindowStyles.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <optional>
 #include <vector>
 
-#include "platform/win/PaintState.h"
+#include "platform/win/PaintStateInternal.h"
 #include "platform/win/Painting.h"
 #include "platform/win/PaintingInternal.h"
 #include "platform/win/WindowStyles.h"

@@ -1,8 +1,7 @@
-#include "platform/win/VisibleRegion.h"
-
 #include <vector>
 
-#include "platform/win/PaintState.h"
+#include "platform/win/PaintStateInternal.h"
+#include "platform/win/VisibleRegionInternal.h"
 #include "platform/win/WindowStyles.h"
 
 namespace {

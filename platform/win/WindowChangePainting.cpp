@@ -4,11 +4,11 @@
 // its frame), unless its class asks for a whole repaint (CS_HREDRAW, CS_VREDRAW). What a
 // child uncovers in its parent is repainted there, siblings included.
 
-#include "platform/win/PaintState.h"
+#include "platform/win/PaintStateInternal.h"
 #include "platform/win/Painting.h"
 #include "platform/win/PaintingInternal.h"
-#include "platform/win/Surfaces.h"
-#include "platform/win/WindowClassRecord.h"
+#include "platform/win/SurfacesInternal.h"
+#include "platform/win/WindowClassRecordInternal.h"
 #include "platform/win/WindowStyles.h"
 
 namespace {

@@ -2,7 +2,7 @@
 #include <map>
 #include <set>
 
-#include "platform/win/WindowClassRecord.h"
+#include "platform/win/WindowClassRecordInternal.h"
 #include "platform/win/WindowInternal.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include "platform/win/Messages.h"
 #include "platform/win/Monitors.h"
 #include "platform/win/ScrollInfo.h"
-#include "platform/win/WindowClassRecord.h"
+#include "platform/win/WindowClassRecordInternal.h"
 #include "platform/win/WindowInternal.h"
 #include "platform/win/WindowLifecycleInternal.h"
 #include "platform/win/WindowPos.h"

@@ -2,10 +2,10 @@
 
 #include <memory>
 
-#include "platform/win/PaintState.h"
+#include "platform/win/PaintStateInternal.h"
 #include "platform/win/PaintingInternal.h"
-#include "platform/win/Surfaces.h"
-#include "platform/win/VisibleRegion.h"
+#include "platform/win/SurfacesInternal.h"
+#include "platform/win/VisibleRegionInternal.h"
 
 namespace {
 

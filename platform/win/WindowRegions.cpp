@@ -1,9 +1,9 @@
 #include "platform/win/WindowRegions.h"
 
 #include "platform/win/Backend.h"
-#include "platform/win/PaintState.h"
+#include "platform/win/PaintStateInternal.h"
 #include "platform/win/PaintingInternal.h"
-#include "platform/win/VisibleRegion.h"
+#include "platform/win/VisibleRegionInternal.h"
 
 bool SetWindowRgn(HWND AWindow, HRGN ARegion, bool ARedraw) {
   RequireUIThread("SetWindowRgn");

@@ -7,7 +7,7 @@
 #include "platform/win/MessageHooksInternal.h"
 #include "platform/win/MessageQueueInternal.h"
 #include "platform/win/TimersInternal.h"
-#include "platform/win/WindowClassRecord.h"
+#include "platform/win/WindowClassRecordInternal.h"
 #include "platform/win/WindowInternal.h"
 #include "platform/win/WindowSystemInternal.h"
 #include "platform/win/WindowTree.h"

@@ -5,7 +5,7 @@
 #include "platform/base/Exceptions.h"
 #include "platform/base/Threads.h"
 #include "platform/gdi/DeviceContext.h"
-#include "platform/win/WindowClassRecord.h"
+#include "platform/win/WindowClassRecordInternal.h"
 #include "platform/win/WindowInternal.h"
 #include "platform/win/WindowStyles.h"
 

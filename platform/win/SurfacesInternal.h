@@ -11,7 +11,7 @@
 // only for windows the backend shows with per-pixel alpha.
 
 #include "platform/gdi/Geometry.h"
-#include "platform/win/PaintState.h"
+#include "platform/win/PaintStateInternal.h"
 
 // The top-level window's backing bitmap, made or fitted to the window's size first: a
 // new size keeps the pixels both sizes share, the rest starts black.
