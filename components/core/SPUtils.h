@@ -11,11 +11,15 @@
 //
 // Stateless; any thread.
 
+#include <cstdint>
+#include <vector>
+
 #include "platform/base/IniFiles.h"
 #include "platform/base/StringList.h"
 #include "platform/gdi/Colors.h"
 #include "platform/gdi/Geometry.h"
 #include "platform/gdi/Graphics.h"
+#include "platform/gdi/Regions.h"
 #include "platform/ui/ControlTypes.h"
 
 // Right - Left and Bottom - Top. A difference beyond 32 bits (only a hostile skin
@@ -169,3 +173,32 @@ void CreateSkinBorderImages(TPoint LTPt, TPoint RTPt, TPoint LBPt, TPoint RBPt, 
                             TBitmap& ABottomBitmap, TBitmap& ASkinPicture, TRect ASkinRect, int AWidth,
                             int AHeight, bool ALeftStretch, bool ATopStretch, bool ARightStretch,
                             bool ABottomStretch);
+
+// ---------------------------------------------------------------- mask regions
+//
+// A mask is a picture of an element's geometry in which the black pixels (blue, green
+// and red all 0) belong to the window and every other pixel is cut away. There is no
+// bound on the number of rectangles: a large or noisy mask gives a larger region, never
+// a cut-off window shape. User-interface thread.
+
+// The region data (an RGNDATA block) of the mask's black pixels moved by the offsets:
+// one rectangle per run of black pixels in a row, rows from the top, runs from the
+// left; the bounding rectangle is the mask's, moved alike. Returns the block's size in
+// bytes; an empty mask gives 0 and an empty block.
+uint32_t GetMaskRegionRects(TBitmap& AMask, int AXOffset, int AYOffset, std::vector<uint8_t>& ARegionData);
+// The region of the whole mask at (0, 0), owned by the caller; nullptr for an empty mask.
+HRGN CreateMaskRegion(TBitmap& AMask);
+// The four border strips of a mask re-composed for a new size, as the element's picture
+// is (corners kept, edges tiled, never stretched): top W x ClRect.Top, bottom W x the
+// mask's rows below ClRect, left and right as wide as the mask's bands beside ClRect
+// and as high as NewClRect. A strip whose size is not positive is left empty.
+void CreateSkinMaskBorders(TPoint LTPt, TPoint RTPt, TPoint LBPt, TPoint RBPt, TRect ClRect, TPoint NewLTPt,
+                           TPoint NewRTPt, TPoint NewLBPt, TPoint NewRBPt, TRect NewClRect, TBitmap& AMask,
+                           TBitmap& ATopStrip, TBitmap& ALeftStrip, TBitmap& ARightStrip,
+                           TBitmap& ABottomStrip, int AWidth, int AHeight);
+// The window region of the element at its new size: NewClRect united with the black
+// pixels of the re-composed border strips. nullptr (no region: the whole window shows)
+// when the new corner points are inverted or NewClRect is empty. Owned by the caller.
+HRGN CreateSkinRegion(TPoint LTPt, TPoint RTPt, TPoint LBPt, TPoint RBPt, TRect ClRect, TPoint NewLTPt,
+                      TPoint NewRTPt, TPoint NewLBPt, TPoint NewRBPt, TRect NewClRect, TBitmap& AMask,
+                      int AWidth, int AHeight);

@@ -20,13 +20,13 @@ void DrawComposedClient(TBitmap& ABitmap, const TRect& ATarget, TBitmap& ASkinPi
   TBitmap Stretched;
   switch (AStretchType) {
     case spstHorz:
-      Stretched.SetSize(APiece.Width(), ATarget.Height());
+      Stretched.SetSize(RectangleWidth(APiece), RectangleHeight(ATarget));
       StretchSkinPiece(Stretched, Rect(0, 0, Stretched.Width(), Stretched.Height()), ASkinPicture, APiece);
       TileSkinPiece(ABitmap, ATarget, Stretched, Rect(0, 0, Stretched.Width(), Stretched.Height()),
                     staAlongX);
       break;
     case spstVert:
-      Stretched.SetSize(ATarget.Width(), APiece.Height());
+      Stretched.SetSize(RectangleWidth(ATarget), RectangleHeight(APiece));
       StretchSkinPiece(Stretched, Rect(0, 0, Stretched.Width(), Stretched.Height()), ASkinPicture, APiece);
       TileSkinPiece(ABitmap, ATarget, Stretched, Rect(0, 0, Stretched.Width(), Stretched.Height()),
                     staAlongY);
@@ -141,10 +141,11 @@ void CreateSkinClientImage(TRect ClRect, TRect NewClRect, TBitmap& ABitmap, TBit
                            TRect ASkinRect, int AWidth, int AHeight, bool AStretchEffect,
                            TspStretchType AStretchType) {
   ABitmap.SetSize(std::max(AWidth, 0), std::max(AHeight, 0));
-  if (NewClRect.Width() <= 0 || NewClRect.Height() <= 0) return;
+  if (RectangleWidth(NewClRect) <= 0 || RectangleHeight(NewClRect) <= 0) return;
   const TRect Piece = SkinPieceAt(ASkinRect, ClRect.Left, ClRect.Top, ClRect.Right, ClRect.Bottom);
   if (AStretchEffect)
     DrawComposedClient(ABitmap, NewClRect, ASkinPicture, Piece, true, AStretchType);
   else
-    TileSkinPiece(ABitmap, Rect(0, 0, NewClRect.Width(), NewClRect.Height()), ASkinPicture, Piece, staBoth);
+    TileSkinPiece(ABitmap, Rect(0, 0, RectangleWidth(NewClRect), RectangleHeight(NewClRect)), ASkinPicture,
+                  Piece, staBoth);
 }

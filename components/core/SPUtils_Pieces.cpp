@@ -3,18 +3,32 @@
 
 #include "components/core/SPUtils_PiecesInternal.h"
 
+namespace {
+
+// No picture or window comes near 2^30 pixels; a rectangle reaching that far comes from
+// a hostile skin file and is not drawn, so that no size computed from it overflows.
+constexpr int SkinPieceLimit = 1 << 30;
+
+bool IsDrawableSkinPiece(const TRect& ARect) {
+  for (int Coordinate : {ARect.Left, ARect.Top, ARect.Right, ARect.Bottom})
+    if (Coordinate < -SkinPieceLimit || Coordinate > SkinPieceLimit) return false;
+  return !IsRectEmpty(ARect);
+}
+
+}  // namespace
+
 void CopySkinPiece(TBitmap& ATarget, const TRect& ADest, TBitmap& ASource, const TRect& APiece) {
-  if (IsRectEmpty(ADest) || IsRectEmpty(APiece)) return;
+  if (!IsDrawableSkinPiece(ADest) || !IsDrawableSkinPiece(APiece)) return;
   ATarget.Canvas().CopyRect(ADest, ASource.Canvas(), APiece);
 }
 
 void TileSkinPiece(TBitmap& ATarget, const TRect& AArea, TBitmap& ASource, const TRect& APiece,
                    TSkinTileAxes AAxes) {
+  if (!IsDrawableSkinPiece(APiece) || !IsDrawableSkinPiece(AArea)) return;
   const bool AlongX = AAxes != staAlongY;
   const bool AlongY = AAxes != staAlongX;
   const int64_t StepX = AlongX ? APiece.Width() : AArea.Width();
   const int64_t StepY = AlongY ? APiece.Height() : AArea.Height();
-  if (StepX <= 0 || StepY <= 0 || IsRectEmpty(APiece)) return;
   // Pieces beyond the target are never seen; skipping them keeps a hostile geometry
   // (an edge reaching far outside the image) from costing a loop over nothing.
   const int64_t Right = std::min<int64_t>(AArea.Right, ATarget.Width());
@@ -35,7 +49,7 @@ void TileSkinPiece(TBitmap& ATarget, const TRect& AArea, TBitmap& ASource, const
 }
 
 void StretchSkinPiece(TBitmap& ATarget, const TRect& ADest, TBitmap& ASource, const TRect& APiece) {
-  if (IsRectEmpty(ADest) || IsRectEmpty(APiece)) return;
+  if (!IsDrawableSkinPiece(ADest) || !IsDrawableSkinPiece(APiece)) return;
   TBitmap Work;
   Work.SetSize(APiece.Width(), APiece.Height());
   CopySkinPiece(Work, Rect(0, 0, Work.Width(), Work.Height()), ASource, APiece);
