@@ -2,14 +2,16 @@
 // The small helpers every part of the skin library shares: arithmetic on rectangles
 // and points, the average of two colours, and the readers and writers of the value
 // forms in which a skin description ("skin.ini") spells rectangles, points, booleans,
-// font styles, alignments, text lines and string lists.
+// font styles, alignments, text lines and string lists. Further down, the drawing
+// helpers: composing skin images, mask regions, text, glyphs and small figures (these
+// run on the user-interface thread, as each section says).
 //
 // Readers never fail on what a skin file holds: an absent key gives the form's
 // default, and a malformed value reads as far as it makes sense (see ParseRect). A
 // skin comes from outside the program, so one bad value must not stop the whole skin
 // from loading. Only the ini file's own failures (an unreadable file) propagate.
 //
-// Stateless; any thread.
+// The value helpers are stateless and run on any thread.
 
 #include <cstdint>
 #include <vector>

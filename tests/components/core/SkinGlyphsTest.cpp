@@ -7,6 +7,7 @@
 #include <string>
 
 #include "components/core/SPUtils.h"
+#include "platform/ui/ImgList.h"
 #include "platform/win/WindowSystem.h"
 #include "platform/win/headless/HeadlessBackend.h"
 #include "tests/support/Pictures.h"
@@ -266,6 +267,34 @@ TEST_F(GlyphStripTest, AGlyphBesideNoCaptionCarriesAColourBarOfItsWidth) {
   }
   // The bar also covers the frame's transparent corner pixel.
   EXPECT_EQ(Drawn(Rect(0, 0, 100, 40)), 16 * 17);
+}
+
+TEST_F(GlyphStripTest, AnImageOfAListOrElseTheRectangleCarriesTheColourBar) {
+  TCustomImageList Images(nullptr, 16, 16);
+  TBitmap Red;
+  Red.SetSize(16, 16);
+  for (int Y = 0; Y < 16; ++Y)
+    for (int X = 0; X < 16; ++X) reinterpret_cast<uint32_t*>(Red.ScanLine(Y))[X] = 0xFF00FF00;
+  Images.Add(Red, nullptr);
+  Clear(100, 40);
+  DrawImageAndText(Canvas(), Rect(0, 0, 100, 40), 5, 4, blGlyphLeft, "", 0, &Images, false, true, true,
+                   clRed);
+  EXPECT_EQ(At(5, 12), 0x00FF00u);
+  EXPECT_EQ(At(20, 25), 0x00FF00u);
+  EXPECT_EQ(At(20, 28), 0xFF0000u);
+  EXPECT_EQ(Drawn(Rect(0, 0, 100, 40)), 16 * 17);
+
+  // An index outside the list: no image, no caption, so the bar fills the rectangle
+  // inset by 4, 4, 2 and 4 (one pixel lower when pressed).
+  for (const bool Pressed : {false, true}) {
+    Clear(100, 40);
+    DrawImageAndText(Canvas(), Rect(0, 0, 100, 40), 5, 4, blGlyphLeft, "", 1, &Images, Pressed, true, true,
+                     clRed);
+    const TRect Bar = Pressed ? Rect(4, 5, 98, 37) : Rect(4, 4, 98, 36);
+    EXPECT_EQ(Drawn(Rect(0, 0, 100, 40)), Bar.Width() * Bar.Height()) << Pressed;
+    EXPECT_EQ(At(Bar.Left, Bar.Top), 0xFF0000u) << Pressed;
+    EXPECT_EQ(At(Bar.Right - 1, Bar.Bottom - 1), 0xFF0000u) << Pressed;
+  }
 }
 
 }  // namespace
