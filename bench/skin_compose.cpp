@@ -52,8 +52,8 @@ double ComposeSeconds(TBitmap& APicture, TRect ASkinRect, int ABorder, int AWidt
 }
 
 void Report(const char* AName, double ASeconds, double ABlit) {
-  std::printf("%-44s %9.3f ms  %8.0f /s   blit %7.3f ms   ratio %6.2f\n", AName, ASeconds * 1e3, 1 / ASeconds,
-              ABlit * 1e3, ASeconds / ABlit);
+  std::printf("%-44s %9.2f us  %8.0f /s   blit %7.2f us   ratio %6.2f\n", AName, ASeconds * 1e6, 1 / ASeconds,
+              ABlit * 1e6, ASeconds / ABlit);
 }
 
 }  // namespace
