@@ -35,8 +35,12 @@ bool CopyRowsDirectly(const TDeviceContext& ADC, const TTransfer& ATransfer) {
       ATransfer.Dest.Height() != ATransfer.SourceRect.Height() || Source.BitsPerPixel != Dest.BitsPerPixel ||
       Source.Scan0 == Dest.Scan0)
     return false;
-  const int DX = ATransfer.SourceRect.Left - ATransfer.Dest.Left;
-  const int DY = ATransfer.SourceRect.Top - ATransfer.Dest.Top;
+  const int64_t DX64 = int64_t(ATransfer.SourceRect.Left) - ATransfer.Dest.Left;
+  const int64_t DY64 = int64_t(ATransfer.SourceRect.Top) - ATransfer.Dest.Top;
+  // Offsets this far apart put one of the rectangles beyond any surface: nothing to copy.
+  constexpr int64_t FarOffset = int64_t(1) << 30;
+  if (DX64 <= -FarOffset || DX64 >= FarOffset || DY64 <= -FarOffset || DY64 >= FarOffset) return true;
+  const int DX = int(DX64), DY = int(DY64);
   TRect Valid;
   if (!IntersectRect(Valid, ATransfer.Dest, Bounds(-DX, -DY, Source.Width, Source.Height))) return true;
   const size_t Bytes = size_t(Dest.BytesPerPixel());

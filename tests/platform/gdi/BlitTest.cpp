@@ -89,6 +89,16 @@ TEST(Blit, ConvertsBetween24And32Bits) {
   EXPECT_EQ(0xFF102030u, Wide.At(1, 0));
 }
 
+TEST(Blit, CopiesBetweenFarApartCoordinatesDrawNothingAndDoNotOverflow) {
+  TTestBitmap Target(3, 1, 0xFF000001), Source(3, 1, 0xFF000002);
+  const int Far = 2000000000;
+  for (auto [DestX, SourceX] : {std::pair{-Far, Far}, {Far, -Far}, {0, -Far}, {-Far, 0}}) {
+    EXPECT_TRUE(BitBlt(Target.DC, DestX, 0, 3, 1, Source.DC, SourceX, 0, SRCCOPY)) << DestX << " " << SourceX;
+    EXPECT_TRUE(BitBlt(Target.DC, 0, DestX, 3, 1, Source.DC, 0, SourceX, SRCCOPY)) << DestX << " " << SourceX;
+  }
+  for (int X = 0; X < 3; ++X) EXPECT_EQ(0xFF000001u, Target.At(X, 0));
+}
+
 TEST(Blit, OverlappingCopyWithinOneBitmapReadsTheOldPixels) {
   TTestBitmap Target(6, 1);
   for (int X = 0; X < 6; ++X) Target.Set(X, 0, uint32_t(X + 1));
