@@ -1,0 +1,151 @@
+#include <algorithm>
+
+#include "components/core/SPUtils.h"
+#include "components/core/SPUtils_PiecesInternal.h"
+#include "components/core/SkinData.h"
+
+namespace {
+
+enum TSkinImageColumns { sicWithRight, sicWithoutRight };
+
+// The client piece into ATarget: tiled both ways, or through a work bitmap stretched
+// by AStretchType (spstHorz and spstVert repeat the stretched copy, cut at ATarget).
+void DrawComposedClient(TBitmap& ABitmap, const TRect& ATarget, TBitmap& ASkinPicture, const TRect& APiece,
+                        bool AStretchEffect, TspStretchType AStretchType) {
+  if (!AStretchEffect) {
+    TileSkinPiece(ABitmap, ATarget, ASkinPicture, APiece, staBoth);
+    return;
+  }
+  if (IsRectEmpty(ATarget) || IsRectEmpty(APiece)) return;
+  TBitmap Stretched;
+  switch (AStretchType) {
+    case spstHorz:
+      Stretched.SetSize(RectangleWidth(APiece), RectangleHeight(ATarget));
+      StretchSkinPiece(Stretched, Rect(0, 0, Stretched.Width(), Stretched.Height()), ASkinPicture, APiece);
+      TileSkinPiece(ABitmap, ATarget, Stretched, Rect(0, 0, Stretched.Width(), Stretched.Height()),
+                    staAlongX);
+      break;
+    case spstVert:
+      Stretched.SetSize(RectangleWidth(ATarget), RectangleHeight(APiece));
+      StretchSkinPiece(Stretched, Rect(0, 0, Stretched.Width(), Stretched.Height()), ASkinPicture, APiece);
+      TileSkinPiece(ABitmap, ATarget, Stretched, Rect(0, 0, Stretched.Width(), Stretched.Height()),
+                    staAlongY);
+      break;
+    default:
+      StretchSkinPiece(ABitmap, ATarget, ASkinPicture, APiece);
+  }
+}
+
+void ComposeSkinImage(TPoint LTPt, TPoint RTPt, TPoint LBPt, TPoint RBPt, TRect ClRect, TPoint NewLTPt,
+                      TPoint NewRTPt, TPoint NewLBPt, TPoint NewRBPt, TRect NewClRect, TBitmap& ABitmap,
+                      TBitmap& ASkinPicture, TRect ASkinRect, int AWidth, int AHeight, bool ADrawClient,
+                      bool ALeftStretch, bool ATopStretch, bool ARightStretch, bool ABottomStretch,
+                      bool AStretchEffect, TspStretchType AStretchType, TSkinImageColumns AColumns) {
+  ABitmap.SetSize(std::max(AWidth, 0), std::max(AHeight, 0));
+  if (RBPt.X == LTPt.X || RBPt.Y == LTPt.Y || ASkinPicture.Empty()) return;
+  const int W = ABitmap.Width();
+  const int H = ABitmap.Height();
+  const int PartW = RectangleWidth(ASkinRect);
+  const int PartH = RectangleHeight(ASkinRect);
+  const bool WithRight = AColumns == sicWithRight;
+  auto Part = [&](int ALeft, int ATop, int ARight, int ABottom) {
+    return SkinPieceAt(ASkinRect, ALeft, ATop, ARight, ABottom);
+  };
+
+  FillSkinEdge(ABitmap, Rect(NewLTPt.X, 0, WithRight ? NewRTPt.X : W, NewClRect.Top), ASkinPicture,
+               Part(LTPt.X, 0, RTPt.X, ClRect.Top), ATopStretch, staAlongX);
+  FillSkinEdge(ABitmap, Rect(NewLBPt.X, NewClRect.Bottom, WithRight ? NewRBPt.X : W, H), ASkinPicture,
+               Part(LBPt.X, ClRect.Bottom, RBPt.X, PartH), ABottomStretch, staAlongX);
+  FillSkinEdge(ABitmap, Rect(0, NewLTPt.Y, NewClRect.Left, NewLBPt.Y), ASkinPicture,
+               Part(0, LTPt.Y, ClRect.Left, LBPt.Y), ALeftStretch, staAlongY);
+  if (WithRight)
+    FillSkinEdge(ABitmap, Rect(NewClRect.Right, NewRTPt.Y, W, NewRBPt.Y), ASkinPicture,
+                 Part(ClRect.Right, RTPt.Y, PartW, RBPt.Y), ARightStretch, staAlongY);
+
+  struct TCornerPiece {
+    TRect Source;
+    TRect Target;
+  };
+  const TCornerPiece LeftCorners[] = {
+      {Part(0, 0, LTPt.X, ClRect.Top), Rect(0, 0, NewLTPt.X, NewClRect.Top)},
+      {Part(0, ClRect.Top, ClRect.Left, LTPt.Y), Rect(0, NewClRect.Top, NewClRect.Left, NewLTPt.Y)},
+      {Part(0, LBPt.Y, ClRect.Left, PartH), Rect(0, NewLBPt.Y, NewClRect.Left, H)},
+      {Part(ClRect.Left, ClRect.Bottom, LBPt.X, PartH), Rect(NewClRect.Left, NewClRect.Bottom, NewLBPt.X, H)},
+  };
+  const TCornerPiece RightCorners[] = {
+      {Part(RTPt.X, 0, PartW, ClRect.Top), Rect(NewRTPt.X, 0, W, NewClRect.Top)},
+      {Part(ClRect.Right, ClRect.Top, PartW, RTPt.Y), Rect(NewClRect.Right, NewClRect.Top, W, NewRTPt.Y)},
+      {Part(RBPt.X, ClRect.Bottom, PartW, PartH), Rect(NewRBPt.X, NewClRect.Bottom, W, H)},
+      {Part(ClRect.Right, RBPt.Y, PartW, ClRect.Bottom),
+       Rect(NewClRect.Right, NewRBPt.Y, W, NewClRect.Bottom)},
+  };
+  for (const TCornerPiece& Corner : LeftCorners)
+    CopySkinPiece(ABitmap, Corner.Target, ASkinPicture, Corner.Source);
+  if (WithRight)
+    for (const TCornerPiece& Corner : RightCorners)
+      CopySkinPiece(ABitmap, Corner.Target, ASkinPicture, Corner.Source);
+
+  if (!ADrawClient) return;
+  TRect ClientTarget = NewClRect;
+  if (!WithRight) ClientTarget.Right = W;
+  DrawComposedClient(ABitmap, ClientTarget, ASkinPicture,
+                     Part(ClRect.Left, ClRect.Top, ClRect.Right, ClRect.Bottom), AStretchEffect,
+                     AStretchType);
+}
+
+}  // namespace
+
+void CreateSkinImage(TPoint LTPt, TPoint RTPt, TPoint LBPt, TPoint RBPt, TRect ClRect, TPoint NewLTPt,
+                     TPoint NewRTPt, TPoint NewLBPt, TPoint NewRBPt, TRect NewClRect, TBitmap& ABitmap,
+                     TBitmap& ASkinPicture, TRect ASkinRect, int AWidth, int AHeight, bool ADrawClient,
+                     bool ALeftStretch, bool ATopStretch, bool ARightStretch, bool ABottomStretch,
+                     bool AStretchEffect, TspStretchType AStretchType) {
+  ComposeSkinImage(LTPt, RTPt, LBPt, RBPt, ClRect, NewLTPt, NewRTPt, NewLBPt, NewRBPt, NewClRect, ABitmap,
+                   ASkinPicture, ASkinRect, AWidth, AHeight, ADrawClient, ALeftStretch, ATopStretch,
+                   ARightStretch, ABottomStretch, AStretchEffect, AStretchType, sicWithRight);
+}
+
+void CreateSkinImage2(TPoint LTPt, TPoint RTPt, TPoint LBPt, TPoint RBPt, TRect ClRect, TPoint NewLTPt,
+                      TPoint NewRTPt, TPoint NewLBPt, TPoint NewRBPt, TRect NewClRect, TBitmap& ABitmap,
+                      TBitmap& ASkinPicture, TRect ASkinRect, int AWidth, int AHeight, bool ADrawClient,
+                      bool ALeftStretch, bool ATopStretch, bool ARightStretch, bool ABottomStretch,
+                      bool AStretchEffect, TspStretchType AStretchType) {
+  ComposeSkinImage(LTPt, RTPt, LBPt, RBPt, ClRect, NewLTPt, NewRTPt, NewLBPt, NewRBPt, NewClRect, ABitmap,
+                   ASkinPicture, ASkinRect, AWidth, AHeight, ADrawClient, ALeftStretch, ATopStretch,
+                   ARightStretch, ABottomStretch, AStretchEffect, AStretchType, sicWithRight);
+}
+
+void CreateSkinImage3(TPoint LTPt, TPoint RTPt, TPoint LBPt, TPoint RBPt, TRect ClRect, TPoint NewLTPt,
+                      TPoint NewRTPt, TPoint NewLBPt, TPoint NewRBPt, TRect NewClRect, TBitmap& ABitmap,
+                      TBitmap& ASkinPicture, TRect ASkinRect, int AWidth, int AHeight, bool ADrawClient,
+                      bool ALeftStretch, bool ATopStretch, bool ARightStretch, bool ABottomStretch,
+                      bool AStretchEffect, TspStretchType AStretchType) {
+  ComposeSkinImage(LTPt, RTPt, LBPt, RBPt, ClRect, NewLTPt, NewRTPt, NewLBPt, NewRBPt, NewClRect, ABitmap,
+                   ASkinPicture, ASkinRect, AWidth, AHeight, ADrawClient, ALeftStretch, ATopStretch,
+                   ARightStretch, ABottomStretch, AStretchEffect, AStretchType, sicWithoutRight);
+}
+
+void StretchSkinImage(TBitmap& ABitmap, TBitmap& ASkinPicture, TRect ASkinRect, TRect ClRect,
+                      bool ADrawClient) {
+  const int W = ABitmap.Width();
+  const int H = ABitmap.Height();
+  const TRect NewClRect = Rect(ClRect.Left, ClRect.Top, W - (RectangleWidth(ASkinRect) - ClRect.Right),
+                               H - (RectangleHeight(ASkinRect) - ClRect.Bottom));
+  CreateSkinImage(ClRect.TopLeft(), Point(ClRect.Right, ClRect.Top), Point(ClRect.Left, ClRect.Bottom),
+                  ClRect.BottomRight(), ClRect, NewClRect.TopLeft(), Point(NewClRect.Right, NewClRect.Top),
+                  Point(NewClRect.Left, NewClRect.Bottom), NewClRect.BottomRight(), NewClRect, ABitmap,
+                  ASkinPicture, ASkinRect, W, H, ADrawClient, true, true, true, true, true, spstFull);
+}
+
+void CreateSkinClientImage(TRect ClRect, TRect NewClRect, TBitmap& ABitmap, TBitmap& ASkinPicture,
+                           TRect ASkinRect, int AWidth, int AHeight, bool AStretchEffect,
+                           TspStretchType AStretchType) {
+  ABitmap.SetSize(std::max(AWidth, 0), std::max(AHeight, 0));
+  if (RectangleWidth(NewClRect) <= 0 || RectangleHeight(NewClRect) <= 0) return;
+  const TRect Piece = SkinPieceAt(ASkinRect, ClRect.Left, ClRect.Top, ClRect.Right, ClRect.Bottom);
+  if (AStretchEffect)
+    DrawComposedClient(ABitmap, NewClRect, ASkinPicture, Piece, true, AStretchType);
+  else
+    TileSkinPiece(ABitmap, Rect(0, 0, RectangleWidth(NewClRect), RectangleHeight(NewClRect)), ASkinPicture,
+                  Piece, staBoth);
+}
