@@ -59,6 +59,10 @@ std::unique_ptr<TSkinNew> BuildSkinNew() {
   BuildPanels(*Skin);
   BuildEdits(*Skin);
   BuildLists(*Skin);
+  // The values each kind derives when it is read, so that the skin in memory is the
+  // skin that loads.
+  for (const auto& Control : Skin->Controls) Control->DeriveValues();
+  for (const auto& Object : Skin->Objects) Object->DeriveValues();
   return Skin;
 }
 
