@@ -2,32 +2,43 @@
 
 #include "resources/skin-new/SkinNew.h"
 
+#include "platform/base/Paths.h"
 #include "resources/skin-new/SkinNewBuildInternal.h"
 
 namespace skin_new {
 
-TSkinNew::TSkinNew() { Colors.SetColorsToDefault(); }
-
-int TSkinNew::AddPicture(const String& AName, std::unique_ptr<TspBitmap> ABitmap) {
-  Pictures.push_back({AName, std::move(ABitmap)});
-  return int(Pictures.size()) - 1;
+TSkinNew::TSkinNew() {
+  Data.BuildMode = true;
+  Data.SkinName = "skin-new";
+  Data.SkinAuthor = "Pelladrin";
+  Data.FPictureName = PictureName;
+  Data.FInActivePictureName = InActivePictureName;
+  Data.FMaskName = MaskName;
 }
 
-const TspBitmap* TSkinNew::PictureAt(int AIndex) const {
-  if (AIndex < 0 || AIndex >= int(Pictures.size())) return nullptr;
-  return Pictures[size_t(AIndex)].Bitmap.get();
+void TSkinNew::SetFramePicture(TBitmap& APicture, const TspBitmap& ADrawn) { APicture.Assign(ADrawn); }
+
+int TSkinNew::AddPicture(const String& AName, const TspBitmap& ADrawn) {
+  auto Picture = std::make_unique<TBitmap>();
+  Picture->Assign(ADrawn);
+  Data.FActivePictures.push_back(std::move(Picture));
+  Data.FActivePicturesNames->Add(AName);
+  return int(Data.FActivePictures.size()) - 1;
+}
+
+TBitmap* TSkinNew::PictureAt(int AIndex) const {
+  if (AIndex < 0 || AIndex >= int(Data.FActivePictures.size())) return nullptr;
+  return Data.FActivePictures[size_t(AIndex)].get();
 }
 
 TspDataSkinControl* TSkinNew::FindControl(const String& AIDName) const {
-  for (const auto& Control : Controls)
-    if (Control->IDName == AIDName) return Control.get();
-  return nullptr;
+  const int Index = Data.GetControlIndex(AIDName);
+  return Index < 0 ? nullptr : Data.CtrlList[size_t(Index)].get();
 }
 
 TspDataSkinObject* TSkinNew::FindObject(const String& AIDName) const {
-  for (const auto& Object : Objects)
-    if (Object->IDName == AIDName) return Object.get();
-  return nullptr;
+  const int Index = Data.GetIndex(AIDName);
+  return Index < 0 ? nullptr : Data.ObjectList[size_t(Index)].get();
 }
 
 namespace {
@@ -50,7 +61,7 @@ void SetSkinNewColors(TspSkinColors& AColors) {
 
 std::unique_ptr<TSkinNew> BuildSkinNew() {
   auto Skin = std::make_unique<TSkinNew>();
-  SetSkinNewColors(Skin->Colors);
+  SetSkinNewColors(Skin->Data.FSkinColors);
   BuildFrame(*Skin);
   BuildMenus(*Skin);
   BuildButtons(*Skin);
@@ -61,9 +72,14 @@ std::unique_ptr<TSkinNew> BuildSkinNew() {
   BuildLists(*Skin);
   // The values each kind derives when it is read, so that the skin in memory is the
   // skin that loads.
-  for (const auto& Control : Skin->Controls) Control->DeriveValues();
-  for (const auto& Object : Skin->Objects) Object->DeriveValues();
+  for (const auto& Control : Skin->Data.CtrlList) Control->DeriveValues();
+  for (const auto& Object : Skin->Data.ObjectList) Object->DeriveValues();
+  Skin->Data.Empty = false;
   return Skin;
+}
+
+void StoreSkinNew(TSkinNew& ASkin, const String& AFolder) {
+  ASkin.Data.StoreToDisk(IncludeTrailingPathDelimiter(AFolder) + "skin.ini");
 }
 
 }  // namespace skin_new

@@ -96,7 +96,7 @@ void DrawFrameMask(TspBitmap& AMask) {
       AMask.SetPixel(X, Y, (AMask.GetPixel(X, Y) & 0xFF) < 128 ? 0xFF000000 : 0xFFFFFFFF);
 }
 
-void SetFrameGeometry(TSkinNewFormInfo& AInfo) {
+void SetFrameGeometry(TspSkinContent& AInfo) {
   AInfo.LTPoint = {FrameCornerLeft, 40};
   AInfo.RTPoint = {FrameCornerRight, 40};
   AInfo.LBPoint = {FrameCornerLeft, FrameCornerBottom};
@@ -109,7 +109,7 @@ void SetFrameGeometry(TSkinNewFormInfo& AInfo) {
   AInfo.HitTestRTPoint = {metrics::FrameTopRadius, metrics::FrameTopRadius};
   AInfo.HitTestLBPoint = {metrics::FrameBottomRadius, metrics::FrameBottomRadius};
   AInfo.HitTestRBPoint = {metrics::FrameBottomRadius, metrics::FrameBottomRadius};
-  AInfo.BorderWidth = metrics::FrameBorder;
+  AInfo.BorderW = metrics::FrameBorder;
   AInfo.FormMinWidth = FrameWidth - FrameCornerRight + FrameCornerLeft + 40;
   AInfo.FormMinHeight = FrameClientTop + 40;
   AInfo.StatusBarName = "statusbar";
@@ -180,7 +180,7 @@ void AddCaptionButtons(TSkinNew& ASkin) {
 
 void AddCaption(TSkinNew& ASkin) {
   auto& Caption = ASkin.AddObject<TspDataSkinCaption>("caption");
-  Caption.SkinRect = ASkin.FormInfo.CaptionRect;
+  Caption.SkinRect = ASkin.Data.CaptionRect;
   Caption.TextRct = Rect(6, 0, Caption.SkinRect.Width() - 6, Caption.SkinRect.Height());
   Caption.FontName = metrics::FontName;
   Caption.FontHeight = metrics::FontHeight;
@@ -194,13 +194,17 @@ void AddCaption(TSkinNew& ASkin) {
 }  // namespace
 
 void BuildFrame(TSkinNew& ASkin) {
-  DrawFramePicture(ASkin.Picture, palette::CaptionActive, palette::Text);
-  DrawFramePicture(ASkin.InActivePicture, palette::CaptionInactive, palette::SecondaryText);
-  DrawFrameMask(ASkin.Mask);
-  SetFrameGeometry(ASkin.FormInfo);
+  TspBitmap Drawn;
+  DrawFramePicture(Drawn, palette::CaptionActive, palette::Text);
+  TSkinNew::SetFramePicture(*ASkin.Data.FPicture, Drawn);
+  DrawFramePicture(Drawn, palette::CaptionInactive, palette::SecondaryText);
+  TSkinNew::SetFramePicture(*ASkin.Data.FInActivePicture, Drawn);
+  DrawFrameMask(Drawn);
+  TSkinNew::SetFramePicture(*ASkin.Data.FMask, Drawn);
+  SetFrameGeometry(ASkin.Data);
   AddCaption(ASkin);
   AddCaptionButtons(ASkin);
-  ASkin.LayerFrame.PictureIndex = -1;
+  ASkin.Data.LayerFrame->PictureIndex = -1;
 }
 
 }  // namespace skin_new

@@ -14,11 +14,11 @@ constexpr int MainItemHeight = 28;
 
 // A mask for a picture of AWidth × AHeight with rounded corners: black inside.
 int AddRoundMask(TSkinNew& ASkin, const String& AFileName, int AWidth, int AHeight, double ARadius) {
-  auto Mask = std::make_unique<TspBitmap>();
-  Mask->SetSize(AWidth, AHeight);
-  Mask->Clear(ColorToPixel(clBlack));
-  TSkinNewPainter(*Mask).SetOutside(Rect(0, 0, AWidth, AHeight), ARadius, clWhite);
-  return ASkin.AddPicture(AFileName, std::move(Mask));
+  TspBitmap Mask;
+  Mask.SetSize(AWidth, AHeight);
+  Mask.Clear(ColorToPixel(clBlack));
+  TSkinNewPainter(Mask).SetOutside(Rect(0, 0, AWidth, AHeight), ARadius, clWhite);
+  return ASkin.AddPicture(AFileName, Mask);
 }
 
 void AddMenuItem(TSkinNew& ASkin) {
@@ -152,17 +152,17 @@ void AddMainMenu(TSkinNew& ASkin) {
   MenuBar.TrackMarkColor = palette::SecondaryText;
   MenuBar.TrackMarkActiveColor = palette::Accent;
   MenuBar.StretchEffect = true;
-  ASkin.FormInfo.MainMenuRect = Rect(metrics::FrameBorder, 34, 200, 34 + MainItemHeight);
+  ASkin.Data.MainMenuRect = Rect(metrics::FrameBorder, 34, 200, 34 + MainItemHeight);
 }
 
 void AddPopupWindow(TSkinNew& ASkin) {
   constexpr int Size = 40, Corner = metrics::PopupRadius + 2;
-  auto Picture = std::make_unique<TspBitmap>();
-  Picture->SetSize(Size, Size);
-  Picture->Clear(ColorToPixel(palette::Surface));
-  TSkinNewPainter(*Picture).FrameRoundRect(Rect(0, 0, Size, Size), metrics::PopupRadius, 1, palette::Border);
-  auto& Popup = ASkin.PopupWindow;
-  Popup.WindowPictureIndex = ASkin.AddPicture("popup.bmp", std::move(Picture));
+  TspBitmap Picture;
+  Picture.SetSize(Size, Size);
+  Picture.Clear(ColorToPixel(palette::Surface));
+  TSkinNewPainter(Picture).FrameRoundRect(Rect(0, 0, Size, Size), metrics::PopupRadius, 1, palette::Border);
+  auto& Popup = *ASkin.Data.PopupWindow;
+  Popup.WindowPictureIndex = ASkin.AddPicture("popup.bmp", Picture);
   Popup.MaskPictureIndex = AddRoundMask(ASkin, "popupmask.bmp", Size, Size, metrics::PopupRadius);
   Popup.LTPoint = {Corner, Corner};
   Popup.RTPoint = {Size - Corner, Corner};
@@ -175,11 +175,11 @@ void AddPopupWindow(TSkinNew& ASkin) {
 
 void AddHintWindow(TSkinNew& ASkin) {
   constexpr int Width = 40, Height = 28, Radius = 4;
-  auto Picture = std::make_unique<TspBitmap>();
-  Picture->SetSize(Width, Height);
-  Picture->Clear(ColorToPixel(palette::HintBackground));
-  auto& Hint = ASkin.HintWindow;
-  Hint.WindowPictureIndex = ASkin.AddPicture("hint.bmp", std::move(Picture));
+  TspBitmap Picture;
+  Picture.SetSize(Width, Height);
+  Picture.Clear(ColorToPixel(palette::HintBackground));
+  auto& Hint = *ASkin.Data.HintWindow;
+  Hint.WindowPictureIndex = ASkin.AddPicture("hint.bmp", Picture);
   Hint.MaskPictureIndex = AddRoundMask(ASkin, "hintmask.bmp", Width, Height, Radius);
   Hint.LTPoint = {Radius + 2, Radius + 2};
   Hint.RTPoint = {Width - Radius - 2, Radius + 2};

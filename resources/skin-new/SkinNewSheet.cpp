@@ -32,10 +32,10 @@ void TSkinNewSheet::NewRow() {
 }
 
 int TSkinNewSheet::Finish(TSkinNew& ASkin, const String& AFileName) {
-  auto Picture = std::make_unique<TspBitmap>();
-  Picture->SetSize(FUsedWidth, FY + FRowHeight);
-  FBitmap.Draw(*Picture, 0, 0, Rect(0, 0, Picture->Width(), Picture->Height()));
-  return ASkin.AddPicture(AFileName, std::move(Picture));
+  TspBitmap Picture;
+  Picture.SetSize(FUsedWidth, FY + FRowHeight);
+  FBitmap.Draw(Picture, 0, 0, Rect(0, 0, Picture.Width(), Picture.Height()));
+  return ASkin.AddPicture(AFileName, Picture);
 }
 
 TPointF CentreOf(const TRect& ARect) {

@@ -1,7 +1,6 @@
 #include "tests/components/core/SkinNewContactSheet.h"
 
 #include <algorithm>
-#include <map>
 
 #include "components/core/SPUtils.h"
 #include "resources/skin-new/SkinNewPalette.h"
@@ -27,14 +26,7 @@ class TContactSheet {
     FY = SheetMargin;
   }
 
-  TBitmap& Picture(int AIndex) {
-    auto& Cached = FPictures[AIndex];
-    if (!Cached) {
-      Cached = std::make_unique<TBitmap>();
-      Cached->Assign(*FSkin.PictureAt(AIndex));
-    }
-    return *Cached;
-  }
+  TBitmap& Picture(int AIndex) { return *FSkin.PictureAt(AIndex); }
 
   // A new row named AName, ARowHeight high.
   void Row(const String& AName, int ARowHeight) {
@@ -139,7 +131,6 @@ class TContactSheet {
  private:
   const TSkinNew& FSkin;
   TBitmap FSheet;
-  std::map<int, std::unique_ptr<TBitmap>> FPictures;
   int FX = 0, FY = 0, FRowHeight = 0;
 };
 
@@ -151,18 +142,16 @@ const TRecord& Element(const TSkinNew& ASkin, const char* AIDName) {
 
 void DrawWindows(TContactSheet& ASheet, const TSkinNew& ASkin) {
   ASheet.Heading("Windows");
-  const auto& Info = ASkin.FormInfo;
+  const TspSkinContent& Info = ASkin.Data;
   for (bool Active : {true, false}) {
     ASheet.Row(Active ? "form, active" : "form, inactive", 130);
     const TRect Place = ASheet.Next(520, 130);
-    TBitmap Frame, Mask;
-    Frame.Assign(Active ? ASkin.Picture : ASkin.InActivePicture);
-    Mask.Assign(ASkin.Mask);
-    ASheet.ComposeWindow(Frame, Mask, Info.LTPoint, Info.RTPoint, Info.LBPoint, Info.RBPoint, Info.ClRect,
-                         Place);
+    TBitmap& Frame = Active ? *Info.FPicture : *Info.FInActivePicture;
+    ASheet.ComposeWindow(Frame, *Info.FMask, Info.LTPoint, Info.RTPoint, Info.LBPoint, Info.RBPoint,
+                         Info.ClRect, Place);
     const auto& Caption = Element<TspDataSkinCaption>(ASkin, "caption");
     // The caption stretches with the frame between its corners.
-    const int Narrower = ASkin.Picture.Width() - Place.Width();
+    const int Narrower = Frame.Width() - Place.Width();
     const TRect Text =
         Rect(Place.Left + Caption.SkinRect.Left + Caption.TextRct.Left, Place.Top + Caption.SkinRect.Top,
              Place.Left + Caption.SkinRect.Left + Caption.TextRct.Right - Narrower,
@@ -183,7 +172,7 @@ void DrawWindows(TContactSheet& ASheet, const TSkinNew& ASkin) {
   }
   ASheet.Row("popup menu and hint", 174);
   const TRect Menu = ASheet.Next(170, 174);
-  const auto& Popup = ASkin.PopupWindow;
+  const auto& Popup = *ASkin.Data.PopupWindow;
   ASheet.ComposeWindow(ASheet.Picture(Popup.WindowPictureIndex), ASheet.Picture(Popup.MaskPictureIndex),
                        Popup.LTPoint, Popup.RTPoint, Popup.LBPoint, Popup.RBPoint, Popup.ItemsRect, Menu);
   const auto& Item = Element<TspDataSkinMenuItem>(ASkin, "menuitem");
@@ -222,7 +211,7 @@ void DrawWindows(TContactSheet& ASheet, const TSkinNew& ASkin) {
     Y += Source.Height();
   }
 
-  const auto& Hint = ASkin.HintWindow;
+  const auto& Hint = *ASkin.Data.HintWindow;
   const TRect HintPlace = ASheet.Next(190, 28);
   ASheet.ComposeWindow(ASheet.Picture(Hint.WindowPictureIndex), ASheet.Picture(Hint.MaskPictureIndex),
                        Hint.LTPoint, Hint.RTPoint, Hint.LBPoint, Hint.RBPoint, Hint.ClRect, HintPlace);

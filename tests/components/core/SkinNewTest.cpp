@@ -106,28 +106,48 @@ TEST(SkinNewTest, IsASkinWithEveryElementTheProgramBinds) {
 TEST(SkinNewTest, ReadsBackAsTheGeneratorMeantIt) {
   const TLoadedSkinNew& Skin = StoredSkinNew();
   const skin_new::TSkinNew& Meant = *Skin.Generated;
-  ASSERT_EQ(Skin.Controls.size(), Meant.Controls.size());
-  for (size_t I = 0; I < Meant.Controls.size(); ++I)
-    EXPECT_EQ(skin_test::DumpRecord(*Skin.Controls[I]), skin_test::DumpRecord(*Meant.Controls[I]))
-        << Meant.Controls[I]->IDName;
-  ASSERT_EQ(Skin.Objects.size(), Meant.Objects.size());
-  for (size_t I = 0; I < Meant.Objects.size(); ++I)
-    EXPECT_EQ(skin_test::DumpRecord(*Skin.Objects[I]), skin_test::DumpRecord(*Meant.Objects[I]))
-        << Meant.Objects[I]->IDName;
+  const TspSkinData& Loaded = *Skin.Loaded;
+  EXPECT_FALSE(Loaded.Empty);
+  ASSERT_EQ(Loaded.CtrlList.size(), Meant.Data.CtrlList.size());
+  for (size_t I = 0; I < Meant.Data.CtrlList.size(); ++I)
+    EXPECT_EQ(skin_test::DumpRecord(*Loaded.CtrlList[I]), skin_test::DumpRecord(*Meant.Data.CtrlList[I]))
+        << Meant.Data.CtrlList[I]->IDName;
+  ASSERT_EQ(Loaded.ObjectList.size(), Meant.Data.ObjectList.size());
+  for (size_t I = 0; I < Meant.Data.ObjectList.size(); ++I)
+    EXPECT_EQ(skin_test::DumpRecord(*Loaded.ObjectList[I]), skin_test::DumpRecord(*Meant.Data.ObjectList[I]))
+        << Meant.Data.ObjectList[I]->IDName;
+  for (auto [Read, Written] : {std::pair<TspSkinKeyedRecord*, TspSkinKeyedRecord*>{
+                                   Loaded.PopupWindow.get(), Meant.Data.PopupWindow.get()},
+                               {Loaded.HintWindow.get(), Meant.Data.HintWindow.get()},
+                               {Loaded.LayerFrame.get(), Meant.Data.LayerFrame.get()}})
+    EXPECT_EQ(skin_test::DumpRecord(*Read), skin_test::DumpRecord(*Written));
+  for (auto [Read, Written] : {std::pair{Loaded.LTPoint, Meant.Data.LTPoint},
+                               {Loaded.RTPoint, Meant.Data.RTPoint},
+                               {Loaded.LBPoint, Meant.Data.LBPoint},
+                               {Loaded.RBPoint, Meant.Data.RBPoint},
+                               {Loaded.HitTestLTPoint, Meant.Data.HitTestLTPoint}})
+    EXPECT_EQ(Read, Written);
+  for (auto [Read, Written] : {std::pair{Loaded.ClRect, Meant.Data.ClRect},
+                               {Loaded.ButtonsRect, Meant.Data.ButtonsRect},
+                               {Loaded.CaptionRect, Meant.Data.CaptionRect},
+                               {Loaded.MainMenuRect, Meant.Data.MainMenuRect}})
+    EXPECT_EQ(Read, Written);
 
-  auto SamePixels = [](const TPixelImage& ARead, const TspBitmap& AMeant) {
-    if (ARead.Width != AMeant.Width() || ARead.Height != AMeant.Height()) return false;
+  auto SamePixels = [](const TPixelImage& ARead, const TBitmap& AMeantBitmap) {
+    const TPixelImage Written = AMeantBitmap.ToPixelImage();
+    if (ARead.Width != Written.Width || ARead.Height != Written.Height || ARead.Width == 0) return false;
     for (int Y = 0; Y < ARead.Height; ++Y)
       for (int X = 0; X < ARead.Width; ++X)
-        if ((ARead.Pixel(X, Y) & 0xFFFFFF) != (AMeant.GetPixel(X, Y) & 0xFFFFFF)) return false;
+        if ((ARead.Pixel(X, Y) & 0xFFFFFF) != (Written.Pixel(X, Y) & 0xFFFFFF)) return false;
     return true;
   };
-  EXPECT_TRUE(SamePixels(Skin.Frame, Meant.Picture));
-  EXPECT_TRUE(SamePixels(Skin.InActiveFrame, Meant.InActivePicture));
-  EXPECT_TRUE(SamePixels(Skin.Mask, Meant.Mask));
-  ASSERT_EQ(Skin.Pictures.size(), Meant.Pictures.size());
-  for (size_t I = 0; I < Meant.Pictures.size(); ++I)
-    EXPECT_TRUE(SamePixels(Skin.Pictures[I], *Meant.Pictures[I].Bitmap)) << Meant.Pictures[I].Name;
+  EXPECT_TRUE(SamePixels(Skin.Frame, *Meant.Data.FPicture));
+  EXPECT_TRUE(SamePixels(Skin.InActiveFrame, *Meant.Data.FInActivePicture));
+  EXPECT_TRUE(SamePixels(Skin.Mask, *Meant.Data.FMask));
+  ASSERT_EQ(Skin.Pictures.size(), Meant.Data.FActivePictures.size());
+  for (size_t I = 0; I < Skin.Pictures.size(); ++I)
+    EXPECT_TRUE(SamePixels(Skin.Pictures[I], *Meant.Data.FActivePictures[I]))
+        << Meant.Data.FActivePicturesNames->Strings(int(I));
 }
 
 TEST(SkinNewTest, FrameMaskRoundsTheCornersAndKeepsTheEdges) {
@@ -209,7 +229,7 @@ void ExpectInsidePicture(const String& AKind, const skin_new_test::TRecordValues
 
 TEST(SkinNewTest, EveryRectangleLiesInsideItsPicture) {
   const TLoadedSkinNew& Skin = StoredSkinNew();
-  for (const auto& Control : Skin.Controls) {
+  for (const auto& Control : Skin.Loaded->CtrlList) {
     SCOPED_TRACE(Control->IDName);
     const auto Values = skin_new_test::ValuesOf(*Control);
     const String Kind = Skin.KindWords.at(Control->IDName);
@@ -221,7 +241,7 @@ TEST(SkinNewTest, EveryRectangleLiesInsideItsPicture) {
     ASSERT_NE(Picture, nullptr);
     ExpectInsidePicture(Kind, Values, *Picture, nullptr);
   }
-  for (const auto& Object : Skin.Objects) {
+  for (const auto& Object : Skin.Loaded->ObjectList) {
     SCOPED_TRACE(Object->IDName);
     const TPixelImage* Picture = Skin.Picture(Object->ActivePictureIndex);
     const TPixelImage& SkinRectPicture = Object->SkinRectInAPicture ? *Picture : Skin.Frame;
@@ -229,19 +249,20 @@ TEST(SkinNewTest, EveryRectangleLiesInsideItsPicture) {
                         Picture ? *Picture : Skin.Frame, &SkinRectPicture);
   }
   // The three windows: corner points and client rectangles inside their pictures.
-  const auto& Gen = *Skin.Generated;
+  const TspSkinData& Gen = *Skin.Loaded;
+  const auto& Popup = *Gen.PopupWindow;
+  const auto& HintWindow = *Gen.HintWindow;
   for (const auto& [Index, Points, Client] :
-       {std::tuple{Gen.PopupWindow.WindowPictureIndex,
-                   std::array{Gen.PopupWindow.LTPoint, Gen.PopupWindow.RBPoint}, Gen.PopupWindow.ItemsRect},
-        std::tuple{Gen.HintWindow.WindowPictureIndex,
-                   std::array{Gen.HintWindow.LTPoint, Gen.HintWindow.RBPoint}, Gen.HintWindow.ClRect}}) {
+       {std::tuple{Popup.WindowPictureIndex, std::array{Popup.LTPoint, Popup.RBPoint}, Popup.ItemsRect},
+        std::tuple{HintWindow.WindowPictureIndex, std::array{HintWindow.LTPoint, HintWindow.RBPoint},
+                   HintWindow.ClRect}}) {
     const TPixelImage* Picture = Skin.Picture(Index);
     ASSERT_NE(Picture, nullptr);
     EXPECT_TRUE(InsideSize(Client, Picture->Width, Picture->Height));
     for (const TPoint& P : Points)
       EXPECT_TRUE(P.X > 0 && P.Y > 0 && P.X < Picture->Width && P.Y < Picture->Height);
   }
-  const auto& Info = Gen.FormInfo;
+  const TspSkinContent& Info = Gen;
   for (const TRect& R : {Info.ClRect, Info.ButtonsRect, Info.CaptionRect, Info.MainMenuRect})
     EXPECT_TRUE(InsideSize(R, Skin.Frame.Width, Skin.Frame.Height)) << RectToStr(R);
 }
@@ -308,8 +329,7 @@ const TContrastCase SkinNewContrastCases[] = {
 
 TEST(SkinNewTest, EveryTextReachesAContrastOfFourAndAHalf) {
   const TLoadedSkinNew& Skin = StoredSkinNew();
-  TspSkinColors Colors;
-  Colors.LoadFromFile(*Skin.Ini);
+  const TspSkinColors& Colors = Skin.Loaded->SkinColors();
   for (const auto& Case : SkinNewContrastCases) {
     SCOPED_TRACE(String(Case.IDName) + " " + Case.ColourKey);
     const TspSkinKeyedRecord* Record = Skin.Control(Case.IDName);
@@ -353,9 +373,9 @@ TEST(SkinNewTest, EveryTextReachesAContrastOfFourAndAHalf) {
     EXPECT_GE(skin_new_test::ContrastRatio(Text, Background), 4.5);
   }
   // The hint and the skin colours that controls draw text with.
-  const TPixelImage& Hint = *Skin.Picture(Skin.Generated->HintWindow.WindowPictureIndex);
+  const TPixelImage& Hint = *Skin.Picture(Skin.Loaded->HintWindow->WindowPictureIndex);
   EXPECT_GE(
-      skin_new_test::ContrastRatio(Skin.Generated->HintWindow.FontColor,
+      skin_new_test::ContrastRatio(Skin.Loaded->HintWindow->FontColor,
                                    skin_new_test::PixelColor(Hint.Pixel(Hint.Width / 2, Hint.Height / 2))),
       4.5);
   for (const auto& [TextColour, Back] : {std::pair{Colors.cBtnText, Colors.cBtnFace},

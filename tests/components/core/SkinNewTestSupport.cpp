@@ -6,11 +6,6 @@ namespace skin_new_test {
 
 namespace {
 
-TPixelImage ReadSkinNewPicture(const std::string& AFileName) {
-  const std::string Data = testing_support::ReadWholeFile(AFileName);
-  return DecodeBmp(std::span(reinterpret_cast<const uint8_t*>(Data.data()), Data.size()));
-}
-
 class TSkinNewValueCollector : public TspSkinKeys {
  public:
   TRecordValues Values;
@@ -25,21 +20,13 @@ class TSkinNewValueCollector : public TspSkinKeys {
   void EnumKey(const char*, int&, const TspEnumWords&) override {}
 };
 
-// Reads the list section ASection: one record per "IDName:kind" line, each loading
-// its own section.
-template <typename TRecord, typename TCreate>
-void ReadSkinNewList(const TCustomIniFile& AIni, const String& ASection, TCreate ACreate,
-                     std::vector<std::unique_ptr<TRecord>>& ARecords, std::map<String, String>& AKinds) {
+// The kind word of every record of the list section ASection, by IDName.
+void ReadSkinNewKinds(const TCustomIniFile& AIni, const String& ASection, std::map<String, String>& AKinds) {
   const int Count = AIni.ReadInteger(ASection, "count", 0);
   for (int I = 0; I < Count; ++I) {
     const String Line = AIni.ReadString(ASection, std::to_string(I), "");
     const size_t Colon = Line.find(':');
-    const String Name = Line.substr(0, Colon), Kind = Line.substr(Colon + 1);
-    AKinds[Name] = Kind;
-    if (auto Record = ACreate(Kind, Name)) {
-      Record->LoadFromFile(AIni);
-      ARecords.push_back(std::move(Record));
-    }
+    AKinds[Line.substr(0, Colon)] = Colon == String::npos ? String() : Line.substr(Colon + 1);
   }
 }
 
@@ -48,18 +35,17 @@ std::unique_ptr<TLoadedSkinNew> StoreAndLoadSkinNew() {
   Skin->Generated = skin_new::BuildSkinNew();
   skin_new::StoreSkinNew(*Skin->Generated, Skin->Folder.Path().string());
 
-  auto File = [&](const String& AName) { return Skin->Folder.File(AName); };
-  Skin->Ini = std::make_unique<TMemIniFile>(File("skin.ini"));
-  const TMemIniFile& Ini = *Skin->Ini;
-  Skin->Frame = ReadSkinNewPicture(File(Ini.ReadString("PICTURES", "picture", "")));
-  Skin->InActiveFrame = ReadSkinNewPicture(File(Ini.ReadString("PICTURES", "inactivepicture", "")));
-  Skin->Mask = ReadSkinNewPicture(File(Ini.ReadString("PICTURES", "mask", "")));
-  TStringList Names;
-  IniReadStringList(Ini, "PICTURES", "activepictures", Names);
-  for (int I = 0; I < Names.Count(); ++I)
-    Skin->Pictures.push_back(ReadSkinNewPicture(File(Names.Strings(I))));
-  ReadSkinNewList(Ini, "SKINCONTROLS", CreateSkinControl, Skin->Controls, Skin->KindWords);
-  ReadSkinNewList(Ini, "SKINOBJECTS", CreateSkinObject, Skin->Objects, Skin->KindWords);
+  const String IniName = Skin->Folder.File("skin.ini");
+  Skin->Loaded = std::make_unique<TspSkinData>(nullptr);
+  Skin->Loaded->BuildMode = true;
+  Skin->Loaded->LoadFromFile(IniName);
+  Skin->Ini = std::make_unique<TMemIniFile>(IniName);
+  Skin->Frame = Skin->Loaded->FPicture->ToPixelImage();
+  Skin->InActiveFrame = Skin->Loaded->FInActivePicture->ToPixelImage();
+  Skin->Mask = Skin->Loaded->FMask->ToPixelImage();
+  for (const auto& Picture : Skin->Loaded->FActivePictures) Skin->Pictures.push_back(Picture->ToPixelImage());
+  ReadSkinNewKinds(*Skin->Ini, "SKINCONTROLS", Skin->KindWords);
+  ReadSkinNewKinds(*Skin->Ini, "SKINOBJECTS", Skin->KindWords);
   return Skin;
 }
 
@@ -77,15 +63,13 @@ double RelativeLuminance(TColor AColor) {
 }  // namespace
 
 const TspDataSkinControl* TLoadedSkinNew::Control(const String& AIDName) const {
-  for (const auto& Record : Controls)
-    if (Record->IDName == AIDName) return Record.get();
-  return nullptr;
+  const int Index = Loaded->GetControlIndex(AIDName);
+  return Index < 0 ? nullptr : Loaded->CtrlList[size_t(Index)].get();
 }
 
 const TspDataSkinObject* TLoadedSkinNew::Object(const String& AIDName) const {
-  for (const auto& Record : Objects)
-    if (Record->IDName == AIDName) return Record.get();
-  return nullptr;
+  const int Index = Loaded->GetIndex(AIDName);
+  return Index < 0 ? nullptr : Loaded->ObjectList[size_t(Index)].get();
 }
 
 const TPixelImage* TLoadedSkinNew::Picture(int AIndex) const {

@@ -16,11 +16,11 @@ namespace skin_new_test {
 struct TLoadedSkinNew {
   testing_support::TempDir Folder;  // the stored skin, removed with the record
   std::unique_ptr<skin_new::TSkinNew> Generated;
+  std::unique_ptr<TspSkinData> Loaded;
   std::unique_ptr<TMemIniFile> Ini;
+  // The loaded pictures' pixels.
   TPixelImage Frame, InActiveFrame, Mask;
-  std::vector<TPixelImage> Pictures;  // the picture list, in its order
-  std::vector<std::unique_ptr<TspDataSkinControl>> Controls;
-  std::vector<std::unique_ptr<TspDataSkinObject>> Objects;
+  std::vector<TPixelImage> Pictures;   // the picture list, in its order
   std::map<String, String> KindWords;  // by IDName, from the list sections
 
   const TspDataSkinControl* Control(const String& AIDName) const;
