@@ -173,7 +173,6 @@ void AddCaptionButtons(TSkinNew& ASkin) {
     AddButton(FrameCaptionButtons[I].IDName, FrameCaptionButtons[I].Command, FrameCaptionButtons[I].Hint,
               CaptionButtonRect(I), Looks[size_t(I)]);
   AddButton("sysmenubutton", cmSysMenu, "", SysMenuRect(), SysMenuLooks);
-  ASkin.FindObject("maxbutton")->Hint = "Maximize";
   static_cast<TspDataSkinStdButton*>(ASkin.FindObject("maxbutton"))->RestoreHint = "Restore";
   static_cast<TspDataSkinStdButton*>(ASkin.FindObject("rollupbutton"))->RestoreHint = "Roll down";
 }
