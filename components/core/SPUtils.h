@@ -2,14 +2,16 @@
 // The small helpers every part of the skin library shares: arithmetic on rectangles
 // and points, the average of two colours, and the readers and writers of the value
 // forms in which a skin description ("skin.ini") spells rectangles, points, booleans,
-// font styles, alignments, text lines and string lists.
+// font styles, alignments, text lines and string lists. Further down, the drawing
+// helpers: composing skin images, mask regions, text, glyphs and small figures (these
+// run on the user-interface thread, as each section says).
 //
 // Readers never fail on what a skin file holds: an absent key gives the form's
 // default, and a malformed value reads as far as it makes sense (see ParseRect). A
 // skin comes from outside the program, so one bad value must not stop the whole skin
 // from loading. Only the ini file's own failures (an unreadable file) propagate.
 //
-// Stateless; any thread.
+// The value helpers are stateless and run on any thread.
 
 #include <cstdint>
 #include <vector>
@@ -202,3 +204,109 @@ void CreateSkinMaskBorders(TPoint LTPt, TPoint RTPt, TPoint LBPt, TPoint RBPt, T
 HRGN CreateSkinRegion(TPoint LTPt, TPoint RTPt, TPoint LBPt, TPoint RBPt, TRect ClRect, TPoint NewLTPt,
                       TPoint NewRTPt, TPoint NewLBPt, TPoint NewRBPt, TRect NewClRect, TBitmap& AMask,
                       int AWidth, int AHeight);
+
+// ---------------------------------------------------------------- text, glyphs and figures
+//
+// The toolkit with which skinned controls paint captions and small figures on a canvas.
+// The routines keep no state and leave the canvas's pen colour, brush colour and brush
+// style as they set them. Several move text up one pixel when the font's Height is odd.
+// Texts are UTF-8; "characters" are code points. User-interface thread.
+
+class TControl;
+class TCustomImageList;
+
+// Where an image stands beside its caption.
+enum TspButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
+
+// DrawText of the text in ARect with the DT_ flags on the canvas (its font and brush);
+// returns the text's height. With DT_CALCRECT it only measures: ARect's right and bottom
+// become the text's extent.
+int DrawWideText(TCanvas& ACanvas, const String& AText, TRect& ARect, unsigned AFlags);
+// The extent DrawWideText measures with DT_CALCRECT from (0, 0, 0, 0).
+int WideTextWidth(TCanvas& ACanvas, const String& AText);
+int WideTextHeight(TCanvas& ACanvas, const String& AText);
+// Shortens a text wider than AWidth to the longest start that fits with "..." after it
+// ("..." alone when nothing fits); measured by the canvas's TextWidth, or for the wide
+// form by WideTextWidth.
+void FitTextToWidth(TCanvas& ACanvas, String& AText, int AWidth);
+void FitWideTextToWidth(TCanvas& ACanvas, String& AText, int AWidth);
+
+// One line, vertically centred in ARect; nothing for an empty text.
+void DrawVCenteredText(TCanvas& ACanvas, const String& AText, const TRect& ARect);
+// As DrawVCenteredText, aligned left (0), right (1) or centred (2); other values draw
+// nothing.
+void DrawAlignedLineText(TCanvas& ACanvas, const String& AText, const TRect& ARect, int AAlignment);
+// The text clipped to ARect, 2 pixels (plus AOffset) in from its left, vertically
+// centred; nothing for an empty text.
+void DrawIndentedText(TCanvas& ACanvas, const String& AText, const TRect& ARect);
+void DrawIndentedTextOffset(TCanvas& ACanvas, const String& AText, const TRect& ARect, int AOffset);
+// A caption broken into lines of ARect's width and drawn centred. A word wider than the
+// rectangle is broken where it overflows (ABreakLongWords), or cut there: its last
+// three characters drawn become "..." and the rest of the word is dropped.
+void DrawWordWrapText(TCanvas& ACanvas, const String& AText, const TRect& ARect, bool ABreakLongWords);
+
+// The origins of a caption (ATextWidth x ATextHeight) and an image beside it in ARect.
+// AMargin is the distance from the image side's edge to the image, -1 centres image
+// and caption together; ASpacing separates them and counts only with an image. A
+// layout outside TspButtonLayout leaves both origins as they are.
+void CalcImageTextLayout(TspButtonLayout ALayout, const TRect& ARect, int AImageWidth, int AImageHeight,
+                         int ATextWidth, int ATextHeight, int ASpacing, int AMargin, TPoint& ATextOrigin,
+                         TPoint& AImageOrigin);
+// An image of AImages (none for an index outside the list or no list) and a caption
+// laid out in ARect; pressed moves both one pixel right and down. With ADrawColorBar a
+// bar of ABarColor is drawn under the image, else under the caption, else in ARect.
+void DrawImageAndText(TCanvas& ACanvas, const TRect& ARect, int AMargin, int ASpacing,
+                      TspButtonLayout ALayout, const String& ACaption, int AImageIndex,
+                      TCustomImageList* AImages, bool APressed, bool AEnabled, bool ADrawColorBar,
+                      TColor ABarColor);
+// The same with frame AGlyphNumber of a glyph strip of ANumGlyphs frames as the image.
+void DrawGlyphAndText(TCanvas& ACanvas, const TRect& ARect, int AMargin, int ASpacing,
+                      TspButtonLayout ALayout, const String& ACaption, TBitmap* AGlyph, int ANumGlyphs,
+                      int AGlyphNumber, bool APressed, bool ADrawColorBar, TColor ABarColor);
+// Frame AFrame (from 1) of a strip of AFrames equal frames side by side, drawn at
+// (AX, AY) with its bottom-left pixel's colour transparent. Nothing for an empty strip,
+// a frame count below 1, a frame number outside the strip or frames narrower than a
+// pixel.
+void DrawBitmapFrame(TCanvas& ACanvas, int AX, int AY, TBitmap* AStrip, int AFrames, int AFrame);
+
+// A one-pixel dotted frame inside ARect in the font's colour; the dots run on around
+// the corners.
+void DrawDottedFocusRect(TCanvas& ACanvas, const TRect& ARect);
+// What lies under AControl (its parent's background and the windowless siblings below
+// it, in z-order) painted into ACanvas, whose origin stands for the control's top left;
+// nothing without a parent. The device context's state and the parents' and siblings'
+// csPaintCopy are restored also when a painting handler raises.
+void PaintParentBackground(TControl* AControl, TCanvas& ACanvas);
+// The same for the part ARect of the control: the canvas's origin stands for the
+// control's point (ARect.Left, ARect.Top).
+void PaintPageControlBackground(TControl* AControl, const TRect& ARect, TCanvas& ACanvas);
+
+// Arrows centred in ARect, direction 1 left, 2 right, 3 up, 4 down (others draw
+// nothing): three steps of 1, 3 and 5 pixels, or four of 1 to 7; the small down arrow
+// one pixel lower.
+void DrawSmallArrow(TCanvas& ACanvas, const TRect& ARect, TColor AColor, int ADirection);
+void DrawArrow(TCanvas& ACanvas, const TRect& ARect, TColor AColor, int ADirection);
+void DrawSmallDownArrow(TCanvas& ACanvas, const TRect& ARect, TColor AColor);
+// The default check mark (three strokes, about 8 x 8 from (AX, AY)) and radio mark (a
+// 6 x 6 square).
+void DrawCheckMark(TCanvas& ACanvas, int AX, int AY, TColor AColor);
+void DrawRadioMark(TCanvas& ACanvas, int AX, int AY, TColor AColor);
+// A one-pixel frame inside ARect: top and left in ATopLeft, right and bottom in
+// ABottomRight.
+void DrawBevelFrame(TCanvas& ACanvas, const TRect& ARect, TColor ATopLeft, TColor ABottomRight);
+
+// ---------------------------------------------------------------- caption-button glyphs
+//
+// The line glyphs of the standard window commands, for caption buttons and menu items
+// that have no skin picture: each in one colour at (AX, AY), within 11 x 10 pixels.
+
+void DrawCloseGlyph(TCanvas& ACanvas, int AX, int AY, TColor AColor);
+// The close glyph centred in ARect.
+void DrawCenteredCloseGlyph(TCanvas& ACanvas, const TRect& ARect, TColor AColor);
+void DrawSysMenuGlyph(TCanvas& ACanvas, int AX, int AY, TColor AColor);
+void DrawMinimizeGlyph(TCanvas& ACanvas, int AX, int AY, TColor AColor);
+void DrawMaximizeGlyph(TCanvas& ACanvas, int AX, int AY, TColor AColor);
+void DrawRestoreGlyph(TCanvas& ACanvas, int AX, int AY, TColor AColor);
+void DrawRollUpGlyph(TCanvas& ACanvas, int AX, int AY, TColor AColor);
+void DrawRollDownGlyph(TCanvas& ACanvas, int AX, int AY, TColor AColor);
+void DrawMinToTrayGlyph(TCanvas& ACanvas, int AX, int AY, TColor AColor);

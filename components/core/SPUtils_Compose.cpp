@@ -16,23 +16,28 @@ void DrawComposedClient(TBitmap& ABitmap, const TRect& ATarget, TBitmap& ASkinPi
     TileSkinPiece(ABitmap, ATarget, ASkinPicture, APiece, staBoth);
     return;
   }
-  if (IsRectEmpty(ATarget) || IsRectEmpty(APiece)) return;
+  // Tolerated, as for every stretched piece: a client reaching beyond its picture
+  // stretches the part that is there.
+  TRect Piece;
+  if (IsRectEmpty(ATarget) ||
+      !IntersectRect(Piece, APiece, Rect(0, 0, ASkinPicture.Width(), ASkinPicture.Height())))
+    return;
   TBitmap Stretched;
   switch (AStretchType) {
     case spstHorz:
-      Stretched.SetSize(RectangleWidth(APiece), RectangleHeight(ATarget));
-      StretchSkinPiece(Stretched, Rect(0, 0, Stretched.Width(), Stretched.Height()), ASkinPicture, APiece);
+      Stretched.SetSize(Piece.Width(), RectangleHeight(ATarget));
+      StretchSkinPiece(Stretched, Rect(0, 0, Stretched.Width(), Stretched.Height()), ASkinPicture, Piece);
       TileSkinPiece(ABitmap, ATarget, Stretched, Rect(0, 0, Stretched.Width(), Stretched.Height()),
                     staAlongX);
       break;
     case spstVert:
-      Stretched.SetSize(RectangleWidth(ATarget), RectangleHeight(APiece));
-      StretchSkinPiece(Stretched, Rect(0, 0, Stretched.Width(), Stretched.Height()), ASkinPicture, APiece);
+      Stretched.SetSize(RectangleWidth(ATarget), Piece.Height());
+      StretchSkinPiece(Stretched, Rect(0, 0, Stretched.Width(), Stretched.Height()), ASkinPicture, Piece);
       TileSkinPiece(ABitmap, ATarget, Stretched, Rect(0, 0, Stretched.Width(), Stretched.Height()),
                     staAlongY);
       break;
     default:
-      StretchSkinPiece(ABitmap, ATarget, ASkinPicture, APiece);
+      StretchSkinPiece(ABitmap, ATarget, ASkinPicture, Piece);
   }
 }
 
@@ -42,6 +47,7 @@ void ComposeSkinImage(TPoint LTPt, TPoint RTPt, TPoint LBPt, TPoint RBPt, TRect 
                       bool ALeftStretch, bool ATopStretch, bool ARightStretch, bool ABottomStretch,
                       bool AStretchEffect, TspStretchType AStretchType, TSkinImageColumns AColumns) {
   ABitmap.SetSize(std::max(AWidth, 0), std::max(AHeight, 0));
+  BoundSkinGeometry(LTPt, RTPt, LBPt, RBPt, ClRect, NewLTPt, NewRTPt, NewLBPt, NewRBPt, NewClRect, ASkinRect);
   if (RBPt.X == LTPt.X || RBPt.Y == LTPt.Y || ASkinPicture.Empty()) return;
   const int W = ABitmap.Width();
   const int H = ABitmap.Height();
@@ -127,6 +133,7 @@ void CreateSkinImage3(TPoint LTPt, TPoint RTPt, TPoint LBPt, TPoint RBPt, TRect 
 
 void StretchSkinImage(TBitmap& ABitmap, TBitmap& ASkinPicture, TRect ASkinRect, TRect ClRect,
                       bool ADrawClient) {
+  BoundSkinGeometry(ASkinRect, ClRect);
   const int W = ABitmap.Width();
   const int H = ABitmap.Height();
   const TRect NewClRect = Rect(ClRect.Left, ClRect.Top, W - (RectangleWidth(ASkinRect) - ClRect.Right),
@@ -141,6 +148,7 @@ void CreateSkinClientImage(TRect ClRect, TRect NewClRect, TBitmap& ABitmap, TBit
                            TRect ASkinRect, int AWidth, int AHeight, bool AStretchEffect,
                            TspStretchType AStretchType) {
   ABitmap.SetSize(std::max(AWidth, 0), std::max(AHeight, 0));
+  BoundSkinGeometry(ClRect, NewClRect, ASkinRect);
   if (RectangleWidth(NewClRect) <= 0 || RectangleHeight(NewClRect) <= 0) return;
   const TRect Piece = SkinPieceAt(ASkinRect, ClRect.Left, ClRect.Top, ClRect.Right, ClRect.Bottom);
   if (AStretchEffect)

@@ -68,6 +68,7 @@ void CreateSkinMaskBorders(TPoint LTPt, TPoint RTPt, TPoint LBPt, TPoint RBPt, T
                            TPoint NewRTPt, TPoint NewLBPt, TPoint NewRBPt, TRect NewClRect, TBitmap& AMask,
                            TBitmap& ATopStrip, TBitmap& ALeftStrip, TBitmap& ARightStrip,
                            TBitmap& ABottomStrip, int AWidth, int /*AHeight*/) {
+  BoundSkinGeometry(LTPt, RTPt, LBPt, RBPt, ClRect, NewLTPt, NewRTPt, NewLBPt, NewRBPt, NewClRect);
   const int MaskW = AMask.Width();
   const int MaskH = AMask.Height();
   const int SideH = std::max(RectangleHeight(NewClRect), 0);
@@ -87,8 +88,9 @@ void CreateSkinMaskBorders(TPoint LTPt, TPoint RTPt, TPoint LBPt, TPoint RBPt, T
     CopySkinPiece(AStrip, Rect(0, H - BottomPiece, W, H), AMask,
                   Rect(AFirstColumn, ABottomY, Columns, ClRect.Bottom));
   };
-  ComposeSide(ALeftStrip, 0, ClRect.Left, LTPt.Y, LBPt.Y);
-  ComposeSide(ARightStrip, ClRect.Right, MaskW - ClRect.Right, RTPt.Y, RBPt.Y);
+  // Strips wider or higher than the mask would only add white: they are cut to it.
+  ComposeSide(ALeftStrip, 0, std::min(ClRect.Left, MaskW), LTPt.Y, LBPt.Y);
+  ComposeSide(ARightStrip, ClRect.Right, std::min(MaskW - ClRect.Right, MaskW), RTPt.Y, RBPt.Y);
 
   // Top and bottom: the edge columns tiled between the new corner points, then the
   // corners at their own size.
@@ -104,8 +106,9 @@ void CreateSkinMaskBorders(TPoint LTPt, TPoint RTPt, TPoint LBPt, TPoint RBPt, T
     CopySkinPiece(AStrip, Rect(ANewRight.X, 0, ANewRight.X + MaskW - ARight.X, H), AMask,
                   Rect(ARight.X, AFirstRow, MaskW, LastRow));
   };
-  ComposeBand(ATopStrip, 0, ClRect.Top, LTPt, RTPt, NewLTPt, NewRTPt);
-  ComposeBand(ABottomStrip, ClRect.Bottom, MaskH - ClRect.Bottom, LBPt, RBPt, NewLBPt, NewRBPt);
+  ComposeBand(ATopStrip, 0, std::min(ClRect.Top, MaskH), LTPt, RTPt, NewLTPt, NewRTPt);
+  ComposeBand(ABottomStrip, ClRect.Bottom, std::min(MaskH - ClRect.Bottom, MaskH), LBPt, RBPt, NewLBPt,
+              NewRBPt);
 }
 
 HRGN CreateSkinRegion(TPoint LTPt, TPoint RTPt, TPoint LBPt, TPoint RBPt, TRect ClRect, TPoint NewLTPt,

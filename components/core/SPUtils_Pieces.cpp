@@ -2,6 +2,7 @@
 #include <cstdint>
 
 #include "components/core/SPUtils_PiecesInternal.h"
+#include "platform/gdi/Bitmaps.h"
 
 namespace {
 
@@ -49,10 +50,14 @@ void TileSkinPiece(TBitmap& ATarget, const TRect& AArea, TBitmap& ASource, const
 }
 
 void StretchSkinPiece(TBitmap& ATarget, const TRect& ADest, TBitmap& ASource, const TRect& APiece) {
-  if (!IsDrawableSkinPiece(ADest) || !IsDrawableSkinPiece(APiece)) return;
+  // Tolerated: a piece reaching beyond its picture stretches the part that is there.
+  TRect Piece;
+  if (!IsDrawableSkinPiece(ADest) || !IsDrawableSkinPiece(APiece) ||
+      !IntersectRect(Piece, APiece, Rect(0, 0, ASource.Width(), ASource.Height())))
+    return;
   TBitmap Work;
-  Work.SetSize(APiece.Width(), APiece.Height());
-  CopySkinPiece(Work, Rect(0, 0, Work.Width(), Work.Height()), ASource, APiece);
+  Work.SetSize(Piece.Width(), Piece.Height());
+  CopySkinPiece(Work, Rect(0, 0, Work.Width(), Work.Height()), ASource, Piece);
   ATarget.Canvas().StretchDraw(ADest, Work);
 }
 
@@ -70,6 +75,20 @@ namespace {
 int SkinPieceSum(int A, int B) { return int(std::clamp<int64_t>(int64_t(A) + B, INT32_MIN, INT32_MAX)); }
 
 }  // namespace
+
+void BoundSkinValue(int& AValue) { AValue = std::clamp(AValue, -kMaxBitmapSide / 2, kMaxBitmapSide / 2); }
+
+void BoundSkinValue(TPoint& APoint) {
+  BoundSkinValue(APoint.X);
+  BoundSkinValue(APoint.Y);
+}
+
+void BoundSkinValue(TRect& ARect) {
+  BoundSkinValue(ARect.Left);
+  BoundSkinValue(ARect.Top);
+  BoundSkinValue(ARect.Right);
+  BoundSkinValue(ARect.Bottom);
+}
 
 TRect SkinPieceAt(const TRect& AOrigin, int ALeft, int ATop, int ARight, int ABottom) {
   return Rect(SkinPieceSum(AOrigin.Left, ALeft), SkinPieceSum(AOrigin.Top, ATop),

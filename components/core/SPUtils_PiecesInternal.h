@@ -26,6 +26,18 @@ void StretchSkinPiece(TBitmap& ATarget, const TRect& ADest, TBitmap& ASource, co
 void FillSkinEdge(TBitmap& ATarget, const TRect& AArea, TBitmap& ASource, const TRect& APiece, bool AStretch,
                   TSkinTileAxes AAxis);
 
+// Skin geometry cut to half a bitmap's greatest side either way, so that no sum or
+// difference of a few coordinates overflows and no extent between two of them exceeds
+// what a bitmap can hold. A skin file may hold any 32-bit number; no screen is that
+// large, so nothing that could be seen is lost.
+void BoundSkinValue(int& AValue);
+void BoundSkinValue(TPoint& APoint);
+void BoundSkinValue(TRect& ARect);
+template <class... TValues>
+void BoundSkinGeometry(TValues&... AValues) {
+  (BoundSkinValue(AValues), ...);
+}
+
 // ARect moved by the top left of AOrigin: a rectangle relative to a skin part, in the
 // coordinates of the whole skin picture.
 TRect SkinPieceAt(const TRect& AOrigin, int ALeft, int ATop, int ARight, int ABottom);

@@ -9,8 +9,9 @@ enum TStripEnds { steBoth, steLeftOnly, steNone };
 
 // A horizontal strip: the kept ends, then the middle of ASource (narrowed by both end
 // widths, whichever ends are drawn) between them.
-void ComposeHStrip(int ALeftWidth, int ARightWidth, TBitmap& ABitmap, TBitmap& ASkinPicture,
-                   const TRect& ASource, int ANewWidth, bool AStretch, TStripEnds AEnds) {
+void ComposeHStrip(int ALeftWidth, int ARightWidth, TBitmap& ABitmap, TBitmap& ASkinPicture, TRect ASource,
+                   int ANewWidth, bool AStretch, TStripEnds AEnds) {
+  BoundSkinGeometry(ALeftWidth, ARightWidth, ASource);
   ABitmap.SetSize(std::max(ANewWidth, 0), std::max(RectangleHeight(ASource), 0));
   const int W = ABitmap.Width();
   const int H = ABitmap.Height();
@@ -46,6 +47,7 @@ void CreateTiledSkinImage(int ALeftWidth, int ARightWidth, TBitmap& ABitmap, TBi
 
 void CreateVSkinImage(int ATopHeight, int ABottomHeight, TBitmap& ABitmap, TBitmap& ASkinPicture,
                       TRect ASource, int /*ANewWidth*/, int ANewHeight, bool AStretch) {
+  BoundSkinGeometry(ATopHeight, ABottomHeight, ASource);
   ABitmap.SetSize(std::max(RectangleWidth(ASource), 0), std::max(ANewHeight, 0));
   const int W = ABitmap.Width();
   const int H = ABitmap.Height();
@@ -63,6 +65,7 @@ void CreateSkinBorderImages(TPoint LTPt, TPoint RTPt, TPoint LBPt, TPoint RBPt, 
                             TBitmap& ABottomBitmap, TBitmap& ASkinPicture, TRect ASkinRect, int AWidth,
                             int AHeight, bool ALeftStretch, bool ATopStretch, bool ARightStretch,
                             bool ABottomStretch) {
+  BoundSkinGeometry(LTPt, RTPt, LBPt, RBPt, ClRect, NewLTPt, NewRTPt, NewLBPt, NewRBPt, NewClRect, ASkinRect);
   const int PartW = RectangleWidth(ASkinRect);
   const int PartH = RectangleHeight(ASkinRect);
   auto Part = [&](int ALeft, int ATop, int ARight, int ABottom) {
