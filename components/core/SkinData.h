@@ -10,6 +10,7 @@
 // - The enumerations of the skin with their ini words.
 // - The skin's colour replacements (`TspSkinColors`) and the user-interface string
 //   table (`TspResourceStrData`).
+// - The loaded skin itself (`TspSkinData`), at the end of this header.
 //
 // Every record lists its keys once, in DescribeKeys: the ini key, the field, the value
 // form and the default, base levels first. Reading, writing, the defaults of a new
@@ -30,6 +31,7 @@
 #include <cstdint>
 #include <memory>
 #include <span>
+#include <vector>
 
 #include "components/core/SPUtils.h"
 #include "platform/base/StringList.h"
@@ -1058,4 +1060,196 @@ class TspResourceStrData : public TComponent {
  private:
   TStringList FResStrs;
   uint8_t FCharSet = 1;  // the platform's default character set
+};
+
+// ---------------------------------------------------------------- the skin
+
+class TCustomForm;
+
+// The skin-change messages. Each goes out with wParam the TspSkinData and lParam
+// SkinDataMessageTag, sent synchronously (see TspSkinData::SendSkinDataMessage).
+constexpr unsigned SP_BEFORECHANGESKINDATA = 1225;
+constexpr unsigned SP_CHANGESKINDATA = 1226;
+constexpr unsigned SP_AFTERCHANGESKINDATA = 1227;
+constexpr unsigned SP_CHANGERESSTRDATA = 1274;
+constexpr unsigned SP_CHANGESKINNABLEFORM = 1294;
+constexpr unsigned SP_CHANGELAYEREDBORDERS = 1427;
+constexpr unsigned SP_CHANGEAEROBLUR = 1428;
+constexpr long SkinDataMessageTag = 1000;
+
+// The class name of the layered-border windows, which no skin message reaches.
+constexpr const char* SkinLayerWindowClassName = "TspFormLayerWindow";
+
+// Everything one load of a skin gives: pictures, cursors, the frame geometry of
+// "FORMINFO", the element records, the colours and the window descriptions. A load
+// fills a fresh TspSkinContent and moves it into the skin data only once it is
+// complete, so a skin is never seen half read.
+struct TspSkinContent {
+  TspSkinContent();
+  ~TspSkinContent();
+  TspSkinContent(TspSkinContent&&) noexcept;
+  TspSkinContent& operator=(TspSkinContent&&) noexcept;
+
+  // "VERSION"
+  String SkinName, SkinAuthor, AuthorURL, AuthorEmail, SkinComments;
+
+  // "PICTURES": the five pictures of the form frame (an empty bitmap for none) and the
+  // picture list that every element's picture index points into; an index of -1 or
+  // past the end means no picture. The names are relative to the skin's folder.
+  std::unique_ptr<TBitmap> FPicture, FInActivePicture, FMask, FRollUpPicture, FRollUpMask;
+  String FPictureName, FInActivePictureName, FMaskName, FRollUpPictureName, FRollUpMaskName;
+  std::vector<std::unique_ptr<TBitmap>> FActivePictures;
+  std::unique_ptr<TStringList> FActivePicturesNames;
+
+  // "CURSORS": the skin's cursor i is installed in the screen's cursor table under
+  // StartCursorIndex + i (never below 1).
+  int StartCursorIndex = 1;
+  std::unique_ptr<TStringList> FCursorsNames;
+
+  // "FORMINFO": the frame picture's geometry.
+  TPoint LTPoint, RTPoint, LBPoint, RBPoint;
+  TRect ClRect;
+  int BGPictureIndex = -1, MDIBGPictureIndex = -1;
+  TRect MaskRectArea;
+  bool LeftStretch = false, RightStretch = false, TopStretch = false, BottomStretch = false;
+  bool StretchEffect = false;
+  TspStretchType StretchType = spstFull;
+  bool MDIBGStretchEffect = false;
+  TspStretchType MDIBGStretchType = spstFull;
+  TRect ButtonsRect, CaptionRect;
+  int ButtonsOffset = 0;
+  bool CapButtonsInLeft = false;
+  TPoint HitTestLTPoint, HitTestRTPoint, HitTestLBPoint, HitTestRBPoint;
+  TPoint RollUpLeftPoint, RollUpRightPoint;
+  TRect MainMenuRect, IconRect;
+  bool MainMenuPopupUp = false;
+  int BorderW = 0;
+  int CursorIndex = -1;
+  bool AutoRenderingInActiveImage = false;
+  TspInActiveEffect InActiveEffect = ieBrightness;
+  int FormMinWidth = 0, FormMinHeight = 0;
+  TRect SizeGripArea;
+  String StatusBarName;
+  bool MDITabsTransparent = false, MainMenuBarTransparent = false;
+
+  // "POPUPWINDOW", "LAYERFRAME", "HINTWINDOW", "SKINCOLORS".
+  std::unique_ptr<TspDataSkinPopupWindow> PopupWindow;
+  std::unique_ptr<TspDataSkinLayerFrame> LayerFrame;
+  std::unique_ptr<TspDataSkinHintWindow> HintWindow;
+  TspSkinColors FSkinColors;
+
+  // "SKINAREAS", "SKINOBJECTS", "SKINCONTROLS": found by name, addressed by index.
+  std::vector<std::unique_ptr<TspDataSkinArea>> AreaList;
+  std::vector<std::unique_ptr<TspDataSkinObject>> ObjectList;
+  std::vector<std::unique_ptr<TspDataSkinControl>> CtrlList;
+};
+
+// The loaded skin of the program: read from a skin description ("skin.ini" and the
+// picture and cursor files beside it), written back as one, and announced to every
+// form of the application when it changes.
+//
+// A skin is replaced as a whole: a load reads into a fresh TspSkinContent, and only a
+// complete one replaces the current skin, between SP_BEFORECHANGESKINDATA and
+// SP_CHANGESKINDATA; SP_AFTERCHANGESKINDATA always follows. A picture that cannot be
+// read becomes an empty picture and the load goes on. Pictures are recognised by
+// their content, whatever their names say.
+//
+// Implementation: SkinData_Skin.cpp (life, clearing, lookups, switches),
+// SkinData_Load.cpp (reading a skin description), SkinData_FormInfo.cpp (the frame
+// geometry's keys), SkinData_Store.cpp (writing one), SkinData_Fonts.cpp
+// (GlobalChangeFont), SkinData_Broadcast.cpp (the messages).
+class TspSkinData : public TComponent, public TspSkinContent {
+ public:
+  explicit TspSkinData(TComponent* AOwner);
+  ~TspSkinData() override;
+
+  // Loads the skin description AFileName with its pictures and cursors. A file that
+  // is not a skin description (one of "VERSION", "PICTURES", "FORMINFO",
+  // "SKINOBJECTS", "SKINCONTROLS" missing, or no file at all) changes nothing and
+  // sends nothing.
+  void LoadFromFile(const String& AFileName);
+  // Writes the skin description into the ini file AFileName, replacing the sections
+  // of the skin and keeping the others.
+  void SaveToFile(const String& AFileName);
+  void SaveToCustomIniFile(TCustomIniFile& AIni);
+  // SaveToFile, then every picture beside it under its name, in the format the name's
+  // extension says (".jpg" and ".jpeg" JPEG, ".png" PNG, any other BMP).
+  void StoreToDisk(const String& AFileName);
+
+  // Frees the records and the picture list, empties the name lists and sets the
+  // colours to the system's; the frame geometry stays. Sends nothing.
+  void ClearObjects();
+  // ClearObjects, the five frame pictures and their names too, and sets Empty.
+  void ClearAll();
+  // ClearAll, then the three skin-change messages.
+  void ClearSkin();
+
+  // The index of the first record whose IDName is exactly AName (letter case
+  // included), or -1.
+  int GetControlIndex(const String& AName) const;
+  int GetIndex(const String& AName) const;
+  int GetAreaIndex(const String& AName) const;
+
+  void AddSkinArea(const String& AName, const TRect& ARect, bool AUseAnchors, bool AAnchorLeft,
+                   bool AAnchorTop, bool AAnchorRight, bool AAnchorBottom);
+  // Appends the picture file (read by its content; unreadable gives an empty picture)
+  // to the picture list, under its name without folder.
+  void AddBitMap(const String& AFileName);
+  // Raises EListError for an index outside the picture list.
+  void DeleteBitMap(int AIndex);
+  // Gives the hint window and every record with a text font the font AFontName and
+  // adds AHeightCorrection to its height. Sends nothing.
+  void GlobalChangeFont(const String& AFontName, int AHeightCorrection);
+
+  // Sends AMsg to the forms: nothing in BuildMode; the owner form first when it is a
+  // form and ShowLayeredBorders is off; then every other form of the screen's list
+  // but the layered-border windows, from the last to the first when
+  // ShowLayeredBorders is on and the layer frame has a picture, else from the first.
+  void SendSkinDataMessage(unsigned AMsg);
+
+  // Switches that broadcast a change (SP_CHANGESKINNABLEFORM, SP_CHANGELAYEREDBORDERS,
+  // SP_CHANGEAEROBLUR) unless the value is unchanged or the component is being
+  // designed or loaded.
+  bool SkinnableForm() const { return FSkinnableForm; }
+  void SetSkinnableForm(bool AValue);
+  bool ShowLayeredBorders() const { return FShowLayeredBorders; }
+  void SetShowLayeredBorders(bool AValue);
+  bool AeroBlurEnabled() const { return FAeroBlurEnabled; }
+  void SetAeroBlurEnabled(bool AValue);
+  // Not owned; cleared when it is freed. Setting it broadcasts SP_CHANGERESSTRDATA
+  // unless the component is being designed, even for the same table.
+  TspResourceStrData* ResourceStrData() const { return FResourceStrData; }
+  void SetResourceStrData(TspResourceStrData* AValue);
+  const TspSkinColors& SkinColors() const { return FSkinColors; }
+
+  // Switches the skinned forms, controls and dialogs read.
+  bool EnableSkinEffects = true;
+  bool ShowButtonGlowFrames = true;
+  bool ShowCaptionButtonGlowFrames = true;
+  bool AnimationForAllWindows = false;
+  bool DlgTreeViewDrawSkin = true;
+  String DlgTreeViewItemSkinDataName = "listbox";
+  bool DlgListViewDrawSkin = true;
+  String DlgListViewItemSkinDataName = "listbox";
+  // While set, no message is sent and no cursor is installed (skin-building tools).
+  bool BuildMode = false;
+  // True while no skin is loaded, and between the before and the change message.
+  bool Empty = true;
+  // True from the start of a load until the change message has been sent.
+  bool ChangeSkinDataProcess = false;
+  // After a skin has been loaded, before the change message.
+  TNotifyEvent OnLoadData;
+
+ protected:
+  void Notification(TComponent* AComponent, TOperation AOperation) override;
+
+ private:
+  // Makes AContent the skin between the before and the change message.
+  void ReplaceContent(TspSkinContent&& AContent);
+  void SetBroadcastSwitch(bool& AField, bool AValue, unsigned AMsg);
+
+  bool FSkinnableForm = true;
+  bool FShowLayeredBorders = true;
+  bool FAeroBlurEnabled = true;
+  TspResourceStrData* FResourceStrData = nullptr;
 };

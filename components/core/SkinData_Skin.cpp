@@ -1,0 +1,141 @@
+// The skin data component: its life, clearing, lookups by name and the switches that
+// announce their changes.
+
+#include "components/core/SkinData.h"
+#include "components/core/SkinData_LoadInternal.h"
+#include "platform/base/Exceptions.h"
+#include "platform/base/Paths.h"
+
+TspSkinContent::TspSkinContent()
+    : FPicture(std::make_unique<TBitmap>()),
+      FInActivePicture(std::make_unique<TBitmap>()),
+      FMask(std::make_unique<TBitmap>()),
+      FRollUpPicture(std::make_unique<TBitmap>()),
+      FRollUpMask(std::make_unique<TBitmap>()),
+      FActivePicturesNames(std::make_unique<TStringList>()),
+      FCursorsNames(std::make_unique<TStringList>()),
+      PopupWindow(std::make_unique<TspDataSkinPopupWindow>()),
+      LayerFrame(std::make_unique<TspDataSkinLayerFrame>()),
+      HintWindow(std::make_unique<TspDataSkinHintWindow>()) {}
+
+TspSkinContent::~TspSkinContent() = default;
+TspSkinContent::TspSkinContent(TspSkinContent&&) noexcept = default;
+TspSkinContent& TspSkinContent::operator=(TspSkinContent&&) noexcept = default;
+
+TspSkinData::TspSkinData(TComponent* AOwner) : TComponent(AOwner) {}
+
+TspSkinData::~TspSkinData() {
+  Empty = true;
+  ClearObjects();
+}
+
+void TspSkinData::ClearObjects() {
+  AreaList.clear();
+  ObjectList.clear();
+  CtrlList.clear();
+  FActivePictures.clear();
+  PopupWindow->WindowPictureIndex = -1;
+  HintWindow->WindowPictureIndex = -1;
+  LayerFrame->PictureIndex = -1;
+  FCursorsNames->Clear();
+  FActivePicturesNames->Clear();
+  FSkinColors.SetColorsToDefault();
+}
+
+void TspSkinData::ClearAll() {
+  ClearObjects();
+  for (TBitmap* Picture :
+       {FPicture.get(), FInActivePicture.get(), FMask.get(), FRollUpPicture.get(), FRollUpMask.get()})
+    Picture->SetSize(0, 0);
+  for (String* Name :
+       {&FPictureName, &FInActivePictureName, &FMaskName, &FRollUpPictureName, &FRollUpMaskName})
+    Name->clear();
+  Empty = true;
+}
+
+void TspSkinData::ClearSkin() {
+  ClearAll();
+  SendSkinDataMessage(SP_BEFORECHANGESKINDATA);
+  SendSkinDataMessage(SP_CHANGESKINDATA);
+  SendSkinDataMessage(SP_AFTERCHANGESKINDATA);
+}
+
+void TspSkinData::ReplaceContent(TspSkinContent&& AContent) {
+  Empty = true;
+  ChangeSkinDataProcess = true;
+  SendSkinDataMessage(SP_BEFORECHANGESKINDATA);
+  static_cast<TspSkinContent&>(*this) = std::move(AContent);
+  Empty = false;
+  if (OnLoadData) OnLoadData(this);
+  SendSkinDataMessage(SP_CHANGESKINDATA);
+  ChangeSkinDataProcess = false;
+  SendSkinDataMessage(SP_AFTERCHANGESKINDATA);
+}
+
+namespace {
+
+template <typename TRecord>
+int SkinDataIndexByName(const std::vector<std::unique_ptr<TRecord>>& AList, const String& AName) {
+  for (size_t I = 0; I < AList.size(); ++I)
+    if (AList[I]->IDName == AName) return int(I);
+  return -1;
+}
+
+}  // namespace
+
+int TspSkinData::GetControlIndex(const String& AName) const { return SkinDataIndexByName(CtrlList, AName); }
+int TspSkinData::GetIndex(const String& AName) const { return SkinDataIndexByName(ObjectList, AName); }
+int TspSkinData::GetAreaIndex(const String& AName) const { return SkinDataIndexByName(AreaList, AName); }
+
+void TspSkinData::AddSkinArea(const String& AName, const TRect& ARect, bool AUseAnchors, bool AAnchorLeft,
+                              bool AAnchorTop, bool AAnchorRight, bool AAnchorBottom) {
+  AreaList.push_back(std::make_unique<TspDataSkinArea>(AName, ARect, AUseAnchors, AAnchorLeft, AAnchorTop,
+                                                       AAnchorRight, AAnchorBottom));
+}
+
+void TspSkinData::AddBitMap(const String& AFileName) {
+  auto Picture = std::make_unique<TBitmap>();
+  LoadSkinPictureFile(*Picture, AFileName);
+  FActivePictures.push_back(std::move(Picture));
+  FActivePicturesNames->Add(ExtractFileName(AFileName));
+}
+
+void TspSkinData::DeleteBitMap(int AIndex) {
+  if (AIndex < 0 || AIndex >= int(FActivePictures.size()))
+    throw EListError(Format("List index out of bounds (%d)", AIndex));
+  FActivePictures.erase(FActivePictures.begin() + AIndex);
+  if (AIndex < FActivePicturesNames->Count()) FActivePicturesNames->Delete(AIndex);
+}
+
+void TspSkinData::SetBroadcastSwitch(bool& AField, bool AValue, unsigned AMsg) {
+  if (AField == AValue) return;
+  AField = AValue;
+  if (!ComponentState().Contains(csDesigning) && !ComponentState().Contains(csLoading))
+    SendSkinDataMessage(AMsg);
+}
+
+void TspSkinData::SetSkinnableForm(bool AValue) {
+  SetBroadcastSwitch(FSkinnableForm, AValue, SP_CHANGESKINNABLEFORM);
+}
+
+void TspSkinData::SetShowLayeredBorders(bool AValue) {
+  SetBroadcastSwitch(FShowLayeredBorders, AValue, SP_CHANGELAYEREDBORDERS);
+}
+
+void TspSkinData::SetAeroBlurEnabled(bool AValue) {
+  SetBroadcastSwitch(FAeroBlurEnabled, AValue, SP_CHANGEAEROBLUR);
+}
+
+void TspSkinData::SetResourceStrData(TspResourceStrData* AValue) {
+  if (FResourceStrData != AValue) {
+    if (FResourceStrData) FResourceStrData->RemoveFreeNotification(this);
+    FResourceStrData = AValue;
+    if (FResourceStrData) FResourceStrData->FreeNotification(this);
+  }
+  if (!ComponentState().Contains(csDesigning)) SendSkinDataMessage(SP_CHANGERESSTRDATA);
+}
+
+void TspSkinData::Notification(TComponent* AComponent, TOperation AOperation) {
+  TComponent::Notification(AComponent, AOperation);
+  if (AOperation == opRemove && AComponent == FResourceStrData) FResourceStrData = nullptr;
+}

@@ -1,0 +1,228 @@
+// Loading a skin description: lookups by name, the area lines, the frame geometry's
+// adjustments, and pictures that are read by their content and never stop a load.
+
+#include <gtest/gtest.h>
+
+#include "components/core/SkinData.h"
+#include "tests/components/core/SkinDataTestSupport.h"
+
+using namespace skin_data_test;
+using testing_support::TempDir;
+using testing_support::WriteWholeFile;
+
+namespace {
+
+class SkinDataLoadTest : public ::testing::Test {
+ protected:
+  TspSkinData& LoadSkin(const std::string& AText) {
+    FSkin.LoadFromFile(WriteSkinIni(FFolder, AText));
+    return FSkin;
+  }
+
+  TempDir FFolder;
+  TspSkinData FSkin{nullptr};
+};
+
+TEST_F(SkinDataLoadTest, LookupsMatchTheWholeNameWithItsLetterCase) {
+  LoadSkin(SkinIniText("lookups", "", "", "count=2\n0=Close:stdbutton\n1=close:button\n",
+                       "count=3\n0=ListBox:listbox\n1=listbox:listbox\n2=list:listbox\n",
+                       "[SKINAREAS]\ncount=1\n0=Title:1,2,3,4\n"));
+  ASSERT_FALSE(FSkin.Empty);
+  EXPECT_EQ(FSkin.GetControlIndex("listbox"), 1);
+  EXPECT_EQ(FSkin.GetControlIndex("ListBox"), 0);
+  EXPECT_EQ(FSkin.GetControlIndex("LISTBOX"), -1);
+  EXPECT_EQ(FSkin.GetControlIndex("listb"), -1);
+  EXPECT_EQ(FSkin.GetIndex("close"), 1);
+  EXPECT_EQ(FSkin.GetIndex("Close"), 0);
+  EXPECT_EQ(FSkin.GetAreaIndex("title"), -1);
+  EXPECT_EQ(FSkin.GetAreaIndex("Title"), 0);
+  EXPECT_NE(dynamic_cast<TspDataSkinStdButton*>(FSkin.ObjectList[0].get()), nullptr);
+}
+
+TEST_F(SkinDataLoadTest, RecordsReadTheirOwnSectionsAndUnknownKindsAreSkipped) {
+  LoadSkin(SkinIniText("records", "", "", "count=0",
+                       "count=4\n0=button:button\n1=odd:nokind\n2=nocolon\n3=panel:panel\n",
+                       "[button]\nskinrect=1,2,30,40\nfontheight=11\n[panel]\nbgpictureindex=3\n"));
+  ASSERT_EQ(FSkin.CtrlList.size(), 2u);
+  auto* Button = dynamic_cast<TspDataSkinButtonControl*>(FSkin.CtrlList[0].get());
+  ASSERT_NE(Button, nullptr);
+  EXPECT_EQ(Button->SkinRect, Rect(1, 2, 30, 40));
+  EXPECT_EQ(Button->FontHeight, 11);
+  auto* Panel = dynamic_cast<TspDataSkinPanelControl*>(FSkin.CtrlList[1].get());
+  ASSERT_NE(Panel, nullptr);
+  EXPECT_EQ(Panel->IDName, "panel");
+  EXPECT_EQ(Panel->BGPictureIndex, 3);
+}
+
+TEST_F(SkinDataLoadTest, AreaLinesGiveNameRectangleAndFlags) {
+  struct TAreaCase {
+    const char* Line;
+    const char* Name;
+    TRect AreaRect;
+    bool Flags[5];
+  };
+  const TAreaCase Cases[] = {
+      {"title:10,5,200,25;1,0,1,0,1", "title", Rect(10, 5, 200, 25), {true, false, true, false, true}},
+      {"title:10,5,200,25;1,0,1", "title", Rect(10, 5, 200, 25), {}},
+      {"title:10,5,200,25", "title", Rect(10, 5, 200, 25), {}},
+      {"a:b:1,2,3,4;0,1,0,1,0", "a:b", Rect(1, 2, 3, 4), {false, true, false, true, false}},
+      {"1,2,3,4", "", Rect(1, 2, 3, 4), {}},
+  };
+  std::string Lines = "[SKINAREAS]\ncount=" + std::to_string(std::size(Cases)) + "\n";
+  for (size_t I = 0; I < std::size(Cases); ++I) Lines += std::to_string(I) + "=" + Cases[I].Line + "\n";
+  LoadSkin(SkinIniText("areas", "", "", "count=0", "count=0", Lines));
+  ASSERT_EQ(FSkin.AreaList.size(), std::size(Cases));
+  for (size_t I = 0; I < std::size(Cases); ++I) {
+    SCOPED_TRACE(Cases[I].Line);
+    const TspDataSkinArea& Area = *FSkin.AreaList[I];
+    EXPECT_EQ(Area.IDName, Cases[I].Name);
+    EXPECT_EQ(Area.AreaRect, Cases[I].AreaRect);
+    const bool Flags[5] = {Area.UseAnchors, Area.AnchorLeft, Area.AnchorTop, Area.AnchorRight,
+                           Area.AnchorBottom};
+    for (int F = 0; F < 5; ++F) EXPECT_EQ(Flags[F], Cases[I].Flags[F]) << "flag " << F;
+  }
+}
+
+TEST_F(SkinDataLoadTest, HostileCountsReadOnlyTheLinesPresent) {
+  LoadSkin(SkinIniText("counts", "activepicturescount=2000000000\n", "", "count=2000000000\n0=a:button\n",
+                       "count=-5\n0=b:button\n", "[SKINAREAS]\ncount=2147483647\n0=x:1,1,2,2\n"));
+  EXPECT_EQ(FSkin.ObjectList.size(), 1u);
+  EXPECT_TRUE(FSkin.CtrlList.empty());
+  EXPECT_LE(FSkin.AreaList.size(), 2u);
+  EXPECT_LE(FSkin.FActivePictures.size(), 2u);
+}
+
+TEST_F(SkinDataLoadTest, FormInfoTakesItsKeysAndAdjustsAMaskedFrame) {
+  WriteTestPicture(FFolder.File("mask.bmp"), 4, 4, 0);
+  LoadSkin(
+      SkinIniText("geometry", "mask=mask.bmp\n",
+                  "lefttoppoint=2,3\nrighttoppoint=90,3\nleftbottompoint=2,80\nrightbottompoint=90,80\n"
+                  "clientrect=5,20,95,70\nmaskrectarea=10,10,50,50\nhittestlefttoppoint=0,7\n"
+                  "hittestrighttoppoint=8,9\nbgpictureindex=4\nstretchtype=sthorz\nstatusbarname=status\n"
+                  "inactiveeffect=ieinvert\nformminwidth=300\n",
+                  "count=0", "count=0", "[CURSORS]\nstartcursorindex=0\n"));
+  // The mask's area grows to hold the client rectangle.
+  EXPECT_EQ(FSkin.MaskRectArea, Rect(5, 10, 95, 70));
+  // Hit-test points with a zero coordinate take the corner as read; others stay.
+  EXPECT_EQ(FSkin.HitTestLTPoint, Point(2, 3));
+  EXPECT_EQ(FSkin.HitTestRTPoint, Point(8, 9));
+  EXPECT_EQ(FSkin.HitTestLBPoint, Point(2, 80));
+  // The corners are then clamped to the client rectangle.
+  EXPECT_EQ(FSkin.LTPoint, Point(5, 20));
+  EXPECT_EQ(FSkin.RTPoint, Point(90, 20));
+  EXPECT_EQ(FSkin.LBPoint, Point(5, 70));
+  EXPECT_EQ(FSkin.RBPoint, Point(90, 70));
+  EXPECT_EQ(FSkin.BGPictureIndex, 4);
+  EXPECT_EQ(FSkin.MDIBGPictureIndex, -1);
+  EXPECT_EQ(FSkin.CursorIndex, -1);
+  EXPECT_EQ(FSkin.StretchType, spstHorz);
+  EXPECT_EQ(FSkin.InActiveEffect, ieInvert);
+  EXPECT_EQ(FSkin.StatusBarName, "status");
+  EXPECT_EQ(FSkin.FormMinWidth, 300);
+  EXPECT_EQ(FSkin.StartCursorIndex, 1);
+}
+
+TEST_F(SkinDataLoadTest, WithoutAMaskAnEmptyMaskAreaStaysEmpty) {
+  LoadSkin(SkinIniText("nomask", "", "clientrect=5,20,95,70\nhittestlefttoppoint=0,7\n"));
+  EXPECT_EQ(FSkin.MaskRectArea, TRect());
+  EXPECT_EQ(FSkin.HitTestLTPoint, Point(0, 7));
+}
+
+TEST_F(SkinDataLoadTest, PicturesAreReadByTheirContentWhateverTheirNamesSay) {
+  WriteTestPicture(FFolder.File("frame.JPG"), 8, 6, 0xFF0000, TTestPictureFormat::Jpeg);
+  WriteTestPicture(FFolder.File("Parts.Png"), 10, 4, 0x00FF00, TTestPictureFormat::Png);
+  WriteTestPicture(FFolder.File("button.jpg"), 6, 2, 0x0000FF, TTestPictureFormat::Bmp);
+  LoadSkin(SkinIniText("formats", "picture=frame.JPG\nactivepicturescount=2\n0=PARTS.png\n1=button.jpg\n"));
+  ASSERT_EQ(FSkin.FPicture->Width(), 8);
+  EXPECT_EQ(FSkin.FPicture->Height(), 6);
+  EXPECT_NEAR(int(PicturePixel(*FSkin.FPicture, 0, 0) >> 16), 255, 8);
+  ASSERT_EQ(FSkin.FActivePictures.size(), 2u);
+  EXPECT_EQ(FSkin.FActivePictures[0]->Width(), 10);
+  EXPECT_EQ(PicturePixel(*FSkin.FActivePictures[0], 1, 1), 0x00FF00u);
+  EXPECT_EQ(FSkin.FActivePictures[1]->Width(), 6);
+  EXPECT_EQ(PicturePixel(*FSkin.FActivePictures[1], 0, 0), 0x0000FFu);
+  EXPECT_EQ(FSkin.FActivePicturesNames->Strings(1), "button.jpg");
+}
+
+TEST_F(SkinDataLoadTest, AnUnreadablePictureIsEmptyAndTheLoadGoesOn) {
+  WriteWholeFile(FFolder.File("corrupt.bmp"), "BM this is not a bitmap");
+  WriteTestPicture(FFolder.File("good.bmp"), 3, 3, 0x123456);
+  LoadSkin(
+      SkinIniText("damaged",
+                  "picture=corrupt.bmp\nmask=missing.bmp\nactivepicturescount=3\n0=corrupt.bmp\n1=good.bmp\n"
+                  "2=missing.bmp\n",
+                  "", "count=0", "count=1\n0=button:button\n"));
+  EXPECT_FALSE(FSkin.Empty);
+  EXPECT_EQ(FSkin.SkinName, "damaged");
+  EXPECT_TRUE(FSkin.FPicture->Empty());
+  EXPECT_TRUE(FSkin.FMask->Empty());
+  ASSERT_EQ(FSkin.FActivePictures.size(), 3u);
+  EXPECT_TRUE(FSkin.FActivePictures[0]->Empty());
+  EXPECT_EQ(PicturePixel(*FSkin.FActivePictures[1], 0, 0), 0x123456u);
+  EXPECT_TRUE(FSkin.FActivePictures[2]->Empty());
+  EXPECT_EQ(FSkin.CtrlList.size(), 1u);
+}
+
+TEST_F(SkinDataLoadTest, AFileThatIsNoSkinKeepsTheCurrentSkin) {
+  LoadSkin(SkinIniText("first", "", "", "count=0", "count=1\n0=button:button\n"));
+  const std::string Before = SkinDescriptionText(FSkin);
+  std::string Text = SkinIniText("second");
+  Text.replace(Text.find("[SKINCONTROLS]"), 14, "[OTHER]");
+  LoadSkin(Text);
+  FSkin.LoadFromFile(FFolder.File("nothing-here.ini"));
+  EXPECT_EQ(FSkin.SkinName, "first");
+  EXPECT_EQ(SkinDescriptionText(FSkin), Before);
+  EXPECT_FALSE(FSkin.Empty);
+}
+
+TEST_F(SkinDataLoadTest, ClearingEmptiesTheListsButKeepsTheFrameGeometry) {
+  WriteTestPicture(FFolder.File("a.bmp"), 2, 2, 0);
+  LoadSkin(SkinIniText("clear", "picture=a.bmp\nactivepicturescount=1\n0=a.bmp\n", "clientrect=1,2,3,4\n",
+                       "count=1\n0=x:button\n", "count=1\n0=y:button\n", "[LAYERFRAME]\npictureindex=0\n"));
+  FSkin.ClearObjects();
+  EXPECT_TRUE(FSkin.CtrlList.empty());
+  EXPECT_TRUE(FSkin.ObjectList.empty());
+  EXPECT_TRUE(FSkin.FActivePictures.empty());
+  EXPECT_EQ(FSkin.FActivePicturesNames->Count(), 0);
+  EXPECT_EQ(FSkin.LayerFrame->PictureIndex, -1);
+  EXPECT_FALSE(FSkin.FPicture->Empty());
+  EXPECT_EQ(FSkin.ClRect, Rect(1, 2, 3, 4));
+  FSkin.ClearAll();
+  EXPECT_TRUE(FSkin.FPicture->Empty());
+  EXPECT_TRUE(FSkin.FPictureName.empty());
+  EXPECT_TRUE(FSkin.Empty);
+  EXPECT_EQ(FSkin.ClRect, Rect(1, 2, 3, 4));
+}
+
+TEST_F(SkinDataLoadTest, PicturesAreAddedAndDeletedByIndex) {
+  WriteTestPicture(FFolder.File("one.bmp"), 2, 2, 0x010203);
+  FSkin.AddBitMap(FFolder.File("one.bmp"));
+  FSkin.AddBitMap(FFolder.File("absent.bmp"));
+  ASSERT_EQ(FSkin.FActivePictures.size(), 2u);
+  EXPECT_EQ(FSkin.FActivePicturesNames->Strings(0), "one.bmp");
+  EXPECT_TRUE(FSkin.FActivePictures[1]->Empty());
+  FSkin.DeleteBitMap(0);
+  EXPECT_EQ(FSkin.FActivePicturesNames->Strings(0), "absent.bmp");
+  EXPECT_THROW(FSkin.DeleteBitMap(1), EListError);
+}
+
+TEST_F(SkinDataLoadTest, GlobalChangeFontReachesTextKindsOnly) {
+  LoadSkin(SkinIniText("fonts", "", "", "count=2\n0=cap:caption\n1=btn:stdbutton\n",
+                       "count=4\n0=grid:grid\n1=memo:memo\n2=bevel:bevel\n3=clb:checklistbox\n",
+                       "[grid]\nfontheight=10\nfixedfontheight=12\n[memo]\nfontheight=9\n"));
+  FSkin.GlobalChangeFont("Liberation Sans", 2);
+  auto* Caption = dynamic_cast<TspDataSkinCaption*>(FSkin.ObjectList[0].get());
+  EXPECT_EQ(Caption->FontName, "Liberation Sans");
+  auto* Grid = dynamic_cast<TspDataSkinGridControl*>(FSkin.CtrlList[0].get());
+  EXPECT_EQ(Grid->FontHeight, 12);
+  EXPECT_EQ(Grid->FixedFontHeight, 14);
+  EXPECT_EQ(Grid->FixedFontName, "Liberation Sans");
+  auto* Memo = dynamic_cast<TspDataSkinMemoControl*>(FSkin.CtrlList[1].get());
+  EXPECT_EQ(Memo->FontHeight, 11);
+  auto* CheckList = dynamic_cast<TspDataSkinCheckListBox*>(FSkin.CtrlList[3].get());
+  EXPECT_EQ(CheckList->CaptionFontName, "Liberation Sans");
+  EXPECT_EQ(FSkin.HintWindow->FontName, "Liberation Sans");
+  EXPECT_EQ(FSkin.HintWindow->FontHeight, 16);
+}
+
+}  // namespace
