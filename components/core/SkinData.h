@@ -1151,7 +1151,8 @@ struct TspSkinContent {
 // their content, whatever their names say.
 //
 // Implementation: SkinData_Skin.cpp (life, clearing, lookups, switches),
-// SkinData_Load.cpp (reading a skin description), SkinData_FormInfo.cpp (the frame
+// SkinData_Load.cpp (reading a skin description), SkinData_Pictures.cpp (its picture
+// files), SkinData_FormInfo.cpp (the frame
 // geometry's keys), SkinData_Store.cpp (writing one), SkinData_Fonts.cpp
 // (GlobalChangeFont), SkinData_Broadcast.cpp (the messages).
 class TspSkinData : public TComponent, public TspSkinContent {
