@@ -11,13 +11,15 @@
 // skin comes from outside the program, so one bad value must not stop the whole skin
 // from loading. Only the ini file's own failures (an unreadable file) propagate.
 //
-// The value helpers are stateless and run on any thread.
+// The value helpers are stateless and run on any thread; so are TFBitmap and the JPEG
+// loader at the end.
 
 #include <cstdint>
 #include <vector>
 
 #include "platform/base/IniFiles.h"
 #include "platform/base/StringList.h"
+#include "platform/gdi/Bitmaps.h"
 #include "platform/gdi/Colors.h"
 #include "platform/gdi/Geometry.h"
 #include "platform/gdi/Graphics.h"
@@ -310,3 +312,35 @@ void DrawRestoreGlyph(TCanvas& ACanvas, int AX, int AY, TColor AColor);
 void DrawRollUpGlyph(TCanvas& ACanvas, int AX, int AY, TColor AColor);
 void DrawRollDownGlyph(TCanvas& ACanvas, int AX, int AY, TColor AColor);
 void DrawMinToTrayGlyph(TCanvas& ACanvas, int AX, int AY, TColor AColor);
+
+// ---------------------------------------------------------------- picture helpers
+// (SPUtils_Pictures.cpp)
+
+// A 24-bit top-down copy of a bitmap with direct access to its rows: a pixel is blue,
+// green, red; rows are padded to 4 bytes. The copy is a DIB section selected into a
+// memory device context of its own. A source that is empty or not a bitmap gives a
+// copy of 0 × 0 pixels without handle or context.
+class TFBitmap {
+ public:
+  explicit TFBitmap(HBITMAP ABitmap);
+  ~TFBitmap();
+  TFBitmap(const TFBitmap&) = delete;
+  TFBitmap& operator=(const TFBitmap&) = delete;
+
+  uint8_t* Bits = nullptr;
+  std::vector<uint8_t*> Pixels;  // Pixels[y] is row y, the top row first
+  int Gap = 0;                   // fill bytes at the end of a row: Width mod 4
+  int RowInc = 0;                // bytes per row: Width × 3 + Gap
+  int Size = 0;                  // RowInc × Height
+  int Width = 0;
+  int Height = 0;
+  HBITMAP Handle = nullptr;
+  HDC hDC = nullptr;
+  BITMAPINFO bmInfo{};
+};
+
+// True when the name's extension is ".jpg" or ".jpeg", in any letter case.
+bool IsJpegFileName(const String& AFileName);
+// Decodes the JPEG file into ABitmap, which takes the picture's size; a missing or
+// damaged file raises (EFOpenError, EInvalidGraphic).
+void LoadJpegToBitmap(TBitmap& ABitmap, const String& AFileName);

@@ -34,7 +34,9 @@
 #include <vector>
 
 #include "components/core/SPUtils.h"
+#include "platform/base/Streams.h"
 #include "platform/base/StringList.h"
+#include "platform/ui/Collection.h"
 #include "platform/ui/Component.h"
 
 // ---------------------------------------------------------------- enumerations
@@ -1065,6 +1067,8 @@ class TspResourceStrData : public TComponent {
 // ---------------------------------------------------------------- the skin
 
 class TCustomForm;
+class TspCompressedStoredSkin;
+class TspCompressedSkinList;
 
 // The skin-change messages. Each goes out with wParam the TspSkinData and lParam
 // SkinDataMessageTag, sent synchronously (see TspSkinData::SendSkinDataMessage).
@@ -1155,7 +1159,8 @@ struct TspSkinContent {
 // their content, whatever their names say.
 //
 // Implementation: SkinData_Skin.cpp (life, clearing, lookups, switches),
-// SkinData_Load.cpp (reading a skin description), SkinData_FormInfo.cpp (the frame
+// SkinData_Load.cpp (reading a skin description), SkinData_Pictures.cpp (its picture
+// files), SkinData_FormInfo.cpp (the frame
 // geometry's keys), SkinData_Store.cpp (writing one), SkinData_Fonts.cpp
 // (GlobalChangeFont), SkinData_Broadcast.cpp (the messages).
 class TspSkinData : public TComponent, public TspSkinContent {
@@ -1175,6 +1180,14 @@ class TspSkinData : public TComponent, public TspSkinContent {
   // SaveToFile, then every picture beside it under its name, in the format the name's
   // extension says (".jpg" and ".jpeg" JPEG, ".png" PNG, any other BMP).
   void StoreToDisk(const String& AFileName);
+
+  // Loads the skin a stored skin holds (nothing for an empty one). A damaged payload
+  // raises EReadError or EDecompressionError before anything is sent, and the
+  // current skin stays.
+  void LoadCompressedStoredSkin(TspCompressedStoredSkin& ASkin);
+  // A compressed skin file: its header and zlib data (see TspCompressedStoredSkin).
+  void LoadFromCompressedFile(const String& AFileName);
+  void SaveToCompressedFile(const String& AFileName);
 
   // Frees the records and the picture list, empties the name lists and sets the
   // colours to the system's; the frame geometry stays. Sends nothing.
@@ -1221,6 +1234,17 @@ class TspSkinData : public TComponent, public TspSkinContent {
   TspResourceStrData* ResourceStrData() const { return FResourceStrData; }
   void SetResourceStrData(TspResourceStrData* AValue);
   const TspSkinColors& SkinColors() const { return FSkinColors; }
+  // Not owned; cleared when it is freed. Unless the component is being designed,
+  // setting a stored skin loads it.
+  TspCompressedStoredSkin* CompressedStoredSkin() const { return FCompressedStoredSkin; }
+  void SetCompressedStoredSkin(TspCompressedStoredSkin* AValue);
+  // Not owned; cleared when it is freed. Unless the component is being designed,
+  // setting a list loads its skin SkinIndex, and setting an index within the list
+  // loads that skin; an index outside a set list is ignored.
+  TspCompressedSkinList* SkinList() const { return FCompressedSkinList; }
+  void SetSkinList(TspCompressedSkinList* AValue);
+  int SkinIndex() const { return FCompressedSkinIndex; }
+  void SetSkinIndex(int AValue);
 
   // Switches the skinned forms, controls and dialogs read.
   bool EnableSkinEffects = true;
@@ -1247,9 +1271,127 @@ class TspSkinData : public TComponent, public TspSkinContent {
   // Makes AContent the skin between the before and the change message.
   void ReplaceContent(TspSkinContent&& AContent);
   void SetBroadcastSwitch(bool& AField, bool AValue, unsigned AMsg);
+  // Keeps a reference to a component it does not own, cleared when that one goes.
+  template <typename TTarget>
+  void SetWatchedReference(TTarget*& AField, TTarget* AValue);
+  void LoadSkinListEntry();
 
   bool FSkinnableForm = true;
   bool FShowLayeredBorders = true;
   bool FAeroBlurEnabled = true;
   TspResourceStrData* FResourceStrData = nullptr;
+  TspCompressedStoredSkin* FCompressedStoredSkin = nullptr;
+  TspCompressedSkinList* FCompressedSkinList = nullptr;
+  int FCompressedSkinIndex = 0;
+};
+
+// ---------------------------------------------------------------- compressed skins
+
+// A whole skin as one block of zlib data: the payload holds its version, the five
+// frame pictures (each an empty flag and a BMP file image), the picture list and the
+// skin description as text. A compressed skin file is the version 2, the length of the
+// zlib data and the data (little-endian 32-bit integers). Cursors are not kept.
+//
+// Reading checks every version, count and length against the bytes present and stops
+// inflating at a cap: a damaged or hostile file raises EReadError (or
+// EDecompressionError from the zlib data) with a message that says what is wrong.
+//
+// Implementation: SkinData_Compressed.cpp (the stored skin and the payload),
+// SkinData_SkinList.cpp (the skin list).
+class TspCompressedStoredSkin : public TComponent {
+ public:
+  // No skin inflates to more than this.
+  static constexpr int64_t MaxPayloadBytes = int64_t(256) << 20;
+
+  explicit TspCompressedStoredSkin(TComponent* AOwner);
+
+  bool Empty() const { return FCompressedStream.Size() == 0; }
+  // The zlib data, without header.
+  TMemoryStream& CompressedStream() { return FCompressedStream; }
+
+  // The payload of ASkinData's skin, compressed.
+  void LoadFromSkinData(TspSkinData& ASkinData);
+  // The payload of a skin folder: its description and the pictures it names (read
+  // by their content; an unreadable one is kept as an empty picture). A file that is
+  // not a skin description changes nothing.
+  void LoadFromIniFile(const String& AFileName);
+  // The inflated payload, written into AStream at its position.
+  void DeCompressToStream(TStream& AStream);
+
+  // Nothing for an empty stored skin.
+  void SaveToCompressFile(const String& AFileName);
+  void SaveToCompressStream(TStream& AStream);
+  // Empties the stored skin, then reads the header and the data. A version above 3, a
+  // length beyond the bytes present or of more than MaxPayloadBytes raise EReadError.
+  void LoadFromCompressFile(const String& AFileName);
+  // From the stream's start.
+  void LoadFromCompressStream(TStream& AStream);
+
+  // The names of the skin the data came from, stored without folder. While the
+  // component is being designed, setting FileName loads the skin folder and setting
+  // CompressedFileName the compressed file.
+  const String& FileName() const { return FFileName; }
+  void SetFileName(const String& AValue);
+  const String& CompressedFileName() const { return FCompressedFileName; }
+  void SetCompressedFileName(const String& AValue);
+  String Description;
+
+ private:
+  bool IsBeingDesigned() const;
+
+  String FFileName;
+  String FCompressedFileName;
+  mutable TMemoryStream FCompressedStream;  // Size() is not const
+};
+
+// One skin of a TspCompressedSkinList.
+class TspSkinListItem : public TCollectionItem {
+ public:
+  // Named "spSkin<index>".
+  explicit TspSkinListItem(TCollection* ACollection);
+
+  void Assign(const TPersistent& ASource) override;
+  TspCompressedStoredSkin& Skin() { return *FSkin; }
+  const String& Name() const { return FName; }
+  void SetName(const String& AValue) { FName = AValue; }
+  String GetDisplayName() const override { return FName; }
+  // While the owning list is being designed, setting FileName loads the skin folder
+  // and setting CompressedFileName the compressed file.
+  const String& FileName() const { return FFileName; }
+  void SetFileName(const String& AValue);
+  const String& CompressedFileName() const { return FCompressedFileName; }
+  void SetCompressedFileName(const String& AValue);
+  String Description;
+
+ private:
+  bool ListIsBeingDesigned() const;
+
+  std::unique_ptr<TspCompressedStoredSkin> FSkin;
+  String FName;
+  String FFileName;
+  String FCompressedFileName;
+};
+
+class TspSkinListItems : public TCollection {
+ public:
+  explicit TspSkinListItems(TspCompressedSkinList* ASkinList);
+  TspSkinListItem* Items(int AIndex) const {
+    return static_cast<TspSkinListItem*>(TCollection::Items(AIndex));
+  }
+  TspCompressedSkinList* SkinList() const { return FSkinList; }
+
+ private:
+  TspCompressedSkinList* FSkinList;
+};
+
+// A list of stored skins a TspSkinData can switch between by index.
+class TspCompressedSkinList : public TComponent {
+ public:
+  explicit TspCompressedSkinList(TComponent* AOwner);
+  TspSkinListItems& Skins() { return FSkins; }
+  // Copies the items.
+  void SetSkins(const TspSkinListItems& AValue) { FSkins.Assign(AValue); }
+
+ private:
+  TspSkinListItems FSkins{this};
 };

@@ -98,19 +98,6 @@ void InstallSkinCursors(const TspSkinContent& AContent, const String& AFolder) {
 
 }  // namespace
 
-void LoadSkinPictureFile(TBitmap& APicture, const String& AFileName) {
-  const String FileName = FindFileIgnoringCase(AFileName);
-  try {
-    if (!FileName.empty()) {
-      APicture.LoadFromFile(FileName);
-      return;
-    }
-  } catch (const Exception&) {
-    // An unreadable picture is no picture; the rest of the skin still loads.
-  }
-  APicture.SetSize(0, 0);
-}
-
 void ReadSkinDescription(const TCustomIniFile& AIni, TspSkinContent& AContent) {
   AContent.SkinName = AIni.ReadString("VERSION", "skinname", "");
   AContent.SkinAuthor = AIni.ReadString("VERSION", "skinauthor", "");

@@ -25,6 +25,9 @@ TspSkinContent& TspSkinContent::operator=(TspSkinContent&&) noexcept = default;
 TspSkinData::TspSkinData(TComponent* AOwner) : TComponent(AOwner) {}
 
 TspSkinData::~TspSkinData() {
+  SetWatchedReference(FResourceStrData, static_cast<TspResourceStrData*>(nullptr));
+  SetWatchedReference(FCompressedStoredSkin, static_cast<TspCompressedStoredSkin*>(nullptr));
+  SetWatchedReference(FCompressedSkinList, static_cast<TspCompressedSkinList*>(nullptr));
   Empty = true;
   ClearObjects();
 }
@@ -126,16 +129,48 @@ void TspSkinData::SetAeroBlurEnabled(bool AValue) {
   SetBroadcastSwitch(FAeroBlurEnabled, AValue, SP_CHANGEAEROBLUR);
 }
 
+template <typename TTarget>
+void TspSkinData::SetWatchedReference(TTarget*& AField, TTarget* AValue) {
+  if (AField == AValue) return;
+  if (AField) AField->RemoveFreeNotification(this);
+  AField = AValue;
+  if (AField) AField->FreeNotification(this);
+}
+
 void TspSkinData::SetResourceStrData(TspResourceStrData* AValue) {
-  if (FResourceStrData != AValue) {
-    if (FResourceStrData) FResourceStrData->RemoveFreeNotification(this);
-    FResourceStrData = AValue;
-    if (FResourceStrData) FResourceStrData->FreeNotification(this);
-  }
+  SetWatchedReference(FResourceStrData, AValue);
   if (!ComponentState().Contains(csDesigning)) SendSkinDataMessage(SP_CHANGERESSTRDATA);
+}
+
+void TspSkinData::SetCompressedStoredSkin(TspCompressedStoredSkin* AValue) {
+  SetWatchedReference(FCompressedStoredSkin, AValue);
+  if (FCompressedStoredSkin && !ComponentState().Contains(csDesigning))
+    LoadCompressedStoredSkin(*FCompressedStoredSkin);
+}
+
+void TspSkinData::LoadSkinListEntry() {
+  if (!FCompressedSkinList || ComponentState().Contains(csDesigning)) return;
+  TspSkinListItems& Skins = FCompressedSkinList->Skins();
+  if (FCompressedSkinIndex >= 0 && FCompressedSkinIndex < Skins.Count())
+    LoadCompressedStoredSkin(Skins.Items(FCompressedSkinIndex)->Skin());
+}
+
+void TspSkinData::SetSkinList(TspCompressedSkinList* AValue) {
+  SetWatchedReference(FCompressedSkinList, AValue);
+  LoadSkinListEntry();
+}
+
+void TspSkinData::SetSkinIndex(int AValue) {
+  if (AValue == FCompressedSkinIndex) return;
+  if (FCompressedSkinList && (AValue < 0 || AValue >= FCompressedSkinList->Skins().Count())) return;
+  FCompressedSkinIndex = AValue;
+  LoadSkinListEntry();
 }
 
 void TspSkinData::Notification(TComponent* AComponent, TOperation AOperation) {
   TComponent::Notification(AComponent, AOperation);
-  if (AOperation == opRemove && AComponent == FResourceStrData) FResourceStrData = nullptr;
+  if (AOperation != opRemove) return;
+  if (AComponent == FResourceStrData) FResourceStrData = nullptr;
+  if (AComponent == FCompressedStoredSkin) FCompressedStoredSkin = nullptr;
+  if (AComponent == FCompressedSkinList) FCompressedSkinList = nullptr;
 }

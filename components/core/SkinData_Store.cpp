@@ -1,5 +1,8 @@
 // Writing a skin description, and storing it with its pictures as a skin folder.
 
+#include <algorithm>
+#include <cctype>
+
 #include "components/core/SPUtils.h"
 #include "components/core/SkinData_LoadInternal.h"
 #include "platform/base/Files.h"
@@ -59,11 +62,11 @@ void WriteSkinRecordList(TCustomIniFile& AIni, const char* ASection, TKindWord A
   }
 }
 
-bool SkinFileNameEndsWith(const String& AFileName, std::string_view AExtension) {
-  const String Extension = ExtractFileExt(AFileName);
-  return Extension.size() == AExtension.size() &&
-         std::equal(Extension.begin(), Extension.end(), AExtension.begin(),
-                    [](char A, char B) { return std::tolower(static_cast<unsigned char>(A)) == B; });
+bool IsPngSkinFileName(const String& AFileName) {
+  String Extension = ExtractFileExt(AFileName);
+  std::transform(Extension.begin(), Extension.end(), Extension.begin(),
+                 [](unsigned char C) { return char(std::tolower(C)); });
+  return Extension == ".png";
 }
 
 // The picture in the format its name's extension says.
@@ -72,11 +75,11 @@ void StoreSkinPicture(TBitmap& APicture, const String& AFileName) {
   String FileName = AFileName;
   std::replace(FileName.begin(), FileName.end(), '\\', '/');
   ForceDirectories(ExtractFileDir(FileName));
-  if (SkinFileNameEndsWith(FileName, ".jpg") || SkinFileNameEndsWith(FileName, ".jpeg")) {
+  if (IsJpegFileName(FileName)) {
     TJPEGImage Picture;
     Picture.Assign(APicture);
     Picture.SaveToFile(FileName);
-  } else if (SkinFileNameEndsWith(FileName, ".png")) {
+  } else if (IsPngSkinFileName(FileName)) {
     TPngImage Picture;
     Picture.Assign(APicture);
     Picture.SaveToFile(FileName);

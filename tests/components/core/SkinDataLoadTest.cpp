@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "components/core/SkinData.h"
+#include "platform/gdi/PictureCodecs.h"
 #include "tests/components/core/SkinDataTestSupport.h"
 
 using namespace skin_data_test;
@@ -142,6 +143,43 @@ TEST_F(SkinDataLoadTest, PicturesAreReadByTheirContentWhateverTheirNamesSay) {
   EXPECT_EQ(FSkin.FActivePictures[1]->Width(), 6);
   EXPECT_EQ(PicturePixel(*FSkin.FActivePictures[1], 0, 0), 0x0000FFu);
   EXPECT_EQ(FSkin.FActivePicturesNames->Strings(1), "button.jpg");
+}
+
+// Bottom-up and top-down 24-bit files, a 32-bit one, and a 24-bit one whose rows are
+// cut short, all of a 3 × 2 picture with a red top row and a blue bottom row.
+TEST_F(SkinDataLoadTest, BmpFilesOfEveryLayoutGiveTheSamePicture) {
+  TPixelImage Image;
+  ResizePixelImage(Image, 3, 2, 0xFFFF0000);
+  for (int X = 0; X < 3; ++X) Image.Row(1)[X] = 0xFF0000FF;
+  const std::vector<uint8_t> BottomUp = EncodeBmp(Image, 24);
+  std::vector<uint8_t> TopDown = BottomUp;
+  const size_t PixelOffset = BottomUp[10];
+  std::copy(BottomUp.begin() + long(PixelOffset) + 12, BottomUp.end(), TopDown.begin() + long(PixelOffset));
+  std::copy(BottomUp.begin() + long(PixelOffset), BottomUp.begin() + long(PixelOffset) + 12,
+            TopDown.begin() + long(PixelOffset) + 12);
+  TopDown[22] = 0xFE;  // height -2
+  TopDown[23] = TopDown[24] = TopDown[25] = 0xFF;
+  const std::vector<uint8_t> Deep = EncodeBmp(Image, 32);
+  const std::vector<uint8_t> Cut(BottomUp.begin(), BottomUp.end() - 4);
+  const std::pair<const char*, const std::vector<uint8_t>*> Files[] = {
+      {"bottomup.bmp", &BottomUp}, {"topdown.bmp", &TopDown}, {"deep.bmp", &Deep}, {"cut.bmp", &Cut}};
+  std::string List = "activepicturescount=4\n";
+  for (size_t I = 0; I < std::size(Files); ++I) {
+    WriteWholeFile(FFolder.File(Files[I].first),
+                   std::string(Files[I].second->begin(), Files[I].second->end()));
+    List += std::to_string(I) + "=" + Files[I].first + "\n";
+  }
+  LoadSkin(SkinIniText("layouts", List));
+  ASSERT_EQ(FSkin.FActivePictures.size(), 4u);
+  for (size_t I = 0; I < 3; ++I) {
+    SCOPED_TRACE(Files[I].first);
+    TBitmap& Picture = *FSkin.FActivePictures[I];
+    ASSERT_EQ(Picture.Width(), 3);
+    ASSERT_EQ(Picture.Height(), 2);
+    EXPECT_EQ(PicturePixel(Picture, 2, 0), 0xFF0000u);
+    EXPECT_EQ(PicturePixel(Picture, 0, 1), 0x0000FFu);
+  }
+  EXPECT_TRUE(FSkin.FActivePictures[3]->Empty());
 }
 
 TEST_F(SkinDataLoadTest, AnUnreadablePictureIsEmptyAndTheLoadGoesOn) {
