@@ -146,8 +146,7 @@ void TBitmap::SetTransparentMode(TTransparentMode AMode) {
 TColor TBitmap::TransparentColor() {
   if (FTransparentMode == tmFixed) return FTransparentColor;
   if (!FHandle) return clDefault;
-  const uint8_t* Pixel = FHandle->Surface().Pixel(0, FHeight - 1);
-  return TColor(RGB(Pixel[2], Pixel[1], Pixel[0]));
+  return TColor(PixelToColorRef(LoadPixel(FHandle->Surface().Pixel(0, FHeight - 1), BitsPerPixel())));
 }
 
 void TBitmap::SetTransparentColor(TColor AColor) {

@@ -127,6 +127,7 @@ TEST(LowDepthBitmaps, TheBitmapClassConvertsToAndFromTheirFormats) {
     std::memcpy(Bitmap.ScanLine(0), Colours, sizeof(Colours));
     Bitmap.SetPixelFormat(Case.Format);
     EXPECT_EQ(Bitmap.PixelFormat(), Case.Format);
+    EXPECT_EQ(Bitmap.TransparentColor(), Bitmap.Canvas().Pixels(0, 0));
     Bitmap.SetSize(4, 1);  // the new pixel is white
     TMemoryStream Saved;
     Bitmap.SaveToStream(Saved);
