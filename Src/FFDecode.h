@@ -240,7 +240,8 @@ class TFFDecoder : public TCustomDecoder {
   // The same conversion without the copy: the converter's description of its RGB
   // picture, valid until the next conversion; nullptr on failure.
   const BITMAP* GetBitmapPtr();
-  // 24 (the default) or 32; another value raises "Invalid BitsPixel %d".
+  // 8, 15, 16, 24 (the default) or 32, as the converter's BitsPixel; another value
+  // raises "Invalid BitsPixel %d".
   int BitmapBitsPixel() const;
   void SetBitmapBitsPixel(int AValue);
 

@@ -8,27 +8,12 @@ int TFFDecoder::BitmapBitsPixel() const { return FFormatConv->BitsPixel(); }
 
 void TFFDecoder::SetBitmapBitsPixel(int AValue) { FFormatConv->SetBitsPixel(AValue); }
 
-namespace {
-
-// The picture in the bitmap's own pixel layout: blue, green, red (and alpha) from the
-// lowest byte up; none for depths a bitmap does not have.
-AVPixelFormat DecoderBitmapPixelFormat(int ABitsPixel) {
-  return ABitsPixel == 32 ? AV_PIX_FMT_BGRA : ABitsPixel == 24 ? AV_PIX_FMT_BGR24 : AV_PIX_FMT_NONE;
-}
-
-}  // namespace
-
 bool TFFDecoder::CopyToBitmap(TBitmap& ABitmap) {
   if (!FPicture.Ready) {
     Report(llError, "picture not ready, please decode first");
     return false;
   }
   if (ScaleIntoBitmap(ABitmap)) return true;
-  if (DecoderBitmapPixelFormat(FFormatConv->BitsPixel()) == AV_PIX_FMT_NONE &&
-      FFormatConv->PictureToRGB(FPicture.Picture, true)) {
-    ABitmap.Assign(FFormatConv->Bitmap());
-    return true;
-  }
   // The caller still gets a picture of the right size: a black one.
   ABitmap.SetPixelFormat(FFormatConv->BMPPixFmt());
   ABitmap.SetSize(FPicture.Width, FPicture.Height);
@@ -46,10 +31,10 @@ bool TFFDecoder::CopyToBitmap(TBitmap& ABitmap) {
 bool TFFDecoder::ScaleIntoBitmap(TBitmap& ABitmap) {
   const AVFrame* Source = FPicture.Picture;
   const int BitsPixel = FFormatConv->BitsPixel();
-  const AVPixelFormat Target = DecoderBitmapPixelFormat(BitsPixel);
+  const AVPixelFormat Target = FFormatConv->AVPixFmt();
   const auto SourceFormat = static_cast<AVPixelFormat>(Source->format);
   // The scaler aborts the process on a format it does not know, so it is asked first.
-  if (Target == AV_PIX_FMT_NONE || !FF.sws_isSupportedInput(SourceFormat)) return false;
+  if (!FF.sws_isSupportedInput(SourceFormat)) return false;
   SwsContext* Scaler =
       FF.sws_getCachedContext(FBitmapScaler.release(), Source->width, Source->height, SourceFormat,
                               Source->width, Source->height, Target, SWS_BICUBIC, nullptr, nullptr, nullptr);

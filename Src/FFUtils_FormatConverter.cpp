@@ -1,4 +1,5 @@
-// TFormatConverter: pictures between FFmpeg's pixel formats and 24- or 32-bit bitmaps.
+// TFormatConverter: pictures between FFmpeg's pixel formats and 8-, 15-, 16-, 24- or
+// 32-bit bitmaps.
 
 #include <cstring>
 
@@ -10,12 +11,21 @@ namespace {
 
 struct TRGBFormat {
   TPixelFormat Bitmap;
-  int BitsPixel;
+  int Chosen;     // the BitsPixel value that selects the format
+  int BitsPixel;  // the bits a pixel takes
   AVPixelFormat AV;
 };
 
-// Bitmaps store blue, green, red (and alpha) from the lowest byte up.
-constexpr TRGBFormat RGBFormats[] = {{pf24bit, 24, AV_PIX_FMT_BGR24}, {pf32bit, 32, AV_PIX_FMT_BGRA}};
+// FFmpeg's pixel formats that hold the bitmaps' own layouts: blue, green, red (and
+// alpha) from the lowest byte up; 16-bit words with red in the highest bits; bytes of
+// 2 bits blue, 3 green, 3 red (blue highest), as the 8-bit bitmaps' colour table reads
+// them. (FFmpeg's "BGR" 5-5-5 and 5-6-5 formats put red in the lowest bits, which would
+// swap red and blue on the bitmap.)
+constexpr TRGBFormat RGBFormats[] = {{pf8bit, 8, 8, AV_PIX_FMT_BGR8},
+                                     {pf15bit, 15, 16, AV_PIX_FMT_RGB555LE},
+                                     {pf16bit, 16, 16, AV_PIX_FMT_RGB565LE},
+                                     {pf24bit, 24, 24, AV_PIX_FMT_BGR24},
+                                     {pf32bit, 32, 32, AV_PIX_FMT_BGRA}};
 
 const TRGBFormat* FindFormat(TPixelFormat ABitmap) {
   for (const TRGBFormat& Format : RGBFormats)
@@ -23,9 +33,9 @@ const TRGBFormat* FindFormat(TPixelFormat ABitmap) {
   return nullptr;
 }
 
-const TRGBFormat* FindFormat(int ABitsPixel) {
+const TRGBFormat* FindFormat(int AChosen) {
   for (const TRGBFormat& Format : RGBFormats)
-    if (Format.BitsPixel == ABitsPixel) return &Format;
+    if (Format.Chosen == AChosen) return &Format;
   return nullptr;
 }
 

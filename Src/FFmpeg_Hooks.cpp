@@ -62,13 +62,8 @@ bool CallVideoHook(TCustomFFmpeg& ATask, TCustomFFmpeg::TVideoHookEvent& AEvent,
 }
 
 bool ConvertToBitmap(TCustomFFmpeg& ATask, TFormatConverter& AConverter, const AVFrame* APicture) {
-  try {
-    AConverter.SetBitsPixel(ATask.FVideoHookBitsPixel);
-  } catch (const Exception& E) {
-    // The option took a depth that the bitmaps of this platform do not have.
-    GetLogger()->Log(&ATask, llError, E.Message());
-    return false;
-  }
+  // The task only takes depths the converter has (SetVideoHookBitsPixel).
+  AConverter.SetBitsPixel(ATask.FVideoHookBitsPixel);
   if (AConverter.PictureToRGB(APicture, true)) return true;
   GetLogger()->Log(&ATask, llError, AConverter.LastErrMsg());
   return false;

@@ -23,15 +23,18 @@ class TFormatConverter : public TFFObjectHolder {
   // Frees the pictures and scalers; the RGB picture is gone afterwards.
   void ReleaseFFObjects() override;
 
-  // Bits per pixel of the RGB side. Setting 24 or 32 selects that format (and forgets
-  // the current RGB picture); another value raises "Invalid BitsPixel %d". Bitmaps have
-  // 24 or 32 bits per pixel, so those are the two formats there are.
+  // Bits per pixel of the RGB side. Setting 8, 15, 16, 24 or 32 selects the bitmap
+  // format of that depth (and forgets the current RGB picture); another value raises
+  // "Invalid BitsPixel %d". The 15-bit format takes 16 bits a pixel, so after setting 15
+  // BitsPixel reads 16, and setting 16 then changes nothing.
   int BitsPixel() const { return FBitsPixel; }
   void SetBitsPixel(int AValue);
-  // The same choice as the bitmap's pixel format, pf24bit or pf32bit; another format
+  // The same choice as the bitmap's pixel format, pf8bit to pf32bit; another format
   // raises "Invalid PixelFormat %d" with its ordinal.
   TPixelFormat BMPPixFmt() const { return FBMPPixFmt; }
   void SetBMPPixFmt(TPixelFormat AValue);
+  // FFmpeg's pixel format of the RGB side: the bitmap's pixel layout.
+  AVPixelFormat AVPixFmt() const { return FAVPixFmt; }
 
   TBitmap& Bitmap() { return *FBitmap; }
   // The current RGB picture as a bitmap record (type 0, one plane, rows top first).

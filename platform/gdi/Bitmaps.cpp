@@ -1,6 +1,8 @@
 #include "platform/gdi/Bitmaps.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <new>
 
 namespace {
@@ -11,12 +13,27 @@ bool IsSupportedSize(int AWidth, int AHeight) {
 }
 
 HBITMAP CreateBitmapObject(int AWidth, int AHeight, int ABitsPerPixel, bool ATopDown, bool AIsDIBSection) {
-  if (!IsSupportedSize(AWidth, AHeight) || (ABitsPerPixel != 24 && ABitsPerPixel != 32)) return nullptr;
+  if (!IsSupportedSize(AWidth, AHeight) || !IsBitmapLayout(ABitsPerPixel)) return nullptr;
   try {
     return new TBitmapObject(AWidth, AHeight, ABitsPerPixel, ATopDown, AIsDIBSection);
   } catch (const std::bad_alloc&) {
     return nullptr;
   }
+}
+
+// The layout a section header asks for, 0 for none we make. The 8-bit layout has a
+// fixed colour table, so it is made only through CreateDib.
+int SectionLayout(const BITMAPINFO& AInfo) {
+  const BITMAPINFOHEADER& Header = AInfo.bmiHeader;
+  if (Header.biCompression == BI_RGB)
+    return Header.biBitCount == 24 || Header.biBitCount == 32 ? Header.biBitCount
+           : Header.biBitCount == 16                          ? 15
+                                                              : 0;
+  if (Header.biCompression != BI_BITFIELDS || Header.biBitCount != 16) return 0;
+  // The masks follow the header, in memory the caller made large enough for them.
+  uint32_t Masks[3];
+  std::memcpy(Masks, reinterpret_cast<const uint8_t*>(&AInfo) + sizeof(BITMAPINFOHEADER), sizeof(Masks));
+  return std::equal(Masks, Masks + 3, kMask565) ? 16 : 0;
 }
 
 }  // namespace
@@ -41,10 +58,11 @@ HBITMAP CreateDIBSection(TDeviceContext*, const BITMAPINFO* ABitmapInfo, unsigne
   HBITMAP Result = nullptr;
   if (ABitmapInfo && AUsage == DIB_RGB_COLORS) {
     const BITMAPINFOHEADER& Header = ABitmapInfo->bmiHeader;
-    if (Header.biSize >= sizeof(BITMAPINFOHEADER) && Header.biCompression == BI_RGB && Header.biPlanes == 1 &&
+    const int Layout = SectionLayout(*ABitmapInfo);
+    if (Header.biSize >= sizeof(BITMAPINFOHEADER) && Layout != 0 && Header.biPlanes == 1 &&
         Header.biHeight != INT32_MIN)
       Result = CreateBitmapObject(Header.biWidth, Header.biHeight < 0 ? -Header.biHeight : Header.biHeight,
-                                  Header.biBitCount, Header.biHeight < 0, true);
+                                  Layout, Header.biHeight < 0, true);
   }
   if (ABits) *ABits = Result ? Result->Bits() : nullptr;
   return Result;

@@ -1,9 +1,13 @@
 #pragma once
-// Bitmaps: blocks of 24- or 32-bit pixels that device contexts draw into.
+// Bitmaps: blocks of 8-, 15-, 16-, 24- or 32-bit pixels that device contexts draw into.
 //
 // Pixels are stored as the window system's device-independent bitmaps store them: a
 // 32-bit pixel is the bytes blue, green, red, alpha; a 24-bit pixel the bytes blue,
-// green, red; every row is padded to a multiple of 4 bytes. A bitmap made with a
+// green, red; a 16-bit pixel a little-endian word of 5 bits red, 6 green, 5 blue (red
+// highest); a 15-bit pixel a word of 5 bits each, red highest, the top bit unused; an
+// 8-bit pixel an index into the fixed 3-3-2 colour table (bits 7-6 blue, 5-3 green,
+// 2-0 red), which is what the media engine's 8-bit pictures hold. Every row is padded
+// to a multiple of 4 bytes. A bitmap made with a
 // negative height in its BITMAPINFOHEADER is top-down (row 0 first in memory); a
 // positive height makes it bottom-up (the bottom row first in memory), exactly as the
 // program's DIB-section code expects when it addresses bmBits itself.
@@ -76,10 +80,22 @@ struct DIBSECTION {
   uint32_t dsOffset = 0;
 };
 
+// The pixel layouts a bitmap may have, named by their bits per pixel; 15 is the 5-5-5
+// layout, stored in 16 bits.
+constexpr bool IsBitmapLayout(int ABitsPerPixel) {
+  return ABitsPerPixel == 8 || ABitsPerPixel == 15 || ABitsPerPixel == 16 || ABitsPerPixel == 24 ||
+         ABitsPerPixel == 32;
+}
+// The bytes one pixel of a layout takes.
+constexpr int PixelBytes(int ABitsPerPixel) { return (ABitsPerPixel + 1) / 8; }
+
 // The bytes of one row of AWidth pixels of ABitsPerPixel, padded to 4 bytes.
 constexpr ptrdiff_t DibRowBytes(int AWidth, int ABitsPerPixel) {
-  return ((ptrdiff_t(AWidth) * ABitsPerPixel + 31) / 32) * 4;
+  return ((ptrdiff_t(AWidth) * PixelBytes(ABitsPerPixel) * 8 + 31) / 32) * 4;
 }
+
+// The colour masks of a 16-bit BI_BITFIELDS bitmap in the 5-6-5 layout.
+constexpr uint32_t kMask565[3] = {0xF800, 0x07E0, 0x001F};
 
 // No bitmap is wider or taller than this, nor holds more pixels than
 // kMaxBitmapPixels (256 Mi, 1 GiB at 32 bits): larger requests fail like an
@@ -95,11 +111,11 @@ struct TSurface {
   ptrdiff_t Stride = 0;
   int Width = 0;
   int Height = 0;
-  int BitsPerPixel = 32;  // 24 or 32
+  int BitsPerPixel = 32;  // the layout: 8, 15, 16, 24 or 32
 
   uint8_t* Row(int AY) const { return Scan0 + ptrdiff_t(AY) * Stride; }
   uint8_t* Pixel(int AX, int AY) const { return Row(AY) + ptrdiff_t(AX) * BytesPerPixel(); }
-  int BytesPerPixel() const { return BitsPerPixel / 8; }
+  int BytesPerPixel() const { return PixelBytes(BitsPerPixel); }
   bool IsEmpty() const { return Scan0 == nullptr || Width <= 0 || Height <= 0; }
 };
 
@@ -112,7 +128,10 @@ class TBitmapObject : public TGdiObject {
 
   int Width() const { return FSurface.Width; }
   int Height() const { return FSurface.Height; }
+  // The layout (8, 15, 16, 24 or 32); StorageBits() is what the window system reports
+  // as its bits per pixel (16 for the 5-5-5 layout).
   int BitsPerPixel() const { return FSurface.BitsPerPixel; }
+  int StorageBits() const { return PixelBytes(BitsPerPixel()) * 8; }
   bool IsTopDown() const { return FSurface.Stride > 0; }
   bool IsDIBSection() const { return FIsDIBSection; }
   // The first byte in memory (the bottom row of a bottom-up bitmap).
@@ -141,16 +160,18 @@ class TBitmapObject : public TGdiObject {
 
 using HBITMAP = TBitmapObject*;
 
-// A DIB section of the size and format of ABitmapInfo (24 or 32 bits, BI_RGB; a width
-// of at least 1; the sign of biHeight chooses the row order), zero-filled, with its
+// A DIB section of the size and format of ABitmapInfo (a width of at least 1; the sign
+// of biHeight chooses the row order): 24 or 32 bits BI_RGB, 16 bits BI_RGB (the 5-5-5
+// layout) or 16 bits BI_BITFIELDS with the masks kMask565 following the header (the
+// 5-6-5 layout). Zero-filled, with its
 // first byte stored in *ABits when ABits is given. ADC, ASection and AOffset are not
 // used (sections live in our memory). Returns nullptr, and stores nullptr in *ABits,
 // for any other format, a size beyond the limits above, or when memory runs out.
 HBITMAP CreateDIBSection(TDeviceContext* ADC, const BITMAPINFO* ABitmapInfo, unsigned AUsage, void** ABits,
                          void* ASection, uint32_t AOffset);
 
-// The C++ form: an AWidth × AHeight DIB section of 24 or 32 bits, top-down unless
-// ATopDown is false; nullptr as CreateDIBSection.
+// The C++ form: an AWidth × AHeight DIB section of any layout (8, 15, 16, 24 or 32),
+// top-down unless ATopDown is false; nullptr as CreateDIBSection.
 HBITMAP CreateDib(int AWidth, int AHeight, int ABitsPerPixel, bool ATopDown = true);
 
 // A bitmap in the screen's format (32 bits, top-down, zero-filled), not a DIB section;

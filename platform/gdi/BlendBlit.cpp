@@ -91,11 +91,12 @@ void BlendPremultipliedRow(uint32_t* ADest, const uint32_t* ASource, int ACount,
   for (; I < ACount; ++I) ADest[I] = BlendPremultiplied(ASource[I], ADest[I], AAlpha);
 }
 
-// A run onto a 24-bit destination, read with alpha 0, keeping three bytes.
+// A run onto a destination without alpha (24 bits or fewer), read with alpha 0.
 template <typename TBlend>
-void BlendRun24(uint8_t* ADest, const uint32_t* ASource, int ACount, uint32_t AAlpha, TBlend ABlend) {
-  for (int I = 0; I < ACount; ++I, ADest += 3)
-    StorePixel(ADest, 3, ABlend(ASource[I], LoadPixel(ADest, 3), AAlpha));
+void BlendRunWithoutAlpha(uint8_t* ADest, int ABits, const uint32_t* ASource, int ACount, uint32_t AAlpha,
+                          TBlend ABlend) {
+  for (int I = 0; I < ACount; ++I, ADest += PixelBytes(ABits))
+    StorePixel(ADest, ABits, ABlend(ASource[I], LoadPixel(ADest, ABits), AAlpha));
 }
 
 }  // namespace
@@ -108,10 +109,9 @@ bool TransparentBlt(HDC ADest, int AX, int AY, int AWidth, int AHeight, HDC ASou
     return false;
   const uint32_t Key = ColorRefToPixel(AKey);
   RunTransfer(*ADest, Transfer,
-              [Key](uint8_t* ADestPixel, int ABytes, const uint32_t* ASourcePixels, int ACount) {
-                for (int I = 0; I < ACount; ++I, ADestPixel += ABytes)
-                  if ((ASourcePixels[I] & 0x00FFFFFF) != Key)
-                    StorePixel(ADestPixel, ABytes, ASourcePixels[I]);
+              [Key](uint8_t* ADestPixel, int ABits, const uint32_t* ASourcePixels, int ACount) {
+                for (int I = 0; I < ACount; ++I, ADestPixel += PixelBytes(ABits))
+                  if ((ASourcePixels[I] & 0x00FFFFFF) != Key) StorePixel(ADestPixel, ABits, ASourcePixels[I]);
               });
   return true;
 }
@@ -128,19 +128,19 @@ bool AlphaBlend(HDC ADest, int AX, int AY, int AWidth, int AHeight, HDC ASource,
     return false;
   const uint32_t Alpha = ABlend.SourceConstantAlpha;
   RunTransfer(*ADest, Transfer,
-              [&](uint8_t* ADestPixel, int ABytes, const uint32_t* ASourcePixels, int ACount) {
+              [&](uint8_t* ADestPixel, int ABits, const uint32_t* ASourcePixels, int ACount) {
                 // Rows of 32-bit bitmaps are 4-byte aligned.
                 uint32_t* Dest32 = reinterpret_cast<uint32_t*>(ADestPixel);
                 if (PerPixel) {
-                  if (ABytes == 4)
+                  if (ABits == 32)
                     BlendPremultipliedRow(Dest32, ASourcePixels, ACount, Alpha);
                   else
-                    BlendRun24(ADestPixel, ASourcePixels, ACount, Alpha, BlendPremultiplied);
+                    BlendRunWithoutAlpha(ADestPixel, ABits, ASourcePixels, ACount, Alpha, BlendPremultiplied);
                 } else {
-                  if (ABytes == 4)
+                  if (ABits == 32)
                     BlendConstantRow(Dest32, ASourcePixels, ACount, Alpha);
                   else
-                    BlendRun24(ADestPixel, ASourcePixels, ACount, Alpha, BlendConstant);
+                    BlendRunWithoutAlpha(ADestPixel, ABits, ASourcePixels, ACount, Alpha, BlendConstant);
                 }
               });
   return true;

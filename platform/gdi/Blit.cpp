@@ -18,12 +18,13 @@ bool ReadsPattern(uint8_t ATable) { return ((ATable >> 4) ^ ATable) & 0x0F; }
 // S = 0 (bits 0, 1, 4, 5) are the mix mode's results for P and D.
 int SourcelessRop2(uint8_t ATable) { return 1 + ((ATable & 0x03) | ((ATable >> 2) & 0x0C)); }
 
-void CopyPixels(uint8_t* ADest, int ADestBytes, const uint32_t* ASource, int ACount) {
-  if (ADestBytes == 4) {
+void CopyPixels(uint8_t* ADest, int ADestBits, const uint32_t* ASource, int ACount) {
+  if (ADestBits == 32) {
     std::memcpy(ADest, ASource, size_t(ACount) * 4);
     return;
   }
-  for (int I = 0; I < ACount; ++I, ADest += 3) StorePixel(ADest, 3, ASource[I]);
+  const int Step = PixelBytes(ADestBits);
+  for (int I = 0; I < ACount; ++I, ADest += Step) StorePixel(ADest, ADestBits, ASource[I]);
 }
 
 // Unscaled copies between bitmaps of one format: whole rows with memcpy. False when the
@@ -69,7 +70,7 @@ bool StretchRowsDirectly(const TDeviceContext& ADC, const TTransfer& ATransfer) 
       if (Y > R.Top && SourceRow == Maps.Rows.Source[Y - 1 - Maps.Rows.First])
         std::memcpy(Out, Dest.Pixel(R.Left, Y - 1), RowBytes);
       else
-        GatherPixels(Source.Row(SourceRow), 4, Map, 0, R.Width(), reinterpret_cast<uint32_t*>(Out));
+        GatherPixels(Source.Row(SourceRow), 32, Map, 0, R.Width(), reinterpret_cast<uint32_t*>(Out));
     }
   });
   return true;
@@ -97,10 +98,10 @@ bool StretchSurface(HDC ADest, int AX, int AY, int AWidth, int AHeight, const TS
   }
   const uint32_t Pattern = ReadsPattern(Table) ? ColorRefToPixel(Brush->Color()) : 0;
   RunTransfer(*ADest, Transfer,
-              [&](uint8_t* ADestPixel, int ABytes, const uint32_t* ASourcePixels, int ACount) {
-                for (int I = 0; I < ACount; ++I, ADestPixel += ABytes)
-                  StorePixel(ADestPixel, ABytes,
-                             ApplyRop3(Table, Pattern, ASourcePixels[I], LoadPixel(ADestPixel, ABytes)));
+              [&](uint8_t* ADestPixel, int ABits, const uint32_t* ASourcePixels, int ACount) {
+                for (int I = 0; I < ACount; ++I, ADestPixel += PixelBytes(ABits))
+                  StorePixel(ADestPixel, ABits,
+                             ApplyRop3(Table, Pattern, ASourcePixels[I], LoadPixel(ADestPixel, ABits)));
               });
   return true;
 }

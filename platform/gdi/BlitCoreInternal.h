@@ -52,15 +52,18 @@ struct TAxisMap {
 TAxisMap MapAxis(int AFirst, int AEnd, int ADestStart, int ADestSize, int ASourceStart, int ASourceSize,
                  bool AMirror, int ASourceLimit);
 
-// AOut[i] := the pixel at column AMap[i] − AOffset of ARow.
-inline void GatherPixels(const uint8_t* ARow, int ABytesPerPixel, const int* AMap, int AOffset, int ACount,
+// AOut[i] := the pixel at column AMap[i] − AOffset of ARow, a row of layout
+// ABitsPerPixel.
+inline void GatherPixels(const uint8_t* ARow, int ABitsPerPixel, const int* AMap, int AOffset, int ACount,
                          uint32_t* AOut) {
-  if (ABytesPerPixel == 4) {
+  if (ABitsPerPixel == 32) {
     const uint32_t* Row = reinterpret_cast<const uint32_t*>(ARow);
     for (int I = 0; I < ACount; ++I) AOut[I] = Row[AMap[I] - AOffset];
     return;
   }
-  for (int I = 0; I < ACount; ++I) AOut[I] = LoadPixel(ARow + ptrdiff_t(AMap[I] - AOffset) * 3, 3);
+  const int Bytes = PixelBytes(ABitsPerPixel);
+  for (int I = 0; I < ACount; ++I)
+    AOut[I] = LoadPixel(ARow + ptrdiff_t(AMap[I] - AOffset) * Bytes, ABitsPerPixel);
 }
 
 // The maps of a transfer over the part of the destination that is visible and has a
@@ -73,9 +76,10 @@ struct TTransferMaps {
 
 bool MapTransfer(const TDeviceContext& ADC, const TTransfer& ATransfer, TTransferMaps& AMaps);
 
-// Runs AOperation(uint8_t* ADest, int ADestBytesPerPixel, const uint32_t* ASource,
-// int ACount) on every visible destination run, ASource holding the mapped source
-// pixels as pixel values (24-bit sources read with alpha 0). When the source is the
+// Runs AOperation(uint8_t* ADest, int ADestBitsPerPixel, const uint32_t* ASource,
+// int ACount) on every visible destination run (ADestBitsPerPixel: the destination's
+// layout), ASource holding the mapped source pixels as pixel values (sources without
+// alpha read with alpha 0). When the source is the
 // destination's own bitmap, the source pixels are taken from a copy made first, so
 // overlapping transfers read the pixels as they were before the call.
 template <typename TOperation>
@@ -103,13 +107,13 @@ void RunTransfer(const TDeviceContext& ADC, const TTransfer& ATransfer, TOperati
     for (int Y = 0; Y < Height; ++Y)
       for (int X = 0; X < Width; ++X)
         Copy[size_t(Y) * Width + X] =
-            LoadPixel(ATransfer.Source.Pixel(SourceX + X, SourceY + Y), ATransfer.Source.BytesPerPixel());
+            LoadPixel(ATransfer.Source.Pixel(SourceX + X, SourceY + Y), ATransfer.Source.BitsPerPixel);
     Source = {reinterpret_cast<uint8_t*>(Copy.data()), ptrdiff_t(Width) * 4, Width, Height, 32};
   }
 
-  const int SourceBytes = Source.BytesPerPixel(), DestBytes = Dest.BytesPerPixel();
+  const int SourceBits = Source.BitsPerPixel, DestBits = Dest.BitsPerPixel;
   const bool IsContiguous =
-      !ATransfer.MirrorX && ATransfer.SourceRect.Width() == ATransfer.Dest.Width() && SourceBytes == 4;
+      !ATransfer.MirrorX && ATransfer.SourceRect.Width() == ATransfer.Dest.Width() && SourceBits == 32;
   std::vector<uint32_t> Gathered(size_t(Limit.Width()));
   ADC.ForEachVisibleRect(Limit, [&](const TRect& R) {
     for (int Y = R.Top; Y < R.Bottom; ++Y) {
@@ -119,10 +123,10 @@ void RunTransfer(const TDeviceContext& ADC, const TTransfer& ATransfer, TOperati
       if (IsContiguous) {
         Pixels = reinterpret_cast<const uint32_t*>(SourceRow + ptrdiff_t(Map[0] - SourceX) * 4);
       } else {
-        GatherPixels(SourceRow, SourceBytes, Map, SourceX, R.Width(), Gathered.data());
+        GatherPixels(SourceRow, SourceBits, Map, SourceX, R.Width(), Gathered.data());
         Pixels = Gathered.data();
       }
-      AOperation(Dest.Pixel(R.Left, Y), DestBytes, Pixels, R.Width());
+      AOperation(Dest.Pixel(R.Left, Y), DestBits, Pixels, R.Width());
     }
   });
 }

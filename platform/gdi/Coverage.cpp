@@ -16,7 +16,10 @@ void BlendCoverage(HDC ADC, int AX, int AY, const uint8_t* ACoverage, int AWidth
   }
   const uint32_t Color = ColorRefToPixel(AColor);
   const uint32_t Channels[3] = {Color & 0xFF, (Color >> 8) & 0xFF, (Color >> 16) & 0xFF};
-  const int Bytes = Surface.BytesPerPixel();
+  const int Bits = Surface.BitsPerPixel, Bytes = Surface.BytesPerPixel();
+  // 24- and 32-bit pixels are blended in place; the smaller layouts through a
+  // pixel value.
+  const bool InPlace = Bits >= 24;
   ADC->ForEachVisibleRect(Area, [&](const TRect& R) {
     for (int Y = R.Top; Y < R.Bottom; ++Y) {
       const uint8_t* Coverage = ACoverage + ptrdiff_t(Y - Origin.Y) * AStride + (R.Left - Origin.X);
@@ -24,9 +27,13 @@ void BlendCoverage(HDC ADC, int AX, int AY, const uint8_t* ACoverage, int AWidth
       for (int X = R.Left; X < R.Right; ++X, ++Coverage, Pixel += Bytes) {
         const uint32_t C = *Coverage;
         if (C == 0) continue;
+        uint8_t Value[4];
+        uint8_t* Channel = InPlace ? Pixel : Value;
+        if (!InPlace) StorePixel(Value, 32, LoadPixel(Pixel, Bits));
         for (int I = 0; I < 3; ++I)
-          Pixel[I] = uint8_t(MulDiv255(Channels[I], C) + MulDiv255(Pixel[I], 255 - C));
+          Channel[I] = uint8_t(MulDiv255(Channels[I], C) + MulDiv255(Channel[I], 255 - C));
         if (Bytes == 4) Pixel[3] = 0;
+        if (!InPlace) StorePixel(Pixel, Bits, LoadPixel(Value, 32));
       }
     }
   });

@@ -1,5 +1,7 @@
 #include "platform/gdi/DeviceContext.h"
 
+#include <algorithm>
+
 #include "platform/gdi/ObjectUseInternal.h"
 
 namespace {
@@ -207,7 +209,7 @@ BITMAP DescribeBitmap(const TBitmapObject& ABitmap) {
   Result.bmWidth = ABitmap.Width();
   Result.bmHeight = ABitmap.Height();
   Result.bmWidthBytes = int32_t(ABitmap.RowBytes());
-  Result.bmBitsPixel = uint16_t(ABitmap.BitsPerPixel());
+  Result.bmBitsPixel = uint16_t(ABitmap.StorageBits());
   Result.bmBits = ABitmap.IsDIBSection() ? ABitmap.Bits() : nullptr;
   return Result;
 }
@@ -217,7 +219,12 @@ DIBSECTION DescribeDibSection(const TBitmapObject& ABitmap) {
   Result.dsBm = DescribeBitmap(ABitmap);
   Result.dsBmih.biWidth = ABitmap.Width();
   Result.dsBmih.biHeight = ABitmap.IsTopDown() ? -ABitmap.Height() : ABitmap.Height();
-  Result.dsBmih.biBitCount = uint16_t(ABitmap.BitsPerPixel());
+  Result.dsBmih.biBitCount = uint16_t(ABitmap.StorageBits());
+  if (ABitmap.BitsPerPixel() == 16) {
+    Result.dsBmih.biCompression = BI_BITFIELDS;
+    std::copy(kMask565, kMask565 + 3, Result.dsBitfields);
+  }
+  if (ABitmap.BitsPerPixel() == 8) Result.dsBmih.biClrUsed = 256;
   Result.dsBmih.biSizeImage = uint32_t(ABitmap.RowBytes() * ABitmap.Height());
   return Result;
 }

@@ -66,15 +66,6 @@ int SourceTop(const TDibTransferLayout& ALayout, int AYSrc, int AHeightSrc) {
   return ALayout.IsTopDown ? AYSrc : ALayout.Height - AYSrc - AHeightSrc;
 }
 
-void ConvertRow(const uint8_t* ASource, int ASourceBytes, uint8_t* ADest, int ADestBytes, int AWidth) {
-  if (ASourceBytes == ADestBytes) {
-    std::memcpy(ADest, ASource, size_t(AWidth) * ASourceBytes);
-    return;
-  }
-  for (int X = 0; X < AWidth; ++X, ASource += ASourceBytes, ADest += ADestBytes)
-    StorePixel(ADest, ADestBytes, LoadPixel(ASource, ASourceBytes));
-}
-
 }  // namespace
 
 int GetDIBits(HDC, HBITMAP ABitmap, unsigned AStartScan, unsigned ALines, void* ABits,
@@ -85,7 +76,7 @@ int GetDIBits(HDC, HBITMAP ABitmap, unsigned AStartScan, unsigned ALines, void* 
     Header.biWidth = ABitmap->Width();
     Header.biHeight = ABitmap->Height();
     Header.biPlanes = 1;
-    if (Header.biBitCount == 0) Header.biBitCount = uint16_t(ABitmap->BitsPerPixel());
+    if (Header.biBitCount == 0) Header.biBitCount = uint16_t(ABitmap->StorageBits());
     Header.biCompression = BI_RGB;
     Header.biSizeImage = uint32_t(DibRowBytes(Header.biWidth, Header.biBitCount) * Header.biHeight);
     return ABitmap->Height();
@@ -103,8 +94,9 @@ int GetDIBits(HDC, HBITMAP ABitmap, unsigned AStartScan, unsigned ALines, void* 
   for (int I = 0; I < Lines; ++I) {
     const int Scan = int(AStartScan) + I;
     const int Row = Layout.IsTopDown ? Scan : Height - 1 - Scan;
-    ConvertRow(Source.Row(Row), Source.BytesPerPixel(), Dest + Layout.RowBytes * I, Layout.BitsPerPixel / 8,
-               Layout.Width);
+    // Widening keeps alpha 0, as the window system leaves it.
+    ConvertPixelRow(Source.Row(Row), Source.BitsPerPixel, Dest + Layout.RowBytes * I, Layout.BitsPerPixel,
+                    Layout.Width, 0);
   }
   return Lines;
 }

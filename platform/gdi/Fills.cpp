@@ -51,7 +51,7 @@ COLORREF SetPixel(HDC ADC, int AX, int AY, COLORREF AColor) {
   const TPoint P = ADC->LogicalToSurface(Point(AX, AY));
   if (!ADC->VisibleRegion().Contains(P)) return CLR_INVALID;
   const TSurface& Surface = ADC->Surface();
-  StorePixel(Surface.Pixel(P.X, P.Y), Surface.BytesPerPixel(), ColorRefToPixel(AColor));
+  StorePixel(Surface.Pixel(P.X, P.Y), Surface.BitsPerPixel, ColorRefToPixel(AColor));
   return AColor & 0x00FFFFFF;
 }
 
@@ -60,5 +60,5 @@ COLORREF GetPixel(HDC ADC, int AX, int AY) {
   const TPoint P = ADC->LogicalToSurface(Point(AX, AY));
   if (!ADC->VisibleRegion().Contains(P)) return CLR_INVALID;
   const TSurface& Surface = ADC->Surface();
-  return PixelToColorRef(LoadPixel(Surface.Pixel(P.X, P.Y), Surface.BytesPerPixel()));
+  return PixelToColorRef(LoadPixel(Surface.Pixel(P.X, P.Y), Surface.BitsPerPixel));
 }

@@ -348,8 +348,10 @@ class TBitmap : public TGraphic {
   void SetSize(int AWidth, int AHeight);
 
   TPixelFormat PixelFormat() const { return FPixelFormat; }
-  // pfDevice, pf24bit or pf32bit; the pixels are converted (alpha 255 on widening).
-  // Others raise EInvalidGraphic "Unsupported pixel format".
+  // pfDevice (32 bits), pf8bit, pf15bit, pf16bit, pf24bit or pf32bit (the layouts of
+  // Bitmaps.h; pf8bit has the fixed 3-3-2 colour table); the pixels are converted
+  // (alpha 255 on widening to 32 bits). Others raise EInvalidGraphic "Unsupported pixel
+  // format".
   void SetPixelFormat(TPixelFormat AFormat);
   TBitmapHandleType HandleType() const { return bmDIB; }
   // The first byte of row ARow (0 = top); raises EInvalidGraphic "Scan line index out
@@ -372,7 +374,8 @@ class TBitmap : public TGraphic {
   // Reads a picture of any format (recognised by its first bytes) into the bitmap, as
   // Assign takes it; an empty rest of the stream empties the bitmap.
   void LoadFromStream(TStream& AStream) override;
-  // A BMP file of 24 bits (pf24bit) or 32 bits; nothing for an empty bitmap.
+  // A BMP file of 32 bits (pf32bit, pfDevice) or 24 bits (the other formats); nothing
+  // for an empty bitmap.
   void SaveToStream(TStream& AStream) override;
 
  protected:
@@ -385,7 +388,8 @@ class TBitmap : public TGraphic {
   class TBitmapCanvas;
   void ReplaceHandle(TOwnedGdiObject<TBitmapObject> AHandle, int AWidth, int AHeight);
   void LoadPixelImage(const TPixelImage& AImage, TPixelFormat AFormat);
-  int BitsPerPixel() const { return FPixelFormat == pf24bit ? 24 : 32; }
+  // The section layout of the pixel format.
+  int BitsPerPixel() const;
 
   TOwnedGdiObject<TBitmapObject> FHandle;
   int FWidth = 0;

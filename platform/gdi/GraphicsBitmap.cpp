@@ -5,6 +5,7 @@
 
 #include "platform/gdi/Graphics.h"
 #include "platform/gdi/GraphicsStreams.h"
+#include "platform/gdi/PixelOpsInternal.h"
 
 // The bitmap's canvas: a memory device context, made at first use, into which the
 // bitmap's current section is selected.
@@ -53,24 +54,6 @@ TOwnedGdiObject<TBitmapObject> NewSection(int AWidth, int AHeight, int ABitsPerP
   return Section;
 }
 
-// Copies the pixels of one row between 24- and 32-bit layouts; widening gives alpha
-// AAlpha.
-void ConvertRow(const uint8_t* ASource, int ASourceBits, uint8_t* ADest, int ADestBits, int AWidth,
-                uint8_t AAlpha = 0xFF) {
-  if (ASourceBits == ADestBits) {
-    std::memcpy(ADest, ASource, size_t(AWidth) * size_t(ASourceBits / 8));
-    return;
-  }
-  const int SourceStep = ASourceBits / 8;
-  const int DestStep = ADestBits / 8;
-  for (int X = 0; X < AWidth; ++X, ASource += SourceStep, ADest += DestStep) {
-    ADest[0] = ASource[0];
-    ADest[1] = ASource[1];
-    ADest[2] = ASource[2];
-    if (DestStep == 4) ADest[3] = AAlpha;
-  }
-}
-
 }  // namespace
 
 TBitmap::TBitmap() = default;
@@ -106,7 +89,10 @@ void TBitmap::SetSize(int AWidth, int AHeight) {
   // the decoder hands out.
   const size_t RowBytes = size_t(AWidth) * Pixels.BytesPerPixel();
   uint8_t* FirstRow = Pixels.Row(0);
-  for (int X = 0; X < AWidth; ++X) std::memset(FirstRow + X * Pixels.BytesPerPixel(), 0xFF, 3);
+  if (Pixels.BitsPerPixel >= 24)
+    for (int X = 0; X < AWidth; ++X) std::memset(FirstRow + X * Pixels.BytesPerPixel(), 0xFF, 3);
+  else
+    std::memset(FirstRow, 0xFF, RowBytes);  // white in every smaller layout
   for (int Y = 1; Y < AHeight; ++Y) std::memcpy(Pixels.Row(Y), FirstRow, RowBytes);
   const int SharedWidth = std::min(AWidth, FWidth);
   for (int Y = 0; Y < std::min(AHeight, FHeight); ++Y)
@@ -115,8 +101,23 @@ void TBitmap::SetSize(int AWidth, int AHeight) {
   Changed();
 }
 
+int TBitmap::BitsPerPixel() const {
+  switch (FPixelFormat) {
+    case pf8bit:
+      return 8;
+    case pf15bit:
+      return 15;
+    case pf16bit:
+      return 16;
+    case pf24bit:
+      return 24;
+    default:
+      return 32;
+  }
+}
+
 void TBitmap::SetPixelFormat(TPixelFormat AFormat) {
-  if (AFormat != pfDevice && AFormat != pf24bit && AFormat != pf32bit)
+  if (AFormat != pfDevice && (AFormat < pf8bit || AFormat > pf32bit))
     throw EInvalidGraphic("Unsupported pixel format");
   if (AFormat == FPixelFormat) return;
   const int OldBits = BitsPerPixel();
@@ -124,7 +125,8 @@ void TBitmap::SetPixelFormat(TPixelFormat AFormat) {
   if (FHandle && BitsPerPixel() != OldBits) {
     TOwnedGdiObject<TBitmapObject> Section = NewSection(FWidth, FHeight, BitsPerPixel());
     for (int Y = 0; Y < FHeight; ++Y)
-      ConvertRow(FHandle->Surface().Row(Y), OldBits, Section->Surface().Row(Y), BitsPerPixel(), FWidth);
+      ConvertPixelRow(FHandle->Surface().Row(Y), OldBits, Section->Surface().Row(Y), BitsPerPixel(), FWidth,
+                      0xFF);
     ReplaceHandle(std::move(Section), FWidth, FHeight);
   }
   Changed();
@@ -144,8 +146,7 @@ void TBitmap::SetTransparentMode(TTransparentMode AMode) {
 TColor TBitmap::TransparentColor() {
   if (FTransparentMode == tmFixed) return FTransparentColor;
   if (!FHandle) return clDefault;
-  const uint8_t* Pixel = FHandle->Surface().Pixel(0, FHeight - 1);
-  return TColor(RGB(Pixel[2], Pixel[1], Pixel[0]));
+  return TColor(PixelToColorRef(LoadPixel(FHandle->Surface().Pixel(0, FHeight - 1), BitsPerPixel())));
 }
 
 void TBitmap::SetTransparentColor(TColor AColor) {
@@ -164,8 +165,8 @@ void TBitmap::LoadPixelImage(const TPixelImage& AImage, TPixelFormat AFormat) {
   }
   TOwnedGdiObject<TBitmapObject> Section = NewSection(AImage.Width, AImage.Height, BitsPerPixel());
   for (int Y = 0; Y < AImage.Height; ++Y)
-    ConvertRow(reinterpret_cast<const uint8_t*>(AImage.Row(Y)), 32, Section->Surface().Row(Y), BitsPerPixel(),
-               AImage.Width);
+    ConvertPixelRow(reinterpret_cast<const uint8_t*>(AImage.Row(Y)), 32, Section->Surface().Row(Y),
+                    BitsPerPixel(), AImage.Width, 0xFF);
   ReplaceHandle(std::move(Section), AImage.Width, AImage.Height);
   Changed();
 }
@@ -175,8 +176,8 @@ TPixelImage TBitmap::ToPixelImage() const {
   if (!FHandle) return Image;
   ResizePixelImage(Image, FWidth, FHeight);
   for (int Y = 0; Y < FHeight; ++Y)
-    ConvertRow(FHandle->Surface().Row(Y), BitsPerPixel(), reinterpret_cast<uint8_t*>(Image.Row(Y)), 32,
-               FWidth);
+    ConvertPixelRow(FHandle->Surface().Row(Y), BitsPerPixel(), reinterpret_cast<uint8_t*>(Image.Row(Y)), 32,
+                    FWidth, 0xFF);
   // Drawing leaves alpha 0 on a 32-bit bitmap, so alpha that is 0 everywhere means the
   // bitmap was never given any: it is opaque, as when such a BMP file is read.
   const auto IsOpaque = [](uint32_t APixel) { return APixel >> 24 == 0xFF; };
@@ -184,7 +185,7 @@ TPixelImage TBitmap::ToPixelImage() const {
   if (std::all_of(Image.Pixels.begin(), Image.Pixels.end(), IsClear))
     for (uint32_t& Pixel : Image.Pixels) Pixel |= 0xFF000000;
   Image.HasAlpha = !std::all_of(Image.Pixels.begin(), Image.Pixels.end(), IsOpaque);
-  Image.SourceBitsPerPixel = BitsPerPixel();
+  Image.SourceBitsPerPixel = FHandle->StorageBits();
   return Image;
 }
 
@@ -230,9 +231,10 @@ void TBitmap::SaveToStream(TStream& AStream) {
   TPixelImage Image;
   ResizePixelImage(Image, FWidth, FHeight);
   for (int Y = 0; Y < FHeight; ++Y)
-    ConvertRow(FHandle->Surface().Row(Y), BitsPerPixel(), reinterpret_cast<uint8_t*>(Image.Row(Y)), 32,
-               FWidth);
-  WriteBytesToStream(AStream, EncodeBmp(Image, BitsPerPixel()));
+    ConvertPixelRow(FHandle->Surface().Row(Y), BitsPerPixel(), reinterpret_cast<uint8_t*>(Image.Row(Y)), 32,
+                    FWidth, 0xFF);
+  // The smaller layouts are written as 24-bit files, which show the same colours.
+  WriteBytesToStream(AStream, EncodeBmp(Image, BitsPerPixel() == 32 ? 32 : 24));
 }
 
 void TBitmap::Draw(TCanvas& ACanvas, const TRect& ARect) {

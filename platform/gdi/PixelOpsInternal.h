@@ -67,24 +67,44 @@ constexpr uint32_t ApplyRop2(int ARop2, uint32_t P, uint32_t D) {
   return R;
 }
 
-inline uint32_t LoadPixel(const uint8_t* APixel, int ABytesPerPixel) {
-  if (ABytesPerPixel == 4) {
+// The pixels of the 8-, 15- and 16-bit layouts as pixel values (alpha 0) and back; a
+// stored colour keeps the high bits of each channel, and a loaded one repeats its bits
+// downwards, so that a stored pixel loads as the nearest colour of the layout and
+// loading then storing gives the pixel back.
+uint32_t LoadLowDepthPixel(const uint8_t* APixel, int ABitsPerPixel);
+void StoreLowDepthPixel(uint8_t* APixel, int ABitsPerPixel, uint32_t AValue);
+
+// A pixel of a surface of layout ABitsPerPixel (see TSurface) as a pixel value; 24-bit
+// and smaller pixels read with alpha 0.
+inline uint32_t LoadPixel(const uint8_t* APixel, int ABitsPerPixel) {
+  if (ABitsPerPixel == 32) {
     uint32_t Value;
     std::memcpy(&Value, APixel, 4);
     return Value;
   }
-  return uint32_t(APixel[0]) | (uint32_t(APixel[1]) << 8) | (uint32_t(APixel[2]) << 16);
+  if (ABitsPerPixel == 24)
+    return uint32_t(APixel[0]) | (uint32_t(APixel[1]) << 8) | (uint32_t(APixel[2]) << 16);
+  return LoadLowDepthPixel(APixel, ABitsPerPixel);
 }
 
-inline void StorePixel(uint8_t* APixel, int ABytesPerPixel, uint32_t AValue) {
-  if (ABytesPerPixel == 4) {
+inline void StorePixel(uint8_t* APixel, int ABitsPerPixel, uint32_t AValue) {
+  if (ABitsPerPixel == 32) {
     std::memcpy(APixel, &AValue, 4);
     return;
   }
-  APixel[0] = uint8_t(AValue);
-  APixel[1] = uint8_t(AValue >> 8);
-  APixel[2] = uint8_t(AValue >> 16);
+  if (ABitsPerPixel == 24) {
+    APixel[0] = uint8_t(AValue);
+    APixel[1] = uint8_t(AValue >> 8);
+    APixel[2] = uint8_t(AValue >> 16);
+    return;
+  }
+  StoreLowDepthPixel(APixel, ABitsPerPixel, AValue);
 }
+
+// ACount pixels of layout ASourceBits into layout ADestBits; a pixel widened to 32 bits
+// from a layout without alpha gets alpha AAlpha.
+void ConvertPixelRow(const uint8_t* ASource, int ASourceBits, uint8_t* ADest, int ADestBits, int ACount,
+                     uint8_t AAlpha);
 
 // Paints the pixels AX0..AX1−1 of row AY (all inside the surface) with colour APixel
 // under mix mode ARop2; alpha becomes 0, as for every pen and brush drawing.

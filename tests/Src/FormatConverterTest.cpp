@@ -1,5 +1,5 @@
-// TFormatConverter: pictures into 24- and 32-bit bitmaps and back, and the decoder's
-// pictures as bitmaps.
+// TFormatConverter: pictures into 8-, 15-, 16-, 24- and 32-bit bitmaps and back, and
+// the decoder's pictures as bitmaps.
 
 #include "Src/FormatConverter.h"
 #include "tests/Src/DecoderTestFixture.h"
@@ -29,10 +29,28 @@ class FormatConverterTest : public DecoderTest {
   TFormatConverter Converter;
 };
 
-TEST_F(FormatConverterTest, OnlyBitmapFormatsAreAccepted) {
+// Each depth selects its bitmap format; 15 bits take 16 a pixel, so after 15 a 16 is
+// the value already set.
+TEST_F(FormatConverterTest, EachBitmapDepthSelectsItsFormat) {
   EXPECT_EQ(Converter.BitsPixel(), 24);
   EXPECT_EQ(Converter.BMPPixFmt(), pf24bit);
-  for (int Bits : {8, 12, 15, 16}) {
+  struct TCase {
+    int Set;
+    int Reads;
+    TPixelFormat Format;
+    AVPixelFormat AV;
+  } Cases[] = {{8, 8, pf8bit, AV_PIX_FMT_BGR8},        {15, 16, pf15bit, AV_PIX_FMT_RGB555LE},
+               {16, 16, pf15bit, AV_PIX_FMT_RGB555LE}, {32, 32, pf32bit, AV_PIX_FMT_BGRA},
+               {16, 16, pf16bit, AV_PIX_FMT_RGB565LE}, {24, 24, pf24bit, AV_PIX_FMT_BGR24}};
+  for (const TCase& Case : Cases) {
+    SCOPED_TRACE(Case.Set);
+    Converter.SetBitsPixel(Case.Set);
+    EXPECT_EQ(Converter.BitsPixel(), Case.Reads);
+    EXPECT_EQ(Converter.BMPPixFmt(), Case.Format);
+    EXPECT_EQ(Converter.Bitmap().PixelFormat(), Case.Format);
+    EXPECT_EQ(Converter.AVPixFmt(), Case.AV);
+  }
+  for (int Bits : {0, 12, 48}) {
     try {
       Converter.SetBitsPixel(Bits);
       ADD_FAILURE() << Bits << " bits must be refused";
@@ -42,16 +60,62 @@ TEST_F(FormatConverterTest, OnlyBitmapFormatsAreAccepted) {
     EXPECT_EQ(Converter.BitsPixel(), 24);
   }
   try {
-    Converter.SetBMPPixFmt(pf16bit);
-    ADD_FAILURE() << "pf16bit must be refused";
+    Converter.SetBMPPixFmt(pf4bit);
+    ADD_FAILURE() << "pf4bit must be refused";
   } catch (const Exception& E) {
-    EXPECT_EQ(E.Message(), "Invalid PixelFormat 5");
+    EXPECT_EQ(E.Message(), "Invalid PixelFormat 2");
   }
-  Converter.SetBitsPixel(32);
-  EXPECT_EQ(Converter.BMPPixFmt(), pf32bit);
-  EXPECT_EQ(Converter.Bitmap().PixelFormat(), pf32bit);
-  Converter.SetBMPPixFmt(pf24bit);
-  EXPECT_EQ(Converter.BitsPixel(), 24);
+  Converter.SetBMPPixFmt(pf15bit);
+  EXPECT_EQ(Converter.BitsPixel(), 16);
+}
+
+// The round trip of a hook at every depth: a picture of colour bands into the bitmap,
+// a box drawn on the bitmap's canvas, and back into a picture of FFmpeg's 24-bit format.
+// Bands and box arrive within the depth's precision: a step of the layout, and one
+// more where the scaler dithers the smaller depths.
+TEST_F(FormatConverterTest, AHooksRoundTripKeepsThePictureAtEveryDepth) {
+  constexpr int Width = 48, Height = 32;
+  // Blue, green, red bytes: red, green, a blue, grey.
+  const uint8_t Bands[4][3] = {{0, 0, 255}, {0, 200, 0}, {220, 40, 40}, {128, 128, 128}};
+  AVFrame* Source = Picture(Width, Height, AV_PIX_FMT_BGR24);
+  for (int Y = 0; Y < Height; ++Y)
+    for (int X = 0; X < Width; ++X)
+      std::memcpy(Source->data[0] + Y * Source->linesize[0] + X * 3, Bands[X / 12], 3);
+  struct TCase {
+    int Bits;
+    int Tolerance[3];  // blue, green, red
+  } Cases[] = {{8, {86, 45, 45}}, {16, {12, 7, 12}}, {15, {12, 12, 12}}, {24, {2, 2, 2}}, {32, {2, 2, 2}}};
+  // (16 comes before 15: after 15 a 16 is the value already set.)
+  for (const TCase& Case : Cases) {
+    SCOPED_TRACE(Case.Bits);
+    Converter.SetBitsPixel(Case.Bits);
+    ASSERT_TRUE(Converter.PictureToRGB(Source, true)) << Converter.LastErrMsg();
+    TBitmap Seen;
+    Seen.Assign(Converter.Bitmap());
+    Seen.SetPixelFormat(pf24bit);
+    TCanvas& Canvas = Converter.Bitmap().Canvas();
+    Canvas.Brush().SetStyle(bsSolid);
+    Canvas.Brush().SetColor(TColor(RGB(255, 255, 0)));
+    Canvas.FillRect(Rect(4, 4, 8, 8));
+    Converter.BitmapToRGB();
+    AVFrame* Back = Picture(Width, Height, AV_PIX_FMT_BGR24);
+    ASSERT_TRUE(Converter.RGBToPicture(Back)) << Converter.LastErrMsg();
+    for (int Y = 0; Y < Height; ++Y)
+      for (int X = 0; X < Width; ++X) {
+        const bool InBox = X >= 4 && X < 8 && Y >= 4 && Y < 8;
+        const uint8_t Yellow[3] = {0, 255, 255};
+        const uint8_t* Expected = InBox ? Yellow : Bands[X / 12];
+        // The scaler's bicubic filter blurs the box's edges into its neighbours.
+        const bool NearBox = X >= 2 && X < 10 && Y >= 2 && Y < 10;
+        for (int C = 0; C < 3; ++C) {
+          EXPECT_NEAR(Seen.ScanLine(Y)[X * 3 + C], Bands[X / 12][C], Case.Tolerance[C]) << X << "," << Y;
+          if (!NearBox || InBox) {
+            EXPECT_NEAR(Back->data[0][Y * Back->linesize[0] + X * 3 + C], Expected[C], Case.Tolerance[C])
+                << X << "," << Y;
+          }
+        }
+      }
+  }
 }
 
 TEST_F(FormatConverterTest, NothingToCopyBeforeTheFirstConversion) {
@@ -158,6 +222,49 @@ TEST_F(FormatConverterTest, RedThenGreenInBothBitmapFormats) {
       EXPECT_EQ(Record->bmWidth, 320);
       EXPECT_EQ(Record->bmBitsPixel, Bits);
       EXPECT_EQ(Record->bmPlanes, 1);
+    }
+  }
+}
+
+// Every depth carries the decoded picture: the bitmap, read as 24 bits, agrees with the
+// 24-bit one within the depth's precision. Each channel differs by at most two steps of
+// its bits (the layout's step, and one where the scaler dithers), and by much less on
+// average.
+TEST_F(FormatConverterTest, EveryDepthCarriesTheDecodedPicture) {
+  ASSERT_TRUE(Decoder.LoadFile(decoder_media::MakeWideClip(Folder())));
+  ASSERT_TRUE(Decoder.Decode());
+  TBitmap Reference;
+  ASSERT_TRUE(Decoder.CopyToBitmap(Reference));
+  struct TCase {
+    int Bits;
+    TPixelFormat Format;
+    int ChannelBits[3];  // blue, green, red
+  } Cases[] = {
+      {8, pf8bit, {2, 3, 3}}, {16, pf16bit, {5, 6, 5}}, {15, pf15bit, {5, 5, 5}}, {32, pf32bit, {8, 8, 8}}};
+  // (16 comes before 15: after 15 a 16 is the value already set.)
+  for (const TCase& Case : Cases) {
+    SCOPED_TRACE(Case.Bits);
+    Decoder.SetBitmapBitsPixel(Case.Bits);
+    TBitmap Bitmap;
+    ASSERT_TRUE(Decoder.CopyToBitmap(Bitmap)) << Decoder.LastErrMsg();
+    EXPECT_EQ(Bitmap.PixelFormat(), Case.Format);
+    ASSERT_EQ(Bitmap.Width(), Reference.Width());
+    ASSERT_EQ(Bitmap.Height(), Reference.Height());
+    EXPECT_EQ(Decoder.GetBitmapPtr()->bmBitsPixel, Case.Bits == 15 ? 16 : Case.Bits);
+    Bitmap.SetPixelFormat(pf24bit);
+    int Largest[3] = {0, 0, 0};
+    int64_t Sums[3] = {0, 0, 0};
+    for (int Row = 0; Row < Bitmap.Height(); ++Row)
+      for (int Byte = 0; Byte < Bitmap.Width() * 3; ++Byte) {
+        const int Difference = std::abs(Bitmap.ScanLine(Row)[Byte] - Reference.ScanLine(Row)[Byte]);
+        Largest[Byte % 3] = std::max(Largest[Byte % 3], Difference);
+        Sums[Byte % 3] += Difference;
+      }
+    for (int C = 0; C < 3; ++C) {
+      const double Step = 255.0 / ((1 << Case.ChannelBits[C]) - 1);
+      const double Mean = double(Sums[C]) / (double(Bitmap.Width()) * Bitmap.Height());
+      EXPECT_LE(Largest[C], 2 * Step) << C;
+      EXPECT_LE(Mean, Step / 4) << C;
     }
   }
 }

@@ -73,7 +73,7 @@ TEST(Bitmaps, UnsupportedOrOversizedRequestsGiveNoBitmap) {
     uint32_t Compression;
   };
   const Case Cases[] = {
-      {4, 4, 16, BI_RGB},
+      {4, 4, 4, BI_RGB},
       {4, 4, 8, BI_RGB},
       {0, 4, 32, BI_RGB},
       {4, 0, 32, BI_RGB},

@@ -83,7 +83,7 @@ TEST(BitmapTest, SizeScanLinesAndPixelFormat) {
   EXPECT_EQ(StoredPixel(Bitmap, 1, 2), 0xFF123456u);
   Bitmap.SetPixelFormat(pf32bit);
   EXPECT_EQ(StoredPixel(Bitmap, 1, 2), 0xFF123456u);
-  EXPECT_THROW(Bitmap.SetPixelFormat(pf8bit), EInvalidGraphic);
+  EXPECT_THROW(Bitmap.SetPixelFormat(pf4bit), EInvalidGraphic);
 
   Bitmap.SetSize(0, 4);
   EXPECT_TRUE(Bitmap.Empty());
