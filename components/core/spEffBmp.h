@@ -27,6 +27,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <random>
 #include <vector>
 
 #include "platform/base/Persistent.h"
@@ -375,3 +376,142 @@ void GetScreenArea(bool AWorkArea, TRect& ARect);
 // (or without the monitor functions) GetScreenArea. A failing monitor query leaves
 // ARect as it was.
 void GetMonitorArea(HWND AWindow, bool AWorkArea, TRect& ARect);
+
+// ---------------------------------------------------------------- effect bitmaps
+
+// A 24-bit top-down section for transitions and still effects: two states of a control
+// are copied into two effect bitmaps, the first morphs towards the second by a factor
+// that an animation timer advances, and the result is drawn.
+//
+// Pixels are 3 bytes, blue, green, red; a row is 3 × Width bytes padded to a multiple
+// of 4. As an integer a pixel is 0x00RRGGBB. Channel results are rounded to nearest
+// (halves to even) and clamped to 0..255.
+//
+// Every rectangle an operation is given is cut to both bitmaps it touches; morphs
+// between bitmaps of different sizes do nothing. A bitmap of no width or height has no
+// pixels and every operation on it does nothing.
+// Implementation: spEffBmp_EffectBmp.cpp (sections, drawing, Resize, CopyRect),
+// spEffBmp_Morph.cpp, spEffBmp_Effects.cpp (colour, noise, mosaic, turns, wave, mask
+// fill), spEffBmp_EffectBlurs.cpp (the neighbour blurs).
+using TEffectRandom = std::mt19937;
+
+class TspEffectBmp {
+ public:
+  // A section of ACx × ACy pixels, all 0; sizes below 1 give an empty bitmap. Raises
+  // EOutOfMemory "Can't allocate the DIB handle" when the pixels cannot be had.
+  TspEffectBmp(int ACx, int ACy);
+  // The pixels of a bitmap, converted to 24 bits.
+  explicit TspEffectBmp(HBITMAP ABitmap);
+  // A copy of the headers and every pixel.
+  TspEffectBmp(const TspEffectBmp& ASource);
+  TspEffectBmp& operator=(const TspEffectBmp&) = delete;
+  ~TspEffectBmp();
+
+  HBITMAP Handle() const { return FHandle; }
+  int Width() const { return FWidth; }
+  int Height() const { return FHeight; }
+  // Bytes of pixel data: stride × Height.
+  int Size() const { return FStride * FHeight; }
+  int Stride() const { return FStride; }
+  uint8_t* Bits() const { return FBits; }
+
+  // Row and pixel access, unchecked: AY and AX must lie inside the bitmap.
+  uint8_t* GetScanLinePtr(int AY) const { return FBits + ptrdiff_t(AY) * FStride; }
+  void GetScanLine(int AY, uint8_t* ALine) const;
+  void SetScanLine(int AY, const uint8_t* ALine);
+  uint32_t GetPixel(int AX, int AY) const;
+  void SetPixel(int AX, int AY, uint32_t AColor);
+
+  // The whole bitmap at (AX, AY); scaled into (AX, AY, ACx, ACy); the ACx × ACy block at
+  // (AX, AY) of the bitmap unscaled at (AHx, AHy).
+  void Draw(HDC ADC, int AX, int AY) const;
+  void Stretch(HDC ADC, int AX, int AY, int ACx, int ACy) const;
+  void DrawRect(HDC ADC, int AHx, int AHy, int AX, int AY, int ACx, int ACy) const;
+
+  // Enlarges this bitmap into ADst by pixel replication: with kx = (ADst width − 1) /
+  // Width and ky alike, pixel (x, y) fills the Round(kx) + 1 by Round(ky) + 1 block at
+  // (Round(kx × x), Round(ky × y)).
+  void Resize(TspEffectBmp& ADst) const;
+  // Copies ABmp's pixels from (AStartX, AStartY) into the inclusive block ARect.Left..
+  // ARect.Right by ARect.Top..ARect.Bottom of this bitmap.
+  void CopyRect(const TspEffectBmp& ABmp, const TRect& ARect, int AStartX, int AStartY);
+
+  // Morphs towards ABmp: Kf 0 keeps this picture, 1 gives ABmp's; Kf is clamped to 0..1
+  // (not a number: 0).
+  void Morph(const TspEffectBmp& ABmp, double AKf);
+  // Morph of the block ARect (right and bottom exclusive) with ABmp's block at
+  // (AStartX, AStartY).
+  void MorphRect(const TspEffectBmp& ABmp, double AKf, const TRect& ARect, int AStartX, int AStartY);
+  // MorphVGrad for a bitmap higher than wide, else MorphHGrad.
+  void MorphGrad(const TspEffectBmp& ABmp, double AKf);
+  // A band of ABmp that opens sideways (HGrad) or up and down (VGrad) from the middle,
+  // fading into this picture on both sides.
+  void MorphHGrad(const TspEffectBmp& ABmp, double AKf);
+  void MorphVGrad(const TspEffectBmp& ABmp, double AKf);
+  // ABmp fading in from the left or the right edge.
+  void MorphLeftGrad(const TspEffectBmp& ABmp, double AKf);
+  void MorphRightGrad(const TspEffectBmp& ABmp, double AKf);
+  // ABmp pushing this picture out to the right.
+  void MorphPush(const TspEffectBmp& ABmp, double AKf);
+  // ABmp's right part sliding in over the left (LeftSlide), its left part over the
+  // right (RightSlide).
+  void MorphLeftSlide(const TspEffectBmp& ABmp, double AKf);
+  void MorphRightSlide(const TspEffectBmp& ABmp, double AKf);
+
+  // Still effects, in place. Brightness mixes towards white and darkness towards black
+  // by Kf (clamped to 0..1); GrayScale takes 0.3 red + 0.59 green + 0.11 blue.
+  void ChangeBrightness(double AKf);
+  void ChangeDarkness(double AKf);
+  void Invert();
+  void GrayScale();
+  // Every pixel, row by row from the top, becomes the average of the four pixels
+  // AAmount away diagonally (a neighbour past an edge is taken from inside the bitmap);
+  // rows already done serve as neighbours. Nothing for an amount of 0 or less.
+  void SplitBlur(int AAmount);
+  // Blocks of ASize × ASize take the colour of their top-left pixel; nothing for a size
+  // of 1 or less.
+  void Mosaic(int ASize);
+  // Adds random(AAmount) − AAmount div 2 to the channels of each pixel: one value for
+  // all three (Mono) or one per channel, red, green, blue (Color). Nothing for an
+  // amount of 0 or less. The forms without a generator draw from one kept for the
+  // process.
+  void AddMonoNoise(int AAmount, TEffectRandom& ARandom);
+  void AddMonoNoise(int AAmount);
+  void AddColorNoise(int AAmount, TEffectRandom& ARandom);
+  void AddColorNoise(int AAmount);
+  // Copies into ADst (of Height × Width for the rotations, Width × Height for the flip;
+  // positions outside ADst are left out): Rotate90_1 turns a quarter to the left
+  // ((x, y) to (y, Width − 1 − x)), Rotate90_2 a quarter to the right ((x, y) to
+  // (Height − 1 − y, x)), FlipVert upside down.
+  void Rotate90_1(TspEffectBmp& ADst) const;
+  void Rotate90_2(TspEffectBmp& ADst) const;
+  void FlipVert(TspEffectBmp& ADst) const;
+  // Pixel (x, y) takes the pixel at (x + ARatio × sin(y / AYDiv), y + ARatio ×
+  // sin(x / AXDiv)), rounded and kept inside; nothing when a divisor is 0.
+  void Wave(int AXDiv, int AYDiv, int ARatio);
+
+  // Mask effects. A mask pixel is white when red, green and blue are all 255; they do
+  // nothing unless AMask is as wide as this bitmap and at least as high. MaskBlur
+  // blurs as SplitBlur the pixels whose mask pixel is not white; MaskAntialiasing those
+  // of them with a white mask pixel at a neighbour position; MaskFillColor mixes them
+  // towards AColor by AKf (not clamped).
+  void MaskBlur(const TspEffectBmp& AMask, int AAmount);
+  void MaskAntialiasing(const TspEffectBmp& AMask, int AAmount);
+  void MaskFillColor(const TspEffectBmp& AMask, TColor AColor, double AKf);
+
+ private:
+  void Allocate(int ACx, int ACy);
+  bool SameSize(const TspEffectBmp& ABmp) const { return ABmp.FWidth == FWidth && ABmp.FHeight == FHeight; }
+  // The four-neighbour blur shared by SplitBlur and the mask effects: AShouldBlur(x, y)
+  // chooses the pixels.
+  template <typename TChoose>
+  void BlurNeighbours(int AAmount, TChoose&& AShouldBlur);
+  bool MaskFits(const TspEffectBmp& AMask) const;
+
+  HBITMAP FHandle = nullptr;
+  int FWidth = 0;
+  int FHeight = 0;
+  int FStride = 0;
+  uint8_t* FBits = nullptr;
+  BITMAPINFO FBmpInfo;
+};
