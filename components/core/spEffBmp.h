@@ -38,6 +38,9 @@
 #include "platform/gdi/DeviceContext.h"
 #include "platform/gdi/Geometry.h"
 #include "platform/gdi/Graphics.h"
+#include "platform/gdi/Regions.h"
+#include "platform/ui/Timer.h"
+#include "platform/ui/WinControl.h"
 #include "platform/win/LayeredWindows.h"
 #include "platform/win/Monitors.h"
 #include "platform/win/WindowTypes.h"
@@ -514,4 +517,134 @@ class TspEffectBmp {
   int FStride = 0;
   uint8_t* FBits = nullptr;
   BITMAPINFO FBmpInfo;
+};
+
+// ---------------------------------------------------------------- soft images
+
+class TCustomImageList;
+
+// Work bitmaps here start all zero; text is drawn into them in pure red, so that the
+// red channel measures how much text covers a pixel, and colouring turns it into
+// alpha. A work bitmap that cannot be had raises EOutOfMemory as SetSize does.
+// Implementation: spEffBmp_SoftImages.cpp (blur, alpha helpers, layered windows,
+// composition), spEffBmp_GlowMasks.cpp, spEffBmp_TextEffects.cpp.
+
+// The largest blur radius: larger ones are taken as this one, which keeps the blur's
+// division table at 256 × 33² entries.
+constexpr int spMaxBlurRadius = 32;
+
+// The stack blur of red, green and blue with radius ARadius (nothing for 0 or less),
+// in time independent of the radius; every pixel becomes opaque.
+void BlurBitmap(TspBitmap& ABitmap, int ARadius);
+// Every pixel := AColor (low 24 bits) with the pixel's red channel as alpha; then
+// AlphaBlend is set.
+void ColorCoverageBitmap(TspBitmap& ABitmap, TColor AColor);
+// Alpha of each target pixel := Trunc((red + green + blue) / 3) of the mask pixel at
+// the same place, where both have one. SetAlphaFromGray2 then premultiplies
+// (CheckRGBA2) for layered windows.
+void SetAlphaFromGray(TspBitmap& ATarget, const TspBitmap& AMask);
+void SetAlphaFromGray2(TspBitmap& ATarget, const TspBitmap& AMask);
+// ATarget := AImage with alpha from AMask's grey, premultiplied for a layered window.
+void ComposeImageWithMask(const TGraphic& AImage, const TGraphic& AMask, TspBitmap& ATarget);
+// ATarget := the picture with its alpha (opaque without one); then CheckingAlphaBlend.
+void PngImageToBitmap(TspBitmap& ATarget, const TPngImage& APicture);
+// Each channel c of the resolved colour becomes c − MulDiv(c, APercent, 100).
+TColor DarkenColor(TColor AColor, int APercent);
+// Gives the control's layered window the bitmap (premultiplied) at the control's Left
+// and Top with the constant alpha AAlpha; nothing when layered windows are not offered.
+void UpdateLayeredWindowBitmap(const TspBitmap& ABitmap, uint8_t AAlpha, TWinControl& AControl);
+
+// Glow silhouettes: the caller blurs and colours the target afterwards. A picture's
+// pixels that differ from its top-left pixel (a PNG picture's pixels with alpha) become
+// opaque red in ATarget at AOffset; an image list's image (a PNG list's picture), an
+// empty picture draws nothing.
+void DrawImageListGlowMask(TspBitmap& ATarget, TCustomImageList& AList, int AIndex, int AOffset);
+void DrawBitmapGlowMask(TspBitmap& ATarget, const TGraphic& APicture, int AOffset);
+void DrawPngGlowMask(TspBitmap& ATarget, const TPngImage& APicture, int AOffset);
+
+// Text effects, with the canvas's font and the system's text flags AFormat; the text
+// itself is drawn last, with a clear brush, into ARect. Shadow: the text blurred by
+// ARadius in AShadowColor, AOffset down and right. Glow: the text and its four one-
+// pixel shifts blurred by ARadius in AGlowColor, moved by AOffset. Wide glow: the text
+// on a glowing plate (margin 12; margin 10 for the second form). Reflection: a mirror
+// image in AReflectionColor below the text, AOffset further down, fading from 0.7 to
+// 0.05 (the wide form fades to 0).
+void DrawShadowText(TCanvas& ACanvas, const TRect& ARect, const String& AText, int ARadius,
+                    TColor AShadowColor, int AOffset, unsigned AFormat);
+void DrawGlowText(TCanvas& ACanvas, const TRect& ARect, const String& AText, int ARadius, TColor AGlowColor,
+                  int AOffset, unsigned AFormat);
+void DrawWideGlowText(TCanvas& ACanvas, const TRect& ARect, const String& AText, TColor AGlowColor,
+                      unsigned AFormat);
+void DrawWideGlowText2(TCanvas& ACanvas, const TRect& ARect, const String& AText, TColor AGlowColor,
+                       unsigned AFormat);
+void DrawReflectionText(TCanvas& ACanvas, const TRect& ARect, const String& AText, TColor AReflectionColor,
+                        int AOffset, unsigned AFormat);
+void DrawWideReflectionText(TCanvas& ACanvas, const TRect& ARect, const String& AText,
+                            TColor AReflectionColor, int AOffset, unsigned AFormat);
+// The strength of reflection row AY for a text extent of rows ATop to ABottom:
+// 0.7 − (ABottom − (AY − ATop)) / (ABottom − ATop), at least AFloor.
+double ReflectionFactor(int AY, int ATop, int ABottom, double AFloor);
+
+// Desktop composition: this window system has none, so IsCompositionEnabled answers
+// false and the switches of window transitions and blur-behind do nothing.
+bool IsCompositionEnabled();
+void EnableWindowTransitions(HWND AWindow, bool AEnable);
+void EnableBlurBehind(HWND AWindow, bool AEnable, HRGN ARegion);
+
+// ---------------------------------------------------------------- glow windows
+
+// The glow around a button: a top-level popup that never takes the focus or the mouse
+// (a tool window, transparent to the mouse, answering MA_NOACTIVATE), layered by its
+// manager. Implementation: spEffBmp_Layer.cpp.
+class TspLayerWindow : public TCustomControl {
+ public:
+  explicit TspLayerWindow(TComponent* AOwner);
+
+ protected:
+  void CreateParams(TCreateParams& AParams) override;
+  void Dispatch(TMessage& AMessage) override;
+};
+
+// Shows a halo picture at a screen position in its own layered window and fades it in
+// on a 25 ms timer of the window system: idle (no window), fading (timer on) or shown.
+// Where layered windows cannot be shown (no compositor), Show and the fade do nothing.
+class TspLayerManager : public TComponent {
+ public:
+  static constexpr UINT FadeInterval = 25;
+
+  explicit TspLayerManager(TComponent* AOwner);
+  ~TspLayerManager() override;
+
+  // Shows AImage with alpha from AImageMask's grey at (AX, AY) (screen) and fades it in
+  // from 0 to AAlphaBlendValue (cut to 0..255) by a tenth of it per tick, at least 1: a
+  // multiple of 10 takes 10 ticks, any other value 11 at most. A shown glow is hidden
+  // first, so a second Show starts again from 0.
+  void Show(int AX, int AY, const TGraphic& AImage, const TGraphic& AImageMask, int AAlphaBlendValue);
+  // Hides and frees the window and the picture.
+  void Hide();
+  // Puts a shown window back at its place and in its z-order.
+  void Update();
+  // The current opacity becomes 0 and the fade runs; StopTimer stops it.
+  void StartTimer();
+  void StopTimer();
+
+  // Above all windows that are not topmost: owners set it from their form's style.
+  bool TopMostMode = true;
+  bool IsVisible() const { return FIsVisible; }
+  bool IsFading() const { return FTimer->Enabled(); }
+  TspLayerWindow* LayerWindow() const { return FLayerWindow.get(); }
+  int CurrentAlpha() const { return FBeginAlphaBlendValue; }
+  int TargetAlpha() const { return FEndAlphaBlendValue; }
+
+ private:
+  void FadeStep();
+  void PlaceWindow(UINT AFlags);
+
+  std::unique_ptr<TspLayerWindow> FLayerWindow;
+  std::unique_ptr<TspBitmap> FBmp;
+  std::unique_ptr<TTimer> FTimer;
+  int FEndAlphaBlendValue = 0;
+  int FBeginAlphaBlendValue = 0;
+  int FStepAlphaBlendValue = 0;
+  bool FIsVisible = false;
 };
