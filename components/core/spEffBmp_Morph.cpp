@@ -12,7 +12,15 @@ namespace {
 // Kf cut to 0..1; not a number gives 0.
 double MorphFactor(double AKf) { return AKf > 0 ? std::min(AKf, 1.0) : 0.0; }
 
-uint8_t MorphChannel(double AValue) { return uint8_t(std::clamp(std::nearbyint(AValue), 0.0, 255.0)); }
+// Round to nearest, halves to even, as nearbyint does in the default rounding mode:
+// adding and taking away 1.5 × 2^52 leaves no fraction bits for the sum to keep. This
+// stays inline where nearbyint is a library call, and morphs run on every animation
+// tick.
+constexpr double MorphRoundingShift = 6755399441055744.0;
+
+uint8_t MorphChannel(double AValue) {
+  return uint8_t(std::clamp((AValue + MorphRoundingShift) - MorphRoundingShift, 0.0, 255.0));
+}
 
 // ACount pixels of AOwn move towards AOther by AKf.
 void MorphPixels(uint8_t* AOwn, const uint8_t* AOther, int ACount, double AKf) {
