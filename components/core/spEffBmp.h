@@ -8,10 +8,13 @@
 // - colour operations, flips and reflections, and TspBitmapLink, a named part of a
 //   bitmap;
 // - the system's version, monitor areas and the optional system functions bound at
-//   start-up.
+//   start-up;
+// - the 24-bit effect bitmap with its morph transitions and still effects;
+// - soft images: the stack blur, alpha helpers, glow silhouettes and text effects;
+// - the layered glow window and its fading manager.
 // Implementation: spEffBmp_Kernels.cpp, spEffBmp_Bitmap.cpp, spEffBmp_Assign.cpp,
 // spEffBmp_Stream.cpp, spEffBmp_Routes.cpp, spEffBmp_Draw.cpp, spEffBmp_Colors.cpp,
-// spEffBmp_Link.cpp, spEffBmp_System.cpp.
+// spEffBmp_Link.cpp, spEffBmp_System.cpp; the later parts name their own files.
 //
 // Pixels. A pixel is a TspColor 0xAARRGGBB, in memory the bytes blue, green, red, alpha,
 // colour not premultiplied by alpha. Rows run top to bottom, Width pixels each with no
