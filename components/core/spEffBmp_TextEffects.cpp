@@ -10,7 +10,7 @@
 namespace {
 
 // A work bitmap of AWidth × AHeight whose canvas writes in red with ASource's font.
-void PrepareTextWork(TspBitmap& AWork, TCanvas& ASource, int AWidth, int AHeight) {
+void TextEffectWork(TspBitmap& AWork, TCanvas& ASource, int AWidth, int AHeight) {
   AWork.SetSize(std::max(AWidth, 1), std::max(AHeight, 1));
   TCanvas& Canvas = AWork.Canvas();
   Canvas.Font().Assign(ASource.Font());
@@ -21,69 +21,69 @@ void PrepareTextWork(TspBitmap& AWork, TCanvas& ASource, int AWidth, int AHeight
   SetBkMode(DC, TRANSPARENT);
 }
 
-void DrawTextAt(TCanvas& ACanvas, const String& AText, TRect ARect, unsigned AFormat) {
+void TextEffectDraw(TCanvas& ACanvas, const String& AText, TRect ARect, unsigned AFormat) {
   DrawText(ACanvas.Handle(), AText, ARect, AFormat);
 }
 
 // The text itself, in the canvas's font colour on a clear brush.
-void DrawPlainText(TCanvas& ACanvas, const TRect& ARect, const String& AText, unsigned AFormat) {
+void TextEffectPlain(TCanvas& ACanvas, const TRect& ARect, const String& AText, unsigned AFormat) {
   ACanvas.Brush().SetStyle(bsClear);
   const HDC DC = ACanvas.Handle();
   SetTextColor(DC, ColorToRGB(ACanvas.Font().Color()));
   SetBkMode(DC, TRANSPARENT);
-  DrawTextAt(ACanvas, AText, ARect, AFormat);
+  TextEffectDraw(ACanvas, AText, ARect, AFormat);
 }
 
 // The work text at the given shifts of ARect, blurred by ARadius, coloured and drawn at
 // ARect moved by AOffset − ARadius; then the text itself.
-void DrawBlurredText(TCanvas& ACanvas, const TRect& ARect, const String& AText, int ARadius, TColor AColor,
-                     int AOffset, unsigned AFormat, std::initializer_list<TPoint> AShifts) {
+void TextEffectBlurred(TCanvas& ACanvas, const TRect& ARect, const String& AText, int ARadius, TColor AColor,
+                       int AOffset, unsigned AFormat, std::initializer_list<TPoint> AShifts) {
   const int Radius = std::clamp(ARadius, 0, spMaxBlurRadius);
   TspBitmap Work;
-  PrepareTextWork(Work, ACanvas, ARect.Width() + 2 * Radius, ARect.Height() + 2 * Radius);
+  TextEffectWork(Work, ACanvas, ARect.Width() + 2 * Radius, ARect.Height() + 2 * Radius);
   const TRect Text = Rect(Radius, Radius, ARect.Width() + Radius, ARect.Height() + Radius);
   for (const TPoint Shift : AShifts) {
-    DrawTextAt(Work.Canvas(), AText,
-               Rect(Text.Left + Shift.X, Text.Top + Shift.Y, Text.Right + Shift.X, Text.Bottom + Shift.Y),
-               AFormat);
+    TextEffectDraw(Work.Canvas(), AText,
+                   Rect(Text.Left + Shift.X, Text.Top + Shift.Y, Text.Right + Shift.X, Text.Bottom + Shift.Y),
+                   AFormat);
   }
   BlurBitmap(Work, Radius);
   ColorCoverageBitmap(Work, AColor);
   Work.Draw(ACanvas, ARect.Left + AOffset - Radius, ARect.Top + AOffset - Radius);
-  DrawPlainText(ACanvas, ARect, AText, AFormat);
+  TextEffectPlain(ACanvas, ARect, AText, AFormat);
 }
 
 // The text on a plate of margin AMargin: the plate AInset inside the text rectangle
 // (negative: outside) and the text at nine shifts, blurred twice.
-void DrawPlateText(TCanvas& ACanvas, const TRect& ARect, const String& AText, TColor AColor, unsigned AFormat,
-                   int AMargin, const TRect& AInset) {
+void TextEffectPlate(TCanvas& ACanvas, const TRect& ARect, const String& AText, TColor AColor,
+                     unsigned AFormat, int AMargin, const TRect& AInset) {
   TspBitmap Work;
-  PrepareTextWork(Work, ACanvas, ARect.Width() + 2 * AMargin, ARect.Height() + 2 * AMargin);
+  TextEffectWork(Work, ACanvas, ARect.Width() + 2 * AMargin, ARect.Height() + 2 * AMargin);
   const TRect Text = Rect(AMargin, AMargin, ARect.Width() + AMargin, ARect.Height() + AMargin);
   Work.FillRect(Rect(Text.Left + AInset.Left, Text.Top + AInset.Top, Text.Right - AInset.Right,
                      Text.Bottom - AInset.Bottom),
                 0xFFFF0000);
   const TPoint Shifts[] = {{-1, -1}, {-2, -2}, {-1, 0}, {-2, 0}, {1, 0}, {2, 0}, {1, 1}, {2, 2}, {0, 0}};
   for (const TPoint Shift : Shifts) {
-    DrawTextAt(Work.Canvas(), AText,
-               Rect(Text.Left + Shift.X, Text.Top + Shift.Y, Text.Right + Shift.X, Text.Bottom + Shift.Y),
-               AFormat);
+    TextEffectDraw(Work.Canvas(), AText,
+                   Rect(Text.Left + Shift.X, Text.Top + Shift.Y, Text.Right + Shift.X, Text.Bottom + Shift.Y),
+                   AFormat);
   }
   BlurBitmap(Work, AMargin / 2);
   BlurBitmap(Work, AMargin / 2);
   ColorCoverageBitmap(Work, AColor);
   Work.Draw(ACanvas, ARect.Left - AMargin, ARect.Top - AMargin);
-  DrawPlainText(ACanvas, ARect, AText, AFormat);
+  TextEffectPlain(ACanvas, ARect, AText, AFormat);
 }
 
-void DrawReflectedText(TCanvas& ACanvas, const TRect& ARect, const String& AText, TColor AColor, int AOffset,
-                       unsigned AFormat, double AFloor) {
+void TextEffectReflected(TCanvas& ACanvas, const TRect& ARect, const String& AText, TColor AColor,
+                         int AOffset, unsigned AFormat, double AFloor) {
   const int Width = ARect.Width();
   const int Height = ARect.Height();
   TspBitmap Work;
-  PrepareTextWork(Work, ACanvas, Width, Height);
+  TextEffectWork(Work, ACanvas, Width, Height);
   if (Width > 0 && Height > 0) {
-    DrawTextAt(Work.Canvas(), AText, Rect(0, 0, Width, Height), AFormat);
+    TextEffectDraw(Work.Canvas(), AText, Rect(0, 0, Width, Height), AFormat);
     TRect Extent = Rect(0, 0, Width, Height);
     DrawText(Work.Canvas().Handle(), AText, Extent, AFormat | DT_CALCRECT);
     TRect Placed = ARect;
@@ -105,7 +105,7 @@ void DrawReflectedText(TCanvas& ACanvas, const TRect& ARect, const String& AText
       Work.Draw(ACanvas, ARect.Left, Placed.Bottom - (Height - Bottom) + AOffset);
     }
   }
-  DrawPlainText(ACanvas, ARect, AText, AFormat);
+  TextEffectPlain(ACanvas, ARect, AText, AFormat);
 }
 
 }  // namespace
@@ -116,31 +116,31 @@ double ReflectionFactor(int AY, int ATop, int ABottom, double AFloor) {
 
 void DrawShadowText(TCanvas& ACanvas, const TRect& ARect, const String& AText, int ARadius,
                     TColor AShadowColor, int AOffset, unsigned AFormat) {
-  DrawBlurredText(ACanvas, ARect, AText, ARadius, AShadowColor, AOffset, AFormat, {{0, 0}});
+  TextEffectBlurred(ACanvas, ARect, AText, ARadius, AShadowColor, AOffset, AFormat, {{0, 0}});
 }
 
 void DrawGlowText(TCanvas& ACanvas, const TRect& ARect, const String& AText, int ARadius, TColor AGlowColor,
                   int AOffset, unsigned AFormat) {
-  DrawBlurredText(ACanvas, ARect, AText, ARadius, AGlowColor, AOffset, AFormat,
-                  {{0, 0}, {-1, 0}, {1, 0}, {0, -1}, {0, 1}});
+  TextEffectBlurred(ACanvas, ARect, AText, ARadius, AGlowColor, AOffset, AFormat,
+                    {{0, 0}, {-1, 0}, {1, 0}, {0, -1}, {0, 1}});
 }
 
 void DrawWideGlowText(TCanvas& ACanvas, const TRect& ARect, const String& AText, TColor AGlowColor,
                       unsigned AFormat) {
-  DrawPlateText(ACanvas, ARect, AText, AGlowColor, AFormat, 12, Rect(-3, 2, -3, 2));
+  TextEffectPlate(ACanvas, ARect, AText, AGlowColor, AFormat, 12, Rect(-3, 2, -3, 2));
 }
 
 void DrawWideGlowText2(TCanvas& ACanvas, const TRect& ARect, const String& AText, TColor AGlowColor,
                        unsigned AFormat) {
-  DrawPlateText(ACanvas, ARect, AText, AGlowColor, AFormat, 10, Rect(3, 3, 3, 3));
+  TextEffectPlate(ACanvas, ARect, AText, AGlowColor, AFormat, 10, Rect(3, 3, 3, 3));
 }
 
 void DrawReflectionText(TCanvas& ACanvas, const TRect& ARect, const String& AText, TColor AReflectionColor,
                         int AOffset, unsigned AFormat) {
-  DrawReflectedText(ACanvas, ARect, AText, AReflectionColor, AOffset, AFormat, 0.05);
+  TextEffectReflected(ACanvas, ARect, AText, AReflectionColor, AOffset, AFormat, 0.05);
 }
 
 void DrawWideReflectionText(TCanvas& ACanvas, const TRect& ARect, const String& AText,
                             TColor AReflectionColor, int AOffset, unsigned AFormat) {
-  DrawReflectedText(ACanvas, ARect, AText, AReflectionColor, AOffset, AFormat, 0.0);
+  TextEffectReflected(ACanvas, ARect, AText, AReflectionColor, AOffset, AFormat, 0.0);
 }
