@@ -8,10 +8,13 @@
 // - colour operations, flips and reflections, and TspBitmapLink, a named part of a
 //   bitmap;
 // - the system's version, monitor areas and the optional system functions bound at
-//   start-up.
+//   start-up;
+// - the 24-bit effect bitmap with its morph transitions and still effects;
+// - soft images: the stack blur, alpha helpers, glow silhouettes and text effects;
+// - the layered glow window and its fading manager.
 // Implementation: spEffBmp_Kernels.cpp, spEffBmp_Bitmap.cpp, spEffBmp_Assign.cpp,
 // spEffBmp_Stream.cpp, spEffBmp_Routes.cpp, spEffBmp_Draw.cpp, spEffBmp_Colors.cpp,
-// spEffBmp_Link.cpp, spEffBmp_System.cpp.
+// spEffBmp_Link.cpp, spEffBmp_System.cpp; the later parts name their own files.
 //
 // Pixels. A pixel is a TspColor 0xAARRGGBB, in memory the bytes blue, green, red, alpha,
 // colour not premultiplied by alpha. Rows run top to bottom, Width pixels each with no
@@ -27,6 +30,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <random>
 #include <vector>
 
 #include "platform/base/Persistent.h"
@@ -37,6 +41,9 @@
 #include "platform/gdi/DeviceContext.h"
 #include "platform/gdi/Geometry.h"
 #include "platform/gdi/Graphics.h"
+#include "platform/gdi/Regions.h"
+#include "platform/ui/Timer.h"
+#include "platform/ui/WinControl.h"
 #include "platform/win/LayeredWindows.h"
 #include "platform/win/Monitors.h"
 #include "platform/win/WindowTypes.h"
@@ -377,3 +384,272 @@ void GetScreenArea(bool AWorkArea, TRect& ARect);
 // (or without the monitor functions) GetScreenArea. A failing monitor query leaves
 // ARect as it was.
 void GetMonitorArea(HWND AWindow, bool AWorkArea, TRect& ARect);
+
+// ---------------------------------------------------------------- effect bitmaps
+
+// A 24-bit top-down section for transitions and still effects: two states of a control
+// are copied into two effect bitmaps, the first morphs towards the second by a factor
+// that an animation timer advances, and the result is drawn.
+//
+// Pixels are 3 bytes, blue, green, red; a row is 3 × Width bytes padded to a multiple
+// of 4. As an integer a pixel is 0x00RRGGBB. Channel results are rounded to nearest
+// (halves to even) and clamped to 0..255.
+//
+// Every rectangle an operation is given is cut to both bitmaps it touches; morphs
+// between bitmaps of different sizes do nothing. A bitmap of no width or height has no
+// pixels and every operation on it does nothing.
+// Implementation: spEffBmp_EffectBmp.cpp (sections, drawing, Resize, CopyRect),
+// spEffBmp_Morph.cpp, spEffBmp_Effects.cpp (colour, noise, mosaic, turns, wave, mask
+// fill), spEffBmp_EffectBlurs.cpp (the neighbour blurs).
+using TEffectRandom = std::mt19937;
+
+class TspEffectBmp {
+ public:
+  // A section of ACx × ACy pixels, all 0; sizes below 1 give an empty bitmap. Raises
+  // EOutOfMemory "Can't allocate the DIB handle" when the pixels cannot be had.
+  TspEffectBmp(int ACx, int ACy);
+  // The pixels of a bitmap, converted to 24 bits.
+  explicit TspEffectBmp(HBITMAP ABitmap);
+  // A copy of the headers and every pixel.
+  TspEffectBmp(const TspEffectBmp& ASource);
+  TspEffectBmp& operator=(const TspEffectBmp&) = delete;
+  ~TspEffectBmp();
+
+  HBITMAP Handle() const { return FHandle; }
+  int Width() const { return FWidth; }
+  int Height() const { return FHeight; }
+  // Bytes of pixel data: stride × Height.
+  int Size() const { return FStride * FHeight; }
+  int Stride() const { return FStride; }
+  uint8_t* Bits() const { return FBits; }
+
+  // Row and pixel access, unchecked: AY and AX must lie inside the bitmap.
+  uint8_t* GetScanLinePtr(int AY) const { return FBits + ptrdiff_t(AY) * FStride; }
+  void GetScanLine(int AY, uint8_t* ALine) const;
+  void SetScanLine(int AY, const uint8_t* ALine);
+  uint32_t GetPixel(int AX, int AY) const;
+  void SetPixel(int AX, int AY, uint32_t AColor);
+
+  // The whole bitmap at (AX, AY); scaled into (AX, AY, ACx, ACy); the ACx × ACy block at
+  // (AX, AY) of the bitmap unscaled at (AHx, AHy).
+  void Draw(HDC ADC, int AX, int AY) const;
+  void Stretch(HDC ADC, int AX, int AY, int ACx, int ACy) const;
+  void DrawRect(HDC ADC, int AHx, int AHy, int AX, int AY, int ACx, int ACy) const;
+
+  // Enlarges this bitmap into ADst by pixel replication: with kx = (ADst width − 1) /
+  // Width and ky alike, pixel (x, y) fills the Round(kx) + 1 by Round(ky) + 1 block at
+  // (Round(kx × x), Round(ky × y)).
+  void Resize(TspEffectBmp& ADst) const;
+  // Copies ABmp's pixels from (AStartX, AStartY) into the inclusive block ARect.Left..
+  // ARect.Right by ARect.Top..ARect.Bottom of this bitmap.
+  void CopyRect(const TspEffectBmp& ABmp, const TRect& ARect, int AStartX, int AStartY);
+
+  // Morphs towards ABmp: Kf 0 keeps this picture, 1 gives ABmp's; Kf is clamped to 0..1
+  // (not a number: 0).
+  void Morph(const TspEffectBmp& ABmp, double AKf);
+  // Morph of the block ARect (right and bottom exclusive) with ABmp's block at
+  // (AStartX, AStartY).
+  void MorphRect(const TspEffectBmp& ABmp, double AKf, const TRect& ARect, int AStartX, int AStartY);
+  // MorphVGrad for a bitmap higher than wide, else MorphHGrad.
+  void MorphGrad(const TspEffectBmp& ABmp, double AKf);
+  // A band of ABmp that opens sideways (HGrad) or up and down (VGrad) from the middle,
+  // fading into this picture on both sides.
+  void MorphHGrad(const TspEffectBmp& ABmp, double AKf);
+  void MorphVGrad(const TspEffectBmp& ABmp, double AKf);
+  // ABmp fading in from the left or the right edge.
+  void MorphLeftGrad(const TspEffectBmp& ABmp, double AKf);
+  void MorphRightGrad(const TspEffectBmp& ABmp, double AKf);
+  // ABmp pushing this picture out to the right.
+  void MorphPush(const TspEffectBmp& ABmp, double AKf);
+  // ABmp's right part sliding in over the left (LeftSlide), its left part over the
+  // right (RightSlide).
+  void MorphLeftSlide(const TspEffectBmp& ABmp, double AKf);
+  void MorphRightSlide(const TspEffectBmp& ABmp, double AKf);
+
+  // Still effects, in place. Brightness mixes towards white and darkness towards black
+  // by Kf (clamped to 0..1); GrayScale takes 0.3 red + 0.59 green + 0.11 blue.
+  void ChangeBrightness(double AKf);
+  void ChangeDarkness(double AKf);
+  void Invert();
+  void GrayScale();
+  // Every pixel, row by row from the top, becomes the average of the four pixels
+  // AAmount away diagonally (a neighbour past an edge is taken from inside the bitmap);
+  // rows already done serve as neighbours. Nothing for an amount of 0 or less.
+  void SplitBlur(int AAmount);
+  // Blocks of ASize × ASize take the colour of their top-left pixel; nothing for a size
+  // of 1 or less.
+  void Mosaic(int ASize);
+  // Adds random(AAmount) − AAmount div 2 to the channels of each pixel: one value for
+  // all three (Mono) or one per channel, red, green, blue (Color). Nothing for an
+  // amount of 0 or less. The forms without a generator draw from one kept for the
+  // process.
+  void AddMonoNoise(int AAmount, TEffectRandom& ARandom);
+  void AddMonoNoise(int AAmount);
+  void AddColorNoise(int AAmount, TEffectRandom& ARandom);
+  void AddColorNoise(int AAmount);
+  // Copies into ADst (of Height × Width for the rotations, Width × Height for the flip;
+  // positions outside ADst are left out): Rotate90_1 turns a quarter to the left
+  // ((x, y) to (y, Width − 1 − x)), Rotate90_2 a quarter to the right ((x, y) to
+  // (Height − 1 − y, x)), FlipVert upside down.
+  void Rotate90_1(TspEffectBmp& ADst) const;
+  void Rotate90_2(TspEffectBmp& ADst) const;
+  void FlipVert(TspEffectBmp& ADst) const;
+  // Pixel (x, y) takes the pixel at (x + ARatio × sin(y / AYDiv), y + ARatio ×
+  // sin(x / AXDiv)), rounded and kept inside; nothing when a divisor is 0.
+  void Wave(int AXDiv, int AYDiv, int ARatio);
+
+  // Mask effects. A mask pixel is white when red, green and blue are all 255; they do
+  // nothing unless AMask is as wide as this bitmap and at least as high. MaskBlur
+  // blurs as SplitBlur the pixels whose mask pixel is not white; MaskAntialiasing those
+  // of them with a white mask pixel at a neighbour position; MaskFillColor mixes them
+  // towards AColor by AKf (not clamped).
+  void MaskBlur(const TspEffectBmp& AMask, int AAmount);
+  void MaskAntialiasing(const TspEffectBmp& AMask, int AAmount);
+  void MaskFillColor(const TspEffectBmp& AMask, TColor AColor, double AKf);
+
+ private:
+  void Allocate(int ACx, int ACy);
+  bool SameSize(const TspEffectBmp& ABmp) const { return ABmp.FWidth == FWidth && ABmp.FHeight == FHeight; }
+  // The four-neighbour blur shared by SplitBlur and the mask effects: AShouldBlur(x, y)
+  // chooses the pixels.
+  template <typename TChoose>
+  void BlurNeighbours(int AAmount, TChoose&& AShouldBlur);
+  bool MaskFits(const TspEffectBmp& AMask) const;
+
+  HBITMAP FHandle = nullptr;
+  int FWidth = 0;
+  int FHeight = 0;
+  int FStride = 0;
+  uint8_t* FBits = nullptr;
+  BITMAPINFO FBmpInfo;
+};
+
+// ---------------------------------------------------------------- soft images
+
+class TCustomImageList;
+
+// Work bitmaps here start all zero; text is drawn into them in pure red, so that the
+// red channel measures how much text covers a pixel, and colouring turns it into
+// alpha. A work bitmap that cannot be had raises EOutOfMemory as SetSize does.
+// Implementation: spEffBmp_SoftImages.cpp (blur, alpha helpers, layered windows,
+// composition), spEffBmp_GlowMasks.cpp, spEffBmp_TextEffects.cpp.
+
+// The largest blur radius: larger ones are taken as this one, which keeps the blur's
+// division table at 256 × 33² entries.
+constexpr int spMaxBlurRadius = 32;
+
+// The stack blur of red, green and blue with radius ARadius (nothing for 0 or less),
+// in time independent of the radius; every pixel becomes opaque.
+void BlurBitmap(TspBitmap& ABitmap, int ARadius);
+// Every pixel := AColor (low 24 bits) with the pixel's red channel as alpha; then
+// AlphaBlend is set.
+void ColorCoverageBitmap(TspBitmap& ABitmap, TColor AColor);
+// Alpha of each target pixel := Trunc((red + green + blue) / 3) of the mask pixel at
+// the same place, where both have one. SetAlphaFromGray2 then premultiplies
+// (CheckRGBA2) for layered windows.
+void SetAlphaFromGray(TspBitmap& ATarget, const TspBitmap& AMask);
+void SetAlphaFromGray2(TspBitmap& ATarget, const TspBitmap& AMask);
+// ATarget := AImage with alpha from AMask's grey, premultiplied for a layered window.
+void ComposeImageWithMask(const TGraphic& AImage, const TGraphic& AMask, TspBitmap& ATarget);
+// ATarget := the picture with its alpha (opaque without one); then CheckingAlphaBlend.
+void PngImageToBitmap(TspBitmap& ATarget, const TPngImage& APicture);
+// Each channel c of the resolved colour becomes c − MulDiv(c, APercent, 100).
+TColor DarkenColor(TColor AColor, int APercent);
+// Gives the control's layered window the bitmap (premultiplied) at the control's Left
+// and Top with the constant alpha AAlpha; nothing when layered windows are not offered.
+void UpdateLayeredWindowBitmap(const TspBitmap& ABitmap, uint8_t AAlpha, TWinControl& AControl);
+
+// Glow silhouettes: the caller blurs and colours the target afterwards. A picture's
+// pixels that differ from its top-left pixel (a PNG picture's pixels with alpha) become
+// opaque red in ATarget at AOffset; an image list's image (a PNG list's picture), an
+// empty picture draws nothing.
+void DrawImageListGlowMask(TspBitmap& ATarget, TCustomImageList& AList, int AIndex, int AOffset);
+void DrawBitmapGlowMask(TspBitmap& ATarget, const TGraphic& APicture, int AOffset);
+void DrawPngGlowMask(TspBitmap& ATarget, const TPngImage& APicture, int AOffset);
+
+// Text effects, with the canvas's font and the system's text flags AFormat; the text
+// itself is drawn last, with a clear brush, into ARect. Shadow: the text blurred by
+// ARadius in AShadowColor, AOffset down and right. Glow: the text and its four one-
+// pixel shifts blurred by ARadius in AGlowColor, moved by AOffset. Wide glow: the text
+// on a glowing plate (margin 12; margin 10 for the second form). Reflection: a mirror
+// image in AReflectionColor below the text, AOffset further down, fading from 0.7 to
+// 0.05 (the wide form fades to 0).
+void DrawShadowText(TCanvas& ACanvas, const TRect& ARect, const String& AText, int ARadius,
+                    TColor AShadowColor, int AOffset, unsigned AFormat);
+void DrawGlowText(TCanvas& ACanvas, const TRect& ARect, const String& AText, int ARadius, TColor AGlowColor,
+                  int AOffset, unsigned AFormat);
+void DrawWideGlowText(TCanvas& ACanvas, const TRect& ARect, const String& AText, TColor AGlowColor,
+                      unsigned AFormat);
+void DrawWideGlowText2(TCanvas& ACanvas, const TRect& ARect, const String& AText, TColor AGlowColor,
+                       unsigned AFormat);
+void DrawReflectionText(TCanvas& ACanvas, const TRect& ARect, const String& AText, TColor AReflectionColor,
+                        int AOffset, unsigned AFormat);
+void DrawWideReflectionText(TCanvas& ACanvas, const TRect& ARect, const String& AText,
+                            TColor AReflectionColor, int AOffset, unsigned AFormat);
+// The strength of reflection row AY for a text extent of rows ATop to ABottom:
+// 0.7 − (ABottom − (AY − ATop)) / (ABottom − ATop), at least AFloor.
+double ReflectionFactor(int AY, int ATop, int ABottom, double AFloor);
+
+// Desktop composition: this window system has none, so IsCompositionEnabled answers
+// false and the switches of window transitions and blur-behind do nothing.
+bool IsCompositionEnabled();
+void EnableWindowTransitions(HWND AWindow, bool AEnable);
+void EnableBlurBehind(HWND AWindow, bool AEnable, HRGN ARegion);
+
+// ---------------------------------------------------------------- glow windows
+
+// The glow around a button: a top-level popup that never takes the focus or the mouse
+// (a tool window, transparent to the mouse, answering MA_NOACTIVATE), layered by its
+// manager. Implementation: spEffBmp_Layer.cpp.
+class TspLayerWindow : public TCustomControl {
+ public:
+  explicit TspLayerWindow(TComponent* AOwner);
+
+ protected:
+  void CreateParams(TCreateParams& AParams) override;
+  void Dispatch(TMessage& AMessage) override;
+};
+
+// Shows a halo picture at a screen position in its own layered window and fades it in
+// on a 25 ms timer of the window system: idle (no window), fading (timer on) or shown.
+// Where layered windows cannot be shown (no compositor), Show and the fade do nothing.
+class TspLayerManager : public TComponent {
+ public:
+  static constexpr UINT FadeInterval = 25;
+
+  explicit TspLayerManager(TComponent* AOwner);
+  ~TspLayerManager() override;
+
+  // Shows AImage with alpha from AImageMask's grey at (AX, AY) (screen) and fades it in
+  // from 0 to AAlphaBlendValue (cut to 0..255) by a tenth of it per tick, at least 1: a
+  // multiple of 10 takes 10 ticks, any other value 11 at most. A shown glow is hidden
+  // first, so a second Show starts again from 0.
+  void Show(int AX, int AY, const TGraphic& AImage, const TGraphic& AImageMask, int AAlphaBlendValue);
+  // Hides and frees the window and the picture.
+  void Hide();
+  // Puts a shown window back at its place and in its z-order.
+  void Update();
+  // The current opacity becomes 0 and the fade runs; StopTimer stops it.
+  void StartTimer();
+  void StopTimer();
+
+  // Above all windows that are not topmost: owners set it from their form's style.
+  bool TopMostMode = true;
+  bool IsVisible() const { return FIsVisible; }
+  bool IsFading() const { return FTimer->Enabled(); }
+  TspLayerWindow* LayerWindow() const { return FLayerWindow.get(); }
+  int CurrentAlpha() const { return FBeginAlphaBlendValue; }
+  int TargetAlpha() const { return FEndAlphaBlendValue; }
+
+ private:
+  void FadeStep();
+  void PlaceWindow(UINT AFlags);
+
+  std::unique_ptr<TspLayerWindow> FLayerWindow;
+  std::unique_ptr<TspBitmap> FBmp;
+  std::unique_ptr<TTimer> FTimer;
+  int FEndAlphaBlendValue = 0;
+  int FBeginAlphaBlendValue = 0;
+  int FStepAlphaBlendValue = 0;
+  bool FIsVisible = false;
+};
