@@ -46,7 +46,12 @@ TCustomPlayer::~TCustomPlayer() {
     FHijackLink->Below = FSDLWndProc;
     if (UnhookPreviousWindow() || !IsWindow(FScreenHandle)) FreeProcInstance(FObjectInstance);
   }
-  if (FFLoader().Loaded(PlayerLibraries)) UninitOptions(FOptions);
+  UninitOptions(FOptions);
+}
+
+void TCustomPlayer::ReleaseFFObjects() {
+  Stop(true);
+  UninitOptions(FOptions);
 }
 
 // --- Libraries --------------------------------------------------------------------------
@@ -63,7 +68,6 @@ bool TCustomPlayer::LoadAVLib(const String& APath, bool AAutoLoadSDL) {
 }
 
 void TCustomPlayer::UnloadAVLib() {
-  if (FFLoader().Loaded(PlayerLibraries)) UninitOptions(FOptions);
   FFLoader().Unload(PlayerLibraries);
   if (FAutoLoadSDL) UnloadSDLLib();
 }

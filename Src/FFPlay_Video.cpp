@@ -8,6 +8,7 @@
 #include "Src/FFPlay.h"
 #include "Src/FFPlay_State.h"
 #include "platform/base/Clock.h"
+#include "platform/gdi/DcScopes.h"
 
 namespace {
 
@@ -326,14 +327,13 @@ void TCustomPlayer::RunVideoHooks(TVideoState* is, TVideoPicture& APicture, doub
     } else {
       TBitmap& Bitmap = FHookConverter->Bitmap();
       bool Update = true;
-      Bitmap.Canvas().Lock();
       try {
+        TCanvasLock CanvasLock(Bitmap.Canvas());
         OnVideoHook(this, &Bitmap, HookPTS, Update);
       } catch (const std::exception& E) {
         GetLogger()->Log(this, llError, String("Error occurs OnVideoHook: ") + E.what());
         Update = false;
       }
-      Bitmap.Canvas().Unlock();
       if (Update) {
         FHookConverter->BitmapToRGB();
         if (!FHookConverter->RGBToPicture(APicture.overlay))
