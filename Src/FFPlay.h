@@ -82,8 +82,9 @@ class TCustomPlayer : public TFFBaseComponent, public TFFObjectHolder {
   explicit TCustomPlayer(TComponent* AOwner);
   ~TCustomPlayer() override;
 
-  // Ends the playback (waiting for it, as Stop(true)) and frees the pending options,
-  // before the libraries go; LoadAVLib makes the options again.
+  // Ends the playback (waiting for it, as Stop(true)) and frees the picture kept from
+  // it and the pending options, before the libraries go; LoadAVLib makes the options
+  // again.
   void ReleaseFFObjects() override;
 
   // --- Libraries ---

@@ -51,6 +51,14 @@ TCustomPlayer::~TCustomPlayer() {
 
 void TCustomPlayer::ReleaseFFObjects() {
   Stop(true);
+  if (FPlayThread) FPlayThread->WaitFor();
+  FPlayThread.reset();
+  // What the last playback left behind for redrawing and CurrentFrame.
+  FDisplayScaler.reset();
+  {
+    std::lock_guard Lock(FDisplayedLock);
+    FDisplayedFrame.reset();
+  }
   UninitOptions(FOptions);
 }
 

@@ -16,7 +16,7 @@
 
 namespace {
 
-// Keeps FFmpeg's libraries mapped through the unload. The loader clears its entries
+// Keeps FFmpeg's libraries mapped through the unload (those loaded by then). The loader clears its entries
 // all the same, which is what the test is about; the libraries' own start-up
 // allocations stay readable, so the leak checker does not take them for leaks of
 // ours once their code is gone.
@@ -67,10 +67,10 @@ TEST_F(DecoderTest, UnloadingTheLibrariesFreesWhatDecodersAndConvertersHold) {
 }
 
 TEST_F(DecoderTest, UnloadingTheLibrariesFreesWhatAConversionTaskHolds) {
-  PinFFmpegLibraries();
   const std::string Input = decoder_media::MakeMp4(Folder());
   const size_t FilesBefore = FilesIn(Folder());
   ASSERT_TRUE(FFLoader().Load(AllLibraries)) << FFLoader().LastErrMsg();
+  PinFFmpegLibraries();
   auto Task = std::make_unique<TFFmpeg>();
   ASSERT_GE(Task->OpenInputFile(Input), 0) << Task->FLastErrMsg;
   ASSERT_EQ(Task->Decoder(0).VideoStreamCount(), 1);
@@ -88,11 +88,11 @@ TEST_F(DecoderTest, UnloadingTheLibrariesFreesWhatAConversionTaskHolds) {
 }
 
 TEST_F(DecoderTest, UnloadingTheLibrariesFreesWhatAnEncoderAndItsTasksHold) {
-  PinFFmpegLibraries();
   const std::string Input = decoder_media::MakeMp4(Folder());
   const size_t FilesBefore = FilesIn(Folder());
   auto Encoder = std::make_unique<TFFEncoder>(nullptr);
   ASSERT_TRUE(Encoder->LoadAVLib("")) << Encoder->LastErrMsg();
+  PinFFmpegLibraries();
   for (const char* Output : {"first.mkv", "second.mkv"}) {
     const int Task = Encoder->AddTask(Input, "-ss 0.5", "");
     ASSERT_GE(Task, 0) << Encoder->LastErrMsg();
