@@ -122,6 +122,8 @@ class TCustomDecoder : public TFFBaseComponent, public TFFObjectHolder {
   // Adopts a context opened elsewhere, without owning it; nullptr releases it. The
   // owner releases the decoder before closing the context.
   virtual void SetFileHandle(AVFormatContext* AFormatContext);
+  // Whether the open file is the decoder's own (LoadFile), not one it adopted.
+  bool OwnsFile() const { return FOwnedInput != nullptr; }
 
   // Passes one FFmpeg option to the next LoadFile (only that one).
   bool opt_default(const String& opt, const String& arg);
@@ -184,8 +186,8 @@ class TCustomDecoder : public TFFBaseComponent, public TFFObjectHolder {
   void StartReadTimer();
   void StopReadTimer() { FLastRead = ReadTimerStopped; }
 
+  // The open file: FOwnedInput's context, or one adopted by SetFileHandle.
   AVFormatContext* FFileHandle = nullptr;
-  bool FOwnHandle = false;
   String FLastErrMsg;
 
  private:
@@ -208,6 +210,7 @@ class TCustomDecoder : public TFFBaseComponent, public TFFObjectHolder {
   String FForceFormat;
   AVIOContext* FFifoIO = nullptr;      // our reader of a named pipe, freed after the context
   AVIOContext* FProtocolIO = nullptr;  // an engine protocol's reader, freed after the context
+  TInputContextPtr FOwnedInput;
   int64_t FFileSize = -1;
   int FStreamCount = -1, FProgramCount = -1;
   int FAudioStreamCount = -1, FVideoStreamCount = -1, FSubtitleStreamCount = -1;
@@ -274,7 +277,7 @@ class TFFDecoder : public TCustomDecoder {
   void ChooseFrameRate(int AStreamIndex);
   bool OpenVideoCodec();
   bool OpenAudioCodec();
-  AVCodecContext* OpenStreamCodec(int AStreamIndex, AVDictionary** AOptions);
+  TCodecContextPtr OpenStreamCodec(int AStreamIndex, AVDictionary** AOptions);
   TReadResult ReadStreamPacket(int AStreamIndex);
   void ReportEndOfStream();
   bool IsStillPictureFormat() const;
@@ -290,7 +293,6 @@ class TFFDecoder : public TCustomDecoder {
   bool DecodePreviousKeyFrameBefore(int64_t AReference);
 
   void ResetWaveInfo();
-  void FreeResampler();
   bool ReceiveAudio();
   bool AppendAudioFrame(const AVFrame* AFrame);
   bool FlushResampler();
@@ -299,7 +301,7 @@ class TFFDecoder : public TCustomDecoder {
   void DescribeWaveBlock(const AVPacket* APacket);
   bool ScaleIntoBitmap(TBitmap& ABitmap);
 
-  AVCodecContext* FCodec = nullptr;
+  TCodecContextPtr FCodec;
   std::unique_ptr<TFormatConverter> FFormatConv;
   // CopyToBitmap's scaler and its rows, 64-byte aligned, kept from file to file.
   TScalerPtr FBitmapScaler;
@@ -314,19 +316,20 @@ class TFFDecoder : public TCustomDecoder {
   int FReadError = 0;  // the first failed read's code, for the end-of-stream text
   TFrameInfo FPicture;
   int64_t FLastPTS = AV_NOPTS_VALUE;
-  AVPacket* FPacket = nullptr;
-  AVFrame* FDecodedFrame = nullptr;
+  TPacketPtr FPacket;
+  TFramePtr FDecodedFrame;
+  TFramePtr FPictureFrame;  // FPicture.Picture
 
   TWaveInfo FWaveInfo;
   int FDesireAudioChannels = 2;
   int FDesireAudioSampleRate = 44100;
   AVSampleFormat FDesireAudioSampleFormat = AV_SAMPLE_FMT_S16;
   int FDesireAudioIndex = -1;
-  AVCodecContext* FAudioCodec = nullptr;
-  AVFrame* FAudioDecodedFrame = nullptr;
+  TCodecContextPtr FAudioCodec;
+  TFramePtr FAudioDecodedFrame;
   std::vector<uint8_t> FAudioBlock;  // the current block in the wanted format
   int FResampleChannels = -1, FResampleSampleRate = -1, FResampleSampleFormat = -1;
   AVChannelLayout FAudioChannelLayout{};  // the resampler's output layout
-  SwrContext* FAudioSwrCtx = nullptr;
+  TResamplerPtr FAudioSwrCtx;
   int FRemainsAudioSize = 0;
 };

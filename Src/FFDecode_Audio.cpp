@@ -24,21 +24,17 @@ void TFFDecoder::ResetWaveInfo() {
   FRemainsAudioSize = 0;
 }
 
-void TFFDecoder::FreeResampler() {
-  if (FAudioSwrCtx) FF.swr_free(&FAudioSwrCtx);
-}
-
 void TFFDecoder::SetDesireAudioChannels(int AValue) {
   // No block can have fewer than one channel.
   if (AValue == FDesireAudioChannels || AValue < 1) return;
   FDesireAudioChannels = AValue;
-  FreeResampler();
+  FAudioSwrCtx.reset();
 }
 
 void TFFDecoder::SetDesireAudioSampleRate(int AValue) {
   if (AValue == FDesireAudioSampleRate || AValue < 1) return;
   FDesireAudioSampleRate = AValue;
-  FreeResampler();
+  FAudioSwrCtx.reset();
 }
 
 bool TFFDecoder::DecodeAudio(int AStreamIndex) {
@@ -55,23 +51,23 @@ bool TFFDecoder::DecodeAudio(int AStreamIndex) {
     if (Read == rrFailed) return false;
     ResetWaveInfo();
     FAudioBlock.clear();
-    const AVPacket* Packet = Read == rrPacket ? FPacket : nullptr;
-    int Sent = FF.avcodec_send_packet(FAudioCodec, Packet);
+    const AVPacket* Packet = Read == rrPacket ? FPacket.get() : nullptr;
+    int Sent = FF.avcodec_send_packet(FAudioCodec.get(), Packet);
     bool Converted = true;
     if (Sent < 0 && Sent != AVERROR_EOF)
       LogOnly(llError, ErrorToText(Format("Error while decoding audio stream #%d", FDesireAudioIndex), Sent));
     else
       Converted = ReceiveAudio() && (Packet || FlushResampler());
     if (!Converted) {
-      FF.av_packet_unref(FPacket);
+      FF.av_packet_unref(FPacket.get());
       return false;
     }
     if (!FAudioBlock.empty()) {
       DescribeWaveBlock(Packet);
-      FF.av_packet_unref(FPacket);
+      FF.av_packet_unref(FPacket.get());
       return true;
     }
-    FF.av_packet_unref(FPacket);
+    FF.av_packet_unref(FPacket.get());
     if (Read == rrEnd) {
       ReportEndOfStream();
       return false;
@@ -83,7 +79,7 @@ bool TFFDecoder::DecodeAudio(int AStreamIndex) {
 // the samples cannot be converted; a decoding error ends the packet.
 bool TFFDecoder::ReceiveAudio() {
   for (int Frames = 0;; ++Frames) {
-    int Result = FF.avcodec_receive_frame(FAudioCodec, FAudioDecodedFrame);
+    int Result = FF.avcodec_receive_frame(FAudioCodec.get(), FAudioDecodedFrame.get());
     if (Result == AVERROR(EAGAIN) || Result == AVERROR_EOF) return true;
     if (Result < 0) {
       LogOnly(llError,
@@ -92,8 +88,8 @@ bool TFFDecoder::ReceiveAudio() {
     }
     if (Frames > 0)
       LogOnly(llWarning, Format("Multiple frames in a packet from stream %d", FDesireAudioIndex));
-    bool Appended = AppendAudioFrame(FAudioDecodedFrame);
-    FF.av_frame_unref(FAudioDecodedFrame);
+    bool Appended = AppendAudioFrame(FAudioDecodedFrame.get());
+    FF.av_frame_unref(FAudioDecodedFrame.get());
     if (!Appended) return false;
   }
 }
@@ -109,7 +105,7 @@ bool TFFDecoder::AppendAudioFrame(const AVFrame* AFrame) {
                      FF.av_get_sample_fmt_name(static_cast<AVSampleFormat>(FResampleSampleFormat)),
                      FResampleChannels, AFrame->sample_rate,
                      FF.av_get_sample_fmt_name(static_cast<AVSampleFormat>(AFrame->format)), Channels));
-    FreeResampler();
+    FAudioSwrCtx.reset();
     FResampleChannels = Channels;
     FResampleSampleRate = AFrame->sample_rate;
     FResampleSampleFormat = AFrame->format;
@@ -141,14 +137,16 @@ bool TFFDecoder::SetUpResampler(const AVFrame* AFrame) {
   else
     FF.av_channel_layout_default(&Output, FDesireAudioChannels);
 
+  SwrContext* Resampler = nullptr;
   int Result =
-      FF.swr_alloc_set_opts2(&FAudioSwrCtx, &Output, FDesireAudioSampleFormat, FDesireAudioSampleRate, &Input,
+      FF.swr_alloc_set_opts2(&Resampler, &Output, FDesireAudioSampleFormat, FDesireAudioSampleRate, &Input,
                              static_cast<AVSampleFormat>(AFrame->format), AFrame->sample_rate, 0, nullptr);
+  FAudioSwrCtx.reset(Resampler);
   FF.av_channel_layout_uninit(&Input);
   FF.av_channel_layout_uninit(&Output);
-  if (Result >= 0 && FF.swr_init(FAudioSwrCtx) < 0) {
+  if (Result >= 0 && FF.swr_init(FAudioSwrCtx.get()) < 0) {
     LogOnly(llFatal, "swr_init() failed");
-    FreeResampler();
+    FAudioSwrCtx.reset();
   }
   if (!FAudioSwrCtx) {
     Report(llError, "Can not resample %d channels @ %d Hz to %d channels @ %d Hz",
@@ -177,7 +175,7 @@ bool TFFDecoder::AppendSamples(const uint8_t* const* AInput, int AInputSamples) 
     return false;
   }
   uint8_t* Output = FAudioBlock.data() + Used;
-  int Converted = FF.swr_convert(FAudioSwrCtx, &Output, static_cast<int>(Capacity),
+  int Converted = FF.swr_convert(FAudioSwrCtx.get(), &Output, static_cast<int>(Capacity),
                                  const_cast<const uint8_t**>(AInput), AInputSamples);
   // A conversion error gives no samples rather than a negative size.
   if (Converted < 0)

@@ -11,13 +11,11 @@ TFFDecoder::~TFFDecoder() { TFFDecoder::ReleaseFFObjects(); }
 
 void TFFDecoder::ReleaseFFObjects() {
   TFFDecoder::CloseFile();
-  // The frames and packets exist only once a codec was opened, so libavcodec and
-  // libavutil are bound whenever one of them is set (they are freed before the
-  // libraries are unbound).
-  if (FPacket) FF.av_packet_free(&FPacket);
-  if (FDecodedFrame) FF.av_frame_free(&FDecodedFrame);
-  if (FAudioDecodedFrame) FF.av_frame_free(&FAudioDecodedFrame);
-  if (FPicture.Picture) FF.av_frame_free(&FPicture.Picture);
+  FPacket.reset();
+  FDecodedFrame.reset();
+  FAudioDecodedFrame.reset();
+  FPicture.Picture = nullptr;
+  FPictureFrame.reset();
   FDeinterlacer.reset();
   FBitmapScaler.reset();
   TCustomDecoder::ReleaseFFObjects();
@@ -30,15 +28,15 @@ void TFFDecoder::CloseFile() {
   ResetPicture();
   FLastPTS = AV_NOPTS_VALUE;
   FResampleChannels = FResampleSampleRate = FResampleSampleFormat = -1;
-  FreeResampler();
-  if (FCodec) FF.avcodec_free_context(&FCodec);
-  if (FAudioCodec) FF.avcodec_free_context(&FAudioCodec);
+  FAudioSwrCtx.reset();
+  FCodec.reset();
+  FAudioCodec.reset();
   TCustomDecoder::CloseFile();
 }
 
 bool TFFDecoder::CheckOwnedFile() {
   if (!CheckFileLoaded()) return false;
-  if (FOwnHandle) return true;
+  if (OwnsFile()) return true;
   Report(llWarning, "file cannot be seeked, handle is readonly.");
   throw Exception("file cannot be seeked, handle is readonly.");
 }
@@ -82,7 +80,7 @@ bool TFFDecoder::SelectVideoStream(int AStreamIndex) {
   if (Index != FDesireVideoIndex) {
     ResetPicture();
     ChooseFrameRate(Index);
-    if (FCodec) FF.avcodec_free_context(&FCodec);
+    FCodec.reset();
   }
   FDesireVideoIndex = FSeekIndex = Index;
   return true;
@@ -103,18 +101,21 @@ bool TFFDecoder::SelectAudioStream(int AStreamIndex) {
   }
   if (Index != FDesireAudioIndex) {
     ResetWaveInfo();
-    FreeResampler();
-    if (FAudioCodec) FF.avcodec_free_context(&FAudioCodec);
+    FAudioSwrCtx.reset();
+    FAudioCodec.reset();
   }
   FDesireAudioIndex = FSeekIndex = Index;
   return true;
 }
 
-AVCodecContext* TFFDecoder::OpenStreamCodec(int AStreamIndex, AVDictionary** AOptions) {
-  if (!FPacket) FPacket = FF.av_packet_alloc();
-  if (!FDecodedFrame) FDecodedFrame = FF.av_frame_alloc();
-  if (!FAudioDecodedFrame) FAudioDecodedFrame = FF.av_frame_alloc();
-  if (!FPicture.Picture) FPicture.Picture = FF.av_frame_alloc();
+TCodecContextPtr TFFDecoder::OpenStreamCodec(int AStreamIndex, AVDictionary** AOptions) {
+  if (!FPacket) FPacket.reset(FF.av_packet_alloc());
+  if (!FDecodedFrame) FDecodedFrame.reset(FF.av_frame_alloc());
+  if (!FAudioDecodedFrame) FAudioDecodedFrame.reset(FF.av_frame_alloc());
+  if (!FPictureFrame) {
+    FPictureFrame.reset(FF.av_frame_alloc());
+    FPicture.Picture = FPictureFrame.get();
+  }
   const AVStream* Stream = FFileHandle->streams[AStreamIndex];
   const AVCodec* Codec = FF.avcodec_find_decoder(Stream->codecpar->codec_id);
   if (!Codec) {
@@ -122,16 +123,16 @@ AVCodecContext* TFFDecoder::OpenStreamCodec(int AStreamIndex, AVDictionary** AOp
            AStreamIndex);
     return nullptr;
   }
-  AVCodecContext* Context = FF.avcodec_alloc_context3(Codec);
-  bool Opened = Context && FPacket && FDecodedFrame && FAudioDecodedFrame && FPicture.Picture &&
-                FF.avcodec_parameters_to_context(Context, Stream->codecpar) >= 0;
+  TCodecContextPtr Context = MakeCodecContext(Codec);
+  bool Opened = Context && FPacket && FDecodedFrame && FAudioDecodedFrame && FPictureFrame &&
+                FF.avcodec_parameters_to_context(Context.get(), Stream->codecpar) >= 0;
   if (Opened) {
     Context->pkt_timebase = Stream->time_base;
-    Opened = FF.avcodec_open2(Context, Codec, AOptions) >= 0;
+    Opened = FF.avcodec_open2(Context.get(), Codec, AOptions) >= 0;
   }
   if (!Opened) {
-    FF.avcodec_free_context(&Context);
     Report(llError, "Error while opening codec for input file stream #%d", AStreamIndex);
+    return nullptr;
   }
   return Context;
 }
@@ -165,11 +166,11 @@ bool TFFDecoder::OpenAudioCodec() {
 TFFDecoder::TReadResult TFFDecoder::ReadStreamPacket(int AStreamIndex) {
   for (;;) {
     StartReadTimer();
-    int Result = FF.av_read_frame(FFileHandle, FPacket);
+    int Result = FF.av_read_frame(FFileHandle, FPacket.get());
     StopReadTimer();
     if (Result >= 0) {
       if (FPacket->stream_index == AStreamIndex) return rrPacket;
-      FF.av_packet_unref(FPacket);
+      FF.av_packet_unref(FPacket.get());
       continue;
     }
     if (Result == AVERROR(EAGAIN)) {

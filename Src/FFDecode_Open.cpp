@@ -8,15 +8,11 @@
 
 TCustomDecoder::TCustomDecoder(TComponent* AOwner) : TFFBaseComponent(AOwner) { RefreshFileInfo(); }
 
-TCustomDecoder::~TCustomDecoder() {
-  TCustomDecoder::CloseFile();
-  if (FFLoader().Loaded(DecoderLibraries)) UninitOptions(FOptions);
-}
+TCustomDecoder::~TCustomDecoder() { TCustomDecoder::ReleaseFFObjects(); }
 
 void TCustomDecoder::ReleaseFFObjects() {
   CloseFile();
-  // Once the libraries are gone the options were released before.
-  if (FFLoader().Loaded(DecoderLibraries)) UninitOptions(FOptions);
+  UninitOptions(FOptions);
 }
 
 bool TCustomDecoder::LoadAVLib(const String& APath) {
@@ -31,10 +27,7 @@ bool TCustomDecoder::LoadAVLib(const String& APath) {
 
 bool TCustomDecoder::AVLibLoaded() const { return FFLoader().Loaded(DecoderComponentLibraries); }
 
-void TCustomDecoder::UnloadAVLib() {
-  if (FFLoader().Loaded(DecoderLibraries)) UninitOptions(FOptions);
-  FFLoader().Unload(DecoderComponentLibraries);
-}
+void TCustomDecoder::UnloadAVLib() { FFLoader().Unload(DecoderComponentLibraries); }
 
 void TCustomDecoder::Report(TLogLevel ALevel, const String& AText) {
   FLastErrMsg = AText;
@@ -78,13 +71,14 @@ bool TCustomDecoder::LoadFile(const String& AFileName, const String& AFormatName
     ScopeExit EndLoading([this] { FLoading = false; });
     CloseFile();
   }
+  // A failed open leaves nothing open, and its options are spent like a good one's.
+  ScopeExit CloseOnFailure([this] { CloseFile(); });
 
   const AVInputFormat* InputFormat = nullptr;
   if (!AFormatName.empty()) {
     InputFormat = FF.av_find_input_format(AFormatName.c_str());
     if (!InputFormat) {
       Report(llError, "Unknown input format: %s", AFormatName);
-      CloseFile();
       return false;
     }
   }
@@ -104,6 +98,7 @@ bool TCustomDecoder::LoadFile(const String& AFileName, const String& AFormatName
     FFileHandle->pb->error = 0;
   }
 
+  CloseOnFailure.Dismiss();
   RefreshFileInfo();
   InitOptions(FOptions, Fsws_flags);
   FForceFormat = AFormatName;
@@ -111,13 +106,13 @@ bool TCustomDecoder::LoadFile(const String& AFileName, const String& AFormatName
 }
 
 bool TCustomDecoder::OpenInput(const String& AFileName, const AVInputFormat* AFormat) {
-  FFileHandle = FF.avformat_alloc_context();
+  FOwnedInput.reset(FF.avformat_alloc_context());
+  FFileHandle = FOwnedInput.get();
   if (!FFileHandle) {
     FLastErrMsg = ErrorToText(AFileName, AVERROR(ENOMEM));
     return false;
   }
   FFileHandle->interrupt_callback = {&TCustomDecoder::InterruptCallback, this};
-  FOwnHandle = true;
   StartReadTimer();
 
   // FFmpeg's file protocol blocks in the system's open and read of a named pipe that
@@ -128,7 +123,6 @@ bool TCustomDecoder::OpenInput(const String& AFileName, const AVInputFormat* AFo
     FFifoIO = OpenFifoInput(AFileName, FFileHandle->interrupt_callback, Error);
     if (!FFifoIO) {
       FLastErrMsg = ErrorToText(AFileName, Error);
-      CloseFile();
       return false;
     }
     FFileHandle->pb = FFifoIO;
@@ -140,16 +134,17 @@ bool TCustomDecoder::OpenInput(const String& AFileName, const AVInputFormat* AFo
       FFileHandle->pb = FProtocolIO;
     } else if (Error != AVERROR_PROTOCOL_NOT_FOUND) {
       FLastErrMsg = ErrorToText(AFileName, Error);
-      CloseFile();
       return false;
     }
   }
 
   // avformat_open_input frees the context when it fails.
-  int Result = FF.avformat_open_input(&FFileHandle, AFileName.c_str(), AFormat, &FOptions.format_opts);
+  AVFormatContext* Opening = FOwnedInput.release();
+  int Result = FF.avformat_open_input(&Opening, AFileName.c_str(), AFormat, &FOptions.format_opts);
+  FOwnedInput.reset(Opening);
+  FFileHandle = Opening;
   if (Result < 0) {
     FLastErrMsg = ErrorToText(AFileName, Result);
-    CloseFile();
     return false;
   }
   return true;
@@ -172,16 +167,14 @@ bool TCustomDecoder::FindStreamInfo(const String& AFileName) {
   for (AVDictionary*& Options : StreamOptions) FF.av_dict_free(&Options);
   if (Result < 0) {
     FLastErrMsg = Format("%s: could not find codec parameters", AFileName);
-    CloseFile();
     return false;
   }
   return true;
 }
 
 void TCustomDecoder::CloseInput() {
-  if (FFileHandle && FOwnHandle) FF.avformat_close_input(&FFileHandle);
   FFileHandle = nullptr;
-  FOwnHandle = false;
+  FOwnedInput.reset();
   // A context given its reader leaves the reader to us; it goes after the context.
   if (FFifoIO) CloseFifoInput(FFifoIO);
   CloseProtocolIO(FProtocolIO);
@@ -202,7 +195,6 @@ void TCustomDecoder::SetFileHandle(AVFormatContext* AFormatContext) {
   FFLoader().CheckLibAV(DecoderLibraries);
   CloseFile();
   FFileHandle = AFormatContext;
-  FOwnHandle = false;
   RefreshFileInfo();
 }
 

@@ -49,10 +49,10 @@ bool TFFDecoder::Seek(int64_t APTS, const TSeekFlags& ASeekFlags) {
     if (Start != AV_NOPTS_VALUE) Target += Start;
   }
 
-  if (FCodec) FF.avcodec_flush_buffers(FCodec);
-  if (FAudioCodec) FF.avcodec_flush_buffers(FAudioCodec);
+  if (FCodec) FF.avcodec_flush_buffers(FCodec.get());
+  if (FAudioCodec) FF.avcodec_flush_buffers(FAudioCodec.get());
   // The resampler still holds samples from before the seek; they do not belong after it.
-  FreeResampler();
+  FAudioSwrCtx.reset();
   FEOF = FEOFpkt = false;
   ResetPicture();
   ResetWaveInfo();

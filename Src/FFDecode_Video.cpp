@@ -5,10 +5,9 @@
 
 void TFFDecoder::ResetPicture() {
   if (FPicture.PTS != AV_NOPTS_VALUE) FLastPTS = FPicture.PTS;
-  AVFrame* Picture = FPicture.Picture;
-  if (Picture) FF.av_frame_unref(Picture);
+  if (FPictureFrame) FF.av_frame_unref(FPictureFrame.get());
   FPicture = TFrameInfo();
-  FPicture.Picture = Picture;
+  FPicture.Picture = FPictureFrame.get();
   ResetWaveInfo();
 }
 
@@ -24,8 +23,8 @@ bool TFFDecoder::Decode(int AStreamIndex) {
   // The decoder gives what it holds before it is fed; after the input has ended it
   // is drained picture by picture, so no delayed picture is lost.
   for (;;) {
-    int Result = FF.avcodec_receive_frame(FCodec, FDecodedFrame);
-    if (Result >= 0) return DeliverPicture(FDecodedFrame);
+    int Result = FF.avcodec_receive_frame(FCodec.get(), FDecodedFrame.get());
+    if (Result >= 0) return DeliverPicture(FDecodedFrame.get());
     if (Result == AVERROR_EOF) {
       ReportEndOfStream();
       return false;
@@ -33,11 +32,11 @@ bool TFFDecoder::Decode(int AStreamIndex) {
     // The decoder wants input, or skipped damaged data: either way, read on.
     switch (ReadStreamPacket(FDesireVideoIndex)) {
       case rrPacket:
-        FF.avcodec_send_packet(FCodec, FPacket);
-        FF.av_packet_unref(FPacket);
+        FF.avcodec_send_packet(FCodec.get(), FPacket.get());
+        FF.av_packet_unref(FPacket.get());
         break;
       case rrEnd:
-        FF.avcodec_send_packet(FCodec, nullptr);
+        FF.avcodec_send_packet(FCodec.get(), nullptr);
         break;
       case rrFailed:
         return false;

@@ -18,6 +18,12 @@ TFFmpeg::~TFFmpeg() {
   FDecoders.clear();
 }
 
+void TFFmpeg::ReleaseFFObjects() {
+  for (const std::unique_ptr<TFFDecoder>& Decoder : FDecoders)
+    if (Decoder) Decoder->ReleaseFFObjects();
+  TCustomFFmpeg::ReleaseFFObjects();
+}
+
 TFFDecoder& TFFmpeg::Decoder(int AFileIndex) {
   CheckListIndex(AFileIndex, static_cast<int>(Finput_files.size()));
   if (FDecoders.size() <= static_cast<size_t>(AFileIndex)) FDecoders.resize(AFileIndex + 1);

@@ -97,6 +97,8 @@ class TFFmpeg : public TCustomFFmpeg {
  public:
   // The decoders go before the inputs they describe are closed (the base's part).
   ~TFFmpeg() override;
+  // The same order: the decoders' objects first, then the task's.
+  void ReleaseFFObjects() override;
 
   // The decoder that describes input AFileIndex through the task's own opened context,
   // created on first use; it never opens the file again. The task owns it.

@@ -4,7 +4,7 @@
 #include <mutex>
 
 #include "Src/FFEncode.h"
-#include "platform/gdi/Graphics.h"
+#include "platform/gdi/DcScopes.h"
 
 void TCustomEncoder::BindHookEvents(TFFmpeg& ATask, const TOutputOptions& AOptions) {
   using namespace std::placeholders;
@@ -62,11 +62,7 @@ void TCustomEncoder::RaiseVideoHook(const TVideoHookEvent& AEvent, TCustomFFmpeg
   }
   FVideoHookInfo = {
       GetTaskIndex(static_cast<TFFmpeg*>(ASender)), ABitmap, AFrameNumber, APTS, AUpdate, AStopHook};
-  struct TCanvasLock {
-    TCanvas& Canvas;
-    explicit TCanvasLock(TCanvas& ACanvas) : Canvas(ACanvas) { Canvas.Lock(); }
-    ~TCanvasLock() { Canvas.Unlock(); }
-  } CanvasLock(ABitmap->Canvas());
+  TCanvasLock CanvasLock(ABitmap->Canvas());
   AEvent(this, &FVideoHookInfo);
   AUpdate = FVideoHookInfo.Update;
   AStopHook = FVideoHookInfo.StopHook;

@@ -1,11 +1,11 @@
 #include "Src/FFLoad.h"
 
+#include <algorithm>
 #include <cfenv>
 #include <mutex>
 #include <vector>
 
 #include "Src/FFBindings.h"
-#include "Src/FFLoadTesting.h"
 #include "Src/FFLog.h"
 #include "Src/MyUtils.h"
 #include "Src/NativeFilters.h"
@@ -23,7 +23,6 @@ struct TLibraryStatus {
 // Process-wide, shared by every component. Written on the user-interface thread
 // while no engine work runs.
 TLibraryStatus GStatuses[myUtil + 1];
-int GFixupCalls[myUtil + 1];
 String GLastErrMsg;
 String GLibraryPath;
 
@@ -72,8 +71,6 @@ TFloatingPointEnvironment GFloatingPointEnvironment;
 
 }  // namespace
 
-int FixupCalls(TLibrary ALibrary) { return GFixupCalls[LibraryItem(ALibrary).Lib]; }
-
 TFFLoader& FFLoader() {
   static TFFLoader Loader;
   return Loader;
@@ -107,7 +104,6 @@ bool TFFLoader::Load(TLibrary ALibrary) {
     }
   }
   if (!Status.Fixuped) {
-    ++GFixupCalls[ALibrary];
     try {
       Item.Fixup(FileName, Status.Handle);
       Status.Fixuped = true;
@@ -164,13 +160,22 @@ THolderRegistry& HolderRegistry() {
   return *Registry;
 }
 
+bool IsRegisteredHolder(TFFObjectHolder* AHolder) {
+  std::lock_guard Guard(HolderRegistry().Lock);
+  return std::find(HolderRegistry().Holders.begin(), HolderRegistry().Holders.end(), AHolder) !=
+         HolderRegistry().Holders.end();
+}
+
+// A holder's release may destroy other holders (a player ending its playback frees
+// what its threads held), so each one is looked up again before it is called.
 void ReleaseHeldFFObjects() {
   std::vector<TFFObjectHolder*> Holders;
   {
     std::lock_guard Guard(HolderRegistry().Lock);
     Holders = HolderRegistry().Holders;
   }
-  for (TFFObjectHolder* Holder : Holders) Holder->ReleaseFFObjects();
+  for (TFFObjectHolder* Holder : Holders)
+    if (IsRegisteredHolder(Holder)) Holder->ReleaseFFObjects();
 }
 
 }  // namespace

@@ -31,6 +31,7 @@
 
 #include "Src/FFBaseComponent.h"
 #include "Src/FFDecode.h"
+#include "Src/FFLoad.h"
 #include "Src/FFLog.h"
 #include "Src/FFUtils.h"
 #include "Src/FFmpegOwners.h"
@@ -76,10 +77,15 @@ using TFrameHookEvent = std::function<void(void* Sender, AVFrame* APicture, AVPi
 using TAudioHookEvent = std::function<void(void* Sender, int64_t APTS, uint8_t* ASample, int ASize,
                                            int ASampleRate, int AChannels)>;
 
-class TCustomPlayer : public TFFBaseComponent {
+class TCustomPlayer : public TFFBaseComponent, public TFFObjectHolder {
  public:
   explicit TCustomPlayer(TComponent* AOwner);
   ~TCustomPlayer() override;
+
+  // Ends the playback (waiting for it, as Stop(true)) and frees the picture kept from
+  // it and the pending options, before the libraries go; LoadAVLib makes the options
+  // again.
+  void ReleaseFFObjects() override;
 
   // --- Libraries ---
   // Loads every engine library from APath and, with AAutoLoadSDL, SDL from APath too

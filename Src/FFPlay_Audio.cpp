@@ -137,7 +137,7 @@ void TCustomPlayer::PlayerAudioCallback(TVideoState* is, uint8_t* AStream, int A
 // The bytes of the next decoded buffer in audio_buf, with APTS its time; -1 while
 // paused, aborted, or without a packet.
 int TCustomPlayer::AudioDecodeFrame(TVideoState* is, double& APTS) {
-  AVCodecContext* Decoder = is->audio_dec;
+  AVCodecContext* Decoder = is->audio_dec.get();
   for (;;) {
     if (is->paused || is->audioq.abort_request()) return -1;
     if (is->audio_pkt_new) {
@@ -166,12 +166,9 @@ int TCustomPlayer::AudioDecodeFrame(TVideoState* is, double& APTS) {
       is->audio_drained = false;
       continue;
     }
-    AVPacket* Packet = Entry.Packet;
+    const AVPacket* Packet = Entry.Packet.get();
     const bool Empty = !Packet->data && Packet->size == 0;
-    if (Empty && is->audio_drained) {
-      FF.av_packet_free(&Packet);
-      continue;
-    }
+    if (Empty && is->audio_drained) continue;
     if (!Empty && is->audio_drained) {
       FF.avcodec_flush_buffers(Decoder);
       is->audio_drained = false;
@@ -180,7 +177,6 @@ int TCustomPlayer::AudioDecodeFrame(TVideoState* is, double& APTS) {
       is->audio_clock = Packet->pts * av_q2d(is->audio_st->time_base);
     const int Sent = FF.avcodec_send_packet(Decoder, Empty ? nullptr : Packet);
     if (Sent < 0 && Sent != AVERROR_EOF) GetLogger()->Log(this, llInfo, "avcodec_decode_audio3() failed");
-    FF.av_packet_free(&Packet);
     is->audio_pkt_new = true;
   }
 }
@@ -192,13 +188,13 @@ int TCustomPlayer::ResampleFrame(TVideoState* is) {
   const auto SampleFormat = static_cast<AVSampleFormat>(Frame->format);
   if (SampleFormat != is->audio_src_fmt || Frame->sample_rate != is->audio_src_freq ||
       FF.av_channel_layout_compare(&Frame->ch_layout, &is->audio_src_ch_layout) != 0) {
-    FF.swr_free(&is->swr_ctx);
-    SwrContext* Resampler = nullptr;
-    const int Made =
-        FF.swr_alloc_set_opts2(&Resampler, &is->audio_tgt_ch_layout, is->audio_tgt_fmt, is->audio_tgt_freq,
+    is->swr_ctx.reset();
+    SwrContext* Made = nullptr;
+    const int Result =
+        FF.swr_alloc_set_opts2(&Made, &is->audio_tgt_ch_layout, is->audio_tgt_fmt, is->audio_tgt_freq,
                                &Frame->ch_layout, SampleFormat, Frame->sample_rate, 0, nullptr);
-    if (Made < 0 || FF.swr_init(Resampler) < 0) {
-      FF.swr_free(&Resampler);
+    TResamplerPtr Resampler(Made);
+    if (Result < 0 || FF.swr_init(Resampler.get()) < 0) {
       const char* SourceName = FF.av_get_sample_fmt_name(SampleFormat);
       const char* TargetName = FF.av_get_sample_fmt_name(is->audio_tgt_fmt);
       LogError(
@@ -209,7 +205,7 @@ int TCustomPlayer::ResampleFrame(TVideoState* is) {
           false);
       return -1;
     }
-    is->swr_ctx = Resampler;
+    is->swr_ctx = std::move(Resampler);
     is->audio_src_fmt = SampleFormat;
     is->audio_src_freq = Frame->sample_rate;
     FF.av_channel_layout_uninit(&is->audio_src_ch_layout);
@@ -217,7 +213,7 @@ int TCustomPlayer::ResampleFrame(TVideoState* is) {
     // Output in the device's own format needs no converter.
     if (SampleFormat == is->audio_tgt_fmt && Frame->sample_rate == is->audio_tgt_freq &&
         FF.av_channel_layout_compare(&Frame->ch_layout, &is->audio_tgt_ch_layout) == 0)
-      FF.swr_free(&is->swr_ctx);
+      is->swr_ctx.reset();
   }
   const int Channels = is->audio_tgt_ch_layout.nb_channels;
   if (!is->swr_ctx) {
@@ -226,7 +222,7 @@ int TCustomPlayer::ResampleFrame(TVideoState* is) {
   }
   const int OutCount = AUDIO_BUF2_SIZE / Channels / 2;
   uint8_t* Out[] = {is->audio_buf2.data()};
-  const int Converted = FF.swr_convert(is->swr_ctx, Out, OutCount,
+  const int Converted = FF.swr_convert(is->swr_ctx.get(), Out, OutCount,
                                        const_cast<const uint8_t**>(Frame->extended_data), Frame->nb_samples);
   if (Converted < 0) {
     LogError("audio_resample() failed", false);
@@ -234,7 +230,7 @@ int TCustomPlayer::ResampleFrame(TVideoState* is) {
   }
   if (Converted == OutCount) {
     LogError("warning: audio buffer is probably too small", false);
-    FF.swr_init(is->swr_ctx);
+    FF.swr_init(is->swr_ctx.get());
   }
   is->audio_buf = is->audio_buf2.data();
   return Converted * Channels * 2;

@@ -46,7 +46,20 @@ TCustomPlayer::~TCustomPlayer() {
     FHijackLink->Below = FSDLWndProc;
     if (UnhookPreviousWindow() || !IsWindow(FScreenHandle)) FreeProcInstance(FObjectInstance);
   }
-  if (FFLoader().Loaded(PlayerLibraries)) UninitOptions(FOptions);
+  UninitOptions(FOptions);
+}
+
+void TCustomPlayer::ReleaseFFObjects() {
+  Stop(true);
+  if (FPlayThread) FPlayThread->WaitFor();
+  FPlayThread.reset();
+  // What the last playback left behind for redrawing and CurrentFrame.
+  FDisplayScaler.reset();
+  {
+    std::lock_guard Lock(FDisplayedLock);
+    FDisplayedFrame.reset();
+  }
+  UninitOptions(FOptions);
 }
 
 // --- Libraries --------------------------------------------------------------------------
@@ -63,7 +76,6 @@ bool TCustomPlayer::LoadAVLib(const String& APath, bool AAutoLoadSDL) {
 }
 
 void TCustomPlayer::UnloadAVLib() {
-  if (FFLoader().Loaded(PlayerLibraries)) UninitOptions(FOptions);
   FFLoader().Unload(PlayerLibraries);
   if (FAutoLoadSDL) UnloadSDLLib();
 }

@@ -220,7 +220,7 @@ void TCustomPlayer::VideoImageDisplay(TVideoState* is, int APicture) {
     if (!FDisplayedFrame) FDisplayedFrame.reset(FF.av_frame_alloc());
     if (FDisplayedFrame) {
       FF.av_frame_unref(FDisplayedFrame.get());
-      FF.av_frame_ref(FDisplayedFrame.get(), vp.overlay);
+      FF.av_frame_ref(FDisplayedFrame.get(), vp.overlay.get());
       FDisplayedPTS = vp.pts;
     }
   }

@@ -11,7 +11,8 @@ void TPacketQueue::Init(const TSDLEntryPoints& ASDL) {
 }
 
 void TPacketQueue::Append(TEntry AEntry) {
-  auto* Node = new TNode{AEntry, nullptr};
+  const int Size = (AEntry.Packet ? AEntry.Packet->size : 0) + static_cast<int>(sizeof(TNode));
+  auto* Node = new TNode{std::move(AEntry), nullptr};
   TSDLMutexLock Lock(*FSDL, FMutex);
   if (last_pkt)
     last_pkt->Next = Node;
@@ -19,27 +20,27 @@ void TPacketQueue::Append(TEntry AEntry) {
     first_pkt = Node;
   last_pkt = Node;
   ++FPackets;
-  FSize += (AEntry.Packet ? AEntry.Packet->size : 0) + static_cast<int>(sizeof(TNode));
+  FSize += Size;
   FSDL->SDL_CondSignal(FCond);
 }
 
 int TPacketQueue::Put(AVPacket* APacket) {
   // A packet that borrows its data from the demuxer would lose it at the next read.
   if (FF.av_packet_make_writable(APacket) < 0) return -1;
-  AVPacket* Owned = FF.av_packet_alloc();
+  TPacketPtr Owned(FF.av_packet_alloc());
   if (!Owned) return -1;
-  FF.av_packet_move_ref(Owned, APacket);
-  Append({Owned, false});
+  FF.av_packet_move_ref(Owned.get(), APacket);
+  Append({std::move(Owned), false});
   return 0;
 }
 
 void TPacketQueue::PutFlush() { Append({nullptr, true}); }
 
 void TPacketQueue::PutEmpty(int AStreamIndex) {
-  AVPacket* Empty = FF.av_packet_alloc();
+  TPacketPtr Empty(FF.av_packet_alloc());
   if (!Empty) return;
   Empty->stream_index = AStreamIndex;
-  Append({Empty, false});
+  Append({std::move(Empty), false});
 }
 
 int TPacketQueue::Get(TEntry& AEntry, bool ABlock) {
@@ -51,7 +52,7 @@ int TPacketQueue::Get(TEntry& AEntry, bool ABlock) {
       if (!first_pkt) last_pkt = nullptr;
       --FPackets;
       FSize -= (Node->Entry.Packet ? Node->Entry.Packet->size : 0) + static_cast<int>(sizeof(TNode));
-      AEntry = Node->Entry;
+      AEntry = std::move(Node->Entry);
       delete Node;
       return 1;
     }
@@ -65,7 +66,6 @@ void TPacketQueue::Flush() {
   TSDLMutexLock Lock(*FSDL, FMutex);
   while (TNode* Node = first_pkt) {
     first_pkt = Node->Next;
-    FF.av_packet_free(&Node->Entry.Packet);
     delete Node;
   }
   last_pkt = nullptr;

@@ -9,6 +9,7 @@
 #include <atomic>
 
 #include "Src/FFEntryPoints.h"
+#include "Src/FFmpegOwners.h"
 #include "Src/libsdl.h"
 
 class TPacketQueue {
@@ -16,7 +17,7 @@ class TPacketQueue {
   // What the queue hands out: a packet the taker then owns, or the flush marker that a
   // seek or flush request puts in front of the packets read after it.
   struct TEntry {
-    AVPacket* Packet = nullptr;
+    TPacketPtr Packet;
     bool IsFlush = false;
   };
 

@@ -284,7 +284,8 @@ void TCustomPlayer::ReadLoop(TVideoState* is) {
         is->videoq.PutEmpty(is->video_stream);
         FPictEvent.SetEvent();
       }
-      if (is->audio_stream >= 0 && HasDelayedOutput(is->audio_dec)) is->audioq.PutEmpty(is->audio_stream);
+      if (is->audio_stream >= 0 && HasDelayedOutput(is->audio_dec.get()))
+        is->audioq.PutEmpty(is->audio_stream);
       StreamLock.unlock();
       FSDL.SDL_Delay(10);
       StreamLock.lock();
@@ -416,11 +417,8 @@ int TCustomPlayer::StreamComponentOpen(TVideoState* is, int AStreamIndex) {
     LogError("Cannot find decoder.", false);
     return -1;
   }
-  AVCodecContext* Decoder = FF.avcodec_alloc_context3(Codec);
-  if (!Decoder || FF.avcodec_parameters_to_context(Decoder, Par) < 0) {
-    FF.avcodec_free_context(&Decoder);
-    return -1;
-  }
+  TCodecContextPtr Decoder = MakeCodecContext(Codec);
+  if (!Decoder || FF.avcodec_parameters_to_context(Decoder.get(), Par) < 0) return -1;
   Decoder->pkt_timebase = Stream->time_base;
   Decoder->workaround_bugs = workaround_bugs;
   if (lowres > Codec->max_lowres) {
@@ -441,34 +439,25 @@ int TCustomPlayer::StreamComponentOpen(TVideoState* is, int AStreamIndex) {
   if (Par->codec_type == AVMEDIA_TYPE_AUDIO) {
     if (Decoder->sample_rate <= 0 || Decoder->ch_layout.nb_channels <= 0) {
       LogError("Invalid sample rate or channel count!", false);
-      FF.avcodec_free_context(&Decoder);
       return -1;
     }
   }
-  AVDictionary* Options = FilterCodecOptions(FOptions.codec_opts, Codec, ic, Stream);
-  if (FF.avcodec_open2(Decoder, Codec, &Options) < 0) {
+  TDictionary Options(FilterCodecOptions(FOptions.codec_opts, Codec, ic, Stream));
+  if (FF.avcodec_open2(Decoder.get(), Codec, Options.Address()) < 0) {
     LogError("avcodec_open2() failed.", false);
-    FF.av_dict_free(&Options);
-    FF.avcodec_free_context(&Decoder);
     return -1;
   }
-  if (const AVDictionaryEntry* Unused = FF.av_dict_get(Options, "", nullptr, AV_DICT_IGNORE_SUFFIX)) {
+  if (const AVDictionaryEntry* Unused = FF.av_dict_get(Options.Get(), "", nullptr, AV_DICT_IGNORE_SUFFIX)) {
     LogError(Format("Option %s not found.", Unused->key), false);
-    FF.av_dict_free(&Options);
-    FF.avcodec_free_context(&Decoder);
     return AVERROR_OPTION_NOT_FOUND;
   }
-  FF.av_dict_free(&Options);
 
-  if (Par->codec_type == AVMEDIA_TYPE_AUDIO && OpenAudioDevice(is, Decoder) < 0) {
-    FF.avcodec_free_context(&Decoder);
-    return -1;
-  }
+  if (Par->codec_type == AVMEDIA_TYPE_AUDIO && OpenAudioDevice(is, Decoder.get()) < 0) return -1;
   Stream->discard = AVDISCARD_DEFAULT;
   switch (Par->codec_type) {
     case AVMEDIA_TYPE_AUDIO:
       is->audio_st = Stream;
-      is->audio_dec = Decoder;
+      is->audio_dec = std::move(Decoder);
       is->AudioDuration = Stream->duration != AV_NOPTS_VALUE
                               ? FF.av_rescale_q(Stream->duration, Stream->time_base, AV_TIME_BASE_Q)
                               : -1;
@@ -485,7 +474,7 @@ int TCustomPlayer::StreamComponentOpen(TVideoState* is, int AStreamIndex) {
       break;
     case AVMEDIA_TYPE_VIDEO:
       is->video_st = Stream;
-      is->video_dec = Decoder;
+      is->video_dec = std::move(Decoder);
       ComputeFrameDelay(is);
       is->video_drained = false;
       is->videoq.Init(FSDL);
@@ -495,14 +484,13 @@ int TCustomPlayer::StreamComponentOpen(TVideoState* is, int AStreamIndex) {
       break;
     case AVMEDIA_TYPE_SUBTITLE:
       is->subtitle_st = Stream;
-      is->subtitle_dec = Decoder;
+      is->subtitle_dec = std::move(Decoder);
       is->subtitleq.Init(FSDL);
       is->subtitleq.PutFlush();
       is->subtitle_stream = AStreamIndex;
       is->subtitle_tid = FSDL.SDL_CreateThread(&TCustomPlayer::SubtitleThreadEntry, is);
       break;
     default:
-      FF.avcodec_free_context(&Decoder);
       Stream->discard = AVDISCARD_ALL;
       return -1;
   }
@@ -520,14 +508,14 @@ void TCustomPlayer::StreamComponentClose(TVideoState* is, int AStreamIndex) {
       FSDL.SDL_CloseAudio();
       is->audio_stream = -1;
       is->audioq.End();
-      FF.swr_free(&is->swr_ctx);
+      is->swr_ctx.reset();
       is->frame.reset();
       FF.av_channel_layout_uninit(&is->audio_src_ch_layout);
       FF.av_channel_layout_uninit(&is->audio_tgt_ch_layout);
       if (is->rdft) FF.av_rdft_end(is->rdft);
       is->rdft = nullptr;
       FF.av_freep(&is->rdft_data);
-      FF.avcodec_free_context(&is->audio_dec);
+      is->audio_dec.reset();
       is->audio_st = nullptr;
       is->AudioDuration = -1;
       break;
@@ -541,7 +529,7 @@ void TCustomPlayer::StreamComponentClose(TVideoState* is, int AStreamIndex) {
       is->video_tid = nullptr;
       is->video_stream = -1;
       is->videoq.End();
-      FF.avcodec_free_context(&is->video_dec);
+      is->video_dec.reset();
       is->video_st = nullptr;
       break;
     case AVMEDIA_TYPE_SUBTITLE:
@@ -555,7 +543,7 @@ void TCustomPlayer::StreamComponentClose(TVideoState* is, int AStreamIndex) {
       is->subtitle_tid = nullptr;
       is->subtitle_stream = -1;
       is->subtitleq.End();
-      FF.avcodec_free_context(&is->subtitle_dec);
+      is->subtitle_dec.reset();
       is->subtitle_st = nullptr;
       break;
     default:
@@ -631,7 +619,7 @@ void TCustomPlayer::StreamClose(TVideoState* is) {
   if (is->read_tid) FSDL.SDL_WaitThread(is->read_tid, nullptr);
   if (is->refresh_tid) FSDL.SDL_WaitThread(is->refresh_tid, nullptr);
   is->read_tid = is->refresh_tid = nullptr;
-  for (TVideoPicture& Picture : is->pictq) FF.av_frame_free(&Picture.overlay);
+  for (TVideoPicture& Picture : is->pictq) Picture.overlay.reset();
   FreeSubtitleQueue(is);
   FSDL.SDL_DestroyMutex(is->pictq_mutex);
   FSDL.SDL_DestroyCond(is->pictq_cond);

@@ -54,7 +54,7 @@ struct TVideoPicture {
   int64_t pos = -1;               // byte position of its packet
   int skip = 0;                   // passed over without being shown
   bool subtitle_blended = false;  // the current subtitle is in the picture already
-  AVFrame* overlay = nullptr;     // the picture, width × height; nullptr until the first one
+  TFramePtr overlay;              // the picture, width × height; nullptr until the first one
   int width = 0, height = 0;
   AVRational sample_aspect_ratio{0, 1};
 };
@@ -92,7 +92,7 @@ struct TVideoState {
   // Audio (the audio callback's, except where said).
   std::atomic<int> audio_stream{-1};
   AVStream* audio_st = nullptr;
-  AVCodecContext* audio_dec = nullptr;
+  TCodecContextPtr audio_dec;
   TPacketQueue audioq;
   double audio_clock = 0;
   double audio_diff_cum = 0;
@@ -110,7 +110,7 @@ struct TVideoState {
   AVSampleFormat audio_src_fmt = AV_SAMPLE_FMT_NONE, audio_tgt_fmt = AV_SAMPLE_FMT_NONE;
   AVChannelLayout audio_src_ch_layout{}, audio_tgt_ch_layout{};
   int audio_src_freq = 0, audio_tgt_freq = 0;
-  SwrContext* swr_ctx = nullptr;
+  TResamplerPtr swr_ctx;
   std::atomic<double> audio_current_pts{0};
   std::atomic<double> audio_current_pts_drift{0};
   TFramePtr frame;  // the decoded audio frame
@@ -131,7 +131,7 @@ struct TVideoState {
   // Subtitles.
   std::atomic<int> subtitle_stream{-1};
   AVStream* subtitle_st = nullptr;
-  AVCodecContext* subtitle_dec = nullptr;
+  TCodecContextPtr subtitle_dec;
   int subtitle_stream_changed = 0;
   TPacketQueue subtitleq;
   TSubPicture subpq[SUBPICTURE_QUEUE_SIZE];
@@ -152,7 +152,7 @@ struct TVideoState {
 
   std::atomic<int> video_stream{-1};
   AVStream* video_st = nullptr;
-  AVCodecContext* video_dec = nullptr;
+  TCodecContextPtr video_dec;
   bool video_drained = false;
   TPacketQueue videoq;
   std::atomic<double> video_current_pts{0};

@@ -78,24 +78,20 @@ int TCustomPlayer::SubtitleThread(TVideoState* is) {
     TPacketQueue::TEntry Entry;
     if (is->subtitleq.Get(Entry, true) < 0) break;
     if (Entry.IsFlush) {
-      FF.avcodec_flush_buffers(is->subtitle_dec);
+      FF.avcodec_flush_buffers(is->subtitle_dec.get());
       continue;
     }
-    AVPacket* Packet = Entry.Packet;
+    AVPacket* Packet = Entry.Packet.get();
     {
       TSDLMutexLock Lock(FSDL, is->subpq_mutex);
       while (is->subpq_size >= SUBPICTURE_QUEUE_SIZE && !is->subtitleq.abort_request())
         FSDL.SDL_CondWait(is->subpq_cond, is->subpq_mutex);
     }
-    if (is->subtitleq.abort_request()) {
-      FF.av_packet_free(&Packet);
-      break;
-    }
+    if (is->subtitleq.abort_request()) break;
     TSubPicture& sp = is->subpq[is->subpq_windex];
     sp.pts = Packet->pts != AV_NOPTS_VALUE ? Packet->pts * av_q2d(is->subtitle_st->time_base) : 0;
     int Got = 0;
-    const int Decoded = FF.avcodec_decode_subtitle2(is->subtitle_dec, &sp.sub, &Got, Packet);
-    FF.av_packet_free(&Packet);
+    const int Decoded = FF.avcodec_decode_subtitle2(is->subtitle_dec.get(), &sp.sub, &Got, Packet);
     if (Decoded < 0 || !Got) continue;
     if (sp.sub.format != 0) {
       // Only graphic subtitles are drawn.
@@ -149,8 +145,8 @@ void TCustomPlayer::BlendSubtitles(TVideoState* is, TVideoPicture& APicture) {
   if (is->subpq_size > 0) {
     TSubPicture& sp = is->subpq[is->subpq_rindex];
     if (APicture.pts >= sp.pts + sp.sub.start_display_time / 1000.0 &&
-        FF.av_frame_make_writable(APicture.overlay) >= 0) {
-      for (unsigned I = 0; I < sp.sub.num_rects; ++I) BlendSubrect(APicture.overlay, *sp.sub.rects[I]);
+        FF.av_frame_make_writable(APicture.overlay.get()) >= 0) {
+      for (unsigned I = 0; I < sp.sub.num_rects; ++I) BlendSubrect(APicture.overlay.get(), *sp.sub.rects[I]);
       APicture.subtitle_blended = true;
     }
   }

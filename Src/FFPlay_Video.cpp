@@ -8,6 +8,7 @@
 #include "Src/FFPlay.h"
 #include "Src/FFPlay_State.h"
 #include "platform/base/Clock.h"
+#include "platform/gdi/DcScopes.h"
 
 namespace {
 
@@ -155,7 +156,7 @@ bool TCustomPlayer::ConfigureVideoFilters(TVideoState* is, const AVFrame* AFrame
 
 // -1 when the queue is aborted, 0 without a picture to show, 1 with one.
 int TCustomPlayer::GetVideoFrame(TVideoState* is, AVFrame* AFrame, int64_t& APTS, int64_t& APos) {
-  AVCodecContext* Decoder = is->video_dec;
+  AVCodecContext* Decoder = is->video_dec.get();
   for (;;) {
     if (!is->video_drained) {
       const int Received = FF.avcodec_receive_frame(Decoder, AFrame);
@@ -180,9 +181,8 @@ int TCustomPlayer::GetVideoFrame(TVideoState* is, AVFrame* AFrame, int64_t& APTS
       is->seek_flushed = 1;
       return 0;
     }
-    AVPacket* Packet = Entry.Packet;
+    const AVPacket* Packet = Entry.Packet.get();
     if (IsEmptyPacket(Packet)) {
-      FF.av_packet_free(&Packet);
       if (!is->video_drained) {
         FF.avcodec_send_packet(Decoder, nullptr);
         continue;
@@ -197,7 +197,6 @@ int TCustomPlayer::GetVideoFrame(TVideoState* is, AVFrame* AFrame, int64_t& APTS
       is->video_drained = false;
     }
     FF.avcodec_send_packet(Decoder, Packet);
-    FF.av_packet_free(&Packet);
   }
 
   switch (decoder_reorder_pts) {
@@ -265,15 +264,14 @@ int TCustomPlayer::QueuePicture(TVideoState* is, AVFrame* AFrame, double APTS, b
   const int Width = AFrame->width & ~1;
   const int Height = AFrame->height & ~1;
   if (!vp.overlay || vp.width != Width || vp.height != Height) {
-    FF.av_frame_free(&vp.overlay);
-    vp.overlay = FF.av_frame_alloc();
+    vp.overlay.reset(FF.av_frame_alloc());
     bool Allocated =
         vp.overlay && Width > 0 && Height > 0 && FF.av_image_check_size(Width, Height, 0, nullptr) >= 0;
     if (Allocated) {
       vp.overlay->format = AV_PIX_FMT_YUV420P;
       vp.overlay->width = Width;
       vp.overlay->height = Height;
-      Allocated = FF.av_frame_get_buffer(vp.overlay, 0) >= 0;
+      Allocated = FF.av_frame_get_buffer(vp.overlay.get(), 0) >= 0;
     }
     if (!Allocated) {
       GetLogger()->Log(
@@ -281,7 +279,7 @@ int TCustomPlayer::QueuePicture(TVideoState* is, AVFrame* AFrame, double APTS, b
           Format("Error: the video system does not support an image size of %dx%d pixels. Try using "
                  "-lowres or -vf \"scale=w:h\" to reduce the image size.",
                  Width, Height));
-      FF.av_frame_free(&vp.overlay);
+      vp.overlay.reset();
       PushEvent(FF_QUIT_EVENT);
       return -1;
     }
@@ -291,7 +289,7 @@ int TCustomPlayer::QueuePicture(TVideoState* is, AVFrame* AFrame, double APTS, b
     is->out_height = Height;
     Fframe_width = Width;
     Fframe_height = Height;
-  } else if (FF.av_frame_make_writable(vp.overlay) < 0) {
+  } else if (FF.av_frame_make_writable(vp.overlay.get()) < 0) {
     // The picture on screen still holds these pixels; a new buffer could not be had.
     return -1;
   }
@@ -321,29 +319,28 @@ int TCustomPlayer::QueuePicture(TVideoState* is, AVFrame* AFrame, double APTS, b
 void TCustomPlayer::RunVideoHooks(TVideoState* is, TVideoPicture& APicture, double APTS) {
   const int64_t HookPTS = std::llround(APTS * 1000000) - is->StartTime;
   if (VideoHook && OnVideoHook) {
-    if (!FHookConverter->PictureToRGB(APicture.overlay, true)) {
+    if (!FHookConverter->PictureToRGB(APicture.overlay.get(), true)) {
       GetLogger()->Log(this, llError, FHookConverter->LastErrMsg());
     } else {
       TBitmap& Bitmap = FHookConverter->Bitmap();
       bool Update = true;
-      Bitmap.Canvas().Lock();
       try {
+        TCanvasLock CanvasLock(Bitmap.Canvas());
         OnVideoHook(this, &Bitmap, HookPTS, Update);
       } catch (const std::exception& E) {
         GetLogger()->Log(this, llError, String("Error occurs OnVideoHook: ") + E.what());
         Update = false;
       }
-      Bitmap.Canvas().Unlock();
       if (Update) {
         FHookConverter->BitmapToRGB();
-        if (!FHookConverter->RGBToPicture(APicture.overlay))
+        if (!FHookConverter->RGBToPicture(APicture.overlay.get()))
           GetLogger()->Log(this, llError, FHookConverter->LastErrMsg());
       }
     }
   }
   if (FrameHook && OnFrameHook) {
     try {
-      OnFrameHook(this, APicture.overlay, AV_PIX_FMT_YUV420P, APicture.width, APicture.height, HookPTS);
+      OnFrameHook(this, APicture.overlay.get(), AV_PIX_FMT_YUV420P, APicture.width, APicture.height, HookPTS);
     } catch (const std::exception& E) {
       GetLogger()->Log(this, llError, String("Error occurs OnFrameHook: ") + E.what());
     }

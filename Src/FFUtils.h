@@ -32,7 +32,8 @@
 // ---------------------------------------------------------------------------------------
 // The pending FFmpeg option set of one decoder, player or conversion task. The owner
 // makes it with InitOptions and frees it with UninitOptions while the libraries are
-// still loaded; what the fields point to belongs to the record.
+// still loaded (an owner that holds FFmpeg objects frees it in its ReleaseFFObjects);
+// what the fields point to belongs to the record.
 
 struct TFFOptions {
   SwsContext* sws_opts = nullptr;       // a scaler context that only carries scaler options
@@ -43,6 +44,7 @@ struct TFFOptions {
 
 // Frees what AOptions holds, then makes the scaler context with AScalerFlags (SWS_*).
 void InitOptions(TFFOptions& AOptions, int AScalerFlags);
+// Calls nothing for an empty set, so an owner may call it again after its release.
 void UninitOptions(TFFOptions& AOptions);
 
 // Hands one FFmpeg option to whichever of codec, format and scaler knows its name (each

@@ -41,9 +41,8 @@ int CheckResamplerValue(const String& AName, const String& AValue) {
 void UninitOptions(TFFOptions& AOptions) {
   if (AOptions.sws_opts) FF.sws_freeContext(AOptions.sws_opts);
   AOptions.sws_opts = nullptr;
-  FF.av_dict_free(&AOptions.format_opts);
-  FF.av_dict_free(&AOptions.codec_opts);
-  FF.av_dict_free(&AOptions.swr_opts);
+  for (AVDictionary** Dictionary : {&AOptions.format_opts, &AOptions.codec_opts, &AOptions.swr_opts})
+    if (*Dictionary) FF.av_dict_free(Dictionary);
 }
 
 void InitOptions(TFFOptions& AOptions, int AScalerFlags) {

@@ -45,6 +45,7 @@
 #include <vector>
 
 #include "Src/FFBaseComponent.h"
+#include "Src/FFLoad.h"
 #include "Src/FFLog.h"
 #include "Src/FFUtils.h"
 #include "Src/FFmpegOwners.h"
@@ -271,13 +272,16 @@ class TPreviewer;
 enum TPostHook { phPreview, phBitmap, phHBITMAP };
 using TPostHooks = TSet<TPostHook>;
 
-class TCustomFFmpeg {
+class TCustomFFmpeg : public TFFObjectHolder {
  public:
   // Needs the engine's libraries loaded (Assert).
   TCustomFFmpeg();
-  virtual ~TCustomFFmpeg();
-  TCustomFFmpeg(const TCustomFFmpeg&) = delete;
-  TCustomFFmpeg& operator=(const TCustomFFmpeg&) = delete;
+  ~TCustomFFmpeg() override;
+
+  // Frees the inputs, the outputs (an unfinished file is discarded), the hooks' objects
+  // and the pending options: before the libraries go, or when the task is destroyed.
+  // A released task keeps no files and no pending options; it can only be destroyed.
+  void ReleaseFFObjects() override;
 
   // Apply an option text ("-c:v mpeg4 -b:v 1M") or a preset text (name=value lines) to
   // the pending option state. Raise FFmpegException on an invalid option while
@@ -542,6 +546,7 @@ class TCustomFFmpeg {
 
   // Task (FFmpeg_Task.cpp)
   void InitOptionState();
+  void ReleaseRecords();
   void ReleaseOptionState();
   void ResetOptionState(bool AIsInput);
   void CheckUnusedOptions(AVDictionary* AOptions);

@@ -33,6 +33,12 @@ class TDictionary {
   AVDictionary* FDictionary = nullptr;
 };
 
+// An input opened with avformat_open_input (or allocated for it).
+struct TInputContextDeleter {
+  void operator()(AVFormatContext* AContext) const { FF.avformat_close_input(&AContext); }
+};
+using TInputContextPtr = std::unique_ptr<AVFormatContext, TInputContextDeleter>;
+
 // An encoder context shared by the join segments that write into one FFmpeg stream, or
 // the decoder context of an input stream. The second pass's statistics (stats_in) belong
 // to the user of the context, which gives them from av_malloc, so they go with it.

@@ -8,6 +8,7 @@
 #include "Src/FFmpeg.h"
 #include "platform/base/Clock.h"
 #include "platform/base/Paths.h"
+#include "platform/base/ScopeExit.h"
 
 namespace {
 
@@ -142,12 +143,9 @@ int TCustomFFmpeg::OpenOutputFile(const String& AFileName, bool AJoin) {
   Context->interrupt_callback = FWriteCallback;
   FOpening = {std::make_shared<TOutputTarget>(Context, AFileName), Foutput_streams.size(), false,
               FOutputDuration};
-  try {
-    return BuildOutputFile(optctx, AFileName, Join);
-  } catch (...) {
-    AbortOutputFile();
-    throw;
-  }
+  // Undoes a build that fails or raises; a finished build has cleared FOpening.
+  ScopeExit AbortUnfinished([this] { AbortOutputFile(); });
+  return BuildOutputFile(optctx, AFileName, Join);
 }
 
 int TCustomFFmpeg::BuildOutputFile(TOptionsContext& o, const String& AFileName, bool AJoin) {
@@ -235,11 +233,10 @@ int TCustomFFmpeg::AddAttachments(TOptionsContext& o, AVFormatContext* AContext)
 int TCustomFFmpeg::FailOutput(const String& AText) {
   FLastErrMsg = AText;
   Log(llFatal, AText);
-  AbortOutputFile();
   return -1;
 }
 
-// Undoes what OpenOutputFile built: the output record, the stream records that point
+// Undoes what OpenOutputFile has built so far: the output record, the stream records that point
 // into its context, the file (removed) and the context; the task is as it was.
 void TCustomFFmpeg::AbortOutputFile() {
   if (!FOpening.Target) return;

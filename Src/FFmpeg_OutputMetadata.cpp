@@ -117,10 +117,7 @@ int TCustomFFmpeg::ApplyMetadataOptions(TOptionsContext& o, AVFormatContext* ACo
     size_t Equal = Text.find('=');
     if (Equal == String::npos) return FailOutput(Format("No \"=\" character in metadata string %s.", Text));
     TMetadataMap Target;
-    if (!ReadMetadataType(Entry.specifier, Target)) {  // which has set and logged the message
-      AbortOutputFile();
-      return -1;
-    }
+    if (!ReadMetadataType(Entry.specifier, Target)) return -1;  // which has set and logged the message
     AVDictionary** Destination = nullptr;
     switch (Target.type_) {
       case 'g':

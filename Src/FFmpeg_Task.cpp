@@ -30,17 +30,26 @@ TCustomFFmpeg::TCustomFFmpeg() {
 
 TCustomFFmpeg::~TCustomFFmpeg() {
   Stop(true);
-  ReleaseOptionState();
+  TCustomFFmpeg::ReleaseFFObjects();
+}
+
+void TCustomFFmpeg::ReleaseFFObjects() {
+  ReleaseRecords();
+  ReleaseHooks();
   UninitOptions(FOptions);
 }
 
-void TCustomFFmpeg::ReleaseOptionState() {
+void TCustomFFmpeg::ReleaseRecords() {
   // Outputs first: their targets discard unfinished files. Then the inputs, whose
   // streams the output records point into.
   Foutput_streams.clear();
   Foutput_files.clear();
   Finput_streams.clear();
   Finput_files.clear();
+}
+
+void TCustomFFmpeg::ReleaseOptionState() {
+  ReleaseRecords();
   ResetOptionState(false);
   ReleaseHooks();
 }

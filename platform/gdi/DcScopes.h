@@ -36,6 +36,19 @@ class TSelectedObject {
   HGDIOBJ FOld;
 };
 
+// Locks a canvas against drawing from other threads for the length of the scope (a
+// handler that draws on a bitmap another thread also draws on).
+class TCanvasLock {
+ public:
+  explicit TCanvasLock(TCanvas& ACanvas) : FCanvas(ACanvas) { FCanvas.Lock(); }
+  ~TCanvasLock() { FCanvas.Unlock(); }
+  TCanvasLock(const TCanvasLock&) = delete;
+  TCanvasLock& operator=(const TCanvasLock&) = delete;
+
+ private:
+  TCanvas& FCanvas;
+};
+
 // Lends a device context to a canvas for the length of the scope, and takes it back
 // (the canvas selects the stock objects back into it) before the device context's
 // owner frees it. With tlLocked, the canvas is also locked against drawing from

@@ -1,16 +1,22 @@
-// Unloading the libraries while a decoder and a picture converter still hold FFmpeg
-// objects: the objects are freed before the libraries go, so closing or destroying the
-// components afterwards calls nothing that is gone.
+// Unloading the libraries while decoders, picture converters, conversion tasks, an
+// encoder with its tasks and a player still hold FFmpeg objects: the objects are freed
+// before the libraries go, so closing or destroying the components afterwards calls
+// nothing that is gone (the loader clears every entry it unbinds).
 
 #include <dlfcn.h>
 
+#include <filesystem>
+
+#include "Src/FFEncode.h"
 #include "Src/FFLoad.h"
+#include "Src/FFPlay.h"
 #include "Src/FormatConverter.h"
 #include "tests/Src/DecoderTestFixture.h"
+#include "tests/Src/PlayerTestFixture.h"
 
 namespace {
 
-// Keeps FFmpeg's libraries mapped through the unload. The loader clears its entries
+// Keeps FFmpeg's libraries mapped through the unload (those loaded by then). The loader clears its entries
 // all the same, which is what the test is about; the libraries' own start-up
 // allocations stay readable, so the leak checker does not take them for leaks of
 // ours once their code is gone.
@@ -18,6 +24,11 @@ void PinFFmpegLibraries() {
   for (const char* Name : {"libavutil.so.57", "libswresample.so.4", "libswscale.so.6", "libavcodec.so.59",
                            "libavformat.so.59", "libavfilter.so.8", "libavdevice.so.59"})
     dlopen(Name, RTLD_NOW | RTLD_NOLOAD | RTLD_NODELETE);
+}
+
+size_t FilesIn(const std::string& AFolder) {
+  auto Entries = std::filesystem::directory_iterator(AFolder);
+  return static_cast<size_t>(std::distance(begin(Entries), end(Entries)));
 }
 
 }  // namespace
@@ -53,4 +64,72 @@ TEST_F(DecoderTest, UnloadingTheLibrariesFreesWhatDecodersAndConvertersHold) {
   ASSERT_TRUE(Decoder.LoadAVLib("")) << Decoder.LastErrMsg();
   ASSERT_TRUE(Decoder.LoadFile(decoder_media::MakeWav(Folder()))) << Decoder.LastErrMsg();
   EXPECT_TRUE(Decoder.DecodeAudio());
+}
+
+TEST_F(DecoderTest, UnloadingTheLibrariesFreesWhatAConversionTaskHolds) {
+  const std::string Input = decoder_media::MakeMp4(Folder());
+  const size_t FilesBefore = FilesIn(Folder());
+  ASSERT_TRUE(FFLoader().Load(AllLibraries)) << FFLoader().LastErrMsg();
+  PinFFmpegLibraries();
+  auto Task = std::make_unique<TFFmpeg>();
+  ASSERT_GE(Task->OpenInputFile(Input), 0) << Task->FLastErrMsg;
+  ASSERT_EQ(Task->Decoder(0).VideoStreamCount(), 1);
+  Task->ParseOptions("-c:v mpeg4 -c:a ac3");
+  ASSERT_GE(Task->OpenOutputFile(Dir.File("out.mkv"), false), 0) << Task->FLastErrMsg;
+  Task->ParseOptions("-b:v 300k -ar 22050 -f matroska");  // pending options, never used
+  ASSERT_GT(FilesIn(Folder()), FilesBefore);
+
+  FFLoader().Unload(AllLibraries);
+  ASSERT_EQ(FF.avformat_close_input, nullptr);
+  // The unfinished output was discarded before the libraries went.
+  EXPECT_EQ(FilesIn(Folder()), FilesBefore);
+  EXPECT_TRUE(Task->Finput_files.empty());
+  Task.reset();
+}
+
+TEST_F(DecoderTest, UnloadingTheLibrariesFreesWhatAnEncoderAndItsTasksHold) {
+  const std::string Input = decoder_media::MakeMp4(Folder());
+  const size_t FilesBefore = FilesIn(Folder());
+  auto Encoder = std::make_unique<TFFEncoder>(nullptr);
+  ASSERT_TRUE(Encoder->LoadAVLib("")) << Encoder->LastErrMsg();
+  PinFFmpegLibraries();
+  for (const char* Output : {"first.mkv", "second.mkv"}) {
+    const int Task = Encoder->AddTask(Input, "-ss 0.5", "");
+    ASSERT_GE(Task, 0) << Encoder->LastErrMsg();
+    ASSERT_GE(Encoder->SetOutput(Task, Dir.File(Output), "-c:v mpeg4 -c:a ac3", ""), 0)
+        << Encoder->LastErrMsg();
+  }
+  ASSERT_EQ(Encoder->GetTaskDecoder(1, 0)->AudioStreamCount(), 1);
+  ASSERT_TRUE(Encoder->Decoder()->LoadFile(Input)) << Encoder->Decoder()->LastErrMsg();
+
+  Encoder->UnloadAVLib();
+  ASSERT_FALSE(Encoder->AVLibLoaded());
+  EXPECT_EQ(FilesIn(Folder()), FilesBefore);
+  EXPECT_EQ(Encoder->Decoder()->FileHandle(), nullptr);
+  Encoder.reset();
+}
+
+namespace {
+
+using PlayerUnloadTest = player_test::PlayerTest;
+
+}  // namespace
+
+TEST_F(PlayerUnloadTest, UnloadingTheLibrariesEndsThePlaybackFirst) {
+  PinFFmpegLibraries();
+  const std::string Clip = decoder_media::MakeMp4(Dir.Path().string());
+  ASSERT_TRUE(Player->opt_default("probesize", "100000"));
+  ASSERT_TRUE(Player->Open(Clip, Window, false)) << Player->LastErrMsg();
+  ASSERT_TRUE(WaitForState(psPlay));
+
+  Player->UnloadAVLib();
+  ASSERT_EQ(FF.avcodec_free_context, nullptr);
+  EXPECT_TRUE(WaitForState(psStop));
+  EXPECT_EQ(Player->Decoder()->FileHandle(), nullptr);
+  Player.reset();
+
+  // A new player plays again once the libraries are back.
+  MakePlayer();
+  ASSERT_TRUE(Player->Open(Clip, Window, true)) << Player->LastErrMsg();
+  Player->Stop(true);
 }

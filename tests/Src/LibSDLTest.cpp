@@ -1,6 +1,9 @@
-// Binding SDL 1.2 per player: one loader per library file.
+// Binding SDL 1.2 per player: one loader per library file; the SDL mutex guard.
 
 #include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <thread>
 
 #include "Src/libsdl.h"
 #include "tests/Src/SharedLibraryBuilder.h"
@@ -66,4 +69,28 @@ TEST_F(SDLLoaderTest, AMissingFileIsReported) {
   EXPECT_FALSE(A.Load(Folder(), "libnothing.so"));
   EXPECT_EQ(A.LastErrMsg().rfind("Load library " + Folder() + "/libnothing.so error: ", 0), 0u)
       << A.LastErrMsg();
+}
+
+TEST_F(SDLLoaderTest, AMutexLockLetsGoWhenItsScopeThrows) {
+  TSDLLoader Loader;
+  ASSERT_TRUE(Loader.Load(Folder(), "libSDL_0.so")) << Loader.LastErrMsg();
+  const TSDLEntryPoints& SDL = Loader.EntryPoints();
+  SDL_mutex* Mutex = SDL.SDL_CreateMutex();
+  ASSERT_NE(Mutex, nullptr);
+  EXPECT_THROW(
+      {
+        TSDLMutexLock Lock(SDL, Mutex);
+        throw std::runtime_error("handler failed");
+      },
+      std::runtime_error);
+  // Another thread gets the mutex (a mutex left locked would keep it waiting until the
+  // test run's time limit ends the test).
+  bool Taken = false;
+  std::thread Other([&] {
+    TSDLMutexLock Lock(SDL, Mutex);
+    Taken = true;
+  });
+  Other.join();
+  EXPECT_TRUE(Taken);
+  SDL.SDL_DestroyMutex(Mutex);
 }
