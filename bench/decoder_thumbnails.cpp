@@ -86,6 +86,7 @@ std::vector<std::string> ListFiles(const fs::path& AFolder) {
 
 struct TTimes {
   double Wall = 0, User = 0, System = 0;
+  long PageFaults = 0;  // minor faults: pages of memory touched for the first time
 };
 
 double Seconds(const timeval& ATime) { return ATime.tv_sec + ATime.tv_usec / 1e6; }
@@ -105,6 +106,7 @@ TTimes Measure(F AWork) {
     getrusage(RUSAGE_SELF, &After);
     T.User = Seconds(After.ru_utime) - Seconds(Before.ru_utime);
     T.System = Seconds(After.ru_stime) - Seconds(Before.ru_stime);
+    T.PageFaults = After.ru_minflt - Before.ru_minflt;
     All.push_back(T);
   }
   std::sort(All.begin(), All.end(), [](const TTimes& A, const TTimes& B) { return A.Wall < B.Wall; });
@@ -191,8 +193,8 @@ void PinToOneCore() {
 }
 
 void Print(const char* AName, const TTimes& ATimes) {
-  std::printf("  %-10s %8.3f s  (user %.3f s, system %.3f s)\n", AName, ATimes.Wall, ATimes.User,
-              ATimes.System);
+  std::printf("  %-10s %8.3f s  (user %.3f s, system %.3f s, %ld page faults)\n", AName, ATimes.Wall,
+              ATimes.User, ATimes.System, ATimes.PageFaults);
 }
 
 }  // namespace
