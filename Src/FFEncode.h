@@ -247,7 +247,9 @@ class TCustomEncoder : public TFFBaseComponent {
   // A bad index raises EListError.
   TFFmpeg& Task(int ATaskIndex) const { return *FFFmpegList.Items(ATaskIndex); }
 
-  // The dispatch of the tasks' events, on the task's thread; ASender is the task.
+  // The dispatch of the tasks' events, on the task's thread; ASender is the task. A
+  // class that overrides them calls Stop(true) in its destructor, so that no task
+  // calls into its part once that is gone.
   virtual void DoPreviewBitmap(TCustomFFmpeg* ASender, TBitmap* ABitmap, int AFrameNumber, int64_t APTS);
   virtual void DoProgress(TCustomFFmpeg* ASender, int AFileIndex, int AFrameNumber, int AFPS, float AQuality,
                           float ABitRate, int64_t ACurrentSize, int64_t ACurrentDuration,

@@ -160,6 +160,10 @@ void TThread::Start() {
 }
 
 void TThread::Run() {
+  // Start still holds the lock while it stores (and detaches) the thread: the thread
+  // waits until it is done, since a thread that frees itself on its end would free the
+  // object under Start's hands.
+  { std::lock_guard StartDone(FStartMutex); }
   FThreadID = GetCurrentThreadId();
   try {
     Execute();

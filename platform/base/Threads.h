@@ -122,6 +122,6 @@ class TThread {
   std::atomic<bool> FFinished{false};
   std::atomic<TThreadID> FThreadID{0};
   String FFatalException;
-  std::mutex FStartMutex;  // guards FStarted
+  std::mutex FStartMutex;  // guards FStarted; the new thread waits on it until Start is done
   bool FStarted = false;
 };

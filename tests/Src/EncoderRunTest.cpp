@@ -29,6 +29,9 @@ class TTestEncoder : public TFFEncoder {
  public:
   using TCustomEncoder::Task;
   using TFFEncoder::TFFEncoder;
+  // The tasks' threads call the overrides below and set TaskEnded: the run ends
+  // before this class's part goes.
+  ~TTestEncoder() override { Stop(true); }
 
   std::atomic<int> MostConverting{0};
   std::atomic<int> Reports{0};

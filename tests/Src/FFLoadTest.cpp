@@ -8,6 +8,7 @@
 #include "Src/FFUtils.h"
 #include "platform/base/Exceptions.h"
 #include "platform/base/Paths.h"
+#include "tests/Src/PinnedLibraries.h"
 #include "tests/Src/SharedLibraryBuilder.h"
 #include "tests/support/TestSupport.h"
 
@@ -121,8 +122,10 @@ TEST_F(FFLoadTest, CheckLibAVNamesTheFirstMemberNotLoaded) {
   }
 }
 
+// The tests that unload a library keep its file mapped (PinnedLibraries.h).
 TEST_F(FFLoadTest, UnloadClearsTheLibrarysEntries) {
   ASSERT_TRUE(Loader.Load(TLibraries{avUtil, swScale, myUtil})) << Loader.LastErrMsg();
+  PinFFmpegLibraries();
   EXPECT_NE(nullptr, FF.strtol);
   Loader.Unload(swScale);
   EXPECT_FALSE(Loader.Loaded(swScale));
@@ -153,6 +156,8 @@ TEST_F(FFLoadTest, MissingExportUnloadsTheWholeSet) {
                          "void* sws_get_class(void) { return 0; }\n"
                          "void* sws_getContext(void) { return 0; }\n",
                          Folder.File("libswscale.so.6")));
+  PinLibrary("libavutil.so.57");
+  PinLibrary(Folder.File("libswscale.so.6"));
   Loader.SetLibraryPath(Folder.Path().string());
 
   EXPECT_FALSE(Loader.Load(TLibraries{avUtil, swScale}));
@@ -172,6 +177,7 @@ TEST_F(FFLoadTest, MissingExportUnloadsTheWholeSet) {
 TEST_F(FFLoadTest, UnloadableFileFailsWithTheLoadersText) {
   TempDir Folder;
   testing_support::WriteWholeFile(Folder.File("libswscale.so.6"), "not a library");
+  PinLibrary("libavutil.so.57");
   Loader.SetLibraryPath(Folder.Path().string());
 
   EXPECT_FALSE(Loader.Load(TLibraries{avUtil, swScale}));

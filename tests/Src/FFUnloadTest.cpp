@@ -3,8 +3,6 @@
 // before the libraries go, so closing or destroying the components afterwards calls
 // nothing that is gone (the loader clears every entry it unbinds).
 
-#include <dlfcn.h>
-
 #include <filesystem>
 
 #include "Src/FFEncode.h"
@@ -12,19 +10,10 @@
 #include "Src/FFPlay.h"
 #include "Src/FormatConverter.h"
 #include "tests/Src/DecoderTestFixture.h"
+#include "tests/Src/PinnedLibraries.h"
 #include "tests/Src/PlayerTestFixture.h"
 
 namespace {
-
-// Keeps FFmpeg's libraries mapped through the unload (those loaded by then). The loader clears its entries
-// all the same, which is what the test is about; the libraries' own start-up
-// allocations stay readable, so the leak checker does not take them for leaks of
-// ours once their code is gone.
-void PinFFmpegLibraries() {
-  for (const char* Name : {"libavutil.so.57", "libswresample.so.4", "libswscale.so.6", "libavcodec.so.59",
-                           "libavformat.so.59", "libavfilter.so.8", "libavdevice.so.59"})
-    dlopen(Name, RTLD_NOW | RTLD_NOLOAD | RTLD_NODELETE);
-}
 
 size_t FilesIn(const std::string& AFolder) {
   auto Entries = std::filesystem::directory_iterator(AFolder);

@@ -204,3 +204,18 @@ TEST(TThread, FreeOnTerminateDeletesItselfAfterOnTerminate) {
   PumpUntil([&] { return Terminated.load(); });
   EXPECT_EQ(wrSignaled, Destroyed.WaitFor(10000));
 }
+
+// A thread that frees itself and has nothing to do may end before Start has stored and
+// detached it; Start must not touch the freed object (the sanitizer builds see it).
+TEST(TThread, AFreeOnTerminateThreadThatEndsAtOnceLeavesStartAlone) {
+  constexpr int Threads = 200;
+  std::atomic<int> Destroyed{0};
+  for (int I = 0; I < Threads; ++I) {
+    auto* Thread = new TLambdaThread([](TLambdaThread&) {});
+    Thread->FreeOnTerminate = true;
+    Thread->OnDestroy = [&] { ++Destroyed; };
+    Thread->Start();
+  }
+  PumpUntil([&] { return Destroyed.load() == Threads; });
+  EXPECT_EQ(Threads, Destroyed.load());
+}
