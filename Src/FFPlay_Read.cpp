@@ -470,7 +470,11 @@ int TCustomPlayer::StreamComponentOpen(TVideoState* is, int AStreamIndex) {
       is->audioq.Init(FSDL);
       is->audioq.PutFlush();
       is->audio_stream = AStreamIndex;
+      // SDL's audio thread calls back under its audio lock: started under that lock it
+      // sees the state set up above.
+      FSDL.SDL_LockAudio();
       FSDL.SDL_PauseAudio(0);
+      FSDL.SDL_UnlockAudio();
       break;
     case AVMEDIA_TYPE_VIDEO:
       is->video_st = Stream;

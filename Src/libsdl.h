@@ -37,7 +37,8 @@
   X(SDL_CreateCond, SDL_CreateCond) X(SDL_DestroyCond, SDL_DestroyCond) X(SDL_CondSignal, SDL_CondSignal) \
   X(SDL_CondWait, SDL_CondWait) X(SDL_CreateThread, SDL_CreateThread) X(SDL_WaitThread, SDL_WaitThread)  \
   X(SDL_Delay, SDL_Delay) X(SDL_AudioDriverName, SDL_AudioDriverName)                                   \
-  X(SDL_VideoDriverName, SDL_VideoDriverName)
+  X(SDL_VideoDriverName, SDL_VideoDriverName) X(SDL_LockAudio, SDL_LockAudio)                           \
+  X(SDL_UnlockAudio, SDL_UnlockAudio)
 // clang-format on
 
 struct TSDLEntryPoints {
