@@ -123,13 +123,12 @@ bool TCustomPlayer::Open(const String& AFileName, HWND AScreenHandle, bool APaus
     LogError("sdl not loaded.", true);
     return false;
   }
-  if (FOptions.sws_opts) {
-    int64_t Flags = 0;
-    if (FF.av_opt_get_int(FOptions.sws_opts, "sws_flags", 0, &Flags) >= 0)
-      Fsws_flags = static_cast<int>(Flags);
-  }
+  int64_t ScalerFlags = Fsws_flags;
+  if (FOptions.sws_opts) FF.av_opt_get_int(FOptions.sws_opts, "sws_flags", 0, &ScalerFlags);
   FLoading = true;
   Stop(true);
+  // The video thread of the playback just stopped read the flags until it ended.
+  Fsws_flags = static_cast<int>(ScalerFlags);
   FPlayThread.reset();
   {
     std::lock_guard Lock(FDisplayRectLock);

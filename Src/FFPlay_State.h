@@ -78,7 +78,7 @@ struct TVideoState {
   int seek_flags = 0;
   int64_t seek_pos = 0;
   int64_t seek_rel = 0;
-  int read_pause_return = 0;
+  std::atomic<int> read_pause_return{0};  // set by the read thread, read by a pause on any thread
   // Held by the read thread while it uses the queues, and by a stream switch.
   std::mutex stream_lock;
   AVFormatContext* ic = nullptr;
