@@ -52,7 +52,7 @@ struct TVideoPicture {
   double pts = 0;                 // seconds
   double duration = 0;            // the nominal frame duration, seconds
   int64_t pos = -1;               // byte position of its packet
-  int skip = 0;                   // passed over without being shown
+  std::atomic<int> skip{0};       // passed over without being shown; a flush sets it on the video thread
   bool subtitle_blended = false;  // the current subtitle is in the picture already
   TFramePtr overlay;              // the picture, width × height; nullptr until the first one
   int width = 0, height = 0;
