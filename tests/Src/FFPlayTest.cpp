@@ -72,6 +72,18 @@ TEST_F(PlayerTest, DestroyingAPlayerRightAfterAStopJoinsEveryThreadFirst) {
   EXPECT_TRUE(Next.Paused());  // nothing plays any more
 }
 
+TEST_F(PlayerTest, ACodecRateOtherThanTheContainerRateIsLogged) {
+  const std::string Clip = decoder_media::MakeCodecRateMismatchClip(Dir.Path().string());
+  Player->AutoAdjustFrameRate = true;
+  ASSERT_TRUE(Player->Open(Clip, Window, false)) << Player->LastErrMsg();
+  EXPECT_TRUE(PumpUntil([&] {
+    return WasLogged(
+        "Seems stream 0 codec frame rate differs from container frame rate: "
+        "100.00 (100/1) -> 25.00 (25/1)");
+  }));
+  Player->Stop(true);
+}
+
 TEST_F(PlayerTest, SecondPlayerOnTheSameSDLCopyCannotOpen) {
   TDUVezori Second(nullptr);
   ASSERT_TRUE(Second.LoadAVLib("", false));
