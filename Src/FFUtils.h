@@ -263,6 +263,8 @@ class TEngineFilter {
  public:
   virtual ~TEngineFilter() = default;
   virtual String Name() const = 0;
+  // The one-line text that says what the filter does; empty for a filter without one.
+  virtual String Description() const { return ""; }
 };
 
 void RegisterProtocol(TURLProtocol& AProtocol);
