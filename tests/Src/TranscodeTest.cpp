@@ -4,11 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
 #include <functional>
 
 #include "Src/FFLoad.h"
+#include "tests/Src/DvdSubtitleMedia.h"
 #include "tests/Src/ProbeJson.h"
 #include "tests/Src/TranscodeTestSupport.h"
 #include "tests/support/TestSupport.h"
@@ -217,46 +217,15 @@ TEST_F(TranscodeTest, SubtitlesAreEncodedForTheOutputFormat) {
   }
 }
 
-// A VobSub pair (AName + ".idx" and ".sub") of two DVD subtitles on a 720x576 canvas,
-// at 0 s and 2 s, each shown from 512 ms to 1536 ms after its packet time (a tiny
-// two-by-two picture). Returns the index file. Text subtitles are decoded with a
-// display start of 0; these are not.
-std::string WriteDelayedDvdSubtitles(const std::string& AName) {
-  auto Be16 = [](int AValue) { return std::string{char(AValue >> 8), char(AValue & 0xFF)}; };
-  const std::string Rle("\x90\x90", 2);  // one line of two pixels per field
-  const std::string Show("\x03\x01\x23\x04\xFF\xF0\x05\x00\x00\x01\x00\x00\x01\x06\x00\x04\x00\x05\x01\xFF",
-                         20);
-  const int ShowAt = 4 + static_cast<int>(Rle.size()), HideAt = ShowAt + 4 + static_cast<int>(Show.size());
-  // Control dates count 1024/90 ms: 45 is 512 ms, 135 is 1536 ms.
-  const std::string Body = Rle + Be16(45) + Be16(HideAt) + Show + Be16(135) + Be16(HideAt) + "\x02\xFF";
-  const std::string Subtitle = Be16(4 + static_cast<int>(Body.size())) + Be16(ShowAt) + Body;
-  const std::string Pack("\x00\x00\x01\xBA\x44\x00\x04\x00\x04\x01\x01\x89\xC3\xF8", 14);
-  std::string Stream,
-      Index =
-          "# VobSub index file, v7 (do not modify this line!)\nsize: 720x576\n"
-          "palette: 000000, ffffff, 808080, ff0000, 00ff00, 0000ff, ffff00, 00ffff, "
-          "ff00ff, 404040, c0c0c0, 800000, 008000, 000080, 808000, 008080\nid: en, index: 0\n";
-  for (int Seconds : {0, 2}) {
-    const int64_t Pts = Seconds * 90000;
-    const std::string PtsBytes{char(0x21 | ((Pts >> 29) & 0x0E)), char((Pts >> 22) & 0xFF),
-                               char(((Pts >> 14) & 0xFE) | 1), char((Pts >> 7) & 0xFF),
-                               char(((Pts << 1) & 0xFE) | 1)};
-    const std::string Pes = std::string("\x81\x80\x05", 3) + PtsBytes + "\x20" + Subtitle;
-    char Line[64];
-    std::snprintf(Line, sizeof Line, "timestamp: 00:00:%02d:000, filepos: %09zx\n", Seconds, Stream.size());
-    Index += Line;
-    Stream += Pack + std::string("\x00\x00\x01\xBD", 4) + Be16(static_cast<int>(Pes.size())) + Pes;
-  }
-  testing_support::WriteWholeFile(AName + ".sub", Stream + std::string("\x00\x00\x01\xB9", 4));
-  testing_support::WriteWholeFile(AName + ".idx", Index);
-  return AName + ".idx";
-}
-
 // Each output of one subtitle stream times the subtitles itself: the second output
 // shows them when the first one does.
 TEST_F(TranscodeTest, TwoOutputsOfOneSubtitleStreamBothKeepTheDisplayTimes) {
   TCustomFFmpeg Task;
-  ASSERT_GE(Task.OpenInputFile(WriteDelayedDvdSubtitles(Dir.File("subtitles"))), 0) << Task.FLastErrMsg;
+  // Graphic subtitles shown from 512 ms to 1536 ms after their packet times (text
+  // subtitles are decoded with a display start of 0).
+  const std::string Subtitles =
+      dvd_subtitle_media::WriteVobSub(Dir.File("subtitles"), 2, 15, {{0, 512, 1536}, {2, 512, 1536}});
+  ASSERT_GE(Task.OpenInputFile(Subtitles), 0) << Task.FLastErrMsg;
   const std::string Outputs[] = {Dir.File("first.mkv"), Dir.File("second.mkv")};
   for (const std::string& Output : Outputs) {
     Task.ParseOptions("-c:s dvdsub");
