@@ -35,6 +35,10 @@ std::string MakeRateChangingAac(const std::string& AFolder);
 // base of 1/100 with two ticks a picture).
 std::string MakeCodecRateMismatchClip(const std::string& AFolder);
 
+// One 160x120 H.264 picture in NUT, whose bitstream states 50 fps while the container
+// has 25 fps as its base rate and no average rate.
+std::string MakeSinglePictureRateMismatchNut(const std::string& AFolder);
+
 // A named pipe that nobody writes to.
 std::string MakeFifo(const std::string& AFolder);
 
