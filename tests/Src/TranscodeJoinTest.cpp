@@ -117,11 +117,10 @@ TEST_F(TranscodeJoinTest, TheStatusLinesRunAcrossTheSegmentsAndTheSummaryGivesTh
                                           R"(muxing overhead [0-9.]+%\r\n)")))
       << Lines[LastStatus + 1];
   auto WrittenKB = [&](const char* ASelector) {
+    const TJsonValue Packets =
+        ProbeJson(Output, std::string("-select_streams ") + ASelector + " -show_entries packet=size");
     double Bytes = 0;
-    for (const TJsonValue& Packet : ProbeJson(Output, std::string("-select_streams ") + ASelector +
-                                                          " -show_entries packet=size")["packets"]
-                                        .Items)
-      Bytes += Packet.Num("size");
+    for (const TJsonValue& Packet : Packets["packets"].Items) Bytes += Packet.Num("size");
     return Bytes / 1024;
   };
   EXPECT_NEAR(std::stoi(Summary[1]), WrittenKB("v:0"), 1.0);
