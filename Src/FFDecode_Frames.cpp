@@ -56,12 +56,16 @@ int64_t TFFDecoder::StreamTimeToMicroseconds(int64_t ATime, int AStreamIndex) co
   return FF.av_rescale_q(ATime, Stream->time_base, AV_TIME_BASE_Q);
 }
 
-// FFmpeg of today keeps no codec time base before decoding, so the stream's base rate
-// stands in whenever the average rate is unknown.
+// Without an average rate the base rate is taken: the codec's own rate, when it agrees,
+// is that rate.
 void TFFDecoder::ChooseFrameRate(int AStreamIndex) {
   const AVStream* Stream = FFileHandle->streams[AStreamIndex];
-  bool HasAverageRate = Stream->avg_frame_rate.num != 0 && Stream->avg_frame_rate.den != 0;
-  FFrameRate = HasAverageRate ? Stream->avg_frame_rate : Stream->r_frame_rate;
+  if (Stream->avg_frame_rate.num != 0 && Stream->avg_frame_rate.den != 0) {
+    FFrameRate = Stream->avg_frame_rate;
+    return;
+  }
+  if (CodecFrameRateDiffers(Stream)) LogOnly(llInfo, CodecFrameRateDiffersText(Stream));
+  FFrameRate = Stream->r_frame_rate;
 }
 
 bool TFFDecoder::SelectVideoStream(int AStreamIndex) {

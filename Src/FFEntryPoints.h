@@ -81,7 +81,7 @@ extern "C" {
   X(avformat_alloc_output_context2) X(avformat_new_stream) X(avformat_init_output)                 \
   X(avformat_write_header) X(av_write_frame) X(av_interleaved_write_frame) X(av_write_trailer)     \
   X(av_guess_format) X(av_guess_codec) X(av_guess_frame_rate) X(av_guess_sample_aspect_ratio)      \
-  X(av_find_input_format) X(av_demuxer_iterate) X(av_muxer_iterate) X(av_dump_format)              \
+  X(av_stream_get_codec_timebase) X(av_find_input_format) X(av_demuxer_iterate) X(av_muxer_iterate) X(av_dump_format)              \
   X(avformat_query_codec) X(avformat_match_stream_specifier) X(av_codec_get_id) X(av_codec_get_tag) \
   X(av_filename_number_test) X(av_sdp_create) X(avio_alloc_context) X(avio_context_free)           \
   X(avio_open2) X(avio_close) X(avio_closep) X(avio_read) X(avio_write) X(avio_seek) X(avio_size)  \

@@ -30,19 +30,17 @@ void TCustomPlayer::ComputeFrameDelay(TVideoState* is) {
     is->frame_delay = av_q2d(av_inv_q(Forced));
     return;
   }
-  const bool CodecKnown = CodecRate.num > 0 && CodecRate.den > 0;
-  const bool ContainerKnown = ContainerRate.num > 0 && ContainerRate.den > 0;
-  if (AutoAdjustFrameRate && ContainerKnown && (!CodecKnown || av_cmp_q(CodecRate, ContainerRate) != 0)) {
-    GetLogger()->Log(
-        this, llInfo,
-        Format("Seems stream %d codec frame rate differs from container frame rate: %2.2f (%d/%d) -> "
-               "%2.2f (%d/%d)",
-               Stream->index, CodecKnown ? av_q2d(CodecRate) : 0.0, CodecRate.num, CodecRate.den,
-               av_q2d(ContainerRate), ContainerRate.num, ContainerRate.den));
+  if (AutoAdjustFrameRate && CodecFrameRateDiffers(Stream)) {
+    GetLogger()->Log(this, llInfo, CodecFrameRateDiffersText(Stream));
     is->frame_delay = av_q2d(av_inv_q(ContainerRate));
     return;
   }
-  is->frame_delay = CodecKnown ? av_q2d(av_inv_q(CodecRate)) : 0.04;
+  if (CodecRate.num > 0 && CodecRate.den > 0)
+    is->frame_delay = av_q2d(av_inv_q(CodecRate));
+  else if (ContainerRate.num > 0 && ContainerRate.den > 0)
+    is->frame_delay = av_q2d(av_inv_q(ContainerRate));
+  else
+    is->frame_delay = 0.04;
 }
 
 int TCustomPlayer::VideoThreadEntry(void* AState) {

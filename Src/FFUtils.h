@@ -189,6 +189,12 @@ String MediaTypeName(AVMediaType AType);
 String PictureTypeName(AVPictureType AType);
 // Microseconds per frame at ARate; 40000 (25 frames a second) when a part is 0.
 int64_t FrameDurationFromRate(AVRational ARate);
+// Whether the codec time base FFmpeg's probing found for the video stream AStream
+// does not give the container's base rate (H.264 and MPEG-2 video count two ticks a
+// picture); a stream without both rates never differs.
+bool CodecFrameRateDiffers(const AVStream* AStream);
+// "Seems stream %d codec frame rate differs from container frame rate: ..." for AStream.
+String CodecFrameRateDiffersText(const AVStream* AStream);
 
 // ---------------------------------------------------------------------------------------
 // Error and time texts.
@@ -259,6 +265,8 @@ class TEngineFilter {
  public:
   virtual ~TEngineFilter() = default;
   virtual String Name() const = 0;
+  // The one-line text that says what the filter does; empty for a filter without one.
+  virtual String Description() const { return ""; }
 };
 
 void RegisterProtocol(TURLProtocol& AProtocol);

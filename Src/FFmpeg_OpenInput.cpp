@@ -205,6 +205,7 @@ void TCustomFFmpeg::AddInputStreams(TOptionsContext& o, AVFormatContext* AContex
     bool Disabled = false;
     switch (Stream->codecpar->codec_type) {
       case AVMEDIA_TYPE_VIDEO:
+        if (CodecFrameRateDiffers(Stream)) Log(llInfo, CodecFrameRateDiffersText(Stream));
         Disabled = o.video_disable;
         if (!Disabled && Fvideo_discard) Stream->discard = static_cast<AVDiscard>(Fvideo_discard);
         break;

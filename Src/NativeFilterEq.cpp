@@ -32,6 +32,7 @@ class TEqInstance : public TEqualizerInstance {
 class TEqFilter : public TEngineVideoFilter {
  public:
   String Name() const override { return "nativeeq"; }
+  String Description() const override { return "Software video equalizer(brightness and contrast)"; }
   std::unique_ptr<TEngineFilterInstance> CreateInstance(const String& AArguments, String& AError) override {
     auto Instance = std::make_unique<TEqInstance>();
     if (!Instance->ParseArguments(AArguments, AError)) return nullptr;

@@ -40,6 +40,7 @@ class THueInstance : public TEqualizerInstance {
 class THueFilter : public TEngineVideoFilter {
  public:
   String Name() const override { return "nativehue"; }
+  String Description() const override { return "Software video equalizer(hue and saturation)"; }
   std::unique_ptr<TEngineFilterInstance> CreateInstance(const String& AArguments, String& AError) override {
     auto Instance = std::make_unique<THueInstance>();
     if (!Instance->ParseArguments(AArguments, AError)) return nullptr;

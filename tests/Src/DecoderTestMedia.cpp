@@ -74,6 +74,23 @@ std::string MakeRateChangingAac(const std::string& AFolder) {
   return Name;
 }
 
+std::string MakeCodecRateMismatchClip(const std::string& AFolder) {
+  std::string Plain = AFolder + "/rate25.mp4", Name = AFolder + "/rate-mismatch.mp4";
+  RunFFmpeg("-f lavfi -i testsrc2=d=1:s=160x120:r=25 -c:v libx264 -preset ultrafast -pix_fmt yuv420p " +
+            ShellQuote(Plain));
+  RunFFmpeg("-i " + ShellQuote(Plain) + " -c copy -bsf:v h264_metadata=tick_rate=100/1 " + ShellQuote(Name));
+  return Name;
+}
+
+std::string MakeSinglePictureRateMismatchNut(const std::string& AFolder) {
+  std::string Name = AFolder + "/one-picture.nut";
+  RunFFmpeg(
+      "-f lavfi -i testsrc2=s=160x120:r=25 -frames:v 1 -c:v libx264 -preset ultrafast -pix_fmt yuv420p "
+      "-bsf:v h264_metadata=tick_rate=100/1 " +
+      ShellQuote(Name));
+  return Name;
+}
+
 std::string MakeFifo(const std::string& AFolder) {
   std::string Name = AFolder + "/silent.fifo";
   if (mkfifo(Name.c_str(), 0600) != 0) throw std::runtime_error("mkfifo failed");

@@ -31,6 +31,14 @@ std::string MakeWav(const std::string& AFolder);
 // 1 s of ADTS AAC whose second half has another sample rate (22.05 kHz after 44.1 kHz).
 std::string MakeRateChangingAac(const std::string& AFolder);
 
+// 1 s of 160x120 H.264 in MP4 at 25 fps whose bitstream states 50 fps (a codec time
+// base of 1/100 with two ticks a picture).
+std::string MakeCodecRateMismatchClip(const std::string& AFolder);
+
+// One 160x120 H.264 picture in NUT, whose bitstream states 50 fps while the container
+// has 25 fps as its base rate and no average rate.
+std::string MakeSinglePictureRateMismatchNut(const std::string& AFolder);
+
 // A named pipe that nobody writes to.
 std::string MakeFifo(const std::string& AFolder);
 

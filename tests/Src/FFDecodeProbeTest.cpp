@@ -1,5 +1,6 @@
 // Opening and probing: the decoder's view of a file compared with ffprobe's.
 
+#include <algorithm>
 #include <filesystem>
 #include <sstream>
 
@@ -324,6 +325,21 @@ TEST_F(FFDecodeProbeTest, BeforeFindStreamInfoSeesTheOpenedContext) {
   };
   ASSERT_TRUE(Decoder.LoadFile(decoder_media::MakeMp4(Folder())));
   EXPECT_EQ(Seen, Decoder.FileHandle());
+}
+
+// Without an average rate a codec rate other than the stream's base rate is told; a
+// stream with an average rate says nothing of it.
+TEST_F(DecoderTest, ACodecRateOtherThanTheBaseRateIsLoggedWhenTheStreamHasNoAverageRate) {
+  ASSERT_TRUE(Decoder.LoadFile(decoder_media::MakeMp4(Folder()))) << Decoder.LastErrMsg();
+  ASSERT_TRUE(Decoder.Decode()) << Decoder.LastErrMsg();
+  EXPECT_FALSE(std::any_of(LogLines.begin(), LogLines.end(),
+                           [](const String& ALine) { return ALine.starts_with("Seems stream"); }));
+  ASSERT_TRUE(Decoder.LoadFile(decoder_media::MakeSinglePictureRateMismatchNut(Folder())))
+      << Decoder.LastErrMsg();
+  ASSERT_TRUE(Decoder.Decode()) << Decoder.LastErrMsg();
+  EXPECT_TRUE(
+      WasLogged("Seems stream 0 codec frame rate differs from container frame rate: "
+                "100.00 (100/1) -> 25.00 (25/1)"));
 }
 
 }  // namespace

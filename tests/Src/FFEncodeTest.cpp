@@ -241,6 +241,60 @@ TEST_F(FFEncodeTest, ATaskConvertsFromAStreamIntoAStream) {
   EXPECT_EQ(Facts.Audio.size(), 1u);
 }
 
+// More inputs of a task come from streams of the application, through both overloads:
+// an option record and option texts; a stream that holds no media is refused and the
+// task keeps the inputs it had.
+TEST_F(FFEncodeTest, AddInputTakesStreamsWithAnOptionRecordOrOptionTexts) {
+  String First = MakeClip(Dir.File(""), "first.mkv", 1);
+  TFileStream Pictures(MakeClip(Dir.File(""), "pictures.mkv", 3), fmOpenRead);
+  TFileStream Sound(MakeClip(Dir.File(""), "sound.mkv", 1), fmOpenRead);
+  TMemoryStream Garbage;
+  Garbage.Write("not a media file at all", 23);
+  ASSERT_EQ(Encoder.AddTask(First, "", ""), 0) << Encoder.LastErrMsg();
+  TInputOptions FromSecond;
+  FromSecond.Options = "-ss 2";
+  ASSERT_EQ(Encoder.AddInput(0, &Pictures, "pictures.mkv", &FromSecond), 1) << Encoder.LastErrMsg();
+  ASSERT_EQ(Encoder.AddInput(0, &Sound, "sound.mkv", "", ""), 2) << Encoder.LastErrMsg();
+  EXPECT_LT(Encoder.AddInput(0, &Garbage, "garbage", "", ""), 0);
+  const TFFmpeg& Task = Encoder.Task(0);
+  ASSERT_EQ(Task.Finput_files.size(), 3u);
+  EXPECT_EQ(String(Task.Finput_files[1]->ctx->url), StreamURL(&Pictures, "pictures.mkv"));
+  EXPECT_EQ(String(Task.Finput_files[2]->ctx->url), StreamURL(&Sound, "sound.mkv"));
+  // The record's empty file name takes the stream's name.
+  EXPECT_EQ(Task.FInputOptions.at(1).FileName, StreamURL(&Pictures, "pictures.mkv"));
+
+  ASSERT_EQ(Encoder.SetOutput(0, Dir.File("out.mkv"), "-map 1:v -map 2:a -c:v mpeg4 -c:a copy", ""), 0)
+      << Encoder.LastErrMsg();
+  TTerminateInfo End;
+  Encoder.OnTerminate = [&](void*, const TTerminateInfo& AInfo) {
+    if (AInfo.TaskIndex == 0) End = AInfo;
+  };
+  Encoder.Start(0);
+  EXPECT_TRUE(End.Finished) << End.ExceptionMsg;
+  const transcode_test::TFileFacts Facts = transcode_test::Probe(Dir.File("out.mkv"));
+  ASSERT_EQ(Facts.Video.size(), 1u);
+  EXPECT_EQ(Facts.Video[0].Frames, 10);  // the last of the three seconds
+  EXPECT_EQ(Facts.Audio.size(), 1u);
+}
+
+// The application's value stays as it was set, through a whole run, and is there for
+// the event handlers, which get the encoder as their sender.
+TEST_F(FFEncodeTest, UserDataKeepsTheApplicationsValue) {
+  EXPECT_EQ(Encoder.UserData, nullptr);
+  int Mine = 0;
+  Encoder.UserData = &Mine;
+  ASSERT_EQ(Encoder.AddTask(MakeClip(Dir.File(""), "clip.mkv", 1), "", ""), 0) << Encoder.LastErrMsg();
+  ASSERT_EQ(Encoder.SetOutput(0, Dir.File("out.mkv"), "-c:v mpeg4 -c:a copy", ""), 0) << Encoder.LastErrMsg();
+  std::vector<void*> Seen;
+  Encoder.OnTerminate = [&](void* ASender, const TTerminateInfo&) {
+    Seen.push_back(static_cast<TFFEncoder*>(ASender)->UserData);
+  };
+  Encoder.Start(0);
+  Encoder.ClearTasks();
+  EXPECT_EQ(Seen, (std::vector<void*>{&Mine, &Mine}));  // the task's end and the run's
+  EXPECT_EQ(Encoder.UserData, &Mine);
+}
+
 TEST_F(FFEncodeTest, ExchangeSwapsTwoTasksAndTheirRuns) {
   String Short = MakeClip(Dir.File(""), "short.mkv", 1);
   String Long = MakeClip(Dir.File(""), "long.mkv", 2);

@@ -10,6 +10,7 @@
 #include <cmath>
 #include <thread>
 
+#include "tests/Src/DvdSubtitleMedia.h"
 #include "tests/Src/PlayerTestFixture.h"
 
 using namespace player_test;
@@ -70,6 +71,48 @@ TEST_F(PlayerTest, DestroyingAPlayerRightAfterAStopJoinsEveryThreadFirst) {
   ASSERT_TRUE(Next.Open(Clip, Window, true)) << Next.LastErrMsg();
   Next.Stop(true);
   EXPECT_TRUE(Next.Paused());  // nothing plays any more
+}
+
+TEST_F(PlayerTest, ACodecRateOtherThanTheContainerRateIsLogged) {
+  const std::string Clip = decoder_media::MakeCodecRateMismatchClip(Dir.Path().string());
+  Player->AutoAdjustFrameRate = true;
+  ASSERT_TRUE(Player->Open(Clip, Window, false)) << Player->LastErrMsg();
+  EXPECT_TRUE(PumpUntil([&] {
+    return WasLogged(
+        "Seems stream 0 codec frame rate differs from container frame rate: "
+        "100.00 (100/1) -> 25.00 (25/1)");
+  }));
+  Player->Stop(true);
+}
+
+// A translucent white square subtitle over a red picture: blended once the square is
+// pink; every further blend would make it whiter. Redraws while paused show the same
+// picture, so the square keeps its colour.
+TEST_F(PlayerTest, RedrawsWhilePausedDoNotBlendTheSubtitleAgain) {
+  const std::string Subtitles = dvd_subtitle_media::WriteVobSub(Dir.File("square"), 64, 8, {{0, 0, 10000}});
+  const std::string Clip = Dir.File("subtitled.mkv");
+  decoder_media::RunFFmpeg("-f lavfi -i color=c=red:s=320x240:r=25:d=4 -i " +
+                           testing_support::ShellQuote(Subtitles) +
+                           " -map 0 -map 1 -c:v mpeg4 -q:v 2 -c:s copy " + testing_support::ShellQuote(Clip));
+  ASSERT_TRUE(Player->Open(Clip, Window, false)) << Player->LastErrMsg();
+  // Red with white at opacity 8/15, once: about 0xFE8887; twice it would be 0xFDC6C6.
+  constexpr uint32_t BlendedOnce = 0xFE8887;
+  ASSERT_TRUE(PumpUntil([&] { return IsColour(PresentedPixel(30, 30), BlendedOnce, 20); }))
+      << std::hex << PresentedPixel(30, 30);
+  Player->Pause();
+  ASSERT_TRUE(WaitForState(psPause));
+  const uint32_t Paused = PresentedPixel(30, 30);
+  EXPECT_TRUE(IsColour(Paused, BlendedOnce, 20)) << std::hex << Paused;
+  // Each change of the aspect ratio lays the picture out and draws it anew; the 4:3
+  // picture fills the 4:3 window either way.
+  for (int Redraw = 0; Redraw < 6; ++Redraw) {
+    const int Presents = Backend().Presents();
+    Player->SetAspectRatio(Redraw % 2 ? 0.0f : 4.0f / 3.0f);
+    ASSERT_TRUE(PumpUntil([&] { return Backend().Presents() > Presents; }));
+    EXPECT_EQ(PresentedPixel(30, 30), Paused) << "redraw " << Redraw;
+  }
+  EXPECT_TRUE(IsColour(PresentedPixel(160, 120), 0xFF0000, 20));  // the picture beside the square
+  Player->Stop(true);
 }
 
 TEST_F(PlayerTest, SecondPlayerOnTheSameSDLCopyCannotOpen) {

@@ -10,6 +10,7 @@
 #include "Src/FFmpeg.h"
 #include "platform/base/Clock.h"
 #include "tests/Src/ConverterTestMedia.h"
+#include "tests/Src/DecoderTestMedia.h"
 #include "tests/Src/TranscodeTestSupport.h"
 #include "tests/support/TestSupport.h"
 
@@ -178,6 +179,26 @@ TEST_F(FFmpegInputTest, LoopInputWarnsAndOnlyPictureSequencesTakeIt) {
   int64_t Loop = 0;
   ASSERT_GE(FF.av_opt_get_int(Task.Finput_files[1]->ctx->priv_data, "loop", 0, &Loop), 0);
   EXPECT_EQ(Loop, 1);
+}
+
+// The codec's own rate is told when it is not the container's, and only then.
+TEST_F(FFmpegInputTest, ACodecRateOtherThanTheContainerRateIsLogged) {
+  const String Mismatch = decoder_media::MakeCodecRateMismatchClip(Dir.File(""));
+  const String Plain = Dir.File("rate25.mp4");  // made on the way, with matching rates
+  TCustomFFmpeg Task;
+  std::vector<String> Infos;
+  TVORerivi* Logger = GetLogger();
+  Logger->TriggerEventInMainThread = false;
+  Logger->OnLog = [&](void* Sender, TThreadID, TLogLevel ALevel, const String& AText) {
+    if (Sender == &Task && ALevel == llInfo && AText.starts_with("Seems")) Infos.push_back(AText);
+  };
+  const int PlainResult = Open(Task, "", Plain);
+  const int MismatchResult = Open(Task, "", Mismatch);
+  Logger->OnLog = nullptr;
+  EXPECT_EQ(PlainResult, 0) << Task.FLastErrMsg;
+  EXPECT_EQ(MismatchResult, 1) << Task.FLastErrMsg;
+  EXPECT_EQ(Infos, (std::vector<String>{"Seems stream 0 codec frame rate differs from container frame rate: "
+                                        "100.00 (100/1) -> 25.00 (25/1)"}));
 }
 
 TEST_F(FFmpegInputTest, AttachmentsAreDumpedUnlessTheFileExists) {

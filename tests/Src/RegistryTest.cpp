@@ -7,6 +7,7 @@
 
 #include "Src/FFLoad.h"
 #include "Src/FFUtils.h"
+#include "Src/NativeFilters.h"
 #include "platform/base/Exceptions.h"
 
 namespace {
@@ -112,6 +113,24 @@ TEST(RegistryWithoutLibrariesTest, RegisteringNeedsTheLibraryOfTheRegistry) {
   EXPECT_EQ(FindFilter("unloadedfilter"), nullptr);
   RegisterInputFormat(Device);
   EXPECT_EQ(FindInputFormat("unloadedcapture"), &Device);
+}
+
+// The loader registers "rotate"; the application registers the two equalisers.
+TEST_F(RegistryTest, TheNativeFiltersReportTheirDescriptions) {
+  RegisterNativeEqFilter();
+  RegisterNativeHueFilter();
+  const struct {
+    const char* Name;
+    const char* Description;
+  } Cases[] = {{"rotate", ""},
+               {"nativeeq", "Software video equalizer(brightness and contrast)"},
+               {"nativehue", "Software video equalizer(hue and saturation)"}};
+  for (const auto& Case : Cases) {
+    SCOPED_TRACE(Case.Name);
+    TEngineFilter* Filter = FindFilter(Case.Name);
+    ASSERT_NE(Filter, nullptr);
+    EXPECT_EQ(Filter->Description(), Case.Description);
+  }
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "Src/FFLoad.h"
+#include "tests/Src/DvdSubtitleMedia.h"
 #include "tests/Src/ProbeJson.h"
 #include "tests/Src/TranscodeTestSupport.h"
 #include "tests/support/TestSupport.h"
@@ -213,6 +214,35 @@ TEST_F(TranscodeTest, SubtitlesAreEncodedForTheOutputFormat) {
             "start_time");
     EXPECT_NEAR(Text.Num("pts_time") - PicturesStart, 0.5, 0.01);
     EXPECT_NEAR(Text.Num("duration_time"), 1.0, 0.01);
+  }
+}
+
+// Each output of one subtitle stream times the subtitles itself: the second output
+// shows them when the first one does.
+TEST_F(TranscodeTest, TwoOutputsOfOneSubtitleStreamBothKeepTheDisplayTimes) {
+  TCustomFFmpeg Task;
+  // Graphic subtitles shown from 512 ms to 1536 ms after their packet times (text
+  // subtitles are decoded with a display start of 0).
+  const std::string Subtitles =
+      dvd_subtitle_media::WriteVobSub(Dir.File("subtitles"), 2, 15, {{0, 512, 1536}, {2, 512, 1536}});
+  ASSERT_GE(Task.OpenInputFile(Subtitles), 0) << Task.FLastErrMsg;
+  const std::string Outputs[] = {Dir.File("first.mkv"), Dir.File("second.mkv")};
+  for (const std::string& Output : Outputs) {
+    Task.ParseOptions("-c:s dvdsub");
+    ASSERT_GE(Task.OpenOutputFile(Output, false), 0) << Task.FLastErrMsg;
+  }
+  TRunResult Run = RunInPlace(Task);
+  ASSERT_FALSE(Run.Failed) << Run.Message;
+  for (const std::string& Output : Outputs) {
+    SCOPED_TRACE(Output);
+    const TJsonValue Packets =
+        ProbeJson(Output, "-select_streams s -show_entries packet=pts_time,duration_time");
+    ASSERT_EQ(Packets["packets"].Items.size(), 2u);
+    const double Shown[][2] = {{0.512, 1.024}, {2.512, 1.024}};
+    for (size_t I = 0; I < 2; I++) {
+      EXPECT_NEAR(Packets["packets"][I].Num("pts_time"), Shown[I][0], 0.002) << "subtitle " << I;
+      EXPECT_NEAR(Packets["packets"][I].Num("duration_time"), Shown[I][1], 0.002) << "subtitle " << I;
+    }
   }
 }
 
