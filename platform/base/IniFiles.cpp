@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cerrno>
 
 #include "platform/base/Exceptions.h"
@@ -19,6 +20,21 @@ std::string_view TrimmedView(std::string_view AText) {
 // The key under which a section or key name is indexed: names that SameText calls
 // equal fold to the same text, since both map each code point to lower case.
 String FoldedName(std::string_view AName) { return LowerCase(TrimmedView(AName)); }
+
+// True when AName is its own folded name: plain ASCII without capitals or blanks, as
+// nearly every name a program asks for is.
+bool IsFoldedName(std::string_view AName) {
+  return std::all_of(AName.begin(), AName.end(), [](char C) {
+    const auto Code = static_cast<unsigned char>(C);
+    return Code > ' ' && Code < 0x80 && !(Code >= 'A' && Code <= 'Z');
+  });
+}
+
+// The entry of AIndex for the name AName folds to.
+template <typename TIndex>
+auto FindFoldedName(TIndex& AIndex, std::string_view AName) {
+  return IsFoldedName(AName) ? AIndex.find(AName) : AIndex.find(FoldedName(AName));
+}
 
 [[noreturn]] void RaiseNotStorable(std::string_view AText) {
   throw EIniFileException(Format("\"%s\" cannot be stored in an ini file", AText));
@@ -43,7 +59,8 @@ bool IsSectionHeader(std::string_view ALine) { return ALine.front() == '[' && AL
 
 // Index maps point into vectors; after the element at ARemoved has gone, the later
 // ones sit one place earlier.
-void ShiftIndexAfterRemoval(std::unordered_map<String, size_t>& AIndex, size_t ARemoved) {
+template <typename TIndex>
+void ShiftIndexAfterRemoval(TIndex& AIndex, size_t ARemoved) {
   for (auto& Entry : AIndex)
     if (Entry.second > ARemoved) --Entry.second;
 }
@@ -83,14 +100,14 @@ TMemIniFile::TMemIniFile(const String& AFileName) : TCustomIniFile(AFileName) {
 }
 
 const TMemIniFile::TIniSection* TMemIniFile::FindSection(const String& ASection) const {
-  auto Found = FSectionIndex.find(FoldedName(ASection));
+  auto Found = FindFoldedName(FSectionIndex, ASection);
   return Found == FSectionIndex.end() ? nullptr : &FSections[Found->second];
 }
 
 const TMemIniFile::TIniEntry* TMemIniFile::FindEntry(const String& ASection, const String& AIdent) const {
   const TIniSection* Section = FindSection(ASection);
   if (!Section) return nullptr;
-  auto Found = Section->EntryIndex.find(FoldedName(AIdent));
+  auto Found = FindFoldedName(Section->EntryIndex, AIdent);
   return Found == Section->EntryIndex.end() ? nullptr : &Section->Entries[Found->second];
 }
 
@@ -101,7 +118,8 @@ TMemIniFile::TIniSection& TMemIniFile::ProvideSection(const String& ASection) {
 }
 
 void TMemIniFile::AddEntry(TIniSection& ASection, const String& AName, const String& AValue) {
-  auto [Found, Added] = ASection.EntryIndex.try_emplace(FoldedName(AName), ASection.Entries.size());
+  auto [Found, Added] = ASection.EntryIndex.try_emplace(
+      IsFoldedName(AName) ? String(AName) : FoldedName(AName), ASection.Entries.size());
   if (Added) ASection.Entries.push_back(TIniEntry{String(TrimmedView(AName)), String(TrimmedView(AValue))});
 }
 
@@ -115,7 +133,7 @@ void TMemIniFile::WriteString(const String& ASection, const String& AIdent, cons
   CheckKeyName(AIdent);
   CheckSingleLine(AValue);
   TIniSection& Section = ProvideSection(ASection);
-  auto Found = Section.EntryIndex.find(FoldedName(AIdent));
+  auto Found = FindFoldedName(Section.EntryIndex, AIdent);
   if (Found == Section.EntryIndex.end())
     AddEntry(Section, AIdent, AValue);
   else

@@ -20,6 +20,7 @@
 // in a section name, key name or value, and a key name that is empty, holds "=" or
 // starts with ";", "#" or "[".
 
+#include <functional>
 #include <unordered_map>
 #include <vector>
 
@@ -96,10 +97,17 @@ class TMemIniFile : public TCustomIniFile {
     String Name;
     String Value;
   };
+  // Case-folded name -> index; looked up by string_view, so that a name already in
+  // folded form needs no copy.
+  struct TNameHash {
+    using is_transparent = void;
+    size_t operator()(std::string_view AName) const { return std::hash<std::string_view>()(AName); }
+  };
+  using TNameIndex = std::unordered_map<String, size_t, TNameHash, std::equal_to<>>;
   struct TIniSection {
     String Name;
     std::vector<TIniEntry> Entries;
-    std::unordered_map<String, size_t> EntryIndex;  // case-folded name -> index in Entries
+    TNameIndex EntryIndex;  // case-folded name -> index in Entries
   };
 
   const TIniSection* FindSection(const String& ASection) const;
@@ -110,7 +118,7 @@ class TMemIniFile : public TCustomIniFile {
   static void AddEntry(TIniSection& ASection, const String& AName, const String& AValue);
 
   std::vector<TIniSection> FSections;
-  std::unordered_map<String, size_t> FSectionIndex;  // case-folded name -> index in FSections
+  TNameIndex FSectionIndex;  // case-folded name -> index in FSections
 };
 
 // An ini that saves the file after every WriteString, EraseSection and DeleteKey (and

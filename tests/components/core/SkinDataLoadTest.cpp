@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "components/core/SkinData.h"
+#include "platform/base/Streams.h"
 #include "platform/gdi/PictureCodecs.h"
 #include "tests/components/core/SkinDataTestSupport.h"
 
@@ -180,6 +183,82 @@ TEST_F(SkinDataLoadTest, BmpFilesOfEveryLayoutGiveTheSamePicture) {
     EXPECT_EQ(PicturePixel(Picture, 0, 1), 0x0000FFu);
   }
   EXPECT_TRUE(FSkin.FActivePictures[3]->Empty());
+}
+
+// A 4 x 3 picture of 32-bit pixels with varied alpha, stored as a BMP file in several
+// layouts; without AWithAlpha its fourth bytes are all zero.
+std::vector<uint8_t> DeepLayoutBmp(const std::string& ALayout, bool AWithAlpha) {
+  TPixelImage Image;
+  ResizePixelImage(Image, 4, 3);
+  for (int Y = 0; Y < 3; ++Y)
+    for (int X = 0; X < 4; ++X)
+      Image.Row(Y)[X] =
+          (AWithAlpha ? uint32_t(X * 60 + Y * 20) << 24 : 0) | uint32_t(X * 0x102030 + Y * 0x405);
+  std::vector<uint8_t> Bytes = EncodeBmp(Image, 32);
+  const size_t Stride = 16;
+  if (ALayout == "topdown") {
+    for (size_t Y = 0; Y < 3; ++Y)
+      std::copy_n(EncodeBmp(Image, 32).begin() + long(54 + (2 - Y) * Stride), Stride,
+                  Bytes.begin() + long(54 + Y * Stride));
+    Bytes[22] = 0xFD;  // height -3
+    Bytes[23] = Bytes[24] = Bytes[25] = 0xFF;
+  } else if (ALayout == "v5header") {
+    Bytes.insert(Bytes.begin() + 54, 84, 0);
+    Bytes[10] = 54 + 84;
+    Bytes[14] = 124;
+  } else if (ALayout == "cut") {
+    Bytes.resize(Bytes.size() - 1);
+  } else if (ALayout == "oddheader") {
+    Bytes.insert(Bytes.begin() + 54, 24, 0);
+    Bytes[10] = 54 + 24;
+    Bytes[14] = 64;
+  }
+  return Bytes;
+}
+
+// The bitmap the platform's BMP reader makes of AData, or an empty one when it refuses.
+void ReadWithGeneralReader(TBitmap& APicture, const std::vector<uint8_t>& AData) {
+  TStringStream Stream(String(AData.begin(), AData.end()));
+  try {
+    APicture.LoadFromStream(Stream);
+  } catch (const EInvalidGraphic&) {
+    APicture.SetSize(0, 0);
+  }
+}
+
+// Pictures read straight from a skin's BMP files are the BMP reader's, byte for byte:
+// the same pixel format, the same colours and alpha, alpha made opaque where the file
+// stores none, and the same refusal of damaged or unknown layouts.
+TEST_F(SkinDataLoadTest, DeepBmpFilesReadAsTheBmpReaderReadsThem) {
+  const std::pair<std::string, bool> Cases[] = {{"bottomup", true}, {"bottomup", false}, {"topdown", true},
+                                                {"v5header", true}, {"cut", true},       {"oddheader", true}};
+  std::string List = "activepicturescount=" + std::to_string(std::size(Cases)) + "\n";
+  for (size_t I = 0; I < std::size(Cases); ++I) {
+    const std::vector<uint8_t> Bytes = DeepLayoutBmp(Cases[I].first, Cases[I].second);
+    WriteWholeFile(FFolder.File(std::to_string(I) + ".bmp"), std::string(Bytes.begin(), Bytes.end()));
+    List += std::to_string(I) + "=" + std::to_string(I) + ".bmp\n";
+  }
+  LoadSkin(SkinIniText("deep", List));
+  ASSERT_EQ(FSkin.FActivePictures.size(), std::size(Cases));
+  for (size_t I = 0; I < std::size(Cases); ++I) {
+    SCOPED_TRACE(Cases[I].first + (Cases[I].second ? " with alpha" : " without alpha"));
+    TBitmap Expected;
+    ReadWithGeneralReader(Expected, DeepLayoutBmp(Cases[I].first, Cases[I].second));
+    TBitmap& Picture = *FSkin.FActivePictures[I];
+    ASSERT_EQ(Picture.Width(), Expected.Width());
+    ASSERT_EQ(Picture.Height(), Expected.Height());
+    if (Expected.Empty()) continue;
+    EXPECT_EQ(Picture.PixelFormat(), pf32bit);
+    EXPECT_EQ(Expected.PixelFormat(), pf32bit);
+    for (int Y = 0; Y < Expected.Height(); ++Y)
+      EXPECT_EQ(std::vector<uint8_t>(Picture.ScanLine(Y), Picture.ScanLine(Y) + 16),
+                std::vector<uint8_t>(Expected.ScanLine(Y), Expected.ScanLine(Y) + 16))
+          << "row " << Y;
+  }
+  EXPECT_EQ(FSkin.FActivePictures[0]->ScanLine(0)[4 * 3 + 3], 3 * 60);
+  EXPECT_EQ(FSkin.FActivePictures[1]->ScanLine(0)[3], 0xFF);
+  EXPECT_TRUE(FSkin.FActivePictures[4]->Empty());
+  EXPECT_TRUE(FSkin.FActivePictures[5]->Empty());
 }
 
 TEST_F(SkinDataLoadTest, AnUnreadablePictureIsEmptyAndTheLoadGoesOn) {
