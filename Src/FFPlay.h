@@ -18,8 +18,8 @@
 // FFPlay_Video.cpp (decoding and the picture queue), FFPlay_Audio.cpp (the audio
 // device and callback), FFPlay_Clocks.cpp, FFPlay_Controls.cpp (pause, seek,
 // position, setters), FFPlay_Display.cpp (refresh and pictures), FFPlay_AudioDisplay.cpp
-// (waves and spectrum), FFPlay_Subtitles.cpp. Internal headers: FFPlay_State.h (the
-// state of one playback), FFPlay_Queues.h (packet queues), FFPlay_Threads.h.
+// (waves and spectrum), FFPlay_Subtitles.cpp. Internal headers: FFPlay_StateInternal.h (the
+// state of one playback), FFPlay_QueuesInternal.h (packet queues), FFPlay_ThreadsInternal.h.
 
 #include <atomic>
 #include <concepts>

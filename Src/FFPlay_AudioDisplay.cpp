@@ -7,7 +7,7 @@
 #include <cmath>
 
 #include "Src/FFPlay.h"
-#include "Src/FFPlay_State.h"
+#include "Src/FFPlay_StateInternal.h"
 #include "platform/base/Clock.h"
 
 namespace {

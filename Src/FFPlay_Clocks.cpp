@@ -2,7 +2,7 @@
 // them.
 
 #include "Src/FFPlay.h"
-#include "Src/FFPlay_State.h"
+#include "Src/FFPlay_StateInternal.h"
 #include "platform/base/Clock.h"
 
 double TCustomPlayer::get_audio_clock(TVideoState* is) const {

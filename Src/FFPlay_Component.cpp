@@ -5,8 +5,8 @@
 
 #include "Src/FFDecode_Deinterlace.h"
 #include "Src/FFPlay.h"
-#include "Src/FFPlay_State.h"
-#include "Src/FFPlay_Threads.h"
+#include "Src/FFPlay_StateInternal.h"
+#include "Src/FFPlay_ThreadsInternal.h"
 #include "Src/MyUtils.h"
 #include "platform/base/Clock.h"
 #include "platform/win/Focus.h"

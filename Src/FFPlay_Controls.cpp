@@ -12,7 +12,7 @@
 #include <cmath>
 
 #include "Src/FFPlay.h"
-#include "Src/FFPlay_State.h"
+#include "Src/FFPlay_StateInternal.h"
 
 void TCustomPlayer::PauseState(TVideoState* is) {
   if (is->paused) return;

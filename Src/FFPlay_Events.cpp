@@ -2,8 +2,8 @@
 // positions and states to the caller.
 
 #include "Src/FFPlay.h"
-#include "Src/FFPlay_State.h"
-#include "Src/FFPlay_Threads.h"
+#include "Src/FFPlay_StateInternal.h"
+#include "Src/FFPlay_ThreadsInternal.h"
 #include "Src/MyUtils.h"
 
 void TPlayThread::Execute() {

@@ -1,6 +1,6 @@
 // The packet queues of the player.
 
-#include "Src/FFPlay_Queues.h"
+#include "Src/FFPlay_QueuesInternal.h"
 
 void TPacketQueue::Init(const TSDLEntryPoints& ASDL) {
   End();

@@ -4,7 +4,7 @@
 
 #include "Src/FFDecode_FifoInput.h"
 #include "Src/FFPlay.h"
-#include "Src/FFPlay_State.h"
+#include "Src/FFPlay_StateInternal.h"
 #include "Src/MyUtils.h"
 #include "platform/base/Clock.h"
 

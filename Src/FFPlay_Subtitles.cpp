@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "Src/FFPlay.h"
-#include "Src/FFPlay_State.h"
+#include "Src/FFPlay_StateInternal.h"
 
 namespace {
 

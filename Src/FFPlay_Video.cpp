@@ -6,7 +6,7 @@
 
 #include "Src/FFDecode_Deinterlace.h"
 #include "Src/FFPlay.h"
-#include "Src/FFPlay_State.h"
+#include "Src/FFPlay_StateInternal.h"
 #include "platform/base/Clock.h"
 #include "platform/gdi/DcScopes.h"
 

@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "Src/FFEntryPoints.h"
-#include "Src/FFPlay_Queues.h"
+#include "Src/FFPlay_QueuesInternal.h"
 #include "Src/FFmpegOwners.h"
 #include "Src/VideoFilterChain.h"
 #include "Src/libsdl.h"
