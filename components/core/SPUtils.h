@@ -265,6 +265,17 @@ void DrawImageAndText(TCanvas& ACanvas, const TRect& ARect, int AMargin, int ASp
 void DrawGlyphAndText(TCanvas& ACanvas, const TRect& ARect, int AMargin, int ASpacing,
                       TspButtonLayout ALayout, const String& ACaption, TBitmap* AGlyph, int ANumGlyphs,
                       int AGlyphNumber, bool APressed, bool ADrawColorBar, TColor ABarColor);
+// The same two with a glow of AGlowColor, AGlowSize pixels wide (at most the largest
+// blur radius), around the image (its silhouette blurred under it) and the caption;
+// drawn as the plain forms for a size of 0 or less.
+void DrawEffectImageAndText(TCanvas& ACanvas, const TRect& ARect, int AMargin, int ASpacing,
+                            TspButtonLayout ALayout, const String& ACaption, int AImageIndex,
+                            TCustomImageList* AImages, bool APressed, bool AEnabled, bool ADrawColorBar,
+                            TColor ABarColor, TColor AGlowColor, int AGlowSize);
+void DrawEffectGlyphAndText(TCanvas& ACanvas, const TRect& ARect, int AMargin, int ASpacing,
+                            TspButtonLayout ALayout, const String& ACaption, TBitmap* AGlyph, int ANumGlyphs,
+                            int AGlyphNumber, bool APressed, bool ADrawColorBar, TColor ABarColor,
+                            TColor AGlowColor, int AGlowSize);
 // Frame AFrame (from 1) of a strip of AFrames equal frames side by side, drawn at
 // (AX, AY) with its bottom-left pixel's colour transparent. Nothing for an empty strip,
 // a frame count below 1, a frame number outside the strip or frames narrower than a
