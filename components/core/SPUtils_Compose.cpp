@@ -116,9 +116,9 @@ void CreateSkinImage2(TPoint LTPt, TPoint RTPt, TPoint LBPt, TPoint RBPt, TRect 
                       TBitmap& ASkinPicture, TRect ASkinRect, int AWidth, int AHeight, bool ADrawClient,
                       bool ALeftStretch, bool ATopStretch, bool ARightStretch, bool ABottomStretch,
                       bool AStretchEffect, TspStretchType AStretchType) {
-  ComposeSkinImage(LTPt, RTPt, LBPt, RBPt, ClRect, NewLTPt, NewRTPt, NewLBPt, NewRBPt, NewClRect, ABitmap,
-                   ASkinPicture, ASkinRect, AWidth, AHeight, ADrawClient, ALeftStretch, ATopStretch,
-                   ARightStretch, ABottomStretch, AStretchEffect, AStretchType, sicWithRight);
+  CreateSkinImage(LTPt, RTPt, LBPt, RBPt, ClRect, NewLTPt, NewRTPt, NewLBPt, NewRBPt, NewClRect, ABitmap,
+                  ASkinPicture, ASkinRect, AWidth, AHeight, ADrawClient, ALeftStretch, ATopStretch,
+                  ARightStretch, ABottomStretch, AStretchEffect, AStretchType);
 }
 
 void CreateSkinImage3(TPoint LTPt, TPoint RTPt, TPoint LBPt, TPoint RBPt, TRect ClRect, TPoint NewLTPt,

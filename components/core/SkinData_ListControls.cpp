@@ -15,6 +15,17 @@ void DescribeUpDownButtonKeys(TspSkinKeys& AKeys, TRect& AUp, TRect& AActiveUp, 
   AKeys.RectKey("downdownbuttonrect", ADownDown);
 }
 
+// The rows of combo boxes and list boxes: their pictures and text place.
+void DescribeItemKeys(TspSkinKeys& AKeys, TRect& AItem, TRect& AActiveItem, TRect& AFocusItem,
+                      int& ALeftOffset, int& ARightOffset, TRect& AItemText) {
+  AKeys.RectKey("itemrect", AItem);
+  AKeys.RectKey("activeitemrect", AActiveItem);
+  AKeys.RectKey("focusitemrect", AFocusItem);
+  AKeys.IntegerKey("itemleftoffset", ALeftOffset, 0);
+  AKeys.IntegerKey("itemrightoffset", ARightOffset, 0);
+  AKeys.RectKey("itemtextrect", AItemText);
+}
+
 }  // namespace
 
 TspDataSkinEditControl::TspDataSkinEditControl(const String& AIDName) : TspDataSkinCustomControl(AIDName) {
@@ -82,12 +93,8 @@ TspDataSkinComboBox::TspDataSkinComboBox(const String& AIDName) : TspDataSkinCus
 
 void TspDataSkinComboBox::DescribeKeys(TspSkinKeys& AKeys) {
   TspDataSkinCustomControl::DescribeKeys(AKeys);
-  AKeys.RectKey("itemrect", SItemRect);
-  AKeys.RectKey("activeitemrect", ActiveItemRect);
-  AKeys.RectKey("focusitemrect", FocusItemRect);
-  AKeys.IntegerKey("itemleftoffset", ItemLeftOffset, 0);
-  AKeys.IntegerKey("itemrightoffset", ItemRightOffset, 0);
-  AKeys.RectKey("itemtextrect", ItemTextRect);
+  DescribeItemKeys(AKeys, SItemRect, ActiveItemRect, FocusItemRect, ItemLeftOffset, ItemRightOffset,
+                   ItemTextRect);
   AKeys.FontKeys("", FontName, FontStyle, FontHeight, FontColor);
   AKeys.ColorKey("focusfontcolor", FocusFontColor);
   AKeys.ColorKey("activefontcolor", ActiveFontColor);
@@ -108,12 +115,8 @@ TspDataSkinListBox::TspDataSkinListBox(const String& AIDName) : TspDataSkinCusto
 
 void TspDataSkinListBox::DescribeKeys(TspSkinKeys& AKeys) {
   TspDataSkinCustomControl::DescribeKeys(AKeys);
-  AKeys.RectKey("itemrect", SItemRect);
-  AKeys.RectKey("activeitemrect", ActiveItemRect);
-  AKeys.RectKey("focusitemrect", FocusItemRect);
-  AKeys.IntegerKey("itemleftoffset", ItemLeftOffset, 0);
-  AKeys.IntegerKey("itemrightoffset", ItemRightOffset, 0);
-  AKeys.RectKey("itemtextrect", ItemTextRect);
+  DescribeItemKeys(AKeys, SItemRect, ActiveItemRect, FocusItemRect, ItemLeftOffset, ItemRightOffset,
+                   ItemTextRect);
   AKeys.FontKeys("", FontName, FontStyle, FontHeight, FontColor);
   AKeys.ColorKey("activefontcolor", ActiveFontColor);
   AKeys.ColorKey("focusfontcolor", FocusFontColor);
