@@ -16,9 +16,8 @@ using TSeekFlags = TSet<TSeekFlag>;
 int SeekFlagsToAV(const TSeekFlags& AFlags);
 
 // Raised after an input has been opened and before its streams are probed. The
-// sender is the component or the conversion task that opens the input, so it is
-// passed untyped; handlers compare it with the objects they know.
-using TBeforeFindStreamInfoEvent = std::function<void(void* Sender, AVFormatContext* AFormatContext)>;
+// sender is the component or the conversion task that opens the input.
+using TBeforeFindStreamInfoEvent = std::function<void(TObject* Sender, AVFormatContext* AFormatContext)>;
 
 class TFFBaseComponent : public TComponent {
  public:

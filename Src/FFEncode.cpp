@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <mutex>
+#include <typeinfo>
 
 #include "Src/FFLoad.h"
 #include "Src/MyUtils.h"
@@ -81,14 +82,14 @@ void TCustomEncoder::CheckNotWorking(const char* AOperation) const {
 }
 
 void TCustomEncoder::BindRunEvents(TFFmpeg& ATask) {
-  ATask.FOnProgress = [this](TCustomFFmpeg* ASender, int AFileIndex, int AFrameNumber, int AFPS,
-                             float AQuality, float ABitRate, int64_t ACurrentSize, int64_t ACurrentDuration,
+  ATask.FOnProgress = [this](TObject* ASender, int AFileIndex, int AFrameNumber, int AFPS, float AQuality,
+                             float ABitRate, int64_t ACurrentSize, int64_t ACurrentDuration,
                              int64_t ATotalDuration) {
     DoProgress(ASender, AFileIndex, AFrameNumber, AFPS, AQuality, ABitRate, ACurrentSize, ACurrentDuration,
                ATotalDuration);
   };
-  ATask.FOnTerminate = [this](TCustomFFmpeg* ASender) { DoTerminate(ASender); };
-  ATask.FOnPreviewBitmap = [this](TCustomFFmpeg* ASender, TBitmap* ABitmap, int AFrameNumber, int64_t APTS) {
+  ATask.FOnTerminate = [this](TObject* ASender) { DoTerminate(ASender); };
+  ATask.FOnPreviewBitmap = [this](TObject* ASender, TBitmap* ABitmap, int AFrameNumber, int64_t APTS) {
     DoPreviewBitmap(ASender, ABitmap, AFrameNumber, APTS);
   };
   TPostHooks Hooks;
@@ -162,7 +163,7 @@ int TCustomEncoder::AddTask(const String& AFileName, const TInputOptions* AOptio
   auto NewTask = std::make_unique<TFFmpeg>();
   NewTask->FParent = this;
   BindRunEvents(*NewTask);
-  NewTask->FOnBeforeFindStreamInfo = [this](void* ASender, AVFormatContext* AContext) {
+  NewTask->FOnBeforeFindStreamInfo = [this](TObject* ASender, AVFormatContext* AContext) {
     DoBeforeFindStreamInfo(ASender, AContext);
   };
   try {
@@ -312,7 +313,12 @@ int TCustomEncoder::SetOutput(int ATaskIndex, TStream* AStream, const String& AP
 
 int TCustomEncoder::GetTaskIndex(const TFFmpeg* AFFmpeg) const { return FFFmpegList.IndexOf(AFFmpeg); }
 
-void TCustomEncoder::DoBeforeFindStreamInfo(void* ASender, AVFormatContext* AContext) {
+TFFmpeg& TCustomEncoder::SendingTask(TObject* ASender) {
+  if (auto* SendingFFmpeg = dynamic_cast<TFFmpeg*>(ASender)) return *SendingFFmpeg;
+  throw std::bad_cast();
+}
+
+void TCustomEncoder::DoBeforeFindStreamInfo(TObject* ASender, AVFormatContext* AContext) {
   if (!OnBeforeFindStreamInfo) return;
   std::lock_guard Lock(FFindStreamLock);
   auto Raise = [this, ASender, AContext] { OnBeforeFindStreamInfo(ASender, AContext); };

@@ -84,9 +84,9 @@ struct TPreviewInfo {
   int64_t PTS = 0;  // microseconds
 };
 
-using TProgressEvent = std::function<void(void* Sender, const TProgressInfo* AProgressInfo)>;
-using TTerminateEvent = std::function<void(void* Sender, const TTerminateInfo& ATerminateInfo)>;
-using TPreviewBitmapEvent = std::function<void(void* Sender, const TPreviewInfo& APreviewInfo)>;
+using TProgressEvent = std::function<void(TObject* Sender, const TProgressInfo* AProgressInfo)>;
+using TTerminateEvent = std::function<void(TObject* Sender, const TTerminateInfo& ATerminateInfo)>;
+using TPreviewBitmapEvent = std::function<void(TObject* Sender, const TPreviewInfo& APreviewInfo)>;
 
 class TCustomEncoder;
 class TStream;
@@ -250,15 +250,18 @@ class TCustomEncoder : public TFFBaseComponent {
   // The dispatch of the tasks' events, on the task's thread; ASender is the task. A
   // class that overrides them calls Stop(true) in its destructor, so that no task
   // calls into its part once that is gone.
-  virtual void DoPreviewBitmap(TCustomFFmpeg* ASender, TBitmap* ABitmap, int AFrameNumber, int64_t APTS);
-  virtual void DoProgress(TCustomFFmpeg* ASender, int AFileIndex, int AFrameNumber, int AFPS, float AQuality,
+  virtual void DoPreviewBitmap(TObject* ASender, TBitmap* ABitmap, int AFrameNumber, int64_t APTS);
+  virtual void DoProgress(TObject* ASender, int AFileIndex, int AFrameNumber, int AFPS, float AQuality,
                           float ABitRate, int64_t ACurrentSize, int64_t ACurrentDuration,
                           int64_t ATotalDuration);
-  virtual void DoTerminate(TCustomFFmpeg* ASender);
+  virtual void DoTerminate(TObject* ASender);
 
  private:
+  // The task that raised a dispatched event. The dispatch is bound to the list's tasks
+  // only, so any other sender is a fault of the caller and raises std::bad_cast.
+  static TFFmpeg& SendingTask(TObject* ASender);
   int OpenTaskInput(TFFmpeg& ATask, const String& AFileName, const TInputOptions* AOptions);
-  void DoBeforeFindStreamInfo(void* ASender, AVFormatContext* AContext);
+  void DoBeforeFindStreamInfo(TObject* ASender, AVFormatContext* AContext);
   void BindRunEvents(TFFmpeg& ATask);
   void CheckNotWorking(const char* AOperation) const;
   void SetPostHook(TPostHook AHook, bool AOn);
@@ -329,10 +332,10 @@ class TCustomEncoder : public TFFBaseComponent {
   // The decoded samples before the volume, interleaved; the handler may change them in
   // place, keeping their size.
   using TAudioHookEvent =
-      std::function<void(void* Sender, int ATaskIndex, int64_t APTS, uint8_t* ASample, int ASize,
+      std::function<void(TObject* Sender, int ATaskIndex, int64_t APTS, uint8_t* ASample, int ASize,
                          int ASampleRate, int AChannels, AVSampleFormat ASampleFormat)>;
-  using TVideoHookEvent = std::function<void(void* Sender, THookInfo* AHookInfo)>;
-  using TFrameHookEvent = std::function<void(void* Sender, TFrameHookInfo* AHookInfo)>;
+  using TVideoHookEvent = std::function<void(TObject* Sender, THookInfo* AHookInfo)>;
+  using TFrameHookEvent = std::function<void(TObject* Sender, TFrameHookInfo* AHookInfo)>;
   TAudioHookEvent OnAudioHook;
   TVideoHookEvent OnVideoInputHook;   // decoded pictures, before the filters
   TVideoHookEvent OnVideoOutputHook;  // pictures about to be encoded
@@ -343,21 +346,21 @@ class TCustomEncoder : public TFFBaseComponent {
   // Binds the task's events that AOptions asks for to the dispatch below (SetOutput).
   void BindHookEvents(TFFmpeg& ATask, const TOutputOptions& AOptions);
   // The dispatch, on the task's thread; ASender is the task.
-  virtual void DoAudioHook(TCustomFFmpeg* ASender, int64_t APTS, uint8_t* ASample, int ASize, int ASampleRate,
+  virtual void DoAudioHook(TObject* ASender, int64_t APTS, uint8_t* ASample, int ASize, int ASampleRate,
                            int AChannels, AVSampleFormat ASampleFormat);
-  virtual void DoInputVideoHook(TCustomFFmpeg* ASender, TBitmap* ABitmap, int AFrameNumber, int64_t APTS,
+  virtual void DoInputVideoHook(TObject* ASender, TBitmap* ABitmap, int AFrameNumber, int64_t APTS,
                                 bool& AUpdate, bool& AStopHook);
-  virtual void DoOutputVideoHook(TCustomFFmpeg* ASender, TBitmap* ABitmap, int AFrameNumber, int64_t APTS,
+  virtual void DoOutputVideoHook(TObject* ASender, TBitmap* ABitmap, int AFrameNumber, int64_t APTS,
                                  bool& AUpdate, bool& AStopHook);
-  virtual void DoInputFrameHook(TCustomFFmpeg* ASender, AVFrame* APicture, AVPixelFormat APixFmt,
-                                int AFrameNumber, int AWidth, int AHeight, int64_t APTS);
-  virtual void DoOutputFrameHook(TCustomFFmpeg* ASender, AVFrame* APicture, AVPixelFormat APixFmt,
-                                 int AFrameNumber, int AWidth, int AHeight, int64_t APTS);
+  virtual void DoInputFrameHook(TObject* ASender, AVFrame* APicture, AVPixelFormat APixFmt, int AFrameNumber,
+                                int AWidth, int AHeight, int64_t APTS);
+  virtual void DoOutputFrameHook(TObject* ASender, AVFrame* APicture, AVPixelFormat APixFmt, int AFrameNumber,
+                                 int AWidth, int AHeight, int64_t APTS);
 
  private:
-  void RaiseVideoHook(const TVideoHookEvent& AEvent, TCustomFFmpeg* ASender, TBitmap* ABitmap,
-                      int AFrameNumber, int64_t APTS, bool& AUpdate, bool& AStopHook);
-  void RaiseFrameHook(const TFrameHookEvent& AEvent, TCustomFFmpeg* ASender, AVFrame* APicture,
+  void RaiseVideoHook(const TVideoHookEvent& AEvent, TObject* ASender, TBitmap* ABitmap, int AFrameNumber,
+                      int64_t APTS, bool& AUpdate, bool& AStopHook);
+  void RaiseFrameHook(const TFrameHookEvent& AEvent, TObject* ASender, AVFrame* APicture,
                       AVPixelFormat APixFmt, int AFrameNumber, int AWidth, int AHeight, int64_t APTS);
   TCriticalSection FAudioHookLock;
   TCriticalSection FVideoHookLock;  // both video hooks, and FVideoHookInfo

@@ -21,30 +21,30 @@ void TCustomEncoder::BindHookEvents(TFFmpeg& ATask, const TOutputOptions& AOptio
         std::bind(&TCustomEncoder::DoOutputFrameHook, this, _1, _2, _3, _4, _5, _6, _7);
 }
 
-void TCustomEncoder::DoAudioHook(TCustomFFmpeg* ASender, int64_t APTS, uint8_t* ASample, int ASize,
-                                 int ASampleRate, int AChannels, AVSampleFormat ASampleFormat) {
+void TCustomEncoder::DoAudioHook(TObject* ASender, int64_t APTS, uint8_t* ASample, int ASize, int ASampleRate,
+                                 int AChannels, AVSampleFormat ASampleFormat) {
   std::lock_guard Lock(FAudioHookLock);
   if (!OnAudioHook) return;
-  OnAudioHook(this, GetTaskIndex(static_cast<TFFmpeg*>(ASender)), APTS, ASample, ASize, ASampleRate,
-              AChannels, ASampleFormat);
+  OnAudioHook(this, GetTaskIndex(&SendingTask(ASender)), APTS, ASample, ASize, ASampleRate, AChannels,
+              ASampleFormat);
 }
 
-void TCustomEncoder::DoInputVideoHook(TCustomFFmpeg* ASender, TBitmap* ABitmap, int AFrameNumber,
-                                      int64_t APTS, bool& AUpdate, bool& AStopHook) {
+void TCustomEncoder::DoInputVideoHook(TObject* ASender, TBitmap* ABitmap, int AFrameNumber, int64_t APTS,
+                                      bool& AUpdate, bool& AStopHook) {
   RaiseVideoHook(OnVideoInputHook, ASender, ABitmap, AFrameNumber, APTS, AUpdate, AStopHook);
 }
 
-void TCustomEncoder::DoOutputVideoHook(TCustomFFmpeg* ASender, TBitmap* ABitmap, int AFrameNumber,
-                                       int64_t APTS, bool& AUpdate, bool& AStopHook) {
+void TCustomEncoder::DoOutputVideoHook(TObject* ASender, TBitmap* ABitmap, int AFrameNumber, int64_t APTS,
+                                       bool& AUpdate, bool& AStopHook) {
   RaiseVideoHook(OnVideoOutputHook, ASender, ABitmap, AFrameNumber, APTS, AUpdate, AStopHook);
 }
 
-void TCustomEncoder::DoInputFrameHook(TCustomFFmpeg* ASender, AVFrame* APicture, AVPixelFormat APixFmt,
+void TCustomEncoder::DoInputFrameHook(TObject* ASender, AVFrame* APicture, AVPixelFormat APixFmt,
                                       int AFrameNumber, int AWidth, int AHeight, int64_t APTS) {
   RaiseFrameHook(OnFrameInputHook, ASender, APicture, APixFmt, AFrameNumber, AWidth, AHeight, APTS);
 }
 
-void TCustomEncoder::DoOutputFrameHook(TCustomFFmpeg* ASender, AVFrame* APicture, AVPixelFormat APixFmt,
+void TCustomEncoder::DoOutputFrameHook(TObject* ASender, AVFrame* APicture, AVPixelFormat APixFmt,
                                        int AFrameNumber, int AWidth, int AHeight, int64_t APTS) {
   RaiseFrameHook(OnFrameOutputHook, ASender, APicture, APixFmt, AFrameNumber, AWidth, AHeight, APTS);
 }
@@ -53,27 +53,26 @@ void TCustomEncoder::DoOutputFrameHook(TCustomFFmpeg* ASender, AVFrame* APicture
 // drawn, so the picture is not taken back from the bitmap (which would only cost a
 // lossy round trip through RGB). A handler's exception goes back to the task with the
 // switches as they were.
-void TCustomEncoder::RaiseVideoHook(const TVideoHookEvent& AEvent, TCustomFFmpeg* ASender, TBitmap* ABitmap,
+void TCustomEncoder::RaiseVideoHook(const TVideoHookEvent& AEvent, TObject* ASender, TBitmap* ABitmap,
                                     int AFrameNumber, int64_t APTS, bool& AUpdate, bool& AStopHook) {
   std::lock_guard Lock(FVideoHookLock);
   if (!AEvent) {
     AUpdate = false;
     return;
   }
-  FVideoHookInfo = {
-      GetTaskIndex(static_cast<TFFmpeg*>(ASender)), ABitmap, AFrameNumber, APTS, AUpdate, AStopHook};
+  FVideoHookInfo = {GetTaskIndex(&SendingTask(ASender)), ABitmap, AFrameNumber, APTS, AUpdate, AStopHook};
   TCanvasLock CanvasLock(ABitmap->Canvas());
   AEvent(this, &FVideoHookInfo);
   AUpdate = FVideoHookInfo.Update;
   AStopHook = FVideoHookInfo.StopHook;
 }
 
-void TCustomEncoder::RaiseFrameHook(const TFrameHookEvent& AEvent, TCustomFFmpeg* ASender, AVFrame* APicture,
+void TCustomEncoder::RaiseFrameHook(const TFrameHookEvent& AEvent, TObject* ASender, AVFrame* APicture,
                                     AVPixelFormat APixFmt, int AFrameNumber, int AWidth, int AHeight,
                                     int64_t APTS) {
   std::lock_guard Lock(FFrameHookLock);
   if (!AEvent) return;
   FFrameHookInfo = {
-      GetTaskIndex(static_cast<TFFmpeg*>(ASender)), AFrameNumber, APicture, APixFmt, AWidth, AHeight, APTS};
+      GetTaskIndex(&SendingTask(ASender)), AFrameNumber, APicture, APixFmt, AWidth, AHeight, APTS};
   AEvent(this, &FFrameHookInfo);
 }

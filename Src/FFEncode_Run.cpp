@@ -110,13 +110,14 @@ void TCustomEncoder::Stop(bool AWaitForStop) {
 // On the thread that ran the task (or that ended it without a run). The record goes
 // into the line under the lock, so that the final event, posted under the same lock by
 // the last task, comes after every task's.
-void TCustomEncoder::DoTerminate(TCustomFFmpeg* ASender) {
+void TCustomEncoder::DoTerminate(TObject* ASender) {
+  const TFFmpeg& Ended = SendingTask(ASender);
   bool InsideStart;
   {
     std::lock_guard Lock(FTerminateLock);
     InsideStart = FStartingTask;
-    const TTerminateInfo Info{GetTaskIndex(static_cast<TFFmpeg*>(ASender)), ASender->FFinished,
-                              ASender->FFatalException, ASender->FFatalMessage};
+    const TTerminateInfo Info{GetTaskIndex(&Ended), Ended.FFinished, Ended.FFatalException,
+                              Ended.FFatalMessage};
     FRunEvents.Post([this, Info] { RaiseTerminate(Info); });
     FCompleteTasks++;
     if (FPendingTasks > 0) {
@@ -150,11 +151,11 @@ void TCustomEncoder::RaiseTerminate(const TTerminateInfo& AInfo) {
   });
 }
 
-void TCustomEncoder::DoProgress(TCustomFFmpeg* ASender, int AFileIndex, int AFrameNumber, int AFPS,
-                                float AQuality, float ABitRate, int64_t ACurrentSize,
-                                int64_t ACurrentDuration, int64_t ATotalDuration) {
+void TCustomEncoder::DoProgress(TObject* ASender, int AFileIndex, int AFrameNumber, int AFPS, float AQuality,
+                                float ABitRate, int64_t ACurrentSize, int64_t ACurrentDuration,
+                                int64_t ATotalDuration) {
   if (!OnProgress) return;
-  const TProgressInfo Info{GetTaskIndex(static_cast<TFFmpeg*>(ASender)),
+  const TProgressInfo Info{GetTaskIndex(&SendingTask(ASender)),
                            AFileIndex,
                            AFrameNumber,
                            AFPS,
@@ -175,10 +176,9 @@ void TCustomEncoder::DoProgress(TCustomFFmpeg* ASender, int AFileIndex, int AFra
 
 // The bitmap is the task's and shows the next picture soon, so the task waits for the
 // handler; its failure goes back into the task.
-void TCustomEncoder::DoPreviewBitmap(TCustomFFmpeg* ASender, TBitmap* ABitmap, int AFrameNumber,
-                                     int64_t APTS) {
+void TCustomEncoder::DoPreviewBitmap(TObject* ASender, TBitmap* ABitmap, int AFrameNumber, int64_t APTS) {
   if (!OnPreviewBitmap) return;
-  const TPreviewInfo Info{GetTaskIndex(static_cast<TFFmpeg*>(ASender)), ABitmap, AFrameNumber, APTS};
+  const TPreviewInfo Info{GetTaskIndex(&SendingTask(ASender)), ABitmap, AFrameNumber, APTS};
   if (FThreadMode && TriggerEventInMainThread) {
     CallInMainThread([&] {
       if (OnPreviewBitmap) OnPreviewBitmap(this, Info);

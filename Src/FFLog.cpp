@@ -101,7 +101,7 @@ TLoggerRef GetLogger() {
   return TLoggerRef(State.Current);
 }
 
-void TVORerivi::Log(void* Sender, TLogLevel ALogLevel, const String& ALogMsg) {
+void TVORerivi::Log(TObject* Sender, TLogLevel ALogLevel, const String& ALogMsg) {
   if (!OnLog || ALogLevel > FLogLevel) return;
   RaiseLog({Sender, GetCurrentThreadId(), ALogLevel, ALogMsg});
 }

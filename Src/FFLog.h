@@ -18,18 +18,17 @@ int LogLevelToAV(TLogLevel ALevel);
 // (level / 8, truncated toward zero) + 1, clamped to llQuiet..llDebug.
 TLogLevel AVToLogLevel(int AAVLevel);
 
-// A sender is an engine component, a conversion task (a plain object), the logger
-// itself for FFmpeg's lines, or nullptr; it is passed untyped, and handlers compare
-// it with the objects they know.
+// A sender is an engine component, a conversion task, the logger itself for FFmpeg's
+// lines, or nullptr.
 struct TLogInfo {
-  void* Sender = nullptr;
+  TObject* Sender = nullptr;
   TThreadID ThreadID = 0;  // the thread that logged
   TLogLevel LogLevel = llQuiet;
   String LogMsg;
 };
 
 using TLogEvent =
-    std::function<void(void* Sender, TThreadID AThreadID, TLogLevel ALogLevel, const String& ALogMsg)>;
+    std::function<void(TObject* Sender, TThreadID AThreadID, TLogLevel ALogLevel, const String& ALogMsg)>;
 
 class TLoggerRef;
 
@@ -43,9 +42,9 @@ class TVORerivi : public TFFBaseComponent {
 
   // Raises OnLog unless ALogLevel is above LogLevel(). Any thread may log; see
   // TriggerEventInMainThread for where the handler runs.
-  void Log(void* Sender, TLogLevel ALogLevel, const String& ALogMsg);
+  void Log(TObject* Sender, TLogLevel ALogLevel, const String& ALogMsg);
   template <typename... Args>
-  requires(sizeof...(Args) > 0) void Log(void* Sender, TLogLevel ALogLevel, const char* AFormat,
+  requires(sizeof...(Args) > 0) void Log(TObject* Sender, TLogLevel ALogLevel, const char* AFormat,
                                          const Args&... AArgs) {
     Log(Sender, ALogLevel, Format(AFormat, AArgs...));
   }

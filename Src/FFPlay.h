@@ -62,19 +62,19 @@ inline const TLibraries PlayerLibraries = AllLibraries;
 // ADuration in microseconds (0 for an image sequence, -1 when unknown); the frame size
 // -1 × -1 without video. The handler may set the surface size; 0 takes the window's
 // client size.
-using TFileOpenEvent = std::function<void(void* Sender, int64_t ADuration, int AFrameWidth, int AFrameHeight,
-                                          int& AScreenWidth, int& AScreenHeight)>;
+using TFileOpenEvent = std::function<void(TObject* Sender, int64_t ADuration, int AFrameWidth,
+                                          int AFrameHeight, int& AScreenWidth, int& AScreenHeight)>;
 // Microseconds from the file's start.
-using TPositionEvent = std::function<void(void* Sender, int64_t APTS)>;
-using TPlayStateEvent = std::function<void(void* Sender, TPlayState APlayState)>;
+using TPositionEvent = std::function<void(TObject* Sender, int64_t APTS)>;
+using TPlayStateEvent = std::function<void(TObject* Sender, TPlayState APlayState)>;
 // On the video thread: the decoded picture as a bitmap; leaving AUpdate set puts the
 // bitmap back into the picture.
-using TVideoHookEvent = std::function<void(void* Sender, TBitmap* ABitmap, int64_t APTS, bool& AUpdate)>;
+using TVideoHookEvent = std::function<void(TObject* Sender, TBitmap* ABitmap, int64_t APTS, bool& AUpdate)>;
 // On the video thread: the picture in YUV 4:2:0, changeable in place.
-using TFrameHookEvent = std::function<void(void* Sender, AVFrame* APicture, AVPixelFormat APixFmt, int AWidth,
-                                           int AHeight, int64_t APTS)>;
+using TFrameHookEvent = std::function<void(TObject* Sender, AVFrame* APicture, AVPixelFormat APixFmt,
+                                           int AWidth, int AHeight, int64_t APTS)>;
 // On SDL's audio thread: one decoded buffer in the device's format, changeable in place.
-using TAudioHookEvent = std::function<void(void* Sender, int64_t APTS, uint8_t* ASample, int ASize,
+using TAudioHookEvent = std::function<void(TObject* Sender, int64_t APTS, uint8_t* ASample, int ASize,
                                            int ASampleRate, int AChannels)>;
 
 class TCustomPlayer : public TFFBaseComponent, public TFFObjectHolder {

@@ -272,7 +272,8 @@ class TPreviewer;
 enum TPostHook { phPreview, phBitmap, phHBITMAP };
 using TPostHooks = TSet<TPostHook>;
 
-class TCustomFFmpeg : public TFFObjectHolder {
+// A task is a TObject: it is the sender of its events and of its log lines.
+class TCustomFFmpeg : public TObject, public TFFObjectHolder {
  public:
   // Needs the engine's libraries loaded (Assert).
   TCustomFFmpeg();
@@ -325,12 +326,12 @@ class TCustomFFmpeg : public TFFObjectHolder {
 
   // Raised on the task's thread at most once per ReportInterval while the task runs,
   // and once more at its end with AFileIndex -1 (figures as the status line's).
-  using TProgressEvent = std::function<void(TCustomFFmpeg* Sender, int AFileIndex, int AFrameNumber, int AFPS,
+  using TProgressEvent = std::function<void(TObject* Sender, int AFileIndex, int AFrameNumber, int AFPS,
                                             float AQuality, float ABitRate, int64_t ACurrentSize,
                                             int64_t ACurrentDuration, int64_t ATotalDuration)>;
   // Raised once when the task has ended, on the thread that ran it: FFinished,
   // FFatalException and FFatalMessage tell how.
-  using TTerminateEvent = std::function<void(TCustomFFmpeg* Sender)>;
+  using TTerminateEvent = std::function<void(TObject* Sender)>;
 
   // Runs the conversion once. In place (AUseThread false): the whole run happens inside
   // the call, the terminate event included, and the result is nullptr. With a thread:
@@ -468,18 +469,18 @@ class TCustomFFmpeg : public TFFObjectHolder {
   // on entry): the hook is not raised again for this task. The input hook sees each
   // decoded picture before the filter chains, the output hook each picture before it
   // is encoded.
-  using TVideoHookEvent = std::function<void(TCustomFFmpeg* Sender, TBitmap* ABitmap, int AFrameNumber,
+  using TVideoHookEvent = std::function<void(TObject* Sender, TBitmap* ABitmap, int AFrameNumber,
                                              int64_t APTS, bool& AUpdate, bool& AStopHook)>;
   // The picture itself, which the handler may change in place (nobody else holds it).
-  using TFrameHookEvent = std::function<void(TCustomFFmpeg* Sender, AVFrame* APicture, AVPixelFormat APixFmt,
+  using TFrameHookEvent = std::function<void(TObject* Sender, AVFrame* APicture, AVPixelFormat APixFmt,
                                              int AFrameNumber, int AWidth, int AHeight, int64_t APTS)>;
   // The decoded samples before the volume, interleaved (planar formats come as their
   // packed counterpart); the handler may change them in place, keeping their size.
-  using TAudioHookEvent = std::function<void(TCustomFFmpeg* Sender, int64_t APTS, uint8_t* ASample, int ASize,
+  using TAudioHookEvent = std::function<void(TObject* Sender, int64_t APTS, uint8_t* ASample, int ASize,
                                              int ASampleRate, int AChannels, AVSampleFormat ASampleFormat)>;
   // A picture being encoded, at most once per PreviewInterval, while phBitmap is on.
   using TPreviewBitmapEvent =
-      std::function<void(TCustomFFmpeg* Sender, TBitmap* ABitmap, int AFrameNumber, int64_t APTS)>;
+      std::function<void(TObject* Sender, TBitmap* ABitmap, int AFrameNumber, int64_t APTS)>;
   TAudioHookEvent FOnAudioHook;
   TVideoHookEvent FOnInputVideoHook;
   TVideoHookEvent FOnOutputVideoHook;

@@ -43,7 +43,7 @@ void ConvertWithEncoder(const std::vector<std::string>& AInputs, const fs::path&
   Encoder.TriggerEventInMainThread = false;
   TEvent Finished{true, false};
   std::atomic<bool> Failed{false};
-  Encoder.OnTerminate = [&](void*, const TTerminateInfo& AInfo) {
+  Encoder.OnTerminate = [&](TObject*, const TTerminateInfo& AInfo) {
     if (AInfo.Exception) Failed = true;
     if (AInfo.TaskIndex < 0) Finished.SetEvent();
   };

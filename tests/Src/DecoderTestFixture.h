@@ -17,7 +17,9 @@ class DecoderTest : public testing::Test {
  protected:
   void SetUp() override {
     Logger->TriggerEventInMainThread = false;
-    Logger->OnLog = [this](void*, TThreadID, TLogLevel, const String& AText) { LogLines.push_back(AText); };
+    Logger->OnLog = [this](TObject*, TThreadID, TLogLevel, const String& AText) {
+      LogLines.push_back(AText);
+    };
     ASSERT_TRUE(Decoder.LoadAVLib("")) << Decoder.LastErrMsg();
   }
 

@@ -39,7 +39,7 @@ class TTestEncoder : public TFFEncoder {
   TEvent TaskEnded{true, false};
 
  protected:
-  void DoProgress(TCustomFFmpeg* ASender, int AFileIndex, int AFrameNumber, int AFPS, float AQuality,
+  void DoProgress(TObject* ASender, int AFileIndex, int AFrameNumber, int AFPS, float AQuality,
                   float ABitRate, int64_t ACurrentSize, int64_t ACurrentDuration,
                   int64_t ATotalDuration) override {
     NoteConverting();
@@ -48,7 +48,7 @@ class TTestEncoder : public TFFEncoder {
     TFFEncoder::DoProgress(ASender, AFileIndex, AFrameNumber, AFPS, AQuality, ABitRate, ACurrentSize,
                            ACurrentDuration, ATotalDuration);
   }
-  void DoTerminate(TCustomFFmpeg* ASender) override {
+  void DoTerminate(TObject* ASender) override {
     NoteConverting();
     TFFEncoder::DoTerminate(ASender);
     TaskEnded.SetEvent();
@@ -107,7 +107,7 @@ class EncoderRunTest : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(Encoder.LoadAVLib(GetAppPath() + "LibAV")) << Encoder.LastErrMsg();
     Encoder.SetProgressInterval(100);
-    Encoder.OnTerminate = [this](void* ASender, const TTerminateInfo& AInfo) {
+    Encoder.OnTerminate = [this](TObject* ASender, const TTerminateInfo& AInfo) {
       EXPECT_EQ(ASender, &Encoder);
       // OnEnd runs before the end is logged: the test changes OnEnd once it sees the
       // final end, while the handler may still be on the event thread.
@@ -116,7 +116,7 @@ class EncoderRunTest : public ::testing::Test {
       Log.Ends.push_back(AInfo);
       Log.EndThreads.push_back(GetCurrentThreadId());
     };
-    Encoder.OnProgress = [this](void*, const TProgressInfo* AInfo) {
+    Encoder.OnProgress = [this](TObject*, const TProgressInfo* AInfo) {
       std::lock_guard Guard(Log.Lock);
       Log.Progress.push_back(*AInfo);
       Log.ProgressThreads.push_back(GetCurrentThreadId());
@@ -236,7 +236,7 @@ TEST(EncoderLifetime, FreeingTheEncoderWaitsForAHandlerOnTheEventThread) {
   TEvent Entered, Go;
   std::atomic<bool> HandlerDone{false};
   const String Kept = "a value the handler holds for a while";
-  Encoder->OnTerminate = [&Entered, &Go, &HandlerDone, Kept](void*, const TTerminateInfo&) {
+  Encoder->OnTerminate = [&Entered, &Go, &HandlerDone, Kept](TObject*, const TTerminateInfo&) {
     Entered.SetEvent();
     Go.WaitFor();
     size_t Read = 0;
@@ -452,7 +452,7 @@ TEST_F(EncoderRunTest, PreviewBitmapsComeWithTheirTaskOnTheDeliveringThread) {
     TThreadID Thread;
   };
   std::vector<TPreview> Previews;
-  Encoder.OnPreviewBitmap = [&](void* ASender, const TPreviewInfo& AInfo) {
+  Encoder.OnPreviewBitmap = [&](TObject* ASender, const TPreviewInfo& AInfo) {
     EXPECT_EQ(ASender, &Encoder);
     ASSERT_NE(AInfo.Bitmap, nullptr);
     Previews.push_back({AInfo.TaskIndex, AInfo.Bitmap->Width(), AInfo.FrameNumber, GetCurrentThreadId()});

@@ -318,7 +318,7 @@ TEST_F(FFDecodeProbeTest, AnAdoptedContextIsDescribedButNeitherClosedNorDecoded)
 TEST_F(FFDecodeProbeTest, BeforeFindStreamInfoSeesTheOpenedContext) {
   AVFormatContext* Seen = nullptr;
   Decoder.TriggerEventInMainThread = false;
-  Decoder.OnBeforeFindStreamInfo = [&](void* Sender, AVFormatContext* AContext) {
+  Decoder.OnBeforeFindStreamInfo = [&](TObject* Sender, AVFormatContext* AContext) {
     EXPECT_EQ(Sender, &Decoder);
     EXPECT_EQ(AContext->nb_streams, 2u);  // MP4 knows its streams before probing
     Seen = AContext;

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <typeinfo>
+
 #include "Src/FFEncode.h"
 #include "Src/FFLoad.h"
 #include "Src/StreamProtocol.h"
@@ -16,9 +18,11 @@ namespace {
 
 using namespace converter_test_media;
 
-// Opens the task list to the tests.
+// Opens the task list and the dispatch of the tasks' events to the tests.
 class TEncoderWithOpenTasks : public TFFEncoder {
  public:
+  using TCustomEncoder::DoProgress;
+  using TCustomEncoder::DoTerminate;
   using TCustomEncoder::Task;
   using TFFEncoder::TFFEncoder;
 };
@@ -81,14 +85,26 @@ TEST_F(FFEncodeTest, InputsAreNumberedWithinTheirTask) {
 }
 
 TEST_F(FFEncodeTest, TheEventBeforeProbingNamesTheTask) {
-  std::vector<void*> Senders;
-  Encoder.OnBeforeFindStreamInfo = [&](void* ASender, AVFormatContext*) { Senders.push_back(ASender); };
+  std::vector<TObject*> Senders;
+  Encoder.OnBeforeFindStreamInfo = [&](TObject* ASender, AVFormatContext*) { Senders.push_back(ASender); };
   String Clip = MakeClip(Dir.File(""), "clip.mkv", 1);
   ASSERT_EQ(Encoder.AddTask(Clip, nullptr), 0);
   ASSERT_EQ(Encoder.AddInput(0, Clip, nullptr), 1);
   ASSERT_EQ(Senders.size(), 2u);
   EXPECT_EQ(Senders[0], &Encoder.Task(0));
-  EXPECT_EQ(Encoder.GetTaskIndex(static_cast<TFFmpeg*>(Senders[1])), 0);
+  EXPECT_EQ(Encoder.GetTaskIndex(dynamic_cast<TFFmpeg*>(Senders[1])), 0);
+}
+
+// The dispatch takes the task back from the sender of the task's event; a sender that
+// is not a task is refused before any handler runs.
+TEST_F(FFEncodeTest, TheDispatchRefusesASenderThatIsNotATask) {
+  Encoder.OnProgress = [](TObject*, const TProgressInfo*) { ADD_FAILURE() << "progress raised"; };
+  Encoder.OnTerminate = [](TObject*, const TTerminateInfo&) { ADD_FAILURE() << "end raised"; };
+  TObject NotATask;
+  for (TObject* Sender : {&NotATask, static_cast<TObject*>(nullptr)}) {
+    EXPECT_THROW(Encoder.DoProgress(Sender, 0, 1, 25, 2, 800, 1000, 40000, 80000), std::bad_cast);
+    EXPECT_THROW(Encoder.DoTerminate(Sender), std::bad_cast);
+  }
 }
 
 TEST_F(FFEncodeTest, SetOutputWithATextReadsTheJoinSwitchAsAnOption) {
@@ -198,7 +214,7 @@ TEST_F(FFEncodeTest, ATasksDecodersDescribeItsOpenedInputsWhileItRuns) {
   EXPECT_EQ(Task.FOutputOptions[0].Tag, 9);
 
   int Described = 0;
-  Encoder.OnProgress = [&](void*, const TProgressInfo*) {
+  Encoder.OnProgress = [&](TObject*, const TProgressInfo*) {
     TFFDecoder* ClipDecoder = Encoder.GetTaskDecoder(0, 0);
     TFFDecoder* MultiDecoder = Encoder.GetTaskDecoder(0, 1);
     EXPECT_EQ(ClipDecoder->FileHandle(), Task.Finput_files[0]->ctx);
@@ -227,7 +243,7 @@ TEST_F(FFEncodeTest, ATaskConvertsFromAStreamIntoAStream) {
             "stream:" + std::to_string(reinterpret_cast<intptr_t>(&Input)) + ":abc");
   ASSERT_EQ(Encoder.SetOutput(0, &Output, "out.mkv", "-c:v mpeg4 -c:a copy", ""), 0) << Encoder.LastErrMsg();
   TTerminateInfo End;
-  Encoder.OnTerminate = [&](void*, const TTerminateInfo& AInfo) {
+  Encoder.OnTerminate = [&](TObject*, const TTerminateInfo& AInfo) {
     if (AInfo.TaskIndex == 0) End = AInfo;
   };
   Encoder.Start(0);
@@ -266,7 +282,7 @@ TEST_F(FFEncodeTest, AddInputTakesStreamsWithAnOptionRecordOrOptionTexts) {
   ASSERT_EQ(Encoder.SetOutput(0, Dir.File("out.mkv"), "-map 1:v -map 2:a -c:v mpeg4 -c:a copy", ""), 0)
       << Encoder.LastErrMsg();
   TTerminateInfo End;
-  Encoder.OnTerminate = [&](void*, const TTerminateInfo& AInfo) {
+  Encoder.OnTerminate = [&](TObject*, const TTerminateInfo& AInfo) {
     if (AInfo.TaskIndex == 0) End = AInfo;
   };
   Encoder.Start(0);
@@ -286,8 +302,10 @@ TEST_F(FFEncodeTest, UserDataKeepsTheApplicationsValue) {
   ASSERT_EQ(Encoder.AddTask(MakeClip(Dir.File(""), "clip.mkv", 1), "", ""), 0) << Encoder.LastErrMsg();
   ASSERT_EQ(Encoder.SetOutput(0, Dir.File("out.mkv"), "-c:v mpeg4 -c:a copy", ""), 0) << Encoder.LastErrMsg();
   std::vector<void*> Seen;
-  Encoder.OnTerminate = [&](void* ASender, const TTerminateInfo&) {
-    Seen.push_back(static_cast<TFFEncoder*>(ASender)->UserData);
+  Encoder.OnTerminate = [&](TObject* ASender, const TTerminateInfo&) {
+    const auto* SendingEncoder = dynamic_cast<TFFEncoder*>(ASender);
+    ASSERT_NE(SendingEncoder, nullptr);
+    Seen.push_back(SendingEncoder->UserData);
   };
   Encoder.Start(0);
   Encoder.ClearTasks();
@@ -308,7 +326,7 @@ TEST_F(FFEncodeTest, ExchangeSwapsTwoTasksAndTheirRuns) {
     ASSERT_EQ(Encoder.SetOutput(I, Dir.File(Format("out%d.mkv", I)), "-c:v mpeg4 -c:a copy", ""), 0)
         << Encoder.LastErrMsg();
   std::vector<int> Ended;
-  Encoder.OnTerminate = [&](void*, const TTerminateInfo& AInfo) { Ended.push_back(AInfo.TaskIndex); };
+  Encoder.OnTerminate = [&](TObject*, const TTerminateInfo& AInfo) { Ended.push_back(AInfo.TaskIndex); };
   Encoder.Start(0);
   EXPECT_EQ(Ended, (std::vector<int>{0, 1, -1}));
   // The task now first converted the longer clip.

@@ -77,7 +77,9 @@ TEST_F(FFLoadTest, FullSetAfterTheDecoderSetLoadsOnlyDeviceAndFilter) {
   // back, although libavutil is not bound a second time.
   FF.av_log_set_callback(FF.av_log_default_callback);
   std::vector<String> Lines;
-  GetLogger()->OnLog = [&](void*, TThreadID, TLogLevel, const String& ALogMsg) { Lines.push_back(ALogMsg); };
+  GetLogger()->OnLog = [&](TObject*, TThreadID, TLogLevel, const String& ALogMsg) {
+    Lines.push_back(ALogMsg);
+  };
 
   ASSERT_TRUE(Loader.Load(AllLibraries)) << Loader.LastErrMsg();
   EXPECT_TRUE(Loader.Loaded(AllLibraries));
@@ -92,7 +94,7 @@ TEST_F(FFLoadTest, FullSetAfterTheDecoderSetLoadsOnlyDeviceAndFilter) {
 TEST_F(FFLoadTest, WithoutInstallLoggerLibavutilKeepsItsOwnCallback) {
   TVORerivi Logger(nullptr);
   std::vector<String> Lines;
-  Logger.OnLog = [&](void*, TThreadID, TLogLevel, const String& ALogMsg) { Lines.push_back(ALogMsg); };
+  Logger.OnLog = [&](TObject*, TThreadID, TLogLevel, const String& ALogMsg) { Lines.push_back(ALogMsg); };
   Loader.InstallLogger = false;
   ASSERT_TRUE(Loader.Load(avUtil)) << Loader.LastErrMsg();
   FF.av_log_set_level(AV_LOG_QUIET);  // keep the default callback from printing

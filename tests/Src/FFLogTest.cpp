@@ -14,7 +14,7 @@
 namespace {
 
 struct TLogged {
-  void* Sender;
+  TObject* Sender;
   TThreadID ThreadID;
   TLogLevel Level;
   String Text;
@@ -26,7 +26,7 @@ class FFLogTest : public testing::Test {
  protected:
   void SetUp() override {
     Logger->TriggerEventInMainThread = false;
-    Logger->OnLog = [this](void* Sender, TThreadID AThreadID, TLogLevel ALogLevel, const String& ALogMsg) {
+    Logger->OnLog = [this](TObject* Sender, TThreadID AThreadID, TLogLevel ALogLevel, const String& ALogMsg) {
       std::lock_guard Guard(Lock);
       Logged.push_back({Sender, AThreadID, ALogLevel, ALogMsg});
     };
@@ -195,7 +195,7 @@ TEST_F(FFLogTest, WithoutHandlerLinesAreStillJoinedAndCounted) {
 
 TEST_F(FFLogTest, HandlerExceptionDoesNotReachFFmpeg) {
   TLogEvent Recorder = Logger->OnLog;
-  Logger->OnLog = [&](void* Sender, TThreadID AThreadID, TLogLevel ALogLevel, const String& ALogMsg) {
+  Logger->OnLog = [&](TObject* Sender, TThreadID AThreadID, TLogLevel ALogLevel, const String& ALogMsg) {
     Recorder(Sender, AThreadID, ALogLevel, ALogMsg);
     throw Exception("handler failed");
   };
@@ -204,7 +204,7 @@ TEST_F(FFLogTest, HandlerExceptionDoesNotReachFFmpeg) {
 }
 
 TEST_F(FFLogTest, LogFiltersByLevelAndFormats) {
-  int Sender = 0;
+  TObject Sender;
   Logger->Log(&Sender, llInfo, "%d files in %s", 3, "queue");
   Logger->Log(&Sender, llVerbose, "too detailed");
   Logger->Log(nullptr, llQuiet, "100% plain");
@@ -242,7 +242,7 @@ TEST_F(FFLogTest, HandlerRunsOnTheUserInterfaceThread) {
   Logger->TriggerEventInMainThread = true;
   std::vector<TThreadID> HandledOn;
   TLogEvent Recorder = Logger->OnLog;
-  Logger->OnLog = [&](void* Sender, TThreadID AThreadID, TLogLevel ALogLevel, const String& ALogMsg) {
+  Logger->OnLog = [&](TObject* Sender, TThreadID AThreadID, TLogLevel ALogLevel, const String& ALogMsg) {
     HandledOn.push_back(GetCurrentThreadId());
     Recorder(Sender, AThreadID, ALogLevel, ALogMsg);
   };
@@ -266,7 +266,7 @@ TEST_F(FFLogTest, FreeingTheLoggerWaitsForTheLinesInProgress) {
   TEvent Entered, Go;
   std::atomic<bool> HandlerDone{false};
   const String Kept = "a value the handler holds for a while";
-  Logger->OnLog = [&Entered, &Go, &HandlerDone, Kept](void*, TThreadID, TLogLevel, const String&) {
+  Logger->OnLog = [&Entered, &Go, &HandlerDone, Kept](TObject*, TThreadID, TLogLevel, const String&) {
     Entered.SetEvent();
     Go.WaitFor();
     size_t Read = 0;

@@ -148,7 +148,7 @@ TEST_F(PlayerTest, SeekWithWaitShowsThePictureAtOneSecond) {
 TEST_F(PlayerTest, TheVideoHookMayRepaintThePicture) {
   const std::string Clip = MakeRedGreenClip(Dir.Path().string());
   Player->VideoHook = true;
-  Player->OnVideoHook = [](void*, TBitmap* ABitmap, int64_t, bool& AUpdate) {
+  Player->OnVideoHook = [](TObject*, TBitmap* ABitmap, int64_t, bool& AUpdate) {
     ABitmap->Canvas().Brush().SetStyle(bsSolid);
     ABitmap->Canvas().Brush().SetColor(clBlue);
     ABitmap->Canvas().FillRect(Rect(0, 0, ABitmap->Width() / 2, ABitmap->Height()));

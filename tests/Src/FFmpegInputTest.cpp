@@ -165,7 +165,7 @@ TEST_F(FFmpegInputTest, LoopInputWarnsAndOnlyPictureSequencesTakeIt) {
   std::vector<String> Warnings;
   TVORerivi* Logger = GetLogger();
   Logger->TriggerEventInMainThread = false;
-  Logger->OnLog = [&](void* Sender, TThreadID, TLogLevel ALevel, const String& AText) {
+  Logger->OnLog = [&](TObject* Sender, TThreadID, TLogLevel ALevel, const String& AText) {
     if (Sender == &Task && ALevel == llWarning) Warnings.push_back(AText);
   };
   const int ClipResult = Open(Task, "-loop_input", Clip);
@@ -189,7 +189,7 @@ TEST_F(FFmpegInputTest, ACodecRateOtherThanTheContainerRateIsLogged) {
   std::vector<String> Infos;
   TVORerivi* Logger = GetLogger();
   Logger->TriggerEventInMainThread = false;
-  Logger->OnLog = [&](void* Sender, TThreadID, TLogLevel ALevel, const String& AText) {
+  Logger->OnLog = [&](TObject* Sender, TThreadID, TLogLevel ALevel, const String& AText) {
     if (Sender == &Task && ALevel == llInfo && AText.starts_with("Seems")) Infos.push_back(AText);
   };
   const int PlainResult = Open(Task, "", Plain);
@@ -227,9 +227,9 @@ TEST_F(FFmpegInputTest, AttachmentsAreDumpedUnlessTheFileExists) {
 
 TEST_F(FFmpegInputTest, TheEventBeforeProbingGetsTheTaskAndTheContext) {
   TCustomFFmpeg Task;
-  void* Sender = nullptr;
+  TObject* Sender = nullptr;
   unsigned Streams = 0;
-  Task.FOnBeforeFindStreamInfo = [&](void* ASender, AVFormatContext* AContext) {
+  Task.FOnBeforeFindStreamInfo = [&](TObject* ASender, AVFormatContext* AContext) {
     Sender = ASender;
     Streams = AContext->nb_streams;
   };
@@ -320,7 +320,7 @@ TEST_F(FFmpegInputTest, AReadThatBlocksLongerThanTheTimeOutIsAborted) {
   std::vector<String> Lines;
   TVORerivi* Logger = GetLogger();
   Logger->TriggerEventInMainThread = false;
-  Logger->OnLog = [&](void* Sender, TThreadID, TLogLevel, const String& AText) {
+  Logger->OnLog = [&](TObject* Sender, TThreadID, TLogLevel, const String& AText) {
     if (Sender == &Task) Lines.push_back(AText);
   };
   int64_t Start = MonotonicMicroseconds();

@@ -196,7 +196,7 @@ TEST_F(FFmpegOptionsTest, OptionsWithoutMeaningTodayAreAcceptedWithAWarning) {
   std::vector<std::pair<TLogLevel, String>> Lines;
   TVORerivi* Logger = GetLogger();
   Logger->TriggerEventInMainThread = false;
-  Logger->OnLog = [&](void* Sender, TThreadID, TLogLevel ALevel, const String& AText) {
+  Logger->OnLog = [&](TObject* Sender, TThreadID, TLogLevel ALevel, const String& AText) {
     if (Sender == &Task && ALevel == llWarning) Lines.emplace_back(ALevel, AText);
   };
   Task.ParseOptions("-version -sameq -tvstd pal -vc 2 -me_threshold 5 -f avi");

@@ -73,7 +73,7 @@ TEST_F(HookDepthTest, TheVideoHookGetsABitmapOfTheChosenDepth) {
     ASSERT_TRUE(Task);
     std::unique_ptr<TBitmap> First;
     int Calls = 0;
-    Task->FOnOutputVideoHook = [&](TCustomFFmpeg*, TBitmap* ABitmap, int, int64_t, bool&, bool&) {
+    Task->FOnOutputVideoHook = [&](TObject*, TBitmap* ABitmap, int, int64_t, bool&, bool&) {
       EXPECT_EQ(ABitmap->PixelFormat(), Depth.Format);
       if (Calls++ == 0) First = AsTrueColour(*ABitmap);
       TCanvas& Canvas = ABitmap->Canvas();
@@ -106,7 +106,7 @@ TEST_F(HookDepthTest, ThePreviewBitmapHasTheChosenDepth) {
     Task->PreviewInterval = 3600LL * 1000000;
     Task->SetPostHooks({phBitmap});
     std::unique_ptr<TBitmap> Preview;
-    Task->FOnPreviewBitmap = [&](TCustomFFmpeg*, TBitmap* ABitmap, int, int64_t) {
+    Task->FOnPreviewBitmap = [&](TObject*, TBitmap* ABitmap, int, int64_t) {
       EXPECT_EQ(ABitmap->PixelFormat(), Depth.Format);
       Preview = AsTrueColour(*ABitmap);
     };

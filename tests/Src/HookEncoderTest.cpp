@@ -45,7 +45,7 @@ TEST_F(HookEncoderTest, EachHookEventCarriesTheIndexOfItsTask) {
 
   std::vector<std::pair<int, int>> InputVideo, OutputVideo, OutputFrames;
   std::vector<int> AudioTasks;
-  Encoder.OnVideoInputHook = [&](void* ASender, TCustomEncoder::THookInfo* AInfo) {
+  Encoder.OnVideoInputHook = [&](TObject* ASender, TCustomEncoder::THookInfo* AInfo) {
     EXPECT_EQ(ASender, &Encoder);
     EXPECT_TRUE(AInfo->Update);
     EXPECT_FALSE(AInfo->StopHook);
@@ -53,17 +53,17 @@ TEST_F(HookEncoderTest, EachHookEventCarriesTheIndexOfItsTask) {
     InputVideo.emplace_back(AInfo->TaskIndex, AInfo->FrameNumber);
     AInfo->Update = false;
   };
-  Encoder.OnVideoOutputHook = [&](void*, TCustomEncoder::THookInfo* AInfo) {
+  Encoder.OnVideoOutputHook = [&](TObject*, TCustomEncoder::THookInfo* AInfo) {
     OutputVideo.emplace_back(AInfo->TaskIndex, AInfo->FrameNumber);
     for (int Y = 16; Y < 32; Y++) std::memset(AInfo->Bitmap->ScanLine(Y) + 16 * 3, 255, 16 * 3);
     AInfo->StopHook = AInfo->FrameNumber == 2;
   };
-  Encoder.OnFrameOutputHook = [&](void*, TCustomEncoder::TFrameHookInfo* AInfo) {
+  Encoder.OnFrameOutputHook = [&](TObject*, TCustomEncoder::TFrameHookInfo* AInfo) {
     EXPECT_EQ(AInfo->PixFmt, AV_PIX_FMT_YUV420P);
     EXPECT_EQ(AInfo->Width, Width);
     OutputFrames.emplace_back(AInfo->TaskIndex, AInfo->FrameNumber);
   };
-  Encoder.OnAudioHook = [&](void*, int ATaskIndex, int64_t, uint8_t*, int, int, int, AVSampleFormat) {
+  Encoder.OnAudioHook = [&](TObject*, int ATaskIndex, int64_t, uint8_t*, int, int, int, AVSampleFormat) {
     AudioTasks.push_back(ATaskIndex);
   };
   Encoder.Start(0);

@@ -50,7 +50,7 @@ TEST_F(HookPreviewTest, PreviewsArriveAtMostOncePerPreviewInterval) {
     Task->PreviewInterval = Case.Interval;
     Task->SetPostHooks({phBitmap});
     std::vector<int> FrameNumbers;
-    Task->FOnPreviewBitmap = [&](TCustomFFmpeg* ASender, TBitmap* ABitmap, int AFrameNumber, int64_t APTS) {
+    Task->FOnPreviewBitmap = [&](TObject* ASender, TBitmap* ABitmap, int AFrameNumber, int64_t APTS) {
       EXPECT_EQ(ASender, Task.get());
       EXPECT_EQ(ABitmap->Width(), Width);
       EXPECT_EQ(ABitmap->Height(), Height);
@@ -80,12 +80,12 @@ TEST_F(HookPreviewTest, ThePreviewShowsWhatIsEncoded) {
     ASSERT_TRUE(Task);
     Task->PreviewInterval = 0;
     Task->SetPostHooks({phBitmap});
-    Task->FOnOutputVideoHook = [&](TCustomFFmpeg*, TBitmap* ABitmap, int, int64_t, bool& AUpdate, bool&) {
+    Task->FOnOutputVideoHook = [&](TObject*, TBitmap* ABitmap, int, int64_t, bool& AUpdate, bool&) {
       for (int Y = 16; Y < 32; Y++) std::memset(ABitmap->ScanLine(Y) + 16 * 3, 255, 16 * 3);
       AUpdate = Update;
     };
     int Previews = 0;
-    Task->FOnPreviewBitmap = [&](TCustomFFmpeg*, TBitmap* ABitmap, int, int64_t) {
+    Task->FOnPreviewBitmap = [&](TObject*, TBitmap* ABitmap, int, int64_t) {
       Previews++;
       EXPECT_NEAR(RedAt(*ABitmap, 20, 20), Update ? 255 : 128, 4);
       EXPECT_NEAR(RedAt(*ABitmap, 4, 4), 128, 4);
@@ -102,9 +102,11 @@ TEST_F(HookPreviewTest, TurningThePreviewOffDuringTheRunEndsThePreviews) {
   Task->PreviewInterval = 0;
   Task->SetPostHooks({phBitmap});
   int Previews = 0;
-  Task->FOnPreviewBitmap = [&](TCustomFFmpeg* ASender, TBitmap*, int AFrameNumber, int64_t) {
+  Task->FOnPreviewBitmap = [&](TObject* ASender, TBitmap*, int AFrameNumber, int64_t) {
     Previews++;
-    if (AFrameNumber == 3) ASender->SetPostHooks({});
+    auto* SendingTask = dynamic_cast<TCustomFFmpeg*>(ASender);
+    ASSERT_NE(SendingTask, nullptr);
+    if (AFrameNumber == 3) SendingTask->SetPostHooks({});
   };
   TRunResult Result = RunInPlace(*Task);
   ASSERT_TRUE(Result.Finished) << Result.Message;

@@ -83,7 +83,7 @@ TEST_F(HookTest, TheInputVideoHooksDrawingReachesTheOutputWhenTheHandlerAsksForI
     auto Task = this->Task();
     ASSERT_TRUE(Task);
     std::vector<std::pair<int, int64_t>> Calls;
-    Task->FOnInputVideoHook = [&](TCustomFFmpeg* ASender, TBitmap* ABitmap, int AFrameNumber, int64_t APTS,
+    Task->FOnInputVideoHook = [&](TObject* ASender, TBitmap* ABitmap, int AFrameNumber, int64_t APTS,
                                   bool& AUpdate, bool& AStopHook) {
       EXPECT_EQ(ASender, Task.get());
       EXPECT_TRUE(AUpdate);
@@ -117,7 +117,7 @@ TEST_F(HookTest, TheOutputVideoHookDrawsOnThePicturesBeingEncodedAtTheChosenDept
   auto Task = this->Task("-vcodec ffv1 -VideoHookBitsPixel 32");
   ASSERT_TRUE(Task);
   std::vector<int> FrameNumbers;
-  Task->FOnOutputVideoHook = [&](TCustomFFmpeg*, TBitmap* ABitmap, int AFrameNumber, int64_t, bool&, bool&) {
+  Task->FOnOutputVideoHook = [&](TObject*, TBitmap* ABitmap, int AFrameNumber, int64_t, bool&, bool&) {
     EXPECT_EQ(ABitmap->PixelFormat(), pf32bit);
     FrameNumbers.push_back(AFrameNumber);
     PaintBox(*ABitmap, 0);
@@ -137,7 +137,7 @@ TEST_F(HookTest, FrameHooksChangeTheirPictureInPlaceAndOnlyThatPicture) {
     auto Task = MakeTask({{Clip, "-threads 1"}}, Output, "-vcodec ffv1");
     ASSERT_TRUE(Task);
     std::vector<int> FrameNumbers;
-    auto Hook = [&](TCustomFFmpeg*, AVFrame* APicture, AVPixelFormat APixFmt, int AFrameNumber, int AWidth,
+    auto Hook = [&](TObject*, AVFrame* APicture, AVPixelFormat APixFmt, int AFrameNumber, int AWidth,
                     int AHeight, int64_t APTS) {
       EXPECT_EQ(APixFmt, AV_PIX_FMT_YUV420P);
       EXPECT_EQ(AWidth, Width);
@@ -161,7 +161,7 @@ TEST_F(HookTest, AHandlersExceptionIsLoggedAndLeavesThePictureAsItWas) {
   auto Task = this->Task();
   ASSERT_TRUE(Task);
   int Calls = 0;
-  Task->FOnInputVideoHook = [&](TCustomFFmpeg*, TBitmap* ABitmap, int, int64_t, bool&, bool&) {
+  Task->FOnInputVideoHook = [&](TObject*, TBitmap* ABitmap, int, int64_t, bool&, bool&) {
     Calls++;
     PaintBox(*ABitmap, 255);
     throw Exception("drawing failed");
@@ -182,8 +182,8 @@ TEST_F(HookTest, AStreamCopyIsRefusedWhileHooksWantTheFrames) {
     TSetUp SetUp;
     const char* Text;
   };
-  const auto VideoHook = [](TCustomFFmpeg*, TBitmap*, int, int64_t, bool&, bool&) {};
-  const auto FrameHook = [](TCustomFFmpeg*, AVFrame*, AVPixelFormat, int, int, int, int64_t) {};
+  const auto VideoHook = [](TObject*, TBitmap*, int, int64_t, bool&, bool&) {};
+  const auto FrameHook = [](TObject*, AVFrame*, AVPixelFormat, int, int, int, int64_t) {};
   const TCase Cases[] = {
       {"-vcodec copy", [&](TCustomFFmpeg& T) { T.FOnInputVideoHook = VideoHook; },
        "-vcodec copy and VideoHook are incompatible (frames are not decoded)"},
@@ -197,7 +197,7 @@ TEST_F(HookTest, AStreamCopyIsRefusedWhileHooksWantTheFrames) {
        "-vcodec copy and PostHooks are incompatible (frames are not decoded)"},
       {"-vcodec ffv1 -acodec copy",
        [](TCustomFFmpeg& T) {
-         T.FOnAudioHook = [](TCustomFFmpeg*, int64_t, uint8_t*, int, int, int, AVSampleFormat) {};
+         T.FOnAudioHook = [](TObject*, int64_t, uint8_t*, int, int, int, AVSampleFormat) {};
        },
        "-acodec copy and AudioHook are incompatible (frames are not decoded)"},
   };
@@ -221,8 +221,8 @@ TEST_F(HookTest, TheAudioHookSeesTheDecodedSamplesBeforeTheVolumeAndMayChangeThe
     ASSERT_TRUE(Task);
     float Peak = 0;
     int Calls = 0;
-    Task->FOnAudioHook = [&](TCustomFFmpeg*, int64_t, uint8_t* ASample, int ASize, int ASampleRate,
-                             int AChannels, AVSampleFormat ASampleFormat) {
+    Task->FOnAudioHook = [&](TObject*, int64_t, uint8_t* ASample, int ASize, int ASampleRate, int AChannels,
+                             AVSampleFormat ASampleFormat) {
       Calls++;
       // The decoder's planar floats come interleaved.
       EXPECT_EQ(ASampleFormat, AV_SAMPLE_FMT_FLT);

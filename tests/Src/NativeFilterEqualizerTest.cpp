@@ -189,7 +189,7 @@ TEST_F(NativeFilterEqualizerTest, FixedValuesOutOfRangeAreForcedAndValuesMayBeNa
   };
   std::vector<String> Errors;
   GetLogger()->TriggerEventInMainThread = false;
-  GetLogger()->OnLog = [&](void*, TThreadID, TLogLevel ALevel, const String& AText) {
+  GetLogger()->OnLog = [&](TObject*, TThreadID, TLogLevel ALevel, const String& AText) {
     if (ALevel == llError) Errors.push_back(AText);
   };
   for (const TCase& Case : Cases) {

@@ -25,7 +25,7 @@ void PlayerTest::SetUp() {
   Logger = std::make_unique<TVORerivi>(nullptr);
   Logger->SetLogLevel(llDebug);
   Logger->TriggerEventInMainThread = false;
-  Logger->OnLog = [this](void*, TThreadID, TLogLevel, const String& AText) {
+  Logger->OnLog = [this](TObject*, TThreadID, TLogLevel, const String& AText) {
     std::lock_guard Lock(FLogLock);
     FLogLines.push_back(AText);
   };
@@ -51,16 +51,16 @@ void PlayerTest::MakePlayer(int AWidth, int AHeight) {
   ASSERT_TRUE(Player->LoadAVLib("", false)) << Player->LastErrMsg();
   ASSERT_TRUE(Player->LoadSDLLib(Dir.Path().string(), "libSDL_0.so")) << Player->LastErrMsg();
   States.clear();
-  Player->OnState = [this](void*, TPlayState AState) {
+  Player->OnState = [this](TObject*, TPlayState AState) {
     if (!IsMainThread()) EventsOffUIThread = true;
     States.push_back(AState);
   };
-  Player->OnFileOpen = [this](void*, int64_t ADuration, int, int, int&, int&) {
+  Player->OnFileOpen = [this](TObject*, int64_t ADuration, int, int, int&, int&) {
     if (!IsMainThread()) EventsOffUIThread = true;
     FileOpened = true;
     OpenedDuration = ADuration;
   };
-  Player->OnPosition = [this](void*, int64_t APTS) {
+  Player->OnPosition = [this](TObject*, int64_t APTS) {
     if (!IsMainThread()) EventsOffUIThread = true;
     Positions.push_back(APTS);
   };

@@ -161,7 +161,7 @@ TEST_F(PreviewerTest, ClosingTheWindowEndsThePreviewsWhileTheConversionGoesOn) {
   Task->PreviewInterval = 0;
   Task->SetPostHooks({phPreview});
   std::atomic<bool> Ended{false};
-  Task->FOnTerminate = [&](TCustomFFmpeg*) { Ended = true; };
+  Task->FOnTerminate = [&](TObject*) { Ended = true; };
   TThread* Thread = Task->StartConvert(true);
   ASSERT_NE(Thread, nullptr);
   Thread->Start();
@@ -197,9 +197,11 @@ TEST_F(PreviewerTest, ThePreviewBitmapEventTakesPrecedenceOverTheWindow) {
   Task->PreviewInterval = 0;
   Task->SetPostHooks({phPreview, phBitmap});
   int Previews = 0;
-  Task->FOnPreviewBitmap = [&](TCustomFFmpeg* ASender, TBitmap*, int, int64_t) {
+  Task->FOnPreviewBitmap = [&](TObject* ASender, TBitmap*, int, int64_t) {
     Previews++;
-    EXPECT_EQ(ASender->Previewer(), nullptr);
+    const auto* SendingTask = dynamic_cast<TCustomFFmpeg*>(ASender);
+    ASSERT_NE(SendingTask, nullptr);
+    EXPECT_EQ(SendingTask->Previewer(), nullptr);
   };
   TRunResult Result = RunInPlace(*Task);
   ASSERT_TRUE(Result.Finished) << Result.Message;

@@ -76,7 +76,7 @@ TEST_F(TranscodeJoinTest, TheStatusLinesRunAcrossTheSegmentsAndTheSummaryGivesTh
   std::vector<String> Lines;
   TVORerivi* Logger = GetLogger();
   Logger->TriggerEventInMainThread = false;
-  Logger->OnLog = [&](void* Sender, TThreadID, TLogLevel ALevel, const String& AText) {
+  Logger->OnLog = [&](TObject* Sender, TThreadID, TLogLevel ALevel, const String& AText) {
     if (Sender == Task.get() && ALevel == llInfo) Lines.push_back(AText);
   };
   TThread* Thread = Task->StartConvert(false);

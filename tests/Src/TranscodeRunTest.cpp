@@ -35,17 +35,21 @@ struct TRunWatch {
 
   void Attach(TCustomFFmpeg& ATask) {
     ATask.ReportInterval = 0;
-    ATask.FOnProgress = [this](TCustomFFmpeg* ASender, int AFileIndex, int, int, float, float, int64_t,
+    ATask.FOnProgress = [this](TObject* ASender, int AFileIndex, int, int, float, float, int64_t,
                                int64_t ACurrentDuration, int64_t) {
       if (AFileIndex < 0 || ACurrentDuration <= 0) return;
-      if (OnReport) OnReport(ASender);
+      auto* SendingTask = dynamic_cast<TCustomFFmpeg*>(ASender);
+      ASSERT_NE(SendingTask, nullptr);
+      if (OnReport) OnReport(SendingTask);
       Reported.SetEvent();
     };
-    ATask.FOnTerminate = [this](TCustomFFmpeg* ASender) {
+    ATask.FOnTerminate = [this](TObject* ASender) {
+      const auto* SendingTask = dynamic_cast<TCustomFFmpeg*>(ASender);
+      ASSERT_NE(SendingTask, nullptr);
       std::lock_guard Guard(Lock);
-      Finished = ASender->FFinished;
-      Failed = ASender->FFatalException;
-      Message = ASender->FFatalMessage;
+      Finished = SendingTask->FFinished;
+      Failed = SendingTask->FFatalException;
+      Message = SendingTask->FFatalMessage;
       Ended.SetEvent();
     };
   }
@@ -62,7 +66,7 @@ class TLogCapture {
  public:
   TLogCapture() {
     GetLogger()->TriggerEventInMainThread = false;
-    GetLogger()->OnLog = [this](void*, TThreadID, TLogLevel, const String& AText) {
+    GetLogger()->OnLog = [this](TObject*, TThreadID, TLogLevel, const String& AText) {
       std::lock_guard Guard(FLock);
       FLines.push_back(AText);
     };

@@ -49,15 +49,17 @@ std::unique_ptr<TCustomFFmpeg> MakeTask(const std::vector<TInputSpec>& AInputs, 
 TRunResult RunInPlace(TCustomFFmpeg& ATask) {
   TRunResult Result;
   ATask.ReportInterval = 0;
-  ATask.FOnProgress = [&Result](TCustomFFmpeg*, int AFileIndex, int AFrameNumber, int, float, float,
+  ATask.FOnProgress = [&Result](TObject*, int AFileIndex, int AFrameNumber, int, float, float,
                                 int64_t ACurrentSize, int64_t ACurrentDuration, int64_t ATotalDuration) {
     Result.Reports.push_back({AFileIndex, AFrameNumber, ACurrentSize, ACurrentDuration, ATotalDuration});
   };
-  ATask.FOnTerminate = [&Result](TCustomFFmpeg* ASender) {
+  ATask.FOnTerminate = [&Result](TObject* ASender) {
+    const auto* SendingTask = dynamic_cast<TCustomFFmpeg*>(ASender);
+    ASSERT_NE(SendingTask, nullptr);
     Result.Terminated = true;
-    Result.Finished = ASender->FFinished;
-    Result.Failed = ASender->FFatalException;
-    Result.Message = ASender->FFatalMessage;
+    Result.Finished = SendingTask->FFinished;
+    Result.Failed = SendingTask->FFatalException;
+    Result.Message = SendingTask->FFatalMessage;
   };
   EXPECT_EQ(ATask.StartConvert(false), nullptr);
   return Result;
