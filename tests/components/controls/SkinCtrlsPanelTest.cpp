@@ -140,6 +140,36 @@ TEST_F(SkinCtrlsPanelTest, TheBuiltInCheckBoxShowsTheCheckMark) {
   EXPECT_GT(InkInBox(), 0);
 }
 
+TEST_F(SkinCtrlsPanelTest, ARightJustifiedBuiltInCaptionMakesRoomForAGlyphButNotForAnImage) {
+  Host().SetColor(clWhite);
+  TBitmap Red;
+  Red.SetSize(8, 8);
+  Red.Canvas().Brush().SetColor(PanelTestRed);
+  Red.Canvas().FillRect(Rect(0, 0, 8, 8));
+  auto* Images = new TCustomImageList(&Host(), 8, 8);
+  Images->Add(Red, nullptr);
+  auto* WithImage = new TPanelProbe(&Host(), Bounds(0, 0, 60, 40));
+  auto* WithGlyph = new TPanelProbe(&Host(), Bounds(0, 50, 60, 40));
+  for (TPanelProbe* Panel : {WithImage, WithGlyph}) {
+    Panel->SetCaptionMode(true);
+    Panel->SetDefaultAlignment(taRightJustify);
+  }
+  WithImage->SetCaptionImageList(Images);
+  WithImage->SetCaptionImageIndex(0);
+  // A glyph's bottom-left colour is its transparent one.
+  Red.Canvas().SetPixels(0, 7, clWhite);
+  WithGlyph->SetGlyph(Red);
+  ShowHost();
+  // The header inside its two frames is (2, 2, 58, 20); the picture is centred on it.
+  const auto RedColumns = [&](int ATop) {
+    std::string Columns;
+    for (int X = 40; X < 60; ++X) Columns += HostPixel(X, ATop + 10) == ColorToRGB(PanelTestRed) ? 'r' : '.';
+    return Columns;
+  };
+  EXPECT_EQ(RedColumns(0), "..................rr");   // at the header's right edge
+  EXPECT_EQ(RedColumns(50), "........rrrrrrrr....");  // glyph and spacing before the edge
+}
+
 TEST_F(SkinCtrlsPanelTest, RollingUpHidesTheChildrenAndUnrollingShowsThemAll) {
   auto* Panel = new TPanelProbe(&Host(), Bounds(0, 0, 100, 80));
   auto* Shown = new TPanelProbe(Panel, Bounds(10, 30, 10, 10));
