@@ -1,0 +1,566 @@
+#pragma once
+// SkinCtrls: the standard skinned controls and the bases every skinned control of the
+// library stands on.
+//
+// A skinned control is bound to one element of the loaded skin (TspSkinData) by the
+// element's name, SkinDataName. The element is looked up again at every paint, every
+// change of bounds and every skin change, so renaming the element or replacing the
+// skin needs nothing but a repaint. A paint composes the control's whole picture in an
+// off-screen bitmap, from the element's picture when the skin has the element and in
+// the control's built-in look otherwise, and draws it in one blit; with AlphaBlend the
+// picture is blended over what lies behind the control. A control whose background
+// changes tells the blending controls on it with SP_CHECKPARENTBACKGROUND.
+//
+// The bases, windowed and windowless, share their code through two class templates:
+// TspSkinBinding (the binding by name and the paint pipeline) and TspSkinCustomLayer
+// (the resizable element: corner points, client rectangle, size fitting, image
+// composition, default font). Their members are defined in SkinCtrls_Base.cpp and
+// SkinCtrls_CustomBase.cpp for the two control bases of the class library only.
+//
+// Files: SkinCtrls_Geometry.cpp (the element geometry), SkinCtrls_Base.cpp (the
+// binding), SkinCtrls_CustomBase.cpp (the resizable layer), SkinCtrls_WinBase.cpp
+// (the windowed bases: background notices, window region, direct border painting),
+// SkinCtrls_GraphicBase.cpp (the windowless bases), SkinCtrls_Panel*.cpp (the panel
+// family).
+//
+// User-interface thread only.
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+#include "components/core/SkinData.h"
+#include "platform/ui/Controls.h"
+#include "platform/ui/ImgList.h"
+
+// Sent (wParam 0, lParam 0) to the controls on a container whose background changed:
+// blending controls repaint and pass the notice on.
+constexpr UINT SP_CHECKPARENTBACKGROUND = 1284;
+
+// The entry AIndex of the skin's picture list; nullptr without a skin, for -1 or for
+// an index past the end.
+TBitmap* SkinPicture(const TspSkinData* ASkin, int AIndex);
+
+// ---------------------------------------------------------------- element geometry
+
+// The geometry of a resizable skin element, as a control copies it from its record,
+// and the same geometry moved to the control's size. Coordinates are relative to the
+// top-left corner of SkinRect.
+//
+// ResizeMode: -1 the element has no picture rectangle (the control keeps any size);
+// 0 fixed size; 1 free in both directions (nine parts); 2 horizontal only (fixed
+// ends, the height of the skin); 3 vertical only (the width of the skin).
+struct TspSkinElementGeometry {
+  TPoint LTPt, RTPt, LBPt, RBPt;
+  TRect SkinRect;
+  TRect ClRect;
+  TPoint NewLTPoint, NewRTPoint, NewLBPoint, NewRBPoint;
+  TRect NewClRect;
+  TBitmap* Picture = nullptr;  // the skin's; nullptr: none
+  int ResizeMode = 0;
+  bool StretchEffect = false;
+  bool LeftStretch = false;
+  bool TopStretch = false;
+  bool RightStretch = false;
+  bool BottomStretch = false;
+  TspStretchType StretchType = spstFull;
+
+  // Copies the points, rectangles, stretch flags and picture of the record and
+  // settles ResizeMode.
+  void ReadElement(const TspDataSkinCustomControl& AData, const TspSkinData& ASkin);
+  // The resize mode the points give (see above); the first rule that matches wins.
+  int GetResizeMode() const;
+  // Fits a size W × H to the element (AHasElement: a record is bound) and moves the
+  // points and the client rectangle to it. A size below the skin's gives negative
+  // growth; no minimum applies.
+  void FitSize(bool AHasElement, int& AWidth, int& AHeight);
+  // The element picture of a control W × H in ABitmap, from the rectangle ASource of
+  // APicture (the end lengths always come from SkinRect). Mode 1 draws nothing with
+  // ASkipNinePart (the control paints the borders itself); mode -1 or no picture
+  // draws nothing.
+  void ComposeImage(TBitmap& ABitmap, TBitmap* APicture, const TRect& ASource, int AWidth, int AHeight,
+                    bool ASkipNinePart) const;
+  // A rectangle of the element moved into a control W × H by the part of the element
+  // it lies in.
+  TRect MapRectToSize(const TRect& ARect, int AWidth, int AHeight) const;
+};
+
+// ---------------------------------------------------------------- the binding
+
+// Binds a control of the class library (TCustomControl or TGraphicControl) to its
+// skin element and paints it through an off-screen bitmap.
+template <class TControlBase>
+class TspSkinBinding : public TControlBase {
+ public:
+  // DrawDefault on, AlphaBlend off with AlphaBlendValue 200, no skin, no element.
+  explicit TspSkinBinding(TComponent* AOwner);
+
+  // Not owned; cleared when it is freed. Setting it binds the control at once
+  // (ChangeSkinData) when a skin is loaded and the control is not being designed.
+  TspSkinData* SkinData() const { return FSD; }
+  virtual void SetSkinData(TspSkinData* AValue);
+  // The element's name. Setting it only stores it: the next lookup uses it.
+  const String& SkinDataName() const { return FSkinDataName; }
+  virtual void SetSkinDataName(const String& AValue) { FSkinDataName = AValue; }
+  // The skin area of the form that the form links the control to.
+  const String& AreaName() const { return FAreaName; }
+  void SetAreaName(const String& AValue) { FAreaName = AValue; }
+  // Whether the built-in look is drawn when there is no element.
+  bool DrawDefault() const { return FDrawDefault; }
+  void SetDrawDefault(bool AValue) { FDrawDefault = AValue; }
+  // AlphaBlendValue / 255 of the control over what lies behind it.
+  bool AlphaBlend() const { return FAlphaBlend; }
+  virtual void SetAlphaBlend(bool AValue);
+  uint8_t AlphaBlendValue() const { return FAlphaBlendValue; }
+  virtual void SetAlphaBlendValue(uint8_t AValue);
+  // Whether the element's cursor becomes the control's.
+  bool UseSkinCursor() const { return FUseSkinCursor; }
+  void SetUseSkinCursor(bool AValue) { FUseSkinCursor = AValue; }
+  // Stored only; the skinned hint window reads them.
+  String HintTitle;
+  int HintImageIndex = 0;
+  TCustomImageList* HintImageList() const { return FHintImageList; }
+  void SetHintImageList(TCustomImageList* AValue);
+
+  TNotifyEvent OnMouseEnter;
+  TNotifyEvent OnMouseLeave;
+
+  // Looks the element up again, applies its cursor and repaints.
+  virtual void ChangeSkinData();
+  // Unbinds the control while the skin changes.
+  virtual void BeforeChangeSkinData() { FIndex = -1; }
+
+ protected:
+  // FIndex := the element's index, -1 without a loaded skin or element.
+  virtual void GetSkinData();
+  // The bound element's record; nullptr without one.
+  const TspDataSkinControl* SkinElement() const;
+  // With UseSkinCursor: the element's cursor (crDefault for none) becomes the control's.
+  void ApplySkinCursor();
+  // The built-in look and the skin look, drawn into the off-screen bitmap B, which
+  // has the control's size.
+  virtual void CreateControlDefaultImage(TBitmap& B) { (void)B; }
+  virtual void CreateControlSkinImage(TBitmap& B) { (void)B; }
+  // The off-screen paint: the skin or built-in picture, blended when asked, one blit.
+  void Paint() override;
+  // Draws a composed picture of the control's size at (0, 0) of the canvas, blended
+  // over the parent's background with AlphaBlend.
+  void DrawControlImage(TBitmap& AImage);
+  void Notification(TComponent* AComponent, TOperation AOperation) override;
+  void Dispatch(TMessage& AMessage) override;
+  bool IsDesigning() const { return this->ComponentState().Contains(csDesigning); }
+
+  TspSkinData* FSD = nullptr;
+  String FAreaName;
+  String FSkinDataName;
+  bool FDrawDefault = true;
+  int CursorIndex = -1;  // the element's cursor, -1 none
+  bool FAlphaBlend = false;
+  uint8_t FAlphaBlendValue = 200;
+  bool FUseSkinCursor = false;
+  TCustomImageList* FHintImageList = nullptr;
+  int FIndex = -1;  // the element in the skin's control list; -1: the built-in look
+
+ private:
+  // Sets a not-owned reference, with free notification both ways.
+  template <class TTarget>
+  void SetWatched(TTarget*& AField, TTarget* AValue);
+  void WMMove(TMessage& AMessage);
+  void CMMouseEnter(TMessage& AMessage);
+  void CMMouseLeave(TMessage& AMessage);
+};
+
+extern template class TspSkinBinding<TCustomControl>;
+extern template class TspSkinBinding<TGraphicControl>;
+
+// ---------------------------------------------------------------- the windowed base
+
+class TspSkinControl : public TspSkinBinding<TCustomControl> {
+ public:
+  explicit TspSkinControl(TComponent* AOwner);
+
+  // Tells every child control that its background changed: SP_CHECKPARENTBACKGROUND
+  // sent to the window of a windowed child (made if needed), dispatched to a
+  // windowless one.
+  void CheckControlsBackground();
+
+ protected:
+  // The background behind the control changed: with AlphaBlend the control repaints
+  // and tells its children; a control that does not blend stops the notice.
+  virtual void CheckParentBackground();
+  void Dispatch(TMessage& AMessage) override;
+
+  // True only while the control handles WM_PAINT: an erase that comes from elsewhere
+  // (a parent painting its children into a bitmap) is answered by painting.
+  bool FromWMPaint = false;
+  // The region the window holds; the window owns it (SetWindowRgn). nullptr: none.
+  HRGN FRgn = nullptr;
+
+ private:
+  void WMPaint(TMessage& AMessage);
+};
+
+// ---------------------------------------------------------------- the resizable layer
+
+// The resizable element on top of a binding base (TspSkinControl or
+// TspGraphicSkinControl): the element's geometry copied at each lookup, size fitting,
+// image composition and the default font.
+template <class TSkinBase>
+class TspSkinCustomLayer : public TSkinBase, public TspSkinElementGeometry {
+ public:
+  // DefaultFont "Arial", height 14; UseSkinFont on; no default size.
+  explicit TspSkinCustomLayer(TComponent* AOwner);
+
+  TFont& DefaultFont() { return *FDefaultFont; }
+  // Copies the font (DefaultFontChanged follows, as after every change of it).
+  void SetDefaultFont(const TFont& AValue) { FDefaultFont->Assign(AValue); }
+  bool UseSkinFont() const { return FUseSkinFont; }
+  void SetUseSkinFont(bool AValue) { FUseSkinFont = AValue; }
+  // The size taken when there is no element; values of 0 or below do not count.
+  int DefaultWidth() const { return FDefaultWidth; }
+  void SetDefaultWidth(int AValue);
+  int DefaultHeight() const { return FDefaultHeight; }
+  void SetDefaultHeight(int AValue);
+
+  // The element's client rectangle at the control's size.
+  TRect RealClientRect() const { return NewClRect; }
+  int RealClientWidth() const { return NewClRect.Width(); }
+  int RealClientHeight() const { return NewClRect.Height(); }
+  int RealClientLeft() const { return NewClRect.Left; }
+  int RealClientTop() const { return NewClRect.Top; }
+
+  // Looks the element up, fits a new size to it, and repaints when it did.
+  void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+  // Binds again, applies the cursor, takes the default size (no element) or fits the
+  // size to the element, and repaints.
+  void ChangeSkinData() override;
+
+ protected:
+  // Called after every change of DefaultFont; controls with an inner control copy the
+  // font to it here.
+  virtual void DefaultFontChanged() {}
+  // Fits W × H to the element (see TspSkinElementGeometry::FitSize).
+  virtual void CalcSize(int& AWidth, int& AHeight) { FitSize(this->FIndex != -1, AWidth, AHeight); }
+  // The window region of a windowed control; nothing for a windowless one.
+  virtual void SetControlRegion() {}
+  // Whether the windowed control paints a nine-part element's borders itself
+  // (ForcebackGround) instead of composing the whole image.
+  virtual bool PaintsBordersDirectly() const { return false; }
+  // The binding's lookup, then the element's geometry from a resizable record; a
+  // record of another kind gives mode 0 and no picture.
+  void GetSkinData() override;
+  // clBtnFace over the client rectangle.
+  void CreateControlDefaultImage(TBitmap& B) override;
+  // Refreshes the element's geometry for the current size, then the binding's paint.
+  void Paint() override;
+  // Looks the element up and moves its geometry to the current size (the size itself
+  // is not changed).
+  void RefreshGeometry();
+  // The element's picture at the control's size.
+  void CreateControlSkinImage(TBitmap& B) override { CreateSkinImage(B, Picture, SkinRect); }
+  // The element image from another rectangle of the element's size (a state picture).
+  void CreateSkinImage(TBitmap& B, TBitmap* APicture, const TRect& ASource);
+  TRect CalcRectInControl(const TRect& ARect) { return MapRectToSize(ARect, this->Width(), this->Height()); }
+  // The font of the element's text: the record's name, height and style with
+  // UseSkinFont, else DefaultFont; the charset of the skin's string table when there
+  // is one, else DefaultFont's.
+  void ApplySkinFont(TFont& AFont, const String& AName, int AHeight, TFontStyles AStyle);
+  void ApplyDefaultFont(TFont& AFont);
+
+  std::unique_ptr<TFont> FDefaultFont;
+  bool FUseSkinFont = true;
+  int FDefaultWidth = 0;
+  int FDefaultHeight = 0;
+
+ private:
+  uint8_t SkinCharset() const;
+};
+
+extern template class TspSkinCustomLayer<TspSkinControl>;
+
+// The windowed resizable base: the window region from the element's mask, and the
+// direct painting of a freely resizable element's borders.
+class TspSkinCustomControl : public TspSkinCustomLayer<TspSkinControl> {
+ public:
+  explicit TspSkinCustomControl(TComponent* AOwner);
+
+  // Selects the direct border-and-client painting of a nine-part element.
+  bool ForcebackGround() const { return FForceBackground; }
+  void SetForcebackGround(bool AValue) { FForceBackground = AValue; }
+  // In the direct painting, whether the client area is filled from the element.
+  bool DrawbackGround() const { return FDrawbackground; }
+  void SetDrawbackGround(bool AValue) { FDrawbackground = AValue; }
+
+  // As the layer's; then, with a stretched element, the children are told that the
+  // background under them changed.
+  void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+
+ protected:
+  void GetSkinData() override;
+  // The direct border painting for a nine-part element with ForcebackGround (and no
+  // blending), else the off-screen paint.
+  void Paint() override;
+  // Removes the region without a mask; builds and applies the mask's region at the
+  // current size with one.
+  void SetControlRegion() override;
+  bool PaintsBordersDirectly() const override { return FForceBackground; }
+  // The region of the mask at the current size; nullptr for none.
+  HRGN CreateControlRegion();
+
+  bool FForceBackground = false;
+  bool FDrawbackground = true;
+  TBitmap* MaskPicture = nullptr;  // the skin's; nullptr: none
+
+ private:
+  // The borders drawn as strips and the client picture filled between them.
+  void PaintBordersDirectly();
+};
+
+// ---------------------------------------------------------------- the windowless bases
+
+// A skinned control without a window, painted on its parent's surface: the same
+// contract without region, direct painting and children to notify.
+class TspGraphicSkinControl : public TspSkinBinding<TGraphicControl> {
+ public:
+  explicit TspGraphicSkinControl(TComponent* AOwner);
+
+ protected:
+  void Dispatch(TMessage& AMessage) override;
+
+ private:
+  void SPCheckParentBackground();
+};
+
+extern template class TspSkinCustomLayer<TspGraphicSkinControl>;
+
+class TspGraphicSkinCustomControl : public TspSkinCustomLayer<TspGraphicSkinControl> {
+ public:
+  using TspSkinCustomLayer<TspGraphicSkinControl>::TspSkinCustomLayer;
+};
+
+// ---------------------------------------------------------------- the panel family
+
+enum TspImagePosition { spipDefault, spipLeft };
+enum TspSkinBorderStyle { bvFrame, bvRaised, bvLowered, bvNone };
+// The owner drawing of a paint panel: the canvas being drawn and the client area.
+using TspPaintPanelEvent = std::function<void(TCanvas& ACanvas, const TRect& ARect)>;
+
+// The skinned container: drawn from its element ("panel") or a built-in look, with an
+// optional caption header carrying a glyph or image, a check box (checked mode: the
+// children's Enabled follows Checked) and a roll-up arrow (roll-up mode: the panel
+// shrinks to its header). Checked and roll-up mode react only in caption mode.
+class TspSkinPanel : public TspSkinCustomControl {
+ public:
+  // 150 × 150, element "panel", ForcebackGround on.
+  explicit TspSkinPanel(TComponent* AOwner);
+
+  // Binds again; a rolled-up panel is rolled up again at the new skin's header
+  // height, any other re-aligns its children.
+  void ChangeSkinData() override;
+  // Without an element the panel repaints after every change of bounds.
+  void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+  // Rolls the panel up to its header (true) or back to RealHeight (false).
+  void DoRollUp(bool ARollUp);
+  // (0, 0, Width, Height) through AdjustClientRect: where children and owner drawing
+  // belong.
+  TRect GetSkinClientRect();
+
+  // Whether the element's own proportions give the caption band and client area (off:
+  // the caption band is DefaultCaptionHeight high).
+  bool UseSkinSize() const { return FUseSkinSize; }
+  void SetUseSkinSize(bool AValue) { FUseSkinSize = AValue; }
+  // The built-in caption band at the bottom instead of the top.
+  bool RibbonStyle() const { return FRibbonStyle; }
+  void SetRibbonStyle(bool AValue);
+  TspImagePosition ImagePosition() const { return FImagePosition; }
+  void SetImagePosition(TspImagePosition AValue);
+  // The parent's background shows instead of a skin picture.
+  bool TransparentMode() const { return FTransparentMode; }
+  void SetTransparentMode(bool AValue);
+  // Not owned; cleared when it is freed.
+  TCustomImageList* CaptionImageList() const { return FCaptionImageList; }
+  void SetCaptionImageList(TCustomImageList* AValue);
+  int CaptionImageIndex() const { return FCaptionImageIndex; }
+  void SetCaptionImageIndex(int AValue);
+  // The height before a roll-up; -1 while not rolled up.
+  int RealHeight = -1;
+  bool AutoEnabledControls() const { return FAutoEnabledControls; }
+  void SetAutoEnabledControls(bool AValue) { FAutoEnabledControls = AValue; }
+  bool CheckedMode() const { return FCheckedMode; }
+  void SetCheckedMode(bool AValue);
+  bool Checked() const { return FChecked; }
+  // Also for the current value: OnChecked fires and, in checked mode with
+  // AutoEnabledControls, every child's Enabled is set again.
+  void SetChecked(bool AValue);
+  // A strip of NumGlyphs equal frames; frame 2 is the disabled look.
+  TBitmap& Glyph() { return *FGlyph; }
+  void SetGlyph(const TBitmap& AValue);
+  int NumGlyphs() const { return FNumGlyphs; }
+  // Kept within 1 to 2.
+  void SetNumGlyphs(int AValue);
+  int Spacing() const { return FSpacing; }
+  void SetSpacing(int AValue);
+  TAlignment DefaultAlignment() const { return FDefaultAlignment; }
+  void SetDefaultAlignment(TAlignment AValue);
+  int DefaultCaptionHeight() const { return FDefaultCaptionHeight; }
+  virtual void SetDefaultCaptionHeight(int AValue);
+  TspSkinBorderStyle BorderStyle() const { return FBorderStyle; }
+  void SetBorderStyle(TspSkinBorderStyle AValue);
+  bool CaptionMode() const { return FCaptionMode; }
+  virtual void SetCaptionMode(bool AValue);
+  bool RollUpMode() const { return FRollUpMode; }
+  void SetRollUpMode(bool AValue);
+  bool RollUpState() const { return FRollUpState; }
+  // In roll-up mode: the size constraints are set aside and the panel rolls; outside
+  // it the set-aside constraints come back and the state stays unrolled.
+  void SetRollUpState(bool AValue);
+
+  TNotifyEvent OnChecked;
+  TNotifyEvent OnChangeRollUpState;
+
+ protected:
+  // Refused while a roll-up changes the size of an auto-sized panel.
+  bool CanAutoSize(int& ANewWidth, int& ANewHeight) override;
+  // The area for children: inside the element's client area, the border or the
+  // caption band (see the panel's files).
+  void AdjustClientRect(TRect& ARect) override;
+  // The window class repaints nothing on its own when the size changes.
+  void CreateParams(TCreateParams& AParams) override;
+  void Paint() override;
+  void GetSkinData() override;
+  void CreateControlDefaultImage(TBitmap& B) override;
+  void CreateControlSkinImage(TBitmap& B) override;
+  // Lets a descendant draw its content on the off-screen canvas of the transparent
+  // looks; nothing here.
+  virtual void PaintPanelContent(TCanvas& ACanvas) { (void)ACanvas; }
+  void Notification(TComponent* AComponent, TOperation AOperation) override;
+  void Dispatch(TMessage& AMessage) override;
+  // A left-button release on the caption toggles Checked (checked mode) and
+  // RollUpState (roll-up mode) in caption mode; then the inherited handling.
+  void MouseUp(TMouseButton AButton, TShiftState AShift, int AX, int AY) override;
+
+  // The font of the skin caption: the element's with UseSkinFont, else DefaultFont.
+  void ApplyCaptionFont(TFont& AFont);
+  // The glyph's frame width and the frame to draw (2 when disabled with two frames).
+  int GlyphFrameWidth() const { return FGlyph->Width() / FNumGlyphs; }
+  int GlyphFrame() const { return !Enabled() && FNumGlyphs == 2 ? 2 : 1; }
+  // Whether a caption image of CaptionImageList is drawn (the glyph is empty).
+  bool HasCaptionImage() const;
+
+  bool FUseSkinSize = true;
+  bool FRibbonStyle = false;
+  bool FInChangingRollUp = false;
+  TspImagePosition FImagePosition = spipDefault;
+  bool FTransparentMode = false;
+  int FCMaxWidth = 0, FCMinWidth = 0, FCMaxHeight = 0, FCMinHeight = 0;
+  bool FCheckedMode = false;
+  bool FChecked = false;
+  bool FAutoEnabledControls = true;
+  std::unique_ptr<TBitmap> FGlyph;
+  int FNumGlyphs = 1;
+  int FSpacing = 2;
+  bool FRollUpState = false;
+  bool FRollUpMode = false;
+  bool FCaptionMode = false;
+  TspSkinBorderStyle FBorderStyle = bvFrame;
+  int FDefaultCaptionHeight = 22;
+  TAlignment FDefaultAlignment = taLeftJustify;
+  TCustomImageList* FCaptionImageList = nullptr;
+  int FCaptionImageIndex = -1;
+
+  // Copied from the panel element by GetSkinData.
+  String FontName;
+  TFontStyles FontStyle;
+  int FontHeight = 0;
+  TColor FontColor = clBtnText;
+  TAlignment Alignment = taLeftJustify;
+  TRect CaptionRect;     // element coordinates
+  TRect NewCaptionRect;  // the caption area in the control, computed
+  int BGPictureIndex = -1;
+  TRect CheckImageRect, UnCheckImageRect, MarkFrameRect, FrameRect;
+  int FrameLeftOffset = 0, FrameRightOffset = 0;
+  TRect FrameTextRect;
+
+ private:
+  void WMMove(TMessage& AMessage);
+  void SPCheckParentBackground();
+  void CMTextChanged(TMessage& AMessage);
+  // Repaints and re-aligns the children.
+  void RepaintAndRealign();
+  // The paths of Paint (SkinCtrls_PanelPaint.cpp).
+  void PaintCaptionBandPanel();
+  void PaintTransparentPanel();
+  void PaintTransparentGroupFrame();
+  void PaintTexturedPanel();
+  void PaintBackgroundPicture(TBitmap& APicture);
+  // The looks (SkinCtrls_PanelLook.cpp).
+  void DrawDefaultCaption(TCanvas& ACanvas);
+  void DrawSkinCaption(TCanvas& ACanvas);
+  void DrawCaptionPlate(TCanvas& ACanvas, int ATextWidth, int& ATextLeft, int& AImageLeft);
+};
+
+// A panel with an owner-drawing event, called after each of its looks.
+class TspSkinPaintPanel : public TspSkinPanel {
+ public:
+  // ForcebackGround off.
+  explicit TspSkinPaintPanel(TComponent* AOwner);
+  TspPaintPanelEvent OnPanelPaint;
+
+ protected:
+  void CreateControlDefaultImage(TBitmap& B) override;
+  void CreateControlSkinImage(TBitmap& B) override;
+  void PaintPanelContent(TCanvas& ACanvas) override;
+  // An erase that does not come from its own paint paints the whole panel into the
+  // message's device context.
+  void Dispatch(TMessage& AMessage) override;
+
+ private:
+  void CallPanelPaint(TCanvas& ACanvas);
+};
+
+// A captioned panel drawn from the element "groupbox".
+class TspSkinGroupBox : public TspSkinPanel {
+ public:
+  // Element "groupbox", caption mode on.
+  explicit TspSkinGroupBox(TComponent* AOwner);
+
+ protected:
+  // A skin whose client area ends above its caption draws the element as a whole:
+  // ForcebackGround goes off.
+  void GetSkinData() override;
+};
+
+// A bottom-aligned panel drawn from the element "statusbar", with a size grip.
+class TspSkinStatusBar : public TspSkinPanel {
+ public:
+  // Element "statusbar", aligned to the bottom, height 21, no border.
+  explicit TspSkinStatusBar(TComponent* AOwner);
+
+  bool SizeGrip() const { return FSizeGrip; }
+  void SetSizeGrip(bool AValue);
+  // The skinned form switches the grip off where its own frame has one.
+  void SetShowGrip(bool AValue);
+  // Gives the skin to every skinned control on the bar too.
+  void SetSkinData(TspSkinData* AValue) override;
+
+ protected:
+  // The client area leaves room for the grip at the right.
+  void AdjustClientRect(TRect& ARect) override;
+  void GetSkinData() override;
+  void CreateControlDefaultImage(TBitmap& B) override;
+  void CreateControlSkinImage(TBitmap& B) override;
+  void Dispatch(TMessage& AMessage) override;
+
+  bool FSizeGrip = false;
+  bool FShowGrip = true;
+  TRect GripperRect;
+  bool GripperTransparent = false;
+  TColor GripperTransparentColor = clNone;
+
+ private:
+  bool ShowsGrip() const { return FSizeGrip && FShowGrip; }
+  // Where the grip lies, in the bar's coordinates.
+  TRect GripRect();
+  void DrawGripLines(TCanvas& ACanvas, TColor AShadow, TColor AHighlight);
+  void WMNCHitTest(TMessage& AMessage);
+};
