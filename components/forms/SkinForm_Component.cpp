@@ -1,0 +1,147 @@
+// TspSkinForm's life: taking over the form's window procedure and giving it back,
+// binding the skin, the properties, FindSkinForm and the small shared predicates.
+
+#include "components/forms/SkinForm.h"
+#include "platform/win/MessageQueue.h"
+#include "platform/win/Messages.h"
+
+// The link between the hook on the form's WindowProc and this component. The hook
+// owns a share of it; the component clears Owner when it goes while its hook cannot
+// be taken off (another hook was put on top), and from then on the hook forwards every
+// message straight to the procedure it replaced.
+struct TspSkinForm::THookLink {
+  TspSkinForm* Owner = nullptr;
+  TWndMethod OldWindowProc;
+};
+
+// The form's WindowProc while a component is on it. A functor of its own type, so the
+// component can tell its hook from any other by identity.
+struct TspSkinForm::TWindowHook {
+  std::shared_ptr<THookLink> Link;
+  void operator()(TMessage& AMessage) const;
+};
+
+namespace {
+
+TCustomForm* SkinFormOwnerAsForm(TComponent* AOwner) {
+  auto* Form = dynamic_cast<TCustomForm*>(AOwner);
+  if (Form == nullptr) throw EInvalidCast("Invalid class typecast");
+  return Form;
+}
+
+bool IsToolWindowStyle(TFormBorderStyle AStyle) { return AStyle == bsToolWindow || AStyle == bsSizeToolWin; }
+
+}  // namespace
+
+TspSkinForm* FindSkinForm(TCustomForm* AForm) {
+  if (AForm == nullptr) return nullptr;
+  for (int I = 0; I < AForm->ComponentCount(); ++I)
+    if (auto* SkinForm = dynamic_cast<TspSkinForm*>(AForm->Components(I))) return SkinForm;
+  return nullptr;
+}
+
+TspSkinForm::TspSkinForm(TComponent* AOwner) : TComponent(AOwner), FForm(SkinFormOwnerAsForm(AOwner)) {
+  // The three timers of the frame objects, created off; their work arrives with the
+  // objects.
+  for (auto* Timer : {&MorphTimer, &AnimateTimer, &MouseTimer}) {
+    *Timer = std::make_unique<TTimer>(nullptr);
+    (*Timer)->SetEnabled(false);
+  }
+  MorphTimer->SetInterval(25);
+  AnimateTimer->SetInterval(25);
+  MouseTimer->SetInterval(50);
+
+  FForm->SetBorderIcons({});
+  OnShortCut = std::move(FForm->OnShortCut);
+  FForm->OnShortCut = [this](TWMKey& AMsg, bool& AHandled) {
+    if (OnShortCut) OnShortCut(AMsg, AHandled);
+  };
+  FForm->SetAutoSize(false);
+  FForm->AutoScroll = false;
+
+  if (!ComponentState().Contains(csDesigning)) {
+    InstallWindowHook();
+    if (FForm->HandleAllocated()) FForm->RecreateWnd();
+  }
+}
+
+TspSkinForm::~TspSkinForm() {
+  if (FSD != nullptr) FSD->RemoveFreeNotification(this);
+  RemoveWindowHook();
+  FForm->OnShortCut = std::move(OnShortCut);
+}
+
+void TspSkinForm::InstallWindowHook() {
+  FHook = std::make_shared<THookLink>();
+  FHook->Owner = this;
+  FHook->OldWindowProc = FForm->WindowProc;
+  FForm->WindowProc = TWindowHook{FHook};
+}
+
+void TspSkinForm::RemoveWindowHook() {
+  if (!FHook) return;
+  const auto* Current = FForm->WindowProc.target<TWindowHook>();
+  if (Current != nullptr && Current->Link == FHook)
+    FForm->WindowProc = std::move(FHook->OldWindowProc);
+  else
+    FHook->Owner = nullptr;
+  FHook.reset();
+}
+
+void TspSkinForm::TWindowHook::operator()(TMessage& AMessage) const {
+  // Keeps the link alive while the message runs, even if the component goes in it.
+  const std::shared_ptr<THookLink> Hook = Link;
+  if (Hook->Owner != nullptr)
+    Hook->Owner->FormWindowProc(AMessage);
+  else
+    Hook->OldWindowProc(AMessage);
+}
+
+void TspSkinForm::CallOldWindowProc(TMessage& AMessage) {
+  // A copy: the form's own procedure may free this component (and the link with it).
+  const TWndMethod OldProc = FHook->OldWindowProc;
+  OldProc(AMessage);
+}
+
+void TspSkinForm::Notification(TComponent* AComponent, TOperation AOperation) {
+  TComponent::Notification(AComponent, AOperation);
+  if (AOperation == opRemove && AComponent == FSD) {
+    FSD = nullptr;
+    FSkinSupport = false;
+  }
+}
+
+void TspSkinForm::SetSkinData(TspSkinData* AValue) {
+  if (FSD != nullptr) FSD->RemoveFreeNotification(this);
+  FSD = AValue;
+  if (FSD != nullptr) FSD->FreeNotification(this);
+  ApplySkinFrame();
+}
+
+void TspSkinForm::ApplySkinFrame() {
+  if (FSD != nullptr) FSkinnableForm = FSD->SkinnableForm();
+  FSkinSupport = HasSkin();
+  FFormWidth = FForm->Width();
+  FFormHeight = FForm->Height();
+  CalcRects();
+  if (FForm->HandleAllocated() && FSupportNCArea) RefreshFrameSize();
+}
+
+void TspSkinForm::SetBorderIcons(TspBorderIcons AValue) {
+  FBorderIcons = AValue;
+  if (!ComponentState().Contains(csDesigning) && !ComponentState().Contains(csLoading) &&
+      (FSupportNCArea || FSkinSupport))
+    UpDateFormNC();
+}
+
+int TspSkinForm::DefaultCaptionHeight() const { return IsToolWindowStyle(FForm->BorderStyle()) ? 15 : 19; }
+
+int TspSkinForm::DefaultButtonSize() const { return IsToolWindowStyle(FForm->BorderStyle()) ? 13 : 17; }
+
+bool TspSkinForm::IsSizeAble() const {
+  return Sizeable || FForm->BorderStyle() == bsSizeable || FForm->BorderStyle() == bsSizeToolWin;
+}
+
+void TspSkinForm::UpDateFormNC() {
+  if (FForm->HandleAllocated()) SendMessage(FForm->Handle(), WM_NCPAINT, 0, 0);
+}
