@@ -21,7 +21,9 @@
 // (frame geometry, region, hit tests, active state), SkinForm_SizeLimits.cpp (size
 // limits and minimized places).
 
+#include <functional>
 #include <memory>
+#include <vector>
 
 #include "components/core/SkinData.h"
 #include "platform/base/Set.h"
@@ -29,6 +31,8 @@
 #include "platform/ui/Timer.h"
 
 class TspSkinForm;
+class TspActiveSkinObject;
+class TspSkinStdButtonObject;
 
 // The skin component of AForm: the first TspSkinForm the form owns, in the order the
 // form lists its components; nullptr for no form or none.
@@ -155,6 +159,107 @@ class TspSkinForm : public TComponent {
   // Index of the hovered frame object; -1 none.
   int ActiveObject = -1;
 
+  // ---- Frame layout, painting and the built-in caption buttons
+  // (SkinForm_Layout.cpp, SkinForm_NCPaint.cpp, SkinForm_Background.cpp,
+  // SkinForm_CaptionButtons.cpp)
+
+  // The live objects of the frame, owned, in skin order. Without a skin: the six
+  // built-in caption buttons, made by the first built-in frame paint and dropped by the
+  // first skinned one.
+  std::vector<std::unique_ptr<TspActiveSkinObject>> ObjectList;
+  // Where the skin's size grip is drawn (client-area mode), for the current size.
+  TRect FSizeGripArea;
+  // The system-menu caption button shows the application's icon.
+  bool ShowIcon = false;
+  // Every caption button and animation with a picture of its own hidden and disabled.
+  bool HideCaptionButtons = false;
+  bool DisableSystemMenu = false;
+  // Caption buttons take their hints from the skin's strings or the built-in texts.
+  bool UseDefaultObjectHint = true;
+  // Fonts of the built-in caption: "Arial", bold, height 14, in button text and in
+  // button shadow.
+  std::unique_ptr<TFont> DefCaptionFont = NewDefaultCaptionFont(clBtnText);
+  std::unique_ptr<TFont> DefInActiveCaptionFont = NewDefaultCaptionFont(clBtnShadow);
+  // Drawn centred in the client area over every frame-mode background; empty: none.
+  TBitmap LogoBitMap;
+  bool LogoBitMapTransparent = false;
+  // Draws the built-in caption's text instead of the component: the caption bitmap's
+  // canvas, the caption's rectangle in it, and whether the form is active.
+  std::function<void(TCanvas& Cnvs, const TRect& R, bool AActive)> OnCaptionPaint;
+  // Asked for each plain (cmDefault) caption button whether it shows.
+  std::function<void(const String& IDName, bool& ObjectVisible)> OnActivateCustomObject;
+
+  // A skin rectangle (frame-picture coordinates) moved to the current size: inside a
+  // corner region it moves with that corner, a band along a side grows with it.
+  TRect MapSkinRect(const TRect& R) const;
+  // A linked skin area for the current size: by its anchors, or as MapSkinRect.
+  TRect MapAreaRect(const TRect& R, bool UseAnchors, bool AnchorLeft, bool AnchorTop, bool AnchorRight,
+                    bool AnchorBottom) const;
+  // Sets every object's ObjectRect and FSizeGripArea for the current size and, in
+  // frame mode, packs the caption buttons along the caption. Repeatable.
+  void PlaceSkinObjects();
+  // The caption-button packing of PlaceSkinObjects alone.
+  void PlaceCaptionButtons();
+
+  // Frame mode, a skin loaded, and a client rectangle in it.
+  bool CanPaintSkinFrame() const;
+  // The system's full-window-drag setting.
+  static bool IsFullDragOn();
+  // The skinned frame (four strips composed from the frame picture, objects drawn into
+  // them, the client area left alone) and the built-in frame, onto DC or, without
+  // AUseExternalDC, onto the window's own device context.
+  void PaintNCSkin(HDC DC, bool AUseExternalDC);
+  void PaintNCDefault(HDC DC, bool AUseExternalDC);
+  // Redraws one object over the finished frame (or the client area in client-area
+  // mode).
+  void DrawSkinObject(TspActiveSkinObject* AObject);
+  // The object takes part in painting in the current roll-up state.
+  bool IsObjectPresent(const TspActiveSkinObject& AObject) const;
+
+  // Client backgrounds into the client device context DC (nothing for 0): the frame
+  // picture's client piece, the skin's background picture, the MDI background picture
+  // (both fall back to PaintBG for an index the skin lacks), the built-in fill; and, in
+  // client-area mode, the whole skin picture with its objects and size grip.
+  void PaintBG(HDC DC);
+  void PaintBG2(HDC DC);
+  void PaintBG3(HDC DC);
+  void PaintBGDefault(HDC DC);
+  void Paint(HDC DC);
+  void DrawLogo(TCanvas& ACanvas);
+
+  // The six built-in caption buttons, then ApplyBorderIcons.
+  void CreateDefaultButtons();
+  // Places the built-in caption buttons along the built-in caption and narrows
+  // NewDefCaptionRect to what they leave.
+  void PlaceDefaultButtons();
+  // Caption buttons enabled and shown by BorderIcons, HideCaptionButtons and
+  // DisableSystemMenu; then their hints.
+  void ApplyBorderIcons();
+  void UpdateButtonHints();
+  // Frees every object.
+  void ClearObjects() { ObjectList.clear(); }
+  // The system's small-icon size, or the built-in button size where the system has
+  // none.
+  TPoint GetSmallIconSize() const;
+  // The application's icon at the small-icon size, its top-left corner at (AX, AY).
+  void DrawFormIcon(TCanvas& ACanvas, int AX, int AY) const;
+  bool UseAutoInActiveImage() const { return HasSkin() && FSD->AutoRenderingInActiveImage; }
+  bool IsMaximizedMDIChild() const;
+  static std::unique_ptr<TFont> NewDefaultCaptionFont(TColor AColor);
+
+ private:
+  TPoint FrameGrowth() const;
+  TspSkinStdButtonObject* FindMovableCaptionButton(TStdCommand ACommand) const;
+  TPoint CaptionButtonSize(const TspSkinStdButtonObject& AButton) const;
+  void TakeFormSizeIfUnknown();
+  void PaintDefaultCaption(TBitmap& ACaption);
+  void DropDefaultButtons();
+  void LayOutBackground(HDC DC, TBitmap& APicture, bool AStretchEffect, TspStretchType AStretchType);
+  void FillClientWithButtonFace(HDC DC);
+  void DrawLogoOn(HDC DC);
+  void ComposeClientAreaImage(TBitmap& AImage);
+  void DrawSizeGrip(TCanvas& ACanvas);
+
  protected:
   void Notification(TComponent* AComponent, TOperation AOperation) override;
 
@@ -214,4 +319,61 @@ class TspSkinForm : public TComponent {
   int MouseCaptureObject = -1;
   int OldActiveObject = -1;
   std::unique_ptr<TTimer> MorphTimer, AnimateTimer, MouseTimer;
+};
+
+// ---------------------------------------------------------------- frame objects
+//
+// The live objects a skinned form keeps in its ObjectList. This far: the caption
+// buttons, of which a form without skin has six built-in ones drawn in the built-in
+// look. ObjectRect is in window coordinates in frame mode and in client coordinates in
+// client-area mode.
+
+class TspActiveSkinObject {
+ public:
+  explicit TspActiveSkinObject(TspSkinForm* AParent) : Parent(AParent) {}
+  virtual ~TspActiveSkinObject() = default;
+  TspActiveSkinObject(const TspActiveSkinObject&) = delete;
+  TspActiveSkinObject& operator=(const TspActiveSkinObject&) = delete;
+
+  // Draws the object at ObjectRect on Cnvs. UpDate: the object is drawn alone over a
+  // finished frame rather than into a frame being composed.
+  virtual void Draw(TCanvas& Cnvs, bool UpDate) = 0;
+
+  TspSkinForm* Parent;
+  String IDName, Hint;
+  TRect SkinRect, ActiveSkinRect, InActiveSkinRect;
+  TRect ObjectRect;
+  // Its pictures are not part of the frame picture, so the caption layout may move it.
+  bool SkinRectInAPicture = false;
+  // Belongs to the rolled-up picture.
+  bool RollUp = false;
+  bool Visible = true;
+  bool Enabled = true;
+  bool Active = false;
+  bool FMouseIn = false;
+};
+
+class TspSkinButtonObject : public TspActiveSkinObject {
+ public:
+  using TspActiveSkinObject::TspActiveSkinObject;
+
+  bool FDown = false;
+  TRect DownRect;
+};
+
+// A caption button: close, maximize, minimize, system menu, roll-up, minimize to tray,
+// or a plain one (cmDefault).
+class TspSkinStdButtonObject : public TspSkinButtonObject {
+ public:
+  TspSkinStdButtonObject(TspSkinForm* AParent, const String& AIDName, TStdCommand ACommand);
+  // Only the built-in look (FSkinSupport false) is drawn this far.
+  void Draw(TCanvas& Cnvs, bool UpDate) override;
+
+  // Made from a skin record; false for the built-in buttons.
+  bool FSkinSupport = false;
+  TStdCommand Command;
+  String RestoreHint, FTempHint;
+
+ private:
+  void DrawBuiltIn(TCanvas& Cnvs);
 };
