@@ -1,11 +1,16 @@
 // The frame of the current size: the skin's geometry moved to the form's size and the
 // window region made from the skin's mask.
 
+#include <algorithm>
+#include <vector>
+
 #include "platform/gdi/Regions.h"
 #include "platform/win/MessageQueue.h"
 #include "platform/win/Messages.h"
 #include "platform/win/WindowPos.h"
 #include "platform/win/WindowRegions.h"
+#include "platform/win/headless/HeadlessBackend.h"
+#include "platform/win/headless/HeadlessInput.h"
 #include "tests/components/forms/SkinFormTestSupport.h"
 
 using namespace skin_form_test;
@@ -103,6 +108,44 @@ TEST_F(SkinFormGeometryTest, AClickOnACutCornerReachesTheWindowBelow) {
   EXPECT_EQ(WindowFromPoint({449, 349}), Below->Handle());
   EXPECT_EQ(WindowFromPoint({50 + CornerCut, 50}), Top);
   EXPECT_EQ(WindowFromPoint({250, 200}), Top);
+}
+
+TEST_F(SkinFormGeometryTest, SizingByTheBorderReshapesTheFormAtEveryStep) {
+  TspSkinForm* SkinForm = NewSkinnedForm(Bounds(50, 50, 300, 200), Skin.get());
+  TCustomForm* Form = SkinForm->Form();
+  std::vector<TRect> ClientRects;
+  SkinForm->OnChangeClientRect = [&](const TRect& AClient) { ClientRects.push_back(AClient); };
+  // The right border, dragged 100 pixels right and then 40 down by the bottom-right
+  // corner, through the window system's own sizing loop.
+  InjectPointerPress({50 + 298, 50 + 100});
+  InjectPointerMove({50 + 398, 50 + 100});
+  InjectPointerRelease({50 + 398, 50 + 100});
+  ProcessPendingMessages();
+  // Far enough apart not to make a double click.
+  HeadlessBackend()->AdvanceClock(1000);
+  // (A point of the corner zone that lies inside the shape: the very corner is cut.)
+  InjectPointerPress({50 + 395, 50 + 195});
+  InjectPointerMove({50 + 395, 50 + 235});
+  InjectPointerRelease({50 + 395, 50 + 235});
+  ProcessPendingMessages();
+  EXPECT_EQ(Form->BoundsRect(), Bounds(50, 50, 400, 240));
+  EXPECT_EQ(SkinForm->NewClRect, Rect(5, 30, 395, 230));
+  EXPECT_EQ(Form->ClientRect(), Rect(0, 0, 390, 200));
+  EXPECT_EQ(RegionMismatches(Form), 0);
+  // Each step of the loop (WM_SIZING) recomputed the frame at the size it proposed.
+  ASSERT_GE(ClientRects.size(), 2u);
+  EXPECT_NE(std::find(ClientRects.begin(), ClientRects.end(), Rect(5, 30, 395, 190)), ClientRects.end());
+  EXPECT_EQ(ClientRects.back(), Rect(5, 30, 395, 230));
+}
+
+TEST_F(SkinFormGeometryTest, SizingStopsAtTheSkinsMinimum) {
+  TspSkinForm* SkinForm = NewSkinnedForm(Bounds(50, 50, 300, 200), Skin.get());
+  InjectPointerPress({50 + 298, 50 + 100});
+  InjectPointerMove({50 + 10, 50 + 100});
+  InjectPointerRelease({50 + 10, 50 + 100});
+  ProcessPendingMessages();
+  EXPECT_EQ(SkinForm->Form()->Width(), FramePictureSize);
+  EXPECT_EQ(RegionMismatches(SkinForm->Form()), 0);
 }
 
 TEST_F(SkinFormGeometryTest, WithoutASkinTheRegionIsTheWholeWindow) {
