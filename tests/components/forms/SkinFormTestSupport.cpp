@@ -5,6 +5,8 @@
 #include "platform/win/WindowPos.h"
 #include "platform/win/WindowSystem.h"
 #include "platform/win/headless/HeadlessBackend.h"
+#include "resources/skin-new/SkinNew.h"
+#include "tests/support/TestSupport.h"
 
 namespace skin_form_test {
 
@@ -43,6 +45,19 @@ std::unique_ptr<TspSkinData> MakeFixtureSkin() {
   Skin->BorderW = 3;
   Skin->CaptionRect = Rect(5, 5, 95, 25);
   Skin->Empty = false;
+  return Skin;
+}
+
+std::unique_ptr<TspSkinData> LoadDefaultSkin() {
+  static const std::unique_ptr<testing_support::TempDir> Folder = [] {
+    auto Stored = std::make_unique<testing_support::TempDir>();
+    skin_new::StoreSkinNew(*skin_new::BuildSkinNew(), Stored->Path().string());
+    return Stored;
+  }();
+  auto Skin = std::make_unique<TspSkinData>(nullptr);
+  // Read as a skin of its own: no messages to the forms, no cursors installed.
+  Skin->BuildMode = true;
+  Skin->LoadFromFile(Folder->File("skin.ini"));
   return Skin;
 }
 
