@@ -203,8 +203,6 @@ class TspSkinForm : public TComponent {
 
   // Frame mode, a skin loaded, and a client rectangle in it.
   bool CanPaintSkinFrame() const;
-  // The system's full-window-drag setting.
-  static bool IsFullDragOn();
   // The skinned frame (four strips composed from the frame picture, objects drawn into
   // them, the client area left alone) and the built-in frame, onto DC or, without
   // AUseExternalDC, onto the window's own device context.

@@ -9,7 +9,6 @@
 #include "platform/gdi/Blit.h"
 #include "platform/gdi/DcScopes.h"
 #include "platform/gdi/Text.h"
-#include "platform/win/SystemMetrics.h"
 #include "platform/win/WindowDC.h"
 
 namespace {
@@ -88,12 +87,6 @@ void NCDrawObjectInto(TspActiveSkinObject& AObject, TCanvas& ACanvas, int AStrip
 
 bool TspSkinForm::CanPaintSkinFrame() const {
   return FSupportNCArea && FSD && !FSD->Empty && !RectangleIsEmpty(FSD->ClRect);
-}
-
-bool TspSkinForm::IsFullDragOn() {
-  int FullDrag = 0;
-  SystemParametersInfo(SPI_GETDRAGFULLWINDOWS, 0, &FullDrag, 0);
-  return FullDrag != 0;
 }
 
 bool TspSkinForm::IsObjectPresent(const TspActiveSkinObject& AObject) const {

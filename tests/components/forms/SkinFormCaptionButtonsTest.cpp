@@ -2,6 +2,7 @@
 // border icons, their hints, and their looks.
 
 #include "platform/gdi/DcScopes.h"
+#include "platform/win/headless/HeadlessPictures.h"
 #include "tests/components/forms/SkinFormPaintFixture.h"
 #include "tests/support/Pictures.h"
 
@@ -122,6 +123,57 @@ TEST_F(SkinFormCaptionButtonsTest, CloseButtonLooksNormalHotAndPressedWithItsGly
   EXPECT_EQ(CloseLook().substr(5 * 18, 18), "....xx.....xx....\n");
   Close.Enabled = false;
   EXPECT_EQ(CloseLook().substr(5 * 18, 18), "....ss.....ss....\n");
+}
+
+TEST_F(SkinFormCaptionButtonsTest, OneButtonIsRedrawnAloneOnTheWindowsFrame) {
+  NewSkinForm(300, 200, nullptr);
+  Form->Show();
+  Application->ProcessMessages();
+  PaintedWindow(300, 200, 0xFF000000, [&](HDC ADC) { SkinForm->PaintNCDefault(ADC, true); });
+  TspSkinStdButtonObject& Close = Button("closebutton");
+  Close.FMouseIn = true;
+  SkinForm->DrawSkinObject(&Close);
+  Application->ProcessMessages();
+  // The hot look at the button's place: the navy frame, the hot fill inside it.
+  const TPixelImage Shown = WindowPicture(Form->Handle());
+  EXPECT_EQ(Shown.Pixel(280, 4), Opaque(TColor(0x800000)));
+  EXPECT_EQ(Shown.Pixel(282, 6), Opaque(TColor(0xD2BDB6)));
+}
+
+TEST_F(SkinFormCaptionButtonsTest, BuiltInButtonsGoWhenTheFormIsPaintedWithASkin) {
+  std::unique_ptr<TspSkinData> Skin = MakeFixtureSkin();
+  NewSkinForm(400, 300, nullptr);
+  PaintedWindow(400, 300, 0xFF000000, [&](HDC ADC) { SkinForm->PaintNCDefault(ADC, true); });
+  ASSERT_EQ(SkinForm->ObjectList.size(), 6u);
+  SkinForm->SetSkinData(Skin.get());
+  PaintedWindow(400, 300, 0xFF000000, [&](HDC ADC) { SkinForm->PaintNCSkin(ADC, true); });
+  EXPECT_TRUE(SkinForm->ObjectList.empty());
+}
+
+TEST_F(SkinFormCaptionButtonsTest, ADialogCloseButtonStandsInForCloseOnDialogBorderIcons) {
+  NewSkinForm(300, 200, nullptr);
+  SkinForm->CreateDefaultButtons();
+  SkinForm->ObjectList.push_back(
+      std::make_unique<TspSkinStdButtonObject>(SkinForm, "dialogclosebutton", cmClose));
+  TspSkinStdButtonObject& DialogClose = Button("dialogclosebutton");
+  struct TCase {
+    const char* Icons;
+    TspSkinForm::TspBorderIcons BorderIcons;
+    bool DialogShown, CloseShown;
+  };
+  const TCase Cases[] = {
+      {"none", {}, true, false},
+      {"system menu only", {TspSkinForm::biSystemMenu}, true, false},
+      {"system menu and minimize", {TspSkinForm::biSystemMenu, TspSkinForm::biMinimize}, false, true}};
+  for (const TCase& Case : Cases) {
+    SCOPED_TRACE(Case.Icons);
+    Button("closebutton").Visible = Button("closebutton").Enabled = true;
+    SkinForm->SetBorderIcons(Case.BorderIcons);
+    SkinForm->ApplyBorderIcons();
+    EXPECT_EQ(DialogClose.Visible, Case.DialogShown);
+    EXPECT_EQ(DialogClose.Enabled, Case.DialogShown);
+    EXPECT_EQ(Button("closebutton").Visible, Case.CloseShown);
+  }
 }
 
 }  // namespace
