@@ -18,9 +18,10 @@
 //
 // Implementation: SkinForm_Component.cpp (life, properties, FindSkinForm, the shared
 // predicates), SkinForm_WindowProc.cpp (the message table), SkinForm_Geometry.cpp
-// (frame geometry, region, hit tests, active state), SkinForm_SizeLimits.cpp (size
-// limits and minimized places).
+// (frame geometry, region, hit tests, active state), SkinForm_Fade.cpp (opacity and
+// fade-in), SkinForm_SizeLimits.cpp (size limits and minimized places).
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -78,6 +79,13 @@ class TspSkinForm : public TComponent {
   TWindowState WindowState() const { return FWindowStateInit; }
   TWindowState ReachedWindowState() const { return FWindowState; }
   bool RollUpState() const { return FRollUpState; }
+  // The form's constant opacity (a layered window while on) and whether the form
+  // fades in when shown: to 255, or to AlphaBlendValue with AlphaBlend on.
+  bool AlphaBlend() const { return FAlphaBlend; }
+  void SetAlphaBlend(bool AValue);
+  uint8_t AlphaBlendValue() const { return FAlphaBlendValue; }
+  void SetAlphaBlendValue(uint8_t AValue);
+  bool AlphaBlendAnimation = false;
   // The form's own cursor over the caption and the frame objects.
   bool UseFormCursorInNCArea = false;
   TShortCutEvent OnShortCut;
@@ -99,8 +107,9 @@ class TspSkinForm : public TComponent {
   int DefaultButtonSize() const;
   // Sizeable, or a sizeable border style.
   bool IsSizeAble() const;
-  // A skin is bound and loaded.
-  bool HasSkin() const { return FSD != nullptr && !FSD->Empty; }
+  // A skin is bound and loaded, with a frame picture to draw the frame from (a skin
+  // whose frame picture could not be read wears the built-in frame).
+  bool HasSkin() const { return FSD != nullptr && !FSD->Empty && !FSD->FPicture->Empty(); }
   // Repaints the frame (WM_NCPAINT).
   void UpDateFormNC();
   // Takes the bound skin's state (loaded or not, skinnable or not) and recomputes the
@@ -286,6 +295,13 @@ class TspSkinForm : public TComponent {
   // The screen point of a non-client message in window coordinates.
   TPoint ScreenToFramePoint(LPARAM ALParam) const;
 
+  // SkinForm_Fade.cpp: the opacity and the fade-in on window timer 1.
+  bool AlphaBlendApplies() const;
+  bool AnimatesForAllWindows() const;
+  void StartFadeIn();
+  void FadeStep(TMessage& AMessage);
+  void FinishFade(int ATarget);
+
   // SkinForm_Geometry.cpp: the edge and corner rules of the skinned hit test.
   // E(P): within BorderW of the window's edge or of the outline of the skin's shape.
   bool PointNearSkinEdge(TPoint APoint);
@@ -316,6 +332,10 @@ class TspSkinForm : public TComponent {
   bool FStartShow = true;
   int MouseCaptureObject = -1;
   int OldActiveObject = -1;
+  bool FAlphaBlend = false;
+  uint8_t FAlphaBlendValue = 200;
+  // The fade's alpha so far.
+  int FFadeAlpha = 0;
   std::unique_ptr<TTimer> MorphTimer, AnimateTimer, MouseTimer;
 };
 

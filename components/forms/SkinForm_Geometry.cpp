@@ -129,8 +129,10 @@ void TspSkinForm::UpdateFormRegion(bool AFull) {
   CreateSkinMaskBorders(S.LTPoint, S.RTPoint, S.LBPoint, S.RBPoint, S.MaskRectArea, NewLTPoint, NewRTPoint,
                         NewLBPoint, NewRBPoint, NewMaskRectArea, *S.FMask, RMTop, RMLeft, RMRight, RMBottom,
                         FFormWidth, FFormHeight);
-  // Only the four border strips are scanned; the inner rectangle enters whole.
-  HRGN Region = CreateRectRgnIndirect(&NewMaskRectArea);
+  // Only the four border strips are scanned; the inner rectangle enters whole (and
+  // not at all when the form is too small to have one).
+  HRGN Region =
+      IsRectEmpty(NewMaskRectArea) ? CreateRectRgn(0, 0, 0, 0) : CreateRectRgnIndirect(&NewMaskRectArea);
   AddStripToRegion(Region, RMTop, 0, 0);
   AddStripToRegion(Region, RMBottom, 0, NewMaskRectArea.Bottom);
   AddStripToRegion(Region, RMLeft, 0, NewMaskRectArea.Top);

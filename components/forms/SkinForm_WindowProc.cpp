@@ -41,8 +41,11 @@ void TspSkinForm::FormWindowProc(TMessage& AMessage) {
       }
       break;
     case WM_SHOWWINDOW:
-      // Every show recomputes the frame at the size the form is shown at.
-      if (Skinnable && AMessage.WParam != 0 && FSupportNCArea) RefreshFrameSize();
+      if (AMessage.WParam != 0) {
+        StartFadeIn();
+        // Every show recomputes the frame at the size the form is shown at.
+        if (Skinnable && FSupportNCArea) RefreshFrameSize();
+      }
       break;
     case WM_SETCURSOR:
       if (FSupportNCArea && Skinnable && UseFormCursorInNCArea) WMSetCursor(AMessage);
@@ -66,6 +69,9 @@ void TspSkinForm::FormWindowProc(TMessage& AMessage) {
       break;
     case WM_NCACTIVATE:
       if (Skinnable) return WMNCActivate(AMessage);
+      break;
+    case WM_TIMER:
+      FadeStep(AMessage);
       break;
     case WM_SIZING:
       if (FSizeMove && FFullDrag) return WMSizing(AMessage);
@@ -156,10 +162,12 @@ void TspSkinForm::WMNCCalcSize(TMessage& AMessage) {
     FFormWidth = R.Right - R.Left;
     FFormHeight = R.Bottom - R.Top;
     CalcRects();
-    R.Left += FSD->ClRect.Left;
-    R.Top += FSD->ClRect.Top;
-    R.Right -= FSD->FPicture->Width() - FSD->ClRect.Right;
-    R.Bottom -= FSD->FPicture->Height() - FSD->ClRect.Bottom;
+    // A client rectangle reaching past the frame picture insets by nothing there,
+    // never outwards.
+    R.Left += std::max(FSD->ClRect.Left, 0);
+    R.Top += std::max(FSD->ClRect.Top, 0);
+    R.Right -= std::max(FSD->FPicture->Width() - FSD->ClRect.Right, 0);
+    R.Bottom -= std::max(FSD->FPicture->Height() - FSD->ClRect.Bottom, 0);
   } else {
     R.Left += 3;
     R.Top += DefaultCaptionHeight() + 3;

@@ -159,3 +159,26 @@ TEST_F(SkinFormWindowProcTest, QuerySkinnableAnswersYes) {
 }
 
 }  // namespace
+
+namespace {
+
+using SkinFormHostileSkinTest = SkinFormTest;
+
+TEST_F(SkinFormHostileSkinTest, AClientRectangleBeyondThePictureNeverInsetsOutwards) {
+  auto Skin = MakeFixtureSkin();
+  Skin->ClRect = Rect(-10, 30, 150, 90);
+  TCustomForm* Form = NewSkinnedForm(Bounds(50, 50, 300, 200), Skin.get())->Form();
+  EXPECT_EQ(CalcClientRect(Form, Rect(0, 0, 300, 200)), Rect(0, 30, 300, 190));
+}
+
+TEST_F(SkinFormHostileSkinTest, ASkinWithoutItsFramePictureWearsTheBuiltInFrame) {
+  auto Skin = MakeFixtureSkin();
+  // A frame picture that could not be read is loaded as an empty picture.
+  Skin->FPicture->SetSize(0, 0);
+  TspSkinForm* SkinForm = NewSkinnedForm(Bounds(50, 50, 300, 200), Skin.get());
+  EXPECT_EQ(CalcClientRect(SkinForm->Form(), Rect(0, 0, 300, 200)), Rect(3, 22, 297, 197));
+  EXPECT_EQ(SkinForm->GetMinWidth(), 130);
+  EXPECT_EQ(HitTest(SkinForm->Form(), {150, 10}), HTCAPTION);
+}
+
+}  // namespace
