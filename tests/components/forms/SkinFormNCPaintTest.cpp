@@ -3,6 +3,7 @@
 // without skin.
 
 #include "components/core/SPUtils.h"
+#include "platform/win/headless/HeadlessPictures.h"
 #include "tests/components/forms/SkinFormPaintFixture.h"
 #include "tests/support/Pictures.h"
 
@@ -101,6 +102,45 @@ TEST_F(SkinFormNCPaintTest, NothingIsPaintedBelowTheMinimumSizeOrWithoutClientRe
   Skin->ClRect = TRect();
   EXPECT_FALSE(SkinForm->CanPaintSkinFrame());
   EXPECT_TRUE(Untouched(PaintedSkinFrame(400, 300)));
+}
+
+// A frame object that fills its place with one colour, wherever it is drawn.
+class TFilledFrameObject : public TspActiveSkinObject {
+ public:
+  TFilledFrameObject(TspSkinForm* AParent, const TRect& ASkinRect, TColor AColor)
+      : TspActiveSkinObject(AParent), FColor(AColor) {
+    SkinRect = ASkinRect;
+  }
+  void Draw(TCanvas& Cnvs, bool /*UpDate*/) override {
+    Cnvs.Brush().SetColor(FColor);
+    Cnvs.FillRect(ObjectRect);
+  }
+
+ private:
+  TColor FColor;
+};
+
+TEST_F(SkinFormNCPaintTest, ObjectsAreDrawnIntoTheTopAndBottomStripsButNotBesideTheClient) {
+  NewSkinForm(400, 300, Skin.get());
+  auto Add = [&](const TRect& ASkinRect, TColor AColor) {
+    SkinForm->ObjectList.push_back(std::make_unique<TFilledFrameObject>(SkinForm, ASkinRect, AColor));
+    return SkinForm->ObjectList.back().get();
+  };
+  // In the caption's left corner; in the bottom band's right corner (moved with it by
+  // 200 and 150); in the left side beside the client area.
+  Add(Rect(8, 8, 16, 16), clRed);
+  Add(Rect(184, 144, 192, 148), clLime);
+  TspActiveSkinObject* Side = Add(Rect(1, 60, 5, 70), clBlue);
+  const TPixelImage Painted = PaintedSkinFrame(400, 300);
+  EXPECT_EQ(Painted.Pixel(10, 10), 0xFFFF0000u);
+  EXPECT_EQ(Painted.Pixel(390, 295), 0xFF00FF00u);
+  EXPECT_EQ(Painted.Pixel(2, 65), FixtureFramePixel(2, 65));
+  // Redrawn alone, the side object shows.
+  Form->Show();
+  Application->ProcessMessages();
+  SkinForm->DrawSkinObject(Side);
+  Application->ProcessMessages();
+  EXPECT_EQ(WindowPicture(Form->Handle()).Pixel(2, 65), 0xFF0000FFu);
 }
 
 // ---------------------------------------------------------------- the built-in frame
