@@ -104,6 +104,46 @@ TEST_F(SkinFormNCPaintTest, NothingIsPaintedBelowTheMinimumSizeOrWithoutClientRe
   EXPECT_TRUE(Untouched(PaintedSkinFrame(400, 300)));
 }
 
+TEST_F(SkinFormNCPaintTest, BrokenSkinGeometryPaintsWithoutHarmAndNeverIntoTheClientArea) {
+  struct TCase {
+    const char* Fault;
+    TPoint LT, RT, LB, RB;
+    TRect ClRect;
+  };
+  const TCase Cases[] = {
+      {"client rectangle past the picture",
+       {20, 40},
+       {180, 40},
+       {20, 130},
+       {180, 130},
+       Rect(6, 30, 900, 700)},
+      {"corner points crossed", {180, 130}, {20, 130}, {180, 40}, {20, 40}, Rect(6, 30, 194, 142)},
+      {"negative points", {-50, -9}, {-3, 40}, {20, -130}, {-180, 130}, Rect(6, 30, 194, 142)},
+      {"points far outside",
+       {2000000000, 40},
+       {180, 2000000000},
+       {20, 130},
+       {-2000000000, 130},
+       Rect(6, 30, 194, 142)},
+  };
+  for (const TCase& Case : Cases) {
+    SCOPED_TRACE(Case.Fault);
+    Skin->LTPoint = Case.LT;
+    Skin->RTPoint = Case.RT;
+    Skin->LBPoint = Case.LB;
+    Skin->RBPoint = Case.RB;
+    Skin->ClRect = Case.ClRect;
+    NewSkinForm(400, 300, Skin.get());
+    const TPixelImage Painted = PaintedSkinFrame(400, 300);
+    TRect Client;
+    IntersectRect(Client, SkinForm->NewClRect, Rect(0, 0, 400, 300));
+    int Touched = 0;
+    for (int Y = Client.Top; Y < Client.Bottom; ++Y)
+      for (int X = Client.Left; X < Client.Right; ++X) Touched += Painted.Pixel(X, Y) != NCPaintSentinel;
+    EXPECT_EQ(Touched, 0);
+  }
+}
+
 // A frame object that fills its place with one colour, wherever it is drawn.
 class TFilledFrameObject : public TspActiveSkinObject {
  public:
