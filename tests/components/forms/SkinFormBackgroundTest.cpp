@@ -39,17 +39,39 @@ TEST_F(SkinFormBackgroundTest, BackgroundPictureIsTiledUnscaledFromTheClientOrig
   EXPECT_EQ(Wrong, 0);
 }
 
-TEST_F(SkinFormBackgroundTest, HorizontallyStretchedBackgroundIsOneStripRepeatedAcross) {
+TEST_F(SkinFormBackgroundTest, StretchedBackgroundIsStretchedOnceByItsStretchType) {
+  // The fixture's frame leaves a client of the form's size less 12 across and 38 down.
+  struct TCase {
+    const char* Type;
+    TspStretchType StretchType;
+    int FormWidth, FormHeight;
+    int TileX(int AX) const { return StretchType == spstHorz ? AX % 64 : AX / 4; }
+    int TileY(int AY) const {
+      return StretchType == spstHorz ? AY / 4 : StretchType == spstVert ? AY % 64 : AY / 4;
+    }
+  };
+  const TCase Cases[] = {
+      // The whole client (256 × 256) at once: each tile pixel 4 × 4.
+      {"full", spstFull, 268, 294},
+      // A strip as wide as the tile and as high as the form (256 = 4 × 64), repeated
+      // across.
+      {"horizontal", spstHorz, 500, 256},
+      // A strip as wide as the form (256) and as high as the tile, repeated down.
+      {"vertical", spstVert, 256, 400},
+  };
   Skin->BGPictureIndex = FixtureTileIndex;
   Skin->StretchEffect = true;
-  Skin->StretchType = spstHorz;
-  NewSkinForm(500, 256, Skin.get());
-  const TPixelImage Painted = PaintedClient([&](HDC ADC) { SkinForm->PaintBG2(ADC); });
-  // The tile stretched to the form's height (256 = 4 × 64): each tile row four times.
-  int Wrong = 0;
-  for (int Y = 0; Y < Painted.Height; ++Y)
-    for (int X = 0; X < Painted.Width; ++X) Wrong += Painted.Pixel(X, Y) != TilePixel(X % 64, Y / 4);
-  EXPECT_EQ(Wrong, 0);
+  for (const TCase& Case : Cases) {
+    SCOPED_TRACE(Case.Type);
+    Skin->StretchType = Case.StretchType;
+    NewSkinForm(Case.FormWidth, Case.FormHeight, Skin.get());
+    const TPixelImage Painted = PaintedClient([&](HDC ADC) { SkinForm->PaintBG2(ADC); });
+    int Wrong = 0;
+    for (int Y = 0; Y < Painted.Height; ++Y)
+      for (int X = 0; X < Painted.Width; ++X)
+        Wrong += Painted.Pixel(X, Y) != TilePixel(Case.TileX(X), Case.TileY(Y));
+    EXPECT_EQ(Wrong, 0);
+  }
 }
 
 TEST_F(SkinFormBackgroundTest, WithoutBackgroundPictureTheFramePicturesClientPieceIsTiled) {
