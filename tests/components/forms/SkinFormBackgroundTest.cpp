@@ -46,9 +46,7 @@ TEST_F(SkinFormBackgroundTest, StretchedBackgroundIsStretchedOnceByItsStretchTyp
     TspStretchType StretchType;
     int FormWidth, FormHeight;
     int TileX(int AX) const { return StretchType == spstHorz ? AX % 64 : AX / 4; }
-    int TileY(int AY) const {
-      return StretchType == spstHorz ? AY / 4 : StretchType == spstVert ? AY % 64 : AY / 4;
-    }
+    int TileY(int AY) const { return StretchType == spstVert ? AY % 64 : AY / 4; }
   };
   const TCase Cases[] = {
       // The whole client (256 × 256) at once: each tile pixel 4 × 4.
