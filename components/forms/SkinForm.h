@@ -43,6 +43,12 @@ TspSkinForm* FindSkinForm(TCustomForm* AForm);
 constexpr UINT SP_QUERYSKINNABLE = 45490;
 constexpr LRESULT SKINNABLE_RESULT_NO = 12852;
 constexpr LRESULT SKINNABLE_RESULT_YES = 12853;
+// Another window has the form's frame drawn into its own device context (wParam):
+// SP_PAINTINTODC, and SP_PAINTNCINTODC with lParam PAINTNC_MAGIC; their answers.
+constexpr UINT SP_PAINTINTODC = 45513;
+constexpr UINT SP_PAINTNCINTODC = 48203;
+constexpr LRESULT PAINTINTODC_RESULT = 12851;
+constexpr LPARAM PAINTNC_MAGIC = 16802;
 
 class TspSkinForm : public TComponent {
  public:
@@ -292,6 +298,10 @@ class TspSkinForm : public TComponent {
   void WMActivate(TMessage& AMessage);
   void WMSetCursor(TMessage& AMessage);
   void SPSkinChange(TMessage& AMessage);
+  // The frame (skinned or built-in) onto the window or onto ADC, where the form has one;
+  // the client background onto ADC by the skin's background picture.
+  void PaintFrame(HDC ADC, bool AUseExternalDC);
+  void PaintBackground(HDC ADC);
   // The screen point of a non-client message in window coordinates.
   TPoint ScreenToFramePoint(LPARAM ALParam) const;
 

@@ -87,7 +87,9 @@ void TspSkinForm::CalcRects() {
 void TspSkinForm::CalcDefRects() { NewDefCaptionRect = Rect(3, 3, FFormWidth - 3, DefaultCaptionHeight()); }
 
 void TspSkinForm::GetDefCaptionRect(TRect& ARect) {
+  // The caption without the built-in buttons.
   CalcDefRects();
+  PlaceDefaultButtons();
   ARect = NewDefCaptionRect;
 }
 

@@ -40,6 +40,10 @@ void TspSkinForm::FormWindowProc(TMessage& AMessage) {
         return;
       }
       break;
+    case WM_ERASEBKGND:
+      // Never passed on: the skin paints the whole background.
+      if (FForm->FormStyle() != fsMDIForm) PaintBackground(reinterpret_cast<HDC>(AMessage.WParam));
+      return;
     case WM_SHOWWINDOW:
       if (AMessage.WParam != 0) {
         StartFadeIn();
@@ -67,6 +71,12 @@ void TspSkinForm::FormWindowProc(TMessage& AMessage) {
     case WM_NCHITTEST:
       if (FSupportNCArea && Skinnable) return WMNCHitTest(AMessage);
       break;
+    case WM_NCPAINT:
+      if (Skinnable) {
+        PaintFrame(0, false);
+        return;
+      }
+      break;
     case WM_NCACTIVATE:
       if (Skinnable) return WMNCActivate(AMessage);
       break;
@@ -89,6 +99,20 @@ void TspSkinForm::FormWindowProc(TMessage& AMessage) {
     case SP_CHANGESKINDATA:
       SPSkinChange(AMessage);
       break;
+    case SP_PAINTINTODC:
+      if (Skinnable) {
+        PaintFrame(reinterpret_cast<HDC>(AMessage.WParam), true);
+        AMessage.Result = PAINTINTODC_RESULT;
+        return;
+      }
+      break;
+    case SP_PAINTNCINTODC:
+      if (Skinnable && AMessage.LParam == PAINTNC_MAGIC) {
+        PaintFrame(reinterpret_cast<HDC>(AMessage.WParam), true);
+        AMessage.Result = PAINTNC_MAGIC;
+        return;
+      }
+      break;
     case SP_QUERYSKINNABLE:
       AMessage.Result = Skinnable ? SKINNABLE_RESULT_YES : SKINNABLE_RESULT_NO;
       return;
@@ -96,6 +120,26 @@ void TspSkinForm::FormWindowProc(TMessage& AMessage) {
       break;
   }
   CallOldWindowProc(AMessage);
+}
+
+void TspSkinForm::PaintFrame(HDC ADC, bool AUseExternalDC) {
+  if (AUseExternalDC && ADC == nullptr) return;
+  if (!FSupportNCArea || FForm->BorderStyle() == bsNone || IsMaximizedMDIChild()) return;
+  if (FSkinSupport)
+    PaintNCSkin(ADC, AUseExternalDC);
+  else
+    PaintNCDefault(ADC, AUseExternalDC);
+}
+
+void TspSkinForm::PaintBackground(HDC ADC) {
+  if (!FSupportNCArea)
+    Paint(ADC);
+  else if (!FSkinSupport)
+    PaintBGDefault(ADC);
+  else if (FSD->BGPictureIndex == -1)
+    PaintBG(ADC);
+  else
+    PaintBG2(ADC);
 }
 
 TPoint TspSkinForm::ScreenToFramePoint(LPARAM ALParam) const {
