@@ -54,12 +54,16 @@ void NCPutStrip(HDC ADC, TBitmap& AStrip, int AX, int AY, const TspInActiveEffec
   BitBlt(ADC, AX, AY, AStrip.Width(), AStrip.Height(), AStrip.Canvas().Handle(), 0, 0, SRCCOPY);
 }
 
-// The device context a frame paint draws on: the one given, or the window's own,
-// released at the end of the scope.
+// The device context a frame paint draws on: the one given, or the window's own (none
+// while the form has no window), released at the end of the scope.
 class TNCPaintDC {
  public:
-  TNCPaintDC(HWND AWindow, HDC ADC, bool AUseExternalDC)
-      : FWindow(AWindow), FDC(AUseExternalDC ? ADC : GetWindowDC(AWindow)), FOwned(!AUseExternalDC) {}
+  TNCPaintDC(TCustomForm& AForm, HDC ADC, bool AUseExternalDC)
+      : FWindow(AUseExternalDC || !AForm.HandleAllocated() ? nullptr : AForm.Handle()),
+        FDC(AUseExternalDC ? ADC
+            : FWindow      ? GetWindowDC(FWindow)
+                           : nullptr),
+        FOwned(FWindow != nullptr) {}
   ~TNCPaintDC() {
     if (FOwned && FDC) ReleaseDC(FWindow, FDC);
   }
@@ -106,7 +110,7 @@ void TspSkinForm::PaintNCSkin(HDC DC, bool AUseExternalDC) {
   CalcRects();
   PlaceSkinObjects();
 
-  TNCPaintDC Target(FForm->Handle(), DC, AUseExternalDC);
+  TNCPaintDC Target(*FForm, DC, AUseExternalDC);
   if (!Target.Handle()) return;
 
   const bool Active = GetFormActive();
@@ -158,7 +162,7 @@ void TspSkinForm::PaintNCDefault(HDC DC, bool AUseExternalDC) {
   CalcDefRects();
   PlaceDefaultButtons();
 
-  TNCPaintDC Target(FForm->Handle(), DC, AUseExternalDC);
+  TNCPaintDC Target(*FForm, DC, AUseExternalDC);
   if (!Target.Handle()) return;
 
   const int CaptionHeight = DefaultCaptionHeight();
@@ -225,7 +229,7 @@ void TspSkinForm::DrawSkinObject(TspActiveSkinObject* AObject) {
     AObject->Draw(FForm->Canvas(), true);
     return;
   }
-  if (FForm->BorderStyle() == bsNone || IsMaximizedMDIChild()) return;
+  if (FForm->BorderStyle() == bsNone || IsMaximizedMDIChild() || !FForm->HandleAllocated()) return;
   HWND Window = FForm->Handle();
   HDC DC = GetWindowDC(Window);
   if (!DC) return;
