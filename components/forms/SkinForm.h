@@ -140,6 +140,10 @@ class TspSkinForm : public TComponent {
   bool GetFormActive() const;
   // Reports the active state (OnActivate or OnDeActivate, on every call).
   void UpdateActiveState(bool ARedraw);
+  // A form that is not skinnable keeps the platform's own frame with the component's
+  // minimize and maximize icons, and the system menu unless the caption buttons are
+  // hidden.
+  void SetNativeBorderIcons();
   // Sets the width one pixel off and back, so frame, region and client area are
   // recomputed at the same final size.
   void RefreshFrameSize();
@@ -298,6 +302,7 @@ class TspSkinForm : public TComponent {
   void WMActivate(TMessage& AMessage);
   void WMSetCursor(TMessage& AMessage);
   void SPSkinChange(TMessage& AMessage);
+  void SPChangeSkinnableForm(TMessage& AMessage);
   // The frame (skinned or built-in) onto the window or onto ADC, where the form has one;
   // the client background onto ADC by the skin's background picture.
   void PaintFrame(HDC ADC, bool AUseExternalDC);

@@ -227,6 +227,14 @@ void TspSkinForm::UpdateActiveState(bool /*ARedraw*/) {
   if (!Active && OnDeActivate) OnDeActivate(this);
 }
 
+void TspSkinForm::SetNativeBorderIcons() {
+  TBorderIcons Icons;
+  if (!HideCaptionButtons && !FSkinnableForm) Icons.Include(::biSystemMenu);
+  if (FBorderIcons.Contains(biMaximize)) Icons.Include(::biMaximize);
+  if (FBorderIcons.Contains(biMinimize)) Icons.Include(::biMinimize);
+  FForm->SetBorderIcons(Icons);
+}
+
 void TspSkinForm::RefreshFrameSize() {
   const int Width = FForm->Width();
   FForm->SetBounds(FForm->Left(), FForm->Top(), Width - 1 < GetMinWidth() ? Width + 1 : Width - 1,

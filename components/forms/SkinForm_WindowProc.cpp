@@ -113,6 +113,9 @@ void TspSkinForm::FormWindowProc(TMessage& AMessage) {
         return;
       }
       break;
+    case SP_CHANGESKINNABLEFORM:
+      SPChangeSkinnableForm(AMessage);
+      break;
     case SP_QUERYSKINNABLE:
       AMessage.Result = Skinnable ? SKINNABLE_RESULT_YES : SKINNABLE_RESULT_NO;
       return;
@@ -311,5 +314,15 @@ void TspSkinForm::SPSkinChange(TMessage& AMessage) {
     MouseTimer->SetEnabled(false);
   } else {
     ApplySkinFrame();
+  }
+}
+
+void TspSkinForm::SPChangeSkinnableForm(TMessage& AMessage) {
+  if (FSD == nullptr || AMessage.WParam != reinterpret_cast<WPARAM>(FSD) || FForm->FormStyle() == fsMDIChild)
+    return;
+  ApplySkinFrame();
+  if (!FSkinnableForm) {
+    SetNativeBorderIcons();
+    UpdateFormRegion(false);
   }
 }
