@@ -29,7 +29,6 @@
 #include "components/core/SkinData.h"
 #include "platform/base/Set.h"
 #include "platform/ui/Forms.h"
-#include "platform/ui/Timer.h"
 
 class TspSkinForm;
 class TspActiveSkinObject;
@@ -163,7 +162,6 @@ class TspSkinForm : public TComponent {
 
   // ---- Frame geometry of the current size (read by painters and hit tests)
   int FFormWidth = 0, FFormHeight = 0;
-  int FFormLeft = 0, FFormTop = 0;
   TPoint NewLTPoint, NewRTPoint, NewLBPoint, NewRBPoint;
   TRect NewClRect, NewCaptionRect, NewButtonsRect;
   int NewButtonsOffset = 0;
@@ -294,7 +292,6 @@ class TspSkinForm : public TComponent {
   void WMNCHitTest(TMessage& AMessage);
   void WMNCActivate(TMessage& AMessage);
   void WMGetMinMaxInfo(TMessage& AMessage);
-  void WMWindowPosChanged(TMessage& AMessage);
   void WMSizing(TMessage& AMessage);
   void WMMoving(TMessage& AMessage);
   void WMEnterSizeMove(TMessage& AMessage);
@@ -342,16 +339,11 @@ class TspSkinForm : public TComponent {
   bool FSizeMove = false;
   bool FSizing = false;
   bool FFullDrag = false;
-  int FOldFormLeft = 0, FOldFormTop = 0;
-  TPoint FOnMouseDownCoord{-1, -1};
   bool FStartShow = true;
-  int MouseCaptureObject = -1;
-  int OldActiveObject = -1;
   bool FAlphaBlend = false;
   uint8_t FAlphaBlendValue = 200;
   // The fade's alpha so far.
   int FFadeAlpha = 0;
-  std::unique_ptr<TTimer> MorphTimer, AnimateTimer, MouseTimer;
 };
 
 // ---------------------------------------------------------------- frame objects

@@ -41,16 +41,6 @@ TspSkinForm* FindSkinForm(TCustomForm* AForm) {
 }
 
 TspSkinForm::TspSkinForm(TComponent* AOwner) : TComponent(AOwner), FForm(SkinFormOwnerAsForm(AOwner)) {
-  // The three timers of the frame objects, created off; their work arrives with the
-  // objects.
-  for (auto* Timer : {&MorphTimer, &AnimateTimer, &MouseTimer}) {
-    *Timer = std::make_unique<TTimer>(nullptr);
-    (*Timer)->SetEnabled(false);
-  }
-  MorphTimer->SetInterval(25);
-  AnimateTimer->SetInterval(25);
-  MouseTimer->SetInterval(50);
-
   FForm->SetBorderIcons({});
   OnShortCut = std::move(FForm->OnShortCut);
   FForm->OnShortCut = [this](TWMKey& AMsg, bool& AHandled) {

@@ -76,6 +76,7 @@ void TspSkinForm::CalcRects() {
   NewMaskRectArea =
       Rect(S.MaskRectArea.Left, S.MaskRectArea.Top, S.MaskRectArea.Right + DX, S.MaskRectArea.Bottom + DY);
 
+  NewIconRect = MapSkinRect(S.IconRect);
   NewMainMenuRect = S.MainMenuRect;
   if (SkinFrameResizable()) {
     NewMainMenuRect.Right += DX;
