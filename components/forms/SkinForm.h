@@ -10,11 +10,13 @@
 // client-area mode, where the form has no frame and the whole skin picture is drawn in
 // the client area.
 //
-// The hook. The component replaces the form's WindowProc by a hook that calls
-// FormWindowProc and keeps the previous procedure. When the component goes it puts the
-// previous procedure back if its hook is still the form's; if another hook was put on
-// top in the meantime, its own hook stays in that chain but forwards every message
-// straight to the previous procedure, so nothing ever calls into a freed component.
+// The hooks. The component replaces the form's WindowProc by a hook that calls
+// FormWindowProc and keeps the previous procedure, and the form's OnShortCut by one
+// that calls the component's OnShortCut (where the form's handler went). When the
+// component goes it puts each back if its hook is still the form's; a hook that
+// another one covers in the meantime stays in that chain but turns inert (the window
+// hook forwards every message straight to the previous procedure), so nothing ever
+// calls into a freed component.
 //
 // Implementation: SkinForm_Component.cpp (life, properties, FindSkinForm, the shared
 // predicates), SkinForm_WindowProc.cpp (the message table), SkinForm_Geometry.cpp
@@ -281,8 +283,8 @@ class TspSkinForm : public TComponent {
  private:
   struct THookLink;
   struct TWindowHook;
-  void InstallWindowHook();
-  void RemoveWindowHook();
+  struct TShortCutHook;
+  void RemoveHooks();
   // Passes the message to the form's own procedure.
   void CallOldWindowProc(TMessage& AMessage);
 
