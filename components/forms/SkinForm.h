@@ -10,11 +10,13 @@
 // client-area mode, where the form has no frame and the whole skin picture is drawn in
 // the client area.
 //
-// The hook. The component replaces the form's WindowProc by a hook that calls
-// FormWindowProc and keeps the previous procedure. When the component goes it puts the
-// previous procedure back if its hook is still the form's; if another hook was put on
-// top in the meantime, its own hook stays in that chain but forwards every message
-// straight to the previous procedure, so nothing ever calls into a freed component.
+// The hooks. The component replaces the form's WindowProc by a hook that calls
+// FormWindowProc and keeps the previous procedure, and the form's OnShortCut by one
+// that calls the component's OnShortCut (where the form's handler went). When the
+// component goes it puts each back if its hook is still the form's; a hook that
+// another one covers in the meantime stays in that chain but turns inert (the window
+// hook forwards every message straight to the previous procedure), so nothing ever
+// calls into a freed component.
 //
 // Implementation: SkinForm_Component.cpp (life, properties, FindSkinForm, the shared
 // predicates), SkinForm_WindowProc.cpp (the message table), SkinForm_Geometry.cpp
@@ -29,7 +31,6 @@
 #include "components/core/SkinData.h"
 #include "platform/base/Set.h"
 #include "platform/ui/Forms.h"
-#include "platform/ui/Timer.h"
 
 class TspSkinForm;
 class TspActiveSkinObject;
@@ -140,6 +141,10 @@ class TspSkinForm : public TComponent {
   bool GetFormActive() const;
   // Reports the active state (OnActivate or OnDeActivate, on every call).
   void UpdateActiveState(bool ARedraw);
+  // A form that is not skinnable keeps the platform's own frame with the component's
+  // minimize and maximize icons, and the system menu unless the caption buttons are
+  // hidden.
+  void SetNativeBorderIcons();
   // Sets the width one pixel off and back, so frame, region and client area are
   // recomputed at the same final size.
   void RefreshFrameSize();
@@ -159,7 +164,6 @@ class TspSkinForm : public TComponent {
 
   // ---- Frame geometry of the current size (read by painters and hit tests)
   int FFormWidth = 0, FFormHeight = 0;
-  int FFormLeft = 0, FFormTop = 0;
   TPoint NewLTPoint, NewRTPoint, NewLBPoint, NewRBPoint;
   TRect NewClRect, NewCaptionRect, NewButtonsRect;
   int NewButtonsOffset = 0;
@@ -279,8 +283,8 @@ class TspSkinForm : public TComponent {
  private:
   struct THookLink;
   struct TWindowHook;
-  void InstallWindowHook();
-  void RemoveWindowHook();
+  struct TShortCutHook;
+  void RemoveHooks();
   // Passes the message to the form's own procedure.
   void CallOldWindowProc(TMessage& AMessage);
 
@@ -290,7 +294,6 @@ class TspSkinForm : public TComponent {
   void WMNCHitTest(TMessage& AMessage);
   void WMNCActivate(TMessage& AMessage);
   void WMGetMinMaxInfo(TMessage& AMessage);
-  void WMWindowPosChanged(TMessage& AMessage);
   void WMSizing(TMessage& AMessage);
   void WMMoving(TMessage& AMessage);
   void WMEnterSizeMove(TMessage& AMessage);
@@ -298,6 +301,7 @@ class TspSkinForm : public TComponent {
   void WMActivate(TMessage& AMessage);
   void WMSetCursor(TMessage& AMessage);
   void SPSkinChange(TMessage& AMessage);
+  void SPChangeSkinnableForm(TMessage& AMessage);
   // The frame (skinned or built-in) onto the window or onto ADC, where the form has one;
   // the client background onto ADC by the skin's background picture.
   void PaintFrame(HDC ADC, bool AUseExternalDC);
@@ -337,16 +341,11 @@ class TspSkinForm : public TComponent {
   bool FSizeMove = false;
   bool FSizing = false;
   bool FFullDrag = false;
-  int FOldFormLeft = 0, FOldFormTop = 0;
-  TPoint FOnMouseDownCoord{-1, -1};
   bool FStartShow = true;
-  int MouseCaptureObject = -1;
-  int OldActiveObject = -1;
   bool FAlphaBlend = false;
   uint8_t FAlphaBlendValue = 200;
   // The fade's alpha so far.
   int FFadeAlpha = 0;
-  std::unique_ptr<TTimer> MorphTimer, AnimateTimer, MouseTimer;
 };
 
 // ---------------------------------------------------------------- frame objects

@@ -21,6 +21,15 @@ struct TspSkinForm::TWindowHook {
   void operator()(TMessage& AMessage) const;
 };
 
+// The form's OnShortCut while a component is on it: the component's OnShortCut, where
+// the form's own handler went. Inert once the component is gone.
+struct TspSkinForm::TShortCutHook {
+  std::shared_ptr<THookLink> Link;
+  void operator()(TWMKey& AMsg, bool& AHandled) const {
+    if (Link->Owner != nullptr && Link->Owner->OnShortCut) Link->Owner->OnShortCut(AMsg, AHandled);
+  }
+};
+
 namespace {
 
 TCustomForm* SkinFormOwnerAsForm(TComponent* AOwner) {
@@ -40,52 +49,35 @@ TspSkinForm* FindSkinForm(TCustomForm* AForm) {
   return nullptr;
 }
 
-TspSkinForm::TspSkinForm(TComponent* AOwner) : TComponent(AOwner), FForm(SkinFormOwnerAsForm(AOwner)) {
-  // The three timers of the frame objects, created off; their work arrives with the
-  // objects.
-  for (auto* Timer : {&MorphTimer, &AnimateTimer, &MouseTimer}) {
-    *Timer = std::make_unique<TTimer>(nullptr);
-    (*Timer)->SetEnabled(false);
-  }
-  MorphTimer->SetInterval(25);
-  AnimateTimer->SetInterval(25);
-  MouseTimer->SetInterval(50);
-
+TspSkinForm::TspSkinForm(TComponent* AOwner)
+    : TComponent(AOwner), FForm(SkinFormOwnerAsForm(AOwner)), FHook(std::make_shared<THookLink>()) {
+  FHook->Owner = this;
   FForm->SetBorderIcons({});
   OnShortCut = std::move(FForm->OnShortCut);
-  FForm->OnShortCut = [this](TWMKey& AMsg, bool& AHandled) {
-    if (OnShortCut) OnShortCut(AMsg, AHandled);
-  };
+  FForm->OnShortCut = TShortCutHook{FHook};
   FForm->SetAutoSize(false);
   FForm->AutoScroll = false;
 
   if (!ComponentState().Contains(csDesigning)) {
-    InstallWindowHook();
+    FHook->OldWindowProc = FForm->WindowProc;
+    FForm->WindowProc = TWindowHook{FHook};
     if (FForm->HandleAllocated()) FForm->RecreateWnd();
   }
 }
 
 TspSkinForm::~TspSkinForm() {
   if (FSD != nullptr) FSD->RemoveFreeNotification(this);
-  RemoveWindowHook();
-  FForm->OnShortCut = std::move(OnShortCut);
+  RemoveHooks();
 }
 
-void TspSkinForm::InstallWindowHook() {
-  FHook = std::make_shared<THookLink>();
-  FHook->Owner = this;
-  FHook->OldWindowProc = FForm->WindowProc;
-  FForm->WindowProc = TWindowHook{FHook};
-}
-
-void TspSkinForm::RemoveWindowHook() {
-  if (!FHook) return;
-  const auto* Current = FForm->WindowProc.target<TWindowHook>();
-  if (Current != nullptr && Current->Link == FHook)
-    FForm->WindowProc = std::move(FHook->OldWindowProc);
-  else
-    FHook->Owner = nullptr;
-  FHook.reset();
+void TspSkinForm::RemoveHooks() {
+  // Each hook still on top is taken off; one that another hook covers stays in that
+  // chain and turns inert (the window hook forwards to the procedure it replaced).
+  const auto* WindowHook = FForm->WindowProc.target<TWindowHook>();
+  if (WindowHook != nullptr && WindowHook->Link == FHook) FForm->WindowProc = std::move(FHook->OldWindowProc);
+  const auto* ShortCutHook = FForm->OnShortCut.target<TShortCutHook>();
+  if (ShortCutHook != nullptr && ShortCutHook->Link == FHook) FForm->OnShortCut = std::move(OnShortCut);
+  FHook->Owner = nullptr;
 }
 
 void TspSkinForm::TWindowHook::operator()(TMessage& AMessage) const {

@@ -76,6 +76,7 @@ void TspSkinForm::CalcRects() {
   NewMaskRectArea =
       Rect(S.MaskRectArea.Left, S.MaskRectArea.Top, S.MaskRectArea.Right + DX, S.MaskRectArea.Bottom + DY);
 
+  NewIconRect = MapSkinRect(S.IconRect);
   NewMainMenuRect = S.MainMenuRect;
   if (SkinFrameResizable()) {
     NewMainMenuRect.Right += DX;
@@ -225,6 +226,14 @@ void TspSkinForm::UpdateActiveState(bool /*ARedraw*/) {
   const bool Active = GetFormActive();
   if (Active && OnActivate) OnActivate(this);
   if (!Active && OnDeActivate) OnDeActivate(this);
+}
+
+void TspSkinForm::SetNativeBorderIcons() {
+  TBorderIcons Icons;
+  if (!HideCaptionButtons && !FSkinnableForm) Icons.Include(::biSystemMenu);
+  if (FBorderIcons.Contains(biMaximize)) Icons.Include(::biMaximize);
+  if (FBorderIcons.Contains(biMinimize)) Icons.Include(::biMinimize);
+  FForm->SetBorderIcons(Icons);
 }
 
 void TspSkinForm::RefreshFrameSize() {

@@ -5,7 +5,6 @@
 #include <algorithm>
 
 #include "components/forms/SkinForm.h"
-#include "platform/win/Cursors.h"
 #include "platform/win/MessageQueue.h"
 #include "platform/win/Messages.h"
 #include "platform/win/SystemMetrics.h"
@@ -22,11 +21,6 @@ void TspSkinForm::FormWindowProc(TMessage& AMessage) {
   // the form's own procedure.
   const bool Skinnable = FSkinnableForm;
   switch (AMessage.Msg) {
-    case WM_DESTROY:
-      MorphTimer->SetEnabled(false);
-      AnimateTimer->SetEnabled(false);
-      MouseTimer->SetEnabled(false);
-      break;
     case WM_SIZE:
       WMSize(AMessage);
       return;
@@ -56,9 +50,6 @@ void TspSkinForm::FormWindowProc(TMessage& AMessage) {
       break;
     case WM_GETMINMAXINFO:
       if (Skinnable) WMGetMinMaxInfo(AMessage);
-      break;
-    case WM_WINDOWPOSCHANGED:
-      WMWindowPosChanged(AMessage);
       break;
     case WM_DISPLAYCHANGE:
       if (FSupportNCArea && FForm->BorderStyle() != bsNone &&
@@ -112,6 +103,9 @@ void TspSkinForm::FormWindowProc(TMessage& AMessage) {
         AMessage.Result = PAINTNC_MAGIC;
         return;
       }
+      break;
+    case SP_CHANGESKINNABLEFORM:
+      SPChangeSkinnableForm(AMessage);
       break;
     case SP_QUERYSKINNABLE:
       AMessage.Result = Skinnable ? SKINNABLE_RESULT_YES : SKINNABLE_RESULT_NO;
@@ -187,16 +181,6 @@ void TspSkinForm::WMGetMinMaxInfo(TMessage& AMessage) {
   AMessage.Result = 0;
 }
 
-void TspSkinForm::WMWindowPosChanged(TMessage& AMessage) {
-  const auto* Pos = reinterpret_cast<const WINDOWPOS*>(AMessage.LParam);
-  FFormLeft = Pos->x;
-  FFormTop = Pos->y;
-  if (!FSizing) {
-    FOldFormLeft = FFormLeft;
-    FOldFormTop = FFormTop;
-  }
-}
-
 void TspSkinForm::WMNCCalcSize(TMessage& AMessage) {
   // Never passed on: the form's whole rectangle is ours to divide.
   if (!FSupportNCArea || FForm->BorderStyle() == bsNone) return;
@@ -257,8 +241,6 @@ void TspSkinForm::WMSizing(TMessage& AMessage) {
   FFormWidth = Width;
   FFormHeight = Height;
   UpdateSkinFrame(true);
-  FOldFormLeft = FFormLeft;
-  FOldFormTop = FFormTop;
 }
 
 void TspSkinForm::WMMoving(TMessage& AMessage) {
@@ -270,13 +252,8 @@ void TspSkinForm::WMMoving(TMessage& AMessage) {
 }
 
 void TspSkinForm::WMEnterSizeMove(TMessage&) {
-  POINT Cursor{};
-  GetCursorPos(&Cursor);
-  FOnMouseDownCoord = {Cursor.X, Cursor.Y};
   if (!FSupportNCArea || !FSkinnableForm) return;
-  MouseTimer->SetEnabled(false);
   ActiveObject = -1;
-  MouseCaptureObject = -1;
   FSizeMove = true;
   int FullDrag = 0;
   SystemParametersInfo(SPI_GETDRAGFULLWINDOWS, 0, &FullDrag, 0);
@@ -286,16 +263,11 @@ void TspSkinForm::WMEnterSizeMove(TMessage&) {
 void TspSkinForm::WMExitSizeMove(TMessage&) {
   if (!FSupportNCArea || !FSkinnableForm) return;
   if (FSizing && (FForm->Width() != FFormWidth || FForm->Height() != FFormHeight)) {
-    FFormLeft = FForm->Left();
-    FFormTop = FForm->Top();
     FFormWidth = FForm->Width();
     FFormHeight = FForm->Height();
     UpdateSkinFrame(true);
   }
-  MouseTimer->SetEnabled(false);
   ActiveObject = -1;
-  OldActiveObject = -1;
-  MouseCaptureObject = -1;
   FSizeMove = false;
   FSizing = false;
   if (FSkinSupport) UpDateFormNC();
@@ -304,12 +276,18 @@ void TspSkinForm::WMExitSizeMove(TMessage&) {
 void TspSkinForm::SPSkinChange(TMessage& AMessage) {
   const bool OwnSkin = FSD != nullptr && AMessage.WParam == reinterpret_cast<WPARAM>(FSD);
   if (!OwnSkin) return;
-  if (AMessage.Msg == SP_BEFORECHANGESKINDATA) {
+  if (AMessage.Msg == SP_BEFORECHANGESKINDATA)
     FSkinSupport = false;
-    MorphTimer->SetEnabled(false);
-    AnimateTimer->SetEnabled(false);
-    MouseTimer->SetEnabled(false);
-  } else {
+  else
     ApplySkinFrame();
+}
+
+void TspSkinForm::SPChangeSkinnableForm(TMessage& AMessage) {
+  if (FSD == nullptr || AMessage.WParam != reinterpret_cast<WPARAM>(FSD) || FForm->FormStyle() == fsMDIChild)
+    return;
+  ApplySkinFrame();
+  if (!FSkinnableForm) {
+    SetNativeBorderIcons();
+    UpdateFormRegion(false);
   }
 }

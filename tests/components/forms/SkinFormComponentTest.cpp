@@ -91,6 +91,23 @@ TEST_F(SkinFormComponentTest, AHookPutOnTopOfTheSkinFormOutlivesItSafely) {
   EXPECT_GT(OuterHookCalls, 0);
 }
 
+TEST_F(SkinFormComponentTest, AShortcutHandlerPutOnTopOfTheSkinFormOutlivesItSafely) {
+  TForm* Form = NewForm(Bounds(50, 50, 300, 200));
+  int UserShortCuts = 0;
+  auto* SkinForm = new TspSkinForm(Form);
+  SkinForm->OnShortCut = [&](TWMKey&, bool&) { ++UserShortCuts; };
+  TShortCutEvent Covered = Form->OnShortCut;
+  Form->OnShortCut = [Covered](TWMKey& AMsg, bool& AHandled) { Covered(AMsg, AHandled); };
+  TWMKey Key{};
+  bool Handled = false;
+  Form->OnShortCut(Key, Handled);
+  EXPECT_EQ(UserShortCuts, 1);
+  delete SkinForm;
+  // The covering handler still calls the skin form's hook, which is inert now.
+  Form->OnShortCut(Key, Handled);
+  EXPECT_EQ(UserShortCuts, 1);
+}
+
 TEST_F(SkinFormComponentTest, FreeingTheFormFreesItsSkinFormFirst) {
   TForm* Form = NewForm(Bounds(50, 50, 300, 200));
   auto* SkinForm = new TspSkinForm(Form);

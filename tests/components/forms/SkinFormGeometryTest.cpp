@@ -54,7 +54,12 @@ TEST_F(SkinFormGeometryTest, AtThePicturesOwnSizeTheGeometryIsTheSkins) {
 }
 
 TEST_F(SkinFormGeometryTest, PointsFollowTheSizeBothWays) {
+  // An icon in the top-right corner region and a main-menu strip along the top.
+  Skin->IconRect = Rect(92, 8, 98, 14);
+  Skin->MainMenuRect = Rect(10, 26, 90, 29);
   TspSkinForm* SkinForm = NewSkinnedForm(Bounds(50, 50, 300, 150), Skin.get());
+  EXPECT_EQ(SkinForm->NewIconRect, Rect(292, 8, 298, 14));
+  EXPECT_EQ(SkinForm->NewMainMenuRect, Rect(10, 26, 290, 29));
   EXPECT_EQ(SkinForm->NewRTPoint, (TPoint{290, 30}));
   EXPECT_EQ(SkinForm->NewLBPoint, (TPoint{10, 140}));
   EXPECT_EQ(SkinForm->NewRBPoint, (TPoint{290, 140}));

@@ -48,16 +48,20 @@ std::unique_ptr<TspSkinData> MakeFixtureSkin() {
   return Skin;
 }
 
-std::unique_ptr<TspSkinData> LoadDefaultSkin() {
+String DefaultSkinFile() {
   static const std::unique_ptr<testing_support::TempDir> Folder = [] {
     auto Stored = std::make_unique<testing_support::TempDir>();
     skin_new::StoreSkinNew(*skin_new::BuildSkinNew(), Stored->Path().string());
     return Stored;
   }();
+  return Folder->File("skin.ini");
+}
+
+std::unique_ptr<TspSkinData> LoadDefaultSkin() {
   auto Skin = std::make_unique<TspSkinData>(nullptr);
   // Read as a skin of its own: no messages to the forms, no cursors installed.
   Skin->BuildMode = true;
-  Skin->LoadFromFile(Folder->File("skin.ini"));
+  Skin->LoadFromFile(DefaultSkinFile());
   return Skin;
 }
 

@@ -21,7 +21,9 @@ constexpr int CornerCut = 6;
 // A loaded skin with the fixture frame (no element records).
 std::unique_ptr<TspSkinData> MakeFixtureSkin();
 // The program's default skin, generated and stored into a folder once per test
-// program and read back from its files for each call.
+// program: its skin description, and the skin read back from its files (for each
+// call, without announcing itself to the forms).
+String DefaultSkinFile();
 std::unique_ptr<TspSkinData> LoadDefaultSkin();
 // Whether (AX, AY) of a form of AWidth x AHeight lies in a cut corner of the fixture.
 bool InFixtureCornerCut(int AX, int AY, int AWidth, int AHeight);
