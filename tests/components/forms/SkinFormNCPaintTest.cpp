@@ -54,6 +54,28 @@ TEST_F(SkinFormNCPaintTest, FrameAtAnySizeEqualsTheReferenceAndLeavesTheClientAl
   }
 }
 
+TEST_F(SkinFormNCPaintTest, AShownFormShowsTheReferenceFrameAroundTheTiledClientPiece) {
+  NewSkinForm(400, 300, Skin.get());
+  Form->Show();
+  Application->ProcessMessages();
+  const TPixelImage Shown = WindowPicture(Form->Handle());
+  ASSERT_EQ(Shown.Width, 400);
+  ASSERT_EQ(Shown.Height, 300);
+  // The frame from the reference; the client (6, 30) to (394, 292) tiled with the
+  // picture's client piece (6, 30, 194, 142), 188 × 112. The mask's cut corners are
+  // outside the window's shape.
+  int Wrong = 0;
+  for (int Y = 0; Y < 300; ++Y)
+    for (int X = 0; X < 400; ++X) {
+      if (std::min(X, 399 - X) + std::min(Y, 299 - Y) < 5) continue;
+      const TPoint Source = ReferenceFrameSource(*Skin, 400, 300, X, Y);
+      const uint32_t Expected = Source.X >= 0 ? FixtureFramePixel(Source.X, Source.Y)
+                                              : FixtureFramePixel(6 + (X - 6) % 188, 30 + (Y - 30) % 112);
+      Wrong += Shown.Pixel(X, Y) != Expected;
+    }
+  EXPECT_EQ(Wrong, 0);
+}
+
 TEST_F(SkinFormNCPaintTest, InactiveFormWithoutInactivePictureShowsTheActiveFrameInGray) {
   Skin->AutoRenderingInActiveImage = true;
   Skin->InActiveEffect = ieGrayScale;
