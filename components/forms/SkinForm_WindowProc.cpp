@@ -12,7 +12,7 @@
 
 namespace {
 
-bool IsBorderHitCode(LRESULT ACode) { return ACode >= HTLEFT && ACode <= HTBOTTOMRIGHT; }
+bool SkinFormIsBorderHitCode(LRESULT ACode) { return ACode >= HTLEFT && ACode <= HTBOTTOMRIGHT; }
 
 }  // namespace
 
@@ -169,7 +169,7 @@ void TspSkinForm::WMSetCursor(TMessage& AMessage) {
   // The form's own cursor over caption and objects; the borders keep the sizing
   // cursors.
   const LRESULT Code = static_cast<int16_t>(LOWORD(static_cast<uintptr_t>(AMessage.LParam)));
-  if (Code != HTCLIENT && !IsBorderHitCode(Code))
+  if (Code != HTCLIENT && !SkinFormIsBorderHitCode(Code))
     AMessage.LParam =
         MAKELPARAM(static_cast<WORD>(HTCLIENT), HIWORD(static_cast<uintptr_t>(AMessage.LParam)));
 }
