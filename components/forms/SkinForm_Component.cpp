@@ -136,8 +136,11 @@ int TspSkinForm::DefaultButtonSize() const {
   return SkinFormIsToolWindowStyle(FForm->BorderStyle()) ? 13 : 17;
 }
 
-bool TspSkinForm::IsSizeAble() const {
-  return Sizeable || FForm->BorderStyle() == bsSizeable || FForm->BorderStyle() == bsSizeToolWin;
+void TspSkinForm::ResetObjectStates() {
+  for (const auto& Object : ObjectList) {
+    Object->FMouseIn = false;
+    Object->Active = false;
+  }
 }
 
 void TspSkinForm::UpDateFormNC() {

@@ -160,7 +160,12 @@ void TspSkinForm::WMSize(TMessage& AMessage) {
 
 void TspSkinForm::WMActivate(TMessage& AMessage) {
   CallOldWindowProc(AMessage);
-  if (FSupportNCArea) UpDateFormNC();
+  if (FSupportNCArea) {
+    // The hover ends with the activation change.
+    ActiveObject = -1;
+    ResetObjectStates();
+    UpDateFormNC();
+  }
   UpdateActiveState(true);
   if (!FSupportNCArea) FForm->Invalidate();
 }
@@ -253,6 +258,7 @@ void TspSkinForm::WMMoving(TMessage& AMessage) {
 
 void TspSkinForm::WMEnterSizeMove(TMessage&) {
   if (!FSupportNCArea || !FSkinnableForm) return;
+  ResetObjectStates();
   ActiveObject = -1;
   FSizeMove = true;
   int FullDrag = 0;
