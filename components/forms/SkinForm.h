@@ -106,14 +106,12 @@ class TspSkinForm : public TComponent {
   void FormWindowProc(TMessage& AMessage);
 
   // ---- Shared predicates (SkinForm_Component.cpp)
-  // The layered alpha border is never in force here: no layered border exists yet.
-  bool UseLayeredBorder() const { return false; }
   // Height of the built-in caption: 15 for tool-window border styles, else 19.
   int DefaultCaptionHeight() const;
   // Size of a built-in caption button: 13 for tool-window border styles, else 17.
   int DefaultButtonSize() const;
-  // Sizeable, or a sizeable border style.
-  bool IsSizeAble() const;
+  // Every frame object loses its hover and its active (pressed) look.
+  void ResetObjectStates();
   // A skin is bound and loaded, with a frame picture to draw the frame from (a skin
   // whose frame picture could not be read wears the built-in frame).
   bool HasSkin() const { return FSD != nullptr && !FSD->Empty && !FSD->FPicture->Empty(); }

@@ -38,7 +38,9 @@ TCustomForm* SkinFormOwnerAsForm(TComponent* AOwner) {
   return Form;
 }
 
-bool IsToolWindowStyle(TFormBorderStyle AStyle) { return AStyle == bsToolWindow || AStyle == bsSizeToolWin; }
+bool SkinFormIsToolWindowStyle(TFormBorderStyle AStyle) {
+  return AStyle == bsToolWindow || AStyle == bsSizeToolWin;
+}
 
 }  // namespace
 
@@ -126,12 +128,19 @@ void TspSkinForm::SetBorderIcons(TspBorderIcons AValue) {
     UpDateFormNC();
 }
 
-int TspSkinForm::DefaultCaptionHeight() const { return IsToolWindowStyle(FForm->BorderStyle()) ? 15 : 19; }
+int TspSkinForm::DefaultCaptionHeight() const {
+  return SkinFormIsToolWindowStyle(FForm->BorderStyle()) ? 15 : 19;
+}
 
-int TspSkinForm::DefaultButtonSize() const { return IsToolWindowStyle(FForm->BorderStyle()) ? 13 : 17; }
+int TspSkinForm::DefaultButtonSize() const {
+  return SkinFormIsToolWindowStyle(FForm->BorderStyle()) ? 13 : 17;
+}
 
-bool TspSkinForm::IsSizeAble() const {
-  return Sizeable || FForm->BorderStyle() == bsSizeable || FForm->BorderStyle() == bsSizeToolWin;
+void TspSkinForm::ResetObjectStates() {
+  for (const auto& Object : ObjectList) {
+    Object->FMouseIn = false;
+    Object->Active = false;
+  }
 }
 
 void TspSkinForm::UpDateFormNC() {

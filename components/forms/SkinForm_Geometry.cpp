@@ -16,7 +16,7 @@
 
 namespace {
 
-TPoint ShiftedPoint(TPoint APoint, int ADX, int ADY) { return {APoint.X + ADX, APoint.Y + ADY}; }
+TPoint SkinFormShiftedPoint(TPoint APoint, int ADX, int ADY) { return {APoint.X + ADX, APoint.Y + ADY}; }
 
 // The black pixels of a mask strip, placed at (AX, AY), added to ARegion.
 void AddStripToRegion(HRGN ARegion, TBitmap& AStrip, int AX, int AY) {
@@ -51,9 +51,9 @@ void TspSkinForm::CalcRects() {
   const int DY = FFormHeight - S.FPicture->Height();
 
   NewLTPoint = S.LTPoint;
-  NewRTPoint = ShiftedPoint(S.RTPoint, DX, 0);
-  NewLBPoint = ShiftedPoint(S.LBPoint, 0, DY);
-  NewRBPoint = ShiftedPoint(S.RBPoint, DX, DY);
+  NewRTPoint = SkinFormShiftedPoint(S.RTPoint, DX, 0);
+  NewLBPoint = SkinFormShiftedPoint(S.LBPoint, 0, DY);
+  NewRBPoint = SkinFormShiftedPoint(S.RBPoint, DX, DY);
   NewClRect = Rect(S.ClRect.Left, S.ClRect.Top, S.ClRect.Right + DX, S.ClRect.Bottom + DY);
 
   NewCaptionRect = S.CaptionRect;
@@ -70,9 +70,9 @@ void TspSkinForm::CalcRects() {
   NewButtonsOffset = S.ButtonsOffset;
 
   NewHitTestLTPoint = S.HitTestLTPoint;
-  NewHitTestRTPoint = ShiftedPoint(S.HitTestRTPoint, DX, 0);
-  NewHitTestLBPoint = ShiftedPoint(S.HitTestLBPoint, 0, DY);
-  NewHitTestRBPoint = ShiftedPoint(S.HitTestRBPoint, DX, DY);
+  NewHitTestRTPoint = SkinFormShiftedPoint(S.HitTestRTPoint, DX, 0);
+  NewHitTestLBPoint = SkinFormShiftedPoint(S.HitTestLBPoint, 0, DY);
+  NewHitTestRBPoint = SkinFormShiftedPoint(S.HitTestRBPoint, DX, DY);
   NewMaskRectArea =
       Rect(S.MaskRectArea.Left, S.MaskRectArea.Top, S.MaskRectArea.Right + DX, S.MaskRectArea.Bottom + DY);
 

@@ -12,7 +12,7 @@
 
 namespace {
 
-bool IsBorderHitCode(LRESULT ACode) { return ACode >= HTLEFT && ACode <= HTBOTTOMRIGHT; }
+bool SkinFormIsBorderHitCode(LRESULT ACode) { return ACode >= HTLEFT && ACode <= HTBOTTOMRIGHT; }
 
 }  // namespace
 
@@ -160,7 +160,12 @@ void TspSkinForm::WMSize(TMessage& AMessage) {
 
 void TspSkinForm::WMActivate(TMessage& AMessage) {
   CallOldWindowProc(AMessage);
-  if (FSupportNCArea) UpDateFormNC();
+  if (FSupportNCArea) {
+    // The hover ends with the activation change.
+    ActiveObject = -1;
+    ResetObjectStates();
+    UpDateFormNC();
+  }
   UpdateActiveState(true);
   if (!FSupportNCArea) FForm->Invalidate();
 }
@@ -169,7 +174,7 @@ void TspSkinForm::WMSetCursor(TMessage& AMessage) {
   // The form's own cursor over caption and objects; the borders keep the sizing
   // cursors.
   const LRESULT Code = static_cast<int16_t>(LOWORD(static_cast<uintptr_t>(AMessage.LParam)));
-  if (Code != HTCLIENT && !IsBorderHitCode(Code))
+  if (Code != HTCLIENT && !SkinFormIsBorderHitCode(Code))
     AMessage.LParam =
         MAKELPARAM(static_cast<WORD>(HTCLIENT), HIWORD(static_cast<uintptr_t>(AMessage.LParam)));
 }
@@ -253,6 +258,7 @@ void TspSkinForm::WMMoving(TMessage& AMessage) {
 
 void TspSkinForm::WMEnterSizeMove(TMessage&) {
   if (!FSupportNCArea || !FSkinnableForm) return;
+  ResetObjectStates();
   ActiveObject = -1;
   FSizeMove = true;
   int FullDrag = 0;

@@ -131,3 +131,23 @@ TEST_F(SkinFormComponentTest, FreeingTheSkinDataUnbindsIt) {
 }
 
 }  // namespace
+
+namespace {
+
+using SkinFormObjectStateTest = SkinFormTest;
+
+TEST_F(SkinFormObjectStateTest, ActivationEndsTheHoverAndPressOfTheFrameObjects) {
+  TspSkinForm* SkinForm = NewSkinnedForm(Bounds(50, 50, 300, 200), nullptr);
+  // The built-in caption buttons, made by the first paint of the built-in frame.
+  ASSERT_FALSE(SkinForm->ObjectList.empty());
+  TspActiveSkinObject& Button = *SkinForm->ObjectList.front();
+  Button.FMouseIn = true;
+  Button.Active = true;
+  SkinForm->ActiveObject = 0;
+  SendMessage(SkinForm->Form()->Handle(), WM_ACTIVATE, WA_INACTIVE, 0);
+  EXPECT_FALSE(Button.FMouseIn);
+  EXPECT_FALSE(Button.Active);
+  EXPECT_EQ(SkinForm->ActiveObject, -1);
+}
+
+}  // namespace

@@ -9,7 +9,7 @@ namespace {
 
 using SkinFormSkinChangeTest = skin_form_test::SkinFormTest;
 
-bool HasWindowRegion(TCustomForm* AForm) {
+bool SkinChangeLeavesRegion(TCustomForm* AForm) {
   HRGN Region = CreateRectRgn(0, 0, 0, 0);
   const bool Has = GetWindowRgn(AForm->Handle(), Region) != ERROR;
   DeleteObject(Region);
@@ -26,7 +26,7 @@ TEST_F(SkinFormSkinChangeTest, ASkinLoadedIntoTheBoundSkinDataReframesTheForm) {
   const int FrameHeight = Live.FPicture->Height() - RectangleHeight(Live.ClRect);
   EXPECT_EQ(SkinForm->Form()->ClientRect(), Rect(0, 0, 640 - FrameWidth, 480 - FrameHeight));
   EXPECT_EQ(SkinForm->NewClRect.Right, Live.ClRect.Right + 640 - Live.FPicture->Width());
-  EXPECT_TRUE(HasWindowRegion(SkinForm->Form()));
+  EXPECT_TRUE(SkinChangeLeavesRegion(SkinForm->Form()));
 }
 
 TEST_F(SkinFormSkinChangeTest, TurningSkinnedFormsOffGivesThePlatformsFrameAndBack) {
@@ -38,7 +38,7 @@ TEST_F(SkinFormSkinChangeTest, TurningSkinnedFormsOffGivesThePlatformsFrameAndBa
   Skin->SetSkinnableForm(false);
   ProcessPendingMessages();
   EXPECT_FALSE(SkinForm->SkinnableForm());
-  EXPECT_FALSE(HasWindowRegion(Form));
+  EXPECT_FALSE(SkinChangeLeavesRegion(Form));
   // The client area of a form with the platform's own frame.
   EXPECT_EQ(Form->ClientRect(), NewForm(Bounds(60, 60, 300, 200))->ClientRect());
   EXPECT_EQ(Form->BorderIcons(), (TBorderIcons{::biSystemMenu, ::biMinimize, ::biMaximize}));
@@ -48,7 +48,7 @@ TEST_F(SkinFormSkinChangeTest, TurningSkinnedFormsOffGivesThePlatformsFrameAndBa
   ProcessPendingMessages();
   EXPECT_TRUE(SkinForm->SkinnableForm());
   EXPECT_EQ(Form->ClientRect(), Rect(0, 0, 290, 160));
-  EXPECT_TRUE(HasWindowRegion(Form));
+  EXPECT_TRUE(SkinChangeLeavesRegion(Form));
 }
 
 }  // namespace

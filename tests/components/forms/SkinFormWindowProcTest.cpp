@@ -47,14 +47,14 @@ TEST_F(SkinFormWindowProcTest, TheFormsClientAreaIsWhatTheSkinLeaves) {
   EXPECT_EQ(Plain->Form()->ClientRect(), Rect(0, 0, 294, 175));
 }
 
-struct THitCase {
+struct TSkinFormHitCase {
   TPoint Point;
   LRESULT Expected;
 };
 
 TEST_F(SkinFormWindowProcTest, BuiltInFrameHitTestFindsBordersCaptionAndClient) {
   TCustomForm* Form = NewSkinnedForm(Bounds(50, 50, 300, 200), nullptr)->Form();
-  const THitCase Cases[] = {
+  const TSkinFormHitCase Cases[] = {
       {{0, 0}, HTTOPLEFT},
       {{2, 2}, HTTOPLEFT},
       {{299, 0}, HTTOPRIGHT},
@@ -71,7 +71,7 @@ TEST_F(SkinFormWindowProcTest, BuiltInFrameHitTestFindsBordersCaptionAndClient) 
       {{297, 100}, HTOBJECT},
       {{150, 20}, HTOBJECT},
   };
-  for (const THitCase& Case : Cases)
+  for (const TSkinFormHitCase& Case : Cases)
     EXPECT_EQ(HitTest(Form, Case.Point), Case.Expected) << Case.Point.X << ", " << Case.Point.Y;
 }
 
@@ -87,7 +87,7 @@ TEST_F(SkinFormWindowProcTest, SkinnedFrameHitTestFollowsTheMaskAndTheHitTestPoi
   auto Skin = MakeFixtureSkin();
   TCustomForm* Form = NewSkinnedForm(Bounds(50, 50, 300, 200), Skin.get())->Form();
   // At 300 x 200 the right hit-test points are at x 292 and the bottom ones at y 192.
-  const THitCase Cases[] = {
+  const TSkinFormHitCase Cases[] = {
       {{2, 7}, HTTOPLEFT},
       {{297, 7}, HTTOPRIGHT},
       {{4, 195}, HTBOTTOMLEFT},
@@ -102,7 +102,7 @@ TEST_F(SkinFormWindowProcTest, SkinnedFrameHitTestFollowsTheMaskAndTheHitTestPoi
       {{150, 15}, HTOBJECT},
       {{3, 7}, HTOBJECT},
   };
-  for (const THitCase& Case : Cases)
+  for (const TSkinFormHitCase& Case : Cases)
     EXPECT_EQ(HitTest(Form, Case.Point), Case.Expected) << Case.Point.X << ", " << Case.Point.Y;
 }
 
@@ -179,6 +179,28 @@ TEST_F(SkinFormHostileSkinTest, ASkinWithoutItsFramePictureWearsTheBuiltInFrame)
   EXPECT_EQ(CalcClientRect(SkinForm->Form(), Rect(0, 0, 300, 200)), Rect(3, 22, 297, 197));
   EXPECT_EQ(SkinForm->GetMinWidth(), 130);
   EXPECT_EQ(HitTest(SkinForm->Form(), {150, 10}), HTCAPTION);
+}
+
+}  // namespace
+
+namespace {
+
+using SkinFormCursorTest = SkinFormTest;
+
+TEST_F(SkinFormCursorTest, OverCaptionAndObjectsTheFormsOwnCursorShows) {
+  TForm* Form = NewForm(Bounds(50, 50, 300, 200));
+  std::vector<LRESULT> CodesSeen;
+  TWndMethod Inherited = Form->WindowProc;
+  Form->WindowProc = [&CodesSeen, Inherited](TMessage& AMessage) {
+    if (AMessage.Msg == WM_SETCURSOR) CodesSeen.push_back(LOWORD(static_cast<uintptr_t>(AMessage.LParam)));
+    Inherited(AMessage);
+  };
+  auto* SkinForm = new TspSkinForm(Form);
+  SkinForm->UseFormCursorInNCArea = true;
+  for (LRESULT Code : {HTSYSMENU, HTCAPTION, HTOBJECT, HTBOTTOMRIGHT, HTLEFT, HTCLIENT})
+    SendMessage(Form->Handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(Form->Handle()),
+                MAKELPARAM(static_cast<WORD>(Code), WM_MOUSEMOVE));
+  EXPECT_EQ(CodesSeen, (std::vector<LRESULT>{HTCLIENT, HTCLIENT, HTCLIENT, HTBOTTOMRIGHT, HTLEFT, HTCLIENT}));
 }
 
 }  // namespace
