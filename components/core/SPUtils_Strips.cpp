@@ -94,8 +94,10 @@ void CreateSkinBorderImages(TPoint LTPt, TPoint RTPt, TPoint LBPt, TPoint RBPt, 
                   Part(RBPt.X, FirstRow, PartW, PartH));
   }
 
-  // Left and right: as high as the top and bottom leave; the edge tiled from row 0 (or
-  // stretched between the corner pieces), then the corner pieces at both ends.
+  // Left and right: as high as the top and bottom leave; the edge tiled or stretched
+  // between the corner pieces, which go at both ends. Tiling starts where the edge
+  // starts, as along the top and the bottom, so that a frame of the picture's own size
+  // is the picture.
   const int SideH = std::max(AHeight - BottomH - TopH, 0);
   auto ComposeSide = [&](TBitmap& ASide, int AFirstColumn, int ATopY, int ABottomY, bool AStretch) {
     const int SideW = ASide.Width();
@@ -104,10 +106,11 @@ void CreateSkinBorderImages(TPoint LTPt, TPoint RTPt, TPoint LBPt, TPoint RBPt, 
     const int TopPiece = ATopY - ClRect.Top;
     const int BottomPiece = ClRect.Bottom - ABottomY;
     const TRect Edge = Part(AFirstColumn, ATopY, Columns, ABottomY);
+    const TRect Between = Rect(0, TopPiece, SideW, SideH - BottomPiece);
     if (AStretch)
-      StretchSkinPiece(ASide, Rect(0, TopPiece, SideW, SideH - BottomPiece), ASkinPicture, Edge);
+      StretchSkinPiece(ASide, Between, ASkinPicture, Edge);
     else
-      TileSkinPiece(ASide, Rect(0, 0, SideW, SideH), ASkinPicture, Edge, staAlongY);
+      TileSkinPiece(ASide, Between, ASkinPicture, Edge, staAlongY);
     CopySkinPiece(ASide, Rect(0, 0, SideW, TopPiece), ASkinPicture,
                   Part(AFirstColumn, ClRect.Top, Columns, ATopY));
     CopySkinPiece(ASide, Rect(0, SideH - BottomPiece, SideW, SideH), ASkinPicture,

@@ -45,6 +45,8 @@ PELLADRIN_EXCEPTION(EIniFileException, Exception)
 PELLADRIN_EXCEPTION(EInvalidOperation, Exception)
 // A menu item put where it cannot go (the class library's EMenuError).
 PELLADRIN_EXCEPTION(EMenuError, Exception)
+// An object taken as a class it is not (the class library's EInvalidCast).
+PELLADRIN_EXCEPTION(EInvalidCast, Exception)
 
 #undef PELLADRIN_EXCEPTION
 

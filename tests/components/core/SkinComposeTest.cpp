@@ -239,6 +239,35 @@ TEST_F(SkinComposeTest, BordersAreThePartsOfTheComposedImage) {
   }
 }
 
+TEST_F(SkinComposeTest, SideBordersTileTheirEdgeFromWhereTheEdgeStarts) {
+  // Corner points 3 rows below the client's top and 4 above its bottom: the left and
+  // right borders keep those rows as corner pieces and repeat rows 8 to 21 between them,
+  // starting with row 8. At the part's own size the borders are the part itself.
+  TBitmap Left, Top, Right, Bottom;
+  const TRect C = TNinePart::ClRect;
+  for (const int H : {30, 61}) {
+    SCOPED_TRACE(H);
+    const TRect N = Rect(5, 5, 25, H - 5);
+    CreateSkinBorderImages(Point(5, 8), Point(25, 8), Point(5, 21), Point(25, 21), C, Point(5, 8),
+                           Point(25, 8), Point(5, H - 9), Point(25, H - 9), N, Left, Top, Right, Bottom,
+                           FPicture, Rect(0, 0, 30, 30), 30, H, false, false, false, false);
+    ASSERT_EQ(Left.Height(), H - 10);
+    // Row Y of a border lies at row 5 + Y of the frame.
+    auto SourceRow = [&](int Y) {
+      const int Row = 5 + Y;
+      if (Row < 8) return Row;
+      if (Row >= H - 9) return Row - (H - 30);
+      return 8 + (Row - 8) % 13;
+    };
+    EXPECT_EQ(Mismatches(
+                  Left, [](int X) { return X; }, SourceRow),
+              0);
+    EXPECT_EQ(Mismatches(
+                  Right, [](int X) { return 25 + X; }, SourceRow),
+              0);
+  }
+}
+
 TEST_F(SkinComposeTest, DegenerateGeometriesSizeTheTargetAndDrawNothingAmiss) {
   const TRect C = TNinePart::ClRect;
   const uint32_t Untouched = 0xFF123456;

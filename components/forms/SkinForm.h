@@ -1,0 +1,404 @@
+#pragma once
+// TspSkinForm: the component that turns a form into a skinned form. Created with the
+// form as its owner, it takes over the form's window procedure (every message of the
+// window passes FormWindowProc first) and answers the non-client messages from the
+// frame of the bound skin, or from a built-in frame when no skin is loaded.
+// User-interface thread only.
+//
+// Two layouts (SupportNCArea): frame mode, where the skin frame is the form's
+// non-client area and the client area is what the skin's client rectangle leaves; and
+// client-area mode, where the form has no frame and the whole skin picture is drawn in
+// the client area.
+//
+// The hooks. The component replaces the form's WindowProc by a hook that calls
+// FormWindowProc and keeps the previous procedure, and the form's OnShortCut by one
+// that calls the component's OnShortCut (where the form's handler went). When the
+// component goes it puts each back if its hook is still the form's; a hook that
+// another one covers in the meantime stays in that chain but turns inert (the window
+// hook forwards every message straight to the previous procedure), so nothing ever
+// calls into a freed component.
+//
+// Implementation: SkinForm_Component.cpp (life, properties, FindSkinForm, the shared
+// predicates), SkinForm_WindowProc.cpp (the message table), SkinForm_Geometry.cpp
+// (frame geometry, region, hit tests, active state), SkinForm_Fade.cpp (opacity and
+// fade-in), SkinForm_SizeLimits.cpp (size limits and minimized places).
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "components/core/SkinData.h"
+#include "platform/base/Set.h"
+#include "platform/ui/Forms.h"
+
+class TspSkinForm;
+class TspActiveSkinObject;
+class TspSkinStdButtonObject;
+
+// The skin component of AForm: the first TspSkinForm the form owns, in the order the
+// form lists its components; nullptr for no form or none.
+TspSkinForm* FindSkinForm(TCustomForm* AForm);
+
+// Whether a window is a skinned form: SP_QUERYSKINNABLE and its two answers.
+constexpr UINT SP_QUERYSKINNABLE = 45490;
+constexpr LRESULT SKINNABLE_RESULT_NO = 12852;
+constexpr LRESULT SKINNABLE_RESULT_YES = 12853;
+// Another window has the form's frame drawn into its own device context (wParam):
+// SP_PAINTINTODC, and SP_PAINTNCINTODC with lParam PAINTNC_MAGIC; their answers.
+constexpr UINT SP_PAINTINTODC = 45513;
+constexpr UINT SP_PAINTNCINTODC = 48203;
+constexpr LRESULT PAINTINTODC_RESULT = 12851;
+constexpr LPARAM PAINTNC_MAGIC = 16802;
+
+class TspSkinForm : public TComponent {
+ public:
+  // The buttons of the skinned caption. (Members of the class, since the class
+  // library's TBorderIcon already names biSystemMenu, biMinimize and biMaximize.)
+  enum TspBorderIcon { biSystemMenu, biMinimize, biMaximize, biRollUp, biMinimizeToTray };
+  using TspBorderIcons = TSet<TspBorderIcon>;
+
+  using TChangeClientRectEvent = std::function<void(const TRect& NewClientRect)>;
+
+  // AOwner must be a form: anything else raises EInvalidCast and no component exists.
+  // Takes over the form's window procedure and OnShortCut, empties the form's own
+  // BorderIcons, and recreates the form's window if it has one.
+  explicit TspSkinForm(TComponent* AOwner);
+  // Gives the form its window procedure and OnShortCut back (see the hook above).
+  ~TspSkinForm() override;
+
+  // ---- Properties
+  TspSkinData* SkinData() const { return FSD; }
+  // Binds the skin (nullptr: the built-in frame) and recomputes frame, region and
+  // client area at the form's current size.
+  void SetSkinData(TspSkinData* AValue);
+  bool SupportNCArea() const { return FSupportNCArea; }
+  void SetSupportNCArea(bool AValue) { FSupportNCArea = AValue; }
+  TspBorderIcons BorderIcons() const { return FBorderIcons; }
+  void SetBorderIcons(TspBorderIcons AValue);
+  bool SkinnableForm() const { return FSkinnableForm; }
+  bool Sizeable = true;
+  bool NCDraggAble = true;
+  bool MaximizeOnFullScreen = false;
+  // The application's own size limits; 0: none (see GetMinWidth and the others).
+  int MinWidth = 0, MinHeight = 0, MaxWidth = 0, MaxHeight = 0;
+  // The window state asked for, and the one the component has put the form in.
+  TWindowState WindowState() const { return FWindowStateInit; }
+  TWindowState ReachedWindowState() const { return FWindowState; }
+  bool RollUpState() const { return FRollUpState; }
+  // The form's constant opacity (a layered window while on) and whether the form
+  // fades in when shown: to 255, or to AlphaBlendValue with AlphaBlend on.
+  bool AlphaBlend() const { return FAlphaBlend; }
+  void SetAlphaBlend(bool AValue);
+  uint8_t AlphaBlendValue() const { return FAlphaBlendValue; }
+  void SetAlphaBlendValue(uint8_t AValue);
+  bool AlphaBlendAnimation = false;
+  // The form's own cursor over the caption and the frame objects.
+  bool UseFormCursorInNCArea = false;
+  TShortCutEvent OnShortCut;
+  TNotifyEvent OnActivate;
+  TNotifyEvent OnDeActivate;
+  TChangeClientRectEvent OnChangeClientRect;
+
+  TCustomForm* Form() const { return FForm; }
+
+  // ---- The window procedure (SkinForm_WindowProc.cpp)
+  void FormWindowProc(TMessage& AMessage);
+
+  // ---- Shared predicates (SkinForm_Component.cpp)
+  // Height of the built-in caption: 15 for tool-window border styles, else 19.
+  int DefaultCaptionHeight() const;
+  // Size of a built-in caption button: 13 for tool-window border styles, else 17.
+  int DefaultButtonSize() const;
+  // Every frame object loses its hover and its active (pressed) look.
+  void ResetObjectStates();
+  // A skin is bound and loaded, with a frame picture to draw the frame from (a skin
+  // whose frame picture could not be read wears the built-in frame).
+  bool HasSkin() const { return FSD != nullptr && !FSD->Empty && !FSD->FPicture->Empty(); }
+  // Repaints the frame (WM_NCPAINT).
+  void UpDateFormNC();
+  // Takes the bound skin's state (loaded or not, skinnable or not) and recomputes the
+  // frame, region and client area at the form's current size.
+  void ApplySkinFrame();
+
+  // ---- Frame geometry, region and active state (SkinForm_Geometry.cpp)
+  // The skin's geometry moved to FFormWidth x FFormHeight (0: the form's size).
+  void CalcRects();
+  // The built-in caption rectangle for FFormWidth.
+  void CalcDefRects();
+  void GetDefCaptionRect(TRect& ARect);
+  // Recomputes the geometry and (AFull) the region strips, sets the region, reports
+  // the new client rectangle and repaints the frame.
+  void UpdateSkinFrame(bool AFull);
+  // Builds the window region for the current size and gives it to the window.
+  void UpdateFormRegion(bool AFull);
+  // The window point lies inside the skinned shape.
+  bool PointInSkinFrame(TPoint APoint);
+  // The skin's corner points span both directions, so its frame can be stretched.
+  bool SkinFrameResizable() const;
+  bool GetFormActive() const;
+  // Reports the active state (OnActivate or OnDeActivate, on every call).
+  void UpdateActiveState(bool ARedraw);
+  // A form that is not skinnable keeps the platform's own frame with the component's
+  // minimize and maximize icons, and the system menu unless the caption buttons are
+  // hidden.
+  void SetNativeBorderIcons();
+  // Sets the width one pixel off and back, so frame, region and client area are
+  // recomputed at the same final size.
+  void RefreshFrameSize();
+  // Hit tests (window points) of the skinned and of the built-in frame.
+  LRESULT SkinFrameHitTest(TPoint APoint);
+  LRESULT DefaultFrameHitTest(TPoint APoint);
+
+  // ---- Size limits and minimized places (SkinForm_SizeLimits.cpp)
+  int GetMinWidth() const;
+  int GetMinHeight() const;
+  int GetMaxWidth() const;
+  int GetMaxHeight() const;
+  // The top-left corner for this form when it is skin-minimized: the first place along
+  // the bottom of the monitor's work area, row by row upwards, on which no other
+  // visible skin-minimized form stands.
+  TPoint GetMinimizedPlace() const;
+
+  // ---- Frame geometry of the current size (read by painters and hit tests)
+  int FFormWidth = 0, FFormHeight = 0;
+  TPoint NewLTPoint, NewRTPoint, NewLBPoint, NewRBPoint;
+  TRect NewClRect, NewCaptionRect, NewButtonsRect;
+  int NewButtonsOffset = 0;
+  bool NewButtonsInLeft = false;
+  bool ButtonsInLeft = false;
+  TRect NewMaskRectArea;
+  TPoint NewHitTestLTPoint, NewHitTestRTPoint, NewHitTestLBPoint, NewHitTestRBPoint;
+  TRect NewIconRect, NewMainMenuRect;
+  TRect NewDefCaptionRect;
+  // The four mask strips of the current size; empty without a skin mask.
+  TBitmap RMTop, RMBottom, RMLeft, RMRight;
+  // Index of the hovered frame object; -1 none.
+  int ActiveObject = -1;
+
+  // ---- Frame layout, painting and the built-in caption buttons
+  // (SkinForm_Layout.cpp, SkinForm_NCPaint.cpp, SkinForm_Background.cpp,
+  // SkinForm_CaptionButtons.cpp)
+
+  // The live objects of the frame, owned, in skin order. Without a skin: the six
+  // built-in caption buttons, made by the first built-in frame paint and dropped by the
+  // first skinned one.
+  std::vector<std::unique_ptr<TspActiveSkinObject>> ObjectList;
+  // Where the skin's size grip is drawn (client-area mode), for the current size.
+  TRect FSizeGripArea;
+  // The system-menu caption button shows the application's icon.
+  bool ShowIcon = false;
+  // Every caption button and animation with a picture of its own hidden and disabled.
+  bool HideCaptionButtons = false;
+  bool DisableSystemMenu = false;
+  // Caption buttons take their hints from the skin's strings or the built-in texts.
+  bool UseDefaultObjectHint = true;
+  // Fonts of the built-in caption: "Arial", bold, height 14, in button text and in
+  // button shadow.
+  std::unique_ptr<TFont> DefCaptionFont = NewDefaultCaptionFont(clBtnText);
+  std::unique_ptr<TFont> DefInActiveCaptionFont = NewDefaultCaptionFont(clBtnShadow);
+  // Drawn centred in the client area over every frame-mode background; empty: none.
+  TBitmap LogoBitMap;
+  bool LogoBitMapTransparent = false;
+  // Draws the built-in caption's text instead of the component: the caption bitmap's
+  // canvas, the caption's rectangle in it, and whether the form is active.
+  std::function<void(TCanvas& Cnvs, const TRect& R, bool AActive)> OnCaptionPaint;
+  // Asked for each plain (cmDefault) caption button whether it shows.
+  std::function<void(const String& IDName, bool& ObjectVisible)> OnActivateCustomObject;
+
+  // A skin rectangle (frame-picture coordinates) moved to the current size: inside a
+  // corner region it moves with that corner, a band along a side grows with it.
+  TRect MapSkinRect(const TRect& R) const;
+  // A linked skin area for the current size: by its anchors, or as MapSkinRect.
+  TRect MapAreaRect(const TRect& R, bool UseAnchors, bool AnchorLeft, bool AnchorTop, bool AnchorRight,
+                    bool AnchorBottom) const;
+  // Sets every object's ObjectRect and FSizeGripArea for the current size and, in
+  // frame mode, packs the caption buttons along the caption. Repeatable.
+  void PlaceSkinObjects();
+  // The caption-button packing of PlaceSkinObjects alone.
+  void PlaceCaptionButtons();
+
+  // Frame mode, a skin loaded, and a client rectangle in it.
+  bool CanPaintSkinFrame() const;
+  // The skinned frame (four strips composed from the frame picture, objects drawn into
+  // them, the client area left alone) and the built-in frame, onto DC or, without
+  // AUseExternalDC, onto the window's own device context.
+  void PaintNCSkin(HDC DC, bool AUseExternalDC);
+  void PaintNCDefault(HDC DC, bool AUseExternalDC);
+  // Redraws one object over the finished frame (or the client area in client-area
+  // mode).
+  void DrawSkinObject(TspActiveSkinObject* AObject);
+  // The object takes part in painting in the current roll-up state.
+  bool IsObjectPresent(const TspActiveSkinObject& AObject) const;
+
+  // Client backgrounds into the client device context DC (nothing for 0): the frame
+  // picture's client piece, the skin's background picture, the MDI background picture
+  // (both fall back to PaintBG for an index the skin lacks), the built-in fill; and, in
+  // client-area mode, the whole skin picture with its objects and size grip.
+  void PaintBG(HDC DC);
+  void PaintBG2(HDC DC);
+  void PaintBG3(HDC DC);
+  void PaintBGDefault(HDC DC);
+  void Paint(HDC DC);
+  void DrawLogo(TCanvas& ACanvas);
+
+  // The six built-in caption buttons, then ApplyBorderIcons.
+  void CreateDefaultButtons();
+  // Places the built-in caption buttons along the built-in caption and narrows
+  // NewDefCaptionRect to what they leave.
+  void PlaceDefaultButtons();
+  // Caption buttons enabled and shown by BorderIcons, HideCaptionButtons and
+  // DisableSystemMenu; then their hints.
+  void ApplyBorderIcons();
+  void UpdateButtonHints();
+  // Frees every object.
+  void ClearObjects() { ObjectList.clear(); }
+  // The system's small-icon size, or the built-in button size where the system has
+  // none.
+  TPoint GetSmallIconSize() const;
+  // The application's icon at the small-icon size, its top-left corner at (AX, AY).
+  void DrawFormIcon(TCanvas& ACanvas, int AX, int AY) const;
+  bool UseAutoInActiveImage() const { return HasSkin() && FSD->AutoRenderingInActiveImage; }
+  bool IsMaximizedMDIChild() const;
+  static std::unique_ptr<TFont> NewDefaultCaptionFont(TColor AColor);
+
+ private:
+  TPoint FrameGrowth() const;
+  TspSkinStdButtonObject* FindMovableCaptionButton(TStdCommand ACommand) const;
+  TPoint CaptionButtonSize(const TspSkinStdButtonObject& AButton) const;
+  void TakeFormSizeIfUnknown();
+  void PaintDefaultCaption(TBitmap& ACaption);
+  void DropDefaultButtons();
+  void LayOutBackground(HDC DC, TBitmap& APicture, bool AStretchEffect, TspStretchType AStretchType);
+  void FillClientWithButtonFace(HDC DC);
+  void DrawLogoOn(HDC DC);
+  void ComposeClientAreaImage(TBitmap& AImage);
+  void DrawSizeGrip(TCanvas& ACanvas);
+
+ protected:
+  void Notification(TComponent* AComponent, TOperation AOperation) override;
+
+ private:
+  struct THookLink;
+  struct TWindowHook;
+  struct TShortCutHook;
+  void RemoveHooks();
+  // Passes the message to the form's own procedure.
+  void CallOldWindowProc(TMessage& AMessage);
+
+  // SkinForm_WindowProc.cpp: the cases of the message table.
+  void WMSize(TMessage& AMessage);
+  void WMNCCalcSize(TMessage& AMessage);
+  void WMNCHitTest(TMessage& AMessage);
+  void WMNCActivate(TMessage& AMessage);
+  void WMGetMinMaxInfo(TMessage& AMessage);
+  void WMSizing(TMessage& AMessage);
+  void WMMoving(TMessage& AMessage);
+  void WMEnterSizeMove(TMessage& AMessage);
+  void WMExitSizeMove(TMessage& AMessage);
+  void WMActivate(TMessage& AMessage);
+  void WMSetCursor(TMessage& AMessage);
+  void SPSkinChange(TMessage& AMessage);
+  void SPChangeSkinnableForm(TMessage& AMessage);
+  // The frame (skinned or built-in) onto the window or onto ADC, where the form has one;
+  // the client background onto ADC by the skin's background picture.
+  void PaintFrame(HDC ADC, bool AUseExternalDC);
+  void PaintBackground(HDC ADC);
+  // The screen point of a non-client message in window coordinates.
+  TPoint ScreenToFramePoint(LPARAM ALParam) const;
+
+  // SkinForm_Fade.cpp: the opacity and the fade-in on window timer 1.
+  bool AlphaBlendApplies() const;
+  bool AnimatesForAllWindows() const;
+  void StartFadeIn();
+  void FadeStep(TMessage& AMessage);
+  void FinishFade(int ATarget);
+
+  // SkinForm_Geometry.cpp: the edge and corner rules of the skinned hit test.
+  // E(P): within BorderW of the window's edge or of the outline of the skin's shape.
+  bool PointNearSkinEdge(TPoint APoint);
+  // R(P): the corner or side code of a resizing point; HTNOWHERE for none.
+  LRESULT SkinCornerOrSide(TPoint APoint) const;
+
+  // The form not rolled up and not skin-minimized.
+  bool IsFreeForm() const { return !FRollUpState && FWindowState != wsMinimized; }
+
+  TCustomForm* FForm = nullptr;
+  std::shared_ptr<THookLink> FHook;
+  TspSkinData* FSD = nullptr;
+  bool FSupportNCArea = true;
+  bool FSkinnableForm = true;
+  bool FSkinSupport = false;
+  TspBorderIcons FBorderIcons = {biSystemMenu, biMinimize, biMaximize, biRollUp};
+  TWindowState FWindowStateInit = wsNormal;
+  TWindowState FWindowState = wsNormal;
+  bool FRollUpState = false;
+  bool FFormActive = false;
+  // A region has been given to the window.
+  bool FHasRegion = false;
+  bool FSizeMove = false;
+  bool FSizing = false;
+  bool FFullDrag = false;
+  bool FStartShow = true;
+  bool FAlphaBlend = false;
+  uint8_t FAlphaBlendValue = 200;
+  // The fade's alpha so far.
+  int FFadeAlpha = 0;
+};
+
+// ---------------------------------------------------------------- frame objects
+//
+// The live objects a skinned form keeps in its ObjectList. This far: the caption
+// buttons, of which a form without skin has six built-in ones drawn in the built-in
+// look. ObjectRect is in window coordinates in frame mode and in client coordinates in
+// client-area mode.
+
+class TspActiveSkinObject {
+ public:
+  explicit TspActiveSkinObject(TspSkinForm* AParent) : Parent(AParent) {}
+  virtual ~TspActiveSkinObject() = default;
+  TspActiveSkinObject(const TspActiveSkinObject&) = delete;
+  TspActiveSkinObject& operator=(const TspActiveSkinObject&) = delete;
+
+  // Draws the object at ObjectRect on Cnvs. UpDate: the object is drawn alone over a
+  // finished frame rather than into a frame being composed.
+  virtual void Draw(TCanvas& Cnvs, bool UpDate) = 0;
+
+  TspSkinForm* Parent;
+  String IDName, Hint;
+  TRect SkinRect, ActiveSkinRect, InActiveSkinRect;
+  TRect ObjectRect;
+  // Its pictures are not part of the frame picture, so the caption layout may move it.
+  bool SkinRectInAPicture = false;
+  // Belongs to the rolled-up picture.
+  bool RollUp = false;
+  bool Visible = true;
+  bool Enabled = true;
+  bool Active = false;
+  bool FMouseIn = false;
+};
+
+class TspSkinButtonObject : public TspActiveSkinObject {
+ public:
+  using TspActiveSkinObject::TspActiveSkinObject;
+
+  bool FDown = false;
+  TRect DownRect;
+};
+
+// A caption button: close, maximize, minimize, system menu, roll-up, minimize to tray,
+// or a plain one (cmDefault).
+class TspSkinStdButtonObject : public TspSkinButtonObject {
+ public:
+  TspSkinStdButtonObject(TspSkinForm* AParent, const String& AIDName, TStdCommand ACommand);
+  // Only the built-in look (FSkinSupport false) is drawn this far.
+  void Draw(TCanvas& Cnvs, bool UpDate) override;
+
+  // Made from a skin record; false for the built-in buttons.
+  bool FSkinSupport = false;
+  TStdCommand Command;
+  String RestoreHint, FTempHint;
+
+ private:
+  void DrawBuiltIn(TCanvas& Cnvs);
+};

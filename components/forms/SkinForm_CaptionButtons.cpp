@@ -1,0 +1,234 @@
+// The caption buttons of a form without skin: created in a fixed set, switched by the
+// form's border icons, given their hints, and drawn in the built-in look.
+
+#include <algorithm>
+
+#include "components/core/SPUtils.h"
+#include "components/forms/SkinForm.h"
+#include "platform/gdi/Blit.h"
+#include "platform/ui/Application.h"
+#include "platform/win/SystemMetrics.h"
+
+namespace {
+
+// The built-in pressed and hot looks: a navy frame around a fill (0x00BBGGRR).
+constexpr TColor CaptionButtonFrameColor = TColor(0x800000);
+constexpr TColor CaptionButtonDownFill = TColor(0xB59385);
+constexpr TColor CaptionButtonHotFill = TColor(0xD2BDB6);
+
+struct TCaptionButtonDefault {
+  const char* IDName;
+  TStdCommand Command;
+};
+
+constexpr TCaptionButtonDefault CaptionButtonDefaults[] = {
+    {"closebutton", cmClose},   {"maxbutton", cmMaximize},    {"minbutton", cmMinimize},
+    {"rollupbutton", cmRollUp}, {"sysmenubutton", cmSysMenu}, {"traybutton", cmMinimizeToTray}};
+
+struct TCaptionButtonHint {
+  TStdCommand Command;
+  const char* ResourceKey;
+  const char* BuiltIn;
+};
+
+constexpr TCaptionButtonHint CaptionButtonHints[] = {
+    {cmClose, "CLOSEBUTTON_HINT", "Close"},     {cmMaximize, "MAXBUTTON_HINT", "Maximize"},
+    {cmMinimize, "MINBUTTON_HINT", "Minimize"}, {cmSysMenu, "MENUBUTTON_HINT", "System menu"},
+    {cmRollUp, "ROLLUPBUTTON_HINT", "Roll Up"}, {cmMinimizeToTray, "TRAYBUTTON_HINT", "Minimize to Tray"}};
+
+// A text of the skin's string table, or the built-in one when the skin has no table.
+String CaptionButtonText(const TspSkinData& ASkin, const char* AKey, const char* ABuiltIn) {
+  const TspResourceStrData* Strings = ASkin.ResourceStrData();
+  return Strings ? Strings->GetResStr(AKey) : String(ABuiltIn);
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- objects
+
+TspSkinStdButtonObject::TspSkinStdButtonObject(TspSkinForm* AParent, const String& AIDName,
+                                               TStdCommand ACommand)
+    : TspSkinButtonObject(AParent), Command(ACommand) {
+  IDName = AIDName;
+}
+
+void TspSkinStdButtonObject::Draw(TCanvas& Cnvs, bool /*UpDate*/) {
+  if (!FSkinSupport) DrawBuiltIn(Cnvs);
+}
+
+void TspSkinStdButtonObject::DrawBuiltIn(TCanvas& Cnvs) {
+  if (Command == cmSysMenu && Parent->ShowIcon) {
+    Parent->DrawFormIcon(Cnvs, ObjectRect.Left, ObjectRect.Top);
+    return;
+  }
+  const int W = RectangleWidth(ObjectRect);
+  const int H = RectangleHeight(ObjectRect);
+  if (W <= 0 || H <= 0) return;
+  TBitmap Look;
+  Look.SetSize(W, H);
+  TCanvas& Canvas = Look.Canvas();
+  const bool Pressed = FDown && FMouseIn;
+  if (FMouseIn) {
+    Canvas.Brush().SetColor(Pressed ? CaptionButtonDownFill : CaptionButtonHotFill);
+    Canvas.Pen().SetColor(CaptionButtonFrameColor);
+    Canvas.Rectangle(0, 0, W, H);
+  } else {
+    Canvas.Brush().SetColor(clBtnFace);
+    Canvas.FillRect(Rect(0, 0, W, H));
+  }
+  const int X = W / 2 - (Pressed ? 4 : 5);
+  const int Y = H / 2 - (Pressed ? 3 : 4);
+  const TColor Color = Enabled ? clBtnText : clBtnShadow;
+  switch (Command) {
+    case cmClose:
+      DrawCloseGlyph(Canvas, X, Y, Color);
+      break;
+    case cmMaximize:
+      if (Parent->WindowState() == wsMaximized)
+        DrawRestoreGlyph(Canvas, X, Y, Color);
+      else
+        DrawMaximizeGlyph(Canvas, X, Y, Color);
+      break;
+    case cmMinimize:
+      if (Parent->WindowState() == wsMinimized)
+        DrawRestoreGlyph(Canvas, X, Y, Color);
+      else
+        DrawMinimizeGlyph(Canvas, X, Y, Color);
+      break;
+    case cmSysMenu:
+      DrawSysMenuGlyph(Canvas, X, Y, Color);
+      break;
+    case cmRollUp:
+      if (Parent->RollUpState())
+        DrawRollDownGlyph(Canvas, X, Y, Color);
+      else
+        DrawRollUpGlyph(Canvas, X, Y, Color);
+      break;
+    case cmMinimizeToTray:
+      DrawMinToTrayGlyph(Canvas, X, Y, Color);
+      break;
+    case cmDefault:
+      break;
+  }
+  BitBlt(Cnvs.Handle(), ObjectRect.Left, ObjectRect.Top, W, H, Canvas.Handle(), 0, 0, SRCCOPY);
+}
+
+// ---------------------------------------------------------------- the form's side
+
+void TspSkinForm::CreateDefaultButtons() {
+  ClearObjects();
+  for (const TCaptionButtonDefault& Default : CaptionButtonDefaults) {
+    auto Button = std::make_unique<TspSkinStdButtonObject>(this, Default.IDName, Default.Command);
+    Button->SkinRectInAPicture = true;
+    Button->SkinRect = Button->ActiveSkinRect = Button->DownRect = Rect(0, 0, 1, 1);
+    ObjectList.push_back(std::move(Button));
+  }
+  ApplyBorderIcons();
+}
+
+void TspSkinForm::ApplyBorderIcons() {
+  const bool HasDialogClose = std::any_of(
+      ObjectList.begin(), ObjectList.end(), [](const std::unique_ptr<TspActiveSkinObject>& AObject) {
+        return dynamic_cast<TspSkinStdButtonObject*>(AObject.get()) && AObject->IDName == "dialogclosebutton";
+      });
+  const bool DialogBorderIcons = FBorderIcons.Empty() || FBorderIcons == TspBorderIcons{biSystemMenu};
+  for (auto& Object : ObjectList) {
+    auto* Button = dynamic_cast<TspSkinStdButtonObject*>(Object.get());
+    if (!Button) continue;
+    if (HideCaptionButtons) {
+      Button->Enabled = false;
+      Button->Visible = !Button->SkinRectInAPicture;
+      continue;
+    }
+    // A button with a picture of its own shows only while it works; one drawn in the
+    // frame picture stays and only stops working.
+    auto Switch = [&](bool AEnabled) {
+      Button->Enabled = AEnabled;
+      if (Button->SkinRectInAPicture) Button->Visible = AEnabled;
+    };
+    switch (Button->Command) {
+      case cmMaximize:
+        Switch(FBorderIcons.Contains(biMaximize));
+        break;
+      case cmMinimize:
+        Switch(FBorderIcons.Contains(biMinimize));
+        break;
+      case cmSysMenu:
+        Switch(FBorderIcons.Contains(biSystemMenu) && !DisableSystemMenu);
+        break;
+      case cmRollUp:
+        Switch(FBorderIcons.Contains(biRollUp));
+        break;
+      case cmMinimizeToTray:
+        Switch(FBorderIcons.Contains(biMinimizeToTray));
+        break;
+      case cmDefault: {
+        bool ObjectVisible = false;
+        if (OnActivateCustomObject) OnActivateCustomObject(Button->IDName, ObjectVisible);
+        Button->Visible = ObjectVisible;
+        break;
+      }
+      case cmClose: {
+        const bool IsDialogClose = Button->IDName == "dialogclosebutton";
+        if (HasDialogClose && DialogBorderIcons) {
+          Button->Enabled = Button->Visible = IsDialogClose;
+        } else if (IsDialogClose) {
+          Button->Enabled = Button->Visible = false;
+        }
+        break;
+      }
+    }
+  }
+  UpdateButtonHints();
+}
+
+void TspSkinForm::UpdateButtonHints() {
+  if (!UseDefaultObjectHint || !FSD) return;
+  for (auto& Object : ObjectList) {
+    auto* Button = dynamic_cast<TspSkinStdButtonObject*>(Object.get());
+    if (!Button) continue;
+    for (const TCaptionButtonHint& Hint : CaptionButtonHints)
+      if (Hint.Command == Button->Command)
+        Button->Hint = CaptionButtonText(*FSD, Hint.ResourceKey, Hint.BuiltIn);
+    Button->FTempHint = Button->Hint;
+    Button->RestoreHint = CaptionButtonText(*FSD, "RESTORE_HINT", "Restore");
+  }
+}
+
+void TspSkinForm::PlaceDefaultButtons() {
+  const int Size = DefaultButtonSize();
+  int Right = FFormWidth - 3;
+  for (TStdCommand Command : {cmClose, cmMaximize, cmMinimize, cmRollUp, cmMinimizeToTray})
+    if (TspSkinStdButtonObject* Button = FindMovableCaptionButton(Command)) {
+      Button->ObjectRect = Rect(Right - Size, 4, Right, 4 + Size);
+      Right -= Size;
+    }
+  NewDefCaptionRect.Right = Right;
+  if (TspSkinStdButtonObject* SysMenu = FindMovableCaptionButton(cmSysMenu)) {
+    const int Left = NewDefCaptionRect.Left;
+    const TPoint IconSize = ShowIcon ? GetSmallIconSize() : Point(Size, Size);
+    SysMenu->ObjectRect = Rect(Left, 4, Left + IconSize.X, 4 + IconSize.Y);
+    NewDefCaptionRect.Left = Left + IconSize.X;
+  }
+}
+
+void TspSkinForm::DropDefaultButtons() {
+  std::erase_if(ObjectList, [](const std::unique_ptr<TspActiveSkinObject>& AObject) {
+    auto* Button = dynamic_cast<TspSkinStdButtonObject*>(AObject.get());
+    return Button && !Button->FSkinSupport;
+  });
+}
+
+TPoint TspSkinForm::GetSmallIconSize() const {
+  const int Width = GetSystemMetrics(SM_CXSMICON);
+  const int Height = GetSystemMetrics(SM_CYSMICON);
+  return {Width != 0 ? Width : GetSystemMetrics(SM_CXSIZE),
+          Height != 0 ? Height : GetSystemMetrics(SM_CYSIZE)};
+}
+
+void TspSkinForm::DrawFormIcon(TCanvas& ACanvas, int AX, int AY) const {
+  TIcon& Icon = Application->Icon();
+  if (Icon.Empty()) return;
+  const TPoint Size = GetSmallIconSize();
+  ACanvas.StretchDraw(Bounds(AX, AY, Size.X, Size.Y), Icon);
+}

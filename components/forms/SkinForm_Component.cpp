@@ -1,0 +1,148 @@
+// TspSkinForm's life: taking over the form's window procedure and giving it back,
+// binding the skin, the properties, FindSkinForm and the small shared predicates.
+
+#include "components/forms/SkinForm.h"
+#include "platform/win/MessageQueue.h"
+#include "platform/win/Messages.h"
+
+// The link between the hook on the form's WindowProc and this component. The hook
+// owns a share of it; the component clears Owner when it goes while its hook cannot
+// be taken off (another hook was put on top), and from then on the hook forwards every
+// message straight to the procedure it replaced.
+struct TspSkinForm::THookLink {
+  TspSkinForm* Owner = nullptr;
+  TWndMethod OldWindowProc;
+};
+
+// The form's WindowProc while a component is on it. A functor of its own type, so the
+// component can tell its hook from any other by identity.
+struct TspSkinForm::TWindowHook {
+  std::shared_ptr<THookLink> Link;
+  void operator()(TMessage& AMessage) const;
+};
+
+// The form's OnShortCut while a component is on it: the component's OnShortCut, where
+// the form's own handler went. Inert once the component is gone.
+struct TspSkinForm::TShortCutHook {
+  std::shared_ptr<THookLink> Link;
+  void operator()(TWMKey& AMsg, bool& AHandled) const {
+    if (Link->Owner != nullptr && Link->Owner->OnShortCut) Link->Owner->OnShortCut(AMsg, AHandled);
+  }
+};
+
+namespace {
+
+TCustomForm* SkinFormOwnerAsForm(TComponent* AOwner) {
+  auto* Form = dynamic_cast<TCustomForm*>(AOwner);
+  if (Form == nullptr) throw EInvalidCast("Invalid class typecast");
+  return Form;
+}
+
+bool SkinFormIsToolWindowStyle(TFormBorderStyle AStyle) {
+  return AStyle == bsToolWindow || AStyle == bsSizeToolWin;
+}
+
+}  // namespace
+
+TspSkinForm* FindSkinForm(TCustomForm* AForm) {
+  if (AForm == nullptr) return nullptr;
+  for (int I = 0; I < AForm->ComponentCount(); ++I)
+    if (auto* SkinForm = dynamic_cast<TspSkinForm*>(AForm->Components(I))) return SkinForm;
+  return nullptr;
+}
+
+TspSkinForm::TspSkinForm(TComponent* AOwner)
+    : TComponent(AOwner), FForm(SkinFormOwnerAsForm(AOwner)), FHook(std::make_shared<THookLink>()) {
+  FHook->Owner = this;
+  FForm->SetBorderIcons({});
+  OnShortCut = std::move(FForm->OnShortCut);
+  FForm->OnShortCut = TShortCutHook{FHook};
+  FForm->SetAutoSize(false);
+  FForm->AutoScroll = false;
+
+  if (!ComponentState().Contains(csDesigning)) {
+    FHook->OldWindowProc = FForm->WindowProc;
+    FForm->WindowProc = TWindowHook{FHook};
+    if (FForm->HandleAllocated()) FForm->RecreateWnd();
+  }
+}
+
+TspSkinForm::~TspSkinForm() {
+  if (FSD != nullptr) FSD->RemoveFreeNotification(this);
+  RemoveHooks();
+}
+
+void TspSkinForm::RemoveHooks() {
+  // Each hook still on top is taken off; one that another hook covers stays in that
+  // chain and turns inert (the window hook forwards to the procedure it replaced).
+  const auto* WindowHook = FForm->WindowProc.target<TWindowHook>();
+  if (WindowHook != nullptr && WindowHook->Link == FHook) FForm->WindowProc = std::move(FHook->OldWindowProc);
+  const auto* ShortCutHook = FForm->OnShortCut.target<TShortCutHook>();
+  if (ShortCutHook != nullptr && ShortCutHook->Link == FHook) FForm->OnShortCut = std::move(OnShortCut);
+  FHook->Owner = nullptr;
+}
+
+void TspSkinForm::TWindowHook::operator()(TMessage& AMessage) const {
+  // Keeps the link alive while the message runs, even if the component goes in it.
+  const std::shared_ptr<THookLink> Hook = Link;
+  if (Hook->Owner != nullptr)
+    Hook->Owner->FormWindowProc(AMessage);
+  else
+    Hook->OldWindowProc(AMessage);
+}
+
+void TspSkinForm::CallOldWindowProc(TMessage& AMessage) {
+  // A copy: the form's own procedure may free this component (and the link with it).
+  const TWndMethod OldProc = FHook->OldWindowProc;
+  OldProc(AMessage);
+}
+
+void TspSkinForm::Notification(TComponent* AComponent, TOperation AOperation) {
+  TComponent::Notification(AComponent, AOperation);
+  if (AOperation == opRemove && AComponent == FSD) {
+    FSD = nullptr;
+    FSkinSupport = false;
+  }
+}
+
+void TspSkinForm::SetSkinData(TspSkinData* AValue) {
+  if (FSD != nullptr) FSD->RemoveFreeNotification(this);
+  FSD = AValue;
+  if (FSD != nullptr) FSD->FreeNotification(this);
+  ApplySkinFrame();
+}
+
+void TspSkinForm::ApplySkinFrame() {
+  if (FSD != nullptr) FSkinnableForm = FSD->SkinnableForm();
+  FSkinSupport = HasSkin();
+  FFormWidth = FForm->Width();
+  FFormHeight = FForm->Height();
+  CalcRects();
+  if (FForm->HandleAllocated() && FSupportNCArea) RefreshFrameSize();
+}
+
+void TspSkinForm::SetBorderIcons(TspBorderIcons AValue) {
+  FBorderIcons = AValue;
+  if (!ComponentState().Contains(csDesigning) && !ComponentState().Contains(csLoading) &&
+      (FSupportNCArea || FSkinSupport))
+    UpDateFormNC();
+}
+
+int TspSkinForm::DefaultCaptionHeight() const {
+  return SkinFormIsToolWindowStyle(FForm->BorderStyle()) ? 15 : 19;
+}
+
+int TspSkinForm::DefaultButtonSize() const {
+  return SkinFormIsToolWindowStyle(FForm->BorderStyle()) ? 13 : 17;
+}
+
+void TspSkinForm::ResetObjectStates() {
+  for (const auto& Object : ObjectList) {
+    Object->FMouseIn = false;
+    Object->Active = false;
+  }
+}
+
+void TspSkinForm::UpDateFormNC() {
+  if (FForm->HandleAllocated()) SendMessage(FForm->Handle(), WM_NCPAINT, 0, 0);
+}

@@ -1,0 +1,244 @@
+// The frame of the current size: the skin's geometry moved to the form's size, the
+// window region from the skin's mask, the hit tests of the skinned and the built-in
+// frame, and the frame's active state.
+
+#include <algorithm>
+#include <vector>
+
+#include "components/core/SPUtils.h"
+#include "components/forms/SkinForm.h"
+#include "platform/base/ScopeExit.h"
+#include "platform/gdi/DeviceContext.h"
+#include "platform/gdi/Regions.h"
+#include "platform/ui/Screen.h"
+#include "platform/win/Messages.h"
+#include "platform/win/WindowRegions.h"
+
+namespace {
+
+TPoint SkinFormShiftedPoint(TPoint APoint, int ADX, int ADY) { return {APoint.X + ADX, APoint.Y + ADY}; }
+
+// The black pixels of a mask strip, placed at (AX, AY), added to ARegion.
+void AddStripToRegion(HRGN ARegion, TBitmap& AStrip, int AX, int AY) {
+  std::vector<uint8_t> Data;
+  if (GetMaskRegionRects(AStrip, AX, AY, Data) == 0) return;
+  HRGN Strip = ExtCreateRegion(nullptr, uint32_t(Data.size()), reinterpret_cast<const RGNDATA*>(Data.data()));
+  if (Strip == nullptr) return;
+  CombineRgn(ARegion, ARegion, Strip, RGN_OR);
+  DeleteObject(Strip);
+}
+
+// The pixel of a mask strip at (AX, AY) is black; a pixel outside the strip never is.
+bool StripPixelIsBlack(TBitmap& AStrip, int AX, int AY) {
+  if (AStrip.Empty() || AX < 0 || AY < 0 || AX >= AStrip.Width() || AY >= AStrip.Height()) return false;
+  const uint8_t* Pixel = AStrip.ScanLine(AY) + AX * (AStrip.PixelFormat() == pf24bit ? 3 : 4);
+  return (Pixel[0] | Pixel[1] | Pixel[2]) == 0;
+}
+
+}  // namespace
+
+bool TspSkinForm::SkinFrameResizable() const {
+  return FSD != nullptr && FSD->RBPoint.X != FSD->LTPoint.X && FSD->RBPoint.Y != FSD->LTPoint.Y;
+}
+
+void TspSkinForm::CalcRects() {
+  if (FFormWidth == 0) FFormWidth = FForm->Width();
+  if (FFormHeight == 0) FFormHeight = FForm->Height();
+  if (!HasSkin()) return;
+  const TspSkinData& S = *FSD;
+  const int PictureWidth = S.FPicture->Width();
+  const int DX = FFormWidth - PictureWidth;
+  const int DY = FFormHeight - S.FPicture->Height();
+
+  NewLTPoint = S.LTPoint;
+  NewRTPoint = SkinFormShiftedPoint(S.RTPoint, DX, 0);
+  NewLBPoint = SkinFormShiftedPoint(S.LBPoint, 0, DY);
+  NewRBPoint = SkinFormShiftedPoint(S.RBPoint, DX, DY);
+  NewClRect = Rect(S.ClRect.Left, S.ClRect.Top, S.ClRect.Right + DX, S.ClRect.Bottom + DY);
+
+  NewCaptionRect = S.CaptionRect;
+  if (!RectangleIsEmpty(S.CaptionRect)) NewCaptionRect.Right += DX;
+
+  NewButtonsRect = S.ButtonsRect;
+  NewButtonsInLeft = S.CapButtonsInLeft;
+  if (!RectangleIsEmpty(S.ButtonsRect)) {
+    if (S.ButtonsRect.Left > PictureWidth / 2)
+      OffsetRect(NewButtonsRect, DX, 0);
+    else if (S.ButtonsRect.Left < PictureWidth / 2)
+      ButtonsInLeft = true;
+  }
+  NewButtonsOffset = S.ButtonsOffset;
+
+  NewHitTestLTPoint = S.HitTestLTPoint;
+  NewHitTestRTPoint = SkinFormShiftedPoint(S.HitTestRTPoint, DX, 0);
+  NewHitTestLBPoint = SkinFormShiftedPoint(S.HitTestLBPoint, 0, DY);
+  NewHitTestRBPoint = SkinFormShiftedPoint(S.HitTestRBPoint, DX, DY);
+  NewMaskRectArea =
+      Rect(S.MaskRectArea.Left, S.MaskRectArea.Top, S.MaskRectArea.Right + DX, S.MaskRectArea.Bottom + DY);
+
+  NewIconRect = MapSkinRect(S.IconRect);
+  NewMainMenuRect = S.MainMenuRect;
+  if (SkinFrameResizable()) {
+    NewMainMenuRect.Right += DX;
+    const TRect BottomLeftZone = Rect(0, S.LBPoint.Y, S.LBPoint.X, S.FPicture->Height());
+    if (PtInRect(BottomLeftZone, S.MainMenuRect.TopLeft())) OffsetRect(NewMainMenuRect, 0, DY);
+  }
+}
+
+void TspSkinForm::CalcDefRects() { NewDefCaptionRect = Rect(3, 3, FFormWidth - 3, DefaultCaptionHeight()); }
+
+void TspSkinForm::GetDefCaptionRect(TRect& ARect) {
+  // The caption without the built-in buttons.
+  CalcDefRects();
+  PlaceDefaultButtons();
+  ARect = NewDefCaptionRect;
+}
+
+void TspSkinForm::UpdateSkinFrame(bool AFull) {
+  if (ComponentState().Contains(csDesigning) || !HasSkin()) return;
+  if (FSkinnableForm) CalcRects();
+  UpdateFormRegion(AFull);
+  if (OnChangeClientRect) OnChangeClientRect(NewClRect);
+  if (FSupportNCArea) {
+    if (FSkinnableForm && !FHasRegion) UpDateFormNC();
+  } else {
+    FForm->Invalidate();
+  }
+}
+
+void TspSkinForm::UpdateFormRegion(bool AFull) {
+  if (!FForm->HandleAllocated()) return;
+  const HWND Window = FForm->Handle();
+  auto SetRegion = [&](HRGN ARegion) {
+    // The window owns the region from here on and frees the one it replaces.
+    SetWindowRgn(Window, ARegion, true);
+    FHasRegion = ARegion != nullptr;
+  };
+  const bool NoRegion = !FSkinnableForm || (FSupportNCArea && FForm->BorderStyle() == bsNone);
+  if (NoRegion) return SetRegion(nullptr);
+  if (!HasSkin()) {
+    for (TBitmap* Strip : {&RMTop, &RMBottom, &RMLeft, &RMRight}) Strip->SetSize(0, 0);
+    return SetRegion(CreateRectRgn(0, 0, FFormWidth, FFormHeight));
+  }
+  if (FSD->FMask->Empty() || (FForm->FormStyle() == fsMDIChild && FWindowStateInit == wsMaximized))
+    return SetRegion(CreateRectRgn(0, 0, FFormWidth, FFormHeight));
+  if (!AFull) {
+    std::vector<uint8_t> Data;
+    GetMaskRegionRects(*FSD->FMask, 0, 0, Data);
+    return SetRegion(
+        ExtCreateRegion(nullptr, uint32_t(Data.size()), reinterpret_cast<const RGNDATA*>(Data.data())));
+  }
+  const TspSkinData& S = *FSD;
+  CreateSkinMaskBorders(S.LTPoint, S.RTPoint, S.LBPoint, S.RBPoint, S.MaskRectArea, NewLTPoint, NewRTPoint,
+                        NewLBPoint, NewRBPoint, NewMaskRectArea, *S.FMask, RMTop, RMLeft, RMRight, RMBottom,
+                        FFormWidth, FFormHeight);
+  // Only the four border strips are scanned; the inner rectangle enters whole (and
+  // not at all when the form is too small to have one).
+  HRGN Region =
+      IsRectEmpty(NewMaskRectArea) ? CreateRectRgn(0, 0, 0, 0) : CreateRectRgnIndirect(&NewMaskRectArea);
+  AddStripToRegion(Region, RMTop, 0, 0);
+  AddStripToRegion(Region, RMBottom, 0, NewMaskRectArea.Bottom);
+  AddStripToRegion(Region, RMLeft, 0, NewMaskRectArea.Top);
+  AddStripToRegion(Region, RMRight, NewMaskRectArea.Right, NewMaskRectArea.Top);
+  SetRegion(Region);
+}
+
+bool TspSkinForm::PointInSkinFrame(TPoint APoint) {
+  const TRect& Inner = NewMaskRectArea;
+  if (PtInRect(Inner, APoint)) return true;
+  if (APoint.Y < Inner.Top) return StripPixelIsBlack(RMTop, APoint.X, APoint.Y);
+  if (APoint.Y >= Inner.Bottom) return StripPixelIsBlack(RMBottom, APoint.X, APoint.Y - Inner.Bottom);
+  if (APoint.X >= Inner.Right)
+    return StripPixelIsBlack(RMRight, APoint.X - Inner.Right, APoint.Y - Inner.Top);
+  return StripPixelIsBlack(RMLeft, APoint.X, APoint.Y - Inner.Top);
+}
+
+bool TspSkinForm::PointNearSkinEdge(TPoint APoint) {
+  const int B = FSD->BorderW;
+  const TPoint Probes[] = {
+      {APoint.X - B, APoint.Y}, {APoint.X, APoint.Y - B}, {APoint.X + B, APoint.Y}, {APoint.X, APoint.Y + B}};
+  if (FSD->FMask->Empty()) {
+    const TRect Window = Rect(0, 0, FForm->Width(), FForm->Height());
+    return std::any_of(std::begin(Probes), std::end(Probes), [&](TPoint P) { return !PtInRect(Window, P); });
+  }
+  if (PtInRect(NewMaskRectArea, APoint)) return false;
+  return std::any_of(std::begin(Probes), std::end(Probes), [&](TPoint P) { return !PointInSkinFrame(P); });
+}
+
+LRESULT TspSkinForm::SkinCornerOrSide(TPoint APoint) const {
+  const TPoint LT = NewHitTestLTPoint, RT = NewHitTestRTPoint, LB = NewHitTestLBPoint, RB = NewHitTestRBPoint;
+  const int X = APoint.X, Y = APoint.Y;
+  if (X <= LT.X && Y <= LT.Y) return HTTOPLEFT;
+  if (X >= RT.X && Y <= RT.Y) return HTTOPRIGHT;
+  if (X <= LB.X && Y >= LB.Y) return HTBOTTOMLEFT;
+  if (X >= RB.X && Y >= RB.Y) return HTBOTTOMRIGHT;
+  if (PtInRect(Rect(LT.X, 0, RT.X, NewClRect.Top), APoint)) return HTTOP;
+  if (PtInRect(Rect(LB.X, NewClRect.Bottom, RB.X, FForm->Height()), APoint)) return HTBOTTOM;
+  if (PtInRect(Rect(0, LT.Y, NewClRect.Left, LB.Y), APoint)) return HTLEFT;
+  if (PtInRect(Rect(NewClRect.Right, RT.Y, FForm->Width(), RB.Y), APoint)) return HTRIGHT;
+  return HTNOWHERE;
+}
+
+LRESULT TspSkinForm::SkinFrameHitTest(TPoint APoint) {
+  // The caption objects that answer HTCAPTION come with the skin objects; until then
+  // every frame point that is neither client nor border is the frame's own.
+  if (FRollUpState || FWindowStateInit == wsMinimized) return HTOBJECT;
+  if (ActiveObject != -1 && !PtInRect(NewClRect, APoint) && !FSizeMove) return HTOBJECT;
+  if (FWindowStateInit != wsMaximized && Sizeable && PointNearSkinEdge(APoint)) {
+    const LRESULT Code = SkinCornerOrSide(APoint);
+    if (Code != HTNOWHERE) return Code;
+  }
+  return PtInRect(NewClRect, APoint) ? HTCLIENT : HTOBJECT;
+}
+
+LRESULT TspSkinForm::DefaultFrameHitTest(TPoint APoint) {
+  const int W = FForm->Width(), H = FForm->Height();
+  const int X = APoint.X, Y = APoint.Y;
+  auto CaptionOrClient = [&]() -> LRESULT {
+    TRect Caption;
+    GetDefCaptionRect(Caption);
+    if (PtInRect(Caption, APoint)) return HTCAPTION;
+    if (PtInRect(Rect(3, DefaultCaptionHeight() + 3, W - 3, H - 3), APoint)) return HTCLIENT;
+    return HTOBJECT;
+  };
+  if (FWindowState == wsMaximized || FWindowState == wsMinimized || FRollUpState || !Sizeable)
+    return CaptionOrClient();
+  if (ActiveObject != -1) return HTOBJECT;
+  if (X <= 2 && Y <= 2) return HTTOPLEFT;
+  if (X >= W - 2 && Y <= 2) return HTTOPRIGHT;
+  if (X <= 2 && Y >= H - 2) return HTBOTTOMLEFT;
+  if (X >= W - 2 && Y >= H - 2) return HTBOTTOMRIGHT;
+  if (X <= 2) return HTLEFT;
+  if (Y <= 2) return HTTOP;
+  if (X >= W - 2) return HTRIGHT;
+  if (Y >= H - 2) return HTBOTTOM;
+  return CaptionOrClient();
+}
+
+bool TspSkinForm::GetFormActive() const {
+  if (FForm->FormStyle() == fsMDIChild || FForm->FormStyle() == fsMDIForm) return FFormActive;
+  return FForm->Active() && Screen->ActiveCustomForm() == FForm;
+}
+
+void TspSkinForm::UpdateActiveState(bool /*ARedraw*/) {
+  // The caption objects and quick buttons that follow the state come with the skin
+  // objects; the events are reported on every call, also when nothing changed.
+  const bool Active = GetFormActive();
+  if (Active && OnActivate) OnActivate(this);
+  if (!Active && OnDeActivate) OnDeActivate(this);
+}
+
+void TspSkinForm::SetNativeBorderIcons() {
+  TBorderIcons Icons;
+  if (!HideCaptionButtons && !FSkinnableForm) Icons.Include(::biSystemMenu);
+  if (FBorderIcons.Contains(biMaximize)) Icons.Include(::biMaximize);
+  if (FBorderIcons.Contains(biMinimize)) Icons.Include(::biMinimize);
+  FForm->SetBorderIcons(Icons);
+}
+
+void TspSkinForm::RefreshFrameSize() {
+  const int Width = FForm->Width();
+  FForm->SetBounds(FForm->Left(), FForm->Top(), Width - 1 < GetMinWidth() ? Width + 1 : Width - 1,
+                   FForm->Height());
+  FForm->SetBounds(FForm->Left(), FForm->Top(), Width, FForm->Height());
+}

@@ -1,0 +1,299 @@
+// The form window procedure: message by message, what the skin takes over (frame size,
+// hit test, activation, the sizing loop, the skin-change messages) and what still
+// reaches the form's own procedure.
+
+#include <algorithm>
+
+#include "components/forms/SkinForm.h"
+#include "platform/win/MessageQueue.h"
+#include "platform/win/Messages.h"
+#include "platform/win/SystemMetrics.h"
+#include "platform/win/WindowPos.h"
+
+namespace {
+
+bool SkinFormIsBorderHitCode(LRESULT ACode) { return ACode >= HTLEFT && ACode <= HTBOTTOMRIGHT; }
+
+}  // namespace
+
+void TspSkinForm::FormWindowProc(TMessage& AMessage) {
+  // The cases that finish the message themselves return; the others fall through to
+  // the form's own procedure.
+  const bool Skinnable = FSkinnableForm;
+  switch (AMessage.Msg) {
+    case WM_SIZE:
+      WMSize(AMessage);
+      return;
+    case WM_ACTIVATE:
+      if (Skinnable) return WMActivate(AMessage);
+      break;
+    case WM_SETTEXT:
+      if (Skinnable) {
+        CallOldWindowProc(AMessage);
+        if (FForm->BorderStyle() != bsNone) UpDateFormNC();
+        return;
+      }
+      break;
+    case WM_ERASEBKGND:
+      // Never passed on: the skin paints the whole background.
+      if (FForm->FormStyle() != fsMDIForm) PaintBackground(reinterpret_cast<HDC>(AMessage.WParam));
+      return;
+    case WM_SHOWWINDOW:
+      if (AMessage.WParam != 0) {
+        StartFadeIn();
+        // Every show recomputes the frame at the size the form is shown at.
+        if (Skinnable && FSupportNCArea) RefreshFrameSize();
+      }
+      break;
+    case WM_SETCURSOR:
+      if (FSupportNCArea && Skinnable && UseFormCursorInNCArea) WMSetCursor(AMessage);
+      break;
+    case WM_GETMINMAXINFO:
+      if (Skinnable) WMGetMinMaxInfo(AMessage);
+      break;
+    case WM_DISPLAYCHANGE:
+      if (FSupportNCArea && FForm->BorderStyle() != bsNone &&
+          (FForm->Width() > GetMaxWidth() || FForm->Height() > GetMaxHeight()))
+        RefreshFrameSize();
+      break;
+    case WM_NCCALCSIZE:
+      if (Skinnable) return WMNCCalcSize(AMessage);
+      break;
+    case WM_NCHITTEST:
+      if (FSupportNCArea && Skinnable) return WMNCHitTest(AMessage);
+      break;
+    case WM_NCPAINT:
+      if (Skinnable) {
+        PaintFrame(0, false);
+        return;
+      }
+      break;
+    case WM_NCACTIVATE:
+      if (Skinnable) return WMNCActivate(AMessage);
+      break;
+    case WM_TIMER:
+      FadeStep(AMessage);
+      break;
+    case WM_SIZING:
+      if (FSizeMove && FFullDrag) return WMSizing(AMessage);
+      break;
+    case WM_MOVING:
+      if (Skinnable) WMMoving(AMessage);
+      break;
+    case WM_ENTERSIZEMOVE:
+      WMEnterSizeMove(AMessage);
+      break;
+    case WM_EXITSIZEMOVE:
+      WMExitSizeMove(AMessage);
+      break;
+    case SP_BEFORECHANGESKINDATA:
+    case SP_CHANGESKINDATA:
+      SPSkinChange(AMessage);
+      break;
+    case SP_PAINTINTODC:
+      if (Skinnable) {
+        PaintFrame(reinterpret_cast<HDC>(AMessage.WParam), true);
+        AMessage.Result = PAINTINTODC_RESULT;
+        return;
+      }
+      break;
+    case SP_PAINTNCINTODC:
+      if (Skinnable && AMessage.LParam == PAINTNC_MAGIC) {
+        PaintFrame(reinterpret_cast<HDC>(AMessage.WParam), true);
+        AMessage.Result = PAINTNC_MAGIC;
+        return;
+      }
+      break;
+    case SP_CHANGESKINNABLEFORM:
+      SPChangeSkinnableForm(AMessage);
+      break;
+    case SP_QUERYSKINNABLE:
+      AMessage.Result = Skinnable ? SKINNABLE_RESULT_YES : SKINNABLE_RESULT_NO;
+      return;
+    default:
+      break;
+  }
+  CallOldWindowProc(AMessage);
+}
+
+void TspSkinForm::PaintFrame(HDC ADC, bool AUseExternalDC) {
+  if (AUseExternalDC && ADC == nullptr) return;
+  if (!FSupportNCArea || FForm->BorderStyle() == bsNone || IsMaximizedMDIChild()) return;
+  if (FSkinSupport)
+    PaintNCSkin(ADC, AUseExternalDC);
+  else
+    PaintNCDefault(ADC, AUseExternalDC);
+}
+
+void TspSkinForm::PaintBackground(HDC ADC) {
+  if (!FSupportNCArea)
+    Paint(ADC);
+  else if (!FSkinSupport)
+    PaintBGDefault(ADC);
+  else if (FSD->BGPictureIndex == -1)
+    PaintBG(ADC);
+  else
+    PaintBG2(ADC);
+}
+
+TPoint TspSkinForm::ScreenToFramePoint(LPARAM ALParam) const {
+  RECT Window{};
+  GetWindowRect(FForm->Handle(), &Window);
+  const POINT OnScreen = LParamToPoint(ALParam);
+  return {OnScreen.X - Window.Left, OnScreen.Y - Window.Top};
+}
+
+void TspSkinForm::WMSize(TMessage& AMessage) {
+  CallOldWindowProc(AMessage);
+  // During a sizing loop WM_SIZING has already followed every step.
+  if (FSizeMove && FFullDrag) return;
+  FFormWidth = FForm->Width();
+  FFormHeight = FForm->Height();
+  if (!FSupportNCArea) return;
+  if (FSkinSupport) {
+    if (FSkinnableForm && FFormWidth >= GetMinWidth() && FFormHeight >= GetMinHeight()) UpdateSkinFrame(true);
+  } else {
+    UpDateFormNC();
+    UpdateFormRegion(true);
+  }
+}
+
+void TspSkinForm::WMActivate(TMessage& AMessage) {
+  CallOldWindowProc(AMessage);
+  if (FSupportNCArea) {
+    // The hover ends with the activation change.
+    ActiveObject = -1;
+    ResetObjectStates();
+    UpDateFormNC();
+  }
+  UpdateActiveState(true);
+  if (!FSupportNCArea) FForm->Invalidate();
+}
+
+void TspSkinForm::WMSetCursor(TMessage& AMessage) {
+  // The form's own cursor over caption and objects; the borders keep the sizing
+  // cursors.
+  const LRESULT Code = static_cast<int16_t>(LOWORD(static_cast<uintptr_t>(AMessage.LParam)));
+  if (Code != HTCLIENT && !SkinFormIsBorderHitCode(Code))
+    AMessage.LParam =
+        MAKELPARAM(static_cast<WORD>(HTCLIENT), HIWORD(static_cast<uintptr_t>(AMessage.LParam)));
+}
+
+void TspSkinForm::WMGetMinMaxInfo(TMessage& AMessage) {
+  auto* Info = reinterpret_cast<MINMAXINFO*>(AMessage.LParam);
+  Info->ptMinTrackSize = {GetMinWidth(), GetMinHeight()};
+  Info->ptMaxTrackSize = {GetMaxWidth(), GetMaxHeight()};
+  AMessage.Result = 0;
+}
+
+void TspSkinForm::WMNCCalcSize(TMessage& AMessage) {
+  // Never passed on: the form's whole rectangle is ours to divide.
+  if (!FSupportNCArea || FForm->BorderStyle() == bsNone) return;
+  auto* Params = reinterpret_cast<NCCALCSIZE_PARAMS*>(AMessage.LParam);
+  RECT& R = Params->rgrc[0];
+  if (FSkinSupport && !RectangleIsEmpty(FSD->ClRect)) {
+    FFormWidth = R.Right - R.Left;
+    FFormHeight = R.Bottom - R.Top;
+    CalcRects();
+    // A client rectangle reaching past the frame picture insets by nothing there,
+    // never outwards.
+    R.Left += std::max(FSD->ClRect.Left, 0);
+    R.Top += std::max(FSD->ClRect.Top, 0);
+    R.Right -= std::max(FSD->FPicture->Width() - FSD->ClRect.Right, 0);
+    R.Bottom -= std::max(FSD->FPicture->Height() - FSD->ClRect.Bottom, 0);
+  } else {
+    R.Left += 3;
+    R.Top += DefaultCaptionHeight() + 3;
+    R.Right -= 3;
+    R.Bottom -= 3;
+  }
+  if (R.Right < R.Left) R.Right = R.Left;
+  if (R.Bottom < R.Top) R.Bottom = R.Top;
+}
+
+void TspSkinForm::WMNCHitTest(TMessage& AMessage) {
+  const TPoint P = ScreenToFramePoint(AMessage.LParam);
+  AMessage.Result = FSkinSupport ? SkinFrameHitTest(P) : DefaultFrameHitTest(P);
+}
+
+void TspSkinForm::WMNCActivate(TMessage& AMessage) {
+  FFormActive = AMessage.WParam != 0;
+  if (!FFormActive) ActiveObject = -1;
+  // The form's own procedure is not called, so the platform never draws its caption.
+  AMessage.Result = 1;
+  if (FForm->BorderStyle() == bsNone) {
+    UpdateActiveState(false);
+    return;
+  }
+  UpDateFormNC();
+  UpdateActiveState(true);
+}
+
+void TspSkinForm::WMSizing(TMessage& AMessage) {
+  FSizing = true;
+  // The form's procedure applies its constraints to the rectangle first.
+  CallOldWindowProc(AMessage);
+  const auto* R = reinterpret_cast<const RECT*>(AMessage.LParam);
+  const int Width = std::max(static_cast<int>(R->Right - R->Left), GetMinWidth());
+  const int Height = std::max(static_cast<int>(R->Bottom - R->Top), GetMinHeight());
+  if (!FSkinSupport) {
+    FFormWidth = Width;
+    FFormHeight = Height;
+    UpdateFormRegion(true);
+    return;
+  }
+  if (!FSupportNCArea || !FSkinnableForm || (Width == FFormWidth && Height == FFormHeight)) return;
+  FFormWidth = Width;
+  FFormHeight = Height;
+  UpdateSkinFrame(true);
+}
+
+void TspSkinForm::WMMoving(TMessage& AMessage) {
+  // A maximized form stays where it is.
+  if (FWindowStateInit != wsMaximized || FForm->FormStyle() == fsMDIChild) return;
+  auto* R = reinterpret_cast<RECT*>(AMessage.LParam);
+  const TRect Bounds = FForm->BoundsRect();
+  *R = {Bounds.Left, Bounds.Top, Bounds.Right, Bounds.Bottom};
+}
+
+void TspSkinForm::WMEnterSizeMove(TMessage&) {
+  if (!FSupportNCArea || !FSkinnableForm) return;
+  ResetObjectStates();
+  ActiveObject = -1;
+  FSizeMove = true;
+  int FullDrag = 0;
+  SystemParametersInfo(SPI_GETDRAGFULLWINDOWS, 0, &FullDrag, 0);
+  FFullDrag = FullDrag != 0;
+}
+
+void TspSkinForm::WMExitSizeMove(TMessage&) {
+  if (!FSupportNCArea || !FSkinnableForm) return;
+  if (FSizing && (FForm->Width() != FFormWidth || FForm->Height() != FFormHeight)) {
+    FFormWidth = FForm->Width();
+    FFormHeight = FForm->Height();
+    UpdateSkinFrame(true);
+  }
+  ActiveObject = -1;
+  FSizeMove = false;
+  FSizing = false;
+  if (FSkinSupport) UpDateFormNC();
+}
+
+void TspSkinForm::SPSkinChange(TMessage& AMessage) {
+  const bool OwnSkin = FSD != nullptr && AMessage.WParam == reinterpret_cast<WPARAM>(FSD);
+  if (!OwnSkin) return;
+  if (AMessage.Msg == SP_BEFORECHANGESKINDATA)
+    FSkinSupport = false;
+  else
+    ApplySkinFrame();
+}
+
+void TspSkinForm::SPChangeSkinnableForm(TMessage& AMessage) {
+  if (FSD == nullptr || AMessage.WParam != reinterpret_cast<WPARAM>(FSD) || FForm->FormStyle() == fsMDIChild)
+    return;
+  ApplySkinFrame();
+  if (!FSkinnableForm) {
+    SetNativeBorderIcons();
+    UpdateFormRegion(false);
+  }
+}

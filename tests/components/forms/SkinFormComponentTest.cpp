@@ -1,0 +1,153 @@
+// The skin form's life: finding it, taking over the form's window procedure and
+// shortcut handler, and giving them back whoever goes first.
+
+#include <algorithm>
+#include <vector>
+
+#include "platform/ui/Timer.h"
+#include "platform/win/MessageQueue.h"
+#include "platform/win/Messages.h"
+#include "tests/components/forms/SkinFormTestSupport.h"
+
+using namespace skin_form_test;
+
+namespace {
+
+class SkinFormComponentTest : public SkinFormTest {
+ protected:
+  // A form whose own procedure records what reaches it.
+  TForm* NewRecordingForm() {
+    TForm* Form = NewForm(Bounds(50, 50, 300, 200));
+    TWndMethod Inherited = Form->WindowProc;
+    Form->WindowProc = [this, Inherited](TMessage& AMessage) {
+      Reached.push_back(AMessage.Msg);
+      Inherited(AMessage);
+    };
+    return Form;
+  }
+  // WM_NCACTIVATE reaches the form's own procedure (it does not while a skin form is
+  // on it).
+  bool NcActivateReachesTheForm(TForm* AForm) {
+    Reached.clear();
+    SendMessage(AForm->Handle(), WM_NCACTIVATE, 1, 0);
+    return std::find(Reached.begin(), Reached.end(), WM_NCACTIVATE) != Reached.end();
+  }
+
+  std::vector<UINT> Reached;
+};
+
+TEST_F(SkinFormComponentTest, FindSkinFormReturnsTheFirstOwnedComponentOrNone) {
+  TForm* Form = NewForm(Bounds(50, 50, 300, 200));
+  EXPECT_EQ(FindSkinForm(nullptr), nullptr);
+  EXPECT_EQ(FindSkinForm(Form), nullptr);
+  new TTimer(Form);
+  auto* First = new TspSkinForm(Form);
+  new TspSkinForm(Form);
+  EXPECT_EQ(FindSkinForm(Form), First);
+}
+
+TEST_F(SkinFormComponentTest, AnOwnerThatIsNotAFormIsRefused) {
+  TComponent Owner(nullptr);
+  EXPECT_THROW(TspSkinForm{&Owner}, EInvalidCast);
+  EXPECT_EQ(Owner.ComponentCount(), 0);
+}
+
+TEST_F(SkinFormComponentTest, TheFormsIconsAndShortcutHandlerPassToTheComponent) {
+  TForm* Form = NewForm(Bounds(50, 50, 300, 200));
+  int UserShortCuts = 0;
+  Form->OnShortCut = [&](TWMKey&, bool&) { ++UserShortCuts; };
+  auto* SkinForm = new TspSkinForm(Form);
+  EXPECT_TRUE(Form->BorderIcons().Empty());
+  TWMKey Key{};
+  bool Handled = false;
+  Form->OnShortCut(Key, Handled);
+  EXPECT_EQ(UserShortCuts, 1);
+  ASSERT_TRUE(SkinForm->OnShortCut);
+  delete SkinForm;
+  Form->OnShortCut(Key, Handled);
+  EXPECT_EQ(UserShortCuts, 2);
+}
+
+TEST_F(SkinFormComponentTest, FreeingTheSkinFormGivesTheFormItsProcedureBack) {
+  TForm* Form = NewRecordingForm();
+  auto* SkinForm = new TspSkinForm(Form);
+  EXPECT_FALSE(NcActivateReachesTheForm(Form));
+  delete SkinForm;
+  EXPECT_TRUE(NcActivateReachesTheForm(Form));
+}
+
+TEST_F(SkinFormComponentTest, AHookPutOnTopOfTheSkinFormOutlivesItSafely) {
+  TForm* Form = NewRecordingForm();
+  auto* SkinForm = new TspSkinForm(Form);
+  int OuterHookCalls = 0;
+  TWndMethod UnderOuterHook = Form->WindowProc;
+  Form->WindowProc = [&OuterHookCalls, UnderOuterHook](TMessage& AMessage) {
+    ++OuterHookCalls;
+    UnderOuterHook(AMessage);
+  };
+  delete SkinForm;
+  // The outer hook stays; below it the form's own procedure is reached directly.
+  EXPECT_TRUE(NcActivateReachesTheForm(Form));
+  EXPECT_GT(OuterHookCalls, 0);
+}
+
+TEST_F(SkinFormComponentTest, AShortcutHandlerPutOnTopOfTheSkinFormOutlivesItSafely) {
+  TForm* Form = NewForm(Bounds(50, 50, 300, 200));
+  int UserShortCuts = 0;
+  auto* SkinForm = new TspSkinForm(Form);
+  SkinForm->OnShortCut = [&](TWMKey&, bool&) { ++UserShortCuts; };
+  TShortCutEvent Covered = Form->OnShortCut;
+  Form->OnShortCut = [Covered](TWMKey& AMsg, bool& AHandled) { Covered(AMsg, AHandled); };
+  TWMKey Key{};
+  bool Handled = false;
+  Form->OnShortCut(Key, Handled);
+  EXPECT_EQ(UserShortCuts, 1);
+  delete SkinForm;
+  // The covering handler still calls the skin form's hook, which is inert now.
+  Form->OnShortCut(Key, Handled);
+  EXPECT_EQ(UserShortCuts, 1);
+}
+
+TEST_F(SkinFormComponentTest, FreeingTheFormFreesItsSkinFormFirst) {
+  TForm* Form = NewForm(Bounds(50, 50, 300, 200));
+  auto* SkinForm = new TspSkinForm(Form);
+  auto Skin = MakeFixtureSkin();
+  SkinForm->SetSkinData(Skin.get());
+  delete Form;
+  ProcessPendingMessages();
+  // Nothing of the form or its skin form is left to reach: the skin can still go.
+  Skin.reset();
+}
+
+TEST_F(SkinFormComponentTest, FreeingTheSkinDataUnbindsIt) {
+  TspSkinForm* SkinForm = NewSkinnedForm(Bounds(50, 50, 300, 200), nullptr);
+  auto Skin = MakeFixtureSkin();
+  SkinForm->SetSkinData(Skin.get());
+  EXPECT_EQ(SkinForm->Form()->ClientRect(), Rect(0, 0, 290, 160));
+  Skin.reset();
+  EXPECT_EQ(SkinForm->SkinData(), nullptr);
+  SkinForm->ApplySkinFrame();
+  EXPECT_EQ(SkinForm->Form()->ClientRect(), Rect(0, 0, 294, 175));
+}
+
+}  // namespace
+
+namespace {
+
+using SkinFormObjectStateTest = SkinFormTest;
+
+TEST_F(SkinFormObjectStateTest, ActivationEndsTheHoverAndPressOfTheFrameObjects) {
+  TspSkinForm* SkinForm = NewSkinnedForm(Bounds(50, 50, 300, 200), nullptr);
+  // The built-in caption buttons, made by the first paint of the built-in frame.
+  ASSERT_FALSE(SkinForm->ObjectList.empty());
+  TspActiveSkinObject& Button = *SkinForm->ObjectList.front();
+  Button.FMouseIn = true;
+  Button.Active = true;
+  SkinForm->ActiveObject = 0;
+  SendMessage(SkinForm->Form()->Handle(), WM_ACTIVATE, WA_INACTIVE, 0);
+  EXPECT_FALSE(Button.FMouseIn);
+  EXPECT_FALSE(Button.Active);
+  EXPECT_EQ(SkinForm->ActiveObject, -1);
+}
+
+}  // namespace

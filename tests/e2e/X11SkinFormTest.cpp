@@ -1,0 +1,120 @@
+// A skinned form on the desktop: the x11 backend shows it undecorated, in the shape of
+// its skin; the user resizes it by its border and moves a form by its caption through
+// the window system's own move-and-size loop, and the shape follows every new size.
+
+#include <algorithm>
+#include <string>
+
+#include "components/forms/SkinForm.h"
+#include "platform/ui/Forms.h"
+#include "resources/skin-new/SkinNew.h"
+#include "tests/e2e/X11BackendFixture.h"
+
+namespace e2e {
+namespace {
+
+class X11SkinFormTest : public X11BackendTest {
+ protected:
+  void SetUp() override {
+    X11BackendTest::SetUp();
+    skin_new::StoreSkinNew(*skin_new::BuildSkinNew(), SkinFolder.Path().string());
+    Skin = std::make_unique<TspSkinData>(nullptr);
+    Skin->BuildMode = true;
+    Skin->LoadFromFile(SkinFolder.File("skin.ini"));
+  }
+  void TearDown() override {
+    DoneApplication();
+    Skin.reset();
+    X11BackendTest::TearDown();
+  }
+
+  // A form with a skin component at ABounds, shown; its X window.
+  TXid ShowForm(const char* ATitle, const TRect& ABounds, TspSkinData* ASkin) {
+    TForm* Form = Application->CreateForm<TForm>();
+    Form->SetCaption(ATitle);
+    auto* SkinForm = new TspSkinForm(Form);
+    SkinForm->SetSkinData(ASkin);
+    Form->SetBoundsRect(ABounds);
+    Form->Show();
+    Forms.push_back(Form);
+    TXid Window = 0;
+    EXPECT_TRUE(PumpUntil([&] {
+      Window = Other().WindowTitled(ATitle);
+      return Window != 0 && Other().Geometry(Window) == ABounds;
+    }));
+    return Window;
+  }
+
+  // Presses the left button at AFrom, moves to ATo and lets go (screen points).
+  void Drag(TPoint AFrom, TPoint ATo) {
+    VirtualDisplay().Xdotool("mousemove " + std::to_string(AFrom.X) + " " + std::to_string(AFrom.Y) +
+                             " mousedown 1 mousemove " + std::to_string((AFrom.X + ATo.X) / 2) + " " +
+                             std::to_string((AFrom.Y + ATo.Y) / 2) + " mousemove " + std::to_string(ATo.X) +
+                             " " + std::to_string(ATo.Y) + " mouseup 1");
+  }
+
+  // The points of a grid over the window where its X shape and its window region
+  // disagree.
+  int ShapeMismatches(TXid AWindow, TCustomForm* AForm) {
+    const std::vector<TRect> Shape = Other().Shape(AWindow, false);
+    HRGN Region = CreateRectRgn(0, 0, 0, 0);
+    EXPECT_NE(GetWindowRgn(AForm->Handle(), Region), ERROR);
+    int Mismatches = 0;
+    auto Check = [&](int AX, int AY) {
+      const bool InShape = std::any_of(Shape.begin(), Shape.end(), [&](const TRect& R) {
+        return PtInRect(R, {AX, AY});
+      });
+      if (InShape != bool(PtInRegion(Region, AX, AY))) ++Mismatches;
+    };
+    for (int Y = 0; Y < AForm->Height(); Y += 3)
+      for (int X = 0; X < AForm->Width(); X += 3) Check(X, Y);
+    // The corners, where a skin cuts the shape.
+    for (int Y : {0, 1, 2, AForm->Height() - 3, AForm->Height() - 2, AForm->Height() - 1})
+      for (int X : {0, 1, 2, AForm->Width() - 3, AForm->Width() - 2, AForm->Width() - 1}) Check(X, Y);
+    DeleteObject(Region);
+    return Mismatches;
+  }
+
+  testing_support::TempDir SkinFolder;
+  std::unique_ptr<TspSkinData> Skin;
+  std::vector<TForm*> Forms;
+};
+
+TEST_F(X11SkinFormTest, ADefaultSkinFormIsResizedByItsBorderAndItsShapeFollows) {
+  const TXid Window = ShowForm("Skinned", Bounds(100, 100, 500, 350), Skin.get());
+  TCustomForm* Form = Forms.back();
+  EXPECT_EQ(ShapeMismatches(Window, Form), 0);
+  // The skin cuts the top-left corner away: the shape leaves it out.
+  const std::vector<TRect> Shape = Other().Shape(Window, false);
+  EXPECT_FALSE(std::any_of(Shape.begin(), Shape.end(), [](const TRect& R) { return PtInRect(R, {0, 0}); }));
+
+  // The right border, dragged 120 pixels right.
+  ASSERT_EQ(SendMessage(Form->Handle(), WM_NCHITTEST, 0, PointToLParam({100 + 499, 100 + 120})), HTRIGHT);
+  Drag({100 + 499, 100 + 120}, {100 + 619, 100 + 120});
+  EXPECT_TRUE(PumpUntil([&] { return Other().Geometry(Window) == Bounds(100, 100, 620, 350); }))
+      << Other().Geometry(Window).Right;
+  EXPECT_EQ(Form->BoundsRect(), Bounds(100, 100, 620, 350));
+  Other().Synchronize();
+  EXPECT_EQ(ShapeMismatches(Window, Form), 0);
+
+  // The bottom border, dragged 60 pixels down.
+  ASSERT_EQ(SendMessage(Form->Handle(), WM_NCHITTEST, 0, PointToLParam({100 + 100, 100 + 349})), HTBOTTOM);
+  Drag({100 + 100, 100 + 349}, {100 + 100, 100 + 409});
+  EXPECT_TRUE(PumpUntil([&] { return Other().Geometry(Window) == Bounds(100, 100, 620, 410); }));
+  Other().Synchronize();
+  EXPECT_EQ(ShapeMismatches(Window, Form), 0);
+}
+
+TEST_F(X11SkinFormTest, AFormWithTheBuiltInFrameIsDraggedByItsCaption) {
+  const TXid Window = ShowForm("Plain", Bounds(100, 100, 400, 300), nullptr);
+  TCustomForm* Form = Forms.back();
+  ASSERT_EQ(SendMessage(Form->Handle(), WM_NCHITTEST, 0, PointToLParam({100 + 150, 100 + 10})), HTCAPTION);
+  Drag({100 + 150, 100 + 10}, {100 + 350, 100 + 110});
+  EXPECT_TRUE(PumpUntil([&] { return Other().Geometry(Window) == Bounds(300, 200, 400, 300); }));
+  EXPECT_EQ(Form->BoundsRect(), Bounds(300, 200, 400, 300));
+  Other().Synchronize();
+  EXPECT_EQ(ShapeMismatches(Window, Form), 0);
+}
+
+}  // namespace
+}  // namespace e2e
