@@ -105,10 +105,11 @@ void SetFrameGeometry(TspSkinContent& AInfo) {
                       FrameHeight - metrics::FrameBorder);
   AInfo.ButtonsRect = Rect(CaptionButtonRect(4).Left, FrameCaptionTop, FrameWidth - 1, FrameClientTop - 1);
   AInfo.CaptionRect = Rect(SysMenuRect().Right, FrameCaptionTop, AInfo.ButtonsRect.Left, FrameClientTop - 1);
+  // The inner corners of the four corner resize zones, as points of the frame picture.
   AInfo.HitTestLTPoint = {metrics::FrameTopRadius, metrics::FrameTopRadius};
-  AInfo.HitTestRTPoint = {metrics::FrameTopRadius, metrics::FrameTopRadius};
-  AInfo.HitTestLBPoint = {metrics::FrameBottomRadius, metrics::FrameBottomRadius};
-  AInfo.HitTestRBPoint = {metrics::FrameBottomRadius, metrics::FrameBottomRadius};
+  AInfo.HitTestRTPoint = {FrameWidth - metrics::FrameTopRadius, metrics::FrameTopRadius};
+  AInfo.HitTestLBPoint = {metrics::FrameBottomRadius, FrameHeight - metrics::FrameBottomRadius};
+  AInfo.HitTestRBPoint = {FrameWidth - metrics::FrameBottomRadius, FrameHeight - metrics::FrameBottomRadius};
   AInfo.BorderW = metrics::FrameBorder;
   AInfo.FormMinWidth = FrameWidth - FrameCornerRight + FrameCornerLeft + 40;
   AInfo.FormMinHeight = FrameClientTop + 40;

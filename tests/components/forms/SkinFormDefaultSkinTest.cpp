@@ -65,12 +65,16 @@ TEST_F(SkinFormDefaultSkinTest, RegionIsTheMasksBlackPixelsAndTheHitTestAgrees) 
 TEST_F(SkinFormDefaultSkinTest, TheBordersResizeAndTheClientIsClient) {
   TspSkinForm* SkinForm = NewSkinnedForm(Bounds(40, 40, 640, 480), Skin.get());
   TCustomForm* Form = SkinForm->Form();
-  EXPECT_EQ(HitTest(Form, {320, 240}), HTCLIENT);
-  EXPECT_EQ(HitTest(Form, {0, 240}), HTLEFT);
-  EXPECT_EQ(HitTest(Form, {639, 240}), HTRIGHT);
-  EXPECT_EQ(HitTest(Form, {100, 479}), HTBOTTOM);
-  EXPECT_EQ(HitTest(Form, {100, 0}), HTTOP);
-  EXPECT_EQ(HitTest(Form, {0, 0}), HTTOPLEFT);
+  const struct {
+    TPoint At;
+    int Expected;
+  } Cases[] = {
+      {{320, 240}, HTCLIENT}, {{0, 240}, HTLEFT},       {{639, 240}, HTRIGHT},       {{100, 479}, HTBOTTOM},
+      {{540, 479}, HTBOTTOM}, {{100, 0}, HTTOP},        {{540, 0}, HTTOP},           {{0, 0}, HTTOPLEFT},
+      {{639, 0}, HTTOPRIGHT}, {{0, 479}, HTBOTTOMLEFT}, {{639, 479}, HTBOTTOMRIGHT},
+  };
+  for (const auto& Case : Cases)
+    EXPECT_EQ(HitTest(Form, Case.At), Case.Expected) << Case.At.X << "," << Case.At.Y;
 }
 
 }  // namespace
