@@ -337,3 +337,108 @@ class TspGraphicSkinCustomControl : public TspSkinCustomLayer<TspGraphicSkinCont
  public:
   using TspSkinCustomLayer<TspGraphicSkinControl>::TspSkinCustomLayer;
 };
+
+// ---------------------------------------------------------------- gauge, track bar,
+// check and radio box, scroll bar, buttons
+
+class TTimer;
+
+// The gauge's owner drawing: the canvas of the control image, the progress area and the
+// part of it the value fills.
+using TspGaugePaintEvent = std::function<void(TObject* Sender, TCanvas& ACanvas, const TRect& AProgressArea,
+                                              const TRect& AProgressRect)>;
+
+// The progress bar: Value between MinValue and MaxValue fills the progress area of the
+// element ("gauge", or "vgauge" upright) from the left or from the bottom, with an
+// optional text and a moving animation from a frame strip of the skin.
+class TspSkinGauge : public TspSkinCustomControl {
+ public:
+  // 100 × 20, "gauge", 0..100 at 50.
+  explicit TspSkinGauge(TComponent* AOwner);
+
+  // Values are clamped into MinValue..MaxValue; only a different value repaints.
+  int Value() const { return FValue; }
+  void SetValue(int AValue);
+  // A bound moves the value inside it; the order of the bounds is not checked.
+  int MinValue() const { return FMinValue; }
+  void SetMinValue(int AValue);
+  int MaxValue() const { return FMaxValue; }
+  void SetMaxValue(int AValue);
+  bool Vertical() const { return FVertical; }
+  void SetVertical(bool AValue);
+  // Off: the skin image is stretched to any size the control is given.
+  bool UseSkinSize() const { return FUseSkinSize; }
+  void SetUseSkinSize(bool AValue);
+  const String& ProgressText() const { return FProgressText; }
+  void SetProgressText(const String& AValue);
+  bool ShowProgressText() const { return FShowProgressText; }
+  void SetShowProgressText(bool AValue);
+  bool ShowPercent() const { return FShowPercent; }
+  void SetShowPercent(bool AValue);
+  // The text drawn with TextAlphaBlendValue / 255 opacity over the skin image.
+  bool TextAlphaBlend() const { return FTextAlphaBlend; }
+  void SetTextAlphaBlend(bool AValue);
+  int TextAlphaBlendValue() const { return FTextAlphaBlendValue; }
+  void SetTextAlphaBlendValue(int AValue);
+  // Milliseconds between two runs of the animation; negative values are ignored.
+  int ProgressAnimationPause() const { return FProgressAnimationPause; }
+  void SetProgressAnimationPause(int AValue);
+  TspGaugePaintEvent OnGaugePaint;
+
+  // The animation runs only with an element whose strip is not empty: frames at the
+  // skin's interval, then a pause, until stopped.
+  void StartProgressAnimation();
+  void StopProgressAnimation();
+  void StartInternalAnimation();
+  void StopInternalAnimation();
+  // AArea cut to the value: its right edge (or top edge, upright) at the value's share.
+  TRect CalcProgressRect(const TRect& AArea) const;
+  // The text shown: ProgressText and the percentage, as switched on.
+  String GaugeText() const;
+
+  void Paint() override;
+  void ChangeSkinData() override;
+
+ protected:
+  void GetSkinData() override;
+  void CreateControlDefaultImage(TBitmap& ABitmap) override;
+  void CreateControlSkinImage(TBitmap& ABitmap) override;
+  void CalcSize(int& AWidth, int& AHeight) override;
+  void Dispatch(TMessage& AMessage) override;
+
+ private:
+  bool DrawGaugeProgress(TBitmap& ABitmap, const TRect& AArea);
+  void DrawProgressStrip(TBitmap& ABitmap, const TRect& AProgress);
+  void DrawGaugeText(TBitmap& ABitmap);
+  TRect AnimationFrameRect() const;
+  bool AnimationFrameShowing() const;
+  void AnimationFrameTick();
+
+  int FMinValue = 0;
+  int FMaxValue = 100;
+  int FValue = 50;
+  bool FVertical = false;
+  bool FUseSkinSize = true;
+  String FProgressText;
+  bool FShowProgressText = false;
+  bool FShowPercent = false;
+  bool FTextAlphaBlend = false;
+  int FTextAlphaBlendValue = 200;
+  int FProgressAnimationPause = 1000;
+  int FAnimationFrame = 0;
+  TTimer* FAnimationPauseTimer = nullptr;  // owned
+  TTimer* FAnimationTimer = nullptr;       // owned
+  // Copied from the element.
+  TRect ProgressRect, ProgressArea, NewProgressArea;
+  int BeginOffset = 0, EndOffset = 0;
+  String FontName;
+  TFontStyles FontStyle;
+  int FontHeight = 0;
+  TColor FontColor = clBlack;
+  bool ProgressTransparent = false;
+  TColor ProgressTransparentColor = clBlack;
+  bool ProgressStretch = false;
+  TRect ProgressAnimationSkinRect;
+  int ProgressAnimationCountFrames = 0;
+  int ProgressAnimationTimerInterval = 0;
+};
