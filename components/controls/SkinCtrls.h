@@ -442,3 +442,72 @@ class TspSkinGauge : public TspSkinCustomControl {
   int ProgressAnimationCountFrames = 0;
   int ProgressAnimationTimerInterval = 0;
 };
+
+// The slider: Value between MinValue and MaxValue shown by a button moving along the
+// track area of the element ("htrackbar", or "trackbar" upright, where values grow
+// upwards), dragged, clicked to (JumpWhenClick), or stepped by the arrow keys and the
+// wheel (CanFocused). OnStartDragButton opens a drag, OnChange follows every change of
+// the value (by code too) and OnLastChange closes a drag, a key or a wheel step.
+class TspSkinTrackBar : public TspSkinCustomControl {
+ public:
+  // 100 × 20, "htrackbar", 0..100 at 50.
+  explicit TspSkinTrackBar(TComponent* AOwner);
+
+  int Value() const { return FValue; }
+  // Clamped into MinValue..MaxValue; a different value repaints and raises OnChange.
+  void SetValue(int AValue);
+  // A bound moves the value inside it without OnChange.
+  int MinValue() const { return FMinValue; }
+  void SetMinValue(int AValue);
+  int MaxValue() const { return FMaxValue; }
+  void SetMaxValue(int AValue);
+  bool Vertical() const { return FVertical; }
+  void SetVertical(bool AValue);
+  bool CanFocused() const { return FCanFocused; }
+  void SetCanFocused(bool AValue);
+  bool JumpWhenClick = false;
+  bool MouseSupport = true;
+  TNotifyEvent OnChange;
+  TNotifyEvent OnLastChange;
+  TNotifyEvent OnStartDragButton;
+
+  // The button rectangle as last painted (the mouse tests against it).
+  const TRect& PaintedButtonRect() const { return BR; }
+
+ protected:
+  void WndProc(TMessage& AMessage) override;
+  void Dispatch(TMessage& AMessage) override;
+  void GetSkinData() override;
+  void CreateControlDefaultImage(TBitmap& ABitmap) override;
+  void CreateControlSkinImage(TBitmap& ABitmap) override;
+  void CalcSize(int& AWidth, int& AHeight) override;
+  void KeyDown(WORD& AKey, TShiftState AShift) override;
+  void MouseDown(TMouseButton AButton, TShiftState AShift, int AX, int AY) override;
+  void MouseMove(TShiftState AShift, int AX, int AY) override;
+  void MouseUp(TMouseButton AButton, TShiftState AShift, int AX, int AY) override;
+
+ private:
+  // The button over the track ATrack of a button ASize large; sets Offset1, Offset2
+  // and BOffset.
+  TRect CalcButtonRect(const TRect& ATrack, TSize ASize);
+  int ValueFromOffset(int AOffset) const;
+  void StepBy(int ADelta);
+  void WMMouseWheel(TMessage& AMessage);
+  void CMWantSpecialKey(TMessage& AMessage);
+
+  bool FClicksDisabled = false;
+  bool FCanFocused = false;
+  int Offset1 = 0, Offset2 = 0, BOffset = 0;
+  TRect BR;
+  int FMinValue = 0;
+  int FMaxValue = 100;
+  int FValue = 50;
+  bool FVertical = false;
+  bool FDown = false;
+  int OMPos = 0;
+  int OldBOffset = 0;
+  // Copied from the element.
+  TRect ActiveSkinRect, TrackArea, NewTrackArea, SkinButtonRect, ActiveButtonRect;
+  bool ButtonTransparent = false;
+  TColor ButtonTransparentColor = clBlack;
+};
