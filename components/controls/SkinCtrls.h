@@ -511,3 +511,107 @@ class TspSkinTrackBar : public TspSkinCustomControl {
   bool ButtonTransparent = false;
   TColor ButtonTransparentColor = clBlack;
 };
+
+enum TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
+
+// A skinned check box ("checkbox") or, with Radio, radio button ("radiobox"): a box
+// and a caption in three states, boxes of one GroupIndex on one parent exclusive, and in
+// the non-flat look a cross-fade between the normal and the active picture while the
+// pointer is over the box or it has the focus. Setting Checked raises OnClick, as a
+// click does (the program's handlers rely on it).
+class TspSkinCheckRadioBox : public TspSkinCustomControl {
+ public:
+  // 150 × 25, "checkbox", flat, focusable, unchecked.
+  explicit TspSkinCheckRadioBox(TComponent* AOwner);
+
+  bool Checked() const { return FChecked; }
+  // Checking unchecks the other boxes of the group; OnClick follows for a check box
+  // always, for a radio box only when it is now checked. A grayed box set unchecked
+  // stays grayed.
+  void SetChecked(bool AValue);
+  TCheckBoxState State() const { return FState; }
+  // Raises OnClick; the group is not touched.
+  void SetState(TCheckBoxState AValue);
+  bool Radio() const { return FRadio; }
+  void SetRadio(bool AValue);
+  bool Flat() const { return FFlat; }
+  void SetFlat(bool AValue);
+  bool AllowGrayed() const { return FAllowGrayed; }
+  void SetAllowGrayed(bool AValue);
+  bool WordWrap() const { return FWordWrap; }
+  void SetWordWrap(bool AValue);
+  TCustomImageList* Images() const { return FImages; }
+  void SetImages(TCustomImageList* AValue);
+  int ImageIndex() const { return FImageIndex; }
+  void SetImageIndex(int AValue);
+  bool CanFocused() const { return FCanFocused; }
+  void SetCanFocused(bool AValue);
+  int GroupIndex = 0;
+  // In the flat skin look the caption colour comes from the skin.
+  bool UseSkinFontColor = true;
+
+  void ChangeSkinData() override;
+  void Paint() override;
+  // The user's click: a check box toggles, a radio box becomes checked.
+  virtual void ToggleChecked();
+
+ protected:
+  void WndProc(TMessage& AMessage) override;
+  void Dispatch(TMessage& AMessage) override;
+  void Notification(TComponent* AComponent, TOperation AOperation) override;
+  void GetSkinData() override;
+  void CreateControlDefaultImage(TBitmap& ABitmap) override;
+  void CheckParentBackground() override;
+  void CalcSize(int& AWidth, int& AHeight) override;
+  void MouseDown(TMouseButton AButton, TShiftState AShift, int AX, int AY) override;
+  void MouseMove(TShiftState AShift, int AX, int AY) override;
+  void MouseUp(TMouseButton AButton, TShiftState AShift, int AX, int AY) override;
+  void ActionChange(TObject* ASender, bool ACheckDefaults) override;
+
+ private:
+  bool MorphPossible() const;
+  bool IsActive();
+  void StartActiveLookChange();
+  void MorphTick();
+  void RaiseClick();
+  bool HasValidImage() const;
+  // The flat look's image and caption from x ATextLeft (the image moving a single-line
+  // caption by its width + AImageGap) and the focus frame; AFocusFill is the brush the
+  // frame is drawn with.
+  void DrawFlatCaption(TCanvas& ACanvas, int ATextLeft, int AImageGap, TColor AFocusFill);
+  void DrawBuiltInBox(TCanvas& ACanvas);
+  // The skin's box picture for the state at (AX, AY).
+  void DrawSkinBox(TCanvas& ACanvas, int AX, int AY);
+  void DrawFlatSkin(TBitmap& ABitmap);
+  void CreateStateImage(TBitmap& ABitmap, bool AActive);
+  void CMMouseEnterLeave(TMessage& AMessage, bool AEnter);
+  void CMDialogChar(TMessage& AMessage);
+  void CMEnabledChanged(TMessage& AMessage);
+
+  bool FDown = false;
+  bool FWordWrap = false;
+  bool FAllowGrayed = false;
+  TCheckBoxState FState = cbUnchecked;
+  TCustomImageList* FImages = nullptr;  // not owned; cleared when freed
+  int FImageIndex = 0;
+  bool FFlat = true;
+  bool FClicksDisabled = false;
+  bool FCanFocused = true;
+  bool FMouseIn = false;
+  bool FChecked = false;
+  TRect CIRect, NewTextArea;
+  bool FRadio = false;
+  TTimer* MorphTimer = nullptr;  // owned; made on the first cross-fade
+  double FMorphKf = 0;
+  // Copied from the element.
+  String FontName;
+  TFontStyles FontStyle;
+  int FontHeight = 0;
+  TColor FontColor = clBlack, ActiveFontColor = clBlack, FrameFontColor = clBlack,
+         UnEnabledFontColor = clGray;
+  TRect ActiveSkinRect, CheckImageArea, TextArea;
+  TRect CheckImageRect, UnCheckImageRect, ActiveCheckImageRect, ActiveUnCheckImageRect;
+  TRect UnEnabledCheckImageRect, UnEnabledUnCheckImageRect, GrayedCheckImageRect, ActiveGrayedCheckImageRect;
+  bool Morphing = false;
+  TMorphKind MorphKind = mkDefault;
+};
