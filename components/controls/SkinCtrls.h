@@ -615,3 +615,143 @@ class TspSkinCheckRadioBox : public TspSkinCustomControl {
   bool Morphing = false;
   TMorphKind MorphKind = mkDefault;
 };
+
+enum TScrollBarKind { sbHorizontal, sbVertical };
+
+// The skinned scroll bar: two arrow buttons, a track and a thumb, from an element of
+// scroll-bar kind or in a built-in flat look. It stands alone on forms and is the
+// external bar of hosts (tree and list views, memos, list boxes, grids) that hide their
+// own: they set its range with SetRange, follow it through its events and set Both on a
+// horizontal bar beside a vertical one. The up button raises Position, the down button
+// lowers it; a page step toward Min is a page up, one toward Max a page down.
+//
+// The position rule: a value below Min gives Min; without a page at most Max; with one
+// at most Max - PageSize + 1.
+class TspSkinScrollBar : public TspSkinCustomControl {
+ public:
+  // 200 × 19, "hscrollbar", 0..100 at 0, steps 1 and 1, no page.
+  explicit TspSkinScrollBar(TComponent* AOwner);
+  ~TspSkinScrollBar() override;
+
+  // Stores the bounds and the page as given, then the position by the rule; repaints
+  // without OnChange.
+  void SetRange(int AMin, int AMax, int APageSize, int APosition);
+  // The position by the rule, repainted when it changed, without OnChange.
+  void SimplySetPosition(int AValue);
+
+  int Position() const { return FPosition; }
+  // By the rule; a change repaints and raises OnChange. Every change the user makes
+  // passes here.
+  void SetPosition(int AValue);
+  int Min() const { return FMin; }
+  void SetMin(int AValue);
+  int Max() const { return FMax; }
+  void SetMax(int AValue);
+  int PageSize() const { return FPageSize; }
+  // Taken only while it and Position fit in the range; refused silently otherwise.
+  void SetPageSize(int AValue);
+  int SmallChange() const { return FSmallChange; }
+  void SetSmallChange(int AValue);
+  int LargeChange() const { return FLargeChange; }
+  void SetLargeChange(int AValue);
+  TScrollBarKind Kind() const { return FKind; }
+  // Stores and repaints only: a vertical bar needs "vscrollbar" from its creator.
+  void SetKind(TScrollBarKind AValue);
+  bool CanFocused() const { return FCanFocused; }
+  void SetCanFocused(bool AValue);
+  // On a horizontal bar beside a vertical one: the element BothSkinDataName (with the
+  // corner square) is used, or the built-in look leaves BothMarkerWidth pixels free.
+  bool Both() const { return FBoth; }
+  void SetBoth(bool AValue);
+  int BothMarkerWidth() const { return FBothMarkerWidth; }
+  void SetBothMarkerWidth(int AValue);
+  String BothSkinDataName = "bothhscrollbar";
+
+  TNotifyEvent OnChange;
+  // The left button came up after it went down on the thumb.
+  TNotifyEvent OnLastChange;
+  // When assigned, called by a press on the up (down) button and every repeat instead
+  // of the step.
+  TNotifyEvent OnUpButtonClick;
+  TNotifyEvent OnDownButtonClick;
+  // After each page step toward Min (up) or Max (down).
+  TNotifyEvent OnPageUp;
+  TNotifyEvent OnPageDown;
+
+  // The parts as last placed: 0 the thumb, 1 the up button, 2 the down button.
+  TRect PartRect(int APart) const { return Buttons[APart].R; }
+  TRect TrackRect() const { return NewTrackArea; }
+
+ protected:
+  void WndProc(TMessage& AMessage) override;
+  void Dispatch(TMessage& AMessage) override;
+  void GetSkinData() override;
+  void CreateControlDefaultImage(TBitmap& ABitmap) override;
+  void CreateControlSkinImage(TBitmap& ABitmap) override;
+  void CalcSize(int& AWidth, int& AHeight) override;
+  void KeyDown(WORD& AKey, TShiftState AShift) override;
+  void MouseDown(TMouseButton AButton, TShiftState AShift, int AX, int AY) override;
+  void MouseMove(TShiftState AShift, int AX, int AY) override;
+  void MouseUp(TMouseButton AButton, TShiftState AShift, int AX, int AY) override;
+
+ private:
+  struct TScrollPart {
+    TRect R;
+    bool MouseIn = false;
+    bool Down = false;
+  };
+
+  int ClampedPosition(int AValue) const;
+  bool IsVertical() const { return FKind == sbVertical; }
+  // Places the track, the buttons and the thumb for the current size and position.
+  void CalcRects();
+  int ThumbLength(int ATrackLength, int AMinimum) const;
+  void PositionFromOffset(int AOffset);
+  int Along(int AX, int AY) const { return IsVertical() ? AY : AX; }
+  void StartRepeat(UINT AInterval);
+  void StopTimer();
+  void RepeatTick();
+  void ButtonDown(int APart, int AX, int AY);
+  void ButtonUp(int APart);
+  void ButtonEnter(int APart);
+  void ButtonLeave(int APart);
+  void TestActive(int AX, int AY);
+  void StepBy(long long ADelta);
+  void UpButtonStep();
+  void DownButtonStep();
+  void DrawBuiltInPart(TCanvas& ACanvas, int APart);
+  void DrawSkinButton(TCanvas& ACanvas, int APart);
+  void DrawSkinThumb(TBitmap& AImage);
+  void WMMouseWheel(TMessage& AMessage);
+  void CMMouseLeave(TMessage& AMessage);
+
+  String FNormalSkinDataName;
+  int Offset1 = 0, Offset2 = 0, BOffset = 0;
+  TRect NewTrackArea;
+  bool FDown = false;
+  int OMPos = 0;
+  int OldBOffset = 0;
+  bool WaitMode = false;
+  int MX = 0, MY = 0;
+  bool MouseD = false;
+  int FBothMarkerWidth = 0;
+  bool FClicksDisabled = false;
+  bool FCanFocused = false;
+  int TimerMode = 0;
+  int ActiveButton = -1, OldActiveButton = -1;
+  int CaptureButton = -1;
+  TScrollPart Buttons[3];
+  int FMin = 0, FMax = 100, FSmallChange = 1, FLargeChange = 1, FPosition = 0;
+  TScrollBarKind FKind = sbHorizontal;
+  int FPageSize = 0;
+  bool FBoth = false;
+  // Copied from the element.
+  TRect TrackArea, UpButtonRect, ActiveUpButtonRect, DownUpButtonRect;
+  TRect DownButtonRect, ActiveDownButtonRect, DownDownButtonRect;
+  TRect ThumbRect, ActiveThumbRect, DownThumbRect;
+  int ThumbOffset1 = 0, ThumbOffset2 = 0;
+  TRect GlyphRect, ActiveGlyphRect, DownGlyphRect;
+  bool GlyphTransparent = false, ThumbTransparent = false, ThumbStretchEffect = false;
+  TColor GlyphTransparentColor = clBlack, ThumbTransparentColor = clBlack;
+  int ThumbMinSize = 0, ThumbMinPageSize = 0;
+};
