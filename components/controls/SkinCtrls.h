@@ -755,3 +755,175 @@ class TspSkinScrollBar : public TspSkinCustomControl {
   TColor GlyphTransparentColor = clBlack, ThumbTransparentColor = clBlack;
   int ThumbMinSize = 0, ThumbMinPageSize = 0;
 };
+
+// Sent by a skinned button to itself, posted, on mouse enter and leave: the glow frame
+// is shown or hidden once the enter or leave handling has finished.
+constexpr UINT SP_SHOWBUTTONLAYER = 1424;
+constexpr UINT SP_HIDEBUTTONLAYER = 1425;
+
+// The buttons' owner drawing, after the state's background and before the content: a
+// handler that clears ADrawDefault draws the content itself.
+using TspButtonPaintEvent = std::function<void(TObject* Sender, TCanvas& ACanvas, const TRect& ARect,
+                                               bool ADown, bool AMouseIn, bool& ADrawDefault)>;
+
+class TspLayerManager;
+using TModalResult = int;  // as the forms declare it
+
+// The windowed push button ("button"): a picture per state (normal, hot, pressed,
+// focused, disabled), a cross-fade between the normal and the hot picture, a frame
+// animation on focus and hover, a glow frame around it, a caption with a glyph strip or
+// an image-list picture, toggle and group behaviour, auto-repeat, the default and cancel
+// roles of dialog buttons and the keys. OnClick is raised by ButtonClick alone.
+class TspSkinButton : public TspSkinCustomControl {
+ public:
+  // 75 × 25, "button", focusable.
+  explicit TspSkinButton(TComponent* AOwner);
+
+  // Sets the form's ModalResult (a focusable button), then OnClick or the action.
+  virtual void ButtonClick();
+  // Up, not hot, faded back, animation stopped, repainted.
+  void RefreshButton();
+  // The glow frame around the button, from the element's glow pictures.
+  void ShowLayer();
+  void HideLayer();
+
+  bool Down() const { return FDown; }
+  // In a group (GroupIndex > 0, AllowAllUp off) a button going down raises the others
+  // of its parent.
+  void SetDown(bool AValue);
+  int GroupIndex() const { return FGroupIndex; }
+  // A group button cannot take the focus.
+  void SetGroupIndex(int AValue);
+  bool CheckedMode() const { return FCheckedMode; }
+  // On: a toggle button (GroupIndex -1).
+  void SetCheckedMode(bool AValue);
+  bool CanFocused() const { return FCanFocused; }
+  void SetCanFocused(bool AValue);
+  bool Default() const { return FDefault; }
+  void SetDefault(bool AValue);
+  bool Cancel = false;
+  TModalResult ModalResult = 0;  // mrNone
+  bool AllowAllUp = false;
+  bool RepeatMode = false;
+  int RepeatInterval = 100;
+  bool AlwaysShowLayeredFrame = false;
+  bool UseSkinSize = true;
+  bool UseSkinFontColor = true;
+  TBitmap& Glyph() { return *FGlyph; }
+  void SetGlyph(const TBitmap& AValue);
+  int NumGlyphs() const { return FNumGlyphs; }
+  void SetNumGlyphs(int AValue);
+  int Margin() const { return FMargin; }
+  // Values below -1 are ignored.
+  void SetMargin(int AValue);
+  int Spacing() const { return FSpacing; }
+  void SetSpacing(int AValue);
+  TspButtonLayout Layout() const { return FLayout; }
+  void SetLayout(TspButtonLayout AValue);
+  TCustomImageList* ImageList() const { return FImageList; }
+  void SetImageList(TCustomImageList* AValue);
+  int ImageIndex() const { return FImageIndex; }
+  void SetImageIndex(int AValue);
+  TspButtonPaintEvent OnPaint;
+
+  void ChangeSkinData() override;
+  void BeforeChangeSkinData() override;
+
+ protected:
+  void WndProc(TMessage& AMessage) override;
+  void Dispatch(TMessage& AMessage) override;
+  void CreateWnd() override;
+  void Notification(TComponent* AComponent, TOperation AOperation) override;
+  void Paint() override;
+  void GetSkinData() override;
+  void CreateControlDefaultImage(TBitmap& ABitmap) override;
+  // Empty: the skin look is drawn state by state in Paint.
+  void CreateControlSkinImage(TBitmap&) override {}
+  void CalcSize(int& AWidth, int& AHeight) override;
+  void MouseDown(TMouseButton AButton, TShiftState AShift, int AX, int AY) override;
+  void MouseMove(TShiftState AShift, int AX, int AY) override;
+  void MouseUp(TMouseButton AButton, TShiftState AShift, int AX, int AY) override;
+  // One state picture from the element's rectangle ASource, with the content.
+  void CreateButtonImage(TBitmap& ABitmap, const TRect& ASource, bool ADown, bool AMouseIn);
+
+  // Whether Space presses the button (the menu button ignores it).
+  bool FSpaceSupport = true;
+  // Expires with the button, so that a handler that frees it is noticed.
+  std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);
+
+ private:
+  bool IsFocused();
+  bool MorphApplies() const;
+  bool EffectsOn() const;
+  bool AnimationCanRun() const;
+  bool IsPressedLook();
+  void MorphOrRepaint();
+  void MorphTick();
+  void StartAnimation(bool AForward);
+  void StopAnimation();
+  void AnimationTick();
+  TRect AnimationFrameRect(int AFrame) const;
+  void StartRepeat();
+  void StopRepeat();
+  void RepeatTick();
+  // The glyph frame, image-list picture and caption in ARect.
+  void DrawContent(TCanvas& ACanvas, const TRect& ARect, bool ADown, bool AMouseIn);
+  bool Animating() const;
+  TRect HotSource() const;
+  TRect NormalSource() const;
+  // Whether the state with the pointer in (enter) or out (leave) changes the look.
+  bool HoverChangesLook();
+  void ApplyStateFont(TCanvas& ACanvas, bool ADown, bool AMouseIn);
+  // The picture ASource of the element stretched to a free size, with the content
+  // rectangle that grows with it.
+  TRect CreateFreeSizeImage(TBitmap& ABitmap, const TRect& ASource);
+  void CMMouseEnter(TMessage& AMessage);
+  void CMMouseLeave(TMessage& AMessage);
+  void CMDialogKey(TMessage& AMessage);
+  void CMDialogChar(TMessage& AMessage);
+  void CMFocusChanged(TMessage& AMessage);
+  void CMEnabledChanged(TMessage& AMessage);
+  void WMSetFocus(TMessage& AMessage);
+  void WMKillFocus(TMessage& AMessage);
+  void WMKeyDown(TMessage& AMessage);
+  void WMKeyUp(TMessage& AMessage);
+
+  bool FCheckedMode = false;
+  bool FStopMouseUp = false;
+  TspLayerManager* FLayerManager = nullptr;  // owned
+  TTimer* AnimateTimer = nullptr;            // owned; enabled while the animation runs
+  int CurrentFrame = 0;
+  bool AnimateInc = false;
+  TTimer* RepeatTimer = nullptr;  // owned; enabled while repeating
+  bool FRepeatWaiting = false;    // the first tick only switches to RepeatInterval
+  bool FActive = false;
+  bool FAllowAllUpCheck = false;
+  bool FDefault = false;
+  bool FClicksDisabled = false;
+  bool FCanFocused = true;
+  double FMorphKf = 0;
+  bool FDown = false, FMouseIn = false, FMouseDown = false;
+  int FGroupIndex = 0;
+  std::unique_ptr<TBitmap> FGlyph;
+  int FNumGlyphs = 1;
+  int FMargin = -1;
+  int FSpacing = 1;
+  TspButtonLayout FLayout = blGlyphLeft;
+  TTimer* MorphTimer = nullptr;            // owned; enabled while the fade runs
+  TCustomImageList* FImageList = nullptr;  // not owned; cleared when freed
+  int FImageIndex = -1;
+  // Copied from the element.
+  String FontName;
+  TFontStyles FontStyle;
+  int FontHeight = 0;
+  TColor FontColor = clBlack, ActiveFontColor = clBlack, DownFontColor = clBlack, DisabledFontColor = clGray;
+  TRect ActiveSkinRect, DownSkinRect, DisabledSkinRect, FocusedSkinRect, AnimateSkinRect;
+  bool Morphing = false;
+  TMorphKind MorphKind = mkDefault;
+  int FrameCount = 0, AnimateInterval = 0;
+  bool ShowFocus = false;
+  int GlowLayerPictureIndex = -1, GlowLayerMaskPictureIndex = -1;
+  int GlowLayerOffsetLeft = 0, GlowLayerOffsetRight = 0, GlowLayerOffsetTop = 0, GlowLayerOffsetBottom = 0;
+  int GlowLayerShowOffsetX = 0, GlowLayerShowOffsetY = 0;
+  int GlowLayerAlphaBlendValue = 0;
+};
