@@ -775,6 +775,9 @@ using TModalResult = int;  // as the forms declare it
 // an image-list picture, toggle and group behaviour, auto-repeat, the default and cancel
 // roles of dialog buttons and the keys. OnClick is raised by ButtonClick alone.
 class TspSkinButton : public TspSkinCustomControl {
+  template <class TButton>
+  friend struct TspButtonMouseRules;
+
  public:
   // 75 × 25, "button", focusable.
   explicit TspSkinButton(TComponent* AOwner);

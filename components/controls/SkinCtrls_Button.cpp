@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "components/controls/SkinCtrls.h"
+#include "components/controls/SkinCtrls_ButtonRulesInternal.h"
 #include "components/controls/SkinCtrls_FadeInternal.h"
 #include "components/controls/SkinCtrls_InputInternal.h"
 #include "components/controls/SkinCtrls_PaintInternal.h"
@@ -447,65 +448,16 @@ void TspSkinButton::CMMouseLeave(TMessage& AMessage) {
 
 void TspSkinButton::MouseDown(TMouseButton AButton, TShiftState AShift, int AX, int AY) {
   TspSkinCustomControl::MouseDown(AButton, AShift, AX, AY);
-  if (AButton != mbLeft) return;
-  if (AnimationCanRun()) StopAnimation();
-  FMouseDown = true;
-  if (FDown) {
-    if (FGroupIndex != 0) FAllowAllUpCheck = true;
-    return;
-  }
-  FMouseIn = true;
-  SetDown(true);
-  if (FCheckedMode) {
-    FStopMouseUp = true;
-    ButtonClick();
-  } else if (RepeatMode && FGroupIndex == 0) {
-    StartRepeat();
-  } else if (FGroupIndex != 0) {
-    ButtonClick();
-  }
-  FAllowAllUpCheck = false;
+  if (AButton == mbLeft) TspButtonMouseRules<TspSkinButton>::Press(*this);
 }
 
-// While the button is down the pressed look follows the pointer in and out.
 void TspSkinButton::MouseMove(TShiftState AShift, int AX, int AY) {
   TspSkinCustomControl::MouseMove(AShift, AX, AY);
-  if (!FDown) return;
-  const bool Inside = AX >= 0 && AY >= 0 && AX <= Width() && AY <= Height();
-  if (!Inside && FMouseIn) Perform(CM_MOUSELEAVE, 0, 0);
-  if (Inside && !FMouseIn) Perform(CM_MOUSEENTER, 0, 0);
+  TspButtonMouseRules<TspSkinButton>::Move(*this, AX, AY);
 }
 
-// A click may free the button (a dialog closing on it): nothing of it is touched after
-// a click it did not survive.
 void TspSkinButton::MouseUp(TMouseButton AButton, TShiftState AShift, int AX, int AY) {
-  if (AButton != mbLeft) {
+  if (AButton == mbLeft && !TspButtonMouseRules<TspSkinButton>::Release(*this)) return;
+  if (AButton != mbLeft || (HandleAllocated() && Visible()))
     TspSkinCustomControl::MouseUp(AButton, AShift, AX, AY);
-    return;
-  }
-  FMouseDown = false;
-  const std::weak_ptr<bool> Alive = FAlive;
-  if (FCheckedMode) {
-    if (FStopMouseUp) {
-      FStopMouseUp = false;
-    } else {
-      SetDown(false);
-      ButtonClick();
-    }
-  } else if (FGroupIndex == 0) {
-    const bool WasDown = FDown;
-    if (FMouseIn) {
-      SetDown(false);
-      StopRepeat();
-      if (WasDown) ButtonClick();
-    } else {
-      FDown = false;
-      StopRepeat();
-    }
-  } else if (FDown && AllowAllUp && FAllowAllUpCheck && FMouseIn) {
-    SetDown(false);
-    ButtonClick();
-  }
-  if (Alive.expired()) return;
-  if (HandleAllocated() && Visible()) TspSkinCustomControl::MouseUp(AButton, AShift, AX, AY);
 }
