@@ -865,7 +865,6 @@ class TspSkinButton : public TspSkinCustomControl {
   void StartAnimation(bool AForward);
   void StopAnimation();
   void AnimationTick();
-  TRect AnimationFrameRect(int AFrame) const;
   void StartRepeat();
   void StopRepeat();
   void RepeatTick();
@@ -877,9 +876,6 @@ class TspSkinButton : public TspSkinCustomControl {
   // Whether the state with the pointer in (enter) or out (leave) changes the look.
   bool HoverChangesLook();
   void ApplyStateFont(TCanvas& ACanvas, bool ADown, bool AMouseIn);
-  // The picture ASource of the element stretched to a free size, with the content
-  // rectangle that grows with it.
-  TRect CreateFreeSizeImage(TBitmap& ABitmap, const TRect& ASource);
   void CMMouseEnter(TMessage& AMessage);
   void CMMouseLeave(TMessage& AMessage);
   void CMDialogKey(TMessage& AMessage);
@@ -929,4 +925,136 @@ class TspSkinButton : public TspSkinCustomControl {
   int GlowLayerOffsetLeft = 0, GlowLayerOffsetRight = 0, GlowLayerOffsetTop = 0, GlowLayerOffsetBottom = 0;
   int GlowLayerShowOffsetX = 0, GlowLayerShowOffsetY = 0;
   int GlowLayerAlphaBlendValue = 0;
+};
+
+// The windowless tool button ("toolbutton"): the push button's pictures, cross-fade,
+// frame animation, glyph and image-list content, toggle, group and repeat behaviour,
+// without focus, keys (but its accelerator), glow or dialog role. A Flat button shows
+// no background until the pointer is over it or it is a down member of a group; its
+// caption can be hidden with two preset widths.
+class TspSkinSpeedButton : public TspGraphicSkinCustomControl {
+  template <class TButton>
+  friend struct TspButtonMouseRules;
+
+ public:
+  // 25 × 25, "toolbutton", opaque.
+  explicit TspSkinSpeedButton(TComponent* AOwner);
+
+  // OnClick or the action.
+  virtual void ButtonClick();
+  void RefreshButton();
+
+  bool Down() const { return FDown; }
+  void SetDown(bool AValue);
+  int GroupIndex() const { return FGroupIndex; }
+  void SetGroupIndex(int AValue) { FGroupIndex = AValue; }
+  bool CheckedMode() const { return FCheckedMode; }
+  void SetCheckedMode(bool AValue);
+  bool Flat() const { return FFlat; }
+  // Flat: transparent (the parent shows through) until hot or down.
+  void SetFlat(bool AValue);
+  bool ShowCaption() const { return FShowCaption; }
+  // With both widths above 0 the width follows: WidthWithCaption shown,
+  // WidthWithoutCaption hidden.
+  void SetShowCaption(bool AValue);
+  int WidthWithCaption = 0;
+  int WidthWithoutCaption = 0;
+  bool AllowAllUp = false;
+  bool RepeatMode = false;
+  int RepeatInterval = 100;
+  bool UseSkinSize = true;
+  bool UseSkinFontColor = true;
+  TBitmap& Glyph() { return *FGlyph; }
+  void SetGlyph(const TBitmap& AValue);
+  int NumGlyphs() const { return FNumGlyphs; }
+  void SetNumGlyphs(int AValue);
+  int Margin() const { return FMargin; }
+  void SetMargin(int AValue);
+  int Spacing() const { return FSpacing; }
+  void SetSpacing(int AValue);
+  TspButtonLayout Layout() const { return FLayout; }
+  void SetLayout(TspButtonLayout AValue);
+  TCustomImageList* ImageList() const { return FImageList; }
+  void SetImageList(TCustomImageList* AValue);
+  int ImageIndex() const { return FImageIndex; }
+  void SetImageIndex(int AValue);
+  TspButtonPaintEvent OnPaint;
+  // Whether the class library paints the parent under the button first.
+  bool Transparent() const { return !ControlStyle.Contains(csOpaque); }
+
+  void ChangeSkinData() override;
+
+ protected:
+  void Dispatch(TMessage& AMessage) override;
+  void Notification(TComponent* AComponent, TOperation AOperation) override;
+  void Loaded() override;
+  void Paint() override;
+  void GetSkinData() override;
+  void CreateControlDefaultImage(TBitmap& ABitmap) override;
+  // Empty: the skin look is drawn state by state in Paint.
+  void CreateControlSkinImage(TBitmap&) override {}
+  void CalcSize(int& AWidth, int& AHeight) override;
+  void MouseDown(TMouseButton AButton, TShiftState AShift, int AX, int AY) override;
+  void MouseMove(TShiftState AShift, int AX, int AY) override;
+  void MouseUp(TMouseButton AButton, TShiftState AShift, int AX, int AY) override;
+  // True removes the opaque style, false adds it.
+  virtual void SetTransparentStyle(bool AValue);
+  void CreateButtonImage(TBitmap& ABitmap, const TRect& ASource, bool ADown, bool AMouseIn);
+
+  // Expires with the button, so that a handler that frees it is noticed.
+  std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);
+
+ private:
+  bool MorphApplies() const;
+  bool EffectsOn() const;
+  bool AnimationCanRun() const;
+  bool Animating() const;
+  bool IsPressedLook() const { return FDown && (FMouseIn || FGroupIndex != 0); }
+  void MorphOrRepaint();
+  void MorphTick();
+  void StartAnimation(bool AForward);
+  void StopAnimation();
+  void AnimationTick();
+  void StartRepeat();
+  void StopRepeat();
+  void RepeatTick();
+  // Whether entering or leaving changes the look: not a down member of a group.
+  bool HoverChangesLook() const { return (FGroupIndex == 0 || !FDown) && Enabled(); }
+  void DrawContent(TCanvas& ACanvas, const TRect& ARect, bool ADown, bool AMouseIn);
+  // The flat look that is neither hot nor down: only the content, on the parent.
+  void PaintFlatContent();
+  void CMMouseEnter(TMessage& AMessage);
+  void CMMouseLeave(TMessage& AMessage);
+  void CMDialogChar(TMessage& AMessage);
+
+  bool FCheckedMode = false;
+  bool FStopMouseUp = false;
+  TTimer* AnimateTimer = nullptr;  // owned; enabled while the animation runs
+  int CurrentFrame = 0;
+  bool AnimateInc = false;
+  TTimer* RepeatTimer = nullptr;  // owned; enabled while repeating
+  bool FRepeatWaiting = false;    // the first tick only switches to RepeatInterval
+  bool FFlat = false;
+  bool FAllowAllUpCheck = false;
+  double FMorphKf = 0;
+  bool FDown = false, FMouseIn = false, FMouseDown = false;
+  int FGroupIndex = 0;
+  std::unique_ptr<TBitmap> FGlyph;
+  int FNumGlyphs = 1;
+  int FMargin = -1;
+  int FSpacing = 1;
+  TspButtonLayout FLayout = blGlyphLeft;
+  TTimer* MorphTimer = nullptr;  // owned; enabled while the fade runs
+  bool FShowCaption = true;
+  TCustomImageList* FImageList = nullptr;  // not owned; cleared when freed
+  int FImageIndex = 0;
+  // Copied from the element.
+  String FontName;
+  TFontStyles FontStyle;
+  int FontHeight = 0;
+  TColor FontColor = clBlack, ActiveFontColor = clBlack, DownFontColor = clBlack, DisabledFontColor = clGray;
+  TRect ActiveSkinRect, DownSkinRect, DisabledSkinRect, AnimateSkinRect;
+  bool Morphing = false;
+  TMorphKind MorphKind = mkDefault;
+  int FrameCount = 0, AnimateInterval = 0;
 };

@@ -63,30 +63,17 @@ bool TspSkinButton::Animating() const {
          CurrentFrame <= FrameCount;
 }
 
-// Frame AFrame (from 1) of the strip: side by side when the strip is wider than the
-// element, else one under the other.
-TRect TspSkinButton::AnimationFrameRect(int AFrame) const {
-  TRect Frame = AnimateSkinRect;
-  if (RectangleWidth(AnimateSkinRect) > RectangleWidth(SkinRect)) {
-    const int W = RectangleWidth(AnimateSkinRect) / FrameCount;
-    Frame.Left = AnimateSkinRect.Left + W * (AFrame - 1);
-    Frame.Right = Frame.Left + W;
-  } else {
-    const int H = RectangleHeight(AnimateSkinRect) / FrameCount;
-    Frame.Top = AnimateSkinRect.Top + H * (AFrame - 1);
-    Frame.Bottom = Frame.Top + H;
-  }
-  return Frame;
-}
-
 // The running animation's frame stands for the hot picture going forward and for the
 // normal one going back.
 TRect TspSkinButton::HotSource() const {
-  return Animating() && AnimateInc ? AnimationFrameRect(CurrentFrame) : ActiveSkinRect;
+  return Animating() && AnimateInc ? ButtonAnimationFrame(AnimateSkinRect, SkinRect, FrameCount, CurrentFrame)
+                                   : ActiveSkinRect;
 }
 
 TRect TspSkinButton::NormalSource() const {
-  return Animating() && !AnimateInc ? AnimationFrameRect(CurrentFrame) : SkinRect;
+  return Animating() && !AnimateInc
+             ? ButtonAnimationFrame(AnimateSkinRect, SkinRect, FrameCount, CurrentFrame)
+             : SkinRect;
 }
 
 bool TspSkinButton::IsPressedLook() {
@@ -125,39 +112,18 @@ void TspSkinButton::Paint() {
   DrawControlImage(Image);
 }
 
-TRect TspSkinButton::CreateFreeSizeImage(TBitmap& ABitmap, const TRect& ASource) {
-  if (ResizeMode == 0) {
-    TBitmap Piece;
-    CopyPicturePart(Piece, *Picture, ASource);
-    ABitmap.Canvas().StretchDraw(Rect(0, 0, ABitmap.Width(), ABitmap.Height()), Piece);
-  } else if (ResizeMode != -1) {
-    StretchSkinImage(ABitmap, *Picture, ASource, ClRect, true);
-  }
-  TRect Content = ClRect;
-  Content.Right += ABitmap.Width() - RectangleWidth(ASource);
-  Content.Bottom += ABitmap.Height() - RectangleHeight(ASource);
-  return Content;
-}
-
 void TspSkinButton::ApplyStateFont(TCanvas& ACanvas, bool ADown, bool AMouseIn) {
   ApplySkinFont(ACanvas.Font(), FontName, FontHeight, FontStyle);
-  TColor Color = FontColor;
-  if (Enabled() && !UseSkinFontColor)
-    Color = DefaultFont().Color();
-  else if (!Enabled())
-    Color = DisabledFontColor;
-  else if (ADown && AMouseIn)
-    Color = DownFontColor;
-  else if (AMouseIn)
-    Color = ActiveFontColor;
-  ACanvas.Font().SetColor(Color);
+  ACanvas.Font().SetColor(ButtonStateColor({FontColor, ActiveFontColor, DownFontColor, DisabledFontColor},
+                                           Enabled(), UseSkinFontColor, DefaultFont().Color(), ADown,
+                                           AMouseIn));
 }
 
 void TspSkinButton::CreateButtonImage(TBitmap& ABitmap, const TRect& ASource, bool ADown, bool AMouseIn) {
   if (!Picture) return;
   TRect Content = NewClRect;
   if (!UseSkinSize && ResizeMode != 1)
-    Content = CreateFreeSizeImage(ABitmap, ASource);
+    Content = DrawFreeSizeButtonPicture(ABitmap, *Picture, ASource, ClRect, ResizeMode);
   else
     CreateSkinImage(ABitmap, Picture, ASource);
   TCanvas& C = ABitmap.Canvas();
