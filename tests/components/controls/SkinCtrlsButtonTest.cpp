@@ -210,9 +210,10 @@ TEST_F(SkinCtrlsButtonTest, DefaultAndCancelButtonsTakeTheDialogKeys) {
 TEST_F(SkinCtrlsButtonTest, AButtonFreedByItsOwnClickLeavesNothingBehind) {
   auto* Button = NewButton(&Host(), "close", 10);
   bool Freed = false;
+  // The handler's own closure goes with the button: it touches nothing after the delete.
   Button->OnClick = [&](TObject*) {
-    delete Button;
     Freed = true;
+    delete Button;
   };
   ShowHost();
   InjectClick(Over(Button));
