@@ -212,17 +212,19 @@ void TspSkinScrollBar::CalcRects() {
     }
     Length = ThumbLength(Vertical ? RectangleHeight(NewTrackArea) : RectangleWidth(NewTrackArea), 16);
   } else {
+    // A button that starts in the fixed far end of the picture (at or past the corner
+    // point, as the element's other rectangles count it) moves with the growth.
     const int Growth = Vertical ? H - RectangleHeight(SkinRect) : W - RectangleWidth(SkinRect);
     NewTrackArea = TrackArea;
     TRect Up = UpButtonRect, Down = DownButtonRect;
     if (Vertical) {
       NewTrackArea.Bottom += Growth;
-      if (Up.Top > LBPt.Y) OffsetRect(Up, 0, Growth);
-      if (Down.Top > LBPt.Y) OffsetRect(Down, 0, Growth);
+      if (Up.Top >= LBPt.Y) OffsetRect(Up, 0, Growth);
+      if (Down.Top >= LBPt.Y) OffsetRect(Down, 0, Growth);
     } else {
       NewTrackArea.Right += Growth;
-      if (Up.Left > RTPt.X) OffsetRect(Up, Growth, 0);
-      if (Down.Left > RTPt.X) OffsetRect(Down, Growth, 0);
+      if (Up.Left >= RTPt.X) OffsetRect(Up, Growth, 0);
+      if (Down.Left >= RTPt.X) OffsetRect(Down, Growth, 0);
     }
     Buttons[ScrollUpButton].R = Up;
     Buttons[ScrollDownButton].R = Down;
