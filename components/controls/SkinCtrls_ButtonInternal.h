@@ -3,6 +3,7 @@
 // glyph strip or an image-list picture beside the caption. User-interface thread.
 
 #include "components/controls/SkinCtrls_PaintInternal.h"
+#include "components/controls/SkinCtrls_PiecesInternal.h"
 #include "components/core/SPUtils.h"
 #include "platform/ui/ImgList.h"
 
@@ -83,7 +84,7 @@ inline TRect DrawFreeSizeButtonPicture(TBitmap& ABitmap, TBitmap& APicture, cons
                                        const TRect& AClRect, int AResizeMode) {
   if (AResizeMode == 0) {
     TBitmap Piece;
-    CopyPicturePart(Piece, APicture, ASource);
+    CopySkinPiece(Piece, APicture, ASource);
     ABitmap.Canvas().StretchDraw(Rect(0, 0, ABitmap.Width(), ABitmap.Height()), Piece);
   } else if (AResizeMode != -1) {
     StretchSkinImage(ABitmap, APicture, ASource, AClRect, true);

@@ -5,6 +5,7 @@
 
 #include "components/controls/SkinCtrls.h"
 #include "components/controls/SkinCtrls_PaintInternal.h"
+#include "components/controls/SkinCtrls_PiecesInternal.h"
 #include "components/core/SPUtils.h"
 #include "platform/gdi/Text.h"
 
@@ -154,7 +155,7 @@ void TspSkinCheckRadioBox::DrawSkinBox(TCanvas& ACanvas, int AX, int AY) {
   }
   if (RectangleIsEmpty(Source)) return;
   TBitmap Box;
-  CopyPicturePart(Box, *Picture, Source);
+  CopySkinPiece(Box, *Picture, Source);
   if (HalfBright) {
     TspEffectBmp Dimmed(Box.Handle());
     Dimmed.ChangeBrightness(0.5);

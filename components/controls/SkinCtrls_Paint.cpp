@@ -36,11 +36,6 @@ void MorphByKind(TspEffectBmp& AFrom, const TspEffectBmp& ATo, double AKf, TMorp
   // clang-format on
 }
 
-void CopyPicturePart(TBitmap& ATarget, TBitmap& APicture, const TRect& ASource) {
-  ATarget.SetSize(RectangleWidth(ASource), RectangleHeight(ASource));
-  ATarget.Canvas().CopyRect(Rect(0, 0, ATarget.Width(), ATarget.Height()), APicture.Canvas(), ASource);
-}
-
 void AnswerEraseByPainting(TWinControl& AControl, TMessage& AMessage, bool AFromWMPaint) {
   if (!AFromWMPaint && AMessage.WParam != 0) AControl.Perform(WM_PAINT, AMessage.WParam, 0);
   AMessage.Result = 1;

@@ -1,8 +1,7 @@
 #pragma once
 // Painting steps that the buttons, boxes and bars of this folder share: the built-in
 // looks of pressed and hot parts, blending a part over the image under it, the morph
-// transitions by kind, copying a part of a skin picture, and answering an erase by
-// painting. User-interface thread.
+// transitions by kind, and answering an erase by painting. User-interface thread.
 
 #include "components/core/SkinData.h"
 #include "components/core/spEffBmp.h"
@@ -23,9 +22,6 @@ void BlendPartOver(TBitmap& APart, TBitmap& AImage, int AX, int AY, uint8_t AAlp
 
 // AFrom moved toward ATo by AKf with the transition AKind names.
 void MorphByKind(TspEffectBmp& AFrom, const TspEffectBmp& ATo, double AKf, TMorphKind AKind);
-
-// ATarget becomes the rectangle ASource of APicture, at its size.
-void CopyPicturePart(TBitmap& ATarget, TBitmap& APicture, const TRect& ASource);
 
 // WM_ERASEBKGND that does not come from the control's own paint (a parent painting its
 // children into a bitmap) is answered by painting the whole control into its device

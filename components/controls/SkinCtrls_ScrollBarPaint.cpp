@@ -3,6 +3,7 @@
 
 #include "components/controls/SkinCtrls.h"
 #include "components/controls/SkinCtrls_PaintInternal.h"
+#include "components/controls/SkinCtrls_PiecesInternal.h"
 #include "components/core/SPUtils.h"
 
 namespace {
@@ -81,7 +82,7 @@ void TspSkinScrollBar::DrawSkinThumb(TBitmap& AImage) {
   }
   if (!RectangleIsEmpty(Glyph)) {
     TBitmap Grip;
-    CopyPicturePart(Grip, *Picture, Glyph);
+    CopySkinPiece(Grip, *Picture, Glyph);
     if (GlyphTransparent) {
       Grip.SetTransparentColor(GlyphTransparentColor);
       Grip.SetTransparent(true);
