@@ -1073,6 +1073,8 @@ class TspSkinButton : public TspSkinCustomControl {
   void MouseDown(TMouseButton AButton, TShiftState AShift, int AX, int AY) override;
   void MouseMove(TShiftState AShift, int AX, int AY) override;
   void MouseUp(TMouseButton AButton, TShiftState AShift, int AX, int AY) override;
+  // A linked action's picture becomes the button's when it has no glyph.
+  void ActionChange(TObject* ASender, bool ACheckDefaults) override;
   // One state picture from the element's rectangle ASource, with the content.
   void CreateButtonImage(TBitmap& ABitmap, const TRect& ASource, bool ADown, bool AMouseIn);
 
@@ -1224,6 +1226,8 @@ class TspSkinSpeedButton : public TspGraphicSkinCustomControl {
   void MouseDown(TMouseButton AButton, TShiftState AShift, int AX, int AY) override;
   void MouseMove(TShiftState AShift, int AX, int AY) override;
   void MouseUp(TMouseButton AButton, TShiftState AShift, int AX, int AY) override;
+  // A linked action's picture becomes the button's when it has no glyph.
+  void ActionChange(TObject* ASender, bool ACheckDefaults) override;
   // True removes the opaque style, false adds it.
   virtual void SetTransparentStyle(bool AValue);
   void CreateButtonImage(TBitmap& ABitmap, const TRect& ASource, bool ADown, bool AMouseIn);

@@ -5,6 +5,7 @@
 #include "components/controls/SkinCtrls_PaintInternal.h"
 #include "components/controls/SkinCtrls_PiecesInternal.h"
 #include "components/core/SPUtils.h"
+#include "platform/ui/Actions.h"
 #include "platform/ui/ImgList.h"
 
 // The frame of a strip of ANumGlyphs (1 normal, 2 disabled, 3 pressed, 4 hot) for a
@@ -93,4 +94,16 @@ inline TRect DrawFreeSizeButtonPicture(TBitmap& ABitmap, TBitmap& APicture, cons
   Content.Right += ABitmap.Width() - RectangleWidth(ASource);
   Content.Bottom += ABitmap.Height() - RectangleHeight(ASource);
   return Content;
+}
+
+// The picture a linked action gives a button without a glyph: its list's image list and
+// its image index, when the index names an image of the list. False when it gives none.
+inline bool ActionPicture(TObject* AAction, const TBitmap& AGlyph, TCustomImageList*& AImages, int& AIndex) {
+  auto* Action = dynamic_cast<TCustomAction*>(AAction);
+  if (!Action || AGlyph.Width() != 0 || !Action->ActionList()) return false;
+  TCustomImageList* Images = Action->ActionList()->Images();
+  if (!Images || Action->ImageIndex() < 0 || Action->ImageIndex() >= Images->Count()) return false;
+  AImages = Images;
+  AIndex = Action->ImageIndex();
+  return true;
 }

@@ -170,3 +170,13 @@ void TspSkinButton::CreateControlDefaultImage(TBitmap& ABitmap) {
   if (OnPaint) OnPaint(this, C, Client, FDown, FMouseIn, DrawDefaultContent);
   if (DrawDefaultContent) DrawContent(C, Client, FDown, FMouseIn);
 }
+
+void TspSkinButton::ActionChange(TObject* ASender, bool ACheckDefaults) {
+  TspSkinCustomControl::ActionChange(ASender, ACheckDefaults);
+  TCustomImageList* Images = nullptr;
+  int Index = 0;
+  if (!ActionPicture(ASender, *FGlyph, Images, Index)) return;
+  SetImageList(Images);
+  SetImageIndex(Index);
+  Repaint();
+}

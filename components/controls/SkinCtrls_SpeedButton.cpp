@@ -469,3 +469,13 @@ void TspSkinSpeedButton::CreateControlDefaultImage(TBitmap& ABitmap) {
   if (OnPaint) OnPaint(this, C, Client, FDown, FMouseIn, DrawDefaultContent);
   if (DrawDefaultContent) DrawContent(C, Client, FDown, FMouseIn);
 }
+
+void TspSkinSpeedButton::ActionChange(TObject* ASender, bool ACheckDefaults) {
+  TspGraphicSkinCustomControl::ActionChange(ASender, ACheckDefaults);
+  TCustomImageList* Images = nullptr;
+  int Index = 0;
+  if (!ActionPicture(ASender, *FGlyph, Images, Index)) return;
+  SetImageList(Images);
+  SetImageIndex(Index);
+  Repaint();
+}

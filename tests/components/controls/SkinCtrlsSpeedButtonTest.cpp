@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "components/controls/SkinCtrls.h"
+#include "platform/ui/Actions.h"
 #include "platform/win/Timers.h"
 #include "platform/win/headless/HeadlessInput.h"
 #include "tests/components/controls/SkinCtrlsTestSupport.h"
@@ -95,6 +96,35 @@ TEST_F(SkinCtrlsSpeedButtonTest, TheAcceleratorClicksWithoutFocusWhileTheButtonS
   Button->SetEnabled(false);
   EXPECT_EQ(Button->Perform(CM_DIALOGCHAR, 'p', 0), 0);
   EXPECT_EQ(Clicks.size(), 1u);
+}
+
+// A linked action gives both buttons its list's picture while they have no glyph.
+TEST_F(SkinCtrlsSpeedButtonTest, ALinkedActionGivesItsPictureToAButtonWithoutGlyph) {
+  auto* Images = new TImageList(&Host());
+  Images->SetSize(8, 8);
+  TBitmap Strip;
+  Strip.SetSize(24, 8);
+  Images->Add(Strip, nullptr);
+  auto* Actions = new TActionList(&Host());
+  Actions->SetImages(Images);
+  auto* Action = new TAction(&Host());
+  Action->SetActionList(Actions);
+  Action->SetImageIndex(2);
+  auto* Tool = NewSpeedButton();
+  Tool->SetAction(Action);
+  EXPECT_EQ(Tool->ImageList(), Images);
+  EXPECT_EQ(Tool->ImageIndex(), 2);
+  auto* Push = new TspSkinButton(&Host());
+  Push->SetParent(&Host());
+  TBitmap Glyph;
+  Glyph.SetSize(8, 8);
+  Push->SetGlyph(Glyph);
+  Push->SetAction(Action);
+  EXPECT_EQ(Push->ImageList(), nullptr);
+  Action->SetImageIndex(7);  // not in the list
+  auto* Other = NewSpeedButton();
+  Other->SetAction(Action);
+  EXPECT_EQ(Other->ImageList(), nullptr);
 }
 
 }  // namespace
