@@ -217,6 +217,59 @@ TEST_F(SkinCtrlsScrollBarTest, TheBuiltInLookDrawsNoThumbWhenDisabledAndLeavesTh
   EXPECT_EQ(HostPixel(ThumbLeft, 9), ColorToRGB(clBtnFace));
 }
 
+// A skin bar: the body's picture holds the normal buttons; the hot and pressed ones are
+// drawn over it, the up button at the far end moves with the bar's growth, and the
+// thumb is centred across the track.
+TEST_F(SkinCtrlsScrollBarTest, TheSkinLookDrawsHotAndPressedButtonsAndTheThumbOverTheBody) {
+  const TColor Body = RGB(255, 255, 255), Hot = RGB(255, 0, 0), Low = RGB(0, 255, 0), Thumb = RGB(0, 0, 255);
+  const int Picture = AddPicture(80, 10, [&](int X, int Y) {
+    if (X < 40) return Body;
+    if (X < 50) return Hot;
+    if (X < 60) return Low;
+    return X < 70 && Y >= 2 && Y < 8 ? Thumb : Body;
+  });
+  auto& Element = AddElement<TspDataSkinScrollBarControl>("hscrollbar");
+  Element.PictureIndex = Picture;
+  Element.MaskPictureIndex = -1;
+  Element.SkinRect = Rect(0, 0, 40, 10);
+  Element.LTPoint = {10, 0};
+  Element.RTPoint = {30, 0};
+  Element.TrackArea = Rect(10, 0, 30, 10);
+  Element.DownButtonRect = Rect(0, 0, 10, 10);
+  Element.UpButtonRect = Rect(30, 0, 40, 10);
+  Element.ActiveUpButtonRect = Rect(40, 0, 50, 10);
+  Element.ActiveDownButtonRect = Rect(50, 0, 60, 10);
+  Element.ThumbRect = Rect(60, 2, 70, 8);
+  auto* Bar = NewScrollBar();
+  Bar->SetSkinData(&Skin());
+  Bar->SetBounds(0, 0, 100, 30);
+  Bar->SetPosition(50);
+  ShowHost();
+  const std::vector<std::pair<TColor, char>> Legend = {{Body, '.'}, {Hot, 'h'}, {Low, 'l'}, {Thumb, 't'}};
+  auto Row = [&](int AY) { return HostPicture(Rect(0, AY, 100, AY + 1), Legend); };
+  EXPECT_EQ(Bar->Height(), 10);
+  const std::string Plain = std::string(45, '.') + std::string(10, 't') + std::string(45, '.') + "\n";
+  EXPECT_EQ(Row(5), Plain);
+  EXPECT_EQ(Row(1), std::string(100, '.') + "\n");
+  InjectPointerMove(OnBar(95, 5));
+  Pump();
+  EXPECT_EQ(Row(5),
+            std::string(45, '.') + std::string(10, 't') + std::string(35, '.') + std::string(10, 'h') + "\n");
+  // A press on the down button shows its pressed picture (the hot one, as the skin
+  // gives none of its own) and steps down.
+  InjectPointerMove(OnBar(5, 5));
+  InjectPointerPress(OnBar(5, 5));
+  Pump();
+  EXPECT_EQ(Row(5).substr(0, 10), std::string(10, 'l'));
+  EXPECT_EQ(Bar->Position(), 49);
+  InjectPointerRelease(OnBar(5, 5));
+  InjectPointerMove(OnBar(50, 80));
+  Pump();
+  Bar->SetEnabled(false);
+  Pump();
+  EXPECT_EQ(Row(5), std::string(100, '.') + "\n");
+}
+
 // A list box hides its own bar; its skinned bar takes the list's scroll state as
 // 32-bit numbers and scrolls the list back, also beyond 65 535.
 TEST_F(SkinCtrlsScrollBarTest, AsTheExternalBarOfAListBoxItFollowsTheListPastSixteenBits) {
