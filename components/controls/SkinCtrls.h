@@ -828,6 +828,8 @@ class TspSkinCheckRadioBox : public TspSkinCustomControl {
   bool FChecked = false;
   TRect CIRect, NewTextArea;
   bool FRadio = false;
+  // Expires with the box, so that a click handler that frees it is noticed.
+  std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);
   TTimer* MorphTimer = nullptr;  // owned; made on the first cross-fade
   double FMorphKf = 0;
   // Copied from the element.

@@ -192,9 +192,15 @@ void TspSkinCheckRadioBox::MorphTick() {
 
 // ---------------------------------------------------------------- input
 
+// A click handler may free the box: nothing of it is touched after a toggle it did not
+// survive.
 void TspSkinCheckRadioBox::WndProc(TMessage& AMessage) {
   if (FCanFocused) {
-    if (AMessage.Msg == WM_KEYUP && AMessage.WParam == VK_SPACE && Focused()) ToggleChecked();
+    if (AMessage.Msg == WM_KEYUP && AMessage.WParam == VK_SPACE && Focused()) {
+      const std::weak_ptr<bool> Alive = FAlive;
+      ToggleChecked();
+      if (Alive.expired()) return;
+    }
     if (SwallowedByFocusClick(*this, AMessage, FClicksDisabled)) return;
   }
   TspSkinCustomControl::WndProc(AMessage);

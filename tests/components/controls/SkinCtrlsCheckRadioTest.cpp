@@ -128,6 +128,29 @@ TEST_F(SkinCtrlsCheckRadioTest, TheSpaceKeyTogglesAFocusedBoxAndKeepsARadioBoxCh
   EXPECT_TRUE(Radio->Checked());
 }
 
+// A click handler may free its box, by the mouse or by the space key.
+TEST_F(SkinCtrlsCheckRadioTest, ABoxFreedByItsOwnClickLeavesNothingBehind) {
+  ShowHost();
+  for (bool ByKey : {false, true}) {
+    SCOPED_TRACE(ByKey ? "space" : "mouse");
+    auto* Box = NewBox("box", 0, false, 0);
+    int Freed = 0;
+    Box->OnClick = [&Freed, &Box](TObject*) {
+      ++Freed;  // the closure goes with the box: nothing after the delete
+      delete Box;
+    };
+    if (ByKey) {
+      Box->SetFocus();
+      InjectKeyStroke(VK_SPACE);
+    } else {
+      InjectClick(OnBox(Box, 40, 12));
+    }
+    Pump();
+    EXPECT_EQ(Freed, 1);
+    EXPECT_EQ(Host().ControlCount(), 0);
+  }
+}
+
 // The built-in flat box: framed clBtnShadow, clNavy while the pointer is over it.
 TEST_F(SkinCtrlsCheckRadioTest, TheBuiltInBoxFollowsThePointer) {
   auto* Box = NewBox("box", 0, false, 0);
