@@ -7,10 +7,12 @@
 #include <vector>
 
 #include "components/controls/SkinCtrls.h"
+#include "components/core/spEffBmp.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/native/Edit.h"
 #include "platform/win/Keyboard.h"
 #include "platform/win/Timers.h"
+#include "platform/win/WindowTree.h"
 #include "platform/win/headless/HeadlessInput.h"
 #include "tests/components/controls/SkinCtrlsTestSupport.h"
 
@@ -249,6 +251,60 @@ TEST_F(SkinCtrlsButtonTest, TheSkinPictureFadesToItsHotPictureOnTheVirtualClock)
     Pump();
   }
   EXPECT_EQ(Reds, (std::vector<int>{255, 204, 153, 102, 51, 0, 0}));
+}
+
+// The glow frame shows in a layered window while the pointer is over the button: with
+// the skin's switch, or with AlwaysShowLayeredFrame while the switch is off.
+TEST_F(SkinCtrlsButtonTest, TheGlowFrameShowsWhileThePointerIsOverTheButton) {
+  const int Picture = AddPicture(20, 10, [](int, int) { return RGB(200, 200, 200); });
+  const int Glow = AddPicture(30, 20, [](int, int) { return RGB(0, 0, 255); });
+  const int Mask = AddPicture(30, 20, [](int, int) { return RGB(255, 255, 255); });
+  auto& Element = AddElement<TspDataSkinButtonControl>("button");
+  Element.PictureIndex = Picture;
+  Element.MaskPictureIndex = -1;
+  Element.SkinRect = Rect(0, 0, 20, 10);
+  Element.GlowLayerPictureIndex = Glow;
+  Element.GlowLayerMaskPictureIndex = Mask;
+  Element.GlowLayerAlphaBlendValue = 200;
+  auto GlowShowing = [] {
+    int Shown = 0;
+    EnumWindows([&Shown](HWND AWindow) {
+      if (dynamic_cast<TspLayerWindow*>(FindControl(AWindow)) && IsWindowVisible(AWindow)) ++Shown;
+      return true;
+    });
+    return Shown;
+  };
+  auto* Button = NewButton(&Host(), "", 10);
+  Button->SetSkinData(&Skin());
+  ShowHost();
+  struct TGlowCase {
+    const char* Name;
+    bool SkinSwitch, Always;
+    int Shown;
+  };
+  const TGlowCase Cases[] = {
+      {"the skin's switch", true, false, 1},
+      {"AlwaysShowLayeredFrame", false, true, 1},
+      {"neither", false, false, 0},
+  };
+  for (const TGlowCase& Case : Cases) {
+    SCOPED_TRACE(Case.Name);
+    Skin().ShowButtonGlowFrames = Case.SkinSwitch;
+    Button->AlwaysShowLayeredFrame = Case.Always;
+    InjectPointerMove(Over(Button, 5, 5));
+    Pump();
+    EXPECT_EQ(GlowShowing(), Case.Shown);
+    InjectPointerMove(Over(Button, 5, 90));
+    Pump();
+    EXPECT_EQ(GlowShowing(), 0);
+  }
+  // A mask index the skin lacks shows no glow.
+  Element.GlowLayerMaskPictureIndex = 99;
+  Button->ChangeSkinData();
+  Skin().ShowButtonGlowFrames = true;
+  InjectPointerMove(Over(Button, 5, 5));
+  Pump();
+  EXPECT_EQ(GlowShowing(), 0);
 }
 
 }  // namespace
