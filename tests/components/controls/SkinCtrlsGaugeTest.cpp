@@ -139,6 +139,39 @@ TEST_F(SkinCtrlsGaugeTest, TheSkinProgressKeepsItsEndsAndTilesItsMiddle) {
   }
 }
 
+// Upright, the progress grows from the bottom: the begin end on top, the end end at
+// the bottom, the middle tiled from the bottom up with the topmost tile losing its top.
+TEST_F(SkinCtrlsGaugeTest, AnUprightProgressTilesItsMiddleFromTheBottomUp) {
+  const int Picture = AddPicture(10, 20, [](int X, int Y) {
+    if (X < 6 || Y >= 10) return GaugeFace;
+    if (Y < 2) return GaugeBegin;
+    if (Y >= 8) return GaugeEnd;
+    return Y % 2 == 0 ? GaugeRed : GaugeGreen;
+  });
+  auto& Element = AddElement<TspDataSkinGaugeControl>("vgauge");
+  Element.PictureIndex = Picture;
+  Element.MaskPictureIndex = -1;
+  Element.SkinRect = Rect(0, 0, 6, 20);
+  Element.LTPoint = {0, 2};
+  Element.LBPoint = {0, 18};
+  Element.ClRect = Rect(0, 2, 6, 18);
+  Element.ProgressArea = Rect(1, 2, 5, 18);
+  Element.ProgressRect = Rect(6, 0, 10, 10);
+  Element.BeginOffset = 2;
+  Element.EndOffset = 2;
+  Element.Vertical = true;
+  ShowHost();
+  auto* Gauge = NewGauge(30, 40);
+  Gauge->SetSkinDataName("vgauge");
+  Gauge->SetSkinData(&Skin());
+  EXPECT_EQ(Gauge->BoundsRect(), Bounds(0, 0, 6, 40));
+  Gauge->SetValue(50);  // half of 36 rows: 18, from row 20 to 38
+  Pump();
+  std::string Column;
+  for (int Y = 0; Y < 40; ++Y) Column += GaugeRow(Y, 6)[2];
+  EXPECT_EQ(Column, std::string(20, '.') + "BBrgrgrgrgrgrgrgYY..");
+}
+
 TEST_F(SkinCtrlsGaugeTest, AProgressShorterThanItsEndsShowsOnlyTheEnds) {
   AddGaugeElement();
   ShowHost();
