@@ -153,13 +153,12 @@ void TspSkinGauge::Dispatch(TMessage& AMessage) {
 void TspSkinGauge::Paint() {
   if (Width() < 1 || Height() < 1) return;
   GetSkinData();
-  if (FUseSkinSize || FIndex == -1) {
+  // A freely sized gauge: the element's picture at its own size with the progress on
+  // it, stretched to the control, and the text drawn on the stretched image.
+  if (FUseSkinSize || FIndex == -1 || !Picture || RectangleIsEmpty(SkinRect)) {
     TspSkinCustomControl::Paint();
     return;
   }
-  // A freely sized gauge: the element's picture at its own size with the progress on
-  // it, stretched to the control, and the text drawn on the stretched image.
-  if (!Picture || RectangleIsEmpty(SkinRect)) return;
   TBitmap SkinImage;
   SkinImage.SetSize(RectangleWidth(SkinRect), RectangleHeight(SkinRect));
   SkinImage.Canvas().CopyRect(Rect(0, 0, SkinImage.Width(), SkinImage.Height()), Picture->Canvas(), SkinRect);

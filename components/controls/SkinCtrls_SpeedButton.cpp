@@ -370,15 +370,12 @@ void TspSkinSpeedButton::Paint() {
   if (Width() < 1 || Height() < 1) return;
   RefreshGeometry();
   const bool Backed = !FFlat || FMouseIn || (FDown && FGroupIndex != 0);
-  if (FIndex == -1) {
-    if (Backed || IsPressedLook())
-      TspGraphicSkinCustomControl::Paint();
-    else
-      PaintFlatContent();
-    return;
-  }
   if (!Backed) {
     PaintFlatContent();
+    return;
+  }
+  if (FIndex == -1) {
+    TspGraphicSkinCustomControl::Paint();
     return;
   }
   TBitmap Image;

@@ -172,6 +172,21 @@ TEST_F(SkinCtrlsGaugeTest, AnUprightProgressTilesItsMiddleFromTheBottomUp) {
   EXPECT_EQ(Column, std::string(20, '.') + "BBrgrgrgrgrgrgrgYY..");
 }
 
+// Without the skin size the gauge keeps any size and shows the element's picture, with
+// the progress drawn at the skin's size, stretched over it.
+TEST_F(SkinCtrlsGaugeTest, WithoutTheSkinSizeTheWholePictureIsStretched) {
+  AddGaugeElement();
+  ShowHost();
+  auto* Gauge = NewGauge(40, 12);
+  Gauge->SetUseSkinSize(false);
+  Gauge->SetSkinData(&Skin());
+  EXPECT_EQ(Gauge->BoundsRect(), Bounds(0, 0, 40, 12));
+  Gauge->SetValue(50);  // 8 of the skin's 16 progress pixels, twice as wide on screen
+  Pump();
+  EXPECT_EQ(GaugeRow(5, 40), "....BBBBrrggrrggYYYY....................\n");
+  EXPECT_EQ(GaugeRow(0, 40), std::string(40, '.') + "\n");
+}
+
 TEST_F(SkinCtrlsGaugeTest, AProgressShorterThanItsEndsShowsOnlyTheEnds) {
   AddGaugeElement();
   ShowHost();
