@@ -168,6 +168,38 @@ TEST_F(SkinCtrlsCheckRadioTest, TheBuiltInBoxFollowsThePointer) {
   EXPECT_EQ(Box->BoundsRect(), Bounds(10, 10, 33, 77));
 }
 
+// The flat skin look draws the box picture of the state over the parent, its bottom-left
+// colour left out; a grayed box without a grayed picture shows the check picture dimmed.
+TEST_F(SkinCtrlsCheckRadioTest, TheFlatSkinLookDrawsTheBoxPictureOfTheState) {
+  const TColor Key = RGB(255, 0, 255), Checked = RGB(0, 0, 200), Unchecked = RGB(0, 200, 0);
+  const int Picture = AddPicture(16, 8, [&](int X, int Y) {
+    if (X % 8 == 0 && Y == 7) return Key;
+    return X < 8 ? Checked : Unchecked;
+  });
+  auto& Element = AddElement<TspDataSkinCheckRadioControl>("checkbox");
+  Element.PictureIndex = Picture;
+  Element.MaskPictureIndex = -1;
+  Element.SkinRect = Rect(0, 0, 16, 8);
+  Element.CheckImageRect = Rect(0, 0, 8, 8);
+  Element.UnCheckImageRect = Rect(8, 0, 16, 8);
+  Host().SetColor(clWhite);
+  auto* Box = NewBox("box", 0, false, 0);
+  Box->SetSkinData(&Skin());
+  ShowHost();
+  // The box stands at (3, 12 - 4) of the box, which stands at (10, 0) of the host.
+  EXPECT_EQ(HostPixel(13 + 3, 9), ColorToRGB(Unchecked));
+  EXPECT_EQ(HostPixel(13, 8 + 7), ColorToRGB(clWhite));  // the key colour is left out
+  Box->SetChecked(true);
+  Pump();
+  EXPECT_EQ(HostPixel(13 + 3, 9), ColorToRGB(Checked));
+  Box->SetState(cbGrayed);
+  Pump();
+  const COLORREF Grayed = HostPixel(13 + 3, 9);
+  EXPECT_NE(Grayed, ColorToRGB(Checked));
+  EXPECT_NE(Grayed, ColorToRGB(Unchecked));
+  EXPECT_EQ(GetRValue(Grayed), GetGValue(Grayed));
+}
+
 // The framed skin look fades from its normal picture (white) to its active one (black)
 // in five 20 ms steps while the pointer is over it, and back when it leaves.
 TEST_F(SkinCtrlsCheckRadioTest, TheFramedSkinLookFadesOnTheVirtualClock) {
