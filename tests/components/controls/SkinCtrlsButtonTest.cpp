@@ -253,6 +253,43 @@ TEST_F(SkinCtrlsButtonTest, TheSkinPictureFadesToItsHotPictureOnTheVirtualClock)
   EXPECT_EQ(Reds, (std::vector<int>{255, 204, 153, 102, 51, 0, 0}));
 }
 
+// The frame animation: forward through the strip when the pointer enters, ending on
+// the hot picture; backward when it leaves, ending on the normal one.
+TEST_F(SkinCtrlsButtonTest, TheFrameAnimationRunsForwardOnEnterAndBackOnLeave) {
+  const int Picture = AddPicture(50, 10, [](int X, int) {
+    if (X < 10) return RGB(255, 255, 255);
+    if (X < 20) return RGB(0, 0, 0);
+    return X < 30 ? RGB(10, 10, 10) : X < 40 ? RGB(20, 20, 20) : RGB(30, 30, 30);
+  });
+  auto& Element = AddElement<TspDataSkinButtonControl>("button");
+  Element.PictureIndex = Picture;
+  Element.MaskPictureIndex = -1;
+  Element.SkinRect = Rect(0, 0, 10, 10);
+  Element.ActiveSkinRect = Rect(10, 0, 20, 10);
+  Element.AnimateSkinRect = Rect(20, 0, 50, 10);
+  Element.FrameCount = 3;
+  Element.AnimateInterval = 30;
+  auto* Button = NewButton(&Host(), "", 10);
+  Button->SetCanFocused(false);
+  Button->SetSkinData(&Skin());
+  ShowHost();
+  auto Watch = [&] {
+    std::vector<int> Seen;
+    for (int Tick = 0; Tick < 5; ++Tick) {
+      Seen.push_back(GetRValue(HostPixel(12, 12)));
+      Headless().AdvanceClock(30);
+      Pump();
+    }
+    return Seen;
+  };
+  InjectPointerMove(Over(Button, 5, 5));
+  Pump();
+  EXPECT_EQ(Watch(), (std::vector<int>{10, 20, 30, 0, 0}));
+  InjectPointerMove(Over(Button, 5, 90));
+  Pump();
+  EXPECT_EQ(Watch(), (std::vector<int>{30, 20, 10, 255, 255}));
+}
+
 // The glow frame shows in a layered window while the pointer is over the button: with
 // the skin's switch, or with AlwaysShowLayeredFrame while the switch is off.
 TEST_F(SkinCtrlsButtonTest, TheGlowFrameShowsWhileThePointerIsOverTheButton) {
