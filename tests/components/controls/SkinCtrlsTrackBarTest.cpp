@@ -146,5 +146,34 @@ TEST_F(SkinCtrlsTrackBarTest, TheSkinFillsTheTrackUpToTheButtonsCentre) {
             "=========oooo...........................\n");
 }
 
+// Upright, the filled part runs from the button's centre down to the bottom.
+TEST_F(SkinCtrlsTrackBarTest, AnUprightSkinFillsFromTheButtonsCentreDown) {
+  const TColor Track = RGB(255, 255, 255), Filled = RGB(0, 0, 255), Knob = RGB(255, 0, 0);
+  const int Picture = AddPicture(12, 20, [&](int X, int Y) {
+    return X < 4 ? Track : X < 8 ? Filled : Y < 4 ? Knob : Track;
+  });
+  auto& Element = AddElement<TspDataSkinTrackBarControl>("trackbar");
+  Element.PictureIndex = Picture;
+  Element.MaskPictureIndex = -1;
+  Element.SkinRect = Rect(0, 0, 4, 20);
+  Element.LTPoint = {0, 2};
+  Element.LBPoint = {0, 18};
+  Element.ActiveSkinRect = Rect(4, 0, 8, 20);
+  Element.TrackArea = Rect(0, 0, 4, 20);
+  Element.ButtonRect = Rect(8, 0, 12, 4);
+  Element.Vertical = true;
+  auto* Bar = NewTrackBar();
+  Bar->SetSkinDataName("trackbar");
+  Bar->SetSkinData(&Skin());
+  Bar->SetBounds(10, 20, 30, 40);
+  EXPECT_EQ(Bar->Width(), 4);
+  Bar->SetValue(25);  // travel 2 to 38 upwards: centre at 38 - 9 = 29
+  ShowHost();
+  std::string Column;
+  for (int Y = 20; Y < 60; ++Y)
+    Column += HostPicture(Rect(11, Y, 12, Y + 1), {{Track, '.'}, {Filled, '='}, {Knob, 'o'}})[0];
+  EXPECT_EQ(Column, std::string(27, '.') + "oooo" + std::string(9, '='));
+}
+
 }  // namespace
 }  // namespace skin_controls_test
