@@ -564,3 +564,730 @@ class TspSkinStatusBar : public TspSkinPanel {
   void DrawGripLines(TCanvas& ACanvas, TColor AShadow, TColor AHighlight);
   void WMNCHitTest(TMessage& AMessage);
 };
+
+// ---------------------------------------------------------------- gauge, track bar,
+// check and radio box, scroll bar, buttons
+
+class TTimer;
+
+// The gauge's owner drawing: the canvas of the control image, the progress area and the
+// part of it the value fills.
+using TspGaugePaintEvent = std::function<void(TObject* Sender, TCanvas& ACanvas, const TRect& AProgressArea,
+                                              const TRect& AProgressRect)>;
+
+// The progress bar: Value between MinValue and MaxValue fills the progress area of the
+// element ("gauge", or "vgauge" upright) from the left or from the bottom, with an
+// optional text and a moving animation from a frame strip of the skin.
+class TspSkinGauge : public TspSkinCustomControl {
+ public:
+  // 100 × 20, "gauge", 0..100 at 50.
+  explicit TspSkinGauge(TComponent* AOwner);
+
+  // Values are clamped into MinValue..MaxValue; only a different value repaints.
+  int Value() const { return FValue; }
+  void SetValue(int AValue);
+  // A bound moves the value inside it; the order of the bounds is not checked.
+  int MinValue() const { return FMinValue; }
+  void SetMinValue(int AValue);
+  int MaxValue() const { return FMaxValue; }
+  void SetMaxValue(int AValue);
+  bool Vertical() const { return FVertical; }
+  void SetVertical(bool AValue);
+  // Off: the skin image is stretched to any size the control is given.
+  bool UseSkinSize() const { return FUseSkinSize; }
+  void SetUseSkinSize(bool AValue);
+  const String& ProgressText() const { return FProgressText; }
+  void SetProgressText(const String& AValue);
+  bool ShowProgressText() const { return FShowProgressText; }
+  void SetShowProgressText(bool AValue);
+  bool ShowPercent() const { return FShowPercent; }
+  void SetShowPercent(bool AValue);
+  // The text drawn with TextAlphaBlendValue / 255 opacity over the skin image.
+  bool TextAlphaBlend() const { return FTextAlphaBlend; }
+  void SetTextAlphaBlend(bool AValue);
+  int TextAlphaBlendValue() const { return FTextAlphaBlendValue; }
+  void SetTextAlphaBlendValue(int AValue);
+  // Milliseconds between two runs of the animation; negative values are ignored.
+  int ProgressAnimationPause() const { return FProgressAnimationPause; }
+  void SetProgressAnimationPause(int AValue);
+  TspGaugePaintEvent OnGaugePaint;
+
+  // The animation runs only with an element whose strip is not empty: frames at the
+  // skin's interval, then a pause, until stopped.
+  void StartProgressAnimation();
+  void StopProgressAnimation();
+  void StartInternalAnimation();
+  void StopInternalAnimation();
+  // AArea cut to the value: its right edge (or top edge, upright) at the value's share.
+  TRect CalcProgressRect(const TRect& AArea) const;
+  // The text shown: ProgressText and the percentage, as switched on.
+  String GaugeText() const;
+
+  void Paint() override;
+  void ChangeSkinData() override;
+
+ protected:
+  void GetSkinData() override;
+  void CreateControlDefaultImage(TBitmap& ABitmap) override;
+  void CreateControlSkinImage(TBitmap& ABitmap) override;
+  void CalcSize(int& AWidth, int& AHeight) override;
+  void Dispatch(TMessage& AMessage) override;
+
+ private:
+  bool DrawGaugeProgress(TBitmap& ABitmap, const TRect& AArea);
+  void DrawProgressStrip(TBitmap& ABitmap, const TRect& AProgress);
+  void DrawGaugeText(TBitmap& ABitmap);
+  TRect AnimationFrameRect() const;
+  bool AnimationFrameShowing() const;
+  void AnimationFrameTick();
+
+  int FMinValue = 0;
+  int FMaxValue = 100;
+  int FValue = 50;
+  bool FVertical = false;
+  bool FUseSkinSize = true;
+  String FProgressText;
+  bool FShowProgressText = false;
+  bool FShowPercent = false;
+  bool FTextAlphaBlend = false;
+  int FTextAlphaBlendValue = 200;
+  int FProgressAnimationPause = 1000;
+  int FAnimationFrame = 0;
+  TTimer* FAnimationPauseTimer = nullptr;  // owned
+  TTimer* FAnimationTimer = nullptr;       // owned
+  // Copied from the element.
+  TRect ProgressRect, ProgressArea, NewProgressArea;
+  int BeginOffset = 0, EndOffset = 0;
+  String FontName;
+  TFontStyles FontStyle;
+  int FontHeight = 0;
+  TColor FontColor = clBlack;
+  bool ProgressTransparent = false;
+  TColor ProgressTransparentColor = clBlack;
+  bool ProgressStretch = false;
+  TRect ProgressAnimationSkinRect;
+  int ProgressAnimationCountFrames = 0;
+  int ProgressAnimationTimerInterval = 0;
+};
+
+// The slider: Value between MinValue and MaxValue shown by a button moving along the
+// track area of the element ("htrackbar", or "trackbar" upright, where values grow
+// upwards), dragged, clicked to (JumpWhenClick), or stepped by the arrow keys and the
+// wheel (CanFocused). OnStartDragButton opens a drag, OnChange follows every change of
+// the value (by code too) and OnLastChange closes a drag, a key or a wheel step.
+class TspSkinTrackBar : public TspSkinCustomControl {
+ public:
+  // 100 × 20, "htrackbar", 0..100 at 50.
+  explicit TspSkinTrackBar(TComponent* AOwner);
+
+  int Value() const { return FValue; }
+  // Clamped into MinValue..MaxValue; a different value repaints and raises OnChange.
+  void SetValue(int AValue);
+  // A bound moves the value inside it without OnChange.
+  int MinValue() const { return FMinValue; }
+  void SetMinValue(int AValue);
+  int MaxValue() const { return FMaxValue; }
+  void SetMaxValue(int AValue);
+  bool Vertical() const { return FVertical; }
+  void SetVertical(bool AValue);
+  bool CanFocused() const { return FCanFocused; }
+  void SetCanFocused(bool AValue);
+  bool JumpWhenClick = false;
+  bool MouseSupport = true;
+  TNotifyEvent OnChange;
+  TNotifyEvent OnLastChange;
+  TNotifyEvent OnStartDragButton;
+
+  // The button rectangle as last painted (the mouse tests against it).
+  const TRect& PaintedButtonRect() const { return BR; }
+
+ protected:
+  void WndProc(TMessage& AMessage) override;
+  void Dispatch(TMessage& AMessage) override;
+  void GetSkinData() override;
+  void CreateControlDefaultImage(TBitmap& ABitmap) override;
+  void CreateControlSkinImage(TBitmap& ABitmap) override;
+  void CalcSize(int& AWidth, int& AHeight) override;
+  void KeyDown(WORD& AKey, TShiftState AShift) override;
+  void MouseDown(TMouseButton AButton, TShiftState AShift, int AX, int AY) override;
+  void MouseMove(TShiftState AShift, int AX, int AY) override;
+  void MouseUp(TMouseButton AButton, TShiftState AShift, int AX, int AY) override;
+
+ private:
+  // The button over the track ATrack of a button ASize large; sets Offset1, Offset2
+  // and BOffset.
+  TRect CalcButtonRect(const TRect& ATrack, TSize ASize);
+  int ValueFromOffset(int AOffset) const;
+  void StepBy(int ADelta);
+  void WMMouseWheel(TMessage& AMessage);
+  void CMWantSpecialKey(TMessage& AMessage);
+
+  bool FClicksDisabled = false;
+  bool FCanFocused = false;
+  int Offset1 = 0, Offset2 = 0, BOffset = 0;
+  TRect BR;
+  int FMinValue = 0;
+  int FMaxValue = 100;
+  int FValue = 50;
+  bool FVertical = false;
+  bool FDown = false;
+  int OMPos = 0;
+  int OldBOffset = 0;
+  // Copied from the element.
+  TRect ActiveSkinRect, TrackArea, NewTrackArea, SkinButtonRect, ActiveButtonRect;
+  bool ButtonTransparent = false;
+  TColor ButtonTransparentColor = clBlack;
+};
+
+enum TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
+
+// A skinned check box ("checkbox") or, with Radio, radio button ("radiobox"): a box
+// and a caption in three states, boxes of one GroupIndex on one parent exclusive, and in
+// the non-flat look a cross-fade between the normal and the active picture while the
+// pointer is over the box or it has the focus. Setting Checked raises OnClick, as a
+// click does (the program's handlers rely on it).
+class TspSkinCheckRadioBox : public TspSkinCustomControl {
+ public:
+  // 150 × 25, "checkbox", flat, focusable, unchecked.
+  explicit TspSkinCheckRadioBox(TComponent* AOwner);
+
+  bool Checked() const { return FChecked; }
+  // Checking unchecks the other boxes of the group; OnClick follows for a check box
+  // always, for a radio box only when it is now checked. A grayed box set unchecked
+  // stays grayed.
+  void SetChecked(bool AValue);
+  TCheckBoxState State() const { return FState; }
+  // Raises OnClick; the group is not touched.
+  void SetState(TCheckBoxState AValue);
+  bool Radio() const { return FRadio; }
+  void SetRadio(bool AValue);
+  bool Flat() const { return FFlat; }
+  void SetFlat(bool AValue);
+  bool AllowGrayed() const { return FAllowGrayed; }
+  void SetAllowGrayed(bool AValue);
+  bool WordWrap() const { return FWordWrap; }
+  void SetWordWrap(bool AValue);
+  TCustomImageList* Images() const { return FImages; }
+  void SetImages(TCustomImageList* AValue);
+  int ImageIndex() const { return FImageIndex; }
+  void SetImageIndex(int AValue);
+  bool CanFocused() const { return FCanFocused; }
+  void SetCanFocused(bool AValue);
+  int GroupIndex = 0;
+  // In the flat skin look the caption colour comes from the skin.
+  bool UseSkinFontColor = true;
+
+  void ChangeSkinData() override;
+  void Paint() override;
+  // The user's click: a check box toggles, a radio box becomes checked.
+  virtual void ToggleChecked();
+
+ protected:
+  void WndProc(TMessage& AMessage) override;
+  void Dispatch(TMessage& AMessage) override;
+  void Notification(TComponent* AComponent, TOperation AOperation) override;
+  void GetSkinData() override;
+  void CreateControlDefaultImage(TBitmap& ABitmap) override;
+  void CheckParentBackground() override;
+  void CalcSize(int& AWidth, int& AHeight) override;
+  void MouseDown(TMouseButton AButton, TShiftState AShift, int AX, int AY) override;
+  void MouseMove(TShiftState AShift, int AX, int AY) override;
+  void MouseUp(TMouseButton AButton, TShiftState AShift, int AX, int AY) override;
+  void ActionChange(TObject* ASender, bool ACheckDefaults) override;
+
+ private:
+  bool MorphPossible() const;
+  bool IsActive();
+  void StartActiveLookChange();
+  void MorphTick();
+  void RaiseClick();
+  bool HasValidImage() const;
+  // The flat look's image and caption from x ATextLeft (the image moving a single-line
+  // caption by its width + AImageGap) and the focus frame; AFocusFill is the brush the
+  // frame is drawn with.
+  void DrawFlatCaption(TCanvas& ACanvas, int ATextLeft, int AImageGap, TColor AFocusFill);
+  void DrawBuiltInBox(TCanvas& ACanvas);
+  // The skin's box picture for the state at (AX, AY).
+  void DrawSkinBox(TCanvas& ACanvas, int AX, int AY);
+  void DrawFlatSkin(TBitmap& ABitmap);
+  void CreateStateImage(TBitmap& ABitmap, bool AActive);
+  void CMMouseEnterLeave(TMessage& AMessage, bool AEnter);
+  void CMDialogChar(TMessage& AMessage);
+  void CMEnabledChanged(TMessage& AMessage);
+
+  bool FDown = false;
+  bool FWordWrap = false;
+  bool FAllowGrayed = false;
+  TCheckBoxState FState = cbUnchecked;
+  TCustomImageList* FImages = nullptr;  // not owned; cleared when freed
+  int FImageIndex = 0;
+  bool FFlat = true;
+  bool FClicksDisabled = false;
+  bool FCanFocused = true;
+  bool FMouseIn = false;
+  bool FChecked = false;
+  TRect CIRect, NewTextArea;
+  bool FRadio = false;
+  // Expires with the box, so that a click handler that frees it is noticed.
+  std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);
+  TTimer* MorphTimer = nullptr;  // owned; made on the first cross-fade
+  double FMorphKf = 0;
+  // Copied from the element.
+  String FontName;
+  TFontStyles FontStyle;
+  int FontHeight = 0;
+  TColor FontColor = clBlack, ActiveFontColor = clBlack, FrameFontColor = clBlack,
+         UnEnabledFontColor = clGray;
+  TRect ActiveSkinRect, CheckImageArea, TextArea;
+  TRect CheckImageRect, UnCheckImageRect, ActiveCheckImageRect, ActiveUnCheckImageRect;
+  TRect UnEnabledCheckImageRect, UnEnabledUnCheckImageRect, GrayedCheckImageRect, ActiveGrayedCheckImageRect;
+  bool Morphing = false;
+  TMorphKind MorphKind = mkDefault;
+};
+
+enum TScrollBarKind { sbHorizontal, sbVertical };
+
+// The skinned scroll bar: two arrow buttons, a track and a thumb, from an element of
+// scroll-bar kind or in a built-in flat look. It stands alone on forms and is the
+// external bar of hosts (tree and list views, memos, list boxes, grids) that hide their
+// own: they set its range with SetRange, follow it through its events and set Both on a
+// horizontal bar beside a vertical one. The up button raises Position, the down button
+// lowers it; a page step toward Min is a page up, one toward Max a page down.
+//
+// The position rule: a value below Min gives Min; without a page at most Max; with one
+// at most Max - PageSize + 1.
+class TspSkinScrollBar : public TspSkinCustomControl {
+ public:
+  // 200 × 19, "hscrollbar", 0..100 at 0, steps 1 and 1, no page.
+  explicit TspSkinScrollBar(TComponent* AOwner);
+  ~TspSkinScrollBar() override;
+
+  // Stores the bounds and the page as given, then the position by the rule; repaints
+  // without OnChange.
+  void SetRange(int AMin, int AMax, int APageSize, int APosition);
+  // The position by the rule, repainted when it changed, without OnChange.
+  void SimplySetPosition(int AValue);
+
+  int Position() const { return FPosition; }
+  // By the rule; a change repaints and raises OnChange. Every change the user makes
+  // passes here.
+  void SetPosition(int AValue);
+  int Min() const { return FMin; }
+  void SetMin(int AValue);
+  int Max() const { return FMax; }
+  void SetMax(int AValue);
+  int PageSize() const { return FPageSize; }
+  // Taken only while it and Position fit in the range; refused silently otherwise.
+  void SetPageSize(int AValue);
+  int SmallChange() const { return FSmallChange; }
+  void SetSmallChange(int AValue);
+  int LargeChange() const { return FLargeChange; }
+  void SetLargeChange(int AValue);
+  TScrollBarKind Kind() const { return FKind; }
+  // Stores and repaints only: a vertical bar needs "vscrollbar" from its creator.
+  void SetKind(TScrollBarKind AValue);
+  bool CanFocused() const { return FCanFocused; }
+  void SetCanFocused(bool AValue);
+  // On a horizontal bar beside a vertical one: the element BothSkinDataName (with the
+  // corner square) is used, or the built-in look leaves BothMarkerWidth pixels free.
+  bool Both() const { return FBoth; }
+  void SetBoth(bool AValue);
+  int BothMarkerWidth() const { return FBothMarkerWidth; }
+  void SetBothMarkerWidth(int AValue);
+  String BothSkinDataName = "bothhscrollbar";
+
+  TNotifyEvent OnChange;
+  // The left button came up after it went down on the thumb.
+  TNotifyEvent OnLastChange;
+  // When assigned, called by a press on the up (down) button and every repeat instead
+  // of the step.
+  TNotifyEvent OnUpButtonClick;
+  TNotifyEvent OnDownButtonClick;
+  // After each page step toward Min (up) or Max (down).
+  TNotifyEvent OnPageUp;
+  TNotifyEvent OnPageDown;
+
+  // The parts as last placed: 0 the thumb, 1 the up button, 2 the down button.
+  TRect PartRect(int APart) const { return Buttons[APart].R; }
+  TRect TrackRect() const { return NewTrackArea; }
+
+ protected:
+  void WndProc(TMessage& AMessage) override;
+  void Dispatch(TMessage& AMessage) override;
+  void GetSkinData() override;
+  void CreateControlDefaultImage(TBitmap& ABitmap) override;
+  void CreateControlSkinImage(TBitmap& ABitmap) override;
+  void CalcSize(int& AWidth, int& AHeight) override;
+  void KeyDown(WORD& AKey, TShiftState AShift) override;
+  void MouseDown(TMouseButton AButton, TShiftState AShift, int AX, int AY) override;
+  void MouseMove(TShiftState AShift, int AX, int AY) override;
+  void MouseUp(TMouseButton AButton, TShiftState AShift, int AX, int AY) override;
+
+ private:
+  struct TScrollPart {
+    TRect R;
+    bool MouseIn = false;
+    bool Down = false;
+  };
+
+  int ClampedPosition(int AValue) const;
+  bool IsVertical() const { return FKind == sbVertical; }
+  // Places the track, the buttons and the thumb for the current size and position.
+  void CalcRects();
+  int ThumbLength(int ATrackLength, int AMinimum) const;
+  void PositionFromOffset(int AOffset);
+  int Along(int AX, int AY) const { return IsVertical() ? AY : AX; }
+  void StartRepeat(UINT AInterval);
+  void StopTimer();
+  void RepeatTick();
+  void ButtonDown(int APart, int AX, int AY);
+  void ButtonUp(int APart);
+  void ButtonEnter(int APart);
+  void ButtonLeave(int APart);
+  void TestActive(int AX, int AY);
+  void StepBy(long long ADelta);
+  void UpButtonStep();
+  void DownButtonStep();
+  void DrawBuiltInPart(TCanvas& ACanvas, int APart);
+  void DrawSkinButton(TCanvas& ACanvas, int APart);
+  void DrawSkinThumb(TBitmap& AImage);
+  void WMMouseWheel(TMessage& AMessage);
+  void CMMouseLeave(TMessage& AMessage);
+
+  String FNormalSkinDataName;
+  int Offset1 = 0, Offset2 = 0, BOffset = 0;
+  TRect NewTrackArea;
+  bool FDown = false;
+  int OMPos = 0;
+  int OldBOffset = 0;
+  bool WaitMode = false;
+  int MX = 0, MY = 0;
+  bool MouseD = false;
+  int FBothMarkerWidth = 0;
+  bool FClicksDisabled = false;
+  bool FCanFocused = false;
+  int TimerMode = 0;
+  int ActiveButton = -1, OldActiveButton = -1;
+  int CaptureButton = -1;
+  TScrollPart Buttons[3];
+  int FMin = 0, FMax = 100, FSmallChange = 1, FLargeChange = 1, FPosition = 0;
+  TScrollBarKind FKind = sbHorizontal;
+  int FPageSize = 0;
+  bool FBoth = false;
+  // Copied from the element.
+  TRect TrackArea, UpButtonRect, ActiveUpButtonRect, DownUpButtonRect;
+  TRect DownButtonRect, ActiveDownButtonRect, DownDownButtonRect;
+  TRect ThumbRect, ActiveThumbRect, DownThumbRect;
+  int ThumbOffset1 = 0, ThumbOffset2 = 0;
+  TRect GlyphRect, ActiveGlyphRect, DownGlyphRect;
+  bool GlyphTransparent = false, ThumbTransparent = false, ThumbStretchEffect = false;
+  TColor GlyphTransparentColor = clBlack, ThumbTransparentColor = clBlack;
+  int ThumbMinSize = 0, ThumbMinPageSize = 0;
+};
+
+// Sent by a skinned button to itself, posted, on mouse enter and leave: the glow frame
+// is shown or hidden once the enter or leave handling has finished.
+constexpr UINT SP_SHOWBUTTONLAYER = 1424;
+constexpr UINT SP_HIDEBUTTONLAYER = 1425;
+
+// The buttons' owner drawing, after the state's background and before the content: a
+// handler that clears ADrawDefault draws the content itself.
+using TspButtonPaintEvent = std::function<void(TObject* Sender, TCanvas& ACanvas, const TRect& ARect,
+                                               bool ADown, bool AMouseIn, bool& ADrawDefault)>;
+
+class TspLayerManager;
+using TModalResult = int;  // as the forms declare it
+
+// The windowed push button ("button"): a picture per state (normal, hot, pressed,
+// focused, disabled), a cross-fade between the normal and the hot picture, a frame
+// animation on focus and hover, a glow frame around it, a caption with a glyph strip or
+// an image-list picture, toggle and group behaviour, auto-repeat, the default and cancel
+// roles of dialog buttons and the keys. OnClick is raised by ButtonClick alone.
+class TspSkinButton : public TspSkinCustomControl {
+  template <class TButton>
+  friend struct TspButtonMouseRules;
+
+ public:
+  // 75 × 25, "button", focusable.
+  explicit TspSkinButton(TComponent* AOwner);
+
+  // Sets the form's ModalResult (a focusable button), then OnClick or the action.
+  virtual void ButtonClick();
+  // Up, not hot, faded back, animation stopped, repainted.
+  void RefreshButton();
+  // The glow frame around the button, from the element's glow pictures.
+  void ShowLayer();
+  void HideLayer();
+
+  bool Down() const { return FDown; }
+  // In a group (GroupIndex > 0, AllowAllUp off) a button going down raises the others
+  // of its parent.
+  void SetDown(bool AValue);
+  int GroupIndex() const { return FGroupIndex; }
+  // A group button cannot take the focus.
+  void SetGroupIndex(int AValue);
+  bool CheckedMode() const { return FCheckedMode; }
+  // On: a toggle button (GroupIndex -1).
+  void SetCheckedMode(bool AValue);
+  bool CanFocused() const { return FCanFocused; }
+  void SetCanFocused(bool AValue);
+  bool Default() const { return FDefault; }
+  void SetDefault(bool AValue);
+  bool Cancel = false;
+  TModalResult ModalResult = 0;  // mrNone
+  bool AllowAllUp = false;
+  bool RepeatMode = false;
+  int RepeatInterval = 100;
+  bool AlwaysShowLayeredFrame = false;
+  bool UseSkinSize = true;
+  bool UseSkinFontColor = true;
+  TBitmap& Glyph() { return *FGlyph; }
+  void SetGlyph(const TBitmap& AValue);
+  int NumGlyphs() const { return FNumGlyphs; }
+  void SetNumGlyphs(int AValue);
+  int Margin() const { return FMargin; }
+  // Values below -1 are ignored.
+  void SetMargin(int AValue);
+  int Spacing() const { return FSpacing; }
+  void SetSpacing(int AValue);
+  TspButtonLayout Layout() const { return FLayout; }
+  void SetLayout(TspButtonLayout AValue);
+  TCustomImageList* ImageList() const { return FImageList; }
+  void SetImageList(TCustomImageList* AValue);
+  int ImageIndex() const { return FImageIndex; }
+  void SetImageIndex(int AValue);
+  TspButtonPaintEvent OnPaint;
+
+  void ChangeSkinData() override;
+  void BeforeChangeSkinData() override;
+
+ protected:
+  void WndProc(TMessage& AMessage) override;
+  void Dispatch(TMessage& AMessage) override;
+  void CreateWnd() override;
+  void Notification(TComponent* AComponent, TOperation AOperation) override;
+  void Paint() override;
+  void GetSkinData() override;
+  void CreateControlDefaultImage(TBitmap& ABitmap) override;
+  // Empty: the skin look is drawn state by state in Paint.
+  void CreateControlSkinImage(TBitmap&) override {}
+  void CalcSize(int& AWidth, int& AHeight) override;
+  void MouseDown(TMouseButton AButton, TShiftState AShift, int AX, int AY) override;
+  void MouseMove(TShiftState AShift, int AX, int AY) override;
+  void MouseUp(TMouseButton AButton, TShiftState AShift, int AX, int AY) override;
+  // A linked action's picture becomes the button's when it has no glyph.
+  void ActionChange(TObject* ASender, bool ACheckDefaults) override;
+  // One state picture from the element's rectangle ASource, with the content.
+  void CreateButtonImage(TBitmap& ABitmap, const TRect& ASource, bool ADown, bool AMouseIn);
+
+  // Whether Space presses the button (the menu button ignores it).
+  bool FSpaceSupport = true;
+  // Expires with the button, so that a handler that frees it is noticed.
+  std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);
+
+ private:
+  bool IsFocused();
+  bool MorphApplies() const;
+  bool EffectsOn() const;
+  bool AnimationCanRun() const;
+  bool IsPressedLook();
+  void MorphOrRepaint();
+  void MorphTick();
+  void StartAnimation(bool AForward);
+  void StopAnimation();
+  void AnimationTick();
+  void StartRepeat();
+  void StopRepeat();
+  void RepeatTick();
+  // The glyph frame, image-list picture and caption in ARect.
+  void DrawContent(TCanvas& ACanvas, const TRect& ARect, bool ADown, bool AMouseIn);
+  bool Animating() const;
+  TRect HotSource() const;
+  TRect NormalSource() const;
+  // Whether the state with the pointer in (enter) or out (leave) changes the look.
+  bool HoverChangesLook();
+  void ApplyStateFont(TCanvas& ACanvas, bool ADown, bool AMouseIn);
+  void CMMouseEnter(TMessage& AMessage);
+  void CMMouseLeave(TMessage& AMessage);
+  void CMDialogKey(TMessage& AMessage);
+  void CMDialogChar(TMessage& AMessage);
+  void CMFocusChanged(TMessage& AMessage);
+  void CMEnabledChanged(TMessage& AMessage);
+  void WMSetFocus(TMessage& AMessage);
+  void WMKillFocus(TMessage& AMessage);
+  void WMKeyDown(TMessage& AMessage);
+  void WMKeyUp(TMessage& AMessage);
+
+  bool FCheckedMode = false;
+  bool FStopMouseUp = false;
+  TspLayerManager* FLayerManager = nullptr;  // owned
+  TTimer* AnimateTimer = nullptr;            // owned; enabled while the animation runs
+  int CurrentFrame = 0;
+  bool AnimateInc = false;
+  TTimer* RepeatTimer = nullptr;  // owned; enabled while repeating
+  bool FRepeatWaiting = false;    // the first tick only switches to RepeatInterval
+  bool FActive = false;
+  bool FAllowAllUpCheck = false;
+  bool FDefault = false;
+  bool FClicksDisabled = false;
+  bool FCanFocused = true;
+  double FMorphKf = 0;
+  bool FDown = false, FMouseIn = false, FMouseDown = false;
+  int FGroupIndex = 0;
+  std::unique_ptr<TBitmap> FGlyph;
+  int FNumGlyphs = 1;
+  int FMargin = -1;
+  int FSpacing = 1;
+  TspButtonLayout FLayout = blGlyphLeft;
+  TTimer* MorphTimer = nullptr;            // owned; enabled while the fade runs
+  TCustomImageList* FImageList = nullptr;  // not owned; cleared when freed
+  int FImageIndex = -1;
+  // Copied from the element.
+  String FontName;
+  TFontStyles FontStyle;
+  int FontHeight = 0;
+  TColor FontColor = clBlack, ActiveFontColor = clBlack, DownFontColor = clBlack, DisabledFontColor = clGray;
+  TRect ActiveSkinRect, DownSkinRect, DisabledSkinRect, FocusedSkinRect, AnimateSkinRect;
+  bool Morphing = false;
+  TMorphKind MorphKind = mkDefault;
+  int FrameCount = 0, AnimateInterval = 0;
+  bool ShowFocus = false;
+  int GlowLayerPictureIndex = -1, GlowLayerMaskPictureIndex = -1;
+  int GlowLayerOffsetLeft = 0, GlowLayerOffsetRight = 0, GlowLayerOffsetTop = 0, GlowLayerOffsetBottom = 0;
+  int GlowLayerShowOffsetX = 0, GlowLayerShowOffsetY = 0;
+  int GlowLayerAlphaBlendValue = 0;
+};
+
+// The windowless tool button ("toolbutton"): the push button's pictures, cross-fade,
+// frame animation, glyph and image-list content, toggle, group and repeat behaviour,
+// without focus, keys (but its accelerator), glow or dialog role. A Flat button shows
+// no background until the pointer is over it or it is a down member of a group; its
+// caption can be hidden with two preset widths.
+class TspSkinSpeedButton : public TspGraphicSkinCustomControl {
+  template <class TButton>
+  friend struct TspButtonMouseRules;
+
+ public:
+  // 25 × 25, "toolbutton", opaque.
+  explicit TspSkinSpeedButton(TComponent* AOwner);
+
+  // OnClick or the action.
+  virtual void ButtonClick();
+  void RefreshButton();
+
+  bool Down() const { return FDown; }
+  void SetDown(bool AValue);
+  int GroupIndex() const { return FGroupIndex; }
+  void SetGroupIndex(int AValue) { FGroupIndex = AValue; }
+  bool CheckedMode() const { return FCheckedMode; }
+  void SetCheckedMode(bool AValue);
+  bool Flat() const { return FFlat; }
+  // Flat: transparent (the parent shows through) until hot or down.
+  void SetFlat(bool AValue);
+  bool ShowCaption() const { return FShowCaption; }
+  // With both widths above 0 the width follows: WidthWithCaption shown,
+  // WidthWithoutCaption hidden.
+  void SetShowCaption(bool AValue);
+  int WidthWithCaption = 0;
+  int WidthWithoutCaption = 0;
+  bool AllowAllUp = false;
+  bool RepeatMode = false;
+  int RepeatInterval = 100;
+  bool UseSkinSize = true;
+  bool UseSkinFontColor = true;
+  TBitmap& Glyph() { return *FGlyph; }
+  void SetGlyph(const TBitmap& AValue);
+  int NumGlyphs() const { return FNumGlyphs; }
+  void SetNumGlyphs(int AValue);
+  int Margin() const { return FMargin; }
+  void SetMargin(int AValue);
+  int Spacing() const { return FSpacing; }
+  void SetSpacing(int AValue);
+  TspButtonLayout Layout() const { return FLayout; }
+  void SetLayout(TspButtonLayout AValue);
+  TCustomImageList* ImageList() const { return FImageList; }
+  void SetImageList(TCustomImageList* AValue);
+  int ImageIndex() const { return FImageIndex; }
+  void SetImageIndex(int AValue);
+  TspButtonPaintEvent OnPaint;
+  // Whether the class library paints the parent under the button first.
+  bool Transparent() const { return !ControlStyle.Contains(csOpaque); }
+
+  void ChangeSkinData() override;
+
+ protected:
+  void Dispatch(TMessage& AMessage) override;
+  void Notification(TComponent* AComponent, TOperation AOperation) override;
+  void Loaded() override;
+  void Paint() override;
+  void GetSkinData() override;
+  void CreateControlDefaultImage(TBitmap& ABitmap) override;
+  // Empty: the skin look is drawn state by state in Paint.
+  void CreateControlSkinImage(TBitmap&) override {}
+  void CalcSize(int& AWidth, int& AHeight) override;
+  void MouseDown(TMouseButton AButton, TShiftState AShift, int AX, int AY) override;
+  void MouseMove(TShiftState AShift, int AX, int AY) override;
+  void MouseUp(TMouseButton AButton, TShiftState AShift, int AX, int AY) override;
+  // A linked action's picture becomes the button's when it has no glyph.
+  void ActionChange(TObject* ASender, bool ACheckDefaults) override;
+  // True removes the opaque style, false adds it.
+  virtual void SetTransparentStyle(bool AValue);
+  void CreateButtonImage(TBitmap& ABitmap, const TRect& ASource, bool ADown, bool AMouseIn);
+
+  // Expires with the button, so that a handler that frees it is noticed.
+  std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);
+
+ private:
+  bool MorphApplies() const;
+  bool EffectsOn() const;
+  bool AnimationCanRun() const;
+  bool Animating() const;
+  bool IsPressedLook() const { return FDown && (FMouseIn || FGroupIndex != 0); }
+  void MorphOrRepaint();
+  void MorphTick();
+  void StartAnimation(bool AForward);
+  void StopAnimation();
+  void AnimationTick();
+  void StartRepeat();
+  void StopRepeat();
+  void RepeatTick();
+  // Whether entering or leaving changes the look: not a down member of a group.
+  bool HoverChangesLook() const { return (FGroupIndex == 0 || !FDown) && Enabled(); }
+  void DrawContent(TCanvas& ACanvas, const TRect& ARect, bool ADown, bool AMouseIn);
+  // The flat look that is neither hot nor down: only the content, on the parent.
+  void PaintFlatContent();
+  void CMMouseEnter(TMessage& AMessage);
+  void CMMouseLeave(TMessage& AMessage);
+  void CMDialogChar(TMessage& AMessage);
+
+  bool FCheckedMode = false;
+  bool FStopMouseUp = false;
+  TTimer* AnimateTimer = nullptr;  // owned; enabled while the animation runs
+  int CurrentFrame = 0;
+  bool AnimateInc = false;
+  TTimer* RepeatTimer = nullptr;  // owned; enabled while repeating
+  bool FRepeatWaiting = false;    // the first tick only switches to RepeatInterval
+  bool FFlat = false;
+  bool FAllowAllUpCheck = false;
+  double FMorphKf = 0;
+  bool FDown = false, FMouseIn = false, FMouseDown = false;
+  int FGroupIndex = 0;
+  std::unique_ptr<TBitmap> FGlyph;
+  int FNumGlyphs = 1;
+  int FMargin = -1;
+  int FSpacing = 1;
+  TspButtonLayout FLayout = blGlyphLeft;
+  TTimer* MorphTimer = nullptr;  // owned; enabled while the fade runs
+  bool FShowCaption = true;
+  TCustomImageList* FImageList = nullptr;  // not owned; cleared when freed
+  int FImageIndex = 0;
+  // Copied from the element.
+  String FontName;
+  TFontStyles FontStyle;
+  int FontHeight = 0;
+  TColor FontColor = clBlack, ActiveFontColor = clBlack, DownFontColor = clBlack, DisabledFontColor = clGray;
+  TRect ActiveSkinRect, DownSkinRect, DisabledSkinRect, AnimateSkinRect;
+  bool Morphing = false;
+  TMorphKind MorphKind = mkDefault;
+  int FrameCount = 0, AnimateInterval = 0;
+};

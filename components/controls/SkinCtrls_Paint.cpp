@@ -1,0 +1,42 @@
+// The painting steps the buttons, boxes and bars share.
+
+#include "components/controls/SkinCtrls_PaintInternal.h"
+#include "components/core/SPUtils.h"
+
+void DrawFramedPart(TCanvas& ACanvas, const TRect& ARect, TColor AFrame, TColor AFill) {
+  ACanvas.Brush().SetStyle(bsSolid);
+  ACanvas.Brush().SetColor(AFrame);
+  ACanvas.FrameRect(ARect);
+  ACanvas.Brush().SetColor(AFill);
+  ACanvas.FillRect(Rect(ARect.Left + 1, ARect.Top + 1, ARect.Right - 1, ARect.Bottom - 1));
+}
+
+void BlendPartOver(TBitmap& APart, TBitmap& AImage, int AX, int AY, uint8_t AAlphaValue) {
+  TBitmap Under;
+  Under.SetSize(APart.Width(), APart.Height());
+  Under.Canvas().CopyRect(Rect(0, 0, APart.Width(), APart.Height()), AImage.Canvas(),
+                          Bounds(AX, AY, APart.Width(), APart.Height()));
+  TspEffectBmp Own(APart.Handle());
+  const TspEffectBmp Behind(Under.Handle());
+  Own.Morph(Behind, 1.0 - AAlphaValue / 255.0);
+  Own.Draw(APart.Canvas().Handle(), 0, 0);
+}
+
+void MorphByKind(TspEffectBmp& AFrom, const TspEffectBmp& ATo, double AKf, TMorphKind AKind) {
+  // clang-format off
+  switch (AKind) {
+    case mkGradient: AFrom.MorphGrad(ATo, AKf); break;
+    case mkLeftGradient: AFrom.MorphLeftGrad(ATo, AKf); break;
+    case mkRightGradient: AFrom.MorphRightGrad(ATo, AKf); break;
+    case mkLeftSlide: AFrom.MorphLeftSlide(ATo, AKf); break;
+    case mkRightSlide: AFrom.MorphRightSlide(ATo, AKf); break;
+    case mkPush: AFrom.MorphPush(ATo, AKf); break;
+    default: AFrom.Morph(ATo, AKf); break;
+  }
+  // clang-format on
+}
+
+void AnswerEraseByPainting(TWinControl& AControl, TMessage& AMessage, bool AFromWMPaint) {
+  if (!AFromWMPaint && AMessage.WParam != 0) AControl.Perform(WM_PAINT, AMessage.WParam, 0);
+  AMessage.Result = 1;
+}

@@ -1,0 +1,29 @@
+#pragma once
+// Painting steps that the buttons, boxes and bars of this folder share: the built-in
+// looks of pressed and hot parts, blending a part over the image under it, the morph
+// transitions by kind, and answering an erase by painting. User-interface thread.
+
+#include "components/core/SkinData.h"
+#include "components/core/spEffBmp.h"
+#include "platform/ui/Controls.h"
+
+// The built-in pressed and hot parts: a one-pixel frame 0x800000 filled 0xB59385
+// (pressed) or 0xD2BDB6 (hot); a normal part is framed clBtnShadow on clBtnFace.
+constexpr TColor BuiltInPartFrame = 0x800000;
+constexpr TColor BuiltInPressedFill = 0xB59385;
+constexpr TColor BuiltInHotFill = 0xD2BDB6;
+
+// A one-pixel frame of AFrame inside ARect, the inside filled with AFill.
+void DrawFramedPart(TCanvas& ACanvas, const TRect& ARect, TColor AFrame, TColor AFill);
+
+// APart morphed toward the part of AImage under it at (AX, AY) by 1 - AAlphaValue / 255,
+// so that APart shows with that opacity once drawn there.
+void BlendPartOver(TBitmap& APart, TBitmap& AImage, int AX, int AY, uint8_t AAlphaValue);
+
+// AFrom moved toward ATo by AKf with the transition AKind names.
+void MorphByKind(TspEffectBmp& AFrom, const TspEffectBmp& ATo, double AKf, TMorphKind AKind);
+
+// WM_ERASEBKGND that does not come from the control's own paint (a parent painting its
+// children into a bitmap) is answered by painting the whole control into its device
+// context; inside the control's paint it is ignored.
+void AnswerEraseByPainting(TWinControl& AControl, TMessage& AMessage, bool AFromWMPaint);

@@ -1,0 +1,478 @@
+// TspSkinSpeedButton: the windowless tool button's state, flat transparency, caption
+// hiding, timers and mouse, and its three looks (skin, built in, and the flat look with
+// only its content on the parent).
+
+#include "components/controls/SkinCtrls.h"
+#include "components/controls/SkinCtrls_ButtonInternal.h"
+#include "components/controls/SkinCtrls_ButtonRulesInternal.h"
+#include "components/controls/SkinCtrls_FadeInternal.h"
+#include "components/controls/SkinCtrls_PaintInternal.h"
+#include "platform/ui/Accelerators.h"
+
+namespace {
+constexpr UINT SpeedRepeatFirst = 500;
+}  // namespace
+
+TspSkinSpeedButton::TspSkinSpeedButton(TComponent* AOwner)
+    : TspGraphicSkinCustomControl(AOwner), FGlyph(std::make_unique<TBitmap>()) {
+  // OnClick comes from ButtonClick alone, never from the class library's clicks.
+  ControlStyle = {csCaptureMouse, csOpaque, csDoubleClicks};
+  SetSkinDataName("toolbutton");
+  SetBounds(Left(), Top(), 25, 25);
+}
+
+void TspSkinSpeedButton::ButtonClick() { Click(); }
+
+void TspSkinSpeedButton::RefreshButton() {
+  FMouseIn = false;
+  FDown = false;
+  if (MorphApplies()) FMorphKf = 0;
+  if (EffectsOn()) StopAnimation();
+  Repaint();
+}
+
+// ---------------------------------------------------------------- properties
+
+void TspSkinSpeedButton::SetDown(bool AValue) {
+  FDown = AValue;
+  if (MorphApplies()) {
+    FMorphKf = 1;
+    if (FDown) {
+      if (MorphTimer) MorphTimer->SetEnabled(false);
+    } else {
+      StartFadeTimer(MorphTimer, this, [this] { MorphTick(); });
+    }
+  }
+  if (FFlat && !FDown && !FMouseIn && !Transparent() && !IsDesigning()) SetTransparentStyle(true);
+  Repaint();
+  if (FGroupIndex <= 0 || !FDown || AllowAllUp || !Parent()) return;
+  TWinControl* Container = Parent();
+  for (int I = 0; I < Container->ControlCount(); ++I) {
+    auto* Other = dynamic_cast<TspSkinSpeedButton*>(Container->Controls(I));
+    if (Other && Other != this && Other->FGroupIndex == FGroupIndex && Other->FDown) Other->SetDown(false);
+  }
+}
+
+void TspSkinSpeedButton::SetCheckedMode(bool AValue) {
+  if (FCheckedMode == AValue) return;
+  FCheckedMode = AValue;
+  if (AValue)
+    FGroupIndex = -1;
+  else if (FGroupIndex == -1)
+    FGroupIndex = 0;
+}
+
+void TspSkinSpeedButton::SetTransparentStyle(bool AValue) {
+  if (AValue)
+    ControlStyle.Exclude(csOpaque);
+  else
+    ControlStyle.Include(csOpaque);
+}
+
+void TspSkinSpeedButton::SetFlat(bool AValue) {
+  FFlat = AValue;
+  SetTransparentStyle(AValue);
+  Repaint();
+}
+
+void TspSkinSpeedButton::SetShowCaption(bool AValue) {
+  if (FShowCaption == AValue) return;
+  FShowCaption = AValue;
+  if (WidthWithCaption > 0 && WidthWithoutCaption > 0)
+    SetWidth(AValue ? WidthWithCaption : WidthWithoutCaption);
+  else
+    Repaint();
+}
+
+void TspSkinSpeedButton::SetGlyph(const TBitmap& AValue) {
+  FGlyph->Assign(AValue);
+  Repaint();
+}
+
+void TspSkinSpeedButton::SetNumGlyphs(int AValue) {
+  FNumGlyphs = AValue < 1 ? 1 : (AValue > 4 ? 4 : AValue);
+  Repaint();
+}
+
+void TspSkinSpeedButton::SetMargin(int AValue) {
+  if (AValue < -1 || AValue == FMargin) return;
+  FMargin = AValue;
+  Repaint();
+}
+
+void TspSkinSpeedButton::SetSpacing(int AValue) {
+  if (AValue == FSpacing) return;
+  FSpacing = AValue;
+  Repaint();
+}
+
+void TspSkinSpeedButton::SetLayout(TspButtonLayout AValue) {
+  if (AValue == FLayout) return;
+  FLayout = AValue;
+  Repaint();
+}
+
+void TspSkinSpeedButton::SetImageList(TCustomImageList* AValue) {
+  if (FImageList) FImageList->RemoveFreeNotification(this);
+  FImageList = AValue;
+  if (FImageList) FImageList->FreeNotification(this);
+  Repaint();
+}
+
+void TspSkinSpeedButton::SetImageIndex(int AValue) {
+  FImageIndex = AValue;
+  if (FImageList) Repaint();
+}
+
+void TspSkinSpeedButton::Notification(TComponent* AComponent, TOperation AOperation) {
+  TspGraphicSkinCustomControl::Notification(AComponent, AOperation);
+  if (AOperation == opRemove && AComponent == FImageList) FImageList = nullptr;
+}
+
+void TspSkinSpeedButton::Loaded() {
+  TspGraphicSkinCustomControl::Loaded();
+  if (FFlat && Transparent() && FDown) SetTransparentStyle(false);
+}
+
+// ---------------------------------------------------------------- conditions and skin
+
+bool TspSkinSpeedButton::EffectsOn() const {
+  return SkinData() && !SkinData()->Empty && SkinData()->EnableSkinEffects;
+}
+
+bool TspSkinSpeedButton::MorphApplies() const { return Morphing && EffectsOn(); }
+
+bool TspSkinSpeedButton::AnimationCanRun() const {
+  return FIndex != -1 && EffectsOn() && !RectangleIsEmpty(AnimateSkinRect) && FrameCount > 0 && !FFlat;
+}
+
+bool TspSkinSpeedButton::Animating() const {
+  return AnimateTimer && AnimateTimer->Enabled() && EffectsOn() && CurrentFrame >= 1 &&
+         CurrentFrame <= FrameCount;
+}
+
+void TspSkinSpeedButton::GetSkinData() {
+  TspGraphicSkinCustomControl::GetSkinData();
+  if (FIndex == -1) {
+    Morphing = false;
+    return;
+  }
+  const auto* Data = dynamic_cast<const TspDataSkinButtonControl*>(SkinElement());
+  if (!Data) return;
+  FontName = Data->FontName;
+  FontStyle = Data->FontStyle;
+  FontHeight = Data->FontHeight;
+  FontColor = Data->FontColor;
+  ActiveFontColor = Data->ActiveFontColor;
+  DownFontColor = Data->DownFontColor;
+  DisabledFontColor =
+      Data->DisabledFontColor == Data->FontColor ? RGB(128, 128, 128) : Data->DisabledFontColor;
+  ActiveSkinRect = RectangleIsEmpty(Data->ActiveSkinRect) ? Data->SkinRect : Data->ActiveSkinRect;
+  DownSkinRect = RectangleIsEmpty(Data->DownSkinRect) ? ActiveSkinRect : Data->DownSkinRect;
+  DisabledSkinRect = Data->DisabledSkinRect;
+  // A flat button never fades.
+  Morphing = Data->Morphing && !FFlat;
+  MorphKind = Data->MorphKind;
+  AnimateSkinRect = Data->AnimateSkinRect;
+  FrameCount = Data->FrameCount;
+  AnimateInterval = Data->AnimateInterval;
+}
+
+void TspSkinSpeedButton::CalcSize(int& AWidth, int& AHeight) {
+  if (UseSkinSize || ResizeMode == 1 || FIndex == -1) {
+    TspGraphicSkinCustomControl::CalcSize(AWidth, AHeight);
+    return;
+  }
+  NewClRect = ClRect;
+  NewClRect.Right += AWidth - RectangleWidth(SkinRect);
+  NewClRect.Bottom += AHeight - RectangleHeight(SkinRect);
+}
+
+void TspSkinSpeedButton::ChangeSkinData() {
+  StopAnimation();
+  if (MorphTimer) MorphTimer->SetEnabled(false);
+  TspGraphicSkinCustomControl::ChangeSkinData();
+  if (MorphApplies() && FIndex != -1 && FMouseIn) FMorphKf = 1;
+}
+
+// ---------------------------------------------------------------- timers
+
+// A transparent or flat button repaints at once; the others fade.
+void TspSkinSpeedButton::MorphOrRepaint() {
+  if (!MorphApplies() || FIndex == -1 || Transparent() || FFlat)
+    Repaint();
+  else
+    StartFadeTimer(MorphTimer, this, [this] { MorphTick(); });
+}
+
+void TspSkinSpeedButton::MorphTick() {
+  if (FIndex == -1 || !MorphApplies()) {
+    FMorphKf = FMouseIn ? 1 : 0;
+    MorphTimer->SetEnabled(false);
+    return;
+  }
+  if (!StepFade(FMorphKf, FMouseIn)) MorphTimer->SetEnabled(false);
+  Repaint();
+}
+
+void TspSkinSpeedButton::StartAnimation(bool AForward) {
+  StopAnimation();
+  if (!AnimationCanRun()) return;
+  AnimateInc = AForward;
+  CurrentFrame = AForward ? 1 : FrameCount;
+  if (!AnimateTimer) {
+    AnimateTimer = new TTimer(this);
+    AnimateTimer->OnTimer = [this](TObject*) { AnimationTick(); };
+  }
+  AnimateTimer->SetInterval(static_cast<UINT>(AnimateInterval > 0 ? AnimateInterval : 0));
+  AnimateTimer->SetEnabled(true);
+}
+
+void TspSkinSpeedButton::StopAnimation() {
+  const bool Running = AnimateTimer && AnimateTimer->Enabled();
+  CurrentFrame = 0;
+  if (!Running) return;
+  AnimateTimer->SetEnabled(false);
+  Repaint();
+}
+
+void TspSkinSpeedButton::AnimationTick() {
+  CurrentFrame += AnimateInc ? 1 : -1;
+  if (CurrentFrame > FrameCount || CurrentFrame <= 0)
+    StopAnimation();
+  else
+    Repaint();
+}
+
+void TspSkinSpeedButton::StartRepeat() {
+  if (!RepeatTimer) {
+    RepeatTimer = new TTimer(this);
+    RepeatTimer->OnTimer = [this](TObject*) { RepeatTick(); };
+  }
+  FRepeatWaiting = true;
+  RepeatTimer->SetInterval(SpeedRepeatFirst);
+  RepeatTimer->SetEnabled(true);
+}
+
+void TspSkinSpeedButton::StopRepeat() {
+  if (RepeatTimer) RepeatTimer->SetEnabled(false);
+}
+
+void TspSkinSpeedButton::RepeatTick() {
+  if (FRepeatWaiting) {
+    FRepeatWaiting = false;
+    RepeatTimer->SetInterval(static_cast<UINT>(RepeatInterval > 0 ? RepeatInterval : 0));
+    return;
+  }
+  ButtonClick();
+}
+
+// ---------------------------------------------------------------- messages and mouse
+
+void TspSkinSpeedButton::Dispatch(TMessage& AMessage) {
+  // clang-format off
+  switch (AMessage.Msg) {
+    case CM_MOUSEENTER: CMMouseEnter(AMessage); break;
+    case CM_MOUSELEAVE: CMMouseLeave(AMessage); break;
+    case CM_DIALOGCHAR: CMDialogChar(AMessage); break;
+    case CM_TEXTCHANGED: Repaint(); break;
+    case CM_ENABLEDCHANGED:
+      TspGraphicSkinCustomControl::Dispatch(AMessage);
+      if (MorphApplies()) {
+        if (MorphTimer) MorphTimer->SetEnabled(false);
+        FMorphKf = 0;
+      }
+      FMouseIn = false;
+      Repaint();
+      break;
+    default: TspGraphicSkinCustomControl::Dispatch(AMessage); break;
+  }
+  // clang-format on
+}
+
+// The accelerator clicks the button without any focus.
+void TspSkinSpeedButton::CMDialogChar(TMessage& AMessage) {
+  if (IsAccel(static_cast<uint32_t>(AMessage.WParam), Caption()) && Enabled() && Visible() && Parent() &&
+      Parent()->Showing()) {
+    ButtonClick();
+    AMessage.Result = 1;
+    return;
+  }
+  TspGraphicSkinCustomControl::Dispatch(AMessage);
+}
+
+void TspSkinSpeedButton::CMMouseEnter(TMessage& AMessage) {
+  const bool Changes = HoverChangesLook();
+  if (FFlat && Changes && !IsDesigning()) SetTransparentStyle(false);
+  TspGraphicSkinCustomControl::Dispatch(AMessage);
+  if (!Enabled() || IsDesigning()) return;
+  FMouseIn = true;
+  if (Changes) {
+    if (FDown) {
+      if (MorphApplies()) FMorphKf = 1;
+      Repaint();
+    } else {
+      StartAnimation(true);
+      MorphOrRepaint();
+    }
+  }
+  if (FDown && RepeatMode && FGroupIndex == 0) StartRepeat();
+}
+
+void TspSkinSpeedButton::CMMouseLeave(TMessage& AMessage) {
+  const bool Changes = HoverChangesLook();
+  if (FFlat && Changes && !IsDesigning()) SetTransparentStyle(true);
+  TspGraphicSkinCustomControl::Dispatch(AMessage);
+  if (!Enabled() || IsDesigning()) return;
+  FMouseIn = false;
+  if (Changes) {
+    StartAnimation(false);
+    MorphOrRepaint();
+  }
+  if (FDown && RepeatMode && RepeatTimer && RepeatTimer->Enabled() && FGroupIndex == 0) StopRepeat();
+}
+
+void TspSkinSpeedButton::MouseDown(TMouseButton AButton, TShiftState AShift, int AX, int AY) {
+  TspGraphicSkinCustomControl::MouseDown(AButton, AShift, AX, AY);
+  if (AButton == mbLeft) TspButtonMouseRules<TspSkinSpeedButton>::Press(*this);
+}
+
+void TspSkinSpeedButton::MouseMove(TShiftState AShift, int AX, int AY) {
+  TspGraphicSkinCustomControl::MouseMove(AShift, AX, AY);
+  TspButtonMouseRules<TspSkinSpeedButton>::Move(*this, AX, AY);
+}
+
+void TspSkinSpeedButton::MouseUp(TMouseButton AButton, TShiftState AShift, int AX, int AY) {
+  if (AButton == mbLeft && !TspButtonMouseRules<TspSkinSpeedButton>::Release(*this)) return;
+  TspGraphicSkinCustomControl::MouseUp(AButton, AShift, AX, AY);
+}
+
+// ---------------------------------------------------------------- looks
+
+void TspSkinSpeedButton::DrawContent(TCanvas& ACanvas, const TRect& ARect, bool ADown, bool AMouseIn) {
+  TButtonContent Content;
+  Content.Glyph = FGlyph.get();
+  Content.NumGlyphs = FNumGlyphs;
+  // A glyph takes precedence over the image list.
+  if (FGlyph->Width() == 0) {
+    Content.Images = FImageList;
+    Content.ImageIndex = FImageIndex;
+  }
+  Content.Margin = FMargin;
+  Content.Spacing = FSpacing;
+  Content.Layout = FLayout;
+  Content.Caption = FShowCaption ? Caption() : String();
+  Content.Enabled = Enabled();
+  DrawButtonContent(ACanvas, ARect, Content, ADown, AMouseIn);
+}
+
+void TspSkinSpeedButton::Paint() {
+  if (Width() < 1 || Height() < 1) return;
+  RefreshGeometry();
+  const bool Backed = !FFlat || FMouseIn || (FDown && FGroupIndex != 0);
+  if (!Backed) {
+    PaintFlatContent();
+    return;
+  }
+  if (FIndex == -1) {
+    TspGraphicSkinCustomControl::Paint();
+    return;
+  }
+  TBitmap Image;
+  Image.SetSize(Width(), Height());
+  if (MorphApplies() && FMorphKf > 0 && FMorphKf < 1 && Enabled()) {
+    CreateButtonImage(Image, SkinRect, false, false);
+    TBitmap Hot;
+    Hot.SetSize(Width(), Height());
+    CreateButtonImage(Hot, ActiveSkinRect, false, true);
+    TspEffectBmp From(Image.Handle());
+    const TspEffectBmp To(Hot.Handle());
+    MorphByKind(From, To, FMorphKf, MorphKind);
+    From.Draw(Image.Canvas().Handle(), 0, 0);
+  } else if (!Enabled() && !RectangleIsEmpty(DisabledSkinRect)) {
+    CreateButtonImage(Image, DisabledSkinRect, false, false);
+  } else if (IsPressedLook()) {
+    CreateButtonImage(Image, DownSkinRect, true, true);
+  } else if (FMouseIn || (MorphApplies() && FMorphKf == 1)) {
+    const bool Forward = Animating() && AnimateInc;
+    CreateButtonImage(
+        Image,
+        Forward ? ButtonAnimationFrame(AnimateSkinRect, SkinRect, FrameCount, CurrentFrame) : ActiveSkinRect,
+        false, true);
+  } else {
+    const bool Backward = Animating() && !AnimateInc;
+    CreateButtonImage(
+        Image,
+        Backward ? ButtonAnimationFrame(AnimateSkinRect, SkinRect, FrameCount, CurrentFrame) : SkinRect,
+        false, false);
+  }
+  DrawControlImage(Image);
+}
+
+// Only the picture and the caption, straight on the parent's surface.
+void TspSkinSpeedButton::PaintFlatContent() {
+  TCanvas& C = Canvas();
+  TRect Area = Rect(0, 0, Width(), Height());
+  if (FIndex == -1) {
+    ApplyDefaultFont(C.Font());
+    if (!Enabled()) C.Font().SetColor(clBtnShadow);
+  } else {
+    ApplySkinFont(C.Font(), FontName, FontHeight, FontStyle);
+    const TspSkinColors& Colors = SkinData()->SkinColors();
+    if (!Enabled())
+      C.Font().SetColor(Colors.cBtnShadow);
+    else
+      C.Font().SetColor(UseSkinFontColor ? Colors.cBtnText : DefaultFont().Color());
+    Area = NewClRect;
+  }
+  C.Brush().SetStyle(bsClear);
+  bool DrawDefaultContent = true;
+  if (OnPaint) OnPaint(this, C, Area, FDown, FMouseIn, DrawDefaultContent);
+  if (DrawDefaultContent) DrawContent(C, Area, FDown, FMouseIn);
+}
+
+void TspSkinSpeedButton::CreateButtonImage(TBitmap& ABitmap, const TRect& ASource, bool ADown,
+                                           bool AMouseIn) {
+  if (!Picture) return;
+  TRect Content = NewClRect;
+  if (!UseSkinSize && ResizeMode != 1)
+    Content = DrawFreeSizeButtonPicture(ABitmap, *Picture, ASource, ClRect, ResizeMode);
+  else
+    CreateSkinImage(ABitmap, Picture, ASource);
+  TCanvas& C = ABitmap.Canvas();
+  ApplySkinFont(C.Font(), FontName, FontHeight, FontStyle);
+  C.Font().SetColor(ButtonStateColor({FontColor, ActiveFontColor, DownFontColor, DisabledFontColor},
+                                     Enabled(), UseSkinFontColor, DefaultFont().Color(), ADown, AMouseIn));
+  C.Brush().SetStyle(bsClear);
+  bool DrawDefaultContent = true;
+  if (OnPaint) OnPaint(this, C, Content, ADown, AMouseIn, DrawDefaultContent);
+  if (DrawDefaultContent) DrawContent(C, Content, ADown, AMouseIn);
+}
+
+void TspSkinSpeedButton::CreateControlDefaultImage(TBitmap& ABitmap) {
+  TspGraphicSkinCustomControl::CreateControlDefaultImage(ABitmap);
+  TCanvas& C = ABitmap.Canvas();
+  const TRect Client = Rect(0, 0, Width(), Height());
+  if (IsPressedLook())
+    DrawFramedPart(C, Client, BuiltInPartFrame, BuiltInPressedFill);
+  else if (FMouseIn)
+    DrawFramedPart(C, Client, BuiltInPartFrame, BuiltInHotFill);
+  else
+    DrawFramedPart(C, Client, clBtnShadow, clBtnFace);
+  ApplyDefaultFont(C.Font());
+  if (!Enabled()) C.Font().SetColor(clBtnShadow);
+  C.Brush().SetStyle(bsClear);
+  bool DrawDefaultContent = true;
+  if (OnPaint) OnPaint(this, C, Client, FDown, FMouseIn, DrawDefaultContent);
+  if (DrawDefaultContent) DrawContent(C, Client, FDown, FMouseIn);
+}
+
+void TspSkinSpeedButton::ActionChange(TObject* ASender, bool ACheckDefaults) {
+  TspGraphicSkinCustomControl::ActionChange(ASender, ACheckDefaults);
+  TCustomImageList* Images = nullptr;
+  int Index = 0;
+  if (!ActionPicture(ASender, *FGlyph, Images, Index)) return;
+  SetImageList(Images);
+  SetImageIndex(Index);
+  Repaint();
+}
