@@ -1,0 +1,27 @@
+#include "components/controls/SkinCtrls_LabelFontInternal.h"
+
+int FindStdLabelElement(const TspSkinData* ASkinData, const String& AName, TspStdLabelFont& AFont) {
+  if (!ASkinData || ASkinData->Empty) return -1;
+  const int Index = ASkinData->GetControlIndex(AName);
+  if (Index < 0) return -1;
+  if (const auto* Element =
+          dynamic_cast<const TspDataSkinStdLabelControl*>(ASkinData->CtrlList[Index].get())) {
+    AFont.FontName = Element->FontName;
+    AFont.FontStyle = Element->FontStyle;
+    AFont.FontHeight = Element->FontHeight;
+    AFont.FontColor = Element->FontColor;
+    AFont.ActiveFontColor = Element->ActiveFontColor;
+  }
+  return Index;
+}
+
+uint8_t SkinTextCharset(const TspSkinData* ASkinData, const TFont& ADefaultFont) {
+  if (ASkinData && ASkinData->ResourceStrData()) return ASkinData->ResourceStrData()->CharSet();
+  return ADefaultFont.Charset();
+}
+
+void SetCanvasFontFace(TCanvas& ACanvas, const TspStdLabelFont& AFont) {
+  ACanvas.Font().SetName(AFont.FontName);
+  ACanvas.Font().SetHeight(AFont.FontHeight);
+  ACanvas.Font().SetStyle(AFont.FontStyle);
+}

@@ -1,0 +1,29 @@
+#pragma once
+// What the windowless labels (standard label, button label, link label) share: they
+// are not skinned-control descendants, so each keeps its own skin data and element
+// index and reads the text colours and font of its "stdlabel"-kind element itself.
+// User-interface thread.
+
+#include "components/core/SkinData.h"
+#include "platform/gdi/Graphics.h"
+
+// The font and colours a "stdlabel"-kind element gives.
+struct TspStdLabelFont {
+  String FontName;
+  TFontStyles FontStyle;
+  int FontHeight = 0;
+  TColor FontColor = 0;
+  TColor ActiveFontColor = 0;
+};
+
+// The index of the element AName in ASkinData: -1 without skin data or while the skin is
+// empty. When the element is a TspDataSkinStdLabelControl its font and colours are
+// copied into AFont; an element of another kind leaves AFont as it was.
+int FindStdLabelElement(const TspSkinData* ASkinData, const String& AName, TspStdLabelFont& AFont);
+
+// The character set skinned text is drawn in: the skin's string table's when the skin
+// data has one, else ADefaultFont's.
+uint8_t SkinTextCharset(const TspSkinData* ASkinData, const TFont& ADefaultFont);
+
+// ACanvas's font becomes AFont's name, height and style (the colour stays).
+void SetCanvasFontFace(TCanvas& ACanvas, const TspStdLabelFont& AFont);
