@@ -1,8 +1,12 @@
 #include "components/controls/SkinCtrls_LabelFontInternal.h"
 
-int FindStdLabelElement(const TspSkinData* ASkinData, const String& AName, TspStdLabelFont& AFont) {
+int FindSkinElement(const TspSkinData* ASkinData, const String& AName) {
   if (!ASkinData || ASkinData->Empty) return -1;
-  const int Index = ASkinData->GetControlIndex(AName);
+  return ASkinData->GetControlIndex(AName);
+}
+
+int FindStdLabelElement(const TspSkinData* ASkinData, const String& AName, TspStdLabelFont& AFont) {
+  const int Index = FindSkinElement(ASkinData, AName);
   if (Index < 0) return -1;
   if (const auto* Element =
           dynamic_cast<const TspDataSkinStdLabelControl*>(ASkinData->CtrlList[Index].get())) {

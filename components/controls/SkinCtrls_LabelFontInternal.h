@@ -4,20 +4,12 @@
 // index and reads the text colours and font of its "stdlabel"-kind element itself.
 // User-interface thread.
 
-#include "components/core/SkinData.h"
-#include "platform/gdi/Graphics.h"
+#include "components/controls/SkinCtrls.h"
 
-// The font and colours a "stdlabel"-kind element gives.
-struct TspStdLabelFont {
-  String FontName;
-  TFontStyles FontStyle;
-  int FontHeight = 0;
-  TColor FontColor = 0;
-  TColor ActiveFontColor = 0;
-};
-
-// The index of the element AName in ASkinData: -1 without skin data or while the skin is
-// empty. When the element is a TspDataSkinStdLabelControl its font and colours are
+// The index of the element AName in ASkinData: -1 without skin data, while the skin is
+// empty, or when the skin lacks it.
+int FindSkinElement(const TspSkinData* ASkinData, const String& AName);
+// FindSkinElement; when the element is a TspDataSkinStdLabelControl its font and colours are
 // copied into AFont; an element of another kind leaves AFont as it was.
 int FindStdLabelElement(const TspSkinData* ASkinData, const String& AName, TspStdLabelFont& AFont);
 

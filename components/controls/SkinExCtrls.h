@@ -10,7 +10,7 @@
 
 #include <memory>
 
-#include "components/controls/SkinCtrls_LabelFontInternal.h"
+#include "components/controls/SkinCtrls.h"
 #include "components/core/SkinData.h"
 #include "platform/ui/Label.h"
 

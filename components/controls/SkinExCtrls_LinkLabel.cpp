@@ -1,3 +1,4 @@
+#include "components/controls/SkinCtrls_LabelFontInternal.h"
 #include "components/controls/SkinExCtrls.h"
 #include "components/core/spEffBmp.h"
 #include "platform/base/ShellOpen.h"
