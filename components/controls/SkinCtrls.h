@@ -1,12 +1,343 @@
 #pragma once
-// The standard skinned controls.
+// SkinCtrls: the standard skinned controls and the bases every skinned control of the
+// library stands on.
+//
+// A skinned control is bound to one element of the loaded skin (TspSkinData) by the
+// element's name, SkinDataName. The element is looked up again at every paint, every
+// change of bounds and every skin change, so renaming the element or replacing the
+// skin needs nothing but a repaint. A paint composes the control's whole picture in an
+// off-screen bitmap, from the element's picture when the skin has the element and in
+// the control's built-in look otherwise, and draws it in one blit; with AlphaBlend the
+// picture is blended over what lies behind the control. A control whose background
+// changes tells the blending controls on it with SP_CHECKPARENTBACKGROUND.
+//
+// The bases, windowed and windowless, share their code through two class templates:
+// TspSkinBinding (the binding by name and the paint pipeline) and TspSkinCustomLayer
+// (the resizable element: corner points, client rectangle, size fitting, image
+// composition, default font). Their members are defined in SkinCtrls_Base.cpp and
+// SkinCtrls_CustomBase.cpp for the two control bases of the class library only.
+//
+// Files: SkinCtrls_Geometry.cpp (the element geometry), SkinCtrls_Base.cpp (the
+// binding), SkinCtrls_CustomBase.cpp (the resizable layer), SkinCtrls_WinBase.cpp
+// (the windowed bases: background notices, window region, direct border painting),
+// SkinCtrls_GraphicBase.cpp (the windowless bases), SkinCtrls_Panel*.cpp (the panel
+// family).
+//
+// User-interface thread only.
+
+#include <cstdint>
+#include <memory>
 
 #include "components/core/SPUtils.h"
 #include "components/core/SkinData.h"
-#include "platform/ui/Bevel.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/ImgList.h"
-#include "platform/ui/Label.h"
+
+// Sent (wParam 0, lParam 0) to the controls on a container whose background changed:
+// blending controls repaint and pass the notice on.
+constexpr UINT SP_CHECKPARENTBACKGROUND = 1284;
+
+// The entry AIndex of the skin's picture list; nullptr without a skin, for -1 or for
+// an index past the end.
+TBitmap* SkinPicture(const TspSkinData* ASkin, int AIndex);
+
+// ---------------------------------------------------------------- element geometry
+
+// The geometry of a resizable skin element, as a control copies it from its record,
+// and the same geometry moved to the control's size. Coordinates are relative to the
+// top-left corner of SkinRect.
+//
+// ResizeMode: -1 the element has no picture rectangle (the control keeps any size);
+// 0 fixed size; 1 free in both directions (nine parts); 2 horizontal only (fixed
+// ends, the height of the skin); 3 vertical only (the width of the skin).
+struct TspSkinElementGeometry {
+  TPoint LTPt, RTPt, LBPt, RBPt;
+  TRect SkinRect;
+  TRect ClRect;
+  TPoint NewLTPoint, NewRTPoint, NewLBPoint, NewRBPoint;
+  TRect NewClRect;
+  TBitmap* Picture = nullptr;  // the skin's; nullptr: none
+  int ResizeMode = 0;
+  bool StretchEffect = false;
+  bool LeftStretch = false;
+  bool TopStretch = false;
+  bool RightStretch = false;
+  bool BottomStretch = false;
+  TspStretchType StretchType = spstFull;
+
+  // Copies the points, rectangles, stretch flags and picture of the record and
+  // settles ResizeMode.
+  void ReadElement(const TspDataSkinCustomControl& AData, const TspSkinData& ASkin);
+  // The resize mode the points give (see above); the first rule that matches wins.
+  int GetResizeMode() const;
+  // Fits a size W × H to the element (AHasElement: a record is bound) and moves the
+  // points and the client rectangle to it. A size below the skin's gives negative
+  // growth; no minimum applies.
+  void FitSize(bool AHasElement, int& AWidth, int& AHeight);
+  // The element picture of a control W × H in ABitmap, from the rectangle ASource of
+  // APicture (the end lengths always come from SkinRect). Mode 1 draws nothing with
+  // ASkipNinePart (the control paints the borders itself); mode -1 or no picture
+  // draws nothing.
+  void ComposeImage(TBitmap& ABitmap, TBitmap* APicture, const TRect& ASource, int AWidth, int AHeight,
+                    bool ASkipNinePart) const;
+  // A rectangle of the element moved into a control W × H by the part of the element
+  // it lies in.
+  TRect MapRectToSize(const TRect& ARect, int AWidth, int AHeight) const;
+};
+
+// ---------------------------------------------------------------- the binding
+
+// Binds a control of the class library (TCustomControl or TGraphicControl) to its
+// skin element and paints it through an off-screen bitmap.
+template <class TControlBase>
+class TspSkinBinding : public TControlBase {
+ public:
+  // DrawDefault on, AlphaBlend off with AlphaBlendValue 200, no skin, no element.
+  explicit TspSkinBinding(TComponent* AOwner);
+
+  // Not owned; cleared when it is freed. Setting it binds the control at once
+  // (ChangeSkinData) when a skin is loaded and the control is not being designed.
+  TspSkinData* SkinData() const { return FSD; }
+  virtual void SetSkinData(TspSkinData* AValue);
+  // The element's name. Setting it only stores it: the next lookup uses it.
+  const String& SkinDataName() const { return FSkinDataName; }
+  virtual void SetSkinDataName(const String& AValue) { FSkinDataName = AValue; }
+  // The skin area of the form that the form links the control to.
+  const String& AreaName() const { return FAreaName; }
+  void SetAreaName(const String& AValue) { FAreaName = AValue; }
+  // Whether the built-in look is drawn when there is no element.
+  bool DrawDefault() const { return FDrawDefault; }
+  void SetDrawDefault(bool AValue) { FDrawDefault = AValue; }
+  // AlphaBlendValue / 255 of the control over what lies behind it.
+  bool AlphaBlend() const { return FAlphaBlend; }
+  virtual void SetAlphaBlend(bool AValue);
+  uint8_t AlphaBlendValue() const { return FAlphaBlendValue; }
+  virtual void SetAlphaBlendValue(uint8_t AValue);
+  // Whether the element's cursor becomes the control's.
+  bool UseSkinCursor() const { return FUseSkinCursor; }
+  void SetUseSkinCursor(bool AValue) { FUseSkinCursor = AValue; }
+  // Stored only; the skinned hint window reads them.
+  String HintTitle;
+  int HintImageIndex = 0;
+  TCustomImageList* HintImageList() const { return FHintImageList; }
+  void SetHintImageList(TCustomImageList* AValue);
+
+  TNotifyEvent OnMouseEnter;
+  TNotifyEvent OnMouseLeave;
+
+  // Looks the element up again, applies its cursor and repaints.
+  virtual void ChangeSkinData();
+  // Unbinds the control while the skin changes.
+  virtual void BeforeChangeSkinData() { FIndex = -1; }
+
+ protected:
+  // FIndex := the element's index, -1 without a loaded skin or element.
+  virtual void GetSkinData();
+  // The bound element's record; nullptr without one.
+  const TspDataSkinControl* SkinElement() const;
+  // With UseSkinCursor: the element's cursor (crDefault for none) becomes the control's.
+  void ApplySkinCursor();
+  // The built-in look and the skin look, drawn into the off-screen bitmap B, which
+  // has the control's size.
+  virtual void CreateControlDefaultImage(TBitmap& B) { (void)B; }
+  virtual void CreateControlSkinImage(TBitmap& B) { (void)B; }
+  // The off-screen paint: the skin or built-in picture, blended when asked, one blit.
+  void Paint() override;
+  // Draws a composed picture of the control's size at (0, 0) of the canvas, blended
+  // over the parent's background with AlphaBlend.
+  void DrawControlImage(TBitmap& AImage);
+  void Notification(TComponent* AComponent, TOperation AOperation) override;
+  void Dispatch(TMessage& AMessage) override;
+  bool IsDesigning() const { return this->ComponentState().Contains(csDesigning); }
+
+  TspSkinData* FSD = nullptr;
+  String FAreaName;
+  String FSkinDataName;
+  bool FDrawDefault = true;
+  int CursorIndex = -1;  // the element's cursor, -1 none
+  bool FAlphaBlend = false;
+  uint8_t FAlphaBlendValue = 200;
+  bool FUseSkinCursor = false;
+  TCustomImageList* FHintImageList = nullptr;
+  int FIndex = -1;  // the element in the skin's control list; -1: the built-in look
+
+ private:
+  // Sets a not-owned reference, with free notification both ways.
+  template <class TTarget>
+  void SetWatched(TTarget*& AField, TTarget* AValue);
+  void WMMove(TMessage& AMessage);
+  void CMMouseEnter(TMessage& AMessage);
+  void CMMouseLeave(TMessage& AMessage);
+};
+
+extern template class TspSkinBinding<TCustomControl>;
+extern template class TspSkinBinding<TGraphicControl>;
+
+// ---------------------------------------------------------------- the windowed base
+
+class TspSkinControl : public TspSkinBinding<TCustomControl> {
+ public:
+  explicit TspSkinControl(TComponent* AOwner);
+
+  // Tells every child control that its background changed: SP_CHECKPARENTBACKGROUND
+  // sent to the window of a windowed child (made if needed), dispatched to a
+  // windowless one.
+  void CheckControlsBackground();
+
+ protected:
+  // The background behind the control changed: with AlphaBlend the control repaints
+  // and tells its children; a control that does not blend stops the notice.
+  virtual void CheckParentBackground();
+  void Dispatch(TMessage& AMessage) override;
+
+  // True only while the control handles WM_PAINT: an erase that comes from elsewhere
+  // (a parent painting its children into a bitmap) is answered by painting.
+  bool FromWMPaint = false;
+  // The region the window holds; the window owns it (SetWindowRgn). nullptr: none.
+  HRGN FRgn = nullptr;
+
+ private:
+  void WMPaint(TMessage& AMessage);
+};
+
+// ---------------------------------------------------------------- the resizable layer
+
+// The resizable element on top of a binding base (TspSkinControl or
+// TspGraphicSkinControl): the element's geometry copied at each lookup, size fitting,
+// image composition and the default font.
+template <class TSkinBase>
+class TspSkinCustomLayer : public TSkinBase, public TspSkinElementGeometry {
+ public:
+  // DefaultFont "Arial", height 14; UseSkinFont on; no default size.
+  explicit TspSkinCustomLayer(TComponent* AOwner);
+
+  TFont& DefaultFont() { return *FDefaultFont; }
+  // Copies the font (DefaultFontChanged follows, as after every change of it).
+  void SetDefaultFont(const TFont& AValue) { FDefaultFont->Assign(AValue); }
+  bool UseSkinFont() const { return FUseSkinFont; }
+  void SetUseSkinFont(bool AValue) { FUseSkinFont = AValue; }
+  // The size taken when there is no element; values of 0 or below do not count.
+  int DefaultWidth() const { return FDefaultWidth; }
+  void SetDefaultWidth(int AValue);
+  int DefaultHeight() const { return FDefaultHeight; }
+  void SetDefaultHeight(int AValue);
+
+  // The element's client rectangle at the control's size.
+  TRect RealClientRect() const { return NewClRect; }
+  int RealClientWidth() const { return NewClRect.Width(); }
+  int RealClientHeight() const { return NewClRect.Height(); }
+  int RealClientLeft() const { return NewClRect.Left; }
+  int RealClientTop() const { return NewClRect.Top; }
+
+  // Looks the element up, fits a new size to it, and repaints when it did.
+  void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+  // Binds again, applies the cursor, takes the default size (no element) or fits the
+  // size to the element, and repaints.
+  void ChangeSkinData() override;
+
+ protected:
+  // Called after every change of DefaultFont; controls with an inner control copy the
+  // font to it here.
+  virtual void DefaultFontChanged() {}
+  // Fits W × H to the element (see TspSkinElementGeometry::FitSize).
+  virtual void CalcSize(int& AWidth, int& AHeight) { FitSize(this->FIndex != -1, AWidth, AHeight); }
+  // The window region of a windowed control; nothing for a windowless one.
+  virtual void SetControlRegion() {}
+  // Whether the windowed control paints a nine-part element's borders itself
+  // (ForcebackGround) instead of composing the whole image.
+  virtual bool PaintsBordersDirectly() const { return false; }
+  // The binding's lookup, then the element's geometry from a resizable record; a
+  // record of another kind gives mode 0 and no picture.
+  void GetSkinData() override;
+  // clBtnFace over the client rectangle.
+  void CreateControlDefaultImage(TBitmap& B) override;
+  // Refreshes the element's geometry for the current size, then the binding's paint.
+  void Paint() override;
+  // Looks the element up and moves its geometry to the current size (the size itself
+  // is not changed).
+  void RefreshGeometry();
+  // The element's picture at the control's size.
+  void CreateControlSkinImage(TBitmap& B) override { CreateSkinImage(B, Picture, SkinRect); }
+  // The element image from another rectangle of the element's size (a state picture).
+  void CreateSkinImage(TBitmap& B, TBitmap* APicture, const TRect& ASource);
+  TRect CalcRectInControl(const TRect& ARect) { return MapRectToSize(ARect, this->Width(), this->Height()); }
+  // The font of the element's text: the record's name, height and style with
+  // UseSkinFont, else DefaultFont; the charset of the skin's string table when there
+  // is one, else DefaultFont's.
+  void ApplySkinFont(TFont& AFont, const String& AName, int AHeight, TFontStyles AStyle);
+  void ApplyDefaultFont(TFont& AFont);
+
+  std::unique_ptr<TFont> FDefaultFont;
+  bool FUseSkinFont = true;
+  int FDefaultWidth = 0;
+  int FDefaultHeight = 0;
+
+ private:
+  uint8_t SkinCharset() const;
+};
+
+extern template class TspSkinCustomLayer<TspSkinControl>;
+
+// The windowed resizable base: the window region from the element's mask, and the
+// direct painting of a freely resizable element's borders.
+class TspSkinCustomControl : public TspSkinCustomLayer<TspSkinControl> {
+ public:
+  explicit TspSkinCustomControl(TComponent* AOwner);
+
+  // Selects the direct border-and-client painting of a nine-part element.
+  bool ForcebackGround() const { return FForceBackground; }
+  void SetForcebackGround(bool AValue) { FForceBackground = AValue; }
+  // In the direct painting, whether the client area is filled from the element.
+  bool DrawbackGround() const { return FDrawbackground; }
+  void SetDrawbackGround(bool AValue) { FDrawbackground = AValue; }
+
+  // As the layer's; then, with a stretched element, the children are told that the
+  // background under them changed.
+  void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+
+ protected:
+  void GetSkinData() override;
+  // The direct border painting for a nine-part element with ForcebackGround (and no
+  // blending), else the off-screen paint.
+  void Paint() override;
+  // Removes the region without a mask; builds and applies the mask's region at the
+  // current size with one.
+  void SetControlRegion() override;
+  bool PaintsBordersDirectly() const override { return FForceBackground; }
+  // The region of the mask at the current size; nullptr for none.
+  HRGN CreateControlRegion();
+
+  bool FForceBackground = false;
+  bool FDrawbackground = true;
+  TBitmap* MaskPicture = nullptr;  // the skin's; nullptr: none
+
+ private:
+  // The borders drawn as strips and the client picture filled between them.
+  void PaintBordersDirectly();
+  void FillClientDirectly(TBitmap& APiece);
+};
+
+// ---------------------------------------------------------------- the windowless bases
+
+// A skinned control without a window, painted on its parent's surface: the same
+// contract without region, direct painting and children to notify.
+class TspGraphicSkinControl : public TspSkinBinding<TGraphicControl> {
+ public:
+  explicit TspGraphicSkinControl(TComponent* AOwner);
+
+ protected:
+  void Dispatch(TMessage& AMessage) override;
+
+ private:
+  void SPCheckParentBackground();
+};
+
+extern template class TspSkinCustomLayer<TspGraphicSkinControl>;
+
+class TspGraphicSkinCustomControl : public TspSkinCustomLayer<TspGraphicSkinControl> {
+ public:
+  using TspSkinCustomLayer<TspGraphicSkinControl>::TspSkinCustomLayer;
+};
 
 // ---------------------------------------------------------------- labels and bevel
 //

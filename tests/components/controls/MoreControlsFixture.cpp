@@ -1,73 +1,24 @@
 #include "tests/components/controls/MoreControlsFixture.h"
 
-#include "platform/win/MessageLoop.h"
-#include "platform/win/WindowSystem.h"
-#include "platform/win/headless/HeadlessPictures.h"
-#include "tests/support/Pictures.h"
+#include <algorithm>
 
 namespace more_controls_test {
 
-TControlsHost::TControlsHost(TComponent* AOwner) : TCustomControl(AOwner) {
-  ControlStyle.Include(csAcceptsControls);
-  SetVisible(false);
-  SetColor(clBtnFace);
-  SetBounds(100, 100, 200, 150);
+int MoreControlsTest::CountIn(const TRect& AArea, TColor AColor) {
+  int Count = 0;
+  for (int Y = AArea.Top; Y < AArea.Bottom; ++Y)
+    for (int X = AArea.Left; X < AArea.Right; ++X) Count += HostPixel(X, Y) == ColorToRGB(AColor);
+  return Count;
 }
 
-void TControlsHost::Paint() {
-  Canvas().Brush().SetColor(Color());
-  Canvas().FillRect(ClientRect());
-}
-
-void TControlsHost::CreateParams(TCreateParams& AParams) {
-  TCustomControl::CreateParams(AParams);
-  AParams.Style = WS_POPUP | WS_CLIPCHILDREN;
-}
-
-TFixtureSkin::TFixtureSkin() {
-  Data.BuildMode = true;
-  Data.Empty = false;
-  Data.FSkinColors.SetColorsToDefault();
-}
-
-int TFixtureSkin::AddPicture(int AWidth, int AHeight, TColor AColor) {
-  auto Picture = std::make_unique<TBitmap>();
-  Picture->SetSize(AWidth, AHeight);
-  Picture->Canvas().Brush().SetColor(AColor);
-  Picture->Canvas().FillRect(Rect(0, 0, AWidth, AHeight));
-  Data.FActivePictures.push_back(std::move(Picture));
-  return static_cast<int>(Data.FActivePictures.size()) - 1;
-}
-
-void MoreControlsTest::SetUp() {
-  StartWindowSystem(std::make_unique<THeadlessBackend>());
-  FHost = std::make_unique<TControlsHost>(nullptr);
-}
-
-void MoreControlsTest::TearDown() {
-  FHost.reset();
-  StopWindowSystem();
-}
-
-void MoreControlsTest::ShowHost() {
-  FHost->Show();
-  Pump();
-}
-
-void MoreControlsTest::Pump() { ProcessPendingMessages(); }
-
-void MoreControlsTest::AdvanceClock(uint32_t AMilliseconds) {
-  HeadlessBackend()->AdvanceClock(AMilliseconds);
-}
-
-COLORREF MoreControlsTest::HostPixel(int AX, int AY) { return PresentedPixel(FHost->Handle(), AX, AY); }
-
-std::string MoreControlsTest::HostPicture(const TRect& AArea,
-                                          const std::vector<std::pair<TColor, char>>& ALegend) {
-  testing_support::TPixelLegend Legend;
-  for (const auto& [Color, Character] : ALegend)
-    Legend.emplace_back(testing_support::OpaquePixel(ColorToRGB(Color)), Character);
-  return testing_support::AsciiPicture(WindowPicture(FHost->Handle()), AArea, Legend);
+TRect MoreControlsTest::BoundsOf(const TRect& AArea, TColor AColor) {
+  TRect Bounds = Rect(AArea.Right, AArea.Bottom, AArea.Left, AArea.Top);
+  for (int Y = AArea.Top; Y < AArea.Bottom; ++Y)
+    for (int X = AArea.Left; X < AArea.Right; ++X)
+      if (HostPixel(X, Y) == ColorToRGB(AColor))
+        Bounds = Rect(std::min(Bounds.Left, X), std::min(Bounds.Top, Y), std::max(Bounds.Right, X + 1),
+                      std::max(Bounds.Bottom, Y + 1));
+  return Bounds;
 }
 
 TspSkinData& MoreControlsTest::DefaultSkin() {

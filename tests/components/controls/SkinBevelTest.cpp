@@ -41,12 +41,11 @@ TEST_F(SkinBevelTest, ADividerWithTheBottomLineShapeDrawsItsLineThroughTheMiddle
 }
 
 TEST_F(SkinBevelTest, ABoxDividerIsAVerticalLineAndTheSkinGivesItsColours) {
-  TFixtureSkin Skin;
-  auto& Element = Skin.AddControl<TspDataSkinBevel>("bevel");
+  auto& Element = AddElement<TspDataSkinBevel>("bevel");
   Element.LightColor = clYellow;
   Element.DarkColor = clNavy;
   TspSkinBevel* Bevel = MakeBevel(bsBox, 6);
-  Bevel->SetSkinData(&Skin.Data);
+  Bevel->SetSkinData(&Skin());
   Bevel->SetDividerMode(true);
   ShowHost();
   EXPECT_EQ(Bevel->LightColor, clYellow);
@@ -62,19 +61,18 @@ TEST_F(SkinBevelTest, ABoxDividerIsAVerticalLineAndTheSkinGivesItsColours) {
             "..............\n"
             "..............\n");
   // Without the element the system colours come back.
-  Skin.Data.CtrlList.clear();
+  Skin().CtrlList.clear();
   Bevel->ChangeSkinData();
   EXPECT_EQ(Bevel->LightColor, clBtnHighlight);
   EXPECT_EQ(Bevel->DarkColor, clBtnShadow);
 }
 
 TEST_F(SkinBevelTest, OutsideDividerModeTheShapesTakeTheSkinColours) {
-  TFixtureSkin Skin;
-  auto& Element = Skin.AddControl<TspDataSkinBevel>("bevel");
+  auto& Element = AddElement<TspDataSkinBevel>("bevel");
   Element.LightColor = clYellow;
   Element.DarkColor = clNavy;
   TspSkinBevel* Bevel = MakeBevel(bsBox, 4);
-  Bevel->SetSkinData(&Skin.Data);
+  Bevel->SetSkinData(&Skin());
   Bevel->SetStyle(bsRaised);
   ShowHost();
   EXPECT_EQ(Picture(4, clNavy, clYellow),

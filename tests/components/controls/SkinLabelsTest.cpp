@@ -10,23 +10,6 @@ namespace {
 
 class SkinLabelsTest : public MoreControlsTest {
  protected:
-  // How many pixels of AArea show AColor.
-  int CountIn(const TRect& AArea, TColor AColor) {
-    int Count = 0;
-    for (int Y = AArea.Top; Y < AArea.Bottom; ++Y)
-      for (int X = AArea.Left; X < AArea.Right; ++X) Count += HostPixel(X, Y) == ColorToRGB(AColor);
-    return Count;
-  }
-  // The smallest rectangle holding AArea's pixels of AColor.
-  TRect BoundsOf(const TRect& AArea, TColor AColor) {
-    TRect Bounds = Rect(1000, 1000, -1, -1);
-    for (int Y = AArea.Top; Y < AArea.Bottom; ++Y)
-      for (int X = AArea.Left; X < AArea.Right; ++X)
-        if (HostPixel(X, Y) == ColorToRGB(AColor))
-          Bounds = Rect(std::min<int>(Bounds.Left, X), std::min<int>(Bounds.Top, Y),
-                        std::max<int>(Bounds.Right, X + 1), std::max<int>(Bounds.Bottom, Y + 1));
-    return Bounds;
-  }
   TspSkinStdLabel* MakeStdLabel(const String& ACaption) {
     auto* Label = new TspSkinStdLabel(&Host());
     Label->SetAutoSize(false);
@@ -36,9 +19,8 @@ class SkinLabelsTest : public MoreControlsTest {
     return Label;
   }
   static constexpr TRect LabelArea{10, 10, 160, 34};
-  TFixtureSkin Skin;
   TspDataSkinStdLabelControl& StdLabelElement() {
-    auto& Element = Skin.AddControl<TspDataSkinStdLabelControl>("stdlabel");
+    auto& Element = AddElement<TspDataSkinStdLabelControl>("stdlabel");
     Element.FontName = "Arial";
     Element.FontHeight = 14;
     Element.FontColor = clMaroon;
@@ -51,7 +33,7 @@ TEST_F(SkinLabelsTest, AStandardLabelTakesTheSkinColourUnlessUseSkinColorIsOff) 
   StdLabelElement();
   TspSkinStdLabel* Label = MakeStdLabel("Bit Rate:");
   Label->Font().SetColor(clGreen);
-  Label->SetSkinData(&Skin.Data);
+  Label->SetSkinData(&Skin());
   ShowHost();
   EXPECT_GT(CountIn(LabelArea, clMaroon), 10);
   EXPECT_EQ(CountIn(LabelArea, clGreen), 0);
@@ -64,7 +46,7 @@ TEST_F(SkinLabelsTest, AStandardLabelTakesTheSkinColourUnlessUseSkinColorIsOff) 
   Label->SetSkinData(nullptr);
   Label->DefaultFont().SetColor(clPurple);
   Label->UseSkinColor = true;
-  Skin.Data.CtrlList.clear();
+  Skin().CtrlList.clear();
   Label->Repaint();
   Pump();
   EXPECT_GT(CountIn(LabelArea, clPurple), 10);
@@ -105,7 +87,7 @@ TEST_F(SkinLabelsTest, AnAutoSizedStandardLabelFitsTheSkinFontAfterASkinChange) 
   Label->SetAutoSize(true);
   const int DefaultWidth = Label->Width();
   StdLabelElement().FontHeight = 28;
-  Label->SetSkinData(&Skin.Data);
+  Label->SetSkinData(&Skin());
   EXPECT_GT(Label->Width(), DefaultWidth * 3 / 2);
 }
 
@@ -134,7 +116,7 @@ class SkinButtonLabelTest : public SkinLabelsTest {
 TEST_F(SkinButtonLabelTest, TheTextTakesTheActiveColourUnderThePointerAndWebStyleUnderlinesIt) {
   StdLabelElement();
   TspSkinButtonLabel* Label = MakeButtonLabel();
-  Label->SetSkinData(&Skin.Data);
+  Label->SetSkinData(&Skin());
   Label->WebStyle = true;
   ShowHost();
   EXPECT_GT(CountIn(LabelArea, clMaroon), 3);

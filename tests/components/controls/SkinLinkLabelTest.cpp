@@ -26,60 +26,43 @@ class SkinLinkLabelTest : public MoreControlsTest {
     Link->SetParent(&Host());
     return Link;
   }
-  // How many pixels of the link's area show AColor.
-  int CountInLink(TColor AColor) {
-    int Count = 0;
-    for (int Y = 10; Y < 40; ++Y)
-      for (int X = 10; X < 130; ++X) Count += HostPixel(X, Y) == ColorToRGB(AColor);
-    return Count;
-  }
-  // The smallest rectangle holding the link's pixels of AColor.
-  TRect BoundsInLink(TColor AColor) {
-    TRect Bounds = Rect(1000, 1000, -1, -1);
-    for (int Y = 10; Y < 40; ++Y)
-      for (int X = 10; X < 130; ++X)
-        if (HostPixel(X, Y) == ColorToRGB(AColor))
-          Bounds = Rect(std::min<int>(Bounds.Left, X), std::min<int>(Bounds.Top, Y),
-                        std::max<int>(Bounds.Right, X + 1), std::max<int>(Bounds.Bottom, Y + 1));
-    return Bounds;
-  }
+  static constexpr TRect LinkArea{10, 10, 130, 40};
 };
 
 TEST_F(SkinLinkLabelTest, WithoutSkinTheTextTurnsToTheActiveColourUnderThePointer) {
   TspSkinLinkLabel* Link = MakeLink();
   Link->DefaultFont().SetColor(clGreen);
   ShowHost();
-  EXPECT_GT(CountInLink(clGreen), 20);
-  EXPECT_EQ(CountInLink(clBlue), 0);
+  EXPECT_GT(CountIn(LinkArea, clGreen), 20);
+  EXPECT_EQ(CountIn(LinkArea, clBlue), 0);
   InjectPointerMove(OnHost(15, 15));
   Pump();
-  EXPECT_EQ(CountInLink(clGreen), 0);
-  EXPECT_GT(CountInLink(clBlue), 20);
+  EXPECT_EQ(CountIn(LinkArea, clGreen), 0);
+  EXPECT_GT(CountIn(LinkArea, clBlue), 20);
   InjectPointerMove(OnHost(190, 140));
   Pump();
-  EXPECT_GT(CountInLink(clGreen), 20);
+  EXPECT_GT(CountIn(LinkArea, clGreen), 20);
 }
 
 TEST_F(SkinLinkLabelTest, WithASkinElementTheElementsColoursAreUsed) {
-  TFixtureSkin Skin;
-  auto& Element = Skin.AddControl<TspDataSkinStdLabelControl>("stdlabel");
+  auto& Element = AddElement<TspDataSkinStdLabelControl>("stdlabel");
   Element.FontName = "Arial";
   Element.FontHeight = 14;
   Element.FontColor = clMaroon;
   Element.ActiveFontColor = clNavy;
   TspSkinLinkLabel* Link = MakeLink();
-  Link->SetSkinData(&Skin.Data);
+  Link->SetSkinData(&Skin());
   ShowHost();
-  EXPECT_GT(CountInLink(clMaroon), 20);
+  EXPECT_GT(CountIn(LinkArea, clMaroon), 20);
   InjectPointerMove(OnHost(15, 15));
   Pump();
-  EXPECT_EQ(CountInLink(clMaroon), 0);
-  EXPECT_GT(CountInLink(clNavy), 20);
+  EXPECT_EQ(CountIn(LinkArea, clMaroon), 0);
+  EXPECT_GT(CountIn(LinkArea, clNavy), 20);
   // With the glow the text keeps its normal colour and glows in the active one.
   Link->GlowEffect = true;
   Link->Repaint();
   Pump();
-  EXPECT_GT(CountInLink(clMaroon), 20);
+  EXPECT_GT(CountIn(LinkArea, clMaroon), 20);
 }
 
 TEST_F(SkinLinkLabelTest, ADisabledLinkShowsAShadowedTextWithAHighlightOnePixelDownRight) {
@@ -87,7 +70,7 @@ TEST_F(SkinLinkLabelTest, ADisabledLinkShowsAShadowedTextWithAHighlightOnePixelD
   Link->SetEnabled(false);
   ShowHost();
   // The highlight copy shows past the shadowed text by one pixel right and down.
-  const TRect Shadow = BoundsInLink(clBtnShadow), Highlight = BoundsInLink(clBtnHighlight);
+  const TRect Shadow = BoundsOf(LinkArea, clBtnShadow), Highlight = BoundsOf(LinkArea, clBtnHighlight);
   ASSERT_FALSE(IsRectEmpty(Shadow));
   EXPECT_EQ(Highlight.Right, Shadow.Right + 1);
   EXPECT_EQ(Highlight.Bottom, Shadow.Bottom + 1);

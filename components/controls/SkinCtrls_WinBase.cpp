@@ -1,0 +1,166 @@
+// The windowed skinned bases: background notices to the children, the window region
+// cut from the element's mask, and the direct painting of a freely resizable
+// element's borders.
+
+#include "components/controls/SkinCtrls.h"
+#include "platform/base/ScopeExit.h"
+#include "platform/gdi/DcScopes.h"
+#include "platform/win/MessageQueue.h"
+#include "platform/win/WindowRegions.h"
+
+TspSkinControl::TspSkinControl(TComponent* AOwner) : TspSkinBinding<TCustomControl>(AOwner) {}
+
+void TspSkinControl::CheckControlsBackground() {
+  for (int I = 0; I < ControlCount(); ++I) {
+    TControl* Child = Controls(I);
+    if (auto* Windowed = dynamic_cast<TWinControl*>(Child)) {
+      SendMessage(Windowed->Handle(), SP_CHECKPARENTBACKGROUND, 0, 0);
+    } else if (dynamic_cast<TGraphicControl*>(Child) != nullptr) {
+      Child->Perform(SP_CHECKPARENTBACKGROUND, 0, 0);
+    }
+  }
+}
+
+void TspSkinControl::CheckParentBackground() {
+  if (!FAlphaBlend) return;
+  Repaint();
+  CheckControlsBackground();
+}
+
+void TspSkinControl::Dispatch(TMessage& AMessage) {
+  switch (AMessage.Msg) {
+    case WM_PAINT:
+      WMPaint(AMessage);
+      break;
+    case SP_CHECKPARENTBACKGROUND:
+      CheckParentBackground();
+      break;
+    default:
+      TspSkinBinding<TCustomControl>::Dispatch(AMessage);
+      break;
+  }
+}
+
+void TspSkinControl::WMPaint(TMessage& AMessage) {
+  FromWMPaint = true;
+  ScopeExit PaintDone([this] { FromWMPaint = false; });
+  TspSkinBinding<TCustomControl>::Dispatch(AMessage);
+}
+
+// ---------------------------------------------------------------- TspSkinCustomControl
+
+TspSkinCustomControl::TspSkinCustomControl(TComponent* AOwner) : TspSkinCustomLayer<TspSkinControl>(AOwner) {}
+
+void TspSkinCustomControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+  TspSkinCustomLayer<TspSkinControl>::SetBounds(ALeft, ATop, AWidth, AHeight);
+  // The stretched picture under the children changed with the size.
+  if (FIndex != -1 && StretchEffect) CheckControlsBackground();
+}
+
+void TspSkinCustomControl::GetSkinData() {
+  TspSkinCustomLayer<TspSkinControl>::GetSkinData();
+  const auto* Custom = dynamic_cast<const TspDataSkinCustomControl*>(SkinElement());
+  MaskPicture = Custom != nullptr ? SkinPicture(FSD, Custom->MaskPictureIndex) : nullptr;
+}
+
+void TspSkinCustomControl::SetControlRegion() {
+  if (Parent() == nullptr) return;
+  if (MaskPicture == nullptr || FIndex == -1) {
+    if (FRgn != nullptr) {
+      SetWindowRgn(Handle(), nullptr, true);
+      FRgn = nullptr;
+    }
+    return;
+  }
+  if (ResizeMode < 0) return;
+  // The window owns the region from here on and frees the one it replaces.
+  FRgn = CreateControlRegion();
+  SetWindowRgn(Handle(), FRgn, true);
+}
+
+HRGN TspSkinCustomControl::CreateControlRegion() {
+  int W = Width(), H = Height();
+  CalcSize(W, H);
+  W = Width();
+  H = Height();
+  switch (ResizeMode) {
+    case 0:
+      return CreateMaskRegion(*MaskPicture);
+    case 1:
+      return CreateSkinRegion(LTPt, RTPt, LBPt, RBPt, ClRect, NewLTPoint, NewRTPoint, NewLBPoint, NewRBPoint,
+                              NewClRect, *MaskPicture, W, H);
+    case 2:
+      // A horizontal element has no bottom corners: the top ones stand for them.
+      return CreateSkinRegion(LTPt, RTPt, LTPt, RTPt, ClRect, NewLTPoint, NewRTPoint, NewLTPoint, NewRTPoint,
+                              NewClRect, *MaskPicture, W, H);
+    case 3:
+      // A vertical element has no right corners: the left ones stand for them.
+      return CreateSkinRegion(LTPt, LTPt, LBPt, LBPt, ClRect, NewLTPoint, NewLTPoint, NewLBPoint, NewLBPoint,
+                              NewClRect, *MaskPicture, W, H);
+    default:
+      return nullptr;
+  }
+}
+
+void TspSkinCustomControl::Paint() {
+  if (Width() < 1 || Height() < 1) return;
+  RefreshGeometry();
+  if (FIndex != -1 && FForceBackground && ResizeMode == 1 && !FAlphaBlend) {
+    PaintBordersDirectly();
+    return;
+  }
+  TspSkinControl::Paint();
+}
+
+// Draws the borders as four strips straight on the canvas, with the client picture
+// between them, instead of composing an image of the whole size.
+void TspSkinCustomControl::PaintBordersDirectly() {
+  if (Picture == nullptr) return;
+  TBitmap LeftStrip, TopStrip, RightStrip, BottomStrip;
+  CreateSkinBorderImages(LTPt, RTPt, LBPt, RBPt, ClRect, NewLTPoint, NewRTPoint, NewLBPoint, NewRBPoint,
+                         NewClRect, LeftStrip, TopStrip, RightStrip, BottomStrip, *Picture, SkinRect, Width(),
+                         Height(), LeftStretch, TopStretch, RightStretch, BottomStretch);
+  CreateControlSkinImage(TopStrip);
+  if (FDrawbackground && !RectangleIsEmpty(ClRect)) {
+    TBitmap Piece;
+    Piece.SetSize(RectangleWidth(ClRect), RectangleHeight(ClRect));
+    TRect Source = ClRect;
+    OffsetRect(Source, SkinRect.Left, SkinRect.Top);
+    Piece.Canvas().CopyRect(Rect(0, 0, Piece.Width(), Piece.Height()), Picture->Canvas(), Source);
+    FillClientDirectly(Piece);
+  }
+  TCanvas& Target = Canvas();
+  Target.Draw(0, 0, TopStrip);
+  Target.Draw(0, TopStrip.Height(), LeftStrip);
+  Target.Draw(Width() - RightStrip.Width(), TopStrip.Height(), RightStrip);
+  Target.Draw(0, Height() - BottomStrip.Height(), BottomStrip);
+}
+
+// The client piece over NewClRect, clipped to it: tiled from its top-left, or
+// stretched by StretchType. An element without a client piece fills nothing.
+void TspSkinCustomControl::FillClientDirectly(TBitmap& APiece) {
+  TCanvas& Target = Canvas();
+  TSavedDC Saved(Target.Handle());
+  IntersectClipRect(Target.Handle(), NewClRect.Left, NewClRect.Top, NewClRect.Right, NewClRect.Bottom);
+  const int AreaWidth = RectangleWidth(NewClRect), AreaHeight = RectangleHeight(NewClRect);
+  if (!StretchEffect) {
+    for (int Row = 0; Row <= AreaHeight / APiece.Height(); ++Row)
+      for (int Column = 0; Column <= AreaWidth / APiece.Width(); ++Column)
+        Target.Draw(NewClRect.Left + Column * APiece.Width(), NewClRect.Top + Row * APiece.Height(), APiece);
+    return;
+  }
+  if (AreaWidth <= 0 || AreaHeight <= 0) return;
+  if (StretchType == spstFull) {
+    Target.StretchDraw(NewClRect, APiece);
+    return;
+  }
+  // One column (or row) stretched across the area, then repeated along it.
+  const bool Across = StretchType == spstHorz;
+  TBitmap Band;
+  Band.SetSize(Across ? APiece.Width() : AreaWidth, Across ? AreaHeight : APiece.Height());
+  Band.Canvas().StretchDraw(Rect(0, 0, Band.Width(), Band.Height()), APiece);
+  const int Copies = Across ? AreaWidth / Band.Width() + 1 : AreaHeight / Band.Height() + 1;
+  for (int I = 0; I < Copies; ++I)
+    Target.Draw(NewClRect.Left + (Across ? I * Band.Width() : 0),
+                NewClRect.Top + (Across ? 0 : I * Band.Height()), Band);
+}
