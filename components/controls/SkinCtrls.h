@@ -26,6 +26,7 @@
 // User-interface thread only.
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 #include "components/core/SPUtils.h"
@@ -503,4 +504,104 @@ class TspSkinBevel : public TBevel {
   TspSkinData* FSD = nullptr;
   int FIndex = -1;
   bool FDividerMode = false;
+};
+
+// ---------------------------------------------------------------- splitters
+//
+// A thin aligned bar that the user drags to resize the control aligned next to it; the
+// neighbour follows the pointer live. Implementation: SkinCtrls_Splitter.cpp (the
+// drag), SkinCtrls_SkinSplitter.cpp (the skinned bar's look).
+
+// May change the size asked for and refuse it.
+using TSplitterCanResizeEvent = std::function<void(TObject* Sender, int& NewSize, bool& Accept)>;
+
+class TspCustomSplitter : public TspSkinControl {
+ public:
+  // Aligned left, 3 wide, the horizontal-split cursor, MinSize 30, AutoSnap on.
+  explicit TspCustomSplitter(TComponent* AOwner);
+  // A drag still running gives the form's active control its key handler back.
+  ~TspCustomSplitter() override;
+
+  // Also sets the split cursor that fits the new alignment (a cursor that is not a
+  // split cursor stays).
+  void RequestAlign() override;
+
+  // Reaching MinSize collapses the neighbour to 0.
+  bool AutoSnap = true;
+  // The neighbour's smallest size (0 counts as 1).
+  int MinSize() const { return FMinSize; }
+  void SetMinSize(int AValue) { FMinSize = AValue < 1 ? 1 : AValue; }
+  TSplitterCanResizeEvent OnCanResize;
+  // After each size applied during a drag, and once when the drag ends.
+  TNotifyEvent OnMoved;
+
+ protected:
+  // Draws nothing: the bar shows its parent's background.
+  void Paint() override {}
+  // OnCanResize's answer; NewSize may be changed by it.
+  virtual bool AskCanResize(int& ANewSize);
+  // AskCanResize; an accepted size at or below MinSize becomes 0 with AutoSnap.
+  virtual bool AcceptSize(int& ANewSize);
+  // Ends a running drag (the borrowed key handler goes back) and fires OnMoved.
+  virtual void EndSizing();
+  void MouseDown(TMouseButton AButton, TShiftState AShift, int AX, int AY) override;
+  void MouseMove(TShiftState AShift, int AX, int AY) override;
+  void MouseUp(TMouseButton AButton, TShiftState AShift, int AX, int AY) override;
+  // A neighbour or active control freed during a drag is forgotten.
+  void Notification(TComponent* AComponent, TOperation AOperation) override;
+
+ private:
+  // The first visible, enabled child of the parent at the point just beside the bar.
+  TControl* FindResizedControl() const;
+  // The neighbour's size that the pointer at (AX, AY) asks for, clamped to
+  // MinSize..FMaxSize, and the pointer's distance corrected to match it.
+  void CalcNewSize(int AX, int AY, int& ANewSize, int& ASplit) const;
+  // The largest size the neighbour may take: what the parent's other aligned controls
+  // leave.
+  int CalcMaxSize() const;
+  void ApplyNewSize();
+  // The key handler borrowed from the form's active control during a drag: Escape ends
+  // the drag, other keys go to the handler it replaced.
+  void SizingKeyDown(TObject* ASender, WORD& AKey, TShiftState AShift);
+  void RestoreKeyHandler();
+  void ForgetResizedControl();
+
+  TWinControl* FActiveControl = nullptr;
+  TControl* FControl = nullptr;
+  TPoint FDownPos;
+  int FMinSize = 30;
+  int FMaxSize = 0;
+  int FNewSize = 0;
+  TKeyEvent FOldKeyDown;
+  int FOldSize = -1;
+  int FSplit = 0;
+};
+
+// The splitter of the forms: a strip from the skin element "hsplitter" (horizontal
+// bar) or "vsplitter" (vertical bar) with a centred gripper, or clBtnFace without one.
+class TspSkinSplitterEx : public TspCustomSplitter {
+ public:
+  // SkinDataName "vsplitter", DefaultSize 10.
+  explicit TspSkinSplitterEx(TComponent* AOwner);
+
+  // Looks the element up; the bar takes its thickness (DefaultSize without one);
+  // repaints.
+  void ChangeSkinData() override;
+
+  // The bar's thickness without an element.
+  int DefaultSize = 10;
+
+ protected:
+  void GetSkinData() override;
+  // The strip, drawn straight on the canvas (not through the base's off-screen path).
+  void Paint() override;
+
+ private:
+  TPoint LTPt, RTPt, LBPt;
+  TRect SkinRect;
+  TBitmap* FSkinPicture = nullptr;  // the skin's
+  bool StretchEffect = false;
+  TRect GripperRect;
+  bool GripperTransparent = false;
+  TColor GripperTransparentColor = 0;
 };
