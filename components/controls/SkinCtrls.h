@@ -315,7 +315,6 @@ class TspSkinCustomControl : public TspSkinCustomLayer<TspSkinControl> {
  private:
   // The borders drawn as strips and the client picture filled between them.
   void PaintBordersDirectly();
-  void FillClientDirectly(TBitmap& APiece);
 };
 
 // ---------------------------------------------------------------- the windowless bases
@@ -338,6 +337,233 @@ extern template class TspSkinCustomLayer<TspGraphicSkinControl>;
 class TspGraphicSkinCustomControl : public TspSkinCustomLayer<TspGraphicSkinControl> {
  public:
   using TspSkinCustomLayer<TspGraphicSkinControl>::TspSkinCustomLayer;
+};
+
+// ---------------------------------------------------------------- the panel family
+
+enum TspImagePosition { spipDefault, spipLeft };
+enum TspSkinBorderStyle { bvFrame, bvRaised, bvLowered, bvNone };
+// The owner drawing of a paint panel: the canvas being drawn and the client area.
+using TspPaintPanelEvent = std::function<void(TCanvas& ACanvas, const TRect& ARect)>;
+
+// The skinned container: drawn from its element ("panel") or a built-in look, with an
+// optional caption header carrying a glyph or image, a check box (checked mode: the
+// children's Enabled follows Checked) and a roll-up arrow (roll-up mode: the panel
+// shrinks to its header). Checked and roll-up mode react only in caption mode.
+class TspSkinPanel : public TspSkinCustomControl {
+ public:
+  // 150 × 150, element "panel", ForcebackGround on.
+  explicit TspSkinPanel(TComponent* AOwner);
+
+  // Binds again; a rolled-up panel is rolled up again at the new skin's header
+  // height, any other re-aligns its children.
+  void ChangeSkinData() override;
+  // Without an element the panel repaints after every change of bounds.
+  void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+  // Rolls the panel up to its header (true) or back to RealHeight (false).
+  void DoRollUp(bool ARollUp);
+  // (0, 0, Width, Height) through AdjustClientRect: where children and owner drawing
+  // belong.
+  TRect GetSkinClientRect();
+
+  // Whether the element's own proportions give the caption band and client area (off:
+  // the caption band is DefaultCaptionHeight high).
+  bool UseSkinSize() const { return FUseSkinSize; }
+  void SetUseSkinSize(bool AValue) { FUseSkinSize = AValue; }
+  // The built-in caption band at the bottom instead of the top.
+  bool RibbonStyle() const { return FRibbonStyle; }
+  void SetRibbonStyle(bool AValue);
+  TspImagePosition ImagePosition() const { return FImagePosition; }
+  void SetImagePosition(TspImagePosition AValue);
+  // The parent's background shows instead of a skin picture.
+  bool TransparentMode() const { return FTransparentMode; }
+  void SetTransparentMode(bool AValue);
+  // Not owned; cleared when it is freed.
+  TCustomImageList* CaptionImageList() const { return FCaptionImageList; }
+  void SetCaptionImageList(TCustomImageList* AValue);
+  int CaptionImageIndex() const { return FCaptionImageIndex; }
+  void SetCaptionImageIndex(int AValue);
+  // The height before a roll-up; -1 while not rolled up.
+  int RealHeight = -1;
+  bool AutoEnabledControls() const { return FAutoEnabledControls; }
+  void SetAutoEnabledControls(bool AValue) { FAutoEnabledControls = AValue; }
+  bool CheckedMode() const { return FCheckedMode; }
+  void SetCheckedMode(bool AValue);
+  bool Checked() const { return FChecked; }
+  // Also for the current value: OnChecked fires and, in checked mode with
+  // AutoEnabledControls, every child's Enabled is set again.
+  void SetChecked(bool AValue);
+  // A strip of NumGlyphs equal frames; frame 2 is the disabled look.
+  TBitmap& Glyph() { return *FGlyph; }
+  void SetGlyph(const TBitmap& AValue);
+  int NumGlyphs() const { return FNumGlyphs; }
+  // Kept within 1 to 2.
+  void SetNumGlyphs(int AValue);
+  int Spacing() const { return FSpacing; }
+  void SetSpacing(int AValue);
+  TAlignment DefaultAlignment() const { return FDefaultAlignment; }
+  void SetDefaultAlignment(TAlignment AValue);
+  int DefaultCaptionHeight() const { return FDefaultCaptionHeight; }
+  virtual void SetDefaultCaptionHeight(int AValue);
+  TspSkinBorderStyle BorderStyle() const { return FBorderStyle; }
+  void SetBorderStyle(TspSkinBorderStyle AValue);
+  bool CaptionMode() const { return FCaptionMode; }
+  virtual void SetCaptionMode(bool AValue);
+  bool RollUpMode() const { return FRollUpMode; }
+  void SetRollUpMode(bool AValue);
+  bool RollUpState() const { return FRollUpState; }
+  // In roll-up mode: the size constraints are set aside and the panel rolls; outside
+  // it the set-aside constraints come back and the state stays unrolled.
+  void SetRollUpState(bool AValue);
+
+  TNotifyEvent OnChecked;
+  TNotifyEvent OnChangeRollUpState;
+
+ protected:
+  // Refused while a roll-up changes the size of an auto-sized panel.
+  bool CanAutoSize(int& ANewWidth, int& ANewHeight) override;
+  // The area for children: inside the element's client area, the border or the
+  // caption band (see the panel's files).
+  void AdjustClientRect(TRect& ARect) override;
+  // The window class repaints nothing on its own when the size changes.
+  void CreateParams(TCreateParams& AParams) override;
+  void Paint() override;
+  void GetSkinData() override;
+  void CreateControlDefaultImage(TBitmap& B) override;
+  void CreateControlSkinImage(TBitmap& B) override;
+  // Lets a descendant draw its content on the off-screen canvas of the transparent
+  // looks; nothing here.
+  virtual void PaintPanelContent(TCanvas& ACanvas) { (void)ACanvas; }
+  void Notification(TComponent* AComponent, TOperation AOperation) override;
+  void Dispatch(TMessage& AMessage) override;
+  // A left-button release on the caption toggles Checked (checked mode) and
+  // RollUpState (roll-up mode) in caption mode; then the inherited handling.
+  void MouseUp(TMouseButton AButton, TShiftState AShift, int AX, int AY) override;
+
+  // The font of the skin caption: the element's with UseSkinFont, else DefaultFont.
+  void ApplyCaptionFont(TFont& AFont);
+  // The glyph's frame width and the frame to draw (2 when disabled with two frames).
+  int GlyphFrameWidth() const { return FGlyph->Width() / FNumGlyphs; }
+  int GlyphFrame() const { return !Enabled() && FNumGlyphs == 2 ? 2 : 1; }
+  // Whether a caption image of CaptionImageList is drawn (the glyph is empty).
+  bool HasCaptionImage() const;
+
+  bool FUseSkinSize = true;
+  bool FRibbonStyle = false;
+  bool FInChangingRollUp = false;
+  TspImagePosition FImagePosition = spipDefault;
+  bool FTransparentMode = false;
+  int FCMaxWidth = 0, FCMinWidth = 0, FCMaxHeight = 0, FCMinHeight = 0;
+  bool FCheckedMode = false;
+  bool FChecked = false;
+  bool FAutoEnabledControls = true;
+  std::unique_ptr<TBitmap> FGlyph;
+  int FNumGlyphs = 1;
+  int FSpacing = 2;
+  bool FRollUpState = false;
+  bool FRollUpMode = false;
+  bool FCaptionMode = false;
+  TspSkinBorderStyle FBorderStyle = bvFrame;
+  int FDefaultCaptionHeight = 22;
+  TAlignment FDefaultAlignment = taLeftJustify;
+  TCustomImageList* FCaptionImageList = nullptr;
+  int FCaptionImageIndex = -1;
+
+  // Copied from the panel element by GetSkinData.
+  String FontName;
+  TFontStyles FontStyle;
+  int FontHeight = 0;
+  TColor FontColor = clBtnText;
+  TAlignment Alignment = taLeftJustify;
+  TRect CaptionRect;     // element coordinates
+  TRect NewCaptionRect;  // the caption area in the control, computed
+  int BGPictureIndex = -1;
+  TRect CheckImageRect, UnCheckImageRect, MarkFrameRect, FrameRect;
+  int FrameLeftOffset = 0, FrameRightOffset = 0;
+  TRect FrameTextRect;
+
+ private:
+  void WMMove(TMessage& AMessage);
+  void SPCheckParentBackground();
+  void CMTextChanged(TMessage& AMessage);
+  // Repaints and re-aligns the children.
+  void RepaintAndRealign();
+  // The paths of Paint (SkinCtrls_PanelPaint.cpp).
+  void PaintCaptionBandPanel();
+  void PaintTransparentPanel();
+  void PaintTransparentGroupFrame();
+  void PaintTexturedPanel();
+  void PaintBackgroundPicture(TBitmap& APicture);
+  // The looks (SkinCtrls_PanelLook.cpp).
+  void DrawDefaultCaption(TCanvas& ACanvas);
+  void DrawSkinCaption(TCanvas& ACanvas);
+  void DrawCaptionPlate(TCanvas& ACanvas, int ATextWidth, int& ATextLeft, int& AImageLeft);
+};
+
+// A panel with an owner-drawing event, called after each of its looks.
+class TspSkinPaintPanel : public TspSkinPanel {
+ public:
+  // ForcebackGround off.
+  explicit TspSkinPaintPanel(TComponent* AOwner);
+  TspPaintPanelEvent OnPanelPaint;
+
+ protected:
+  void CreateControlDefaultImage(TBitmap& B) override;
+  void CreateControlSkinImage(TBitmap& B) override;
+  void PaintPanelContent(TCanvas& ACanvas) override;
+  // An erase that does not come from its own paint paints the whole panel into the
+  // message's device context.
+  void Dispatch(TMessage& AMessage) override;
+
+ private:
+  void CallPanelPaint(TCanvas& ACanvas);
+};
+
+// A captioned panel drawn from the element "groupbox".
+class TspSkinGroupBox : public TspSkinPanel {
+ public:
+  // Element "groupbox", caption mode on.
+  explicit TspSkinGroupBox(TComponent* AOwner);
+
+ protected:
+  // A skin whose client area ends above its caption draws the element as a whole:
+  // ForcebackGround goes off.
+  void GetSkinData() override;
+};
+
+// A bottom-aligned panel drawn from the element "statusbar", with a size grip.
+class TspSkinStatusBar : public TspSkinPanel {
+ public:
+  // Element "statusbar", aligned to the bottom, height 21, no border.
+  explicit TspSkinStatusBar(TComponent* AOwner);
+
+  bool SizeGrip() const { return FSizeGrip; }
+  void SetSizeGrip(bool AValue);
+  // The skinned form switches the grip off where its own frame has one.
+  void SetShowGrip(bool AValue);
+  // Gives the skin to every skinned control on the bar too.
+  void SetSkinData(TspSkinData* AValue) override;
+
+ protected:
+  // The client area leaves room for the grip at the right.
+  void AdjustClientRect(TRect& ARect) override;
+  void GetSkinData() override;
+  void CreateControlDefaultImage(TBitmap& B) override;
+  void CreateControlSkinImage(TBitmap& B) override;
+  void Dispatch(TMessage& AMessage) override;
+
+  bool FSizeGrip = false;
+  bool FShowGrip = true;
+  TRect GripperRect;
+  bool GripperTransparent = false;
+  TColor GripperTransparentColor = clNone;
+
+ private:
+  bool ShowsGrip() const { return FSizeGrip && FShowGrip; }
+  // Where the grip lies, in the bar's coordinates.
+  TRect GripRect();
+  void DrawGripLines(TCanvas& ACanvas, TColor AShadow, TColor AHighlight);
+  void WMNCHitTest(TMessage& AMessage);
 };
 
 // ---------------------------------------------------------------- labels and bevel

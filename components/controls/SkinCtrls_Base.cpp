@@ -2,6 +2,7 @@
 // bitmap, for the windowed and the windowless control bases alike.
 
 #include "components/controls/SkinCtrls.h"
+#include "components/controls/SkinCtrls_PiecesInternal.h"
 #include "components/core/spEffBmp.h"
 
 template <class TControlBase>
@@ -69,10 +70,7 @@ void TspSkinBinding<TControlBase>::Paint() {
   if (this->Width() <= 0 || this->Height() <= 0) return;
   GetSkinData();
   TBitmap Image;
-  Image.SetSize(this->Width(), this->Height());
-  // A new bitmap is white; what no look draws into stays black instead.
-  Image.Canvas().Brush().SetColor(clBlack);
-  Image.Canvas().FillRect(Rect(0, 0, Image.Width(), Image.Height()));
+  PrepareOffscreenImage(Image, this->Width(), this->Height());
   if (FIndex != -1) {
     CreateControlSkinImage(Image);
   } else if (FDrawDefault) {

@@ -1,7 +1,7 @@
 // The skinned splitter's look: a strip of its element with a centred gripper.
 
 #include "components/controls/SkinCtrls.h"
-#include "platform/gdi/Blit.h"
+#include "components/controls/SkinCtrls_PiecesInternal.h"
 
 TspSkinSplitterEx::TspSkinSplitterEx(TComponent* AOwner) : TspCustomSplitter(AOwner) {
   SetSkinDataName("vsplitter");
@@ -50,15 +50,9 @@ void TspSkinSplitterEx::Paint() {
   else
     CreateVSkinImage(LTPt.Y, SkinRect.Height() - LBPt.Y, Strip, *FSkinPicture, SkinRect, SkinRect.Width(),
                      Height(), StretchEffect);
-  if (!IsRectEmpty(GripperRect)) {
-    const int W = GripperRect.Width(), H = GripperRect.Height();
-    const int X = Strip.Width() / 2 - W / 2, Y = Strip.Height() / 2 - H / 2;
-    HDC Target = Strip.Canvas().Handle(), Source = FSkinPicture->Canvas().Handle();
-    if (GripperTransparent)
-      TransparentBlt(Target, X, Y, W, H, Source, GripperRect.Left, GripperRect.Top, W, H,
-                     ColorToRGB(GripperTransparentColor));
-    else
-      BitBlt(Target, X, Y, W, H, Source, GripperRect.Left, GripperRect.Top, SRCCOPY);
-  }
+  if (!IsRectEmpty(GripperRect))
+    DrawSkinPiece(Strip.Canvas(), Strip.Width() / 2 - GripperRect.Width() / 2,
+                  Strip.Height() / 2 - GripperRect.Height() / 2, FSkinPicture, GripperRect,
+                  GripperTransparent, GripperTransparentColor);
   Surface.Draw(0, 0, Strip);
 }

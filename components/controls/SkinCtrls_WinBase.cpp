@@ -3,8 +3,8 @@
 // element's borders.
 
 #include "components/controls/SkinCtrls.h"
+#include "components/controls/SkinCtrls_PiecesInternal.h"
 #include "platform/base/ScopeExit.h"
-#include "platform/gdi/DcScopes.h"
 #include "platform/win/MessageQueue.h"
 #include "platform/win/WindowRegions.h"
 
@@ -121,46 +121,17 @@ void TspSkinCustomControl::PaintBordersDirectly() {
                          NewClRect, LeftStrip, TopStrip, RightStrip, BottomStrip, *Picture, SkinRect, Width(),
                          Height(), LeftStretch, TopStretch, RightStretch, BottomStretch);
   CreateControlSkinImage(TopStrip);
-  if (FDrawbackground && !RectangleIsEmpty(ClRect)) {
+  if (FDrawbackground) {
+    // An element without a client piece fills nothing between its borders.
     TBitmap Piece;
-    Piece.SetSize(RectangleWidth(ClRect), RectangleHeight(ClRect));
     TRect Source = ClRect;
     OffsetRect(Source, SkinRect.Left, SkinRect.Top);
-    Piece.Canvas().CopyRect(Rect(0, 0, Piece.Width(), Piece.Height()), Picture->Canvas(), Source);
-    FillClientDirectly(Piece);
+    CopySkinPiece(Piece, *Picture, Source);
+    FillWithSkinPiece(Canvas(), NewClRect, Piece, StretchEffect, StretchType);
   }
   TCanvas& Target = Canvas();
   Target.Draw(0, 0, TopStrip);
   Target.Draw(0, TopStrip.Height(), LeftStrip);
   Target.Draw(Width() - RightStrip.Width(), TopStrip.Height(), RightStrip);
   Target.Draw(0, Height() - BottomStrip.Height(), BottomStrip);
-}
-
-// The client piece over NewClRect, clipped to it: tiled from its top-left, or
-// stretched by StretchType. An element without a client piece fills nothing.
-void TspSkinCustomControl::FillClientDirectly(TBitmap& APiece) {
-  TCanvas& Target = Canvas();
-  TSavedDC Saved(Target.Handle());
-  IntersectClipRect(Target.Handle(), NewClRect.Left, NewClRect.Top, NewClRect.Right, NewClRect.Bottom);
-  const int AreaWidth = RectangleWidth(NewClRect), AreaHeight = RectangleHeight(NewClRect);
-  if (!StretchEffect) {
-    for (int Row = 0; Row <= AreaHeight / APiece.Height(); ++Row)
-      for (int Column = 0; Column <= AreaWidth / APiece.Width(); ++Column)
-        Target.Draw(NewClRect.Left + Column * APiece.Width(), NewClRect.Top + Row * APiece.Height(), APiece);
-    return;
-  }
-  if (AreaWidth <= 0 || AreaHeight <= 0) return;
-  if (StretchType == spstFull) {
-    Target.StretchDraw(NewClRect, APiece);
-    return;
-  }
-  // One column (or row) stretched across the area, then repeated along it.
-  const bool Across = StretchType == spstHorz;
-  TBitmap Band;
-  Band.SetSize(Across ? APiece.Width() : AreaWidth, Across ? AreaHeight : APiece.Height());
-  Band.Canvas().StretchDraw(Rect(0, 0, Band.Width(), Band.Height()), APiece);
-  const int Copies = Across ? AreaWidth / Band.Width() + 1 : AreaHeight / Band.Height() + 1;
-  for (int I = 0; I < Copies; ++I)
-    Target.Draw(NewClRect.Left + (Across ? I * Band.Width() : 0),
-                NewClRect.Top + (Across ? 0 : I * Band.Height()), Band);
 }

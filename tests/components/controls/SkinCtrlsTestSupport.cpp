@@ -3,7 +3,9 @@
 #include "platform/win/MessageLoop.h"
 #include "platform/win/WindowSystem.h"
 #include "platform/win/headless/HeadlessPictures.h"
+#include "resources/skin-new/SkinNew.h"
 #include "tests/support/Pictures.h"
+#include "tests/support/TestSupport.h"
 
 namespace skin_controls_test {
 
@@ -49,6 +51,20 @@ int SkinControlsTest::AddPicture(int AWidth, int AHeight, const std::function<TC
   return static_cast<int>(FSkin->FActivePictures.size()) - 1;
 }
 
+TspSkinData& SkinControlsTest::SkinNew() {
+  struct TStoredSkin {
+    testing_support::TempDir Folder;
+    TspSkinData Data{nullptr};
+    TStoredSkin() {
+      skin_new::StoreSkinNew(*skin_new::BuildSkinNew(), Folder.Path().string());
+      Data.BuildMode = true;
+      Data.LoadFromFile(Folder.File("skin.ini"));
+    }
+  };
+  static TStoredSkin Stored;
+  return Stored.Data;
+}
+
 void SkinControlsTest::ShowHost() {
   FHost->Show();
   Pump();
@@ -64,6 +80,15 @@ std::string SkinControlsTest::HostPicture(const TRect& AArea,
   for (const auto& [Color, Character] : ALegend)
     Legend.emplace_back(testing_support::OpaquePixel(ColorToRGB(Color)), Character);
   return testing_support::AsciiPicture(WindowPicture(FHost->Handle()), AArea, Legend);
+}
+
+// The headless backend draws the same pixels on every run and in both builds; the
+// slack of two per channel only absorbs rounding in blending.
+::testing::AssertionResult SkinControlsTest::HostLooksAsInItsPicture(const std::string& AName) {
+  const TPixelImage Picture = WindowPicture(FHost->Handle());
+  testing_support::KeepPictureForLooking(Picture, AName);
+  return testing_support::MatchesReferencePicture(
+      Picture, "tests/components/controls/pictures/" + AName + ".png", {.Channel = 2, .Pixels = 0});
 }
 
 }  // namespace skin_controls_test

@@ -41,6 +41,9 @@ class SkinControlsTest : public ::testing::Test {
   TTestHost& Host() { return *FHost; }
   // A skin without elements, marked as loaded.
   TspSkinData& Skin() { return *FSkin; }
+  // The program's default skin, drawn, stored into a folder and loaded from there
+  // once per test program (in build mode: it announces nothing).
+  static TspSkinData& SkinNew();
   // Appends a picture of AWidth × AHeight to the skin's picture list, each pixel
   // coloured by APixel(X, Y); returns its index.
   int AddPicture(int AWidth, int AHeight, const std::function<TColor(int, int)>& APixel);
@@ -62,6 +65,9 @@ class SkinControlsTest : public ::testing::Test {
   // An area of the host as presented, one character a pixel: the legend's for its
   // colour, '#' for any other (see tests/support/Pictures.h).
   std::string HostPicture(const TRect& AArea, const std::vector<std::pair<TColor, char>>& ALegend);
+  // Whether the host, as last presented, looks as its reference picture
+  // tests/components/controls/pictures/<AName>.png shows (see tests/support/Pictures.h).
+  ::testing::AssertionResult HostLooksAsInItsPicture(const std::string& AName);
 
  private:
   std::unique_ptr<TTestHost> FHost;
