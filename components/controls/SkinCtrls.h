@@ -572,8 +572,9 @@ class TspSkinStatusBar : public TspSkinPanel {
 // its own SkinData, SkinDataName and element index, and the form's skin-change walk
 // reaches it through its own ChangeSkinData. Without skin data or without the element
 // each falls back to its default font and the system colours.
+// The skinned label (TspSkinLabel) is a windowed skinned control.
 // Implementation: SkinCtrls_StdLabel.cpp, SkinCtrls_ButtonLabel.cpp,
-// SkinCtrls_Bevel.cpp (and SkinCtrls_LabelFont.cpp, what the labels share).
+// SkinCtrls_SkinLabel.cpp, SkinCtrls_Bevel.cpp (and SkinCtrls_LabelFont.cpp, what the labels share).
 
 // The font and colours a "stdlabel"-kind element gives the windowless labels.
 struct TspStdLabelFont {
@@ -700,6 +701,80 @@ class TspSkinButtonLabel : public TGraphicControl {
   TCustomImageList* FImageList = nullptr;
   int FImageIndex = -1;
   TspStdLabelFont FSkinFont;
+};
+
+enum TspEllipsType2 { spetNoneEllips, spetEllips };
+
+// A windowed label painted on the skin element "label" (or a built-in bordered look),
+// with alignment, an ellipsis, shadow and reflection effects and an automatic width.
+class TspSkinLabel : public TspSkinCustomControl {
+ public:
+  // 75 × 21, SkinDataName "label".
+  explicit TspSkinLabel(TComponent* AOwner);
+
+  bool ShadowEffect() const { return FShadowEffect; }
+  void SetShadowEffect(bool AValue);
+  TColor ShadowColor() const { return FShadowColor; }
+  void SetShadowColor(TColor AValue);
+  int ShadowOffset() const { return FShadowOffset; }
+  void SetShadowOffset(int AValue);
+  int ShadowSize() const { return FShadowSize; }
+  void SetShadowSize(int AValue);
+  bool ReflectionEffect() const { return FReflectionEffect; }
+  void SetReflectionEffect(bool AValue);
+  int ReflectionOffset() const { return FReflectionOffset; }
+  void SetReflectionOffset(int AValue);
+  TspEllipsType2 EllipsType() const { return FEllipsType; }
+  void SetEllipsType(TspEllipsType2 AValue);
+  TAlignment Alignment() const { return FAlignment; }
+  void SetAlignment(TAlignment AValue);
+  TspSkinBorderStyle BorderStyle() const { return FBorderStyle; }
+  // Repaints and realigns only in the built-in look.
+  void SetBorderStyle(TspSkinBorderStyle AValue);
+  // The label's own automatic width (not the class library's auto-size): the width
+  // follows the text; an element of fixed size turns it off.
+  bool AutoSize() const { return FAutoSize; }
+  void SetAutoSize(bool AValue) override;
+
+  // The element's size is kept (off: the width is free and the whole picture is
+  // stretched to the label).
+  bool UseSkinSize = true;
+  bool UseSkinFontColor = true;
+
+ protected:
+  void GetSkinData() override;
+  void CreateControlDefaultImage(TBitmap& B) override;
+  void CreateControlSkinImage(TBitmap& B) override;
+  void CalcSize(int& AWidth, int& AHeight) override;
+  void SetControlRegion() override;
+  // The width change the text asks for.
+  virtual int CalcAutoSizeDelta();
+  void Dispatch(TMessage& AMessage) override;
+
+ private:
+  // The element's font, or the default font, on ACanvas (the colour with
+  // AWithColor).
+  void PrepareFont(TCanvas& ACanvas, bool AWithColor);
+  void DrawLabelText(TCanvas& ACanvas, TRect ARect);
+  void ApplyAutoWidth();
+  void RepaintOnChange(bool AChanged);
+  void WMEraseBkgnd(TMessage& AMessage);
+  void CMTextChanged(TMessage& AMessage);
+
+  bool FShadowEffect = false;
+  int FShadowOffset = 0;
+  int FShadowSize = 3;
+  TColor FShadowColor = clBlack;
+  bool FReflectionEffect = false;
+  int FReflectionOffset = -5;
+  TspEllipsType2 FEllipsType = spetNoneEllips;
+  TAlignment FAlignment = taLeftJustify;
+  bool FAutoSize = false;
+  TspSkinBorderStyle FBorderStyle = bvFrame;
+  String FontName;
+  TFontStyles FontStyle;
+  int FontHeight = 0;
+  TColor FontColor = 0;
 };
 
 // The class library's bevel in the skin's light and dark colours (element "bevel"),
