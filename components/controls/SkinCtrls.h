@@ -906,3 +906,148 @@ class TspSkinSplitterEx : public TspCustomSplitter {
   bool GripperTransparent = false;
   TColor GripperTransparentColor = 0;
 };
+
+// ---------------------------------------------------------------- expanding panel
+//
+// A container with a caption strip holding a close button and a roll button: rolling
+// shrinks it to its caption strip (vertical kind) or to a narrow vertical strip
+// (horizontal kind) and back; closing hides it. It can be moved by its caption and
+// resized by its right and bottom edges when allowed. Drawn from the element
+// "expanel", in a built-in look, or with UseSkinSize off from the skin's "panel"
+// element with a caption strip of DefaultCaptionHeight.
+// Implementation: SkinCtrls_ExPanel.cpp (state, rolling, mouse, hit testing),
+// SkinCtrls_ExPanelPaint.cpp (layout and looks).
+
+enum TspExPanelRollKind { rkRollHorizontal, rkRollVertical };
+
+class TspSkinExPanel : public TspSkinCustomControl {
+ public:
+  // 150 × 100, SkinDataName "expanel", vertical roll kind, both buttons shown.
+  explicit TspSkinExPanel(TComponent* AOwner);
+
+  // While rolled, the rolled side keeps the roll size whatever is asked.
+  void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+  // Binds again; an unrolled panel realigns its children, a rolled one takes the new
+  // roll size.
+  void ChangeSkinData() override;
+  // Hides the panel (it stays usable), then OnClose.
+  void Close();
+
+  bool RollState() const { return FRollState; }
+  // Rolls or unrolls (see the .cpp); OnChangeRollState follows a change.
+  void SetRollState(bool AValue);
+  TspExPanelRollKind RollKind() const { return FRollKind; }
+  void SetRollKind(TspExPanelRollKind AValue);
+  bool ShowRollButton() const { return FShowRollButton; }
+  void SetShowRollButton(bool AValue);
+  bool ShowCloseButton() const { return FShowCloseButton; }
+  void SetShowCloseButton(bool AValue);
+  int DefaultCaptionHeight() const { return FDefaultCaptionHeight; }
+  void SetDefaultCaptionHeight(int AValue);
+  TBitmap& Glyph() { return FGlyph; }
+  // Copies AValue: a strip of NumGlyphs frames; frame 2 shows while disabled.
+  void SetGlyph(const TBitmap& AValue);
+  int NumGlyphs() const { return FNumGlyphs; }
+  // 1 or 2 frames; other values are ignored.
+  void SetNumGlyphs(int AValue);
+  int Spacing() const { return FSpacing; }
+  void SetSpacing(int AValue);
+  TCustomImageList* CaptionImageList() const { return FCaptionImageList; }
+  // Not owned; forgotten when it is freed.
+  void SetCaptionImageList(TCustomImageList* AValue);
+  int CaptionImageIndex() const { return FCaptionImageIndex; }
+  void SetCaptionImageIndex(int AValue);
+
+  bool UseSkinSize = true;
+  // The width (horizontal kind) or height (vertical kind) before rolling; 0 unrolled.
+  int RealWidth = 0;
+  int RealHeight = 0;
+  bool Moveable = false;
+  bool Sizeable = false;
+  TNotifyEvent OnChangeRollState;
+  TNotifyEvent OnClose;
+
+ protected:
+  void Notification(TComponent* AComponent, TOperation AOperation) override;
+  void AdjustClientRect(TRect& ARect) override;
+  void GetSkinData() override;
+  // With UseSkinSize off and an element: the "panel" element's frame with this
+  // element's caption strip; otherwise the base's paint.
+  void Paint() override;
+  void CreateControlDefaultImage(TBitmap& B) override;
+  void CreateControlSkinImage(TBitmap& B) override;
+  void Dispatch(TMessage& AMessage) override;
+  void MouseDown(TMouseButton AButton, TShiftState AShift, int AX, int AY) override;
+  void MouseMove(TShiftState AShift, int AX, int AY) override;
+  void MouseUp(TMouseButton AButton, TShiftState AShift, int AX, int AY) override;
+
+ private:
+  enum { CloseButton = 0, RollButton = 1 };
+  struct TCaptionButton {
+    TRect R;
+    bool MouseIn = false;
+    bool Down = false;
+  };
+  // The looks the panel is drawn in.
+  enum TExPanelLook { elBuiltIn, elSkin, elPanelElement };
+
+  TExPanelLook Look() const;
+  bool RolledAcross() const { return FRollState && FRollKind == rkRollHorizontal; }
+  int RollWidth() const;
+  int RollHeight() const;
+  // The element's caption area at the panel's size, by the roll state.
+  TRect SkinCaptionArea() const;
+  // The buttons' rectangles for the current look, state and size.
+  void LayoutButtons();
+  // The caption text area left of (below, rolled across) the buttons.
+  TRect CaptionTextArea() const;
+  void DrawCaption(TCanvas& ACanvas);
+  void DrawTurnedCaption(TCanvas& ACanvas, TRect AArea);
+  void DrawCaptionButtons(TCanvas& ACanvas);
+  void DrawCaptionButton(TCanvas& ACanvas, int AIndex);
+  void DrawButtonGlyph(TCanvas& ACanvas, int AIndex, TColor AColor, TPoint AOffset);
+  void DrawSkinButtonBackground(TCanvas& ACanvas, const TCaptionButton& AButton, TColor& AGlyphColor);
+  void PaintWithPanelElement();
+  // The hovered button follows the point; -1 when over none.
+  void TestActive(int AX, int AY);
+  void ClearHover();
+  void Roll();
+  void Unroll();
+  void WMNCHitTest(TMessage& AMessage);
+  void WMSize(TMessage& AMessage);
+  void CMTextChanged(TMessage& AMessage);
+  void CMMouseEnter(TMessage& AMessage);
+  void CMMouseLeave(TMessage& AMessage);
+
+  int FCMaxWidth = 0, FCMinWidth = 0, FCMaxHeight = 0, FCMinHeight = 0;
+  TBitmap FGlyph;
+  int FNumGlyphs = 1;
+  int FSpacing = 2;
+  bool StopCheckSize = false;
+  bool FRollState = false;
+  TspExPanelRollKind FRollKind = rkRollVertical;
+  int FDefaultCaptionHeight = 21;
+  bool FShowRollButton = true;
+  bool FShowCloseButton = true;
+  TCustomImageList* FCaptionImageList = nullptr;
+  int FCaptionImageIndex = -1;
+  TCaptionButton Buttons[2];
+  int ActiveButton = -1;
+  int CaptureButton = -1;
+  // From the element "expanel".
+  TRect RollHSkinRect, RollVSkinRect;
+  int RollLeftOffset = 0, RollRightOffset = 0, RollTopOffset = 0, RollBottomOffset = 0;
+  TRect RollVCaptionRect, RollHCaptionRect;
+  TRect CloseButtonRect, CloseButtonActiveRect, CloseButtonDownRect;
+  TRect HRollButtonRect, HRollButtonActiveRect, HRollButtonDownRect;
+  TRect HRestoreButtonRect, HRestoreButtonActiveRect, HRestoreButtonDownRect;
+  TRect VRollButtonRect, VRollButtonActiveRect, VRollButtonDownRect;
+  TRect VRestoreButtonRect, VRestoreButtonActiveRect, VRestoreButtonDownRect;
+  TRect CaptionRect;
+  String FontName;
+  TFontStyles FontStyle;
+  int FontHeight = 0;
+  TColor FontColor = 0;
+  bool ButtonsTransparent = false;
+  TColor ButtonsTransparentColor = 0;
+};
