@@ -21,9 +21,4 @@ TRect MoreControlsTest::BoundsOf(const TRect& AArea, TColor AColor) {
   return Bounds;
 }
 
-TspSkinData& MoreControlsTest::DefaultSkin() {
-  static std::unique_ptr<skin_new::TSkinNew> Skin = skin_new::BuildSkinNew();
-  return Skin->Data;
-}
-
 }  // namespace more_controls_test

@@ -1,11 +1,10 @@
 #pragma once
 // The skinned-control fixture (SkinCtrlsTestSupport.h) with what the label, link,
 // frame, expanding-panel and splitter tests add: screen points of the host, the
-// virtual clock, colour counts over an area, and the program's default skin.
+// virtual clock, and colour counts over an area.
 
 #include <string>
 
-#include "resources/skin-new/SkinNew.h"
 #include "tests/components/controls/SkinCtrlsTestSupport.h"
 
 namespace more_controls_test {
@@ -21,8 +20,6 @@ class MoreControlsTest : public skin_controls_test::SkinControlsTest {
   // The smallest rectangle holding the host pixels of AArea that show AColor; an
   // empty rectangle when none does.
   TRect BoundsOf(const TRect& AArea, TColor AColor);
-  // The program's default skin, built once per test program.
-  static TspSkinData& DefaultSkin();
 };
 
 }  // namespace more_controls_test

@@ -163,8 +163,8 @@ TEST_F(SkinSplitterTest, AHorizontalSkinnedBarTakesItsElementsHeightAndWithoutSk
   Splitter->SetSkinDataName("hsplitter");
   Splitter->ChangeSkinData();
   EXPECT_EQ(Splitter->Height(), 10);
-  Splitter->SetSkinData(&DefaultSkin());
-  const auto* Element = DefaultSkin().CtrlList[DefaultSkin().GetControlIndex("hsplitter")].get();
+  Splitter->SetSkinData(&SkinNew());
+  const auto* Element = SkinNew().CtrlList[SkinNew().GetControlIndex("hsplitter")].get();
   EXPECT_EQ(Splitter->Height(), Element->SkinRect.Height());
   EXPECT_NE(Splitter->Height(), 10);
 }
