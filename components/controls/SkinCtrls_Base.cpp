@@ -54,7 +54,9 @@ void TspSkinBinding<TControlBase>::GetSkinData() {
 
 template <class TControlBase>
 const TspDataSkinControl* TspSkinBinding<TControlBase>::SkinElement() const {
-  return FIndex == -1 ? nullptr : FSD->CtrlList[FIndex].get();
+  // The index is of the last lookup; a skin emptied since then has no element there.
+  if (FIndex < 0 || FSD == nullptr || FIndex >= static_cast<int>(FSD->CtrlList.size())) return nullptr;
+  return FSD->CtrlList[FIndex].get();
 }
 
 template <class TControlBase>

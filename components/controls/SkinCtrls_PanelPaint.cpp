@@ -40,13 +40,13 @@ void TspSkinPanel::PaintCaptionBandPanel() {
     });
     FSkinDataName = "panel";
     RefreshGeometry();
+    // Without a "panel" element nothing is drawn; the own element is bound again.
     if (FIndex == -1) return;
     if (Picture != nullptr)
       ::CreateSkinImage(LTPt, RTPt, LBPt, RBPt, ClRect, NewLTPoint, NewRTPoint, NewLBPoint, NewRBPoint,
                         NewClRect, Image, *Picture, SkinRect, Width(), Height(), true, LeftStretch,
                         TopStretch, RightStretch, BottomStretch, StretchEffect, StretchType);
   }
-  if (FIndex == -1) return;
   if (Picture != nullptr) {
     TRect Source = CaptionRect;
     InflateRect(Source, -1, -1);

@@ -394,6 +394,45 @@ TEST_F(SkinCtrlsBaseTest, AWindowlessControlBlendsOverItsParent) {
             RGB(SkinBaseBlended(0x40, 0), SkinBaseBlended(0x80, 0), SkinBaseBlended(0xC0, 255)));
 }
 
+TEST_F(SkinCtrlsBaseTest, TheElementsCursorIsTakenOnlyWithUseSkinCursor) {
+  auto& Element = AddPlainElement(10, 10, SkinBaseRed);
+  Element.CursorIndex = 2;
+  Skin().StartCursorIndex = 10;
+  auto* Plain = new TBaseProbe(&Host(), Bounds(0, 0, 10, 10));
+  auto* Cursored = new TBaseProbe(&Host(), Bounds(20, 0, 10, 10));
+  Cursored->SetUseSkinCursor(true);
+  Plain->SetSkinData(&Skin());
+  Cursored->SetSkinData(&Skin());
+  EXPECT_EQ(Plain->Cursor(), crDefault);
+  EXPECT_EQ(Cursored->Cursor(), 12);
+  Cursored->SetCursor(crCross);
+  Element.CursorIndex = -1;
+  Cursored->ChangeSkinData();
+  EXPECT_EQ(Cursored->Cursor(), crDefault);
+}
+
+// Counts the calls of the default-font hook.
+class TFontProbe : public TBaseProbe {
+ public:
+  using TBaseProbe::TBaseProbe;
+  int FontChanges = 0;
+
+ protected:
+  void DefaultFontChanged() override { ++FontChanges; }
+};
+
+TEST_F(SkinCtrlsBaseTest, EveryChangeOfTheDefaultFontReachesTheHook) {
+  auto* Control = new TFontProbe(&Host(), Bounds(0, 0, 10, 10));
+  EXPECT_EQ(Control->DefaultFont().Name(), "Arial");
+  EXPECT_EQ(Control->DefaultFont().Height(), 14);
+  TFont Other;
+  Other.SetName("DejaVu Sans");
+  Control->SetDefaultFont(Other);
+  EXPECT_EQ(Control->DefaultFont().Name(), "DejaVu Sans");
+  Control->DefaultFont().SetHeight(20);
+  EXPECT_EQ(Control->FontChanges, 2);
+}
+
 TEST_F(SkinCtrlsBaseTest, MouseEnterAndLeaveReachTheEvents) {
   auto* Control = new TBaseProbe(&Host(), Bounds(0, 0, 10, 10));
   std::string Seen;

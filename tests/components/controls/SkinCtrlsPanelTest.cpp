@@ -140,6 +140,36 @@ TEST_F(SkinCtrlsPanelTest, TheBuiltInCheckBoxShowsTheCheckMark) {
   EXPECT_GT(InkInBox(), 0);
 }
 
+TEST_F(SkinCtrlsPanelTest, ARightJustifiedBuiltInCaptionMakesRoomForAGlyphButNotForAnImage) {
+  Host().SetColor(clWhite);
+  TBitmap Red;
+  Red.SetSize(8, 8);
+  Red.Canvas().Brush().SetColor(PanelTestRed);
+  Red.Canvas().FillRect(Rect(0, 0, 8, 8));
+  auto* Images = new TCustomImageList(&Host(), 8, 8);
+  Images->Add(Red, nullptr);
+  auto* WithImage = new TPanelProbe(&Host(), Bounds(0, 0, 60, 40));
+  auto* WithGlyph = new TPanelProbe(&Host(), Bounds(0, 50, 60, 40));
+  for (TPanelProbe* Panel : {WithImage, WithGlyph}) {
+    Panel->SetCaptionMode(true);
+    Panel->SetDefaultAlignment(taRightJustify);
+  }
+  WithImage->SetCaptionImageList(Images);
+  WithImage->SetCaptionImageIndex(0);
+  // A glyph's bottom-left colour is its transparent one.
+  Red.Canvas().SetPixels(0, 7, clWhite);
+  WithGlyph->SetGlyph(Red);
+  ShowHost();
+  // The header inside its two frames is (2, 2, 58, 20); the picture is centred on it.
+  const auto RedColumns = [&](int ATop) {
+    std::string Columns;
+    for (int X = 40; X < 60; ++X) Columns += HostPixel(X, ATop + 10) == ColorToRGB(PanelTestRed) ? 'r' : '.';
+    return Columns;
+  };
+  EXPECT_EQ(RedColumns(0), "..................rr");   // at the header's right edge
+  EXPECT_EQ(RedColumns(50), "........rrrrrrrr....");  // glyph and spacing before the edge
+}
+
 TEST_F(SkinCtrlsPanelTest, RollingUpHidesTheChildrenAndUnrollingShowsThemAll) {
   auto* Panel = new TPanelProbe(&Host(), Bounds(0, 0, 100, 80));
   auto* Shown = new TPanelProbe(Panel, Bounds(10, 30, 10, 10));
@@ -239,6 +269,48 @@ TEST_F(SkinCtrlsPanelTest, ATransparentPanelShowsItsParentWithinAShadowOutline) 
             "ssssss\n");
 }
 
+TEST_F(SkinCtrlsPanelTest, ATransparentCaptionedPanelIsAFrameOfLinesBrokenByItsCaption) {
+  AddPanelElement();
+  Host().SetColor(PanelTestBlue);
+  auto* Panel = new TPanelProbe(&Host(), Bounds(10, 10, 60, 40));
+  Panel->SetTransparentMode(true);
+  Panel->SetCaptionMode(true);
+  Panel->SetCaption("A");
+  Panel->SetSkinData(&Skin());
+  ShowHost();
+  const COLORREF Shadow = ColorToRGB(Skin().SkinColors().cBtnShadow);
+  // The frame's top runs through the middle of the caption line.
+  int Middle = 10;
+  while (Middle < 50 && HostPixel(10, Middle) != Shadow) ++Middle;
+  ASSERT_LT(Middle, 30);
+  EXPECT_EQ(HostPixel(10, 10), ColorToRGB(PanelTestBlue));
+  for (int X = 10; X < 14; ++X) EXPECT_EQ(HostPixel(X, Middle), Shadow);
+  EXPECT_EQ(HostPixel(68, Middle), Shadow);
+  for (int Y = Middle; Y < 50; ++Y) {
+    EXPECT_EQ(HostPixel(10, Y), Shadow);
+    EXPECT_EQ(HostPixel(69, Y), Shadow);
+  }
+  for (int X = 10; X < 70; ++X) EXPECT_EQ(HostPixel(X, 49), Shadow);
+  EXPECT_EQ(HostPixel(40, 40), ColorToRGB(PanelTestBlue));
+}
+
+TEST_F(SkinCtrlsPanelTest, WithoutSkinSizeTheCaptionPictureIsABandOverThePanelElement) {
+  AddPanelElement("panel");
+  AddPanelElement("captioned");
+  auto* Panel = new TPanelProbe(&Host(), Bounds(0, 0, 40, 40));
+  Panel->SetSkinDataName("captioned");
+  Panel->SetUseSkinSize(false);
+  Panel->SetCaptionMode(true);
+  Panel->SetSkinData(&Skin());
+  ShowHost();
+  // The band: the caption strip stretched from (4, 10) down to DefaultCaptionHeight - 1.
+  EXPECT_EQ(Panel->NewCaptionRect, Rect(4, 10, 36, 21));
+  EXPECT_EQ(HostPixel(20, 15), ColorToRGB(PanelTestRed));
+  EXPECT_EQ(HostPixel(20, 25), ColorToRGB(PanelTestGreen));
+  EXPECT_EQ(HostPixel(1, 1), ColorToRGB(PanelTestGrey));
+  EXPECT_EQ(Panel->SkinDataName(), "captioned");
+}
+
 TEST_F(SkinCtrlsPanelTest, ATransparentPanelPassesTheBackgroundNoticeOn) {
   auto* Panel = new TPanelProbe(&Host(), Bounds(0, 0, 100, 100));
   auto* Blending = new TPanelProbe(Panel, Bounds(10, 10, 20, 20));
@@ -271,6 +343,22 @@ TEST_F(SkinCtrlsPanelTest, APaintPanelDrawsItsOwnContentIntoItsClientArea) {
   EXPECT_EQ(Told, Rect(1, 1, 19, 19));
   EXPECT_EQ(HostPixel(0, 0), ColorToRGB(clBtnShadow));
   EXPECT_EQ(HostPixel(10, 10), ColorToRGB(PanelTestRed));
+}
+
+TEST_F(SkinCtrlsPanelTest, APaintPanelPaintsItselfIntoAnEraseFromOutside) {
+  auto* Panel = new TspSkinPaintPanel(&Host());
+  Panel->SetBounds(0, 0, 20, 20);
+  Panel->SetParent(&Host());
+  Panel->OnPanelPaint = [&](TCanvas& ACanvas, const TRect& ARect) {
+    ACanvas.Brush().SetColor(PanelTestRed);
+    ACanvas.FillRect(ARect);
+  };
+  ShowHost();
+  TBitmap Copy;
+  Copy.SetSize(20, 20);
+  Panel->Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(Copy.Canvas().Handle()), 0);
+  EXPECT_EQ(ColorToRGB(Copy.Canvas().Pixels(0, 0)), ColorToRGB(clBtnShadow));
+  EXPECT_EQ(ColorToRGB(Copy.Canvas().Pixels(10, 10)), ColorToRGB(PanelTestRed));
 }
 
 TEST_F(SkinCtrlsPanelTest, AGroupBoxWhoseClientEndsAboveItsCaptionIsDrawnWhole) {
