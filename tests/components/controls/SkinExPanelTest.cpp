@@ -232,5 +232,20 @@ TEST_F(SkinExPanelSkinTest, TheButtonsSitAtTheCaptionAreasTopRight) {
             "....yyyy..yyyy\n");
 }
 
+TEST_F(SkinExPanelTest, WithoutSkinSizeTheDefaultSkinsPanelFrameTakesACaptionStripOfTheDefaultHeight) {
+  TspSkinExPanel* Panel = MakePanel();
+  Panel->SetWidth(200);
+  Panel->UseSkinSize = false;
+  Panel->SetSkinData(&SkinNew());
+  ShowHost();
+  // The children start below the caption strip of 21.
+  EXPECT_GE(Child->Top(), 21);
+  // The buttons stand 1 pixel inside the strip's right end: roll (161, 1, 180, 20).
+  InjectClick(OnHost(10 + 170, 10 + 10));
+  Pump();
+  EXPECT_TRUE(Panel->RollState());
+  EXPECT_EQ(Panel->Height(), 21);
+}
+
 }  // namespace
 }  // namespace more_controls_test

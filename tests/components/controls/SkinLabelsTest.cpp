@@ -168,6 +168,20 @@ TEST_F(SkinButtonLabelTest, TheGlyphFrameFollowsTheStateAndTheNumberOfFrames) {
   EXPECT_EQ(Shown(), 2);
 }
 
+TEST_F(SkinButtonLabelTest, DoubleBufferedTheLabelPaintsItsParentsBackgroundUnderItself) {
+  TspSkinButtonLabel* Label = MakeButtonLabel();
+  Host().LeftColor = clTeal;
+  Label->SetDoubleBuffered(true);
+  EXPECT_TRUE(Label->ControlStyle.Contains(csOpaque));
+  ShowHost();
+  // The host's left half is teal: the buffered picture shows it around the caption.
+  EXPECT_EQ(HostPixel(12, 12), ColorToRGB(clTeal));
+  EXPECT_EQ(HostPixel(150, 12), ColorToRGB(clBtnFace));
+  EXPECT_GT(CountIn(LabelArea, clBlack), 3);
+  Label->SetDoubleBuffered(false);
+  EXPECT_FALSE(Label->ControlStyle.Contains(csOpaque));
+}
+
 TEST_F(SkinButtonLabelTest, AMarginBelowMinusOneIsIgnored) {
   TspSkinButtonLabel* Label = MakeButtonLabel();
   Label->SetMargin(5);
