@@ -1,4 +1,5 @@
 #include "components/controls/SkinCtrls_LabelFontInternal.h"
+#include "platform/gdi/Text.h"
 
 int FindSkinElement(const TspSkinData* ASkinData, const String& AName) {
   if (!ASkinData || ASkinData->Empty) return -1;
@@ -28,4 +29,15 @@ void SetCanvasFontFace(TCanvas& ACanvas, const TspStdLabelFont& AFont) {
   ACanvas.Font().SetName(AFont.FontName);
   ACanvas.Font().SetHeight(AFont.FontHeight);
   ACanvas.Font().SetStyle(AFont.FontStyle);
+}
+
+void DrawDisabledLabelText(TCanvas& ACanvas, const String& AText, TRect ARect, unsigned AFlags,
+                           const TspSkinColors* AColors) {
+  HDC DC = ACanvas.Handle();
+  OffsetRect(ARect, 1, 1);
+  SetTextColor(DC, ColorToRGB(AColors ? AColors->cBtnHighLight : clBtnHighlight));
+  DrawText(DC, AText, ARect, AFlags);
+  OffsetRect(ARect, -1, -1);
+  SetTextColor(DC, ColorToRGB(AColors ? AColors->cBtnShadow : clBtnShadow));
+  DrawText(DC, AText, ARect, AFlags);
 }

@@ -19,3 +19,9 @@ uint8_t SkinTextCharset(const TspSkinData* ASkinData, const TFont& ADefaultFont)
 
 // ACanvas's font becomes AFont's name, height and style (the colour stays).
 void SetCanvasFontFace(TCanvas& ACanvas, const TspStdLabelFont& AFont);
+
+// A disabled label's text: once moved one pixel down and right in the highlight
+// colour, once in place in the shadow colour; the skin's colours when AColors is set,
+// else the system's.
+void DrawDisabledLabelText(TCanvas& ACanvas, const String& AText, TRect ARect, unsigned AFlags,
+                           const TspSkinColors* AColors);

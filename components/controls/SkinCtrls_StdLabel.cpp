@@ -51,17 +51,12 @@ void TspSkinStdLabel::DoDrawText(TRect& ARect, unsigned AFlags) {
   if (Skinned && UseSkinColor) Font.SetColor(FSkinFont.FontColor);
   Font.SetCharset(SkinTextCharset(FSD, FDefaultFont));
 
-  HDC DC = Surface.Handle();
-  if (Enabled()) {
-    SetTextColor(DC, ColorToRGB(Font.Color()));
-    DrawText(DC, Text, ARect, AFlags);
+  // Measuring (DT_CALCRECT) reports the extent into ARect, disabled or not.
+  if (!Enabled() && !(AFlags & DT_CALCRECT)) {
+    DrawDisabledLabelText(Surface, Text, ARect, AFlags, Skinned ? &FSD->SkinColors() : nullptr);
     return;
   }
-  const TspSkinColors* Colors = Skinned ? &FSD->SkinColors() : nullptr;
-  OffsetRect(ARect, 1, 1);
-  SetTextColor(DC, ColorToRGB(Colors ? Colors->cBtnHighLight : clBtnHighlight));
-  DrawText(DC, Text, ARect, AFlags);
-  OffsetRect(ARect, -1, -1);
-  SetTextColor(DC, ColorToRGB(Colors ? Colors->cBtnShadow : clBtnShadow));
+  HDC DC = Surface.Handle();
+  SetTextColor(DC, ColorToRGB(Font.Color()));
   DrawText(DC, Text, ARect, AFlags);
 }

@@ -82,27 +82,19 @@ void TspSkinLinkLabel::DoDrawText(TRect& ARect, unsigned AFlags) {
   }
   TRect R = ARect;
   if (GlowEffect) OffsetRect(R, 0, GlowSize);
-  HDC DC = nullptr;
-  if (Enabled()) {
-    PrepareFont(Surface, FUseUnderLine);
-    if (FMouseIn && GlowEffect) {
-      const TColor GlowColor = Skinned ? FSkinFont.ActiveFontColor : DefaultActiveFontColor;
-      DrawGlowText(Surface, R, Text, GlowSize, GlowColor, 0, AFlags);
-      return;
-    }
-    DC = Surface.Handle();
-    SetTextColor(DC, ColorToRGB(Surface.Font().Color()));
-    DrawText(DC, Text, R, AFlags);
+  if (!Enabled()) {
+    PrepareFont(Surface, !Skinned || FUseUnderLine);
+    DrawDisabledLabelText(Surface, Text, R, AFlags, Skinned ? &FSD->SkinColors() : nullptr);
     return;
   }
-  PrepareFont(Surface, !Skinned || FUseUnderLine);
-  const TspSkinColors* Colors = Skinned ? &FSD->SkinColors() : nullptr;
-  DC = Surface.Handle();
-  OffsetRect(R, 1, 1);
-  SetTextColor(DC, ColorToRGB(Colors ? Colors->cBtnHighLight : clBtnHighlight));
-  DrawText(DC, Text, R, AFlags);
-  OffsetRect(R, -1, -1);
-  SetTextColor(DC, ColorToRGB(Colors ? Colors->cBtnShadow : clBtnShadow));
+  PrepareFont(Surface, FUseUnderLine);
+  if (FMouseIn && GlowEffect) {
+    const TColor GlowColor = Skinned ? FSkinFont.ActiveFontColor : DefaultActiveFontColor;
+    DrawGlowText(Surface, R, Text, GlowSize, GlowColor, 0, AFlags);
+    return;
+  }
+  HDC DC = Surface.Handle();
+  SetTextColor(DC, ColorToRGB(Surface.Font().Color()));
   DrawText(DC, Text, R, AFlags);
 }
 
