@@ -182,6 +182,33 @@ TEST_F(SkinButtonLabelTest, DoubleBufferedTheLabelPaintsItsParentsBackgroundUnde
   EXPECT_FALSE(Label->ControlStyle.Contains(csOpaque));
 }
 
+TEST_F(SkinButtonLabelTest, UnderThePointerTheActiveImageIsShownAndAFreedListIsForgotten) {
+  auto* Images = new TCustomImageList(&Host(), 8, 8);
+  // Two 8 × 8 images: red, then lime.
+  TBitmap Strip;
+  Strip.SetSize(16, 8);
+  Strip.Canvas().Brush().SetColor(clRed);
+  Strip.Canvas().FillRect(Rect(0, 0, 8, 8));
+  Strip.Canvas().Brush().SetColor(clLime);
+  Strip.Canvas().FillRect(Rect(8, 0, 16, 8));
+  Images->Add(Strip, nullptr);
+  TspSkinButtonLabel* Label = MakeButtonLabel();
+  Label->SetImageList(Images);
+  Label->SetImageIndex(0);
+  Label->ActiveImageIndex = 1;
+  ShowHost();
+  EXPECT_GT(CountIn(LabelArea, clRed), 20);
+  InjectPointerMove(OnHost(80, 20));
+  Pump();
+  EXPECT_EQ(CountIn(LabelArea, clRed), 0);
+  EXPECT_GT(CountIn(LabelArea, clLime), 20);
+  delete Images;
+  EXPECT_EQ(Label->ImageList(), nullptr);
+  Label->Repaint();
+  Pump();
+  EXPECT_EQ(CountIn(LabelArea, clLime), 0);
+}
+
 TEST_F(SkinButtonLabelTest, AMarginBelowMinusOneIsIgnored) {
   TspSkinButtonLabel* Label = MakeButtonLabel();
   Label->SetMargin(5);
