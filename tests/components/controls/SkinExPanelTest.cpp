@@ -3,6 +3,7 @@
 // glyph's disabled frame and the pressed built-in button; rolling with a skin element.
 
 #include "components/controls/SkinCtrls.h"
+#include "platform/win/MessageQueue.h"
 #include "platform/win/headless/HeadlessInput.h"
 #include "tests/components/controls/MoreControlsFixture.h"
 
