@@ -114,5 +114,30 @@ TEST_F(SkinLabelTest, WithTheEllipsisALongTextStaysInsideItsArea) {
   EXPECT_LE(Dots.Bottom - Dots.Top, 3);
 }
 
+TEST_F(SkinLabelTest, TheShadowAndTheReflectionDrawBesideAndBelowTheText) {
+  TspSkinLabel* Label = MakeLabel("Ab");
+  Label->SetBounds(10, 10, 60, 40);
+  Label->SetBorderStyle(bvNone);
+  Label->DefaultFont().SetColor(clBlack);
+  ShowHost();
+  const TRect Area = Rect(10, 10, 70, 50);
+  const int Face = CountIn(Area, clBtnFace);
+  const TRect Text = BoundsOf(Area, clBlack);
+  Label->SetShadowColor(clRed);
+  Label->SetShadowOffset(3);
+  Label->SetShadowEffect(true);
+  Pump();
+  // The soft shadow covers more of the face; the text itself stays black.
+  EXPECT_LT(CountIn(Area, clBtnFace), Face);
+  EXPECT_GT(CountIn(Area, clBlack), 0);
+  Label->SetShadowEffect(false);
+  Label->SetReflectionEffect(true);
+  Label->SetReflectionOffset(0);
+  Pump();
+  // The mirrored copy shows below the text, where the face was plain before.
+  const TRect Below = Rect(Text.Left, Text.Bottom + 1, Text.Right, 50);
+  EXPECT_LT(CountIn(Below, clBtnFace), Below.Width() * Below.Height());
+}
+
 }  // namespace
 }  // namespace more_controls_test
