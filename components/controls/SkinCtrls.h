@@ -29,6 +29,7 @@
 #include <functional>
 #include <memory>
 
+#include "components/core/SPUtils.h"
 #include "components/core/SkinData.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/ImgList.h"
@@ -1290,4 +1291,490 @@ class TspSkinSpeedButton : public TspGraphicSkinCustomControl {
   bool Morphing = false;
   TMorphKind MorphKind = mkDefault;
   int FrameCount = 0, AnimateInterval = 0;
+};
+
+// ---------------------------------------------------------------- labels and bevel
+//
+// The windowless labels and the bevel are not skinned-control descendants: each keeps
+// its own SkinData, SkinDataName and element index, and the form's skin-change walk
+// reaches it through its own ChangeSkinData. Without skin data or without the element
+// each falls back to its default font and the system colours.
+// The skinned label (TspSkinLabel) is a windowed skinned control.
+// Implementation: SkinCtrls_StdLabel.cpp, SkinCtrls_ButtonLabel.cpp,
+// SkinCtrls_SkinLabel.cpp, SkinCtrls_Bevel.cpp (and SkinCtrls_LabelFont.cpp, what the labels share).
+
+// The font and colours a "stdlabel"-kind element gives the windowless labels.
+struct TspStdLabelFont {
+  String FontName;
+  TFontStyles FontStyle;
+  int FontHeight = 0;
+  TColor FontColor = 0;
+  TColor ActiveFontColor = 0;
+};
+
+enum TspEllipsType { spetNone, spetEndEllips, spetPathEllips };
+
+// The class library's label (windowless, transparent) in the font and colour of the
+// skin element "stdlabel", shortened with an ellipsis when asked.
+class TspSkinStdLabel : public TCustomLabel {
+ public:
+  explicit TspSkinStdLabel(TComponent* AOwner);
+
+  // The element's index (-1 none) and font, looked up again.
+  void GetSkinData();
+  // GetSkinData, the bounds fitted again when AutoSize, a repaint.
+  void ChangeSkinData();
+
+  // Not owned; forgotten when it is freed. Setting one runs ChangeSkinData.
+  TspSkinData* SkinData() const { return FSD; }
+  void SetSkinData(TspSkinData* AValue);
+  TspEllipsType EllipsType() const { return FEllipsType; }
+  void SetEllipsType(TspEllipsType AValue);
+  TFont& DefaultFont() { return FDefaultFont; }
+  // Only copies the font: the next paint uses it.
+  void SetDefaultFont(const TFont& AValue) { FDefaultFont.Assign(AValue); }
+
+  String SkinDataName = "stdlabel";
+  bool UseSkinFont = true;
+  bool UseSkinColor = true;
+
+ protected:
+  // The element is looked up at every drawing; see the .cpp for the font rules.
+  void DoDrawText(TRect& ARect, unsigned AFlags) override;
+  void Notification(TComponent* AComponent, TOperation AOperation) override;
+
+ private:
+  TspEllipsType FEllipsType = spetNone;
+  int FIndex = -1;
+  TspSkinData* FSD = nullptr;
+  TFont FDefaultFont;
+  TspStdLabelFont FSkinFont;
+};
+
+// A windowless clickable label with a glyph strip or an image-list image beside its
+// caption, a hover colour, a web style (underlined under the pointer) and a glow
+// around the text under the pointer; fonts from the "stdlabel" element.
+class TspSkinButtonLabel : public TGraphicControl {
+ public:
+  // 100 × 50, Spacing 1.
+  explicit TspSkinButtonLabel(TComponent* AOwner);
+
+  // Looks the element up again and repaints.
+  void ChangeSkinData();
+  void Paint() override;
+
+  TspSkinData* SkinData() const { return FSD; }
+  void SetSkinData(TspSkinData* AValue);
+  TBitmap& Glyph() { return FGlyph; }
+  // Copies AValue.
+  void SetGlyph(const TBitmap& AValue);
+  int NumGlyphs() const { return FNumGlyphs; }
+  // 1 to 4 frames; other values are ignored.
+  void SetNumGlyphs(int AValue);
+  int Margin() const { return FMargin; }
+  // -1 (centred) or more; other values are ignored.
+  void SetMargin(int AValue);
+  int Spacing() const { return FSpacing; }
+  void SetSpacing(int AValue);
+  TspButtonLayout Layout() const { return FLayout; }
+  void SetLayout(TspButtonLayout AValue);
+  TCustomImageList* ImageList() const { return FImageList; }
+  // Not owned; forgotten when it is freed.
+  void SetImageList(TCustomImageList* AValue);
+  int ImageIndex() const { return FImageIndex; }
+  void SetImageIndex(int AValue);
+  TFont& DefaultFont() { return FDefaultFont; }
+  void SetDefaultFont(const TFont& AValue);
+  bool DoubleBuffered() const { return FDoubleBuffered; }
+  // Double-buffered, the label is opaque: it paints its parent's background itself.
+  void SetDoubleBuffered(bool AValue);
+
+  bool UseCustomGlowColor = false;
+  TColor CustomGlowColor = RGB(0, 255, 255);
+  bool GlowEffect = false;
+  int GlowSize = 7;
+  bool WebStyle = false;
+  int ActiveImageIndex = -1;
+  bool UseSkinFont = true;
+  TColor DefaultActiveFontColor = RGB(0, 0, 255);
+  String SkinDataName = "stdlabel";
+
+ protected:
+  void Notification(TComponent* AComponent, TOperation AOperation) override;
+  void Dispatch(TMessage& AMessage) override;
+  void MouseDown(TMouseButton AButton, TShiftState AShift, int AX, int AY) override;
+  void MouseMove(TShiftState AShift, int AX, int AY) override;
+  void MouseUp(TMouseButton AButton, TShiftState AShift, int AX, int AY) override;
+
+ private:
+  void CMMouseEnter(TMessage& AMessage);
+  void CMMouseLeave(TMessage& AMessage);
+  void CMTextChanged(TMessage& AMessage);
+  void DrawContent(TCanvas& ACanvas);
+  // The glyph frame the state shows (1-based).
+  int GlyphFrame() const;
+
+  bool FDoubleBuffered = false;
+  bool FMouseIn = false;
+  bool FDown = false;
+  int FIndex = -1;
+  TspSkinData* FSD = nullptr;
+  TFont FDefaultFont;
+  TBitmap FGlyph;
+  int FNumGlyphs = 1;
+  int FMargin = -1;
+  int FSpacing = 1;
+  TspButtonLayout FLayout = blGlyphLeft;
+  TCustomImageList* FImageList = nullptr;
+  int FImageIndex = -1;
+  TspStdLabelFont FSkinFont;
+};
+
+enum TspEllipsType2 { spetNoneEllips, spetEllips };
+
+// A windowed label painted on the skin element "label" (or a built-in bordered look),
+// with alignment, an ellipsis, shadow and reflection effects and an automatic width.
+class TspSkinLabel : public TspSkinCustomControl {
+ public:
+  // 75 × 21, SkinDataName "label".
+  explicit TspSkinLabel(TComponent* AOwner);
+
+  bool ShadowEffect() const { return FShadowEffect; }
+  void SetShadowEffect(bool AValue);
+  TColor ShadowColor() const { return FShadowColor; }
+  void SetShadowColor(TColor AValue);
+  int ShadowOffset() const { return FShadowOffset; }
+  void SetShadowOffset(int AValue);
+  int ShadowSize() const { return FShadowSize; }
+  void SetShadowSize(int AValue);
+  bool ReflectionEffect() const { return FReflectionEffect; }
+  void SetReflectionEffect(bool AValue);
+  int ReflectionOffset() const { return FReflectionOffset; }
+  void SetReflectionOffset(int AValue);
+  TspEllipsType2 EllipsType() const { return FEllipsType; }
+  void SetEllipsType(TspEllipsType2 AValue);
+  TAlignment Alignment() const { return FAlignment; }
+  void SetAlignment(TAlignment AValue);
+  TspSkinBorderStyle BorderStyle() const { return FBorderStyle; }
+  // Repaints and realigns only in the built-in look.
+  void SetBorderStyle(TspSkinBorderStyle AValue);
+  // The label's own automatic width (not the class library's auto-size): the width
+  // follows the text; an element of fixed size turns it off.
+  bool AutoSize() const { return FAutoSize; }
+  void SetAutoSize(bool AValue) override;
+
+  // The element's size is kept (off: the width is free and the whole picture is
+  // stretched to the label).
+  bool UseSkinSize = true;
+  bool UseSkinFontColor = true;
+
+ protected:
+  void GetSkinData() override;
+  void CreateControlDefaultImage(TBitmap& B) override;
+  void CreateControlSkinImage(TBitmap& B) override;
+  void CalcSize(int& AWidth, int& AHeight) override;
+  void SetControlRegion() override;
+  // The width change the text asks for.
+  virtual int CalcAutoSizeDelta();
+  void Dispatch(TMessage& AMessage) override;
+
+ private:
+  // The element's font, or the default font, on ACanvas (the colour with
+  // AWithColor).
+  void PrepareFont(TCanvas& ACanvas, bool AWithColor);
+  void DrawLabelText(TCanvas& ACanvas, TRect ARect);
+  void ApplyAutoWidth();
+  void RepaintOnChange(bool AChanged);
+  void WMEraseBkgnd(TMessage& AMessage);
+  void CMTextChanged(TMessage& AMessage);
+
+  bool FShadowEffect = false;
+  int FShadowOffset = 0;
+  int FShadowSize = 3;
+  TColor FShadowColor = clBlack;
+  bool FReflectionEffect = false;
+  int FReflectionOffset = -5;
+  TspEllipsType2 FEllipsType = spetNoneEllips;
+  TAlignment FAlignment = taLeftJustify;
+  bool FAutoSize = false;
+  TspSkinBorderStyle FBorderStyle = bvFrame;
+  String FontName;
+  TFontStyles FontStyle;
+  int FontHeight = 0;
+  TColor FontColor = 0;
+};
+
+// The class library's bevel in the skin's light and dark colours (element "bevel"),
+// or, in divider mode, a centred two-pixel line.
+class TspSkinBevel : public TBevel {
+ public:
+  explicit TspSkinBevel(TComponent* AOwner);
+
+  // The element looked up again, the colours taken from it (the system's without it),
+  // a repaint.
+  void ChangeSkinData();
+
+  TspSkinData* SkinData() const { return FSD; }
+  // Stores and always runs ChangeSkinData.
+  void SetSkinData(TspSkinData* AValue);
+  bool DividerMode() const { return FDividerMode; }
+  void SetDividerMode(bool AValue);
+
+  String SkinDataName = "bevel";
+  TColor LightColor = clBtnHighlight;
+  TColor DarkColor = clBtnShadow;
+
+ protected:
+  void Paint() override;
+  void Notification(TComponent* AComponent, TOperation AOperation) override;
+
+ private:
+  TspSkinData* FSD = nullptr;
+  int FIndex = -1;
+  bool FDividerMode = false;
+};
+
+// ---------------------------------------------------------------- splitters
+//
+// A thin aligned bar that the user drags to resize the control aligned next to it; the
+// neighbour follows the pointer live. Implementation: SkinCtrls_Splitter.cpp (the
+// drag), SkinCtrls_SkinSplitter.cpp (the skinned bar's look).
+
+// May change the size asked for and refuse it.
+using TSplitterCanResizeEvent = std::function<void(TObject* Sender, int& NewSize, bool& Accept)>;
+
+class TspCustomSplitter : public TspSkinControl {
+ public:
+  // Aligned left, 3 wide, the horizontal-split cursor, MinSize 30, AutoSnap on.
+  explicit TspCustomSplitter(TComponent* AOwner);
+  // A drag still running gives the form's active control its key handler back.
+  ~TspCustomSplitter() override;
+
+  // Also sets the split cursor that fits the new alignment (a cursor that is not a
+  // split cursor stays).
+  void RequestAlign() override;
+
+  // Reaching MinSize collapses the neighbour to 0.
+  bool AutoSnap = true;
+  // The neighbour's smallest size (0 counts as 1).
+  int MinSize() const { return FMinSize; }
+  void SetMinSize(int AValue) { FMinSize = AValue < 1 ? 1 : AValue; }
+  TSplitterCanResizeEvent OnCanResize;
+  // After each size applied during a drag, and once when the drag ends.
+  TNotifyEvent OnMoved;
+
+ protected:
+  // Draws nothing: the bar shows its parent's background.
+  void Paint() override {}
+  // OnCanResize's answer; NewSize may be changed by it.
+  virtual bool AskCanResize(int& ANewSize);
+  // AskCanResize; an accepted size at or below MinSize becomes 0 with AutoSnap.
+  virtual bool AcceptSize(int& ANewSize);
+  // Ends a running drag (the borrowed key handler goes back) and fires OnMoved.
+  virtual void EndSizing();
+  void MouseDown(TMouseButton AButton, TShiftState AShift, int AX, int AY) override;
+  void MouseMove(TShiftState AShift, int AX, int AY) override;
+  void MouseUp(TMouseButton AButton, TShiftState AShift, int AX, int AY) override;
+  // A neighbour or active control freed during a drag is forgotten.
+  void Notification(TComponent* AComponent, TOperation AOperation) override;
+
+ private:
+  // The first visible, enabled child of the parent at the point just beside the bar.
+  TControl* FindResizedControl() const;
+  // The neighbour's size that the pointer at (AX, AY) asks for, clamped to
+  // MinSize..FMaxSize, and the pointer's distance corrected to match it.
+  void CalcNewSize(int AX, int AY, int& ANewSize, int& ASplit) const;
+  // The largest size the neighbour may take: what the parent's other aligned controls
+  // leave.
+  int CalcMaxSize() const;
+  void ApplyNewSize();
+  // The key handler borrowed from the form's active control during a drag: Escape ends
+  // the drag, other keys go to the handler it replaced.
+  void SizingKeyDown(TObject* ASender, WORD& AKey, TShiftState AShift);
+  void RestoreKeyHandler();
+  void ForgetResizedControl();
+
+  TWinControl* FActiveControl = nullptr;
+  TControl* FControl = nullptr;
+  TPoint FDownPos;
+  int FMinSize = 30;
+  int FMaxSize = 0;
+  int FNewSize = 0;
+  TKeyEvent FOldKeyDown;
+  int FOldSize = -1;
+  int FSplit = 0;
+};
+
+// The splitter of the forms: a strip from the skin element "hsplitter" (horizontal
+// bar) or "vsplitter" (vertical bar) with a centred gripper, or clBtnFace without one.
+class TspSkinSplitterEx : public TspCustomSplitter {
+ public:
+  // SkinDataName "vsplitter", DefaultSize 10.
+  explicit TspSkinSplitterEx(TComponent* AOwner);
+
+  // Looks the element up; the bar takes its thickness (DefaultSize without one);
+  // repaints.
+  void ChangeSkinData() override;
+
+  // The bar's thickness without an element.
+  int DefaultSize = 10;
+
+ protected:
+  void GetSkinData() override;
+  // The strip, drawn straight on the canvas (not through the base's off-screen path).
+  void Paint() override;
+
+ private:
+  TPoint LTPt, RTPt, LBPt;
+  TRect SkinRect;
+  TBitmap* FSkinPicture = nullptr;  // the skin's
+  bool StretchEffect = false;
+  TRect GripperRect;
+  bool GripperTransparent = false;
+  TColor GripperTransparentColor = 0;
+};
+
+// ---------------------------------------------------------------- expanding panel
+//
+// A container with a caption strip holding a close button and a roll button: rolling
+// shrinks it to its caption strip (vertical kind) or to a narrow vertical strip
+// (horizontal kind) and back; closing hides it. It can be moved by its caption and
+// resized by its right and bottom edges when allowed. Drawn from the element
+// "expanel", in a built-in look, or with UseSkinSize off from the skin's "panel"
+// element with a caption strip of DefaultCaptionHeight.
+// Implementation: SkinCtrls_ExPanel.cpp (state, rolling, mouse, hit testing),
+// SkinCtrls_ExPanelPaint.cpp (layout and looks).
+
+enum TspExPanelRollKind { rkRollHorizontal, rkRollVertical };
+
+class TspSkinExPanel : public TspSkinCustomControl {
+ public:
+  // 150 × 100, SkinDataName "expanel", vertical roll kind, both buttons shown.
+  explicit TspSkinExPanel(TComponent* AOwner);
+
+  // While rolled, the rolled side keeps the roll size whatever is asked.
+  void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+  // Binds again; an unrolled panel realigns its children, a rolled one takes the new
+  // roll size.
+  void ChangeSkinData() override;
+  // Hides the panel (it stays usable), then OnClose.
+  void Close();
+
+  bool RollState() const { return FRollState; }
+  // Rolls or unrolls (see the .cpp); OnChangeRollState follows a change.
+  void SetRollState(bool AValue);
+  TspExPanelRollKind RollKind() const { return FRollKind; }
+  void SetRollKind(TspExPanelRollKind AValue);
+  bool ShowRollButton() const { return FShowRollButton; }
+  void SetShowRollButton(bool AValue);
+  bool ShowCloseButton() const { return FShowCloseButton; }
+  void SetShowCloseButton(bool AValue);
+  int DefaultCaptionHeight() const { return FDefaultCaptionHeight; }
+  void SetDefaultCaptionHeight(int AValue);
+  TBitmap& Glyph() { return FGlyph; }
+  // Copies AValue: a strip of NumGlyphs frames; frame 2 shows while disabled.
+  void SetGlyph(const TBitmap& AValue);
+  int NumGlyphs() const { return FNumGlyphs; }
+  // 1 or 2 frames; other values are ignored.
+  void SetNumGlyphs(int AValue);
+  int Spacing() const { return FSpacing; }
+  void SetSpacing(int AValue);
+  TCustomImageList* CaptionImageList() const { return FCaptionImageList; }
+  // Not owned; forgotten when it is freed.
+  void SetCaptionImageList(TCustomImageList* AValue);
+  int CaptionImageIndex() const { return FCaptionImageIndex; }
+  void SetCaptionImageIndex(int AValue);
+
+  bool UseSkinSize = true;
+  // The width (horizontal kind) or height (vertical kind) before rolling; 0 unrolled.
+  int RealWidth = 0;
+  int RealHeight = 0;
+  bool Moveable = false;
+  bool Sizeable = false;
+  TNotifyEvent OnChangeRollState;
+  TNotifyEvent OnClose;
+
+ protected:
+  void Notification(TComponent* AComponent, TOperation AOperation) override;
+  void AdjustClientRect(TRect& ARect) override;
+  void GetSkinData() override;
+  // With UseSkinSize off and an element: the "panel" element's frame with this
+  // element's caption strip; otherwise the base's paint.
+  void Paint() override;
+  void CreateControlDefaultImage(TBitmap& B) override;
+  void CreateControlSkinImage(TBitmap& B) override;
+  void Dispatch(TMessage& AMessage) override;
+  void MouseDown(TMouseButton AButton, TShiftState AShift, int AX, int AY) override;
+  void MouseMove(TShiftState AShift, int AX, int AY) override;
+  void MouseUp(TMouseButton AButton, TShiftState AShift, int AX, int AY) override;
+
+ private:
+  enum { CloseButton = 0, RollButton = 1 };
+  struct TCaptionButton {
+    TRect R;
+    bool MouseIn = false;
+    bool Down = false;
+  };
+  // The looks the panel is drawn in.
+  enum TExPanelLook { elBuiltIn, elSkin, elPanelElement };
+
+  TExPanelLook Look() const;
+  bool RolledAcross() const { return FRollState && FRollKind == rkRollHorizontal; }
+  int RollWidth() const;
+  int RollHeight() const;
+  // The element's caption area at the panel's size, by the roll state.
+  TRect SkinCaptionArea() const;
+  // The buttons' rectangles for the current look, state and size.
+  void LayoutButtons();
+  // The caption text area left of (below, rolled across) the buttons.
+  TRect CaptionTextArea() const;
+  void DrawCaption(TCanvas& ACanvas);
+  void DrawTurnedCaption(TCanvas& ACanvas, TRect AArea);
+  void DrawCaptionButtons(TCanvas& ACanvas);
+  void DrawCaptionButton(TCanvas& ACanvas, int AIndex);
+  void DrawButtonGlyph(TCanvas& ACanvas, int AIndex, TColor AColor, TPoint AOffset);
+  void DrawSkinButtonBackground(TCanvas& ACanvas, const TCaptionButton& AButton, TColor& AGlyphColor);
+  void PaintWithPanelElement();
+  // The hovered button follows the point; -1 when over none.
+  void TestActive(int AX, int AY);
+  void ClearHover();
+  void Roll();
+  void Unroll();
+  void WMNCHitTest(TMessage& AMessage);
+  void WMSize(TMessage& AMessage);
+  void CMTextChanged(TMessage& AMessage);
+  void CMMouseEnter(TMessage& AMessage);
+  void CMMouseLeave(TMessage& AMessage);
+
+  int FCMaxWidth = 0, FCMinWidth = 0, FCMaxHeight = 0, FCMinHeight = 0;
+  TBitmap FGlyph;
+  int FNumGlyphs = 1;
+  int FSpacing = 2;
+  bool StopCheckSize = false;
+  bool FRollState = false;
+  TspExPanelRollKind FRollKind = rkRollVertical;
+  int FDefaultCaptionHeight = 21;
+  bool FShowRollButton = true;
+  bool FShowCloseButton = true;
+  TCustomImageList* FCaptionImageList = nullptr;
+  int FCaptionImageIndex = -1;
+  TCaptionButton Buttons[2];
+  int ActiveButton = -1;
+  int CaptureButton = -1;
+  // From the element "expanel".
+  TRect RollHSkinRect, RollVSkinRect;
+  int RollLeftOffset = 0, RollRightOffset = 0, RollTopOffset = 0, RollBottomOffset = 0;
+  TRect RollVCaptionRect, RollHCaptionRect;
+  TRect CloseButtonRect, CloseButtonActiveRect, CloseButtonDownRect;
+  TRect HRollButtonRect, HRollButtonActiveRect, HRollButtonDownRect;
+  TRect HRestoreButtonRect, HRestoreButtonActiveRect, HRestoreButtonDownRect;
+  TRect VRollButtonRect, VRollButtonActiveRect, VRollButtonDownRect;
+  TRect VRestoreButtonRect, VRestoreButtonActiveRect, VRestoreButtonDownRect;
+  TRect CaptionRect;
+  String FontName;
+  TFontStyles FontStyle;
+  int FontHeight = 0;
+  TColor FontColor = 0;
+  bool ButtonsTransparent = false;
+  TColor ButtonsTransparentColor = 0;
 };

@@ -17,23 +17,26 @@ void TBevel::SetStyle(TBevelStyle AValue) {
   Invalidate();
 }
 
-void TBevel::Paint() {
+void TBevel::Paint() { PaintShape(clBtnShadow, clBtnHighlight); }
+
+void TBevel::PaintBevelRect(const TRect& ARect, TColor ATopLeft, TColor ABottomRight) {
+  TCanvas& Surface = Canvas();
+  Surface.Pen().SetColor(ATopLeft);
+  const TPoint TopLeft[] = {{ARect.Left, ARect.Bottom}, {ARect.Left, ARect.Top}, {ARect.Right, ARect.Top}};
+  Surface.Polyline(TopLeft);
+  Surface.Pen().SetColor(ABottomRight);
+  const TPoint BottomRight[] = {
+      {ARect.Right, ARect.Top}, {ARect.Right, ARect.Bottom}, {ARect.Left, ARect.Bottom}};
+  Surface.Polyline(BottomRight);
+}
+
+void TBevel::PaintShape(TColor AShadow, TColor AHighlight) {
   TCanvas& Surface = Canvas();
   Surface.Pen().SetWidth(1);
   Surface.Pen().SetStyle(psSolid);
   Surface.Pen().SetMode(pmCopy);
-  TColor First = FStyle == bsLowered ? clBtnShadow : clBtnHighlight;
-  TColor Second = FStyle == bsLowered ? clBtnHighlight : clBtnShadow;
-  // The left and top sides in the first colour, the right and bottom ones in the
-  // second; the corners of the right and bottom edges are included.
-  auto BevelRect = [&](const TRect& R, TColor ATopLeft, TColor ABottomRight) {
-    Surface.Pen().SetColor(ATopLeft);
-    const TPoint TopLeft[] = {{R.Left, R.Bottom}, {R.Left, R.Top}, {R.Right, R.Top}};
-    Surface.Polyline(TopLeft);
-    Surface.Pen().SetColor(ABottomRight);
-    const TPoint BottomRight[] = {{R.Right, R.Top}, {R.Right, R.Bottom}, {R.Left, R.Bottom}};
-    Surface.Polyline(BottomRight);
-  };
+  TColor First = FStyle == bsLowered ? AShadow : AHighlight;
+  TColor Second = FStyle == bsLowered ? AHighlight : AShadow;
   auto BevelLine = [&](TColor AColor, int AX1, int AY1, int AX2, int AY2) {
     Surface.Pen().SetColor(AColor);
     Surface.MoveTo(AX1, AY1);
@@ -43,11 +46,11 @@ void TBevel::Paint() {
   const int H = Height();
   switch (FShape) {
     case bsBox:
-      BevelRect(Rect(0, 0, W - 1, H - 1), First, Second);
+      PaintBevelRect(Rect(0, 0, W - 1, H - 1), First, Second);
       break;
     case bsFrame:
-      BevelRect(Rect(1, 1, W - 1, H - 1), Second, Second);
-      BevelRect(Rect(0, 0, W - 2, H - 2), First, First);
+      PaintBevelRect(Rect(1, 1, W - 1, H - 1), Second, Second);
+      PaintBevelRect(Rect(0, 0, W - 2, H - 2), First, First);
       break;
     case bsTopLine:
       BevelLine(First, 0, 0, W, 0);

@@ -22,6 +22,11 @@ class TBevel : public TGraphicControl {
   // way round. A frame of a rectangle draws its left and top sides in the first colour
   // and its right and bottom sides in the second.
   void Paint() override;
+  // The shape in the two colours of a lowered bevel; a raised one swaps them.
+  void PaintShape(TColor AShadow, TColor AHighlight);
+  // A one-pixel frame of ARect, its right and bottom edges included: the left and top
+  // sides in ATopLeft, the right and bottom ones in ABottomRight.
+  void PaintBevelRect(const TRect& ARect, TColor ATopLeft, TColor ABottomRight);
 
  private:
   TBevelShape FShape = bsBox;

@@ -65,7 +65,8 @@ void AddPanels(TSkinNew& ASkin) {
 }
 
 // The extended panel: a header with its buttons over a body, and its two rolled-up
-// forms (only the header, across or along the side).
+// forms: the vertical kind rolls up to its header (RollV…), the horizontal kind to a
+// narrow strip along its side (RollH…).
 void AddExPanel(TSkinNew& ASkin) {
   TSkinNewSheet Sheet;
   TSkinNewPainter& P = Sheet.Painter();
@@ -75,10 +76,10 @@ void AddExPanel(TSkinNew& ASkin) {
                   {metrics::ButtonRadius - 1.0, 0}, palette::Surface);
   P.Fill(Rect(Body.Left + 1, Body.Top + ExPanelHeader - 1, Body.Right - 1, Body.Top + ExPanelHeader),
          palette::Light);
-  const TRect RollH = Sheet.Place(120, ExPanelHeader);
-  P.Box(RollH, metrics::ButtonRadius, palette::Surface, palette::Border);
-  const TRect RollV = Sheet.Place(ExPanelHeader, 80);
+  const TRect RollV = Sheet.Place(120, ExPanelHeader);
   P.Box(RollV, metrics::ButtonRadius, palette::Surface, palette::Border);
+  const TRect RollH = Sheet.Place(ExPanelHeader, 80);
+  P.Box(RollH, metrics::ButtonRadius, palette::Surface, palette::Border);
   Sheet.NewRow();
   struct TExPanelButtonLooks {
     TRect Normal, Hot, Down;
@@ -99,8 +100,8 @@ void AddExPanel(TSkinNew& ASkin) {
     return Button([&](TPointF C) { DrawChevron(P, C, AArrow, 8, palette::Text); });
   };
   const TExPanelButtonLooks Close = Button([&](TPointF C) { DrawCross(P, C, 7, palette::Text); });
-  const TExPanelButtonLooks HRoll = Chevron(saUp), HRestore = Chevron(saDown);
-  const TExPanelButtonLooks VRoll = Chevron(saLeft), VRestore = Chevron(saRight);
+  const TExPanelButtonLooks VRoll = Chevron(saUp), VRestore = Chevron(saDown);
+  const TExPanelButtonLooks HRoll = Chevron(saLeft), HRestore = Chevron(saRight);
 
   auto& Panel = ASkin.AddControl<TspDataSkinExPanelControl>("expanel");
   Panel.PictureIndex = Sheet.Finish(ASkin, "expanel.bmp");
@@ -108,9 +109,12 @@ void AddExPanel(TSkinNew& ASkin) {
   Panel.RollHSkinRect = RollH;
   Panel.RollVSkinRect = RollV;
   Panel.RollLeftOffset = Panel.RollRightOffset = Panel.RollTopOffset = Panel.RollBottomOffset = 8;
-  Panel.CaptionRect = Rect(10, 0, 120 - 48, ExPanelHeader);
-  Panel.RollHCaptionRect = Panel.CaptionRect;
-  Panel.RollVCaptionRect = Rect(0, 48, ExPanelHeader, 80 - 10);
+  // The buttons stand at the caption area's top right (top left in the narrow strip,
+  // one under the other), the text fills the rest of it.
+  const int ButtonInset = (ExPanelHeader - ExPanelButton) / 2;
+  Panel.CaptionRect = Rect(10, ButtonInset, 120 - 8, ButtonInset + ExPanelButton);
+  Panel.RollVCaptionRect = Panel.CaptionRect;
+  Panel.RollHCaptionRect = Rect(ButtonInset, ButtonInset, ButtonInset + ExPanelButton, 80 - 10);
   Panel.CloseButtonRect = Close.Normal;
   Panel.CloseButtonActiveRect = Close.Hot;
   Panel.CloseButtonDownRect = Close.Down;

@@ -420,7 +420,7 @@ void DrawPanelsAndLists(TContactSheet& ASheet, const TSkinNew& ASkin) {
   ASheet.Text(Rect(ExPlace.Left + ExPanel.CaptionRect.Left, ExPlace.Top, ExPlace.Right,
                    ExPlace.Top + ExPanel.CaptionRect.Bottom),
               "Preview", ExPanel.FontColor, true, {tfLeft, tfVerticalCenter, tfSingleLine});
-  ASheet.Part(ExPanel.PictureIndex, ExPanel.HRollButtonActiveRect, ExPlace.Right - 44, ExPlace.Top + 6);
+  ASheet.Part(ExPanel.PictureIndex, ExPanel.VRollButtonActiveRect, ExPlace.Right - 44, ExPlace.Top + 6);
   ASheet.Part(ExPanel.PictureIndex, ExPanel.CloseButtonRect, ExPlace.Right - 24, ExPlace.Top + 6);
 
   ASheet.Row("listbox, grid, tree", 120);

@@ -1,0 +1,43 @@
+#include "components/controls/SkinCtrls_LabelFontInternal.h"
+#include "platform/gdi/Text.h"
+
+int FindSkinElement(const TspSkinData* ASkinData, const String& AName) {
+  if (!ASkinData || ASkinData->Empty) return -1;
+  return ASkinData->GetControlIndex(AName);
+}
+
+int FindStdLabelElement(const TspSkinData* ASkinData, const String& AName, TspStdLabelFont& AFont) {
+  const int Index = FindSkinElement(ASkinData, AName);
+  if (Index < 0) return -1;
+  if (const auto* Element =
+          dynamic_cast<const TspDataSkinStdLabelControl*>(ASkinData->CtrlList[Index].get())) {
+    AFont.FontName = Element->FontName;
+    AFont.FontStyle = Element->FontStyle;
+    AFont.FontHeight = Element->FontHeight;
+    AFont.FontColor = Element->FontColor;
+    AFont.ActiveFontColor = Element->ActiveFontColor;
+  }
+  return Index;
+}
+
+uint8_t SkinTextCharset(const TspSkinData* ASkinData, const TFont& ADefaultFont) {
+  if (ASkinData && ASkinData->ResourceStrData()) return ASkinData->ResourceStrData()->CharSet();
+  return ADefaultFont.Charset();
+}
+
+void SetCanvasFontFace(TCanvas& ACanvas, const TspStdLabelFont& AFont) {
+  ACanvas.Font().SetName(AFont.FontName);
+  ACanvas.Font().SetHeight(AFont.FontHeight);
+  ACanvas.Font().SetStyle(AFont.FontStyle);
+}
+
+void DrawDisabledLabelText(TCanvas& ACanvas, const String& AText, TRect ARect, unsigned AFlags,
+                           const TspSkinColors* AColors) {
+  HDC DC = ACanvas.Handle();
+  OffsetRect(ARect, 1, 1);
+  SetTextColor(DC, ColorToRGB(AColors ? AColors->cBtnHighLight : clBtnHighlight));
+  DrawText(DC, AText, ARect, AFlags);
+  OffsetRect(ARect, -1, -1);
+  SetTextColor(DC, ColorToRGB(AColors ? AColors->cBtnShadow : clBtnShadow));
+  DrawText(DC, AText, ARect, AFlags);
+}
