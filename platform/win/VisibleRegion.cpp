@@ -28,9 +28,10 @@ void ExcludeChildrenAbove(const TWindow& AParent, HWND AStop, TPoint ATopLevelOr
     else
       Rectangles.push_back(Rect);
   }
+  if (Rectangles.empty() && Shaped.IsEmpty()) return;
   const TRegion Covered =
       TRegion::Combine(TRegion::FromRects(Rectangles.data(), Rectangles.size()), Shaped, roOr);
-  if (!Covered.IsEmpty()) ARegion = TRegion::Combine(ARegion, Covered, roDiff);
+  ARegion = TRegion::Combine(ARegion, Covered, roDiff);
 }
 
 }  // namespace
