@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <vector>
 
 #include "platform/win/PaintStateInternal.h"
@@ -29,6 +30,10 @@ void ExcludeChildrenAbove(const TWindow& AParent, HWND AStop, TPoint ATopLevelOr
       Rectangles.push_back(Rect);
   }
   if (Rectangles.empty() && Shaped.IsEmpty()) return;
+  // The stacking order of controls laid out in rows runs against the reading order;
+  // sorted from the top, then the left, a row of controls is one run of the union.
+  std::sort(Rectangles.begin(), Rectangles.end(),
+            [](const TRect& A, const TRect& B) { return A.Top != B.Top ? A.Top < B.Top : A.Left < B.Left; });
   const TRegion Covered =
       TRegion::Combine(TRegion::FromRects(Rectangles.data(), Rectangles.size()), Shaped, roOr);
   ARegion = TRegion::Combine(ARegion, Covered, roDiff);
