@@ -12,10 +12,11 @@ bool IsSupportedSize(int AWidth, int AHeight) {
          int64_t(AWidth) * AHeight <= kMaxBitmapPixels;
 }
 
-HBITMAP CreateBitmapObject(int AWidth, int AHeight, int ABitsPerPixel, bool ATopDown, bool AIsDIBSection) {
+HBITMAP CreateBitmapObject(int AWidth, int AHeight, int ABitsPerPixel, bool ATopDown, bool AIsDIBSection,
+                           bool AZeroed = true) {
   if (!IsSupportedSize(AWidth, AHeight) || !IsBitmapLayout(ABitsPerPixel)) return nullptr;
   try {
-    return new TBitmapObject(AWidth, AHeight, ABitsPerPixel, ATopDown, AIsDIBSection);
+    return new TBitmapObject(AWidth, AHeight, ABitsPerPixel, ATopDown, AIsDIBSection, AZeroed);
   } catch (const std::bad_alloc&) {
     return nullptr;
   }
@@ -40,11 +41,13 @@ int SectionLayout(const BITMAPINFO& AInfo) {
 
 void TBitmapObject::TFreeMemory::operator()(uint8_t* AMemory) const { std::free(AMemory); }
 
-TBitmapObject::TBitmapObject(int AWidth, int AHeight, int ABitsPerPixel, bool ATopDown, bool AIsDIBSection)
+TBitmapObject::TBitmapObject(int AWidth, int AHeight, int ABitsPerPixel, bool ATopDown, bool AIsDIBSection,
+                             bool AZeroed)
     : FIsDIBSection(AIsDIBSection) {
   const ptrdiff_t RowBytes = DibRowBytes(AWidth, ABitsPerPixel);
+  const size_t Bytes = size_t(RowBytes) * size_t(AHeight);
   // calloc hands out zeroed pages lazily, so a large bitmap costs nothing until drawn.
-  FMemory.reset(static_cast<uint8_t*>(std::calloc(size_t(RowBytes) * size_t(AHeight), 1)));
+  FMemory.reset(static_cast<uint8_t*>(AZeroed ? std::calloc(Bytes, 1) : std::malloc(Bytes)));
   if (!FMemory) throw std::bad_alloc();
   FSurface.Width = AWidth;
   FSurface.Height = AHeight;
@@ -68,8 +71,8 @@ HBITMAP CreateDIBSection(TDeviceContext*, const BITMAPINFO* ABitmapInfo, unsigne
   return Result;
 }
 
-HBITMAP CreateDib(int AWidth, int AHeight, int ABitsPerPixel, bool ATopDown) {
-  return CreateBitmapObject(AWidth, AHeight, ABitsPerPixel, ATopDown, true);
+HBITMAP CreateDib(int AWidth, int AHeight, int ABitsPerPixel, bool ATopDown, bool AZeroed) {
+  return CreateBitmapObject(AWidth, AHeight, ABitsPerPixel, ATopDown, true, AZeroed);
 }
 
 HBITMAP CreateCompatibleBitmap(TDeviceContext*, int AWidth, int AHeight) {

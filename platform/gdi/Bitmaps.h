@@ -121,9 +121,11 @@ struct TSurface {
 
 class TBitmapObject : public TGdiObject {
  public:
-  // Allocates zeroed pixels; raises std::bad_alloc when the memory is not there.
-  // Callers check the size limits first (CreateDIBSection and CreateDib do).
-  TBitmapObject(int AWidth, int AHeight, int ABitsPerPixel, bool ATopDown, bool AIsDIBSection);
+  // Allocates zeroed pixels, or with AZeroed false pixels left unset for a caller that
+  // fills every one of them at once; raises std::bad_alloc when the memory is not
+  // there. Callers check the size limits first (CreateDIBSection and CreateDib do).
+  TBitmapObject(int AWidth, int AHeight, int ABitsPerPixel, bool ATopDown, bool AIsDIBSection,
+                bool AZeroed = true);
   TGdiObjectType ObjectType() const override { return OBJ_BITMAP; }
 
   int Width() const { return FSurface.Width; }
@@ -171,8 +173,9 @@ HBITMAP CreateDIBSection(TDeviceContext* ADC, const BITMAPINFO* ABitmapInfo, uns
                          void* ASection, uint32_t AOffset);
 
 // The C++ form: an AWidth × AHeight DIB section of any layout (8, 15, 16, 24 or 32),
-// top-down unless ATopDown is false; nullptr as CreateDIBSection.
-HBITMAP CreateDib(int AWidth, int AHeight, int ABitsPerPixel, bool ATopDown = true);
+// top-down unless ATopDown is false, its pixels unset when AZeroed is false (for a
+// caller that fills them all at once); nullptr as CreateDIBSection.
+HBITMAP CreateDib(int AWidth, int AHeight, int ABitsPerPixel, bool ATopDown = true, bool AZeroed = true);
 
 // A bitmap in the screen's format (32 bits, top-down, zero-filled), not a DIB section;
 // nullptr for a width or height below 1 or beyond the limits. ADC is not used.

@@ -18,6 +18,15 @@ class TGdiObject {
  public:
   virtual ~TGdiObject() = default;
   virtual TGdiObjectType ObjectType() const = 0;
+
+ private:
+  // How device contexts use the object, kept with it so that selecting and deselecting
+  // looks nothing up. Read and written only by the drawing layer's use counting, under
+  // its lock.
+  friend class TGdiObjectUse;
+  int FUseCount = 0;
+  bool FDeletePending = false;
+  bool FIsStock = false;
 };
 
 using HGDIOBJ = TGdiObject*;

@@ -47,9 +47,10 @@ class TBitmap::TBitmapCanvas : public TCanvas {
 
 namespace {
 
-// A zero-filled top-down section, or EOutOfMemory.
-TOwnedGdiObject<TBitmapObject> NewSection(int AWidth, int AHeight, int ABitsPerPixel) {
-  TOwnedGdiObject<TBitmapObject> Section(CreateDib(AWidth, AHeight, ABitsPerPixel));
+// A zero-filled top-down section (its pixels unset when AZeroed is false), or
+// EOutOfMemory.
+TOwnedGdiObject<TBitmapObject> NewSection(int AWidth, int AHeight, int ABitsPerPixel, bool AZeroed = true) {
+  TOwnedGdiObject<TBitmapObject> Section(CreateDib(AWidth, AHeight, ABitsPerPixel, true, AZeroed));
   if (!Section) throw EOutOfMemory("Out of system resources");
   return Section;
 }
@@ -82,18 +83,20 @@ void TBitmap::SetSize(int AWidth, int AHeight) {
     Changed();
     return;
   }
-  TOwnedGdiObject<TBitmapObject> Section = NewSection(AWidth, AHeight, BitsPerPixel());
+  TOwnedGdiObject<TBitmapObject> Section = NewSection(AWidth, AHeight, BitsPerPixel(), false);
   const TSurface& Pixels = Section->Surface();
   // New pixels are white, as the class library makes them; GDI's white has alpha 0.
-  // Every row starts alike, so one is made and copied: this runs for every picture
-  // the decoder hands out.
+  // Every row starts alike, so one is made (its padding zero) and copied whole: this
+  // runs for every picture the decoder hands out and every off-screen paint.
   const size_t RowBytes = size_t(AWidth) * Pixels.BytesPerPixel();
+  const size_t StoredRowBytes = size_t(Section->RowBytes());
   uint8_t* FirstRow = Pixels.Row(0);
+  std::memset(FirstRow, 0, StoredRowBytes);
   if (Pixels.BitsPerPixel >= 24)
     for (int X = 0; X < AWidth; ++X) std::memset(FirstRow + X * Pixels.BytesPerPixel(), 0xFF, 3);
   else
     std::memset(FirstRow, 0xFF, RowBytes);  // white in every smaller layout
-  for (int Y = 1; Y < AHeight; ++Y) std::memcpy(Pixels.Row(Y), FirstRow, RowBytes);
+  for (int Y = 1; Y < AHeight; ++Y) std::memcpy(Pixels.Row(Y), FirstRow, StoredRowBytes);
   const int SharedWidth = std::min(AWidth, FWidth);
   for (int Y = 0; Y < std::min(AHeight, FHeight); ++Y)
     std::memcpy(Pixels.Row(Y), FHandle->Surface().Row(Y), size_t(SharedWidth) * Pixels.BytesPerPixel());

@@ -1,29 +1,43 @@
 #include <mutex>
-#include <unordered_map>
 
 #include "platform/gdi/ObjectUseInternal.h"
 
 namespace {
 
-struct TUse {
-  int Count = 0;
-  bool DeletePending = false;
-  bool IsStock = false;
-};
-
+// Guards the use records of all drawing objects.
 std::mutex UseLock;
-// Guarded by UseLock; objects without an entry are unused and not stock.
-std::unordered_map<HGDIOBJ, TUse>& Uses() {
-  static std::unordered_map<HGDIOBJ, TUse> Table;
-  return Table;
-}
 
 }  // namespace
+
+// The use record of a drawing object. An object no device context holds and that is
+// not stock has nothing pending: it is freed at once when deleted.
+class TGdiObjectUse {
+ public:
+  static void Retain(HGDIOBJ AObject) { ++AObject->FUseCount; }
+
+  // True when the use just ended was the last and the object is not stock.
+  static bool Release(HGDIOBJ AObject) {
+    if (AObject->FUseCount == 0) return false;
+    return --AObject->FUseCount == 0 && !AObject->FIsStock;
+  }
+
+  static bool DeletePending(HGDIOBJ AObject) { return AObject->FDeletePending; }
+
+  // True when the object stays: it is stock or in use (then freed when its last use ends).
+  static bool KeepOnDelete(HGDIOBJ AObject) {
+    if (AObject->FIsStock) return true;
+    if (AObject->FUseCount == 0) return false;
+    AObject->FDeletePending = true;
+    return true;
+  }
+
+  static void MarkStock(HGDIOBJ AObject) { AObject->FIsStock = true; }
+};
 
 void RetainObject(HGDIOBJ AObject) {
   if (!AObject) return;
   std::lock_guard Guard(UseLock);
-  ++Uses()[AObject].Count;
+  TGdiObjectUse::Retain(AObject);
 }
 
 bool RetainBitmap(HBITMAP ABitmap, TDeviceContext* ADC) {
@@ -32,7 +46,7 @@ bool RetainBitmap(HBITMAP ABitmap, TDeviceContext* ADC) {
     if (ABitmap->SelectedInto() && ABitmap->SelectedInto() != ADC) return false;
     ABitmap->SetSelectedInto(ADC);
   }
-  ++Uses()[ABitmap].Count;
+  TGdiObjectUse::Retain(ABitmap);
   return true;
 }
 
@@ -41,13 +55,9 @@ void ReleaseObject(HGDIOBJ AObject) {
   HGDIOBJ Doomed = nullptr;
   {
     std::lock_guard Guard(UseLock);
-    auto Found = Uses().find(AObject);
-    if (Found == Uses().end() || Found->second.Count == 0) return;
-    TUse& Use = Found->second;
-    if (--Use.Count > 0 || Use.IsStock) return;
+    if (!TGdiObjectUse::Release(AObject)) return;
     if (AObject->ObjectType() == OBJ_BITMAP) static_cast<HBITMAP>(AObject)->SetSelectedInto(nullptr);
-    if (Use.DeletePending) Doomed = AObject;
-    Uses().erase(Found);
+    if (TGdiObjectUse::DeletePending(AObject)) Doomed = AObject;
   }
   delete Doomed;
 }
@@ -55,11 +65,7 @@ void ReleaseObject(HGDIOBJ AObject) {
 void DeleteWhenUnused(HGDIOBJ AObject) {
   {
     std::lock_guard Guard(UseLock);
-    auto Found = Uses().find(AObject);
-    if (Found != Uses().end()) {
-      if (!Found->second.IsStock) Found->second.DeletePending = true;
-      return;
-    }
+    if (TGdiObjectUse::KeepOnDelete(AObject)) return;
   }
   delete AObject;
 }
@@ -67,5 +73,5 @@ void DeleteWhenUnused(HGDIOBJ AObject) {
 void MarkStock(HGDIOBJ AObject) {
   if (!AObject) return;
   std::lock_guard Guard(UseLock);
-  Uses()[AObject].IsStock = true;
+  TGdiObjectUse::MarkStock(AObject);
 }

@@ -2,6 +2,8 @@
 
 #include <climits>
 #include <cstdint>
+#include <optional>
+#include <utility>
 
 #include "platform/base/Exceptions.h"
 
@@ -52,6 +54,37 @@ void AppendCombinedSpans(TRegionBuilder& ABuilder, TRegionOperation AOperation, 
   }
 }
 
+bool RegionBoxCovers(const TRect& AOuter, const TRect& AInner) {
+  return AOuter.Left <= AInner.Left && AOuter.Top <= AInner.Top && AOuter.Right >= AInner.Right &&
+         AOuter.Bottom >= AInner.Bottom;
+}
+
+// The combinations whose result is an operand unchanged, nothing or one rectangle,
+// answered without the sweep: clipping a window to its parents and siblings, which
+// every device context of a window does, is nearly always one of them.
+std::optional<TRegion> CombineWithoutSweep(const TRegion& A, const TRegion& B, TRegionOperation AOperation) {
+  TRect Overlap;
+  const bool Disjoint = !IntersectRect(Overlap, A.Box(), B.Box());
+  switch (AOperation) {
+    case roAnd:
+      if (Disjoint) return TRegion();
+      if (A.IsRectangle() && B.IsRectangle()) return TRegion(Overlap);
+      if (B.IsRectangle() && RegionBoxCovers(B.Box(), A.Box())) return A;
+      if (A.IsRectangle() && RegionBoxCovers(A.Box(), B.Box())) return B;
+      break;
+    case roOr:
+    case roXor:
+      if (B.IsEmpty()) return A;
+      if (A.IsEmpty()) return B;
+      break;
+    case roDiff:
+      if (Disjoint) return A;
+      if (B.IsRectangle() && RegionBoxCovers(B.Box(), A.Box())) return TRegion();
+      break;
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 TRegion::TRegion(const TRect& ARect) {
@@ -96,6 +129,7 @@ TRegion TRegion::FromRects(const TRect* ARects, std::size_t ACount) {
 }
 
 TRegion TRegion::Combine(const TRegion& A, const TRegion& B, TRegionOperation AOperation) {
+  if (std::optional<TRegion> Direct = CombineWithoutSweep(A, B, AOperation)) return std::move(*Direct);
   // A sweep from the top: between two consecutive band edges of either region the pair
   // of bands in force is constant, so each such stretch yields one band of the result.
   TRegionBuilder Builder;

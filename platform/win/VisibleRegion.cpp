@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <vector>
 
 #include "platform/win/PaintStateInternal.h"
@@ -28,9 +29,14 @@ void ExcludeChildrenAbove(const TWindow& AParent, HWND AStop, TPoint ATopLevelOr
     else
       Rectangles.push_back(Rect);
   }
+  if (Rectangles.empty() && Shaped.IsEmpty()) return;
+  // The stacking order of controls laid out in rows runs against the reading order;
+  // sorted from the top, then the left, a row of controls is one run of the union.
+  std::sort(Rectangles.begin(), Rectangles.end(),
+            [](const TRect& A, const TRect& B) { return A.Top != B.Top ? A.Top < B.Top : A.Left < B.Left; });
   const TRegion Covered =
       TRegion::Combine(TRegion::FromRects(Rectangles.data(), Rectangles.size()), Shaped, roOr);
-  if (!Covered.IsEmpty()) ARegion = TRegion::Combine(ARegion, Covered, roDiff);
+  ARegion = TRegion::Combine(ARegion, Covered, roDiff);
 }
 
 }  // namespace

@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <future>
 #include <thread>
+#include <vector>
 
 #include "platform/gdi/Graphics.h"
 #include "platform/gdi/Text.h"
@@ -89,6 +91,33 @@ TEST(BitmapTest, SizeScanLinesAndPixelFormat) {
   EXPECT_TRUE(Bitmap.Empty());
   EXPECT_EQ(Bitmap.Handle(), nullptr);
   EXPECT_THROW(Bitmap.SetSize(100000, 100000), EOutOfMemory);
+}
+
+// A new bitmap's memory is not cleared before it is made white, so memory just freed by
+// another bitmap of its size must not show through: in the alpha bytes of 32 bits or
+// in the padding that ends each row of 24.
+TEST(BitmapTest, NewPixelsAreWhiteOverReusedMemory) {
+  struct Case {
+    TPixelFormat Format;
+    int PixelBytes, RowBytes;  // 7 pixels a row; 24 bits: 21 bytes padded to 24
+  };
+  for (const Case& C : {Case{pf32bit, 4, 28}, Case{pf24bit, 3, 24}}) {
+    SCOPED_TRACE(C.PixelBytes);
+    std::vector<uint8_t> Expected(C.RowBytes, 0);
+    for (int X = 0; X < 7; ++X) std::fill_n(Expected.begin() + X * C.PixelBytes, 3, uint8_t{0xFF});
+    for (int Round = 0; Round < 2; ++Round) {
+      TBitmap Bitmap;
+      Bitmap.SetPixelFormat(C.Format);
+      Bitmap.SetSize(7, 3);
+      for (int Y = 0; Y < 3; ++Y) {
+        const uint8_t* Row = Bitmap.ScanLine(Y);
+        EXPECT_EQ(Expected, std::vector<uint8_t>(Row, Row + C.RowBytes))
+            << "row " << Y << ", round " << Round;
+        // Leaves its memory dirty for the next round's bitmap.
+        std::fill_n(Bitmap.ScanLine(Y), C.RowBytes, uint8_t{0xAB});
+      }
+    }
+  }
 }
 
 TEST(BitmapTest, AssignMakesAnIndependentCopy) {
