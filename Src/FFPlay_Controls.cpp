@@ -152,7 +152,7 @@ void TCustomPlayer::CheckPosition(TVideoState* is) {
   const int64_t Last = FLastPTS;
   if (Last == AV_NOPTS_VALUE || std::llabs(PTS - Last) > 10000) {
     FLastPTS = PTS;
-    if (OnPosition) PostPlayEvent(TPlayEvent::ekPosition, PTS);
+    if (Raises(OnPosition)) PostPlayEvent(TPlayEvent::ekPosition, PTS);
   }
   // The end is raised once per end, for audio-only files too; a seek clears it.
   if (!is->IsDevice && is->ReachEOF && !is->EventEOF.exchange(1)) SetPlayState(psEnd);
