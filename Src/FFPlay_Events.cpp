@@ -51,6 +51,9 @@ void TCustomPlayer::PlayerEventLoop() {
         VideoRefresh(is, true);
         is->refresh = 0;
         break;
+      case FF_CHECK_POSITION_EVENT:
+        if (!is->EventEOF) CheckPosition(is);
+        break;
       case FF_RELAYOUT_EVENT:
         VideoOpen(is, true);
         VideoDisplay(is, -1);

@@ -41,11 +41,13 @@ inline double NowSeconds() { return MonotonicMicroseconds() / 1000000.0; }
 constexpr int SILENCE_BUF_SIZE = 1024;
 
 // The player's own SDL events beside SDL's quit event: a refresh tick, the end of the
-// playback, and a new layout of the picture in the window. SDL's video-resize event
-// comes from the window's size changes.
+// playback, a new layout of the picture in the window, and the position check that the
+// video thread asks for when decoding has reached the end of the input. SDL's
+// video-resize event comes from the window's size changes.
 constexpr int FF_REFRESH_EVENT = SDL_USEREVENT + 1;
 constexpr int FF_QUIT_EVENT = SDL_USEREVENT + 2;
 constexpr int FF_RELAYOUT_EVENT = SDL_USEREVENT + 3;
+constexpr int FF_CHECK_POSITION_EVENT = SDL_USEREVENT + 4;
 
 // One decoded picture, in YUV 4:2:0 as the display and the hooks take it.
 struct TVideoPicture {

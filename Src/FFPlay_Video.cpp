@@ -185,8 +185,9 @@ int TCustomPlayer::GetVideoFrame(TVideoState* is, AVFrame* AFrame, int64_t& APTS
         FF.avcodec_send_packet(Decoder, nullptr);
         continue;
       }
-      // Everything is out: this is where the end of the input shows.
-      if (!is->EventEOF) CheckPosition(is);
+      // Everything is out: this is where the end of the input shows. The play thread
+      // checks the position, as after every picture it shows.
+      if (!is->EventEOF) PushEvent(FF_CHECK_POSITION_EVENT);
       return 0;
     }
     if (is->video_drained) {

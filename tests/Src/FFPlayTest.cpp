@@ -56,7 +56,7 @@ TEST_F(PlayerTest, OpenRaisesFileOpenThenPlayEndAndStopOnTheUserInterfaceThread)
   EXPECT_EQ(States, (std::vector<TPlayState>{psPlay, psEnd, psStop}));
   EXPECT_FALSE(EventsOffUIThread);
   ASSERT_FALSE(Positions.empty());
-  EXPECT_TRUE(std::is_sorted(Positions.begin(), Positions.end()));
+  EXPECT_TRUE(std::is_sorted(Positions.begin(), Positions.end())) << testing::PrintToString(Positions);
   EXPECT_LE(Positions.back(), OpenedDuration);
 }
 
