@@ -10,7 +10,9 @@
 // thread (SDL's event loop: refresh, display, closing), the event thread (OnPosition,
 // OnState), the read thread, the refresh thread, the video and subtitle threads (SDL
 // threads) and SDL's audio thread. Stop and destruction abort and join every one of
-// them before anything they use is freed.
+// them before anything they use is freed; from the start of destruction no handler is
+// raised. The position check and all drawing run on the play thread, which holds
+// FDataLock while it handles an event; the public controls take the same lock.
 //
 // Implementation, by concern: FFPlay_Component.cpp (libraries, properties, Open, Stop,
 // the window), FFPlay_Events.cpp (the play thread, the event ring and thread),
