@@ -10,7 +10,9 @@
 // thread (SDL's event loop: refresh, display, closing), the event thread (OnPosition,
 // OnState), the read thread, the refresh thread, the video and subtitle threads (SDL
 // threads) and SDL's audio thread. Stop and destruction abort and join every one of
-// them before anything they use is freed.
+// them before anything they use is freed; from the start of destruction no handler is
+// raised. The position check and all drawing run on the play thread, which holds
+// FDataLock while it handles an event; the public controls take the same lock.
 //
 // Implementation, by concern: FFPlay_Component.cpp (libraries, properties, Open, Stop,
 // the window), FFPlay_Events.cpp (the play thread, the event ring and thread),
@@ -242,6 +244,12 @@ class TCustomPlayer : public TFFBaseComponent, public TFFObjectHolder {
     TSlot Events[Slots];
   };
 
+  // AHandler is set and may be raised (the player is not being destroyed).
+  template <class THandler>
+  bool Raises(const THandler& AHandler) const {
+    return !FDestroying && static_cast<bool>(AHandler);
+  }
+
   // FFPlay_Component.cpp
   void LogError(const String& AText, bool AKeep);
   void ResetPlayer();
@@ -261,6 +269,7 @@ class TCustomPlayer : public TFFBaseComponent, public TFFObjectHolder {
   LRESULT PlayerWndProc(HWND AWindow, UINT AMessage, WPARAM AWParam, LPARAM ALParam);
   void DoFileOpen();
   void WaitForStop();
+  bool LockDataWithin(std::unique_lock<std::recursive_mutex>& ALock, int AMilliseconds);
   void PushEvent(int AType);
   void EndEventThread();
   void PumpWhileWaiting();
@@ -330,14 +339,15 @@ class TCustomPlayer : public TFFBaseComponent, public TFFObjectHolder {
   void VideoDisplay(TVideoState* is, int APicture);
   int VideoOpen(TVideoState* is, bool AForce);
   void VideoImageDisplay(TVideoState* is, int APicture);
+  void KeepShownPicture(TVideoState* is, TVideoPicture& vp);
   void PresentSurface();
   void FillSurface(const TRect& ARect, uint32_t AColor);
   void CloseSurface();
 
   // FFPlay_AudioDisplay.cpp
   void VideoAudioDisplay(TVideoState* is);
-  void DrawWaves(TVideoState* is, int AStart, int AChannels);
-  void DrawSpectrum(TVideoState* is, int AStart, int AChannels);
+  void DrawWaves(TVideoState* is, int AChannels);
+  void DrawSpectrum(TVideoState* is, int AChannels);
 
   // FFPlay_Subtitles.cpp
   static int SubtitleThreadEntry(void* AState);
@@ -400,9 +410,15 @@ class TCustomPlayer : public TFFBaseComponent, public TFFObjectHolder {
   // yet reset the settings that end with it (ResetPlayer runs there only). The
   // handed-over call reaches the player through the link, which destruction cuts.
   std::atomic<bool> FFinishPending{false};
+  // Set when destruction begins: from then on no handler is raised. The handlers
+  // themselves stay as they are until every thread that reads them has been joined.
+  std::atomic<bool> FDestroying{false};
   std::shared_ptr<TCustomPlayer*> FUserInterfaceLink;
   TFFDecoder* FDecoder = nullptr;  // owned through the component tree
-  std::recursive_timed_mutex FDataLock;
+  // Held by the play thread while it handles an event and by the public controls. The
+  // waits that must not block for good try it for a while (LockDataWithin) rather than
+  // taking a timed lock, which ThreadSanitizer does not follow.
+  std::recursive_mutex FDataLock;
   TEvent FSeekEvent{true, true};
   TEvent FPictEvent{true, true};
   TEvent FStopEvent{true, true};

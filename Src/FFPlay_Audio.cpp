@@ -239,7 +239,7 @@ int TCustomPlayer::ResampleFrame(TVideoState* is) {
 // Shortens the buffer when the audio runs behind a master clock that is not the audio
 // clock; never lengthens it.
 int TCustomPlayer::SynchronizeAudio(TVideoState* is, int ASize) {
-  const bool Corrects = (is->av_sync_type == AV_SYNC_VIDEO_MASTER && is->video_st) ||
+  const bool Corrects = (is->av_sync_type == AV_SYNC_VIDEO_MASTER && is->video_stream >= 0) ||
                         is->av_sync_type == AV_SYNC_EXTERNAL_CLOCK;
   if (!Corrects) return ASize;
   const int N = 2 * is->audio_tgt_ch_layout.nb_channels;
@@ -280,7 +280,7 @@ void TCustomPlayer::UpdateSampleDisplay(TVideoState* is, const uint8_t* ASamples
 }
 
 void TCustomPlayer::DoAudioHook(TVideoState* is, double APTS, int ASize) {
-  if (!AudioHook || !OnAudioHook) return;
+  if (!AudioHook || !Raises(OnAudioHook)) return;
   // A buffer that is the decoder's frame may be shared with the decoder; the handler
   // writes into a private copy.
   if (is->audio_buf == is->frame->data[0]) {

@@ -24,9 +24,9 @@ double TCustomPlayer::get_external_clock(TVideoState* is) const {
 double TCustomPlayer::get_master_clock(TVideoState* is) const {
   switch (is->av_sync_type) {
     case AV_SYNC_VIDEO_MASTER:
-      return is->video_st ? get_video_clock(is) : get_audio_clock(is);
+      return is->video_stream >= 0 ? get_video_clock(is) : get_audio_clock(is);
     case AV_SYNC_AUDIO_MASTER:
-      return is->audio_st ? get_audio_clock(is) : get_video_clock(is);
+      return is->audio_stream >= 0 ? get_audio_clock(is) : get_video_clock(is);
     default:
       return get_external_clock(is);
   }

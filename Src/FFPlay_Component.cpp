@@ -25,11 +25,7 @@ TCustomPlayer::TCustomPlayer(TComponent* AOwner)
 }
 
 TCustomPlayer::~TCustomPlayer() {
-  OnPosition = nullptr;
-  OnState = nullptr;
-  OnAudioHook = nullptr;
-  OnVideoHook = nullptr;
-  OnFrameHook = nullptr;
+  FDestroying = true;
   Stop(true);
   // A thread is waited for while its object is whole: the base destructor's wait would
   // let a thread that is only starting call Execute on a half-destroyed object.
@@ -510,7 +506,7 @@ void TCustomPlayer::Stop(bool AWaitForStop) {
 // that the state is not freed meanwhile. False when nothing plays.
 bool TCustomPlayer::StopPlayback() {
   std::unique_lock Lock(FDataLock, std::defer_lock);
-  while (!Lock.try_lock_for(std::chrono::milliseconds(10))) {
+  while (!LockDataWithin(Lock, 10)) {
     if (!FVideoState) return false;
     PumpWhileWaiting();
   }
@@ -519,6 +515,17 @@ bool TCustomPlayer::StopPlayback() {
   if (is->paused) StreamTogglePause(is);
   is->step = 0;
   PushEvent(FF_QUIT_EVENT);
+  return true;
+}
+
+// Takes FDataLock into ALock when it comes free within AMilliseconds, trying again
+// every millisecond; false when it stays held.
+bool TCustomPlayer::LockDataWithin(std::unique_lock<std::recursive_mutex>& ALock, int AMilliseconds) {
+  const int64_t Deadline = MonotonicMicroseconds() + int64_t{AMilliseconds} * 1000;
+  while (!ALock.try_lock()) {
+    if (MonotonicMicroseconds() >= Deadline) return false;
+    SleepMs(1);
+  }
   return true;
 }
 
@@ -538,7 +545,7 @@ void TCustomPlayer::WaitForStop() {
     PumpWhileWaiting();
     if (!FVideoState) break;
     std::unique_lock Lock(FDataLock, std::defer_lock);
-    if (!Lock.try_lock_for(std::chrono::milliseconds(100))) continue;
+    if (!LockDataWithin(Lock, 100)) continue;
     // Under the lock the state is the event loop's no more: it cannot be freed now.
     TVideoState* is = FVideoState;
     if (!is) break;

@@ -5,8 +5,8 @@
 //
 // The public controls take FDataLock, so that they never act on a playback that the
 // play thread is closing; the position check runs inside the play thread's event
-// handling (which holds the lock) or on the video thread (which closing joins first),
-// and acts on its playback directly.
+// handling (which holds the lock), also when the video thread has reached the end of
+// the input and asks for it, and acts on its playback directly.
 
 #include <algorithm>
 #include <cmath>
@@ -152,7 +152,7 @@ void TCustomPlayer::CheckPosition(TVideoState* is) {
   const int64_t Last = FLastPTS;
   if (Last == AV_NOPTS_VALUE || std::llabs(PTS - Last) > 10000) {
     FLastPTS = PTS;
-    if (OnPosition) PostPlayEvent(TPlayEvent::ekPosition, PTS);
+    if (Raises(OnPosition)) PostPlayEvent(TPlayEvent::ekPosition, PTS);
   }
   // The end is raised once per end, for audio-only files too; a seek clears it.
   if (!is->IsDevice && is->ReachEOF && !is->EventEOF.exchange(1)) SetPlayState(psEnd);

@@ -50,15 +50,15 @@ int TCustomPlayer::RefreshThreadEntry(void* AState) {
 // On the play thread. With AAdvance the due picture is shown and passed; without it
 // (a redraw while paused) the picture on screen is drawn again.
 void TCustomPlayer::VideoRefresh(TVideoState* is, bool AAdvance) {
-  if (!is->video_st) {
-    if (is->audio_st) {
+  if (is->video_stream < 0) {
+    if (is->audio_stream >= 0) {
       VideoDisplay(is, -1);
       CheckPosition(is);
     }
     return;
   }
   if (!AAdvance) {
-    VideoDisplay(is, is->pictq_cindex);
+    VideoDisplay(is, -1);
     return;
   }
   bool Shown = true;
@@ -92,8 +92,8 @@ void TCustomPlayer::VideoRefresh(TVideoState* is, bool AAdvance) {
     const bool HasNext = QueuedPictures(FSDL, is) > 1;
     const double Duration =
         HasNext ? is->pictq[(is->pictq_rindex + 1) % VIDEO_PICTURE_QUEUE_SIZE].pts - vp.pts : vp.duration;
-    const bool DropsLate =
-        (framedrop > 0 || (framedrop && is->audio_st)) && Now > is->frame_timer + Duration && !is->IsDevice;
+    const bool DropsLate = (framedrop > 0 || (framedrop && is->audio_stream >= 0)) &&
+                           Now > is->frame_timer + Duration && !is->IsDevice;
     if (HasNext && (is->seek_done || DropsLate)) {
       ++is->frame_drops_late;
       NextPicture(FSDL, is);
@@ -110,7 +110,7 @@ void TCustomPlayer::VideoRefresh(TVideoState* is, bool AAdvance) {
 }
 
 double TCustomPlayer::ComputeTargetDelay(TVideoState* is, double ADelay) {
-  const bool MasterIsNotVideo = (is->av_sync_type == AV_SYNC_AUDIO_MASTER && is->audio_st) ||
+  const bool MasterIsNotVideo = (is->av_sync_type == AV_SYNC_AUDIO_MASTER && is->audio_stream >= 0) ||
                                 is->av_sync_type == AV_SYNC_EXTERNAL_CLOCK;
   if (!MasterIsNotVideo) return ADelay;
   const double Diff = get_video_clock(is) - get_master_clock(is);
@@ -122,12 +122,14 @@ double TCustomPlayer::ComputeTargetDelay(TVideoState* is, double ADelay) {
   return ADelay;
 }
 
-// APicture: the slot to show, or -1 for none (audio only).
+// APicture: the queue slot of the next picture to show, or -1 to draw what is on screen
+// again (the audio display, or the picture on screen: a redraw while paused, a new
+// layout).
 void TCustomPlayer::VideoDisplay(TVideoState* is, int APicture) {
   if (FSurface.empty()) VideoOpen(is, false);
-  if (is->audio_st && is->show_mode != 0)
+  if (is->audio_stream >= 0 && is->show_mode != 0)
     VideoAudioDisplay(is);
-  else if (is->video_st && APicture >= 0)
+  else if (is->video_stream >= 0)
     VideoImageDisplay(is, APicture);
 }
 
@@ -162,10 +164,29 @@ int TCustomPlayer::VideoOpen(TVideoState* is, bool AForce) {
   return 0;
 }
 
+// The slot is the play thread's until NextPicture hands it back to the video thread,
+// which then writes its next picture into it: the picture shown is kept by reference,
+// with the subtitle blended in once, and every redraw takes it from there.
+void TCustomPlayer::KeepShownPicture(TVideoState* is, TVideoPicture& vp) {
+  if (!vp.overlay) return;
+  BlendSubtitles(is, vp);
+  std::lock_guard Lock(FDisplayedLock);
+  if (!FDisplayedFrame) FDisplayedFrame.reset(FF.av_frame_alloc());
+  if (!FDisplayedFrame) return;
+  FF.av_frame_unref(FDisplayedFrame.get());
+  if (FF.av_frame_ref(FDisplayedFrame.get(), vp.overlay.get()) < 0) {
+    FDisplayedFrame.reset();
+    return;
+  }
+  FDisplayedFrame->sample_aspect_ratio = vp.sample_aspect_ratio;
+  FDisplayedPTS = vp.pts;
+}
+
 void TCustomPlayer::VideoImageDisplay(TVideoState* is, int APicture) {
-  is->pictq_cindex = APicture;
-  TVideoPicture& vp = is->pictq[APicture];
-  if (!vp.overlay || FSurface.empty()) return;
+  if (APicture >= 0) KeepShownPicture(is, is->pictq[APicture]);
+  std::unique_lock Shown(FDisplayedLock);
+  const AVFrame* Picture = FDisplayedFrame.get();
+  if (!Picture || FSurface.empty()) return;
 
   float Aspect;
   const float Wanted = FAspectRatio;
@@ -174,12 +195,10 @@ void TCustomPlayer::VideoImageDisplay(TVideoState* is, int APicture) {
   } else if (Wanted > 0) {
     Aspect = Wanted;
   } else {
-    Aspect = vp.sample_aspect_ratio.num > 0 && vp.sample_aspect_ratio.den > 0
-                 ? static_cast<float>(av_q2d(vp.sample_aspect_ratio))
-                 : 1.0f;
-    Aspect *= static_cast<float>(vp.width) / vp.height;
+    const AVRational SampleAspect = Picture->sample_aspect_ratio;
+    Aspect = SampleAspect.num > 0 && SampleAspect.den > 0 ? static_cast<float>(av_q2d(SampleAspect)) : 1.0f;
+    Aspect *= static_cast<float>(Picture->width) / Picture->height;
   }
-  BlendSubtitles(is, vp);
 
   int Height = is->height;
   int Width = static_cast<int>(std::lrint(Height * Aspect)) & ~1;
@@ -200,7 +219,7 @@ void TCustomPlayer::VideoImageDisplay(TVideoState* is, int APicture) {
   const int DrawWidth = std::min(Display.Width(), FSurfaceWidth - Display.Left);
   const int DrawHeight = std::min(Display.Height(), FSurfaceHeight - Display.Top);
   if (DrawWidth > 0 && DrawHeight > 0) {
-    FDisplayScaler.reset(FF.sws_getCachedContext(FDisplayScaler.release(), vp.width, vp.height,
+    FDisplayScaler.reset(FF.sws_getCachedContext(FDisplayScaler.release(), Picture->width, Picture->height,
                                                  AV_PIX_FMT_YUV420P, DrawWidth, DrawHeight, AV_PIX_FMT_BGRA,
                                                  Fsws_flags, nullptr, nullptr, nullptr));
     if (FDisplayScaler) {
@@ -209,21 +228,11 @@ void TCustomPlayer::VideoImageDisplay(TVideoState* is, int APicture) {
                                      Display.Left),
           nullptr, nullptr, nullptr};
       const int TargetLines[4] = {FSurfaceWidth * 4, 0, 0, 0};
-      FF.sws_scale(FDisplayScaler.get(), vp.overlay->data, vp.overlay->linesize, 0, vp.height, Target,
+      FF.sws_scale(FDisplayScaler.get(), Picture->data, Picture->linesize, 0, Picture->height, Target,
                    TargetLines);
     }
   }
-  {
-    // CurrentFrame reads the picture on screen; the video thread writes its next
-    // picture into another buffer (the slot's is made writable first).
-    std::lock_guard Lock(FDisplayedLock);
-    if (!FDisplayedFrame) FDisplayedFrame.reset(FF.av_frame_alloc());
-    if (FDisplayedFrame) {
-      FF.av_frame_unref(FDisplayedFrame.get());
-      FF.av_frame_ref(FDisplayedFrame.get(), vp.overlay.get());
-      FDisplayedPTS = vp.pts;
-    }
-  }
+  Shown.unlock();
   PresentSurface();
 }
 

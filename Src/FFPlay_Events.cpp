@@ -51,9 +51,12 @@ void TCustomPlayer::PlayerEventLoop() {
         VideoRefresh(is, true);
         is->refresh = 0;
         break;
+      case FF_CHECK_POSITION_EVENT:
+        if (!is->EventEOF) CheckPosition(is);
+        break;
       case FF_RELAYOUT_EVENT:
         VideoOpen(is, true);
-        VideoDisplay(is, is->pictq_cindex);
+        VideoDisplay(is, -1);
         PresentSurface();
         break;
       default:
@@ -90,7 +93,7 @@ TCustomPlayer::TPlayEvent::TSlot TCustomPlayer::FetchPlayEvent() {
 
 void TCustomPlayer::SetPlayState(TPlayState AState) {
   FState = AState;
-  if (OnState)
+  if (Raises(OnState))
     PostPlayEvent(TPlayEvent::ekState, AState);
   else if (AState == psStop)
     PostPlayEvent(TPlayEvent::ekQuit, 0);
@@ -108,12 +111,12 @@ void TCustomPlayer::RunEventThread(TEventThread& AThread) {
     if (Slot.Kind == TPlayEvent::ekPosition) {
       FEventPTS = Slot.Value;
       Deliver([this] {
-        if (OnPosition) OnPosition(this, FEventPTS);
+        if (Raises(OnPosition)) OnPosition(this, FEventPTS);
       });
     } else if (Slot.Kind == TPlayEvent::ekState) {
       FEventState = static_cast<int>(Slot.Value);
       Deliver([this] {
-        if (OnState) OnState(this, static_cast<TPlayState>(FEventState.load()));
+        if (Raises(OnState)) OnState(this, static_cast<TPlayState>(FEventState.load()));
       });
       if (Slot.Value == psStop) break;
     } else if (Slot.Kind == TPlayEvent::ekQuit) {

@@ -41,20 +41,21 @@ inline double NowSeconds() { return MonotonicMicroseconds() / 1000000.0; }
 constexpr int SILENCE_BUF_SIZE = 1024;
 
 // The player's own SDL events beside SDL's quit event: a refresh tick, the end of the
-// playback, and a new layout of the picture in the window. SDL's video-resize event
-// comes from the window's size changes.
+// playback, a new layout of the picture in the window, and the position check that the
+// video thread asks for when decoding has reached the end of the input. SDL's
+// video-resize event comes from the window's size changes.
 constexpr int FF_REFRESH_EVENT = SDL_USEREVENT + 1;
 constexpr int FF_QUIT_EVENT = SDL_USEREVENT + 2;
 constexpr int FF_RELAYOUT_EVENT = SDL_USEREVENT + 3;
+constexpr int FF_CHECK_POSITION_EVENT = SDL_USEREVENT + 4;
 
 // One decoded picture, in YUV 4:2:0 as the display and the hooks take it.
 struct TVideoPicture {
-  double pts = 0;                 // seconds
-  double duration = 0;            // the nominal frame duration, seconds
-  int64_t pos = -1;               // byte position of its packet
-  std::atomic<int> skip{0};       // passed over without being shown; a flush sets it on the video thread
-  bool subtitle_blended = false;  // the current subtitle is in the picture already
-  TFramePtr overlay;              // the picture, width × height; nullptr until the first one
+  double pts = 0;            // seconds
+  double duration = 0;       // the nominal frame duration, seconds
+  int64_t pos = -1;          // byte position of its packet
+  std::atomic<int> skip{0};  // passed over without being shown; a flush sets it on the video thread
+  TFramePtr overlay;         // the picture, width × height; nullptr until the first one
   int width = 0, height = 0;
   AVRational sample_aspect_ratio{0, 1};
 };
@@ -89,7 +90,9 @@ struct TVideoState {
   double external_clock = 0;
   int64_t external_clock_time = 0;
 
-  // Audio (the audio callback's, except where said).
+  // Audio (the audio callback's, except where said). Whether a stream is open, the
+  // other threads ask audio_stream: audio_st and the decoder belong to the callback and
+  // to whoever opens or closes the stream while the callback is stopped.
   std::atomic<int> audio_stream{-1};
   AVStream* audio_st = nullptr;
   TCodecContextPtr audio_dec;
@@ -120,8 +123,10 @@ struct TVideoState {
 
   // The audio display.
   std::atomic<int> show_mode{-1};
+  // The ring of the newest samples, written by the audio callback under SDL's audio lock.
   int16_t sample_array[SAMPLE_ARRAY_SIZE] = {};
   std::atomic<int> sample_array_index{0};
+  std::vector<int16_t> display_samples;  // the play thread's copy of what it draws
   int last_i_start = 0;
   RDFTContext* rdft = nullptr;
   int rdft_bits = 0;
@@ -150,6 +155,8 @@ struct TVideoState {
   int64_t frame_last_dropped_pos = 0;
   double video_clock = 0;  // the video thread's
 
+  // As with audio: the other threads ask video_stream; video_st and the decoder are the
+  // video thread's and the opener's and closer's, who join it.
   std::atomic<int> video_stream{-1};
   AVStream* video_st = nullptr;
   TCodecContextPtr video_dec;
@@ -159,9 +166,10 @@ struct TVideoState {
   std::atomic<double> video_current_pts_drift{0};
   std::atomic<int64_t> video_current_pos{0};
 
+  // The slots counted in pictq_size, from pictq_rindex on, are the play thread's until
+  // it passes them; the others are the video thread's, which writes from pictq_windex.
   TVideoPicture pictq[VIDEO_PICTURE_QUEUE_SIZE];
   int pictq_size = 0, pictq_rindex = 0, pictq_windex = 0;
-  int pictq_cindex = 0;  // the slot last shown (the play thread's)
   SDL_mutex* pictq_mutex = nullptr;
   SDL_cond* pictq_cond = nullptr;
   // The video thread's filter chain ("-vf" with the engine's own filters), built for the

@@ -137,17 +137,16 @@ void TCustomPlayer::ExpireSubtitles(TVideoState* is) {
   }
 }
 
+// Once per queued picture, when it is first shown: redraws take the picture on screen,
+// which keeps the subtitle it has, instead of blending it in once more.
 void TCustomPlayer::BlendSubtitles(TVideoState* is, TVideoPicture& APicture) {
-  // The blend changes the picture itself: a picture drawn again (while paused) keeps
-  // the subtitle it already has instead of taking it once more.
-  if (!is->subtitle_st || APicture.subtitle_blended) return;
+  if (!is->subtitle_st) return;
   TSDLMutexLock Lock(FSDL, is->subpq_mutex);
   if (is->subpq_size > 0) {
     TSubPicture& sp = is->subpq[is->subpq_rindex];
     if (APicture.pts >= sp.pts + sp.sub.start_display_time / 1000.0 &&
         FF.av_frame_make_writable(APicture.overlay.get()) >= 0) {
       for (unsigned I = 0; I < sp.sub.num_rects; ++I) BlendSubrect(APicture.overlay.get(), *sp.sub.rects[I]);
-      APicture.subtitle_blended = true;
     }
   }
 }

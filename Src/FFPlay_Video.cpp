@@ -185,8 +185,9 @@ int TCustomPlayer::GetVideoFrame(TVideoState* is, AVFrame* AFrame, int64_t& APTS
         FF.avcodec_send_packet(Decoder, nullptr);
         continue;
       }
-      // Everything is out: this is where the end of the input shows.
-      if (!is->EventEOF) CheckPosition(is);
+      // Everything is out: this is where the end of the input shows. The play thread
+      // checks the position, as after every picture it shows.
+      if (!is->EventEOF) PushEvent(FF_CHECK_POSITION_EVENT);
       return 0;
     }
     if (is->video_drained) {
@@ -210,9 +211,10 @@ int TCustomPlayer::GetVideoFrame(TVideoState* is, AVFrame* AFrame, int64_t& APTS
   }
   APos = AFrame->pkt_pos;
 
-  const bool MasterIsNotVideo = (is->av_sync_type == AV_SYNC_AUDIO_MASTER && is->audio_st) ||
-                                is->av_sync_type == AV_SYNC_EXTERNAL_CLOCK;
-  if (MasterIsNotVideo && (framedrop > 0 || (framedrop && is->audio_st))) {
+  const bool HasAudio = is->audio_stream >= 0;
+  const bool MasterIsNotVideo =
+      (is->av_sync_type == AV_SYNC_AUDIO_MASTER && HasAudio) || is->av_sync_type == AV_SYNC_EXTERNAL_CLOCK;
+  if (MasterIsNotVideo && (framedrop > 0 || (framedrop && HasAudio))) {
     bool Drop = false;
     {
       TSDLMutexLock Lock(FSDL, is->pictq_mutex);
@@ -307,7 +309,6 @@ int TCustomPlayer::QueuePicture(TVideoState* is, AVFrame* AFrame, double APTS, b
   vp.pts = APTS;
   vp.pos = APos;
   vp.skip = 0;
-  vp.subtitle_blended = false;
   is->pictq_windex = (is->pictq_windex + 1) % VIDEO_PICTURE_QUEUE_SIZE;
   TSDLMutexLock Lock(FSDL, is->pictq_mutex);
   ++is->pictq_size;
@@ -316,7 +317,7 @@ int TCustomPlayer::QueuePicture(TVideoState* is, AVFrame* AFrame, double APTS, b
 
 void TCustomPlayer::RunVideoHooks(TVideoState* is, TVideoPicture& APicture, double APTS) {
   const int64_t HookPTS = std::llround(APTS * 1000000) - is->StartTime;
-  if (VideoHook && OnVideoHook) {
+  if (VideoHook && Raises(OnVideoHook)) {
     if (!FHookConverter->PictureToRGB(APicture.overlay.get(), true)) {
       GetLogger()->Log(this, llError, FHookConverter->LastErrMsg());
     } else {
@@ -336,7 +337,7 @@ void TCustomPlayer::RunVideoHooks(TVideoState* is, TVideoPicture& APicture, doub
       }
     }
   }
-  if (FrameHook && OnFrameHook) {
+  if (FrameHook && Raises(OnFrameHook)) {
     try {
       OnFrameHook(this, APicture.overlay.get(), AV_PIX_FMT_YUV420P, APicture.width, APicture.height, HookPTS);
     } catch (const std::exception& E) {

@@ -95,11 +95,16 @@ void TThread::Synchronize(const std::function<void()>& AMethod) {
   Call->Waited = true;
   HandOver(Call);
   THandOverQueue& Q = HandOvers();
+  // The exception is taken out under the lock: the user-interface thread lets go of
+  // the call whenever it likes, and must not be the one that frees the exception while
+  // this thread still reads it.
+  std::exception_ptr Error;
   {
     std::unique_lock Lock(Q.Mutex);
     Q.Changed.wait(Lock, [&] { return Call->Done; });
+    Error = std::move(Call->Error);
   }
-  if (Call->Error) std::rethrow_exception(Call->Error);
+  if (Error) std::rethrow_exception(Error);
 }
 
 void TThread::Queue(std::function<void()> AMethod) {

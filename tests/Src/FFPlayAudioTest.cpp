@@ -1,6 +1,6 @@
 // The player's sound: volume and mute as the device receives them, an audio-only file
-// with the spectrum display, the waves of a video file, a device that cannot be opened
-// and the default driver.
+// with the spectrum display, the waves of a video file, switching the audio stream, a
+// device that cannot be opened and the default driver.
 
 #include <algorithm>
 #include <cstdlib>
@@ -41,6 +41,18 @@ std::string MakeSixChannelSine(const std::string& AFolder, bool AVideo, int ASec
       (AVideo ? "-f lavfi -i color=c=red:s=320x240:r=25:d=" + Length + " " : std::string()) +
       "-f lavfi -i \"aevalsrc=0.5*sin(2*PI*1000*t):c=5.1:s=44100:d=" + Length + "\" " +
       (AVideo ? "-c:v mpeg4 -q:v 2 " : "") + "-c:a pcm_s16le " + testing_support::ShellQuote(Name));
+  return Name;
+}
+
+// 10 s of a red 320 × 240 picture with two stereo audio streams: stream 1 silent,
+// stream 2 a 1 kHz sine at half scale.
+std::string MakeRedWithSilenceAndSound(const std::string& AFolder) {
+  const std::string Name = AFolder + "/twotracks.mkv";
+  decoder_media::RunFFmpeg(
+      "-f lavfi -i color=c=red:s=320x240:r=25:d=10 -f lavfi -i anullsrc=cl=stereo:r=44100:d=10 -f lavfi -i "
+      "\"aevalsrc=0.5*sin(2*PI*1000*t):c=stereo:s=44100:d=10\" "
+      "-map 0 -map 1 -map 2 -c:v mpeg4 -q:v 2 -c:a pcm_s16le " +
+      testing_support::ShellQuote(Name));
   return Name;
 }
 
@@ -115,6 +127,25 @@ TEST_F(PlayerTest, TheFirstAudioDisplayToggleOnAVideoFileShowsTheWaves) {
     return White && PresentedPixel(2, 2) == 0;
   };
   EXPECT_TRUE(PumpUntil(ShowsWaves)) << std::hex << PresentedPixel(2, 2);
+}
+
+// The sound changes to the other stream while the pictures go on: the video thread,
+// which asks for the sound's clock with every picture, runs on through the switch.
+TEST_F(PlayerTest, SwitchingTheAudioStreamWhilePlayingSoundsTheNewStream) {
+  UseDiskAudio(20);  // the device plays about as fast as a real one
+  const std::string Clip = MakeRedWithSilenceAndSound(Dir.Path().string());
+  Player->wanted_audio_stream = 1;
+  ASSERT_TRUE(Player->Open(Clip, Window, false)) << Player->LastErrMsg();
+  ASSERT_EQ(Player->AudioStreamIndex(), 1);
+  ASSERT_TRUE(PumpUntil([&] { return IsRed(PresentedPixel(160, 120)) && !WrittenSamples().empty(); }));
+  EXPECT_EQ(Peak(WrittenSamples()), 0);
+
+  Player->SetAudioStreamIndex(2);
+  EXPECT_EQ(Player->AudioStreamIndex(), 2);
+  EXPECT_TRUE(PumpUntil([&] { return Peak(WrittenSamples()) >= 16000; }));
+  const int Presents = Backend().Presents();
+  EXPECT_TRUE(PumpUntil([&] { return Backend().Presents() >= Presents + 10; }));
+  Player->Stop(true);
 }
 
 TEST_F(PlayerTest, AnAudioDeviceThatCannotOpenIsReportedAsSuchAndThePicturesStillPlay) {

@@ -1,11 +1,12 @@
-// The player end to end: opening with its events, seeking to a picture, PlayTime with
-// rtRewind, stopping an open that hangs, stopping and reopening with new settings, and
-// the mapping of window rectangles.
+// The player end to end: opening with its events, destruction while playing, seeking
+// to a picture, PlayTime with rtRewind, stopping an open that hangs, stopping and
+// reopening with new settings, and the mapping of window rectangles.
 
 #include <fcntl.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cmath>
 #include <thread>
@@ -55,7 +56,7 @@ TEST_F(PlayerTest, OpenRaisesFileOpenThenPlayEndAndStopOnTheUserInterfaceThread)
   EXPECT_EQ(States, (std::vector<TPlayState>{psPlay, psEnd, psStop}));
   EXPECT_FALSE(EventsOffUIThread);
   ASSERT_FALSE(Positions.empty());
-  EXPECT_TRUE(std::is_sorted(Positions.begin(), Positions.end()));
+  EXPECT_TRUE(std::is_sorted(Positions.begin(), Positions.end())) << testing::PrintToString(Positions);
   EXPECT_LE(Positions.back(), OpenedDuration);
 }
 
@@ -71,6 +72,27 @@ TEST_F(PlayerTest, DestroyingAPlayerRightAfterAStopJoinsEveryThreadFirst) {
   ASSERT_TRUE(Next.Open(Clip, Window, true)) << Next.LastErrMsg();
   Next.Stop(true);
   EXPECT_TRUE(Next.Paused());  // nothing plays any more
+}
+
+// Destruction raises nothing more, not even the stop of the playback it ends, while the
+// threads that raise the events and hooks are still running until it has joined them
+// (the ThreadSanitizer build sees every handler they read meanwhile).
+TEST_F(PlayerTest, DestroyingAPlayingPlayerRaisesNoEventOfItsEnd) {
+  UseDiskAudio(20);  // the sound, and with it the playback, goes at about its own pace
+  const std::string Clip = decoder_media::MakeMp4(Dir.Path().string());
+  std::atomic<int> VideoHooks{0}, FrameHooks{0}, AudioHooks{0};
+  Player->VideoHook = Player->FrameHook = Player->AudioHook = true;
+  Player->OnVideoHook = [&](void*, TBitmap*, int64_t, bool& AUpdate) {
+    AUpdate = false;
+    ++VideoHooks;
+  };
+  Player->OnFrameHook = [&](void*, AVFrame*, AVPixelFormat, int, int, int64_t) { ++FrameHooks; };
+  Player->OnAudioHook = [&](void*, int64_t, uint8_t*, int, int, int) { ++AudioHooks; };
+  ASSERT_TRUE(Player->Open(Clip, Window, false)) << Player->LastErrMsg();
+  ASSERT_TRUE(PumpUntil([&] { return !Positions.empty() && VideoHooks && FrameHooks && AudioHooks; }));
+  Player.reset();
+  EXPECT_EQ(CountOf(psStop), 0);
+  EXPECT_EQ(States.front(), psPlay);
 }
 
 TEST_F(PlayerTest, ACodecRateOtherThanTheContainerRateIsLogged) {
