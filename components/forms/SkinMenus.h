@@ -4,8 +4,8 @@
 // menu-item object ("MENUITEM", else "menuitem") or with a built-in look.
 // User-interface thread only.
 //
-// Implementation: SkinMenus_Menu.cpp (the chain's settings), SkinMenus_Item.cpp (an
-// item's kind, height and morph state), SkinMenus_ItemText.cpp (caption, shortcut,
+// Implementation: SkinMenus_Place.cpp (where a menu window opens), SkinMenus_Menu.cpp (the chain's settings),
+// SkinMenus_Item.cpp (an item's kind, height and morph state), SkinMenus_ItemText.cpp (caption, shortcut,
 // image and glyphs shared by both looks), SkinMenus_ItemDefault.cpp (the built-in
 // look), SkinMenus_ItemSkin.cpp (the skin look), SkinMenus_ItemHeader.cpp (the
 // heading of the skin look).
@@ -14,6 +14,18 @@
 #include "platform/ui/Menus.h"
 
 class TspSkinMenuItem;
+
+// How a menu window opens from its anchor: below it, above it, or beside the parent
+// item it is the sub-menu of.
+enum TspPopupDirection { pdDown, pdUp, pdByItem };
+
+// The screen position of a menu window of ASize opened from AAnchor (a point when
+// Left = Right and Top = Bottom, a control's rectangle, or the parent item's) inside
+// AWorkArea. AItemsTop is where its items begin, so that a sub-menu's first item lines
+// up with its parent item; ATallerThanWorkArea puts it at the work area's top, beside
+// the anchor. A window that fits neither below nor above flips to the anchor's side.
+TPoint PlaceSkinPopupWindow(const TRect& AWorkArea, const TRect& AAnchor, TSize ASize, int AItemsTop,
+                            TspPopupDirection ADirection, bool ATallerThanWorkArea);
 
 // A check mark of three strokes, a right-pointing triangle and a dot, in AColor.
 void DrawMenuCheckGlyph(TCanvas& ACanvas, int AX, int AY, TColor AColor);
