@@ -281,6 +281,38 @@ TEST_F(SkinMenusItemTest, MorphStepsStayWithinZeroAndOne) {
   EXPECT_DOUBLE_EQ(L->MorphKf(), 0.0);
 }
 
+// A disabled "-Tools-" is a heading in the skin's "menuheader" look (its yellow
+// picture, 10 rows high, centred in the 20-row item), "label" when there is no
+// "menuheader", and blank with neither.
+TEST_F(SkinMenusItemTest, HeadingTakesTheMenuHeaderOrLabelLook) {
+  TMenuItem* Item = AddMenuItem("-Tools-");
+  Item->SetEnabled(false);
+  auto Heading = [&](const char* AName, TColor AColor) {
+    auto Element = std::make_unique<TspDataSkinLabelControl>(AName);
+    Element->PictureIndex = 0;
+    const int Left = AColor == clYellow ? 0 : 30;
+    Element->SkinRect = TRect{Left, 40, Left + 30, 50};
+    Element->LTPoint = TPoint{2, 0};
+    Element->RTPoint = TPoint{28, 0};
+    Element->ClRect = TRect{2, 0, 28, 10};
+    Element->FontColor = AColor;
+    Skin->CtrlList.push_back(std::move(Element));
+  };
+  auto Rows = [&]() {
+    auto L = Line(Item, Record.get(), TRect{0, 0, 30, 20});
+    EXPECT_TRUE(L->IsHeader());
+    const TPixelImage Picture = Painted(*L, TSize{30, 20});
+    return std::vector<uint32_t>{Picture.Pixel(0, 4), Picture.Pixel(0, 5), Picture.Pixel(0, 14),
+                                 Picture.Pixel(0, 15)};
+  };
+  const uint32_t Red = Opaque(clRed);
+  EXPECT_EQ(Rows(), (std::vector<uint32_t>{Red, Red, Red, Red}));
+  Heading("label", clAqua);
+  EXPECT_EQ(Rows(), (std::vector<uint32_t>{Red, Opaque(clAqua), Opaque(clAqua), Red}));
+  Heading("menuheader", clYellow);
+  EXPECT_EQ(Rows(), (std::vector<uint32_t>{Red, Opaque(clYellow), Opaque(clYellow), Red}));
+}
+
 // The default skin's menu items, one under another: a plain item, the hot one with a
 // shortcut, a separator, a checked item, a radio item, an item with a sub-menu and a
 // disabled one.
