@@ -1,0 +1,82 @@
+#include <algorithm>
+
+#include "components/core/SPUtils.h"
+#include "components/forms/SkinMenus.h"
+
+namespace {
+
+constexpr int BuiltInSeparatorHeight = 4;
+constexpr double MenuItemMorphStep = 0.2;
+
+// The skin's picture at AIndex; nullptr for -1 or an index past the list.
+TBitmap* MenuItemSkinPicture(TspSkinData* ASkin, int AIndex) {
+  if (!ASkin || AIndex < 0 || AIndex >= static_cast<int>(ASkin->FActivePictures.size())) return nullptr;
+  return ASkin->FActivePictures[AIndex].get();
+}
+
+}  // namespace
+
+TspSkinMenuItem::TspSkinMenuItem(TspSkinMenu& AParentMenu, TspSkinData* AWindowSkin,
+                                 TCustomImageList* AImages, TspDataSkinMenuItem* AData, TMenuItem* AMenuItem)
+    : ParentMenu(AParentMenu),
+      SD(AWindowSkin),
+      ImgL(AImages),
+      GlyphWidth(AImages ? AImages->Width() + 5 : 16),
+      MI(AData),
+      MenuItem(AMenuItem) {
+  if (!MI) return;
+  ActivePicture = MenuItemSkinPicture(SD, MI->ActivePictureIndex);
+  if (ActivePicture) return;
+  SetZeroRect(MI->SkinRect);
+  SetZeroRect(MI->ActiveSkinRect);
+}
+
+bool TspSkinMenuItem::IsSeparator() const { return MenuItem->IsLine(); }
+
+bool TspSkinMenuItem::IsHeader() const {
+  const String& Caption = MenuItem->Caption();
+  return !Caption.empty() && Caption.front() == '-' && Caption.back() == '-' && !MenuItem->Enabled();
+}
+
+int TspSkinMenuItem::Height() const {
+  if (!MI) return IsSeparator() ? BuiltInSeparatorHeight : ParentMenu.FDefaultMenuItemHeight;
+  if (IsSeparator()) return RectangleHeight(MI->DividerRect);
+  return ParentMenu.FUseSkinSize ? RectangleHeight(MI->SkinRect) : ParentMenu.FDefaultMenuItemHeight;
+}
+
+void TspSkinMenuItem::Draw(TCanvas& ACanvas) {
+  if (!FVisible) return;
+  if (!MI)
+    DefaultDraw(ACanvas);
+  else
+    DrawSkinLook(ACanvas, !ParentMenu.FUseSkinSize);
+}
+
+void TspSkinMenuItem::ResizeDraw(TCanvas& ACanvas) {
+  if (FVisible) DrawSkinLook(ACanvas, true);
+}
+
+bool TspSkinMenuItem::EnableAnimation() const {
+  return MI && !RectangleIsEmpty(MI->AnimateSkinRect) && SD && !SD->Empty && SD->EnableSkinEffects;
+}
+
+bool TspSkinMenuItem::EnableMorphing() const { return MI && MI->Morphing && SD && SD->EnableSkinEffects; }
+
+bool TspSkinMenuItem::CanMorphing() {
+  if (!FVisible) {
+    if (FMorphKf != 0) {
+      Active = false;
+      Down = false;
+      FMorphKf = 0;
+    }
+    return false;
+  }
+  return (Active || Down) ? FMorphKf < 1 : FMorphKf > 0;
+}
+
+void TspSkinMenuItem::SetMorphKf(double AValue) { FMorphKf = std::clamp(AValue, 0.0, 1.0); }
+
+void TspSkinMenuItem::DoMorphing(TCanvas& ACanvas) {
+  SetMorphKf(FMorphKf + ((Active || Down) ? MenuItemMorphStep : -MenuItemMorphStep));
+  Draw(ACanvas);
+}
