@@ -1,0 +1,240 @@
+// The skin objects of a form made from the skin's object records, and the caption
+// object: the form's title in its place, cut to fit, placed by its alignment and drawn
+// in the skin's colours and font, active and inactive.
+
+#include <algorithm>
+
+#include "components/core/SPUtils.h"
+#include "tests/components/forms/SkinFormPaintFixture.h"
+#include "tests/support/Pictures.h"
+
+namespace skin_form_caption_test {
+
+using namespace skin_form_paint_test;
+using testing_support::MatchesReferencePicture;
+using testing_support::OpaquePixel;
+
+// The flat colour of the caption test's frame picture, as drawn (0xAARRGGBB).
+constexpr uint32_t CaptionFrameColor = 0xFFE8ECF0;
+// The caption's text colours: active and inactive.
+constexpr TColor CaptionActiveColor = TColor(0x000080);
+constexpr TColor CaptionInActiveColor = TColor(0x006000);
+
+// The fixture's frame with a flat picture and a caption record across the top band:
+// (10, 6, 190, 26) runs from the left-top corner region into the right-top one, so it
+// grows with the form; its text area keeps 4 pixels on either side.
+class SkinFormCaptionTest : public SkinFormPaintTest {
+ protected:
+  void SetUp() override {
+    SkinFormPaintTest::SetUp();
+    Skin = MakeFixtureSkin();
+    for (int Y = 0; Y < Skin->FPicture->Height(); ++Y) {
+      auto* Row = reinterpret_cast<uint32_t*>(Skin->FPicture->ScanLine(Y));
+      std::fill(Row, Row + Skin->FPicture->Width(), CaptionFrameColor);
+    }
+    auto Caption = std::make_unique<TspDataSkinCaption>("caption");
+    Caption->SkinRect = Rect(10, 6, 190, 26);
+    Caption->TextRct = Rect(4, 0, 176, 20);
+    Caption->FontName = "Arial";
+    Caption->FontHeight = 14;
+    Caption->FontStyle = {fsBold};
+    Caption->FontColor = CaptionInActiveColor;
+    Caption->ActiveFontColor = CaptionActiveColor;
+    Caption->DefaultCaption = true;
+    CaptionRecord = Caption.get();
+    Skin->ObjectList.push_back(std::move(Caption));
+  }
+
+  // A form of AWidth × 150 titled ACaption wearing the skin, active when shown.
+  TspSkinCaptionObject& NewCaptionForm(int AWidth, const String& ACaption, bool AShown = false) {
+    NewSkinForm(AWidth, 150, Skin.get());
+    Form->SetCaption(ACaption);
+    if (AShown) {
+      Form->Show();
+      Application->ProcessMessages();
+    }
+    auto* Caption = dynamic_cast<TspSkinCaptionObject*>(SkinForm->ObjectList.at(0).get());
+    if (!Caption) throw std::runtime_error("no caption object");
+    return *Caption;
+  }
+
+  TPixelImage PaintedFrame(int AWidth) {
+    return PaintedWindow(AWidth, 150, 0xFF000000u, [&](HDC ADC) { SkinForm->PaintNCSkin(ADC, true); });
+  }
+
+  // The bounding box of the pixels the caption drew over the flat frame.
+  static TRect TextBounds(const TPixelImage& APainted, const TRect& AArea) {
+    TRect Box = Rect(AArea.Right, AArea.Bottom, AArea.Left, AArea.Top);
+    for (int Y = AArea.Top; Y < AArea.Bottom; ++Y)
+      for (int X = AArea.Left; X < AArea.Right; ++X)
+        if (APainted.Pixel(X, Y) != CaptionFrameColor) {
+          Box.Left = std::min(Box.Left, X);
+          Box.Top = std::min(Box.Top, Y);
+          Box.Right = std::max(Box.Right, X + 1);
+          Box.Bottom = std::max(Box.Bottom, Y + 1);
+        }
+    return Box;
+  }
+
+  static int CountPixels(const TPixelImage& APainted, const TRect& AArea, TColor AColor) {
+    const uint32_t Wanted = OpaquePixel(uint32_t(AColor));
+    int Count = 0;
+    for (int Y = AArea.Top; Y < AArea.Bottom; ++Y)
+      for (int X = AArea.Left; X < AArea.Right; ++X) Count += APainted.Pixel(X, Y) == Wanted;
+    return Count;
+  }
+
+  static TPixelImage Crop(const TPixelImage& AImage, const TRect& AArea) {
+    TPixelImage Result;
+    Result.Width = RectangleWidth(AArea);
+    Result.Height = RectangleHeight(AArea);
+    for (int Y = AArea.Top; Y < AArea.Bottom; ++Y)
+      for (int X = AArea.Left; X < AArea.Right; ++X) Result.Pixels.push_back(AImage.Pixel(X, Y));
+    return Result;
+  }
+
+  std::unique_ptr<TspSkinData> Skin;
+  TspDataSkinCaption* CaptionRecord = nullptr;
+};
+
+TEST_F(SkinFormCaptionTest, ObjectsComeFromTheRecordsInSkinOrderAndFollowTheFormsSize) {
+  auto Close = std::make_unique<TspDataSkinStdButton>("closebutton");
+  Close->Command = cmClose;
+  Close->SkinRect = Rect(182, 8, 194, 20);  // in the right-top corner region
+  Skin->ObjectList.push_back(std::move(Close));
+  auto Label = std::make_unique<TspDataSkinLabel>("label");  // no live object of its kind yet
+  Label->SkinRect = Rect(30, 10, 60, 20);
+  Skin->ObjectList.push_back(std::move(Label));
+  auto Meter = std::make_unique<TspDataUserObject>("meter");
+  Meter->SkinRect = Rect(184, 134, 196, 146);  // in the right-bottom corner region
+  Skin->ObjectList.push_back(std::move(Meter));
+
+  NewSkinForm(200, 150, Skin.get());
+  ASSERT_EQ(SkinForm->ObjectList.size(), 3u);
+  EXPECT_NE(dynamic_cast<TspSkinCaptionObject*>(SkinForm->ObjectList[0].get()), nullptr);
+  auto* Button = dynamic_cast<TspSkinStdButtonObject*>(SkinForm->ObjectList[1].get());
+  ASSERT_NE(Button, nullptr);
+  EXPECT_EQ(Button->IDName, "closebutton");
+  EXPECT_EQ(Button->Command, cmClose);
+  EXPECT_TRUE(Button->FSkinSupport);
+  EXPECT_NE(dynamic_cast<TspUserObject*>(SkinForm->ObjectList[2].get()), nullptr);
+  EXPECT_EQ(SkinForm->ObjectList[2]->IDName, "meter");
+
+  struct TCase {
+    int Width, Height;
+    TRect Caption, Close, Meter;
+  };
+  const TCase Cases[] = {
+      {200, 150, Rect(10, 6, 190, 26), Rect(182, 8, 194, 20), Rect(184, 134, 196, 146)},
+      {300, 200, Rect(10, 6, 290, 26), Rect(282, 8, 294, 20), Rect(284, 184, 296, 196)},
+      {420, 160, Rect(10, 6, 410, 26), Rect(402, 8, 414, 20), Rect(404, 144, 416, 156)},
+  };
+  for (const TCase& Case : Cases) {
+    SCOPED_TRACE(Case.Width);
+    SkinForm->FFormWidth = Case.Width;
+    SkinForm->FFormHeight = Case.Height;
+    SkinForm->CalcRects();
+    SkinForm->PlaceSkinObjects();
+    EXPECT_EQ(SkinForm->ObjectList[0]->ObjectRect, Case.Caption);
+    EXPECT_EQ(SkinForm->ObjectList[1]->ObjectRect, Case.Close);
+    EXPECT_EQ(SkinForm->ObjectList[2]->ObjectRect, Case.Meter);
+  }
+}
+
+TEST_F(SkinFormCaptionTest, AnObjectIsHitOnlyWhereItsMaskIsBlack) {
+  // A 4 × 2 mask: black on the left half.
+  Skin->FActivePictures.push_back(std::make_unique<TBitmap>());
+  TBitmap& Mask = *Skin->FActivePictures.back();
+  Mask.SetPixelFormat(pf32bit);
+  Mask.SetSize(4, 2);
+  for (int Y = 0; Y < 2; ++Y)
+    for (int X = 0; X < 4; ++X) reinterpret_cast<uint32_t*>(Mask.ScanLine(Y))[X] = X < 2 ? 0 : 0xFFFFFF;
+  CaptionRecord->ActiveMaskPictureIndex = int(Skin->FActivePictures.size()) - 1;
+  TspSkinCaptionObject& Caption = NewCaptionForm(200, "Title");
+  EXPECT_TRUE(Caption.HitTest(0, 0));
+  EXPECT_TRUE(Caption.HitTest(1, 1));
+  EXPECT_FALSE(Caption.HitTest(2, 0));
+  // Beside the mask counts as white.
+  EXPECT_FALSE(Caption.HitTest(-1, 0));
+  EXPECT_FALSE(Caption.HitTest(0, 2));
+}
+
+TEST_F(SkinFormCaptionTest, TextIsPlacedByItsAlignmentAndKeepsItsRightMarginWhenWider) {
+  struct TCase {
+    TAlignment Alignment;
+    int FormWidth;
+  };
+  for (const TCase Case : {TCase{taLeftJustify, 200}, TCase{taCenter, 200}, TCase{taRightJustify, 200},
+                           TCase{taLeftJustify, 320}, TCase{taCenter, 320}, TCase{taRightJustify, 320}}) {
+    SCOPED_TRACE(testing::Message() << "alignment " << int(Case.Alignment) << ", width " << Case.FormWidth);
+    CaptionRecord->Alignment = Case.Alignment;
+    TspSkinCaptionObject& Caption = NewCaptionForm(Case.FormWidth, "Title");
+    const TPixelImage Painted = PaintedFrame(Case.FormWidth);
+    const TRect Place = Caption.ObjectRect;
+    ASSERT_EQ(Place, Rect(10, 6, Case.FormWidth - 10, 26));
+    // The text area: 4 pixels in from the object's left, its right margin of 4 kept.
+    const int AreaLeft = Place.Left + 4, AreaRight = Place.Right - 4;
+    const TRect Text = TextBounds(Painted, Place);
+    ASSERT_FALSE(RectangleIsEmpty(Text));
+    // Glyphs may start or end a pixel inside their advance.
+    switch (Case.Alignment) {
+      case taLeftJustify:
+        EXPECT_LE(Text.Left - AreaLeft, 2);
+        EXPECT_GE(Text.Left, AreaLeft);
+        break;
+      case taRightJustify:
+        EXPECT_LE(AreaRight - Text.Right, 2);
+        EXPECT_LE(Text.Right, AreaRight);
+        break;
+      default:
+        EXPECT_LE(std::abs((Text.Left - AreaLeft) - (AreaRight - Text.Right)), 3);
+        break;
+    }
+    // Vertically centred in the 20 rows of the caption.
+    EXPECT_LE(std::abs((Text.Top - Place.Top) - (Place.Bottom - Text.Bottom)), 3);
+  }
+}
+
+TEST_F(SkinFormCaptionTest, ACaptionTooLongIsCutWithAnEllipsisInsideItsArea) {
+  TspSkinCaptionObject& Caption =
+      NewCaptionForm(200, "A caption far too long for the place the skin gives it on this frame");
+  const TPixelImage Painted = PaintedFrame(200);
+  const TRect Text = TextBounds(Painted, Rect(0, 0, 200, 30));
+  EXPECT_GE(Text.Left, Caption.ObjectRect.Left + 4);
+  EXPECT_LE(Text.Right, Caption.ObjectRect.Right - 4);
+  EXPECT_TRUE(MatchesReferencePicture(Crop(Painted, Caption.ObjectRect),
+                                      "tests/components/forms/pictures/caption-cut.png", {24, 4}));
+  // A text area too narrow for one character still shows the ellipsis.
+  CaptionRecord->TextRct = Rect(80, 0, 96, 20);
+  TspSkinCaptionObject& Narrow = NewCaptionForm(200, "Wide");
+  const TPixelImage NarrowPainted = PaintedFrame(200);
+  const TRect Dots = TextBounds(NarrowPainted, Narrow.ObjectRect);
+  ASSERT_FALSE(RectangleIsEmpty(Dots));
+  EXPECT_GE(Dots.Left, Narrow.ObjectRect.Left + 80);
+  EXPECT_LE(RectangleHeight(Dots), 4);  // dots only: no glyph rises above the baseline
+}
+
+TEST_F(SkinFormCaptionTest, ActiveAndInactiveCaptionsUseTheSkinsColoursAndFont) {
+  TspSkinCaptionObject& Inactive = NewCaptionForm(200, "Pelladrin");
+  ASSERT_FALSE(SkinForm->GetFormActive());
+  const TPixelImage InactivePainted = PaintedFrame(200);
+  EXPECT_GT(CountPixels(InactivePainted, Inactive.ObjectRect, CaptionInActiveColor), 10);
+  EXPECT_EQ(CountPixels(InactivePainted, Inactive.ObjectRect, CaptionActiveColor), 0);
+  EXPECT_TRUE(MatchesReferencePicture(Crop(InactivePainted, Inactive.ObjectRect),
+                                      "tests/components/forms/pictures/caption-inactive.png", {24, 4}));
+
+  TspSkinCaptionObject& Active = NewCaptionForm(200, "Pelladrin", true);
+  ASSERT_TRUE(SkinForm->GetFormActive());
+  const TPixelImage ActivePainted = PaintedFrame(200);
+  EXPECT_GT(CountPixels(ActivePainted, Active.ObjectRect, CaptionActiveColor), 10);
+  EXPECT_EQ(CountPixels(ActivePainted, Active.ObjectRect, CaptionInActiveColor), 0);
+  EXPECT_TRUE(MatchesReferencePicture(Crop(ActivePainted, Active.ObjectRect),
+                                      "tests/components/forms/pictures/caption-active.png", {24, 4}));
+  // The skin's font is bold: the same title in its regular face covers fewer pixels.
+  const int BoldPixels = CountPixels(ActivePainted, Active.ObjectRect, CaptionActiveColor);
+  CaptionRecord->FontStyle = {};
+  TspSkinCaptionObject& Regular = NewCaptionForm(200, "Pelladrin", true);
+  EXPECT_LT(CountPixels(PaintedFrame(200), Regular.ObjectRect, CaptionActiveColor), BoldPixels);
+}
+
+}  // namespace skin_form_caption_test
