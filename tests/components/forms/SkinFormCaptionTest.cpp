@@ -5,6 +5,8 @@
 #include <algorithm>
 
 #include "components/core/SPUtils.h"
+#include "platform/win/headless/HeadlessBackend.h"
+#include "platform/win/headless/HeadlessPictures.h"
 #include "tests/components/forms/SkinFormPaintFixture.h"
 #include "tests/support/Pictures.h"
 
@@ -235,6 +237,67 @@ TEST_F(SkinFormCaptionTest, ActiveAndInactiveCaptionsUseTheSkinsColoursAndFont) 
   CaptionRecord->FontStyle = {};
   TspSkinCaptionObject& Regular = NewCaptionForm(200, "Pelladrin", true);
   EXPECT_LT(CountPixels(PaintedFrame(200), Regular.ObjectRect, CaptionActiveColor), BoldPixels);
+}
+
+// A caption button of its own pictures that morphs: 4 × 4, normal look blue, hot look
+// orange, side by side in one picture.
+TEST_F(SkinFormCaptionTest, AHoveredObjectMorphsToItsHotLookInFiveTicksAndBack) {
+  constexpr uint32_t Normal = 0xFF2040A0u, Hot = 0xFFA04020u;
+  Skin->FActivePictures.push_back(std::make_unique<TBitmap>());
+  TBitmap& Looks = *Skin->FActivePictures.back();
+  Looks.SetPixelFormat(pf32bit);
+  Looks.SetSize(8, 4);
+  for (int Y = 0; Y < 4; ++Y)
+    for (int X = 0; X < 8; ++X) reinterpret_cast<uint32_t*>(Looks.ScanLine(Y))[X] = X < 4 ? Normal : Hot;
+  auto Close = std::make_unique<TspDataSkinStdButton>("closebutton");
+  Close->Command = cmClose;
+  Close->SkinRectInAPicture = true;
+  Close->SkinRect = Rect(0, 0, 4, 4);
+  Close->ActiveSkinRect = Rect(4, 0, 8, 4);
+  Close->ActivePictureIndex = int(Skin->FActivePictures.size()) - 1;
+  Close->Morphing = true;
+  Close->MorphKind = mkDefault;
+  Skin->ObjectList.push_back(std::move(Close));
+
+  NewCaptionForm(200, "Title", true);
+  std::vector<String> Entered;
+  SkinForm->OnMouseEnterEvent = [&](const String& AIDName) { Entered.push_back(AIDName); };
+  TspActiveSkinObject& Button = *SkinForm->ObjectList.at(1);
+  const TRect Place = Button.ObjectRect;
+  ASSERT_EQ(RectangleWidth(Place), 4);
+  auto Shown = [&] { return WindowPicture(Form->Handle()).Pixel(Place.Left + 1, Place.Top + 1); };
+  SkinForm->DrawSkinObject(&Button);
+  ASSERT_EQ(Shown(), Normal);
+
+  // The hover, as the form's tracking hands it over.
+  Button.MouseEnter();
+  EXPECT_EQ(Entered, std::vector<String>{"closebutton"});
+  ASSERT_TRUE(SkinForm->MorphTimer().Enabled());
+  std::vector<uint32_t> Steps;
+  for (int Tick = 0; Tick < 5; ++Tick) {
+    HeadlessBackend()->AdvanceClock(25);
+    Application->ProcessMessages();
+    Steps.push_back(Shown());
+  }
+  EXPECT_EQ(Steps.back(), Hot);
+  for (size_t I = 0; I + 1 < Steps.size(); ++I) {
+    SCOPED_TRACE(I);
+    EXPECT_NE(Steps[I], Normal);
+    EXPECT_NE(Steps[I], Hot);
+    // The red channel climbs from 0x20 towards 0xA0 step by step.
+    EXPECT_LT(Steps[I] >> 16 & 0xFF, Steps[I + 1] >> 16 & 0xFF);
+  }
+  // Nothing left to morph: the timer stops on its next tick.
+  HeadlessBackend()->AdvanceClock(25);
+  Application->ProcessMessages();
+  EXPECT_FALSE(SkinForm->MorphTimer().Enabled());
+
+  Button.MouseLeave();
+  for (int Tick = 0; Tick < 5; ++Tick) {
+    HeadlessBackend()->AdvanceClock(25);
+    Application->ProcessMessages();
+  }
+  EXPECT_EQ(Shown(), Normal);
 }
 
 }  // namespace skin_form_caption_test
