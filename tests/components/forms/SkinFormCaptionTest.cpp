@@ -239,6 +239,57 @@ TEST_F(SkinFormCaptionTest, ActiveAndInactiveCaptionsUseTheSkinsColoursAndFont) 
   EXPECT_LT(CountPixels(PaintedFrame(200), Regular.ObjectRect, CaptionActiveColor), BoldPixels);
 }
 
+TEST_F(SkinFormCaptionTest, AnActiveCaptionPictureKeepsItsEndsAndTilesItsMiddleWhenWider) {
+  // The active caption picture: 180 × 20, pixel (x, y) = RGB(x, y, 0x30).
+  Skin->FActivePictures.push_back(std::make_unique<TBitmap>());
+  TBitmap& Picture = *Skin->FActivePictures.back();
+  Picture.SetPixelFormat(pf32bit);
+  Picture.SetSize(180, 20);
+  for (int Y = 0; Y < 20; ++Y)
+    for (int X = 0; X < 180; ++X)
+      reinterpret_cast<uint32_t*>(Picture.ScanLine(Y))[X] =
+          0xFF000030u | uint32_t(X) << 16 | uint32_t(Y) << 8;
+  CaptionRecord->ActivePictureIndex = int(Skin->FActivePictures.size()) - 1;
+  CaptionRecord->ActiveSkinRect = Rect(0, 0, 180, 20);
+  // An empty title: only the picture shows.
+  TspSkinCaptionObject& Caption = NewCaptionForm(300, "", true);
+  ASSERT_TRUE(SkinForm->GetFormActive());
+  const TPixelImage Painted = PaintedFrame(300);
+  ASSERT_EQ(Caption.ObjectRect, Rect(10, 6, 290, 26));
+  // In the top band from the left-top corner (20) to the right-top one (180): ends of
+  // 10 pixels kept, the middle (x 10 to 170 of the picture) repeated across the 260
+  // pixels between them.
+  auto SourceX = [](int AX) { return AX < 10 ? AX : AX >= 270 ? AX - 100 : 10 + (AX - 10) % 160; };
+  int Mismatches = 0;
+  for (int Y = 0; Y < 20; ++Y)
+    for (int X = 0; X < 280; ++X)
+      Mismatches +=
+          Painted.Pixel(10 + X, 6 + Y) != (0xFF000030u | uint32_t(SourceX(X)) << 16 | uint32_t(Y) << 8);
+  EXPECT_EQ(Mismatches, 0);
+}
+
+TEST_F(SkinFormCaptionTest, TheCaptionReportsTheMouseToTheFormsObjectEvents) {
+  TspSkinCaptionObject& Caption = NewCaptionForm(200, "Title");
+  std::vector<std::string> Seen;
+  SkinForm->OnMouseEnterEvent = [&](const String& AIDName) { Seen.push_back("enter " + AIDName); };
+  SkinForm->OnMouseLeaveEvent = [&](const String& AIDName) { Seen.push_back("leave " + AIDName); };
+  SkinForm->OnMouseDownEvent = [&](const String& AIDName, int X, int Y, const TRect&, TMouseButton) {
+    Seen.push_back("down " + AIDName + " " + std::to_string(X) + "," + std::to_string(Y));
+  };
+  SkinForm->OnMouseUpEvent = [&](const String& AIDName, int X, int Y, const TRect&, TMouseButton) {
+    Seen.push_back("up " + AIDName + " " + std::to_string(X) + "," + std::to_string(Y));
+  };
+  Caption.MouseEnter();
+  Caption.MouseDown(40, 12, mbLeft);
+  Caption.MouseLeave();
+  // Released away from the caption: still reported, unlike other objects.
+  Caption.MouseUp(300, 90, mbLeft);
+  EXPECT_EQ(Seen, (std::vector<std::string>{"enter caption", "down caption 40,12", "leave caption",
+                                            "up caption 300,90"}));
+  // The hover leaves the caption's look alone.
+  EXPECT_FALSE(Caption.Active);
+}
+
 // A caption button of its own pictures that morphs: 4 × 4, normal look blue, hot look
 // orange, side by side in one picture.
 TEST_F(SkinFormCaptionTest, AHoveredObjectMorphsToItsHotLookInFiveTicksAndBack) {
