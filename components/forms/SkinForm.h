@@ -37,6 +37,7 @@ class TspSkinForm;
 class TspActiveSkinObject;
 class TspSkinStdButtonObject;
 class TspSkinCaptionObject;
+enum TSwitchState : int;
 
 // The skin component of AForm: the first TspSkinForm the form owns, in the order the
 // form lists its components; nullptr for no form or none.
@@ -216,6 +217,7 @@ class TspSkinForm : public TComponent {
       OnMouseDownEvent, OnMouseUpEvent;
   std::function<void(const String& IDName, int X, int Y, const TRect& ObjectRect)> OnMouseMoveEvent;
   std::function<void(const String&IDName)> OnMouseEnterEvent, OnMouseLeaveEvent;
+  std::function<void(const String& IDName, TSwitchState State)> OnSwitchChangeStateEvent;
   // A user object's area is painted by the application on the frame's canvas.
   std::function<void(const String& IDName, TCanvas& Cnvs, const TRect& ObjectRect)> OnPaintEvent;
 
@@ -469,6 +471,27 @@ class TspUserObject : public TspActiveSkinObject {
  public:
   using TspActiveSkinObject::TspActiveSkinObject;
   void Draw(TCanvas& Cnvs, bool UpDate) override;
+};
+
+enum TSwitchState : int { swsOn, swsOff };
+
+// A two-state switch: its on look is the hot look, and a left press toggles it.
+class TspSkinSwitchObject : public TspActiveSkinObject {
+ public:
+  using TspActiveSkinObject::TspActiveSkinObject;
+
+  TSwitchState State() const { return FState; }
+  // Stores the state, morphs to its look and reports it (OnSwitchChangeStateEvent).
+  void SetState(TSwitchState AValue);
+  // Stores the state without drawing or event (the on look at once).
+  void SimpleSetState(TSwitchState AValue);
+  void MouseDown(int X, int Y, TMouseButton Button) override;
+  // The look follows the state, not the mouse: only the hover and the event change.
+  void MouseEnter() override;
+  void MouseLeave() override;
+
+ private:
+  TSwitchState FState = swsOff;
 };
 
 class TspSkinButtonObject : public TspActiveSkinObject {

@@ -189,6 +189,36 @@ void TspUserObject::Draw(TCanvas& Cnvs, bool /*UpDate*/) {
   if (Parent->OnPaintEvent) Parent->OnPaintEvent(IDName, Cnvs, ObjectRect);
 }
 
+// ---------------------------------------------------------------- switch
+
+void TspSkinSwitchObject::SetState(TSwitchState AValue) {
+  FState = AValue;
+  Active = FState == swsOn;
+  ReDraw();
+  if (Parent->OnSwitchChangeStateEvent) Parent->OnSwitchChangeStateEvent(IDName, FState);
+}
+
+void TspSkinSwitchObject::SimpleSetState(TSwitchState AValue) {
+  FState = AValue;
+  Active = FState == swsOn;
+  if (Active) SetMorphKf(1);
+}
+
+void TspSkinSwitchObject::MouseDown(int X, int Y, TMouseButton Button) {
+  if (Button == mbLeft) SetState(FState == swsOn ? swsOff : swsOn);
+  TspActiveSkinObject::MouseDown(X, Y, Button);
+}
+
+void TspSkinSwitchObject::MouseEnter() {
+  FMouseIn = true;
+  if (Parent->OnMouseEnterEvent) Parent->OnMouseEnterEvent(IDName);
+}
+
+void TspSkinSwitchObject::MouseLeave() {
+  FMouseIn = false;
+  if (Parent->OnMouseLeaveEvent) Parent->OnMouseLeaveEvent(IDName);
+}
+
 // ---------------------------------------------------------------- the form's side
 
 void TspSkinForm::CreateSkinObjects() {
@@ -205,6 +235,8 @@ void TspSkinForm::CreateSkinObjects() {
       Object = std::make_unique<TspSkinCaptionObject>(this, *Caption);
     else if (auto* User = dynamic_cast<const TspDataUserObject*>(Data))
       Object = std::make_unique<TspUserObject>(this, *User);
+    else if (auto* Switch = dynamic_cast<const TspDataSkinSwitch*>(Data))
+      Object = std::make_unique<TspSkinSwitchObject>(this, *Switch);
     if (Object) ObjectList.push_back(std::move(Object));
   }
 }

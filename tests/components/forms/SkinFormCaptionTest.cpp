@@ -290,6 +290,48 @@ TEST_F(SkinFormCaptionTest, TheCaptionReportsTheMouseToTheFormsObjectEvents) {
   EXPECT_FALSE(Caption.Active);
 }
 
+TEST_F(SkinFormCaptionTest, ASwitchTogglesOnALeftPressAndShowsItsStateNotTheHover) {
+  constexpr uint32_t Off = 0xFF2040A0u, On = 0xFFA04020u;
+  Skin->FActivePictures.push_back(std::make_unique<TBitmap>());
+  TBitmap& Looks = *Skin->FActivePictures.back();
+  Looks.SetPixelFormat(pf32bit);
+  // Off at (40, 10, 44, 14), on beside it; the place is the top band of the frame.
+  Looks.SetSize(48, 16);
+  for (int Y = 0; Y < 16; ++Y)
+    for (int X = 0; X < 48; ++X) reinterpret_cast<uint32_t*>(Looks.ScanLine(Y))[X] = X < 44 ? Off : On;
+  auto Record = std::make_unique<TspDataSkinSwitch>("power");
+  Record->SkinRectInAPicture = true;
+  Record->SkinRect = Rect(40, 10, 44, 14);
+  Record->ActiveSkinRect = Rect(44, 10, 48, 14);
+  Record->ActivePictureIndex = int(Skin->FActivePictures.size()) - 1;
+  Skin->ObjectList.push_back(std::move(Record));
+  NewCaptionForm(200, "Title", true);
+  auto* Switch = dynamic_cast<TspSkinSwitchObject*>(SkinForm->ObjectList.at(1).get());
+  ASSERT_NE(Switch, nullptr);
+  std::vector<TSwitchState> Reported;
+  SkinForm->OnSwitchChangeStateEvent = [&](const String&, TSwitchState AState) {
+    Reported.push_back(AState);
+  };
+  const TRect Place = Switch->ObjectRect;
+  auto Shown = [&] { return WindowPicture(Form->Handle()).Pixel(Place.Left + 1, Place.Top + 1); };
+
+  Switch->MouseEnter();
+  EXPECT_FALSE(Switch->Active);
+  Switch->MouseDown(Place.Left, Place.Top, mbRight);
+  EXPECT_EQ(Switch->State(), swsOff);
+  Switch->MouseDown(Place.Left, Place.Top, mbLeft);
+  EXPECT_EQ(Switch->State(), swsOn);
+  EXPECT_EQ(Shown(), On);
+  Switch->MouseDown(Place.Left, Place.Top, mbLeft);
+  EXPECT_EQ(Switch->State(), swsOff);
+  EXPECT_EQ(Shown(), Off);
+  EXPECT_EQ(Reported, (std::vector<TSwitchState>{swsOn, swsOff}));
+  // Set quietly: no event, and the on look without a morph.
+  Switch->SimpleSetState(swsOn);
+  EXPECT_EQ(Reported.size(), 2u);
+  EXPECT_EQ(Switch->MorphKf(), 1.0);
+}
+
 // A caption button of its own pictures that morphs: 4 × 4, normal look blue, hot look
 // orange, side by side in one picture.
 TEST_F(SkinFormCaptionTest, AHoveredObjectMorphsToItsHotLookInFiveTicksAndBack) {
