@@ -494,6 +494,33 @@ class TspSkinSwitchObject : public TspActiveSkinObject {
   TSwitchState FState = swsOff;
 };
 
+// A text in a system font on a piece of the frame picture (or, hot, of its own picture).
+class TspSkinLabelObject : public TspActiveSkinObject {
+ public:
+  TspSkinLabelObject(TspSkinForm* AParent, const TspDataSkinLabel& AData);
+
+  // Drawn whatever UpDate says: the text is not part of the frame picture.
+  void Draw(TCanvas& Cnvs, bool UpDate) override;
+  void MouseEnter() override;
+  void MouseLeave() override;
+  const String& TextValue() const { return FTextValue; }
+  void SetTextValue(const String& AValue, bool AUpDate);
+
+  String FontName;
+  TFontStyles FontStyle;
+  int FontHeight = 0;
+  TColor FontColor = clBlack, ActiveFontColor = clBlack;
+  TAlignment Alignment = taLeftJustify;
+
+ private:
+  // ASource of APicture stretched to the object with the text on it in AColor.
+  void ComposeLabel(TBitmap& AImage, TBitmap& APicture, const TRect& ASource, TColor AColor) const;
+  // The hover changes the look when there is a hot picture or a hot colour.
+  bool HoverChangesLook() const;
+
+  String FTextValue;
+};
+
 class TspSkinButtonObject : public TspActiveSkinObject {
  public:
   using TspActiveSkinObject::TspActiveSkinObject;

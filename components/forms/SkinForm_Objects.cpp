@@ -219,6 +219,81 @@ void TspSkinSwitchObject::MouseLeave() {
   if (Parent->OnMouseLeaveEvent) Parent->OnMouseLeaveEvent(IDName);
 }
 
+// ---------------------------------------------------------------- label
+
+TspSkinLabelObject::TspSkinLabelObject(TspSkinForm* AParent, const TspDataSkinLabel& AData)
+    : TspActiveSkinObject(AParent, AData),
+      FontName(AData.FontName),
+      FontStyle(AData.FontStyle),
+      FontHeight(AData.FontHeight),
+      FontColor(AData.FontColor),
+      ActiveFontColor(AData.ActiveFontColor),
+      Alignment(AData.Alignment),
+      FTextValue(AData.TextValue) {}
+
+void TspSkinLabelObject::SetTextValue(const String& AValue, bool AUpDate) {
+  FTextValue = AValue;
+  if (AUpDate) Parent->DrawSkinObject(this);
+}
+
+void TspSkinLabelObject::ComposeLabel(TBitmap& AImage, TBitmap& APicture, const TRect& ASource,
+                                      TColor AColor) const {
+  const int W = RectangleWidth(ObjectRect);
+  const int H = RectangleHeight(ObjectRect);
+  ObjectsStretchedLook(AImage, W, H, APicture, ASource);
+  TCanvas& Canvas = AImage.Canvas();
+  Canvas.Font().SetName(FontName);
+  Canvas.Font().SetStyle(FontStyle);
+  Canvas.Font().SetHeight(FontHeight);
+  Canvas.Font().SetColor(AColor);
+  Canvas.Brush().SetStyle(bsClear);
+  const int TextWidth = Canvas.TextWidth(FTextValue);
+  int X = 0;
+  if (Alignment == taRightJustify)
+    X = W - TextWidth;
+  else if (Alignment == taCenter)
+    X = W / 2 - TextWidth / 2;
+  Canvas.TextOut(X, H / 2 - Canvas.TextHeight(FTextValue) / 2, FTextValue);
+}
+
+void TspSkinLabelObject::Draw(TCanvas& Cnvs, bool /*UpDate*/) {
+  const int W = RectangleWidth(ObjectRect);
+  const int H = RectangleHeight(ObjectRect);
+  if (!HasSkin() || !Picture || W <= 0 || H <= 0) return;
+  const bool HasHotPicture = !RectangleIsEmpty(ActiveSkinRect);
+  TBitmap Image;
+  const bool MorphUnderWay = (Active && FMorphKf != 1) || (!Active && FMorphKf != 0);
+  if (EnableMorphing() && MorphUnderWay) {
+    ComposeLabel(Image, *Picture, SkinRect, FontColor);
+    TBitmap Hot;
+    ComposeLabel(Hot, *ActivePicture, ActiveSkinRect, ActiveFontColor);
+    MorphSkinObjectImage(Image, Hot, FMorphKf, MorphKind);
+  } else if (Active && HasHotPicture) {
+    ComposeLabel(Image, *ActivePicture, ActiveSkinRect, ActiveFontColor);
+  } else {
+    ComposeLabel(Image, *Picture, SkinRect, Active ? ActiveFontColor : FontColor);
+  }
+  BitBlt(Cnvs.Handle(), ObjectRect.Left, ObjectRect.Top, W, H, Image.Canvas().Handle(), 0, 0, SRCCOPY);
+}
+
+bool TspSkinLabelObject::HoverChangesLook() const {
+  return !RectangleIsEmpty(ActiveSkinRect) || ActiveFontColor != FontColor;
+}
+
+void TspSkinLabelObject::MouseEnter() {
+  FMouseIn = true;
+  Active = true;
+  if (HoverChangesLook()) ReDraw();
+  if (Parent->OnMouseEnterEvent) Parent->OnMouseEnterEvent(IDName);
+}
+
+void TspSkinLabelObject::MouseLeave() {
+  FMouseIn = false;
+  Active = false;
+  if (HoverChangesLook()) ReDraw();
+  if (Parent->OnMouseLeaveEvent) Parent->OnMouseLeaveEvent(IDName);
+}
+
 // ---------------------------------------------------------------- the form's side
 
 void TspSkinForm::CreateSkinObjects() {
@@ -237,6 +312,8 @@ void TspSkinForm::CreateSkinObjects() {
       Object = std::make_unique<TspUserObject>(this, *User);
     else if (auto* Switch = dynamic_cast<const TspDataSkinSwitch*>(Data))
       Object = std::make_unique<TspSkinSwitchObject>(this, *Switch);
+    else if (auto* Label = dynamic_cast<const TspDataSkinLabel*>(Data))
+      Object = std::make_unique<TspSkinLabelObject>(this, *Label);
     if (Object) ObjectList.push_back(std::move(Object));
   }
 }

@@ -104,9 +104,9 @@ TEST_F(SkinFormCaptionTest, ObjectsComeFromTheRecordsInSkinOrderAndFollowTheForm
   Close->Command = cmClose;
   Close->SkinRect = Rect(182, 8, 194, 20);  // in the right-top corner region
   Skin->ObjectList.push_back(std::move(Close));
-  auto Label = std::make_unique<TspDataSkinLabel>("label");  // no live object of its kind yet
-  Label->SkinRect = Rect(30, 10, 60, 20);
-  Skin->ObjectList.push_back(std::move(Label));
+  auto Digits = std::make_unique<TspDataSkinBitLabel>("digits");  // no live object of its kind yet
+  Digits->SkinRect = Rect(30, 10, 60, 20);
+  Skin->ObjectList.push_back(std::move(Digits));
   auto Meter = std::make_unique<TspDataUserObject>("meter");
   Meter->SkinRect = Rect(184, 134, 196, 146);  // in the right-bottom corner region
   Skin->ObjectList.push_back(std::move(Meter));
@@ -330,6 +330,33 @@ TEST_F(SkinFormCaptionTest, ASwitchTogglesOnALeftPressAndShowsItsStateNotTheHove
   Switch->SimpleSetState(swsOn);
   EXPECT_EQ(Reported.size(), 2u);
   EXPECT_EQ(Switch->MorphKf(), 1.0);
+}
+
+TEST_F(SkinFormCaptionTest, ALabelShowsItsTextInTheHotColourUnderTheMouse) {
+  auto Record = std::make_unique<TspDataSkinLabel>("status");
+  Record->SkinRect = Rect(30, 8, 90, 24);  // on the flat caption band
+  Record->FontName = "Arial";
+  Record->FontHeight = 14;
+  Record->FontStyle = {fsBold};
+  Record->FontColor = CaptionInActiveColor;
+  Record->ActiveFontColor = CaptionActiveColor;
+  Record->TextValue = "Ready";
+  Skin->ObjectList.push_back(std::move(Record));
+  NewCaptionForm(200, "", true);
+  auto* Label = dynamic_cast<TspSkinLabelObject*>(SkinForm->ObjectList.at(1).get());
+  ASSERT_NE(Label, nullptr);
+  const TRect Place = Label->ObjectRect;
+  ASSERT_EQ(Place, Rect(30, 8, 90, 24));
+  auto Shown = [&] { return WindowPicture(Form->Handle()); };
+
+  SkinForm->DrawSkinObject(Label);
+  EXPECT_GT(CountPixels(Shown(), Place, CaptionInActiveColor), 5);
+  EXPECT_EQ(CountPixels(Shown(), Place, CaptionActiveColor), 0);
+  Label->MouseEnter();
+  EXPECT_GT(CountPixels(Shown(), Place, CaptionActiveColor), 5);
+  EXPECT_EQ(CountPixels(Shown(), Place, CaptionInActiveColor), 0);
+  Label->SetTextValue("", true);
+  EXPECT_TRUE(RectangleIsEmpty(TextBounds(Shown(), Place)));
 }
 
 // A caption button of its own pictures that morphs: 4 × 4, normal look blue, hot look
