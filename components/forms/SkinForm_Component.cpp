@@ -32,6 +32,9 @@ struct TspSkinForm::TShortCutHook {
 
 namespace {
 
+// One morph step of the frame objects.
+constexpr UINT SkinFormMorphIntervalMs = 25;
+
 TCustomForm* SkinFormOwnerAsForm(TComponent* AOwner) {
   auto* Form = dynamic_cast<TCustomForm*>(AOwner);
   if (Form == nullptr) throw EInvalidCast("Invalid class typecast");
@@ -61,7 +64,7 @@ TspSkinForm::TspSkinForm(TComponent* AOwner)
   FForm->AutoScroll = false;
   FMorphTimer = new TTimer(this);
   FMorphTimer->SetEnabled(false);
-  FMorphTimer->SetInterval(25);
+  FMorphTimer->SetInterval(SkinFormMorphIntervalMs);
   FMorphTimer->OnTimer = [this](TObject*) { DoMorphTimer(); };
 
   if (!ComponentState().Contains(csDesigning)) {

@@ -13,7 +13,6 @@
 namespace {
 
 constexpr double ObjectsMorphStep = 0.2;
-constexpr UINT ObjectsMorphIntervalMs = 25;
 
 // Entry AIndex of the skin's picture list; nullptr for -1 or an index the list lacks.
 TBitmap* ObjectsSkinPicture(const TspSkinData* ASkin, int AIndex) {

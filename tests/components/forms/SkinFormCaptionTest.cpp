@@ -359,6 +359,31 @@ TEST_F(SkinFormCaptionTest, ALabelShowsItsTextInTheHotColourUnderTheMouse) {
   EXPECT_TRUE(RectangleIsEmpty(TextBounds(Shown(), Place)));
 }
 
+TEST_F(SkinFormCaptionTest, ACaptionWithRectanglesBeyondItsPicturesPaintsWithoutHarm) {
+  Skin->FActivePictures.push_back(std::make_unique<TBitmap>());
+  Skin->FActivePictures.back()->SetSize(8, 8);
+  CaptionRecord->ActivePictureIndex = int(Skin->FActivePictures.size()) - 1;
+  CaptionRecord->ActiveSkinRect = Rect(-50, -50, 5000, 4000);
+  CaptionRecord->FrameRect = Rect(4, 4, 900, 30);
+  CaptionRecord->ActiveFrameRect = Rect(-10, 0, 3, 2);
+  CaptionRecord->FrameLeftOffset = 500;
+  CaptionRecord->FrameRightOffset = -20;
+  CaptionRecord->FrameTextRect = Rect(300, -40, 10, 2);
+  CaptionRecord->TextRct = Rect(170, -5, 400, 90);
+  CaptionRecord->GlowEffect = true;
+  CaptionRecord->GlowSize = 40;
+  CaptionRecord->Light = CaptionRecord->Shadow = true;
+  for (bool FullFrame : {false, true}) {
+    CaptionRecord->FullFrame = FullFrame;
+    for (int Width : {200, 120, 700}) {
+      SCOPED_TRACE(testing::Message() << "full frame " << FullFrame << ", width " << Width);
+      NewCaptionForm(Width, "A title", true);
+      const TPixelImage Painted = PaintedFrame(Width);
+      EXPECT_EQ(Painted.Width, Width);
+    }
+  }
+}
+
 // A caption button of its own pictures that morphs: 4 × 4, normal look blue, hot look
 // orange, side by side in one picture.
 TEST_F(SkinFormCaptionTest, AHoveredObjectMorphsToItsHotLookInFiveTicksAndBack) {
