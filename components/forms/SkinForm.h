@@ -21,7 +21,9 @@
 // Implementation: SkinForm_Component.cpp (life, properties, FindSkinForm, the shared
 // predicates), SkinForm_WindowProc.cpp (the message table), SkinForm_Geometry.cpp
 // (frame geometry, region, hit tests, active state), SkinForm_Fade.cpp (opacity and
-// fade-in), SkinForm_SizeLimits.cpp (size limits and minimized places).
+// fade-in), SkinForm_SizeLimits.cpp (size limits and minimized places),
+// SkinForm_Objects.cpp (the skin's live objects and their morph timer) and
+// SkinForm_Caption.cpp (the caption object).
 
 #include <cstdint>
 #include <functional>
