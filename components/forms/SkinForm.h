@@ -21,7 +21,9 @@
 // Implementation: SkinForm_Component.cpp (life, properties, FindSkinForm, the shared
 // predicates), SkinForm_WindowProc.cpp (the message table), SkinForm_Geometry.cpp
 // (frame geometry, region, hit tests, active state), SkinForm_Fade.cpp (opacity and
-// fade-in), SkinForm_SizeLimits.cpp (size limits and minimized places).
+// fade-in), SkinForm_SizeLimits.cpp (size limits and minimized places),
+// SkinForm_Objects.cpp (the skin's live objects and their morph timer) and
+// SkinForm_Caption.cpp (the caption object).
 
 #include <cstdint>
 #include <functional>
@@ -31,10 +33,13 @@
 #include "components/core/SkinData.h"
 #include "platform/base/Set.h"
 #include "platform/ui/Forms.h"
+#include "platform/ui/Timer.h"
 
 class TspSkinForm;
 class TspActiveSkinObject;
 class TspSkinStdButtonObject;
+class TspSkinCaptionObject;
+enum TSwitchState : int;
 
 // The skin component of AForm: the first TspSkinForm the form owns, in the order the
 // form lists its components; nullptr for no form or none.
@@ -205,6 +210,27 @@ class TspSkinForm : public TComponent {
   std::function<void(TCanvas& Cnvs, const TRect& R, bool AActive)> OnCaptionPaint;
   // Asked for each plain (cmDefault) caption button whether it shows.
   std::function<void(const String& IDName, bool& ObjectVisible)> OnActivateCustomObject;
+  // The caption object's text in the skin's caption font (else in DefCaptionFont).
+  bool UseSkinFontInCaption = true;
+
+  // The object events, each naming the object by its IDName first. The mouse points are
+  // the ones the object received (window points in frame mode).
+  std::function<void(const String&IDName, int X, int Y, const TRect&ObjectRect, TMouseButton Button)>
+      OnMouseDownEvent, OnMouseUpEvent;
+  std::function<void(const String& IDName, int X, int Y, const TRect& ObjectRect)> OnMouseMoveEvent;
+  std::function<void(const String&IDName)> OnMouseEnterEvent, OnMouseLeaveEvent;
+  std::function<void(const String& IDName, TSwitchState State)> OnSwitchChangeStateEvent;
+  // A user object's area is painted by the application on the frame's canvas.
+  std::function<void(const String& IDName, TCanvas& Cnvs, const TRect& ObjectRect)> OnPaintEvent;
+
+  // Every object freed, then one live object per object record of the skin, in the
+  // skin's order (SkinForm_Objects.cpp). Kinds that have no live object yet are passed
+  // over.
+  void CreateSkinObjects();
+  // Carries the morphs of the objects, 25 ms a step; runs while a morph is under way.
+  TTimer& MorphTimer() { return *FMorphTimer; }
+  // One morph step of every object that has one to do; the timer stops when none had.
+  void DoMorphTimer();
 
   // A skin rectangle (frame-picture coordinates) moved to the current size: inside a
   // corner region it moves with that corner, a band along a side grows with it.
@@ -269,6 +295,10 @@ class TspSkinForm : public TComponent {
   void TakeFormSizeIfUnknown();
   void PaintDefaultCaption(TBitmap& ACaption);
   void DropDefaultButtons();
+  // Step 3 of ApplyBorderIcons: the first caption object shows the form's caption when
+  // no caption object does.
+  void TakeDefaultCaption();
+  TspSkinCaptionObject* FirstCaptionObject() const;
   void LayOutBackground(HDC DC, TBitmap& APicture, bool AStretchEffect, TspStretchType AStretchType);
   void FillClientWithButtonFace(HDC DC);
   void DrawLogoOn(HDC DC);
@@ -334,6 +364,8 @@ class TspSkinForm : public TComponent {
   TWindowState FWindowState = wsNormal;
   bool FRollUpState = false;
   bool FFormActive = false;
+  // Owned by this component (the component model frees it).
+  TTimer* FMorphTimer = nullptr;
   // A region has been given to the window.
   bool FHasRegion = false;
   bool FSizeMove = false;
@@ -348,26 +380,66 @@ class TspSkinForm : public TComponent {
 
 // ---------------------------------------------------------------- frame objects
 //
-// The live objects a skinned form keeps in its ObjectList. This far: the caption
-// buttons, of which a form without skin has six built-in ones drawn in the built-in
-// look. ObjectRect is in window coordinates in frame mode and in client coordinates in
-// client-area mode.
+// The live objects a skinned form keeps in its ObjectList, one per object record of
+// the skin (SkinForm_Objects.cpp), or the six built-in caption buttons of a form
+// without skin. ObjectRect is in window coordinates in frame mode and in client
+// coordinates in client-area mode; the mouse points handed to an object are in the same
+// coordinates. An object keeps no picture of its own: its pictures belong to the skin.
 
 class TspActiveSkinObject {
  public:
-  explicit TspActiveSkinObject(TspSkinForm* AParent) : Parent(AParent) {}
+  // An object without skin record (the built-in caption buttons).
+  explicit TspActiveSkinObject(TspSkinForm* AParent);
+  // Takes name, hint, looks, morphing, cursor, roll-up and glow values from the skin
+  // record, and its pictures from the skin's picture list (an index the list lacks
+  // names none; without an active picture there is no hot look either).
+  TspActiveSkinObject(TspSkinForm* AParent, const TspDataSkinObject& AData);
   virtual ~TspActiveSkinObject() = default;
   TspActiveSkinObject(const TspActiveSkinObject&) = delete;
   TspActiveSkinObject& operator=(const TspActiveSkinObject&) = delete;
 
-  // Draws the object at ObjectRect on Cnvs. UpDate: the object is drawn alone over a
-  // finished frame rather than into a frame being composed.
-  virtual void Draw(TCanvas& Cnvs, bool UpDate) = 0;
+  // Whether the point (relative to the object's top-left corner) belongs to the
+  // object: every point without a mask picture, else only the mask's black pixels.
+  virtual bool HitTest(int X, int Y) const;
+  // Draws the object at ObjectRect on Cnvs: the inactive look, a morph frame, the hot
+  // look or the normal look. UpDate: the object is drawn alone over a finished frame
+  // rather than into a frame composed from the frame picture, which already shows the
+  // normal look.
+  virtual void Draw(TCanvas& Cnvs, bool UpDate);
+  virtual void DblClick() {}
+  // X, Y are window points (client points in client-area mode), passed on to the
+  // form's object events as they came.
+  virtual void MouseDown(int X, int Y, TMouseButton Button);
+  virtual void MouseUp(int X, int Y, TMouseButton Button);
+  virtual void MouseMove(int X, int Y);
+  virtual void MouseEnter();
+  virtual void MouseLeave();
+  // A morph step is still to be done towards the look Active asks for.
+  virtual bool CanMorphing() const;
+
+  // Morphing applies: asked for by the record, a hot look to morph to and the skin's
+  // effects on.
+  bool EnableMorphing() const;
+  // One morph step of 0.2 towards the hot look (Active) or the normal look, redrawn.
+  void DoMorphing();
+  double MorphKf() const { return FMorphKf; }
+  // Clamped to 0..1.
+  void SetMorphKf(double AValue);
 
   TspSkinForm* Parent;
+  TspSkinData* SD = nullptr;
+  // The frame picture (the roll-up picture for a roll-up object), the object's own
+  // picture and its mask; not owned, nullptr for none.
+  TBitmap* Picture = nullptr;
+  TBitmap* ActivePicture = nullptr;
+  TBitmap* ActiveMaskPicture = nullptr;
   String IDName, Hint;
   TRect SkinRect, ActiveSkinRect, InActiveSkinRect;
   TRect ObjectRect;
+  bool Morphing = false;
+  TMorphKind MorphKind = mkDefault;
+  // The skin cursor over the object; -1 the skin's default one.
+  int CursorIndex = -1;
   // Its pictures are not part of the frame picture, so the caption layout may move it.
   bool SkinRectInAPicture = false;
   // Belongs to the rolled-up picture.
@@ -376,6 +448,79 @@ class TspActiveSkinObject {
   bool Enabled = true;
   bool Active = false;
   bool FMouseIn = false;
+  int GlowLayerPictureIndex = -1, GlowLayerMaskPictureIndex = -1;
+  int GlowLayerOffsetX = 0, GlowLayerOffsetY = 0, GlowLayerAlphaBlendValue = 0;
+
+ protected:
+  // Redraws now, or lets the form's morph timer carry the change when morphing applies.
+  void ReDraw();
+  // The form has a loaded skin to draw from.
+  bool HasSkin() const;
+  // ASource of APicture stretched onto ObjectRect.
+  void DrawLook(TCanvas& Cnvs, TBitmap& APicture, const TRect& ASource) const;
+  // The normal look morphed towards the hot look by MorphKf, at ObjectRect.
+  void DrawMorphFrame(TCanvas& Cnvs) const;
+
+  double FMorphKf = 0;
+};
+
+// The morph of AFrom towards ATo (both of one size) by AKf with the transition AKind;
+// the result is left in AFrom.
+void MorphSkinObjectImage(TBitmap& AFrom, TBitmap& ATo, double AKf, TMorphKind AKind);
+
+// An area of the frame the application paints itself (OnPaintEvent).
+class TspUserObject : public TspActiveSkinObject {
+ public:
+  using TspActiveSkinObject::TspActiveSkinObject;
+  void Draw(TCanvas& Cnvs, bool UpDate) override;
+};
+
+enum TSwitchState : int { swsOn, swsOff };
+
+// A two-state switch: its on look is the hot look, and a left press toggles it.
+class TspSkinSwitchObject : public TspActiveSkinObject {
+ public:
+  using TspActiveSkinObject::TspActiveSkinObject;
+
+  TSwitchState State() const { return FState; }
+  // Stores the state, morphs to its look and reports it (OnSwitchChangeStateEvent).
+  void SetState(TSwitchState AValue);
+  // Stores the state without drawing or event (the on look at once).
+  void SimpleSetState(TSwitchState AValue);
+  void MouseDown(int X, int Y, TMouseButton Button) override;
+  // The look follows the state, not the mouse: only the hover and the event change.
+  void MouseEnter() override;
+  void MouseLeave() override;
+
+ private:
+  TSwitchState FState = swsOff;
+};
+
+// A text in a system font on a piece of the frame picture (or, hot, of its own picture).
+class TspSkinLabelObject : public TspActiveSkinObject {
+ public:
+  TspSkinLabelObject(TspSkinForm* AParent, const TspDataSkinLabel& AData);
+
+  // Drawn whatever UpDate says: the text is not part of the frame picture.
+  void Draw(TCanvas& Cnvs, bool UpDate) override;
+  void MouseEnter() override;
+  void MouseLeave() override;
+  const String& TextValue() const { return FTextValue; }
+  void SetTextValue(const String& AValue, bool AUpDate);
+
+  String FontName;
+  TFontStyles FontStyle;
+  int FontHeight = 0;
+  TColor FontColor = clBlack, ActiveFontColor = clBlack;
+  TAlignment Alignment = taLeftJustify;
+
+ private:
+  // ASource of APicture stretched to the object with the text on it in AColor.
+  void ComposeLabel(TBitmap& AImage, TBitmap& APicture, const TRect& ASource, TColor AColor) const;
+  // The hover changes the look when there is a hot picture or a hot colour.
+  bool HoverChangesLook() const;
+
+  String FTextValue;
 };
 
 class TspSkinButtonObject : public TspActiveSkinObject {
@@ -390,15 +535,87 @@ class TspSkinButtonObject : public TspActiveSkinObject {
 // or a plain one (cmDefault).
 class TspSkinStdButtonObject : public TspSkinButtonObject {
  public:
+  // A built-in caption button of a form without skin.
   TspSkinStdButtonObject(TspSkinForm* AParent, const String& AIDName, TStdCommand ACommand);
-  // Only the built-in look (FSkinSupport false) is drawn this far.
+  // A caption button of the skin.
+  TspSkinStdButtonObject(TspSkinForm* AParent, const TspDataSkinStdButton& AData);
+  // The built-in look without skin; with one, the base looks.
   void Draw(TCanvas& Cnvs, bool UpDate) override;
 
   // Made from a skin record; false for the built-in buttons.
   bool FSkinSupport = false;
   TStdCommand Command;
+  TRect RestoreRect, RestoreActiveRect, RestoreDownRect, RestoreInActiveRect;
   String RestoreHint, FTempHint;
 
  private:
   void DrawBuiltIn(TCanvas& Cnvs);
+};
+
+// The form's title in its place on the frame (SkinForm_Caption.cpp): the skin's
+// caption picture (active, inactive, or morphing between them) with the text on it,
+// cut with "..." to fit its text area, placed by its alignment and drawn with the
+// skin's light, shadow, glow or reflection.
+class TspSkinCaptionObject : public TspActiveSkinObject {
+ public:
+  TspSkinCaptionObject(TspSkinForm* AParent, const TspDataSkinCaption& AData);
+
+  void Draw(TCanvas& Cnvs, bool UpDate) override;
+  // Every release is reported, also one away from the caption.
+  void MouseUp(int X, int Y, TMouseButton Button) override;
+  // The hover is reported; the caption's look does not follow it.
+  void MouseEnter() override;
+  void MouseLeave() override;
+
+  // Shown instead of the form's caption when DefaultCaption is off on a form in
+  // client-area mode. Setting it redraws the object; SimpleSetTextValue does not.
+  const String& TextValue() const { return FTextValue; }
+  void SetTextValue(const String& AValue);
+  void SimpleSetTextValue(const String& AValue) { FTextValue = AValue; }
+
+  String FontName;
+  TFontStyles FontStyle;
+  int FontHeight = 0;
+  TColor FontColor = clBlack, ActiveFontColor = clBlack;
+  TColor ShadowColor = clBlack, ActiveShadowColor = clBlack;
+  bool Shadow = false;
+  TAlignment Alignment = taLeftJustify;
+  // The text area relative to the object's top-left corner, for the size of SkinRect.
+  TRect TextRct;
+  bool DefaultCaption = false;
+  // A strip of ActivePicture drawn behind the text, its ends fixed; empty: none.
+  TRect FrameRect, ActiveFrameRect;
+  int FrameLeftOffset = 0, FrameRightOffset = 0;
+  TRect FrameTextRect;
+  TColor LightColor = clBlack, ActiveLightColor = clBlack;
+  bool Light = false;
+  // The caption picture's middle stretched (or tiled) when the object is wider.
+  bool StretchEffect = false;
+  bool FullFrame = false;
+  bool VistaGlowEffect = false, VistaGlowInActiveEffect = false;
+  bool GlowEffect = false, GlowInActiveEffect = false;
+  int GlowSize = 0;
+  TColor GlowColor = clBlack, GlowActiveColor = clBlack;
+  int GlowOffset = 0;
+  bool ReflectionEffect = false;
+  TColor ReflectionColor = clBlack, ReflectionActiveColor = clBlack;
+  int ReflectionOffset = 0;
+
+ private:
+  // The text area of the current size: TextRct with its right margin kept from the
+  // object's right edge, narrowed to the text plate of the frame strip.
+  TRect TextArea() const;
+  // The picture ASource (of the size of SkinRect) fitted to ObjectRect's size.
+  void FitPicture(TBitmap& ATarget, TBitmap& APicture, const TRect& ASource) const;
+  // The caption picture ASource fitted, with the text on it in the look of AActive.
+  void ComposeImage(TBitmap& AImage, TBitmap& APicture, const TRect& ASource, bool AActive);
+  void SetCaptionFont(TCanvas& ACanvas, TColor AColor) const;
+  // The caption text in TR moved by (AOffX, AOffY), in the look of AActive.
+  void DrawCaptionText(TCanvas& ACanvas, const TRect& TR, int AOffX, int AOffY, bool AActive);
+  void DrawFrameStrip(TCanvas& ACanvas, int AX, int AY, int ATextWidth, int AOffX, bool AActive);
+  void DrawMainText(TCanvas& ACanvas, const String& AText, int AX, int AY, bool AActive);
+  // The inactive-window effect of the skin on an inactive image, when the form uses it.
+  void ApplyInActiveEffect(TBitmap& AImage) const;
+
+  String FTextValue;
 };

@@ -52,8 +52,24 @@ TspSkinStdButtonObject::TspSkinStdButtonObject(TspSkinForm* AParent, const Strin
   IDName = AIDName;
 }
 
-void TspSkinStdButtonObject::Draw(TCanvas& Cnvs, bool /*UpDate*/) {
-  if (!FSkinSupport) DrawBuiltIn(Cnvs);
+TspSkinStdButtonObject::TspSkinStdButtonObject(TspSkinForm* AParent, const TspDataSkinStdButton& AData)
+    : TspSkinButtonObject(AParent, AData),
+      FSkinSupport(true),
+      Command(AData.Command),
+      RestoreRect(AData.RestoreRect),
+      RestoreActiveRect(AData.RestoreActiveRect),
+      RestoreDownRect(AData.RestoreDownRect),
+      RestoreInActiveRect(AData.RestoreInActiveRect),
+      RestoreHint(AData.RestoreHint),
+      FTempHint(AData.Hint) {
+  DownRect = AData.DownRect;
+}
+
+void TspSkinStdButtonObject::Draw(TCanvas& Cnvs, bool UpDate) {
+  if (FSkinSupport)
+    TspActiveSkinObject::Draw(Cnvs, UpDate);
+  else
+    DrawBuiltIn(Cnvs);
 }
 
 void TspSkinStdButtonObject::DrawBuiltIn(TCanvas& Cnvs) {
@@ -133,6 +149,9 @@ void TspSkinForm::ApplyBorderIcons() {
       });
   const bool DialogBorderIcons = FBorderIcons.Empty() || FBorderIcons == TspBorderIcons{biSystemMenu};
   for (auto& Object : ObjectList) {
+    if (auto* Caption = dynamic_cast<TspSkinCaptionObject*>(Object.get());
+        Caption && Caption->DefaultCaption && !HideCaptionButtons)
+      Caption->SimpleSetTextValue(FForm->Caption());
     auto* Button = dynamic_cast<TspSkinStdButtonObject*>(Object.get());
     if (!Button) continue;
     if (HideCaptionButtons) {
@@ -179,7 +198,21 @@ void TspSkinForm::ApplyBorderIcons() {
       }
     }
   }
+  TakeDefaultCaption();
   UpdateButtonHints();
+}
+
+void TspSkinForm::TakeDefaultCaption() {
+  // The first caption object shows the form's caption when none was chosen for it.
+  TspSkinCaptionObject* First = nullptr;
+  for (auto& Object : ObjectList)
+    if (auto* Caption = dynamic_cast<TspSkinCaptionObject*>(Object.get())) {
+      if (Caption->DefaultCaption) return;
+      if (!First) First = Caption;
+    }
+  if (!First) return;
+  First->DefaultCaption = true;
+  First->SimpleSetTextValue(FForm->Caption());
 }
 
 void TspSkinForm::UpdateButtonHints() {

@@ -32,6 +32,9 @@ struct TspSkinForm::TShortCutHook {
 
 namespace {
 
+// One morph step of the frame objects.
+constexpr UINT SkinFormMorphIntervalMs = 25;
+
 TCustomForm* SkinFormOwnerAsForm(TComponent* AOwner) {
   auto* Form = dynamic_cast<TCustomForm*>(AOwner);
   if (Form == nullptr) throw EInvalidCast("Invalid class typecast");
@@ -59,6 +62,10 @@ TspSkinForm::TspSkinForm(TComponent* AOwner)
   FForm->OnShortCut = TShortCutHook{FHook};
   FForm->SetAutoSize(false);
   FForm->AutoScroll = false;
+  FMorphTimer = new TTimer(this);
+  FMorphTimer->SetEnabled(false);
+  FMorphTimer->SetInterval(SkinFormMorphIntervalMs);
+  FMorphTimer->OnTimer = [this](TObject*) { DoMorphTimer(); };
 
   if (!ComponentState().Contains(csDesigning)) {
     FHook->OldWindowProc = FForm->WindowProc;
@@ -115,6 +122,17 @@ void TspSkinForm::SetSkinData(TspSkinData* AValue) {
 void TspSkinForm::ApplySkinFrame() {
   if (FSD != nullptr) FSkinnableForm = FSD->SkinnableForm();
   FSkinSupport = HasSkin();
+  // The objects of the skin; without one, the built-in frame keeps (or makes) its own
+  // caption buttons.
+  if (FSkinSupport && FSkinnableForm) {
+    CreateSkinObjects();
+    ApplyBorderIcons();
+  } else {
+    std::erase_if(ObjectList, [](const std::unique_ptr<TspActiveSkinObject>& AObject) {
+      auto* Button = dynamic_cast<TspSkinStdButtonObject*>(AObject.get());
+      return !Button || Button->FSkinSupport;
+    });
+  }
   FFormWidth = FForm->Width();
   FFormHeight = FForm->Height();
   CalcRects();

@@ -146,6 +146,8 @@ void TspSkinForm::PlaceCaptionButtons() {
       Packed.push_back(static_cast<TspSkinStdButtonObject*>(Object.get()));
   TspSkinStdButtonObject* SysMenu = FindMovableCaptionButton(cmSysMenu);
 
+  // The caption object takes what the packed buttons leave of the caption.
+  TspSkinCaptionObject* Caption = FirstCaptionObject();
   if (!NewButtonsInLeft) {
     int X = Base.Right;
     for (TspSkinStdButtonObject* Button : Packed) {
@@ -153,11 +155,13 @@ void TspSkinForm::PlaceCaptionButtons() {
       Button->ObjectRect = Rect(X - Size.X, Top, X, Top + Size.Y);
       X -= Size.X + NewButtonsOffset;
     }
+    if (RectangleIsEmpty(NewButtonsRect) && Caption) Caption->ObjectRect.Right = X + NewButtonsOffset;
     X = NewCaptionRect.Left;
     if (SysMenu) {
       const TPoint Size = CaptionButtonSize(*SysMenu);
       const int IconTop = NewCaptionRect.Top + RectangleHeight(NewCaptionRect) / 2 - Size.Y / 2;
       SysMenu->ObjectRect = Rect(X, IconTop, X + Size.X, IconTop + Size.Y);
+      if (Caption) Caption->ObjectRect.Left = X + Size.X;
     }
     return;
   }
@@ -168,4 +172,11 @@ void TspSkinForm::PlaceCaptionButtons() {
     Button->ObjectRect = Rect(X, Top, X + Size.X, Top + Size.Y);
     X += Size.X + NewButtonsOffset;
   }
+  if (RectangleIsEmpty(NewButtonsRect) && Caption) Caption->ObjectRect.Left = X + NewButtonsOffset;
+}
+
+TspSkinCaptionObject* TspSkinForm::FirstCaptionObject() const {
+  for (auto& Object : ObjectList)
+    if (auto* Caption = dynamic_cast<TspSkinCaptionObject*>(Object.get())) return Caption;
+  return nullptr;
 }

@@ -5,6 +5,7 @@
 #include "components/core/SPUtils.h"
 #include "components/core/spEffBmp.h"
 #include "components/forms/SkinForm.h"
+#include "components/forms/SkinForm_PaintInternal.h"
 #include "platform/base/ScopeExit.h"
 #include "platform/gdi/Blit.h"
 #include "platform/gdi/DcScopes.h"
@@ -18,36 +19,13 @@ struct TNCFrameStrips {
   TBitmap Top, Left, Right, Bottom;
 };
 
-void NCApplyInActiveEffect(TspEffectBmp& ABitmap, TspInActiveEffect AEffect) {
-  switch (AEffect) {
-    case ieBrightness:
-      ABitmap.ChangeBrightness(0.5);
-      break;
-    case ieDarkness:
-      ABitmap.ChangeDarkness(0.3);
-      break;
-    case ieGrayScale:
-      ABitmap.GrayScale();
-      break;
-    case ieNoise:
-      ABitmap.AddMonoNoise(50);
-      break;
-    case ieSplitBlur:
-      ABitmap.SplitBlur(1);
-      break;
-    case ieInvert:
-      ABitmap.Invert();
-      break;
-  }
-}
-
 // Puts one strip on the device context at (AX, AY), through the inactive effect when
 // one is given.
 void NCPutStrip(HDC ADC, TBitmap& AStrip, int AX, int AY, const TspInActiveEffect* AEffect) {
   if (AStrip.Width() <= 0 || AStrip.Height() <= 0) return;
   if (AEffect) {
     TspEffectBmp Effect(AStrip.Handle());
-    NCApplyInActiveEffect(Effect, *AEffect);
+    ApplySkinInActiveEffect(Effect, *AEffect);
     Effect.Draw(ADC, AX, AY);
     return;
   }
@@ -88,6 +66,29 @@ void NCDrawObjectInto(TspActiveSkinObject& AObject, TCanvas& ACanvas, int AStrip
 }
 
 }  // namespace
+
+void ApplySkinInActiveEffect(TspEffectBmp& ABitmap, TspInActiveEffect AEffect) {
+  switch (AEffect) {
+    case ieBrightness:
+      ABitmap.ChangeBrightness(0.5);
+      break;
+    case ieDarkness:
+      ABitmap.ChangeDarkness(0.3);
+      break;
+    case ieGrayScale:
+      ABitmap.GrayScale();
+      break;
+    case ieNoise:
+      ABitmap.AddMonoNoise(50);
+      break;
+    case ieSplitBlur:
+      ABitmap.SplitBlur(1);
+      break;
+    case ieInvert:
+      ABitmap.Invert();
+      break;
+  }
+}
 
 bool TspSkinForm::CanPaintSkinFrame() const {
   return FSupportNCArea && FSD && !FSD->Empty && !RectangleIsEmpty(FSD->ClRect);

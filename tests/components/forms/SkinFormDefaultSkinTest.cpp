@@ -1,12 +1,14 @@
 // The program's default skin on a skin form: the frame's insets, its region and its
-// hit test at the skin's own size and at other sizes.
+// hit test at the skin's own size and at other sizes, and the title on its caption.
 
 #include "components/core/SPUtils.h"
 #include "platform/gdi/Regions.h"
 #include "platform/win/MessageQueue.h"
 #include "platform/win/Messages.h"
 #include "platform/win/WindowRegions.h"
+#include "resources/skin-new/SkinNewPalette.h"
 #include "tests/components/forms/SkinFormTestSupport.h"
+#include "tests/support/Pictures.h"
 
 using namespace skin_form_test;
 
@@ -78,3 +80,58 @@ TEST_F(SkinFormDefaultSkinTest, TheBordersResizeAndTheClientIsClient) {
 }
 
 }  // namespace
+
+namespace {
+
+// The form's frame painted into a bitmap of the window's size, as the window shows it.
+TPixelImage DefaultSkinPaintedFrame(TspSkinForm& ASkinForm) {
+  TBitmap Target;
+  Target.SetPixelFormat(pf32bit);
+  Target.SetSize(ASkinForm.Form()->Width(), ASkinForm.Form()->Height());
+  ASkinForm.PaintNCSkin(Target.Canvas().Handle(), true);
+  TPixelImage Painted = Target.ToPixelImage();
+  for (uint32_t& Pixel : Painted.Pixels) Pixel |= 0xFF000000u;
+  return Painted;
+}
+
+int DefaultSkinColourCount(const TPixelImage& APainted, const TRect& AArea, TColor AColor) {
+  const uint32_t Wanted = testing_support::OpaquePixel(uint32_t(AColor));
+  int Count = 0;
+  for (int Y = AArea.Top; Y < AArea.Bottom; ++Y)
+    for (int X = AArea.Left; X < AArea.Right; ++X) Count += APainted.Pixel(X, Y) == Wanted;
+  return Count;
+}
+
+}  // namespace
+
+TEST_F(SkinFormDefaultSkinTest, TheCaptionShowsTheTitleInTextColourActiveAndSecondaryInactive) {
+  TspSkinForm* SkinForm = NewSkinnedForm(Bounds(40, 40, 520, 340), Skin.get());
+  TCustomForm* Form = SkinForm->Form();
+  Form->SetCaption("Pelladrin");
+  ProcessPendingMessages();
+  TspSkinCaptionObject* Caption = nullptr;
+  for (auto& Object : SkinForm->ObjectList)
+    if (auto* Found = dynamic_cast<TspSkinCaptionObject*>(Object.get())) Caption = Found;
+  ASSERT_NE(Caption, nullptr);
+  EXPECT_TRUE(Caption->DefaultCaption);
+
+  ASSERT_TRUE(SkinForm->GetFormActive());
+  const TPixelImage Active = DefaultSkinPaintedFrame(*SkinForm);
+  const TRect Place = Caption->ObjectRect;
+  EXPECT_GT(DefaultSkinColourCount(Active, Place, skin_new::palette::Text), 20);
+  EXPECT_EQ(DefaultSkinColourCount(Active, Place, skin_new::palette::SecondaryText), 0);
+  TPixelImage Band;
+  Band.Width = Form->Width();
+  Band.Height = Place.Bottom;
+  Band.Pixels.assign(Active.Pixels.begin(), Active.Pixels.begin() + ptrdiff_t(Band.Width) * Band.Height);
+  EXPECT_TRUE(testing_support::MatchesReferencePicture(
+      Band, "tests/components/forms/pictures/default-skin-caption.png", {24, 40}));
+
+  // Another form takes the activation: the title turns to the secondary text colour.
+  NewForm(Bounds(600, 40, 200, 100));
+  ProcessPendingMessages();
+  ASSERT_FALSE(SkinForm->GetFormActive());
+  const TPixelImage InActive = DefaultSkinPaintedFrame(*SkinForm);
+  EXPECT_GT(DefaultSkinColourCount(InActive, Place, skin_new::palette::SecondaryText), 20);
+  EXPECT_EQ(DefaultSkinColourCount(InActive, Place, skin_new::palette::Text), 0);
+}
