@@ -256,6 +256,9 @@ class TspSkinForm : public TComponent {
   void DrawSkinObject(TspActiveSkinObject* AObject);
   // The object takes part in painting in the current roll-up state.
   bool IsObjectPresent(const TspActiveSkinObject& AObject) const;
+  // Whether a window point lies on a caption object present now, so that it drags the
+  // form (never with NCDraggAble off).
+  bool PointInCaptionObject(TPoint APoint) const;
 
   // Client backgrounds into the client device context DC (nothing for 0): the frame
   // picture's client piece, the skin's background picture, the MDI background picture

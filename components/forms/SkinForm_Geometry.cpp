@@ -179,16 +179,25 @@ LRESULT TspSkinForm::SkinCornerOrSide(TPoint APoint) const {
   return HTNOWHERE;
 }
 
+bool TspSkinForm::PointInCaptionObject(TPoint APoint) const {
+  if (!NCDraggAble) return false;
+  for (const auto& Object : ObjectList) {
+    if (!dynamic_cast<const TspSkinCaptionObject*>(Object.get()) || !IsObjectPresent(*Object)) continue;
+    if (PtInRect(Object->ObjectRect, APoint)) return true;
+  }
+  return false;
+}
+
 LRESULT TspSkinForm::SkinFrameHitTest(TPoint APoint) {
-  // The caption objects that answer HTCAPTION come with the skin objects; until then
-  // every frame point that is neither client nor border is the frame's own.
-  if (FRollUpState || FWindowStateInit == wsMinimized) return HTOBJECT;
-  if (ActiveObject != -1 && !PtInRect(NewClRect, APoint) && !FSizeMove) return HTOBJECT;
+  const bool OnCaption = PointInCaptionObject(APoint);
+  if (FRollUpState || FWindowStateInit == wsMinimized) return OnCaption ? HTCAPTION : HTOBJECT;
+  if (ActiveObject != -1 && !OnCaption && !PtInRect(NewClRect, APoint) && !FSizeMove) return HTOBJECT;
   if (FWindowStateInit != wsMaximized && Sizeable && PointNearSkinEdge(APoint)) {
     const LRESULT Code = SkinCornerOrSide(APoint);
     if (Code != HTNOWHERE) return Code;
   }
-  return PtInRect(NewClRect, APoint) ? HTCLIENT : HTOBJECT;
+  if (PtInRect(NewClRect, APoint)) return HTCLIENT;
+  return OnCaption ? HTCAPTION : HTOBJECT;
 }
 
 LRESULT TspSkinForm::DefaultFrameHitTest(TPoint APoint) {

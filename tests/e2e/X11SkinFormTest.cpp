@@ -80,7 +80,7 @@ class X11SkinFormTest : public X11BackendTest {
   std::vector<TForm*> Forms;
 };
 
-TEST_F(X11SkinFormTest, ADefaultSkinFormIsResizedByItsBorderAndItsShapeFollows) {
+TEST_F(X11SkinFormTest, ADefaultSkinFormIsResizedByItsBorderWithItsShapeAndDraggedByItsCaption) {
   const TXid Window = ShowForm("Skinned", Bounds(100, 100, 500, 350), Skin.get());
   TCustomForm* Form = Forms.back();
   EXPECT_EQ(ShapeMismatches(Window, Form), 0);
@@ -103,6 +103,12 @@ TEST_F(X11SkinFormTest, ADefaultSkinFormIsResizedByItsBorderAndItsShapeFollows) 
   EXPECT_TRUE(PumpUntil([&] { return Other().Geometry(Window) == Bounds(100, 100, 620, 410); }));
   Other().Synchronize();
   EXPECT_EQ(ShapeMismatches(Window, Form), 0);
+
+  // The caption, beside the title, dragged 100 pixels right and 50 down.
+  ASSERT_EQ(SendMessage(Form->Handle(), WM_NCHITTEST, 0, PointToLParam({100 + 200, 100 + 16})), HTCAPTION);
+  Drag({100 + 200, 100 + 16}, {100 + 300, 100 + 66});
+  EXPECT_TRUE(PumpUntil([&] { return Other().Geometry(Window) == Bounds(200, 150, 620, 410); }));
+  EXPECT_EQ(Form->BoundsRect(), Bounds(200, 150, 620, 410));
 }
 
 TEST_F(X11SkinFormTest, AFormWithTheBuiltInFrameIsDraggedByItsCaption) {

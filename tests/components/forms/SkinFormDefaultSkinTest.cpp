@@ -79,6 +79,15 @@ TEST_F(SkinFormDefaultSkinTest, TheBordersResizeAndTheClientIsClient) {
     EXPECT_EQ(HitTest(Form, Case.At), Case.Expected) << Case.At.X << "," << Case.At.Y;
 }
 
+TEST_F(SkinFormDefaultSkinTest, TheCaptionDragsTheFormUnlessItMayNot) {
+  TspSkinForm* SkinForm = NewSkinnedForm(Bounds(40, 40, 640, 480), Skin.get());
+  TCustomForm* Form = SkinForm->Form();
+  EXPECT_EQ(HitTest(Form, {200, 16}), HTCAPTION);
+  EXPECT_EQ(HitTest(Form, {626, 16}), HTOBJECT) << "the close button is not the caption";
+  SkinForm->NCDraggAble = false;
+  EXPECT_EQ(HitTest(Form, {200, 16}), HTOBJECT);
+}
+
 }  // namespace
 
 namespace {
