@@ -18,6 +18,7 @@
 #include "platform/win/headless/HeadlessPictures.h"
 #include "tests/components/forms/SkinFormTestSupport.h"
 #include "tests/support/Pictures.h"
+#include "tests/support/TestSupport.h"
 
 using namespace skin_form_test;
 
@@ -266,6 +267,26 @@ TEST_F(SkinHintTest, DelayedHintsShowAfterThePauseAndHideAfterTheHidePause) {
   EXPECT_FALSE(Hint->IsVisible());
 }
 
+TEST_F(SkinHintTest, TheCursorMarginReachesTheLowestRowOfTheCursorsPicture) {
+  // A standard shape has no picture to read: the system cursor height stands for it.
+  SetCursor(LoadCursor(nullptr, IDC_ARROW));
+  EXPECT_EQ(TspSkinHint::GetCursorHeightMargin(), GetSystemMetrics(SM_CYCURSOR));
+  // A 32 × 32 icon whose rows 0 to 19 are opaque, its hot spot at the top left.
+  TPixelImage Picture;
+  Picture.Width = Picture.Height = 32;
+  Picture.HasAlpha = true;
+  Picture.Pixels.assign(32 * 32, 0);
+  for (int I = 0; I < 32 * 20; ++I) Picture.Pixels[size_t(I)] = 0xFF000000u;
+  testing_support::TempDir Folder;
+  const std::vector<uint8_t> Data = EncodeIcon(Picture);
+  testing_support::WriteWholeFile(Folder.File("tall.ico"), std::string(Data.begin(), Data.end()));
+  const HCURSOR Cursor = LoadCursorFromFile(Folder.File("tall.ico").c_str());
+  ASSERT_NE(Cursor, nullptr);
+  SetCursor(Cursor);
+  EXPECT_EQ(TspSkinHint::GetCursorHeightMargin(), 20);
+  DestroyCursor(Cursor);
+}
+
 TEST_F(SkinHintTest, AnotherActiveComponentSwitchesTheFirstOffAndTheWindowNeedsOne) {
   auto* Second = new TspSkinHint(MainForm);
   Second->SetActive(false);
@@ -276,7 +297,8 @@ TEST_F(SkinHintTest, AnotherActiveComponentSwitchesTheFirstOffAndTheWindowNeedsO
   // Without an active component the window shows nothing.
   Hint->ActivateHint({50, 50}, "Silent");
   EXPECT_FALSE(Hint->IsVisible());
-  // Freed components leave no hook behind: the application's hint still works.
+  // Freed components leave no hook behind: a hint over the control afterwards runs
+  // safely and shows nothing, with no active component left.
   delete Second;
   delete Hint;
   RestOnControl(10, 10, 500);
