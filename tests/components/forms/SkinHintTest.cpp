@@ -140,6 +140,10 @@ TEST_F(SkinHintTest, TheHintNeverTakesActivationAndStaysOnTop) {
   EXPECT_EQ(GetWindowLong(Window->Handle(), GWL_STYLE) & WS_BORDER, 0);
   ASSERT_FALSE(HeadlessBackend()->StackingOrder().empty());
   EXPECT_EQ(HeadlessBackend()->StackingOrder().front(), Window->Handle());
+  // The application's hide pause ends it, the form still active.
+  HeadlessBackend()->AdvanceClock(Application->HintHidePause);
+  EXPECT_FALSE(Window->IsShowing());
+  EXPECT_EQ(HeadlessBackend()->ActiveWindow(), MainForm->Handle());
 }
 
 TEST_F(SkinHintTest, WithASkinTheHintWearsTheSkinsFrameAroundItsText) {
