@@ -123,7 +123,10 @@ void TspSkinHint::SetPendingTitle(const String& AHintTitle, TCustomImageList* AI
 
 // ---------------------------------------------------------------- shows
 
+// A title left pending by the application's last hint does not go with a text shown
+// on its own.
 void TspSkinHint::ActivateHint(TPoint AP, const String& AHint) {
+  SetPendingTitle(String(), nullptr, 0);
   HW->ActivateHint(Bounds(AP.X, AP.Y, 0, 0), AHint);
 }
 

@@ -182,6 +182,11 @@ TEST_F(SkinHintTest, ATitleAndAPictureOfASkinnedControlGoWithItsHint) {
   EXPECT_EQ(Window->Height(), std::max(Text.cy + Title.cy + 10, 16 + Title.cy + 5) + 4);
   EXPECT_TRUE(LooksAsInItsPicture(Window->Handle(), "hint-title-picture"));
 
+  // A text the component shows on its own leaves the control's title behind.
+  Hint->ActivateHint({50, 50}, "Open file");
+  EXPECT_EQ(Hint->Window().Width(), Text.cx + 4);
+  Hint->HideHint();
+
   // A plain control shows only its text.
   Control->HintTitle.clear();
   Control->SetHintImageList(nullptr);
