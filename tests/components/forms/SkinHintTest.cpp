@@ -196,6 +196,24 @@ TEST_F(SkinHintTest, ATitleAndAPictureOfASkinnedControlGoWithItsHint) {
   EXPECT_EQ(Window->Width(), Text.cx + 4);
 }
 
+TEST_F(SkinHintTest, AWindowlessSkinnedControlGivesItsTitleToo) {
+  auto* Button = new TspSkinSpeedButton(MainForm);
+  Button->SetParent(MainForm);
+  Button->SetBounds(200, 20, 60, 30);
+  Button->SetShowHint(true);
+  Button->Hint = "Open file";
+  Button->HintTitle = "File";
+  InjectPointerMove(MainForm->ClientToScreen({210, 30}));
+  ProcessPendingMessages();
+  HeadlessBackend()->AdvanceClock(Application->HintPause);
+  TspSkinHintWindow* Window = AppHintWindow();
+  ASSERT_TRUE(Shown(Window));
+  TFont Bold = HintFont();
+  Bold.SetStyle(TFontStyles{fsBold});
+  const TSize Text = TextExtent(HintFont(), "Open file");
+  EXPECT_EQ(Window->Height(), Text.cy + TextExtent(Bold, "File").cy + 10 + 4);
+}
+
 TEST_F(SkinHintTest, LineSeparatorsBreakTheHintIntoLines) {
   const TSize Line = TextExtent(HintFont(), "one");
   struct TCase {
