@@ -1,5 +1,6 @@
 #include "components/core/SPUtils.h"
 #include "components/forms/SkinMenus_ItemInternal.h"
+#include "platform/gdi/Text.h"
 
 namespace {
 
