@@ -225,7 +225,7 @@ void DrawHeaderCaption(TCanvas& ACanvas, String AText, TAlignment AAlignment, in
   if (ACanvas.Font().Height() % 2 != 0) --Top;
   TRect Place(std::max(Left, Area.Left), Top, Area.Right, Top + TextHeight);
   IntersectRect(Place, Place, Area);
-  DrawWideText(ACanvas, AText, Place, DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP | DT_LEFT);
+  DrawWideText(ACanvas, AText, Place, DT_SINGLELINE | DT_NOPREFIX | DT_LEFT);
 }
 
 }  // namespace
