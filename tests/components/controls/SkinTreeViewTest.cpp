@@ -5,6 +5,7 @@
 #include "components/controls/SkinCtrls.h"
 #include "platform/win/MessageQueue.h"
 #include "platform/win/ScrollInfo.h"
+#include "platform/win/headless/HeadlessInput.h"
 #include "tests/components/controls/MoreControlsFixture.h"
 
 namespace more_controls_test {
@@ -167,6 +168,29 @@ TEST_F(SkinTreeViewTest, TheHorizontalBarsCornerFollowsTheVerticalBar) {
   Pump();
   EXPECT_FALSE(VBar->Visible());
   EXPECT_FALSE(HBar->Both());
+}
+
+TEST_F(SkinTreeViewTest, AClickOnANodesButtonExpandsAndCollapsesItAndTheBarFollows) {
+  TTreeNode* Parent = Tree->Items().Add(nullptr, "parent");
+  for (int I = 0; I < 40; ++I) Tree->Items().AddChild(Parent, "child " + std::to_string(I));
+  Tree->SetVScrollBar(VBar);
+  ShowHost();
+  Pump();
+  EXPECT_FALSE(VBar->Visible());
+  // The button sits in the middle of the indent before the node's picture and text.
+  const TRect Row = Parent->DisplayRect(false);
+  const TPoint Button = OnHost(Tree->Indent() / 2, (Row.Top + Row.Bottom) / 2);
+  InjectPointerPress(Button);
+  InjectPointerRelease(Button);
+  Pump();
+  EXPECT_TRUE(Parent->Expanded());
+  EXPECT_TRUE(VBar->Visible());
+  EXPECT_EQ(VBar->Max(), 40);
+  InjectPointerPress(Button);
+  InjectPointerRelease(Button);
+  Pump();
+  EXPECT_FALSE(Parent->Expanded());
+  EXPECT_FALSE(VBar->Visible());
 }
 
 TEST_F(SkinTreeViewTest, AnswersThePaintIntoContextRequestWithoutPainting) {
