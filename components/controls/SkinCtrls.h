@@ -1778,3 +1778,184 @@ class TspSkinExPanel : public TspSkinCustomControl {
   bool ButtonsTransparent = false;
   TColor ButtonsTransparentColor = 0;
 };
+
+// ---------------------------------------------------------------- tree and list views
+//
+// The class library's tree view and list view in the colours and font of a skin
+// element ("treeview", "listview"), with their own scroll bars replaced by two
+// external TspSkinScrollBars that follow the view's hidden scroll state and scroll it
+// when the user moves them. The list view also paints its column header itself, plain
+// or from a button element ("resizetoolbutton"). Like the labels they are not
+// skinned-control descendants: each keeps its own skin data and element index, and
+// the form's skin-change walk calls their ChangeSkinData.
+// Implementation: SkinCtrls_TreeView.cpp, SkinCtrls_ListView.cpp (skin, bars),
+// SkinCtrls_ListViewHeader.cpp (the header), SkinCtrls_ViewsInternal.h with
+// SkinCtrls_TreeViewShared.cpp (what both views share).
+
+#include "platform/ui/native/ListView.h"
+#include "platform/ui/native/TreeView.h"
+
+// Sent by nothing in the program: the list view paints its header into the device
+// context in wParam (the caller's; it stays the caller's).
+constexpr UINT SP_PAINTHEADERINTODC = 45512;
+
+class TspSkinCustomTreeView : public TCustomTreeView {
+ public:
+  explicit TspSkinCustomTreeView(TComponent* AOwner);
+
+  // The element looked up again; colours, font and the button pictures taken from
+  // it (the defaults without it; an element of another kind keeps the last ones);
+  // the bars brought up to date and laid out again. Nothing while loading.
+  void ChangeSkinData();
+  // The bars follow the tree's own scroll state: shown only while needed and while
+  // the tree is visible; an aligned tree's parent lays out again when one appears or
+  // goes.
+  void UpDateScrollBars();
+
+  // Not owned; forgotten when freed. Setting a loaded one runs ChangeSkinData.
+  TspSkinData* SkinData() const { return FSD; }
+  void SetSkinData(TspSkinData* AValue);
+  // Not owned. A bar given is enabled, hidden, and its OnChange taken over.
+  TspSkinScrollBar* VScrollBar() const { return FVScrollBar; }
+  void SetVScrollBar(TspSkinScrollBar* AValue);
+  TspSkinScrollBar* HScrollBar() const { return FHScrollBar; }
+  void SetHScrollBar(TspSkinScrollBar* AValue);
+  // Used while there is no element (also applied at once then).
+  const TFont& DefaultFont() const { return FDefaultFont; }
+  void SetDefaultFont(const TFont& AValue);
+  TColor DefaultColor() const { return FDefaultColor; }
+  void SetDefaultColor(TColor AValue);
+  // The colours the element gives its lines and button boxes.
+  TColor LineColor() const { return FLineColor; }
+  TColor ButtonColor() const { return FButtonColor; }
+  // The element's pictures of an expanded and a collapsed node's button (empty
+  // without them).
+  const TBitmap& ExpandImage() const { return FExpandImage; }
+  const TBitmap& NoExpandImage() const { return FNoExpandImage; }
+
+  String SkinDataName = "treeview";
+  bool UseSkinFont = true;
+
+ protected:
+  void Loaded() override;
+  void Notification(TComponent* AComponent, TOperation AOperation) override;
+  void WndProc(TMessage& AMessage) override;
+  // Without the system's scroll bars.
+  void CreateParams(TCreateParams& AParams) override;
+  void Change(TTreeNode* ANode) override;
+
+ private:
+  void TakeTreeViewElement(const TspDataSkinTreeView& AElement);
+  void TakeButtonPicture(TBitmap& ATarget, const TRect& ASource, TBitmap& APicture);
+  void VScrollBarChanged();
+  void HScrollBarChanged();
+
+  TBitmap FExpandImage, FNoExpandImage;
+  TColor FLineColor = clGray;
+  TColor FButtonColor = clGray;
+  bool FInCheckScrollBars = false;
+  TspSkinData* FSD = nullptr;
+  int FIndex = -1;
+  TFont FDefaultFont;
+  TColor FDefaultColor = clWindow;
+  TspSkinScrollBar* FVScrollBar = nullptr;
+  TspSkinScrollBar* FHScrollBar = nullptr;
+};
+
+class TspSkinCustomListView : public TCustomListView {
+ public:
+  // Font and colour the defaults; the header's painter is made here.
+  explicit TspSkinCustomListView(TComponent* AOwner);
+  // Gives the header back its own window procedure.
+  ~TspSkinCustomListView() override;
+
+  // As the tree view's; the grid-line colour is the font colour averaged three times
+  // toward the background; in report view the header repaints.
+  void ChangeSkinData();
+  // By view style (see the .cpp); nothing without a window, while the list scrolls
+  // itself for a bar, or for a list of 5 pixels or less either way.
+  void UpDateScrollBars();
+
+  TspSkinData* SkinData() const { return FSD; }
+  void SetSkinData(TspSkinData* AValue);
+  TspSkinScrollBar* VScrollBar() const { return FVScrollBar; }
+  void SetVScrollBar(TspSkinScrollBar* AValue);
+  TspSkinScrollBar* HScrollBar() const { return FHScrollBar; }
+  void SetHScrollBar(TspSkinScrollBar* AValue);
+  const TFont& DefaultFont() const { return FDefaultFont; }
+  void SetDefaultFont(const TFont& AValue);
+  TColor DefaultColor() const { return FDefaultColor; }
+  void SetDefaultColor(TColor AValue);
+  TColor LineColor() const { return FLineColor; }
+  // The subclassed column header (nullptr before report view first shows it).
+  HWND HeaderHandle() const { return FHeaderHandle; }
+
+  String SkinDataName = "listview";
+  String HeaderSkinDataName = "resizetoolbutton";
+  bool UseSkinFont = true;
+  // Draws a section's content instead of the caption (R: the section's whole area
+  // on ACanvas).
+  std::function<void(TCanvas& ACanvas, TListColumn* AColumn, bool APressed, const TRect& R)>
+      OnDrawHeaderSection;
+
+ protected:
+  void Loaded() override;
+  void Notification(TComponent* AComponent, TOperation AOperation) override;
+  void WndProc(TMessage& AMessage) override;
+  void CreateParams(TCreateParams& AParams) override;
+  void Change(TListItem* AItem, TItemChange AChange) override;
+
+ private:
+  // The header element's values, or none.
+  struct THeaderSkin {
+    TBitmap* Picture = nullptr;
+    TPoint LTPt, RTPt, LBPt, RBPt;
+    TRect SkinRect, DownSkinRect, ClRect;
+    TColor FontColor = clBtnText, DownFontColor = clBtnText;
+    bool StretchEffect = false, LeftStretch = false, TopStretch = false;
+    bool RightStretch = false, BottomStretch = false;
+    TspStretchType StretchType = spstFull;
+  };
+
+  void UpdateIconViewBars(bool& AVChanged, bool& AHChanged);
+  void UpdateListViewBars(bool& AVChanged, bool& AHChanged);
+  void UpdateReportViewBars(bool& AVChanged, bool& AHChanged);
+  int ItemZeroHeight();
+  void VScrollBarChanged();
+  void HScrollBarChanged();
+  // The header (SkinCtrls_ListViewHeader.cpp).
+  void HeaderCreated(HWND AChild);
+  void ReleaseHeader();
+  LRESULT HeaderWndProc(HWND AWindow, UINT AMessage, WPARAM AWParam, LPARAM ALParam);
+  void HeaderMouse(UINT AMessage, LPARAM ALParam);
+  TRect SectionRect(int AIndex);
+  THeaderSkin GetHeaderSkinData();
+  void PaintHeader(HDC ADC);
+  void DrawHeaderSection(TCanvas& ACanvas, const THeaderSkin& ASkin, TListColumn* AColumn, const TRect& R,
+                         bool APressed);
+  void DrawHeaderRest(TCanvas& ACanvas, const THeaderSkin& ASkin, const TRect& R);
+
+  TColor FLineColor = clGray;
+  bool FDevDown = false;
+  bool FInCheckScrollBars = false;
+  bool FromSB = false;
+  TspSkinData* FSD = nullptr;
+  int FIndex = -1;
+  TFont FDefaultFont;
+  TColor FDefaultColor = clWindow;
+  TspSkinScrollBar* FVScrollBar = nullptr;
+  TspSkinScrollBar* FHScrollBar = nullptr;
+  int FOldVScrollBarPos = 0;
+  int FOldHScrollBarPos = 0;
+  HWND FHeaderHandle = nullptr;
+  WNDPROC FHeaderInstance = nullptr;
+  WNDPROC FDefHeaderProc = nullptr;
+  int FActiveSection = -1;
+  bool FHeaderDown = false;
+};
+
+// The list view placed on forms.
+class TspSkinListView : public TspSkinCustomListView {
+ public:
+  using TspSkinCustomListView::TspSkinCustomListView;
+};

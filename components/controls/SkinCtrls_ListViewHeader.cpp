@@ -1,0 +1,259 @@
+// The list view's column header: the "SysHeader32" child is subclassed when it is
+// created and painted here, section by section through an off-screen bitmap, plain or
+// from the button element HeaderSkinDataName.
+
+#include <algorithm>
+
+#include "components/controls/SkinCtrls_LabelFontInternal.h"
+#include "components/controls/SkinCtrls_PaintInternal.h"
+#include "components/controls/SkinCtrls_ViewsInternal.h"
+#include "platform/base/ScopeExit.h"
+#include "platform/gdi/DcScopes.h"
+#include "platform/win/MessageQueue.h"
+#include "platform/win/Painting.h"
+#include "platform/win/WindowClasses.h"
+#include "platform/win/WindowPos.h"
+#include "platform/win/WindowProcedures.h"
+#include "platform/win/WindowTree.h"
+
+void TspSkinCustomListView::HeaderCreated(HWND AChild) {
+  if (GetClassName(AChild) != WC_HEADER || !ShowColumnHeaders()) return;
+  ReleaseHeader();
+  FHeaderHandle = AChild;
+  FDefHeaderProc = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtr(AChild, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FHeaderInstance)));
+}
+
+void TspSkinCustomListView::ReleaseHeader() {
+  if (!FHeaderHandle) return;
+  if (IsWindow(FHeaderHandle))
+    SetWindowLongPtr(FHeaderHandle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FDefHeaderProc));
+  FHeaderHandle = nullptr;
+  FDefHeaderProc = nullptr;
+  FActiveSection = -1;
+  FHeaderDown = false;
+  FDevDown = false;
+}
+
+LRESULT TspSkinCustomListView::HeaderWndProc(HWND AWindow, UINT AMessage, WPARAM AWParam, LPARAM ALParam) {
+  switch (AMessage) {
+    case WM_WINDOWPOSCHANGING: {
+      // The header reaches 25 pixels past the list, so that no gap shows at its end.
+      auto* Place = reinterpret_cast<WINDOWPOS*>(ALParam);
+      if (!(Place->flags & SWP_NOSIZE)) Place->cx += 25;
+      return 0;
+    }
+    case WM_PAINT:
+      PaintHeader(reinterpret_cast<HDC>(AWParam));
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;
+    default:
+      break;
+  }
+  const WNDPROC Previous = FDefHeaderProc;
+  const LRESULT Result = CallWindowProc(Previous, AWindow, AMessage, AWParam, ALParam);
+  if (AMessage == WM_NCDESTROY) {
+    FHeaderHandle = nullptr;
+    FDefHeaderProc = nullptr;
+  } else {
+    HeaderMouse(AMessage, ALParam);
+  }
+  return Result;
+}
+
+// The pressed look follows the left button held on a section; a divider drag shows no
+// pressed section but repaints live as the column follows the pointer.
+void TspSkinCustomListView::HeaderMouse(UINT AMessage, LPARAM ALParam) {
+  switch (AMessage) {
+    case WM_LBUTTONDOWN: {
+      const POINT Point{GET_X_LPARAM(ALParam), GET_Y_LPARAM(ALParam)};
+      FActiveSection = -1;
+      const int Count = static_cast<int>(SendMessage(FHeaderHandle, HDM_GETITEMCOUNT, 0, 0));
+      for (int I = 0; I < Count && FActiveSection == -1; ++I)
+        if (PtInRect(SectionRect(I), Point)) FActiveSection = I;
+      HDHITTESTINFO Hit;
+      Hit.pt = Point;
+      SendMessage(FHeaderHandle, HDM_HITTEST, 0, reinterpret_cast<LPARAM>(&Hit));
+      FDevDown = (Hit.flags & HHT_ONDIVIDER) != 0;
+      FHeaderDown = !FDevDown;
+      InvalidateRect(FHeaderHandle, nullptr, false);
+      break;
+    }
+    case WM_MOUSEMOVE:
+      if (FDevDown) InvalidateRect(FHeaderHandle, nullptr, false);
+      break;
+    case WM_LBUTTONUP:
+      FHeaderDown = false;
+      FDevDown = false;
+      FActiveSection = -1;
+      InvalidateRect(FHeaderHandle, nullptr, false);
+      break;
+    default:
+      break;
+  }
+}
+
+TRect TspSkinCustomListView::SectionRect(int AIndex) {
+  RECT Result{};
+  SendMessage(FHeaderHandle, HDM_GETITEMRECT, static_cast<WPARAM>(AIndex), reinterpret_cast<LPARAM>(&Result));
+  return Result;
+}
+
+TspSkinCustomListView::THeaderSkin TspSkinCustomListView::GetHeaderSkinData() {
+  THeaderSkin Skin;
+  const int Index = FindSkinElement(FSD, HeaderSkinDataName);
+  if (Index == -1) return Skin;
+  const auto* Element = dynamic_cast<const TspDataSkinButtonControl*>(FSD->CtrlList[Index].get());
+  const auto& Pictures = FSD->FActivePictures;
+  if (!Element || Element->PictureIndex < 0 || Element->PictureIndex >= static_cast<int>(Pictures.size()) ||
+      IsRectEmpty(Element->SkinRect))
+    return Skin;
+  Skin.Picture = Pictures[Element->PictureIndex].get();
+  Skin.LTPt = Element->LTPoint;
+  Skin.RTPt = Element->RTPoint;
+  Skin.LBPt = Element->LBPoint;
+  Skin.RBPt = Element->RBPoint;
+  Skin.SkinRect = Element->SkinRect;
+  Skin.ClRect = Element->ClRect;
+  Skin.DownSkinRect = !IsRectEmpty(Element->DownSkinRect)     ? Element->DownSkinRect
+                      : !IsRectEmpty(Element->ActiveSkinRect) ? Element->ActiveSkinRect
+                                                              : Element->SkinRect;
+  Skin.FontColor = Element->FontColor;
+  Skin.DownFontColor = Element->DownFontColor;
+  Skin.StretchEffect = Element->StretchEffect;
+  Skin.LeftStretch = Element->LeftStretch;
+  Skin.TopStretch = Element->TopStretch;
+  Skin.RightStretch = Element->RightStretch;
+  Skin.BottomStretch = Element->BottomStretch;
+  Skin.StretchType = Element->StretchType;
+  return Skin;
+}
+
+// Paints into ADC when given (the caller's: it stays the caller's, unreleased), else
+// into the header's own paint.
+void TspSkinCustomListView::PaintHeader(HDC ADC) {
+  PAINTSTRUCT Paint{};
+  const bool OwnPaint = ADC == nullptr;
+  HDC DC = OwnPaint ? BeginPaint(FHeaderHandle, &Paint) : ADC;
+  ScopeExit EndOwnPaint([&] {
+    if (OwnPaint) EndPaint(FHeaderHandle, &Paint);
+  });
+  TCanvas Canvas;
+  TCanvasHandleScope Lent(Canvas, DC);
+  const THeaderSkin Skin = GetHeaderSkinData();
+  const int Count = static_cast<int>(SendMessage(FHeaderHandle, HDM_GETITEMCOUNT, 0, 0));
+  int Right = 0;
+  for (int I = 0; I < Count; ++I) {
+    const TRect R = SectionRect(I);
+    TListColumn* Column = I < Columns().Count() ? Columns()[I] : nullptr;
+    DrawHeaderSection(Canvas, Skin, Column, R, I == FActiveSection && FHeaderDown);
+    Right = std::max(Right, static_cast<int>(R.Right));
+  }
+  RECT Client{};
+  GetClientRect(FHeaderHandle, &Client);
+  const TRect Rest(Right, 0, Client.Right + 1, Client.Bottom);
+  if (!IsRectEmpty(Rest)) DrawHeaderRest(Canvas, Skin, Rest);
+}
+
+void TspSkinCustomListView::DrawHeaderRest(TCanvas& ACanvas, const THeaderSkin& ASkin, const TRect& R) {
+  if (!ASkin.Picture) {
+    DrawFramedPart(ACanvas, R, clBtnShadow, clBtnFace);
+    return;
+  }
+  TBitmap Image;
+  const int Width = R.Width();
+  const int Height = R.Height();
+  if (ASkin.LBPt != TPoint(0, 0)) {
+    const int DX = Width - ASkin.SkinRect.Width();
+    const int DY = Height - ASkin.SkinRect.Height();
+    const TRect NewClRect(ASkin.ClRect.Left, ASkin.ClRect.Top, ASkin.ClRect.Right + DX,
+                          ASkin.ClRect.Bottom + DY);
+    CreateSkinImage3(ASkin.LTPt, ASkin.RTPt, ASkin.LBPt, ASkin.RBPt, ASkin.ClRect, ASkin.LTPt,
+                     TPoint(ASkin.RTPt.X + DX, ASkin.RTPt.Y), TPoint(ASkin.LBPt.X, ASkin.LBPt.Y + DY),
+                     TPoint(ASkin.RBPt.X + DX, ASkin.RBPt.Y + DY), NewClRect, Image, *ASkin.Picture,
+                     ASkin.SkinRect, Width, Height, true, ASkin.LeftStretch, ASkin.TopStretch,
+                     ASkin.RightStretch, ASkin.BottomStretch, ASkin.StretchEffect, ASkin.StretchType);
+    ACanvas.Draw(R.Left, R.Top, Image);
+    return;
+  }
+  CreateHSkinImageLeft(ASkin.LTPt.X, ASkin.SkinRect.Width() - ASkin.RTPt.X, Image, *ASkin.Picture,
+                       ASkin.SkinRect, Width, ASkin.SkinRect.Height(), ASkin.StretchEffect);
+  ACanvas.StretchDraw(R, Image);
+}
+
+namespace {
+
+// The section's background from the element: nine parts when the element has its
+// lower corner points, else a three-part strip stretched to the section's height.
+void ComposeHeaderSectionImage(TBitmap& AImage, const TRect& ASource, const TPoint& ALTPt,
+                               const TPoint& ARTPt, const TPoint& ALBPt, const TPoint& ARBPt,
+                               const TRect& AClRect, TBitmap& APicture, int AWidth, int AHeight,
+                               bool AStretchEffect, const bool (&AStretches)[4],
+                               TspStretchType AStretchType) {
+  if (ALBPt != TPoint(0, 0)) {
+    const int DX = AWidth - ASource.Width();
+    const int DY = AHeight - ASource.Height();
+    const TRect NewClRect(AClRect.Left, AClRect.Top, AClRect.Right + DX, AClRect.Bottom + DY);
+    CreateSkinImage(ALTPt, ARTPt, ALBPt, ARBPt, AClRect, ALTPt, TPoint(ARTPt.X + DX, ARTPt.Y),
+                    TPoint(ALBPt.X, ALBPt.Y + DY), TPoint(ARBPt.X + DX, ARBPt.Y + DY), NewClRect, AImage,
+                    APicture, ASource, AWidth, AHeight, true, AStretches[0], AStretches[1], AStretches[2],
+                    AStretches[3], AStretchEffect, AStretchType);
+    return;
+  }
+  TBitmap Strip;
+  CreateHSkinImage(ALTPt.X, ASource.Width() - ARTPt.X, Strip, APicture, ASource, AWidth, ASource.Height(),
+                   AStretchEffect);
+  AImage.SetSize(AWidth, AHeight);
+  AImage.Canvas().StretchDraw(TRect(0, 0, AWidth, AHeight), Strip);
+}
+
+// The caption in from both ends by 5 pixels, shortened with "..." to fit, placed by
+// the column's alignment and vertically centred (one pixel higher for an odd font
+// height).
+void DrawHeaderCaption(TCanvas& ACanvas, String AText, TAlignment AAlignment, int AWidth, int AHeight) {
+  const TRect Area(5, 0, AWidth - 5, AHeight);
+  FitWideTextToWidth(ACanvas, AText, Area.Width());
+  const int TextWidth = WideTextWidth(ACanvas, AText);
+  const int TextHeight = WideTextHeight(ACanvas, AText);
+  int Left = Area.Left;
+  if (AAlignment == taRightJustify)
+    Left = Area.Right - TextWidth;
+  else if (AAlignment == taCenter)
+    Left = Area.Left + (Area.Width() - TextWidth) / 2;
+  int Top = Area.Top + Area.Height() / 2 - TextHeight / 2;
+  if (ACanvas.Font().Height() % 2 != 0) --Top;
+  TRect Place(std::max(Left, Area.Left), Top, Area.Right, Top + TextHeight);
+  IntersectRect(Place, Place, Area);
+  DrawWideText(ACanvas, AText, Place, DT_SINGLELINE | DT_NOPREFIX | DT_LEFT);
+}
+
+}  // namespace
+
+void TspSkinCustomListView::DrawHeaderSection(TCanvas& ACanvas, const THeaderSkin& ASkin,
+                                              TListColumn* AColumn, const TRect& R, bool APressed) {
+  if (IsRectEmpty(R)) return;
+  const int Width = R.Width();
+  const int Height = R.Height();
+  TBitmap Image;
+  Image.SetSize(Width, Height);
+  TCanvas& Surface = Image.Canvas();
+  Surface.Font().Assign(Font());
+  if (!ASkin.Picture) {
+    DrawFramedPart(Surface, TRect(0, 0, Width, Height), APressed ? BuiltInPartFrame : clBtnShadow,
+                   APressed ? BuiltInPressedFill : clBtnFace);
+    Surface.Font().SetColor(clBtnText);
+  } else {
+    const bool Stretches[4] = {ASkin.LeftStretch, ASkin.TopStretch, ASkin.RightStretch, ASkin.BottomStretch};
+    ComposeHeaderSectionImage(Image, APressed ? ASkin.DownSkinRect : ASkin.SkinRect, ASkin.LTPt, ASkin.RTPt,
+                              ASkin.LBPt, ASkin.RBPt, ASkin.ClRect, *ASkin.Picture, Width, Height,
+                              ASkin.StretchEffect, Stretches, ASkin.StretchType);
+    Surface.Font().SetColor(APressed ? ASkin.DownFontColor : ASkin.FontColor);
+  }
+  Surface.Brush().SetStyle(bsClear);
+  if (OnDrawHeaderSection)
+    OnDrawHeaderSection(Surface, AColumn, APressed, TRect(0, 0, Width, Height));
+  else if (AColumn)
+    DrawHeaderCaption(Surface, AColumn->Caption(), AColumn->Alignment(), Width, Height);
+  ACanvas.Draw(R.Left, R.Top, Image);
+}

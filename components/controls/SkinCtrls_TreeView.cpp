@@ -1,0 +1,175 @@
+#include <algorithm>
+
+#include "components/controls/SkinCtrls_LabelFontInternal.h"
+#include "components/controls/SkinCtrls_ViewsInternal.h"
+#include "components/forms/SkinForm.h"
+#include "platform/win/MessageQueue.h"
+#include "platform/win/ScrollInfo.h"
+
+TspSkinCustomTreeView::TspSkinCustomTreeView(TComponent* AOwner) : TCustomTreeView(AOwner) {
+  FDefaultFont.SetName("Arial");
+  FDefaultFont.SetHeight(14);
+}
+
+void TspSkinCustomTreeView::SetSkinData(TspSkinData* AValue) {
+  if (FSD) FSD->RemoveFreeNotification(this);
+  FSD = AValue;
+  if (FSD) FSD->FreeNotification(this);
+  if (FSD && !FSD->Empty) ChangeSkinData();
+}
+
+void TspSkinCustomTreeView::SetDefaultFont(const TFont& AValue) {
+  FDefaultFont.Assign(AValue);
+  if (FIndex == -1) SetFont(FDefaultFont);
+}
+
+void TspSkinCustomTreeView::SetDefaultColor(TColor AValue) {
+  FDefaultColor = AValue;
+  if (FIndex == -1) SetColor(AValue);
+}
+
+void TspSkinCustomTreeView::SetVScrollBar(TspSkinScrollBar* AValue) {
+  FVScrollBar = AValue;
+  AttachViewBar(AValue, [this](TObject*) { VScrollBarChanged(); });
+  UpDateScrollBars();
+}
+
+void TspSkinCustomTreeView::SetHScrollBar(TspSkinScrollBar* AValue) {
+  FHScrollBar = AValue;
+  AttachViewBar(AValue, [this](TObject*) { HScrollBarChanged(); });
+  UpDateScrollBars();
+}
+
+void TspSkinCustomTreeView::Loaded() {
+  TCustomTreeView::Loaded();
+  ChangeSkinData();
+}
+
+void TspSkinCustomTreeView::Notification(TComponent* AComponent, TOperation AOperation) {
+  TCustomTreeView::Notification(AComponent, AOperation);
+  if (AOperation != opRemove) return;
+  if (AComponent == FSD) FSD = nullptr;
+  if (AComponent == FVScrollBar) FVScrollBar = nullptr;
+  if (AComponent == FHScrollBar) FHScrollBar = nullptr;
+}
+
+void TspSkinCustomTreeView::CreateParams(TCreateParams& AParams) {
+  TCustomTreeView::CreateParams(AParams);
+  AParams.Style &= ~(WS_HSCROLL | WS_VSCROLL);
+}
+
+void TspSkinCustomTreeView::ChangeSkinData() {
+  if (ComponentState().Contains(csLoading)) return;
+  FIndex = FindSkinElement(FSD, SkinDataName);
+  if (FIndex == -1) {
+    SetColor(FDefaultColor);
+    SetFont(FDefaultFont);
+    FLineColor = clGray;
+  } else if (const auto* Element = dynamic_cast<const TspDataSkinTreeView*>(FSD->CtrlList[FIndex].get())) {
+    TakeTreeViewElement(*Element);
+  }
+  TFont Charset;
+  Charset.Assign(Font());
+  Charset.SetCharset(SkinTextCharset(FSD, FDefaultFont));
+  SetFont(Charset);
+  for (TCustomImageList* List : {Images(), StateImages()})
+    if (List) List->SetBkColor(Color());
+  UpDateScrollBars();
+  ReAlignViewBars(FVScrollBar, FHScrollBar);
+}
+
+void TspSkinCustomTreeView::TakeTreeViewElement(const TspDataSkinTreeView& AElement) {
+  SetFont(ViewSkinFont(FSD, FDefaultFont, UseSkinFont, AElement.FontName, AElement.FontStyle,
+                       AElement.FontHeight, AElement.FontColor));
+  SetColor(AElement.BGColor);
+  FButtonColor = AverageColor(AElement.FontColor, AElement.BGColor);
+  FLineColor = AverageColor(FButtonColor, AElement.BGColor);
+  const auto& Pictures = FSD->FActivePictures;
+  const bool HasPicture =
+      AElement.PictureIndex >= 0 && AElement.PictureIndex < static_cast<int>(Pictures.size());
+  if (!HasPicture || IsRectEmpty(AElement.ExpandImageRect) || IsRectEmpty(AElement.NoExpandImageRect)) {
+    FExpandImage.SetSize(0, 0);
+    FNoExpandImage.SetSize(0, 0);
+    return;
+  }
+  TBitmap& Picture = *Pictures[AElement.PictureIndex];
+  TakeButtonPicture(FExpandImage, AElement.ExpandImageRect, Picture);
+  TakeButtonPicture(FNoExpandImage, AElement.NoExpandImageRect, Picture);
+}
+
+// A square of the source's width, the source scaled into it, drawn transparent.
+void TspSkinCustomTreeView::TakeButtonPicture(TBitmap& ATarget, const TRect& ASource, TBitmap& APicture) {
+  const int Side = ASource.Width();
+  ATarget.SetSize(Side, Side);
+  ATarget.Canvas().CopyRect(TRect(0, 0, Side, Side), APicture.Canvas(), ASource);
+  ATarget.SetTransparent(true);
+}
+
+void TspSkinCustomTreeView::UpDateScrollBars() {
+  if (ComponentState().Contains(csLoading) || FInCheckScrollBars || !HandleAllocated()) return;
+  HWND Window = Handle();
+  FInCheckScrollBars = true;
+  bool VChanged = false;
+  bool HChanged = false;
+  if (FVScrollBar) {
+    int Min = 0;
+    int Max = 0;
+    GetScrollRange(Window, SB_VERT, &Min, &Max);
+    const int Position = GetScrollPos(Window, SB_VERT);
+    const int Page = static_cast<int>(SendMessage(Window, TVM_GETVISIBLECOUNT, 0, 0));
+    const int Count = static_cast<int>(SendMessage(Window, TVM_GETCOUNT, 0, 0));
+    const bool Needed = Max > 0 && Page <= Max && Count > Max && Visible();
+    VChanged = SetViewBarVisible(*FVScrollBar, Needed);
+    if (Needed) FVScrollBar->SetRange(Min, Max, Page, Position);
+  }
+  if (FHScrollBar) {
+    int Min = 0;
+    int Max = 0;
+    GetScrollRange(Window, SB_HORZ, &Min, &Max);
+    const int Position = GetScrollPos(Window, SB_HORZ);
+    const bool Needed = Max > Width() && Visible();
+    HChanged = SetViewBarVisible(*FHScrollBar, Needed);
+    if (Needed) FHScrollBar->SetRange(Min, Max, Width(), Position);
+  }
+  MatchViewBarCorner(FVScrollBar, FHScrollBar);
+  if (Align() != alNone && (VChanged || HChanged) && Parent()) Parent()->Realign();
+  FInCheckScrollBars = false;
+}
+
+void TspSkinCustomTreeView::VScrollBarChanged() {
+  if (!FVScrollBar || !HandleAllocated()) return;
+  SendMessage(Handle(), WM_VSCROLL, MakeScrollWParam(SB_THUMBPOSITION, FVScrollBar->Position()), 0);
+}
+
+void TspSkinCustomTreeView::HScrollBarChanged() {
+  if (!FHScrollBar || !HandleAllocated()) return;
+  SendMessage(Handle(), WM_HSCROLL, MakeScrollWParam(SB_THUMBPOSITION, FHScrollBar->Position()), 0);
+}
+
+void TspSkinCustomTreeView::Change(TTreeNode* ANode) {
+  TCustomTreeView::Change(ANode);
+  UpDateScrollBars();
+}
+
+void TspSkinCustomTreeView::WndProc(TMessage& AMessage) {
+  if (AnswerViewNonClient(AMessage)) return;
+  if (AMessage.Msg == SP_PAINTINTODC) {
+    AMessage.Result = PAINTINTODC_RESULT;
+    return;
+  }
+  TCustomTreeView::WndProc(AMessage);
+  switch (AMessage.Msg) {
+    case CM_VISIBLECHANGED:
+      for (TspSkinScrollBar* Bar : {FVScrollBar, FHScrollBar})
+        if (Bar) Bar->SetVisible(Visible());
+      break;
+    case WM_SIZE:
+    case WM_PAINT:
+    case WM_KEYDOWN:
+    case WM_LBUTTONUP:
+      UpDateScrollBars();
+      break;
+    default:
+      break;
+  }
+}

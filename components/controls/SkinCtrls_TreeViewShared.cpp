@@ -1,0 +1,53 @@
+#include "components/controls/SkinCtrls_LabelFontInternal.h"
+#include "components/controls/SkinCtrls_ViewsInternal.h"
+
+TFont ViewSkinFont(const TspSkinData* ASkinData, const TFont& ADefaultFont, bool AUseSkinFont,
+                   const String& AName, TFontStyles AStyle, int AHeight, TColor AColor) {
+  TFont Result;
+  Result.Assign(ADefaultFont);
+  if (AUseSkinFont) {
+    Result.SetName(AName);
+    Result.SetStyle(AStyle);
+    Result.SetHeight(AHeight);
+  }
+  Result.SetColor(AColor);
+  Result.SetCharset(SkinTextCharset(ASkinData, ADefaultFont));
+  return Result;
+}
+
+bool AnswerViewNonClient(TMessage& AMessage) {
+  switch (AMessage.Msg) {
+    case WM_NCCALCSIZE:
+    case WM_NCPAINT:
+      AMessage.Result = 0;
+      return true;
+    case WM_NCHITTEST:
+      AMessage.Result = HTCLIENT;
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool SetViewBarVisible(TspSkinScrollBar& ABar, bool AVisible) {
+  if (ABar.Visible() == AVisible) return false;
+  ABar.SetVisible(AVisible);
+  return true;
+}
+
+void MatchViewBarCorner(TspSkinScrollBar* AVScrollBar, TspSkinScrollBar* AHScrollBar) {
+  if (!AVScrollBar || !AHScrollBar) return;
+  if (AHScrollBar->Both() != AVScrollBar->Visible()) AHScrollBar->SetBoth(AVScrollBar->Visible());
+}
+
+void ReAlignViewBars(TspSkinScrollBar* AVScrollBar, TspSkinScrollBar* AHScrollBar) {
+  for (TspSkinScrollBar* Bar : {AVScrollBar, AHScrollBar})
+    if (Bar) Bar->RequestAlign();
+}
+
+void AttachViewBar(TspSkinScrollBar* ABar, TNotifyEvent AOnChange) {
+  if (!ABar) return;
+  ABar->SetEnabled(true);
+  ABar->SetVisible(false);
+  ABar->OnChange = std::move(AOnChange);
+}

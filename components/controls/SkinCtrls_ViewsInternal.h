@@ -1,0 +1,24 @@
+#pragma once
+// What the skinned tree view and list view share: the font an element gives them,
+// their non-client answers, and showing or hiding an external bar. User-interface
+// thread.
+
+#include "components/controls/SkinCtrls.h"
+
+// The view's font: the element's name, style and height when AUseSkinFont, else
+// ADefaultFont's; the element's colour; the skin's character set.
+TFont ViewSkinFont(const TspSkinData* ASkinData, const TFont& ADefaultFont, bool AUseSkinFont,
+                   const String& AName, TFontStyles AStyle, int AHeight, TColor AColor);
+// The views have no non-client area and draw no system bars: WM_NCCALCSIZE and
+// WM_NCPAINT are swallowed, WM_NCHITTEST answers HTCLIENT. True when AMessage was
+// one of them.
+bool AnswerViewNonClient(TMessage& AMessage);
+// Shows or hides ABar; true when its visibility changed.
+bool SetViewBarVisible(TspSkinScrollBar& ABar, bool AVisible);
+// With both bars: the horizontal one leaves room for the corner while the vertical
+// one shows.
+void MatchViewBarCorner(TspSkinScrollBar* AVScrollBar, TspSkinScrollBar* AHScrollBar);
+// Each bar's parent lays it out again.
+void ReAlignViewBars(TspSkinScrollBar* AVScrollBar, TspSkinScrollBar* AHScrollBar);
+// A bar given to a view: enabled, hidden, its OnChange the view's.
+void AttachViewBar(TspSkinScrollBar* ABar, TNotifyEvent AOnChange);

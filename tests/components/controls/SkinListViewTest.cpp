@@ -1,0 +1,319 @@
+// The skinned list view: colours and font from its skin element, no frame and no
+// system bars, the external skinned bars in report and list view, and the column
+// header it paints itself, plain or from a button element.
+
+#include "components/controls/SkinCtrls.h"
+#include "platform/gdi/DcScopes.h"
+#include "platform/win/MessageQueue.h"
+#include "platform/win/WindowPos.h"
+#include "platform/win/headless/HeadlessInput.h"
+#include "tests/components/controls/MoreControlsFixture.h"
+
+namespace more_controls_test {
+namespace {
+
+class SkinListViewTest : public MoreControlsTest {
+ protected:
+  void SetUp() override {
+    MoreControlsTest::SetUp();
+    List = new TspSkinListView(&Host());
+    List->SetBounds(0, 0, 180, 150);
+    List->SetParent(&Host());
+    VBar = new TspSkinScrollBar(&Host());
+    VBar->SetKind(sbVertical);
+    VBar->SetBounds(180, 0, 19, 150);
+    VBar->SetParent(&Host());
+  }
+  // Report view with two columns (60 and 80 wide) and ACount rows.
+  void MakeReport(int ACount) {
+    List->SetViewStyle(vsReport);
+    const char* Captions[] = {"Name", "Size"};
+    for (const char* Caption : Captions) {
+      TListColumn* Column = List->Columns().Add();
+      Column->SetCaption(Caption);
+      Column->SetWidth(Column->Index() == 0 ? 60 : 80);
+    }
+    AddItems(ACount);
+  }
+  void AddItems(int ACount) {
+    for (int I = 0; I < ACount; ++I) List->Items().Add()->SetCaption("item " + std::to_string(I));
+  }
+  int HeaderHeight() {
+    RECT R{};
+    GetWindowRect(List->HeaderHandle(), &R);
+    return R.Height();
+  }
+  // Makes the list exactly ARows rows high below its header.
+  void FitRows(int ARows) {
+    const int Row = List->Items().Item(0)->DisplayRect(drBounds).Height();
+    List->SetHeight(HeaderHeight() + ARows * Row);
+    Pump();
+  }
+  int PerPage() { return static_cast<int>(SendMessage(List->Handle(), LVM_GETCOUNTPERPAGE, 0, 0)); }
+
+  TspSkinListView* List = nullptr;
+  TspSkinScrollBar* VBar = nullptr;
+};
+
+TEST_F(SkinListViewTest, TakesTheColoursAndFontOfItsElementAndTheDefaultsWithoutOne) {
+  auto& Element = AddElement<TspDataSkinListView>("listview");
+  Element.FontName = "Courier New";
+  Element.FontHeight = 16;
+  Element.FontColor = RGB(240, 160, 80);
+  Element.BGColor = RGB(16, 32, 0);
+  List->SetSkinData(&Skin());
+  EXPECT_EQ(List->Color(), RGB(16, 32, 0));
+  EXPECT_EQ(List->Font().Name(), "Courier New");
+  EXPECT_EQ(List->Font().Height(), 16);
+  EXPECT_EQ(List->Font().Color(), RGB(240, 160, 80));
+  // The grid lines: the text colour averaged three times toward the background.
+  EXPECT_EQ(List->LineColor(), RGB(44, 48, 10));
+
+  Element.IDName = "gone";
+  List->ChangeSkinData();
+  EXPECT_EQ(List->Color(), clWindow);
+  EXPECT_EQ(List->Font().Name(), "Arial");
+  EXPECT_EQ(List->Font().Height(), 14);
+}
+
+TEST_F(SkinListViewTest, TheDefaultSkinGivesItsColours) {
+  List->SetSkinData(&SkinNew());
+  const int Index = SkinNew().GetControlIndex("listview");
+  ASSERT_GE(Index, 0);
+  const auto& Element = dynamic_cast<const TspDataSkinListView&>(*SkinNew().CtrlList[Index]);
+  EXPECT_EQ(List->Color(), Element.BGColor);
+  EXPECT_EQ(List->Font().Color(), Element.FontColor);
+}
+
+TEST_F(SkinListViewTest, HasNoFrameAndAnswersThePaintIntoContextRequest) {
+  ShowHost();
+  EXPECT_EQ(List->ClientWidth(), List->Width());
+  EXPECT_EQ(List->ClientHeight(), List->Height());
+  EXPECT_EQ(SendMessage(List->Handle(), 45513, 0, 0), 12851);
+}
+
+TEST_F(SkinListViewTest, InReportViewTheVerticalBarPagesByRowsAndScrollsByRows) {
+  MakeReport(100);
+  List->SetVScrollBar(VBar);
+  ShowHost();
+  FitRows(20);
+  ASSERT_EQ(PerPage(), 20);
+  ASSERT_TRUE(VBar->Visible());
+  EXPECT_EQ(VBar->Max(), 99);
+  EXPECT_EQ(VBar->PageSize(), 20);
+  EXPECT_EQ(VBar->LargeChange(), 20);
+  EXPECT_EQ(VBar->SmallChange(), 1);
+
+  VBar->SetPosition(10);
+  EXPECT_EQ(List->TopItem(), List->Items().Item(10));
+  VBar->SetPosition(1000);
+  EXPECT_EQ(VBar->Position(), 80);
+  EXPECT_EQ(List->TopItem(), List->Items().Item(80));
+
+  // The list scrolled by itself: the bar follows.
+  List->Items().Item(0)->MakeVisible(false);
+  Pump();
+  EXPECT_EQ(VBar->Position(), 0);
+  List->Items().Item(50)->MakeVisible(false);
+  Pump();
+  EXPECT_EQ(VBar->Position(), List->TopItem()->Index());
+  EXPECT_GT(VBar->Position(), 30);
+}
+
+TEST_F(SkinListViewTest, InReportViewTheBarHidesWhileTheRowsFit) {
+  MakeReport(5);
+  List->SetVScrollBar(VBar);
+  ShowHost();
+  Pump();
+  EXPECT_FALSE(VBar->Visible());
+  AddItems(50);
+  Pump();
+  EXPECT_TRUE(VBar->Visible());
+  List->SetVisible(false);
+  EXPECT_FALSE(VBar->Visible());
+}
+
+TEST_F(SkinListViewTest, InListViewTheVerticalBarHidesAndTheHorizontalOneMovesByColumns) {
+  auto* HBar = new TspSkinScrollBar(&Host());
+  HBar->SetBounds(0, 131, 180, 19);
+  HBar->SetParent(&Host());
+  List->SetViewStyle(vsList);
+  AddItems(100);
+  List->SetVScrollBar(VBar);
+  List->SetHScrollBar(HBar);
+  VBar->SetVisible(true);
+  ShowHost();
+  Pump();
+  EXPECT_FALSE(VBar->Visible());
+  ASSERT_TRUE(HBar->Visible());
+  EXPECT_EQ(HBar->SmallChange(), 1);
+  const int ColumnWidth = List->Items().Item(0)->DisplayRect(drBounds).Width();
+  EXPECT_EQ(HBar->PageSize(), List->Width() / ColumnWidth);
+
+  const int RowsPerColumn = List->Items().Item(1)->DisplayRect(drBounds).Top > 0
+                                ? List->Height() / List->Items().Item(0)->DisplayRect(drBounds).Height()
+                                : 1;
+  HBar->SetPosition(2);
+  ASSERT_NE(List->TopItem(), nullptr);
+  EXPECT_EQ(List->TopItem()->Index(), 2 * RowsPerColumn);
+  HBar->SetPosition(1);
+  EXPECT_EQ(List->TopItem()->Index(), RowsPerColumn);
+}
+
+TEST_F(SkinListViewTest, AListFivePixelsHighNeverUpdatesItsBars) {
+  MakeReport(100);
+  List->SetHeight(5);
+  List->SetVScrollBar(VBar);
+  VBar->SetVisible(true);
+  VBar->SetRange(0, 7, 0, 3);
+  ShowHost();
+  Pump();
+  List->UpDateScrollBars();
+  EXPECT_TRUE(VBar->Visible());
+  EXPECT_EQ(VBar->Max(), 7);
+  EXPECT_EQ(VBar->Position(), 3);
+}
+
+class SkinListViewHeaderTest : public SkinListViewTest {
+ protected:
+  // The header row of the host: 'f' face, 's' shadow, 'p' pressed fill, 'n' the
+  // pressed frame, 'g' the skin picture, 'd' its pressed picture.
+  std::string HeaderRow(int AY) {
+    return HostPicture(Rect(0, AY, 150, AY + 1), {{clBtnFace, 'f'},
+                                                  {clBtnShadow, 's'},
+                                                  {TColor(0xB59385), 'p'},
+                                                  {TColor(0x800000), 'n'},
+                                                  {clGreen, 'g'},
+                                                  {clTeal, 'd'}});
+  }
+  // The smallest rectangle holding the host pixels of AArea that differ from
+  // ABackground (the caption's, smoothed at its edges).
+  TRect TextBounds(const TRect& AArea, TColor ABackground) {
+    TRect Result(AArea.Right, AArea.Bottom, AArea.Left, AArea.Top);
+    for (int Y = AArea.Top; Y < AArea.Bottom; ++Y)
+      for (int X = AArea.Left; X < AArea.Right; ++X)
+        if (HostPixel(X, Y) != ColorToRGB(ABackground)) {
+          Result.Left = std::min<int>(Result.Left, X);
+          Result.Top = std::min<int>(Result.Top, Y);
+          Result.Right = std::max<int>(Result.Right, X + 1);
+          Result.Bottom = std::max<int>(Result.Bottom, Y + 1);
+        }
+    return Result;
+  }
+  // A "resizetoolbutton" element: green, teal when pressed, white text.
+  void AddHeaderElement() {
+    auto& Element = AddElement<TspDataSkinButtonControl>("resizetoolbutton");
+    Element.PictureIndex = AddPicture(40, 20, [](int, int AY) { return AY < 10 ? clGreen : clTeal; });
+    Element.SkinRect = Rect(0, 0, 40, 10);
+    Element.DownSkinRect = Rect(0, 10, 40, 20);
+    Element.LTPoint = TPoint(0, 0);
+    Element.RTPoint = TPoint(40, 0);
+    Element.FontColor = clWhite;
+    Element.DownFontColor = clWhite;
+  }
+};
+
+TEST_F(SkinListViewHeaderTest, TheBuiltInHeaderFramesEachSectionAndShowsThePressedOne) {
+  MakeReport(3);
+  ShowHost();
+  Pump();
+  ASSERT_NE(List->HeaderHandle(), nullptr);
+  // Sections at 0..60 and 60..140, the rest of the header from 140 framed alike.
+  const std::string Face = HeaderRow(HeaderHeight() / 2);
+  EXPECT_EQ(Face[0], 's');
+  EXPECT_EQ(Face[59], 's');
+  EXPECT_EQ(Face[60], 's');
+  EXPECT_EQ(Face[139], 's');
+  EXPECT_EQ(Face[140], 's');
+  EXPECT_EQ(Face[2], 'f');
+
+  // The left button held on the second section presses it until it comes up.
+  const TPoint Second = OnHost(100, HeaderHeight() / 2);
+  InjectPointerPress(Second);
+  Pump();
+  const std::string Pressed = HeaderRow(1);
+  EXPECT_EQ(Pressed[60], 'n');
+  EXPECT_EQ(Pressed[61], 'p');
+  EXPECT_EQ(Pressed[30], 'f');
+  InjectPointerRelease(Second);
+  Pump();
+  EXPECT_EQ(HeaderRow(1)[61], 'f');
+}
+
+TEST_F(SkinListViewHeaderTest, ADividerDragResizesTheColumnWithoutThePressedLook) {
+  MakeReport(3);
+  ShowHost();
+  Pump();
+  const TPoint Divider = OnHost(59, HeaderHeight() / 2);
+  InjectPointerPress(Divider);
+  InjectPointerMove({Divider.X + 15, Divider.Y});
+  Pump();
+  EXPECT_EQ(HeaderRow(1).find('p'), std::string::npos);
+  InjectPointerRelease({Divider.X + 15, Divider.Y});
+  Pump();
+  EXPECT_EQ(List->Columns()[0]->Width(), 75);
+  EXPECT_EQ(HeaderRow(HeaderHeight() / 2)[74], 's');
+}
+
+TEST_F(SkinListViewHeaderTest, TheSkinElementGivesTheSectionsTheirPicturesAndTheCaptionItsColour) {
+  AddHeaderElement();
+  List->SetSkinData(&Skin());
+  MakeReport(3);
+  List->Columns()[1]->SetAlignment(taRightJustify);
+  ShowHost();
+  Pump();
+  const int Middle = HeaderHeight() / 2;
+  EXPECT_EQ(HeaderRow(1), std::string(150, 'g') + "\n");
+  // The right-aligned caption ends 5 pixels before its section's right edge (140).
+  const TRect Text = TextBounds(Rect(60, 1, 140, HeaderHeight() - 1), clGreen);
+  ASSERT_FALSE(IsRectEmpty(Text));
+  EXPECT_LE(Text.Right, 135);
+  EXPECT_GE(Text.Right, 132);
+
+  InjectPointerPress(OnHost(20, Middle));
+  Pump();
+  EXPECT_EQ(HeaderRow(1).substr(0, 60), std::string(60, 'd'));
+  EXPECT_EQ(HeaderRow(1)[70], 'g');
+  InjectPointerRelease(OnHost(20, Middle));
+}
+
+TEST_F(SkinListViewHeaderTest, ACaptionTooWideForItsSectionEndsInAnEllipsis) {
+  MakeReport(1);
+  List->Columns()[0]->SetCaption("A caption far too wide for sixty pixels");
+  ShowHost();
+  Pump();
+  const TRect Text = TextBounds(Rect(1, 1, 59, HeaderHeight() - 1), clBtnFace);
+  ASSERT_FALSE(IsRectEmpty(Text));
+  EXPECT_LE(Text.Right, 55);
+  EXPECT_GE(Text.Left, 5);
+}
+
+TEST_F(SkinListViewHeaderTest, PaintsIntoAGivenContextAndLeavesItToItsOwner) {
+  MakeReport(1);
+  ShowHost();
+  Pump();
+  TBitmap Target;
+  Target.SetSize(150, HeaderHeight());
+  Target.Canvas().Brush().SetColor(clRed);
+  Target.Canvas().FillRect(TRect(0, 0, 150, HeaderHeight()));
+  SendMessage(List->Handle(), SP_PAINTHEADERINTODC, reinterpret_cast<WPARAM>(Target.Canvas().Handle()), 0);
+  EXPECT_EQ(Target.Canvas().Pixels(0, 1), ColorToRGB(clBtnShadow));
+  EXPECT_EQ(Target.Canvas().Pixels(2, 2), ColorToRGB(clBtnFace));
+  // The context is still the bitmap's and draws.
+  Target.Canvas().FillRect(TRect(0, 0, 4, 4));
+  EXPECT_EQ(Target.Canvas().Pixels(2, 2), ColorToRGB(clRed));
+}
+
+TEST_F(SkinListViewHeaderTest, WithTheDefaultSkinTheReportLooksAsInItsPicture) {
+  List->SetSkinData(&SkinNew());
+  MakeReport(30);
+  List->SetVScrollBar(VBar);
+  VBar->SetSkinData(&SkinNew());
+  VBar->SetSkinDataName("vscrollbar");
+  ShowHost();
+  Pump();
+  EXPECT_TRUE(HostLooksAsInItsPicture("listview-default-skin"));
+}
+
+}  // namespace
+}  // namespace more_controls_test
