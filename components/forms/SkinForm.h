@@ -165,6 +165,11 @@ class TspSkinForm : public TComponent {
   // visible skin-minimized form stands.
   TPoint GetMinimizedPlace() const;
 
+  // ---- Background notices (SkinForm_Geometry.cpp)
+  // SP_CHECKPARENTBACKGROUND to every windowed control placed directly on the form, in
+  // child order: the background they blend over changed.
+  void SendCheckParentBackground();
+
   // ---- Frame geometry of the current size (read by painters and hit tests)
   int FFormWidth = 0, FFormHeight = 0;
   TPoint NewLTPoint, NewRTPoint, NewLBPoint, NewRBPoint;
@@ -347,6 +352,9 @@ class TspSkinForm : public TComponent {
   void FadeStep(TMessage& AMessage);
   void FinishFade(int ATarget);
 
+  // SkinForm_Geometry.cpp: a client background stretched by the skin changes with the
+  // size, so the form repaints it and tells the controls that show it through.
+  void RepaintStretchedBackground();
   // SkinForm_Geometry.cpp: the edge and corner rules of the skinned hit test.
   // E(P): within BorderW of the window's edge or of the outline of the skin's shape.
   bool PointNearSkinEdge(TPoint APoint);

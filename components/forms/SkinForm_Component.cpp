@@ -141,9 +141,13 @@ void TspSkinForm::ApplySkinFrame() {
 
 void TspSkinForm::SetBorderIcons(TspBorderIcons AValue) {
   FBorderIcons = AValue;
-  if (!ComponentState().Contains(csDesigning) && !ComponentState().Contains(csLoading) &&
-      (FSupportNCArea || FSkinSupport))
+  if (ComponentState().Contains(csDesigning) || ComponentState().Contains(csLoading)) return;
+  if (FSupportNCArea || FSkinSupport) {
+    ApplyBorderIcons();
     UpDateFormNC();
+  } else if (HideCaptionButtons) {
+    ApplyBorderIcons();
+  }
 }
 
 int TspSkinForm::DefaultCaptionHeight() const {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "components/controls/SkinCtrls.h"
 #include "components/core/SPUtils.h"
 #include "components/forms/SkinForm.h"
 #include "platform/base/ScopeExit.h"
@@ -101,9 +102,24 @@ void TspSkinForm::UpdateSkinFrame(bool AFull) {
   if (OnChangeClientRect) OnChangeClientRect(NewClRect);
   if (FSupportNCArea) {
     if (FSkinnableForm && !FHasRegion) UpDateFormNC();
+    // A step of a live sizing computes the frame before the window takes the size;
+    // the background follows in WM_SIZE, once it has.
+    if (FForm->Width() == FFormWidth && FForm->Height() == FFormHeight) RepaintStretchedBackground();
   } else {
     FForm->Invalidate();
   }
+}
+
+void TspSkinForm::RepaintStretchedBackground() {
+  if (!FSkinSupport || !FSD->StretchEffect) return;
+  FForm->Repaint();
+  SendCheckParentBackground();
+}
+
+void TspSkinForm::SendCheckParentBackground() {
+  for (int I = 0; I < FForm->ControlCount(); ++I)
+    if (auto* Windowed = dynamic_cast<TWinControl*>(FForm->Controls(I)))
+      SendMessage(Windowed->Handle(), SP_CHECKPARENTBACKGROUND, 0, 0);
 }
 
 void TspSkinForm::UpdateFormRegion(bool AFull) {

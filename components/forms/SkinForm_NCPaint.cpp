@@ -157,9 +157,6 @@ void TspSkinForm::PaintNCDefault(HDC DC, bool AUseExternalDC) {
   if (FSD && FSD->ChangeSkinDataProcess) return;
   TakeFormSizeIfUnknown();
   if (ObjectList.empty() && !FSkinSupport) CreateDefaultButtons();
-  // The buttons follow the border icons as they are now; the border-icon setter does
-  // not reach them.
-  ApplyBorderIcons();
   CalcDefRects();
   PlaceDefaultButtons();
 

@@ -145,8 +145,12 @@ TPoint TspSkinForm::ScreenToFramePoint(LPARAM ALParam) const {
 
 void TspSkinForm::WMSize(TMessage& AMessage) {
   CallOldWindowProc(AMessage);
-  // During a sizing loop WM_SIZING has already followed every step.
-  if (FSizeMove && FFullDrag) return;
+  // During a sizing loop WM_SIZING has already computed the frame of this step; the
+  // window has taken its size only now.
+  if (FSizeMove && FFullDrag) {
+    if (FSupportNCArea) RepaintStretchedBackground();
+    return;
+  }
   FFormWidth = FForm->Width();
   FFormHeight = FForm->Height();
   if (!FSupportNCArea) return;

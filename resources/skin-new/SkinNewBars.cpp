@@ -91,10 +91,11 @@ void AddScrollBar(TSkinNew& ASkin, const char* AIDName, bool AVertical, int ACor
   const int Length = BarLength + ACorner;
   const TSkinNewArrow Back = AVertical ? saUp : saLeft, Forward = AVertical ? saDown : saRight;
   const TRect Body = Sheet.Place(AVertical ? Size : Length, AVertical ? Length : Size);
-  const TRect UpButton = Along(AVertical, 0, Size, 0, Size);
-  const TRect DownButton = Along(AVertical, BarLength - Size, BarLength, 0, Size);
-  DrawChevron(P, CentreOf(Offset(UpButton, Body)), Back, 6, palette::SecondaryText);
-  DrawChevron(P, CentreOf(Offset(DownButton, Body)), Forward, 6, palette::SecondaryText);
+  // The up button raises the position: it sits at the far end and points forward.
+  const TRect DownButton = Along(AVertical, 0, Size, 0, Size);
+  const TRect UpButton = Along(AVertical, BarLength - Size, BarLength, 0, Size);
+  DrawChevron(P, CentreOf(Offset(DownButton, Body)), Back, 6, palette::SecondaryText);
+  DrawChevron(P, CentreOf(Offset(UpButton, Body)), Forward, 6, palette::SecondaryText);
   auto Arrow = [&](TSkinNewArrow AArrow, TColor AFill) {
     const TRect R = Sheet.Place(Size, Size);
     P.FillRoundRect(R, 3, AFill);
@@ -109,10 +110,10 @@ void AddScrollBar(TSkinNew& ASkin, const char* AIDName, bool AVertical, int ACor
     return R;
   };
   auto& Bar = ASkin.AddControl<TspDataSkinScrollBarControl>(AIDName);
-  Bar.ActiveUpButtonRect = Arrow(Back, palette::Light);
-  Bar.DownUpButtonRect = Arrow(Back, palette::Pressed);
-  Bar.ActiveDownButtonRect = Arrow(Forward, palette::Light);
-  Bar.DownDownButtonRect = Arrow(Forward, palette::Pressed);
+  Bar.ActiveUpButtonRect = Arrow(Forward, palette::Light);
+  Bar.DownUpButtonRect = Arrow(Forward, palette::Pressed);
+  Bar.ActiveDownButtonRect = Arrow(Back, palette::Light);
+  Bar.DownDownButtonRect = Arrow(Back, palette::Pressed);
   Bar.ThumbRect = Thumb(6, palette::ScrollThumb);
   Bar.ActiveThumbRect = Thumb(10, palette::ScrollThumbHot);
   Bar.DownThumbRect = Thumb(10, palette::ScrollThumbPressed);

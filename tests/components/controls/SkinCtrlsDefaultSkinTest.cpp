@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "components/controls/SkinCtrls.h"
+#include "platform/win/headless/HeadlessInput.h"
 #include "platform/win/headless/HeadlessPictures.h"
 #include "resources/skin-new/SkinNew.h"
 #include "tests/components/controls/SkinCtrlsTestSupport.h"
@@ -84,10 +85,78 @@ TEST_F(SkinCtrlsDefaultSkinTest, TheControlsTakeTheirElementsSizesAndDrawTheirPa
   EXPECT_FALSE(Near(Middle + 10, Row, Accent));
 
   // The scroll bar's far button follows the bar's end; the thumb lies in the track.
-  EXPECT_EQ(Bar->PartRect(2).Right, 300);
-  EXPECT_EQ(Bar->TrackRect().Right, Bar->PartRect(2).Left);
+  EXPECT_EQ(Bar->PartRect(1).Right, 300);
+  EXPECT_EQ(Bar->TrackRect().Right, Bar->PartRect(1).Left);
   EXPECT_GE(Bar->PartRect(0).Left, Bar->TrackRect().Left);
   EXPECT_LE(Bar->PartRect(0).Right, Bar->TrackRect().Right);
+}
+
+// Which way the chevron presented in ARect (host coordinates) points along the bar: +1
+// forward (right, or down on an upright bar), -1 back. Its tip lies on the bar's middle
+// line and its two ends away from it.
+int DefaultSkinArrowDirection(const TPixelImage& APicture, const TRect& ARect, bool AUpright) {
+  const uint32_t Ground = APicture.Pixel(ARect.Left, ARect.Top);
+  auto Differs = [](uint32_t A, uint32_t B) {
+    int Sum = 0;
+    for (int Shift = 0; Shift < 24; Shift += 8)
+      Sum += std::abs(int(A >> Shift & 0xFF) - int(B >> Shift & 0xFF));
+    return Sum > 60;
+  };
+  const int Middle = AUpright ? (ARect.Left + ARect.Right) / 2 : (ARect.Top + ARect.Bottom) / 2;
+  double TipSum = 0, EndSum = 0;
+  int TipCount = 0, EndCount = 0;
+  for (int Y = ARect.Top; Y < ARect.Bottom; ++Y)
+    for (int X = ARect.Left; X < ARect.Right; ++X) {
+      if (!Differs(APicture.Pixel(X, Y), Ground)) continue;
+      const int Along = AUpright ? Y : X, Across = AUpright ? X : Y;
+      if (std::abs(Across - Middle) <= 1) {
+        TipSum += Along;
+        ++TipCount;
+      } else if (std::abs(Across - Middle) >= 2) {
+        EndSum += Along;
+        ++EndCount;
+      }
+    }
+  if (TipCount == 0 || EndCount == 0) return 0;
+  return TipSum / TipCount > EndSum / EndCount ? 1 : -1;
+}
+
+TEST_F(SkinCtrlsDefaultSkinTest, TheScrollBarArrowPointingForwardRaisesThePosition) {
+  auto* Across = Place<TspSkinScrollBar>(Bounds(10, 80, 300, 12));
+  auto* Upright = new TspSkinScrollBar(&Host());
+  Upright->SetParent(&Host());
+  Upright->SetKind(sbVertical);
+  Upright->SetSkinDataName("vscrollbar");
+  Upright->SetBoundsRect(Bounds(340, 10, 12, 200));
+  Upright->SetSkinData(DefaultSkin());
+  for (TspSkinScrollBar* Bar : {Across, Upright}) Bar->SetRange(0, 100, 0, 40);
+  ShowHost();
+  const TPixelImage Shown = WindowPicture(Host().Handle());
+  for (TspSkinScrollBar* Bar : {Across, Upright}) {
+    const bool IsUpright = Bar == Upright;
+    SCOPED_TRACE(IsUpright ? "upright" : "across");
+    // Part 1 is the up button, which raises the position; part 2 the down button.
+    TRect Up = Bar->PartRect(1), Down = Bar->PartRect(2);
+    OffsetRect(Up, Bar->Left(), Bar->Top());
+    OffsetRect(Down, Bar->Left(), Bar->Top());
+    EXPECT_EQ(DefaultSkinArrowDirection(Shown, Up, IsUpright), 1);
+    EXPECT_EQ(DefaultSkinArrowDirection(Shown, Down, IsUpright), -1);
+    // A click on each, through the pointer.
+    const auto ClickAt = [&](const TRect& AButton) {
+      const TPoint Centre{100 + (AButton.Left + AButton.Right) / 2, 100 + (AButton.Top + AButton.Bottom) / 2};
+      InjectPointerMove(Centre);
+      InjectPointerPress(Centre);
+      InjectPointerRelease(Centre);
+      Pump();
+      // Far enough apart not to make a double click.
+      Headless().AdvanceClock(1000);
+    };
+    ClickAt(Up);
+    EXPECT_EQ(Bar->Position(), 41);
+    ClickAt(Down);
+    ClickAt(Down);
+    EXPECT_EQ(Bar->Position(), 39);
+  }
 }
 
 }  // namespace

@@ -350,8 +350,8 @@ void DrawBars(TContactSheet& ASheet, const TSkinNew& ASkin) {
   for (int I = 0; I < 3; ++I) {
     const TRect Place = ASheet.Next(160, 12);
     ASheet.Compose(HBar, HBar.SkinRect, Place);
-    if (I == 1) ASheet.Part(HBar.PictureIndex, HBar.ActiveUpButtonRect, Place.Left, Place.Top);
-    if (I == 2) ASheet.Part(HBar.PictureIndex, HBar.DownDownButtonRect, Place.Right - 12, Place.Top);
+    if (I == 1) ASheet.Part(HBar.PictureIndex, HBar.ActiveDownButtonRect, Place.Left, Place.Top);
+    if (I == 2) ASheet.Part(HBar.PictureIndex, HBar.DownUpButtonRect, Place.Right - 12, Place.Top);
     ASheet.Strip(HBar.PictureIndex, Thumbs[I], HBar.ThumbOffset1, 56, false, Place.Left + 30, Place.Top,
                  false);
   }

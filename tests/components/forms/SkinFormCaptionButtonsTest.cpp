@@ -2,6 +2,7 @@
 // border icons, their hints, and their looks.
 
 #include "platform/gdi/DcScopes.h"
+#include "platform/win/MessageQueue.h"
 #include "platform/win/headless/HeadlessPictures.h"
 #include "tests/components/forms/SkinFormPaintFixture.h"
 #include "tests/support/Pictures.h"
@@ -60,6 +61,26 @@ TEST_F(SkinFormCaptionButtonsTest, SixButtonsAreMadeAndFollowTheBorderIcons) {
   SkinForm->ApplyBorderIcons();
   EXPECT_FALSE(Button("closebutton").Visible);
   EXPECT_FALSE(Button("closebutton").Enabled);
+}
+
+TEST_F(SkinFormCaptionButtonsTest, SettingTheBorderIconsReappliesTheButtonsAndRepaintsTheFrame) {
+  NewSkinForm(300, 200, nullptr);
+  Form->Show();
+  ProcessPendingMessages();
+  const HWND Window = Form->Handle();
+  // Caption row 2 at window x 266: inside the maximize button (263, 4, 280, 21) while
+  // it shows, a highlight stripe of the caption once it has gone.
+  const COLORREF Highlight = ColorToRGB(clBtnHighlight);
+  ASSERT_TRUE(Button("maxbutton").Visible);
+  EXPECT_NE(PresentedPixel(Window, 266, 5), Highlight);
+  SkinForm->SetBorderIcons({TspSkinForm::biSystemMenu});
+  ProcessPendingMessages();
+  EXPECT_FALSE(Button("maxbutton").Visible);
+  EXPECT_FALSE(Button("minbutton").Visible);
+  EXPECT_FALSE(Button("rollupbutton").Visible);
+  EXPECT_TRUE(Button("closebutton").Visible);
+  EXPECT_EQ(SkinForm->NewDefCaptionRect, Rect(20, 3, 280, 19));
+  EXPECT_EQ(PresentedPixel(Window, 266, 5), Highlight);
 }
 
 TEST_F(SkinFormCaptionButtonsTest, HintsComeFromTheSkinsStringsOrTheBuiltInTexts) {
