@@ -287,5 +287,15 @@ TEST_F(SkinTabsTest, ASheetTilesItsWallpaperOrFillsTheFaceWithoutSkin) {
   EXPECT_EQ(HostPixel(Page.Left + 31, Page.Top + 20), ColorToRGB(clRed));
 }
 
+TEST_F(SkinTabsTest, TheDefaultSkinDrawsTabsBorderAndTheUpDownOfAnOverflowingRow) {
+  Host().SetBounds(100, 100, 320, 160);
+  auto* Control = NewPageControl(8, 300, 140);
+  Control->SetSkinData(&SkinNew());
+  ShowHost();
+  Pump();
+  ASSERT_NE(Control->SkinUpDown(), nullptr);
+  EXPECT_TRUE(HostLooksAsInItsPicture("page-control-default-skin"));
+}
+
 }  // namespace
 }  // namespace skin_controls_test
