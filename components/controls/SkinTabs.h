@@ -228,7 +228,7 @@ class TspSkinPageControl : public TPageControl {
   bool FillSkinBackground(TCanvas& ACanvas, int AWidth, int AHeight);
   void PaintTabs(TCanvas& ACanvas);
   void DrawSkinTab(int APageIndex, const TRect& ARect, bool AActive, bool AMouseIn, TCanvas& ACanvas);
-  void DrawTabBackground(TBitmap& ATab, int APageIndex, const TRect& ARect, bool AActive, bool AMouseIn,
+  void DrawTabBackground(TBitmap& ATab, const TRect& ARect, bool AActive, bool AMouseIn,
                          TColor& AButtonFontColor);
   void SetTabFont(TCanvas& ACanvas, bool AActive, bool AMouseIn, bool AButtonColor, TColor AButtonFontColor);
   void DrawTabContent(TCanvas& ACanvas, int APageIndex, TRect& ACaption, int AWidth, int AHeight,

@@ -22,7 +22,7 @@ void TspSkinPageControl::DrawSkinTab(int APageIndex, const TRect& ARect, bool AA
   TBitmap Tab;
   Tab.SetSize(W, H);
   TColor ButtonFontColor = clNone;
-  DrawTabBackground(Tab, APageIndex, ARect, AActive, AMouseIn, ButtonFontColor);
+  DrawTabBackground(Tab, ARect, AActive, AMouseIn, ButtonFontColor);
   if (HasSkinElement() && TabPosition() == tpBottom) BitmapFlipVert(Tab);
   TCanvas& Face = Tab.Canvas();
   SetTabFont(Face, AActive, AMouseIn, ButtonFontColor != clNone, ButtonFontColor);
@@ -66,9 +66,8 @@ void TspSkinPageControl::DrawSkinTab(int APageIndex, const TRect& ARect, bool AA
   }
 }
 
-void TspSkinPageControl::DrawTabBackground(TBitmap& ATab, int APageIndex, const TRect& ARect, bool AActive,
-                                           bool AMouseIn, TColor& AButtonFontColor) {
-  (void)APageIndex;
+void TspSkinPageControl::DrawTabBackground(TBitmap& ATab, const TRect& ARect, bool AActive, bool AMouseIn,
+                                           TColor& AButtonFontColor) {
   const bool HasFocus = Focused();
   TCanvas& Face = ATab.Canvas();
   const TRect All = Rect(0, 0, ATab.Width(), ATab.Height());
