@@ -2,6 +2,7 @@
 #include "components/controls/SkinTabs.h"
 #include "components/forms/SkinForm.h"
 #include "platform/gdi/DcScopes.h"
+#include "platform/win/MessageQueue.h"
 
 TspSkinCustomTabSheet::TspSkinCustomTabSheet(TComponent* AOwner)
     : TTabSheet(AOwner), FWallPaper(std::make_unique<TBitmap>()) {

@@ -5,12 +5,16 @@
 // jump target and the library creates no object with a destructor, and everything that
 // owns memory lives in the caller's frame.
 
+// jpeglib.h uses size_t and FILE without including their headers.
+// clang-format off
+#include <cstddef>
+#include <cstdio>
 #include <jerror.h>
 #include <jpeglib.h>
+// clang-format on
 
 #include <algorithm>
 #include <csetjmp>
-#include <cstdio>
 #include <cstdlib>
 
 #include "platform/gdi/CodecSupportInternal.h"
