@@ -6,12 +6,14 @@
 // under it keeps the focus. User-interface thread only.
 //
 // Implementation: SkinPopupWindow_Window.cpp (the window, showing and hiding),
-// SkinPopupWindow_Layout.cpp (filling, sizing and laying out the items).
+// SkinPopupWindow_Layout.cpp (filling, sizing and laying out the items),
+// SkinPopupWindow_Mouse.cpp (the highlighted item following the mouse).
 
 #include <memory>
 #include <vector>
 
 #include "components/forms/SkinMenus.h"
+#include "platform/ui/Timer.h"
 #include "platform/ui/WinControl.h"
 
 class TspSkinPopupWindow : public TCustomControl {
@@ -53,7 +55,11 @@ class TspSkinPopupWindow : public TCustomControl {
   // The screen position the placement chose.
   int ShowX = 0;
   int ShowY = 0;
+  // The highlighted item and the one before it, -1 for none.
   int ActiveItem = -1;
+  int OldActiveItem = -1;
+  // Every 50 ms while shown: the highlighted item follows the mouse over the window.
+  TTimer* MouseTimer;
 
  protected:
   void CreateParams(TCreateParams& AParams) override;
@@ -66,6 +72,13 @@ class TspSkinPopupWindow : public TCustomControl {
   int ContentHeight() const;
   void SizeTo(int AWidth, int AHeight);
   void LayoutItems();
+  void MouseTimerTick();
+  // Highlights the shown item at the client point; a point on no item changes nothing.
+  void HoverTest(TPoint APoint);
+  void SetItemActive(int AIndex, bool AActive);
+
+  // The last cursor position the mouse timer saw, in client coordinates.
+  TPoint LastMousePos{-1, -1};
 
   std::vector<std::unique_ptr<TspSkinMenuItem>> ItemList;
 };

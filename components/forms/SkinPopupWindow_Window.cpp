@@ -16,8 +16,11 @@ TBitmap* PopupSkinPicture(TspSkinData* ASkin, int AIndex) {
 
 TspSkinPopupWindow::TspSkinPopupWindow(TComponent* AOwner, TspDataSkinPopupWindow* AData,
                                        TspSkinMenu& AParentMenu)
-    : TCustomControl(AOwner), ParentMenu(AParentMenu) {
+    : TCustomControl(AOwner), ParentMenu(AParentMenu), MouseTimer(new TTimer(this)) {
   FVisible = false;
+  MouseTimer->SetEnabled(false);
+  MouseTimer->SetInterval(50);
+  MouseTimer->OnTimer = [this](TObject*) { MouseTimerTick(); };
   // A skin look needs its window picture to be measured and drawn from.
   if (!AData || !AParentMenu.SkinData) return;
   WindowPicture = PopupSkinPicture(AParentMenu.SkinData, AData->WindowPictureIndex);
@@ -63,17 +66,21 @@ void TspSkinPopupWindow::Show(const TRect& AAnchor, TMenuItem* AItem, int AStart
   SetBounds(ShowX, ShowY, Width(), Height);
   SetWindowPos(Handle(), HWND_TOPMOST, ShowX, ShowY, 0, 0, SWP_NOACTIVATE | SWP_NOSIZE | SWP_SHOWWINDOW);
   FVisible = true;
+  LastMousePos = TPoint{-1, -1};
+  MouseTimer->SetEnabled(true);
 
   for (int I = 0; I < ItemCount(); ++I) {
     TspSkinMenuItem& Line = *ItemList[I];
     if (Line.IsSeparator() || !Line.MenuItem->Enabled()) continue;
     Line.WaitCommand = true;
+    Line.Active = true;
     ActiveItem = I;
     break;
   }
 }
 
 void TspSkinPopupWindow::Hide() {
+  MouseTimer->SetEnabled(false);
   if (HandleAllocated())
     SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
                  SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_HIDEWINDOW);

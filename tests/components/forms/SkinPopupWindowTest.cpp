@@ -6,6 +6,7 @@
 #include "components/forms/SkinPopupWindow.h"
 #include "platform/ui/Screen.h"
 #include "platform/ui/ShortCuts.h"
+#include "platform/win/Cursors.h"
 #include "platform/win/MessageQueue.h"
 #include "platform/win/headless/HeadlessBackend.h"
 #include "tests/components/forms/SkinFormTestSupport.h"
@@ -84,6 +85,7 @@ TEST_F(SkinPopupWindowTest, BuiltInLookFitsItsItemsInsideAThreePixelFrame) {
   EXPECT_EQ((TPoint{W.Left(), W.Top()}), (TPoint{100, 50}));
   EXPECT_EQ(W.ActiveItem, 0);
   EXPECT_TRUE(W.Item(0).WaitCommand);
+  EXPECT_TRUE(W.Item(0).Active);
 }
 
 TEST_F(SkinPopupWindowTest, FixtureSkinSizesFromItsPictureMargins) {
@@ -198,6 +200,39 @@ TEST_F(SkinPopupWindowTest, TheFormKeepsTheActivation) {
   W.Hide();
   EXPECT_FALSE(HeadlessBackend()->IsShown(W.Handle()));
   EXPECT_EQ(HeadlessBackend()->ActiveWindow(), Form->Handle());
+}
+
+TEST_F(SkinPopupWindowTest, TheHighlightedItemFollowsTheMouse) {
+  AddThreeItems();
+  AddMenuItem("Locked")->SetEnabled(false);
+  TspSkinPopupWindow& W = ShowAt(TRect{100, 50, 100, 50});
+  // Client rows: "Open" 3..23, the separator 23..27, "Close" 27..47, "Locked" 47..67.
+  struct TStep {
+    const char* Where;
+    TPoint Client;
+    int ActiveItem;
+    std::vector<bool> Active;
+  };
+  const TStep Steps[] = {{"on Open, as opened", {20, 10}, 0, {true, false, false, false}},
+                         {"on Close", {20, 30}, 2, {false, false, true, false}},
+                         {"on the separator", {20, 24}, 1, {false, false, false, false}},
+                         {"off the window", {-30, 30}, 1, {false, false, false, false}},
+                         {"on the frame", {1, 1}, 1, {false, false, false, false}},
+                         {"on the disabled item", {20, 50}, 3, {false, false, false, false}},
+                         {"back on Open", {20, 5}, 0, {true, false, false, false}}};
+  for (const TStep& Step : Steps) {
+    SetCursorPos(W.Left() + Step.Client.X, W.Top() + Step.Client.Y);
+    HeadlessBackend()->AdvanceClock(50);
+    EXPECT_EQ(W.ActiveItem, Step.ActiveItem) << Step.Where;
+    for (int I = 0; I < W.ItemCount(); ++I)
+      EXPECT_EQ(W.Item(I).Active, Step.Active[I]) << Step.Where << " " << I;
+  }
+  EXPECT_FALSE(W.Item(0).WaitCommand);
+
+  W.Hide();
+  SetCursorPos(W.Left() + 20, W.Top() + 30);
+  HeadlessBackend()->AdvanceClock(50);
+  EXPECT_EQ(W.ActiveItem, 0);
 }
 
 }  // namespace
