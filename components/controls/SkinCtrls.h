@@ -1007,6 +1007,8 @@ using TModalResult = int;  // as the forms declare it
 class TspSkinButton : public TspSkinCustomControl {
   template <class TButton>
   friend struct TspButtonMouseRules;
+  template <class TButton>
+  friend struct TspButtonTimerRules;
 
  public:
   // 75 × 25, "button", focusable.
@@ -1096,10 +1098,8 @@ class TspSkinButton : public TspSkinCustomControl {
   void MorphTick();
   void StartAnimation(bool AForward);
   void StopAnimation();
-  void AnimationTick();
   void StartRepeat();
   void StopRepeat();
-  void RepeatTick();
   // The glyph frame, image-list picture and caption in ARect.
   void DrawContent(TCanvas& ACanvas, const TRect& ARect, bool ADown, bool AMouseIn);
   bool Animating() const;
@@ -1167,6 +1167,8 @@ class TspSkinButton : public TspSkinCustomControl {
 class TspSkinSpeedButton : public TspGraphicSkinCustomControl {
   template <class TButton>
   friend struct TspButtonMouseRules;
+  template <class TButton>
+  friend struct TspButtonTimerRules;
 
  public:
   // 25 × 25, "toolbutton", opaque.
@@ -1248,10 +1250,8 @@ class TspSkinSpeedButton : public TspGraphicSkinCustomControl {
   void MorphTick();
   void StartAnimation(bool AForward);
   void StopAnimation();
-  void AnimationTick();
   void StartRepeat();
   void StopRepeat();
-  void RepeatTick();
   // Whether entering or leaving changes the look: not a down member of a group.
   bool HoverChangesLook() const { return (FGroupIndex == 0 || !FDown) && Enabled(); }
   void DrawContent(TCanvas& ACanvas, const TRect& ARect, bool ADown, bool AMouseIn);
