@@ -272,9 +272,6 @@ class TspSkinCustomLayer : public TSkinBase, public TspSkinElementGeometry {
   bool FUseSkinFont = true;
   int FDefaultWidth = 0;
   int FDefaultHeight = 0;
-
- private:
-  uint8_t SkinCharset() const;
 };
 
 extern template class TspSkinCustomLayer<TspSkinControl>;
