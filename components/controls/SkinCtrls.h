@@ -444,6 +444,9 @@ class TspSkinPanel : public TspSkinCustomControl {
   int GlyphFrame() const { return !Enabled() && FNumGlyphs == 2 ? 2 : 1; }
   // Whether a caption image of CaptionImageList is drawn (the glyph is empty).
   bool HasCaptionImage() const;
+  // The caption image's size: CaptionImageList's images, else the glyph's frame; 0 × 0
+  // without either.
+  TSize CaptionImageSize() const;
 
   bool FUseSkinSize = true;
   bool FRibbonStyle = false;

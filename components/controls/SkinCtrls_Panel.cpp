@@ -197,6 +197,12 @@ bool TspSkinPanel::HasCaptionImage() const {
          FCaptionImageIndex < FCaptionImageList->Count();
 }
 
+TSize TspSkinPanel::CaptionImageSize() const {
+  if (HasCaptionImage()) return TSize{FCaptionImageList->Width(), FCaptionImageList->Height()};
+  if (!FGlyph->Empty()) return TSize{GlyphFrameWidth(), FGlyph->Height()};
+  return TSize{};
+}
+
 void TspSkinPanel::SetCheckedMode(bool AValue) {
   FCheckedMode = AValue;
   Repaint();
