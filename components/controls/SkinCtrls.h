@@ -343,6 +343,15 @@ enum TspSkinBorderStyle { bvFrame, bvRaised, bvLowered, bvNone };
 // The owner drawing of a paint panel: the canvas being drawn and the client area.
 using TspPaintPanelEvent = std::function<void(TCanvas& ACanvas, const TRect& ARect)>;
 
+// The size limits a rolled-up panel sets aside, so that its strip may be smaller than
+// them, and gives back when it unrolls.
+struct TspSetAsideSizeLimits {
+  int MaxWidth = 0, MinWidth = 0, MaxHeight = 0, MinHeight = 0;
+  // Keeps ALimits' values and clears them.
+  void SetAside(TSizeConstraints& ALimits);
+  void GiveBack(TSizeConstraints& ALimits) const;
+};
+
 // The skinned container: drawn from its element ("panel") or a built-in look, with an
 // optional caption header carrying a glyph or image, a check box (checked mode: the
 // children's Enabled follows Checked) and a roll-up arrow (roll-up mode: the panel
@@ -453,7 +462,7 @@ class TspSkinPanel : public TspSkinCustomControl {
   bool FInChangingRollUp = false;
   TspImagePosition FImagePosition = spipDefault;
   bool FTransparentMode = false;
-  int FCMaxWidth = 0, FCMinWidth = 0, FCMaxHeight = 0, FCMinHeight = 0;
+  TspSetAsideSizeLimits FRolledLimits;
   bool FCheckedMode = false;
   bool FChecked = false;
   bool FAutoEnabledControls = true;
@@ -1746,7 +1755,7 @@ class TspSkinExPanel : public TspSkinCustomControl {
   void CMMouseEnter(TMessage& AMessage);
   void CMMouseLeave(TMessage& AMessage);
 
-  int FCMaxWidth = 0, FCMinWidth = 0, FCMaxHeight = 0, FCMinHeight = 0;
+  TspSetAsideSizeLimits FRolledLimits;
   TBitmap FGlyph;
   int FNumGlyphs = 1;
   int FSpacing = 2;
