@@ -6,14 +6,13 @@
 #include <cstdio>
 
 #include "bench/BenchSupport.h"
-#include "components/forms/SkinForm.h"
+#include "bench/SkinFormBench.h"
 #include "platform/gdi/Blit.h"
 #include "platform/ui/Forms.h"
 #include "platform/win/MessageQueue.h"
 #include "platform/win/Messages.h"
 #include "platform/win/WindowSystem.h"
 #include "platform/win/headless/HeadlessBackend.h"
-#include "resources/skin-new/SkinNew.h"
 
 namespace {
 
@@ -40,17 +39,10 @@ void Report(const char* AName, double ASeconds, double ABlit) {
 int main() {
   StartWindowSystem(std::make_unique<THeadlessBackend>());
   {
-    std::unique_ptr<skin_new::TSkinNew> Skin = skin_new::BuildSkinNew();
-    Skin->Data.Empty = false;
-    auto* Form = Application->CreateForm<TForm>();
-    auto* SkinForm = new TspSkinForm(Form);
-    SkinForm->SetSkinData(&Skin->Data);
-    Form->SetBounds(0, 0, FormWidth, FormHeight);
-    Form->Show();
-    Application->ProcessMessages();
+    const bench::TSkinnedForm Skinned = bench::ShowSkinnedForm(FormWidth, FormHeight);
     const double Blit = BlitSeconds();
     Report("non-client repaint 1280x720",
-           bench::MedianSeconds(Runs, [&] { SendMessage(Form->Handle(), WM_NCPAINT, 0, 0); }), Blit);
+           bench::MedianSeconds(Runs, [&] { SendMessage(Skinned.Form->Handle(), WM_NCPAINT, 0, 0); }), Blit);
     DoneApplication();
   }
   StopWindowSystem();

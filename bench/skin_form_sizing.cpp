@@ -7,13 +7,13 @@
 #include <cstdio>
 
 #include "bench/BenchSupport.h"
+#include "bench/SkinFormBench.h"
 #include "components/core/SPUtils.h"
 #include "components/forms/SkinForm.h"
 #include "platform/gdi/DeviceContext.h"
 #include "platform/ui/Forms.h"
 #include "platform/win/WindowSystem.h"
 #include "platform/win/headless/HeadlessBackend.h"
-#include "resources/skin-new/SkinNew.h"
 
 namespace {
 
@@ -35,15 +35,8 @@ double WholeMaskSeconds() {
 int main() {
   StartWindowSystem(std::make_unique<THeadlessBackend>());
   {
-    std::unique_ptr<skin_new::TSkinNew> Skin = skin_new::BuildSkinNew();
-    Skin->Data.Empty = false;
-    auto* Form = Application->CreateForm<TForm>();
-    auto* SkinForm = new TspSkinForm(Form);
-    SkinForm->SetSkinData(&Skin->Data);
-    Form->SetBounds(0, 0, FormWidth, FormHeight);
-    Form->Show();
-    Application->ProcessMessages();
-    const double Step = bench::MedianSeconds(Runs, [&] { SkinForm->UpdateSkinFrame(true); });
+    const bench::TSkinnedForm Skinned = bench::ShowSkinnedForm(FormWidth, FormHeight);
+    const double Step = bench::MedianSeconds(Runs, [&] { Skinned.SkinForm->UpdateSkinFrame(true); });
     const double WholeMask = WholeMaskSeconds();
     std::printf("%-40s %9.2f us   whole-mask region %8.2f us   ratio %6.2f\n", "sizing step 1280x720",
                 Step * 1e6, WholeMask * 1e6, Step / WholeMask);

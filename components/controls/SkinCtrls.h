@@ -272,9 +272,6 @@ class TspSkinCustomLayer : public TSkinBase, public TspSkinElementGeometry {
   bool FUseSkinFont = true;
   int FDefaultWidth = 0;
   int FDefaultHeight = 0;
-
- private:
-  uint8_t SkinCharset() const;
 };
 
 extern template class TspSkinCustomLayer<TspSkinControl>;
@@ -345,6 +342,15 @@ enum TspImagePosition { spipDefault, spipLeft };
 enum TspSkinBorderStyle { bvFrame, bvRaised, bvLowered, bvNone };
 // The owner drawing of a paint panel: the canvas being drawn and the client area.
 using TspPaintPanelEvent = std::function<void(TCanvas& ACanvas, const TRect& ARect)>;
+
+// The size limits a rolled-up panel sets aside, so that its strip may be smaller than
+// them, and gives back when it unrolls.
+struct TspSetAsideSizeLimits {
+  int MaxWidth = 0, MinWidth = 0, MaxHeight = 0, MinHeight = 0;
+  // Keeps ALimits' values and clears them.
+  void SetAside(TSizeConstraints& ALimits);
+  void GiveBack(TSizeConstraints& ALimits) const;
+};
 
 // The skinned container: drawn from its element ("panel") or a built-in look, with an
 // optional caption header carrying a glyph or image, a check box (checked mode: the
@@ -447,13 +453,16 @@ class TspSkinPanel : public TspSkinCustomControl {
   int GlyphFrame() const { return !Enabled() && FNumGlyphs == 2 ? 2 : 1; }
   // Whether a caption image of CaptionImageList is drawn (the glyph is empty).
   bool HasCaptionImage() const;
+  // The caption image's size: CaptionImageList's images, else the glyph's frame; 0 × 0
+  // without either.
+  TSize CaptionImageSize() const;
 
   bool FUseSkinSize = true;
   bool FRibbonStyle = false;
   bool FInChangingRollUp = false;
   TspImagePosition FImagePosition = spipDefault;
   bool FTransparentMode = false;
-  int FCMaxWidth = 0, FCMinWidth = 0, FCMaxHeight = 0, FCMinHeight = 0;
+  TspSetAsideSizeLimits FRolledLimits;
   bool FCheckedMode = false;
   bool FChecked = false;
   bool FAutoEnabledControls = true;
@@ -1007,6 +1016,8 @@ using TModalResult = int;  // as the forms declare it
 class TspSkinButton : public TspSkinCustomControl {
   template <class TButton>
   friend struct TspButtonMouseRules;
+  template <class TButton>
+  friend struct TspButtonTimerRules;
 
  public:
   // 75 × 25, "button", focusable.
@@ -1096,10 +1107,8 @@ class TspSkinButton : public TspSkinCustomControl {
   void MorphTick();
   void StartAnimation(bool AForward);
   void StopAnimation();
-  void AnimationTick();
   void StartRepeat();
   void StopRepeat();
-  void RepeatTick();
   // The glyph frame, image-list picture and caption in ARect.
   void DrawContent(TCanvas& ACanvas, const TRect& ARect, bool ADown, bool AMouseIn);
   bool Animating() const;
@@ -1167,6 +1176,8 @@ class TspSkinButton : public TspSkinCustomControl {
 class TspSkinSpeedButton : public TspGraphicSkinCustomControl {
   template <class TButton>
   friend struct TspButtonMouseRules;
+  template <class TButton>
+  friend struct TspButtonTimerRules;
 
  public:
   // 25 × 25, "toolbutton", opaque.
@@ -1248,10 +1259,8 @@ class TspSkinSpeedButton : public TspGraphicSkinCustomControl {
   void MorphTick();
   void StartAnimation(bool AForward);
   void StopAnimation();
-  void AnimationTick();
   void StartRepeat();
   void StopRepeat();
-  void RepeatTick();
   // Whether entering or leaving changes the look: not a down member of a group.
   bool HoverChangesLook() const { return (FGroupIndex == 0 || !FDown) && Enabled(); }
   void DrawContent(TCanvas& ACanvas, const TRect& ARect, bool ADown, bool AMouseIn);
@@ -1746,7 +1755,7 @@ class TspSkinExPanel : public TspSkinCustomControl {
   void CMMouseEnter(TMessage& AMessage);
   void CMMouseLeave(TMessage& AMessage);
 
-  int FCMaxWidth = 0, FCMinWidth = 0, FCMaxHeight = 0, FCMinHeight = 0;
+  TspSetAsideSizeLimits FRolledLimits;
   TBitmap FGlyph;
   int FNumGlyphs = 1;
   int FSpacing = 2;

@@ -194,56 +194,17 @@ void TspSkinButton::MorphTick() {
 }
 
 void TspSkinButton::StartAnimation(bool AForward) {
-  StopAnimation();
-  if (!AnimationCanRun()) return;
-  AnimateInc = AForward;
-  CurrentFrame = AForward ? 1 : FrameCount;
-  if (!AnimateTimer) {
-    AnimateTimer = new TTimer(this);
-    AnimateTimer->OnTimer = [this](TObject*) { AnimationTick(); };
-  }
-  AnimateTimer->SetInterval(static_cast<UINT>(AnimateInterval > 0 ? AnimateInterval : 0));
-  AnimateTimer->SetEnabled(true);
+  TspButtonTimerRules<TspSkinButton>::StartAnimation(*this, AForward);
 }
 
-// The last frame shown gives way to the picture of the state the button is in.
-void TspSkinButton::StopAnimation() {
-  const bool Running = AnimateTimer && AnimateTimer->Enabled();
-  CurrentFrame = 0;
-  if (!Running) return;
-  AnimateTimer->SetEnabled(false);
-  Repaint();
-}
-
-void TspSkinButton::AnimationTick() {
-  CurrentFrame += AnimateInc ? 1 : -1;
-  if (CurrentFrame > FrameCount || CurrentFrame <= 0)
-    StopAnimation();
-  else
-    Repaint();
-}
+void TspSkinButton::StopAnimation() { TspButtonTimerRules<TspSkinButton>::StopAnimation(*this); }
 
 void TspSkinButton::StartRepeat() {
-  if (!RepeatTimer) {
-    RepeatTimer = new TTimer(this);
-    RepeatTimer->OnTimer = [this](TObject*) { RepeatTick(); };
-  }
-  FRepeatWaiting = true;
-  RepeatTimer->SetInterval(ButtonRepeatFirst);
-  RepeatTimer->SetEnabled(true);
+  TspButtonTimerRules<TspSkinButton>::StartRepeat(*this, ButtonRepeatFirst);
 }
 
 void TspSkinButton::StopRepeat() {
   if (RepeatTimer) RepeatTimer->SetEnabled(false);
-}
-
-void TspSkinButton::RepeatTick() {
-  if (FRepeatWaiting) {
-    FRepeatWaiting = false;
-    RepeatTimer->SetInterval(static_cast<UINT>(RepeatInterval > 0 ? RepeatInterval : 0));
-    return;
-  }
-  ButtonClick();
 }
 
 // ---------------------------------------------------------------- the glow frame

@@ -94,10 +94,7 @@ void TspSkinButton::Paint() {
     TBitmap Hot;
     Hot.SetSize(Width(), Height());
     CreateButtonImage(Hot, HotSource(), false, true);
-    TspEffectBmp From(Image.Handle());
-    const TspEffectBmp To(Hot.Handle());
-    MorphByKind(From, To, FMorphKf, MorphKind);
-    From.Draw(Image.Canvas().Handle(), 0, 0);
+    MorphBitmapByKind(Image, Hot, FMorphKf, MorphKind);
   } else if (!Enabled() && !RectangleIsEmpty(DisabledSkinRect)) {
     CreateButtonImage(Image, DisabledSkinRect, false, false);
   } else if (IsPressedLook()) {

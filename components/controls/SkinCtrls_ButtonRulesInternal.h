@@ -1,14 +1,15 @@
 #pragma once
-// The press, move and release rules that the push button and the speed button share:
-// a press puts an up button down and, by its mode, clicks at once (toggle, group) or
-// starts the repeat; moving while down follows the pointer in and out; a release over
-// the button raises it and clicks, a release elsewhere raises it silently. Both classes
-// befriend these rules. A click may free the button: nothing of it is touched after a
-// click it did not survive. User-interface thread.
+// The rules that the push button and the speed button share: a press puts an up button
+// down and, by its mode, clicks at once (toggle, group) or starts the repeat; moving
+// while down follows the pointer in and out; a release over the button raises it and
+// clicks, a release elsewhere raises it silently; the frame animation and the repeat
+// run on the button's timers. Both classes befriend these rules. A click may free the button: nothing of it
+// is touched after a click it did not survive. User-interface thread.
 
 #include <memory>
 
 #include "platform/ui/ControlMessages.h"
+#include "platform/ui/Timer.h"
 
 template <class TButton>
 struct TspButtonMouseRules {
@@ -64,5 +65,64 @@ struct TspButtonMouseRules {
       AButton.ButtonClick();
     }
     return !Alive.expired();
+  }
+};
+
+// The frame animation and the auto-repeat both buttons run on timers of their own (made
+// on first use, owned by the button): the animation steps CurrentFrame through the strip
+// every AnimateInterval ms, forward from the first frame or back from the last, and
+// stops past either end; the repeat clicks every RepeatInterval ms after a first,
+// longer wait.
+template <class TButton>
+struct TspButtonTimerRules {
+  static void StartAnimation(TButton& AButton, bool AForward) {
+    AButton.StopAnimation();
+    if (!AButton.AnimationCanRun()) return;
+    AButton.AnimateInc = AForward;
+    AButton.CurrentFrame = AForward ? 1 : AButton.FrameCount;
+    if (!AButton.AnimateTimer) {
+      AButton.AnimateTimer = new TTimer(&AButton);
+      AButton.AnimateTimer->OnTimer = [Button = &AButton](TObject*) { AnimationTick(*Button); };
+    }
+    AButton.AnimateTimer->SetInterval(
+        static_cast<UINT>(AButton.AnimateInterval > 0 ? AButton.AnimateInterval : 0));
+    AButton.AnimateTimer->SetEnabled(true);
+  }
+
+  // The last frame shown gives way to the picture of the state the button is in.
+  static void StopAnimation(TButton& AButton) {
+    const bool Running = AButton.AnimateTimer && AButton.AnimateTimer->Enabled();
+    AButton.CurrentFrame = 0;
+    if (!Running) return;
+    AButton.AnimateTimer->SetEnabled(false);
+    AButton.Repaint();
+  }
+
+  static void AnimationTick(TButton& AButton) {
+    AButton.CurrentFrame += AButton.AnimateInc ? 1 : -1;
+    if (AButton.CurrentFrame > AButton.FrameCount || AButton.CurrentFrame <= 0)
+      AButton.StopAnimation();
+    else
+      AButton.Repaint();
+  }
+
+  static void StartRepeat(TButton& AButton, UINT AFirstWait) {
+    if (!AButton.RepeatTimer) {
+      AButton.RepeatTimer = new TTimer(&AButton);
+      AButton.RepeatTimer->OnTimer = [Button = &AButton](TObject*) { RepeatTick(*Button); };
+    }
+    AButton.FRepeatWaiting = true;
+    AButton.RepeatTimer->SetInterval(AFirstWait);
+    AButton.RepeatTimer->SetEnabled(true);
+  }
+
+  static void RepeatTick(TButton& AButton) {
+    if (AButton.FRepeatWaiting) {
+      AButton.FRepeatWaiting = false;
+      AButton.RepeatTimer->SetInterval(
+          static_cast<UINT>(AButton.RepeatInterval > 0 ? AButton.RepeatInterval : 0));
+      return;
+    }
+    AButton.ButtonClick();
   }
 };

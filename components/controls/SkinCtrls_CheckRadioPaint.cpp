@@ -38,10 +38,7 @@ void TspSkinCheckRadioBox::Paint() {
     TBitmap ActiveImage;
     CreateStateImage(Image, false);
     CreateStateImage(ActiveImage, true);
-    TspEffectBmp From(Image.Handle());
-    const TspEffectBmp To(ActiveImage.Handle());
-    MorphByKind(From, To, FMorphKf, MorphKind);
-    From.Draw(Image.Canvas().Handle(), 0, 0);
+    MorphBitmapByKind(Image, ActiveImage, FMorphKf, MorphKind);
   } else {
     CreateStateImage(Image, Active);
   }

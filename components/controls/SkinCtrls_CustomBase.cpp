@@ -106,13 +106,6 @@ void TspSkinCustomLayer<TSkinBase>::CreateSkinImage(TBitmap& B, TBitmap* APictur
 }
 
 template <class TSkinBase>
-uint8_t TspSkinCustomLayer<TSkinBase>::SkinCharset() const {
-  const TspSkinData* Skin = this->FSD;
-  return Skin != nullptr && Skin->ResourceStrData() != nullptr ? Skin->ResourceStrData()->CharSet()
-                                                               : FDefaultFont->Charset();
-}
-
-template <class TSkinBase>
 void TspSkinCustomLayer<TSkinBase>::ApplySkinFont(TFont& AFont, const String& AName, int AHeight,
                                                   TFontStyles AStyle) {
   if (!FUseSkinFont) {
@@ -122,13 +115,13 @@ void TspSkinCustomLayer<TSkinBase>::ApplySkinFont(TFont& AFont, const String& AN
   AFont.SetName(AName);
   AFont.SetHeight(AHeight);
   AFont.SetStyle(AStyle);
-  AFont.SetCharset(SkinCharset());
+  AFont.SetCharset(SkinTextCharset(this->FSD, *FDefaultFont));
 }
 
 template <class TSkinBase>
 void TspSkinCustomLayer<TSkinBase>::ApplyDefaultFont(TFont& AFont) {
   AFont.Assign(*FDefaultFont);
-  AFont.SetCharset(SkinCharset());
+  AFont.SetCharset(SkinTextCharset(this->FSD, *FDefaultFont));
 }
 
 template class TspSkinCustomLayer<TspSkinControl>;

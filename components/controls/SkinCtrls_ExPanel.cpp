@@ -110,15 +110,7 @@ void TspSkinExPanel::SetRollState(bool AValue) {
 // The limits are set aside while rolled, so that the strip may be smaller than them.
 void TspSkinExPanel::Roll() {
   FForceBackground = false;
-  TSizeConstraints& Limits = Constraints();
-  FCMaxWidth = Limits.MaxWidth();
-  FCMinWidth = Limits.MinWidth();
-  FCMaxHeight = Limits.MaxHeight();
-  FCMinHeight = Limits.MinHeight();
-  Limits.SetMinWidth(0);
-  Limits.SetMinHeight(0);
-  Limits.SetMaxWidth(0);
-  Limits.SetMaxHeight(0);
+  FRolledLimits.SetAside(Constraints());
   DisableAlign();
   for (int I = 0; I < ControlCount(); ++I) Controls(I)->SetVisible(false);
   // A panel loaded rolled keeps the size stored with it.
@@ -133,11 +125,7 @@ void TspSkinExPanel::Roll() {
 
 void TspSkinExPanel::Unroll() {
   FForceBackground = true;
-  TSizeConstraints& Limits = Constraints();
-  Limits.SetMinWidth(FCMinWidth);
-  Limits.SetMinHeight(FCMinHeight);
-  Limits.SetMaxWidth(FCMaxWidth);
-  Limits.SetMaxHeight(FCMaxHeight);
+  FRolledLimits.GiveBack(Constraints());
   if (FRollKind == rkRollHorizontal) {
     SetWidth(RealWidth);
     RealWidth = 0;

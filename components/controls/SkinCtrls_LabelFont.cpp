@@ -20,11 +20,6 @@ int FindStdLabelElement(const TspSkinData* ASkinData, const String& AName, TspSt
   return Index;
 }
 
-uint8_t SkinTextCharset(const TspSkinData* ASkinData, const TFont& ADefaultFont) {
-  if (ASkinData && ASkinData->ResourceStrData()) return ASkinData->ResourceStrData()->CharSet();
-  return ADefaultFont.Charset();
-}
-
 void SetCanvasFontFace(TCanvas& ACanvas, const TspStdLabelFont& AFont) {
   ACanvas.Font().SetName(AFont.FontName);
   ACanvas.Font().SetHeight(AFont.FontHeight);

@@ -13,10 +13,6 @@ int FindSkinElement(const TspSkinData* ASkinData, const String& AName);
 // copied into AFont; an element of another kind leaves AFont as it was.
 int FindStdLabelElement(const TspSkinData* ASkinData, const String& AName, TspStdLabelFont& AFont);
 
-// The character set skinned text is drawn in: the skin's string table's when the skin
-// data has one, else ADefaultFont's.
-uint8_t SkinTextCharset(const TspSkinData* ASkinData, const TFont& ADefaultFont);
-
 // ACanvas's font becomes AFont's name, height and style (the colour stays).
 void SetCanvasFontFace(TCanvas& ACanvas, const TspStdLabelFont& AFont);
 

@@ -22,20 +22,6 @@ void BlendPartOver(TBitmap& APart, TBitmap& AImage, int AX, int AY, uint8_t AAlp
   Own.Draw(APart.Canvas().Handle(), 0, 0);
 }
 
-void MorphByKind(TspEffectBmp& AFrom, const TspEffectBmp& ATo, double AKf, TMorphKind AKind) {
-  // clang-format off
-  switch (AKind) {
-    case mkGradient: AFrom.MorphGrad(ATo, AKf); break;
-    case mkLeftGradient: AFrom.MorphLeftGrad(ATo, AKf); break;
-    case mkRightGradient: AFrom.MorphRightGrad(ATo, AKf); break;
-    case mkLeftSlide: AFrom.MorphLeftSlide(ATo, AKf); break;
-    case mkRightSlide: AFrom.MorphRightSlide(ATo, AKf); break;
-    case mkPush: AFrom.MorphPush(ATo, AKf); break;
-    default: AFrom.Morph(ATo, AKf); break;
-  }
-  // clang-format on
-}
-
 void AnswerEraseByPainting(TWinControl& AControl, TMessage& AMessage, bool AFromWMPaint) {
   if (!AFromWMPaint && AMessage.WParam != 0) AControl.Perform(WM_PAINT, AMessage.WParam, 0);
   AMessage.Result = 1;

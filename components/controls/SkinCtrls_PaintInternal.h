@@ -1,7 +1,7 @@
 #pragma once
 // Painting steps that the buttons, boxes and bars of this folder share: the built-in
-// looks of pressed and hot parts, blending a part over the image under it, the morph
-// transitions by kind, and answering an erase by painting. User-interface thread.
+// looks of pressed and hot parts, blending a part over the image under it, and
+// answering an erase by painting. User-interface thread.
 
 #include "components/core/SkinData.h"
 #include "components/core/spEffBmp.h"
@@ -19,9 +19,6 @@ void DrawFramedPart(TCanvas& ACanvas, const TRect& ARect, TColor AFrame, TColor 
 // APart morphed toward the part of AImage under it at (AX, AY) by 1 - AAlphaValue / 255,
 // so that APart shows with that opacity once drawn there.
 void BlendPartOver(TBitmap& APart, TBitmap& AImage, int AX, int AY, uint8_t AAlphaValue);
-
-// AFrom moved toward ATo by AKf with the transition AKind names.
-void MorphByKind(TspEffectBmp& AFrom, const TspEffectBmp& ATo, double AKf, TMorphKind AKind);
 
 // WM_ERASEBKGND that does not come from the control's own paint (a parent painting its
 // children into a bitmap) is answered by painting the whole control into its device

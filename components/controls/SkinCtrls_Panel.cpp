@@ -6,6 +6,26 @@
 #include "components/controls/SkinCtrls.h"
 #include "platform/base/ScopeExit.h"
 
+void TspSetAsideSizeLimits::SetAside(TSizeConstraints& ALimits) {
+  MaxWidth = ALimits.MaxWidth();
+  MinWidth = ALimits.MinWidth();
+  MaxHeight = ALimits.MaxHeight();
+  MinHeight = ALimits.MinHeight();
+  ALimits.SetMinWidth(0);
+  ALimits.SetMinHeight(0);
+  ALimits.SetMaxWidth(0);
+  ALimits.SetMaxHeight(0);
+}
+
+// The kept values form a valid pair per side, so the order of the calls does not
+// change the outcome.
+void TspSetAsideSizeLimits::GiveBack(TSizeConstraints& ALimits) const {
+  ALimits.SetMaxWidth(MaxWidth);
+  ALimits.SetMinWidth(MinWidth);
+  ALimits.SetMaxHeight(MaxHeight);
+  ALimits.SetMinHeight(MinHeight);
+}
+
 TspSkinPanel::TspSkinPanel(TComponent* AOwner)
     : TspSkinCustomControl(AOwner), FGlyph(std::make_unique<TBitmap>()) {
   ControlStyle = {csAcceptsControls, csCaptureMouse, csClickEvents, csSetCaption,
@@ -197,6 +217,12 @@ bool TspSkinPanel::HasCaptionImage() const {
          FCaptionImageIndex < FCaptionImageList->Count();
 }
 
+TSize TspSkinPanel::CaptionImageSize() const {
+  if (HasCaptionImage()) return TSize{FCaptionImageList->Width(), FCaptionImageList->Height()};
+  if (!FGlyph->Empty()) return TSize{GlyphFrameWidth(), FGlyph->Height()};
+  return TSize{};
+}
+
 void TspSkinPanel::SetCheckedMode(bool AValue) {
   FCheckedMode = AValue;
   Repaint();
@@ -254,22 +280,11 @@ void TspSkinPanel::SetCaptionMode(bool AValue) {
 
 void TspSkinPanel::SetRollUpState(bool AValue) {
   if (FRollUpState == AValue) return;
-  TSizeConstraints& Limits = Constraints();
   if (!FRollUpMode) {
-    Limits.SetMaxWidth(FCMaxWidth);
-    Limits.SetMinWidth(FCMinWidth);
-    Limits.SetMaxHeight(FCMaxHeight);
-    Limits.SetMinHeight(FCMinHeight);
+    FRolledLimits.GiveBack(Constraints());
     return;
   }
-  FCMaxWidth = Limits.MaxWidth();
-  FCMinWidth = Limits.MinWidth();
-  FCMaxHeight = Limits.MaxHeight();
-  FCMinHeight = Limits.MinHeight();
-  Limits.SetMinWidth(0);
-  Limits.SetMinHeight(0);
-  Limits.SetMaxWidth(0);
-  Limits.SetMaxHeight(0);
+  FRolledLimits.SetAside(Constraints());
   FRollUpState = AValue;
   DoRollUp(AValue);
   if (OnChangeRollUpState) OnChangeRollUpState(this);

@@ -116,14 +116,7 @@ void TspSkinPanel::DrawSkinCaption(TCanvas& ACanvas) {
   const int TextTop = Area.Top + RectangleHeight(Area) / 2 - ACanvas.TextHeight(Text) / 2 -
                       (ACanvas.Font().Height() % 2 != 0 ? 1 : 0);
 
-  int ImageWidth = 0, ImageHeight = 0;
-  if (HasCaptionImage()) {
-    ImageWidth = FCaptionImageList->Width();
-    ImageHeight = FCaptionImageList->Height();
-  } else if (!FGlyph->Empty()) {
-    ImageWidth = GlyphFrameWidth();
-    ImageHeight = FGlyph->Height();
-  }
+  const auto [ImageWidth, ImageHeight] = CaptionImageSize();
   const int ContentWidth = FGlyph->Empty() ? TextWidth : TextWidth + GlyphFrameWidth() + FSpacing;
   const auto AlignedLeft = [&](int AWidth) {
     if (Alignment == taRightJustify) return Area.Right - AWidth;

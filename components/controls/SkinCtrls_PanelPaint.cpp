@@ -98,14 +98,7 @@ void TspSkinPanel::PaintTransparentGroupFrame() {
     DrawSkinPiece(Target, 5, Middle - RectangleHeight(Box) / 2, Picture, Box, true);
     ContentLeft = RectangleWidth(Box) + 10;
   }
-  int ImageWidth = 0, ImageHeight = 0;
-  if (HasCaptionImage()) {
-    ImageWidth = FCaptionImageList->Width();
-    ImageHeight = FCaptionImageList->Height();
-  } else if (!FGlyph->Empty()) {
-    ImageWidth = GlyphFrameWidth();
-    ImageHeight = FGlyph->Height();
-  }
+  const auto [ImageWidth, ImageHeight] = CaptionImageSize();
   const int TextLeft = ImageWidth > 0 ? ContentLeft + ImageWidth + 2 : ContentLeft;
   const int StdLabel = FSD->GetControlIndex("stdlabel");
   const auto* Label = StdLabel == -1

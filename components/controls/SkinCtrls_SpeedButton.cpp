@@ -216,55 +216,17 @@ void TspSkinSpeedButton::MorphTick() {
 }
 
 void TspSkinSpeedButton::StartAnimation(bool AForward) {
-  StopAnimation();
-  if (!AnimationCanRun()) return;
-  AnimateInc = AForward;
-  CurrentFrame = AForward ? 1 : FrameCount;
-  if (!AnimateTimer) {
-    AnimateTimer = new TTimer(this);
-    AnimateTimer->OnTimer = [this](TObject*) { AnimationTick(); };
-  }
-  AnimateTimer->SetInterval(static_cast<UINT>(AnimateInterval > 0 ? AnimateInterval : 0));
-  AnimateTimer->SetEnabled(true);
+  TspButtonTimerRules<TspSkinSpeedButton>::StartAnimation(*this, AForward);
 }
 
-void TspSkinSpeedButton::StopAnimation() {
-  const bool Running = AnimateTimer && AnimateTimer->Enabled();
-  CurrentFrame = 0;
-  if (!Running) return;
-  AnimateTimer->SetEnabled(false);
-  Repaint();
-}
-
-void TspSkinSpeedButton::AnimationTick() {
-  CurrentFrame += AnimateInc ? 1 : -1;
-  if (CurrentFrame > FrameCount || CurrentFrame <= 0)
-    StopAnimation();
-  else
-    Repaint();
-}
+void TspSkinSpeedButton::StopAnimation() { TspButtonTimerRules<TspSkinSpeedButton>::StopAnimation(*this); }
 
 void TspSkinSpeedButton::StartRepeat() {
-  if (!RepeatTimer) {
-    RepeatTimer = new TTimer(this);
-    RepeatTimer->OnTimer = [this](TObject*) { RepeatTick(); };
-  }
-  FRepeatWaiting = true;
-  RepeatTimer->SetInterval(SpeedRepeatFirst);
-  RepeatTimer->SetEnabled(true);
+  TspButtonTimerRules<TspSkinSpeedButton>::StartRepeat(*this, SpeedRepeatFirst);
 }
 
 void TspSkinSpeedButton::StopRepeat() {
   if (RepeatTimer) RepeatTimer->SetEnabled(false);
-}
-
-void TspSkinSpeedButton::RepeatTick() {
-  if (FRepeatWaiting) {
-    FRepeatWaiting = false;
-    RepeatTimer->SetInterval(static_cast<UINT>(RepeatInterval > 0 ? RepeatInterval : 0));
-    return;
-  }
-  ButtonClick();
 }
 
 // ---------------------------------------------------------------- messages and mouse
@@ -385,10 +347,7 @@ void TspSkinSpeedButton::Paint() {
     TBitmap Hot;
     Hot.SetSize(Width(), Height());
     CreateButtonImage(Hot, ActiveSkinRect, false, true);
-    TspEffectBmp From(Image.Handle());
-    const TspEffectBmp To(Hot.Handle());
-    MorphByKind(From, To, FMorphKf, MorphKind);
-    From.Draw(Image.Canvas().Handle(), 0, 0);
+    MorphBitmapByKind(Image, Hot, FMorphKf, MorphKind);
   } else if (!Enabled() && !RectangleIsEmpty(DisabledSkinRect)) {
     CreateButtonImage(Image, DisabledSkinRect, false, false);
   } else if (IsPressedLook()) {

@@ -1285,6 +1285,10 @@ class TspSkinData : public TComponent, public TspSkinContent {
   int FCompressedSkinIndex = 0;
 };
 
+// The character set skinned text is drawn in: that of ASkinData's string table when
+// there is one, else ADefaultFont's.
+uint8_t SkinTextCharset(const TspSkinData* ASkinData, const TFont& ADefaultFont);
+
 // ---------------------------------------------------------------- compressed skins
 
 // A whole skin as one block of zlib data: the payload holds its version, the five

@@ -153,3 +153,8 @@ String TspResourceStrData::GetResStr(const String& AName) const {
   int Index = FResStrs.IndexOfName(AName);
   return Index < 0 ? String() : FResStrs.ValueFromIndex(Index);
 }
+
+uint8_t SkinTextCharset(const TspSkinData* ASkinData, const TFont& ADefaultFont) {
+  if (ASkinData && ASkinData->ResourceStrData()) return ASkinData->ResourceStrData()->CharSet();
+  return ADefaultFont.Charset();
+}

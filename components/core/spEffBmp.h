@@ -524,6 +524,14 @@ class TspEffectBmp {
   BITMAPINFO FBmpInfo;
 };
 
+// The transitions a skin names for a morph (declared with the skin data).
+enum TMorphKind : uint8_t;
+
+// AFrom's picture morphed towards ATo's by AKf with the transition AKind (Default or an
+// unknown kind: the plain Morph), the result drawn back into AFrom. Pictures of
+// different sizes leave AFrom as it was.
+void MorphBitmapByKind(TBitmap& AFrom, TBitmap& ATo, double AKf, TMorphKind AKind);
+
 // ---------------------------------------------------------------- soft images
 
 class TCustomImageList;

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "components/core/SkinData.h"
 #include "components/core/spEffBmp.h"
 
 namespace {
@@ -161,4 +162,21 @@ void TspEffectBmp::MorphRightSlide(const TspEffectBmp& ABmp, double AKf) {
   for (int Y = 0; Y < FHeight; ++Y) {
     std::memcpy(GetScanLinePtr(Y) + 3 * (FWidth - B), ABmp.GetScanLinePtr(Y), size_t(3) * size_t(B));
   }
+}
+
+void MorphBitmapByKind(TBitmap& AFrom, TBitmap& ATo, double AKf, TMorphKind AKind) {
+  TspEffectBmp From(AFrom.Handle());
+  const TspEffectBmp To(ATo.Handle());
+  // clang-format off
+  switch (AKind) {
+    case mkGradient: From.MorphGrad(To, AKf); break;
+    case mkLeftGradient: From.MorphLeftGrad(To, AKf); break;
+    case mkRightGradient: From.MorphRightGrad(To, AKf); break;
+    case mkLeftSlide: From.MorphLeftSlide(To, AKf); break;
+    case mkRightSlide: From.MorphRightSlide(To, AKf); break;
+    case mkPush: From.MorphPush(To, AKf); break;
+    default: From.Morph(To, AKf); break;
+  }
+  // clang-format on
+  From.Draw(AFrom.Canvas().Handle(), 0, 0);
 }

@@ -475,10 +475,6 @@ class TspActiveSkinObject {
   double FMorphKf = 0;
 };
 
-// The morph of AFrom towards ATo (both of one size) by AKf with the transition AKind;
-// the result is left in AFrom.
-void MorphSkinObjectImage(TBitmap& AFrom, TBitmap& ATo, double AKf, TMorphKind AKind);
-
 // An area of the frame the application paints itself (OnPaintEvent).
 class TspUserObject : public TspActiveSkinObject {
  public:

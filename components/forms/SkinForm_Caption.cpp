@@ -256,8 +256,7 @@ void TspSkinCaptionObject::Draw(TCanvas& Cnvs, bool UpDate) {
     if (!Picture) return;
     TBitmap Image;
     ComposeImage(Image, *Picture, SkinRect, false);
-    if (Image.Width() > 0 && Image.Height() > 0)
-      MorphSkinObjectImage(Image, ActiveImage, FMorphKf, MorphKind);
+    if (Image.Width() > 0 && Image.Height() > 0) MorphBitmapByKind(Image, ActiveImage, FMorphKf, MorphKind);
     if (!Active) ApplyInActiveEffect(Image);
     return CaptionDrawBitmap(Cnvs, ObjectRect.Left, ObjectRect.Top, Image);
   }

@@ -93,35 +93,6 @@ void TspActiveSkinObject::DrawLook(TCanvas& Cnvs, TBitmap& APicture, const TRect
   Cnvs.CopyRect(ObjectRect, APicture.Canvas(), ASource);
 }
 
-void MorphSkinObjectImage(TBitmap& AFrom, TBitmap& ATo, double AKf, TMorphKind AKind) {
-  TspEffectBmp From(AFrom.Handle());
-  const TspEffectBmp To(ATo.Handle());
-  switch (AKind) {
-    case mkDefault:
-      From.Morph(To, AKf);
-      break;
-    case mkGradient:
-      From.MorphGrad(To, AKf);
-      break;
-    case mkLeftGradient:
-      From.MorphLeftGrad(To, AKf);
-      break;
-    case mkRightGradient:
-      From.MorphRightGrad(To, AKf);
-      break;
-    case mkLeftSlide:
-      From.MorphLeftSlide(To, AKf);
-      break;
-    case mkRightSlide:
-      From.MorphRightSlide(To, AKf);
-      break;
-    case mkPush:
-      From.MorphPush(To, AKf);
-      break;
-  }
-  From.Draw(AFrom.Canvas().Handle(), 0, 0);
-}
-
 void TspActiveSkinObject::DrawMorphFrame(TCanvas& Cnvs) const {
   const int W = RectangleWidth(ObjectRect);
   const int H = RectangleHeight(ObjectRect);
@@ -130,7 +101,7 @@ void TspActiveSkinObject::DrawMorphFrame(TCanvas& Cnvs) const {
   TBitmap Normal, Hot;
   ObjectsStretchedLook(Normal, W, H, *NormalPicture, SkinRect);
   ObjectsStretchedLook(Hot, W, H, *ActivePicture, ActiveSkinRect);
-  MorphSkinObjectImage(Normal, Hot, FMorphKf, MorphKind);
+  MorphBitmapByKind(Normal, Hot, FMorphKf, MorphKind);
   BitBlt(Cnvs.Handle(), ObjectRect.Left, ObjectRect.Top, W, H, Normal.Canvas().Handle(), 0, 0, SRCCOPY);
 }
 
@@ -266,7 +237,7 @@ void TspSkinLabelObject::Draw(TCanvas& Cnvs, bool /*UpDate*/) {
     ComposeLabel(Image, *Picture, SkinRect, FontColor);
     TBitmap Hot;
     ComposeLabel(Hot, *ActivePicture, ActiveSkinRect, ActiveFontColor);
-    MorphSkinObjectImage(Image, Hot, FMorphKf, MorphKind);
+    MorphBitmapByKind(Image, Hot, FMorphKf, MorphKind);
   } else if (Active && HasHotPicture) {
     ComposeLabel(Image, *ActivePicture, ActiveSkinRect, ActiveFontColor);
   } else {

@@ -19,36 +19,6 @@ void DrawSkinMenuPicture(TCanvas& ACanvas, TBitmap& APicture, const TRect& ASour
   ACanvas.Draw(X, Y, Piece);
 }
 
-// AHot blended into ANormal at AKf by the transition AKind.
-void MorphSkinMenuItem(TBitmap& ANormal, TBitmap& AHot, TMorphKind AKind, double AKf) {
-  TspEffectBmp From(ANormal.Handle());
-  const TspEffectBmp To(AHot.Handle());
-  switch (AKind) {
-    case mkDefault:
-      From.Morph(To, AKf);
-      break;
-    case mkGradient:
-      From.MorphGrad(To, AKf);
-      break;
-    case mkLeftGradient:
-      From.MorphLeftGrad(To, AKf);
-      break;
-    case mkRightGradient:
-      From.MorphRightGrad(To, AKf);
-      break;
-    case mkLeftSlide:
-      From.MorphLeftSlide(To, AKf);
-      break;
-    case mkRightSlide:
-      From.MorphRightSlide(To, AKf);
-      break;
-    case mkPush:
-      From.MorphPush(To, AKf);
-      break;
-  }
-  From.Draw(ANormal.Canvas().Handle(), 0, 0);
-}
-
 }  // namespace
 
 TRect TspSkinMenuItem::AnimationFrameRect() const {
@@ -71,7 +41,7 @@ void TspSkinMenuItem::DrawSkinLook(TCanvas& ACanvas, bool AResize) {
     TBitmap Hot;
     BuildSkinState(Buffer, false, MI->SkinRect, false, AResize);
     BuildSkinState(Hot, true, MI->ActiveSkinRect, false, AResize);
-    MorphSkinMenuItem(Buffer, Hot, MI->MorphKind, FMorphKf);
+    MorphBitmapByKind(Buffer, Hot, FMorphKf, MI->MorphKind);
   } else {
     BuildSkinState(Buffer, Highlighted, Highlighted ? MI->ActiveSkinRect : MI->SkinRect, false, AResize);
   }

@@ -60,3 +60,16 @@ TEST(ResourceStrData, LanguageFileReplacesTable) {
   EXPECT_EQ(Table.GetResStr("MSG_BTN_OK"), "");
   EXPECT_EQ(Table.GetResStr(" TRAIL "), "  kept blanks  ");
 }
+
+TEST(ResourceStrData, SkinTextTakesTheTablesCharsetElseTheDefaultFonts) {
+  TFont DefaultFont;
+  DefaultFont.SetCharset(238);
+  EXPECT_EQ(SkinTextCharset(nullptr, DefaultFont), 238);
+  TspSkinData Skin(nullptr);
+  EXPECT_EQ(SkinTextCharset(&Skin, DefaultFont), 238);
+  TspResourceStrData Table(nullptr);
+  Table.SetCharSet(204);
+  Skin.SetResourceStrData(&Table);
+  EXPECT_EQ(SkinTextCharset(&Skin, DefaultFont), 204);
+  Skin.SetResourceStrData(nullptr);
+}

@@ -5,6 +5,7 @@
 
 #include <functional>
 
+#include "components/core/SkinData.h"
 #include "components/core/spEffBmp.h"
 
 namespace {
@@ -207,6 +208,52 @@ TEST(EffectBitmapTest, TransitionsStayInsideNarrowBitmaps) {
       EXPECT_EQ(Black.GetPixel(0, 0), 0xFFFFFFu);
     }
   }
+}
+
+// A picture of AWidth × AHeight in a class-library bitmap, pixel (x, y) AColorAt(x, y).
+void MorphFillBitmap(TBitmap& ABitmap, int AWidth, int AHeight,
+                     const std::function<uint32_t(int, int)>& AColorAt) {
+  ABitmap.SetSize(AWidth, AHeight);
+  MorphPicture(AWidth, AHeight, AColorAt).Draw(ABitmap.Canvas().Handle(), 0, 0);
+}
+
+TEST(EffectBitmapTest, MorphByKindRunsTheNamedTransitionOnBitmaps) {
+  using TMorph = void (TspEffectBmp::*)(const TspEffectBmp&, double);
+  const struct {
+    TMorphKind Kind;
+    TMorph Morph;
+  } Cases[] = {{mkDefault, &TspEffectBmp::Morph},
+               {mkGradient, &TspEffectBmp::MorphGrad},
+               {mkLeftGradient, &TspEffectBmp::MorphLeftGrad},
+               {mkRightGradient, &TspEffectBmp::MorphRightGrad},
+               {mkLeftSlide, &TspEffectBmp::MorphLeftSlide},
+               {mkRightSlide, &TspEffectBmp::MorphRightSlide},
+               {mkPush, &TspEffectBmp::MorphPush}};
+  const TspEffectBmp Other = MorphPicture(9, 4, OtherColumn);
+  for (const auto& Case : Cases) {
+    TspEffectBmp Expected = MorphPicture(9, 4, OwnColumn);
+    (Expected.*Case.Morph)(Other, 0.4);
+    TBitmap From, To;
+    MorphFillBitmap(From, 9, 4, OwnColumn);
+    MorphFillBitmap(To, 9, 4, OtherColumn);
+    MorphBitmapByKind(From, To, 0.4, Case.Kind);
+    const TspEffectBmp Result(From.Handle());
+    for (int Y = 0; Y < 4; ++Y) {
+      for (int X = 0; X < 9; ++X) {
+        ASSERT_EQ(Result.GetPixel(X, Y), Expected.GetPixel(X, Y))
+            << int(Case.Kind) << " at " << X << "," << Y;
+      }
+    }
+  }
+}
+
+TEST(EffectBitmapTest, MorphByKindLeavesABitmapOfAnotherSizeAlone) {
+  TBitmap From, To;
+  MorphFillBitmap(From, 6, 3, OwnColumn);
+  MorphFillBitmap(To, 5, 3, OtherColumn);
+  MorphBitmapByKind(From, To, 0.5, mkPush);
+  const TspEffectBmp Result(From.Handle());
+  for (int X = 0; X < 6; ++X) EXPECT_EQ(Result.GetPixel(X, 2), OwnColumn(X, 2)) << X;
 }
 
 }  // namespace
