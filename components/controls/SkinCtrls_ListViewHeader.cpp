@@ -9,6 +9,7 @@
 #include "components/controls/SkinCtrls_ViewsInternal.h"
 #include "platform/base/ScopeExit.h"
 #include "platform/gdi/DcScopes.h"
+#include "platform/gdi/Text.h"
 #include "platform/win/MessageQueue.h"
 #include "platform/win/Painting.h"
 #include "platform/win/WindowClasses.h"

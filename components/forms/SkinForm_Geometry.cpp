@@ -12,6 +12,7 @@
 #include "platform/gdi/DeviceContext.h"
 #include "platform/gdi/Regions.h"
 #include "platform/ui/Screen.h"
+#include "platform/win/MessageQueue.h"
 #include "platform/win/Messages.h"
 #include "platform/win/WindowRegions.h"
 

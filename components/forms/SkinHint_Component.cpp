@@ -9,6 +9,7 @@
 #include "platform/ui/Screen.h"
 #include "platform/win/Cursors.h"
 #include "platform/win/SystemMetrics.h"
+#include "platform/win/WindowPos.h"
 
 namespace {
 

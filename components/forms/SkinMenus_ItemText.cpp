@@ -3,6 +3,7 @@
 
 #include "components/core/SPUtils.h"
 #include "components/forms/SkinMenus_ItemInternal.h"
+#include "platform/gdi/Text.h"
 #include "platform/ui/ShortCuts.h"
 
 void DrawMenuCheckGlyph(TCanvas& ACanvas, int AX, int AY, TColor AColor) {
