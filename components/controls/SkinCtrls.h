@@ -28,6 +28,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "components/core/SPUtils.h"
 #include "components/core/SkinData.h"
@@ -310,8 +311,35 @@ class TspSkinCustomControl : public TspSkinCustomLayer<TspSkinControl> {
   TBitmap* MaskPicture = nullptr;  // the skin's; nullptr: none
 
  private:
+  // Everything the direct painting's strips and client area are composed from: equal
+  // inputs give equal pictures. The skin's change count stands for its pictures and
+  // records, which a reload or a picture change may replace at the same addresses.
+  struct TBorderPaintInputs {
+    const TspSkinData* Skin = nullptr;
+    unsigned SkinChangeCount = 0;
+    int Index = -1;
+    const TBitmap* Picture = nullptr;
+    TRect SkinRect, ClRect, NewClRect;
+    TPoint LTPt, RTPt, LBPt, RBPt, NewLTPoint, NewRTPoint, NewLBPoint, NewRBPoint;
+    int Width = 0, Height = 0;
+    bool LeftStretch = false, TopStretch = false, RightStretch = false, BottomStretch = false;
+    bool StretchEffect = false, DrawBackground = false;
+    TspStretchType StretchType = spstFull;
+    bool operator==(const TBorderPaintInputs&) const = default;
+  };
+
   // The borders drawn as strips and the client picture filled between them.
   void PaintBordersDirectly();
+  TBorderPaintInputs CurrentBorderPaintInputs() const;
+  // Composes the strips and the client area for the inputs and keeps them.
+  void ComposeBorderPaint(const TBorderPaintInputs& AInputs);
+
+  // The strips and client area of the last direct paint, kept while their inputs stay;
+  // the client area is empty when nothing fills it.
+  std::optional<TBorderPaintInputs> FBorderPaintInputs;
+  TBitmap FLeftStrip, FTopStrip, FRightStrip, FBottomStrip, FClientArea;
+  // The top strip with what a descendant draws into it (a caption), made every paint.
+  TBitmap FCaptionedTopStrip;
 };
 
 // ---------------------------------------------------------------- the windowless bases

@@ -113,25 +113,69 @@ void TspSkinCustomControl::Paint() {
 }
 
 // Draws the borders as four strips straight on the canvas, with the client picture
-// between them, instead of composing an image of the whole size.
+// between them, instead of composing an image of the whole size. The strips and the
+// client area are composed again only when what they are made of changed.
 void TspSkinCustomControl::PaintBordersDirectly() {
   if (Picture == nullptr) return;
-  TBitmap LeftStrip, TopStrip, RightStrip, BottomStrip;
+  const TBorderPaintInputs Inputs = CurrentBorderPaintInputs();
+  if (FBorderPaintInputs != Inputs) ComposeBorderPaint(Inputs);
+  FCaptionedTopStrip.SetSize(FTopStrip.Width(), FTopStrip.Height());
+  FCaptionedTopStrip.Canvas().Draw(0, 0, FTopStrip);
+  CreateControlSkinImage(FCaptionedTopStrip);
+  TCanvas& Target = Canvas();
+  if (!FClientArea.Empty()) Target.Draw(NewClRect.Left, NewClRect.Top, FClientArea);
+  Target.Draw(0, 0, FCaptionedTopStrip);
+  Target.Draw(0, FTopStrip.Height(), FLeftStrip);
+  Target.Draw(Width() - FRightStrip.Width(), FTopStrip.Height(), FRightStrip);
+  Target.Draw(0, Height() - FBottomStrip.Height(), FBottomStrip);
+}
+
+TspSkinCustomControl::TBorderPaintInputs TspSkinCustomControl::CurrentBorderPaintInputs() const {
+  TBorderPaintInputs Inputs;
+  Inputs.Skin = FSD;
+  Inputs.SkinChangeCount = FSD != nullptr ? FSD->ChangeCount() : 0;
+  Inputs.Index = FIndex;
+  Inputs.Picture = Picture;
+  Inputs.SkinRect = SkinRect;
+  Inputs.ClRect = ClRect;
+  Inputs.NewClRect = NewClRect;
+  Inputs.LTPt = LTPt;
+  Inputs.RTPt = RTPt;
+  Inputs.LBPt = LBPt;
+  Inputs.RBPt = RBPt;
+  Inputs.NewLTPoint = NewLTPoint;
+  Inputs.NewRTPoint = NewRTPoint;
+  Inputs.NewLBPoint = NewLBPoint;
+  Inputs.NewRBPoint = NewRBPoint;
+  Inputs.Width = Width();
+  Inputs.Height = Height();
+  Inputs.LeftStretch = LeftStretch;
+  Inputs.TopStretch = TopStretch;
+  Inputs.RightStretch = RightStretch;
+  Inputs.BottomStretch = BottomStretch;
+  Inputs.StretchEffect = StretchEffect;
+  Inputs.DrawBackground = FDrawbackground;
+  Inputs.StretchType = StretchType;
+  return Inputs;
+}
+
+void TspSkinCustomControl::ComposeBorderPaint(const TBorderPaintInputs& AInputs) {
+  FBorderPaintInputs.reset();
   CreateSkinBorderImages(LTPt, RTPt, LBPt, RBPt, ClRect, NewLTPoint, NewRTPoint, NewLBPoint, NewRBPoint,
-                         NewClRect, LeftStrip, TopStrip, RightStrip, BottomStrip, *Picture, SkinRect, Width(),
-                         Height(), LeftStretch, TopStretch, RightStretch, BottomStretch);
-  CreateControlSkinImage(TopStrip);
+                         NewClRect, FLeftStrip, FTopStrip, FRightStrip, FBottomStrip, *Picture, SkinRect,
+                         Width(), Height(), LeftStretch, TopStretch, RightStretch, BottomStretch);
+  FClientArea.SetSize(0, 0);
   if (FDrawbackground) {
     // An element without a client piece fills nothing between its borders.
     TBitmap Piece;
     TRect Source = ClRect;
     OffsetRect(Source, SkinRect.Left, SkinRect.Top);
     CopySkinPiece(Piece, *Picture, Source);
-    FillWithSkinPiece(Canvas(), NewClRect, Piece, StretchEffect, StretchType);
+    if (!Piece.Empty() && !RectangleIsEmpty(NewClRect)) {
+      FClientArea.SetSize(RectangleWidth(NewClRect), RectangleHeight(NewClRect));
+      FillWithSkinPiece(FClientArea.Canvas(), Rect(0, 0, FClientArea.Width(), FClientArea.Height()), Piece,
+                        StretchEffect, StretchType);
+    }
   }
-  TCanvas& Target = Canvas();
-  Target.Draw(0, 0, TopStrip);
-  Target.Draw(0, TopStrip.Height(), LeftStrip);
-  Target.Draw(Width() - RightStrip.Width(), TopStrip.Height(), RightStrip);
-  Target.Draw(0, Height() - BottomStrip.Height(), BottomStrip);
+  FBorderPaintInputs = AInputs;
 }

@@ -1196,6 +1196,9 @@ class TspSkinData : public TComponent, public TspSkinContent {
   void ClearAll();
   // ClearAll, then the three skin-change messages.
   void ClearSkin();
+  // Counts the changes of the skin: every load, clear and change of the picture list.
+  // What is composed from the skin stays valid while the count stays.
+  unsigned ChangeCount() const { return FChangeCount; }
 
   // The index of the first record whose IDName is exactly AName (letter case
   // included), or -1.
@@ -1283,6 +1286,7 @@ class TspSkinData : public TComponent, public TspSkinContent {
   TspCompressedStoredSkin* FCompressedStoredSkin = nullptr;
   TspCompressedSkinList* FCompressedSkinList = nullptr;
   int FCompressedSkinIndex = 0;
+  unsigned FChangeCount = 0;
 };
 
 // The character set skinned text is drawn in: that of ASkinData's string table when

@@ -33,6 +33,7 @@ TspSkinData::~TspSkinData() {
 }
 
 void TspSkinData::ClearObjects() {
+  ++FChangeCount;
   AreaList.clear();
   ObjectList.clear();
   CtrlList.clear();
@@ -68,6 +69,7 @@ void TspSkinData::ReplaceContent(TspSkinContent&& AContent) {
   ChangeSkinDataProcess = true;
   SendSkinDataMessage(SP_BEFORECHANGESKINDATA);
   static_cast<TspSkinContent&>(*this) = std::move(AContent);
+  ++FChangeCount;
   Empty = false;
   if (OnLoadData) OnLoadData(this);
   SendSkinDataMessage(SP_CHANGESKINDATA);
@@ -101,12 +103,14 @@ void TspSkinData::AddBitMap(const String& AFileName) {
   LoadSkinPictureFile(*Picture, AFileName);
   FActivePictures.push_back(std::move(Picture));
   FActivePicturesNames->Add(ExtractFileName(AFileName));
+  ++FChangeCount;
 }
 
 void TspSkinData::DeleteBitMap(int AIndex) {
   if (AIndex < 0 || AIndex >= int(FActivePictures.size()))
     throw EListError(Format("List index out of bounds (%d)", AIndex));
   FActivePictures.erase(FActivePictures.begin() + AIndex);
+  ++FChangeCount;
   if (AIndex < FActivePicturesNames->Count()) FActivePicturesNames->Delete(AIndex);
 }
 

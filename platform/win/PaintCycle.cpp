@@ -1,6 +1,8 @@
 // The paint cycle: WM_NCPAINT, WM_ERASEBKGND and WM_PAINT in paint order, BeginPaint and
 // EndPaint.
 
+#include <algorithm>
+#include <iterator>
 #include <vector>
 
 #include "platform/win/MessageQueue.h"
@@ -51,6 +53,47 @@ TWindow* FirstWaitingForPaint(HWND AFilter) {
     if (TWindow* Window = FindWindowRecord(TopLevel))
       if (TWindow* Found = FirstWaitingForPaint(*Window)) return Found;
   return nullptr;
+}
+
+// The first window waiting for WM_PAINT at or after AWindow in paint order: in its own
+// tree, then in the trees painted after it, those of its siblings lower in the stack
+// and those after its ancestors'.
+TWindow* FirstWaitingForPaintFrom(TWindow& AWindow) {
+  if (TWindow* Found = FirstWaitingForPaint(AWindow)) return Found;
+  for (const TWindow* Window = &AWindow;;) {
+    if (Window->IsTopLevel()) {
+      const std::vector<HWND>& TopLevels = DesktopRecord().Children;
+      auto Next = std::find(TopLevels.begin(), TopLevels.end(), Window->Handle);
+      if (Next == TopLevels.end()) return nullptr;
+      for (++Next; Next != TopLevels.end(); ++Next)
+        if (TWindow* TopLevel = FindWindowRecord(*Next))
+          if (TWindow* Found = FirstWaitingForPaint(*TopLevel)) return Found;
+      return nullptr;
+    }
+    const TWindow* Parent = ParentRecord(*Window);
+    if (!Parent) return nullptr;
+    const std::vector<HWND>& Siblings = Parent->Children;
+    const auto Self = std::find(Siblings.begin(), Siblings.end(), Window->Handle);
+    for (auto Sibling = std::make_reverse_iterator(Self); Sibling != Siblings.rend(); ++Sibling)
+      if (TWindow* SiblingWindow = FindWindowRecord(*Sibling); SiblingWindow && SiblingWindow->IsVisible())
+        if (TWindow* Found = FirstWaitingForPaint(*SiblingWindow)) return Found;
+    Window = Parent;
+  }
+}
+
+// The next window to paint: found from where the last search stopped while no window
+// started waiting and the tree kept its order since, else from the top.
+TWindow* NextWaitingForPaint(HWND AFilter) {
+  TPaintRun& Run = PaintRun();
+  TWindow* Found = nullptr;
+  if (!AFilter && Run.PaintSearchResume && Run.PaintSearchChanges == Run.PaintOrderChanges)
+    if (TWindow* Resume = FindWindowRecord(Run.PaintSearchResume)) Found = FirstWaitingForPaintFrom(*Resume);
+  if (!Found) Found = FirstWaitingForPaint(AFilter);
+  if (!AFilter) {
+    Run.PaintSearchResume = Found ? Found->Handle : nullptr;
+    Run.PaintSearchChanges = Run.PaintOrderChanges;
+  }
+  return Found;
 }
 
 // WM_NCPAINT with the frame part of the update region, which is validated.
@@ -105,7 +148,7 @@ void EraseNow(HWND AWindow, bool AChildren) {
 
 bool NextPaintMessage(HWND AFilter, MSG& AMessage) {
   while (PaintRun().PendingWindows > 0) {
-    const TWindow* Found = FirstWaitingForPaint(AFilter);
+    const TWindow* Found = NextWaitingForPaint(AFilter);
     if (!Found) break;
     const HWND Window = Found->Handle;
     SendDueFramePaintAndErase(Window);

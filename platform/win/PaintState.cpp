@@ -53,7 +53,10 @@ void RefreshPaintPending(TWindow& AWindow) {
   if (Pending == State.CountedAsPending) return;
   State.CountedAsPending = Pending;
   PaintRun().PendingWindows += Pending ? 1 : -1;
+  if (Pending) NotePaintOrderChange();
 }
+
+void NotePaintOrderChange() { ++PaintRun().PaintOrderChanges; }
 
 void RefreshPaintPendingTree(TWindow& AWindow) {
   RefreshPaintPending(AWindow);

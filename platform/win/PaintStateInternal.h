@@ -91,6 +91,12 @@ struct TPaintRun {
   HWND Desktop = nullptr;
   // Windows waiting for WM_PAINT.
   int PendingWindows = 0;
+  // Counts the windows that started waiting for WM_PAINT and the changes of the order
+  // of the window tree: the search for the next window to paint resumes after the one
+  // it found last (PaintSearchResume) only while the count is still PaintSearchChanges.
+  unsigned PaintOrderChanges = 0;
+  unsigned PaintSearchChanges = 0;
+  HWND PaintSearchResume = nullptr;
   // Device contexts of BeginPaint not yet taken back.
   int OpenPaints = 0;
   std::map<HDC, TOpenWindowDC> OpenDCs;
@@ -115,5 +121,8 @@ bool NeedsPaint(TWindow& AWindow);
 void RefreshPaintPending(TWindow& AWindow);
 // The same for the window and all its descendants (their visibility changed).
 void RefreshPaintPendingTree(TWindow& AWindow);
+// After a window moved in the tree or among its siblings: the next search for a window
+// to paint starts from the top.
+void NotePaintOrderChange();
 // Forgets everything the window and its descendants still had to paint.
 void ClearPaintStateTree(TWindow& AWindow);

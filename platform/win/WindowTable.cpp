@@ -5,6 +5,7 @@
 #include "platform/base/Exceptions.h"
 #include "platform/base/Threads.h"
 #include "platform/gdi/DeviceContext.h"
+#include "platform/win/PaintStateInternal.h"
 #include "platform/win/WindowClassRecordInternal.h"
 #include "platform/win/WindowInternal.h"
 #include "platform/win/WindowStyles.h"
@@ -123,10 +124,12 @@ HWND TopLevelWindowOf(HWND AWindow) {
 
 void UnlinkFromParent(TWindow& AWindow) {
   if (TWindow* Parent = ParentRecord(AWindow)) std::erase(Parent->Children, AWindow.Handle);
+  NotePaintOrderChange();
 }
 
 void LinkToParent(TWindow& AWindow, TWindow& AParent, std::size_t AIndex) {
   AWindow.Parent = AParent.Handle;
+  NotePaintOrderChange();
   auto& Children = AParent.Children;
   Children.insert(Children.begin() + static_cast<std::ptrdiff_t>(std::min(AIndex, Children.size())),
                   AWindow.Handle);

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "platform/win/Backend.h"
+#include "platform/win/PaintStateInternal.h"
 #include "platform/win/WindowInternal.h"
 #include "platform/win/WindowPos.h"
 #include "platform/win/WindowPosInternal.h"
@@ -75,6 +76,7 @@ bool RestackChild(TWindow& AWindow, HWND AInsertAfter) {
     Index = static_cast<std::size_t>(After - Siblings.begin()) + 1;
   }
   Siblings.insert(Siblings.begin() + static_cast<std::ptrdiff_t>(Index), AWindow.Handle);
+  NotePaintOrderChange();
   return Siblings != Before;
 }
 
@@ -101,6 +103,7 @@ bool RestackTopLevel(TWindow& AWindow, HWND AInsertAfter, UINT AFlags) {
     Index = std::min(Index, static_cast<std::size_t>(Owner - Stack.begin()));
   Stack.insert(Stack.begin() + static_cast<std::ptrdiff_t>(Index), Group.begin(), Group.end());
   std::stable_partition(Stack.begin(), Stack.end(), IsTopmost);
+  NotePaintOrderChange();
 
   for (HWND Window : Changed) {
     const TWindow* State = FindWindowRecord(Window);

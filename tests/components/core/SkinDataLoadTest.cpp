@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
+#include <utility>
 
 #include "components/core/SkinData.h"
 #include "platform/base/Streams.h"
@@ -321,6 +323,31 @@ TEST_F(SkinDataLoadTest, PicturesAreAddedAndDeletedByIndex) {
   FSkin.DeleteBitMap(0);
   EXPECT_EQ(FSkin.FActivePicturesNames->Strings(0), "absent.bmp");
   EXPECT_THROW(FSkin.DeleteBitMap(1), EListError);
+}
+
+TEST_F(SkinDataLoadTest, EveryLoadClearAndPictureChangeMovesTheChangeCount) {
+  WriteTestPicture(FFolder.File("one.bmp"), 2, 2, 0x010203);
+  const std::string Skin = SkinIniText("counted");
+  const std::pair<const char*, std::function<void()>> Changes[] = {
+      {"a load", [&] { LoadSkin(Skin); }},
+      {"the same skin loaded again", [&] { LoadSkin(Skin); }},
+      {"a picture added", [&] { FSkin.AddBitMap(FFolder.File("one.bmp")); }},
+      {"a picture deleted", [&] { FSkin.DeleteBitMap(0); }},
+      {"the objects cleared", [&] { FSkin.ClearObjects(); }},
+      {"everything cleared", [&] { FSkin.ClearAll(); }},
+      {"the skin cleared", [&] { FSkin.ClearSkin(); }},
+  };
+  for (const auto& [Name, Change] : Changes) {
+    SCOPED_TRACE(Name);
+    const unsigned Before = FSkin.ChangeCount();
+    Change();
+    EXPECT_NE(FSkin.ChangeCount(), Before);
+  }
+  // What changes nothing keeps the count.
+  const unsigned Kept = FSkin.ChangeCount();
+  FSkin.LoadFromFile(FFolder.File("nothing-here.ini"));
+  EXPECT_THROW(FSkin.DeleteBitMap(0), EListError);
+  EXPECT_EQ(FSkin.ChangeCount(), Kept);
 }
 
 TEST_F(SkinDataLoadTest, GlobalChangeFontReachesTextKindsOnly) {

@@ -37,6 +37,43 @@ TEST_F(PaintingTest, ParentsPaintBeforeChildrenAndLowerSiblingsBeforeHigherOnes)
   EXPECT_EQ(ClientPixel(P, 15, 15), Blue);
 }
 
+TEST_F(PaintingTest, AWindowInvalidatedWhileOthersPaintIsPaintedInItsPlaceInTheOrder) {
+  const HWND P = Create("p", WS_POPUP | WS_VISIBLE, Bounds(0, 0, 200, 200), Red);
+  const HWND Low = Create("low", WS_CHILD | WS_VISIBLE, Bounds(0, 0, 50, 50), Blue, P);
+  const HWND Middle = Create("middle", WS_CHILD | WS_VISIBLE, Bounds(60, 0, 50, 50), Blue, P);
+  const HWND High = Create("high", WS_CHILD | WS_VISIBLE, Bounds(120, 0, 50, 50), Blue, P);
+  Pump();
+  RedrawWindow(P, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+  ClearLog();
+  bool Invalidated = false;
+  Answer(WM_PAINT, [&](HWND AWindow, UINT, WPARAM, LPARAM) {
+    PAINTSTRUCT Paint;
+    BeginPaint(AWindow, &Paint);
+    EndPaint(AWindow, &Paint);
+    // The window painted before this one waits again: it comes before the higher one.
+    if (AWindow == Middle && !Invalidated) InvalidateRect(Low, nullptr, false);
+    Invalidated = Invalidated || AWindow == Middle;
+    return std::optional<LRESULT>(0);
+  });
+  Pump();
+  EXPECT_EQ(LogOf({WM_PAINT}),
+            (Entries{"p:WM_PAINT", "low:WM_PAINT", "middle:WM_PAINT", "low:WM_PAINT", "high:WM_PAINT"}));
+  // A waiting window moved to the bottom of the stack while another paints is painted
+  // next, in its new place.
+  ClearLog();
+  Answer(WM_PAINT, [&](HWND AWindow, UINT, WPARAM, LPARAM) {
+    PAINTSTRUCT Paint;
+    BeginPaint(AWindow, &Paint);
+    EndPaint(AWindow, &Paint);
+    if (AWindow == Low)
+      SetWindowPos(High, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOREDRAW);
+    return std::optional<LRESULT>(0);
+  });
+  RedrawWindow(P, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+  Pump();
+  EXPECT_EQ(LogOf({WM_PAINT}), (Entries{"p:WM_PAINT", "low:WM_PAINT", "high:WM_PAINT", "middle:WM_PAINT"}));
+}
+
 class InvalidAreaTest : public PaintingTest {
  protected:
   void SetUp() override {
