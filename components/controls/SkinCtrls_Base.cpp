@@ -12,9 +12,7 @@ template <class TControlBase>
 template <class TTarget>
 void TspSkinBinding<TControlBase>::SetWatched(TTarget*& AField, TTarget* AValue) {
   if (AField == AValue) return;
-  if (AField != nullptr) AField->RemoveFreeNotification(this);
-  AField = AValue;
-  if (AValue != nullptr) AValue->FreeNotification(this);
+  this->ReplaceNotified(AField, AValue);
 }
 
 template <class TControlBase>

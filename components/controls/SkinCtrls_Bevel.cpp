@@ -4,9 +4,7 @@
 TspSkinBevel::TspSkinBevel(TComponent* AOwner) : TBevel(AOwner) {}
 
 void TspSkinBevel::SetSkinData(TspSkinData* AValue) {
-  if (FSD) FSD->RemoveFreeNotification(this);
-  FSD = AValue;
-  if (FSD) FSD->FreeNotification(this);
+  ReplaceNotified(FSD, AValue);
   ChangeSkinData();
 }
 

@@ -121,9 +121,7 @@ void TspSkinButton::SetLayout(TspButtonLayout AValue) {
 }
 
 void TspSkinButton::SetImageList(TCustomImageList* AValue) {
-  if (FImageList) FImageList->RemoveFreeNotification(this);
-  FImageList = AValue;
-  if (FImageList) FImageList->FreeNotification(this);
+  ReplaceNotified(FImageList, AValue);
   Repaint();
 }
 

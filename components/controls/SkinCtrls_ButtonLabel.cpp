@@ -51,11 +51,7 @@ void TspSkinButtonLabel::SetLayout(TspButtonLayout AValue) {
   Repaint();
 }
 
-void TspSkinButtonLabel::SetImageList(TCustomImageList* AValue) {
-  if (FImageList) FImageList->RemoveFreeNotification(this);
-  FImageList = AValue;
-  if (FImageList) FImageList->FreeNotification(this);
-}
+void TspSkinButtonLabel::SetImageList(TCustomImageList* AValue) { ReplaceNotified(FImageList, AValue); }
 
 void TspSkinButtonLabel::SetImageIndex(int AValue) {
   if (AValue == FImageIndex) return;

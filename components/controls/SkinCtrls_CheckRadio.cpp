@@ -76,9 +76,7 @@ void TspSkinCheckRadioBox::SetWordWrap(bool AValue) {
 }
 
 void TspSkinCheckRadioBox::SetImages(TCustomImageList* AValue) {
-  if (FImages) FImages->RemoveFreeNotification(this);
-  FImages = AValue;
-  if (FImages) FImages->FreeNotification(this);
+  ReplaceNotified(FImages, AValue);
   Repaint();
 }
 

@@ -54,9 +54,7 @@ void TspSkinExPanel::SetSpacing(int AValue) {
 }
 
 void TspSkinExPanel::SetCaptionImageList(TCustomImageList* AValue) {
-  if (FCaptionImageList) FCaptionImageList->RemoveFreeNotification(this);
-  FCaptionImageList = AValue;
-  if (FCaptionImageList) FCaptionImageList->FreeNotification(this);
+  ReplaceNotified(FCaptionImageList, AValue);
 }
 
 void TspSkinExPanel::SetCaptionImageIndex(int AValue) {

@@ -23,9 +23,7 @@ TspSkinCustomListView::~TspSkinCustomListView() {
 }
 
 void TspSkinCustomListView::SetSkinData(TspSkinData* AValue) {
-  if (FSD) FSD->RemoveFreeNotification(this);
-  FSD = AValue;
-  if (FSD) FSD->FreeNotification(this);
+  ReplaceNotified(FSD, AValue);
   if (FSD && !FSD->Empty) ChangeSkinData();
 }
 

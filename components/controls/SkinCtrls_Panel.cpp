@@ -201,9 +201,7 @@ void TspSkinPanel::SetTransparentMode(bool AValue) {
 
 void TspSkinPanel::SetCaptionImageList(TCustomImageList* AValue) {
   if (FCaptionImageList == AValue) return;
-  if (FCaptionImageList != nullptr) FCaptionImageList->RemoveFreeNotification(this);
-  FCaptionImageList = AValue;
-  if (AValue != nullptr) AValue->FreeNotification(this);
+  ReplaceNotified(FCaptionImageList, AValue);
 }
 
 void TspSkinPanel::SetCaptionImageIndex(int AValue) {

@@ -113,9 +113,7 @@ void TspSkinSpeedButton::SetLayout(TspButtonLayout AValue) {
 }
 
 void TspSkinSpeedButton::SetImageList(TCustomImageList* AValue) {
-  if (FImageList) FImageList->RemoveFreeNotification(this);
-  FImageList = AValue;
-  if (FImageList) FImageList->FreeNotification(this);
+  ReplaceNotified(FImageList, AValue);
   Repaint();
 }
 

@@ -12,9 +12,7 @@ TspSkinCustomTreeView::TspSkinCustomTreeView(TComponent* AOwner) : TCustomTreeVi
 }
 
 void TspSkinCustomTreeView::SetSkinData(TspSkinData* AValue) {
-  if (FSD) FSD->RemoveFreeNotification(this);
-  FSD = AValue;
-  if (FSD) FSD->FreeNotification(this);
+  ReplaceNotified(FSD, AValue);
   if (FSD && !FSD->Empty) ChangeSkinData();
 }
 

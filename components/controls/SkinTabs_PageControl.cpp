@@ -148,9 +148,7 @@ void TspSkinPageControl::Notification(TComponent* AComponent, TOperation AOperat
 // ---------------------------------------------------------------- properties
 
 void TspSkinPageControl::SetSkinData(TspSkinData* AValue) {
-  if (FSD) FSD->RemoveFreeNotification(this);
-  FSD = AValue;
-  if (FSD) FSD->FreeNotification(this);
+  ReplaceNotified(FSD, AValue);
   if (FSD && !FSD->Empty && !ComponentState().Contains(csDesigning)) ChangeSkinData();
 }
 
@@ -178,9 +176,7 @@ void TspSkinPageControl::SetImages(TCustomImageList* AValue) {
     return IsSideTabs() ? AList->Height() : AList->Width();
   };
   const int Delta = Extent(AValue) - Extent(FImages);
-  if (FImages) FImages->RemoveFreeNotification(this);
-  FImages = AValue;
-  if (FImages) FImages->FreeNotification(this);
+  ReplaceNotified(FImages, AValue);
   GrowTabRoom(Delta);
   Invalidate();
 }

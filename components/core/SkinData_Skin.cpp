@@ -136,9 +136,7 @@ void TspSkinData::SetAeroBlurEnabled(bool AValue) {
 template <typename TTarget>
 void TspSkinData::SetWatchedReference(TTarget*& AField, TTarget* AValue) {
   if (AField == AValue) return;
-  if (AField) AField->RemoveFreeNotification(this);
-  AField = AValue;
-  if (AField) AField->FreeNotification(this);
+  ReplaceNotified(AField, AValue);
 }
 
 void TspSkinData::SetResourceStrData(TspResourceStrData* AValue) {

@@ -113,9 +113,7 @@ void TspSkinForm::Notification(TComponent* AComponent, TOperation AOperation) {
 }
 
 void TspSkinForm::SetSkinData(TspSkinData* AValue) {
-  if (FSD != nullptr) FSD->RemoveFreeNotification(this);
-  FSD = AValue;
-  if (FSD != nullptr) FSD->FreeNotification(this);
+  ReplaceNotified(FSD, AValue);
   ApplySkinFrame();
 }
 

@@ -86,9 +86,7 @@ void TspSkinHint::SetActive(bool AValue) {
 
 void TspSkinHint::SetSkinData(TspSkinData* AValue) {
   if (FSD == AValue) return;
-  if (FSD) FSD->RemoveFreeNotification(this);
-  FSD = AValue;
-  if (FSD) FSD->FreeNotification(this);
+  ReplaceNotified(FSD, AValue);
 }
 
 void TspSkinHint::SetAlphaBlendSupport(bool AValue) {
@@ -117,9 +115,7 @@ void TspSkinHint::SetPendingTitle(const String& AHintTitle, TCustomImageList* AI
   FHintTitle = AHintTitle;
   FHintImageIndex = AImageIndex;
   if (FHintImageList == AImageList) return;
-  if (FHintImageList) FHintImageList->RemoveFreeNotification(this);
-  FHintImageList = AImageList;
-  if (FHintImageList) FHintImageList->FreeNotification(this);
+  ReplaceNotified(FHintImageList, AImageList);
 }
 
 // ---------------------------------------------------------------- shows

@@ -80,16 +80,12 @@ void TspSkinHintWindow::Notification(TComponent* AComponent, TOperation AOperati
 
 void TspSkinHintWindow::SetRulingComponent(TspSkinHint* AValue) {
   if (FspHint == AValue) return;
-  if (FspHint) FspHint->RemoveFreeNotification(this);
-  FspHint = AValue;
-  if (FspHint) FspHint->FreeNotification(this);
+  ReplaceNotified(FspHint, AValue);
 }
 
 void TspSkinHintWindow::SetImageList(TCustomImageList* AValue) {
   if (FImageList == AValue) return;
-  if (FImageList) FImageList->RemoveFreeNotification(this);
-  FImageList = AValue;
-  if (FImageList) FImageList->FreeNotification(this);
+  ReplaceNotified(FImageList, AValue);
 }
 
 // ---------------------------------------------------------------- the three entries

@@ -62,6 +62,15 @@ class TComponent : public TPersistent {
   void SetDesigning(bool ADesigning);
 
  protected:
+  // Points AField (a reference this component keeps but does not own) at AValue, moving
+  // the free notification from the old component to the new one.
+  template <class T>
+  void ReplaceNotified(T*& AField, T* AValue) {
+    if (AField) AField->RemoveFreeNotification(this);
+    AField = AValue;
+    if (AField) AField->FreeNotification(this);
+  }
+
   // The component has been set up as a whole: csLoading is cleared. Overrides do the
   // work that had to wait for every property (and call the inherited Loaded).
   virtual void Loaded();
