@@ -348,7 +348,8 @@ class TspSkinForm : public TComponent {
   // Enables or disables any object; the change shows at the next paint of the frame.
   void SetEnabled(const String& AIDName, bool Value);
   // The value events of the frame's track bars and regulators, naming the object.
-  std::function<void(const String& IDName, int Value)> OnTrackBarChangeValueEvent, OnFrameRegulatorChangeValueEvent;
+  std::function<void(const String&IDName, int Value)> OnTrackBarChangeValueEvent,
+      OnFrameRegulatorChangeValueEvent;
 
  private:
   TPoint FrameGrowth() const;
