@@ -179,4 +179,19 @@ TEST_F(SkinFormSkinChangeWalkTest, TheChangeEventRunsWhileValuesAreSetSilentlyAn
   EXPECT_EQ(Form->ClientHeight(), 120);
 }
 
+TEST_F(SkinFormSkinChangeWalkTest, ANewStringTableOfTheSkinGivesTheCaptionButtonsTheirHints) {
+  auto Live = skin_form_test::MakeFixtureSkin();
+  auto Close = std::make_unique<TspDataSkinStdButton>("closebutton");
+  Close->Command = cmClose;
+  Live->ObjectList.push_back(std::move(Close));
+  TspSkinForm* SkinForm = NewSkinnedForm(Bounds(50, 50, 400, 300), Live.get());
+  ASSERT_EQ(SkinForm->ObjectList.front()->Hint, "Close");
+  TspResourceStrData Strings(nullptr);
+  Strings.ResStrings().Clear();
+  Strings.ResStrings().Add("CLOSEBUTTON_HINT=Fermer");
+  Live->SetResourceStrData(&Strings);
+  EXPECT_EQ(SkinForm->ObjectList.front()->Hint, "Fermer");
+  Live->SetResourceStrData(nullptr);
+}
+
 }  // namespace
