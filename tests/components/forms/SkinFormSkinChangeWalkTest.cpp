@@ -194,4 +194,16 @@ TEST_F(SkinFormSkinChangeWalkTest, ANewStringTableOfTheSkinGivesTheCaptionButton
   Live->SetResourceStrData(nullptr);
 }
 
+TEST_F(SkinFormSkinChangeWalkTest, AMinimumSizeLargerOnOneSideGrowsOnlyThatSide) {
+  auto Live = skin_form_test::MakeFixtureSkin();
+  TForm* Form = NewForm(Bounds(50, 50, 300, 200));
+  auto* SkinForm = new TspSkinForm(Form);
+  SkinForm->MinHeight = 260;
+  SkinForm->SetSkinData(Live.get());
+  EXPECT_EQ(Form->BoundsRect(), Bounds(50, 50, 300, 260));
+  SkinForm->MinWidth = 320;
+  SkinForm->ChangeSkinData();
+  EXPECT_EQ(Form->BoundsRect(), Bounds(50, 50, 320, 260));
+}
+
 }  // namespace
