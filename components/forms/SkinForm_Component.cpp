@@ -110,6 +110,8 @@ void TspSkinForm::Notification(TComponent* AComponent, TOperation AOperation) {
   if (AOperation == opRemove && AComponent == FSD) {
     FSD = nullptr;
     FSkinSupport = false;
+    // The objects point into the skin's pictures.
+    ClearObjects();
   }
   if (AOperation == opRemove) DropAreaLinksOf(AComponent);
 }

@@ -37,7 +37,12 @@ void TspSkinForm::ChangeSkinData() {
   ActiveObject = -1;
   FSkinSupport = HasSkin();
   if (!FSupportNCArea) {
-    if (!FSkinSupport) return;
+    if (!FSkinSupport) {
+      // Nothing of a skin that is gone may stay: its objects point into its pictures.
+      ClearObjects();
+      ClearAreaLinks();
+      return;
+    }
     if (!FRollUpState) FitClientToSkin();
     CreateSkinObjects();
     ApplyBorderIcons();

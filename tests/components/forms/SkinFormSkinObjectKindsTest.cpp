@@ -5,6 +5,7 @@
 #include <typeinfo>
 #include <vector>
 
+#include "components/controls/SkinCtrls.h"
 #include "platform/win/MessageQueue.h"
 #include "tests/components/forms/SkinFormTestSupport.h"
 
@@ -84,6 +85,34 @@ TEST_F(SkinFormSkinObjectKindsTest, ASkinWithoutObjectsLeavesNoneAndAnEmptySkinT
   ProcessPendingMessages();
   EXPECT_EQ(SkinForm->ObjectList.size(), 6u);
   EXPECT_EQ(SkinForm->GetIndex("closebutton"), 0);
+}
+
+TEST_F(SkinFormSkinObjectKindsTest, ObjectsNeverOutliveTheSkinTheyWereMadeFrom) {
+  auto Skin = skin_form_test::MakeFixtureSkin();
+  Skin->ObjectList.push_back(CreateSkinObject("switch", "lamp"));
+  TspSkinForm* SkinForm = NewSkinnedForm(Bounds(50, 50, 400, 300), Skin.get());
+  ASSERT_EQ(SkinForm->GetIndex("lamp"), 0);
+  Skin.reset();
+  EXPECT_EQ(SkinForm->GetIndex("lamp"), -1);
+  // The frame paints and hit-tests on without it.
+  SendMessage(SkinForm->Form()->Handle(), WM_NCPAINT, 0, 0);
+  HitTest(SkinForm->Form(), {20, 10});
+
+  // Client-area mode: a form given no skin keeps nothing of the last one.
+  auto Other = skin_form_test::MakeFixtureSkin();
+  Other->ObjectList.push_back(CreateSkinObject("switch", "lamp"));
+  Other->AddSkinArea("box", Rect(20, 40, 60, 80), false, false, false, false, false);
+  TForm* Form = NewForm(Bounds(50, 50, 300, 200), bsNone);
+  auto* ClientSkinForm = new TspSkinForm(Form);
+  ClientSkinForm->SetSupportNCArea(false);
+  ClientSkinForm->SetSkinData(Other.get());
+  auto* Child = new TspSkinPanel(Form);
+  Child->SetParent(Form);
+  ClientSkinForm->LinkControlToArea("box", Child);
+  ASSERT_EQ(ClientSkinForm->GetIndex("lamp"), 0);
+  ClientSkinForm->SetSkinData(nullptr);
+  EXPECT_TRUE(ClientSkinForm->ObjectList.empty());
+  EXPECT_TRUE(ClientSkinForm->AreaList().empty());
 }
 
 }  // namespace
