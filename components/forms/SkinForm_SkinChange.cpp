@@ -67,7 +67,6 @@ void TspSkinForm::ChangeSkinData() {
   if (FWindowState == wsMinimized && FForm->Width() != GetMinWidth()) FForm->SetWidth(GetMinWidth());
   FFormWidth = FForm->Width();
   FFormHeight = FForm->Height();
-  CalcRects();
   if (FSkinSupport) UpdateSkinFrame(true);
   FForm->Invalidate();
   UpdateActiveState(FForm->FormStyle() != fsMDIChild || FWindowStateInit != wsMaximized);
