@@ -445,6 +445,9 @@ class TspSkinForm : public TComponent {
   int FFadeAlpha = 0;
 
   // Skin change and area links (SkinForm_SkinChange*.cpp).
+  // ChangeSkinData of the two layouts.
+  void ChangeFrameSkinData();
+  void ChangeClientAreaSkinData();
   // Client-area mode: the client area takes the skin picture's size (a fixed skin) or
   // at least it (a resizable one).
   void FitClientToSkin();

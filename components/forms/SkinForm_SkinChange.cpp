@@ -36,27 +36,33 @@ void TspSkinForm::SPChangeSkinnableForm(TMessage& AMessage) {
 void TspSkinForm::ChangeSkinData() {
   ActiveObject = -1;
   FSkinSupport = HasSkin();
-  if (!FSupportNCArea) {
-    if (!FSkinSupport) {
-      // Nothing of a skin that is gone may stay: its objects point into its pictures.
-      ClearObjects();
-      ClearAreaLinks();
-      return;
-    }
-    if (!FRollUpState) FitClientToSkin();
-    CreateSkinObjects();
-    ApplyBorderIcons();
-    FInChangeSkinData = true;
-    const ScopeExit EndChange([this] { FInChangeSkinData = false; });
-    if (OnChangeSkinData) OnChangeSkinData(this);
-    UpdateClientAreaSkinFrame();
-    PlaceSkinObjects();
-    LinkControlsToAreas();
-    UpdateLinkedControls();
-    UpdateActiveState(true);
+  if (FSupportNCArea)
+    ChangeFrameSkinData();
+  else
+    ChangeClientAreaSkinData();
+}
+
+void TspSkinForm::ChangeClientAreaSkinData() {
+  if (!FSkinSupport) {
+    // Nothing of a skin that is gone may stay: its objects point into its pictures.
+    ClearObjects();
+    ClearAreaLinks();
     return;
   }
+  if (!FRollUpState) FitClientToSkin();
+  CreateSkinObjects();
+  ApplyBorderIcons();
+  FInChangeSkinData = true;
+  const ScopeExit EndChange([this] { FInChangeSkinData = false; });
+  if (OnChangeSkinData) OnChangeSkinData(this);
+  UpdateClientAreaSkinFrame();
+  PlaceSkinObjects();
+  LinkControlsToAreas();
+  UpdateLinkedControls();
+  UpdateActiveState(true);
+}
 
+void TspSkinForm::ChangeFrameSkinData() {
   ApplyFrameModeObjects();
   FInChangeSkinData = true;
   const ScopeExit EndChange([this] { FInChangeSkinData = false; });
