@@ -7,52 +7,52 @@
 
 namespace {
 
-using TSkinObjectMaker = std::unique_ptr<TspActiveSkinObject> (*)(TspSkinForm* AForm,
-                                                                  const TspDataSkinObject& AData);
+using TFrameObjectMaker = std::unique_ptr<TspActiveSkinObject> (*)(TspSkinForm* AForm,
+                                                                   const TspDataSkinObject& AData);
 
 // A record kind and what it makes; a null maker: records of the kind make no object.
-struct TSkinObjectKind {
+struct TFrameObjectKind {
   bool (*IsKind)(const TspDataSkinObject& AData);
-  TSkinObjectMaker Make;
+  TFrameObjectMaker Make;
 };
 
 template <class TData>
-bool SkinObjectIsKind(const TspDataSkinObject& AData) {
+bool FrameObjectIsKind(const TspDataSkinObject& AData) {
   return dynamic_cast<const TData*>(&AData) != nullptr;
 }
 
 template <class TData, class TObject>
-std::unique_ptr<TspActiveSkinObject> SkinObjectMake(TspSkinForm* AForm, const TspDataSkinObject& AData) {
+std::unique_ptr<TspActiveSkinObject> FrameObjectMake(TspSkinForm* AForm, const TspDataSkinObject& AData) {
   return std::make_unique<TObject>(AForm, static_cast<const TData&>(AData));
 }
 
 template <class TData, class TObject>
-constexpr TSkinObjectKind SkinObjectKind() {
-  return {SkinObjectIsKind<TData>, SkinObjectMake<TData, TObject>};
+constexpr TFrameObjectKind FrameObjectKind() {
+  return {FrameObjectIsKind<TData>, FrameObjectMake<TData, TObject>};
 }
 
 template <class TData>
-constexpr TSkinObjectKind SkinObjectKindWithoutObject() {
-  return {SkinObjectIsKind<TData>, nullptr};
+constexpr TFrameObjectKind FrameObjectKindWithoutObject() {
+  return {FrameObjectIsKind<TData>, nullptr};
 }
 
 // Tested in this order and the first match wins, so a kind comes before the kind it
 // derives from. Menu items come from the form's main menu, and the other two menu
 // kinds serve the menus and the menu bar, not the frame.
-const TSkinObjectKind SkinObjectKinds[] = {
-    SkinObjectKindWithoutObject<TspDataSkinMainMenuItem>(),
-    SkinObjectKindWithoutObject<TspDataSkinMenuItem>(),
-    SkinObjectKindWithoutObject<TspDataSkinMainMenuBarButton>(),
-    SkinObjectKind<TspDataSkinStdButton, TspSkinStdButtonObject>(),
-    SkinObjectKind<TspDataSkinButton, TspSkinButtonObject>(),
-    SkinObjectKind<TspDataSkinCaption, TspSkinCaptionObject>(),
-    SkinObjectKind<TspDataUserObject, TspUserObject>(),
-    SkinObjectKind<TspDataSkinSwitch, TspSkinSwitchObject>(),
-    SkinObjectKind<TspDataSkinLabel, TspSkinLabelObject>(),
+const TFrameObjectKind FrameObjectKinds[] = {
+    FrameObjectKindWithoutObject<TspDataSkinMainMenuItem>(),
+    FrameObjectKindWithoutObject<TspDataSkinMenuItem>(),
+    FrameObjectKindWithoutObject<TspDataSkinMainMenuBarButton>(),
+    FrameObjectKind<TspDataSkinStdButton, TspSkinStdButtonObject>(),
+    FrameObjectKind<TspDataSkinButton, TspSkinButtonObject>(),
+    FrameObjectKind<TspDataSkinCaption, TspSkinCaptionObject>(),
+    FrameObjectKind<TspDataUserObject, TspUserObject>(),
+    FrameObjectKind<TspDataSkinSwitch, TspSkinSwitchObject>(),
+    FrameObjectKind<TspDataSkinLabel, TspSkinLabelObject>(),
 };
 
-std::unique_ptr<TspActiveSkinObject> MakeSkinObject(TspSkinForm* AForm, const TspDataSkinObject& AData) {
-  for (const TSkinObjectKind& Kind : SkinObjectKinds)
+std::unique_ptr<TspActiveSkinObject> MakeFrameObject(TspSkinForm* AForm, const TspDataSkinObject& AData) {
+  for (const TFrameObjectKind& Kind : FrameObjectKinds)
     if (Kind.IsKind(AData)) return Kind.Make ? Kind.Make(AForm, AData) : nullptr;
   return nullptr;
 }
@@ -64,6 +64,6 @@ void TspSkinForm::CreateSkinObjects() {
   ClearAreaLinks();
   if (!FSD) return;
   for (const auto& Record : FSD->ObjectList)
-    if (std::unique_ptr<TspActiveSkinObject> Object = MakeSkinObject(this, *Record))
+    if (std::unique_ptr<TspActiveSkinObject> Object = MakeFrameObject(this, *Record))
       ObjectList.push_back(std::move(Object));
 }
