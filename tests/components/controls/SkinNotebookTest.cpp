@@ -69,6 +69,28 @@ TEST_F(SkinNotebookTest, AddingAPageShowsItHidesThePreviousOneAndTellsTheChange)
   EXPECT_EQ(Notebook->PageIndex(), 0);
   EXPECT_EQ(Shown(), std::vector<String>{"Default"});
   EXPECT_EQ(Changes, 2);
+  // A page asked to show itself becomes the shown page.
+  Notebook->Page(1)->Show();
+  EXPECT_EQ(Notebook->PageIndex(), 1);
+  EXPECT_EQ(Shown(), std::vector<String>{"Second"});
+}
+
+TEST_F(SkinNotebookTest, WhileLoadingTheIndexIsOnlyStoredAndItsPageShowsWhenLoadingEnds) {
+  Notebook->BeginLoading();
+  Notebook->Pages().Add("Second");
+  Notebook->Pages().Add("Third");
+  Notebook->SetPageIndex(1);
+  EXPECT_EQ(Shown(), std::vector<String>{"Default"});
+  Notebook->EndLoading();
+  EXPECT_EQ(Notebook->PageIndex(), 1);
+  EXPECT_EQ(Shown(), std::vector<String>{"Second"});
+  EXPECT_EQ(Changes, 0);
+  // A stored index that names no page leaves none shown.
+  Notebook->BeginLoading();
+  Notebook->SetPageIndex(7);
+  Notebook->EndLoading();
+  EXPECT_EQ(Notebook->PageIndex(), -1);
+  EXPECT_EQ(Notebook->ActivePage(), "");
 }
 
 TEST_F(SkinNotebookTest, IndexesOutsideThePagesTheShownOneAndUnknownCaptionsChangeNothing) {
@@ -242,6 +264,18 @@ TEST_F(SkinNotebookButtonsTest, TheListRebuildsAndRenamesTheButtonsAndLeavingThe
   Notebook->SetButtonsMode(false);
   EXPECT_TRUE(Notebook->Buttons().empty());
   EXPECT_EQ(Notebook->Page(3)->BoundsRect(), Rect(1, 1, 199, 199));
+}
+
+// The default skin: the notebook's frame and its page buttons from "toolbutton".
+TEST_F(SkinNotebookButtonsTest, TheDefaultSkinDrawsTheNotebookAndItsButtons) {
+  Notebook->SetSkinData(&SkinNew());
+  // A page takes the notebook's skin when it is shown; the buttons when they are made.
+  Notebook->SetPageIndex(0);
+  Notebook->SetPageIndex(1);
+  Notebook->SetButtonsMode(true);
+  Pump();
+  EXPECT_EQ(Notebook->Page(1)->SkinData(), &SkinNew());
+  EXPECT_TRUE(HostLooksAsInItsPicture("notebook-buttons-default-skin"));
 }
 
 }  // namespace

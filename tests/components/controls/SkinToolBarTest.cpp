@@ -334,6 +334,11 @@ TEST_F(SkinToolBarTest, TheDefaultSkinDrawsTheBarItsButtonsAndItsArrows) {
   InjectPointerMove(OnHost(10 + 294, 30));
   Pump();
   EXPECT_TRUE(Bar->ArrowsVisible());
+  for (int I = 0; I < Bar->ControlCount(); ++I) {
+    auto* Button = dynamic_cast<TspSkinSpeedButton*>(Bar->Controls(I));
+    EXPECT_TRUE(Button->Flat());
+    EXPECT_EQ(Button->SkinData(), &SkinNew());
+  }
   EXPECT_TRUE(HostLooksAsInItsPicture("toolbar-default-skin"));
 }
 
