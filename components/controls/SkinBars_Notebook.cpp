@@ -189,9 +189,9 @@ void TspSkinNotebook::FreeButtons() {
   while (!FButtons.empty()) delete FButtons.back();
 }
 
-// Tolerated: without pages the buttons stay as they are; clicking them changes nothing.
+// Without pages no button is left: none would have a page to show.
 void TspSkinNotebook::RebuildButtons() {
-  if (!FButtonsMode || FPageList.empty()) return;
+  if (!FButtonsMode) return;
   FreeButtons();
   for (int I = 0; I < PageCount(); ++I) {
     auto* Button = new TspPageButton(this, I, this);

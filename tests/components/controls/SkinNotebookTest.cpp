@@ -266,6 +266,32 @@ TEST_F(SkinNotebookButtonsTest, TheListRebuildsAndRenamesTheButtonsAndLeavingThe
   EXPECT_EQ(Notebook->Page(3)->BoundsRect(), Rect(1, 1, 199, 199));
 }
 
+TEST_F(SkinNotebookButtonsTest, AButtonShowsItsPagesPictureOnlyWhenTheImagesHoldIt) {
+  auto* Images = new TCustomImageList(&Host(), 16, 16);
+  TBitmap Picture;
+  Picture.SetSize(16, 16);
+  Images->Add(Picture, nullptr);
+  Notebook->Page(0)->ImageIndex = 0;
+  Notebook->Page(1)->ImageIndex = 1;  // past the end of the list
+  Notebook->SetImages(Images);
+  const std::vector<TspPageButton*>& Buttons = Notebook->Buttons();
+  EXPECT_EQ(Buttons[0]->ImageList(), Images);
+  EXPECT_EQ(Buttons[0]->ImageIndex(), 0);
+  for (TspPageButton* Button : {Buttons[1], Buttons[2]}) {
+    EXPECT_EQ(Button->ImageList(), nullptr);
+    EXPECT_EQ(Button->ImageIndex(), -1);
+  }
+  delete Images;
+  EXPECT_EQ(Notebook->Images(), nullptr);
+  EXPECT_EQ(Notebook->Buttons()[0]->ImageList(), nullptr);
+}
+
+TEST_F(SkinNotebookButtonsTest, RemovingTheLastPageLeavesNoButtons) {
+  Notebook->Pages().Clear();
+  EXPECT_TRUE(Notebook->Buttons().empty());
+  EXPECT_EQ(Notebook->PageIndex(), -1);
+}
+
 // The default skin: the notebook's frame and its page buttons from "toolbutton".
 TEST_F(SkinNotebookButtonsTest, TheDefaultSkinDrawsTheNotebookAndItsButtons) {
   Notebook->SetSkinData(&SkinNew());
