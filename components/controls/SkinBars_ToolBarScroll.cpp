@@ -90,7 +90,8 @@ void TspSkinToolBar::UpdateScroll() {
 }
 
 void TspSkinToolBar::ScrollStep(TScrollDirection ADirection) {
-  if (ADirection == sdNone) return;
+  // Without arrows there is no range to move in.
+  if (ADirection == sdNone || !ArrowsVisible()) return;
   const int Step = FScrollOffset != 0 ? FScrollOffset : ScrollClientWidth();
   if (ADirection == sdLeft)
     SPosition = std::max(SPosition - Step, 0);
