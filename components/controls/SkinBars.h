@@ -195,10 +195,9 @@ class TspPageAccess : public TStrings {
  public:
   explicit TspPageAccess(TspSkinNotebook& ANotebook) : FNotebook(ANotebook) {}
 
-  // A new page captioned AText at AIndex, then shown (unless AIndex is already the
-  // shown index, which the PageIndex setter leaves alone).
+  // A new page captioned AText at AIndex (0 to Count), then shown.
   void Insert(int AIndex, const String& AText) override;
-  // Frees the page and shows page 0.
+  // Frees the page and shows page 0 (none when no page is left).
   void Delete(int AIndex) override;
   void Clear() override;
   // The two pages exchange their places.
