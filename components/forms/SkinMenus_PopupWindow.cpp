@@ -15,8 +15,9 @@ namespace {
 
 constexpr UINT_PTR PopupScrollTimerId = 1;
 constexpr UINT_PTR PopupFadeTimerId = 2;
-// A fade step once more than 5 ms have passed since the one before.
-constexpr UINT PopupFadeStepMs = 6;
+// A fade step once more than 5 ms have passed since the one before: at each tick of
+// the shortest timer.
+constexpr UINT PopupFadeStepMs = USER_TIMER_MINIMUM;
 
 // The skin's picture at AIndex; nullptr for -1 or an index past the list.
 TBitmap* PopupSkinPicture(TspSkinData* ASkin, int AIndex) {
