@@ -5,6 +5,7 @@
 
 #include "components/core/SPUtils.h"
 #include "components/forms/SkinMenus.h"
+#include "platform/ui/Actions.h"
 #include "platform/ui/ShortCuts.h"
 #include "platform/win/WindowRegions.h"
 
@@ -43,8 +44,10 @@ void TspSkinPopupWindow::FillItems(TMenuItem* AItem, TMenuItem* AItem2, int ASta
   const auto AddSubItems = [this](TMenuItem* AFrom, int AFirst) {
     for (int I = std::max(AFirst, 0); I < AFrom->Count(); ++I) {
       TMenuItem* Sub = AFrom->Items(I);
-      if (Sub->Visible())
-        ItemList.push_back(std::make_unique<TspSkinMenuItem>(*this, PW ? DSMI : nullptr, Sub));
+      if (!Sub->Visible()) continue;
+      // The action brings the item's caption and states up to date before it is shown.
+      if (Sub->Action()) Sub->Action()->Update();
+      ItemList.push_back(std::make_unique<TspSkinMenuItem>(*this, PW ? DSMI : nullptr, Sub));
     }
   };
   AddSubItems(AItem, AStartIndex);

@@ -5,6 +5,7 @@
 
 #include "components/core/SPUtils.h"
 #include "components/forms/SkinMenus.h"
+#include "platform/ui/Actions.h"
 #include "platform/ui/Screen.h"
 #include "platform/ui/ShortCuts.h"
 #include "platform/win/Cursors.h"
@@ -375,6 +376,18 @@ TEST_F(SkinPopupWindowTest, TheFirstWindowOfAChainFadesInStepByStep) {
   // A window opened while the chain is open shows at once.
   Menu.FFirst = false;
   EXPECT_EQ(HeadlessBackend()->ConstantAlpha(ShowAt(TRect{100, 50, 100, 50}).Handle()), 10);
+}
+
+TEST_F(SkinPopupWindowTest, ItemsTakeTheirActionsStateWhenShown) {
+  TCustomAction Action(nullptr);
+  Action.SetCaption("Paste");
+  Action.OnUpdate = [&](TObject*) { Action.SetEnabled(false); };
+  AddMenuItem("Paste")->SetAction(&Action);
+  AddMenuItem("Close");
+  TspSkinPopupWindow& W = ShowAt(TRect{100, 50, 100, 50});
+  EXPECT_FALSE(W.Item(0).MenuItem->Enabled());
+  EXPECT_EQ(W.ActiveItem, 1);
+  Root->Items(0)->SetAction(nullptr);
 }
 
 }  // namespace
