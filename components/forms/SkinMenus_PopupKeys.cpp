@@ -9,7 +9,9 @@ void TspSkinPopupWindow::PopupKeyDown(WORD AKey) {
   if (!FVisible || RunAccelerator(AKey)) return;
   switch (AKey) {
     case VK_RETURN:
-      if (ActiveItem != -1) ItemList[ActiveItem]->MouseDown();
+      // The mouse may have left the highlight on a separator: Return then runs
+      // nothing, as a click there does not.
+      if (ActiveItem != -1 && !ItemList[ActiveItem]->IsSeparator()) ItemList[ActiveItem]->MouseDown();
       break;
     case VK_ESCAPE:
       CloseByKey();

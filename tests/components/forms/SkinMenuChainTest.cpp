@@ -41,6 +41,9 @@ class TMenuChainTestControl : public TCustomControl {
       case WM_CHAR:
         FLog.push_back(FName + " char");
         break;
+      case WM_MOUSEWHEEL:
+        FLog.push_back(FName + " wheel");
+        break;
       default:
         break;
     }
@@ -190,6 +193,8 @@ TEST_F(SkinMenuChainTest, KeysGoToTheInnermostLevelAndNeverToTheFocusedControl) 
   Key(VK_DOWN);
   EXPECT_EQ(Level(1).ActiveItem, 1);
   Key('A');
+  InjectWheel(Caller->ClientToScreen(TPoint{5, 5}), -120);
+  ProcessPendingMessages();
   EXPECT_TRUE(Log.empty()) << Log.front();
 
   // Escape closes the innermost level, and its parent item comes up.
@@ -205,9 +210,12 @@ TEST_F(SkinMenuChainTest, KeysGoToTheInnermostLevelAndNeverToTheFocusedControl) 
   EXPECT_FALSE(SkinForm->InMenu);
   EXPECT_EQ(Log, (std::vector<String>{"caller closed", "form closed"}));
 
-  // With the menu closed, keys reach the control again.
+  // With the menu closed, keys and the wheel reach the control again.
   Key(VK_DOWN);
   EXPECT_EQ(Log.back(), "caller key " + IntToStr(int(VK_DOWN)));
+  InjectWheel(Caller->ClientToScreen(TPoint{5, 5}), -120);
+  ProcessPendingMessages();
+  EXPECT_EQ(Log.back(), "caller wheel");
 }
 
 TEST_F(SkinMenuChainTest, AnAcceleratorRunsItsItem) {

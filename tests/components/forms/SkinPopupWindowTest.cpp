@@ -390,5 +390,25 @@ TEST_F(SkinPopupWindowTest, ItemsTakeTheirActionsStateWhenShown) {
   Root->Items(0)->SetAction(nullptr);
 }
 
+// Return runs the highlighted item; left by the mouse on a separator it runs nothing,
+// as a click there does not.
+TEST_F(SkinPopupWindowTest, ReturnRunsTheHighlightedItemButNeverASeparator) {
+  AddThreeItems();
+  int OpenClicks = 0;
+  int SeparatorClicks = 0;
+  Root->Items(0)->OnClick = [&](TObject*) { ++OpenClicks; };
+  Root->Items(1)->OnClick = [&](TObject*) { ++SeparatorClicks; };
+  TspSkinPopupWindow& W = ShowAt(TRect{100, 50, 100, 50});
+  SetCursorPos(W.Left() + 20, W.Top() + 24);
+  HeadlessBackend()->AdvanceClock(50);
+  ASSERT_EQ(W.ActiveItem, 1);
+  W.PopupKeyDown(WORD(VK_RETURN));
+  EXPECT_EQ(SeparatorClicks, 0);
+  SetCursorPos(W.Left() + 20, W.Top() + 10);
+  HeadlessBackend()->AdvanceClock(50);
+  W.PopupKeyDown(WORD(VK_RETURN));
+  EXPECT_EQ(OpenClicks, 1);
+}
+
 }  // namespace
 }  // namespace skin_popup_window_test
