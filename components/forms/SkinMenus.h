@@ -54,9 +54,9 @@ constexpr UINT SP_SKINMENUCOMMANDDONE = 1229;
 // the mouse rests 500 ms on their item, runs a chosen item's command and tells the form
 // and the control that opened the menu (SP_CLOSESKINMENU, SP_SKINMENUCOMMANDDONE).
 //
-// A closed level's window is hidden at once and freed from the message loop (it posts
-// itself CM_RELEASE): the mouse or key handler that closed it may still be running in
-// it. User-interface thread only.
+// A closed level's window is hidden at once and freed from the message loop (a message
+// hook catches the CM_RELEASE it posts): the mouse or key handler that closed it may
+// still be running in it. User-interface thread only.
 class TspSkinMenu : public TComponent {
  public:
   // AForm: the form whose monitor gives the work area and which hears SP_CLOSESKINMENU
@@ -394,7 +394,9 @@ class TspSkinPopupMenu : public TPopupMenu {
  private:
   // The skin component whose chain shows the menu; none when no skinned form is found.
   TspSkinForm* FindChainOwner() const;
-  bool ShowInChain(TControl* ACtrl, const TRect& AR, bool APopupUp, bool ANeedsSkinData);
+  // Opens the items in the chain of the form found (or in a chain of its own); with
+  // ANeedsSkinData nothing opens without a skin.
+  void ShowInChain(TControl* ACtrl, const TRect& AR, bool APopupUp, bool ANeedsSkinData);
 
   TspSkinData* FSD = nullptr;
   // The chain of a menu without skinned form.

@@ -47,10 +47,10 @@ TspSkinForm* TspSkinPopupMenu::FindChainOwner() const {
   return Found;
 }
 
-bool TspSkinPopupMenu::ShowInChain(TControl* ACtrl, const TRect& AR, bool APopupUp, bool ANeedsSkinData) {
+void TspSkinPopupMenu::ShowInChain(TControl* ACtrl, const TRect& AR, bool APopupUp, bool ANeedsSkinData) {
   TspSkinForm* Component = FindChainOwner();
   if (Component && !FSD) SetSkinData(Component->MenuSkin());
-  if (ANeedsSkinData && !FSD) return false;
+  if (ANeedsSkinData && !FSD) return;
   TspSkinMenu* Chain = nullptr;
   if (Component) {
     if (Component->SkinMenu().Visible()) Component->SkinMenuClose();
@@ -65,5 +65,4 @@ bool TspSkinPopupMenu::ShowInChain(TControl* ACtrl, const TRect& AR, bool APopup
   Chain->Popup(ACtrl, FSD, 0, AR, Items(), APopupUp);
   // A close event handed to a chain that opened nothing would fire for a later menu.
   if (OnMenuClose && Chain->Visible()) Chain->FOnMenuClose = OnMenuClose;
-  return Chain->Visible();
 }
