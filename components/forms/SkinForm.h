@@ -434,6 +434,8 @@ class TspSkinForm : public TComponent {
   TspSkinMenu* FSkinMenu = nullptr;
   TspSkinData* FMSD = nullptr;
   TApplicationMessageHook FMenuKeyHook;
+  // Expires with the component: a menu command may free it.
+  std::shared_ptr<char> FMenuLifeToken = std::make_shared<char>();
 };
 
 // ---------------------------------------------------------------- frame objects

@@ -55,8 +55,10 @@ void TspSkinForm::HookApplication() {
 void TspSkinForm::UnhookApplication() { FMenuKeyHook.Reset(); }
 
 void TspSkinForm::MenuKeyDown(WORD AKey) {
+  const std::weak_ptr<char> Alive = FMenuLifeToken;
   if (FSkinMenu && FSkinMenu->Visible() && FSkinMenu->PopupCount() > 0)
     FSkinMenu->PopupWindow(FSkinMenu->PopupCount() - 1).PopupKeyDown(AKey);
+  if (Alive.expired()) return;
   if (AKey == VK_ESCAPE && (!FSkinMenu || FSkinMenu->PopupCount() == 0)) SkinMenuClose();
 }
 

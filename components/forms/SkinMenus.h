@@ -140,8 +140,10 @@ class TspSkinMenu : public TComponent {
   TControl* FPopupCtrl = nullptr;
   TControl* FDoneCtrl = nullptr;
   bool FVisible = false;
-  // Level 0 first; every window is owned by this chain.
+  // Level 0 first; every window is owned by this chain until its level closes.
   std::vector<TspSkinPopupWindow*> FPopupList;
+  // Expires with the chain: a command may free it (with its form's skin component).
+  std::shared_ptr<char> FLifeToken = std::make_shared<char>();
 };
 
 // The messages that close the open skin menus of a form: moving, sizing, activation,

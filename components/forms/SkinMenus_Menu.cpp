@@ -25,6 +25,13 @@ void TellMenuControl(TControl* AControl, UINT AMsg) {
     AControl->Perform(AMsg, 0, 0);
 }
 
+// An item's command goes through its menu, so the menu's own dispatch runs; an item of
+// no menu is clicked directly.
+void RunMenuItemCommand(TMenuItem* AItem) {
+  TMenu* Menu = AItem->GetParentMenu();
+  if (!Menu || !Menu->DispatchCommand(AItem->Command())) AItem->Click();
+}
+
 }  // namespace
 
 TspSkinMenu::TspSkinMenu(TComponent* AOwner, TCustomForm* AForm)
@@ -146,9 +153,9 @@ void TspSkinMenu::ActivateItem(TspSkinPopupWindow& AWindow, TspSkinMenuItem& AIt
     // or a modal form starts from a closed chain.
     StopWaiting();
     Hide();
-    TMenu* Menu = Item->GetParentMenu();
-    if (!Menu || !Menu->DispatchCommand(Item->Command())) Item->Click();
-    TellMenuControl(FDoneCtrl, SP_SKINMENUCOMMANDDONE);
+    const std::weak_ptr<char> Alive = FLifeToken;
+    RunMenuItemCommand(Item);
+    if (!Alive.expired()) TellMenuControl(FDoneCtrl, SP_SKINMENUCOMMANDDONE);
     return;
   }
   if (!AClick && !AKb) {
@@ -159,8 +166,10 @@ void TspSkinMenu::ActivateItem(TspSkinPopupWindow& AWindow, TspSkinMenuItem& AIt
     return;
   }
   if (!AClick) return;
-  TMenu* Menu = Item->GetParentMenu();
-  if (!Menu || !Menu->DispatchCommand(Item->Command())) Item->Click();
+  const std::weak_ptr<char> Alive = FLifeToken;
+  RunMenuItemCommand(Item);
+  // The item's own command may have closed its window's level, or the whole chain.
+  if (Alive.expired() || LevelOf(AWindow) == PopupCount()) return;
   StopWaiting();
   AItem.Down = true;
   TRect Anchor = AItem.ObjectRect;

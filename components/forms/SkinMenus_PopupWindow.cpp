@@ -5,6 +5,7 @@
 
 #include "components/core/spEffBmp.h"
 #include "components/forms/SkinMenus.h"
+#include "platform/ui/Application.h"
 #include "platform/ui/Screen.h"
 #include "platform/win/MessageQueue.h"
 #include "platform/win/Timers.h"
@@ -162,6 +163,12 @@ void TspSkinPopupWindow::Hide() {
 void TspSkinPopupWindow::Release() {
   Hide();
   if (FReleaseHook) return;
+  // Out of the chain, the window belongs to the application until the loop frees it:
+  // a command may free the chain while the handler that closed this level still runs.
+  if (Application && Owner() != Application) {
+    if (Owner()) Owner()->RemoveComponent(this);
+    Application->InsertComponent(this);
+  }
   const LPARAM Self = reinterpret_cast<LPARAM>(this);
   FReleaseHook = AddMessageHook([this, Self](MSG& AMessage, bool& AHandled) {
     if (AMessage.hwnd || AMessage.message != CM_RELEASE || AMessage.lParam != Self) return;

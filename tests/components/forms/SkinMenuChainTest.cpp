@@ -182,6 +182,15 @@ TEST_F(SkinMenuChainTest, ClickingAnItemWithSubItemsRunsItsCommandAndOpensItAtOn
   EXPECT_TRUE(Chain().Visible());
 }
 
+TEST_F(SkinMenuChainTest, AParentItemsCommandThatClosesTheMenuOpensNothing) {
+  More->OnClick = [this](TObject*) { Chain().Hide(); };
+  OpenMenu(Caller);
+  InjectClick(ItemPoint(0, 1));
+  ProcessPendingMessages();
+  EXPECT_FALSE(Chain().Visible());
+  EXPECT_EQ(Chain().PopupCount(), 0);
+}
+
 TEST_F(SkinMenuChainTest, KeysGoToTheInnermostLevelAndNeverToTheFocusedControl) {
   OpenMenu(Caller);
   ASSERT_EQ(Level(0).ActiveItem, 0);
@@ -276,6 +285,35 @@ TEST_F(SkinMenuChainTest, ACommandOpensTheNextMenuFromItsOwnHandler) {
   // The form goes with its menu open.
   delete Form;
   ProcessPendingMessages();
+}
+
+// Under the sanitizers: a command (or the close event) that takes the skin component
+// and its chain off the form runs while the click or key that chose it is still being
+// handled in the menu.
+TEST_F(SkinMenuChainTest, ACommandMayFreeTheChainThatRanIt) {
+  Open->OnClick = [this](TObject*) {
+    delete SkinForm;
+    SkinForm = nullptr;
+  };
+  OpenMenu(Caller);
+  const HWND Window = Level(0).Handle();
+  InjectClick(ItemPoint(0, 0));
+  ProcessPendingMessages();
+  EXPECT_EQ(SkinForm, nullptr);
+  EXPECT_FALSE(IsWindow(Window));
+
+  // The same from the keyboard: Escape closes the menu, and its close event takes the
+  // component off.
+  SkinForm = new TspSkinForm(Form);
+  OpenMenu(Caller);
+  Chain().FOnMenuClose = [this](TObject*) {
+    delete SkinForm;
+    SkinForm = nullptr;
+  };
+  Key(VK_ESCAPE);
+  EXPECT_EQ(SkinForm, nullptr);
+  Key(VK_DOWN);
+  EXPECT_EQ(Log.back(), "caller key " + IntToStr(int(VK_DOWN)));
 }
 
 }  // namespace
