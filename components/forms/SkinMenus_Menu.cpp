@@ -106,7 +106,10 @@ void TspSkinMenu::AddPopupWindow(const TRect& AAnchor, TMenuItem* AItem, TMenuIt
 }
 
 void TspSkinMenu::Hide() {
+  const std::weak_ptr<char> Alive = FLifeToken;
   CloseLevels(0);
+  // The close event may have freed the chain.
+  if (Alive.expired()) return;
   StopWaiting();
   if (FForm && FForm->HandleAllocated()) SendMessage(FForm->Handle(), SP_CLOSESKINMENU, 0, 0);
 }
@@ -152,8 +155,8 @@ void TspSkinMenu::ActivateItem(TspSkinPopupWindow& AWindow, TspSkinMenuItem& AIt
     // The chain closes before the command runs, so a command that opens another menu
     // or a modal form starts from a closed chain.
     StopWaiting();
-    Hide();
     const std::weak_ptr<char> Alive = FLifeToken;
+    Hide();
     RunMenuItemCommand(Item);
     if (!Alive.expired()) TellMenuControl(FDoneCtrl, SP_SKINMENUCOMMANDDONE);
     return;

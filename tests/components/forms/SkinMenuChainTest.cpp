@@ -314,6 +314,21 @@ TEST_F(SkinMenuChainTest, ACommandMayFreeTheChainThatRanIt) {
   EXPECT_EQ(SkinForm, nullptr);
   Key(VK_DOWN);
   EXPECT_EQ(Log.back(), "caller key " + IntToStr(int(VK_DOWN)));
+
+  // And from a command's click: the close event frees the chain, the command still runs.
+  SkinForm = new TspSkinForm(Form);
+  int Clicks = 0;
+  Alpha->OnClick = [&](TObject*) { ++Clicks; };
+  OpenMenu(Caller);
+  Chain().FOnMenuClose = [this](TObject*) {
+    delete SkinForm;
+    SkinForm = nullptr;
+  };
+  Key(VK_DOWN);
+  Key(VK_RIGHT);
+  Key(VK_RETURN);
+  EXPECT_EQ(SkinForm, nullptr);
+  EXPECT_EQ(Clicks, 1);
 }
 
 }  // namespace
