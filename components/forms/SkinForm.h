@@ -31,7 +31,9 @@
 #include <vector>
 
 #include "components/core/SkinData.h"
+#include "components/forms/SkinMenus.h"
 #include "platform/base/Set.h"
+#include "platform/ui/Application.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Timer.h"
 
@@ -55,6 +57,22 @@ constexpr UINT SP_PAINTINTODC = 45513;
 constexpr UINT SP_PAINTNCINTODC = 48203;
 constexpr LRESULT PAINTINTODC_RESULT = 12851;
 constexpr LPARAM PAINTNC_MAGIC = 16802;
+
+// A handler on Application.OnMessage while it is set, taken off when replaced, reset
+// or destroyed.
+class TApplicationMessageHook {
+ public:
+  TApplicationMessageHook() = default;
+  ~TApplicationMessageHook() { Reset(); }
+  TApplicationMessageHook(const TApplicationMessageHook&) = delete;
+  TApplicationMessageHook& operator=(const TApplicationMessageHook&) = delete;
+  void Set(TMessageEvent AHandler);
+  void Reset();
+  bool IsSet() const { return FId != 0; }
+
+ private:
+  TMessageHookId FId = 0;
+};
 
 class TspSkinForm : public TComponent {
  public:
@@ -350,6 +368,25 @@ class TspSkinForm : public TComponent {
   // The value events of the frame's track bars and regulators, naming the object.
   std::function<void(const String&IDName, int Value)> OnTrackBarChangeValueEvent,
       OnFrameRegulatorChangeValueEvent;
+  // ---- Skinned popup menus (SkinForm_SkinMenu.cpp)
+  // The popup chain of this form, made with its first use and owned by the component.
+  TspSkinMenu& SkinMenu();
+  // The skin of this form's popup menus; SkinData serves when none.
+  TspSkinData* MenusSkinData() const { return FMSD; }
+  void SetMenusSkinData(TspSkinData* AValue) { ReplaceNotified(FMSD, AValue); }
+  TspSkinData* MenuSkin() const { return FMSD ? FMSD : FSD; }
+  // A skinned popup opened through this form is open.
+  bool InMenu = false;
+  TNotifyEvent OnSkinMenuOpen;
+  TNotifyEvent OnSkinMenuClose;
+  // A popup is about to open through this form: from now on the application's key
+  // presses go to the open menu and no control sees them (nor a wheel turn).
+  void SkinMenuOpen();
+  // The popup chain of this form has closed (also on SP_CLOSESKINMENU).
+  void SkinMenuClose();
+  // A key while a popup is open: to the innermost menu window; an Escape that leaves
+  // no window open ends the menu.
+  void MenuKeyDown(WORD AKey);
 
  private:
   TPoint FrameGrowth() const;
@@ -465,6 +502,16 @@ class TspSkinForm : public TComponent {
   bool FInChangeSkinData = false;
   // Set between the two skin-change messages: the built-in frame is not painted.
   bool FStopPainting = false;
+  // SkinForm_SkinMenu.cpp: the popup chain and the application hook that gives it the
+  // keys while a popup is open.
+  void CheckCloseMenus();
+  void HookApplication();
+  void UnhookApplication();
+  TspSkinMenu* FSkinMenu = nullptr;
+  TspSkinData* FMSD = nullptr;
+  TApplicationMessageHook FMenuKeyHook;
+  // Expires with the component: a menu command may free it.
+  std::shared_ptr<char> FMenuLifeToken = std::make_shared<char>();
 };
 
 // ---------------------------------------------------------------- frame objects

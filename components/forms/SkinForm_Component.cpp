@@ -114,6 +114,7 @@ void TspSkinForm::Notification(TComponent* AComponent, TOperation AOperation) {
     ClearObjects();
   }
   if (AOperation == opRemove) DropAreaLinksOf(AComponent);
+  if (AOperation == opRemove && AComponent == FMSD) FMSD = nullptr;
 }
 
 void TspSkinForm::SetSkinData(TspSkinData* AValue) {

@@ -20,6 +20,7 @@ void TspSkinForm::FormWindowProc(TMessage& AMessage) {
   // The cases that finish the message themselves return; the others fall through to
   // the form's own procedure.
   const bool Skinnable = FSkinnableForm;
+  if (IsSkinMenuCloseMessage(AMessage.Msg)) CheckCloseMenus();
   switch (AMessage.Msg) {
     case WM_SIZE:
       WMSize(AMessage);
@@ -110,6 +111,9 @@ void TspSkinForm::FormWindowProc(TMessage& AMessage) {
       break;
     case SP_CHANGESKINNABLEFORM:
       SPChangeSkinnableForm(AMessage);
+      break;
+    case SP_CLOSESKINMENU:
+      SkinMenuClose();
       break;
     case SP_QUERYSKINNABLE:
       AMessage.Result = Skinnable ? SKINNABLE_RESULT_YES : SKINNABLE_RESULT_NO;
