@@ -1,6 +1,7 @@
 // TspSkinForm's life: taking over the form's window procedure and giving it back,
 // binding the skin, the properties, FindSkinForm and the small shared predicates.
 
+#include "components/controls/SkinCtrls.h"
 #include "components/forms/SkinForm.h"
 #include "platform/win/MessageQueue.h"
 #include "platform/win/Messages.h"
@@ -110,6 +111,7 @@ void TspSkinForm::Notification(TComponent* AComponent, TOperation AOperation) {
     FSD = nullptr;
     FSkinSupport = false;
   }
+  if (AOperation == opRemove && AComponent == FStatusBar) FStatusBar = nullptr;
 }
 
 void TspSkinForm::SetSkinData(TspSkinData* AValue) {
