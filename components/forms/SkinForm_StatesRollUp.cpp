@@ -106,6 +106,10 @@ void TspSkinForm::RollDownClientArea() {
   VisibleControls.clear();
   if (SkinFrameResizable()) FForm->SetHeight(OldHeight);
   FitClientToSkin();
+  // The skin's own shape comes back in place of the roll-up picture's.
+  FFormWidth = FForm->Width();
+  FFormHeight = FForm->Height();
+  UpdateSkinFrame(SkinFrameResizable());
   FMorphTimer->SetEnabled(true);
 }
 

@@ -299,4 +299,78 @@ TEST_F(SkinFormStatesTest, TheStatusBarsSizeGripIsHiddenWhileTheFormIsMaximized)
   SkinForm->SetWindowState(wsMaximized);
 }
 
+// A form in client-area mode wearing the fixture skin, with one control on it, and a
+// roll-up picture 60 x 20 whose mask cuts away its top-left pixel.
+class SkinFormClientRollUpTest : public SkinFormStatesTest {
+ protected:
+  void SetUp() override {
+    SkinFormStatesTest::SetUp();
+    Skin->FRollUpPicture->SetSize(60, 20);
+    Skin->FRollUpMask->SetPixelFormat(pf24bit);
+    Skin->FRollUpMask->SetSize(60, 20);
+    Skin->FRollUpMask->Canvas().Brush().SetColor(clBlack);
+    Skin->FRollUpMask->Canvas().FillRect(Rect(0, 0, 60, 20));
+    Skin->FRollUpMask->Canvas().SetPixels(0, 0, clWhite);
+    TForm* Form = Application->CreateForm<TForm>();
+    Form->SetBorderStyle(bsNone);
+    SkinForm = new TspSkinForm(Form);
+    SkinForm->SetSupportNCArea(false);
+    SkinForm->SetSkinData(Skin.get());
+    Form->SetBoundsRect(Bounds(100, 100, 200, 150));
+    Control = new TPanel(Form);
+    Control->SetParent(Form);
+    Form->Show();
+    ProcessPendingMessages();
+  }
+
+  bool InRegion(int AX, int AY) const {
+    HRGN Region = CreateRectRgn(0, 0, 0, 0);
+    GetWindowRgn(SkinForm->Form()->Handle(), Region);
+    const bool Inside = PtInRegion(Region, AX, AY);
+    DeleteObject(Region);
+    return Inside;
+  }
+
+  TspSkinForm* SkinForm = nullptr;
+  TPanel* Control = nullptr;
+};
+
+TEST_F(SkinFormClientRollUpTest, TheFormTakesTheRollUpPicturesShapeAndGetsItsControlsBack) {
+  SkinForm->SetRollUpState(true);
+  EXPECT_TRUE(SkinForm->RollUpState());
+  EXPECT_EQ(SkinForm->Form()->BoundsRect(), Bounds(100, 100, 60, 20));
+  EXPECT_FALSE(Control->Visible());
+  EXPECT_FALSE(InRegion(0, 0));
+  EXPECT_TRUE(InRegion(1, 0));
+  EXPECT_FALSE(InRegion(60, 5));
+
+  SkinForm->SetRollUpState(false);
+  EXPECT_FALSE(SkinForm->RollUpState());
+  EXPECT_TRUE(Control->Visible());
+  // The fixture skin is resizable: the height comes back, the width is at least the
+  // skin picture's, and the window takes the skin's shape again.
+  EXPECT_EQ(SkinForm->Form()->Height(), 150);
+  EXPECT_EQ(SkinForm->Form()->Width(), 100);
+  EXPECT_TRUE(InRegion(50, 140));
+  EXPECT_FALSE(InRegion(0, 0));
+}
+
+TEST_F(SkinFormClientRollUpTest, WithoutARollUpPictureOnlyTheEventFires) {
+  Skin->FRollUpPicture->SetSize(0, 0);
+  int Changes = 0;
+  SkinForm->OnChangeRollUpState = [&](TObject*) { ++Changes; };
+  SkinForm->SetRollUpState(true);
+  EXPECT_FALSE(SkinForm->RollUpState());
+  EXPECT_EQ(SkinForm->Form()->BoundsRect(), Bounds(100, 100, 200, 150));
+  EXPECT_TRUE(Control->Visible());
+  EXPECT_EQ(Changes, 1);
+}
+
+TEST_F(SkinFormClientRollUpTest, AControlFreedWhileRolledUpIsNotTouchedByTheRollDown) {
+  SkinForm->SetRollUpState(true);
+  delete Control;
+  SkinForm->SetRollUpState(false);
+  EXPECT_EQ(SkinForm->Form()->ControlCount(), 0);
+}
+
 }  // namespace
