@@ -76,6 +76,11 @@ void TspSkinForm::FormWindowProc(TMessage& AMessage) {
     case WM_NCACTIVATE:
       if (Skinnable) return WMNCActivate(AMessage);
       break;
+    case WM_SYSCOMMAND:
+      // The window system restores a form the skin did not minimize (the main form,
+      // or one with MinimizeDefault).
+      if ((AMessage.WParam & 0xFFF0) == SC_RESTORE && OnRestore) OnRestore(this);
+      break;
     case WM_TIMER:
       FadeStep(AMessage);
       break;

@@ -164,9 +164,13 @@ TEST_F(SkinFormStatesTest, MinimizingTheMainFormIconifiesItAndKeepsItsSkinnedSta
   MainSkinForm->SetWindowState(wsMinimized);
   EXPECT_TRUE(IsIconic(MainSkinForm->Form()->Handle()));
   EXPECT_EQ(MainSkinForm->WindowState(), wsNormal);
-  Application->Restore();
+  // The window system restores it, as the desktop does from the task bar.
+  int Restores = 0;
+  MainSkinForm->OnRestore = [&](TObject*) { ++Restores; };
+  SendMessage(MainSkinForm->Form()->Handle(), WM_SYSCOMMAND, SC_RESTORE, 0);
   EXPECT_FALSE(IsIconic(MainSkinForm->Form()->Handle()));
   EXPECT_EQ(BoundsOf(MainSkinForm), Before);
+  EXPECT_EQ(Restores, 1);
 }
 
 TEST_F(SkinFormStatesTest, MinimizeDefaultLetsTheWindowSystemMinimizeTheForm) {
