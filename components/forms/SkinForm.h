@@ -216,7 +216,7 @@ class TspSkinForm : public TComponent {
   bool MinimizeDefault = false;
   TspPositionInMonitor PositionInMonitor = sppDefault;
   // A client height above 0 is what rolling down gives the form back.
-  int ClientWidth = 0, ClientHeight = 0;
+  int ClientHeight = 0;
   // Its size grip is hidden while the form is maximized.
   TspSkinStatusBar* StatusBar() const { return FStatusBar; }
   void SetStatusBar(TspSkinStatusBar* AValue);
