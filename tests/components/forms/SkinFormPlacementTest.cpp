@@ -5,7 +5,9 @@
 
 #include "platform/ui/Application.h"
 #include "platform/win/Cursors.h"
-#include "platform/win/WindowPos.h"
+#include "platform/win/MessageLoop.h"
+#include "platform/win/MessageQueue.h"
+#include "platform/win/Messages.h"
 #include "platform/win/headless/HeadlessBackend.h"
 #include "platform/win/headless/HeadlessInput.h"
 #include "tests/components/forms/SkinFormTestSupport.h"

@@ -3,9 +3,15 @@
 // restore to the saved normal bounds, and roll-up to the caption.
 
 #include "components/controls/SkinCtrls.h"
+#include "platform/gdi/DrawingObjects.h"
+#include "platform/gdi/Regions.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Panel.h"
+#include "platform/win/MessageLoop.h"
+#include "platform/win/MessageQueue.h"
+#include "platform/win/Messages.h"
 #include "platform/win/WindowPos.h"
+#include "platform/win/WindowRegions.h"
 #include "platform/win/headless/HeadlessBackend.h"
 #include "tests/components/forms/SkinFormTestSupport.h"
 
