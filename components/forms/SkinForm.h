@@ -42,6 +42,11 @@ class TspActiveSkinObject;
 class TspSkinStdButtonObject;
 class TspSkinCaptionObject;
 enum TSwitchState : int;
+class TspSkinStatusBar;
+
+// Where a skinned form is placed when first shown: where it is, or centred on its
+// monitor's whole rectangle or work area.
+enum TspPositionInMonitor { sppDefault, sppScreenCenter, sppDesktopCenter };
 
 // The skin component of AForm: the first TspSkinForm the form owns, in the order the
 // form lists its components; nullptr for no form or none.
@@ -179,6 +184,58 @@ class TspSkinForm : public TComponent {
   // the bottom of the monitor's work area, row by row upwards, on which no other
   // visible skin-minimized form stands.
   TPoint GetMinimizedPlace() const;
+
+  // ---- Window states, roll-up and placement (SkinForm_States.cpp,
+  // SkinForm_StatesRollUp.cpp, SkinForm_Placement.cpp, SkinForm_PlacementMagnetic.cpp)
+  //
+  // The form is never minimized, maximized or restored by the window system's frame
+  // logic: the component keeps its own state (WindowState() the one asked for,
+  // ReachedWindowState() the one reached) and places the form itself.
+
+  // Asks for a state and, outside loading and design, goes to it; WindowState() then
+  // reads the state reached. The caption buttons and the caption double click call it:
+  // maximize toggles with wsNormal, minimize with wsNormal.
+  void SetWindowState(TWindowState AValue);
+  // Goes to AValue (nothing when it is the reached state). wsMaximized fills the
+  // monitor's work area (MaximizedBounds); wsMinimized iconifies the application for
+  // the main form and in client-area mode, lets the window system minimize a form with
+  // MinimizeDefault, and otherwise turns the form into a caption strip of the minimum
+  // size in the next free minimized place; wsNormal gives back the saved normal bounds
+  // (the first restore of a form first shown maximized centres them by
+  // PositionInMonitor). Leaving wsNormal saves the normal bounds once.
+  void ApplyWindowState(TWindowState AValue);
+  void SkinMinimize();
+  void SkinMaximize();
+  void SkinRestore();
+  // Rolls the form up to its caption (GetMinHeight high, or in client-area mode the
+  // skin's roll-up picture) and back down. Refused without biRollUp, while minimized,
+  // in client-area mode without a skin, and for a maximized form rolled up before it was
+  // maximized; setting the state it already has does nothing either.
+  void SetRollUpState(bool AValue);
+  // Where a maximized form goes: the monitor's whole rectangle with
+  // MaximizeOnFullScreen, else its work area, one pixel in from every side when the work
+  // area is the whole primary screen.
+  TRect MaximizedBounds() const;
+  // Centres the form on its monitor by PositionInMonitor, keeping its size.
+  void ApplyPositionInMonitor();
+  // Where a form of AW x AH would be centred by PositionInMonitor; (AX, AY) for
+  // sppDefault.
+  TPoint GetPositionInMonitor(int AX, int AY, int AW, int AH) const;
+  // Snaps the proposed top-left (X, Y) of a W x H form to the edges of the work area
+  // closer than MagneticSize; a snapped edge lets go once the cursor has moved more
+  // than MagneticSize pixels from where it was at the snap. Positions saturate at the
+  // integer range.
+  void DoMagnetic(int& X, int& Y, int W, int H);
+
+  // Minimize through the window system instead of the skin's caption strip.
+  bool MinimizeDefault = false;
+  TspPositionInMonitor PositionInMonitor = sppDefault;
+  // Its size grip is hidden while the form is maximized.
+  TspSkinStatusBar* StatusBar() const { return FStatusBar; }
+  void SetStatusBar(TspSkinStatusBar* AValue);
+  bool Magnetic = false;
+  uint8_t MagneticSize = 10;
+  TNotifyEvent OnMinimize, OnRestore, OnMaximize, OnChangeRollUpState;
 
   // ---- Background notices (SkinForm_Geometry.cpp)
   // SP_CHECKPARENTBACKGROUND to every windowed control placed directly on the form, in
@@ -346,6 +403,7 @@ class TspSkinForm : public TComponent {
   // Set while a skin is applied; the named-object setters change values silently then.
   bool InChangeSkinData() const { return FInChangeSkinData; }
   // Imposed on the form's client area after each skin change (frame mode); 0: not.
+  // A client height above 0 is also what rolling down gives the form back.
   int ClientWidth = 0, ClientHeight = 0;
   TNotifyEvent OnChangeSkinData;
 
@@ -512,6 +570,40 @@ class TspSkinForm : public TComponent {
   TApplicationMessageHook FMenuKeyHook;
   // Expires with the component: a menu command may free it.
   std::shared_ptr<char> FMenuLifeToken = std::make_shared<char>();
+  // ---- Window states, roll-up and placement
+ protected:
+  // Applies a WindowState asked for while loading (frame mode).
+  void Loaded() override;
+
+ private:
+  bool HasNormalBounds() const { return !IsRectEmpty(OldBoundsRect); }
+  void SaveNormalBounds();
+  void ShowStatusBarGrip(bool AShow);
+  // The edges of the work area a dragged form snaps to.
+  TRect MagneticArea() const;
+  // A size change lets every snapped edge go, so the next move snaps afresh.
+  void ReleaseMagneticEdges() { HMagnetized = VMagnetized = HMagnetized2 = VMagnetized2 = false; }
+  // The first show places the form by PositionInMonitor, unless it is shown in another
+  // state: then its first restore does.
+  void PlaceOnFirstShow();
+  void RollUpFrame(bool AValue);
+  void RollUpClientArea();
+  void RollDownClientArea();
+  void SetRollUpRegion();
+
+  // The normal bounds, saved on the way out of wsNormal; empty when none are.
+  TRect OldBoundsRect;
+  bool MaxRollUpState = false;
+  bool FRollUpBeforeMaximize = false;
+  // The height before the roll-up.
+  int OldHeight = 0;
+  // The left, top, right and bottom edges are snapped; cleared by every size change.
+  bool HMagnetized = false, VMagnetized = false, HMagnetized2 = false, VMagnetized2 = false;
+  // The cursor (screen) at the start of a move or when an edge snapped.
+  TPoint FOnMouseDownCoord{-1, -1};
+  TspSkinStatusBar* FStatusBar = nullptr;
+  // The controls a client-area roll-up hid, shown again by the roll-down.
+  std::vector<TControl*> VisibleControls;
 };
 
 // ---------------------------------------------------------------- frame objects
