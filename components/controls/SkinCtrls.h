@@ -1897,6 +1897,34 @@ class TspSkinCustomTreeView : public TCustomTreeView {
   TColor FDefaultColor = clWindow;
   TspSkinScrollBar* FVScrollBar = nullptr;
   TspSkinScrollBar* FHScrollBar = nullptr;
+
+  // ---- the tree's own item painting (SkinCtrls_TreeViewItems.cpp)
+ public:
+  // On: the tree paints every item itself (lines, buttons, images, the selection from
+  // the list-box element ItemSkinDataName), replacing any OnAdvancedCustomDrawItem.
+  // Off again leaves the painter in place. Without that element the class library
+  // draws the items.
+  bool DrawSkin() const { return FDrawSkin; }
+  void SetDrawSkin(bool AValue);
+  String ItemSkinDataName = "listbox";
+  // Not owned; pictures of a collapsed and an expanded node's button.
+  TCustomImageList* ButtonImageList() const { return FButtonImageList; }
+  void SetButtonImageList(TCustomImageList* AValue);
+  int ButtonNoExpandImageIndex = 0;
+  int ButtonExpandImageIndex = 1;
+
+ private:
+  void DrawSkinItem(TTreeNode* ANode, TCustomDrawState AState, TCustomDrawStage AStage, bool& ADefaultDraw);
+  void DrawNodeLines(TCanvas& ACanvas, const TRect& ARow, int AX0, TTreeNode* ANode);
+  void DrawNodeButton(TCanvas& ACanvas, int AB, int AC, TTreeNode* ANode);
+  void DrawNodeImage(TCanvas& ACanvas, const TRect& ARow, int AX0, TTreeNode* ANode);
+  void DrawNodeCaption(TCanvas& ACanvas, TTreeNode* ANode, TCustomDrawState AState);
+  void DrawFadingLine(TCanvas& ACanvas, int AFromX, int AToX, int AY);
+
+  bool FDrawSkin = false;
+  TCustomImageList* FButtonImageList = nullptr;
+  // Half the side of an expand button, settled at each item.
+  int FButtonSize = 5;
 };
 
 class TspSkinCustomListView : public TCustomListView {
