@@ -471,7 +471,7 @@ void DrawPanelsAndLists(TContactSheet& ASheet, const TSkinNew& ASkin) {
   const char* Nodes[] = {"Videos", "Music", "Pictures"};
   for (int I = 0; I < 3; ++I) {
     const int Y = TreePlace.Top + 6 + I * 24;
-    ASheet.Part(Tree.PictureIndex, I == 0 ? Tree.NoExpandImageRect : Tree.ExpandImageRect, TreePlace.Left + 6,
+    ASheet.Part(Tree.PictureIndex, I == 0 ? Tree.ExpandImageRect : Tree.NoExpandImageRect, TreePlace.Left + 6,
                 Y + 6);
     ASheet.Text(Rect(TreePlace.Left + 24, Y, TreePlace.Right, Y + 24), Nodes[I], Tree.FontColor, false,
                 {tfLeft, tfVerticalCenter, tfSingleLine});
