@@ -388,6 +388,33 @@ TEST_F(SkinTabsTest, ASheetTilesItsWallpaperOrFillsTheFaceWithoutSkin) {
   EXPECT_EQ(HostPixel(Page.Left + 31, Page.Top + 20), ColorToRGB(clRed));
 }
 
+TEST_F(SkinTabsTest, TheDefaultSkinsScrollerShowsTwoButtonsThatScrollBothWays) {
+  Host().SetBounds(100, 100, 320, 160);
+  auto* Control = NewPageControl(8, 300, 140);
+  Control->SetSkinData(&SkinNew());
+  ShowHost();
+  Pump();
+  ASSERT_NE(Control->SkinUpDown(), nullptr);
+  const TRect UpDown = Control->SkinUpDown()->BoundsRect();
+  const TRect Back = Rect(UpDown.Left, UpDown.Top, UpDown.Left + UpDown.Width() / 2, UpDown.Bottom);
+  const TRect Forward = Rect(Back.Right, UpDown.Top, UpDown.Right, UpDown.Bottom);
+  // Each half shows its chevron on the skin's surface.
+  const COLORREF Surface = HostPixel(UpDown.Left, UpDown.Top);
+  for (const TRect& Half : {Back, Forward}) {
+    int Ink = 0;
+    for (int X = Half.Left; X < Half.Right; ++X)
+      for (int Y = Half.Top; Y < Half.Bottom; ++Y) Ink += HostPixel(X, Y) != Surface;
+    EXPECT_GT(Ink, 4);
+  }
+  ClickAt(CentreOf(Forward));
+  ClickAt(CentreOf(Forward));
+  EXPECT_EQ(Control->SkinUpDown()->Position(), 2);
+  ClickAt(CentreOf(Back));
+  EXPECT_EQ(Control->SkinUpDown()->Position(), 1);
+  EXPECT_LE(TabRectOf(*Control, 0).Right, 0);
+  EXPECT_GT(TabRectOf(*Control, 1).Right, 0);
+}
+
 TEST_F(SkinTabsTest, TheDefaultSkinDrawsTabsBorderAndTheUpDownOfAnOverflowingRow) {
   Host().SetBounds(100, 100, 320, 160);
   auto* Control = NewPageControl(8, 300, 140);

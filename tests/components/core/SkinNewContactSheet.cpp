@@ -391,6 +391,11 @@ void DrawBars(TContactSheet& ASheet, const TSkinNew& ASkin) {
     for (int I = 0; I < 3; ++I) {
       const bool Vertical = String(Name) == "vupdown";
       const TRect Place = ASheet.Next(Vertical ? 18 : 28, Vertical ? 28 : 18);
+      // The normal pair is the element's picture; the buttons' places lie within it.
+      if (I == 0) {
+        ASheet.Part(UpDown.PictureIndex, UpDown.SkinRect, Place.Left, Place.Top);
+        continue;
+      }
       // The horizontal pair lies as it reads: back (its down button) left, forward right.
       ASheet.Part(UpDown.PictureIndex, Up[I], Vertical ? Place.Left : Place.Left + 14, Place.Top);
       ASheet.Part(UpDown.PictureIndex, Down[I], Place.Left, Vertical ? Place.Top + 14 : Place.Top);
