@@ -100,6 +100,15 @@ void TspSkinCustomTreeView::DrawNodeButton(TCanvas& ACanvas, int AB, int AC, TTr
       FButtonImageList->Draw(ACanvas, AB - S, AC - S, Index);
     return;
   }
+  if (!FExpandImage.Empty() && !FNoExpandImage.Empty()) {
+    // The element's picture takes the place of the drawn box, which would show beside
+    // it: the cleared square does not reach the box's right and bottom edges.
+    ACanvas.Brush().SetColor(Color());
+    ACanvas.FillRect(Rect(AB - S - 2, AC - S - 2, AB + S - 2, AC + S - 2));
+    ACanvas.Draw(AB - S - 3, AC - S - 3, Expanded ? FExpandImage : FNoExpandImage);
+    ACanvas.Brush().SetStyle(bsClear);
+    return;
+  }
   // The box is cleared inside first: the node's own vertical line runs through its
   // place, and a minus crossed by it would read as a plus.
   const TRect Box = Rect(AB - S, AC - S, AB + S - 1, AC + S - 1);
@@ -107,6 +116,7 @@ void TspSkinCustomTreeView::DrawNodeButton(TCanvas& ACanvas, int AB, int AC, TTr
   ACanvas.FillRect(Box);
   ACanvas.Brush().SetColor(FButtonColor);
   ACanvas.FrameRect(Box);
+  ACanvas.Brush().SetStyle(bsClear);
   ACanvas.Pen().SetColor(Font().Color());
   ACanvas.MoveTo(AB - S + 2, AC - 1);
   ACanvas.LineTo(AB + S - 3, AC - 1);
@@ -115,12 +125,6 @@ void TspSkinCustomTreeView::DrawNodeButton(TCanvas& ACanvas, int AB, int AC, TTr
     ACanvas.LineTo(AB - 1, AC + S - 3);
   }
   ACanvas.Pen().SetColor(FLineColor);
-  if (!FExpandImage.Empty() && !FNoExpandImage.Empty()) {
-    ACanvas.Brush().SetColor(Color());
-    ACanvas.FillRect(Rect(AB - S - 2, AC - S - 2, AB + S - 2, AC + S - 2));
-    ACanvas.Draw(AB - S - 3, AC - S - 3, Expanded ? FExpandImage : FNoExpandImage);
-  }
-  ACanvas.Brush().SetStyle(bsClear);
 }
 
 void TspSkinCustomTreeView::DrawNodeImage(TCanvas& ACanvas, const TRect& ARow, int AX0, TTreeNode* ANode) {

@@ -109,6 +109,22 @@ TEST_F(SkinTreeViewTest, TheVerticalBarFollowsTheTreeAndScrollsIt) {
   EXPECT_EQ(VBar->Position(), 30);
 }
 
+TEST_F(SkinTreeViewTest, AHundredNodesTwentyToAPageLetTheBarReachEighty) {
+  AddNodes(100);
+  Tree->SetVScrollBar(VBar);
+  ShowHost();
+  const int Row = Tree->Items().Item(0)->DisplayRect(false).Height();
+  Tree->SetHeight(20 * Row);
+  Pump();
+  ASSERT_EQ(VisibleCount(), 20);
+  ASSERT_TRUE(VBar->Visible());
+  EXPECT_EQ(VBar->Max(), 99);
+  EXPECT_EQ(VBar->PageSize(), 20);
+  VBar->SetPosition(1000);
+  EXPECT_EQ(VBar->Position(), 80);
+  EXPECT_EQ(Tree->TopItem(), Tree->Items().Item(80));
+}
+
 TEST_F(SkinTreeViewTest, TheBarShowsOnlyWhileTheNodesDoNotFitAndWhileTheTreeShows) {
   AddNodes(3);
   Tree->SetVScrollBar(VBar);
@@ -354,6 +370,52 @@ TEST_F(SkinTreeViewItemsTest, TheButtonImageListGivesTheButtonsPictures) {
   const TRect ClosedRow = Closed->DisplayRect(false);
   EXPECT_EQ(HostPixel(5, ClosedRow.Top + ClosedRow.Height() / 2 - 4), ColorToRGB(clRed));
   Tree->SetButtonImageList(nullptr);
+}
+
+TEST_F(SkinTreeViewItemsTest, WithTheDefaultSkinAClickOnTheButtonPictureExpandsAndCollapses) {
+  Tree->SetSkinData(&SkinNew());
+  Tree->SetDrawSkin(true);
+  TTreeNode* Parent = Tree->Items().Add(nullptr, "parent");
+  Tree->Items().AddChild(Parent, "child");
+  Tree->SetSelected(nullptr);
+  ShowHost();
+  Pump();
+  const TRect Row = Parent->DisplayRect(false);
+  const int C = Row.Top + Row.Height() / 2;
+  // The button picture lies around the button column (b - 1, c - 1); the connector
+  // starts at b + s - 1 = 12.
+  const TRect Button = Rect(2, C - 6, 12, C + 5);
+  const TColor Surface = Tree->Color();
+  // The rightward chevron of a collapsed node: its ink spans more rows than columns.
+  auto InkBounds = [&] {
+    TRect Drawn = Rect(1000, 1000, -1, -1);
+    for (int X = Button.Left; X < Button.Right; ++X)
+      for (int Y = Button.Top; Y < Button.Bottom; ++Y)
+        if (HostPixel(X, Y) != ColorToRGB(Surface)) {
+          Drawn.Left = std::min<int>(Drawn.Left, X);
+          Drawn.Top = std::min<int>(Drawn.Top, Y);
+          Drawn.Right = std::max<int>(Drawn.Right, X + 1);
+          Drawn.Bottom = std::max<int>(Drawn.Bottom, Y + 1);
+        }
+    return Drawn;
+  };
+  const TRect Collapsed = InkBounds();
+  ASSERT_GT(Collapsed.Width(), 0);
+  EXPECT_GT(Collapsed.Height(), Collapsed.Width());
+  // The picture alone: no edge of a drawn box beside it (the box would end at x = 11).
+  EXPECT_LE(Collapsed.Right, 11);
+  const TPoint Click = OnHost(Tree->Indent() / 2, C);
+  InjectPointerPress(Click);
+  InjectPointerRelease(Click);
+  Pump();
+  ASSERT_TRUE(Parent->Expanded());
+  const TRect Expanded = InkBounds();
+  EXPECT_GT(Expanded.Width(), Expanded.Height());
+  InjectPointerPress(Click);
+  InjectPointerRelease(Click);
+  Pump();
+  EXPECT_FALSE(Parent->Expanded());
+  EXPECT_EQ(InkBounds(), Collapsed);
 }
 
 }  // namespace
