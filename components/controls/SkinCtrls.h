@@ -1918,7 +1918,8 @@ class TspSkinCustomTreeView : public TCustomTreeView {
   void DrawNodeLines(TCanvas& ACanvas, const TRect& ARow, int AX0, TTreeNode* ANode);
   void DrawNodeButton(TCanvas& ACanvas, int AB, int AC, TTreeNode* ANode);
   void DrawNodeImage(TCanvas& ACanvas, const TRect& ARow, int AX0, TTreeNode* ANode);
-  void DrawNodeCaption(TCanvas& ACanvas, TTreeNode* ANode, TCustomDrawState AState);
+  void DrawNodeCaption(TCanvas& ACanvas, TTreeNode* ANode, TCustomDrawState AState,
+                       const TspDataSkinListBox& AItems, TBitmap& AItemsPicture);
   void DrawFadingLine(TCanvas& ACanvas, int AFromX, int AToX, int AY);
 
   bool FDrawSkin = false;

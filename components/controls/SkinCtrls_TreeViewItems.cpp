@@ -25,8 +25,9 @@ void TspSkinCustomTreeView::SetButtonImageList(TCustomImageList* AValue) {
 void TspSkinCustomTreeView::DrawSkinItem(TTreeNode* ANode, TCustomDrawState AState, TCustomDrawStage AStage,
                                          bool& ADefaultDraw) {
   TBitmap* Picture = nullptr;
+  const TspDataSkinListBox* Items = ANode ? FindViewItemElement(FSD, ItemSkinDataName, Picture) : nullptr;
   // A node the tree does not know is left to the class library.
-  if (!ANode || !FindViewItemElement(FSD, ItemSkinDataName, Picture)) return;
+  if (!Items) return;
   ADefaultDraw = false;
   // Everything is drawn once, before the item; the later stage only keeps the class
   // library from drawing over it.
@@ -46,7 +47,7 @@ void TspSkinCustomTreeView::DrawSkinItem(TTreeNode* ANode, TCustomDrawState ASta
   const int X0 = Row.Left + (ShowRoot() ? Level : Level - 1) * Indent();
   DrawNodeLines(Surface, Row, X0, ANode);
   DrawNodeImage(Surface, Row, X0, ANode);
-  DrawNodeCaption(Surface, ANode, AState);
+  DrawNodeCaption(Surface, ANode, AState, *Items, *Picture);
 }
 
 void TspSkinCustomTreeView::DrawNodeLines(TCanvas& ACanvas, const TRect& ARow, int AX0, TTreeNode* ANode) {
@@ -134,19 +135,18 @@ void TspSkinCustomTreeView::DrawNodeImage(TCanvas& ACanvas, const TRect& ARow, i
   List->Draw(ACanvas, AX0 + Indent(), Top, ANode->ImageIndex());
 }
 
-void TspSkinCustomTreeView::DrawNodeCaption(TCanvas& ACanvas, TTreeNode* ANode, TCustomDrawState AState) {
+void TspSkinCustomTreeView::DrawNodeCaption(TCanvas& ACanvas, TTreeNode* ANode, TCustomDrawState AState,
+                                            const TspDataSkinListBox& AItems, TBitmap& AItemsPicture) {
   const TRect T = ANode->DisplayRect(true);
   if (!AState.Contains(cdsSelected)) {
     ACanvas.Font().Assign(Font());
     DrawVCenteredText(ACanvas, ANode->Text(), Rect(T.Left + 2, T.Top + 1, T.Right, T.Bottom));
     return;
   }
-  TBitmap* Picture = nullptr;
-  const TspDataSkinListBox* Element = FindViewItemElement(FSD, ItemSkinDataName, Picture);
-  if (!Element || T.Width() < 1) return;
+  if (T.Width() < 1) return;
   TBitmap Selection;
   Selection.SetSize(T.Width(), T.Height());
-  ComposeViewSelection(Selection, *Element, *Picture, Focused(), Font());
+  ComposeViewSelection(Selection, AItems, AItemsPicture, Focused(), Font());
   DrawVCenteredText(Selection.Canvas(), ANode->Text(), Rect(2, 1, T.Width(), T.Height()));
   ACanvas.Draw(T.Left, T.Top, Selection);
 }
