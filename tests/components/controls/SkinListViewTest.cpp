@@ -465,5 +465,26 @@ TEST_F(SkinListViewItemsTest, WithoutTheListBoxElementTheClassLibraryDrawsTheIte
   EXPECT_NE(HostPixel(60, (Row.Top + Row.Bottom) / 2), ColorToRGB(Line));
 }
 
+// An item index the list does not have is ignored by every message that takes one,
+// and the skinned list goes on painting.
+TEST_F(SkinListViewItemsTest, UnknownItemIndexesInMessagesAreIgnored) {
+  SkinTheList();
+  MakeSkinnedReport(3);
+  ShowHost();
+  HWND Window = List->Handle();
+  for (WPARAM Index : {WPARAM(3), WPARAM(-1), WPARAM(100000)}) {
+    RECT R{};
+    R.Left = LVIR_BOUNDS;
+    EXPECT_EQ(SendMessage(Window, LVM_GETITEMRECT, Index, reinterpret_cast<LPARAM>(&R)), 0);
+    EXPECT_EQ(SendMessage(Window, LVM_ENSUREVISIBLE, Index, 0), 0);
+    EXPECT_EQ(SendMessage(Window, LVM_DELETEITEM, Index, 0), 0);
+  }
+  List->Invalidate();
+  Pump();
+  EXPECT_EQ(List->Items().Count(), 3);
+  const TRect Row = List->Items().Item(2)->DisplayRect(drBounds);
+  EXPECT_EQ(HostPixel(100, Row.Top + 2), ColorToRGB(Paper));
+}
+
 }  // namespace
 }  // namespace more_controls_test

@@ -2,6 +2,8 @@
 // one), no system scroll bars, and the external skinned bars following the tree's own
 // scroll state in both directions.
 
+#include <cstring>
+
 #include "components/controls/SkinCtrls.h"
 #include "platform/win/MessageQueue.h"
 #include "platform/win/ScrollInfo.h"
@@ -416,6 +418,33 @@ TEST_F(SkinTreeViewItemsTest, WithTheDefaultSkinAClickOnTheButtonPictureExpandsA
   Pump();
   EXPECT_FALSE(Parent->Expanded());
   EXPECT_EQ(InkBounds(), Collapsed);
+}
+
+// A handle of a node deleted since, or one the tree never gave, is ignored by every
+// message that takes an item, and the skinned tree goes on painting.
+TEST_F(SkinTreeViewItemsTest, UnknownItemHandlesInMessagesAreIgnored) {
+  SkinTheTree();
+  TTreeNode* Kept = Tree->Items().Add(nullptr, "kept");
+  TTreeNode* Gone = Tree->Items().Add(nullptr, "gone");
+  ShowHost();
+  const HTREEITEM Stale = Gone->ItemId();
+  Gone->Delete();
+  HWND Window = Tree->Handle();
+  for (HTREEITEM Item : {Stale, reinterpret_cast<HTREEITEM>(0x5a5a5a5a)}) {
+    const auto Handle = reinterpret_cast<LPARAM>(Item);
+    EXPECT_EQ(SendMessage(Window, TVM_EXPAND, TVE_EXPAND, Handle), 0);
+    EXPECT_EQ(SendMessage(Window, TVM_SELECTITEM, TVGN_CARET, Handle), 0);
+    EXPECT_EQ(SendMessage(Window, TVM_DELETEITEM, 0, Handle), 0);
+    RECT R{};
+    // The item comes in the rectangle itself.
+    std::memcpy(static_cast<void*>(&R), &Item, sizeof Item);
+    EXPECT_EQ(SendMessage(Window, TVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&R)), 0);
+  }
+  Tree->Invalidate();
+  Pump();
+  EXPECT_EQ(Tree->Items().Count(), 1);
+  const TRect Row = Kept->DisplayRect(false);
+  EXPECT_EQ(HostPixel(8, Row.Top + Row.Height() / 2), ColorToRGB(Paper));
 }
 
 }  // namespace
