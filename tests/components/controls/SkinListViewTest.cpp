@@ -486,5 +486,22 @@ TEST_F(SkinListViewItemsTest, UnknownItemIndexesInMessagesAreIgnored) {
   EXPECT_EQ(HostPixel(100, Row.Top + 2), ColorToRGB(Paper));
 }
 
+TEST_F(SkinListViewItemsTest, InTheOtherViewsTheSelectionLiesUnderTheLabel) {
+  SkinTheList();
+  AddItems(6);
+  ShowHost();
+  List->SetFocus();
+  List->Items().Item(1)->SetSelected(true);
+  for (TViewStyle Style : {vsList, vsSmallIcon, vsIcon}) {
+    List->SetViewStyle(Style);
+    Pump();
+    const TRect Label = List->Items().Item(1)->DisplayRect(drLabel);
+    ASSERT_FALSE(IsRectEmpty(Label)) << Style;
+    EXPECT_EQ(HostPixel(Label.Left, Label.Top), ColorToRGB(Focus)) << Style;
+    const TRect Other = List->Items().Item(2)->DisplayRect(drLabel);
+    EXPECT_EQ(HostPixel(Other.Left, Other.Top), ColorToRGB(Paper)) << Style;
+  }
+}
+
 }  // namespace
 }  // namespace more_controls_test
