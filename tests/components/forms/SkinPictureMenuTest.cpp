@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "components/forms/SkinHint.h"
 #include "components/forms/SkinPictureMenu.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Screen.h"
@@ -226,6 +227,24 @@ TEST_F(SkinPictureMenuTest, TheHotPictureGoesWhenTheMouseLeavesTheWindow) {
   InjectPointerMove(Form->ClientToScreen({10, 10}));
   ProcessPendingMessages();
   EXPECT_EQ(W.MouseInItem, -1);
+}
+
+TEST_F(SkinPictureMenuTest, AHotPictureShowsItsHintAfterThePause) {
+  auto* Hint = new TspSkinHint(Form);
+  Menu->SetSkinHint(Hint);
+  Menu->ImagesItems().Items(1)->Hint = "Lime";
+  Open();
+
+  InjectPointerMove(CellCentre(1));
+  ProcessPendingMessages();
+  EXPECT_FALSE(Hint->IsVisible());
+  HeadlessBackend()->AdvanceClock(Application->HintPause);
+  ProcessPendingMessages();
+  EXPECT_TRUE(Hint->IsVisible());
+
+  InjectPointerMove(CellCentre(0));
+  ProcessPendingMessages();
+  EXPECT_FALSE(Hint->IsVisible());
 }
 
 TEST_F(SkinPictureMenuTest, AlphaBlendShowsTheWindowAtItsOpacity) {
