@@ -206,6 +206,8 @@ class TspSkinImagesMenuPopupWindow : public TCustomControl {
                           bool AHot);
   void PaintHeading(TCanvas& ACanvas, const TspImagesMenuItem& AItem);
 
+  // Hidden and let go by the menu, waiting for the message loop to free it.
+  bool FClosed = false;
   TMessageHookId FAppHook = 0;
   TMessageHookId FReleaseHook = 0;
 };

@@ -35,6 +35,7 @@ const TspDataSkinMenuItem* ImagesMenuItemObject(const TspSkinData& ASkin) {
 }  // namespace
 
 void TspSkinImagesMenuPopupWindow::Paint() {
+  if (FClosed) return;
   TBitmap Buffer;
   Buffer.SetSize(Width(), Height());
   TCanvas& C = Buffer.Canvas();

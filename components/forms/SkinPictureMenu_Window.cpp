@@ -167,6 +167,10 @@ void TspSkinImagesMenuPopupWindow::AppMessage(MSG& AMessage) {
 }
 
 void TspSkinImagesMenuPopupWindow::Dispatch(TMessage& AMessage) {
+  // A closed window only waits to be freed: its menu may be gone already.
+  const bool MouseMessage = (AMessage.Msg >= WM_MOUSEFIRST && AMessage.Msg <= WM_MOUSELAST) ||
+                            AMessage.Msg == CM_MOUSEENTER || AMessage.Msg == CM_MOUSELEAVE;
+  if (FClosed && MouseMessage) return;
   switch (AMessage.Msg) {
     case WM_ERASEBKGND:
       AMessage.Result = 1;
@@ -194,6 +198,7 @@ void TspSkinImagesMenuPopupWindow::Hide(bool AProcessEvents) {
   SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
                SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_HIDEWINDOW);
   FVisible = false;
+  FClosed = true;
   Application->OnMessage.Remove(FAppHook);
   FAppHook = 0;
   if (GetCapture() == Handle()) ReleaseCapture();
