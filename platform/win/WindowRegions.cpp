@@ -13,6 +13,7 @@ bool SetWindowRgn(HWND AWindow, HRGN ARegion, bool ARedraw) {
   if (Window->Region != ARegion) {
     if (Window->Region) DeleteObject(Window->Region);
     Window->Region = ARegion;
+    NoteGeometryChange();
   }
   if (Window->IsTopLevel()) Backend().TopLevelRegionChanged(AWindow, ARegion ? &ARegion->Region : nullptr);
   if (!ARedraw || !IsDrawable(*Window)) return true;
