@@ -179,5 +179,24 @@ TEST_F(SkinLabelTest, ARepaintComposesThePictureOnceAndAnOutsideEraseStillDrawsI
   EXPECT_EQ(ColorToRGB(Copy.Canvas().Pixels(30, 2)), ColorToRGB(clBtnFace));
 }
 
+TEST_F(SkinLabelTest, ANewCaptionOrFontAfterAPaintShowsAtTheNextPaint) {
+  TspSkinLabel* Label = MakeLabel("Ab");
+  Label->SetBounds(10, 10, 100, 40);
+  Label->SetBorderStyle(bvNone);
+  Label->DefaultFont().SetColor(clBlack);
+  ShowHost();
+  const TRect Area = Rect(10, 10, 110, 50);
+  const TRect First = BoundsOf(Area, clBlack);
+  ASSERT_LT(First.Left, First.Right);
+  Label->SetCaption("Abcdef");
+  Pump();
+  const TRect Longer = BoundsOf(Area, clBlack);
+  EXPECT_GT(Longer.Width(), First.Width() + 10);
+  Label->DefaultFont().SetHeight(24);
+  Label->Invalidate();
+  Pump();
+  EXPECT_GT(BoundsOf(Area, clBlack).Height(), Longer.Height() + 3);
+}
+
 }  // namespace
 }  // namespace more_controls_test
