@@ -296,6 +296,11 @@ class TspSkinForm : public TComponent {
   bool IsMaximizedMDIChild() const;
   static std::unique_ptr<TFont> NewDefaultCaptionFont(TColor AColor);
 
+  // ---- Value events of the frame's track bars and regulators (SkinForm_Obj*.cpp)
+  // Each names the object by its IDName and gives its new value.
+  std::function<void(const String& IDName, int Value)> OnTrackBarChangeValueEvent;
+  std::function<void(const String& IDName, int Value)> OnFrameRegulatorChangeValueEvent;
+
  private:
   TPoint FrameGrowth() const;
   TspSkinStdButtonObject* FindMovableCaptionButton(TStdCommand ACommand) const;
@@ -471,6 +476,9 @@ class TspActiveSkinObject {
   void DrawLook(TCanvas& Cnvs, TBitmap& APicture, const TRect& ASource) const;
   // The normal look morphed towards the hot look by MorphKf, at ObjectRect.
   void DrawMorphFrame(TCanvas& Cnvs) const;
+  // Notes the hover and reports it (OnMouseEnterEvent or OnMouseLeaveEvent), for the
+  // kinds whose look does not follow the mouse.
+  void ReportHover(bool AMouseIn);
 
   double FMorphKf = 0;
 };
@@ -624,5 +632,202 @@ class TspSkinCaptionObject : public TspActiveSkinObject {
   // The inactive-window effect of the skin on an inactive image, when the form uses it.
   void ApplyInActiveEffect(TBitmap& AImage) const;
 
+  String FTextValue;
+};
+
+// ---------------------------------------------------------------- frame objects with values
+//
+// Gauges, frame strips, regulators, track bars and bit-map-font labels
+// (SkinForm_ObjGauge.cpp, SkinForm_ObjFrames.cpp, SkinForm_ObjRegulator.cpp,
+// SkinForm_ObjTrackBar.cpp, SkinForm_ObjBitLabel.cpp). Their values always lie within
+// their limits, whatever the skin gives: a range of one value (MaxValue = MinValue)
+// shows the minimum's look, and value steps stop at the limits instead of overflowing.
+
+// A gauge: its hot picture (ActiveSkinRect of ActivePicture) fills the part of its
+// place that the value reaches, from the left or from the bottom.
+class TspSkinGaugeObject : public TspActiveSkinObject {
+ public:
+  TspSkinGaugeObject(TspSkinForm* AParent, const TspDataSkinGauge& AData);
+
+  // The empty gauge is part of the frame picture: a frame being composed draws nothing
+  // while the value is the minimum.
+  void Draw(TCanvas& Cnvs, bool UpDate) override;
+  // Only the hover and the event: the gauge's look follows its value.
+  void MouseEnter() override;
+  void MouseLeave() override;
+
+  int Value() const { return FValue; }
+  // Stores the value clamped into MinValue..MaxValue and redraws.
+  void SetValue(int AValue);
+  // The same without drawing (an unchanged value is ignored).
+  void SimplySetValue(int AValue);
+  // Where the progress ends, in object coordinates: (x, 0) horizontally, (0, y)
+  // vertically; the previous one.
+  TPoint ProgressPos() const { return FProgressPos; }
+  TPoint OldProgressPos() const { return FOldProgressPos; }
+
+  int MinValue = 0, MaxValue = 0;
+  TGaugeKind Kind = gkHorizontal;
+
+ private:
+  TPoint CalcProgressPos() const;
+
+  int FValue = 0;
+  TPoint FProgressPos, FOldProgressPos;
+};
+
+// A picture made of CountFrames equal frames in ActiveSkinRect of ActivePicture, side
+// by side (fpHorizontal) or one under the other (fpVertical); the frame shown is
+// stretched onto the object's place.
+class TspSkinFrameObject : public TspActiveSkinObject {
+ public:
+  TspSkinFrameObject(TspSkinForm* AParent, const TspDataSkinObject& AData, int ACountFrames,
+                     TFramesPlacement AFramesPlacement);
+
+  void Draw(TCanvas& Cnvs, bool UpDate) override;
+  // Frames count from 1; another number is ignored. Setting one redraws.
+  int Frame() const { return FFrame; }
+  void SetFrame(int AValue);
+
+  int FrameW = 0, FrameH = 0;
+  int CountFrames = 0;
+  TFramesPlacement FramesPlacement = fpHorizontal;
+
+ protected:
+  // The frame showing AValue of AMin..AMax: the range cut into CountFrames - 1 steps,
+  // always one of the strip's frames.
+  int FrameForValue(int AValue, int AMin, int AMax) const;
+
+  int FFrame = 1;
+};
+
+// A gauge shown as one frame of a strip per step of its value.
+class TspSkinFrameGaugeObject : public TspSkinFrameObject {
+ public:
+  TspSkinFrameGaugeObject(TspSkinForm* AParent, const TspDataSkinFrameGaugeObject& AData);
+
+  void Draw(TCanvas& Cnvs, bool UpDate) override;
+  // The hover and the event only.
+  void MouseEnter() override;
+  void MouseLeave() override;
+
+  int Value() const { return FValue; }
+  // A value outside MinValue..MaxValue, or the current one, is ignored; else stored and
+  // (SetValue) redrawn.
+  void SetValue(int AValue);
+  void SimplySetValue(int AValue);
+
+  int MinValue = 0, MaxValue = 0;
+
+ private:
+  // Starts at 0, also when that lies outside the limits.
+  int FValue = 0;
+};
+
+// A knob (rkRound) or slider (rkHorizontal, rkVertical) made of frames, turned or
+// pulled with the mouse held down anywhere on it.
+class TspSkinFrameRegulatorObject : public TspSkinFrameObject {
+ public:
+  TspSkinFrameRegulatorObject(TspSkinForm* AParent, const TspDataSkinFrameRegulatorObject& AData);
+
+  void Draw(TCanvas& Cnvs, bool UpDate) override;
+  void MouseDown(int X, int Y, TMouseButton Button) override;
+  void MouseUp(int X, int Y, TMouseButton Button) override;
+  void MouseMove(int X, int Y) override;
+
+  int Value() const { return FValue; }
+  // A value outside MinValue..MaxValue, or the current one, is ignored; else stored,
+  // redrawn (SetValue only) and reported (OnFrameRegulatorChangeValueEvent).
+  void SetValue(int AValue);
+  void SimplySetValue(int AValue);
+  // The direction of AP (object coordinates) from the object's centre, in whole
+  // degrees clockwise from straight down: 0 down, 90 left, 180 up, 270 right. False for
+  // the centre itself, which has no direction.
+  bool PointAngle(TPoint AP, int& AAngle) const;
+
+  int MinValue = 0, MaxValue = 0;
+  TRegulatorKind Kind = rkRound;
+
+ private:
+  // The pointer's reading: its angle (rkRound), x, or -y (so that up increases).
+  bool ReadPointer(TPoint AP, int& AReading) const;
+  void CircularStep();
+  void LinearStep();
+  // TempValue moved by FValInc up or down, kept within the limits, becomes the value.
+  void StepValue(bool AIncrease);
+
+  int FPixInc = 1, FValInc = 1;
+  bool FDown = false;
+  // A press at the centre of a knob has no reading yet: the first move gives it.
+  bool FHasStart = false;
+  int StartV = 0, CurV = 0, OldCurV = 0;
+  int TempValue = 0;
+  int FValue = 0;
+};
+
+// A track bar on the frame: a thumb dragged along the path from BeginPoint (MinValue)
+// to EndPoint (MaxValue), the path left of (or below) it shown in the hot picture.
+class TspSkinTrackBarObject : public TspActiveSkinObject {
+ public:
+  TspSkinTrackBarObject(TspSkinForm* AParent, const TspDataSkinTrackBar& AData);
+
+  void Draw(TCanvas& Cnvs, bool UpDate) override;
+  void MouseDown(int X, int Y, TMouseButton Button) override;
+  void MouseUp(int X, int Y, TMouseButton Button) override;
+  void MouseMove(int X, int Y) override;
+
+  int Value() const { return FValue; }
+  // Stores the value clamped into the limits, places the thumb, redraws and reports
+  // it (OnTrackBarChangeValueEvent); the current value is ignored.
+  void SetValue(int AValue);
+  // The same without drawing and without the test for the current value.
+  void SimplySetValue(int AValue);
+  // The centre of the thumb in object coordinates, and the thumb's rectangle there.
+  TPoint ButtonPos() const { return FButtonPos; }
+  TRect ThumbRect() const;
+  bool MoveActive() const { return FMoveActive; }
+
+  TTrackKind TrackKind = tkHorizontal;
+  TRect ButtonRect, ActiveButtonRect;
+  TPoint BeginPoint, EndPoint;
+  int MinValue = 0, MaxValue = 0;
+  bool MouseDownChangeValue = false;
+  bool ButtonTransparent = false;
+  TColor ButtonTransparentColor = clBlack;
+
+ private:
+  TPoint PosForValue(int AValue) const;
+  int ValueForPos(TPoint APos) const;
+  // Moves the thumb to APos and takes the value there; redraws and reports.
+  void MoveButtonTo(TPoint APos);
+
+  int FValue = 0;
+  TPoint FButtonPos, FOldButtonPos;
+  bool FMoveActive = false;
+  TPoint FOldMPoint;
+};
+
+// A text in a bit-map font: each character's picture is a cell of the symbol table in
+// ActivePicture (from ActiveSkinRect's top-left), found by the character's place in
+// the rows of Symbols.
+class TspSkinBitLabelObject : public TspActiveSkinObject {
+ public:
+  TspSkinBitLabelObject(TspSkinForm* AParent, const TspDataSkinBitLabel& AData);
+
+  // Drawn whatever UpDate says: the text is not part of the frame picture.
+  void Draw(TCanvas& Cnvs, bool UpDate) override;
+  const String& TextValue() const { return FTextValue; }
+  void SetTextValue(const String& AValue, bool AUpDate);
+  // The cell (column, row) of a character in the symbol table; false for one the table
+  // lacks.
+  bool FindSymbol(char32_t ACharacter, TPoint& ACell) const;
+
+  int SymbolWidth = 0, SymbolHeight = 0;
+  // The skin record's rows of characters; not owned.
+  const TStringList* Symbols = nullptr;
+  bool Transparent = false;
+  TColor TransparentColor = clBlack;
+
+ private:
   String FTextValue;
 };
