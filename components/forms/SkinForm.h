@@ -32,7 +32,9 @@
 
 #include "components/core/SkinData.h"
 #include "platform/base/Set.h"
+#include "platform/ui/Collection.h"
 #include "platform/ui/Forms.h"
+#include "platform/ui/ImgList.h"
 #include "platform/ui/Timer.h"
 
 class TspSkinForm;
@@ -55,6 +57,57 @@ constexpr UINT SP_PAINTINTODC = 45513;
 constexpr UINT SP_PAINTNCINTODC = 48203;
 constexpr LRESULT PAINTINTODC_RESULT = 12851;
 constexpr LPARAM PAINTNC_MAGIC = 16802;
+
+// ---------------------------------------------------------------- quick buttons
+//
+// One small image button of the caption's quick-button row (SkinForm_CaptionQuickButtons.cpp).
+// ItemRect, Active and Down belong to the caption that lays the row out and tracks the
+// mouse over it; the application sets the rest.
+class TspQuickButtonItem : public TCollectionItem {
+ public:
+  explicit TspQuickButtonItem(TCollection* ACollection);
+
+  // Copies image index, hint, enabled and visible from another quick button (not the
+  // events).
+  void Assign(const TPersistent& ASource) override;
+  int ImageIndex() const { return FImageIndex; }
+  bool Enabled() const { return FEnabled; }
+  bool Visible() const { return FVisible; }
+  // Each stores the value and repaints the form's frame.
+  virtual void SetImageIndex(int AValue);
+  virtual void SetEnabled(bool AValue);
+  virtual void SetVisible(bool AValue);
+
+  String Hint;
+  // A left press and release on the button, the quick button as sender.
+  TNotifyEvent OnClick;
+  // Any press on the button, the quick button as sender, at the window point.
+  TMouseEvent OnMouseDown;
+  // Where the caption last laid the button out, in window coordinates.
+  TRect ItemRect;
+  // Under the mouse; pressed and waiting for the release.
+  bool Active = false;
+  bool Down = false;
+
+ private:
+  int FImageIndex = -1;
+  bool FEnabled = true;
+  bool FVisible = true;
+};
+
+// The form's quick buttons; a change of any of them repaints the form's frame (not
+// while the form is being designed or loaded).
+class TspQuickButtonItems : public TCollection {
+ public:
+  explicit TspQuickButtonItems(TspSkinForm* AForm);
+
+  TspQuickButtonItem& Item(int AIndex) const { return static_cast<TspQuickButtonItem&>(*Items(AIndex)); }
+  TspQuickButtonItem& Add() { return static_cast<TspQuickButtonItem&>(*TCollection::Add()); }
+  TspSkinForm* DSF;
+
+ protected:
+  void Update(TCollectionItem* AItem) override;
+};
 
 class TspSkinForm : public TComponent {
  public:
@@ -301,6 +354,20 @@ class TspSkinForm : public TComponent {
   std::function<void(const String& IDName, int Value)> OnTrackBarChangeValueEvent;
   std::function<void(const String& IDName, int Value)> OnFrameRegulatorChangeValueEvent;
 
+  // ---- The caption's quick buttons (SkinForm_CaptionQuickButtons.cpp)
+  // Small image buttons at the left end of every caption object, drawn from
+  // QuickImageList; they show only in frame mode and when the list is set.
+  TspQuickButtonItems& QuickButtons() { return *FQuickButtons; }
+  // Takes over copies of AValue's items.
+  void SetQuickButtons(const TspQuickButtonItems& AValue);
+  TCustomImageList* QuickImageList() const { return FQuickImageList; }
+  // Not owned; cleared when the list goes.
+  void SetQuickImageList(TCustomImageList* AValue);
+  // At least one quick button and an image list to draw them from.
+  bool HasQuickButtons() const;
+  // Every quick button loses its hot and pressed state (the form went inactive).
+  void ReleaseQuickButtons();
+
  private:
   TPoint FrameGrowth() const;
   TspSkinStdButtonObject* FindMovableCaptionButton(TStdCommand ACommand) const;
@@ -384,6 +451,9 @@ class TspSkinForm : public TComponent {
   TTimer* FMorphTimer = nullptr;
   // A region has been given to the window.
   bool FHasRegion = false;
+  // The caption's quick buttons and their pictures (not owned).
+  std::unique_ptr<TspQuickButtonItems> FQuickButtons = std::make_unique<TspQuickButtonItems>(this);
+  TCustomImageList* FQuickImageList = nullptr;
   bool FSizeMove = false;
   bool FSizing = false;
   bool FFullDrag = false;
@@ -576,11 +646,23 @@ class TspSkinCaptionObject : public TspActiveSkinObject {
   TspSkinCaptionObject(TspSkinForm* AParent, const TspDataSkinCaption& AData);
 
   void Draw(TCanvas& Cnvs, bool UpDate) override;
-  // Every release is reported, also one away from the caption.
+  // Every release is reported, also one away from the caption. A left press and
+  // release on the same quick button clicks it.
+  void MouseDown(int X, int Y, TMouseButton Button) override;
   void MouseUp(int X, int Y, TMouseButton Button) override;
+  void MouseMove(int X, int Y) override;
   // The hover is reported; the caption's look does not follow it.
   void MouseEnter() override;
   void MouseLeave() override;
+
+  // The quick button under the window point (X, Y) becomes the hot one (-1, -1: none);
+  // the row is repainted when that changes.
+  void TrackQuickButtons(int X, int Y);
+  // Repaints the frame, with the caption and its quick buttons.
+  void RedrawQuickButtons();
+  // Indexes of the hot quick button, the one before it, and the one pressed with the
+  // left button and waiting for the release; -1 none.
+  int ActiveQuickButton = -1, OldActiveQuickButton = -1, MouseCaptureQuickButton = -1;
 
   // Shown instead of the form's caption when DefaultCaption is off on a form in
   // client-area mode. Setting it redraws the object; SimpleSetTextValue does not.
@@ -615,8 +697,24 @@ class TspSkinCaptionObject : public TspActiveSkinObject {
   bool ReflectionEffect = false;
   TColor ReflectionColor = clBlack, ReflectionActiveColor = clBlack;
   int ReflectionOffset = 0;
+  // A picture of ActivePicture right of the quick buttons, active and inactive; empty:
+  // none.
+  TRect DividerRect, InActiveDividerRect;
+  bool DividerTransparent = false;
+  TColor DividerTransparentColor = clBlack;
 
  private:
+  // The caption's picture (active, inactive or morphing) with the text, or the text
+  // alone over the frame.
+  void DrawPictureAndText(TCanvas& Cnvs, bool UpDate);
+  // The form shows quick buttons on this caption (frame mode).
+  bool ShowsQuickButtons() const;
+  // The room the quick-button row (with its divider) takes at the left of the text.
+  int QuickButtonsRoom() const;
+  const TRect& CurrentDividerRect() const;
+  // The divider and the quick buttons, laid out for the current place, onto Cnvs.
+  void DrawQuickButtons(TCanvas& Cnvs);
+  void DrawQuickButton(TCanvas& Cnvs, const TspQuickButtonItem& AItem) const;
   // The text area of the current size: TextRct with its right margin kept from the
   // object's right edge, narrowed to the text plate of the frame strip.
   TRect TextArea() const;

@@ -110,6 +110,7 @@ void TspSkinForm::Notification(TComponent* AComponent, TOperation AOperation) {
     FSD = nullptr;
     FSkinSupport = false;
   }
+  if (AOperation == opRemove && AComponent == FQuickImageList) FQuickImageList = nullptr;
 }
 
 void TspSkinForm::SetSkinData(TspSkinData* AValue) {
