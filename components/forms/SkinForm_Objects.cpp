@@ -261,38 +261,6 @@ void TspSkinLabelObject::MouseLeave() {
 
 // ---------------------------------------------------------------- the form's side
 
-void TspSkinForm::CreateSkinObjects() {
-  ClearObjects();
-  if (!FSD) return;
-  // The first matching kind wins, so a kind is tested before the kind it derives from.
-  for (const auto& Record : FSD->ObjectList) {
-    const TspDataSkinObject* Data = Record.get();
-    std::unique_ptr<TspActiveSkinObject> Object;
-    if (dynamic_cast<const TspDataSkinMainMenuBarButton*>(Data)) continue;
-    if (auto* StdButton = dynamic_cast<const TspDataSkinStdButton*>(Data))
-      Object = std::make_unique<TspSkinStdButtonObject>(this, *StdButton);
-    else if (auto* Caption = dynamic_cast<const TspDataSkinCaption*>(Data))
-      Object = std::make_unique<TspSkinCaptionObject>(this, *Caption);
-    else if (auto* User = dynamic_cast<const TspDataUserObject*>(Data))
-      Object = std::make_unique<TspUserObject>(this, *User);
-    else if (auto* Switch = dynamic_cast<const TspDataSkinSwitch*>(Data))
-      Object = std::make_unique<TspSkinSwitchObject>(this, *Switch);
-    else if (auto* Label = dynamic_cast<const TspDataSkinLabel*>(Data))
-      Object = std::make_unique<TspSkinLabelObject>(this, *Label);
-    else if (auto* Gauge = dynamic_cast<const TspDataSkinGauge*>(Data))
-      Object = std::make_unique<TspSkinGaugeObject>(this, *Gauge);
-    else if (auto* FrameGauge = dynamic_cast<const TspDataSkinFrameGaugeObject*>(Data))
-      Object = std::make_unique<TspSkinFrameGaugeObject>(this, *FrameGauge);
-    else if (auto* Regulator = dynamic_cast<const TspDataSkinFrameRegulatorObject*>(Data))
-      Object = std::make_unique<TspSkinFrameRegulatorObject>(this, *Regulator);
-    else if (auto* TrackBar = dynamic_cast<const TspDataSkinTrackBar*>(Data))
-      Object = std::make_unique<TspSkinTrackBarObject>(this, *TrackBar);
-    else if (auto* BitLabel = dynamic_cast<const TspDataSkinBitLabel*>(Data))
-      Object = std::make_unique<TspSkinBitLabelObject>(this, *BitLabel);
-    if (Object) ObjectList.push_back(std::move(Object));
-  }
-}
-
 void TspSkinForm::DoMorphTimer() {
   bool Stepped = false;
   for (auto& Object : ObjectList)
