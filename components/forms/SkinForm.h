@@ -398,6 +398,15 @@ class TspSkinForm : public TComponent {
   void SwitchSetState(const String& AIDName, TSwitchState AState);
   bool ButtonGetDown(const String& AIDName) const;
   void ButtonSetDown(const String& AIDName, bool ADown);
+  // The values of track bars, gauges, frame gauges and regulators, and the text of a
+  // bit-map-font label (getters: 0 for none).
+  int TrackBarGetValue(const String& AIDName) const;
+  void TrackBarSetValue(const String& AIDName, int AValue);
+  void GaugeSetValue(const String& AIDName, int AValue);
+  void FrameGaugeSetValue(const String& AIDName, int AValue);
+  int FrameRegulatorGetValue(const String& AIDName) const;
+  void FrameRegulatorSetValue(const String& AIDName, int AValue);
+  void BitLabelSetText(const String& AIDName, const String& AValue);
   // Enables or disables any object; the change shows at the next paint of the frame.
   void SetEnabled(const String& AIDName, bool Value);
   // The value events of the frame's track bars and regulators, naming the object.

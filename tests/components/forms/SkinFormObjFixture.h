@@ -7,9 +7,11 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <stdexcept>
 #include <string>
 
 #include "tests/components/forms/SkinFormPaintFixture.h"
+#include "tests/support/Pictures.h"
 
 namespace skin_form_obj_test {
 
