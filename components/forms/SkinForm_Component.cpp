@@ -117,6 +117,7 @@ void TspSkinForm::Notification(TComponent* AComponent, TOperation AOperation) {
   if (AOperation == opRemove) DropAreaLinksOf(AComponent);
   if (AOperation == opRemove && AComponent == FMSD) FMSD = nullptr;
   if (AOperation == opRemove && AComponent == FStatusBar) FStatusBar = nullptr;
+  if (AOperation == opRemove && AComponent == FQuickImageList) FQuickImageList = nullptr;
 }
 
 void TspSkinForm::SetSkinData(TspSkinData* AValue) {

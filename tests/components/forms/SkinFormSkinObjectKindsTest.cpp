@@ -31,12 +31,12 @@ const TObjectKindCase ObjectKindCases[] = {
     {"userobject", typeid(TspUserObject)},
     {"switch", typeid(TspSkinSwitchObject)},
     {"label", typeid(TspSkinLabelObject)},
+    {"trackbar", typeid(TspSkinTrackBarObject)},
+    {"gauge", typeid(TspSkinGaugeObject)},
+    {"framegauge", typeid(TspSkinFrameGaugeObject)},
+    {"frameregulator", typeid(TspSkinFrameRegulatorObject)},
+    {"bitlabel", typeid(TspSkinBitLabelObject)},
     // Kinds the frame has no live object for yet.
-    {"trackbar", typeid(void)},
-    {"gauge", typeid(void)},
-    {"framegauge", typeid(void)},
-    {"frameregulator", typeid(void)},
-    {"bitlabel", typeid(void)},
     {"animate", typeid(void)},
 };
 
