@@ -128,10 +128,13 @@ TMenuItem* TspSkinForm::GetSystemMenuItems() {
 
 void TspSkinForm::PopupSystemMenu(int AX, int AY) { PopupSystemMenuFromRect(Rect(AX, AY, AX, AY)); }
 
+// An MDI child's menu opens through the main form's component, in its menu skin.
 void TspSkinForm::PopupSystemMenuFromRect(const TRect& ARect) {
   TMenuItem* Items = GetSystemMenuItems();
   SkinMenuOpen();
-  SkinMenu().Popup(nullptr, MenuSkin(), 0, ARect, Items, false);
+  TspSkinForm* Host = FForm->FormStyle() == fsMDIChild ? FindSkinForm(Application->MainForm()) : this;
+  if (!Host) return;
+  Host->SkinMenu().Popup(nullptr, Host->MenuSkin(), 0, ARect, Items, false);
 }
 
 void TspSkinForm::OpenSystemMenuByKey() {

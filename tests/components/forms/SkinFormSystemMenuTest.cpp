@@ -129,6 +129,19 @@ TEST_F(SkinFormSystemMenuTest, ARightClickOnTheCaptionOpensTheMenuAndTheFormKeep
   EXPECT_FALSE(SkinForm->SkinMenu().Visible());
 }
 
+TEST_F(SkinFormSystemMenuTest, AnMdiChildsMenuOpensThroughTheMainFormsChain) {
+  ASSERT_EQ(Application->MainForm(), Form);
+  TspSkinForm* ChildSkin = NewSkinnedForm(TRect{150, 150, 400, 400}, nullptr);
+  ChildSkin->Form()->SetFormStyle(fsMDIChild);
+  ChildSkin->PopupSystemMenu(200, 200);
+  EXPECT_FALSE(ChildSkin->SkinMenu().Visible());
+  ASSERT_TRUE(SkinForm->SkinMenu().Visible());
+  const TspSkinPopupWindow& Popup = SkinForm->SkinMenu().PopupWindow(0);
+  const TMenuItem* Close = Popup.Item(Popup.ItemCount() - 1).MenuItem;
+  EXPECT_EQ(Close->Name(), "DSF_CLOSE");
+  EXPECT_EQ(ShortCutToText(Close->ShortCut()), "Ctrl+F4");
+}
+
 TEST_F(SkinFormSystemMenuTest, TheItemsRunTheirCommands) {
   RightClickCaption();
   ClickShownItem("DSF_MAXITEM");
