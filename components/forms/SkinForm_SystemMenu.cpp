@@ -128,13 +128,14 @@ TMenuItem* TspSkinForm::GetSystemMenuItems() {
 
 void TspSkinForm::PopupSystemMenu(int AX, int AY) { PopupSystemMenuFromRect(Rect(AX, AY, AX, AY)); }
 
-// An MDI child's menu opens through the main form's component, in its menu skin.
+// An MDI child's menu opens through the main form's component, in its menu skin; the
+// child hears the chain's close, which ends its own menu state.
 void TspSkinForm::PopupSystemMenuFromRect(const TRect& ARect) {
   TMenuItem* Items = GetSystemMenuItems();
-  SkinMenuOpen();
   TspSkinForm* Host = FForm->FormStyle() == fsMDIChild ? FindSkinForm(Application->MainForm()) : this;
   if (!Host) return;
-  Host->SkinMenu().Popup(nullptr, Host->MenuSkin(), 0, ARect, Items, false);
+  SkinMenuOpen();
+  Host->SkinMenu().Popup(Host == this ? nullptr : FForm, Host->MenuSkin(), 0, ARect, Items, false);
 }
 
 void TspSkinForm::OpenSystemMenuByKey() {

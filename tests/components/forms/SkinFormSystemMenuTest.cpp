@@ -140,6 +140,12 @@ TEST_F(SkinFormSystemMenuTest, AnMdiChildsMenuOpensThroughTheMainFormsChain) {
   const TMenuItem* Close = Popup.Item(Popup.ItemCount() - 1).MenuItem;
   EXPECT_EQ(Close->Name(), "DSF_CLOSE");
   EXPECT_EQ(ShortCutToText(Close->ShortCut()), "Ctrl+F4");
+  EXPECT_TRUE(ChildSkin->InMenu);
+  // The keys reach the main form's chain; its close ends the child's menu state.
+  InjectKeyStroke(VK_ESCAPE);
+  Application->ProcessMessages();
+  EXPECT_FALSE(SkinForm->SkinMenu().Visible());
+  EXPECT_FALSE(ChildSkin->InMenu);
 }
 
 TEST_F(SkinFormSystemMenuTest, TheItemsRunTheirCommands) {
