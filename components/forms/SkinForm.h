@@ -521,6 +521,44 @@ class TspSkinForm : public TComponent {
   bool HasQuickButtons() const;
   // Every quick button loses its hot and pressed state (the form went inactive).
   void ReleaseQuickButtons();
+  // ---- Form shortcuts, the system menu and the tray (SkinForm_Shortcuts*.cpp,
+  // SkinForm_SystemMenu*.cpp)
+  // The form's OnShortCut: the user's OnShortCut first (Handled stops everything),
+  // then Alt+Space opens the system menu, then the form's main menu takes its
+  // shortcuts (Alt+F4 is never an accelerator of it).
+  void FormShortCut(TWMKey& AMsg, bool& AHandled);
+  // A menu's items as a popup of this form, with the menu skin, at a screen point, or
+  // at a screen rectangle (upward with APopupUp).
+  void PopupSkinMenu(TMenu* AMenu, TPoint APoint);
+  void PopupSkinMenu1(TMenu* AMenu, const TRect& ARect, bool APopupUp);
+  // The menu's OnPopup (the component as sender), then its items at (AX, AY) drawn
+  // with SkinData.
+  void DoPopupMenu(TPopupMenu* AMenu, int AX, int AY);
+  // The system menu of the form's state at a screen point or rectangle.
+  void PopupSystemMenu(int AX, int AY);
+  void PopupSystemMenuFromRect(const TRect& ARect);
+  // The system menu below the system-menu caption button; nothing without one.
+  void OpenSystemMenuByKey();
+  // The items the system menu shows now: SystemMenu completed with the standard items,
+  // or the component's own menu built anew.
+  TMenuItem* GetSystemMenuItems();
+  // The names of the standard items a system menu of that state holds, in the order
+  // of the component's own menu.
+  static std::vector<String> StandardSystemItemNames(TspBorderIcons AIcons, TWindowState AState,
+                                                     bool ARolledUp, bool AMaximizedMDIChild);
+  // The application's own system menu (not owned); the component completes it with the
+  // standard items unless UseDefaultSysMenu is off.
+  TPopupMenu* SystemMenu() const { return FSystemMenu; }
+  void SetSystemMenu(TPopupMenu* AValue) { ReplaceNotified(FSystemMenu, AValue); }
+  bool UseDefaultSysMenu = true;
+  // The minimize item and button go to the tray.
+  bool AlwaysMinimizeToTray = false;
+  // The form hides until RestoreFromTray; both report themselves.
+  void MinimizeToTray();
+  void RestoreFromTray();
+  bool InTray() const { return FInTray; }
+  TNotifyEvent OnMinimizeToTray;
+  TNotifyEvent OnRestoreFromTray;
 
  private:
   TPoint FrameGrowth() const;
@@ -683,6 +721,18 @@ class TspSkinForm : public TComponent {
   TspSkinStatusBar* FStatusBar = nullptr;
   // The controls a client-area roll-up hid, shown again by the roll-down.
   std::vector<TControl*> VisibleControls;
+  // SkinForm_Shortcuts*.cpp, SkinForm_SystemMenu*.cpp: the last key was a main-menu
+  // shortcut; the component's own system menu; the tray state.
+  bool FInShortCut = false;
+  TPopupMenu* FSysMenu = nullptr;
+  TPopupMenu* FSystemMenu = nullptr;
+  bool FInTray = false;
+  void BuildSystemMenu();
+  void MergeSystemMenu();
+  TMenuItem* NewStandardSystemItem(const String& AName);
+  void RunStandardSystemItem(const String& AName);
+  // The window-state and roll-up changes the system menu asks for.
+  void ChangeWindowStateFromMenu(TWindowState AState);
 };
 
 // ---------------------------------------------------------------- frame objects

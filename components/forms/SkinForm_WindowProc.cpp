@@ -125,6 +125,15 @@ void TspSkinForm::FormWindowProc(TMessage& AMessage) {
     case SP_CLOSESKINMENU:
       SkinMenuClose();
       break;
+    case WM_NCRBUTTONDOWN:
+      // A right click on the caption opens the system menu at the cursor.
+      if (Skinnable && AMessage.WParam == HTCAPTION && !DisableSystemMenu) {
+        POINT Cursor{};
+        GetCursorPos(&Cursor);
+        PopupSystemMenu(Cursor.X, Cursor.Y);
+        return;
+      }
+      break;
     case SP_QUERYSKINNABLE:
       AMessage.Result = Skinnable ? SKINNABLE_RESULT_YES : SKINNABLE_RESULT_NO;
       return;
