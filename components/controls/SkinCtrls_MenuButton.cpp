@@ -50,9 +50,8 @@ bool TspSkinMenuButton::InMenuPart(int AX, int AY) const {
 void TspSkinMenuButton::TrackMenu() {
   FMenuTracked = true;
   if (!FDown) SetDown(true);
-  const std::shared_ptr<bool> Alive = FAlive;
-  if (OnShowTrackMenu) OnShowTrackMenu(this);
-  if (*Alive && FSkinPopupMenu) FSkinPopupMenu->PopupFromRect2(this, ScreenRectOf(*this), false);
+  if (RaiseMenuButtonEvent(OnShowTrackMenu, this, FAlive) && FSkinPopupMenu)
+    FSkinPopupMenu->PopupFromRect2(this, ScreenRectOf(*this), false);
 }
 
 void TspSkinMenuButton::MenuClosed() {
@@ -62,9 +61,7 @@ void TspSkinMenuButton::MenuClosed() {
   // elsewhere leaves it plain.
   POINT Cursor{};
   FMouseIn = HandleAllocated() && GetCursorPos(&Cursor) && WindowFromPoint(Cursor) == Handle();
-  const std::shared_ptr<bool> Alive = FAlive;
-  if (OnHideTrackMenu) OnHideTrackMenu(this);
-  if (!*Alive) return;
+  if (!RaiseMenuButtonEvent(OnHideTrackMenu, this, FAlive)) return;
   if (!FMouseIn) HideLayer();
   Repaint();
 }
@@ -80,14 +77,12 @@ void TspSkinMenuButton::WndProc(TMessage& AMessage) {
     }
     if (AMessage.Msg == WM_KEYUP && !FMenuTracked && Space) {
       SetDown(false);
-      if (OnClick) OnClick(this);
+      RaiseMenuButtonEvent(OnClick, this, FAlive);
       return;
     }
-    if (AMessage.Msg == WM_KEYUP && !FMenuTracked && AMessage.WParam == VK_RETURN && OnClick) {
-      const std::shared_ptr<bool> Alive = FAlive;
-      OnClick(this);
-      if (!*Alive) return;
-    }
+    if (AMessage.Msg == WM_KEYUP && !FMenuTracked && AMessage.WParam == VK_RETURN &&
+        !RaiseMenuButtonEvent(OnClick, this, FAlive))
+      return;
   }
   TspSkinButton::WndProc(AMessage);
 }

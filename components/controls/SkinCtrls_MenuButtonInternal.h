@@ -3,6 +3,8 @@
 // the menu and the button's rectangle on the screen the menu opens below.
 // User-interface thread.
 
+#include <memory>
+
 #include "components/controls/SkinCtrls.h"
 
 // The width (or height) of the drop-down strip the tool-button looks compose.
@@ -32,4 +34,14 @@ inline bool PointInMenuPart(const TRect& APart, int AX, int AY) {
 inline TRect ScreenRectOf(TControl& AControl) {
   const TPoint Origin = AControl.ClientOrigin();
   return Rect(Origin.X, Origin.Y, Origin.X + AControl.Width(), Origin.Y + AControl.Height());
+}
+
+// Raises AEvent for ASender from a copy (the handler may free the button that holds
+// it); false when the button is gone, AAlive having expired with it.
+inline bool RaiseMenuButtonEvent(const TNotifyEvent& AEvent, TObject* ASender,
+                                 const std::weak_ptr<bool>& AAlive) {
+  if (!AEvent) return true;
+  const TNotifyEvent Handler = AEvent;
+  Handler(ASender);
+  return !AAlive.expired();
 }

@@ -67,9 +67,7 @@ bool TspSkinMenuSpeedButton::InMenuPart(int AX, int AY) const {
 void TspSkinMenuSpeedButton::PopupMenuBelow() {
   if (!FSkinPopupMenu) return;
   if (Flat() && !Transparent()) SetTransparentStyle(true);
-  const std::shared_ptr<bool> Alive = FAlive;
-  if (OnShowTrackMenu) OnShowTrackMenu(this);
-  if (!*Alive || !FSkinPopupMenu) return;
+  if (!RaiseMenuButtonEvent(OnShowTrackMenu, this, FAlive) || !FSkinPopupMenu) return;
   FSkinPopupMenu->PopupFromRect2(this, ScreenRectOf(*this), false);
 }
 
@@ -79,9 +77,7 @@ void TspSkinMenuSpeedButton::MenuClosed() {
   // button shows its parent again).
   FMouseIn = false;
   SetDown(false);
-  const std::shared_ptr<bool> Alive = FAlive;
-  if (OnHideTrackMenu) OnHideTrackMenu(this);
-  if (*Alive) Repaint();
+  if (RaiseMenuButtonEvent(OnHideTrackMenu, this, FAlive)) Repaint();
 }
 
 // ---------------------------------------------------------------- messages and mouse
