@@ -277,5 +277,28 @@ TEST_F(SkinMenuButtonsTest, SpaceOpensAMenuButtonsMenuAndEnterClicksIt) {
   EXPECT_EQ(Events, (std::vector<std::string>{"show"}));
 }
 
+// Outside track mode the accelerator focuses the button and opens its menu; in track
+// mode it clicks as a push button's does.
+TEST_F(SkinMenuButtonsTest, AMenuButtonsAcceleratorOpensItsMenuOutsideTrackMode) {
+  auto* Button = NewMenuButton<TspSkinMenuButton>();
+  Button->SetCaption("&Export");
+  ShowHost();
+  EXPECT_EQ(Button->Perform(CM_DIALOGCHAR, 'e', 0), 1);
+  Pump();
+  EXPECT_TRUE(MenuShows());
+  EXPECT_TRUE(Button->Focused());
+  EXPECT_TRUE(Button->MenuTracked());
+  EXPECT_EQ(Events, (std::vector<std::string>{"show"}));
+  InjectKeyStroke(VK_ESCAPE);
+  Pump();
+  ASSERT_FALSE(MenuShows());
+  Events.clear();
+  Button->SetTrackButtonMode(true);
+  EXPECT_EQ(Button->Perform(CM_DIALOGCHAR, 'e', 0), 1);
+  Pump();
+  EXPECT_FALSE(MenuShows());
+  EXPECT_EQ(Events, (std::vector<std::string>{"click"}));
+}
+
 }  // namespace
 }  // namespace skin_controls_test
