@@ -731,8 +731,6 @@ class TspSkinForm : public TComponent {
   void MergeSystemMenu();
   TMenuItem* NewStandardSystemItem(const String& AName);
   void RunStandardSystemItem(const String& AName);
-  // The window-state and roll-up changes the system menu asks for.
-  void ChangeWindowStateFromMenu(TWindowState AState);
 };
 
 // ---------------------------------------------------------------- frame objects

@@ -67,24 +67,23 @@ void TspSkinForm::RunStandardSystemItem(const String& AName) {
     if (AlwaysMinimizeToTray)
       MinimizeToTray();
     else
-      ChangeWindowStateFromMenu(wsMinimized);
+      SetWindowState(wsMinimized);
   } else if (AName == "DSF_MAXITEM") {
-    ChangeWindowStateFromMenu(wsMaximized);
+    SetWindowState(wsMaximized);
   } else if (AName == "DSF_RESTORE") {
-    ChangeWindowStateFromMenu(wsNormal);
+    // A rolled-up form that asked for the normal state comes down; any other comes back
+    // to the normal state.
+    if (MaxRollUpState || (FRollUpState && FWindowStateInit == wsNormal))
+      SetRollUpState(false);
+    else
+      SetWindowState(wsNormal);
+  } else if (AName == "DSF_ROLLUP") {
+    SetRollUpState(true);
   } else if (AName == "DSF_MINTOTRAY") {
     MinimizeToTray();
   } else if (AName == "DSF_CLOSE") {
     FForm->Close();
   }
-}
-
-// The window states are the window system's until the form keeps its own.
-void TspSkinForm::ChangeWindowStateFromMenu(TWindowState AState) {
-  if (!FForm->HandleAllocated()) return;
-  ShowWindow(FForm->Handle(), AState == wsMinimized   ? SW_MINIMIZE
-                              : AState == wsMaximized ? SW_MAXIMIZE
-                                                      : SW_RESTORE);
 }
 
 void TspSkinForm::BuildSystemMenu() {

@@ -148,14 +148,32 @@ TEST_F(SkinFormSystemMenuTest, AnMdiChildsMenuOpensThroughTheMainFormsChain) {
   EXPECT_FALSE(ChildSkin->InMenu);
 }
 
-TEST_F(SkinFormSystemMenuTest, TheItemsRunTheirCommands) {
+TEST_F(SkinFormSystemMenuTest, TheItemsRunTheirCommandsAndTheNextMenuFollowsTheState) {
+  SkinForm->SetBorderIcons(
+      {TspSkinForm::biSystemMenu, TspSkinForm::biMinimize, TspSkinForm::biMaximize, TspSkinForm::biRollUp});
   RightClickCaption();
   ClickShownItem("DSF_MAXITEM");
-  EXPECT_TRUE(IsZoomed(Form->Handle()));
+  EXPECT_EQ(SkinForm->ReachedWindowState(), wsMaximized);
   EXPECT_FALSE(SkinForm->SkinMenu().Visible());
   EXPECT_FALSE(SkinForm->InMenu);
 
-  SkinForm->PopupSystemMenu(Form->Left() + 50, Form->Top() + 50);
+  SkinForm->PopupSystemMenu(150, 150);
+  EXPECT_EQ(ShownNames(), (Names{"DSF_MINITEM", "DSF_RESTORE", "DSF_ROLLUP", "-", "DSF_CLOSE"}));
+  ClickShownItem("DSF_RESTORE");
+  EXPECT_EQ(SkinForm->ReachedWindowState(), wsNormal);
+
+  SkinForm->PopupSystemMenu(150, 150);
+  ClickShownItem("DSF_ROLLUP");
+  EXPECT_TRUE(SkinForm->RollUpState());
+  // Restore on a rolled-up normal form rolls it down.
+  SkinForm->PopupSystemMenu(150, 150);
+  EXPECT_EQ(ShownNames(), (Names{"DSF_MINITEM", "DSF_MAXITEM", "DSF_RESTORE", "-", "DSF_CLOSE"}));
+  ClickShownItem("DSF_RESTORE");
+  EXPECT_FALSE(SkinForm->RollUpState());
+  EXPECT_EQ(SkinForm->ReachedWindowState(), wsNormal);
+
+  // The main form minimizes by iconifying.
+  SkinForm->PopupSystemMenu(150, 150);
   ClickShownItem("DSF_MINITEM");
   EXPECT_TRUE(IsIconic(Form->Handle()));
 
