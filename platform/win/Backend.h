@@ -150,7 +150,9 @@ class TWindowBackend {
   // Docks icon AIcon (a number the shared code keeps unique) with the picture AImage and
   // the tip ATip in the desktop's tray. False when no tray runs; the shared code then
   // waits for DeliverTrayAppeared. The backends without a tray keep this default.
-  virtual bool DockTrayIcon(int /*AIcon*/, const TPixelImage& /*AImage*/, const String& /*ATip*/) { return false; }
+  virtual bool DockTrayIcon(int /*AIcon*/, const TPixelImage& /*AImage*/, const String& /*ATip*/) {
+    return false;
+  }
   // Changes the picture or the tip of a docked icon.
   virtual void UpdateTrayIcon(int /*AIcon*/, const TPixelImage& /*AImage*/, const String& /*ATip*/) {}
   // Takes a docked icon out of the tray.
