@@ -36,6 +36,7 @@
 #include "platform/ui/Timer.h"
 
 class TspSkinForm;
+class TspTrayIcon;
 class TspActiveSkinObject;
 class TspSkinStdButtonObject;
 class TspSkinCaptionObject;
@@ -465,6 +466,25 @@ class TspSkinForm : public TComponent {
   bool FInChangeSkinData = false;
   // Set between the two skin-change messages: the built-in frame is not painted.
   bool FStopPainting = false;
+
+  // ---- Minimizing to the tray (SkinForm_Tray.cpp)
+ public:
+  TspTrayIcon* TrayIcon() const;
+  // Unless AlwaysShowInTray, the icon is hidden until the form goes to the tray; an
+  // icon without a popup menu and a double-click handler restores the form on a
+  // double click.
+  void SetTrayIcon(TspTrayIcon* AValue);
+  bool AlwaysShowInTray = false;
+  // Both do nothing without a tray icon.
+  void MinimizeToTray();
+  void RestoreFromTray();
+  TNotifyEvent OnMinimizeToTray;
+  TNotifyEvent OnRestoreFromTray;
+
+ private:
+  class TTrayIconLink;
+  struct TRestoreOnDblClick;
+  std::shared_ptr<TTrayIconLink> FTrayIconLink;
 };
 
 // ---------------------------------------------------------------- frame objects

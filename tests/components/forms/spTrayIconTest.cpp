@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "SkinFormTestSupport.h"
+#include "components/forms/SkinForm.h"
 #include "components/forms/spTrayIcon.h"
 #include "platform/base/Strings.h"
 #include "platform/ui/Application.h"
@@ -348,6 +349,57 @@ TEST_F(TrayIconTest, MinimizingToTheTrayHidesTheMainFormAndShowingItPostsTheRest
   EXPECT_EQ(Main->WindowState(), wsNormal);
   EXPECT_EQ(Main->Tag, -10000);
   Main->WindowProc = FormProc;
+}
+
+// --- The skin form's tray minimizing ---
+
+TEST_F(TrayIconTest, TheSkinFormGoesToTheTrayAndADoubleClickBringsItBack) {
+  auto* SkinForm = new TspSkinForm(Main);
+  auto* Icon = NewIcon();
+  std::vector<std::string> Events;
+  SkinForm->OnMinimizeToTray = [&Events](TObject*) { Events.push_back("to tray"); };
+  SkinForm->OnRestoreFromTray = [&Events](TObject*) { Events.push_back("from tray"); };
+  SkinForm->SetTrayIcon(Icon);
+  // The icon shows only while the form is in the tray.
+  EXPECT_TRUE(Tray().TrayIcons().empty());
+
+  SkinForm->MinimizeToTray();
+  EXPECT_FALSE(Main->Visible());
+  EXPECT_EQ(Tray().TrayIcons().size(), 1u);
+  Act(WM_LBUTTONDOWN);
+  Act(WM_LBUTTONDBLCLK);
+  ProcessPendingMessages();
+  EXPECT_TRUE(Main->Visible());
+  EXPECT_FALSE(Icon->MinimizeToTray);
+  EXPECT_TRUE(Tray().TrayIcons().empty());
+  EXPECT_EQ(Events, (std::vector<std::string>{"to tray", "from tray"}));
+
+  // A freed icon is let go of: the form stays where it is.
+  delete Icon;
+  EXPECT_EQ(SkinForm->TrayIcon(), nullptr);
+  SkinForm->MinimizeToTray();
+  EXPECT_TRUE(Main->Visible());
+}
+
+TEST_F(TrayIconTest, AnIconWithAHandlerOfItsOwnKeepsItAndOutlivesTheSkinForm) {
+  auto* SkinForm = new TspSkinForm(Main);
+  auto* Icon = NewIcon();
+  SkinForm->AlwaysShowInTray = true;
+  SkinForm->SetTrayIcon(Icon);
+  EXPECT_EQ(Tray().TrayIcons().size(), 1u);
+  EXPECT_TRUE(Icon->OnDblClick);
+  // The form's handler goes with the form.
+  delete SkinForm;
+  EXPECT_FALSE(Icon->OnDblClick);
+  Act(WM_LBUTTONDBLCLK);
+
+  auto* Other = new TspSkinForm(Main);
+  int Own = 0;
+  Icon->OnDblClick = [&Own](TObject*) { ++Own; };
+  Other->AlwaysShowInTray = true;
+  Other->SetTrayIcon(Icon);
+  Act(WM_LBUTTONDBLCLK);
+  EXPECT_EQ(Own, 1);
 }
 
 }  // namespace
