@@ -97,15 +97,12 @@ LRESULT NotifyBalloonProc(HWND AWindow, UINT AMessage, WPARAM AWParam, LPARAM AL
       RECT Client;
       GetClientRect(AWindow, &Client);
       FillRect(DC, &Client, GetSysColorBrush(COLOR_INFOBK));
-      if (const TNotifyIcon* Icon =
-              FindNotifyIconBy([&](const TNotifyIcon& I) { return I.Balloon == AWindow; })) {
-        SelectObject(DC, GetStockObject(DEFAULT_GUI_FONT));
-        SetBkMode(DC, TRANSPARENT);
-        SetTextColor(DC, ColorToRGB(clInfoText));
-        TRect Text = Client;
-        InflateRect(Text, -NotifyBalloonPadding, -NotifyBalloonPadding);
-        DrawText(DC, NotifyBalloonLines(*Icon), Text, DT_WORDBREAK | DT_NOPREFIX);
-      }
+      SelectObject(DC, GetStockObject(DEFAULT_GUI_FONT));
+      SetBkMode(DC, TRANSPARENT);
+      SetTextColor(DC, ColorToRGB(clInfoText));
+      TRect Text = Client;
+      InflateRect(Text, -NotifyBalloonPadding, -NotifyBalloonPadding);
+      DrawText(DC, GetWindowText(AWindow), Text, DT_WORDBREAK | DT_NOPREFIX);
       EndPaint(AWindow, &Paint);
       return 0;
     }
@@ -128,10 +125,13 @@ void ShowNotifyBalloon(TNotifyIcon& AIcon) {
     AIcon.Balloon = CreateWindowEx(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, NotifyBalloonClass,
                                    "", WS_POPUP | WS_BORDER, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
   if (!AIcon.Balloon) return;
+  // The window's text is what it shows: the title, an empty line and the text.
+  const String Lines = NotifyBalloonLines(AIcon);
+  SetWindowText(AIcon.Balloon, Lines.c_str());
   HDC DC = GetDC(AIcon.Balloon);
   SelectObject(DC, GetStockObject(DEFAULT_GUI_FONT));
   TRect Text(0, 0, NotifyBalloonWidth - 2 * NotifyBalloonPadding, 0);
-  DrawText(DC, NotifyBalloonLines(AIcon), Text, DT_WORDBREAK | DT_NOPREFIX | DT_CALCRECT);
+  DrawText(DC, Lines, Text, DT_WORDBREAK | DT_NOPREFIX | DT_CALCRECT);
   ReleaseDC(AIcon.Balloon, DC);
   const int Height = Text.Height() + 2 * NotifyBalloonPadding + 2;
   RECT WorkArea;

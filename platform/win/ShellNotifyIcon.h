@@ -53,5 +53,6 @@ struct NOTIFYICONDATAW {
 // icon already there for NIM_ADD, no such icon for NIM_MODIFY and NIM_DELETE).
 bool Shell_NotifyIconW(DWORD AMessage, NOTIFYICONDATAW* AData);
 
-// The balloon window on show for an icon, nullptr when there is none.
+// The balloon window on show for an icon, nullptr when there is none. Its window text
+// is what it shows: the title, an empty line and the text.
 HWND NotifyIconBalloonWindow(HWND AWindow, UINT AId);

@@ -249,6 +249,7 @@ TEST_F(TrayIconTest, ABalloonIsShownClickedAndHidden) {
   ASSERT_NE(Balloon, nullptr);
   EXPECT_TRUE(Tray().IsShown(Balloon));
   EXPECT_TRUE(GetWindowLong(Balloon, GWL_EXSTYLE) & WS_EX_TOPMOST);
+  EXPECT_EQ(GetWindowText(Balloon), "Done\n\nAll files are converted.");
 
   // A click on the balloon is reported and takes it away.
   SendMessage(Balloon, WM_LBUTTONDOWN, 0, MAKELPARAM(5, 5));
@@ -256,7 +257,10 @@ TEST_F(TrayIconTest, ABalloonIsShownClickedAndHidden) {
   EXPECT_EQ(BalloonClicks, 1);
   EXPECT_EQ(NotifyIconBalloonWindow(Icon->Handle(), 1), nullptr);
 
-  ASSERT_TRUE(Icon->ShowBalloonHint("Again", "Text", spbitWarning));
+  // Long titles and texts are cut to 63 and 255 characters.
+  ASSERT_TRUE(Icon->ShowBalloonHint(String(100, 't'), String(300, 'x'), spbitWarning));
+  EXPECT_EQ(GetWindowText(NotifyIconBalloonWindow(Icon->Handle(), 1)),
+            String(63, 't') + "\n\n" + String(255, 'x'));
   ASSERT_TRUE(Icon->HideBalloonHint());
   EXPECT_EQ(NotifyIconBalloonWindow(Icon->Handle(), 1), nullptr);
 
