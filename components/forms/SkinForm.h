@@ -40,6 +40,7 @@
 #include "platform/ui/Timer.h"
 
 class TspSkinForm;
+class TspTrayIcon;
 class TspActiveSkinObject;
 class TspSkinStdButtonObject;
 class TspSkinCaptionObject;
@@ -553,12 +554,6 @@ class TspSkinForm : public TComponent {
   bool UseDefaultSysMenu = true;
   // The minimize item and button go to the tray.
   bool AlwaysMinimizeToTray = false;
-  // The form hides until RestoreFromTray; both report themselves.
-  void MinimizeToTray();
-  void RestoreFromTray();
-  bool InTray() const { return FInTray; }
-  TNotifyEvent OnMinimizeToTray;
-  TNotifyEvent OnRestoreFromTray;
 
  private:
   TPoint FrameGrowth() const;
@@ -722,15 +717,33 @@ class TspSkinForm : public TComponent {
   // The controls a client-area roll-up hid, shown again by the roll-down.
   std::vector<TControl*> VisibleControls;
   // SkinForm_Shortcuts*.cpp, SkinForm_SystemMenu*.cpp: the last key was a main-menu
-  // shortcut; the component's own system menu; the tray state.
+  // shortcut; the component's own system menu.
   bool FInShortCut = false;
   TPopupMenu* FSysMenu = nullptr;
   TPopupMenu* FSystemMenu = nullptr;
-  bool FInTray = false;
   void BuildSystemMenu();
   void MergeSystemMenu();
   TMenuItem* NewStandardSystemItem(const String& AName);
   void RunStandardSystemItem(const String& AName);
+
+  // ---- Minimizing to the tray (SkinForm_Tray.cpp)
+ public:
+  TspTrayIcon* TrayIcon() const;
+  // Unless AlwaysShowInTray, the icon is hidden until the form goes to the tray; an
+  // icon without a popup menu and a double-click handler restores the form on a
+  // double click.
+  void SetTrayIcon(TspTrayIcon* AValue);
+  bool AlwaysShowInTray = false;
+  // Both do nothing without a tray icon.
+  void MinimizeToTray();
+  void RestoreFromTray();
+  TNotifyEvent OnMinimizeToTray;
+  TNotifyEvent OnRestoreFromTray;
+
+ private:
+  class TTrayIconLink;
+  struct TRestoreOnDblClick;
+  std::shared_ptr<TTrayIconLink> FTrayIconLink;
 };
 
 // ---------------------------------------------------------------- frame objects

@@ -148,18 +148,3 @@ void TspSkinForm::OpenSystemMenuByKey() {
     return;
   }
 }
-
-// The form hides while it is in the tray.
-void TspSkinForm::MinimizeToTray() {
-  if (FInTray) return;
-  FInTray = true;
-  FForm->Hide();
-  if (OnMinimizeToTray) OnMinimizeToTray(this);
-}
-
-void TspSkinForm::RestoreFromTray() {
-  if (!FInTray) return;
-  FInTray = false;
-  FForm->Show();
-  if (OnRestoreFromTray) OnRestoreFromTray(this);
-}

@@ -23,6 +23,7 @@
 
 #include "platform/base/Strings.h"
 #include "platform/gdi/Geometry.h"
+#include "platform/gdi/PictureCodecs.h"
 #include "platform/gdi/Region.h"
 #include "platform/win/SystemFunctions.h"
 #include "platform/win/WindowTypes.h"
@@ -143,6 +144,19 @@ class TWindowBackend {
 
   // The monitors, the primary one among them; never empty.
   virtual std::vector<TMonitorDescription> Monitors() const = 0;
+
+  // --- Notification area (called by Shell_NotifyIconW) ---
+
+  // Docks icon AIcon (a number the shared code keeps unique) with the picture AImage and
+  // the tip ATip in the desktop's tray. False when no tray runs; the shared code then
+  // waits for DeliverTrayAppeared. The backends without a tray keep this default.
+  virtual bool DockTrayIcon(int /*AIcon*/, const TPixelImage& /*AImage*/, const String& /*ATip*/) {
+    return false;
+  }
+  // Changes the picture or the tip of a docked icon.
+  virtual void UpdateTrayIcon(int /*AIcon*/, const TPixelImage& /*AImage*/, const String& /*ATip*/) {}
+  // Takes a docked icon out of the tray.
+  virtual void UndockTrayIcon(int /*AIcon*/) {}
 
   // --- Optional system functions (SystemFunctions.h) ---
 

@@ -50,3 +50,15 @@ void DeliverTopLevelFocus(HWND AWindow, bool AFocused);
 void DeliverHotKey(UINT AModifiers, UINT AVirtualKey);
 // Files were dropped on a window at APosition (screen coordinates).
 void DeliverFilesDropped(HWND AWindow, const TPoint& APosition, const std::vector<String>& AFiles);
+
+// --- Notification area (ShellNotifyIcon.cpp defines these) ---
+
+// A tray came up on the desktop (also again, after one went away): every top-level
+// window receives the message registered as "TaskbarCreated".
+void DeliverTrayAppeared();
+// The tray went away: its icons are gone.
+void DeliverTrayGone();
+// The user acted on docked icon AIcon: AMouseMessage is WM_MOUSEMOVE, WM_LBUTTONDOWN,
+// WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_RBUTTONDOWN, ... (the pointer position is the
+// window system's, as for any other input).
+void DeliverTrayIconMouse(int AIcon, UINT AMouseMessage);

@@ -7,6 +7,7 @@
 #include <poll.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <stdexcept>
 #include <thread>
@@ -154,6 +155,48 @@ TRect TOtherClient::Geometry(TXid AWindow) const {
   XWindowAttributes Attributes;
   if (!XGetWindowAttributes(FState->Connection, AWindow, &Attributes)) return TRect();
   return Bounds(Attributes.x, Attributes.y, Attributes.width, Attributes.height);
+}
+
+namespace {
+
+Window FindWindowWithProperty(Display* AConnection, Window AWindow, Atom AProperty) {
+  int Count = 0;
+  Atom* Properties = XListProperties(AConnection, AWindow, &Count);
+  const bool Has = Properties && std::find(Properties, Properties + Count, AProperty) != Properties + Count;
+  if (Properties) XFree(Properties);
+  if (Has) return AWindow;
+  Window Root = None, Parent = None, *Children = nullptr;
+  unsigned int ChildCount = 0;
+  if (!XQueryTree(AConnection, AWindow, &Root, &Parent, &Children, &ChildCount)) return None;
+  Window Found = None;
+  for (unsigned int I = 0; I < ChildCount && Found == None; ++I)
+    Found = FindWindowWithProperty(AConnection, Children[I], AProperty);
+  if (Children) XFree(Children);
+  return Found;
+}
+
+}  // namespace
+
+TXid TOtherClient::WindowWithProperty(const char* AName) const {
+  return FindWindowWithProperty(FState->Connection, Root(), AtomNamed(AName));
+}
+
+TXid TOtherClient::Parent(TXid AWindow) const {
+  Window Root = None, ParentWindow = None, *Children = nullptr;
+  unsigned int Count = 0;
+  if (!XQueryTree(FState->Connection, AWindow, &Root, &ParentWindow, &Children, &Count)) return 0;
+  if (Children) XFree(Children);
+  return ParentWindow;
+}
+
+TRect TOtherClient::ViewableRectOnRoot(TXid AWindow) const {
+  XWindowAttributes Attributes;
+  if (!XGetWindowAttributes(FState->Connection, AWindow, &Attributes) || Attributes.map_state != IsViewable)
+    return TRect();
+  int X = 0, Y = 0;
+  Window Child = None;
+  XTranslateCoordinates(FState->Connection, AWindow, Root(), 0, 0, &X, &Y, &Child);
+  return Bounds(X, Y, Attributes.width, Attributes.height);
 }
 
 std::vector<TRect> TOtherClient::Shape(TXid AWindow, bool AInput) const {

@@ -50,6 +50,13 @@ class TOtherClient {
   std::optional<unsigned long> UniformPixel(TXid AWindow, int AWidth, int AHeight) const;
   // The window that has the keyboard focus.
   TXid FocusedWindow() const;
+  // The first window of the tree under the root, depth first, that has the property
+  // (of any type); 0 for none.
+  TXid WindowWithProperty(const char* AName) const;
+  // The window's parent, and its rectangle in root coordinates while it is viewable
+  // (an empty one otherwise).
+  TXid Parent(TXid AWindow) const;
+  TRect ViewableRectOnRoot(TXid AWindow) const;
 
   // --- Acting ---
 

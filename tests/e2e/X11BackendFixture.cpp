@@ -1,8 +1,11 @@
 #include "tests/e2e/X11BackendFixture.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <vector>
+
+#include "platform/win/TimersInternal.h"
 
 namespace e2e {
 namespace {
@@ -90,7 +93,13 @@ bool X11BackendTest::PumpUntil(const std::function<bool()>& ACondition) {
         std::chrono::duration_cast<std::chrono::milliseconds>(Deadline - std::chrono::steady_clock::now())
             .count();
     if (Left <= 0) return false;
-    X11().WaitForEvents(Left);
+    // The wait also ends when a timer comes due, as the program's own loop's does.
+    int64_t Wait = Left;
+    if (const auto Due = NextTimerDue(nullptr)) {
+      const uint64_t Now = X11().ClockMs();
+      Wait = std::min<int64_t>(Wait, *Due > Now ? static_cast<int64_t>(*Due - Now) : 0);
+    }
+    X11().WaitForEvents(Wait);
   }
 }
 

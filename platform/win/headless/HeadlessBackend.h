@@ -60,6 +60,9 @@ class THeadlessBackend : public TWindowBackend {
   void Beep() override {}
   std::vector<TMonitorDescription> Monitors() const override { return FMonitors; }
   bool OffersSystemEntry(TSystemEntry AEntry) const override { return !FMissingEntries.contains(AEntry); }
+  bool DockTrayIcon(int AIcon, const TPixelImage& AImage, const String& ATip) override;
+  void UpdateTrayIcon(int AIcon, const TPixelImage& AImage, const String& ATip) override;
+  void UndockTrayIcon(int AIcon) override { FTrayIcons.erase(AIcon); }
 
   // --- Clock ---
 
@@ -98,6 +101,21 @@ class THeadlessBackend : public TWindowBackend {
       FMissingEntries.insert(AEntry);
     }
   }
+
+  // --- Stand-in tray ---
+
+  // An icon docked in the stand-in tray.
+  struct TTrayIcon {
+    TPixelImage Image;
+    String Tip;
+  };
+  // Starts the tray (every top-level window receives "TaskbarCreated") or stops it (its
+  // icons are gone). A tray runs from the start.
+  void SetTrayRunning(bool ARunning);
+  bool TrayRunning() const { return FTrayRunning; }
+  // The docked icons by the number the shared code gave them; input on one is made with
+  // DeliverTrayIconMouse.
+  const std::map<int, TTrayIcon>& TrayIcons() const { return FTrayIcons; }
 
   // --- What the shared code told the backend ---
 
@@ -150,6 +168,8 @@ class THeadlessBackend : public TWindowBackend {
   HWND FPointerGrab = nullptr;
   bool FPerPixelAlpha = true;
   std::set<TSystemEntry> FMissingEntries;
+  bool FTrayRunning = true;
+  std::map<int, TTrayIcon> FTrayIcons;
 
   // Guarded by FMutex: the clock, the wake-up and the queued events.
   mutable std::mutex FMutex;

@@ -86,6 +86,11 @@ class TX11Backend final : public TWindowBackend {
   // without it).
   std::vector<TMonitorDescription> Monitors() const override;
 
+  // The freedesktop system tray (X11Tray.cpp).
+  bool DockTrayIcon(int AIcon, const TPixelImage& AImage, const String& ATip) override;
+  void UpdateTrayIcon(int AIcon, const TPixelImage& AImage, const String& ATip) override;
+  void UndockTrayIcon(int AIcon) override;
+
   // For the benchmark and the tests: whether pictures go through MIT-SHM, and a wait
   // until the server has handled every request made so far (what was presented is on
   // the screen then).

@@ -13,6 +13,7 @@
 namespace {
 
 void RouteEvent(TX11Display& AX, XEvent& AEvent) {
+  if (HandleTrayEvent(AX, AEvent)) return;
   switch (AEvent.type) {
     case KeyPress:
     case KeyRelease:

@@ -125,6 +125,23 @@ struct TX11Drag {
   bool AwaitingData = false;
 };
 
+// An icon docked in the desktop's tray.
+struct TX11TrayIcon {
+  int Key = 0;
+  ::Window Xid = 0;
+  TPixelImage Image;
+  // The server time of the last left press that did not end a double click.
+  Time LastPressTime = 0;
+};
+
+struct TX11Tray {
+  // The root window is watched for trays coming up.
+  bool Watching = false;
+  // The tray: the owner of _NET_SYSTEM_TRAY_S<screen>; 0 for none.
+  ::Window Owner = 0;
+  std::map<int, TX11TrayIcon> Icons;
+};
+
 struct TX11Display {
   TX11Options Options;
   Display* Connection = nullptr;
@@ -187,6 +204,8 @@ struct TX11Display {
   TX11Drag Drag;
 
   std::vector<TMonitorDescription> MonitorList;
+
+  TX11Tray Tray;
 };
 
 // --- X11Errors.cpp ---
@@ -339,3 +358,12 @@ void HandleDropData(TX11Display& AX, const XSelectionEvent& AEvent);
 
 void ReadMonitors(TX11Display& AX);
 void HandleScreenChange(TX11Display& AX, const XEvent& AEvent);
+
+// --- X11Tray.cpp ---
+
+// Docks an icon in the tray; false when no tray runs.
+bool DockX11TrayIcon(TX11Display& AX, int AIcon, const TPixelImage& AImage);
+void UpdateX11TrayIcon(TX11Display& AX, int AIcon, const TPixelImage& AImage);
+void UndockX11TrayIcon(TX11Display& AX, int AIcon);
+// Handles the events of the tray and of the icons' windows; false for any other.
+bool HandleTrayEvent(TX11Display& AX, const XEvent& AEvent);

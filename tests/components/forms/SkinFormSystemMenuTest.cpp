@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "components/forms/SkinForm.h"
+#include "components/forms/spTrayIcon.h"
 #include "components/forms/SkinMenus.h"
 #include "platform/win/Keyboard.h"
 #include "platform/win/MessageLoop.h"
@@ -184,37 +185,25 @@ TEST_F(SkinFormSystemMenuTest, TheItemsRunTheirCommandsAndTheNextMenuFollowsTheS
   EXPECT_EQ(Closes, 1);
 }
 
-TEST_F(SkinFormSystemMenuTest, TheMinimizeItemGoesToTheTrayWhenAskedTo) {
+TEST_F(SkinFormSystemMenuTest, TheMinimizeItemGoesToTheTrayWhenAskedToAndDoesNothingWithoutAnIcon) {
   SkinForm->AlwaysMinimizeToTray = true;
   int ToTray = 0;
   SkinForm->OnMinimizeToTray = [&](TObject*) { ++ToTray; };
   RightClickCaption();
   ClickShownItem("DSF_MINITEM");
-  EXPECT_EQ(ToTray, 1);
-  EXPECT_TRUE(SkinForm->InTray());
-  EXPECT_FALSE(HeadlessBackend()->IsShown(Form->Handle()));
-  EXPECT_FALSE(IsIconic(Form->Handle()));
-}
-
-TEST_F(SkinFormSystemMenuTest, MinimizeToTrayHidesTheFormAndRestoreFromTrayBringsItBack) {
-  int ToTray = 0, FromTray = 0;
-  SkinForm->OnMinimizeToTray = [&](TObject*) { ++ToTray; };
-  SkinForm->OnRestoreFromTray = [&](TObject*) { ++FromTray; };
-  SkinForm->RestoreFromTray();
-  EXPECT_EQ(FromTray, 0);
-
-  SkinForm->MinimizeToTray();
   Application->ProcessMessages();
-  EXPECT_FALSE(HeadlessBackend()->IsShown(Form->Handle()));
-  SkinForm->MinimizeToTray();
-  EXPECT_EQ(ToTray, 1);
-
-  SkinForm->RestoreFromTray();
-  Application->ProcessMessages();
+  EXPECT_EQ(ToTray, 0);
   EXPECT_TRUE(HeadlessBackend()->IsShown(Form->Handle()));
-  EXPECT_FALSE(SkinForm->InTray());
-  EXPECT_EQ(FromTray, 1);
-  EXPECT_EQ(HeadlessBackend()->ActiveWindow(), Form->Handle());
+  EXPECT_FALSE(IsIconic(Form->Handle()));
+
+  auto* Icon = new TspTrayIcon(Form);
+  SkinForm->SetTrayIcon(Icon);
+  SkinForm->PopupSystemMenu(150, 150);
+  ClickShownItem("DSF_MINITEM");
+  Application->ProcessMessages();
+  EXPECT_EQ(ToTray, 1);
+  EXPECT_FALSE(HeadlessBackend()->IsShown(Form->Handle()));
+  EXPECT_TRUE(Icon->IconVisible());
 }
 
 TEST_F(SkinFormSystemMenuTest, TheApplicationsMenuIsCompletedWithTheStandardItems) {

@@ -1,0 +1,409 @@
+// The tray icon on the headless backend's stand-in tray, with the virtual clock.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "SkinFormTestSupport.h"
+#include "components/forms/SkinForm.h"
+#include "components/forms/spTrayIcon.h"
+#include "platform/base/Strings.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/Forms.h"
+#include "platform/win/BackendEvents.h"
+#include "platform/win/Cursors.h"
+#include "platform/win/MessageLoop.h"
+#include "platform/win/Messages.h"
+#include "platform/win/SystemMetrics.h"
+#include "platform/win/WindowPos.h"
+#include "platform/win/WindowStyles.h"
+#include "platform/win/WindowTree.h"
+#include "platform/win/headless/HeadlessBackend.h"
+
+namespace {
+
+using skin_form_test::SkinFormTest;
+
+constexpr TColor TrayTestColors[] = {clRed, clLime, clBlue};
+
+class TrayIconTest : public SkinFormTest {
+ protected:
+  void SetUp() override {
+    SkinFormTest::SetUp();
+    Main = NewForm(Rect(100, 100, 400, 300));
+  }
+
+  THeadlessBackend& Tray() { return *HeadlessBackend(); }
+
+  // A tray icon on the main form, loaded as a form description would load it.
+  TspTrayIcon* NewIcon() {
+    auto* Icon = new TspTrayIcon(Main);
+    Icon->BeginLoading();
+    Icon->EndLoading();
+    return Icon;
+  }
+
+  // The number of the one icon docked; fails the test when there is not exactly one.
+  int DockedKey() {
+    EXPECT_EQ(Tray().TrayIcons().size(), 1u);
+    return Tray().TrayIcons().empty() ? 0 : Tray().TrayIcons().begin()->first;
+  }
+
+  void Act(UINT AMouseMessage) {
+    DeliverTrayIconMouse(DockedKey(), AMouseMessage);
+    ProcessPendingMessages();
+  }
+
+  // An icon list of 16 x 16 squares in TrayTestColors' colours.
+  TCustomImageList* ColourIcons(int ACount) {
+    auto* List = new TCustomImageList(Main, 16, 16);
+    for (int I = 0; I < ACount; ++I) {
+      TBitmap Square;
+      Square.SetSize(16, 16);
+      Square.Canvas().Brush().SetColor(TrayTestColors[I]);
+      Square.Canvas().FillRect(Rect(0, 0, 16, 16));
+      List->Add(Square, nullptr);
+    }
+    return List;
+  }
+
+  // The colour at the middle of the docked icon (0 when the icon has no picture).
+  uint32_t DockedColour() {
+    const TPixelImage& Image = Tray().TrayIcons().at(DockedKey()).Image;
+    return Image.Width == 0 ? 0 : Image.Pixel(Image.Width / 2, Image.Height / 2) & 0xFFFFFF;
+  }
+
+  static uint32_t PixelOf(TColor AColour) {
+    const COLORREF RGB = ColorToRGB(AColour);
+    return ((RGB & 0xFF) << 16) | (RGB & 0xFF00) | ((RGB >> 16) & 0xFF);
+  }
+
+  TForm* Main = nullptr;
+};
+
+// --- Click and double click ---
+
+class TrayIconClickTest : public TrayIconTest {
+ protected:
+  void SetUp() override {
+    TrayIconTest::SetUp();
+    Icon = NewIcon();
+    Icon->OnMouseDown = [this](TObject*, TMouseButton AButton, TShiftState AShift, int AX, int AY) {
+      Log.push_back(Format("down %d %d,%d %d", static_cast<int>(AButton), AX, AY, Now()));
+      Shift = AShift;
+    };
+    Icon->OnMouseUp = [this](TObject*, TMouseButton AButton, TShiftState, int, int) {
+      Log.push_back(Format("up %d %d", static_cast<int>(AButton), Now()));
+    };
+    Icon->OnClick = [this](TObject*) { Log.push_back(Format("click %d", Now())); };
+    Icon->OnDblClick = [this](TObject*) { Log.push_back(Format("dblclick %d", Now())); };
+    Start = Tray().ClockMs();
+    SetCursorPos(1200, 790);
+  }
+
+  int Now() const { return static_cast<int>(HeadlessBackend()->ClockMs() - Start); }
+
+  TspTrayIcon* Icon = nullptr;
+  std::vector<std::string> Log;
+  TShiftState Shift;
+  uint64_t Start = 0;
+};
+
+TEST_F(TrayIconClickTest, AQuickPressAndReleaseClicksOneDoubleClickTimeAfterThePress) {
+  const int DoubleClick = static_cast<int>(GetDoubleClickTime());
+  Act(WM_LBUTTONDOWN);
+  Tray().AdvanceClock(100);
+  Act(WM_LBUTTONUP);
+  Tray().AdvanceClock(DoubleClick - 101);
+  EXPECT_EQ(Log, (std::vector<std::string>{"down 0 1200,790 0", "up 0 100"}));
+  EXPECT_TRUE(Shift.Contains(ssLeft));
+  Tray().AdvanceClock(1);
+  EXPECT_EQ(Log.back(), Format("click %d", DoubleClick));
+  Tray().AdvanceClock(DoubleClick * 3);
+  EXPECT_EQ(Log.size(), 3u);
+}
+
+TEST_F(TrayIconClickTest, APressHeldPastTheDoubleClickTimeClicksAtTheRelease) {
+  Act(WM_LBUTTONDOWN);
+  Tray().AdvanceClock(1000);
+  EXPECT_EQ(Log.size(), 1u);
+  Act(WM_LBUTTONUP);
+  EXPECT_EQ(Log, (std::vector<std::string>{"down 0 1200,790 0", "click 1000", "up 0 1000"}));
+}
+
+TEST_F(TrayIconClickTest, ADoubleClickGivesNoClickAndClicksTheMenusDefaultItem) {
+  auto* Menu = new TPopupMenu(Main);
+  std::vector<std::string> Clicked;
+  for (const char* Caption : {"Open", "Restore", "Close"}) {
+    auto* Item = new TMenuItem(Menu);
+    Item->SetCaption(Caption);
+    Item->SetDefault(std::string(Caption) != "Open");
+    Item->OnClick = [&Clicked, Caption](TObject*) { Clicked.push_back(Caption); };
+    Menu->Items()->Add(Item);
+  }
+  Icon->SetPopupMenu(Menu);
+  Act(WM_LBUTTONDOWN);
+  Act(WM_LBUTTONUP);
+  Tray().AdvanceClock(50);
+  Act(WM_LBUTTONDBLCLK);
+  Act(WM_LBUTTONUP);
+  Tray().AdvanceClock(GetDoubleClickTime() * 2);
+  EXPECT_EQ(Log, (std::vector<std::string>{"down 0 1200,790 0", "up 0 0", "dblclick 50", "up 0 50"}));
+  EXPECT_EQ(Clicked, std::vector<std::string>{"Restore"});
+
+  // Without AutoPopup the menu stays out of it.
+  Menu->AutoPopup = false;
+  Tray().AdvanceClock(GetDoubleClickTime());
+  Act(WM_LBUTTONDOWN);
+  Act(WM_LBUTTONDBLCLK);
+  EXPECT_EQ(Clicked.size(), 1u);
+}
+
+TEST_F(TrayIconClickTest, MiddleButtonAndMovesAreReportedAndNothingWhileDisabled) {
+  std::vector<std::string> Moves;
+  Icon->OnMouseMove = [&Moves](TObject*, TShiftState, int AX, int AY) {
+    Moves.push_back(Format("%d,%d", AX, AY));
+  };
+  Act(WM_MOUSEMOVE);
+  Act(WM_MBUTTONDOWN);
+  Act(WM_MBUTTONUP);
+  EXPECT_EQ(Moves, std::vector<std::string>{"1200,790"});
+  EXPECT_EQ(Log, (std::vector<std::string>{"down 2 1200,790 0", "up 2 0"}));
+  EXPECT_TRUE(Shift.Contains(ssMiddle));
+
+  Icon->Enabled = false;
+  Act(WM_MOUSEMOVE);
+  Act(WM_LBUTTONDOWN);
+  Act(WM_LBUTTONUP);
+  Tray().AdvanceClock(GetDoubleClickTime() * 2);
+  EXPECT_EQ(Moves.size(), 1u);
+  EXPECT_EQ(Log.size(), 2u);
+}
+
+// --- Icon, hint and cycling ---
+
+TEST_F(TrayIconTest, TheTipIsCutTo127CharactersAndEmptyWithoutShowHint) {
+  auto* Icon = NewIcon();
+  Icon->SetHint(String(200, 'h'));
+  EXPECT_EQ(Tray().TrayIcons().at(DockedKey()).Tip, String(127, 'h'));
+  Icon->SetShowHint(false);
+  EXPECT_EQ(Tray().TrayIcons().at(DockedKey()).Tip, "");
+}
+
+TEST_F(TrayIconTest, CyclingShowsEachIconInTurnAndReportsTheNextIndex) {
+  auto* Icon = NewIcon();
+  std::vector<int> Reported;
+  Icon->OnCycle = [&Reported](TObject*, int ANext) { Reported.push_back(ANext); };
+  Icon->SetIconList(ColourIcons(3));
+  Icon->SetAnimateTimerInterval(100);
+  Icon->SetCycleIcons(true);
+  std::vector<uint32_t> Shown{DockedColour()};
+  for (int Tick = 0; Tick < 4; ++Tick) {
+    Tray().AdvanceClock(100);
+    Shown.push_back(DockedColour());
+  }
+  const uint32_t R = PixelOf(clRed), G = PixelOf(clLime), B = PixelOf(clBlue);
+  // Each tick moves on to the next icon and shows it at once.
+  EXPECT_EQ(Shown, (std::vector<uint32_t>{R, G, B, R, G}));
+  EXPECT_EQ(Reported, (std::vector<int>{1, 2, 0, 1}));
+}
+
+TEST_F(TrayIconTest, CyclingWithoutAnIntervalLeavesTheIconAlone) {
+  auto* Icon = NewIcon();
+  Icon->SetIconList(ColourIcons(3));
+  Icon->SetCycleIcons(true);
+  Tray().AdvanceClock(5000);
+  EXPECT_EQ(DockedColour(), PixelOf(clRed));
+  EXPECT_EQ(Icon->IconIndex(), 0);
+}
+
+TEST_F(TrayIconTest, TheIconIndexStaysInsideTheList) {
+  auto* Icon = NewIcon();
+  Icon->SetIconIndex(10);
+  EXPECT_EQ(Icon->IconIndex(), 0);
+  Icon->SetIconList(ColourIcons(3));
+  Icon->SetIconIndex(10);
+  EXPECT_EQ(Icon->IconIndex(), 2);
+  EXPECT_EQ(DockedColour(), PixelOf(clBlue));
+  // An empty list shows no picture, also while cycling.
+  Icon->SetIconList(ColourIcons(0));
+  EXPECT_EQ(Icon->IconIndex(), -1);
+  EXPECT_TRUE(Icon->Icon().Empty());
+  EXPECT_EQ(DockedColour(), 0u);
+  Icon->SetAnimateTimerInterval(10);
+  Icon->SetCycleIcons(true);
+  Tray().AdvanceClock(50);
+  EXPECT_EQ(DockedColour(), 0u);
+}
+
+// --- Balloons ---
+
+TEST_F(TrayIconTest, ABalloonIsShownClickedAndHidden) {
+  auto* Icon = NewIcon();
+  int BalloonClicks = 0;
+  Icon->OnBalloonHintClick = [&BalloonClicks](TObject*) { ++BalloonClicks; };
+  EXPECT_EQ(NotifyIconBalloonWindow(Icon->Handle(), 1), nullptr);
+  ASSERT_TRUE(Icon->ShowBalloonHint("Done", "All files are converted.", spbitInfo));
+  HWND Balloon = NotifyIconBalloonWindow(Icon->Handle(), 1);
+  ASSERT_NE(Balloon, nullptr);
+  EXPECT_TRUE(Tray().IsShown(Balloon));
+  EXPECT_TRUE(GetWindowLong(Balloon, GWL_EXSTYLE) & WS_EX_TOPMOST);
+  EXPECT_EQ(GetWindowText(Balloon), "Done\n\nAll files are converted.");
+
+  // A click on the balloon is reported and takes it away.
+  SendMessage(Balloon, WM_LBUTTONDOWN, 0, MAKELPARAM(5, 5));
+  ProcessPendingMessages();
+  EXPECT_EQ(BalloonClicks, 1);
+  EXPECT_EQ(NotifyIconBalloonWindow(Icon->Handle(), 1), nullptr);
+
+  // Long titles and texts are cut to 63 and 255 characters.
+  ASSERT_TRUE(Icon->ShowBalloonHint(String(100, 't'), String(300, 'x'), spbitWarning));
+  EXPECT_EQ(GetWindowText(NotifyIconBalloonWindow(Icon->Handle(), 1)),
+            String(63, 't') + "\n\n" + String(255, 'x'));
+  ASSERT_TRUE(Icon->HideBalloonHint());
+  EXPECT_EQ(NotifyIconBalloonWindow(Icon->Handle(), 1), nullptr);
+
+  Icon->Enabled = false;
+  Icon->ShowBalloonHint("Off", "Text", spbitError);
+  SendMessage(NotifyIconBalloonWindow(Icon->Handle(), 1), WM_LBUTTONDOWN, 0, 0);
+  ProcessPendingMessages();
+  EXPECT_EQ(BalloonClicks, 1);
+}
+
+TEST_F(TrayIconTest, WithoutATrayTheIconWaitsAndIsDockedWhenOneAppears) {
+  Tray().SetTrayRunning(false);
+  auto* Icon = NewIcon();
+  Icon->SetHint("Pelladrin");
+  EXPECT_TRUE(Icon->IconVisible());
+  EXPECT_TRUE(Tray().TrayIcons().empty());
+  EXPECT_FALSE(Icon->Refresh());
+
+  Tray().SetTrayRunning(true);
+  EXPECT_EQ(Tray().TrayIcons().at(DockedKey()).Tip, "Pelladrin");
+
+  // A tray that goes away and comes back gets the icon again.
+  Tray().SetTrayRunning(false);
+  Tray().SetTrayRunning(true);
+  EXPECT_EQ(Tray().TrayIcons().size(), 1u);
+
+  // A hidden icon stays hidden.
+  Icon->SetIconVisible(false);
+  Tray().SetTrayRunning(false);
+  Tray().SetTrayRunning(true);
+  EXPECT_TRUE(Tray().TrayIcons().empty());
+}
+
+// --- Hooks on the main form's window ---
+
+TEST_F(TrayIconTest, HooksComeOffByIdentityInEitherOrder) {
+  for (bool FirstGoesFirst : {true, false}) {
+    SCOPED_TRACE(FirstGoesFirst ? "first freed first" : "last freed first");
+    auto* First = NewIcon();
+    auto* Second = NewIcon();
+    TspTrayIcon* Staying = FirstGoesFirst ? Second : First;
+    delete (FirstGoesFirst ? First : Second);
+    // The one left still sees the main form's messages, and the form its own.
+    Staying->MinimizeToTray = true;
+    Application->Minimize();
+    EXPECT_FALSE(Main->Visible());
+    EXPECT_EQ(Tray().TrayIcons().size(), 1u);
+    Staying->ShowMainForm();
+    ProcessPendingMessages();
+    EXPECT_TRUE(Main->Visible());
+    EXPECT_EQ(Main->WindowState(), wsNormal);
+    delete Staying;
+    EXPECT_TRUE(Tray().TrayIcons().empty());
+  }
+  // Freed last first, the window's procedure is the one it had before.
+  const LONG_PTR Before = GetWindowLong(Main->Handle(), GWL_WNDPROC);
+  auto* First = NewIcon();
+  auto* Second = NewIcon();
+  delete Second;
+  delete First;
+  EXPECT_EQ(GetWindowLong(Main->Handle(), GWL_WNDPROC), Before);
+}
+
+TEST_F(TrayIconTest, MinimizingToTheTrayHidesTheMainFormAndShowingItPostsTheRestoreMessage) {
+  int Restores = 0;
+  TWndMethod FormProc = Main->WindowProc;
+  Main->WindowProc = [&](TMessage& AMessage) {
+    if (AMessage.Msg == SP_TRAYRESTOREFORM) ++Restores;
+    FormProc(AMessage);
+  };
+  auto* Icon = NewIcon();
+  Icon->SetIconVisible(false);
+  Application->Minimize();
+  EXPECT_TRUE(Main->Visible());
+  EXPECT_TRUE(Tray().TrayIcons().empty());
+  Application->Restore();
+
+  Icon->MinimizeToTray = true;
+  Application->Minimize();
+  EXPECT_FALSE(Main->Visible());
+  EXPECT_FALSE(IsWindowVisible(Main->Handle()));
+  EXPECT_TRUE(Icon->IconVisible());
+  EXPECT_EQ(Tray().TrayIcons().size(), 1u);
+
+  Icon->ShowMainForm();
+  EXPECT_EQ(Restores, 0);
+  ProcessPendingMessages();
+  EXPECT_EQ(Restores, 1);
+  EXPECT_TRUE(Main->Visible());
+  EXPECT_EQ(Main->WindowState(), wsNormal);
+  EXPECT_EQ(Main->Tag, -10000);
+  Main->WindowProc = FormProc;
+}
+
+// --- The skin form's tray minimizing ---
+
+TEST_F(TrayIconTest, TheSkinFormGoesToTheTrayAndADoubleClickBringsItBack) {
+  auto* SkinForm = new TspSkinForm(Main);
+  auto* Icon = NewIcon();
+  std::vector<std::string> Events;
+  SkinForm->OnMinimizeToTray = [&Events](TObject*) { Events.push_back("to tray"); };
+  SkinForm->OnRestoreFromTray = [&Events](TObject*) { Events.push_back("from tray"); };
+  SkinForm->SetTrayIcon(Icon);
+  // The icon shows only while the form is in the tray.
+  EXPECT_TRUE(Tray().TrayIcons().empty());
+
+  SkinForm->MinimizeToTray();
+  EXPECT_FALSE(Main->Visible());
+  EXPECT_EQ(Tray().TrayIcons().size(), 1u);
+  Act(WM_LBUTTONDOWN);
+  Act(WM_LBUTTONDBLCLK);
+  ProcessPendingMessages();
+  EXPECT_TRUE(Main->Visible());
+  EXPECT_FALSE(Icon->MinimizeToTray);
+  EXPECT_TRUE(Tray().TrayIcons().empty());
+  EXPECT_EQ(Events, (std::vector<std::string>{"to tray", "from tray"}));
+
+  // A freed icon is let go of: the form stays where it is.
+  delete Icon;
+  EXPECT_EQ(SkinForm->TrayIcon(), nullptr);
+  SkinForm->MinimizeToTray();
+  EXPECT_TRUE(Main->Visible());
+}
+
+TEST_F(TrayIconTest, AnIconWithAHandlerOfItsOwnKeepsItAndOutlivesTheSkinForm) {
+  auto* SkinForm = new TspSkinForm(Main);
+  auto* Icon = NewIcon();
+  SkinForm->AlwaysShowInTray = true;
+  SkinForm->SetTrayIcon(Icon);
+  EXPECT_EQ(Tray().TrayIcons().size(), 1u);
+  EXPECT_TRUE(Icon->OnDblClick);
+  // The form's handler goes with the form.
+  delete SkinForm;
+  EXPECT_FALSE(Icon->OnDblClick);
+  Act(WM_LBUTTONDBLCLK);
+
+  auto* Other = new TspSkinForm(Main);
+  int Own = 0;
+  Icon->OnDblClick = [&Own](TObject*) { ++Own; };
+  Other->AlwaysShowInTray = true;
+  Other->SetTrayIcon(Icon);
+  Act(WM_LBUTTONDBLCLK);
+  EXPECT_EQ(Own, 1);
+}
+
+}  // namespace
