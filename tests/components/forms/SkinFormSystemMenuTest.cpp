@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "components/forms/SkinForm.h"
-#include "components/forms/spTrayIcon.h"
 #include "components/forms/SkinMenus.h"
+#include "components/forms/spTrayIcon.h"
 #include "platform/win/Keyboard.h"
 #include "platform/win/MessageLoop.h"
 #include "platform/win/WindowPos.h"
