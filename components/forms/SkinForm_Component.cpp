@@ -2,6 +2,7 @@
 // binding the skin, the properties, FindSkinForm and the small shared predicates.
 
 #include "components/forms/SkinForm.h"
+#include "components/forms/SkinHint.h"
 #include "platform/win/MessageQueue.h"
 #include "platform/win/Messages.h"
 
@@ -76,6 +77,7 @@ TspSkinForm::TspSkinForm(TComponent* AOwner)
 
 TspSkinForm::~TspSkinForm() {
   if (FSD != nullptr) FSD->RemoveFreeNotification(this);
+  if (FSkinHint != nullptr) FSkinHint->RemoveFreeNotification(this);
   RemoveHooks();
 }
 
@@ -110,6 +112,7 @@ void TspSkinForm::Notification(TComponent* AComponent, TOperation AOperation) {
     FSD = nullptr;
     FSkinSupport = false;
   }
+  if (AOperation == opRemove && AComponent == FSkinHint) FSkinHint = nullptr;
 }
 
 void TspSkinForm::SetSkinData(TspSkinData* AValue) {
@@ -120,6 +123,8 @@ void TspSkinForm::SetSkinData(TspSkinData* AValue) {
 void TspSkinForm::ApplySkinFrame() {
   if (FSD != nullptr) FSkinnableForm = FSD->SkinnableForm();
   FSkinSupport = HasSkin();
+  // The objects are made anew: no hover or press outlives them.
+  ActiveObject = OldActiveObject = MouseCaptureObject = -1;
   // The objects of the skin; without one, the built-in frame keeps (or makes) its own
   // caption buttons.
   if (FSkinSupport && FSkinnableForm) {

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "components/forms/SkinForm.h"
+#include "platform/win/Cursors.h"
 #include "platform/win/MessageQueue.h"
 #include "platform/win/Messages.h"
 #include "platform/win/SystemMetrics.h"
@@ -21,6 +22,9 @@ void TspSkinForm::FormWindowProc(TMessage& AMessage) {
   // the form's own procedure.
   const bool Skinnable = FSkinnableForm;
   switch (AMessage.Msg) {
+    case WM_DESTROY:
+      StopObjectTimers();
+      break;
     case WM_SIZE:
       WMSize(AMessage);
       return;
@@ -60,7 +64,7 @@ void TspSkinForm::FormWindowProc(TMessage& AMessage) {
       if (Skinnable) return WMNCCalcSize(AMessage);
       break;
     case WM_NCHITTEST:
-      if (FSupportNCArea && Skinnable) return WMNCHitTest(AMessage);
+      if (Skinnable && (FSupportNCArea || FSkinSupport)) return WMNCHitTest(AMessage);
       break;
     case WM_NCPAINT:
       if (Skinnable) {
@@ -71,9 +75,36 @@ void TspSkinForm::FormWindowProc(TMessage& AMessage) {
     case WM_NCACTIVATE:
       if (Skinnable) return WMNCActivate(AMessage);
       break;
+    case WM_NCMOUSEMOVE:
+      return WMNCMouseMove(AMessage);
+    case WM_NCLBUTTONDOWN:
+      return WMNCButtonDown(AMessage, mbLeft);
+    case WM_NCLBUTTONUP:
+      return WMNCButtonUp(AMessage, mbLeft);
+    case WM_NCLBUTTONDBLCLK:
+      return WMNCLButtonDblClk(AMessage);
+    case WM_NCRBUTTONDOWN:
+    case WM_NCRBUTTONDBLCLK:
+      return WMNCButtonDown(AMessage, mbRight);
+    case WM_NCRBUTTONUP:
+      return WMNCButtonUp(AMessage, mbRight);
     case WM_TIMER:
       FadeStep(AMessage);
       break;
+    case WM_MOUSEMOVE:
+      return WMMouseMove(AMessage);
+    case WM_LBUTTONDOWN:
+      return WMButtonDown(AMessage, mbLeft);
+    case WM_RBUTTONDOWN:
+      return WMButtonDown(AMessage, mbRight);
+    case WM_LBUTTONUP:
+      return WMButtonUp(AMessage, mbLeft);
+    case WM_RBUTTONUP:
+      return WMButtonUp(AMessage, mbRight);
+    case WM_LBUTTONDBLCLK:
+      return WMButtonDblClk(AMessage, mbLeft);
+    case WM_RBUTTONDBLCLK:
+      return WMButtonDblClk(AMessage, mbRight);
     case WM_SIZING:
       if (FSizeMove && FFullDrag) return WMSizing(AMessage);
       break;
@@ -216,8 +247,109 @@ void TspSkinForm::WMNCCalcSize(TMessage& AMessage) {
 }
 
 void TspSkinForm::WMNCHitTest(TMessage& AMessage) {
-  const TPoint P = ScreenToFramePoint(AMessage.LParam);
+  const TPoint P = ScreenToObjectPoint(LParamToPoint(AMessage.LParam));
+  if (!FSupportNCArea) {
+    // The first hit test after the cursor came in starts the hover.
+    if (!MouseIn) {
+      MouseIn = true;
+      TestActive(P.X, P.Y, true);
+      FMouseTimer->SetEnabled(true);
+    }
+    AMessage.Result = ClientAreaHitTest(P);
+    return;
+  }
   AMessage.Result = FSkinSupport ? SkinFrameHitTest(P) : DefaultFrameHitTest(P);
+  // The pointer reached a frame object: the hover starts and the mouse timer follows it.
+  if (AMessage.Result == HTOBJECT && !FMouseTimer->Enabled()) {
+    TestActive(P.X, P.Y, true);
+    FMouseTimer->SetEnabled(true);
+  }
+}
+
+// ---------------------------------------------------------------- the mouse
+// Each case lets the form's own procedure see the message first, then hands the mouse
+// to the frame objects: non-client messages in frame mode, client messages in
+// client-area mode (and, in frame mode, the release that ends a press the form has
+// captured).
+
+void TspSkinForm::WMNCMouseMove(TMessage& AMessage) {
+  CallOldWindowProc(AMessage);
+  if (!FSupportNCArea || !FSkinnableForm) return;
+  const TPoint P = ScreenToFramePoint(AMessage.LParam);
+  ObjectsMouseMove(P.X, P.Y);
+}
+
+void TspSkinForm::WMNCButtonDown(TMessage& AMessage, TMouseButton AButton) {
+  CallOldWindowProc(AMessage);
+  if (!FSupportNCArea || !FSkinnableForm) return;
+  // A press that started a move or size loop comes back here once the loop is over.
+  if (AButton == mbLeft && FSizeMove) {
+    FSizeMove = false;
+    return;
+  }
+  const TPoint P = ScreenToFramePoint(AMessage.LParam);
+  TestActive(P.X, P.Y, true);
+  ObjectsMouseDown(AButton, P.X, P.Y);
+  // The caption's press belongs to the system's move handling.
+  if (AMessage.WParam == HTCAPTION) MouseCaptureObject = -1;
+}
+
+void TspSkinForm::WMNCButtonUp(TMessage& AMessage, TMouseButton AButton) {
+  CallOldWindowProc(AMessage);
+  if (!FSupportNCArea || !FSkinnableForm) return;
+  const TPoint P = ScreenToFramePoint(AMessage.LParam);
+  ObjectsMouseUp(AButton, P.X, P.Y);
+}
+
+void TspSkinForm::WMNCLButtonDblClk(TMessage& AMessage) {
+  CallOldWindowProc(AMessage);
+  if (!FSupportNCArea || !FSkinnableForm) return;
+  const TPoint P = ScreenToFramePoint(AMessage.LParam);
+  TestActive(P.X, P.Y, true);
+  ObjectsMouseDown(mbLeft, P.X, P.Y);
+  ObjectsDblClick();
+  if (AMessage.WParam == HTCAPTION) MouseCaptureObject = -1;
+}
+
+void TspSkinForm::WMMouseMove(TMessage& AMessage) {
+  CallOldWindowProc(AMessage);
+  if (FSupportNCArea) return;
+  const TPoint P = LParamToPoint(AMessage.LParam);
+  ObjectsMouseMove(P.X, P.Y);
+  if (FIsDragging) FollowDrag();
+}
+
+void TspSkinForm::WMButtonDown(TMessage& AMessage, TMouseButton AButton) {
+  CallOldWindowProc(AMessage);
+  if (FSupportNCArea) return;
+  const TPoint P = LParamToPoint(AMessage.LParam);
+  ObjectsMouseDown(AButton, P.X, P.Y);
+}
+
+void TspSkinForm::WMButtonUp(TMessage& AMessage, TMouseButton AButton) {
+  CallOldWindowProc(AMessage);
+  if (!FSupportNCArea) {
+    const TPoint P = LParamToPoint(AMessage.LParam);
+    return ObjectsMouseUp(AButton, P.X, P.Y);
+  }
+  // The release of a press the form captured. The hover is brought up to the point of
+  // release first, so a release off the object cancels even before the mouse timer
+  // has seen the pointer leave.
+  if (MouseCaptureObject == -1) return;
+  POINT Cursor;
+  GetCursorPos(&Cursor);
+  const TPoint P = ScreenToFramePoint(PointToLParam(Cursor));
+  TestActive(P.X, P.Y, true);
+  ObjectsMouseUp(AButton, -1, -1);
+}
+
+void TspSkinForm::WMButtonDblClk(TMessage& AMessage, TMouseButton AButton) {
+  CallOldWindowProc(AMessage);
+  // Client points are object points only in client-area mode.
+  if (FSupportNCArea) return;
+  const TPoint P = LParamToPoint(AMessage.LParam);
+  ObjectsMouseDown(AButton, P.X, P.Y);
+  if (AButton == mbLeft) ObjectsDblClick();
 }
 
 void TspSkinForm::WMNCActivate(TMessage& AMessage) {
@@ -263,7 +395,8 @@ void TspSkinForm::WMMoving(TMessage& AMessage) {
 void TspSkinForm::WMEnterSizeMove(TMessage&) {
   if (!FSupportNCArea || !FSkinnableForm) return;
   ResetObjectStates();
-  ActiveObject = -1;
+  FMouseTimer->SetEnabled(false);
+  ActiveObject = MouseCaptureObject = -1;
   FSizeMove = true;
   int FullDrag = 0;
   SystemParametersInfo(SPI_GETDRAGFULLWINDOWS, 0, &FullDrag, 0);
@@ -277,7 +410,8 @@ void TspSkinForm::WMExitSizeMove(TMessage&) {
     FFormHeight = FForm->Height();
     UpdateSkinFrame(true);
   }
-  ActiveObject = -1;
+  FMouseTimer->SetEnabled(false);
+  ActiveObject = OldActiveObject = MouseCaptureObject = -1;
   FSizeMove = false;
   FSizing = false;
   if (FSkinSupport) UpDateFormNC();
