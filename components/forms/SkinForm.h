@@ -22,8 +22,11 @@
 // predicates), SkinForm_WindowProc.cpp (the message table), SkinForm_Geometry.cpp
 // (frame geometry, region, hit tests, active state), SkinForm_Fade.cpp (opacity and
 // fade-in), SkinForm_SizeLimits.cpp (size limits and minimized places),
-// SkinForm_Objects.cpp (the skin's live objects and their morph timer) and
-// SkinForm_Caption.cpp (the caption object).
+// SkinForm_Objects.cpp (the skin's live objects and their morph timer),
+// SkinForm_Caption.cpp (the caption object), SkinForm_Tracking.cpp and
+// SkinForm_TrackingTimers.cpp (hover, capture, mouse delivery, hints, the mouse and
+// animation timers), SkinForm_FrameButtons.cpp and SkinForm_FrameButtonsAnimate.cpp
+// (push buttons, caption buttons and animations of the frame).
 
 #include <cstdint>
 #include <functional>
@@ -464,6 +467,7 @@ class TspSkinForm : public TComponent {
   void WMNCButtonDown(TMessage& AMessage, TMouseButton AButton);
   void WMNCButtonUp(TMessage& AMessage, TMouseButton AButton);
   void WMNCLButtonDblClk(TMessage& AMessage);
+  void NCCaptionDblClick();
   void WMMouseMove(TMessage& AMessage);
   void WMButtonDown(TMessage& AMessage, TMouseButton AButton);
   void WMButtonUp(TMessage& AMessage, TMouseButton AButton);

@@ -5,7 +5,6 @@
 #include <algorithm>
 
 #include "components/forms/SkinForm.h"
-#include "platform/win/Cursors.h"
 #include "platform/win/MessageQueue.h"
 #include "platform/win/Messages.h"
 #include "platform/win/SystemMetrics.h"
@@ -308,7 +307,21 @@ void TspSkinForm::WMNCLButtonDblClk(TMessage& AMessage) {
   TestActive(P.X, P.Y, true);
   ObjectsMouseDown(mbLeft, P.X, P.Y);
   ObjectsDblClick();
-  if (AMessage.WParam == HTCAPTION) MouseCaptureObject = -1;
+  if (AMessage.WParam != HTCAPTION) return;
+  NCCaptionDblClick();
+  MouseCaptureObject = -1;
+}
+
+void TspSkinForm::NCCaptionDblClick() {
+  // A sizeable form is restored from minimized or maximized, or maximized; rolling up
+  // comes with the form's own window states.
+  if (!Sizeable) return;
+  if (FWindowStateInit == wsMinimized)
+    ChangeWindowStateByButton(wsNormal);
+  else if (FWindowStateInit != wsMaximized && !FRollUpState && FBorderIcons.Contains(biMaximize))
+    ChangeWindowStateByButton(wsMaximized);
+  else if (FWindowStateInit == wsMaximized)
+    ChangeWindowStateByButton(wsNormal);
 }
 
 void TspSkinForm::WMMouseMove(TMessage& AMessage) {
@@ -336,9 +349,9 @@ void TspSkinForm::WMButtonUp(TMessage& AMessage, TMouseButton AButton) {
   // release first, so a release off the object cancels even before the mouse timer
   // has seen the pointer leave.
   if (MouseCaptureObject == -1) return;
-  POINT Cursor;
-  GetCursorPos(&Cursor);
-  const TPoint P = ScreenToFramePoint(PointToLParam(Cursor));
+  POINT Release = LParamToPoint(AMessage.LParam);
+  ClientToScreen(FForm->Handle(), &Release);
+  const TPoint P = ScreenToFramePoint(PointToLParam(Release));
   TestActive(P.X, P.Y, true);
   ObjectsMouseUp(AButton, -1, -1);
 }

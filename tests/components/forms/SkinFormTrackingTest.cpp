@@ -177,6 +177,24 @@ TEST_F(SkinFormTrackingTest, TheMaximizeButtonTogglesBetweenMaximizeAndRestore) 
   EXPECT_EQ(DifferingPixels(Max, *Skin->FPicture, Max.SkinRect), 0);
 }
 
+TEST_F(SkinFormTrackingTest, ADoubleClickOnTheCaptionMaximizesAndRestores) {
+  ShowSkinnedForm();
+  const TRect Normal = Form->BoundsRect();
+  const TspActiveSkinObject& Caption = *SkinForm->ObjectList.at(size_t(IndexOf("caption")));
+  InjectDoubleClick(Centre(Caption));
+  ProcessPendingMessages();
+  EXPECT_EQ(SkinForm->WindowState(), wsMaximized);
+  InjectDoubleClick(Centre(Caption));
+  ProcessPendingMessages();
+  EXPECT_EQ(SkinForm->WindowState(), wsNormal);
+  EXPECT_EQ(Form->BoundsRect(), Normal);
+  // Without the maximize icon the caption leaves the form as it is.
+  SkinForm->SetBorderIcons({TspSkinForm::biSystemMenu});
+  InjectDoubleClick(Centre(Caption));
+  ProcessPendingMessages();
+  EXPECT_EQ(SkinForm->WindowState(), wsNormal);
+}
+
 TEST_F(SkinFormTrackingTest, ThePressedButtonHoldsTheMouseUntilItsRelease) {
   ShowSkinnedForm();
   std::vector<String> Moves;
