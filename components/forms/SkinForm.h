@@ -358,6 +358,12 @@ class TspSkinForm : public TComponent {
   void RunCaptionCommand(TStdCommand ACommand);
   // The window-state change a caption button asks for.
   void ChangeWindowStateByButton(TWindowState AValue);
+  // The main-menu items of the frame one after the other in the menu strip, in list
+  // order (SkinForm_FrameButtonsMenuItem.cpp).
+  void PlaceMainMenuItems();
+  // Main-menu mode: a main-menu item of the frame is down or selected from the keyboard.
+  bool InMainMenu = false;
+  TNotifyEvent OnMainMenuEnter;
 
  private:
   TPoint FrameGrowth() const;
@@ -757,6 +763,53 @@ class TspSkinAnimateObject : public TspActiveSkinObject {
   int FFrame = 1;
   // Milliseconds gathered since the last frame change.
   int FInc = 25;
+};
+
+// A top-level item of the form's main menu drawn in the frame's menu strip
+// (SkinForm_FrameButtonsMenuItem.cpp), from the skin's "MAINMENUITEM" object: as wide as
+// its caption, placed after the item before it, hidden (and disabled) while it does not
+// fit into the strip. Down while its menu is open; moving along the strip with a menu
+// open takes the down state along.
+class TspSkinMainMenuItem : public TspActiveSkinObject {
+ public:
+  // IDName, Enabled and MenuItem from the menu item (not owned).
+  TspSkinMainMenuItem(TspSkinForm* AParent, const TspDataSkinMainMenuItem& AData, TMenuItem* AMenuItem);
+
+  // Its down, hot or normal look, or the morph between the last two, with its caption;
+  // nothing while it does not fit.
+  void Draw(TCanvas& Cnvs, bool UpDate) override;
+  // Sets ObjectRect in the current strip after the items before it (laid out first);
+  // false when the item does not fit, which hides and disables it until it fits again.
+  bool LayOut();
+  // A left press sets an item with sub-items down, or runs the command of one without.
+  void MouseDown(int X, int Y, TMouseButton Button) override;
+  void MouseEnter() override;
+  void MouseLeave() override;
+  bool Down() const { return FDown; }
+  // Down enters main-menu mode (OnMainMenuEnter); up fades out from the hot look.
+  void SetDown(bool AValue);
+
+  bool FDown = false;
+  bool OldEnabled = true;
+  // The item fits into the menu strip (beside the base's Visible).
+  bool Visible = true;
+  TMenuItem* MenuItem;
+  String FontName;
+  int FontHeight = 0;
+  TFontStyles FontStyle;
+  TColor UnEnabledFontColor = clBlack, FontColor = clBlack, ActiveFontColor = clBlack,
+         DownFontColor = clBlack;
+  TRect TextRct, DownRect;
+  // Widths of the fixed left and right ends of the item picture.
+  int LO = 0, RO = 0;
+
+ private:
+  void SetItemFont(TFont& AFont) const;
+  // ASource of ActivePicture with fixed ends and a tiled middle, the caption on it in
+  // AColor.
+  void ComposeItem(TBitmap& AImage, const TRect& ASource, TColor AColor) const;
+  void DrawItem(TCanvas& Cnvs);
+  TColor TextColor(bool AHot) const;
 };
 
 // The form's title in its place on the frame (SkinForm_Caption.cpp): the skin's

@@ -1,6 +1,7 @@
 // Push buttons, radio groups and animations on the frame, pressed and hovered through
 // injected pointer input, and a client-area-mode form dragged by its picture.
 
+#include "platform/ui/Menus.h"
 #include "platform/win/MessageQueue.h"
 #include "platform/win/headless/HeadlessBackend.h"
 #include "platform/win/headless/HeadlessInput.h"
@@ -200,6 +201,74 @@ TEST_F(SkinFormFrameButtonsTest, AnimationsStepAtLeastEvery25Milliseconds) {
   EXPECT_EQ(Fast.Frame(), 1);
   Pass(25);
   EXPECT_FALSE(SkinForm->AnimateTimer().Enabled());
+}
+
+TEST_F(SkinFormFrameButtonsTest, MainMenuItemsLineUpInTheStripAndTakeTheOpenMenuAlong) {
+  // A strip across the top of the frame; items 20 pixels wide around a 12-pixel text area.
+  Skin->MainMenuRect = Rect(5, 12, 95, 24);
+  TspDataSkinMainMenuItem Record("MAINMENUITEM");
+  Record.SkinRect = Rect(0, 10, 20, 20);
+  Record.ActiveSkinRect = ButtonsHotLook;
+  Record.DownRect = ButtonsDownLook;
+  Record.ActivePictureIndex = 0;
+  Record.ActiveMaskPictureIndex = -1;
+  Record.TextRct = Rect(4, 0, 16, 10);
+  Record.ItemLO = Record.ItemRO = 4;
+  Record.FontName = "Arial";
+  Record.FontHeight = 8;
+  ShowSkinnedForm();
+  TMainMenu Menu(Form);
+  auto AddItem = [&](const char* AName, const String& ACaption) {
+    auto* Item = new TMenuItem(&Menu);
+    Item->SetName(AName);
+    Item->SetCaption(ACaption);
+    Menu.Items()->Add(Item);
+    SkinForm->ObjectList.push_back(std::make_unique<TspSkinMainMenuItem>(SkinForm, Record, Item));
+    return Item;
+  };
+  TMenuItem* File = AddItem("FileItem", "File");
+  File->Add(new TMenuItem(&Menu));
+  int HelpClicks = 0;
+  AddItem("HelpItem", "Help")->OnClick = [&](TObject*) { ++HelpClicks; };
+  AddItem("LongItem", String(60, 'W'));
+  int Entered = 0;
+  SkinForm->OnMainMenuEnter = [&](TObject*) { ++Entered; };
+  SkinForm->UpDateFormNC();
+  ProcessPendingMessages();
+
+  auto& FileObject = Object<TspSkinMainMenuItem>("FileItem");
+  auto& HelpObject = Object<TspSkinMainMenuItem>("HelpItem");
+  auto& LongObject = Object<TspSkinMainMenuItem>("LongItem");
+  // Each as wide as its caption, one after the other from the strip's start.
+  EXPECT_EQ(FileObject.ObjectRect.Left, SkinForm->NewMainMenuRect.Left);
+  EXPECT_EQ(FileObject.ObjectRect.Top, SkinForm->NewMainMenuRect.Top);
+  EXPECT_EQ(HelpObject.ObjectRect.Left, FileObject.ObjectRect.Right);
+  EXPECT_GT(RectangleWidth(FileObject.ObjectRect), 20 - 12 + 2);
+  // The one that does not fit is neither drawn nor hit.
+  EXPECT_FALSE(LongObject.Visible);
+  EXPECT_FALSE(LongObject.Enabled);
+
+  Click(FileObject);
+  EXPECT_TRUE(FileObject.Down());
+  EXPECT_TRUE(SkinForm->InMainMenu);
+  EXPECT_EQ(Entered, 1);
+  // The down look at the item's fixed left end, beside its caption.
+  EXPECT_EQ(PresentedPixel(Form->Handle(), FileObject.ObjectRect.Left + 1, FileObject.ObjectRect.Top + 1),
+            ColorToRGB(ButtonsDownColor));
+  // Along the strip with the menu open: the neighbour goes down instead.
+  Move(Centre(HelpObject));
+  Pass(50);
+  EXPECT_FALSE(FileObject.Down());
+  EXPECT_TRUE(HelpObject.Down());
+  EXPECT_EQ(Entered, 1);
+  // An item without sub-items runs its command on the press.
+  InjectPointerPress(Centre(HelpObject));
+  ProcessPendingMessages();
+  EXPECT_EQ(HelpClicks, 1);
+  EXPECT_FALSE(HelpObject.Down());
+  InjectPointerRelease(Centre(HelpObject));
+  ProcessPendingMessages();
+  EXPECT_EQ(HelpClicks, 1);
 }
 
 TEST_F(SkinFormFrameButtonsTest, AClientAreaFormIsDraggedByItsPicture) {
