@@ -25,8 +25,9 @@
 // SkinForm_Objects.cpp (the skin's live objects and their morph timer),
 // SkinForm_Caption.cpp (the caption object), SkinForm_Tracking.cpp and
 // SkinForm_TrackingTimers.cpp (hover, capture, mouse delivery, hints, the mouse and
-// animation timers), SkinForm_FrameButtons.cpp and SkinForm_FrameButtonsAnimate.cpp
-// (push buttons, caption buttons and animations of the frame).
+// animation timers), SkinForm_FrameButtons.cpp, SkinForm_FrameButtonsAnimate.cpp and
+// SkinForm_FrameButtonsMenuItem.cpp (push buttons, caption buttons, animations and
+// main-menu items of the frame).
 
 #include <cstdint>
 #include <functional>
