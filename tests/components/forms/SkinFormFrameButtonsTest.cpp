@@ -302,5 +302,54 @@ TEST_F(SkinFormFrameButtonsTest, AClientAreaFormIsDraggedByItsPicture) {
   EXPECT_TRUE(dynamic_cast<TspSkinButtonObject&>(Plain).Down());
 }
 
+TEST_F(SkinFormFrameButtonsTest, AClientAreaFormIsSizedByTheSkinsEdgesAndGrip) {
+  Skin->SizeGripArea = Rect(90, 90, 98, 98);
+  TForm* Sized = NewForm(Rect(100, 100, 300, 250), bsNone);
+  auto* Component = new TspSkinForm(Sized);
+  Component->SetSupportNCArea(false);
+  Component->SetSkinData(Skin.get());
+  ProcessPendingMessages();
+  // 200 × 150: the picture's corners moved by (100, 50), the grip with its corner.
+  Component->PlaceSkinObjects();
+  struct TCase {
+    TPoint Point;
+    LRESULT Code;
+  };
+  const TCase Cases[] = {{{100, 75}, HTCLIENT}, {{1, 75}, HTLEFT},           {{100, 1}, HTTOP},
+                         {{198, 75}, HTRIGHT},  {{198, 148}, HTBOTTOMRIGHT}, {{193, 143}, HTBOTTOMRIGHT},
+                         {{1, 1}, HTTOPLEFT}};
+  for (const TCase& Case : Cases) {
+    SCOPED_TRACE(testing::Message() << Case.Point.X << ", " << Case.Point.Y);
+    EXPECT_EQ(HitTest(Sized, Case.Point), Case.Code);
+  }
+  // A form that may not be sized is client area everywhere.
+  Component->Sizeable = false;
+  EXPECT_EQ(HitTest(Sized, {1, 75}), HTCLIENT);
+}
+
+TEST_F(SkinFormFrameButtonsTest, AClientAreaFormShowsTheSkinsCursors) {
+  AddButton("plain", 10, -1).CursorIndex = 2;
+  Skin->CursorIndex = 0;
+  TForm* Pointed = NewForm(Rect(100, 100, 300, 250), bsNone);
+  auto* Component = new TspSkinForm(Pointed);
+  Component->SetSupportNCArea(false);
+  Component->SetSkinData(Skin.get());
+  Component->UseSkinCursors = true;
+  ProcessPendingMessages();
+  const TRect& Place = Component->ObjectList.at(0)->ObjectRect;
+  // Over the object its own cursor, over the rest of the picture the skin's.
+  Move({Pointed->Left() + (Place.Left + Place.Right) / 2, Pointed->Top() + (Place.Top + Place.Bottom) / 2});
+  Pass(50);
+  EXPECT_EQ(Pointed->Cursor(), TCursor(Skin->StartCursorIndex + 2));
+  Move({Pointed->Left() + 100, Pointed->Top() + 75});
+  Pass(50);
+  EXPECT_EQ(Pointed->Cursor(), TCursor(Skin->StartCursorIndex));
+  // Off the form the hover ends and the timer stops.
+  Move({20, 20});
+  Pass(50);
+  EXPECT_FALSE(Component->MouseIn);
+  EXPECT_FALSE(Component->MouseTimer().Enabled());
+}
+
 }  // namespace
 }  // namespace skin_form_test
