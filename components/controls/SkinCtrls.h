@@ -1569,6 +1569,11 @@ class TspSkinBevel : public TBevel {
   TspSkinData* FSD = nullptr;
   int FIndex = -1;
   bool FDividerMode = false;
+
+  // ---- On a tool bar
+ public:
+  // On a TspSkinToolBar the bevel keeps centred in the bar's skin client area.
+  void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
 };
 
 // ---------------------------------------------------------------- splitters

@@ -1,3 +1,4 @@
+#include "components/controls/SkinBars.h"
 #include "components/controls/SkinCtrls.h"
 #include "components/controls/SkinCtrls_LabelFontInternal.h"
 
@@ -15,6 +16,10 @@ void TspSkinBevel::ChangeSkinData() {
   LightColor = Element ? Element->LightColor : clBtnHighlight;
   DarkColor = Element ? Element->DarkColor : clBtnShadow;
   Repaint();
+}
+
+void TspSkinBevel::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+  TBevel::SetBounds(ALeft, CentredTopOnToolBar(Parent(), ATop, AHeight, false), AWidth, AHeight);
 }
 
 void TspSkinBevel::SetDividerMode(bool AValue) {

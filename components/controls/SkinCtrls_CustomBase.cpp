@@ -2,6 +2,7 @@
 // geometry copied at each lookup, size fitting, the default size and font, and the
 // element image at the control's size.
 
+#include "components/controls/SkinBars.h"
 #include "components/controls/SkinCtrls.h"
 
 template <class TSkinBase>
@@ -73,6 +74,7 @@ void TspSkinCustomLayer<TSkinBase>::SetBounds(int ALeft, int ATop, int AWidth, i
     CalcSize(AWidth, AHeight);
     if (ResizeMode == 0) NewClRect = ClRect;
   }
+  ATop = CentredTopOnToolBar(this->Parent(), ATop, AHeight, true);
   TSkinBase::SetBounds(ALeft, ATop, AWidth, AHeight);
   if (Fits) {
     SetControlRegion();

@@ -2,6 +2,7 @@
 // hiding, timers and mouse, and its three looks (skin, built in, and the flat look with
 // only its content on the parent).
 
+#include "components/controls/SkinBars.h"
 #include "components/controls/SkinCtrls.h"
 #include "components/controls/SkinCtrls_ButtonInternal.h"
 #include "components/controls/SkinCtrls_ButtonRulesInternal.h"
@@ -119,7 +120,7 @@ void TspSkinSpeedButton::SetImageList(TCustomImageList* AValue) {
 
 void TspSkinSpeedButton::SetImageIndex(int AValue) {
   FImageIndex = AValue;
-  if (FImageList) Repaint();
+  if (FImageList || dynamic_cast<TspSkinToolBar*>(Parent())) Repaint();
 }
 
 void TspSkinSpeedButton::Notification(TComponent* AComponent, TOperation AOperation) {
@@ -311,18 +312,30 @@ void TspSkinSpeedButton::MouseUp(TMouseButton AButton, TShiftState AShift, int A
 
 void TspSkinSpeedButton::DrawContent(TCanvas& ACanvas, const TRect& ARect, bool ADown, bool AMouseIn) {
   TButtonContent Content;
+  Content.Enabled = Enabled();
   Content.Glyph = FGlyph.get();
   Content.NumGlyphs = FNumGlyphs;
-  // A glyph takes precedence over the image list.
+  // A glyph takes precedence over the tool bar's images, and those over the image list.
   if (FGlyph->Width() == 0) {
     Content.Images = FImageList;
     Content.ImageIndex = FImageIndex;
+  }
+  auto* Bar = dynamic_cast<TspSkinToolBar*>(Parent());
+  if (FGlyph->Width() == 0 && Bar) {
+    if (!Enabled() && Bar->DisabledImages()) {
+      // The disabled pictures are drawn as they are.
+      Content.Images = Bar->DisabledImages();
+      Content.Enabled = true;
+    } else if ((ADown || AMouseIn) && Bar->HotImages()) {
+      Content.Images = Bar->HotImages();
+    } else {
+      Content.Images = Bar->Images();
+    }
   }
   Content.Margin = FMargin;
   Content.Spacing = FSpacing;
   Content.Layout = FLayout;
   Content.Caption = FShowCaption ? Caption() : String();
-  Content.Enabled = Enabled();
   DrawButtonContent(ACanvas, ARect, Content, ADown, AMouseIn);
 }
 
@@ -385,7 +398,9 @@ void TspSkinSpeedButton::PaintFlatContent() {
   C.Brush().SetStyle(bsClear);
   bool DrawDefaultContent = true;
   if (OnPaint) OnPaint(this, C, Area, FDown, FMouseIn, DrawDefaultContent);
-  if (DrawDefaultContent) DrawContent(C, Area, FDown, FMouseIn);
+  // Neither hot nor pressed here (the glyph frame is the same): no hot pictures of a
+  // tool bar.
+  if (DrawDefaultContent) DrawContent(C, Area, false, false);
 }
 
 void TspSkinSpeedButton::CreateButtonImage(TBitmap& ABitmap, const TRect& ASource, bool ADown,

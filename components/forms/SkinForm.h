@@ -127,9 +127,6 @@ class TspSkinForm : public TComponent {
   bool HasSkin() const { return FSD != nullptr && !FSD->Empty && !FSD->FPicture->Empty(); }
   // Repaints the frame (WM_NCPAINT).
   void UpDateFormNC();
-  // Takes the bound skin's state (loaded or not, skinnable or not) and recomputes the
-  // frame, region and client area at the form's current size.
-  void ApplySkinFrame();
 
   // ---- Frame geometry, region and active state (SkinForm_Geometry.cpp)
   // The skin's geometry moved to FFormWidth x FFormHeight (0: the form's size).
@@ -233,9 +230,9 @@ class TspSkinForm : public TComponent {
   // A user object's area is painted by the application on the frame's canvas.
   std::function<void(const String& IDName, TCanvas& Cnvs, const TRect& ObjectRect)> OnPaintEvent;
 
-  // Every object freed, then one live object per object record of the skin, in the
-  // skin's order (SkinForm_Objects.cpp). Kinds that have no live object yet are passed
-  // over.
+  // Every object and area link freed, then one live object per object record of the
+  // skin, in the skin's order (SkinForm_SkinChangeObjects.cpp). Kinds that have no live
+  // object are passed over.
   void CreateSkinObjects();
   // Carries the morphs of the objects, 25 ms a step; runs while a morph is under way.
   TTimer& MorphTimer() { return *FMorphTimer; }
@@ -366,6 +363,64 @@ class TspSkinForm : public TComponent {
   bool InMainMenu = false;
   TNotifyEvent OnMainMenuEnter;
 
+  // ---- Skin change, control walks and area links (SkinForm_SkinChange.cpp,
+  // SkinForm_SkinChangeWalk.cpp, SkinForm_SkinChangeLinks.cpp)
+
+  // One control linked to a skin area: placed by the area's rectangle (frame-picture
+  // coordinates) and anchors whenever the frame changes size.
+  struct TspAreaLink {
+    TControl* Control = nullptr;
+    TRect AreaRect;
+    bool UseAnchors = false, AnchorLeft = false, AnchorTop = false, AnchorRight = false, AnchorBottom = false;
+  };
+
+  // Applies the bound skin (or none) to the form: the frame objects and caption buttons
+  // rebuilt, the minimum size enforced, frame, region and active state recomputed; in
+  // client-area mode also the client fitted to the skin and the area links made again.
+  void ChangeSkinData();
+  // The two walks of a skin change over AControl and every control below it, depth
+  // first, a parent before its children: each skinned control bound to ASkinData (to
+  // any skin for nullptr) forgets its element, or reads it again.
+  void BeforeChangeControlsSkinData(TspSkinData* ASkinData, TControl* AControl);
+  void ChangeControlsSkinData(TspSkinData* ASkinData, TControl* AControl);
+  // Links Control to the skin area AreaName: its Align becomes alNone and it is placed
+  // by the area from then on. A name the skin lacks, or an empty area, links nothing.
+  // A link goes with its control when the control is freed.
+  void LinkControlToArea(const String& AreaName, TControl* Control);
+  // Removes the first link of Control; nothing when it has none.
+  void UnLinkControlFromArea(TControl* Control);
+  // Client-area mode: every skinned control directly on the form with an AreaName is
+  // linked to that area.
+  void LinkControlsToAreas();
+  // Every linked control takes its area's rectangle for the current size.
+  void UpdateLinkedControls();
+  const std::vector<TspAreaLink>& AreaList() const { return FAreaList; }
+  // Set while a skin is applied; the named-object setters change values silently then.
+  bool InChangeSkinData() const { return FInChangeSkinData; }
+  // Imposed on the form's client area after each skin change (frame mode); 0: not.
+  int ClientWidth = 0, ClientHeight = 0;
+  TNotifyEvent OnChangeSkinData;
+
+  // ---- Named frame objects (SkinForm_Named.cpp)
+  // Each operation finds the first object whose IDName is AIDName exactly; a name no
+  // object bears, or an object of another kind, does nothing (getters: the default).
+
+  // The index in ObjectList; -1 for none.
+  int GetIndex(const String& AIDName) const;
+  // A user object draws itself on the frame (OnPaintEvent).
+  void UserObjectDraw(const String& AIDName);
+  void LabelSetText(const String& AIDName, const String& ATextValue);
+  void CaptionSetText(const String& AIDName, const String& AText);
+  TSwitchState SwitchGetState(const String& AIDName) const;
+  void SwitchSetState(const String& AIDName, TSwitchState AState);
+  bool ButtonGetDown(const String& AIDName) const;
+  void ButtonSetDown(const String& AIDName, bool ADown);
+  // Enables or disables any object; the change shows at the next paint of the frame.
+  void SetEnabled(const String& AIDName, bool Value);
+  // The value events of the frame's track bars and regulators, naming the object.
+  std::function<void(const String&IDName, int Value)> OnTrackBarChangeValueEvent,
+      OnFrameRegulatorChangeValueEvent;
+
  private:
   TPoint FrameGrowth() const;
   TspSkinStdButtonObject* FindMovableCaptionButton(TStdCommand ACommand) const;
@@ -406,6 +461,7 @@ class TspSkinForm : public TComponent {
   void WMExitSizeMove(TMessage& AMessage);
   void WMActivate(TMessage& AMessage);
   void WMSetCursor(TMessage& AMessage);
+  // SkinForm_SkinChange.cpp: the skin-change messages.
   void SPSkinChange(TMessage& AMessage);
   void SPChangeSkinnableForm(TMessage& AMessage);
   // The frame (skinned or built-in) onto the window or onto ADC, where the form has one;
@@ -487,6 +543,28 @@ class TspSkinForm : public TComponent {
   // Owned by this component (the component model frees them).
   TTimer* FAnimateTimer = NewObjectTimer(25, &TspSkinForm::DoAnimateTimer);
   TTimer* FMouseTimer = NewObjectTimer(50, &TspSkinForm::DoMouseTimer);
+
+  // Skin change and area links (SkinForm_SkinChange*.cpp).
+  // ChangeSkinData of the two layouts.
+  void ChangeFrameSkinData();
+  void ChangeClientAreaSkinData();
+  // Client-area mode: the client area takes the skin picture's size (a fixed skin) or
+  // at least it (a resizable one).
+  void FitClientToSkin();
+  // Client-area mode, not rolled up: the frame of the current size, where the skin can
+  // take it (a resizable skin, or a client area of the skin picture's size).
+  void UpdateClientAreaSkinFrame();
+  // The skin's objects and caption buttons for frame mode, or the frame without them.
+  void ApplyFrameModeObjects();
+  void EnforceMinimumSize();
+  // Frees every area link and the free notifications they hold.
+  void ClearAreaLinks();
+  // Drops every link of a control being freed.
+  void DropAreaLinksOf(TComponent* AComponent);
+  std::vector<TspAreaLink> FAreaList;
+  bool FInChangeSkinData = false;
+  // Set between the two skin-change messages: the built-in frame is not painted.
+  bool FStopPainting = false;
 };
 
 // ---------------------------------------------------------------- frame objects

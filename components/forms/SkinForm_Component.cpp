@@ -78,6 +78,7 @@ TspSkinForm::TspSkinForm(TComponent* AOwner)
 TspSkinForm::~TspSkinForm() {
   if (FSD != nullptr) FSD->RemoveFreeNotification(this);
   if (FSkinHint != nullptr) FSkinHint->RemoveFreeNotification(this);
+  ClearAreaLinks();
   RemoveHooks();
 }
 
@@ -111,35 +112,17 @@ void TspSkinForm::Notification(TComponent* AComponent, TOperation AOperation) {
   if (AOperation == opRemove && AComponent == FSD) {
     FSD = nullptr;
     FSkinSupport = false;
+    // The objects point into the skin's pictures.
+    ClearObjects();
   }
   if (AOperation == opRemove && AComponent == FSkinHint) FSkinHint = nullptr;
+  if (AOperation == opRemove) DropAreaLinksOf(AComponent);
 }
 
 void TspSkinForm::SetSkinData(TspSkinData* AValue) {
   ReplaceNotified(FSD, AValue);
-  ApplySkinFrame();
-}
-
-void TspSkinForm::ApplySkinFrame() {
-  if (FSD != nullptr) FSkinnableForm = FSD->SkinnableForm();
-  FSkinSupport = HasSkin();
-  // The objects are made anew: no hover or press outlives them.
-  ActiveObject = OldActiveObject = MouseCaptureObject = -1;
-  // The objects of the skin; without one, the built-in frame keeps (or makes) its own
-  // caption buttons.
-  if (FSkinSupport && FSkinnableForm) {
-    CreateSkinObjects();
-    ApplyBorderIcons();
-  } else {
-    std::erase_if(ObjectList, [](const std::unique_ptr<TspActiveSkinObject>& AObject) {
-      auto* Button = dynamic_cast<TspSkinStdButtonObject*>(AObject.get());
-      return !Button || Button->FSkinSupport;
-    });
-  }
-  FFormWidth = FForm->Width();
-  FFormHeight = FForm->Height();
-  CalcRects();
-  if (FForm->HandleAllocated() && FSupportNCArea) RefreshFrameSize();
+  if (FSD != nullptr && FForm->FormStyle() != fsMDIChild) FSkinnableForm = FSD->SkinnableForm();
+  if (!ComponentState().Contains(csDesigning)) ChangeSkinData();
 }
 
 void TspSkinForm::SetBorderIcons(TspBorderIcons AValue) {

@@ -108,6 +108,7 @@ void TspSkinForm::UpdateSkinFrame(bool AFull) {
     if (FForm->Width() == FFormWidth && FForm->Height() == FFormHeight) RepaintStretchedBackground();
   } else {
     FForm->Invalidate();
+    UpdateLinkedControls();
   }
 }
 

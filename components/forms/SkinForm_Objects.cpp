@@ -268,32 +268,6 @@ void TspSkinLabelObject::MouseLeave() {
 
 // ---------------------------------------------------------------- the form's side
 
-void TspSkinForm::CreateSkinObjects() {
-  ClearObjects();
-  if (!FSD) return;
-  // The first matching kind wins, so a kind is tested before the kind it derives from.
-  for (const auto& Record : FSD->ObjectList) {
-    const TspDataSkinObject* Data = Record.get();
-    std::unique_ptr<TspActiveSkinObject> Object;
-    if (dynamic_cast<const TspDataSkinMainMenuBarButton*>(Data)) continue;
-    if (auto* StdButton = dynamic_cast<const TspDataSkinStdButton*>(Data))
-      Object = std::make_unique<TspSkinStdButtonObject>(this, *StdButton);
-    else if (auto* Button = dynamic_cast<const TspDataSkinButton*>(Data))
-      Object = std::make_unique<TspSkinButtonObject>(this, *Button);
-    else if (auto* Animate = dynamic_cast<const TspDataSkinAnimate*>(Data))
-      Object = std::make_unique<TspSkinAnimateObject>(this, *Animate);
-    else if (auto* Caption = dynamic_cast<const TspDataSkinCaption*>(Data))
-      Object = std::make_unique<TspSkinCaptionObject>(this, *Caption);
-    else if (auto* User = dynamic_cast<const TspDataUserObject*>(Data))
-      Object = std::make_unique<TspUserObject>(this, *User);
-    else if (auto* Switch = dynamic_cast<const TspDataSkinSwitch*>(Data))
-      Object = std::make_unique<TspSkinSwitchObject>(this, *Switch);
-    else if (auto* Label = dynamic_cast<const TspDataSkinLabel*>(Data))
-      Object = std::make_unique<TspSkinLabelObject>(this, *Label);
-    if (Object) ObjectList.push_back(std::move(Object));
-  }
-}
-
 void TspSkinForm::DoMorphTimer() {
   bool Stepped = false;
   for (auto& Object : ObjectList)

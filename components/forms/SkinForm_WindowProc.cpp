@@ -46,6 +46,7 @@ void TspSkinForm::FormWindowProc(TMessage& AMessage) {
         StartFadeIn();
         // Every show recomputes the frame at the size the form is shown at.
         if (Skinnable && FSupportNCArea) RefreshFrameSize();
+        if (Skinnable && !FSupportNCArea) UpdateLinkedControls();
       }
       break;
     case WM_SETCURSOR:
@@ -120,6 +121,9 @@ void TspSkinForm::FormWindowProc(TMessage& AMessage) {
     case SP_CHANGESKINDATA:
       SPSkinChange(AMessage);
       break;
+    case SP_CHANGERESSTRDATA:
+      UpdateButtonHints();
+      break;
     case SP_PAINTINTODC:
       if (Skinnable) {
         PaintFrame(reinterpret_cast<HDC>(AMessage.WParam), true);
@@ -151,7 +155,7 @@ void TspSkinForm::PaintFrame(HDC ADC, bool AUseExternalDC) {
   if (!FSupportNCArea || FForm->BorderStyle() == bsNone || IsMaximizedMDIChild()) return;
   if (FSkinSupport)
     PaintNCSkin(ADC, AUseExternalDC);
-  else
+  else if (!FStopPainting)
     PaintNCDefault(ADC, AUseExternalDC);
 }
 
@@ -183,7 +187,7 @@ void TspSkinForm::WMSize(TMessage& AMessage) {
   }
   FFormWidth = FForm->Width();
   FFormHeight = FForm->Height();
-  if (!FSupportNCArea) return;
+  if (!FSupportNCArea) return UpdateClientAreaSkinFrame();
   if (FSkinSupport) {
     if (FSkinnableForm && FFormWidth >= GetMinWidth() && FFormHeight >= GetMinHeight()) UpdateSkinFrame(true);
   } else {
@@ -428,23 +432,4 @@ void TspSkinForm::WMExitSizeMove(TMessage&) {
   FSizeMove = false;
   FSizing = false;
   if (FSkinSupport) UpDateFormNC();
-}
-
-void TspSkinForm::SPSkinChange(TMessage& AMessage) {
-  const bool OwnSkin = FSD != nullptr && AMessage.WParam == reinterpret_cast<WPARAM>(FSD);
-  if (!OwnSkin) return;
-  if (AMessage.Msg == SP_BEFORECHANGESKINDATA)
-    FSkinSupport = false;
-  else
-    ApplySkinFrame();
-}
-
-void TspSkinForm::SPChangeSkinnableForm(TMessage& AMessage) {
-  if (FSD == nullptr || AMessage.WParam != reinterpret_cast<WPARAM>(FSD) || FForm->FormStyle() == fsMDIChild)
-    return;
-  ApplySkinFrame();
-  if (!FSkinnableForm) {
-    SetNativeBorderIcons();
-    UpdateFormRegion(false);
-  }
 }

@@ -126,7 +126,7 @@ TEST_F(SkinFormComponentTest, FreeingTheSkinDataUnbindsIt) {
   EXPECT_EQ(SkinForm->Form()->ClientRect(), Rect(0, 0, 290, 160));
   Skin.reset();
   EXPECT_EQ(SkinForm->SkinData(), nullptr);
-  SkinForm->ApplySkinFrame();
+  SkinForm->ChangeSkinData();
   EXPECT_EQ(SkinForm->Form()->ClientRect(), Rect(0, 0, 294, 175));
 }
 
