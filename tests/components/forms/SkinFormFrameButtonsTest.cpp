@@ -310,7 +310,6 @@ TEST_F(SkinFormFrameButtonsTest, AClientAreaFormIsSizedByTheSkinsEdgesAndGrip) {
   Component->SetSkinData(Skin.get());
   ProcessPendingMessages();
   // 200 × 150: the picture's corners moved by (100, 50), the grip with its corner.
-  Component->PlaceSkinObjects();
   struct TCase {
     TPoint Point;
     LRESULT Code;
