@@ -126,6 +126,22 @@ TEST_F(SkinFormTrackingTest, PressAndReleaseOnTheCloseButtonClosesTheForm) {
   EXPECT_EQ(SkinForm->ActiveObject, -1);
 }
 
+TEST_F(SkinFormTrackingTest, ADoubleClickOnTheSystemMenuButtonClosesTheForm) {
+  ShowSkinnedForm();
+  int Closes = 0;
+  Form->OnClose = [&](TObject*, TCloseAction&) { ++Closes; };
+  // One click runs nothing.
+  InjectClick(Centre(Button("sysmenubutton")));
+  ProcessPendingMessages();
+  EXPECT_EQ(Closes, 0);
+  Pass(1000);
+  InjectDoubleClick(Centre(Button("sysmenubutton")));
+  ProcessPendingMessages();
+  EXPECT_EQ(Closes, 1);
+  EXPECT_FALSE(Form->Visible());
+  EXPECT_EQ(GetCapture(), nullptr);
+}
+
 TEST_F(SkinFormTrackingTest, AReleaseOffThePressedButtonDoesNothing) {
   // The pointer leaves the button for the client area, and the release comes after the
   // mouse timer saw it go, or at once.
