@@ -1902,6 +1902,35 @@ class TspSkinCustomTreeView : public TCustomTreeView {
   TColor FDefaultColor = clWindow;
   TspSkinScrollBar* FVScrollBar = nullptr;
   TspSkinScrollBar* FHScrollBar = nullptr;
+
+  // ---- the tree's own item painting (SkinCtrls_TreeViewItems.cpp)
+ public:
+  // On: the tree paints every item itself (lines, buttons, images, the selection from
+  // the list-box element ItemSkinDataName), replacing any OnAdvancedCustomDrawItem.
+  // Off again leaves the painter in place. Without that element the class library
+  // draws the items.
+  bool DrawSkin() const { return FDrawSkin; }
+  void SetDrawSkin(bool AValue);
+  String ItemSkinDataName = "listbox";
+  // Not owned; pictures of a collapsed and an expanded node's button.
+  TCustomImageList* ButtonImageList() const { return FButtonImageList; }
+  void SetButtonImageList(TCustomImageList* AValue);
+  int ButtonNoExpandImageIndex = 0;
+  int ButtonExpandImageIndex = 1;
+
+ private:
+  void DrawSkinItem(TTreeNode* ANode, TCustomDrawState AState, TCustomDrawStage AStage, bool& ADefaultDraw);
+  void DrawNodeLines(TCanvas& ACanvas, const TRect& ARow, int AX0, TTreeNode* ANode);
+  void DrawNodeButton(TCanvas& ACanvas, int AB, int AC, TTreeNode* ANode);
+  void DrawNodeImage(TCanvas& ACanvas, const TRect& ARow, int AX0, TTreeNode* ANode);
+  void DrawNodeCaption(TCanvas& ACanvas, TTreeNode* ANode, TCustomDrawState AState,
+                       const TspDataSkinListBox& AItems, TBitmap& AItemsPicture);
+  void DrawFadingLine(TCanvas& ACanvas, int AFromX, int AToX, int AY);
+
+  bool FDrawSkin = false;
+  TCustomImageList* FButtonImageList = nullptr;
+  // Half the side of an expand button, settled at each item.
+  int FButtonSize = 5;
 };
 
 class TspSkinCustomListView : public TCustomListView {
@@ -1994,6 +2023,41 @@ class TspSkinCustomListView : public TCustomListView {
   WNDPROC FDefHeaderProc = nullptr;
   int FActiveSection = -1;
   bool FHeaderDown = false;
+
+  // ---- the list's own item painting (SkinCtrls_ListViewItems.cpp)
+ public:
+  // On: the list paints every item itself (the selection from the list-box element
+  // ItemSkinDataName, check boxes from the element CheckSkinDataName, sub-items and
+  // grid lines), replacing any OnCustomDrawItem, and header sections can no longer be
+  // dragged to another place. Off again leaves the painter in place. Without the
+  // list-box element the class library draws the items.
+  bool DrawSkin() const { return FDrawSkin; }
+  void SetDrawSkin(bool AValue);
+  // Grid lines in the skin's line colour (report view, with DrawSkin).
+  bool DrawSkinLines = false;
+  String ItemSkinDataName = "listbox";
+  String CheckSkinDataName = "checkbox";
+  // Draws sub-item ASubItemIndex (0: the first after the caption) in ADrawRect
+  // instead of its image and text.
+  std::function<void(TCustomListView* Sender, TListItem* AItem, int ASubItemIndex, TCustomDrawState AState,
+                     TCanvas& ACanvas, const TRect& ADrawRect)>
+      OnDrawSkinSubItem;
+
+ private:
+  struct TItemRects;
+  void DrawSkinItem(TListItem* AItem, TCustomDrawState AState, bool& ADefaultDraw);
+  TItemRects ItemRectsOf(TListItem* AItem);
+  void DrawItemCaption(TCanvas& ACanvas, const String& ACaption, const String& AShortened, TRect ALabel,
+                       bool ACut);
+  void DrawItemImage(TListItem* AItem, const TRect& AIcon);
+  void DrawItemCheckBox(TListItem* AItem, const TRect& AIcon, const TRect& ABounds);
+  void DrawSubItems(TCanvas& ACanvas, TListItem* AItem, TCustomDrawState AState, const TRect& ABounds,
+                    int ATop, int ABottom, bool AFill);
+  void DrawGridLines(TListItem* AItem, const TRect& ABounds);
+  // In report view with a header, the row just under the header in the list's colour.
+  void FillBelowHeader();
+
+  bool FDrawSkin = false;
 };
 
 // The list view placed on forms.

@@ -252,6 +252,9 @@ void TspSkinCustomListView::WndProc(TMessage& AMessage) {
       if (ViewStyle() == vsReport && FHeaderHandle) InvalidateRect(FHeaderHandle, nullptr, false);
       break;
     case WM_PAINT:
+      UpDateScrollBars();
+      FillBelowHeader();
+      break;
     case WM_KEYDOWN:
     case WM_LBUTTONUP:
       UpDateScrollBars();

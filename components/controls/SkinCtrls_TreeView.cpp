@@ -49,6 +49,7 @@ void TspSkinCustomTreeView::Notification(TComponent* AComponent, TOperation AOpe
   if (AComponent == FSD) FSD = nullptr;
   if (AComponent == FVScrollBar) FVScrollBar = nullptr;
   if (AComponent == FHScrollBar) FHScrollBar = nullptr;
+  if (AComponent == FButtonImageList) FButtonImageList = nullptr;
 }
 
 void TspSkinCustomTreeView::CreateParams(TCreateParams& AParams) {

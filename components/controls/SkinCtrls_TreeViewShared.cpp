@@ -51,3 +51,24 @@ void AttachViewBar(TspSkinScrollBar* ABar, TNotifyEvent AOnChange) {
   ABar->SetVisible(false);
   ABar->OnChange = std::move(AOnChange);
 }
+
+const TspDataSkinListBox* FindViewItemElement(const TspSkinData* ASkinData, const String& AName,
+                                              TBitmap*& APicture) {
+  APicture = nullptr;
+  const int Index = FindSkinElement(ASkinData, AName);
+  if (Index == -1) return nullptr;
+  const auto* Element = dynamic_cast<const TspDataSkinListBox*>(ASkinData->CtrlList[Index].get());
+  if (!Element) return nullptr;
+  APicture = SkinPicture(ASkinData, Element->PictureIndex);
+  return APicture ? Element : nullptr;
+}
+
+void ComposeViewSelection(TBitmap& ATarget, const TspDataSkinListBox& AElement, TBitmap& APicture,
+                          bool AFocused, const TFont& AFont) {
+  StretchSkinImage(ATarget, APicture, AFocused ? AElement.FocusItemRect : AElement.ActiveItemRect,
+                   AElement.ItemTextRect, true);
+  TCanvas& Face = ATarget.Canvas();
+  Face.Font().Assign(AFont);
+  Face.Font().SetColor(AFocused ? AElement.FocusFontColor : AElement.ActiveFontColor);
+  Face.Brush().SetStyle(bsClear);
+}

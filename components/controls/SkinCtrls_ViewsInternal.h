@@ -22,3 +22,13 @@ void MatchViewBarCorner(TspSkinScrollBar* AVScrollBar, TspSkinScrollBar* AHScrol
 void ReAlignViewBars(TspSkinScrollBar* AVScrollBar, TspSkinScrollBar* AHScrollBar);
 // A bar given to a view: enabled, hidden, its OnChange the view's.
 void AttachViewBar(TspSkinScrollBar* ABar, TNotifyEvent AOnChange);
+
+// The list-box element AName of the skin, which gives the views their selected items,
+// and its picture; nullptr when the skin lacks either (the class library draws then).
+const TspDataSkinListBox* FindViewItemElement(const TspSkinData* ASkinData, const String& AName,
+                                              TBitmap*& APicture);
+// ATarget (already sized) becomes the element's selected-item picture stretched with
+// its text rectangle kept as the client part: FocusItemRect for a focused view, else
+// ActiveItemRect. Its canvas takes AFont in the matching font colour, brush clear.
+void ComposeViewSelection(TBitmap& ATarget, const TspDataSkinListBox& AElement, TBitmap& APicture,
+                          bool AFocused, const TFont& AFont);

@@ -390,8 +390,10 @@ void TspSkinPageControl::WndProc(TMessage& AMessage) {
   switch (AMessage.Msg) {
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
+      // The selected tab has a look of its own while the control has the focus; the
+      // stand-in, which paints nothing, would not show the change.
       TPageControl::WndProc(AMessage);
-      if (Shifted) Invalidate();
+      Invalidate();
       return;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONUP:

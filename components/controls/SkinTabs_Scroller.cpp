@@ -47,6 +47,8 @@ int TspSkinPageControl::TabScrollerTop(int AScrollerHeight) {
 
 void TspSkinPageControl::CreateWnd() {
   TPageControl::CreateWnd();
+  // A skin applied before the window was made gave it a tab height it never received.
+  if (HasSkinElement()) UpDateTabs();
   if (!MultiLine() && !ComponentState().Contains(csDesigning)) UpdateTabScroller();
 }
 

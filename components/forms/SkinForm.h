@@ -35,7 +35,9 @@
 #include <vector>
 
 #include "components/core/SkinData.h"
+#include "components/forms/SkinMenus.h"
 #include "platform/base/Set.h"
+#include "platform/ui/Application.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Timer.h"
 
@@ -45,6 +47,11 @@ class TspSkinStdButtonObject;
 class TspSkinCaptionObject;
 class TspSkinHint;
 enum TSwitchState : int;
+class TspSkinStatusBar;
+
+// Where a skinned form is placed when first shown: where it is, or centred on its
+// monitor's whole rectangle or work area.
+enum TspPositionInMonitor { sppDefault, sppScreenCenter, sppDesktopCenter };
 
 // The skin component of AForm: the first TspSkinForm the form owns, in the order the
 // form lists its components; nullptr for no form or none.
@@ -60,6 +67,22 @@ constexpr UINT SP_PAINTINTODC = 45513;
 constexpr UINT SP_PAINTNCINTODC = 48203;
 constexpr LRESULT PAINTINTODC_RESULT = 12851;
 constexpr LPARAM PAINTNC_MAGIC = 16802;
+
+// A handler on Application.OnMessage while it is set, taken off when replaced, reset
+// or destroyed.
+class TApplicationMessageHook {
+ public:
+  TApplicationMessageHook() = default;
+  ~TApplicationMessageHook() { Reset(); }
+  TApplicationMessageHook(const TApplicationMessageHook&) = delete;
+  TApplicationMessageHook& operator=(const TApplicationMessageHook&) = delete;
+  void Set(TMessageEvent AHandler);
+  void Reset();
+  bool IsSet() const { return FId != 0; }
+
+ private:
+  TMessageHookId FId = 0;
+};
 
 class TspSkinForm : public TComponent {
  public:
@@ -166,6 +189,58 @@ class TspSkinForm : public TComponent {
   // the bottom of the monitor's work area, row by row upwards, on which no other
   // visible skin-minimized form stands.
   TPoint GetMinimizedPlace() const;
+
+  // ---- Window states, roll-up and placement (SkinForm_States.cpp,
+  // SkinForm_StatesRollUp.cpp, SkinForm_Placement.cpp, SkinForm_PlacementMagnetic.cpp)
+  //
+  // The form is never minimized, maximized or restored by the window system's frame
+  // logic: the component keeps its own state (WindowState() the one asked for,
+  // ReachedWindowState() the one reached) and places the form itself.
+
+  // Asks for a state and, outside loading and design, goes to it; WindowState() then
+  // reads the state reached. The caption buttons and the caption double click call it:
+  // maximize toggles with wsNormal, minimize with wsNormal.
+  void SetWindowState(TWindowState AValue);
+  // Goes to AValue (nothing when it is the reached state). wsMaximized fills the
+  // monitor's work area (MaximizedBounds); wsMinimized iconifies the application for
+  // the main form and in client-area mode, lets the window system minimize a form with
+  // MinimizeDefault, and otherwise turns the form into a caption strip of the minimum
+  // size in the next free minimized place; wsNormal gives back the saved normal bounds
+  // (the first restore of a form first shown maximized centres them by
+  // PositionInMonitor). Leaving wsNormal saves the normal bounds once.
+  void ApplyWindowState(TWindowState AValue);
+  void SkinMinimize();
+  void SkinMaximize();
+  void SkinRestore();
+  // Rolls the form up to its caption (GetMinHeight high, or in client-area mode the
+  // skin's roll-up picture) and back down. Refused without biRollUp, while minimized,
+  // in client-area mode without a skin, and for a maximized form rolled up before it was
+  // maximized; setting the state it already has does nothing either.
+  void SetRollUpState(bool AValue);
+  // Where a maximized form goes: the monitor's whole rectangle with
+  // MaximizeOnFullScreen, else its work area, one pixel in from every side when the work
+  // area is the whole primary screen.
+  TRect MaximizedBounds() const;
+  // Centres the form on its monitor by PositionInMonitor, keeping its size.
+  void ApplyPositionInMonitor();
+  // Where a form of AW x AH would be centred by PositionInMonitor; (AX, AY) for
+  // sppDefault.
+  TPoint GetPositionInMonitor(int AX, int AY, int AW, int AH) const;
+  // Snaps the proposed top-left (X, Y) of a W x H form to the edges of the work area
+  // closer than MagneticSize; a snapped edge lets go once the cursor has moved more
+  // than MagneticSize pixels from where it was at the snap. Positions saturate at the
+  // integer range.
+  void DoMagnetic(int& X, int& Y, int W, int H);
+
+  // Minimize through the window system instead of the skin's caption strip.
+  bool MinimizeDefault = false;
+  TspPositionInMonitor PositionInMonitor = sppDefault;
+  // Its size grip is hidden while the form is maximized.
+  TspSkinStatusBar* StatusBar() const { return FStatusBar; }
+  void SetStatusBar(TspSkinStatusBar* AValue);
+  bool Magnetic = false;
+  uint8_t MagneticSize = 10;
+  TNotifyEvent OnMinimize, OnRestore, OnMaximize, OnChangeRollUpState;
 
   // ---- Background notices (SkinForm_Geometry.cpp)
   // SP_CHECKPARENTBACKGROUND to every windowed control placed directly on the form, in
@@ -352,10 +427,9 @@ class TspSkinForm : public TComponent {
   // The window under the screen point is the form's own.
   bool CursorOverForm(TPoint AScreenPoint) const;
   // The command of a caption button or animation (SkinForm_FrameButtons.cpp): the
-  // hover ends, then the form closes, maximizes or restores, minimizes or restores.
+  // hover ends, then the form closes, maximizes or restores, minimizes or restores; or
+  // it rolls up or down.
   void RunCaptionCommand(TStdCommand ACommand);
-  // The window-state change a caption button asks for.
-  void ChangeWindowStateByButton(TWindowState AValue);
   // The main-menu items of the frame one after the other in the menu strip, in list
   // order (SkinForm_FrameButtonsMenuItem.cpp).
   void PlaceMainMenuItems();
@@ -398,6 +472,7 @@ class TspSkinForm : public TComponent {
   // Set while a skin is applied; the named-object setters change values silently then.
   bool InChangeSkinData() const { return FInChangeSkinData; }
   // Imposed on the form's client area after each skin change (frame mode); 0: not.
+  // A client height above 0 is also what rolling down gives the form back.
   int ClientWidth = 0, ClientHeight = 0;
   TNotifyEvent OnChangeSkinData;
 
@@ -420,6 +495,25 @@ class TspSkinForm : public TComponent {
   // The value events of the frame's track bars and regulators, naming the object.
   std::function<void(const String&IDName, int Value)> OnTrackBarChangeValueEvent,
       OnFrameRegulatorChangeValueEvent;
+  // ---- Skinned popup menus (SkinForm_SkinMenu.cpp)
+  // The popup chain of this form, made with its first use and owned by the component.
+  TspSkinMenu& SkinMenu();
+  // The skin of this form's popup menus; SkinData serves when none.
+  TspSkinData* MenusSkinData() const { return FMSD; }
+  void SetMenusSkinData(TspSkinData* AValue) { ReplaceNotified(FMSD, AValue); }
+  TspSkinData* MenuSkin() const { return FMSD ? FMSD : FSD; }
+  // A skinned popup opened through this form is open.
+  bool InMenu = false;
+  TNotifyEvent OnSkinMenuOpen;
+  TNotifyEvent OnSkinMenuClose;
+  // A popup is about to open through this form: from now on the application's key
+  // presses go to the open menu and no control sees them (nor a wheel turn).
+  void SkinMenuOpen();
+  // The popup chain of this form has closed (also on SP_CLOSESKINMENU).
+  void SkinMenuClose();
+  // A key while a popup is open: to the innermost menu window; an Escape that leaves
+  // no window open ends the menu.
+  void MenuKeyDown(WORD AKey);
 
  private:
   TPoint FrameGrowth() const;
@@ -565,6 +659,50 @@ class TspSkinForm : public TComponent {
   bool FInChangeSkinData = false;
   // Set between the two skin-change messages: the built-in frame is not painted.
   bool FStopPainting = false;
+  // SkinForm_SkinMenu.cpp: the popup chain and the application hook that gives it the
+  // keys while a popup is open.
+  void CheckCloseMenus();
+  void HookApplication();
+  void UnhookApplication();
+  TspSkinMenu* FSkinMenu = nullptr;
+  TspSkinData* FMSD = nullptr;
+  TApplicationMessageHook FMenuKeyHook;
+  // Expires with the component: a menu command may free it.
+  std::shared_ptr<char> FMenuLifeToken = std::make_shared<char>();
+  // ---- Window states, roll-up and placement
+ protected:
+  // Applies a WindowState asked for while loading (frame mode).
+  void Loaded() override;
+
+ private:
+  bool HasNormalBounds() const { return !IsRectEmpty(OldBoundsRect); }
+  void SaveNormalBounds();
+  void ShowStatusBarGrip(bool AShow);
+  // The edges of the work area a dragged form snaps to.
+  TRect MagneticArea() const;
+  // A size change lets every snapped edge go, so the next move snaps afresh.
+  void ReleaseMagneticEdges() { HMagnetized = VMagnetized = HMagnetized2 = VMagnetized2 = false; }
+  // The first show places the form by PositionInMonitor, unless it is shown in another
+  // state: then its first restore does.
+  void PlaceOnFirstShow();
+  void RollUpFrame(bool AValue);
+  void RollUpClientArea();
+  void RollDownClientArea();
+  void SetRollUpRegion();
+
+  // The normal bounds, saved on the way out of wsNormal; empty when none are.
+  TRect OldBoundsRect;
+  bool MaxRollUpState = false;
+  bool FRollUpBeforeMaximize = false;
+  // The height before the roll-up.
+  int OldHeight = 0;
+  // The left, top, right and bottom edges are snapped; cleared by every size change.
+  bool HMagnetized = false, VMagnetized = false, HMagnetized2 = false, VMagnetized2 = false;
+  // The cursor (screen) at the start of a move or when an edge snapped.
+  TPoint FOnMouseDownCoord{-1, -1};
+  TspSkinStatusBar* FStatusBar = nullptr;
+  // The controls a client-area roll-up hid, shown again by the roll-down.
+  std::vector<TControl*> VisibleControls;
 };
 
 // ---------------------------------------------------------------- frame objects

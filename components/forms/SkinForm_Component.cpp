@@ -1,6 +1,7 @@
 // TspSkinForm's life: taking over the form's window procedure and giving it back,
 // binding the skin, the properties, FindSkinForm and the small shared predicates.
 
+#include "components/controls/SkinCtrls.h"
 #include "components/forms/SkinForm.h"
 #include "components/forms/SkinHint.h"
 #include "platform/win/MessageQueue.h"
@@ -117,6 +118,8 @@ void TspSkinForm::Notification(TComponent* AComponent, TOperation AOperation) {
   }
   if (AOperation == opRemove && AComponent == FSkinHint) FSkinHint = nullptr;
   if (AOperation == opRemove) DropAreaLinksOf(AComponent);
+  if (AOperation == opRemove && AComponent == FMSD) FMSD = nullptr;
+  if (AOperation == opRemove && AComponent == FStatusBar) FStatusBar = nullptr;
 }
 
 void TspSkinForm::SetSkinData(TspSkinData* AValue) {

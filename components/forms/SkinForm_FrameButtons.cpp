@@ -3,7 +3,6 @@
 
 #include "components/forms/SkinForm.h"
 #include "platform/ui/Application.h"
-#include "platform/win/WindowPos.h"
 
 // ---------------------------------------------------------------- push button
 
@@ -188,22 +187,18 @@ void TspSkinForm::RunCaptionCommand(TStdCommand ACommand) {
       break;
     case cmMaximize:
       TestActive(-1, -1, false);
-      ChangeWindowStateByButton(FWindowStateInit == wsMaximized ? wsNormal : wsMaximized);
+      SetWindowState(FWindowStateInit == wsMaximized ? wsNormal : wsMaximized);
       break;
     case cmMinimize:
       TestActive(-1, -1, false);
-      ChangeWindowStateByButton(FSupportNCArea && FWindowStateInit == wsMinimized ? wsNormal : wsMinimized);
+      SetWindowState(FSupportNCArea && FWindowStateInit == wsMinimized ? wsNormal : wsMinimized);
+      break;
+    case cmRollUp:
+      SetRollUpState(!FRollUpState);
       break;
     default:
-      // Roll-up and the tray come with the window states; the system menu and plain
-      // buttons run nothing on release.
+      // The tray comes with the tray icon; the system menu and plain buttons run
+      // nothing on release.
       break;
   }
-}
-
-void TspSkinForm::ChangeWindowStateByButton(TWindowState AValue) {
-  // The window system's own state changes, until the form's skinned ones stand in.
-  static constexpr int ShowCommands[] = {SW_RESTORE, SW_MINIMIZE, SW_MAXIMIZE};
-  FWindowStateInit = FWindowState = AValue;
-  ShowWindow(FForm->Handle(), ShowCommands[AValue]);
 }

@@ -5,6 +5,8 @@
 #include <algorithm>
 
 #include "components/forms/SkinForm.h"
+#include "components/forms/SkinForm_PlacementInternal.h"
+#include "platform/win/Cursors.h"
 #include "platform/win/MessageQueue.h"
 #include "platform/win/Messages.h"
 #include "platform/win/SystemMetrics.h"
@@ -20,6 +22,7 @@ void TspSkinForm::FormWindowProc(TMessage& AMessage) {
   // The cases that finish the message themselves return; the others fall through to
   // the form's own procedure.
   const bool Skinnable = FSkinnableForm;
+  if (IsSkinMenuCloseMessage(AMessage.Msg)) CheckCloseMenus();
   switch (AMessage.Msg) {
     case WM_DESTROY:
       StopObjectTimers();
@@ -43,10 +46,13 @@ void TspSkinForm::FormWindowProc(TMessage& AMessage) {
       return;
     case WM_SHOWWINDOW:
       if (AMessage.WParam != 0) {
+        PlaceOnFirstShow();
         StartFadeIn();
         // Every show recomputes the frame at the size the form is shown at.
         if (Skinnable && FSupportNCArea) RefreshFrameSize();
         if (Skinnable && !FSupportNCArea) UpdateLinkedControls();
+        // A state asked for while loading reaches a client-area form when it shows.
+        if (!FSupportNCArea && FWindowStateInit != FWindowState) SetWindowState(FWindowStateInit);
       }
       break;
     case WM_SETCURSOR:
@@ -88,6 +94,11 @@ void TspSkinForm::FormWindowProc(TMessage& AMessage) {
       return WMNCButtonDown(AMessage, mbRight);
     case WM_NCRBUTTONUP:
       return WMNCButtonUp(AMessage, mbRight);
+    case WM_SYSCOMMAND:
+      // The window system restores a form the skin did not minimize (the main form,
+      // or one with MinimizeDefault).
+      if ((AMessage.WParam & 0xFFF0) == SC_RESTORE && OnRestore) OnRestore(this);
+      break;
     case WM_TIMER:
       FadeStep(AMessage);
       break;
@@ -141,6 +152,9 @@ void TspSkinForm::FormWindowProc(TMessage& AMessage) {
     case SP_CHANGESKINNABLEFORM:
       SPChangeSkinnableForm(AMessage);
       break;
+    case SP_CLOSESKINMENU:
+      SkinMenuClose();
+      break;
     case SP_QUERYSKINNABLE:
       AMessage.Result = Skinnable ? SKINNABLE_RESULT_YES : SKINNABLE_RESULT_NO;
       return;
@@ -187,6 +201,7 @@ void TspSkinForm::WMSize(TMessage& AMessage) {
   }
   FFormWidth = FForm->Width();
   FFormHeight = FForm->Height();
+  ReleaseMagneticEdges();
   if (!FSupportNCArea) return UpdateClientAreaSkinFrame();
   if (FSkinSupport) {
     if (FSkinnableForm && FFormWidth >= GetMinWidth() && FFormHeight >= GetMinHeight()) UpdateSkinFrame(true);
@@ -317,15 +332,15 @@ void TspSkinForm::WMNCLButtonDblClk(TMessage& AMessage) {
 }
 
 void TspSkinForm::NCCaptionDblClick() {
-  // A sizeable form is restored from minimized or maximized, or maximized; rolling up
-  // comes with the form's own window states.
-  if (!Sizeable) return;
-  if (FWindowStateInit == wsMinimized)
-    ChangeWindowStateByButton(wsNormal);
-  else if (FWindowStateInit != wsMaximized && !FRollUpState && FBorderIcons.Contains(biMaximize))
-    ChangeWindowStateByButton(wsMaximized);
-  else if (FWindowStateInit == wsMaximized)
-    ChangeWindowStateByButton(wsNormal);
+  // A sizeable form is restored from minimized or maximized, or maximized; otherwise
+  // it rolls up or down.
+  if (Sizeable) {
+    if (FWindowStateInit == wsMinimized) return SetWindowState(wsNormal);
+    if (FWindowStateInit != wsMaximized && !FRollUpState && FBorderIcons.Contains(biMaximize))
+      return SetWindowState(wsMaximized);
+    if (FWindowStateInit == wsMaximized && !MaxRollUpState) return SetWindowState(wsNormal);
+  }
+  SetRollUpState(!FRollUpState);
 }
 
 void TspSkinForm::WMMouseMove(TMessage& AMessage) {
@@ -384,6 +399,7 @@ void TspSkinForm::WMNCActivate(TMessage& AMessage) {
 
 void TspSkinForm::WMSizing(TMessage& AMessage) {
   FSizing = true;
+  ReleaseMagneticEdges();
   // The form's procedure applies its constraints to the rectangle first.
   CallOldWindowProc(AMessage);
   const auto* R = reinterpret_cast<const RECT*>(AMessage.LParam);
@@ -402,14 +418,20 @@ void TspSkinForm::WMSizing(TMessage& AMessage) {
 }
 
 void TspSkinForm::WMMoving(TMessage& AMessage) {
-  // A maximized form stays where it is.
-  if (FWindowStateInit != wsMaximized || FForm->FormStyle() == fsMDIChild) return;
   auto* R = reinterpret_cast<RECT*>(AMessage.LParam);
-  const TRect Bounds = FForm->BoundsRect();
-  *R = {Bounds.Left, Bounds.Top, Bounds.Right, Bounds.Bottom};
+  // A maximized form stays where it is.
+  if (FWindowStateInit == wsMaximized && FForm->FormStyle() != fsMDIChild) {
+    *R = FForm->BoundsRect();
+  } else if (Magnetic) {
+    int X = R->Left, Y = R->Top;
+    DoMagnetic(X, Y, FForm->Width(), FForm->Height());
+    *R = Rect(X, Y, SaturatedCoordinate(static_cast<long long>(X) + FForm->Width()),
+              SaturatedCoordinate(static_cast<long long>(Y) + FForm->Height()));
+  }
 }
 
 void TspSkinForm::WMEnterSizeMove(TMessage&) {
+  GetCursorPos(&FOnMouseDownCoord);
   if (!FSupportNCArea || !FSkinnableForm) return;
   ResetObjectStates();
   FMouseTimer->SetEnabled(false);

@@ -16,12 +16,13 @@ TBitmap* MenuItemSkinPicture(TspSkinData* ASkin, int AIndex) {
 
 }  // namespace
 
-TspSkinMenuItem::TspSkinMenuItem(TspSkinMenu& AParentMenu, TspSkinData* AWindowSkin,
-                                 TCustomImageList* AImages, TspDataSkinMenuItem* AData, TMenuItem* AMenuItem)
-    : ParentMenu(AParentMenu),
-      SD(AWindowSkin),
-      ImgL(AImages),
-      GlyphWidth(AImages ? AImages->Width() + 5 : 16),
+TspSkinMenuItem::TspSkinMenuItem(TspSkinPopupWindow& AParent, TspDataSkinMenuItem* AData,
+                                 TMenuItem* AMenuItem)
+    : Parent(AParent),
+      ParentMenu(AParent.ParentMenu),
+      SD(AParent.SD),
+      ImgL(AParent.ImgL),
+      GlyphWidth(AParent.GlyphWidth),
       MI(AData),
       MenuItem(AMenuItem) {
   if (!MI) return;
@@ -32,6 +33,8 @@ TspSkinMenuItem::TspSkinMenuItem(TspSkinMenu& AParentMenu, TspSkinData* AWindowS
 }
 
 bool TspSkinMenuItem::IsSeparator() const { return MenuItem->IsLine(); }
+
+bool TspSkinMenuItem::IsSelectable() const { return MenuItem->Enabled() && !IsSeparator(); }
 
 bool TspSkinMenuItem::IsHeader() const {
   const String& Caption = MenuItem->Caption();

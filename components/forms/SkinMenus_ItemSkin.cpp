@@ -52,6 +52,12 @@ void TspSkinMenuItem::BuildSkinBackground(TBitmap& ABitmap, bool AActive, const 
                                           bool AResize) {
   const int W = RectangleWidth(ObjectRect);
   const int H = RectangleHeight(ObjectRect);
+  if (!AActive && MI->InActiveTransparent && Parent.PaintBuffer()) {
+    // The window background shows through the normal look.
+    ABitmap.SetSize(W, H);
+    ABitmap.Canvas().CopyRect(TRect{0, 0, W, H}, Parent.PaintBuffer()->Canvas(), ObjectRect);
+    return;
+  }
   if (!ActivePicture || RectangleIsEmpty(ASource)) {
     ABitmap.SetSize(W, H);
     return;

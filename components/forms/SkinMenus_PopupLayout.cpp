@@ -1,10 +1,13 @@
-// Filling a popup window with its items, its size and the items' rectangles.
+// Filling a popup window with its items, its size, the items' rectangles and the
+// window region.
 
 #include <algorithm>
 
 #include "components/core/SPUtils.h"
 #include "components/forms/SkinMenus.h"
+#include "platform/ui/Actions.h"
 #include "platform/ui/ShortCuts.h"
+#include "platform/win/WindowRegions.h"
 
 namespace {
 
@@ -20,20 +23,35 @@ TspDataSkinMenuItem* PopupMenuItemRecord(TspSkinData* ASkin) {
   return dynamic_cast<TspDataSkinMenuItem*>(ASkin->ObjectList[Index].get());
 }
 
+// Hides the separators that separate nothing when the item's menu asks for it.
+void ReducePopupLines(TMenuItem* AItem) {
+  TMenu* Owner = AItem ? AItem->GetParentMenu() : nullptr;
+  if (Owner && Owner->AutoLineReduction == maAutomatic) AItem->RethinkLines();
+}
+
 }  // namespace
 
-void TspSkinPopupWindow::FillItems(TMenuItem* AItem, int AStartIndex) {
+void TspSkinPopupWindow::FillItems(TMenuItem* AItem, TMenuItem* AItem2, int AStartIndex) {
   ItemList.clear();
   ActiveItem = -1;
+  OldActiveItem = -1;
   DSMI = PopupMenuItemRecord(SD);
+  ReducePopupLines(AItem);
+  ReducePopupLines(AItem2);
   TMenu* Owner = AItem->GetParentMenu();
   ImgL = Owner ? Owner->Images() : nullptr;
   GlyphWidth = ImgL ? ImgL->Width() + 5 : 16;
-  for (int I = std::max(AStartIndex, 0); I < AItem->Count(); ++I) {
-    TMenuItem* Sub = AItem->Items(I);
-    if (!Sub->Visible()) continue;
-    ItemList.push_back(std::make_unique<TspSkinMenuItem>(ParentMenu, PW ? SD : nullptr, ImgL, DSMI, Sub));
-  }
+  const auto AddSubItems = [this](TMenuItem* AFrom, int AFirst) {
+    for (int I = std::max(AFirst, 0); I < AFrom->Count(); ++I) {
+      TMenuItem* Sub = AFrom->Items(I);
+      if (!Sub->Visible()) continue;
+      // The action brings the item's caption and states up to date before it is shown.
+      if (Sub->Action()) Sub->Action()->Update();
+      ItemList.push_back(std::make_unique<TspSkinMenuItem>(*this, PW ? DSMI : nullptr, Sub));
+    }
+  };
+  AddSubItems(AItem, AStartIndex);
+  if (AItem2) AddSubItems(AItem2, AStartIndex - AItem->Count());
 }
 
 // Items are measured in the skin record's font when the chain uses skin fonts, else in
@@ -64,11 +82,24 @@ int TspSkinPopupWindow::ContentWidth() {
   return Base + ItemSides + PW->ItemsRect.Left + (WindowPicture->Width() - PW->ItemsRect.Right);
 }
 
-int TspSkinPopupWindow::ContentHeight() const {
+int TspSkinPopupWindow::OneItemHeight() const {
+  if (PW && DSMI && ParentMenu.FUseSkinSize) return RectangleHeight(DSMI->SkinRect);
+  return ParentMenu.FDefaultMenuItemHeight;
+}
+
+// The frame around the items, and the items; a menu holding more items than the
+// chain's limit is as high as that many items and its two scroll strips.
+int TspSkinPopupWindow::ContentHeight() {
+  const int Frame = PW ? WindowPicture->Height() - RectangleHeight(PW->ItemsRect) : 2 * PopupBuiltInFrame;
+  const int Limit = ParentMenu.MaxMenuItemsInWindow;
+  if (Limit > 0 && Limit < ItemCount()) {
+    Scroll = true;
+    Scroll2 = true;
+    return Frame + OneItemHeight() * Limit + 2 * PopupScrollStrip;
+  }
   int Sum = 0;
   for (const auto& Line : ItemList) Sum += Line->Height();
-  if (!PW) return Sum + 2 * PopupBuiltInFrame;
-  return Sum + WindowPicture->Height() + PW->ItemsRect.Top - PW->ItemsRect.Bottom;
+  return Sum + Frame;
 }
 
 // The skin's items area moved to the window's size (the picture's right and bottom
@@ -80,9 +111,14 @@ void TspSkinPopupWindow::SizeTo(int AWidth, int AHeight) {
         TRect{PopupBuiltInFrame, PopupBuiltInFrame, AWidth - PopupBuiltInFrame, AHeight - PopupBuiltInFrame};
     return;
   }
+  const int PictureW = WindowPicture->Width();
+  const int PH = WindowPicture->Height();
   const TRect& R = PW->ItemsRect;
-  NewItemsRect = TRect{R.Left, R.Top, AWidth - (WindowPicture->Width() - R.Right),
-                       AHeight - (WindowPicture->Height() - R.Bottom)};
+  NewItemsRect = TRect{R.Left, R.Top, AWidth - (PictureW - R.Right), AHeight - (PH - R.Bottom)};
+  NewLTPoint = PW->LTPoint;
+  NewRTPoint = TPoint{AWidth - (PictureW - PW->RTPoint.X), PW->RTPoint.Y};
+  NewLBPoint = TPoint{PW->LBPoint.X, AHeight - (PH - PW->LBPoint.Y)};
+  NewRBPoint = TPoint{AWidth - (PictureW - PW->RBPoint.X), AHeight - (PH - PW->RBPoint.Y)};
 }
 
 // Items from VisibleStartIndex on, one below the other, as far as the items area (less
@@ -106,4 +142,13 @@ void TspSkinPopupWindow::LayoutItems() {
     ++VisibleCount;
     Y = Line.ObjectRect.Bottom;
   }
+}
+
+// The skin's mask, re-composed for the window's size, becomes the window's shape.
+void TspSkinPopupWindow::ApplyMaskRegion() {
+  if (!PW || !MaskPicture || MaskPicture->Empty()) return;
+  HRGN Region =
+      CreateSkinRegion(PW->LTPoint, PW->RTPoint, PW->LBPoint, PW->RBPoint, PW->ItemsRect, NewLTPoint,
+                       NewRTPoint, NewLBPoint, NewRBPoint, NewItemsRect, *MaskPicture, Width(), Height());
+  SetWindowRgn(Handle(), Region, true);
 }

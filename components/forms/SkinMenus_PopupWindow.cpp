@@ -1,10 +1,24 @@
-// The popup window itself: its window class, activation, showing and hiding.
+// The popup window itself: its window class, activation, showing with the fade, hiding
+// and leaving the chain.
 
+#include <algorithm>
+
+#include "components/core/spEffBmp.h"
 #include "components/forms/SkinMenus.h"
+#include "platform/ui/Application.h"
 #include "platform/ui/Screen.h"
+#include "platform/win/MessageQueue.h"
+#include "platform/win/Timers.h"
 #include "platform/win/WindowPos.h"
+#include "platform/win/WindowTree.h"
 
 namespace {
+
+constexpr UINT_PTR PopupScrollTimerId = 1;
+constexpr UINT_PTR PopupFadeTimerId = 2;
+// A fade step once more than 5 ms have passed since the one before: at each tick of
+// the shortest timer.
+constexpr UINT PopupFadeStepMs = USER_TIMER_MINIMUM;
 
 // The skin's picture at AIndex; nullptr for -1 or an index past the list.
 TBitmap* PopupSkinPicture(TspSkinData* ASkin, int AIndex) {
@@ -16,11 +30,17 @@ TBitmap* PopupSkinPicture(TspSkinData* ASkin, int AIndex) {
 
 TspSkinPopupWindow::TspSkinPopupWindow(TComponent* AOwner, TspDataSkinPopupWindow* AData,
                                        TspSkinMenu& AParentMenu)
-    : TCustomControl(AOwner), ParentMenu(AParentMenu), MouseTimer(new TTimer(this)) {
+    : TCustomControl(AOwner),
+      ParentMenu(AParentMenu),
+      MouseTimer(new TTimer(this)),
+      MorphTimer(new TTimer(this)) {
   FVisible = false;
   MouseTimer->SetEnabled(false);
   MouseTimer->SetInterval(50);
   MouseTimer->OnTimer = [this](TObject*) { MouseTimerTick(); };
+  MorphTimer->SetEnabled(false);
+  MorphTimer->SetInterval(20);
+  MorphTimer->OnTimer = [this](TObject*) { MorphTimerTick(); };
   // A skin look needs its window picture to be measured and drawn from.
   if (!AData || !AParentMenu.SkinData) return;
   WindowPicture = PopupSkinPicture(AParentMenu.SkinData, AData->WindowPictureIndex);
@@ -30,7 +50,9 @@ TspSkinPopupWindow::TspSkinPopupWindow(TComponent* AOwner, TspDataSkinPopupWindo
   MaskPicture = PopupSkinPicture(SD, AData->MaskPictureIndex);
 }
 
-TspSkinPopupWindow::~TspSkinPopupWindow() = default;
+TspSkinPopupWindow::~TspSkinPopupWindow() {
+  if (FReleaseHook) RemoveMessageHook(FReleaseHook);
+}
 
 // Top-most and never activated.
 void TspSkinPopupWindow::CreateParams(TCreateParams& AParams) {
@@ -38,51 +60,134 @@ void TspSkinPopupWindow::CreateParams(TCreateParams& AParams) {
   AParams.Style = WS_POPUP;
   AParams.ExStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE;
   AParams.WndParent = nullptr;
-  AParams.WindowClass.style |= CS_SAVEBITS;
+  AParams.WindowClass.style |= CS_SAVEBITS | CS_DROPSHADOW;
 }
 
 void TspSkinPopupWindow::Dispatch(TMessage& AMessage) {
-  if (AMessage.Msg == WM_MOUSEACTIVATE)
-    AMessage.Result = MA_NOACTIVATE;
-  else
-    TCustomControl::Dispatch(AMessage);
+  switch (AMessage.Msg) {
+    case WM_MOUSEACTIVATE:
+      AMessage.Result = MA_NOACTIVATE;
+      break;
+    // Paint composes the whole window in one picture.
+    case WM_ERASEBKGND:
+      AMessage.Result = 1;
+      break;
+    case WM_TIMER:
+      if (AMessage.WParam == PopupScrollTimerId) ScrollStep();
+      if (AMessage.WParam == PopupFadeTimerId) FadeStep();
+      break;
+    default:
+      TCustomControl::Dispatch(AMessage);
+      break;
+  }
 }
 
 void TspSkinPopupWindow::Show(const TRect& AAnchor, TMenuItem* AItem, int AStartIndex,
-                              TspPopupDirection ADirection) {
-  FillItems(AItem, AStartIndex);
-  const TRect WorkArea = Screen->MonitorFromRect(AAnchor)->WorkareaRect();
+                              TspPopupDirection ADirection, TMenuItem* AItem2) {
+  FillItems(AItem, AItem2, AStartIndex);
+  const TRect WorkArea = RectangleIsEmpty(ParentMenu.WorkArea)
+                             ? Screen->MonitorFromRect(AAnchor)->WorkareaRect()
+                             : ParentMenu.WorkArea;
   VisibleStartIndex = 0;
+  Scroll = false;
+  Scroll2 = false;
   int Height = ContentHeight();
-  Scroll = Height > WorkArea.Height();
-  if (Scroll) Height = WorkArea.Height();
+  if (Height > WorkArea.Height()) {
+    Height = WorkArea.Height();
+    Scroll = true;
+  }
   SizeTo(ContentWidth(), Height);
   LayoutItems();
+  ApplyMaskRegion();
 
-  const TPoint Place =
-      PlaceSkinPopupWindow(WorkArea, AAnchor, TSize{Width(), Height}, NewItemsRect.Top, ADirection, Scroll);
+  const TPoint Place = PlaceSkinPopupWindow(WorkArea, AAnchor, TSize{Width(), Height}, NewItemsRect.Top,
+                                            ADirection, Scroll && !Scroll2);
   ShowX = Place.X;
   ShowY = Place.Y;
+  if (PW && PW->CursorIndex != -1) SetCursor(TCursor(SD->StartCursorIndex + PW->CursorIndex));
   SetBounds(ShowX, ShowY, Width(), Height);
+  ShowLayered();
   SetWindowPos(Handle(), HWND_TOPMOST, ShowX, ShowY, 0, 0, SWP_NOACTIVATE | SWP_NOSIZE | SWP_SHOWWINDOW);
   FVisible = true;
   LastMousePos = TPoint{-1, -1};
   MouseTimer->SetEnabled(true);
+  HighlightFirstItem();
+}
 
+// With the chain's alpha blending the window is layered; the first window of a new
+// chain fades in from nothing, one step per tick of the fade timer.
+void TspSkinPopupWindow::ShowLayered() {
+  if (!ParentMenu.AlphaBlend) return;
+  const LONG_PTR ExStyle = GetWindowLongPtr(Handle(), GWL_EXSTYLE);
+  SetWindowLongPtr(Handle(), GWL_EXSTYLE, ExStyle | WS_EX_LAYERED);
+  const bool Fade = ParentMenu.FFirst && ParentMenu.AlphaBlendAnimation;
+  FFadeAlpha = Fade ? 0 : ParentMenu.AlphaBlendValue;
+  SetLayeredAlpha(Handle(), uint8_t(FFadeAlpha));
+  if (Fade) SetTimer(Handle(), PopupFadeTimerId, PopupFadeStepMs, nullptr);
+}
+
+void TspSkinPopupWindow::FadeStep() {
+  const int Target = ParentMenu.AlphaBlendValue;
+  FFadeAlpha = std::min(FFadeAlpha + std::max(Target / 15, 1), Target);
+  SetLayeredAlpha(Handle(), uint8_t(FFadeAlpha));
+  if (FFadeAlpha >= Target) KillTimer(Handle(), PopupFadeTimerId);
+}
+
+// The first item that can be chosen is highlighted, waiting for the mouse to reach it.
+void TspSkinPopupWindow::HighlightFirstItem() {
   for (int I = 0; I < ItemCount(); ++I) {
     TspSkinMenuItem& Line = *ItemList[I];
-    if (Line.IsSeparator() || !Line.MenuItem->Enabled()) continue;
+    if (!Line.IsSelectable()) continue;
     Line.WaitCommand = true;
-    Line.Active = true;
     ActiveItem = I;
-    break;
+    Line.MouseEnter(true);
+    return;
   }
 }
 
 void TspSkinPopupWindow::Hide() {
   MouseTimer->SetEnabled(false);
-  if (HandleAllocated())
+  MorphTimer->SetEnabled(false);
+  if (HandleAllocated()) {
+    KillTimer(Handle(), PopupScrollTimerId);
+    KillTimer(Handle(), PopupFadeTimerId);
     SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
                  SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_HIDEWINDOW);
+  }
+  ScrollCode = 0;
   FVisible = false;
+}
+
+// A message posted now comes off the queue after everything queued before it, so the
+// window goes once the handler that closed its level has returned.
+void TspSkinPopupWindow::Release() {
+  Hide();
+  if (FReleaseHook) return;
+  // Out of the chain, the window belongs to the application until the loop frees it:
+  // a command may free the chain while the handler that closed this level still runs.
+  if (Application && Owner() != Application) {
+    if (Owner()) Owner()->RemoveComponent(this);
+    Application->InsertComponent(this);
+  }
+  const LPARAM Self = reinterpret_cast<LPARAM>(this);
+  FReleaseHook = AddMessageHook([this, Self](MSG& AMessage, bool& AHandled) {
+    if (AMessage.hwnd || AMessage.message != CM_RELEASE || AMessage.lParam != Self) return;
+    AHandled = true;
+    delete this;
+  });
+  PostMessage(nullptr, CM_RELEASE, 0, Self);
+}
+
+void TspSkinPopupWindow::CollapseBelow() {
+  ParentMenu.CloseLevels(ParentMenu.LevelOf(*this) + 1);
+  for (const auto& Line : ItemList) {
+    if (!Line->Down) continue;
+    Line->Down = false;
+    if (Line->EnableAnimation() && !Line->MI->InActiveAnimation) {
+      Line->CurrentFrame = 0;
+      Line->Draw(Canvas());
+    } else {
+      Line->ReDraw();
+    }
+  }
 }

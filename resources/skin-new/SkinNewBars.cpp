@@ -144,27 +144,40 @@ void AddSplitter(TSkinNew& ASkin, const char* AIDName, bool AVertical) {
   Splitter.GripperRect = Gripper;
 }
 
+// The normal look is the element's own picture, both buttons in one rectangle: the
+// horizontal pair as it reads, back (the down button) left and forward right, the
+// vertical one up above down. The buttons' places are given within that rectangle;
+// their hot and pressed pictures lie elsewhere in the picture.
 void AddUpDown(TSkinNew& ASkin, const char* AIDName, bool AVertical) {
   TSkinNewSheet Sheet;
   TSkinNewPainter& P = Sheet.Painter();
   const TSkinNewArrow Up = AVertical ? saUp : saRight, Down = AVertical ? saDown : saLeft;
   const int Width = AVertical ? 18 : 14, Height = AVertical ? 14 : 18;
-  auto Button = [&](TSkinNewArrow AArrow, TColor AFill, TColor AInk) {
-    const TRect R = Sheet.Place(Width, Height);
+  auto Paint = [&](const TRect& R, TSkinNewArrow AArrow, TColor AFill, TColor AInk) {
     P.Fill(R, palette::Surface);
     if (AFill != palette::Surface) P.FillRoundRect(R, 3, AFill);
     DrawChevron(P, CentreOf(R), AArrow, 7, AInk);
+  };
+  auto Button = [&](TSkinNewArrow AArrow, TColor AFill, TColor AInk) {
+    const TRect R = Sheet.Place(Width, Height);
+    Paint(R, AArrow, AFill, AInk);
     return R;
   };
+  const TRect Body = Sheet.Place(AVertical ? Width : 2 * Width, AVertical ? 2 * Height : Height);
+  const TRect First = Rect(0, 0, Width, Height);
+  const TRect Second = AVertical ? Rect(0, Height, Width, 2 * Height) : Rect(Width, 0, 2 * Width, Height);
+  const TRect UpPlace = AVertical ? First : Second, DownPlace = AVertical ? Second : First;
+  Paint(Offset(UpPlace, Body), Up, palette::Surface, palette::SecondaryText);
+  Paint(Offset(DownPlace, Body), Down, palette::Surface, palette::SecondaryText);
   auto& UpDown = ASkin.AddControl<TspDataSkinUpDownControl>(AIDName);
-  UpDown.UpButtonRect = Button(Up, palette::Surface, palette::SecondaryText);
+  UpDown.SkinRect = Body;
+  UpDown.UpButtonRect = UpPlace;
+  UpDown.DownButtonRect = DownPlace;
   UpDown.ActiveUpButtonRect = Button(Up, palette::Light, palette::Text);
   UpDown.DownUpButtonRect = Button(Up, palette::Pressed, palette::Text);
-  UpDown.DownButtonRect = Button(Down, palette::Surface, palette::SecondaryText);
   UpDown.ActiveDownButtonRect = Button(Down, palette::Light, palette::Text);
   UpDown.DownDownButtonRect = Button(Down, palette::Pressed, palette::Text);
   UpDown.PictureIndex = Sheet.Finish(ASkin, String(AIDName) + ".bmp");
-  UpDown.SkinRect = UpDown.UpButtonRect;
 }
 
 }  // namespace

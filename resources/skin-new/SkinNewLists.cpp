@@ -147,8 +147,9 @@ void BuildLists(TSkinNew& ASkin) {
   Tree.PictureIndex = Picture;
   SetSkinFont(Tree, palette::Text);
   Tree.BGColor = palette::Surface;
-  Tree.ExpandImageRect = Collapsed;
-  Tree.NoExpandImageRect = Expanded;
+  // The button of an expanded node points down, that of a collapsed one right.
+  Tree.ExpandImageRect = Expanded;
+  Tree.NoExpandImageRect = Collapsed;
   auto& ListView = ASkin.AddControl<TspDataSkinListView>("listview");
   SetSkinFont(ListView, palette::Text);
   ListView.BGColor = palette::Surface;

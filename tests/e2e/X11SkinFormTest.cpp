@@ -1,6 +1,8 @@
 // A skinned form on the desktop: the x11 backend shows it undecorated, in the shape of
 // its skin; the user resizes it by its border and moves a form by its caption through
 // the window system's own move-and-size loop, and the shape follows every new size.
+// Maximized, a form fills the work area the desktop announces; the main form minimizes
+// by iconifying.
 
 #include <algorithm>
 #include <string>
@@ -33,6 +35,7 @@ class X11SkinFormTest : public X11BackendTest {
     TForm* Form = Application->CreateForm<TForm>();
     Form->SetCaption(ATitle);
     auto* SkinForm = new TspSkinForm(Form);
+    SkinForms.push_back(SkinForm);
     SkinForm->SetSkinData(ASkin);
     Form->SetBoundsRect(ABounds);
     Form->Show();
@@ -78,6 +81,7 @@ class X11SkinFormTest : public X11BackendTest {
   testing_support::TempDir SkinFolder;
   std::unique_ptr<TspSkinData> Skin;
   std::vector<TForm*> Forms;
+  std::vector<TspSkinForm*> SkinForms;
 };
 
 TEST_F(X11SkinFormTest, ADefaultSkinFormIsResizedByItsBorderWithItsShapeAndDraggedByItsCaption) {
@@ -128,7 +132,7 @@ TEST_F(X11SkinFormTest, TheDefaultSkinsCaptionButtonsMaximizeRestoreMinimizeAndC
   const TRect Normal = Bounds(100, 100, 500, 350);
   const TXid Window = ShowForm("Buttons", Normal, Skin.get());
   TCustomForm* Form = Forms.back();
-  ShowForm("Minimized", Bounds(200, 500, 400, 200), Skin.get());
+  const TXid MinimizedWindow = ShowForm("Minimized", Bounds(200, 500, 400, 200), Skin.get());
   TCustomForm* Minimized = Forms.back();
   // Hovers over the button and clicks it, as a person does.
   auto ClickButton = [&](TCustomForm* AForm, const char* AIDName) {
@@ -145,18 +149,63 @@ TEST_F(X11SkinFormTest, TheDefaultSkinsCaptionButtonsMaximizeRestoreMinimizeAndC
   TspSkinForm* SkinForm = FindSkinForm(Form);
 
   ClickButton(Form, "maxbutton");
-  EXPECT_TRUE(PumpUntil(
-      [&] { return SkinForm->WindowState() == wsMaximized && Other().Geometry(Window).Width() >= 1280; }));
+  EXPECT_TRUE(PumpUntil([&] {
+    return SkinForm->WindowState() == wsMaximized && Other().Geometry(Window) == SkinForm->MaximizedBounds();
+  }));
   ClickButton(Form, "maxbutton");
   EXPECT_TRUE(
       PumpUntil([&] { return SkinForm->WindowState() == wsNormal && Other().Geometry(Window) == Normal; }));
 
+  // A form other than the main one minimizes into a caption strip.
+  TspSkinForm* MinimizedSkin = FindSkinForm(Minimized);
   ClickButton(Minimized, "minbutton");
-  EXPECT_TRUE(PumpUntil([&] { return IsIconic(Minimized->Handle()); }));
-  EXPECT_EQ(FindSkinForm(Minimized)->WindowState(), wsMinimized);
+  EXPECT_TRUE(PumpUntil([&] {
+    return MinimizedSkin->ReachedWindowState() == wsMinimized &&
+           Other().Geometry(MinimizedWindow).Height() == MinimizedSkin->GetMinHeight();
+  }));
 
   ClickButton(Form, "closebutton");
   EXPECT_TRUE(PumpUntil([&] { return !Form->Visible() && !IsWindowVisible(Form->Handle()); }));
+}
+
+TEST_F(X11SkinFormTest, AMaximizedFormFillsTheWorkAreaTheDesktopAnnouncesAndIsRestored) {
+  // A panel of 40 pixels at the bottom, as a window manager would announce it.
+  Other().SetCardinals(Other().Root(), "_NET_WORKAREA", {0, 0, 1280, 760});
+  ASSERT_TRUE(PumpUntil([&] { return X11().Monitors().front().WorkArea == Bounds(0, 0, 1280, 760); }));
+  ShowForm("Main", Bounds(50, 50, 400, 300), Skin.get());
+  const TXid Window = ShowForm("Second", Bounds(100, 100, 500, 350), Skin.get());
+  SkinForms.back()->SetWindowState(wsMaximized);
+  EXPECT_TRUE(PumpUntil([&] { return Other().Geometry(Window) == Bounds(0, 0, 1280, 760); }));
+  Other().Synchronize();
+  EXPECT_EQ(ShapeMismatches(Window, Forms.back()), 0);
+  SkinForms.back()->SetWindowState(wsNormal);
+  EXPECT_TRUE(PumpUntil([&] { return Other().Geometry(Window) == Bounds(100, 100, 500, 350); }));
+}
+
+TEST_F(X11SkinFormTest, OnADesktopWithoutPanelsTheMaximizedFormLeavesAPixelFree) {
+  ShowForm("Main", Bounds(50, 50, 400, 300), Skin.get());
+  const TXid Window = ShowForm("Second", Bounds(100, 100, 500, 350), Skin.get());
+  SkinForms.back()->SetWindowState(wsMaximized);
+  EXPECT_TRUE(PumpUntil([&] { return Other().Geometry(Window) == Rect(1, 1, 1279, 799); }));
+}
+
+TEST_F(X11SkinFormTest, TheMainFormMinimizesByIconifyingAndTheDesktopRestoresIt) {
+  const TXid Window = ShowForm("Main", Bounds(50, 50, 400, 300), Skin.get());
+  int Restores = 0;
+  SkinForms.back()->OnRestore = [&](TObject*) { ++Restores; };
+  SkinForms.back()->SetWindowState(wsMinimized);
+  EXPECT_TRUE(IsIconic(Forms.back()->Handle()));
+  EXPECT_EQ(SkinForms.back()->WindowState(), wsNormal);
+  // The window manager's answer, then its restore from the task bar. The program reads
+  // the display's events in order: a work area announced after the answer has arrived
+  // once the answer has.
+  Other().SetWindowState(Window, true);
+  Other().SetCardinals(Other().Root(), "_NET_WORKAREA", {0, 0, 1280, 760});
+  ASSERT_TRUE(PumpUntil([&] { return X11().Monitors().front().WorkArea == Bounds(0, 0, 1280, 760); }));
+  Other().SetWindowState(Window, false);
+  EXPECT_TRUE(PumpUntil([&] { return !IsIconic(Forms.back()->Handle()); }));
+  EXPECT_EQ(Restores, 1);
+  EXPECT_TRUE(PumpUntil([&] { return Other().Geometry(Window) == Bounds(50, 50, 400, 300); }));
 }
 
 }  // namespace

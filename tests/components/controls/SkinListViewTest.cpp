@@ -315,5 +315,193 @@ TEST_F(SkinListViewHeaderTest, WithTheDefaultSkinTheReportLooksAsInItsPicture) {
   EXPECT_TRUE(HostLooksAsInItsPicture("listview-default-skin"));
 }
 
+class SkinListViewItemsTest : public SkinListViewTest {
+ protected:
+  static constexpr TColor Paper = RGB(255, 255, 255);
+  // Black text averaged three times toward white paper.
+  static constexpr TColor Line = RGB(223, 223, 223);
+  static constexpr TColor Focus = RGB(0, 0, 200);
+  static constexpr TColor Active = RGB(200, 0, 0);
+  static constexpr TColor Checked = RGB(0, 160, 0);
+  static constexpr TColor Unchecked = RGB(230, 230, 0);
+
+  // Black on white, a "listbox" whose focused item picture is blue and whose selected
+  // one without focus red, and a "checkbox" whose boxes are green (checked) and yellow
+  // inside a fuchsia frame that is left out.
+  void SkinTheList() {
+    auto& Element = AddElement<TspDataSkinListView>("listview");
+    Element.FontName = "Arial";
+    Element.FontHeight = 14;
+    Element.FontColor = RGB(0, 0, 0);
+    Element.BGColor = Paper;
+    auto& Items = AddElement<TspDataSkinListBox>("listbox");
+    Items.PictureIndex = AddPicture(20, 20, [](int, int AY) { return AY < 10 ? Focus : Active; });
+    Items.FocusItemRect = Rect(0, 0, 20, 10);
+    Items.ActiveItemRect = Rect(0, 10, 20, 20);
+    Items.ItemTextRect = Rect(2, 2, 18, 8);
+    Items.FocusFontColor = clWhite;
+    Items.ActiveFontColor = clWhite;
+    auto& Check = AddElement<TspDataSkinCheckRadioControl>("checkbox");
+    Check.PictureIndex = AddPicture(20, 10, [](int AX, int AY) {
+      if (AY == 0 || AY == 9 || AX % 10 == 0 || AX % 10 == 9) return clFuchsia;
+      return AX < 10 ? Checked : Unchecked;
+    });
+    Check.CheckImageRect = Rect(0, 0, 10, 10);
+    Check.UnCheckImageRect = Rect(10, 0, 20, 10);
+    List->SetSkinData(&Skin());
+    List->SetDrawSkin(true);
+  }
+  // Report view as MakeReport makes it, each row with a size in its second column.
+  void MakeSkinnedReport(int ACount) {
+    MakeReport(ACount);
+    for (int I = 0; I < ACount; ++I) List->Items().Item(I)->SubItems().Add(IntToStr(I * 100));
+  }
+};
+
+TEST_F(SkinListViewItemsTest, TheSelectedRowShowsTheFocusedOrTheUnfocusedItemPicture) {
+  SkinTheList();
+  MakeSkinnedReport(3);
+  List->SetHideSelection(false);
+  ShowHost();
+  List->Items().Item(1)->SetSelected(true);
+  Pump();
+  const TRect Label = List->Items().Item(1)->DisplayRect(drLabel);
+  const TRect Bounds = List->Items().Item(1)->DisplayRect(drBounds);
+  EXPECT_EQ(HostPixel(Label.Left, Bounds.Top), ColorToRGB(Active));
+  // The selection ends with the first column; the size beside it stays on the paper.
+  EXPECT_EQ(HostPixel(58, Bounds.Top + 1), ColorToRGB(Active));
+  EXPECT_EQ(HostPixel(64, Bounds.Top + 1), ColorToRGB(Paper));
+  // Its last row is left to the row below.
+  EXPECT_EQ(HostPixel(Label.Left, Bounds.Bottom - 1), ColorToRGB(Paper));
+  List->SetFocus();
+  Pump();
+  EXPECT_EQ(HostPixel(Label.Left, Bounds.Top), ColorToRGB(Focus));
+
+  // With RowSelect the selection takes the whole row, the size drawn on it.
+  List->SetRowSelect(true);
+  Pump();
+  EXPECT_EQ(HostPixel(64, Bounds.Top + 1), ColorToRGB(Focus));
+  EXPECT_EQ(HostPixel(Label.Left, List->Items().Item(0)->DisplayRect(drBounds).Top + 2), ColorToRGB(Paper));
+}
+
+TEST_F(SkinListViewItemsTest, SubItemsFollowTheirColumnsAlignment) {
+  SkinTheList();
+  MakeSkinnedReport(1);
+  List->Items().Item(0)->SubItems().Strings(0) = "12345";
+  List->Columns()[1]->SetAlignment(taRightJustify);
+  ShowHost();
+  Pump();
+  const TRect Row = List->Items().Item(0)->DisplayRect(drBounds);
+  // The text ends 3 pixels inside its column (60 .. 140).
+  TRect Ink = Rect(1000, 1000, -1, -1);
+  for (int X = 60; X < 140; ++X)
+    for (int Y = Row.Top; Y < Row.Bottom; ++Y)
+      if (HostPixel(X, Y) != ColorToRGB(Paper)) {
+        Ink.Left = std::min<int>(Ink.Left, X);
+        Ink.Right = std::max<int>(Ink.Right, X + 1);
+      }
+  EXPECT_LE(Ink.Right, 137);
+  EXPECT_GE(Ink.Right, 130);
+  EXPECT_GT(Ink.Left, 90);
+}
+
+TEST_F(SkinListViewItemsTest, GridLinesEndEveryColumnAndEveryRow) {
+  SkinTheList();
+  MakeSkinnedReport(3);
+  List->DrawSkinLines = true;
+  ShowHost();
+  Pump();
+  for (int I = 0; I < 3; ++I) {
+    const TRect Row = List->Items().Item(I)->DisplayRect(drBounds);
+    const int Middle = (Row.Top + Row.Bottom) / 2;
+    // Columns 0 .. 60 and 60 .. 140: lines at x = 60 and 140.
+    EXPECT_EQ(HostPixel(60, Middle), ColorToRGB(Line)) << I;
+    EXPECT_EQ(HostPixel(140, Middle), ColorToRGB(Line)) << I;
+    EXPECT_EQ(HostPixel(100, Middle), ColorToRGB(Paper)) << I;
+    // Under every row, across the whole list.
+    EXPECT_EQ(HostPixel(170, Row.Bottom - 1), ColorToRGB(Line)) << I;
+  }
+  // Without DrawSkinLines none.
+  List->DrawSkinLines = false;
+  List->Invalidate();
+  Pump();
+  const TRect First = List->Items().Item(0)->DisplayRect(drBounds);
+  EXPECT_EQ(HostPixel(170, First.Bottom - 1), ColorToRGB(Paper));
+}
+
+TEST_F(SkinListViewItemsTest, CheckBoxesComeFromTheCheckElementLeftOfTheImage) {
+  SkinTheList();
+  MakeSkinnedReport(2);
+  List->SetCheckboxes(true);
+  List->Items().Item(0)->SetChecked(true);
+  ShowHost();
+  Pump();
+  for (int I = 0; I < 2; ++I) {
+    const TRect Icon = List->Items().Item(I)->DisplayRect(drIcon);
+    const TRect Row = List->Items().Item(I)->DisplayRect(drBounds);
+    const int Top = std::max<int>(Row.Top + Icon.Height() / 2 - 5 - 1, Row.Top);
+    // The box is 10 square, its frame left out, one pixel left of the image.
+    const int Left = Icon.Left - 11;
+    EXPECT_EQ(HostPixel(Left + 5, Top + 5), ColorToRGB(I == 0 ? Checked : Unchecked)) << I;
+    EXPECT_NE(HostPixel(Left, Top + 5), ColorToRGB(clFuchsia)) << I;
+  }
+}
+
+TEST_F(SkinListViewItemsTest, DrawSkinStopsHeaderSectionsFromBeingDraggedAway) {
+  List->SetFullDrag(true);
+  List->SetDrawSkin(true);
+  EXPECT_FALSE(List->FullDrag());
+  EXPECT_TRUE(List->DrawSkin());
+}
+
+TEST_F(SkinListViewItemsTest, WithoutTheListBoxElementTheClassLibraryDrawsTheItems) {
+  SkinTheList();
+  Skin().CtrlList[1]->IDName = "not a list box";
+  MakeSkinnedReport(3);
+  List->DrawSkinLines = true;
+  ShowHost();
+  Pump();
+  const TRect Row = List->Items().Item(1)->DisplayRect(drBounds);
+  EXPECT_NE(HostPixel(60, (Row.Top + Row.Bottom) / 2), ColorToRGB(Line));
+}
+
+// An item index the list does not have is ignored by every message that takes one,
+// and the skinned list goes on painting.
+TEST_F(SkinListViewItemsTest, UnknownItemIndexesInMessagesAreIgnored) {
+  SkinTheList();
+  MakeSkinnedReport(3);
+  ShowHost();
+  HWND Window = List->Handle();
+  for (WPARAM Index : {WPARAM(3), WPARAM(-1), WPARAM(100000)}) {
+    RECT R{};
+    R.Left = LVIR_BOUNDS;
+    EXPECT_EQ(SendMessage(Window, LVM_GETITEMRECT, Index, reinterpret_cast<LPARAM>(&R)), 0);
+    EXPECT_EQ(SendMessage(Window, LVM_ENSUREVISIBLE, Index, 0), 0);
+    EXPECT_EQ(SendMessage(Window, LVM_DELETEITEM, Index, 0), 0);
+  }
+  List->Invalidate();
+  Pump();
+  EXPECT_EQ(List->Items().Count(), 3);
+  const TRect Row = List->Items().Item(2)->DisplayRect(drBounds);
+  EXPECT_EQ(HostPixel(100, Row.Top + 2), ColorToRGB(Paper));
+}
+
+TEST_F(SkinListViewItemsTest, InTheOtherViewsTheSelectionLiesUnderTheLabel) {
+  SkinTheList();
+  AddItems(6);
+  ShowHost();
+  List->SetFocus();
+  List->Items().Item(1)->SetSelected(true);
+  for (TViewStyle Style : {vsList, vsSmallIcon, vsIcon}) {
+    List->SetViewStyle(Style);
+    Pump();
+    const TRect Label = List->Items().Item(1)->DisplayRect(drLabel);
+    ASSERT_FALSE(IsRectEmpty(Label)) << Style;
+    EXPECT_EQ(HostPixel(Label.Left, Label.Top), ColorToRGB(Focus)) << Style;
+    const TRect Other = List->Items().Item(2)->DisplayRect(drLabel);
+    EXPECT_EQ(HostPixel(Other.Left, Other.Top), ColorToRGB(Paper)) << Style;
+  }
+}
+
 }  // namespace
 }  // namespace more_controls_test

@@ -135,6 +135,107 @@ TEST_F(SkinTabsTest, LeftTabsAreTheTopPictureTurnedCounterClockwise) {
   EXPECT_EQ(HostPicture(Rect(Tab.Left, Y, Tab.Left + 3, Y + 1), Legend), "ygg\n");
 }
 
+TEST_F(SkinTabsTest, RightTabsAreTheTopPictureTurnedClockwiseBesideTheBorder) {
+  AddTabElement();
+  auto* Control = NewPageControl(3);
+  Control->SetSkinData(&Skin());
+  Control->SetTabPosition(tpRight);
+  ShowHost();
+  const std::vector<std::pair<TColor, char>> Legend = {
+      {TabsNormal, 'g'}, {TabsActive, 'r'}, {TabsTop, 'y'}, {TabsFrame, 'b'}, {TabsPage, '.'}};
+  // The top row of the picture becomes the right column, for the selected tab too.
+  for (int I = 0; I < 3; ++I) {
+    const TRect Tab = TabRectOf(*Control, I);
+    ASSERT_GT(Tab.Width(), 3);
+    const int Y = (Tab.Top + Tab.Bottom) / 2 + 12;
+    EXPECT_EQ(HostPicture(Rect(Tab.Right - 3, Y, Tab.Right, Y + 1), Legend), I == 0 ? "rry\n" : "ggy\n") << I;
+  }
+  // The pages lie inside the border, which runs along the left edge of the tabs.
+  const TRect Pages = Control->DisplayRect();
+  const TRect First = TabRectOf(*Control, 0);
+  EXPECT_EQ(Pages.Left, 4);
+  EXPECT_EQ(Pages.Top, 24);
+  EXPECT_EQ(HostPicture(Rect(Pages.Right, 60, Pages.Right + 4, 61), Legend), "bbbb\n");
+  EXPECT_LE(Pages.Right + 4, First.Left + 1);
+}
+
+// A selected tab taller than the others (20 against 16) reaches over the border toward
+// its page: on the right it is moved left by the difference.
+TEST_F(SkinTabsTest, ATallerSelectedRightTabReachesOverTheBorder) {
+  auto& Element = AddTabElement();
+  Element.TabRect = Rect(0, 60, 40, 76);
+  auto* Control = NewPageControl(3);
+  Control->SetSkinData(&Skin());
+  Control->SetTabPosition(tpRight);
+  ShowHost();
+  const std::vector<std::pair<TColor, char>> Legend = {{TabsNormal, 'g'}, {TabsActive, 'r'}, {TabsTop, 'y'}};
+  const TRect Selected = TabRectOf(*Control, 0);
+  const TRect Other = TabRectOf(*Control, 1);
+  ASSERT_EQ(Selected.Width(), 16);
+  // Near the tabs' ends, clear of the captions.
+  const int Y = Selected.Top + 2;
+  EXPECT_EQ(HostPicture(Rect(Selected.Left - 4, Y, Selected.Right, Y + 1), Legend),
+            std::string(19, 'r') + "y\n");
+  const int Z = Other.Top + 2;
+  EXPECT_EQ(HostPicture(Rect(Other.Left, Z, Other.Right, Z + 1), Legend), std::string(15, 'g') + "y\n");
+  EXPECT_NE(HostPicture(Rect(Other.Left - 1, Z, Other.Left, Z + 1), Legend), "g\n");
+}
+
+TEST_F(SkinTabsTest, ARightTabsCloseButtonIsTurnedWithItAndClosesItsPage) {
+  auto* Control = NewPageControl(3);
+  Control->SetTabPosition(tpRight);
+  Control->SetShowCloseButtons(true);
+  ShowHost();
+  const TRect Tab = TabRectOf(*Control, 1);
+  TRect Button = static_cast<TspSkinTabSheet*>(Control->Pages(1))->ButtonRect;
+  OffsetRect(Button, Tab.Left, Tab.Top);
+  // Drawn as a top tab and turned clockwise: the button at the tab's far end is now at
+  // its bottom, square, and the black cross lies inside it.
+  EXPECT_EQ(Button.Width(), 14);
+  EXPECT_EQ(Button.Height(), 14);
+  EXPECT_GT(Button.Top, (Tab.Top + Tab.Bottom) / 2);
+  int Cross = 0;
+  for (int X = Button.Left; X < Button.Right; ++X)
+    for (int Y = Button.Top; Y < Button.Bottom; ++Y) Cross += HostPixel(X, Y) == ColorToRGB(clBlack);
+  EXPECT_GT(Cross, 6);
+  ClickAt(CentreOf(Button));
+  EXPECT_FALSE(Control->Pages(1)->TabVisible());
+}
+
+// The focused control shows its selected tab in the focus picture with a dotted
+// rectangle inset by the focus offsets; without focus the selected picture, no dots.
+TEST_F(SkinTabsTest, TheFocusedSelectedTabShowsTheFocusPictureAndTheDottedRectangle) {
+  auto& Element = AddTabElement();
+  Element.FocusTabRect = Rect(40, 80, 80, 100);
+  Element.ShowFocus = true;
+  Element.FocusOffsetX = 3;
+  Element.FocusOffsetY = 3;
+  Element.FocusFontColor = clBlack;
+  Element.ActiveFontColor = clBlack;
+  auto* Control = NewPageControl(3);
+  Control->SetSkinData(&Skin());
+  ShowHost();
+  const TRect Tab = TabRectOf(*Control, 0);
+  const std::vector<std::pair<TColor, char>> Legend = {
+      {TabsActive, 'r'}, {TabsFrame, 'b'}, {clBlack, 'x'}, {TabsTop, 'y'}};
+  const TRect Dots = Rect(Tab.Left + 3, Tab.Top + 3, Tab.Left + 9, Tab.Top + 4);
+  EXPECT_EQ(HostPicture(Dots, Legend), "rrrrrr\n");
+  Control->SetFocus();
+  Pump();
+  EXPECT_EQ(HostPicture(Rect(Tab.Left + 1, Tab.Top + 1, Tab.Left + 2, Tab.Top + 3), Legend), "b\nb\n");
+  EXPECT_EQ(HostPicture(Dots, Legend), "xbxbxb\n");
+}
+
+TEST_F(SkinTabsTest, WithoutSkinTheFocusedSelectedTabIsFilledDarker) {
+  auto* Control = NewPageControl(3);
+  ShowHost();
+  Control->SetFocus();
+  Pump();
+  const TRect Selected = TabRectOf(*Control, 0);
+  EXPECT_EQ(HostPixel(Selected.Left, Selected.Top + 5), RGB(0, 0, 128));
+  EXPECT_EQ(HostPixel(Selected.Left + 3, Selected.Top + 2), RGB(133, 147, 181));
+}
+
 TEST_F(SkinTabsTest, WithoutSkinTheSelectedTabIsFramedNavyAndTheHotTabIsGreyBlue) {
   auto* Control = NewPageControl(3);
   ShowHost();
@@ -285,6 +386,33 @@ TEST_F(SkinTabsTest, ASheetTilesItsWallpaperOrFillsTheFaceWithoutSkin) {
   Pump();
   EXPECT_EQ(HostPixel(Page.Left + 30, Page.Top + 20), ColorToRGB(clBlue));
   EXPECT_EQ(HostPixel(Page.Left + 31, Page.Top + 20), ColorToRGB(clRed));
+}
+
+TEST_F(SkinTabsTest, TheDefaultSkinsScrollerShowsTwoButtonsThatScrollBothWays) {
+  Host().SetBounds(100, 100, 320, 160);
+  auto* Control = NewPageControl(8, 300, 140);
+  Control->SetSkinData(&SkinNew());
+  ShowHost();
+  Pump();
+  ASSERT_NE(Control->SkinUpDown(), nullptr);
+  const TRect UpDown = Control->SkinUpDown()->BoundsRect();
+  const TRect Back = Rect(UpDown.Left, UpDown.Top, UpDown.Left + UpDown.Width() / 2, UpDown.Bottom);
+  const TRect Forward = Rect(Back.Right, UpDown.Top, UpDown.Right, UpDown.Bottom);
+  // Each half shows its chevron on the skin's surface.
+  const COLORREF Surface = HostPixel(UpDown.Left, UpDown.Top);
+  for (const TRect& Half : {Back, Forward}) {
+    int Ink = 0;
+    for (int X = Half.Left; X < Half.Right; ++X)
+      for (int Y = Half.Top; Y < Half.Bottom; ++Y) Ink += HostPixel(X, Y) != Surface;
+    EXPECT_GT(Ink, 4);
+  }
+  ClickAt(CentreOf(Forward));
+  ClickAt(CentreOf(Forward));
+  EXPECT_EQ(Control->SkinUpDown()->Position(), 2);
+  ClickAt(CentreOf(Back));
+  EXPECT_EQ(Control->SkinUpDown()->Position(), 1);
+  EXPECT_LE(TabRectOf(*Control, 0).Right, 0);
+  EXPECT_GT(TabRectOf(*Control, 1).Right, 0);
 }
 
 TEST_F(SkinTabsTest, TheDefaultSkinDrawsTabsBorderAndTheUpDownOfAnOverflowingRow) {

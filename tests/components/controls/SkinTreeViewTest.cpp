@@ -2,6 +2,8 @@
 // one), no system scroll bars, and the external skinned bars following the tree's own
 // scroll state in both directions.
 
+#include <cstring>
+
 #include "components/controls/SkinCtrls.h"
 #include "platform/win/MessageQueue.h"
 #include "platform/win/ScrollInfo.h"
@@ -109,6 +111,22 @@ TEST_F(SkinTreeViewTest, TheVerticalBarFollowsTheTreeAndScrollsIt) {
   EXPECT_EQ(VBar->Position(), 30);
 }
 
+TEST_F(SkinTreeViewTest, AHundredNodesTwentyToAPageLetTheBarReachEighty) {
+  AddNodes(100);
+  Tree->SetVScrollBar(VBar);
+  ShowHost();
+  const int Row = Tree->Items().Item(0)->DisplayRect(false).Height();
+  Tree->SetHeight(20 * Row);
+  Pump();
+  ASSERT_EQ(VisibleCount(), 20);
+  ASSERT_TRUE(VBar->Visible());
+  EXPECT_EQ(VBar->Max(), 99);
+  EXPECT_EQ(VBar->PageSize(), 20);
+  VBar->SetPosition(1000);
+  EXPECT_EQ(VBar->Position(), 80);
+  EXPECT_EQ(Tree->TopItem(), Tree->Items().Item(80));
+}
+
 TEST_F(SkinTreeViewTest, TheBarShowsOnlyWhileTheNodesDoNotFitAndWhileTheTreeShows) {
   AddNodes(3);
   Tree->SetVScrollBar(VBar);
@@ -196,6 +214,237 @@ TEST_F(SkinTreeViewTest, AClickOnANodesButtonExpandsAndCollapsesItAndTheBarFollo
 TEST_F(SkinTreeViewTest, AnswersThePaintIntoContextRequestWithoutPainting) {
   ShowHost();
   EXPECT_EQ(SendMessage(Tree->Handle(), 45513, 0, 0), 12851);
+}
+
+class SkinTreeViewItemsTest : public SkinTreeViewTest {
+ protected:
+  static constexpr TColor Ink = RGB(0, 0, 0);
+  static constexpr TColor Paper = RGB(255, 255, 255);
+  // Half-way between ink and paper, and a quarter of the way.
+  static constexpr TColor Box = RGB(127, 127, 127);
+  static constexpr TColor Line = RGB(191, 191, 191);
+  static constexpr TColor Focus = RGB(0, 0, 200);
+  static constexpr TColor Active = RGB(200, 0, 0);
+
+  // A black-on-white "treeview" element and a "listbox" whose focused item picture is
+  // blue and whose selected one (without focus) is red.
+  void SkinTheTree() {
+    auto& Element = AddElement<TspDataSkinTreeView>("treeview");
+    Element.FontName = "Arial";
+    Element.FontHeight = 14;
+    Element.FontColor = Ink;
+    Element.BGColor = Paper;
+    Element.PictureIndex = -1;
+    auto& Items = AddElement<TspDataSkinListBox>("listbox");
+    Items.PictureIndex = AddPicture(20, 20, [](int, int AY) { return AY < 10 ? Focus : Active; });
+    Items.FocusItemRect = Rect(0, 0, 20, 10);
+    Items.ActiveItemRect = Rect(0, 10, 20, 20);
+    Items.ItemTextRect = Rect(2, 2, 18, 8);
+    Items.FocusFontColor = clWhite;
+    Items.ActiveFontColor = clWhite;
+    Tree->SetSkinData(&Skin());
+    Tree->SetDrawSkin(true);
+  }
+  std::string TreePicture(const TRect& AArea) {
+    return HostPicture(AArea, {{Paper, '.'}, {Ink, 'x'}, {Box, 'b'}, {Line, 'l'}});
+  }
+  // The pixels of row ARow of the tree from AX to AX + ACount.
+  std::string RowOfPixels(int AX, int AY, int ACount) {
+    return TreePicture(Rect(AX, AY, AX + ACount, AY + 1));
+  }
+};
+
+TEST_F(SkinTreeViewItemsTest, LinesFadeButtonsShowPlusOrMinusAndChildrenHangOnTheirParentsLine) {
+  SkinTheTree();
+  TTreeNode* Open = Tree->Items().Add(nullptr, "open");
+  Tree->Items().AddChild(Open, "child");
+  TTreeNode* Closed = Tree->Items().Add(nullptr, "closed");
+  Tree->Items().AddChild(Closed, "hidden");
+  Open->Expand(false);
+  Tree->SetSelected(nullptr);
+  ShowHost();
+  Pump();
+  // Indent 19: the button column b = 9, s = 5; the box from (4, c - 5) to (13, c + 4)
+  // exclusive, the vertical line at x = 8, the centre row c - 1.
+  const TRect OpenRow = Open->DisplayRect(false);
+  const int C = OpenRow.Top + OpenRow.Height() / 2;
+  // The open node: a box with a minus, no bar, then the connector from x = 13 to 18,
+  // opaque for 3 pixels and fading over the last 3 (255, 170, 85 of alpha).
+  std::string Expected = "....bbbbbbbbb";
+  EXPECT_EQ(RowOfPixels(0, C - 5, 13), Expected + "\n");
+  EXPECT_EQ(RowOfPixels(0, C - 1, 13), "....b.xxxxx.b\n");
+  EXPECT_EQ(RowOfPixels(0, C - 3, 13), "....b.......b\n");
+  const std::string Connector = RowOfPixels(13, C - 1, 7);
+  EXPECT_EQ(Connector.substr(0, 4), "llll");
+  EXPECT_EQ(HostPixel(16, C - 1), ColorToRGB(Line));
+  EXPECT_NE(HostPixel(17, C - 1), ColorToRGB(Line));
+  EXPECT_NE(HostPixel(17, C - 1), ColorToRGB(Paper));
+  EXPECT_EQ(HostPixel(19, C - 1), ColorToRGB(Paper));
+  // Below the box the line goes on down to the next sibling, through the child's row.
+  EXPECT_EQ(RowOfPixels(8, C + 6, 1), "l\n");
+
+  // The closed node: a plus.
+  const TRect ClosedRow = Closed->DisplayRect(false);
+  const int D = ClosedRow.Top + ClosedRow.Height() / 2;
+  EXPECT_EQ(RowOfPixels(0, D - 1, 13), "....b.xxxxx.b\n");
+  EXPECT_EQ(RowOfPixels(0, D - 3, 13), "....b...x...b\n");
+  // The last node has nothing below its box.
+  EXPECT_EQ(RowOfPixels(8, ClosedRow.Bottom - 1, 1), ".\n");
+}
+
+TEST_F(SkinTreeViewItemsTest, ASelectedNodeShowsTheFocusedOrTheUnfocusedItemPicture) {
+  SkinTheTree();
+  Tree->SetHideSelection(false);
+  Tree->Items().Add(nullptr, "first");
+  TTreeNode* Second = Tree->Items().Add(nullptr, "second");
+  ShowHost();
+  Tree->SetSelected(Second);
+  Pump();
+  const TRect Text = Second->DisplayRect(true);
+  EXPECT_EQ(HostPixel(Text.Left, Text.Top), ColorToRGB(Active));
+  EXPECT_EQ(HostPixel(Text.Right - 1, Text.Bottom - 1), ColorToRGB(Active));
+  Tree->SetFocus();
+  Pump();
+  EXPECT_EQ(HostPixel(Text.Left, Text.Top), ColorToRGB(Focus));
+  // The caption is drawn on it (in the element's focused font colour).
+  int Caption = 0;
+  for (int X = Text.Left; X < Text.Right; ++X)
+    for (int Y = Text.Top; Y < Text.Bottom; ++Y) Caption += HostPixel(X, Y) != ColorToRGB(Focus);
+  EXPECT_GT(Caption, 20);
+}
+
+// With an indent of 10 or 6 the connector of a node with children is one pixel long
+// (from b + s - 1 to Indent + s - 5): it has no half to fade over, and is drawn as one
+// whole pixel right of its start.
+TEST_F(SkinTreeViewItemsTest, AConnectorOnePixelLongIsDrawnWhole) {
+  SkinTheTree();
+  for (int Indent : {10, 6}) {
+    Tree->Items().Clear();
+    Tree->SetIndent(Indent);
+    TTreeNode* Parent = Tree->Items().Add(nullptr, "parent");
+    Tree->Items().AddChild(Parent, "child");
+    Tree->SetSelected(nullptr);
+    ShowHost();
+    Pump();
+    const TRect Row = Parent->DisplayRect(false);
+    const int C = Row.Top + Row.Height() / 2;
+    const int Start = Indent / 2 + 5 - 1;
+    EXPECT_EQ(RowOfPixels(Start - 1, C - 1, 2), "bl\n") << Indent;
+  }
+}
+
+TEST_F(SkinTreeViewItemsTest, WithoutTheListBoxElementTheClassLibraryDrawsTheItems) {
+  SkinTheTree();
+  Skin().CtrlList.back()->IDName = "not a list box";
+  TTreeNode* Open = Tree->Items().Add(nullptr, "open");
+  Tree->Items().AddChild(Open, "child");
+  ShowHost();
+  Pump();
+  const TRect Row = Open->DisplayRect(false);
+  const int C = Row.Top + Row.Height() / 2;
+  // The class library's dotted lines and its own box, not the skinned one.
+  EXPECT_EQ(RowOfPixels(0, C - 5, 13).find("bbbbbbbbb"), std::string::npos);
+}
+
+TEST_F(SkinTreeViewItemsTest, TheButtonImageListGivesTheButtonsPictures) {
+  SkinTheTree();
+  TCustomImageList Buttons(nullptr);
+  Buttons.SetWidth(8);
+  Buttons.SetHeight(8);
+  for (TColor Colour : {clRed, clLime}) {
+    TBitmap Picture;
+    Picture.SetSize(8, 8);
+    Picture.Canvas().Brush().SetColor(Colour);
+    Picture.Canvas().FillRect(Rect(0, 0, 8, 8));
+    Buttons.Add(Picture, nullptr);
+  }
+  Tree->SetButtonImageList(&Buttons);
+  TTreeNode* Open = Tree->Items().Add(nullptr, "open");
+  Tree->Items().AddChild(Open, "child");
+  TTreeNode* Closed = Tree->Items().Add(nullptr, "closed");
+  Tree->Items().AddChild(Closed, "hidden");
+  Open->Expand(false);
+  ShowHost();
+  Pump();
+  // s = 4: the picture at (b - 4, c - 4), expanded lime, collapsed red.
+  const TRect OpenRow = Open->DisplayRect(false);
+  EXPECT_EQ(HostPixel(5, OpenRow.Top + OpenRow.Height() / 2 - 4), ColorToRGB(clLime));
+  const TRect ClosedRow = Closed->DisplayRect(false);
+  EXPECT_EQ(HostPixel(5, ClosedRow.Top + ClosedRow.Height() / 2 - 4), ColorToRGB(clRed));
+  Tree->SetButtonImageList(nullptr);
+}
+
+TEST_F(SkinTreeViewItemsTest, WithTheDefaultSkinAClickOnTheButtonPictureExpandsAndCollapses) {
+  Tree->SetSkinData(&SkinNew());
+  Tree->SetDrawSkin(true);
+  TTreeNode* Parent = Tree->Items().Add(nullptr, "parent");
+  Tree->Items().AddChild(Parent, "child");
+  Tree->SetSelected(nullptr);
+  ShowHost();
+  Pump();
+  const TRect Row = Parent->DisplayRect(false);
+  const int C = Row.Top + Row.Height() / 2;
+  // The button picture lies around the button column (b - 1, c - 1); the connector
+  // starts at b + s - 1 = 12.
+  const TRect Button = Rect(2, C - 6, 12, C + 5);
+  const TColor Surface = Tree->Color();
+  // The rightward chevron of a collapsed node: its ink spans more rows than columns.
+  auto InkBounds = [&] {
+    TRect Drawn = Rect(1000, 1000, -1, -1);
+    for (int X = Button.Left; X < Button.Right; ++X)
+      for (int Y = Button.Top; Y < Button.Bottom; ++Y)
+        if (HostPixel(X, Y) != ColorToRGB(Surface)) {
+          Drawn.Left = std::min<int>(Drawn.Left, X);
+          Drawn.Top = std::min<int>(Drawn.Top, Y);
+          Drawn.Right = std::max<int>(Drawn.Right, X + 1);
+          Drawn.Bottom = std::max<int>(Drawn.Bottom, Y + 1);
+        }
+    return Drawn;
+  };
+  const TRect Collapsed = InkBounds();
+  ASSERT_GT(Collapsed.Width(), 0);
+  EXPECT_GT(Collapsed.Height(), Collapsed.Width());
+  // The picture alone: no edge of a drawn box beside it (the box would end at x = 11).
+  EXPECT_LE(Collapsed.Right, 11);
+  const TPoint Click = OnHost(Tree->Indent() / 2, C);
+  InjectPointerPress(Click);
+  InjectPointerRelease(Click);
+  Pump();
+  ASSERT_TRUE(Parent->Expanded());
+  const TRect Expanded = InkBounds();
+  EXPECT_GT(Expanded.Width(), Expanded.Height());
+  InjectPointerPress(Click);
+  InjectPointerRelease(Click);
+  Pump();
+  EXPECT_FALSE(Parent->Expanded());
+  EXPECT_EQ(InkBounds(), Collapsed);
+}
+
+// A handle of a node deleted since, or one the tree never gave, is ignored by every
+// message that takes an item, and the skinned tree goes on painting.
+TEST_F(SkinTreeViewItemsTest, UnknownItemHandlesInMessagesAreIgnored) {
+  SkinTheTree();
+  TTreeNode* Kept = Tree->Items().Add(nullptr, "kept");
+  TTreeNode* Gone = Tree->Items().Add(nullptr, "gone");
+  ShowHost();
+  const HTREEITEM Stale = Gone->ItemId();
+  Gone->Delete();
+  HWND Window = Tree->Handle();
+  for (HTREEITEM Item : {Stale, reinterpret_cast<HTREEITEM>(0x5a5a5a5a)}) {
+    const auto Handle = reinterpret_cast<LPARAM>(Item);
+    EXPECT_EQ(SendMessage(Window, TVM_EXPAND, TVE_EXPAND, Handle), 0);
+    EXPECT_EQ(SendMessage(Window, TVM_SELECTITEM, TVGN_CARET, Handle), 0);
+    EXPECT_EQ(SendMessage(Window, TVM_DELETEITEM, 0, Handle), 0);
+    RECT R{};
+    // The item comes in the rectangle itself.
+    std::memcpy(static_cast<void*>(&R), &Item, sizeof Item);
+    EXPECT_EQ(SendMessage(Window, TVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&R)), 0);
+  }
+  Tree->Invalidate();
+  Pump();
+  EXPECT_EQ(Tree->Items().Count(), 1);
+  const TRect Row = Kept->DisplayRect(false);
+  EXPECT_EQ(HostPixel(8, Row.Top + Row.Height() / 2), ColorToRGB(Paper));
 }
 
 }  // namespace

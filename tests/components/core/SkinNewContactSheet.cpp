@@ -391,6 +391,11 @@ void DrawBars(TContactSheet& ASheet, const TSkinNew& ASkin) {
     for (int I = 0; I < 3; ++I) {
       const bool Vertical = String(Name) == "vupdown";
       const TRect Place = ASheet.Next(Vertical ? 18 : 28, Vertical ? 28 : 18);
+      // The normal pair is the element's picture; the buttons' places lie within it.
+      if (I == 0) {
+        ASheet.Part(UpDown.PictureIndex, UpDown.SkinRect, Place.Left, Place.Top);
+        continue;
+      }
       // The horizontal pair lies as it reads: back (its down button) left, forward right.
       ASheet.Part(UpDown.PictureIndex, Up[I], Vertical ? Place.Left : Place.Left + 14, Place.Top);
       ASheet.Part(UpDown.PictureIndex, Down[I], Place.Left, Vertical ? Place.Top + 14 : Place.Top);
@@ -471,7 +476,7 @@ void DrawPanelsAndLists(TContactSheet& ASheet, const TSkinNew& ASkin) {
   const char* Nodes[] = {"Videos", "Music", "Pictures"};
   for (int I = 0; I < 3; ++I) {
     const int Y = TreePlace.Top + 6 + I * 24;
-    ASheet.Part(Tree.PictureIndex, I == 0 ? Tree.NoExpandImageRect : Tree.ExpandImageRect, TreePlace.Left + 6,
+    ASheet.Part(Tree.PictureIndex, I == 0 ? Tree.ExpandImageRect : Tree.NoExpandImageRect, TreePlace.Left + 6,
                 Y + 6);
     ASheet.Text(Rect(TreePlace.Left + 24, Y, TreePlace.Right, Y + 24), Nodes[I], Tree.FontColor, false,
                 {tfLeft, tfVerticalCenter, tfSingleLine});

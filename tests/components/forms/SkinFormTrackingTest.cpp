@@ -3,7 +3,6 @@
 // by the window's capture, the caption buttons' commands, object hints and the end of
 // the timers.
 
-#include "components/core/spEffBmp.h"
 #include "components/forms/SkinHint.h"
 #include "platform/ui/Application.h"
 #include "platform/win/Capture.h"
@@ -177,10 +176,7 @@ TEST_F(SkinFormTrackingTest, TheMaximizeButtonTogglesBetweenMaximizeAndRestore) 
   InjectClick(Centre(Max));
   ProcessPendingMessages();
   EXPECT_EQ(SkinForm->WindowState(), wsMaximized);
-  TRect WorkArea;
-  GetMonitorArea(Form->Handle(), true, WorkArea);
-  EXPECT_GE(Form->Width(), WorkArea.Width());
-  EXPECT_GE(Form->Height(), WorkArea.Height());
+  EXPECT_EQ(Form->BoundsRect(), SkinForm->MaximizedBounds());
   // The hover ended before the command; the button now shows its restore look.
   EXPECT_FALSE(Max.Active);
   EXPECT_EQ(DifferingPixels(Max, *Max.ActivePicture, Max.RestoreRect), 0);
@@ -284,7 +280,7 @@ TEST_F(SkinFormTrackingTest, ObjectHintsShowThroughTheFormsHint) {
   EXPECT_FALSE(Hint->IsVisible());
   // A maximized form's maximize button offers to restore it. The mouse timer still
   // runs, so its next tick finds the button.
-  SkinForm->ChangeWindowStateByButton(wsMaximized);
+  SkinForm->SetWindowState(wsMaximized);
   ProcessPendingMessages();
   Move(Centre(Button("maxbutton")));
   Pass(50);

@@ -71,8 +71,8 @@ class SkinMenusItemTest : public SkinFormTest {
   }
   // A line of the skin look (AData set) or the built-in look at ARect.
   std::unique_ptr<TspSkinMenuItem> Line(TMenuItem* AItem, TspDataSkinMenuItem* AData, const TRect& ARect) {
-    auto Result =
-        std::make_unique<TspSkinMenuItem>(Menu, AData ? Skin.get() : nullptr, nullptr, AData, AItem);
+    Window.SD = AData ? Skin.get() : nullptr;
+    auto Result = std::make_unique<TspSkinMenuItem>(Window, AData, AItem);
     Result->ObjectRect = ARect;
     return Result;
   }
@@ -93,6 +93,8 @@ class SkinMenusItemTest : public SkinFormTest {
   }
 
   TspSkinMenu Menu{nullptr};
+  // The window the lines belong to; each line takes the skin it has when made.
+  TspSkinPopupWindow Window{nullptr, nullptr, Menu};
   std::unique_ptr<TspSkinData> Skin;
   std::unique_ptr<TspDataSkinMenuItem> Record;
   std::unique_ptr<TMenuItem> Root;
@@ -343,7 +345,8 @@ TEST_F(SkinMenusItemTest, DefaultSkinItemsMatchTheirPicture) {
   Target.SetSize(Width, 200);
   int Y = 0;
   for (TMenuItem* Item : Items) {
-    auto L = std::make_unique<TspSkinMenuItem>(Menu, Default.get(), nullptr, Data, Item);
+    Window.SD = Default.get();
+    auto L = std::make_unique<TspSkinMenuItem>(Window, Data, Item);
     L->ObjectRect = TRect{0, Y, Width, Y + L->Height()};
     L->Active = Item == Hot;
     L->Draw(Target.Canvas());

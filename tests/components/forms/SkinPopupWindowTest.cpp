@@ -1,15 +1,21 @@
 // One level of a skinned popup menu: its size in the built-in look, the look of a small
 // test skin and the program's default skin, where it opens, cutting a long menu to the
-// work area with scroll strips, and the form under it keeping the activation.
+// work area with scroll strips and scrolling it, its pictures, the keys, the fade, the
+// skin's shape, and the form under it keeping the activation.
 
 #include "components/core/SPUtils.h"
 #include "components/forms/SkinMenus.h"
+#include "platform/ui/Actions.h"
 #include "platform/ui/Screen.h"
 #include "platform/ui/ShortCuts.h"
 #include "platform/win/Cursors.h"
+#include "platform/win/Keyboard.h"
 #include "platform/win/MessageQueue.h"
+#include "platform/win/Timers.h"
 #include "platform/win/headless/HeadlessBackend.h"
+#include "platform/win/headless/HeadlessPictures.h"
 #include "tests/components/forms/SkinFormTestSupport.h"
+#include "tests/support/Pictures.h"
 
 namespace skin_popup_window_test {
 namespace {
@@ -233,6 +239,175 @@ TEST_F(SkinPopupWindowTest, TheHighlightedItemFollowsTheMouse) {
   SetCursorPos(W.Left() + 20, W.Top() + 30);
   HeadlessBackend()->AdvanceClock(50);
   EXPECT_EQ(W.ActiveItem, 0);
+}
+
+TEST_F(SkinPopupWindowTest, ArrowsMoveTheHighlightOverWhatCanBeChosen) {
+  AddMenuItem("Open");
+  AddMenuItem("-");
+  AddMenuItem("Close");
+  AddMenuItem("Locked")->SetEnabled(false);
+  TspSkinPopupWindow& W = ShowAt(TRect{100, 50, 100, 50});
+  struct TStep {
+    UINT Key;
+    int ActiveItem;
+  };
+  // Down stops at the last item that can be chosen; Up from the first starts again at
+  // the end.
+  const TStep Steps[] = {{VK_DOWN, 2}, {VK_DOWN, 2}, {VK_UP, 0}, {VK_UP, 2}, {VK_HOME, 2}};
+  ASSERT_EQ(W.ActiveItem, 0);
+  for (const TStep& Step : Steps) {
+    W.PopupKeyDown(WORD(Step.Key));
+    EXPECT_EQ(W.ActiveItem, Step.ActiveItem) << "key " << Step.Key;
+    for (int I = 0; I < W.ItemCount(); ++I) EXPECT_EQ(W.Item(I).Active, I == Step.ActiveItem) << I;
+  }
+}
+
+TEST_F(SkinPopupWindowTest, ATallMenuScrollsWhileTheMouseRestsOnAStrip) {
+  constexpr int ItemCount = 60;
+  for (int I = 0; I < ItemCount; ++I) AddMenuItem("Item " + IntToStr(I));
+  TspSkinPopupWindow& W = ShowAt(TRect{500, 300, 560, 320});
+  ASSERT_TRUE(W.Scroll);
+  ASSERT_EQ(W.VisibleCount, 36);
+
+  // The bottom strip (3 of frame, then 10 pixels) scrolls one item every 100 ms.
+  SetCursorPos(W.Left() + 20, W.Top() + W.Height() - 8);
+  HeadlessBackend()->AdvanceClock(50);
+  EXPECT_EQ(W.ScrollCode, 2);
+  HeadlessBackend()->AdvanceClock(99);
+  EXPECT_EQ(W.VisibleStartIndex, 0);
+  HeadlessBackend()->AdvanceClock(201);
+  EXPECT_EQ(W.VisibleStartIndex, 3);
+  EXPECT_FALSE(W.Item(2).FVisible);
+  EXPECT_EQ(W.Item(3).ObjectRect.Top, 13);
+  // Off the strip the scrolling stops.
+  SetCursorPos(W.Left() + 20, W.Top() + 100);
+  HeadlessBackend()->AdvanceClock(300);
+  EXPECT_EQ(W.ScrollCode, 0);
+  EXPECT_EQ(W.VisibleStartIndex, 3);
+
+  // By keys the view wraps: Up on the first item shows the end of the list, Down on the
+  // last shows its start again.
+  SetCursorPos(0, 0);
+  TspSkinPopupWindow& K = ShowAt(TRect{500, 300, 560, 320});
+  ASSERT_EQ(K.ActiveItem, 0);
+  K.PopupKeyDown(WORD(VK_UP));
+  EXPECT_EQ(K.ActiveItem, ItemCount - 1);
+  EXPECT_EQ(K.VisibleStartIndex, ItemCount - 36);
+  EXPECT_TRUE(K.Item(ItemCount - 1).FVisible);
+  K.PopupKeyDown(WORD(VK_DOWN));
+  EXPECT_EQ(K.ActiveItem, 0);
+  EXPECT_EQ(K.VisibleStartIndex, 0);
+}
+
+TEST_F(SkinPopupWindowTest, TheMenusItemLimitMakesTheWindowScroll) {
+  for (int I = 0; I < 30; ++I) AddMenuItem("Item " + IntToStr(I));
+  Menu.MaxMenuItemsInWindow = 10;
+  TspSkinPopupWindow& W = ShowAt(TRect{100, 50, 100, 50});
+  EXPECT_TRUE(W.Scroll);
+  EXPECT_TRUE(W.Scroll2);
+  // Ten items, two strips, the frame; placed below its anchor as any menu.
+  EXPECT_EQ(W.Height(), 10 * 20 + 20 + 6);
+  EXPECT_EQ(W.VisibleCount, 10);
+  EXPECT_EQ((TPoint{W.Left(), W.Top()}), (TPoint{100, 50}));
+}
+
+// The built-in look: the glyph column, the frame, the highlighted second item, a
+// separator, a check mark, a disabled item and a sub-menu arrow.
+TEST_F(SkinPopupWindowTest, BuiltInLookMatchesItsPicture) {
+  AddMenuItem("Open")->SetShortCut(TextToShortCut("Ctrl+O"));
+  AddMenuItem("Save");
+  AddMenuItem("-");
+  AddMenuItem("Wrap")->SetChecked(true);
+  AddMenuItem("Locked")->SetEnabled(false);
+  AddMenuItem("More")->Add(new TMenuItem(nullptr));
+  TspSkinPopupWindow& W = ShowAt(TRect{100, 50, 100, 50});
+  W.PopupKeyDown(WORD(VK_DOWN));
+  ProcessPendingMessages();
+  EXPECT_TRUE(testing_support::MatchesReferencePicture(
+      WindowPicture(W.Handle()), "tests/components/forms/pictures/popup-window-built-in.png",
+      {.Channel = 2}));
+}
+
+// The default skin's popup with more items than the menu allows: the rounded window,
+// its items and the two scroll strips.
+TEST_F(SkinPopupWindowTest, DefaultSkinScrollingMenuMatchesItsPicture) {
+  std::unique_ptr<TspSkinData> Skin = skin_form_test::LoadDefaultSkin();
+  Menu.SkinData = Skin.get();
+  Menu.MaxMenuItemsInWindow = 4;
+  for (int I = 0; I < 6; ++I) AddMenuItem("Item " + IntToStr(I));
+  TspSkinPopupWindow& W = ShowAt(TRect{100, 50, 100, 50}, pdDown, Skin->PopupWindow.get());
+  ProcessPendingMessages();
+  EXPECT_TRUE(testing_support::MatchesReferencePicture(
+      WindowPicture(W.Handle()), "tests/components/forms/pictures/popup-window-default-skin.png",
+      {.Channel = 2}));
+  // The skin's rounded mask cuts the corners off the window at its own size.
+  const std::optional<TRegion> Shape = HeadlessBackend()->Region(W.Handle());
+  ASSERT_TRUE(Shape.has_value());
+  EXPECT_FALSE(Shape->Contains(TPoint{0, 0}));
+  EXPECT_FALSE(Shape->Contains(TPoint{W.Width() - 1, W.Height() - 1}));
+  EXPECT_TRUE(Shape->Contains(TPoint{W.Width() / 2, W.Height() / 2}));
+  EXPECT_TRUE(Shape->Contains(TPoint{W.Width() / 2, W.Height() - 1}));
+}
+
+TEST_F(SkinPopupWindowTest, TheFirstWindowOfAChainFadesInStepByStep) {
+  AddThreeItems();
+  Menu.AlphaBlend = true;
+  Menu.AlphaBlendAnimation = true;
+  struct TFade {
+    uint8_t Value;
+    int Steps;
+    int Step;
+  };
+  // A fifteenth of the value a step (at least 1), one step at each tick of the shortest
+  // timer.
+  constexpr uint32_t Tick = USER_TIMER_MINIMUM;
+  for (const TFade Fade : {TFade{200, 16, 13}, TFade{10, 10, 1}}) {
+    Menu.AlphaBlendValue = Fade.Value;
+    Menu.FFirst = true;
+    TspSkinPopupWindow& W = ShowAt(TRect{100, 50, 100, 50});
+    EXPECT_EQ(HeadlessBackend()->ConstantAlpha(W.Handle()), 0);
+    HeadlessBackend()->AdvanceClock(Tick);
+    EXPECT_EQ(HeadlessBackend()->ConstantAlpha(W.Handle()), Fade.Step);
+    HeadlessBackend()->AdvanceClock(Tick * (Fade.Steps - 2));
+    EXPECT_LT(HeadlessBackend()->ConstantAlpha(W.Handle()), Fade.Value);
+    HeadlessBackend()->AdvanceClock(Tick);
+    EXPECT_EQ(HeadlessBackend()->ConstantAlpha(W.Handle()), Fade.Value);
+  }
+  // A window opened while the chain is open shows at once.
+  Menu.FFirst = false;
+  EXPECT_EQ(HeadlessBackend()->ConstantAlpha(ShowAt(TRect{100, 50, 100, 50}).Handle()), 10);
+}
+
+TEST_F(SkinPopupWindowTest, ItemsTakeTheirActionsStateWhenShown) {
+  TCustomAction Action(nullptr);
+  Action.SetCaption("Paste");
+  Action.OnUpdate = [&](TObject*) { Action.SetEnabled(false); };
+  AddMenuItem("Paste")->SetAction(&Action);
+  AddMenuItem("Close");
+  TspSkinPopupWindow& W = ShowAt(TRect{100, 50, 100, 50});
+  EXPECT_FALSE(W.Item(0).MenuItem->Enabled());
+  EXPECT_EQ(W.ActiveItem, 1);
+  Root->Items(0)->SetAction(nullptr);
+}
+
+// Return runs the highlighted item; left by the mouse on a separator it runs nothing,
+// as a click there does not.
+TEST_F(SkinPopupWindowTest, ReturnRunsTheHighlightedItemButNeverASeparator) {
+  AddThreeItems();
+  int OpenClicks = 0;
+  int SeparatorClicks = 0;
+  Root->Items(0)->OnClick = [&](TObject*) { ++OpenClicks; };
+  Root->Items(1)->OnClick = [&](TObject*) { ++SeparatorClicks; };
+  TspSkinPopupWindow& W = ShowAt(TRect{100, 50, 100, 50});
+  SetCursorPos(W.Left() + 20, W.Top() + 24);
+  HeadlessBackend()->AdvanceClock(50);
+  ASSERT_EQ(W.ActiveItem, 1);
+  W.PopupKeyDown(WORD(VK_RETURN));
+  EXPECT_EQ(SeparatorClicks, 0);
+  SetCursorPos(W.Left() + 20, W.Top() + 10);
+  HeadlessBackend()->AdvanceClock(50);
+  W.PopupKeyDown(WORD(VK_RETURN));
+  EXPECT_EQ(OpenClicks, 1);
 }
 
 }  // namespace

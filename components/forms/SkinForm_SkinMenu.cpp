@@ -1,0 +1,72 @@
+// The form's popup chain and its side of an open popup: the application hook that
+// gives the keys to the menu, the open and close bookkeeping, and closing the menus on
+// the form's own events.
+
+#include "components/forms/SkinForm.h"
+#include "platform/win/Keyboard.h"
+#include "platform/win/Messages.h"
+
+void TApplicationMessageHook::Set(TMessageEvent AHandler) {
+  Reset();
+  FId = Application->OnMessage.Add(std::move(AHandler));
+}
+
+void TApplicationMessageHook::Reset() {
+  if (FId == 0) return;
+  if (Application) Application->OnMessage.Remove(FId);
+  FId = 0;
+}
+
+TspSkinMenu& TspSkinForm::SkinMenu() {
+  if (!FSkinMenu) FSkinMenu = new TspSkinMenu(this, FForm);
+  return *FSkinMenu;
+}
+
+void TspSkinForm::SkinMenuOpen() {
+  HookApplication();
+  if (InMenu) return;
+  InMenu = true;
+  if (OnSkinMenuOpen) OnSkinMenuOpen(this);
+}
+
+void TspSkinForm::SkinMenuClose() {
+  InMenu = false;
+  UnhookApplication();
+  if (OnSkinMenuClose) OnSkinMenuClose(this);
+}
+
+// While hooked, a key press goes to the open menu and is swallowed; a wheel turn is
+// swallowed; every other message passes.
+void TspSkinForm::HookApplication() {
+  if (FMenuKeyHook.IsSet()) return;
+  FMenuKeyHook.Set([this](MSG& AMsg, bool& AHandled) {
+    if (AMsg.message == WM_KEYDOWN) {
+      const WORD Key = WORD(AMsg.wParam);
+      AMsg.message = 0;
+      AHandled = true;
+      MenuKeyDown(Key);
+    } else if (AMsg.message == WM_MOUSEWHEEL) {
+      AMsg.message = 0;
+      AHandled = true;
+    }
+  });
+}
+
+void TspSkinForm::UnhookApplication() { FMenuKeyHook.Reset(); }
+
+void TspSkinForm::MenuKeyDown(WORD AKey) {
+  const std::weak_ptr<char> Alive = FMenuLifeToken;
+  if (FSkinMenu && FSkinMenu->Visible() && FSkinMenu->PopupCount() > 0)
+    FSkinMenu->PopupWindow(FSkinMenu->PopupCount() - 1).PopupKeyDown(AKey);
+  if (Alive.expired()) return;
+  if (AKey == VK_ESCAPE && (!FSkinMenu || FSkinMenu->PopupCount() == 0)) SkinMenuClose();
+}
+
+// The form moved, sized, lost the activation or the focus, or a button went down on
+// it: an open menu closes.
+void TspSkinForm::CheckCloseMenus() {
+  if (FSkinMenu && FSkinMenu->Visible())
+    FSkinMenu->Hide();
+  else if (InMenu)
+    SkinMenuClose();
+}

@@ -1,0 +1,102 @@
+// The skinned form's own window states: maximize into the monitor's work area,
+// minimize to a caption strip (or through the window system for the main form), and
+// restore to the normal bounds saved on the way out of the normal state.
+
+#include "components/controls/SkinCtrls.h"
+#include "components/forms/SkinForm.h"
+#include "platform/ui/Application.h"
+
+void TspSkinForm::Loaded() {
+  TComponent::Loaded();
+  if (FWindowStateInit != FWindowState && !ComponentState().Contains(csDesigning) && FSupportNCArea)
+    SetWindowState(FWindowStateInit);
+}
+
+void TspSkinForm::SetWindowState(TWindowState AValue) {
+  FWindowStateInit = AValue;
+  if (ComponentState().Contains(csDesigning) || ComponentState().Contains(csLoading)) return;
+  ApplyWindowState(AValue);
+  FWindowStateInit = FWindowState;
+}
+
+void TspSkinForm::ApplyWindowState(TWindowState AValue) {
+  if (AValue == FWindowState) return;
+  const TWindowState OldState = FWindowState;
+  // The main form and a form minimized by the window system keep their skinned state.
+  const bool MinimizedBySystem =
+      AValue == wsMinimized && (FForm == Application->MainForm() || MinimizeDefault);
+  if (!MinimizedBySystem) FWindowState = AValue;
+  switch (AValue) {
+    case wsNormal:
+      if (OldState == wsMaximized && FRollUpState && !FRollUpBeforeMaximize) SetRollUpState(false);
+      FRollUpBeforeMaximize = false;
+      SkinRestore();
+      break;
+    case wsMinimized:
+      SkinMinimize();
+      break;
+    case wsMaximized:
+      FRollUpBeforeMaximize = FRollUpState;
+      SkinMaximize();
+      break;
+  }
+}
+
+void TspSkinForm::SaveNormalBounds() {
+  if (!HasNormalBounds()) OldBoundsRect = FForm->BoundsRect();
+}
+
+void TspSkinForm::ShowStatusBarGrip(bool AShow) {
+  if (FStatusBar != nullptr && FStatusBar->SizeGrip()) FStatusBar->SetShowGrip(AShow);
+}
+
+void TspSkinForm::SetStatusBar(TspSkinStatusBar* AValue) { ReplaceNotified(FStatusBar, AValue); }
+
+void TspSkinForm::SkinMinimize() {
+  if (FForm == Application->MainForm() || !FSupportNCArea) {
+    Application->Minimize();
+  } else if (MinimizeDefault) {
+    FForm->SetWindowState(wsMinimized);
+  } else {
+    SaveNormalBounds();
+    // The reached state is wsMinimized by now, so the minimum size is the caption
+    // strip's.
+    const TPoint Place = GetMinimizedPlace();
+    FForm->SetBounds(Place.X, Place.Y, GetMinWidth(), GetMinHeight());
+  }
+  if (OnMinimize) OnMinimize(this);
+}
+
+void TspSkinForm::SkinMaximize() {
+  SaveNormalBounds();
+  FForm->SetBoundsRect(MaximizedBounds());
+  ShowStatusBarGrip(false);
+  if (OnMaximize) OnMaximize(this);
+}
+
+void TspSkinForm::SkinRestore() {
+  MaxRollUpState = false;
+  // Nothing saved (a form never placed by the skin): the form stays where it is.
+  if (HasNormalBounds()) {
+    const TRect Saved = OldBoundsRect;
+    SetZeroRect(OldBoundsRect);
+    if (FSupportNCArea) {
+      const int OldWidth = FForm->Width();
+      const int OldFormHeight = FForm->Height();
+      TPoint Place = Saved.TopLeft();
+      // A form first shown in another state is placed now, as its first show would.
+      if (FStartShow) {
+        FStartShow = false;
+        Place = GetPositionInMonitor(Saved.Left, Saved.Top, Saved.Width(), Saved.Height());
+      }
+      FForm->SetBounds(Place.X, Place.Y, Saved.Width(), Saved.Height());
+      if (FForm->Width() == OldWidth && FForm->Height() == OldFormHeight && FForm->HandleAllocated())
+        RefreshFrameSize();
+      FForm->Invalidate();
+    } else {
+      FForm->SetBoundsRect(Saved);
+    }
+  }
+  ShowStatusBarGrip(true);
+  if (OnRestore) OnRestore(this);
+}
