@@ -1194,6 +1194,9 @@ class TspSkinButton : public TspSkinCustomControl {
   int GlowLayerOffsetLeft = 0, GlowLayerOffsetRight = 0, GlowLayerOffsetTop = 0, GlowLayerOffsetBottom = 0;
   int GlowLayerShowOffsetX = 0, GlowLayerShowOffsetY = 0;
   int GlowLayerAlphaBlendValue = 0;
+
+  // The menu button drives the pressed and hot state while its menu shows.
+  friend class TspSkinMenuButton;
 };
 
 // The windowless tool button ("toolbutton"): the push button's pictures, cross-fade,
@@ -1328,6 +1331,106 @@ class TspSkinSpeedButton : public TspGraphicSkinCustomControl {
   bool Morphing = false;
   TMorphKind MorphKind = mkDefault;
   int FrameCount = 0, AnimateInterval = 0;
+
+  // The menu speed button drives the pressed and hot state while its menu shows.
+  friend class TspSkinMenuSpeedButton;
+};
+
+// ---------------------------------------------------------------- menu buttons
+// Implementation: SkinCtrls_MenuButton.cpp, SkinCtrls_MenuButtonSpeed.cpp.
+
+class TspSkinPopupMenu;
+
+// A push button ("toolmenubutton") that opens a skinned popup menu below itself: the
+// whole button, or in TrackButtonMode only its drop-down part (the element's
+// TrackButtonRect, else a 15-pixel column at the right) while the rest clicks like a
+// push button. Space does not press it; Space, or its accelerator, opens the menu
+// outside TrackButtonMode. While the menu shows the button stays down and hover only
+// notes where the pointer is; once it closes the button is up, hot only with the
+// pointer over it.
+class TspSkinMenuButton : public TspSkinButton {
+ public:
+  explicit TspSkinMenuButton(TComponent* AOwner);
+
+  TspSkinPopupMenu* SkinPopupMenu() const { return FSkinPopupMenu; }
+  void SetSkinPopupMenu(TspSkinPopupMenu* AValue);
+  bool TrackButtonMode() const { return FTrackButtonMode; }
+  void SetTrackButtonMode(bool AValue);
+  // Whether a menu this button opened is showing.
+  bool MenuTracked() const { return FMenuTracked; }
+  TNotifyEvent OnShowTrackMenu;  // before the menu opens
+  TNotifyEvent OnHideTrackMenu;  // after it has closed
+
+ protected:
+  void WndProc(TMessage& AMessage) override;
+  void Dispatch(TMessage& AMessage) override;
+  void Notification(TComponent* AComponent, TOperation AOperation) override;
+  void GetSkinData() override;
+  void CreateControlDefaultImage(TBitmap& ABitmap) override;
+  void MouseDown(TMouseButton AButton, TShiftState AShift, int AX, int AY) override;
+  void MouseUp(TMouseButton AButton, TShiftState AShift, int AX, int AY) override;
+
+ private:
+  // Whether the client point lies in the part that opens the menu, edges included.
+  bool InMenuPart(int AX, int AY) const;
+  // Down, tracking, and the menu below the button.
+  void TrackMenu();
+  void MenuClosed();
+
+  bool FTrackButtonMode = false;
+  bool FMenuTracked = false;
+  TspSkinPopupMenu* FSkinPopupMenu = nullptr;  // not owned; cleared when freed
+  TRect TrackButtonRect;                       // copied from the element
+};
+
+enum TspTrackPosition { sptpRight, sptpBottom };
+
+// A speed button ("toolmenubutton") that opens a skinned popup menu below itself:
+// the whole button, or in TrackButtonMode only a 15-pixel drop-down strip (at the
+// right, or with NewStyle at the bottom by TrackPosition) while the rest presses like
+// a speed button. While the menu shows the button stays down and hover changes only
+// note where the pointer is; once it closes the button is up and not hot.
+class TspSkinMenuSpeedButton : public TspSkinSpeedButton {
+ public:
+  explicit TspSkinMenuSpeedButton(TComponent* AOwner);
+
+  TspSkinPopupMenu* SkinPopupMenu() const { return FSkinPopupMenu; }
+  void SetSkinPopupMenu(TspSkinPopupMenu* AValue);
+  bool TrackButtonMode() const { return FTrackButtonMode; }
+  void SetTrackButtonMode(bool AValue);
+  bool NewStyle() const { return FNewStyle; }
+  // On: binds "resizetoolbutton" at the next paint; off keeps the element.
+  void SetNewStyle(bool AValue);
+  TspTrackPosition TrackPosition() const { return FTrackPosition; }
+  void SetTrackPosition(TspTrackPosition AValue);
+  // Whether a menu this button opened is showing.
+  bool MenuTracked() const { return FMenuTracked; }
+  TNotifyEvent OnShowTrackMenu;  // before the menu opens
+  TNotifyEvent OnHideTrackMenu;  // after it has closed
+
+ protected:
+  void Dispatch(TMessage& AMessage) override;
+  void Notification(TComponent* AComponent, TOperation AOperation) override;
+  void GetSkinData() override;
+  void CreateControlDefaultImage(TBitmap& ABitmap) override;
+  void MouseDown(TMouseButton AButton, TShiftState AShift, int AX, int AY) override;
+  void MouseUp(TMouseButton AButton, TShiftState AShift, int AX, int AY) override;
+
+ private:
+  // Whether the client point lies in the part that opens the menu, edges included.
+  bool InMenuPart(int AX, int AY) const;
+  TRect MenuPart() const;
+  // The drop-down strip of the built-in and tool-button looks.
+  TRect Strip() const;
+  void PopupMenuBelow();
+  void MenuClosed();
+
+  bool FTrackButtonMode = false;
+  bool FMenuTracked = false;
+  bool FNewStyle = false;
+  TspTrackPosition FTrackPosition = sptpRight;
+  TspSkinPopupMenu* FSkinPopupMenu = nullptr;  // not owned; cleared when freed
+  TRect TrackButtonRect;                       // copied from the element
 };
 
 // ---------------------------------------------------------------- labels and bevel

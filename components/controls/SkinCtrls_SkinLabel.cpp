@@ -5,6 +5,7 @@
 #include "components/core/spEffBmp.h"
 #include "platform/gdi/DcScopes.h"
 #include "platform/gdi/Text.h"
+#include "platform/win/Painting.h"
 
 TspSkinLabel::TspSkinLabel(TComponent* AOwner) : TspSkinCustomControl(AOwner) {
   SetSkinDataName("label");
@@ -182,10 +183,12 @@ void TspSkinLabel::Dispatch(TMessage& AMessage) {
 }
 
 // An erase from outside the label's own paint (a parent drawing its children into a
-// bitmap) is answered with the label's picture.
+// bitmap) is answered with the label's picture. The erase that the window system sends
+// while the label's window still waits for its WM_PAINT is left to that paint, which
+// draws the same picture over the same area.
 void TspSkinLabel::WMEraseBkgnd(TMessage& AMessage) {
   AMessage.Result = 1;
-  if (FromWMPaint) return;
+  if (FromWMPaint || (HandleAllocated() && GetUpdateRect(Handle(), nullptr, false))) return;
   TCanvasHandleScope Scope(Canvas(), reinterpret_cast<HDC>(AMessage.WParam));
   Paint();
 }

@@ -38,7 +38,9 @@
 #include "components/forms/SkinMenus.h"
 #include "platform/base/Set.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/Collection.h"
 #include "platform/ui/Forms.h"
+#include "platform/ui/ImgList.h"
 #include "platform/ui/Timer.h"
 
 class TspSkinForm;
@@ -67,6 +69,57 @@ constexpr UINT SP_PAINTINTODC = 45513;
 constexpr UINT SP_PAINTNCINTODC = 48203;
 constexpr LRESULT PAINTINTODC_RESULT = 12851;
 constexpr LPARAM PAINTNC_MAGIC = 16802;
+
+// ---------------------------------------------------------------- quick buttons
+//
+// One small image button of the caption's quick-button row (SkinForm_CaptionQuickButtons.cpp).
+// ItemRect, Active and Down belong to the caption that lays the row out and tracks the
+// mouse over it; the application sets the rest.
+class TspQuickButtonItem : public TCollectionItem {
+ public:
+  explicit TspQuickButtonItem(TCollection* ACollection);
+
+  // Copies image index, hint, enabled and visible from another quick button (not the
+  // events).
+  void Assign(const TPersistent& ASource) override;
+  int ImageIndex() const { return FImageIndex; }
+  bool Enabled() const { return FEnabled; }
+  bool Visible() const { return FVisible; }
+  // Each stores the value and repaints the form's frame.
+  virtual void SetImageIndex(int AValue);
+  virtual void SetEnabled(bool AValue);
+  virtual void SetVisible(bool AValue);
+
+  String Hint;
+  // A left press and release on the button, the quick button as sender.
+  TNotifyEvent OnClick;
+  // Any press on the button, the quick button as sender, at the window point.
+  TMouseEvent OnMouseDown;
+  // Where the caption last laid the button out, in window coordinates.
+  TRect ItemRect;
+  // Under the mouse; pressed and waiting for the release.
+  bool Active = false;
+  bool Down = false;
+
+ private:
+  int FImageIndex = -1;
+  bool FEnabled = true;
+  bool FVisible = true;
+};
+
+// The form's quick buttons; a change of any of them repaints the form's frame (not
+// while the form is being designed or loaded).
+class TspQuickButtonItems : public TCollection {
+ public:
+  explicit TspQuickButtonItems(TspSkinForm* AForm);
+
+  TspQuickButtonItem& Item(int AIndex) const { return static_cast<TspQuickButtonItem&>(*Items(AIndex)); }
+  TspQuickButtonItem& Add() { return static_cast<TspQuickButtonItem&>(*TCollection::Add()); }
+  TspSkinForm* DSF;
+
+ protected:
+  void Update(TCollectionItem* AItem) override;
+};
 
 // A handler on Application.OnMessage while it is set, taken off when replaced, reset
 // or destroyed.
@@ -490,6 +543,15 @@ class TspSkinForm : public TComponent {
   void SwitchSetState(const String& AIDName, TSwitchState AState);
   bool ButtonGetDown(const String& AIDName) const;
   void ButtonSetDown(const String& AIDName, bool ADown);
+  // The values of track bars, gauges, frame gauges and regulators, and the text of a
+  // bit-map-font label (getters: 0 for none).
+  int TrackBarGetValue(const String& AIDName) const;
+  void TrackBarSetValue(const String& AIDName, int AValue);
+  void GaugeSetValue(const String& AIDName, int AValue);
+  void FrameGaugeSetValue(const String& AIDName, int AValue);
+  int FrameRegulatorGetValue(const String& AIDName) const;
+  void FrameRegulatorSetValue(const String& AIDName, int AValue);
+  void BitLabelSetText(const String& AIDName, const String& AValue);
   // Enables or disables any object; the change shows at the next paint of the frame.
   void SetEnabled(const String& AIDName, bool Value);
   // The value events of the frame's track bars and regulators, naming the object.
@@ -514,6 +576,58 @@ class TspSkinForm : public TComponent {
   // A key while a popup is open: to the innermost menu window; an Escape that leaves
   // no window open ends the menu.
   void MenuKeyDown(WORD AKey);
+
+  // ---- The caption's quick buttons (SkinForm_CaptionQuickButtons.cpp)
+  // Small image buttons at the left end of every caption object, drawn from
+  // QuickImageList; they show only in frame mode and when the list is set.
+  TspQuickButtonItems& QuickButtons() { return *FQuickButtons; }
+  // Takes over copies of AValue's items.
+  void SetQuickButtons(const TspQuickButtonItems& AValue);
+  TCustomImageList* QuickImageList() const { return FQuickImageList; }
+  // Not owned; cleared when the list goes.
+  void SetQuickImageList(TCustomImageList* AValue);
+  // At least one quick button and an image list to draw them from.
+  bool HasQuickButtons() const;
+  // Every quick button loses its hot and pressed state (the form went inactive).
+  void ReleaseQuickButtons();
+  // ---- Form shortcuts, the system menu and the tray (SkinForm_Shortcuts*.cpp,
+  // SkinForm_SystemMenu*.cpp)
+  // The form's OnShortCut: the user's OnShortCut first (Handled stops everything),
+  // then Alt+Space opens the system menu, then the form's main menu takes its
+  // shortcuts (Alt+F4 is never an accelerator of it).
+  void FormShortCut(TWMKey& AMsg, bool& AHandled);
+  // A menu's items as a popup of this form, with the menu skin, at a screen point, or
+  // at a screen rectangle (upward with APopupUp).
+  void PopupSkinMenu(TMenu* AMenu, TPoint APoint);
+  void PopupSkinMenu1(TMenu* AMenu, const TRect& ARect, bool APopupUp);
+  // The menu's OnPopup (the component as sender), then its items at (AX, AY) drawn
+  // with SkinData.
+  void DoPopupMenu(TPopupMenu* AMenu, int AX, int AY);
+  // The system menu of the form's state at a screen point or rectangle.
+  void PopupSystemMenu(int AX, int AY);
+  void PopupSystemMenuFromRect(const TRect& ARect);
+  // The system menu below the system-menu caption button; nothing without one.
+  void OpenSystemMenuByKey();
+  // The items the system menu shows now: SystemMenu completed with the standard items,
+  // or the component's own menu built anew.
+  TMenuItem* GetSystemMenuItems();
+  // The names of the standard items a system menu of that state holds, in the order
+  // of the component's own menu.
+  static std::vector<String> StandardSystemItemNames(TspBorderIcons AIcons, TWindowState AState,
+                                                     bool ARolledUp, bool AMaximizedMDIChild);
+  // The application's own system menu (not owned); the component completes it with the
+  // standard items unless UseDefaultSysMenu is off.
+  TPopupMenu* SystemMenu() const { return FSystemMenu; }
+  void SetSystemMenu(TPopupMenu* AValue) { ReplaceNotified(FSystemMenu, AValue); }
+  bool UseDefaultSysMenu = true;
+  // The minimize item and button go to the tray.
+  bool AlwaysMinimizeToTray = false;
+  // The form hides until RestoreFromTray; both report themselves.
+  void MinimizeToTray();
+  void RestoreFromTray();
+  bool InTray() const { return FInTray; }
+  TNotifyEvent OnMinimizeToTray;
+  TNotifyEvent OnRestoreFromTray;
 
  private:
   TPoint FrameGrowth() const;
@@ -599,6 +713,9 @@ class TspSkinForm : public TComponent {
   TTimer* FMorphTimer = nullptr;
   // A region has been given to the window.
   bool FHasRegion = false;
+  // The caption's quick buttons and their pictures (not owned).
+  std::unique_ptr<TspQuickButtonItems> FQuickButtons = std::make_unique<TspQuickButtonItems>(this);
+  TCustomImageList* FQuickImageList = nullptr;
   bool FSizeMove = false;
   bool FSizing = false;
   bool FFullDrag = false;
@@ -703,6 +820,16 @@ class TspSkinForm : public TComponent {
   TspSkinStatusBar* FStatusBar = nullptr;
   // The controls a client-area roll-up hid, shown again by the roll-down.
   std::vector<TControl*> VisibleControls;
+  // SkinForm_Shortcuts*.cpp, SkinForm_SystemMenu*.cpp: the last key was a main-menu
+  // shortcut; the component's own system menu; the tray state.
+  bool FInShortCut = false;
+  TPopupMenu* FSysMenu = nullptr;
+  TPopupMenu* FSystemMenu = nullptr;
+  bool FInTray = false;
+  void BuildSystemMenu();
+  void MergeSystemMenu();
+  TMenuItem* NewStandardSystemItem(const String& AName);
+  void RunStandardSystemItem(const String& AName);
 };
 
 // ---------------------------------------------------------------- frame objects
@@ -793,6 +920,9 @@ class TspActiveSkinObject {
                         const TRect& AHot) const;
   // A morph from one look to the other is under way.
   bool MorphUnderWay() const { return (Active && FMorphKf != 1) || (!Active && FMorphKf != 0); }
+  // Notes the hover and reports it (OnMouseEnterEvent or OnMouseLeaveEvent), for the
+  // kinds whose look does not follow the mouse.
+  void ReportHover(bool AMouseIn);
 
   double FMorphKf = 0;
 };
@@ -1038,11 +1168,23 @@ class TspSkinCaptionObject : public TspActiveSkinObject {
   TspSkinCaptionObject(TspSkinForm* AParent, const TspDataSkinCaption& AData);
 
   void Draw(TCanvas& Cnvs, bool UpDate) override;
-  // Every release is reported, also one away from the caption.
+  // Every release is reported, also one away from the caption. A left press and
+  // release on the same quick button clicks it.
+  void MouseDown(int X, int Y, TMouseButton Button) override;
   void MouseUp(int X, int Y, TMouseButton Button) override;
+  void MouseMove(int X, int Y) override;
   // The hover is reported; the caption's look does not follow it.
   void MouseEnter() override;
   void MouseLeave() override;
+
+  // The quick button under the window point (X, Y) becomes the hot one (-1, -1: none);
+  // the row is repainted when that changes.
+  void TrackQuickButtons(int X, int Y);
+  // Repaints the frame, with the caption and its quick buttons.
+  void RedrawQuickButtons();
+  // Indexes of the hot quick button, the one before it, and the one pressed with the
+  // left button and waiting for the release; -1 none.
+  int ActiveQuickButton = -1, OldActiveQuickButton = -1, MouseCaptureQuickButton = -1;
 
   // Shown instead of the form's caption when DefaultCaption is off on a form in
   // client-area mode. Setting it redraws the object; SimpleSetTextValue does not.
@@ -1077,8 +1219,24 @@ class TspSkinCaptionObject : public TspActiveSkinObject {
   bool ReflectionEffect = false;
   TColor ReflectionColor = clBlack, ReflectionActiveColor = clBlack;
   int ReflectionOffset = 0;
+  // A picture of ActivePicture right of the quick buttons, active and inactive; empty:
+  // none.
+  TRect DividerRect, InActiveDividerRect;
+  bool DividerTransparent = false;
+  TColor DividerTransparentColor = clBlack;
 
  private:
+  // The caption's picture (active, inactive or morphing) with the text, or the text
+  // alone over the frame.
+  void DrawPictureAndText(TCanvas& Cnvs, bool UpDate);
+  // The form shows quick buttons on this caption (frame mode).
+  bool ShowsQuickButtons() const;
+  // The room the quick-button row (with its divider) takes at the left of the text.
+  int QuickButtonsRoom() const;
+  const TRect& CurrentDividerRect() const;
+  // The divider and the quick buttons, laid out for the current place, onto Cnvs.
+  void DrawQuickButtons(TCanvas& Cnvs);
+  void DrawQuickButton(TCanvas& Cnvs, const TspQuickButtonItem& AItem) const;
   // The text area of the current size: TextRct with its right margin kept from the
   // object's right edge, narrowed to the text plate of the frame strip.
   TRect TextArea() const;
@@ -1094,5 +1252,202 @@ class TspSkinCaptionObject : public TspActiveSkinObject {
   // The inactive-window effect of the skin on an inactive image, when the form uses it.
   void ApplyInActiveEffect(TBitmap& AImage) const;
 
+  String FTextValue;
+};
+
+// ---------------------------------------------------------------- frame objects with values
+//
+// Gauges, frame strips, regulators, track bars and bit-map-font labels
+// (SkinForm_ObjGauge.cpp, SkinForm_ObjFrames.cpp, SkinForm_ObjRegulator.cpp,
+// SkinForm_ObjTrackBar.cpp, SkinForm_ObjBitLabel.cpp). Their values always lie within
+// their limits, whatever the skin gives: a range of one value (MaxValue = MinValue)
+// shows the minimum's look, and value steps stop at the limits instead of overflowing.
+
+// A gauge: its hot picture (ActiveSkinRect of ActivePicture) fills the part of its
+// place that the value reaches, from the left or from the bottom.
+class TspSkinGaugeObject : public TspActiveSkinObject {
+ public:
+  TspSkinGaugeObject(TspSkinForm* AParent, const TspDataSkinGauge& AData);
+
+  // The empty gauge is part of the frame picture: a frame being composed draws nothing
+  // while the value is the minimum.
+  void Draw(TCanvas& Cnvs, bool UpDate) override;
+  // Only the hover and the event: the gauge's look follows its value.
+  void MouseEnter() override;
+  void MouseLeave() override;
+
+  int Value() const { return FValue; }
+  // Stores the value clamped into MinValue..MaxValue and redraws.
+  void SetValue(int AValue);
+  // The same without drawing (an unchanged value is ignored).
+  void SimplySetValue(int AValue);
+  // Where the progress ends, in object coordinates: (x, 0) horizontally, (0, y)
+  // vertically; the previous one.
+  TPoint ProgressPos() const { return FProgressPos; }
+  TPoint OldProgressPos() const { return FOldProgressPos; }
+
+  int MinValue = 0, MaxValue = 0;
+  TGaugeKind Kind = gkHorizontal;
+
+ private:
+  TPoint CalcProgressPos() const;
+
+  int FValue = 0;
+  TPoint FProgressPos, FOldProgressPos;
+};
+
+// A picture made of CountFrames equal frames in ActiveSkinRect of ActivePicture, side
+// by side (fpHorizontal) or one under the other (fpVertical); the frame shown is
+// stretched onto the object's place.
+class TspSkinFrameObject : public TspActiveSkinObject {
+ public:
+  TspSkinFrameObject(TspSkinForm* AParent, const TspDataSkinObject& AData, int ACountFrames,
+                     TFramesPlacement AFramesPlacement);
+
+  void Draw(TCanvas& Cnvs, bool UpDate) override;
+  // Frames count from 1; another number is ignored. Setting one redraws.
+  int Frame() const { return FFrame; }
+  void SetFrame(int AValue);
+
+  int FrameW = 0, FrameH = 0;
+  int CountFrames = 0;
+  TFramesPlacement FramesPlacement = fpHorizontal;
+
+ protected:
+  // The frame showing AValue of AMin..AMax: the range cut into CountFrames - 1 steps,
+  // always one of the strip's frames.
+  int FrameForValue(int AValue, int AMin, int AMax) const;
+
+  int FFrame = 1;
+};
+
+// A gauge shown as one frame of a strip per step of its value.
+class TspSkinFrameGaugeObject : public TspSkinFrameObject {
+ public:
+  TspSkinFrameGaugeObject(TspSkinForm* AParent, const TspDataSkinFrameGaugeObject& AData);
+
+  void Draw(TCanvas& Cnvs, bool UpDate) override;
+  // The hover and the event only.
+  void MouseEnter() override;
+  void MouseLeave() override;
+
+  int Value() const { return FValue; }
+  // A value outside MinValue..MaxValue, or the current one, is ignored; else stored and
+  // (SetValue) redrawn.
+  void SetValue(int AValue);
+  void SimplySetValue(int AValue);
+
+  int MinValue = 0, MaxValue = 0;
+
+ private:
+  // Starts at 0, also when that lies outside the limits.
+  int FValue = 0;
+};
+
+// A knob (rkRound) or slider (rkHorizontal, rkVertical) made of frames, turned or
+// pulled with the mouse held down anywhere on it.
+class TspSkinFrameRegulatorObject : public TspSkinFrameObject {
+ public:
+  TspSkinFrameRegulatorObject(TspSkinForm* AParent, const TspDataSkinFrameRegulatorObject& AData);
+
+  void Draw(TCanvas& Cnvs, bool UpDate) override;
+  void MouseDown(int X, int Y, TMouseButton Button) override;
+  void MouseUp(int X, int Y, TMouseButton Button) override;
+  void MouseMove(int X, int Y) override;
+
+  int Value() const { return FValue; }
+  // A value outside MinValue..MaxValue, or the current one, is ignored; else stored,
+  // redrawn (SetValue only) and reported (OnFrameRegulatorChangeValueEvent).
+  void SetValue(int AValue);
+  void SimplySetValue(int AValue);
+  // The direction of AP (object coordinates) from the object's centre, in whole
+  // degrees clockwise from straight down: 0 down, 90 left, 180 up, 270 right. False for
+  // the centre itself, which has no direction.
+  bool PointAngle(TPoint AP, int& AAngle) const;
+
+  int MinValue = 0, MaxValue = 0;
+  TRegulatorKind Kind = rkRound;
+
+ private:
+  // The pointer's reading: its angle (rkRound), x, or -y (so that up increases).
+  bool ReadPointer(TPoint AP, int& AReading) const;
+  void CircularStep();
+  void LinearStep();
+  // TempValue moved by FValInc up or down, kept within the limits, becomes the value.
+  void StepValue(bool AIncrease);
+
+  int FPixInc = 1, FValInc = 1;
+  bool FDown = false;
+  // A press at the centre of a knob has no reading yet: the first move gives it.
+  bool FHasStart = false;
+  int StartV = 0, CurV = 0, OldCurV = 0;
+  int TempValue = 0;
+  int FValue = 0;
+};
+
+// A track bar on the frame: a thumb dragged along the path from BeginPoint (MinValue)
+// to EndPoint (MaxValue), the path left of (or below) it shown in the hot picture.
+class TspSkinTrackBarObject : public TspActiveSkinObject {
+ public:
+  TspSkinTrackBarObject(TspSkinForm* AParent, const TspDataSkinTrackBar& AData);
+
+  void Draw(TCanvas& Cnvs, bool UpDate) override;
+  void MouseDown(int X, int Y, TMouseButton Button) override;
+  void MouseUp(int X, int Y, TMouseButton Button) override;
+  void MouseMove(int X, int Y) override;
+
+  int Value() const { return FValue; }
+  // Stores the value clamped into the limits, places the thumb, redraws and reports
+  // it (OnTrackBarChangeValueEvent); the current value is ignored.
+  void SetValue(int AValue);
+  // The same without drawing and without the test for the current value.
+  void SimplySetValue(int AValue);
+  // The centre of the thumb in object coordinates, and the thumb's rectangle there.
+  TPoint ButtonPos() const { return FButtonPos; }
+  TRect ThumbRect() const;
+  bool MoveActive() const { return FMoveActive; }
+
+  TTrackKind TrackKind = tkHorizontal;
+  TRect ButtonRect, ActiveButtonRect;
+  TPoint BeginPoint, EndPoint;
+  int MinValue = 0, MaxValue = 0;
+  bool MouseDownChangeValue = false;
+  bool ButtonTransparent = false;
+  TColor ButtonTransparentColor = clBlack;
+
+ private:
+  TPoint PosForValue(int AValue) const;
+  int ValueForPos(TPoint APos) const;
+  // Moves the thumb to APos and takes the value there; redraws and reports.
+  void MoveButtonTo(TPoint APos);
+
+  int FValue = 0;
+  TPoint FButtonPos, FOldButtonPos;
+  bool FMoveActive = false;
+  TPoint FOldMPoint;
+};
+
+// A text in a bit-map font: each character's picture is a cell of the symbol table in
+// ActivePicture (from ActiveSkinRect's top-left), found by the character's place in
+// the rows of Symbols.
+class TspSkinBitLabelObject : public TspActiveSkinObject {
+ public:
+  TspSkinBitLabelObject(TspSkinForm* AParent, const TspDataSkinBitLabel& AData);
+
+  // Drawn whatever UpDate says: the text is not part of the frame picture.
+  void Draw(TCanvas& Cnvs, bool UpDate) override;
+  const String& TextValue() const { return FTextValue; }
+  void SetTextValue(const String& AValue, bool AUpDate);
+  // The cell (column, row) of a character in the symbol table; false for one the table
+  // lacks.
+  bool FindSymbol(char32_t ACharacter, TPoint& ACell) const;
+
+  int SymbolWidth = 0, SymbolHeight = 0;
+  // The skin record's rows of characters; not owned.
+  const TStringList* Symbols = nullptr;
+  bool Transparent = false;
+  TColor TransparentColor = clBlack;
+
+ private:
   String FTextValue;
 };

@@ -61,7 +61,11 @@ TspSkinCaptionObject::TspSkinCaptionObject(TspSkinForm* AParent, const TspDataSk
       ReflectionEffect(AData.ReflectionEffect),
       ReflectionColor(AData.ReflectionColor),
       ReflectionActiveColor(AData.ReflectionActiveColor),
-      ReflectionOffset(AData.ReflectionOffset) {}
+      ReflectionOffset(AData.ReflectionOffset),
+      DividerRect(AData.DividerRect),
+      InActiveDividerRect(AData.InActiveDividerRect),
+      DividerTransparent(AData.DividerTransparent),
+      DividerTransparentColor(AData.DividerTransparentColor) {}
 
 void TspSkinCaptionObject::SetTextValue(const String& AValue) {
   FTextValue = AValue;
@@ -75,6 +79,7 @@ TRect TspSkinCaptionObject::TextArea() const {
   if (RectangleIsEmpty(TextRct)) return TR;
   // The right margin stays the same when the object is wider than its picture.
   const int RightMargin = RectangleWidth(SkinRect) - TextRct.Right;
+  if (ShowsQuickButtons()) TR.Left += QuickButtonsRoom();
   TR.Right = RectangleWidth(ObjectRect) - RightMargin;
   if (!RectangleIsEmpty(FrameRect)) {
     TR.Top += FrameTextRect.Top;
@@ -197,10 +202,11 @@ void TspSkinCaptionObject::DrawCaptionText(TCanvas& ACanvas, const TRect& TR, in
   const int H = WideTextHeight(ACanvas, Text);
   int Y = TR.Top + RectangleHeight(TR) / 2 - H / 2;
   int X = TR.Left;
-  if (Alignment == taRightJustify)
-    X = TR.Right - W;
-  else if (Alignment == taCenter)
+  // Beside quick buttons the text is centred in what they leave, whatever its alignment.
+  if (Alignment == taCenter || ShowsQuickButtons())
     X = TR.Left + RectangleWidth(TR) / 2 - W / 2;
+  else if (Alignment == taRightJustify)
+    X = TR.Right - W;
   X += AOffX;
   Y += AOffY;
   if (std::abs(ACanvas.Font().Height()) % 2 == 1) --Y;
@@ -237,6 +243,12 @@ void TspSkinCaptionObject::ApplyInActiveEffect(TBitmap& AImage) const {
 
 void TspSkinCaptionObject::Draw(TCanvas& Cnvs, bool UpDate) {
   if (!HasSkin()) return;
+  DrawPictureAndText(Cnvs, UpDate);
+  // On top of the caption's picture, which would hide them otherwise.
+  if (ShowsQuickButtons()) DrawQuickButtons(Cnvs);
+}
+
+void TspSkinCaptionObject::DrawPictureAndText(TCanvas& Cnvs, bool UpDate) {
   const bool WasActive = Active;
   Active = Parent->GetFormActive();
   // An activation change starts the morph between the inactive and the active picture.
@@ -279,9 +291,9 @@ void TspSkinCaptionObject::MouseEnter() {
 void TspSkinCaptionObject::MouseLeave() {
   FMouseIn = false;
   if (Parent->OnMouseLeaveEvent) Parent->OnMouseLeaveEvent(IDName);
-}
-
-void TspSkinCaptionObject::MouseUp(int X, int Y, TMouseButton Button) {
-  // Unlike other objects, the caption reports every release.
-  if (Parent->OnMouseUpEvent) Parent->OnMouseUpEvent(IDName, X, Y, ObjectRect, Button);
+  if (!ShowsQuickButtons()) return;
+  // No button stays hot once the mouse has left the caption.
+  ActiveQuickButton = -1;
+  OldActiveQuickButton = -1;
+  TrackQuickButtons(-1, -1);
 }

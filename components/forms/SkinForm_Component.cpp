@@ -23,12 +23,13 @@ struct TspSkinForm::TWindowHook {
   void operator()(TMessage& AMessage) const;
 };
 
-// The form's OnShortCut while a component is on it: the component's OnShortCut, where
-// the form's own handler went. Inert once the component is gone.
+// The form's OnShortCut while a component is on it: the component's FormShortCut, which
+// runs the component's OnShortCut (where the form's own handler went) first. Inert once
+// the component is gone.
 struct TspSkinForm::TShortCutHook {
   std::shared_ptr<THookLink> Link;
   void operator()(TWMKey& AMsg, bool& AHandled) const {
-    if (Link->Owner != nullptr && Link->Owner->OnShortCut) Link->Owner->OnShortCut(AMsg, AHandled);
+    if (Link->Owner != nullptr) Link->Owner->FormShortCut(AMsg, AHandled);
   }
 };
 
@@ -120,6 +121,8 @@ void TspSkinForm::Notification(TComponent* AComponent, TOperation AOperation) {
   if (AOperation == opRemove) DropAreaLinksOf(AComponent);
   if (AOperation == opRemove && AComponent == FMSD) FMSD = nullptr;
   if (AOperation == opRemove && AComponent == FStatusBar) FStatusBar = nullptr;
+  if (AOperation == opRemove && AComponent == FQuickImageList) FQuickImageList = nullptr;
+  if (AOperation == opRemove && AComponent == FSystemMenu) FSystemMenu = nullptr;
 }
 
 void TspSkinForm::SetSkinData(TspSkinData* AValue) {

@@ -201,7 +201,10 @@ bool TspSkinForm::PointInCaptionObject(TPoint APoint) const {
   if (!NCDraggAble) return false;
   for (const auto& Object : ObjectList) {
     if (!dynamic_cast<const TspSkinCaptionObject*>(Object.get()) || !IsObjectPresent(*Object)) continue;
-    if (PtInRect(Object->ObjectRect, APoint)) return true;
+    if (!PtInRect(Object->ObjectRect, APoint)) continue;
+    // The quick buttons at the caption's left end take the mouse themselves.
+    if (!HasQuickButtons()) return true;
+    return APoint.X >= Object->ObjectRect.Left + FQuickButtons->Count() * (FQuickImageList->Width() + 8);
   }
   return false;
 }
@@ -251,6 +254,7 @@ void TspSkinForm::UpdateActiveState(bool /*ARedraw*/) {
   // The caption objects and quick buttons that follow the state come with the skin
   // objects; the events are reported on every call, also when nothing changed.
   const bool Active = GetFormActive();
+  if (!Active) ReleaseQuickButtons();
   if (Active && OnActivate) OnActivate(this);
   if (!Active && OnDeActivate) OnDeActivate(this);
 }

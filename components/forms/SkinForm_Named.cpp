@@ -14,6 +14,18 @@ TKind* NamedObject(const TspSkinForm& AForm, const String& AIDName) {
   return Index < 0 ? nullptr : dynamic_cast<TKind*>(AForm.ObjectList[size_t(Index)].get());
 }
 
+// Sets the value of the object named AIDName, when it is a TKind: silently while a skin
+// is being applied, else as its Value.
+template <class TKind>
+void SetNamedObjectValue(const TspSkinForm& AForm, const String& AIDName, int AValue) {
+  auto* Object = NamedObject<TKind>(AForm, AIDName);
+  if (Object == nullptr) return;
+  if (AForm.InChangeSkinData())
+    Object->SimplySetValue(AValue);
+  else
+    Object->SetValue(AValue);
+}
+
 }  // namespace
 
 int TspSkinForm::GetIndex(const String& AIDName) const {
@@ -67,4 +79,35 @@ void TspSkinForm::ButtonSetDown(const String& AIDName, bool ADown) {
 void TspSkinForm::SetEnabled(const String& AIDName, bool Value) {
   const int Index = GetIndex(AIDName);
   if (Index >= 0) ObjectList[size_t(Index)]->Enabled = Value;
+}
+
+int TspSkinForm::TrackBarGetValue(const String& AIDName) const {
+  auto* TrackBar = NamedObject<TspSkinTrackBarObject>(*this, AIDName);
+  return TrackBar != nullptr ? TrackBar->Value() : 0;
+}
+
+void TspSkinForm::TrackBarSetValue(const String& AIDName, int AValue) {
+  SetNamedObjectValue<TspSkinTrackBarObject>(*this, AIDName, AValue);
+}
+
+void TspSkinForm::GaugeSetValue(const String& AIDName, int AValue) {
+  SetNamedObjectValue<TspSkinGaugeObject>(*this, AIDName, AValue);
+}
+
+void TspSkinForm::FrameGaugeSetValue(const String& AIDName, int AValue) {
+  SetNamedObjectValue<TspSkinFrameGaugeObject>(*this, AIDName, AValue);
+}
+
+int TspSkinForm::FrameRegulatorGetValue(const String& AIDName) const {
+  auto* Regulator = NamedObject<TspSkinFrameRegulatorObject>(*this, AIDName);
+  return Regulator != nullptr ? Regulator->Value() : 0;
+}
+
+void TspSkinForm::FrameRegulatorSetValue(const String& AIDName, int AValue) {
+  SetNamedObjectValue<TspSkinFrameRegulatorObject>(*this, AIDName, AValue);
+}
+
+void TspSkinForm::BitLabelSetText(const String& AIDName, const String& AValue) {
+  if (auto* Label = NamedObject<TspSkinBitLabelObject>(*this, AIDName))
+    Label->SetTextValue(AValue, !FInChangeSkinData);
 }

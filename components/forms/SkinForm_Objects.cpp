@@ -8,17 +8,12 @@
 #include "components/core/SPUtils.h"
 #include "components/core/spEffBmp.h"
 #include "components/forms/SkinForm.h"
+#include "components/forms/SkinForm_ObjInternal.h"
 #include "platform/gdi/Blit.h"
 
 namespace {
 
 constexpr double ObjectsMorphStep = 0.2;
-
-// Entry AIndex of the skin's picture list; nullptr for -1 or an index the list lacks.
-TBitmap* ObjectsSkinPicture(const TspSkinData* ASkin, int AIndex) {
-  if (!ASkin || AIndex < 0 || AIndex >= int(ASkin->FActivePictures.size())) return nullptr;
-  return ASkin->FActivePictures[size_t(AIndex)].get();
-}
 
 // A bitmap of ObjectRect's size holding ASource of APicture stretched.
 void ObjectsStretchedLook(TBitmap& ATarget, int AWidth, int AHeight, TBitmap& APicture,
@@ -53,8 +48,8 @@ TspActiveSkinObject::TspActiveSkinObject(TspSkinForm* AParent, const TspDataSkin
   GlowLayerAlphaBlendValue = AData.GlowLayerAlphaBlendValue;
   ObjectRect = SkinRect;
   if (SD) Picture = RollUp ? SD->FRollUpPicture.get() : SD->FPicture.get();
-  ActivePicture = ObjectsSkinPicture(SD, AData.ActivePictureIndex);
-  ActiveMaskPicture = ObjectsSkinPicture(SD, AData.ActiveMaskPictureIndex);
+  ActivePicture = ObjectSkinPicture(SD, AData.ActivePictureIndex);
+  ActiveMaskPicture = ObjectSkinPicture(SD, AData.ActiveMaskPictureIndex);
   if (!ActivePicture) SetZeroRect(ActiveSkinRect);
 }
 
@@ -143,6 +138,12 @@ void TspActiveSkinObject::MouseLeave() {
   if (Parent->OnMouseLeaveEvent) Parent->OnMouseLeaveEvent(IDName);
 }
 
+void TspActiveSkinObject::ReportHover(bool AMouseIn) {
+  FMouseIn = AMouseIn;
+  if (AMouseIn && Parent->OnMouseEnterEvent) Parent->OnMouseEnterEvent(IDName);
+  if (!AMouseIn && Parent->OnMouseLeaveEvent) Parent->OnMouseLeaveEvent(IDName);
+}
+
 void TspActiveSkinObject::MouseDown(int X, int Y, TMouseButton Button) {
   if (Parent->OnMouseDownEvent) Parent->OnMouseDownEvent(IDName, X, Y, ObjectRect, Button);
 }
@@ -182,15 +183,9 @@ void TspSkinSwitchObject::MouseDown(int X, int Y, TMouseButton Button) {
   TspActiveSkinObject::MouseDown(X, Y, Button);
 }
 
-void TspSkinSwitchObject::MouseEnter() {
-  FMouseIn = true;
-  if (Parent->OnMouseEnterEvent) Parent->OnMouseEnterEvent(IDName);
-}
+void TspSkinSwitchObject::MouseEnter() { ReportHover(true); }
 
-void TspSkinSwitchObject::MouseLeave() {
-  FMouseIn = false;
-  if (Parent->OnMouseLeaveEvent) Parent->OnMouseLeaveEvent(IDName);
-}
+void TspSkinSwitchObject::MouseLeave() { ReportHover(false); }
 
 // ---------------------------------------------------------------- label
 

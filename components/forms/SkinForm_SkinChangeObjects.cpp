@@ -50,6 +50,11 @@ const TFrameObjectKind FrameObjectKinds[] = {
     FrameObjectKind<TspDataUserObject, TspUserObject>(),
     FrameObjectKind<TspDataSkinSwitch, TspSkinSwitchObject>(),
     FrameObjectKind<TspDataSkinLabel, TspSkinLabelObject>(),
+    FrameObjectKind<TspDataSkinGauge, TspSkinGaugeObject>(),
+    FrameObjectKind<TspDataSkinFrameGaugeObject, TspSkinFrameGaugeObject>(),
+    FrameObjectKind<TspDataSkinFrameRegulatorObject, TspSkinFrameRegulatorObject>(),
+    FrameObjectKind<TspDataSkinTrackBar, TspSkinTrackBarObject>(),
+    FrameObjectKind<TspDataSkinBitLabel, TspSkinBitLabelObject>(),
 };
 
 std::unique_ptr<TspActiveSkinObject> MakeFrameObject(TspSkinForm* AForm, const TspDataSkinObject& AData) {

@@ -55,6 +55,12 @@ void TspSkinForm::HookApplication() {
 void TspSkinForm::UnhookApplication() { FMenuKeyHook.Reset(); }
 
 void TspSkinForm::MenuKeyDown(WORD AKey) {
+  // An MDI child's menus open through the main form's chain: the keys go there.
+  TspSkinForm* Main = FForm->FormStyle() == fsMDIChild ? FindSkinForm(Application->MainForm()) : nullptr;
+  if (Main && Main != this && (Main->InMenu || (Main->FSkinMenu && Main->FSkinMenu->Visible()))) {
+    Main->MenuKeyDown(AKey);
+    return;
+  }
   const std::weak_ptr<char> Alive = FMenuLifeToken;
   if (FSkinMenu && FSkinMenu->Visible() && FSkinMenu->PopupCount() > 0)
     FSkinMenu->PopupWindow(FSkinMenu->PopupCount() - 1).PopupKeyDown(AKey);

@@ -308,8 +308,15 @@ void TspSkinForm::WMNCButtonDown(TMessage& AMessage, TMouseButton AButton) {
   const TPoint P = ScreenToFramePoint(AMessage.LParam);
   TestActive(P.X, P.Y, true);
   ObjectsMouseDown(AButton, P.X, P.Y);
-  // The caption's press belongs to the system's move handling.
-  if (AMessage.WParam == HTCAPTION) MouseCaptureObject = -1;
+  // The caption's press belongs to the system's move handling; a right click on it
+  // opens the system menu at the cursor.
+  if (AMessage.WParam != HTCAPTION) return;
+  MouseCaptureObject = -1;
+  if (AMessage.Msg == WM_NCRBUTTONDOWN && !DisableSystemMenu) {
+    POINT Cursor{};
+    GetCursorPos(&Cursor);
+    PopupSystemMenu(Cursor.X, Cursor.Y);
+  }
 }
 
 void TspSkinForm::WMNCButtonUp(TMessage& AMessage, TMouseButton AButton) {

@@ -1,4 +1,9 @@
 #include <algorithm>
+#include <atomic>
+#include <functional>
+#include <mutex>
+#include <string>
+#include <unordered_map>
 
 #include "platform/gdi/DeviceContext.h"
 #include "platform/gdi/FontCacheInternal.h"
@@ -48,9 +53,7 @@ void AddGlyph(TTextRun& ARun, const TGlyph& AGlyph, int ALeft, int ATop) {
   }
 }
 
-}  // namespace
-
-TTextRun RenderTextRun(const TFontObject& AFont, std::u32string_view ACodePoints, const TRunStyle& AStyle) {
+TTextRun RenderRun(const TFontObject& AFont, std::u32string_view ACodePoints, const TRunStyle& AStyle) {
   TSizedFace& face = AFont.Face();
   const TFaceMetrics& metrics = face.Metrics();
   std::vector<const TGlyph*> glyphs;
@@ -91,6 +94,72 @@ TTextRun RenderTextRun(const TFontObject& AFont, std::u32string_view ACodePoints
   for (int turn = 0; turn < AFont.QuarterTurns(); ++turn) TurnRun(run);
   return run;
 }
+
+// Everything a run without its own advances is made of: the sized face (whose glyphs,
+// once rendered, never change), the lines the font adds, its turn, the tab stops, the
+// underlined prefix and the text. Controls repaint the same captions over and over.
+struct TRunKey {
+  const TSizedFace* Face = nullptr;
+  bool Underline = false;
+  bool StrikeOut = false;
+  int QuarterTurns = 0;
+  int TabWidth = 0;
+  int PrefixIndex = -1;
+  std::u32string Text;
+
+  bool operator==(const TRunKey&) const = default;
+};
+
+struct TRunKeyHash {
+  size_t operator()(const TRunKey& AKey) const {
+    size_t hash = std::hash<std::u32string>()(AKey.Text);
+    for (const size_t part :
+         {std::hash<const void*>()(AKey.Face), size_t(AKey.Underline), size_t(AKey.StrikeOut),
+          size_t(AKey.QuarterTurns), size_t(AKey.TabWidth), size_t(AKey.PrefixIndex)})
+      hash = hash * 31 + part;
+    return hash;
+  }
+};
+
+// Runs drawn lately; emptied whole when full. Texts are drawn on worker threads too
+// (the text overlay of a conversion), hence the lock.
+struct TRunCache {
+  static constexpr size_t Capacity = 512;
+  std::mutex Lock;
+  std::unordered_map<TRunKey, TTextRun, TRunKeyHash> Runs;
+};
+
+TRunCache& RunCache() {
+  static TRunCache cache;
+  return cache;
+}
+
+std::atomic<int> RunRenders{0};
+
+}  // namespace
+
+TTextRun RenderTextRun(const TFontObject& AFont, std::u32string_view ACodePoints, const TRunStyle& AStyle) {
+  if (AStyle.Dx) {
+    ++RunRenders;
+    return RenderRun(AFont, ACodePoints, AStyle);
+  }
+  const LOGFONT& logFont = AFont.LogFont();
+  TRunKey key{&AFont.Face(),   logFont.lfUnderline != 0, logFont.lfStrikeOut != 0,   AFont.QuarterTurns(),
+              AStyle.TabWidth, AStyle.PrefixIndex,       std::u32string(ACodePoints)};
+  TRunCache& cache = RunCache();
+  {
+    std::lock_guard lock(cache.Lock);
+    if (const auto found = cache.Runs.find(key); found != cache.Runs.end()) return found->second;
+  }
+  ++RunRenders;
+  TTextRun run = RenderRun(AFont, ACodePoints, AStyle);
+  std::lock_guard lock(cache.Lock);
+  if (cache.Runs.size() >= TRunCache::Capacity) cache.Runs.clear();
+  cache.Runs.emplace(std::move(key), run);
+  return run;
+}
+
+int TextRunRenderCount() { return RunRenders; }
 
 int TextWidth(const TFontObject& AFont, std::u32string_view ACodePoints) {
   std::vector<const TGlyph*> glyphs;

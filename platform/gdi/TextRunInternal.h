@@ -27,7 +27,12 @@ struct TTextRun {
   TRect Cell;                     // the advance width by the line height
 };
 
+// The run of the code points in the font; a run without its own advances (Dx) that
+// was drawn lately comes from a cache.
 TTextRun RenderTextRun(const TFontObject& AFont, std::u32string_view ACodePoints, const TRunStyle& AStyle);
+// How many runs were rendered rather than taken from the cache since the process
+// started; tests read it to show that drawing again reuses the cache.
+int TextRunRenderCount();
 
 // The sum of the advances of the code points.
 int TextWidth(const TFontObject& AFont, std::u32string_view ACodePoints);

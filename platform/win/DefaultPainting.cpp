@@ -42,6 +42,7 @@ LRESULT WMEraseBkgnd(HWND AWindow, UINT, WPARAM AWParam, LPARAM) {
 LRESULT WMSetRedraw(HWND AWindow, UINT, WPARAM AWParam, LPARAM) {
   if (TWindow* Window = FindWindowRecord(AWindow)) {
     PaintStateOf(*Window).RedrawOff = AWParam == 0;
+    NoteGeometryChange();
     RefreshPaintPendingTree(*Window);
   }
   return 0;

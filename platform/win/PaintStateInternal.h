@@ -13,6 +13,7 @@
 //
 // User-interface thread only.
 
+#include <cstdint>
 #include <map>
 #include <memory>
 
@@ -35,6 +36,13 @@ struct TTopLevelSurface {
   HBITMAP Bitmap = nullptr;
   // What changed since the bitmap was last presented, in window coordinates.
   TRect Dirty;
+};
+
+// A visible region kept with the geometry change count it was worked out at
+// (GeometryChangeCount); 0: never worked out.
+struct TKeptVisibleRegion {
+  std::uint64_t Count = 0;
+  TRegion Region;
 };
 
 class TWindowPaintState {
@@ -63,6 +71,13 @@ class TWindowPaintState {
   bool HasLayeredPicture = false;
   BYTE PictureAlpha = 255;
   bool PictureHasPerPixelAlpha = false;
+
+  // The visible regions of the client area and of the whole window (VisibleRegion), kept
+  // while the geometry of the window tree stays as it was: a paint cycle opens two
+  // device contexts per window, and a repaint of many controls reaches the same
+  // windows again.
+  TKeptVisibleRegion VisibleClient;
+  TKeptVisibleRegion VisibleWindow;
 
   // Top-level windows: the backing bitmap, made when first needed.
   std::unique_ptr<TTopLevelSurface> Surface;

@@ -123,6 +123,7 @@ bool ShowScrollBar(HWND AWindow, int ABar, bool AShow) {
   const DWORD Style = AShow ? Window->Style | Bars : Window->Style & ~Bars;
   if (Style == Window->Style) return true;
   Window->Style = Style;
+  NoteGeometryChange();
   SetWindowPos(AWindow, nullptr, 0, 0, 0, 0,
                SWP_FRAMECHANGED | SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   return true;

@@ -49,7 +49,9 @@ TRegion WindowShape(const TWindow& AWindow, TPoint ATopLevelOrigin) {
   return TRegion::Combine(Shape, TRegion(Rect), roAnd);
 }
 
-TRegion VisibleRegion(const TWindow& AWindow, bool AClientArea) {
+namespace {
+
+TRegion WorkOutVisibleRegion(const TWindow& AWindow, bool AClientArea) {
   const TWindow* TopLevel = FindWindowRecord(TopLevelWindowOf(AWindow.Handle));
   if (!TopLevel || !IsDrawable(AWindow)) return TRegion();
   const TPoint Origin = TopLevel->WindowRect.TopLeft();
@@ -65,4 +67,17 @@ TRegion VisibleRegion(const TWindow& AWindow, bool AClientArea) {
     Window = Parent;
   }
   return Visible;
+}
+
+}  // namespace
+
+TRegion VisibleRegion(TWindow& AWindow, bool AClientArea) {
+  TWindowPaintState& State = PaintStateOf(AWindow);
+  TKeptVisibleRegion& Kept = AClientArea ? State.VisibleClient : State.VisibleWindow;
+  const std::uint64_t Count = GeometryChangeCount();
+  if (Kept.Count != Count) {
+    Kept.Region = WorkOutVisibleRegion(AWindow, AClientArea);
+    Kept.Count = Count;
+  }
+  return Kept.Region;
 }

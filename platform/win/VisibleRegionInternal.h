@@ -17,8 +17,10 @@
 #include "platform/gdi/Region.h"
 #include "platform/win/WindowInternal.h"
 
-// The visible region of the window's client area (AClientArea) or of the whole window.
-TRegion VisibleRegion(const TWindow& AWindow, bool AClientArea);
+// The visible region of the window's client area (AClientArea) or of the whole window,
+// worked out again only after the geometry of the window tree changed
+// (NoteGeometryChange).
+TRegion VisibleRegion(TWindow& AWindow, bool AClientArea);
 // The window's rectangle cut by its window region, in the coordinates of the top-level
 // window whose top-left corner lies at ATopLevelOrigin on the screen.
 TRegion WindowShape(const TWindow& AWindow, TPoint ATopLevelOrigin);

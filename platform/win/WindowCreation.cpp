@@ -51,6 +51,7 @@ void PlaceNewWindow(TWindow& AWindow, const TRect& ARect) {
   AWindow.WindowRect = Screen;
   AWindow.ClientRect = Screen;
   AWindow.NormalRect = ARect;
+  NoteGeometryChange();
 }
 
 }  // namespace
@@ -137,6 +138,7 @@ HWND CreateWindowEx(DWORD AExStyle, const char* AClassName, const char* AWindowN
   if (!Alive) return nullptr;
   OffsetRect(Client, Alive->WindowRect.Left - Requested.Left, Alive->WindowRect.Top - Requested.Top);
   Alive->ClientRect = Client;
+  NoteGeometryChange();
 
   if (SendMessage(Handle, WM_CREATE, 0, reinterpret_cast<LPARAM>(&Create)) == -1) {
     DestroyWindow(Handle);

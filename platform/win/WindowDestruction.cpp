@@ -15,6 +15,7 @@ namespace {
 // WM_DESTROY handlers leaves the work to the destruction under way.
 void MarkDestroying(TWindow& AWindow) {
   AWindow.Destroying = true;
+  NoteGeometryChange();
   for (HWND Child : AWindow.Children)
     if (TWindow* ChildWindow = FindWindowRecord(Child)) MarkDestroying(*ChildWindow);
 }
@@ -82,6 +83,7 @@ bool DestroyWindow(HWND AWindow) {
   if (!Window || Window == &DesktopRecord()) return false;
   if (Window->Destroying) return true;
   Window->Destroying = true;
+  NoteGeometryChange();
   const bool IsChild = Window->IsChildStyle() && !Window->IsTopLevel();
   if (IsChild) SendParentNotify(AWindow, WM_DESTROY);
   HideForDestruction(AWindow, IsChild);

@@ -12,6 +12,7 @@
 // table's lock serves.
 
 #include <array>
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -115,6 +116,13 @@ bool IsLiveWindowHandle(HWND AWindow);
 std::vector<HWND> AllWindowHandles();
 // Frees every record, the desktop's too (shutdown of the window system).
 void ClearWindowTable();
+
+// Counts the changes of what decides where windows may draw: a window's rectangles,
+// style, window region, place in the tree or among its siblings, its redraw switch and
+// its destruction. Whatever is worked out from that geometry (the visible regions) is
+// kept with the count it was worked out at and worked out again once the count moved.
+void NoteGeometryChange();
+std::uint64_t GeometryChangeCount();
 
 // The record of the window's parent; nullptr for the desktop.
 TWindow* ParentRecord(const TWindow& AWindow);

@@ -20,6 +20,7 @@ LONG_PTR ChangeStyle(HWND AWindow, int AIndex, DWORD ANewStyle) {
   if (!Window) return Change.styleOld;
   DWORD& Current = AIndex == GWL_STYLE ? Window->Style : Window->ExStyle;
   Current = Change.styleNew;
+  NoteGeometryChange();
   if (Window->IsTopLevel()) Backend().TopLevelStyleChanged(AWindow, Window->Style, Window->ExStyle);
   SendMessage(AWindow, WM_STYLECHANGED, static_cast<WPARAM>(AIndex), reinterpret_cast<LPARAM>(&Change));
   if (FindWindowRecord(AWindow))

@@ -70,6 +70,7 @@ void ApplyRects(TWindow& AWindow, const TRect& ANewWindow, const TRect& ANewClie
   const int DY = ClientRect.Top - AWindow.ClientRect.Top;
   AWindow.WindowRect = WindowRect;
   AWindow.ClientRect = ClientRect;
+  NoteGeometryChange();
   for (HWND Child : AWindow.Children)
     if (TWindow* ChildWindow = FindWindowRecord(Child)) OffsetWindowTree(*ChildWindow, DX, DY);
   if (!(AWindow.Style & (WS_MINIMIZE | WS_MAXIMIZE))) AWindow.NormalRect = ANewWindow;
@@ -127,6 +128,7 @@ bool SetWindowPos(HWND AWindow, HWND AInsertAfter, int AX, int AY, int AWidth, i
   if (!Change.Restacked) Pos.flags |= SWP_NOZORDER;
   if (Pos.flags & SWP_SHOWWINDOW) Window->Style |= WS_VISIBLE;
   if (Pos.flags & SWP_HIDEWINDOW) Window->Style &= ~WS_VISIBLE;
+  NoteGeometryChange();
   Change.Flags = Pos.flags;
 
   ReportToBackend(AWindow, *Window, Change);

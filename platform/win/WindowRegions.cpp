@@ -14,6 +14,8 @@ bool SetWindowRgn(HWND AWindow, HRGN ARegion, bool ARedraw) {
     if (Window->Region) DeleteObject(Window->Region);
     Window->Region = ARegion;
   }
+  // A region set again may have been changed in place since.
+  NoteGeometryChange();
   if (Window->IsTopLevel()) Backend().TopLevelRegionChanged(AWindow, ARegion ? &ARegion->Region : nullptr);
   if (!ARedraw || !IsDrawable(*Window)) return true;
   if (!Window->IsTopLevel())

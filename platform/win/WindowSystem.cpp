@@ -92,5 +92,6 @@ void UpdateDesktopRect() {
       TWindow& Desktop = DesktopRecord();
       Desktop.WindowRect = Bounds(0, 0, Monitor.Bounds.Width(), Monitor.Bounds.Height());
       Desktop.ClientRect = Desktop.WindowRect;
+      NoteGeometryChange();
     }
 }

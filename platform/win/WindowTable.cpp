@@ -23,6 +23,8 @@ struct TWindowTable {
   std::unordered_map<HWND, std::unique_ptr<TWindow>> Windows;
   uintptr_t NextHandle = FirstHandle;
   HWND Desktop = nullptr;
+  // Starts above 0, the count of what was never worked out.
+  std::uint64_t GeometryChanges = 1;
 };
 
 TWindowTable& Table() {
@@ -114,6 +116,10 @@ void ClearWindowTable() {
   }
 }
 
+void NoteGeometryChange() { ++Table().GeometryChanges; }
+
+std::uint64_t GeometryChangeCount() { return Table().GeometryChanges; }
+
 TWindow* ParentRecord(const TWindow& AWindow) { return FindWindowRecord(AWindow.Parent); }
 
 HWND TopLevelWindowOf(HWND AWindow) {
@@ -125,11 +131,13 @@ HWND TopLevelWindowOf(HWND AWindow) {
 void UnlinkFromParent(TWindow& AWindow) {
   if (TWindow* Parent = ParentRecord(AWindow)) std::erase(Parent->Children, AWindow.Handle);
   NotePaintOrderChange();
+  NoteGeometryChange();
 }
 
 void LinkToParent(TWindow& AWindow, TWindow& AParent, std::size_t AIndex) {
   AWindow.Parent = AParent.Handle;
   NotePaintOrderChange();
+  NoteGeometryChange();
   auto& Children = AParent.Children;
   Children.insert(Children.begin() + static_cast<std::ptrdiff_t>(std::min(AIndex, Children.size())),
                   AWindow.Handle);
@@ -137,6 +145,7 @@ void LinkToParent(TWindow& AWindow, TWindow& AParent, std::size_t AIndex) {
 
 void OffsetWindowTree(TWindow& AWindow, int ADX, int ADY) {
   if (ADX == 0 && ADY == 0) return;
+  NoteGeometryChange();
   OffsetRect(AWindow.WindowRect, ADX, ADY);
   OffsetRect(AWindow.ClientRect, ADX, ADY);
   for (HWND Child : AWindow.Children)

@@ -77,6 +77,7 @@ bool RestackChild(TWindow& AWindow, HWND AInsertAfter) {
   }
   Siblings.insert(Siblings.begin() + static_cast<std::ptrdiff_t>(Index), AWindow.Handle);
   NotePaintOrderChange();
+  NoteGeometryChange();
   return Siblings != Before;
 }
 
@@ -104,6 +105,7 @@ bool RestackTopLevel(TWindow& AWindow, HWND AInsertAfter, UINT AFlags) {
   Stack.insert(Stack.begin() + static_cast<std::ptrdiff_t>(Index), Group.begin(), Group.end());
   std::stable_partition(Stack.begin(), Stack.end(), IsTopmost);
   NotePaintOrderChange();
+  NoteGeometryChange();
 
   for (HWND Window : Changed) {
     const TWindow* State = FindWindowRecord(Window);

@@ -2,6 +2,7 @@
 // picture with the text in its client area, the automatic width and the ellipsis.
 
 #include "components/controls/SkinCtrls.h"
+#include "platform/win/Painting.h"
 #include "tests/components/controls/MoreControlsFixture.h"
 
 namespace more_controls_test {
@@ -137,6 +138,64 @@ TEST_F(SkinLabelTest, TheShadowAndTheReflectionDrawBesideAndBelowTheText) {
   // The mirrored copy shows below the text, where the face was plain before.
   const TRect Below = Rect(Text.Left, Text.Bottom + 1, Text.Right, 50);
   EXPECT_LT(CountIn(Below, clBtnFace), Below.Width() * Below.Height());
+}
+
+// A label that counts how often it composes its built-in picture.
+class TCountingSkinLabel : public TspSkinLabel {
+ public:
+  using TspSkinLabel::TspSkinLabel;
+  int Compositions = 0;
+
+ protected:
+  void CreateControlDefaultImage(TBitmap& B) override {
+    ++Compositions;
+    TspSkinLabel::CreateControlDefaultImage(B);
+  }
+};
+
+TEST_F(SkinLabelTest, ARepaintComposesThePictureOnceAndAnOutsideEraseStillDrawsIt) {
+  auto* Label = new TCountingSkinLabel(&Host());
+  Label->SetBounds(10, 10, 60, 20);
+  Label->SetCaption("Ab");
+  Label->SetParent(&Host());
+  ShowHost();
+  const std::vector<std::pair<TColor, char>> Legend = {{clBtnShadow, 's'}, {clBtnFace, '.'}};
+  const std::string Shown = HostPicture(Rect(10, 10, 70, 30), Legend);
+  // The window system's erase before the label's own paint is left to that paint.
+  Label->Compositions = 0;
+  RedrawWindow(Label->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE);
+  Pump();
+  EXPECT_EQ(Label->Compositions, 1);
+  EXPECT_EQ(HostPicture(Rect(10, 10, 70, 30), Legend), Shown);
+  // An erase with the window up to date (a parent drawing its children into a bitmap)
+  // is answered with the whole picture.
+  TBitmap Copy;
+  Copy.SetSize(60, 20);
+  Copy.Canvas().Brush().SetColor(clRed);
+  Copy.Canvas().FillRect(Rect(0, 0, 60, 20));
+  Label->Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(Copy.Canvas().Handle()), 0);
+  EXPECT_EQ(Label->Compositions, 2);
+  EXPECT_EQ(ColorToRGB(Copy.Canvas().Pixels(0, 0)), ColorToRGB(clBtnShadow));
+  EXPECT_EQ(ColorToRGB(Copy.Canvas().Pixels(30, 2)), ColorToRGB(clBtnFace));
+}
+
+TEST_F(SkinLabelTest, ANewCaptionOrFontAfterAPaintShowsAtTheNextPaint) {
+  TspSkinLabel* Label = MakeLabel("Ab");
+  Label->SetBounds(10, 10, 100, 40);
+  Label->SetBorderStyle(bvNone);
+  Label->DefaultFont().SetColor(clBlack);
+  ShowHost();
+  const TRect Area = Rect(10, 10, 110, 50);
+  const TRect First = BoundsOf(Area, clBlack);
+  ASSERT_LT(First.Left, First.Right);
+  Label->SetCaption("Abcdef");
+  Pump();
+  const TRect Longer = BoundsOf(Area, clBlack);
+  EXPECT_GT(Longer.Width(), First.Width() + 10);
+  Label->DefaultFont().SetHeight(24);
+  Label->Invalidate();
+  Pump();
+  EXPECT_GT(BoundsOf(Area, clBlack).Height(), Longer.Height() + 3);
 }
 
 }  // namespace

@@ -104,7 +104,7 @@ TEST_F(SkinFormCaptionTest, ObjectsComeFromTheRecordsInSkinOrderAndFollowTheForm
   Close->Command = cmClose;
   Close->SkinRect = Rect(182, 8, 194, 20);  // in the right-top corner region
   Skin->ObjectList.push_back(std::move(Close));
-  auto Digits = std::make_unique<TspDataSkinBitLabel>("digits");  // no live object of its kind yet
+  auto Digits = std::make_unique<TspDataSkinBitLabel>("digits");
   Digits->SkinRect = Rect(30, 10, 60, 20);
   Skin->ObjectList.push_back(std::move(Digits));
   auto Meter = std::make_unique<TspDataUserObject>("meter");
@@ -112,15 +112,16 @@ TEST_F(SkinFormCaptionTest, ObjectsComeFromTheRecordsInSkinOrderAndFollowTheForm
   Skin->ObjectList.push_back(std::move(Meter));
 
   NewSkinForm(200, 150, Skin.get());
-  ASSERT_EQ(SkinForm->ObjectList.size(), 3u);
+  ASSERT_EQ(SkinForm->ObjectList.size(), 4u);
   EXPECT_NE(dynamic_cast<TspSkinCaptionObject*>(SkinForm->ObjectList[0].get()), nullptr);
   auto* Button = dynamic_cast<TspSkinStdButtonObject*>(SkinForm->ObjectList[1].get());
   ASSERT_NE(Button, nullptr);
   EXPECT_EQ(Button->IDName, "closebutton");
   EXPECT_EQ(Button->Command, cmClose);
   EXPECT_TRUE(Button->FSkinSupport);
-  EXPECT_NE(dynamic_cast<TspUserObject*>(SkinForm->ObjectList[2].get()), nullptr);
-  EXPECT_EQ(SkinForm->ObjectList[2]->IDName, "meter");
+  EXPECT_NE(dynamic_cast<TspSkinBitLabelObject*>(SkinForm->ObjectList[2].get()), nullptr);
+  EXPECT_NE(dynamic_cast<TspUserObject*>(SkinForm->ObjectList[3].get()), nullptr);
+  EXPECT_EQ(SkinForm->ObjectList[3]->IDName, "meter");
 
   struct TCase {
     int Width, Height;
@@ -139,7 +140,7 @@ TEST_F(SkinFormCaptionTest, ObjectsComeFromTheRecordsInSkinOrderAndFollowTheForm
     SkinForm->PlaceSkinObjects();
     EXPECT_EQ(SkinForm->ObjectList[0]->ObjectRect, Case.Caption);
     EXPECT_EQ(SkinForm->ObjectList[1]->ObjectRect, Case.Close);
-    EXPECT_EQ(SkinForm->ObjectList[2]->ObjectRect, Case.Meter);
+    EXPECT_EQ(SkinForm->ObjectList[3]->ObjectRect, Case.Meter);
   }
 }
 

@@ -32,12 +32,11 @@ const TObjectKindCase ObjectKindCases[] = {
     {"switch", typeid(TspSkinSwitchObject)},
     {"label", typeid(TspSkinLabelObject)},
     {"animate", typeid(TspSkinAnimateObject)},
-    // Kinds the frame has no live object for yet.
-    {"trackbar", typeid(void)},
-    {"gauge", typeid(void)},
-    {"framegauge", typeid(void)},
-    {"frameregulator", typeid(void)},
-    {"bitlabel", typeid(void)},
+    {"trackbar", typeid(TspSkinTrackBarObject)},
+    {"gauge", typeid(TspSkinGaugeObject)},
+    {"framegauge", typeid(TspSkinFrameGaugeObject)},
+    {"frameregulator", typeid(TspSkinFrameRegulatorObject)},
+    {"bitlabel", typeid(TspSkinBitLabelObject)},
 };
 
 TEST_F(SkinFormSkinObjectKindsTest, EveryRecordKindMakesItsObjectInTheSkinsOrder) {

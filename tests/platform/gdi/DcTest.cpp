@@ -269,6 +269,22 @@ TEST(DeviceContext, EveryDrawingRouteHonoursOriginAndClip) {
   }
 }
 
+// 32-bit pixels blend a whole pixel at a time, the other depths channel by channel:
+// both give the same colour for every coverage (24-bit pixels have no alpha).
+TEST(DeviceContext, CoverageBlendsAlikeAtEveryDepth) {
+  uint8_t Coverage[256];
+  for (int C = 0; C < 256; ++C) Coverage[C] = static_cast<uint8_t>(C);
+  for (const COLORREF Text : {RGB(255, 255, 255), RGB(0, 0, 0), RGB(13, 200, 97)})
+    for (const uint32_t Background : {0xFFFFFFFFu, 0xFF000000u, 0x80F01080u}) {
+      TTestBitmap Whole(256, 1, Background, 32);
+      TTestBitmap ByChannel(256, 1, Background, 24);
+      BlendCoverage(Whole.DC, 0, 0, Coverage, 256, 1, 256, Text);
+      BlendCoverage(ByChannel.DC, 0, 0, Coverage, 256, 1, 256, Text);
+      for (int X = 0; X < 256; ++X)
+        ASSERT_EQ(Whole.At(X, 0) & 0x00FFFFFF, ByChannel.At(X, 0)) << "coverage " << X << ", text " << Text;
+    }
+}
+
 TEST(DeviceContext, CoverageBlendsTheTextColourAndClearsAlpha) {
   TTestBitmap Target(4, 1, 0xFF204060);
   const uint8_t Coverage[4] = {0, 128, 255, 64};

@@ -5,6 +5,7 @@
 #include "platform/gdi/DeviceContext.h"
 #include "platform/gdi/FontCacheInternal.h"
 #include "platform/gdi/Text.h"
+#include "platform/gdi/TextRunInternal.h"
 #include "tests/platform/gdi/TextTestCanvas.h"
 
 namespace {
@@ -359,6 +360,47 @@ TEST_F(TextDraw, DrawingAgainReusesTheGlyphCache) {
   TextOut(canvas.DC(), 0, 40, "Row 71");
   EXPECT_EQ(FaceOpenCount(), opened);
   EXPECT_EQ(GlyphRenderCount(), rendered);
+}
+
+// A run drawn again in the same font comes from the run cache, pixel for pixel the
+// same; another text, size, line, weight or turn of the font is rendered anew.
+TEST_F(TextDraw, ARunDrawnAgainIsReusedAndEveryChangeIsRenderedAnew) {
+  const String text = "Bit Rate: 1500 kbit/s";
+  TextOut(FCanvas.DC(), 5, 40, text);
+  const int rendered = TextRunRenderCount();
+  TTextCanvas again(400, 120, FFont.Font);
+  TextOut(again.DC(), 5, 40, text);
+  EXPECT_EQ(TextRunRenderCount(), rendered);
+  EXPECT_TRUE(again.SamePixels(FCanvas, {0, 0, 400, 120}));
+
+  auto underlined = [] {
+    LOGFONT logFont;
+    logFont.lfFaceName = TestFontName;
+    logFont.lfHeight = -16;
+    logFont.lfUnderline = 1;
+    return CreateFontIndirect(logFont);
+  };
+  struct TChange {
+    const char* Name;
+    HFONT Font;
+    String Text;
+  };
+  const TChange changes[] = {
+      {"text", nullptr, "Bit Rate: 1600 kbit/s"},
+      {"height", CreateTestFont(-20), text},
+      {"weight", CreateTestFont(-16, FW_BOLD), text},
+      {"underline", underlined(), text},
+      {"escapement", CreateTestFont(-16, FW_NORMAL, 900), text},
+  };
+  for (const TChange& change : changes) {
+    SCOPED_TRACE(change.Name);
+    TFontGuard font(change.Font ? change.Font : CreateTestFont(-16));
+    TTextCanvas changed(400, 120, font.Font);
+    const int before = TextRunRenderCount();
+    TextOut(changed.DC(), 5, 40, change.Text);
+    EXPECT_EQ(TextRunRenderCount(), before + 1);
+    EXPECT_FALSE(changed.SamePixels(FCanvas, {0, 0, 400, 120}));
+  }
 }
 
 // Text overlays are drawn on worker threads, each into its own bitmap.

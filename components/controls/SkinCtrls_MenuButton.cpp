@@ -1,0 +1,162 @@
+// TspSkinMenuButton: the part that opens the menu, the presses, keys and hover while
+// it shows, its close, and the built-in look with the drop-down column.
+
+#include "components/controls/SkinCtrls.h"
+#include "components/controls/SkinCtrls_ButtonInternal.h"
+#include "components/controls/SkinCtrls_MenuButtonInternal.h"
+#include "components/forms/SkinMenus.h"
+#include "platform/ui/Accelerators.h"
+#include "platform/win/Cursors.h"
+#include "platform/win/Keyboard.h"
+#include "platform/win/WindowPos.h"
+
+TspSkinMenuButton::TspSkinMenuButton(TComponent* AOwner) : TspSkinButton(AOwner) {
+  SetSkinDataName("toolmenubutton");
+  FSpaceSupport = false;
+}
+
+void TspSkinMenuButton::SetSkinPopupMenu(TspSkinPopupMenu* AValue) {
+  if (FSkinPopupMenu == AValue) return;
+  if (FSkinPopupMenu) FSkinPopupMenu->RemoveFreeNotification(this);
+  FSkinPopupMenu = AValue;
+  if (FSkinPopupMenu) FSkinPopupMenu->FreeNotification(this);
+}
+
+void TspSkinMenuButton::SetTrackButtonMode(bool AValue) {
+  FTrackButtonMode = AValue;
+  if (FIndex == -1) Repaint();
+}
+
+void TspSkinMenuButton::Notification(TComponent* AComponent, TOperation AOperation) {
+  TspSkinButton::Notification(AComponent, AOperation);
+  if (AOperation == opRemove && AComponent == FSkinPopupMenu) FSkinPopupMenu = nullptr;
+}
+
+void TspSkinMenuButton::GetSkinData() {
+  TspSkinButton::GetSkinData();
+  if (const auto* Data = dynamic_cast<const TspDataSkinMenuButtonControl*>(SkinElement());
+      Data && FIndex != -1)
+    TrackButtonRect = Data->TrackButtonRect;
+}
+
+bool TspSkinMenuButton::InMenuPart(int AX, int AY) const {
+  if (!FSkinPopupMenu) return false;
+  if (!FTrackButtonMode) return true;
+  if (FIndex != -1 && !IsToolButtonKind(SkinDataName()))
+    return PointInMenuPart(MappedTrackRect(TrackButtonRect, *this, Width(), Height()), AX, AY);
+  return PointInMenuPart(Rect(Width() - MenuButtonStripSize, 0, Width(), Height()), AX, AY);
+}
+
+void TspSkinMenuButton::TrackMenu() {
+  FMenuTracked = true;
+  if (!FDown) SetDown(true);
+  if (RaiseMenuButtonEvent(OnShowTrackMenu, this, FAlive) && FSkinPopupMenu)
+    FSkinPopupMenu->PopupFromRect2(this, ScreenRectOf(*this), false);
+}
+
+void TspSkinMenuButton::MenuClosed() {
+  FMenuTracked = false;
+  SetDown(false);
+  // Hot only with the pointer really over the button: a menu closed by a click
+  // elsewhere leaves it plain.
+  POINT Cursor{};
+  FMouseIn = HandleAllocated() && GetCursorPos(&Cursor) && WindowFromPoint(Cursor) == Handle();
+  if (!RaiseMenuButtonEvent(OnHideTrackMenu, this, FAlive)) return;
+  if (!FMouseIn) HideLayer();
+  Repaint();
+}
+
+// ---------------------------------------------------------------- messages, keys, mouse
+
+void TspSkinMenuButton::WndProc(TMessage& AMessage) {
+  if (CanFocused() && FSkinPopupMenu) {
+    const bool Space = AMessage.WParam == VK_SPACE;
+    if (AMessage.Msg == WM_KEYDOWN && Space && !FTrackButtonMode) {
+      TrackMenu();
+      return;
+    }
+    if (AMessage.Msg == WM_KEYUP && !FMenuTracked && Space) {
+      SetDown(false);
+      RaiseMenuButtonEvent(OnClick, this, FAlive);
+      return;
+    }
+    if (AMessage.Msg == WM_KEYUP && !FMenuTracked && AMessage.WParam == VK_RETURN &&
+        !RaiseMenuButtonEvent(OnClick, this, FAlive))
+      return;
+  }
+  TspSkinButton::WndProc(AMessage);
+}
+
+void TspSkinMenuButton::Dispatch(TMessage& AMessage) {
+  switch (AMessage.Msg) {
+    case SP_CLOSESKINMENU:
+      MenuClosed();
+      return;
+    case CM_MOUSEENTER:
+    case CM_MOUSELEAVE:
+      // While the menu shows only where the pointer is changes: no look, no glow.
+      if (FMenuTracked && !IsDesigning()) {
+        FMouseIn = AMessage.Msg == CM_MOUSEENTER;
+        return;
+      }
+      break;
+    case CM_DIALOGCHAR:
+      if (!FTrackButtonMode && FSkinPopupMenu && IsAccel(static_cast<uint32_t>(AMessage.WParam), Caption()) &&
+          CanFocus() && CanFocused()) {
+        SetFocus();
+        TrackMenu();
+        AMessage.Result = 1;
+        return;
+      }
+      break;
+    default:
+      break;
+  }
+  TspSkinButton::Dispatch(AMessage);
+}
+
+void TspSkinMenuButton::MouseDown(TMouseButton AButton, TShiftState AShift, int AX, int AY) {
+  if (AButton == mbLeft) FMenuTracked = InMenuPart(AX, AY);
+  if (AButton != mbLeft || !FMenuTracked) {
+    TspSkinButton::MouseDown(AButton, AShift, AX, AY);
+    return;
+  }
+  FMouseIn = true;
+  if (FIndex != -1 && !RectangleIsEmpty(AnimateSkinRect)) StopAnimation();
+  TrackMenu();
+}
+
+void TspSkinMenuButton::MouseUp(TMouseButton AButton, TShiftState AShift, int AX, int AY) {
+  if (FMenuTracked) return;
+  TspSkinButton::MouseUp(AButton, AShift, AX, AY);
+}
+
+// ---------------------------------------------------------------- built-in look
+
+void TspSkinMenuButton::CreateControlDefaultImage(TBitmap& ABitmap) {
+  TspSkinCustomControl::CreateControlDefaultImage(ABitmap);
+  TCanvas& C = ABitmap.Canvas();
+  const TRect Client = Rect(0, 0, Width(), Height());
+  const TRect Column = Rect(Width() - MenuButtonStripSize, 0, Width(), Height());
+  const bool Pressed = FDown && FMouseIn;
+  const bool Hot = FMouseIn || IsFocused();
+  auto DrawState = [&C](const TRect& AR, bool APressed, bool AHot) {
+    if (APressed)
+      DrawFramedPart(C, AR, BuiltInPartFrame, BuiltInPressedFill);
+    else if (AHot)
+      DrawFramedPart(C, AR, BuiltInPartFrame, BuiltInHotFill);
+    else
+      DrawFramedPart(C, AR, clBtnShadow, clBtnFace);
+  };
+  if (FTrackButtonMode) {
+    DrawState(Rect(0, 0, Column.Left, Height()), Pressed && !FMenuTracked, FMenuTracked || Hot);
+    DrawState(Column, FMenuTracked || Pressed, Hot);
+  } else {
+    DrawState(Client, Pressed, Hot);
+  }
+  ApplyDefaultFont(C.Font());
+  if (!Enabled()) C.Font().SetColor(clBtnShadow);
+  C.Brush().SetStyle(bsClear);
+  DrawContent(C, Rect(0, 0, Column.Left, Height()), FDown, FMouseIn);
+  DrawSmallDownArrow(C, Column, clBtnText);
+}

@@ -1,0 +1,172 @@
+// TspSkinMenuSpeedButton: the part that opens the menu, opening it below the button,
+// the presses and hover while it shows, its close, and the built-in look with the
+// drop-down strip.
+
+#include "components/controls/SkinCtrls.h"
+#include "components/controls/SkinCtrls_ButtonInternal.h"
+#include "components/controls/SkinCtrls_MenuButtonInternal.h"
+#include "components/forms/SkinMenus.h"
+
+TspSkinMenuSpeedButton::TspSkinMenuSpeedButton(TComponent* AOwner) : TspSkinSpeedButton(AOwner) {
+  SetSkinDataName("toolmenubutton");
+}
+
+void TspSkinMenuSpeedButton::SetSkinPopupMenu(TspSkinPopupMenu* AValue) {
+  if (FSkinPopupMenu == AValue) return;
+  if (FSkinPopupMenu) FSkinPopupMenu->RemoveFreeNotification(this);
+  FSkinPopupMenu = AValue;
+  if (FSkinPopupMenu) FSkinPopupMenu->FreeNotification(this);
+}
+
+void TspSkinMenuSpeedButton::SetTrackButtonMode(bool AValue) {
+  FTrackButtonMode = AValue;
+  if (FIndex == -1) Repaint();
+}
+
+void TspSkinMenuSpeedButton::SetNewStyle(bool AValue) {
+  FNewStyle = AValue;
+  if (FNewStyle) SetSkinDataName("resizetoolbutton");
+}
+
+void TspSkinMenuSpeedButton::SetTrackPosition(TspTrackPosition AValue) {
+  FTrackPosition = AValue;
+  Repaint();
+}
+
+void TspSkinMenuSpeedButton::Notification(TComponent* AComponent, TOperation AOperation) {
+  TspSkinSpeedButton::Notification(AComponent, AOperation);
+  if (AOperation == opRemove && AComponent == FSkinPopupMenu) FSkinPopupMenu = nullptr;
+}
+
+void TspSkinMenuSpeedButton::GetSkinData() {
+  TspSkinSpeedButton::GetSkinData();
+  if (const auto* Data = dynamic_cast<const TspDataSkinMenuButtonControl*>(SkinElement());
+      Data && FIndex != -1)
+    TrackButtonRect = Data->TrackButtonRect;
+}
+
+// ---------------------------------------------------------------- the menu part
+
+TRect TspSkinMenuSpeedButton::Strip() const {
+  if (FNewStyle && FTrackPosition == sptpBottom)
+    return Rect(0, Height() - MenuButtonStripSize, Width(), Height());
+  return Rect(Width() - MenuButtonStripSize, 0, Width(), Height());
+}
+
+TRect TspSkinMenuSpeedButton::MenuPart() const {
+  if (FIndex == -1 || IsToolButtonKind(SkinDataName())) return Strip();
+  return MappedTrackRect(TrackButtonRect, *this, Width(), Height());
+}
+
+bool TspSkinMenuSpeedButton::InMenuPart(int AX, int AY) const {
+  if (!FSkinPopupMenu) return false;
+  if (!FTrackButtonMode) return true;
+  return PointInMenuPart(MenuPart(), AX, AY);
+}
+
+void TspSkinMenuSpeedButton::PopupMenuBelow() {
+  if (!FSkinPopupMenu) return;
+  if (Flat() && !Transparent()) SetTransparentStyle(true);
+  if (!RaiseMenuButtonEvent(OnShowTrackMenu, this, FAlive) || !FSkinPopupMenu) return;
+  FSkinPopupMenu->PopupFromRect2(this, ScreenRectOf(*this), false);
+}
+
+void TspSkinMenuSpeedButton::MenuClosed() {
+  FMenuTracked = false;
+  // Up and not hot wherever the pointer is: hot again only at the next enter (a flat
+  // button shows its parent again).
+  FMouseIn = false;
+  SetDown(false);
+  if (RaiseMenuButtonEvent(OnHideTrackMenu, this, FAlive)) Repaint();
+}
+
+// ---------------------------------------------------------------- messages and mouse
+
+void TspSkinMenuSpeedButton::Dispatch(TMessage& AMessage) {
+  switch (AMessage.Msg) {
+    case SP_CLOSESKINMENU:
+      MenuClosed();
+      return;
+    case CM_MOUSEENTER:
+    case CM_MOUSELEAVE:
+      if (IsDesigning()) return;
+      // While the menu shows only where the pointer is changes: no look, no events.
+      if (FMenuTracked) {
+        FMouseIn = AMessage.Msg == CM_MOUSEENTER;
+        return;
+      }
+      break;
+    default:
+      break;
+  }
+  TspSkinSpeedButton::Dispatch(AMessage);
+}
+
+void TspSkinMenuSpeedButton::MouseDown(TMouseButton AButton, TShiftState AShift, int AX, int AY) {
+  if (AButton != mbLeft) {
+    TspSkinSpeedButton::MouseDown(AButton, AShift, AX, AY);
+    return;
+  }
+  FMenuTracked = InMenuPart(AX, AY);
+  if (!FMenuTracked) {
+    TspSkinSpeedButton::MouseDown(AButton, AShift, AX, AY);
+    return;
+  }
+  FMouseIn = true;
+  if (!Down()) SetDown(true);
+  PopupMenuBelow();
+}
+
+void TspSkinMenuSpeedButton::MouseUp(TMouseButton AButton, TShiftState AShift, int AX, int AY) {
+  if (FMenuTracked) return;
+  TspSkinSpeedButton::MouseUp(AButton, AShift, AX, AY);
+}
+
+// ---------------------------------------------------------------- built-in look
+
+void TspSkinMenuSpeedButton::CreateControlDefaultImage(TBitmap& ABitmap) {
+  TspGraphicSkinCustomControl::CreateControlDefaultImage(ABitmap);
+  TCanvas& C = ABitmap.Canvas();
+  const TRect Client = Rect(0, 0, Width(), Height());
+  const TRect StripRect = Strip();
+  const bool Pressed = FDown && FMouseIn;
+  auto DrawState = [&C](const TRect& AR, bool APressed, bool AHot) {
+    if (APressed)
+      DrawFramedPart(C, AR, BuiltInPartFrame, BuiltInPressedFill);
+    else if (AHot)
+      DrawFramedPart(C, AR, BuiltInPartFrame, BuiltInHotFill);
+    else
+      DrawFramedPart(C, AR, clBtnShadow, clBtnFace);
+  };
+  const bool Split = FTrackButtonMode && (!FNewStyle || FMouseIn);
+  if (Split) {
+    TRect Main = Client;
+    if (StripRect.Left > 0)
+      Main.Right = StripRect.Left;
+    else
+      Main.Bottom = StripRect.Top;
+    const bool BothPressed = !FMenuTracked && (FNewStyle ? FDown : Pressed);
+    DrawState(Main, BothPressed, FMenuTracked || FMouseIn);
+    DrawState(StripRect, FMenuTracked || BothPressed, FMouseIn);
+  } else if (FNewStyle && Flat() && !FMouseIn) {
+    C.Brush().SetColor(clBtnFace);
+    C.FillRect(Client);
+  } else {
+    DrawState(Client, Pressed, FMouseIn);
+  }
+  ApplyDefaultFont(C.Font());
+  if (!Enabled()) C.Font().SetColor(clBtnShadow);
+  C.Brush().SetStyle(bsClear);
+  TRect Content = Client;
+  if (StripRect.Left > 0)
+    Content.Right = StripRect.Left;
+  else
+    Content.Bottom = StripRect.Top;
+  DrawContent(C, Content, Pressed && !(FTrackButtonMode && FMenuTracked), FMouseIn || FDown);
+  TRect Marker = StripRect;
+  if (!FNewStyle && (Pressed || FMenuTracked)) {
+    Marker.Left = Width() - 13;
+    Marker.Top = 2;
+  }
+  DrawSmallDownArrow(C, Marker, clBtnText);
+}

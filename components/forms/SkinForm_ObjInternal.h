@@ -1,0 +1,26 @@
+#pragma once
+// What the frame objects with values share: their values kept within the limits in
+// wide arithmetic, and the pictures of the skin's picture list.
+
+#include <algorithm>
+#include <cstdint>
+
+#include "components/core/SkinData.h"
+
+// AValue within AMin..AMax; a skin that gives AMax below AMin keeps AMin.
+inline int ClampObjectValue(int64_t AValue, int AMin, int AMax) {
+  return int(std::clamp<int64_t>(AValue, AMin, std::max(AMin, AMax)));
+}
+
+// How far AValue lies from AMin towards AMax, 0 to 1; 0 for a range of one value.
+inline double ObjectValueFraction(int AValue, int AMin, int AMax) {
+  const int64_t Range = int64_t(AMax) - AMin;
+  if (Range <= 0) return 0;
+  return std::clamp(double(int64_t(AValue) - AMin) / double(Range), 0.0, 1.0);
+}
+
+// Entry AIndex of the skin's picture list; nullptr for -1 or an index the list lacks.
+inline TBitmap* ObjectSkinPicture(const TspSkinData* ASkin, int AIndex) {
+  if (!ASkin || AIndex < 0 || AIndex >= int(ASkin->FActivePictures.size())) return nullptr;
+  return ASkin->FActivePictures[size_t(AIndex)].get();
+}

@@ -1,0 +1,51 @@
+// The form's shortcut handler and the entry points that open a menu's items as a
+// skinned popup of this form.
+
+#include "components/forms/SkinForm.h"
+#include "platform/win/Keyboard.h"
+
+namespace {
+
+// Alt+Space: the key data says Alt is down, and neither Shift nor Ctrl is.
+bool ShortcutsIsAltSpace(const TWMKey& AMsg) {
+  return AMsg.CharCode == VK_SPACE && KeyDataToShiftState(AMsg.KeyData) == TShiftState{ssAlt};
+}
+
+}  // namespace
+
+void TspSkinForm::FormShortCut(TWMKey& AMsg, bool& AHandled) {
+  if (OnShortCut) {
+    OnShortCut(AMsg, AHandled);
+    if (AHandled) return;
+  }
+  if (ShortcutsIsAltSpace(AMsg)) {
+    OpenSystemMenuByKey();
+    FInShortCut = false;
+    AHandled = true;
+    return;
+  }
+  if (FInShortCut) {
+    FInShortCut = false;
+    AHandled = false;
+  }
+  if (TMainMenu* MainMenu = FForm->Menu()) {
+    FInShortCut = MainMenu->IsShortCut(AMsg);
+    AHandled = FInShortCut;
+  }
+}
+
+void TspSkinForm::PopupSkinMenu(TMenu* AMenu, TPoint APoint) {
+  PopupSkinMenu1(AMenu, Rect(APoint.X, APoint.Y, APoint.X, APoint.Y), false);
+}
+
+void TspSkinForm::PopupSkinMenu1(TMenu* AMenu, const TRect& ARect, bool APopupUp) {
+  SkinMenuOpen();
+  SkinMenu().Popup(nullptr, MenuSkin(), 0, ARect, AMenu->Items(), APopupUp);
+}
+
+void TspSkinForm::DoPopupMenu(TPopupMenu* AMenu, int AX, int AY) {
+  if (AMenu->OnPopup) AMenu->OnPopup(this);
+  if (FSkinMenu && FSkinMenu->Visible()) SkinMenuClose();
+  SkinMenuOpen();
+  SkinMenu().Popup(nullptr, FSD, 0, Rect(AX, AY, AX, AY), AMenu->Items(), false);
+}
