@@ -22,8 +22,12 @@
 // predicates), SkinForm_WindowProc.cpp (the message table), SkinForm_Geometry.cpp
 // (frame geometry, region, hit tests, active state), SkinForm_Fade.cpp (opacity and
 // fade-in), SkinForm_SizeLimits.cpp (size limits and minimized places),
-// SkinForm_Objects.cpp (the skin's live objects and their morph timer) and
-// SkinForm_Caption.cpp (the caption object).
+// SkinForm_Objects.cpp (the skin's live objects and their morph timer),
+// SkinForm_Caption.cpp (the caption object), SkinForm_Tracking.cpp and
+// SkinForm_TrackingTimers.cpp (hover, capture, mouse delivery, hints, the mouse and
+// animation timers), SkinForm_FrameButtons.cpp, SkinForm_FrameButtonsAnimate.cpp and
+// SkinForm_FrameButtonsMenuItem.cpp (push buttons, caption buttons, animations and
+// main-menu items of the frame).
 
 #include <cstdint>
 #include <functional>
@@ -44,6 +48,7 @@ class TspTrayIcon;
 class TspActiveSkinObject;
 class TspSkinStdButtonObject;
 class TspSkinCaptionObject;
+class TspSkinHint;
 enum TSwitchState : int;
 class TspSkinStatusBar;
 
@@ -422,6 +427,70 @@ class TspSkinForm : public TComponent {
   bool IsMaximizedMDIChild() const;
   static std::unique_ptr<TFont> NewDefaultCaptionFont(TColor AColor);
 
+  // ---- Object tracking, hit testing and timers (SkinForm_Tracking.cpp,
+  // SkinForm_TrackingTimers.cpp)
+  //
+  // The hover (ActiveObject) comes only from TestActive: from the hit test when the
+  // pointer reaches a frame object, then from the 50 ms mouse timer until the pointer
+  // leaves the window. The object a press lands on holds the mouse (MouseCaptureObject)
+  // until the release. Indexes are into ObjectList; one past its end counts as none.
+
+  // The hover before the last hover test, and the object holding the mouse; -1 none.
+  int OldActiveObject = -1;
+  int MouseCaptureObject = -1;
+  // Client-area mode: the cursor has come over the form.
+  bool MouseIn = false;
+  // Frame objects show their Hint through SkinHint while hovered.
+  bool ShowObjectHint = false;
+  // Client-area mode: the skin's cursors over the picture and its objects.
+  bool UseSkinCursors = false;
+  // Client-area mode: a left press on the picture outside every object drags the form.
+  bool DraggAble = false;
+  // Not owned; cleared when it goes.
+  TspSkinHint* SkinHint() const { return FSkinHint; }
+  void SetSkinHint(TspSkinHint* AValue);
+  // 25 ms frame steps of animations; 50 ms polling of the hover.
+  TTimer& AnimateTimer() { return *FAnimateTimer; }
+  TTimer& MouseTimer() { return *FMouseTimer; }
+
+  // The hover test at (X, Y) (window points in frame mode, client points in client-area
+  // mode): the first present, enabled and visible object whose rectangle and mask hold
+  // the point takes the hover when AHover is set; the one losing it gets MouseLeave and
+  // its hint goes, the one taking it gets MouseEnter and shows its hint. (-1, -1, false)
+  // ends the hover. Nothing changes while the form cannot hover (see the file).
+  void TestActive(int X, int Y, bool AHover);
+  // The form's cursor: the hovered object's skin cursor, else the skin's, else the
+  // default one.
+  void UpdateSkinCursor();
+  void DoMouseTimer();
+  void DoAnimateTimer();
+  // Client-area mode: the form follows the cursor from the client point (X, Y) on.
+  void StartDragging(int X, int Y);
+  void StopDragging();
+  bool IsDragging() const { return FIsDragging; }
+  // The mouse handed to the objects: a press goes to the hovered object, which holds
+  // the mouse (in frame mode with the window's capture, except a caption object) and
+  // then gets every move and the release.
+  void ObjectsMouseDown(TMouseButton Button, int X, int Y);
+  void ObjectsMouseUp(TMouseButton Button, int X, int Y);
+  void ObjectsMouseMove(int X, int Y);
+  void ObjectsDblClick();
+  // The hit test of client-area mode (client point): the skin's size grip and resizing
+  // borders, else HTCLIENT.
+  LRESULT ClientAreaHitTest(TPoint APoint);
+  // The window under the screen point is the form's own.
+  bool CursorOverForm(TPoint AScreenPoint) const;
+  // The command of a caption button or animation (SkinForm_FrameButtons.cpp): the
+  // hover ends, then the form closes, maximizes or restores, minimizes or restores; or
+  // it rolls up or down.
+  void RunCaptionCommand(TStdCommand ACommand);
+  // The main-menu items of the frame one after the other in the menu strip, in list
+  // order (SkinForm_FrameButtonsMenuItem.cpp).
+  void PlaceMainMenuItems();
+  // Main-menu mode: a main-menu item of the frame is down or selected from the keyboard.
+  bool InMainMenu = false;
+  TNotifyEvent OnMainMenuEnter;
+
   // ---- Skin change, control walks and area links (SkinForm_SkinChange.cpp,
   // SkinForm_SkinChangeWalk.cpp, SkinForm_SkinChangeLinks.cpp)
 
@@ -651,6 +720,36 @@ class TspSkinForm : public TComponent {
   // The fade's alpha so far.
   int FFadeAlpha = 0;
 
+  // ---- Object tracking (SkinForm_Tracking.cpp, SkinForm_TrackingTimers.cpp) and the
+  // mouse cases of the message table (SkinForm_WindowProc.cpp)
+  // A disabled timer owned by this component, calling AHandler.
+  TTimer* NewObjectTimer(UINT AInterval, void (TspSkinForm::*AHandler)());
+  void StopObjectTimers();
+  // The object at AIndex of ObjectList; nullptr for -1 or past the end.
+  TspActiveSkinObject* ObjectAt(int AIndex) const;
+  bool CanHover() const;
+  // The screen point as an object point: window coordinates in frame mode, client
+  // coordinates in client-area mode.
+  TPoint ScreenToObjectPoint(TPoint AScreenPoint) const;
+  void FollowDrag();
+  void WMNCMouseMove(TMessage& AMessage);
+  void WMNCButtonDown(TMessage& AMessage, TMouseButton AButton);
+  void WMNCButtonUp(TMessage& AMessage, TMouseButton AButton);
+  void WMNCLButtonDblClk(TMessage& AMessage);
+  void NCCaptionDblClick();
+  void WMMouseMove(TMessage& AMessage);
+  void WMButtonDown(TMessage& AMessage, TMouseButton AButton);
+  void WMButtonUp(TMessage& AMessage, TMouseButton AButton);
+  void WMButtonDblClk(TMessage& AMessage, TMouseButton AButton);
+
+  TspSkinHint* FSkinHint = nullptr;
+  bool FIsDragging = false;
+  // The cursor's screen position at the last drag step.
+  int FOldX = 0, FOldY = 0;
+  // Owned by this component (the component model frees them).
+  TTimer* FAnimateTimer = NewObjectTimer(25, &TspSkinForm::DoAnimateTimer);
+  TTimer* FMouseTimer = NewObjectTimer(50, &TspSkinForm::DoMouseTimer);
+
   // Skin change and area links (SkinForm_SkinChange*.cpp).
   // ChangeSkinData of the two layouts.
   void ChangeFrameSkinData();
@@ -828,6 +927,12 @@ class TspActiveSkinObject {
   void DrawLook(TCanvas& Cnvs, TBitmap& APicture, const TRect& ASource) const;
   // The normal look morphed towards the hot look by MorphKf, at ObjectRect.
   void DrawMorphFrame(TCanvas& Cnvs) const;
+  // ANormal of ANormalPicture morphed towards AHot of ActivePicture by MorphKf, at
+  // ObjectRect.
+  void DrawMorphBetween(TCanvas& Cnvs, TBitmap* ANormalPicture, const TRect& ANormal,
+                        const TRect& AHot) const;
+  // A morph from one look to the other is under way.
+  bool MorphUnderWay() const { return (Active && FMorphKf != 1) || (!Active && FMorphKf != 0); }
   // Notes the hover and reports it (OnMouseEnterEvent or OnMouseLeaveEvent), for the
   // kinds whose look does not follow the mouse.
   void ReportHover(bool AMouseIn);
@@ -890,12 +995,39 @@ class TspSkinLabelObject : public TspActiveSkinObject {
   String FTextValue;
 };
 
+// A push button of the frame (SkinForm_FrameButtons.cpp): down from press to release,
+// or, in a radio group (GroupIndex), until another button of the group goes down.
 class TspSkinButtonObject : public TspActiveSkinObject {
  public:
-  using TspActiveSkinObject::TspActiveSkinObject;
+  // A button without skin record (the built-in caption buttons).
+  explicit TspSkinButtonObject(TspSkinForm* AParent) : TspActiveSkinObject(AParent) {}
+  TspSkinButtonObject(TspSkinForm* AParent, const TspDataSkinButton& AData);
+
+  bool Down() const { return FDown; }
+  // Shows the down look (or, with a menu and no down look, the hot one); going down
+  // sets the other down button of its group up.
+  void SetDown(bool AValue);
+  // The disabled look, the down look while in a group or under the mouse, else the
+  // base looks.
+  void Draw(TCanvas& Cnvs, bool UpDate) override;
+  // A left press sets the button down; a left release sets a plain one up again. A
+  // release away from the button is not reported.
+  void MouseDown(int X, int Y, TMouseButton Button) override;
+  void MouseUp(int X, int Y, TMouseButton Button) override;
+  void MouseEnter() override;
+  void MouseLeave() override;
 
   bool FDown = false;
-  TRect DownRect;
+  // The popup opens above the button.
+  bool FPopupUp = false;
+  TRect DownRect, DisableSkinRect;
+  // The radio group; -1 none.
+  int GroupIndex = -1;
+  // The items a press pops up; not owned.
+  TMenuItem* MenuItem = nullptr;
+
+ private:
+  void ReleaseGroup();
 };
 
 // A caption button: close, maximize, minimize, system menu, roll-up, minimize to tray,
@@ -906,8 +1038,18 @@ class TspSkinStdButtonObject : public TspSkinButtonObject {
   TspSkinStdButtonObject(TspSkinForm* AParent, const String& AIDName, TStdCommand ACommand);
   // A caption button of the skin.
   TspSkinStdButtonObject(TspSkinForm* AParent, const TspDataSkinStdButton& AData);
-  // The built-in look without skin; with one, the base looks.
+  // The built-in look without skin; with one, the restore looks while the command's
+  // restore sense holds, else the button looks.
   void Draw(TCanvas& Cnvs, bool UpDate) override;
+  // The hint follows the restore sense. A button showing the form's icon keeps no hover.
+  void MouseEnter() override;
+  void MouseLeave() override;
+  // A left press sets the button down (no event); the left release runs its command
+  // while the button is hot: close, maximize or restore, minimize or restore.
+  void MouseDown(int X, int Y, TMouseButton Button) override;
+  void MouseUp(int X, int Y, TMouseButton Button) override;
+  // A double click on the system-menu button closes the form.
+  void DblClick() override;
 
   // Made from a skin record; false for the built-in buttons.
   bool FSkinSupport = false;
@@ -917,6 +1059,117 @@ class TspSkinStdButtonObject : public TspSkinButtonObject {
 
  private:
   void DrawBuiltIn(TCanvas& Cnvs);
+  void DrawSkinLook(TCanvas& Cnvs, bool UpDate);
+  // The command is in its restore sense: maximize while maximized, minimize while
+  // minimized (for the look, not on the application's main form), roll-up while
+  // rolled up.
+  bool InRestoreSense(bool AForLook) const;
+  // The system-menu button showing the form's icon.
+  bool ShowsFormIcon() const;
+};
+
+// An animation of the frame (SkinForm_FrameButtonsAnimate.cpp): a strip of frames of
+// SkinRect's size laid side by side from ActiveSkinRect's top-left corner, played by
+// the form's animation timer. With ButtonStyle it is a caption button that plays
+// forward while hovered and back to its first frame when left, and runs its command.
+class TspSkinAnimateObject : public TspActiveSkinObject {
+ public:
+  // A frame interval below 25 ms becomes 25, a strip of no frames one of one.
+  TspSkinAnimateObject(TspSkinForm* AParent, const TspDataSkinAnimate& AData);
+
+  // Drawn whatever UpDate says: the down look, the inactive look or the current frame.
+  void Draw(TCanvas& Cnvs, bool UpDate) override;
+  void DblClick() override;
+  void MouseDown(int X, int Y, TMouseButton Button) override;
+  void MouseUp(int X, int Y, TMouseButton Button) override;
+  void MouseEnter() override;
+  void MouseLeave() override;
+
+  // Plays from the first frame; stops at the first frame.
+  void Start();
+  void Stop();
+  // One tick of the animation timer: the next frame once TimerInterval has gathered.
+  void ChangeFrame();
+  int Frame() const { return FFrame; }
+  // Wraps past either end in the play direction, and redraws.
+  void SetFrame(int AValue);
+  // Held down with a down look, which stands still.
+  bool ShownPressed() const { return FDown && !RectangleIsEmpty(DownSkinRect); }
+
+  // Its popup menu is open.
+  bool FMenuTracking = false;
+  // Milliseconds per frame.
+  int TimerInterval = 25;
+  // The items a press pops up; not owned.
+  TMenuItem* MenuItem = nullptr;
+  bool FDown = false;
+  bool FPopupUp = false;
+  int CountFrames = 1;
+  bool Cycle = false;
+  bool ButtonStyle = false;
+  // The play direction: forward.
+  bool Increment = true;
+  TStdCommand Command = cmDefault;
+  TRect DownSkinRect, RestoreRect, RestoreActiveRect, RestoreInActiveRect, RestoreDownRect;
+  String RestoreHint, FTempHint;
+
+ private:
+  // Maximize while maximized, minimize while minimized, roll-up while rolled up, with a
+  // restore look.
+  bool InRestoreSense() const;
+  // A ButtonStyle animation plays on the animation timer, or redraws when held down.
+  void PlayOrRedraw();
+
+  int FFrame = 1;
+  // Milliseconds gathered since the last frame change.
+  int FInc = 25;
+};
+
+// A top-level item of the form's main menu drawn in the frame's menu strip
+// (SkinForm_FrameButtonsMenuItem.cpp), from the skin's "MAINMENUITEM" object: as wide as
+// its caption, placed after the item before it, hidden (and disabled) while it does not
+// fit into the strip. Down while its menu is open; moving along the strip with a menu
+// open takes the down state along.
+class TspSkinMainMenuItem : public TspActiveSkinObject {
+ public:
+  // IDName, Enabled and MenuItem from the menu item (not owned).
+  TspSkinMainMenuItem(TspSkinForm* AParent, const TspDataSkinMainMenuItem& AData, TMenuItem* AMenuItem);
+
+  // Its down, hot or normal look, or the morph between the last two, with its caption;
+  // nothing while it does not fit.
+  void Draw(TCanvas& Cnvs, bool UpDate) override;
+  // Sets ObjectRect in the current strip after the items before it (laid out first);
+  // false when the item does not fit, which hides and disables it until it fits again.
+  bool LayOut();
+  // A left press sets an item with sub-items down, or runs the command of one without.
+  void MouseDown(int X, int Y, TMouseButton Button) override;
+  void MouseEnter() override;
+  void MouseLeave() override;
+  bool Down() const { return FDown; }
+  // Down enters main-menu mode (OnMainMenuEnter); up fades out from the hot look.
+  void SetDown(bool AValue);
+
+  bool FDown = false;
+  bool OldEnabled = true;
+  // The item fits into the menu strip (beside the base's Visible).
+  bool Visible = true;
+  TMenuItem* MenuItem;
+  String FontName;
+  int FontHeight = 0;
+  TFontStyles FontStyle;
+  TColor UnEnabledFontColor = clBlack, FontColor = clBlack, ActiveFontColor = clBlack,
+         DownFontColor = clBlack;
+  TRect TextRct, DownRect;
+  // Widths of the fixed left and right ends of the item picture.
+  int LO = 0, RO = 0;
+
+ private:
+  void SetItemFont(TFont& AFont) const;
+  // ASource of ActivePicture with fixed ends and a tiled middle, the caption on it in
+  // AColor.
+  void ComposeItem(TBitmap& AImage, const TRect& ASource, TColor AColor) const;
+  void DrawItem(TCanvas& Cnvs);
+  TColor TextColor(bool AHot) const;
 };
 
 // The form's title in its place on the frame (SkinForm_Caption.cpp): the skin's

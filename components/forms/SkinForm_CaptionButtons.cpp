@@ -61,13 +61,11 @@ TspSkinStdButtonObject::TspSkinStdButtonObject(TspSkinForm* AParent, const TspDa
       RestoreDownRect(AData.RestoreDownRect),
       RestoreInActiveRect(AData.RestoreInActiveRect),
       RestoreHint(AData.RestoreHint),
-      FTempHint(AData.Hint) {
-  DownRect = AData.DownRect;
-}
+      FTempHint(AData.Hint) {}
 
 void TspSkinStdButtonObject::Draw(TCanvas& Cnvs, bool UpDate) {
   if (FSkinSupport)
-    TspActiveSkinObject::Draw(Cnvs, UpDate);
+    DrawSkinLook(Cnvs, UpDate);
   else
     DrawBuiltIn(Cnvs);
 }

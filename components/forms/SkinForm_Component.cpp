@@ -3,6 +3,7 @@
 
 #include "components/controls/SkinCtrls.h"
 #include "components/forms/SkinForm.h"
+#include "components/forms/SkinHint.h"
 #include "platform/win/MessageQueue.h"
 #include "platform/win/Messages.h"
 
@@ -78,6 +79,7 @@ TspSkinForm::TspSkinForm(TComponent* AOwner)
 
 TspSkinForm::~TspSkinForm() {
   if (FSD != nullptr) FSD->RemoveFreeNotification(this);
+  if (FSkinHint != nullptr) FSkinHint->RemoveFreeNotification(this);
   ClearAreaLinks();
   RemoveHooks();
 }
@@ -115,6 +117,7 @@ void TspSkinForm::Notification(TComponent* AComponent, TOperation AOperation) {
     // The objects point into the skin's pictures.
     ClearObjects();
   }
+  if (AOperation == opRemove && AComponent == FSkinHint) FSkinHint = nullptr;
   if (AOperation == opRemove) DropAreaLinksOf(AComponent);
   if (AOperation == opRemove && AComponent == FMSD) FMSD = nullptr;
   if (AOperation == opRemove && AComponent == FStatusBar) FStatusBar = nullptr;

@@ -91,6 +91,7 @@ TRect TspSkinForm::MapAreaRect(const TRect& R, bool UseAnchors, bool AnchorLeft,
 
 void TspSkinForm::PlaceSkinObjects() {
   for (auto& Object : ObjectList) Object->ObjectRect = MapSkinRect(Object->SkinRect);
+  PlaceMainMenuItems();
   if (FSD && !FSD->Empty && !RectangleIsEmpty(FSD->SizeGripArea))
     FSizeGripArea = MapSkinRect(FSD->SizeGripArea);
   else

@@ -73,9 +73,7 @@ bool TspSkinForm::ButtonGetDown(const String& AIDName) const {
 
 void TspSkinForm::ButtonSetDown(const String& AIDName, bool ADown) {
   auto* Button = NamedObject<TspSkinButtonObject>(*this, AIDName);
-  if (Button == nullptr) return;
-  Button->FDown = ADown;
-  DrawSkinObject(Button);
+  if (Button != nullptr) Button->SetDown(ADown);
 }
 
 void TspSkinForm::SetEnabled(const String& AIDName, bool Value) {

@@ -89,13 +89,17 @@ void TspActiveSkinObject::DrawLook(TCanvas& Cnvs, TBitmap& APicture, const TRect
 }
 
 void TspActiveSkinObject::DrawMorphFrame(TCanvas& Cnvs) const {
+  DrawMorphBetween(Cnvs, SkinRectInAPicture ? ActivePicture : Picture, SkinRect, ActiveSkinRect);
+}
+
+void TspActiveSkinObject::DrawMorphBetween(TCanvas& Cnvs, TBitmap* ANormalPicture, const TRect& ANormal,
+                                           const TRect& AHot) const {
   const int W = RectangleWidth(ObjectRect);
   const int H = RectangleHeight(ObjectRect);
-  TBitmap* NormalPicture = SkinRectInAPicture ? ActivePicture : Picture;
-  if (W <= 0 || H <= 0 || !NormalPicture || !ActivePicture) return;
+  if (W <= 0 || H <= 0 || !ANormalPicture || !ActivePicture) return;
   TBitmap Normal, Hot;
-  ObjectsStretchedLook(Normal, W, H, *NormalPicture, SkinRect);
-  ObjectsStretchedLook(Hot, W, H, *ActivePicture, ActiveSkinRect);
+  ObjectsStretchedLook(Normal, W, H, *ANormalPicture, ANormal);
+  ObjectsStretchedLook(Hot, W, H, *ActivePicture, AHot);
   MorphBitmapByKind(Normal, Hot, FMorphKf, MorphKind);
   BitBlt(Cnvs.Handle(), ObjectRect.Left, ObjectRect.Top, W, H, Normal.Canvas().Handle(), 0, 0, SRCCOPY);
 }
@@ -106,8 +110,7 @@ void TspActiveSkinObject::Draw(TCanvas& Cnvs, bool UpDate) {
     DrawLook(Cnvs, *ActivePicture, InActiveSkinRect);
     return;
   }
-  const bool MorphUnderWay = (Active && FMorphKf != 1) || (!Active && FMorphKf != 0);
-  if (EnableMorphing() && MorphUnderWay) {
+  if (EnableMorphing() && MorphUnderWay()) {
     DrawMorphFrame(Cnvs);
     return;
   }
@@ -227,8 +230,7 @@ void TspSkinLabelObject::Draw(TCanvas& Cnvs, bool /*UpDate*/) {
   if (!HasSkin() || !Picture || W <= 0 || H <= 0) return;
   const bool HasHotPicture = !RectangleIsEmpty(ActiveSkinRect);
   TBitmap Image;
-  const bool MorphUnderWay = (Active && FMorphKf != 1) || (!Active && FMorphKf != 0);
-  if (EnableMorphing() && MorphUnderWay) {
+  if (EnableMorphing() && MorphUnderWay()) {
     ComposeLabel(Image, *Picture, SkinRect, FontColor);
     TBitmap Hot;
     ComposeLabel(Hot, *ActivePicture, ActiveSkinRect, ActiveFontColor);

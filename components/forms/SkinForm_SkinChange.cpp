@@ -12,8 +12,8 @@ void TspSkinForm::SPSkinChange(TMessage& AMessage) {
     if (!OwnSkin) return;
     FStopPainting = true;
     FSkinSupport = false;
-    FMorphTimer->SetEnabled(false);
-    ActiveObject = -1;
+    StopObjectTimers();
+    ActiveObject = OldActiveObject = MouseCaptureObject = -1;
     ClearObjects();
     ClearAreaLinks();
     BeforeChangeControlsSkinData(Skin, FForm);
@@ -34,7 +34,8 @@ void TspSkinForm::SPChangeSkinnableForm(TMessage& AMessage) {
 }
 
 void TspSkinForm::ChangeSkinData() {
-  ActiveObject = -1;
+  // The objects are made anew: no hover or press outlives them.
+  ActiveObject = OldActiveObject = MouseCaptureObject = -1;
   FSkinSupport = HasSkin();
   if (FSupportNCArea)
     ChangeFrameSkinData();

@@ -45,6 +45,7 @@ const TFrameObjectKind FrameObjectKinds[] = {
     FrameObjectKindWithoutObject<TspDataSkinMainMenuBarButton>(),
     FrameObjectKind<TspDataSkinStdButton, TspSkinStdButtonObject>(),
     FrameObjectKind<TspDataSkinButton, TspSkinButtonObject>(),
+    FrameObjectKind<TspDataSkinAnimate, TspSkinAnimateObject>(),
     FrameObjectKind<TspDataSkinCaption, TspSkinCaptionObject>(),
     FrameObjectKind<TspDataUserObject, TspUserObject>(),
     FrameObjectKind<TspDataSkinSwitch, TspSkinSwitchObject>(),

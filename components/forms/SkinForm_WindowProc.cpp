@@ -24,6 +24,9 @@ void TspSkinForm::FormWindowProc(TMessage& AMessage) {
   const bool Skinnable = FSkinnableForm;
   if (IsSkinMenuCloseMessage(AMessage.Msg)) CheckCloseMenus();
   switch (AMessage.Msg) {
+    case WM_DESTROY:
+      StopObjectTimers();
+      break;
     case WM_SIZE:
       WMSize(AMessage);
       return;
@@ -67,7 +70,7 @@ void TspSkinForm::FormWindowProc(TMessage& AMessage) {
       if (Skinnable) return WMNCCalcSize(AMessage);
       break;
     case WM_NCHITTEST:
-      if (FSupportNCArea && Skinnable) return WMNCHitTest(AMessage);
+      if (Skinnable && (FSupportNCArea || FSkinSupport)) return WMNCHitTest(AMessage);
       break;
     case WM_NCPAINT:
       if (Skinnable) {
@@ -78,6 +81,19 @@ void TspSkinForm::FormWindowProc(TMessage& AMessage) {
     case WM_NCACTIVATE:
       if (Skinnable) return WMNCActivate(AMessage);
       break;
+    case WM_NCMOUSEMOVE:
+      return WMNCMouseMove(AMessage);
+    case WM_NCLBUTTONDOWN:
+      return WMNCButtonDown(AMessage, mbLeft);
+    case WM_NCLBUTTONUP:
+      return WMNCButtonUp(AMessage, mbLeft);
+    case WM_NCLBUTTONDBLCLK:
+      return WMNCLButtonDblClk(AMessage);
+    case WM_NCRBUTTONDOWN:
+    case WM_NCRBUTTONDBLCLK:
+      return WMNCButtonDown(AMessage, mbRight);
+    case WM_NCRBUTTONUP:
+      return WMNCButtonUp(AMessage, mbRight);
     case WM_SYSCOMMAND:
       // The window system restores a form the skin did not minimize (the main form,
       // or one with MinimizeDefault).
@@ -86,6 +102,20 @@ void TspSkinForm::FormWindowProc(TMessage& AMessage) {
     case WM_TIMER:
       FadeStep(AMessage);
       break;
+    case WM_MOUSEMOVE:
+      return WMMouseMove(AMessage);
+    case WM_LBUTTONDOWN:
+      return WMButtonDown(AMessage, mbLeft);
+    case WM_RBUTTONDOWN:
+      return WMButtonDown(AMessage, mbRight);
+    case WM_LBUTTONUP:
+      return WMButtonUp(AMessage, mbLeft);
+    case WM_RBUTTONUP:
+      return WMButtonUp(AMessage, mbRight);
+    case WM_LBUTTONDBLCLK:
+      return WMButtonDblClk(AMessage, mbLeft);
+    case WM_RBUTTONDBLCLK:
+      return WMButtonDblClk(AMessage, mbRight);
     case WM_SIZING:
       if (FSizeMove && FFullDrag) return WMSizing(AMessage);
       break;
@@ -124,15 +154,6 @@ void TspSkinForm::FormWindowProc(TMessage& AMessage) {
       break;
     case SP_CLOSESKINMENU:
       SkinMenuClose();
-      break;
-    case WM_NCRBUTTONDOWN:
-      // A right click on the caption opens the system menu at the cursor.
-      if (Skinnable && AMessage.WParam == HTCAPTION && !DisableSystemMenu) {
-        POINT Cursor{};
-        GetCursorPos(&Cursor);
-        PopupSystemMenu(Cursor.X, Cursor.Y);
-        return;
-      }
       break;
     case SP_QUERYSKINNABLE:
       AMessage.Result = Skinnable ? SKINNABLE_RESULT_YES : SKINNABLE_RESULT_NO;
@@ -244,8 +265,130 @@ void TspSkinForm::WMNCCalcSize(TMessage& AMessage) {
 }
 
 void TspSkinForm::WMNCHitTest(TMessage& AMessage) {
-  const TPoint P = ScreenToFramePoint(AMessage.LParam);
+  const TPoint P = ScreenToObjectPoint(LParamToPoint(AMessage.LParam));
+  if (!FSupportNCArea) {
+    // The first hit test after the cursor came in starts the hover.
+    if (!MouseIn) {
+      MouseIn = true;
+      TestActive(P.X, P.Y, true);
+      FMouseTimer->SetEnabled(true);
+    }
+    AMessage.Result = ClientAreaHitTest(P);
+    return;
+  }
   AMessage.Result = FSkinSupport ? SkinFrameHitTest(P) : DefaultFrameHitTest(P);
+  // The pointer reached a frame object: the hover starts and the mouse timer follows it.
+  if (AMessage.Result == HTOBJECT && !FMouseTimer->Enabled()) {
+    TestActive(P.X, P.Y, true);
+    FMouseTimer->SetEnabled(true);
+  }
+}
+
+// ---------------------------------------------------------------- the mouse
+// Each case lets the form's own procedure see the message first, then hands the mouse
+// to the frame objects: non-client messages in frame mode, client messages in
+// client-area mode (and, in frame mode, the release that ends a press the form has
+// captured).
+
+void TspSkinForm::WMNCMouseMove(TMessage& AMessage) {
+  CallOldWindowProc(AMessage);
+  if (!FSupportNCArea || !FSkinnableForm) return;
+  const TPoint P = ScreenToFramePoint(AMessage.LParam);
+  ObjectsMouseMove(P.X, P.Y);
+}
+
+void TspSkinForm::WMNCButtonDown(TMessage& AMessage, TMouseButton AButton) {
+  CallOldWindowProc(AMessage);
+  if (!FSupportNCArea || !FSkinnableForm) return;
+  // A press that started a move or size loop comes back here once the loop is over.
+  if (AButton == mbLeft && FSizeMove) {
+    FSizeMove = false;
+    return;
+  }
+  const TPoint P = ScreenToFramePoint(AMessage.LParam);
+  TestActive(P.X, P.Y, true);
+  ObjectsMouseDown(AButton, P.X, P.Y);
+  // The caption's press belongs to the system's move handling; a right click on it
+  // opens the system menu at the cursor.
+  if (AMessage.WParam != HTCAPTION) return;
+  MouseCaptureObject = -1;
+  if (AMessage.Msg == WM_NCRBUTTONDOWN && !DisableSystemMenu) {
+    POINT Cursor{};
+    GetCursorPos(&Cursor);
+    PopupSystemMenu(Cursor.X, Cursor.Y);
+  }
+}
+
+void TspSkinForm::WMNCButtonUp(TMessage& AMessage, TMouseButton AButton) {
+  CallOldWindowProc(AMessage);
+  if (!FSupportNCArea || !FSkinnableForm) return;
+  const TPoint P = ScreenToFramePoint(AMessage.LParam);
+  ObjectsMouseUp(AButton, P.X, P.Y);
+}
+
+void TspSkinForm::WMNCLButtonDblClk(TMessage& AMessage) {
+  CallOldWindowProc(AMessage);
+  if (!FSupportNCArea || !FSkinnableForm) return;
+  const TPoint P = ScreenToFramePoint(AMessage.LParam);
+  TestActive(P.X, P.Y, true);
+  ObjectsMouseDown(mbLeft, P.X, P.Y);
+  ObjectsDblClick();
+  if (AMessage.WParam != HTCAPTION) return;
+  NCCaptionDblClick();
+  MouseCaptureObject = -1;
+}
+
+void TspSkinForm::NCCaptionDblClick() {
+  // A sizeable form is restored from minimized or maximized, or maximized; otherwise
+  // it rolls up or down.
+  if (Sizeable) {
+    if (FWindowStateInit == wsMinimized) return SetWindowState(wsNormal);
+    if (FWindowStateInit != wsMaximized && !FRollUpState && FBorderIcons.Contains(biMaximize))
+      return SetWindowState(wsMaximized);
+    if (FWindowStateInit == wsMaximized && !MaxRollUpState) return SetWindowState(wsNormal);
+  }
+  SetRollUpState(!FRollUpState);
+}
+
+void TspSkinForm::WMMouseMove(TMessage& AMessage) {
+  CallOldWindowProc(AMessage);
+  if (FSupportNCArea) return;
+  const TPoint P = LParamToPoint(AMessage.LParam);
+  ObjectsMouseMove(P.X, P.Y);
+  if (FIsDragging) FollowDrag();
+}
+
+void TspSkinForm::WMButtonDown(TMessage& AMessage, TMouseButton AButton) {
+  CallOldWindowProc(AMessage);
+  if (FSupportNCArea) return;
+  const TPoint P = LParamToPoint(AMessage.LParam);
+  ObjectsMouseDown(AButton, P.X, P.Y);
+}
+
+void TspSkinForm::WMButtonUp(TMessage& AMessage, TMouseButton AButton) {
+  CallOldWindowProc(AMessage);
+  if (!FSupportNCArea) {
+    const TPoint P = LParamToPoint(AMessage.LParam);
+    return ObjectsMouseUp(AButton, P.X, P.Y);
+  }
+  // The release of a press the form captured. The hover is brought up to the point of
+  // release first, so a release off the object cancels even before the mouse timer
+  // has seen the pointer leave.
+  if (MouseCaptureObject == -1) return;
+  POINT Release = LParamToPoint(AMessage.LParam);
+  ClientToScreen(FForm->Handle(), &Release);
+  const TPoint P = ScreenToFramePoint(PointToLParam(Release));
+  TestActive(P.X, P.Y, true);
+  ObjectsMouseUp(AButton, -1, -1);
+}
+
+void TspSkinForm::WMButtonDblClk(TMessage& AMessage, TMouseButton AButton) {
+  CallOldWindowProc(AMessage);
+  // Client points are object points only in client-area mode.
+  if (FSupportNCArea) return;
+  const TPoint P = LParamToPoint(AMessage.LParam);
+  ObjectsMouseDown(AButton, P.X, P.Y);
+  if (AButton == mbLeft) ObjectsDblClick();
 }
 
 void TspSkinForm::WMNCActivate(TMessage& AMessage) {
@@ -298,7 +441,8 @@ void TspSkinForm::WMEnterSizeMove(TMessage&) {
   GetCursorPos(&FOnMouseDownCoord);
   if (!FSupportNCArea || !FSkinnableForm) return;
   ResetObjectStates();
-  ActiveObject = -1;
+  FMouseTimer->SetEnabled(false);
+  ActiveObject = MouseCaptureObject = -1;
   FSizeMove = true;
   int FullDrag = 0;
   SystemParametersInfo(SPI_GETDRAGFULLWINDOWS, 0, &FullDrag, 0);
@@ -312,7 +456,8 @@ void TspSkinForm::WMExitSizeMove(TMessage&) {
     FFormHeight = FForm->Height();
     UpdateSkinFrame(true);
   }
-  ActiveObject = -1;
+  FMouseTimer->SetEnabled(false);
+  ActiveObject = OldActiveObject = MouseCaptureObject = -1;
   FSizeMove = false;
   FSizing = false;
   if (FSkinSupport) UpDateFormNC();

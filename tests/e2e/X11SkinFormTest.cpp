@@ -126,6 +126,48 @@ TEST_F(X11SkinFormTest, AFormWithTheBuiltInFrameIsDraggedByItsCaption) {
   EXPECT_EQ(ShapeMismatches(Window, Form), 0);
 }
 
+TEST_F(X11SkinFormTest, TheDefaultSkinsCaptionButtonsMaximizeRestoreMinimizeAndClose) {
+  // The application's main form first, so that a close button closes only its form.
+  ShowForm("Main", Bounds(800, 550, 300, 200), nullptr);
+  const TRect Normal = Bounds(100, 100, 500, 350);
+  const TXid Window = ShowForm("Buttons", Normal, Skin.get());
+  TCustomForm* Form = Forms.back();
+  const TXid MinimizedWindow = ShowForm("Minimized", Bounds(200, 500, 400, 200), Skin.get());
+  TCustomForm* Minimized = Forms.back();
+  // Hovers over the button and clicks it, as a person does.
+  auto ClickButton = [&](TCustomForm* AForm, const char* AIDName) {
+    for (const auto& Object : FindSkinForm(AForm)->ObjectList)
+      if (Object->IDName == AIDName) {
+        const TRect& R = Object->ObjectRect;
+        const TPoint Centre{AForm->Left() + (R.Left + R.Right) / 2, AForm->Top() + (R.Top + R.Bottom) / 2};
+        VirtualDisplay().Xdotool("mousemove " + std::to_string(Centre.X) + " " + std::to_string(Centre.Y) +
+                                 " click 1");
+        return;
+      }
+    ADD_FAILURE() << "no " << AIDName;
+  };
+  TspSkinForm* SkinForm = FindSkinForm(Form);
+
+  ClickButton(Form, "maxbutton");
+  EXPECT_TRUE(PumpUntil([&] {
+    return SkinForm->WindowState() == wsMaximized && Other().Geometry(Window) == SkinForm->MaximizedBounds();
+  }));
+  ClickButton(Form, "maxbutton");
+  EXPECT_TRUE(
+      PumpUntil([&] { return SkinForm->WindowState() == wsNormal && Other().Geometry(Window) == Normal; }));
+
+  // A form other than the main one minimizes into a caption strip.
+  TspSkinForm* MinimizedSkin = FindSkinForm(Minimized);
+  ClickButton(Minimized, "minbutton");
+  EXPECT_TRUE(PumpUntil([&] {
+    return MinimizedSkin->ReachedWindowState() == wsMinimized &&
+           Other().Geometry(MinimizedWindow).Height() == MinimizedSkin->GetMinHeight();
+  }));
+
+  ClickButton(Form, "closebutton");
+  EXPECT_TRUE(PumpUntil([&] { return !Form->Visible() && !IsWindowVisible(Form->Handle()); }));
+}
+
 TEST_F(X11SkinFormTest, AMaximizedFormFillsTheWorkAreaTheDesktopAnnouncesAndIsRestored) {
   // A panel of 40 pixels at the bottom, as a window manager would announce it.
   Other().SetCardinals(Other().Root(), "_NET_WORKAREA", {0, 0, 1280, 760});

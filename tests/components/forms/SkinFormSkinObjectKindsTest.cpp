@@ -31,13 +31,12 @@ const TObjectKindCase ObjectKindCases[] = {
     {"userobject", typeid(TspUserObject)},
     {"switch", typeid(TspSkinSwitchObject)},
     {"label", typeid(TspSkinLabelObject)},
+    {"animate", typeid(TspSkinAnimateObject)},
     {"trackbar", typeid(TspSkinTrackBarObject)},
     {"gauge", typeid(TspSkinGaugeObject)},
     {"framegauge", typeid(TspSkinFrameGaugeObject)},
     {"frameregulator", typeid(TspSkinFrameRegulatorObject)},
     {"bitlabel", typeid(TspSkinBitLabelObject)},
-    // Kinds the frame has no live object for yet.
-    {"animate", typeid(void)},
 };
 
 TEST_F(SkinFormSkinObjectKindsTest, EveryRecordKindMakesItsObjectInTheSkinsOrder) {

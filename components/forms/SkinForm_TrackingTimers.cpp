@@ -1,0 +1,63 @@
+// The timers that carry the frame objects: the 50 ms poll of the hover while the
+// cursor is over the form, and the 25 ms frame steps of animations. Each switches
+// itself off once it has nothing to do, and all stop with the form's window.
+
+#include "components/forms/SkinForm.h"
+#include "platform/win/Cursors.h"
+#include "platform/win/WindowPos.h"
+
+TTimer* TspSkinForm::NewObjectTimer(UINT AInterval, void (TspSkinForm::*AHandler)()) {
+  auto* Timer = new TTimer(this);
+  Timer->SetEnabled(false);
+  Timer->SetInterval(AInterval);
+  Timer->OnTimer = [this, AHandler](TObject*) { (this->*AHandler)(); };
+  return Timer;
+}
+
+void TspSkinForm::StopObjectTimers() {
+  FMorphTimer->SetEnabled(false);
+  FAnimateTimer->SetEnabled(false);
+  FMouseTimer->SetEnabled(false);
+}
+
+void TspSkinForm::DoMouseTimer() {
+  if (!FSupportNCArea && !FSkinSupport) return;
+  POINT Cursor;
+  GetCursorPos(&Cursor);
+  const TPoint P = ScreenToObjectPoint(Cursor);
+  if (!FSupportNCArea) {
+    if (!FIsDragging) {
+      if (CursorOverForm(Cursor)) {
+        TestActive(P.X, P.Y, true);
+      } else {
+        TestActive(-1, -1, false);
+        MouseIn = false;
+        FMouseTimer->SetEnabled(false);
+      }
+    }
+    if (UseSkinCursors) UpdateSkinCursor();
+    return;
+  }
+  if (!CursorOverForm(Cursor)) {
+    FMouseTimer->SetEnabled(false);
+    TestActive(-1, -1, false);
+  } else if (FSizeMove) {
+    FMouseTimer->SetEnabled(false);
+  } else if (!PtInRect(NewClRect, P)) {
+    TestActive(P.X, P.Y, true);
+  } else if (ActiveObject != -1) {
+    // Over the client area the timer keeps running.
+    TestActive(-1, -1, true);
+  }
+}
+
+void TspSkinForm::DoAnimateTimer() {
+  bool Pending = false;
+  for (size_t I = 0; I < ObjectList.size(); ++I) {
+    auto* Animation = dynamic_cast<TspSkinAnimateObject*>(ObjectList[I].get());
+    if (!Animation || !Animation->Active || Animation->ShownPressed()) continue;
+    Animation->ChangeFrame();
+    Pending = true;
+  }
+  if (!Pending) FAnimateTimer->SetEnabled(false);
+}
