@@ -8,11 +8,15 @@
 //
 // Measured last (8-core machine shared with other builds; the instruction counts of
 // callgrind, per repaint, are the steady figure): 100 skinned panels 6.0 M
-// instructions, about 12 to 15 times the blit; 50 panels with labels and 50 skinned
-// labels 11.1 M, about 16 to 24 times; 100 plain controls 7.9 M, about 11 to 15
-// times. The goal is not reached. What a repaint of the panels still spends: the
-// erase that the window system sends each control before its paint, with its device
-// context (a fifth), the five blits of each panel's border strips and client picture
+// instructions, about 12 to 17 times the blit; 50 panels with labels and 50 skinned
+// labels 11.1 M, about 16 to 24 times; 100 plain controls 7.9 M, about 11 to 17
+// times. The goal is not reached. Panels, group boxes and labels leave the erase
+// before their paint to that paint; so do the buttons, boxes, bars, gauges, paint
+// panels and frame controls, which used to draw their whole picture in that erase
+// too (a window of 50 skinned buttons and 50 track bars went from 25.6 M to 14.4 M
+// instructions a repaint). What a repaint of the panels still spends: the erase that
+// the window system sends each control before its paint, with its device context
+// (a fifth), the five blits of each panel's border strips and client picture
 // (a quarter), the panels' captions (an eighth), BeginPaint and EndPaint with their
 // device contexts (a seventh), and the host's erase and paint (a seventh). Of the
 // plain controls' repaint about a third of the instructions go to the messages,

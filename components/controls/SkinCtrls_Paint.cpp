@@ -2,6 +2,7 @@
 
 #include "components/controls/SkinCtrls_PaintInternal.h"
 #include "components/core/SPUtils.h"
+#include "platform/win/Painting.h"
 
 void DrawFramedPart(TCanvas& ACanvas, const TRect& ARect, TColor AFrame, TColor AFill) {
   ACanvas.Brush().SetStyle(bsSolid);
@@ -22,7 +23,12 @@ void BlendPartOver(TBitmap& APart, TBitmap& AImage, int AX, int AY, uint8_t AAlp
   Own.Draw(APart.Canvas().Handle(), 0, 0);
 }
 
+bool EraseIsLeftToPaint(TWinControl& AControl, bool AFromWMPaint) {
+  return AFromWMPaint || (AControl.HandleAllocated() && GetUpdateRect(AControl.Handle(), nullptr, false));
+}
+
 void AnswerEraseByPainting(TWinControl& AControl, TMessage& AMessage, bool AFromWMPaint) {
-  if (!AFromWMPaint && AMessage.WParam != 0) AControl.Perform(WM_PAINT, AMessage.WParam, 0);
   AMessage.Result = 1;
+  if (AMessage.WParam != 0 && !EraseIsLeftToPaint(AControl, AFromWMPaint))
+    AControl.Perform(WM_PAINT, AMessage.WParam, 0);
 }

@@ -20,7 +20,12 @@ void DrawFramedPart(TCanvas& ACanvas, const TRect& ARect, TColor AFrame, TColor 
 // so that APart shows with that opacity once drawn there.
 void BlendPartOver(TBitmap& APart, TBitmap& AImage, int AX, int AY, uint8_t AAlphaValue);
 
-// WM_ERASEBKGND that does not come from the control's own paint (a parent painting its
-// children into a bitmap) is answered by painting the whole control into its device
-// context; inside the control's paint it is ignored.
+// Whether a WM_ERASEBKGND of a control that paints its whole picture is left to its
+// paint: inside the control's own paint, or while its window still waits for its
+// WM_PAINT, which draws the same picture over the same area. An erase from outside the
+// paint cycle (a parent drawing its children into a bitmap) is not.
+bool EraseIsLeftToPaint(TWinControl& AControl, bool AFromWMPaint);
+
+// WM_ERASEBKGND that is not left to the control's paint is answered by painting the
+// whole control into its device context.
 void AnswerEraseByPainting(TWinControl& AControl, TMessage& AMessage, bool AFromWMPaint);

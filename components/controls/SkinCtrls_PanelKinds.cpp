@@ -2,6 +2,7 @@
 // with its size grip.
 
 #include "components/controls/SkinCtrls.h"
+#include "components/controls/SkinCtrls_PaintInternal.h"
 #include "components/controls/SkinCtrls_PiecesInternal.h"
 
 // ---------------------------------------------------------------- TspSkinPaintPanel
@@ -28,12 +29,12 @@ void TspSkinPaintPanel::PaintPanelContent(TCanvas& ACanvas) {
 }
 
 void TspSkinPaintPanel::Dispatch(TMessage& AMessage) {
-  if (AMessage.Msg != WM_ERASEBKGND || FromWMPaint) {
+  if (AMessage.Msg != WM_ERASEBKGND) {
     TspSkinPanel::Dispatch(AMessage);
     return;
   }
   // A parent painting its children into a bitmap asks for the whole panel.
-  PaintWindow(reinterpret_cast<HDC>(AMessage.WParam));
+  if (!EraseIsLeftToPaint(*this, FromWMPaint)) PaintWindow(reinterpret_cast<HDC>(AMessage.WParam));
   AMessage.Result = 1;
 }
 

@@ -2,10 +2,10 @@
 // alignment, ellipsis, shadow and reflection effects and an automatic width.
 
 #include "components/controls/SkinCtrls.h"
+#include "components/controls/SkinCtrls_PaintInternal.h"
 #include "components/core/spEffBmp.h"
 #include "platform/gdi/DcScopes.h"
 #include "platform/gdi/Text.h"
-#include "platform/win/Painting.h"
 
 TspSkinLabel::TspSkinLabel(TComponent* AOwner) : TspSkinCustomControl(AOwner) {
   SetSkinDataName("label");
@@ -182,13 +182,11 @@ void TspSkinLabel::Dispatch(TMessage& AMessage) {
   // clang-format on
 }
 
-// An erase from outside the label's own paint (a parent drawing its children into a
-// bitmap) is answered with the label's picture. The erase that the window system sends
-// while the label's window still waits for its WM_PAINT is left to that paint, which
-// draws the same picture over the same area.
+// An erase from outside the label's paint cycle (a parent drawing its children into a
+// bitmap) is answered with the label's picture.
 void TspSkinLabel::WMEraseBkgnd(TMessage& AMessage) {
   AMessage.Result = 1;
-  if (FromWMPaint || (HandleAllocated() && GetUpdateRect(Handle(), nullptr, false))) return;
+  if (EraseIsLeftToPaint(*this, FromWMPaint)) return;
   TCanvasHandleScope Scope(Canvas(), reinterpret_cast<HDC>(AMessage.WParam));
   Paint();
 }

@@ -1,6 +1,7 @@
 // The frame control: one frame of a strip, from the skin element or the default
 // image, sized to one frame and shaped by its mask.
 
+#include "components/controls/SkinCtrls_PaintInternal.h"
 #include "components/controls/SkinExCtrls.h"
 #include "platform/gdi/Blit.h"
 #include "platform/gdi/DcScopes.h"
@@ -157,11 +158,11 @@ void TspFrameSkinControl::Dispatch(TMessage& AMessage) {
     TspSkinControl::Dispatch(AMessage);
 }
 
-// An erase from outside the control's own paint (a parent drawing its children into a
+// An erase from outside the control's paint cycle (a parent drawing its children into a
 // bitmap) is answered with the control's picture.
 void TspFrameSkinControl::WMEraseBkgnd(TMessage& AMessage) {
   AMessage.Result = 1;
-  if (FromWMPaint) return;
+  if (EraseIsLeftToPaint(*this, FromWMPaint)) return;
   TCanvasHandleScope Scope(Canvas(), reinterpret_cast<HDC>(AMessage.WParam));
   Paint();
 }
