@@ -68,6 +68,9 @@ TspSkinForm::TspSkinForm(TComponent* AOwner)
   FMorphTimer->SetEnabled(false);
   FMorphTimer->SetInterval(SkinFormMorphIntervalMs);
   FMorphTimer->OnTimer = [this](TObject*) { DoMorphTimer(); };
+  FSysTrayMenu = new TspSkinPopupMenu(this);
+  FSysTrayMenu->FComponentForm = FForm;
+  FillTrayMenu();
 
   if (!ComponentState().Contains(csDesigning)) {
     FHook->OldWindowProc = FForm->WindowProc;
@@ -124,6 +127,7 @@ void TspSkinForm::Notification(TComponent* AComponent, TOperation AOperation) {
 
 void TspSkinForm::SetSkinData(TspSkinData* AValue) {
   ReplaceNotified(FSD, AValue);
+  FSysTrayMenu->SetSkinData(AValue);
   if (FSD != nullptr && FForm->FormStyle() != fsMDIChild) FSkinnableForm = FSD->SkinnableForm();
   if (!ComponentState().Contains(csDesigning)) ChangeSkinData();
 }
