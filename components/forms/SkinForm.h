@@ -828,9 +828,9 @@ class TspSkinForm : public TComponent {
   // ---- Minimizing to the tray (SkinForm_Tray.cpp)
  public:
   TspTrayIcon* TrayIcon() const;
-  // Unless AlwaysShowInTray, the icon is hidden until the form goes to the tray; an
-  // icon without a popup menu and a double-click handler restores the form on a
-  // double click.
+  // Unless AlwaysShowInTray, the icon is hidden until the form goes to the tray. An
+  // icon without a popup menu gets the form's tray menu (restore, close) and, without a
+  // double-click handler, restores the form on a double click.
   void SetTrayIcon(TspTrayIcon* AValue);
   bool AlwaysShowInTray = false;
   // Both do nothing without a tray icon.
@@ -843,6 +843,9 @@ class TspSkinForm : public TComponent {
   class TTrayIconLink;
   struct TRestoreOnDblClick;
   std::shared_ptr<TTrayIconLink> FTrayIconLink;
+  // The menu a tray icon without a menu of its own gets: restore and close.
+  TspSkinPopupMenu* FSysTrayMenu = nullptr;
+  void FillTrayMenu();
 };
 
 // ---------------------------------------------------------------- frame objects

@@ -69,6 +69,9 @@ TspSkinForm::TspSkinForm(TComponent* AOwner)
   FMorphTimer->SetEnabled(false);
   FMorphTimer->SetInterval(SkinFormMorphIntervalMs);
   FMorphTimer->OnTimer = [this](TObject*) { DoMorphTimer(); };
+  FSysTrayMenu = new TspSkinPopupMenu(this);
+  FSysTrayMenu->FComponentForm = FForm;
+  FillTrayMenu();
 
   if (!ComponentState().Contains(csDesigning)) {
     FHook->OldWindowProc = FForm->WindowProc;
@@ -127,6 +130,7 @@ void TspSkinForm::Notification(TComponent* AComponent, TOperation AOperation) {
 
 void TspSkinForm::SetSkinData(TspSkinData* AValue) {
   ReplaceNotified(FSD, AValue);
+  FSysTrayMenu->SetSkinData(AValue);
   if (FSD != nullptr && FForm->FormStyle() != fsMDIChild) FSkinnableForm = FSD->SkinnableForm();
   if (!ComponentState().Contains(csDesigning)) ChangeSkinData();
 }

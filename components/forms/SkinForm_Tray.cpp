@@ -1,14 +1,16 @@
-// TspSkinForm's tray icon: the form to the tray and back.
+// TspSkinForm's tray icon: the form to the tray and back, and the tray menu an icon
+// without a menu of its own gets.
 
 #include "components/forms/SkinForm.h"
 #include "components/forms/spTrayIcon.h"
 #include "platform/ui/Application.h"
 
 // Holds the form's tray icon and lets go of it when the icon is freed; when the form
-// goes first, the icon keeps no double-click handler that would reach it.
+// goes first or takes another icon, the icon keeps neither the form's menu nor a
+// double-click handler that would reach it.
 class TspSkinForm::TTrayIconLink : public TComponent {
  public:
-  TTrayIconLink() : TComponent(nullptr) {}
+  explicit TTrayIconLink(TPopupMenu* ATrayMenu) : TComponent(nullptr), FTrayMenu(ATrayMenu) {}
   ~TTrayIconLink() override { SetIcon(nullptr); }
   TTrayIconLink(const TTrayIconLink&) = delete;
   TTrayIconLink& operator=(const TTrayIconLink&) = delete;
@@ -16,6 +18,7 @@ class TspSkinForm::TTrayIconLink : public TComponent {
   TspTrayIcon* Icon() const { return FIcon; }
   void SetIcon(TspTrayIcon* AValue) {
     if (FIcon && FIcon->OnDblClick.target<TRestoreOnDblClick>()) FIcon->OnDblClick = nullptr;
+    if (FIcon && FIcon->PopupMenu() == FTrayMenu) FIcon->SetPopupMenu(nullptr);
     ReplaceNotified(FIcon, AValue);
   }
 
@@ -26,6 +29,7 @@ class TspSkinForm::TTrayIconLink : public TComponent {
   }
 
  private:
+  TPopupMenu* FTrayMenu;
   TspTrayIcon* FIcon = nullptr;
 };
 
@@ -39,12 +43,27 @@ struct TspSkinForm::TRestoreOnDblClick {
 TspTrayIcon* TspSkinForm::TrayIcon() const { return FTrayIconLink ? FTrayIconLink->Icon() : nullptr; }
 
 void TspSkinForm::SetTrayIcon(TspTrayIcon* AValue) {
-  if (!FTrayIconLink) FTrayIconLink = std::make_shared<TTrayIconLink>();
+  if (!FTrayIconLink) FTrayIconLink = std::make_shared<TTrayIconLink>(FSysTrayMenu);
   FTrayIconLink->SetIcon(AValue);
   if (!AValue) return;
   if (!AlwaysShowInTray) AValue->SetIconVisible(false);
-  if (!ComponentState().Contains(csDesigning) && !AValue->PopupMenu() && !AValue->OnDblClick)
-    AValue->OnDblClick = TRestoreOnDblClick{this};
+  // An icon that comes with a menu of its own keeps it and gets no double-click handler.
+  if (ComponentState().Contains(csDesigning) || AValue->PopupMenu()) return;
+  AValue->SetPopupMenu(FSysTrayMenu);
+  if (!AValue->OnDblClick) AValue->OnDblClick = TRestoreOnDblClick{this};
+}
+
+// Restore, a separator and close, with the captions of the skin bound at this moment
+// (or the built-in ones); close carries the system menu's shortcut.
+void TspSkinForm::FillTrayMenu() {
+  TMenuItem* Restore = NewStandardSystemItem("DSF_RESTORE");
+  Restore->SetName("TRAY_DSF_RESTORE");
+  Restore->OnClick = [this](TObject*) { RestoreFromTray(); };
+  auto* Separator = new TMenuItem(this);
+  Separator->SetCaption(cLineCaption);
+  TMenuItem* Close = NewStandardSystemItem("DSF_CLOSE");
+  Close->SetName("TRAY_DSF_CLOSE");
+  for (TMenuItem* Item : {Restore, Separator, Close}) FSysTrayMenu->Items()->Add(Item);
 }
 
 void TspSkinForm::MinimizeToTray() {

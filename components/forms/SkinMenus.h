@@ -13,6 +13,7 @@
 // SkinMenus_ItemSkin.cpp (the skin look), SkinMenus_ItemHeader.cpp (the heading of the
 // skin look), SkinMenus_PopupMenu.cpp (TspSkinPopupMenu).
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -21,6 +22,7 @@
 #include "platform/ui/Timer.h"
 #include "platform/ui/WinControl.h"
 #include "platform/win/MessageLoop.h"
+#include "platform/win/Timers.h"
 
 class TspSkinMenuItem;
 class TspSkinPopupWindow;
@@ -404,3 +406,11 @@ class TspSkinPopupMenu : public TPopupMenu {
   // The chain of a menu without skinned form.
   std::unique_ptr<TspSkinMenu> FOwnChain;
 };
+
+// A menu window's fade in (the popup windows and the picture menu): a step once more
+// than 5 ms have passed since the one before, at each tick of the shortest timer; each
+// step adds a fifteenth of the target alpha, at least 1, never passing the target.
+constexpr UINT MenuFadeStepMs = USER_TIMER_MINIMUM;
+inline int NextMenuFadeAlpha(int AAlpha, int ATarget) {
+  return std::min(AAlpha + std::max(ATarget / 15, 1), ATarget);
+}

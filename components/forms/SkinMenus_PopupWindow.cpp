@@ -1,8 +1,6 @@
 // The popup window itself: its window class, activation, showing with the fade, hiding
 // and leaving the chain.
 
-#include <algorithm>
-
 #include "components/core/spEffBmp.h"
 #include "components/forms/SkinMenus.h"
 #include "platform/ui/Application.h"
@@ -16,9 +14,6 @@ namespace {
 
 constexpr UINT_PTR PopupScrollTimerId = 1;
 constexpr UINT_PTR PopupFadeTimerId = 2;
-// A fade step once more than 5 ms have passed since the one before: at each tick of
-// the shortest timer.
-constexpr UINT PopupFadeStepMs = USER_TIMER_MINIMUM;
 
 // The skin's picture at AIndex; nullptr for -1 or an index past the list.
 TBitmap* PopupSkinPicture(TspSkinData* ASkin, int AIndex) {
@@ -123,12 +118,12 @@ void TspSkinPopupWindow::ShowLayered() {
   const bool Fade = ParentMenu.FFirst && ParentMenu.AlphaBlendAnimation;
   FFadeAlpha = Fade ? 0 : ParentMenu.AlphaBlendValue;
   SetLayeredAlpha(Handle(), uint8_t(FFadeAlpha));
-  if (Fade) SetTimer(Handle(), PopupFadeTimerId, PopupFadeStepMs, nullptr);
+  if (Fade) SetTimer(Handle(), PopupFadeTimerId, MenuFadeStepMs, nullptr);
 }
 
 void TspSkinPopupWindow::FadeStep() {
   const int Target = ParentMenu.AlphaBlendValue;
-  FFadeAlpha = std::min(FFadeAlpha + std::max(Target / 15, 1), Target);
+  FFadeAlpha = NextMenuFadeAlpha(FFadeAlpha, Target);
   SetLayeredAlpha(Handle(), uint8_t(FFadeAlpha));
   if (FFadeAlpha >= Target) KillTimer(Handle(), PopupFadeTimerId);
 }

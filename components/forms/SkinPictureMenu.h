@@ -95,8 +95,10 @@ class TspSkinImagesMenu : public TComponent {
   int ItemIndex = -1;
   // The cell at ItemIndex shows pressed until the mouse goes down on a cell.
   bool ShowSelectedItem = true;
-  // The window is layered with AlphaBlendValue.
+  // The window is layered with AlphaBlendValue; with AlphaBlendAnimation it fades in
+  // from nothing.
   bool AlphaBlend = false;
+  bool AlphaBlendAnimation = false;
   BYTE AlphaBlendValue = 200;
   // Button captions take the skin button's font; else DefaultFont ("Arial", 14).
   bool UseSkinFont = true;
@@ -141,7 +143,8 @@ class TspSkinImagesMenuPopupWindow : public TCustomControl {
   ~TspSkinImagesMenuPopupWindow() override;
 
   // Lays the items out, sizes and places the window below the screen rectangle R,
-  // shows it top-most without activation, hooks the application's messages and
+  // shows it top-most without activation (fading in with the menu's
+  // AlphaBlendAnimation), hooks the application's messages and
   // captures the mouse.
   void Show(const TRect& R);
   // Hides the window, undoes the hook and the capture and tells the menu, which lets
@@ -184,6 +187,8 @@ class TspSkinImagesMenuPopupWindow : public TCustomControl {
   void AppMessage(MSG& AMessage);
   // Frees the window once the message loop takes a message posted now.
   void ReleaseLater();
+  // One step of the fade in, on the window's fade timer.
+  void FadeStep();
 
   // SkinPictureMenu_Input.cpp
   // The item (not a heading) under the client point, all edges inclusive; -1 none.
@@ -208,6 +213,8 @@ class TspSkinImagesMenuPopupWindow : public TCustomControl {
 
   // Hidden and let go by the menu, waiting for the message loop to free it.
   bool FClosed = false;
+  // The alpha the fade in has reached.
+  int FFadeAlpha = 0;
   TMessageHookId FAppHook = 0;
   TMessageHookId FReleaseHook = 0;
 };

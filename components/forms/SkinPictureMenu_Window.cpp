@@ -5,6 +5,7 @@
 #include "components/controls/SkinCtrls_LabelFontInternal.h"
 #include "components/core/SPUtils.h"
 #include "components/core/spEffBmp.h"
+#include "components/forms/SkinMenus.h"
 #include "components/forms/SkinPictureMenu.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/ControlMessages.h"
@@ -12,10 +13,13 @@
 #include "platform/win/Capture.h"
 #include "platform/win/Cursors.h"
 #include "platform/win/MessageQueue.h"
+#include "platform/win/Timers.h"
 #include "platform/win/WindowPos.h"
 #include "platform/win/WindowRegions.h"
 
 namespace {
+
+constexpr UINT_PTR ImagesMenuFadeTimerId = 1;
 
 // The form whose monitor the menu opens on: the active form, else the visible main
 // form, else the form that owns the menu.
@@ -151,7 +155,10 @@ void TspSkinImagesMenuPopupWindow::Show(const TRect& R) {
   GetMonitorArea(ImagesMenuMonitorWindow(*ImagesMenu), true, WorkArea);
   const TPoint Place = PlaceSkinImagesMenu(WorkArea, R, TSize{Width(), Height()});
   SetBounds(Place.X, Place.Y, Width(), Height());
-  if (ImagesMenu->AlphaBlend) SetLayeredAlpha(Handle(), ImagesMenu->AlphaBlendValue);
+  const bool Fade = ImagesMenu->AlphaBlend && ImagesMenu->AlphaBlendAnimation;
+  FFadeAlpha = Fade ? 0 : ImagesMenu->AlphaBlendValue;
+  if (ImagesMenu->AlphaBlend) SetLayeredAlpha(Handle(), uint8_t(FFadeAlpha));
+  if (Fade) SetTimer(Handle(), ImagesMenuFadeTimerId, MenuFadeStepMs, nullptr);
   SetWindowPos(Handle(), HWND_TOPMOST, Place.X, Place.Y, 0, 0, SWP_NOACTIVATE | SWP_NOSIZE | SWP_SHOWWINDOW);
   FVisible = true;
   FAppHook = Application->OnMessage.Add([this](MSG& AMessage, bool&) { AppMessage(AMessage); });
@@ -180,6 +187,9 @@ void TspSkinImagesMenuPopupWindow::Dispatch(TMessage& AMessage) {
       return;
     case CM_MOUSEENTER:
       return;
+    case WM_TIMER:
+      if (AMessage.WParam == ImagesMenuFadeTimerId) return FadeStep();
+      break;
     case CM_MOUSELEAVE:
       MouseLeft();
       return;
@@ -199,11 +209,19 @@ void TspSkinImagesMenuPopupWindow::Hide(bool AProcessEvents) {
                SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_HIDEWINDOW);
   FVisible = false;
   FClosed = true;
+  KillTimer(Handle(), ImagesMenuFadeTimerId);
   Application->OnMessage.Remove(FAppHook);
   FAppHook = 0;
   if (GetCapture() == Handle()) ReleaseCapture();
   ReleaseLater();
   ImagesMenu->WindowClosed(AProcessEvents);
+}
+
+void TspSkinImagesMenuPopupWindow::FadeStep() {
+  const int Target = ImagesMenu->AlphaBlendValue;
+  FFadeAlpha = NextMenuFadeAlpha(FFadeAlpha, Target);
+  SetLayeredAlpha(Handle(), uint8_t(FFadeAlpha));
+  if (FFadeAlpha >= Target) KillTimer(Handle(), ImagesMenuFadeTimerId);
 }
 
 // As a form's Release: a message posted now comes off the queue after everything

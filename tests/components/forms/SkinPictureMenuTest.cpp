@@ -15,6 +15,7 @@
 #include "platform/win/Capture.h"
 #include "platform/win/Keyboard.h"
 #include "platform/win/MessageQueue.h"
+#include "platform/win/Timers.h"
 #include "platform/win/headless/HeadlessBackend.h"
 #include "platform/win/headless/HeadlessInput.h"
 #include "platform/win/headless/HeadlessPictures.h"
@@ -252,6 +253,35 @@ TEST_F(SkinPictureMenuTest, AlphaBlendShowsTheWindowAtItsOpacity) {
   Menu->AlphaBlendValue = 150;
   TspSkinImagesMenuPopupWindow& W = Open();
   EXPECT_EQ(HeadlessBackend()->ConstantAlpha(W.Handle()), 150);
+}
+
+TEST_F(SkinPictureMenuTest, AlphaBlendAnimationFadesTheWindowInOnItsTimer) {
+  Menu->AlphaBlend = true;
+  Menu->AlphaBlendAnimation = true;
+  Menu->AlphaBlendValue = 150;
+  // A tenth of the value a step, one step at each tick of the shortest timer.
+  constexpr uint32_t Tick = USER_TIMER_MINIMUM;
+  const HWND Window = Open().Handle();
+  EXPECT_EQ(HeadlessBackend()->ConstantAlpha(Window), 0);
+  HeadlessBackend()->AdvanceClock(Tick);
+  EXPECT_EQ(HeadlessBackend()->ConstantAlpha(Window), 10);
+  HeadlessBackend()->AdvanceClock(Tick * 13);
+  EXPECT_EQ(HeadlessBackend()->ConstantAlpha(Window), 140);
+  HeadlessBackend()->AdvanceClock(Tick);
+  EXPECT_EQ(HeadlessBackend()->ConstantAlpha(Window), 150);
+  HeadlessBackend()->AdvanceClock(Tick * 5);
+  EXPECT_EQ(HeadlessBackend()->ConstantAlpha(Window), 150);
+  Key(VK_ESCAPE);
+
+  // Closed half way, the window goes with its timer.
+  const HWND Second = Open().Handle();
+  HeadlessBackend()->AdvanceClock(Tick * 3);
+  EXPECT_EQ(HeadlessBackend()->ConstantAlpha(Second), 30);
+  Key(VK_ESCAPE);
+  EXPECT_EQ(Menu->PopupWindow(), nullptr);
+  EXPECT_FALSE(HeadlessBackend()->IsKnown(Second));
+  HeadlessBackend()->AdvanceClock(Tick * 20);
+  ProcessPendingMessages();
 }
 
 TEST_F(SkinPictureMenuTest, ArrowKeysMoveTheHotPictureAndTheFormDoesNotSeeThem) {
