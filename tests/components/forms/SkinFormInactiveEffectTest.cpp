@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <set>
 
 #include "platform/win/Focus.h"
 #include "platform/win/MessageLoop.h"
@@ -90,9 +91,11 @@ class SkinFormInactiveEffectTest : public SkinFormTest {
     SkinFormTest::TearDown();
     Skin.reset();
   }
-  // A shown skinned form with the effect on and the stripes in its client area, and a
-  // second form to hand the activation to.
+  // A second form to hand the activation to, and a shown skinned form with the effect
+  // on and the stripes in its client area, active.
   void NewEffectForm(TspClientInActiveEffect AEffect) {
+    // The main form, so that freeing the form under test leaves the application be.
+    Other = NewForm(Bounds(500, 400, 100, 100));
     SkinForm = NewSkinnedForm(Bounds(40, 40, 300, 220), Skin.get());
     Form = SkinForm->Form();
     SkinForm->ClientInActiveEffect = true;
@@ -100,7 +103,6 @@ class SkinFormInactiveEffectTest : public SkinFormTest {
     Stripes = new TInactiveEffectStripes(Form);
     Stripes->SetParent(Form);
     Stripes->SetBounds(10, 10, 120, 80);
-    Other = NewForm(Bounds(500, 400, 100, 100));
     Activate(Form);
   }
   static void Activate(TCustomForm* AForm) {
@@ -220,6 +222,30 @@ TEST_F(SkinFormInactiveEffectTest, FreeingTheFormWithThePanelUpFreesThePanelsWin
   delete Form;
   ProcessPendingMessages();
   EXPECT_FALSE(IsWindow(PanelWindow));
+}
+
+TEST_F(SkinFormInactiveEffectTest, FreeingTheActiveFormLeavesNoPanelBehind) {
+  NewEffectForm(spieBlur);
+  ASSERT_EQ(GetActiveWindow(), Form->Handle());
+  auto AllWindows = [] {
+    std::set<HWND> Windows;
+    EnumWindows([&Windows](HWND AWindow) {
+      Windows.insert(AWindow);
+      EnumChildWindows(AWindow, [&Windows](HWND AChild) {
+        Windows.insert(AChild);
+        return true;
+      });
+      return true;
+    });
+    return Windows;
+  };
+  const std::set<HWND> Before = AllWindows();
+  // The activation leaves the form while it goes: no panel is made for it then.
+  delete Form;
+  ProcessPendingMessages();
+  const std::set<HWND> After = AllWindows();
+  EXPECT_TRUE(std::includes(Before.begin(), Before.end(), After.begin(), After.end()));
+  EXPECT_TRUE(After.contains(Other->Handle()));
 }
 
 }  // namespace
