@@ -34,7 +34,9 @@
 #include <memory>
 #include <vector>
 
+#include "components/controls/SkinCtrls.h"
 #include "components/core/SkinData.h"
+#include "components/core/spEffBmp.h"
 #include "components/forms/SkinMenus.h"
 #include "platform/base/Set.h"
 #include "platform/ui/Application.h"
@@ -137,6 +139,10 @@ class TApplicationMessageHook {
  private:
   TMessageHookId FId = 0;
 };
+
+// The look of a deactivated form's client area (see TspClientInActivePanel).
+enum TspClientInActiveEffect : uint8_t { spieSemiTransparent, spieBlur };
+class TspClientInActivePanel;
 
 class TspSkinForm : public TComponent {
  public:
@@ -781,6 +787,26 @@ class TspSkinForm : public TComponent {
   TApplicationMessageHook FMenuKeyHook;
   // Expires with the component: a menu command may free it.
   std::shared_ptr<char> FMenuLifeToken = std::make_shared<char>();
+  // ---- The inactive-client effect (SkinForm_InactiveEffect.cpp)
+ public:
+  // With ClientInActiveEffect on, a visible form covers its client area with a still
+  // picture of it while inactive, in the look ClientInActiveEffectType.
+  bool ClientInActiveEffect = false;
+  TspClientInActiveEffect ClientInActiveEffectType = spieSemiTransparent;
+  // A panel still shown is replaced by a new one.
+  void ShowClientInActiveEffect();
+  void HideClientInActiveEffect();
+  // The panel while the effect is shown; nullptr otherwise.
+  TspClientInActivePanel* InActivePanel() const { return FInActivePanel; }
+
+ private:
+  // Activation shows or hides the effect (WM_NCACTIVATE).
+  void FollowActivationWithClientEffect();
+  // Owned by this component.
+  TspClientInActivePanel* FInActivePanel = nullptr;
+  // True only while the panel takes its picture: an MDI main form paints its background too.
+  bool FClientInActiveDraw = false;
+
   // ---- Window states, roll-up and placement
  protected:
   // Applies a WindowState asked for while loading (frame mode).
@@ -1466,4 +1492,32 @@ class TspSkinBitLabelObject : public TspActiveSkinObject {
 
  private:
   String FTextValue;
+};
+
+// ---------------------------------------------------------------- inactive-client panel
+
+// A still picture of a form's client area laid over it, blurred or washed over by the
+// form's background. It covers the form's controls, so they get no mouse while it shows.
+// Implementation: SkinForm_InactiveEffect.cpp.
+class TspClientInActivePanel : public TspSkinPaintPanel {
+ public:
+  // Not visible, no picture.
+  explicit TspClientInActivePanel(TComponent* AOwner);
+
+  // Takes the picture of AForm's client area as the screen shows it, applies AEffect
+  // and shows itself over the whole client area, above the form's other controls.
+  // Nothing for no form, an invisible form or an empty client area.
+  void ShowPanel(TCustomForm* AForm, TspClientInActiveEffect AEffect);
+  // Hidden, the picture freed.
+  void HidePanel();
+  // The picture shown; nullptr while hidden.
+  const TspBitmap* Buffer() const { return FBuffer.get(); }
+
+ protected:
+  // The picture alone, at (0, 0): no skin, no border.
+  void Paint() override;
+
+ private:
+  void WashWithFormBackground(TCustomForm& AForm);
+  std::unique_ptr<TspBitmap> FBuffer;
 };

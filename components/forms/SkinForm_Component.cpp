@@ -126,6 +126,7 @@ void TspSkinForm::Notification(TComponent* AComponent, TOperation AOperation) {
   if (AOperation == opRemove && AComponent == FStatusBar) FStatusBar = nullptr;
   if (AOperation == opRemove && AComponent == FQuickImageList) FQuickImageList = nullptr;
   if (AOperation == opRemove && AComponent == FSystemMenu) FSystemMenu = nullptr;
+  if (AOperation == opRemove && AComponent == FInActivePanel) FInActivePanel = nullptr;
 }
 
 void TspSkinForm::SetSkinData(TspSkinData* AValue) {

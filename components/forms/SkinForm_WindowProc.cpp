@@ -42,7 +42,8 @@ void TspSkinForm::FormWindowProc(TMessage& AMessage) {
       break;
     case WM_ERASEBKGND:
       // Never passed on: the skin paints the whole background.
-      if (FForm->FormStyle() != fsMDIForm) PaintBackground(reinterpret_cast<HDC>(AMessage.WParam));
+      if (FForm->FormStyle() != fsMDIForm || FClientInActiveDraw)
+        PaintBackground(reinterpret_cast<HDC>(AMessage.WParam));
       return;
     case WM_SHOWWINDOW:
       if (AMessage.WParam != 0) {
@@ -398,10 +399,11 @@ void TspSkinForm::WMNCActivate(TMessage& AMessage) {
   AMessage.Result = 1;
   if (FForm->BorderStyle() == bsNone) {
     UpdateActiveState(false);
-    return;
+  } else {
+    UpDateFormNC();
+    UpdateActiveState(true);
   }
-  UpDateFormNC();
-  UpdateActiveState(true);
+  FollowActivationWithClientEffect();
 }
 
 void TspSkinForm::WMSizing(TMessage& AMessage) {
