@@ -11,6 +11,7 @@
 #include "platform/win/Cursors.h"
 #include "platform/win/Keyboard.h"
 #include "platform/win/MessageLoop.h"
+#include "platform/win/WindowTree.h"
 #include "platform/win/headless/HeadlessBackend.h"
 #include "platform/win/headless/HeadlessInput.h"
 #include "tests/components/forms/SkinFormTestSupport.h"
