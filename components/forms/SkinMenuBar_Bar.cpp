@@ -32,6 +32,13 @@ void TspSkinMainMenuBar::Notification(TComponent* AComponent, TOperation AOperat
   TspSkinControl::Notification(AComponent, AOperation);
   if (AOperation != opRemove) return;
   if (AComponent == FSkinForm) FSkinForm = nullptr;
+  const auto Shown = std::find_if(FItems.begin(), FItems.end(),
+                                  [AComponent](const auto& AItem) { return &AItem->MenuItem == AComponent; });
+  if (Shown != FItems.end()) {
+    FItems.erase(Shown);
+    FActiveObject = -1;
+    Invalidate();
+  }
   if (AComponent == FMainMenu || AComponent == FMergeMenu) {
     if (AComponent == FMainMenu) FMainMenu = nullptr;
     if (AComponent == FMergeMenu) FMergeMenu = nullptr;
@@ -81,8 +88,12 @@ void TspSkinMainMenuBar::CreateMenu() {
   } else {
     for (int I = 0; I < Main->Count(); ++I) List.push_back(Main->Items(I));
   }
-  for (TMenuItem* MenuItem : List)
-    if (MenuItem->Visible()) FItems.push_back(std::make_unique<TspSkinMainMenuBarItem>(*this, *MenuItem));
+  for (TMenuItem* MenuItem : List) {
+    if (!MenuItem->Visible()) continue;
+    // An item freed while shown takes its bar item with it.
+    MenuItem->FreeNotification(this);
+    FItems.push_back(std::make_unique<TspSkinMainMenuBarItem>(*this, *MenuItem));
+  }
 }
 
 TRect TspSkinMainMenuBar::ItemsRect() const { return TRect{2, 2, Width() - 2, Height() - 2}; }

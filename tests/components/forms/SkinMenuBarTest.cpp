@@ -195,5 +195,16 @@ TEST_F(SkinMenuBarTest, MergingReplacesTheItemsOfTheGroupsTheOtherMenuUses) {
   EXPECT_EQ(Bar->ItemCount(), 4);
 }
 
+TEST_F(SkinMenuBarTest, ATopLevelItemFreedWhileShownLeavesTheBar) {
+  TMenuItem* Edit = Menu->Items()->Items(1);
+  delete Edit;
+  ASSERT_EQ(Bar->ItemCount(), 3);
+  EXPECT_EQ(Bar->Item(1).MenuItem.Caption(), "&View");
+  Bar->Repaint();
+  Application->ProcessMessages();
+  PressKey('V', PointerAlt);
+  EXPECT_EQ(OpenPopupFirstLine(), Menu->Items()->Items(1)->Items(0));
+}
+
 }  // namespace
 }  // namespace skin_menu_bar_test
