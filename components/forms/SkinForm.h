@@ -53,6 +53,8 @@ class TspSkinCaptionObject;
 class TspSkinHint;
 enum TSwitchState : int;
 class TspSkinStatusBar;
+// The main menu bar (SkinMenuBar.h).
+class TspSkinMainMenuBar;
 
 // Where a skinned form is placed when first shown: where it is, or centred on its
 // monitor's whole rectangle or work area.
@@ -583,6 +585,18 @@ class TspSkinForm : public TComponent {
   // A key while a popup is open: to the innermost menu window; an Escape that leaves
   // no window open ends the menu.
   void MenuKeyDown(WORD AKey);
+  // ---- The main menu bar and main-menu keyboard mode (SkinMenuBar*.cpp,
+  // SkinForm_SkinMenu.cpp)
+  // The bar showing the form's main menu; set and cleared by the bar itself.
+  TspSkinMainMenuBar* MainMenuBar = nullptr;
+  // A main menu item is selected by keyboard or has its menu open: keys go to the bar.
+  bool InMainMenu = false;
+  TNotifyEvent OnMainMenuEnter;
+  TNotifyEvent OnMainMenuExit;
+  // Ends main-menu keyboard mode: an open popup closes and the bar's item goes cold.
+  void LeaveMainMenu();
+  // Escape closed the popup of a main menu item: the item stays selected.
+  void MainMenuPopupClosed();
 
   // ---- The caption's quick buttons (SkinForm_CaptionQuickButtons.cpp)
   // Small image buttons at the left end of every caption object, drawn from
@@ -782,6 +796,9 @@ class TspSkinForm : public TComponent {
   void CheckCloseMenus();
   void HookApplication();
   void UnhookApplication();
+  friend class TspSkinMainMenuBar;
+  bool MainMenuBarKeyDown(WORD AKey);
+  bool CanMoveRightAlongMainMenuBar() const;
   TspSkinMenu* FSkinMenu = nullptr;
   TspSkinData* FMSD = nullptr;
   TApplicationMessageHook FMenuKeyHook;

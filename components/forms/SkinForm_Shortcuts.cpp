@@ -2,6 +2,7 @@
 // skinned popup of this form.
 
 #include "components/forms/SkinForm.h"
+#include "components/forms/SkinMenuBar.h"
 #include "platform/win/Keyboard.h"
 
 namespace {
@@ -9,6 +10,11 @@ namespace {
 // Alt+Space: the key data says Alt is down, and neither Shift nor Ctrl is.
 bool ShortcutsIsAltSpace(const TWMKey& AMsg) {
   return AMsg.CharCode == VK_SPACE && KeyDataToShiftState(AMsg.KeyData) == TShiftState{ssAlt};
+}
+
+// Alt with a key other than F4: a candidate for a main menu bar accelerator.
+bool ShortcutsIsAltLetter(const TWMKey& AMsg) {
+  return AMsg.CharCode != VK_F4 && KeyDataToShiftState(AMsg.KeyData).Contains(ssAlt);
 }
 
 }  // namespace
@@ -28,10 +34,14 @@ void TspSkinForm::FormShortCut(TWMKey& AMsg, bool& AHandled) {
     FInShortCut = false;
     AHandled = false;
   }
-  if (TMainMenu* MainMenu = FForm->Menu()) {
-    FInShortCut = MainMenu->IsShortCut(AMsg);
-    AHandled = FInShortCut;
+  TMainMenu* MainMenu = MainMenuBar && MainMenuBar->MainMenu() ? MainMenuBar->MainMenu() : FForm->Menu();
+  if (!MainMenu) return;
+  if (MainMenuBar && ShortcutsIsAltLetter(AMsg) && MainMenuBar->CheckAccelerator(AMsg.CharCode)) {
+    AHandled = true;
+    return;
   }
+  FInShortCut = MainMenu->IsShortCut(AMsg);
+  AHandled = FInShortCut;
 }
 
 void TspSkinForm::PopupSkinMenu(TMenu* AMenu, TPoint APoint) {

@@ -1,0 +1,169 @@
+#pragma once
+// The skinned main menu and the main menu bar.
+//
+// TspSkinMainMenu is a form's main menu that is never attached to the window as a
+// platform menu: the skin library draws it, here in a TspSkinMainMenuBar, a control
+// holding one item per visible top-level menu item. The bar merges its menu with a
+// second one by group index, hides the items that do not fit and offers them through a
+// marker at its right end, opens the items' sub-menus through the popup chain of its
+// form's skin component, and has a keyboard mode (Alt accelerators, Left and Right,
+// Enter and Down) that the form hands its keys to while a main menu item is selected.
+// The bar is drawn in its built-in look.
+//
+// Files: SkinMenuBar_MainMenu.cpp (the menu component), SkinMenuBar_Item.cpp (an item:
+// place, look, mouse), SkinMenuBar_Bar.cpp (items, merging, painting, hover, the hidden
+// items), SkinMenuBar_Keyboard.cpp (keyboard mode). User-interface thread only.
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "components/controls/SkinCtrls.h"
+#include "components/core/SkinData.h"
+#include "platform/ui/Menus.h"
+
+class TspSkinForm;
+class TspSkinMainMenuBar;
+
+class TspSkinMainMenu : public TMainMenu {
+ public:
+  explicit TspSkinMainMenu(TComponent* AOwner);
+
+  // The skin of this menu's popups; none: the form's menu skin. Cleared when the skin
+  // data component is freed.
+  TspSkinData* SkinData() const { return FSD; }
+  void SetSkinData(TspSkinData* AValue);
+
+ protected:
+  void Notification(TComponent* AComponent, TOperation AOperation) override;
+
+ private:
+  TspSkinData* FSD = nullptr;
+};
+
+// One top-level menu item on the bar. Its place is worked out each time it is drawn,
+// right of the item before it; an item that passes the bar's items area is hidden and
+// disabled until it fits again.
+class TspSkinMainMenuBarItem {
+ public:
+  TspSkinMainMenuBarItem(TspSkinMainMenuBar& AParent, TMenuItem& AMenuItem);
+
+  TspSkinMainMenuBar& Parent;
+  TMenuItem& MenuItem;
+  // The menu item's Name.
+  String IDName;
+  // The place in the bar's client coordinates.
+  TRect ObjectRect;
+  // Hot: hovered, or selected by keyboard.
+  bool Active = false;
+  bool MouseIn = false;
+  // Pressed: its sub-menu is open.
+  bool Down = false;
+  bool Enabled = true;
+  // Shown: the item fits in the bar; Enabled is kept in OldEnabled while it does not.
+  bool Visible = true;
+  bool OldEnabled = true;
+
+  // Places the item and draws it, or hides it when it does not fit.
+  void Draw(TCanvas& ACanvas);
+  // Hover: with another item pressed, that one comes up and this one opens its menu.
+  void MouseEnter();
+  void MouseLeave();
+  // The left button opens the sub-menu or runs the item's command.
+  void MouseDown(TMouseButton AButton);
+  // Pressing opens the sub-menu through the form; releasing makes the item cold.
+  void SetDown(bool AValue);
+
+ private:
+  void PlaceAndFit(TCanvas& ACanvas);
+  void PopupItemMenu();
+};
+
+class TspSkinMainMenuBar : public TspSkinControl {
+ public:
+  // Aligned to the top, 22 high, the scroll marker on, built-in item font
+  // "MS Sans Serif" height -13.
+  explicit TspSkinMainMenuBar(TComponent* AOwner);
+  ~TspSkinMainMenuBar() override;
+
+  // The menu shown; setting it rebuilds the items. Cleared when the menu is freed.
+  TMainMenu* MainMenu() const { return FMainMenu; }
+  void SetMainMenu(TMainMenu* AValue);
+  // The skin component of the form whose popup chain opens the items' menus; without
+  // one items neither open menus nor run commands. Cleared when it is freed.
+  TspSkinForm* SkinForm() const { return FSkinForm; }
+  void SetSkinForm(TspSkinForm* AValue);
+  // Shows AMenu's items merged into the main menu's by group index (its items replace
+  // those of the main menu with a group index it uses); UnMerge shows the main menu
+  // alone again. The scroll marker is off from the first merge on.
+  void Merge(TMainMenu* AMenu);
+  void UnMerge();
+  // Builds the items again from the menus, and repaints.
+  void UpDateItems();
+  // Every item takes its menu item's Enabled.
+  void UpDateEnabledItems();
+  TFont& DefItemFont() { return FDefItemFont; }
+
+  // Items that do not fit are offered by a marker at the right end.
+  bool ScrollMenu = true;
+  // Sub-menus open above the items.
+  bool PopupToUp = false;
+  // An item's menu is open or keyboard mode is on.
+  bool MenuActive = false;
+  std::function<void(TObject* Sender, const String& IDName)> OnMainMenuItemClick;
+
+  int ItemCount() const { return static_cast<int>(FItems.size()); }
+  TspSkinMainMenuBarItem& Item(int AIndex) const { return *FItems[AIndex]; }
+  // The items area: 2 pixels in from every edge.
+  TRect ItemsRect() const;
+  // The last paint hid items; the marker shows when ScrollMenu is on.
+  bool Scroll() const { return FScroll; }
+  TRect ScrollMarkerRect() const;
+  // Shows the item's new look.
+  void DrawItem(TspSkinMainMenuBarItem& AItem);
+
+  // ---- Keyboard mode (the form's main-menu mode)
+  // The active item, else the first one, is selected; the form enters main-menu mode.
+  void EnterKeyboardMode();
+  // No item stays selected or pressed.
+  void LeaveKeyboardMode();
+  // The pressed item's menu was closed by Escape: it comes up and stays selected.
+  void ReleaseDownItem();
+  // The next (previous) enabled, shown item is selected, wrapping at the ends; with a
+  // menu open it opens that item's menu instead.
+  void SelectNextItem();
+  void SelectPrevItem();
+  // Enter or Down: the selected item opens its menu or runs its command.
+  bool PressSelectedItem();
+  // Alt+AKey: the first enabled, shown item with that accelerator is selected and
+  // pressed (not pressed when a menu is open and it has sub-items).
+  bool CheckAccelerator(WORD AKey);
+
+ protected:
+  void CreateControlDefaultImage(TBitmap& B) override;
+  void MouseDown(TMouseButton AButton, TShiftState AShift, int AX, int AY) override;
+  void MouseMove(TShiftState AShift, int AX, int AY) override;
+  void Notification(TComponent* AComponent, TOperation AOperation) override;
+  void Dispatch(TMessage& AMessage) override;
+
+ private:
+  friend class TspSkinMainMenuBarItem;
+  void CreateMenu();
+  // The hot item follows the point (client coordinates; (-1, -1) is off the bar).
+  void TestActive(int AX, int AY);
+  void DrawScrollMarker(TCanvas& ACanvas);
+  // The hidden items as a popup at the marker.
+  void PopupHiddenItems();
+  // Index of the first item that is active or down; -1 none.
+  int SelectedIndex() const;
+  bool IsSelectable(int AIndex) const;
+
+  TMainMenu* FMainMenu = nullptr;
+  TMainMenu* FMergeMenu = nullptr;
+  TspSkinForm* FSkinForm = nullptr;
+  TFont FDefItemFont;
+  std::vector<std::unique_ptr<TspSkinMainMenuBarItem>> FItems;
+  int FActiveObject = -1;
+  bool FScroll = false;
+  bool FMarkerActive = false;
+};

@@ -1,0 +1,176 @@
+// The main menu bar: its items from the menus (merged by group index), painting with
+// the scroll marker, the hot item following the mouse, and the hidden items' popup.
+
+#include <algorithm>
+
+#include "components/core/SPUtils.h"
+#include "components/forms/SkinForm.h"
+#include "components/forms/SkinMenuBar.h"
+#include "components/forms/SkinMenus.h"
+
+TspSkinMainMenuBar::TspSkinMainMenuBar(TComponent* AOwner) : TspSkinControl(AOwner) {
+  SetAlign(alTop);
+  SetHeight(22);
+  FDefItemFont.SetName("MS Sans Serif");
+  FDefItemFont.SetHeight(-13);
+}
+
+TspSkinMainMenuBar::~TspSkinMainMenuBar() { SetSkinForm(nullptr); }
+
+void TspSkinMainMenuBar::SetMainMenu(TMainMenu* AValue) {
+  ReplaceNotified(FMainMenu, AValue);
+  UpDateItems();
+}
+
+void TspSkinMainMenuBar::SetSkinForm(TspSkinForm* AValue) {
+  if (FSkinForm && FSkinForm->MainMenuBar == this) FSkinForm->MainMenuBar = nullptr;
+  ReplaceNotified(FSkinForm, AValue);
+  if (FSkinForm) FSkinForm->MainMenuBar = this;
+}
+
+void TspSkinMainMenuBar::Notification(TComponent* AComponent, TOperation AOperation) {
+  TspSkinControl::Notification(AComponent, AOperation);
+  if (AOperation != opRemove) return;
+  if (AComponent == FSkinForm) FSkinForm = nullptr;
+  const auto Shown = std::find_if(FItems.begin(), FItems.end(),
+                                  [AComponent](const auto& AItem) { return &AItem->MenuItem == AComponent; });
+  if (Shown != FItems.end()) {
+    FItems.erase(Shown);
+    FActiveObject = -1;
+    Invalidate();
+  }
+  if (AComponent == FMainMenu || AComponent == FMergeMenu) {
+    if (AComponent == FMainMenu) FMainMenu = nullptr;
+    if (AComponent == FMergeMenu) FMergeMenu = nullptr;
+    UpDateItems();
+  }
+}
+
+void TspSkinMainMenuBar::Merge(TMainMenu* AMenu) {
+  ReplaceNotified(FMergeMenu, AMenu);
+  UpDateItems();
+}
+
+void TspSkinMainMenuBar::UnMerge() {
+  ReplaceNotified(FMergeMenu, static_cast<TMainMenu*>(nullptr));
+  UpDateItems();
+}
+
+void TspSkinMainMenuBar::UpDateItems() {
+  CreateMenu();
+  FActiveObject = -1;
+  Invalidate();
+}
+
+void TspSkinMainMenuBar::UpDateEnabledItems() {
+  for (const auto& Item : FItems) Item->Enabled = Item->OldEnabled = Item->MenuItem.Enabled();
+  Invalidate();
+}
+
+void TspSkinMainMenuBar::CreateMenu() {
+  FItems.clear();
+  if (!FMainMenu) return;
+  std::vector<TMenuItem*> List;
+  TMenuItem* Main = FMainMenu->Items();
+  if (FMergeMenu) {
+    ScrollMenu = false;
+    TMenuItem* Child = FMergeMenu->Items();
+    auto ChildUsesGroup = [Child](uint8_t AGroup) {
+      for (int I = 0; I < Child->Count(); ++I)
+        if (Child->Items(I)->GroupIndex() == AGroup) return true;
+      return false;
+    };
+    for (int I = 0; I < Main->Count(); ++I)
+      if (!ChildUsesGroup(Main->Items(I)->GroupIndex())) List.push_back(Main->Items(I));
+    for (int I = 0; I < Child->Count(); ++I) List.push_back(Child->Items(I));
+    std::stable_sort(List.begin(), List.end(),
+                     [](TMenuItem* A, TMenuItem* B) { return A->GroupIndex() < B->GroupIndex(); });
+  } else {
+    for (int I = 0; I < Main->Count(); ++I) List.push_back(Main->Items(I));
+  }
+  for (TMenuItem* MenuItem : List) {
+    if (!MenuItem->Visible()) continue;
+    // An item freed while shown takes its bar item with it.
+    MenuItem->FreeNotification(this);
+    FItems.push_back(std::make_unique<TspSkinMainMenuBarItem>(*this, *MenuItem));
+  }
+}
+
+TRect TspSkinMainMenuBar::ItemsRect() const { return TRect{2, 2, Width() - 2, Height() - 2}; }
+
+TRect TspSkinMainMenuBar::ScrollMarkerRect() const {
+  const TRect Area = ItemsRect();
+  return TRect{Area.Right - 5, Area.Top, Area.Right, Area.Bottom};
+}
+
+void TspSkinMainMenuBar::CreateControlDefaultImage(TBitmap& B) {
+  TCanvas& C = B.Canvas();
+  C.Brush().SetColor(clBtnFace);
+  C.FillRect(TRect{0, 0, B.Width(), B.Height()});
+  FScroll = false;
+  for (const auto& Item : FItems) Item->Draw(C);
+  if (FScroll && ScrollMenu) DrawScrollMarker(C);
+}
+
+void TspSkinMainMenuBar::DrawScrollMarker(TCanvas& ACanvas) {
+  const TRect R = ScrollMarkerRect();
+  ACanvas.Brush().SetColor(clBtnFace);
+  ACanvas.FillRect(R);
+  DrawArrow(ACanvas, R, FMarkerActive ? clBtnText : clBtnShadow, 2);
+}
+
+void TspSkinMainMenuBar::DrawItem(TspSkinMainMenuBarItem& AItem) {
+  if (AItem.Visible) Invalidate();
+}
+
+void TspSkinMainMenuBar::TestActive(int AX, int AY) {
+  if (FItems.empty()) return;
+  const int Old = FActiveObject;
+  int Hit = -1;
+  for (int I = 0; I < ItemCount() && Hit < 0; ++I)
+    if (FItems[I]->Enabled && PtInRect(FItems[I]->ObjectRect, TPoint{AX, AY})) Hit = I;
+  // A selection made by keyboard or by an open menu survives the mouse leaving.
+  if (!(Hit < 0 && MenuActive && Old >= 0)) FActiveObject = Hit;
+  if (FActiveObject != Old) {
+    if (Old >= 0 && Old < ItemCount() && FItems[Old]->Enabled) FItems[Old]->MouseLeave();
+    if (FActiveObject >= 0) FItems[FActiveObject]->MouseEnter();
+  }
+  if (FScroll && ScrollMenu) {
+    const bool InMarker = PtInRect(ScrollMarkerRect(), TPoint{AX, AY});
+    if (InMarker != FMarkerActive) {
+      FMarkerActive = InMarker;
+      Invalidate();
+    }
+  }
+}
+
+void TspSkinMainMenuBar::MouseMove(TShiftState AShift, int AX, int AY) {
+  TspSkinControl::MouseMove(AShift, AX, AY);
+  TestActive(AX, AY);
+}
+
+void TspSkinMainMenuBar::MouseDown(TMouseButton AButton, TShiftState AShift, int AX, int AY) {
+  TspSkinControl::MouseDown(AButton, AShift, AX, AY);
+  TestActive(AX, AY);
+  if (FActiveObject >= 0)
+    FItems[FActiveObject]->MouseDown(AButton);
+  else if (FScroll && ScrollMenu && PtInRect(ScrollMarkerRect(), TPoint{AX, AY}))
+    PopupHiddenItems();
+}
+
+void TspSkinMainMenuBar::Dispatch(TMessage& AMessage) {
+  TspSkinControl::Dispatch(AMessage);
+  if (AMessage.Msg == CM_MOUSELEAVE) TestActive(-1, -1);
+}
+
+// The main menu's items from the first one the bar does not show.
+void TspSkinMainMenuBar::PopupHiddenItems() {
+  if (!FSkinForm || !FMainMenu) return;
+  const int Shown =
+      static_cast<int>(std::count_if(FItems.begin(), FItems.end(), [](const auto& I) { return I->Visible; }));
+  const TRect M = ScrollMarkerRect();
+  const TPoint TopLeft = ClientToScreen(TPoint{M.Left, M.Top});
+  const TRect R{TopLeft.X, TopLeft.Y, TopLeft.X + M.Width(), TopLeft.Y + M.Height()};
+  FSkinForm->SkinMenuOpen();
+  FSkinForm->SkinMenu().Popup(nullptr, SkinData(), Shown, R, FMainMenu->Items(), false);
+}

@@ -1,0 +1,210 @@
+// The main menu bar on a skinned form: Alt accelerators open an item's menu, Left and
+// Right wrap along the bar and move an open menu, items that do not fit go behind the
+// marker, and the items' shortcuts fire without any menu opening.
+
+#include <gtest/gtest.h>
+
+#include "components/forms/SkinForm.h"
+#include "components/forms/SkinMenuBar.h"
+#include "components/forms/SkinMenus.h"
+#include "platform/win/Keyboard.h"
+#include "platform/win/headless/HeadlessInput.h"
+#include "tests/components/forms/SkinFormTestSupport.h"
+
+namespace skin_menu_bar_test {
+namespace {
+
+using skin_form_test::SkinFormTest;
+
+class SkinMenuBarTest : public SkinFormTest {
+ protected:
+  void SetUp() override {
+    SkinFormTest::SetUp();
+    SkinForm = NewSkinnedForm(TRect{100, 100, 600, 400}, nullptr);
+    Form = static_cast<TForm*>(SkinForm->Form());
+    Menu = new TspSkinMainMenu(Form);
+    for (const char* Caption : {"&File", "&Edit", "&View", "&Help"}) {
+      auto* Top = new TMenuItem(Form);
+      Top->SetCaption(Caption);
+      auto* Sub = new TMenuItem(Form);
+      Sub->SetCaption(String("Sub of ") + Caption);
+      Top->Add(Sub);
+      Menu->Items()->Add(Top);
+    }
+    Open = Menu->Items()->Items(0)->Items(0);
+    Open->SetShortCut(TextToShortCut("Ctrl+O"));
+    Open->OnClick = [this](TObject*) { ++OpenClicks; };
+    Bar = new TspSkinMainMenuBar(Form);
+    Bar->SetParent(Form);
+    Bar->SetSkinForm(SkinForm);
+    Bar->SetMainMenu(Menu);
+    Bar->Repaint();
+    Application->ProcessMessages();
+  }
+
+  void PressKey(UINT AKey, UINT AModifiers = 0) {
+    InjectKeyStroke(AKey, AModifiers);
+    Application->ProcessMessages();
+  }
+  // The index of the single item that is selected (hot or pressed); -1 none, -2 more.
+  int SelectedItem() const {
+    int Found = -1;
+    for (int I = 0; I < Bar->ItemCount(); ++I)
+      if (Bar->Item(I).Active || Bar->Item(I).Down) Found = Found == -1 ? I : -2;
+    return Found;
+  }
+  // The menu item whose sub-items the open popup shows from its first line.
+  TMenuItem* OpenPopupFirstLine() {
+    TspSkinMenu& Chain = SkinForm->SkinMenu();
+    if (!Chain.Visible() || Chain.PopupCount() == 0 || Chain.PopupWindow(0).ItemCount() == 0) return nullptr;
+    return Chain.PopupWindow(0).Item(0).MenuItem;
+  }
+  TPoint ItemCentre(int AIndex) const {
+    const TRect R = Bar->Item(AIndex).ObjectRect;
+    return Bar->ClientToScreen(TPoint{(R.Left + R.Right) / 2, (R.Top + R.Bottom) / 2});
+  }
+  TMenuItem* Sub(int ATop) const { return Menu->Items()->Items(ATop)->Items(0); }
+
+  TspSkinForm* SkinForm = nullptr;
+  TForm* Form = nullptr;
+  TspSkinMainMenu* Menu = nullptr;
+  TspSkinMainMenuBar* Bar = nullptr;
+  TMenuItem* Open = nullptr;
+  int OpenClicks = 0;
+};
+
+TEST_F(SkinMenuBarTest, AltFOpensTheFileItemsMenuAndEscapeTwiceLeavesTheBar) {
+  ASSERT_EQ(Bar->ItemCount(), 4);
+  PressKey('F', PointerAlt);
+  EXPECT_TRUE(SkinForm->InMainMenu);
+  EXPECT_TRUE(Bar->Item(0).Down);
+  EXPECT_EQ(OpenPopupFirstLine(), Open);
+  // The first Escape closes the popup and keeps File selected; the second leaves.
+  PressKey(VK_ESCAPE);
+  EXPECT_FALSE(SkinForm->SkinMenu().Visible());
+  EXPECT_TRUE(SkinForm->InMainMenu);
+  EXPECT_EQ(SelectedItem(), 0);
+  EXPECT_FALSE(Bar->Item(0).Down);
+  PressKey(VK_ESCAPE);
+  EXPECT_FALSE(SkinForm->InMainMenu);
+  EXPECT_EQ(SelectedItem(), -1);
+}
+
+TEST_F(SkinMenuBarTest, LeftAndRightWrapAndSkipDisabledItems) {
+  Menu->Items()->Items(1)->SetEnabled(false);
+  Bar->UpDateEnabledItems();
+  Bar->EnterKeyboardMode();
+  ASSERT_TRUE(SkinForm->InMainMenu);
+  ASSERT_EQ(SelectedItem(), 0);
+  const struct {
+    UINT Key;
+    int Expected;
+  } Steps[] = {{VK_LEFT, 3}, {VK_RIGHT, 0}, {VK_RIGHT, 2}, {VK_LEFT, 0}, {VK_RIGHT, 2}, {VK_RIGHT, 3}};
+  for (const auto& Step : Steps) {
+    PressKey(Step.Key);
+    EXPECT_EQ(SelectedItem(), Step.Expected) << "after key " << Step.Key;
+  }
+  EXPECT_FALSE(SkinForm->SkinMenu().Visible());
+  // Enter opens the selected item's menu.
+  PressKey(VK_RETURN);
+  EXPECT_EQ(OpenPopupFirstLine(), Sub(3));
+}
+
+TEST_F(SkinMenuBarTest, MovingAlongTheBarWithAMenuOpenSwitchesMenus) {
+  PressKey('F', PointerAlt);
+  ASSERT_EQ(OpenPopupFirstLine(), Open);
+  PressKey(VK_RIGHT);
+  EXPECT_EQ(SelectedItem(), 1);
+  EXPECT_TRUE(Bar->Item(1).Down);
+  EXPECT_EQ(OpenPopupFirstLine(), Sub(1));
+  PressKey(VK_LEFT);
+  PressKey(VK_LEFT);
+  EXPECT_EQ(SelectedItem(), 3);
+  EXPECT_EQ(OpenPopupFirstLine(), Sub(3));
+  // The mouse moving onto another item moves the open menu there.
+  InjectPointerMove(ItemCentre(2));
+  Application->ProcessMessages();
+  EXPECT_EQ(SelectedItem(), 2);
+  EXPECT_EQ(OpenPopupFirstLine(), Sub(2));
+  EXPECT_TRUE(SkinForm->InMainMenu);
+}
+
+TEST_F(SkinMenuBarTest, ANarrowBarHidesTheTrailingItemsBehindTheMarker) {
+  // Room for File and Edit only.
+  const int Width = Bar->Item(1).ObjectRect.Right + 10;
+  Bar->SetAlign(alNone);
+  Bar->SetBounds(0, 0, Width, Bar->Height());
+  Bar->Repaint();
+  Application->ProcessMessages();
+  ASSERT_TRUE(Bar->Scroll());
+  EXPECT_TRUE(Bar->Item(1).Visible);
+  EXPECT_FALSE(Bar->Item(2).Visible);
+  EXPECT_FALSE(Bar->Item(3).Visible);
+  // Hidden items take no keyboard selection.
+  Bar->EnterKeyboardMode();
+  PressKey(VK_LEFT);
+  EXPECT_EQ(SelectedItem(), 1);
+  PressKey(VK_ESCAPE);
+  const TRect Marker = Bar->ScrollMarkerRect();
+  InjectClick(Bar->ClientToScreen(TPoint{Marker.Left + 2, (Marker.Top + Marker.Bottom) / 2}));
+  Application->ProcessMessages();
+  TspSkinMenu& Chain = SkinForm->SkinMenu();
+  ASSERT_TRUE(Chain.Visible());
+  ASSERT_EQ(Chain.PopupWindow(0).ItemCount(), 2);
+  EXPECT_EQ(Chain.PopupWindow(0).Item(0).MenuItem, Menu->Items()->Items(2));
+  EXPECT_EQ(Chain.PopupWindow(0).Item(1).MenuItem, Menu->Items()->Items(3));
+  // Wide again, every item shows and the marker goes.
+  Chain.Hide();
+  Bar->SetBounds(0, 0, 500, Bar->Height());
+  Bar->Repaint();
+  Application->ProcessMessages();
+  EXPECT_FALSE(Bar->Scroll());
+  EXPECT_TRUE(Bar->Item(3).Visible);
+  EXPECT_TRUE(Bar->Item(3).Enabled);
+}
+
+TEST_F(SkinMenuBarTest, AnItemsShortcutFiresWithoutOpeningAMenu) {
+  PressKey('O', PointerControl);
+  EXPECT_EQ(OpenClicks, 1);
+  EXPECT_FALSE(SkinForm->SkinMenu().Visible());
+  EXPECT_FALSE(SkinForm->InMainMenu);
+  EXPECT_EQ(SelectedItem(), -1);
+  // Alt with a letter no item has does nothing to the bar.
+  PressKey('Q', PointerAlt);
+  EXPECT_FALSE(SkinForm->InMainMenu);
+}
+
+TEST_F(SkinMenuBarTest, MergingReplacesTheItemsOfTheGroupsTheOtherMenuUses) {
+  for (int I = 0; I < 4; ++I) Menu->Items()->Items(I)->SetGroupIndex(uint8_t(I == 3 ? 9 : 0));
+  auto* Child = new TMainMenu(Form);
+  auto* Window = new TMenuItem(Form);
+  Window->SetCaption("&Window");
+  Window->SetGroupIndex(5);
+  Child->Items()->Add(Window);
+  auto* Edit2 = new TMenuItem(Form);
+  Edit2->SetCaption("&Edit2");
+  Edit2->SetGroupIndex(0);
+  Child->Items()->Add(Edit2);
+  Bar->Merge(Child);
+  ASSERT_EQ(Bar->ItemCount(), 3);
+  EXPECT_EQ(Bar->Item(0).MenuItem.Caption(), "&Edit2");
+  EXPECT_EQ(Bar->Item(1).MenuItem.Caption(), "&Window");
+  EXPECT_EQ(Bar->Item(2).MenuItem.Caption(), "&Help");
+  EXPECT_FALSE(Bar->ScrollMenu);
+  Bar->UnMerge();
+  EXPECT_EQ(Bar->ItemCount(), 4);
+}
+
+TEST_F(SkinMenuBarTest, ATopLevelItemFreedWhileShownLeavesTheBar) {
+  TMenuItem* Edit = Menu->Items()->Items(1);
+  delete Edit;
+  ASSERT_EQ(Bar->ItemCount(), 3);
+  EXPECT_EQ(Bar->Item(1).MenuItem.Caption(), "&View");
+  Bar->Repaint();
+  Application->ProcessMessages();
+  PressKey('V', PointerAlt);
+  EXPECT_EQ(OpenPopupFirstLine(), Menu->Items()->Items(1)->Items(0));
+}
+
+}  // namespace
+}  // namespace skin_menu_bar_test
