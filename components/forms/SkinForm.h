@@ -495,9 +495,6 @@ class TspSkinForm : public TComponent {
   // The main-menu items of the frame one after the other in the menu strip, in list
   // order (SkinForm_FrameButtonsMenuItem.cpp).
   void PlaceMainMenuItems();
-  // Main-menu mode: a main-menu item of the frame is down or selected from the keyboard.
-  bool InMainMenu = false;
-  TNotifyEvent OnMainMenuEnter;
 
   // ---- Skin change, control walks and area links (SkinForm_SkinChange.cpp,
   // SkinForm_SkinChangeWalk.cpp, SkinForm_SkinChangeLinks.cpp)
@@ -589,7 +586,8 @@ class TspSkinForm : public TComponent {
   // SkinForm_SkinMenu.cpp)
   // The bar showing the form's main menu; set and cleared by the bar itself.
   TspSkinMainMenuBar* MainMenuBar = nullptr;
-  // A main menu item is selected by keyboard or has its menu open: keys go to the bar.
+  // Main-menu mode: a main menu item (of the bar or of the frame) is selected by
+  // keyboard, down or has its menu open; keys go to the bar.
   bool InMainMenu = false;
   TNotifyEvent OnMainMenuEnter;
   TNotifyEvent OnMainMenuExit;
