@@ -609,6 +609,16 @@ class TspSkinForm : public TComponent {
   void PopupSystemMenuFromRect(const TRect& ARect);
   // The system menu below the system-menu caption button; nothing without one.
   void OpenSystemMenuByKey();
+  // ---- Menus of frame objects (SkinForm_ObjectMenus.cpp)
+  // A frame object's menu: AItem's sub-items beside AObjectRect (window coordinates),
+  // below it or, with APopupUp, above it; through AItem's own skinned popup menu when it
+  // belongs to one, else through this form's chain. Nothing for an item without
+  // sub-items.
+  void PopupObjectMenu(TMenuItem* AItem, const TRect& AObjectRect, bool APopupUp);
+  // A button, or an animation drawn as a button, opens AMenu's items when pressed.
+  void LinkMenu(const String& AIDName, TMenu* AMenu, bool APopupUp);
+  // The chain closed: the object that opened it is set back.
+  void ReleaseMenuObjects();
   // The items the system menu shows now: SystemMenu completed with the standard items,
   // or the component's own menu built anew.
   TMenuItem* GetSystemMenuItems();
@@ -1085,6 +1095,10 @@ class TspSkinAnimateObject : public TspActiveSkinObject {
   void MouseEnter() override;
   void MouseLeave() override;
 
+  // Opens MenuItem through the form, held at its last frame while the menu is open.
+  void OpenMenu();
+  // Its menu closed: plays back from the last frame.
+  void ReleaseMenu();
   // Plays from the first frame; stops at the first frame.
   void Start();
   void Stop();

@@ -31,6 +31,7 @@ void TspSkinForm::SkinMenuOpen() {
 
 void TspSkinForm::SkinMenuClose() {
   InMenu = false;
+  ReleaseMenuObjects();
   UnhookApplication();
   if (OnSkinMenuClose) OnSkinMenuClose(this);
 }
