@@ -49,6 +49,7 @@ class TspActiveSkinObject;
 class TspSkinStdButtonObject;
 class TspSkinCaptionObject;
 class TspSkinHint;
+class TspSkinPopupMenu;
 enum TSwitchState : int;
 class TspSkinStatusBar;
 
@@ -96,6 +97,8 @@ class TspQuickButtonItem : public TCollectionItem {
   TNotifyEvent OnClick;
   // Any press on the button, the quick button as sender, at the window point.
   TMouseEvent OnMouseDown;
+  // Opens below the button when it is pressed; not owned, it must outlive the button.
+  TspSkinPopupMenu* PopupMenu = nullptr;
   // Where the caption last laid the button out, in window coordinates.
   TRect ItemRect;
   // Under the mouse; pressed and waiting for the release.
@@ -591,6 +594,8 @@ class TspSkinForm : public TComponent {
   bool HasQuickButtons() const;
   // Every quick button loses its hot and pressed state (the form went inactive).
   void ReleaseQuickButtons();
+  // The hot quick button shows its Hint through SkinHint.
+  bool QuickButtonsShowHint = false;
   // ---- Form shortcuts, the system menu and the tray (SkinForm_Shortcuts*.cpp,
   // SkinForm_SystemMenu*.cpp)
   // The form's OnShortCut: the user's OnShortCut first (Handled stops everything),
@@ -1212,6 +1217,11 @@ class TspSkinCaptionObject : public TspActiveSkinObject {
   // Indexes of the hot quick button, the one before it, and the one pressed with the
   // left button and waiting for the release; -1 none.
   int ActiveQuickButton = -1, OldActiveQuickButton = -1, MouseCaptureQuickButton = -1;
+  // The quick button whose popup menu is open; -1 none. It is kept out of the hover
+  // tracking until the menu closes.
+  int PopupMenuQuickButton = -1;
+  // The menu of the quick button PopupMenuQuickButton closed: it is let go.
+  void ReleaseQuickButtonMenu();
 
   // Shown instead of the form's caption when DefaultCaption is off on a form in
   // client-area mode. Setting it redraws the object; SimpleSetTextValue does not.
@@ -1258,6 +1268,8 @@ class TspSkinCaptionObject : public TspActiveSkinObject {
   void DrawPictureAndText(TCanvas& Cnvs, bool UpDate);
   // The form shows quick buttons on this caption (frame mode).
   bool ShowsQuickButtons() const;
+  // The item's popup menu below it.
+  void PopupQuickButtonMenu(const TspQuickButtonItem& AItem);
   // The room the quick-button row (with its divider) takes at the left of the text.
   int QuickButtonsRoom() const;
   const TRect& CurrentDividerRect() const;

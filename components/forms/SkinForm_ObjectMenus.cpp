@@ -36,6 +36,11 @@ void TspSkinForm::LinkMenu(const String& AIDName, TMenu* AMenu, bool APopupUp) {
 // item, button or animation that opened one is set back and the walk ends.
 void TspSkinForm::ReleaseMenuObjects() {
   for (const auto& Object : ObjectList) {
+    if (auto* Caption = dynamic_cast<TspSkinCaptionObject*>(Object.get());
+        Caption && Caption->PopupMenuQuickButton != -1) {
+      Caption->ReleaseQuickButtonMenu();
+      continue;
+    }
     if (auto* Item = dynamic_cast<TspSkinMainMenuItem*>(Object.get()); Item && Item->FDown) {
       Item->Active = false;
       Item->SetDown(false);
