@@ -91,14 +91,15 @@ class TspQuickButtonItem : public TCollectionItem {
   virtual void SetImageIndex(int AValue);
   virtual void SetEnabled(bool AValue);
   virtual void SetVisible(bool AValue);
+  // Opens below the button when it is pressed; not owned, forgotten when it goes.
+  TspSkinPopupMenu* PopupMenu() const { return FPopupMenu; }
+  void SetPopupMenu(TspSkinPopupMenu* AValue);
 
   String Hint;
   // A left press and release on the button, the quick button as sender.
   TNotifyEvent OnClick;
   // Any press on the button, the quick button as sender, at the window point.
   TMouseEvent OnMouseDown;
-  // Opens below the button when it is pressed; not owned, it must outlive the button.
-  TspSkinPopupMenu* PopupMenu = nullptr;
   // Where the caption last laid the button out, in window coordinates.
   TRect ItemRect;
   // Under the mouse; pressed and waiting for the release.
@@ -109,6 +110,7 @@ class TspQuickButtonItem : public TCollectionItem {
   int FImageIndex = -1;
   bool FEnabled = true;
   bool FVisible = true;
+  TspSkinPopupMenu* FPopupMenu = nullptr;
 };
 
 // The form's quick buttons; a change of any of them repaints the form's frame (not

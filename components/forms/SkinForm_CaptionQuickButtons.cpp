@@ -56,6 +56,11 @@ void TspQuickButtonItem::SetVisible(bool AValue) {
   Changed(false);
 }
 
+void TspQuickButtonItem::SetPopupMenu(TspSkinPopupMenu* AValue) {
+  FPopupMenu = AValue;
+  if (AValue) static_cast<TspQuickButtonItems*>(Collection())->DSF->FreeNotification(AValue);
+}
+
 TspQuickButtonItems::TspQuickButtonItems(TspSkinForm* AForm)
     : TCollection(TCollection::ItemClass<TspQuickButtonItem>()), DSF(AForm) {}
 
@@ -182,7 +187,7 @@ void TspSkinCaptionObject::TrackQuickButtons(int X, int Y) {
 void TspSkinCaptionObject::PopupQuickButtonMenu(const TspQuickButtonItem& AItem) {
   TRect R = AItem.ItemRect;
   OffsetRect(R, Parent->Form()->Left(), Parent->Form()->Top());
-  AItem.PopupMenu->PopupFromRect(R, false);
+  AItem.PopupMenu()->PopupFromRect(R, false);
 }
 
 void TspSkinCaptionObject::ReleaseQuickButtonMenu() {
@@ -213,7 +218,7 @@ void TspSkinCaptionObject::MouseDown(int X, int Y, TMouseButton Button) {
       Item.Down = I == ActiveQuickButton;
       Item.Active = I == ActiveQuickButton;
     }
-    const bool OpensMenu = Pressed.PopupMenu && PopupMenuQuickButton != ActiveQuickButton;
+    const bool OpensMenu = Pressed.PopupMenu() && PopupMenuQuickButton != ActiveQuickButton;
     MouseCaptureQuickButton = OpensMenu ? -1 : ActiveQuickButton;
     RedrawQuickButtons();
     if (OpensMenu) {

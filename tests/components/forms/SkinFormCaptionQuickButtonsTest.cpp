@@ -244,7 +244,7 @@ TEST_F(SkinFormQuickButtonsTest, AButtonsPopupMenuOpensBelowItAndTheButtonIsLetG
     Item->SetCaption(ItemCaption);
     Menu->Items()->Add(Item);
   }
-  Button(1).PopupMenu = Menu;
+  Button(1).SetPopupMenu(Menu);
   int Clicks = 0;
   Button(1).OnClick = [&](TObject*) { ++Clicks; };
   TspSkinMenu& Chain = SkinForm->SkinMenu();
@@ -272,6 +272,12 @@ TEST_F(SkinFormQuickButtonsTest, AButtonsPopupMenuOpensBelowItAndTheButtonIsLetG
   EXPECT_FALSE(Button(1).Down);
   EXPECT_FALSE(Button(1).Active);
   EXPECT_EQ(ShownRow(), ExpectedRow({{FirstPlace, '.', 'r'}, {SecondPlace, '.', 'g'}}));
+  // A menu that goes is forgotten: the button is a plain one again.
+  delete Menu;
+  EXPECT_EQ(Button(1).PopupMenu(), nullptr);
+  Caption.MouseDown(35, 15, mbLeft);
+  EXPECT_FALSE(Chain.Visible());
+  EXPECT_EQ(Caption.MouseCaptureQuickButton, 1);
 }
 
 TEST_F(SkinFormQuickButtonsTest, DisabledButtonsStayColdAndHiddenOnesTakeNoRoomInTheRow) {
