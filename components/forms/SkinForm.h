@@ -51,6 +51,7 @@ class TspActiveSkinObject;
 class TspSkinStdButtonObject;
 class TspSkinCaptionObject;
 class TspSkinHint;
+class TspSkinPopupMenu;
 enum TSwitchState : int;
 class TspSkinStatusBar;
 // The main menu bar (SkinMenuBar.h).
@@ -94,6 +95,9 @@ class TspQuickButtonItem : public TCollectionItem {
   virtual void SetImageIndex(int AValue);
   virtual void SetEnabled(bool AValue);
   virtual void SetVisible(bool AValue);
+  // Opens below the button when it is pressed; not owned, forgotten when it goes.
+  TspSkinPopupMenu* PopupMenu() const { return FPopupMenu; }
+  void SetPopupMenu(TspSkinPopupMenu* AValue);
 
   String Hint;
   // A left press and release on the button, the quick button as sender.
@@ -110,6 +114,7 @@ class TspQuickButtonItem : public TCollectionItem {
   int FImageIndex = -1;
   bool FEnabled = true;
   bool FVisible = true;
+  TspSkinPopupMenu* FPopupMenu = nullptr;
 };
 
 // The form's quick buttons; a change of any of them repaints the form's frame (not
@@ -609,6 +614,8 @@ class TspSkinForm : public TComponent {
   bool HasQuickButtons() const;
   // Every quick button loses its hot and pressed state (the form went inactive).
   void ReleaseQuickButtons();
+  // The hot quick button shows its Hint through SkinHint.
+  bool QuickButtonsShowHint = false;
   // ---- Form shortcuts, the system menu and the tray (SkinForm_Shortcuts*.cpp,
   // SkinForm_SystemMenu*.cpp)
   // The form's OnShortCut: the user's OnShortCut first (Handled stops everything),
@@ -627,6 +634,16 @@ class TspSkinForm : public TComponent {
   void PopupSystemMenuFromRect(const TRect& ARect);
   // The system menu below the system-menu caption button; nothing without one.
   void OpenSystemMenuByKey();
+  // ---- Menus of frame objects (SkinForm_ObjectMenus.cpp)
+  // A frame object's menu: AItem's sub-items beside AObjectRect (window coordinates),
+  // below it or, with APopupUp, above it; through AItem's own skinned popup menu when it
+  // belongs to one, else through this form's chain. Nothing for an item without
+  // sub-items.
+  void PopupObjectMenu(TMenuItem* AItem, const TRect& AObjectRect, bool APopupUp);
+  // A button, or an animation drawn as a button, opens AMenu's items when pressed.
+  void LinkMenu(const String& AIDName, TMenu* AMenu, bool APopupUp);
+  // The chain closed: the object that opened it is set back.
+  void ReleaseMenuObjects();
   // The items the system menu shows now: SystemMenu completed with the standard items,
   // or the component's own menu built anew.
   TMenuItem* GetSystemMenuItems();
@@ -1129,6 +1146,10 @@ class TspSkinAnimateObject : public TspActiveSkinObject {
   void MouseEnter() override;
   void MouseLeave() override;
 
+  // Opens MenuItem through the form, held at its last frame while the menu is open.
+  void OpenMenu();
+  // Its menu closed: plays back from the last frame.
+  void ReleaseMenu();
   // Plays from the first frame; stops at the first frame.
   void Start();
   void Stop();
@@ -1242,6 +1263,11 @@ class TspSkinCaptionObject : public TspActiveSkinObject {
   // Indexes of the hot quick button, the one before it, and the one pressed with the
   // left button and waiting for the release; -1 none.
   int ActiveQuickButton = -1, OldActiveQuickButton = -1, MouseCaptureQuickButton = -1;
+  // The quick button whose popup menu is open; -1 none. It is kept out of the hover
+  // tracking until the menu closes.
+  int PopupMenuQuickButton = -1;
+  // The menu of the quick button PopupMenuQuickButton closed: it is let go.
+  void ReleaseQuickButtonMenu();
 
   // Shown instead of the form's caption when DefaultCaption is off on a form in
   // client-area mode. Setting it redraws the object; SimpleSetTextValue does not.
@@ -1288,6 +1314,8 @@ class TspSkinCaptionObject : public TspActiveSkinObject {
   void DrawPictureAndText(TCanvas& Cnvs, bool UpDate);
   // The form shows quick buttons on this caption (frame mode).
   bool ShowsQuickButtons() const;
+  // The item's popup menu below it.
+  void PopupQuickButtonMenu(const TspQuickButtonItem& AItem);
   // The room the quick-button row (with its divider) takes at the left of the text.
   int QuickButtonsRoom() const;
   const TRect& CurrentDividerRect() const;

@@ -5,6 +5,8 @@
 #include "components/core/SPUtils.h"
 #include "components/forms/SkinForm.h"
 #include "components/forms/SkinForm_ObjInternal.h"
+#include "components/forms/SkinHint.h"
+#include "components/forms/SkinMenus.h"
 #include "platform/gdi/Blit.h"
 
 namespace {
@@ -52,6 +54,11 @@ void TspQuickButtonItem::SetEnabled(bool AValue) {
 void TspQuickButtonItem::SetVisible(bool AValue) {
   FVisible = AValue;
   Changed(false);
+}
+
+void TspQuickButtonItem::SetPopupMenu(TspSkinPopupMenu* AValue) {
+  FPopupMenu = AValue;
+  if (AValue) static_cast<TspQuickButtonItems*>(Collection())->DSF->FreeNotification(AValue);
 }
 
 TspQuickButtonItems::TspQuickButtonItems(TspSkinForm* AForm)
@@ -163,11 +170,34 @@ void TspSkinCaptionObject::TrackQuickButtons(int X, int Y) {
   bool FlagChanged = false;
   for (int I = 0; I < Items.Count(); ++I) {
     TspQuickButtonItem& Item = Items.Item(I);
-    if (Item.Active == (I == ActiveQuickButton)) continue;
+    if (I == PopupMenuQuickButton || Item.Active == (I == ActiveQuickButton)) continue;
     Item.Active = I == ActiveQuickButton;
     FlagChanged = true;
   }
-  if (ActiveQuickButton != OldActiveQuickButton || FlagChanged) RedrawQuickButtons();
+  const bool ActiveChanged = ActiveQuickButton != OldActiveQuickButton;
+  if (ActiveChanged || FlagChanged) RedrawQuickButtons();
+  TspSkinHint* FormHint = Parent->QuickButtonsShowHint ? Parent->SkinHint() : nullptr;
+  if (!FormHint) return;
+  if (ActiveChanged && ActiveQuickButton != -1 && !Items.Item(ActiveQuickButton).Hint.empty())
+    FormHint->ActivateHint2(Items.Item(ActiveQuickButton).Hint);
+  else if (FlagChanged && ActiveQuickButton == -1)
+    FormHint->HideHint();
+}
+
+void TspSkinCaptionObject::PopupQuickButtonMenu(const TspQuickButtonItem& AItem) {
+  TRect R = AItem.ItemRect;
+  OffsetRect(R, Parent->Form()->Left(), Parent->Form()->Top());
+  AItem.PopupMenu()->PopupFromRect(R, false);
+}
+
+void TspSkinCaptionObject::ReleaseQuickButtonMenu() {
+  TspQuickButtonItems& Items = Parent->QuickButtons();
+  if (PopupMenuQuickButton >= 0 && PopupMenuQuickButton < Items.Count()) {
+    Items.Item(PopupMenuQuickButton).Active = false;
+    Items.Item(PopupMenuQuickButton).Down = false;
+  }
+  PopupMenuQuickButton = -1;
+  RedrawQuickButtons();
 }
 
 void TspSkinCaptionObject::MouseMove(int X, int Y) {
@@ -181,17 +211,23 @@ void TspSkinCaptionObject::MouseDown(int X, int Y, TMouseButton Button) {
   TrackQuickButtons(X, Y);
   if (ActiveQuickButton == -1) return;
   TspQuickButtonItems& Items = Parent->QuickButtons();
+  TspQuickButtonItem& Pressed = Items.Item(ActiveQuickButton);
   if (Button == mbLeft) {
     for (int I = 0; I < Items.Count(); ++I) {
       TspQuickButtonItem& Item = Items.Item(I);
       Item.Down = I == ActiveQuickButton;
       Item.Active = I == ActiveQuickButton;
     }
-    MouseCaptureQuickButton = ActiveQuickButton;
+    const bool OpensMenu = Pressed.PopupMenu() && PopupMenuQuickButton != ActiveQuickButton;
+    MouseCaptureQuickButton = OpensMenu ? -1 : ActiveQuickButton;
     RedrawQuickButtons();
+    if (OpensMenu) {
+      PopupMenuQuickButton = ActiveQuickButton;
+      PopupQuickButtonMenu(Pressed);
+    }
   }
-  TspQuickButtonItem& Pressed = Items.Item(ActiveQuickButton);
   if (Pressed.OnMouseDown) Pressed.OnMouseDown(&Pressed, Button, {}, X, Y);
+  if (Parent->QuickButtonsShowHint && Parent->SkinHint()) Parent->SkinHint()->HideHint();
 }
 
 void TspSkinCaptionObject::MouseUp(int X, int Y, TMouseButton Button) {
@@ -217,7 +253,8 @@ void TspSkinCaptionObject::MouseUp(int X, int Y, TMouseButton Button) {
   if (Button != mbLeft) return;
   TspQuickButtonItem& Released = Items.Item(ActiveQuickButton);
   const bool WasDown = Released.Down;
-  for (int I = 0; I < Items.Count(); ++I) Items.Item(I).Down = false;
+  for (int I = 0; I < Items.Count(); ++I)
+    if (I != PopupMenuQuickButton) Items.Item(I).Down = false;
   RedrawQuickButtons();
   if (WasDown && Released.OnClick) Released.OnClick(&Released);
 }

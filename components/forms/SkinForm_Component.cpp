@@ -4,6 +4,7 @@
 #include "components/controls/SkinCtrls.h"
 #include "components/forms/SkinForm.h"
 #include "components/forms/SkinHint.h"
+#include "components/forms/SkinMenus.h"
 #include "platform/win/MessageQueue.h"
 #include "platform/win/Messages.h"
 
@@ -127,6 +128,9 @@ void TspSkinForm::Notification(TComponent* AComponent, TOperation AOperation) {
   if (AOperation == opRemove && AComponent == FQuickImageList) FQuickImageList = nullptr;
   if (AOperation == opRemove && AComponent == FSystemMenu) FSystemMenu = nullptr;
   if (AOperation == opRemove && AComponent == FInActivePanel) FInActivePanel = nullptr;
+  if (AOperation == opRemove)
+    for (int I = 0; I < FQuickButtons->Count(); ++I)
+      if (FQuickButtons->Item(I).PopupMenu() == AComponent) FQuickButtons->Item(I).SetPopupMenu(nullptr);
 }
 
 void TspSkinForm::SetSkinData(TspSkinData* AValue) {

@@ -63,8 +63,10 @@ void TspSkinButtonObject::Draw(TCanvas& Cnvs, bool UpDate) {
 
 void TspSkinButtonObject::MouseDown(int X, int Y, TMouseButton Button) {
   if (!Enabled) return;
-  // The menu a press opens comes with the skinned popup menus.
-  if (Button == mbLeft && !FDown) SetDown(true);
+  if (Button == mbLeft && !FDown) {
+    SetDown(true);
+    Parent->PopupObjectMenu(MenuItem, ObjectRect, FPopupUp);
+  }
   TspActiveSkinObject::MouseDown(X, Y, Button);
 }
 
@@ -158,8 +160,9 @@ void TspSkinStdButtonObject::MouseLeave() {
 
 void TspSkinStdButtonObject::MouseDown(int, int, TMouseButton Button) {
   if (!Enabled || Button != mbLeft || FDown) return;
-  // The system menu a press opens comes with the skinned popup menus.
+  if (Command == cmSysMenu) MenuItem = Parent->GetSystemMenuItems();
   if (!ShowsFormIcon()) SetDown(true);
+  if (Command == cmSysMenu) Parent->PopupObjectMenu(MenuItem, ObjectRect, FPopupUp);
 }
 
 void TspSkinStdButtonObject::MouseUp(int X, int Y, TMouseButton Button) {

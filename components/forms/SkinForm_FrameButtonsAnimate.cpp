@@ -136,11 +136,16 @@ void TspSkinAnimateObject::MouseLeave() {
 
 void TspSkinAnimateObject::MouseDown(int X, int Y, TMouseButton Button) {
   TspActiveSkinObject::MouseDown(X, Y, Button);
-  if (Button != mbLeft || RectangleIsEmpty(DownSkinRect)) return;
-  FFrame = CountFrames;
-  FDown = true;
-  Parent->DrawSkinObject(this);
-  // The system menu such a press opens comes with the skinned popup menus.
+  if (Button != mbLeft) return;
+  if (!RectangleIsEmpty(DownSkinRect)) {
+    FFrame = CountFrames;
+    FDown = true;
+    Parent->DrawSkinObject(this);
+  }
+  if (ButtonStyle && FMouseIn && Command == cmSysMenu) {
+    MenuItem = Parent->GetSystemMenuItems();
+    OpenMenu();
+  }
 }
 
 void TspSkinAnimateObject::MouseUp(int X, int Y, TMouseButton Button) {
@@ -151,8 +156,24 @@ void TspSkinAnimateObject::MouseUp(int X, int Y, TMouseButton Button) {
     Parent->DrawSkinObject(this);
     Parent->AnimateTimer().SetEnabled(true);
   }
-  // Last: closing may free the form and this object with it.
-  if (ButtonStyle && FMouseIn && Command != cmSysMenu) Parent->RunCaptionCommand(Command);
+  if (!ButtonStyle || !FMouseIn || Command == cmSysMenu) return;
+  if (Command == cmDefault)
+    OpenMenu();
+  else  // Last: closing may free the form and this object with it.
+    Parent->RunCaptionCommand(Command);
+}
+
+void TspSkinAnimateObject::OpenMenu() {
+  if (!MenuItem || MenuItem->Count() == 0) return;
+  FMenuTracking = true;
+  Parent->PopupObjectMenu(MenuItem, ObjectRect, FPopupUp);
+}
+
+void TspSkinAnimateObject::ReleaseMenu() {
+  Active = true;
+  FFrame = CountFrames;
+  FDown = FMenuTracking = Increment = false;
+  if (!Parent->AnimateTimer().Enabled()) Parent->AnimateTimer().SetEnabled(true);
 }
 
 void TspSkinAnimateObject::DblClick() {

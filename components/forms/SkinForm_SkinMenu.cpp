@@ -32,6 +32,7 @@ void TspSkinForm::SkinMenuOpen() {
 
 void TspSkinForm::SkinMenuClose() {
   InMenu = false;
+  ReleaseMenuObjects();
   UnhookApplication();
   if (OnSkinMenuClose) OnSkinMenuClose(this);
   if (!InMainMenu) return;

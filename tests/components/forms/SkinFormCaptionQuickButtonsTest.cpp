@@ -7,6 +7,9 @@
 #include <stdexcept>
 #include <vector>
 
+#include "components/forms/SkinHint.h"
+#include "components/forms/SkinMenus.h"
+#include "platform/win/headless/HeadlessBackend.h"
 #include "platform/win/headless/HeadlessPictures.h"
 #include "tests/components/forms/SkinFormObjFixture.h"
 
@@ -195,6 +198,86 @@ TEST_F(SkinFormQuickButtonsTest, AReleaseAwayFromThePressedButtonClicksNothingAn
   EXPECT_EQ(Clicks, 0);
   Caption.MouseDown(35, 15, mbLeft);
   EXPECT_EQ(Pressed, (std::vector<TMouseButton>{mbRight, mbLeft}));
+}
+
+TEST_F(SkinFormQuickButtonsTest, TheHotButtonsHintShowsAfterTheHintPauseAndGoesOffTheRowOrOnAPress) {
+  TspSkinCaptionObject& Caption = ShowCaption();
+  auto* Hint = new TspSkinHint(Form);
+  SkinForm->SetSkinHint(Hint);
+  SkinForm->QuickButtonsShowHint = true;
+  Button(0).Hint = "Open";
+  auto Pass = [](uint32_t AMilliseconds) {
+    HeadlessBackend()->AdvanceClock(AMilliseconds);
+    Application->ProcessMessages();
+  };
+  Caption.MouseMove(20, 15);
+  EXPECT_FALSE(Hint->IsVisible());
+  Pass(uint32_t(Application->HintPause));
+  ASSERT_TRUE(Hint->IsVisible());
+  EXPECT_EQ(Hint->Window().Caption(), "Open");
+  // Off the row the hint goes.
+  Caption.MouseMove(100, 15);
+  EXPECT_FALSE(Hint->IsVisible());
+  // A button without a hint shows none; a press hides a shown one.
+  Caption.MouseMove(35, 15);
+  Pass(uint32_t(Application->HintPause));
+  EXPECT_FALSE(Hint->IsVisible());
+  Caption.MouseMove(20, 15);
+  Pass(uint32_t(Application->HintPause));
+  ASSERT_TRUE(Hint->IsVisible());
+  Caption.MouseDown(20, 15, mbLeft);
+  EXPECT_FALSE(Hint->IsVisible());
+  // Without QuickButtonsShowHint, nothing shows.
+  Caption.MouseUp(20, 15, mbLeft);
+  Caption.MouseMove(100, 15);
+  SkinForm->QuickButtonsShowHint = false;
+  Caption.MouseMove(20, 15);
+  Pass(uint32_t(Application->HintPause));
+  EXPECT_FALSE(Hint->IsVisible());
+}
+
+TEST_F(SkinFormQuickButtonsTest, AButtonsPopupMenuOpensBelowItAndTheButtonIsLetGoWhenItCloses) {
+  TspSkinCaptionObject& Caption = ShowCaption();
+  auto* Menu = new TspSkinPopupMenu(Form);
+  for (const char* ItemCaption : {"One", "Two"}) {
+    auto* Item = new TMenuItem(Menu);
+    Item->SetCaption(ItemCaption);
+    Menu->Items()->Add(Item);
+  }
+  Button(1).SetPopupMenu(Menu);
+  int Clicks = 0;
+  Button(1).OnClick = [&](TObject*) { ++Clicks; };
+  TspSkinMenu& Chain = SkinForm->SkinMenu();
+
+  Caption.MouseMove(35, 15);
+  Caption.MouseDown(35, 15, mbLeft);
+  ASSERT_TRUE(Chain.Visible());
+  EXPECT_EQ(Caption.PopupMenuQuickButton, 1);
+  EXPECT_EQ(Caption.MouseCaptureQuickButton, -1);
+  const TRect& R = Button(1).ItemRect;
+  EXPECT_EQ((TPoint{Chain.PopupWindow(0).Left(), Chain.PopupWindow(0).Top()}),
+            (TPoint{Form->Left() + R.Left, Form->Top() + R.Bottom}));
+  // The release clicks it but keeps it pressed, and the mouse moving away leaves it hot.
+  Caption.MouseUp(35, 15, mbLeft);
+  EXPECT_EQ(Clicks, 1);
+  Caption.MouseMove(100, 15);
+  EXPECT_TRUE(Button(1).Down);
+  EXPECT_TRUE(Button(1).Active);
+  EXPECT_EQ(ShownRow(), ExpectedRow({{FirstPlace, '.', 'r'}, {SecondPlace, 'D', 'g'}}));
+
+  Chain.Hide();
+  Application->ProcessMessages();
+  EXPECT_FALSE(SkinForm->InMenu);
+  EXPECT_EQ(Caption.PopupMenuQuickButton, -1);
+  EXPECT_FALSE(Button(1).Down);
+  EXPECT_FALSE(Button(1).Active);
+  EXPECT_EQ(ShownRow(), ExpectedRow({{FirstPlace, '.', 'r'}, {SecondPlace, '.', 'g'}}));
+  // A menu that goes is forgotten: the button is a plain one again.
+  delete Menu;
+  EXPECT_EQ(Button(1).PopupMenu(), nullptr);
+  Caption.MouseDown(35, 15, mbLeft);
+  EXPECT_FALSE(Chain.Visible());
+  EXPECT_EQ(Caption.MouseCaptureQuickButton, 1);
 }
 
 TEST_F(SkinFormQuickButtonsTest, DisabledButtonsStayColdAndHiddenOnesTakeNoRoomInTheRow) {

@@ -1,7 +1,9 @@
 // Push buttons, radio groups and animations on the frame, pressed and hovered through
 // injected pointer input, and a client-area-mode form dragged by its picture.
 
+#include "components/forms/SkinMenus.h"
 #include "platform/ui/Menus.h"
+#include "platform/win/Keyboard.h"
 #include "platform/win/MessageQueue.h"
 #include "platform/win/headless/HeadlessBackend.h"
 #include "platform/win/headless/HeadlessInput.h"
@@ -269,6 +271,89 @@ TEST_F(SkinFormFrameButtonsTest, MainMenuItemsLineUpInTheStripAndTakeTheOpenMenu
   InjectPointerRelease(Centre(HelpObject));
   ProcessPendingMessages();
   EXPECT_EQ(HelpClicks, 1);
+}
+
+// A popup menu of two items, owned by the form.
+TPopupMenu& FrameButtonsTwoItemMenu(TCustomForm& AOwner) {
+  auto* Menu = new TPopupMenu(&AOwner);
+  for (const char* Caption : {"One", "Two"}) {
+    auto* Item = new TMenuItem(Menu);
+    Item->SetCaption(Caption);
+    Menu->Items()->Add(Item);
+  }
+  return *Menu;
+}
+
+TEST_F(SkinFormFrameButtonsTest, AButtonWithAMenuOpensItBelowOrAboveAndIsSetBackWhenItCloses) {
+  AddButton("menu", 10, -1);
+  ShowSkinnedForm();
+  auto& Button = Object<TspSkinButtonObject>("menu");
+  TPopupMenu& Menu = FrameButtonsTwoItemMenu(*Form);
+  TspSkinMenu& Chain = SkinForm->SkinMenu();
+  const TRect& R = Button.ObjectRect;
+
+  SkinForm->LinkMenu("menu", &Menu, false);
+  Click(Button);
+  ASSERT_TRUE(Chain.Visible());
+  EXPECT_TRUE(Button.Down());
+  EXPECT_TRUE(SkinForm->InMenu);
+  EXPECT_EQ((TPoint{Chain.PopupWindow(0).Left(), Chain.PopupWindow(0).Top()}),
+            (TPoint{Form->Left() + R.Left, Form->Top() + R.Bottom}));
+  // Escape closes the chain: the button is up and not hot, though the mouse is over it.
+  InjectKeyStroke(VK_ESCAPE);
+  ProcessPendingMessages();
+  EXPECT_FALSE(Chain.Visible());
+  EXPECT_FALSE(SkinForm->InMenu);
+  EXPECT_FALSE(Button.Down());
+  EXPECT_FALSE(Button.Active);
+
+  SkinForm->LinkMenu("menu", &Menu, true);
+  Click(Button);
+  ASSERT_TRUE(Chain.Visible());
+  const TspSkinPopupWindow& Above = Chain.PopupWindow(0);
+  EXPECT_EQ((TPoint{Above.Left(), Above.Top() + Above.Height()}),
+            (TPoint{Form->Left() + R.Left, Form->Top() + R.Top}));
+  // A click elsewhere on the form closes it too.
+  InjectClick(TPoint{Form->Left() + 150, Form->Top() + 100});
+  ProcessPendingMessages();
+  EXPECT_FALSE(Chain.Visible());
+  EXPECT_FALSE(Button.Down());
+  EXPECT_FALSE(Button.Active);
+}
+
+TEST_F(SkinFormFrameButtonsTest, AnEmptyMenuOpensNothingAndAPlainAnimationTakesNoMenu) {
+  AddButton("menu", 10, -1);
+  AddAnimation("still", 40, 25).ButtonStyle = false;
+  ShowSkinnedForm();
+  auto& Button = Object<TspSkinButtonObject>("menu");
+  TPopupMenu Empty(Form);
+  SkinForm->LinkMenu("menu", &Empty, false);
+  // An animation not drawn as a button takes no menu.
+  SkinForm->LinkMenu("still", &FrameButtonsTwoItemMenu(*Form), false);
+  EXPECT_EQ(Object<TspSkinAnimateObject>("still").MenuItem, nullptr);
+  Click(Button);
+  EXPECT_FALSE(SkinForm->SkinMenu().Visible());
+  EXPECT_FALSE(SkinForm->InMenu);
+}
+
+TEST_F(SkinFormFrameButtonsTest, AButtonStyleAnimationWithAMenuHoldsItsLastFrameAndPlaysBackWhenItCloses) {
+  AddAnimation("anim", 10, 25);
+  ShowSkinnedForm();
+  auto& Animation = Object<TspSkinAnimateObject>("anim");
+  SkinForm->LinkMenu("anim", &FrameButtonsTwoItemMenu(*Form), false);
+  Click(Animation);
+  ASSERT_TRUE(SkinForm->SkinMenu().Visible());
+  EXPECT_TRUE(Animation.FMenuTracking);
+  Pass(200);
+  EXPECT_EQ(Shown(Animation), ColorToRGB(ButtonsFrameColors[3]));
+  InjectKeyStroke(VK_ESCAPE);
+  ProcessPendingMessages();
+  EXPECT_FALSE(Animation.FMenuTracking);
+  EXPECT_EQ(Animation.Frame(), 4);
+  Move(TPoint{Form->Left() + 150, Form->Top() + 100});
+  Pass(200);
+  EXPECT_EQ(Animation.Frame(), 1);
+  EXPECT_EQ(Shown(Animation), ColorToRGB(ButtonsFrameColors[0]));
 }
 
 TEST_F(SkinFormFrameButtonsTest, AClientAreaFormIsDraggedByItsPicture) {

@@ -246,5 +246,26 @@ TEST_F(SkinFormSystemMenuTest, AltSpaceOpensTheMenuBelowTheSystemMenuButton) {
   EXPECT_EQ(HeadlessBackend()->ActiveWindow(), Form->Handle());
 }
 
+TEST_F(SkinFormSystemMenuTest, TheSystemMenuButtonOpensTheMenuBelowItAndIsUpWhenItCloses) {
+  TspSkinStdButtonObject* SysButton = nullptr;
+  for (const auto& Object : SkinForm->ObjectList)
+    if (auto* Button = dynamic_cast<TspSkinStdButtonObject*>(Object.get());
+        Button && Button->Command == cmSysMenu)
+      SysButton = Button;
+  ASSERT_NE(SysButton, nullptr);
+  const TRect& R = SysButton->ObjectRect;
+  InjectClick(TPoint{Form->Left() + (R.Left + R.Right) / 2, Form->Top() + (R.Top + R.Bottom) / 2});
+  Application->ProcessMessages();
+  ASSERT_TRUE(SkinForm->SkinMenu().Visible());
+  EXPECT_EQ(ShownNames().back(), "DSF_CLOSE");
+  const TspSkinPopupWindow& Popup = SkinForm->SkinMenu().PopupWindow(0);
+  EXPECT_EQ((TPoint{Popup.Left(), Popup.Top()}), (TPoint{Form->Left() + R.Left, Form->Top() + R.Bottom}));
+  InjectKeyStroke(VK_ESCAPE);
+  Application->ProcessMessages();
+  EXPECT_FALSE(SkinForm->SkinMenu().Visible());
+  EXPECT_FALSE(SysButton->Down());
+  EXPECT_TRUE(Form->Visible());
+}
+
 }  // namespace
 }  // namespace skin_form_system_menu_test

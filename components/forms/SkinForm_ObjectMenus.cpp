@@ -1,0 +1,60 @@
+// The menus of the frame's objects: a button, the system-menu button or an animation
+// drawn as a button opens its items beside itself, and when the chain closes the object
+// that opened it is set back.
+
+#include "components/forms/SkinForm.h"
+#include "components/forms/SkinMenus.h"
+
+void TspSkinForm::PopupObjectMenu(TMenuItem* AItem, const TRect& AObjectRect, bool APopupUp) {
+  if (!AItem || AItem->Count() == 0) return;
+  TRect R = AObjectRect;
+  OffsetRect(R, FForm->Left(), FForm->Top());
+  if (auto* PopupMenu = dynamic_cast<TspSkinPopupMenu*>(AItem->GetParentMenu())) {
+    PopupMenu->PopupFromRect(R, APopupUp);
+    return;
+  }
+  SkinMenuOpen();
+  SkinMenu().Popup(nullptr, MenuSkin(), 0, R, AItem, APopupUp);
+}
+
+void TspSkinForm::LinkMenu(const String& AIDName, TMenu* AMenu, bool APopupUp) {
+  const int Index = GetIndex(AIDName);
+  if (Index < 0) return;
+  TspActiveSkinObject* Object = ObjectList[Index].get();
+  TMenuItem* Items = AMenu ? AMenu->Items() : nullptr;
+  if (auto* Button = dynamic_cast<TspSkinButtonObject*>(Object)) {
+    Button->MenuItem = Items;
+    Button->FPopupUp = APopupUp;
+  } else if (auto* Animation = dynamic_cast<TspSkinAnimateObject*>(Object);
+             Animation && Animation->ButtonStyle) {
+    Animation->MenuItem = Items;
+    Animation->FPopupUp = APopupUp;
+  }
+}
+
+// Quick buttons that opened a menu give it back and the walk goes on; the first main-menu
+// item, button or animation that opened one is set back and the walk ends.
+void TspSkinForm::ReleaseMenuObjects() {
+  for (const auto& Object : ObjectList) {
+    if (auto* Caption = dynamic_cast<TspSkinCaptionObject*>(Object.get());
+        Caption && Caption->PopupMenuQuickButton != -1) {
+      Caption->ReleaseQuickButtonMenu();
+      continue;
+    }
+    if (auto* Item = dynamic_cast<TspSkinMainMenuItem*>(Object.get()); Item && Item->FDown) {
+      Item->Active = false;
+      Item->SetDown(false);
+      return;
+    }
+    if (auto* Button = dynamic_cast<TspSkinButtonObject*>(Object.get());
+        Button && Button->MenuItem && Button->FDown) {
+      Button->SetDown(false);
+      return;
+    }
+    if (auto* Animation = dynamic_cast<TspSkinAnimateObject*>(Object.get());
+        Animation && Animation->MenuItem && Animation->FMenuTracking) {
+      Animation->ReleaseMenu();
+      return;
+    }
+  }
+}
