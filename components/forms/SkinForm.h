@@ -641,6 +641,7 @@ class TspSkinForm : public TComponent {
   // sub-items.
   void PopupObjectMenu(TMenuItem* AItem, const TRect& AObjectRect, bool APopupUp);
   // A button, or an animation drawn as a button, opens AMenu's items when pressed.
+  // The link goes when AMenu is freed.
   void LinkMenu(const String& AIDName, TMenu* AMenu, bool APopupUp);
   // The chain closed: the object that opened it is set back.
   void ReleaseMenuObjects();
@@ -745,6 +746,10 @@ class TspSkinForm : public TComponent {
   bool FHasRegion = false;
   // The caption's quick buttons and their pictures (not owned).
   std::unique_ptr<TspQuickButtonItems> FQuickButtons = std::make_unique<TspQuickButtonItems>(this);
+  // The menus LinkMenu gave objects, with the items it gave them: a freed menu's items
+  // are taken back from the objects (SkinForm_ObjectMenus.cpp).
+  std::vector<std::pair<TMenu*, TMenuItem*>> FLinkedMenus;
+  void UnlinkMenu(TComponent* AMenu);
   TCustomImageList* FQuickImageList = nullptr;
   bool FSizeMove = false;
   bool FSizing = false;

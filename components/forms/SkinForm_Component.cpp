@@ -128,6 +128,7 @@ void TspSkinForm::Notification(TComponent* AComponent, TOperation AOperation) {
   if (AOperation == opRemove && AComponent == FQuickImageList) FQuickImageList = nullptr;
   if (AOperation == opRemove && AComponent == FSystemMenu) FSystemMenu = nullptr;
   if (AOperation == opRemove && AComponent == FInActivePanel) FInActivePanel = nullptr;
+  if (AOperation == opRemove) UnlinkMenu(AComponent);
   if (AOperation == opRemove)
     for (int I = 0; I < FQuickButtons->Count(); ++I)
       if (FQuickButtons->Item(I).PopupMenu() == AComponent) FQuickButtons->Item(I).SetPopupMenu(nullptr);

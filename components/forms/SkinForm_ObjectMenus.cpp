@@ -29,6 +29,30 @@ void TspSkinForm::LinkMenu(const String& AIDName, TMenu* AMenu, bool APopupUp) {
              Animation && Animation->ButtonStyle) {
     Animation->MenuItem = Items;
     Animation->FPopupUp = APopupUp;
+  } else {
+    return;
+  }
+  if (!AMenu) return;
+  AMenu->FreeNotification(this);
+  FLinkedMenus.emplace_back(AMenu, Items);
+}
+
+// A linked menu is being freed: only pointers are compared, the menu is half gone.
+void TspSkinForm::UnlinkMenu(TComponent* AMenu) {
+  for (auto Link = FLinkedMenus.begin(); Link != FLinkedMenus.end();) {
+    if (Link->first != AMenu) {
+      ++Link;
+      continue;
+    }
+    for (const auto& Object : ObjectList) {
+      if (auto* Button = dynamic_cast<TspSkinButtonObject*>(Object.get());
+          Button && Button->MenuItem == Link->second)
+        Button->MenuItem = nullptr;
+      if (auto* Animation = dynamic_cast<TspSkinAnimateObject*>(Object.get());
+          Animation && Animation->MenuItem == Link->second)
+        Animation->MenuItem = nullptr;
+    }
+    Link = FLinkedMenus.erase(Link);
   }
 }
 

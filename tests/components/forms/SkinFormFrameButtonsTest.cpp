@@ -321,6 +321,22 @@ TEST_F(SkinFormFrameButtonsTest, AButtonWithAMenuOpensItBelowOrAboveAndIsSetBack
   EXPECT_FALSE(Button.Active);
 }
 
+TEST_F(SkinFormFrameButtonsTest, AFreedLinkedMenuIsTakenBackFromItsButton) {
+  AddButton("menu", 10, -1);
+  ShowSkinnedForm();
+  auto& Button = Object<TspSkinButtonObject>("menu");
+  TPopupMenu* Menu = &FrameButtonsTwoItemMenu(*Form);
+  SkinForm->LinkMenu("menu", Menu, false);
+  ASSERT_EQ(Button.MenuItem, Menu->Items());
+
+  delete Menu;
+  EXPECT_EQ(Button.MenuItem, nullptr);
+  // The press of a button whose menu is gone opens nothing (and reads no freed item).
+  Click(Button);
+  EXPECT_FALSE(SkinForm->SkinMenu().Visible());
+  EXPECT_FALSE(SkinForm->InMenu);
+}
+
 TEST_F(SkinFormFrameButtonsTest, AnEmptyMenuOpensNothingAndAPlainAnimationTakesNoMenu) {
   AddButton("menu", 10, -1);
   AddAnimation("still", 40, 25).ButtonStyle = false;
