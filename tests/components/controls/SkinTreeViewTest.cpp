@@ -235,13 +235,7 @@ class SkinTreeViewItemsTest : public SkinTreeViewTest {
     Element.FontColor = Ink;
     Element.BGColor = Paper;
     Element.PictureIndex = -1;
-    auto& Items = AddElement<TspDataSkinListBox>("listbox");
-    Items.PictureIndex = AddPicture(20, 20, [](int, int AY) { return AY < 10 ? Focus : Active; });
-    Items.FocusItemRect = Rect(0, 0, 20, 10);
-    Items.ActiveItemRect = Rect(0, 10, 20, 20);
-    Items.ItemTextRect = Rect(2, 2, 18, 8);
-    Items.FocusFontColor = clWhite;
-    Items.ActiveFontColor = clWhite;
+    AddItemsElement(Focus, Active);
     Tree->SetSkinData(&Skin());
     Tree->SetDrawSkin(true);
   }
