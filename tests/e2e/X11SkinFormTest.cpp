@@ -9,7 +9,7 @@
 
 #include "components/forms/SkinForm.h"
 #include "platform/ui/Forms.h"
-#include "resources/skin-new/SkinNew.h"
+#include "tests/e2e/DefaultSkinOnDisk.h"
 #include "tests/e2e/X11BackendFixture.h"
 
 namespace e2e {
@@ -19,10 +19,8 @@ class X11SkinFormTest : public X11BackendTest {
  protected:
   void SetUp() override {
     X11BackendTest::SetUp();
-    skin_new::StoreSkinNew(*skin_new::BuildSkinNew(), SkinFolder.Path().string());
     Skin = std::make_unique<TspSkinData>(nullptr);
-    Skin->BuildMode = true;
-    Skin->LoadFromFile(SkinFolder.File("skin.ini"));
+    LoadDefaultSkin(*Skin, SkinFolder);
   }
   void TearDown() override {
     DoneApplication();

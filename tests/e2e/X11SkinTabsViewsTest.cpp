@@ -10,7 +10,7 @@
 #include "components/forms/SkinForm.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/native/TabControlMessages.h"
-#include "resources/skin-new/SkinNew.h"
+#include "tests/e2e/DefaultSkinOnDisk.h"
 #include "tests/e2e/X11BackendFixture.h"
 #include "tests/support/Pictures.h"
 
@@ -21,10 +21,8 @@ class X11SkinTabsViewsTest : public X11BackendTest {
  protected:
   void SetUp() override {
     X11BackendTest::SetUp();
-    skin_new::StoreSkinNew(*skin_new::BuildSkinNew(), SkinFolder.Path().string());
     Skin = std::make_unique<TspSkinData>(nullptr);
-    Skin->BuildMode = true;
-    Skin->LoadFromFile(SkinFolder.File("skin.ini"));
+    LoadDefaultSkin(*Skin, SkinFolder);
   }
   void TearDown() override {
     DoneApplication();
