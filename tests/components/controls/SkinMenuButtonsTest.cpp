@@ -178,23 +178,24 @@ TEST_F(SkinMenuButtonsTest, AfterTheMenuClosesTheButtonIsUpAndNotHot) {
 // A handler of the close may free the button (as a tool bar rebuilt on the command
 // does): the button touches nothing of itself afterwards.
 TEST_F(SkinMenuButtonsTest, AButtonFreedWhenItsMenuClosesIsLeftAlone) {
-  auto* Speed = NewMenuButton();
-  Speed->OnHideTrackMenu = [Speed](TObject*) { delete Speed; };
-  ShowHost();
-  Press(OnButton(20, 10));
-  ASSERT_TRUE(MenuShows());
-  InjectKeyStroke(VK_ESCAPE);
-  Pump();
-  EXPECT_FALSE(MenuShows());
-  EXPECT_EQ(Host().ControlCount(), 0);
-  auto* Push = NewMenuButton<TspSkinMenuButton>();
-  Push->OnHideTrackMenu = [Push](TObject*) { delete Push; };
-  Press(OnButton(20, 10));
-  ASSERT_TRUE(MenuShows());
-  InjectKeyStroke(VK_ESCAPE);
-  Pump();
-  EXPECT_FALSE(MenuShows());
-  EXPECT_EQ(Host().ControlCount(), 0);
+  auto CloseFreeing = [this](auto* AButton) {
+    AButton->OnHideTrackMenu = [AButton](TObject*) { delete AButton; };
+    ShowHost();
+    Press(OnButton(20, 10));
+    ASSERT_TRUE(MenuShows());
+    InjectKeyStroke(VK_ESCAPE);
+    Pump();
+    EXPECT_FALSE(MenuShows());
+    EXPECT_EQ(Host().ControlCount(), 0);
+  };
+  {
+    SCOPED_TRACE("menu speed button");
+    CloseFreeing(NewMenuButton());
+  }
+  {
+    SCOPED_TRACE("menu button");
+    CloseFreeing(NewMenuButton<TspSkinMenuButton>());
+  }
 }
 
 TEST_F(SkinMenuButtonsTest, WithoutAMenuItIsAPlainSpeedButton) {
