@@ -15,19 +15,8 @@
 namespace e2e {
 namespace {
 
-class X11SkinFormTest : public X11BackendTest {
+class X11SkinFormTest : public X11DefaultSkinTest {
  protected:
-  void SetUp() override {
-    X11BackendTest::SetUp();
-    Skin = std::make_unique<TspSkinData>(nullptr);
-    LoadDefaultSkin(*Skin, SkinFolder);
-  }
-  void TearDown() override {
-    DoneApplication();
-    Skin.reset();
-    X11BackendTest::TearDown();
-  }
-
   // A form with a skin component at ABounds, shown; its X window.
   TXid ShowForm(const char* ATitle, const TRect& ABounds, TspSkinData* ASkin) {
     TForm* Form = Application->CreateForm<TForm>();
@@ -76,8 +65,6 @@ class X11SkinFormTest : public X11BackendTest {
     return Mismatches;
   }
 
-  testing_support::TempDir SkinFolder;
-  std::unique_ptr<TspSkinData> Skin;
   std::vector<TForm*> Forms;
   std::vector<TspSkinForm*> SkinForms;
 };

@@ -17,19 +17,8 @@
 namespace e2e {
 namespace {
 
-class X11SkinTabsViewsTest : public X11BackendTest {
+class X11SkinTabsViewsTest : public X11DefaultSkinTest {
  protected:
-  void SetUp() override {
-    X11BackendTest::SetUp();
-    Skin = std::make_unique<TspSkinData>(nullptr);
-    LoadDefaultSkin(*Skin, SkinFolder);
-  }
-  void TearDown() override {
-    DoneApplication();
-    Skin.reset();
-    X11BackendTest::TearDown();
-  }
-
   // A vertical skinned bar at the right of AView's place, the view narrowed for it.
   TspSkinScrollBar* AddBar(TWinControl* AParent, TRect& AViewPlace) {
     auto* Bar = new TspSkinScrollBar(Form);
@@ -117,8 +106,6 @@ class X11SkinTabsViewsTest : public X11BackendTest {
   }
 
   const TRect Place = Bounds(60, 60, 500, 380);
-  testing_support::TempDir SkinFolder;
-  std::unique_ptr<TspSkinData> Skin;
   TForm* Form = nullptr;
   TspSkinPageControl* Pages = nullptr;
   TspSkinCustomTreeView* Tree = nullptr;
