@@ -16,10 +16,7 @@ TspSkinMenuButton::TspSkinMenuButton(TComponent* AOwner) : TspSkinButton(AOwner)
 }
 
 void TspSkinMenuButton::SetSkinPopupMenu(TspSkinPopupMenu* AValue) {
-  if (FSkinPopupMenu == AValue) return;
-  if (FSkinPopupMenu) FSkinPopupMenu->RemoveFreeNotification(this);
-  FSkinPopupMenu = AValue;
-  if (FSkinPopupMenu) FSkinPopupMenu->FreeNotification(this);
+  if (FSkinPopupMenu != AValue) ReplaceNotified(FSkinPopupMenu, AValue);
 }
 
 void TspSkinMenuButton::SetTrackButtonMode(bool AValue) {
@@ -34,9 +31,7 @@ void TspSkinMenuButton::Notification(TComponent* AComponent, TOperation AOperati
 
 void TspSkinMenuButton::GetSkinData() {
   TspSkinButton::GetSkinData();
-  if (const auto* Data = dynamic_cast<const TspDataSkinMenuButtonControl*>(SkinElement());
-      Data && FIndex != -1)
-    TrackButtonRect = Data->TrackButtonRect;
+  TakeTrackButtonRect(SkinElement(), FIndex, TrackButtonRect);
 }
 
 bool TspSkinMenuButton::InMenuPart(int AX, int AY) const {
@@ -140,19 +135,11 @@ void TspSkinMenuButton::CreateControlDefaultImage(TBitmap& ABitmap) {
   const TRect Column = Rect(Width() - MenuButtonStripSize, 0, Width(), Height());
   const bool Pressed = FDown && FMouseIn;
   const bool Hot = FMouseIn || IsFocused();
-  auto DrawState = [&C](const TRect& AR, bool APressed, bool AHot) {
-    if (APressed)
-      DrawFramedPart(C, AR, BuiltInPartFrame, BuiltInPressedFill);
-    else if (AHot)
-      DrawFramedPart(C, AR, BuiltInPartFrame, BuiltInHotFill);
-    else
-      DrawFramedPart(C, AR, clBtnShadow, clBtnFace);
-  };
   if (FTrackButtonMode) {
-    DrawState(Rect(0, 0, Column.Left, Height()), Pressed && !FMenuTracked, FMenuTracked || Hot);
-    DrawState(Column, FMenuTracked || Pressed, Hot);
+    DrawBuiltInPartState(C, Rect(0, 0, Column.Left, Height()), Pressed && !FMenuTracked, FMenuTracked || Hot);
+    DrawBuiltInPartState(C, Column, FMenuTracked || Pressed, Hot);
   } else {
-    DrawState(Client, Pressed, Hot);
+    DrawBuiltInPartState(C, Client, Pressed, Hot);
   }
   ApplyDefaultFont(C.Font());
   if (!Enabled()) C.Font().SetColor(clBtnShadow);

@@ -12,10 +12,7 @@ TspSkinMenuSpeedButton::TspSkinMenuSpeedButton(TComponent* AOwner) : TspSkinSpee
 }
 
 void TspSkinMenuSpeedButton::SetSkinPopupMenu(TspSkinPopupMenu* AValue) {
-  if (FSkinPopupMenu == AValue) return;
-  if (FSkinPopupMenu) FSkinPopupMenu->RemoveFreeNotification(this);
-  FSkinPopupMenu = AValue;
-  if (FSkinPopupMenu) FSkinPopupMenu->FreeNotification(this);
+  if (FSkinPopupMenu != AValue) ReplaceNotified(FSkinPopupMenu, AValue);
 }
 
 void TspSkinMenuSpeedButton::SetTrackButtonMode(bool AValue) {
@@ -40,9 +37,7 @@ void TspSkinMenuSpeedButton::Notification(TComponent* AComponent, TOperation AOp
 
 void TspSkinMenuSpeedButton::GetSkinData() {
   TspSkinSpeedButton::GetSkinData();
-  if (const auto* Data = dynamic_cast<const TspDataSkinMenuButtonControl*>(SkinElement());
-      Data && FIndex != -1)
-    TrackButtonRect = Data->TrackButtonRect;
+  TakeTrackButtonRect(SkinElement(), FIndex, TrackButtonRect);
 }
 
 // ---------------------------------------------------------------- the menu part
@@ -124,44 +119,38 @@ void TspSkinMenuSpeedButton::MouseUp(TMouseButton AButton, TShiftState AShift, i
 
 // ---------------------------------------------------------------- built-in look
 
+// AClient without the drop-down strip AStrip: left of it, or above it at the bottom.
+static TRect MenuSpeedAreaBeforeStrip(const TRect& AClient, const TRect& AStrip) {
+  TRect Area = AClient;
+  if (AStrip.Left > 0)
+    Area.Right = AStrip.Left;
+  else
+    Area.Bottom = AStrip.Top;
+  return Area;
+}
+
 void TspSkinMenuSpeedButton::CreateControlDefaultImage(TBitmap& ABitmap) {
   TspGraphicSkinCustomControl::CreateControlDefaultImage(ABitmap);
   TCanvas& C = ABitmap.Canvas();
   const TRect Client = Rect(0, 0, Width(), Height());
   const TRect StripRect = Strip();
   const bool Pressed = FDown && FMouseIn;
-  auto DrawState = [&C](const TRect& AR, bool APressed, bool AHot) {
-    if (APressed)
-      DrawFramedPart(C, AR, BuiltInPartFrame, BuiltInPressedFill);
-    else if (AHot)
-      DrawFramedPart(C, AR, BuiltInPartFrame, BuiltInHotFill);
-    else
-      DrawFramedPart(C, AR, clBtnShadow, clBtnFace);
-  };
   const bool Split = FTrackButtonMode && (!FNewStyle || FMouseIn);
   if (Split) {
-    TRect Main = Client;
-    if (StripRect.Left > 0)
-      Main.Right = StripRect.Left;
-    else
-      Main.Bottom = StripRect.Top;
+    const TRect Main = MenuSpeedAreaBeforeStrip(Client, StripRect);
     const bool BothPressed = !FMenuTracked && (FNewStyle ? FDown : Pressed);
-    DrawState(Main, BothPressed, FMenuTracked || FMouseIn);
-    DrawState(StripRect, FMenuTracked || BothPressed, FMouseIn);
+    DrawBuiltInPartState(C, Main, BothPressed, FMenuTracked || FMouseIn);
+    DrawBuiltInPartState(C, StripRect, FMenuTracked || BothPressed, FMouseIn);
   } else if (FNewStyle && Flat() && !FMouseIn) {
     C.Brush().SetColor(clBtnFace);
     C.FillRect(Client);
   } else {
-    DrawState(Client, Pressed, FMouseIn);
+    DrawBuiltInPartState(C, Client, Pressed, FMouseIn);
   }
   ApplyDefaultFont(C.Font());
   if (!Enabled()) C.Font().SetColor(clBtnShadow);
   C.Brush().SetStyle(bsClear);
-  TRect Content = Client;
-  if (StripRect.Left > 0)
-    Content.Right = StripRect.Left;
-  else
-    Content.Bottom = StripRect.Top;
+  const TRect Content = MenuSpeedAreaBeforeStrip(Client, StripRect);
   DrawContent(C, Content, Pressed && !(FTrackButtonMode && FMenuTracked), FMouseIn || FDown);
   TRect Marker = StripRect;
   if (!FNewStyle && (Pressed || FMenuTracked)) {

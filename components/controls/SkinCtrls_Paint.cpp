@@ -12,6 +12,15 @@ void DrawFramedPart(TCanvas& ACanvas, const TRect& ARect, TColor AFrame, TColor 
   ACanvas.FillRect(Rect(ARect.Left + 1, ARect.Top + 1, ARect.Right - 1, ARect.Bottom - 1));
 }
 
+void DrawBuiltInPartState(TCanvas& ACanvas, const TRect& ARect, bool APressed, bool AHot) {
+  if (APressed)
+    DrawFramedPart(ACanvas, ARect, BuiltInPartFrame, BuiltInPressedFill);
+  else if (AHot)
+    DrawFramedPart(ACanvas, ARect, BuiltInPartFrame, BuiltInHotFill);
+  else
+    DrawFramedPart(ACanvas, ARect, clBtnShadow, clBtnFace);
+}
+
 void BlendPartOver(TBitmap& APart, TBitmap& AImage, int AX, int AY, uint8_t AAlphaValue) {
   TBitmap Under;
   Under.SetSize(APart.Width(), APart.Height());

@@ -16,6 +16,9 @@ constexpr TColor BuiltInHotFill = 0xD2BDB6;
 // A one-pixel frame of AFrame inside ARect, the inside filled with AFill.
 void DrawFramedPart(TCanvas& ACanvas, const TRect& ARect, TColor AFrame, TColor AFill);
 
+// ARect in the built-in look of a part that is pressed, else hot, else normal.
+void DrawBuiltInPartState(TCanvas& ACanvas, const TRect& ARect, bool APressed, bool AHot);
+
 // APart morphed toward the part of AImage under it at (AX, AY) by 1 - AAlphaValue / 255,
 // so that APart shows with that opacity once drawn there.
 void BlendPartOver(TBitmap& APart, TBitmap& AImage, int AX, int AY, uint8_t AAlphaValue);

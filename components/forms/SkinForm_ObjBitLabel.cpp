@@ -5,6 +5,7 @@
 
 #include "components/core/SPUtils.h"
 #include "components/forms/SkinForm.h"
+#include "components/forms/SkinForm_ObjInternal.h"
 #include "platform/gdi/Blit.h"
 
 TspSkinBitLabelObject::TspSkinBitLabelObject(TspSkinForm* AParent, const TspDataSkinBitLabel& AData)
@@ -39,10 +40,8 @@ void TspSkinBitLabelObject::Draw(TCanvas& Cnvs, bool /*UpDate*/) {
   const int H = RectangleHeight(SkinRect);
   if (!HasSkin() || !Picture || W <= 0 || H <= 0) return;
   TBitmap Image;
-  Image.SetPixelFormat(pf32bit);
-  Image.SetSize(W, H);
+  ObjectsStretchedLook(Image, W, H, *Picture, SkinRect);
   TCanvas& C = Image.Canvas();
-  C.CopyRect(Rect(0, 0, W, H), Picture->Canvas(), SkinRect);
   if (ActivePicture && SymbolWidth > 0 && SymbolHeight > 0) {
     int Left = 0;
     for (size_t Pos = 0; Pos < FTextValue.size() && Left < W; Left += SymbolWidth) {

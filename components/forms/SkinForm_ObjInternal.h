@@ -1,6 +1,6 @@
 #pragma once
 // What the frame objects with values share: their values kept within the limits in
-// wide arithmetic, and the pictures of the skin's picture list.
+// wide arithmetic, the pictures of the skin's picture list and their parts copied out.
 
 #include <algorithm>
 #include <cstdint>
@@ -17,6 +17,15 @@ inline double ObjectValueFraction(int AValue, int AMin, int AMax) {
   const int64_t Range = int64_t(AMax) - AMin;
   if (Range <= 0) return 0;
   return std::clamp(double(int64_t(AValue) - AMin) / double(Range), 0.0, 1.0);
+}
+
+// ATarget made a 32-bit bitmap of AWidth × AHeight holding ASource of APicture
+// stretched.
+inline void ObjectsStretchedLook(TBitmap& ATarget, int AWidth, int AHeight, TBitmap& APicture,
+                                 const TRect& ASource) {
+  ATarget.SetPixelFormat(pf32bit);
+  ATarget.SetSize(AWidth, AHeight);
+  ATarget.Canvas().CopyRect(Rect(0, 0, AWidth, AHeight), APicture.Canvas(), ASource);
 }
 
 // Entry AIndex of the skin's picture list; nullptr for -1 or an index the list lacks.

@@ -127,10 +127,8 @@ void TspSkinTrackBarObject::Draw(TCanvas& Cnvs, bool /*UpDate*/) {
   const int H = RectangleHeight(SkinRect);
   if (!HasSkin() || !Picture || W <= 0 || H <= 0) return;
   TBitmap Image;
-  Image.SetPixelFormat(pf32bit);
-  Image.SetSize(W, H);
+  ObjectsStretchedLook(Image, W, H, *Picture, SkinRect);
   TCanvas& C = Image.Canvas();
-  C.CopyRect(Rect(0, 0, W, H), Picture->Canvas(), SkinRect);
   const TPoint P = FButtonPos;
   // The part of the path behind the thumb in the hot picture.
   if (!RectangleIsEmpty(ActiveSkinRect)) {

@@ -15,14 +15,6 @@ namespace {
 
 constexpr double ObjectsMorphStep = 0.2;
 
-// A bitmap of ObjectRect's size holding ASource of APicture stretched.
-void ObjectsStretchedLook(TBitmap& ATarget, int AWidth, int AHeight, TBitmap& APicture,
-                          const TRect& ASource) {
-  ATarget.SetPixelFormat(pf32bit);
-  ATarget.SetSize(AWidth, AHeight);
-  ATarget.Canvas().CopyRect(Rect(0, 0, AWidth, AHeight), APicture.Canvas(), ASource);
-}
-
 }  // namespace
 
 // ---------------------------------------------------------------- the base object

@@ -4,8 +4,8 @@
 #include "components/core/spEffBmp.h"
 #include "components/forms/SkinMenus.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/PostedRelease.h"
 #include "platform/ui/Screen.h"
-#include "platform/win/MessageQueue.h"
 #include "platform/win/Timers.h"
 #include "platform/win/WindowPos.h"
 #include "platform/win/WindowTree.h"
@@ -164,13 +164,7 @@ void TspSkinPopupWindow::Release() {
     if (Owner()) Owner()->RemoveComponent(this);
     Application->InsertComponent(this);
   }
-  const LPARAM Self = reinterpret_cast<LPARAM>(this);
-  FReleaseHook = AddMessageHook([this, Self](MSG& AMessage, bool& AHandled) {
-    if (AMessage.hwnd || AMessage.message != CM_RELEASE || AMessage.lParam != Self) return;
-    AHandled = true;
-    delete this;
-  });
-  PostMessage(nullptr, CM_RELEASE, 0, Self);
+  FReleaseHook = PostRelease(this, [this] { delete this; });
 }
 
 void TspSkinPopupWindow::CollapseBelow() {

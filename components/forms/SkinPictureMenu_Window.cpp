@@ -9,10 +9,10 @@
 #include "components/forms/SkinPictureMenu.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/ControlMessages.h"
+#include "platform/ui/PostedRelease.h"
 #include "platform/ui/Screen.h"
 #include "platform/win/Capture.h"
 #include "platform/win/Cursors.h"
-#include "platform/win/MessageQueue.h"
 #include "platform/win/Timers.h"
 #include "platform/win/WindowPos.h"
 #include "platform/win/WindowRegions.h"
@@ -230,11 +230,5 @@ void TspSkinImagesMenuPopupWindow::FadeStep() {
 // OnClick may free it) without freeing a window whose handler is still running.
 void TspSkinImagesMenuPopupWindow::ReleaseLater() {
   Application->InsertComponent(this);
-  const LPARAM Self = reinterpret_cast<LPARAM>(this);
-  FReleaseHook = AddMessageHook([this, Self](MSG& AMessage, bool& AHandled) {
-    if (AMessage.hwnd || AMessage.message != CM_RELEASE || AMessage.lParam != Self) return;
-    AHandled = true;
-    delete this;
-  });
-  PostMessage(nullptr, CM_RELEASE, 0, Self);
+  FReleaseHook = PostRelease(this, [this] { delete this; });
 }

@@ -2,7 +2,7 @@
 
 #include "platform/ui/Application.h"
 #include "platform/ui/CustomForm.h"
-#include "platform/win/MessageQueue.h"
+#include "platform/ui/PostedRelease.h"
 
 void TCustomForm::Close() {
   if (FModal) {
@@ -46,13 +46,7 @@ void TCustomForm::DoClose(TCloseAction& AAction) {
 // calling Release). The hook goes with the form when something else frees it first.
 void TCustomForm::Release() {
   if (FReleaseHook) return;
-  const LPARAM Self = reinterpret_cast<LPARAM>(this);
-  FReleaseHook = AddMessageHook([this, Self](MSG& AMessage, bool& AHandled) {
-    if (AMessage.hwnd || AMessage.message != CM_RELEASE || AMessage.lParam != Self) return;
-    AHandled = true;
-    ReleaseNow();
-  });
-  PostMessage(nullptr, CM_RELEASE, 0, Self);
+  FReleaseHook = PostRelease(this, [this] { ReleaseNow(); });
 }
 
 void TCustomForm::ReleaseNow() {

@@ -3,7 +3,7 @@
 
 #include "components/forms/SkinForm.h"
 #include "platform/ui/Forms.h"
-#include "resources/skin-new/SkinNew.h"
+#include "tests/e2e/DefaultSkinOnDisk.h"
 #include "tests/e2e/X11BackendFixture.h"
 #include "tests/support/Pictures.h"
 
@@ -20,10 +20,8 @@ class X11SkinFormLookTest : public X11BackendTest {
 
 TEST_F(X11SkinFormLookTest, AFormWearingTheDefaultSkinLooksAsItsPictureInDocs) {
   testing_support::TempDir SkinFolder;
-  skin_new::StoreSkinNew(*skin_new::BuildSkinNew(), SkinFolder.Path().string());
   TspSkinData Skin(nullptr);
-  Skin.BuildMode = true;
-  Skin.LoadFromFile(SkinFolder.File("skin.ini"));
+  LoadDefaultSkin(Skin, SkinFolder);
 
   const TRect Place = Bounds(60, 60, 520, 340);
   TForm* Form = Application->CreateForm<TForm>();

@@ -9,27 +9,14 @@
 
 #include "components/forms/SkinForm.h"
 #include "platform/ui/Forms.h"
-#include "resources/skin-new/SkinNew.h"
+#include "tests/e2e/DefaultSkinOnDisk.h"
 #include "tests/e2e/X11BackendFixture.h"
 
 namespace e2e {
 namespace {
 
-class X11SkinFormTest : public X11BackendTest {
+class X11SkinFormTest : public X11DefaultSkinTest {
  protected:
-  void SetUp() override {
-    X11BackendTest::SetUp();
-    skin_new::StoreSkinNew(*skin_new::BuildSkinNew(), SkinFolder.Path().string());
-    Skin = std::make_unique<TspSkinData>(nullptr);
-    Skin->BuildMode = true;
-    Skin->LoadFromFile(SkinFolder.File("skin.ini"));
-  }
-  void TearDown() override {
-    DoneApplication();
-    Skin.reset();
-    X11BackendTest::TearDown();
-  }
-
   // A form with a skin component at ABounds, shown; its X window.
   TXid ShowForm(const char* ATitle, const TRect& ABounds, TspSkinData* ASkin) {
     TForm* Form = Application->CreateForm<TForm>();
@@ -78,8 +65,6 @@ class X11SkinFormTest : public X11BackendTest {
     return Mismatches;
   }
 
-  testing_support::TempDir SkinFolder;
-  std::unique_ptr<TspSkinData> Skin;
   std::vector<TForm*> Forms;
   std::vector<TspSkinForm*> SkinForms;
 };

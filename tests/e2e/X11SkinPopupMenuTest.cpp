@@ -6,7 +6,7 @@
 #include "components/forms/SkinMenus.h"
 #include "platform/ui/Forms.h"
 #include "platform/win/MessageLoop.h"
-#include "resources/skin-new/SkinNew.h"
+#include "tests/e2e/DefaultSkinOnDisk.h"
 #include "tests/e2e/X11BackendFixture.h"
 #include "tests/support/Pictures.h"
 
@@ -36,10 +36,8 @@ class X11SkinPopupMenuTest : public X11BackendTest {
 
 TEST_F(X11SkinPopupMenuTest, ARightClickOpensAMenuThatTheKeysWalkAndEscapeCloses) {
   testing_support::TempDir SkinFolder;
-  skin_new::StoreSkinNew(*skin_new::BuildSkinNew(), SkinFolder.Path().string());
   TspSkinData Skin(nullptr);
-  Skin.BuildMode = true;
-  Skin.LoadFromFile(SkinFolder.File("skin.ini"));
+  LoadDefaultSkin(Skin, SkinFolder);
 
   const TRect Place = Bounds(60, 60, 420, 300);
   TForm* Form = Application->CreateForm<TForm>();

@@ -10,28 +10,15 @@
 #include "components/forms/SkinForm.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/native/TabControlMessages.h"
-#include "resources/skin-new/SkinNew.h"
+#include "tests/e2e/DefaultSkinOnDisk.h"
 #include "tests/e2e/X11BackendFixture.h"
 #include "tests/support/Pictures.h"
 
 namespace e2e {
 namespace {
 
-class X11SkinTabsViewsTest : public X11BackendTest {
+class X11SkinTabsViewsTest : public X11DefaultSkinTest {
  protected:
-  void SetUp() override {
-    X11BackendTest::SetUp();
-    skin_new::StoreSkinNew(*skin_new::BuildSkinNew(), SkinFolder.Path().string());
-    Skin = std::make_unique<TspSkinData>(nullptr);
-    Skin->BuildMode = true;
-    Skin->LoadFromFile(SkinFolder.File("skin.ini"));
-  }
-  void TearDown() override {
-    DoneApplication();
-    Skin.reset();
-    X11BackendTest::TearDown();
-  }
-
   // A vertical skinned bar at the right of AView's place, the view narrowed for it.
   TspSkinScrollBar* AddBar(TWinControl* AParent, TRect& AViewPlace) {
     auto* Bar = new TspSkinScrollBar(Form);
@@ -119,8 +106,6 @@ class X11SkinTabsViewsTest : public X11BackendTest {
   }
 
   const TRect Place = Bounds(60, 60, 500, 380);
-  testing_support::TempDir SkinFolder;
-  std::unique_ptr<TspSkinData> Skin;
   TForm* Form = nullptr;
   TspSkinPageControl* Pages = nullptr;
   TspSkinCustomTreeView* Tree = nullptr;

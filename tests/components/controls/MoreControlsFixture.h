@@ -1,7 +1,7 @@
 #pragma once
 // The skinned-control fixture (SkinCtrlsTestSupport.h) with what the label, link,
 // frame, expanding-panel and splitter tests add: screen points of the host, the
-// virtual clock, and colour counts over an area.
+// virtual clock, colour counts over an area, and the item pictures of the list views.
 
 #include <string>
 
@@ -20,6 +20,9 @@ class MoreControlsTest : public skin_controls_test::SkinControlsTest {
   // The smallest rectangle holding the host pixels of AArea that show AColor; an
   // empty rectangle when none does.
   TRect BoundsOf(const TRect& AArea, TColor AColor);
+  // A "listbox" element whose focused item picture is AFocus and whose selected one
+  // without focus AActive, both 20 × 10 with white text in (2, 2, 18, 8).
+  void AddItemsElement(TColor AFocus, TColor AActive);
 };
 
 }  // namespace more_controls_test

@@ -334,13 +334,7 @@ class SkinListViewItemsTest : public SkinListViewTest {
     Element.FontHeight = 14;
     Element.FontColor = RGB(0, 0, 0);
     Element.BGColor = Paper;
-    auto& Items = AddElement<TspDataSkinListBox>("listbox");
-    Items.PictureIndex = AddPicture(20, 20, [](int, int AY) { return AY < 10 ? Focus : Active; });
-    Items.FocusItemRect = Rect(0, 0, 20, 10);
-    Items.ActiveItemRect = Rect(0, 10, 20, 20);
-    Items.ItemTextRect = Rect(2, 2, 18, 8);
-    Items.FocusFontColor = clWhite;
-    Items.ActiveFontColor = clWhite;
+    AddItemsElement(Focus, Active);
     auto& Check = AddElement<TspDataSkinCheckRadioControl>("checkbox");
     Check.PictureIndex = AddPicture(20, 10, [](int AX, int AY) {
       if (AY == 0 || AY == 9 || AX % 10 == 0 || AX % 10 == 9) return clFuchsia;

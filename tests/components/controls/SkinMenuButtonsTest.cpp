@@ -68,6 +68,15 @@ class SkinMenuButtonsTest : public SkinControlsTest {
         return true;
     return false;
   }
+  // The menu AButton opened is gone, the button up and no longer tracking, and its
+  // menu shown and hidden once.
+  template <class TButton>
+  void ExpectClosedOnce(TButton& AButton) {
+    EXPECT_FALSE(MenuShows());
+    EXPECT_FALSE(AButton.MenuTracked());
+    EXPECT_FALSE(AButton.Down());
+    EXPECT_EQ(Events, (std::vector<std::string>{"show", "hide"}));
+  }
   void Press(const TPoint& AAt) {
     InjectPointerMove(AAt);
     InjectPointerPress(AAt);
@@ -158,10 +167,7 @@ TEST_F(SkinMenuButtonsTest, AfterTheMenuClosesTheButtonIsUpAndNotHot) {
     if (Case.Name == std::string("the item")) InjectKeyStroke(VK_DOWN);
     Case.Close();
     Pump();
-    EXPECT_FALSE(MenuShows());
-    EXPECT_FALSE(Button->MenuTracked());
-    EXPECT_FALSE(Button->Down());
-    EXPECT_EQ(Events, (std::vector<std::string>{"show", "hide"}));
+    ExpectClosedOnce(*Button);
     // Flat and not hot: the parent shows through.
     EXPECT_TRUE(Button->Transparent());
     EXPECT_EQ(HostPixel(12, 12), ColorToRGB(clBtnFace));
@@ -172,23 +178,24 @@ TEST_F(SkinMenuButtonsTest, AfterTheMenuClosesTheButtonIsUpAndNotHot) {
 // A handler of the close may free the button (as a tool bar rebuilt on the command
 // does): the button touches nothing of itself afterwards.
 TEST_F(SkinMenuButtonsTest, AButtonFreedWhenItsMenuClosesIsLeftAlone) {
-  auto* Speed = NewMenuButton();
-  Speed->OnHideTrackMenu = [Speed](TObject*) { delete Speed; };
-  ShowHost();
-  Press(OnButton(20, 10));
-  ASSERT_TRUE(MenuShows());
-  InjectKeyStroke(VK_ESCAPE);
-  Pump();
-  EXPECT_FALSE(MenuShows());
-  EXPECT_EQ(Host().ControlCount(), 0);
-  auto* Push = NewMenuButton<TspSkinMenuButton>();
-  Push->OnHideTrackMenu = [Push](TObject*) { delete Push; };
-  Press(OnButton(20, 10));
-  ASSERT_TRUE(MenuShows());
-  InjectKeyStroke(VK_ESCAPE);
-  Pump();
-  EXPECT_FALSE(MenuShows());
-  EXPECT_EQ(Host().ControlCount(), 0);
+  auto CloseFreeing = [this](auto* AButton) {
+    AButton->OnHideTrackMenu = [AButton](TObject*) { delete AButton; };
+    ShowHost();
+    Press(OnButton(20, 10));
+    ASSERT_TRUE(MenuShows());
+    InjectKeyStroke(VK_ESCAPE);
+    Pump();
+    EXPECT_FALSE(MenuShows());
+    EXPECT_EQ(Host().ControlCount(), 0);
+  };
+  {
+    SCOPED_TRACE("menu speed button");
+    CloseFreeing(NewMenuButton());
+  }
+  {
+    SCOPED_TRACE("menu button");
+    CloseFreeing(NewMenuButton<TspSkinMenuButton>());
+  }
 }
 
 TEST_F(SkinMenuButtonsTest, WithoutAMenuItIsAPlainSpeedButton) {
@@ -253,10 +260,7 @@ TEST_F(SkinMenuButtonsTest, AMenuButtonComesBackUpAndHotOnlyUnderThePointer) {
     ASSERT_TRUE(MenuShows());
     Case.Close();
     Pump();
-    EXPECT_FALSE(MenuShows());
-    EXPECT_FALSE(Button->Down());
-    EXPECT_FALSE(Button->MenuTracked());
-    EXPECT_EQ(Events, (std::vector<std::string>{"show", "hide"}));
+    ExpectClosedOnce(*Button);
     EXPECT_EQ(HostPixel(12, 12), Case.Fill);
     delete Button;
   }

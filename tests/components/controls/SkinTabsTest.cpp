@@ -66,6 +66,15 @@ class SkinTabsTest : public SkinControlsTest {
     Control->SetBounds(0, 0, AWidth, AHeight);
     return Control;
   }
+  // Eight pages in the default skin on a 300-pixel control, too many for one row, shown.
+  TspSkinPageControl* ShowDefaultSkinOverflowingRow() {
+    Host().SetBounds(100, 100, 320, 160);
+    auto* Control = NewPageControl(8, 300, 140);
+    Control->SetSkinData(&SkinNew());
+    ShowHost();
+    Pump();
+    return Control;
+  }
   TPoint OnHost(const TPoint& APoint) { return {100 + APoint.X, 100 + APoint.Y}; }
   TRect TabRectOf(TspSkinPageControl& AControl, int ATab) {
     TRect Result;
@@ -389,11 +398,7 @@ TEST_F(SkinTabsTest, ASheetTilesItsWallpaperOrFillsTheFaceWithoutSkin) {
 }
 
 TEST_F(SkinTabsTest, TheDefaultSkinsScrollerShowsTwoButtonsThatScrollBothWays) {
-  Host().SetBounds(100, 100, 320, 160);
-  auto* Control = NewPageControl(8, 300, 140);
-  Control->SetSkinData(&SkinNew());
-  ShowHost();
-  Pump();
+  auto* Control = ShowDefaultSkinOverflowingRow();
   ASSERT_NE(Control->SkinUpDown(), nullptr);
   const TRect UpDown = Control->SkinUpDown()->BoundsRect();
   const TRect Back = Rect(UpDown.Left, UpDown.Top, UpDown.Left + UpDown.Width() / 2, UpDown.Bottom);
@@ -416,11 +421,7 @@ TEST_F(SkinTabsTest, TheDefaultSkinsScrollerShowsTwoButtonsThatScrollBothWays) {
 }
 
 TEST_F(SkinTabsTest, TheDefaultSkinDrawsTabsBorderAndTheUpDownOfAnOverflowingRow) {
-  Host().SetBounds(100, 100, 320, 160);
-  auto* Control = NewPageControl(8, 300, 140);
-  Control->SetSkinData(&SkinNew());
-  ShowHost();
-  Pump();
+  auto* Control = ShowDefaultSkinOverflowingRow();
   ASSERT_NE(Control->SkinUpDown(), nullptr);
   EXPECT_TRUE(HostLooksAsInItsPicture("page-control-default-skin"));
 }

@@ -28,6 +28,17 @@ class SkinTreeViewTest : public MoreControlsTest {
   void AddNodes(int ACount) {
     for (int I = 0; I < ACount; ++I) Tree->Items().Add(nullptr, "node " + std::to_string(I));
   }
+  // A root node AName with one child AChild.
+  TTreeNode* AddWithChild(const String& AName, const String& AChild) {
+    TTreeNode* Node = Tree->Items().Add(nullptr, AName);
+    Tree->Items().AddChild(Node, AChild);
+    return Node;
+  }
+  // The middle row of ANode's line on the host.
+  static int RowMiddle(TTreeNode* ANode) {
+    const TRect Row = ANode->DisplayRect(false);
+    return Row.Top + Row.Height() / 2;
+  }
   int VisibleCount() { return static_cast<int>(SendMessage(Tree->Handle(), TVM_GETVISIBLECOUNT, 0, 0)); }
 
   TspSkinCustomTreeView* Tree = nullptr;
@@ -235,13 +246,7 @@ class SkinTreeViewItemsTest : public SkinTreeViewTest {
     Element.FontColor = Ink;
     Element.BGColor = Paper;
     Element.PictureIndex = -1;
-    auto& Items = AddElement<TspDataSkinListBox>("listbox");
-    Items.PictureIndex = AddPicture(20, 20, [](int, int AY) { return AY < 10 ? Focus : Active; });
-    Items.FocusItemRect = Rect(0, 0, 20, 10);
-    Items.ActiveItemRect = Rect(0, 10, 20, 20);
-    Items.ItemTextRect = Rect(2, 2, 18, 8);
-    Items.FocusFontColor = clWhite;
-    Items.ActiveFontColor = clWhite;
+    AddItemsElement(Focus, Active);
     Tree->SetSkinData(&Skin());
     Tree->SetDrawSkin(true);
   }
@@ -256,18 +261,15 @@ class SkinTreeViewItemsTest : public SkinTreeViewTest {
 
 TEST_F(SkinTreeViewItemsTest, LinesFadeButtonsShowPlusOrMinusAndChildrenHangOnTheirParentsLine) {
   SkinTheTree();
-  TTreeNode* Open = Tree->Items().Add(nullptr, "open");
-  Tree->Items().AddChild(Open, "child");
-  TTreeNode* Closed = Tree->Items().Add(nullptr, "closed");
-  Tree->Items().AddChild(Closed, "hidden");
+  TTreeNode* Open = AddWithChild("open", "child");
+  TTreeNode* Closed = AddWithChild("closed", "hidden");
   Open->Expand(false);
   Tree->SetSelected(nullptr);
   ShowHost();
   Pump();
   // Indent 19: the button column b = 9, s = 5; the box from (4, c - 5) to (13, c + 4)
   // exclusive, the vertical line at x = 8, the centre row c - 1.
-  const TRect OpenRow = Open->DisplayRect(false);
-  const int C = OpenRow.Top + OpenRow.Height() / 2;
+  const int C = RowMiddle(Open);
   // The open node: a box with a minus, no bar, then the connector from x = 13 to 18,
   // opaque for 3 pixels and fading over the last 3 (255, 170, 85 of alpha).
   std::string Expected = "....bbbbbbbbb";
@@ -285,7 +287,7 @@ TEST_F(SkinTreeViewItemsTest, LinesFadeButtonsShowPlusOrMinusAndChildrenHangOnTh
 
   // The closed node: a plus.
   const TRect ClosedRow = Closed->DisplayRect(false);
-  const int D = ClosedRow.Top + ClosedRow.Height() / 2;
+  const int D = RowMiddle(Closed);
   EXPECT_EQ(RowOfPixels(0, D - 1, 13), "....b.xxxxx.b\n");
   EXPECT_EQ(RowOfPixels(0, D - 3, 13), "....b...x...b\n");
   // The last node has nothing below its box.
@@ -321,13 +323,11 @@ TEST_F(SkinTreeViewItemsTest, AConnectorOnePixelLongIsDrawnWhole) {
   for (int Indent : {10, 6}) {
     Tree->Items().Clear();
     Tree->SetIndent(Indent);
-    TTreeNode* Parent = Tree->Items().Add(nullptr, "parent");
-    Tree->Items().AddChild(Parent, "child");
+    TTreeNode* Parent = AddWithChild("parent", "child");
     Tree->SetSelected(nullptr);
     ShowHost();
     Pump();
-    const TRect Row = Parent->DisplayRect(false);
-    const int C = Row.Top + Row.Height() / 2;
+    const int C = RowMiddle(Parent);
     const int Start = Indent / 2 + 5 - 1;
     EXPECT_EQ(RowOfPixels(Start - 1, C - 1, 2), "bl\n") << Indent;
   }
@@ -336,12 +336,10 @@ TEST_F(SkinTreeViewItemsTest, AConnectorOnePixelLongIsDrawnWhole) {
 TEST_F(SkinTreeViewItemsTest, WithoutTheListBoxElementTheClassLibraryDrawsTheItems) {
   SkinTheTree();
   Skin().CtrlList.back()->IDName = "not a list box";
-  TTreeNode* Open = Tree->Items().Add(nullptr, "open");
-  Tree->Items().AddChild(Open, "child");
+  TTreeNode* Open = AddWithChild("open", "child");
   ShowHost();
   Pump();
-  const TRect Row = Open->DisplayRect(false);
-  const int C = Row.Top + Row.Height() / 2;
+  const int C = RowMiddle(Open);
   // The class library's dotted lines and its own box, not the skinned one.
   EXPECT_EQ(RowOfPixels(0, C - 5, 13).find("bbbbbbbbb"), std::string::npos);
 }
@@ -359,31 +357,25 @@ TEST_F(SkinTreeViewItemsTest, TheButtonImageListGivesTheButtonsPictures) {
     Buttons.Add(Picture, nullptr);
   }
   Tree->SetButtonImageList(&Buttons);
-  TTreeNode* Open = Tree->Items().Add(nullptr, "open");
-  Tree->Items().AddChild(Open, "child");
-  TTreeNode* Closed = Tree->Items().Add(nullptr, "closed");
-  Tree->Items().AddChild(Closed, "hidden");
+  TTreeNode* Open = AddWithChild("open", "child");
+  TTreeNode* Closed = AddWithChild("closed", "hidden");
   Open->Expand(false);
   ShowHost();
   Pump();
   // s = 4: the picture at (b - 4, c - 4), expanded lime, collapsed red.
-  const TRect OpenRow = Open->DisplayRect(false);
-  EXPECT_EQ(HostPixel(5, OpenRow.Top + OpenRow.Height() / 2 - 4), ColorToRGB(clLime));
-  const TRect ClosedRow = Closed->DisplayRect(false);
-  EXPECT_EQ(HostPixel(5, ClosedRow.Top + ClosedRow.Height() / 2 - 4), ColorToRGB(clRed));
+  EXPECT_EQ(HostPixel(5, RowMiddle(Open) - 4), ColorToRGB(clLime));
+  EXPECT_EQ(HostPixel(5, RowMiddle(Closed) - 4), ColorToRGB(clRed));
   Tree->SetButtonImageList(nullptr);
 }
 
 TEST_F(SkinTreeViewItemsTest, WithTheDefaultSkinAClickOnTheButtonPictureExpandsAndCollapses) {
   Tree->SetSkinData(&SkinNew());
   Tree->SetDrawSkin(true);
-  TTreeNode* Parent = Tree->Items().Add(nullptr, "parent");
-  Tree->Items().AddChild(Parent, "child");
+  TTreeNode* Parent = AddWithChild("parent", "child");
   Tree->SetSelected(nullptr);
   ShowHost();
   Pump();
-  const TRect Row = Parent->DisplayRect(false);
-  const int C = Row.Top + Row.Height() / 2;
+  const int C = RowMiddle(Parent);
   // The button picture lies around the button column (b - 1, c - 1); the connector
   // starts at b + s - 1 = 12.
   const TRect Button = Rect(2, C - 6, 12, C + 5);
@@ -443,8 +435,7 @@ TEST_F(SkinTreeViewItemsTest, UnknownItemHandlesInMessagesAreIgnored) {
   Tree->Invalidate();
   Pump();
   EXPECT_EQ(Tree->Items().Count(), 1);
-  const TRect Row = Kept->DisplayRect(false);
-  EXPECT_EQ(HostPixel(8, Row.Top + Row.Height() / 2), ColorToRGB(Paper));
+  EXPECT_EQ(HostPixel(8, RowMiddle(Kept)), ColorToRGB(Paper));
 }
 
 }  // namespace

@@ -1,14 +1,25 @@
 #include "tests/components/forms/SkinFormTestSupport.h"
 
+#include "platform/win/MessageLoop.h"
 #include "platform/win/MessageQueue.h"
 #include "platform/win/Messages.h"
 #include "platform/win/WindowPos.h"
 #include "platform/win/WindowSystem.h"
 #include "platform/win/headless/HeadlessBackend.h"
+#include "platform/win/headless/HeadlessPictures.h"
 #include "resources/skin-new/SkinNew.h"
+#include "tests/support/Pictures.h"
 #include "tests/support/TestSupport.h"
 
 namespace skin_form_test {
+
+::testing::AssertionResult SkinFormTest::LooksAsInItsPicture(HWND AWindow, const std::string& AName) {
+  ProcessPendingMessages();
+  const TPixelImage Picture = WindowPicture(AWindow);
+  testing_support::KeepPictureForLooking(Picture, AName);
+  return testing_support::MatchesReferencePicture(
+      Picture, "tests/components/forms/pictures/" + AName + ".png", {.Channel = 2, .Pixels = 0});
+}
 
 bool InFixtureCornerCut(int AX, int AY, int AWidth, int AHeight) {
   const int FromRight = AWidth - 1 - AX;

@@ -1,11 +1,13 @@
 #pragma once
 // What the skin form tests share: the headless window system, forms with a skin
-// component, and a small skin built in the test whose frame picture is 100 x 100 with
-// the client rectangle (5, 30, 95, 90) and a mask whose four corners are cut away.
+// component, windows compared with reference pictures, and a small skin built in the
+// test whose frame picture is 100 x 100 with the client rectangle (5, 30, 95, 90) and a
+// mask whose four corners are cut away.
 
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 
 #include "components/forms/SkinForm.h"
 #include "platform/ui/Forms.h"
@@ -40,6 +42,10 @@ class SkinFormTest : public ::testing::Test {
   static LRESULT HitTest(TCustomForm* AForm, TPoint AWindowPoint);
   // WM_NCCALCSIZE of the window rectangle ARect; the client rectangle it gives.
   static TRect CalcClientRect(TCustomForm* AForm, const TRect& ARect);
+  // Whether AWindow, once the pending messages are handled, looks as its reference
+  // picture tests/components/forms/pictures/<AName>.png shows, to 2 per channel with no
+  // pixel beyond (the picture is kept for looking, see tests/support/Pictures.h).
+  static ::testing::AssertionResult LooksAsInItsPicture(HWND AWindow, const std::string& AName);
 };
 
 }  // namespace skin_form_test

@@ -94,13 +94,6 @@ class SkinHintTest : public SkinFormTest {
     B.Canvas().Font().Assign(AFont);
     return {WideTextWidth(B.Canvas(), AText), WideTextHeight(B.Canvas(), AText)};
   }
-  ::testing::AssertionResult LooksAsInItsPicture(HWND AWindow, const std::string& AName) {
-    ProcessPendingMessages();
-    const TPixelImage Picture = WindowPicture(AWindow);
-    testing_support::KeepPictureForLooking(Picture, AName);
-    return testing_support::MatchesReferencePicture(
-        Picture, "tests/components/forms/pictures/" + AName + ".png", {.Channel = 2, .Pixels = 0});
-  }
 
   TForm* MainForm = nullptr;
   TspSkinHint* Hint = nullptr;

@@ -90,13 +90,6 @@ class SkinPictureMenuTest : public SkinFormTest {
     InjectKeyStroke(AKey);
     ProcessPendingMessages();
   }
-  ::testing::AssertionResult LooksAsInItsPicture(HWND AWindow, const std::string& AName) {
-    ProcessPendingMessages();
-    const TPixelImage Picture = WindowPicture(AWindow);
-    testing_support::KeepPictureForLooking(Picture, AName);
-    return testing_support::MatchesReferencePicture(
-        Picture, "tests/components/forms/pictures/" + AName + ".png", {.Channel = 2, .Pixels = 0});
-  }
 
   TForm* Form = nullptr;
   TImageList* Images = nullptr;
