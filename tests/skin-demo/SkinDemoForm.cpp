@@ -1,17 +1,22 @@
 // The demonstration form: its skin component, the main menu on a menu bar, the tool
 // bar, the status bar, the hint, and the page control the pages are built into.
 
+#include <array>
+
 #include "platform/ui/Application.h"
 #include "platform/ui/ShortCuts.h"
+#include "resources/skin-new/SkinNewPalette.h"
 #include "tests/skin-demo/SkinDemo.h"
 
 namespace skin_demo {
 namespace {
 
 constexpr int ToolBarHeight = 40;
-constexpr int ToolButtonWidth = 72;
+constexpr int ToolButtonWidth = 84;
 constexpr int ToolButtonHeight = 32;
 constexpr int ToolButtonGap = 4;
+constexpr int ToolImageSize = 16;
+constexpr TColor ToolImageMask = clFuchsia;
 
 // The caption without its accelerator marks, as a person reads it.
 std::string PlainCaption(const String& ACaption) {
@@ -54,15 +59,64 @@ void BuildMainMenu(TSkinDemo& ADemo) {
   ADemo.MenuBar->SetMainMenu(ADemo.MainMenu);
 }
 
+// The tool bar's pictures, drawn from shapes in the default skin's colours, in the
+// order of the buttons: add (a plus), convert (an arrow), stop (a square), play (a
+// triangle), profile (three lines).
+TCustomImageList* MakeToolImages(TComponent* AOwner) {
+  auto* Images = new TCustomImageList(AOwner, ToolImageSize, ToolImageSize);
+  auto Add = [&](auto ADraw) {
+    TBitmap Picture;
+    Picture.SetSize(ToolImageSize, ToolImageSize);
+    TCanvas& C = Picture.Canvas();
+    C.Brush().SetColor(ToolImageMask);
+    C.FillRect(Rect(0, 0, ToolImageSize, ToolImageSize));
+    ADraw(C);
+    Images->AddMasked(Picture, ToolImageMask);
+  };
+  auto Shape = [](TCanvas& C, TColor AColor) {
+    C.Brush().SetColor(AColor);
+    C.Pen().SetColor(AColor);
+  };
+  Add([&](TCanvas& C) {
+    Shape(C, skin_new::palette::Accent);
+    C.FillRect(Rect(7, 2, 9, 14));
+    C.FillRect(Rect(2, 7, 14, 9));
+  });
+  Add([&](TCanvas& C) {
+    Shape(C, skin_new::palette::Accent);
+    C.FillRect(Rect(2, 7, 9, 9));
+    const std::array<TPoint, 3> Head{TPoint{8, 2}, TPoint{14, 8}, TPoint{8, 14}};
+    C.Polygon(Head);
+  });
+  Add([&](TCanvas& C) {
+    Shape(C, skin_new::palette::Close);
+    C.FillRect(Rect(3, 3, 13, 13));
+  });
+  Add([&](TCanvas& C) {
+    Shape(C, skin_new::palette::Accent);
+    const std::array<TPoint, 3> Triangle{TPoint{4, 2}, TPoint{13, 8}, TPoint{4, 14}};
+    C.Polygon(Triangle);
+  });
+  Add([&](TCanvas& C) {
+    Shape(C, skin_new::palette::SecondaryText);
+    for (int Top : {3, 7, 11}) C.FillRect(Rect(2, Top, 14, Top + 2));
+  });
+  return Images;
+}
+
 void BuildToolBar(TSkinDemo& ADemo, TspSkinData* ASkin) {
   auto* Bar = new TspSkinToolBar(ADemo.Form);
   ADemo.ToolBar = Bar;
   Bar->SetParent(ADemo.Form);
   Bar->SetAlign(alTop);
   Bar->SetHeight(ToolBarHeight);
+  Bar->SetImages(MakeToolImages(ADemo.Form));
   int Left = ToolButtonGap;
+  int Index = 0;
   auto Place = [&](TspSkinSpeedButton* AButton, const String& ACaption, const String& AHint, int AWidth) {
     AButton->UseSkinSize = false;
+    AButton->SetImageIndex(Index++);
+    AButton->SetSpacing(6);
     AButton->SetCaption(ACaption);
     AButton->Hint = AHint;
     AButton->SetShowHint(true);
@@ -90,7 +144,7 @@ void BuildToolBar(TSkinDemo& ADemo, TspSkinData* ASkin) {
     AddDemoMenuItem(ADemo, Profiles->Items(), Caption, "profile");
   ADemo.ProfileButton = new TspSkinMenuSpeedButton(ADemo.Form);
   ADemo.ProfileButton->SetSkinPopupMenu(Profiles);
-  Place(ADemo.ProfileButton, "Profile", "Choose the output profile", ToolButtonWidth + 16);
+  Place(ADemo.ProfileButton, "Profile", "Choose the output profile", ToolButtonWidth + 20);
 
   Bar->SetFlat(true);
   Bar->SetSkinData(ASkin);
