@@ -97,9 +97,10 @@ class TspTrayIcon : public TComponent {
   // A balloon beside the icon with a title, a text and the picture of AIconType; title
   // and text are cut to 63 and 255 characters, and an empty text shows none. While the
   // application's main form carries an active TspSkinHint the balloon is a window of
-  // ours in that hint's look, else the desktop's own. A click on it reaches
-  // OnBalloonHintClick; after TrayBalloonTimeoutMs, or when the icon is hidden, it
-  // goes. False when the icon is not in the notification area.
+  // ours in that hint's look (its line separator breaks lines as in every hint), else
+  // the desktop's own. A click on it reaches OnBalloonHintClick; after
+  // TrayBalloonTimeoutMs, or when the icon is hidden, it goes. False when the icon is
+  // not in the notification area.
   bool ShowBalloonHint(const String& ATitle, const String& AText, TspBalloonHintIcon AIconType);
   bool HideBalloonHint();
   // The skinned balloon on show, nullptr when there is none.
