@@ -109,8 +109,15 @@ TEST_F(X11SkinDemoTest, MenusToolsAndTheControlsOfTheFirstPageAnswerThePointer) 
   EXPECT_TRUE(Said("radio MKV"));
   EXPECT_TRUE(Demo.MkvRadio->Checked());
 
-  // The track bar jumps to a click near its right end; its value is shown beside it.
-  Click(Demo.Volume->ClientToScreen({Demo.Volume->Width() * 9 / 10, Demo.Volume->Height() / 2}));
+  // The track bar's thumb dragged from the middle towards the right end; the value is
+  // shown beside it.
+  const TPoint Thumb = Demo.Volume->ClientToScreen({Demo.Volume->Width() / 2, Demo.Volume->Height() / 2});
+  const TPoint Towards =
+      Demo.Volume->ClientToScreen({Demo.Volume->Width() * 9 / 10, Demo.Volume->Height() / 2});
+  VirtualDisplay().Xdotool("mousemove " + std::to_string(Thumb.X) + " " + std::to_string(Thumb.Y) +
+                           " mousedown 1 mousemove " + std::to_string((Thumb.X + Towards.X) / 2) + " " +
+                           std::to_string(Thumb.Y) + " mousemove " + std::to_string(Towards.X) + " " +
+                           std::to_string(Towards.Y) + " mouseup 1");
   ASSERT_TRUE(PumpUntil([&] { return Demo.Volume->Value() > 75; }));
   EXPECT_EQ(Demo.VolumeValue->Caption(), std::to_string(Demo.Volume->Value()) + " %");
   EXPECT_EQ(Log.back(), "volume " + std::to_string(Demo.Volume->Value()));
