@@ -36,6 +36,13 @@ void TspSkinButton::GetSkinData() {
   FrameCount = Data->FrameCount;
   AnimateInterval = Data->AnimateInterval;
   ShowFocus = Data->ShowFocus;
+  MenuMarkerFlatRect = Data->MenuMarkerFlatRect;
+  MenuMarkerRect = Data->MenuMarkerRect;
+  MenuMarkerActiveRect =
+      RectangleIsEmpty(Data->MenuMarkerActiveRect) ? MenuMarkerRect : Data->MenuMarkerActiveRect;
+  MenuMarkerDownRect =
+      RectangleIsEmpty(Data->MenuMarkerDownRect) ? MenuMarkerActiveRect : Data->MenuMarkerDownRect;
+  MenuMarkerTransparentColor = Data->MenuMarkerTransparentColor;
   GlowLayerPictureIndex = Data->GlowLayerPictureIndex;
   GlowLayerMaskPictureIndex = Data->GlowLayerMaskPictureIndex;
   GlowLayerOffsetLeft = Data->GlowLayerOffsetLeft;

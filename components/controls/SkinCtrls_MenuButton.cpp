@@ -1,8 +1,7 @@
 // TspSkinMenuButton: the part that opens the menu, the presses, keys and hover while
-// it shows, its close, and the built-in look with the drop-down column.
+// it shows, and its close.
 
 #include "components/controls/SkinCtrls.h"
-#include "components/controls/SkinCtrls_ButtonInternal.h"
 #include "components/controls/SkinCtrls_MenuButtonInternal.h"
 #include "components/forms/SkinMenus.h"
 #include "platform/ui/Accelerators.h"
@@ -124,26 +123,4 @@ void TspSkinMenuButton::MouseDown(TMouseButton AButton, TShiftState AShift, int 
 void TspSkinMenuButton::MouseUp(TMouseButton AButton, TShiftState AShift, int AX, int AY) {
   if (FMenuTracked) return;
   TspSkinButton::MouseUp(AButton, AShift, AX, AY);
-}
-
-// ---------------------------------------------------------------- built-in look
-
-void TspSkinMenuButton::CreateControlDefaultImage(TBitmap& ABitmap) {
-  TspSkinCustomControl::CreateControlDefaultImage(ABitmap);
-  TCanvas& C = ABitmap.Canvas();
-  const TRect Client = Rect(0, 0, Width(), Height());
-  const TRect Column = Rect(Width() - MenuButtonStripSize, 0, Width(), Height());
-  const bool Pressed = FDown && FMouseIn;
-  const bool Hot = FMouseIn || IsFocused();
-  if (FTrackButtonMode) {
-    DrawBuiltInPartState(C, Rect(0, 0, Column.Left, Height()), Pressed && !FMenuTracked, FMenuTracked || Hot);
-    DrawBuiltInPartState(C, Column, FMenuTracked || Pressed, Hot);
-  } else {
-    DrawBuiltInPartState(C, Client, Pressed, Hot);
-  }
-  ApplyDefaultFont(C.Font());
-  if (!Enabled()) C.Font().SetColor(clBtnShadow);
-  C.Brush().SetStyle(bsClear);
-  DrawContent(C, Rect(0, 0, Column.Left, Height()), FDown, FMouseIn);
-  DrawSmallDownArrow(C, Column, clBtnText);
 }

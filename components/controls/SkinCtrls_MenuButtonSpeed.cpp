@@ -1,9 +1,7 @@
 // TspSkinMenuSpeedButton: the part that opens the menu, opening it below the button,
-// the presses and hover while it shows, its close, and the built-in look with the
-// drop-down strip.
+// the presses and hover while it shows, and its close.
 
 #include "components/controls/SkinCtrls.h"
-#include "components/controls/SkinCtrls_ButtonInternal.h"
 #include "components/controls/SkinCtrls_MenuButtonInternal.h"
 #include "components/forms/SkinMenus.h"
 
@@ -115,47 +113,4 @@ void TspSkinMenuSpeedButton::MouseDown(TMouseButton AButton, TShiftState AShift,
 void TspSkinMenuSpeedButton::MouseUp(TMouseButton AButton, TShiftState AShift, int AX, int AY) {
   if (FMenuTracked) return;
   TspSkinSpeedButton::MouseUp(AButton, AShift, AX, AY);
-}
-
-// ---------------------------------------------------------------- built-in look
-
-// AClient without the drop-down strip AStrip: left of it, or above it at the bottom.
-static TRect MenuSpeedAreaBeforeStrip(const TRect& AClient, const TRect& AStrip) {
-  TRect Area = AClient;
-  if (AStrip.Left > 0)
-    Area.Right = AStrip.Left;
-  else
-    Area.Bottom = AStrip.Top;
-  return Area;
-}
-
-void TspSkinMenuSpeedButton::CreateControlDefaultImage(TBitmap& ABitmap) {
-  TspGraphicSkinCustomControl::CreateControlDefaultImage(ABitmap);
-  TCanvas& C = ABitmap.Canvas();
-  const TRect Client = Rect(0, 0, Width(), Height());
-  const TRect StripRect = Strip();
-  const bool Pressed = FDown && FMouseIn;
-  const bool Split = FTrackButtonMode && (!FNewStyle || FMouseIn);
-  if (Split) {
-    const TRect Main = MenuSpeedAreaBeforeStrip(Client, StripRect);
-    const bool BothPressed = !FMenuTracked && (FNewStyle ? FDown : Pressed);
-    DrawBuiltInPartState(C, Main, BothPressed, FMenuTracked || FMouseIn);
-    DrawBuiltInPartState(C, StripRect, FMenuTracked || BothPressed, FMouseIn);
-  } else if (FNewStyle && Flat() && !FMouseIn) {
-    C.Brush().SetColor(clBtnFace);
-    C.FillRect(Client);
-  } else {
-    DrawBuiltInPartState(C, Client, Pressed, FMouseIn);
-  }
-  ApplyDefaultFont(C.Font());
-  if (!Enabled()) C.Font().SetColor(clBtnShadow);
-  C.Brush().SetStyle(bsClear);
-  const TRect Content = MenuSpeedAreaBeforeStrip(Client, StripRect);
-  DrawContent(C, Content, Pressed && !(FTrackButtonMode && FMenuTracked), FMouseIn || FDown);
-  TRect Marker = StripRect;
-  if (!FNewStyle && (Pressed || FMenuTracked)) {
-    Marker.Left = Width() - 13;
-    Marker.Top = 2;
-  }
-  DrawSmallDownArrow(C, Marker, clBtnText);
 }

@@ -175,6 +175,13 @@ void TspSkinSpeedButton::GetSkinData() {
   AnimateSkinRect = Data->AnimateSkinRect;
   FrameCount = Data->FrameCount;
   AnimateInterval = Data->AnimateInterval;
+  MenuMarkerRect = Data->MenuMarkerRect;
+  MenuMarkerActiveRect =
+      RectangleIsEmpty(Data->MenuMarkerActiveRect) ? MenuMarkerRect : Data->MenuMarkerActiveRect;
+  MenuMarkerDownRect =
+      RectangleIsEmpty(Data->MenuMarkerDownRect) ? MenuMarkerActiveRect : Data->MenuMarkerDownRect;
+  MenuMarkerFlatRect = RectangleIsEmpty(Data->MenuMarkerFlatRect) ? MenuMarkerRect : Data->MenuMarkerFlatRect;
+  MenuMarkerTransparentColor = Data->MenuMarkerTransparentColor;
 }
 
 void TspSkinSpeedButton::CalcSize(int& AWidth, int& AHeight) {
@@ -310,7 +317,8 @@ void TspSkinSpeedButton::MouseUp(TMouseButton AButton, TShiftState AShift, int A
 
 // ---------------------------------------------------------------- looks
 
-void TspSkinSpeedButton::DrawContent(TCanvas& ACanvas, const TRect& ARect, bool ADown, bool AMouseIn) {
+void TspSkinSpeedButton::DrawContent(TCanvas& ACanvas, const TRect& ARect, bool ADown, bool AMouseIn,
+                                     bool AToolBarHotImages) {
   TButtonContent Content;
   Content.Enabled = Enabled();
   Content.Glyph = FGlyph.get();
@@ -326,7 +334,7 @@ void TspSkinSpeedButton::DrawContent(TCanvas& ACanvas, const TRect& ARect, bool 
       // The disabled pictures are drawn as they are.
       Content.Images = Bar->DisabledImages();
       Content.Enabled = true;
-    } else if ((ADown || AMouseIn) && Bar->HotImages()) {
+    } else if (AToolBarHotImages && (ADown || AMouseIn) && Bar->HotImages()) {
       Content.Images = Bar->HotImages();
     } else {
       Content.Images = Bar->Images();
