@@ -55,7 +55,8 @@ void TspSkinMenuButton::CreateToolButtonImage(TBitmap& ABitmap, bool AScaled) {
     DrawDottedFocusRect(C, NewClRect);
   }
   C.Brush().SetStyle(bsClear);
-  DrawContent(C, Rect(0, 0, Column.Left, Height()), FDown, FMouseIn);
+  // A button no wider than its column shows only its marker.
+  if (Column.Left > 0) DrawContent(C, Rect(0, 0, Column.Left, Height()), FDown, FMouseIn);
   TRect MarkerArea = Column;
   // The scaled look sinks the marker with the pressed column.
   if (AScaled && (Pressed || FMenuTracked)) OffsetRect(MarkerArea, 2, 2);

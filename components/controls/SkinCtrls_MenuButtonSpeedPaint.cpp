@@ -113,7 +113,8 @@ void TspSkinMenuSpeedButton::CreateToolButtonImage(TBitmap& ABitmap, bool AScale
                                      Enabled(), UseSkinFontColor, DefaultFont().Color(), Pressed && !Tracked,
                                      AMouseIn));
   C.Brush().SetStyle(bsClear);
-  DrawContent(C, Main, ADown, AMouseIn);
+  // A button no wider than its column shows only its marker.
+  if (!RectangleIsEmpty(Main)) DrawContent(C, Main, ADown, AMouseIn);
   if (DrawStandardArrow)
     DrawArrow(C, Column, C.Font().Color(), ArrowType);
   else
@@ -157,7 +158,7 @@ void TspSkinMenuSpeedButton::CreateNewStyleImage(TBitmap& ABitmap, bool ADown, b
   C.Font().SetColor(ButtonStateColor({FontColor, ActiveFontColor, DownFontColor, DisabledFontColor},
                                      Enabled(), UseSkinFontColor, DefaultFont().Color(), MainDown, AMouseIn));
   C.Brush().SetStyle(bsClear);
-  DrawContent(C, Main, ADown, AMouseIn);
+  if (!RectangleIsEmpty(Main)) DrawContent(C, Main, ADown, AMouseIn);
   DrawToolButtonMarker(C, StripRect, false, AMouseIn);
 }
 

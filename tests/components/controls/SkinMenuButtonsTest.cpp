@@ -276,6 +276,43 @@ TEST_F(SkinMenuButtonLooksTest, AFlatMenuSpeedButtonShowsOnlyItsFlatMarkerUntilI
   EXPECT_EQ(At(56, 5), looks::PressedTrack);
 }
 
+// A button built in code with the standard arrow (as a list button of a tabs bar):
+// 15 pixels wide, it shows only its arrow in its font colour, no marker picture and no
+// content; a direction outside 1 to 4 draws nothing.
+TEST_F(SkinMenuButtonLooksTest, AStandardArrowTakesTheMarkersPlaceInTheToolButtonLooks) {
+  auto& Element = AddButtonElement<TspDataSkinButtonControl>("resizetoolbutton");
+  constexpr COLORREF Ink = RGB(1, 2, 3);
+  Element.FontColor = Ink;
+  struct TArrowCase {
+    const char* Name;
+    int ArrowType;
+    bool Drawn;
+  };
+  const TArrowCase Cases[] = {{"down", 4, true}, {"left", 1, true}, {"none", 0, false}};
+  for (const TArrowCase& Case : Cases) {
+    SCOPED_TRACE(Case.Name);
+    auto* Button = NewSkinnedMenuButton<TspSkinMenuSpeedButton>("resizetoolbutton");
+    Button->SetCaption("Tabs");
+    Button->DrawStandardArrow = true;
+    Button->ArrowType = Case.ArrowType;
+    Button->SetBounds(10, 10, 15, 20);
+    ShowHost();
+    int InkPixels = 0, Others = 0;
+    for (int Y = 0; Y < 20; ++Y)
+      for (int X = 0; X < 15; ++X) {
+        const COLORREF Pixel = At(X, Y);
+        if (Pixel == Ink)
+          ++InkPixels;
+        else if (Pixel != looks::Normal)
+          ++Others;
+      }
+    EXPECT_EQ(InkPixels > 0, Case.Drawn);
+    // Neither the marker picture nor the caption.
+    EXPECT_EQ(Others, 0);
+    delete Button;
+  }
+}
+
 // The new style draws the skin's "resizetoolbutton" record; with the pointer over a
 // button in track mode its strip (the bottom 15 pixels here) shows the strip element
 // "htracktoolbutton" when the skin has one, else the main element again; the marker
