@@ -1034,6 +1034,7 @@ using TspButtonPaintEvent = std::function<void(TObject* Sender, TCanvas& ACanvas
                                                bool ADown, bool AMouseIn, bool& ADrawDefault)>;
 
 class TspLayerManager;
+class TspSkinImagesMenu;
 using TModalResult = int;  // as the forms declare it
 
 // The windowed push button ("button"): a picture per state (normal, hot, pressed,
@@ -1120,6 +1121,16 @@ class TspSkinButton : public TspSkinCustomControl {
   // One state picture from the element's rectangle ASource, with the content; the
   // menu button draws its drop-down part here too.
   virtual void CreateButtonImage(TBitmap& ABitmap, const TRect& ASource, bool ADown, bool AMouseIn);
+
+  // The picture menu whose chosen picture (and caption) the button shows with
+  // UseImagesMenuImage (and UseImagesMenuCaption); the menu button publishes them and
+  // opens the menu. Not owned; forgotten when it is freed. Choosing another picture
+  // repaints the button.
+  TspSkinImagesMenu* SkinImagesMenu() const { return FSkinImagesMenu; }
+  void SetSkinImagesMenu(TspSkinImagesMenu* AValue);
+  bool UseImagesMenuImage = false;
+  bool UseImagesMenuCaption = false;
+  TspSkinImagesMenu* FSkinImagesMenu = nullptr;
 
   // Whether Space presses the button (the menu button ignores it).
   bool FSpaceSupport = true;
@@ -1283,6 +1294,12 @@ class TspSkinSpeedButton : public TspGraphicSkinCustomControl {
   // One state picture from the element's rectangle ASource, with the content; the
   // menu speed button draws its drop-down strip here too.
   virtual void CreateButtonImage(TBitmap& ABitmap, const TRect& ASource, bool ADown, bool AMouseIn);
+  // As the push button's; published by the menu speed button.
+  TspSkinImagesMenu* SkinImagesMenu() const { return FSkinImagesMenu; }
+  void SetSkinImagesMenu(TspSkinImagesMenu* AValue);
+  bool UseImagesMenuImage = false;
+  bool UseImagesMenuCaption = false;
+  TspSkinImagesMenu* FSkinImagesMenu = nullptr;
 
   // Expires with the button, so that a handler that frees it is noticed.
   std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);
@@ -1367,11 +1384,16 @@ class TspSkinMenuButton : public TspSkinButton {
 
   TspSkinPopupMenu* SkinPopupMenu() const { return FSkinPopupMenu; }
   void SetSkinPopupMenu(TspSkinPopupMenu* AValue);
+  // A picture menu, opened after the popup menu when both are set.
+  using TspSkinButton::SetSkinImagesMenu;
+  using TspSkinButton::SkinImagesMenu;
+  using TspSkinButton::UseImagesMenuCaption;
+  using TspSkinButton::UseImagesMenuImage;
   bool TrackButtonMode() const { return FTrackButtonMode; }
   void SetTrackButtonMode(bool AValue);
   // Whether a menu this button opened is showing.
   bool MenuTracked() const { return FMenuTracked; }
-  TNotifyEvent OnShowTrackMenu;  // before the menu opens
+  TNotifyEvent OnShowTrackMenu;  // before each menu opens
   TNotifyEvent OnHideTrackMenu;  // after it has closed
 
  protected:
@@ -1390,9 +1412,10 @@ class TspSkinMenuButton : public TspSkinButton {
  private:
   // Whether the client point lies in the part that opens the menu, edges included.
   bool InMenuPart(int AX, int AY) const;
-  // Down, tracking, and the menu below the button.
+  // Down, tracking, and the menus below the button.
   void TrackMenu();
-  void MenuClosed();
+  // AMorph: the picture menu's close, which fades back instead of repainting.
+  void MenuClosed(bool AMorph = false);
   // The image of a tool-button element: scaled ("toolbutton", "bigtoolbutton") or
   // composed in nine parts ("resizebutton", "resizetoolbutton").
   void CreateToolButtonImage(TBitmap& ABitmap, bool AScaled);
@@ -1416,6 +1439,11 @@ class TspSkinMenuSpeedButton : public TspSkinSpeedButton {
 
   TspSkinPopupMenu* SkinPopupMenu() const { return FSkinPopupMenu; }
   void SetSkinPopupMenu(TspSkinPopupMenu* AValue);
+  // A picture menu, opened after the popup menu when both are set.
+  using TspSkinSpeedButton::SetSkinImagesMenu;
+  using TspSkinSpeedButton::SkinImagesMenu;
+  using TspSkinSpeedButton::UseImagesMenuCaption;
+  using TspSkinSpeedButton::UseImagesMenuImage;
   bool TrackButtonMode() const { return FTrackButtonMode; }
   void SetTrackButtonMode(bool AValue);
   bool NewStyle() const { return FNewStyle; }
@@ -1425,7 +1453,7 @@ class TspSkinMenuSpeedButton : public TspSkinSpeedButton {
   void SetTrackPosition(TspTrackPosition AValue);
   // Whether a menu this button opened is showing.
   bool MenuTracked() const { return FMenuTracked; }
-  TNotifyEvent OnShowTrackMenu;  // before the menu opens
+  TNotifyEvent OnShowTrackMenu;  // before each menu opens
   TNotifyEvent OnHideTrackMenu;  // after it has closed
   // Set by an owner that builds the button in code: the tool-button looks draw an
   // arrow (ArrowType 1 left, 2 right, 3 up, 4 down, others none) in place of the marker.

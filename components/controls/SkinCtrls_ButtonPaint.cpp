@@ -154,6 +154,9 @@ void TspSkinButton::DrawContent(TCanvas& ACanvas, const TRect& ARect, bool ADown
   Content.Layout = FLayout;
   Content.Caption = Caption();
   Content.Enabled = Enabled();
+  if (UseImagesMenuImage &&
+      DrawImagesMenuChoice(ACanvas, ARect, FSkinImagesMenu, UseImagesMenuCaption, Content))
+    return;
   DrawButtonContent(ACanvas, ARect, Content, ADown, AMouseIn);
 }
 

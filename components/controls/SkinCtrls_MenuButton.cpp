@@ -34,7 +34,7 @@ void TspSkinMenuButton::GetSkinData() {
 }
 
 bool TspSkinMenuButton::InMenuPart(int AX, int AY) const {
-  if (!FSkinPopupMenu) return false;
+  if (!FSkinPopupMenu && !FSkinImagesMenu) return false;
   if (!FTrackButtonMode) return true;
   if (FIndex != -1 && !IsToolButtonKind(SkinDataName()))
     return PointInMenuPart(MappedTrackRect(TrackButtonRect, *this, Width(), Height()), AX, AY);
@@ -44,11 +44,18 @@ bool TspSkinMenuButton::InMenuPart(int AX, int AY) const {
 void TspSkinMenuButton::TrackMenu() {
   FMenuTracked = true;
   if (!FDown) SetDown(true);
-  if (RaiseMenuButtonEvent(OnShowTrackMenu, this, FAlive) && FSkinPopupMenu)
-    FSkinPopupMenu->PopupFromRect2(this, ScreenRectOf(*this), false);
+  if (FSkinPopupMenu) {
+    if (!RaiseMenuButtonEvent(OnShowTrackMenu, this, FAlive)) return;
+    if (FSkinPopupMenu) FSkinPopupMenu->PopupFromRect2(this, ScreenRectOf(*this), false);
+  }
+  if (!FSkinImagesMenu) return;
+  if (!RaiseMenuButtonEvent(OnShowTrackMenu, this, FAlive) || !FSkinImagesMenu) return;
+  // A picture menu that did not open would leave the button down for good.
+  if (!PopupImagesMenuBelow(*FSkinImagesMenu, *this, FAlive, [this] { MenuClosed(true); }) && !FSkinPopupMenu)
+    MenuClosed(true);
 }
 
-void TspSkinMenuButton::MenuClosed() {
+void TspSkinMenuButton::MenuClosed(bool AMorph) {
   FMenuTracked = false;
   SetDown(false);
   // Hot only with the pointer really over the button: a menu closed by a click
@@ -57,7 +64,10 @@ void TspSkinMenuButton::MenuClosed() {
   FMouseIn = HandleAllocated() && GetCursorPos(&Cursor) && WindowFromPoint(Cursor) == Handle();
   if (!RaiseMenuButtonEvent(OnHideTrackMenu, this, FAlive)) return;
   if (!FMouseIn) HideLayer();
-  Repaint();
+  if (AMorph)
+    MorphOrRepaint();
+  else
+    Repaint();
 }
 
 // ---------------------------------------------------------------- messages, keys, mouse

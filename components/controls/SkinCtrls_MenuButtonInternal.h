@@ -4,11 +4,13 @@
 // of their skin looks (element parts at any size, the marker picture).
 // User-interface thread.
 
+#include <functional>
 #include <memory>
 
 #include "components/controls/SkinCtrls.h"
 #include "components/controls/SkinCtrls_PiecesInternal.h"
 #include "components/core/SPUtils.h"
+#include "components/forms/SkinPictureMenu.h"
 
 // The width (or height) of the drop-down strip the tool-button looks compose.
 constexpr int MenuButtonStripSize = 15;
@@ -44,6 +46,18 @@ inline bool PointInMenuPart(const TRect& APart, int AX, int AY) {
 inline TRect ScreenRectOf(TControl& AControl) {
   const TPoint Origin = AControl.ClientOrigin();
   return Rect(Origin.X, Origin.Y, Origin.X + AControl.Width(), Origin.Y + AControl.Height());
+}
+
+// Opens AMenu below AButton, its close reported to AClosed while the button (AAlive)
+// lives. False when it did not open (a picture menu without pictures): no close
+// will come.
+inline bool PopupImagesMenuBelow(TspSkinImagesMenu& AMenu, TControl& AButton,
+                                 const std::shared_ptr<bool>& AAlive, std::function<void()> AClosed) {
+  AMenu.OnInternalMenuClose = [Alive = std::weak_ptr<bool>(AAlive), Closed = std::move(AClosed)](TObject*) {
+    if (!Alive.expired()) Closed();
+  };
+  AMenu.PopupFromRect(ScreenRectOf(AButton));
+  return AMenu.PopupWindow() != nullptr;
 }
 
 // Raises AEvent for ASender from a copy (the handler may free the button that holds

@@ -52,16 +52,23 @@ TRect TspSkinMenuSpeedButton::MenuPart() const {
 }
 
 bool TspSkinMenuSpeedButton::InMenuPart(int AX, int AY) const {
-  if (!FSkinPopupMenu) return false;
+  if (!FSkinPopupMenu && !FSkinImagesMenu) return false;
   if (!FTrackButtonMode) return true;
   return PointInMenuPart(MenuPart(), AX, AY);
 }
 
 void TspSkinMenuSpeedButton::PopupMenuBelow() {
-  if (!FSkinPopupMenu) return;
+  if (FSkinPopupMenu) {
+    if (Flat() && !Transparent()) SetTransparentStyle(true);
+    if (!RaiseMenuButtonEvent(OnShowTrackMenu, this, FAlive)) return;
+    if (FSkinPopupMenu) FSkinPopupMenu->PopupFromRect2(this, ScreenRectOf(*this), false);
+  }
+  if (!FSkinImagesMenu) return;
   if (Flat() && !Transparent()) SetTransparentStyle(true);
-  if (!RaiseMenuButtonEvent(OnShowTrackMenu, this, FAlive) || !FSkinPopupMenu) return;
-  FSkinPopupMenu->PopupFromRect2(this, ScreenRectOf(*this), false);
+  if (!RaiseMenuButtonEvent(OnShowTrackMenu, this, FAlive) || !FSkinImagesMenu) return;
+  // A picture menu that did not open would leave the button down for good.
+  if (!PopupImagesMenuBelow(*FSkinImagesMenu, *this, FAlive, [this] { MenuClosed(); }) && !FSkinPopupMenu)
+    MenuClosed();
 }
 
 void TspSkinMenuSpeedButton::MenuClosed() {

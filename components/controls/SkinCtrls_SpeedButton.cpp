@@ -126,6 +126,13 @@ void TspSkinSpeedButton::SetImageIndex(int AValue) {
 void TspSkinSpeedButton::Notification(TComponent* AComponent, TOperation AOperation) {
   TspGraphicSkinCustomControl::Notification(AComponent, AOperation);
   if (AOperation == opRemove && AComponent == FImageList) FImageList = nullptr;
+  if (AOperation == opRemove && AComponent == FSkinImagesMenu) FSkinImagesMenu = nullptr;
+}
+
+void TspSkinSpeedButton::SetSkinImagesMenu(TspSkinImagesMenu* AValue) {
+  ReplaceNotified(FSkinImagesMenu, AValue);
+  if (FSkinImagesMenu) RepaintOnImagesMenuChange(*FSkinImagesMenu, *this, FAlive);
+  Repaint();
 }
 
 void TspSkinSpeedButton::Loaded() {
@@ -344,6 +351,12 @@ void TspSkinSpeedButton::DrawContent(TCanvas& ACanvas, const TRect& ARect, bool 
   Content.Spacing = FSpacing;
   Content.Layout = FLayout;
   Content.Caption = FShowCaption ? Caption() : String();
+  if (UseImagesMenuImage) {
+    // The picture menu's choice takes precedence, drawn enabled as the button is.
+    TButtonContent Choice = Content;
+    Choice.Enabled = Enabled();
+    if (DrawImagesMenuChoice(ACanvas, ARect, FSkinImagesMenu, UseImagesMenuCaption, Choice)) return;
+  }
   DrawButtonContent(ACanvas, ARect, Content, ADown, AMouseIn);
 }
 

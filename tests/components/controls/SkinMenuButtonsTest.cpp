@@ -11,6 +11,7 @@
 #include "components/controls/SkinCtrls.h"
 #include "components/forms/SkinForm.h"
 #include "components/forms/SkinMenus.h"
+#include "components/forms/SkinPictureMenu.h"
 #include "platform/ui/Application.h"
 #include "platform/win/Keyboard.h"
 #include "platform/win/headless/HeadlessInput.h"
@@ -90,6 +91,111 @@ class SkinMenuButtonsTest : public SkinControlsTest {
   std::vector<std::string> Events;
   TForm* FMenuForm = nullptr;
 };
+
+// ---------------------------------------------------------------- picture menus
+
+// A picture menu of a red, a green and a blue picture (16 × 16) in one row; the button
+// shows the chosen one centred in its content area.
+class SkinMenuButtonPictureMenuTest : public SkinMenuButtonsTest {
+ protected:
+  void SetUp() override {
+    SkinMenuButtonsTest::SetUp();
+    Images = std::make_unique<TImageList>(nullptr);
+    Images->SetSize(16, 16);
+    FillImages();
+    Pictures = std::make_unique<TspSkinImagesMenu>(nullptr);
+    Pictures->SetImages(Images.get());
+    Pictures->SetColumnsCount(3);
+    for (int I = 0; I < 3; ++I) Pictures->ImagesItems().Add()->ImageIndex = I;
+  }
+  void TearDown() override {
+    Pictures.reset();
+    Images.reset();
+    SkinMenuButtonsTest::TearDown();
+  }
+  void FillImages() {
+    Images->Clear();
+    for (TColor Colour : {clRed, clLime, clBlue}) {
+      TBitmap Picture;
+      Picture.SetSize(16, 16);
+      Picture.Canvas().Brush().SetColor(Colour);
+      Picture.Canvas().FillRect(Rect(0, 0, 16, 16));
+      Images->Add(Picture, nullptr);
+    }
+  }
+  template <class TButton>
+  TButton* NewPictureMenuButton() {
+    auto* Button = NewMenuButton<TButton>();
+    Button->SetSkinPopupMenu(nullptr);
+    Button->SetSkinImagesMenu(Pictures.get());
+    Button->UseImagesMenuImage = true;
+    return Button;
+  }
+  TPoint CellCentre(int AIndex) {
+    const TRect& R = Pictures->ImagesItems().Items(AIndex)->ItemRect;
+    return Pictures->PopupWindow()->ClientToScreen({(R.Left + R.Right) / 2, (R.Top + R.Bottom) / 2});
+  }
+
+  std::unique_ptr<TImageList> Images;
+  std::unique_ptr<TspSkinImagesMenu> Pictures;
+};
+
+// A press opens the picture menu below the button; a picture chosen closes it, the
+// button comes up and shows that picture; an empty picture menu opens nothing and
+// leaves the button up at once.
+TEST_F(SkinMenuButtonPictureMenuTest, APictureMenuOpensFromTheButtonWhichThenShowsTheChoice) {
+  auto Check = [&](auto* AButton) {
+    ShowHost();
+    Press(OnButton(20, 10));
+    ASSERT_NE(Pictures->PopupWindow(), nullptr);
+    EXPECT_EQ(Pictures->PopupWindow()->Top(), 100 + 10 + 30);
+    EXPECT_TRUE(AButton->MenuTracked());
+    EXPECT_TRUE(AButton->Down());
+    InjectClick(CellCentre(2));
+    Pump();
+    EXPECT_EQ(Pictures->PopupWindow(), nullptr);
+    EXPECT_EQ(Pictures->ItemIndex, 2);
+    EXPECT_FALSE(AButton->MenuTracked());
+    EXPECT_FALSE(AButton->Down());
+    EXPECT_EQ(Events, (std::vector<std::string>{"show", "hide"}));
+    // The content area is the button without its 15-pixel column: 45 × 30.
+    InjectPointerMove(OnButton(20, 100));
+    Pump();
+    EXPECT_EQ(HostPixel(10 + 22, 10 + 15), ColorToRGB(clBlue));
+
+    Events.clear();
+    Images->Clear();
+    Press(OnButton(20, 10));
+    EXPECT_EQ(Pictures->PopupWindow(), nullptr);
+    EXPECT_FALSE(AButton->MenuTracked());
+    EXPECT_FALSE(AButton->Down());
+    // The release then finds the button idle: an ordinary release without a click.
+    EXPECT_EQ(Events, (std::vector<std::string>{"show", "hide", "up"}));
+    delete AButton;
+  };
+  {
+    SCOPED_TRACE("menu speed button");
+    Check(NewPictureMenuButton<TspSkinMenuSpeedButton>());
+  }
+  FillImages();
+  Pictures->ItemIndex = -1;
+  Events.clear();
+  {
+    SCOPED_TRACE("menu button");
+    Check(NewPictureMenuButton<TspSkinMenuButton>());
+  }
+}
+
+// With both menus set both open, one after the other, each announced.
+TEST_F(SkinMenuButtonPictureMenuTest, WithBothMenusBothOpenAndEachIsAnnounced) {
+  auto* Button = NewPictureMenuButton<TspSkinMenuSpeedButton>();
+  Button->SetSkinPopupMenu(Menu.get());
+  ShowHost();
+  Press(OnButton(20, 10));
+  EXPECT_TRUE(MenuShows());
+  EXPECT_NE(Pictures->PopupWindow(), nullptr);
+  EXPECT_EQ(Events, (std::vector<std::string>{"show", "show"}));
+}
 
 // ---------------------------------------------------------------- skin looks
 
