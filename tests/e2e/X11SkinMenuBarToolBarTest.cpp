@@ -159,10 +159,11 @@ class X11SkinMenuBarToolBarTest : public X11DefaultSkinTest {
   bool LooksPlain(TControl& AButton) {
     Application->ProcessMessages();
     Other().Synchronize();
-    const TPoint Inside = AButton.ClientToScreen({4, AButton.Height() / 2});
-    const TPoint Beside = ToolBar->ClientToScreen({ToolBar->Width() - 8, ToolBar->Height() / 2});
-    const TPixelImage Shot = VirtualDisplay().Screenshot(Bounds(0, 0, 1280, 800));
-    return Shot.Pixel(Inside.X, Inside.Y) == Shot.Pixel(Beside.X, Beside.Y);
+    const TPoint Origin = ToolBar->ClientToScreen({0, 0});
+    const TPixelImage Shot =
+        VirtualDisplay().Screenshot(Bounds(Origin.X, Origin.Y, ToolBar->Width(), ToolBar->Height()));
+    const TPoint Inside = ToolBar->ScreenToClient(AButton.ClientToScreen({4, AButton.Height() / 2}));
+    return Shot.Pixel(Inside.X, Inside.Y) == Shot.Pixel(ToolBar->Width() - 8, ToolBar->Height() / 2);
   }
 
   const TRect Place = Bounds(60, 60, 520, 300);
@@ -202,6 +203,7 @@ TEST_F(X11SkinMenuBarToolBarTest, MenusOfTheBarAndTheToolBarOpenChooseAndLeaveTh
   Click(Profile->ClientToScreen({Profile->Width() - 7, Profile->Height() / 2}));
   ASSERT_TRUE(RunUntil([&] { return MenuShows() && Profile->MenuTracked(); }));
   EXPECT_TRUE(Profile->Down());
+  EXPECT_FALSE(LooksPlain(*Profile));
   TspSkinPopupWindow& DropDown = SkinForm->SkinMenu().PopupWindow(0);
   EXPECT_EQ(DropDown.Top(), Profile->ClientToScreen({0, Profile->Height()}).Y);
   Application->ProcessMessages();
@@ -220,6 +222,7 @@ TEST_F(X11SkinMenuBarToolBarTest, MenusOfTheBarAndTheToolBarOpenChooseAndLeaveTh
   // The menu button's menu closed by a click elsewhere on the form chooses nothing.
   Click(CentreOnScreen(*Share, Rect(0, 0, Share->Width(), Share->Height())));
   ASSERT_TRUE(RunUntil([&] { return MenuShows() && Share->MenuTracked(); }));
+  EXPECT_TRUE(RunUntil([&] { return !LooksPlain(*Share); }));
   Click(Form->ClientToScreen({Form->ClientWidth() - 20, Form->ClientHeight() - 20}));
   ASSERT_TRUE(RunUntil([&] { return !MenuShows() && !Share->MenuTracked(); }));
   EXPECT_FALSE(Share->Down());
