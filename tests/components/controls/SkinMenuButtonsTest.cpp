@@ -195,6 +195,9 @@ TEST_F(SkinMenuButtonPictureMenuTest, WithBothMenusBothOpenAndEachIsAnnounced) {
   EXPECT_TRUE(MenuShows());
   EXPECT_NE(Pictures->PopupWindow(), nullptr);
   EXPECT_EQ(Events, (std::vector<std::string>{"show", "show"}));
+  // A freed picture menu is forgotten.
+  Pictures.reset();
+  EXPECT_EQ(Button->SkinImagesMenu(), nullptr);
 }
 
 // ---------------------------------------------------------------- skin looks
