@@ -947,6 +947,9 @@ class TspSkinForm : public TComponent {
   void PaintMDIBGDefault(HDC DC);
   // The documents are in the skinned maximized state.
   bool MDIChildMaximized() const { return FMDIChildMaximized; }
+  // The text of the frame's caption: the form's caption, on an MDI frame with maximized
+  // documents followed by " - [", the maximized document's caption and "]".
+  String CaptionText() const;
 
   // The window menu, called on a document's component with its form: an entry named
   // Child's Name followed by "_DSFCHILDITEM", captioned with its caption, owned by this

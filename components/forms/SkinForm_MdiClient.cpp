@@ -54,6 +54,12 @@ TCustomForm* FindMaximizedMDIChild() {
   return nullptr;
 }
 
+String TspSkinForm::CaptionText() const {
+  if (FForm->FormStyle() != fsMDIForm || !FMDIChildMaximized) return FForm->Caption();
+  const TCustomForm* Maximized = FindMaximizedMDIChild();
+  return Maximized != nullptr ? FForm->Caption() + " - [" + Maximized->Caption() + "]" : FForm->Caption();
+}
+
 void TspSkinForm::RefreshMDIChildren() {
   if (FForm->FormStyle() != fsMDIForm) return;
   for (int I = 0; I < FForm->MDIChildCount(); ++I)

@@ -11,6 +11,7 @@
 #include "platform/win/MessageLoop.h"
 #include "platform/win/WindowPos.h"
 #include "platform/win/headless/HeadlessInput.h"
+#include "platform/win/headless/HeadlessPictures.h"
 #include "tests/components/forms/SkinFormTestSupport.h"
 
 // Rectangles in failure messages.
@@ -21,6 +22,7 @@ inline void PrintTo(const TRect& ARect, std::ostream* AStream) {
 namespace skin_form_mdi_test {
 namespace {
 
+using skin_form_test::FixtureClRect;
 using skin_form_test::MakeFixtureSkin;
 using skin_form_test::SkinFormTest;
 
@@ -92,6 +94,23 @@ TEST_F(SkinFormMdiTest, TheClientRectangleIsWhatTheAlignedControlsLeave) {
   EXPECT_EQ(Client, Rect(Origin.X, Origin.Y + 40, Origin.X + 690, Origin.Y + 460));
 }
 
+TEST_F(SkinFormMdiTest, TheClientIsPaintedFromTheSkinOrInTheWorkspaceColour) {
+  const HWND Window = Main()->Handle();
+  // A client point away from any document: window point = frame offset + client point.
+  const TPoint InClient{FixtureClRect.Left + 400, FixtureClRect.Top + 40 + 300};
+  ProcessPendingMessages();
+  EXPECT_EQ(PresentedPixel(Window, InClient.X, InClient.Y), ColorToRGB(clBlue));
+  Frame->SetSkinData(nullptr);
+  ProcessPendingMessages();
+  // The built-in frame: 3 pixels of border, a caption of DefaultCaptionHeight.
+  const TPoint Plain{3 + 400, 3 + Frame->DefaultCaptionHeight() + 40 + 300};
+  EXPECT_EQ(PresentedPixel(Window, Plain.X, Plain.Y), ColorToRGB(clAppWorkSpace));
+  // The client has no frame of its own.
+  RECT Client;
+  GetClientRect(Main()->ClientHandle(), &Client);
+  EXPECT_EQ(Client.Width(), Main()->ClientWidth());
+}
+
 TEST_F(SkinFormMdiTest, MaximizingADocumentMaximizesAllInsideTheClientAndRestoringOneRestoresAll) {
   TspSkinForm* A = NewDocument("A", Bounds(10, 10, 200, 150));
   TspSkinForm* B = NewDocument("B", Bounds(50, 60, 220, 160));
@@ -108,6 +127,8 @@ TEST_F(SkinFormMdiTest, MaximizingADocumentMaximizesAllInsideTheClientAndRestori
   }
   EXPECT_EQ(Fixed->WindowState(), wsNormal);
   EXPECT_EQ(FindMaximizedMDIChild(), B->Form());
+  Main()->SetCaption("Frame");
+  EXPECT_EQ(Frame->CaptionText(), "Frame - [B caption]");
   // A document shown meanwhile joins them; a larger frame takes them all along.
   TspSkinForm* Late = NewDocument("Late");
   EXPECT_EQ(Late->WindowState(), wsMaximized);
@@ -118,6 +139,7 @@ TEST_F(SkinFormMdiTest, MaximizingADocumentMaximizesAllInsideTheClientAndRestori
   A->SetWindowState(wsNormal);
   EXPECT_FALSE(Frame->MDIChildMaximized());
   EXPECT_EQ(FindMaximizedMDIChild(), nullptr);
+  EXPECT_EQ(Frame->CaptionText(), "Frame");
   EXPECT_EQ(BoundsOf(A), Bounds(10, 10, 200, 150));
   EXPECT_EQ(B->WindowState(), wsNormal);
   EXPECT_EQ(BoundsOf(B), Bounds(50, 60, 220, 160));
