@@ -104,8 +104,9 @@ void TspSkinForm::Cascade() {
   const TRect Client = GetMDIClientRect();
   const int W = Client.Width();
   const int H = Client.Height();
-  const int Step = FSkinSupport ? NewClRect.Top : DefaultCaptionHeight() + 3;
-  if (Step <= 0) return;
+  // A skin whose client area starts at the window's top has no caption to step by:
+  // the built-in caption's step serves.
+  const int Step = FSkinSupport && NewClRect.Top > 0 ? NewClRect.Top : DefaultCaptionHeight() + 3;
   const int Steps = (W - static_cast<int>(std::lrint(W * 0.8))) / Step;
   const int Shrink = Step * (Steps > Count ? Count - 1 : Steps);
   const int Width = std::max(W - Shrink, GetMinWidth());

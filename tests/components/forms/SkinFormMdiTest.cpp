@@ -201,6 +201,49 @@ TEST_F(SkinFormMdiTest, CascadingStepsByTheSkinsCaptionFromTheLastDocument) {
   EXPECT_EQ(BoundsOf(Single), Bounds(90, 90, 250, 170));
 }
 
+TEST_F(SkinFormMdiTest, ASkinWithoutCaptionCascadesByTheBuiltInCaption) {
+  auto Captionless = MakeFixtureSkin();
+  Captionless->ClRect = Rect(5, 0, 95, 90);
+  Frame->SetSkinData(Captionless.get());
+  TspSkinForm* A = NewDocument("A");
+  TspSkinForm* B = NewDocument("B");
+  Frame->Cascade();
+  const int Step = Frame->DefaultCaptionHeight() + 3;
+  EXPECT_EQ(BoundsOf(A).TopLeft(), (TPoint{0, 0}));
+  EXPECT_EQ(BoundsOf(B).TopLeft(), (TPoint{Step, Step}));
+  Frame->SetSkinData(Skin.get());
+}
+
+TEST_F(SkinFormMdiTest, MinimizingOneOfTheMaximizedDocumentsRestoresTheOthers) {
+  TspSkinForm* A = NewDocument("A", Bounds(10, 10, 200, 150));
+  TspSkinForm* B = NewDocument("B", Bounds(50, 60, 220, 160));
+  A->SetWindowState(wsMaximized);
+  ASSERT_EQ(B->WindowState(), wsMaximized);
+  B->SetWindowState(wsMinimized);
+  EXPECT_FALSE(Frame->MDIChildMaximized());
+  EXPECT_EQ(A->WindowState(), wsNormal);
+  EXPECT_EQ(BoundsOf(A), Bounds(10, 10, 200, 150));
+  EXPECT_EQ(BoundsOf(B).Top, 420 - B->GetMinHeight());
+  // The frame moved on from the minimized document.
+  EXPECT_EQ(Main()->ActiveMDIChild(), A->Form());
+}
+
+TEST_F(SkinFormMdiTest, RestoringAllRollsDownAndADraggedDocumentSnapsToTheClient) {
+  TspSkinForm* A = NewDocument("A", Bounds(10, 10, 200, 150));
+  A->SetRollUpState(true);
+  ASSERT_EQ(A->Form()->Height(), A->GetMinHeight());
+  Frame->RestoreAll();
+  EXPECT_FALSE(A->RollUpState());
+  EXPECT_EQ(A->Form()->Height(), 150);
+  // The edges a document snaps to are the MDI client's, on the screen.
+  A->Magnetic = true;
+  const TPoint Client{Main()->ClientOrigin().X, Main()->ClientOrigin().Y + 40};
+  int X = Client.X + 4, Y = Client.Y + 200;
+  A->DoMagnetic(X, Y, 200, 150);
+  EXPECT_EQ(X, Client.X);
+  EXPECT_EQ(Y, Client.Y + 200);
+}
+
 TEST_F(SkinFormMdiTest, MinimizedDocumentsLineTheClientsBottomAndComeBack) {
   TspSkinForm* A = NewDocument("A", Bounds(10, 10, 200, 150));
   TspSkinForm* B = NewDocument("B", Bounds(20, 20, 200, 150));
