@@ -3,7 +3,6 @@
 
 #include "platform/ui/CustomForm.h"
 
-#include "platform/base/Exceptions.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Screen.h"
 #include "platform/win/Mdi.h"
@@ -104,7 +103,7 @@ void TCustomForm::Notification(TComponent* AComponent, TOperation AOperation) {
 void TCustomForm::CreateParams(TCreateParams& AParams) {
   TCustomControl::CreateParams(AParams);
   if (FParent) return;
-  const bool MDIChild = FFormStyle == fsMDIChild && ParentWindow();
+  const bool MDIChild = IsMDIDocument();
   AParams.Style &= ~(WS_CHILD | WS_TABSTOP);
   AParams.WindowClass.style = CS_DBLCLKS;
   if (MDIChild) {

@@ -200,6 +200,8 @@ class TCustomForm : public TCustomControl {
   // The MDI client of the application's main form; nullptr when the main form is no
   // fsMDIForm form.
   static HWND MainFormClient();
+  // An fsMDIChild form that lives in an MDI client.
+  bool IsMDIDocument() const { return FFormStyle == fsMDIChild && ParentWindow(); }
   // The document windows as forms, front first.
   std::vector<TCustomForm*> MDIChildForms();
   void SendToClient(UINT AMessage, WPARAM AWParam, LPARAM ALParam);
