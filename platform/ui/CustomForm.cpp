@@ -5,6 +5,7 @@
 
 #include "platform/ui/Application.h"
 #include "platform/ui/Screen.h"
+#include "platform/win/Mdi.h"
 #include "platform/win/WindowPos.h"
 
 TCustomForm::TCustomForm(TComponent* AOwner) : TCustomControl(AOwner) {
@@ -61,11 +62,24 @@ void TCustomForm::SetBorderIcons(TBorderIcons AValue) {
 
 void TCustomForm::SetFormStyle(TFormStyle AValue) {
   if (FFormStyle == AValue) return;
-  const bool WasOnTop = FFormStyle == fsStayOnTop;
+  const TFormStyle Old = FFormStyle;
+  const HWND Client = AValue == fsMDIChild && Application->MainForm() != this ? MainFormClient() : nullptr;
   FFormStyle = AValue;
-  if (!FParent && HandleAllocated() && WasOnTop != (AValue == fsStayOnTop))
+  // A document window lives in the main form's client; it goes back to the desktop
+  // when it stops being one.
+  if (AValue == fsMDIChild || Old == fsMDIChild) return SetParentWindow(Client);
+  if (FParent) return;
+  if (AValue == fsMDIForm || Old == fsMDIForm) return RecreateWnd();
+  if (HandleAllocated() && (Old == fsStayOnTop) != (AValue == fsStayOnTop))
     SetWindowPos(Handle(), AValue == fsStayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+HWND TCustomForm::MainFormClient() {
+  TCustomForm* Main = Application->MainForm();
+  if (!Main || Main->FormStyle() != fsMDIForm) return nullptr;
+  Main->HandleNeeded();
+  return Main->ClientHandle();
 }
 
 void TCustomForm::SetMenu(TMainMenu* AValue) {
@@ -77,23 +91,32 @@ void TCustomForm::SetMenu(TMainMenu* AValue) {
 
 void TCustomForm::Notification(TComponent* AComponent, TOperation AOperation) {
   TCustomControl::Notification(AComponent, AOperation);
-  if (AOperation == opRemove && AComponent == FMenu) FMenu = nullptr;
+  if (AOperation != opRemove) return;
+  if (AComponent == FMenu) FMenu = nullptr;
+  if (AComponent == FWindowMenu) FWindowMenu = nullptr;
 }
 
 // ---------------------------------------------------------------- the window
 
-// A top-level window owned by the main form, so that it stays above it; the border
-// style and icons decide the frame.
+// A top-level window owned by the main form, so that it stays above it, or a document
+// window in the main form's MDI client; the border style and icons decide the frame.
 void TCustomForm::CreateParams(TCreateParams& AParams) {
   TCustomControl::CreateParams(AParams);
   if (FParent) return;
+  const bool MDIChild = IsMDIDocument();
   AParams.Style &= ~(WS_CHILD | WS_TABSTOP);
   AParams.WindowClass.style = CS_DBLCLKS;
-  TCustomForm* Main = Application->MainForm();
-  AParams.WndParent = Main && Main != this && Main->HandleAllocated() ? Main->Handle() : nullptr;
+  if (MDIChild) {
+    AParams.Style |= WS_CHILD;
+    AParams.ExStyle |= WS_EX_MDICHILD;
+    AParams.WindowClass.lpfnWndProc = &DefMDIChildProc;
+  } else {
+    TCustomForm* Main = Application->MainForm();
+    AParams.WndParent = Main && Main != this && Main->HandleAllocated() ? Main->Handle() : nullptr;
+  }
   switch (FBorderStyle) {
     case bsNone:
-      AParams.Style |= WS_POPUP;
+      if (!MDIChild) AParams.Style |= WS_POPUP;
       break;
     case bsSingle:
       AParams.Style |= WS_CAPTION;
@@ -102,7 +125,8 @@ void TCustomForm::CreateParams(TCreateParams& AParams) {
       AParams.Style |= WS_CAPTION | WS_THICKFRAME;
       break;
     case bsDialog:
-      AParams.Style |= WS_POPUP | WS_CAPTION;
+      if (!MDIChild) AParams.Style |= WS_POPUP;
+      AParams.Style |= WS_CAPTION;
       AParams.ExStyle |= WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE;
       break;
     case bsToolWindow:
@@ -136,6 +160,7 @@ void TCustomForm::Dispatch(TMessage& AMessage) {
     case WM_SIZE: WMSize(AMessage); break;
     case CM_SHOWINGCHANGED: CMShowingChanged(AMessage); break;
     case CM_DIALOGKEY: CMDialogKey(AMessage); break;
+    case WM_MDIACTIVATE: WMMDIActivate(AMessage); break;
     default: TCustomControl::Dispatch(AMessage); break;
   }
   // clang-format on

@@ -14,11 +14,19 @@
 // OnDestroy first, while every component of the form still exists (members of derived
 // classes are gone by then).
 //
+// MDI. An fsMDIForm form makes an MDI client window (ClientHandle) in the part of its
+// client area that its aligned controls leave; an fsMDIChild form is a document window
+// in the client of the application's main form, when that is an fsMDIForm form. A
+// document window is active within its frame (Active, OnActivate) when the client
+// activates it, and closing it frees it unless OnClose says otherwise.
+//
 // Implementation: CustomForm.cpp (life, properties, window, routing), FormShow.cpp
 // (showing, position, window state), FormFocus.cpp (activation, focus, dialog keys,
-// shortcuts), FormModal.cpp, FormClose.cpp.
+// shortcuts), FormModal.cpp, FormClose.cpp, FormMdi.cpp (the MDI frame and its
+// document windows).
 
 #include <functional>
+#include <vector>
 
 #include "platform/base/Set.h"
 #include "platform/ui/Menus.h"
@@ -32,6 +40,8 @@ using TBorderIcons = TSet<TBorderIcon>;
 enum TPosition { poDesigned, poScreenCenter, poDesktopCenter, poMainFormCenter, poOwnerFormCenter };
 enum TWindowState { wsNormal, wsMinimized, wsMaximized };
 enum TCloseAction { caNone, caHide, caFree, caMinimize };
+// Tile: windows one above the other (tbHorizontal) or side by side (tbVertical).
+enum TTileMode { tbHorizontal, tbVertical };
 
 // What ended a modal form: one of the mr values (a button's ModalResult), or a number
 // of the program's own.
@@ -71,7 +81,8 @@ class TCustomForm : public TCustomControl {
   void SetBorderStyle(TFormBorderStyle AValue);
   TBorderIcons BorderIcons() const { return FBorderIcons; }
   void SetBorderIcons(TBorderIcons AValue);
-  // fsMDIForm and fsMDIChild are stored only.
+  // fsMDIChild makes a document window only while the application's main form is an
+  // fsMDIForm form; otherwise the form stays a window of its own.
   TFormStyle FormStyle() const { return FFormStyle; }
   void SetFormStyle(TFormStyle AValue);
   // Where the form goes when it is first shown.
@@ -117,11 +128,33 @@ class TCustomForm : public TCustomControl {
   bool KeyPreview() const override { return FKeyPreview; }
   void SetKeyPreview(bool AValue) { FKeyPreview = AValue; }
   // The popup menus of the focused control and its parents, then OnShortCut, then the
-  // form's Menu.
+  // form's Menu, then a document window's own keys (Ctrl+F4 closes it, Ctrl+F6 and
+  // Ctrl+Shift+F6 go to the next and the previous document).
   bool IsShortCut(TWMKey& AMessage) override;
 
   TMainMenu* Menu() const { return FMenu; }
   void SetMenu(TMainMenu* AValue);
+
+  // ---- MDI (on an fsMDIForm form; nothing, none or 0 on others)
+  // The MDI client window; nullptr before the form's window is made.
+  HWND ClientHandle() const { return HandleAllocated() ? FClientHandle : nullptr; }
+  // The document windows that have a window, front first (index 0 is the active one
+  // while it is shown), hidden ones included.
+  int MDIChildCount();
+  TCustomForm* MDIChildren(int AIndex);
+  TCustomForm* ActiveMDIChild();
+  // The menu item that lists the document windows; stored for the skin library.
+  TMenuItem* WindowMenu() const { return FWindowMenu; }
+  void SetWindowMenu(TMenuItem* AValue);
+  TTileMode TileMode = tbHorizontal;
+  // Arrange the shown document windows (see platform/win/Mdi.h).
+  void Tile();
+  void Cascade();
+  void ArrangeIcons();
+  // Activate the next document window (the active one goes to the back), or the one
+  // at the back.
+  void Next();
+  void Previous();
 
   // ---- Events
   TNotifyEvent OnCreate;
@@ -137,6 +170,12 @@ class TCustomForm : public TCustomControl {
 
  protected:
   void CreateParams(TCreateParams& AParams) override;
+  // Ctrl+F4 and Ctrl+F6 of a document window.
+  bool IsDocumentKey(const TWMKey& AMessage);
+  // An fsMDIForm form makes its MDI client with its window.
+  void CreateWnd() override;
+  // The MDI client takes what the aligned controls leave of the client area.
+  void AlignControls(TControl* AControl, TRect& ARect) override;
   void Dispatch(TMessage& AMessage) override;
   void Notification(TComponent* AComponent, TOperation AOperation) override;
   // Raises OnPaint.
@@ -157,6 +196,18 @@ class TCustomForm : public TCustomControl {
   void WMSize(TMessage& AMessage);
   void CMShowingChanged(TMessage& AMessage);
   void CMDialogKey(TMessage& AMessage);
+  void WMMDIActivate(TMessage& AMessage);
+
+  // FormMdi.cpp
+  void CreateMDIClient();
+  // The MDI client of the application's main form; nullptr when the main form is no
+  // fsMDIForm form.
+  static HWND MainFormClient();
+  // An fsMDIChild form that lives in an MDI client.
+  bool IsMDIDocument() const { return FFormStyle == fsMDIChild && ParentWindow(); }
+  // The document windows as forms, front first.
+  std::vector<TCustomForm*> MDIChildForms();
+  void SendToClient(UINT AMessage, WPARAM AWParam, LPARAM ALParam);
 
   // FormShow.cpp
   void ApplyPosition();
@@ -182,6 +233,8 @@ class TCustomForm : public TCustomControl {
   bool FKeyPreview = false;
   TWinControl* FActiveControl = nullptr;
   TMainMenu* FMenu = nullptr;
+  TMenuItem* FWindowMenu = nullptr;
+  HWND FClientHandle = nullptr;
   // The hook that frees the form after Release; 0 when none is pending.
   TMessageHookId FReleaseHook = 0;
 };

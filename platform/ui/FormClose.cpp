@@ -10,7 +10,9 @@ void TCustomForm::Close() {
     return;
   }
   if (!CloseQuery()) return;
-  TCloseAction Action = caHide;
+  // A closed document window goes for good: a hidden one would stay among the
+  // frame's children with no way back.
+  TCloseAction Action = IsMDIDocument() ? caFree : caHide;
   DoClose(Action);
   if (Action == caNone) return;
   // The main form stays until the run ends.

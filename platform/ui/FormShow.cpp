@@ -6,6 +6,8 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/CustomForm.h"
 #include "platform/ui/Screen.h"
+#include "platform/win/Mdi.h"
+#include "platform/win/MessageQueue.h"
 #include "platform/win/SystemMetrics.h"
 #include "platform/win/WindowPos.h"
 
@@ -50,16 +52,18 @@ void TCustomForm::DoHide() {
   if (OnHide) OnHide(this);
 }
 
-// OnShow comes before the window appears, and the first showing places the form.
+// OnShow comes before the window appears, and the first showing places the form. A
+// document window stays where it was put in its client and becomes the active one.
 void TCustomForm::CMShowingChanged(TMessage& AMessage) {
   if (FParent) return TCustomControl::Dispatch(AMessage);
   if (Showing()) {
     DoShow();
     if (!FPositioned) {
       FPositioned = true;
-      ApplyPosition();
+      if (!IsMDIDocument()) ApplyPosition();
     }
     ShowWindow(Handle(), ShowCommand(FWindowState));
+    if (IsMDIDocument()) SendMessage(ParentWindow(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(Handle()), 0);
   } else {
     DoHide();
     ShowWindow(Handle(), SW_HIDE);

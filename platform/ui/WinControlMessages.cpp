@@ -127,9 +127,9 @@ void TWinControl::TrackMouseControl(const TMessage& AMessage) {
   Track.dwFlags = TME_LEAVE;
   Track.hwndTrack = FHandle;
   TrackMouseEvent(&Track);
-  POINT Screen = LParamToPoint(AMessage.LParam);
-  ::ClientToScreen(FHandle, &Screen);
-  SetMouseControl(FindControlAtScreenPos(Screen));
+  POINT OnScreen = LParamToPoint(AMessage.LParam);
+  ::ClientToScreen(FHandle, &OnScreen);
+  SetMouseControl(FindControlAtScreenPos(OnScreen));
 }
 
 void TWinControl::WMMouseLeave(TMessage& AMessage) {
@@ -142,9 +142,9 @@ void TWinControl::WMMouseLeave(TMessage& AMessage) {
 // The windowless child under the point gets the context menu first.
 void TWinControl::WMContextMenu(TMessage& AMessage) {
   if (AMessage.Result != 0) return;
-  const TPoint Screen = LParamToPoint(AMessage.LParam);
-  const bool FromKeyboard = Screen.X == -1 && Screen.Y == -1;
-  if (TControl* Child = FromKeyboard ? nullptr : ControlAtPos(ScreenToClient(Screen), false))
+  const TPoint OnScreen = LParamToPoint(AMessage.LParam);
+  const bool FromKeyboard = OnScreen.X == -1 && OnScreen.Y == -1;
+  if (TControl* Child = FromKeyboard ? nullptr : ControlAtPos(ScreenToClient(OnScreen), false))
     AMessage.Result = Child->Perform(WM_CONTEXTMENU, AMessage.WParam, AMessage.LParam);
   if (AMessage.Result == 0) TControl::Dispatch(AMessage);
 }
