@@ -12,6 +12,7 @@
 #include "platform/gdi/Text.h"
 #include "platform/win/MessageQueue.h"
 #include "platform/win/WindowDC.h"
+#include "platform/win/WindowPos.h"
 #include "platform/win/WindowTree.h"
 
 // The rectangles of an item in the list's client area: its label, icon, bounds and the
