@@ -47,6 +47,7 @@
 
 class TspSkinForm;
 class TspTrayIcon;
+class TspFormLayerBorder;
 class TspActiveSkinObject;
 class TspSkinStdButtonObject;
 class TspSkinCaptionObject;
@@ -909,6 +910,30 @@ class TspSkinForm : public TComponent {
   // The menu a tray icon without a menu of its own gets: restore and close.
   TspSkinPopupMenu* FSysTrayMenu = nullptr;
   void FillTrayMenu();
+
+  // ---- The layered border (SkinForm_LayeredBorder*.cpp)
+ public:
+  // The skin's layer frame is shown around the form: a skin with a layer frame picture
+  // and ShowLayeredBorders on, layered windows with per-pixel alpha available (a
+  // compositor runs), a skinnable form that is no MDI child and, with border style
+  // bsNone, in client-area mode; never with AlwaysDisableLayeredFrames.
+  bool UseLayeredBorder() const;
+  bool AlwaysDisableLayeredFrames = false;
+  // Sizeable, or a sizeable border style.
+  bool IsSizeAble() const;
+  TspFormLayerBorder& LayerBorder() const { return *FBorderLayer; }
+  // The form's outer rectangle: while the layered border shows a visible border
+  // (LeftSize, TopSize, RightSize, BottomSize), the window lies that far inside it.
+  void Move(int AX, int AY);
+  void SetBounds(int AX, int AY, int AWidth, int AHeight);
+
+ private:
+  // The border margins the outer rectangle of Move, SetBounds and DoMagnetic includes;
+  // all 0 while no visible border shows.
+  TRect LayeredBorderMargins() const;
+  // Owned by this component (the component model frees it); made after FForm.
+  TspFormLayerBorder* FBorderLayer = NewFormLayerBorder(this);
+  static TspFormLayerBorder* NewFormLayerBorder(TspSkinForm* ASkinForm);
 };
 
 // ---------------------------------------------------------------- frame objects
