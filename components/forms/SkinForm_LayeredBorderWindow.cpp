@@ -2,10 +2,12 @@
 
 #include "components/forms/SkinForm.h"
 #include "components/forms/SkinForm_LayeredBorder.h"
+#include "platform/gdi/Regions.h"
 #include "platform/ui/ControlMessages.h"
 #include "platform/win/LayeredWindows.h"
 #include "platform/win/Messages.h"
 #include "platform/win/WindowPos.h"
+#include "platform/win/WindowRegions.h"
 #include "platform/win/WindowStyles.h"
 #include "platform/win/WindowTree.h"
 
@@ -43,6 +45,28 @@ void TspFormLayerBorder::UnhookForm() {
   if (Hook != nullptr && Hook->Link == FHook) Form->WindowProc = std::move(FHook->OldWindowProc);
   FHook->Owner = nullptr;
 }
+
+namespace {
+
+// A window of the frame that reaches over the form (a corner part taller than the
+// form's place in the picture) has that part cut away, so that the form under it keeps
+// the mouse; the picture is transparent there anyway.
+void CutLayerWindowOffForm(HWND AWindow, const TRect& APlace, const TRect& AForm) {
+  TRect Over;
+  if (!IntersectRect(Over, APlace, AForm)) {
+    SetWindowRgn(AWindow, nullptr, true);
+    return;
+  }
+  OffsetRect(Over, -APlace.Left, -APlace.Top);
+  HRGN Region = CreateRectRgn(0, 0, APlace.Width(), APlace.Height());
+  HRGN FormPart = CreateRectRgn(Over.Left, Over.Top, Over.Right, Over.Bottom);
+  CombineRgn(Region, Region, FormPart, RGN_DIFF);
+  DeleteObject(FormPart);
+  // The window owns the region from here on.
+  SetWindowRgn(AWindow, Region, true);
+}
+
+}  // namespace
 
 // After the form (and the skin component) handled the message.
 void TspFormLayerBorder::FormMessage(TMessage& AMessage) {
@@ -95,6 +119,7 @@ void TspFormLayerBorder::PlaceWindows(const TRect& ABox, bool AUpdateContents) {
       continue;
     }
     Window->SetBounds(Place.Left, Place.Top, Place.Width(), Place.Height());
+    CutLayerWindowOffForm(Window->Handle(), Place, FFormBounds);
     if (AUpdateContents) ApplyContent(BorderType);
     SetWindowPos(Window->Handle(), HWND_TOP, Place.Left, Place.Top, 0, 0,
                  SWP_SHOWWINDOW | SWP_NOACTIVATE | SWP_NOSIZE | SWP_NOOWNERZORDER);

@@ -403,7 +403,7 @@ TEST_F(SkinFormLayeredBorderTest, DraggingTheBorderResizesTheFormThroughItsHitSt
   }
 }
 
-TEST_F(SkinFormLayeredBorderTest, TheBorderSetsTheSizingCursorsAndLeavesMaximizedOrUnsizeableFormsAlone) {
+TEST_F(SkinFormLayeredBorderTest, TheBorderSetsTheSizingCursorsAndLeavesUnsizeableFormsAlone) {
   TspSkinForm* SkinForm = NewBorderedForm(Bounds(200, 150, 400, 300));
   TspFormLayerWindow* Left = BorderOf(SkinForm).Window(spflLeft);
   TspFormLayerWindow* Top = BorderOf(SkinForm).Window(spflTop);
@@ -432,6 +432,24 @@ TEST_F(SkinFormLayeredBorderTest, TheBorderSetsTheSizingCursorsAndLeavesMaximize
   Skin->LayerFrame->HitTestEnable = false;
   Drag({192, 300}, {{170, 300}});
   EXPECT_EQ(SkinForm->Form()->BoundsRect(), Bounds(200, 150, 400, 300));
+}
+
+TEST_F(SkinFormLayeredBorderTest, ThePartOfTheFrameOverTheFormLeavesTheMouseToTheForm) {
+  // The top strip is 40 rows high while the form starts 30 rows into the picture: its
+  // last 10 rows lie over the form's caption.
+  TspSkinForm* SkinForm = NewBorderedForm(Bounds(200, 150, 400, 300));
+  ASSERT_EQ(ShownRect(SkinForm, spflTop), Bounds(180, 120, 440, 40));
+  const HWND Form = SkinForm->Form()->Handle();
+  EXPECT_EQ(WindowFromPoint({400, 155}), Form);
+  EXPECT_EQ(WindowFromPoint({205, 159}), Form);
+  EXPECT_EQ(WindowFromPoint({400, 145}), WindowOf(SkinForm, spflTop));
+  EXPECT_EQ(WindowFromPoint({195, 155}), WindowOf(SkinForm, spflTop));
+  // Also after a size change, and where nothing overlaps nothing is cut.
+  SkinForm->Form()->SetBounds(200, 150, 300, 200);
+  ProcessPendingMessages();
+  EXPECT_EQ(WindowFromPoint({495, 155}), Form);
+  EXPECT_EQ(WindowFromPoint({505, 155}), WindowOf(SkinForm, spflTop));
+  EXPECT_EQ(WindowFromPoint({190, 200}), WindowOf(SkinForm, spflLeft));
 }
 
 TEST_F(SkinFormLayeredBorderTest, TheFrameGoesWithTheSkinThatFreesIt) {
