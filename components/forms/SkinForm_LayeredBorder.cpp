@@ -8,6 +8,8 @@
 
 #include "components/controls/SkinCtrls.h"
 #include "components/forms/SkinForm.h"
+#include "components/forms/SkinForm_PlacementInternal.h"
+#include "platform/gdi/Bitmaps.h"
 #include "platform/win/LayeredWindows.h"
 #include "platform/win/WindowPos.h"
 #include "platform/win/WindowTree.h"
@@ -132,9 +134,20 @@ bool TspFormLayerBorder::HasCornerPoints() const { return FData->RBPoint != TPoi
 TRect TspFormLayerBorder::FrameBox(int AFormLeft, int AFormTop, int AFormWidth, int AFormHeight) const {
   if (FData == nullptr) return {};
   const TRect& Cl = FData->ClRect;
-  return Bounds(AFormLeft + FData->LeftOffset - Cl.Left, AFormTop + FData->TopOffset - Cl.Top,
-                AFormWidth + FData->WidthOffset + FSourceBitmap.Width() - Cl.Width(),
-                AFormHeight + FData->HeightOffset + FSourceBitmap.Height() - Cl.Height());
+  // In 64 bits, held in the integer range: a broken skin's offsets must not wrap.
+  const auto Sum = [](long long A, long long B, long long C) { return SaturatedCoordinate(A + B - C); };
+  const int Left = Sum(AFormLeft, FData->LeftOffset, Cl.Left);
+  const int Top = Sum(AFormTop, FData->TopOffset, Cl.Top);
+  // A size beyond any bitmap shows nothing anyway; capped, it keeps Width() and
+  // Height() of the box inside the integer range.
+  const int Width = std::min(
+      Sum(AFormWidth, static_cast<long long>(FData->WidthOffset) + FSourceBitmap.Width(), Cl.Width()),
+      kMaxBitmapSide + 1);
+  const int Height = std::min(
+      Sum(AFormHeight, static_cast<long long>(FData->HeightOffset) + FSourceBitmap.Height(), Cl.Height()),
+      kMaxBitmapSide + 1);
+  return Rect(Left, Top, SaturatedCoordinate(static_cast<long long>(Left) + Width),
+              SaturatedCoordinate(static_cast<long long>(Top) + Height));
 }
 
 TRect TspFormLayerBorder::FrameBoxOfForm() const {

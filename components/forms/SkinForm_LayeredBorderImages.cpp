@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "components/forms/SkinForm_LayeredBorder.h"
+#include "platform/gdi/Bitmaps.h"
 
 namespace {
 
@@ -47,6 +48,8 @@ void ComposeLayerStrip(const TspBitmap& ASource, TspBitmap& ATarget, int AWidth,
 
 void TspFormLayerBorder::CreateLayerImages(int AW, int AH) {
   for (auto& Image : FImages) Image = std::make_unique<TspBitmap>();
+  // A box without room, or beyond any bitmap (offsets of a broken skin), shows nothing.
+  if (AW <= 0 || AH <= 0 || AW > kMaxBitmapSide || AH > kMaxBitmapSide) return;
   const TspBitmap& S = SourceBitmap();
   const int SW = S.Width();
   const int SH = S.Height();
@@ -61,13 +64,12 @@ void TspFormLayerBorder::CreateLayerImages(int AW, int AH) {
   const auto ClampX = [SW](int AX) { return std::clamp(AX, 0, SW); };
   const auto ClampY = [SH](int AY) { return std::clamp(AY, 0, SH); };
   const int TopHeight = ClampY(std::max(FData->LTPoint.Y, FData->RTPoint.Y));
-  ComposeLayerStrip(S, Top, std::max(AW, 0), 0, TopHeight, ClampX(FData->LTPoint.X),
-                    ClampX(FData->RTPoint.X));
+  ComposeLayerStrip(S, Top, AW, 0, TopHeight, ClampX(FData->LTPoint.X), ClampX(FData->RTPoint.X));
 
   // A box lower than the top and bottom parts keeps the bottom part's lower rows.
   const int FullBottom = SH - ClampY(std::min(FData->LBPoint.Y, FData->RBPoint.Y));
   const int BottomHeight = std::max(std::min(FullBottom, AH - TopHeight), 0);
-  ComposeLayerStrip(S, *FImages[spflBottom], std::max(AW, 0), SH - BottomHeight, SH, ClampX(FData->LBPoint.X),
+  ComposeLayerStrip(S, *FImages[spflBottom], AW, SH - BottomHeight, SH, ClampX(FData->LBPoint.X),
                     ClampX(FData->RBPoint.X));
 
   const int SideHeight = AH - TopHeight - BottomHeight;

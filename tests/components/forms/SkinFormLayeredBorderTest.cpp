@@ -330,6 +330,79 @@ TEST_F(SkinFormLayeredBorderTest, TheAlphaFollowsTheFormsAlphaAndItsActivation) 
   Other->Release();
 }
 
+TEST_F(SkinFormLayeredBorderTest, TheFrameFadesInWithTheForm) {
+  TForm* Form = Application->CreateForm<TForm>();
+  Form->SetBoundsRect(Bounds(200, 150, 400, 300));
+  auto* SkinForm = new TspSkinForm(Form);
+  SkinForm->SetSkinData(Skin.get());
+  SkinForm->AlphaBlendAnimation = true;
+  SkinForm->SetAlphaBlend(true);
+  SkinForm->SetAlphaBlendValue(204);
+  Form->Show();
+  ProcessPendingMessages();
+  const TspFormLayerBorder& Border = BorderOf(SkinForm);
+  ASSERT_TRUE(Border.Visible());
+  const HWND Top = WindowOf(SkinForm, spflTop);
+  EXPECT_EQ(HeadlessBackend()->ConstantAlpha(Top), 0);
+  // The frame takes each step of the form's fade: 13 of 204 halfway... then 204.
+  std::vector<int> Alphas;
+  for (int Ms = 0; Ms < 500; ++Ms) {
+    HeadlessBackend()->AdvanceClock(1);
+    EXPECT_EQ(HeadlessBackend()->ConstantAlpha(Top), HeadlessBackend()->ConstantAlpha(Form->Handle()));
+    if (Alphas.empty() || Alphas.back() != HeadlessBackend()->ConstantAlpha(Top))
+      Alphas.push_back(HeadlessBackend()->ConstantAlpha(Top));
+  }
+  EXPECT_GT(Alphas.size(), 10u);
+  EXPECT_EQ(Alphas.back(), 204);
+}
+
+TEST_F(SkinFormLayeredBorderTest, AFrameWithoutAMaskIsOpaqueAndOneBeyondThePicturesShowsNothing) {
+  struct TCase {
+    const char* Name;
+    int PictureIndex, MaskPictureIndex;
+    bool Shown;
+  };
+  const TCase Cases[] = {{"no mask", 0, -1, true},
+                         {"a mask beyond the pictures", 0, 7, true},
+                         {"a picture beyond the pictures", 7, 1, false}};
+  for (const TCase& Case : Cases) {
+    SCOPED_TRACE(Case.Name);
+    Skin->LayerFrame->PictureIndex = Case.PictureIndex;
+    Skin->LayerFrame->MaskPictureIndex = Case.MaskPictureIndex;
+    TspSkinForm* SkinForm = NewBorderedForm(Bounds(200, 150, 400, 300));
+    const TspFormLayerBorder& Border = BorderOf(SkinForm);
+    EXPECT_EQ(Border.Visible(), Case.Shown);
+    if (Case.Shown) {
+      EXPECT_EQ(AlphaOf(ImagePixel(Border.Image(spflBottom), 439, 29)), 255);
+    }
+    SkinForm->Form()->Release();
+    ProcessPendingMessages();
+  }
+}
+
+TEST_F(SkinFormLayeredBorderTest, AFrameBoxWithoutRoomOrBeyondAnyBitmapShowsNothing) {
+  struct TCase {
+    const char* Name;
+    int WidthOffset, HeightOffset;
+  };
+  const TCase Cases[] = {{"far too narrow", -100000, 0},
+                         {"far too wide", 2000000000, 0},
+                         {"far too high", 0, 2147483647},
+                         {"far too low", 0, -2147483647}};
+  for (const TCase& Case : Cases) {
+    SCOPED_TRACE(Case.Name);
+    Skin->LayerFrame->WidthOffset = Case.WidthOffset;
+    Skin->LayerFrame->HeightOffset = Case.HeightOffset;
+    TspSkinForm* SkinForm = NewBorderedForm(Bounds(200, 150, 400, 300));
+    for (auto Type : {spflLeft, spflTop, spflRight, spflBottom})
+      EXPECT_EQ(ShownRect(SkinForm, Type), TRect{}) << Type;
+    SkinForm->Form()->SetBounds(210, 160, 420, 320);
+    ProcessPendingMessages();
+    SkinForm->Form()->Release();
+    ProcessPendingMessages();
+  }
+}
+
 TEST_F(SkinFormLayeredBorderTest, TheOuterRectangleHoldsTheVisibleBorder) {
   // Margins 8, 30, 8, 8 around the form.
   Skin->LayerFrame->BorderRect = Rect(12, 0, 128, 108);
