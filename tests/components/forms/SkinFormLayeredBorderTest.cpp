@@ -525,6 +525,29 @@ TEST_F(SkinFormLayeredBorderTest, ThePartOfTheFrameOverTheFormLeavesTheMouseToTh
   EXPECT_EQ(WindowFromPoint({190, 200}), WindowOf(SkinForm, spflLeft));
 }
 
+TEST_F(SkinFormLayeredBorderTest, APressOnTheFrameActivatesTheFormNeverTheFrame) {
+  TspSkinForm* SkinForm = NewBorderedForm(Bounds(200, 150, 400, 300));
+  TForm* Other = NewForm(Bounds(800, 500, 100, 100));
+  ASSERT_EQ(HeadlessBackend()->ActiveWindow(), Other->Handle());
+  InjectClick({192, 300});
+  ProcessPendingMessages();
+  EXPECT_EQ(HeadlessBackend()->ActiveWindow(), SkinForm->Form()->Handle());
+  EXPECT_TRUE(BorderOf(SkinForm).Active());
+}
+
+TEST_F(SkinFormLayeredBorderTest, AFrameWithoutAVisibleBorderLetsTheMouseThrough) {
+  Skin->LayerFrame->BorderRect = {};
+  TspSkinForm* SkinForm = NewBorderedForm(Bounds(200, 150, 400, 300));
+  TForm* Below = NewForm(Bounds(100, 100, 150, 400));
+  SkinForm->Form()->Show();
+  ProcessPendingMessages();
+  const HWND Left = WindowOf(SkinForm, spflLeft);
+  ASSERT_NE(Left, nullptr);
+  EXPECT_NE(HeadlessBackend()->ExStyle(Left) & WS_EX_TRANSPARENT, 0u);
+  EXPECT_EQ(WindowFromPoint({192, 300}), Below->Handle());
+  EXPECT_EQ(BorderOf(SkinForm).LeftSize, 0);
+}
+
 TEST_F(SkinFormLayeredBorderTest, TheFrameGoesWithTheSkinThatFreesIt) {
   TspSkinForm* SkinForm = NewBorderedForm(Bounds(200, 150, 400, 300));
   ASSERT_TRUE(BorderOf(SkinForm).Visible());
