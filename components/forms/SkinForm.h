@@ -931,7 +931,8 @@ class TspSkinForm : public TComponent {
   // The border margins the outer rectangle of Move, SetBounds and DoMagnetic includes;
   // all 0 while no visible border shows.
   TRect LayeredBorderMargins() const;
-  // Owned by this component (the component model frees it); made after FForm.
+  // Owned by this component: made after FForm, freed by the destructor once the
+  // component's hooks are off.
   TspFormLayerBorder* FBorderLayer = NewFormLayerBorder(this);
   static TspFormLayerBorder* NewFormLayerBorder(TspSkinForm* ASkinForm);
 };

@@ -72,8 +72,9 @@ TspFormLayerBorder::TspFormLayerBorder(TspSkinForm* ADSF)
 }
 
 TspFormLayerBorder::~TspFormLayerBorder() {
-  Hide();
+  // No message of the form reaches the border while its windows go.
   UnhookForm();
+  Hide();
   if (FSD != nullptr) FSD->RemoveFreeNotification(this);
 }
 

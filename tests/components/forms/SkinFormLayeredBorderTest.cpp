@@ -548,6 +548,20 @@ TEST_F(SkinFormLayeredBorderTest, AFrameWithoutAVisibleBorderLetsTheMouseThrough
   EXPECT_EQ(BorderOf(SkinForm).LeftSize, 0);
 }
 
+TEST_F(SkinFormLayeredBorderTest, TheFrameGoesWithItsSkinComponentAndTheFormGoesOn) {
+  TspSkinForm* SkinForm = NewBorderedForm(Bounds(200, 150, 400, 300));
+  TCustomForm* Form = SkinForm->Form();
+  const HWND Top = WindowOf(SkinForm, spflTop);
+  ASSERT_TRUE(HeadlessBackend()->IsKnown(Top));
+  delete SkinForm;
+  EXPECT_FALSE(HeadlessBackend()->IsKnown(Top));
+  Form->SetBounds(250, 150, 300, 200);
+  ProcessPendingMessages();
+  EXPECT_EQ(Form->BoundsRect(), Bounds(250, 150, 300, 200));
+  // The form's own frame is back.
+  EXPECT_EQ(HitTest(Form, {150, 5}), HTCAPTION);
+}
+
 TEST_F(SkinFormLayeredBorderTest, TheFrameGoesWithTheSkinThatFreesIt) {
   TspSkinForm* SkinForm = NewBorderedForm(Bounds(200, 150, 400, 300));
   ASSERT_TRUE(BorderOf(SkinForm).Visible());
