@@ -18,6 +18,12 @@ namespace {
 
 int LayerAlpha(int AValue) { return std::clamp(AValue, 0, 255); }
 
+// A border or corner size, AOuter - AInner, within 0 and the largest bitmap side: a
+// broken skin's rectangles can neither overflow nor turn the border inside out.
+int LayerSize(int AOuter, int AInner) {
+  return int(std::clamp<long long>(static_cast<long long>(AOuter) - AInner, 0, kMaxBitmapSide));
+}
+
 // The skin picture AIndex with its alpha from the grey of the picture AMaskIndex,
 // premultiplied as layered windows take it. Without a mask (or where a smaller mask
 // does not reach) the picture is opaque. False when the skin has no such picture.
@@ -112,18 +118,19 @@ void TspFormLayerBorder::InitFrame(TspSkinData* ASkinData, TCustomForm* AForm) {
   }
   const TRect& Border = Frame.BorderRect;
   if (IsRectEmpty(Border)) return;
-  LeftSize = Frame.ClRect.Left - Border.Left;
-  TopSize = Frame.ClRect.Top - Border.Top;
-  RightSize = Border.Right - Frame.ClRect.Right;
-  BottomSize = Border.Bottom - Frame.ClRect.Bottom;
-  HitTopLeftX = Frame.HitTestLTPoint.X - Border.Left;
-  HitTopLeftY = Frame.HitTestLTPoint.Y - Border.Top;
-  HitTopRightX = Border.Right - Frame.HitTestRTPoint.X;
-  HitTopRightY = Frame.HitTestRTPoint.Y - Border.Top;
-  HitBottomLeftX = Frame.HitTestLBPoint.X - Border.Left;
-  HitBottomLeftY = Border.Bottom - Frame.HitTestLBPoint.Y;
-  HitBottomRightX = Border.Right - Frame.HitTestRBPoint.X;
-  HitBottomRightY = Border.Bottom - Frame.HitTestRBPoint.Y;
+  const TRect& Cl = Frame.ClRect;
+  LeftSize = LayerSize(Cl.Left, Border.Left);
+  TopSize = LayerSize(Cl.Top, Border.Top);
+  RightSize = LayerSize(Border.Right, Cl.Right);
+  BottomSize = LayerSize(Border.Bottom, Cl.Bottom);
+  HitTopLeftX = LayerSize(Frame.HitTestLTPoint.X, Border.Left);
+  HitTopLeftY = LayerSize(Frame.HitTestLTPoint.Y, Border.Top);
+  HitTopRightX = LayerSize(Border.Right, Frame.HitTestRTPoint.X);
+  HitTopRightY = LayerSize(Frame.HitTestRTPoint.Y, Border.Top);
+  HitBottomLeftX = LayerSize(Frame.HitTestLBPoint.X, Border.Left);
+  HitBottomLeftY = LayerSize(Border.Bottom, Frame.HitTestLBPoint.Y);
+  HitBottomRightX = LayerSize(Border.Right, Frame.HitTestRBPoint.X);
+  HitBottomRightY = LayerSize(Border.Bottom, Frame.HitTestRBPoint.Y);
 }
 
 const TspBitmap& TspFormLayerBorder::SourceBitmap() const {

@@ -6,6 +6,8 @@
 
 #include "components/forms/SkinForm.h"
 #include "components/forms/SkinForm_LayeredBorder.h"
+#include "components/forms/SkinForm_PlacementInternal.h"
+#include "platform/gdi/Bitmaps.h"
 #include "platform/ui/ControlMessages.h"
 #include "platform/win/Cursors.h"
 
@@ -13,6 +15,11 @@ namespace {
 
 bool LayerHolds(const TRect& ARect, TPoint APoint) {
   return APoint.X >= ARect.Left && APoint.X < ARect.Right && APoint.Y >= ARect.Top && APoint.Y < ARect.Bottom;
+}
+
+// The skin's hit strip width, held to what a frame picture can have.
+int LayerHitTestSize(const TspDataSkinLayerFrame& AData) {
+  return std::clamp(AData.HitTestSize, 0, kMaxBitmapSide);
 }
 
 TPoint LayerCursor() {
@@ -50,12 +57,14 @@ TspFormLayerBorderHit TspFormLayerWindow::TopHitMode(TPoint ACursor) const {
   const TspFormLayerBorder& Border = *FLayerBorder;
   const TspDataSkinLayerFrame& Data = *Border.Data();
   const TRect Form = FForm->BoundsRect();
-  const int HS = Data.HitTestSize;
+  const int HS = LayerHitTestSize(Data);
   // The caption of the frame (screen), where the corners and sides do not size.
-  TRect Caption = Data.CaptionRect;
-  Caption.Right += Form.Width() - Data.ClRect.Width();
-  Caption.Top = Data.BorderRect.Top + HS;
-  OffsetRect(Caption, Left(), Top());
+  const TRect& Skin = Data.CaptionRect;
+  const long long Growth = static_cast<long long>(Form.Width()) - Data.ClRect.Right + Data.ClRect.Left;
+  const TRect Caption = Rect(SaturatedCoordinate(static_cast<long long>(Skin.Left) + Left()),
+                             SaturatedCoordinate(static_cast<long long>(Data.BorderRect.Top) + HS + Top()),
+                             SaturatedCoordinate(Skin.Right + Growth + Left()),
+                             SaturatedCoordinate(static_cast<long long>(Skin.Bottom) + Top()));
   const bool OffCaption = !LayerHolds(Caption, ACursor);
   const int OuterLeft = Form.Left - Border.LeftSize;
   const int OuterTop = Form.Top - Border.TopSize;
@@ -155,7 +164,7 @@ void TspFormLayerWindow::MouseMove(TShiftState AShift, int AX, int AY) {
 void TspFormLayerWindow::DragStep() {
   const TspSkinForm& SkinForm = *FLayerBorder->DSF;
   const TspFormLayerBorder& Border = *FLayerBorder;
-  const int HS = Border.Data()->HitTestSize;
+  const int HS = LayerHitTestSize(*Border.Data());
   const int FL = FForm->Left(), FT = FForm->Top(), FW = FForm->Width(), FH = FForm->Height();
   const int MinW = SkinForm.GetMinWidth(), MinH = SkinForm.GetMinHeight();
   const int MaxW = std::max(SkinForm.GetMaxWidth(), MinW), MaxH = std::max(SkinForm.GetMaxHeight(), MinH);

@@ -3,6 +3,8 @@
 // alpha, following the form through moves, sizes and window states, the outer
 // rectangle of placement and magnetic edges, and the drags that resize the form.
 
+#include <climits>
+
 #include "components/core/spEffBmp.h"
 #include "components/forms/SkinForm_LayeredBorder.h"
 #include "platform/ui/Application.h"
@@ -398,6 +400,37 @@ TEST_F(SkinFormLayeredBorderTest, AFrameBoxWithoutRoomOrBeyondAnyBitmapShowsNoth
       EXPECT_EQ(ShownRect(SkinForm, Type), TRect{}) << Type;
     SkinForm->Form()->SetBounds(210, 160, 420, 320);
     ProcessPendingMessages();
+    SkinForm->Form()->Release();
+    ProcessPendingMessages();
+  }
+}
+
+TEST_F(SkinFormLayeredBorderTest, ABrokenSkinsBorderRectanglesNeitherOverflowNorTurnTheBorderInsideOut) {
+  struct TCase {
+    const char* Name;
+    TRect BorderRect;
+    int HitTestSize;
+    int ExpectedLeftSize;
+  };
+  const TCase Cases[] = {
+      {"the integer range", Rect(INT_MIN + 1, INT_MIN + 1, INT_MAX, INT_MAX), INT_MAX, 32768},
+      {"inside the form's place", Rect(40, 50, 100, 90), -5, 0},
+  };
+  for (const TCase& Case : Cases) {
+    SCOPED_TRACE(Case.Name);
+    Skin->LayerFrame->BorderRect = Case.BorderRect;
+    Skin->LayerFrame->CaptionRect = Rect(INT_MIN, INT_MIN, INT_MAX, INT_MAX);
+    Skin->LayerFrame->HitTestSize = Case.HitTestSize;
+    TspSkinForm* SkinForm = NewBorderedForm(Bounds(200, 150, 400, 300));
+    EXPECT_EQ(BorderOf(SkinForm).LeftSize, Case.ExpectedLeftSize);
+    EXPECT_GE(BorderOf(SkinForm).HitBottomRightY, 0);
+    // Moves and drags over every window: whatever they do, nothing overflows.
+    Drag({192, 300}, {{170, 300}});
+    Drag({400, 142}, {{400, 120}});
+    Drag({605, 455}, {{620, 470}});
+    int X = 100, Y = 100;
+    SkinForm->Magnetic = true;
+    SkinForm->DoMagnetic(X, Y, 400, 300);
     SkinForm->Form()->Release();
     ProcessPendingMessages();
   }
