@@ -172,10 +172,8 @@ void TspFormLayerBorder::ShowWithForm() {
 void TspFormLayerBorder::Show(const TRect& ABox) {
   if (FData == nullptr) return;
   Hide();
-  FWidth = ABox.Width();
-  FHeight = ABox.Height();
   FVisible = true;
-  CreateLayerImages(FWidth, FHeight);
+  CreateLayerImages(ABox.Width(), ABox.Height());
   CreateWindows();
   PlaceWindows(ABox, true);
 }
@@ -194,9 +192,7 @@ void TspFormLayerBorder::SetBoundsWithForm() {
 
 void TspFormLayerBorder::SetBounds(const TRect& ABox) {
   if (FData == nullptr || !FVisible) return;
-  FWidth = ABox.Width();
-  FHeight = ABox.Height();
-  CreateLayerImages(FWidth, FHeight);
+  CreateLayerImages(ABox.Width(), ABox.Height());
   PlaceWindows(ABox, true);
 }
 

@@ -179,7 +179,6 @@ class TspFormLayerBorder : public TComponent {
   std::array<std::unique_ptr<TspBitmap>, 4> FImages;
   std::array<std::unique_ptr<TspFormLayerWindow>, 4> FWindows;
   std::shared_ptr<THookLink> FHook;
-  int FWidth = 0, FHeight = 0;
   bool FVisible = false;
   bool FActive = true;
   int FCurrentAlphaBlendValue = -1, FCurrentInActiveAlphaBlendValue = -1;

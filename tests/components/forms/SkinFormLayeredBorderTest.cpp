@@ -247,6 +247,16 @@ TEST_F(SkinFormLayeredBorderTest, TheFrameFollowsMovesSizesAndWindowStates) {
   ASSERT_TRUE(BorderOf(SkinForm).Visible());
   EXPECT_EQ(ShownRect(SkinForm, spflTop), Bounds(230, 140, 540, 40));
 
+  // Rolled up to its caption: the frame takes the caption's height.
+  SkinForm->SetRollUpState(true);
+  ProcessPendingMessages();
+  ASSERT_EQ(Form->Height(), SkinForm->GetMinHeight());
+  EXPECT_EQ(BorderOf(SkinForm).FrameBoxOfForm(), Bounds(230, 140, 540, SkinForm->GetMinHeight() + 50));
+  EXPECT_EQ(ShownRect(SkinForm, spflBottom).Bottom, 140 + SkinForm->GetMinHeight() + 50);
+  SkinForm->SetRollUpState(false);
+  ProcessPendingMessages();
+  EXPECT_EQ(ShownRect(SkinForm, spflLeft), Bounds(230, 180, 20, 180));
+
   SkinForm->SetWindowState(wsMinimized);
   ProcessPendingMessages();
   EXPECT_EQ(ShownRect(SkinForm, spflTop).TopLeft(), Point(Form->Left() - 20, Form->Top() - 30))
