@@ -272,6 +272,18 @@ TEST_F(SkinFormLayeredBorderTest, TheFrameFollowsMovesSizesAndWindowStates) {
   EXPECT_EQ(ShownRect(SkinForm, spflTop), Bounds(230, 140, 540, 40));
 }
 
+TEST_F(SkinFormLayeredBorderTest, TheMainFormsFrameGoesWhileTheApplicationIsMinimized) {
+  TspSkinForm* SkinForm = NewBorderedForm(Bounds(200, 150, 400, 300));
+  ASSERT_EQ(Application->MainForm(), SkinForm->Form());
+  SkinForm->SetWindowState(wsMinimized);
+  ProcessPendingMessages();
+  ASSERT_TRUE(IsIconic(SkinForm->Form()->Handle()));
+  EXPECT_FALSE(BorderOf(SkinForm).Visible());
+  Application->Restore();
+  ProcessPendingMessages();
+  EXPECT_EQ(ShownRect(SkinForm, spflTop), Bounds(180, 120, 440, 40));
+}
+
 TEST_F(SkinFormLayeredBorderTest, TheFrameIsInForceOnlyWhereItCanShow) {
   struct TCase {
     const char* Name;
