@@ -47,6 +47,7 @@
 
 class TspSkinForm;
 class TspTrayIcon;
+class TspFormLayerBorder;
 class TspActiveSkinObject;
 class TspSkinStdButtonObject;
 class TspSkinCaptionObject;
@@ -1019,6 +1020,30 @@ class TspSkinForm : public TComponent {
   HWND ChangeVisibleChildHanle = nullptr;
   // Set while the component moves the documents itself.
   bool FStopCheckChildMove = false;
+  // ---- The layered border (SkinForm_LayeredBorder*.cpp)
+ public:
+  // The skin's layer frame is shown around the form: a skin with a layer frame picture
+  // and ShowLayeredBorders on, layered windows with per-pixel alpha available (a
+  // compositor runs), a skinnable form that is no MDI child and, with border style
+  // bsNone, in client-area mode; never with AlwaysDisableLayeredFrames.
+  bool UseLayeredBorder() const;
+  bool AlwaysDisableLayeredFrames = false;
+  // Sizeable, or a sizeable border style.
+  bool IsSizeAble() const;
+  TspFormLayerBorder& LayerBorder() const { return *FBorderLayer; }
+  // The form's outer rectangle: while the layered border shows a visible border
+  // (LeftSize, TopSize, RightSize, BottomSize), the window lies that far inside it.
+  void Move(int AX, int AY);
+  void SetBounds(int AX, int AY, int AWidth, int AHeight);
+
+ private:
+  // The border margins the outer rectangle of Move, SetBounds and DoMagnetic includes;
+  // all 0 while no visible border shows.
+  TRect LayeredBorderMargins() const;
+  // Owned by this component: made after FForm, freed by the destructor once the
+  // component's hooks are off.
+  TspFormLayerBorder* FBorderLayer = NewFormLayerBorder(this);
+  static TspFormLayerBorder* NewFormLayerBorder(TspSkinForm* ASkinForm);
 };
 
 // The MDI messages between documents and their frame (see SkinForm_MdiWindowProc.cpp).

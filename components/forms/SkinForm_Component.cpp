@@ -3,6 +3,7 @@
 
 #include "components/controls/SkinCtrls.h"
 #include "components/forms/SkinForm.h"
+#include "components/forms/SkinForm_LayeredBorder.h"
 #include "components/forms/SkinHint.h"
 #include "components/forms/SkinMenus.h"
 #include "platform/win/MessageQueue.h"
@@ -87,6 +88,9 @@ TspSkinForm::~TspSkinForm() {
   ClearAreaLinks();
   UnsubclassMDIClient();
   RemoveHooks();
+  // The layered border's hook reaches into this component: it goes while all of it
+  // still exists, its hook now on top and taken off cleanly.
+  delete FBorderLayer;
 }
 
 void TspSkinForm::RemoveHooks() {

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "components/forms/SkinForm.h"
+#include "platform/gdi/DcScopes.h"
 #include "platform/win/MessageQueue.h"
 #include "platform/win/Messages.h"
 #include "platform/win/Painting.h"

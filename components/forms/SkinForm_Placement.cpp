@@ -1,8 +1,10 @@
-// Where a skinned form goes: the maximized rectangle on its monitor and the centred
-// place of its first show.
+// Where a skinned form goes: the maximized rectangle on its monitor, the centred
+// place of its first show, and the outer rectangle of Move and SetBounds, which holds
+// the visible layered border around the window.
 
 #include "components/core/spEffBmp.h"
 #include "components/forms/SkinForm.h"
+#include "components/forms/SkinForm_LayeredBorder.h"
 #include "components/forms/SkinForm_PlacementInternal.h"
 #include "platform/win/SystemMetrics.h"
 
@@ -52,4 +54,25 @@ void TspSkinForm::PlaceOnFirstShow() {
     FStartShow = false;
     ApplyPositionInMonitor();
   }
+}
+
+TRect TspSkinForm::LayeredBorderMargins() const {
+  const TspFormLayerBorder& Border = *FBorderLayer;
+  if (!Border.Visible() || !UseLayeredBorder()) return {};
+  return Rect(Border.LeftSize, Border.TopSize, Border.RightSize, Border.BottomSize);
+}
+
+void TspSkinForm::Move(int AX, int AY) {
+  const TRect Margins = LayeredBorderMargins();
+  FForm->SetBounds(SaturatedCoordinate(static_cast<long long>(AX) + Margins.Left),
+                   SaturatedCoordinate(static_cast<long long>(AY) + Margins.Top), FForm->Width(),
+                   FForm->Height());
+}
+
+void TspSkinForm::SetBounds(int AX, int AY, int AWidth, int AHeight) {
+  const TRect Margins = LayeredBorderMargins();
+  FForm->SetBounds(SaturatedCoordinate(static_cast<long long>(AX) + Margins.Left),
+                   SaturatedCoordinate(static_cast<long long>(AY) + Margins.Top),
+                   SaturatedCoordinate(static_cast<long long>(AWidth) - Margins.Left - Margins.Right),
+                   SaturatedCoordinate(static_cast<long long>(AHeight) - Margins.Top - Margins.Bottom));
 }

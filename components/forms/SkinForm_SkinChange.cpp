@@ -3,6 +3,7 @@
 // recomputed, in frame mode and in client-area mode.
 
 #include "components/forms/SkinForm.h"
+#include "components/forms/SkinForm_LayeredBorder.h"
 #include "platform/base/ScopeExit.h"
 
 void TspSkinForm::SPSkinChange(TMessage& AMessage) {
@@ -41,6 +42,7 @@ void TspSkinForm::ChangeSkinData() {
     ChangeFrameSkinData();
   else
     ChangeClientAreaSkinData();
+  FBorderLayer->FollowSkin();
 }
 
 void TspSkinForm::ChangeClientAreaSkinData() {

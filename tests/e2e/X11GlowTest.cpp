@@ -2,14 +2,11 @@
 // stands still and the display stays usable; with one (xcompmgr, started here) the glow
 // shows on the screen at the opacity its fade has reached.
 
-#include <signal.h>
-
-#include <chrono>
 #include <cstdlib>
 #include <functional>
-#include <string>
 
 #include "components/core/spEffBmp.h"
+#include "tests/e2e/Compositor.h"
 #include "tests/e2e/X11BackendFixture.h"
 
 namespace e2e {
@@ -26,26 +23,12 @@ class X11GlowTest : public X11BackendTest {
   void TearDown() override {
     Manager.reset();
     X11BackendTest::TearDown();
-    if (Compositor > 0) kill(Compositor, SIGTERM);
   }
 
-  // Starts xcompmgr on the test's display and waits until the backend sees it.
-  bool StartCompositor() {
-    const auto Started = VirtualDisplay().Run("xcompmgr >/dev/null 2>&1 & echo $!");
-    Compositor = std::atoi(Started.Output.c_str());
-    return Compositor > 0 && TickUntil([this] { return X11().CanShowPerPixelAlpha(); });
-  }
-
-  // PumpUntil waits for the display only; the fade's timer and the compositor's
-  // repainting need the loop to come round at least every tick.
+  bool StartCompositor() { return Compositor.Start(VirtualDisplay(), X11()); }
+  // The fade's timer needs the loop to come round at least every tick.
   bool TickUntil(const std::function<bool()>& ACondition) {
-    const auto Deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(PatienceMs);
-    while (!ACondition()) {
-      if (std::chrono::steady_clock::now() > Deadline) return false;
-      X11().WaitForEvents(TspLayerManager::FadeInterval);
-      ProcessPendingMessages();
-    }
-    return true;
+    return e2e::TickUntil(X11(), TspLayerManager::FadeInterval, ACondition);
   }
 
   // The grey of the screen at the middle of the glow.
@@ -53,7 +36,7 @@ class X11GlowTest : public X11BackendTest {
 
   TBitmap White;
   std::unique_ptr<TspLayerManager> Manager;
-  pid_t Compositor = -1;
+  TCompositor Compositor;
 };
 
 TEST_F(X11GlowTest, WithoutACompositorTheGlowIsLeftOut) {

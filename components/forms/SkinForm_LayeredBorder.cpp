@@ -1,0 +1,270 @@
+// The layered border's frame data and its life around the form: the skin's layer
+// frame taken in, the frame box, showing, hiding, following the form, the alpha and
+// the activation.
+
+#include "components/forms/SkinForm_LayeredBorder.h"
+
+#include <algorithm>
+
+#include "components/controls/SkinCtrls.h"
+#include "components/forms/SkinForm.h"
+#include "components/forms/SkinForm_PlacementInternal.h"
+#include "platform/gdi/Bitmaps.h"
+#include "platform/win/LayeredWindows.h"
+#include "platform/win/WindowPos.h"
+#include "platform/win/WindowTree.h"
+
+namespace {
+
+int LayerAlpha(int AValue) { return std::clamp(AValue, 0, 255); }
+
+// A border or corner size, AOuter - AInner, within 0 and the largest bitmap side: a
+// broken skin's rectangles can neither overflow nor turn the border inside out.
+int LayerSize(int AOuter, int AInner) {
+  return int(std::clamp<long long>(static_cast<long long>(AOuter) - AInner, 0, kMaxBitmapSide));
+}
+
+// The skin picture AIndex with its alpha from the grey of the picture AMaskIndex,
+// premultiplied as layered windows take it. Without a mask (or where a smaller mask
+// does not reach) the picture is opaque. False when the skin has no such picture.
+bool LoadLayerPicture(const TspSkinData& ASkin, int AIndex, int AMaskIndex, TspBitmap& ATarget) {
+  const TBitmap* Picture = SkinPicture(&ASkin, AIndex);
+  if (Picture == nullptr || Picture->Empty()) return false;
+  ATarget.Assign(*Picture);
+  if (ATarget.Empty()) return false;
+  ATarget.SetAlpha(255);
+  if (const TBitmap* Mask = SkinPicture(&ASkin, AMaskIndex)) {
+    TspBitmap MaskBitmap;
+    MaskBitmap.Assign(*Mask);
+    SetAlphaFromGray2(ATarget, MaskBitmap);
+  }
+  ATarget.CheckingAlphaBlend();
+  return true;
+}
+
+// AValue * AFactor / 255 rounded to nearest (255 is odd: there are no halves).
+int ScaleAlpha(int AValue, int AFactor) {
+  const int Product = LayerAlpha(AValue) * LayerAlpha(AFactor);
+  return Product / 255 + (Product % 255 * 2 > 255 ? 1 : 0);
+}
+
+}  // namespace
+
+TspFormLayerBorder* TspSkinForm::NewFormLayerBorder(TspSkinForm* ASkinForm) {
+  return new TspFormLayerBorder(ASkinForm);
+}
+
+bool TspSkinForm::IsSizeAble() const {
+  return Sizeable || FForm->BorderStyle() == bsSizeable || FForm->BorderStyle() == bsSizeToolWin;
+}
+
+bool TspSkinForm::UseLayeredBorder() const {
+  if (FSD == nullptr || FSD->Empty || !FSD->ShowLayeredBorders() || FSD->LayerFrame->PictureIndex == -1)
+    return false;
+  // The full-border mode needs the form's frame handed to the top window; the form
+  // keeps drawing its own frame instead.
+  if (FSD->LayerFrame->FullBorder) return false;
+  // Per-pixel alpha shows only where a compositor blends the windows.
+  if (!IsWindows2000OrLater() || SystemFunctions().UpdateLayeredWindow == nullptr) return false;
+  if (!FSkinnableForm || AlwaysDisableLayeredFrames) return false;
+  if (FForm->BorderStyle() == bsNone && FSupportNCArea) return false;
+  return FForm->FormStyle() != fsMDIChild;
+}
+
+TspFormLayerBorder::TspFormLayerBorder(TspSkinForm* ADSF)
+    : TComponent(ADSF), DSF(ADSF), FHook(std::make_shared<THookLink>()) {
+  for (auto& Image : FImages) Image = std::make_unique<TspBitmap>();
+  HookForm(ADSF->Form());
+}
+
+TspFormLayerBorder::~TspFormLayerBorder() {
+  // No message of the form reaches the border while its windows go.
+  UnhookForm();
+  Hide();
+  if (FSD != nullptr) FSD->RemoveFreeNotification(this);
+}
+
+void TspFormLayerBorder::Notification(TComponent* AComponent, TOperation AOperation) {
+  TComponent::Notification(AComponent, AOperation);
+  if (AOperation != opRemove || AComponent != FSD) return;
+  // The frame data belongs to the skin that goes.
+  Hide();
+  FSD = nullptr;
+  FData = nullptr;
+}
+
+void TspFormLayerBorder::InitFrame(TspSkinData* ASkinData, TCustomForm* AForm) {
+  // Images and windows of the previous frame go with it.
+  Hide();
+  FForm = AForm;
+  ReplaceNotified(FSD, ASkinData);
+  FData = nullptr;
+  FSourceInActiveBitmap.reset();
+  LeftSize = TopSize = RightSize = BottomSize = 0;
+  HitTopLeftX = HitTopLeftY = HitTopRightX = HitTopRightY = 0;
+  HitBottomLeftX = HitBottomLeftY = HitBottomRightX = HitBottomRightY = 0;
+  if (ASkinData == nullptr || ASkinData->Empty) return;
+  const TspDataSkinLayerFrame& Frame = *ASkinData->LayerFrame;
+  if (Frame.PictureIndex == -1 ||
+      !LoadLayerPicture(*ASkinData, Frame.PictureIndex, Frame.MaskPictureIndex, FSourceBitmap))
+    return;
+  FData = &Frame;
+  FCurrentAlphaBlendValue = LayerAlpha(Frame.AlphaBlendValue);
+  FCurrentInActiveAlphaBlendValue = LayerAlpha(Frame.InActiveAlphaBlendValue);
+  if (Frame.InActivePictureIndex != -1) {
+    auto InActive = std::make_unique<TspBitmap>();
+    if (LoadLayerPicture(*ASkinData, Frame.InActivePictureIndex, Frame.InActiveMaskPictureIndex, *InActive))
+      FSourceInActiveBitmap = std::move(InActive);
+  }
+  const TRect& Border = Frame.BorderRect;
+  if (IsRectEmpty(Border)) return;
+  const TRect& Cl = Frame.ClRect;
+  LeftSize = LayerSize(Cl.Left, Border.Left);
+  TopSize = LayerSize(Cl.Top, Border.Top);
+  RightSize = LayerSize(Border.Right, Cl.Right);
+  BottomSize = LayerSize(Border.Bottom, Cl.Bottom);
+  HitTopLeftX = LayerSize(Frame.HitTestLTPoint.X, Border.Left);
+  HitTopLeftY = LayerSize(Frame.HitTestLTPoint.Y, Border.Top);
+  HitTopRightX = LayerSize(Border.Right, Frame.HitTestRTPoint.X);
+  HitTopRightY = LayerSize(Frame.HitTestRTPoint.Y, Border.Top);
+  HitBottomLeftX = LayerSize(Frame.HitTestLBPoint.X, Border.Left);
+  HitBottomLeftY = LayerSize(Border.Bottom, Frame.HitTestLBPoint.Y);
+  HitBottomRightX = LayerSize(Border.Right, Frame.HitTestRBPoint.X);
+  HitBottomRightY = LayerSize(Border.Bottom, Frame.HitTestRBPoint.Y);
+}
+
+const TspBitmap& TspFormLayerBorder::SourceBitmap() const {
+  return !FActive && FSourceInActiveBitmap ? *FSourceInActiveBitmap : FSourceBitmap;
+}
+
+bool TspFormLayerBorder::HasCornerPoints() const { return FData->RBPoint != TPoint{0, 0}; }
+
+TRect TspFormLayerBorder::FrameBox(int AFormLeft, int AFormTop, int AFormWidth, int AFormHeight) const {
+  if (FData == nullptr) return {};
+  const TRect& Cl = FData->ClRect;
+  // In 64 bits, held in the integer range: a broken skin's offsets must not wrap.
+  const auto Sum = [](long long A, long long B, long long C) { return SaturatedCoordinate(A + B - C); };
+  const int Left = Sum(AFormLeft, FData->LeftOffset, Cl.Left);
+  const int Top = Sum(AFormTop, FData->TopOffset, Cl.Top);
+  // A size beyond any bitmap shows nothing anyway; capped, it keeps Width() and
+  // Height() of the box inside the integer range.
+  const int Width = std::min(
+      Sum(AFormWidth, static_cast<long long>(FData->WidthOffset) + FSourceBitmap.Width(), Cl.Width()),
+      kMaxBitmapSide + 1);
+  const int Height = std::min(
+      Sum(AFormHeight, static_cast<long long>(FData->HeightOffset) + FSourceBitmap.Height(), Cl.Height()),
+      kMaxBitmapSide + 1);
+  return Rect(Left, Top, SaturatedCoordinate(static_cast<long long>(Left) + Width),
+              SaturatedCoordinate(static_cast<long long>(Top) + Height));
+}
+
+TRect TspFormLayerBorder::FrameBoxOfForm() const {
+  const TRect Form = FForm->BoundsRect();
+  return FrameBox(Form.Left, Form.Top, Form.Width(), Form.Height());
+}
+
+void TspFormLayerBorder::ShowWithForm() {
+  if (FData == nullptr || FForm == nullptr) return;
+  FFormBounds = FForm->BoundsRect();
+  Show(FrameBoxOfForm());
+}
+
+void TspFormLayerBorder::Show(const TRect& ABox) {
+  if (FData == nullptr) return;
+  Hide();
+  FVisible = true;
+  CreateLayerImages(ABox.Width(), ABox.Height());
+  CreateWindows();
+  PlaceWindows(ABox, true);
+}
+
+void TspFormLayerBorder::Hide() {
+  FVisible = false;
+  for (auto& Window : FWindows) Window.reset();
+  for (auto& Image : FImages) Image = std::make_unique<TspBitmap>();
+}
+
+void TspFormLayerBorder::SetBoundsWithForm() {
+  if (FData == nullptr || !FVisible) return;
+  FFormBounds = FForm->BoundsRect();
+  SetBounds(FrameBoxOfForm());
+}
+
+void TspFormLayerBorder::SetBounds(const TRect& ABox) {
+  if (FData == nullptr || !FVisible) return;
+  CreateLayerImages(ABox.Width(), ABox.Height());
+  PlaceWindows(ABox, true);
+}
+
+void TspFormLayerBorder::MoveWithForm() {
+  if (FData == nullptr || !FVisible) return;
+  FFormBounds = FForm->BoundsRect();
+  const TRect Box = FrameBoxOfForm();
+  for (int Type = spflLeft; Type <= spflBottom; ++Type) {
+    TspFormLayerWindow* Window = FWindows[Type].get();
+    if (Window == nullptr || !IsWindowVisible(Window->Handle())) continue;
+    const TRect Place = WindowPlace(TspFormLayerBorderType(Type), Box);
+    SetWindowPos(Window->Handle(), nullptr, Place.Left, Place.Top, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+}
+
+void TspFormLayerBorder::SetAlphaBlend() {
+  if (FData == nullptr || !FVisible) return;
+  for (int Type = spflLeft; Type <= spflBottom; ++Type)
+    if (FWindows[Type] && IsWindowVisible(FWindows[Type]->Handle()))
+      ApplyContent(TspFormLayerBorderType(Type));
+}
+
+void TspFormLayerBorder::CheckFormAlpha(int AFormAlpha, bool AUpdate) {
+  if (FData == nullptr) return;
+  const int OldAlpha = CurrentAlpha();
+  FCurrentAlphaBlendValue = ScaleAlpha(FData->AlphaBlendValue, AFormAlpha);
+  FCurrentInActiveAlphaBlendValue = ScaleAlpha(FData->InActiveAlphaBlendValue, AFormAlpha);
+  if (AUpdate && CurrentAlpha() != OldAlpha) SetAlphaBlend();
+}
+
+void TspFormLayerBorder::SetActive(bool AValue, bool AUpdate) {
+  if (FData == nullptr) return;
+  const bool Changed = FActive != AValue;
+  FActive = AValue;
+  if (!FVisible || !Changed) return;
+  // A look of its own for the inactive form means new images.
+  if (FSourceInActiveBitmap) {
+    SetBoundsWithForm();
+  } else if (AUpdate) {
+    SetAlphaBlend();
+  }
+}
+
+bool TspFormLayerBorder::WantedShown() const {
+  if (FData == nullptr || FForm == nullptr || !FForm->HandleAllocated() || !DSF->UseLayeredBorder())
+    return false;
+  const HWND Form = FForm->Handle();
+  return IsWindowVisible(Form) && !IsIconic(Form) && DSF->ReachedWindowState() != wsMaximized;
+}
+
+void TspFormLayerBorder::FollowSkin() {
+  InitFrame(DSF->SkinData(), DSF->Form());
+  FollowForm();
+}
+
+void TspFormLayerBorder::FollowForm() {
+  if (!WantedShown()) {
+    if (FVisible) Hide();
+    return;
+  }
+  const TRect Bounds = FForm->BoundsRect();
+  if (!FVisible) {
+    FActive = DSF->GetFormActive();
+    BYTE FormAlpha = 255;
+    DWORD Flags = 0;
+    const bool Layered = GetLayeredWindowAttributes(FForm->Handle(), nullptr, &FormAlpha, &Flags);
+    CheckFormAlpha(Layered && (Flags & LWA_ALPHA) ? FormAlpha : 255, false);
+    ShowWithForm();
+  } else if (Bounds.Width() != FFormBounds.Width() || Bounds.Height() != FFormBounds.Height()) {
+    SetBoundsWithForm();
+  } else if (Bounds.TopLeft() != FFormBounds.TopLeft()) {
+    MoveWithForm();
+  }
+}

@@ -1,0 +1,187 @@
+#pragma once
+// The layered border of a skinned form: the skin's layer frame (section "LAYERFRAME"),
+// a picture with per-pixel alpha such as a soft shadow, shown around the form as up to
+// four borderless top-level windows, one per side. The picture is cut at its corner
+// points: the top and bottom strips keep their ends and stretch their middle to the
+// form's width, the side strips are stretched or tiled to its height. With the frame's
+// hit testing on, dragging the visible border resizes the form.
+//
+// The border follows the form through a hook of its own on the form's WindowProc
+// (moves, sizes, showing, hiding, activation, the window states), chained like the skin
+// component's and taken off by identity. It needs a compositor: without one (no
+// per-pixel alpha on the display) it is never in force and the form keeps its
+// ordinary skinned frame. A frame that asks for the full-border mode (caption and
+// caption buttons drawn in the top window) is not shown either: the form draws its
+// own frame then.
+//
+// Implementation: SkinForm_LayeredBorder.cpp (the frame data, the frame box, showing,
+// moving, alpha, activation), SkinForm_LayeredBorderImages.cpp (the four images for a
+// size), SkinForm_LayeredBorderWindow.cpp (the windows and the hook on the form),
+// SkinForm_LayeredBorderMouse.cpp (hit strips, sizing cursors and the border drags).
+// User-interface thread only.
+
+#include <array>
+#include <memory>
+
+#include "components/core/spEffBmp.h"
+#include "platform/ui/Forms.h"
+
+class TspSkinForm;
+class TspFormLayerBorder;
+
+enum TspFormLayerBorderType { spflLeft, spflTop, spflRight, spflBottom };
+
+// The zone of a border window under the mouse.
+enum TspFormLayerBorderHit {
+  spflhNone,
+  spflhLeft,
+  spflhTop,
+  spflhRight,
+  spflhBottom,
+  spflhTopLeft,
+  spflhTopRight,
+  spflhBottomLeft,
+  spflhBottomRight,
+  spflCaption,
+  spflObject
+};
+
+// One window of the border: a borderless, layered top-level form that never takes the
+// activation (a press on it activates the surrounded form). Its class name is the one
+// the skin-change broadcast leaves out.
+class TspFormLayerWindow : public TForm {
+ public:
+  TspFormLayerWindow(TspFormLayerBorder* ALayerBorder, TCustomForm* AForm,
+                     TspFormLayerBorderType ABorderType);
+
+  const TspFormLayerBorderType BorderType;
+  // The zone under the mouse at the last move without a drag.
+  TspFormLayerBorderHit HitMode() const { return FHitMode; }
+  // A border drag is under way.
+  bool Dragging() const { return FDown; }
+
+ protected:
+  void CreateParams(TCreateParams& AParams) override;
+  void Dispatch(TMessage& AMessage) override;
+  void MouseDown(TMouseButton AButton, TShiftState AShift, int AX, int AY) override;
+  void MouseMove(TShiftState AShift, int AX, int AY) override;
+  void MouseUp(TMouseButton AButton, TShiftState AShift, int AX, int AY) override;
+
+ private:
+  // The form may be resized through the border: sizeable, not rolled up, normal state.
+  bool CanResize() const;
+  // The zone under the cursor (screen position) for this window's side.
+  TspFormLayerBorderHit GetHitMode(TPoint ACursor) const;
+  TspFormLayerBorderHit TopHitMode(TPoint ACursor) const;
+  TspFormLayerBorderHit BottomHitMode(TPoint ACursor) const;
+  void UpdateCursor();
+  // One step of a drag from MousePos1 to MousePos2.
+  void DragStep();
+
+  TCustomForm* const FForm;
+  TspFormLayerBorder* const FLayerBorder;
+  bool FDown = false;
+  // The cursor (screen) at the last drag step and now.
+  TPoint MousePos1, MousePos2;
+  TspFormLayerBorderHit FHitMode = spflhNone;
+};
+
+class TspFormLayerBorder : public TComponent {
+ public:
+  // Owned by the skin component ADSF; no frame data until InitFrame.
+  explicit TspFormLayerBorder(TspSkinForm* ADSF);
+  ~TspFormLayerBorder() override;
+
+  // Takes the layer frame of the skin (none when the skin is nullptr or empty, or has
+  // no frame picture): the pictures with their alpha, the border and corner sizes.
+  void InitFrame(TspSkinData* ASkinData, TCustomForm* AForm);
+  // The skin's layer frame, or nullptr when there is none: everything but InitFrame
+  // and Hide does nothing then.
+  const TspDataSkinLayerFrame* Data() const { return FData; }
+  bool Visible() const { return FVisible; }
+  bool Active() const { return FActive; }
+
+  // The frame box around a form at (AFormLeft, AFormTop) of AFormWidth x
+  // AFormHeight: the picture placed so that its client rectangle covers the form,
+  // grown with it, shifted by the frame's offsets.
+  TRect FrameBox(int AFormLeft, int AFormTop, int AFormWidth, int AFormHeight) const;
+  TRect FrameBoxOfForm() const;
+
+  // Shows the frame at the form's frame box, or at a box of its own.
+  void ShowWithForm();
+  void Show(const TRect& ABox);
+  // The windows and their images are freed.
+  void Hide();
+  // Visible only: new images for the form's box, windows moved there.
+  void SetBoundsWithForm();
+  void SetBounds(const TRect& ABox);
+  // Visible only: the windows moved to the form's box, their images kept.
+  void MoveWithForm();
+  // Visible only: the current alpha re-applied to every shown window.
+  void SetAlphaBlend();
+  // The frame follows the form's own alpha: the frame's alphas scaled by AFormAlpha /
+  // 255, rounded to nearest; with AUpdate applied at once.
+  void CheckFormAlpha(int AFormAlpha, bool AUpdate);
+  // The form's activation: the inactive picture and alpha while inactive.
+  void SetActive(bool AValue, bool AUpdate);
+  // The alpha the windows show now.
+  int CurrentAlpha() const { return FActive ? FCurrentAlphaBlendValue : FCurrentInActiveAlphaBlendValue; }
+
+  // Shows, hides or places the frame as the form's state asks: shown while the border
+  // is in force and the form visible, not iconic and not maximized.
+  void FollowForm();
+  // The skin component applied its skin: the frame is taken from it again and follows
+  // the form.
+  void FollowSkin();
+
+  // The windows; nullptr while hidden (only the top one without corner points).
+  TspFormLayerWindow* Window(TspFormLayerBorderType AType) const { return FWindows[AType].get(); }
+  // The images of the windows for the current size.
+  const TspBitmap& Image(TspFormLayerBorderType AType) const { return *FImages[AType]; }
+
+  TspSkinForm* const DSF;
+  // Width of the visible (hit-testable) border outside the form on each side; all 0
+  // when the frame gives no border rectangle.
+  int LeftSize = 0, TopSize = 0, RightSize = 0, BottomSize = 0;
+  // Sizes of the four corner resize zones.
+  int HitTopLeftX = 0, HitTopLeftY = 0, HitTopRightX = 0, HitTopRightY = 0;
+  int HitBottomLeftX = 0, HitBottomLeftY = 0, HitBottomRightX = 0, HitBottomRightY = 0;
+
+ protected:
+  void Notification(TComponent* AComponent, TOperation AOperation) override;
+
+ private:
+  struct THookLink;
+  struct TFormHook;
+  void HookForm(TCustomForm* AForm);
+  void UnhookForm();
+  void FormMessage(TMessage& AMessage);
+  // Whether the frame should show now.
+  bool WantedShown() const;
+
+  // The frame picture the current activation shows.
+  const TspBitmap& SourceBitmap() const;
+  bool HasCornerPoints() const;
+  // SkinForm_LayeredBorderImages.cpp: the images for a frame box of AW x AH.
+  void CreateLayerImages(int AW, int AH);
+  // Where each window goes for the box; the left and right ones only with an image.
+  TRect WindowPlace(TspFormLayerBorderType AType, const TRect& ABox) const;
+  void CreateWindows();
+  void PlaceWindows(const TRect& ABox, bool AUpdateContents);
+  void ApplyContent(TspFormLayerBorderType AType);
+
+  TCustomForm* FForm = nullptr;
+  TspSkinData* FSD = nullptr;
+  const TspDataSkinLayerFrame* FData = nullptr;
+  TspBitmap FSourceBitmap;
+  std::unique_ptr<TspBitmap> FSourceInActiveBitmap;
+  // Made anew for every size (a bitmap cannot be emptied).
+  std::array<std::unique_ptr<TspBitmap>, 4> FImages;
+  std::array<std::unique_ptr<TspFormLayerWindow>, 4> FWindows;
+  std::shared_ptr<THookLink> FHook;
+  bool FVisible = false;
+  bool FActive = true;
+  int FCurrentAlphaBlendValue = -1, FCurrentInActiveAlphaBlendValue = -1;
+  // The form's bounds the frame was last placed for.
+  TRect FFormBounds;
+};
