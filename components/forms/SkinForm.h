@@ -700,6 +700,8 @@ class TspSkinForm : public TComponent {
   void WMExitSizeMove(TMessage& AMessage);
   void WMActivate(TMessage& AMessage);
   void WMSetCursor(TMessage& AMessage);
+  // The system commands the skin takes; true: finished, not passed on.
+  bool WMSysCommand(TMessage& AMessage);
   // SkinForm_SkinChange.cpp: the skin-change messages.
   void SPSkinChange(TMessage& AMessage);
   void SPChangeSkinnableForm(TMessage& AMessage);
@@ -819,6 +821,9 @@ class TspSkinForm : public TComponent {
   friend class TspSkinMainMenuBar;
   bool MainMenuBarKeyDown(WORD AKey);
   bool CanMoveRightAlongMainMenuBar() const;
+  // SkinForm_Shortcuts.cpp: the menu key (WM_SYSCOMMAND SC_KEYMENU, an Alt tap or F10)
+  // enters main-menu mode on the bar, or leaves it; false: not taken, pass it on.
+  bool TakeMenuKey();
   TspSkinMenu* FSkinMenu = nullptr;
   TspSkinData* FMSD = nullptr;
   TApplicationMessageHook FMenuKeyHook;

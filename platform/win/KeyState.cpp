@@ -1,3 +1,5 @@
+#include <utility>
+
 #include "platform/win/BackendEvents.h"
 #include "platform/win/InputStateInternal.h"
 #include "platform/win/KeyStateInternal.h"
@@ -68,6 +70,26 @@ void SetKeyDown(UINT AVirtualKey, bool ADown) {
   }
   SetBit(Keys[AVirtualKey], ADown);
 }
+
+void NoteMenuKeyEvent(UINT AVirtualKey, bool APressed, bool AWasDown) {
+  TInputState& S = InputState();
+  if (GenericKey(AVirtualKey) != VK_MENU) {
+    if (APressed) S.MenuKeyAlone = false;
+    return;
+  }
+  if (APressed) {
+    // A held key repeats its press: the tap goes on.
+    if (!AWasDown) {
+      S.MenuKeyAlone = true;
+      S.MenuKeyTapped = false;
+    }
+    return;
+  }
+  S.MenuKeyTapped = S.MenuKeyAlone;
+  S.MenuKeyAlone = false;
+}
+
+bool TakeMenuKeyTap() { return std::exchange(InputState().MenuKeyTapped, false); }
 
 int16_t GetKeyState(int AVirtualKey) {
   RequireUIThread("GetKeyState");
