@@ -2,6 +2,7 @@
 // and its animation.
 
 #include <algorithm>
+#include <cmath>
 
 #include "components/core/SPUtils.h"
 #include "components/forms/SkinForm.h"
@@ -87,7 +88,10 @@ void TspSkinMainMenuBarItem::Draw(TCanvas& ACanvas) {
 
 // ---------------------------------------------------------------- morph and animation
 
-void TspSkinMainMenuBarItem::SetMorphKf(double AValue) { FMorphKf = std::clamp(AValue, 0.0, 1.0); }
+// Rounded to thousandths, so that five steps of 0.2 end exactly at 0 or 1.
+void TspSkinMainMenuBarItem::SetMorphKf(double AValue) {
+  FMorphKf = std::clamp(std::round(AValue * 1000) / 1000, 0.0, 1.0);
+}
 
 bool TspSkinMainMenuBarItem::EnableMorphing() const {
   const TspSkinData* Skin = Parent.SkinData();
