@@ -352,5 +352,23 @@ TEST_F(SkinMenuBarLookTest, ASkinChangeRebuildsTheItemsLooks) {
   EXPECT_EQ(ItemPixel(0), ColorToRGB(clBtnFace));
 }
 
+// The program's own skin: a flat bar, the items' text on it, the selected one lifted.
+TEST_F(SkinMenuBarLookTest, TheDefaultSkinsBarLooksAsInItsPicture) {
+  const std::unique_ptr<TspSkinData> SkinNew = skin_form_test::LoadDefaultSkin();
+  auto* Shown = NewSkinnedForm(TRect{100, 100, 420, 200}, SkinNew.get());
+  auto* ShownForm = static_cast<TForm*>(Shown->Form());
+  auto* ShownBar = new TspSkinMainMenuBar(ShownForm);
+  ShownBar->SetParent(ShownForm);
+  ShownBar->SetSkinForm(Shown);
+  ShownBar->SetMainMenu(Menu);
+  ShownBar->SetSkinData(SkinNew.get());
+  ASSERT_TRUE(ShownBar->SkinSupport());
+  ASSERT_TRUE(ShownBar->Item(0).SkinSupport());
+  ShownBar->Item(1).MouseEnter();
+  for (int I = 0; I < 6; ++I) Tick();
+  EXPECT_TRUE(LooksAsInItsPicture(ShownForm->Handle(), "menu-bar-default-skin"));
+  delete ShownForm;
+}
+
 }  // namespace
 }  // namespace skin_menu_bar_look_test
