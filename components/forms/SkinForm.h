@@ -1240,6 +1240,8 @@ class TspSkinMainMenuItem : public TspActiveSkinObject {
 
  private:
   void SetItemFont(TFont& AFont) const;
+  // The menu item's sub-items as a popup of the form's chain at the item.
+  void PopupSubMenu();
   // ASource of ActivePicture with fixed ends and a tiled middle, the caption on it in
   // AColor.
   void ComposeItem(TBitmap& AImage, const TRect& ASource, TColor AColor) const;
