@@ -78,9 +78,10 @@ void NoteMenuKeyEvent(UINT AVirtualKey, bool APressed, bool AWasDown) {
     return;
   }
   if (APressed) {
-    // A held key repeats its press: the tap goes on.
+    // A held key repeats its press: the tap goes on. Alt joining Ctrl or Shift is a
+    // chord, no tap.
     if (!AWasDown) {
-      S.MenuKeyAlone = true;
+      S.MenuKeyAlone = !IsKeyDown(S.AsyncKeys[VK_CONTROL]) && !IsKeyDown(S.AsyncKeys[VK_SHIFT]);
       S.MenuKeyTapped = false;
     }
     return;

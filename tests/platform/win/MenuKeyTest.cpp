@@ -61,6 +61,14 @@ TEST_F(MenuKeyTest, AnAltTapOrF10AsksTheTopLevelWindowForItsMenu) {
          InjectKeyUp(VK_MENU, PointerAlt);
        },
        0},
+      {"Alt pressed while Ctrl is held",
+       [] {
+         InjectKeyDown(VK_CONTROL);
+         InjectKeyDown(VK_MENU, PointerControl);
+         InjectKeyUp(VK_CONTROL, PointerControl | PointerAlt);
+         InjectKeyUp(VK_MENU, PointerAlt);
+       },
+       0},
       {"a letter alone", [] { InjectKeyStroke('F'); }, 0},
   };
   for (const auto& Case : MenuKeyCases) {
