@@ -53,6 +53,8 @@ void ApplyEventModifiers(UINT AModifiers) {
 
 void SetKeyDown(UINT AVirtualKey, bool ADown) {
   if (AVirtualKey > 0xFF) return;
+  // Any other key or a mouse button going down makes a held Alt part of a chord.
+  if (ADown && GenericKey(AVirtualKey) != VK_MENU) InputState().MenuKeyAlone = false;
   TKeyStates& Keys = InputState().AsyncKeys;
   for (const TModifier& M : Modifiers) {
     if (AVirtualKey == M.Generic) {
@@ -73,10 +75,7 @@ void SetKeyDown(UINT AVirtualKey, bool ADown) {
 
 void NoteMenuKeyEvent(UINT AVirtualKey, bool APressed, bool AWasDown) {
   TInputState& S = InputState();
-  if (GenericKey(AVirtualKey) != VK_MENU) {
-    if (APressed) S.MenuKeyAlone = false;
-    return;
-  }
+  if (GenericKey(AVirtualKey) != VK_MENU) return;
   if (APressed) {
     // A held key repeats its press: the tap goes on. Alt joining Ctrl or Shift is a
     // chord, no tap.

@@ -79,6 +79,14 @@ TEST_F(MenuKeyTest, AnAltTapOrF10AsksTheTopLevelWindowForItsMenu) {
   }
 }
 
+TEST_F(MenuKeyTest, AClickWhileAltIsHeldIsNoTap) {
+  InjectKeyDown(VK_MENU);
+  InjectClick(At("w", 5, 5), pbLeft, PointerAlt);
+  InjectKeyUp(VK_MENU, PointerAlt);
+  Run();
+  EXPECT_TRUE(MenuKeyCommands().empty());
+}
+
 // The tap is the release's own: a key pressed after Alt went up does not take it back,
 // and a release whose WM_SYSKEYUP the window keeps from DefWindowProc leaves no tap for
 // a later one.
