@@ -87,6 +87,20 @@ TEST_F(MenuKeyTest, AClickWhileAltIsHeldIsNoTap) {
   EXPECT_TRUE(MenuKeyCommands().empty());
 }
 
+// Alt+Tab to another window and back: the display took the keyboard between the
+// press and the release.
+TEST_F(MenuKeyTest, LosingTheKeyboardWhileAltIsHeldIsNoTap) {
+  InjectKeyDown(VK_MENU);
+  InjectTopLevelFocus(Window("w"), false);
+  InjectTopLevelFocus(Window("w"), true);
+  InjectKeyUp(VK_MENU, PointerAlt);
+  Run();
+  EXPECT_TRUE(MenuKeyCommands().empty());
+  InjectKeyStroke(VK_MENU);
+  Run();
+  EXPECT_EQ(MenuKeyCommands(), std::vector<std::string>{"w"});
+}
+
 // The tap is the release's own: a key pressed after Alt went up does not take it back,
 // and a release whose WM_SYSKEYUP the window keeps from DefWindowProc leaves no tap for
 // a later one.
