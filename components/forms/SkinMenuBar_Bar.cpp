@@ -124,6 +124,7 @@ void TspSkinMainMenuBar::DrawItemsAndMarker(TCanvas& ACanvas) {
 void TspSkinMainMenuBar::DrawScrollMarker(TCanvas& ACanvas) {
   const TRect R = ScrollMarkerRect();
   if (!FSkinSupport) {
+    ACanvas.Brush().SetStyle(bsSolid);
     ACanvas.Brush().SetColor(clBtnFace);
     ACanvas.FillRect(R);
     DrawArrow(ACanvas, R, FMarkerActive ? clBtnText : clBtnShadow, 2);

@@ -76,6 +76,8 @@ void TspSkinMainMenuBarItem::DefaultDraw(TCanvas& ACanvas) {
   PlaceAndFit(ACanvas);
   if (!Visible) return;
   const TRect R = ObjectRect;
+  // The item before this one left the brush clear for its caption.
+  ACanvas.Brush().SetStyle(bsSolid);
   if (Down || MouseIn || Active) {
     ACanvas.Brush().SetColor(clNavy);
     ACanvas.FrameRect(R);

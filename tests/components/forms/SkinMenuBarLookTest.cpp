@@ -352,6 +352,29 @@ TEST_F(SkinMenuBarLookTest, ASkinChangeRebuildsTheItemsLooks) {
   EXPECT_EQ(ItemPixel(0), ColorToRGB(clBtnFace));
 }
 
+// Without a skin: a flat face, the hot and the pressed item framed in navy, whichever
+// item comes after the first.
+TEST_F(SkinMenuBarLookTest, WithoutASkinTheBuiltInLookFramesTheHotAndThePressedItem) {
+  Settle();
+  ASSERT_FALSE(Bar->SkinSupport());
+  const TColor Face = ColorToRGB(clBtnFace);
+  EXPECT_EQ(BarPixel(Bar->Width() - 3, 10), Face);
+  Bar->Item(2).MouseEnter();
+  Settle();
+  const TRect Hot = Bar->Item(2).ObjectRect;
+  EXPECT_EQ(BarPixel(Hot.Left, Hot.Top), RGB(0, 0, 128));
+  EXPECT_EQ(BarPixel(Hot.Left + 2, Hot.Top + 2), RGB(182, 189, 210));
+  EXPECT_EQ(ItemPixel(0), Face);
+  Bar->Item(1).MouseEnter();
+  Bar->Item(1).MouseDown(mbLeft);
+  Settle();
+  const TRect Down = Bar->Item(1).ObjectRect;
+  EXPECT_EQ(BarPixel(Down.Left, Down.Top), RGB(0, 0, 128));
+  EXPECT_EQ(BarPixel(Down.Left + 2, Down.Top + 2), RGB(133, 147, 181));
+  EXPECT_EQ(BarPixel(Hot.Left + 2, Hot.Top + 2), Face);
+  SkinForm->SkinMenu().Hide();
+}
+
 // The program's own skin: a flat bar, the items' text on it, the selected one lifted.
 TEST_F(SkinMenuBarLookTest, TheDefaultSkinsBarLooksAsInItsPicture) {
   const std::unique_ptr<TspSkinData> SkinNew = skin_form_test::LoadDefaultSkin();
