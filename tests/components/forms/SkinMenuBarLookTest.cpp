@@ -375,6 +375,59 @@ TEST_F(SkinMenuBarLookTest, WithoutASkinTheBuiltInLookFramesTheHotAndThePressedI
   SkinForm->SkinMenu().Hide();
 }
 
+// A menu item with a picture shows it at its left, centred on the item, and is wider
+// by the picture and a gap of 5; in both looks.
+TEST_F(SkinMenuBarLookTest, AnItemsPictureStandsBeforeItsCaption) {
+  TBitmap Picture;
+  Picture.SetPixelFormat(pf24bit);
+  Picture.SetSize(8, 8);
+  Picture.Canvas().Brush().SetColor(RGB(255, 0, 255));
+  Picture.Canvas().FillRect(Rect(0, 0, 8, 8));
+  for (const bool Skinned : {false, true}) {
+    SCOPED_TRACE(Skinned ? "skin" : "built-in");
+    if (Skinned) Bind();
+    Menu->Items()->Items(0)->Bitmap().Assign(TBitmap());
+    Settle();
+    const int Plain = Bar->Item(0).ObjectRect.Width();
+    Menu->Items()->Items(0)->SetBitmap(Picture);
+    Settle();
+    const TRect R = Bar->Item(0).ObjectRect;
+    EXPECT_EQ(R.Width(), Plain + 8 + 5);
+    const int PictureLeft = R.Left + (Skinned ? 3 : 0) + 2;
+    const int PictureTop = R.Top + R.Height() / 2 - 4;
+    EXPECT_EQ(BarPixel(PictureLeft, PictureTop), RGB(255, 0, 255));
+    EXPECT_EQ(BarPixel(PictureLeft + 7, PictureTop + 7), RGB(255, 0, 255));
+    EXPECT_NE(BarPixel(PictureLeft - 1, PictureTop), RGB(255, 0, 255));
+  }
+}
+
+// With InActiveAnimation an item plays its strip back when it goes cold; without
+// UseSkinSize the bar and the items take the bar's height, the ends kept.
+TEST_F(SkinMenuBarLookTest, TheStripPlaysBackAndPicturesStretchToTheBarsHeight) {
+  ItemRecord().AnimateSkinRect = StripRect;
+  ItemRecord().FrameCount = 3;
+  ItemRecord().InActiveAnimation = true;
+  Bar->SetUseSkinSize(false);
+  Bind();
+  Bar->SetBounds(0, 0, Bar->Width(), 40);
+  Settle();
+  ASSERT_EQ(Bar->Height(), 40);
+  EXPECT_EQ(Bar->Item(0).ObjectRect.Height(), 40);
+  EXPECT_EQ(BarPixel(1, 35), BarEnd);
+  EXPECT_EQ(BarPixel(Bar->Width() - 10, 35), BarMiddle);
+  EXPECT_EQ(BarPixel(Bar->Item(0).ObjectRect.Left + 1, 35), ItemNormal);
+  Bar->Item(0).MouseEnter();
+  for (int I = 0; I < 5; ++I) Tick();
+  ASSERT_EQ(ItemPixel(0), ItemHot);
+  Bar->Item(0).MouseLeave();
+  std::vector<TColor> Back;
+  for (int I = 0; I < 4; ++I) {
+    Tick();
+    Back.push_back(ItemPixel(0));
+  }
+  EXPECT_EQ(Back, (std::vector<TColor>{Frames[2], Frames[1], Frames[0], ItemNormal}));
+}
+
 // The program's own skin: a flat bar, the items' text on it, the selected one lifted.
 TEST_F(SkinMenuBarLookTest, TheDefaultSkinsBarLooksAsInItsPicture) {
   const std::unique_ptr<TspSkinData> SkinNew = skin_form_test::LoadDefaultSkin();
