@@ -1034,6 +1034,7 @@ using TspButtonPaintEvent = std::function<void(TObject* Sender, TCanvas& ACanvas
                                                bool ADown, bool AMouseIn, bool& ADrawDefault)>;
 
 class TspLayerManager;
+class TspSkinImagesMenu;
 using TModalResult = int;  // as the forms declare it
 
 // The windowed push button ("button"): a picture per state (normal, hot, pressed,
@@ -1117,8 +1118,19 @@ class TspSkinButton : public TspSkinCustomControl {
   void MouseUp(TMouseButton AButton, TShiftState AShift, int AX, int AY) override;
   // A linked action's picture becomes the button's when it has no glyph.
   void ActionChange(TObject* ASender, bool ACheckDefaults) override;
-  // One state picture from the element's rectangle ASource, with the content.
-  void CreateButtonImage(TBitmap& ABitmap, const TRect& ASource, bool ADown, bool AMouseIn);
+  // One state picture from the element's rectangle ASource, with the content; the
+  // menu button draws its drop-down part here too.
+  virtual void CreateButtonImage(TBitmap& ABitmap, const TRect& ASource, bool ADown, bool AMouseIn);
+
+  // The picture menu whose chosen picture (and caption) the button shows with
+  // UseImagesMenuImage (and UseImagesMenuCaption); the menu button publishes them and
+  // opens the menu. Not owned; forgotten when it is freed. Choosing another picture
+  // repaints the button.
+  TspSkinImagesMenu* SkinImagesMenu() const { return FSkinImagesMenu; }
+  void SetSkinImagesMenu(TspSkinImagesMenu* AValue);
+  bool UseImagesMenuImage = false;
+  bool UseImagesMenuCaption = false;
+  TspSkinImagesMenu* FSkinImagesMenu = nullptr;
 
   // Whether Space presses the button (the menu button ignores it).
   bool FSpaceSupport = true;
@@ -1194,6 +1206,10 @@ class TspSkinButton : public TspSkinCustomControl {
   int GlowLayerOffsetLeft = 0, GlowLayerOffsetRight = 0, GlowLayerOffsetTop = 0, GlowLayerOffsetBottom = 0;
   int GlowLayerShowOffsetX = 0, GlowLayerShowOffsetY = 0;
   int GlowLayerAlphaBlendValue = 0;
+  // The drop-down marker pictures the menu button draws; an empty hot one is the
+  // normal one, an empty pressed one the hot one.
+  TRect MenuMarkerFlatRect, MenuMarkerRect, MenuMarkerActiveRect, MenuMarkerDownRect;
+  TColor MenuMarkerTransparentColor = clNone;
 
   // The menu button drives the pressed and hot state while its menu shows.
   friend class TspSkinMenuButton;
@@ -1275,7 +1291,15 @@ class TspSkinSpeedButton : public TspGraphicSkinCustomControl {
   void ActionChange(TObject* ASender, bool ACheckDefaults) override;
   // True removes the opaque style, false adds it.
   virtual void SetTransparentStyle(bool AValue);
-  void CreateButtonImage(TBitmap& ABitmap, const TRect& ASource, bool ADown, bool AMouseIn);
+  // One state picture from the element's rectangle ASource, with the content; the
+  // menu speed button draws its drop-down strip here too.
+  virtual void CreateButtonImage(TBitmap& ABitmap, const TRect& ASource, bool ADown, bool AMouseIn);
+  // As the push button's; published by the menu speed button.
+  TspSkinImagesMenu* SkinImagesMenu() const { return FSkinImagesMenu; }
+  void SetSkinImagesMenu(TspSkinImagesMenu* AValue);
+  bool UseImagesMenuImage = false;
+  bool UseImagesMenuCaption = false;
+  TspSkinImagesMenu* FSkinImagesMenu = nullptr;
 
   // Expires with the button, so that a handler that frees it is noticed.
   std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);
@@ -1294,7 +1318,9 @@ class TspSkinSpeedButton : public TspGraphicSkinCustomControl {
   void StopRepeat();
   // Whether entering or leaving changes the look: not a down member of a group.
   bool HoverChangesLook() const { return (FGroupIndex == 0 || !FDown) && Enabled(); }
-  void DrawContent(TCanvas& ACanvas, const TRect& ARect, bool ADown, bool AMouseIn);
+  // AToolBarHotImages off: never the tool bar's hot pictures (the flat looks).
+  void DrawContent(TCanvas& ACanvas, const TRect& ARect, bool ADown, bool AMouseIn,
+                   bool AToolBarHotImages = true);
   // The flat look that is neither hot nor down: only the content, on the parent.
   void PaintFlatContent();
   void CMMouseEnter(TMessage& AMessage);
@@ -1331,6 +1357,10 @@ class TspSkinSpeedButton : public TspGraphicSkinCustomControl {
   bool Morphing = false;
   TMorphKind MorphKind = mkDefault;
   int FrameCount = 0, AnimateInterval = 0;
+  // The drop-down marker pictures the menu speed button draws; an empty hot or flat
+  // one is the normal one, an empty pressed one the hot one.
+  TRect MenuMarkerFlatRect, MenuMarkerRect, MenuMarkerActiveRect, MenuMarkerDownRect;
+  TColor MenuMarkerTransparentColor = clNone;
 
   // The menu speed button drives the pressed and hot state while its menu shows.
   friend class TspSkinMenuSpeedButton;
@@ -1354,11 +1384,16 @@ class TspSkinMenuButton : public TspSkinButton {
 
   TspSkinPopupMenu* SkinPopupMenu() const { return FSkinPopupMenu; }
   void SetSkinPopupMenu(TspSkinPopupMenu* AValue);
+  // A picture menu, opened after the popup menu when both are set.
+  using TspSkinButton::SetSkinImagesMenu;
+  using TspSkinButton::SkinImagesMenu;
+  using TspSkinButton::UseImagesMenuCaption;
+  using TspSkinButton::UseImagesMenuImage;
   bool TrackButtonMode() const { return FTrackButtonMode; }
   void SetTrackButtonMode(bool AValue);
   // Whether a menu this button opened is showing.
   bool MenuTracked() const { return FMenuTracked; }
-  TNotifyEvent OnShowTrackMenu;  // before the menu opens
+  TNotifyEvent OnShowTrackMenu;  // before each menu opens
   TNotifyEvent OnHideTrackMenu;  // after it has closed
 
  protected:
@@ -1367,15 +1402,23 @@ class TspSkinMenuButton : public TspSkinButton {
   void Notification(TComponent* AComponent, TOperation AOperation) override;
   void GetSkinData() override;
   void CreateControlDefaultImage(TBitmap& ABitmap) override;
+  // A tool-button element: the button and its 15-pixel drop-down column composed by
+  // the state the button is in. A menu-button element: its state picture, and while
+  // the menu shows in TrackButtonMode the hot picture with a pressed drop-down part.
+  void CreateButtonImage(TBitmap& ABitmap, const TRect& ASource, bool ADown, bool AMouseIn) override;
   void MouseDown(TMouseButton AButton, TShiftState AShift, int AX, int AY) override;
   void MouseUp(TMouseButton AButton, TShiftState AShift, int AX, int AY) override;
 
  private:
   // Whether the client point lies in the part that opens the menu, edges included.
   bool InMenuPart(int AX, int AY) const;
-  // Down, tracking, and the menu below the button.
+  // Down, tracking, and the menus below the button.
   void TrackMenu();
-  void MenuClosed();
+  // AMorph: the picture menu's close, which fades back instead of repainting.
+  void MenuClosed(bool AMorph = false);
+  // The image of a tool-button element: scaled ("toolbutton", "bigtoolbutton") or
+  // composed in nine parts ("resizebutton", "resizetoolbutton").
+  void CreateToolButtonImage(TBitmap& ABitmap, bool AScaled);
 
   bool FTrackButtonMode = false;
   bool FMenuTracked = false;
@@ -1396,6 +1439,11 @@ class TspSkinMenuSpeedButton : public TspSkinSpeedButton {
 
   TspSkinPopupMenu* SkinPopupMenu() const { return FSkinPopupMenu; }
   void SetSkinPopupMenu(TspSkinPopupMenu* AValue);
+  // A picture menu, opened after the popup menu when both are set.
+  using TspSkinSpeedButton::SetSkinImagesMenu;
+  using TspSkinSpeedButton::SkinImagesMenu;
+  using TspSkinSpeedButton::UseImagesMenuCaption;
+  using TspSkinSpeedButton::UseImagesMenuImage;
   bool TrackButtonMode() const { return FTrackButtonMode; }
   void SetTrackButtonMode(bool AValue);
   bool NewStyle() const { return FNewStyle; }
@@ -1405,14 +1453,27 @@ class TspSkinMenuSpeedButton : public TspSkinSpeedButton {
   void SetTrackPosition(TspTrackPosition AValue);
   // Whether a menu this button opened is showing.
   bool MenuTracked() const { return FMenuTracked; }
-  TNotifyEvent OnShowTrackMenu;  // before the menu opens
+  TNotifyEvent OnShowTrackMenu;  // before each menu opens
   TNotifyEvent OnHideTrackMenu;  // after it has closed
+  // Set by an owner that builds the button in code: the tool-button looks draw an
+  // arrow (ArrowType 1 left, 2 right, 3 up, 4 down, others none) in place of the marker.
+  bool DrawStandardArrow = false;
+  int ArrowType = 0;
 
  protected:
   void Dispatch(TMessage& AMessage) override;
   void Notification(TComponent* AComponent, TOperation AOperation) override;
+  // Flat and neither pressed under the pointer nor showing its menu (also only
+  // hovered): the content and the marker on the parent, no background; else the speed
+  // button's paint.
+  void Paint() override;
   void GetSkinData() override;
   void CreateControlDefaultImage(TBitmap& ABitmap) override;
+  // NewStyle: the "resizetoolbutton" element with its strip; a tool-button element:
+  // the button and its 15-pixel drop-down column; a menu-button element: its state
+  // picture, and while the menu shows in TrackButtonMode the hot picture with a
+  // pressed drop-down part.
+  void CreateButtonImage(TBitmap& ABitmap, const TRect& ASource, bool ADown, bool AMouseIn) override;
   void MouseDown(TMouseButton AButton, TShiftState AShift, int AX, int AY) override;
   void MouseUp(TMouseButton AButton, TShiftState AShift, int AX, int AY) override;
 
@@ -1424,6 +1485,11 @@ class TspSkinMenuSpeedButton : public TspSkinSpeedButton {
   TRect Strip() const;
   void PopupMenuBelow();
   void MenuClosed();
+  void PaintFlatLook();
+  void CreateToolButtonImage(TBitmap& ABitmap, bool AScaled, bool ADown, bool AMouseIn);
+  void CreateNewStyleImage(TBitmap& ABitmap, bool ADown, bool AMouseIn);
+  // The marker of the tool-button looks in AArea, in the canvas's font colour.
+  void DrawToolButtonMarker(TCanvas& ACanvas, const TRect& AArea, bool ADown, bool AActive);
 
   bool FTrackButtonMode = false;
   bool FMenuTracked = false;

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "components/controls/SkinCtrls.h"
+#include "components/controls/SkinCtrls_ButtonInternal.h"
 #include "components/controls/SkinCtrls_ButtonRulesInternal.h"
 #include "components/controls/SkinCtrls_FadeInternal.h"
 #include "components/controls/SkinCtrls_InputInternal.h"
@@ -134,6 +135,13 @@ void TspSkinButton::SetImageIndex(int AValue) {
 void TspSkinButton::Notification(TComponent* AComponent, TOperation AOperation) {
   TspSkinCustomControl::Notification(AComponent, AOperation);
   if (AOperation == opRemove && AComponent == FImageList) FImageList = nullptr;
+  if (AOperation == opRemove && AComponent == FSkinImagesMenu) FSkinImagesMenu = nullptr;
+}
+
+void TspSkinButton::SetSkinImagesMenu(TspSkinImagesMenu* AValue) {
+  ReplaceNotified(FSkinImagesMenu, AValue);
+  if (FSkinImagesMenu) RepaintOnImagesMenuChange(*FSkinImagesMenu, *this, FAlive);
+  Repaint();
 }
 
 void TspSkinButton::CreateWnd() {

@@ -2,9 +2,12 @@
 // What the push button and the speed button draw inside their pictures: a frame of a
 // glyph strip or an image-list picture beside the caption. User-interface thread.
 
+#include <memory>
+
 #include "components/controls/SkinCtrls_PaintInternal.h"
 #include "components/controls/SkinCtrls_PiecesInternal.h"
 #include "components/core/SPUtils.h"
+#include "components/forms/SkinPictureMenu.h"
 #include "platform/ui/Actions.h"
 #include "platform/ui/ImgList.h"
 
@@ -28,6 +31,27 @@ struct TButtonContent {
   String Caption;
   bool Enabled = true;
 };
+
+// The chosen picture of AMenu with its caption (AUseMenuCaption) or the button's, laid
+// out in ARect in the canvas's font; false when the menu has no chosen picture to show.
+inline bool DrawImagesMenuChoice(TCanvas& ACanvas, const TRect& ARect, TspSkinImagesMenu* AMenu,
+                                 bool AUseMenuCaption, const TButtonContent& AContent) {
+  TspImagesMenuItem* Item = AMenu ? AMenu->GetSelectedItem() : nullptr;
+  if (!Item || !AMenu->Images()) return false;
+  DrawImageAndText(ACanvas, ARect, AContent.Margin, AContent.Spacing, AContent.Layout,
+                   AUseMenuCaption ? Item->Caption : AContent.Caption, Item->ImageIndex, AMenu->Images(),
+                   false, AContent.Enabled, false, clBlack);
+  return true;
+}
+
+// A hosting button's repaint on a new choice of its picture menu, inert once the button
+// (AAlive) is gone: the menu may outlive it or call it after a handler freed it.
+inline void RepaintOnImagesMenuChange(TspSkinImagesMenu& AMenu, TControl& AButton,
+                                      const std::shared_ptr<bool>& AAlive) {
+  AMenu.OnInternalChange = [&AButton, Alive = std::weak_ptr<bool>(AAlive)](TObject*) {
+    if (!Alive.expired()) AButton.Repaint();
+  };
+}
 
 // A valid image-list picture, else the glyph's frame for the state, with the caption,
 // laid out in ARect in the canvas's font.

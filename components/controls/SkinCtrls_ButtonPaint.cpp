@@ -36,6 +36,13 @@ void TspSkinButton::GetSkinData() {
   FrameCount = Data->FrameCount;
   AnimateInterval = Data->AnimateInterval;
   ShowFocus = Data->ShowFocus;
+  MenuMarkerFlatRect = Data->MenuMarkerFlatRect;
+  MenuMarkerRect = Data->MenuMarkerRect;
+  MenuMarkerActiveRect =
+      RectangleIsEmpty(Data->MenuMarkerActiveRect) ? MenuMarkerRect : Data->MenuMarkerActiveRect;
+  MenuMarkerDownRect =
+      RectangleIsEmpty(Data->MenuMarkerDownRect) ? MenuMarkerActiveRect : Data->MenuMarkerDownRect;
+  MenuMarkerTransparentColor = Data->MenuMarkerTransparentColor;
   GlowLayerPictureIndex = Data->GlowLayerPictureIndex;
   GlowLayerMaskPictureIndex = Data->GlowLayerMaskPictureIndex;
   GlowLayerOffsetLeft = Data->GlowLayerOffsetLeft;
@@ -147,6 +154,9 @@ void TspSkinButton::DrawContent(TCanvas& ACanvas, const TRect& ARect, bool ADown
   Content.Layout = FLayout;
   Content.Caption = Caption();
   Content.Enabled = Enabled();
+  if (UseImagesMenuImage &&
+      DrawImagesMenuChoice(ACanvas, ARect, FSkinImagesMenu, UseImagesMenuCaption, Content))
+    return;
   DrawButtonContent(ACanvas, ARect, Content, ADown, AMouseIn);
 }
 

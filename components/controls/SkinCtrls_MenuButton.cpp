@@ -1,8 +1,7 @@
 // TspSkinMenuButton: the part that opens the menu, the presses, keys and hover while
-// it shows, its close, and the built-in look with the drop-down column.
+// it shows, and its close.
 
 #include "components/controls/SkinCtrls.h"
-#include "components/controls/SkinCtrls_ButtonInternal.h"
 #include "components/controls/SkinCtrls_MenuButtonInternal.h"
 #include "components/forms/SkinMenus.h"
 #include "platform/ui/Accelerators.h"
@@ -35,7 +34,7 @@ void TspSkinMenuButton::GetSkinData() {
 }
 
 bool TspSkinMenuButton::InMenuPart(int AX, int AY) const {
-  if (!FSkinPopupMenu) return false;
+  if (!FSkinPopupMenu && !FSkinImagesMenu) return false;
   if (!FTrackButtonMode) return true;
   if (FIndex != -1 && !IsToolButtonKind(SkinDataName()))
     return PointInMenuPart(MappedTrackRect(TrackButtonRect, *this, Width(), Height()), AX, AY);
@@ -45,11 +44,18 @@ bool TspSkinMenuButton::InMenuPart(int AX, int AY) const {
 void TspSkinMenuButton::TrackMenu() {
   FMenuTracked = true;
   if (!FDown) SetDown(true);
-  if (RaiseMenuButtonEvent(OnShowTrackMenu, this, FAlive) && FSkinPopupMenu)
-    FSkinPopupMenu->PopupFromRect2(this, ScreenRectOf(*this), false);
+  if (FSkinPopupMenu) {
+    if (!RaiseMenuButtonEvent(OnShowTrackMenu, this, FAlive)) return;
+    if (FSkinPopupMenu) FSkinPopupMenu->PopupFromRect2(this, ScreenRectOf(*this), false);
+  }
+  if (!FSkinImagesMenu) return;
+  if (!RaiseMenuButtonEvent(OnShowTrackMenu, this, FAlive) || !FSkinImagesMenu) return;
+  // A picture menu that did not open would leave the button down for good.
+  if (!PopupImagesMenuBelow(*FSkinImagesMenu, *this, FAlive, [this] { MenuClosed(true); }) && !FSkinPopupMenu)
+    MenuClosed(true);
 }
 
-void TspSkinMenuButton::MenuClosed() {
+void TspSkinMenuButton::MenuClosed(bool AMorph) {
   FMenuTracked = false;
   SetDown(false);
   // Hot only with the pointer really over the button: a menu closed by a click
@@ -58,7 +64,10 @@ void TspSkinMenuButton::MenuClosed() {
   FMouseIn = HandleAllocated() && GetCursorPos(&Cursor) && WindowFromPoint(Cursor) == Handle();
   if (!RaiseMenuButtonEvent(OnHideTrackMenu, this, FAlive)) return;
   if (!FMouseIn) HideLayer();
-  Repaint();
+  if (AMorph)
+    MorphOrRepaint();
+  else
+    Repaint();
 }
 
 // ---------------------------------------------------------------- messages, keys, mouse
@@ -124,26 +133,4 @@ void TspSkinMenuButton::MouseDown(TMouseButton AButton, TShiftState AShift, int 
 void TspSkinMenuButton::MouseUp(TMouseButton AButton, TShiftState AShift, int AX, int AY) {
   if (FMenuTracked) return;
   TspSkinButton::MouseUp(AButton, AShift, AX, AY);
-}
-
-// ---------------------------------------------------------------- built-in look
-
-void TspSkinMenuButton::CreateControlDefaultImage(TBitmap& ABitmap) {
-  TspSkinCustomControl::CreateControlDefaultImage(ABitmap);
-  TCanvas& C = ABitmap.Canvas();
-  const TRect Client = Rect(0, 0, Width(), Height());
-  const TRect Column = Rect(Width() - MenuButtonStripSize, 0, Width(), Height());
-  const bool Pressed = FDown && FMouseIn;
-  const bool Hot = FMouseIn || IsFocused();
-  if (FTrackButtonMode) {
-    DrawBuiltInPartState(C, Rect(0, 0, Column.Left, Height()), Pressed && !FMenuTracked, FMenuTracked || Hot);
-    DrawBuiltInPartState(C, Column, FMenuTracked || Pressed, Hot);
-  } else {
-    DrawBuiltInPartState(C, Client, Pressed, Hot);
-  }
-  ApplyDefaultFont(C.Font());
-  if (!Enabled()) C.Font().SetColor(clBtnShadow);
-  C.Brush().SetStyle(bsClear);
-  DrawContent(C, Rect(0, 0, Column.Left, Height()), FDown, FMouseIn);
-  DrawSmallDownArrow(C, Column, clBtnText);
 }

@@ -1,11 +1,16 @@
 #pragma once
 // What the menu button and the menu speed button share: the drop-down part that opens
-// the menu and the button's rectangle on the screen the menu opens below.
+// the menu, the button's rectangle on the screen the menu opens below, and the pieces
+// of their skin looks (element parts at any size, the marker picture).
 // User-interface thread.
 
+#include <functional>
 #include <memory>
 
 #include "components/controls/SkinCtrls.h"
+#include "components/controls/SkinCtrls_PiecesInternal.h"
+#include "components/core/SPUtils.h"
+#include "components/forms/SkinPictureMenu.h"
 
 // The width (or height) of the drop-down strip the tool-button looks compose.
 constexpr int MenuButtonStripSize = 15;
@@ -43,6 +48,18 @@ inline TRect ScreenRectOf(TControl& AControl) {
   return Rect(Origin.X, Origin.Y, Origin.X + AControl.Width(), Origin.Y + AControl.Height());
 }
 
+// Opens AMenu below AButton, its close reported to AClosed while the button (AAlive)
+// lives. False when it did not open (a picture menu without pictures): no close
+// will come.
+inline bool PopupImagesMenuBelow(TspSkinImagesMenu& AMenu, TControl& AButton,
+                                 const std::shared_ptr<bool>& AAlive, std::function<void()> AClosed) {
+  AMenu.OnInternalMenuClose = [Alive = std::weak_ptr<bool>(AAlive), Closed = std::move(AClosed)](TObject*) {
+    if (!Alive.expired()) Closed();
+  };
+  AMenu.PopupFromRect(ScreenRectOf(AButton));
+  return AMenu.PopupWindow() != nullptr;
+}
+
 // Raises AEvent for ASender from a copy (the handler may free the button that holds
 // it); false when the button is gone, AAlive having expired with it.
 inline bool RaiseMenuButtonEvent(const TNotifyEvent& AEvent, TObject* ASender,
@@ -51,4 +68,61 @@ inline bool RaiseMenuButtonEvent(const TNotifyEvent& AEvent, TObject* ASender,
   const TNotifyEvent Handler = AEvent;
   Handler(ASender);
   return !AAlive.expired();
+}
+
+// The marker pictures of a button's element (already with their fallbacks).
+struct TMenuMarkerPictures {
+  TRect Flat, Normal, Active, Down;
+  TColor TransparentColor = clNone;
+};
+
+// The picture of a marker that is pressed, else hot, else flat, else normal.
+inline TRect MenuMarkerSource(const TMenuMarkerPictures& AMarkers, bool ADown, bool AActive, bool AFlat) {
+  if (ADown) return AMarkers.Down;
+  if (AActive) return AMarkers.Active;
+  return AFlat ? AMarkers.Flat : AMarkers.Normal;
+}
+
+// The marker picture ASource centred in AArea, without its transparent colour.
+inline void DrawMenuMarker(TCanvas& ACanvas, const TRect& AArea, TBitmap* APicture, const TRect& ASource,
+                           TColor ATransparentColor) {
+  const int X = AArea.Left + RectangleWidth(AArea) / 2 - RectangleWidth(ASource) / 2;
+  const int Y = AArea.Top + RectangleHeight(AArea) / 2 - RectangleHeight(ASource) / 2;
+  DrawSkinPiece(ACanvas, X, Y, APicture, ASource, true, ATransparentColor);
+}
+
+// The picture ASource of an element of geometry AElement drawn at APlace of the canvas
+// at APlace's size: scaled keeping the element's client rectangle in proportion
+// (AScaled), else composed in nine parts with the corners and the client rectangle
+// moved by the growth.
+inline void DrawElementPart(TCanvas& ACanvas, const TRect& APlace, const TspSkinElementGeometry& AElement,
+                            TBitmap& APicture, const TRect& ASource, bool AScaled) {
+  const int W = RectangleWidth(APlace), H = RectangleHeight(APlace);
+  if (W <= 0 || H <= 0) return;
+  TBitmap Part;
+  Part.SetSize(W, H);
+  if (AScaled) {
+    StretchSkinImage(Part, APicture, ASource, AElement.ClRect, true);
+  } else {
+    const int DX = W - RectangleWidth(AElement.SkinRect), DY = H - RectangleHeight(AElement.SkinRect);
+    const TPoint NewRT = {AElement.RTPt.X + DX, AElement.RTPt.Y};
+    const TPoint NewLB = {AElement.LBPt.X, AElement.LBPt.Y + DY};
+    const TPoint NewRB = {AElement.RBPt.X + DX, AElement.RBPt.Y + DY};
+    const TRect NewCl = Rect(AElement.ClRect.Left, AElement.ClRect.Top, AElement.ClRect.Right + DX,
+                             AElement.ClRect.Bottom + DY);
+    CreateSkinImage(AElement.LTPt, AElement.RTPt, AElement.LBPt, AElement.RBPt, AElement.ClRect,
+                    AElement.LTPt, NewRT, NewLB, NewRB, NewCl, Part, APicture, ASource, W, H, true,
+                    AElement.LeftStretch, AElement.TopStretch, AElement.RightStretch, AElement.BottomStretch,
+                    AElement.StretchEffect, AElement.StretchType);
+  }
+  ACanvas.Draw(APlace.Left, APlace.Top, Part);
+}
+
+// The element's drop-down part pressed: the rectangle ATrack of the element (element
+// coordinates) in its pressed picture ADownRect, scaled onto APlace.
+inline void DrawPressedTrackPart(TCanvas& ACanvas, const TRect& APlace, TBitmap& APicture,
+                                 const TRect& ATrack, const TRect& ADownRect) {
+  TRect Source = ATrack;
+  OffsetRect(Source, ADownRect.Left, ADownRect.Top);
+  ACanvas.CopyRect(APlace, APicture.Canvas(), Source);
 }

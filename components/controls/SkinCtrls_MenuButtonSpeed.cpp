@@ -1,9 +1,7 @@
 // TspSkinMenuSpeedButton: the part that opens the menu, opening it below the button,
-// the presses and hover while it shows, its close, and the built-in look with the
-// drop-down strip.
+// the presses and hover while it shows, and its close.
 
 #include "components/controls/SkinCtrls.h"
-#include "components/controls/SkinCtrls_ButtonInternal.h"
 #include "components/controls/SkinCtrls_MenuButtonInternal.h"
 #include "components/forms/SkinMenus.h"
 
@@ -54,16 +52,23 @@ TRect TspSkinMenuSpeedButton::MenuPart() const {
 }
 
 bool TspSkinMenuSpeedButton::InMenuPart(int AX, int AY) const {
-  if (!FSkinPopupMenu) return false;
+  if (!FSkinPopupMenu && !FSkinImagesMenu) return false;
   if (!FTrackButtonMode) return true;
   return PointInMenuPart(MenuPart(), AX, AY);
 }
 
 void TspSkinMenuSpeedButton::PopupMenuBelow() {
-  if (!FSkinPopupMenu) return;
+  if (FSkinPopupMenu) {
+    if (Flat() && !Transparent()) SetTransparentStyle(true);
+    if (!RaiseMenuButtonEvent(OnShowTrackMenu, this, FAlive)) return;
+    if (FSkinPopupMenu) FSkinPopupMenu->PopupFromRect2(this, ScreenRectOf(*this), false);
+  }
+  if (!FSkinImagesMenu) return;
   if (Flat() && !Transparent()) SetTransparentStyle(true);
-  if (!RaiseMenuButtonEvent(OnShowTrackMenu, this, FAlive) || !FSkinPopupMenu) return;
-  FSkinPopupMenu->PopupFromRect2(this, ScreenRectOf(*this), false);
+  if (!RaiseMenuButtonEvent(OnShowTrackMenu, this, FAlive) || !FSkinImagesMenu) return;
+  // A picture menu that did not open would leave the button down for good.
+  if (!PopupImagesMenuBelow(*FSkinImagesMenu, *this, FAlive, [this] { MenuClosed(); }) && !FSkinPopupMenu)
+    MenuClosed();
 }
 
 void TspSkinMenuSpeedButton::MenuClosed() {
@@ -115,47 +120,4 @@ void TspSkinMenuSpeedButton::MouseDown(TMouseButton AButton, TShiftState AShift,
 void TspSkinMenuSpeedButton::MouseUp(TMouseButton AButton, TShiftState AShift, int AX, int AY) {
   if (FMenuTracked) return;
   TspSkinSpeedButton::MouseUp(AButton, AShift, AX, AY);
-}
-
-// ---------------------------------------------------------------- built-in look
-
-// AClient without the drop-down strip AStrip: left of it, or above it at the bottom.
-static TRect MenuSpeedAreaBeforeStrip(const TRect& AClient, const TRect& AStrip) {
-  TRect Area = AClient;
-  if (AStrip.Left > 0)
-    Area.Right = AStrip.Left;
-  else
-    Area.Bottom = AStrip.Top;
-  return Area;
-}
-
-void TspSkinMenuSpeedButton::CreateControlDefaultImage(TBitmap& ABitmap) {
-  TspGraphicSkinCustomControl::CreateControlDefaultImage(ABitmap);
-  TCanvas& C = ABitmap.Canvas();
-  const TRect Client = Rect(0, 0, Width(), Height());
-  const TRect StripRect = Strip();
-  const bool Pressed = FDown && FMouseIn;
-  const bool Split = FTrackButtonMode && (!FNewStyle || FMouseIn);
-  if (Split) {
-    const TRect Main = MenuSpeedAreaBeforeStrip(Client, StripRect);
-    const bool BothPressed = !FMenuTracked && (FNewStyle ? FDown : Pressed);
-    DrawBuiltInPartState(C, Main, BothPressed, FMenuTracked || FMouseIn);
-    DrawBuiltInPartState(C, StripRect, FMenuTracked || BothPressed, FMouseIn);
-  } else if (FNewStyle && Flat() && !FMouseIn) {
-    C.Brush().SetColor(clBtnFace);
-    C.FillRect(Client);
-  } else {
-    DrawBuiltInPartState(C, Client, Pressed, FMouseIn);
-  }
-  ApplyDefaultFont(C.Font());
-  if (!Enabled()) C.Font().SetColor(clBtnShadow);
-  C.Brush().SetStyle(bsClear);
-  const TRect Content = MenuSpeedAreaBeforeStrip(Client, StripRect);
-  DrawContent(C, Content, Pressed && !(FTrackButtonMode && FMenuTracked), FMouseIn || FDown);
-  TRect Marker = StripRect;
-  if (!FNewStyle && (Pressed || FMenuTracked)) {
-    Marker.Left = Width() - 13;
-    Marker.Top = 2;
-  }
-  DrawSmallDownArrow(C, Marker, clBtnText);
 }

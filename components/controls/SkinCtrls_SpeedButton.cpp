@@ -126,6 +126,13 @@ void TspSkinSpeedButton::SetImageIndex(int AValue) {
 void TspSkinSpeedButton::Notification(TComponent* AComponent, TOperation AOperation) {
   TspGraphicSkinCustomControl::Notification(AComponent, AOperation);
   if (AOperation == opRemove && AComponent == FImageList) FImageList = nullptr;
+  if (AOperation == opRemove && AComponent == FSkinImagesMenu) FSkinImagesMenu = nullptr;
+}
+
+void TspSkinSpeedButton::SetSkinImagesMenu(TspSkinImagesMenu* AValue) {
+  ReplaceNotified(FSkinImagesMenu, AValue);
+  if (FSkinImagesMenu) RepaintOnImagesMenuChange(*FSkinImagesMenu, *this, FAlive);
+  Repaint();
 }
 
 void TspSkinSpeedButton::Loaded() {
@@ -175,6 +182,13 @@ void TspSkinSpeedButton::GetSkinData() {
   AnimateSkinRect = Data->AnimateSkinRect;
   FrameCount = Data->FrameCount;
   AnimateInterval = Data->AnimateInterval;
+  MenuMarkerRect = Data->MenuMarkerRect;
+  MenuMarkerActiveRect =
+      RectangleIsEmpty(Data->MenuMarkerActiveRect) ? MenuMarkerRect : Data->MenuMarkerActiveRect;
+  MenuMarkerDownRect =
+      RectangleIsEmpty(Data->MenuMarkerDownRect) ? MenuMarkerActiveRect : Data->MenuMarkerDownRect;
+  MenuMarkerFlatRect = RectangleIsEmpty(Data->MenuMarkerFlatRect) ? MenuMarkerRect : Data->MenuMarkerFlatRect;
+  MenuMarkerTransparentColor = Data->MenuMarkerTransparentColor;
 }
 
 void TspSkinSpeedButton::CalcSize(int& AWidth, int& AHeight) {
@@ -310,7 +324,8 @@ void TspSkinSpeedButton::MouseUp(TMouseButton AButton, TShiftState AShift, int A
 
 // ---------------------------------------------------------------- looks
 
-void TspSkinSpeedButton::DrawContent(TCanvas& ACanvas, const TRect& ARect, bool ADown, bool AMouseIn) {
+void TspSkinSpeedButton::DrawContent(TCanvas& ACanvas, const TRect& ARect, bool ADown, bool AMouseIn,
+                                     bool AToolBarHotImages) {
   TButtonContent Content;
   Content.Enabled = Enabled();
   Content.Glyph = FGlyph.get();
@@ -326,7 +341,7 @@ void TspSkinSpeedButton::DrawContent(TCanvas& ACanvas, const TRect& ARect, bool 
       // The disabled pictures are drawn as they are.
       Content.Images = Bar->DisabledImages();
       Content.Enabled = true;
-    } else if ((ADown || AMouseIn) && Bar->HotImages()) {
+    } else if (AToolBarHotImages && (ADown || AMouseIn) && Bar->HotImages()) {
       Content.Images = Bar->HotImages();
     } else {
       Content.Images = Bar->Images();
@@ -336,6 +351,12 @@ void TspSkinSpeedButton::DrawContent(TCanvas& ACanvas, const TRect& ARect, bool 
   Content.Spacing = FSpacing;
   Content.Layout = FLayout;
   Content.Caption = FShowCaption ? Caption() : String();
+  if (UseImagesMenuImage) {
+    // The picture menu's choice takes precedence, drawn enabled as the button is.
+    TButtonContent Choice = Content;
+    Choice.Enabled = Enabled();
+    if (DrawImagesMenuChoice(ACanvas, ARect, FSkinImagesMenu, UseImagesMenuCaption, Choice)) return;
+  }
   DrawButtonContent(ACanvas, ARect, Content, ADown, AMouseIn);
 }
 

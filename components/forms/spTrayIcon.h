@@ -26,6 +26,11 @@ constexpr UINT SP_TRAYICONCALLBACK = 2048;
 
 enum TspBalloonHintIcon { spbitNone, spbitInfo, spbitWarning, spbitError };
 
+// A balloon goes away by itself after this long.
+constexpr UINT TrayBalloonTimeoutMs = 10000;
+
+class TspTrayBalloonWindow;
+
 // NextIndex: the index of the icon list the cycling moves to.
 using TCycleEvent = std::function<void(TObject* Sender, int NextIndex)>;
 
@@ -89,9 +94,17 @@ class TspTrayIcon : public TComponent {
   // control).
   void ShowMainForm();
   void HideMainForm();
-  // Title and text are cut to 63 and 255 characters.
+  // A balloon beside the icon with a title, a text and the picture of AIconType; title
+  // and text are cut to 63 and 255 characters, and an empty text shows none. While the
+  // application's main form carries an active TspSkinHint the balloon is a window of
+  // ours in that hint's look (its line separator breaks lines as in every hint), else
+  // the desktop's own. A click on it reaches OnBalloonHintClick; after
+  // TrayBalloonTimeoutMs, or when the icon is hidden, it goes. False when the icon is
+  // not in the notification area.
   bool ShowBalloonHint(const String& ATitle, const String& AText, TspBalloonHintIcon AIconType);
   bool HideBalloonHint();
+  // The skinned balloon on show, nullptr when there is none.
+  HWND BalloonWindow() const;
 
  protected:
   void Loaded() override;
@@ -114,11 +127,18 @@ class TspTrayIcon : public TComponent {
  private:
   struct TWindowHook;
 
+  static constexpr UINT IconDataFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+
   // spTrayIcon_Icon.cpp
   bool PrepareIconData();
   bool SendIconData(DWORD AMessage);
   void AnimateTimerTick();
   int NextCycleIndex() const;
+
+  // spTrayIcon_Balloon.cpp
+  bool ShowSkinnedBalloon(const String& ATitle, const String& AText, TspBalloonHintIcon AIconType);
+  void HideSkinnedBalloon();
+  void BalloonClicked();
 
   // spTrayIcon_Mouse.cpp
   void IconWindowProc(TMessage& AMessage);
@@ -151,6 +171,9 @@ class TspTrayIcon : public TComponent {
   bool IsDblClick = false;
   TTimer* AnimateTimer = nullptr;
   TTimer* ClickTimer = nullptr;
+  TTimer* BalloonTimer = nullptr;
+  // Made at the first skinned balloon; owned.
+  TspTrayBalloonWindow* FBalloon = nullptr;
   UINT FTaskbarCreated = 0;
   NOTIFYICONDATAW FIconData;
   HWND FWindowHandle = nullptr;

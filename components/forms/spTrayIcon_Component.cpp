@@ -60,7 +60,7 @@ TspTrayIcon::TspTrayIcon(TComponent* AOwner) : TComponent(AOwner) {
   FTaskbarCreated = RegisterWindowMessage("TaskbarCreated");
   FIconData.hWnd = AllocateHWnd([this](TMessage& AMessage) { IconWindowProc(AMessage); });
   FIconData.uID = 1;
-  FIconData.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+  FIconData.uFlags = IconDataFlags;
   FIconData.uCallbackMessage = SP_TRAYICONCALLBACK;
   FWindowHandle = reinterpret_cast<HWND>(GetWindowLong(FIconData.hWnd, GWL_HWNDPARENT));
   AnimateTimer = new TTimer(this);
@@ -71,6 +71,10 @@ TspTrayIcon::TspTrayIcon(TComponent* AOwner) : TComponent(AOwner) {
   ClickTimer->SetEnabled(false);
   ClickTimer->SetInterval(GetDoubleClickTime());
   ClickTimer->OnTimer = [this](TObject*) { ClickTimerTick(); };
+  BalloonTimer = new TTimer(this);
+  BalloonTimer->SetEnabled(false);
+  BalloonTimer->SetInterval(TrayBalloonTimeoutMs);
+  BalloonTimer->OnTimer = [this](TObject*) { HideBalloonHint(); };
   if (ComponentState().Contains(csDesigning)) return;
   if (FIcon.Empty() && UseApplicationIcon()) FIcon.Assign(Application->Icon());
   HookApplicationWindow();

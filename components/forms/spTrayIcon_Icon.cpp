@@ -1,13 +1,7 @@
 // TspTrayIcon's icon in the notification area: the shell calls, the icon list and its
-// cycling, the balloon hints and the bitmap-to-icon conversion.
+// cycling and the bitmap-to-icon conversion.
 
 #include "components/forms/spTrayIcon.h"
-
-namespace {
-
-constexpr UINT TrayIconDataFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-
-}  // namespace
 
 bool TspTrayIcon::PrepareIconData() {
   if (ComponentState().Contains(csDesigning) && !SettingPreview && !FDesignPreview) return false;
@@ -30,6 +24,9 @@ bool TspTrayIcon::ShowIcon() {
 
 bool TspTrayIcon::HideIcon() {
   if (!SettingPreview) FIconVisible = false;
+  // A balloon goes with its icon.
+  BalloonTimer->SetEnabled(false);
+  HideSkinnedBalloon();
   if (ComponentState().Contains(csDesigning) && !SettingPreview) return false;
   return SendIconData(NIM_DELETE);
 }
@@ -108,26 +105,6 @@ void TspTrayIcon::AnimateTimerTick() {
   DoCycle();
   ModifyIcon();
   SetIconIndex(NextCycleIndex());
-}
-
-bool TspTrayIcon::ShowBalloonHint(const String& ATitle, const String& AText, TspBalloonHintIcon AIconType) {
-  HideBalloonHint();
-  constexpr DWORD InfoFlags[] = {NIIF_NONE, NIIF_INFO, NIIF_WARNING, NIIF_ERROR};
-  FIconData.uFlags = TrayIconDataFlags | NIF_INFO;
-  FIconData.szInfo = AText;
-  FIconData.szInfoTitle = ATitle;
-  FIconData.dwInfoFlags = InfoFlags[AIconType];
-  const bool Result = ModifyIcon();
-  FIconData.uFlags = TrayIconDataFlags;
-  return Result;
-}
-
-bool TspTrayIcon::HideBalloonHint() {
-  FIconData.uFlags = TrayIconDataFlags | NIF_INFO;
-  FIconData.szInfo.clear();
-  const bool Result = ModifyIcon();
-  FIconData.uFlags = TrayIconDataFlags;
-  return Result;
 }
 
 bool TspTrayIcon::BitmapToIcon(const TBitmap& ABitmap, TIcon& AIcon, TColor AMaskColor) {

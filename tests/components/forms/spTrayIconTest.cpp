@@ -7,6 +7,7 @@
 
 #include "SkinFormTestSupport.h"
 #include "components/forms/SkinForm.h"
+#include "components/forms/SkinHint.h"
 #include "components/forms/spTrayIcon.h"
 #include "platform/base/Strings.h"
 #include "platform/ui/Application.h"
@@ -20,6 +21,9 @@
 #include "platform/win/WindowStyles.h"
 #include "platform/win/WindowTree.h"
 #include "platform/win/headless/HeadlessBackend.h"
+#include "platform/win/headless/HeadlessInput.h"
+#include "platform/win/headless/HeadlessPictures.h"
+#include "resources/skin-new/SkinNewPalette.h"
 
 namespace {
 
@@ -269,6 +273,133 @@ TEST_F(TrayIconTest, ABalloonIsShownClickedAndHidden) {
   SendMessage(NotifyIconBalloonWindow(Icon->Handle(), 1), WM_LBUTTONDOWN, 0, 0);
   ProcessPendingMessages();
   EXPECT_EQ(BalloonClicks, 1);
+}
+
+// The application's skinned hint, in the default skin, on the main form: balloons take
+// its look.
+class TraySkinnedBalloonTest : public TrayIconTest {
+ protected:
+  void SetUp() override {
+    TrayIconTest::SetUp();
+    Skin = skin_form_test::LoadDefaultSkin();
+    Hint = new TspSkinHint(Main);
+    Hint->SetSkinData(Skin.get());
+    Icon = NewIcon();
+    Icon->OnBalloonHintClick = [this](TObject*) { ++BalloonClicks; };
+  }
+  void TearDown() override {
+    Skin.reset();
+    TrayIconTest::TearDown();
+  }
+
+  TRect BalloonRect() {
+    RECT R{};
+    GetWindowRect(Icon->BalloonWindow(), &R);
+    return R;
+  }
+  // How many pixels of the balloon have AColour.
+  int BalloonPixels(TColor AColour) {
+    ProcessPendingMessages();
+    const TPixelImage Picture = WindowPicture(Icon->BalloonWindow());
+    int Count = 0;
+    for (int Y = 0; Y < Picture.Height; ++Y)
+      for (int X = 0; X < Picture.Width; ++X) Count += (Picture.Pixel(X, Y) & 0xFFFFFF) == PixelOf(AColour);
+    return Count;
+  }
+
+  std::unique_ptr<TspSkinData> Skin;
+  TspSkinHint* Hint = nullptr;
+  TspTrayIcon* Icon = nullptr;
+  int BalloonClicks = 0;
+};
+
+TEST_F(TraySkinnedBalloonTest, ABalloonIsAWindowInTheHintsLookAtTheCornerThatAClickTakesAway) {
+  ASSERT_TRUE(Icon->ShowBalloonHint("Done", "All files are converted.", spbitInfo));
+  ProcessPendingMessages();
+  HWND Balloon = Icon->BalloonWindow();
+  ASSERT_NE(Balloon, nullptr);
+  // Ours, not the desktop's.
+  EXPECT_EQ(NotifyIconBalloonWindow(Icon->Handle(), 1), nullptr);
+  EXPECT_TRUE(Tray().IsShown(Balloon));
+  EXPECT_TRUE(GetWindowLong(Balloon, GWL_EXSTYLE) & WS_EX_TOPMOST);
+  EXPECT_EQ(GetWindowText(Balloon), "All files are converted.");
+  RECT WorkArea;
+  SystemParametersInfo(SPI_GETWORKAREA, 0, &WorkArea, 0);
+  const TRect Place = BalloonRect();
+  EXPECT_EQ(Place.Right, WorkArea.Right - 2);
+  EXPECT_EQ(Place.Bottom, WorkArea.Bottom - 2);
+  // The skin's hint picture behind the information picture.
+  EXPECT_GT(BalloonPixels(skin_new::palette::HintBackground), Place.Width() * Place.Height() / 3);
+  EXPECT_GT(BalloonPixels(TColor(0xD77800)), 200);
+
+  // A click on it is reported through the icon's window, once, and takes it away.
+  InjectClick({(Place.Left + Place.Right) / 2, (Place.Top + Place.Bottom) / 2});
+  ProcessPendingMessages();
+  EXPECT_EQ(BalloonClicks, 1);
+  EXPECT_EQ(Icon->BalloonWindow(), nullptr);
+  // A disabled icon does not report it.
+  Icon->Enabled = false;
+  ASSERT_TRUE(Icon->ShowBalloonHint("Off", "Text", spbitError));
+  ProcessPendingMessages();
+  const TRect Second = BalloonRect();
+  InjectClick({(Second.Left + Second.Right) / 2, (Second.Top + Second.Bottom) / 2});
+  ProcessPendingMessages();
+  EXPECT_EQ(BalloonClicks, 1);
+  EXPECT_EQ(Icon->BalloonWindow(), nullptr);
+}
+
+TEST_F(TraySkinnedBalloonTest, TextsAreCutAndTheKindOfMessageGivesThePicture) {
+  ASSERT_TRUE(Icon->ShowBalloonHint(String(63, 't'), "Text", spbitWarning));
+  const TRect Cut = BalloonRect();
+  EXPECT_GT(BalloonPixels(TColor(0x05B7F2)), 100);
+  ASSERT_TRUE(Icon->ShowBalloonHint(String(100, 't'), String(300, 'x'), spbitWarning));
+  EXPECT_EQ(GetWindowText(Icon->BalloonWindow()), String(255, 'x'));
+  ASSERT_TRUE(Icon->ShowBalloonHint(String(100, 't'), "Text", spbitWarning));
+  EXPECT_EQ(BalloonRect(), Cut);
+  // No picture: narrower by the picture and its margin.
+  ASSERT_TRUE(Icon->ShowBalloonHint(String(100, 't'), "Text", spbitNone));
+  EXPECT_LE(BalloonRect().Width(), Cut.Width() - 32);
+  EXPECT_EQ(BalloonPixels(TColor(0x05B7F2)), 0);
+  // An empty text shows none.
+  EXPECT_TRUE(Icon->ShowBalloonHint("Title", "", spbitInfo));
+  EXPECT_EQ(Icon->BalloonWindow(), nullptr);
+}
+
+TEST_F(TraySkinnedBalloonTest, ABalloonGoesWithItsIconAndNeedsOne) {
+  ASSERT_TRUE(Icon->ShowBalloonHint("Done", "Text", spbitInfo));
+  Icon->SetIconVisible(false);
+  EXPECT_EQ(Icon->BalloonWindow(), nullptr);
+  EXPECT_FALSE(Icon->ShowBalloonHint("Done", "Text", spbitInfo));
+  EXPECT_EQ(Icon->BalloonWindow(), nullptr);
+  Icon->SetIconVisible(true);
+  EXPECT_TRUE(Icon->ShowBalloonHint("Done", "Text", spbitInfo));
+  HWND Balloon = Icon->BalloonWindow();
+  ASSERT_NE(Balloon, nullptr);
+  // Freeing the icon frees its balloon.
+  delete Icon;
+  Icon = nullptr;
+  EXPECT_FALSE(IsWindow(Balloon));
+}
+
+// The skinned balloon and, without an active skinned hint, the desktop's.
+TEST_F(TraySkinnedBalloonTest, EitherBalloonGoesAfterItsTimeoutCountedFromTheLastShow) {
+  for (bool Skinned : {true, false}) {
+    SCOPED_TRACE(Skinned ? "skinned" : "desktop's");
+    Hint->SetActive(Skinned);
+    auto Shown = [&] {
+      return Skinned ? Icon->BalloonWindow() != nullptr
+                     : NotifyIconBalloonWindow(Icon->Handle(), 1) != nullptr;
+    };
+    ASSERT_TRUE(Icon->ShowBalloonHint("Done", "Text", spbitInfo));
+    EXPECT_TRUE(Shown());
+    Tray().AdvanceClock(TrayBalloonTimeoutMs / 2);
+    ASSERT_TRUE(Icon->ShowBalloonHint("Done", "Again", spbitInfo));
+    Tray().AdvanceClock(TrayBalloonTimeoutMs - 1);
+    EXPECT_TRUE(Shown());
+    Tray().AdvanceClock(1);
+    EXPECT_FALSE(Shown());
+    EXPECT_EQ(BalloonClicks, 0);
+  }
 }
 
 TEST_F(TrayIconTest, WithoutATrayTheIconWaitsAndIsDockedWhenOneAppears) {
