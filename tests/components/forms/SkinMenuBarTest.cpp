@@ -203,6 +203,18 @@ TEST_F(SkinMenuBarTest, F10EntersAndTheMenuKeyAgainLeavesWithTheMenuClosed) {
   EXPECT_EQ(OpenClicks, 1);
 }
 
+// A bar with no items has nothing to select: the menu key enters no mode that would
+// only swallow the keys.
+TEST_F(SkinMenuBarTest, TheMenuKeyOnAnEmptyBarEntersNoMenuMode) {
+  Bar->SetMainMenu(nullptr);
+  ASSERT_EQ(Bar->ItemCount(), 0);
+  PressKey(VK_MENU);
+  EXPECT_FALSE(SkinForm->InMainMenu);
+  EXPECT_FALSE(Bar->MenuActive);
+  Bar->EnterKeyboardMode();
+  EXPECT_FALSE(Bar->MenuActive);
+}
+
 // Alt held for an accelerator is no tap: its release keeps the menu it opened.
 TEST_F(SkinMenuBarTest, ReleasingAltAfterAnAcceleratorKeepsTheMenuOpen) {
   InjectKeyDown(VK_MENU);
