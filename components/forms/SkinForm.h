@@ -701,6 +701,8 @@ class TspSkinForm : public TComponent {
   void WMExitSizeMove(TMessage& AMessage);
   void WMActivate(TMessage& AMessage);
   void WMSetCursor(TMessage& AMessage);
+  // The system commands the skin takes; true: finished, not passed on.
+  bool WMSysCommand(TMessage& AMessage);
   // SkinForm_SkinChange.cpp: the skin-change messages.
   void SPSkinChange(TMessage& AMessage);
   void SPChangeSkinnableForm(TMessage& AMessage);
@@ -820,6 +822,9 @@ class TspSkinForm : public TComponent {
   friend class TspSkinMainMenuBar;
   bool MainMenuBarKeyDown(WORD AKey);
   bool CanMoveRightAlongMainMenuBar() const;
+  // SkinForm_Shortcuts.cpp: the menu key (WM_SYSCOMMAND SC_KEYMENU, an Alt tap or F10)
+  // enters main-menu mode on the bar, or leaves it; false: not taken, pass it on.
+  bool TakeMenuKey();
   TspSkinMenu* FSkinMenu = nullptr;
   TspSkinData* FMSD = nullptr;
   TApplicationMessageHook FMenuKeyHook;
@@ -1388,6 +1393,8 @@ class TspSkinMainMenuItem : public TspActiveSkinObject {
 
  private:
   void SetItemFont(TFont& AFont) const;
+  // The menu item's sub-items as a popup of the form's chain at the item.
+  void PopupSubMenu();
   // ASource of ActivePicture with fixed ends and a tiled middle, the caption on it in
   // AColor.
   void ComposeItem(TBitmap& AImage, const TRect& ASource, TColor AColor) const;

@@ -1,12 +1,15 @@
 // The items of the form's main menu drawn in the frame's menu strip: laid out by their
 // captions one after the other whenever the frame's objects are placed, hidden while
-// they do not fit, and down while their menu is open.
+// they do not fit, and down while their menu, opened through the form's popup chain,
+// is open.
 
 #include <algorithm>
 
 #include "components/core/SPUtils.h"
 #include "components/core/spEffBmp.h"
 #include "components/forms/SkinForm.h"
+#include "components/forms/SkinMenuBar.h"
+#include "components/forms/SkinMenus.h"
 #include "platform/gdi/Blit.h"
 #include "platform/ui/Menus.h"
 
@@ -131,8 +134,8 @@ void TspSkinMainMenuItem::Draw(TCanvas& Cnvs, bool /*UpDate*/) {
 void TspSkinMainMenuItem::SetDown(bool AValue) {
   FDown = AValue;
   if (AValue) {
-    // The item's menu opens here once the skinned popup menus take it.
     Parent->DrawSkinObject(this);
+    PopupSubMenu();
     if (!Parent->InMainMenu) {
       Parent->InMainMenu = true;
       if (Parent->OnMainMenuEnter) Parent->OnMainMenuEnter(Parent);
@@ -142,6 +145,19 @@ void TspSkinMainMenuItem::SetDown(bool AValue) {
   Active = false;
   if (EnableMorphing()) SetMorphKf(1);
   ReDraw();
+}
+
+// Below the item, or above it as the skin says; a skinned main menu with a skin of its
+// own opens in that skin.
+void TspSkinMainMenuItem::PopupSubMenu() {
+  if (MenuItem->Count() == 0) return;
+  TRect R = ObjectRect;
+  OffsetRect(R, Parent->Form()->Left(), Parent->Form()->Top());
+  const auto* Owner = dynamic_cast<const TspSkinMainMenu*>(MenuItem->GetParentMenu());
+  TspSkinData* Skin = Owner && Owner->SkinData() ? Owner->SkinData() : Parent->MenuSkin();
+  const TspSkinData* UpFrom = Owner && Owner->SkinData() ? Owner->SkinData() : Parent->SkinData();
+  Parent->SkinMenuOpen();
+  Parent->SkinMenu().Popup(nullptr, Skin, 0, R, MenuItem, UpFrom && UpFrom->MainMenuPopupUp);
 }
 
 void TspSkinMainMenuItem::MouseEnter() {

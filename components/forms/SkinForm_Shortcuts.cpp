@@ -1,8 +1,9 @@
-// The form's shortcut handler and the entry points that open a menu's items as a
-// skinned popup of this form.
+// The form's shortcut handler, the menu key, and the entry points that open a menu's
+// items as a skinned popup of this form.
 
 #include "components/forms/SkinForm.h"
 #include "components/forms/SkinMenuBar.h"
+#include "components/forms/SkinMenus.h"
 #include "platform/win/Keyboard.h"
 
 namespace {
@@ -42,6 +43,18 @@ void TspSkinForm::FormShortCut(TWMKey& AMsg, bool& AHandled) {
   }
   FInShortCut = MainMenu->IsShortCut(AMsg);
   AHandled = FInShortCut;
+}
+
+bool TspSkinForm::TakeMenuKey() {
+  if (InMainMenu) {
+    LeaveMainMenu();
+    return true;
+  }
+  // An open popup closes first, so that the bar's selection is the only menu state.
+  if (FSkinMenu && FSkinMenu->Visible()) FSkinMenu->Hide();
+  if (!MainMenuBar || MainMenuBar->ItemCount() == 0) return false;
+  MainMenuBar->EnterKeyboardMode();
+  return true;
 }
 
 void TspSkinForm::PopupSkinMenu(TMenu* AMenu, TPoint APoint) {

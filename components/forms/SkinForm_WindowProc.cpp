@@ -97,9 +97,7 @@ void TspSkinForm::FormWindowProc(TMessage& AMessage) {
     case WM_NCRBUTTONUP:
       return WMNCButtonUp(AMessage, mbRight);
     case WM_SYSCOMMAND:
-      // The window system restores a form the skin did not minimize (the main form,
-      // or one with MinimizeDefault).
-      if ((AMessage.WParam & 0xFFF0) == SC_RESTORE && OnRestore) OnRestore(this);
+      if (WMSysCommand(AMessage)) return;
       break;
     case WM_TIMER:
       FadeStep(AMessage);
@@ -164,6 +162,20 @@ void TspSkinForm::FormWindowProc(TMessage& AMessage) {
       break;
   }
   CallOldWindowProc(AMessage);
+}
+
+bool TspSkinForm::WMSysCommand(TMessage& AMessage) {
+  switch (AMessage.WParam & 0xFFF0) {
+    case SC_RESTORE:
+      // The window system restores a form the skin did not minimize (the main form,
+      // or one with MinimizeDefault).
+      if (OnRestore) OnRestore(this);
+      return false;
+    case SC_KEYMENU:
+      return TakeMenuKey();
+    default:
+      return false;
+  }
 }
 
 void TspSkinForm::PaintFrame(HDC ADC, bool AUseExternalDC) {

@@ -1,5 +1,6 @@
-// The main menu bar: its items from the menus (merged by group index), painting with
-// the scroll marker, the hot item following the mouse, and the hidden items' popup.
+// The main menu bar: its items from the menus (merged by group index), the built-in
+// look with the scroll marker, the hot item following the mouse, and the hidden items'
+// popup.
 
 #include <algorithm>
 
@@ -9,6 +10,10 @@
 #include "components/forms/SkinMenus.h"
 
 TspSkinMainMenuBar::TspSkinMainMenuBar(TComponent* AOwner) : TspSkinControl(AOwner) {
+  SetSkinDataName("mainmenubar");
+  FMouseTimer = NewTimer(50, &TspSkinMainMenuBar::DoMouseTimer);
+  FMorphTimer = NewTimer(25, &TspSkinMainMenuBar::DoMorphTimer);
+  FAnimateTimer = NewTimer(25, &TspSkinMainMenuBar::DoAnimateTimer);
   SetAlign(alTop);
   SetHeight(22);
   FDefItemFont.SetName("MS Sans Serif");
@@ -60,6 +65,7 @@ void TspSkinMainMenuBar::UpDateItems() {
   CreateMenu();
   FActiveObject = -1;
   Invalidate();
+  FMouseTimer->SetEnabled(true);
 }
 
 void TspSkinMainMenuBar::UpDateEnabledItems() {
@@ -88,18 +94,17 @@ void TspSkinMainMenuBar::CreateMenu() {
   } else {
     for (int I = 0; I < Main->Count(); ++I) List.push_back(Main->Items(I));
   }
+  const TspDataSkinMainMenuItem* Record = ItemRecord();
   for (TMenuItem* MenuItem : List) {
     if (!MenuItem->Visible()) continue;
     // An item freed while shown takes its bar item with it.
     MenuItem->FreeNotification(this);
-    FItems.push_back(std::make_unique<TspSkinMainMenuBarItem>(*this, *MenuItem));
+    FItems.push_back(std::make_unique<TspSkinMainMenuBarItem>(*this, *MenuItem, Record));
   }
 }
 
-TRect TspSkinMainMenuBar::ItemsRect() const { return TRect{2, 2, Width() - 2, Height() - 2}; }
-
 TRect TspSkinMainMenuBar::ScrollMarkerRect() const {
-  const TRect Area = ItemsRect();
+  const TRect Area = NewItemsRect();
   return TRect{Area.Right - 5, Area.Top, Area.Right, Area.Bottom};
 }
 
@@ -107,16 +112,25 @@ void TspSkinMainMenuBar::CreateControlDefaultImage(TBitmap& B) {
   TCanvas& C = B.Canvas();
   C.Brush().SetColor(clBtnFace);
   C.FillRect(TRect{0, 0, B.Width(), B.Height()});
+  DrawItemsAndMarker(C);
+}
+
+void TspSkinMainMenuBar::DrawItemsAndMarker(TCanvas& ACanvas) {
   FScroll = false;
-  for (const auto& Item : FItems) Item->Draw(C);
-  if (FScroll && ScrollMenu) DrawScrollMarker(C);
+  for (const auto& Item : FItems) Item->Draw(ACanvas);
+  if (FScroll && ScrollMenu) DrawScrollMarker(ACanvas);
 }
 
 void TspSkinMainMenuBar::DrawScrollMarker(TCanvas& ACanvas) {
   const TRect R = ScrollMarkerRect();
-  ACanvas.Brush().SetColor(clBtnFace);
-  ACanvas.FillRect(R);
-  DrawArrow(ACanvas, R, FMarkerActive ? clBtnText : clBtnShadow, 2);
+  if (!FSkinSupport) {
+    ACanvas.Brush().SetStyle(bsSolid);
+    ACanvas.Brush().SetColor(clBtnFace);
+    ACanvas.FillRect(R);
+    DrawArrow(ACanvas, R, FMarkerActive ? clBtnText : clBtnShadow, 2);
+    return;
+  }
+  DrawArrow(ACanvas, R, FMarkerActive ? TrackMarkActiveColor : TrackMarkColor, 2);
 }
 
 void TspSkinMainMenuBar::DrawItem(TspSkinMainMenuBarItem& AItem) {
@@ -146,6 +160,7 @@ void TspSkinMainMenuBar::TestActive(int AX, int AY) {
 
 void TspSkinMainMenuBar::MouseMove(TShiftState AShift, int AX, int AY) {
   TspSkinControl::MouseMove(AShift, AX, AY);
+  if (!FMouseTimer->Enabled()) FMouseTimer->SetEnabled(true);
   TestActive(AX, AY);
 }
 
@@ -160,7 +175,12 @@ void TspSkinMainMenuBar::MouseDown(TMouseButton AButton, TShiftState AShift, int
 
 void TspSkinMainMenuBar::Dispatch(TMessage& AMessage) {
   TspSkinControl::Dispatch(AMessage);
-  if (AMessage.Msg == CM_MOUSELEAVE) TestActive(-1, -1);
+  if (AMessage.Msg == CM_MOUSEENTER) {
+    FMouseTimer->SetEnabled(true);
+  } else if (AMessage.Msg == CM_MOUSELEAVE) {
+    FMouseTimer->SetEnabled(false);
+    TestActive(-1, -1);
+  }
 }
 
 // The main menu's items from the first one the bar does not show.

@@ -7,8 +7,9 @@
 #include "platform/ui/Accelerators.h"
 
 void TspSkinMainMenuBar::EnterKeyboardMode() {
-  MenuActive = true;
+  // An empty bar has nothing to select: no mode that would only swallow keys.
   if (FItems.empty()) return;
+  MenuActive = true;
   const int Selected = SelectedIndex();
   FItems[Selected >= 0 ? Selected : 0]->MouseEnter();
   if (!FSkinForm) return;
@@ -23,7 +24,10 @@ void TspSkinMainMenuBar::LeaveKeyboardMode() {
   if (Selected >= 0) {
     TspSkinMainMenuBarItem& Item = *FItems[Selected];
     Item.Active = Item.MouseIn = Item.Down = false;
-    DrawItem(Item);
+    // The item fades (or plays) back to its normal look.
+    if (Item.EnableMorphing()) Item.SetMorphKf(1);
+    if (Item.EnableAnimation() && !Item.InActiveAnimation) Item.CurrentFrame = 0;
+    Item.ReDraw();
   }
   FActiveObject = -1;
 }
@@ -33,6 +37,7 @@ void TspSkinMainMenuBar::ReleaseDownItem() {
     if (!Item->Down) continue;
     Item->Down = false;
     Item->Active = true;
+    if (Item->EnableMorphing()) Item->SetMorphKf(1);
     DrawItem(*Item);
     return;
   }

@@ -141,6 +141,9 @@ void ForgetFocusOfDestroyedWindow(HWND AWindow) {
 
 void DeliverTopLevelFocus(HWND AWindow, bool AFocused) {
   RequireUIThread("DeliverTopLevelFocus");
+  // An Alt held while the display takes the keyboard away (to switch windows) is no
+  // tap when it comes up.
+  if (!AFocused) InputState().MenuKeyAlone = false;
   if (AFocused)
     ActivateTopLevel(AWindow, WA_ACTIVE, true);
   else if (AWindow == InputState().Active)

@@ -1,12 +1,13 @@
 // DefWindowProc's handling of the input messages: cursors, mouse activation, the focus
 // on activation, the wheel and the context menu passed up to parents, capture ended by
-// WM_CANCELMODE, Alt+F4.
+// WM_CANCELMODE, Alt+F4, and the menu key (an Alt tap or F10).
 
 #include "platform/win/Capture.h"
 #include "platform/win/Cursors.h"
 #include "platform/win/ExtensionsInternal.h"
 #include "platform/win/Focus.h"
 #include "platform/win/InputDefaultsInternal.h"
+#include "platform/win/KeyStateInternal.h"
 #include "platform/win/Keyboard.h"
 #include "platform/win/MessageQueue.h"
 #include "platform/win/Messages.h"
@@ -118,6 +119,14 @@ LRESULT WMSysKeyDown(HWND AWindow, UINT AMessage, WPARAM AWParam, LPARAM ALParam
   return PassOn(GPreviousSysKeyDown, AWindow, AMessage, AWParam, ALParam);
 }
 
+// Alt tapped alone or F10 released asks the top-level window for its menu.
+LRESULT WMSysKeyUp(HWND AWindow, UINT, WPARAM AWParam, LPARAM) {
+  const bool MenuKey = AWParam == VK_F10 || (AWParam == VK_MENU && TakeMenuKeyTap());
+  if (!MenuKey) return 0;
+  if (const HWND TopLevel = TopLevelWindowOf(AWindow)) SendMessage(TopLevel, WM_SYSCOMMAND, SC_KEYMENU, 0);
+  return 0;
+}
+
 }  // namespace
 
 void InstallInputDefaults(TWindowSystemExtensions& AExtensions) {
@@ -130,4 +139,5 @@ void InstallInputDefaults(TWindowSystemExtensions& AExtensions) {
   AExtensions.SetDefaultHandler(WM_CONTEXTMENU, PassToParent);
   AExtensions.SetDefaultHandler(WM_RBUTTONUP, WMRButtonUp);
   AExtensions.SetDefaultHandler(WM_KEYUP, WMKeyUp);
+  AExtensions.SetDefaultHandler(WM_SYSKEYUP, WMSysKeyUp);
 }

@@ -80,6 +80,12 @@ struct TInputState {
 
   std::vector<THotKey> HotKeys;
 
+  // The menu key: Alt has been down since its press with no other key pressed
+  // (MenuKeyAlone), and its last release came so (MenuKeyTapped), which DefWindowProc
+  // turns into SC_KEYMENU when that release reaches it.
+  bool MenuKeyAlone = false;
+  bool MenuKeyTapped = false;
+
   HCURSOR Cursor = nullptr;
   // ShowCursor's display counter: the cursor shows while it is 0 or more.
   int CursorShowCount = 0;

@@ -1,3 +1,5 @@
+#include <utility>
+
 #include "platform/win/BackendEvents.h"
 #include "platform/win/InputStateInternal.h"
 #include "platform/win/KeyStateInternal.h"
@@ -51,6 +53,8 @@ void ApplyEventModifiers(UINT AModifiers) {
 
 void SetKeyDown(UINT AVirtualKey, bool ADown) {
   if (AVirtualKey > 0xFF) return;
+  // Any other key or a mouse button going down makes a held Alt part of a chord.
+  if (ADown && GenericKey(AVirtualKey) != VK_MENU) InputState().MenuKeyAlone = false;
   TKeyStates& Keys = InputState().AsyncKeys;
   for (const TModifier& M : Modifiers) {
     if (AVirtualKey == M.Generic) {
@@ -68,6 +72,24 @@ void SetKeyDown(UINT AVirtualKey, bool ADown) {
   }
   SetBit(Keys[AVirtualKey], ADown);
 }
+
+void NoteMenuKeyEvent(UINT AVirtualKey, bool APressed, bool AWasDown) {
+  TInputState& S = InputState();
+  if (GenericKey(AVirtualKey) != VK_MENU) return;
+  if (APressed) {
+    // A held key repeats its press: the tap goes on. Alt joining Ctrl or Shift is a
+    // chord, no tap.
+    if (!AWasDown) {
+      S.MenuKeyAlone = !IsKeyDown(S.AsyncKeys[VK_CONTROL]) && !IsKeyDown(S.AsyncKeys[VK_SHIFT]);
+      S.MenuKeyTapped = false;
+    }
+    return;
+  }
+  S.MenuKeyTapped = S.MenuKeyAlone;
+  S.MenuKeyAlone = false;
+}
+
+bool TakeMenuKeyTap() { return std::exchange(InputState().MenuKeyTapped, false); }
 
 int16_t GetKeyState(int AVirtualKey) {
   RequireUIThread("GetKeyState");

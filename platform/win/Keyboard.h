@@ -11,6 +11,10 @@
 // produces, wParam the character's Unicode code point (never a UTF-16 half), lParam
 // that of the key message. Ctrl with a letter produces the control character
 // (Ctrl+C gives 3).
+//
+// The menu key: when a WM_SYSKEYUP of Alt pressed and released with no other key
+// pressed in between, or of F10, reaches DefWindowProc, it sends WM_SYSCOMMAND
+// SC_KEYMENU (lParam 0) to the window's top-level window.
 
 #include "platform/win/WindowTypes.h"
 

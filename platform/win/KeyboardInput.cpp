@@ -39,6 +39,7 @@ void DeliverKey(UINT AVirtualKey, bool APressed, const String& AText, UINT AModi
   const UINT Key = GenericKey(AVirtualKey);
   const bool WasDown = Key <= 0xFF && IsKeyDown(S.AsyncKeys[Key]);
   SetKeyDown(AVirtualKey, APressed);
+  NoteMenuKeyEvent(AVirtualKey, APressed, WasDown);
 
   // Without a focus window the active window gets the keys, as system keys.
   const HWND Target = S.Focus ? S.Focus : S.Active;

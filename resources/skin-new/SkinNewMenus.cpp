@@ -152,6 +152,8 @@ void AddMainMenu(TSkinNew& ASkin) {
   MenuBar.TrackMarkColor = palette::SecondaryText;
   MenuBar.TrackMarkActiveColor = palette::Accent;
   MenuBar.StretchEffect = true;
+  // The items' normal look is the bar itself, so its bottom line runs on under them.
+  MenuBar.ItemTransparent = true;
   ASkin.Data.MainMenuRect = Rect(metrics::FrameBorder, 34, 200, 34 + MainItemHeight);
 }
 

@@ -26,7 +26,7 @@ std::string PlainCaption(const String& ACaption) {
   return Result;
 }
 
-void BuildMainMenu(TSkinDemo& ADemo) {
+void BuildMainMenu(TSkinDemo& ADemo, TspSkinData* ASkin) {
   ADemo.MainMenu = new TspSkinMainMenu(ADemo.Form);
   auto Top = [&](const String& ACaption) {
     auto* Item = new TMenuItem(ADemo.Form);
@@ -55,6 +55,7 @@ void BuildMainMenu(TSkinDemo& ADemo) {
 
   ADemo.MenuBar = new TspSkinMainMenuBar(ADemo.Form);
   ADemo.MenuBar->SetParent(ADemo.Form);
+  ADemo.MenuBar->SetSkinData(ASkin);
   ADemo.MenuBar->SetSkinForm(ADemo.SkinForm);
   ADemo.MenuBar->SetMainMenu(ADemo.MainMenu);
 }
@@ -214,7 +215,7 @@ TSkinDemo CreateSkinDemo(TspSkinData* ASkin, TDemoLog ALog) {
 
   // Sized first, so that the pages are laid out in the size they are shown in.
   Demo.Form->SetBoundsRect(Bounds(40, 40, 780, 490));
-  BuildMainMenu(Demo);
+  BuildMainMenu(Demo, ASkin);
   BuildToolBar(Demo, ASkin);
   BuildPages(Demo, ASkin);
   return Demo;

@@ -1,6 +1,7 @@
-// The main menu bar on a skinned form: Alt accelerators open an item's menu, Left and
-// Right wrap along the bar and move an open menu, items that do not fit go behind the
-// marker, and the items' shortcuts fire without any menu opening.
+// The main menu bar on a skinned form: Alt accelerators open an item's menu, the menu
+// key (an Alt tap or F10) selects the first item, Left and Right wrap along the bar and
+// move an open menu, items that do not fit go behind the marker, and the items'
+// shortcuts fire without any menu opening.
 
 #include <gtest/gtest.h>
 
@@ -161,6 +162,79 @@ TEST_F(SkinMenuBarTest, ANarrowBarHidesTheTrailingItemsBehindTheMarker) {
   EXPECT_FALSE(Bar->Scroll());
   EXPECT_TRUE(Bar->Item(3).Visible);
   EXPECT_TRUE(Bar->Item(3).Enabled);
+}
+
+TEST_F(SkinMenuBarTest, AnAltTapSelectsTheFirstItemForTheArrowsAndReturn) {
+  PressKey(VK_MENU);
+  EXPECT_TRUE(SkinForm->InMainMenu);
+  EXPECT_EQ(SelectedItem(), 0);
+  EXPECT_FALSE(SkinForm->SkinMenu().Visible());
+  PressKey(VK_RIGHT);
+  EXPECT_EQ(SelectedItem(), 1);
+  PressKey(VK_LEFT);
+  PressKey(VK_LEFT);
+  EXPECT_EQ(SelectedItem(), 3);
+  EXPECT_FALSE(SkinForm->SkinMenu().Visible());
+  PressKey(VK_RETURN);
+  EXPECT_EQ(OpenPopupFirstLine(), Sub(3));
+  // Escape closes the menu and keeps the selection; the second leaves the bar.
+  PressKey(VK_ESCAPE);
+  EXPECT_FALSE(SkinForm->SkinMenu().Visible());
+  EXPECT_EQ(SelectedItem(), 3);
+  PressKey(VK_ESCAPE);
+  EXPECT_FALSE(SkinForm->InMainMenu);
+  EXPECT_EQ(SelectedItem(), -1);
+  EXPECT_FALSE(Bar->MenuActive);
+}
+
+TEST_F(SkinMenuBarTest, F10EntersAndTheMenuKeyAgainLeavesWithTheMenuClosed) {
+  PressKey(VK_F10);
+  ASSERT_TRUE(SkinForm->InMainMenu);
+  EXPECT_EQ(SelectedItem(), 0);
+  PressKey(VK_DOWN);
+  ASSERT_EQ(OpenPopupFirstLine(), Open);
+  PressKey(VK_MENU);
+  EXPECT_FALSE(SkinForm->InMainMenu);
+  EXPECT_FALSE(SkinForm->InMenu);
+  EXPECT_FALSE(SkinForm->SkinMenu().Visible());
+  EXPECT_EQ(SelectedItem(), -1);
+  // Keys reach the form again: Ctrl+O runs its command.
+  PressKey('O', PointerControl);
+  EXPECT_EQ(OpenClicks, 1);
+}
+
+// A bar with no items has nothing to select: the menu key enters no mode that would
+// only swallow the keys.
+TEST_F(SkinMenuBarTest, TheMenuKeyOnAnEmptyBarEntersNoMenuMode) {
+  Bar->SetMainMenu(nullptr);
+  ASSERT_EQ(Bar->ItemCount(), 0);
+  PressKey(VK_MENU);
+  EXPECT_FALSE(SkinForm->InMainMenu);
+  EXPECT_FALSE(Bar->MenuActive);
+  Bar->EnterKeyboardMode();
+  EXPECT_FALSE(Bar->MenuActive);
+}
+
+// Alt held for an accelerator is no tap: its release keeps the menu it opened.
+TEST_F(SkinMenuBarTest, ReleasingAltAfterAnAcceleratorKeepsTheMenuOpen) {
+  InjectKeyDown(VK_MENU);
+  InjectKeyStroke('E', PointerAlt);
+  InjectKeyUp(VK_MENU, PointerAlt);
+  Application->ProcessMessages();
+  EXPECT_TRUE(SkinForm->InMainMenu);
+  EXPECT_EQ(OpenPopupFirstLine(), Sub(1));
+}
+
+// A popup of the form open outside main-menu mode closes for the bar's selection.
+TEST_F(SkinMenuBarTest, TheMenuKeyClosesAnOpenPopupAndSelectsTheBar) {
+  SkinForm->PopupSkinMenu(Menu, TPoint{300, 300});
+  Application->ProcessMessages();
+  ASSERT_TRUE(SkinForm->SkinMenu().Visible());
+  PressKey(VK_MENU);
+  EXPECT_FALSE(SkinForm->SkinMenu().Visible());
+  EXPECT_FALSE(SkinForm->InMenu);
+  EXPECT_TRUE(SkinForm->InMainMenu);
+  EXPECT_EQ(SelectedItem(), 0);
 }
 
 TEST_F(SkinMenuBarTest, AnItemsShortcutFiresWithoutOpeningAMenu) {
