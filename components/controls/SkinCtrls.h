@@ -85,6 +85,8 @@ struct TspSkinElementGeometry {
   // A rectangle of the element moved into a control W × H by the part of the element
   // it lies in.
   TRect MapRectToSize(const TRect& ARect, int AWidth, int AHeight) const;
+
+  bool operator==(const TspSkinElementGeometry&) const = default;
 };
 
 // ---------------------------------------------------------------- the binding
@@ -162,6 +164,10 @@ class TspSkinBinding : public TControlBase {
   bool FUseSkinCursor = false;
   TCustomImageList* FHintImageList = nullptr;
   int FIndex = -1;  // the element in the skin's control list; -1: the built-in look
+  // The paint's off-screen bitmap while nothing has drawn into it yet (black at the
+  // control's size), else nullptr: the element image composed into it may come from
+  // the one kept from the last paint.
+  TBitmap* FBlankImage = nullptr;
 
  private:
   // Sets a not-owned reference, with free notification both ways.
@@ -273,6 +279,25 @@ class TspSkinCustomLayer : public TSkinBase, public TspSkinElementGeometry {
   bool FUseSkinFont = true;
   int FDefaultWidth = 0;
   int FDefaultHeight = 0;
+
+ private:
+  // Everything an element image composed into the blank paint bitmap is made of: equal
+  // inputs give equal pictures. The skin's change count stands for its pictures and
+  // records, which a reload or a picture change may replace at the same addresses.
+  struct TComposedImageInputs {
+    const TspSkinData* Skin = nullptr;
+    unsigned SkinChangeCount = 0;
+    const TBitmap* Source = nullptr;
+    TRect SourceRect;
+    TspSkinElementGeometry Geometry;
+    int Width = 0, Height = 0;
+    bool SkipNinePart = false;
+    bool operator==(const TComposedImageInputs&) const = default;
+  };
+  // The element image of the last paint that composed one into its blank bitmap, kept
+  // while its inputs stay.
+  std::optional<TComposedImageInputs> FComposedImageInputs;
+  TBitmap FComposedImage;
 };
 
 extern template class TspSkinCustomLayer<TspSkinControl>;
@@ -328,16 +353,22 @@ class TspSkinCustomControl : public TspSkinCustomLayer<TspSkinControl> {
     bool operator==(const TBorderPaintInputs&) const = default;
   };
 
-  // The borders drawn as strips and the client picture filled between them.
+  // The borders as strips and the client picture filled between them, composed into
+  // one picture and drawn in one blit.
   void PaintBordersDirectly();
   TBorderPaintInputs CurrentBorderPaintInputs() const;
   // Composes the strips and the client area for the inputs and keeps them.
   void ComposeBorderPaint(const TBorderPaintInputs& AInputs);
 
-  // The strips and client area of the last direct paint, kept while their inputs stay;
-  // the client area is empty when nothing fills it.
+  // The picture of the last direct paint at the control's size, kept while its inputs
+  // stay: the client area, then the top, left, right and bottom strips over it. The top
+  // strip is kept apart as the element gives it, and the bottom one to go over it again
+  // where they overlap (a control lower than its two strips).
   std::optional<TBorderPaintInputs> FBorderPaintInputs;
-  TBitmap FLeftStrip, FTopStrip, FRightStrip, FBottomStrip, FClientArea;
+  TBitmap FComposedBorders, FTopStrip, FBottomStrip;
+  // Whether the client area of the picture is filled; when it is not, what lies there
+  // on the control stays.
+  bool FClientAreaFilled = false;
   // The top strip with what a descendant draws into it (a caption), made every paint.
   TBitmap FCaptionedTopStrip;
 };

@@ -102,9 +102,43 @@ void TspSkinCustomLayer<TSkinBase>::CreateControlDefaultImage(TBitmap& B) {
   B.Canvas().FillRect(this->ClientRect());
 }
 
+namespace {
+
+// ATarget becomes a copy of ASource, size and pixels, in one blit.
+void CopyImage(TBitmap& ASource, TBitmap& ATarget) {
+  ATarget.SetSize(ASource.Width(), ASource.Height());
+  ATarget.Canvas().Draw(0, 0, ASource);
+}
+
+}  // namespace
+
+// Into the paint's blank bitmap the image of the last paint is copied when it was made
+// of the same: the composition of a nine-part element costs many small blits.
 template <class TSkinBase>
 void TspSkinCustomLayer<TSkinBase>::CreateSkinImage(TBitmap& B, TBitmap* APicture, const TRect& ASource) {
-  ComposeImage(B, APicture, ASource, this->Width(), this->Height(), PaintsBordersDirectly());
+  const bool OnBlank = &B == this->FBlankImage;
+  this->FBlankImage = nullptr;
+  if (!OnBlank) {
+    ComposeImage(B, APicture, ASource, this->Width(), this->Height(), PaintsBordersDirectly());
+    return;
+  }
+  TComposedImageInputs Inputs;
+  Inputs.Skin = this->FSD;
+  Inputs.SkinChangeCount = this->FSD != nullptr ? this->FSD->ChangeCount() : 0;
+  Inputs.Source = APicture;
+  Inputs.SourceRect = ASource;
+  Inputs.Geometry = *this;
+  Inputs.Width = this->Width();
+  Inputs.Height = this->Height();
+  Inputs.SkipNinePart = PaintsBordersDirectly();
+  if (FComposedImageInputs == Inputs) {
+    CopyImage(FComposedImage, B);
+    return;
+  }
+  FComposedImageInputs.reset();
+  ComposeImage(B, APicture, ASource, Inputs.Width, Inputs.Height, Inputs.SkipNinePart);
+  CopyImage(B, FComposedImage);
+  FComposedImageInputs = Inputs;
 }
 
 template <class TSkinBase>
