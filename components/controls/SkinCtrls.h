@@ -330,6 +330,11 @@ class TspSkinCustomControl : public TspSkinCustomLayer<TspSkinControl> {
   bool PaintsBordersDirectly() const override { return FForceBackground; }
   // The region of the mask at the current size; nullptr for none.
   HRGN CreateControlRegion();
+  // In the direct painting: settles what CreateControlSkinImage draws into the top
+  // strip besides the strip's own pixels, and whether that changed since the last call;
+  // the strip with the drawing is kept while neither changes. A control that cannot
+  // tell answers true: its drawing is made at every paint.
+  virtual bool TopStripDrawingChanged() { return true; }
 
   bool FForceBackground = false;
   bool FDrawbackground = true;
@@ -369,8 +374,10 @@ class TspSkinCustomControl : public TspSkinCustomLayer<TspSkinControl> {
   // Whether the client area of the picture is filled; when it is not, what lies there
   // on the control stays.
   bool FClientAreaFilled = false;
-  // The top strip with what a descendant draws into it (a caption), made every paint.
+  // The top strip with what a descendant draws into it (a caption), made again unless
+  // the picture holds it already (FTopStripDrawn) and the drawing did not change.
   TBitmap FCaptionedTopStrip;
+  bool FTopStripDrawn = false;
 };
 
 // ---------------------------------------------------------------- the windowless bases
@@ -496,6 +503,10 @@ class TspSkinPanel : public TspSkinCustomControl {
   void GetSkinData() override;
   void CreateControlDefaultImage(TBitmap& B) override;
   void CreateControlSkinImage(TBitmap& B) override;
+  // The skin caption's rectangle; whether what the caption is drawn from changed (the
+  // panel and the group box without glyph or caption image: any other may draw what
+  // it cannot tell).
+  bool TopStripDrawingChanged() override;
   // Lets a descendant draw its content on the off-screen canvas of the transparent
   // looks; nothing here.
   virtual void PaintPanelContent(TCanvas& ACanvas) { (void)ACanvas; }
@@ -564,7 +575,27 @@ class TspSkinPanel : public TspSkinCustomControl {
   void PaintBackgroundPicture(TBitmap& APicture);
   // The looks (SkinCtrls_PanelLook.cpp).
   void DrawDefaultCaption(TCanvas& ACanvas);
+  // Whether the skin look is the client picture repeated over the whole image.
+  bool IsTiledSkinLook() const;
+  // NewCaptionRect of the skin look at the current size.
+  void SettleSkinCaptionRect();
   void DrawSkinCaption(TCanvas& ACanvas);
+  // Everything DrawSkinCaption draws from besides the element's picture; none for a
+  // caption it cannot tell (see TopStripDrawingChanged).
+  struct TSkinCaptionDrawing {
+    String Caption, FontName;
+    TRect NewCaptionRect, CaptionRect, CheckImageRect, UnCheckImageRect, MarkFrameRect, FrameRect,
+        FrameTextRect;
+    int FrameLeftOffset = 0, FrameRightOffset = 0, FontHeight = 0;
+    TFontStyles FontStyle;
+    TColor FontColor = clNone;
+    TAlignment Alignment = taLeftJustify;
+    uint8_t Charset = 0;
+    bool RollUpMode = false, RollUpState = false, CheckedMode = false, Checked = false;
+    bool operator==(const TSkinCaptionDrawing&) const = default;
+  };
+  std::optional<TSkinCaptionDrawing> SkinCaptionDrawing() const;
+  std::optional<TSkinCaptionDrawing> FDrawnCaption;
   void DrawCaptionPlate(TCanvas& ACanvas, int ATextWidth, int& ATextLeft, int& AImageLeft);
 };
 

@@ -121,13 +121,16 @@ void TspSkinCustomControl::PaintBordersDirectly() {
   if (Picture == nullptr) return;
   const TBorderPaintInputs Inputs = CurrentBorderPaintInputs();
   if (FBorderPaintInputs != Inputs) ComposeBorderPaint(Inputs);
-  FCaptionedTopStrip.SetSize(FTopStrip.Width(), FTopStrip.Height());
-  FCaptionedTopStrip.Canvas().Draw(0, 0, FTopStrip);
-  CreateControlSkinImage(FCaptionedTopStrip);
-  TCanvas& Composed = FComposedBorders.Canvas();
-  Composed.Draw(0, 0, FCaptionedTopStrip);
-  const int BottomTop = Height() - FBottomStrip.Height();
-  if (BottomTop < FTopStrip.Height()) Composed.Draw(0, BottomTop, FBottomStrip);
+  if (TopStripDrawingChanged() || !FTopStripDrawn) {
+    FCaptionedTopStrip.SetSize(FTopStrip.Width(), FTopStrip.Height());
+    FCaptionedTopStrip.Canvas().Draw(0, 0, FTopStrip);
+    CreateControlSkinImage(FCaptionedTopStrip);
+    TCanvas& Composed = FComposedBorders.Canvas();
+    Composed.Draw(0, 0, FCaptionedTopStrip);
+    const int BottomTop = Height() - FBottomStrip.Height();
+    if (BottomTop < FTopStrip.Height()) Composed.Draw(0, BottomTop, FBottomStrip);
+    FTopStripDrawn = true;
+  }
   TCanvas& Target = Canvas();
   if (FClientAreaFilled) {
     Target.Draw(0, 0, FComposedBorders);
@@ -169,6 +172,7 @@ TspSkinCustomControl::TBorderPaintInputs TspSkinCustomControl::CurrentBorderPain
 
 void TspSkinCustomControl::ComposeBorderPaint(const TBorderPaintInputs& AInputs) {
   FBorderPaintInputs.reset();
+  FTopStripDrawn = false;
   TBitmap LeftStrip, RightStrip;
   CreateSkinBorderImages(LTPt, RTPt, LBPt, RBPt, ClRect, NewLTPoint, NewRTPoint, NewLBPoint, NewRBPoint,
                          NewClRect, LeftStrip, FTopStrip, RightStrip, FBottomStrip, *Picture, SkinRect,
