@@ -280,7 +280,6 @@ class TspSkinCustomLayer : public TSkinBase, public TspSkinElementGeometry {
   int FDefaultWidth = 0;
   int FDefaultHeight = 0;
 
- private:
   // Everything an element image composed into the blank paint bitmap is made of: equal
   // inputs give equal pictures. The skin's change count stands for its pictures and
   // records, which a reload or a picture change may replace at the same addresses.
@@ -294,6 +293,9 @@ class TspSkinCustomLayer : public TSkinBase, public TspSkinElementGeometry {
     bool SkipNinePart = false;
     bool operator==(const TComposedImageInputs&) const = default;
   };
+  TComposedImageInputs ComposedImageInputs(TBitmap* APicture, const TRect& ASource) const;
+
+ private:
   // The element image of the last paint that composed one into its blank bitmap, kept
   // while its inputs stay.
   std::optional<TComposedImageInputs> FComposedImageInputs;
@@ -1704,6 +1706,25 @@ class TspSkinLabel : public TspSkinCustomControl {
   TFontStyles FontStyle;
   int FontHeight = 0;
   TColor FontColor = 0;
+
+  // Everything the skin look of the element's own size is drawn from; none where the
+  // default font or another look takes part. While it stays, the picture of the last
+  // paint is the next one.
+  struct TSkinLook {
+    TComposedImageInputs Element;
+    String Caption, FontName;
+    TRect TextRect;
+    TFontStyles FontStyle;
+    int FontHeight = 0;
+    TColor TextColor = 0;
+    uint8_t Charset = 0;
+    TspEllipsType2 EllipsType = spetNoneEllips;
+    TAlignment Alignment = taLeftJustify;
+    bool operator==(const TSkinLook&) const = default;
+  };
+  std::optional<TSkinLook> CurrentSkinLook() const;
+  std::optional<TSkinLook> FKeptLook;
+  TBitmap FKeptLookImage;
 };
 
 // The class library's bevel in the skin's light and dark colours (element "bevel"),

@@ -4,6 +4,7 @@
 
 #include "components/controls/SkinBars.h"
 #include "components/controls/SkinCtrls.h"
+#include "components/controls/SkinCtrls_PiecesInternal.h"
 
 template <class TSkinBase>
 TspSkinCustomLayer<TSkinBase>::TspSkinCustomLayer(TComponent* AOwner)
@@ -102,15 +103,20 @@ void TspSkinCustomLayer<TSkinBase>::CreateControlDefaultImage(TBitmap& B) {
   B.Canvas().FillRect(this->ClientRect());
 }
 
-namespace {
-
-// ATarget becomes a copy of ASource, size and pixels, in one blit.
-void CopyImage(TBitmap& ASource, TBitmap& ATarget) {
-  ATarget.SetSize(ASource.Width(), ASource.Height());
-  ATarget.Canvas().Draw(0, 0, ASource);
+template <class TSkinBase>
+typename TspSkinCustomLayer<TSkinBase>::TComposedImageInputs
+TspSkinCustomLayer<TSkinBase>::ComposedImageInputs(TBitmap* APicture, const TRect& ASource) const {
+  TComposedImageInputs Inputs;
+  Inputs.Skin = this->FSD;
+  Inputs.SkinChangeCount = this->FSD != nullptr ? this->FSD->ChangeCount() : 0;
+  Inputs.Source = APicture;
+  Inputs.SourceRect = ASource;
+  Inputs.Geometry = *this;
+  Inputs.Width = this->Width();
+  Inputs.Height = this->Height();
+  Inputs.SkipNinePart = PaintsBordersDirectly();
+  return Inputs;
 }
-
-}  // namespace
 
 // Into the paint's blank bitmap the image of the last paint is copied when it was made
 // of the same: the composition of a nine-part element costs many small blits.
@@ -122,15 +128,7 @@ void TspSkinCustomLayer<TSkinBase>::CreateSkinImage(TBitmap& B, TBitmap* APictur
     ComposeImage(B, APicture, ASource, this->Width(), this->Height(), PaintsBordersDirectly());
     return;
   }
-  TComposedImageInputs Inputs;
-  Inputs.Skin = this->FSD;
-  Inputs.SkinChangeCount = this->FSD != nullptr ? this->FSD->ChangeCount() : 0;
-  Inputs.Source = APicture;
-  Inputs.SourceRect = ASource;
-  Inputs.Geometry = *this;
-  Inputs.Width = this->Width();
-  Inputs.Height = this->Height();
-  Inputs.SkipNinePart = PaintsBordersDirectly();
+  const TComposedImageInputs Inputs = ComposedImageInputs(APicture, ASource);
   if (FComposedImageInputs == Inputs) {
     CopyImage(FComposedImage, B);
     return;

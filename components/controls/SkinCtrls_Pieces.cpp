@@ -35,6 +35,11 @@ void PrepareOffscreenImage(TBitmap& AImage, int AWidth, int AHeight) {
   for (int Y = 0; Y < AImage.Height(); ++Y) std::memset(AImage.ScanLine(Y), 0, RowBytes);
 }
 
+void CopyImage(TBitmap& ASource, TBitmap& ATarget) {
+  ATarget.SetSize(ASource.Width(), ASource.Height());
+  ATarget.Canvas().Draw(0, 0, ASource);
+}
+
 void CopySkinPiece(TBitmap& APiece, TBitmap& APicture, const TRect& ASource) {
   if (RectangleIsEmpty(ASource)) {
     APiece.SetSize(0, 0);

@@ -86,6 +86,12 @@ TEST_F(SkinCtrlsKeptPictureTest, ThePaintAfterAChangeLooksAsANewControlWithIt) {
       {"a label's size", MakeLabel, [](TControl& AControl) { AControl.SetBounds(10, 10, 90, 40); }},
       {"a label's alignment", MakeLabel,
        [](TControl& AControl) { static_cast<TspSkinLabel&>(AControl).SetAlignment(taRightJustify); }},
+      {"a label's own text colour", MakeLabel,
+       [](TControl& AControl) {
+         auto& Label = static_cast<TspSkinLabel&>(AControl);
+         Label.UseSkinFontColor = false;
+         Label.DefaultFont().SetColor(clRed);
+       }},
       {"a label without its skin", MakeLabel,
        [](TControl& AControl) { static_cast<TspSkinLabel&>(AControl).SetSkinData(nullptr); }},
   };
