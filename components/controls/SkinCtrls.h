@@ -1707,9 +1707,9 @@ class TspSkinLabel : public TspSkinCustomControl {
   int FontHeight = 0;
   TColor FontColor = 0;
 
-  // Everything the skin look of the element's own size is drawn from; none where the
-  // default font or another look takes part. While it stays, the picture of the last
-  // paint is the next one.
+  // Everything the skin look on the element image (UseSkinSize, or a freely resizable
+  // element) is drawn from; none with the default font, the shadow or the reflection,
+  // or in a descendant. While it stays, the picture of the last paint is the next one.
   struct TSkinLook {
     TComposedImageInputs Element;
     String Caption, FontName;
