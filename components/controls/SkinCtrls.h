@@ -85,6 +85,8 @@ struct TspSkinElementGeometry {
   // A rectangle of the element moved into a control W × H by the part of the element
   // it lies in.
   TRect MapRectToSize(const TRect& ARect, int AWidth, int AHeight) const;
+
+  bool operator==(const TspSkinElementGeometry&) const = default;
 };
 
 // ---------------------------------------------------------------- the binding
@@ -162,6 +164,10 @@ class TspSkinBinding : public TControlBase {
   bool FUseSkinCursor = false;
   TCustomImageList* FHintImageList = nullptr;
   int FIndex = -1;  // the element in the skin's control list; -1: the built-in look
+  // The paint's off-screen bitmap while nothing has drawn into it yet (black at the
+  // control's size), else nullptr: the element image composed into it may come from
+  // the one kept from the last paint.
+  TBitmap* FBlankImage = nullptr;
 
  private:
   // Sets a not-owned reference, with free notification both ways.
@@ -273,6 +279,27 @@ class TspSkinCustomLayer : public TSkinBase, public TspSkinElementGeometry {
   bool FUseSkinFont = true;
   int FDefaultWidth = 0;
   int FDefaultHeight = 0;
+
+  // Everything an element image composed into the blank paint bitmap is made of: equal
+  // inputs give equal pictures. The skin's change count stands for its pictures and
+  // records, which a reload or a picture change may replace at the same addresses.
+  struct TComposedImageInputs {
+    const TspSkinData* Skin = nullptr;
+    unsigned SkinChangeCount = 0;
+    const TBitmap* Source = nullptr;
+    TRect SourceRect;
+    TspSkinElementGeometry Geometry;
+    int Width = 0, Height = 0;
+    bool SkipNinePart = false;
+    bool operator==(const TComposedImageInputs&) const = default;
+  };
+  TComposedImageInputs ComposedImageInputs(TBitmap* APicture, const TRect& ASource) const;
+
+ private:
+  // The element image of the last paint that composed one into its blank bitmap, kept
+  // while its inputs stay.
+  std::optional<TComposedImageInputs> FComposedImageInputs;
+  TBitmap FComposedImage;
 };
 
 extern template class TspSkinCustomLayer<TspSkinControl>;
@@ -305,6 +332,11 @@ class TspSkinCustomControl : public TspSkinCustomLayer<TspSkinControl> {
   bool PaintsBordersDirectly() const override { return FForceBackground; }
   // The region of the mask at the current size; nullptr for none.
   HRGN CreateControlRegion();
+  // In the direct painting: settles what CreateControlSkinImage draws into the top
+  // strip besides the strip's own pixels, and whether that changed since the last call;
+  // the strip with the drawing is kept while neither changes. A control that cannot
+  // tell answers true: its drawing is made at every paint.
+  virtual bool TopStripDrawingChanged() { return true; }
 
   bool FForceBackground = false;
   bool FDrawbackground = true;
@@ -328,18 +360,26 @@ class TspSkinCustomControl : public TspSkinCustomLayer<TspSkinControl> {
     bool operator==(const TBorderPaintInputs&) const = default;
   };
 
-  // The borders drawn as strips and the client picture filled between them.
+  // The borders as strips and the client picture filled between them, composed into
+  // one picture and drawn in one blit.
   void PaintBordersDirectly();
   TBorderPaintInputs CurrentBorderPaintInputs() const;
   // Composes the strips and the client area for the inputs and keeps them.
   void ComposeBorderPaint(const TBorderPaintInputs& AInputs);
 
-  // The strips and client area of the last direct paint, kept while their inputs stay;
-  // the client area is empty when nothing fills it.
+  // The picture of the last direct paint at the control's size, kept while its inputs
+  // stay: the client area, then the top, left, right and bottom strips over it. The top
+  // strip is kept apart as the element gives it, and the bottom one to go over it again
+  // where they overlap (a control lower than its two strips).
   std::optional<TBorderPaintInputs> FBorderPaintInputs;
-  TBitmap FLeftStrip, FTopStrip, FRightStrip, FBottomStrip, FClientArea;
-  // The top strip with what a descendant draws into it (a caption), made every paint.
+  TBitmap FComposedBorders, FTopStrip, FBottomStrip;
+  // Whether the client area of the picture is filled; when it is not, what lies there
+  // on the control stays.
+  bool FClientAreaFilled = false;
+  // The top strip with what a descendant draws into it (a caption), made again unless
+  // the picture holds it already (FTopStripDrawn) and the drawing did not change.
   TBitmap FCaptionedTopStrip;
+  bool FTopStripDrawn = false;
 };
 
 // ---------------------------------------------------------------- the windowless bases
@@ -465,6 +505,10 @@ class TspSkinPanel : public TspSkinCustomControl {
   void GetSkinData() override;
   void CreateControlDefaultImage(TBitmap& B) override;
   void CreateControlSkinImage(TBitmap& B) override;
+  // The skin caption's rectangle; whether what the caption is drawn from changed (the
+  // panel and the group box without glyph or caption image: any other may draw what
+  // it cannot tell).
+  bool TopStripDrawingChanged() override;
   // Lets a descendant draw its content on the off-screen canvas of the transparent
   // looks; nothing here.
   virtual void PaintPanelContent(TCanvas& ACanvas) { (void)ACanvas; }
@@ -533,7 +577,27 @@ class TspSkinPanel : public TspSkinCustomControl {
   void PaintBackgroundPicture(TBitmap& APicture);
   // The looks (SkinCtrls_PanelLook.cpp).
   void DrawDefaultCaption(TCanvas& ACanvas);
+  // Whether the skin look is the client picture repeated over the whole image.
+  bool IsTiledSkinLook() const;
+  // NewCaptionRect of the skin look at the current size.
+  void SettleSkinCaptionRect();
   void DrawSkinCaption(TCanvas& ACanvas);
+  // Everything DrawSkinCaption draws from besides the element's picture; none for a
+  // caption it cannot tell (see TopStripDrawingChanged).
+  struct TSkinCaptionDrawing {
+    String Caption, FontName;
+    TRect NewCaptionRect, CaptionRect, CheckImageRect, UnCheckImageRect, MarkFrameRect, FrameRect,
+        FrameTextRect;
+    int FrameLeftOffset = 0, FrameRightOffset = 0, FontHeight = 0;
+    TFontStyles FontStyle;
+    TColor FontColor = clNone;
+    TAlignment Alignment = taLeftJustify;
+    uint8_t Charset = 0;
+    bool RollUpMode = false, RollUpState = false, CheckedMode = false, Checked = false;
+    bool operator==(const TSkinCaptionDrawing&) const = default;
+  };
+  std::optional<TSkinCaptionDrawing> SkinCaptionDrawing() const;
+  std::optional<TSkinCaptionDrawing> FDrawnCaption;
   void DrawCaptionPlate(TCanvas& ACanvas, int ATextWidth, int& ATextLeft, int& AImageLeft);
 };
 
@@ -1708,6 +1772,25 @@ class TspSkinLabel : public TspSkinCustomControl {
   TFontStyles FontStyle;
   int FontHeight = 0;
   TColor FontColor = 0;
+
+  // Everything the skin look on the element image (UseSkinSize, or a freely resizable
+  // element) is drawn from; none with the default font, the shadow or the reflection,
+  // or in a descendant. While it stays, the picture of the last paint is the next one.
+  struct TSkinLook {
+    TComposedImageInputs Element;
+    String Caption, FontName;
+    TRect TextRect;
+    TFontStyles FontStyle;
+    int FontHeight = 0;
+    TColor TextColor = 0;
+    uint8_t Charset = 0;
+    TspEllipsType2 EllipsType = spetNoneEllips;
+    TAlignment Alignment = taLeftJustify;
+    bool operator==(const TSkinLook&) const = default;
+  };
+  std::optional<TSkinLook> CurrentSkinLook() const;
+  std::optional<TSkinLook> FKeptLook;
+  TBitmap FKeptLookImage;
 };
 
 // The class library's bevel in the skin's light and dark colours (element "bevel"),

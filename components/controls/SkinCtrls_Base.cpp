@@ -4,6 +4,7 @@
 #include "components/controls/SkinCtrls.h"
 #include "components/controls/SkinCtrls_PiecesInternal.h"
 #include "components/core/spEffBmp.h"
+#include "platform/base/ScopeExit.h"
 
 template <class TControlBase>
 TspSkinBinding<TControlBase>::TspSkinBinding(TComponent* AOwner) : TControlBase(AOwner) {}
@@ -71,10 +72,14 @@ void TspSkinBinding<TControlBase>::Paint() {
   GetSkinData();
   TBitmap Image;
   PrepareOffscreenImage(Image, this->Width(), this->Height());
-  if (FIndex != -1) {
-    CreateControlSkinImage(Image);
-  } else if (FDrawDefault) {
-    CreateControlDefaultImage(Image);
+  {
+    FBlankImage = &Image;
+    ScopeExit Drawn([this] { FBlankImage = nullptr; });
+    if (FIndex != -1) {
+      CreateControlSkinImage(Image);
+    } else if (FDrawDefault) {
+      CreateControlDefaultImage(Image);
+    }
   }
   DrawControlImage(Image);
 }

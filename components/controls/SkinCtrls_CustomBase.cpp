@@ -4,6 +4,7 @@
 
 #include "components/controls/SkinBars.h"
 #include "components/controls/SkinCtrls.h"
+#include "components/controls/SkinCtrls_PiecesInternal.h"
 
 template <class TSkinBase>
 TspSkinCustomLayer<TSkinBase>::TspSkinCustomLayer(TComponent* AOwner)
@@ -103,8 +104,39 @@ void TspSkinCustomLayer<TSkinBase>::CreateControlDefaultImage(TBitmap& B) {
 }
 
 template <class TSkinBase>
+typename TspSkinCustomLayer<TSkinBase>::TComposedImageInputs
+TspSkinCustomLayer<TSkinBase>::ComposedImageInputs(TBitmap* APicture, const TRect& ASource) const {
+  TComposedImageInputs Inputs;
+  Inputs.Skin = this->FSD;
+  Inputs.SkinChangeCount = this->FSD != nullptr ? this->FSD->ChangeCount() : 0;
+  Inputs.Source = APicture;
+  Inputs.SourceRect = ASource;
+  Inputs.Geometry = *this;
+  Inputs.Width = this->Width();
+  Inputs.Height = this->Height();
+  Inputs.SkipNinePart = PaintsBordersDirectly();
+  return Inputs;
+}
+
+// Into the paint's blank bitmap the image of the last paint is copied when it was made
+// of the same: the composition of a nine-part element costs many small blits.
+template <class TSkinBase>
 void TspSkinCustomLayer<TSkinBase>::CreateSkinImage(TBitmap& B, TBitmap* APicture, const TRect& ASource) {
-  ComposeImage(B, APicture, ASource, this->Width(), this->Height(), PaintsBordersDirectly());
+  const bool OnBlank = &B == this->FBlankImage;
+  this->FBlankImage = nullptr;
+  if (!OnBlank) {
+    ComposeImage(B, APicture, ASource, this->Width(), this->Height(), PaintsBordersDirectly());
+    return;
+  }
+  const TComposedImageInputs Inputs = ComposedImageInputs(APicture, ASource);
+  if (FComposedImageInputs == Inputs) {
+    CopyImage(FComposedImage, B);
+    return;
+  }
+  FComposedImageInputs.reset();
+  ComposeImage(B, APicture, ASource, Inputs.Width, Inputs.Height, Inputs.SkipNinePart);
+  CopyImage(B, FComposedImage);
+  FComposedImageInputs = Inputs;
 }
 
 template <class TSkinBase>

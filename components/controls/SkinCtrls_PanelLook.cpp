@@ -2,6 +2,7 @@
 // colours) and the skin's (the element's picture and its caption).
 
 #include <algorithm>
+#include <typeinfo>
 
 #include "components/controls/SkinCtrls.h"
 #include "components/controls/SkinCtrls_PiecesInternal.h"
@@ -83,8 +84,16 @@ void TspSkinPanel::DrawDefaultCaption(TCanvas& ACanvas) {
 
 // ---------------------------------------------------------------- the skin look
 
+bool TspSkinPanel::IsTiledSkinLook() const {
+  return FBorderStyle == bvNone && ResizeMode == 1 && !FCaptionMode && !StretchEffect;
+}
+
+void TspSkinPanel::SettleSkinCaptionRect() {
+  if (FUseSkinSize) NewCaptionRect = ResizeMode <= 0 ? CaptionRect : CalcRectInControl(CaptionRect);
+}
+
 void TspSkinPanel::CreateControlSkinImage(TBitmap& B) {
-  if (FBorderStyle == bvNone && ResizeMode == 1 && !FCaptionMode && !StretchEffect) {
+  if (IsTiledSkinLook()) {
     // A borderless textured panel: the client picture repeated over the whole image.
     TBitmap Piece;
     if (Picture != nullptr) {
@@ -96,8 +105,46 @@ void TspSkinPanel::CreateControlSkinImage(TBitmap& B) {
     return;
   }
   TspSkinCustomControl::CreateControlSkinImage(B);
-  if (FUseSkinSize) NewCaptionRect = ResizeMode <= 0 ? CaptionRect : CalcRectInControl(CaptionRect);
+  SettleSkinCaptionRect();
   if (!Caption().empty() && !RectangleIsEmpty(CaptionRect)) DrawSkinCaption(B.Canvas());
+}
+
+// A glyph or an image list may change their pictures unseen, and a descendant may
+// draw more: only the panel and the group box without them can tell.
+std::optional<TspSkinPanel::TSkinCaptionDrawing> TspSkinPanel::SkinCaptionDrawing() const {
+  if (typeid(*this) != typeid(TspSkinPanel) && typeid(*this) != typeid(TspSkinGroupBox)) return std::nullopt;
+  if (IsTiledSkinLook() || !FGlyph->Empty() || FCaptionImageList != nullptr || !FUseSkinFont)
+    return std::nullopt;
+  TSkinCaptionDrawing Drawing;
+  Drawing.Caption = Caption();
+  Drawing.FontName = FontName;
+  Drawing.NewCaptionRect = NewCaptionRect;
+  Drawing.CaptionRect = CaptionRect;
+  Drawing.CheckImageRect = CheckImageRect;
+  Drawing.UnCheckImageRect = UnCheckImageRect;
+  Drawing.MarkFrameRect = MarkFrameRect;
+  Drawing.FrameRect = FrameRect;
+  Drawing.FrameTextRect = FrameTextRect;
+  Drawing.FrameLeftOffset = FrameLeftOffset;
+  Drawing.FrameRightOffset = FrameRightOffset;
+  Drawing.FontHeight = FontHeight;
+  Drawing.FontStyle = FontStyle;
+  Drawing.FontColor = FontColor;
+  Drawing.Alignment = Alignment;
+  Drawing.Charset = SkinTextCharset(FSD, *FDefaultFont);
+  Drawing.RollUpMode = FRollUpMode;
+  Drawing.RollUpState = FRollUpState;
+  Drawing.CheckedMode = FCheckedMode;
+  Drawing.Checked = FChecked;
+  return Drawing;
+}
+
+bool TspSkinPanel::TopStripDrawingChanged() {
+  SettleSkinCaptionRect();
+  std::optional<TSkinCaptionDrawing> Drawing = SkinCaptionDrawing();
+  const bool Changed = !Drawing || Drawing != FDrawnCaption;
+  FDrawnCaption = std::move(Drawing);
+  return Changed;
 }
 
 void TspSkinPanel::DrawSkinCaption(TCanvas& ACanvas) {

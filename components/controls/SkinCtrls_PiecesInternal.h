@@ -7,6 +7,8 @@
 
 // AImage sized AWidth × AHeight and black: what no look draws into stays black.
 void PrepareOffscreenImage(TBitmap& AImage, int AWidth, int AHeight);
+// ATarget becomes a copy of ASource, size and pixels, in one blit.
+void CopyImage(TBitmap& ASource, TBitmap& ATarget);
 // APiece becomes the rectangle ASource of APicture (empty for an empty rectangle).
 void CopySkinPiece(TBitmap& APiece, TBitmap& APicture, const TRect& ASource);
 // AArea of the canvas filled with APiece, clipped to the area: without AStretch tiled

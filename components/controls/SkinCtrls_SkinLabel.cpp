@@ -1,8 +1,11 @@
 // The skinned label: a windowed label on the element "label" with border styles,
 // alignment, ellipsis, shadow and reflection effects and an automatic width.
 
+#include <typeinfo>
+
 #include "components/controls/SkinCtrls.h"
 #include "components/controls/SkinCtrls_PaintInternal.h"
+#include "components/controls/SkinCtrls_PiecesInternal.h"
 #include "components/core/spEffBmp.h"
 #include "platform/gdi/DcScopes.h"
 #include "platform/gdi/Text.h"
@@ -125,14 +128,45 @@ void TspSkinLabel::CreateControlDefaultImage(TBitmap& B) {
 
 void TspSkinLabel::CreateControlSkinImage(TBitmap& B) {
   if (UseSkinSize || ResizeMode == 1) {
+    // Into the paint's blank bitmap the picture of the last paint, when it was drawn
+    // from the same: the text costs as much as the rest of the paint.
+    std::optional<TSkinLook> Look = &B == FBlankImage ? CurrentSkinLook() : std::nullopt;
+    if (Look && Look == FKeptLook) {
+      FBlankImage = nullptr;
+      CopyImage(FKeptLookImage, B);
+      return;
+    }
+    FKeptLook.reset();
     TspSkinCustomControl::CreateControlSkinImage(B);
     DrawLabelText(B.Canvas(), NewClRect);
+    if (!Look) return;
+    CopyImage(B, FKeptLookImage);
+    FKeptLook = std::move(Look);
     return;
   }
   if (Picture) StretchSkinImage(B, *Picture, SkinRect, ClRect, true);
   TRect R = NewClRect;
   R.Bottom += Height() - SkinRect.Height();
   DrawLabelText(B.Canvas(), R);
+}
+
+// The default font takes part without UseSkinFont, and the shadow and reflection
+// effects draw through routines of their own: those looks are drawn at every paint.
+std::optional<TspSkinLabel::TSkinLook> TspSkinLabel::CurrentSkinLook() const {
+  if (typeid(*this) != typeid(TspSkinLabel) || !FUseSkinFont || FShadowEffect || FReflectionEffect)
+    return std::nullopt;
+  TSkinLook Look;
+  Look.Element = ComposedImageInputs(Picture, SkinRect);
+  Look.Caption = Caption();
+  Look.FontName = FontName;
+  Look.TextRect = NewClRect;
+  Look.FontStyle = FontStyle;
+  Look.FontHeight = FontHeight;
+  Look.TextColor = UseSkinFontColor ? FontColor : FDefaultFont->Color();
+  Look.Charset = SkinTextCharset(FSD, *FDefaultFont);
+  Look.EllipsType = FEllipsType;
+  Look.Alignment = FAlignment;
+  return Look;
 }
 
 void TspSkinLabel::CalcSize(int& AWidth, int& AHeight) {

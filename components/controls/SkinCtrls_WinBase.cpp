@@ -5,6 +5,7 @@
 #include "components/controls/SkinCtrls.h"
 #include "components/controls/SkinCtrls_PiecesInternal.h"
 #include "platform/base/ScopeExit.h"
+#include "platform/gdi/DcScopes.h"
 #include "platform/win/MessageQueue.h"
 #include "platform/win/WindowRegions.h"
 
@@ -112,22 +113,32 @@ void TspSkinCustomControl::Paint() {
   TspSkinControl::Paint();
 }
 
-// Draws the borders as four strips straight on the canvas, with the client picture
-// between them, instead of composing an image of the whole size. The strips and the
-// client area are composed again only when what they are made of changed.
+// Draws the borders and the client picture between them without composing the
+// element's nine-part image of the whole size: the strips and the client area are
+// composed again only when what they are made of changed, and reach the canvas in one
+// blit.
 void TspSkinCustomControl::PaintBordersDirectly() {
   if (Picture == nullptr) return;
   const TBorderPaintInputs Inputs = CurrentBorderPaintInputs();
   if (FBorderPaintInputs != Inputs) ComposeBorderPaint(Inputs);
-  FCaptionedTopStrip.SetSize(FTopStrip.Width(), FTopStrip.Height());
-  FCaptionedTopStrip.Canvas().Draw(0, 0, FTopStrip);
-  CreateControlSkinImage(FCaptionedTopStrip);
+  if (TopStripDrawingChanged() || !FTopStripDrawn) {
+    FCaptionedTopStrip.SetSize(FTopStrip.Width(), FTopStrip.Height());
+    FCaptionedTopStrip.Canvas().Draw(0, 0, FTopStrip);
+    CreateControlSkinImage(FCaptionedTopStrip);
+    TCanvas& Composed = FComposedBorders.Canvas();
+    Composed.Draw(0, 0, FCaptionedTopStrip);
+    const int BottomTop = Height() - FBottomStrip.Height();
+    if (BottomTop < FTopStrip.Height()) Composed.Draw(0, BottomTop, FBottomStrip);
+    FTopStripDrawn = true;
+  }
   TCanvas& Target = Canvas();
-  if (!FClientArea.Empty()) Target.Draw(NewClRect.Left, NewClRect.Top, FClientArea);
-  Target.Draw(0, 0, FCaptionedTopStrip);
-  Target.Draw(0, FTopStrip.Height(), FLeftStrip);
-  Target.Draw(Width() - FRightStrip.Width(), FTopStrip.Height(), FRightStrip);
-  Target.Draw(0, Height() - FBottomStrip.Height(), FBottomStrip);
+  if (FClientAreaFilled) {
+    Target.Draw(0, 0, FComposedBorders);
+    return;
+  }
+  TSavedDC Saved(Target.Handle());
+  ExcludeClipRect(Target.Handle(), NewClRect.Left, NewClRect.Top, NewClRect.Right, NewClRect.Bottom);
+  Target.Draw(0, 0, FComposedBorders);
 }
 
 TspSkinCustomControl::TBorderPaintInputs TspSkinCustomControl::CurrentBorderPaintInputs() const {
@@ -161,10 +172,14 @@ TspSkinCustomControl::TBorderPaintInputs TspSkinCustomControl::CurrentBorderPain
 
 void TspSkinCustomControl::ComposeBorderPaint(const TBorderPaintInputs& AInputs) {
   FBorderPaintInputs.reset();
+  FTopStripDrawn = false;
+  TBitmap LeftStrip, RightStrip;
   CreateSkinBorderImages(LTPt, RTPt, LBPt, RBPt, ClRect, NewLTPoint, NewRTPoint, NewLBPoint, NewRBPoint,
-                         NewClRect, FLeftStrip, FTopStrip, FRightStrip, FBottomStrip, *Picture, SkinRect,
+                         NewClRect, LeftStrip, FTopStrip, RightStrip, FBottomStrip, *Picture, SkinRect,
                          Width(), Height(), LeftStretch, TopStretch, RightStretch, BottomStretch);
-  FClientArea.SetSize(0, 0);
+  FComposedBorders.SetSize(Width(), Height());
+  TCanvas& Composed = FComposedBorders.Canvas();
+  FClientAreaFilled = false;
   if (FDrawbackground) {
     // An element without a client piece fills nothing between its borders.
     TBitmap Piece;
@@ -172,10 +187,13 @@ void TspSkinCustomControl::ComposeBorderPaint(const TBorderPaintInputs& AInputs)
     OffsetRect(Source, SkinRect.Left, SkinRect.Top);
     CopySkinPiece(Piece, *Picture, Source);
     if (!Piece.Empty() && !RectangleIsEmpty(NewClRect)) {
-      FClientArea.SetSize(RectangleWidth(NewClRect), RectangleHeight(NewClRect));
-      FillWithSkinPiece(FClientArea.Canvas(), Rect(0, 0, FClientArea.Width(), FClientArea.Height()), Piece,
-                        StretchEffect, StretchType);
+      FillWithSkinPiece(Composed, NewClRect, Piece, StretchEffect, StretchType);
+      FClientAreaFilled = true;
     }
   }
+  Composed.Draw(0, 0, FTopStrip);
+  Composed.Draw(0, FTopStrip.Height(), LeftStrip);
+  Composed.Draw(Width() - RightStrip.Width(), FTopStrip.Height(), RightStrip);
+  Composed.Draw(0, Height() - FBottomStrip.Height(), FBottomStrip);
   FBorderPaintInputs = AInputs;
 }

@@ -1,5 +1,5 @@
-// The paint cycle: WM_NCPAINT, WM_ERASEBKGND and WM_PAINT in paint order, BeginPaint and
-// EndPaint.
+// The paint cycle: WM_NCPAINT and WM_PAINT in paint order, BeginPaint (which sends the
+// due WM_ERASEBKGND with its own device context) and EndPaint.
 
 #include <algorithm>
 #include <iterator>
@@ -111,7 +111,8 @@ void SendFramePaint(TWindow& AWindow) {
   DeleteObject(Region);
 }
 
-// WM_ERASEBKGND with a device context clipped to the client part of the update region.
+// WM_ERASEBKGND with a device context clipped to the client part of the update region,
+// for an erase asked for ahead of the paint (RDW_ERASENOW, GetUpdateRect).
 void SendErase(TWindow& AWindow) {
   const HWND Handle = AWindow.Handle;
   PaintStateOf(AWindow).ErasePending = false;
@@ -122,12 +123,16 @@ void SendErase(TWindow& AWindow) {
   if (TWindow* Window = FindWindowRecord(Handle)) PaintStateOf(*Window).EraseLeftUndone = Erased == 0;
 }
 
+void SendDueFramePaint(HWND AWindow) {
+  TWindow* Window = FindWindowRecord(AWindow);
+  if (Window && IsDrawable(*Window) && PaintStateOf(*Window).FramePending) SendFramePaint(*Window);
+}
+
 }  // namespace
 
 void SendDueFramePaintAndErase(HWND AWindow) {
+  SendDueFramePaint(AWindow);
   TWindow* Window = FindWindowRecord(AWindow);
-  if (Window && IsDrawable(*Window) && PaintStateOf(*Window).FramePending) SendFramePaint(*Window);
-  Window = FindWindowRecord(AWindow);
   if (Window && IsDrawable(*Window) && PaintStateOf(*Window).ErasePending) SendErase(*Window);
 }
 
@@ -136,7 +141,7 @@ void PaintNow(HWND AWindow, bool AChildren) {
   for (HWND Window : PaintOrder(AWindow, AChildren)) {
     TWindow* Record = FindWindowRecord(Window);
     if (!Record || !NeedsPaint(*Record)) continue;
-    SendDueFramePaintAndErase(Window);
+    SendDueFramePaint(Window);
     if (FindWindowRecord(Window)) SendMessage(Window, WM_PAINT, 0, 0);
   }
   PresentChangedSurfacesUnlessPainting();
@@ -151,7 +156,7 @@ bool NextPaintMessage(HWND AFilter, MSG& AMessage) {
     const TWindow* Found = NextWaitingForPaint(AFilter);
     if (!Found) break;
     const HWND Window = Found->Handle;
-    SendDueFramePaintAndErase(Window);
+    SendDueFramePaint(Window);
     if (!FindWindowRecord(Window)) continue;
     AMessage = MSG{Window, WM_PAINT, 0, 0, Win::GetTickCount(), CurrentPointerPosition()};
     return true;
@@ -170,7 +175,7 @@ bool UpdateWindow(HWND AWindow) {
 HDC BeginPaint(HWND AWindow, PAINTSTRUCT* APaint) {
   RequireUIThread("BeginPaint");
   if (!APaint) return nullptr;
-  SendDueFramePaintAndErase(AWindow);
+  SendDueFramePaint(AWindow);
   TWindow* Window = FindWindowRecord(AWindow);
   if (!Window) return nullptr;
   TWindowPaintState& State = PaintStateOf(*Window);
@@ -178,6 +183,7 @@ HDC BeginPaint(HWND AWindow, PAINTSTRUCT* APaint) {
   const TRegion Update = TRegion::Combine(Window->UpdateRegion, TRegion(Client), roAnd);
   Window->UpdateRegion = TRegion::Combine(Window->UpdateRegion, TRegion(Client), roDiff);
   *APaint = PAINTSTRUCT();
+  const bool EraseDue = State.ErasePending && IsDrawable(*Window);
   APaint->fErase = State.EraseLeftUndone;
   State.EraseLeftUndone = State.ErasePending = State.InternalPaint = false;
   RefreshPaintPending(*Window);
@@ -189,6 +195,10 @@ HDC BeginPaint(HWND AWindow, PAINTSTRUCT* APaint) {
   TPaintRun& Run = PaintRun();
   Run.OpenDCs.at(APaint->hdc).IsPaintDC = true;
   ++Run.OpenPaints;
+  // The erase draws with the paint's own device context, clipped as the paint is: one
+  // device context per paint cycle, and the window paints over what it erased.
+  if (EraseDue && SendMessage(AWindow, WM_ERASEBKGND, reinterpret_cast<WPARAM>(APaint->hdc), 0) == 0)
+    APaint->fErase = true;
   return APaint->hdc;
 }
 

@@ -7,9 +7,11 @@
 // nothing posted left (or at once through UpdateWindow and RDW_UPDATENOW). Before its
 // WM_PAINT a window receives WM_NCPAINT when its frame was invalidated (wParam: the
 // frame's update region in screen coordinates, a region the window system frees
-// afterwards) and WM_ERASEBKGND when erasing was asked for (wParam: a device context
-// clipped to the update region). A parent is painted before its children, and
-// siblings from the bottom up, so that what lies on top is drawn last.
+// afterwards). WM_ERASEBKGND, when erasing was asked for, comes from inside BeginPaint
+// with the paint's device context (wParam), or ahead of the paint through
+// RDW_ERASENOW and GetUpdateRect with a device context of its own clipped to the
+// update region. A parent is painted before its children, and siblings from the
+// bottom up, so that what lies on top is drawn last.
 //
 // Which windows an invalidation reaches: the window itself, and its children in the
 // area too unless RDW_NOCHILDREN is given or the window has WS_CLIPCHILDREN and
@@ -69,8 +71,8 @@ bool GetUpdateRect(HWND AWindow, RECT* ARect, bool AErase);
 // null region.
 int GetUpdateRgn(HWND AWindow, HRGN ARegion, bool AErase);
 
-// Paints the window and its descendants now, if they need it: WM_NCPAINT,
-// WM_ERASEBKGND and WM_PAINT are sent (not posted) to each.
+// Paints the window and its descendants now, if they need it: WM_NCPAINT and WM_PAINT
+// are sent (not posted) to each.
 bool UpdateWindow(HWND AWindow);
 
 // The area is ARegion when given, else ARect, else the whole window (client
@@ -84,10 +86,11 @@ bool UpdateWindow(HWND AWindow);
 // that are due.
 bool RedrawWindow(HWND AWindow, const RECT* ARect, HRGN ARegion, UINT AFlags);
 
-// Starts painting the window in answer to WM_PAINT: sends the WM_NCPAINT and
-// WM_ERASEBKGND still due, validates the client area, and returns a device context of
-// the client area clipped to what was invalid (and to the visible region). Every
-// BeginPaint is matched by an EndPaint. nullptr for a dead window.
+// Starts painting the window in answer to WM_PAINT: sends the WM_NCPAINT still due,
+// validates the client area, opens a device context of the client area clipped to what
+// was invalid (and to the visible region), sends WM_ERASEBKGND with it when erasing is
+// due, and returns it. Every BeginPaint is matched by an EndPaint. nullptr for a dead
+// window.
 HDC BeginPaint(HWND AWindow, PAINTSTRUCT* APaint);
 // Ends painting: the device context is taken back. Once no window waits for painting
 // any more, the new picture is handed to the backend.

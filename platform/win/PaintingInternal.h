@@ -35,18 +35,18 @@ void InvalidateUncoveredArea(TWindow& AParent, TRegion AArea);
 
 // --- The paint cycle (PaintCycle.cpp) ---
 
-// Sends the window the WM_NCPAINT and WM_ERASEBKGND that are due.
+// Sends the window the WM_NCPAINT and WM_ERASEBKGND that are due (an erase ahead of
+// the paint, with a device context of its own).
 void SendDueFramePaintAndErase(HWND AWindow);
-// Sends WM_NCPAINT, WM_ERASEBKGND and WM_PAINT now to the window and, with
-// AChildren, to its descendants, as far as they need them; then hands the new
-// pictures to the backend.
+// Sends WM_NCPAINT and WM_PAINT now to the window and, with AChildren, to its
+// descendants, as far as they need them; then hands the new pictures to the backend.
 void PaintNow(HWND AWindow, bool AChildren);
 // Sends only the WM_NCPAINT and WM_ERASEBKGND that are due, to the window and, with
 // AChildren, to its descendants.
 void EraseNow(HWND AWindow, bool AChildren);
 // The message queue's NextPaintMessage (ExtensionsInternal.h): the first window in paint order
 // that needs painting, within AFilter's tree (nullptr: any), receives its due
-// WM_NCPAINT and WM_ERASEBKGND, and AMessage becomes its WM_PAINT. When none needs
+// WM_NCPAINT, and AMessage becomes its WM_PAINT. When none needs
 // painting, the changed pictures go to the backend and the answer is false.
 bool NextPaintMessage(HWND AFilter, MSG& AMessage);
 

@@ -111,6 +111,17 @@ TEST_F(SkinCtrlsBorderPaintTest, EveryChangeOfWhatThePictureIsMadeOfShowsTheNewL
   }
 }
 
+TEST_F(SkinCtrlsBorderPaintTest, WithoutItsClientPictureThePanelLeavesWhatLiesThereAlone) {
+  Panel->SetDrawbackGround(false);
+  // Grown, the panel stands where its parent painted last; its borders follow.
+  Panel->SetBounds(0, 0, 40, 30);
+  Repaint();
+  EXPECT_EQ(HostPixel(20, 15), BorderPaintGreen);
+  EXPECT_EQ(HostPixel(33, 24), ColorToRGB(clBtnFace));
+  EXPECT_EQ(HostPixel(0, 0), BorderPaintFrame);
+  EXPECT_EQ(HostPixel(39, 29), BorderPaintFrame);
+}
+
 TEST_F(SkinCtrlsBorderPaintTest, AReloadedSkinShowsItsPicturesThoughTheyMayLieAtTheOldAddresses) {
   testing_support::TempDir Green, Blue;
   Skin().FActivePicturesNames->Add("panel.bmp");

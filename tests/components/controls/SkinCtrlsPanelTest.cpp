@@ -242,6 +242,26 @@ TEST_F(SkinCtrlsPanelTest, TheSkinCaptionCarriesTheCheckPictureAndTogglesOnAClic
   EXPECT_EQ(HostPixel(6, 5), ColorToRGB(PanelTestBlue));
 }
 
+TEST_F(SkinCtrlsPanelTest, EveryToggleOfTheCheckShowsInTheKeptCaption) {
+  AddPanelElement();
+  Host().SetColor(clWhite);
+  auto* Panel = new TspSkinPanel(&Host());
+  Panel->SetBoundsRect(Bounds(0, 0, 30, 30));
+  Panel->SetParent(&Host());
+  Panel->SetCaptionMode(true);
+  Panel->SetCheckedMode(true);
+  Panel->SetCaption("x");
+  Panel->SetSkinData(&Skin());
+  ShowHost();
+  for (const bool Checked : {true, false, true}) {
+    SCOPED_TRACE(Checked);
+    Click(Panel, 10, 6);
+    Pump();
+    ASSERT_EQ(Panel->Checked(), Checked);
+    EXPECT_EQ(HostPixel(6, 5), ColorToRGB(Checked ? PanelTestBlue : PanelTestRed));
+  }
+}
+
 TEST_F(SkinCtrlsPanelTest, ABorderlessTexturedPanelRepeatsItsClientPicture) {
   AddPanelElement();
   auto* Panel = new TPanelProbe(&Host(), Bounds(0, 0, 50, 40));

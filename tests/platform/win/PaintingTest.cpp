@@ -12,11 +12,11 @@ constexpr COLORREF White = RGB(255, 255, 255);
 
 using Entries = std::vector<std::string>;
 
-TEST_F(PaintingTest, FrameThenBackgroundThenClientArePaintedWhenTheQueueIsEmpty) {
+TEST_F(PaintingTest, FrameThenClientWithItsBackgroundArePaintedWhenTheQueueIsEmpty) {
   const HWND W = Create("w", WS_POPUP | WS_BORDER | WS_VISIBLE, Bounds(10, 10, 100, 80), Red);
   EXPECT_EQ(PaintLog(), Entries{});
   Pump();
-  EXPECT_EQ(PaintLog(), (Entries{"w:WM_NCPAINT", "w:WM_ERASEBKGND", "w:WM_PAINT"}));
+  EXPECT_EQ(PaintLog(), (Entries{"w:WM_NCPAINT", "w:WM_PAINT", "w:WM_ERASEBKGND"}));
   EXPECT_EQ(ClientPixel(W, 0, 0), Red);
   EXPECT_EQ(PresentedPixel(W, 0, 0), GetSysColor(COLOR_WINDOWFRAME));
   ClearLog();
@@ -30,8 +30,8 @@ TEST_F(PaintingTest, ParentsPaintBeforeChildrenAndLowerSiblingsBeforeHigherOnes)
   Create("high", WS_CHILD | WS_VISIBLE, Bounds(30, 30, 50, 50), White, P);
   Pump();
   EXPECT_EQ(PaintLog(),
-            (Entries{"p:WM_NCPAINT", "p:WM_ERASEBKGND", "p:WM_PAINT", "low:WM_NCPAINT", "low:WM_ERASEBKGND",
-                     "low:WM_PAINT", "high:WM_NCPAINT", "high:WM_ERASEBKGND", "high:WM_PAINT"}));
+            (Entries{"p:WM_NCPAINT", "p:WM_PAINT", "p:WM_ERASEBKGND", "low:WM_NCPAINT", "low:WM_PAINT",
+                     "low:WM_ERASEBKGND", "high:WM_NCPAINT", "high:WM_PAINT", "high:WM_ERASEBKGND"}));
   // The higher sibling was drawn last over the overlap.
   EXPECT_EQ(ClientPixel(P, 35, 35), White);
   EXPECT_EQ(ClientPixel(P, 15, 15), Blue);
@@ -120,13 +120,23 @@ TEST_F(InvalidAreaTest, InvalidAreasMergeIntoOnePaint) {
   EXPECT_EQ(Box, RECT{});
 }
 
-TEST_F(InvalidAreaTest, EraseIsAskedForOnceForTheMergedArea) {
+TEST_F(InvalidAreaTest, EraseIsAskedForOnceForTheMergedAreaFromInsideBeginPaint) {
   const RECT A = Rect(10, 10, 30, 30);
   InvalidateRect(W, &A, false);
   InvalidateRect(W, &A, true);
+  HDC ErasedWith = nullptr;
+  bool ValidWhileErasing = false;
+  Answer(WM_ERASEBKGND, [&](HWND AWindow, UINT, WPARAM AWParam, LPARAM) {
+    ErasedWith = reinterpret_cast<HDC>(AWParam);
+    ValidWhileErasing = !GetUpdateRect(AWindow, nullptr, false);
+    return std::optional<LRESULT>(0);
+  });
   Pump();
-  EXPECT_EQ(PaintLog(), (Entries{"w:WM_ERASEBKGND", "w:WM_PAINT"}));
-  // The class has no background brush: WM_ERASEBKGND answered 0, so the paint erases.
+  EXPECT_EQ(PaintLog(), (Entries{"w:WM_PAINT", "w:WM_ERASEBKGND"}));
+  // The erase draws with the paint's own device context, the area already validated.
+  EXPECT_EQ(ErasedWith, Painted.hdc);
+  EXPECT_TRUE(ValidWhileErasing);
+  // WM_ERASEBKGND answered 0, so the paint erases.
   EXPECT_TRUE(Painted.fErase);
 }
 
@@ -161,6 +171,7 @@ TEST_F(InvalidAreaTest, GetUpdateRectWithEraseSendsTheDueErase) {
   GetUpdateRect(W, &Box, true);
   EXPECT_EQ(PaintLog(), Entries{"w:WM_ERASEBKGND"});
   Pump();
+  // The erase is done: BeginPaint does not send it again.
   EXPECT_EQ(PaintLog(), (Entries{"w:WM_ERASEBKGND", "w:WM_PAINT"}));
 }
 
@@ -194,12 +205,12 @@ const std::vector<TRedrawCase> RedrawCases = {
      0,
      [](HWND P) { Redraw(P, RDW_INVALIDATE | RDW_ERASE); },
      {},
-     {"p:WM_ERASEBKGND", "p:WM_PAINT", "c:WM_NCPAINT", "c:WM_ERASEBKGND", "c:WM_PAINT"}},
+     {"p:WM_PAINT", "p:WM_ERASEBKGND", "c:WM_NCPAINT", "c:WM_PAINT", "c:WM_ERASEBKGND"}},
     {"ClipChildrenKeepsTheChildrenOut",
      WS_CLIPCHILDREN,
      [](HWND P) { Redraw(P, RDW_INVALIDATE | RDW_ERASE); },
      {},
-     {"p:WM_ERASEBKGND", "p:WM_PAINT"}},
+     {"p:WM_PAINT", "p:WM_ERASEBKGND"}},
     {"AllChildrenReachesThemAnyway",
      WS_CLIPCHILDREN,
      [](HWND P) { Redraw(P, RDW_INVALIDATE | RDW_ALLCHILDREN); },
@@ -227,8 +238,8 @@ const std::vector<TRedrawCase> RedrawCases = {
     {"UpdateNowPaintsBeforeReturning",
      0,
      [](HWND P) { Redraw(P, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW); },
-     {"p:WM_ERASEBKGND", "p:WM_PAINT", "c:WM_NCPAINT", "c:WM_ERASEBKGND", "c:WM_PAINT"},
-     {"p:WM_ERASEBKGND", "p:WM_PAINT", "c:WM_NCPAINT", "c:WM_ERASEBKGND", "c:WM_PAINT"}},
+     {"p:WM_PAINT", "p:WM_ERASEBKGND", "c:WM_NCPAINT", "c:WM_PAINT", "c:WM_ERASEBKGND"},
+     {"p:WM_PAINT", "p:WM_ERASEBKGND", "c:WM_NCPAINT", "c:WM_PAINT", "c:WM_ERASEBKGND"}},
     {"EraseNowErasesAndLeavesThePaintForLater",
      0,
      [](HWND P) { Redraw(P, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ERASENOW | RDW_NOCHILDREN); },
@@ -319,7 +330,7 @@ TEST_F(PaintingTest, HiddenWindowsCollectNothingAndAreRepaintedWholeWhenShown) {
   EXPECT_EQ(PaintLog(), Entries{});
   ShowWindow(W, SW_SHOWNA);
   Pump();
-  EXPECT_EQ(PaintLog(), (Entries{"w:WM_NCPAINT", "w:WM_ERASEBKGND", "w:WM_PAINT"}));
+  EXPECT_EQ(PaintLog(), (Entries{"w:WM_NCPAINT", "w:WM_PAINT", "w:WM_ERASEBKGND"}));
 }
 
 TEST_F(PaintingTest, SetRedrawFalseHoldsPaintingBackUntilTheWindowIsRedrawn) {
@@ -347,13 +358,13 @@ TEST_F(PaintingTest, AMovedChildRepaintsAtItsNewPlaceAndItsParentWhereItWas) {
   MoveWindow(C, 100, 100, 20, 20, true);
   Pump();
   EXPECT_EQ(PaintLog(),
-            (Entries{"p:WM_ERASEBKGND", "p:WM_PAINT", "c:WM_NCPAINT", "c:WM_ERASEBKGND", "c:WM_PAINT"}));
+            (Entries{"p:WM_PAINT", "p:WM_ERASEBKGND", "c:WM_NCPAINT", "c:WM_PAINT", "c:WM_ERASEBKGND"}));
   EXPECT_EQ(ClientPixel(P, 15, 15), Red);
   EXPECT_EQ(ClientPixel(P, 105, 105), Blue);
   ClearLog();
   ShowWindow(C, SW_HIDE);
   Pump();
-  EXPECT_EQ(PaintLog(), (Entries{"p:WM_ERASEBKGND", "p:WM_PAINT"}));
+  EXPECT_EQ(PaintLog(), (Entries{"p:WM_PAINT", "p:WM_ERASEBKGND"}));
   EXPECT_EQ(ClientPixel(P, 105, 105), Red);
 }
 

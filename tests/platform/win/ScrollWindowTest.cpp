@@ -85,7 +85,7 @@ TEST_F(ScrollWindowTest, PixelsFromHiddenPlacesAreInvalidNotCopied) {
   DeleteObject(Invalid);
   ClearLog();
   Pump();
-  EXPECT_EQ(PaintLog(), (std::vector<std::string>{"w:WM_ERASEBKGND", "w:WM_PAINT"}));
+  EXPECT_EQ(PaintLog(), (std::vector<std::string>{"w:WM_PAINT", "w:WM_ERASEBKGND"}));
 }
 
 }  // namespace

@@ -97,7 +97,7 @@ TEST_F(WindowRegionTest, TheWindowOwnsItsRegion) {
 TEST_F(WindowRegionTest, RedrawingRepaintsTheWindowWhole) {
   SetWindowRgn(Above, CornerCutShape(), true);
   Pump();
-  EXPECT_EQ(PaintLog(), (Entries{"above:WM_NCPAINT", "above:WM_ERASEBKGND", "above:WM_PAINT"}));
+  EXPECT_EQ(PaintLog(), (Entries{"above:WM_NCPAINT", "above:WM_PAINT", "above:WM_ERASEBKGND"}));
   ClearLog();
   SetWindowRgn(Above, nullptr, false);
   Pump();
