@@ -183,8 +183,8 @@ TRect InkBox(const std::function<TColor(int, int)>& APixel, const TRect& AArea, 
 // Menu buttons bound to the skin's "toolmenubutton", wider than its pictures: the
 // pictures of the normal, hot and pressed looks carry the drop-down marker in the
 // column at the right edge, and a flat menu speed button draws the flat marker picture
-// there whole. Every look puts the marker in the same place, and nothing of it outside
-// the column.
+// there whole, also when taller than the pictures. Every look puts the marker in the
+// same place, and nothing of it outside the column.
 TEST_F(SkinCtrlsDefaultSkinTest, MenuButtonsShowTheWholeMarkerInTheirDropDownColumn) {
   namespace palette = skin_new::palette;
   const auto& Element = static_cast<const TspDataSkinMenuButtonControl&>(Record("toolmenubutton"));
@@ -194,6 +194,8 @@ TEST_F(SkinCtrlsDefaultSkinTest, MenuButtonsShowTheWholeMarkerInTheirDropDownCol
   auto* Speed = Place<TspSkinMenuSpeedButton>(Bounds(100, 200, 80, 32));
   auto* Flat = Place<TspSkinMenuSpeedButton>(Bounds(190, 200, 80, 32));
   Flat->SetFlat(true);
+  // Taller than the pictures: the marker's rows are copied, not stretched.
+  auto* Tall = Place<TspSkinMenuSpeedButton>(Bounds(280, 200, 80, 44));
   ShowHost();
 
   // The flat marker picture's own strokes.
@@ -230,6 +232,9 @@ TEST_F(SkinCtrlsDefaultSkinTest, MenuButtonsShowTheWholeMarkerInTheirDropDownCol
   // Clear of the column's edges, so not cut by them.
   EXPECT_GT(Expected.Left, FlatColumn.Left);
   EXPECT_LT(Expected.Right, FlatColumn.Right);
+  const TRect TallMarker = InkBox(FlatShown, Column(*Tall), Ground(FlatShown, *Tall), palette::SecondaryText);
+  EXPECT_EQ(RectangleWidth(TallMarker), RectangleWidth(MarkerInk));
+  EXPECT_EQ(RectangleHeight(TallMarker), RectangleHeight(MarkerInk));
 
   struct TState {
     const char* Name;
