@@ -312,12 +312,7 @@ void TspSkinButton::CMFocusChanged(TMessage& AMessage) {
 
 void TspSkinButton::CMEnabledChanged(TMessage& AMessage) {
   TspSkinCustomControl::Dispatch(AMessage);
-  if (MorphApplies()) {
-    if (MorphTimer) MorphTimer->SetEnabled(false);
-    FMorphKf = 0;
-  }
-  FMouseIn = false;
-  Repaint();
+  TspButtonPropertyRules<TspSkinButton>::DropHot(*this);
 }
 
 void TspSkinButton::WMSetFocus(TMessage& AMessage) {
@@ -349,15 +344,7 @@ void TspSkinButton::CMMouseEnter(TMessage& AMessage) {
   TspSkinCustomControl::Dispatch(AMessage);
   if (IsDesigning()) return;
   FMouseIn = true;
-  if (HoverChangesLook()) {
-    if (FDown) {
-      if (MorphApplies()) FMorphKf = 1;
-      Repaint();
-    } else {
-      StartAnimation(true);
-      MorphOrRepaint();
-    }
-  }
+  if (HoverChangesLook()) TspButtonMouseRules<TspSkinButton>::ShowHot(*this);
   if (FMouseDown && FDown && RepeatMode && FGroupIndex == 0) StartRepeat();
   if (HandleAllocated()) PostMessage(Handle(), SP_SHOWBUTTONLAYER, 0, 0);
 }

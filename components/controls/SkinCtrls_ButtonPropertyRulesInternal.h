@@ -2,9 +2,10 @@
 // The properties and the built-in look that the push button and the speed button
 // share: the content setters store what is valid and repaint; a button put down holds
 // its hot picture while down and fades back from it once up, and a group button going
-// down raises the others of its group on its parent; the built-in look frames the
-// button by its state under the content; a linked action's picture becomes the
-// button's. Both classes befriend these rules. User-interface thread.
+// down raises the others of its group on its parent; a change of Enabled drops the hot
+// look and its fade; the built-in look frames the button by its state under the
+// content; a linked action's picture becomes the button's. Both classes befriend these
+// rules. User-interface thread.
 
 #include <algorithm>
 
@@ -55,6 +56,16 @@ struct TspButtonPropertyRules {
     AButton.FDown = false;
     if (AButton.MorphApplies()) AButton.FMorphKf = 0;
     if (AButton.EffectsOn()) AButton.StopAnimation();
+    AButton.Repaint();
+  }
+
+  // Enabled or disabled: no fade running, not hot, repainted.
+  static void DropHot(TButton& AButton) {
+    if (AButton.MorphApplies()) {
+      if (AButton.MorphTimer) AButton.MorphTimer->SetEnabled(false);
+      AButton.FMorphKf = 0;
+    }
+    AButton.FMouseIn = false;
     AButton.Repaint();
   }
 

@@ -42,6 +42,18 @@ struct TspButtonMouseRules {
     if (Inside && !AButton.FMouseIn) AButton.Perform(CM_MOUSEENTER, 0, 0);
   }
 
+  // The pointer has come in: a down button shows its pressed look at once, an up one
+  // starts its animation and fades to its hot look.
+  static void ShowHot(TButton& AButton) {
+    if (AButton.FDown) {
+      if (AButton.MorphApplies()) AButton.FMorphKf = 1;
+      AButton.Repaint();
+    } else {
+      AButton.StartAnimation(true);
+      AButton.MorphOrRepaint();
+    }
+  }
+
   // Returns whether the button is still there.
   static bool Release(TButton& AButton) {
     AButton.FMouseDown = false;

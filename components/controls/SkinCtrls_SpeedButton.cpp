@@ -216,12 +216,7 @@ void TspSkinSpeedButton::Dispatch(TMessage& AMessage) {
     case CM_TEXTCHANGED: Repaint(); break;
     case CM_ENABLEDCHANGED:
       TspGraphicSkinCustomControl::Dispatch(AMessage);
-      if (MorphApplies()) {
-        if (MorphTimer) MorphTimer->SetEnabled(false);
-        FMorphKf = 0;
-      }
-      FMouseIn = false;
-      Repaint();
+      TspButtonPropertyRules<TspSkinSpeedButton>::DropHot(*this);
       break;
     default: TspGraphicSkinCustomControl::Dispatch(AMessage); break;
   }
@@ -245,15 +240,7 @@ void TspSkinSpeedButton::CMMouseEnter(TMessage& AMessage) {
   TspGraphicSkinCustomControl::Dispatch(AMessage);
   if (!Enabled() || IsDesigning()) return;
   FMouseIn = true;
-  if (Changes) {
-    if (FDown) {
-      if (MorphApplies()) FMorphKf = 1;
-      Repaint();
-    } else {
-      StartAnimation(true);
-      MorphOrRepaint();
-    }
-  }
+  if (Changes) TspButtonMouseRules<TspSkinSpeedButton>::ShowHot(*this);
   if (FDown && RepeatMode && FGroupIndex == 0) StartRepeat();
 }
 
