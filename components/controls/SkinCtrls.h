@@ -1111,6 +1111,8 @@ class TspSkinButton : public TspSkinCustomControl {
   friend struct TspButtonMouseRules;
   template <class TButton>
   friend struct TspButtonTimerRules;
+  template <class TButton>
+  friend struct TspButtonPropertyRules;
 
  public:
   // 75 × 25, "button", focusable.
@@ -1289,6 +1291,8 @@ class TspSkinSpeedButton : public TspGraphicSkinCustomControl {
   friend struct TspButtonMouseRules;
   template <class TButton>
   friend struct TspButtonTimerRules;
+  template <class TButton>
+  friend struct TspButtonPropertyRules;
 
  public:
   // 25 × 25, "toolbutton", opaque.
@@ -2094,6 +2098,9 @@ class TspSkinExPanel : public TspSkinCustomControl {
 constexpr UINT SP_PAINTHEADERINTODC = 45512;
 
 class TspSkinCustomTreeView : public TCustomTreeView {
+  template <class TView>
+  friend struct TspViewPropertyRules;
+
  public:
   explicit TspSkinCustomTreeView(TComponent* AOwner);
 
@@ -2186,6 +2193,9 @@ class TspSkinCustomTreeView : public TCustomTreeView {
 };
 
 class TspSkinCustomListView : public TCustomListView {
+  template <class TView>
+  friend struct TspViewPropertyRules;
+
  public:
   // Font and colour the defaults; the header's painter is made here.
   explicit TspSkinCustomListView(TComponent* AOwner);

@@ -6,6 +6,7 @@
 
 #include "components/controls/SkinCtrls.h"
 #include "components/controls/SkinCtrls_ButtonInternal.h"
+#include "components/controls/SkinCtrls_ButtonPropertyRulesInternal.h"
 #include "components/controls/SkinCtrls_ButtonRulesInternal.h"
 #include "components/controls/SkinCtrls_FadeInternal.h"
 #include "components/controls/SkinCtrls_InputInternal.h"
@@ -35,34 +36,14 @@ void TspSkinButton::ButtonClick() {
   Click();
 }
 
-void TspSkinButton::RefreshButton() {
-  FMouseIn = false;
-  FDown = false;
-  if (MorphApplies()) FMorphKf = 0;
-  if (EffectsOn()) StopAnimation();
-  Repaint();
-}
+void TspSkinButton::RefreshButton() { TspButtonPropertyRules<TspSkinButton>::Refresh(*this); }
 
 // ---------------------------------------------------------------- properties
 
 void TspSkinButton::SetDown(bool AValue) {
-  FDown = AValue;
-  if (MorphApplies()) {
-    FMorphKf = 1;
-    // A released button fades from its hot picture if the pointer has gone.
-    if (FDown) {
-      if (MorphTimer) MorphTimer->SetEnabled(false);
-    } else {
-      StartFadeTimer(MorphTimer, this, [this] { MorphTick(); });
-    }
-  }
+  TspButtonPropertyRules<TspSkinButton>::StoreDown(*this, AValue);
   Repaint();
-  if (FGroupIndex <= 0 || !FDown || AllowAllUp || !Parent()) return;
-  TWinControl* Container = Parent();
-  for (int I = 0; I < Container->ControlCount(); ++I) {
-    auto* Other = dynamic_cast<TspSkinButton*>(Container->Controls(I));
-    if (Other && Other != this && Other->FGroupIndex == FGroupIndex && Other->FDown) Other->SetDown(false);
-  }
+  TspButtonPropertyRules<TspSkinButton>::RaiseOthersOfGroup(*this);
 }
 
 void TspSkinButton::SetGroupIndex(int AValue) {
@@ -94,36 +75,25 @@ void TspSkinButton::SetDefault(bool AValue) {
 }
 
 void TspSkinButton::SetGlyph(const TBitmap& AValue) {
-  FGlyph->Assign(AValue);
-  Repaint();
+  TspButtonPropertyRules<TspSkinButton>::SetGlyph(*this, AValue);
 }
 
 void TspSkinButton::SetNumGlyphs(int AValue) {
-  FNumGlyphs = AValue < 1 ? 1 : (AValue > 4 ? 4 : AValue);
-  Repaint();
+  TspButtonPropertyRules<TspSkinButton>::SetNumGlyphs(*this, AValue);
 }
 
-void TspSkinButton::SetMargin(int AValue) {
-  if (AValue < -1 || AValue == FMargin) return;
-  FMargin = AValue;
-  Repaint();
-}
+void TspSkinButton::SetMargin(int AValue) { TspButtonPropertyRules<TspSkinButton>::SetMargin(*this, AValue); }
 
 void TspSkinButton::SetSpacing(int AValue) {
-  if (AValue == FSpacing) return;
-  FSpacing = AValue;
-  Repaint();
+  TspButtonPropertyRules<TspSkinButton>::SetSpacing(*this, AValue);
 }
 
 void TspSkinButton::SetLayout(TspButtonLayout AValue) {
-  if (AValue == FLayout) return;
-  FLayout = AValue;
-  Repaint();
+  TspButtonPropertyRules<TspSkinButton>::SetLayout(*this, AValue);
 }
 
 void TspSkinButton::SetImageList(TCustomImageList* AValue) {
-  ReplaceNotified(FImageList, AValue);
-  Repaint();
+  TspButtonPropertyRules<TspSkinButton>::SetImageList(*this, AValue);
 }
 
 void TspSkinButton::SetImageIndex(int AValue) {
@@ -188,15 +158,9 @@ void TspSkinButton::MorphOrRepaint() {
     Repaint();
 }
 
+// A focused button fades to its hot look too.
 void TspSkinButton::MorphTick() {
-  const bool Hot = FMouseIn || IsFocused();
-  if (FIndex == -1 || !MorphApplies()) {
-    FMorphKf = Hot ? 1 : 0;
-    MorphTimer->SetEnabled(false);
-    return;
-  }
-  if (!StepFade(FMorphKf, Hot)) MorphTimer->SetEnabled(false);
-  Repaint();
+  TspButtonTimerRules<TspSkinButton>::MorphTick(*this, FMouseIn || IsFocused());
 }
 
 void TspSkinButton::StartAnimation(bool AForward) {
@@ -209,9 +173,7 @@ void TspSkinButton::StartRepeat() {
   TspButtonTimerRules<TspSkinButton>::StartRepeat(*this, ButtonRepeatFirst);
 }
 
-void TspSkinButton::StopRepeat() {
-  if (RepeatTimer) RepeatTimer->SetEnabled(false);
-}
+void TspSkinButton::StopRepeat() { TspButtonTimerRules<TspSkinButton>::StopRepeat(*this); }
 
 // ---------------------------------------------------------------- the glow frame
 
@@ -350,12 +312,7 @@ void TspSkinButton::CMFocusChanged(TMessage& AMessage) {
 
 void TspSkinButton::CMEnabledChanged(TMessage& AMessage) {
   TspSkinCustomControl::Dispatch(AMessage);
-  if (MorphApplies()) {
-    if (MorphTimer) MorphTimer->SetEnabled(false);
-    FMorphKf = 0;
-  }
-  FMouseIn = false;
-  Repaint();
+  TspButtonPropertyRules<TspSkinButton>::DropHot(*this);
 }
 
 void TspSkinButton::WMSetFocus(TMessage& AMessage) {
@@ -387,15 +344,7 @@ void TspSkinButton::CMMouseEnter(TMessage& AMessage) {
   TspSkinCustomControl::Dispatch(AMessage);
   if (IsDesigning()) return;
   FMouseIn = true;
-  if (HoverChangesLook()) {
-    if (FDown) {
-      if (MorphApplies()) FMorphKf = 1;
-      Repaint();
-    } else {
-      StartAnimation(true);
-      MorphOrRepaint();
-    }
-  }
+  if (HoverChangesLook()) TspButtonMouseRules<TspSkinButton>::ShowHot(*this);
   if (FMouseDown && FDown && RepeatMode && FGroupIndex == 0) StartRepeat();
   if (HandleAllocated()) PostMessage(Handle(), SP_SHOWBUTTONLAYER, 0, 0);
 }

@@ -4,6 +4,7 @@
 
 #include "components/controls/SkinCtrls.h"
 #include "components/controls/SkinCtrls_ButtonInternal.h"
+#include "components/controls/SkinCtrls_ButtonPropertyRulesInternal.h"
 #include "components/controls/SkinCtrls_PaintInternal.h"
 
 void TspSkinButton::GetSkinData() {
@@ -160,30 +161,13 @@ void TspSkinButton::DrawContent(TCanvas& ACanvas, const TRect& ARect, bool ADown
   DrawButtonContent(ACanvas, ARect, Content, ADown, AMouseIn);
 }
 
+// A focused button looks hot.
 void TspSkinButton::CreateControlDefaultImage(TBitmap& ABitmap) {
   TspSkinCustomControl::CreateControlDefaultImage(ABitmap);
-  TCanvas& C = ABitmap.Canvas();
-  const TRect Client = Rect(0, 0, Width(), Height());
-  ApplyDefaultFont(C.Font());
-  if (!Enabled()) C.Font().SetColor(clBtnShadow);
-  if (IsPressedLook())
-    DrawFramedPart(C, Client, BuiltInPartFrame, BuiltInPressedFill);
-  else if (FMouseIn || IsFocused())
-    DrawFramedPart(C, Client, BuiltInPartFrame, BuiltInHotFill);
-  else
-    DrawFramedPart(C, Client, clBtnShadow, clBtnFace);
-  C.Brush().SetStyle(bsClear);
-  bool DrawDefaultContent = true;
-  if (OnPaint) OnPaint(this, C, Client, FDown, FMouseIn, DrawDefaultContent);
-  if (DrawDefaultContent) DrawContent(C, Client, FDown, FMouseIn);
+  TspButtonPropertyRules<TspSkinButton>::DrawBuiltInLook(*this, ABitmap.Canvas(), FMouseIn || IsFocused());
 }
 
 void TspSkinButton::ActionChange(TObject* ASender, bool ACheckDefaults) {
   TspSkinCustomControl::ActionChange(ASender, ACheckDefaults);
-  TCustomImageList* Images = nullptr;
-  int Index = 0;
-  if (!ActionPicture(ASender, *FGlyph, Images, Index)) return;
-  SetImageList(Images);
-  SetImageIndex(Index);
-  Repaint();
+  TspButtonPropertyRules<TspSkinButton>::TakeActionPicture(*this, ASender);
 }

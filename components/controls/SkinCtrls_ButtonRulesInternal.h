@@ -2,12 +2,14 @@
 // The rules that the push button and the speed button share: a press puts an up button
 // down and, by its mode, clicks at once (toggle, group) or starts the repeat; moving
 // while down follows the pointer in and out; a release over the button raises it and
-// clicks, a release elsewhere raises it silently; the frame animation and the repeat
-// run on the button's timers. Both classes befriend these rules. A click may free the button: nothing of it
-// is touched after a click it did not survive. User-interface thread.
+// clicks, a release elsewhere raises it silently; the frame animation, the repeat and
+// the cross-fade between the normal and the hot look run on the button's timers. Both
+// classes befriend these rules. A click may free the button: nothing of it is touched
+// after a click it did not survive. User-interface thread.
 
 #include <memory>
 
+#include "components/controls/SkinCtrls_FadeInternal.h"
 #include "platform/ui/ControlMessages.h"
 #include "platform/ui/Timer.h"
 
@@ -38,6 +40,18 @@ struct TspButtonMouseRules {
     const bool Inside = AX >= 0 && AY >= 0 && AX <= AButton.Width() && AY <= AButton.Height();
     if (!Inside && AButton.FMouseIn) AButton.Perform(CM_MOUSELEAVE, 0, 0);
     if (Inside && !AButton.FMouseIn) AButton.Perform(CM_MOUSEENTER, 0, 0);
+  }
+
+  // The pointer has come in: a down button shows its pressed look at once, an up one
+  // starts its animation and fades to its hot look.
+  static void ShowHot(TButton& AButton) {
+    if (AButton.FDown) {
+      if (AButton.MorphApplies()) AButton.FMorphKf = 1;
+      AButton.Repaint();
+    } else {
+      AButton.StartAnimation(true);
+      AButton.MorphOrRepaint();
+    }
   }
 
   // Returns whether the button is still there.
@@ -124,5 +138,21 @@ struct TspButtonTimerRules {
       return;
     }
     AButton.ButtonClick();
+  }
+
+  static void StopRepeat(TButton& AButton) {
+    if (AButton.RepeatTimer) AButton.RepeatTimer->SetEnabled(false);
+  }
+
+  // One 20 ms step of the cross-fade toward the hot look (AHot) or back; a button
+  // without an element or without fading jumps there and stops the timer.
+  static void MorphTick(TButton& AButton, bool AHot) {
+    if (AButton.FIndex == -1 || !AButton.MorphApplies()) {
+      AButton.FMorphKf = AHot ? 1 : 0;
+      AButton.MorphTimer->SetEnabled(false);
+      return;
+    }
+    if (!StepFade(AButton.FMorphKf, AHot)) AButton.MorphTimer->SetEnabled(false);
+    AButton.Repaint();
   }
 };

@@ -23,30 +23,23 @@ TspSkinCustomListView::~TspSkinCustomListView() {
 }
 
 void TspSkinCustomListView::SetSkinData(TspSkinData* AValue) {
-  ReplaceNotified(FSD, AValue);
-  if (FSD && !FSD->Empty) ChangeSkinData();
+  TspViewPropertyRules<TspSkinCustomListView>::SetSkinData(*this, AValue);
 }
 
 void TspSkinCustomListView::SetDefaultFont(const TFont& AValue) {
-  FDefaultFont.Assign(AValue);
-  if (FIndex == -1) SetFont(FDefaultFont);
+  TspViewPropertyRules<TspSkinCustomListView>::SetDefaultFont(*this, AValue);
 }
 
 void TspSkinCustomListView::SetDefaultColor(TColor AValue) {
-  FDefaultColor = AValue;
-  if (FIndex == -1) SetColor(AValue);
+  TspViewPropertyRules<TspSkinCustomListView>::SetDefaultColor(*this, AValue);
 }
 
 void TspSkinCustomListView::SetVScrollBar(TspSkinScrollBar* AValue) {
-  FVScrollBar = AValue;
-  AttachViewBar(AValue, [this](TObject*) { VScrollBarChanged(); });
-  UpDateScrollBars();
+  TspViewPropertyRules<TspSkinCustomListView>::SetVScrollBar(*this, AValue);
 }
 
 void TspSkinCustomListView::SetHScrollBar(TspSkinScrollBar* AValue) {
-  FHScrollBar = AValue;
-  AttachViewBar(AValue, [this](TObject*) { HScrollBarChanged(); });
-  UpDateScrollBars();
+  TspViewPropertyRules<TspSkinCustomListView>::SetHScrollBar(*this, AValue);
 }
 
 void TspSkinCustomListView::Loaded() {
@@ -59,9 +52,7 @@ void TspSkinCustomListView::Loaded() {
 void TspSkinCustomListView::Notification(TComponent* AComponent, TOperation AOperation) {
   TCustomListView::Notification(AComponent, AOperation);
   if (AOperation != opRemove) return;
-  if (AComponent == FSD) FSD = nullptr;
-  if (AComponent == FVScrollBar) FVScrollBar = nullptr;
-  if (AComponent == FHScrollBar) FHScrollBar = nullptr;
+  TspViewPropertyRules<TspSkinCustomListView>::Forget(*this, AComponent);
 }
 
 void TspSkinCustomListView::CreateParams(TCreateParams& AParams) {

@@ -5,6 +5,7 @@
 #include "components/controls/SkinBars.h"
 #include "components/controls/SkinCtrls.h"
 #include "components/controls/SkinCtrls_ButtonInternal.h"
+#include "components/controls/SkinCtrls_ButtonPropertyRulesInternal.h"
 #include "components/controls/SkinCtrls_ButtonRulesInternal.h"
 #include "components/controls/SkinCtrls_FadeInternal.h"
 #include "components/controls/SkinCtrls_PaintInternal.h"
@@ -24,34 +25,15 @@ TspSkinSpeedButton::TspSkinSpeedButton(TComponent* AOwner)
 
 void TspSkinSpeedButton::ButtonClick() { Click(); }
 
-void TspSkinSpeedButton::RefreshButton() {
-  FMouseIn = false;
-  FDown = false;
-  if (MorphApplies()) FMorphKf = 0;
-  if (EffectsOn()) StopAnimation();
-  Repaint();
-}
+void TspSkinSpeedButton::RefreshButton() { TspButtonPropertyRules<TspSkinSpeedButton>::Refresh(*this); }
 
 // ---------------------------------------------------------------- properties
 
 void TspSkinSpeedButton::SetDown(bool AValue) {
-  FDown = AValue;
-  if (MorphApplies()) {
-    FMorphKf = 1;
-    if (FDown) {
-      if (MorphTimer) MorphTimer->SetEnabled(false);
-    } else {
-      StartFadeTimer(MorphTimer, this, [this] { MorphTick(); });
-    }
-  }
+  TspButtonPropertyRules<TspSkinSpeedButton>::StoreDown(*this, AValue);
   if (FFlat && !FDown && !FMouseIn && !Transparent() && !IsDesigning()) SetTransparentStyle(true);
   Repaint();
-  if (FGroupIndex <= 0 || !FDown || AllowAllUp || !Parent()) return;
-  TWinControl* Container = Parent();
-  for (int I = 0; I < Container->ControlCount(); ++I) {
-    auto* Other = dynamic_cast<TspSkinSpeedButton*>(Container->Controls(I));
-    if (Other && Other != this && Other->FGroupIndex == FGroupIndex && Other->FDown) Other->SetDown(false);
-  }
+  TspButtonPropertyRules<TspSkinSpeedButton>::RaiseOthersOfGroup(*this);
 }
 
 void TspSkinSpeedButton::SetCheckedMode(bool AValue) {
@@ -86,36 +68,27 @@ void TspSkinSpeedButton::SetShowCaption(bool AValue) {
 }
 
 void TspSkinSpeedButton::SetGlyph(const TBitmap& AValue) {
-  FGlyph->Assign(AValue);
-  Repaint();
+  TspButtonPropertyRules<TspSkinSpeedButton>::SetGlyph(*this, AValue);
 }
 
 void TspSkinSpeedButton::SetNumGlyphs(int AValue) {
-  FNumGlyphs = AValue < 1 ? 1 : (AValue > 4 ? 4 : AValue);
-  Repaint();
+  TspButtonPropertyRules<TspSkinSpeedButton>::SetNumGlyphs(*this, AValue);
 }
 
 void TspSkinSpeedButton::SetMargin(int AValue) {
-  if (AValue < -1 || AValue == FMargin) return;
-  FMargin = AValue;
-  Repaint();
+  TspButtonPropertyRules<TspSkinSpeedButton>::SetMargin(*this, AValue);
 }
 
 void TspSkinSpeedButton::SetSpacing(int AValue) {
-  if (AValue == FSpacing) return;
-  FSpacing = AValue;
-  Repaint();
+  TspButtonPropertyRules<TspSkinSpeedButton>::SetSpacing(*this, AValue);
 }
 
 void TspSkinSpeedButton::SetLayout(TspButtonLayout AValue) {
-  if (AValue == FLayout) return;
-  FLayout = AValue;
-  Repaint();
+  TspButtonPropertyRules<TspSkinSpeedButton>::SetLayout(*this, AValue);
 }
 
 void TspSkinSpeedButton::SetImageList(TCustomImageList* AValue) {
-  ReplaceNotified(FImageList, AValue);
-  Repaint();
+  TspButtonPropertyRules<TspSkinSpeedButton>::SetImageList(*this, AValue);
 }
 
 void TspSkinSpeedButton::SetImageIndex(int AValue) {
@@ -218,15 +191,7 @@ void TspSkinSpeedButton::MorphOrRepaint() {
     StartFadeTimer(MorphTimer, this, [this] { MorphTick(); });
 }
 
-void TspSkinSpeedButton::MorphTick() {
-  if (FIndex == -1 || !MorphApplies()) {
-    FMorphKf = FMouseIn ? 1 : 0;
-    MorphTimer->SetEnabled(false);
-    return;
-  }
-  if (!StepFade(FMorphKf, FMouseIn)) MorphTimer->SetEnabled(false);
-  Repaint();
-}
+void TspSkinSpeedButton::MorphTick() { TspButtonTimerRules<TspSkinSpeedButton>::MorphTick(*this, FMouseIn); }
 
 void TspSkinSpeedButton::StartAnimation(bool AForward) {
   TspButtonTimerRules<TspSkinSpeedButton>::StartAnimation(*this, AForward);
@@ -238,9 +203,7 @@ void TspSkinSpeedButton::StartRepeat() {
   TspButtonTimerRules<TspSkinSpeedButton>::StartRepeat(*this, SpeedRepeatFirst);
 }
 
-void TspSkinSpeedButton::StopRepeat() {
-  if (RepeatTimer) RepeatTimer->SetEnabled(false);
-}
+void TspSkinSpeedButton::StopRepeat() { TspButtonTimerRules<TspSkinSpeedButton>::StopRepeat(*this); }
 
 // ---------------------------------------------------------------- messages and mouse
 
@@ -253,12 +216,7 @@ void TspSkinSpeedButton::Dispatch(TMessage& AMessage) {
     case CM_TEXTCHANGED: Repaint(); break;
     case CM_ENABLEDCHANGED:
       TspGraphicSkinCustomControl::Dispatch(AMessage);
-      if (MorphApplies()) {
-        if (MorphTimer) MorphTimer->SetEnabled(false);
-        FMorphKf = 0;
-      }
-      FMouseIn = false;
-      Repaint();
+      TspButtonPropertyRules<TspSkinSpeedButton>::DropHot(*this);
       break;
     default: TspGraphicSkinCustomControl::Dispatch(AMessage); break;
   }
@@ -282,15 +240,7 @@ void TspSkinSpeedButton::CMMouseEnter(TMessage& AMessage) {
   TspGraphicSkinCustomControl::Dispatch(AMessage);
   if (!Enabled() || IsDesigning()) return;
   FMouseIn = true;
-  if (Changes) {
-    if (FDown) {
-      if (MorphApplies()) FMorphKf = 1;
-      Repaint();
-    } else {
-      StartAnimation(true);
-      MorphOrRepaint();
-    }
-  }
+  if (Changes) TspButtonMouseRules<TspSkinSpeedButton>::ShowHot(*this);
   if (FDown && RepeatMode && FGroupIndex == 0) StartRepeat();
 }
 
@@ -444,28 +394,10 @@ void TspSkinSpeedButton::CreateButtonImage(TBitmap& ABitmap, const TRect& ASourc
 
 void TspSkinSpeedButton::CreateControlDefaultImage(TBitmap& ABitmap) {
   TspGraphicSkinCustomControl::CreateControlDefaultImage(ABitmap);
-  TCanvas& C = ABitmap.Canvas();
-  const TRect Client = Rect(0, 0, Width(), Height());
-  if (IsPressedLook())
-    DrawFramedPart(C, Client, BuiltInPartFrame, BuiltInPressedFill);
-  else if (FMouseIn)
-    DrawFramedPart(C, Client, BuiltInPartFrame, BuiltInHotFill);
-  else
-    DrawFramedPart(C, Client, clBtnShadow, clBtnFace);
-  ApplyDefaultFont(C.Font());
-  if (!Enabled()) C.Font().SetColor(clBtnShadow);
-  C.Brush().SetStyle(bsClear);
-  bool DrawDefaultContent = true;
-  if (OnPaint) OnPaint(this, C, Client, FDown, FMouseIn, DrawDefaultContent);
-  if (DrawDefaultContent) DrawContent(C, Client, FDown, FMouseIn);
+  TspButtonPropertyRules<TspSkinSpeedButton>::DrawBuiltInLook(*this, ABitmap.Canvas(), FMouseIn);
 }
 
 void TspSkinSpeedButton::ActionChange(TObject* ASender, bool ACheckDefaults) {
   TspGraphicSkinCustomControl::ActionChange(ASender, ACheckDefaults);
-  TCustomImageList* Images = nullptr;
-  int Index = 0;
-  if (!ActionPicture(ASender, *FGlyph, Images, Index)) return;
-  SetImageList(Images);
-  SetImageIndex(Index);
-  Repaint();
+  TspButtonPropertyRules<TspSkinSpeedButton>::TakeActionPicture(*this, ASender);
 }

@@ -12,30 +12,23 @@ TspSkinCustomTreeView::TspSkinCustomTreeView(TComponent* AOwner) : TCustomTreeVi
 }
 
 void TspSkinCustomTreeView::SetSkinData(TspSkinData* AValue) {
-  ReplaceNotified(FSD, AValue);
-  if (FSD && !FSD->Empty) ChangeSkinData();
+  TspViewPropertyRules<TspSkinCustomTreeView>::SetSkinData(*this, AValue);
 }
 
 void TspSkinCustomTreeView::SetDefaultFont(const TFont& AValue) {
-  FDefaultFont.Assign(AValue);
-  if (FIndex == -1) SetFont(FDefaultFont);
+  TspViewPropertyRules<TspSkinCustomTreeView>::SetDefaultFont(*this, AValue);
 }
 
 void TspSkinCustomTreeView::SetDefaultColor(TColor AValue) {
-  FDefaultColor = AValue;
-  if (FIndex == -1) SetColor(AValue);
+  TspViewPropertyRules<TspSkinCustomTreeView>::SetDefaultColor(*this, AValue);
 }
 
 void TspSkinCustomTreeView::SetVScrollBar(TspSkinScrollBar* AValue) {
-  FVScrollBar = AValue;
-  AttachViewBar(AValue, [this](TObject*) { VScrollBarChanged(); });
-  UpDateScrollBars();
+  TspViewPropertyRules<TspSkinCustomTreeView>::SetVScrollBar(*this, AValue);
 }
 
 void TspSkinCustomTreeView::SetHScrollBar(TspSkinScrollBar* AValue) {
-  FHScrollBar = AValue;
-  AttachViewBar(AValue, [this](TObject*) { HScrollBarChanged(); });
-  UpDateScrollBars();
+  TspViewPropertyRules<TspSkinCustomTreeView>::SetHScrollBar(*this, AValue);
 }
 
 void TspSkinCustomTreeView::Loaded() {
@@ -46,9 +39,7 @@ void TspSkinCustomTreeView::Loaded() {
 void TspSkinCustomTreeView::Notification(TComponent* AComponent, TOperation AOperation) {
   TCustomTreeView::Notification(AComponent, AOperation);
   if (AOperation != opRemove) return;
-  if (AComponent == FSD) FSD = nullptr;
-  if (AComponent == FVScrollBar) FVScrollBar = nullptr;
-  if (AComponent == FHScrollBar) FHScrollBar = nullptr;
+  TspViewPropertyRules<TspSkinCustomTreeView>::Forget(*this, AComponent);
   if (AComponent == FButtonImageList) FButtonImageList = nullptr;
 }
 

@@ -32,3 +32,44 @@ const TspDataSkinListBox* FindViewItemElement(const TspSkinData* ASkinData, cons
 // ActiveItemRect. Its canvas takes AFont in the matching font colour, brush clear.
 void ComposeViewSelection(TBitmap& ATarget, const TspDataSkinListBox& AElement, TBitmap& APicture,
                           bool AFocused, const TFont& AFont);
+
+// The properties the tree view and the list view share, over their like-named fields:
+// the skin data (a loaded one is read at once), the default font and colour (used while
+// no element is bound), the external bars, and forgetting a freed one of them. Both
+// classes befriend these rules.
+template <class TView>
+struct TspViewPropertyRules {
+  static void SetSkinData(TView& AView, TspSkinData* AValue) {
+    AView.ReplaceNotified(AView.FSD, AValue);
+    if (AView.FSD && !AView.FSD->Empty) AView.ChangeSkinData();
+  }
+
+  static void SetDefaultFont(TView& AView, const TFont& AValue) {
+    AView.FDefaultFont.Assign(AValue);
+    if (AView.FIndex == -1) AView.SetFont(AView.FDefaultFont);
+  }
+
+  static void SetDefaultColor(TView& AView, TColor AValue) {
+    AView.FDefaultColor = AValue;
+    if (AView.FIndex == -1) AView.SetColor(AValue);
+  }
+
+  static void SetVScrollBar(TView& AView, TspSkinScrollBar* AValue) {
+    AView.FVScrollBar = AValue;
+    AttachViewBar(AValue, [View = &AView](TObject*) { View->VScrollBarChanged(); });
+    AView.UpDateScrollBars();
+  }
+
+  static void SetHScrollBar(TView& AView, TspSkinScrollBar* AValue) {
+    AView.FHScrollBar = AValue;
+    AttachViewBar(AValue, [View = &AView](TObject*) { View->HScrollBarChanged(); });
+    AView.UpDateScrollBars();
+  }
+
+  // The skin data or a bar being freed (AComponent).
+  static void Forget(TView& AView, TComponent* AComponent) {
+    if (AComponent == AView.FSD) AView.FSD = nullptr;
+    if (AComponent == AView.FVScrollBar) AView.FVScrollBar = nullptr;
+    if (AComponent == AView.FHScrollBar) AView.FHScrollBar = nullptr;
+  }
+};

@@ -6,11 +6,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 
 #include "components/controls/SkinCtrls.h"
 #include "platform/win/headless/HeadlessInput.h"
 #include "platform/win/headless/HeadlessPictures.h"
 #include "resources/skin-new/SkinNew.h"
+#include "resources/skin-new/SkinNewPalette.h"
 #include "tests/components/controls/SkinCtrlsTestSupport.h"
 #include "tests/support/Pictures.h"
 
@@ -156,6 +158,120 @@ TEST_F(SkinCtrlsDefaultSkinTest, TheScrollBarArrowPointingForwardRaisesThePositi
     ClickAt(Down);
     ClickAt(Down);
     EXPECT_EQ(Bar->Position(), 39);
+  }
+}
+
+// The bounding box of the pixels of AArea that lie at least half way from AGround to
+// AInk: the firm strokes of a glyph in AInk drawn there, without the faint edge pixels
+// of its anti-aliasing. Empty when there are none.
+TRect InkBox(const std::function<TColor(int, int)>& APixel, const TRect& AArea, TColor AGround, TColor AInk) {
+  auto Distance = [](TColor A, TColor B) {
+    return std::abs(GetRValue(A) - GetRValue(B)) + std::abs(GetGValue(A) - GetGValue(B)) +
+           std::abs(GetBValue(A) - GetBValue(B));
+  };
+  TRect Box{};
+  for (int Y = AArea.Top; Y < AArea.Bottom; ++Y)
+    for (int X = AArea.Left; X < AArea.Right; ++X) {
+      if (2 * Distance(APixel(X, Y), AGround) < Distance(AInk, AGround)) continue;
+      Box = RectangleIsEmpty(Box) ? Rect(X, Y, X + 1, Y + 1)
+                                  : Rect(std::min(Box.Left, X), std::min(Box.Top, Y),
+                                         std::max(Box.Right, X + 1), std::max(Box.Bottom, Y + 1));
+    }
+  return Box;
+}
+
+// Menu buttons bound to the skin's "toolmenubutton", wider than its pictures: the
+// pictures of the normal, hot and pressed looks carry the drop-down marker in the
+// column at the right edge, and a flat menu speed button draws the flat marker picture
+// there whole, also when taller than the pictures. Every look puts the marker in the
+// same place, and nothing of it outside the column.
+TEST_F(SkinCtrlsDefaultSkinTest, MenuButtonsShowTheWholeMarkerInTheirDropDownColumn) {
+  namespace palette = skin_new::palette;
+  const auto& Element = static_cast<const TspDataSkinMenuButtonControl&>(Record("toolmenubutton"));
+  const int ColumnWidth = RectangleWidth(Element.TrackButtonRect);
+  auto* Push = Place<TspSkinMenuButton>(Bounds(10, 200, 80, 32));
+  Push->SetCanFocused(false);
+  auto* Speed = Place<TspSkinMenuSpeedButton>(Bounds(100, 200, 80, 32));
+  auto* Flat = Place<TspSkinMenuSpeedButton>(Bounds(190, 200, 80, 32));
+  Flat->SetFlat(true);
+  // Taller than the pictures: the marker's rows are copied, not stretched.
+  auto* Tall = Place<TspSkinMenuSpeedButton>(Bounds(280, 200, 80, 44));
+  ShowHost();
+
+  // The flat marker picture's own strokes.
+  TBitmap* Picture = SkinPicture(DefaultSkin(), Element.PictureIndex);
+  ASSERT_NE(Picture, nullptr);
+  const TRect MarkerInk = InkBox(
+      [&](int AX, int AY) {
+        const TColor Pixel = Picture->Canvas().Pixels(AX, AY);
+        return Pixel == Element.MenuMarkerTransparentColor ? palette::Background : Pixel;
+      },
+      Element.MenuMarkerFlatRect, palette::Background, palette::SecondaryText);
+  ASSERT_FALSE(RectangleIsEmpty(MarkerInk));
+
+  const auto Shown = [&] {
+    const TPixelImage Image = WindowPicture(Host().Handle());
+    return [Image](int AX, int AY) {
+      const uint32_t P = Image.Pixel(AX, AY);
+      return TColor(RGB(P >> 16 & 0xFF, P >> 8 & 0xFF, P & 0xFF));
+    };
+  };
+  const auto Column = [&](TControl& AButton) {
+    const TRect R = AButton.BoundsRect();
+    return Rect(R.Right - ColumnWidth, R.Top, R.Right, R.Bottom);
+  };
+  const auto Ground = [&](const std::function<TColor(int, int)>& APixel, TControl& AButton) {
+    return APixel(Column(AButton).Left + 1, AButton.Top() + 8);
+  };
+
+  auto FlatShown = Shown();
+  const TRect FlatColumn = Column(*Flat);
+  const TRect Expected = InkBox(FlatShown, FlatColumn, Ground(FlatShown, *Flat), palette::SecondaryText);
+  EXPECT_EQ(RectangleWidth(Expected), RectangleWidth(MarkerInk));
+  EXPECT_EQ(RectangleHeight(Expected), RectangleHeight(MarkerInk));
+  // Clear of the column's edges, so not cut by them.
+  EXPECT_GT(Expected.Left, FlatColumn.Left);
+  EXPECT_LT(Expected.Right, FlatColumn.Right);
+  const TRect TallMarker = InkBox(FlatShown, Column(*Tall), Ground(FlatShown, *Tall), palette::SecondaryText);
+  EXPECT_EQ(RectangleWidth(TallMarker), RectangleWidth(MarkerInk));
+  EXPECT_EQ(RectangleHeight(TallMarker), RectangleHeight(MarkerInk));
+
+  struct TState {
+    const char* Name;
+    TColor Ink;
+    bool Hot, Pressed;
+  };
+  const TState States[] = {{"normal", palette::SecondaryText, false, false},
+                           {"hot", palette::Text, true, false},
+                           {"pressed", palette::Accent, true, true}};
+  for (TControl* Button : std::initializer_list<TControl*>{Push, Speed}) {
+    SCOPED_TRACE(Button == Push ? "menu button" : "menu speed button");
+    const TPoint Main{100 + Button->Left() + 20, 100 + Button->Top() + 16};
+    for (const TState& State : States) {
+      SCOPED_TRACE(State.Name);
+      InjectPointerMove(State.Hot ? Main : TPoint{Main.X, Main.Y + 100});
+      if (State.Pressed) InjectPointerPress(Main);
+      Pump();
+      auto Pixels = Shown();
+      const TColor Fill = Ground(Pixels, *Button);
+      TRect Marker = InkBox(Pixels, Column(*Button), Fill, State.Ink);
+      OffsetRect(Marker, FlatColumn.Left - Column(*Button).Left, 0);
+      // Within a pixel: strokes of another colour on another fill come out a little
+      // differently at their anti-aliased edges.
+      EXPECT_TRUE(std::abs(Marker.Left - Expected.Left) <= 1 && std::abs(Marker.Top - Expected.Top) <= 1 &&
+                  std::abs(Marker.Right - Expected.Right) <= 1 &&
+                  std::abs(Marker.Bottom - Expected.Bottom) <= 1)
+          << RectToStr(Marker) << " against " << RectToStr(Expected);
+      // Left of the column the (empty) content area shows nothing of a marker.
+      const TRect Content = Rect(Button->Left() + 8, Button->Top() + 8, Column(*Button).Left,
+                                 Button->Top() + Button->Height() - 8);
+      EXPECT_TRUE(RectangleIsEmpty(InkBox(Pixels, Content, Fill, State.Ink)));
+      if (State.Pressed) {
+        InjectPointerRelease(Main);
+        Pump();
+        Headless().AdvanceClock(1000);
+      }
+    }
   }
 }
 

@@ -219,7 +219,7 @@ void DrawWindows(TContactSheet& ASheet, const TSkinNew& ASkin) {
 }
 
 void DrawButtons(TContactSheet& ASheet, const TSkinNew& ASkin) {
-  ASheet.Heading("Buttons: normal, hot, pressed, disabled, focused");
+  ASheet.Heading("Buttons: normal, hot, pressed, disabled, focused (and a menu button's flat look)");
   struct TSample {
     const char* IDName;
     int Width, Height;
@@ -238,24 +238,31 @@ void DrawButtons(TContactSheet& ASheet, const TSkinNew& ASkin) {
                            Button.DisabledSkinRect, Button.FocusedSkinRect};
     const TColor Colours[] = {Button.FontColor, Button.ActiveFontColor, Button.DownFontColor,
                               Button.DisabledFontColor, Button.FontColor};
-    for (int I = 0; I < 5; ++I) {
+    const bool MenuButton = String(Sample.IDName) == "toolmenubutton";
+    // A menu button adds its flat look: no picture, only the flat marker.
+    const int LookCount = MenuButton ? 6 : 5;
+    for (int I = 0; I < LookCount; ++I) {
       const TRect Place = ASheet.Next(Sample.Width, Sample.Height);
-      ASheet.Compose(Button, Looks[I], Place);
+      if (I < 5) ASheet.Compose(Button, Looks[I], Place);
       if (*Sample.Caption) {
         ASheet.Text(Place, Sample.Caption, Colours[I], false);
       } else {
-        // A stand-in for the button's picture.
+        // A stand-in for the button's picture, left of a menu button's drop-down column.
         const int Size = std::min(Place.Width(), Place.Height()) / 2;
-        const TRect Glyph =
-            Bounds(Place.Left + (Place.Width() - Size) / 2 - (Button.IDName == "toolmenubutton" ? 6 : 0),
-                   Place.Top + (Place.Height() - Size) / 2, Size, Size);
+        const int ColumnWidth = RectangleWidth(Button.SkinRect) - Button.ClRect.Right - Button.ClRect.Left;
+        const TRect Glyph = Bounds(Place.Left + (Place.Width() - ColumnWidth - Size) / 2,
+                                   Place.Top + (Place.Height() - Size) / 2, Size, Size);
         ASheet.Canvas().Brush().SetColor(I == 3 ? palette::DisabledText : palette::SecondaryText);
         ASheet.Canvas().FrameRect(Glyph);
       }
-      if (String(Sample.IDName) == "toolmenubutton") {
+      if (I == 5) {
+        // Centred right of the client area, as the flat look draws it.
         const auto& Menu = Element<TspDataSkinMenuButtonControl>(ASkin, Sample.IDName);
-        const TRect Marker = I == 0 ? Menu.MenuMarkerRect : Menu.MenuMarkerActiveRect;
-        ASheet.Part(Button.PictureIndex, Marker, Place.Right - 12, Place.Top + 12, true);
+        const TRect& Marker = Menu.MenuMarkerFlatRect;
+        const TRect Column = Rect(Place.Left + Menu.ClRect.Right, Place.Top + Menu.ClRect.Top, Place.Right,
+                                  Place.Bottom - (RectangleHeight(Menu.SkinRect) - Menu.ClRect.Bottom));
+        ASheet.Part(Button.PictureIndex, Marker, Column.Left + Column.Width() / 2 - Marker.Width() / 2,
+                    Column.Top + Column.Height() / 2 - Marker.Height() / 2, true);
       }
     }
   }
