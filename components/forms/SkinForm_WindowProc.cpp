@@ -23,6 +23,7 @@ void TspSkinForm::FormWindowProc(TMessage& AMessage) {
   // the form's own procedure.
   const bool Skinnable = FSkinnableForm;
   if (IsSkinMenuCloseMessage(AMessage.Msg)) CheckCloseMenus();
+  FollowMDITabsBar(AMessage);
   switch (AMessage.Msg) {
     case WM_DESTROY:
       StopObjectTimers();
