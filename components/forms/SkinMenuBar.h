@@ -79,6 +79,38 @@ class TspSkinMainMenuBarItem {
   void PopupItemMenu();
 };
 
+// One of the four buttons of the maximized MDI document shown on the bar (system menu
+// at the left; close, restore and minimize at the right), in the built-in look. Placed
+// by the bar before every paint. Implementation: SkinMenuBar_MdiButtons.cpp.
+class TspSkinMainMenuBarButton {
+ public:
+  TspSkinMainMenuBarButton(TspSkinMainMenuBar& AParent, const String& AIDName, TStdCommand ACommand)
+      : Parent(AParent), IDName(AIDName), Command(ACommand) {}
+
+  TspSkinMainMenuBar& Parent;
+  String IDName;
+  // cmMaximize restores the document: the button shows the restore glyph.
+  TStdCommand Command;
+  TRect ObjectRect{};
+  bool Active = false;
+  bool MouseIn = false;
+  bool Down = false;
+  bool Enabled = true;
+
+  void Draw(TCanvas& ACanvas);
+  void MouseEnter();
+  void MouseLeave();
+  // The left button presses it; the system-menu button opens the menu at once.
+  void MouseDown(TMouseButton AButton);
+  // The release over the button runs its command.
+  void MouseUp(TMouseButton AButton);
+  // A double click on the system-menu button closes the document.
+  void DblClick();
+  // On the maximized document: close, restore, minimize, or its system menu below the
+  // button.
+  void DoCommand();
+};
+
 class TspSkinMainMenuBar : public TspSkinControl {
  public:
   // Aligned to the top, 22 high, the scroll marker on, built-in item font
@@ -122,6 +154,19 @@ class TspSkinMainMenuBar : public TspSkinControl {
   // Shows the item's new look.
   void DrawItem(TspSkinMainMenuBarItem& AItem);
 
+  // ---- The maximized MDI document's buttons (SkinMenuBar_MdiButtons.cpp)
+  // Shown while a document of the application's main form is maximized: the form calls
+  // ShowChildButtons when one is maximized and HideChildButtons when one is restored;
+  // the buttons stay while any document is still maximized. Their enabled states follow
+  // that document's border icons.
+  void ShowChildButtons();
+  void HideChildButtons();
+  bool MDIChildMax() const { return FMDIChildMax; }
+  int ChildButtonCount() const { return static_cast<int>(FChildButtons.size()); }
+  // In the order system menu, close, restore, minimize.
+  TspSkinMainMenuBarButton& ChildButton(int AIndex) const { return *FChildButtons[AIndex]; }
+  void DrawChildButton(TspSkinMainMenuBarButton& AButton);
+
   // ---- Keyboard mode (the form's main-menu mode)
   // The active item, else the first one, is selected; the form enters main-menu mode.
   void EnterKeyboardMode();
@@ -143,11 +188,33 @@ class TspSkinMainMenuBar : public TspSkinControl {
   void CreateControlDefaultImage(TBitmap& B) override;
   void MouseDown(TMouseButton AButton, TShiftState AShift, int AX, int AY) override;
   void MouseMove(TShiftState AShift, int AX, int AY) override;
+  void MouseUp(TMouseButton AButton, TShiftState AShift, int AX, int AY) override;
   void Notification(TComponent* AComponent, TOperation AOperation) override;
   void Dispatch(TMessage& AMessage) override;
 
  private:
   friend class TspSkinMainMenuBarItem;
+  friend class TspSkinMainMenuBarButton;
+  // SkinMenuBar_MdiButtons.cpp
+  void MakeChildButtons();
+  void UpdateChildButtonsEnabled();
+  // The items area before the buttons take their room; the buttons' places in it.
+  TRect FullItemsRect() const;
+  void PlaceChildButtons();
+  // AArea less the room of the shown buttons.
+  TRect CutForChildButtons(TRect AArea) const;
+  void DrawChildButtons(TCanvas& ACanvas);
+  // The first enabled button under the point; -1 none.
+  int ChildButtonAt(int AX, int AY) const;
+  // The hot button follows the point; true when the items stay cold: the point is on
+  // a button, or a button holds the mouse.
+  bool TestActiveButton(int AX, int AY);
+  // The menu of the system-menu button closed: the button comes up.
+  void ReleaseSysMenuButton();
+  std::vector<std::unique_ptr<TspSkinMainMenuBarButton>> FChildButtons;
+  bool FMDIChildMax = false;
+  int FActiveButton = -1;
+  int FCaptureButton = -1;
   void CreateMenu();
   // The hot item follows the point (client coordinates; (-1, -1) is off the bar).
   void TestActive(int AX, int AY);

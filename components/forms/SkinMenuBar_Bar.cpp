@@ -96,7 +96,9 @@ void TspSkinMainMenuBar::CreateMenu() {
   }
 }
 
-TRect TspSkinMainMenuBar::ItemsRect() const { return TRect{2, 2, Width() - 2, Height() - 2}; }
+TRect TspSkinMainMenuBar::FullItemsRect() const { return TRect{2, 2, Width() - 2, Height() - 2}; }
+
+TRect TspSkinMainMenuBar::ItemsRect() const { return CutForChildButtons(FullItemsRect()); }
 
 TRect TspSkinMainMenuBar::ScrollMarkerRect() const {
   const TRect Area = ItemsRect();
@@ -107,6 +109,7 @@ void TspSkinMainMenuBar::CreateControlDefaultImage(TBitmap& B) {
   TCanvas& C = B.Canvas();
   C.Brush().SetColor(clBtnFace);
   C.FillRect(TRect{0, 0, B.Width(), B.Height()});
+  DrawChildButtons(C);
   FScroll = false;
   for (const auto& Item : FItems) Item->Draw(C);
   if (FScroll && ScrollMenu) DrawScrollMarker(C);
@@ -124,10 +127,11 @@ void TspSkinMainMenuBar::DrawItem(TspSkinMainMenuBarItem& AItem) {
 }
 
 void TspSkinMainMenuBar::TestActive(int AX, int AY) {
+  const bool ItemsCold = TestActiveButton(AX, AY);
   if (FItems.empty()) return;
   const int Old = FActiveObject;
   int Hit = -1;
-  for (int I = 0; I < ItemCount() && Hit < 0; ++I)
+  for (int I = 0; I < ItemCount() && Hit < 0 && !ItemsCold; ++I)
     if (FItems[I]->Enabled && PtInRect(FItems[I]->ObjectRect, TPoint{AX, AY})) Hit = I;
   // A selection made by keyboard or by an open menu survives the mouse leaving.
   if (!(Hit < 0 && MenuActive && Old >= 0)) FActiveObject = Hit;
@@ -152,7 +156,12 @@ void TspSkinMainMenuBar::MouseMove(TShiftState AShift, int AX, int AY) {
 void TspSkinMainMenuBar::MouseDown(TMouseButton AButton, TShiftState AShift, int AX, int AY) {
   TspSkinControl::MouseDown(AButton, AShift, AX, AY);
   TestActive(AX, AY);
-  if (FActiveObject >= 0)
+  if (FActiveButton >= 0) {
+    FCaptureButton = FActiveButton;
+    TspSkinMainMenuBarButton& Button = *FChildButtons[FActiveButton];
+    Button.MouseDown(AButton);
+    if (AShift.Contains(ssDouble)) Button.DblClick();
+  } else if (FActiveObject >= 0)
     FItems[FActiveObject]->MouseDown(AButton);
   else if (FScroll && ScrollMenu && PtInRect(ScrollMarkerRect(), TPoint{AX, AY}))
     PopupHiddenItems();
@@ -161,6 +170,7 @@ void TspSkinMainMenuBar::MouseDown(TMouseButton AButton, TShiftState AShift, int
 void TspSkinMainMenuBar::Dispatch(TMessage& AMessage) {
   TspSkinControl::Dispatch(AMessage);
   if (AMessage.Msg == CM_MOUSELEAVE) TestActive(-1, -1);
+  if (AMessage.Msg == SP_CLOSESKINMENU) ReleaseSysMenuButton();
 }
 
 // The main menu's items from the first one the bar does not show.
