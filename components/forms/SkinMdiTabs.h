@@ -8,11 +8,15 @@
 // skinned system menu, and two small menu buttons list all documents and those whose
 // tabs did not fit.
 //
-// The bar draws its built-in look: tabs filled with the face colour, the hot one light
-// and the active one darker blue, captions cut with "..." to the tab.
+// The bar draws from the skin element "tab" (the page control's): the background
+// piece behind the tabs, each tab's normal, hot or active picture fitted to its width
+// with fixed ends, the element's font and colours, the close button's pictures. Without
+// the element, a built-in look: tabs filled with the face colour, the hot one light and
+// the active one darker blue. Captions are cut with "..." to the tab.
 //
 // Files: SkinMdiTabs_Bar.cpp (tabs, layout, painting, the list buttons and their
-// menus), SkinMdiTabs_Tab.cpp (a tab's look and close button), SkinMdiTabs_Mouse.cpp
+// menus), SkinMdiTabs_Tab.cpp (a tab's built-in look and close button),
+// SkinMdiTabs_Skin.cpp (the skin's looks of the bar and its tabs), SkinMdiTabs_Mouse.cpp
 // (hover, press, dragging, release), SkinMdiTabs_Form.cpp (the skin component's side).
 // User-interface thread only.
 
@@ -21,6 +25,7 @@
 #include <vector>
 
 #include "components/controls/SkinCtrls.h"
+#include "components/core/SkinData.h"
 #include "platform/ui/Forms.h"
 
 class TspSkinForm;
@@ -53,6 +58,14 @@ class TspMDITab {
   void Draw(TCanvas& ACanvas);
   // The close button in AR (the part of the tab right of its text).
   void DrawCloseButton(TCanvas& ACanvas, const TRect& AR);
+
+ private:
+  // SkinMdiTabs_Skin.cpp: the skin's look; false without the element or its picture.
+  bool SkinDraw(TCanvas& ACanvas);
+  void DrawSkinCloseButton(TCanvas& ACanvas, const TspDataSkinTabControl& AElement, TBitmap& APicture,
+                           const TRect& AR);
+  // The caption cut to AText with "...", after the application's OnTabGetDrawParamsEvent.
+  void DrawCaption(TCanvas& ACanvas, const TRect& AText);
 };
 
 class TspSkinMDITabsBar : public TspSkinControl {
@@ -100,8 +113,17 @@ class TspSkinMDITabsBar : public TspSkinControl {
   bool SupportChildMenus = true;
   // Tabs can be dragged into another order.
   bool MoveTabs = true;
-  // The tab font.
+  // The tab font without the element, or without UseSkinFont.
   TFont& DefaultFont() { return FDefaultFont; }
+  // With the element: the bar as high as the tab picture; the element's font.
+  bool UseSkinSize = true;
+  bool UseSkinFont = true;
+  // The height without the element (values above 0 only), taken at a skin change.
+  int DefaultHeight = 21;
+  // The close button's size: the element's close picture's width, else 14.
+  int GetCloseSize() const;
+  // Binds the element again: close size, height, the list buttons' skin; repaints.
+  void ChangeSkinData() override;
   // How many tabs did not fit at the last layout.
   int InVisibleCount() const { return FInVisibleCount; }
   // The list button (left; exists while there are tabs) and the hidden-tabs button
@@ -131,7 +153,7 @@ class TspSkinMDITabsBar : public TspSkinControl {
  protected:
   void Paint() override;
   void CreateControlDefaultImage(TBitmap& B) override;
-  void CreateControlSkinImage(TBitmap& B) override { CreateControlDefaultImage(B); }
+  void CreateControlSkinImage(TBitmap& B) override;
   void Notification(TComponent* AComponent, TOperation AOperation) override;
   void Dispatch(TMessage& AMessage) override;
   void MouseDown(TMouseButton AButton, TShiftState AShift, int AX, int AY) override;
@@ -148,7 +170,11 @@ class TspSkinMDITabsBar : public TspSkinControl {
   void PressTab(TspMDITab& ATab, TShiftState AShift, int AX, int AY);
   void OpenChildMenu(TspMDITab& ATab);
   void EndDrag();
+  // SkinMdiTabs_Skin.cpp: the element "tab"; nullptr without it.
+  const TspDataSkinTabControl* TabElement() const;
   // SkinMdiTabs_Bar.cpp
+  // The laid-out tabs, a dragged one on top with its insertion mark.
+  void DrawTabs(TCanvas& ACanvas);
   // The tab goes; a freed document (AChildFreed) is not told.
   void RemoveTab(int AIndex, bool AChildFreed);
   void ShowHideListButton(bool AShow);

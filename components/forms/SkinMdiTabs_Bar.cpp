@@ -178,6 +178,10 @@ void TspSkinMDITabsBar::CreateControlDefaultImage(TBitmap& B) {
   TCanvas& C = B.Canvas();
   C.Brush().SetColor(clBtnFace);
   C.FillRect(TRect{0, 0, B.Width(), B.Height()});
+  DrawTabs(C);
+}
+
+void TspSkinMDITabsBar::DrawTabs(TCanvas& C) {
   CalcTabRects();
   const bool Dragging = FIsDrag && FDragIndex >= 0 && FDragIndex < TabCount();
   for (int I = 0; I < TabCount(); ++I) {

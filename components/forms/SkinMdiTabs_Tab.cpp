@@ -1,5 +1,5 @@
 // An MDI tab's built-in look: the fill by state, the document's caption cut to the tab
-// with "...", and the close button.
+// with "..." (both looks), and the close button.
 
 #include "components/core/SPUtils.h"
 #include "components/forms/SkinMdiTabs.h"
@@ -14,7 +14,7 @@ constexpr TColor TabActiveColor = RGB(133, 147, 181);
 void TspMDITab::Draw(TCanvas& ACanvas) {
   const int W = ObjectRect.Width();
   const int H = ObjectRect.Height();
-  if (W <= 0 || H <= 0) return;
+  if (W <= 0 || H <= 0 || SkinDraw(ACanvas)) return;
   TBitmap B;
   B.SetWidth(W);
   B.SetHeight(H);
@@ -27,12 +27,17 @@ void TspMDITab::Draw(TCanvas& ACanvas) {
     Text.Right = W - TabsBar.FCloseSize - 5;
     DrawCloseButton(C, TRect{Text.Right, 0, W, H});
   }
-  String Caption = Child->Caption();
-  FitWideTextToWidth(C, Caption, Text.Width());
-  if (TabsBar.OnTabGetDrawParamsEvent) TabsBar.OnTabGetDrawParamsEvent(this, C);
-  C.Brush().SetStyle(bsClear);
-  C.TextRect(Text, Caption, TTextFormat{tfCenter, tfVerticalCenter, tfSingleLine});
+  DrawCaption(C, Text);
   ACanvas.Draw(ObjectRect.Left, ObjectRect.Top, B);
+}
+
+void TspMDITab::DrawCaption(TCanvas& ACanvas, const TRect& AText) {
+  String Caption = Child->Caption();
+  FitWideTextToWidth(ACanvas, Caption, AText.Width());
+  if (TabsBar.OnTabGetDrawParamsEvent) TabsBar.OnTabGetDrawParamsEvent(this, ACanvas);
+  ACanvas.Brush().SetStyle(bsClear);
+  TRect Text = AText;
+  ACanvas.TextRect(Text, Caption, TTextFormat{tfCenter, tfVerticalCenter, tfSingleLine});
 }
 
 void TspMDITab::DrawCloseButton(TCanvas& ACanvas, const TRect& AR) {

@@ -13,11 +13,13 @@
 #include "platform/ui/Application.h"
 #include "platform/win/MessageLoop.h"
 #include "platform/win/headless/HeadlessInput.h"
+#include "platform/win/headless/HeadlessPictures.h"
 #include "tests/components/forms/SkinFormTestSupport.h"
 
 namespace skin_mdi_tabs_test {
 namespace {
 
+using skin_form_test::LoadDefaultSkin;
 using skin_form_test::SkinFormTest;
 
 // A shown MDI frame of 600 × 400 with a skin component, its tabs bar along the top,
@@ -301,6 +303,45 @@ TEST_F(SkinMdiTabsTest, ARightClickOpensTheDocumentsSystemMenuInTheFramesChain) 
   const TspSkinPopupWindow& Window = Chain.PopupWindow(0);
   ASSERT_GT(Window.ItemCount(), 0);
   EXPECT_EQ(Window.Item(Window.ItemCount() - 1).MenuItem->Name(), "DSF_CLOSE");
+}
+
+TEST_F(SkinMdiTabsTest, WithTheSkinsTabElementTabsShowItsPicturesAndTheActiveOneItsFocusColour) {
+  std::unique_ptr<TspSkinData> Skin = LoadDefaultSkin();
+  TspDataSkinTabControl* Element = nullptr;
+  for (const auto& Control : Skin->CtrlList)
+    if (Control->IDName == "tab") Element = dynamic_cast<TspDataSkinTabControl*>(Control.get());
+  ASSERT_NE(Element, nullptr);
+  Element->FocusFontColor = RGB(200, 0, 0);
+  Element->ActiveFontColor = RGB(0, 200, 0);
+  Element->FontColor = RGB(0, 0, 200);
+  NewChild("A");
+  NewChild("B");
+  std::vector<std::pair<String, TColor>> TextColors;
+  Bar->OnTabGetDrawParamsEvent = [&TextColors](TspMDITab* Tab, TCanvas& Canvas) {
+    TextColors.emplace_back(Tab->Child->Name(), Canvas.Font().Color());
+  };
+  Bar->SetSkinData(Skin.get());
+  Pump();
+  EXPECT_EQ(Bar->Height(), Element->TabRect.Height());
+  Bar->Repaint();
+  Pump();
+  const std::vector<std::pair<String, TColor>> Expected{{"A", RGB(0, 0, 200)}, {"B", RGB(200, 0, 0)}};
+  ASSERT_GE(TextColors.size(), 2u);
+  EXPECT_EQ(std::vector(TextColors.end() - 2, TextColors.end()), Expected);
+
+  // The fixed left end of each tab is its state's picture, pixel for pixel.
+  TBitmap* Picture = SkinPicture(Skin.get(), Element->PictureIndex);
+  ASSERT_NE(Picture, nullptr);
+  for (int I = 0; I < 2; ++I) {
+    const TRect Source = Bar->Tab(I).Active ? Element->ActiveTabRect : Element->TabRect;
+    const TRect& Place = Bar->Tab(I).ObjectRect;
+    for (int X = 0; X < Element->TabLeftOffset; ++X)
+      for (int Y = 0; Y < Source.Height(); Y += 3)
+        ASSERT_EQ(PresentedPixel(Bar->Handle(), Place.Left + X, Place.Top + Y),
+                  COLORREF(Picture->Canvas().Pixels(Source.Left + X, Source.Top + Y)))
+            << "tab " << I << " at " << X << ", " << Y;
+  }
+  Bar->SetSkinData(nullptr);
 }
 
 }  // namespace
