@@ -185,7 +185,7 @@ void TspSkinCaptionObject::DrawMainText(TCanvas& ACanvas, const String& AText, i
 
 void TspSkinCaptionObject::DrawCaptionText(TCanvas& ACanvas, const TRect& TR, int AOffX, int AOffY,
                                            bool AActive) {
-  String Text = DefaultCaption || Parent->SupportNCArea() ? Parent->Form()->Caption() : FTextValue;
+  String Text = DefaultCaption || Parent->SupportNCArea() ? Parent->CaptionText() : FTextValue;
   const TColor TextColor = AActive ? ActiveFontColor : FontColor;
   SetCaptionFont(ACanvas, TextColor);
   if (Parent->OnCaptionPaint) {

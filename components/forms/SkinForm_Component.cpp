@@ -85,6 +85,7 @@ TspSkinForm::~TspSkinForm() {
   if (FSD != nullptr) FSD->RemoveFreeNotification(this);
   if (FSkinHint != nullptr) FSkinHint->RemoveFreeNotification(this);
   ClearAreaLinks();
+  UnsubclassMDIClient();
   RemoveHooks();
 }
 

@@ -34,6 +34,7 @@ long long MagneticSnapEdge(long long AStart, long long AOffset, int ATarget, int
 }  // namespace
 
 TRect TspSkinForm::MagneticArea() const {
+  if (FForm->FormStyle() == fsMDIChild) return MDIMagneticArea();
   TRect Area;
   GetMonitorArea(FForm->HandleAllocated() ? FForm->Handle() : nullptr, true, Area);
   return Area;

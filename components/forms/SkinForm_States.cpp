@@ -63,13 +63,21 @@ void TspSkinForm::SkinMinimize() {
     // strip's.
     const TPoint Place = GetMinimizedPlace();
     FForm->SetBounds(Place.X, Place.Y, GetMinWidth(), GetMinHeight());
+    // The other documents leave the maximized state without this one.
+    if (FForm->FormStyle() == fsMDIChild) {
+      SendToMainForm(SP_MDICHILDRESTORED);
+      SendToMainForm(SP_MDIRESTOREALLEXCEPT, reinterpret_cast<WPARAM>(FForm->Handle()));
+    }
   }
   if (OnMinimize) OnMinimize(this);
 }
 
 void TspSkinForm::SkinMaximize() {
   SaveNormalBounds();
-  FForm->SetBoundsRect(MaximizedBounds());
+  if (FForm->FormStyle() == fsMDIChild)
+    SkinMaximizeMDIChild();
+  else
+    FForm->SetBoundsRect(MaximizedBounds());
   ShowStatusBarGrip(false);
   if (OnMaximize) OnMaximize(this);
 }
@@ -96,6 +104,11 @@ void TspSkinForm::SkinRestore() {
     } else {
       FForm->SetBoundsRect(Saved);
     }
+  }
+  // The other documents leave the maximized state with this one.
+  if (FSupportNCArea && FForm->FormStyle() == fsMDIChild) {
+    SendToMainForm(SP_MDICHILDRESTORED);
+    SendToMainForm(SP_MDIRESTOREALL);
   }
   ShowStatusBarGrip(true);
   if (OnRestore) OnRestore(this);

@@ -3,7 +3,6 @@
 
 #include "platform/ui/CustomForm.h"
 
-#include "platform/base/Exceptions.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Screen.h"
 #include "platform/win/Mdi.h"
@@ -64,7 +63,7 @@ void TCustomForm::SetBorderIcons(TBorderIcons AValue) {
 void TCustomForm::SetFormStyle(TFormStyle AValue) {
   if (FFormStyle == AValue) return;
   const TFormStyle Old = FFormStyle;
-  const HWND Client = AValue == fsMDIChild ? MainFormClient() : nullptr;
+  const HWND Client = AValue == fsMDIChild && Application->MainForm() != this ? MainFormClient() : nullptr;
   FFormStyle = AValue;
   // A document window lives in the main form's client; it goes back to the desktop
   // when it stops being one.
@@ -78,8 +77,7 @@ void TCustomForm::SetFormStyle(TFormStyle AValue) {
 
 HWND TCustomForm::MainFormClient() {
   TCustomForm* Main = Application->MainForm();
-  if (!Main || Main->FormStyle() != fsMDIForm)
-    throw EInvalidOperation("Cannot create form. No MDI forms are currently active");
+  if (!Main || Main->FormStyle() != fsMDIForm) return nullptr;
   Main->HandleNeeded();
   return Main->ClientHandle();
 }
@@ -105,7 +103,7 @@ void TCustomForm::Notification(TComponent* AComponent, TOperation AOperation) {
 void TCustomForm::CreateParams(TCreateParams& AParams) {
   TCustomControl::CreateParams(AParams);
   if (FParent) return;
-  const bool MDIChild = FFormStyle == fsMDIChild;
+  const bool MDIChild = IsMDIDocument();
   AParams.Style &= ~(WS_CHILD | WS_TABSTOP);
   AParams.WindowClass.style = CS_DBLCLKS;
   if (MDIChild) {

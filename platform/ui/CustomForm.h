@@ -16,7 +16,7 @@
 //
 // MDI. An fsMDIForm form makes an MDI client window (ClientHandle) in the part of its
 // client area that its aligned controls leave; an fsMDIChild form is a document window
-// in the client of the application's main form, which must be an fsMDIForm form. A
+// in the client of the application's main form, when that is an fsMDIForm form. A
 // document window is active within its frame (Active, OnActivate) when the client
 // activates it, and closing it frees it unless OnClose says otherwise.
 //
@@ -81,8 +81,8 @@ class TCustomForm : public TCustomControl {
   void SetBorderStyle(TFormBorderStyle AValue);
   TBorderIcons BorderIcons() const { return FBorderIcons; }
   void SetBorderIcons(TBorderIcons AValue);
-  // fsMDIChild raises EInvalidOperation "Cannot create form. No MDI forms are
-  // currently active" unless the application's main form is an fsMDIForm form.
+  // fsMDIChild makes a document window only while the application's main form is an
+  // fsMDIForm form; otherwise the form stays a window of its own.
   TFormStyle FormStyle() const { return FFormStyle; }
   void SetFormStyle(TFormStyle AValue);
   // Where the form goes when it is first shown.
@@ -197,9 +197,11 @@ class TCustomForm : public TCustomControl {
 
   // FormMdi.cpp
   void CreateMDIClient();
-  // The MDI client of the application's main form; raises EInvalidOperation when the
-  // main form is no fsMDIForm form.
+  // The MDI client of the application's main form; nullptr when the main form is no
+  // fsMDIForm form.
   static HWND MainFormClient();
+  // An fsMDIChild form that lives in an MDI client.
+  bool IsMDIDocument() const { return FFormStyle == fsMDIChild && ParentWindow(); }
   // The document windows as forms, front first.
   std::vector<TCustomForm*> MDIChildForms();
   void SendToClient(UINT AMessage, WPARAM AWParam, LPARAM ALParam);

@@ -12,7 +12,7 @@ void TCustomForm::Close() {
   if (!CloseQuery()) return;
   // A closed document window goes for good: a hidden one would stay among the
   // frame's children with no way back.
-  TCloseAction Action = FFormStyle == fsMDIChild ? caFree : caHide;
+  TCloseAction Action = IsMDIDocument() ? caFree : caHide;
   DoClose(Action);
   if (Action == caNone) return;
   // The main form stays until the run ends.

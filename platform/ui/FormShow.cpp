@@ -60,11 +60,10 @@ void TCustomForm::CMShowingChanged(TMessage& AMessage) {
     DoShow();
     if (!FPositioned) {
       FPositioned = true;
-      if (FFormStyle != fsMDIChild) ApplyPosition();
+      if (!IsMDIDocument()) ApplyPosition();
     }
     ShowWindow(Handle(), ShowCommand(FWindowState));
-    if (FFormStyle == fsMDIChild)
-      SendMessage(ParentWindow(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(Handle()), 0);
+    if (IsMDIDocument()) SendMessage(ParentWindow(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(Handle()), 0);
   } else {
     DoHide();
     ShowWindow(Handle(), SW_HIDE);

@@ -105,11 +105,16 @@ TEST_F(FormMdiTest, DocumentWindowsLiveInTheClientFrontFirst) {
   EXPECT_THROW(Main->MDIChildren(2), EListError);
 }
 
-TEST_F(FormMdiTest, ADocumentWindowNeedsAnMDIFrame) {
+TEST_F(FormMdiTest, WithoutAnMDIFrameADocumentStaysAWindowOfItsOwn) {
   Main->SetFormStyle(fsNormal);
   TForm* Lone = NewForm("Lone");
-  EXPECT_THROW(Lone->SetFormStyle(fsMDIChild), EInvalidOperation);
-  EXPECT_EQ(Lone->FormStyle(), fsNormal);
+  Lone->SetFormStyle(fsMDIChild);
+  Lone->Show();
+  Pump();
+  EXPECT_EQ(GetParent(Lone->Handle()), nullptr);
+  EXPECT_FALSE(GetWindowLong(Lone->Handle(), GWL_STYLE) & WS_CHILD);
+  EXPECT_TRUE(IsWindowVisible(Lone->Handle()));
+  EXPECT_EQ(Main->MDIChildCount(), 0);
 }
 
 TEST_F(FormMdiTest, ActivatingShowingAndClickingMoveTheActiveDocument) {

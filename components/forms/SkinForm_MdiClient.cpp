@@ -1,0 +1,148 @@
+// The frame's MDI client: its rectangle in the frame, the maximized document, the
+// refresh of the documents, and the subclass through which the frame paints the
+// client from the skin and keeps maximized documents fitted to it.
+
+#include "components/forms/SkinForm.h"
+#include "platform/win/Messages.h"
+#include "platform/win/Painting.h"
+#include "platform/win/WindowProcedures.h"
+#include "platform/win/WindowTree.h"
+
+TRect GetMDIClientRect() {
+  TCustomForm* Main = Application != nullptr ? Application->MainForm() : nullptr;
+  if (Main == nullptr) return {};
+  TRect Area{0, 0, Main->ClientWidth(), Main->ClientHeight()};
+  bool HasLeft = false, HasTop = false, HasRight = false, HasBottom = false;
+  for (int I = 0; I < Main->ControlCount(); ++I) {
+    const TControl* Control = Main->Controls(I);
+    if (!Control->Visible()) continue;
+    const TRect Place = Control->BoundsRect();
+    switch (Control->Align()) {
+      case alLeft:
+        Area.Left = HasLeft ? std::max(Area.Left, Place.Right) : Place.Right;
+        HasLeft = true;
+        break;
+      case alTop:
+        Area.Top = HasTop ? std::max(Area.Top, Place.Bottom) : Place.Bottom;
+        HasTop = true;
+        break;
+      case alRight:
+        Area.Right = HasRight ? std::min(Area.Right, Place.Left) : Place.Left;
+        HasRight = true;
+        break;
+      case alBottom:
+        Area.Bottom = HasBottom ? std::min(Area.Bottom, Place.Top) : Place.Top;
+        HasBottom = true;
+        break;
+      default:
+        break;
+    }
+  }
+  return Area;
+}
+
+TCustomForm* FindMaximizedMDIChild() {
+  TCustomForm* Main = Application != nullptr ? Application->MainForm() : nullptr;
+  if (Main == nullptr || Main->FormStyle() != fsMDIForm) return nullptr;
+  auto IsMaximized = [](TCustomForm* AChild) {
+    const TspSkinForm* ChildSkin = AChild != nullptr ? FindSkinForm(AChild) : nullptr;
+    return ChildSkin != nullptr && ChildSkin->WindowState() == wsMaximized;
+  };
+  if (TCustomForm* Active = Main->ActiveMDIChild(); IsMaximized(Active)) return Active;
+  for (int I = 0; I < Main->MDIChildCount(); ++I)
+    if (IsMaximized(Main->MDIChildren(I))) return Main->MDIChildren(I);
+  return nullptr;
+}
+
+String TspSkinForm::CaptionText() const {
+  if (FForm->FormStyle() != fsMDIForm || !FMDIChildMaximized) return FForm->Caption();
+  const TCustomForm* Maximized = FindMaximizedMDIChild();
+  return Maximized != nullptr ? FForm->Caption() + " - [" + Maximized->Caption() + "]" : FForm->Caption();
+}
+
+void TspSkinForm::RefreshMDIChildren() {
+  if (FForm->FormStyle() != fsMDIForm) return;
+  for (int I = 0; I < FForm->MDIChildCount(); ++I)
+    if (TCustomForm* Child = FForm->MDIChildren(I); Child->HandleAllocated())
+      SendMessage(Child->Handle(), SP_MDICHILDFITCLIENT, 0, 0);
+  if (!ShowMDIScrollBars) ArrangeMinimizedChildren();
+}
+
+void TspSkinForm::PaintMDIBGDefault(HDC DC) {
+  if (DC == nullptr) return;
+  TCanvas Canvas;
+  const TCanvasHandleScope CanvasScope(Canvas, DC);
+  Canvas.Brush().SetColor(clAppWorkSpace);
+  Canvas.FillRect(FForm->ClientRect());
+  if (LogoBitMap.Width() != 0) DrawLogo(Canvas);
+}
+
+void TspSkinForm::SubclassMDIClient() {
+  CreateMDIScrollBars();
+  const HWND Client = FForm->ClientHandle();
+  if (Client == nullptr || Client == FClientWindow) return;
+  UnsubclassMDIClient();
+  FClientWindow = Client;
+  FClientInstance = MakeProcInstance([this](HWND AWindow, UINT AMsg, WPARAM AWParam, LPARAM ALParam) {
+    TMessage Message{AMsg, AWParam, ALParam, 0};
+    ClientWindowProc(AWindow, Message);
+    return Message.Result;
+  });
+  FPrevClientProc = reinterpret_cast<WNDPROC>(
+      SetWindowLong(Client, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(FClientInstance)));
+}
+
+// A subclass that another one covers meanwhile stays in the chain: its instance is
+// freed and answers nothing from then on, as every freed instance does.
+void TspSkinForm::UnsubclassMDIClient() {
+  if (FClientInstance == nullptr) return;
+  if (IsWindow(FClientWindow) &&
+      GetWindowLong(FClientWindow, GWL_WNDPROC) == reinterpret_cast<LONG_PTR>(FClientInstance))
+    SetWindowLong(FClientWindow, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(FPrevClientProc));
+  FreeProcInstance(FClientInstance);
+  FClientInstance = nullptr;
+  FPrevClientProc = nullptr;
+  FClientWindow = nullptr;
+}
+
+void TspSkinForm::ClientWindowProc(HWND AWindow, TMessage& AMessage) {
+  switch (AMessage.Msg) {
+    case WM_SIZE: {
+      AMessage.Result =
+          CallWindowProc(FPrevClientProc, AWindow, AMessage.Msg, AMessage.WParam, AMessage.LParam);
+      RefreshMDIChildren();
+      // A background that follows the size is drawn anew as a whole.
+      const bool StretchedBackground =
+          FSkinSupport && ((FSD->StretchEffect && FSD->MDIBGPictureIndex == -1) ||
+                           (FSD->MDIBGStretchEffect && FSD->MDIBGPictureIndex != -1));
+      if (LogoBitMap.Width() != 0 || StretchedBackground) {
+        const RECT Whole{0, 0, FForm->ClientWidth(), FForm->ClientHeight()};
+        RedrawWindow(AWindow, &Whole, nullptr, RDW_INVALIDATE | RDW_ERASE);
+      }
+      UpdateMDIScrollBars(true);
+      return;
+    }
+    case WM_ERASEBKGND: {
+      const auto DC = reinterpret_cast<HDC>(AMessage.WParam);
+      if (FSD == nullptr || FSD->Empty)
+        PaintMDIBGDefault(DC);
+      else if (FSD->MDIBGPictureIndex != -1)
+        PaintBG3(DC);
+      else if (FSD->BGPictureIndex == -1)
+        PaintBG(DC);
+      else
+        PaintBG2(DC);
+      return;
+    }
+    case WM_NCCALCSIZE:
+    case WM_NCPAINT:
+      // The client has no frame of its own.
+      return;
+    case WM_NCACTIVATE:
+      AMessage.Result = 1;
+      return;
+    default:
+      AMessage.Result =
+          CallWindowProc(FPrevClientProc, AWindow, AMessage.Msg, AMessage.WParam, AMessage.LParam);
+  }
+}
