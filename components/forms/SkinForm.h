@@ -620,6 +620,9 @@ class TspSkinForm : public TComponent {
   // A document's component: its tab follows the document's showing, hiding,
   // activation and end.
   void FollowMDITabsBar(const TMessage& AMessage);
+  // The frame's component, after it handled a document's maximize or restore: the main
+  // menu bar shows the maximized document's buttons, or hides them when none is left.
+  void FollowMDIChildButtons(const TMessage& AMessage);
 
   // ---- The caption's quick buttons (SkinForm_CaptionQuickButtons.cpp)
   // Small image buttons at the left end of every caption object, drawn from

@@ -198,6 +198,10 @@ class TspSkinMainMenuBar : public TspSkinControl {
   // SkinMenuBar_MdiButtons.cpp
   void MakeChildButtons();
   void UpdateChildButtonsEnabled();
+  // The documents are watched while buttons show: a freed one may take the last
+  // maximized document away.
+  void WatchDocuments();
+  void DocumentFreed(TComponent* AComponent);
   // The items area before the buttons take their room; the buttons' places in it.
   TRect FullItemsRect() const;
   void PlaceChildButtons();
@@ -215,6 +219,7 @@ class TspSkinMainMenuBar : public TspSkinControl {
   bool FMDIChildMax = false;
   int FActiveButton = -1;
   int FCaptureButton = -1;
+  std::vector<TComponent*> FWatchedDocuments;
   void CreateMenu();
   // The hot item follows the point (client coordinates; (-1, -1) is off the bar).
   void TestActive(int AX, int AY);

@@ -32,6 +32,7 @@ void TspSkinMainMenuBar::Notification(TComponent* AComponent, TOperation AOperat
   TspSkinControl::Notification(AComponent, AOperation);
   if (AOperation != opRemove) return;
   if (AComponent == FSkinForm) FSkinForm = nullptr;
+  DocumentFreed(AComponent);
   const auto Shown = std::find_if(FItems.begin(), FItems.end(),
                                   [AComponent](const auto& AItem) { return &AItem->MenuItem == AComponent; });
   if (Shown != FItems.end()) {

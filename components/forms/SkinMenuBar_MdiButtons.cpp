@@ -29,6 +29,22 @@ TspSkinForm* FindMaximizedMDIChildSkinForm() {
   return nullptr;
 }
 
+void TspSkinForm::FollowMDIChildButtons(const TMessage& AMessage) {
+  if (!MainMenuBar || FForm->FormStyle() != fsMDIForm) return;
+  switch (AMessage.Msg) {
+    case SP_MDICHILDMAXIMIZED:
+      MainMenuBar->ShowChildButtons();
+      break;
+    case SP_MDICHILDRESTORED:
+    case SP_MDIRESTOREALL:
+    case SP_MDIRESTOREALLEXCEPT:
+      MainMenuBar->HideChildButtons();
+      break;
+    default:
+      break;
+  }
+}
+
 // ---------------------------------------------------------------- the bar's side
 
 void TspSkinMainMenuBar::ShowChildButtons() {
@@ -61,6 +77,7 @@ void TspSkinMainMenuBar::MakeChildButtons() {
 
 // The restore and close buttons are always enabled.
 void TspSkinMainMenuBar::UpdateChildButtonsEnabled() {
+  WatchDocuments();
   TspSkinForm* Child = FindMaximizedMDIChildSkinForm();
   if (!Child) return;
   const auto Icons = Child->BorderIcons();
@@ -70,6 +87,27 @@ void TspSkinMainMenuBar::UpdateChildButtonsEnabled() {
     if (Button->Command == cmSysMenu && !Icons.Contains(TspSkinForm::biSystemMenu)) Button->Enabled = false;
   }
   Invalidate();
+}
+
+// A maximized document freed by closing has no component left to report it restored.
+void TspSkinMainMenuBar::WatchDocuments() {
+  TCustomForm* Main = Application ? Application->MainForm() : nullptr;
+  if (!Main) return;
+  for (int I = 0; I < Main->MDIChildCount(); ++I) {
+    TCustomForm* Document = Main->MDIChildren(I);
+    if (std::find(FWatchedDocuments.begin(), FWatchedDocuments.end(), Document) != FWatchedDocuments.end())
+      continue;
+    Document->FreeNotification(this);
+    FWatchedDocuments.push_back(Document);
+  }
+}
+
+void TspSkinMainMenuBar::DocumentFreed(TComponent* AComponent) {
+  const auto Found = std::find(FWatchedDocuments.begin(), FWatchedDocuments.end(), AComponent);
+  if (Found == FWatchedDocuments.end()) return;
+  FWatchedDocuments.erase(Found);
+  // Its window is gone by now: it no longer counts among the documents.
+  HideChildButtons();
 }
 
 // The system-menu button takes the left end, the others the right end from the

@@ -20,7 +20,7 @@ namespace {
 using skin_form_test::SkinFormTest;
 
 // A shown MDI frame with a skin component and a menu bar of two items, and one skinned
-// document, maximized, whose buttons the bar shows.
+// document, maximized: the frame's component has the bar show its buttons.
 class SkinMenuBarMdiTest : public SkinFormTest {
  protected:
   void SetUp() override {
@@ -52,8 +52,6 @@ class SkinMenuBarMdiTest : public SkinFormTest {
     Doc->Show();
     Pump();
     DocSkin->SetWindowState(wsMaximized);
-    // What the frame's component does when a document reports itself maximized.
-    Bar->ShowChildButtons();
     Repaint();
   }
 
@@ -128,16 +126,14 @@ TEST_F(SkinMenuBarMdiTest, WithoutMinimizeOrSystemMenuIconsThoseButtonsAreDisabl
 TEST_F(SkinMenuBarMdiTest, RestoreAndMinimizeActOnTheMaximizedDocumentAndTheButtonsGoWithIt) {
   Click(cmMaximize);
   EXPECT_EQ(DocSkin->WindowState(), wsNormal);
-  // What the frame's component does when the document reports itself restored.
-  Bar->HideChildButtons();
   EXPECT_FALSE(Bar->MDIChildMax());
   EXPECT_EQ(Bar->ChildButtonCount(), 0);
   Repaint();
   EXPECT_EQ(Bar->Item(0).ObjectRect.Left, 2);
 
   DocSkin->SetWindowState(wsMaximized);
-  Bar->ShowChildButtons();
   Repaint();
+  ASSERT_TRUE(Bar->MDIChildMax());
   Click(cmMinimize);
   EXPECT_EQ(DocSkin->WindowState(), wsMinimized);
 }
@@ -163,7 +159,6 @@ TEST_F(SkinMenuBarMdiTest, CloseClosesTheDocumentOnlyWhenReleasedOverTheButton) 
   Repaint();
   Click(cmClose);
   EXPECT_EQ(Main->MDIChildCount(), 0);
-  Bar->HideChildButtons();
   EXPECT_EQ(Bar->ChildButtonCount(), 0);
 }
 
