@@ -269,6 +269,37 @@ TEST_F(SkinMdiTabsTest, ReleasingOverACloseButtonClosesTheDocument) {
   EXPECT_EQ(Main->MDIChildCount(), 1);
 }
 
+TEST_F(SkinMdiTabsTest, TheHotTabFollowsTheMouseAndLeavesWithItsDocument) {
+  NewChild("A");
+  NewChild("B");
+  std::vector<String> Events;
+  Bar->OnTabMouseEnter = [&Events](TspMDITab* Tab) { Events.push_back("+" + Tab->Child->Name()); };
+  Bar->OnTabMouseLeave = [&Events](TspMDITab* Tab) { Events.push_back("-" + Tab->Child->Name()); };
+  InjectPointerMove(TabPoint(0));
+  Pump();
+  EXPECT_TRUE(Bar->Tab(0).MouseIn);
+  InjectPointerMove(TabPoint(1));
+  Pump();
+  EXPECT_FALSE(Bar->Tab(0).MouseIn);
+  EXPECT_TRUE(Bar->Tab(1).MouseIn);
+  // The hot tab's document goes: its tab leaves first.
+  Main->MDIChildren(0)->Close();
+  Pump();
+  EXPECT_EQ(Events, (Names{"+A", "-A", "+B", "-B"}));
+}
+
+TEST_F(SkinMdiTabsTest, ADoubleClickOnATabMovesItsNormalDocumentToTheTopLeft) {
+  TForm* A = NewChild("A");
+  A->SetBounds(40, 30, 200, 150);
+  InjectDoubleClick(TabPoint(0));
+  Pump();
+  EXPECT_EQ(A->BoundsRect(), (TRect{40, 30, 240, 180}));
+  Bar->DblClickChildMove = true;
+  InjectDoubleClick(TabPoint(0));
+  Pump();
+  EXPECT_EQ(A->BoundsRect(), (TRect{0, 0, 200, 150}));
+}
+
 TEST_F(SkinMdiTabsTest, TheListMenuNamesEveryDocumentAndBringsTheChosenOneForward) {
   TForm* A = NewChild("A");
   NewChild("B");

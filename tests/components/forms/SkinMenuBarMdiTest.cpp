@@ -183,5 +183,13 @@ TEST_F(SkinMenuBarMdiTest, TheSystemMenuButtonOpensTheDocumentsMenuAndComesUpWhe
   EXPECT_FALSE(Button(cmSysMenu).Down);
 }
 
+TEST_F(SkinMenuBarMdiTest, ADoubleClickOnTheSystemMenuButtonClosesTheDocument) {
+  InjectDoubleClick(Centre(Button(cmSysMenu).ObjectRect));
+  Pump();
+  EXPECT_EQ(Main->MDIChildCount(), 0);
+  EXPECT_FALSE(MainSkin->SkinMenu().Visible());
+  EXPECT_FALSE(Bar->MDIChildMax());
+}
+
 }  // namespace
 }  // namespace skin_menu_bar_mdi_test
