@@ -62,6 +62,9 @@ class TspMDITab {
  private:
   // SkinMdiTabs_Skin.cpp: the skin's look; false without the element or its picture.
   bool SkinDraw(TCanvas& ACanvas);
+  void ButtonDraw(TCanvas& ACanvas, const TspDataSkinTabControl& AElement);
+  // The element's font with UseSkinFont, else the bar's DefaultFont.
+  void ApplyFont(TFont& AFont, const TspDataSkinTabControl& AElement) const;
   void DrawSkinCloseButton(TCanvas& ACanvas, const TspDataSkinTabControl& AElement, TBitmap& APicture,
                            const TRect& AR);
   // The caption cut to AText with "...", after the application's OnTabGetDrawParamsEvent.
@@ -154,6 +157,7 @@ class TspSkinMDITabsBar : public TspSkinControl {
   void Paint() override;
   void CreateControlDefaultImage(TBitmap& B) override;
   void CreateControlSkinImage(TBitmap& B) override;
+  void CheckParentBackground() override;
   void Notification(TComponent* AComponent, TOperation AOperation) override;
   void Dispatch(TMessage& AMessage) override;
   void MouseDown(TMouseButton AButton, TShiftState AShift, int AX, int AY) override;
@@ -172,6 +176,8 @@ class TspSkinMDITabsBar : public TspSkinControl {
   void EndDrag();
   // SkinMdiTabs_Skin.cpp: the element "tab"; nullptr without it.
   const TspDataSkinTabControl* TabElement() const;
+  // Bound to the element with a skin whose tabs bar shows the parent behind it.
+  bool ShowsParentBackground() const;
   // SkinMdiTabs_Bar.cpp
   // The laid-out tabs, a dragged one on top with its insertion mark.
   void DrawTabs(TCanvas& ACanvas);

@@ -154,4 +154,5 @@ void TspSkinMDITabsBar::MouseUp(TMouseButton AButton, TShiftState AShift, int AX
 void TspSkinMDITabsBar::Dispatch(TMessage& AMessage) {
   TspSkinControl::Dispatch(AMessage);
   if (AMessage.Msg == CM_MOUSELEAVE && !FIsDrag) TestActiveTab(-1, -1);
+  if (AMessage.Msg == WM_MOVE && Align() == alNone && ShowsParentBackground()) Invalidate();
 }

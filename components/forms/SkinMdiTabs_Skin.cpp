@@ -1,9 +1,10 @@
 // The MDI tabs bar drawn from the skin element "tab": the bar's height from the tab
 // picture, the background behind the tabs, each tab's picture by state fitted to its
-// width with fixed ends, the element's font and colours, and the close button's
-// pictures.
+// width with fixed ends (or resized to the tab without UseSkinSize, or the skin's
+// "resizebutton" in button kind), the element's font and colours, and the close
+// button's pictures.
 
-#include "components/controls/SkinCtrls_LabelFontInternal.h"
+#include "components/controls/SkinButtonElementInternal.h"
 #include "components/core/SPUtils.h"
 #include "components/forms/SkinMdiTabs.h"
 
@@ -30,6 +31,18 @@ void TspSkinMDITabsBar::ChangeSkinData() {
   Invalidate();
 }
 
+// A bar that shows its parent through has a new background to show.
+void TspSkinMDITabsBar::CheckParentBackground() {
+  if (ShowsParentBackground())
+    Invalidate();
+  else
+    TspSkinControl::CheckParentBackground();
+}
+
+bool TspSkinMDITabsBar::ShowsParentBackground() const {
+  return FSD && FSD->MDITabsTransparent && TabElement();
+}
+
 void TspSkinMDITabsBar::CreateControlSkinImage(TBitmap& B) {
   const TspDataSkinTabControl* Element = TabElement();
   TBitmap* Picture = Element ? SkinPicture(FSD, Element->PictureIndex) : nullptr;
@@ -50,25 +63,34 @@ bool TspMDITab::SkinDraw(TCanvas& ACanvas) {
   const TspDataSkinTabControl* Element = TabsBar.TabElement();
   TBitmap* Picture = Element ? SkinPicture(TabsBar.SkinData(), Element->PictureIndex) : nullptr;
   if (!Picture || IsRectEmpty(Element->TabRect)) return false;
+  if (TabsBar.FTabKind == sptkButton) {
+    ButtonDraw(ACanvas, *Element);
+    return true;
+  }
   const int W = ObjectRect.Width();
   const bool Hot = MouseIn && !Active && !IsRectEmpty(Element->MouseInTabRect);
   const TRect Source = Active && !IsRectEmpty(Element->ActiveTabRect) ? Element->ActiveTabRect
                        : Hot                                          ? Element->MouseInTabRect
                                                                       : Element->TabRect;
   TBitmap B;
-  CreateHSkinImage(Element->TabLeftOffset, Element->TabRightOffset, B, *Picture, Source, W, Source.Height(),
-                   Element->TabStretchEffect);
-  TCanvas& C = B.Canvas();
-  if (TabsBar.UseSkinFont) {
-    C.Font().SetName(Element->FontName);
-    C.Font().SetHeight(Element->FontHeight);
-    C.Font().SetStyle(Element->FontStyle);
+  TRect Text{Element->TabLeftOffset, 1, W - Element->TabRightOffset, Source.Height()};
+  if (TabsBar.UseSkinSize) {
+    CreateHSkinImage(Element->TabLeftOffset, Element->TabRightOffset, B, *Picture, Source, W, Source.Height(),
+                     Element->TabStretchEffect);
   } else {
-    C.Font().Assign(TabsBar.FDefaultFont);
+    // The picture resized to the tab around its fixed ends and a quarter of its height.
+    const int Quarter = Element->TabRect.Height() / 4;
+    B.SetSize(W, ObjectRect.Height());
+    StretchSkinImage(B, *Picture, Source,
+                     TRect{Element->TabLeftOffset, Quarter, Source.Width() - Element->TabRightOffset,
+                           Source.Height() - Quarter},
+                     true);
+    Text = TRect{2, 1, W - 2, B.Height()};
   }
+  TCanvas& C = B.Canvas();
+  ApplyFont(C.Font(), *Element);
   // The active tab takes the element's focus colour.
   C.Font().SetColor(Active ? Element->FocusFontColor : Hot ? Element->MouseInFontColor : Element->FontColor);
-  TRect Text{Element->TabLeftOffset, 1, W - Element->TabRightOffset, B.Height()};
   if (TabsBar.FShowCloseButtons) {
     Text = TRect{2, 1, W - TabsBar.FCloseSize - 5, B.Height()};
     DrawSkinCloseButton(C, *Element, *Picture, TRect{Text.Right, 0, W, B.Height()});
@@ -76,6 +98,45 @@ bool TspMDITab::SkinDraw(TCanvas& ACanvas) {
   DrawCaption(C, Text);
   ACanvas.Draw(ObjectRect.Left, ObjectRect.Top, B);
   return true;
+}
+
+void TspMDITab::ApplyFont(TFont& AFont, const TspDataSkinTabControl& AElement) const {
+  if (!TabsBar.UseSkinFont) return AFont.Assign(TabsBar.FDefaultFont);
+  AFont.SetName(AElement.FontName);
+  AFont.SetHeight(AElement.FontHeight);
+  AFont.SetStyle(AElement.FontStyle);
+}
+
+// The skin's "resizebutton" composed to the tab: pressed while active, hot under the
+// mouse; nothing without that element.
+void TspMDITab::ButtonDraw(TCanvas& ACanvas, const TspDataSkinTabControl& AElement) {
+  const int W = ObjectRect.Width();
+  const int H = ObjectRect.Height();
+  TBitmap* Picture = nullptr;
+  const TspDataSkinButtonControl* Button = FindButtonElement(TabsBar.SkinData(), "resizebutton", Picture);
+  if (!Button || W <= 0 || H <= 0) return;
+  TBitmap B;
+  B.SetSize(W, H);
+  ComposeButtonElement(B, *Button, *Picture, ButtonElementStateRect(*Button, Active, MouseIn));
+  TCanvas& C = B.Canvas();
+  ApplyFont(C.Font(), AElement);
+  C.Font().SetColor(ButtonElementFontColor(*Button, Active, MouseIn));
+  const int DX = W - Button->SkinRect.Width();
+  const int DY = H - Button->SkinRect.Height();
+  TRect Text{Button->ClRect.Left, Button->ClRect.Top, Button->ClRect.Right + DX, Button->ClRect.Bottom + DY};
+  if (TabsBar.FShowCloseButtons) {
+    Text.Right -= TabsBar.FCloseSize + 3;
+    DrawSkinCloseButton(C, AElement, *SkinPicture(TabsBar.SkinData(), AElement.PictureIndex),
+                        TRect{Text.Right, 0, W, H});
+  }
+  // A client area lower than the caption is made as high, centred on the tab.
+  const int TextHeight = C.TextHeight(Child->Caption());
+  if (Text.Height() < TextHeight) {
+    Text.Top = H / 2 - TextHeight / 2;
+    Text.Bottom = Text.Top + TextHeight;
+  }
+  DrawCaption(C, Text);
+  ACanvas.Draw(ObjectRect.Left, ObjectRect.Top, B);
 }
 
 void TspMDITab::DrawSkinCloseButton(TCanvas& ACanvas, const TspDataSkinTabControl& AElement,

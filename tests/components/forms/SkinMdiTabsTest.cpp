@@ -375,5 +375,53 @@ TEST_F(SkinMdiTabsTest, WithTheSkinsTabElementTabsShowItsPicturesAndTheActiveOne
   Bar->SetSkinData(nullptr);
 }
 
+TEST_F(SkinMdiTabsTest, ResizedTabsAndButtonTabsKeepTheirPicturesTopLeftCorner) {
+  std::unique_ptr<TspSkinData> Skin = LoadDefaultSkin();
+  const TspDataSkinTabControl* Tab = nullptr;
+  const TspDataSkinButtonControl* Button = nullptr;
+  for (const auto& Control : Skin->CtrlList) {
+    if (Control->IDName == "tab") Tab = dynamic_cast<const TspDataSkinTabControl*>(Control.get());
+    if (Control->IDName == "resizebutton")
+      Button = dynamic_cast<const TspDataSkinButtonControl*>(Control.get());
+  }
+  ASSERT_TRUE(Tab && Button);
+  NewChild("A");
+  NewChild("B");
+  Bar->SetSkinData(Skin.get());
+  Bar->UseSkinSize = false;
+  Bar->SetHeight(Tab->TabRect.Height() + 10);
+  const struct {
+    TspSkinMDITabKind Kind;
+    // The pictures of the inactive and the active tab, and how far their corner is kept.
+    const TspDataSkinControl* Element;
+    TRect Normal, Active;
+    int Corner;
+  } Cases[] = {
+      {sptkTab, Tab, Tab->TabRect, Tab->ActiveTabRect,
+       std::min(Tab->TabLeftOffset, Tab->TabRect.Height() / 4)},
+      {sptkButton, Button, Button->SkinRect, Button->DownSkinRect,
+       std::min(Button->LTPoint.X, Button->LTPoint.Y)},
+  };
+  for (const auto& Case : Cases) {
+    Bar->SetTabKind(Case.Kind);
+    Bar->Repaint();
+    Pump();
+    ASSERT_EQ(Bar->Tab(0).ObjectRect.Height(), Tab->TabRect.Height() + 10);
+    TBitmap* Picture = SkinPicture(Skin.get(), Case.Element->PictureIndex);
+    ASSERT_NE(Picture, nullptr);
+    ASSERT_GT(Case.Corner, 1);
+    for (int I = 0; I < 2; ++I) {
+      const TRect Source = Bar->Tab(I).Active ? Case.Active : Case.Normal;
+      const TRect& Place = Bar->Tab(I).ObjectRect;
+      for (int X = 0; X < Case.Corner; ++X)
+        for (int Y = 0; Y < Case.Corner; ++Y)
+          ASSERT_EQ(PresentedPixel(Bar->Handle(), Place.Left + X, Place.Top + Y),
+                    COLORREF(Picture->Canvas().Pixels(Source.Left + X, Source.Top + Y)))
+              << "kind " << Case.Kind << " tab " << I << " at " << X << ", " << Y;
+    }
+  }
+  Bar->SetSkinData(nullptr);
+}
+
 }  // namespace
 }  // namespace skin_mdi_tabs_test
