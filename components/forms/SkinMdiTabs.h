@@ -111,7 +111,9 @@ class TspSkinMDITabsBar : public TspSkinControl {
   int DefaultTabWidth() const { return FDefaultTabWidth; }
   void SetDefaultTabWidth(int AValue);
   TspSkinMDITabKind TabKind() const { return FTabKind; }
-  void SetTabKind(TspSkinMDITabKind AValue) { FTabKind = AValue; }
+  // Tabs (sptkTab) stand on the top band of the element's frame, the strip under them
+  // as high as the element's client top; buttons (sptkButton) have no strip.
+  void SetTabKind(TspSkinMDITabKind AValue);
   // A right click opens the document's system menu.
   bool SupportChildMenus = true;
   // Tabs can be dragged into another order.
@@ -158,6 +160,7 @@ class TspSkinMDITabsBar : public TspSkinControl {
   void CreateControlDefaultImage(TBitmap& B) override;
   void CreateControlSkinImage(TBitmap& B) override;
   void CheckParentBackground() override;
+  void AdjustClientRect(TRect& ARect) override;
   void Notification(TComponent* AComponent, TOperation AOperation) override;
   void Dispatch(TMessage& AMessage) override;
   void MouseDown(TMouseButton AButton, TShiftState AShift, int AX, int AY) override;
@@ -176,6 +179,8 @@ class TspSkinMDITabsBar : public TspSkinControl {
   void EndDrag();
   // SkinMdiTabs_Skin.cpp: the element "tab"; nullptr without it.
   const TspDataSkinTabControl* TabElement() const;
+  // The height of the strip under the tabs: the element's client top in tab kind, else 0.
+  int BottomOffset() const;
   // Bound to the element with a skin whose tabs bar shows the parent behind it.
   bool ShowsParentBackground() const;
   // SkinMdiTabs_Bar.cpp

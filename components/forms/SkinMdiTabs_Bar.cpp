@@ -47,6 +47,12 @@ void TspSkinMDITabsBar::SetMinTabWidth(int AValue) {
   Invalidate();
 }
 
+void TspSkinMDITabsBar::SetTabKind(TspSkinMDITabKind AValue) {
+  FTabKind = AValue;
+  Realign();
+  Invalidate();
+}
+
 void TspSkinMDITabsBar::SetDefaultTabWidth(int AValue) {
   FDefaultTabWidth = std::max(AValue, 1);
   Invalidate();
@@ -123,7 +129,7 @@ void TspSkinMDITabsBar::CalcTabRects() {
   FInVisibleCount = 0;
   if (FTabs.empty()) return;
   const int Count = TabCount();
-  const int H = Height();
+  const int H = Height() - BottomOffset();
   const int W = std::min((Width() - ListButtonWidth) / Count, FDefaultTabWidth);
   if (W < FMinTabWidth && FMinTabWidth != 0) {
     const int Room = (Width() - 2 * ListButtonWidth) / FMinTabWidth;
@@ -198,7 +204,7 @@ void TspSkinMDITabsBar::DrawTabs(TCanvas& C) {
 }
 
 void TspSkinMDITabsBar::DrawDropMark(TCanvas& ACanvas, int AX) {
-  const int H = Height();
+  const int H = Height() - BottomOffset();
   const int Mid = H / 2;
   ACanvas.Pen().SetMode(pmNot);
   for (int X = AX - 1; X <= AX + 1; ++X) {

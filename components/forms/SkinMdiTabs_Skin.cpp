@@ -4,6 +4,8 @@
 // "resizebutton" in button kind), the element's font and colours, and the close
 // button's pictures.
 
+#include <algorithm>
+
 #include "components/controls/SkinButtonElementInternal.h"
 #include "components/core/SPUtils.h"
 #include "components/forms/SkinMdiTabs.h"
@@ -11,6 +13,17 @@
 const TspDataSkinTabControl* TspSkinMDITabsBar::TabElement() const {
   const int Index = FindSkinElement(FSD, SkinDataName());
   return Index == -1 ? nullptr : dynamic_cast<const TspDataSkinTabControl*>(FSD->CtrlList[Index].get());
+}
+
+int TspSkinMDITabsBar::BottomOffset() const {
+  const TspDataSkinTabControl* Element = FTabKind == sptkTab ? TabElement() : nullptr;
+  return Element ? std::max(Element->ClRect.Top, 0) : 0;
+}
+
+// The list buttons stand on the tabs, not on the strip under them.
+void TspSkinMDITabsBar::AdjustClientRect(TRect& ARect) {
+  TspSkinControl::AdjustClientRect(ARect);
+  ARect.Bottom -= BottomOffset();
 }
 
 int TspSkinMDITabsBar::GetCloseSize() const {
@@ -23,7 +36,7 @@ void TspSkinMDITabsBar::ChangeSkinData() {
   FCloseSize = GetCloseSize();
   const TspDataSkinTabControl* Element = TabElement();
   if (Element && UseSkinSize)
-    SetHeight(Element->TabRect.Height());
+    SetHeight(Element->TabRect.Height() + BottomOffset());
   else if (DefaultHeight > 0)
     SetHeight(DefaultHeight);
   if (FListButton) FListButton->SetSkinData(SkinData());
@@ -49,12 +62,22 @@ void TspSkinMDITabsBar::CreateControlSkinImage(TBitmap& B) {
   if (!Picture) return CreateControlDefaultImage(B);
   TCanvas& C = B.Canvas();
   const TRect& Piece = Element->TabsBGRect;
+  const int Strip = BottomOffset();
   if (FSD->MDITabsTransparent || IsRectEmpty(Piece)) {
     PaintParentBackground(this, C);
   } else {
-    // The background piece in columns of its own width over the bar's height.
+    // The background piece in columns of its own width over the tabs' height.
     for (int X = 0; X < B.Width(); X += Piece.Width())
-      C.CopyRect(TRect{X, 0, X + Piece.Width(), B.Height()}, Picture->Canvas(), Piece);
+      C.CopyRect(TRect{X, 0, X + Piece.Width(), B.Height() - Strip}, Picture->Canvas(), Piece);
+  }
+  const TRect& Frame = Element->SkinRect;
+  if (Strip > 0 && !IsRectEmpty(Frame)) {
+    // The top band of the element's frame, its corners kept, joins the tabs to what
+    // lies below the bar.
+    TBitmap Band;
+    CreateHSkinImage(Element->LTPoint.X, Frame.Width() - Element->RTPoint.X, Band, *Picture,
+                     TRect{Frame.Left, Frame.Top, Frame.Right, Frame.Top + Strip}, B.Width(), Strip, false);
+    C.Draw(0, B.Height() - Strip, Band);
   }
   DrawTabs(C);
 }

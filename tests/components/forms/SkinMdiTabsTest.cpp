@@ -353,7 +353,10 @@ TEST_F(SkinMdiTabsTest, WithTheSkinsTabElementTabsShowItsPicturesAndTheActiveOne
   };
   Bar->SetSkinData(Skin.get());
   Pump();
-  EXPECT_EQ(Bar->Height(), Element->TabRect.Height());
+  // The tabs stand on a strip as high as the element's client top.
+  const int Strip = Element->ClRect.Top;
+  ASSERT_GT(Strip, 0);
+  EXPECT_EQ(Bar->Height(), Element->TabRect.Height() + Strip);
   Bar->Repaint();
   Pump();
   const std::vector<std::pair<String, TColor>> Expected{{"A", RGB(0, 0, 200)}, {"B", RGB(200, 0, 0)}};
@@ -372,6 +375,12 @@ TEST_F(SkinMdiTabsTest, WithTheSkinsTabElementTabsShowItsPicturesAndTheActiveOne
                   COLORREF(Picture->Canvas().Pixels(Source.Left + X, Source.Top + Y)))
             << "tab " << I << " at " << X << ", " << Y;
   }
+  // The strip is the top band of the element's frame, its left corner kept.
+  for (int X = 0; X < Element->LTPoint.X; ++X)
+    for (int Y = 0; Y < Strip; ++Y)
+      ASSERT_EQ(PresentedPixel(Bar->Handle(), X, Bar->Height() - Strip + Y),
+                COLORREF(Picture->Canvas().Pixels(Element->SkinRect.Left + X, Element->SkinRect.Top + Y)))
+          << "strip at " << X << ", " << Y;
   Bar->SetSkinData(nullptr);
 }
 
@@ -392,21 +401,23 @@ TEST_F(SkinMdiTabsTest, ResizedTabsAndButtonTabsKeepTheirPicturesTopLeftCorner) 
   Bar->SetHeight(Tab->TabRect.Height() + 10);
   const struct {
     TspSkinMDITabKind Kind;
-    // The pictures of the inactive and the active tab, and how far their corner is kept.
+    // The tabs' height; the pictures of the inactive and the active tab, and how far
+    // their corner is kept.
+    int TabHeight;
     const TspDataSkinControl* Element;
     TRect Normal, Active;
     int Corner;
   } Cases[] = {
-      {sptkTab, Tab, Tab->TabRect, Tab->ActiveTabRect,
+      {sptkTab, Tab->TabRect.Height() + 10 - Tab->ClRect.Top, Tab, Tab->TabRect, Tab->ActiveTabRect,
        std::min(Tab->TabLeftOffset, Tab->TabRect.Height() / 4)},
-      {sptkButton, Button, Button->SkinRect, Button->DownSkinRect,
+      {sptkButton, Tab->TabRect.Height() + 10, Button, Button->SkinRect, Button->DownSkinRect,
        std::min(Button->LTPoint.X, Button->LTPoint.Y)},
   };
   for (const auto& Case : Cases) {
     Bar->SetTabKind(Case.Kind);
     Bar->Repaint();
     Pump();
-    ASSERT_EQ(Bar->Tab(0).ObjectRect.Height(), Tab->TabRect.Height() + 10);
+    ASSERT_EQ(Bar->Tab(0).ObjectRect.Height(), Case.TabHeight);
     TBitmap* Picture = SkinPicture(Skin.get(), Case.Element->PictureIndex);
     ASSERT_NE(Picture, nullptr);
     ASSERT_GT(Case.Corner, 1);
