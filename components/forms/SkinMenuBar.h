@@ -80,8 +80,9 @@ class TspSkinMainMenuBarItem {
 };
 
 // One of the four buttons of the maximized MDI document shown on the bar (system menu
-// at the left; close, restore and minimize at the right), in the built-in look. Placed
-// by the bar before every paint. Implementation: SkinMenuBar_MdiButtons.cpp.
+// at the left; close, restore and minimize at the right): the skin object the
+// "mainmenubar" element names for it, or a built-in button. Placed by the bar before
+// every paint. Implementation: SkinMenuBar_MdiButtons.cpp.
 class TspSkinMainMenuBarButton {
  public:
   TspSkinMainMenuBarButton(TspSkinMainMenuBar& AParent, const String& AIDName, TStdCommand ACommand)
@@ -98,6 +99,11 @@ class TspSkinMainMenuBarButton {
   bool Enabled = true;
 
   void Draw(TCanvas& ACanvas);
+  void DefaultDraw(TCanvas& ACanvas);
+  // The skin object named IDName; nullptr without it.
+  const TspDataSkinStdButton* SkinRecord() const;
+  // The size on the bar: the skin picture's, else a square as high as AArea.
+  TSize Size(const TRect& AArea) const;
   void MouseEnter();
   void MouseLeave();
   // The left button presses it; the system-menu button opens the menu at once.

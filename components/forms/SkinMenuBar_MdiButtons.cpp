@@ -1,11 +1,14 @@
 // The maximized MDI document's buttons on the main menu bar: made when a document is
-// maximized and gone when none is, placed at the ends of the items area, drawn in the
-// built-in look, and running the document's close, restore, minimize and system menu.
+// maximized and gone when none is, placed at the ends of the items area, drawn from the
+// skin objects the "mainmenubar" element names or in the built-in look, and running the
+// document's close, restore, minimize and system menu.
 
 #include <algorithm>
 
+#include "components/controls/SkinCtrls_LabelFontInternal.h"
 #include "components/core/SPUtils.h"
 #include "components/forms/SkinForm.h"
+#include "components/forms/SkinForm_ObjInternal.h"
 #include "components/forms/SkinMenuBar.h"
 #include "components/forms/SkinMenus.h"
 #include "platform/ui/Application.h"
@@ -17,6 +20,12 @@ constexpr TColor ChildButtonDownColor = RGB(133, 147, 181);
 constexpr TColor ChildButtonHotColor = RGB(182, 189, 210);
 // Each button leaves this much room to the next object.
 constexpr int ChildButtonGap = 2;
+
+// The skin's "mainmenubar" element; nullptr without it.
+const TspDataSkinMainMenuBar* MenuBarElement(const TspSkinData* ASkin) {
+  const int Index = FindSkinElement(ASkin, "mainmenubar");
+  return Index == -1 ? nullptr : dynamic_cast<const TspDataSkinMainMenuBar*>(ASkin->CtrlList[Index].get());
+}
 
 }  // namespace
 
@@ -65,14 +74,27 @@ void TspSkinMainMenuBar::HideChildButtons() {
   Invalidate();
 }
 
+// With the element, each button is the skin object it names, with that object's
+// command; without, a built-in button.
 void TspSkinMainMenuBar::MakeChildButtons() {
   FChildButtons.clear();
-  const std::pair<const char*, TStdCommand> Buttons[] = {{"SysMenuButton", cmSysMenu},
-                                                         {"CloseButton", cmClose},
-                                                         {"MaxButton", cmMaximize},
-                                                         {"MinButton", cmMinimize}};
-  for (const auto& [Name, Command] : Buttons)
-    FChildButtons.push_back(std::make_unique<TspSkinMainMenuBarButton>(*this, Name, Command));
+  const TspDataSkinMainMenuBar* Element = MenuBarElement(SkinData());
+  const struct {
+    const char* Name;
+    TStdCommand Command;
+    String TspDataSkinMainMenuBar::*SkinName;
+  } Buttons[] = {{"SysMenuButton", cmSysMenu, &TspDataSkinMainMenuBar::SysMenuButton},
+                 {"CloseButton", cmClose, &TspDataSkinMainMenuBar::CloseButton},
+                 {"MaxButton", cmMaximize, &TspDataSkinMainMenuBar::MaxButton},
+                 {"MinButton", cmMinimize, &TspDataSkinMainMenuBar::MinButton}};
+  for (const auto& Button : Buttons) {
+    auto Made = std::make_unique<TspSkinMainMenuBarButton>(*this, Button.Name, Button.Command);
+    if (Element) {
+      Made->IDName = Element->*Button.SkinName;
+      if (const TspDataSkinStdButton* Record = Made->SkinRecord()) Made->Command = Record->Command;
+    }
+    FChildButtons.push_back(std::move(Made));
+  }
 }
 
 // The restore and close buttons are always enabled.
@@ -111,24 +133,38 @@ void TspSkinMainMenuBar::DocumentFreed(TComponent* AComponent) {
 }
 
 // The system-menu button takes the left end, the others the right end from the
-// outside in; each is a square as high as the items area.
+// outside in: a skinned button at its picture's size, centred vertically, a built-in
+// one a square as high as the items area.
+TSize TspSkinMainMenuBarButton::Size(const TRect& AArea) const {
+  const TspDataSkinStdButton* Record = SkinRecord();
+  if (Record && ObjectSkinPicture(Parent.SkinData(), Record->ActivePictureIndex) &&
+      !IsRectEmpty(Record->SkinRect))
+    return TSize{Record->SkinRect.Width(), Record->SkinRect.Height()};
+  return TSize{AArea.Height(), AArea.Height()};
+}
+
 TRect TspSkinMainMenuBar::CutForChildButtons(TRect AArea) const {
   if (!FMDIChildMax || FChildButtons.size() != 4) return AArea;
-  const int Size = AArea.Height() + ChildButtonGap;
-  AArea.Left += Size;
-  AArea.Right -= 3 * Size;
+  const TRect Full = AArea;
+  AArea.Left += FChildButtons[0]->Size(Full).cx + ChildButtonGap;
+  for (size_t I = 1; I < FChildButtons.size(); ++I)
+    AArea.Right -= FChildButtons[I]->Size(Full).cx + ChildButtonGap;
   return AArea;
 }
 
 void TspSkinMainMenuBar::PlaceChildButtons() {
   if (!FMDIChildMax || FChildButtons.size() != 4) return;
   const TRect Area = FullItemsRect();
-  const int Size = Area.Height();
-  FChildButtons[0]->ObjectRect = TRect{Area.Left, Area.Top, Area.Left + Size, Area.Bottom};
+  auto Place = [&Area](TspSkinMainMenuBarButton& AButton, int ALeft) {
+    const TSize Size = AButton.Size(Area);
+    const int Top = Area.Top + Area.Height() / 2 - Size.cy / 2;
+    AButton.ObjectRect = TRect{ALeft, Top, ALeft + Size.cx, Top + Size.cy};
+  };
+  Place(*FChildButtons[0], Area.Left);
   int Right = Area.Right;
   for (size_t I = 1; I < FChildButtons.size(); ++I) {
-    FChildButtons[I]->ObjectRect = TRect{Right - Size, Area.Top, Right, Area.Bottom};
-    Right -= Size + ChildButtonGap;
+    Place(*FChildButtons[I], Right - FChildButtons[I]->Size(Area).cx);
+    Right = FChildButtons[I]->ObjectRect.Left - ChildButtonGap;
   }
 }
 
@@ -177,7 +213,25 @@ void TspSkinMainMenuBar::ReleaseSysMenuButton() {
 
 // ---------------------------------------------------------------- a button
 
+const TspDataSkinStdButton* TspSkinMainMenuBarButton::SkinRecord() const {
+  const TspSkinData* Skin = Parent.SkinData();
+  const int Index = Skin && !Skin->Empty ? Skin->GetIndex(IDName) : -1;
+  return Index == -1 ? nullptr : dynamic_cast<const TspDataSkinStdButton*>(Skin->ObjectList[Index].get());
+}
+
+// The pressed picture while pressed under the mouse, the active one while hot, else
+// the normal one, stretched onto the button.
 void TspSkinMainMenuBarButton::Draw(TCanvas& ACanvas) {
+  const TspDataSkinStdButton* Record = SkinRecord();
+  TBitmap* Picture = Record ? ObjectSkinPicture(Parent.SkinData(), Record->ActivePictureIndex) : nullptr;
+  if (!Picture || IsRectEmpty(Record->SkinRect)) return DefaultDraw(ACanvas);
+  const bool Pressed = Down && MouseIn && !IsRectEmpty(Record->DownRect);
+  const bool Hot = Active && !IsRectEmpty(Record->ActiveSkinRect);
+  const TRect& Source = Pressed ? Record->DownRect : Hot ? Record->ActiveSkinRect : Record->SkinRect;
+  ACanvas.CopyRect(ObjectRect, Picture->Canvas(), Source);
+}
+
+void TspSkinMainMenuBarButton::DefaultDraw(TCanvas& ACanvas) {
   const TRect R = ObjectRect;
   const bool Pressed = Down && MouseIn;
   if (Pressed || MouseIn || Active) {

@@ -12,11 +12,13 @@
 #include "platform/ui/Application.h"
 #include "platform/win/MessageLoop.h"
 #include "platform/win/headless/HeadlessInput.h"
+#include "platform/win/headless/HeadlessPictures.h"
 #include "tests/components/forms/SkinFormTestSupport.h"
 
 namespace skin_menu_bar_mdi_test {
 namespace {
 
+using skin_form_test::LoadDefaultSkin;
 using skin_form_test::SkinFormTest;
 
 // A shown MDI frame with a skin component and a menu bar of two items, and one skinned
@@ -189,6 +191,48 @@ TEST_F(SkinMenuBarMdiTest, ADoubleClickOnTheSystemMenuButtonClosesTheDocument) {
   EXPECT_EQ(Main->MDIChildCount(), 0);
   EXPECT_FALSE(MainSkin->SkinMenu().Visible());
   EXPECT_FALSE(Bar->MDIChildMax());
+}
+
+TEST_F(SkinMenuBarMdiTest, WithTheSkinsMenuBarElementTheButtonsAreTheObjectsItNames) {
+  std::unique_ptr<TspSkinData> Skin = LoadDefaultSkin();
+  Bar->SetHeight(30);
+  Bar->SetSkinData(Skin.get());
+  DocSkin->SetWindowState(wsNormal);
+  DocSkin->SetWindowState(wsMaximized);
+  Repaint();
+  ASSERT_EQ(Bar->ChildButtonCount(), 4);
+  const std::vector<String> Names{"mainmenubarsysmenu", "mainmenubarclose", "mainmenubarmax",
+                                  "mainmenubarmin"};
+  for (int I = 0; I < 4; ++I) EXPECT_EQ(Bar->ChildButton(I).IDName, Names[I]);
+  // At the picture's size, centred on the items area (2 to 28).
+  TspSkinMainMenuBarButton& Close = Button(cmClose);
+  const auto* Record =
+      dynamic_cast<const TspDataSkinStdButton*>(Skin->ObjectList[Skin->GetIndex("mainmenubarclose")].get());
+  ASSERT_NE(Record, nullptr);
+  const int W = Record->SkinRect.Width();
+  const int H = Record->SkinRect.Height();
+  EXPECT_EQ(Close.ObjectRect, (TRect{Bar->Width() - 2 - W, 15 - H / 2, Bar->Width() - 2, 15 - H / 2 + H}));
+  EXPECT_EQ(Bar->ItemsRect().Left, 2 + Button(cmSysMenu).ObjectRect.Width() + 2);
+
+  // Normal, then pressed under the mouse: the record's pictures.
+  TBitmap& Picture = *Skin->FActivePictures.at(size_t(Record->ActivePictureIndex));
+  auto ShowsPicture = [&](const TRect& ASource) {
+    for (int Y = 0; Y < H; Y += 2)
+      for (int X = 0; X < W; X += 2)
+        if (PresentedPixel(Bar->Handle(), Close.ObjectRect.Left + X, Close.ObjectRect.Top + Y) !=
+            COLORREF(Picture.Canvas().Pixels(ASource.Left + X, ASource.Top + Y)))
+          return false;
+    return true;
+  };
+  EXPECT_TRUE(ShowsPicture(Record->SkinRect));
+  InjectPointerPress(Centre(Close.ObjectRect));
+  Pump();
+  EXPECT_TRUE(ShowsPicture(Record->DownRect));
+  EXPECT_FALSE(ShowsPicture(Record->SkinRect));
+  InjectPointerRelease(Centre(Close.ObjectRect));
+  Pump();
+  EXPECT_EQ(Main->MDIChildCount(), 0);
+  Bar->SetSkinData(nullptr);
 }
 
 }  // namespace
