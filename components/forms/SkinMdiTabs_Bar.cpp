@@ -26,10 +26,7 @@ TspSkinMDITabsBar::TspSkinMDITabsBar(TComponent* AOwner) : TspSkinControl(AOwner
   FHideListMenu = new TspSkinPopupMenu(this);
 }
 
-TspSkinMDITabsBar::~TspSkinMDITabsBar() {
-  SetSkinForm(nullptr);
-  for (const auto& Tab : FTabs) Tab->Child->RemoveFreeNotification(this);
-}
+TspSkinMDITabsBar::~TspSkinMDITabsBar() { SetSkinForm(nullptr); }
 
 void TspSkinMDITabsBar::SetSkinForm(TspSkinForm* AValue) {
   if (FSkinForm && FSkinForm->MDITabsBar == this) FSkinForm->MDITabsBar = nullptr;
@@ -85,17 +82,21 @@ void TspSkinMDITabsBar::DeleteTab(TCustomForm* AChild) {
   if (Found != FTabs.end()) RemoveTab(static_cast<int>(Found - FTabs.begin()), false);
 }
 
-void TspSkinMDITabsBar::RemoveTab(int Index, bool AChildFreed) {
-  if (ActiveTabIndex == Index) {
-    if (OnTabMouseLeave) OnTabMouseLeave(FTabs[Index].get());
+void TspSkinMDITabsBar::RemoveTab(int AIndex, bool AChildFreed) {
+  if (ActiveTabIndex == AIndex) {
+    if (OnTabMouseLeave) OnTabMouseLeave(FTabs[AIndex].get());
     ActiveTabIndex = OldTabIndex = -1;
-  } else if (ActiveTabIndex > Index) {
+  } else if (ActiveTabIndex > AIndex) {
     --ActiveTabIndex;
     OldTabIndex = ActiveTabIndex;
   }
-  if (FDragIndex == Index) EndDrag();
-  if (!AChildFreed) FTabs[Index]->Child->RemoveFreeNotification(this);
-  FTabs.erase(FTabs.begin() + Index);
+  // The indexes kept for the hover and the drag follow the tabs after it.
+  if (FDragIndex == AIndex)
+    EndDrag();
+  else if (FDragIndex > AIndex)
+    --FDragIndex;
+  if (!AChildFreed) FTabs[AIndex]->Child->RemoveFreeNotification(this);
+  FTabs.erase(FTabs.begin() + AIndex);
   if (FTabs.empty()) {
     delete FListButton;
     FListButton = nullptr;
@@ -187,20 +188,20 @@ void TspSkinMDITabsBar::CreateControlDefaultImage(TBitmap& B) {
   DrawTabs(C);
 }
 
-void TspSkinMDITabsBar::DrawTabs(TCanvas& C) {
+void TspSkinMDITabsBar::DrawTabs(TCanvas& ACanvas) {
   CalcTabRects();
   const bool Dragging = FIsDrag && FDragIndex >= 0 && FDragIndex < TabCount();
   for (int I = 0; I < TabCount(); ++I) {
     if (!FTabs[I]->Visible || (Dragging && I == FDragIndex)) continue;
     // The pressed tab shows once it moves, on top of the others.
-    FTabs[I]->Draw(C);
+    FTabs[I]->Draw(ACanvas);
   }
   if (!Dragging) return;
-  FTabs[FDragIndex]->Draw(C);
+  FTabs[FDragIndex]->Draw(ACanvas);
   const int Drop = GetDropIndex();
   if (Drop < 0) return;
   const TRect& R = FTabs[Drop]->ObjectRect;
-  DrawDropMark(C, TabDX > 0 ? R.Right : R.Left);
+  DrawDropMark(ACanvas, TabDX > 0 ? R.Right : R.Left);
 }
 
 void TspSkinMDITabsBar::DrawDropMark(TCanvas& ACanvas, int AX) {
