@@ -129,7 +129,7 @@ void TspSkinMainMenuBar::DocumentFreed(TComponent* AComponent) {
   if (Found == FWatchedDocuments.end()) return;
   FWatchedDocuments.erase(Found);
   // Its window is gone by now: it no longer counts among the documents.
-  HideChildButtons();
+  if (FMDIChildMax) HideChildButtons();
 }
 
 // The system-menu button takes the left end, the others the right end from the
