@@ -123,8 +123,10 @@ class TspSkinMDITabsBar : public TspSkinControl {
   // With the element: the bar as high as the tab picture; the element's font.
   bool UseSkinSize = true;
   bool UseSkinFont = true;
-  // The height without the element (values above 0 only), taken at a skin change.
-  int DefaultHeight = 21;
+  // The height without the element (values above 0 only): a bar without the element
+  // takes it at once and at every skin change.
+  int DefaultHeight() const { return FDefaultHeight; }
+  void SetDefaultHeight(int AValue);
   // The close button's size: the element's close picture's width, else 14.
   int GetCloseSize() const;
   // Binds the element again: close size, height, the list buttons' skin; repaints.
@@ -201,6 +203,7 @@ class TspSkinMDITabsBar : public TspSkinControl {
   bool FShowCloseButtons = false;
   int FMinTabWidth = 0;
   int FDefaultTabWidth = 100;
+  int FDefaultHeight = 21;
   TspSkinMDITabKind FTabKind = sptkTab;
   TFont FDefaultFont;
   int FCloseSize = 14;

@@ -31,14 +31,19 @@ int TspSkinMDITabsBar::GetCloseSize() const {
   return Element && !IsRectEmpty(Element->CloseButtonRect) ? Element->CloseButtonRect.Width() : 14;
 }
 
+void TspSkinMDITabsBar::SetDefaultHeight(int AValue) {
+  FDefaultHeight = AValue;
+  if (!TabElement() && AValue > 0) SetHeight(AValue);
+}
+
 void TspSkinMDITabsBar::ChangeSkinData() {
   TspSkinControl::ChangeSkinData();
   FCloseSize = GetCloseSize();
   const TspDataSkinTabControl* Element = TabElement();
   if (Element && UseSkinSize)
     SetHeight(Element->TabRect.Height() + BottomOffset());
-  else if (DefaultHeight > 0)
-    SetHeight(DefaultHeight);
+  else if (FDefaultHeight > 0)
+    SetHeight(FDefaultHeight);
   if (FListButton) FListButton->SetSkinData(SkinData());
   if (FHideListButton) FHideListButton->SetSkinData(SkinData());
   Invalidate();

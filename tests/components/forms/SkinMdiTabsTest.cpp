@@ -351,8 +351,12 @@ TEST_F(SkinMdiTabsTest, WithTheSkinsTabElementTabsShowItsPicturesAndTheActiveOne
   Bar->OnTabGetDrawParamsEvent = [&TextColors](TspMDITab* Tab, TCanvas& Canvas) {
     TextColors.emplace_back(Tab->Child->Name(), Canvas.Font().Color());
   };
+  // Without the element the default height rules; with it, the tab picture's.
+  Bar->SetDefaultHeight(25);
+  EXPECT_EQ(Bar->Height(), 25);
   Bar->SetSkinData(Skin.get());
   Pump();
+  Bar->SetDefaultHeight(40);
   // The tabs stand on a strip as high as the element's client top.
   const int Strip = Element->ClRect.Top;
   ASSERT_GT(Strip, 0);
