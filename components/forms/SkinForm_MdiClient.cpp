@@ -2,7 +2,10 @@
 // refresh of the documents, and the subclass through which the frame paints the
 // client from the skin and keeps maximized documents fitted to it.
 
+#include <algorithm>
+
 #include "components/forms/SkinForm.h"
+#include "platform/win/MessageQueue.h"
 #include "platform/win/Messages.h"
 #include "platform/win/Painting.h"
 #include "platform/win/WindowProcedures.h"

@@ -4,9 +4,7 @@
 
 #include "components/controls/SkinCtrls.h"
 #include "components/forms/SkinForm.h"
-#include "platform/win/MessageQueue.h"
 #include "platform/win/Painting.h"
-#include "platform/win/WindowPos.h"
 
 void TspSkinForm::SkinMaximizeMDIChild() {
   FMouseTimer->SetEnabled(false);

@@ -128,7 +128,8 @@ class TCustomForm : public TCustomControl {
   bool KeyPreview() const override { return FKeyPreview; }
   void SetKeyPreview(bool AValue) { FKeyPreview = AValue; }
   // The popup menus of the focused control and its parents, then OnShortCut, then the
-  // form's Menu.
+  // form's Menu, then a document window's own keys (Ctrl+F4 closes it, Ctrl+F6 and
+  // Ctrl+Shift+F6 go to the next and the previous document).
   bool IsShortCut(TWMKey& AMessage) override;
 
   TMainMenu* Menu() const { return FMenu; }
@@ -169,6 +170,8 @@ class TCustomForm : public TCustomControl {
 
  protected:
   void CreateParams(TCreateParams& AParams) override;
+  // Ctrl+F4 and Ctrl+F6 of a document window.
+  bool IsDocumentKey(const TWMKey& AMessage);
   // An fsMDIForm form makes its MDI client with its window.
   void CreateWnd() override;
   // The MDI client takes what the aligned controls leave of the client area.

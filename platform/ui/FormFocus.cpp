@@ -6,6 +6,8 @@
 #include "platform/ui/Screen.h"
 #include "platform/win/Focus.h"
 #include "platform/win/Keyboard.h"
+#include "platform/win/Mdi.h"
+#include "platform/win/MessageQueue.h"
 
 namespace {
 
@@ -108,5 +110,23 @@ bool TCustomForm::IsShortCut(TWMKey& AMessage) {
   bool Handled = false;
   if (OnShortCut) OnShortCut(AMessage, Handled);
   if (!Handled && FMenu) Handled = FMenu->IsShortCut(AMessage);
+  if (!Handled && IsMDIDocument()) Handled = IsDocumentKey(AMessage);
   return Handled;
+}
+
+// The keys of document windows: Ctrl+F4 closes the document, Ctrl+F6 and
+// Ctrl+Shift+F6 go to the next and the previous one.
+bool TCustomForm::IsDocumentKey(const TWMKey& AMessage) {
+  if (GetKeyState(VK_CONTROL) >= 0 || (AMessage.KeyData & AltMask)) return false;
+  switch (AMessage.CharCode) {
+    case VK_F4:
+      Close();
+      return true;
+    case VK_F6:
+      SendMessage(ParentWindow(), WM_MDINEXT, reinterpret_cast<WPARAM>(Handle()),
+                  GetKeyState(VK_SHIFT) < 0 ? 1 : 0);
+      return true;
+    default:
+      return false;
+  }
 }

@@ -8,6 +8,7 @@
 #include "platform/base/Exceptions.h"
 #include "platform/ui/Panel.h"
 #include "platform/win/Focus.h"
+#include "platform/win/Keyboard.h"
 #include "platform/win/Mdi.h"
 #include "platform/win/MessageQueue.h"
 #include "platform/win/SystemMetrics.h"
@@ -196,6 +197,30 @@ TEST_F(FormMdiTest, NextAndPreviousWalkTheDocuments) {
   EXPECT_EQ(ActiveName(), "A");
   Main->Previous();
   EXPECT_EQ(ActiveName(), "B");
+}
+
+TEST_F(FormMdiTest, CtrlF6WalksTheDocumentsAndCtrlF4ClosesTheActiveOne) {
+  NewChild("A");
+  TForm* B = NewChild("B");
+  NewButton(B, "In B", 10, 10);
+  B->Show();
+  Pump();
+  InjectKeyStroke(VK_F6, PointerControl);
+  Pump();
+  EXPECT_EQ(ActiveName(), "A");
+  InjectKeyStroke(VK_F6, PointerControl | PointerShift);
+  Pump();
+  EXPECT_EQ(ActiveName(), "B");
+  // From a control inside the document too.
+  EXPECT_EQ(FocusedName(), B->Controls(0)->Name());
+  InjectKeyStroke(VK_F4, PointerControl);
+  Pump();
+  EXPECT_EQ(ChildNames(), (std::vector<String>{"A"}));
+  EXPECT_EQ(ActiveName(), "A");
+  // Without Ctrl, F6 is an ordinary key.
+  InjectKeyStroke(VK_F6);
+  Pump();
+  EXPECT_EQ(ActiveName(), "A");
 }
 
 // Three documents, front first C, B, A, in a client of 600 × 370.
