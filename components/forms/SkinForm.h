@@ -57,6 +57,7 @@ enum TSwitchState : int;
 class TspSkinStatusBar;
 // The main menu bar (SkinMenuBar.h).
 class TspSkinMainMenuBar;
+class TspSkinMDITabsBar;
 
 // Where a skinned form is placed when first shown: where it is, or centred on its
 // monitor's whole rectangle or work area.
@@ -65,6 +66,9 @@ enum TspPositionInMonitor { sppDefault, sppScreenCenter, sppDesktopCenter };
 // The skin component of AForm: the first TspSkinForm the form owns, in the order the
 // form lists its components; nullptr for no form or none.
 TspSkinForm* FindSkinForm(TCustomForm* AForm);
+// The component of the first document of the application's main form (MDIChildren
+// order) whose component has WindowState wsMaximized; nullptr when none.
+TspSkinForm* FindMaximizedMDIChildSkinForm();
 
 // Whether a window is a skinned form: SP_QUERYSKINNABLE and its two answers.
 constexpr UINT SP_QUERYSKINNABLE = 45490;
@@ -601,6 +605,25 @@ class TspSkinForm : public TComponent {
   void LeaveMainMenu();
   // Escape closed the popup of a main menu item: the item stays selected.
   void MainMenuPopupClosed();
+  // ---- The MDI tabs bar and the menu bar's document buttons (SkinMdiTabs*.cpp,
+  // SkinMenuBar_MdiButtons.cpp)
+  // The frame's tabs bar; set and cleared by the bar itself.
+  TspSkinMDITabsBar* MDITabsBar = nullptr;
+  // A document's component asks whether its document gets a tab (Accept starts true).
+  std::function<void(bool& Accept)> OnAcceptToMDITabsBar;
+  // Called on a document's component with its form: the tab of Child in the tabs bar
+  // of the main form's component, added, removed, or redrawn with its new caption.
+  void AddChildToBar(TCustomForm* Child);
+  void DeleteChildFromBar(TCustomForm* Child);
+  void RefreshMDIBarTab(TCustomForm* Child);
+  // The main form's tabs bar marks the active document's tab.
+  static void RefreshMDITabs();
+  // A document's component: its tab follows the document's showing, hiding,
+  // activation and end.
+  void FollowMDITabsBar(const TMessage& AMessage);
+  // The frame's component, after it handled a document's maximize or restore: the main
+  // menu bar shows the maximized document's buttons, or hides them when none is left.
+  void FollowMDIChildButtons(const TMessage& AMessage);
 
   // ---- The caption's quick buttons (SkinForm_CaptionQuickButtons.cpp)
   // Small image buttons at the left end of every caption object, drawn from

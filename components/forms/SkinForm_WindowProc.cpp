@@ -21,9 +21,13 @@ bool SkinFormIsBorderHitCode(LRESULT ACode) { return ACode >= HTLEFT && ACode <=
 void TspSkinForm::FormWindowProc(TMessage& AMessage) {
   // The cases that finish the message themselves return; the others fall through to
   // the form's own procedure.
-  if (MDIWindowProc(AMessage)) return;
+  if (MDIWindowProc(AMessage)) {
+    FollowMDIChildButtons(AMessage);
+    return;
+  }
   const bool Skinnable = FSkinnableForm;
   if (IsSkinMenuCloseMessage(AMessage.Msg)) CheckCloseMenus();
+  FollowMDITabsBar(AMessage);
   switch (AMessage.Msg) {
     case WM_DESTROY:
       StopObjectTimers();

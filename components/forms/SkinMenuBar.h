@@ -159,6 +159,44 @@ class TspSkinMainMenuBarItem {
   bool InActiveAnimation = false;
 };
 
+// One of the four buttons of the maximized MDI document shown on the bar (system menu
+// at the left; close, restore and minimize at the right): the skin object the
+// "mainmenubar" element names for it, or a built-in button. Placed by the bar before
+// every paint. Implementation: SkinMenuBar_MdiButtons.cpp.
+class TspSkinMainMenuBarButton {
+ public:
+  TspSkinMainMenuBarButton(TspSkinMainMenuBar& AParent, const String& AIDName, TStdCommand ACommand)
+      : Parent(AParent), IDName(AIDName), Command(ACommand) {}
+
+  TspSkinMainMenuBar& Parent;
+  String IDName;
+  // cmMaximize restores the document: the button shows the restore glyph.
+  TStdCommand Command;
+  TRect ObjectRect{};
+  bool Active = false;
+  bool MouseIn = false;
+  bool Down = false;
+  bool Enabled = true;
+
+  void Draw(TCanvas& ACanvas);
+  void DefaultDraw(TCanvas& ACanvas);
+  // The skin object named IDName; nullptr without it.
+  const TspDataSkinStdButton* SkinRecord() const;
+  // The size on the bar: the skin picture's, else a square as high as AArea.
+  TSize Size(const TRect& AArea) const;
+  void MouseEnter();
+  void MouseLeave();
+  // The left button presses it; the system-menu button opens the menu at once.
+  void MouseDown(TMouseButton AButton);
+  // The release over the button runs its command.
+  void MouseUp(TMouseButton AButton);
+  // A double click on the system-menu button closes the document.
+  void DblClick();
+  // On the maximized document: close, restore, minimize, or its system menu below the
+  // button.
+  void DoCommand();
+};
+
 class TspSkinMainMenuBar : public TspSkinControl {
  public:
   // Aligned to the top, 22 high, the scroll marker on, built-in item font
@@ -215,8 +253,10 @@ class TspSkinMainMenuBar : public TspSkinControl {
   TspSkinMainMenuBarItem& Item(int AIndex) const { return *FItems[AIndex]; }
   // Bound to a "mainmenubar" element of the skin.
   bool SkinSupport() const { return FSkinSupport; }
-  // The items area at the bar's size: the element's items area with its ends kept, or
-  // 2 pixels in from every edge without one.
+  // The items area at the bar's size: the element's items area with its ends kept, or 2
+  // pixels in from every edge without one; then less the room a maximized document's
+  // buttons take.
+  TRect FullItemsRect() const;
   TRect NewItemsRect() const;
   // The last paint hid items; the marker shows when ScrollMenu is on.
   bool Scroll() const { return FScroll; }
@@ -233,6 +273,19 @@ class TspSkinMainMenuBar : public TspSkinControl {
   void BeforeChangeSkinData() override;
   // With the element and UseSkinSize the height is the element's.
   void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+
+  // ---- The maximized MDI document's buttons (SkinMenuBar_MdiButtons.cpp)
+  // Shown while a document of the application's main form is maximized: the form calls
+  // ShowChildButtons when one is maximized and HideChildButtons when one is restored;
+  // the buttons stay while any document is still maximized. Their enabled states follow
+  // that document's border icons.
+  void ShowChildButtons();
+  void HideChildButtons();
+  bool MDIChildMax() const { return FMDIChildMax; }
+  int ChildButtonCount() const { return static_cast<int>(FChildButtons.size()); }
+  // In the order system menu, close, restore, minimize.
+  TspSkinMainMenuBarButton& ChildButton(int AIndex) const { return *FChildButtons[AIndex]; }
+  void DrawChildButton(TspSkinMainMenuBarButton& AButton);
 
   // ---- Keyboard mode (the form's main-menu mode)
   // The active item, else the first one, is selected; the form enters main-menu mode.
@@ -257,11 +310,37 @@ class TspSkinMainMenuBar : public TspSkinControl {
   void CreateControlSkinImage(TBitmap& B) override;
   void MouseDown(TMouseButton AButton, TShiftState AShift, int AX, int AY) override;
   void MouseMove(TShiftState AShift, int AX, int AY) override;
+  void MouseUp(TMouseButton AButton, TShiftState AShift, int AX, int AY) override;
   void Notification(TComponent* AComponent, TOperation AOperation) override;
   void Dispatch(TMessage& AMessage) override;
 
  private:
   friend class TspSkinMainMenuBarItem;
+  friend class TspSkinMainMenuBarButton;
+  // SkinMenuBar_MdiButtons.cpp
+  void MakeChildButtons();
+  void UpdateChildButtonsEnabled();
+  // The documents are watched while buttons show: a freed one may take the last
+  // maximized document away.
+  void WatchDocuments();
+  void DocumentFreed(TComponent* AComponent);
+  // The buttons' places in the full items area.
+  void PlaceChildButtons();
+  // AArea less the room of the shown buttons.
+  TRect CutForChildButtons(TRect AArea) const;
+  void DrawChildButtons(TCanvas& ACanvas);
+  // The first enabled button under the point; -1 none.
+  int ChildButtonAt(int AX, int AY) const;
+  // The hot button follows the point; true when the items stay cold: the point is on
+  // a button, or a button holds the mouse.
+  bool TestActiveButton(int AX, int AY);
+  // The menu of the system-menu button closed: the button comes up.
+  void ReleaseSysMenuButton();
+  std::vector<std::unique_ptr<TspSkinMainMenuBarButton>> FChildButtons;
+  bool FMDIChildMax = false;
+  int FActiveButton = -1;
+  int FCaptureButton = -1;
+  std::vector<TComponent*> FWatchedDocuments;
   void CreateMenu();
   // The item object the element names; nullptr without.
   const TspDataSkinMainMenuItem* ItemRecord() const;

@@ -37,6 +37,7 @@ void TspSkinMainMenuBar::Notification(TComponent* AComponent, TOperation AOperat
   TspSkinControl::Notification(AComponent, AOperation);
   if (AOperation != opRemove) return;
   if (AComponent == FSkinForm) FSkinForm = nullptr;
+  DocumentFreed(AComponent);
   const auto Shown = std::find_if(FItems.begin(), FItems.end(),
                                   [AComponent](const auto& AItem) { return &AItem->MenuItem == AComponent; });
   if (Shown != FItems.end()) {
@@ -103,6 +104,8 @@ void TspSkinMainMenuBar::CreateMenu() {
   }
 }
 
+TRect TspSkinMainMenuBar::NewItemsRect() const { return CutForChildButtons(FullItemsRect()); }
+
 TRect TspSkinMainMenuBar::ScrollMarkerRect() const {
   const TRect Area = NewItemsRect();
   return TRect{Area.Right - 5, Area.Top, Area.Right, Area.Bottom};
@@ -116,6 +119,7 @@ void TspSkinMainMenuBar::CreateControlDefaultImage(TBitmap& B) {
 }
 
 void TspSkinMainMenuBar::DrawItemsAndMarker(TCanvas& ACanvas) {
+  DrawChildButtons(ACanvas);
   FScroll = false;
   for (const auto& Item : FItems) Item->Draw(ACanvas);
   if (FScroll && ScrollMenu) DrawScrollMarker(ACanvas);
@@ -138,10 +142,11 @@ void TspSkinMainMenuBar::DrawItem(TspSkinMainMenuBarItem& AItem) {
 }
 
 void TspSkinMainMenuBar::TestActive(int AX, int AY) {
+  const bool ItemsCold = TestActiveButton(AX, AY);
   if (FItems.empty()) return;
   const int Old = FActiveObject;
   int Hit = -1;
-  for (int I = 0; I < ItemCount() && Hit < 0; ++I)
+  for (int I = 0; I < ItemCount() && Hit < 0 && !ItemsCold; ++I)
     if (FItems[I]->Enabled && PtInRect(FItems[I]->ObjectRect, TPoint{AX, AY})) Hit = I;
   // A selection made by keyboard or by an open menu survives the mouse leaving.
   if (!(Hit < 0 && MenuActive && Old >= 0)) FActiveObject = Hit;
@@ -167,7 +172,12 @@ void TspSkinMainMenuBar::MouseMove(TShiftState AShift, int AX, int AY) {
 void TspSkinMainMenuBar::MouseDown(TMouseButton AButton, TShiftState AShift, int AX, int AY) {
   TspSkinControl::MouseDown(AButton, AShift, AX, AY);
   TestActive(AX, AY);
-  if (FActiveObject >= 0)
+  if (FActiveButton >= 0) {
+    FCaptureButton = FActiveButton;
+    TspSkinMainMenuBarButton& Button = *FChildButtons[FActiveButton];
+    Button.MouseDown(AButton);
+    if (AShift.Contains(ssDouble)) Button.DblClick();
+  } else if (FActiveObject >= 0)
     FItems[FActiveObject]->MouseDown(AButton);
   else if (FScroll && ScrollMenu && PtInRect(ScrollMarkerRect(), TPoint{AX, AY}))
     PopupHiddenItems();
@@ -180,6 +190,8 @@ void TspSkinMainMenuBar::Dispatch(TMessage& AMessage) {
   } else if (AMessage.Msg == CM_MOUSELEAVE) {
     FMouseTimer->SetEnabled(false);
     TestActive(-1, -1);
+  } else if (AMessage.Msg == SP_CLOSESKINMENU) {
+    ReleaseSysMenuButton();
   }
 }
 

@@ -89,7 +89,7 @@ const TspDataSkinButtonControl* TspSkinMainMenuBar::ToolBarButtonRecord() const 
   return dynamic_cast<const TspDataSkinButtonControl*>(FSD->CtrlList[Index].get());
 }
 
-TRect TspSkinMainMenuBar::NewItemsRect() const {
+TRect TspSkinMainMenuBar::FullItemsRect() const {
   if (!FSkinSupport) return TRect{2, 2, Width() - 2, Height() - 2};
   TRect Area{ItemsRect.Left, ItemsRect.Top, Width() - (RectangleWidth(SkinRect) - ItemsRect.Right),
              ItemsRect.Bottom};
