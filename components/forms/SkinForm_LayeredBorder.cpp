@@ -289,6 +289,14 @@ void TspFormLayerBorder::FollowSkin() {
 }
 
 void TspFormLayerBorder::FollowForm() {
+  // The form's own frame comes and goes with a full border in force (a compositor or
+  // the skin's switch changed): its client area and region are computed anew.
+  if (FForm != nullptr && FForm->HandleAllocated() && DSF->FullLayeredBorderInForce() != FFormFrameTaken) {
+    FFormFrameTaken = !FFormFrameTaken;
+    SetWindowPos(FForm->Handle(), nullptr, 0, 0, 0, 0,
+                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    DSF->UpdateFormRegion(true);
+  }
   if (!WantedShown()) {
     if (FVisible) Hide();
     return;

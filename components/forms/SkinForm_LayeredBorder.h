@@ -229,4 +229,6 @@ class TspFormLayerBorder : public TComponent {
   int FCurrentAlphaBlendValue = -1, FCurrentInActiveAlphaBlendValue = -1;
   // The form's bounds the frame was last placed for.
   TRect FFormBounds;
+  // The full border took the form's frame (the form's client area is all of it).
+  bool FFormFrameTaken = false;
 };

@@ -825,3 +825,28 @@ TEST_F(SkinFormFullLayeredBorderTest, TheStatesKeepTheFrameInsideTheirPlaces) {
   EXPECT_EQ(Form->BoundsRect(), Bounds(10, 10, 380, 280));
   EXPECT_FALSE(SkinForm->UseCollapsedLayerFrame());
 }
+
+TEST_F(SkinFormFullLayeredBorderTest, TheFormGivesUpAndTakesBackItsFrameWithTheCompositor) {
+  HeadlessBackend()->SetPerPixelAlpha(false);
+  BindSystemFunctions();
+  TspSkinForm* SkinForm = NewBorderedForm(Bounds(200, 150, 400, 300));
+  TCustomForm* Form = SkinForm->Form();
+  ASSERT_FALSE(SkinForm->UseLayeredBorder());
+  const int FrameWidth = FramePictureSize - FixtureClRect.Width();
+  EXPECT_EQ(Form->ClientWidth(), 400 - FrameWidth) << "the form's own frame";
+
+  HeadlessBackend()->SetPerPixelAlpha(true);
+  BindSystemFunctions();
+  SendMessage(Form->Handle(), SP_CHANGELAYEREDBORDERS, 0, 0);
+  ProcessPendingMessages();
+  ASSERT_TRUE(SkinForm->WearsFullLayeredBorder());
+  EXPECT_EQ(Form->ClientWidth(), 400);
+  EXPECT_EQ(Form->ClientHeight(), 300);
+
+  HeadlessBackend()->SetPerPixelAlpha(false);
+  BindSystemFunctions();
+  SendMessage(Form->Handle(), SP_CHANGELAYEREDBORDERS, 0, 0);
+  ProcessPendingMessages();
+  EXPECT_FALSE(BorderOf(SkinForm).Visible());
+  EXPECT_EQ(Form->ClientWidth(), 400 - FrameWidth);
+}
