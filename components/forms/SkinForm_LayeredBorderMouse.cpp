@@ -38,7 +38,7 @@ bool TspFormLayerWindow::CanResize() const {
 TspFormLayerBorderHit TspFormLayerWindow::GetHitMode(TPoint ACursor) const {
   // The skin objects of a full border's top window come before the resize zones.
   const TspFormLayerBorderHit Object = ObjectHitMode(ACursor.X - Left(), ACursor.Y - Top());
-  if (FLayerBorder->ActiveObject != -1) return Object;
+  if (BorderType == spflTop && FLayerBorder->ActiveObject != -1) return Object;
   if (!CanResize()) return spflhNone;
   const TRect Form = FForm->BoundsRect();
   switch (BorderType) {
@@ -166,11 +166,8 @@ void TspFormLayerWindow::MouseMove(TShiftState AShift, int AX, int AY) {
     UpdateCursor();
     // The timer ends the hover should the leave never come.
     if (FLayerBorder->FullBorder()) FLayerBorder->MouseTimer().SetEnabled(true);
-    if (TspActiveSkinObject* Object =
-            FLayerBorder->ActiveObject != -1
-                ? FLayerBorder->DSF->ObjectList[size_t(FLayerBorder->ActiveObject)].get()
-                : nullptr)
-      Object->MouseMove(AX, AY);
+    if (BorderType == spflTop && FLayerBorder->ActiveObject != -1)
+      FLayerBorder->DSF->ObjectList[size_t(FLayerBorder->ActiveObject)]->MouseMove(AX, AY);
   }
   MousePos1 = MousePos2;
 }

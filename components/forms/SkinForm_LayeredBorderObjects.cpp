@@ -77,10 +77,12 @@ void TspFormLayerBorder::MouseTimerTick() {
 
 TspFormLayerBorderHit TspFormLayerWindow::ObjectHitMode(int AX, int AY) const {
   TspFormLayerBorder& Border = *FLayerBorder;
-  if (!Border.FullBorder() || BorderType != spflTop) {
+  if (!Border.FullBorder()) {
     Border.ActiveObject = -1;
     return spflhNone;
   }
+  // The objects live in the top window; the hover there is not the other sides' to end.
+  if (BorderType != spflTop) return spflhNone;
   Border.CheckActiveObject(AX, AY);
   const TspSkinForm& SkinForm = *Border.DSF;
   const TspActiveSkinObject* Object = LayerObject(SkinForm, Border.ActiveObject);
@@ -92,7 +94,7 @@ TspFormLayerBorderHit TspFormLayerWindow::ObjectHitMode(int AX, int AY) const {
 void TspFormLayerWindow::ObjectsMouseDown(TMouseButton AButton, int AX, int AY) {
   TspFormLayerBorder& Border = *FLayerBorder;
   TspActiveSkinObject* Object = LayerObject(*Border.DSF, Border.ActiveObject);
-  if (!Border.FullBorder() || Object == nullptr) return;
+  if (!Border.FullBorder() || BorderType != spflTop || Object == nullptr) return;
   Object->MouseDown(AX, AY, AButton);
   // A quick button of the caption takes the press: the form stays where it is.
   if (OnQuickButton(Object)) FDown = false;
@@ -101,7 +103,7 @@ void TspFormLayerWindow::ObjectsMouseDown(TMouseButton AButton, int AX, int AY) 
 
 void TspFormLayerWindow::ObjectsMouseUp(TMouseButton AButton, int AX, int AY) {
   TspFormLayerBorder& Border = *FLayerBorder;
-  if (!Border.FullBorder()) return;
+  if (!Border.FullBorder() || BorderType != spflTop) return;
   const TspSkinForm& SkinForm = *Border.DSF;
   // The object that took the press hears its release, also away from it.
   if (Border.MouseCaptureObject != Border.ActiveObject)
