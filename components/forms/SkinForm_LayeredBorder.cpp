@@ -197,7 +197,15 @@ void TspFormLayerBorder::Show(const TRect& ABox) {
 
 void TspFormLayerBorder::Hide() {
   FVisible = false;
-  for (auto& Window : FWindows) Window.reset();
+  for (auto& Window : FWindows) {
+    // A caption button of the window may close the form from the window's own
+    // message: the window then goes once that message is done.
+    if (Window && FDispatching > 0) {
+      Window->Hide();
+      Window.release()->Release();
+    }
+    Window.reset();
+  }
   for (auto& Image : FImages) Image = std::make_unique<TspBitmap>();
 }
 

@@ -229,6 +229,9 @@ class TspFormLayerBorder : public TComponent {
   int FCurrentAlphaBlendValue = -1, FCurrentInActiveAlphaBlendValue = -1;
   // The form's bounds the frame was last placed for.
   TRect FFormBounds;
+  // Messages of the border's windows under way.
+  int FDispatching = 0;
+  friend class TspFormLayerWindow;
   // The full border took the form's frame (the form's client area is all of it).
   bool FFormFrameTaken = false;
 };

@@ -30,6 +30,8 @@ bool OnQuickButton(const TspActiveSkinObject* AObject) {
 void TspFormLayerBorder::CheckActiveObject(int X, int Y) {
   TspSkinForm& SkinForm = *DSF;
   if (SkinForm.ObjectList.empty() || !FullBorder()) return;
+  // The form's own layout may have run since the top image was drawn.
+  LayoutCaptionObjects();
   // No hover while the form is inactive or being moved or sized.
   const bool CanHover = SkinForm.GetFormActive() && !SkinForm.InSizeMove();
   OldActiveObject = ActiveObject;

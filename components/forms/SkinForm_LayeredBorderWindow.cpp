@@ -2,6 +2,7 @@
 
 #include "components/forms/SkinForm.h"
 #include "components/forms/SkinForm_LayeredBorder.h"
+#include "platform/base/ScopeExit.h"
 #include "platform/gdi/Regions.h"
 #include "platform/ui/ControlMessages.h"
 #include "platform/win/Cursors.h"
@@ -136,6 +137,8 @@ void TspFormLayerWindow::CreateParams(TCreateParams& AParams) {
 }
 
 void TspFormLayerWindow::Dispatch(TMessage& AMessage) {
+  ++FLayerBorder->FDispatching;
+  const ScopeExit Done([this] { --FLayerBorder->FDispatching; });
   switch (AMessage.Msg) {
     case WM_MOUSEACTIVATE:
       // The frame never takes the activation: a press on it activates the form.

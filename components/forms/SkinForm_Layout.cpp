@@ -99,7 +99,7 @@ void TspSkinForm::PlaceSkinObjects() {
     SetZeroRect(FSizeGripArea);
   if (FSupportNCArea) PlaceCaptionButtons();
   // The caption of a full layered border lies in its top window.
-  if (WearsFullLayeredBorder()) FBorderLayer->LayoutCaptionObjects();
+  if (FullLayeredBorderInForce()) FBorderLayer->LayoutCaptionObjects();
 }
 
 namespace {
