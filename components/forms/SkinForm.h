@@ -843,6 +843,8 @@ class TspSkinForm : public TComponent {
   void HookApplication();
   void UnhookApplication();
   friend class TspSkinMainMenuBar;
+  // The full layered border lays out the caption objects in its top window.
+  friend class TspFormLayerBorder;
   bool MainMenuBarKeyDown(WORD AKey);
   bool CanMoveRightAlongMainMenuBar() const;
   // SkinForm_Shortcuts.cpp: the menu key (WM_SYSCOMMAND SC_KEYMENU, an Alt tap or F10)
@@ -1059,6 +1061,15 @@ class TspSkinForm : public TComponent {
   // Sizeable, or a sizeable border style.
   bool IsSizeAble() const;
   TspFormLayerBorder& LayerBorder() const { return *FBorderLayer; }
+  // The layered border in force with a full-border frame: the form keeps only its
+  // client area; and, shown, its top window takes the frame's drawing and mouse.
+  bool FullLayeredBorderInForce() const;
+  bool WearsFullLayeredBorder() const;
+  // A full layered border around a rolled-up or skin-minimized form: the form and its
+  // frame collapse to the frame's RollUpFormHeight.
+  bool UseCollapsedLayerFrame() const;
+  bool MaxRolledUp() const { return MaxRollUpState; }
+  bool InSizeMove() const { return FSizeMove; }
   // The form's outer rectangle: while the layered border shows a visible border
   // (LeftSize, TopSize, RightSize, BottomSize), the window lies that far inside it.
   void Move(int AX, int AY);

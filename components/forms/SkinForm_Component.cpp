@@ -173,5 +173,6 @@ void TspSkinForm::ResetObjectStates() {
 }
 
 void TspSkinForm::UpDateFormNC() {
+  if (WearsFullLayeredBorder()) return FBorderLayer->UpdateBorder();
   if (FForm->HandleAllocated()) SendMessage(FForm->Handle(), WM_NCPAINT, 0, 0);
 }

@@ -8,6 +8,7 @@
 #include "components/controls/SkinCtrls.h"
 #include "components/core/SPUtils.h"
 #include "components/forms/SkinForm.h"
+#include "components/forms/SkinForm_LayeredBorder.h"
 #include "platform/base/ScopeExit.h"
 #include "platform/gdi/DeviceContext.h"
 #include "platform/gdi/Regions.h"
@@ -137,6 +138,12 @@ void TspSkinForm::UpdateFormRegion(bool AFull) {
   if (!HasSkin()) {
     for (TBitmap* Strip : {&RMTop, &RMBottom, &RMLeft, &RMRight}) Strip->SetSize(0, 0);
     return SetRegion(CreateRectRgn(0, 0, FFormWidth, FFormHeight));
+  }
+  if (FSupportNCArea && FullLayeredBorderInForce()) {
+    // The layered border draws the frame: the window is its client rectangle, or the
+    // caption strip of the collapsed frame.
+    const int Height = UseCollapsedLayerFrame() ? FBorderLayer->Data()->RollUpFormHeight : FFormHeight;
+    return SetRegion(CreateRectRgn(0, 0, FFormWidth, std::max(Height, 0)));
   }
   if (FSD->FMask->Empty() || (FForm->FormStyle() == fsMDIChild && FWindowStateInit == wsMaximized))
     return SetRegion(CreateRectRgn(0, 0, FFormWidth, FFormHeight));

@@ -61,9 +61,6 @@ bool TspSkinForm::IsSizeAble() const {
 bool TspSkinForm::UseLayeredBorder() const {
   if (FSD == nullptr || FSD->Empty || !FSD->ShowLayeredBorders() || FSD->LayerFrame->PictureIndex == -1)
     return false;
-  // The full-border mode needs the form's frame handed to the top window; the form
-  // keeps drawing its own frame instead.
-  if (FSD->LayerFrame->FullBorder) return false;
   // Per-pixel alpha shows only where a compositor blends the windows.
   if (!IsWindows2000OrLater() || SystemFunctions().UpdateLayeredWindow == nullptr) return false;
   if (!FSkinnableForm || AlwaysDisableLayeredFrames) return false;
@@ -71,8 +68,25 @@ bool TspSkinForm::UseLayeredBorder() const {
   return FForm->FormStyle() != fsMDIChild;
 }
 
+bool TspSkinForm::FullLayeredBorderInForce() const {
+  return UseLayeredBorder() && FSD->LayerFrame->FullBorder;
+}
+
+bool TspSkinForm::WearsFullLayeredBorder() const {
+  return FBorderLayer->Visible() && FBorderLayer->FullBorder() && UseLayeredBorder();
+}
+
+bool TspSkinForm::UseCollapsedLayerFrame() const {
+  if (!FBorderLayer->FullBorder()) return false;
+  return FRollUpState ||
+         (FWindowStateInit == wsMinimized && !MinimizeDefault && FForm != Application->MainForm());
+}
+
 TspFormLayerBorder::TspFormLayerBorder(TspSkinForm* ADSF)
-    : TComponent(ADSF), DSF(ADSF), FHook(std::make_shared<THookLink>()) {
+    : TComponent(ADSF), DSF(ADSF), FHook(std::make_shared<THookLink>()), FMouseTimer(new TTimer(this)) {
+  FMouseTimer->SetEnabled(false);
+  FMouseTimer->SetInterval(500);
+  FMouseTimer->OnTimer = [this](TObject*) { MouseTimerTick(); };
   for (auto& Image : FImages) Image = std::make_unique<TspBitmap>();
   HookForm(ADSF->Form());
 }
@@ -100,6 +114,7 @@ void TspFormLayerBorder::InitFrame(TspSkinData* ASkinData, TCustomForm* AForm) {
   ReplaceNotified(FSD, ASkinData);
   FData = nullptr;
   FSourceInActiveBitmap.reset();
+  ActiveObject = OldActiveObject = MouseCaptureObject = -1;
   LeftSize = TopSize = RightSize = BottomSize = 0;
   HitTopLeftX = HitTopLeftY = HitTopRightX = HitTopRightY = 0;
   HitBottomLeftX = HitBottomLeftY = HitBottomRightX = HitBottomRightY = 0;
@@ -151,9 +166,11 @@ TRect TspFormLayerBorder::FrameBox(int AFormLeft, int AFormTop, int AFormWidth, 
   const int Width = std::min(
       Sum(AFormWidth, static_cast<long long>(FData->WidthOffset) + FSourceBitmap.Width(), Cl.Width()),
       kMaxBitmapSide + 1);
-  const int Height = std::min(
-      Sum(AFormHeight, static_cast<long long>(FData->HeightOffset) + FSourceBitmap.Height(), Cl.Height()),
-      kMaxBitmapSide + 1);
+  // The collapsed frame keeps the caption strip only.
+  const long long FormHeight = DSF->UseCollapsedLayerFrame()
+                                   ? FData->RollUpFormHeight
+                                   : static_cast<long long>(AFormHeight) + FData->HeightOffset;
+  const int Height = std::min(Sum(FormHeight, FSourceBitmap.Height(), Cl.Height()), kMaxBitmapSide + 1);
   return Rect(Left, Top, SaturatedCoordinate(static_cast<long long>(Left) + Width),
               SaturatedCoordinate(static_cast<long long>(Top) + Height));
 }
@@ -180,7 +197,15 @@ void TspFormLayerBorder::Show(const TRect& ABox) {
 
 void TspFormLayerBorder::Hide() {
   FVisible = false;
-  for (auto& Window : FWindows) Window.reset();
+  for (auto& Window : FWindows) {
+    // A caption button of the window may close the form from the window's own
+    // message: the window then goes once that message is done.
+    if (Window && FDispatching > 0) {
+      Window->Hide();
+      Window.release()->Release();
+    }
+    Window.reset();
+  }
   for (auto& Image : FImages) Image = std::make_unique<TspBitmap>();
 }
 
@@ -188,6 +213,14 @@ void TspFormLayerBorder::SetBoundsWithForm() {
   if (FData == nullptr || !FVisible) return;
   FFormBounds = FForm->BoundsRect();
   SetBounds(FrameBoxOfForm());
+}
+
+void TspFormLayerBorder::UpdateBorder() {
+  if (FData == nullptr || !FVisible) return;
+  const TRect Box = FrameBoxOfForm();
+  CreateLayerImages(Box.Width(), Box.Height());
+  for (int Type = spflLeft; Type <= spflBottom; ++Type)
+    if (FWindows[Type] && !FImages[Type]->Empty()) ApplyContent(TspFormLayerBorderType(Type));
 }
 
 void TspFormLayerBorder::SetBounds(const TRect& ABox) {
@@ -228,9 +261,21 @@ void TspFormLayerBorder::SetActive(bool AValue, bool AUpdate) {
   if (FData == nullptr) return;
   const bool Changed = FActive != AValue;
   FActive = AValue;
+  if (!AValue) {
+    // The hover and any press on the frame's objects end with the activation.
+    if (auto* Caption = ActiveObject >= 0 && size_t(ActiveObject) < DSF->ObjectList.size()
+                            ? dynamic_cast<TspSkinCaptionObject*>(DSF->ObjectList[size_t(ActiveObject)].get())
+                            : nullptr)
+      Caption->TrackQuickButtons(-1, -1);
+    ResetButtonObjects();
+    MouseCaptureObject = -1;
+    CheckActiveObject(-1, -1);
+    ActiveObject = -1;
+  }
   if (!FVisible || !Changed) return;
-  // A look of its own for the inactive form means new images.
-  if (FSourceInActiveBitmap) {
+  // A look of its own for the inactive form, or caption objects that show the
+  // activation, mean new images.
+  if (FSourceInActiveBitmap || FData->FullBorder) {
     SetBoundsWithForm();
   } else if (AUpdate) {
     SetAlphaBlend();
@@ -241,7 +286,9 @@ bool TspFormLayerBorder::WantedShown() const {
   if (FData == nullptr || FForm == nullptr || !FForm->HandleAllocated() || !DSF->UseLayeredBorder())
     return false;
   const HWND Form = FForm->Handle();
-  return IsWindowVisible(Form) && !IsIconic(Form) && DSF->ReachedWindowState() != wsMaximized;
+  // A full border is the maximized form's frame too.
+  return IsWindowVisible(Form) && !IsIconic(Form) &&
+         (DSF->ReachedWindowState() != wsMaximized || FData->FullBorder);
 }
 
 void TspFormLayerBorder::FollowSkin() {
@@ -250,6 +297,14 @@ void TspFormLayerBorder::FollowSkin() {
 }
 
 void TspFormLayerBorder::FollowForm() {
+  // The form's own frame comes and goes with a full border in force (a compositor or
+  // the skin's switch changed): its client area and region are computed anew.
+  if (FForm != nullptr && FForm->HandleAllocated() && DSF->FullLayeredBorderInForce() != FFormFrameTaken) {
+    FFormFrameTaken = !FFormFrameTaken;
+    SetWindowPos(FForm->Handle(), nullptr, 0, 0, 0, 0,
+                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    DSF->UpdateFormRegion(true);
+  }
   if (!WantedShown()) {
     if (FVisible) Hide();
     return;

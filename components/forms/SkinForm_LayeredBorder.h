@@ -10,14 +10,19 @@
 // (moves, sizes, showing, hiding, activation, the window states), chained like the skin
 // component's and taken off by identity. It needs a compositor: without one (no
 // per-pixel alpha on the display) it is never in force and the form keeps its
-// ordinary skinned frame. A frame that asks for the full-border mode (caption and
-// caption buttons drawn in the top window) is not shown either: the form draws its
-// own frame then.
+// ordinary skinned frame. In the full-border mode the frame is the whole frame of the
+// form: the form keeps only its client area, and the top window carries the caption
+// and the caption buttons, drawn there by the form's skin objects, which take the
+// mouse there (hover, press, commands); the caption moves the form and a double click
+// on it maximizes, restores or rolls the form up.
 //
 // Implementation: SkinForm_LayeredBorder.cpp (the frame data, the frame box, showing,
 // moving, alpha, activation), SkinForm_LayeredBorderImages.cpp (the four images for a
 // size), SkinForm_LayeredBorderWindow.cpp (the windows and the hook on the form),
-// SkinForm_LayeredBorderMouse.cpp (hit strips, sizing cursors and the border drags).
+// SkinForm_LayeredBorderMouse.cpp (hit strips, sizing cursors and the border drags),
+// SkinForm_LayeredBorderCaption.cpp (the caption objects laid out and drawn in the top
+// window), SkinForm_LayeredBorderObjects.cpp (the mouse on those objects, the caption
+// drag and double click, the mouse timer).
 // User-interface thread only.
 
 #include <array>
@@ -25,6 +30,7 @@
 
 #include "components/core/spEffBmp.h"
 #include "platform/ui/Forms.h"
+#include "platform/ui/Timer.h"
 
 class TspSkinForm;
 class TspFormLayerBorder;
@@ -73,10 +79,20 @@ class TspFormLayerWindow : public TForm {
   // The zone under the cursor (screen position) for this window's side.
   TspFormLayerBorderHit GetHitMode(TPoint ACursor) const;
   TspFormLayerBorderHit TopHitMode(TPoint ACursor) const;
+  // The full-border top window: the skin object under the window point, if any.
+  TspFormLayerBorderHit ObjectHitMode(int AX, int AY) const;
   TspFormLayerBorderHit BottomHitMode(TPoint ACursor) const;
   void UpdateCursor();
   // One step of a drag from MousePos1 to MousePos2.
   void DragStep();
+  // One step of a caption drag: the form moves by the cursor's way, held by a
+  // magnetic edge until the mouse pulls further.
+  void CaptionDragStep();
+  // SkinForm_LayeredBorderObjects.cpp: a double click on the full-border top window.
+  void CaptionDblClick(int AX, int AY);
+  // The press, release and move handed to the skin objects in the full-border mode.
+  void ObjectsMouseDown(TMouseButton AButton, int AX, int AY);
+  void ObjectsMouseUp(TMouseButton AButton, int AX, int AY);
 
   TCustomForm* const FForm;
   TspFormLayerBorder* const FLayerBorder;
@@ -134,6 +150,24 @@ class TspFormLayerBorder : public TComponent {
   // the form.
   void FollowSkin();
 
+  // The frame is in the full-border mode (caption and caption buttons on top).
+  bool FullBorder() const { return FData != nullptr && FData->FullBorder; }
+  // Visible only: new images for the form's box, the windows kept in place.
+  void UpdateBorder();
+  // Full border: the caption object, the caption buttons and the system-menu button
+  // placed in the top window's coordinates for the form's width.
+  void LayoutCaptionObjects();
+  // Full border: the skin object under the top window's point (X, Y) becomes the
+  // active one (-1, -1: none); the old one is left, the new one entered.
+  void CheckActiveObject(int X, int Y);
+  // Every caption button loses its pressed and hot state.
+  void ResetButtonObjects();
+  // Indexes into the form's skin objects: the one under the mouse, the one before it,
+  // the one that took the press; -1 none.
+  int ActiveObject = -1, OldActiveObject = -1, MouseCaptureObject = -1;
+  // 500 ms while the mouse is over the frame: ends the hover the leave missed.
+  TTimer& MouseTimer() const { return *FMouseTimer; }
+
   // The windows; nullptr while hidden (only the top one without corner points).
   TspFormLayerWindow* Window(TspFormLayerBorderType AType) const { return FWindows[AType].get(); }
   // The images of the windows for the current size.
@@ -151,11 +185,21 @@ class TspFormLayerBorder : public TComponent {
   void Notification(TComponent* AComponent, TOperation AOperation) override;
 
  private:
-  struct THookLink;
+  // The link between the border's hook on the form's WindowProc and the border. The
+  // hook owns a share of it; a border that goes while another hook covers its own
+  // clears Owner, and the hook then only forwards to the procedure it replaced.
+  struct THookLink {
+    TspFormLayerBorder* Owner = nullptr;
+    TCustomForm* Form = nullptr;
+    TWndMethod OldWindowProc;
+  };
   struct TFormHook;
   void HookForm(TCustomForm* AForm);
   void UnhookForm();
   void FormMessage(TMessage& AMessage);
+  void MouseTimerTick();
+  // SkinForm_LayeredBorderCaption.cpp: the visible objects drawn into the top image.
+  void DrawCaptionObjects(TspBitmap& ATop);
   // Whether the frame should show now.
   bool WantedShown() const;
 
@@ -179,9 +223,15 @@ class TspFormLayerBorder : public TComponent {
   std::array<std::unique_ptr<TspBitmap>, 4> FImages;
   std::array<std::unique_ptr<TspFormLayerWindow>, 4> FWindows;
   std::shared_ptr<THookLink> FHook;
+  TTimer* FMouseTimer;
   bool FVisible = false;
   bool FActive = true;
   int FCurrentAlphaBlendValue = -1, FCurrentInActiveAlphaBlendValue = -1;
   // The form's bounds the frame was last placed for.
   TRect FFormBounds;
+  // Messages of the border's windows under way.
+  int FDispatching = 0;
+  friend class TspFormLayerWindow;
+  // The full border took the form's frame (the form's client area is all of it).
+  bool FFormFrameTaken = false;
 };

@@ -65,6 +65,8 @@ void TspFormLayerBorder::CreateLayerImages(int AW, int AH) {
   const auto ClampY = [SH](int AY) { return std::clamp(AY, 0, SH); };
   const int TopHeight = ClampY(std::max(FData->LTPoint.Y, FData->RTPoint.Y));
   ComposeLayerStrip(S, Top, AW, 0, TopHeight, ClampX(FData->LTPoint.X), ClampX(FData->RTPoint.X));
+  // The full border's caption and caption buttons are part of the top window.
+  if (FData->FullBorder && !Top.Empty()) DrawCaptionObjects(Top);
 
   // A box lower than the top and bottom parts keeps the bottom part's lower rows.
   const int FullBottom = SH - ClampY(std::min(FData->LBPoint.Y, FData->RBPoint.Y));

@@ -36,8 +36,9 @@ bool TspFormLayerWindow::CanResize() const {
 }
 
 TspFormLayerBorderHit TspFormLayerWindow::GetHitMode(TPoint ACursor) const {
-  // Without the full-border mode no skin object lies on the frame: only the resize
-  // zones count.
+  // The skin objects of a full border's top window come before the resize zones.
+  const TspFormLayerBorderHit Object = ObjectHitMode(ACursor.X - Left(), ACursor.Y - Top());
+  if (BorderType == spflTop && FLayerBorder->ActiveObject != -1) return Object;
   if (!CanResize()) return spflhNone;
   const TRect Form = FForm->BoundsRect();
   switch (BorderType) {
@@ -136,27 +137,37 @@ void TspFormLayerWindow::MouseDown(TMouseButton AButton, TShiftState AShift, int
   if (!FLayerBorder->Data()->HitTestEnable) return;
   const TPoint Cursor = LayerCursor();
   const TspFormLayerBorderHit Hit = GetHitMode(Cursor);
-  if (Hit == spflhNone || AButton != mbLeft || SkinForm.ReachedWindowState() == wsMaximized) return;
+  if (!CanResize() && Hit != spflCaption && Hit != spflObject) return;
   FHitMode = Hit;
-  FDown = true;
+  // Objects take their press themselves; a maximized form neither moves nor sizes.
+  FDown = Hit != spflhNone && Hit != spflObject && AButton == mbLeft &&
+          SkinForm.ReachedWindowState() != wsMaximized;
   MousePos1 = MousePos2 = Cursor;
+  ObjectsMouseDown(AButton, AX, AY);
 }
 
 void TspFormLayerWindow::MouseUp(TMouseButton AButton, TShiftState AShift, int AX, int AY) {
   TForm::MouseUp(AButton, AShift, AX, AY);
   FDown = false;
   MousePos1 = MousePos2 = TPoint{0, 0};
+  if (FLayerBorder->Data()->HitTestEnable) ObjectsMouseUp(AButton, AX, AY);
 }
 
 void TspFormLayerWindow::MouseMove(TShiftState AShift, int AX, int AY) {
   TForm::MouseMove(AShift, AX, AY);
   if (!FLayerBorder->Data()->HitTestEnable) return;
   MousePos2 = LayerCursor();
-  if (FDown) {
+  if (FDown && FHitMode == spflCaption) {
+    CaptionDragStep();
+  } else if (FDown) {
     DragStep();
   } else {
     FHitMode = GetHitMode(MousePos2);
     UpdateCursor();
+    // The timer ends the hover should the leave never come.
+    if (FLayerBorder->FullBorder()) FLayerBorder->MouseTimer().SetEnabled(true);
+    if (BorderType == spflTop && FLayerBorder->ActiveObject != -1)
+      FLayerBorder->DSF->ObjectList[size_t(FLayerBorder->ActiveObject)]->MouseMove(AX, AY);
   }
   MousePos1 = MousePos2;
 }

@@ -2,23 +2,16 @@
 
 #include "components/forms/SkinForm.h"
 #include "components/forms/SkinForm_LayeredBorder.h"
+#include "platform/base/ScopeExit.h"
 #include "platform/gdi/Regions.h"
 #include "platform/ui/ControlMessages.h"
+#include "platform/win/Cursors.h"
 #include "platform/win/LayeredWindows.h"
 #include "platform/win/Messages.h"
 #include "platform/win/WindowPos.h"
 #include "platform/win/WindowRegions.h"
 #include "platform/win/WindowStyles.h"
 #include "platform/win/WindowTree.h"
-
-// The link between the border's hook on the form's WindowProc and the border. The hook
-// owns a share of it; a border that goes while another hook covers its own clears
-// Owner, and the hook then only forwards to the procedure it replaced.
-struct TspFormLayerBorder::THookLink {
-  TspFormLayerBorder* Owner = nullptr;
-  TCustomForm* Form = nullptr;
-  TWndMethod OldWindowProc;
-};
 
 // A functor of its own type, so the border can tell its hook from any other.
 struct TspFormLayerBorder::TFormHook {
@@ -144,6 +137,8 @@ void TspFormLayerWindow::CreateParams(TCreateParams& AParams) {
 }
 
 void TspFormLayerWindow::Dispatch(TMessage& AMessage) {
+  ++FLayerBorder->FDispatching;
+  const ScopeExit Done([this] { --FLayerBorder->FDispatching; });
   switch (AMessage.Msg) {
     case WM_MOUSEACTIVATE:
       // The frame never takes the activation: a press on it activates the form.
@@ -158,6 +153,21 @@ void TspFormLayerWindow::Dispatch(TMessage& AMessage) {
     case WM_SETFOCUS:
       if (!FForm->Active()) FForm->Show();
       AMessage.Result = 1;
+      return;
+    case WM_LBUTTONDBLCLK:
+      CaptionDblClick(GET_X_LPARAM(AMessage.LParam), GET_Y_LPARAM(AMessage.LParam));
+      TForm::Dispatch(AMessage);
+      return;
+    case CM_MOUSEENTER:
+      if (FLayerBorder->FullBorder()) FLayerBorder->MouseTimer().SetEnabled(true);
+      TForm::Dispatch(AMessage);
+      return;
+    case CM_MOUSELEAVE:
+      if (FLayerBorder->FullBorder()) {
+        FLayerBorder->MouseTimer().SetEnabled(false);
+        FLayerBorder->CheckActiveObject(-1, -1);
+      }
+      TForm::Dispatch(AMessage);
       return;
     default:
       TForm::Dispatch(AMessage);

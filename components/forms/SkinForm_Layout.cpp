@@ -5,6 +5,7 @@
 
 #include "components/core/SPUtils.h"
 #include "components/forms/SkinForm.h"
+#include "components/forms/SkinForm_LayeredBorder.h"
 
 namespace {
 
@@ -97,6 +98,8 @@ void TspSkinForm::PlaceSkinObjects() {
   else
     SetZeroRect(FSizeGripArea);
   if (FSupportNCArea) PlaceCaptionButtons();
+  // The caption of a full layered border lies in its top window.
+  if (FullLayeredBorderInForce()) FBorderLayer->LayoutCaptionObjects();
 }
 
 namespace {

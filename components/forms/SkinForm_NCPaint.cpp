@@ -5,6 +5,7 @@
 #include "components/core/SPUtils.h"
 #include "components/core/spEffBmp.h"
 #include "components/forms/SkinForm.h"
+#include "components/forms/SkinForm_LayeredBorder.h"
 #include "components/forms/SkinForm_PaintInternal.h"
 #include "platform/base/ScopeExit.h"
 #include "platform/gdi/Blit.h"
@@ -223,6 +224,8 @@ void TspSkinForm::PaintDefaultCaption(TBitmap& ACaption) {
 
 void TspSkinForm::DrawSkinObject(TspActiveSkinObject* AObject) {
   if (!AObject || !IsObjectPresent(*AObject)) return;
+  // The objects of a full layered border live in its top window.
+  if (WearsFullLayeredBorder()) return FBorderLayer->UpdateBorder();
   if (!FSupportNCArea) {
     AObject->Draw(FForm->Canvas(), true);
     return;

@@ -57,7 +57,9 @@ bool TspActiveSkinObject::HitTest(int X, int Y) const {
 }
 
 bool TspActiveSkinObject::EnableMorphing() const {
-  return Morphing && SD && !RectangleIsEmpty(ActiveSkinRect) && SD->EnableSkinEffects;
+  // The top window of a full layered border is redrawn whole for every change.
+  return Morphing && SD && !RectangleIsEmpty(ActiveSkinRect) && SD->EnableSkinEffects &&
+         !Parent->FullLayeredBorderInForce();
 }
 
 bool TspActiveSkinObject::CanMorphing() const {

@@ -4,6 +4,7 @@
 
 #include "components/controls/SkinCtrls.h"
 #include "components/forms/SkinForm.h"
+#include "components/forms/SkinForm_LayeredBorder.h"
 #include "platform/ui/Application.h"
 
 void TspSkinForm::Loaded() {
@@ -62,7 +63,15 @@ void TspSkinForm::SkinMinimize() {
     // The reached state is wsMinimized by now, so the minimum size is the caption
     // strip's.
     const TPoint Place = GetMinimizedPlace();
-    FForm->SetBounds(Place.X, Place.Y, GetMinWidth(), GetMinHeight());
+    if (WearsFullLayeredBorder()) {
+      // The collapsed frame's strip stands where a caption strip would.
+      const TspFormLayerBorder& Border = *FBorderLayer;
+      FForm->SetBounds(Place.X + Border.LeftSize,
+                       Place.Y - Border.BottomSize - Border.Data()->RollUpFormHeight + 10, GetMinWidth(),
+                       GetMinHeight());
+    } else {
+      FForm->SetBounds(Place.X, Place.Y, GetMinWidth(), GetMinHeight());
+    }
     // The other documents leave the maximized state without this one.
     if (FForm->FormStyle() == fsMDIChild) {
       SendToMainForm(SP_MDICHILDRESTORED);
@@ -74,10 +83,18 @@ void TspSkinForm::SkinMinimize() {
 
 void TspSkinForm::SkinMaximize() {
   SaveNormalBounds();
-  if (FForm->FormStyle() == fsMDIChild)
+  if (FForm->FormStyle() == fsMDIChild) {
     SkinMaximizeMDIChild();
-  else
+  } else if (FullLayeredBorderInForce()) {
+    // The full layered border, with its margins, fills the target.
+    const TRect Target = MaximizedBounds();
+    const TspFormLayerBorder& Border = *FBorderLayer;
+    FForm->SetBounds(Target.Left + Border.LeftSize, Target.Top + Border.TopSize,
+                     Target.Width() - Border.LeftSize - Border.RightSize,
+                     Target.Height() - Border.TopSize - Border.BottomSize);
+  } else {
     FForm->SetBoundsRect(MaximizedBounds());
+  }
   ShowStatusBarGrip(false);
   if (OnMaximize) OnMaximize(this);
 }

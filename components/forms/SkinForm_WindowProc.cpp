@@ -185,6 +185,7 @@ bool TspSkinForm::WMSysCommand(TMessage& AMessage) {
 void TspSkinForm::PaintFrame(HDC ADC, bool AUseExternalDC) {
   if (AUseExternalDC && ADC == nullptr) return;
   if (!FSupportNCArea || FForm->BorderStyle() == bsNone || IsMaximizedMDIChild()) return;
+  if (FSkinSupport && FullLayeredBorderInForce()) return;
   if (FSkinSupport)
     PaintNCSkin(ADC, AUseExternalDC);
   else if (!FStopPainting)
@@ -260,6 +261,8 @@ void TspSkinForm::WMGetMinMaxInfo(TMessage& AMessage) {
 void TspSkinForm::WMNCCalcSize(TMessage& AMessage) {
   // Never passed on: the form's whole rectangle is ours to divide.
   if (!FSupportNCArea || FForm->BorderStyle() == bsNone) return;
+  // The full layered border draws the whole frame: the window is all client.
+  if (FSkinSupport && FullLayeredBorderInForce()) return;
   auto* Params = reinterpret_cast<NCCALCSIZE_PARAMS*>(AMessage.LParam);
   RECT& R = Params->rgrc[0];
   if (FSkinSupport && !RectangleIsEmpty(FSD->ClRect)) {
@@ -292,6 +295,11 @@ void TspSkinForm::WMNCHitTest(TMessage& AMessage) {
       FMouseTimer->SetEnabled(true);
     }
     AMessage.Result = ClientAreaHitTest(P);
+    return;
+  }
+  // The frame's windows hit-test the full layered border themselves.
+  if (WearsFullLayeredBorder()) {
+    AMessage.Result = HTCLIENT;
     return;
   }
   AMessage.Result = FSkinSupport ? SkinFrameHitTest(P) : DefaultFrameHitTest(P);

@@ -1,7 +1,8 @@
 // A skin's layer frame around a skinned form on a real X display: with a compositor
 // (xcompmgr, started here) the frame's windows show on the screen with their alpha and
 // dragging the frame's border resizes the form; without one the form keeps its
-// ordinary skinned frame and nothing surrounds it.
+// ordinary skinned frame and nothing surrounds it. A full-border frame carries the
+// caption's close button, which closes the form.
 
 #include <cstdlib>
 #include <functional>
@@ -112,6 +113,42 @@ TEST_F(X11LayeredBorderTest, WithACompositorTheFramesPixelsCarryTheirAlphaAndIts
     return std::abs(ScreenGrey({565, 250}) - Expected) <= 3;
   })) << ScreenGrey({565, 250})
       << " for " << Expected;
+}
+
+// The full border: a red close button of 12 x 12 at the caption's right end.
+TEST_F(X11LayeredBorderTest, TheCloseButtonOfAFullBorderClosesTheForm) {
+  ASSERT_TRUE(Compositor.Start(VirtualDisplay(), X11()));
+  BindSystemFunctions();
+  auto Button = std::make_unique<TBitmap>();
+  Button->SetPixelFormat(pf24bit);
+  Button->SetSize(12, 12);
+  Button->Canvas().Brush().SetColor(clRed);
+  Button->Canvas().FillRect(Rect(0, 0, 12, 12));
+  Skin->FActivePictures.push_back(std::move(Button));
+  TspDataSkinLayerFrame& Frame = *Skin->LayerFrame;
+  Frame.FullBorder = true;
+  Frame.CaptionRect = Rect(20, 8, 120, 28);
+  auto Close = std::make_unique<TspDataSkinStdButton>("closebutton");
+  Close->Command = cmClose;
+  Close->SkinRectInAPicture = true;
+  Close->ActivePictureIndex = int(Skin->FActivePictures.size()) - 1;
+  Close->SkinRect = Rect(0, 0, 12, 12);
+  Skin->ObjectList.clear();
+  Skin->ObjectList.push_back(std::move(Close));
+  // Closing the main form would end the application: the framed form is another one.
+  Application->CreateForm<TForm>();
+  TspSkinForm* SkinForm = ShowForm(FormBounds);
+  ASSERT_TRUE(SkinForm->WearsFullLayeredBorder());
+  // The top window starts at (80, 70) and the caption ends at 120 + 300 in it: the
+  // button spans x 488 to 499, y 78 to 89.
+  const TPoint OnClose{494, 84};
+  ASSERT_TRUE(TickUntil([&] {
+    const uint32_t Pixel = VirtualDisplay().Screenshot(Bounds(OnClose.X, OnClose.Y, 1, 1)).Pixel(0, 0);
+    return (Pixel >> 16 & 0xFF) > 200 && (Pixel & 0xFF) < 50;
+  })) << "the red button shows in the top window";
+  VirtualDisplay().Xdotool("mousemove 494 84 click 1");
+  EXPECT_TRUE(TickUntil([&] { return !SkinForm->Form()->Visible(); }));
+  EXPECT_FALSE(SkinForm->LayerBorder().Visible());
 }
 
 }  // namespace

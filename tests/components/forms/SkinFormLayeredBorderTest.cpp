@@ -299,7 +299,6 @@ TEST_F(SkinFormLayeredBorderTest, TheFrameIsInForceOnlyWhereItCanShow) {
        [](TspSkinData& ASkin, TspSkinForm&) { ASkin.SetShowLayeredBorders(false); }},
       {"disabled for the form",
        [](TspSkinData&, TspSkinForm& AForm) { AForm.AlwaysDisableLayeredFrames = true; }},
-      {"full-border frame", [](TspSkinData& ASkin, TspSkinForm&) { ASkin.LayerFrame->FullBorder = true; }},
   };
   for (const TCase& Case : Cases) {
     SCOPED_TRACE(Case.Name);
@@ -321,7 +320,6 @@ TEST_F(SkinFormLayeredBorderTest, TheFrameIsInForceOnlyWhereItCanShow) {
     HeadlessBackend()->SetPerPixelAlpha(true);
     BindSystemFunctions();
     Skin->SetShowLayeredBorders(true);
-    Skin->LayerFrame->FullBorder = false;
   }
 }
 
@@ -642,3 +640,213 @@ TEST_F(SkinFormLayeredBorderTest, AnotherSkinBringsItsOwnFrameOrNone) {
 }
 
 }  // namespace
+
+// The full-border mode: the caption (20, 8, 120, 28) of the frame picture grows with
+// the form; the close and maximize buttons (12 x 12, 2 apart) stand at its right end,
+// drawn from picture 3: close red, hot green; maximize blue, hot white.
+class SkinFormFullLayeredBorderTest : public SkinFormLayeredBorderTest {
+ protected:
+  void SetUp() override {
+    SkinFormLayeredBorderTest::SetUp();
+    auto Buttons = std::make_unique<TBitmap>();
+    Buttons->SetPixelFormat(pf24bit);
+    Buttons->SetSize(48, 12);
+    const TColor Looks[] = {clRed, clLime, clBlue, clWhite};
+    for (int I = 0; I < 4; ++I) {
+      Buttons->Canvas().Brush().SetColor(Looks[I]);
+      Buttons->Canvas().FillRect(Rect(I * 12, 0, I * 12 + 12, 12));
+    }
+    Skin->FActivePictures.push_back(std::move(Buttons));
+    Skin->ButtonsOffset = 2;
+    TspDataSkinLayerFrame& Frame = *Skin->LayerFrame;
+    Frame.FullBorder = true;
+    Frame.CaptionRect = Rect(20, 8, 120, 28);
+    Frame.RollUpFormHeight = 12;
+    auto Caption = std::make_unique<TspDataSkinCaption>("caption");
+    Caption->SkinRect = Rect(10, 6, 90, 26);
+    Skin->ObjectList.push_back(std::move(Caption));
+    AddButton("closebutton", cmClose, 0);
+    AddButton("maxbutton", cmMaximize, 24);
+  }
+
+  void AddButton(const String& AName, TStdCommand ACommand, int ALeft) {
+    auto Button = std::make_unique<TspDataSkinStdButton>(AName);
+    Button->Command = ACommand;
+    Button->SkinRectInAPicture = true;
+    Button->ActivePictureIndex = 3;
+    Button->SkinRect = Rect(ALeft, 0, ALeft + 12, 12);
+    Button->ActiveSkinRect = Rect(ALeft + 12, 0, ALeft + 24, 12);
+    Skin->ObjectList.push_back(std::move(Button));
+  }
+
+  // The middle of a button in the top window of the form's frame (screen), from the
+  // right end of the caption: close the first, maximize the second.
+  static TPoint ButtonCentre(TspSkinForm* ASkinForm, int AFromRight) {
+    const TRect Top = ShownRect(ASkinForm, spflTop);
+    const int CaptionRight = Top.Left + 120 + ASkinForm->Form()->Width() - 100;
+    return {CaptionRight - 6 - AFromRight * 14, Top.Top + 14};
+  }
+  static TspColor TopPixelAt(TspSkinForm* ASkinForm, TPoint AScreen) {
+    const TRect Top = ShownRect(ASkinForm, spflTop);
+    return BorderOf(ASkinForm).Image(spflTop).GetPixel(AScreen.X - Top.Left, AScreen.Y - Top.Top);
+  }
+  static TspColor Opaque(TColor AColor) {
+    return 0xFF000000u | TspColor(GetRValue(AColor)) << 16 | TspColor(GetGValue(AColor)) << 8 |
+           GetBValue(AColor);
+  }
+};
+
+TEST_F(SkinFormFullLayeredBorderTest, TheTopWindowCarriesTheCaptionButtonsAndTheFormOnlyItsClient) {
+  TspSkinForm* SkinForm = NewBorderedForm(Bounds(200, 150, 400, 300));
+  ASSERT_TRUE(SkinForm->WearsFullLayeredBorder());
+  EXPECT_EQ(ShownRect(SkinForm, spflTop), Bounds(180, 120, 440, 40));
+  // The form has no frame of its own: all of it is client, the mouse goes to the frame.
+  EXPECT_EQ(CalcClientRect(SkinForm->Form(), Bounds(0, 0, 400, 300)), Rect(0, 0, 400, 300));
+  EXPECT_EQ(SendMessage(SkinForm->Form()->Handle(), WM_NCHITTEST, 0, MAKELPARAM(210, 160)), HTCLIENT);
+
+  // The caption's right end moved by the form's growth (300): close at 408, maximize
+  // 2 pixels before it, the caption up to 2 pixels before that.
+  auto& Close = *SkinForm->ObjectList[1];
+  auto& Maximize = *SkinForm->ObjectList[2];
+  EXPECT_EQ(Close.ObjectRect, Rect(408, 8, 420, 20));
+  EXPECT_EQ(Maximize.ObjectRect, Rect(394, 8, 406, 20));
+  EXPECT_EQ(SkinForm->ObjectList[0]->ObjectRect, Rect(20, 8, 390, 28));
+  const TPoint CloseAt = ButtonCentre(SkinForm, 0), MaximizeAt = ButtonCentre(SkinForm, 1);
+  EXPECT_EQ(TopPixelAt(SkinForm, CloseAt), Opaque(clRed));
+  EXPECT_EQ(TopPixelAt(SkinForm, MaximizeAt), Opaque(clBlue));
+
+  // Hover shows the hot look; leaving the window without a leave message ends it
+  // within the 500 ms of the mouse timer.
+  InjectPointerMove(CloseAt);
+  ProcessPendingMessages();
+  EXPECT_EQ(TopPixelAt(SkinForm, CloseAt), Opaque(clLime));
+  EXPECT_EQ(TopPixelAt(SkinForm, MaximizeAt), Opaque(clBlue));
+  InjectPointerMove(MaximizeAt);
+  ProcessPendingMessages();
+  EXPECT_EQ(TopPixelAt(SkinForm, CloseAt), Opaque(clRed));
+  EXPECT_EQ(TopPixelAt(SkinForm, MaximizeAt), Opaque(clWhite));
+  EXPECT_TRUE(BorderOf(SkinForm).MouseTimer().Enabled());
+  InjectPointerMove(Point(5, 5));
+  HeadlessBackend()->AdvanceClock(500);
+  ProcessPendingMessages();
+  EXPECT_FALSE(BorderOf(SkinForm).MouseTimer().Enabled());
+  EXPECT_FALSE(Maximize.Active);
+  EXPECT_EQ(TopPixelAt(SkinForm, MaximizeAt), Opaque(clBlue));
+}
+
+TEST_F(SkinFormFullLayeredBorderTest, TheCaptionButtonsRunTheirCommands) {
+  // A secondary form: closing the main form would end the application.
+  NewSkinnedForm(Bounds(0, 0, 200, 150), nullptr);
+  TspSkinForm* SkinForm = NewBorderedForm(Bounds(200, 150, 400, 300));
+  TCustomForm* Form = SkinForm->Form();
+  InjectClick(ButtonCentre(SkinForm, 1));
+  ProcessPendingMessages();
+  ASSERT_EQ(SkinForm->ReachedWindowState(), wsMaximized);
+  // The frame stays with the maximized form, its margins inside the work area.
+  ASSERT_TRUE(BorderOf(SkinForm).Visible());
+  const TRect Outer =
+      Rect(Form->Left() - LayerBorderSize, Form->Top() - LayerBorderSize,
+           Form->Left() + Form->Width() + LayerBorderSize, Form->Top() + Form->Height() + LayerBorderSize);
+  TRect WorkArea;
+  GetMonitorArea(Form->Handle(), true, WorkArea);
+  EXPECT_TRUE(Outer == WorkArea ||
+              Outer == Rect(WorkArea.Left + 1, WorkArea.Top + 1, WorkArea.Right - 1, WorkArea.Bottom - 1))
+      << Outer.Left << "," << Outer.Top << " " << Outer.Right << "," << Outer.Bottom;
+
+  InjectClick(ButtonCentre(SkinForm, 0));
+  ProcessPendingMessages();
+  EXPECT_FALSE(Form->Visible()) << "close closes the form";
+  EXPECT_FALSE(BorderOf(SkinForm).Visible());
+}
+
+TEST_F(SkinFormFullLayeredBorderTest, TheCaptionMovesTheFormAndADoubleClickMaximizesAndRestores) {
+  TspSkinForm* SkinForm = NewBorderedForm(Bounds(200, 150, 400, 300));
+  TCustomForm* Form = SkinForm->Form();
+  Drag(Point(300, 135), {Point(320, 145), Point(350, 175)});
+  EXPECT_EQ(Form->BoundsRect(), Bounds(250, 190, 400, 300));
+  EXPECT_EQ(ShownRect(SkinForm, spflTop), Bounds(230, 160, 440, 40));
+  EXPECT_EQ(SkinForm->ReachedWindowState(), wsNormal);
+
+  InjectDoubleClick(Point(350, 175));
+  ProcessPendingMessages();
+  ASSERT_EQ(SkinForm->ReachedWindowState(), wsMaximized);
+  const TRect Maximized = Form->BoundsRect();
+  // A maximized form neither moves by its caption nor sizes.
+  const TRect Top = ShownRect(SkinForm, spflTop);
+  Drag(Point(Top.Left + 60, Top.Top + 15), {Point(Top.Left + 90, Top.Top + 45)});
+  EXPECT_EQ(Form->BoundsRect(), Maximized);
+  InjectDoubleClick(Point(Top.Left + 60, Top.Top + 15));
+  ProcessPendingMessages();
+  EXPECT_EQ(SkinForm->ReachedWindowState(), wsNormal);
+  EXPECT_EQ(Form->BoundsRect(), Bounds(250, 190, 400, 300));
+
+  // A form that may not be sized rolls up and down instead, into the collapsed frame.
+  SkinForm->Sizeable = false;
+  TspSkinForm::TspBorderIcons Icons = SkinForm->BorderIcons();
+  Icons.Include(TspSkinForm::biRollUp);
+  SkinForm->SetBorderIcons(Icons);
+  ProcessPendingMessages();
+  InjectDoubleClick(Point(350, 175));
+  ProcessPendingMessages();
+  ASSERT_TRUE(SkinForm->RollUpState());
+  EXPECT_TRUE(SkinForm->UseCollapsedLayerFrame());
+  EXPECT_EQ(BorderOf(SkinForm).FrameBoxOfForm().Height(), 12 + LayerHeight - LayerClRect.Height());
+  InjectDoubleClick(Point(350, 175));
+  ProcessPendingMessages();
+  EXPECT_FALSE(SkinForm->RollUpState());
+  EXPECT_EQ(Form->Height(), 300);
+}
+
+TEST_F(SkinFormFullLayeredBorderTest, TheStatesKeepTheFrameInsideTheirPlaces) {
+  // A secondary form: the main form minimizes the application.
+  NewSkinnedForm(Bounds(0, 0, 200, 150), nullptr);
+  TspSkinForm* SkinForm = NewBorderedForm(Bounds(200, 150, 400, 300));
+  TCustomForm* Form = SkinForm->Form();
+  // The outer rectangle includes the frame's margins.
+  SkinForm->SetBounds(0, 0, 400, 300);
+  ProcessPendingMessages();
+  EXPECT_EQ(Form->BoundsRect(), Bounds(10, 10, 380, 280));
+
+  SkinForm->SetWindowState(wsMinimized);
+  ProcessPendingMessages();
+  ASSERT_TRUE(SkinForm->UseCollapsedLayerFrame());
+  EXPECT_EQ(Form->Height(), SkinForm->GetMinHeight());
+  // The collapsed frame is the caption strip of RollUpFormHeight, and so is the form's
+  // region.
+  EXPECT_EQ(BorderOf(SkinForm).FrameBoxOfForm().Height(), 12 + LayerHeight - LayerClRect.Height());
+  HRGN Region = CreateRectRgn(0, 0, 0, 0);
+  ASSERT_NE(GetWindowRgn(Form->Handle(), Region), ERROR);
+  TRect Box;
+  GetRgnBox(Region, &Box);
+  DeleteObject(Region);
+  EXPECT_EQ(Box, Rect(0, 0, Form->Width(), 12));
+  SkinForm->SetWindowState(wsNormal);
+  ProcessPendingMessages();
+  EXPECT_EQ(Form->BoundsRect(), Bounds(10, 10, 380, 280));
+  EXPECT_FALSE(SkinForm->UseCollapsedLayerFrame());
+}
+
+TEST_F(SkinFormFullLayeredBorderTest, TheFormGivesUpAndTakesBackItsFrameWithTheCompositor) {
+  HeadlessBackend()->SetPerPixelAlpha(false);
+  BindSystemFunctions();
+  TspSkinForm* SkinForm = NewBorderedForm(Bounds(200, 150, 400, 300));
+  TCustomForm* Form = SkinForm->Form();
+  ASSERT_FALSE(SkinForm->UseLayeredBorder());
+  const int FrameWidth = FramePictureSize - FixtureClRect.Width();
+  EXPECT_EQ(Form->ClientWidth(), 400 - FrameWidth) << "the form's own frame";
+
+  HeadlessBackend()->SetPerPixelAlpha(true);
+  BindSystemFunctions();
+  SendMessage(Form->Handle(), SP_CHANGELAYEREDBORDERS, 0, 0);
+  ProcessPendingMessages();
+  ASSERT_TRUE(SkinForm->WearsFullLayeredBorder());
+  EXPECT_EQ(Form->ClientWidth(), 400);
+  EXPECT_EQ(Form->ClientHeight(), 300);
+
+  HeadlessBackend()->SetPerPixelAlpha(false);
+  BindSystemFunctions();
+  SendMessage(Form->Handle(), SP_CHANGELAYEREDBORDERS, 0, 0);
+  ProcessPendingMessages();
+  EXPECT_FALSE(BorderOf(SkinForm).Visible());
+  EXPECT_EQ(Form->ClientWidth(), 400 - FrameWidth);
+}
