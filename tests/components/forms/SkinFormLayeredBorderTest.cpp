@@ -850,3 +850,22 @@ TEST_F(SkinFormFullLayeredBorderTest, TheFormGivesUpAndTakesBackItsFrameWithTheC
   EXPECT_FALSE(BorderOf(SkinForm).Visible());
   EXPECT_EQ(Form->ClientWidth(), 400 - FrameWidth);
 }
+
+TEST_F(SkinFormFullLayeredBorderTest, TheSystemMenuButtonStartsTheCaptionAndADoubleClickOnItCloses) {
+  AddButton("sysmenubutton", cmSysMenu, 36);
+  // A secondary form: closing the main form would end the application.
+  NewSkinnedForm(Bounds(0, 0, 200, 150), nullptr);
+  TspSkinForm* SkinForm = NewBorderedForm(Bounds(200, 150, 400, 300));
+  auto& SysMenu = *SkinForm->ObjectList.back();
+  // At the caption's left end, centred on its height; the caption starts after it.
+  EXPECT_EQ(SysMenu.ObjectRect, Rect(20, 12, 32, 24));
+  EXPECT_EQ(SkinForm->ObjectList[0]->ObjectRect.Left, 34);
+  const TRect Top = ShownRect(SkinForm, spflTop);
+  const TPoint At(Top.Left + 26, Top.Top + 18);
+  InjectPointerMove(At);
+  ProcessPendingMessages();
+  EXPECT_EQ(SysMenu.ObjectRect, Rect(20, 12, 32, 24)) << "hovering keeps the place";
+  InjectDoubleClick(At);
+  ProcessPendingMessages();
+  EXPECT_FALSE(SkinForm->Form()->Visible());
+}
