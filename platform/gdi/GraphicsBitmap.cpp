@@ -113,7 +113,7 @@ void TBitmap::SetSizeBlack(int AWidth, int AHeight) {
   }
   if (AWidth != FWidth || AHeight != FHeight)
     ReplaceHandle(NewSection(AWidth, AHeight, BitsPerPixel(), false), AWidth, AHeight);
-  // A new section comes uncleared: its rows are cleared with the old ones'.
+  // A new section is allocated uncleared; every row is cleared below.
   const TSurface& Pixels = FHandle->Surface();
   const size_t RowBytes = size_t(FHandle->RowBytes());
   for (int Y = 0; Y < AHeight; ++Y) std::memset(Pixels.Row(Y), 0, RowBytes);
