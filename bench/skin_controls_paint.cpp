@@ -8,22 +8,17 @@
 //
 // Measured last (8-core machine shared with other builds; the instruction counts of
 // callgrind, per repaint, are the steady figure; one blit is 0.22 M): 100 skinned
-// panels 4.0 M instructions, about 9 to 11 times the blit; 50 panels with labels and
-// 50 skinned labels 6.6 M, about 14 to 17 times; 100 plain controls 7.3 M, about 13
-// to 14 times. The goal is not reached. The window system sends the erase from inside
-// BeginPaint with the paint's device context; a panel keeps its border strips, client
-// picture and caption composed in one picture while what they are drawn from stays,
-// and draws it in one blit; a skinned label keeps the picture of its look the same
-// way. What a repaint of the panels still spends: the host's erase and paint of the
-// gaps between the controls (a fifth: each gap row is many short spans), the panels'
-// blits with the element lookup and the check of their caption (a quarter), and the
-// messages, device contexts and bookkeeping of the 101 windows' paint cycles, the
-// invalidation and the hand-over of the picture (half: WM_NCPAINT, which every child
-// receives as its frame is invalidated with it, about a fifteenth). Of the labels'
-// repaint the standard labels' text drawn at every paint takes a fifth. Of the plain
-// controls' repaint about a third of the instructions go to the messages, device
-// contexts and bookkeeping of the 101 windows' paint cycles, before any pixel is
-// drawn: about as much as the whole budget of four blits on its own.
+// panels 3.0 M instructions, about 8 times the blit; 50 panels with labels and 50
+// skinned labels 5.4 M, about 13 times; 100 plain controls 3.0 M, about 7 times. The
+// goal is not reached. Copy-pen fills store the narrow gaps between the controls in
+// place and copy a wide rectangle's first row down; only children with a frame receive
+// WM_NCPAINT as their parent is redrawn; off-screen pictures are sized black in one
+// pass. What a repaint of the panels still spends: the messages, device contexts and
+// bookkeeping of the 101 windows' paint cycles (allocations, region work, the locked
+// use counts of the drawing objects), the panels' blits and the hand-over of the
+// picture. Of the labels' repaint the standard labels' text, blended at every paint
+// over whatever lies behind it, takes about a fifth, and a skinned label copies its
+// kept picture into a blank one before drawing it.
 
 #include <cstdio>
 #include <memory>

@@ -1,38 +1,13 @@
 // Pieces of skin pictures: cut out, filled over an area, drawn with a transparent
 // colour.
 
-#include <cstring>
-
 #include "components/controls/SkinCtrls_PiecesInternal.h"
 #include "platform/gdi/DcScopes.h"
 
-namespace {
-
-int BytesPerPixel(TPixelFormat AFormat) {
-  switch (AFormat) {
-    case pf8bit:
-      return 1;
-    case pf15bit:
-    case pf16bit:
-      return 2;
-    case pf24bit:
-      return 3;
-    default:
-      return 4;
-  }
-}
-
-}  // namespace
-
 void PrepareOffscreenImage(TBitmap& AImage, int AWidth, int AHeight) {
-  AImage.SetSize(AWidth, AHeight);
+  // Black is all bits 0 in every pixel layout, alpha included, as a black fill leaves it.
+  AImage.SetSizeBlack(AWidth, AHeight);
   AImage.Canvas().Brush().SetColor(clBlack);
-  if (AImage.Empty()) return;
-  // Black is all bits 0 in every pixel layout, alpha included, as a black fill leaves
-  // it: the rows are cleared whole, which every paint does, instead of filled pixel by
-  // pixel.
-  const size_t RowBytes = size_t(AImage.Width()) * size_t(BytesPerPixel(AImage.PixelFormat()));
-  for (int Y = 0; Y < AImage.Height(); ++Y) std::memset(AImage.ScanLine(Y), 0, RowBytes);
 }
 
 void CopyImage(TBitmap& ASource, TBitmap& ATarget) {

@@ -346,6 +346,9 @@ class TBitmap : public TGraphic {
   // A width or height of 0 empties the bitmap. Sizes beyond the drawing layer's limits
   // raise EOutOfMemory "Out of system resources".
   void SetSize(int AWidth, int AHeight);
+  // Sizes the bitmap with every pixel black (all bits 0, alpha included), whatever it
+  // held: for pictures about to be painted over whole, without making them white first.
+  void SetSizeBlack(int AWidth, int AHeight);
 
   TPixelFormat PixelFormat() const { return FPixelFormat; }
   // pfDevice (32 bits), pf8bit, pf15bit, pf16bit, pf24bit or pf32bit (the layouts of

@@ -104,6 +104,22 @@ void TBitmap::SetSize(int AWidth, int AHeight) {
   Changed();
 }
 
+void TBitmap::SetSizeBlack(int AWidth, int AHeight) {
+  AWidth = std::max(AWidth, 0);
+  AHeight = std::max(AHeight, 0);
+  if (AWidth == 0 || AHeight == 0) {
+    SetSize(AWidth, AHeight);
+    return;
+  }
+  if (AWidth != FWidth || AHeight != FHeight)
+    ReplaceHandle(NewSection(AWidth, AHeight, BitsPerPixel(), false), AWidth, AHeight);
+  // A new section is allocated uncleared; every row is cleared below.
+  const TSurface& Pixels = FHandle->Surface();
+  const size_t RowBytes = size_t(FHandle->RowBytes());
+  for (int Y = 0; Y < AHeight; ++Y) std::memset(Pixels.Row(Y), 0, RowBytes);
+  Changed();
+}
+
 int TBitmap::BitsPerPixel() const {
   switch (FPixelFormat) {
     case pf8bit:

@@ -71,9 +71,10 @@ void InvalidateWindow(TWindow& AWindow, const TRegion* AArea, UINT AFlags) {
   }
   RefreshPaintPending(AWindow);
   if (!ReachesChildren(AWindow, AFlags)) return;
-  // Children are invalidated frame and all.
+  // Children are invalidated frame and all; a child without a frame has no WM_NCPAINT due.
   ForChildrenIn(AWindow, AArea ? &ClientPart : nullptr, [AFlags](TWindow& AChild, const TRegion* APart) {
-    InvalidateWindow(AChild, APart, AFlags | RDW_FRAME);
+    const bool HasFrame = AChild.WindowRect != AChild.ClientRect;
+    InvalidateWindow(AChild, APart, HasFrame ? AFlags | RDW_FRAME : AFlags & ~UINT(RDW_FRAME));
   });
 }
 

@@ -120,6 +120,23 @@ TEST(BitmapTest, NewPixelsAreWhiteOverReusedMemory) {
   }
 }
 
+TEST(BitmapTest, SizingBlackLeavesEveryPixelZeroWhateverTheBitmapHeld) {
+  for (const TPixelFormat Format : {pf32bit, pf24bit}) {
+    SCOPED_TRACE(int(Format));
+    const std::unique_ptr<TBitmap> Bitmap = FilledBitmap(6, 3, kRed, Format);
+    // The same size clears in place, a new size makes new pixels, 0 empties.
+    for (const TSize Size : {TSize{6, 3}, TSize{9, 4}, TSize{0, 4}}) {
+      Bitmap->SetSizeBlack(Size.cx, Size.cy);
+      ASSERT_EQ(Size.cx, Bitmap->Width());
+      ASSERT_EQ(Size.cx == 0 ? 0 : Size.cy, Bitmap->Height());
+      for (int Y = 0; Y < Bitmap->Height(); ++Y)
+        for (int X = 0; X < Bitmap->Width(); ++X)
+          ASSERT_EQ(Format == pf24bit ? 0xFF000000u : 0u, StoredPixel(*Bitmap, X, Y)) << X << "," << Y;
+      if (!Bitmap->Empty()) Bitmap->Canvas().SetPixels(1, 1, kRed);
+    }
+  }
+}
+
 TEST(BitmapTest, AssignMakesAnIndependentCopy) {
   auto Source = FilledBitmap(4, 2, kBlue);
   SetStoredPixel(*Source, 0, 0, 0x7F00FF00);

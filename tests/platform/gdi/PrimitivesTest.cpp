@@ -300,6 +300,21 @@ TEST(Primitives, BrushFillsIgnoreTheMixMode) {
   DeleteObject(Brush);
 }
 
+TEST(Primitives, BrushFillsCoverEveryVisibleSpanWideOrNarrowAndClearAlpha) {
+  constexpr uint32_t Opaque = 0xFF102030;
+  TTestBitmap Target(14, 5, Opaque);
+  // Wide spans above and below a hole, two-pixel spans beside it.
+  ExcludeClipRect(Target.DC, 2, 1, 12, 3);
+  const HBRUSH Brush = CreateSolidBrush(Blue);
+  const RECT Area = Rect(0, 0, 14, 4);
+  ASSERT_TRUE(FillRect(Target.DC, &Area, Brush));
+  EXPECT_EQ("##############\n##..........##\n##..........##\n##############\n..............\n",
+            Target.Picture(Opaque));
+  for (const TPoint P : {Point(0, 0), Point(13, 0), Point(1, 2), Point(12, 1), Point(13, 3)})
+    EXPECT_EQ(BluePixel, Target.At(P.X, P.Y)) << P.X << "," << P.Y;
+  DeleteObject(Brush);
+}
+
 TEST(Primitives, FocusRectangleInvertsEveryOtherFramePixel) {
   TTestBitmap Target(6, 5, 0x00102030);
   const RECT Area = Rect(0, 0, 5, 4);

@@ -205,7 +205,7 @@ const std::vector<TRedrawCase> RedrawCases = {
      0,
      [](HWND P) { Redraw(P, RDW_INVALIDATE | RDW_ERASE); },
      {},
-     {"p:WM_PAINT", "p:WM_ERASEBKGND", "c:WM_NCPAINT", "c:WM_PAINT", "c:WM_ERASEBKGND"}},
+     {"p:WM_PAINT", "p:WM_ERASEBKGND", "c:WM_PAINT", "c:WM_ERASEBKGND"}},
     {"ClipChildrenKeepsTheChildrenOut",
      WS_CLIPCHILDREN,
      [](HWND P) { Redraw(P, RDW_INVALIDATE | RDW_ERASE); },
@@ -215,7 +215,7 @@ const std::vector<TRedrawCase> RedrawCases = {
      WS_CLIPCHILDREN,
      [](HWND P) { Redraw(P, RDW_INVALIDATE | RDW_ALLCHILDREN); },
      {},
-     {"p:WM_PAINT", "c:WM_NCPAINT", "c:WM_PAINT"}},
+     {"p:WM_PAINT", "c:WM_PAINT"}},
     {"NoChildrenLeavesThemOut",
      0,
      [](HWND P) { Redraw(P, RDW_INVALIDATE | RDW_NOCHILDREN); },
@@ -238,8 +238,8 @@ const std::vector<TRedrawCase> RedrawCases = {
     {"UpdateNowPaintsBeforeReturning",
      0,
      [](HWND P) { Redraw(P, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW); },
-     {"p:WM_PAINT", "p:WM_ERASEBKGND", "c:WM_NCPAINT", "c:WM_PAINT", "c:WM_ERASEBKGND"},
-     {"p:WM_PAINT", "p:WM_ERASEBKGND", "c:WM_NCPAINT", "c:WM_PAINT", "c:WM_ERASEBKGND"}},
+     {"p:WM_PAINT", "p:WM_ERASEBKGND", "c:WM_PAINT", "c:WM_ERASEBKGND"},
+     {"p:WM_PAINT", "p:WM_ERASEBKGND", "c:WM_PAINT", "c:WM_ERASEBKGND"}},
     {"EraseNowErasesAndLeavesThePaintForLater",
      0,
      [](HWND P) { Redraw(P, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ERASENOW | RDW_NOCHILDREN); },
@@ -251,12 +251,26 @@ const std::vector<TRedrawCase> RedrawCases = {
        InvalidateRect(P, nullptr, false);
        UpdateWindow(P);
      },
-     {"p:WM_PAINT", "c:WM_NCPAINT", "c:WM_PAINT"},
-     {"p:WM_PAINT", "c:WM_NCPAINT", "c:WM_PAINT"}},
+     {"p:WM_PAINT", "c:WM_PAINT"},
+     {"p:WM_PAINT", "c:WM_PAINT"}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Flags, RedrawWindowTest, ::testing::ValuesIn(RedrawCases),
                          [](const ::testing::TestParamInfo<TRedrawCase>& AInfo) { return AInfo.param.Name; });
+
+TEST_F(PaintingTest, ChildrenRedrawnWithTheirParentGetWmNcPaintOnlyWhenTheyHaveAFrame) {
+  const HWND P = Create("p", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, Bounds(0, 0, 200, 200), Red);
+  Create("bare", WS_CHILD | WS_VISIBLE, Bounds(10, 10, 50, 50), Blue, P);
+  const HWND Framed = Create("framed", WS_CHILD | WS_VISIBLE | WS_BORDER, Bounds(100, 10, 50, 50), Blue, P);
+  Pump();
+  ClearLog();
+  RedrawWindow(P, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+  Pump();
+  EXPECT_EQ(PaintLog(), (Entries{"p:WM_PAINT", "p:WM_ERASEBKGND", "bare:WM_PAINT", "bare:WM_ERASEBKGND",
+                                 "framed:WM_NCPAINT", "framed:WM_PAINT", "framed:WM_ERASEBKGND"}));
+  EXPECT_EQ(PresentedPixel(Framed, 0, 0), GetSysColor(COLOR_WINDOWFRAME));
+  EXPECT_EQ(ClientPixel(P, 15, 15), Blue);
+}
 
 class ManyChildrenTest : public PaintingTest, public ::testing::WithParamInterface<DWORD> {};
 
@@ -347,7 +361,7 @@ TEST_F(PaintingTest, SetRedrawFalseHoldsPaintingBackUntilTheWindowIsRedrawn) {
   Pump();
   EXPECT_EQ(PaintLog(), Entries{});
   RedrawWindow(W, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-  EXPECT_EQ(PaintLog(), (Entries{"w:WM_PAINT", "c:WM_NCPAINT", "c:WM_PAINT"}));
+  EXPECT_EQ(PaintLog(), (Entries{"w:WM_PAINT", "c:WM_PAINT"}));
 }
 
 TEST_F(PaintingTest, AMovedChildRepaintsAtItsNewPlaceAndItsParentWhereItWas) {
