@@ -84,10 +84,10 @@ bool X11BackendTest::Received(HWND AWindow, UINT AMessage, std::optional<WPARAM>
   return false;
 }
 
-bool X11BackendTest::PumpUntil(const std::function<bool()>& ACondition) {
+bool X11BackendTest::PumpUntil(const std::function<bool()>& ACondition, const std::function<void()>& APump) {
   const auto Deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(PatienceMs);
   for (;;) {
-    ProcessPendingMessages();
+    APump();
     if (ACondition()) return true;
     const auto Left =
         std::chrono::duration_cast<std::chrono::milliseconds>(Deadline - std::chrono::steady_clock::now())

@@ -35,9 +35,10 @@ class X11BackendTest : public ::testing::Test {
   TXid XWindowOf(const std::string& ATitle);
   // Whether AWindow received AMessage (with that wParam, when given).
   bool Received(HWND AWindow, UINT AMessage, std::optional<WPARAM> AWParam = std::nullopt) const;
-  // Handles messages, waiting for the display in between, until ACondition holds;
-  // false when it still does not after PatienceMs.
-  bool PumpUntil(const std::function<bool()>& ACondition);
+  // Handles messages with APump, waiting for the display in between, until ACondition
+  // holds; false when it still does not after PatienceMs.
+  bool PumpUntil(const std::function<bool()>& ACondition,
+                 const std::function<void()>& APump = ProcessPendingMessages);
 
  private:
   static LRESULT Procedure(HWND AWindow, UINT AMessage, WPARAM AWParam, LPARAM ALParam);

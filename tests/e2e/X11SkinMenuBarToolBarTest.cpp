@@ -6,8 +6,6 @@
 // screenshot with the drop-down open is kept as docs/skin-menubar-toolbar.png for a
 // person to look at, and compared with it.
 
-#include <algorithm>
-#include <chrono>
 #include <functional>
 #include <string>
 #include <vector>
@@ -18,7 +16,6 @@
 #include "components/forms/SkinMenuBar.h"
 #include "components/forms/SkinMenus.h"
 #include "platform/ui/Forms.h"
-#include "platform/win/TimersInternal.h"
 #include "tests/e2e/DefaultSkinOnDisk.h"
 #include "tests/e2e/X11BackendFixture.h"
 #include "tests/support/Pictures.h"
@@ -31,21 +28,7 @@ class X11SkinMenuBarToolBarTest : public X11DefaultSkinTest {
   // As PumpUntil, but the messages go through the application's loop as the program's
   // own do, so that keys reach the form's shortcuts (the menu bar's Alt accelerators).
   bool RunUntil(const std::function<bool()>& ACondition) {
-    const auto Deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(PatienceMs);
-    for (;;) {
-      Application->ProcessMessages();
-      if (ACondition()) return true;
-      const auto Left =
-          std::chrono::duration_cast<std::chrono::milliseconds>(Deadline - std::chrono::steady_clock::now())
-              .count();
-      if (Left <= 0) return false;
-      int64_t Wait = Left;
-      if (const auto Due = NextTimerDue(nullptr)) {
-        const uint64_t Now = X11().ClockMs();
-        Wait = std::min<int64_t>(Wait, *Due > Now ? static_cast<int64_t>(*Due - Now) : 0);
-      }
-      X11().WaitForEvents(Wait);
-    }
+    return PumpUntil(ACondition, [] { Application->ProcessMessages(); });
   }
 
   // A menu item AParent holds, logging its caption when it is chosen.
