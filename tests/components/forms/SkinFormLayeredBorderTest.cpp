@@ -92,6 +92,12 @@ class SkinFormLayeredBorderTest : public SkinFormTest {
     Skin = MakeFixtureSkin();
     AddLayerFrame(*Skin);
   }
+  // Some tests take the compositor away; the tests after them get it back.
+  void TearDown() override {
+    SkinFormTest::TearDown();
+    HeadlessBackend()->SetPerPixelAlpha(true);
+    BindSystemFunctions();
+  }
 
   TspSkinForm* NewBorderedForm(const TRect& ABounds = Bounds(200, 150, 400, 300)) {
     TspSkinForm* SkinForm = NewSkinnedForm(ABounds, Skin.get());
