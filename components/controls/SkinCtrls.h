@@ -1744,6 +1744,7 @@ class TspSkinLabel : public TspSkinCustomControl {
 
  protected:
   void GetSkinData() override;
+  void Paint() override;
   void CreateControlDefaultImage(TBitmap& B) override;
   void CreateControlSkinImage(TBitmap& B) override;
   void CalcSize(int& AWidth, int& AHeight) override;

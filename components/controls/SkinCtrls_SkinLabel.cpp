@@ -126,16 +126,22 @@ void TspSkinLabel::CreateControlDefaultImage(TBitmap& B) {
   DrawLabelText(B.Canvas(), Rect(3, 3, Width() - 3, Height() - 3));
 }
 
+// The picture of the last paint is drawn as it stands when the look is the same: the
+// text costs as much as the rest of the paint.
+void TspSkinLabel::Paint() {
+  if (Width() <= 0 || Height() <= 0) return;
+  GetSkinData();
+  if (FIndex != -1 && (UseSkinSize || ResizeMode == 1) && FKeptLook && CurrentSkinLook() == FKeptLook) {
+    DrawControlImage(FKeptLookImage);
+    return;
+  }
+  TspSkinCustomControl::Paint();
+}
+
 void TspSkinLabel::CreateControlSkinImage(TBitmap& B) {
   if (UseSkinSize || ResizeMode == 1) {
-    // Into the paint's blank bitmap the picture of the last paint, when it was drawn
-    // from the same: the text costs as much as the rest of the paint.
+    // Only a picture made in the paint's own bitmap is kept for the next paint.
     std::optional<TSkinLook> Look = &B == FBlankImage ? CurrentSkinLook() : std::nullopt;
-    if (Look && Look == FKeptLook) {
-      FBlankImage = nullptr;
-      CopyImage(FKeptLookImage, B);
-      return;
-    }
     FKeptLook.reset();
     TspSkinCustomControl::CreateControlSkinImage(B);
     DrawLabelText(B.Canvas(), NewClRect);

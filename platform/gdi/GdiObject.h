@@ -4,6 +4,9 @@
 // DeleteObject frees an object; an object selected into a device context is not freed
 // until it is deselected.
 
+#include <atomic>
+#include <cstdint>
+
 enum TGdiObjectType {
   OBJ_PEN = 1,
   OBJ_BRUSH = 2,
@@ -21,12 +24,10 @@ class TGdiObject {
 
  private:
   // How device contexts use the object, kept with it so that selecting and deselecting
-  // looks nothing up. Read and written only by the drawing layer's use counting, under
-  // its lock.
+  // looks nothing up: the count of uses and the stock and delete-pending marks in one
+  // word, changed together atomically by the drawing layer's use counting.
   friend class TGdiObjectUse;
-  int FUseCount = 0;
-  bool FDeletePending = false;
-  bool FIsStock = false;
+  std::atomic<std::uint32_t> FUse{0};
 };
 
 using HGDIOBJ = TGdiObject*;

@@ -2,8 +2,8 @@
 // Which drawing objects are in use by device contexts, for DeleteObject: an object
 // selected into a device context (in its current or a saved state) is not freed until
 // the last device context lets go of it, and stock objects are never freed. Each object
-// keeps its own record, under one process-wide lock, so that device contexts on
-// different threads may share pens and brushes. Internal to the drawing layer.
+// keeps its own record, counted atomically, so that device contexts on different threads
+// may share pens and brushes. Internal to the drawing layer.
 
 #include "platform/gdi/Bitmaps.h"
 #include "platform/gdi/GdiObject.h"

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <latch>
+#include <thread>
 #include <vector>
 
 #include "platform/gdi/Blit.h"
@@ -80,6 +82,50 @@ TEST(DeviceContext, ObjectDeletedWhileSelectedStaysUsableUntilDeselected) {
   SelectObject(Target.DC, Old);  // the last use: the pen goes now (the sanitizer build checks)
   EXPECT_FALSE(DeleteObject(Target.DC));
   EXPECT_FALSE(DeleteObject(nullptr));
+}
+
+// Overlays draw on worker threads with pens and bitmaps the main thread made: a pen
+// deleted while device contexts on several threads still hold it (in their current and
+// saved states) keeps drawing until the last of them lets go, and is freed once (the
+// sanitizer builds check); a bitmap is selected into one thread's device context at a time.
+TEST(DeviceContext, ObjectsSharedAcrossThreadsAreCountedAndFreedOnce) {
+  constexpr int Threads = 4;
+  const HPEN Pen = CreatePen(PS_SOLID, 1, RGB(255, 0, 0));
+  const HBITMAP Shared = CreateDib(2, 2, 32);
+  std::latch AllHoldThePen(Threads + 1), PenDeleted(1);
+  std::vector<std::thread> Workers;
+  for (int Index = 0; Index < Threads; ++Index) {
+    Workers.emplace_back([&] {
+      TTestBitmap Target(4, 1, 0x00FFFFFF);
+      const HGDIOBJ OldPen = SelectObject(Target.DC, Pen);
+      AllHoldThePen.count_down();
+      PenDeleted.wait();
+      for (int Round = 0; Round < 200; ++Round) {
+        SaveDC(Target.DC);
+        SelectObject(Target.DC, OldPen);
+        RestoreDC(Target.DC, -1);
+      }
+      MoveToEx(Target.DC, 0, 0, nullptr);
+      LineTo(Target.DC, 4, 0);
+      EXPECT_EQ(0x00FF0000u, Target.At(3, 0));
+      SelectObject(Target.DC, OldPen);
+
+      const HDC Other = CreateCompatibleDC(nullptr);
+      for (int Round = 0; Round < 200; ++Round) {
+        const HGDIOBJ Old = SelectObject(Other, Shared);
+        if (!Old) continue;  // another thread's device context holds it now
+        EXPECT_EQ(Other, Shared->SelectedInto());
+        SelectObject(Other, Old);
+      }
+      DeleteDC(Other);
+    });
+  }
+  AllHoldThePen.arrive_and_wait();
+  EXPECT_TRUE(DeleteObject(Pen));
+  PenDeleted.count_down();
+  for (std::thread& Worker : Workers) Worker.join();
+  EXPECT_EQ(nullptr, Shared->SelectedInto());
+  EXPECT_TRUE(DeleteObject(Shared));
 }
 
 TEST(DeviceContext, SaveAndRestoreBringBackTheWholeState) {
