@@ -5,14 +5,11 @@
 #include "components/core/SPUtils.h"
 #include "components/core/spEffBmp.h"
 #include "components/forms/SkinMenuBar.h"
+#include "components/forms/SkinMenuBar_PaintInternal.h"
 #include "components/forms/SkinMenus_ItemInternal.h"
 #include "platform/gdi/Blit.h"
 
 namespace {
-
-// The pressed and hot fills of the built-in look, framed in navy.
-constexpr TColor MenuBarItemDownColor = RGB(133, 147, 181);
-constexpr TColor MenuBarItemHotColor = RGB(182, 189, 210);
 
 const TRect& FirstNonEmpty(const TRect& A, const TRect& B) { return RectangleIsEmpty(A) ? B : A; }
 
@@ -25,6 +22,21 @@ void CopyBarBackground(TBitmap& AImage, TCanvas& ABar, const TRect& ARect) {
 }
 
 }  // namespace
+
+void DrawBuiltInBarCell(TCanvas& ACanvas, const TRect& ARect, bool ALit, bool ADown) {
+  // The pressed and hot fills of the built-in look.
+  constexpr TColor DownColor = RGB(133, 147, 181);
+  constexpr TColor HotColor = RGB(182, 189, 210);
+  if (ALit) {
+    ACanvas.Brush().SetColor(clNavy);
+    ACanvas.FrameRect(ARect);
+    ACanvas.Brush().SetColor(ADown ? DownColor : HotColor);
+    ACanvas.FillRect(TRect{ARect.Left + 1, ARect.Top + 1, ARect.Right - 1, ARect.Bottom - 1});
+  } else {
+    ACanvas.Brush().SetColor(clBtnFace);
+    ACanvas.FillRect(ARect);
+  }
+}
 
 void TspSkinMainMenuBarItem::ApplyItemFont(TFont& AFont) const {
   const TspDataSkinButtonControl* Tool = Parent.FToolBarMode ? Parent.ToolBarButtonRecord() : nullptr;
@@ -78,15 +90,7 @@ void TspSkinMainMenuBarItem::DefaultDraw(TCanvas& ACanvas) {
   const TRect R = ObjectRect;
   // The item before this one left the brush clear for its caption.
   ACanvas.Brush().SetStyle(bsSolid);
-  if (Down || MouseIn || Active) {
-    ACanvas.Brush().SetColor(clNavy);
-    ACanvas.FrameRect(R);
-    ACanvas.Brush().SetColor(Down ? MenuBarItemDownColor : MenuBarItemHotColor);
-    ACanvas.FillRect(TRect{R.Left + 1, R.Top + 1, R.Right - 1, R.Bottom - 1});
-  } else {
-    ACanvas.Brush().SetColor(clBtnFace);
-    ACanvas.FillRect(R);
-  }
+  DrawBuiltInBarCell(ACanvas, R, Down || MouseIn || Active, Down);
   ACanvas.Font().Assign(Parent.FDefItemFont);
   ACanvas.Font().SetColor(MenuItem.Enabled() ? clBtnText : clGrayText);
   DrawContent(ACanvas, R, R, Active, false);

@@ -10,14 +10,12 @@
 #include "components/forms/SkinForm.h"
 #include "components/forms/SkinForm_ObjInternal.h"
 #include "components/forms/SkinMenuBar.h"
+#include "components/forms/SkinMenuBar_PaintInternal.h"
 #include "components/forms/SkinMenus.h"
 #include "platform/ui/Application.h"
 
 namespace {
 
-// The pressed and hot fills of the built-in button look, framed in navy, as the items.
-constexpr TColor ChildButtonDownColor = RGB(133, 147, 181);
-constexpr TColor ChildButtonHotColor = RGB(182, 189, 210);
 // Each button leaves this much room to the next object.
 constexpr int ChildButtonGap = 2;
 
@@ -234,15 +232,7 @@ void TspSkinMainMenuBarButton::Draw(TCanvas& ACanvas) {
 void TspSkinMainMenuBarButton::DefaultDraw(TCanvas& ACanvas) {
   const TRect R = ObjectRect;
   const bool Pressed = Down && MouseIn;
-  if (Pressed || MouseIn || Active) {
-    ACanvas.Brush().SetColor(clNavy);
-    ACanvas.FrameRect(R);
-    ACanvas.Brush().SetColor(Pressed ? ChildButtonDownColor : ChildButtonHotColor);
-    ACanvas.FillRect(TRect{R.Left + 1, R.Top + 1, R.Right - 1, R.Bottom - 1});
-  } else {
-    ACanvas.Brush().SetColor(clBtnFace);
-    ACanvas.FillRect(R);
-  }
+  DrawBuiltInBarCell(ACanvas, R, Pressed || MouseIn || Active, Pressed);
   const TColor Color = Enabled ? clBtnText : clBtnShadow;
   const int Shift = Pressed ? 1 : 0;
   const int X = R.Left + R.Width() / 2 - 5 + Shift;
