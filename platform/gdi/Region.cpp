@@ -221,8 +221,8 @@ bool TRegionBuilder::CanAppend(const TRect& ARect) const {
 void TRegionBuilder::Append(const TRect& ARect) {
   if (IsRectEmpty(ARect)) return;
   Assert(CanAppend(ARect));
-  std::vector<TRegion::TBand>& Bands = FRegion.FBands;
-  std::vector<int>& Xs = FRegion.FXs;
+  auto& Bands = FRegion.FBands;
+  auto& Xs = FRegion.FXs;
   if (!Bands.empty() && ARect.Top == Bands.back().Top && ARect.Bottom == Bands.back().Bottom) {
     if (ARect.Left == Xs.back()) {
       Xs.back() = ARect.Right;
@@ -238,7 +238,7 @@ void TRegionBuilder::Append(const TRect& ARect) {
 }
 
 void TRegionBuilder::CloseBand() {
-  std::vector<TRegion::TBand>& Bands = FRegion.FBands;
+  auto& Bands = FRegion.FBands;
   if (Bands.size() < 2) return;
   TRegion::TBand& Above = Bands[Bands.size() - 2];
   const TRegion::TBand& Last = Bands.back();

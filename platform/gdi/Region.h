@@ -11,6 +11,7 @@
 #include <cstddef>
 #include <vector>
 
+#include "platform/base/InlineVector.h"
 #include "platform/gdi/Geometry.h"
 
 enum TRegionOperation { roAnd, roOr, roXor, roDiff };
@@ -81,8 +82,9 @@ class TRegion {
   // band's End when there is none.
   std::size_t FirstSpanEndingAfter(const TBand& ABand, int AX) const;
 
-  std::vector<TBand> FBands;
-  std::vector<int> FXs;
+  // Room inside for two bands and two spans: most regions are a rectangle or two.
+  TInlineVector<TBand, 2> FBands;
+  TInlineVector<int, 4> FXs;
   TRect FBox;
 };
 
