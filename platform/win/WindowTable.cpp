@@ -1,6 +1,6 @@
 #include <algorithm>
 #include <mutex>
-#include <unordered_map>
+#include <vector>
 
 #include "platform/base/Exceptions.h"
 #include "platform/base/Threads.h"
@@ -17,24 +17,27 @@ namespace {
 constexpr uintptr_t FirstHandle = 0x10000;
 
 struct TWindowTable {
-  // Guards Windows against the readers on other threads (IsLiveWindowHandle). The
+  // Guards Slots against the readers on other threads (IsLiveWindowHandle). The
   // user-interface thread, the only writer, reads without it.
   std::mutex Mutex;
-  std::unordered_map<HWND, std::unique_ptr<TWindow>> Windows;
-  uintptr_t NextHandle = FirstHandle;
+  // One slot for each handle given out since FirstSlotHandle, in order, so a handle
+  // finds its window by index; a destroyed window leaves its slot empty (a pointer's
+  // worth per window ever made, given back when the window system stops).
+  std::vector<std::unique_ptr<TWindow>> Slots;
+  uintptr_t FirstSlotHandle = FirstHandle;
   HWND Desktop = nullptr;
   // Starts above 0, the count of what was never worked out.
   std::uint64_t GeometryChanges = 1;
+
+  std::unique_ptr<TWindow>* SlotOf(HWND AWindow) {
+    const uintptr_t Index = reinterpret_cast<uintptr_t>(AWindow) - FirstSlotHandle;
+    return Index < Slots.size() ? &Slots[Index] : nullptr;
+  }
 };
 
 TWindowTable& Table() {
   static TWindowTable Instance;
   return Instance;
-}
-
-bool IsSpecialHandle(HWND AWindow) {
-  const auto Value = reinterpret_cast<uintptr_t>(AWindow);
-  return Value < FirstHandle || AWindow == HWND_TOPMOST || AWindow == HWND_NOTOPMOST;
 }
 
 }  // namespace
@@ -54,10 +57,9 @@ void RequireUIThread(const char* AFunction) {
 }
 
 TWindow* FindWindowRecord(HWND AWindow) {
-  if (IsSpecialHandle(AWindow)) return nullptr;
-  auto& Windows = Table().Windows;
-  const auto Found = Windows.find(AWindow);
-  return Found == Windows.end() ? nullptr : Found->second.get();
+  // The special handles lie below the first slot or far beyond the last.
+  const std::unique_ptr<TWindow>* Slot = Table().SlotOf(AWindow);
+  return Slot ? Slot->get() : nullptr;
 }
 
 TWindow& DesktopRecord() {
@@ -67,15 +69,15 @@ TWindow& DesktopRecord() {
     Desktop->Style = WS_VISIBLE | WS_CLIPCHILDREN;
     T.Desktop = AddWindowRecord(std::move(Desktop));
   }
-  return *T.Windows.at(T.Desktop);
+  return *FindWindowRecord(T.Desktop);
 }
 
 HWND AddWindowRecord(std::unique_ptr<TWindow> AWindow) {
   TWindowTable& T = Table();
-  const HWND Handle = reinterpret_cast<HWND>(T.NextHandle++);
+  const HWND Handle = reinterpret_cast<HWND>(T.FirstSlotHandle + T.Slots.size());
   AWindow->Handle = Handle;
   std::lock_guard Lock(T.Mutex);
-  T.Windows.emplace(Handle, std::move(AWindow));
+  T.Slots.push_back(std::move(AWindow));
   return Handle;
 }
 
@@ -84,34 +86,33 @@ void RemoveWindowRecord(HWND AWindow) {
   std::unique_ptr<TWindow> Removed;
   {
     std::lock_guard Lock(T.Mutex);
-    const auto Found = T.Windows.find(AWindow);
-    if (Found == T.Windows.end()) return;
-    Removed = std::move(Found->second);
-    T.Windows.erase(Found);
+    if (std::unique_ptr<TWindow>* Slot = T.SlotOf(AWindow)) Removed = std::move(*Slot);
   }
   // Freed outside the lock: freeing the region takes the drawing layer's locks.
 }
 
 bool IsLiveWindowHandle(HWND AWindow) {
-  if (IsSpecialHandle(AWindow)) return false;
   TWindowTable& T = Table();
   std::lock_guard Lock(T.Mutex);
-  return T.Windows.count(AWindow) != 0;
+  const std::unique_ptr<TWindow>* Slot = T.SlotOf(AWindow);
+  return Slot && *Slot;
 }
 
 std::vector<HWND> AllWindowHandles() {
   std::vector<HWND> Handles;
-  for (const auto& [Handle, Window] : Table().Windows)
-    if (Handle != Table().Desktop) Handles.push_back(Handle);
+  for (const std::unique_ptr<TWindow>& Window : Table().Slots)
+    if (Window && Window->Handle != Table().Desktop) Handles.push_back(Window->Handle);
   return Handles;
 }
 
 void ClearWindowTable() {
   TWindowTable& T = Table();
-  std::unordered_map<HWND, std::unique_ptr<TWindow>> Removed;
+  std::vector<std::unique_ptr<TWindow>> Removed;
   {
     std::lock_guard Lock(T.Mutex);
-    Removed.swap(T.Windows);
+    // Handles go on counting: none is given out twice.
+    T.FirstSlotHandle += T.Slots.size();
+    Removed.swap(T.Slots);
     T.Desktop = nullptr;
   }
 }

@@ -63,6 +63,22 @@ TEST_F(WindowTreeTest, HandlesOfDestroyedWindowsStayDead) {
   EXPECT_FALSE(IsWindow(First));
   EXPECT_FALSE(IsWindow(nullptr));
   EXPECT_FALSE(IsWindow(reinterpret_cast<HWND>(0x1234)));
+  EXPECT_FALSE(IsWindow(HWND_TOPMOST));
+  EXPECT_FALSE(IsWindow(HWND_NOTOPMOST));
+  EXPECT_FALSE(IsWindow(reinterpret_cast<HWND>(reinterpret_cast<uintptr_t>(Later) + 1)));
+}
+
+TEST_F(WindowTreeTest, HandlesOfAnEarlierRunOfTheWindowSystemAreNeitherAliveNorGivenOutAgain) {
+  const std::vector<HWND> Earlier{Top, First, Second};
+  WindowSystemTest::TearDown();  // stops the window system
+  WindowSystemTest::SetUp();     // starts it again
+  const HWND Again = Create("again", WS_POPUP, Bounds(0, 0, 10, 10));
+  ASSERT_NE(Again, nullptr);
+  for (HWND Handle : Earlier) {
+    EXPECT_FALSE(IsWindow(Handle));
+    EXPECT_NE(Again, Handle);
+  }
+  EXPECT_TRUE(IsWindow(Again));
 }
 
 TEST_F(WindowTreeTest, AWindowMayDestroyItselfFromItsOwnProcedure) {
