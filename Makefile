@@ -32,13 +32,13 @@ check: build
 check-asan: build-asan
 	cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS)
 
-# The base, window-system and engine tests under ThreadSanitizer (not part of "test").
+# The base, drawing, window-system and engine tests under ThreadSanitizer (not part of "test").
 # FFmpeg's libraries are not instrumented: tests/tsan.supp silences what happens
 # inside them, and nothing else.
 build-tsan: deps
 	cmake -S . -B $(TSAN_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPELLADRIN_TSAN=ON
-	cmake --build $(TSAN_BUILD) -j $(JOBS) --target platform_base_tests platform_win_tests engine_tests
+	cmake --build $(TSAN_BUILD) -j $(JOBS) --target platform_base_tests platform_gdi_tests platform_win_tests engine_tests
 
 test-tsan: build-tsan
 	cd $(TSAN_BUILD) && TSAN_OPTIONS="suppressions=$(CURDIR)/tests/tsan.supp halt_on_error=1 second_deadlock_stack=1" \
-	  ctest --output-on-failure -j $(JOBS) -L 'platform_base_tests|platform_win_tests|engine_tests'
+	  ctest --output-on-failure -j $(JOBS) -L 'platform_base_tests|platform_gdi_tests|platform_win_tests|engine_tests'
