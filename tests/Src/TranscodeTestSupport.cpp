@@ -24,10 +24,12 @@ std::string MakeMedia(const std::string& AFolder, const std::string& AName, cons
 std::string MakeClip(const std::string& AFolder, const std::string& AName, double ASeconds,
                      const std::string& ASize) {
   const std::string Length = std::to_string(ASeconds);
+  // One encoder thread: the clip's bytes then do not depend on the machine's cores, and
+  // the tests that damage them damage the same file everywhere.
   return MakeMedia(AFolder, AName,
                    "-f lavfi -i testsrc2=s=" + ASize + ":r=25:d=" + Length +
                        " -f lavfi -i sine=f=440:r=48000:d=" + Length +
-                       " -ac 2 -c:v mpeg4 -q:v 4 -c:a ac3 -shortest");
+                       " -ac 2 -threads 1 -c:v mpeg4 -q:v 4 -c:a ac3 -shortest");
 }
 
 std::unique_ptr<TCustomFFmpeg> MakeTask(const std::vector<TInputSpec>& AInputs, const std::string& AOutput,
