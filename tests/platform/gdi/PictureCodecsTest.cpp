@@ -27,8 +27,10 @@ using TBytes = std::vector<uint8_t>;
 // alpha ramp from left to right.
 const char* const kSource = "testsrc2=s=61x47,format=rgba,geq=r='r(X,Y)':g='g(X,Y)':b='b(X,Y)':a='4*X'";
 
-// A smooth picture for JPEG, whose errors grow at sharp colour edges.
-const char* const kSmoothSource = "gradients=s=61x47:seed=7";
+// A smooth picture for JPEG, whose errors grow at sharp colour edges; computed, so that
+// it is the same on every run.
+const char* const kSmoothSource =
+    "nullsrc=s=61x47,format=gbrp,geq=r='128+60*sin(X/20)':g='128+60*cos(Y/17)':b='128+50*sin((X+Y)/25)'";
 
 TBytes ReadBytes(const std::string& AFileName) {
   const std::string Data = ReadWholeFile(AFileName);
