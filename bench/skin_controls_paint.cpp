@@ -8,16 +8,16 @@
 //
 // Measured last (8-core machine shared with other work; the instruction counts of
 // callgrind, per repaint, are the steady figure; one blit is 0.22 M): 100 skinned
-// panels 2.51 M instructions, 6.5-8x the blit in time; 50 panels with labels and 50
+// panels 2.51 M instructions, 6-8x the blit in time; 50 panels with labels and 50
 // skinned labels 3.79 M, 9-11x; 100 plain controls 2.49 M, 6-7x. The goal is not
 // reached, and this window system cannot reach it: the panels' own blits (100 pictures
-// of 58 short rows each, about twice one blit of the whole form in time) and handing
-// the finished frame to the screen (about one blit) leave half a blit for 101 paint
-// cycles, each a message, an erase, a device context clipped to the window's visible
-// part and the control's own bookkeeping. Regions of a rectangle or two live inside
-// their object and a handle finds its window by index, so a paint cycle allocates
-// little; the standard labels' text, blended at every paint over whatever lies behind
-// it, takes about 1 M of the labels' repaint.
+// of 58 short rows each, 1.3-2x one blit of the whole form in time), handing the
+// finished frame to the screen (about one blit) and the gaps between the controls leave
+// about one blit for 101 paint cycles, each a message, an erase, a device context
+// clipped to the window's visible part and the control's own bookkeeping. Regions of a
+// rectangle or two live inside their object and a handle finds its window by index, so
+// a paint cycle allocates little; the standard labels' text, blended at every paint
+// over whatever lies behind it, takes about 1 M of the labels' repaint.
 
 #include <cstdio>
 #include <memory>
