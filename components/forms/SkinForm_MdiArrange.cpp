@@ -21,6 +21,15 @@ void RestoreChild(TspSkinForm& AChildSkin) {
   if (AChildSkin.RollUpState() && AChildSkin.WindowState() == wsNormal) AChildSkin.SetRollUpState(false);
 }
 
+// The documents to tile or cascade, each restored first; none when AFrame's form is no
+// MDI frame or holds no documents.
+std::vector<TCustomForm*> DocumentsToArrange(TspSkinForm& AFrame) {
+  TCustomForm* Form = AFrame.Form();
+  if (Form->FormStyle() != fsMDIForm || Form->MDIChildCount() == 0) return {};
+  AFrame.RestoreAll();
+  return MDIChildrenOf(Form);
+}
+
 }  // namespace
 
 void TspSkinForm::MinimizeAll() {
@@ -49,9 +58,8 @@ void TspSkinForm::CloseAll() {
 }
 
 void TspSkinForm::Tile() {
-  if (FForm->FormStyle() != fsMDIForm || FForm->MDIChildCount() == 0) return;
-  RestoreAll();
-  const std::vector<TCustomForm*> Children = MDIChildrenOf(FForm);
+  const std::vector<TCustomForm*> Children = DocumentsToArrange(*this);
+  if (Children.empty()) return;
   const int Count = static_cast<int>(Children.size());
   const TRect Client = GetMDIClientRect();
   const int W = Client.Width();
@@ -97,9 +105,8 @@ void TspSkinForm::Tile() {
 }
 
 void TspSkinForm::Cascade() {
-  if (FForm->FormStyle() != fsMDIForm || FForm->MDIChildCount() == 0) return;
-  RestoreAll();
-  const std::vector<TCustomForm*> Children = MDIChildrenOf(FForm);
+  const std::vector<TCustomForm*> Children = DocumentsToArrange(*this);
+  if (Children.empty()) return;
   const int Count = static_cast<int>(Children.size());
   const TRect Client = GetMDIClientRect();
   const int W = Client.Width();

@@ -37,12 +37,9 @@ class SkinFormMdiTest : public SkinFormTest {
   void SetUp() override {
     SkinFormTest::SetUp();
     Skin = MakeFixtureSkin();
-    TForm* Main = Application->CreateForm<TForm>();
+    Frame = NewMdiFrame(Bounds(0, 0, 700, 500), Skin.get());
+    auto* Main = static_cast<TForm*>(Frame->Form());
     Main->SetName("Main");
-    Main->SetFormStyle(fsMDIForm);
-    Frame = new TspSkinForm(Main);
-    Frame->SetSkinData(Skin.get());
-    Main->SetBounds(0, 0, 700, 500);
     auto* Tools = new TPanel(Main);
     Tools->SetParent(Main);
     Tools->SetHeight(40);
@@ -56,17 +53,7 @@ class SkinFormMdiTest : public SkinFormTest {
   // A shown skinned document at ABounds (MDI client coordinates).
   TspSkinForm* NewDocument(const String& AName, const TRect& ABounds = Bounds(10, 10, 200, 150),
                            TFormBorderStyle AStyle = bsSizeable) {
-    TForm* Form = Application->CreateForm<TForm>();
-    Form->SetName(AName);
-    Form->SetCaption(AName + " caption");
-    Form->SetBorderStyle(AStyle);
-    Form->SetFormStyle(fsMDIChild);
-    auto* Document = new TspSkinForm(Form);
-    Document->SetSkinData(Skin.get());
-    Form->SetBoundsRect(ABounds);
-    Form->Show();
-    ProcessPendingMessages();
-    return Document;
+    return NewMdiDocument(AName, AName + " caption", ABounds, Skin.get(), AStyle);
   }
 
   TCustomForm* Main() const { return Frame->Form(); }

@@ -103,6 +103,30 @@ TspSkinForm* SkinFormTest::NewSkinnedForm(const TRect& ABounds, TspSkinData* ASk
   return SkinForm;
 }
 
+TspSkinForm* SkinFormTest::NewMdiFrame(const TRect& ABounds, TspSkinData* ASkin) {
+  TForm* Form = Application->CreateForm<TForm>();
+  Form->SetFormStyle(fsMDIForm);
+  auto* Frame = new TspSkinForm(Form);
+  Frame->SetSkinData(ASkin);
+  Form->SetBoundsRect(ABounds);
+  return Frame;
+}
+
+TspSkinForm* SkinFormTest::NewMdiDocument(const String& AName, const String& ACaption, const TRect& ABounds,
+                                          TspSkinData* ASkin, TFormBorderStyle AStyle) {
+  TForm* Form = Application->CreateForm<TForm>();
+  Form->SetName(AName);
+  Form->SetCaption(ACaption);
+  Form->SetBorderStyle(AStyle);
+  Form->SetFormStyle(fsMDIChild);
+  auto* Document = new TspSkinForm(Form);
+  Document->SetSkinData(ASkin);
+  Form->SetBoundsRect(ABounds);
+  Form->Show();
+  ProcessPendingMessages();
+  return Document;
+}
+
 LRESULT SkinFormTest::HitTest(TCustomForm* AForm, TPoint AWindowPoint) {
   return SendMessage(AForm->Handle(), WM_NCHITTEST, 0,
                      PointToLParam({AForm->Left() + AWindowPoint.X, AForm->Top() + AWindowPoint.Y}));

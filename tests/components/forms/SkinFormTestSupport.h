@@ -38,6 +38,12 @@ class SkinFormTest : public ::testing::Test {
   // A visible form at ABounds (screen) with the border style, and its skin component.
   TForm* NewForm(const TRect& ABounds, TFormBorderStyle AStyle = bsSingle);
   TspSkinForm* NewSkinnedForm(const TRect& ABounds, TspSkinData* ASkin, TFormBorderStyle AStyle = bsSingle);
+  // An MDI frame at ABounds (screen), not shown yet, and its skin component with ASkin.
+  static TspSkinForm* NewMdiFrame(const TRect& ABounds, TspSkinData* ASkin = nullptr);
+  // A shown document of the MDI frame at ABounds (client coordinates), named AName and
+  // captioned ACaption, and its skin component with ASkin.
+  static TspSkinForm* NewMdiDocument(const String& AName, const String& ACaption, const TRect& ABounds,
+                                     TspSkinData* ASkin = nullptr, TFormBorderStyle AStyle = bsSizeable);
   // The answer of the form's window to WM_NCHITTEST at a point of the window.
   static LRESULT HitTest(TCustomForm* AForm, TPoint AWindowPoint);
   // WM_NCCALCSIZE of the window rectangle ARect; the client rectangle it gives.

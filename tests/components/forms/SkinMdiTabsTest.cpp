@@ -28,10 +28,8 @@ class SkinMdiTabsTest : public SkinFormTest {
  protected:
   void SetUp() override {
     SkinFormTest::SetUp();
-    Main = Application->CreateForm<TForm>();
-    Main->SetFormStyle(fsMDIForm);
-    MainSkin = new TspSkinForm(Main);
-    Main->SetBoundsRect(TRect{50, 50, 650, 450});
+    MainSkin = NewMdiFrame(TRect{50, 50, 650, 450});
+    Main = static_cast<TForm*>(MainSkin->Form());
     Bar = new TspSkinMDITabsBar(Main);
     Bar->SetParent(Main);
     Bar->SetAlign(alTop);
@@ -44,15 +42,7 @@ class SkinMdiTabsTest : public SkinFormTest {
 
   // A shown, skinned document named and captioned AName.
   TForm* NewChild(const String& AName) {
-    auto* Child = Application->CreateForm<TForm>();
-    Child->SetName(AName);
-    Child->SetCaption(AName);
-    Child->SetFormStyle(fsMDIChild);
-    new TspSkinForm(Child);
-    Child->SetBounds(10, 10, 200, 150);
-    Child->Show();
-    Pump();
-    return Child;
+    return static_cast<TForm*>(NewMdiDocument(AName, AName, Bounds(10, 10, 200, 150))->Form());
   }
 
   // The documents of the tabs in bar order, "*" marking active tabs.

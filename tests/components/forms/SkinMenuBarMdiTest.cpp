@@ -27,10 +27,8 @@ class SkinMenuBarMdiTest : public SkinFormTest {
  protected:
   void SetUp() override {
     SkinFormTest::SetUp();
-    Main = Application->CreateForm<TForm>();
-    Main->SetFormStyle(fsMDIForm);
-    MainSkin = new TspSkinForm(Main);
-    Main->SetBoundsRect(TRect{50, 50, 650, 450});
+    MainSkin = NewMdiFrame(TRect{50, 50, 650, 450});
+    Main = static_cast<TForm*>(MainSkin->Form());
     Menu = new TspSkinMainMenu(Main);
     for (const char* Caption : {"&File", "&Window"}) {
       auto* Top = new TMenuItem(Main);
