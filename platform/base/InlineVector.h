@@ -68,7 +68,6 @@ class TInlineVector {
     data()[FSize++] = AItem;
   }
   void pop_back() { --FSize; }
-  void clear() { FSize = 0; }
   void reserve(std::size_t ACapacity) {
     if (ACapacity > FCapacity) Grow(ACapacity);
   }
