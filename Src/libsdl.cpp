@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <mutex>
 #include <system_error>
 #include <vector>
 
@@ -45,13 +46,19 @@ String LoadedPath(HMODULE AHandle) {
 }
 
 // Where the system's dynamic loader finds SDL 1.2. The library is loaded for the
-// look-up and released again at once.
+// look-up and released again at once. The answer is kept: the loader can keep a
+// released copy mapped for the life of the process, and a later look-up by the
+// library's name would then find that copy, whose folder may be gone.
 String SystemSDLLibraryPath(String& AErrorText) {
+  static std::mutex Lock;
+  static String Found;
+  std::lock_guard Guard(Lock);
+  if (!Found.empty()) return Found;
   HMODULE Handle = LoadLibrary(SDLLibraryFileName, AErrorText);
   if (!Handle) return {};
-  const String Path = LoadedPath(Handle);
+  Found = LoadedPath(Handle);
   FreeLibrary(Handle);
-  return Path;
+  return Found;
 }
 
 }  // namespace
@@ -73,7 +80,8 @@ String MakeSDLLibraryCopy(const String& AFolder, int APlayerNumber, String& AErr
   std::filesystem::copy_file(Source, Partial, std::filesystem::copy_options::overwrite_existing, Error);
   if (!Error) std::filesystem::rename(Partial, Target, Error);
   if (Error) {
-    std::filesystem::remove(Partial, Error);
+    std::error_code Ignored;
+    std::filesystem::remove(Partial, Ignored);
     AErrorText = Format("Copy %s to %s error: %s", Source, Target, Error.message());
     return {};
   }

@@ -94,3 +94,27 @@ TEST_F(SDLLoaderTest, AMutexLockLetsGoWhenItsScopeThrows) {
   EXPECT_TRUE(Taken);
   SDL.SDL_DestroyMutex(Mutex);
 }
+
+// A started and released copy can stay mapped after its folder is gone; new copies are
+// still made from the system's library.
+TEST_F(SDLLoaderTest, CopiesComeFromTheSystemLibraryAfterAReleasedCopyIsDeleted) {
+  {
+    testing_support::TempDir Gone;
+    String Error;
+    ASSERT_FALSE(MakeSDLLibraryCopy(Gone.Path().string(), 2, Error).empty()) << Error;
+    TSDLLoader Loader;
+    ASSERT_TRUE(Loader.Load(Gone.Path().string(), "libSDL_2.so")) << Loader.LastErrMsg();
+    ASSERT_EQ(Loader.EntryPoints().SDL_Init(SDL_INIT_TIMER | SDL_INIT_NOPARACHUTE), 0);
+    Loader.EntryPoints().SDL_Quit();
+  }
+  String Error;
+  EXPECT_FALSE(MakeSDLLibraryCopy(Folder(), 3, Error).empty()) << Error;
+}
+
+TEST_F(SDLLoaderTest, ACopyThatCannotBeWrittenReportsWhy) {
+  String Error;
+  const std::string Missing = Dir.File("missing");
+  EXPECT_TRUE(MakeSDLLibraryCopy(Missing, 0, Error).empty());
+  EXPECT_NE(Error.find(" to " + Missing + "/libSDL_0.so error: No such file or directory"), std::string::npos)
+      << Error;
+}
