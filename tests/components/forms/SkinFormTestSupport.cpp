@@ -83,33 +83,43 @@ void SkinFormTest::TearDown() {
   StopWindowSystem();
 }
 
+namespace {
+
+// AForm given a skin component with ASkin, then placed at ABounds.
+TspSkinForm* SkinAndPlace(TForm* AForm, TspSkinData* ASkin, const TRect& ABounds) {
+  auto* SkinForm = new TspSkinForm(AForm);
+  SkinForm->SetSkinData(ASkin);
+  AForm->SetBoundsRect(ABounds);
+  return SkinForm;
+}
+
+void ShowAndSettle(TForm* AForm) {
+  AForm->Show();
+  ProcessPendingMessages();
+}
+
+}  // namespace
+
 TForm* SkinFormTest::NewForm(const TRect& ABounds, TFormBorderStyle AStyle) {
   TForm* Form = Application->CreateForm<TForm>();
   Form->SetBorderStyle(AStyle);
   Form->SetBoundsRect(ABounds);
-  Form->Show();
-  ProcessPendingMessages();
+  ShowAndSettle(Form);
   return Form;
 }
 
 TspSkinForm* SkinFormTest::NewSkinnedForm(const TRect& ABounds, TspSkinData* ASkin, TFormBorderStyle AStyle) {
   TForm* Form = Application->CreateForm<TForm>();
   Form->SetBorderStyle(AStyle);
-  auto* SkinForm = new TspSkinForm(Form);
-  SkinForm->SetSkinData(ASkin);
-  Form->SetBoundsRect(ABounds);
-  Form->Show();
-  ProcessPendingMessages();
+  TspSkinForm* SkinForm = SkinAndPlace(Form, ASkin, ABounds);
+  ShowAndSettle(Form);
   return SkinForm;
 }
 
 TspSkinForm* SkinFormTest::NewMdiFrame(const TRect& ABounds, TspSkinData* ASkin) {
   TForm* Form = Application->CreateForm<TForm>();
   Form->SetFormStyle(fsMDIForm);
-  auto* Frame = new TspSkinForm(Form);
-  Frame->SetSkinData(ASkin);
-  Form->SetBoundsRect(ABounds);
-  return Frame;
+  return SkinAndPlace(Form, ASkin, ABounds);
 }
 
 TspSkinForm* SkinFormTest::NewMdiDocument(const String& AName, const String& ACaption, const TRect& ABounds,
@@ -119,11 +129,8 @@ TspSkinForm* SkinFormTest::NewMdiDocument(const String& AName, const String& ACa
   Form->SetCaption(ACaption);
   Form->SetBorderStyle(AStyle);
   Form->SetFormStyle(fsMDIChild);
-  auto* Document = new TspSkinForm(Form);
-  Document->SetSkinData(ASkin);
-  Form->SetBoundsRect(ABounds);
-  Form->Show();
-  ProcessPendingMessages();
+  TspSkinForm* Document = SkinAndPlace(Form, ASkin, ABounds);
+  ShowAndSettle(Form);
   return Document;
 }
 
