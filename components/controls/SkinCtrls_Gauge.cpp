@@ -160,7 +160,9 @@ void TspSkinGauge::Paint() {
     return;
   }
   TBitmap SkinImage;
-  SkinImage.SetSize(RectangleWidth(SkinRect), RectangleHeight(SkinRect));
+  // No larger than the picture, whatever the skin says.
+  SkinImage.SetSize(std::min(RectangleWidth(SkinRect), Picture->Width()),
+                    std::min(RectangleHeight(SkinRect), Picture->Height()));
   SkinImage.Canvas().CopyRect(Rect(0, 0, SkinImage.Width(), SkinImage.Height()), Picture->Canvas(), SkinRect);
   DrawGaugeProgress(SkinImage, ProgressArea);
   TBitmap Image;

@@ -16,12 +16,15 @@ void CopyImage(TBitmap& ASource, TBitmap& ATarget) {
 }
 
 void CopySkinPiece(TBitmap& APiece, TBitmap& APicture, const TRect& ASource) {
-  if (RectangleIsEmpty(ASource)) {
+  // Only the part of the picture the source covers is copied: a piece is never larger
+  // than its picture, whatever the skin says.
+  TRect Source;
+  if (!IntersectRect(Source, ASource, Rect(0, 0, APicture.Width(), APicture.Height()))) {
     APiece.SetSize(0, 0);
     return;
   }
-  APiece.SetSize(RectangleWidth(ASource), RectangleHeight(ASource));
-  APiece.Canvas().CopyRect(Rect(0, 0, APiece.Width(), APiece.Height()), APicture.Canvas(), ASource);
+  APiece.SetSize(RectangleWidth(Source), RectangleHeight(Source));
+  APiece.Canvas().CopyRect(Rect(0, 0, APiece.Width(), APiece.Height()), APicture.Canvas(), Source);
 }
 
 void FillWithSkinPiece(TCanvas& ACanvas, const TRect& AArea, TBitmap& APiece, bool AStretch,

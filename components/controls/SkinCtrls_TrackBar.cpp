@@ -1,6 +1,8 @@
 // TspSkinTrackBar: the value, the button's place along the track, dragging, jumping,
 // keys and the wheel, and the two looks.
 
+#include <algorithm>
+
 #include "components/controls/SkinCtrls.h"
 #include "components/controls/SkinCtrls_InputInternal.h"
 #include "components/controls/SkinCtrls_PaintInternal.h"
@@ -230,7 +232,9 @@ void TspSkinTrackBar::CreateControlSkinImage(TBitmap& ABitmap) {
   }
   const TRect Source = FDown || (FCanFocused && Focused()) ? ActiveButtonRect : SkinButtonRect;
   TBitmap Button;
-  Button.SetSize(RectangleWidth(BR), RectangleHeight(BR));
+  // No larger than the control, whatever the skin says.
+  Button.SetSize(std::min(RectangleWidth(BR), ABitmap.Width()),
+                 std::min(RectangleHeight(BR), ABitmap.Height()));
   Button.Canvas().CopyRect(Rect(0, 0, Button.Width(), Button.Height()), Picture->Canvas(), Source);
   if (AlphaBlend() && !ButtonTransparent) BlendPartOver(Button, ABitmap, BR.Left, BR.Top, AlphaBlendValue());
   if (ButtonTransparent) {

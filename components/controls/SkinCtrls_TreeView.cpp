@@ -89,7 +89,8 @@ void TspSkinCustomTreeView::TakeTreeViewElement(const TspDataSkinTreeView& AElem
 
 // A square of the source's width, the source scaled into it, drawn transparent.
 void TspSkinCustomTreeView::TakeButtonPicture(TBitmap& ATarget, const TRect& ASource, TBitmap& APicture) {
-  const int Side = ASource.Width();
+  // No larger than the picture, whatever the skin says.
+  const int Side = std::min(ASource.Width(), APicture.Width());
   ATarget.SetSize(Side, Side);
   ATarget.Canvas().CopyRect(TRect(0, 0, Side, Side), APicture.Canvas(), ASource);
   ATarget.SetTransparent(true);

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "components/controls/SkinCtrls_PiecesInternal.h"
 #include "components/controls/SkinTabs.h"
 #include "platform/gdi/DcScopes.h"
@@ -17,8 +19,11 @@ void TspSkinPageControl::PaintWindow(HDC ADC) {
 
 TRect TspSkinPageControl::BorderRect() {
   const TRect D = DisplayRect();
-  return Rect(D.Left - ClRect.Left, D.Top - ClRect.Top, D.Right + RectangleWidth(SkinRect) - ClRect.Right,
-              D.Bottom + RectangleHeight(SkinRect) - ClRect.Bottom);
+  // A skin whose borders reach beyond the control still draws them within it.
+  const int W = Width(), H = Height();
+  return Rect(std::clamp(D.Left - ClRect.Left, 0, W), std::clamp(D.Top - ClRect.Top, 0, H),
+              std::clamp(D.Right + RectangleWidth(SkinRect) - ClRect.Right, 0, W),
+              std::clamp(D.Bottom + RectangleHeight(SkinRect) - ClRect.Bottom, 0, H));
 }
 
 void TspSkinPageControl::PaintDefaultBorder(TCanvas& ACanvas) {

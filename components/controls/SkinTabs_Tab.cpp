@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "components/controls/SkinButtonElementInternal.h"
 #include "components/controls/SkinCtrls_PaintInternal.h"
 #include "components/controls/SkinCtrls_PiecesInternal.h"
@@ -15,9 +17,10 @@ constexpr TColor TabFocusedFill = RGB(133, 147, 181);
 void TspSkinPageControl::DrawSkinTab(int APageIndex, const TRect& ARect, bool AActive, bool AMouseIn,
                                      TCanvas& ACanvas) {
   const bool Side = IsSideTabs();
-  // Every tab is drawn as a top tab first, then mirrored or turned.
-  const int W = Side ? RectangleHeight(ARect) : RectangleWidth(ARect);
-  const int H = Side ? RectangleWidth(ARect) : RectangleHeight(ARect);
+  // Every tab is drawn as a top tab first, then mirrored or turned. A skin's tab larger
+  // than the control is drawn as far as the control reaches.
+  const int W = std::min(Side ? RectangleHeight(ARect) : RectangleWidth(ARect), Side ? Height() : Width());
+  const int H = std::min(Side ? RectangleWidth(ARect) : RectangleHeight(ARect), Side ? Width() : Height());
   if (FHideTabs || APageIndex < 0 || APageIndex >= PageCount() || W <= 0 || H <= 0) return;
   TBitmap Tab;
   Tab.SetSize(W, H);

@@ -1,5 +1,7 @@
 #include "components/controls/SkinUpDown.h"
 
+#include <algorithm>
+
 #include "components/controls/SkinButtonElementInternal.h"
 #include "components/controls/SkinCtrls_PaintInternal.h"
 #include "platform/win/Timers.h"
@@ -273,7 +275,8 @@ void TspSkinUpDown::DrawButton(TCanvas& ACanvas, int AIndex) {
 void TspSkinUpDown::DrawResizeButton(TCanvas& ACanvas, int AIndex) {
   const TspCBButtonX& Button = FButtons[AIndex];
   TBitmap Face;
-  Face.SetSize(RectangleWidth(Button.R), RectangleHeight(Button.R));
+  // No larger than the control, whatever the skin says.
+  Face.SetSize(std::min(RectangleWidth(Button.R), Width()), std::min(RectangleHeight(Button.R), Height()));
   TBitmap* ElementPicture = nullptr;
   const auto* Element = FindButtonElement(FSD, "resizebutton", ElementPicture);
   if (Element) {

@@ -26,6 +26,11 @@
 #include "platform/gdi/Regions.h"
 #include "platform/ui/ControlTypes.h"
 
+// How far skin geometry reaches either way: half a bitmap's greatest side. The skin
+// readers hold every rectangle and point they read within it, and the drawing helpers
+// cut what they compute to it, so that no sum of a few coordinates overflows.
+constexpr int SkinCoordinateLimit = kMaxBitmapSide / 2;
+
 // Right - Left and Bottom - Top. A difference beyond 32 bits (only a hostile skin
 // holds such coordinates) saturates instead of overflowing.
 int RectangleWidth(const TRect& ARect);

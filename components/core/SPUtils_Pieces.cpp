@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "components/core/SPUtils.h"
 #include "components/core/SPUtils_PiecesInternal.h"
 #include "platform/gdi/Bitmaps.h"
 
@@ -76,7 +77,7 @@ int SkinPieceSum(int A, int B) { return int(std::clamp<int64_t>(int64_t(A) + B, 
 
 }  // namespace
 
-void BoundSkinValue(int& AValue) { AValue = std::clamp(AValue, -kMaxBitmapSide / 2, kMaxBitmapSide / 2); }
+void BoundSkinValue(int& AValue) { AValue = std::clamp(AValue, -SkinCoordinateLimit, SkinCoordinateLimit); }
 
 void BoundSkinValue(TPoint& APoint) {
   BoundSkinValue(APoint.X);

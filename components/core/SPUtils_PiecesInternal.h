@@ -1,6 +1,7 @@
 #pragma once
 // Placing pieces of a skin picture in a target bitmap: copied, tiled or stretched.
-// Shared by the composition and the mask-region files of SPUtils.
+// Shared by the composition and the mask-region files of SPUtils, and by the skin
+// readers, which keep the geometry they read within the same bounds.
 
 #include "platform/gdi/Geometry.h"
 #include "platform/gdi/Graphics.h"
@@ -26,7 +27,7 @@ void StretchSkinPiece(TBitmap& ATarget, const TRect& ADest, TBitmap& ASource, co
 void FillSkinEdge(TBitmap& ATarget, const TRect& AArea, TBitmap& ASource, const TRect& APiece, bool AStretch,
                   TSkinTileAxes AAxis);
 
-// Skin geometry cut to half a bitmap's greatest side either way, so that no sum or
+// Skin geometry cut to SkinCoordinateLimit (half a bitmap's greatest side) either way, so that no sum or
 // difference of a few coordinates overflows and no extent between two of them exceeds
 // what a bitmap can hold. A skin file may hold any 32-bit number; no screen is that
 // large, so nothing that could be seen is lost.

@@ -12,7 +12,8 @@ enum TStripEnds { steBoth, steLeftOnly, steNone };
 void ComposeHStrip(int ALeftWidth, int ARightWidth, TBitmap& ABitmap, TBitmap& ASkinPicture, TRect ASource,
                    int ANewWidth, bool AStretch, TStripEnds AEnds) {
   BoundSkinGeometry(ALeftWidth, ARightWidth, ASource);
-  ABitmap.SetSize(std::max(ANewWidth, 0), std::max(RectangleHeight(ASource), 0));
+  // As high as the source, but no higher than the picture.
+  ABitmap.SetSize(std::max(ANewWidth, 0), std::clamp(RectangleHeight(ASource), 0, ASkinPicture.Height()));
   const int W = ABitmap.Width();
   const int H = ABitmap.Height();
   const int SourceW = RectangleWidth(ASource);
@@ -48,7 +49,8 @@ void CreateTiledSkinImage(int ALeftWidth, int ARightWidth, TBitmap& ABitmap, TBi
 void CreateVSkinImage(int ATopHeight, int ABottomHeight, TBitmap& ABitmap, TBitmap& ASkinPicture,
                       TRect ASource, int /*ANewWidth*/, int ANewHeight, bool AStretch) {
   BoundSkinGeometry(ATopHeight, ABottomHeight, ASource);
-  ABitmap.SetSize(std::max(RectangleWidth(ASource), 0), std::max(ANewHeight, 0));
+  // As wide as the source, but no wider than the picture.
+  ABitmap.SetSize(std::clamp(RectangleWidth(ASource), 0, ASkinPicture.Width()), std::max(ANewHeight, 0));
   const int W = ABitmap.Width();
   const int H = ABitmap.Height();
   const int SourceH = RectangleHeight(ASource);
@@ -72,9 +74,13 @@ void CreateSkinBorderImages(TPoint LTPt, TPoint RTPt, TPoint LBPt, TPoint RBPt, 
     return SkinPieceAt(ASkinRect, ALeft, ATop, ARight, ABottom);
   };
 
+  // The four strips share the target between them: none reaches beyond it, whatever
+  // the client rectangle says.
+  const int W = std::max(AWidth, 0), H = std::max(AHeight, 0);
+
   // Top and bottom: the edge between the corner points, then the two corners at their
   // own size, from the first and the last rows of the part.
-  ATopBitmap.SetSize(std::max(AWidth, 0), std::max(NewClRect.Top, 0));
+  ATopBitmap.SetSize(W, std::clamp(NewClRect.Top, 0, H));
   const int TopH = ATopBitmap.Height();
   if (ATopBitmap.Width() > 0 && TopH > 0 && RTPt.X > LTPt.X) {
     FillSkinEdge(ATopBitmap, Rect(NewLTPt.X, 0, NewRTPt.X, TopH), ASkinPicture, Part(LTPt.X, 0, RTPt.X, TopH),
@@ -83,7 +89,7 @@ void CreateSkinBorderImages(TPoint LTPt, TPoint RTPt, TPoint LBPt, TPoint RBPt, 
     CopySkinPiece(ATopBitmap, Rect(NewRTPt.X, 0, NewRTPt.X + PartW - RTPt.X, TopH), ASkinPicture,
                   Part(RTPt.X, 0, PartW, TopH));
   }
-  ABottomBitmap.SetSize(std::max(AWidth, 0), std::max(AHeight - NewClRect.Bottom, 0));
+  ABottomBitmap.SetSize(W, int(std::clamp<int64_t>(int64_t(H) - NewClRect.Bottom, 0, H - TopH)));
   const int BottomH = ABottomBitmap.Height();
   if (ABottomBitmap.Width() > 0 && BottomH > 0 && RBPt.X > LBPt.X) {
     const int FirstRow = PartH - BottomH;
@@ -98,7 +104,7 @@ void CreateSkinBorderImages(TPoint LTPt, TPoint RTPt, TPoint LBPt, TPoint RBPt, 
   // between the corner pieces, which go at both ends. Tiling starts where the edge
   // starts, as along the top and the bottom, so that a frame of the picture's own size
   // is the picture.
-  const int SideH = std::max(AHeight - BottomH - TopH, 0);
+  const int SideH = H - BottomH - TopH;
   auto ComposeSide = [&](TBitmap& ASide, int AFirstColumn, int ATopY, int ABottomY, bool AStretch) {
     const int SideW = ASide.Width();
     if (SideW <= 0 || SideH <= 0 || ABottomY <= ATopY) return;
@@ -116,8 +122,9 @@ void CreateSkinBorderImages(TPoint LTPt, TPoint RTPt, TPoint LBPt, TPoint RBPt, 
     CopySkinPiece(ASide, Rect(0, SideH - BottomPiece, SideW, SideH), ASkinPicture,
                   Part(AFirstColumn, ABottomY, Columns, ClRect.Bottom));
   };
-  ALeftBitmap.SetSize(std::max(NewClRect.Left, 0), SideH);
+  ALeftBitmap.SetSize(std::clamp(NewClRect.Left, 0, W), SideH);
   ComposeSide(ALeftBitmap, 0, LTPt.Y, LBPt.Y, ALeftStretch);
-  ARightBitmap.SetSize(std::max(AWidth - NewClRect.Right, 0), SideH);
+  ARightBitmap.SetSize(int(std::clamp<int64_t>(int64_t(W) - NewClRect.Right, 0, W - ALeftBitmap.Width())),
+                       SideH);
   ComposeSide(ARightBitmap, PartW - ARightBitmap.Width(), RTPt.Y, RBPt.Y, ARightStretch);
 }

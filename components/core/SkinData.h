@@ -28,6 +28,7 @@
 // SkinData_Windows.cpp, SkinData_Catalogue.cpp (kind words), SkinData_Colors.cpp,
 // SkinData_Strings.cpp.
 
+#include <climits>
 #include <cstdint>
 #include <memory>
 #include <span>
@@ -108,6 +109,13 @@ bool IsSkinIniFile(const TCustomIniFile& AIni);
 
 // ---------------------------------------------------------------- keys
 
+// The greatest cursor number of the screen's cursor table; a skin's cursor numbers
+// and indexes are read within it.
+constexpr int SkinCursorNumberLimit = INT16_MAX;
+// The most frames a strip of a skin picture can be cut into: one per pixel of the
+// greatest side a bitmap may have.
+constexpr int SkinCountLimit = kMaxBitmapSide;
+
 // The walk over a record's keys. A record calls one method per key with the ini key,
 // its field and the default; the walker reads, writes, resets or inspects the field.
 // A key name lives only for the call.
@@ -128,12 +136,29 @@ class TspSkinKeys {
   virtual void TextLinesKey(const char* AKey, TStrings& AField) = 0;
   virtual void EnumKey(const char* AKey, int& AOrdinal, const TspEnumWords& AWords) = 0;
 
+  // After an integer key: the reader brings the value within [AMin, AMax], so that
+  // whoever uses the record can trust it; the other walkers leave it as it is.
+  virtual void KeepWithin(int& /*AField*/, int /*AMin*/, int /*AMax*/) {}
+
   // The value forms in the words of the key tables.
   void ColorKey(const char* AKey, TColor& AField, TColor ADefault = 0) { IntegerKey(AKey, AField, ADefault); }
-  // -1: no picture.
-  void PictureKey(const char* AKey, int& AField) { IntegerKey(AKey, AField, -1); }
-  // -1: no cursor of the skin.
-  void CursorKey(const char* AKey, int& AField) { IntegerKey(AKey, AField, -1); }
+  // -1: no picture; any other negative number reads as -1. An index past the list is
+  // left to the list's lookup.
+  void PictureKey(const char* AKey, int& AField) {
+    IntegerKey(AKey, AField, -1);
+    KeepWithin(AField, -1, INT_MAX);
+  }
+  // -1: no cursor of the skin. Read within the screen's cursor table, so that adding
+  // it to the skin's first cursor number cannot overflow.
+  void CursorKey(const char* AKey, int& AField) {
+    IntegerKey(AKey, AField, -1);
+    KeepWithin(AField, -1, SkinCursorNumberLimit);
+  }
+  // A number of frames or steps: read within [0, SkinCountLimit].
+  void CountKey(const char* AKey, int& AField, int ADefault) {
+    IntegerKey(AKey, AField, ADefault);
+    KeepWithin(AField, 0, SkinCountLimit);
+  }
   // The IDName of another element, looked up by whoever uses the record.
   void NameKey(const char* AKey, String& AField, const char* ADefault = "") {
     TextKey(AKey, AField, ADefault);

@@ -69,7 +69,7 @@ TspDataSkinFrameControl::TspDataSkinFrameControl(const String& AIDName) : TspDat
 
 void TspDataSkinFrameControl::DescribeKeys(TspSkinKeys& AKeys) {
   TspDataSkinControl::DescribeKeys(AKeys);
-  AKeys.IntegerKey("framescount", FramesCount, 1);
+  AKeys.CountKey("framescount", FramesCount, 1);
   AKeys.WordKey("framesplacement", FramesPlacement);
 }
 

@@ -20,7 +20,7 @@ void TspDataSkinButtonControl::DescribeKeys(TspSkinKeys& AKeys) {
   AKeys.RectKey("disabledskinrect", DisabledSkinRect);
   AKeys.RectKey("focusedskinrect", FocusedSkinRect);
   AKeys.RectKey("animateskinrect", AnimateSkinRect);
-  AKeys.IntegerKey("framecount", FrameCount, 0);
+  AKeys.CountKey("framecount", FrameCount, 0);
   AKeys.IntegerKey("animateinterval", AnimateInterval, 25);
   AKeys.BooleanKey("showfocus", ShowFocus);
   AKeys.RectKey("menumarkerflatrect", MenuMarkerFlatRect);
@@ -234,10 +234,10 @@ void TspDataSkinGaugeControl::DescribeKeys(TspSkinKeys& AKeys) {
   AKeys.IntegerKey("endoffset", EndOffset, 0);
   AKeys.FontKeys("", FontName, FontStyle, FontHeight, FontColor);
   AKeys.RectKey("animationskinrect", AnimationSkinRect);
-  AKeys.IntegerKey("animationcountframes", AnimationCountFrames, 0);
+  AKeys.CountKey("animationcountframes", AnimationCountFrames, 0);
   AKeys.IntegerKey("animationtimerinterval", AnimationTimerInterval, 0);
   AKeys.RectKey("progressanimationskinrect", ProgressAnimationSkinRect);
-  AKeys.IntegerKey("progressanimationcountframes", ProgressAnimationCountFrames, 0);
+  AKeys.CountKey("progressanimationcountframes", ProgressAnimationCountFrames, 0);
   AKeys.IntegerKey("progressanimationtimerinterval", ProgressAnimationTimerInterval, 0);
   AKeys.IntegerKey("animationbeginoffset", AnimationBeginOffset, 0);
   AKeys.IntegerKey("animationendoffset", AnimationEndOffset, 0);

@@ -1,6 +1,9 @@
 // The value forms of element sections: the enumeration words, the skin-file test and
 // the walkers that read, write and reset a record's keys.
 
+#include <algorithm>
+
+#include "components/core/SPUtils_PiecesInternal.h"
 #include "components/core/SkinData.h"
 
 namespace {
@@ -27,8 +30,16 @@ class TspSkinKeyReader : public TspSkinKeys {
   void TextKey(const char* AKey, String& AField, const char* ADefault) override {
     AField = FIni.ReadString(FSection, AKey, ADefault);
   }
-  void RectKey(const char* AKey, TRect& AField) override { AField = IniReadRect(FIni, FSection, AKey); }
-  void PointKey(const char* AKey, TPoint& AField) override { AField = IniReadPoint(FIni, FSection, AKey); }
+  // Rectangles and points are read within the bounds the drawing routines keep to, so
+  // that no sum of a few coordinates overflows.
+  void RectKey(const char* AKey, TRect& AField) override {
+    AField = IniReadRect(FIni, FSection, AKey);
+    BoundSkinValue(AField);
+  }
+  void PointKey(const char* AKey, TPoint& AField) override {
+    AField = IniReadPoint(FIni, FSection, AKey);
+    BoundSkinValue(AField);
+  }
   void FontStylesKey(const char* AKey, TFontStyles& AField) override {
     AField = IniReadFontStyles(FIni, FSection, AKey);
   }
@@ -41,6 +52,7 @@ class TspSkinKeyReader : public TspSkinKeys {
   void EnumKey(const char* AKey, int& AOrdinal, const TspEnumWords& AWords) override {
     AOrdinal = IniReadEnumWord(FIni, FSection, AKey, AWords);
   }
+  void KeepWithin(int& AField, int AMin, int AMax) override { AField = std::clamp(AField, AMin, AMax); }
 
  private:
   const TCustomIniFile& FIni;

@@ -5,6 +5,7 @@
 #include <climits>
 #include <cstdint>
 
+#include "components/core/SPUtils_PiecesInternal.h"
 #include "components/core/SkinData_LoadInternal.h"
 #include "platform/base/Exceptions.h"
 #include "platform/base/Paths.h"
@@ -30,7 +31,8 @@ void ReadSkinAreaLine(const String& ALine, TspSkinContent& AContent) {
   const size_t Semicolon = ALine.rfind(';');
   const bool HasFlags = Semicolon != String::npos && Semicolon >= RectStart;
   const size_t RectEnd = HasFlags ? Semicolon : ALine.size();
-  const TRect AreaRect = ParseRect(std::string_view(ALine).substr(RectStart, RectEnd - RectStart));
+  TRect AreaRect = ParseRect(std::string_view(ALine).substr(RectStart, RectEnd - RectStart));
+  BoundSkinValue(AreaRect);
   bool Flags[5] = {};
   if (HasFlags && ALine.size() - Semicolon - 1 == 9)
     for (int I = 0; I < 5; ++I) Flags[I] = ALine[Semicolon + 1 + size_t(I) * 2] == '1';
@@ -79,7 +81,10 @@ void ReadSkinPictureFiles(const String& AFolder, TspSkinContent& AContent) {
 }
 
 void ReadSkinCursorNames(const TCustomIniFile& AIni, TspSkinContent& AContent) {
-  AContent.StartCursorIndex = std::max(1, AIni.ReadInteger("CURSORS", "startcursorindex", 1));
+  // A first number past the cursor table installs no cursor; the bound keeps the sum
+  // with a cursor index within int.
+  AContent.StartCursorIndex =
+      std::clamp(AIni.ReadInteger("CURSORS", "startcursorindex", 1), 1, SkinCursorNumberLimit + 1);
   IniReadStringList(AIni, "CURSORS", "cursors", *AContent.FCursorsNames);
 }
 
@@ -90,7 +95,7 @@ void InstallSkinCursors(const TspSkinContent& AContent, const String& AFolder) {
   const TStrings& Names = *AContent.FCursorsNames;
   for (int I = 0; I < Names.Count(); ++I) {
     const int64_t Number = int64_t(AContent.StartCursorIndex) + I;
-    if (Number > INT16_MAX) break;
+    if (Number > SkinCursorNumberLimit) break;
     const String FileName = FindFileIgnoringCase(AFolder + Names.Strings(I));
     Screen->SetCursors(TCursor(Number), FileName.empty() ? nullptr : LoadCursorFromFile(FileName.c_str()));
   }

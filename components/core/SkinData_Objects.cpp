@@ -26,7 +26,7 @@ void DescribeRestoreKeys(TspSkinKeys& AKeys, TRect& ARestore, TRect& AActive, TR
 void DescribeAnimationKeys(TspSkinKeys& AKeys, TRect& ASkinRect, int& AFrameCount, int& AInterval,
                            bool& AInActiveAnimation) {
   AKeys.RectKey("animateskinrect", ASkinRect);
-  AKeys.IntegerKey("framecount", AFrameCount, 0);
+  AKeys.CountKey("framecount", AFrameCount, 0);
   AKeys.IntegerKey("animateinterval", AInterval, 25);
   AKeys.BooleanKey("inactiveanimation", AInActiveAnimation);
 }
@@ -176,7 +176,7 @@ void TspDataSkinFrameGaugeObject::DescribeKeys(TspSkinKeys& AKeys) {
   TspDataSkinObject::DescribeKeys(AKeys);
   AKeys.IntegerKey("minvalue", MinValue, 0);
   AKeys.IntegerKey("maxvalue", MaxValue, 0);
-  AKeys.IntegerKey("countframes", CountFrames, 0);
+  AKeys.CountKey("countframes", CountFrames, 0);
   AKeys.WordKey("framesplacement", FramesPlacement);
 }
 
@@ -189,7 +189,7 @@ void TspDataSkinFrameRegulatorObject::DescribeKeys(TspSkinKeys& AKeys) {
   TspDataSkinObject::DescribeKeys(AKeys);
   AKeys.IntegerKey("minvalue", MinValue, 0);
   AKeys.IntegerKey("maxvalue", MaxValue, 0);
-  AKeys.IntegerKey("countframes", CountFrames, 0);
+  AKeys.CountKey("countframes", CountFrames, 0);
   AKeys.WordKey("framesplacement", FramesPlacement);
   AKeys.WordKey("kind", Kind);
 }
@@ -200,7 +200,7 @@ TspDataSkinAnimate::TspDataSkinAnimate(const String& AIDName) : TspDataSkinObjec
 
 void TspDataSkinAnimate::DescribeKeys(TspSkinKeys& AKeys) {
   TspDataSkinObject::DescribeKeys(AKeys);
-  AKeys.IntegerKey("countframes", CountFrames, 1);
+  AKeys.CountKey("countframes", CountFrames, 1);
   AKeys.BooleanKey("cycle", Cycle);
   AKeys.BooleanKey("buttonstyle", ButtonStyle);
   AKeys.IntegerKey("timerinterval", TimerInterval, 50);

@@ -1,11 +1,21 @@
 #include "platform/gdi/Bitmaps.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstdlib>
 #include <cstring>
 #include <new>
 
 namespace {
+
+std::atomic<int64_t> LargestRequest{0};
+
+void NoteBitmapRequest(int AWidth, int AHeight) {
+  const int64_t Pixels = int64_t(std::max(AWidth, 0)) * std::max(AHeight, 0);
+  int64_t Known = LargestRequest.load(std::memory_order_relaxed);
+  while (Pixels > Known && !LargestRequest.compare_exchange_weak(Known, Pixels, std::memory_order_relaxed)) {
+  }
+}
 
 bool IsSupportedSize(int AWidth, int AHeight) {
   return AWidth >= 1 && AHeight >= 1 && AWidth <= kMaxBitmapSide && AHeight <= kMaxBitmapSide &&
@@ -14,6 +24,7 @@ bool IsSupportedSize(int AWidth, int AHeight) {
 
 HBITMAP CreateBitmapObject(int AWidth, int AHeight, int ABitsPerPixel, bool ATopDown, bool AIsDIBSection,
                            bool AZeroed = true) {
+  NoteBitmapRequest(AWidth, AHeight);
   if (!IsSupportedSize(AWidth, AHeight) || !IsBitmapLayout(ABitsPerPixel)) return nullptr;
   try {
     return new TBitmapObject(AWidth, AHeight, ABitsPerPixel, ATopDown, AIsDIBSection, AZeroed);
@@ -78,3 +89,7 @@ HBITMAP CreateDib(int AWidth, int AHeight, int ABitsPerPixel, bool ATopDown, boo
 HBITMAP CreateCompatibleBitmap(TDeviceContext*, int AWidth, int AHeight) {
   return CreateBitmapObject(AWidth, AHeight, 32, true, false);
 }
+
+int64_t LargestBitmapRequest() { return LargestRequest.load(std::memory_order_relaxed); }
+
+void ResetLargestBitmapRequest() { LargestRequest.store(0, std::memory_order_relaxed); }

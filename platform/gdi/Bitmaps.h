@@ -103,6 +103,12 @@ constexpr uint32_t kMask565[3] = {0xF800, 0x07E0, 0x001F};
 constexpr int kMaxBitmapSide = 32768;
 constexpr int64_t kMaxBitmapPixels = int64_t(256) * 1024 * 1024;
 
+// The most pixels one bitmap was asked for since the last reset, refused requests
+// included: what a drawing cost at most, for tests that bound it by what is drawn.
+// Any thread.
+int64_t LargestBitmapRequest();
+void ResetLargestBitmapRequest();
+
 // A view of pixel memory, row 0 being the top row whatever the order in memory: row y
 // starts at Scan0 + y * Stride, and Stride is negative for a bottom-up bitmap. The
 // drawing routines work on this view; it does not own the memory.

@@ -7,12 +7,11 @@
 
 #include "components/core/SkinData.h"
 #include "tests/components/core/SkinTestSupport.h"
+#include "tests/support/TestSupport.h"
 
 using skin_test::IniFromText;
 
 namespace {
-
-const String FixtureFolder = SKIN_CORE_FIXTURES;
 
 // Loads every kind of both lists, and the windows and colours, from AIni's section
 // "elem" and the fixed sections.
@@ -29,7 +28,7 @@ void LoadEveryRecord(const TCustomIniFile& AIni) {
 }  // namespace
 
 TEST(SkinHostileIni, FixtureLoadsWhatIsSound) {
-  TMemIniFile Ini(FixtureFolder + "hostile-skin.ini");
+  TMemIniFile Ini(testing_support::FixtureFile("skins/hostile-values/skin.ini"));
   ASSERT_NO_THROW(LoadEveryRecord(Ini));
   EXPECT_TRUE(IsSkinIniFile(Ini));
 
@@ -69,7 +68,7 @@ TEST(SkinHostileIni, FixtureLoadsWhatIsSound) {
 
   TspDataSkinFrameRegulatorObject Regulator("elem");
   Regulator.LoadFromFile(Ini);
-  EXPECT_EQ(Regulator.CountFrames, 2147483647);
+  EXPECT_EQ(Regulator.CountFrames, SkinCountLimit);
   EXPECT_EQ(Regulator.Kind, rkVertical);
 
   TspDataSkinLabel TextLabel("elem");
@@ -91,6 +90,44 @@ TEST(SkinHostileIni, FixtureLoadsWhatIsSound) {
   EXPECT_EQ(Colors.cBtnFace, clBtnFace);
   EXPECT_EQ(Colors.cBtnText, clBtnText);
   EXPECT_EQ(Colors.cWindow, clFuchsia);
+}
+
+// What a record reads is bounded where it is read, so that every consumer may add a
+// few of its values or divide a strip by its count: rectangles and points within the
+// skin's coordinate limit, picture and cursor indexes from -1 up (a cursor index within
+// the cursor table), frame counts from 0 to one per pixel of a bitmap's greatest side.
+TEST(SkinHostileIni, ValuesAreReadWithinTheirBounds) {
+  auto Ini = IniFromText(
+      "[elem]\nskinrect=99999,-99999,16384,-2147483648\nlefttoppoint=2147483647,-16385\npictureindex=-7\n"
+      "cursorindex=2147483646\nframecount=2000000000\ncountframes=-3\n");
+  TspDataSkinButtonControl Button("elem");
+  Button.LoadFromFile(*Ini);
+  const int Limit = SkinCoordinateLimit;
+  EXPECT_EQ(Button.SkinRect, Rect(Limit, -Limit, Limit, -Limit));
+  EXPECT_EQ(Button.LTPoint, Point(Limit, -Limit));
+  EXPECT_EQ(Button.PictureIndex, -1);
+  EXPECT_EQ(Button.CursorIndex, SkinCursorNumberLimit);
+  EXPECT_EQ(Button.FrameCount, SkinCountLimit);
+  TspDataSkinFrameGaugeObject Gauge("elem");
+  Gauge.LoadFromFile(*Ini);
+  EXPECT_EQ(Gauge.CountFrames, 0);
+}
+
+// The first cursor number is kept within one past the cursor table, so that adding a
+// cursor index to it stays within int.
+TEST(SkinHostileIni, CursorNumbersAndAreasAreReadWithinTheirBounds) {
+  testing_support::TempDir Folder;
+  testing_support::WriteWholeFile(
+      Folder.File("skin.ini"),
+      "[VERSION]\nskinname=cursors\n[PICTURES]\ncount=0\n[FORMINFO]\na=1\n[SKINOBJECTS]\ncount=0\n"
+      "[SKINCONTROLS]\ncount=0\n[CURSORS]\nstartcursorindex=2147483647\n"
+      "[SKINAREAS]\ncount=1\n0=area:-2147483648,0,2147483647,5\n");
+  TspSkinData Skin(nullptr);
+  Skin.BuildMode = true;
+  Skin.LoadFromFile(Folder.File("skin.ini"));
+  EXPECT_EQ(Skin.StartCursorIndex, SkinCursorNumberLimit + 1);
+  ASSERT_EQ(Skin.AreaList.size(), 1u);
+  EXPECT_EQ(Skin.AreaList[0]->AreaRect, Rect(-SkinCoordinateLimit, 0, SkinCoordinateLimit, 5));
 }
 
 TEST(SkinHostileIni, MissingSectionsAndEmptyFile) {

@@ -270,9 +270,11 @@ TEST(SkinRecords, FrameStrips) {
   }
   EXPECT_EQ(Loaded<TspDataSkinFrameRegulator>("[e]\nkind=rkhorizontal\n")->Kind, rkHorizontal);
   EXPECT_EQ(Loaded<TspDataSkinFrameRegulator>("[e]\nkind=spiral\n")->Kind, rkVertical);
-  // The frame-strip objects take their count as read.
+  // The frame-strip objects take their count as read, from 0 to one frame per pixel
+  // of the greatest bitmap side.
   EXPECT_EQ(Loaded<TspDataSkinFrameGaugeObject>("[e]\ncountframes=0\n")->CountFrames, 0);
-  EXPECT_EQ(Loaded<TspDataSkinFrameRegulatorObject>("[e]\ncountframes=-2\n")->CountFrames, -2);
+  EXPECT_EQ(Loaded<TspDataSkinFrameGaugeObject>("[e]\ncountframes=40000\n")->CountFrames, SkinCountLimit);
+  EXPECT_EQ(Loaded<TspDataSkinFrameRegulatorObject>("[e]\ncountframes=-2\n")->CountFrames, 0);
   EXPECT_EQ(Loaded<TspDataSkinGauge>("[e]\nkind=gkvertical\n")->Kind, gkVertical);
   EXPECT_EQ(Loaded<TspDataSkinGauge>("[e]\nkind=GKHORIZONTAL\n")->Kind, gkVertical);
   EXPECT_EQ(Loaded<TspDataSkinGauge>("[e]\n")->Kind, gkHorizontal);

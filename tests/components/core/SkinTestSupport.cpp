@@ -62,8 +62,12 @@ class TRandomFiller : public TspSkinKeys {
   void IntegerKey(const char*, int& AField, int) override { AField = Number(); }
   void BooleanKey(const char*, bool& AField) override { AField = Below(2) == 1; }
   void TextKey(const char*, String& AField, const char*) override { AField = Word(); }
-  void RectKey(const char*, TRect& AField) override { AField = Rect(Number(), Number(), Number(), Number()); }
-  void PointKey(const char*, TPoint& AField) override { AField = Point(Number(), Number()); }
+  // Geometry and bounded integers as a reader may give them.
+  void RectKey(const char*, TRect& AField) override {
+    AField = Rect(Coordinate(), Coordinate(), Coordinate(), Coordinate());
+  }
+  void PointKey(const char*, TPoint& AField) override { AField = Point(Coordinate(), Coordinate()); }
+  void KeepWithin(int& AField, int AMin, int AMax) override { AField = std::clamp(AField, AMin, AMax); }
   void FontStylesKey(const char*, TFontStyles& AField) override {
     AField = TFontStyles();
     for (TFontStyle Style : {fsBold, fsItalic, fsUnderline, fsStrikeOut})
@@ -91,6 +95,7 @@ class TRandomFiller : public TspSkinKeys {
         return std::uniform_int_distribution<int>(-5000, 5000)(FRandom);
     }
   }
+  int Coordinate() { return std::clamp(Number(), -SkinCoordinateLimit, SkinCoordinateLimit); }
   // Texts as an ini keeps them: no surrounding blanks, no line breaks.
   String Word() {
     static const char Letters[] = "abcXYZ019 =,;-&";
