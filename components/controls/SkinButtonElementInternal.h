@@ -12,8 +12,8 @@ inline const TspDataSkinButtonControl* FindButtonElement(const TspSkinData* ASki
                                                          TBitmap*& APicture) {
   const int Index = FindSkinElement(ASkin, AName);
   if (Index == -1) return nullptr;
-  const auto* Element = dynamic_cast<const TspDataSkinButtonControl*>(ASkin->CtrlList[Index].get());
-  APicture = Element ? SkinPicture(ASkin, Element->PictureIndex) : nullptr;
+  const auto* Element = ASkin->Control<TspDataSkinButtonControl>(Index);
+  APicture = Element ? ASkin->Picture(Element->PictureIndex) : nullptr;
   return APicture ? Element : nullptr;
 }
 

@@ -3,12 +3,6 @@
 
 #include "components/controls/SkinCtrls.h"
 
-TBitmap* SkinPicture(const TspSkinData* ASkin, int AIndex) {
-  if (ASkin == nullptr || AIndex < 0 || AIndex >= static_cast<int>(ASkin->FActivePictures.size()))
-    return nullptr;
-  return ASkin->FActivePictures[AIndex].get();
-}
-
 void TspSkinElementGeometry::ReadElement(const TspDataSkinCustomControl& AData, const TspSkinData& ASkin) {
   LTPt = AData.LTPoint;
   RTPt = AData.RTPoint;
@@ -22,7 +16,7 @@ void TspSkinElementGeometry::ReadElement(const TspDataSkinCustomControl& AData, 
   RightStretch = AData.RightStretch;
   BottomStretch = AData.BottomStretch;
   StretchType = AData.StretchType;
-  Picture = SkinPicture(&ASkin, AData.PictureIndex);
+  Picture = ASkin.Picture(AData.PictureIndex);
   ResizeMode = GetResizeMode();
 }
 

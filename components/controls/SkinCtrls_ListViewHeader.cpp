@@ -105,12 +105,10 @@ TspSkinCustomListView::THeaderSkin TspSkinCustomListView::GetHeaderSkinData() {
   THeaderSkin Skin;
   const int Index = FindSkinElement(FSD, HeaderSkinDataName);
   if (Index == -1) return Skin;
-  const auto* Element = dynamic_cast<const TspDataSkinButtonControl*>(FSD->CtrlList[Index].get());
-  const auto& Pictures = FSD->FActivePictures;
-  if (!Element || Element->PictureIndex < 0 || Element->PictureIndex >= static_cast<int>(Pictures.size()) ||
-      IsRectEmpty(Element->SkinRect))
-    return Skin;
-  Skin.Picture = Pictures[Element->PictureIndex].get();
+  const auto* Element = FSD->Control<TspDataSkinButtonControl>(Index);
+  TBitmap* Picture = Element ? FSD->Picture(Element->PictureIndex) : nullptr;
+  if (!Picture || IsRectEmpty(Element->SkinRect)) return Skin;
+  Skin.Picture = Picture;
   Skin.LTPt = Element->LTPoint;
   Skin.RTPt = Element->RTPoint;
   Skin.LBPt = Element->LBPoint;

@@ -34,9 +34,9 @@ inline TRect MappedTrackRect(const TRect& ATrack, const TspSkinElementGeometry& 
 
 // The drop-down part the skin gives AElement when it is a menu-button element and the
 // control is skinned (AIndex != -1); ATrackButtonRect is left as it is otherwise.
-inline void TakeTrackButtonRect(const TspDataSkinControl* AElement, int AIndex, TRect& ATrackButtonRect) {
-  if (const auto* Data = dynamic_cast<const TspDataSkinMenuButtonControl*>(AElement); Data && AIndex != -1)
-    ATrackButtonRect = Data->TrackButtonRect;
+inline void TakeTrackButtonRect(const TspDataSkinMenuButtonControl* AElement, int AIndex,
+                                TRect& ATrackButtonRect) {
+  if (AElement && AIndex != -1) ATrackButtonRect = AElement->TrackButtonRect;
 }
 
 inline bool PointInMenuPart(const TRect& APart, int AX, int AY) {

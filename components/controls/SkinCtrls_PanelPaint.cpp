@@ -20,7 +20,7 @@ void TspSkinPanel::Paint() {
     TspSkinCustomControl::Paint();
   } else if (FBorderStyle == bvNone && ResizeMode == 1 && !FCaptionMode && FForceBackground && !FAlphaBlend) {
     PaintTexturedPanel();
-  } else if (TBitmap* Background = SkinPicture(FSD, BGPictureIndex)) {
+  } else if (TBitmap* Background = FSD ? FSD->Picture(BGPictureIndex) : nullptr) {
     PaintBackgroundPicture(*Background);
   } else {
     TspSkinCustomControl::Paint();
@@ -101,9 +101,7 @@ void TspSkinPanel::PaintTransparentGroupFrame() {
   const auto [ImageWidth, ImageHeight] = CaptionImageSize();
   const int TextLeft = ImageWidth > 0 ? ContentLeft + ImageWidth + 2 : ContentLeft;
   const int StdLabel = FSD->GetControlIndex("stdlabel");
-  const auto* Label = StdLabel == -1
-                          ? nullptr
-                          : dynamic_cast<const TspDataSkinStdLabelControl*>(FSD->CtrlList[StdLabel].get());
+  const auto* Label = StdLabel == -1 ? nullptr : FSD->Control<TspDataSkinStdLabelControl>(StdLabel);
   Target.Font().SetColor(Label != nullptr ? Label->FontColor : FSD->SkinColors().cBtnText);
   DrawVCenteredText(Target, Caption(), Rect(TextLeft, 0, Image.Width(), TextHeight + 5));
   const int TextRight = TextLeft + WideTextWidth(Target, Caption());

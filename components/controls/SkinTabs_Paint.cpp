@@ -80,7 +80,7 @@ bool TspSkinPageControl::FillSkinBackground(TCanvas& ACanvas, int AWidth, int AH
   TBitmap Piece;
   if (BGPictureIndex != -1) {
     // Tolerated: a skin may name a picture it lacks; the client picture stands in.
-    TBitmap* Background = SkinPicture(FSD, BGPictureIndex);
+    TBitmap* Background = FSD->Picture(BGPictureIndex);
     if (Background) Piece.Assign(*Background);
   }
   if (Piece.Empty()) {

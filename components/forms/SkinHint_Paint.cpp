@@ -39,7 +39,7 @@ void TspSkinHintWindow::Paint() {
 
 void TspSkinHintWindow::PaintSkinBackground(TCanvas& ACanvas) {
   const TspDataSkinHintWindow& D = *FSD->HintWindow;
-  TBitmap& Picture = *SkinPicture(FSD, D.WindowPictureIndex);
+  TBitmap& Picture = *FSD->Picture(D.WindowPictureIndex);
   TBitmap Composed;
   CreateSkinImage2(D.LTPoint, D.RTPoint, D.LBPoint, D.RBPoint, D.ClRect, NewLTPoint, NewRTPoint, NewLBPoint,
                    NewRBPoint, NewClRect, Composed, Picture, Rect(0, 0, Picture.Width(), Picture.Height()),

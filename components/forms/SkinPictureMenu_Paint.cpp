@@ -26,8 +26,7 @@ const TspDataSkinMenuItem* ImagesMenuItemObject(const TspSkinData& ASkin) {
   for (const char* Name : {"menuitem", "MENUITEM"}) {
     const int Index = ASkin.GetIndex(Name);
     if (Index == -1) continue;
-    if (const auto* Object = dynamic_cast<const TspDataSkinMenuItem*>(ASkin.ObjectList[Index].get()))
-      return Object;
+    if (const auto* Object = ASkin.Object<TspDataSkinMenuItem>(Index)) return Object;
   }
   return nullptr;
 }
@@ -125,9 +124,8 @@ void TspSkinImagesMenuPopupWindow::PaintHeading(TCanvas& ACanvas, const TspImage
   const TRect& Cell = AItem.ItemRect;
   const TspSkinData* Skin = ImagesMenu->SkinData();
   const int Index = FindSkinElement(Skin, "label");
-  const auto* Label =
-      Index == -1 ? nullptr : dynamic_cast<const TspDataSkinLabelControl*>(Skin->CtrlList[Index].get());
-  TBitmap* Picture = Label ? SkinPicture(Skin, Label->PictureIndex) : nullptr;
+  const auto* Label = Index == -1 ? nullptr : Skin->Control<TspDataSkinLabelControl>(Index);
+  TBitmap* Picture = Label ? Skin->Picture(Label->PictureIndex) : nullptr;
   if (!Picture) {
     TRect TextRect = Cell;
     ACanvas.Brush().SetStyle(bsClear);

@@ -26,7 +26,7 @@ class TContactSheet {
     FY = SheetMargin;
   }
 
-  TBitmap& Picture(int AIndex) { return *FSkin.PictureAt(AIndex); }
+  TBitmap& Picture(int AIndex) { return *FSkin.Data.Picture(AIndex); }
 
   // A new row named AName, ARowHeight high.
   void Row(const String& AName, int ARowHeight) {
