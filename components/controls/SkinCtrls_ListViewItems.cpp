@@ -125,7 +125,7 @@ void TspSkinCustomListView::DrawItemCheckBox(TListItem* AItem, const TRect& AIco
   const TRect Source = AItem->Checked() ? Check->CheckImageRect : Check->UnCheckImageRect;
   if (RectangleIsEmpty(Source)) return;
   TBitmap Box;
-  CopySkinPiece(Box, *Picture, Source);
+  CutSkinPiece(Box, *Picture, Source);
   Box.SetTransparent(true);
   TRect Icon = AIcon;
   TCustomImageList* Large = LargeImages();

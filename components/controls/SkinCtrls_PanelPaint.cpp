@@ -140,7 +140,7 @@ void TspSkinPanel::PaintTexturedPanel() {
   if (Picture != nullptr) {
     TRect Source = ClRect;
     OffsetRect(Source, SkinRect.Left, SkinRect.Top);
-    CopySkinPiece(Piece, *Picture, Source);
+    CutSkinPiece(Piece, *Picture, Source);
     FillWithSkinPiece(Image.Canvas(), Rect(0, 0, Width(), Height()), Piece, StretchEffect, StretchType);
   }
   Canvas().Draw(0, 0, Image);

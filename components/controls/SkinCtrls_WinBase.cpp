@@ -185,7 +185,7 @@ void TspSkinCustomControl::ComposeBorderPaint(const TBorderPaintInputs& AInputs)
     TBitmap Piece;
     TRect Source = ClRect;
     OffsetRect(Source, SkinRect.Left, SkinRect.Top);
-    CopySkinPiece(Piece, *Picture, Source);
+    CutSkinPiece(Piece, *Picture, Source);
     if (!Piece.Empty() && !RectangleIsEmpty(NewClRect)) {
       FillWithSkinPiece(Composed, NewClRect, Piece, StretchEffect, StretchType);
       FClientAreaFilled = true;

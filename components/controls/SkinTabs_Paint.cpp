@@ -85,9 +85,9 @@ bool TspSkinPageControl::FillSkinBackground(TCanvas& ACanvas, int AWidth, int AH
   }
   if (Piece.Empty()) {
     if (!Picture) return false;
-    CopySkinPiece(Piece, *Picture,
-                  Rect(SkinRect.Left + ClRect.Left, SkinRect.Top + ClRect.Top, SkinRect.Left + ClRect.Right,
-                       SkinRect.Top + ClRect.Bottom));
+    CutSkinPiece(Piece, *Picture,
+                 Rect(SkinRect.Left + ClRect.Left, SkinRect.Top + ClRect.Top, SkinRect.Left + ClRect.Right,
+                      SkinRect.Top + ClRect.Bottom));
   }
   if (Piece.Empty()) return false;
   FillWithSkinPiece(ACanvas, Rect(0, 0, AWidth, AHeight), Piece, StretchEffect, StretchType);
@@ -159,7 +159,7 @@ void TspSkinPageControl::PaintTabs(TCanvas& ACanvas) {
       OffsetRect(Source, SkinRect.Left, SkinRect.Top);
     }
     TBitmap Piece;
-    CopySkinPiece(Piece, *Picture, Source);
+    CutSkinPiece(Piece, *Picture, Source);
     FillWithSkinPiece(Strip.Canvas(), Rect(0, 0, StripWidth, StripHeight), Piece, false, spstFull);
   }
   const TPoint Move = TabPosition() == tpBottom  ? TPoint{0, -B.Bottom}

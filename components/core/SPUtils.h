@@ -167,6 +167,20 @@ void CreateTiledSkinImage(int ALeftWidth, int ARightWidth, TBitmap& ABitmap, TBi
 void CreateVSkinImage(int ATopHeight, int ABottomHeight, TBitmap& ABitmap, TBitmap& ASkinPicture,
                       TRect ASource, int ANewWidth, int ANewHeight, bool AStretch);
 
+// One piece of a skin picture for the controls that draw pieces themselves.
+//
+// APiece becomes the rectangle ASource of APicture, cut to the picture: a rectangle
+// reaching beyond the picture gives only the part inside it (nothing without one), so
+// that a piece is never larger than its picture.
+void CutSkinPiece(TBitmap& APiece, TBitmap& APicture, const TRect& ASource);
+// AArea of the canvas filled with APiece, clipped to the area: without AStretch tiled
+// from its top-left (the last column and row cut); with it stretched over the area
+// (spstFull), stretched to the area's height and repeated across (spstHorz), or
+// stretched to its width and repeated downwards (spstVert). An empty piece or area
+// fills nothing; of a tiled area only the tiles the canvas can show are drawn.
+void FillWithSkinPiece(TCanvas& ACanvas, const TRect& AArea, TBitmap& APiece, bool AStretch,
+                       TspStretchType AStretchType);
+
 // The four borders of a frame of W x H as separate bitmaps, built top, bottom, left,
 // right: top W x NewClRect.Top, bottom W x (H - NewClRect.Bottom), left
 // NewClRect.Left and right W - NewClRect.Right wide, as high as what the top and bottom
