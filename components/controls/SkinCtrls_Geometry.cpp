@@ -69,9 +69,25 @@ void TspSkinElementGeometry::ComposeImage(TBitmap& ABitmap, TBitmap* APicture, c
       break;
     case 1:
       if (ASkipNinePart) return;
-      CreateSkinImage(LTPt, RTPt, LBPt, RBPt, ClRect, NewLTPoint, NewRTPoint, NewLBPoint, NewRBPoint,
-                      NewClRect, ABitmap, *APicture, ASource, AWidth, AHeight, true, LeftStretch, TopStretch,
-                      RightStretch, BottomStretch, StretchEffect, StretchType);
+      ComposeSkinImage(ABitmap, *APicture,
+                       {.LTPt = LTPt,
+                        .RTPt = RTPt,
+                        .LBPt = LBPt,
+                        .RBPt = RBPt,
+                        .ClRect = ClRect,
+                        .NewLTPt = NewLTPoint,
+                        .NewRTPt = NewRTPoint,
+                        .NewLBPt = NewLBPoint,
+                        .NewRBPt = NewRBPoint,
+                        .NewClRect = NewClRect,
+                        .SkinRect = ASource,
+                        .LeftStretch = LeftStretch,
+                        .TopStretch = TopStretch,
+                        .RightStretch = RightStretch,
+                        .BottomStretch = BottomStretch,
+                        .StretchEffect = StretchEffect,
+                        .StretchType = StretchType},
+                       AWidth, AHeight, true);
       break;
     case 2:
       CreateHSkinImage(LTPt.X, RectangleWidth(SkinRect) - RTPt.X, ABitmap, *APicture, ASource, AWidth,

@@ -153,11 +153,25 @@ void TspSkinForm::ComposeClientAreaImage(TBitmap& AImage) {
     AImage.Assign(Picture);
     return;
   }
-  CreateSkinImage(FSD->LTPoint, FSD->RTPoint, FSD->LBPoint, FSD->RBPoint, FSD->ClRect, NewLTPoint, NewRTPoint,
-                  NewLBPoint, NewRBPoint, NewClRect, AImage, Picture,
-                  Rect(0, 0, Picture.Width(), Picture.Height()), FFormWidth, FFormHeight, true,
-                  FSD->LeftStretch, FSD->TopStretch, FSD->RightStretch, FSD->BottomStretch,
-                  FSD->StretchEffect, FSD->StretchType);
+  ComposeSkinImage(AImage, Picture,
+                   {.LTPt = FSD->LTPoint,
+                    .RTPt = FSD->RTPoint,
+                    .LBPt = FSD->LBPoint,
+                    .RBPt = FSD->RBPoint,
+                    .ClRect = FSD->ClRect,
+                    .NewLTPt = NewLTPoint,
+                    .NewRTPt = NewRTPoint,
+                    .NewLBPt = NewLBPoint,
+                    .NewRBPt = NewRBPoint,
+                    .NewClRect = NewClRect,
+                    .SkinRect = Rect(0, 0, Picture.Width(), Picture.Height()),
+                    .LeftStretch = FSD->LeftStretch,
+                    .TopStretch = FSD->TopStretch,
+                    .RightStretch = FSD->RightStretch,
+                    .BottomStretch = FSD->BottomStretch,
+                    .StretchEffect = FSD->StretchEffect,
+                    .StretchType = FSD->StretchType},
+                   FFormWidth, FFormHeight, true);
 }
 
 void TspSkinForm::DrawSizeGrip(TCanvas& ACanvas) {

@@ -33,11 +33,25 @@ void TspSkinPopupWindow::ComposeBackground(TBitmap& AImage, bool AFillItemsArea)
   const int W = Width();
   const int H = Height();
   if (PW) {
-    CreateSkinImage2(PW->LTPoint, PW->RTPoint, PW->LBPoint, PW->RBPoint, PW->ItemsRect, NewLTPoint,
-                     NewRTPoint, NewLBPoint, NewRBPoint, NewItemsRect, AImage, *WindowPicture,
-                     TRect{0, 0, WindowPicture->Width(), WindowPicture->Height()}, W, H, AFillItemsArea,
-                     PW->LeftStretch, PW->TopStretch, PW->RightStretch, PW->BottomStretch, PW->StretchEffect,
-                     PW->StretchType);
+    ComposeSkinImage(AImage, *WindowPicture,
+                     {.LTPt = PW->LTPoint,
+                      .RTPt = PW->RTPoint,
+                      .LBPt = PW->LBPoint,
+                      .RBPt = PW->RBPoint,
+                      .ClRect = PW->ItemsRect,
+                      .NewLTPt = NewLTPoint,
+                      .NewRTPt = NewRTPoint,
+                      .NewLBPt = NewLBPoint,
+                      .NewRBPt = NewRBPoint,
+                      .NewClRect = NewItemsRect,
+                      .SkinRect = TRect{0, 0, WindowPicture->Width(), WindowPicture->Height()},
+                      .LeftStretch = PW->LeftStretch,
+                      .TopStretch = PW->TopStretch,
+                      .RightStretch = PW->RightStretch,
+                      .BottomStretch = PW->BottomStretch,
+                      .StretchEffect = PW->StretchEffect,
+                      .StretchType = PW->StretchType},
+                     W, H, AFillItemsArea);
     return;
   }
   AImage.SetSize(W, H);

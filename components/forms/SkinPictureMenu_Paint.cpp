@@ -71,11 +71,25 @@ void TspSkinImagesMenuPopupWindow::PaintBackground(TCanvas& ACanvas) {
   }
   const TspDataSkinPopupWindow& PW = *ImagesMenu->SkinData()->PopupWindow;
   TBitmap Picture;
-  CreateSkinImage2(PW.LTPoint, PW.RTPoint, PW.LBPoint, PW.RBPoint, PW.ItemsRect, NewLTPoint, NewRTPoint,
-                   NewLBPoint, NewRBPoint, NewItemsRect, Picture, *WindowPicture,
-                   TRect{0, 0, WindowPicture->Width(), WindowPicture->Height()}, Width(), Height(), true,
-                   PW.LeftStretch, PW.TopStretch, PW.RightStretch, PW.BottomStretch, PW.StretchEffect,
-                   PW.StretchType);
+  ComposeSkinImage(Picture, *WindowPicture,
+                   {.LTPt = PW.LTPoint,
+                    .RTPt = PW.RTPoint,
+                    .LBPt = PW.LBPoint,
+                    .RBPt = PW.RBPoint,
+                    .ClRect = PW.ItemsRect,
+                    .NewLTPt = NewLTPoint,
+                    .NewRTPt = NewRTPoint,
+                    .NewLBPt = NewLBPoint,
+                    .NewRBPt = NewRBPoint,
+                    .NewClRect = NewItemsRect,
+                    .SkinRect = TRect{0, 0, WindowPicture->Width(), WindowPicture->Height()},
+                    .LeftStretch = PW.LeftStretch,
+                    .TopStretch = PW.TopStretch,
+                    .RightStretch = PW.RightStretch,
+                    .BottomStretch = PW.BottomStretch,
+                    .StretchEffect = PW.StretchEffect,
+                    .StretchType = PW.StretchType},
+                   Width(), Height(), true);
   ACanvas.Draw(0, 0, Picture);
 }
 
