@@ -44,10 +44,25 @@ double ComposeSeconds(TBitmap& APicture, TRect ASkinRect, int ABorder, int AWidt
   const TRect N = Rect(ABorder, ABorder, AWidth - ABorder, AHeight - ABorder);
   TBitmap Image;
   return bench::MedianSeconds(Runs, [&] {
-    CreateSkinImage(C.TopLeft(), Point(C.Right, C.Top), Point(C.Left, C.Bottom), C.BottomRight(), C,
-                    N.TopLeft(), Point(N.Right, N.Top), Point(N.Left, N.Bottom), N.BottomRight(), N, Image,
-                    APicture, ASkinRect, AWidth, AHeight, true, AStretch, AStretch, AStretch, AStretch,
-                    AStretch, spstFull);
+    ComposeSkinImage(Image, APicture,
+                     {.LTPt = C.TopLeft(),
+                      .RTPt = Point(C.Right, C.Top),
+                      .LBPt = Point(C.Left, C.Bottom),
+                      .RBPt = C.BottomRight(),
+                      .ClRect = C,
+                      .NewLTPt = N.TopLeft(),
+                      .NewRTPt = Point(N.Right, N.Top),
+                      .NewLBPt = Point(N.Left, N.Bottom),
+                      .NewRBPt = N.BottomRight(),
+                      .NewClRect = N,
+                      .SkinRect = ASkinRect,
+                      .LeftStretch = AStretch,
+                      .TopStretch = AStretch,
+                      .RightStretch = AStretch,
+                      .BottomStretch = AStretch,
+                      .StretchEffect = AStretch,
+                      .StretchType = spstFull},
+                     AWidth, AHeight, true);
   });
 }
 

@@ -84,8 +84,8 @@ int main(int AArgCount, char** AArgs) {
   Skin.BuildMode = true;
   const double LoadSeconds = bench::MedianSeconds(Runs, [&] { Skin.LoadFromFile(IniFile); });
 
-  std::printf("skin %s: %zu pictures, %zu controls, %zu objects, %.1f MB of files\n", IniFile.c_str(),
-              Skin.FActivePictures.size(), Skin.CtrlList.size(), Skin.ObjectList.size(), double(Bytes) / 1e6);
+  std::printf("skin %s: %d pictures, %d controls, %d objects, %.1f MB of files\n", IniFile.c_str(),
+              Skin.PictureCount(), Skin.ControlCount(), Skin.ObjectCount(), double(Bytes) / 1e6);
   std::printf("%-40s %8.3f ms   reading %7.3f ms   ratio %5.2f   (goal 3)\n", "LoadFromFile",
               LoadSeconds * 1e3, ReadSeconds * 1e3, LoadSeconds / ReadSeconds);
   if (AArgCount <= 1) std::filesystem::remove_all(Folder);

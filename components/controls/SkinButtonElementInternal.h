@@ -12,8 +12,8 @@ inline const TspDataSkinButtonControl* FindButtonElement(const TspSkinData* ASki
                                                          TBitmap*& APicture) {
   const int Index = FindSkinElement(ASkin, AName);
   if (Index == -1) return nullptr;
-  const auto* Element = dynamic_cast<const TspDataSkinButtonControl*>(ASkin->CtrlList[Index].get());
-  APicture = Element ? SkinPicture(ASkin, Element->PictureIndex) : nullptr;
+  const auto* Element = ASkin->Control<TspDataSkinButtonControl>(Index);
+  APicture = Element ? ASkin->Picture(Element->PictureIndex) : nullptr;
   return APicture ? Element : nullptr;
 }
 
@@ -42,8 +42,23 @@ inline void ComposeButtonElement(TBitmap& ABitmap, const TspDataSkinButtonContro
   const TPoint NewRB = {AElement.RBPoint.X + DX, AElement.RBPoint.Y + DY};
   const TRect NewCl = Rect(AElement.ClRect.Left, AElement.ClRect.Top, AElement.ClRect.Right + DX,
                            AElement.ClRect.Bottom + DY);
-  CreateSkinImage(AElement.LTPoint, AElement.RTPoint, AElement.LBPoint, AElement.RBPoint, AElement.ClRect,
-                  AElement.LTPoint, NewRT, NewLB, NewRB, NewCl, ABitmap, APicture, ASource, ABitmap.Width(),
-                  ABitmap.Height(), true, AElement.LeftStretch, AElement.TopStretch, AElement.RightStretch,
-                  AElement.BottomStretch, AElement.StretchEffect, AElement.StretchType);
+  ComposeSkinImage(ABitmap, APicture,
+                   {.LTPt = AElement.LTPoint,
+                    .RTPt = AElement.RTPoint,
+                    .LBPt = AElement.LBPoint,
+                    .RBPt = AElement.RBPoint,
+                    .ClRect = AElement.ClRect,
+                    .NewLTPt = AElement.LTPoint,
+                    .NewRTPt = NewRT,
+                    .NewLBPt = NewLB,
+                    .NewRBPt = NewRB,
+                    .NewClRect = NewCl,
+                    .SkinRect = ASource,
+                    .LeftStretch = AElement.LeftStretch,
+                    .TopStretch = AElement.TopStretch,
+                    .RightStretch = AElement.RightStretch,
+                    .BottomStretch = AElement.BottomStretch,
+                    .StretchEffect = AElement.StretchEffect,
+                    .StretchType = AElement.StretchType},
+                   ABitmap.Width(), ABitmap.Height(), true);
 }

@@ -39,10 +39,6 @@
 // blending controls repaint and pass the notice on.
 constexpr UINT SP_CHECKPARENTBACKGROUND = 1284;
 
-// The entry AIndex of the skin's picture list; nullptr without a skin, for -1 or for
-// an index past the end.
-TBitmap* SkinPicture(const TspSkinData* ASkin, int AIndex);
-
 // ---------------------------------------------------------------- element geometry
 
 // The geometry of a resizable skin element, as a control copies it from its record,
@@ -137,8 +133,12 @@ class TspSkinBinding : public TControlBase {
  protected:
   // FIndex := the element's index, -1 without a loaded skin or element.
   virtual void GetSkinData();
-  // The bound element's record; nullptr without one.
-  const TspDataSkinControl* SkinElement() const;
+  // The bound element's record when it is a TRecord; nullptr without one or for
+  // another kind. The index is of the last lookup: a skin emptied since has none there.
+  template <class TRecord = TspDataSkinControl>
+  const TRecord* SkinElement() const {
+    return FSD == nullptr ? nullptr : FSD->Control<TRecord>(FIndex);
+  }
   // With UseSkinCursor: the element's cursor (crDefault for none) becomes the control's.
   void ApplySkinCursor();
   // The built-in look and the skin look, drawn into the off-screen bitmap B, which

@@ -52,13 +52,6 @@ void TspSkinBinding<TControlBase>::GetSkinData() {
 }
 
 template <class TControlBase>
-const TspDataSkinControl* TspSkinBinding<TControlBase>::SkinElement() const {
-  // The index is of the last lookup; a skin emptied since then has no element there.
-  if (FIndex < 0 || FSD == nullptr || FIndex >= static_cast<int>(FSD->CtrlList.size())) return nullptr;
-  return FSD->CtrlList[FIndex].get();
-}
-
-template <class TControlBase>
 void TspSkinBinding<TControlBase>::ApplySkinCursor() {
   if (!FUseSkinCursor) return;
   this->SetCursor(CursorIndex == -1 || FSD == nullptr

@@ -11,8 +11,7 @@ void TspSkinBevel::SetSkinData(TspSkinData* AValue) {
 
 void TspSkinBevel::ChangeSkinData() {
   FIndex = FindSkinElement(FSD, SkinDataName);
-  const auto* Element =
-      FIndex == -1 ? nullptr : dynamic_cast<const TspDataSkinBevel*>(FSD->CtrlList[FIndex].get());
+  const auto* Element = FIndex == -1 ? nullptr : FSD->Control<TspDataSkinBevel>(FIndex);
   LightColor = Element ? Element->LightColor : clBtnHighlight;
   DarkColor = Element ? Element->DarkColor : clBtnShadow;
   Repaint();

@@ -182,8 +182,8 @@ void TspSkinButton::ShowLayer() {
   if (!Skin || Skin->Empty || !IsWindows2000OrLater()) return;
   if (!(Skin->ShowButtonGlowFrames || AlwaysShowLayeredFrame) || GlowLayerPictureIndex == -1) return;
   // Indexes come from the skin: a glow needs both its picture and its mask.
-  TBitmap* Glow = SkinPicture(Skin, GlowLayerPictureIndex);
-  TBitmap* Mask = SkinPicture(Skin, GlowLayerMaskPictureIndex);
+  TBitmap* Glow = Skin->Picture(GlowLayerPictureIndex);
+  TBitmap* Mask = Skin->Picture(GlowLayerMaskPictureIndex);
   if (!Glow || !Mask) return;
   TCustomForm* Form = GetParentForm(this);
   FLayerManager->TopMostMode = Form && Form->FormStyle() == fsStayOnTop;

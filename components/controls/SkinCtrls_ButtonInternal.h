@@ -109,7 +109,7 @@ inline TRect DrawFreeSizeButtonPicture(TBitmap& ABitmap, TBitmap& APicture, cons
                                        const TRect& AClRect, int AResizeMode) {
   if (AResizeMode == 0) {
     TBitmap Piece;
-    CopySkinPiece(Piece, APicture, ASource);
+    CutSkinPiece(Piece, APicture, ASource);
     ABitmap.Canvas().StretchDraw(Rect(0, 0, ABitmap.Width(), ABitmap.Height()), Piece);
   } else if (AResizeMode != -1) {
     StretchSkinImage(ABitmap, APicture, ASource, AClRect, true);

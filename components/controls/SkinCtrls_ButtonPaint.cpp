@@ -14,7 +14,7 @@ void TspSkinButton::GetSkinData() {
     AnimateSkinRect = TRect{};
     return;
   }
-  const auto* Data = dynamic_cast<const TspDataSkinButtonControl*>(SkinElement());
+  const auto* Data = SkinElement<TspDataSkinButtonControl>();
   if (!Data) return;
   // A freely sized button has no region.
   if (!UseSkinSize) MaskPicture = nullptr;

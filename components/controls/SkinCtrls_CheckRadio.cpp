@@ -103,7 +103,7 @@ void TspSkinCheckRadioBox::ActionChange(TObject* ASender, bool ACheckDefaults) {
 
 void TspSkinCheckRadioBox::GetSkinData() {
   TspSkinCustomControl::GetSkinData();
-  const auto* Data = dynamic_cast<const TspDataSkinCheckRadioControl*>(SkinElement());
+  const auto* Data = SkinElement<TspDataSkinCheckRadioControl>();
   if (!Data) return;
   FontName = Data->FontName;
   FontStyle = Data->FontStyle;

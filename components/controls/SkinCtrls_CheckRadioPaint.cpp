@@ -152,7 +152,7 @@ void TspSkinCheckRadioBox::DrawSkinBox(TCanvas& ACanvas, int AX, int AY) {
   }
   if (RectangleIsEmpty(Source)) return;
   TBitmap Box;
-  CopySkinPiece(Box, *Picture, Source);
+  CutSkinPiece(Box, *Picture, Source);
   if (HalfBright) {
     TspEffectBmp Dimmed(Box.Handle());
     Dimmed.ChangeBrightness(0.5);

@@ -35,7 +35,7 @@ void TspSkinCustomLayer<TSkinBase>::GetSkinData() {
   TSkinBase::GetSkinData();
   const TspDataSkinControl* Element = this->SkinElement();
   if (Element == nullptr) return;
-  if (const auto* Custom = dynamic_cast<const TspDataSkinCustomControl*>(Element)) {
+  if (const auto* Custom = this->template SkinElement<TspDataSkinCustomControl>()) {
     ReadElement(*Custom, *this->FSD);
     this->CursorIndex = Custom->CursorIndex;
   } else {

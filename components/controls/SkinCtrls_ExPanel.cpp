@@ -139,7 +139,7 @@ void TspSkinExPanel::Unroll() {
 
 void TspSkinExPanel::GetSkinData() {
   TspSkinCustomControl::GetSkinData();
-  const auto* Element = dynamic_cast<const TspDataSkinExPanelControl*>(SkinElement());
+  const auto* Element = SkinElement<TspDataSkinExPanelControl>();
   if (!Element) return;
   RollHSkinRect = Element->RollHSkinRect;
   RollVSkinRect = Element->RollVSkinRect;

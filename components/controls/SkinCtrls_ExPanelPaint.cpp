@@ -194,8 +194,7 @@ void TspSkinExPanel::DrawCaptionButton(TCanvas& ACanvas, int AIndex) {
 void TspSkinExPanel::DrawSkinButtonBackground(TCanvas& ACanvas, const TCaptionButton& AButton,
                                               TColor& AGlyphColor) {
   const int Index = FSD->GetControlIndex("resizetoolbutton");
-  const auto* Element =
-      Index < 0 ? nullptr : dynamic_cast<const TspDataSkinButtonControl*>(FSD->CtrlList[Index].get());
+  const auto* Element = Index < 0 ? nullptr : FSD->Control<TspDataSkinButtonControl>(Index);
   if (!Element) return;
   const bool Pressed = AButton.Down && AButton.MouseIn;
   const TRect Active = IsRectEmpty(Element->ActiveSkinRect) ? Element->SkinRect : Element->ActiveSkinRect;
@@ -270,9 +269,7 @@ void TspSkinExPanel::PaintWithPanelElement() {
   PrepareOffscreenImage(B, W, H);
   TCanvas& C = B.Canvas();
   const int PanelIndex = FSD->GetControlIndex("panel");
-  const auto* Panel = PanelIndex < 0
-                          ? nullptr
-                          : dynamic_cast<const TspDataSkinCustomControl*>(FSD->CtrlList[PanelIndex].get());
+  const auto* Panel = PanelIndex < 0 ? nullptr : FSD->Control<TspDataSkinCustomControl>(PanelIndex);
   if (Panel) {
     TspSkinElementGeometry Frame;
     Frame.ReadElement(*Panel, *FSD);

@@ -96,7 +96,7 @@ String TspSkinGauge::GaugeText() const {
 
 void TspSkinGauge::GetSkinData() {
   TspSkinCustomControl::GetSkinData();
-  const auto* Data = dynamic_cast<const TspDataSkinGaugeControl*>(SkinElement());
+  const auto* Data = SkinElement<TspDataSkinGaugeControl>();
   if (!Data) return;
   FVertical = Data->Vertical;
   ProgressRect = Data->ProgressRect;

@@ -3,12 +3,6 @@
 
 #include "components/controls/SkinCtrls.h"
 
-TBitmap* SkinPicture(const TspSkinData* ASkin, int AIndex) {
-  if (ASkin == nullptr || AIndex < 0 || AIndex >= static_cast<int>(ASkin->FActivePictures.size()))
-    return nullptr;
-  return ASkin->FActivePictures[AIndex].get();
-}
-
 void TspSkinElementGeometry::ReadElement(const TspDataSkinCustomControl& AData, const TspSkinData& ASkin) {
   LTPt = AData.LTPoint;
   RTPt = AData.RTPoint;
@@ -22,7 +16,7 @@ void TspSkinElementGeometry::ReadElement(const TspDataSkinCustomControl& AData, 
   RightStretch = AData.RightStretch;
   BottomStretch = AData.BottomStretch;
   StretchType = AData.StretchType;
-  Picture = SkinPicture(&ASkin, AData.PictureIndex);
+  Picture = ASkin.Picture(AData.PictureIndex);
   ResizeMode = GetResizeMode();
 }
 
@@ -75,9 +69,25 @@ void TspSkinElementGeometry::ComposeImage(TBitmap& ABitmap, TBitmap* APicture, c
       break;
     case 1:
       if (ASkipNinePart) return;
-      CreateSkinImage(LTPt, RTPt, LBPt, RBPt, ClRect, NewLTPoint, NewRTPoint, NewLBPoint, NewRBPoint,
-                      NewClRect, ABitmap, *APicture, ASource, AWidth, AHeight, true, LeftStretch, TopStretch,
-                      RightStretch, BottomStretch, StretchEffect, StretchType);
+      ComposeSkinImage(ABitmap, *APicture,
+                       {.LTPt = LTPt,
+                        .RTPt = RTPt,
+                        .LBPt = LBPt,
+                        .RBPt = RBPt,
+                        .ClRect = ClRect,
+                        .NewLTPt = NewLTPoint,
+                        .NewRTPt = NewRTPoint,
+                        .NewLBPt = NewLBPoint,
+                        .NewRBPt = NewRBPoint,
+                        .NewClRect = NewClRect,
+                        .SkinRect = ASource,
+                        .LeftStretch = LeftStretch,
+                        .TopStretch = TopStretch,
+                        .RightStretch = RightStretch,
+                        .BottomStretch = BottomStretch,
+                        .StretchEffect = StretchEffect,
+                        .StretchType = StretchType},
+                       AWidth, AHeight, true);
       break;
     case 2:
       CreateHSkinImage(LTPt.X, RectangleWidth(SkinRect) - RTPt.X, ABitmap, *APicture, ASource, AWidth,

@@ -9,8 +9,7 @@ int FindSkinElement(const TspSkinData* ASkinData, const String& AName) {
 int FindStdLabelElement(const TspSkinData* ASkinData, const String& AName, TspStdLabelFont& AFont) {
   const int Index = FindSkinElement(ASkinData, AName);
   if (Index < 0) return -1;
-  if (const auto* Element =
-          dynamic_cast<const TspDataSkinStdLabelControl*>(ASkinData->CtrlList[Index].get())) {
+  if (const auto* Element = ASkinData->Control<TspDataSkinStdLabelControl>(Index)) {
     AFont.FontName = Element->FontName;
     AFont.FontStyle = Element->FontStyle;
     AFont.FontHeight = Element->FontHeight;

@@ -65,7 +65,7 @@ void TspSkinCustomListView::ChangeSkinData() {
   if (FIndex == -1) {
     SetColor(FDefaultColor);
     SetFont(FDefaultFont);
-  } else if (const auto* Element = dynamic_cast<const TspDataSkinListView*>(FSD->CtrlList[FIndex].get())) {
+  } else if (const auto* Element = FSD->Control<TspDataSkinListView>(FIndex)) {
     SetFont(ViewSkinFont(FSD, FDefaultFont, UseSkinFont, Element->FontName, Element->FontStyle,
                          Element->FontHeight, Element->FontColor));
     SetColor(Element->BGColor);

@@ -105,12 +105,10 @@ TspSkinCustomListView::THeaderSkin TspSkinCustomListView::GetHeaderSkinData() {
   THeaderSkin Skin;
   const int Index = FindSkinElement(FSD, HeaderSkinDataName);
   if (Index == -1) return Skin;
-  const auto* Element = dynamic_cast<const TspDataSkinButtonControl*>(FSD->CtrlList[Index].get());
-  const auto& Pictures = FSD->FActivePictures;
-  if (!Element || Element->PictureIndex < 0 || Element->PictureIndex >= static_cast<int>(Pictures.size()) ||
-      IsRectEmpty(Element->SkinRect))
-    return Skin;
-  Skin.Picture = Pictures[Element->PictureIndex].get();
+  const auto* Element = FSD->Control<TspDataSkinButtonControl>(Index);
+  TBitmap* Picture = Element ? FSD->Picture(Element->PictureIndex) : nullptr;
+  if (!Picture || IsRectEmpty(Element->SkinRect)) return Skin;
+  Skin.Picture = Picture;
   Skin.LTPt = Element->LTPoint;
   Skin.RTPt = Element->RTPoint;
   Skin.LBPt = Element->LBPoint;
@@ -170,11 +168,26 @@ void TspSkinCustomListView::DrawHeaderRest(TCanvas& ACanvas, const THeaderSkin& 
     const int DY = Height - ASkin.SkinRect.Height();
     const TRect NewClRect(ASkin.ClRect.Left, ASkin.ClRect.Top, ASkin.ClRect.Right + DX,
                           ASkin.ClRect.Bottom + DY);
-    CreateSkinImage3(ASkin.LTPt, ASkin.RTPt, ASkin.LBPt, ASkin.RBPt, ASkin.ClRect, ASkin.LTPt,
-                     TPoint(ASkin.RTPt.X + DX, ASkin.RTPt.Y), TPoint(ASkin.LBPt.X, ASkin.LBPt.Y + DY),
-                     TPoint(ASkin.RBPt.X + DX, ASkin.RBPt.Y + DY), NewClRect, Image, *ASkin.Picture,
-                     ASkin.SkinRect, Width, Height, true, ASkin.LeftStretch, ASkin.TopStretch,
-                     ASkin.RightStretch, ASkin.BottomStretch, ASkin.StretchEffect, ASkin.StretchType);
+    ComposeSkinImage(Image, *ASkin.Picture,
+                     {.LTPt = ASkin.LTPt,
+                      .RTPt = ASkin.RTPt,
+                      .LBPt = ASkin.LBPt,
+                      .RBPt = ASkin.RBPt,
+                      .ClRect = ASkin.ClRect,
+                      .NewLTPt = ASkin.LTPt,
+                      .NewRTPt = TPoint(ASkin.RTPt.X + DX, ASkin.RTPt.Y),
+                      .NewLBPt = TPoint(ASkin.LBPt.X, ASkin.LBPt.Y + DY),
+                      .NewRBPt = TPoint(ASkin.RBPt.X + DX, ASkin.RBPt.Y + DY),
+                      .NewClRect = NewClRect,
+                      .SkinRect = ASkin.SkinRect,
+                      .LeftStretch = ASkin.LeftStretch,
+                      .TopStretch = ASkin.TopStretch,
+                      .RightStretch = ASkin.RightStretch,
+                      .BottomStretch = ASkin.BottomStretch,
+                      .StretchEffect = ASkin.StretchEffect,
+                      .StretchType = ASkin.StretchType,
+                      .WithoutRight = true},
+                     Width, Height, true);
     ACanvas.Draw(R.Left, R.Top, Image);
     return;
   }
@@ -196,10 +209,25 @@ void ComposeHeaderSectionImage(TBitmap& AImage, const TRect& ASource, const TPoi
     const int DX = AWidth - ASource.Width();
     const int DY = AHeight - ASource.Height();
     const TRect NewClRect(AClRect.Left, AClRect.Top, AClRect.Right + DX, AClRect.Bottom + DY);
-    CreateSkinImage(ALTPt, ARTPt, ALBPt, ARBPt, AClRect, ALTPt, TPoint(ARTPt.X + DX, ARTPt.Y),
-                    TPoint(ALBPt.X, ALBPt.Y + DY), TPoint(ARBPt.X + DX, ARBPt.Y + DY), NewClRect, AImage,
-                    APicture, ASource, AWidth, AHeight, true, AStretches[0], AStretches[1], AStretches[2],
-                    AStretches[3], AStretchEffect, AStretchType);
+    ComposeSkinImage(AImage, APicture,
+                     {.LTPt = ALTPt,
+                      .RTPt = ARTPt,
+                      .LBPt = ALBPt,
+                      .RBPt = ARBPt,
+                      .ClRect = AClRect,
+                      .NewLTPt = ALTPt,
+                      .NewRTPt = TPoint(ARTPt.X + DX, ARTPt.Y),
+                      .NewLBPt = TPoint(ALBPt.X, ALBPt.Y + DY),
+                      .NewRBPt = TPoint(ARBPt.X + DX, ARBPt.Y + DY),
+                      .NewClRect = NewClRect,
+                      .SkinRect = ASource,
+                      .LeftStretch = AStretches[0],
+                      .TopStretch = AStretches[1],
+                      .RightStretch = AStretches[2],
+                      .BottomStretch = AStretches[3],
+                      .StretchEffect = AStretchEffect,
+                      .StretchType = AStretchType},
+                     AWidth, AHeight, true);
     return;
   }
   TBitmap Strip;

@@ -119,13 +119,13 @@ void TspSkinCustomListView::DrawItemCheckBox(TListItem* AItem, const TRect& AIco
   if (!Checkboxes()) return;
   const int Index = FindSkinElement(FSD, CheckSkinDataName);
   if (Index == -1) return;
-  const auto* Check = dynamic_cast<const TspDataSkinCheckRadioControl*>(FSD->CtrlList[Index].get());
-  TBitmap* Picture = Check ? SkinPicture(FSD, Check->PictureIndex) : nullptr;
+  const auto* Check = FSD->Control<TspDataSkinCheckRadioControl>(Index);
+  TBitmap* Picture = Check ? FSD->Picture(Check->PictureIndex) : nullptr;
   if (!Picture) return;
   const TRect Source = AItem->Checked() ? Check->CheckImageRect : Check->UnCheckImageRect;
   if (RectangleIsEmpty(Source)) return;
   TBitmap Box;
-  CopySkinPiece(Box, *Picture, Source);
+  CutSkinPiece(Box, *Picture, Source);
   Box.SetTransparent(true);
   TRect Icon = AIcon;
   TCustomImageList* Large = LargeImages();

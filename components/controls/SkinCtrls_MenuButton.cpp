@@ -30,7 +30,7 @@ void TspSkinMenuButton::Notification(TComponent* AComponent, TOperation AOperati
 
 void TspSkinMenuButton::GetSkinData() {
   TspSkinButton::GetSkinData();
-  TakeTrackButtonRect(SkinElement(), FIndex, TrackButtonRect);
+  TakeTrackButtonRect(SkinElement<TspDataSkinMenuButtonControl>(), FIndex, TrackButtonRect);
 }
 
 bool TspSkinMenuButton::InMenuPart(int AX, int AY) const {

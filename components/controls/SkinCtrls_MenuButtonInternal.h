@@ -34,9 +34,9 @@ inline TRect MappedTrackRect(const TRect& ATrack, const TspSkinElementGeometry& 
 
 // The drop-down part the skin gives AElement when it is a menu-button element and the
 // control is skinned (AIndex != -1); ATrackButtonRect is left as it is otherwise.
-inline void TakeTrackButtonRect(const TspDataSkinControl* AElement, int AIndex, TRect& ATrackButtonRect) {
-  if (const auto* Data = dynamic_cast<const TspDataSkinMenuButtonControl*>(AElement); Data && AIndex != -1)
-    ATrackButtonRect = Data->TrackButtonRect;
+inline void TakeTrackButtonRect(const TspDataSkinMenuButtonControl* AElement, int AIndex,
+                                TRect& ATrackButtonRect) {
+  if (AElement && AIndex != -1) ATrackButtonRect = AElement->TrackButtonRect;
 }
 
 inline bool PointInMenuPart(const TRect& APart, int AX, int AY) {
@@ -110,10 +110,25 @@ inline void DrawElementPart(TCanvas& ACanvas, const TRect& APlace, const TspSkin
     const TPoint NewRB = {AElement.RBPt.X + DX, AElement.RBPt.Y + DY};
     const TRect NewCl = Rect(AElement.ClRect.Left, AElement.ClRect.Top, AElement.ClRect.Right + DX,
                              AElement.ClRect.Bottom + DY);
-    CreateSkinImage(AElement.LTPt, AElement.RTPt, AElement.LBPt, AElement.RBPt, AElement.ClRect,
-                    AElement.LTPt, NewRT, NewLB, NewRB, NewCl, Part, APicture, ASource, W, H, true,
-                    AElement.LeftStretch, AElement.TopStretch, AElement.RightStretch, AElement.BottomStretch,
-                    AElement.StretchEffect, AElement.StretchType);
+    ComposeSkinImage(Part, APicture,
+                     {.LTPt = AElement.LTPt,
+                      .RTPt = AElement.RTPt,
+                      .LBPt = AElement.LBPt,
+                      .RBPt = AElement.RBPt,
+                      .ClRect = AElement.ClRect,
+                      .NewLTPt = AElement.LTPt,
+                      .NewRTPt = NewRT,
+                      .NewLBPt = NewLB,
+                      .NewRBPt = NewRB,
+                      .NewClRect = NewCl,
+                      .SkinRect = ASource,
+                      .LeftStretch = AElement.LeftStretch,
+                      .TopStretch = AElement.TopStretch,
+                      .RightStretch = AElement.RightStretch,
+                      .BottomStretch = AElement.BottomStretch,
+                      .StretchEffect = AElement.StretchEffect,
+                      .StretchType = AElement.StretchType},
+                     W, H, true);
   }
   ACanvas.Draw(APlace.Left, APlace.Top, Part);
 }

@@ -35,7 +35,7 @@ void TspSkinMenuSpeedButton::Notification(TComponent* AComponent, TOperation AOp
 
 void TspSkinMenuSpeedButton::GetSkinData() {
   TspSkinSpeedButton::GetSkinData();
-  TakeTrackButtonRect(SkinElement(), FIndex, TrackButtonRect);
+  TakeTrackButtonRect(SkinElement<TspDataSkinMenuButtonControl>(), FIndex, TrackButtonRect);
 }
 
 // ---------------------------------------------------------------- the menu part

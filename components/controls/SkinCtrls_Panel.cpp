@@ -42,7 +42,7 @@ void TspSkinPanel::CreateParams(TCreateParams& AParams) {
 
 void TspSkinPanel::GetSkinData() {
   TspSkinCustomControl::GetSkinData();
-  const auto* Element = dynamic_cast<const TspDataSkinPanelControl*>(SkinElement());
+  const auto* Element = SkinElement<TspDataSkinPanelControl>();
   if (Element == nullptr) return;
   FontName = Element->FontName;
   FontStyle = Element->FontStyle;

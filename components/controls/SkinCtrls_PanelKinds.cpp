@@ -47,8 +47,7 @@ TspSkinGroupBox::TspSkinGroupBox(TComponent* AOwner) : TspSkinPanel(AOwner) {
 
 void TspSkinGroupBox::GetSkinData() {
   TspSkinPanel::GetSkinData();
-  if (dynamic_cast<const TspDataSkinPanelControl*>(SkinElement()) != nullptr &&
-      ClRect.Bottom < CaptionRect.Top)
+  if (SkinElement<TspDataSkinPanelControl>() != nullptr && ClRect.Bottom < CaptionRect.Top)
     FForceBackground = false;
 }
 
@@ -82,7 +81,7 @@ void TspSkinStatusBar::SetSkinData(TspSkinData* AValue) {
 
 void TspSkinStatusBar::GetSkinData() {
   TspSkinPanel::GetSkinData();
-  const auto* Element = dynamic_cast<const TspDataSkinPanelControl*>(SkinElement());
+  const auto* Element = SkinElement<TspDataSkinPanelControl>();
   if (Element == nullptr) return;
   GripperRect = Element->GripperRect;
   GripperTransparent = Element->GripperTransparent;

@@ -99,7 +99,7 @@ void TspSkinPanel::CreateControlSkinImage(TBitmap& B) {
     if (Picture != nullptr) {
       TRect Source = ClRect;
       OffsetRect(Source, SkinRect.Left, SkinRect.Top);
-      CopySkinPiece(Piece, *Picture, Source);
+      CutSkinPiece(Piece, *Picture, Source);
     }
     FillWithSkinPiece(B.Canvas(), Rect(0, 0, B.Width(), B.Height()), Piece, false, spstFull);
     return;

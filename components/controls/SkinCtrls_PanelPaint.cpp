@@ -20,7 +20,7 @@ void TspSkinPanel::Paint() {
     TspSkinCustomControl::Paint();
   } else if (FBorderStyle == bvNone && ResizeMode == 1 && !FCaptionMode && FForceBackground && !FAlphaBlend) {
     PaintTexturedPanel();
-  } else if (TBitmap* Background = SkinPicture(FSD, BGPictureIndex)) {
+  } else if (TBitmap* Background = FSD ? FSD->Picture(BGPictureIndex) : nullptr) {
     PaintBackgroundPicture(*Background);
   } else {
     TspSkinCustomControl::Paint();
@@ -43,9 +43,25 @@ void TspSkinPanel::PaintCaptionBandPanel() {
     // Without a "panel" element nothing is drawn; the own element is bound again.
     if (FIndex == -1) return;
     if (Picture != nullptr)
-      ::CreateSkinImage(LTPt, RTPt, LBPt, RBPt, ClRect, NewLTPoint, NewRTPoint, NewLBPoint, NewRBPoint,
-                        NewClRect, Image, *Picture, SkinRect, Width(), Height(), true, LeftStretch,
-                        TopStretch, RightStretch, BottomStretch, StretchEffect, StretchType);
+      ::ComposeSkinImage(Image, *Picture,
+                         {.LTPt = LTPt,
+                          .RTPt = RTPt,
+                          .LBPt = LBPt,
+                          .RBPt = RBPt,
+                          .ClRect = ClRect,
+                          .NewLTPt = NewLTPoint,
+                          .NewRTPt = NewRTPoint,
+                          .NewLBPt = NewLBPoint,
+                          .NewRBPt = NewRBPoint,
+                          .NewClRect = NewClRect,
+                          .SkinRect = SkinRect,
+                          .LeftStretch = LeftStretch,
+                          .TopStretch = TopStretch,
+                          .RightStretch = RightStretch,
+                          .BottomStretch = BottomStretch,
+                          .StretchEffect = StretchEffect,
+                          .StretchType = StretchType},
+                         Width(), Height(), true);
   }
   if (Picture != nullptr) {
     TRect Source = CaptionRect;
@@ -101,9 +117,7 @@ void TspSkinPanel::PaintTransparentGroupFrame() {
   const auto [ImageWidth, ImageHeight] = CaptionImageSize();
   const int TextLeft = ImageWidth > 0 ? ContentLeft + ImageWidth + 2 : ContentLeft;
   const int StdLabel = FSD->GetControlIndex("stdlabel");
-  const auto* Label = StdLabel == -1
-                          ? nullptr
-                          : dynamic_cast<const TspDataSkinStdLabelControl*>(FSD->CtrlList[StdLabel].get());
+  const auto* Label = StdLabel == -1 ? nullptr : FSD->Control<TspDataSkinStdLabelControl>(StdLabel);
   Target.Font().SetColor(Label != nullptr ? Label->FontColor : FSD->SkinColors().cBtnText);
   DrawVCenteredText(Target, Caption(), Rect(TextLeft, 0, Image.Width(), TextHeight + 5));
   const int TextRight = TextLeft + WideTextWidth(Target, Caption());
@@ -142,7 +156,7 @@ void TspSkinPanel::PaintTexturedPanel() {
   if (Picture != nullptr) {
     TRect Source = ClRect;
     OffsetRect(Source, SkinRect.Left, SkinRect.Top);
-    CopySkinPiece(Piece, *Picture, Source);
+    CutSkinPiece(Piece, *Picture, Source);
     FillWithSkinPiece(Image.Canvas(), Rect(0, 0, Width(), Height()), Piece, StretchEffect, StretchType);
   }
   Canvas().Draw(0, 0, Image);

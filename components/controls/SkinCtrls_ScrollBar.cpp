@@ -151,7 +151,7 @@ void TspSkinScrollBar::DownButtonStep() {
 
 void TspSkinScrollBar::GetSkinData() {
   TspSkinCustomControl::GetSkinData();
-  const auto* Data = dynamic_cast<const TspDataSkinScrollBarControl*>(SkinElement());
+  const auto* Data = SkinElement<TspDataSkinScrollBarControl>();
   if (!Data) return;
   auto OrElse = [](const TRect& ARect, const TRect& AFallback) {
     return RectangleIsEmpty(ARect) ? AFallback : ARect;

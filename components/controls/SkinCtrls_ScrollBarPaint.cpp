@@ -82,7 +82,7 @@ void TspSkinScrollBar::DrawSkinThumb(TBitmap& AImage) {
   }
   if (!RectangleIsEmpty(Glyph)) {
     TBitmap Grip;
-    CopySkinPiece(Grip, *Picture, Glyph);
+    CutSkinPiece(Grip, *Picture, Glyph);
     if (GlyphTransparent) {
       Grip.SetTransparentColor(GlyphTransparentColor);
       Grip.SetTransparent(true);

@@ -61,7 +61,7 @@ void TspSkinLabel::SetAutoSize(bool AValue) {
 
 void TspSkinLabel::GetSkinData() {
   TspSkinCustomControl::GetSkinData();
-  const auto* Element = dynamic_cast<const TspDataSkinLabelControl*>(SkinElement());
+  const auto* Element = SkinElement<TspDataSkinLabelControl>();
   if (!Element) return;
   FontName = Element->FontName;
   FontStyle = Element->FontStyle;

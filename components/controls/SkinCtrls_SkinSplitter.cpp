@@ -10,14 +10,14 @@ TspSkinSplitterEx::TspSkinSplitterEx(TComponent* AOwner) : TspCustomSplitter(AOw
 void TspSkinSplitterEx::GetSkinData() {
   TspCustomSplitter::GetSkinData();
   FSkinPicture = nullptr;
-  const auto* Element = dynamic_cast<const TspDataSkinSplitterControl*>(SkinElement());
+  const auto* Element = SkinElement<TspDataSkinSplitterControl>();
   if (!Element) return;
   LTPt = Element->LTPoint;
   RTPt = Element->RTPoint;
   LBPt = Element->LBPoint;
   SkinRect = Element->SkinRect;
   StretchEffect = Element->StretchEffect;
-  FSkinPicture = SkinPicture(FSD, Element->PictureIndex);
+  FSkinPicture = FSD->Picture(Element->PictureIndex);
   GripperRect = Element->GripperRect;
   GripperTransparent = Element->GripperTransparent;
   GripperTransparentColor = Element->GripperTransparentColor;

@@ -136,7 +136,7 @@ void TspSkinSpeedButton::GetSkinData() {
     Morphing = false;
     return;
   }
-  const auto* Data = dynamic_cast<const TspDataSkinButtonControl*>(SkinElement());
+  const auto* Data = SkinElement<TspDataSkinButtonControl>();
   if (!Data) return;
   FontName = Data->FontName;
   FontStyle = Data->FontStyle;

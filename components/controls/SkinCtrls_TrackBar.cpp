@@ -50,7 +50,7 @@ void TspSkinTrackBar::SetCanFocused(bool AValue) {
 
 void TspSkinTrackBar::GetSkinData() {
   TspSkinCustomControl::GetSkinData();
-  const auto* Data = dynamic_cast<const TspDataSkinTrackBarControl*>(SkinElement());
+  const auto* Data = SkinElement<TspDataSkinTrackBarControl>();
   if (!Data) return;
   ActiveSkinRect = Data->ActiveSkinRect;
   FVertical = Data->Vertical;

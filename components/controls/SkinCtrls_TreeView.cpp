@@ -55,7 +55,7 @@ void TspSkinCustomTreeView::ChangeSkinData() {
     SetColor(FDefaultColor);
     SetFont(FDefaultFont);
     FLineColor = clGray;
-  } else if (const auto* Element = dynamic_cast<const TspDataSkinTreeView*>(FSD->CtrlList[FIndex].get())) {
+  } else if (const auto* Element = FSD->Control<TspDataSkinTreeView>(FIndex)) {
     TakeTreeViewElement(*Element);
   }
   TFont Charset;
@@ -74,17 +74,14 @@ void TspSkinCustomTreeView::TakeTreeViewElement(const TspDataSkinTreeView& AElem
   SetColor(AElement.BGColor);
   FButtonColor = AverageColor(AElement.FontColor, AElement.BGColor);
   FLineColor = AverageColor(FButtonColor, AElement.BGColor);
-  const auto& Pictures = FSD->FActivePictures;
-  const bool HasPicture =
-      AElement.PictureIndex >= 0 && AElement.PictureIndex < static_cast<int>(Pictures.size());
-  if (!HasPicture || IsRectEmpty(AElement.ExpandImageRect) || IsRectEmpty(AElement.NoExpandImageRect)) {
+  TBitmap* Picture = FSD->Picture(AElement.PictureIndex);
+  if (!Picture || IsRectEmpty(AElement.ExpandImageRect) || IsRectEmpty(AElement.NoExpandImageRect)) {
     FExpandImage.SetSize(0, 0);
     FNoExpandImage.SetSize(0, 0);
     return;
   }
-  TBitmap& Picture = *Pictures[AElement.PictureIndex];
-  TakeButtonPicture(FExpandImage, AElement.ExpandImageRect, Picture);
-  TakeButtonPicture(FNoExpandImage, AElement.NoExpandImageRect, Picture);
+  TakeButtonPicture(FExpandImage, AElement.ExpandImageRect, *Picture);
+  TakeButtonPicture(FNoExpandImage, AElement.NoExpandImageRect, *Picture);
 }
 
 // A square of the source's width, the source scaled into it, drawn transparent.

@@ -57,9 +57,9 @@ const TspDataSkinListBox* FindViewItemElement(const TspSkinData* ASkinData, cons
   APicture = nullptr;
   const int Index = FindSkinElement(ASkinData, AName);
   if (Index == -1) return nullptr;
-  const auto* Element = dynamic_cast<const TspDataSkinListBox*>(ASkinData->CtrlList[Index].get());
+  const auto* Element = ASkinData->Control<TspDataSkinListBox>(Index);
   if (!Element) return nullptr;
-  APicture = SkinPicture(ASkinData, Element->PictureIndex);
+  APicture = ASkinData->Picture(Element->PictureIndex);
   return APicture ? Element : nullptr;
 }
 

@@ -60,8 +60,8 @@ void TspSkinCustomControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeigh
 
 void TspSkinCustomControl::GetSkinData() {
   TspSkinCustomLayer<TspSkinControl>::GetSkinData();
-  const auto* Custom = dynamic_cast<const TspDataSkinCustomControl*>(SkinElement());
-  MaskPicture = Custom != nullptr ? SkinPicture(FSD, Custom->MaskPictureIndex) : nullptr;
+  const auto* Custom = SkinElement<TspDataSkinCustomControl>();
+  MaskPicture = Custom != nullptr ? FSD->Picture(Custom->MaskPictureIndex) : nullptr;
 }
 
 void TspSkinCustomControl::SetControlRegion() {
@@ -185,7 +185,7 @@ void TspSkinCustomControl::ComposeBorderPaint(const TBorderPaintInputs& AInputs)
     TBitmap Piece;
     TRect Source = ClRect;
     OffsetRect(Source, SkinRect.Left, SkinRect.Top);
-    CopySkinPiece(Piece, *Picture, Source);
+    CutSkinPiece(Piece, *Picture, Source);
     if (!Piece.Empty() && !RectangleIsEmpty(NewClRect)) {
       FillWithSkinPiece(Composed, NewClRect, Piece, StretchEffect, StretchType);
       FClientAreaFilled = true;

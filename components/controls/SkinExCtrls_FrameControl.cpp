@@ -25,12 +25,12 @@ void TspFrameSkinControl::GetSkinData() {
   TspSkinControl::GetSkinData();
   Picture = MaskPicture = nullptr;
   CursorIndex = -1;
-  const auto* Element = dynamic_cast<const TspDataSkinFrameControl*>(SkinElement());
+  const auto* Element = SkinElement<TspDataSkinFrameControl>();
   if (!Element) return;
   SkinRect = Element->SkinRect;
   CursorIndex = Element->CursorIndex;
-  Picture = SkinPicture(FSD, Element->PictureIndex);
-  MaskPicture = SkinPicture(FSD, Element->MaskPictureIndex);
+  Picture = FSD->Picture(Element->PictureIndex);
+  MaskPicture = FSD->Picture(Element->MaskPictureIndex);
   // A strip of one frame would never change: skins that declare one mean two.
   FFramesCount = std::max(Element->FramesCount, 2);
   FFramesPlacement = Element->FramesPlacement;

@@ -29,10 +29,9 @@ TspSkinPageControl::~TspSkinPageControl() {
 void TspSkinPageControl::GetSkinData() {
   BGPictureIndex = -1;
   FIndex = FindSkinElement(FSD, SkinDataName);
-  const auto* Element =
-      FIndex == -1 ? nullptr : dynamic_cast<const TspDataSkinTabControl*>(FSD->CtrlList[FIndex].get());
+  const auto* Element = FIndex == -1 ? nullptr : FSD->Control<TspDataSkinTabControl>(FIndex);
   if (!Element) return;
-  Picture = SkinPicture(FSD, Element->PictureIndex);
+  Picture = FSD->Picture(Element->PictureIndex);
   SkinRect = Element->SkinRect;
   ClRect = Element->ClRect;
   TabRect = Element->TabRect;

@@ -85,14 +85,14 @@ bool TspSkinPageControl::FillSkinBackground(TCanvas& ACanvas, int AWidth, int AH
   TBitmap Piece;
   if (BGPictureIndex != -1) {
     // Tolerated: a skin may name a picture it lacks; the client picture stands in.
-    TBitmap* Background = SkinPicture(FSD, BGPictureIndex);
+    TBitmap* Background = FSD->Picture(BGPictureIndex);
     if (Background) Piece.Assign(*Background);
   }
   if (Piece.Empty()) {
     if (!Picture) return false;
-    CopySkinPiece(Piece, *Picture,
-                  Rect(SkinRect.Left + ClRect.Left, SkinRect.Top + ClRect.Top, SkinRect.Left + ClRect.Right,
-                       SkinRect.Top + ClRect.Bottom));
+    CutSkinPiece(Piece, *Picture,
+                 Rect(SkinRect.Left + ClRect.Left, SkinRect.Top + ClRect.Top, SkinRect.Left + ClRect.Right,
+                      SkinRect.Top + ClRect.Bottom));
   }
   if (Piece.Empty()) return false;
   FillWithSkinPiece(ACanvas, Rect(0, 0, AWidth, AHeight), Piece, StretchEffect, StretchType);
@@ -164,7 +164,7 @@ void TspSkinPageControl::PaintTabs(TCanvas& ACanvas) {
       OffsetRect(Source, SkinRect.Left, SkinRect.Top);
     }
     TBitmap Piece;
-    CopySkinPiece(Piece, *Picture, Source);
+    CutSkinPiece(Piece, *Picture, Source);
     FillWithSkinPiece(Strip.Canvas(), Rect(0, 0, StripWidth, StripHeight), Piece, false, spstFull);
   }
   const TPoint Move = TabPosition() == tpBottom  ? TPoint{0, -B.Bottom}

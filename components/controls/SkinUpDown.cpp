@@ -55,7 +55,7 @@ void TspSkinUpDown::SetOrientation(TUDOrientation AValue) {
 
 void TspSkinUpDown::GetSkinData() {
   TspSkinCustomControl::GetSkinData();
-  const auto* Element = FIndex == -1 ? nullptr : dynamic_cast<const TspDataSkinUpDownControl*>(SkinElement());
+  const auto* Element = FIndex == -1 ? nullptr : SkinElement<TspDataSkinUpDownControl>();
   if (Element) {
     UpButtonRect = Element->UpButtonRect;
     ActiveUpButtonRect = Element->ActiveUpButtonRect;
@@ -74,7 +74,7 @@ void TspSkinUpDown::GetSkinData() {
 }
 
 void TspSkinUpDown::CalcButtonRects() {
-  if (FIndex != -1 && UseSkinSize && dynamic_cast<const TspDataSkinUpDownControl*>(SkinElement())) {
+  if (FIndex != -1 && UseSkinSize && SkinElement<TspDataSkinUpDownControl>()) {
     FButtons[0].R = UpButtonRect;
     FButtons[1].R = DownButtonRect;
     return;

@@ -124,27 +124,29 @@ void IniWriteStringList(TCustomIniFile& AIni, const String& ASection, const Stri
 
 enum TspStretchType : uint8_t;
 
-// The nine-part image of the element, W x H, in ABitmap. Stops after sizing when
-// RBPoint.X = LTPoint.X, RBPoint.Y = LTPoint.Y or the source picture is empty. The
-// client area is drawn only with ADrawClient.
-void CreateSkinImage(TPoint LTPt, TPoint RTPt, TPoint LBPt, TPoint RBPt, TRect ClRect, TPoint NewLTPt,
-                     TPoint NewRTPt, TPoint NewLBPt, TPoint NewRBPt, TRect NewClRect, TBitmap& ABitmap,
-                     TBitmap& ASkinPicture, TRect ASkinRect, int AWidth, int AHeight, bool ADrawClient,
-                     bool ALeftStretch, bool ATopStretch, bool ARightStretch, bool ABottomStretch,
-                     bool AStretchEffect, TspStretchType AStretchType);
-// The same image; the popup-menu, picture-menu and hint windows call this one.
-void CreateSkinImage2(TPoint LTPt, TPoint RTPt, TPoint LBPt, TPoint RBPt, TRect ClRect, TPoint NewLTPt,
-                      TPoint NewRTPt, TPoint NewLBPt, TPoint NewRBPt, TRect NewClRect, TBitmap& ABitmap,
-                      TBitmap& ASkinPicture, TRect ASkinRect, int AWidth, int AHeight, bool ADrawClient,
-                      bool ALeftStretch, bool ATopStretch, bool ARightStretch, bool ABottomStretch,
-                      bool AStretchEffect, TspStretchType AStretchType);
-// The image without a right column (the list-view header): the top edge, the bottom
-// edge and the client area reach W; only the left corners are copied.
-void CreateSkinImage3(TPoint LTPt, TPoint RTPt, TPoint LBPt, TPoint RBPt, TRect ClRect, TPoint NewLTPt,
-                      TPoint NewRTPt, TPoint NewLBPt, TPoint NewRBPt, TRect NewClRect, TBitmap& ABitmap,
-                      TBitmap& ASkinPicture, TRect ASkinRect, int AWidth, int AHeight, bool ADrawClient,
-                      bool ALeftStretch, bool ATopStretch, bool ARightStretch, bool ABottomStretch,
-                      bool AStretchEffect, TspStretchType AStretchType);
+// Where a nine-part image comes from and how it is laid out: the part's corner points
+// and client rectangle (relative to SkinRect's top left), their places in the new
+// image, and what is stretched rather than tiled.
+struct TspSkinImageGeometry {
+  TPoint LTPt, RTPt, LBPt, RBPt;
+  TRect ClRect;
+  TPoint NewLTPt, NewRTPt, NewLBPt, NewRBPt;
+  TRect NewClRect;
+  TRect SkinRect;
+  bool LeftStretch = false, TopStretch = false, RightStretch = false, BottomStretch = false;
+  // The client area: stretched by StretchType, else tiled.
+  bool StretchEffect = false;
+  TspStretchType StretchType{};
+  // No right column (the list-view header): the top edge, the bottom edge and the
+  // client area reach W; only the left corners are copied.
+  bool WithoutRight = false;
+};
+
+// The nine-part image of the element, AWidth x AHeight, in ABitmap. Stops after sizing
+// when RBPt.X = LTPt.X, RBPt.Y = LTPt.Y or the source picture is empty. The client area
+// is drawn only with ADrawClient.
+void ComposeSkinImage(TBitmap& ABitmap, TBitmap& ASkinPicture, const TspSkinImageGeometry& AGeometry,
+                      int AWidth, int AHeight, bool ADrawClient);
 // The whole part stretched to ABitmap's current size, corners kept and every edge and
 // the client area stretched.
 void StretchSkinImage(TBitmap& ABitmap, TBitmap& ASkinPicture, TRect ASkinRect, TRect ClRect,
@@ -171,6 +173,20 @@ void CreateTiledSkinImage(int ALeftWidth, int ARightWidth, TBitmap& ABitmap, TBi
 // is not used).
 void CreateVSkinImage(int ATopHeight, int ABottomHeight, TBitmap& ABitmap, TBitmap& ASkinPicture,
                       TRect ASource, int ANewWidth, int ANewHeight, bool AStretch);
+
+// One piece of a skin picture for the controls that draw pieces themselves.
+//
+// APiece becomes the rectangle ASource of APicture, cut to the picture: a rectangle
+// reaching beyond the picture gives only the part inside it (nothing without one), so
+// that a piece is never larger than its picture.
+void CutSkinPiece(TBitmap& APiece, TBitmap& APicture, const TRect& ASource);
+// AArea of the canvas filled with APiece, clipped to the area: without AStretch tiled
+// from its top-left (the last column and row cut); with it stretched over the area
+// (spstFull), stretched to the area's height and repeated across (spstHorz), or
+// stretched to its width and repeated downwards (spstVert). An empty piece or area
+// fills nothing; of a tiled area only the tiles the canvas can show are drawn.
+void FillWithSkinPiece(TCanvas& ACanvas, const TRect& AArea, TBitmap& APiece, bool AStretch,
+                       TspStretchType AStretchType);
 
 // The four borders of a frame of W x H as separate bitmaps, built top, bottom, left,
 // right: top W x NewClRect.Top, bottom W x (H - NewClRect.Bottom), left

@@ -6,8 +6,6 @@
 
 namespace {
 
-enum TSkinImageColumns { sicWithRight, sicWithoutRight };
-
 // The client piece into ATarget: tiled both ways, or through a work bitmap stretched
 // by AStretchType (spstHorz and spstVert repeat the stretched copy, cut at ATarget).
 void DrawComposedClient(TBitmap& ABitmap, const TRect& ATarget, TBitmap& ASkinPicture, const TRect& APiece,
@@ -41,11 +39,14 @@ void DrawComposedClient(TBitmap& ABitmap, const TRect& ATarget, TBitmap& ASkinPi
   }
 }
 
-void ComposeSkinImage(TPoint LTPt, TPoint RTPt, TPoint LBPt, TPoint RBPt, TRect ClRect, TPoint NewLTPt,
-                      TPoint NewRTPt, TPoint NewLBPt, TPoint NewRBPt, TRect NewClRect, TBitmap& ABitmap,
-                      TBitmap& ASkinPicture, TRect ASkinRect, int AWidth, int AHeight, bool ADrawClient,
-                      bool ALeftStretch, bool ATopStretch, bool ARightStretch, bool ABottomStretch,
-                      bool AStretchEffect, TspStretchType AStretchType, TSkinImageColumns AColumns) {
+}  // namespace
+
+void ComposeSkinImage(TBitmap& ABitmap, TBitmap& ASkinPicture, const TspSkinImageGeometry& AGeometry,
+                      int AWidth, int AHeight, bool ADrawClient) {
+  TPoint LTPt = AGeometry.LTPt, RTPt = AGeometry.RTPt, LBPt = AGeometry.LBPt, RBPt = AGeometry.RBPt;
+  TPoint NewLTPt = AGeometry.NewLTPt, NewRTPt = AGeometry.NewRTPt, NewLBPt = AGeometry.NewLBPt,
+         NewRBPt = AGeometry.NewRBPt;
+  TRect ClRect = AGeometry.ClRect, NewClRect = AGeometry.NewClRect, ASkinRect = AGeometry.SkinRect;
   ABitmap.SetSize(std::max(AWidth, 0), std::max(AHeight, 0));
   BoundSkinGeometry(LTPt, RTPt, LBPt, RBPt, ClRect, NewLTPt, NewRTPt, NewLBPt, NewRBPt, NewClRect, ASkinRect);
   if (RBPt.X == LTPt.X || RBPt.Y == LTPt.Y || ASkinPicture.Empty()) return;
@@ -53,20 +54,20 @@ void ComposeSkinImage(TPoint LTPt, TPoint RTPt, TPoint LBPt, TPoint RBPt, TRect 
   const int H = ABitmap.Height();
   const int PartW = RectangleWidth(ASkinRect);
   const int PartH = RectangleHeight(ASkinRect);
-  const bool WithRight = AColumns == sicWithRight;
+  const bool WithRight = !AGeometry.WithoutRight;
   auto Part = [&](int ALeft, int ATop, int ARight, int ABottom) {
     return SkinPieceAt(ASkinRect, ALeft, ATop, ARight, ABottom);
   };
 
   FillSkinEdge(ABitmap, Rect(NewLTPt.X, 0, WithRight ? NewRTPt.X : W, NewClRect.Top), ASkinPicture,
-               Part(LTPt.X, 0, RTPt.X, ClRect.Top), ATopStretch, staAlongX);
+               Part(LTPt.X, 0, RTPt.X, ClRect.Top), AGeometry.TopStretch, staAlongX);
   FillSkinEdge(ABitmap, Rect(NewLBPt.X, NewClRect.Bottom, WithRight ? NewRBPt.X : W, H), ASkinPicture,
-               Part(LBPt.X, ClRect.Bottom, RBPt.X, PartH), ABottomStretch, staAlongX);
+               Part(LBPt.X, ClRect.Bottom, RBPt.X, PartH), AGeometry.BottomStretch, staAlongX);
   FillSkinEdge(ABitmap, Rect(0, NewLTPt.Y, NewClRect.Left, NewLBPt.Y), ASkinPicture,
-               Part(0, LTPt.Y, ClRect.Left, LBPt.Y), ALeftStretch, staAlongY);
+               Part(0, LTPt.Y, ClRect.Left, LBPt.Y), AGeometry.LeftStretch, staAlongY);
   if (WithRight)
     FillSkinEdge(ABitmap, Rect(NewClRect.Right, NewRTPt.Y, W, NewRBPt.Y), ASkinPicture,
-                 Part(ClRect.Right, RTPt.Y, PartW, RBPt.Y), ARightStretch, staAlongY);
+                 Part(ClRect.Right, RTPt.Y, PartW, RBPt.Y), AGeometry.RightStretch, staAlongY);
 
   struct TCornerPiece {
     TRect Source;
@@ -95,40 +96,8 @@ void ComposeSkinImage(TPoint LTPt, TPoint RTPt, TPoint LBPt, TPoint RBPt, TRect 
   TRect ClientTarget = NewClRect;
   if (!WithRight) ClientTarget.Right = W;
   DrawComposedClient(ABitmap, ClientTarget, ASkinPicture,
-                     Part(ClRect.Left, ClRect.Top, ClRect.Right, ClRect.Bottom), AStretchEffect,
-                     AStretchType);
-}
-
-}  // namespace
-
-void CreateSkinImage(TPoint LTPt, TPoint RTPt, TPoint LBPt, TPoint RBPt, TRect ClRect, TPoint NewLTPt,
-                     TPoint NewRTPt, TPoint NewLBPt, TPoint NewRBPt, TRect NewClRect, TBitmap& ABitmap,
-                     TBitmap& ASkinPicture, TRect ASkinRect, int AWidth, int AHeight, bool ADrawClient,
-                     bool ALeftStretch, bool ATopStretch, bool ARightStretch, bool ABottomStretch,
-                     bool AStretchEffect, TspStretchType AStretchType) {
-  ComposeSkinImage(LTPt, RTPt, LBPt, RBPt, ClRect, NewLTPt, NewRTPt, NewLBPt, NewRBPt, NewClRect, ABitmap,
-                   ASkinPicture, ASkinRect, AWidth, AHeight, ADrawClient, ALeftStretch, ATopStretch,
-                   ARightStretch, ABottomStretch, AStretchEffect, AStretchType, sicWithRight);
-}
-
-void CreateSkinImage2(TPoint LTPt, TPoint RTPt, TPoint LBPt, TPoint RBPt, TRect ClRect, TPoint NewLTPt,
-                      TPoint NewRTPt, TPoint NewLBPt, TPoint NewRBPt, TRect NewClRect, TBitmap& ABitmap,
-                      TBitmap& ASkinPicture, TRect ASkinRect, int AWidth, int AHeight, bool ADrawClient,
-                      bool ALeftStretch, bool ATopStretch, bool ARightStretch, bool ABottomStretch,
-                      bool AStretchEffect, TspStretchType AStretchType) {
-  CreateSkinImage(LTPt, RTPt, LBPt, RBPt, ClRect, NewLTPt, NewRTPt, NewLBPt, NewRBPt, NewClRect, ABitmap,
-                  ASkinPicture, ASkinRect, AWidth, AHeight, ADrawClient, ALeftStretch, ATopStretch,
-                  ARightStretch, ABottomStretch, AStretchEffect, AStretchType);
-}
-
-void CreateSkinImage3(TPoint LTPt, TPoint RTPt, TPoint LBPt, TPoint RBPt, TRect ClRect, TPoint NewLTPt,
-                      TPoint NewRTPt, TPoint NewLBPt, TPoint NewRBPt, TRect NewClRect, TBitmap& ABitmap,
-                      TBitmap& ASkinPicture, TRect ASkinRect, int AWidth, int AHeight, bool ADrawClient,
-                      bool ALeftStretch, bool ATopStretch, bool ARightStretch, bool ABottomStretch,
-                      bool AStretchEffect, TspStretchType AStretchType) {
-  ComposeSkinImage(LTPt, RTPt, LBPt, RBPt, ClRect, NewLTPt, NewRTPt, NewLBPt, NewRBPt, NewClRect, ABitmap,
-                   ASkinPicture, ASkinRect, AWidth, AHeight, ADrawClient, ALeftStretch, ATopStretch,
-                   ARightStretch, ABottomStretch, AStretchEffect, AStretchType, sicWithoutRight);
+                     Part(ClRect.Left, ClRect.Top, ClRect.Right, ClRect.Bottom), AGeometry.StretchEffect,
+                     AGeometry.StretchType);
 }
 
 void StretchSkinImage(TBitmap& ABitmap, TBitmap& ASkinPicture, TRect ASkinRect, TRect ClRect,
@@ -138,10 +107,25 @@ void StretchSkinImage(TBitmap& ABitmap, TBitmap& ASkinPicture, TRect ASkinRect, 
   const int H = ABitmap.Height();
   const TRect NewClRect = Rect(ClRect.Left, ClRect.Top, W - (RectangleWidth(ASkinRect) - ClRect.Right),
                                H - (RectangleHeight(ASkinRect) - ClRect.Bottom));
-  CreateSkinImage(ClRect.TopLeft(), Point(ClRect.Right, ClRect.Top), Point(ClRect.Left, ClRect.Bottom),
-                  ClRect.BottomRight(), ClRect, NewClRect.TopLeft(), Point(NewClRect.Right, NewClRect.Top),
-                  Point(NewClRect.Left, NewClRect.Bottom), NewClRect.BottomRight(), NewClRect, ABitmap,
-                  ASkinPicture, ASkinRect, W, H, ADrawClient, true, true, true, true, true, spstFull);
+  ComposeSkinImage(ABitmap, ASkinPicture,
+                   {.LTPt = ClRect.TopLeft(),
+                    .RTPt = Point(ClRect.Right, ClRect.Top),
+                    .LBPt = Point(ClRect.Left, ClRect.Bottom),
+                    .RBPt = ClRect.BottomRight(),
+                    .ClRect = ClRect,
+                    .NewLTPt = NewClRect.TopLeft(),
+                    .NewRTPt = Point(NewClRect.Right, NewClRect.Top),
+                    .NewLBPt = Point(NewClRect.Left, NewClRect.Bottom),
+                    .NewRBPt = NewClRect.BottomRight(),
+                    .NewClRect = NewClRect,
+                    .SkinRect = ASkinRect,
+                    .LeftStretch = true,
+                    .TopStretch = true,
+                    .RightStretch = true,
+                    .BottomStretch = true,
+                    .StretchEffect = true,
+                    .StretchType = spstFull},
+                   W, H, ADrawClient);
 }
 
 void CreateSkinClientImage(TRect ClRect, TRect NewClRect, TBitmap& ABitmap, TBitmap& ASkinPicture,

@@ -3,7 +3,9 @@
 
 #include "components/core/SPUtils.h"
 #include "components/core/SPUtils_PiecesInternal.h"
+#include "components/core/SkinData.h"
 #include "platform/gdi/Bitmaps.h"
+#include "platform/gdi/DcScopes.h"
 
 namespace {
 
@@ -94,4 +96,62 @@ void BoundSkinValue(TRect& ARect) {
 TRect SkinPieceAt(const TRect& AOrigin, int ALeft, int ATop, int ARight, int ABottom) {
   return Rect(SkinPieceSum(AOrigin.Left, ALeft), SkinPieceSum(AOrigin.Top, ATop),
               SkinPieceSum(AOrigin.Left, ARight), SkinPieceSum(AOrigin.Top, ABottom));
+}
+
+void CutSkinPiece(TBitmap& APiece, TBitmap& APicture, const TRect& ASource) {
+  TRect Piece;
+  if (RectangleIsEmpty(ASource) ||
+      !IntersectRect(Piece, ASource, Rect(0, 0, APicture.Width(), APicture.Height()))) {
+    APiece.SetSize(0, 0);
+    return;
+  }
+  APiece.SetSize(Piece.Width(), Piece.Height());
+  APiece.Canvas().CopyRect(Rect(0, 0, APiece.Width(), APiece.Height()), APicture.Canvas(), Piece);
+}
+
+namespace {
+
+// The first of the tiles laid from AStart in steps of AStep that reaches beyond AFirstSeen.
+int64_t FirstSeenTile(int64_t AStart, int64_t AStep, int64_t AFirstSeen) {
+  return AFirstSeen <= AStart ? AStart : AStart + (AFirstSeen - AStart) / AStep * AStep;
+}
+
+}  // namespace
+
+void FillWithSkinPiece(TCanvas& ACanvas, const TRect& AArea, TBitmap& APiece, bool AStretch,
+                       TspStretchType AStretchType) {
+  const int64_t AreaWidth = int64_t(AArea.Right) - AArea.Left, AreaHeight = int64_t(AArea.Bottom) - AArea.Top;
+  if (APiece.Empty() || AreaWidth <= 0 || AreaHeight <= 0) return;
+  TSavedDC Saved(ACanvas.Handle());
+  IntersectClipRect(ACanvas.Handle(), AArea.Left, AArea.Top, AArea.Right, AArea.Bottom);
+  if (AStretch && AStretchType == spstFull) {
+    ACanvas.StretchDraw(AArea, APiece);
+    return;
+  }
+  // Tiles outside what the canvas shows are never seen: a hostile area reaching far
+  // beyond the target costs nothing.
+  TRect Seen;
+  if (GetClipBox(ACanvas.Handle(), &Seen) == NULLREGION) return;
+  TBitmap Band;
+  TBitmap* Tile = &APiece;
+  if (AStretch) {
+    // One column (or row) stretched across the area, then repeated along it.
+    const bool Across = AStretchType == spstHorz;
+    const int BandWidth =
+        Across ? APiece.Width() : int(std::min<int64_t>(AreaWidth, Seen.Right - AArea.Left));
+    const int BandHeight =
+        Across ? int(std::min<int64_t>(AreaHeight, Seen.Bottom - AArea.Top)) : APiece.Height();
+    Band.SetSize(BandWidth, BandHeight);
+    const int64_t StretchedWidth = Across ? APiece.Width() : std::min<int64_t>(AreaWidth, INT32_MAX);
+    const int64_t StretchedHeight = Across ? std::min<int64_t>(AreaHeight, INT32_MAX) : APiece.Height();
+    Band.Canvas().StretchDraw(Rect(0, 0, int(StretchedWidth), int(StretchedHeight)), APiece);
+    Tile = &Band;
+  }
+  const int64_t StepX = Tile->Width(), StepY = Tile->Height();
+  if (StepX <= 0 || StepY <= 0) return;
+  for (int64_t Y = FirstSeenTile(AArea.Top, StepY, Seen.Top);
+       Y < std::min<int64_t>(AArea.Bottom, Seen.Bottom); Y += StepY)
+    for (int64_t X = FirstSeenTile(AArea.Left, StepX, Seen.Left);
+         X < std::min<int64_t>(AArea.Right, Seen.Right); X += StepX)
+      ACanvas.Draw(int(X), int(Y), *Tile);
 }

@@ -32,6 +32,7 @@
 #include <cstdint>
 #include <memory>
 #include <span>
+#include <type_traits>
 #include <vector>
 
 #include "components/core/SPUtils.h"
@@ -1109,10 +1110,43 @@ constexpr long SkinDataMessageTag = 1000;
 // The class name of the layered-border windows, which no skin message reaches.
 constexpr const char* SkinLayerWindowClassName = "TspFormLayerWindow";
 
+// A read-only walk over one list of a skin's records, in the skin's order.
+template <typename TRecord>
+class TspSkinRecords {
+ public:
+  using TList = std::vector<std::unique_ptr<TRecord>>;
+
+  class TIterator {
+   public:
+    explicit TIterator(typename TList::const_iterator APosition) : FPosition(APosition) {}
+    const TRecord& operator*() const { return **FPosition; }
+    TIterator& operator++() {
+      ++FPosition;
+      return *this;
+    }
+    bool operator==(const TIterator&) const = default;
+
+   private:
+    typename TList::const_iterator FPosition;
+  };
+
+  explicit TspSkinRecords(const TList& AList) : FList(AList) {}
+  TIterator begin() const { return TIterator(FList.begin()); }
+  TIterator end() const { return TIterator(FList.end()); }
+
+ private:
+  const TList& FList;
+};
+
 // Everything one load of a skin gives: pictures, cursors, the frame geometry of
 // "FORMINFO", the element records, the colours and the window descriptions. A load
 // fills a fresh TspSkinContent and moves it into the skin data only once it is
 // complete, so a skin is never seen half read.
+//
+// The picture list and the object and control records are reached only through the
+// checked accessors below: an index outside a list, a name no record has or a record
+// of another kind gives nullptr, so no reader indexes a list or casts a record itself.
+// TspSkinEditor adds and changes them.
 struct TspSkinContent {
   TspSkinContent();
   ~TspSkinContent();
@@ -1123,11 +1157,10 @@ struct TspSkinContent {
   String SkinName, SkinAuthor, AuthorURL, AuthorEmail, SkinComments;
 
   // "PICTURES": the five pictures of the form frame (an empty bitmap for none) and the
-  // picture list that every element's picture index points into; an index of -1 or
-  // past the end means no picture. The names are relative to the skin's folder.
+  // names of the picture list (see Picture). The names are relative to the skin's
+  // folder.
   std::unique_ptr<TBitmap> FPicture, FInActivePicture, FMask, FRollUpPicture, FRollUpMask;
   String FPictureName, FInActivePictureName, FMaskName, FRollUpPictureName, FRollUpMaskName;
-  std::vector<std::unique_ptr<TBitmap>> FActivePictures;
   std::unique_ptr<TStringList> FActivePicturesNames;
 
   // "CURSORS": the skin's cursor i is installed in the screen's cursor table under
@@ -1167,10 +1200,106 @@ struct TspSkinContent {
   std::unique_ptr<TspDataSkinHintWindow> HintWindow;
   TspSkinColors FSkinColors;
 
-  // "SKINAREAS", "SKINOBJECTS", "SKINCONTROLS": found by name, addressed by index.
+  // "SKINAREAS": found by name, addressed by index.
   std::vector<std::unique_ptr<TspDataSkinArea>> AreaList;
+
+  // The picture every element's picture index points into: nullptr for -1 or any
+  // other index outside the picture list.
+  TBitmap* Picture(int AIndex) const { return ItemAt(FActivePictures, AIndex); }
+  int PictureCount() const { return int(FActivePictures.size()); }
+
+  // "SKINCONTROLS" and "SKINOBJECTS": the record at AIndex, or the first whose IDName
+  // is exactly AName (letter case included), when it is a TRecord; nullptr for an
+  // index outside the list, a name no record has and a record of another kind.
+  template <typename TRecord = TspDataSkinControl>
+  const TRecord* Control(int AIndex) const {
+    return RecordAs<TRecord>(CtrlList, AIndex);
+  }
+  template <typename TRecord = TspDataSkinControl>
+  const TRecord* Control(const String& AName) const {
+    return RecordAs<TRecord>(CtrlList, IndexByName(CtrlList, AName));
+  }
+  template <typename TRecord = TspDataSkinObject>
+  const TRecord* Object(int AIndex) const {
+    return RecordAs<TRecord>(ObjectList, AIndex);
+  }
+  template <typename TRecord = TspDataSkinObject>
+  const TRecord* Object(const String& AName) const {
+    return RecordAs<TRecord>(ObjectList, IndexByName(ObjectList, AName));
+  }
+  int ControlCount() const { return int(CtrlList.size()); }
+  int ObjectCount() const { return int(ObjectList.size()); }
+  // The records in the skin's order, read-only.
+  TspSkinRecords<TspDataSkinControl> Controls() const { return TspSkinRecords(CtrlList); }
+  TspSkinRecords<TspDataSkinObject> Objects() const { return TspSkinRecords(ObjectList); }
+
+ private:
+  friend class TspSkinData;
+  friend class TspSkinEditor;
+
+  template <typename TItem>
+  static TItem* ItemAt(const std::vector<std::unique_ptr<TItem>>& AList, int AIndex) {
+    return AIndex < 0 || size_t(AIndex) >= AList.size() ? nullptr : AList[size_t(AIndex)].get();
+  }
+  template <typename TRecord, typename TBase>
+  static const TRecord* RecordAs(const std::vector<std::unique_ptr<TBase>>& AList, int AIndex) {
+    static_assert(std::is_base_of_v<TBase, TRecord>, "a record kind of this list");
+    return dynamic_cast<const TRecord*>(ItemAt(AList, AIndex));
+  }
+  template <typename TBase>
+  static int IndexByName(const std::vector<std::unique_ptr<TBase>>& AList, const String& AName) {
+    for (size_t I = 0; I < AList.size(); ++I)
+      if (AList[I]->IDName == AName) return int(I);
+    return -1;
+  }
+
+  std::vector<std::unique_ptr<TBitmap>> FActivePictures;
   std::vector<std::unique_ptr<TspDataSkinObject>> ObjectList;
   std::vector<std::unique_ptr<TspDataSkinControl>> CtrlList;
+};
+
+// Builds or changes the picture list and the records of a skin in code, as the
+// readers of a skin and skin-building tools do. What it adds has not passed the
+// checks of a load, and nothing is sent: whoever edits a skin in use announces it
+// (SendSkinDataMessage) as a load does.
+class TspSkinEditor {
+ public:
+  explicit TspSkinEditor(TspSkinContent& AContent) : FContent(AContent) {}
+
+  // Appends to the picture list and returns the picture's index.
+  int AddPicture(std::unique_ptr<TBitmap> APicture);
+  // Appends a record and returns it.
+  template <typename TRecord>
+  TRecord& AddControl(std::unique_ptr<TRecord> ARecord) {
+    return Append(FContent.CtrlList, std::move(ARecord));
+  }
+  template <typename TRecord>
+  TRecord& AddObject(std::unique_ptr<TRecord> ARecord) {
+    return Append(FContent.ObjectList, std::move(ARecord));
+  }
+  // The record at AIndex when it is a TRecord, to change; nullptr as the content's
+  // accessors give it.
+  template <typename TRecord = TspDataSkinControl>
+  TRecord* Control(int AIndex) const {
+    return dynamic_cast<TRecord*>(TspSkinContent::ItemAt(FContent.CtrlList, AIndex));
+  }
+  template <typename TRecord = TspDataSkinObject>
+  TRecord* Object(int AIndex) const {
+    return dynamic_cast<TRecord*>(TspSkinContent::ItemAt(FContent.ObjectList, AIndex));
+  }
+  // Frees every control record, or every object record; the rest of the skin stays.
+  void ClearControls() { FContent.CtrlList.clear(); }
+  void ClearObjects() { FContent.ObjectList.clear(); }
+
+ private:
+  template <typename TRecord, typename TBase>
+  static TRecord& Append(std::vector<std::unique_ptr<TBase>>& AList, std::unique_ptr<TRecord> ARecord) {
+    TRecord& Result = *ARecord;
+    AList.push_back(std::move(ARecord));
+    return Result;
+  }
+
+  TspSkinContent& FContent;
 };
 
 // The loaded skin of the program: read from a skin description ("skin.ini" and the

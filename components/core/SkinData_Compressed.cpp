@@ -58,8 +58,8 @@ void WritePayloadPictures(TStream& AStream, const TspSkinContent& AContent) {
   for (TBitmap* Picture : {AContent.FPicture.get(), AContent.FInActivePicture.get(), AContent.FMask.get(),
                            AContent.FRollUpPicture.get(), AContent.FRollUpMask.get()})
     WritePayloadFramePicture(AStream, *Picture);
-  WritePayloadInt32(AStream, int32_t(AContent.FActivePictures.size()));
-  for (const auto& Picture : AContent.FActivePictures) WritePayloadPicture(AStream, *Picture);
+  WritePayloadInt32(AStream, int32_t(AContent.PictureCount()));
+  for (int I = 0; I < AContent.PictureCount(); ++I) WritePayloadPicture(AStream, *AContent.Picture(I));
 }
 
 // Reads a payload in order, never past its end.
@@ -135,7 +135,7 @@ void ReadSkinPayload(TMemoryStream& APayload, TspSkinContent& AContent) {
   for (int32_t I = 0; I < Count; ++I) {
     auto Picture = std::make_unique<TBitmap>();
     Reader.ReadPicture(*Picture, Format("picture %d", I));
-    AContent.FActivePictures.push_back(std::move(Picture));
+    TspSkinEditor(AContent).AddPicture(std::move(Picture));
   }
   TStringList Lines;
   Lines.SetText(Reader.Rest());
@@ -214,7 +214,7 @@ void TspCompressedStoredSkin::LoadFromIniFile(const String& AFileName) {
     auto Picture = std::make_unique<TBitmap>();
     const String Name = Content.FActivePicturesNames->Strings(I);
     if (!Name.empty()) LoadSkinPictureFile(*Picture, Folder + Name);
-    Content.FActivePictures.push_back(std::move(Picture));
+    TspSkinEditor(Content).AddPicture(std::move(Picture));
   }
   TMemoryStream Payload;
   WritePayloadPictures(Payload, Content);

@@ -47,18 +47,17 @@ void ReadSkinAreas(const TCustomIniFile& AIni, TspSkinContent& AContent) {
 }
 
 // Lines "IDName:kind"; a kind the catalogue does not know adds nothing.
-template <typename TRecord, typename TCreate>
-void ReadSkinRecordList(const TCustomIniFile& AIni, const char* ASection, TCreate ACreate,
-                        std::vector<std::unique_ptr<TRecord>>& AList) {
+template <typename TCreate, typename TAdd>
+void ReadSkinRecordList(const TCustomIniFile& AIni, const char* ASection, TCreate ACreate, TAdd AAdd) {
   const int Count = SkinListSectionCount(AIni, ASection);
   for (int I = 0; I < Count; ++I) {
     const String Line = AIni.ReadString(ASection, std::to_string(I), "");
     const size_t Colon = Line.find(':');
     if (Colon == String::npos) continue;
-    std::unique_ptr<TRecord> Record = ACreate(Line.substr(Colon + 1), Line.substr(0, Colon));
+    auto Record = ACreate(Line.substr(Colon + 1), Line.substr(0, Colon));
     if (!Record) continue;
     Record->LoadFromFile(AIni);
-    AList.push_back(std::move(Record));
+    AAdd(std::move(Record));
   }
 }
 
@@ -72,11 +71,11 @@ void ReadSkinPictureFiles(const String& AFolder, TspSkinContent& AContent) {
   for (const auto& [Picture, Name] : MainPictures)
     if (!Name->empty()) LoadSkinPictureFile(*Picture, AFolder + *Name);
   const TStrings& Names = *AContent.FActivePicturesNames;
-  AContent.FActivePictures.reserve(size_t(Names.Count()));
+  TspSkinEditor Editor(AContent);
   for (int I = 0; I < Names.Count(); ++I) {
     auto Picture = std::make_unique<TBitmap>();
     if (!Names.Strings(I).empty()) LoadSkinPictureFile(*Picture, AFolder + Names.Strings(I));
-    AContent.FActivePictures.push_back(std::move(Picture));
+    Editor.AddPicture(std::move(Picture));
   }
 }
 
@@ -123,8 +122,13 @@ void ReadSkinDescription(const TCustomIniFile& AIni, TspSkinContent& AContent) {
   AContent.HintWindow->LoadFromFile(AIni);
   AContent.FSkinColors.LoadFromFile(AIni);
   ReadSkinAreas(AIni, AContent);
-  ReadSkinRecordList(AIni, "SKINOBJECTS", CreateSkinObject, AContent.ObjectList);
-  ReadSkinRecordList(AIni, "SKINCONTROLS", CreateSkinControl, AContent.CtrlList);
+  TspSkinEditor Editor(AContent);
+  ReadSkinRecordList(AIni, "SKINOBJECTS", CreateSkinObject, [&](std::unique_ptr<TspDataSkinObject> ARecord) {
+    Editor.AddObject(std::move(ARecord));
+  });
+  ReadSkinRecordList(
+      AIni, "SKINCONTROLS", CreateSkinControl,
+      [&](std::unique_ptr<TspDataSkinControl> ARecord) { Editor.AddControl(std::move(ARecord)); });
 }
 
 void TspSkinData::LoadFromFile(const String& AFileName) {

@@ -77,20 +77,9 @@ void TspSkinData::ReplaceContent(TspSkinContent&& AContent) {
   SendSkinDataMessage(SP_AFTERCHANGESKINDATA);
 }
 
-namespace {
-
-template <typename TRecord>
-int SkinDataIndexByName(const std::vector<std::unique_ptr<TRecord>>& AList, const String& AName) {
-  for (size_t I = 0; I < AList.size(); ++I)
-    if (AList[I]->IDName == AName) return int(I);
-  return -1;
-}
-
-}  // namespace
-
-int TspSkinData::GetControlIndex(const String& AName) const { return SkinDataIndexByName(CtrlList, AName); }
-int TspSkinData::GetIndex(const String& AName) const { return SkinDataIndexByName(ObjectList, AName); }
-int TspSkinData::GetAreaIndex(const String& AName) const { return SkinDataIndexByName(AreaList, AName); }
+int TspSkinData::GetControlIndex(const String& AName) const { return IndexByName(CtrlList, AName); }
+int TspSkinData::GetIndex(const String& AName) const { return IndexByName(ObjectList, AName); }
+int TspSkinData::GetAreaIndex(const String& AName) const { return IndexByName(AreaList, AName); }
 
 void TspSkinData::AddSkinArea(const String& AName, const TRect& ARect, bool AUseAnchors, bool AAnchorLeft,
                               bool AAnchorTop, bool AAnchorRight, bool AAnchorBottom) {
@@ -104,6 +93,11 @@ void TspSkinData::AddBitMap(const String& AFileName) {
   FActivePictures.push_back(std::move(Picture));
   FActivePicturesNames->Add(ExtractFileName(AFileName));
   ++FChangeCount;
+}
+
+int TspSkinEditor::AddPicture(std::unique_ptr<TBitmap> APicture) {
+  FContent.FActivePictures.push_back(std::move(APicture));
+  return int(FContent.FActivePictures.size()) - 1;
 }
 
 void TspSkinData::DeleteBitMap(int AIndex) {

@@ -9,10 +9,9 @@
 
 namespace {
 
-TBitmap* BGPictureAt(const TspSkinData& ASkin, int AIndex) {
-  if (AIndex < 0 || AIndex >= int(ASkin.FActivePictures.size())) return nullptr;
-  TBitmap* Picture = ASkin.FActivePictures[size_t(AIndex)].get();
-  return Picture && Picture->Width() > 0 && Picture->Height() > 0 ? Picture : nullptr;
+// Pictures without pixels count as none.
+TBitmap* BGPictureWithPixels(TBitmap* APicture) {
+  return APicture && APicture->Width() > 0 && APicture->Height() > 0 ? APicture : nullptr;
 }
 
 // APicture stretched into a AWidth × AHeight bitmap.
@@ -97,7 +96,7 @@ void TspSkinForm::PaintBG(HDC DC) {
 
 void TspSkinForm::PaintBG2(HDC DC) {
   if (!DC || !FSD || FSD->Empty) return;
-  TBitmap* Picture = BGPictureAt(*FSD, FSD->BGPictureIndex);
+  TBitmap* Picture = BGPictureWithPixels(FSD->Picture(FSD->BGPictureIndex));
   // An index past the skin's pictures falls back to the frame picture's client piece.
   if (!Picture) return PaintBG(DC);
   LayOutBackground(DC, *Picture, FSD->StretchEffect, FSD->StretchType);
@@ -106,7 +105,7 @@ void TspSkinForm::PaintBG2(HDC DC) {
 
 void TspSkinForm::PaintBG3(HDC DC) {
   if (!DC || !FSD || FSD->Empty) return;
-  TBitmap* Picture = BGPictureAt(*FSD, FSD->MDIBGPictureIndex);
+  TBitmap* Picture = BGPictureWithPixels(FSD->Picture(FSD->MDIBGPictureIndex));
   if (!Picture) return PaintBG(DC);
   LayOutBackground(DC, *Picture, FSD->MDIBGStretchEffect, FSD->MDIBGStretchType);
   DrawLogoOn(DC);
@@ -154,19 +153,33 @@ void TspSkinForm::ComposeClientAreaImage(TBitmap& AImage) {
     AImage.Assign(Picture);
     return;
   }
-  CreateSkinImage(FSD->LTPoint, FSD->RTPoint, FSD->LBPoint, FSD->RBPoint, FSD->ClRect, NewLTPoint, NewRTPoint,
-                  NewLBPoint, NewRBPoint, NewClRect, AImage, Picture,
-                  Rect(0, 0, Picture.Width(), Picture.Height()), FFormWidth, FFormHeight, true,
-                  FSD->LeftStretch, FSD->TopStretch, FSD->RightStretch, FSD->BottomStretch,
-                  FSD->StretchEffect, FSD->StretchType);
+  ComposeSkinImage(AImage, Picture,
+                   {.LTPt = FSD->LTPoint,
+                    .RTPt = FSD->RTPoint,
+                    .LBPt = FSD->LBPoint,
+                    .RBPt = FSD->RBPoint,
+                    .ClRect = FSD->ClRect,
+                    .NewLTPt = NewLTPoint,
+                    .NewRTPt = NewRTPoint,
+                    .NewLBPt = NewLBPoint,
+                    .NewRBPt = NewRBPoint,
+                    .NewClRect = NewClRect,
+                    .SkinRect = Rect(0, 0, Picture.Width(), Picture.Height()),
+                    .LeftStretch = FSD->LeftStretch,
+                    .TopStretch = FSD->TopStretch,
+                    .RightStretch = FSD->RightStretch,
+                    .BottomStretch = FSD->BottomStretch,
+                    .StretchEffect = FSD->StretchEffect,
+                    .StretchType = FSD->StretchType},
+                   FFormWidth, FFormHeight, true);
 }
 
 void TspSkinForm::DrawSizeGrip(TCanvas& ACanvas) {
   const int Index = FSD->GetControlIndex(FSD->StatusBarName);
   if (Index < 0) return;
-  auto* StatusBar = dynamic_cast<TspDataSkinPanelControl*>(FSD->CtrlList[size_t(Index)].get());
+  const auto* StatusBar = FSD->Control<TspDataSkinPanelControl>(Index);
   if (!StatusBar || RectangleIsEmpty(StatusBar->GripperRect)) return;
-  TBitmap* Picture = BGPictureAt(*FSD, StatusBar->PictureIndex);
+  TBitmap* Picture = BGPictureWithPixels(FSD->Picture(StatusBar->PictureIndex));
   if (!Picture) return;
   TRect Piece;
   if (!IntersectRect(Piece, StatusBar->GripperRect, Rect(0, 0, Picture->Width(), Picture->Height()))) return;

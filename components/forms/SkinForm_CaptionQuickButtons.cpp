@@ -20,7 +20,7 @@ constexpr int QuickButtonPitchExtra = 8;
 const TspDataSkinButtonControl* QuickButtonsSkinElement(const TspSkinData& ASkin) {
   for (const char* Name : {"officequickbutton", "resizetoolbutton"}) {
     const int Index = ASkin.GetControlIndex(Name);
-    if (Index >= 0) return dynamic_cast<const TspDataSkinButtonControl*>(ASkin.CtrlList[size_t(Index)].get());
+    if (Index >= 0) return ASkin.Control<TspDataSkinButtonControl>(Index);
   }
   return nullptr;
 }
@@ -138,7 +138,7 @@ void TspSkinCaptionObject::DrawQuickButton(TCanvas& Cnvs, const TspQuickButtonIt
   if (AItem.ImageIndex() < 0) return;
   const TRect& R = AItem.ItemRect;
   const TspDataSkinButtonControl* Element = AItem.Active ? QuickButtonsSkinElement(*SD) : nullptr;
-  TBitmap* Look = Element ? ObjectSkinPicture(SD, Element->PictureIndex) : nullptr;
+  TBitmap* Look = Element ? SD->Picture(Element->PictureIndex) : nullptr;
   const TRect Source = Element ? (AItem.Down ? Element->DownSkinRect : Element->ActiveSkinRect) : TRect{};
   if (Look && !RectangleIsEmpty(Source)) {
     TBitmap Back;

@@ -28,12 +28,12 @@ int LayerSize(int AOuter, int AInner) {
 // premultiplied as layered windows take it. Without a mask (or where a smaller mask
 // does not reach) the picture is opaque. False when the skin has no such picture.
 bool LoadLayerPicture(const TspSkinData& ASkin, int AIndex, int AMaskIndex, TspBitmap& ATarget) {
-  const TBitmap* Picture = SkinPicture(&ASkin, AIndex);
+  const TBitmap* Picture = ASkin.Picture(AIndex);
   if (Picture == nullptr || Picture->Empty()) return false;
   ATarget.Assign(*Picture);
   if (ATarget.Empty()) return false;
   ATarget.SetAlpha(255);
-  if (const TBitmap* Mask = SkinPicture(&ASkin, AMaskIndex)) {
+  if (const TBitmap* Mask = ASkin.Picture(AMaskIndex)) {
     TspBitmap MaskBitmap;
     MaskBitmap.Assign(*Mask);
     SetAlphaFromGray2(ATarget, MaskBitmap);

@@ -27,9 +27,3 @@ inline void ObjectsStretchedLook(TBitmap& ATarget, int AWidth, int AHeight, TBit
   ATarget.SetSize(AWidth, AHeight);
   ATarget.Canvas().CopyRect(Rect(0, 0, AWidth, AHeight), APicture.Canvas(), ASource);
 }
-
-// Entry AIndex of the skin's picture list; nullptr for -1 or an index the list lacks.
-inline TBitmap* ObjectSkinPicture(const TspSkinData* ASkin, int AIndex) {
-  if (!ASkin || AIndex < 0 || AIndex >= int(ASkin->FActivePictures.size())) return nullptr;
-  return ASkin->FActivePictures[size_t(AIndex)].get();
-}

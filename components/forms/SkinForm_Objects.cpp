@@ -40,8 +40,8 @@ TspActiveSkinObject::TspActiveSkinObject(TspSkinForm* AParent, const TspDataSkin
   GlowLayerAlphaBlendValue = AData.GlowLayerAlphaBlendValue;
   ObjectRect = SkinRect;
   if (SD) Picture = RollUp ? SD->FRollUpPicture.get() : SD->FPicture.get();
-  ActivePicture = ObjectSkinPicture(SD, AData.ActivePictureIndex);
-  ActiveMaskPicture = ObjectSkinPicture(SD, AData.ActiveMaskPictureIndex);
+  ActivePicture = SD ? SD->Picture(AData.ActivePictureIndex) : nullptr;
+  ActiveMaskPicture = SD ? SD->Picture(AData.ActiveMaskPictureIndex) : nullptr;
   if (!ActivePicture) SetZeroRect(ActiveSkinRect);
 }
 

@@ -69,7 +69,7 @@ void TspSkinForm::CreateSkinObjects() {
   ClearObjects();
   ClearAreaLinks();
   if (!FSD) return;
-  for (const auto& Record : FSD->ObjectList)
-    if (std::unique_ptr<TspActiveSkinObject> Object = MakeFrameObject(this, *Record))
+  for (const TspDataSkinObject& Record : FSD->Objects())
+    if (std::unique_ptr<TspActiveSkinObject> Object = MakeFrameObject(this, Record))
       ObjectList.push_back(std::move(Object));
 }

@@ -97,7 +97,7 @@ TSize TspSkinHintWindow::CalcExtendedSize(TCanvas& ACanvas, int ATextWidthLimit)
 // the window until the frame's corners no longer cross.
 TSize TspSkinHintWindow::AddSkinFrame(int AInnerWidth, int AInnerHeight) {
   const TspDataSkinHintWindow& D = *FSD->HintWindow;
-  const TBitmap& Picture = *SkinPicture(FSD, D.WindowPictureIndex);
+  const TBitmap& Picture = *FSD->Picture(D.WindowPictureIndex);
   const int PW = Picture.Width();
   const int PH = Picture.Height();
   int W = AInnerWidth + D.ClRect.Left + (PW - D.ClRect.Right);

@@ -39,12 +39,27 @@ void TspSkinHintWindow::Paint() {
 
 void TspSkinHintWindow::PaintSkinBackground(TCanvas& ACanvas) {
   const TspDataSkinHintWindow& D = *FSD->HintWindow;
-  TBitmap& Picture = *SkinPicture(FSD, D.WindowPictureIndex);
+  TBitmap& Picture = *FSD->Picture(D.WindowPictureIndex);
   TBitmap Composed;
-  CreateSkinImage2(D.LTPoint, D.RTPoint, D.LBPoint, D.RBPoint, D.ClRect, NewLTPoint, NewRTPoint, NewLBPoint,
-                   NewRBPoint, NewClRect, Composed, Picture, Rect(0, 0, Picture.Width(), Picture.Height()),
-                   Width(), Height(), true, D.LeftStretch, D.TopStretch, D.RightStretch, D.BottomStretch,
-                   D.StretchEffect, D.StretchType);
+  ComposeSkinImage(Composed, Picture,
+                   {.LTPt = D.LTPoint,
+                    .RTPt = D.RTPoint,
+                    .LBPt = D.LBPoint,
+                    .RBPt = D.RBPoint,
+                    .ClRect = D.ClRect,
+                    .NewLTPt = NewLTPoint,
+                    .NewRTPt = NewRTPoint,
+                    .NewLBPt = NewLBPoint,
+                    .NewRBPt = NewRBPoint,
+                    .NewClRect = NewClRect,
+                    .SkinRect = Rect(0, 0, Picture.Width(), Picture.Height()),
+                    .LeftStretch = D.LeftStretch,
+                    .TopStretch = D.TopStretch,
+                    .RightStretch = D.RightStretch,
+                    .BottomStretch = D.BottomStretch,
+                    .StretchEffect = D.StretchEffect,
+                    .StretchType = D.StretchType},
+                   Width(), Height(), true);
   ACanvas.Draw(0, 0, Composed);
 }
 

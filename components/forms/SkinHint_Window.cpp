@@ -128,7 +128,7 @@ void TspSkinHintWindow::Show(const TPlacement& APlacement, const String& AHint) 
   if (!FspHint) return;
   TspSkinData* Skin = FspHint->SkinData();
   FSD = Skin && !Skin->Empty && Skin->HintWindow->WindowPictureIndex != -1 &&
-                SkinPicture(Skin, Skin->HintWindow->WindowPictureIndex)
+                Skin->Picture(Skin->HintWindow->WindowPictureIndex)
             ? Skin
             : nullptr;
   SetCaption(HintWithLineBreaks(AHint, FspHint->LineSeparator));
@@ -186,7 +186,7 @@ void TspSkinHintWindow::ApplyLayering() {
 
 void TspSkinHintWindow::ApplyRegion() {
   HRGN Region = nullptr;
-  TBitmap* Mask = FSD ? SkinPicture(FSD, FSD->HintWindow->MaskPictureIndex) : nullptr;
+  TBitmap* Mask = FSD ? FSD->Picture(FSD->HintWindow->MaskPictureIndex) : nullptr;
   if (Mask) {
     const TspDataSkinHintWindow& D = *FSD->HintWindow;
     Region = CreateSkinRegion(D.LTPoint, D.RTPoint, D.LBPoint, D.RBPoint, D.ClRect, NewLTPoint, NewRTPoint,

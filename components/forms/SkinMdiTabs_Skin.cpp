@@ -12,7 +12,7 @@
 
 const TspDataSkinTabControl* TspSkinMDITabsBar::TabElement() const {
   const int Index = FindSkinElement(FSD, SkinDataName());
-  return Index == -1 ? nullptr : dynamic_cast<const TspDataSkinTabControl*>(FSD->CtrlList[Index].get());
+  return Index == -1 ? nullptr : FSD->Control<TspDataSkinTabControl>(Index);
 }
 
 int TspSkinMDITabsBar::BottomOffset() const {
@@ -63,7 +63,7 @@ bool TspSkinMDITabsBar::ShowsParentBackground() const {
 
 void TspSkinMDITabsBar::CreateControlSkinImage(TBitmap& B) {
   const TspDataSkinTabControl* Element = TabElement();
-  TBitmap* Picture = Element ? SkinPicture(FSD, Element->PictureIndex) : nullptr;
+  TBitmap* Picture = Element ? FSD->Picture(Element->PictureIndex) : nullptr;
   if (!Picture) return CreateControlDefaultImage(B);
   TCanvas& C = B.Canvas();
   const TRect& Piece = Element->TabsBGRect;
@@ -89,7 +89,7 @@ void TspSkinMDITabsBar::CreateControlSkinImage(TBitmap& B) {
 
 bool TspMDITab::SkinDraw(TCanvas& ACanvas) {
   const TspDataSkinTabControl* Element = TabsBar.TabElement();
-  TBitmap* Picture = Element ? SkinPicture(TabsBar.SkinData(), Element->PictureIndex) : nullptr;
+  TBitmap* Picture = Element ? TabsBar.SkinData()->Picture(Element->PictureIndex) : nullptr;
   if (!Picture || IsRectEmpty(Element->TabRect)) return false;
   if (TabsBar.FTabKind == sptkButton) {
     ButtonDraw(ACanvas, *Element);
@@ -154,7 +154,7 @@ void TspMDITab::ButtonDraw(TCanvas& ACanvas, const TspDataSkinTabControl& AEleme
   TRect Text{Button->ClRect.Left, Button->ClRect.Top, Button->ClRect.Right + DX, Button->ClRect.Bottom + DY};
   if (TabsBar.FShowCloseButtons) {
     Text.Right -= TabsBar.FCloseSize + 3;
-    DrawSkinCloseButton(C, AElement, *SkinPicture(TabsBar.SkinData(), AElement.PictureIndex),
+    DrawSkinCloseButton(C, AElement, *TabsBar.SkinData()->Picture(AElement.PictureIndex),
                         TRect{Text.Right, 0, W, H});
   }
   // A client area lower than the caption is made as high, centred on the tab.

@@ -100,7 +100,8 @@ void TspSkinMainMenuBarItem::ComposeSkinImage(TBitmap& AImage, TCanvas& ABar, co
                                               bool AHot) {
   const int W = RectangleWidth(ObjectRect);
   const int H = RectangleHeight(ObjectRect);
-  TBitmap* Picture = SkinPicture(Parent.SkinData(), PictureIndex);
+  const TspSkinData* Skin = Parent.SkinData();
+  TBitmap* Picture = Skin ? Skin->Picture(PictureIndex) : nullptr;
   // The normal look of a bar with transparent items is the bar itself.
   if (Parent.ItemTransparent && (RectanglesEqual(ASource, SkinRect) || (!Parent.FUseSkinSize && !AHot))) {
     CopyBarBackground(AImage, ABar, ObjectRect);
@@ -155,7 +156,7 @@ bool TspSkinMainMenuBarItem::ComposeToolBarImage(TBitmap& AImage, TCanvas& ABar,
 
 bool TspSkinMainMenuBarItem::ComposeLook(TBitmap& AImage, TCanvas& ABar, bool AHot) {
   if (Parent.FToolBarMode) return ComposeToolBarImage(AImage, ABar, AHot);
-  if (!SkinPicture(Parent.SkinData(), PictureIndex)) return false;
+  if (!Parent.SkinData() || !Parent.SkinData()->Picture(PictureIndex)) return false;
   if (Down)
     ComposeSkinImage(AImage, ABar, DownRect, true);
   else
@@ -183,7 +184,7 @@ void TspSkinMainMenuBarItem::SkinDraw(TCanvas& ACanvas) {
   if (Down) {
     if (!ComposeLook(Image, ACanvas, true)) return;
   } else if (EnableAnimation() && CurrentFrame >= 1 && CurrentFrame <= FrameCount) {
-    if (!SkinPicture(Parent.SkinData(), PictureIndex)) return;
+    if (!Parent.SkinData() || !Parent.SkinData()->Picture(PictureIndex)) return;
     ComposeSkinImage(Image, ACanvas, AnimationFrame(), true);
   } else if (Settled) {
     if (!ComposeLook(Image, ACanvas, Active)) return;

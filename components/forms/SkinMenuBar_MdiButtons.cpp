@@ -22,7 +22,7 @@ constexpr int ChildButtonGap = 2;
 // The skin's "mainmenubar" element; nullptr without it.
 const TspDataSkinMainMenuBar* MenuBarElement(const TspSkinData* ASkin) {
   const int Index = FindSkinElement(ASkin, "mainmenubar");
-  return Index == -1 ? nullptr : dynamic_cast<const TspDataSkinMainMenuBar*>(ASkin->CtrlList[Index].get());
+  return Index == -1 ? nullptr : ASkin->Control<TspDataSkinMainMenuBar>(Index);
 }
 
 }  // namespace
@@ -135,8 +135,7 @@ void TspSkinMainMenuBar::DocumentFreed(TComponent* AComponent) {
 // one a square as high as the items area.
 TSize TspSkinMainMenuBarButton::Size(const TRect& AArea) const {
   const TspDataSkinStdButton* Record = SkinRecord();
-  if (Record && ObjectSkinPicture(Parent.SkinData(), Record->ActivePictureIndex) &&
-      !IsRectEmpty(Record->SkinRect))
+  if (Record && Parent.SkinData()->Picture(Record->ActivePictureIndex) && !IsRectEmpty(Record->SkinRect))
     return TSize{Record->SkinRect.Width(), Record->SkinRect.Height()};
   return TSize{AArea.Height(), AArea.Height()};
 }
@@ -214,14 +213,14 @@ void TspSkinMainMenuBar::ReleaseSysMenuButton() {
 const TspDataSkinStdButton* TspSkinMainMenuBarButton::SkinRecord() const {
   const TspSkinData* Skin = Parent.SkinData();
   const int Index = Skin && !Skin->Empty ? Skin->GetIndex(IDName) : -1;
-  return Index == -1 ? nullptr : dynamic_cast<const TspDataSkinStdButton*>(Skin->ObjectList[Index].get());
+  return Index == -1 ? nullptr : Skin->Object<TspDataSkinStdButton>(Index);
 }
 
 // The pressed picture while pressed under the mouse, the active one while hot, else
 // the normal one, stretched onto the button.
 void TspSkinMainMenuBarButton::Draw(TCanvas& ACanvas) {
   const TspDataSkinStdButton* Record = SkinRecord();
-  TBitmap* Picture = Record ? ObjectSkinPicture(Parent.SkinData(), Record->ActivePictureIndex) : nullptr;
+  TBitmap* Picture = Record ? Parent.SkinData()->Picture(Record->ActivePictureIndex) : nullptr;
   if (!Picture || IsRectEmpty(Record->SkinRect)) return DefaultDraw(ACanvas);
   const bool Pressed = Down && MouseIn && !IsRectEmpty(Record->DownRect);
   const bool Hot = Active && !IsRectEmpty(Record->ActiveSkinRect);

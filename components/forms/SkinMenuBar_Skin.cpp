@@ -6,7 +6,7 @@
 
 void TspSkinMainMenuBar::GetSkinData() {
   TspSkinControl::GetSkinData();
-  const auto* Data = dynamic_cast<const TspDataSkinMainMenuBar*>(SkinElement());
+  const auto* Data = SkinElement<TspDataSkinMainMenuBar>();
   FSkinSupport = Data != nullptr;
   if (!Data) return;
   SkinRect = Data->SkinRect;
@@ -16,7 +16,7 @@ void TspSkinMainMenuBar::GetSkinData() {
   TrackMarkActiveColor = Data->TrackMarkActiveColor;
   StretchEffect = Data->StretchEffect;
   ItemTransparent = Data->ItemTransparent;
-  Picture = SkinPicture(FSD, Data->PictureIndex);
+  Picture = FSD->Picture(Data->PictureIndex);
 }
 
 void TspSkinMainMenuBar::ChangeSkinData() {
@@ -77,16 +77,12 @@ void TspSkinMainMenuBar::SetDefaultHeight(int AValue) {
 
 const TspDataSkinMainMenuItem* TspSkinMainMenuBar::ItemRecord() const {
   if (!FSkinSupport || !FSD || FSD->Empty) return nullptr;
-  const int Index = FSD->GetIndex(MenuBarItem);
-  if (Index < 0 || Index >= static_cast<int>(FSD->ObjectList.size())) return nullptr;
-  return dynamic_cast<const TspDataSkinMainMenuItem*>(FSD->ObjectList[Index].get());
+  return FSD->Object<TspDataSkinMainMenuItem>(MenuBarItem);
 }
 
 const TspDataSkinButtonControl* TspSkinMainMenuBar::ToolBarButtonRecord() const {
   if (!FSD || FSD->Empty) return nullptr;
-  const int Index = FSD->GetControlIndex("resizetoolbutton");
-  if (Index < 0 || Index >= static_cast<int>(FSD->CtrlList.size())) return nullptr;
-  return dynamic_cast<const TspDataSkinButtonControl*>(FSD->CtrlList[Index].get());
+  return FSD->Control<TspDataSkinButtonControl>("resizetoolbutton");
 }
 
 TRect TspSkinMainMenuBar::FullItemsRect() const {
@@ -121,8 +117,7 @@ void TspSkinMainMenuBar::PaintSkinBackground(TBitmap& B) {
   } else if (FToolBarMode) {
     int Index = FSD->GetControlIndex("resizetoolpanel");
     if (Index < 0) Index = FSD->GetControlIndex("panel");
-    const auto* Panel =
-        Index < 0 ? nullptr : dynamic_cast<const TspDataSkinCustomControl*>(FSD->CtrlList[Index].get());
+    const auto* Panel = Index < 0 ? nullptr : FSD->Control<TspDataSkinCustomControl>(Index);
     if (!Panel) return;
     TspSkinElementGeometry Geometry;
     Geometry.ReadElement(*Panel, *FSD);

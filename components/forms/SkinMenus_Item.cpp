@@ -8,12 +8,6 @@ namespace {
 constexpr int BuiltInSeparatorHeight = 4;
 constexpr double MenuItemMorphStep = 0.2;
 
-// The skin's picture at AIndex; nullptr for -1 or an index past the list.
-TBitmap* MenuItemSkinPicture(TspSkinData* ASkin, int AIndex) {
-  if (!ASkin || AIndex < 0 || AIndex >= static_cast<int>(ASkin->FActivePictures.size())) return nullptr;
-  return ASkin->FActivePictures[AIndex].get();
-}
-
 }  // namespace
 
 TspSkinMenuItem::TspSkinMenuItem(TspSkinPopupWindow& AParent, TspDataSkinMenuItem* AData,
@@ -26,7 +20,7 @@ TspSkinMenuItem::TspSkinMenuItem(TspSkinPopupWindow& AParent, TspDataSkinMenuIte
       MI(AData),
       MenuItem(AMenuItem) {
   if (!MI) return;
-  ActivePicture = MenuItemSkinPicture(SD, MI->ActivePictureIndex);
+  ActivePicture = SD ? SD->Picture(MI->ActivePictureIndex) : nullptr;
   if (ActivePicture) return;
   SetZeroRect(MI->SkinRect);
   SetZeroRect(MI->ActiveSkinRect);

@@ -6,23 +6,19 @@ namespace {
 
 // The skin's heading element: "menuheader", else "label"; nullptr with neither or
 // without its picture.
-TspDataSkinLabelControl* MenuHeaderElement(TspSkinData& ASkin, TBitmap*& APicture) {
+const TspDataSkinLabelControl* MenuHeaderElement(const TspSkinData& ASkin, TBitmap*& APicture) {
   int Index = ASkin.GetControlIndex("menuheader");
   if (Index == -1) Index = ASkin.GetControlIndex("label");
-  if (Index == -1) return nullptr;
-  auto* Element = dynamic_cast<TspDataSkinLabelControl*>(ASkin.CtrlList[Index].get());
-  if (!Element || Element->PictureIndex < 0 ||
-      Element->PictureIndex >= static_cast<int>(ASkin.FActivePictures.size()))
-    return nullptr;
-  APicture = ASkin.FActivePictures[Element->PictureIndex].get();
-  return Element;
+  const auto* Element = ASkin.Control<TspDataSkinLabelControl>(Index);
+  APicture = Element ? ASkin.Picture(Element->PictureIndex) : nullptr;
+  return APicture ? Element : nullptr;
 }
 
 }  // namespace
 
 void TspSkinMenuItem::DrawSkinHeader(TBitmap& ABitmap, bool AResize) {
   TBitmap* Picture = nullptr;
-  TspDataSkinLabelControl* Header = MenuHeaderElement(*SD, Picture);
+  const TspDataSkinLabelControl* Header = MenuHeaderElement(*SD, Picture);
   if (!Header) return;
   const int W = ABitmap.Width();
   const int H = ABitmap.Height();

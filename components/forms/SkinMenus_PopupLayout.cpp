@@ -15,12 +15,12 @@ constexpr int PopupBuiltInFrame = 3;
 constexpr int PopupScrollStrip = 10;
 
 // The skin's menu-item object, "MENUITEM" first, then "menuitem"; none without one.
+// Taken to change: an item without its picture clears the record's rectangles.
 TspDataSkinMenuItem* PopupMenuItemRecord(TspSkinData* ASkin) {
   if (!ASkin) return nullptr;
   int Index = ASkin->GetIndex("MENUITEM");
   if (Index < 0) Index = ASkin->GetIndex("menuitem");
-  if (Index < 0) return nullptr;
-  return dynamic_cast<TspDataSkinMenuItem*>(ASkin->ObjectList[Index].get());
+  return TspSkinEditor(*ASkin).Object<TspDataSkinMenuItem>(Index);
 }
 
 // Hides the separators that separate nothing when the item's menu asks for it.

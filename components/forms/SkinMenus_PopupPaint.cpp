@@ -19,11 +19,10 @@ void FillPopupRect(TCanvas& ACanvas, const TRect& ARect, TColor AColor) {
 
 // The skin object the strips and gaps take their background from: "menuitem", else
 // "MENUITEM".
-TspDataSkinMenuItem* PopupStripRecord(TspSkinData& ASkin) {
+const TspDataSkinMenuItem* PopupStripRecord(const TspSkinData& ASkin) {
   int Index = ASkin.GetIndex("menuitem");
   if (Index < 0) Index = ASkin.GetIndex("MENUITEM");
-  if (Index < 0) return nullptr;
-  return dynamic_cast<TspDataSkinMenuItem*>(ASkin.ObjectList[Index].get());
+  return ASkin.Object<TspDataSkinMenuItem>(Index);
 }
 
 }  // namespace
@@ -34,11 +33,25 @@ void TspSkinPopupWindow::ComposeBackground(TBitmap& AImage, bool AFillItemsArea)
   const int W = Width();
   const int H = Height();
   if (PW) {
-    CreateSkinImage2(PW->LTPoint, PW->RTPoint, PW->LBPoint, PW->RBPoint, PW->ItemsRect, NewLTPoint,
-                     NewRTPoint, NewLBPoint, NewRBPoint, NewItemsRect, AImage, *WindowPicture,
-                     TRect{0, 0, WindowPicture->Width(), WindowPicture->Height()}, W, H, AFillItemsArea,
-                     PW->LeftStretch, PW->TopStretch, PW->RightStretch, PW->BottomStretch, PW->StretchEffect,
-                     PW->StretchType);
+    ComposeSkinImage(AImage, *WindowPicture,
+                     {.LTPt = PW->LTPoint,
+                      .RTPt = PW->RTPoint,
+                      .LBPt = PW->LBPoint,
+                      .RBPt = PW->RBPoint,
+                      .ClRect = PW->ItemsRect,
+                      .NewLTPt = NewLTPoint,
+                      .NewRTPt = NewRTPoint,
+                      .NewLBPt = NewLBPoint,
+                      .NewRBPt = NewRBPoint,
+                      .NewClRect = NewItemsRect,
+                      .SkinRect = TRect{0, 0, WindowPicture->Width(), WindowPicture->Height()},
+                      .LeftStretch = PW->LeftStretch,
+                      .TopStretch = PW->TopStretch,
+                      .RightStretch = PW->RightStretch,
+                      .BottomStretch = PW->BottomStretch,
+                      .StretchEffect = PW->StretchEffect,
+                      .StretchType = PW->StretchType},
+                     W, H, AFillItemsArea);
     return;
   }
   AImage.SetSize(W, H);
@@ -97,7 +110,7 @@ void TspSkinPopupWindow::DrawScrollStrips(TCanvas& ACanvas) {
 }
 
 void TspSkinPopupWindow::PaintItemsBackground(TCanvas& ACanvas, const TRect& ARect) {
-  TspDataSkinMenuItem* Record = PopupStripRecord(*SD);
+  const TspDataSkinMenuItem* Record = PopupStripRecord(*SD);
   if (!Record) return;
   TBitmap Strip;
   if (Record->InActiveTransparent && FPaintBuffer) {
@@ -106,12 +119,10 @@ void TspSkinPopupWindow::PaintItemsBackground(TCanvas& ACanvas, const TRect& ARe
     ACanvas.Draw(ARect.Left, ARect.Top, Strip);
     return;
   }
-  const int Index = Record->ActivePictureIndex;
-  if (Index < 0 || Index >= static_cast<int>(SD->FActivePictures.size()) ||
-      RectangleIsEmpty(Record->SkinRect))
-    return;
-  CreateHSkinImage(Record->ItemLO, Record->ItemRO, Strip, *SD->FActivePictures[Index], Record->SkinRect,
-                   RectangleWidth(ARect), RectangleHeight(ARect), Record->InActiveStretchEffect);
+  TBitmap* Picture = SD->Picture(Record->ActivePictureIndex);
+  if (!Picture || RectangleIsEmpty(Record->SkinRect)) return;
+  CreateHSkinImage(Record->ItemLO, Record->ItemRO, Strip, *Picture, Record->SkinRect, RectangleWidth(ARect),
+                   RectangleHeight(ARect), Record->InActiveStretchEffect);
   // Cut to the rectangle's height, or stretched to it when the item picture is lower.
   const int SourceH = std::min(Strip.Height(), RectangleHeight(ARect));
   ACanvas.CopyRect(ARect, Strip.Canvas(), TRect{0, 0, Strip.Width(), SourceH});

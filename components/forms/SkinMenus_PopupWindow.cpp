@@ -15,12 +15,6 @@ namespace {
 constexpr UINT_PTR PopupScrollTimerId = 1;
 constexpr UINT_PTR PopupFadeTimerId = 2;
 
-// The skin's picture at AIndex; nullptr for -1 or an index past the list.
-TBitmap* PopupSkinPicture(TspSkinData* ASkin, int AIndex) {
-  if (AIndex < 0 || AIndex >= static_cast<int>(ASkin->FActivePictures.size())) return nullptr;
-  return ASkin->FActivePictures[AIndex].get();
-}
-
 }  // namespace
 
 TspSkinPopupWindow::TspSkinPopupWindow(TComponent* AOwner, TspDataSkinPopupWindow* AData,
@@ -38,11 +32,11 @@ TspSkinPopupWindow::TspSkinPopupWindow(TComponent* AOwner, TspDataSkinPopupWindo
   MorphTimer->OnTimer = [this](TObject*) { MorphTimerTick(); };
   // A skin look needs its window picture to be measured and drawn from.
   if (!AData || !AParentMenu.SkinData) return;
-  WindowPicture = PopupSkinPicture(AParentMenu.SkinData, AData->WindowPictureIndex);
+  WindowPicture = AParentMenu.SkinData->Picture(AData->WindowPictureIndex);
   if (!WindowPicture) return;
   PW = AData;
   SD = AParentMenu.SkinData;
-  MaskPicture = PopupSkinPicture(SD, AData->MaskPictureIndex);
+  MaskPicture = SD->Picture(AData->MaskPictureIndex);
 }
 
 TspSkinPopupWindow::~TspSkinPopupWindow() {

@@ -26,8 +26,7 @@ const TspDataSkinMenuItem* ImagesMenuItemObject(const TspSkinData& ASkin) {
   for (const char* Name : {"menuitem", "MENUITEM"}) {
     const int Index = ASkin.GetIndex(Name);
     if (Index == -1) continue;
-    if (const auto* Object = dynamic_cast<const TspDataSkinMenuItem*>(ASkin.ObjectList[Index].get()))
-      return Object;
+    if (const auto* Object = ASkin.Object<TspDataSkinMenuItem>(Index)) return Object;
   }
   return nullptr;
 }
@@ -72,11 +71,25 @@ void TspSkinImagesMenuPopupWindow::PaintBackground(TCanvas& ACanvas) {
   }
   const TspDataSkinPopupWindow& PW = *ImagesMenu->SkinData()->PopupWindow;
   TBitmap Picture;
-  CreateSkinImage2(PW.LTPoint, PW.RTPoint, PW.LBPoint, PW.RBPoint, PW.ItemsRect, NewLTPoint, NewRTPoint,
-                   NewLBPoint, NewRBPoint, NewItemsRect, Picture, *WindowPicture,
-                   TRect{0, 0, WindowPicture->Width(), WindowPicture->Height()}, Width(), Height(), true,
-                   PW.LeftStretch, PW.TopStretch, PW.RightStretch, PW.BottomStretch, PW.StretchEffect,
-                   PW.StretchType);
+  ComposeSkinImage(Picture, *WindowPicture,
+                   {.LTPt = PW.LTPoint,
+                    .RTPt = PW.RTPoint,
+                    .LBPt = PW.LBPoint,
+                    .RBPt = PW.RBPoint,
+                    .ClRect = PW.ItemsRect,
+                    .NewLTPt = NewLTPoint,
+                    .NewRTPt = NewRTPoint,
+                    .NewLBPt = NewLBPoint,
+                    .NewRBPt = NewRBPoint,
+                    .NewClRect = NewItemsRect,
+                    .SkinRect = TRect{0, 0, WindowPicture->Width(), WindowPicture->Height()},
+                    .LeftStretch = PW.LeftStretch,
+                    .TopStretch = PW.TopStretch,
+                    .RightStretch = PW.RightStretch,
+                    .BottomStretch = PW.BottomStretch,
+                    .StretchEffect = PW.StretchEffect,
+                    .StretchType = PW.StretchType},
+                   Width(), Height(), true);
   ACanvas.Draw(0, 0, Picture);
 }
 
@@ -125,9 +138,8 @@ void TspSkinImagesMenuPopupWindow::PaintHeading(TCanvas& ACanvas, const TspImage
   const TRect& Cell = AItem.ItemRect;
   const TspSkinData* Skin = ImagesMenu->SkinData();
   const int Index = FindSkinElement(Skin, "label");
-  const auto* Label =
-      Index == -1 ? nullptr : dynamic_cast<const TspDataSkinLabelControl*>(Skin->CtrlList[Index].get());
-  TBitmap* Picture = Label ? SkinPicture(Skin, Label->PictureIndex) : nullptr;
+  const auto* Label = Index == -1 ? nullptr : Skin->Control<TspDataSkinLabelControl>(Index);
+  TBitmap* Picture = Label ? Skin->Picture(Label->PictureIndex) : nullptr;
   if (!Picture) {
     TRect TextRect = Cell;
     ACanvas.Brush().SetStyle(bsClear);

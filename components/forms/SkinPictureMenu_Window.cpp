@@ -63,10 +63,10 @@ TspSkinImagesMenuPopupWindow::TspSkinImagesMenuPopupWindow(TspSkinImagesMenu* AI
   FVisible = false;
   const TspSkinData* Skin = ImagesMenu->SkinData();
   if (!Skin || Skin->Empty || !Skin->PopupWindow) return;
-  WindowPicture = SkinPicture(Skin, Skin->PopupWindow->WindowPictureIndex);
+  WindowPicture = Skin->Picture(Skin->PopupWindow->WindowPictureIndex);
   if (!WindowPicture) return;
   FSkinSupport = true;
-  MaskPicture = SkinPicture(Skin, Skin->PopupWindow->MaskPictureIndex);
+  MaskPicture = Skin->Picture(Skin->PopupWindow->MaskPictureIndex);
 }
 
 TspSkinImagesMenuPopupWindow::~TspSkinImagesMenuPopupWindow() {
@@ -90,7 +90,7 @@ void TspSkinImagesMenuPopupWindow::CreateParams(TCreateParams& AParams) {
 int TspSkinImagesMenuPopupWindow::HeaderHeight(int ACellHeight) const {
   const TspSkinData* Skin = ImagesMenu->SkinData();
   const int Index = FindSkinElement(Skin, "label");
-  return Index == -1 ? ACellHeight : RectangleHeight(Skin->CtrlList[Index]->SkinRect);
+  return Index == -1 ? ACellHeight : RectangleHeight(Skin->Control(Index)->SkinRect);
 }
 
 int TspSkinImagesMenuPopupWindow::LayoutItems() {

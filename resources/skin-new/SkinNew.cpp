@@ -21,24 +21,8 @@ void TSkinNew::SetFramePicture(TBitmap& APicture, const TspBitmap& ADrawn) { APi
 int TSkinNew::AddPicture(const String& AName, const TspBitmap& ADrawn) {
   auto Picture = std::make_unique<TBitmap>();
   Picture->Assign(ADrawn);
-  Data.FActivePictures.push_back(std::move(Picture));
   Data.FActivePicturesNames->Add(AName);
-  return int(Data.FActivePictures.size()) - 1;
-}
-
-TBitmap* TSkinNew::PictureAt(int AIndex) const {
-  if (AIndex < 0 || AIndex >= int(Data.FActivePictures.size())) return nullptr;
-  return Data.FActivePictures[size_t(AIndex)].get();
-}
-
-TspDataSkinControl* TSkinNew::FindControl(const String& AIDName) const {
-  const int Index = Data.GetControlIndex(AIDName);
-  return Index < 0 ? nullptr : Data.CtrlList[size_t(Index)].get();
-}
-
-TspDataSkinObject* TSkinNew::FindObject(const String& AIDName) const {
-  const int Index = Data.GetIndex(AIDName);
-  return Index < 0 ? nullptr : Data.ObjectList[size_t(Index)].get();
+  return TspSkinEditor(Data).AddPicture(std::move(Picture));
 }
 
 namespace {
@@ -72,8 +56,9 @@ std::unique_ptr<TSkinNew> BuildSkinNew() {
   BuildLists(*Skin);
   // The values each kind derives when it is read, so that the skin in memory is the
   // skin that loads.
-  for (const auto& Control : Skin->Data.CtrlList) Control->DeriveValues();
-  for (const auto& Object : Skin->Data.ObjectList) Object->DeriveValues();
+  const TspSkinEditor Editor(Skin->Data);
+  for (int I = 0; I < Skin->Data.ControlCount(); ++I) Editor.Control(I)->DeriveValues();
+  for (int I = 0; I < Skin->Data.ObjectCount(); ++I) Editor.Object(I)->DeriveValues();
   Skin->Data.Empty = false;
   return Skin;
 }

@@ -32,22 +32,18 @@ class TSkinNew {
   static void SetFramePicture(TBitmap& APicture, const TspBitmap& ADrawn);
   // Appends a picture to the list under AName and answers its index.
   int AddPicture(const String& AName, const TspBitmap& ADrawn);
-  // The picture at AIndex, or nullptr for an index outside the list.
-  TBitmap* PictureAt(int AIndex) const;
 
   template <typename TRecord>
   TRecord& AddControl(const String& AIDName) {
-    Data.CtrlList.push_back(std::make_unique<TRecord>(AIDName));
-    return static_cast<TRecord&>(*Data.CtrlList.back());
+    return TspSkinEditor(Data).AddControl(std::make_unique<TRecord>(AIDName));
   }
   template <typename TRecord>
   TRecord& AddObject(const String& AIDName) {
-    Data.ObjectList.push_back(std::make_unique<TRecord>(AIDName));
-    return static_cast<TRecord&>(*Data.ObjectList.back());
+    return TspSkinEditor(Data).AddObject(std::make_unique<TRecord>(AIDName));
   }
   // The record named AIDName (letter case included), or nullptr.
-  TspDataSkinControl* FindControl(const String& AIDName) const;
-  TspDataSkinObject* FindObject(const String& AIDName) const;
+  const TspDataSkinControl* FindControl(const String& AIDName) const { return Data.Control(AIDName); }
+  const TspDataSkinObject* FindObject(const String& AIDName) const { return Data.Object(AIDName); }
 };
 
 // Draws every picture and fills every record of the skin.

@@ -174,8 +174,9 @@ void AddCaptionButtons(TSkinNew& ASkin) {
     AddButton(FrameCaptionButtons[I].IDName, FrameCaptionButtons[I].Command, FrameCaptionButtons[I].Hint,
               CaptionButtonRect(I), Looks[size_t(I)]);
   AddButton("sysmenubutton", cmSysMenu, "", SysMenuRect(), SysMenuLooks);
-  static_cast<TspDataSkinStdButton*>(ASkin.FindObject("maxbutton"))->RestoreHint = "Restore";
-  static_cast<TspDataSkinStdButton*>(ASkin.FindObject("rollupbutton"))->RestoreHint = "Roll down";
+  const TspSkinEditor Editor(ASkin.Data);
+  Editor.Object<TspDataSkinStdButton>(ASkin.Data.GetIndex("maxbutton"))->RestoreHint = "Restore";
+  Editor.Object<TspDataSkinStdButton>(ASkin.Data.GetIndex("rollupbutton"))->RestoreHint = "Roll down";
 }
 
 void AddCaption(TSkinNew& ASkin) {

@@ -34,9 +34,9 @@ class X11LayeredBorderTest : public X11DefaultSkinTest {
  protected:
   void SetUp() override {
     X11DefaultSkinTest::SetUp();
-    const int First = int(Skin->FActivePictures.size());
-    Skin->FActivePictures.push_back(GreyPicture(255));
-    Skin->FActivePictures.push_back(GreyPicture(FrameAlpha));
+    const int First = Skin->PictureCount();
+    TspSkinEditor(*Skin).AddPicture(GreyPicture(255));
+    TspSkinEditor(*Skin).AddPicture(GreyPicture(FrameAlpha));
     TspDataSkinLayerFrame& Frame = *Skin->LayerFrame;
     Frame.PictureIndex = First;
     Frame.MaskPictureIndex = First + 1;
@@ -124,17 +124,17 @@ TEST_F(X11LayeredBorderTest, TheCloseButtonOfAFullBorderClosesTheForm) {
   Button->SetSize(12, 12);
   Button->Canvas().Brush().SetColor(clRed);
   Button->Canvas().FillRect(Rect(0, 0, 12, 12));
-  Skin->FActivePictures.push_back(std::move(Button));
+  TspSkinEditor(*Skin).AddPicture(std::move(Button));
   TspDataSkinLayerFrame& Frame = *Skin->LayerFrame;
   Frame.FullBorder = true;
   Frame.CaptionRect = Rect(20, 8, 120, 28);
   auto Close = std::make_unique<TspDataSkinStdButton>("closebutton");
   Close->Command = cmClose;
   Close->SkinRectInAPicture = true;
-  Close->ActivePictureIndex = int(Skin->FActivePictures.size()) - 1;
+  Close->ActivePictureIndex = Skin->PictureCount() - 1;
   Close->SkinRect = Rect(0, 0, 12, 12);
-  Skin->ObjectList.clear();
-  Skin->ObjectList.push_back(std::move(Close));
+  TspSkinEditor(*Skin).ClearObjects();
+  TspSkinEditor(*Skin).AddObject(std::move(Close));
   // Closing the main form would end the application: the framed form is another one.
   Application->CreateForm<TForm>();
   TspSkinForm* SkinForm = ShowForm(FormBounds);

@@ -90,8 +90,8 @@ TEST_F(MoreControlsPictureTest, TheDefaultSkinsPanelRollsToItsCaptionStripAndBac
   Panel->SetParent(&Host());
   Panel->SetSkinData(&SkinNew());
   ShowHost();
-  const auto& Element = static_cast<const TspDataSkinExPanelControl&>(
-      *SkinNew().CtrlList[SkinNew().GetControlIndex("expanel")]);
+  const auto& Element =
+      static_cast<const TspDataSkinExPanelControl&>(*SkinNew().Control(SkinNew().GetControlIndex("expanel")));
   // The caption strip is as high as the unrolled panel's header.
   ASSERT_EQ(Element.RollVSkinRect.Height(), Element.ClRect.Top);
   Panel->SetRollState(true);

@@ -61,7 +61,7 @@ TEST_F(SkinBevelTest, ABoxDividerIsAVerticalLineAndTheSkinGivesItsColours) {
             "..............\n"
             "..............\n");
   // Without the element the system colours come back.
-  Skin().CtrlList.clear();
+  TspSkinEditor(Skin()).ClearControls();
   Bevel->ChangeSkinData();
   EXPECT_EQ(Bevel->LightColor, clBtnHighlight);
   EXPECT_EQ(Bevel->DarkColor, clBtnShadow);

@@ -102,7 +102,7 @@ TEST_F(SkinCtrlsBaseTest, TheElementsPointsDecideWhatOfTheSizeTheControlKeeps) {
   };
   for (const TResizeCase& Case : Cases) {
     SCOPED_TRACE(Case.Name);
-    Skin().CtrlList.clear();
+    TspSkinEditor(Skin()).ClearControls();
     auto& Element = AddElement<TspDataSkinCustomControl>("probe");
     Element.RTPoint = Case.RT;
     Element.LBPoint = Case.LB;
@@ -148,7 +148,7 @@ TEST_F(SkinCtrlsBaseTest, TheSkinChangePairUnbindsAndBindsAgain) {
   Control->SetSkinData(&Skin());
   Control->BeforeChangeSkinData();
   EXPECT_EQ(Control->FIndex, -1);
-  Skin().CtrlList.clear();
+  TspSkinEditor(Skin()).ClearControls();
   AddPlainElement(12, 8, SkinBaseGreen);
   Control->ChangeSkinData();
   EXPECT_EQ(Control->FIndex, 0);

@@ -55,7 +55,7 @@ class SkinCtrlsBorderPaintTest : public SkinControlsTest {
   // The colour in the middle of the panel's client area.
   COLORREF ClientColour() { return HostPixel(Panel->Width() / 2, Panel->Height() / 2); }
   void RecolourPicture(int AIndex, TColor AColour) {
-    TBitmap& Picture = *Skin().FActivePictures[size_t(AIndex)];
+    TBitmap& Picture = *Skin().Picture(AIndex);
     Picture.Canvas().Brush().SetColor(AColour);
     Picture.Canvas().FillRect(Rect(4, 4, 16, 16));
   }
@@ -92,7 +92,7 @@ TEST_F(SkinCtrlsBorderPaintTest, EveryChangeOfWhatThePictureIsMadeOfShowsTheNewL
          // same address: only the skin's change count tells them apart.
          RecolourPicture(0, BorderPaintBlue);
          testing_support::TempDir Folder;
-         Skin().FActivePictures[0]->SaveToFile(Folder.File("blue.bmp"));
+         Skin().Picture(0)->SaveToFile(Folder.File("blue.bmp"));
          Skin().DeleteBitMap(1);
          Skin().AddBitMap(Folder.File("blue.bmp"));
          RecolourPicture(0, BorderPaintGreen);

@@ -199,7 +199,7 @@ TEST_F(SkinCtrlsDefaultSkinTest, MenuButtonsShowTheWholeMarkerInTheirDropDownCol
   ShowHost();
 
   // The flat marker picture's own strokes.
-  TBitmap* Picture = SkinPicture(DefaultSkin(), Element.PictureIndex);
+  TBitmap* Picture = DefaultSkin()->Picture(Element.PictureIndex);
   ASSERT_NE(Picture, nullptr);
   const TRect MarkerInk = InkBox(
       [&](int AX, int AY) {

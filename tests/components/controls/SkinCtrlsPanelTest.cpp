@@ -213,7 +213,7 @@ TEST_F(SkinCtrlsPanelTest, ASkinnedPanelRollsUpToItsFrameAndAgainAfterASkinChang
   EXPECT_EQ(Panel->Height(), 14);  // 80 - (the client area's 70 - 10 rows)
   // A skin whose client area starts lower gives a higher header; the saved height stays.
   Panel->BeforeChangeSkinData();
-  dynamic_cast<TspDataSkinPanelControl&>(*Skin().CtrlList[0]).ClRect = Rect(4, 16, 26, 26);
+  TspSkinEditor(Skin()).Control<TspDataSkinPanelControl>(0)->ClRect = Rect(4, 16, 26, 26);
   Panel->ChangeSkinData();
   EXPECT_EQ(Panel->Height(), 20);
   EXPECT_EQ(Panel->RealHeight, 80);

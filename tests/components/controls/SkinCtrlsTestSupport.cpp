@@ -47,8 +47,7 @@ int SkinControlsTest::AddPicture(int AWidth, int AHeight, const std::function<TC
   Picture->SetSize(AWidth, AHeight);
   for (int Y = 0; Y < AHeight; ++Y)
     for (int X = 0; X < AWidth; ++X) Picture->Canvas().SetPixels(X, Y, APixel(X, Y));
-  FSkin->FActivePictures.push_back(std::move(Picture));
-  return static_cast<int>(FSkin->FActivePictures.size()) - 1;
+  return TspSkinEditor(*FSkin).AddPicture(std::move(Picture));
 }
 
 TspSkinData& SkinControlsTest::SkinNew() {

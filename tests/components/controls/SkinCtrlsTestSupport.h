@@ -52,7 +52,7 @@ class SkinControlsTest : public ::testing::Test {
   TRecord& AddElement(const String& AName) {
     auto Record = std::make_unique<TRecord>(AName);
     TRecord& Result = *Record;
-    FSkin->CtrlList.push_back(std::move(Record));
+    TspSkinEditor(*FSkin).AddControl(std::move(Record));
     return Result;
   }
 

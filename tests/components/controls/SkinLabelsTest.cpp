@@ -46,7 +46,7 @@ TEST_F(SkinLabelsTest, AStandardLabelTakesTheSkinColourUnlessUseSkinColorIsOff) 
   Label->SetSkinData(nullptr);
   Label->DefaultFont().SetColor(clPurple);
   Label->UseSkinColor = true;
-  Skin().CtrlList.clear();
+  TspSkinEditor(Skin()).ClearControls();
   Label->Repaint();
   Pump();
   EXPECT_GT(CountIn(LabelArea, clPurple), 10);

@@ -80,7 +80,7 @@ TEST_F(SkinListViewTest, TheDefaultSkinGivesItsColours) {
   List->SetSkinData(&SkinNew());
   const int Index = SkinNew().GetControlIndex("listview");
   ASSERT_GE(Index, 0);
-  const auto& Element = dynamic_cast<const TspDataSkinListView&>(*SkinNew().CtrlList[Index]);
+  const auto& Element = *SkinNew().Control<TspDataSkinListView>(Index);
   EXPECT_EQ(List->Color(), Element.BGColor);
   EXPECT_EQ(List->Font().Color(), Element.FontColor);
 }
@@ -450,7 +450,7 @@ TEST_F(SkinListViewItemsTest, DrawSkinStopsHeaderSectionsFromBeingDraggedAway) {
 
 TEST_F(SkinListViewItemsTest, WithoutTheListBoxElementTheClassLibraryDrawsTheItems) {
   SkinTheList();
-  Skin().CtrlList[1]->IDName = "not a list box";
+  TspSkinEditor(Skin()).Control(1)->IDName = "not a list box";
   MakeSkinnedReport(3);
   List->DrawSkinLines = true;
   ShowHost();

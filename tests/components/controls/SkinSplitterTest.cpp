@@ -164,7 +164,7 @@ TEST_F(SkinSplitterTest, AHorizontalSkinnedBarTakesItsElementsHeightAndWithoutSk
   Splitter->ChangeSkinData();
   EXPECT_EQ(Splitter->Height(), 10);
   Splitter->SetSkinData(&SkinNew());
-  const auto* Element = SkinNew().CtrlList[SkinNew().GetControlIndex("hsplitter")].get();
+  const auto* Element = SkinNew().Control(SkinNew().GetControlIndex("hsplitter"));
   EXPECT_EQ(Splitter->Height(), Element->SkinRect.Height());
   EXPECT_NE(Splitter->Height(), 10);
 }

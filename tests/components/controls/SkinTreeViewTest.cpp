@@ -91,7 +91,7 @@ TEST_F(SkinTreeViewTest, TheDefaultSkinGivesItsColoursAndButtonPictures) {
   Tree->SetSkinData(&SkinNew());
   const int Index = SkinNew().GetControlIndex("treeview");
   ASSERT_GE(Index, 0);
-  const auto& Element = dynamic_cast<const TspDataSkinTreeView&>(*SkinNew().CtrlList[Index]);
+  const auto& Element = *SkinNew().Control<TspDataSkinTreeView>(Index);
   EXPECT_EQ(Tree->Color(), Element.BGColor);
   EXPECT_EQ(Tree->Font().Color(), Element.FontColor);
   EXPECT_EQ(Tree->ExpandImage().Width(), Element.ExpandImageRect.Width());
@@ -335,7 +335,7 @@ TEST_F(SkinTreeViewItemsTest, AConnectorOnePixelLongIsDrawnWhole) {
 
 TEST_F(SkinTreeViewItemsTest, WithoutTheListBoxElementTheClassLibraryDrawsTheItems) {
   SkinTheTree();
-  Skin().CtrlList.back()->IDName = "not a list box";
+  TspSkinEditor(Skin()).Control(Skin().ControlCount() - 1)->IDName = "not a list box";
   TTreeNode* Open = AddWithChild("open", "child");
   ShowHost();
   Pump();

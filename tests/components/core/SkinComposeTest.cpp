@@ -69,10 +69,25 @@ class SkinComposeTest : public testing::Test {
   void ComposeNinePart(TBitmap& ATarget, const TNinePart& APart, bool ATopStretch = false) {
     const TRect N = APart.NewClRect();
     const TRect C = TNinePart::ClRect;
-    CreateSkinImage(C.TopLeft(), Point(C.Right, C.Top), Point(C.Left, C.Bottom), C.BottomRight(), C,
-                    N.TopLeft(), Point(N.Right, N.Top), Point(N.Left, N.Bottom), N.BottomRight(), N, ATarget,
-                    FPicture, Rect(0, 0, 30, 30), APart.W, APart.H, true, false, ATopStretch, false, false,
-                    false, spstFull);
+    ComposeSkinImage(ATarget, FPicture,
+                     {.LTPt = C.TopLeft(),
+                      .RTPt = Point(C.Right, C.Top),
+                      .LBPt = Point(C.Left, C.Bottom),
+                      .RBPt = C.BottomRight(),
+                      .ClRect = C,
+                      .NewLTPt = N.TopLeft(),
+                      .NewRTPt = Point(N.Right, N.Top),
+                      .NewLBPt = Point(N.Left, N.Bottom),
+                      .NewRBPt = N.BottomRight(),
+                      .NewClRect = N,
+                      .SkinRect = Rect(0, 0, 30, 30),
+                      .LeftStretch = false,
+                      .TopStretch = ATopStretch,
+                      .RightStretch = false,
+                      .BottomStretch = false,
+                      .StretchEffect = false,
+                      .StretchType = spstFull},
+                     APart.W, APart.H, true);
   }
 
   TBitmap FPicture;
@@ -129,9 +144,26 @@ TEST_F(SkinComposeTest, TheImageWithoutARightColumnLeavesTheRightToEdgesAndClien
   TBitmap Image;
   const TRect C = TNinePart::ClRect;
   const TRect N = Rect(5, 5, 45, 25);
-  CreateSkinImage3(C.TopLeft(), Point(C.Right, C.Top), Point(C.Left, C.Bottom), C.BottomRight(), C,
-                   N.TopLeft(), Point(N.Right, N.Top), Point(N.Left, N.Bottom), N.BottomRight(), N, Image,
-                   FPicture, Rect(0, 0, 30, 30), 50, 30, true, false, false, false, false, false, spstFull);
+  ComposeSkinImage(Image, FPicture,
+                   {.LTPt = C.TopLeft(),
+                    .RTPt = Point(C.Right, C.Top),
+                    .LBPt = Point(C.Left, C.Bottom),
+                    .RBPt = C.BottomRight(),
+                    .ClRect = C,
+                    .NewLTPt = N.TopLeft(),
+                    .NewRTPt = Point(N.Right, N.Top),
+                    .NewLBPt = Point(N.Left, N.Bottom),
+                    .NewRBPt = N.BottomRight(),
+                    .NewClRect = N,
+                    .SkinRect = Rect(0, 0, 30, 30),
+                    .LeftStretch = false,
+                    .TopStretch = false,
+                    .RightStretch = false,
+                    .BottomStretch = false,
+                    .StretchEffect = false,
+                    .StretchType = spstFull,
+                    .WithoutRight = true},
+                   50, 30, true);
   EXPECT_EQ(Mismatches(
                 Image, [](int X) { return X < 5 ? X : 5 + (X - 5) % 20; }, [](int Y) { return Y; }),
             0);
@@ -279,24 +311,72 @@ TEST_F(SkinComposeTest, DegenerateGeometriesSizeTheTargetAndDrawNothingAmiss) {
   // An edge of length 0 (RTPoint.X = LTPoint.X) with tiling is skipped; the rest is drawn.
   TBitmap Image;
   Prepared(Image, 40, 30);
-  CreateSkinImage(Point(5, 5), Point(5, 5), Point(5, 25), Point(25, 25), C, Point(5, 5), Point(35, 5),
-                  Point(5, 25), Point(35, 25), Rect(5, 5, 35, 25), Image, FPicture, Rect(0, 0, 30, 30), 40,
-                  30, true, false, false, false, false, false, spstFull);
+  ComposeSkinImage(Image, FPicture,
+                   {.LTPt = Point(5, 5),
+                    .RTPt = Point(5, 5),
+                    .LBPt = Point(5, 25),
+                    .RBPt = Point(25, 25),
+                    .ClRect = C,
+                    .NewLTPt = Point(5, 5),
+                    .NewRTPt = Point(35, 5),
+                    .NewLBPt = Point(5, 25),
+                    .NewRBPt = Point(35, 25),
+                    .NewClRect = Rect(5, 5, 35, 25),
+                    .SkinRect = Rect(0, 0, 30, 30),
+                    .LeftStretch = false,
+                    .TopStretch = false,
+                    .RightStretch = false,
+                    .BottomStretch = false,
+                    .StretchEffect = false,
+                    .StretchType = spstFull},
+                   40, 30, true);
   EXPECT_EQ(Pixel(Image, 20, 0), Untouched);
   EXPECT_EQ(Pixel(Image, 20, 10) & 0xFFFFFF, Origin(20, 10) & 0xFFFFFF);
 
   // A window smaller than its corners: negative spans draw nothing, and nothing fails.
-  CreateSkinImage(C.TopLeft(), Point(C.Right, C.Top), Point(C.Left, C.Bottom), C.BottomRight(), C,
-                  Point(5, 5), Point(2, 5), Point(5, 2), Point(2, 2), Rect(5, 5, 2, 2), Image, FPicture,
-                  Rect(0, 0, 30, 30), 7, 7, true, false, false, false, false, false, spstFull);
+  ComposeSkinImage(Image, FPicture,
+                   {.LTPt = C.TopLeft(),
+                    .RTPt = Point(C.Right, C.Top),
+                    .LBPt = Point(C.Left, C.Bottom),
+                    .RBPt = C.BottomRight(),
+                    .ClRect = C,
+                    .NewLTPt = Point(5, 5),
+                    .NewRTPt = Point(2, 5),
+                    .NewLBPt = Point(5, 2),
+                    .NewRBPt = Point(2, 2),
+                    .NewClRect = Rect(5, 5, 2, 2),
+                    .SkinRect = Rect(0, 0, 30, 30),
+                    .LeftStretch = false,
+                    .TopStretch = false,
+                    .RightStretch = false,
+                    .BottomStretch = false,
+                    .StretchEffect = false,
+                    .StretchType = spstFull},
+                   7, 7, true);
   EXPECT_EQ(Image.Width(), 7);
 
   // Coinciding corner points and an empty picture stop after sizing.
   TBitmap Empty;
   Prepared(Image, 20, 20);
-  CreateSkinImage(C.TopLeft(), Point(C.Right, C.Top), Point(C.Left, C.Bottom), C.BottomRight(), C,
-                  C.TopLeft(), Point(C.Right, C.Top), Point(C.Left, C.Bottom), C.BottomRight(), C, Image,
-                  Empty, Rect(0, 0, 30, 30), 20, 20, true, false, false, false, false, false, spstFull);
+  ComposeSkinImage(Image, Empty,
+                   {.LTPt = C.TopLeft(),
+                    .RTPt = Point(C.Right, C.Top),
+                    .LBPt = Point(C.Left, C.Bottom),
+                    .RBPt = C.BottomRight(),
+                    .ClRect = C,
+                    .NewLTPt = C.TopLeft(),
+                    .NewRTPt = Point(C.Right, C.Top),
+                    .NewLBPt = Point(C.Left, C.Bottom),
+                    .NewRBPt = C.BottomRight(),
+                    .NewClRect = C,
+                    .SkinRect = Rect(0, 0, 30, 30),
+                    .LeftStretch = false,
+                    .TopStretch = false,
+                    .RightStretch = false,
+                    .BottomStretch = false,
+                    .StretchEffect = false,
+                    .StretchType = spstFull},
+                   20, 20, true);
   EXPECT_EQ(Pixel(Image, 10, 10), Untouched);
 
   // A zero-width middle sets the size and draws nothing.

@@ -87,9 +87,9 @@ TEST_F(SkinCompressedTest, ACompressedSkinKeepsRecordsAndPixels) {
   ASSERT_EQ(Unpacked.FPicture->Width(), 20);
   EXPECT_EQ(PicturePixel(*Unpacked.FPicture, 1, 1), 0x3366CCu);
   EXPECT_TRUE(Unpacked.FMask->Empty());
-  ASSERT_EQ(Unpacked.FActivePictures.size(), 3u);
-  EXPECT_EQ(PicturePixel(*Unpacked.FActivePictures[2], 1, 1), 0x00FF00u);
-  EXPECT_TRUE(Unpacked.FActivePictures[1]->Empty());
+  ASSERT_EQ(Unpacked.PictureCount(), 3);
+  EXPECT_EQ(PicturePixel(*Unpacked.Picture(2), 1, 1), 0x00FF00u);
+  EXPECT_TRUE(Unpacked.Picture(1)->Empty());
 }
 
 TEST_F(SkinCompressedTest, AStoredSkinIsWrittenAndReadBackUnchanged) {
@@ -124,8 +124,8 @@ TEST_F(SkinCompressedTest, PayloadVersionsCarryTheirOwnFramePictures) {
   EXPECT_EQ(FSkin.FInActivePicture->Width(), 4);
   EXPECT_EQ(FSkin.FMask->Width(), 5);
   EXPECT_TRUE(FSkin.FRollUpPicture->Empty());
-  ASSERT_EQ(FSkin.FActivePictures.size(), 1u);
-  EXPECT_EQ(PicturePixel(*FSkin.FActivePictures[0], 6, 0), 0x000077u);
+  ASSERT_EQ(FSkin.PictureCount(), 1);
+  EXPECT_EQ(PicturePixel(*FSkin.Picture(0), 6, 0), 0x000077u);
 
   // Version 1: frame picture, mask and the rolled-up pair; a count of 0 reads none.
   LoadCompressed(CompressedSkinFile(3, Int32Bytes(1) + FramePictureBytes(3, 0x000011) +
@@ -136,7 +136,7 @@ TEST_F(SkinCompressedTest, PayloadVersionsCarryTheirOwnFramePictures) {
   EXPECT_EQ(FSkin.FMask->Width(), 5);
   EXPECT_TRUE(FSkin.FRollUpPicture->Empty());
   EXPECT_EQ(FSkin.FRollUpMask->Width(), 9);
-  EXPECT_TRUE(FSkin.FActivePictures.empty());
+  EXPECT_TRUE(FSkin.PictureCount() == 0);
   EXPECT_EQ(FSkin.FActivePicturesNames->Count(), 1);
   EXPECT_EQ(FSkin.SkinName, "versions");
 }

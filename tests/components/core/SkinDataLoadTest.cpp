@@ -42,19 +42,19 @@ TEST_F(SkinDataLoadTest, LookupsMatchTheWholeNameWithItsLetterCase) {
   EXPECT_EQ(FSkin.GetIndex("Close"), 0);
   EXPECT_EQ(FSkin.GetAreaIndex("title"), -1);
   EXPECT_EQ(FSkin.GetAreaIndex("Title"), 0);
-  EXPECT_NE(dynamic_cast<TspDataSkinStdButton*>(FSkin.ObjectList[0].get()), nullptr);
+  EXPECT_NE(FSkin.Object<TspDataSkinStdButton>(0), nullptr);
 }
 
 TEST_F(SkinDataLoadTest, RecordsReadTheirOwnSectionsAndUnknownKindsAreSkipped) {
   LoadSkin(SkinIniText("records", "", "", "count=0",
                        "count=4\n0=button:button\n1=odd:nokind\n2=nocolon\n3=panel:panel\n",
                        "[button]\nskinrect=1,2,30,40\nfontheight=11\n[panel]\nbgpictureindex=3\n"));
-  ASSERT_EQ(FSkin.CtrlList.size(), 2u);
-  auto* Button = dynamic_cast<TspDataSkinButtonControl*>(FSkin.CtrlList[0].get());
+  ASSERT_EQ(FSkin.ControlCount(), 2);
+  const auto* Button = FSkin.Control<TspDataSkinButtonControl>(0);
   ASSERT_NE(Button, nullptr);
   EXPECT_EQ(Button->SkinRect, Rect(1, 2, 30, 40));
   EXPECT_EQ(Button->FontHeight, 11);
-  auto* Panel = dynamic_cast<TspDataSkinPanelControl*>(FSkin.CtrlList[1].get());
+  const auto* Panel = FSkin.Control<TspDataSkinPanelControl>(1);
   ASSERT_NE(Panel, nullptr);
   EXPECT_EQ(Panel->IDName, "panel");
   EXPECT_EQ(Panel->BGPictureIndex, 3);
@@ -92,10 +92,10 @@ TEST_F(SkinDataLoadTest, AreaLinesGiveNameRectangleAndFlags) {
 TEST_F(SkinDataLoadTest, HostileCountsReadOnlyTheLinesPresent) {
   LoadSkin(SkinIniText("counts", "activepicturescount=2000000000\n", "", "count=2000000000\n0=a:button\n",
                        "count=-5\n0=b:button\n", "[SKINAREAS]\ncount=2147483647\n0=x:1,1,2,2\n"));
-  EXPECT_EQ(FSkin.ObjectList.size(), 1u);
-  EXPECT_TRUE(FSkin.CtrlList.empty());
+  EXPECT_EQ(FSkin.ObjectCount(), 1);
+  EXPECT_TRUE(FSkin.ControlCount() == 0);
   EXPECT_LE(FSkin.AreaList.size(), 2u);
-  EXPECT_LE(FSkin.FActivePictures.size(), 2u);
+  EXPECT_LE(FSkin.PictureCount(), 2);
 }
 
 TEST_F(SkinDataLoadTest, FormInfoTakesItsKeysAndAdjustsAMaskedFrame) {
@@ -142,11 +142,11 @@ TEST_F(SkinDataLoadTest, PicturesAreReadByTheirContentWhateverTheirNamesSay) {
   ASSERT_EQ(FSkin.FPicture->Width(), 8);
   EXPECT_EQ(FSkin.FPicture->Height(), 6);
   EXPECT_NEAR(int(PicturePixel(*FSkin.FPicture, 0, 0) >> 16), 255, 8);
-  ASSERT_EQ(FSkin.FActivePictures.size(), 2u);
-  EXPECT_EQ(FSkin.FActivePictures[0]->Width(), 10);
-  EXPECT_EQ(PicturePixel(*FSkin.FActivePictures[0], 1, 1), 0x00FF00u);
-  EXPECT_EQ(FSkin.FActivePictures[1]->Width(), 6);
-  EXPECT_EQ(PicturePixel(*FSkin.FActivePictures[1], 0, 0), 0x0000FFu);
+  ASSERT_EQ(FSkin.PictureCount(), 2);
+  EXPECT_EQ(FSkin.Picture(0)->Width(), 10);
+  EXPECT_EQ(PicturePixel(*FSkin.Picture(0), 1, 1), 0x00FF00u);
+  EXPECT_EQ(FSkin.Picture(1)->Width(), 6);
+  EXPECT_EQ(PicturePixel(*FSkin.Picture(1), 0, 0), 0x0000FFu);
   EXPECT_EQ(FSkin.FActivePicturesNames->Strings(1), "button.jpg");
 }
 
@@ -175,16 +175,16 @@ TEST_F(SkinDataLoadTest, BmpFilesOfEveryLayoutGiveTheSamePicture) {
     List += std::to_string(I) + "=" + Files[I].first + "\n";
   }
   LoadSkin(SkinIniText("layouts", List));
-  ASSERT_EQ(FSkin.FActivePictures.size(), 4u);
+  ASSERT_EQ(FSkin.PictureCount(), 4);
   for (size_t I = 0; I < 3; ++I) {
     SCOPED_TRACE(Files[I].first);
-    TBitmap& Picture = *FSkin.FActivePictures[I];
+    TBitmap& Picture = *FSkin.Picture(I);
     ASSERT_EQ(Picture.Width(), 3);
     ASSERT_EQ(Picture.Height(), 2);
     EXPECT_EQ(PicturePixel(Picture, 2, 0), 0xFF0000u);
     EXPECT_EQ(PicturePixel(Picture, 0, 1), 0x0000FFu);
   }
-  EXPECT_TRUE(FSkin.FActivePictures[3]->Empty());
+  EXPECT_TRUE(FSkin.Picture(3)->Empty());
 }
 
 // A 4 x 3 picture of 32-bit pixels with varied alpha, stored as a BMP file in several
@@ -241,12 +241,12 @@ TEST_F(SkinDataLoadTest, DeepBmpFilesReadAsTheBmpReaderReadsThem) {
     List += std::to_string(I) + "=" + std::to_string(I) + ".bmp\n";
   }
   LoadSkin(SkinIniText("deep", List));
-  ASSERT_EQ(FSkin.FActivePictures.size(), std::size(Cases));
+  ASSERT_EQ(FSkin.PictureCount(), int(std::size(Cases)));
   for (size_t I = 0; I < std::size(Cases); ++I) {
     SCOPED_TRACE(Cases[I].first + (Cases[I].second ? " with alpha" : " without alpha"));
     TBitmap Expected;
     ReadWithGeneralReader(Expected, DeepLayoutBmp(Cases[I].first, Cases[I].second));
-    TBitmap& Picture = *FSkin.FActivePictures[I];
+    TBitmap& Picture = *FSkin.Picture(I);
     ASSERT_EQ(Picture.Width(), Expected.Width());
     ASSERT_EQ(Picture.Height(), Expected.Height());
     if (Expected.Empty()) continue;
@@ -257,10 +257,10 @@ TEST_F(SkinDataLoadTest, DeepBmpFilesReadAsTheBmpReaderReadsThem) {
                 std::vector<uint8_t>(Expected.ScanLine(Y), Expected.ScanLine(Y) + 16))
           << "row " << Y;
   }
-  EXPECT_EQ(FSkin.FActivePictures[0]->ScanLine(0)[4 * 3 + 3], 3 * 60);
-  EXPECT_EQ(FSkin.FActivePictures[1]->ScanLine(0)[3], 0xFF);
-  EXPECT_TRUE(FSkin.FActivePictures[4]->Empty());
-  EXPECT_TRUE(FSkin.FActivePictures[5]->Empty());
+  EXPECT_EQ(FSkin.Picture(0)->ScanLine(0)[4 * 3 + 3], 3 * 60);
+  EXPECT_EQ(FSkin.Picture(1)->ScanLine(0)[3], 0xFF);
+  EXPECT_TRUE(FSkin.Picture(4)->Empty());
+  EXPECT_TRUE(FSkin.Picture(5)->Empty());
 }
 
 TEST_F(SkinDataLoadTest, AnUnreadablePictureIsEmptyAndTheLoadGoesOn) {
@@ -275,11 +275,11 @@ TEST_F(SkinDataLoadTest, AnUnreadablePictureIsEmptyAndTheLoadGoesOn) {
   EXPECT_EQ(FSkin.SkinName, "damaged");
   EXPECT_TRUE(FSkin.FPicture->Empty());
   EXPECT_TRUE(FSkin.FMask->Empty());
-  ASSERT_EQ(FSkin.FActivePictures.size(), 3u);
-  EXPECT_TRUE(FSkin.FActivePictures[0]->Empty());
-  EXPECT_EQ(PicturePixel(*FSkin.FActivePictures[1], 0, 0), 0x123456u);
-  EXPECT_TRUE(FSkin.FActivePictures[2]->Empty());
-  EXPECT_EQ(FSkin.CtrlList.size(), 1u);
+  ASSERT_EQ(FSkin.PictureCount(), 3);
+  EXPECT_TRUE(FSkin.Picture(0)->Empty());
+  EXPECT_EQ(PicturePixel(*FSkin.Picture(1), 0, 0), 0x123456u);
+  EXPECT_TRUE(FSkin.Picture(2)->Empty());
+  EXPECT_EQ(FSkin.ControlCount(), 1);
 }
 
 TEST_F(SkinDataLoadTest, AFileThatIsNoSkinKeepsTheCurrentSkin) {
@@ -299,9 +299,9 @@ TEST_F(SkinDataLoadTest, ClearingEmptiesTheListsButKeepsTheFrameGeometry) {
   LoadSkin(SkinIniText("clear", "picture=a.bmp\nactivepicturescount=1\n0=a.bmp\n", "clientrect=1,2,3,4\n",
                        "count=1\n0=x:button\n", "count=1\n0=y:button\n", "[LAYERFRAME]\npictureindex=0\n"));
   FSkin.ClearObjects();
-  EXPECT_TRUE(FSkin.CtrlList.empty());
-  EXPECT_TRUE(FSkin.ObjectList.empty());
-  EXPECT_TRUE(FSkin.FActivePictures.empty());
+  EXPECT_TRUE(FSkin.ControlCount() == 0);
+  EXPECT_TRUE(FSkin.ObjectCount() == 0);
+  EXPECT_TRUE(FSkin.PictureCount() == 0);
   EXPECT_EQ(FSkin.FActivePicturesNames->Count(), 0);
   EXPECT_EQ(FSkin.LayerFrame->PictureIndex, -1);
   EXPECT_FALSE(FSkin.FPicture->Empty());
@@ -317,9 +317,9 @@ TEST_F(SkinDataLoadTest, PicturesAreAddedAndDeletedByIndex) {
   WriteTestPicture(FFolder.File("one.bmp"), 2, 2, 0x010203);
   FSkin.AddBitMap(FFolder.File("one.bmp"));
   FSkin.AddBitMap(FFolder.File("absent.bmp"));
-  ASSERT_EQ(FSkin.FActivePictures.size(), 2u);
+  ASSERT_EQ(FSkin.PictureCount(), 2);
   EXPECT_EQ(FSkin.FActivePicturesNames->Strings(0), "one.bmp");
-  EXPECT_TRUE(FSkin.FActivePictures[1]->Empty());
+  EXPECT_TRUE(FSkin.Picture(1)->Empty());
   FSkin.DeleteBitMap(0);
   EXPECT_EQ(FSkin.FActivePicturesNames->Strings(0), "absent.bmp");
   EXPECT_THROW(FSkin.DeleteBitMap(1), EListError);
@@ -355,15 +355,15 @@ TEST_F(SkinDataLoadTest, GlobalChangeFontReachesTextKindsOnly) {
                        "count=4\n0=grid:grid\n1=memo:memo\n2=bevel:bevel\n3=clb:checklistbox\n",
                        "[grid]\nfontheight=10\nfixedfontheight=12\n[memo]\nfontheight=9\n"));
   FSkin.GlobalChangeFont("Liberation Sans", 2);
-  auto* Caption = dynamic_cast<TspDataSkinCaption*>(FSkin.ObjectList[0].get());
+  const auto* Caption = FSkin.Object<TspDataSkinCaption>(0);
   EXPECT_EQ(Caption->FontName, "Liberation Sans");
-  auto* Grid = dynamic_cast<TspDataSkinGridControl*>(FSkin.CtrlList[0].get());
+  const auto* Grid = FSkin.Control<TspDataSkinGridControl>(0);
   EXPECT_EQ(Grid->FontHeight, 12);
   EXPECT_EQ(Grid->FixedFontHeight, 14);
   EXPECT_EQ(Grid->FixedFontName, "Liberation Sans");
-  auto* Memo = dynamic_cast<TspDataSkinMemoControl*>(FSkin.CtrlList[1].get());
+  const auto* Memo = FSkin.Control<TspDataSkinMemoControl>(1);
   EXPECT_EQ(Memo->FontHeight, 11);
-  auto* CheckList = dynamic_cast<TspDataSkinCheckListBox*>(FSkin.CtrlList[3].get());
+  const auto* CheckList = FSkin.Control<TspDataSkinCheckListBox>(3);
   EXPECT_EQ(CheckList->CaptionFontName, "Liberation Sans");
   EXPECT_EQ(FSkin.HintWindow->FontName, "Liberation Sans");
   EXPECT_EQ(FSkin.HintWindow->FontHeight, 16);

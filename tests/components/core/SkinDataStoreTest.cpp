@@ -52,9 +52,9 @@ TEST(SkinDataStoreTest, AStoredSkinLoadsAgainWithItsRecordsAndPixels) {
   ASSERT_EQ(Reloaded.FPicture->Width(), 40);
   EXPECT_EQ(PicturePixel(*Reloaded.FPicture, 3, 3), 0xC08040u);
   EXPECT_EQ(PicturePixel(*Reloaded.FPicture, 30, 3), 0u);
-  ASSERT_EQ(Reloaded.FActivePictures.size(), 2u);
-  EXPECT_EQ(PicturePixel(*Reloaded.FActivePictures[0], 2, 2), 0x20A0E0u);
-  EXPECT_EQ(Reloaded.FActivePictures[1]->Width(), 16);
+  ASSERT_EQ(Reloaded.PictureCount(), 2);
+  EXPECT_EQ(PicturePixel(*Reloaded.Picture(0), 2, 2), 0x20A0E0u);
+  EXPECT_EQ(Reloaded.Picture(1)->Width(), 16);
 }
 
 TEST(SkinDataStoreTest, SavingKeepsSectionsThatAreNotTheSkins) {

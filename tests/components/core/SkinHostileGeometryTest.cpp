@@ -41,13 +41,46 @@ TEST_F(SkinHostileGeometryTest, EveryRoutineCopesWithAnyCoordinates) {
   for (int Round = 0; Round < 100; ++Round) {
     TBitmap Image, Left, Top, Right, Bottom;
     const int W = Size(), H = Size();
-    CreateSkinImage(AnyPoint(), AnyPoint(), AnyPoint(), AnyPoint(), AnyRect(), AnyPoint(), AnyPoint(),
-                    AnyPoint(), AnyPoint(), AnyRect(), Image, FPicture, AnyRect(), W, H, Flag(), Flag(),
-                    Flag(), Flag(), Flag(), Flag(), TspStretchType(FRandom() % 3));
+    ComposeSkinImage(Image, FPicture,
+                     {.LTPt = AnyPoint(),
+                      .RTPt = AnyPoint(),
+                      .LBPt = AnyPoint(),
+                      .RBPt = AnyPoint(),
+                      .ClRect = AnyRect(),
+                      .NewLTPt = AnyPoint(),
+                      .NewRTPt = AnyPoint(),
+                      .NewLBPt = AnyPoint(),
+                      .NewRBPt = AnyPoint(),
+                      .NewClRect = AnyRect(),
+                      .SkinRect = AnyRect(),
+                      .LeftStretch = Flag(),
+                      .TopStretch = Flag(),
+                      .RightStretch = Flag(),
+                      .BottomStretch = Flag(),
+                      .StretchEffect = Flag(),
+                      .StretchType = TspStretchType(FRandom() % 3)},
+                     W, H, Flag());
     EXPECT_EQ(Image.Width(), H > 0 ? W : Image.Width());
-    CreateSkinImage3(AnyPoint(), AnyPoint(), AnyPoint(), AnyPoint(), AnyRect(), AnyPoint(), AnyPoint(),
-                     AnyPoint(), AnyPoint(), AnyRect(), Image, FPicture, AnyRect(), W, H, Flag(), Flag(),
-                     Flag(), Flag(), Flag(), Flag(), TspStretchType(FRandom() % 3));
+    ComposeSkinImage(Image, FPicture,
+                     {.LTPt = AnyPoint(),
+                      .RTPt = AnyPoint(),
+                      .LBPt = AnyPoint(),
+                      .RBPt = AnyPoint(),
+                      .ClRect = AnyRect(),
+                      .NewLTPt = AnyPoint(),
+                      .NewRTPt = AnyPoint(),
+                      .NewLBPt = AnyPoint(),
+                      .NewRBPt = AnyPoint(),
+                      .NewClRect = AnyRect(),
+                      .SkinRect = AnyRect(),
+                      .LeftStretch = Flag(),
+                      .TopStretch = Flag(),
+                      .RightStretch = Flag(),
+                      .BottomStretch = Flag(),
+                      .StretchEffect = Flag(),
+                      .StretchType = TspStretchType(FRandom() % 3),
+                      .WithoutRight = true},
+                     W, H, Flag());
     CreateSkinClientImage(AnyRect(), AnyRect(), Image, FPicture, AnyRect(), W, H, Flag(),
                           TspStretchType(FRandom() % 3));
     Image.SetSize(W, H);

@@ -26,7 +26,7 @@ class TContactSheet {
     FY = SheetMargin;
   }
 
-  TBitmap& Picture(int AIndex) { return *FSkin.PictureAt(AIndex); }
+  TBitmap& Picture(int AIndex) { return *FSkin.Data.Picture(AIndex); }
 
   // A new row named AName, ARowHeight high.
   void Row(const String& AName, int ARowHeight) {
@@ -71,9 +71,25 @@ class TContactSheet {
                    TRect Cl, const TRect& ATarget, bool AStretch = false) {
     const int DW = ATarget.Width() - ASkinRect.Width(), DH = ATarget.Height() - ASkinRect.Height();
     TBitmap Image;
-    CreateSkinImage(LT, RT, LB, RB, Cl, LT, {RT.X + DW, RT.Y}, {LB.X, LB.Y + DH}, {RB.X + DW, RB.Y + DH},
-                    Rect(Cl.Left, Cl.Top, Cl.Right + DW, Cl.Bottom + DH), Image, APicture, ASkinRect,
-                    ATarget.Width(), ATarget.Height(), true, false, false, false, false, AStretch, spstFull);
+    ComposeSkinImage(Image, APicture,
+                     {.LTPt = LT,
+                      .RTPt = RT,
+                      .LBPt = LB,
+                      .RBPt = RB,
+                      .ClRect = Cl,
+                      .NewLTPt = LT,
+                      .NewRTPt = {RT.X + DW, RT.Y},
+                      .NewLBPt = {LB.X, LB.Y + DH},
+                      .NewRBPt = {RB.X + DW, RB.Y + DH},
+                      .NewClRect = Rect(Cl.Left, Cl.Top, Cl.Right + DW, Cl.Bottom + DH),
+                      .SkinRect = ASkinRect,
+                      .LeftStretch = false,
+                      .TopStretch = false,
+                      .RightStretch = false,
+                      .BottomStretch = false,
+                      .StretchEffect = AStretch,
+                      .StretchType = spstFull},
+                     ATarget.Width(), ATarget.Height(), true);
     FSheet.Canvas().Draw(ATarget.Left, ATarget.Top, Image);
   }
   // The whole of APicture composed into ATarget, with what AMask cuts away left as the
@@ -84,9 +100,25 @@ class TContactSheet {
     ComposePart(APicture, Whole, LT, RT, LB, RB, Cl, ATarget);
     const int DW = ATarget.Width() - Whole.Width(), DH = ATarget.Height() - Whole.Height();
     TBitmap Mask;
-    CreateSkinImage(LT, RT, LB, RB, Cl, LT, {RT.X + DW, RT.Y}, {LB.X, LB.Y + DH}, {RB.X + DW, RB.Y + DH},
-                    Rect(Cl.Left, Cl.Top, Cl.Right + DW, Cl.Bottom + DH), Mask, AMask, Whole, ATarget.Width(),
-                    ATarget.Height(), true, false, false, false, false, false, spstFull);
+    ComposeSkinImage(Mask, AMask,
+                     {.LTPt = LT,
+                      .RTPt = RT,
+                      .LBPt = LB,
+                      .RBPt = RB,
+                      .ClRect = Cl,
+                      .NewLTPt = LT,
+                      .NewRTPt = {RT.X + DW, RT.Y},
+                      .NewLBPt = {LB.X, LB.Y + DH},
+                      .NewRBPt = {RB.X + DW, RB.Y + DH},
+                      .NewClRect = Rect(Cl.Left, Cl.Top, Cl.Right + DW, Cl.Bottom + DH),
+                      .SkinRect = Whole,
+                      .LeftStretch = false,
+                      .TopStretch = false,
+                      .RightStretch = false,
+                      .BottomStretch = false,
+                      .StretchEffect = false,
+                      .StretchType = spstFull},
+                     ATarget.Width(), ATarget.Height(), true);
     for (int Y = 0; Y < ATarget.Height(); ++Y)
       for (int X = 0; X < ATarget.Width(); ++X)
         if (Mask.Canvas().Pixels(X, Y) != clBlack)

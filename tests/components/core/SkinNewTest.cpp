@@ -108,14 +108,17 @@ TEST(SkinNewTest, ReadsBackAsTheGeneratorMeantIt) {
   const skin_new::TSkinNew& Meant = *Skin.Generated;
   const TspSkinData& Loaded = *Skin.Loaded;
   EXPECT_FALSE(Loaded.Empty);
-  ASSERT_EQ(Loaded.CtrlList.size(), Meant.Data.CtrlList.size());
-  for (size_t I = 0; I < Meant.Data.CtrlList.size(); ++I)
-    EXPECT_EQ(skin_test::DumpRecord(*Loaded.CtrlList[I]), skin_test::DumpRecord(*Meant.Data.CtrlList[I]))
-        << Meant.Data.CtrlList[I]->IDName;
-  ASSERT_EQ(Loaded.ObjectList.size(), Meant.Data.ObjectList.size());
-  for (size_t I = 0; I < Meant.Data.ObjectList.size(); ++I)
-    EXPECT_EQ(skin_test::DumpRecord(*Loaded.ObjectList[I]), skin_test::DumpRecord(*Meant.Data.ObjectList[I]))
-        << Meant.Data.ObjectList[I]->IDName;
+  // Dumping walks a record's keys, which takes the record to change.
+  const TspSkinEditor LoadedRecords(*Skin.Loaded), MeantRecords(Skin.Generated->Data);
+  ASSERT_EQ(Loaded.ControlCount(), Meant.Data.ControlCount());
+  for (int I = 0; I < Meant.Data.ControlCount(); ++I)
+    EXPECT_EQ(skin_test::DumpRecord(*LoadedRecords.Control(I)),
+              skin_test::DumpRecord(*MeantRecords.Control(I)))
+        << Meant.Data.Control(I)->IDName;
+  ASSERT_EQ(Loaded.ObjectCount(), Meant.Data.ObjectCount());
+  for (int I = 0; I < Meant.Data.ObjectCount(); ++I)
+    EXPECT_EQ(skin_test::DumpRecord(*LoadedRecords.Object(I)), skin_test::DumpRecord(*MeantRecords.Object(I)))
+        << Meant.Data.Object(I)->IDName;
   for (auto [Read, Written] : {std::pair<TspSkinKeyedRecord*, TspSkinKeyedRecord*>{
                                    Loaded.PopupWindow.get(), Meant.Data.PopupWindow.get()},
                                {Loaded.HintWindow.get(), Meant.Data.HintWindow.get()},
@@ -144,9 +147,9 @@ TEST(SkinNewTest, ReadsBackAsTheGeneratorMeantIt) {
   EXPECT_TRUE(SamePixels(Skin.Frame, *Meant.Data.FPicture));
   EXPECT_TRUE(SamePixels(Skin.InActiveFrame, *Meant.Data.FInActivePicture));
   EXPECT_TRUE(SamePixels(Skin.Mask, *Meant.Data.FMask));
-  ASSERT_EQ(Skin.Pictures.size(), Meant.Data.FActivePictures.size());
+  ASSERT_EQ(Skin.Pictures.size(), Meant.Data.PictureCount());
   for (size_t I = 0; I < Skin.Pictures.size(); ++I)
-    EXPECT_TRUE(SamePixels(Skin.Pictures[I], *Meant.Data.FActivePictures[I]))
+    EXPECT_TRUE(SamePixels(Skin.Pictures[I], *Meant.Data.Picture(I)))
         << Meant.Data.FActivePicturesNames->Strings(int(I));
 }
 
@@ -229,11 +232,11 @@ void ExpectInsidePicture(const String& AKind, const skin_new_test::TRecordValues
 
 TEST(SkinNewTest, EveryRectangleLiesInsideItsPicture) {
   const TLoadedSkinNew& Skin = StoredSkinNew();
-  for (const auto& Control : Skin.Loaded->CtrlList) {
-    SCOPED_TRACE(Control->IDName);
-    const auto Values = skin_new_test::ValuesOf(*Control);
-    const String Kind = Skin.KindWords.at(Control->IDName);
-    const TPixelImage* Picture = Skin.Picture(Control->PictureIndex);
+  for (const TspDataSkinControl& Control : Skin.Loaded->Controls()) {
+    SCOPED_TRACE(Control.IDName);
+    const auto Values = skin_new_test::ValuesOf(Control);
+    const String Kind = Skin.KindWords.at(Control.IDName);
+    const TPixelImage* Picture = Skin.Picture(Control.PictureIndex);
     if (Kind == "stdlabel" || Kind == "bevel" || Kind == "listview") {
       EXPECT_EQ(Picture, nullptr);
       continue;
@@ -241,11 +244,11 @@ TEST(SkinNewTest, EveryRectangleLiesInsideItsPicture) {
     ASSERT_NE(Picture, nullptr);
     ExpectInsidePicture(Kind, Values, *Picture, nullptr);
   }
-  for (const auto& Object : Skin.Loaded->ObjectList) {
-    SCOPED_TRACE(Object->IDName);
-    const TPixelImage* Picture = Skin.Picture(Object->ActivePictureIndex);
-    const TPixelImage& SkinRectPicture = Object->SkinRectInAPicture ? *Picture : Skin.Frame;
-    ExpectInsidePicture(Skin.KindWords.at(Object->IDName), skin_new_test::ValuesOf(*Object),
+  for (const TspDataSkinObject& Object : Skin.Loaded->Objects()) {
+    SCOPED_TRACE(Object.IDName);
+    const TPixelImage* Picture = Skin.Picture(Object.ActivePictureIndex);
+    const TPixelImage& SkinRectPicture = Object.SkinRectInAPicture ? *Picture : Skin.Frame;
+    ExpectInsidePicture(Skin.KindWords.at(Object.IDName), skin_new_test::ValuesOf(Object),
                         Picture ? *Picture : Skin.Frame, &SkinRectPicture);
   }
   // The three windows: corner points and client rectangles inside their pictures.

@@ -43,7 +43,8 @@ std::unique_ptr<TLoadedSkinNew> StoreAndLoadSkinNew() {
   Skin->Frame = Skin->Loaded->FPicture->ToPixelImage();
   Skin->InActiveFrame = Skin->Loaded->FInActivePicture->ToPixelImage();
   Skin->Mask = Skin->Loaded->FMask->ToPixelImage();
-  for (const auto& Picture : Skin->Loaded->FActivePictures) Skin->Pictures.push_back(Picture->ToPixelImage());
+  for (int I = 0; I < Skin->Loaded->PictureCount(); ++I)
+    Skin->Pictures.push_back(Skin->Loaded->Picture(I)->ToPixelImage());
   ReadSkinNewKinds(*Skin->Ini, "SKINCONTROLS", Skin->KindWords);
   ReadSkinNewKinds(*Skin->Ini, "SKINOBJECTS", Skin->KindWords);
   return Skin;
@@ -64,12 +65,12 @@ double RelativeLuminance(TColor AColor) {
 
 const TspDataSkinControl* TLoadedSkinNew::Control(const String& AIDName) const {
   const int Index = Loaded->GetControlIndex(AIDName);
-  return Index < 0 ? nullptr : Loaded->CtrlList[size_t(Index)].get();
+  return Index < 0 ? nullptr : Loaded->Control(Index);
 }
 
 const TspDataSkinObject* TLoadedSkinNew::Object(const String& AIDName) const {
   const int Index = Loaded->GetIndex(AIDName);
-  return Index < 0 ? nullptr : Loaded->ObjectList[size_t(Index)].get();
+  return Index < 0 ? nullptr : Loaded->Object(Index);
 }
 
 const TPixelImage* TLoadedSkinNew::Picture(int AIndex) const {

@@ -40,14 +40,14 @@ class SkinFormQuickButtonsTest : public SkinFormObjTest {
     Caption->DefaultCaption = true;
     Caption->ActivePictureIndex = ObjPictureIndex;
     CaptionRecord = Caption.get();
-    Skin->ObjectList.push_back(std::move(Caption));
+    TspSkinEditor(*Skin).AddObject(std::move(Caption));
     auto Element = std::make_unique<TspDataSkinButtonControl>("officequickbutton");
     Element->PictureIndex = AddPicture(24, 12, [](int AX, int) { return AX < 12 ? HotColor : DownColor; });
     Element->SkinRect = Rect(0, 0, 12, 12);
     Element->ActiveSkinRect = Rect(0, 0, 12, 12);
     Element->DownSkinRect = Rect(12, 0, 24, 12);
     Element->ClRect = Rect(2, 2, 10, 10);
-    Skin->CtrlList.push_back(std::move(Element));
+    TspSkinEditor(*Skin).AddControl(std::move(Element));
   }
 
   // The form titled ATitle with the two quick buttons, shown and painted.

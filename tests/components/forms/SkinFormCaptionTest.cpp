@@ -44,7 +44,7 @@ class SkinFormCaptionTest : public SkinFormPaintTest {
     Caption->ActiveFontColor = CaptionActiveColor;
     Caption->DefaultCaption = true;
     CaptionRecord = Caption.get();
-    Skin->ObjectList.push_back(std::move(Caption));
+    TspSkinEditor(*Skin).AddObject(std::move(Caption));
   }
 
   // A form of AWidth × 150 titled ACaption wearing the skin, active when shown.
@@ -103,13 +103,13 @@ TEST_F(SkinFormCaptionTest, ObjectsComeFromTheRecordsInSkinOrderAndFollowTheForm
   auto Close = std::make_unique<TspDataSkinStdButton>("closebutton");
   Close->Command = cmClose;
   Close->SkinRect = Rect(182, 8, 194, 20);  // in the right-top corner region
-  Skin->ObjectList.push_back(std::move(Close));
+  TspSkinEditor(*Skin).AddObject(std::move(Close));
   auto Digits = std::make_unique<TspDataSkinBitLabel>("digits");
   Digits->SkinRect = Rect(30, 10, 60, 20);
-  Skin->ObjectList.push_back(std::move(Digits));
+  TspSkinEditor(*Skin).AddObject(std::move(Digits));
   auto Meter = std::make_unique<TspDataUserObject>("meter");
   Meter->SkinRect = Rect(184, 134, 196, 146);  // in the right-bottom corner region
-  Skin->ObjectList.push_back(std::move(Meter));
+  TspSkinEditor(*Skin).AddObject(std::move(Meter));
 
   NewSkinForm(200, 150, Skin.get());
   ASSERT_EQ(SkinForm->ObjectList.size(), 4u);
@@ -146,13 +146,12 @@ TEST_F(SkinFormCaptionTest, ObjectsComeFromTheRecordsInSkinOrderAndFollowTheForm
 
 TEST_F(SkinFormCaptionTest, AnObjectIsHitOnlyWhereItsMaskIsBlack) {
   // A 4 × 2 mask: black on the left half.
-  Skin->FActivePictures.push_back(std::make_unique<TBitmap>());
-  TBitmap& Mask = *Skin->FActivePictures.back();
+  TBitmap& Mask = *Skin->Picture(TspSkinEditor(*Skin).AddPicture(std::make_unique<TBitmap>()));
   Mask.SetPixelFormat(pf32bit);
   Mask.SetSize(4, 2);
   for (int Y = 0; Y < 2; ++Y)
     for (int X = 0; X < 4; ++X) reinterpret_cast<uint32_t*>(Mask.ScanLine(Y))[X] = X < 2 ? 0 : 0xFFFFFF;
-  CaptionRecord->ActiveMaskPictureIndex = int(Skin->FActivePictures.size()) - 1;
+  CaptionRecord->ActiveMaskPictureIndex = Skin->PictureCount() - 1;
   TspSkinCaptionObject& Caption = NewCaptionForm(200, "Title");
   EXPECT_TRUE(Caption.HitTest(0, 0));
   EXPECT_TRUE(Caption.HitTest(1, 1));
@@ -242,15 +241,14 @@ TEST_F(SkinFormCaptionTest, ActiveAndInactiveCaptionsUseTheSkinsColoursAndFont) 
 
 TEST_F(SkinFormCaptionTest, AnActiveCaptionPictureKeepsItsEndsAndTilesItsMiddleWhenWider) {
   // The active caption picture: 180 × 20, pixel (x, y) = RGB(x, y, 0x30).
-  Skin->FActivePictures.push_back(std::make_unique<TBitmap>());
-  TBitmap& Picture = *Skin->FActivePictures.back();
+  TBitmap& Picture = *Skin->Picture(TspSkinEditor(*Skin).AddPicture(std::make_unique<TBitmap>()));
   Picture.SetPixelFormat(pf32bit);
   Picture.SetSize(180, 20);
   for (int Y = 0; Y < 20; ++Y)
     for (int X = 0; X < 180; ++X)
       reinterpret_cast<uint32_t*>(Picture.ScanLine(Y))[X] =
           0xFF000030u | uint32_t(X) << 16 | uint32_t(Y) << 8;
-  CaptionRecord->ActivePictureIndex = int(Skin->FActivePictures.size()) - 1;
+  CaptionRecord->ActivePictureIndex = Skin->PictureCount() - 1;
   CaptionRecord->ActiveSkinRect = Rect(0, 0, 180, 20);
   // An empty title: only the picture shows.
   TspSkinCaptionObject& Caption = NewCaptionForm(300, "", true);
@@ -293,8 +291,7 @@ TEST_F(SkinFormCaptionTest, TheCaptionReportsTheMouseToTheFormsObjectEvents) {
 
 TEST_F(SkinFormCaptionTest, ASwitchTogglesOnALeftPressAndShowsItsStateNotTheHover) {
   constexpr uint32_t Off = 0xFF2040A0u, On = 0xFFA04020u;
-  Skin->FActivePictures.push_back(std::make_unique<TBitmap>());
-  TBitmap& Looks = *Skin->FActivePictures.back();
+  TBitmap& Looks = *Skin->Picture(TspSkinEditor(*Skin).AddPicture(std::make_unique<TBitmap>()));
   Looks.SetPixelFormat(pf32bit);
   // Off at (40, 10, 44, 14), on beside it; the place is the top band of the frame.
   Looks.SetSize(48, 16);
@@ -304,8 +301,8 @@ TEST_F(SkinFormCaptionTest, ASwitchTogglesOnALeftPressAndShowsItsStateNotTheHove
   Record->SkinRectInAPicture = true;
   Record->SkinRect = Rect(40, 10, 44, 14);
   Record->ActiveSkinRect = Rect(44, 10, 48, 14);
-  Record->ActivePictureIndex = int(Skin->FActivePictures.size()) - 1;
-  Skin->ObjectList.push_back(std::move(Record));
+  Record->ActivePictureIndex = Skin->PictureCount() - 1;
+  TspSkinEditor(*Skin).AddObject(std::move(Record));
   NewCaptionForm(200, "Title", true);
   auto* Switch = dynamic_cast<TspSkinSwitchObject*>(SkinForm->ObjectList.at(1).get());
   ASSERT_NE(Switch, nullptr);
@@ -342,7 +339,7 @@ TEST_F(SkinFormCaptionTest, ALabelShowsItsTextInTheHotColourUnderTheMouse) {
   Record->FontColor = CaptionInActiveColor;
   Record->ActiveFontColor = CaptionActiveColor;
   Record->TextValue = "Ready";
-  Skin->ObjectList.push_back(std::move(Record));
+  TspSkinEditor(*Skin).AddObject(std::move(Record));
   NewCaptionForm(200, "", true);
   auto* Label = dynamic_cast<TspSkinLabelObject*>(SkinForm->ObjectList.at(1).get());
   ASSERT_NE(Label, nullptr);
@@ -361,9 +358,8 @@ TEST_F(SkinFormCaptionTest, ALabelShowsItsTextInTheHotColourUnderTheMouse) {
 }
 
 TEST_F(SkinFormCaptionTest, ACaptionWithRectanglesBeyondItsPicturesPaintsWithoutHarm) {
-  Skin->FActivePictures.push_back(std::make_unique<TBitmap>());
-  Skin->FActivePictures.back()->SetSize(8, 8);
-  CaptionRecord->ActivePictureIndex = int(Skin->FActivePictures.size()) - 1;
+  Skin->Picture(TspSkinEditor(*Skin).AddPicture(std::make_unique<TBitmap>()))->SetSize(8, 8);
+  CaptionRecord->ActivePictureIndex = Skin->PictureCount() - 1;
   CaptionRecord->ActiveSkinRect = Rect(-50, -50, 5000, 4000);
   CaptionRecord->FrameRect = Rect(4, 4, 900, 30);
   CaptionRecord->ActiveFrameRect = Rect(-10, 0, 3, 2);
@@ -389,8 +385,7 @@ TEST_F(SkinFormCaptionTest, ACaptionWithRectanglesBeyondItsPicturesPaintsWithout
 // orange, side by side in one picture.
 TEST_F(SkinFormCaptionTest, AHoveredObjectMorphsToItsHotLookInFiveTicksAndBack) {
   constexpr uint32_t Normal = 0xFF2040A0u, Hot = 0xFFA04020u;
-  Skin->FActivePictures.push_back(std::make_unique<TBitmap>());
-  TBitmap& Looks = *Skin->FActivePictures.back();
+  TBitmap& Looks = *Skin->Picture(TspSkinEditor(*Skin).AddPicture(std::make_unique<TBitmap>()));
   Looks.SetPixelFormat(pf32bit);
   Looks.SetSize(8, 4);
   for (int Y = 0; Y < 4; ++Y)
@@ -400,10 +395,10 @@ TEST_F(SkinFormCaptionTest, AHoveredObjectMorphsToItsHotLookInFiveTicksAndBack) 
   Close->SkinRectInAPicture = true;
   Close->SkinRect = Rect(0, 0, 4, 4);
   Close->ActiveSkinRect = Rect(4, 0, 8, 4);
-  Close->ActivePictureIndex = int(Skin->FActivePictures.size()) - 1;
+  Close->ActivePictureIndex = Skin->PictureCount() - 1;
   Close->Morphing = true;
   Close->MorphKind = mkDefault;
-  Skin->ObjectList.push_back(std::move(Close));
+  TspSkinEditor(*Skin).AddObject(std::move(Close));
 
   NewCaptionForm(200, "Title", true);
   std::vector<String> Entered;

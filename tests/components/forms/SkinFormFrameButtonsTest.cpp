@@ -39,7 +39,7 @@ class SkinFormFrameButtonsTest : public SkinFormTest {
     Fill(ButtonsHotLook, ButtonsHotColor);
     Fill(ButtonsDownLook, ButtonsDownColor);
     for (int I = 0; I < 4; ++I) Fill(Bounds(10 * I, 10, 10, 10), ButtonsFrameColors[I]);
-    Skin->FActivePictures.push_back(std::move(Picture));
+    TspSkinEditor(*Skin).AddPicture(std::move(Picture));
   }
 
   TspDataSkinButton& AddButton(const String& AIDName, int ALeft, int AGroupIndex) {
@@ -50,8 +50,7 @@ class SkinFormFrameButtonsTest : public SkinFormTest {
     Record->ActivePictureIndex = 0;
     Record->ActiveMaskPictureIndex = -1;
     Record->GroupIndex = AGroupIndex;
-    Skin->ObjectList.push_back(std::move(Record));
-    return static_cast<TspDataSkinButton&>(*Skin->ObjectList.back());
+    return TspSkinEditor(*Skin).AddObject(std::move(Record));
   }
   TspDataSkinAnimate& AddAnimation(const String& AIDName, int ALeft, int ATimerInterval) {
     auto Record = std::make_unique<TspDataSkinAnimate>(AIDName);
@@ -63,8 +62,7 @@ class SkinFormFrameButtonsTest : public SkinFormTest {
     Record->TimerInterval = ATimerInterval;
     Record->ButtonStyle = true;
     Record->Command = cmDefault;
-    Skin->ObjectList.push_back(std::move(Record));
-    return static_cast<TspDataSkinAnimate&>(*Skin->ObjectList.back());
+    return TspSkinEditor(*Skin).AddObject(std::move(Record));
   }
 
   void ShowSkinnedForm() {
@@ -226,6 +224,7 @@ TEST_F(SkinFormFrameButtonsTest, MainMenuItemsLineUpInTheStripAndTakeTheOpenMenu
     Item->SetCaption(ACaption);
     Menu.Items()->Add(Item);
     SkinForm->ObjectList.push_back(std::make_unique<TspSkinMainMenuItem>(SkinForm, Record, Item));
+    ;
     return Item;
   };
   TMenuItem* File = AddItem("FileItem", "File");

@@ -19,7 +19,7 @@ class SkinFormFrameMenuItemTest : public SkinFormTest {
     auto Picture = std::make_unique<TBitmap>();
     Picture->SetPixelFormat(pf24bit);
     Picture->SetSize(20, 10);
-    Skin->FActivePictures.push_back(std::move(Picture));
+    TspSkinEditor(*Skin).AddPicture(std::move(Picture));
     Skin->MainMenuRect = Rect(5, 12, 95, 24);
     SkinForm = NewSkinnedForm(TRect{100, 300, 400, 500}, Skin.get());
     Form = static_cast<TForm*>(SkinForm->Form());
@@ -38,6 +38,7 @@ class SkinFormFrameMenuItemTest : public SkinFormTest {
     Record.TextRct = Rect(4, 0, 16, 10);
     Record.ItemLO = Record.ItemRO = 4;
     SkinForm->ObjectList.push_back(std::make_unique<TspSkinMainMenuItem>(SkinForm, Record, File));
+    ;
     Item = static_cast<TspSkinMainMenuItem*>(SkinForm->ObjectList.back().get());
     SkinForm->UpDateFormNC();
     ProcessPendingMessages();

@@ -57,9 +57,9 @@ std::unique_ptr<TBitmap> LayerMask() {
 
 // Pictures 0 and 1 are the frame and its mask, 2 the inactive look (blue 99), opaque.
 void AddLayerFrame(TspSkinData& ASkin) {
-  ASkin.FActivePictures.push_back(LayerPicture(0));
-  ASkin.FActivePictures.push_back(LayerMask());
-  ASkin.FActivePictures.push_back(LayerPicture(99));
+  TspSkinEditor(ASkin).AddPicture(LayerPicture(0));
+  TspSkinEditor(ASkin).AddPicture(LayerMask());
+  TspSkinEditor(ASkin).AddPicture(LayerPicture(99));
   TspDataSkinLayerFrame& Frame = *ASkin.LayerFrame;
   Frame.PictureIndex = 0;
   Frame.MaskPictureIndex = 1;
@@ -662,7 +662,7 @@ class SkinFormFullLayeredBorderTest : public SkinFormLayeredBorderTest {
       Buttons->Canvas().Brush().SetColor(Looks[I]);
       Buttons->Canvas().FillRect(Rect(I * 12, 0, I * 12 + 12, 12));
     }
-    Skin->FActivePictures.push_back(std::move(Buttons));
+    TspSkinEditor(*Skin).AddPicture(std::move(Buttons));
     Skin->ButtonsOffset = 2;
     TspDataSkinLayerFrame& Frame = *Skin->LayerFrame;
     Frame.FullBorder = true;
@@ -670,7 +670,7 @@ class SkinFormFullLayeredBorderTest : public SkinFormLayeredBorderTest {
     Frame.RollUpFormHeight = 12;
     auto Caption = std::make_unique<TspDataSkinCaption>("caption");
     Caption->SkinRect = Rect(10, 6, 90, 26);
-    Skin->ObjectList.push_back(std::move(Caption));
+    TspSkinEditor(*Skin).AddObject(std::move(Caption));
     AddButton("closebutton", cmClose, 0);
     AddButton("maxbutton", cmMaximize, 24);
   }
@@ -682,7 +682,7 @@ class SkinFormFullLayeredBorderTest : public SkinFormLayeredBorderTest {
     Button->ActivePictureIndex = 3;
     Button->SkinRect = Rect(ALeft, 0, ALeft + 12, 12);
     Button->ActiveSkinRect = Rect(ALeft + 12, 0, ALeft + 24, 12);
-    Skin->ObjectList.push_back(std::move(Button));
+    TspSkinEditor(*Skin).AddObject(std::move(Button));
   }
 
   // The middle of a button in the top window of the form's frame (screen), from the

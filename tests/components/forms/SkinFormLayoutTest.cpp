@@ -95,6 +95,7 @@ class SkinFormCaptionLayoutTest : public SkinFormLayoutTest {
     Button->SkinRectInAPicture = AInAPicture;
     Button->SkinRect = Rect(0, 0, 16, 14);
     SkinForm->ObjectList.push_back(std::move(Button));
+    ;
     return static_cast<TspSkinStdButtonObject&>(*SkinForm->ObjectList.back());
   }
 };

@@ -186,6 +186,7 @@ TEST_F(SkinFormNCPaintTest, ObjectsAreDrawnIntoTheTopAndBottomStripsButNotBeside
   NewSkinForm(400, 300, Skin.get());
   auto Add = [&](const TRect& ASkinRect, TColor AColor) {
     SkinForm->ObjectList.push_back(std::make_unique<TFilledFrameObject>(SkinForm, ASkinRect, AColor));
+    ;
     return SkinForm->ObjectList.back().get();
   };
   // In the caption's left corner; in the bottom band's right corner (moved with it by

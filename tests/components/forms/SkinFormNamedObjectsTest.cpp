@@ -34,7 +34,7 @@ class SkinFormNamedObjectsTest : public SkinFormTest {
   void AddObject(const String& AName, const TRect& ARect) {
     auto Record = std::make_unique<TRecord>(AName);
     Record->SkinRect = ARect;
-    Skin->ObjectList.push_back(std::move(Record));
+    TspSkinEditor(*Skin).AddObject(std::move(Record));
   }
 
   template <class TObject>

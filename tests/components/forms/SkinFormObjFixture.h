@@ -33,19 +33,19 @@ class SkinFormObjTest : public skin_form_paint_test::SkinFormPaintTest {
   // picture list; its index.
   template <typename TPixelAt>
   int AddPicture(int AWidth, int AHeight, TPixelAt APixelAt) {
-    Skin->FActivePictures.push_back(std::make_unique<TBitmap>());
-    TBitmap& Picture = *Skin->FActivePictures.back();
+    const int Index = TspSkinEditor(*Skin).AddPicture(std::make_unique<TBitmap>());
+    TBitmap& Picture = *Skin->Picture(Index);
     Picture.SetPixelFormat(pf32bit);
     Picture.SetSize(AWidth, AHeight);
     for (int Y = 0; Y < AHeight; ++Y)
       for (int X = 0; X < AWidth; ++X) reinterpret_cast<uint32_t*>(Picture.ScanLine(Y))[X] = APixelAt(X, Y);
-    return int(Skin->FActivePictures.size()) - 1;
+    return Index;
   }
   // Adds the record and shows a form of the frame picture's size wearing the skin; the
   // live object made from the record.
   template <typename TObject>
   TObject& ShowObject(std::unique_ptr<TspDataSkinObject> ARecord) {
-    Skin->ObjectList.push_back(std::move(ARecord));
+    TspSkinEditor(*Skin).AddObject(std::move(ARecord));
     NewSkinForm(skin_form_paint_test::FixturePictureWidth, skin_form_paint_test::FixturePictureHeight,
                 Skin.get());
     Form->Show();

@@ -16,24 +16,24 @@ class SkinFormObjNamedTest : public SkinFormObjTest {
     auto Gauge = std::make_unique<TspDataSkinGauge>("level");
     Gauge->SkinRect = Rect(30, 8, 40, 11);
     Gauge->MaxValue = 100;
-    Skin->ObjectList.push_back(std::move(Gauge));
+    TspSkinEditor(*Skin).AddObject(std::move(Gauge));
     auto TrackBar = std::make_unique<TspDataSkinTrackBar>("volume");
     TrackBar->SkinRect = Rect(40, 8, 61, 13);
     TrackBar->BeginPoint = Point(2, 2);
     TrackBar->EndPoint = Point(18, 2);
     TrackBar->MaxValue = 100;
-    Skin->ObjectList.push_back(std::move(TrackBar));
+    TspSkinEditor(*Skin).AddObject(std::move(TrackBar));
     auto Meter = std::make_unique<TspDataSkinFrameGaugeObject>("meter");
     Meter->SkinRect = Rect(70, 8, 74, 10);
     Meter->MaxValue = 100;
-    Skin->ObjectList.push_back(std::move(Meter));
+    TspSkinEditor(*Skin).AddObject(std::move(Meter));
     auto Knob = std::make_unique<TspDataSkinFrameRegulatorObject>("knob");
     Knob->SkinRect = Rect(80, 8, 90, 18);
     Knob->MaxValue = 90;
-    Skin->ObjectList.push_back(std::move(Knob));
+    TspSkinEditor(*Skin).AddObject(std::move(Knob));
     auto Clock = std::make_unique<TspDataSkinBitLabel>("clock");
     Clock->SkinRect = Rect(100, 8, 120, 12);
-    Skin->ObjectList.push_back(std::move(Clock));
+    TspSkinEditor(*Skin).AddObject(std::move(Clock));
   }
   // A form that takes the skin (not shown), its value events noted.
   void MakeForm(TNotifyEvent AOnChangeSkinData = nullptr) {

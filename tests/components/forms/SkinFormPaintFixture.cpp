@@ -50,8 +50,8 @@ std::unique_ptr<TspSkinData> MakeFixtureSkin() {
   Skin->SizeGripArea = Rect(180, 134, 196, 150);
 
   auto AddPicture = [&](int AWidth, int AHeight, auto APixelAt) {
-    Skin->FActivePictures.push_back(std::make_unique<TBitmap>());
-    FillFixturePicture(*Skin->FActivePictures.back(), AWidth, AHeight, APixelAt);
+    const int Index = TspSkinEditor(*Skin).AddPicture(std::make_unique<TBitmap>());
+    FillFixturePicture(*Skin->Picture(Index), AWidth, AHeight, APixelAt);
   };
   // Entry 0: the status bar's picture, its grip a 16 × 16 square of 0x00FF00 on the
   // transparent colour 0xFF00FF.
@@ -63,7 +63,7 @@ std::unique_ptr<TspSkinData> MakeFixtureSkin() {
   StatusBar->GripperRect = Rect(16, 0, 32, 16);
   StatusBar->GripperTransparent = true;
   StatusBar->GripperTransparentColor = TColor(0xFF00FF);
-  Skin->CtrlList.push_back(std::move(StatusBar));
+  TspSkinEditor(*Skin).AddControl(std::move(StatusBar));
   Skin->StatusBarName = "statusbar";
   Skin->Empty = false;
   return Skin;

@@ -45,7 +45,7 @@ TspSkinBevel* WalkNewBevel(TWinControl* AParent, TspSkinData* ASkin) {
 
 TColor WalkBevelLightColorOf(const TspSkinData& ASkin) {
   const int Index = ASkin.GetControlIndex("bevel");
-  return static_cast<const TspDataSkinBevel&>(*ASkin.CtrlList[size_t(Index)]).LightColor;
+  return static_cast<const TspDataSkinBevel&>(*ASkin.Control(Index)).LightColor;
 }
 
 class SkinFormSkinChangeWalkTest : public SkinFormTest {
@@ -55,8 +55,8 @@ class SkinFormSkinChangeWalkTest : public SkinFormTest {
     OtherSkin = skin_form_test::MakeFixtureSkin();
     auto Bevel = std::make_unique<TspDataSkinBevel>("bevel");
     Bevel->LightColor = clLime;
-    OtherSkin->CtrlList.push_back(std::move(Bevel));
-    OtherSkin->ObjectList.push_back(std::make_unique<TspDataSkinSwitch>("otherswitch"));
+    TspSkinEditor(*OtherSkin).AddControl(std::move(Bevel));
+    TspSkinEditor(*OtherSkin).AddObject(std::make_unique<TspDataSkinSwitch>("otherswitch"));
   }
   void TearDown() override {
     DoneApplication();
@@ -77,7 +77,7 @@ class SkinFormSkinChangeWalkTest : public SkinFormTest {
 
 TEST_F(SkinFormSkinChangeWalkTest, ALoadedSkinReachesOnlyItsControlsDepthFirstAndRebuildsItsFormsObjects) {
   auto Live = skin_form_test::MakeFixtureSkin();
-  Live->ObjectList.push_back(std::make_unique<TspDataSkinSwitch>("oldswitch"));
+  TspSkinEditor(*Live).AddObject(std::make_unique<TspDataSkinSwitch>("oldswitch"));
   TspSkinForm* SkinForm = NewSkinnedForm(Bounds(50, 50, 400, 300), Live.get());
   TForm* Form = static_cast<TForm*>(SkinForm->Form());
   auto* Outer = new TWalkRecordingPanel(Form, "outer", Live.get(), Log);
@@ -113,7 +113,7 @@ TEST_F(SkinFormSkinChangeWalkTest, ALoadedSkinReachesOnlyItsControlsDepthFirstAn
 
 TEST_F(SkinFormSkinChangeWalkTest, AChangeOfAnotherSkinReachesOnlyTheControlsBoundToItAndLeavesTheFrame) {
   auto Live = skin_form_test::MakeFixtureSkin();
-  Live->ObjectList.push_back(std::make_unique<TspDataSkinSwitch>("formswitch"));
+  TspSkinEditor(*Live).AddObject(std::make_unique<TspDataSkinSwitch>("formswitch"));
   TspSkinForm* SkinForm = NewSkinnedForm(Bounds(50, 50, 400, 300), Live.get());
   TForm* Form = static_cast<TForm*>(SkinForm->Form());
   auto* Outer = new TWalkRecordingPanel(Form, "outer", Live.get(), Log);
@@ -123,7 +123,7 @@ TEST_F(SkinFormSkinChangeWalkTest, AChangeOfAnotherSkinReachesOnlyTheControlsBou
   const TRect ClientBefore = Form->ClientRect();
   Log.clear();
 
-  static_cast<TspDataSkinBevel&>(*OtherSkin->CtrlList.front()).LightColor = clFuchsia;
+  TspSkinEditor(*OtherSkin).Control<TspDataSkinBevel>(0)->LightColor = clFuchsia;
   OtherSkin->SendSkinDataMessage(SP_BEFORECHANGESKINDATA);
   OtherSkin->SendSkinDataMessage(SP_CHANGESKINDATA);
   ProcessPendingMessages();
@@ -139,7 +139,7 @@ TEST_F(SkinFormSkinChangeWalkTest, AChangeOfAnotherSkinReachesOnlyTheControlsBou
 
 TEST_F(SkinFormSkinChangeWalkTest, BetweenTheTwoMessagesTheFormHasNoObjectsAndPaintsNoBuiltInFrame) {
   auto Live = skin_form_test::MakeFixtureSkin();
-  Live->ObjectList.push_back(std::make_unique<TspDataSkinSwitch>("formswitch"));
+  TspSkinEditor(*Live).AddObject(std::make_unique<TspDataSkinSwitch>("formswitch"));
   TspSkinForm* SkinForm = NewSkinnedForm(Bounds(50, 50, 400, 300), Live.get());
   Live->SendSkinDataMessage(SP_BEFORECHANGESKINDATA);
   EXPECT_TRUE(SkinForm->ObjectList.empty());
@@ -183,7 +183,7 @@ TEST_F(SkinFormSkinChangeWalkTest, ANewStringTableOfTheSkinGivesTheCaptionButton
   auto Live = skin_form_test::MakeFixtureSkin();
   auto Close = std::make_unique<TspDataSkinStdButton>("closebutton");
   Close->Command = cmClose;
-  Live->ObjectList.push_back(std::move(Close));
+  TspSkinEditor(*Live).AddObject(std::move(Close));
   TspSkinForm* SkinForm = NewSkinnedForm(Bounds(50, 50, 400, 300), Live.get());
   ASSERT_EQ(SkinForm->ObjectList.front()->Hint, "Close");
   TspResourceStrData Strings(nullptr);

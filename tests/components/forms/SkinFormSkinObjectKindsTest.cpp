@@ -50,7 +50,7 @@ TEST_F(SkinFormSkinObjectKindsTest, EveryRecordKindMakesItsObjectInTheSkinsOrder
   std::vector<String> ExpectedNames;
   for (size_t I = 0; I < Order.size(); ++I) {
     const String Name = String(Order[I]->KindWord) + std::to_string(I);
-    Skin->ObjectList.push_back(CreateSkinObject(Order[I]->KindWord, Name));
+    TspSkinEditor(*Skin).AddObject(CreateSkinObject(Order[I]->KindWord, Name));
     if (Order[I]->Made != typeid(void)) ExpectedNames.push_back(Name);
   }
   TspSkinForm* SkinForm = NewSkinnedForm(Bounds(50, 50, 400, 300), Skin.get());
@@ -73,10 +73,10 @@ TEST_F(SkinFormSkinObjectKindsTest, EveryRecordKindMakesItsObjectInTheSkinsOrder
 
 TEST_F(SkinFormSkinObjectKindsTest, ASkinWithoutObjectsLeavesNoneAndAnEmptySkinTheBuiltInButtons) {
   auto Skin = skin_form_test::MakeFixtureSkin();
-  Skin->ObjectList.push_back(CreateSkinObject("switch", "lamp"));
+  TspSkinEditor(*Skin).AddObject(CreateSkinObject("switch", "lamp"));
   TspSkinForm* SkinForm = NewSkinnedForm(Bounds(50, 50, 400, 300), Skin.get());
   ASSERT_EQ(SkinForm->GetIndex("lamp"), 0);
-  Skin->ObjectList.clear();
+  TspSkinEditor(*Skin).ClearObjects();
   SkinForm->ChangeSkinData();
   EXPECT_TRUE(SkinForm->ObjectList.empty());
   // Without a skin the built-in frame paints its own six caption buttons.
@@ -88,7 +88,7 @@ TEST_F(SkinFormSkinObjectKindsTest, ASkinWithoutObjectsLeavesNoneAndAnEmptySkinT
 
 TEST_F(SkinFormSkinObjectKindsTest, ObjectsNeverOutliveTheSkinTheyWereMadeFrom) {
   auto Skin = skin_form_test::MakeFixtureSkin();
-  Skin->ObjectList.push_back(CreateSkinObject("switch", "lamp"));
+  TspSkinEditor(*Skin).AddObject(CreateSkinObject("switch", "lamp"));
   TspSkinForm* SkinForm = NewSkinnedForm(Bounds(50, 50, 400, 300), Skin.get());
   ASSERT_EQ(SkinForm->GetIndex("lamp"), 0);
   Skin.reset();
@@ -99,7 +99,7 @@ TEST_F(SkinFormSkinObjectKindsTest, ObjectsNeverOutliveTheSkinTheyWereMadeFrom) 
 
   // Client-area mode: a form given no skin keeps nothing of the last one.
   auto Other = skin_form_test::MakeFixtureSkin();
-  Other->ObjectList.push_back(CreateSkinObject("switch", "lamp"));
+  TspSkinEditor(*Other).AddObject(CreateSkinObject("switch", "lamp"));
   Other->AddSkinArea("box", Rect(20, 40, 60, 80), false, false, false, false, false);
   TForm* Form = NewForm(Bounds(50, 50, 300, 200), bsNone);
   auto* ClientSkinForm = new TspSkinForm(Form);

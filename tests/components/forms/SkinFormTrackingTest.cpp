@@ -79,8 +79,7 @@ class SkinFormTrackingTest : public SkinFormTest {
 };
 
 TEST_F(SkinFormTrackingTest, AHoveredMorphingButtonShowsItsHotLookAfterExactlyFiveTicks) {
-  for (auto& Record : Skin->ObjectList)
-    if (Record->IDName == "maxbutton") Record->Morphing = true;
+  TspSkinEditor(*Skin).Object(Skin->GetIndex("maxbutton"))->Morphing = true;
   ShowSkinnedForm();
   TspSkinStdButtonObject& Max = Button("maxbutton");
   ASSERT_TRUE(Max.EnableMorphing());
@@ -296,8 +295,7 @@ TEST_F(SkinFormTrackingTest, ObjectHintsShowThroughTheFormsHint) {
 }
 
 TEST_F(SkinFormTrackingTest, TheTimersStopWhenTheirObjectsOrTheFormGoAway) {
-  for (auto& Record : Skin->ObjectList)
-    if (Record->IDName == "closebutton") Record->Morphing = true;
+  TspSkinEditor(*Skin).Object(Skin->GetIndex("closebutton"))->Morphing = true;
   ShowSkinnedForm();
   Move(Centre(Button("closebutton")));
   Pass(25);

@@ -64,7 +64,7 @@ class SkinHintTest : public SkinFormTest {
     Picture->Canvas().FillRect(Rect(0, 0, 20, 20));
     Picture->Canvas().Brush().SetColor(HintClient);
     Picture->Canvas().FillRect(Rect(4, 4, 16, 16));
-    Skin->FActivePictures.push_back(std::move(Picture));
+    TspSkinEditor(*Skin).AddPicture(std::move(Picture));
     TspDataSkinHintWindow& D = *Skin->HintWindow;
     D.WindowPictureIndex = 0;
     D.MaskPictureIndex = -1;

@@ -263,8 +263,9 @@ TEST_P(SkinHostileDemoTest, TheDemonstrationFormSurvivesTheSkin) {
   // What the run may allocate: the greatest window it shows, skin picture it has or
   // control it lays out.
   int64_t LargestPicture = std::max<int64_t>(Skin->FPicture->Width() * int64_t(Skin->FPicture->Height()), 1);
-  for (const auto& Picture : Skin->FActivePictures)
-    LargestPicture = std::max<int64_t>(LargestPicture, Picture->Width() * int64_t(Picture->Height()));
+  for (int I = 0; I < Skin->PictureCount(); ++I)
+    LargestPicture =
+        std::max<int64_t>(LargestPicture, Skin->Picture(I)->Width() * int64_t(Skin->Picture(I)->Height()));
   const TRect Sizes[] = {Bounds(40, 40, 780, 490), Bounds(10, 10, 150, 110), Bounds(0, 0, 1200, 860),
                          Bounds(30, 30, 24, 18), Bounds(40, 40, 700, 520)};
   int64_t LargestWindow = 0;

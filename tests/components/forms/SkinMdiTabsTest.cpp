@@ -328,9 +328,7 @@ TEST_F(SkinMdiTabsTest, ARightClickOpensTheDocumentsSystemMenuInTheFramesChain) 
 
 TEST_F(SkinMdiTabsTest, WithTheSkinsTabElementTabsShowItsPicturesAndTheActiveOneItsFocusColour) {
   std::unique_ptr<TspSkinData> Skin = LoadDefaultSkin();
-  TspDataSkinTabControl* Element = nullptr;
-  for (const auto& Control : Skin->CtrlList)
-    if (Control->IDName == "tab") Element = dynamic_cast<TspDataSkinTabControl*>(Control.get());
+  auto* Element = TspSkinEditor(*Skin).Control<TspDataSkinTabControl>(Skin->GetControlIndex("tab"));
   ASSERT_NE(Element, nullptr);
   Element->FocusFontColor = RGB(200, 0, 0);
   Element->ActiveFontColor = RGB(0, 200, 0);
@@ -358,7 +356,7 @@ TEST_F(SkinMdiTabsTest, WithTheSkinsTabElementTabsShowItsPicturesAndTheActiveOne
   EXPECT_EQ(std::vector(TextColors.end() - 2, TextColors.end()), Expected);
 
   // The fixed left end of each tab is its state's picture, pixel for pixel.
-  TBitmap* Picture = SkinPicture(Skin.get(), Element->PictureIndex);
+  TBitmap* Picture = Skin->Picture(Element->PictureIndex);
   ASSERT_NE(Picture, nullptr);
   for (int I = 0; I < 2; ++I) {
     const TRect Source = Bar->Tab(I).Active ? Element->ActiveTabRect : Element->TabRect;
@@ -380,13 +378,8 @@ TEST_F(SkinMdiTabsTest, WithTheSkinsTabElementTabsShowItsPicturesAndTheActiveOne
 
 TEST_F(SkinMdiTabsTest, ResizedTabsAndButtonTabsKeepTheirPicturesTopLeftCorner) {
   std::unique_ptr<TspSkinData> Skin = LoadDefaultSkin();
-  const TspDataSkinTabControl* Tab = nullptr;
-  const TspDataSkinButtonControl* Button = nullptr;
-  for (const auto& Control : Skin->CtrlList) {
-    if (Control->IDName == "tab") Tab = dynamic_cast<const TspDataSkinTabControl*>(Control.get());
-    if (Control->IDName == "resizebutton")
-      Button = dynamic_cast<const TspDataSkinButtonControl*>(Control.get());
-  }
+  const auto* Tab = Skin->Control<TspDataSkinTabControl>("tab");
+  const auto* Button = Skin->Control<TspDataSkinButtonControl>("resizebutton");
   ASSERT_TRUE(Tab && Button);
   NewChild("A");
   NewChild("B");
@@ -412,7 +405,7 @@ TEST_F(SkinMdiTabsTest, ResizedTabsAndButtonTabsKeepTheirPicturesTopLeftCorner) 
     Bar->Repaint();
     Pump();
     ASSERT_EQ(Bar->Tab(0).ObjectRect.Height(), Case.TabHeight);
-    TBitmap* Picture = SkinPicture(Skin.get(), Case.Element->PictureIndex);
+    TBitmap* Picture = Skin->Picture(Case.Element->PictureIndex);
     ASSERT_NE(Picture, nullptr);
     ASSERT_GT(Case.Corner, 1);
     for (int I = 0; I < 2; ++I) {

@@ -62,7 +62,7 @@ std::unique_ptr<TspSkinData> MakeBarSkin() {
   Picture->SetSize(90, 80);
   for (int Y = 0; Y < 80; ++Y)
     for (int X = 0; X < 90; ++X) Picture->Canvas().SetPixels(X, Y, FixturePixel(X, Y));
-  Skin->FActivePictures.push_back(std::move(Picture));
+  TspSkinEditor(*Skin).AddPicture(std::move(Picture));
 
   auto Bar = std::make_unique<TspDataSkinMainMenuBar>("mainmenubar");
   Bar->PictureIndex = 0;
@@ -71,7 +71,7 @@ std::unique_ptr<TspSkinData> MakeBarSkin() {
   Bar->MenuBarItem = "baritem";
   Bar->TrackMarkColor = clBlack;
   Bar->TrackMarkActiveColor = clWhite;
-  Skin->CtrlList.push_back(std::move(Bar));
+  TspSkinEditor(*Skin).AddControl(std::move(Bar));
 
   auto Item = std::make_unique<TspDataSkinMainMenuBarItem>("baritem");
   Item->ActivePictureIndex = 0;
@@ -87,7 +87,7 @@ std::unique_ptr<TspSkinData> MakeBarSkin() {
   Item->DownFontColor = clYellow;
   Item->UnEnabledFontColor = clGray;
   Item->MorphKind = mkDefault;
-  Skin->ObjectList.push_back(std::move(Item));
+  TspSkinEditor(*Skin).AddObject(std::move(Item));
 
   // Nine-part elements whose corners and edges are all of one colour.
   auto NinePart = [](TspDataSkinCustomControl& AElement, TRect ASkinRect) {
@@ -101,14 +101,14 @@ std::unique_ptr<TspSkinData> MakeBarSkin() {
   };
   auto Panel = std::make_unique<TspDataSkinPanelControl>("resizetoolpanel");
   NinePart(*Panel, Rect(0, 60, 20, 80));
-  Skin->CtrlList.push_back(std::move(Panel));
+  TspSkinEditor(*Skin).AddControl(std::move(Panel));
   auto Tool = std::make_unique<TspDataSkinButtonControl>("resizetoolbutton");
   NinePart(*Tool, Rect(20, 60, 40, 80));
   Tool->ActiveSkinRect = Rect(40, 60, 60, 80);
   Tool->DownSkinRect = Rect(60, 60, 80, 80);
   Tool->FontName = "Arial";
   Tool->FontHeight = 12;
-  Skin->CtrlList.push_back(std::move(Tool));
+  TspSkinEditor(*Skin).AddControl(std::move(Tool));
   Skin->Empty = false;
   return Skin;
 }
@@ -152,9 +152,7 @@ class SkinMenuBarLookTest : public SkinFormTest {
     HeadlessBackend()->AdvanceClock(AMilliseconds);
     Application->ProcessMessages();
   }
-  TspDataSkinMainMenuItem& ItemRecord() {
-    return static_cast<TspDataSkinMainMenuItem&>(*Skin->ObjectList[0]);
-  }
+  TspDataSkinMainMenuItem& ItemRecord() { return *TspSkinEditor(*Skin).Object<TspDataSkinMainMenuItem>(0); }
   // The presented colour of a point of the bar's client area.
   TColor BarPixel(int AX, int AY) {
     const TPoint OnScreen = Bar->ClientToScreen(TPoint{AX, AY});
@@ -294,7 +292,7 @@ TEST_F(SkinMenuBarLookTest, InToolBarModeItemsAreToolButtonsOnTheToolPanel) {
 }
 
 TEST_F(SkinMenuBarLookTest, TransparentItemsAndATransparentBar) {
-  auto& BarRecord = static_cast<TspDataSkinMainMenuBar&>(*Skin->CtrlList[0]);
+  auto& BarRecord = *TspSkinEditor(*Skin).Control<TspDataSkinMainMenuBar>(0);
   BarRecord.ItemTransparent = true;
   Bind();
   EXPECT_EQ(ItemPixel(0), BarMiddle);
@@ -342,7 +340,7 @@ TEST_F(SkinMenuBarLookTest, ASkinChangeRebuildsTheItemsLooks) {
   ASSERT_EQ(ItemPixel(0), ItemNormal);
   Bar->BeforeChangeSkinData();
   EXPECT_EQ(Bar->ItemCount(), 0);
-  static_cast<TspDataSkinMainMenuBar&>(*Skin->CtrlList[0]).IDName = "another";
+  TspSkinEditor(*Skin).Control(0)->IDName = "another";
   Bar->ChangeSkinData();
   Settle();
   ASSERT_EQ(Bar->ItemCount(), 3);

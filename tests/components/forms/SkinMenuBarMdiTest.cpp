@@ -205,8 +205,7 @@ TEST_F(SkinMenuBarMdiTest, WithTheSkinsMenuBarElementTheButtonsAreTheObjectsItNa
   // At the picture's size, centred on the element's items area, at its right end.
   const TRect Area = Bar->FullItemsRect();
   TspSkinMainMenuBarButton& Close = Button(cmClose);
-  const auto* Record =
-      dynamic_cast<const TspDataSkinStdButton*>(Skin->ObjectList[Skin->GetIndex("mainmenubarclose")].get());
+  const auto* Record = Skin->Object<TspDataSkinStdButton>("mainmenubarclose");
   ASSERT_NE(Record, nullptr);
   const int W = Record->SkinRect.Width();
   const int H = Record->SkinRect.Height();
@@ -215,7 +214,7 @@ TEST_F(SkinMenuBarMdiTest, WithTheSkinsMenuBarElementTheButtonsAreTheObjectsItNa
   EXPECT_EQ(Bar->NewItemsRect().Left, Area.Left + Button(cmSysMenu).ObjectRect.Width() + 2);
 
   // Normal, then pressed under the mouse: the record's pictures.
-  TBitmap& Picture = *Skin->FActivePictures.at(size_t(Record->ActivePictureIndex));
+  TBitmap& Picture = *Skin->Picture(size_t(Record->ActivePictureIndex));
   auto ShowsPicture = [&](const TRect& ASource) {
     for (int Y = 0; Y < H; Y += 2)
       for (int X = 0; X < W; X += 2)

@@ -44,7 +44,7 @@ class SkinMenusItemTest : public SkinFormTest {
   void SetUp() override {
     SkinFormTest::SetUp();
     Skin = skin_form_test::MakeFixtureSkin();
-    Skin->FActivePictures.push_back(MakeMenuItemPicture());
+    TspSkinEditor(*Skin).AddPicture(MakeMenuItemPicture());
     Record = std::make_unique<TspDataSkinMenuItem>("menuitem");
     Record->ActivePictureIndex = 0;
     Record->SkinRect = NormalRect;
@@ -298,7 +298,7 @@ TEST_F(SkinMenusItemTest, HeadingTakesTheMenuHeaderOrLabelLook) {
     Element->RTPoint = TPoint{28, 0};
     Element->ClRect = TRect{2, 0, 28, 10};
     Element->FontColor = AColor;
-    Skin->CtrlList.push_back(std::move(Element));
+    TspSkinEditor(*Skin).AddControl(std::move(Element));
   };
   auto Rows = [&]() {
     auto L = Line(Item, Record.get(), TRect{0, 0, 30, 20});
@@ -322,7 +322,7 @@ TEST_F(SkinMenusItemTest, DefaultSkinItemsMatchTheirPicture) {
   std::unique_ptr<TspSkinData> Default = skin_form_test::LoadDefaultSkin();
   const int Index = Default->GetIndex("menuitem");
   ASSERT_NE(Index, -1);
-  auto* Data = dynamic_cast<TspDataSkinMenuItem*>(Default->ObjectList[Index].get());
+  TspDataSkinMenuItem* Data = TspSkinEditor(*Default).Object<TspDataSkinMenuItem>(Index);
   ASSERT_NE(Data, nullptr);
   Menu.SkinData = Default.get();
 

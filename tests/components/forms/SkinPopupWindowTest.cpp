@@ -100,9 +100,9 @@ TEST_F(SkinPopupWindowTest, FixtureSkinSizesFromItsPictureMargins) {
   PopupPicture->SetSize(40, 30);
   auto ItemPicture = std::make_unique<TBitmap>();
   ItemPicture->SetSize(60, 24);
-  Skin->FActivePictures.push_back(std::move(PopupPicture));
-  Skin->FActivePictures.push_back(std::move(ItemPicture));
-  const int PictureCount = static_cast<int>(Skin->FActivePictures.size());
+  TspSkinEditor(*Skin).AddPicture(std::move(PopupPicture));
+  TspSkinEditor(*Skin).AddPicture(std::move(ItemPicture));
+  const int PictureCount = Skin->PictureCount();
   TspDataSkinPopupWindow Data;
   Data.WindowPictureIndex = PictureCount - 2;
   Data.MaskPictureIndex = -1;
@@ -115,7 +115,7 @@ TEST_F(SkinPopupWindowTest, FixtureSkinSizesFromItsPictureMargins) {
   Record->TextRct = TRect{6, 0, 50, 18};
   Record->FontName = "Arial";
   Record->FontHeight = 14;
-  Skin->ObjectList.push_back(std::move(Record));
+  TspSkinEditor(*Skin).AddObject(std::move(Record));
   Menu.SkinData = Skin.get();
   AddThreeItems();
 
