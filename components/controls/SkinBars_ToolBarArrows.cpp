@@ -3,7 +3,7 @@
 // while it scrolls.
 
 #include "components/controls/SkinBars.h"
-#include "components/controls/SkinButtonElementInternal.h"
+#include "components/controls/SkinButtonElement.h"
 #include "components/controls/SkinCtrls_PaintInternal.h"
 #include "platform/base/ScopeExit.h"
 #include "platform/gdi/DcScopes.h"

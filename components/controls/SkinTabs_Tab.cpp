@@ -1,4 +1,4 @@
-#include "components/controls/SkinButtonElementInternal.h"
+#include "components/controls/SkinButtonElement.h"
 #include "components/controls/SkinCtrls_PaintInternal.h"
 #include "components/controls/SkinCtrls_PiecesInternal.h"
 #include "components/controls/SkinTabs.h"

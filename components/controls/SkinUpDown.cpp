@@ -1,6 +1,6 @@
 #include "components/controls/SkinUpDown.h"
 
-#include "components/controls/SkinButtonElementInternal.h"
+#include "components/controls/SkinButtonElement.h"
 #include "components/controls/SkinCtrls_PaintInternal.h"
 #include "platform/win/Timers.h"
 
