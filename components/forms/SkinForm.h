@@ -788,8 +788,6 @@ class TspSkinForm : public TComponent {
 
   // ---- Object tracking (SkinForm_Tracking.cpp, SkinForm_TrackingTimers.cpp) and the
   // mouse cases of the message table (SkinForm_WindowProc.cpp)
-  // A disabled timer owned by this component, calling AHandler.
-  TTimer* NewObjectTimer(UINT AInterval, void (TspSkinForm::*AHandler)());
   void StopObjectTimers();
   // The object at AIndex of ObjectList; nullptr for -1 or past the end.
   TspActiveSkinObject* ObjectAt(int AIndex) const;
@@ -813,8 +811,8 @@ class TspSkinForm : public TComponent {
   // The cursor's screen position at the last drag step.
   int FOldX = 0, FOldY = 0;
   // Owned by this component (the component model frees them).
-  TTimer* FAnimateTimer = NewObjectTimer(25, &TspSkinForm::DoAnimateTimer);
-  TTimer* FMouseTimer = NewObjectTimer(50, &TspSkinForm::DoMouseTimer);
+  TTimer* FAnimateTimer = NewDisabledTimer(this, 25, [this] { DoAnimateTimer(); });
+  TTimer* FMouseTimer = NewDisabledTimer(this, 50, [this] { DoMouseTimer(); });
 
   // Skin change and area links (SkinForm_SkinChange*.cpp).
   // ChangeSkinData of the two layouts.
