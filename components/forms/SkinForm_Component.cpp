@@ -67,10 +67,7 @@ TspSkinForm::TspSkinForm(TComponent* AOwner)
   FForm->OnShortCut = TShortCutHook{FHook};
   FForm->SetAutoSize(false);
   FForm->AutoScroll = false;
-  FMorphTimer = new TTimer(this);
-  FMorphTimer->SetEnabled(false);
-  FMorphTimer->SetInterval(SkinFormMorphIntervalMs);
-  FMorphTimer->OnTimer = [this](TObject*) { DoMorphTimer(); };
+  FMorphTimer = NewDisabledTimer(this, SkinFormMorphIntervalMs, [this] { DoMorphTimer(); });
   FSysTrayMenu = new TspSkinPopupMenu(this);
   FSysTrayMenu->FComponentForm = FForm;
   FillTrayMenu();
