@@ -83,10 +83,10 @@ bool TspSkinForm::UseCollapsedLayerFrame() const {
 }
 
 TspFormLayerBorder::TspFormLayerBorder(TspSkinForm* ADSF)
-    : TComponent(ADSF), DSF(ADSF), FHook(std::make_shared<THookLink>()), FMouseTimer(new TTimer(this)) {
-  FMouseTimer->SetEnabled(false);
-  FMouseTimer->SetInterval(500);
-  FMouseTimer->OnTimer = [this](TObject*) { MouseTimerTick(); };
+    : TComponent(ADSF),
+      DSF(ADSF),
+      FHook(std::make_shared<THookLink>()),
+      FMouseTimer(NewDisabledTimer(this, 500, [this] { MouseTimerTick(); })) {
   for (auto& Image : FImages) Image = std::make_unique<TspBitmap>();
   HookForm(ADSF->Form());
 }
