@@ -1077,10 +1077,10 @@ class TspSkinForm : public TComponent {
   // The border margins the outer rectangle of Move, SetBounds and DoMagnetic includes;
   // all 0 while no visible border shows.
   TRect LayeredBorderMargins() const;
-  // Owned by this component: made after FForm, freed by the destructor once the
+  // Owned by this component alone: made after FForm, freed by the destructor once the
   // component's hooks are off.
-  TspFormLayerBorder* FBorderLayer = NewFormLayerBorder(this);
-  static TspFormLayerBorder* NewFormLayerBorder(TspSkinForm* ASkinForm);
+  std::unique_ptr<TspFormLayerBorder> FBorderLayer = NewFormLayerBorder(this);
+  static std::unique_ptr<TspFormLayerBorder> NewFormLayerBorder(TspSkinForm* ASkinForm);
 };
 
 // The MDI messages between documents and their frame (see SkinForm_MdiWindowProc.cpp).

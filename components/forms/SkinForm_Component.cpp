@@ -87,7 +87,7 @@ TspSkinForm::~TspSkinForm() {
   RemoveHooks();
   // The layered border's hook reaches into this component: it goes while all of it
   // still exists, its hook now on top and taken off cleanly.
-  delete FBorderLayer;
+  FBorderLayer.reset();
 }
 
 void TspSkinForm::RemoveHooks() {

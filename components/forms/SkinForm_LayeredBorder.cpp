@@ -50,8 +50,8 @@ int ScaleAlpha(int AValue, int AFactor) {
 
 }  // namespace
 
-TspFormLayerBorder* TspSkinForm::NewFormLayerBorder(TspSkinForm* ASkinForm) {
-  return new TspFormLayerBorder(ASkinForm);
+std::unique_ptr<TspFormLayerBorder> TspSkinForm::NewFormLayerBorder(TspSkinForm* ASkinForm) {
+  return std::make_unique<TspFormLayerBorder>(ASkinForm);
 }
 
 bool TspSkinForm::IsSizeAble() const {
@@ -83,7 +83,7 @@ bool TspSkinForm::UseCollapsedLayerFrame() const {
 }
 
 TspFormLayerBorder::TspFormLayerBorder(TspSkinForm* ADSF)
-    : TComponent(ADSF),
+    : TComponent(nullptr),
       DSF(ADSF),
       FHook(std::make_shared<THookLink>()),
       FMouseTimer(NewDisabledTimer(this, 500, [this] { MouseTimerTick(); })) {
