@@ -1077,10 +1077,9 @@ class TspSkinForm : public TComponent {
   // The border margins the outer rectangle of Move, SetBounds and DoMagnetic includes;
   // all 0 while no visible border shows.
   TRect LayeredBorderMargins() const;
-  // Owned by this component alone: made after FForm, freed by the destructor once the
-  // component's hooks are off.
-  std::unique_ptr<TspFormLayerBorder> FBorderLayer = NewFormLayerBorder(this);
-  static std::unique_ptr<TspFormLayerBorder> NewFormLayerBorder(TspSkinForm* ASkinForm);
+  // Owned by this component alone: made by the constructor after FForm, freed by the
+  // destructor once the component's hooks are off.
+  std::unique_ptr<TspFormLayerBorder> FBorderLayer;
 };
 
 // The MDI messages between documents and their frame (see SkinForm_MdiWindowProc.cpp).

@@ -60,7 +60,10 @@ TspSkinForm* FindSkinForm(TCustomForm* AForm) {
 }
 
 TspSkinForm::TspSkinForm(TComponent* AOwner)
-    : TComponent(AOwner), FForm(SkinFormOwnerAsForm(AOwner)), FHook(std::make_shared<THookLink>()) {
+    : TComponent(AOwner),
+      FForm(SkinFormOwnerAsForm(AOwner)),
+      FHook(std::make_shared<THookLink>()),
+      FBorderLayer(std::make_unique<TspFormLayerBorder>(this)) {
   FHook->Owner = this;
   FForm->SetBorderIcons({});
   OnShortCut = std::move(FForm->OnShortCut);

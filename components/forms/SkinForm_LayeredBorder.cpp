@@ -50,10 +50,6 @@ int ScaleAlpha(int AValue, int AFactor) {
 
 }  // namespace
 
-std::unique_ptr<TspFormLayerBorder> TspSkinForm::NewFormLayerBorder(TspSkinForm* ASkinForm) {
-  return std::make_unique<TspFormLayerBorder>(ASkinForm);
-}
-
 bool TspSkinForm::IsSizeAble() const {
   return Sizeable || FForm->BorderStyle() == bsSizeable || FForm->BorderStyle() == bsSizeToolWin;
 }
