@@ -68,8 +68,8 @@ void SetLayeredAlpha(HWND AWindow, uint8_t AAlpha) {
 }
 
 void GrabScreenToBitmap(int AX, int AY, TspBitmap& ABitmap) {
-  const TWindowDCScope Screen(nullptr);
-  BitBlt(ABitmap.DC(), 0, 0, ABitmap.Width(), ABitmap.Height(), Screen.Handle(), AX, AY, SRCCOPY);
+  const TWindowDCScope ScreenDC(nullptr);
+  BitBlt(ABitmap.DC(), 0, 0, ABitmap.Width(), ABitmap.Height(), ScreenDC.Handle(), AX, AY, SRCCOPY);
 }
 
 bool HasMultipleMonitors() {

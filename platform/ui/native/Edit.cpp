@@ -88,9 +88,9 @@ void TCustomEdit::DoEnter() {
 bool TCustomEdit::CanAutoSize(int&, int& ANewHeight) {
   TEXTMETRIC Metric;
   {
-    const TWindowDCScope Screen(nullptr);
-    SelectObject(Screen.Handle(), Font().Handle());
-    GetTextMetrics(Screen.Handle(), Metric);
+    const TWindowDCScope ScreenDC(nullptr);
+    SelectObject(ScreenDC.Handle(), Font().Handle());
+    GetTextMetrics(ScreenDC.Handle(), Metric);
   }
   const int Border = FBorderStyle == bsSingle ? 2 * GetSystemMetrics(SM_CYEDGE) : 0;
   ANewHeight = Metric.tmHeight + 4 + Border;

@@ -59,9 +59,9 @@ int CharWidth(TEditState& AState, char32_t AChar) {
   Utf8Append(Text, AChar);
   TSize Size;
   {
-    const TWindowDCScope Screen(nullptr);
-    if (AState.Font) SelectObject(Screen.Handle(), AState.Font);
-    GetTextExtentPoint32(Screen.Handle(), Text, Size);
+    const TWindowDCScope ScreenDC(nullptr);
+    if (AState.Font) SelectObject(ScreenDC.Handle(), AState.Font);
+    GetTextExtentPoint32(ScreenDC.Handle(), Text, Size);
   }
   if (AChar < 128)
     AState.AsciiAdvances[AChar] = Size.cx;

@@ -298,11 +298,11 @@ LRESULT HeaderWindowProc(HWND AWindow, UINT AMsg, WPARAM AWParam, LPARAM ALParam
 void RegisterHeaderClass() { RegisterControlClass(WC_HEADER, &HeaderWindowProc, IDC_ARROW); }
 
 int LineHeightFor(HFONT AFont) {
-  const TWindowDCScope Screen(nullptr);
+  const TWindowDCScope ScreenDC(nullptr);
   std::optional<TSelectedObject> Font;
-  if (AFont) Font.emplace(Screen.Handle(), AFont);
+  if (AFont) Font.emplace(ScreenDC.Handle(), AFont);
   TEXTMETRIC Metric;
-  GetTextMetrics(Screen.Handle(), Metric);
+  GetTextMetrics(ScreenDC.Handle(), Metric);
   return Metric.tmHeight;
 }
 

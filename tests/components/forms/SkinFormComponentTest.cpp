@@ -129,7 +129,7 @@ class TTeardownWatch : public TComponent {
     TComponent::Notification(AComponent, AOperation);
     if (AOperation != opRemove) return;
     bool OnTheScreen = false;
-    for (int I = 0; I < Screen->FormCount(); ++I) OnTheScreen |= Screen->Forms(I) == FForm;
+    for (int I = 0; I < Screen->CustomFormCount(); ++I) OnTheScreen |= Screen->CustomForms(I) == FForm;
     Gone.push_back({AComponent->Name(), FForm->HandleAllocated(), OnTheScreen, FForm->ControlCount()});
   }
 

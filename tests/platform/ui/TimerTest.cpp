@@ -62,19 +62,19 @@ TEST_F(TimerTest, AZeroIntervalAndAFreedTimerNeverTick) {
 
 TEST_F(TimerTest, ADisabledTimerWaitsForItsOwnerToSwitchItOnAndGoesWithIt) {
   auto* Owner = new TComponent(&Host());
-  int Ticks = 0;
-  TTimer* Disabled = NewDisabledTimer(Owner, 40, [&Ticks] { ++Ticks; });
+  int Calls = 0;
+  TTimer* Disabled = NewDisabledTimer(Owner, 40, [&Calls] { ++Calls; });
   EXPECT_EQ(Disabled->Owner(), Owner);
   EXPECT_FALSE(Disabled->Enabled());
   EXPECT_EQ(Disabled->Interval(), 40u);
   Headless().AdvanceClock(200);
-  EXPECT_EQ(Ticks, 0);
+  EXPECT_EQ(Calls, 0);
   Disabled->SetEnabled(true);
   Headless().AdvanceClock(120);
-  EXPECT_EQ(Ticks, 3);
+  EXPECT_EQ(Calls, 3);
   delete Owner;
   Headless().AdvanceClock(200);
-  EXPECT_EQ(Ticks, 3);
+  EXPECT_EQ(Calls, 3);
 }
 
 }  // namespace
