@@ -2,7 +2,7 @@
 // vertical centring of its children.
 
 #include "components/controls/SkinBars.h"
-#include "components/controls/SkinButtonElementInternal.h"
+#include "components/controls/SkinButtonElement.h"
 
 TspSkinToolBar::TspSkinToolBar(TComponent* AOwner) : TspSkinPanel(AOwner) {
   FForceBackground = false;

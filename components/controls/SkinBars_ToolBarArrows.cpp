@@ -3,21 +3,18 @@
 // while it scrolls.
 
 #include "components/controls/SkinBars.h"
-#include "components/controls/SkinButtonElementInternal.h"
+#include "components/controls/SkinButtonElement.h"
 #include "components/controls/SkinCtrls_PaintInternal.h"
-#include "platform/base/ScopeExit.h"
 #include "platform/gdi/DcScopes.h"
 #include "platform/win/WindowDC.h"
 
 void TspSkinToolBar::WMNCPaint(TMessage& AMessage) {
   TspSkinPanel::Dispatch(AMessage);
   if (!CanScroll || !ArrowsVisible() || !HandleAllocated()) return;
-  HWND Window = Handle();
-  HDC DC = GetWindowDC(Window);
-  if (!DC) return;
-  const ScopeExit Release([&] { ReleaseDC(Window, DC); });
+  const TWindowDCScope DC(Handle(), daWholeWindow);
+  if (!DC.Handle()) return;
   TCanvas Canvas;
-  const TCanvasHandleScope CanvasScope(Canvas, DC);
+  const TCanvasHandleScope CanvasScope(Canvas, DC.Handle());
   for (int I = 0; I < 2; ++I) DrawScrollArrow(Canvas, I);
 }
 

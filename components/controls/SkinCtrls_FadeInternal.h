@@ -27,12 +27,7 @@ inline bool StepFade(double& AKf, bool AHot) {
 // Starts ATimer (made on first use, owned by AOwner) unless it runs. A finished timer
 // is disabled rather than freed: it may finish from inside its own tick.
 inline void StartFadeTimer(TTimer*& ATimer, TComponent* AOwner, std::function<void()> ATick) {
-  if (!ATimer) {
-    ATimer = new TTimer(AOwner);
-    ATimer->SetEnabled(false);
-    ATimer->SetInterval(FadeTickInterval);
-    ATimer->OnTimer = [ATick = std::move(ATick)](TObject*) { ATick(); };
-  }
+  if (!ATimer) ATimer = NewDisabledTimer(AOwner, FadeTickInterval, std::move(ATick));
   if (!ATimer->Enabled()) ATimer->SetEnabled(true);
 }
 

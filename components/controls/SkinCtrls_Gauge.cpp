@@ -336,10 +336,8 @@ void TspSkinGauge::StartProgressAnimation() {
   FAnimationPauseTimer = new TTimer(this);
   FAnimationPauseTimer->SetInterval(static_cast<UINT>(FProgressAnimationPause));
   FAnimationPauseTimer->OnTimer = [this](TObject*) { StartInternalAnimation(); };
-  FAnimationTimer = new TTimer(this);
-  FAnimationTimer->SetEnabled(false);
-  FAnimationTimer->SetInterval(static_cast<UINT>(std::max(ProgressAnimationTimerInterval, 0)));
-  FAnimationTimer->OnTimer = [this](TObject*) { AnimationFrameTick(); };
+  FAnimationTimer = NewDisabledTimer(this, static_cast<UINT>(std::max(ProgressAnimationTimerInterval, 0)),
+                                     [this] { AnimationFrameTick(); });
   StartInternalAnimation();
 }
 

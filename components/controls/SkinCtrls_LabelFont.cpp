@@ -1,11 +1,6 @@
 #include "components/controls/SkinCtrls_LabelFontInternal.h"
 #include "platform/gdi/Text.h"
 
-int FindSkinElement(const TspSkinData* ASkinData, const String& AName) {
-  if (!ASkinData || ASkinData->Empty) return -1;
-  return ASkinData->GetControlIndex(AName);
-}
-
 int FindStdLabelElement(const TspSkinData* ASkinData, const String& AName, TspStdLabelFont& AFont) {
   const int Index = FindSkinElement(ASkinData, AName);
   if (Index < 0) return -1;

@@ -5,10 +5,8 @@
 // User-interface thread.
 
 #include "components/controls/SkinCtrls.h"
+#include "components/controls/SkinElementLookup.h"
 
-// The index of the element AName in ASkinData: -1 without skin data, while the skin is
-// empty, or when the skin lacks it.
-int FindSkinElement(const TspSkinData* ASkinData, const String& AName);
 // FindSkinElement; when the element is a TspDataSkinStdLabelControl its font and colours are
 // copied into AFont; an element of another kind leaves AFont as it was.
 int FindStdLabelElement(const TspSkinData* ASkinData, const String& AName, TspStdLabelFont& AFont);

@@ -7,7 +7,6 @@
 #include "components/controls/SkinCtrls_LabelFontInternal.h"
 #include "components/controls/SkinCtrls_PiecesInternal.h"
 #include "components/controls/SkinCtrls_ViewsInternal.h"
-#include "platform/base/ScopeExit.h"
 #include "platform/gdi/DcScopes.h"
 #include "platform/gdi/Text.h"
 #include "platform/win/MessageQueue.h"
@@ -190,10 +189,9 @@ void TspSkinCustomListView::FillBelowHeader() {
   if (ViewStyle() != vsReport || !FHeaderHandle || !(GridLines() || FDrawSkin)) return;
   RECT Header{};
   GetWindowRect(FHeaderHandle, &Header);
-  HDC DC = GetDC(Handle());
-  ScopeExit Release([&] { ReleaseDC(Handle(), DC); });
+  const TWindowDCScope DC(Handle());
   TCanvas Surface;
-  TCanvasHandleScope Scope(Surface, DC);
+  TCanvasHandleScope Scope(Surface, DC.Handle());
   Surface.Brush().SetColor(Color());
   Surface.FillRect(Rect(0, Header.Height(), Width(), Header.Height() + 1));
 }

@@ -3,7 +3,7 @@
 // "resizetoolbutton" element and its strip elements, a menu-button element's pressed
 // drop-down part while its menu shows, and the built-in look.
 
-#include "components/controls/SkinButtonElementInternal.h"
+#include "components/controls/SkinButtonElement.h"
 #include "components/controls/SkinCtrls.h"
 #include "components/controls/SkinCtrls_ButtonInternal.h"
 #include "components/controls/SkinCtrls_MenuButtonInternal.h"

@@ -4,10 +4,7 @@
 #include "components/controls/SkinExCtrls.h"
 
 TspSkinAnimate::TspSkinAnimate(TComponent* AOwner)
-    : TspFrameSkinControl(AOwner), FAnimateTimer(new TTimer(this)) {
-  FAnimateTimer->SetEnabled(false);
-  FAnimateTimer->SetInterval(50);
-  FAnimateTimer->OnTimer = [this](TObject*) { AnimateTimerTick(); };
+    : TspFrameSkinControl(AOwner), FAnimateTimer(NewDisabledTimer(this, 50, [this] { AnimateTimerTick(); })) {
   SetBounds(Left(), Top(), 50, 50);
 }
 

@@ -1,5 +1,4 @@
 #include "components/controls/SkinTabs.h"
-#include "platform/base/ScopeExit.h"
 #include "platform/gdi/DcScopes.h"
 #include "platform/win/Cursors.h"
 #include "platform/win/WindowDC.h"
@@ -8,10 +7,9 @@
 void TspSkinPageControl::RepaintTabs() {
   if (!HandleAllocated()) return;
   // Drawn at once on the control's canvas, as every state change of a tab is.
-  HDC DC = GetDC(Handle());
-  const ScopeExit Release([&] { ReleaseDC(Handle(), DC); });
+  const TWindowDCScope DC(Handle());
   TCanvas Surface;
-  TCanvasHandleScope Scope(Surface, DC);
+  TCanvasHandleScope Scope(Surface, DC.Handle());
   GetSkinData();
   PaintTabs(Surface);
 }

@@ -1,6 +1,6 @@
 #include <algorithm>
 
-#include "components/controls/SkinButtonElementInternal.h"
+#include "components/controls/SkinButtonElement.h"
 #include "components/controls/SkinCtrls_PaintInternal.h"
 #include "components/controls/SkinCtrls_PiecesInternal.h"
 #include "components/controls/SkinTabs.h"

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "components/controls/SkinButtonElementInternal.h"
+#include "components/controls/SkinButtonElement.h"
 #include "components/controls/SkinCtrls_PaintInternal.h"
 #include "platform/win/Timers.h"
 

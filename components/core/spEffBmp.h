@@ -655,7 +655,7 @@ class TspLayerManager : public TComponent {
 
   std::unique_ptr<TspLayerWindow> FLayerWindow;
   std::unique_ptr<TspBitmap> FBmp;
-  std::unique_ptr<TTimer> FTimer;
+  TTimer* FTimer;  // owned as a component
   int FEndAlphaBlendValue = 0;
   int FBeginAlphaBlendValue = 0;
   int FStepAlphaBlendValue = 0;

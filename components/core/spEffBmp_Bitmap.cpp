@@ -7,6 +7,7 @@
 
 #include "components/core/spEffBmp.h"
 #include "platform/base/Exceptions.h"
+#include "platform/gdi/DcScopes.h"
 
 namespace {
 
@@ -83,23 +84,13 @@ void TspBitmap::SetSize(int AWidth, int AHeight) {
   Info.bmiHeader.biHeight = -int32_t(Height);
   Info.bmiHeader.biBitCount = 32;
   void* Bits = nullptr;
-  const HBITMAP Section = CreateDIBSection(nullptr, &Info, DIB_RGB_COLORS, &Bits, nullptr, 0);
-  if (!Section || !Bits) {
-    if (Section) DeleteObject(Section);
-    throw EOutOfMemory("Can't allocate the DIB handle");
-  }
-  const HDC DC = CreateCompatibleDC(nullptr);
-  if (!DC) {
-    DeleteObject(Section);
-    throw EOutOfMemory("Can't create compatible DC");
-  }
-  if (!SelectObject(DC, Section)) {
-    DeleteDC(DC);
-    DeleteObject(Section);
-    throw EOutOfMemory("Can't bslect an object into DC");
-  }
-  FHandle = Section;
-  FDC = DC;
+  TOwnedGdiObject<TBitmapObject> Section(CreateDIBSection(nullptr, &Info, DIB_RGB_COLORS, &Bits, nullptr, 0));
+  if (!Section || !Bits) throw EOutOfMemory("Can't allocate the DIB handle");
+  TOwnedMemoryDC DC(CreateCompatibleDC(nullptr));
+  if (!DC) throw EOutOfMemory("Can't create compatible DC");
+  if (!SelectObject(DC.get(), Section.get())) throw EOutOfMemory("Can't bslect an object into DC");
+  FHandle = Section.release();
+  FDC = DC.release();
   FBits = static_cast<PspColorArray>(Bits);
   FWidth = int(Width);
   FHeight = int(Height);

@@ -8,6 +8,7 @@
 #include "components/core/spEffBmp.h"
 #include "platform/base/Exceptions.h"
 #include "platform/gdi/Bitmaps.h"
+#include "platform/gdi/DcScopes.h"
 
 TspEffectBmp::TspEffectBmp(int ACx, int ACy) { Allocate(ACx, ACy); }
 
@@ -16,9 +17,8 @@ TspEffectBmp::TspEffectBmp(HBITMAP ABitmap) {
   if (!ABitmap || GetObject(ABitmap, sizeof(Facts), &Facts) == 0) return;
   Allocate(Facts.bmWidth, Facts.bmHeight);
   if (!FBits) return;
-  const HDC Display = CreateCompatibleDC(nullptr);
-  GetDIBits(Display, ABitmap, 0, unsigned(FHeight), FBits, &FBmpInfo, DIB_RGB_COLORS);
-  DeleteDC(Display);
+  const TOwnedMemoryDC Display(CreateCompatibleDC(nullptr));
+  GetDIBits(Display.get(), ABitmap, 0, unsigned(FHeight), FBits, &FBmpInfo, DIB_RGB_COLORS);
 }
 
 TspEffectBmp::TspEffectBmp(const TspEffectBmp& ASource) {

@@ -28,16 +28,11 @@ void TspLayerWindow::Dispatch(TMessage& AMessage) {
 }
 
 TspLayerManager::TspLayerManager(TComponent* AOwner)
-    : TComponent(AOwner), FTimer(std::make_unique<TTimer>(nullptr)) {
-  FTimer->SetEnabled(false);
-  FTimer->SetInterval(FadeInterval);
-  FTimer->OnTimer = [this](TObject*) { FadeStep(); };
-}
+    : TComponent(AOwner), FTimer(NewDisabledTimer(this, FadeInterval, [this] { FadeStep(); })) {}
 
-TspLayerManager::~TspLayerManager() {
-  FTimer.reset();
-  FLayerWindow.reset();
-}
+// The timer, owned as a component, goes after the window; no tick reaches the
+// component in between, as ticks come only from the message loop.
+TspLayerManager::~TspLayerManager() = default;
 
 void TspLayerManager::Show(int AX, int AY, const TGraphic& AImage, const TGraphic& AImageMask,
                            int AAlphaBlendValue) {

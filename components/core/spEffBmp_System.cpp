@@ -68,9 +68,8 @@ void SetLayeredAlpha(HWND AWindow, uint8_t AAlpha) {
 }
 
 void GrabScreenToBitmap(int AX, int AY, TspBitmap& ABitmap) {
-  const HDC Screen = GetDC(nullptr);
-  BitBlt(ABitmap.DC(), 0, 0, ABitmap.Width(), ABitmap.Height(), Screen, AX, AY, SRCCOPY);
-  ReleaseDC(nullptr, Screen);
+  const TWindowDCScope ScreenDC(nullptr);
+  BitBlt(ABitmap.DC(), 0, 0, ABitmap.Width(), ABitmap.Height(), ScreenDC.Handle(), AX, AY, SRCCOPY);
 }
 
 bool HasMultipleMonitors() {

@@ -788,8 +788,6 @@ class TspSkinForm : public TComponent {
 
   // ---- Object tracking (SkinForm_Tracking.cpp, SkinForm_TrackingTimers.cpp) and the
   // mouse cases of the message table (SkinForm_WindowProc.cpp)
-  // A disabled timer owned by this component, calling AHandler.
-  TTimer* NewObjectTimer(UINT AInterval, void (TspSkinForm::*AHandler)());
   void StopObjectTimers();
   // The object at AIndex of ObjectList; nullptr for -1 or past the end.
   TspActiveSkinObject* ObjectAt(int AIndex) const;
@@ -813,8 +811,8 @@ class TspSkinForm : public TComponent {
   // The cursor's screen position at the last drag step.
   int FOldX = 0, FOldY = 0;
   // Owned by this component (the component model frees them).
-  TTimer* FAnimateTimer = NewObjectTimer(25, &TspSkinForm::DoAnimateTimer);
-  TTimer* FMouseTimer = NewObjectTimer(50, &TspSkinForm::DoMouseTimer);
+  TTimer* FAnimateTimer = NewDisabledTimer(this, 25, [this] { DoAnimateTimer(); });
+  TTimer* FMouseTimer = NewDisabledTimer(this, 50, [this] { DoMouseTimer(); });
 
   // Skin change and area links (SkinForm_SkinChange*.cpp).
   // ChangeSkinData of the two layouts.
@@ -1079,10 +1077,9 @@ class TspSkinForm : public TComponent {
   // The border margins the outer rectangle of Move, SetBounds and DoMagnetic includes;
   // all 0 while no visible border shows.
   TRect LayeredBorderMargins() const;
-  // Owned by this component: made after FForm, freed by the destructor once the
-  // component's hooks are off.
-  TspFormLayerBorder* FBorderLayer = NewFormLayerBorder(this);
-  static TspFormLayerBorder* NewFormLayerBorder(TspSkinForm* ASkinForm);
+  // Owned by this component alone: made by the constructor after FForm, freed by the
+  // destructor once the component's hooks are off.
+  std::unique_ptr<TspFormLayerBorder> FBorderLayer;
 };
 
 // The MDI messages between documents and their frame (see SkinForm_MdiWindowProc.cpp).

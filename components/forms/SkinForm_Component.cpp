@@ -60,17 +60,17 @@ TspSkinForm* FindSkinForm(TCustomForm* AForm) {
 }
 
 TspSkinForm::TspSkinForm(TComponent* AOwner)
-    : TComponent(AOwner), FForm(SkinFormOwnerAsForm(AOwner)), FHook(std::make_shared<THookLink>()) {
+    : TComponent(AOwner),
+      FForm(SkinFormOwnerAsForm(AOwner)),
+      FHook(std::make_shared<THookLink>()),
+      FBorderLayer(std::make_unique<TspFormLayerBorder>(this)) {
   FHook->Owner = this;
   FForm->SetBorderIcons({});
   OnShortCut = std::move(FForm->OnShortCut);
   FForm->OnShortCut = TShortCutHook{FHook};
   FForm->SetAutoSize(false);
   FForm->AutoScroll = false;
-  FMorphTimer = new TTimer(this);
-  FMorphTimer->SetEnabled(false);
-  FMorphTimer->SetInterval(SkinFormMorphIntervalMs);
-  FMorphTimer->OnTimer = [this](TObject*) { DoMorphTimer(); };
+  FMorphTimer = NewDisabledTimer(this, SkinFormMorphIntervalMs, [this] { DoMorphTimer(); });
   FSysTrayMenu = new TspSkinPopupMenu(this);
   FSysTrayMenu->FComponentForm = FForm;
   FillTrayMenu();
@@ -90,7 +90,7 @@ TspSkinForm::~TspSkinForm() {
   RemoveHooks();
   // The layered border's hook reaches into this component: it goes while all of it
   // still exists, its hook now on top and taken off cleanly.
-  delete FBorderLayer;
+  FBorderLayer.reset();
 }
 
 void TspSkinForm::RemoveHooks() {

@@ -9,8 +9,8 @@
 #include "components/core/SPUtils.h"
 #include "components/forms/SkinForm.h"
 #include "components/forms/SkinForm_LayeredBorder.h"
-#include "platform/base/ScopeExit.h"
 #include "platform/gdi/DeviceContext.h"
+#include "platform/gdi/Graphics.h"
 #include "platform/gdi/Regions.h"
 #include "platform/ui/Screen.h"
 #include "platform/win/MessageQueue.h"
@@ -25,10 +25,10 @@ TPoint SkinFormShiftedPoint(TPoint APoint, int ADX, int ADY) { return {APoint.X 
 void AddStripToRegion(HRGN ARegion, TBitmap& AStrip, int AX, int AY) {
   std::vector<uint8_t> Data;
   if (GetMaskRegionRects(AStrip, AX, AY, Data) == 0) return;
-  HRGN Strip = ExtCreateRegion(nullptr, uint32_t(Data.size()), reinterpret_cast<const RGNDATA*>(Data.data()));
+  const TOwnedGdiObject<TRegionObject> Strip(
+      ExtCreateRegion(nullptr, uint32_t(Data.size()), reinterpret_cast<const RGNDATA*>(Data.data())));
   if (Strip == nullptr) return;
-  CombineRgn(ARegion, ARegion, Strip, RGN_OR);
-  DeleteObject(Strip);
+  CombineRgn(ARegion, ARegion, Strip.get(), RGN_OR);
 }
 
 // The pixel of a mask strip at (AX, AY) is black; a pixel outside the strip never is.
@@ -159,13 +159,13 @@ void TspSkinForm::UpdateFormRegion(bool AFull) {
                         FFormWidth, FFormHeight);
   // Only the four border strips are scanned; the inner rectangle enters whole (and
   // not at all when the form is too small to have one).
-  HRGN Region =
-      IsRectEmpty(NewMaskRectArea) ? CreateRectRgn(0, 0, 0, 0) : CreateRectRgnIndirect(&NewMaskRectArea);
-  AddStripToRegion(Region, RMTop, 0, 0);
-  AddStripToRegion(Region, RMBottom, 0, NewMaskRectArea.Bottom);
-  AddStripToRegion(Region, RMLeft, 0, NewMaskRectArea.Top);
-  AddStripToRegion(Region, RMRight, NewMaskRectArea.Right, NewMaskRectArea.Top);
-  SetRegion(Region);
+  TOwnedGdiObject<TRegionObject> Region(
+      IsRectEmpty(NewMaskRectArea) ? CreateRectRgn(0, 0, 0, 0) : CreateRectRgnIndirect(&NewMaskRectArea));
+  AddStripToRegion(Region.get(), RMTop, 0, 0);
+  AddStripToRegion(Region.get(), RMBottom, 0, NewMaskRectArea.Bottom);
+  AddStripToRegion(Region.get(), RMLeft, 0, NewMaskRectArea.Top);
+  AddStripToRegion(Region.get(), RMRight, NewMaskRectArea.Right, NewMaskRectArea.Top);
+  SetRegion(Region.release());
 }
 
 bool TspSkinForm::PointInSkinFrame(TPoint APoint) {

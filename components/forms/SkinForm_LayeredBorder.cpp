@@ -50,10 +50,6 @@ int ScaleAlpha(int AValue, int AFactor) {
 
 }  // namespace
 
-TspFormLayerBorder* TspSkinForm::NewFormLayerBorder(TspSkinForm* ASkinForm) {
-  return new TspFormLayerBorder(ASkinForm);
-}
-
 bool TspSkinForm::IsSizeAble() const {
   return Sizeable || FForm->BorderStyle() == bsSizeable || FForm->BorderStyle() == bsSizeToolWin;
 }
@@ -83,10 +79,10 @@ bool TspSkinForm::UseCollapsedLayerFrame() const {
 }
 
 TspFormLayerBorder::TspFormLayerBorder(TspSkinForm* ADSF)
-    : TComponent(ADSF), DSF(ADSF), FHook(std::make_shared<THookLink>()), FMouseTimer(new TTimer(this)) {
-  FMouseTimer->SetEnabled(false);
-  FMouseTimer->SetInterval(500);
-  FMouseTimer->OnTimer = [this](TObject*) { MouseTimerTick(); };
+    : TComponent(nullptr),
+      DSF(ADSF),
+      FHook(std::make_shared<THookLink>()),
+      FMouseTimer(NewDisabledTimer(this, 500, [this] { MouseTimerTick(); })) {
   for (auto& Image : FImages) Image = std::make_unique<TspBitmap>();
   HookForm(ADSF->Form());
 }

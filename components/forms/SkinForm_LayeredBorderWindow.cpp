@@ -51,12 +51,11 @@ void CutLayerWindowOffForm(HWND AWindow, const TRect& APlace, const TRect& AForm
     return;
   }
   OffsetRect(Over, -APlace.Left, -APlace.Top);
-  HRGN Region = CreateRectRgn(0, 0, APlace.Width(), APlace.Height());
-  HRGN FormPart = CreateRectRgn(Over.Left, Over.Top, Over.Right, Over.Bottom);
-  CombineRgn(Region, Region, FormPart, RGN_DIFF);
-  DeleteObject(FormPart);
+  TOwnedGdiObject<TRegionObject> Region(CreateRectRgn(0, 0, APlace.Width(), APlace.Height()));
+  const TOwnedGdiObject<TRegionObject> FormPart(CreateRectRgn(Over.Left, Over.Top, Over.Right, Over.Bottom));
+  CombineRgn(Region.get(), Region.get(), FormPart.get(), RGN_DIFF);
   // The window owns the region from here on.
-  SetWindowRgn(AWindow, Region, true);
+  SetWindowRgn(AWindow, Region.release(), true);
 }
 
 }  // namespace

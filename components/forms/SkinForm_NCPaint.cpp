@@ -231,12 +231,10 @@ void TspSkinForm::DrawSkinObject(TspActiveSkinObject* AObject) {
     return;
   }
   if (FForm->BorderStyle() == bsNone || IsMaximizedMDIChild() || !FForm->HandleAllocated()) return;
-  HWND Window = FForm->Handle();
-  HDC DC = GetWindowDC(Window);
-  if (!DC) return;
-  const ScopeExit Release([&] { ReleaseDC(Window, DC); });
+  const TWindowDCScope DC(FForm->Handle(), daWholeWindow);
+  if (!DC.Handle()) return;
   TCanvas Canvas;
-  const TCanvasHandleScope CanvasScope(Canvas, DC);
+  const TCanvasHandleScope CanvasScope(Canvas, DC.Handle());
   AObject->Draw(Canvas, true);
 }
 

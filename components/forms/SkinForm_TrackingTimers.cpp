@@ -6,14 +6,6 @@
 #include "platform/win/Cursors.h"
 #include "platform/win/WindowPos.h"
 
-TTimer* TspSkinForm::NewObjectTimer(UINT AInterval, void (TspSkinForm::*AHandler)()) {
-  auto* Timer = new TTimer(this);
-  Timer->SetEnabled(false);
-  Timer->SetInterval(AInterval);
-  Timer->OnTimer = [this, AHandler](TObject*) { (this->*AHandler)(); };
-  return Timer;
-}
-
 void TspSkinForm::StopObjectTimers() {
   FMorphTimer->SetEnabled(false);
   FAnimateTimer->SetEnabled(false);

@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-#include "components/controls/SkinButtonElementInternal.h"
+#include "components/controls/SkinButtonElement.h"
 #include "components/core/SPUtils.h"
 #include "components/forms/SkinMdiTabs.h"
 

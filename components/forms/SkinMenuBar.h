@@ -351,7 +351,6 @@ class TspSkinMainMenuBar : public TspSkinControl {
   // The bar's skin background in B: the element's picture fitted to the bar, or in
   // tool-bar mode the "resizetoolpanel" (else "panel") element.
   void PaintSkinBackground(TBitmap& B);
-  TTimer* NewTimer(UINT AInterval, void (TspSkinMainMenuBar::*AHandler)());
   void DoMouseTimer();
   void DoMorphTimer();
   void DoAnimateTimer();

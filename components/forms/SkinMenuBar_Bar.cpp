@@ -11,9 +11,9 @@
 
 TspSkinMainMenuBar::TspSkinMainMenuBar(TComponent* AOwner) : TspSkinControl(AOwner) {
   SetSkinDataName("mainmenubar");
-  FMouseTimer = NewTimer(50, &TspSkinMainMenuBar::DoMouseTimer);
-  FMorphTimer = NewTimer(25, &TspSkinMainMenuBar::DoMorphTimer);
-  FAnimateTimer = NewTimer(25, &TspSkinMainMenuBar::DoAnimateTimer);
+  FMouseTimer = NewDisabledTimer(this, 50, [this] { DoMouseTimer(); });
+  FMorphTimer = NewDisabledTimer(this, 25, [this] { DoMorphTimer(); });
+  FAnimateTimer = NewDisabledTimer(this, 25, [this] { DoAnimateTimer(); });
   SetAlign(alTop);
   SetHeight(22);
   FDefItemFont.SetName("MS Sans Serif");

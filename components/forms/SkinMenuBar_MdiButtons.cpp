@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "components/controls/SkinCtrls_LabelFontInternal.h"
+#include "components/controls/SkinElementLookup.h"
 #include "components/core/SPUtils.h"
 #include "components/forms/SkinForm.h"
 #include "components/forms/SkinForm_ObjInternal.h"

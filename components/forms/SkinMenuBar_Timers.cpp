@@ -5,14 +5,6 @@
 #include "components/forms/SkinMenuBar.h"
 #include "platform/win/Cursors.h"
 
-TTimer* TspSkinMainMenuBar::NewTimer(UINT AInterval, void (TspSkinMainMenuBar::*AHandler)()) {
-  auto* Timer = new TTimer(this);
-  Timer->SetEnabled(false);
-  Timer->SetInterval(AInterval);
-  Timer->OnTimer = [this, AHandler](TObject*) { (this->*AHandler)(); };
-  return Timer;
-}
-
 // The hot item follows the pointer even when the bar gets no mouse messages (another
 // window holds the mouse); off the bar the hover ends and the watch stops.
 void TspSkinMainMenuBar::DoMouseTimer() {

@@ -35,12 +35,11 @@ void RunMenuItemCommand(TMenuItem* AItem) {
 }  // namespace
 
 TspSkinMenu::TspSkinMenu(TComponent* AOwner, TCustomForm* AForm)
-    : TComponent(AOwner), WaitTimer(new TTimer(this)), FForm(AForm) {
+    : TComponent(AOwner),
+      WaitTimer(NewDisabledTimer(this, SubMenuWaitMs, [this] { DoWaitTimer(); })),
+      FForm(AForm) {
   FDefaultMenuItemFont.SetName("Arial");
   FDefaultMenuItemFont.SetHeight(14);
-  WaitTimer->SetEnabled(false);
-  WaitTimer->SetInterval(SubMenuWaitMs);
-  WaitTimer->OnTimer = [this](TObject*) { DoWaitTimer(); };
 }
 
 TspSkinMenu::~TspSkinMenu() { CloseLevels(0); }

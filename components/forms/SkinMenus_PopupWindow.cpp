@@ -21,15 +21,9 @@ TspSkinPopupWindow::TspSkinPopupWindow(TComponent* AOwner, TspDataSkinPopupWindo
                                        TspSkinMenu& AParentMenu)
     : TCustomControl(AOwner),
       ParentMenu(AParentMenu),
-      MouseTimer(new TTimer(this)),
-      MorphTimer(new TTimer(this)) {
+      MouseTimer(NewDisabledTimer(this, 50, [this] { MouseTimerTick(); })),
+      MorphTimer(NewDisabledTimer(this, 20, [this] { MorphTimerTick(); })) {
   FVisible = false;
-  MouseTimer->SetEnabled(false);
-  MouseTimer->SetInterval(50);
-  MouseTimer->OnTimer = [this](TObject*) { MouseTimerTick(); };
-  MorphTimer->SetEnabled(false);
-  MorphTimer->SetInterval(20);
-  MorphTimer->OnTimer = [this](TObject*) { MorphTimerTick(); };
   // A skin look needs its window picture to be measured and drawn from.
   if (!AData || !AParentMenu.SkinData) return;
   WindowPicture = AParentMenu.SkinData->Picture(AData->WindowPictureIndex);

@@ -2,7 +2,7 @@
 // picture or a plain frame, then each cell, its picture, a button's caption or a
 // heading, from the skin's elements or with the built-in look.
 
-#include "components/controls/SkinButtonElementInternal.h"
+#include "components/controls/SkinButtonElement.h"
 #include "components/core/SPUtils.h"
 #include "components/forms/SkinPictureMenu.h"
 #include "platform/gdi/Text.h"

@@ -2,7 +2,7 @@
 // the application hook and closing. Closing runs from the window's own mouse handler
 // and from the hook, so the window is freed later, by the message loop.
 
-#include "components/controls/SkinCtrls_LabelFontInternal.h"
+#include "components/controls/SkinElementLookup.h"
 #include "components/core/SPUtils.h"
 #include "components/core/spEffBmp.h"
 #include "components/forms/SkinMenus.h"

@@ -3,10 +3,21 @@
 // or by exception: a message handler called in between (WM_NOTIFY's custom drawing, an
 // OnPaint event) may throw, and the device context must not stay changed behind it.
 // They sit beside ScopeExit (platform/base/ScopeExit.h), which covers every other
-// cleanup.
+// cleanup. Drawing objects and regions are owned by TOwnedGdiObject (Graphics.h); the
+// device contexts of windows by TWindowDCScope (platform/win/WindowDC.h).
+
+#include <memory>
 
 #include "platform/gdi/DeviceContext.h"
 #include "platform/gdi/Graphics.h"
+
+// Frees a device context of CreateCompatibleDC with DeleteDC.
+struct TMemoryDCDeleter {
+  void operator()(HDC ADC) const { DeleteDC(ADC); }
+};
+// A memory device context owned by a scope, or handed on to a longer owner with
+// release().
+using TOwnedMemoryDC = std::unique_ptr<TDeviceContext, TMemoryDCDeleter>;
 
 // Saves the state of a device context (selected objects, clip region, origin, colours,
 // modes) and brings it back at the end of the scope.

@@ -357,12 +357,10 @@ void TControl::Repaint() {
     Update();
     return;
   }
-  HWND ParentWindow = FParent->Handle();
-  HDC DC = GetDC(ParentWindow);
-  if (!DC) return;
-  IntersectClipRect(DC, FLeft, FTop, FLeft + FWidth, FTop + FHeight);
-  FParent->PaintControls(DC, this);
-  ReleaseDC(ParentWindow, DC);
+  const TWindowDCScope DC(FParent->Handle());
+  if (!DC.Handle()) return;
+  IntersectClipRect(DC.Handle(), FLeft, FTop, FLeft + FWidth, FTop + FHeight);
+  FParent->PaintControls(DC.Handle(), this);
 }
 
 HDC TControl::GetDeviceContext(HWND& AWindow) {

@@ -1,5 +1,7 @@
 #include "platform/ui/Timer.h"
 
+#include <utility>
+
 #include "platform/base/Exceptions.h"
 #include "platform/ui/WindowMethods.h"
 #include "platform/win/Timers.h"
@@ -47,4 +49,12 @@ void TTimer::UpdateTimer() {
 
 void TTimer::Timer() {
   if (OnTimer) OnTimer(this);
+}
+
+TTimer* NewDisabledTimer(TComponent* AOwner, UINT AInterval, std::function<void()> ATick) {
+  auto* Timer = new TTimer(AOwner);
+  Timer->SetEnabled(false);
+  Timer->SetInterval(AInterval);
+  Timer->OnTimer = [ATick = std::move(ATick)](TObject*) { ATick(); };
+  return Timer;
 }

@@ -3,6 +3,8 @@
 // thread, from the message loop (a window timer on a hidden utility window), on the
 // window system's clock (virtual under the headless backend).
 
+#include <functional>
+
 #include "platform/ui/Component.h"
 #include "platform/win/WindowTypes.h"
 
@@ -31,3 +33,8 @@ class TTimer : public TComponent {
   UINT FInterval = 1000;
   HWND FWindow = nullptr;
 };
+
+// A disabled timer owned by AOwner that calls ATick every AInterval milliseconds once
+// enabled: the components' timers of hover polls, animations and fades, which their
+// owners switch on when there is something to do.
+TTimer* NewDisabledTimer(TComponent* AOwner, UINT AInterval, std::function<void()> ATick);

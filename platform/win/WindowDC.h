@@ -23,3 +23,26 @@ HDC GetWindowDC(HWND AWindow);
 // Takes back a device context of GetDC or GetWindowDC; returns 1, or 0 when ADC is not
 // one of them.
 int ReleaseDC(HWND AWindow, HDC ADC);
+
+// A device context of a window for the length of a scope, given back by ReleaseDC when
+// the scope ends, by return or by exception; it sits here rather than beside the
+// guards of platform/gdi/DcScopes.h because window device contexts belong to the
+// window system. Handle() is nullptr for a dead window.
+enum TWindowDCArea { daClient, daWholeWindow };
+
+class TWindowDCScope {
+ public:
+  // GetDC for daClient, GetWindowDC for daWholeWindow.
+  explicit TWindowDCScope(HWND AWindow, TWindowDCArea AArea = daClient)
+      : FWindow(AWindow), FDC(AArea == daClient ? GetDC(AWindow) : GetWindowDC(AWindow)) {}
+  ~TWindowDCScope() {
+    if (FDC) ReleaseDC(FWindow, FDC);
+  }
+  TWindowDCScope(const TWindowDCScope&) = delete;
+  TWindowDCScope& operator=(const TWindowDCScope&) = delete;
+  HDC Handle() const { return FDC; }
+
+ private:
+  HWND FWindow;
+  HDC FDC;
+};

@@ -86,11 +86,12 @@ void TCustomEdit::DoEnter() {
 }
 
 bool TCustomEdit::CanAutoSize(int&, int& ANewHeight) {
-  HDC DC = GetDC(nullptr);
-  SelectObject(DC, Font().Handle());
   TEXTMETRIC Metric;
-  GetTextMetrics(DC, Metric);
-  ReleaseDC(nullptr, DC);
+  {
+    const TWindowDCScope ScreenDC(nullptr);
+    SelectObject(ScreenDC.Handle(), Font().Handle());
+    GetTextMetrics(ScreenDC.Handle(), Metric);
+  }
   const int Border = FBorderStyle == bsSingle ? 2 * GetSystemMetrics(SM_CYEDGE) : 0;
   ANewHeight = Metric.tmHeight + 4 + Border;
   return true;

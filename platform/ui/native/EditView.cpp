@@ -55,13 +55,14 @@ int CharWidth(TEditState& AState, char32_t AChar) {
   if (AChar < 128 && AState.AsciiAdvances[AChar] >= 0) return AState.AsciiAdvances[AChar];
   auto It = AState.Advances.find(AChar);
   if (It != AState.Advances.end()) return It->second;
-  HDC DC = GetDC(nullptr);
-  if (AState.Font) SelectObject(DC, AState.Font);
   String Text;
   Utf8Append(Text, AChar);
   TSize Size;
-  GetTextExtentPoint32(DC, Text, Size);
-  ReleaseDC(nullptr, DC);
+  {
+    const TWindowDCScope ScreenDC(nullptr);
+    if (AState.Font) SelectObject(ScreenDC.Handle(), AState.Font);
+    GetTextExtentPoint32(ScreenDC.Handle(), Text, Size);
+  }
   if (AChar < 128)
     AState.AsciiAdvances[AChar] = Size.cx;
   else

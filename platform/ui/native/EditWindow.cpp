@@ -107,11 +107,12 @@ LRESULT SetFont(TEditState& AState, WPARAM AWParam, LPARAM ALParam) {
   AState.Font = reinterpret_cast<HFONT>(AWParam);
   AState.AsciiAdvances = TEditState::MakeUnmeasured();
   AState.Advances.clear();
-  HDC DC = GetDC(AState.Window);
-  if (AState.Font) SelectObject(DC, AState.Font);
   TEXTMETRIC Metric;
-  GetTextMetrics(DC, Metric);
-  ReleaseDC(AState.Window, DC);
+  {
+    const TWindowDCScope DC(AState.Window);
+    if (AState.Font) SelectObject(DC.Handle(), AState.Font);
+    GetTextMetrics(DC.Handle(), Metric);
+  }
   AState.LineHeight = std::max(1, Metric.tmHeight);
   Relayout(AState);
   if (GetFocus() == AState.Window) {

@@ -9,7 +9,6 @@
 #include <optional>
 #include <unordered_map>
 
-#include "platform/base/ScopeExit.h"
 #include "platform/gdi/DcScopes.h"
 #include "platform/gdi/Text.h"
 #include "platform/ui/ControlClasses.h"
@@ -299,12 +298,11 @@ LRESULT HeaderWindowProc(HWND AWindow, UINT AMsg, WPARAM AWParam, LPARAM ALParam
 void RegisterHeaderClass() { RegisterControlClass(WC_HEADER, &HeaderWindowProc, IDC_ARROW); }
 
 int LineHeightFor(HFONT AFont) {
-  HDC DC = GetDC(nullptr);
-  ScopeExit ReleaseScreenDC([DC] { ReleaseDC(nullptr, DC); });
+  const TWindowDCScope ScreenDC(nullptr);
   std::optional<TSelectedObject> Font;
-  if (AFont) Font.emplace(DC, AFont);
+  if (AFont) Font.emplace(ScreenDC.Handle(), AFont);
   TEXTMETRIC Metric;
-  GetTextMetrics(DC, Metric);
+  GetTextMetrics(ScreenDC.Handle(), Metric);
   return Metric.tmHeight;
 }
 

@@ -80,11 +80,12 @@ LRESULT WMSize(HWND AWindow, TListBoxWindow& AState) {
 LRESULT WMSetFont(HWND AWindow, TListBoxWindow& AState, WPARAM AFont) {
   AState.Font = reinterpret_cast<HFONT>(AFont);
   if (GetWindowLong(AWindow, GWL_STYLE) & LBS_OWNERDRAWFIXED) return 0;
-  HDC DC = GetDC(AWindow);
-  if (AState.Font) SelectObject(DC, AState.Font);
   TEXTMETRIC Metric;
-  GetTextMetrics(DC, Metric);
-  ReleaseDC(AWindow, DC);
+  {
+    const TWindowDCScope DC(AWindow);
+    if (AState.Font) SelectObject(DC.Handle(), AState.Font);
+    GetTextMetrics(DC.Handle(), Metric);
+  }
   ChangeListBox(AWindow, AState, false, [&](TListBoxModel& M) { M.SetItemHeight(Metric.tmHeight); });
   return 0;
 }

@@ -206,6 +206,4 @@ TEST_F(SoftImagesTest, TextEffectsPaintAroundTheText) {
   EXPECT_EQ(Mirror.FromRow, Mirror.Changed);
 }
 
-TEST_F(SoftImagesTest, ThereIsNoDesktopComposition) { EXPECT_FALSE(IsCompositionEnabled()); }
-
 }  // namespace

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/ui/Panel.h"
+#include "platform/ui/Screen.h"
 #include "platform/ui/Timer.h"
 #include "platform/win/MessageQueue.h"
 #include "platform/win/Messages.h"
@@ -108,13 +110,56 @@ TEST_F(SkinFormComponentTest, AShortcutHandlerPutOnTopOfTheSkinFormOutlivesItSaf
   EXPECT_EQ(UserShortCuts, 1);
 }
 
+// Notes, as each watched component goes, its name and what of the form was left then.
+class TTeardownWatch : public TComponent {
+ public:
+  struct TGone {
+    String Name;
+    bool FormHadItsWindow;
+    bool FormWasOnTheScreen;
+    int FormControls;
+  };
+
+  explicit TTeardownWatch(TForm* AForm) : TComponent(nullptr), FForm(AForm) {}
+  void Watch(TComponent* AComponent) { AComponent->FreeNotification(this); }
+  std::vector<TGone> Gone;
+
+ protected:
+  void Notification(TComponent* AComponent, TOperation AOperation) override {
+    TComponent::Notification(AComponent, AOperation);
+    if (AOperation != opRemove) return;
+    bool OnTheScreen = false;
+    for (int I = 0; I < Screen->CustomFormCount(); ++I) OnTheScreen |= Screen->CustomForms(I) == FForm;
+    Gone.push_back({AComponent->Name(), FForm->HandleAllocated(), OnTheScreen, FForm->ControlCount()});
+  }
+
+ private:
+  TForm* FForm;
+};
+
 TEST_F(SkinFormComponentTest, FreeingTheFormFreesItsSkinFormFirst) {
   TForm* Form = NewForm(Bounds(50, 50, 300, 200));
+  // A control the form holds without owning it goes with the form's controls.
+  auto* Panel = new TPanel(nullptr);
+  Panel->SetName("Panel");
+  Panel->SetParent(Form);
   auto* SkinForm = new TspSkinForm(Form);
+  SkinForm->SetName("SkinForm");
   auto Skin = MakeFixtureSkin();
   SkinForm->SetSkinData(Skin.get());
+  TTeardownWatch Watch(Form);
+  Watch.Watch(SkinForm);
+  Watch.Watch(Panel);
   delete Form;
   ProcessPendingMessages();
+  // The skin form goes while the form is whole: its window, its place among the
+  // screen's forms and its controls are all still there.
+  ASSERT_EQ(Watch.Gone.size(), 2u);
+  EXPECT_EQ(Watch.Gone[0].Name, "SkinForm");
+  EXPECT_TRUE(Watch.Gone[0].FormHadItsWindow);
+  EXPECT_TRUE(Watch.Gone[0].FormWasOnTheScreen);
+  EXPECT_EQ(Watch.Gone[0].FormControls, 1);
+  EXPECT_EQ(Watch.Gone[1].Name, "Panel");
   // Nothing of the form or its skin form is left to reach: the skin can still go.
   Skin.reset();
 }

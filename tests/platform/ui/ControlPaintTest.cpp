@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
+#include "platform/base/Exceptions.h"
 #include "platform/win/Painting.h"
 #include "tests/platform/ui/UiTestSupport.h"
 
@@ -19,12 +22,15 @@ class TColorBox : public TGraphicControl {
     SetParent(AParent);
   }
   int Paints = 0;
+  // Runs after each paint when set.
+  std::function<void()> OnPaintDone;
 
  protected:
   void Paint() override {
     ++Paints;
     Canvas().Brush().SetColor(Color());
     Canvas().FillRect(ClientRect());
+    if (OnPaintDone) OnPaintDone();
   }
 };
 
@@ -119,6 +125,17 @@ TEST_F(ControlPaintTest, RepaintPaintsNowAndInvalidatePaintsAtTheNextPaint) {
   Box->SetColor(clRed);
   Box->Repaint();
   EXPECT_EQ(HostPixel(15, 15), Red);
+}
+
+// A paint handler that fails after drawing: the device context Repaint took is given
+// back all the same, and what was drawn reaches the screen.
+TEST_F(ControlPaintTest, ARepaintThatThrowsGivesBackItsDeviceContext) {
+  auto* Box = new TColorBox(&Host(), Bounds(10, 10, 20, 20), clRed);
+  ShowHost();
+  Box->SetColor(clBlue);
+  Box->OnPaintDone = [] { throw EInvalidOperation("the paint handler failed"); };
+  EXPECT_THROW(Box->Repaint(), EInvalidOperation);
+  EXPECT_EQ(HostPixel(15, 15), Blue);
 }
 
 TEST_F(ControlPaintTest, WindowedChildrenPaintThemselvesOverTheirParent) {

@@ -60,5 +60,22 @@ TEST_F(TimerTest, AZeroIntervalAndAFreedTimerNeverTick) {
   EXPECT_TRUE(Ticks.empty());
 }
 
+TEST_F(TimerTest, ADisabledTimerWaitsForItsOwnerToSwitchItOnAndGoesWithIt) {
+  auto* Owner = new TComponent(&Host());
+  int Calls = 0;
+  TTimer* Disabled = NewDisabledTimer(Owner, 40, [&Calls] { ++Calls; });
+  EXPECT_EQ(Disabled->Owner(), Owner);
+  EXPECT_FALSE(Disabled->Enabled());
+  EXPECT_EQ(Disabled->Interval(), 40u);
+  Headless().AdvanceClock(200);
+  EXPECT_EQ(Calls, 0);
+  Disabled->SetEnabled(true);
+  Headless().AdvanceClock(120);
+  EXPECT_EQ(Calls, 3);
+  delete Owner;
+  Headless().AdvanceClock(200);
+  EXPECT_EQ(Calls, 3);
+}
+
 }  // namespace
 }  // namespace ui_test

@@ -1,10 +1,11 @@
 #pragma once
 // A button element of the skin ("resizebutton", "resizetoolbutton", …) drawn at any
 // size: the up-down's resizable buttons, the page control's button-style tabs and its
-// close buttons share it. User-interface thread.
+// close buttons, the picture menu's items and the MDI tabs share it. User-interface
+// thread.
 
 #include "components/controls/SkinCtrls.h"
-#include "components/controls/SkinCtrls_LabelFontInternal.h"
+#include "components/controls/SkinElementLookup.h"
 
 // The element AName of the skin when it is a button element with a picture; nullptr
 // otherwise (tolerated: a skin may lack it or give another kind under the name).
