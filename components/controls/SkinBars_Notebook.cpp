@@ -32,9 +32,9 @@ TspPageButton::TspPageButton(TComponent* AOwner, int APageIndex, TspSkinNotebook
 
 void TspPageButton::ButtonClick() {
   // A handler of the page change may build the buttons again and free this one.
-  const std::shared_ptr<bool> Alive = FAlive;
+  const TLiveToken Alive = FLive.Token();
   FNoteBook->SetPageIndex(FPageIndex);
-  if (*Alive) TspSkinSpeedButton::ButtonClick();
+  if (Alive) TspSkinSpeedButton::ButtonClick();
 }
 
 // ---------------------------------------------------------------- notebook

@@ -34,6 +34,7 @@
 #include "components/core/SkinData.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/ImgList.h"
+#include "platform/ui/LiveGuard.h"
 
 // Sent (wParam 0, lParam 0) to the controls on a container whose background changed:
 // blending controls repaint and pass the notice on.
@@ -931,7 +932,7 @@ class TspSkinCheckRadioBox : public TspSkinCustomControl {
   TRect CIRect, NewTextArea;
   bool FRadio = false;
   // Expires with the box, so that a click handler that frees it is noticed.
-  std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);
+  TLiveGuard FLive;
   TTimer* MorphTimer = nullptr;  // owned; made on the first cross-fade
   double FMorphKf = 0;
   // Copied from the element.
@@ -1201,7 +1202,7 @@ class TspSkinButton : public TspSkinCustomControl {
   // Whether Space presses the button (the menu button ignores it).
   bool FSpaceSupport = true;
   // Expires with the button, so that a handler that frees it is noticed.
-  std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);
+  TLiveGuard FLive;
 
  private:
   bool IsFocused();
@@ -1370,7 +1371,7 @@ class TspSkinSpeedButton : public TspGraphicSkinCustomControl {
   TspSkinImagesMenu* FSkinImagesMenu = nullptr;
 
   // Expires with the button, so that a handler that frees it is noticed.
-  std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);
+  TLiveGuard FLive;
 
  private:
   bool MorphApplies() const;
@@ -2076,6 +2077,8 @@ class TspSkinExPanel : public TspSkinCustomControl {
   TColor FontColor = 0;
   bool ButtonsTransparent = false;
   TColor ButtonsTransparentColor = 0;
+  // Expires with the panel: its mouse and roll events may free it.
+  TLiveGuard FLive;
 };
 
 // ---------------------------------------------------------------- tree and list views
@@ -2104,6 +2107,7 @@ class TspSkinCustomTreeView : public TCustomTreeView {
 
  public:
   explicit TspSkinCustomTreeView(TComponent* AOwner);
+  ~TspSkinCustomTreeView() override;
 
   // The element looked up again; colours, font and the button pictures taken from
   // it (the defaults without it; an element of another kind keeps the last ones);

@@ -110,7 +110,7 @@ void TspSkinButton::Notification(TComponent* AComponent, TOperation AOperation) 
 
 void TspSkinButton::SetSkinImagesMenu(TspSkinImagesMenu* AValue) {
   ReplaceNotified(FSkinImagesMenu, AValue);
-  if (FSkinImagesMenu) RepaintOnImagesMenuChange(*FSkinImagesMenu, *this, FAlive);
+  if (FSkinImagesMenu) RepaintOnImagesMenuChange(*FSkinImagesMenu, *this, FLive.Token());
   Repaint();
 }
 
@@ -220,10 +220,10 @@ void TspSkinButton::HideLayer() {
 
 void TspSkinButton::WndProc(TMessage& AMessage) {
   if (FCanFocused) {
-    const std::weak_ptr<bool> Alive = FAlive;
+    const TLiveToken Alive = FLive.Token();
     if (AMessage.Msg == WM_KEYDOWN) WMKeyDown(AMessage);
     if (AMessage.Msg == WM_KEYUP) WMKeyUp(AMessage);
-    if (Alive.expired()) return;
+    if (!Alive) return;
     if (SwallowedByFocusClick(*this, AMessage, FClicksDisabled)) return;
   }
   TspSkinCustomControl::WndProc(AMessage);

@@ -46,10 +46,9 @@ inline bool DrawImagesMenuChoice(TCanvas& ACanvas, const TRect& ARect, TspSkinIm
 
 // A hosting button's repaint on a new choice of its picture menu, inert once the button
 // (AAlive) is gone: the menu may outlive it or call it after a handler freed it.
-inline void RepaintOnImagesMenuChange(TspSkinImagesMenu& AMenu, TControl& AButton,
-                                      const std::shared_ptr<bool>& AAlive) {
-  AMenu.OnInternalChange = [&AButton, Alive = std::weak_ptr<bool>(AAlive)](TObject*) {
-    if (!Alive.expired()) AButton.Repaint();
+inline void RepaintOnImagesMenuChange(TspSkinImagesMenu& AMenu, TControl& AButton, TLiveToken AAlive) {
+  AMenu.OnInternalChange = [&AButton, Alive = std::move(AAlive)](TObject*) {
+    if (Alive) AButton.Repaint();
   };
 }
 

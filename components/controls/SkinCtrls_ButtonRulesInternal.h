@@ -57,7 +57,7 @@ struct TspButtonMouseRules {
   // Returns whether the button is still there.
   static bool Release(TButton& AButton) {
     AButton.FMouseDown = false;
-    const std::weak_ptr<bool> Alive = AButton.FAlive;
+    const TLiveToken Alive = AButton.FLive.Token();
     if (AButton.FCheckedMode) {
       if (AButton.FStopMouseUp) {
         AButton.FStopMouseUp = false;
@@ -78,7 +78,7 @@ struct TspButtonMouseRules {
       AButton.SetDown(false);
       AButton.ButtonClick();
     }
-    return !Alive.expired();
+    return static_cast<bool>(Alive);
   }
 };
 

@@ -195,9 +195,9 @@ void TspSkinCheckRadioBox::MorphTick() {
 void TspSkinCheckRadioBox::WndProc(TMessage& AMessage) {
   if (FCanFocused) {
     if (AMessage.Msg == WM_KEYUP && AMessage.WParam == VK_SPACE && Focused()) {
-      const std::weak_ptr<bool> Alive = FAlive;
+      const TLiveToken Alive = FLive.Token();
       ToggleChecked();
-      if (Alive.expired()) return;
+      if (!Alive) return;
     }
     if (SwallowedByFocusClick(*this, AMessage, FClicksDisabled)) return;
   }

@@ -278,8 +278,9 @@ void TspSkinExPanel::MouseDown(TMouseButton AButton, TShiftState AShift, int AX,
 }
 
 void TspSkinExPanel::MouseUp(TMouseButton AButton, TShiftState AShift, int AX, int AY) {
+  const TLiveToken Alive = FLive.Token();
   TspSkinCustomControl::MouseUp(AButton, AShift, AX, AY);
-  if (CaptureButton == -1) return;
+  if (!Alive || CaptureButton == -1) return;
   const int Pressed = std::exchange(CaptureButton, -1);
   TCaptionButton& Button = Buttons[Pressed];
   Button.Down = false;
@@ -292,6 +293,7 @@ void TspSkinExPanel::MouseUp(TMouseButton AButton, TShiftState AShift, int AX, i
     return;
   }
   SetRollState(!FRollState);
+  if (!Alive) return;
   TestActive(AX, AY);
   Repaint();
 }

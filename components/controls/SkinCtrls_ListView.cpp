@@ -18,6 +18,7 @@ TspSkinCustomListView::TspSkinCustomListView(TComponent* AOwner) : TCustomListVi
 }
 
 TspSkinCustomListView::~TspSkinCustomListView() {
+  TspViewPropertyRules<TspSkinCustomListView>::DetachBars(*this);
   ReleaseHeader();
   FreeProcInstance(FHeaderInstance);
 }

@@ -45,13 +45,14 @@ void TspSkinMenuButton::TrackMenu() {
   FMenuTracked = true;
   if (!FDown) SetDown(true);
   if (FSkinPopupMenu) {
-    if (!RaiseMenuButtonEvent(OnShowTrackMenu, this, FAlive)) return;
+    if (!RaiseMenuButtonEvent(OnShowTrackMenu, this, FLive.Token())) return;
     if (FSkinPopupMenu) FSkinPopupMenu->PopupFromRect2(this, ScreenRectOf(*this), false);
   }
   if (!FSkinImagesMenu) return;
-  if (!RaiseMenuButtonEvent(OnShowTrackMenu, this, FAlive) || !FSkinImagesMenu) return;
+  if (!RaiseMenuButtonEvent(OnShowTrackMenu, this, FLive.Token()) || !FSkinImagesMenu) return;
   // A picture menu that did not open would leave the button down for good.
-  if (!PopupImagesMenuBelow(*FSkinImagesMenu, *this, FAlive, [this] { MenuClosed(true); }) && !FSkinPopupMenu)
+  if (!PopupImagesMenuBelow(*FSkinImagesMenu, *this, FLive.Token(), [this] { MenuClosed(true); }) &&
+      !FSkinPopupMenu)
     MenuClosed(true);
 }
 
@@ -62,7 +63,7 @@ void TspSkinMenuButton::MenuClosed(bool AMorph) {
   // elsewhere leaves it plain.
   POINT Cursor{};
   FMouseIn = HandleAllocated() && GetCursorPos(&Cursor) && WindowFromPoint(Cursor) == Handle();
-  if (!RaiseMenuButtonEvent(OnHideTrackMenu, this, FAlive)) return;
+  if (!RaiseMenuButtonEvent(OnHideTrackMenu, this, FLive.Token())) return;
   if (!FMouseIn) HideLayer();
   if (AMorph)
     MorphOrRepaint();
@@ -81,11 +82,11 @@ void TspSkinMenuButton::WndProc(TMessage& AMessage) {
     }
     if (AMessage.Msg == WM_KEYUP && !FMenuTracked && Space) {
       SetDown(false);
-      RaiseMenuButtonEvent(OnClick, this, FAlive);
+      RaiseMenuButtonEvent(OnClick, this, FLive.Token());
       return;
     }
     if (AMessage.Msg == WM_KEYUP && !FMenuTracked && AMessage.WParam == VK_RETURN &&
-        !RaiseMenuButtonEvent(OnClick, this, FAlive))
+        !RaiseMenuButtonEvent(OnClick, this, FLive.Token()))
       return;
   }
   TspSkinButton::WndProc(AMessage);

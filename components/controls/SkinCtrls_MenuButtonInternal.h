@@ -51,10 +51,10 @@ inline TRect ScreenRectOf(TControl& AControl) {
 // Opens AMenu below AButton, its close reported to AClosed while the button (AAlive)
 // lives. False when it did not open (a picture menu without pictures): no close
 // will come.
-inline bool PopupImagesMenuBelow(TspSkinImagesMenu& AMenu, TControl& AButton,
-                                 const std::shared_ptr<bool>& AAlive, std::function<void()> AClosed) {
-  AMenu.OnInternalMenuClose = [Alive = std::weak_ptr<bool>(AAlive), Closed = std::move(AClosed)](TObject*) {
-    if (!Alive.expired()) Closed();
+inline bool PopupImagesMenuBelow(TspSkinImagesMenu& AMenu, TControl& AButton, TLiveToken AAlive,
+                                 std::function<void()> AClosed) {
+  AMenu.OnInternalMenuClose = [Alive = std::move(AAlive), Closed = std::move(AClosed)](TObject*) {
+    if (Alive) Closed();
   };
   AMenu.PopupFromRect(ScreenRectOf(AButton));
   return AMenu.PopupWindow() != nullptr;
@@ -62,12 +62,11 @@ inline bool PopupImagesMenuBelow(TspSkinImagesMenu& AMenu, TControl& AButton,
 
 // Raises AEvent for ASender from a copy (the handler may free the button that holds
 // it); false when the button is gone, AAlive having expired with it.
-inline bool RaiseMenuButtonEvent(const TNotifyEvent& AEvent, TObject* ASender,
-                                 const std::weak_ptr<bool>& AAlive) {
+inline bool RaiseMenuButtonEvent(const TNotifyEvent& AEvent, TObject* ASender, const TLiveToken& AAlive) {
   if (!AEvent) return true;
   const TNotifyEvent Handler = AEvent;
   Handler(ASender);
-  return !AAlive.expired();
+  return static_cast<bool>(AAlive);
 }
 
 // The marker pictures of a button's element (already with their fallbacks).

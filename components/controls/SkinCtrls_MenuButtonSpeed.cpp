@@ -60,14 +60,15 @@ bool TspSkinMenuSpeedButton::InMenuPart(int AX, int AY) const {
 void TspSkinMenuSpeedButton::PopupMenuBelow() {
   if (FSkinPopupMenu) {
     if (Flat() && !Transparent()) SetTransparentStyle(true);
-    if (!RaiseMenuButtonEvent(OnShowTrackMenu, this, FAlive)) return;
+    if (!RaiseMenuButtonEvent(OnShowTrackMenu, this, FLive.Token())) return;
     if (FSkinPopupMenu) FSkinPopupMenu->PopupFromRect2(this, ScreenRectOf(*this), false);
   }
   if (!FSkinImagesMenu) return;
   if (Flat() && !Transparent()) SetTransparentStyle(true);
-  if (!RaiseMenuButtonEvent(OnShowTrackMenu, this, FAlive) || !FSkinImagesMenu) return;
+  if (!RaiseMenuButtonEvent(OnShowTrackMenu, this, FLive.Token()) || !FSkinImagesMenu) return;
   // A picture menu that did not open would leave the button down for good.
-  if (!PopupImagesMenuBelow(*FSkinImagesMenu, *this, FAlive, [this] { MenuClosed(); }) && !FSkinPopupMenu)
+  if (!PopupImagesMenuBelow(*FSkinImagesMenu, *this, FLive.Token(), [this] { MenuClosed(); }) &&
+      !FSkinPopupMenu)
     MenuClosed();
 }
 
@@ -77,7 +78,7 @@ void TspSkinMenuSpeedButton::MenuClosed() {
   // button shows its parent again).
   FMouseIn = false;
   SetDown(false);
-  if (RaiseMenuButtonEvent(OnHideTrackMenu, this, FAlive)) Repaint();
+  if (RaiseMenuButtonEvent(OnHideTrackMenu, this, FLive.Token())) Repaint();
 }
 
 // ---------------------------------------------------------------- messages and mouse

@@ -104,7 +104,7 @@ void TspSkinSpeedButton::Notification(TComponent* AComponent, TOperation AOperat
 
 void TspSkinSpeedButton::SetSkinImagesMenu(TspSkinImagesMenu* AValue) {
   ReplaceNotified(FSkinImagesMenu, AValue);
-  if (FSkinImagesMenu) RepaintOnImagesMenuChange(*FSkinImagesMenu, *this, FAlive);
+  if (FSkinImagesMenu) RepaintOnImagesMenuChange(*FSkinImagesMenu, *this, FLive.Token());
   Repaint();
 }
 

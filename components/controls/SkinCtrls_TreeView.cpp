@@ -11,6 +11,10 @@ TspSkinCustomTreeView::TspSkinCustomTreeView(TComponent* AOwner) : TCustomTreeVi
   FDefaultFont.SetHeight(14);
 }
 
+TspSkinCustomTreeView::~TspSkinCustomTreeView() {
+  TspViewPropertyRules<TspSkinCustomTreeView>::DetachBars(*this);
+}
+
 void TspSkinCustomTreeView::SetSkinData(TspSkinData* AValue) {
   TspViewPropertyRules<TspSkinCustomTreeView>::SetSkinData(*this, AValue);
 }

@@ -55,15 +55,31 @@ struct TspViewPropertyRules {
   }
 
   static void SetVScrollBar(TView& AView, TspSkinScrollBar* AValue) {
-    AView.FVScrollBar = AValue;
+    ReplaceBar(AView, AView.FVScrollBar, AValue);
     AttachViewBar(AValue, [View = &AView](TObject*) { View->VScrollBarChanged(); });
     AView.UpDateScrollBars();
   }
 
   static void SetHScrollBar(TView& AView, TspSkinScrollBar* AValue) {
-    AView.FHScrollBar = AValue;
+    ReplaceBar(AView, AView.FHScrollBar, AValue);
     AttachViewBar(AValue, [View = &AView](TObject*) { View->HScrollBarChanged(); });
     AView.UpDateScrollBars();
+  }
+
+  // The view goes: its bars stay, no longer calling it.
+  static void DetachBars(TView& AView) {
+    ReplaceBar(AView, AView.FVScrollBar, nullptr);
+    ReplaceBar(AView, AView.FHScrollBar, nullptr);
+  }
+
+  // The old bar no longer calls the view, and the view hears when the new one is freed.
+  static void ReplaceBar(TView& AView, TspSkinScrollBar*& AField, TspSkinScrollBar* AValue) {
+    if (AField) {
+      AField->OnChange = nullptr;
+      AField->RemoveFreeNotification(&AView);
+    }
+    AField = AValue;
+    if (AField) AField->FreeNotification(&AView);
   }
 
   // The skin data or a bar being freed (AComponent).

@@ -10,13 +10,13 @@
 // client-area mode, where the form has no frame and the whole skin picture is drawn in
 // the client area.
 //
-// The hooks. The component replaces the form's WindowProc by a hook that calls
-// FormWindowProc and keeps the previous procedure, and the form's OnShortCut by one
-// that calls the component's OnShortCut (where the form's handler went). When the
-// component goes it puts each back if its hook is still the form's; a hook that
-// another one covers in the meantime stays in that chain but turns inert (the window
-// hook forwards every message straight to the previous procedure), so nothing ever
-// calls into a freed component.
+// The hooks. The component puts a TWindowHook on the form's WindowProc that calls
+// FormWindowProc, and replaces the form's OnShortCut by one that calls the component's
+// OnShortCut (where the form's handler went). When the component goes it takes both
+// off; one that another hook covers meanwhile stays in that chain but turns inert, so
+// nothing ever calls into a freed component. The form's own procedure may free the
+// component: every handler that passes a message on returns at once when
+// CallOldWindowProc answers false.
 //
 // Implementation: SkinForm_Component.cpp (life, properties, FindSkinForm, the shared
 // predicates), SkinForm_WindowProc.cpp (the message table), SkinForm_Geometry.cpp
@@ -43,7 +43,9 @@
 #include "platform/ui/Collection.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/ImgList.h"
+#include "platform/ui/LiveGuard.h"
 #include "platform/ui/Timer.h"
+#include "platform/ui/WindowHook.h"
 
 class TspSkinForm;
 class TspTrayIcon;
@@ -705,12 +707,11 @@ class TspSkinForm : public TComponent {
   void Notification(TComponent* AComponent, TOperation AOperation) override;
 
  private:
-  struct THookLink;
-  struct TWindowHook;
   struct TShortCutHook;
   void RemoveHooks();
-  // Passes the message to the form's own procedure.
-  void CallOldWindowProc(TMessage& AMessage);
+  // Passes the message to the form's own procedure; false: the component was freed
+  // meanwhile, and the caller touches nothing of it.
+  [[nodiscard]] bool CallOldWindowProc(TMessage& AMessage);
 
   // SkinForm_WindowProc.cpp: the cases of the message table.
   void WMSize(TMessage& AMessage);
@@ -756,7 +757,9 @@ class TspSkinForm : public TComponent {
   bool IsFreeForm() const { return !FRollUpState && FWindowState != wsMinimized; }
 
   TCustomForm* FForm = nullptr;
-  std::shared_ptr<THookLink> FHook;
+  // Ends when the component starts to go: handlers that ran user code ask it.
+  TLiveGuard FLive;
+  TWindowHook FFormHook;
   TspSkinData* FSD = nullptr;
   bool FSupportNCArea = true;
   bool FSkinnableForm = true;
@@ -1007,8 +1010,9 @@ class TspSkinForm : public TComponent {
  private:
   // The MDI cases of the form procedure; false for a message it leaves to the rest.
   bool MDIWindowProc(TMessage& AMessage);
-  // The rest of the form procedure for a message the MDI cases handle around it.
-  void PassOnFromMDI(TMessage& AMessage);
+  // The rest of the form procedure for a message the MDI cases handle around it; false:
+  // the component was freed meanwhile.
+  [[nodiscard]] bool PassOnFromMDI(TMessage& AMessage);
   void MDIChildShowing(TMessage& AMessage);
   void MDIChildDestroying();
   // Sends a message to the application's main form; 0 without one.
@@ -1024,7 +1028,7 @@ class TspSkinForm : public TComponent {
   // SkinForm_MdiClient.cpp: the subclass of the frame's MDI client window.
   void SubclassMDIClient();
   void UnsubclassMDIClient();
-  void ClientWindowProc(HWND AWindow, TMessage& AMessage);
+  void ClientWindowProc(TMessage& AMessage);
   // SkinForm_MdiScrollBars.cpp
   void MDIScrollBarChanged(TspSkinScrollBar* ABar);
   bool UpdateMDIScrollBarsOnce(bool ARange);
@@ -1034,11 +1038,9 @@ class TspSkinForm : public TComponent {
   bool FInRestoreAll = false;
   // The message the MDI cases are passing on to the rest of the procedure.
   TMessage* FMDIPassing = nullptr;
-  // The client window and its procedure before the subclass; the instance that
-  // replaced it.
+  // The subclassed client window and the subclass on it.
   HWND FClientWindow = nullptr;
-  WNDPROC FPrevClientProc = nullptr;
-  WNDPROC FClientInstance = nullptr;
+  TWindowHook FClientHook;
   // Owned by this component (the component model frees them).
   TspSkinScrollBar* FMDIHScrollBar = nullptr;
   TspSkinScrollBar* FMDIVScrollBar = nullptr;

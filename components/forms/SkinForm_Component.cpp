@@ -9,29 +9,15 @@
 #include "platform/win/MessageQueue.h"
 #include "platform/win/Messages.h"
 
-// The link between the hook on the form's WindowProc and this component. The hook
-// owns a share of it; the component clears Owner when it goes while its hook cannot
-// be taken off (another hook was put on top), and from then on the hook forwards every
-// message straight to the procedure it replaced.
-struct TspSkinForm::THookLink {
-  TspSkinForm* Owner = nullptr;
-  TWndMethod OldWindowProc;
-};
-
-// The form's WindowProc while a component is on it. A functor of its own type, so the
-// component can tell its hook from any other by identity.
-struct TspSkinForm::TWindowHook {
-  std::shared_ptr<THookLink> Link;
-  void operator()(TMessage& AMessage) const;
-};
-
 // The form's OnShortCut while a component is on it: the component's FormShortCut, which
-// runs the component's OnShortCut (where the form's own handler went) first. Inert once
-// the component is gone.
+// runs the component's OnShortCut (where the form's own handler went) first. A functor
+// of its own type, so the component can tell its hook from any other; inert once the
+// component is gone.
 struct TspSkinForm::TShortCutHook {
-  std::shared_ptr<THookLink> Link;
+  TspSkinForm* Owner;
+  TLiveToken Alive;
   void operator()(TWMKey& AMsg, bool& AHandled) const {
-    if (Link->Owner != nullptr) Link->Owner->FormShortCut(AMsg, AHandled);
+    if (Alive) Owner->FormShortCut(AMsg, AHandled);
   }
 };
 
@@ -62,12 +48,10 @@ TspSkinForm* FindSkinForm(TCustomForm* AForm) {
 TspSkinForm::TspSkinForm(TComponent* AOwner)
     : TComponent(AOwner),
       FForm(SkinFormOwnerAsForm(AOwner)),
-      FHook(std::make_shared<THookLink>()),
       FBorderLayer(std::make_unique<TspFormLayerBorder>(this)) {
-  FHook->Owner = this;
   FForm->SetBorderIcons({});
   OnShortCut = std::move(FForm->OnShortCut);
-  FForm->OnShortCut = TShortCutHook{FHook};
+  FForm->OnShortCut = TShortCutHook{this, FLive.Token()};
   FForm->SetAutoSize(false);
   FForm->AutoScroll = false;
   FMorphTimer = NewDisabledTimer(this, SkinFormMorphIntervalMs, [this] { DoMorphTimer(); });
@@ -76,8 +60,7 @@ TspSkinForm::TspSkinForm(TComponent* AOwner)
   FillTrayMenu();
 
   if (!ComponentState().Contains(csDesigning)) {
-    FHook->OldWindowProc = FForm->WindowProc;
-    FForm->WindowProc = TWindowHook{FHook};
+    FFormHook.Install(FForm->WindowProc, [this](TMessage& AMessage) { FormWindowProc(AMessage); });
     if (FForm->HandleAllocated()) FForm->RecreateWnd();
   }
 }
@@ -95,28 +78,15 @@ TspSkinForm::~TspSkinForm() {
 
 void TspSkinForm::RemoveHooks() {
   // Each hook still on top is taken off; one that another hook covers stays in that
-  // chain and turns inert (the window hook forwards to the procedure it replaced).
-  const auto* WindowHook = FForm->WindowProc.target<TWindowHook>();
-  if (WindowHook != nullptr && WindowHook->Link == FHook) FForm->WindowProc = std::move(FHook->OldWindowProc);
+  // chain and turns inert.
+  FFormHook.Remove();
   const auto* ShortCutHook = FForm->OnShortCut.target<TShortCutHook>();
-  if (ShortCutHook != nullptr && ShortCutHook->Link == FHook) FForm->OnShortCut = std::move(OnShortCut);
-  FHook->Owner = nullptr;
+  if (ShortCutHook != nullptr && ShortCutHook->Alive && ShortCutHook->Owner == this)
+    FForm->OnShortCut = std::move(OnShortCut);
+  FLive.End();
 }
 
-void TspSkinForm::TWindowHook::operator()(TMessage& AMessage) const {
-  // Keeps the link alive while the message runs, even if the component goes in it.
-  const std::shared_ptr<THookLink> Hook = Link;
-  if (Hook->Owner != nullptr)
-    Hook->Owner->FormWindowProc(AMessage);
-  else
-    Hook->OldWindowProc(AMessage);
-}
-
-void TspSkinForm::CallOldWindowProc(TMessage& AMessage) {
-  // A copy: the form's own procedure may free this component (and the link with it).
-  const TWndMethod OldProc = FHook->OldWindowProc;
-  OldProc(AMessage);
-}
+bool TspSkinForm::CallOldWindowProc(TMessage& AMessage) { return FFormHook.Forward(AMessage); }
 
 void TspSkinForm::Notification(TComponent* AComponent, TOperation AOperation) {
   TComponent::Notification(AComponent, AOperation);

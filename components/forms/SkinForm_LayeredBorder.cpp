@@ -79,17 +79,18 @@ bool TspSkinForm::UseCollapsedLayerFrame() const {
 }
 
 TspFormLayerBorder::TspFormLayerBorder(TspSkinForm* ADSF)
-    : TComponent(nullptr),
-      DSF(ADSF),
-      FHook(std::make_shared<THookLink>()),
-      FMouseTimer(NewDisabledTimer(this, 500, [this] { MouseTimerTick(); })) {
+    : TComponent(nullptr), DSF(ADSF), FMouseTimer(NewDisabledTimer(this, 500, [this] { MouseTimerTick(); })) {
   for (auto& Image : FImages) Image = std::make_unique<TspBitmap>();
-  HookForm(ADSF->Form());
+  // The form handles each message first; the border follows what it did, unless the
+  // form's procedure freed the border meanwhile.
+  FFormHook.Install(ADSF->Form()->WindowProc, [this](TMessage& AMessage) {
+    if (FFormHook.Forward(AMessage)) FormMessage(AMessage);
+  });
 }
 
 TspFormLayerBorder::~TspFormLayerBorder() {
   // No message of the form reaches the border while its windows go.
-  UnhookForm();
+  FFormHook.Remove();
   Hide();
   if (FSD != nullptr) FSD->RemoveFreeNotification(this);
 }
@@ -259,9 +260,7 @@ void TspFormLayerBorder::SetActive(bool AValue, bool AUpdate) {
   FActive = AValue;
   if (!AValue) {
     // The hover and any press on the frame's objects end with the activation.
-    if (auto* Caption = ActiveObject >= 0 && size_t(ActiveObject) < DSF->ObjectList.size()
-                            ? dynamic_cast<TspSkinCaptionObject*>(DSF->ObjectList[size_t(ActiveObject)].get())
-                            : nullptr)
+    if (auto* Caption = dynamic_cast<TspSkinCaptionObject*>(ObjectAt(ActiveObject)))
       Caption->TrackQuickButtons(-1, -1);
     ResetButtonObjects();
     MouseCaptureObject = -1;

@@ -6,9 +6,9 @@
 // form's width, the side strips are stretched or tiled to its height. With the frame's
 // hit testing on, dragging the visible border resizes the form.
 //
-// The border follows the form through a hook of its own on the form's WindowProc
-// (moves, sizes, showing, hiding, activation, the window states), chained like the skin
-// component's and taken off by identity. It needs a compositor: without one (no
+// The border follows the form through a TWindowHook of its own on the form's
+// WindowProc (moves, sizes, showing, hiding, activation, the window states), which
+// sees each message after the form handled it. It needs a compositor: without one (no
 // per-pixel alpha on the display) it is never in force and the form keeps its
 // ordinary skinned frame. In the full-border mode the frame is the whole frame of the
 // form: the form keeps only its client area, and the top window carries the caption
@@ -31,6 +31,7 @@
 #include "components/core/spEffBmp.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Timer.h"
+#include "platform/ui/WindowHook.h"
 
 class TspSkinForm;
 class TspFormLayerBorder;
@@ -165,6 +166,9 @@ class TspFormLayerBorder : public TComponent {
   // Indexes into the form's skin objects: the one under the mouse, the one before it,
   // the one that took the press; -1 none.
   int ActiveObject = -1, OldActiveObject = -1, MouseCaptureObject = -1;
+  // The form's skin object at one of those indexes; nullptr for -1 and for an index
+  // the form's objects no longer reach (a skin change may have replaced them).
+  TspActiveSkinObject* ObjectAt(int AIndex) const;
   // 500 ms while the mouse is over the frame: ends the hover the leave missed.
   TTimer& MouseTimer() const { return *FMouseTimer; }
 
@@ -185,17 +189,6 @@ class TspFormLayerBorder : public TComponent {
   void Notification(TComponent* AComponent, TOperation AOperation) override;
 
  private:
-  // The link between the border's hook on the form's WindowProc and the border. The
-  // hook owns a share of it; a border that goes while another hook covers its own
-  // clears Owner, and the hook then only forwards to the procedure it replaced.
-  struct THookLink {
-    TspFormLayerBorder* Owner = nullptr;
-    TCustomForm* Form = nullptr;
-    TWndMethod OldWindowProc;
-  };
-  struct TFormHook;
-  void HookForm(TCustomForm* AForm);
-  void UnhookForm();
   void FormMessage(TMessage& AMessage);
   void MouseTimerTick();
   // SkinForm_LayeredBorderCaption.cpp: the visible objects drawn into the top image.
@@ -222,7 +215,7 @@ class TspFormLayerBorder : public TComponent {
   // Made anew for every size (a bitmap cannot be emptied).
   std::array<std::unique_ptr<TspBitmap>, 4> FImages;
   std::array<std::unique_ptr<TspFormLayerWindow>, 4> FWindows;
-  std::shared_ptr<THookLink> FHook;
+  TWindowHook FFormHook;
   TTimer* FMouseTimer;
   bool FVisible = false;
   bool FActive = true;

@@ -166,8 +166,9 @@ void TspFormLayerWindow::MouseMove(TShiftState AShift, int AX, int AY) {
     UpdateCursor();
     // The timer ends the hover should the leave never come.
     if (FLayerBorder->FullBorder()) FLayerBorder->MouseTimer().SetEnabled(true);
-    if (BorderType == spflTop && FLayerBorder->ActiveObject != -1)
-      FLayerBorder->DSF->ObjectList[size_t(FLayerBorder->ActiveObject)]->MouseMove(AX, AY);
+    if (TspActiveSkinObject* Object = FLayerBorder->ObjectAt(FLayerBorder->ActiveObject);
+        BorderType == spflTop && Object != nullptr)
+      Object->MouseMove(AX, AY);
   }
   MousePos1 = MousePos2;
 }

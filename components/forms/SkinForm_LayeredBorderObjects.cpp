@@ -10,11 +10,6 @@
 
 namespace {
 
-TspActiveSkinObject* LayerObject(const TspSkinForm& ASkinForm, int AIndex) {
-  if (AIndex < 0 || size_t(AIndex) >= ASkinForm.ObjectList.size()) return nullptr;
-  return ASkinForm.ObjectList[size_t(AIndex)].get();
-}
-
 bool LayerObjectLive(const TspActiveSkinObject* AObject) {
   return AObject != nullptr && AObject->Enabled && AObject->Visible;
 }
@@ -26,6 +21,11 @@ bool OnQuickButton(const TspActiveSkinObject* AObject) {
 }
 
 }  // namespace
+
+TspActiveSkinObject* TspFormLayerBorder::ObjectAt(int AIndex) const {
+  if (AIndex < 0 || size_t(AIndex) >= DSF->ObjectList.size()) return nullptr;
+  return DSF->ObjectList[size_t(AIndex)].get();
+}
 
 void TspFormLayerBorder::CheckActiveObject(int X, int Y) {
   TspSkinForm& SkinForm = *DSF;
@@ -48,9 +48,8 @@ void TspFormLayerBorder::CheckActiveObject(int X, int Y) {
   // Another object holds the press: no other takes the hover meanwhile.
   if (MouseCaptureObject != -1 && MouseCaptureObject != ActiveObject) ActiveObject = -1;
   if (ActiveObject == OldActiveObject) return;
-  if (TspActiveSkinObject* Old = LayerObject(SkinForm, OldActiveObject); LayerObjectLive(Old))
-    Old->MouseLeave();
-  if (TspActiveSkinObject* New = LayerObject(SkinForm, ActiveObject); LayerObjectLive(New)) New->MouseEnter();
+  if (TspActiveSkinObject* Old = ObjectAt(OldActiveObject); LayerObjectLive(Old)) Old->MouseLeave();
+  if (TspActiveSkinObject* New = ObjectAt(ActiveObject); LayerObjectLive(New)) New->MouseEnter();
 }
 
 void TspFormLayerBorder::ResetButtonObjects() {
@@ -87,7 +86,7 @@ TspFormLayerBorderHit TspFormLayerWindow::ObjectHitMode(int AX, int AY) const {
   if (BorderType != spflTop) return spflhNone;
   Border.CheckActiveObject(AX, AY);
   const TspSkinForm& SkinForm = *Border.DSF;
-  const TspActiveSkinObject* Object = LayerObject(SkinForm, Border.ActiveObject);
+  const TspActiveSkinObject* Object = Border.ObjectAt(Border.ActiveObject);
   if (Object == nullptr) return spflhNone;
   if (dynamic_cast<const TspSkinCaptionObject*>(Object) == nullptr) return spflObject;
   return SkinForm.NCDraggAble ? spflCaption : spflhNone;
@@ -95,7 +94,7 @@ TspFormLayerBorderHit TspFormLayerWindow::ObjectHitMode(int AX, int AY) const {
 
 void TspFormLayerWindow::ObjectsMouseDown(TMouseButton AButton, int AX, int AY) {
   TspFormLayerBorder& Border = *FLayerBorder;
-  TspActiveSkinObject* Object = LayerObject(*Border.DSF, Border.ActiveObject);
+  TspActiveSkinObject* Object = Border.ObjectAt(Border.ActiveObject);
   if (!Border.FullBorder() || BorderType != spflTop || Object == nullptr) return;
   Object->MouseDown(AX, AY, AButton);
   // A quick button of the caption takes the press: the form stays where it is.
@@ -106,15 +105,13 @@ void TspFormLayerWindow::ObjectsMouseDown(TMouseButton AButton, int AX, int AY) 
 void TspFormLayerWindow::ObjectsMouseUp(TMouseButton AButton, int AX, int AY) {
   TspFormLayerBorder& Border = *FLayerBorder;
   if (!Border.FullBorder() || BorderType != spflTop) return;
-  const TspSkinForm& SkinForm = *Border.DSF;
   // The object that took the press hears its release, also away from it.
   if (Border.MouseCaptureObject != Border.ActiveObject)
-    if (TspActiveSkinObject* Captured = LayerObject(SkinForm, Border.MouseCaptureObject))
+    if (TspActiveSkinObject* Captured = Border.ObjectAt(Border.MouseCaptureObject))
       Captured->MouseUp(AX, AY, AButton);
   Border.MouseCaptureObject = -1;
   if (FHitMode != spflCaption && FHitMode != spflObject && !CanResize()) return;
-  if (TspActiveSkinObject* Object = LayerObject(SkinForm, Border.ActiveObject))
-    Object->MouseUp(AX, AY, AButton);
+  if (TspActiveSkinObject* Object = Border.ObjectAt(Border.ActiveObject)) Object->MouseUp(AX, AY, AButton);
 }
 
 void TspFormLayerWindow::CaptionDragStep() {
@@ -145,7 +142,7 @@ void TspFormLayerWindow::CaptionDblClick(int AX, int AY) {
   if (!Border.FullBorder()) return;
   TspSkinForm& SkinForm = *Border.DSF;
   TspFormLayerBorderHit Hit = ObjectHitMode(AX, AY);
-  const TspActiveSkinObject* Object = LayerObject(SkinForm, Border.ActiveObject);
+  const TspActiveSkinObject* Object = Border.ObjectAt(Border.ActiveObject);
   if (Hit == spflCaption && OnQuickButton(Object)) Hit = spflObject;
   MousePos1 = MousePos2;
   Border.MouseCaptureObject = -1;

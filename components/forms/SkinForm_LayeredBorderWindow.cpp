@@ -1,4 +1,4 @@
-// The windows of the layered border and the hook by which the border follows its form.
+// The windows of the layered border and what the border does after each message of its form.
 
 #include "components/forms/SkinForm.h"
 #include "components/forms/SkinForm_LayeredBorder.h"
@@ -12,32 +12,6 @@
 #include "platform/win/WindowRegions.h"
 #include "platform/win/WindowStyles.h"
 #include "platform/win/WindowTree.h"
-
-// A functor of its own type, so the border can tell its hook from any other.
-struct TspFormLayerBorder::TFormHook {
-  std::shared_ptr<THookLink> Link;
-  void operator()(TMessage& AMessage) const {
-    // Keeps the link alive while the message runs, even if the border goes in it.
-    const std::shared_ptr<THookLink> Hook = Link;
-    const TWndMethod OldProc = Hook->OldWindowProc;
-    OldProc(AMessage);
-    if (Hook->Owner != nullptr) Hook->Owner->FormMessage(AMessage);
-  }
-};
-
-void TspFormLayerBorder::HookForm(TCustomForm* AForm) {
-  FHook->Owner = this;
-  FHook->Form = AForm;
-  FHook->OldWindowProc = AForm->WindowProc;
-  AForm->WindowProc = TFormHook{FHook};
-}
-
-void TspFormLayerBorder::UnhookForm() {
-  TCustomForm* Form = FHook->Form;
-  const auto* Hook = Form != nullptr ? Form->WindowProc.target<TFormHook>() : nullptr;
-  if (Hook != nullptr && Hook->Link == FHook) Form->WindowProc = std::move(FHook->OldWindowProc);
-  FHook->Owner = nullptr;
-}
 
 namespace {
 

@@ -9,7 +9,6 @@
 #include "platform/win/MessageQueue.h"
 #include "platform/win/Messages.h"
 #include "platform/win/Painting.h"
-#include "platform/win/WindowProcedures.h"
 #include "platform/win/WindowTree.h"
 
 TRect GetMDIClientRect() {
@@ -87,33 +86,20 @@ void TspSkinForm::SubclassMDIClient() {
   if (Client == nullptr || Client == FClientWindow) return;
   UnsubclassMDIClient();
   FClientWindow = Client;
-  FClientInstance = MakeProcInstance([this](HWND AWindow, UINT AMsg, WPARAM AWParam, LPARAM ALParam) {
-    TMessage Message{AMsg, AWParam, ALParam, 0};
-    ClientWindowProc(AWindow, Message);
-    return Message.Result;
-  });
-  FPrevClientProc = reinterpret_cast<WNDPROC>(
-      SetWindowLong(Client, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(FClientInstance)));
+  FClientHook.Install(Client, [this](TMessage& AMessage) { ClientWindowProc(AMessage); });
 }
 
-// A subclass that another one covers meanwhile stays in the chain: its instance is
-// freed and answers nothing from then on, as every freed instance does.
+// A subclass that another one covers meanwhile stays in the chain and passes every
+// message on from then on.
 void TspSkinForm::UnsubclassMDIClient() {
-  if (FClientInstance == nullptr) return;
-  if (IsWindow(FClientWindow) &&
-      GetWindowLong(FClientWindow, GWL_WNDPROC) == reinterpret_cast<LONG_PTR>(FClientInstance))
-    SetWindowLong(FClientWindow, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(FPrevClientProc));
-  FreeProcInstance(FClientInstance);
-  FClientInstance = nullptr;
-  FPrevClientProc = nullptr;
+  FClientHook.Remove();
   FClientWindow = nullptr;
 }
 
-void TspSkinForm::ClientWindowProc(HWND AWindow, TMessage& AMessage) {
+void TspSkinForm::ClientWindowProc(TMessage& AMessage) {
   switch (AMessage.Msg) {
     case WM_SIZE: {
-      AMessage.Result =
-          CallWindowProc(FPrevClientProc, AWindow, AMessage.Msg, AMessage.WParam, AMessage.LParam);
+      if (!FClientHook.Forward(AMessage)) return;
       RefreshMDIChildren();
       // A background that follows the size is drawn anew as a whole.
       const bool StretchedBackground =
@@ -121,7 +107,7 @@ void TspSkinForm::ClientWindowProc(HWND AWindow, TMessage& AMessage) {
                            (FSD->MDIBGStretchEffect && FSD->MDIBGPictureIndex != -1));
       if (LogoBitMap.Width() != 0 || StretchedBackground) {
         const RECT Whole{0, 0, FForm->ClientWidth(), FForm->ClientHeight()};
-        RedrawWindow(AWindow, &Whole, nullptr, RDW_INVALIDATE | RDW_ERASE);
+        RedrawWindow(FClientWindow, &Whole, nullptr, RDW_INVALIDATE | RDW_ERASE);
       }
       UpdateMDIScrollBars(true);
       return;
@@ -146,7 +132,6 @@ void TspSkinForm::ClientWindowProc(HWND AWindow, TMessage& AMessage) {
       AMessage.Result = 1;
       return;
     default:
-      AMessage.Result =
-          CallWindowProc(FPrevClientProc, AWindow, AMessage.Msg, AMessage.WParam, AMessage.LParam);
+      (void)FClientHook.Forward(AMessage);
   }
 }

@@ -12,11 +12,14 @@ LRESULT TspSkinForm::SendToMainForm(UINT AMessage, WPARAM AWParam, LPARAM ALPara
   return SendMessage(Main->Handle(), AMessage, AWParam, ALParam);
 }
 
-void TspSkinForm::PassOnFromMDI(TMessage& AMessage) {
+bool TspSkinForm::PassOnFromMDI(TMessage& AMessage) {
+  const TLiveToken Alive = FLive.Token();
   TMessage* Outer = FMDIPassing;
   FMDIPassing = &AMessage;
   FormWindowProc(AMessage);
+  if (!Alive) return false;
   FMDIPassing = Outer;
+  return true;
 }
 
 bool TspSkinForm::MDIWindowProc(TMessage& AMessage) {
@@ -77,8 +80,7 @@ bool TspSkinForm::MDIWindowProc(TMessage& AMessage) {
     case WM_SIZE:
     case WM_MOVE:
       if (!Document) return false;
-      PassOnFromMDI(AMessage);
-      SendToMainForm(SP_MDICHILDCHANGED);
+      if (PassOnFromMDI(AMessage)) SendToMainForm(SP_MDICHILDCHANGED);
       return true;
     case WM_SHOWWINDOW:
       if (Frame) {
@@ -97,14 +99,14 @@ bool TspSkinForm::MDIWindowProc(TMessage& AMessage) {
       return false;
     case WM_NCACTIVATE:
       if (!Document) return false;
-      PassOnFromMDI(AMessage);
+      if (!PassOnFromMDI(AMessage)) return true;
       if (IsMaximizedMDIChild())
         if (TspSkinForm* Main = FindSkinForm(Application->MainForm())) Main->UpDateFormNC();
       UpDateChildActiveInMenu();
       return true;
     case WM_SETTEXT:
       if (!Document || !FSkinnableForm) return false;
-      PassOnFromMDI(AMessage);
+      if (!PassOnFromMDI(AMessage)) return true;
       UpDateChildCaptionInMenu(FForm);
       // A maximized document's caption shows in the frame's caption.
       if (IsMaximizedMDIChild())
@@ -123,15 +125,14 @@ bool TspSkinForm::MDIWindowProc(TMessage& AMessage) {
 void TspSkinForm::MDIChildShowing(TMessage& AMessage) {
   if (AMessage.WParam == 0) {
     DeleteChildFromMenu(FForm);
-    PassOnFromMDI(AMessage);
-    SendToMainForm(SP_MDICHILDCHANGED, reinterpret_cast<WPARAM>(FForm->Handle()));
+    if (PassOnFromMDI(AMessage))
+      SendToMainForm(SP_MDICHILDCHANGED, reinterpret_cast<WPARAM>(FForm->Handle()));
     return;
   }
   AddChildToMenu(FForm);
   if (SendToMainForm(SP_MDIQUERYCHILDMAXIMIZED) == 1 && FBorderIcons.Contains(biMaximize))
     SetWindowState(wsMaximized);
-  PassOnFromMDI(AMessage);
-  SendToMainForm(SP_MDICHILDCHANGED);
+  if (PassOnFromMDI(AMessage)) SendToMainForm(SP_MDICHILDCHANGED);
 }
 
 void TspSkinForm::MDIChildDestroying() {

@@ -10,6 +10,13 @@ void TspSkinForm::SPSkinChange(TMessage& AMessage) {
   auto* Skin = reinterpret_cast<TspSkinData*>(AMessage.WParam);
   const bool OwnSkin = FSD != nullptr && Skin == FSD;
   if (AMessage.Msg == SP_BEFORECHANGESKINDATA) {
+    // An open menu reads the records of its skin: it closes before they change. Its
+    // close events may free the component.
+    if (FSkinMenu != nullptr && FSkinMenu->Visible() && FSkinMenu->SkinData == Skin) {
+      const TLiveToken Alive = FLive.Token();
+      FSkinMenu->Hide();
+      if (!Alive) return;
+    }
     if (!OwnSkin) return;
     FStopPainting = true;
     FSkinSupport = false;

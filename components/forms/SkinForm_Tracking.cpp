@@ -66,16 +66,23 @@ void TspSkinForm::TestActive(int X, int Y, bool AHover) {
   if (!ObjectAt(ActiveObject)) ActiveObject = -1;
   if (ActiveObject == OldActiveObject) return;
 
-  // Each object is looked up again after the other's handlers ran: an event handler
-  // may have changed the list.
-  const bool Hints = ShowObjectHint && FSkinHint != nullptr;
+  // Objects are looked up again after each handler ran: an event handler may change
+  // the skin (which replaces the objects and ends the hover) or free the form.
+  const TLiveToken Alive = FLive.Token();
   if (TspActiveSkinObject* Old = ObjectAt(OldActiveObject); Old && TrackingTakesPart(*Old)) {
+    const bool HadHint = !Old->Hint.empty();
     Old->MouseLeave();
-    if (Hints && !Old->Hint.empty()) FSkinHint->HideHint();
+    if (!Alive) return;
+    if (ShowObjectHint && FSkinHint != nullptr && HadHint) FSkinHint->HideHint();
   }
   if (TspActiveSkinObject* New = ObjectAt(ActiveObject); New && TrackingTakesPart(*New)) {
     New->MouseEnter();
-    if (Hints && GetFormActive() && !New->Hint.empty()) FSkinHint->ActivateHint2(New->Hint);
+    if (!Alive) return;
+    // The hint as the entered object has it now (a button may change it on entering).
+    const TspActiveSkinObject* Entered = ObjectAt(ActiveObject);
+    if (Entered != nullptr && ShowObjectHint && FSkinHint != nullptr && GetFormActive() &&
+        !Entered->Hint.empty())
+      FSkinHint->ActivateHint2(Entered->Hint);
   }
 }
 

@@ -21,8 +21,9 @@ bool SkinFormIsBorderHitCode(LRESULT ACode) { return ACode >= HTLEFT && ACode <=
 void TspSkinForm::FormWindowProc(TMessage& AMessage) {
   // The cases that finish the message themselves return; the others fall through to
   // the form's own procedure.
+  const TLiveToken Alive = FLive.Token();
   if (MDIWindowProc(AMessage)) {
-    FollowMDIChildButtons(AMessage);
+    if (Alive) FollowMDIChildButtons(AMessage);
     return;
   }
   const bool Skinnable = FSkinnableForm;
@@ -40,7 +41,7 @@ void TspSkinForm::FormWindowProc(TMessage& AMessage) {
       break;
     case WM_SETTEXT:
       if (Skinnable) {
-        CallOldWindowProc(AMessage);
+        if (!CallOldWindowProc(AMessage)) return;
         if (FForm->BorderStyle() != bsNone) UpDateFormNC();
         return;
       }
@@ -165,7 +166,8 @@ void TspSkinForm::FormWindowProc(TMessage& AMessage) {
     default:
       break;
   }
-  CallOldWindowProc(AMessage);
+  // A case above may have run user code that freed the component.
+  if (Alive) (void)CallOldWindowProc(AMessage);
 }
 
 bool TspSkinForm::WMSysCommand(TMessage& AMessage) {
@@ -211,7 +213,7 @@ TPoint TspSkinForm::ScreenToFramePoint(LPARAM ALParam) const {
 }
 
 void TspSkinForm::WMSize(TMessage& AMessage) {
-  CallOldWindowProc(AMessage);
+  if (!CallOldWindowProc(AMessage)) return;
   // During a sizing loop WM_SIZING has already computed the frame of this step; the
   // window has taken its size only now.
   if (FSizeMove && FFullDrag) {
@@ -231,7 +233,7 @@ void TspSkinForm::WMSize(TMessage& AMessage) {
 }
 
 void TspSkinForm::WMActivate(TMessage& AMessage) {
-  CallOldWindowProc(AMessage);
+  if (!CallOldWindowProc(AMessage)) return;
   if (FSupportNCArea) {
     // The hover ends with the activation change.
     ActiveObject = -1;
@@ -317,14 +319,14 @@ void TspSkinForm::WMNCHitTest(TMessage& AMessage) {
 // captured).
 
 void TspSkinForm::WMNCMouseMove(TMessage& AMessage) {
-  CallOldWindowProc(AMessage);
+  if (!CallOldWindowProc(AMessage)) return;
   if (!FSupportNCArea || !FSkinnableForm) return;
   const TPoint P = ScreenToFramePoint(AMessage.LParam);
   ObjectsMouseMove(P.X, P.Y);
 }
 
 void TspSkinForm::WMNCButtonDown(TMessage& AMessage, TMouseButton AButton) {
-  CallOldWindowProc(AMessage);
+  if (!CallOldWindowProc(AMessage)) return;
   if (!FSupportNCArea || !FSkinnableForm) return;
   // A press that started a move or size loop comes back here once the loop is over.
   if (AButton == mbLeft && FSizeMove) {
@@ -346,14 +348,14 @@ void TspSkinForm::WMNCButtonDown(TMessage& AMessage, TMouseButton AButton) {
 }
 
 void TspSkinForm::WMNCButtonUp(TMessage& AMessage, TMouseButton AButton) {
-  CallOldWindowProc(AMessage);
+  if (!CallOldWindowProc(AMessage)) return;
   if (!FSupportNCArea || !FSkinnableForm) return;
   const TPoint P = ScreenToFramePoint(AMessage.LParam);
   ObjectsMouseUp(AButton, P.X, P.Y);
 }
 
 void TspSkinForm::WMNCLButtonDblClk(TMessage& AMessage) {
-  CallOldWindowProc(AMessage);
+  if (!CallOldWindowProc(AMessage)) return;
   if (!FSupportNCArea || !FSkinnableForm) return;
   const TPoint P = ScreenToFramePoint(AMessage.LParam);
   TestActive(P.X, P.Y, true);
@@ -377,7 +379,7 @@ void TspSkinForm::NCCaptionDblClick() {
 }
 
 void TspSkinForm::WMMouseMove(TMessage& AMessage) {
-  CallOldWindowProc(AMessage);
+  if (!CallOldWindowProc(AMessage)) return;
   if (FSupportNCArea) return;
   const TPoint P = LParamToPoint(AMessage.LParam);
   ObjectsMouseMove(P.X, P.Y);
@@ -385,14 +387,14 @@ void TspSkinForm::WMMouseMove(TMessage& AMessage) {
 }
 
 void TspSkinForm::WMButtonDown(TMessage& AMessage, TMouseButton AButton) {
-  CallOldWindowProc(AMessage);
+  if (!CallOldWindowProc(AMessage)) return;
   if (FSupportNCArea) return;
   const TPoint P = LParamToPoint(AMessage.LParam);
   ObjectsMouseDown(AButton, P.X, P.Y);
 }
 
 void TspSkinForm::WMButtonUp(TMessage& AMessage, TMouseButton AButton) {
-  CallOldWindowProc(AMessage);
+  if (!CallOldWindowProc(AMessage)) return;
   if (!FSupportNCArea) {
     const TPoint P = LParamToPoint(AMessage.LParam);
     return ObjectsMouseUp(AButton, P.X, P.Y);
@@ -409,7 +411,7 @@ void TspSkinForm::WMButtonUp(TMessage& AMessage, TMouseButton AButton) {
 }
 
 void TspSkinForm::WMButtonDblClk(TMessage& AMessage, TMouseButton AButton) {
-  CallOldWindowProc(AMessage);
+  if (!CallOldWindowProc(AMessage)) return;
   // Client points are object points only in client-area mode.
   if (FSupportNCArea) return;
   const TPoint P = LParamToPoint(AMessage.LParam);
@@ -435,7 +437,7 @@ void TspSkinForm::WMSizing(TMessage& AMessage) {
   FSizing = true;
   ReleaseMagneticEdges();
   // The form's procedure applies its constraints to the rectangle first.
-  CallOldWindowProc(AMessage);
+  if (!CallOldWindowProc(AMessage)) return;
   const auto* R = reinterpret_cast<const RECT*>(AMessage.LParam);
   const int Width = std::max(static_cast<int>(R->Right - R->Left), GetMinWidth());
   const int Height = std::max(static_cast<int>(R->Bottom - R->Top), GetMinHeight());

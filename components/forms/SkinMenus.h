@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "components/core/SkinData.h"
+#include "platform/ui/LiveGuard.h"
 #include "platform/ui/Menus.h"
 #include "platform/ui/Timer.h"
 #include "platform/ui/WinControl.h"
@@ -145,7 +146,7 @@ class TspSkinMenu : public TComponent {
   // Level 0 first; every window is owned by this chain until its level closes.
   std::vector<TspSkinPopupWindow*> FPopupList;
   // Expires with the chain: a command may free it (with its form's skin component).
-  std::shared_ptr<char> FLifeToken = std::make_shared<char>();
+  TLiveGuard FLive;
 };
 
 // The messages that close the open skin menus of a form: moving, sizing, activation,

@@ -42,7 +42,12 @@ TspSkinMenu::TspSkinMenu(TComponent* AOwner, TCustomForm* AForm)
   FDefaultMenuItemFont.SetHeight(14);
 }
 
-TspSkinMenu::~TspSkinMenu() { CloseLevels(0); }
+TspSkinMenu::~TspSkinMenu() {
+  // A destructor runs no user event (one that throws would end the program): the
+  // windows close and the opening control hears it, the close event does not run.
+  FOnMenuClose = nullptr;
+  CloseLevels(0);
+}
 
 void TspSkinMenu::Notification(TComponent* AComponent, TOperation AOperation) {
   TComponent::Notification(AComponent, AOperation);
@@ -50,6 +55,11 @@ void TspSkinMenu::Notification(TComponent* AComponent, TOperation AOperation) {
   if (AComponent == FPopupCtrl) FPopupCtrl = nullptr;
   if (AComponent == FDoneCtrl) FDoneCtrl = nullptr;
   std::erase(FPopupList, AComponent);
+  // The open windows read the skin's records: they close with it.
+  if (AComponent == SkinData) {
+    SkinData = nullptr;
+    if (FVisible) Hide();
+  }
 }
 
 void TspSkinMenu::SetPopupCtrl(TControl* AValue) {
@@ -75,7 +85,7 @@ void TspSkinMenu::BeginChain(TControl* APopupCtrl, TspSkinData* ASkinData, const
     GetMonitorArea(FForm->Handle(), true, WorkArea);
   else
     WorkArea = Screen->MonitorFromRect(AAnchor)->WorkareaRect();
-  SkinData = ASkinData;
+  ReplaceNotified(SkinData, ASkinData);
 }
 
 void TspSkinMenu::Popup(TControl* APopupCtrl, TspSkinData* ASkinData, int AStartIndex, const TRect& AAnchor,
@@ -105,10 +115,10 @@ void TspSkinMenu::AddPopupWindow(const TRect& AAnchor, TMenuItem* AItem, TMenuIt
 }
 
 void TspSkinMenu::Hide() {
-  const std::weak_ptr<char> Alive = FLifeToken;
+  const TLiveToken Alive = FLive.Token();
   CloseLevels(0);
   // The close event may have freed the chain.
-  if (Alive.expired()) return;
+  if (!Alive) return;
   StopWaiting();
   if (FForm && FForm->HandleAllocated()) SendMessage(FForm->Handle(), SP_CLOSESKINMENU, 0, 0);
 }
@@ -154,10 +164,10 @@ void TspSkinMenu::ActivateItem(TspSkinPopupWindow& AWindow, TspSkinMenuItem& AIt
     // The chain closes before the command runs, so a command that opens another menu
     // or a modal form starts from a closed chain.
     StopWaiting();
-    const std::weak_ptr<char> Alive = FLifeToken;
+    const TLiveToken Alive = FLive.Token();
     Hide();
     RunMenuItemCommand(Item);
-    if (!Alive.expired()) TellMenuControl(FDoneCtrl, SP_SKINMENUCOMMANDDONE);
+    if (Alive) TellMenuControl(FDoneCtrl, SP_SKINMENUCOMMANDDONE);
     return;
   }
   if (!AClick && !AKb) {
@@ -168,10 +178,10 @@ void TspSkinMenu::ActivateItem(TspSkinPopupWindow& AWindow, TspSkinMenuItem& AIt
     return;
   }
   if (!AClick) return;
-  const std::weak_ptr<char> Alive = FLifeToken;
+  const TLiveToken Alive = FLive.Token();
   RunMenuItemCommand(Item);
   // The item's own command may have closed its window's level, or the whole chain.
-  if (Alive.expired() || LevelOf(AWindow) == PopupCount()) return;
+  if (!Alive || LevelOf(AWindow) == PopupCount()) return;
   StopWaiting();
   AItem.Down = true;
   TRect Anchor = AItem.ObjectRect;

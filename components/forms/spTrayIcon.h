@@ -14,8 +14,10 @@
 #include "platform/ui/Component.h"
 #include "platform/ui/ControlTypes.h"
 #include "platform/ui/ImgList.h"
+#include "platform/ui/LiveGuard.h"
 #include "platform/ui/Menus.h"
 #include "platform/ui/Timer.h"
+#include "platform/ui/WindowHook.h"
 #include "platform/win/Cursors.h"
 #include "platform/win/ShellNotifyIcon.h"
 
@@ -125,7 +127,7 @@ class TspTrayIcon : public TComponent {
   virtual void DoMinimizeToTray();
 
  private:
-  struct TWindowHook;
+  using TObserver = void (TspTrayIcon::*)(HWND, UINT, WPARAM, LPARAM);
 
   static constexpr UINT IconDataFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
 
@@ -148,6 +150,8 @@ class TspTrayIcon : public TComponent {
 
   // spTrayIcon_Component.cpp
   TWinControl* OwnerControl() const;
+  // Puts AHook on AWindow: each message goes to AObserver first, then on.
+  void HookWindow(TWindowHook& AHook, HWND AWindow, TObserver AObserver);
   void HookApplicationWindow();
   void ApplicationWindowProc(HWND AWindow, UINT AMessage, WPARAM AWParam, LPARAM ALParam);
   void OwnerWindowProc(HWND AWindow, UINT AMessage, WPARAM AWParam, LPARAM ALParam);
@@ -177,6 +181,8 @@ class TspTrayIcon : public TComponent {
   UINT FTaskbarCreated = 0;
   NOTIFYICONDATAW FIconData;
   HWND FWindowHandle = nullptr;
-  std::unique_ptr<TWindowHook> FApplicationHook;
-  std::unique_ptr<TWindowHook> FOwnerHook;
+  TWindowHook FApplicationHook;
+  TWindowHook FOwnerHook;
+  // Ends with the component: the user events of the icon may free it.
+  TLiveGuard FLive;
 };

@@ -16,46 +16,6 @@
 #include "platform/win/WindowStyles.h"
 #include "platform/win/WindowTree.h"
 
-// A procedure put in front of a window's own: it shows each message to the component,
-// then passes it on to the procedure it replaced. Taken off by identity: when another
-// procedure has been put on top since, this one stays in the chain and from then on
-// passes every message straight on.
-struct TspTrayIcon::TWindowHook {
-  using THandler = std::function<void(HWND, UINT, WPARAM, LPARAM)>;
-  struct TLink {
-    THandler Handler;
-    WNDPROC Replaced = nullptr;
-  };
-
-  TWindowHook(HWND AWindow, THandler AHandler) : Window(AWindow), Link(std::make_shared<TLink>()) {
-    Link->Handler = std::move(AHandler);
-    Link->Replaced = reinterpret_cast<WNDPROC>(GetWindowLong(AWindow, GWL_WNDPROC));
-    Procedure = MakeProcInstance([Link = Link](HWND W, UINT M, WPARAM WP, LPARAM LP) {
-      const std::shared_ptr<TLink> Hold = Link;
-      if (Hold->Handler) Hold->Handler(W, M, WP, LP);
-      return CallWindowProc(Hold->Replaced, W, M, WP, LP);
-    });
-    SetWindowLong(AWindow, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(Procedure));
-  }
-
-  ~TWindowHook() {
-    Link->Handler = nullptr;
-    if (!IsWindow(Window)) {
-      FreeProcInstance(Procedure);
-    } else if (reinterpret_cast<WNDPROC>(GetWindowLong(Window, GWL_WNDPROC)) == Procedure) {
-      SetWindowLong(Window, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(Link->Replaced));
-      FreeProcInstance(Procedure);
-    }
-  }
-
-  TWindowHook(const TWindowHook&) = delete;
-  TWindowHook& operator=(const TWindowHook&) = delete;
-
-  HWND Window;
-  std::shared_ptr<TLink> Link;
-  WNDPROC Procedure = nullptr;
-};
-
 TspTrayIcon::TspTrayIcon(TComponent* AOwner) : TComponent(AOwner) {
   FTaskbarCreated = RegisterWindowMessage("TaskbarCreated");
   FIconData.hWnd = AllocateHWnd([this](TMessage& AMessage) { IconWindowProc(AMessage); });
@@ -69,10 +29,8 @@ TspTrayIcon::TspTrayIcon(TComponent* AOwner) : TComponent(AOwner) {
   if (ComponentState().Contains(csDesigning)) return;
   if (FIcon.Empty() && UseApplicationIcon()) FIcon.Assign(Application->Icon());
   HookApplicationWindow();
-  if (TWinControl* Owner = OwnerControl()) {
-    FOwnerHook = std::make_unique<TWindowHook>(
-        Owner->Handle(), [this](HWND W, UINT M, WPARAM WP, LPARAM LP) { OwnerWindowProc(W, M, WP, LP); });
-  }
+  if (TWinControl* Owner = OwnerControl())
+    HookWindow(FOwnerHook, Owner->Handle(), &TspTrayIcon::OwnerWindowProc);
 }
 
 TspTrayIcon::~TspTrayIcon() {
@@ -82,19 +40,26 @@ TspTrayIcon::~TspTrayIcon() {
   // The owner's hook goes first: when the owner is the main form both hooks sit on
   // one window, and taking them off in the reverse order of putting them on leaves
   // its procedure as it was.
-  FOwnerHook.reset();
-  FApplicationHook.reset();
+  FOwnerHook.Remove();
+  FApplicationHook.Remove();
 }
 
 TWinControl* TspTrayIcon::OwnerControl() const { return dynamic_cast<TWinControl*>(Owner()); }
 
+void TspTrayIcon::HookWindow(TWindowHook& AHook, HWND AWindow, TObserver AObserver) {
+  AHook.Install(AWindow, [this, &AHook, AWindow, AObserver](TMessage& AMessage) {
+    // What the observer does may free the component (and the hook with it).
+    const TLiveToken Alive = FLive.Token();
+    (this->*AObserver)(AWindow, AMessage.Msg, AMessage.WParam, AMessage.LParam);
+    if (Alive) (void)AHook.Forward(AMessage);
+  });
+}
+
 // The application window is the main form's: hooked as soon as there is one.
 void TspTrayIcon::HookApplicationWindow() {
-  if (FApplicationHook || ComponentState().Contains(csDesigning) || !Application) return;
-  if (HWND Window = Application->Handle()) {
-    FApplicationHook = std::make_unique<TWindowHook>(
-        Window, [this](HWND W, UINT M, WPARAM WP, LPARAM LP) { ApplicationWindowProc(W, M, WP, LP); });
-  }
+  if (FApplicationHook.Installed() || ComponentState().Contains(csDesigning) || !Application) return;
+  if (HWND Window = Application->Handle())
+    HookWindow(FApplicationHook, Window, &TspTrayIcon::ApplicationWindowProc);
 }
 
 void TspTrayIcon::Loaded() {

@@ -50,6 +50,9 @@ void TspTrayIcon::IconCallback(LPARAM AAction) {
   POINT Cursor;
   GetCursorPos(&Cursor);
   const TShiftState Shift = TrayShiftState();
+  // Every user event may free the component (a handler that closes the owner form):
+  // after one, members are touched only while it lives.
+  const TLiveToken Alive = FLive.Token();
   switch (AAction) {
     case WM_MOUSEMOVE:
       MouseMove(Shift, Cursor.X, Cursor.Y);
@@ -57,6 +60,7 @@ void TspTrayIcon::IconCallback(LPARAM AAction) {
     case WM_LBUTTONDOWN:
       ClickTimer->SetEnabled(true);
       MouseDown(mbLeft, Shift + TShiftState{ssLeft}, Cursor.X, Cursor.Y);
+      if (!Alive) return;
       FClickStart = true;
       if (PopupByLeftButton) PopupAtCursor();
       break;
@@ -68,6 +72,7 @@ void TspTrayIcon::IconCallback(LPARAM AAction) {
           FClickStart = false;
           FClickReady = false;
           Click();
+          if (!Alive) return;
         }
       }
       FClickStart = false;
@@ -77,6 +82,7 @@ void TspTrayIcon::IconCallback(LPARAM AAction) {
       FClickReady = false;
       IsDblClick = true;
       DblClick();
+      if (!Alive) return;
       if (FPopupMenu && FPopupMenu->AutoPopup && !PopupByLeftButton) {
         TMenuItem* Items = FPopupMenu->Items();
         for (int I = 0; I < Items->Count(); ++I)
@@ -88,7 +94,7 @@ void TspTrayIcon::IconCallback(LPARAM AAction) {
       break;
     case WM_RBUTTONDOWN:
       MouseDown(mbRight, Shift + TShiftState{ssRight}, Cursor.X, Cursor.Y);
-      PopupAtCursor();
+      if (Alive) PopupAtCursor();
       break;
     case WM_RBUTTONUP:
       MouseUp(mbRight, Shift + TShiftState{ssRight}, Cursor.X, Cursor.Y);
@@ -106,23 +112,28 @@ void TspTrayIcon::IconCallback(LPARAM AAction) {
 
 void TspTrayIcon::ClickTimerTick() {
   ClickTimer->SetEnabled(false);
-  if (!IsDblClick && FClickReady) {
+  const bool Clicked = !IsDblClick && FClickReady;
+  IsDblClick = false;
+  if (Clicked) {
     FClickReady = false;
+    // The last thing done: the click may free the component.
     Click();
   }
-  IsDblClick = false;
 }
 
 void TspTrayIcon::PopupAtCursor() {
   POINT Cursor;
   if (!FPopupMenu || !FPopupMenu->AutoPopup || !GetCursorPos(&Cursor)) return;
+  // The pump and the open menu run user code that may free the component or its menu.
+  const TLiveToken Alive = FLive.Token();
   Application->ProcessMessages();
+  if (!Alive || !FPopupMenu) return;
   SetForegroundWindow(FIconData.hWnd);
-  TWinControl* Owner = OwnerControl();
-  if (Owner) SetForegroundWindow(Owner->Handle());
+  if (TWinControl* Owner = OwnerControl()) SetForegroundWindow(Owner->Handle());
   FPopupMenu->SetPopupComponent(this);
   FPopupMenu->Popup(Cursor.X, Cursor.Y);
-  if (Owner) PostMessage(Owner->Handle(), WM_NULL, 0, 0);
+  if (!Alive) return;
+  if (TWinControl* Owner = OwnerControl()) PostMessage(Owner->Handle(), WM_NULL, 0, 0);
 }
 
 void TspTrayIcon::Click() {

@@ -2,6 +2,8 @@
 // button, the roll size kept while rolled, the hit test that moves and sizes it, the
 // glyph's disabled frame and the pressed built-in button; rolling with a skin element.
 
+#include <utility>
+
 #include "components/controls/SkinCtrls.h"
 #include "platform/win/MessageQueue.h"
 #include "platform/win/headless/HeadlessInput.h"
@@ -57,6 +59,19 @@ TEST_F(SkinExPanelTest, TheRollButtonRollsThePanelToItsCaptionAndBack) {
   EXPECT_EQ(Panel->RealHeight, 0);
   EXPECT_TRUE(Child->Visible());
   EXPECT_EQ(Changes, 2);
+}
+
+// The panel touches nothing of itself after a roll handler freed it (the sanitizers
+// catch a read of the freed panel).
+TEST_F(SkinExPanelTest, ARollHandlerMayFreeThePanel) {
+  TspSkinExPanel* Panel = MakePanel();
+  // The handler goes with the panel: it touches nothing of itself after the delete.
+  Panel->OnChangeRollState = [&Panel](TObject*) { delete std::exchange(Panel, nullptr); };
+  ShowHost();
+  InjectClick(OnRollButton());
+  Pump();
+  EXPECT_EQ(Panel, nullptr);
+  EXPECT_EQ(Host().ControlCount(), 0);
 }
 
 TEST_F(SkinExPanelTest, AHorizontalPanelRollsToANarrowStripAndKeepsItsLimitsAside) {

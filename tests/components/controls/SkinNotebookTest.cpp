@@ -256,6 +256,22 @@ TEST_F(SkinNotebookButtonsTest, ClickingALowerButtonShowsItsPageAndMovesItUpBelo
   EXPECT_EQ(Stack(), (std::vector<String>{"A^", "Bv", "Cv"}));
 }
 
+TEST_F(SkinNotebookButtonsTest, APageChangeHandlerThatRebuildsTheButtonsFreesTheClickedOneSafely) {
+  // Adding a page builds the buttons anew: the one clicked is freed inside its click.
+  Notebook->OnPageChanged = [this](TObject*) {
+    if (Notebook->PageCount() == 3) Notebook->Pages().Add("D");
+  };
+  int Clicks = 0;
+  Notebook->Buttons()[2]->OnClick = [&](TObject*) { ++Clicks; };
+  InjectClick(OnHost(100, 185));
+  Pump();
+  // The page added in the handler is shown.
+  EXPECT_EQ(Notebook->ActivePage(), "D");
+  EXPECT_EQ(Notebook->PageCount(), 4);
+  // The freed button's click event never ran.
+  EXPECT_EQ(Clicks, 0);
+}
+
 TEST_F(SkinNotebookButtonsTest, TheListRebuildsAndRenamesTheButtonsAndLeavingTheModeFreesThem) {
   Notebook->Pages().Add("D");
   EXPECT_EQ(Stack(), (std::vector<String>{"A^", "B^", "C^", "D^"}));

@@ -122,6 +122,31 @@ TEST_F(SkinTreeViewTest, TheVerticalBarFollowsTheTreeAndScrollsIt) {
   EXPECT_EQ(VBar->Position(), 30);
 }
 
+// A bar of another owner may go before the tree, and the tree before a bar; a bar the
+// tree no longer uses no longer calls it (the sanitizers catch a use of the freed one).
+TEST_F(SkinTreeViewTest, TheTreeAndABarOfAnotherOwnerMayGoInEitherOrder) {
+  AddNodes(100);
+  ShowHost();
+  auto* Gone = new TspSkinScrollBar(nullptr);
+  Tree->SetVScrollBar(Gone);
+  delete Gone;
+  Tree->SetTopItem(Tree->Items().Item(30));
+  Pump();
+
+  auto* Replaced = new TspSkinScrollBar(nullptr);
+  Tree->SetVScrollBar(Replaced);
+  Tree->SetVScrollBar(VBar);
+  EXPECT_FALSE(Replaced->OnChange);
+  delete Replaced;
+
+  auto* Outliving = new TspSkinScrollBar(nullptr);
+  Tree->SetHScrollBar(Outliving);
+  delete Tree;
+  EXPECT_FALSE(Outliving->OnChange);
+  Outliving->SetPosition(5);
+  delete Outliving;
+}
+
 TEST_F(SkinTreeViewTest, AHundredNodesTwentyToAPageLetTheBarReachEighty) {
   AddNodes(100);
   Tree->SetVScrollBar(VBar);

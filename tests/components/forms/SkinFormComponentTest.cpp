@@ -2,6 +2,7 @@
 // shortcut handler, and giving them back whoever goes first.
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "platform/ui/Panel.h"
@@ -108,6 +109,53 @@ TEST_F(SkinFormComponentTest, AShortcutHandlerPutOnTopOfTheSkinFormOutlivesItSaf
   // The covering handler still calls the skin form's hook, which is inert now.
   Form->OnShortCut(Key, Handled);
   EXPECT_EQ(UserShortCuts, 1);
+}
+
+// The form's own procedure may free the skin form in any message the skin form passes
+// on and then goes on handling; the skin form then touches nothing of itself (the
+// sanitizers catch a read of the freed component).
+TEST_F(SkinFormComponentTest, TheFormsOwnProcedureMayFreeTheSkinFormInAMessageItPassesOn) {
+  auto Skin = MakeFixtureSkin();
+  const char* Text = "Renamed";
+  RECT Sizing{50, 50, 350, 250};
+  struct TCase {
+    UINT Msg;
+    WPARAM WParam;
+    LPARAM LParam;
+  };
+  const TCase Cases[] = {
+      {WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Text)},
+      {WM_SIZE, SIZE_RESTORED, MAKELPARAM(300, 200)},
+      {WM_ACTIVATE, WA_ACTIVE, 0},
+      {WM_SIZING, WMSZ_RIGHT, reinterpret_cast<LPARAM>(&Sizing)},
+      {WM_NCMOUSEMOVE, HTNOWHERE, MAKELPARAM(60, 60)},
+      {WM_NCLBUTTONDOWN, HTNOWHERE, MAKELPARAM(60, 60)},
+      {WM_NCLBUTTONUP, HTNOWHERE, MAKELPARAM(60, 60)},
+      {WM_NCLBUTTONDBLCLK, HTNOWHERE, MAKELPARAM(60, 60)},
+      {WM_MOUSEMOVE, 0, MAKELPARAM(10, 10)},
+      {WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10)},
+      {WM_LBUTTONUP, 0, MAKELPARAM(10, 10)},
+      {WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(10, 10)},
+  };
+  for (const TCase& Case : Cases) {
+    SCOPED_TRACE(Case.Msg);
+    TForm* Form = NewForm(Bounds(50, 50, 300, 200));
+    TspSkinForm* SkinForm = nullptr;
+    bool Armed = false;
+    const TWndMethod Inherited = Form->WindowProc;
+    Form->WindowProc = [&SkinForm, &Armed, &Case, Inherited](TMessage& AMessage) {
+      Inherited(AMessage);
+      if (Armed && AMessage.Msg == Case.Msg) delete std::exchange(SkinForm, nullptr);
+    };
+    SkinForm = new TspSkinForm(Form);
+    SkinForm->SetSkinData(Skin.get());
+    ProcessPendingMessages();
+    Armed = true;
+    SendMessage(Form->Handle(), Case.Msg, Case.WParam, Case.LParam);
+    EXPECT_EQ(SkinForm, nullptr);
+    EXPECT_EQ(FindSkinForm(Form), nullptr);
+    delete Form;
+  }
 }
 
 // Notes, as each watched component goes, its name and what of the form was left then.

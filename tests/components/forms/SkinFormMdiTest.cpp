@@ -8,8 +8,11 @@
 #include "components/controls/SkinCtrls.h"
 #include "components/forms/SkinForm.h"
 #include "platform/ui/Panel.h"
+#include "platform/win/Mdi.h"
 #include "platform/win/MessageLoop.h"
 #include "platform/win/WindowPos.h"
+#include "platform/win/WindowProcedures.h"
+#include "platform/win/WindowStyles.h"
 #include "platform/win/headless/HeadlessInput.h"
 #include "platform/win/headless/HeadlessPictures.h"
 #include "tests/components/forms/SkinFormTestSupport.h"
@@ -71,6 +74,42 @@ class SkinFormMdiTest : public SkinFormTest {
   TspSkinForm* Frame = nullptr;
   TMenuItem* WindowMenu = nullptr;
 };
+
+// A subclass put on the client after the frame's keeps reaching the client's own
+// procedure when the frame's skin component goes first.
+TEST_F(SkinFormMdiTest, ASubclassOverTheFramesOneStaysConnectedToTheClientWhenTheFrameGoes) {
+  TspSkinForm* Document = NewDocument("Doc");
+  const HWND Client = Main()->ClientHandle();
+  static WNDPROC Covered = nullptr;
+  const auto Above = [](HWND AWindow, UINT AMsg, WPARAM AWParam, LPARAM ALParam) -> LRESULT {
+    return CallWindowProc(Covered, AWindow, AMsg, AWParam, ALParam);
+  };
+  WNDPROC AboveProc = MakeProcInstance(Above);
+  Covered =
+      reinterpret_cast<WNDPROC>(SetWindowLong(Client, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(AboveProc)));
+  ASSERT_EQ(reinterpret_cast<HWND>(SendMessage(Client, WM_MDIGETACTIVE, 0, 0)), Document->Form()->Handle());
+  delete Frame;
+  Frame = nullptr;
+  // Only the client's own procedure knows the active document.
+  EXPECT_EQ(reinterpret_cast<HWND>(SendMessage(Client, WM_MDIGETACTIVE, 0, 0)), Document->Form()->Handle());
+  SetWindowLong(Client, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(Covered));
+  FreeProcInstance(AboveProc);
+}
+
+// A document's own resize handler may free its skin component in the size message the
+// MDI cases pass on.
+TEST_F(SkinFormMdiTest, ADocumentsResizeHandlerMayFreeItsSkinComponent) {
+  TspSkinForm* Document = NewDocument("Doc");
+  TCustomForm* Form = Document->Form();
+  Form->OnResize = [&Document](TObject*) {
+    delete Document;
+    Document = nullptr;
+  };
+  Form->SetBounds(20, 20, 250, 180);
+  ProcessPendingMessages();
+  EXPECT_EQ(Document, nullptr);
+  EXPECT_EQ(FindSkinForm(Form), nullptr);
+}
 
 TEST_F(SkinFormMdiTest, TheClientRectangleIsWhatTheAlignedControlsLeave) {
   EXPECT_EQ(GetMDIClientRect(), Rect(0, 40, 690, 460));

@@ -291,6 +291,42 @@ TEST_F(SkinMenuChainTest, ACommandOpensTheNextMenuFromItsOwnHandler) {
 // Under the sanitizers: a command (or the close event) that takes the skin component
 // and its chain off the form runs while the click or key that chose it is still being
 // handled in the menu.
+// The open windows read the records of the chain's skin: they close before the skin
+// changes and when it is freed.
+TEST_F(SkinMenuChainTest, TheChainClosesBeforeItsSkinChangesAndWhenItsSkinIsFreed) {
+  auto Skin = skin_form_test::MakeFixtureSkin();
+  const auto OpenSkinned = [&] {
+    SkinForm->SkinMenuOpen();
+    Chain().Popup(Caller, Skin.get(), 0, TRect{200, 200, 200, 200}, Menu->Items(), false);
+    ProcessPendingMessages();
+    ASSERT_TRUE(Chain().Visible());
+  };
+  OpenSkinned();
+  Skin->ClearSkin();
+  EXPECT_FALSE(Chain().Visible());
+  EXPECT_EQ(Log, (std::vector<String>{"caller closed", "form closed"}));
+
+  OpenSkinned();
+  Skin.reset();
+  EXPECT_FALSE(Chain().Visible());
+  EXPECT_EQ(Chain().SkinData, nullptr);
+}
+
+// Freeing an open chain closes its windows and tells its caller, but runs no close
+// event: a destructor runs no user code.
+TEST_F(SkinMenuChainTest, FreeingAnOpenChainRunsNoCloseEvent) {
+  OpenMenu(Caller);
+  int Closes = 0;
+  Chain().FOnMenuClose = [&Closes](TObject*) { ++Closes; };
+  const HWND Window = Level(0).Handle();
+  delete SkinForm;
+  SkinForm = nullptr;
+  ProcessPendingMessages();
+  EXPECT_EQ(Closes, 0);
+  EXPECT_FALSE(IsWindow(Window));
+  EXPECT_EQ(Log, std::vector<String>{"caller closed"});
+}
+
 TEST_F(SkinMenuChainTest, ACommandMayFreeTheChainThatRanIt) {
   Open->OnClick = [this](TObject*) {
     delete SkinForm;

@@ -164,6 +164,44 @@ TEST_F(TrayIconClickTest, ADoubleClickGivesNoClickAndClicksTheMenusDefaultItem) 
   EXPECT_EQ(Clicked.size(), 1u);
 }
 
+// A handler may free the icon: the icon touches nothing of itself afterwards (the
+// sanitizers catch a read of the freed icon).
+TEST_F(TrayIconTest, AHandlerThatFreesTheIconEndsTheMouseActionQuietly) {
+  struct TCase {
+    const char* Name;
+    UINT Message;
+  };
+  for (const TCase& Case : {TCase{"press", WM_LBUTTONDOWN}, TCase{"double click", WM_LBUTTONDBLCLK}}) {
+    SCOPED_TRACE(Case.Name);
+    TspTrayIcon* Icon = NewIcon();
+    Icon->SetPopupMenu(new TPopupMenu(Main));
+    bool Ran = false;
+    const auto FreeIcon = [&] {
+      Ran = true;
+      delete Icon;
+    };
+    Icon->OnMouseDown = [&](TObject*, TMouseButton, TShiftState, int, int) { FreeIcon(); };
+    Icon->OnDblClick = [&](TObject*) { FreeIcon(); };
+    Act(Case.Message);
+    EXPECT_TRUE(Ran);
+    EXPECT_TRUE(Tray().TrayIcons().empty());
+  }
+}
+
+TEST_F(TrayIconTest, AFormClosedFromAPressFreesItsIconInThePumpBeforeTheMenuWithoutHarm) {
+  TForm* Other = NewForm(Rect(500, 100, 700, 300));
+  auto* Icon = new TspTrayIcon(Other);
+  Icon->BeginLoading();
+  Icon->EndLoading();
+  auto* Menu = new TPopupMenu(Other);
+  Menu->Items()->Add(new TMenuItem(Menu));
+  Icon->SetPopupMenu(Menu);
+  // The release is handled by the pump the icon runs before it opens its menu.
+  Icon->OnMouseDown = [Other](TObject*, TMouseButton, TShiftState, int, int) { Other->Release(); };
+  Act(WM_RBUTTONDOWN);
+  EXPECT_TRUE(Tray().TrayIcons().empty());
+}
+
 TEST_F(TrayIconClickTest, MiddleButtonAndMovesAreReportedAndNothingWhileDisabled) {
   std::vector<std::string> Moves;
   Icon->OnMouseMove = [&Moves](TObject*, TShiftState, int AX, int AY) {
