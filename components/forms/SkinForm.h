@@ -37,6 +37,7 @@
 #include "components/controls/SkinCtrls.h"
 #include "components/core/SkinData.h"
 #include "components/core/spEffBmp.h"
+#include "components/forms/SkinForm_Mdi.h"
 #include "components/forms/SkinMenus.h"
 #include "platform/base/Set.h"
 #include "platform/ui/Application.h"
@@ -757,6 +758,11 @@ class TspSkinForm : public TComponent {
 
   TCustomForm* FForm = nullptr;
   std::shared_ptr<THookLink> FHook;
+  // ---- The collaborators: the parts of the component, each made by the constructor
+  // before anything else happens (in the order they are declared here; each only keeps
+  // its component) and freed after the destructor's body, once the hooks are off.
+  std::unique_ptr<TspSkinFormMdi> FMdi;
+  friend class TspSkinFormMdi;
   TspSkinData* FSD = nullptr;
   bool FSupportNCArea = true;
   bool FSkinnableForm = true;
@@ -941,115 +947,26 @@ class TspSkinForm : public TComponent {
   TspSkinPopupMenu* FSysTrayMenu = nullptr;
   void FillTrayMenu();
 
-  // ---- Multiple-document interface (SkinForm_MdiWindowProc.cpp, SkinForm_MdiStates.cpp,
-  // SkinForm_MdiArrange.cpp, SkinForm_MdiMenu.cpp, SkinForm_MdiClient.cpp,
-  // SkinForm_MdiScrollBars.cpp)
-  //
-  // The component of the MDI frame (the application's main form, fsMDIForm) and those
-  // of its documents (fsMDIChild) work together: a document takes a skinned maximized
-  // state of its own (the MDI client rectangle, no frame), the frame keeps whether the
-  // documents are maximized and maximizes or restores them all together, arranges them,
-  // paints its MDI client from the skin (the client window is subclassed from the
-  // frame's first show on), shows scroll bars while documents reach outside the client,
-  // and each shown document has an entry in the frame's WindowMenu.
+  // ---- Multiple-document interface: the MDI coordinator (SkinForm_Mdi.h)
  public:
-  // Arranging, on the frame's component (nothing on any other): the documents in the
-  // frame's MDIChildren order, index 0 first.
-  void MinimizeAll();
-  // Every document with biMaximize.
-  void MaximizeAll();
-  // Every document back to normal, and rolled down when rolled up.
-  void RestoreAll();
-  void RestoreAllExcept(HWND AFormHandle);
-  // Closes every document, the last first; one that refuses stays.
-  void CloseAll();
-  // tbHorizontal: columns filled from the right and the bottom, the first document at
-  // the top left; tbVertical: columns filled from the left and the top.
-  void Tile();
-  // Steps of a caption height, the last document at (0, 0), the first deepest.
-  void Cascade();
+  TspSkinFormMdi& Mdi() const { return *FMdi; }
+  // Arranging, on the frame's component (nothing on any other).
+  void MinimizeAll() { FMdi->MinimizeAll(); }
+  void MaximizeAll() { FMdi->MaximizeAll(); }
+  void RestoreAll() { FMdi->RestoreAll(); }
+  void CloseAll() { FMdi->CloseAll(); }
+  void Tile() { FMdi->Tile(); }
+  void Cascade() { FMdi->Cascade(); }
+  void ArrangeMinimizedChildren() { FMdi->ArrangeMinimizedChildren(); }
+  // How Tile arranges the documents.
   TTileMode TileMode = tbHorizontal;
-  // The frame's skin-minimized documents take their minimized places again.
-  void ArrangeMinimizedChildren();
-  // SP_MDICHILDFITCLIENT to every document (a maximized one fills the client again);
-  // without scroll bars the minimized ones are arranged too.
-  void RefreshMDIChildren();
-  // The MDI client's background without a skin: clAppWorkSpace and the logo.
-  void PaintMDIBGDefault(HDC DC);
-  // The documents are in the skinned maximized state.
-  bool MDIChildMaximized() const { return FMDIChildMaximized; }
-  // The text of the frame's caption: the form's caption, on an MDI frame with maximized
-  // documents followed by " - [", the maximized document's caption and "]".
-  String CaptionText() const;
-
-  // The window menu, called on a document's component with its form: an entry named
-  // Child's Name followed by "_DSFCHILDITEM", captioned with its caption, owned by this
-  // component, in the frame's WindowMenu; checked while its document is active.
-  void AddChildToMenu(TCustomForm* Child);
-  void DeleteChildFromMenu(TCustomForm* Child);
-  void UpDateChildCaptionInMenu(TCustomForm* Child);
-  void UpDateChildActiveInMenu();
-  // An entry's click: its document (restored when minimized) comes to the front.
-  void MDIItemClick(TObject* Sender);
-
-  // The scroll bars of the MDI client, made with the frame's first show: shown while
-  // shown documents reach outside the client (and the documents are not maximized);
-  // their range is the documents' extent, and scrolling moves every shown document.
+  // The MDI client's scroll bars show while documents reach outside it.
   bool ShowMDIScrollBars = true;
-  TspSkinScrollBar* MDIHScrollBar() const { return FMDIHScrollBar; }
-  TspSkinScrollBar* MDIVScrollBar() const { return FMDIVScrollBar; }
-  void CreateMDIScrollBars();
-  // Shows, hides and places the bars; with ARange also sets their ranges.
-  void UpdateMDIScrollBars(bool ARange);
-  void AlignMDIScrollBars();
-  // Moves every shown document right (down) by AOffset.
-  void ScrollMDIChildrenH(int AOffset);
-  void ScrollMDIChildrenV(int AOffset);
+  TspSkinScrollBar* MDIHScrollBar() const { return FMdi->MDIHScrollBar(); }
+  TspSkinScrollBar* MDIVScrollBar() const { return FMdi->MDIVScrollBar(); }
+  bool MDIChildMaximized() const { return FMdi->MDIChildMaximized(); }
+  String CaptionText() const { return FMdi->CaptionText(); }
 
- private:
-  // The MDI cases of the form procedure; false for a message it leaves to the rest.
-  bool MDIWindowProc(TMessage& AMessage);
-  // The rest of the form procedure for a message the MDI cases handle around it.
-  void PassOnFromMDI(TMessage& AMessage);
-  void MDIChildShowing(TMessage& AMessage);
-  void MDIChildDestroying();
-  // Sends a message to the application's main form; 0 without one.
-  static LRESULT SendToMainForm(UINT AMessage, WPARAM AWParam = 0, LPARAM ALParam = 0);
-  // SkinForm_MdiStates.cpp: the document's maximize, and its minimized place.
-  void SkinMaximizeMDIChild();
-  TPoint GetMDIMinimizedPlace() const;
-  // The area a dragged document snaps to: the frame's MDI client, on the screen.
-  TRect MDIMagneticArea() const;
-  // A skin applied to the frame: the bars take it, the client is repainted and the
-  // documents refreshed.
-  void ChangeMDISkinData();
-  // SkinForm_MdiClient.cpp: the subclass of the frame's MDI client window.
-  void SubclassMDIClient();
-  void UnsubclassMDIClient();
-  void ClientWindowProc(HWND AWindow, TMessage& AMessage);
-  // SkinForm_MdiScrollBars.cpp
-  void MDIScrollBarChanged(TspSkinScrollBar* ABar);
-  bool UpdateMDIScrollBarsOnce(bool ARange);
-
-  bool FMDIChildMaximized = false;
-  bool FInMaximizeAll = false;
-  bool FInRestoreAll = false;
-  // The message the MDI cases are passing on to the rest of the procedure.
-  TMessage* FMDIPassing = nullptr;
-  // The client window and its procedure before the subclass; the instance that
-  // replaced it.
-  HWND FClientWindow = nullptr;
-  WNDPROC FPrevClientProc = nullptr;
-  WNDPROC FClientInstance = nullptr;
-  // Owned by this component (the component model frees them).
-  TspSkinScrollBar* FMDIHScrollBar = nullptr;
-  TspSkinScrollBar* FMDIVScrollBar = nullptr;
-  int FOldHSrollBarPosition = 0;
-  int FOldVSrollBarPosition = 0;
-  // A document being shown or hidden, left out of the extent.
-  HWND ChangeVisibleChildHanle = nullptr;
-  // Set while the component moves the documents itself.
-  bool FStopCheckChildMove = false;
   // ---- The layered border (SkinForm_LayeredBorder*.cpp)
  public:
   // The skin's layer frame is shown around the form: a skin with a layer frame picture

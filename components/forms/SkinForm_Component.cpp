@@ -61,6 +61,7 @@ TspSkinForm* FindSkinForm(TCustomForm* AForm) {
 
 TspSkinForm::TspSkinForm(TComponent* AOwner)
     : TComponent(AOwner), FForm(SkinFormOwnerAsForm(AOwner)), FHook(std::make_shared<THookLink>()) {
+  FMdi = std::make_unique<TspSkinFormMdi>(*this);
   FHook->Owner = this;
   FForm->SetBorderIcons({});
   OnShortCut = std::move(FForm->OnShortCut);
@@ -86,7 +87,7 @@ TspSkinForm::~TspSkinForm() {
   if (FSD != nullptr) FSD->RemoveFreeNotification(this);
   if (FSkinHint != nullptr) FSkinHint->RemoveFreeNotification(this);
   ClearAreaLinks();
-  UnsubclassMDIClient();
+  Mdi().UnsubclassMDIClient();
   RemoveHooks();
   // The layered border's hook reaches into this component: it goes while all of it
   // still exists, its hook now on top and taken off cleanly.

@@ -6,29 +6,29 @@
 #include "platform/win/MessageQueue.h"
 #include "platform/win/Messages.h"
 
-LRESULT TspSkinForm::SendToMainForm(UINT AMessage, WPARAM AWParam, LPARAM ALParam) {
+LRESULT TspSkinFormMdi::SendToMainForm(UINT AMessage, WPARAM AWParam, LPARAM ALParam) {
   TCustomForm* Main = Application->MainForm();
   if (Main == nullptr || !Main->HandleAllocated()) return 0;
   return SendMessage(Main->Handle(), AMessage, AWParam, ALParam);
 }
 
-void TspSkinForm::PassOnFromMDI(TMessage& AMessage) {
+void TspSkinFormMdi::PassOnFromMDI(TMessage& AMessage) {
   TMessage* Outer = FMDIPassing;
   FMDIPassing = &AMessage;
-  FormWindowProc(AMessage);
+  SkinForm.FormWindowProc(AMessage);
   FMDIPassing = Outer;
 }
 
-bool TspSkinForm::MDIWindowProc(TMessage& AMessage) {
+bool TspSkinFormMdi::MDIWindowProc(TMessage& AMessage) {
   if (&AMessage == FMDIPassing) return false;
-  const bool Frame = FForm->FormStyle() == fsMDIForm;
-  const bool Document = FForm->FormStyle() == fsMDIChild;
+  const bool Frame = SkinForm.FForm->FormStyle() == fsMDIForm;
+  const bool Document = SkinForm.FForm->FormStyle() == fsMDIChild;
   if (!Frame && !Document) return false;
   switch (AMessage.Msg) {
     case SP_MDICHILDMAXIMIZED:
       if (!Frame || FInMaximizeAll) return false;
       FMDIChildMaximized = true;
-      UpDateFormNC();
+      SkinForm.UpDateFormNC();
       FInMaximizeAll = true;
       MaximizeAll();
       FInMaximizeAll = false;
@@ -36,7 +36,7 @@ bool TspSkinForm::MDIWindowProc(TMessage& AMessage) {
     case SP_MDICHILDRESTORED:
       if (!Frame || FInRestoreAll) return false;
       FMDIChildMaximized = FindMaximizedMDIChild() != nullptr;
-      UpDateFormNC();
+      SkinForm.UpDateFormNC();
       UpdateMDIScrollBars(true);
       return true;
     case SP_MDICHILDCHANGED:
@@ -55,25 +55,26 @@ bool TspSkinForm::MDIWindowProc(TMessage& AMessage) {
         RestoreAllExcept(reinterpret_cast<HWND>(AMessage.WParam));
       FInRestoreAll = false;
       FMDIChildMaximized = false;
-      UpDateFormNC();
-      if (AMessage.Msg == SP_MDIRESTOREALLEXCEPT) FForm->Next();
+      SkinForm.UpDateFormNC();
+      if (AMessage.Msg == SP_MDIRESTOREALLEXCEPT) SkinForm.FForm->Next();
       UpdateMDIScrollBars(true);
       return true;
     case SP_MDIQUERYCHILDMAXIMIZED:
       AMessage.Result = Frame && FMDIChildMaximized ? 1 : 0;
       return true;
     case SP_MDICHILDFITCLIENT:
-      if (Document && FWindowState == wsMaximized) {
+      if (Document && SkinForm.FWindowState == wsMaximized) {
         const TRect Client = GetMDIClientRect();
-        FForm->SetBounds(0, 0, Client.Width(), Client.Height());
+        SkinForm.FForm->SetBounds(0, 0, Client.Width(), Client.Height());
       }
       return false;
     case SP_AFTERCHANGESKINDATA:
-      if (Frame && FSD != nullptr && AMessage.WParam == reinterpret_cast<WPARAM>(FSD)) RefreshMDIChildren();
+      if (Frame && SkinForm.FSD != nullptr && AMessage.WParam == reinterpret_cast<WPARAM>(SkinForm.FSD))
+        RefreshMDIChildren();
       return false;
     case WM_NCCALCSIZE:
       // A maximized document has no frame: the whole window is its client area.
-      return FSkinnableForm && IsMaximizedMDIChild();
+      return SkinForm.FSkinnableForm && SkinForm.IsMaximizedMDIChild();
     case WM_SIZE:
     case WM_MOVE:
       if (!Document) return false;
@@ -89,25 +90,25 @@ bool TspSkinForm::MDIWindowProc(TMessage& AMessage) {
       return true;
     case WM_MOUSEACTIVATE:
       // A press on the frame of the active document while it is drawn inactive.
-      if (Document && FSkinnableForm && !FFormActive && Application->MainForm() != nullptr &&
-          Application->MainForm()->ActiveMDIChild() == FForm) {
-        FFormActive = true;
-        UpdateActiveState(FWindowState != wsMaximized);
+      if (Document && SkinForm.FSkinnableForm && !SkinForm.FFormActive &&
+          Application->MainForm() != nullptr && Application->MainForm()->ActiveMDIChild() == SkinForm.FForm) {
+        SkinForm.FFormActive = true;
+        SkinForm.UpdateActiveState(SkinForm.FWindowState != wsMaximized);
       }
       return false;
     case WM_NCACTIVATE:
       if (!Document) return false;
       PassOnFromMDI(AMessage);
-      if (IsMaximizedMDIChild())
+      if (SkinForm.IsMaximizedMDIChild())
         if (TspSkinForm* Main = FindSkinForm(Application->MainForm())) Main->UpDateFormNC();
       UpDateChildActiveInMenu();
       return true;
     case WM_SETTEXT:
-      if (!Document || !FSkinnableForm) return false;
+      if (!Document || !SkinForm.FSkinnableForm) return false;
       PassOnFromMDI(AMessage);
-      UpDateChildCaptionInMenu(FForm);
+      UpDateChildCaptionInMenu(SkinForm.FForm);
       // A maximized document's caption shows in the frame's caption.
-      if (IsMaximizedMDIChild())
+      if (SkinForm.IsMaximizedMDIChild())
         if (TspSkinForm* Main = FindSkinForm(Application->MainForm())) Main->UpDateFormNC();
       return true;
     case WM_DESTROY:
@@ -120,22 +121,23 @@ bool TspSkinForm::MDIWindowProc(TMessage& AMessage) {
 
 // Hiding leaves the window menu; showing joins it, takes the frame's maximized state
 // and tells the frame once the document shows.
-void TspSkinForm::MDIChildShowing(TMessage& AMessage) {
+void TspSkinFormMdi::MDIChildShowing(TMessage& AMessage) {
   if (AMessage.WParam == 0) {
-    DeleteChildFromMenu(FForm);
+    DeleteChildFromMenu(SkinForm.FForm);
     PassOnFromMDI(AMessage);
-    SendToMainForm(SP_MDICHILDCHANGED, reinterpret_cast<WPARAM>(FForm->Handle()));
+    SendToMainForm(SP_MDICHILDCHANGED, reinterpret_cast<WPARAM>(SkinForm.FForm->Handle()));
     return;
   }
-  AddChildToMenu(FForm);
-  if (SendToMainForm(SP_MDIQUERYCHILDMAXIMIZED) == 1 && FBorderIcons.Contains(biMaximize))
-    SetWindowState(wsMaximized);
+  AddChildToMenu(SkinForm.FForm);
+  if (SendToMainForm(SP_MDIQUERYCHILDMAXIMIZED) == 1 &&
+      SkinForm.FBorderIcons.Contains(TspSkinForm::biMaximize))
+    SkinForm.SetWindowState(wsMaximized);
   PassOnFromMDI(AMessage);
   SendToMainForm(SP_MDICHILDCHANGED);
 }
 
-void TspSkinForm::MDIChildDestroying() {
-  FWindowStateInit = FWindowState = wsNormal;
+void TspSkinFormMdi::MDIChildDestroying() {
+  SkinForm.FWindowStateInit = SkinForm.FWindowState = wsNormal;
   SendToMainForm(SP_MDICHILDRESTORED);
-  SendToMainForm(SP_MDICHILDCHANGED, reinterpret_cast<WPARAM>(FForm->Handle()));
+  SendToMainForm(SP_MDICHILDCHANGED, reinterpret_cast<WPARAM>(SkinForm.FForm->Handle()));
 }

@@ -37,7 +37,7 @@ long long MagneticSnapEdge(long long AStart, long long AOffset, int ATarget, boo
 }  // namespace
 
 TRect TspSkinForm::MagneticArea() const {
-  if (FForm->FormStyle() == fsMDIChild) return MDIMagneticArea();
+  if (FForm->FormStyle() == fsMDIChild) return Mdi().MDIMagneticArea();
   TRect Area;
   GetMonitorArea(FForm->HandleAllocated() ? FForm->Handle() : nullptr, true, Area);
   return Area;

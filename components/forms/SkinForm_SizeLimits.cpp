@@ -61,7 +61,7 @@ int TspSkinForm::GetMaxHeight() const {
 }
 
 TPoint TspSkinForm::GetMinimizedPlace() const {
-  if (FForm->FormStyle() == fsMDIChild) return GetMDIMinimizedPlace();
+  if (FForm->FormStyle() == fsMDIChild) return Mdi().GetMDIMinimizedPlace();
   const int W = GetMinWidth();
   const int H = GetMinHeight();
   const TRect Area = SizeLimitsMonitorArea(FForm, false);

@@ -84,7 +84,7 @@ void TspSkinForm::ChangeFrameSkinData() {
     if (ClientWidth > 0) FForm->SetClientWidth(ClientWidth);
     if (ClientHeight > 0) FForm->SetClientHeight(ClientHeight);
   }
-  if (FForm->FormStyle() == fsMDIForm) ChangeMDISkinData();
+  if (FForm->FormStyle() == fsMDIForm) Mdi().ChangeMDISkinData();
 }
 
 void TspSkinForm::ApplyFrameModeObjects() {

@@ -74,8 +74,8 @@ void TspSkinForm::SkinMinimize() {
     }
     // The other documents leave the maximized state without this one.
     if (FForm->FormStyle() == fsMDIChild) {
-      SendToMainForm(SP_MDICHILDRESTORED);
-      SendToMainForm(SP_MDIRESTOREALLEXCEPT, reinterpret_cast<WPARAM>(FForm->Handle()));
+      Mdi().SendToMainForm(SP_MDICHILDRESTORED);
+      Mdi().SendToMainForm(SP_MDIRESTOREALLEXCEPT, reinterpret_cast<WPARAM>(FForm->Handle()));
     }
   }
   if (OnMinimize) OnMinimize(this);
@@ -84,7 +84,7 @@ void TspSkinForm::SkinMinimize() {
 void TspSkinForm::SkinMaximize() {
   SaveNormalBounds();
   if (FForm->FormStyle() == fsMDIChild) {
-    SkinMaximizeMDIChild();
+    Mdi().SkinMaximizeMDIChild();
   } else if (FullLayeredBorderInForce()) {
     // The full layered border, with its margins, fills the target.
     const TRect Target = MaximizedBounds();
@@ -124,8 +124,8 @@ void TspSkinForm::SkinRestore() {
   }
   // The other documents leave the maximized state with this one.
   if (FSupportNCArea && FForm->FormStyle() == fsMDIChild) {
-    SendToMainForm(SP_MDICHILDRESTORED);
-    SendToMainForm(SP_MDIRESTOREALL);
+    Mdi().SendToMainForm(SP_MDICHILDRESTORED);
+    Mdi().SendToMainForm(SP_MDIRESTOREALL);
   }
   ShowStatusBarGrip(true);
   if (OnRestore) OnRestore(this);

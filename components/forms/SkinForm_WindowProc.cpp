@@ -21,7 +21,7 @@ bool SkinFormIsBorderHitCode(LRESULT ACode) { return ACode >= HTLEFT && ACode <=
 void TspSkinForm::FormWindowProc(TMessage& AMessage) {
   // The cases that finish the message themselves return; the others fall through to
   // the form's own procedure.
-  if (MDIWindowProc(AMessage)) {
+  if (Mdi().MDIWindowProc(AMessage)) {
     FollowMDIChildButtons(AMessage);
     return;
   }
