@@ -38,6 +38,7 @@
 #include "components/core/SkinData.h"
 #include "components/core/spEffBmp.h"
 #include "components/forms/SkinForm_Mdi.h"
+#include "components/forms/SkinForm_States.h"
 #include "components/forms/SkinMenus.h"
 #include "platform/base/Set.h"
 #include "platform/ui/Application.h"
@@ -263,47 +264,24 @@ class TspSkinForm : public TComponent {
   // visible skin-minimized form stands.
   TPoint GetMinimizedPlace() const;
 
-  // ---- Window states, roll-up and placement (SkinForm_States.cpp,
-  // SkinForm_StatesRollUp.cpp, SkinForm_Placement.cpp, SkinForm_PlacementMagnetic.cpp)
+  // ---- Window states, roll-up and placement: the states part (SkinForm_States.h)
   //
   // The form is never minimized, maximized or restored by the window system's frame
   // logic: the component keeps its own state (WindowState() the one asked for,
   // ReachedWindowState() the one reached) and places the form itself.
-
-  // Asks for a state and, outside loading and design, goes to it; WindowState() then
-  // reads the state reached. The caption buttons and the caption double click call it:
-  // maximize toggles with wsNormal, minimize with wsNormal.
-  void SetWindowState(TWindowState AValue);
-  // Goes to AValue (nothing when it is the reached state). wsMaximized fills the
-  // monitor's work area (MaximizedBounds); wsMinimized iconifies the application for
-  // the main form and in client-area mode, lets the window system minimize a form with
-  // MinimizeDefault, and otherwise turns the form into a caption strip of the minimum
-  // size in the next free minimized place; wsNormal gives back the saved normal bounds
-  // (the first restore of a form first shown maximized centres them by
-  // PositionInMonitor). Leaving wsNormal saves the normal bounds once.
-  void ApplyWindowState(TWindowState AValue);
-  void SkinMinimize();
-  void SkinMaximize();
-  void SkinRestore();
-  // Rolls the form up to its caption (GetMinHeight high, or in client-area mode the
-  // skin's roll-up picture) and back down. Refused without biRollUp, while minimized,
-  // in client-area mode without a skin, and for a maximized form rolled up before it was
-  // maximized; setting the state it already has does nothing either.
-  void SetRollUpState(bool AValue);
-  // Where a maximized form goes: the monitor's whole rectangle with
-  // MaximizeOnFullScreen, else its work area, one pixel in from every side when the work
-  // area is the whole primary screen.
-  TRect MaximizedBounds() const;
-  // Centres the form on its monitor by PositionInMonitor, keeping its size.
-  void ApplyPositionInMonitor();
-  // Where a form of AW x AH would be centred by PositionInMonitor; (AX, AY) for
-  // sppDefault.
-  TPoint GetPositionInMonitor(int AX, int AY, int AW, int AH) const;
-  // Snaps the proposed top-left (X, Y) of a W x H form to the edges of the work area
-  // closer than MagneticSize; a snapped edge lets go once the cursor has moved more
-  // than MagneticSize pixels from where it was at the snap. Positions saturate at the
-  // integer range.
-  void DoMagnetic(int& X, int& Y, int W, int H);
+  TspSkinFormStates& States() const { return *FStates; }
+  void SetWindowState(TWindowState AValue) { FStates->SetWindowState(AValue); }
+  void SetRollUpState(bool AValue) { FStates->SetRollUpState(AValue); }
+  TRect MaximizedBounds() const { return FStates->MaximizedBounds(); }
+  TPoint GetPositionInMonitor(int AX, int AY, int AW, int AH) const {
+    return FStates->GetPositionInMonitor(AX, AY, AW, AH);
+  }
+  void DoMagnetic(int& X, int& Y, int W, int H) { FStates->DoMagnetic(X, Y, W, H); }
+  bool MaxRolledUp() const { return FStates->MaxRolledUp(); }
+  // The form's outer rectangle: while the layered border shows a visible border, the
+  // window lies that far inside it.
+  void Move(int AX, int AY) { FStates->Move(AX, AY); }
+  void SetBounds(int AX, int AY, int AWidth, int AHeight) { FStates->SetBounds(AX, AY, AWidth, AHeight); }
 
   // Minimize through the window system instead of the skin's caption strip.
   bool MinimizeDefault = false;
@@ -762,7 +740,9 @@ class TspSkinForm : public TComponent {
   // before anything else happens (in the order they are declared here; each only keeps
   // its component) and freed after the destructor's body, once the hooks are off.
   std::unique_ptr<TspSkinFormMdi> FMdi;
+  std::unique_ptr<TspSkinFormStates> FStates;
   friend class TspSkinFormMdi;
+  friend class TspSkinFormStates;
   TspSkinData* FSD = nullptr;
   bool FSupportNCArea = true;
   bool FSkinnableForm = true;
@@ -786,7 +766,6 @@ class TspSkinForm : public TComponent {
   bool FSizeMove = false;
   bool FSizing = false;
   bool FFullDrag = false;
-  bool FStartShow = true;
   bool FAlphaBlend = false;
   uint8_t FAlphaBlendValue = 200;
   // The fade's alpha so far.
@@ -881,40 +860,12 @@ class TspSkinForm : public TComponent {
   // True only while the panel takes its picture: an MDI main form paints its background too.
   bool FClientInActiveDraw = false;
 
-  // ---- Window states, roll-up and placement
  protected:
   // Applies a WindowState asked for while loading (frame mode).
   void Loaded() override;
 
  private:
-  bool HasNormalBounds() const { return !IsRectEmpty(OldBoundsRect); }
-  void SaveNormalBounds();
-  void ShowStatusBarGrip(bool AShow);
-  // The edges of the work area a dragged form snaps to.
-  TRect MagneticArea() const;
-  // A size change lets every snapped edge go, so the next move snaps afresh.
-  void ReleaseMagneticEdges() { HMagnetized = VMagnetized = HMagnetized2 = VMagnetized2 = false; }
-  // The first show places the form by PositionInMonitor, unless it is shown in another
-  // state: then its first restore does.
-  void PlaceOnFirstShow();
-  void RollUpFrame(bool AValue);
-  void RollUpClientArea();
-  void RollDownClientArea();
-  void SetRollUpRegion();
-
-  // The normal bounds, saved on the way out of wsNormal; empty when none are.
-  TRect OldBoundsRect;
-  bool MaxRollUpState = false;
-  bool FRollUpBeforeMaximize = false;
-  // The height before the roll-up.
-  int OldHeight = 0;
-  // The left, top, right and bottom edges are snapped; cleared by every size change.
-  bool HMagnetized = false, VMagnetized = false, HMagnetized2 = false, VMagnetized2 = false;
-  // The cursor (screen) at the start of a move or when an edge snapped.
-  TPoint FOnMouseDownCoord{-1, -1};
   TspSkinStatusBar* FStatusBar = nullptr;
-  // The controls a client-area roll-up hid, shown again by the roll-down.
-  std::vector<TControl*> VisibleControls;
   // SkinForm_Shortcuts*.cpp, SkinForm_SystemMenu*.cpp: the last key was a main-menu
   // shortcut; the component's own system menu.
   bool FInShortCut = false;
@@ -985,17 +936,9 @@ class TspSkinForm : public TComponent {
   // A full layered border around a rolled-up or skin-minimized form: the form and its
   // frame collapse to the frame's RollUpFormHeight.
   bool UseCollapsedLayerFrame() const;
-  bool MaxRolledUp() const { return MaxRollUpState; }
   bool InSizeMove() const { return FSizeMove; }
-  // The form's outer rectangle: while the layered border shows a visible border
-  // (LeftSize, TopSize, RightSize, BottomSize), the window lies that far inside it.
-  void Move(int AX, int AY);
-  void SetBounds(int AX, int AY, int AWidth, int AHeight);
 
  private:
-  // The border margins the outer rectangle of Move, SetBounds and DoMagnetic includes;
-  // all 0 while no visible border shows.
-  TRect LayeredBorderMargins() const;
   // Owned by this component: made after FForm, freed by the destructor once the
   // component's hooks are off.
   TspFormLayerBorder* FBorderLayer = NewFormLayerBorder(this);

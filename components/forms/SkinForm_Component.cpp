@@ -62,6 +62,7 @@ TspSkinForm* FindSkinForm(TCustomForm* AForm) {
 TspSkinForm::TspSkinForm(TComponent* AOwner)
     : TComponent(AOwner), FForm(SkinFormOwnerAsForm(AOwner)), FHook(std::make_shared<THookLink>()) {
   FMdi = std::make_unique<TspSkinFormMdi>(*this);
+  FStates = std::make_unique<TspSkinFormStates>(*this);
   FHook->Owner = this;
   FForm->SetBorderIcons({});
   OnShortCut = std::move(FForm->OnShortCut);

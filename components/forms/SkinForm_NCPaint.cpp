@@ -203,7 +203,7 @@ void TspSkinForm::PaintDefaultCaption(TBitmap& ACaption) {
   if (OnCaptionPaint) {
     OnCaptionPaint(Canvas, Rect(L, 0, Width - RGap - 3, Height), Active);
   } else {
-    String Text = Mdi().CaptionText();
+    String Text = CaptionText();
     if (!Text.empty()) {
       FitWideTextToWidth(Canvas, Text, Width - L - RGap);
       const int X = L + (Width - L - RGap) / 2 - (WideTextWidth(Canvas, Text) + 5) / 2;

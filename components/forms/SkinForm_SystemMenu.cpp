@@ -73,7 +73,7 @@ void TspSkinForm::RunStandardSystemItem(const String& AName) {
   } else if (AName == "DSF_RESTORE") {
     // A rolled-up form that asked for the normal state comes down; any other comes back
     // to the normal state.
-    if (MaxRollUpState || (FRollUpState && FWindowStateInit == wsNormal))
+    if (MaxRolledUp() || (FRollUpState && FWindowStateInit == wsNormal))
       SetRollUpState(false);
     else
       SetWindowState(wsNormal);

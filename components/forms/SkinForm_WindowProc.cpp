@@ -52,7 +52,7 @@ void TspSkinForm::FormWindowProc(TMessage& AMessage) {
       return;
     case WM_SHOWWINDOW:
       if (AMessage.WParam != 0) {
-        PlaceOnFirstShow();
+        States().PlaceOnFirstShow();
         StartFadeIn();
         // Every show recomputes the frame at the size the form is shown at.
         if (Skinnable && FSupportNCArea) RefreshFrameSize();
@@ -220,7 +220,7 @@ void TspSkinForm::WMSize(TMessage& AMessage) {
   }
   FFormWidth = FForm->Width();
   FFormHeight = FForm->Height();
-  ReleaseMagneticEdges();
+  States().ReleaseMagneticEdges();
   if (!FSupportNCArea) return UpdateClientAreaSkinFrame();
   if (FSkinSupport) {
     if (FSkinnableForm && FFormWidth >= GetMinWidth() && FFormHeight >= GetMinHeight()) UpdateSkinFrame(true);
@@ -371,7 +371,7 @@ void TspSkinForm::NCCaptionDblClick() {
     if (FWindowStateInit == wsMinimized) return SetWindowState(wsNormal);
     if (FWindowStateInit != wsMaximized && !FRollUpState && FBorderIcons.Contains(biMaximize))
       return SetWindowState(wsMaximized);
-    if (FWindowStateInit == wsMaximized && !MaxRollUpState) return SetWindowState(wsNormal);
+    if (FWindowStateInit == wsMaximized && !MaxRolledUp()) return SetWindowState(wsNormal);
   }
   SetRollUpState(!FRollUpState);
 }
@@ -433,7 +433,7 @@ void TspSkinForm::WMNCActivate(TMessage& AMessage) {
 
 void TspSkinForm::WMSizing(TMessage& AMessage) {
   FSizing = true;
-  ReleaseMagneticEdges();
+  States().ReleaseMagneticEdges();
   // The form's procedure applies its constraints to the rectangle first.
   CallOldWindowProc(AMessage);
   const auto* R = reinterpret_cast<const RECT*>(AMessage.LParam);
@@ -465,7 +465,7 @@ void TspSkinForm::WMMoving(TMessage& AMessage) {
 }
 
 void TspSkinForm::WMEnterSizeMove(TMessage&) {
-  GetCursorPos(&FOnMouseDownCoord);
+  States().NoteMoveStart();
   if (!FSupportNCArea || !FSkinnableForm) return;
   ResetObjectStates();
   FMouseTimer->SetEnabled(false);
