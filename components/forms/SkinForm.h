@@ -38,6 +38,7 @@
 #include "components/core/SkinData.h"
 #include "components/core/spEffBmp.h"
 #include "components/forms/SkinForm_Mdi.h"
+#include "components/forms/SkinForm_Menus.h"
 #include "components/forms/SkinForm_States.h"
 #include "components/forms/SkinMenus.h"
 #include "platform/base/Set.h"
@@ -136,22 +137,6 @@ class TspQuickButtonItems : public TCollection {
 
  protected:
   void Update(TCollectionItem* AItem) override;
-};
-
-// A handler on Application.OnMessage while it is set, taken off when replaced, reset
-// or destroyed.
-class TApplicationMessageHook {
- public:
-  TApplicationMessageHook() = default;
-  ~TApplicationMessageHook() { Reset(); }
-  TApplicationMessageHook(const TApplicationMessageHook&) = delete;
-  TApplicationMessageHook& operator=(const TApplicationMessageHook&) = delete;
-  void Set(TMessageEvent AHandler);
-  void Reset();
-  bool IsSet() const { return FId != 0; }
-
- private:
-  TMessageHookId FId = 0;
 };
 
 // The look of a deactivated form's client area (see TspClientInActivePanel).
@@ -552,9 +537,11 @@ class TspSkinForm : public TComponent {
   // The value events of the frame's track bars and regulators, naming the object.
   std::function<void(const String&IDName, int Value)> OnTrackBarChangeValueEvent,
       OnFrameRegulatorChangeValueEvent;
-  // ---- Skinned popup menus (SkinForm_SkinMenu.cpp)
+  // ---- Skinned popup menus, shortcuts, the system menu and the tray: the menus part
+  // (SkinForm_Menus.h)
+  TspSkinFormMenus& Menus() const { return *FMenus; }
   // The popup chain of this form, made with its first use and owned by the component.
-  TspSkinMenu& SkinMenu();
+  TspSkinMenu& SkinMenu() { return FMenus->SkinMenu(); }
   // The skin of this form's popup menus; SkinData serves when none.
   TspSkinData* MenusSkinData() const { return FMSD; }
   void SetMenusSkinData(TspSkinData* AValue) { ReplaceNotified(FMSD, AValue); }
@@ -563,14 +550,10 @@ class TspSkinForm : public TComponent {
   bool InMenu = false;
   TNotifyEvent OnSkinMenuOpen;
   TNotifyEvent OnSkinMenuClose;
-  // A popup is about to open through this form: from now on the application's key
-  // presses go to the open menu and no control sees them (nor a wheel turn).
-  void SkinMenuOpen();
-  // The popup chain of this form has closed (also on SP_CLOSESKINMENU).
-  void SkinMenuClose();
-  // A key while a popup is open: to the innermost menu window; an Escape that leaves
-  // no window open ends the menu.
-  void MenuKeyDown(WORD AKey);
+  // A popup is about to open through this form; the popup chain of this form has
+  // closed.
+  void SkinMenuOpen() { FMenus->SkinMenuOpen(); }
+  void SkinMenuClose() { FMenus->SkinMenuClose(); }
   // ---- The main menu bar and main-menu keyboard mode (SkinMenuBar*.cpp,
   // SkinForm_SkinMenu.cpp)
   // The bar showing the form's main menu; set and cleared by the bar itself.
@@ -581,9 +564,7 @@ class TspSkinForm : public TComponent {
   TNotifyEvent OnMainMenuEnter;
   TNotifyEvent OnMainMenuExit;
   // Ends main-menu keyboard mode: an open popup closes and the bar's item goes cold.
-  void LeaveMainMenu();
-  // Escape closed the popup of a main menu item: the item stays selected.
-  void MainMenuPopupClosed();
+  void LeaveMainMenu() { FMenus->LeaveMainMenu(); }
   // ---- The MDI tabs bar and the menu bar's document buttons (SkinMdiTabs*.cpp,
   // SkinMenuBar_MdiButtons.cpp)
   // The frame's tabs bar; set and cleared by the bar itself.
@@ -619,24 +600,20 @@ class TspSkinForm : public TComponent {
   void ReleaseQuickButtons();
   // The hot quick button shows its Hint through SkinHint.
   bool QuickButtonsShowHint = false;
-  // ---- Form shortcuts, the system menu and the tray (SkinForm_Shortcuts*.cpp,
-  // SkinForm_SystemMenu*.cpp)
-  // The form's OnShortCut: the user's OnShortCut first (Handled stops everything),
-  // then Alt+Space opens the system menu, then the form's main menu takes its
-  // shortcuts (Alt+F4 is never an accelerator of it).
-  void FormShortCut(TWMKey& AMsg, bool& AHandled);
+  // ---- Form shortcuts and the system menu (the menus part)
+  // The form's OnShortCut (see TspSkinFormMenus::FormShortCut).
+  void FormShortCut(TWMKey& AMsg, bool& AHandled) { FMenus->FormShortCut(AMsg, AHandled); }
   // A menu's items as a popup of this form, with the menu skin, at a screen point, or
   // at a screen rectangle (upward with APopupUp).
-  void PopupSkinMenu(TMenu* AMenu, TPoint APoint);
-  void PopupSkinMenu1(TMenu* AMenu, const TRect& ARect, bool APopupUp);
+  void PopupSkinMenu(TMenu* AMenu, TPoint APoint) { FMenus->PopupSkinMenu(AMenu, APoint); }
+  void PopupSkinMenu1(TMenu* AMenu, const TRect& ARect, bool APopupUp) {
+    FMenus->PopupSkinMenu1(AMenu, ARect, APopupUp);
+  }
   // The menu's OnPopup (the component as sender), then its items at (AX, AY) drawn
   // with SkinData.
-  void DoPopupMenu(TPopupMenu* AMenu, int AX, int AY);
-  // The system menu of the form's state at a screen point or rectangle.
-  void PopupSystemMenu(int AX, int AY);
-  void PopupSystemMenuFromRect(const TRect& ARect);
-  // The system menu below the system-menu caption button; nothing without one.
-  void OpenSystemMenuByKey();
+  void DoPopupMenu(TPopupMenu* AMenu, int AX, int AY) { FMenus->DoPopupMenu(AMenu, AX, AY); }
+  // The system menu of the form's state at a screen point.
+  void PopupSystemMenu(int AX, int AY) { FMenus->PopupSystemMenu(AX, AY); }
   // ---- Menus of frame objects (SkinForm_ObjectMenus.cpp)
   // A frame object's menu: AItem's sub-items beside AObjectRect (window coordinates),
   // below it or, with APopupUp, above it; through AItem's own skinned popup menu when it
@@ -650,7 +627,7 @@ class TspSkinForm : public TComponent {
   void ReleaseMenuObjects();
   // The items the system menu shows now: SystemMenu completed with the standard items,
   // or the component's own menu built anew.
-  TMenuItem* GetSystemMenuItems();
+  TMenuItem* GetSystemMenuItems() { return FMenus->GetSystemMenuItems(); }
   // The names of the standard items a system menu of that state holds, in the order
   // of the component's own menu.
   static std::vector<String> StandardSystemItemNames(TspBorderIcons AIcons, TWindowState AState,
@@ -741,8 +718,10 @@ class TspSkinForm : public TComponent {
   // its component) and freed after the destructor's body, once the hooks are off.
   std::unique_ptr<TspSkinFormMdi> FMdi;
   std::unique_ptr<TspSkinFormStates> FStates;
+  std::unique_ptr<TspSkinFormMenus> FMenus;
   friend class TspSkinFormMdi;
   friend class TspSkinFormStates;
+  friend class TspSkinFormMenus;
   TspSkinData* FSD = nullptr;
   bool FSupportNCArea = true;
   bool FSkinnableForm = true;
@@ -822,24 +801,12 @@ class TspSkinForm : public TComponent {
   bool FInChangeSkinData = false;
   // Set between the two skin-change messages: the built-in frame is not painted.
   bool FStopPainting = false;
-  // SkinForm_SkinMenu.cpp: the popup chain and the application hook that gives it the
-  // keys while a popup is open.
-  void CheckCloseMenus();
-  void HookApplication();
-  void UnhookApplication();
+  // The main menu bar gives the application's keys to the popup chain.
+  void HookApplication() { FMenus->HookApplication(); }
   friend class TspSkinMainMenuBar;
   // The full layered border lays out the caption objects in its top window.
   friend class TspFormLayerBorder;
-  bool MainMenuBarKeyDown(WORD AKey);
-  bool CanMoveRightAlongMainMenuBar() const;
-  // SkinForm_Shortcuts.cpp: the menu key (WM_SYSCOMMAND SC_KEYMENU, an Alt tap or F10)
-  // enters main-menu mode on the bar, or leaves it; false: not taken, pass it on.
-  bool TakeMenuKey();
-  TspSkinMenu* FSkinMenu = nullptr;
   TspSkinData* FMSD = nullptr;
-  TApplicationMessageHook FMenuKeyHook;
-  // Expires with the component: a menu command may free it.
-  std::shared_ptr<char> FMenuLifeToken = std::make_shared<char>();
   // ---- The inactive-client effect (SkinForm_InactiveEffect.cpp)
  public:
   // With ClientInActiveEffect on, a visible form covers its client area with a still
@@ -866,38 +833,21 @@ class TspSkinForm : public TComponent {
 
  private:
   TspSkinStatusBar* FStatusBar = nullptr;
-  // SkinForm_Shortcuts*.cpp, SkinForm_SystemMenu*.cpp: the last key was a main-menu
-  // shortcut; the component's own system menu.
-  bool FInShortCut = false;
-  TPopupMenu* FSysMenu = nullptr;
   TPopupMenu* FSystemMenu = nullptr;
-  void BuildSystemMenu();
-  void MergeSystemMenu();
-  TMenuItem* NewStandardSystemItem(const String& AName);
-  void RunStandardSystemItem(const String& AName);
 
-  // ---- Minimizing to the tray (SkinForm_Tray.cpp)
+  // ---- Minimizing to the tray (the menus part)
  public:
-  TspTrayIcon* TrayIcon() const;
-  // Unless AlwaysShowInTray, the icon is hidden until the form goes to the tray. An
-  // icon without a popup menu gets the form's tray menu (restore, close) and, without a
-  // double-click handler, restores the form on a double click.
-  void SetTrayIcon(TspTrayIcon* AValue);
+  TspTrayIcon* TrayIcon() const { return FMenus->TrayIcon(); }
+  // See TspSkinFormMenus::SetTrayIcon.
+  void SetTrayIcon(TspTrayIcon* AValue) { FMenus->SetTrayIcon(AValue); }
   bool AlwaysShowInTray = false;
   // Both do nothing without a tray icon.
-  void MinimizeToTray();
-  void RestoreFromTray();
+  void MinimizeToTray() { FMenus->MinimizeToTray(); }
+  void RestoreFromTray() { FMenus->RestoreFromTray(); }
   TNotifyEvent OnMinimizeToTray;
   TNotifyEvent OnRestoreFromTray;
 
  private:
-  class TTrayIconLink;
-  struct TRestoreOnDblClick;
-  std::shared_ptr<TTrayIconLink> FTrayIconLink;
-  // The menu a tray icon without a menu of its own gets: restore and close.
-  TspSkinPopupMenu* FSysTrayMenu = nullptr;
-  void FillTrayMenu();
-
   // ---- Multiple-document interface: the MDI coordinator (SkinForm_Mdi.h)
  public:
   TspSkinFormMdi& Mdi() const { return *FMdi; }

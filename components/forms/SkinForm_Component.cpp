@@ -63,6 +63,7 @@ TspSkinForm::TspSkinForm(TComponent* AOwner)
     : TComponent(AOwner), FForm(SkinFormOwnerAsForm(AOwner)), FHook(std::make_shared<THookLink>()) {
   FMdi = std::make_unique<TspSkinFormMdi>(*this);
   FStates = std::make_unique<TspSkinFormStates>(*this);
+  FMenus = std::make_unique<TspSkinFormMenus>(*this);
   FHook->Owner = this;
   FForm->SetBorderIcons({});
   OnShortCut = std::move(FForm->OnShortCut);
@@ -73,9 +74,7 @@ TspSkinForm::TspSkinForm(TComponent* AOwner)
   FMorphTimer->SetEnabled(false);
   FMorphTimer->SetInterval(SkinFormMorphIntervalMs);
   FMorphTimer->OnTimer = [this](TObject*) { DoMorphTimer(); };
-  FSysTrayMenu = new TspSkinPopupMenu(this);
-  FSysTrayMenu->FComponentForm = FForm;
-  FillTrayMenu();
+  FMenus->CreateTrayMenu();
 
   if (!ComponentState().Contains(csDesigning)) {
     FHook->OldWindowProc = FForm->WindowProc;
@@ -143,7 +142,7 @@ void TspSkinForm::Notification(TComponent* AComponent, TOperation AOperation) {
 
 void TspSkinForm::SetSkinData(TspSkinData* AValue) {
   ReplaceNotified(FSD, AValue);
-  FSysTrayMenu->SetSkinData(AValue);
+  FMenus->TrayMenu()->SetSkinData(AValue);
   if (FSD != nullptr && FForm->FormStyle() != fsMDIChild) FSkinnableForm = FSD->SkinnableForm();
   if (!ComponentState().Contains(csDesigning)) ChangeSkinData();
 }

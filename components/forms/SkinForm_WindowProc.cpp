@@ -26,7 +26,7 @@ void TspSkinForm::FormWindowProc(TMessage& AMessage) {
     return;
   }
   const bool Skinnable = FSkinnableForm;
-  if (IsSkinMenuCloseMessage(AMessage.Msg)) CheckCloseMenus();
+  if (IsSkinMenuCloseMessage(AMessage.Msg)) Menus().CheckCloseMenus();
   FollowMDITabsBar(AMessage);
   switch (AMessage.Msg) {
     case WM_DESTROY:
@@ -176,7 +176,7 @@ bool TspSkinForm::WMSysCommand(TMessage& AMessage) {
       if (OnRestore) OnRestore(this);
       return false;
     case SC_KEYMENU:
-      return TakeMenuKey();
+      return Menus().TakeMenuKey();
     default:
       return false;
   }
