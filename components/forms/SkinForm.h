@@ -37,6 +37,7 @@
 #include "components/controls/SkinCtrls.h"
 #include "components/core/SkinData.h"
 #include "components/core/spEffBmp.h"
+#include "components/forms/SkinForm_Caption.h"
 #include "components/forms/SkinForm_Mdi.h"
 #include "components/forms/SkinForm_Menus.h"
 #include "components/forms/SkinForm_States.h"
@@ -83,61 +84,6 @@ constexpr UINT SP_PAINTINTODC = 45513;
 constexpr UINT SP_PAINTNCINTODC = 48203;
 constexpr LRESULT PAINTINTODC_RESULT = 12851;
 constexpr LPARAM PAINTNC_MAGIC = 16802;
-
-// ---------------------------------------------------------------- quick buttons
-//
-// One small image button of the caption's quick-button row (SkinForm_CaptionQuickButtons.cpp).
-// ItemRect, Active and Down belong to the caption that lays the row out and tracks the
-// mouse over it; the application sets the rest.
-class TspQuickButtonItem : public TCollectionItem {
- public:
-  explicit TspQuickButtonItem(TCollection* ACollection);
-
-  // Copies image index, hint, enabled and visible from another quick button (not the
-  // events).
-  void Assign(const TPersistent& ASource) override;
-  int ImageIndex() const { return FImageIndex; }
-  bool Enabled() const { return FEnabled; }
-  bool Visible() const { return FVisible; }
-  // Each stores the value and repaints the form's frame.
-  virtual void SetImageIndex(int AValue);
-  virtual void SetEnabled(bool AValue);
-  virtual void SetVisible(bool AValue);
-  // Opens below the button when it is pressed; not owned, forgotten when it goes.
-  TspSkinPopupMenu* PopupMenu() const { return FPopupMenu; }
-  void SetPopupMenu(TspSkinPopupMenu* AValue);
-
-  String Hint;
-  // A left press and release on the button, the quick button as sender.
-  TNotifyEvent OnClick;
-  // Any press on the button, the quick button as sender, at the window point.
-  TMouseEvent OnMouseDown;
-  // Where the caption last laid the button out, in window coordinates.
-  TRect ItemRect;
-  // Under the mouse; pressed and waiting for the release.
-  bool Active = false;
-  bool Down = false;
-
- private:
-  int FImageIndex = -1;
-  bool FEnabled = true;
-  bool FVisible = true;
-  TspSkinPopupMenu* FPopupMenu = nullptr;
-};
-
-// The form's quick buttons; a change of any of them repaints the form's frame (not
-// while the form is being designed or loaded).
-class TspQuickButtonItems : public TCollection {
- public:
-  explicit TspQuickButtonItems(TspSkinForm* AForm);
-
-  TspQuickButtonItem& Item(int AIndex) const { return static_cast<TspQuickButtonItem&>(*Items(AIndex)); }
-  TspQuickButtonItem& Add() { return static_cast<TspQuickButtonItem&>(*TCollection::Add()); }
-  TspSkinForm* DSF;
-
- protected:
-  void Update(TCollectionItem* AItem) override;
-};
 
 // The look of a deactivated form's client area (see TspClientInActivePanel).
 enum TspClientInActiveEffect : uint8_t { spieSemiTransparent, spieBlur };
@@ -360,7 +306,7 @@ class TspSkinForm : public TComponent {
   // frame mode, packs the caption buttons along the caption. Repeatable.
   void PlaceSkinObjects();
   // The caption-button packing of PlaceSkinObjects alone.
-  void PlaceCaptionButtons();
+  void PlaceCaptionButtons() { FCaption->PlaceCaptionButtons(); }
 
   // Frame mode, a skin loaded, and a client rectangle in it.
   bool CanPaintSkinFrame() const;
@@ -389,22 +335,15 @@ class TspSkinForm : public TComponent {
   void Paint(HDC DC);
   void DrawLogo(TCanvas& ACanvas);
 
-  // The six built-in caption buttons, then ApplyBorderIcons.
-  void CreateDefaultButtons();
-  // Places the built-in caption buttons along the built-in caption and narrows
-  // NewDefCaptionRect to what they leave.
-  void PlaceDefaultButtons();
-  // Caption buttons enabled and shown by BorderIcons, HideCaptionButtons and
-  // DisableSystemMenu; then their hints.
-  void ApplyBorderIcons();
-  void UpdateButtonHints();
+  // The six built-in caption buttons; the caption buttons enabled and shown by the
+  // border icons; their hints (the caption part).
+  void CreateDefaultButtons() { FCaption->CreateDefaultButtons(); }
+  void ApplyBorderIcons() { FCaption->ApplyBorderIcons(); }
+  void UpdateButtonHints() { FCaption->UpdateButtonHints(); }
   // Frees every object.
   void ClearObjects() { ObjectList.clear(); }
-  // The system's small-icon size, or the built-in button size where the system has
-  // none.
-  TPoint GetSmallIconSize() const;
   // The application's icon at the small-icon size, its top-left corner at (AX, AY).
-  void DrawFormIcon(TCanvas& ACanvas, int AX, int AY) const;
+  void DrawFormIcon(TCanvas& ACanvas, int AX, int AY) const { FCaption->DrawFormIcon(ACanvas, AX, AY); }
   bool UseAutoInActiveImage() const { return HasSkin() && FSD->AutoRenderingInActiveImage; }
   bool IsMaximizedMDIChild() const;
   static std::unique_ptr<TFont> NewDefaultCaptionFont(TColor AColor);
@@ -585,19 +524,14 @@ class TspSkinForm : public TComponent {
   // menu bar shows the maximized document's buttons, or hides them when none is left.
   void FollowMDIChildButtons(const TMessage& AMessage);
 
-  // ---- The caption's quick buttons (SkinForm_CaptionQuickButtons.cpp)
-  // Small image buttons at the left end of every caption object, drawn from
-  // QuickImageList; they show only in frame mode and when the list is set.
-  TspQuickButtonItems& QuickButtons() { return *FQuickButtons; }
-  // Takes over copies of AValue's items.
-  void SetQuickButtons(const TspQuickButtonItems& AValue);
-  TCustomImageList* QuickImageList() const { return FQuickImageList; }
-  // Not owned; cleared when the list goes.
-  void SetQuickImageList(TCustomImageList* AValue);
-  // At least one quick button and an image list to draw them from.
-  bool HasQuickButtons() const;
-  // Every quick button loses its hot and pressed state (the form went inactive).
-  void ReleaseQuickButtons();
+  // ---- The caption buttons and quick buttons: the caption part (SkinForm_Caption.h)
+  TspSkinFormCaption& CaptionPart() const { return *FCaption; }
+  // The caption's quick buttons and the image list they are drawn from.
+  TspQuickButtonItems& QuickButtons() { return FCaption->QuickButtons(); }
+  void SetQuickButtons(const TspQuickButtonItems& AValue) { FCaption->SetQuickButtons(AValue); }
+  TCustomImageList* QuickImageList() const { return FCaption->QuickImageList(); }
+  void SetQuickImageList(TCustomImageList* AValue) { FCaption->SetQuickImageList(AValue); }
+  bool HasQuickButtons() const { return FCaption->HasQuickButtons(); }
   // The hot quick button shows its Hint through SkinHint.
   bool QuickButtonsShowHint = false;
   // ---- Form shortcuts and the system menu (the menus part)
@@ -642,15 +576,16 @@ class TspSkinForm : public TComponent {
 
  private:
   TPoint FrameGrowth() const;
-  TspSkinStdButtonObject* FindMovableCaptionButton(TStdCommand ACommand) const;
-  TPoint CaptionButtonSize(const TspSkinStdButtonObject& AButton) const;
+  // The layered border places the caption buttons in its top window.
+  TspSkinStdButtonObject* FindMovableCaptionButton(TStdCommand ACommand) const {
+    return FCaption->FindMovableCaptionButton(ACommand);
+  }
+  TPoint CaptionButtonSize(const TspSkinStdButtonObject& AButton) const {
+    return FCaption->CaptionButtonSize(AButton);
+  }
+  TspSkinCaptionObject* FirstCaptionObject() const { return FCaption->FirstCaptionObject(); }
   void TakeFormSizeIfUnknown();
   void PaintDefaultCaption(TBitmap& ACaption);
-  void DropDefaultButtons();
-  // Step 3 of ApplyBorderIcons: the first caption object shows the form's caption when
-  // no caption object does.
-  void TakeDefaultCaption();
-  TspSkinCaptionObject* FirstCaptionObject() const;
   void LayOutBackground(HDC DC, TBitmap& APicture, bool AStretchEffect, TspStretchType AStretchType);
   void FillClientWithButtonFace(HDC DC);
   void DrawLogoOn(HDC DC);
@@ -719,6 +654,8 @@ class TspSkinForm : public TComponent {
   std::unique_ptr<TspSkinFormMdi> FMdi;
   std::unique_ptr<TspSkinFormStates> FStates;
   std::unique_ptr<TspSkinFormMenus> FMenus;
+  std::unique_ptr<TspSkinFormCaption> FCaption;
+  friend class TspSkinFormCaption;
   friend class TspSkinFormMdi;
   friend class TspSkinFormStates;
   friend class TspSkinFormMenus;
@@ -735,13 +672,10 @@ class TspSkinForm : public TComponent {
   TTimer* FMorphTimer = nullptr;
   // A region has been given to the window.
   bool FHasRegion = false;
-  // The caption's quick buttons and their pictures (not owned).
-  std::unique_ptr<TspQuickButtonItems> FQuickButtons = std::make_unique<TspQuickButtonItems>(this);
   // The menus LinkMenu gave objects, with the items it gave them: a freed menu's items
   // are taken back from the objects (SkinForm_ObjectMenus.cpp).
   std::vector<std::pair<TMenu*, TMenuItem*>> FLinkedMenus;
   void UnlinkMenu(TComponent* AMenu);
-  TCustomImageList* FQuickImageList = nullptr;
   bool FSizeMove = false;
   bool FSizing = false;
   bool FFullDrag = false;

@@ -64,6 +64,7 @@ TspSkinForm::TspSkinForm(TComponent* AOwner)
   FMdi = std::make_unique<TspSkinFormMdi>(*this);
   FStates = std::make_unique<TspSkinFormStates>(*this);
   FMenus = std::make_unique<TspSkinFormMenus>(*this);
+  FCaption = std::make_unique<TspSkinFormCaption>(*this);
   FHook->Owner = this;
   FForm->SetBorderIcons({});
   OnShortCut = std::move(FForm->OnShortCut);
@@ -131,13 +132,10 @@ void TspSkinForm::Notification(TComponent* AComponent, TOperation AOperation) {
   if (AOperation == opRemove) DropAreaLinksOf(AComponent);
   if (AOperation == opRemove && AComponent == FMSD) FMSD = nullptr;
   if (AOperation == opRemove && AComponent == FStatusBar) FStatusBar = nullptr;
-  if (AOperation == opRemove && AComponent == FQuickImageList) FQuickImageList = nullptr;
   if (AOperation == opRemove && AComponent == FSystemMenu) FSystemMenu = nullptr;
   if (AOperation == opRemove && AComponent == FInActivePanel) FInActivePanel = nullptr;
   if (AOperation == opRemove) UnlinkMenu(AComponent);
-  if (AOperation == opRemove)
-    for (int I = 0; I < FQuickButtons->Count(); ++I)
-      if (FQuickButtons->Item(I).PopupMenu() == AComponent) FQuickButtons->Item(I).SetPopupMenu(nullptr);
+  if (AOperation == opRemove) FCaption->ForgetComponent(AComponent);
 }
 
 void TspSkinForm::SetSkinData(TspSkinData* AValue) {

@@ -93,7 +93,7 @@ void TspSkinForm::CalcDefRects() { NewDefCaptionRect = Rect(3, 3, FFormWidth - 3
 void TspSkinForm::GetDefCaptionRect(TRect& ARect) {
   // The caption without the built-in buttons.
   CalcDefRects();
-  PlaceDefaultButtons();
+  CaptionPart().PlaceDefaultButtons();
   ARect = NewDefCaptionRect;
 }
 
@@ -211,7 +211,8 @@ bool TspSkinForm::PointInCaptionObject(TPoint APoint) const {
     if (!PtInRect(Object->ObjectRect, APoint)) continue;
     // The quick buttons at the caption's left end take the mouse themselves.
     if (!HasQuickButtons()) return true;
-    return APoint.X >= Object->ObjectRect.Left + FQuickButtons->Count() * (FQuickImageList->Width() + 8);
+    return APoint.X >= Object->ObjectRect.Left + CaptionPart().QuickButtons().Count() *
+                                                     (CaptionPart().QuickImageList()->Width() + 8);
   }
   return false;
 }
@@ -261,7 +262,7 @@ void TspSkinForm::UpdateActiveState(bool /*ARedraw*/) {
   // The caption objects and quick buttons that follow the state come with the skin
   // objects; the events are reported on every call, also when nothing changed.
   const bool Active = GetFormActive();
-  if (!Active) ReleaseQuickButtons();
+  if (!Active) CaptionPart().ReleaseQuickButtons();
   if (Active && OnActivate) OnActivate(this);
   if (!Active && OnDeActivate) OnDeActivate(this);
 }

@@ -108,7 +108,7 @@ void TspSkinForm::PaintNCSkin(HDC DC, bool AUseExternalDC) {
   if (!CanPaintSkinFrame()) return;
   TakeFormSizeIfUnknown();
   if (FFormWidth < GetMinWidth() || FFormHeight < GetMinHeight()) return;
-  DropDefaultButtons();
+  CaptionPart().DropDefaultButtons();
   CalcRects();
   PlaceSkinObjects();
 
@@ -159,7 +159,7 @@ void TspSkinForm::PaintNCDefault(HDC DC, bool AUseExternalDC) {
   TakeFormSizeIfUnknown();
   if (ObjectList.empty() && !FSkinSupport) CreateDefaultButtons();
   CalcDefRects();
-  PlaceDefaultButtons();
+  CaptionPart().PlaceDefaultButtons();
 
   TNCPaintDC Target(*FForm, DC, AUseExternalDC);
   if (!Target.Handle()) return;
