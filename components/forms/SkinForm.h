@@ -38,6 +38,7 @@
 #include "components/core/SkinData.h"
 #include "components/core/spEffBmp.h"
 #include "components/forms/SkinForm_Caption.h"
+#include "components/forms/SkinForm_Geometry.h"
 #include "components/forms/SkinForm_Mdi.h"
 #include "components/forms/SkinForm_Menus.h"
 #include "components/forms/SkinForm_States.h"
@@ -156,21 +157,25 @@ class TspSkinForm : public TComponent {
   // Repaints the frame (WM_NCPAINT).
   void UpDateFormNC();
 
-  // ---- Frame geometry, region and active state (SkinForm_Geometry.cpp)
-  // The skin's geometry moved to FFormWidth x FFormHeight (0: the form's size).
-  void CalcRects();
-  // The built-in caption rectangle for FFormWidth.
-  void CalcDefRects();
-  void GetDefCaptionRect(TRect& ARect);
-  // Recomputes the geometry and (AFull) the region strips, sets the region, reports
-  // the new client rectangle and repaints the frame.
-  void UpdateSkinFrame(bool AFull);
-  // Builds the window region for the current size and gives it to the window.
-  void UpdateFormRegion(bool AFull);
-  // The window point lies inside the skinned shape.
-  bool PointInSkinFrame(TPoint APoint);
-  // The skin's corner points span both directions, so its frame can be stretched.
-  bool SkinFrameResizable() const;
+  // ---- Frame geometry, region and size limits: the geometry part (SkinForm_Geometry.h)
+  TspSkinFormGeometry& Geometry() const { return *FGeometry; }
+  void CalcRects() { FGeometry->CalcRects(); }
+  void UpdateSkinFrame(bool AFull) { FGeometry->UpdateSkinFrame(AFull); }
+  void UpdateFormRegion(bool AFull) { FGeometry->UpdateFormRegion(AFull); }
+  bool PointInSkinFrame(TPoint APoint) { return FGeometry->PointInSkinFrame(APoint); }
+  void RefreshFrameSize() { FGeometry->RefreshFrameSize(); }
+  int GetMinWidth() const { return FGeometry->GetMinWidth(); }
+  int GetMinHeight() const { return FGeometry->GetMinHeight(); }
+  int GetMaxWidth() const { return FGeometry->GetMaxWidth(); }
+  int GetMaxHeight() const { return FGeometry->GetMaxHeight(); }
+  TPoint GetMinimizedPlace() const { return FGeometry->GetMinimizedPlace(); }
+  TRect MapSkinRect(const TRect& R) const { return FGeometry->MapSkinRect(R); }
+  TRect MapAreaRect(const TRect& R, bool UseAnchors, bool AnchorLeft, bool AnchorTop, bool AnchorRight,
+                    bool AnchorBottom) const {
+    return FGeometry->MapAreaRect(R, UseAnchors, AnchorLeft, AnchorTop, AnchorRight, AnchorBottom);
+  }
+
+  // ---- The active state (SkinForm_Geometry.cpp)
   bool GetFormActive() const;
   // Reports the active state (OnActivate or OnDeActivate, on every call).
   void UpdateActiveState(bool ARedraw);
@@ -178,22 +183,6 @@ class TspSkinForm : public TComponent {
   // minimize and maximize icons, and the system menu unless the caption buttons are
   // hidden.
   void SetNativeBorderIcons();
-  // Sets the width one pixel off and back, so frame, region and client area are
-  // recomputed at the same final size.
-  void RefreshFrameSize();
-  // Hit tests (window points) of the skinned and of the built-in frame.
-  LRESULT SkinFrameHitTest(TPoint APoint);
-  LRESULT DefaultFrameHitTest(TPoint APoint);
-
-  // ---- Size limits and minimized places (SkinForm_SizeLimits.cpp)
-  int GetMinWidth() const;
-  int GetMinHeight() const;
-  int GetMaxWidth() const;
-  int GetMaxHeight() const;
-  // The top-left corner for this form when it is skin-minimized: the first place along
-  // the bottom of the monitor's work area, row by row upwards, on which no other
-  // visible skin-minimized form stands.
-  TPoint GetMinimizedPlace() const;
 
   // ---- Window states, roll-up and placement: the states part (SkinForm_States.h)
   //
@@ -224,24 +213,6 @@ class TspSkinForm : public TComponent {
   uint8_t MagneticSize = 10;
   TNotifyEvent OnMinimize, OnRestore, OnMaximize, OnChangeRollUpState;
 
-  // ---- Background notices (SkinForm_Geometry.cpp)
-  // SP_CHECKPARENTBACKGROUND to every windowed control placed directly on the form, in
-  // child order: the background they blend over changed.
-  void SendCheckParentBackground();
-
-  // ---- Frame geometry of the current size (read by painters and hit tests)
-  int FFormWidth = 0, FFormHeight = 0;
-  TPoint NewLTPoint, NewRTPoint, NewLBPoint, NewRBPoint;
-  TRect NewClRect, NewCaptionRect, NewButtonsRect;
-  int NewButtonsOffset = 0;
-  bool NewButtonsInLeft = false;
-  bool ButtonsInLeft = false;
-  TRect NewMaskRectArea;
-  TPoint NewHitTestLTPoint, NewHitTestRTPoint, NewHitTestLBPoint, NewHitTestRBPoint;
-  TRect NewIconRect, NewMainMenuRect;
-  TRect NewDefCaptionRect;
-  // The four mask strips of the current size; empty without a skin mask.
-  TBitmap RMTop, RMBottom, RMLeft, RMRight;
   // Index of the hovered frame object; -1 none.
   int ActiveObject = -1;
 
@@ -253,8 +224,6 @@ class TspSkinForm : public TComponent {
   // built-in caption buttons, made by the first built-in frame paint and dropped by the
   // first skinned one.
   std::vector<std::unique_ptr<TspActiveSkinObject>> ObjectList;
-  // Where the skin's size grip is drawn (client-area mode), for the current size.
-  TRect FSizeGripArea;
   // The system-menu caption button shows the application's icon.
   bool ShowIcon = false;
   // Every caption button and animation with a picture of its own hidden and disabled.
@@ -296,12 +265,6 @@ class TspSkinForm : public TComponent {
   // One morph step of every object that has one to do; the timer stops when none had.
   void DoMorphTimer();
 
-  // A skin rectangle (frame-picture coordinates) moved to the current size: inside a
-  // corner region it moves with that corner, a band along a side grows with it.
-  TRect MapSkinRect(const TRect& R) const;
-  // A linked skin area for the current size: by its anchors, or as MapSkinRect.
-  TRect MapAreaRect(const TRect& R, bool UseAnchors, bool AnchorLeft, bool AnchorTop, bool AnchorRight,
-                    bool AnchorBottom) const;
   // Sets every object's ObjectRect and FSizeGripArea for the current size and, in
   // frame mode, packs the caption buttons along the caption. Repeatable.
   void PlaceSkinObjects();
@@ -575,7 +538,6 @@ class TspSkinForm : public TComponent {
   bool AlwaysMinimizeToTray = false;
 
  private:
-  TPoint FrameGrowth() const;
   // The layered border places the caption buttons in its top window.
   TspSkinStdButtonObject* FindMovableCaptionButton(TStdCommand ACommand) const {
     return FCaption->FindMovableCaptionButton(ACommand);
@@ -634,15 +596,6 @@ class TspSkinForm : public TComponent {
   void FadeStep(TMessage& AMessage);
   void FinishFade(int ATarget);
 
-  // SkinForm_Geometry.cpp: a client background stretched by the skin changes with the
-  // size, so the form repaints it and tells the controls that show it through.
-  void RepaintStretchedBackground();
-  // SkinForm_Geometry.cpp: the edge and corner rules of the skinned hit test.
-  // E(P): within BorderW of the window's edge or of the outline of the skin's shape.
-  bool PointNearSkinEdge(TPoint APoint);
-  // R(P): the corner or side code of a resizing point; HTNOWHERE for none.
-  LRESULT SkinCornerOrSide(TPoint APoint) const;
-
   // The form not rolled up and not skin-minimized.
   bool IsFreeForm() const { return !FRollUpState && FWindowState != wsMinimized; }
 
@@ -655,7 +608,9 @@ class TspSkinForm : public TComponent {
   std::unique_ptr<TspSkinFormStates> FStates;
   std::unique_ptr<TspSkinFormMenus> FMenus;
   std::unique_ptr<TspSkinFormCaption> FCaption;
+  std::unique_ptr<TspSkinFormGeometry> FGeometry;
   friend class TspSkinFormCaption;
+  friend class TspSkinFormGeometry;
   friend class TspSkinFormMdi;
   friend class TspSkinFormStates;
   friend class TspSkinFormMenus;
@@ -670,8 +625,6 @@ class TspSkinForm : public TComponent {
   bool FFormActive = false;
   // Owned by this component (the component model frees it).
   TTimer* FMorphTimer = nullptr;
-  // A region has been given to the window.
-  bool FHasRegion = false;
   // The menus LinkMenu gave objects, with the items it gave them: a freed menu's items
   // are taken back from the objects (SkinForm_ObjectMenus.cpp).
   std::vector<std::pair<TMenu*, TMenuItem*>> FLinkedMenus;

@@ -47,12 +47,13 @@ void TspSkinForm::LayOutBackground(HDC DC, TBitmap& APicture, bool AStretchEffec
       break;
     case spstHorz:
       // One stretch to the form's height, then the strip repeated across.
-      BGStretchInto(Strip, APicture, PW, FFormHeight);
-      for (int Column = 0; Column <= FFormWidth / PW; ++Column) BGBlitWhole(DC, Column * PW, 0, Strip);
+      BGStretchInto(Strip, APicture, PW, Geometry().FFormHeight);
+      for (int Column = 0; Column <= Geometry().FFormWidth / PW; ++Column)
+        BGBlitWhole(DC, Column * PW, 0, Strip);
       break;
     case spstVert:
-      BGStretchInto(Strip, APicture, FFormWidth, PH);
-      for (int Row = 0; Row <= FFormHeight / PH; ++Row) BGBlitWhole(DC, 0, Row * PH, Strip);
+      BGStretchInto(Strip, APicture, Geometry().FFormWidth, PH);
+      for (int Row = 0; Row <= Geometry().FFormHeight / PH; ++Row) BGBlitWhole(DC, 0, Row * PH, Strip);
       break;
   }
 }
@@ -154,11 +155,11 @@ void TspSkinForm::ComposeClientAreaImage(TBitmap& AImage) {
     AImage.Assign(Picture);
     return;
   }
-  CreateSkinImage(FSD->LTPoint, FSD->RTPoint, FSD->LBPoint, FSD->RBPoint, FSD->ClRect, NewLTPoint, NewRTPoint,
-                  NewLBPoint, NewRBPoint, NewClRect, AImage, Picture,
-                  Rect(0, 0, Picture.Width(), Picture.Height()), FFormWidth, FFormHeight, true,
-                  FSD->LeftStretch, FSD->TopStretch, FSD->RightStretch, FSD->BottomStretch,
-                  FSD->StretchEffect, FSD->StretchType);
+  CreateSkinImage(FSD->LTPoint, FSD->RTPoint, FSD->LBPoint, FSD->RBPoint, FSD->ClRect, Geometry().NewLTPoint,
+                  Geometry().NewRTPoint, Geometry().NewLBPoint, Geometry().NewRBPoint, Geometry().NewClRect,
+                  AImage, Picture, Rect(0, 0, Picture.Width(), Picture.Height()), Geometry().FFormWidth,
+                  Geometry().FFormHeight, true, FSD->LeftStretch, FSD->TopStretch, FSD->RightStretch,
+                  FSD->BottomStretch, FSD->StretchEffect, FSD->StretchType);
 }
 
 void TspSkinForm::DrawSizeGrip(TCanvas& ACanvas) {
@@ -178,5 +179,5 @@ void TspSkinForm::DrawSizeGrip(TCanvas& ACanvas) {
     Grip.SetTransparentColor(StatusBar->GripperTransparentColor);
     Grip.SetTransparent(true);
   }
-  ACanvas.Draw(FSizeGripArea.Left, FSizeGripArea.Top, Grip);
+  ACanvas.Draw(Geometry().FSizeGripArea.Left, Geometry().FSizeGripArea.Top, Grip);
 }

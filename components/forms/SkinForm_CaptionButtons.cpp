@@ -231,18 +231,18 @@ void TspSkinFormCaption::UpdateButtonHints() {
 
 void TspSkinFormCaption::PlaceDefaultButtons() {
   const int Size = SkinForm.DefaultButtonSize();
-  int Right = SkinForm.FFormWidth - 3;
+  int Right = SkinForm.Geometry().FFormWidth - 3;
   for (TStdCommand Command : {cmClose, cmMaximize, cmMinimize, cmRollUp, cmMinimizeToTray})
     if (TspSkinStdButtonObject* Button = FindMovableCaptionButton(Command)) {
       Button->ObjectRect = Rect(Right - Size, 4, Right, 4 + Size);
       Right -= Size;
     }
-  SkinForm.NewDefCaptionRect.Right = Right;
+  SkinForm.Geometry().NewDefCaptionRect.Right = Right;
   if (TspSkinStdButtonObject* SysMenu = FindMovableCaptionButton(cmSysMenu)) {
-    const int Left = SkinForm.NewDefCaptionRect.Left;
+    const int Left = SkinForm.Geometry().NewDefCaptionRect.Left;
     const TPoint IconSize = SkinForm.ShowIcon ? GetSmallIconSize() : Point(Size, Size);
     SysMenu->ObjectRect = Rect(Left, 4, Left + IconSize.X, 4 + IconSize.Y);
-    SkinForm.NewDefCaptionRect.Left = Left + IconSize.X;
+    SkinForm.Geometry().NewDefCaptionRect.Left = Left + IconSize.X;
   }
 }
 

@@ -61,6 +61,7 @@ TspSkinForm* FindSkinForm(TCustomForm* AForm) {
 
 TspSkinForm::TspSkinForm(TComponent* AOwner)
     : TComponent(AOwner), FForm(SkinFormOwnerAsForm(AOwner)), FHook(std::make_shared<THookLink>()) {
+  FGeometry = std::make_unique<TspSkinFormGeometry>(*this);
   FMdi = std::make_unique<TspSkinFormMdi>(*this);
   FStates = std::make_unique<TspSkinFormStates>(*this);
   FMenus = std::make_unique<TspSkinFormMenus>(*this);

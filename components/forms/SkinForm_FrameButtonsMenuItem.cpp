@@ -57,9 +57,9 @@ bool TspSkinMainMenuItem::LayOut() {
     if (Object.get() == this) break;
     if (dynamic_cast<const TspSkinMainMenuItem*>(Object.get())) Left = Object->ObjectRect.Right;
   }
-  if (Left == 0) Left = Parent->NewMainMenuRect.Left;
-  ObjectRect = Bounds(Left, Parent->NewMainMenuRect.Top, Width, RectangleHeight(SkinRect));
-  if (ObjectRect.Right > Parent->NewMainMenuRect.Right) {
+  if (Left == 0) Left = Parent->Geometry().NewMainMenuRect.Left;
+  ObjectRect = Bounds(Left, Parent->Geometry().NewMainMenuRect.Top, Width, RectangleHeight(SkinRect));
+  if (ObjectRect.Right > Parent->Geometry().NewMainMenuRect.Right) {
     if (Visible) {
       OldEnabled = Enabled;
       Enabled = Visible = false;

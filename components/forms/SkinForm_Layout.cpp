@@ -33,14 +33,14 @@ TRect LayoutMoved(TRect ARect, int ADX, int ADY) {
 
 }  // namespace
 
-TPoint TspSkinForm::FrameGrowth() const {
-  if (!FSD) return {0, 0};
-  return {NewRBPoint.X - FSD->RBPoint.X, NewRBPoint.Y - FSD->RBPoint.Y};
+TPoint TspSkinFormGeometry::FrameGrowth() const {
+  if (!SkinForm.FSD) return {0, 0};
+  return {NewRBPoint.X - SkinForm.FSD->RBPoint.X, NewRBPoint.Y - SkinForm.FSD->RBPoint.Y};
 }
 
-TRect TspSkinForm::MapSkinRect(const TRect& R) const {
-  if (!FSD || !FSD->FPicture) return R;
-  const TLayoutCornerRegions Corners = LayoutCornerRegionsOf(*FSD);
+TRect TspSkinFormGeometry::MapSkinRect(const TRect& R) const {
+  if (!SkinForm.FSD || !SkinForm.FSD->FPicture) return R;
+  const TLayoutCornerRegions Corners = LayoutCornerRegionsOf(*SkinForm.FSD);
   if (Corners.AllEmpty()) return R;
   const TPoint Growth = FrameGrowth();
   const int DX = Growth.X;
@@ -73,8 +73,8 @@ TRect TspSkinForm::MapSkinRect(const TRect& R) const {
   return Result;
 }
 
-TRect TspSkinForm::MapAreaRect(const TRect& R, bool UseAnchors, bool AnchorLeft, bool AnchorTop,
-                               bool AnchorRight, bool AnchorBottom) const {
+TRect TspSkinFormGeometry::MapAreaRect(const TRect& R, bool UseAnchors, bool AnchorLeft, bool AnchorTop,
+                                       bool AnchorRight, bool AnchorBottom) const {
   if (!UseAnchors) return MapSkinRect(R);
   const TPoint Growth = FrameGrowth();
   TRect Result = R;
@@ -93,9 +93,9 @@ void TspSkinForm::PlaceSkinObjects() {
   for (auto& Object : ObjectList) Object->ObjectRect = MapSkinRect(Object->SkinRect);
   PlaceMainMenuItems();
   if (FSD && !FSD->Empty && !RectangleIsEmpty(FSD->SizeGripArea))
-    FSizeGripArea = MapSkinRect(FSD->SizeGripArea);
+    Geometry().FSizeGripArea = MapSkinRect(FSD->SizeGripArea);
   else
-    SetZeroRect(FSizeGripArea);
+    SetZeroRect(Geometry().FSizeGripArea);
   if (FSupportNCArea) PlaceCaptionButtons();
   // The caption of a full layered border lies in its top window.
   if (FullLayeredBorderInForce()) FBorderLayer->LayoutCaptionObjects();

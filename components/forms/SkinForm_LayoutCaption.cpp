@@ -35,10 +35,10 @@ TPoint TspSkinFormCaption::CaptionButtonSize(const TspSkinStdButtonObject& AButt
 
 void TspSkinFormCaption::PlaceCaptionButtons() {
   TRect Base;
-  if (!RectangleIsEmpty(SkinForm.NewButtonsRect))
-    Base = SkinForm.NewButtonsRect;
-  else if (!RectangleIsEmpty(SkinForm.NewCaptionRect))
-    Base = SkinForm.NewCaptionRect;
+  if (!RectangleIsEmpty(SkinForm.Geometry().NewButtonsRect))
+    Base = SkinForm.Geometry().NewButtonsRect;
+  else if (!RectangleIsEmpty(SkinForm.Geometry().NewCaptionRect))
+    Base = SkinForm.Geometry().NewCaptionRect;
   else
     return;
   const int Top = Base.Top;
@@ -55,34 +55,34 @@ void TspSkinFormCaption::PlaceCaptionButtons() {
 
   // The caption object takes what the packed buttons leave of the caption.
   TspSkinCaptionObject* Caption = FirstCaptionObject();
-  if (!SkinForm.NewButtonsInLeft) {
+  if (!SkinForm.Geometry().NewButtonsInLeft) {
     int X = Base.Right;
     for (TspSkinStdButtonObject* Button : Packed) {
       const TPoint Size = CaptionButtonSize(*Button);
       Button->ObjectRect = Rect(X - Size.X, Top, X, Top + Size.Y);
-      X -= Size.X + SkinForm.NewButtonsOffset;
+      X -= Size.X + SkinForm.Geometry().NewButtonsOffset;
     }
-    if (RectangleIsEmpty(SkinForm.NewButtonsRect) && Caption)
-      Caption->ObjectRect.Right = X + SkinForm.NewButtonsOffset;
-    X = SkinForm.NewCaptionRect.Left;
+    if (RectangleIsEmpty(SkinForm.Geometry().NewButtonsRect) && Caption)
+      Caption->ObjectRect.Right = X + SkinForm.Geometry().NewButtonsOffset;
+    X = SkinForm.Geometry().NewCaptionRect.Left;
     if (SysMenu) {
       const TPoint Size = CaptionButtonSize(*SysMenu);
-      const int IconTop =
-          SkinForm.NewCaptionRect.Top + RectangleHeight(SkinForm.NewCaptionRect) / 2 - Size.Y / 2;
+      const int IconTop = SkinForm.Geometry().NewCaptionRect.Top +
+                          RectangleHeight(SkinForm.Geometry().NewCaptionRect) / 2 - Size.Y / 2;
       SysMenu->ObjectRect = Rect(X, IconTop, X + Size.X, IconTop + Size.Y);
       if (Caption) Caption->ObjectRect.Left = X + Size.X;
     }
     return;
   }
   int X = Base.Left;
-  if (RectangleIsEmpty(SkinForm.NewButtonsRect) && SysMenu) Packed.push_back(SysMenu);
+  if (RectangleIsEmpty(SkinForm.Geometry().NewButtonsRect) && SysMenu) Packed.push_back(SysMenu);
   for (TspSkinStdButtonObject* Button : Packed) {
     const TPoint Size = CaptionButtonSize(*Button);
     Button->ObjectRect = Rect(X, Top, X + Size.X, Top + Size.Y);
-    X += Size.X + SkinForm.NewButtonsOffset;
+    X += Size.X + SkinForm.Geometry().NewButtonsOffset;
   }
-  if (RectangleIsEmpty(SkinForm.NewButtonsRect) && Caption)
-    Caption->ObjectRect.Left = X + SkinForm.NewButtonsOffset;
+  if (RectangleIsEmpty(SkinForm.Geometry().NewButtonsRect) && Caption)
+    Caption->ObjectRect.Left = X + SkinForm.Geometry().NewButtonsOffset;
 }
 
 TspSkinCaptionObject* TspSkinFormCaption::FirstCaptionObject() const {

@@ -113,8 +113,9 @@ void TspSkinFormMdi::Cascade() {
   const int H = Client.Height();
   // A skin whose client area starts at the window's top has no caption to step by:
   // the built-in caption's step serves.
-  const int Step = SkinForm.FSkinSupport && SkinForm.NewClRect.Top > 0 ? SkinForm.NewClRect.Top
-                                                                       : SkinForm.DefaultCaptionHeight() + 3;
+  const int Step = SkinForm.FSkinSupport && SkinForm.Geometry().NewClRect.Top > 0
+                       ? SkinForm.Geometry().NewClRect.Top
+                       : SkinForm.DefaultCaptionHeight() + 3;
   const int Steps = (W - static_cast<int>(std::lrint(W * 0.8))) / Step;
   const int Shrink = Step * (Steps > Count ? Count - 1 : Steps);
   const int Width = std::max(W - Shrink, SkinForm.GetMinWidth());

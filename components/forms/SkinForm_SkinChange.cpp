@@ -74,8 +74,8 @@ void TspSkinForm::ChangeFrameSkinData() {
   if ((FRollUpState || FWindowState == wsMinimized) && FForm->Height() != GetMinHeight())
     FForm->SetHeight(GetMinHeight());
   if (FWindowState == wsMinimized && FForm->Width() != GetMinWidth()) FForm->SetWidth(GetMinWidth());
-  FFormWidth = FForm->Width();
-  FFormHeight = FForm->Height();
+  Geometry().FFormWidth = FForm->Width();
+  Geometry().FFormHeight = FForm->Height();
   if (FSkinSupport) UpdateSkinFrame(true);
   FForm->Invalidate();
   UpdateActiveState(FForm->FormStyle() != fsMDIChild || FWindowStateInit != wsMaximized);
@@ -99,8 +99,8 @@ void TspSkinForm::ApplyFrameModeObjects() {
       return !Button || Button->FSkinSupport;
     });
     ClearAreaLinks();
-    FFormWidth = FForm->Width();
-    FFormHeight = FForm->Height();
+    Geometry().FFormWidth = FForm->Width();
+    Geometry().FFormHeight = FForm->Height();
     UpdateFormRegion(true);
   }
   if (!FSkinnableForm)
@@ -127,7 +127,7 @@ void TspSkinForm::EnforceMinimumSize() {
 void TspSkinForm::FitClientToSkin() {
   const int PictureWidth = FSD->FPicture->Width();
   const int PictureHeight = FSD->FPicture->Height();
-  if (!SkinFrameResizable()) {
+  if (!Geometry().SkinFrameResizable()) {
     FForm->SetClientWidth(PictureWidth);
     FForm->SetClientHeight(PictureHeight);
     Sizeable = false;
@@ -140,7 +140,7 @@ void TspSkinForm::FitClientToSkin() {
 
 void TspSkinForm::UpdateClientAreaSkinFrame() {
   if (!FSkinSupport || FRollUpState) return;
-  const bool Resizable = SkinFrameResizable();
+  const bool Resizable = Geometry().SkinFrameResizable();
   const bool PictureSize =
       FForm->ClientWidth() == FSD->FPicture->Width() && FForm->ClientHeight() == FSD->FPicture->Height();
   if (Resizable || PictureSize) UpdateSkinFrame(Resizable);

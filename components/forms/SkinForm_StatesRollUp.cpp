@@ -76,8 +76,8 @@ void TspSkinFormStates::SetRollUpRegion() {
   if (!SkinForm.FForm->HandleAllocated()) return;
   TBitmap& Mask = *SkinForm.FSD->FRollUpMask;
   if (Mask.Empty()) {
-    if (SkinForm.FHasRegion) SetWindowRgn(SkinForm.FForm->Handle(), nullptr, true);
-    SkinForm.FHasRegion = false;
+    if (SkinForm.Geometry().FHasRegion) SetWindowRgn(SkinForm.FForm->Handle(), nullptr, true);
+    SkinForm.Geometry().FHasRegion = false;
     return;
   }
   TBitmap Wide;
@@ -94,7 +94,7 @@ void TspSkinFormStates::SetRollUpRegion() {
   SetWindowRgn(SkinForm.FForm->Handle(),
                ExtCreateRegion(nullptr, uint32_t(Data.size()), reinterpret_cast<const RGNDATA*>(Data.data())),
                true);
-  SkinForm.FHasRegion = true;
+  SkinForm.Geometry().FHasRegion = true;
 }
 
 void TspSkinFormStates::RollDownClientArea() {
@@ -106,11 +106,11 @@ void TspSkinFormStates::RollDownClientArea() {
     for (int I = 0; I < SkinForm.FForm->ControlCount(); ++I)
       if (SkinForm.FForm->Controls(I) == Control) Control->SetVisible(true);
   VisibleControls.clear();
-  if (SkinForm.SkinFrameResizable()) SkinForm.FForm->SetHeight(OldHeight);
+  if (SkinForm.Geometry().SkinFrameResizable()) SkinForm.FForm->SetHeight(OldHeight);
   SkinForm.FitClientToSkin();
   // The skin's own shape comes back in place of the roll-up picture's.
-  SkinForm.FFormWidth = SkinForm.FForm->Width();
-  SkinForm.FFormHeight = SkinForm.FForm->Height();
-  SkinForm.UpdateSkinFrame(SkinForm.SkinFrameResizable());
+  SkinForm.Geometry().FFormWidth = SkinForm.FForm->Width();
+  SkinForm.Geometry().FFormHeight = SkinForm.FForm->Height();
+  SkinForm.UpdateSkinFrame(SkinForm.Geometry().SkinFrameResizable());
   SkinForm.FMorphTimer->SetEnabled(true);
 }

@@ -148,8 +148,9 @@ void TspSkinForm::ObjectsDblClick() {
 LRESULT TspSkinForm::ClientAreaHitTest(TPoint APoint) {
   if (!Sizeable || FWindowStateInit == wsMaximized || FRollUpState || ActiveObject != -1 || !HasSkin())
     return HTCLIENT;
-  if (!RectangleIsEmpty(FSizeGripArea) && PtInRect(FSizeGripArea, APoint)) return HTBOTTOMRIGHT;
-  if (!PointNearSkinEdge(APoint)) return HTCLIENT;
-  const LRESULT Code = SkinCornerOrSide(APoint);
+  if (!RectangleIsEmpty(Geometry().FSizeGripArea) && PtInRect(Geometry().FSizeGripArea, APoint))
+    return HTBOTTOMRIGHT;
+  if (!Geometry().PointNearSkinEdge(APoint)) return HTCLIENT;
+  const LRESULT Code = Geometry().SkinCornerOrSide(APoint);
   return Code == HTNOWHERE ? HTCLIENT : Code;
 }

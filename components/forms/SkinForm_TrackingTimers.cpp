@@ -43,7 +43,7 @@ void TspSkinForm::DoMouseTimer() {
     TestActive(-1, -1, false);
   } else if (FSizeMove) {
     FMouseTimer->SetEnabled(false);
-  } else if (!PtInRect(NewClRect, P)) {
+  } else if (!PtInRect(Geometry().NewClRect, P)) {
     TestActive(P.X, P.Y, true);
   } else if (ActiveObject != -1) {
     // Over the client area the timer keeps running.

@@ -215,15 +215,16 @@ void TspSkinForm::WMSize(TMessage& AMessage) {
   // During a sizing loop WM_SIZING has already computed the frame of this step; the
   // window has taken its size only now.
   if (FSizeMove && FFullDrag) {
-    if (FSupportNCArea) RepaintStretchedBackground();
+    if (FSupportNCArea) Geometry().RepaintStretchedBackground();
     return;
   }
-  FFormWidth = FForm->Width();
-  FFormHeight = FForm->Height();
+  Geometry().FFormWidth = FForm->Width();
+  Geometry().FFormHeight = FForm->Height();
   States().ReleaseMagneticEdges();
   if (!FSupportNCArea) return UpdateClientAreaSkinFrame();
   if (FSkinSupport) {
-    if (FSkinnableForm && FFormWidth >= GetMinWidth() && FFormHeight >= GetMinHeight()) UpdateSkinFrame(true);
+    if (FSkinnableForm && Geometry().FFormWidth >= GetMinWidth() && Geometry().FFormHeight >= GetMinHeight())
+      UpdateSkinFrame(true);
   } else {
     UpDateFormNC();
     UpdateFormRegion(true);
@@ -266,8 +267,8 @@ void TspSkinForm::WMNCCalcSize(TMessage& AMessage) {
   auto* Params = reinterpret_cast<NCCALCSIZE_PARAMS*>(AMessage.LParam);
   RECT& R = Params->rgrc[0];
   if (FSkinSupport && !RectangleIsEmpty(FSD->ClRect)) {
-    FFormWidth = R.Right - R.Left;
-    FFormHeight = R.Bottom - R.Top;
+    Geometry().FFormWidth = R.Right - R.Left;
+    Geometry().FFormHeight = R.Bottom - R.Top;
     CalcRects();
     // A client rectangle reaching past the frame picture insets by nothing there,
     // never outwards.
@@ -302,7 +303,7 @@ void TspSkinForm::WMNCHitTest(TMessage& AMessage) {
     AMessage.Result = HTCLIENT;
     return;
   }
-  AMessage.Result = FSkinSupport ? SkinFrameHitTest(P) : DefaultFrameHitTest(P);
+  AMessage.Result = FSkinSupport ? Geometry().SkinFrameHitTest(P) : Geometry().DefaultFrameHitTest(P);
   // The pointer reached a frame object: the hover starts and the mouse timer follows it.
   if (AMessage.Result == HTOBJECT && !FMouseTimer->Enabled()) {
     TestActive(P.X, P.Y, true);
@@ -440,14 +441,16 @@ void TspSkinForm::WMSizing(TMessage& AMessage) {
   const int Width = std::max(static_cast<int>(R->Right - R->Left), GetMinWidth());
   const int Height = std::max(static_cast<int>(R->Bottom - R->Top), GetMinHeight());
   if (!FSkinSupport) {
-    FFormWidth = Width;
-    FFormHeight = Height;
+    Geometry().FFormWidth = Width;
+    Geometry().FFormHeight = Height;
     UpdateFormRegion(true);
     return;
   }
-  if (!FSupportNCArea || !FSkinnableForm || (Width == FFormWidth && Height == FFormHeight)) return;
-  FFormWidth = Width;
-  FFormHeight = Height;
+  if (!FSupportNCArea || !FSkinnableForm ||
+      (Width == Geometry().FFormWidth && Height == Geometry().FFormHeight))
+    return;
+  Geometry().FFormWidth = Width;
+  Geometry().FFormHeight = Height;
   UpdateSkinFrame(true);
 }
 
@@ -478,9 +481,9 @@ void TspSkinForm::WMEnterSizeMove(TMessage&) {
 
 void TspSkinForm::WMExitSizeMove(TMessage&) {
   if (!FSupportNCArea || !FSkinnableForm) return;
-  if (FSizing && (FForm->Width() != FFormWidth || FForm->Height() != FFormHeight)) {
-    FFormWidth = FForm->Width();
-    FFormHeight = FForm->Height();
+  if (FSizing && (FForm->Width() != Geometry().FFormWidth || FForm->Height() != Geometry().FFormHeight)) {
+    Geometry().FFormWidth = FForm->Width();
+    Geometry().FFormHeight = FForm->Height();
     UpdateSkinFrame(true);
   }
   FMouseTimer->SetEnabled(false);
