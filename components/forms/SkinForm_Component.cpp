@@ -37,9 +37,6 @@ struct TspSkinForm::TShortCutHook {
 
 namespace {
 
-// One morph step of the frame objects.
-constexpr UINT SkinFormMorphIntervalMs = 25;
-
 TCustomForm* SkinFormOwnerAsForm(TComponent* AOwner) {
   auto* Form = dynamic_cast<TCustomForm*>(AOwner);
   if (Form == nullptr) throw EInvalidCast("Invalid class typecast");
@@ -60,22 +57,22 @@ TspSkinForm* FindSkinForm(TCustomForm* AForm) {
 }
 
 TspSkinForm::TspSkinForm(TComponent* AOwner)
-    : TComponent(AOwner), FForm(SkinFormOwnerAsForm(AOwner)), FHook(std::make_shared<THookLink>()) {
-  FGeometry = std::make_unique<TspSkinFormGeometry>(*this);
-  FMdi = std::make_unique<TspSkinFormMdi>(*this);
-  FStates = std::make_unique<TspSkinFormStates>(*this);
-  FMenus = std::make_unique<TspSkinFormMenus>(*this);
-  FCaption = std::make_unique<TspSkinFormCaption>(*this);
+    : TComponent(AOwner),
+      FGeometry(std::make_unique<TspSkinFormGeometry>(*this)),
+      FObjects(std::make_unique<TspSkinFormObjects>(*this)),
+      FCaption(std::make_unique<TspSkinFormCaption>(*this)),
+      FStates(std::make_unique<TspSkinFormStates>(*this)),
+      FMenus(std::make_unique<TspSkinFormMenus>(*this)),
+      FMdi(std::make_unique<TspSkinFormMdi>(*this)),
+      ObjectList(FObjects->ObjectList),
+      FForm(SkinFormOwnerAsForm(AOwner)),
+      FHook(std::make_shared<THookLink>()) {
   FHook->Owner = this;
   FForm->SetBorderIcons({});
   OnShortCut = std::move(FForm->OnShortCut);
   FForm->OnShortCut = TShortCutHook{FHook};
   FForm->SetAutoSize(false);
   FForm->AutoScroll = false;
-  FMorphTimer = new TTimer(this);
-  FMorphTimer->SetEnabled(false);
-  FMorphTimer->SetInterval(SkinFormMorphIntervalMs);
-  FMorphTimer->OnTimer = [this](TObject*) { DoMorphTimer(); };
   FMenus->CreateTrayMenu();
 
   if (!ComponentState().Contains(csDesigning)) {
@@ -135,7 +132,7 @@ void TspSkinForm::Notification(TComponent* AComponent, TOperation AOperation) {
   if (AOperation == opRemove && AComponent == FStatusBar) FStatusBar = nullptr;
   if (AOperation == opRemove && AComponent == FSystemMenu) FSystemMenu = nullptr;
   if (AOperation == opRemove && AComponent == FInActivePanel) FInActivePanel = nullptr;
-  if (AOperation == opRemove) UnlinkMenu(AComponent);
+  if (AOperation == opRemove) Objects().UnlinkMenu(AComponent);
   if (AOperation == opRemove) FCaption->ForgetComponent(AComponent);
 }
 

@@ -40,7 +40,7 @@ void TspSkinMainMenuItem::SetItemFont(TFont& AFont) const {
   AFont.SetStyle(FontStyle);
 }
 
-void TspSkinForm::PlaceMainMenuItems() {
+void TspSkinFormObjects::PlaceMainMenuItems() {
   for (const auto& Object : ObjectList)
     if (auto* Item = dynamic_cast<TspSkinMainMenuItem*>(Object.get())) Item->LayOut();
 }

@@ -228,7 +228,8 @@ LRESULT TspSkinFormGeometry::SkinFrameHitTest(TPoint APoint) {
   const bool OnCaption = SkinForm.PointInCaptionObject(APoint);
   if (SkinForm.FRollUpState || SkinForm.FWindowStateInit == wsMinimized)
     return OnCaption ? HTCAPTION : HTOBJECT;
-  if (SkinForm.ActiveObject != -1 && !OnCaption && !PtInRect(NewClRect, APoint) && !SkinForm.FSizeMove)
+  if (SkinForm.Objects().ActiveObject != -1 && !OnCaption && !PtInRect(NewClRect, APoint) &&
+      !SkinForm.FSizeMove)
     return HTOBJECT;
   if (SkinForm.FWindowStateInit != wsMaximized && SkinForm.Sizeable && PointNearSkinEdge(APoint)) {
     const LRESULT Code = SkinCornerOrSide(APoint);
@@ -251,7 +252,7 @@ LRESULT TspSkinFormGeometry::DefaultFrameHitTest(TPoint APoint) {
   if (SkinForm.FWindowState == wsMaximized || SkinForm.FWindowState == wsMinimized || SkinForm.FRollUpState ||
       !SkinForm.Sizeable)
     return CaptionOrClient();
-  if (SkinForm.ActiveObject != -1) return HTOBJECT;
+  if (SkinForm.Objects().ActiveObject != -1) return HTOBJECT;
   if (X <= 2 && Y <= 2) return HTTOPLEFT;
   if (X >= W - 2 && Y <= 2) return HTTOPRIGHT;
   if (X <= 2 && Y >= H - 2) return HTBOTTOMLEFT;

@@ -91,7 +91,7 @@ TRect TspSkinFormGeometry::MapAreaRect(const TRect& R, bool UseAnchors, bool Anc
 
 void TspSkinForm::PlaceSkinObjects() {
   for (auto& Object : ObjectList) Object->ObjectRect = MapSkinRect(Object->SkinRect);
-  PlaceMainMenuItems();
+  Objects().PlaceMainMenuItems();
   if (FSD && !FSD->Empty && !RectangleIsEmpty(FSD->SizeGripArea))
     Geometry().FSizeGripArea = MapSkinRect(FSD->SizeGripArea);
   else

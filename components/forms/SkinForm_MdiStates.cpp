@@ -7,8 +7,8 @@
 #include "platform/win/Painting.h"
 
 void TspSkinFormMdi::SkinMaximizeMDIChild() {
-  SkinForm.FMouseTimer->SetEnabled(false);
-  SkinForm.TestActive(-1, -1, false);
+  SkinForm.Objects().MouseTimer().SetEnabled(false);
+  SkinForm.Objects().TestActive(-1, -1, false);
   const TRect Client = GetMDIClientRect();
   const bool SameSize =
       SkinForm.FForm->Width() == Client.Width() && SkinForm.FForm->Height() == Client.Height();

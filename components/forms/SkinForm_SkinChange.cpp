@@ -13,8 +13,8 @@ void TspSkinForm::SPSkinChange(TMessage& AMessage) {
     if (!OwnSkin) return;
     FStopPainting = true;
     FSkinSupport = false;
-    StopObjectTimers();
-    ActiveObject = OldActiveObject = MouseCaptureObject = -1;
+    Objects().StopObjectTimers();
+    Objects().ActiveObject = Objects().OldActiveObject = Objects().MouseCaptureObject = -1;
     ClearObjects();
     ClearAreaLinks();
     BeforeChangeControlsSkinData(Skin, FForm);
@@ -36,7 +36,7 @@ void TspSkinForm::SPChangeSkinnableForm(TMessage& AMessage) {
 
 void TspSkinForm::ChangeSkinData() {
   // The objects are made anew: no hover or press outlives them.
-  ActiveObject = OldActiveObject = MouseCaptureObject = -1;
+  Objects().ActiveObject = Objects().OldActiveObject = Objects().MouseCaptureObject = -1;
   FSkinSupport = HasSkin();
   if (FSupportNCArea)
     ChangeFrameSkinData();

@@ -32,7 +32,7 @@ void TspSkinFormMenus::SkinMenuOpen() {
 
 void TspSkinFormMenus::SkinMenuClose() {
   SkinForm.InMenu = false;
-  SkinForm.ReleaseMenuObjects();
+  SkinForm.Objects().ReleaseMenuObjects();
   UnhookApplication();
   if (SkinForm.OnSkinMenuClose) SkinForm.OnSkinMenuClose(&SkinForm);
   if (!SkinForm.InMainMenu) return;

@@ -55,9 +55,9 @@ void TspSkinFormStates::RollUpClientArea() {
         R.Right += DX;
       Object->ObjectRect = R;
     }
-  SkinForm.ActiveObject = -1;
+  SkinForm.Objects().ActiveObject = -1;
   SkinForm.ResetObjectStates();
-  SkinForm.FMorphTimer->SetEnabled(false);
+  SkinForm.Objects().MorphTimer().SetEnabled(false);
   if (VisibleControls.empty())
     for (int I = 0; I < SkinForm.FForm->ControlCount(); ++I)
       if (TControl* Control = SkinForm.FForm->Controls(I); Control->Visible())
@@ -69,7 +69,7 @@ void TspSkinFormStates::RollUpClientArea() {
     SkinForm.FForm->SetBounds(SkinForm.FForm->Left(), SkinForm.FForm->Top(), RollUp.Width(), RollUp.Height());
   SetRollUpRegion();
   SkinForm.FForm->Invalidate();
-  SkinForm.FMorphTimer->SetEnabled(true);
+  SkinForm.Objects().MorphTimer().SetEnabled(true);
 }
 
 void TspSkinFormStates::SetRollUpRegion() {
@@ -98,9 +98,9 @@ void TspSkinFormStates::SetRollUpRegion() {
 }
 
 void TspSkinFormStates::RollDownClientArea() {
-  SkinForm.ActiveObject = -1;
+  SkinForm.Objects().ActiveObject = -1;
   SkinForm.ResetObjectStates();
-  SkinForm.FMorphTimer->SetEnabled(false);
+  SkinForm.Objects().MorphTimer().SetEnabled(false);
   // A control freed while the form was rolled up is no longer among the form's.
   for (TControl* Control : VisibleControls)
     for (int I = 0; I < SkinForm.FForm->ControlCount(); ++I)
@@ -112,5 +112,5 @@ void TspSkinFormStates::RollDownClientArea() {
   SkinForm.Geometry().FFormWidth = SkinForm.FForm->Width();
   SkinForm.Geometry().FFormHeight = SkinForm.FForm->Height();
   SkinForm.UpdateSkinFrame(SkinForm.Geometry().SkinFrameResizable());
-  SkinForm.FMorphTimer->SetEnabled(true);
+  SkinForm.Objects().MorphTimer().SetEnabled(true);
 }

@@ -6,26 +6,43 @@
 #include "platform/win/Cursors.h"
 #include "platform/win/WindowPos.h"
 
-TTimer* TspSkinForm::NewObjectTimer(UINT AInterval, void (TspSkinForm::*AHandler)()) {
-  auto* Timer = new TTimer(this);
+namespace {
+
+// One morph step of the frame objects.
+constexpr UINT SkinFormMorphIntervalMs = 25;
+
+}  // namespace
+
+TspSkinFormObjects::TspSkinFormObjects(TspSkinForm& ASkinForm)
+    : SkinForm(ASkinForm),
+      FAnimateTimer(NewObjectTimer(25, &TspSkinFormObjects::DoAnimateTimer)),
+      FMouseTimer(NewObjectTimer(50, &TspSkinFormObjects::DoMouseTimer)) {
+  FMorphTimer = new TTimer(&SkinForm);
+  FMorphTimer->SetEnabled(false);
+  FMorphTimer->SetInterval(SkinFormMorphIntervalMs);
+  FMorphTimer->OnTimer = [this](TObject*) { DoMorphTimer(); };
+}
+
+TTimer* TspSkinFormObjects::NewObjectTimer(UINT AInterval, void (TspSkinFormObjects::*AHandler)()) {
+  auto* Timer = new TTimer(&SkinForm);
   Timer->SetEnabled(false);
   Timer->SetInterval(AInterval);
   Timer->OnTimer = [this, AHandler](TObject*) { (this->*AHandler)(); };
   return Timer;
 }
 
-void TspSkinForm::StopObjectTimers() {
+void TspSkinFormObjects::StopObjectTimers() {
   FMorphTimer->SetEnabled(false);
   FAnimateTimer->SetEnabled(false);
   FMouseTimer->SetEnabled(false);
 }
 
-void TspSkinForm::DoMouseTimer() {
-  if (!FSupportNCArea && !FSkinSupport) return;
+void TspSkinFormObjects::DoMouseTimer() {
+  if (!SkinForm.FSupportNCArea && !SkinForm.FSkinSupport) return;
   POINT Cursor;
   GetCursorPos(&Cursor);
   const TPoint P = ScreenToObjectPoint(Cursor);
-  if (!FSupportNCArea) {
+  if (!SkinForm.FSupportNCArea) {
     if (!FIsDragging) {
       if (CursorOverForm(Cursor)) {
         TestActive(P.X, P.Y, true);
@@ -35,15 +52,15 @@ void TspSkinForm::DoMouseTimer() {
         FMouseTimer->SetEnabled(false);
       }
     }
-    if (UseSkinCursors) UpdateSkinCursor();
+    if (SkinForm.UseSkinCursors) UpdateSkinCursor();
     return;
   }
   if (!CursorOverForm(Cursor)) {
     FMouseTimer->SetEnabled(false);
     TestActive(-1, -1, false);
-  } else if (FSizeMove) {
+  } else if (SkinForm.FSizeMove) {
     FMouseTimer->SetEnabled(false);
-  } else if (!PtInRect(Geometry().NewClRect, P)) {
+  } else if (!PtInRect(SkinForm.Geometry().NewClRect, P)) {
     TestActive(P.X, P.Y, true);
   } else if (ActiveObject != -1) {
     // Over the client area the timer keeps running.
@@ -51,7 +68,7 @@ void TspSkinForm::DoMouseTimer() {
   }
 }
 
-void TspSkinForm::DoAnimateTimer() {
+void TspSkinFormObjects::DoAnimateTimer() {
   bool Pending = false;
   for (size_t I = 0; I < ObjectList.size(); ++I) {
     auto* Animation = dynamic_cast<TspSkinAnimateObject*>(ObjectList[I].get());

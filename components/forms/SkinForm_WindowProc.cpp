@@ -30,7 +30,7 @@ void TspSkinForm::FormWindowProc(TMessage& AMessage) {
   FollowMDITabsBar(AMessage);
   switch (AMessage.Msg) {
     case WM_DESTROY:
-      StopObjectTimers();
+      Objects().StopObjectTimers();
       break;
     case WM_SIZE:
       WMSize(AMessage);
@@ -235,7 +235,7 @@ void TspSkinForm::WMActivate(TMessage& AMessage) {
   CallOldWindowProc(AMessage);
   if (FSupportNCArea) {
     // The hover ends with the activation change.
-    ActiveObject = -1;
+    Objects().ActiveObject = -1;
     ResetObjectStates();
     UpDateFormNC();
   }
@@ -287,15 +287,15 @@ void TspSkinForm::WMNCCalcSize(TMessage& AMessage) {
 }
 
 void TspSkinForm::WMNCHitTest(TMessage& AMessage) {
-  const TPoint P = ScreenToObjectPoint(LParamToPoint(AMessage.LParam));
+  const TPoint P = Objects().ScreenToObjectPoint(LParamToPoint(AMessage.LParam));
   if (!FSupportNCArea) {
     // The first hit test after the cursor came in starts the hover.
-    if (!MouseIn) {
-      MouseIn = true;
-      TestActive(P.X, P.Y, true);
-      FMouseTimer->SetEnabled(true);
+    if (!Objects().MouseIn) {
+      Objects().MouseIn = true;
+      Objects().TestActive(P.X, P.Y, true);
+      Objects().MouseTimer().SetEnabled(true);
     }
-    AMessage.Result = ClientAreaHitTest(P);
+    AMessage.Result = Objects().ClientAreaHitTest(P);
     return;
   }
   // The frame's windows hit-test the full layered border themselves.
@@ -305,9 +305,9 @@ void TspSkinForm::WMNCHitTest(TMessage& AMessage) {
   }
   AMessage.Result = FSkinSupport ? Geometry().SkinFrameHitTest(P) : Geometry().DefaultFrameHitTest(P);
   // The pointer reached a frame object: the hover starts and the mouse timer follows it.
-  if (AMessage.Result == HTOBJECT && !FMouseTimer->Enabled()) {
-    TestActive(P.X, P.Y, true);
-    FMouseTimer->SetEnabled(true);
+  if (AMessage.Result == HTOBJECT && !Objects().MouseTimer().Enabled()) {
+    Objects().TestActive(P.X, P.Y, true);
+    Objects().MouseTimer().SetEnabled(true);
   }
 }
 
@@ -321,7 +321,7 @@ void TspSkinForm::WMNCMouseMove(TMessage& AMessage) {
   CallOldWindowProc(AMessage);
   if (!FSupportNCArea || !FSkinnableForm) return;
   const TPoint P = ScreenToFramePoint(AMessage.LParam);
-  ObjectsMouseMove(P.X, P.Y);
+  Objects().ObjectsMouseMove(P.X, P.Y);
 }
 
 void TspSkinForm::WMNCButtonDown(TMessage& AMessage, TMouseButton AButton) {
@@ -333,12 +333,12 @@ void TspSkinForm::WMNCButtonDown(TMessage& AMessage, TMouseButton AButton) {
     return;
   }
   const TPoint P = ScreenToFramePoint(AMessage.LParam);
-  TestActive(P.X, P.Y, true);
-  ObjectsMouseDown(AButton, P.X, P.Y);
+  Objects().TestActive(P.X, P.Y, true);
+  Objects().ObjectsMouseDown(AButton, P.X, P.Y);
   // The caption's press belongs to the system's move handling; a right click on it
   // opens the system menu at the cursor.
   if (AMessage.WParam != HTCAPTION) return;
-  MouseCaptureObject = -1;
+  Objects().MouseCaptureObject = -1;
   if (AMessage.Msg == WM_NCRBUTTONDOWN && !DisableSystemMenu) {
     POINT Cursor{};
     GetCursorPos(&Cursor);
@@ -350,19 +350,19 @@ void TspSkinForm::WMNCButtonUp(TMessage& AMessage, TMouseButton AButton) {
   CallOldWindowProc(AMessage);
   if (!FSupportNCArea || !FSkinnableForm) return;
   const TPoint P = ScreenToFramePoint(AMessage.LParam);
-  ObjectsMouseUp(AButton, P.X, P.Y);
+  Objects().ObjectsMouseUp(AButton, P.X, P.Y);
 }
 
 void TspSkinForm::WMNCLButtonDblClk(TMessage& AMessage) {
   CallOldWindowProc(AMessage);
   if (!FSupportNCArea || !FSkinnableForm) return;
   const TPoint P = ScreenToFramePoint(AMessage.LParam);
-  TestActive(P.X, P.Y, true);
-  ObjectsMouseDown(mbLeft, P.X, P.Y);
-  ObjectsDblClick();
+  Objects().TestActive(P.X, P.Y, true);
+  Objects().ObjectsMouseDown(mbLeft, P.X, P.Y);
+  Objects().ObjectsDblClick();
   if (AMessage.WParam != HTCAPTION) return;
   NCCaptionDblClick();
-  MouseCaptureObject = -1;
+  Objects().MouseCaptureObject = -1;
 }
 
 void TspSkinForm::NCCaptionDblClick() {
@@ -381,32 +381,32 @@ void TspSkinForm::WMMouseMove(TMessage& AMessage) {
   CallOldWindowProc(AMessage);
   if (FSupportNCArea) return;
   const TPoint P = LParamToPoint(AMessage.LParam);
-  ObjectsMouseMove(P.X, P.Y);
-  if (FIsDragging) FollowDrag();
+  Objects().ObjectsMouseMove(P.X, P.Y);
+  if (Objects().IsDragging()) Objects().FollowDrag();
 }
 
 void TspSkinForm::WMButtonDown(TMessage& AMessage, TMouseButton AButton) {
   CallOldWindowProc(AMessage);
   if (FSupportNCArea) return;
   const TPoint P = LParamToPoint(AMessage.LParam);
-  ObjectsMouseDown(AButton, P.X, P.Y);
+  Objects().ObjectsMouseDown(AButton, P.X, P.Y);
 }
 
 void TspSkinForm::WMButtonUp(TMessage& AMessage, TMouseButton AButton) {
   CallOldWindowProc(AMessage);
   if (!FSupportNCArea) {
     const TPoint P = LParamToPoint(AMessage.LParam);
-    return ObjectsMouseUp(AButton, P.X, P.Y);
+    return Objects().ObjectsMouseUp(AButton, P.X, P.Y);
   }
   // The release of a press the form captured. The hover is brought up to the point of
   // release first, so a release off the object cancels even before the mouse timer
   // has seen the pointer leave.
-  if (MouseCaptureObject == -1) return;
+  if (Objects().MouseCaptureObject == -1) return;
   POINT Release = LParamToPoint(AMessage.LParam);
   ClientToScreen(FForm->Handle(), &Release);
   const TPoint P = ScreenToFramePoint(PointToLParam(Release));
-  TestActive(P.X, P.Y, true);
-  ObjectsMouseUp(AButton, -1, -1);
+  Objects().TestActive(P.X, P.Y, true);
+  Objects().ObjectsMouseUp(AButton, -1, -1);
 }
 
 void TspSkinForm::WMButtonDblClk(TMessage& AMessage, TMouseButton AButton) {
@@ -414,13 +414,13 @@ void TspSkinForm::WMButtonDblClk(TMessage& AMessage, TMouseButton AButton) {
   // Client points are object points only in client-area mode.
   if (FSupportNCArea) return;
   const TPoint P = LParamToPoint(AMessage.LParam);
-  ObjectsMouseDown(AButton, P.X, P.Y);
-  if (AButton == mbLeft) ObjectsDblClick();
+  Objects().ObjectsMouseDown(AButton, P.X, P.Y);
+  if (AButton == mbLeft) Objects().ObjectsDblClick();
 }
 
 void TspSkinForm::WMNCActivate(TMessage& AMessage) {
   FFormActive = AMessage.WParam != 0;
-  if (!FFormActive) ActiveObject = -1;
+  if (!FFormActive) Objects().ActiveObject = -1;
   // The form's own procedure is not called, so the platform never draws its caption.
   AMessage.Result = 1;
   if (FForm->BorderStyle() == bsNone) {
@@ -471,8 +471,8 @@ void TspSkinForm::WMEnterSizeMove(TMessage&) {
   States().NoteMoveStart();
   if (!FSupportNCArea || !FSkinnableForm) return;
   ResetObjectStates();
-  FMouseTimer->SetEnabled(false);
-  ActiveObject = MouseCaptureObject = -1;
+  Objects().MouseTimer().SetEnabled(false);
+  Objects().ActiveObject = Objects().MouseCaptureObject = -1;
   FSizeMove = true;
   int FullDrag = 0;
   SystemParametersInfo(SPI_GETDRAGFULLWINDOWS, 0, &FullDrag, 0);
@@ -486,8 +486,8 @@ void TspSkinForm::WMExitSizeMove(TMessage&) {
     Geometry().FFormHeight = FForm->Height();
     UpdateSkinFrame(true);
   }
-  FMouseTimer->SetEnabled(false);
-  ActiveObject = OldActiveObject = MouseCaptureObject = -1;
+  Objects().MouseTimer().SetEnabled(false);
+  Objects().ActiveObject = Objects().OldActiveObject = Objects().MouseCaptureObject = -1;
   FSizeMove = false;
   FSizing = false;
   if (FSkinSupport) UpDateFormNC();

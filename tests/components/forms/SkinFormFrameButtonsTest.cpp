@@ -447,7 +447,7 @@ TEST_F(SkinFormFrameButtonsTest, AClientAreaFormShowsTheSkinsCursors) {
   // Off the form the hover ends and the timer stops.
   Move({20, 20});
   Pass(50);
-  EXPECT_FALSE(Component->MouseIn);
+  EXPECT_FALSE(Component->Objects().MouseIn);
   EXPECT_FALSE(Component->MouseTimer().Enabled());
 }
 
