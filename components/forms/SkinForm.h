@@ -18,16 +18,16 @@
 // hook forwards every message straight to the previous procedure), so nothing ever
 // calls into a freed component.
 //
-// Implementation: SkinForm_Component.cpp (life, properties, FindSkinForm, the shared
-// predicates), SkinForm_WindowProc.cpp (the message table), SkinForm_Geometry.cpp
-// (frame geometry, region, hit tests, active state), SkinForm_Fade.cpp (opacity and
-// fade-in), SkinForm_SizeLimits.cpp (size limits and minimized places),
-// SkinForm_Objects.cpp (the skin's live objects and their morph timer),
-// SkinForm_Caption.cpp (the caption object), SkinForm_Tracking.cpp and
-// SkinForm_TrackingTimers.cpp (hover, capture, mouse delivery, hints, the mouse and
-// animation timers), SkinForm_FrameButtons.cpp, SkinForm_FrameButtonsAnimate.cpp and
-// SkinForm_FrameButtonsMenuItem.cpp (push buttons, caption buttons, animations and
-// main-menu items of the frame).
+// The component holds the form's properties, events and public API; its state and
+// logic live in its parts, each with its own header: the frame objects
+// (SkinForm_Objects.h, the object classes in SkinForm_FrameObjects.h), the frame
+// geometry and region (SkinForm_Geometry.h), the caption buttons (SkinForm_Caption.h),
+// the window states and placement (SkinForm_States.h), the menu and tray links
+// (SkinForm_Menus.h) and the MDI coordinator (SkinForm_Mdi.h). The component's own
+// files: SkinForm_Component.cpp (life, properties, FindSkinForm, the shared
+// predicates), SkinForm_WindowProc.cpp (the message table, which only routes),
+// SkinForm_NCPaint.cpp and SkinForm_Background.cpp (painting), SkinForm_Fade.cpp,
+// SkinForm_InactiveEffect.cpp, SkinForm_SkinChange*.cpp, SkinForm_LayeredBorder*.cpp.
 
 #include <cstdint>
 #include <functional>
@@ -531,20 +531,35 @@ class TspSkinForm : public TComponent {
   // Passes the message to the form's own procedure.
   void CallOldWindowProc(TMessage& AMessage);
 
-  // SkinForm_WindowProc.cpp: the cases of the message table.
+  // SkinForm_WindowProc.cpp: the handlers of the message table. Each finishes its
+  // message or passes it on to the form's own procedure; those that only follow a
+  // message run through Observe, which passes it on after them.
+  void Observe(void (TspSkinForm::*AHandler)(TMessage&), TMessage& AMessage);
+  void WMDestroy(TMessage& AMessage);
   void WMSize(TMessage& AMessage);
+  void WMActivate(TMessage& AMessage);
+  void WMSetText(TMessage& AMessage);
+  void WMEraseBkgnd(TMessage& AMessage);
+  void WMShowWindow(TMessage& AMessage);
+  void WMSetCursor(TMessage& AMessage);
+  void WMGetMinMaxInfo(TMessage& AMessage);
+  void WMDisplayChange(TMessage& AMessage);
   void WMNCCalcSize(TMessage& AMessage);
   void WMNCHitTest(TMessage& AMessage);
+  void WMNCPaint(TMessage& AMessage);
   void WMNCActivate(TMessage& AMessage);
-  void WMGetMinMaxInfo(TMessage& AMessage);
+  void WMSysCommand(TMessage& AMessage);
   void WMSizing(TMessage& AMessage);
   void WMMoving(TMessage& AMessage);
   void WMEnterSizeMove(TMessage& AMessage);
   void WMExitSizeMove(TMessage& AMessage);
-  void WMActivate(TMessage& AMessage);
-  void WMSetCursor(TMessage& AMessage);
+  void SPChangeResStrData(TMessage& AMessage);
+  // SP_PAINTINTODC and SP_PAINTNCINTODC.
+  void SPPaintIntoDC(TMessage& AMessage);
+  void SPCloseSkinMenu(TMessage& AMessage);
+  void SPQuerySkinnable(TMessage& AMessage);
   // The system commands the skin takes; true: finished, not passed on.
-  bool WMSysCommand(TMessage& AMessage);
+  bool TakeSysCommand(TMessage& AMessage);
   // SkinForm_SkinChange.cpp: the skin-change messages.
   void SPSkinChange(TMessage& AMessage);
   void SPChangeSkinnableForm(TMessage& AMessage);

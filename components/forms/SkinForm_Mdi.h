@@ -35,8 +35,26 @@ class TspSkinFormMdi {
   bool MDIWindowProc(TMessage& AMessage);
   // The rest of the form procedure for a message the MDI cases handle around it.
   void PassOnFromMDI(TMessage& AMessage);
+  // The handlers of the MDI cases; false: the message goes on to the rest.
+  bool SPChildMaximized(TMessage& AMessage);
+  bool SPChildRestored(TMessage& AMessage);
+  bool SPChildChanged(TMessage& AMessage);
+  bool SPRestoreAll(TMessage& AMessage);
+  bool SPQueryChildMaximized(TMessage& AMessage);
+  bool SPChildFitClient(TMessage& AMessage);
+  bool SPAfterChangeSkinData(TMessage& AMessage);
+  bool WMNCCalcSize(TMessage& AMessage);
+  bool WMChildMoved(TMessage& AMessage);
+  bool WMShowWindow(TMessage& AMessage);
+  bool WMMouseActivate(TMessage& AMessage);
+  bool WMNCActivate(TMessage& AMessage);
+  bool WMSetText(TMessage& AMessage);
+  bool WMDestroy(TMessage& AMessage);
   void MDIChildShowing(TMessage& AMessage);
   void MDIChildDestroying();
+  // The form is the MDI frame; a document.
+  bool IsFrame() const;
+  bool IsDocument() const;
   // Sends a message to the application's main form; 0 without one.
   static LRESULT SendToMainForm(UINT AMessage, WPARAM AWParam = 0, LPARAM ALParam = 0);
 

@@ -19,74 +19,38 @@ bool SkinFormIsBorderHitCode(LRESULT ACode) { return ACode >= HTLEFT && ACode <=
 }  // namespace
 
 void TspSkinForm::FormWindowProc(TMessage& AMessage) {
-  // The cases that finish the message themselves return; the others fall through to
-  // the form's own procedure.
-  if (Mdi().MDIWindowProc(AMessage)) {
-    FollowMDIChildButtons(AMessage);
-    return;
-  }
-  const bool Skinnable = FSkinnableForm;
+  if (Mdi().MDIWindowProc(AMessage)) return FollowMDIChildButtons(AMessage);
   if (IsSkinMenuCloseMessage(AMessage.Msg)) Menus().CheckCloseMenus();
   FollowMDITabsBar(AMessage);
+  // Each handler finishes its message or passes it on to the form's own procedure;
+  // Observe passes it on after its handler.
   switch (AMessage.Msg) {
     case WM_DESTROY:
-      Objects().StopObjectTimers();
-      break;
+      return Observe(&TspSkinForm::WMDestroy, AMessage);
     case WM_SIZE:
-      WMSize(AMessage);
-      return;
+      return WMSize(AMessage);
     case WM_ACTIVATE:
-      if (Skinnable) return WMActivate(AMessage);
-      break;
+      return WMActivate(AMessage);
     case WM_SETTEXT:
-      if (Skinnable) {
-        CallOldWindowProc(AMessage);
-        if (FForm->BorderStyle() != bsNone) UpDateFormNC();
-        return;
-      }
-      break;
+      return WMSetText(AMessage);
     case WM_ERASEBKGND:
-      // Never passed on: the skin paints the whole background.
-      if (FForm->FormStyle() != fsMDIForm || FClientInActiveDraw)
-        PaintBackground(reinterpret_cast<HDC>(AMessage.WParam));
-      return;
+      return WMEraseBkgnd(AMessage);
     case WM_SHOWWINDOW:
-      if (AMessage.WParam != 0) {
-        States().PlaceOnFirstShow();
-        StartFadeIn();
-        // Every show recomputes the frame at the size the form is shown at.
-        if (Skinnable && FSupportNCArea) RefreshFrameSize();
-        if (Skinnable && !FSupportNCArea) UpdateLinkedControls();
-        // A state asked for while loading reaches a client-area form when it shows.
-        if (!FSupportNCArea && FWindowStateInit != FWindowState) SetWindowState(FWindowStateInit);
-      }
-      break;
+      return Observe(&TspSkinForm::WMShowWindow, AMessage);
     case WM_SETCURSOR:
-      if (FSupportNCArea && Skinnable && UseFormCursorInNCArea) WMSetCursor(AMessage);
-      break;
+      return Observe(&TspSkinForm::WMSetCursor, AMessage);
     case WM_GETMINMAXINFO:
-      if (Skinnable) WMGetMinMaxInfo(AMessage);
-      break;
+      return Observe(&TspSkinForm::WMGetMinMaxInfo, AMessage);
     case WM_DISPLAYCHANGE:
-      if (FSupportNCArea && FForm->BorderStyle() != bsNone &&
-          (FForm->Width() > GetMaxWidth() || FForm->Height() > GetMaxHeight()))
-        RefreshFrameSize();
-      break;
+      return Observe(&TspSkinForm::WMDisplayChange, AMessage);
     case WM_NCCALCSIZE:
-      if (Skinnable) return WMNCCalcSize(AMessage);
-      break;
+      return WMNCCalcSize(AMessage);
     case WM_NCHITTEST:
-      if (Skinnable && (FSupportNCArea || FSkinSupport)) return WMNCHitTest(AMessage);
-      break;
+      return WMNCHitTest(AMessage);
     case WM_NCPAINT:
-      if (Skinnable) {
-        PaintFrame(0, false);
-        return;
-      }
-      break;
+      return WMNCPaint(AMessage);
     case WM_NCACTIVATE:
-      if (Skinnable) return WMNCActivate(AMessage);
-      break;
+      return WMNCActivate(AMessage);
     case WM_NCMOUSEMOVE:
       return WMNCMouseMove(AMessage);
     case WM_NCLBUTTONDOWN:
@@ -101,11 +65,9 @@ void TspSkinForm::FormWindowProc(TMessage& AMessage) {
     case WM_NCRBUTTONUP:
       return WMNCButtonUp(AMessage, mbRight);
     case WM_SYSCOMMAND:
-      if (WMSysCommand(AMessage)) return;
-      break;
+      return WMSysCommand(AMessage);
     case WM_TIMER:
-      FadeStep(AMessage);
-      break;
+      return Observe(&TspSkinForm::FadeStep, AMessage);
     case WM_MOUSEMOVE:
       return WMMouseMove(AMessage);
     case WM_LBUTTONDOWN:
@@ -121,54 +83,94 @@ void TspSkinForm::FormWindowProc(TMessage& AMessage) {
     case WM_RBUTTONDBLCLK:
       return WMButtonDblClk(AMessage, mbRight);
     case WM_SIZING:
-      if (FSizeMove && FFullDrag) return WMSizing(AMessage);
-      break;
+      return WMSizing(AMessage);
     case WM_MOVING:
-      if (Skinnable) WMMoving(AMessage);
-      break;
+      return Observe(&TspSkinForm::WMMoving, AMessage);
     case WM_ENTERSIZEMOVE:
-      WMEnterSizeMove(AMessage);
-      break;
+      return Observe(&TspSkinForm::WMEnterSizeMove, AMessage);
     case WM_EXITSIZEMOVE:
-      WMExitSizeMove(AMessage);
-      break;
+      return Observe(&TspSkinForm::WMExitSizeMove, AMessage);
     case SP_BEFORECHANGESKINDATA:
     case SP_CHANGESKINDATA:
-      SPSkinChange(AMessage);
-      break;
+      return Observe(&TspSkinForm::SPSkinChange, AMessage);
     case SP_CHANGERESSTRDATA:
-      UpdateButtonHints();
-      break;
+      return Observe(&TspSkinForm::SPChangeResStrData, AMessage);
     case SP_PAINTINTODC:
-      if (Skinnable) {
-        PaintFrame(reinterpret_cast<HDC>(AMessage.WParam), true);
-        AMessage.Result = PAINTINTODC_RESULT;
-        return;
-      }
-      break;
     case SP_PAINTNCINTODC:
-      if (Skinnable && AMessage.LParam == PAINTNC_MAGIC) {
-        PaintFrame(reinterpret_cast<HDC>(AMessage.WParam), true);
-        AMessage.Result = PAINTNC_MAGIC;
-        return;
-      }
-      break;
+      return SPPaintIntoDC(AMessage);
     case SP_CHANGESKINNABLEFORM:
-      SPChangeSkinnableForm(AMessage);
-      break;
+      return Observe(&TspSkinForm::SPChangeSkinnableForm, AMessage);
     case SP_CLOSESKINMENU:
-      SkinMenuClose();
-      break;
+      return Observe(&TspSkinForm::SPCloseSkinMenu, AMessage);
     case SP_QUERYSKINNABLE:
-      AMessage.Result = Skinnable ? SKINNABLE_RESULT_YES : SKINNABLE_RESULT_NO;
-      return;
+      return SPQuerySkinnable(AMessage);
     default:
-      break;
+      return CallOldWindowProc(AMessage);
   }
+}
+
+void TspSkinForm::Observe(void (TspSkinForm::*AHandler)(TMessage&), TMessage& AMessage) {
+  (this->*AHandler)(AMessage);
   CallOldWindowProc(AMessage);
 }
 
-bool TspSkinForm::WMSysCommand(TMessage& AMessage) {
+void TspSkinForm::WMDestroy(TMessage&) { Objects().StopObjectTimers(); }
+
+void TspSkinForm::WMSetText(TMessage& AMessage) {
+  const bool Skinnable = FSkinnableForm;
+  CallOldWindowProc(AMessage);
+  if (Skinnable && FForm->BorderStyle() != bsNone) UpDateFormNC();
+}
+
+void TspSkinForm::WMEraseBkgnd(TMessage& AMessage) {
+  // Never passed on: the skin paints the whole background.
+  if (FForm->FormStyle() != fsMDIForm || FClientInActiveDraw)
+    PaintBackground(reinterpret_cast<HDC>(AMessage.WParam));
+}
+
+void TspSkinForm::WMShowWindow(TMessage& AMessage) {
+  if (AMessage.WParam == 0) return;
+  States().PlaceOnFirstShow();
+  StartFadeIn();
+  // Every show recomputes the frame at the size the form is shown at.
+  if (FSkinnableForm && FSupportNCArea) RefreshFrameSize();
+  if (FSkinnableForm && !FSupportNCArea) UpdateLinkedControls();
+  // A state asked for while loading reaches a client-area form when it shows.
+  if (!FSupportNCArea && FWindowStateInit != FWindowState) SetWindowState(FWindowStateInit);
+}
+
+void TspSkinForm::WMDisplayChange(TMessage&) {
+  if (FSupportNCArea && FForm->BorderStyle() != bsNone &&
+      (FForm->Width() > GetMaxWidth() || FForm->Height() > GetMaxHeight()))
+    RefreshFrameSize();
+}
+
+void TspSkinForm::WMNCPaint(TMessage& AMessage) {
+  if (!FSkinnableForm) return CallOldWindowProc(AMessage);
+  PaintFrame(0, false);
+}
+
+void TspSkinForm::SPChangeResStrData(TMessage&) { UpdateButtonHints(); }
+
+void TspSkinForm::SPPaintIntoDC(TMessage& AMessage) {
+  // SP_PAINTNCINTODC carries its magic in lParam and answers with it.
+  const bool NonClient = AMessage.Msg == SP_PAINTNCINTODC;
+  if (!FSkinnableForm || (NonClient && AMessage.LParam != PAINTNC_MAGIC)) return CallOldWindowProc(AMessage);
+  PaintFrame(reinterpret_cast<HDC>(AMessage.WParam), true);
+  AMessage.Result = NonClient ? PAINTNC_MAGIC : PAINTINTODC_RESULT;
+}
+
+void TspSkinForm::SPCloseSkinMenu(TMessage&) { SkinMenuClose(); }
+
+void TspSkinForm::SPQuerySkinnable(TMessage& AMessage) {
+  AMessage.Result = FSkinnableForm ? SKINNABLE_RESULT_YES : SKINNABLE_RESULT_NO;
+}
+
+void TspSkinForm::WMSysCommand(TMessage& AMessage) {
+  if (!TakeSysCommand(AMessage)) CallOldWindowProc(AMessage);
+}
+
+bool TspSkinForm::TakeSysCommand(TMessage& AMessage) {
   switch (AMessage.WParam & 0xFFF0) {
     case SC_RESTORE:
       // The window system restores a form the skin did not minimize (the main form,
@@ -232,6 +234,7 @@ void TspSkinForm::WMSize(TMessage& AMessage) {
 }
 
 void TspSkinForm::WMActivate(TMessage& AMessage) {
+  if (!FSkinnableForm) return CallOldWindowProc(AMessage);
   CallOldWindowProc(AMessage);
   if (FSupportNCArea) {
     // The hover ends with the activation change.
@@ -244,6 +247,7 @@ void TspSkinForm::WMActivate(TMessage& AMessage) {
 }
 
 void TspSkinForm::WMSetCursor(TMessage& AMessage) {
+  if (!FSupportNCArea || !FSkinnableForm || !UseFormCursorInNCArea) return;
   // The form's own cursor over caption and objects; the borders keep the sizing
   // cursors.
   const LRESULT Code = static_cast<int16_t>(LOWORD(static_cast<uintptr_t>(AMessage.LParam)));
@@ -253,6 +257,7 @@ void TspSkinForm::WMSetCursor(TMessage& AMessage) {
 }
 
 void TspSkinForm::WMGetMinMaxInfo(TMessage& AMessage) {
+  if (!FSkinnableForm) return;
   auto* Info = reinterpret_cast<MINMAXINFO*>(AMessage.LParam);
   Info->ptMinTrackSize = {GetMinWidth(), GetMinHeight()};
   Info->ptMaxTrackSize = {GetMaxWidth(), GetMaxHeight()};
@@ -260,6 +265,7 @@ void TspSkinForm::WMGetMinMaxInfo(TMessage& AMessage) {
 }
 
 void TspSkinForm::WMNCCalcSize(TMessage& AMessage) {
+  if (!FSkinnableForm) return CallOldWindowProc(AMessage);
   // Never passed on: the form's whole rectangle is ours to divide.
   if (!FSupportNCArea || FForm->BorderStyle() == bsNone) return;
   // The full layered border draws the whole frame: the window is all client.
@@ -287,6 +293,7 @@ void TspSkinForm::WMNCCalcSize(TMessage& AMessage) {
 }
 
 void TspSkinForm::WMNCHitTest(TMessage& AMessage) {
+  if (!FSkinnableForm || (!FSupportNCArea && !FSkinSupport)) return CallOldWindowProc(AMessage);
   const TPoint P = Objects().ScreenToObjectPoint(LParamToPoint(AMessage.LParam));
   if (!FSupportNCArea) {
     // The first hit test after the cursor came in starts the hover.
@@ -419,6 +426,7 @@ void TspSkinForm::WMButtonDblClk(TMessage& AMessage, TMouseButton AButton) {
 }
 
 void TspSkinForm::WMNCActivate(TMessage& AMessage) {
+  if (!FSkinnableForm) return CallOldWindowProc(AMessage);
   FFormActive = AMessage.WParam != 0;
   if (!FFormActive) Objects().ActiveObject = -1;
   // The form's own procedure is not called, so the platform never draws its caption.
@@ -433,6 +441,7 @@ void TspSkinForm::WMNCActivate(TMessage& AMessage) {
 }
 
 void TspSkinForm::WMSizing(TMessage& AMessage) {
+  if (!FSizeMove || !FFullDrag) return CallOldWindowProc(AMessage);
   FSizing = true;
   States().ReleaseMagneticEdges();
   // The form's procedure applies its constraints to the rectangle first.
@@ -455,6 +464,7 @@ void TspSkinForm::WMSizing(TMessage& AMessage) {
 }
 
 void TspSkinForm::WMMoving(TMessage& AMessage) {
+  if (!FSkinnableForm) return;
   auto* R = reinterpret_cast<RECT*>(AMessage.LParam);
   // A maximized form stays where it is.
   if (FWindowStateInit == wsMaximized && FForm->FormStyle() != fsMDIChild) {
