@@ -18,16 +18,16 @@
 // component: every handler that passes a message on returns at once when
 // CallOldWindowProc answers false.
 //
-// Implementation: SkinForm_Component.cpp (life, properties, FindSkinForm, the shared
-// predicates), SkinForm_WindowProc.cpp (the message table), SkinForm_Geometry.cpp
-// (frame geometry, region, hit tests, active state), SkinForm_Fade.cpp (opacity and
-// fade-in), SkinForm_SizeLimits.cpp (size limits and minimized places),
-// SkinForm_Objects.cpp (the skin's live objects and their morph timer),
-// SkinForm_Caption.cpp (the caption object), SkinForm_Tracking.cpp and
-// SkinForm_TrackingTimers.cpp (hover, capture, mouse delivery, hints, the mouse and
-// animation timers), SkinForm_FrameButtons.cpp, SkinForm_FrameButtonsAnimate.cpp and
-// SkinForm_FrameButtonsMenuItem.cpp (push buttons, caption buttons, animations and
-// main-menu items of the frame).
+// The component holds the form's properties, events and public API; its state and
+// logic live in its parts, each with its own header: the frame objects
+// (SkinForm_Objects.h, the object classes in SkinForm_FrameObjects.h), the frame
+// geometry and region (SkinForm_Geometry.h), the caption buttons (SkinForm_Caption.h),
+// the window states and placement (SkinForm_States.h), the menu and tray links
+// (SkinForm_Menus.h) and the MDI coordinator (SkinForm_Mdi.h). The component's own
+// files: SkinForm_Component.cpp (life, properties, FindSkinForm, the shared
+// predicates), SkinForm_WindowProc.cpp (the message table, which only routes),
+// SkinForm_NCPaint.cpp and SkinForm_Background.cpp (painting), SkinForm_Fade.cpp,
+// SkinForm_InactiveEffect.cpp, SkinForm_SkinChange*.cpp, SkinForm_LayeredBorder*.cpp.
 
 #include <cstdint>
 #include <functional>
@@ -37,6 +37,12 @@
 #include "components/controls/SkinCtrls.h"
 #include "components/core/SkinData.h"
 #include "components/core/spEffBmp.h"
+#include "components/forms/SkinForm_Caption.h"
+#include "components/forms/SkinForm_Geometry.h"
+#include "components/forms/SkinForm_Mdi.h"
+#include "components/forms/SkinForm_Menus.h"
+#include "components/forms/SkinForm_Objects.h"
+#include "components/forms/SkinForm_States.h"
 #include "components/forms/SkinMenus.h"
 #include "platform/base/Set.h"
 #include "platform/ui/Application.h"
@@ -83,83 +89,33 @@ constexpr UINT SP_PAINTNCINTODC = 48203;
 constexpr LRESULT PAINTINTODC_RESULT = 12851;
 constexpr LPARAM PAINTNC_MAGIC = 16802;
 
-// ---------------------------------------------------------------- quick buttons
-//
-// One small image button of the caption's quick-button row (SkinForm_CaptionQuickButtons.cpp).
-// ItemRect, Active and Down belong to the caption that lays the row out and tracks the
-// mouse over it; the application sets the rest.
-class TspQuickButtonItem : public TCollectionItem {
- public:
-  explicit TspQuickButtonItem(TCollection* ACollection);
-
-  // Copies image index, hint, enabled and visible from another quick button (not the
-  // events).
-  void Assign(const TPersistent& ASource) override;
-  int ImageIndex() const { return FImageIndex; }
-  bool Enabled() const { return FEnabled; }
-  bool Visible() const { return FVisible; }
-  // Each stores the value and repaints the form's frame.
-  virtual void SetImageIndex(int AValue);
-  virtual void SetEnabled(bool AValue);
-  virtual void SetVisible(bool AValue);
-  // Opens below the button when it is pressed; not owned, forgotten when it goes.
-  TspSkinPopupMenu* PopupMenu() const { return FPopupMenu; }
-  void SetPopupMenu(TspSkinPopupMenu* AValue);
-
-  String Hint;
-  // A left press and release on the button, the quick button as sender.
-  TNotifyEvent OnClick;
-  // Any press on the button, the quick button as sender, at the window point.
-  TMouseEvent OnMouseDown;
-  // Where the caption last laid the button out, in window coordinates.
-  TRect ItemRect;
-  // Under the mouse; pressed and waiting for the release.
-  bool Active = false;
-  bool Down = false;
-
- private:
-  int FImageIndex = -1;
-  bool FEnabled = true;
-  bool FVisible = true;
-  TspSkinPopupMenu* FPopupMenu = nullptr;
-};
-
-// The form's quick buttons; a change of any of them repaints the form's frame (not
-// while the form is being designed or loaded).
-class TspQuickButtonItems : public TCollection {
- public:
-  explicit TspQuickButtonItems(TspSkinForm* AForm);
-
-  TspQuickButtonItem& Item(int AIndex) const { return static_cast<TspQuickButtonItem&>(*Items(AIndex)); }
-  TspQuickButtonItem& Add() { return static_cast<TspQuickButtonItem&>(*TCollection::Add()); }
-  TspSkinForm* DSF;
-
- protected:
-  void Update(TCollectionItem* AItem) override;
-};
-
-// A handler on Application.OnMessage while it is set, taken off when replaced, reset
-// or destroyed.
-class TApplicationMessageHook {
- public:
-  TApplicationMessageHook() = default;
-  ~TApplicationMessageHook() { Reset(); }
-  TApplicationMessageHook(const TApplicationMessageHook&) = delete;
-  TApplicationMessageHook& operator=(const TApplicationMessageHook&) = delete;
-  void Set(TMessageEvent AHandler);
-  void Reset();
-  bool IsSet() const { return FId != 0; }
-
- private:
-  TMessageHookId FId = 0;
-};
-
 // The look of a deactivated form's client area (see TspClientInActivePanel).
 enum TspClientInActiveEffect : uint8_t { spieSemiTransparent, spieBlur };
 class TspClientInActivePanel;
 
 class TspSkinForm : public TComponent {
+  // ---- The parts of the component, each in its own header. The constructor makes
+  // them first, in this order, before anything else happens (each only keeps its
+  // component then); they are freed after the destructor's body, once the hooks are
+  // off. A part reaches its siblings through the component.
+  std::unique_ptr<TspSkinFormGeometry> FGeometry;
+  std::unique_ptr<TspSkinFormObjects> FObjects;
+  std::unique_ptr<TspSkinFormCaption> FCaption;
+  std::unique_ptr<TspSkinFormStates> FStates;
+  std::unique_ptr<TspSkinFormMenus> FMenus;
+  std::unique_ptr<TspSkinFormMdi> FMdi;
+  friend class TspSkinFormGeometry;
+  friend class TspSkinFormObjects;
+  friend class TspSkinFormCaption;
+  friend class TspSkinFormStates;
+  friend class TspSkinFormMenus;
+  friend class TspSkinFormMdi;
+
  public:
+  // The frame objects part's list of the live objects of the frame (see
+  // TspSkinFormObjects::ObjectList).
+  std::vector<std::unique_ptr<TspActiveSkinObject>>& ObjectList;
+
   // The buttons of the skinned caption. (Members of the class, since the class
   // library's TBorderIcon already names biSystemMenu, biMinimize and biMaximize.)
   enum TspBorderIcon { biSystemMenu, biMinimize, biMaximize, biRollUp, biMinimizeToTray };
@@ -225,21 +181,25 @@ class TspSkinForm : public TComponent {
   // Repaints the frame (WM_NCPAINT).
   void UpDateFormNC();
 
-  // ---- Frame geometry, region and active state (SkinForm_Geometry.cpp)
-  // The skin's geometry moved to FFormWidth x FFormHeight (0: the form's size).
-  void CalcRects();
-  // The built-in caption rectangle for FFormWidth.
-  void CalcDefRects();
-  void GetDefCaptionRect(TRect& ARect);
-  // Recomputes the geometry and (AFull) the region strips, sets the region, reports
-  // the new client rectangle and repaints the frame.
-  void UpdateSkinFrame(bool AFull);
-  // Builds the window region for the current size and gives it to the window.
-  void UpdateFormRegion(bool AFull);
-  // The window point lies inside the skinned shape.
-  bool PointInSkinFrame(TPoint APoint);
-  // The skin's corner points span both directions, so its frame can be stretched.
-  bool SkinFrameResizable() const;
+  // ---- Frame geometry, region and size limits: the geometry part (SkinForm_Geometry.h)
+  TspSkinFormGeometry& Geometry() const { return *FGeometry; }
+  void CalcRects() { FGeometry->CalcRects(); }
+  void UpdateSkinFrame(bool AFull) { FGeometry->UpdateSkinFrame(AFull); }
+  void UpdateFormRegion(bool AFull) { FGeometry->UpdateFormRegion(AFull); }
+  bool PointInSkinFrame(TPoint APoint) { return FGeometry->PointInSkinFrame(APoint); }
+  void RefreshFrameSize() { FGeometry->RefreshFrameSize(); }
+  int GetMinWidth() const { return FGeometry->GetMinWidth(); }
+  int GetMinHeight() const { return FGeometry->GetMinHeight(); }
+  int GetMaxWidth() const { return FGeometry->GetMaxWidth(); }
+  int GetMaxHeight() const { return FGeometry->GetMaxHeight(); }
+  TPoint GetMinimizedPlace() const { return FGeometry->GetMinimizedPlace(); }
+  TRect MapSkinRect(const TRect& R) const { return FGeometry->MapSkinRect(R); }
+  TRect MapAreaRect(const TRect& R, bool UseAnchors, bool AnchorLeft, bool AnchorTop, bool AnchorRight,
+                    bool AnchorBottom) const {
+    return FGeometry->MapAreaRect(R, UseAnchors, AnchorLeft, AnchorTop, AnchorRight, AnchorBottom);
+  }
+
+  // ---- The active state (SkinForm_Geometry.cpp)
   bool GetFormActive() const;
   // Reports the active state (OnActivate or OnDeActivate, on every call).
   void UpdateActiveState(bool ARedraw);
@@ -247,64 +207,25 @@ class TspSkinForm : public TComponent {
   // minimize and maximize icons, and the system menu unless the caption buttons are
   // hidden.
   void SetNativeBorderIcons();
-  // Sets the width one pixel off and back, so frame, region and client area are
-  // recomputed at the same final size.
-  void RefreshFrameSize();
-  // Hit tests (window points) of the skinned and of the built-in frame.
-  LRESULT SkinFrameHitTest(TPoint APoint);
-  LRESULT DefaultFrameHitTest(TPoint APoint);
 
-  // ---- Size limits and minimized places (SkinForm_SizeLimits.cpp)
-  int GetMinWidth() const;
-  int GetMinHeight() const;
-  int GetMaxWidth() const;
-  int GetMaxHeight() const;
-  // The top-left corner for this form when it is skin-minimized: the first place along
-  // the bottom of the monitor's work area, row by row upwards, on which no other
-  // visible skin-minimized form stands.
-  TPoint GetMinimizedPlace() const;
-
-  // ---- Window states, roll-up and placement (SkinForm_States.cpp,
-  // SkinForm_StatesRollUp.cpp, SkinForm_Placement.cpp, SkinForm_PlacementMagnetic.cpp)
+  // ---- Window states, roll-up and placement: the states part (SkinForm_States.h)
   //
   // The form is never minimized, maximized or restored by the window system's frame
   // logic: the component keeps its own state (WindowState() the one asked for,
   // ReachedWindowState() the one reached) and places the form itself.
-
-  // Asks for a state and, outside loading and design, goes to it; WindowState() then
-  // reads the state reached. The caption buttons and the caption double click call it:
-  // maximize toggles with wsNormal, minimize with wsNormal.
-  void SetWindowState(TWindowState AValue);
-  // Goes to AValue (nothing when it is the reached state). wsMaximized fills the
-  // monitor's work area (MaximizedBounds); wsMinimized iconifies the application for
-  // the main form and in client-area mode, lets the window system minimize a form with
-  // MinimizeDefault, and otherwise turns the form into a caption strip of the minimum
-  // size in the next free minimized place; wsNormal gives back the saved normal bounds
-  // (the first restore of a form first shown maximized centres them by
-  // PositionInMonitor). Leaving wsNormal saves the normal bounds once.
-  void ApplyWindowState(TWindowState AValue);
-  void SkinMinimize();
-  void SkinMaximize();
-  void SkinRestore();
-  // Rolls the form up to its caption (GetMinHeight high, or in client-area mode the
-  // skin's roll-up picture) and back down. Refused without biRollUp, while minimized,
-  // in client-area mode without a skin, and for a maximized form rolled up before it was
-  // maximized; setting the state it already has does nothing either.
-  void SetRollUpState(bool AValue);
-  // Where a maximized form goes: the monitor's whole rectangle with
-  // MaximizeOnFullScreen, else its work area, one pixel in from every side when the work
-  // area is the whole primary screen.
-  TRect MaximizedBounds() const;
-  // Centres the form on its monitor by PositionInMonitor, keeping its size.
-  void ApplyPositionInMonitor();
-  // Where a form of AW x AH would be centred by PositionInMonitor; (AX, AY) for
-  // sppDefault.
-  TPoint GetPositionInMonitor(int AX, int AY, int AW, int AH) const;
-  // Snaps the proposed top-left (X, Y) of a W x H form to the edges of the work area
-  // closer than MagneticSize; a snapped edge lets go once the cursor has moved more
-  // than MagneticSize pixels from where it was at the snap. Positions saturate at the
-  // integer range.
-  void DoMagnetic(int& X, int& Y, int W, int H);
+  TspSkinFormStates& States() const { return *FStates; }
+  void SetWindowState(TWindowState AValue) { FStates->SetWindowState(AValue); }
+  void SetRollUpState(bool AValue) { FStates->SetRollUpState(AValue); }
+  TRect MaximizedBounds() const { return FStates->MaximizedBounds(); }
+  TPoint GetPositionInMonitor(int AX, int AY, int AW, int AH) const {
+    return FStates->GetPositionInMonitor(AX, AY, AW, AH);
+  }
+  void DoMagnetic(int& X, int& Y, int W, int H) { FStates->DoMagnetic(X, Y, W, H); }
+  bool MaxRolledUp() const { return FStates->MaxRolledUp(); }
+  // The form's outer rectangle: while the layered border shows a visible border, the
+  // window lies that far inside it.
+  void Move(int AX, int AY) { FStates->Move(AX, AY); }
+  void SetBounds(int AX, int AY, int AWidth, int AHeight) { FStates->SetBounds(AX, AY, AWidth, AHeight); }
 
   // Minimize through the window system instead of the skin's caption strip.
   bool MinimizeDefault = false;
@@ -316,37 +237,10 @@ class TspSkinForm : public TComponent {
   uint8_t MagneticSize = 10;
   TNotifyEvent OnMinimize, OnRestore, OnMaximize, OnChangeRollUpState;
 
-  // ---- Background notices (SkinForm_Geometry.cpp)
-  // SP_CHECKPARENTBACKGROUND to every windowed control placed directly on the form, in
-  // child order: the background they blend over changed.
-  void SendCheckParentBackground();
-
-  // ---- Frame geometry of the current size (read by painters and hit tests)
-  int FFormWidth = 0, FFormHeight = 0;
-  TPoint NewLTPoint, NewRTPoint, NewLBPoint, NewRBPoint;
-  TRect NewClRect, NewCaptionRect, NewButtonsRect;
-  int NewButtonsOffset = 0;
-  bool NewButtonsInLeft = false;
-  bool ButtonsInLeft = false;
-  TRect NewMaskRectArea;
-  TPoint NewHitTestLTPoint, NewHitTestRTPoint, NewHitTestLBPoint, NewHitTestRBPoint;
-  TRect NewIconRect, NewMainMenuRect;
-  TRect NewDefCaptionRect;
-  // The four mask strips of the current size; empty without a skin mask.
-  TBitmap RMTop, RMBottom, RMLeft, RMRight;
-  // Index of the hovered frame object; -1 none.
-  int ActiveObject = -1;
-
   // ---- Frame layout, painting and the built-in caption buttons
   // (SkinForm_Layout.cpp, SkinForm_NCPaint.cpp, SkinForm_Background.cpp,
   // SkinForm_CaptionButtons.cpp)
 
-  // The live objects of the frame, owned, in skin order. Without a skin: the six
-  // built-in caption buttons, made by the first built-in frame paint and dropped by the
-  // first skinned one.
-  std::vector<std::unique_ptr<TspActiveSkinObject>> ObjectList;
-  // Where the skin's size grip is drawn (client-area mode), for the current size.
-  TRect FSizeGripArea;
   // The system-menu caption button shows the application's icon.
   bool ShowIcon = false;
   // Every caption button and animation with a picture of its own hidden and disabled.
@@ -383,22 +277,12 @@ class TspSkinForm : public TComponent {
   // skin, in the skin's order (SkinForm_SkinChangeObjects.cpp). Kinds that have no live
   // object are passed over.
   void CreateSkinObjects();
-  // Carries the morphs of the objects, 25 ms a step; runs while a morph is under way.
-  TTimer& MorphTimer() { return *FMorphTimer; }
-  // One morph step of every object that has one to do; the timer stops when none had.
-  void DoMorphTimer();
 
-  // A skin rectangle (frame-picture coordinates) moved to the current size: inside a
-  // corner region it moves with that corner, a band along a side grows with it.
-  TRect MapSkinRect(const TRect& R) const;
-  // A linked skin area for the current size: by its anchors, or as MapSkinRect.
-  TRect MapAreaRect(const TRect& R, bool UseAnchors, bool AnchorLeft, bool AnchorTop, bool AnchorRight,
-                    bool AnchorBottom) const;
   // Sets every object's ObjectRect and FSizeGripArea for the current size and, in
   // frame mode, packs the caption buttons along the caption. Repeatable.
   void PlaceSkinObjects();
   // The caption-button packing of PlaceSkinObjects alone.
-  void PlaceCaptionButtons();
+  void PlaceCaptionButtons() { FCaption->PlaceCaptionButtons(); }
 
   // Frame mode, a skin loaded, and a client rectangle in it.
   bool CanPaintSkinFrame() const;
@@ -427,39 +311,21 @@ class TspSkinForm : public TComponent {
   void Paint(HDC DC);
   void DrawLogo(TCanvas& ACanvas);
 
-  // The six built-in caption buttons, then ApplyBorderIcons.
-  void CreateDefaultButtons();
-  // Places the built-in caption buttons along the built-in caption and narrows
-  // NewDefCaptionRect to what they leave.
-  void PlaceDefaultButtons();
-  // Caption buttons enabled and shown by BorderIcons, HideCaptionButtons and
-  // DisableSystemMenu; then their hints.
-  void ApplyBorderIcons();
-  void UpdateButtonHints();
+  // The six built-in caption buttons; the caption buttons enabled and shown by the
+  // border icons; their hints (the caption part).
+  void CreateDefaultButtons() { FCaption->CreateDefaultButtons(); }
+  void ApplyBorderIcons() { FCaption->ApplyBorderIcons(); }
+  void UpdateButtonHints() { FCaption->UpdateButtonHints(); }
   // Frees every object.
   void ClearObjects() { ObjectList.clear(); }
-  // The system's small-icon size, or the built-in button size where the system has
-  // none.
-  TPoint GetSmallIconSize() const;
   // The application's icon at the small-icon size, its top-left corner at (AX, AY).
-  void DrawFormIcon(TCanvas& ACanvas, int AX, int AY) const;
+  void DrawFormIcon(TCanvas& ACanvas, int AX, int AY) const { FCaption->DrawFormIcon(ACanvas, AX, AY); }
   bool UseAutoInActiveImage() const { return HasSkin() && FSD->AutoRenderingInActiveImage; }
   bool IsMaximizedMDIChild() const;
   static std::unique_ptr<TFont> NewDefaultCaptionFont(TColor AColor);
 
-  // ---- Object tracking, hit testing and timers (SkinForm_Tracking.cpp,
-  // SkinForm_TrackingTimers.cpp)
-  //
-  // The hover (ActiveObject) comes only from TestActive: from the hit test when the
-  // pointer reaches a frame object, then from the 50 ms mouse timer until the pointer
-  // leaves the window. The object a press lands on holds the mouse (MouseCaptureObject)
-  // until the release. Indexes are into ObjectList; one past its end counts as none.
-
-  // The hover before the last hover test, and the object holding the mouse; -1 none.
-  int OldActiveObject = -1;
-  int MouseCaptureObject = -1;
-  // Client-area mode: the cursor has come over the form.
-  bool MouseIn = false;
+  // ---- The frame objects: the objects part (SkinForm_Objects.h)
+  TspSkinFormObjects& Objects() const { return *FObjects; }
   // Frame objects show their Hint through SkinHint while hovered.
   bool ShowObjectHint = false;
   // Client-area mode: the skin's cursors over the picture and its objects.
@@ -469,44 +335,15 @@ class TspSkinForm : public TComponent {
   // Not owned; cleared when it goes.
   TspSkinHint* SkinHint() const { return FSkinHint; }
   void SetSkinHint(TspSkinHint* AValue);
-  // 25 ms frame steps of animations; 50 ms polling of the hover.
-  TTimer& AnimateTimer() { return *FAnimateTimer; }
-  TTimer& MouseTimer() { return *FMouseTimer; }
-
-  // The hover test at (X, Y) (window points in frame mode, client points in client-area
-  // mode): the first present, enabled and visible object whose rectangle and mask hold
-  // the point takes the hover when AHover is set; the one losing it gets MouseLeave and
-  // its hint goes, the one taking it gets MouseEnter and shows its hint. (-1, -1, false)
-  // ends the hover. Nothing changes while the form cannot hover (see the file).
-  void TestActive(int X, int Y, bool AHover);
-  // The form's cursor: the hovered object's skin cursor, else the skin's, else the
-  // default one.
-  void UpdateSkinCursor();
-  void DoMouseTimer();
-  void DoAnimateTimer();
-  // Client-area mode: the form follows the cursor from the client point (X, Y) on.
-  void StartDragging(int X, int Y);
-  void StopDragging();
-  bool IsDragging() const { return FIsDragging; }
-  // The mouse handed to the objects: a press goes to the hovered object, which holds
-  // the mouse (in frame mode with the window's capture, except a caption object) and
-  // then gets every move and the release.
-  void ObjectsMouseDown(TMouseButton Button, int X, int Y);
-  void ObjectsMouseUp(TMouseButton Button, int X, int Y);
-  void ObjectsMouseMove(int X, int Y);
-  void ObjectsDblClick();
-  // The hit test of client-area mode (client point): the skin's size grip and resizing
-  // borders, else HTCLIENT.
-  LRESULT ClientAreaHitTest(TPoint APoint);
-  // The window under the screen point is the form's own.
-  bool CursorOverForm(TPoint AScreenPoint) const;
-  // The command of a caption button or animation (SkinForm_FrameButtons.cpp): the
-  // hover ends, then the form closes, maximizes or restores, minimizes or restores; or
-  // it rolls up or down.
-  void RunCaptionCommand(TStdCommand ACommand);
-  // The main-menu items of the frame one after the other in the menu strip, in list
-  // order (SkinForm_FrameButtonsMenuItem.cpp).
-  void PlaceMainMenuItems();
+  // The timers that carry the objects: morphs, animations, the hover.
+  TTimer& MorphTimer() { return FObjects->MorphTimer(); }
+  TTimer& AnimateTimer() { return FObjects->AnimateTimer(); }
+  TTimer& MouseTimer() { return FObjects->MouseTimer(); }
+  bool IsDragging() const { return FObjects->IsDragging(); }
+  // A button, or an animation drawn as a button, opens AMenu's items when pressed.
+  void LinkMenu(const String& AIDName, TMenu* AMenu, bool APopupUp) {
+    FObjects->LinkMenu(AIDName, AMenu, APopupUp);
+  }
 
   // ---- Skin change, control walks and area links (SkinForm_SkinChange.cpp,
   // SkinForm_SkinChangeWalk.cpp, SkinForm_SkinChangeLinks.cpp)
@@ -547,37 +384,45 @@ class TspSkinForm : public TComponent {
   int ClientWidth = 0, ClientHeight = 0;
   TNotifyEvent OnChangeSkinData;
 
-  // ---- Named frame objects (SkinForm_Named.cpp)
-  // Each operation finds the first object whose IDName is AIDName exactly; a name no
-  // object bears, or an object of another kind, does nothing (getters: the default).
-
-  // The index in ObjectList; -1 for none.
-  int GetIndex(const String& AIDName) const;
-  // A user object draws itself on the frame (OnPaintEvent).
-  void UserObjectDraw(const String& AIDName);
-  void LabelSetText(const String& AIDName, const String& ATextValue);
-  void CaptionSetText(const String& AIDName, const String& AText);
-  TSwitchState SwitchGetState(const String& AIDName) const;
-  void SwitchSetState(const String& AIDName, TSwitchState AState);
-  bool ButtonGetDown(const String& AIDName) const;
-  void ButtonSetDown(const String& AIDName, bool ADown);
-  // The values of track bars, gauges, frame gauges and regulators, and the text of a
-  // bit-map-font label (getters: 0 for none).
-  int TrackBarGetValue(const String& AIDName) const;
-  void TrackBarSetValue(const String& AIDName, int AValue);
-  void GaugeSetValue(const String& AIDName, int AValue);
-  void FrameGaugeSetValue(const String& AIDName, int AValue);
-  int FrameRegulatorGetValue(const String& AIDName) const;
-  void FrameRegulatorSetValue(const String& AIDName, int AValue);
-  void BitLabelSetText(const String& AIDName, const String& AValue);
-  // Enables or disables any object; the change shows at the next paint of the frame.
-  void SetEnabled(const String& AIDName, bool Value);
+  // ---- Named frame objects (see TspSkinFormObjects)
+  int GetIndex(const String& AIDName) const { return FObjects->GetIndex(AIDName); }
+  void UserObjectDraw(const String& AIDName) { FObjects->UserObjectDraw(AIDName); }
+  void LabelSetText(const String& AIDName, const String& ATextValue) {
+    FObjects->LabelSetText(AIDName, ATextValue);
+  }
+  void CaptionSetText(const String& AIDName, const String& AText) {
+    FObjects->CaptionSetText(AIDName, AText);
+  }
+  TSwitchState SwitchGetState(const String& AIDName) const { return FObjects->SwitchGetState(AIDName); }
+  void SwitchSetState(const String& AIDName, TSwitchState AState) {
+    FObjects->SwitchSetState(AIDName, AState);
+  }
+  bool ButtonGetDown(const String& AIDName) const { return FObjects->ButtonGetDown(AIDName); }
+  void ButtonSetDown(const String& AIDName, bool ADown) { FObjects->ButtonSetDown(AIDName, ADown); }
+  int TrackBarGetValue(const String& AIDName) const { return FObjects->TrackBarGetValue(AIDName); }
+  void TrackBarSetValue(const String& AIDName, int AValue) { FObjects->TrackBarSetValue(AIDName, AValue); }
+  void GaugeSetValue(const String& AIDName, int AValue) { FObjects->GaugeSetValue(AIDName, AValue); }
+  void FrameGaugeSetValue(const String& AIDName, int AValue) {
+    FObjects->FrameGaugeSetValue(AIDName, AValue);
+  }
+  int FrameRegulatorGetValue(const String& AIDName) const {
+    return FObjects->FrameRegulatorGetValue(AIDName);
+  }
+  void FrameRegulatorSetValue(const String& AIDName, int AValue) {
+    FObjects->FrameRegulatorSetValue(AIDName, AValue);
+  }
+  void BitLabelSetText(const String& AIDName, const String& AValue) {
+    FObjects->BitLabelSetText(AIDName, AValue);
+  }
+  void SetEnabled(const String& AIDName, bool Value) { FObjects->SetEnabled(AIDName, Value); }
   // The value events of the frame's track bars and regulators, naming the object.
   std::function<void(const String&IDName, int Value)> OnTrackBarChangeValueEvent,
       OnFrameRegulatorChangeValueEvent;
-  // ---- Skinned popup menus (SkinForm_SkinMenu.cpp)
+  // ---- Skinned popup menus, shortcuts, the system menu and the tray: the menus part
+  // (SkinForm_Menus.h)
+  TspSkinFormMenus& Menus() const { return *FMenus; }
   // The popup chain of this form, made with its first use and owned by the component.
-  TspSkinMenu& SkinMenu();
+  TspSkinMenu& SkinMenu() { return FMenus->SkinMenu(); }
   // The skin of this form's popup menus; SkinData serves when none.
   TspSkinData* MenusSkinData() const { return FMSD; }
   void SetMenusSkinData(TspSkinData* AValue) { ReplaceNotified(FMSD, AValue); }
@@ -586,14 +431,10 @@ class TspSkinForm : public TComponent {
   bool InMenu = false;
   TNotifyEvent OnSkinMenuOpen;
   TNotifyEvent OnSkinMenuClose;
-  // A popup is about to open through this form: from now on the application's key
-  // presses go to the open menu and no control sees them (nor a wheel turn).
-  void SkinMenuOpen();
-  // The popup chain of this form has closed (also on SP_CLOSESKINMENU).
-  void SkinMenuClose();
-  // A key while a popup is open: to the innermost menu window; an Escape that leaves
-  // no window open ends the menu.
-  void MenuKeyDown(WORD AKey);
+  // A popup is about to open through this form; the popup chain of this form has
+  // closed.
+  void SkinMenuOpen() { FMenus->SkinMenuOpen(); }
+  void SkinMenuClose() { FMenus->SkinMenuClose(); }
   // ---- The main menu bar and main-menu keyboard mode (SkinMenuBar*.cpp,
   // SkinForm_SkinMenu.cpp)
   // The bar showing the form's main menu; set and cleared by the bar itself.
@@ -604,9 +445,7 @@ class TspSkinForm : public TComponent {
   TNotifyEvent OnMainMenuEnter;
   TNotifyEvent OnMainMenuExit;
   // Ends main-menu keyboard mode: an open popup closes and the bar's item goes cold.
-  void LeaveMainMenu();
-  // Escape closed the popup of a main menu item: the item stays selected.
-  void MainMenuPopupClosed();
+  void LeaveMainMenu() { FMenus->LeaveMainMenu(); }
   // ---- The MDI tabs bar and the menu bar's document buttons (SkinMdiTabs*.cpp,
   // SkinMenuBar_MdiButtons.cpp)
   // The frame's tabs bar; set and cleared by the bar itself.
@@ -627,53 +466,33 @@ class TspSkinForm : public TComponent {
   // menu bar shows the maximized document's buttons, or hides them when none is left.
   void FollowMDIChildButtons(const TMessage& AMessage);
 
-  // ---- The caption's quick buttons (SkinForm_CaptionQuickButtons.cpp)
-  // Small image buttons at the left end of every caption object, drawn from
-  // QuickImageList; they show only in frame mode and when the list is set.
-  TspQuickButtonItems& QuickButtons() { return *FQuickButtons; }
-  // Takes over copies of AValue's items.
-  void SetQuickButtons(const TspQuickButtonItems& AValue);
-  TCustomImageList* QuickImageList() const { return FQuickImageList; }
-  // Not owned; cleared when the list goes.
-  void SetQuickImageList(TCustomImageList* AValue);
-  // At least one quick button and an image list to draw them from.
-  bool HasQuickButtons() const;
-  // Every quick button loses its hot and pressed state (the form went inactive).
-  void ReleaseQuickButtons();
+  // ---- The caption buttons and quick buttons: the caption part (SkinForm_Caption.h)
+  TspSkinFormCaption& CaptionPart() const { return *FCaption; }
+  // The caption's quick buttons and the image list they are drawn from.
+  TspQuickButtonItems& QuickButtons() { return FCaption->QuickButtons(); }
+  void SetQuickButtons(const TspQuickButtonItems& AValue) { FCaption->SetQuickButtons(AValue); }
+  TCustomImageList* QuickImageList() const { return FCaption->QuickImageList(); }
+  void SetQuickImageList(TCustomImageList* AValue) { FCaption->SetQuickImageList(AValue); }
+  bool HasQuickButtons() const { return FCaption->HasQuickButtons(); }
   // The hot quick button shows its Hint through SkinHint.
   bool QuickButtonsShowHint = false;
-  // ---- Form shortcuts, the system menu and the tray (SkinForm_Shortcuts*.cpp,
-  // SkinForm_SystemMenu*.cpp)
-  // The form's OnShortCut: the user's OnShortCut first (Handled stops everything),
-  // then Alt+Space opens the system menu, then the form's main menu takes its
-  // shortcuts (Alt+F4 is never an accelerator of it).
-  void FormShortCut(TWMKey& AMsg, bool& AHandled);
+  // ---- Form shortcuts and the system menu (the menus part)
+  // The form's OnShortCut (see TspSkinFormMenus::FormShortCut).
+  void FormShortCut(TWMKey& AMsg, bool& AHandled) { FMenus->FormShortCut(AMsg, AHandled); }
   // A menu's items as a popup of this form, with the menu skin, at a screen point, or
   // at a screen rectangle (upward with APopupUp).
-  void PopupSkinMenu(TMenu* AMenu, TPoint APoint);
-  void PopupSkinMenu1(TMenu* AMenu, const TRect& ARect, bool APopupUp);
+  void PopupSkinMenu(TMenu* AMenu, TPoint APoint) { FMenus->PopupSkinMenu(AMenu, APoint); }
+  void PopupSkinMenu1(TMenu* AMenu, const TRect& ARect, bool APopupUp) {
+    FMenus->PopupSkinMenu1(AMenu, ARect, APopupUp);
+  }
   // The menu's OnPopup (the component as sender), then its items at (AX, AY) drawn
   // with SkinData.
-  void DoPopupMenu(TPopupMenu* AMenu, int AX, int AY);
-  // The system menu of the form's state at a screen point or rectangle.
-  void PopupSystemMenu(int AX, int AY);
-  void PopupSystemMenuFromRect(const TRect& ARect);
-  // The system menu below the system-menu caption button; nothing without one.
-  void OpenSystemMenuByKey();
-  // ---- Menus of frame objects (SkinForm_ObjectMenus.cpp)
-  // A frame object's menu: AItem's sub-items beside AObjectRect (window coordinates),
-  // below it or, with APopupUp, above it; through AItem's own skinned popup menu when it
-  // belongs to one, else through this form's chain. Nothing for an item without
-  // sub-items.
-  void PopupObjectMenu(TMenuItem* AItem, const TRect& AObjectRect, bool APopupUp);
-  // A button, or an animation drawn as a button, opens AMenu's items when pressed.
-  // The link goes when AMenu is freed.
-  void LinkMenu(const String& AIDName, TMenu* AMenu, bool APopupUp);
-  // The chain closed: the object that opened it is set back.
-  void ReleaseMenuObjects();
+  void DoPopupMenu(TPopupMenu* AMenu, int AX, int AY) { FMenus->DoPopupMenu(AMenu, AX, AY); }
+  // The system menu of the form's state at a screen point.
+  void PopupSystemMenu(int AX, int AY) { FMenus->PopupSystemMenu(AX, AY); }
   // The items the system menu shows now: SystemMenu completed with the standard items,
   // or the component's own menu built anew.
-  TMenuItem* GetSystemMenuItems();
+  TMenuItem* GetSystemMenuItems() { return FMenus->GetSystemMenuItems(); }
   // The names of the standard items a system menu of that state holds, in the order
   // of the component's own menu.
   static std::vector<String> StandardSystemItemNames(TspBorderIcons AIcons, TWindowState AState,
@@ -687,16 +506,16 @@ class TspSkinForm : public TComponent {
   bool AlwaysMinimizeToTray = false;
 
  private:
-  TPoint FrameGrowth() const;
-  TspSkinStdButtonObject* FindMovableCaptionButton(TStdCommand ACommand) const;
-  TPoint CaptionButtonSize(const TspSkinStdButtonObject& AButton) const;
+  // The layered border places the caption buttons in its top window.
+  TspSkinStdButtonObject* FindMovableCaptionButton(TStdCommand ACommand) const {
+    return FCaption->FindMovableCaptionButton(ACommand);
+  }
+  TPoint CaptionButtonSize(const TspSkinStdButtonObject& AButton) const {
+    return FCaption->CaptionButtonSize(AButton);
+  }
+  TspSkinCaptionObject* FirstCaptionObject() const { return FCaption->FirstCaptionObject(); }
   void TakeFormSizeIfUnknown();
   void PaintDefaultCaption(TBitmap& ACaption);
-  void DropDefaultButtons();
-  // Step 3 of ApplyBorderIcons: the first caption object shows the form's caption when
-  // no caption object does.
-  void TakeDefaultCaption();
-  TspSkinCaptionObject* FirstCaptionObject() const;
   void LayOutBackground(HDC DC, TBitmap& APicture, bool AStretchEffect, TspStretchType AStretchType);
   void FillClientWithButtonFace(HDC DC);
   void DrawLogoOn(HDC DC);
@@ -712,21 +531,38 @@ class TspSkinForm : public TComponent {
   // Passes the message to the form's own procedure; false: the component was freed
   // meanwhile, and the caller touches nothing of it.
   [[nodiscard]] bool CallOldWindowProc(TMessage& AMessage);
+  // The same for a handler that does nothing after it.
+  void PassOn(TMessage& AMessage) { (void)CallOldWindowProc(AMessage); }
 
-  // SkinForm_WindowProc.cpp: the cases of the message table.
+  // SkinForm_WindowProc.cpp: the handlers of the message table. Each finishes its
+  // message or passes it on to the form's own procedure; those that only follow a
+  // message run through Observe, which passes it on after them.
+  void Observe(void (TspSkinForm::*AHandler)(TMessage&), TMessage& AMessage);
+  void WMDestroy(TMessage& AMessage);
   void WMSize(TMessage& AMessage);
+  void WMActivate(TMessage& AMessage);
+  void WMSetText(TMessage& AMessage);
+  void WMEraseBkgnd(TMessage& AMessage);
+  void WMShowWindow(TMessage& AMessage);
+  void WMSetCursor(TMessage& AMessage);
+  void WMGetMinMaxInfo(TMessage& AMessage);
+  void WMDisplayChange(TMessage& AMessage);
   void WMNCCalcSize(TMessage& AMessage);
   void WMNCHitTest(TMessage& AMessage);
+  void WMNCPaint(TMessage& AMessage);
   void WMNCActivate(TMessage& AMessage);
-  void WMGetMinMaxInfo(TMessage& AMessage);
+  void WMSysCommand(TMessage& AMessage);
   void WMSizing(TMessage& AMessage);
   void WMMoving(TMessage& AMessage);
   void WMEnterSizeMove(TMessage& AMessage);
   void WMExitSizeMove(TMessage& AMessage);
-  void WMActivate(TMessage& AMessage);
-  void WMSetCursor(TMessage& AMessage);
+  void SPChangeResStrData(TMessage& AMessage);
+  // SP_PAINTINTODC and SP_PAINTNCINTODC.
+  void SPPaintIntoDC(TMessage& AMessage);
+  void SPCloseSkinMenu(TMessage& AMessage);
+  void SPQuerySkinnable(TMessage& AMessage);
   // The system commands the skin takes; true: finished, not passed on.
-  bool WMSysCommand(TMessage& AMessage);
+  bool TakeSysCommand(TMessage& AMessage);
   // SkinForm_SkinChange.cpp: the skin-change messages.
   void SPSkinChange(TMessage& AMessage);
   void SPChangeSkinnableForm(TMessage& AMessage);
@@ -744,15 +580,6 @@ class TspSkinForm : public TComponent {
   void FadeStep(TMessage& AMessage);
   void FinishFade(int ATarget);
 
-  // SkinForm_Geometry.cpp: a client background stretched by the skin changes with the
-  // size, so the form repaints it and tells the controls that show it through.
-  void RepaintStretchedBackground();
-  // SkinForm_Geometry.cpp: the edge and corner rules of the skinned hit test.
-  // E(P): within BorderW of the window's edge or of the outline of the skin's shape.
-  bool PointNearSkinEdge(TPoint APoint);
-  // R(P): the corner or side code of a resizing point; HTNOWHERE for none.
-  LRESULT SkinCornerOrSide(TPoint APoint) const;
-
   // The form not rolled up and not skin-minimized.
   bool IsFreeForm() const { return !FRollUpState && FWindowState != wsMinimized; }
 
@@ -760,6 +587,7 @@ class TspSkinForm : public TComponent {
   // Ends when the component starts to go: handlers that ran user code ask it.
   TLiveGuard FLive;
   TWindowHook FFormHook;
+  friend class TspSkinFormMenus;
   TspSkinData* FSD = nullptr;
   bool FSupportNCArea = true;
   bool FSkinnableForm = true;
@@ -769,36 +597,15 @@ class TspSkinForm : public TComponent {
   TWindowState FWindowState = wsNormal;
   bool FRollUpState = false;
   bool FFormActive = false;
-  // Owned by this component (the component model frees it).
-  TTimer* FMorphTimer = nullptr;
-  // A region has been given to the window.
-  bool FHasRegion = false;
-  // The caption's quick buttons and their pictures (not owned).
-  std::unique_ptr<TspQuickButtonItems> FQuickButtons = std::make_unique<TspQuickButtonItems>(this);
-  // The menus LinkMenu gave objects, with the items it gave them: a freed menu's items
-  // are taken back from the objects (SkinForm_ObjectMenus.cpp).
-  std::vector<std::pair<TMenu*, TMenuItem*>> FLinkedMenus;
-  void UnlinkMenu(TComponent* AMenu);
-  TCustomImageList* FQuickImageList = nullptr;
   bool FSizeMove = false;
   bool FSizing = false;
   bool FFullDrag = false;
-  bool FStartShow = true;
   bool FAlphaBlend = false;
   uint8_t FAlphaBlendValue = 200;
   // The fade's alpha so far.
   int FFadeAlpha = 0;
 
-  // ---- Object tracking (SkinForm_Tracking.cpp, SkinForm_TrackingTimers.cpp) and the
-  // mouse cases of the message table (SkinForm_WindowProc.cpp)
-  void StopObjectTimers();
-  // The object at AIndex of ObjectList; nullptr for -1 or past the end.
-  TspActiveSkinObject* ObjectAt(int AIndex) const;
-  bool CanHover() const;
-  // The screen point as an object point: window coordinates in frame mode, client
-  // coordinates in client-area mode.
-  TPoint ScreenToObjectPoint(TPoint AScreenPoint) const;
-  void FollowDrag();
+  // The mouse cases of the message table (SkinForm_WindowProc.cpp).
   void WMNCMouseMove(TMessage& AMessage);
   void WMNCButtonDown(TMessage& AMessage, TMouseButton AButton);
   void WMNCButtonUp(TMessage& AMessage, TMouseButton AButton);
@@ -810,12 +617,6 @@ class TspSkinForm : public TComponent {
   void WMButtonDblClk(TMessage& AMessage, TMouseButton AButton);
 
   TspSkinHint* FSkinHint = nullptr;
-  bool FIsDragging = false;
-  // The cursor's screen position at the last drag step.
-  int FOldX = 0, FOldY = 0;
-  // Owned by this component (the component model frees them).
-  TTimer* FAnimateTimer = NewDisabledTimer(this, 25, [this] { DoAnimateTimer(); });
-  TTimer* FMouseTimer = NewDisabledTimer(this, 50, [this] { DoMouseTimer(); });
 
   // Skin change and area links (SkinForm_SkinChange*.cpp).
   // ChangeSkinData of the two layouts.
@@ -838,24 +639,12 @@ class TspSkinForm : public TComponent {
   bool FInChangeSkinData = false;
   // Set between the two skin-change messages: the built-in frame is not painted.
   bool FStopPainting = false;
-  // SkinForm_SkinMenu.cpp: the popup chain and the application hook that gives it the
-  // keys while a popup is open.
-  void CheckCloseMenus();
-  void HookApplication();
-  void UnhookApplication();
+  // The main menu bar gives the application's keys to the popup chain.
+  void HookApplication() { FMenus->HookApplication(); }
   friend class TspSkinMainMenuBar;
   // The full layered border lays out the caption objects in its top window.
   friend class TspFormLayerBorder;
-  bool MainMenuBarKeyDown(WORD AKey);
-  bool CanMoveRightAlongMainMenuBar() const;
-  // SkinForm_Shortcuts.cpp: the menu key (WM_SYSCOMMAND SC_KEYMENU, an Alt tap or F10)
-  // enters main-menu mode on the bar, or leaves it; false: not taken, pass it on.
-  bool TakeMenuKey();
-  TspSkinMenu* FSkinMenu = nullptr;
   TspSkinData* FMSD = nullptr;
-  TApplicationMessageHook FMenuKeyHook;
-  // Expires with the component: a menu command may free it.
-  std::shared_ptr<char> FMenuLifeToken = std::make_shared<char>();
   // ---- The inactive-client effect (SkinForm_InactiveEffect.cpp)
  public:
   // With ClientInActiveEffect on, a visible form covers its client area with a still
@@ -876,180 +665,47 @@ class TspSkinForm : public TComponent {
   // True only while the panel takes its picture: an MDI main form paints its background too.
   bool FClientInActiveDraw = false;
 
-  // ---- Window states, roll-up and placement
  protected:
   // Applies a WindowState asked for while loading (frame mode).
   void Loaded() override;
 
  private:
-  bool HasNormalBounds() const { return !IsRectEmpty(OldBoundsRect); }
-  void SaveNormalBounds();
-  void ShowStatusBarGrip(bool AShow);
-  // The edges of the work area a dragged form snaps to.
-  TRect MagneticArea() const;
-  // A size change lets every snapped edge go, so the next move snaps afresh.
-  void ReleaseMagneticEdges() { HMagnetized = VMagnetized = HMagnetized2 = VMagnetized2 = false; }
-  // The first show places the form by PositionInMonitor, unless it is shown in another
-  // state: then its first restore does.
-  void PlaceOnFirstShow();
-  void RollUpFrame(bool AValue);
-  void RollUpClientArea();
-  void RollDownClientArea();
-  void SetRollUpRegion();
-
-  // The normal bounds, saved on the way out of wsNormal; empty when none are.
-  TRect OldBoundsRect;
-  bool MaxRollUpState = false;
-  bool FRollUpBeforeMaximize = false;
-  // The height before the roll-up.
-  int OldHeight = 0;
-  // The left, top, right and bottom edges are snapped; cleared by every size change.
-  bool HMagnetized = false, VMagnetized = false, HMagnetized2 = false, VMagnetized2 = false;
-  // The cursor (screen) at the start of a move or when an edge snapped.
-  TPoint FOnMouseDownCoord{-1, -1};
   TspSkinStatusBar* FStatusBar = nullptr;
-  // The controls a client-area roll-up hid, shown again by the roll-down.
-  std::vector<TControl*> VisibleControls;
-  // SkinForm_Shortcuts*.cpp, SkinForm_SystemMenu*.cpp: the last key was a main-menu
-  // shortcut; the component's own system menu.
-  bool FInShortCut = false;
-  TPopupMenu* FSysMenu = nullptr;
   TPopupMenu* FSystemMenu = nullptr;
-  void BuildSystemMenu();
-  void MergeSystemMenu();
-  TMenuItem* NewStandardSystemItem(const String& AName);
-  void RunStandardSystemItem(const String& AName);
 
-  // ---- Minimizing to the tray (SkinForm_Tray.cpp)
+  // ---- Minimizing to the tray (the menus part)
  public:
-  TspTrayIcon* TrayIcon() const;
-  // Unless AlwaysShowInTray, the icon is hidden until the form goes to the tray. An
-  // icon without a popup menu gets the form's tray menu (restore, close) and, without a
-  // double-click handler, restores the form on a double click.
-  void SetTrayIcon(TspTrayIcon* AValue);
+  TspTrayIcon* TrayIcon() const { return FMenus->TrayIcon(); }
+  // See TspSkinFormMenus::SetTrayIcon.
+  void SetTrayIcon(TspTrayIcon* AValue) { FMenus->SetTrayIcon(AValue); }
   bool AlwaysShowInTray = false;
   // Both do nothing without a tray icon.
-  void MinimizeToTray();
-  void RestoreFromTray();
+  void MinimizeToTray() { FMenus->MinimizeToTray(); }
+  void RestoreFromTray() { FMenus->RestoreFromTray(); }
   TNotifyEvent OnMinimizeToTray;
   TNotifyEvent OnRestoreFromTray;
 
  private:
-  class TTrayIconLink;
-  struct TRestoreOnDblClick;
-  std::shared_ptr<TTrayIconLink> FTrayIconLink;
-  // The menu a tray icon without a menu of its own gets: restore and close.
-  TspSkinPopupMenu* FSysTrayMenu = nullptr;
-  void FillTrayMenu();
-
-  // ---- Multiple-document interface (SkinForm_MdiWindowProc.cpp, SkinForm_MdiStates.cpp,
-  // SkinForm_MdiArrange.cpp, SkinForm_MdiMenu.cpp, SkinForm_MdiClient.cpp,
-  // SkinForm_MdiScrollBars.cpp)
-  //
-  // The component of the MDI frame (the application's main form, fsMDIForm) and those
-  // of its documents (fsMDIChild) work together: a document takes a skinned maximized
-  // state of its own (the MDI client rectangle, no frame), the frame keeps whether the
-  // documents are maximized and maximizes or restores them all together, arranges them,
-  // paints its MDI client from the skin (the client window is subclassed from the
-  // frame's first show on), shows scroll bars while documents reach outside the client,
-  // and each shown document has an entry in the frame's WindowMenu.
+  // ---- Multiple-document interface: the MDI coordinator (SkinForm_Mdi.h)
  public:
-  // Arranging, on the frame's component (nothing on any other): the documents in the
-  // frame's MDIChildren order, index 0 first.
-  void MinimizeAll();
-  // Every document with biMaximize.
-  void MaximizeAll();
-  // Every document back to normal, and rolled down when rolled up.
-  void RestoreAll();
-  void RestoreAllExcept(HWND AFormHandle);
-  // Closes every document, the last first; one that refuses stays.
-  void CloseAll();
-  // tbHorizontal: columns filled from the right and the bottom, the first document at
-  // the top left; tbVertical: columns filled from the left and the top.
-  void Tile();
-  // Steps of a caption height, the last document at (0, 0), the first deepest.
-  void Cascade();
+  TspSkinFormMdi& Mdi() const { return *FMdi; }
+  // Arranging, on the frame's component (nothing on any other).
+  void MinimizeAll() { FMdi->MinimizeAll(); }
+  void MaximizeAll() { FMdi->MaximizeAll(); }
+  void RestoreAll() { FMdi->RestoreAll(); }
+  void CloseAll() { FMdi->CloseAll(); }
+  void Tile() { FMdi->Tile(); }
+  void Cascade() { FMdi->Cascade(); }
+  void ArrangeMinimizedChildren() { FMdi->ArrangeMinimizedChildren(); }
+  // How Tile arranges the documents.
   TTileMode TileMode = tbHorizontal;
-  // The frame's skin-minimized documents take their minimized places again.
-  void ArrangeMinimizedChildren();
-  // SP_MDICHILDFITCLIENT to every document (a maximized one fills the client again);
-  // without scroll bars the minimized ones are arranged too.
-  void RefreshMDIChildren();
-  // The MDI client's background without a skin: clAppWorkSpace and the logo.
-  void PaintMDIBGDefault(HDC DC);
-  // The documents are in the skinned maximized state.
-  bool MDIChildMaximized() const { return FMDIChildMaximized; }
-  // The text of the frame's caption: the form's caption, on an MDI frame with maximized
-  // documents followed by " - [", the maximized document's caption and "]".
-  String CaptionText() const;
-
-  // The window menu, called on a document's component with its form: an entry named
-  // Child's Name followed by "_DSFCHILDITEM", captioned with its caption, owned by this
-  // component, in the frame's WindowMenu; checked while its document is active.
-  void AddChildToMenu(TCustomForm* Child);
-  void DeleteChildFromMenu(TCustomForm* Child);
-  void UpDateChildCaptionInMenu(TCustomForm* Child);
-  void UpDateChildActiveInMenu();
-  // An entry's click: its document (restored when minimized) comes to the front.
-  void MDIItemClick(TObject* Sender);
-
-  // The scroll bars of the MDI client, made with the frame's first show: shown while
-  // shown documents reach outside the client (and the documents are not maximized);
-  // their range is the documents' extent, and scrolling moves every shown document.
+  // The MDI client's scroll bars show while documents reach outside it.
   bool ShowMDIScrollBars = true;
-  TspSkinScrollBar* MDIHScrollBar() const { return FMDIHScrollBar; }
-  TspSkinScrollBar* MDIVScrollBar() const { return FMDIVScrollBar; }
-  void CreateMDIScrollBars();
-  // Shows, hides and places the bars; with ARange also sets their ranges.
-  void UpdateMDIScrollBars(bool ARange);
-  void AlignMDIScrollBars();
-  // Moves every shown document right (down) by AOffset.
-  void ScrollMDIChildrenH(int AOffset);
-  void ScrollMDIChildrenV(int AOffset);
+  TspSkinScrollBar* MDIHScrollBar() const { return FMdi->MDIHScrollBar(); }
+  TspSkinScrollBar* MDIVScrollBar() const { return FMdi->MDIVScrollBar(); }
+  bool MDIChildMaximized() const { return FMdi->MDIChildMaximized(); }
+  String CaptionText() const { return FMdi->CaptionText(); }
 
- private:
-  // The MDI cases of the form procedure; false for a message it leaves to the rest.
-  bool MDIWindowProc(TMessage& AMessage);
-  // The rest of the form procedure for a message the MDI cases handle around it; false:
-  // the component was freed meanwhile.
-  [[nodiscard]] bool PassOnFromMDI(TMessage& AMessage);
-  void MDIChildShowing(TMessage& AMessage);
-  void MDIChildDestroying();
-  // Sends a message to the application's main form; 0 without one.
-  static LRESULT SendToMainForm(UINT AMessage, WPARAM AWParam = 0, LPARAM ALParam = 0);
-  // SkinForm_MdiStates.cpp: the document's maximize, and its minimized place.
-  void SkinMaximizeMDIChild();
-  TPoint GetMDIMinimizedPlace() const;
-  // The area a dragged document snaps to: the frame's MDI client, on the screen.
-  TRect MDIMagneticArea() const;
-  // A skin applied to the frame: the bars take it, the client is repainted and the
-  // documents refreshed.
-  void ChangeMDISkinData();
-  // SkinForm_MdiClient.cpp: the subclass of the frame's MDI client window.
-  void SubclassMDIClient();
-  void UnsubclassMDIClient();
-  void ClientWindowProc(TMessage& AMessage);
-  // SkinForm_MdiScrollBars.cpp
-  void MDIScrollBarChanged(TspSkinScrollBar* ABar);
-  bool UpdateMDIScrollBarsOnce(bool ARange);
-
-  bool FMDIChildMaximized = false;
-  bool FInMaximizeAll = false;
-  bool FInRestoreAll = false;
-  // The message the MDI cases are passing on to the rest of the procedure.
-  TMessage* FMDIPassing = nullptr;
-  // The subclassed client window and the subclass on it.
-  HWND FClientWindow = nullptr;
-  TWindowHook FClientHook;
-  // Owned by this component (the component model frees them).
-  TspSkinScrollBar* FMDIHScrollBar = nullptr;
-  TspSkinScrollBar* FMDIVScrollBar = nullptr;
-  int FOldHSrollBarPosition = 0;
-  int FOldVSrollBarPosition = 0;
-  // A document being shown or hidden, left out of the extent.
-  HWND ChangeVisibleChildHanle = nullptr;
-  // Set while the component moves the documents itself.
-  bool FStopCheckChildMove = false;
   // ---- The layered border (SkinForm_LayeredBorder*.cpp)
  public:
   // The skin's layer frame is shown around the form: a skin with a layer frame picture
@@ -1068,17 +724,9 @@ class TspSkinForm : public TComponent {
   // A full layered border around a rolled-up or skin-minimized form: the form and its
   // frame collapse to the frame's RollUpFormHeight.
   bool UseCollapsedLayerFrame() const;
-  bool MaxRolledUp() const { return MaxRollUpState; }
   bool InSizeMove() const { return FSizeMove; }
-  // The form's outer rectangle: while the layered border shows a visible border
-  // (LeftSize, TopSize, RightSize, BottomSize), the window lies that far inside it.
-  void Move(int AX, int AY);
-  void SetBounds(int AX, int AY, int AWidth, int AHeight);
 
  private:
-  // The border margins the outer rectangle of Move, SetBounds and DoMagnetic includes;
-  // all 0 while no visible border shows.
-  TRect LayeredBorderMargins() const;
   // Owned by this component alone: made by the constructor after FForm, freed by the
   // destructor once the component's hooks are off.
   std::unique_ptr<TspFormLayerBorder> FBorderLayer;
@@ -1101,639 +749,6 @@ TRect GetMDIClientRect();
 // The main form's active document when its component has it maximized, else the first
 // document (MDIChildren order) whose component has; nullptr when none.
 TCustomForm* FindMaximizedMDIChild();
-
-// ---------------------------------------------------------------- frame objects
-//
-// The live objects a skinned form keeps in its ObjectList, one per object record of
-// the skin (SkinForm_Objects.cpp), or the six built-in caption buttons of a form
-// without skin. ObjectRect is in window coordinates in frame mode and in client
-// coordinates in client-area mode; the mouse points handed to an object are in the same
-// coordinates. An object keeps no picture of its own: its pictures belong to the skin.
-
-class TspActiveSkinObject {
- public:
-  // An object without skin record (the built-in caption buttons).
-  explicit TspActiveSkinObject(TspSkinForm* AParent);
-  // Takes name, hint, looks, morphing, cursor, roll-up and glow values from the skin
-  // record, and its pictures from the skin's picture list (an index the list lacks
-  // names none; without an active picture there is no hot look either).
-  TspActiveSkinObject(TspSkinForm* AParent, const TspDataSkinObject& AData);
-  virtual ~TspActiveSkinObject() = default;
-  TspActiveSkinObject(const TspActiveSkinObject&) = delete;
-  TspActiveSkinObject& operator=(const TspActiveSkinObject&) = delete;
-
-  // Whether the point (relative to the object's top-left corner) belongs to the
-  // object: every point without a mask picture, else only the mask's black pixels.
-  virtual bool HitTest(int X, int Y) const;
-  // Draws the object at ObjectRect on Cnvs: the inactive look, a morph frame, the hot
-  // look or the normal look. UpDate: the object is drawn alone over a finished frame
-  // rather than into a frame composed from the frame picture, which already shows the
-  // normal look.
-  virtual void Draw(TCanvas& Cnvs, bool UpDate);
-  virtual void DblClick() {}
-  // X, Y are window points (client points in client-area mode), passed on to the
-  // form's object events as they came.
-  virtual void MouseDown(int X, int Y, TMouseButton Button);
-  virtual void MouseUp(int X, int Y, TMouseButton Button);
-  virtual void MouseMove(int X, int Y);
-  virtual void MouseEnter();
-  virtual void MouseLeave();
-  // A morph step is still to be done towards the look Active asks for.
-  virtual bool CanMorphing() const;
-
-  // Morphing applies: asked for by the record, a hot look to morph to and the skin's
-  // effects on.
-  bool EnableMorphing() const;
-  // One morph step of 0.2 towards the hot look (Active) or the normal look, redrawn.
-  void DoMorphing();
-  double MorphKf() const { return FMorphKf; }
-  // Clamped to 0..1.
-  void SetMorphKf(double AValue);
-
-  TspSkinForm* Parent;
-  TspSkinData* SD = nullptr;
-  // The frame picture (the roll-up picture for a roll-up object), the object's own
-  // picture and its mask; not owned, nullptr for none.
-  TBitmap* Picture = nullptr;
-  TBitmap* ActivePicture = nullptr;
-  TBitmap* ActiveMaskPicture = nullptr;
-  String IDName, Hint;
-  TRect SkinRect, ActiveSkinRect, InActiveSkinRect;
-  TRect ObjectRect;
-  bool Morphing = false;
-  TMorphKind MorphKind = mkDefault;
-  // The skin cursor over the object; -1 the skin's default one.
-  int CursorIndex = -1;
-  // Its pictures are not part of the frame picture, so the caption layout may move it.
-  bool SkinRectInAPicture = false;
-  // Belongs to the rolled-up picture.
-  bool RollUp = false;
-  bool Visible = true;
-  bool Enabled = true;
-  bool Active = false;
-  bool FMouseIn = false;
-  int GlowLayerPictureIndex = -1, GlowLayerMaskPictureIndex = -1;
-  int GlowLayerOffsetX = 0, GlowLayerOffsetY = 0, GlowLayerAlphaBlendValue = 0;
-
- protected:
-  // Redraws now, or lets the form's morph timer carry the change when morphing applies.
-  void ReDraw();
-  // The form has a loaded skin to draw from.
-  bool HasSkin() const;
-  // ASource of APicture stretched onto ObjectRect.
-  void DrawLook(TCanvas& Cnvs, TBitmap& APicture, const TRect& ASource) const;
-  // The normal look morphed towards the hot look by MorphKf, at ObjectRect.
-  void DrawMorphFrame(TCanvas& Cnvs) const;
-  // ANormal of ANormalPicture morphed towards AHot of ActivePicture by MorphKf, at
-  // ObjectRect.
-  void DrawMorphBetween(TCanvas& Cnvs, TBitmap* ANormalPicture, const TRect& ANormal,
-                        const TRect& AHot) const;
-  // A morph from one look to the other is under way.
-  bool MorphUnderWay() const { return (Active && FMorphKf != 1) || (!Active && FMorphKf != 0); }
-  // Notes the hover and reports it (OnMouseEnterEvent or OnMouseLeaveEvent), for the
-  // kinds whose look does not follow the mouse.
-  void ReportHover(bool AMouseIn);
-
-  double FMorphKf = 0;
-};
-
-// An area of the frame the application paints itself (OnPaintEvent).
-class TspUserObject : public TspActiveSkinObject {
- public:
-  using TspActiveSkinObject::TspActiveSkinObject;
-  void Draw(TCanvas& Cnvs, bool UpDate) override;
-};
-
-enum TSwitchState : int { swsOn, swsOff };
-
-// A two-state switch: its on look is the hot look, and a left press toggles it.
-class TspSkinSwitchObject : public TspActiveSkinObject {
- public:
-  using TspActiveSkinObject::TspActiveSkinObject;
-
-  TSwitchState State() const { return FState; }
-  // Stores the state, morphs to its look and reports it (OnSwitchChangeStateEvent).
-  void SetState(TSwitchState AValue);
-  // Stores the state without drawing or event (the on look at once).
-  void SimpleSetState(TSwitchState AValue);
-  void MouseDown(int X, int Y, TMouseButton Button) override;
-  // The look follows the state, not the mouse: only the hover and the event change.
-  void MouseEnter() override;
-  void MouseLeave() override;
-
- private:
-  TSwitchState FState = swsOff;
-};
-
-// A text in a system font on a piece of the frame picture (or, hot, of its own picture).
-class TspSkinLabelObject : public TspActiveSkinObject {
- public:
-  TspSkinLabelObject(TspSkinForm* AParent, const TspDataSkinLabel& AData);
-
-  // Drawn whatever UpDate says: the text is not part of the frame picture.
-  void Draw(TCanvas& Cnvs, bool UpDate) override;
-  void MouseEnter() override;
-  void MouseLeave() override;
-  const String& TextValue() const { return FTextValue; }
-  void SetTextValue(const String& AValue, bool AUpDate);
-
-  String FontName;
-  TFontStyles FontStyle;
-  int FontHeight = 0;
-  TColor FontColor = clBlack, ActiveFontColor = clBlack;
-  TAlignment Alignment = taLeftJustify;
-
- private:
-  // ASource of APicture stretched to the object with the text on it in AColor.
-  void ComposeLabel(TBitmap& AImage, TBitmap& APicture, const TRect& ASource, TColor AColor) const;
-  // The hover changes the look when there is a hot picture or a hot colour.
-  bool HoverChangesLook() const;
-
-  String FTextValue;
-};
-
-// A push button of the frame (SkinForm_FrameButtons.cpp): down from press to release,
-// or, in a radio group (GroupIndex), until another button of the group goes down.
-class TspSkinButtonObject : public TspActiveSkinObject {
- public:
-  // A button without skin record (the built-in caption buttons).
-  explicit TspSkinButtonObject(TspSkinForm* AParent) : TspActiveSkinObject(AParent) {}
-  TspSkinButtonObject(TspSkinForm* AParent, const TspDataSkinButton& AData);
-
-  bool Down() const { return FDown; }
-  // Shows the down look (or, with a menu and no down look, the hot one); going down
-  // sets the other down button of its group up.
-  void SetDown(bool AValue);
-  // The disabled look, the down look while in a group or under the mouse, else the
-  // base looks.
-  void Draw(TCanvas& Cnvs, bool UpDate) override;
-  // A left press sets the button down; a left release sets a plain one up again. A
-  // release away from the button is not reported.
-  void MouseDown(int X, int Y, TMouseButton Button) override;
-  void MouseUp(int X, int Y, TMouseButton Button) override;
-  void MouseEnter() override;
-  void MouseLeave() override;
-
-  bool FDown = false;
-  // The popup opens above the button.
-  bool FPopupUp = false;
-  TRect DownRect, DisableSkinRect;
-  // The radio group; -1 none.
-  int GroupIndex = -1;
-  // The items a press pops up; not owned.
-  TMenuItem* MenuItem = nullptr;
-
- private:
-  void ReleaseGroup();
-};
-
-// A caption button: close, maximize, minimize, system menu, roll-up, minimize to tray,
-// or a plain one (cmDefault).
-class TspSkinStdButtonObject : public TspSkinButtonObject {
- public:
-  // A built-in caption button of a form without skin.
-  TspSkinStdButtonObject(TspSkinForm* AParent, const String& AIDName, TStdCommand ACommand);
-  // A caption button of the skin.
-  TspSkinStdButtonObject(TspSkinForm* AParent, const TspDataSkinStdButton& AData);
-  // The built-in look without skin; with one, the restore looks while the command's
-  // restore sense holds, else the button looks.
-  void Draw(TCanvas& Cnvs, bool UpDate) override;
-  // The hint follows the restore sense. A button showing the form's icon keeps no hover.
-  void MouseEnter() override;
-  void MouseLeave() override;
-  // A left press sets the button down (no event); the left release runs its command
-  // while the button is hot: close, maximize or restore, minimize or restore.
-  void MouseDown(int X, int Y, TMouseButton Button) override;
-  void MouseUp(int X, int Y, TMouseButton Button) override;
-  // A double click on the system-menu button closes the form.
-  void DblClick() override;
-
-  // Made from a skin record; false for the built-in buttons.
-  bool FSkinSupport = false;
-  TStdCommand Command;
-  TRect RestoreRect, RestoreActiveRect, RestoreDownRect, RestoreInActiveRect;
-  String RestoreHint, FTempHint;
-
- private:
-  void DrawBuiltIn(TCanvas& Cnvs);
-  void DrawSkinLook(TCanvas& Cnvs, bool UpDate);
-  // The command is in its restore sense: maximize while maximized, minimize while
-  // minimized (for the look, not on the application's main form), roll-up while
-  // rolled up.
-  bool InRestoreSense(bool AForLook) const;
-  // The system-menu button showing the form's icon.
-  bool ShowsFormIcon() const;
-};
-
-// An animation of the frame (SkinForm_FrameButtonsAnimate.cpp): a strip of frames of
-// SkinRect's size laid side by side from ActiveSkinRect's top-left corner, played by
-// the form's animation timer. With ButtonStyle it is a caption button that plays
-// forward while hovered and back to its first frame when left, and runs its command.
-class TspSkinAnimateObject : public TspActiveSkinObject {
- public:
-  // A frame interval below 25 ms becomes 25, a strip of no frames one of one.
-  TspSkinAnimateObject(TspSkinForm* AParent, const TspDataSkinAnimate& AData);
-
-  // Drawn whatever UpDate says: the down look, the inactive look or the current frame.
-  void Draw(TCanvas& Cnvs, bool UpDate) override;
-  void DblClick() override;
-  void MouseDown(int X, int Y, TMouseButton Button) override;
-  void MouseUp(int X, int Y, TMouseButton Button) override;
-  void MouseEnter() override;
-  void MouseLeave() override;
-
-  // Opens MenuItem through the form, held at its last frame while the menu is open.
-  void OpenMenu();
-  // Its menu closed: plays back from the last frame.
-  void ReleaseMenu();
-  // Plays from the first frame; stops at the first frame.
-  void Start();
-  void Stop();
-  // One tick of the animation timer: the next frame once TimerInterval has gathered.
-  void ChangeFrame();
-  int Frame() const { return FFrame; }
-  // Wraps past either end in the play direction, and redraws.
-  void SetFrame(int AValue);
-  // Held down with a down look, which stands still.
-  bool ShownPressed() const { return FDown && !RectangleIsEmpty(DownSkinRect); }
-
-  // Its popup menu is open.
-  bool FMenuTracking = false;
-  // Milliseconds per frame.
-  int TimerInterval = 25;
-  // The items a press pops up; not owned.
-  TMenuItem* MenuItem = nullptr;
-  bool FDown = false;
-  bool FPopupUp = false;
-  int CountFrames = 1;
-  bool Cycle = false;
-  bool ButtonStyle = false;
-  // The play direction: forward.
-  bool Increment = true;
-  TStdCommand Command = cmDefault;
-  TRect DownSkinRect, RestoreRect, RestoreActiveRect, RestoreInActiveRect, RestoreDownRect;
-  String RestoreHint, FTempHint;
-
- private:
-  // Maximize while maximized, minimize while minimized, roll-up while rolled up, with a
-  // restore look.
-  bool InRestoreSense() const;
-  // A ButtonStyle animation plays on the animation timer, or redraws when held down.
-  void PlayOrRedraw();
-
-  int FFrame = 1;
-  // Milliseconds gathered since the last frame change.
-  int FInc = 25;
-};
-
-// A top-level item of the form's main menu drawn in the frame's menu strip
-// (SkinForm_FrameButtonsMenuItem.cpp), from the skin's "MAINMENUITEM" object: as wide as
-// its caption, placed after the item before it, hidden (and disabled) while it does not
-// fit into the strip. Down while its menu is open; moving along the strip with a menu
-// open takes the down state along.
-class TspSkinMainMenuItem : public TspActiveSkinObject {
- public:
-  // IDName, Enabled and MenuItem from the menu item (not owned).
-  TspSkinMainMenuItem(TspSkinForm* AParent, const TspDataSkinMainMenuItem& AData, TMenuItem* AMenuItem);
-
-  // Its down, hot or normal look, or the morph between the last two, with its caption;
-  // nothing while it does not fit.
-  void Draw(TCanvas& Cnvs, bool UpDate) override;
-  // Sets ObjectRect in the current strip after the items before it (laid out first);
-  // false when the item does not fit, which hides and disables it until it fits again.
-  bool LayOut();
-  // A left press sets an item with sub-items down, or runs the command of one without.
-  void MouseDown(int X, int Y, TMouseButton Button) override;
-  void MouseEnter() override;
-  void MouseLeave() override;
-  bool Down() const { return FDown; }
-  // Down enters main-menu mode (OnMainMenuEnter); up fades out from the hot look.
-  void SetDown(bool AValue);
-
-  bool FDown = false;
-  bool OldEnabled = true;
-  // The item fits into the menu strip (beside the base's Visible).
-  bool Visible = true;
-  TMenuItem* MenuItem;
-  String FontName;
-  int FontHeight = 0;
-  TFontStyles FontStyle;
-  TColor UnEnabledFontColor = clBlack, FontColor = clBlack, ActiveFontColor = clBlack,
-         DownFontColor = clBlack;
-  TRect TextRct, DownRect;
-  // Widths of the fixed left and right ends of the item picture.
-  int LO = 0, RO = 0;
-
- private:
-  void SetItemFont(TFont& AFont) const;
-  // The menu item's sub-items as a popup of the form's chain at the item.
-  void PopupSubMenu();
-  // ASource of ActivePicture with fixed ends and a tiled middle, the caption on it in
-  // AColor.
-  void ComposeItem(TBitmap& AImage, const TRect& ASource, TColor AColor) const;
-  void DrawItem(TCanvas& Cnvs);
-  TColor TextColor(bool AHot) const;
-};
-
-// The form's title in its place on the frame (SkinForm_Caption.cpp): the skin's
-// caption picture (active, inactive, or morphing between them) with the text on it,
-// cut with "..." to fit its text area, placed by its alignment and drawn with the
-// skin's light, shadow, glow or reflection.
-class TspSkinCaptionObject : public TspActiveSkinObject {
- public:
-  TspSkinCaptionObject(TspSkinForm* AParent, const TspDataSkinCaption& AData);
-
-  void Draw(TCanvas& Cnvs, bool UpDate) override;
-  // Every release is reported, also one away from the caption. A left press and
-  // release on the same quick button clicks it.
-  void MouseDown(int X, int Y, TMouseButton Button) override;
-  void MouseUp(int X, int Y, TMouseButton Button) override;
-  void MouseMove(int X, int Y) override;
-  // The hover is reported; the caption's look does not follow it.
-  void MouseEnter() override;
-  void MouseLeave() override;
-
-  // The quick button under the window point (X, Y) becomes the hot one (-1, -1: none);
-  // the row is repainted when that changes.
-  void TrackQuickButtons(int X, int Y);
-  // Repaints the frame, with the caption and its quick buttons.
-  void RedrawQuickButtons();
-  // Indexes of the hot quick button, the one before it, and the one pressed with the
-  // left button and waiting for the release; -1 none.
-  int ActiveQuickButton = -1, OldActiveQuickButton = -1, MouseCaptureQuickButton = -1;
-  // The quick button whose popup menu is open; -1 none. It is kept out of the hover
-  // tracking until the menu closes.
-  int PopupMenuQuickButton = -1;
-  // The menu of the quick button PopupMenuQuickButton closed: it is let go.
-  void ReleaseQuickButtonMenu();
-
-  // Shown instead of the form's caption when DefaultCaption is off on a form in
-  // client-area mode. Setting it redraws the object; SimpleSetTextValue does not.
-  const String& TextValue() const { return FTextValue; }
-  void SetTextValue(const String& AValue);
-  void SimpleSetTextValue(const String& AValue) { FTextValue = AValue; }
-
-  String FontName;
-  TFontStyles FontStyle;
-  int FontHeight = 0;
-  TColor FontColor = clBlack, ActiveFontColor = clBlack;
-  TColor ShadowColor = clBlack, ActiveShadowColor = clBlack;
-  bool Shadow = false;
-  TAlignment Alignment = taLeftJustify;
-  // The text area relative to the object's top-left corner, for the size of SkinRect.
-  TRect TextRct;
-  bool DefaultCaption = false;
-  // A strip of ActivePicture drawn behind the text, its ends fixed; empty: none.
-  TRect FrameRect, ActiveFrameRect;
-  int FrameLeftOffset = 0, FrameRightOffset = 0;
-  TRect FrameTextRect;
-  TColor LightColor = clBlack, ActiveLightColor = clBlack;
-  bool Light = false;
-  // The caption picture's middle stretched (or tiled) when the object is wider.
-  bool StretchEffect = false;
-  bool FullFrame = false;
-  bool VistaGlowEffect = false, VistaGlowInActiveEffect = false;
-  bool GlowEffect = false, GlowInActiveEffect = false;
-  int GlowSize = 0;
-  TColor GlowColor = clBlack, GlowActiveColor = clBlack;
-  int GlowOffset = 0;
-  bool ReflectionEffect = false;
-  TColor ReflectionColor = clBlack, ReflectionActiveColor = clBlack;
-  int ReflectionOffset = 0;
-  // A picture of ActivePicture right of the quick buttons, active and inactive; empty:
-  // none.
-  TRect DividerRect, InActiveDividerRect;
-  bool DividerTransparent = false;
-  TColor DividerTransparentColor = clBlack;
-
- private:
-  // The caption's picture (active, inactive or morphing) with the text, or the text
-  // alone over the frame.
-  void DrawPictureAndText(TCanvas& Cnvs, bool UpDate);
-  // The form shows quick buttons on this caption (frame mode).
-  bool ShowsQuickButtons() const;
-  // The item's popup menu below it.
-  void PopupQuickButtonMenu(const TspQuickButtonItem& AItem);
-  // The room the quick-button row (with its divider) takes at the left of the text.
-  int QuickButtonsRoom() const;
-  const TRect& CurrentDividerRect() const;
-  // The divider and the quick buttons, laid out for the current place, onto Cnvs.
-  void DrawQuickButtons(TCanvas& Cnvs);
-  void DrawQuickButton(TCanvas& Cnvs, const TspQuickButtonItem& AItem) const;
-  // The text area of the current size: TextRct with its right margin kept from the
-  // object's right edge, narrowed to the text plate of the frame strip.
-  TRect TextArea() const;
-  // The picture ASource (of the size of SkinRect) fitted to ObjectRect's size.
-  void FitPicture(TBitmap& ATarget, TBitmap& APicture, const TRect& ASource) const;
-  // The caption picture ASource fitted, with the text on it in the look of AActive.
-  void ComposeImage(TBitmap& AImage, TBitmap& APicture, const TRect& ASource, bool AActive);
-  void SetCaptionFont(TCanvas& ACanvas, TColor AColor) const;
-  // The caption text in TR moved by (AOffX, AOffY), in the look of AActive.
-  void DrawCaptionText(TCanvas& ACanvas, const TRect& TR, int AOffX, int AOffY, bool AActive);
-  void DrawFrameStrip(TCanvas& ACanvas, int AX, int AY, int ATextWidth, int AOffX, bool AActive);
-  void DrawMainText(TCanvas& ACanvas, const String& AText, int AX, int AY, bool AActive);
-  // The inactive-window effect of the skin on an inactive image, when the form uses it.
-  void ApplyInActiveEffect(TBitmap& AImage) const;
-
-  String FTextValue;
-};
-
-// ---------------------------------------------------------------- frame objects with values
-//
-// Gauges, frame strips, regulators, track bars and bit-map-font labels
-// (SkinForm_ObjGauge.cpp, SkinForm_ObjFrames.cpp, SkinForm_ObjRegulator.cpp,
-// SkinForm_ObjTrackBar.cpp, SkinForm_ObjBitLabel.cpp). Their values always lie within
-// their limits, whatever the skin gives: a range of one value (MaxValue = MinValue)
-// shows the minimum's look, and value steps stop at the limits instead of overflowing.
-
-// A gauge: its hot picture (ActiveSkinRect of ActivePicture) fills the part of its
-// place that the value reaches, from the left or from the bottom.
-class TspSkinGaugeObject : public TspActiveSkinObject {
- public:
-  TspSkinGaugeObject(TspSkinForm* AParent, const TspDataSkinGauge& AData);
-
-  // The empty gauge is part of the frame picture: a frame being composed draws nothing
-  // while the value is the minimum.
-  void Draw(TCanvas& Cnvs, bool UpDate) override;
-  // Only the hover and the event: the gauge's look follows its value.
-  void MouseEnter() override;
-  void MouseLeave() override;
-
-  int Value() const { return FValue; }
-  // Stores the value clamped into MinValue..MaxValue and redraws.
-  void SetValue(int AValue);
-  // The same without drawing (an unchanged value is ignored).
-  void SimplySetValue(int AValue);
-  // Where the progress ends, in object coordinates: (x, 0) horizontally, (0, y)
-  // vertically; the previous one.
-  TPoint ProgressPos() const { return FProgressPos; }
-  TPoint OldProgressPos() const { return FOldProgressPos; }
-
-  int MinValue = 0, MaxValue = 0;
-  TGaugeKind Kind = gkHorizontal;
-
- private:
-  TPoint CalcProgressPos() const;
-
-  int FValue = 0;
-  TPoint FProgressPos, FOldProgressPos;
-};
-
-// A picture made of CountFrames equal frames in ActiveSkinRect of ActivePicture, side
-// by side (fpHorizontal) or one under the other (fpVertical); the frame shown is
-// stretched onto the object's place.
-class TspSkinFrameObject : public TspActiveSkinObject {
- public:
-  TspSkinFrameObject(TspSkinForm* AParent, const TspDataSkinObject& AData, int ACountFrames,
-                     TFramesPlacement AFramesPlacement);
-
-  void Draw(TCanvas& Cnvs, bool UpDate) override;
-  // Frames count from 1; another number is ignored. Setting one redraws.
-  int Frame() const { return FFrame; }
-  void SetFrame(int AValue);
-
-  int FrameW = 0, FrameH = 0;
-  int CountFrames = 0;
-  TFramesPlacement FramesPlacement = fpHorizontal;
-
- protected:
-  // The frame showing AValue of AMin..AMax: the range cut into CountFrames - 1 steps,
-  // always one of the strip's frames.
-  int FrameForValue(int AValue, int AMin, int AMax) const;
-
-  int FFrame = 1;
-};
-
-// A gauge shown as one frame of a strip per step of its value.
-class TspSkinFrameGaugeObject : public TspSkinFrameObject {
- public:
-  TspSkinFrameGaugeObject(TspSkinForm* AParent, const TspDataSkinFrameGaugeObject& AData);
-
-  void Draw(TCanvas& Cnvs, bool UpDate) override;
-  // The hover and the event only.
-  void MouseEnter() override;
-  void MouseLeave() override;
-
-  int Value() const { return FValue; }
-  // A value outside MinValue..MaxValue, or the current one, is ignored; else stored and
-  // (SetValue) redrawn.
-  void SetValue(int AValue);
-  void SimplySetValue(int AValue);
-
-  int MinValue = 0, MaxValue = 0;
-
- private:
-  // Starts at 0, also when that lies outside the limits.
-  int FValue = 0;
-};
-
-// A knob (rkRound) or slider (rkHorizontal, rkVertical) made of frames, turned or
-// pulled with the mouse held down anywhere on it.
-class TspSkinFrameRegulatorObject : public TspSkinFrameObject {
- public:
-  TspSkinFrameRegulatorObject(TspSkinForm* AParent, const TspDataSkinFrameRegulatorObject& AData);
-
-  void Draw(TCanvas& Cnvs, bool UpDate) override;
-  void MouseDown(int X, int Y, TMouseButton Button) override;
-  void MouseUp(int X, int Y, TMouseButton Button) override;
-  void MouseMove(int X, int Y) override;
-
-  int Value() const { return FValue; }
-  // A value outside MinValue..MaxValue, or the current one, is ignored; else stored,
-  // redrawn (SetValue only) and reported (OnFrameRegulatorChangeValueEvent).
-  void SetValue(int AValue);
-  void SimplySetValue(int AValue);
-  // The direction of AP (object coordinates) from the object's centre, in whole
-  // degrees clockwise from straight down: 0 down, 90 left, 180 up, 270 right. False for
-  // the centre itself, which has no direction.
-  bool PointAngle(TPoint AP, int& AAngle) const;
-
-  int MinValue = 0, MaxValue = 0;
-  TRegulatorKind Kind = rkRound;
-
- private:
-  // The pointer's reading: its angle (rkRound), x, or -y (so that up increases).
-  bool ReadPointer(TPoint AP, int& AReading) const;
-  void CircularStep();
-  void LinearStep();
-  // TempValue moved by FValInc up or down, kept within the limits, becomes the value.
-  void StepValue(bool AIncrease);
-
-  int FPixInc = 1, FValInc = 1;
-  bool FDown = false;
-  // A press at the centre of a knob has no reading yet: the first move gives it.
-  bool FHasStart = false;
-  int StartV = 0, CurV = 0, OldCurV = 0;
-  int TempValue = 0;
-  int FValue = 0;
-};
-
-// A track bar on the frame: a thumb dragged along the path from BeginPoint (MinValue)
-// to EndPoint (MaxValue), the path left of (or below) it shown in the hot picture.
-class TspSkinTrackBarObject : public TspActiveSkinObject {
- public:
-  TspSkinTrackBarObject(TspSkinForm* AParent, const TspDataSkinTrackBar& AData);
-
-  void Draw(TCanvas& Cnvs, bool UpDate) override;
-  void MouseDown(int X, int Y, TMouseButton Button) override;
-  void MouseUp(int X, int Y, TMouseButton Button) override;
-  void MouseMove(int X, int Y) override;
-
-  int Value() const { return FValue; }
-  // Stores the value clamped into the limits, places the thumb, redraws and reports
-  // it (OnTrackBarChangeValueEvent); the current value is ignored.
-  void SetValue(int AValue);
-  // The same without drawing and without the test for the current value.
-  void SimplySetValue(int AValue);
-  // The centre of the thumb in object coordinates, and the thumb's rectangle there.
-  TPoint ButtonPos() const { return FButtonPos; }
-  TRect ThumbRect() const;
-  bool MoveActive() const { return FMoveActive; }
-
-  TTrackKind TrackKind = tkHorizontal;
-  TRect ButtonRect, ActiveButtonRect;
-  TPoint BeginPoint, EndPoint;
-  int MinValue = 0, MaxValue = 0;
-  bool MouseDownChangeValue = false;
-  bool ButtonTransparent = false;
-  TColor ButtonTransparentColor = clBlack;
-
- private:
-  TPoint PosForValue(int AValue) const;
-  int ValueForPos(TPoint APos) const;
-  // Moves the thumb to APos and takes the value there; redraws and reports.
-  void MoveButtonTo(TPoint APos);
-
-  int FValue = 0;
-  TPoint FButtonPos, FOldButtonPos;
-  bool FMoveActive = false;
-  TPoint FOldMPoint;
-};
-
-// A text in a bit-map font: each character's picture is a cell of the symbol table in
-// ActivePicture (from ActiveSkinRect's top-left), found by the character's place in
-// the rows of Symbols.
-class TspSkinBitLabelObject : public TspActiveSkinObject {
- public:
-  TspSkinBitLabelObject(TspSkinForm* AParent, const TspDataSkinBitLabel& AData);
-
-  // Drawn whatever UpDate says: the text is not part of the frame picture.
-  void Draw(TCanvas& Cnvs, bool UpDate) override;
-  const String& TextValue() const { return FTextValue; }
-  void SetTextValue(const String& AValue, bool AUpDate);
-  // The cell (column, row) of a character in the symbol table; false for one the table
-  // lacks.
-  bool FindSymbol(char32_t ACharacter, TPoint& ACell) const;
-
-  int SymbolWidth = 0, SymbolHeight = 0;
-  // The skin record's rows of characters; not owned.
-  const TStringList* Symbols = nullptr;
-  bool Transparent = false;
-  TColor TransparentColor = clBlack;
-
- private:
-  String FTextValue;
-};
 
 // ---------------------------------------------------------------- inactive-client panel
 

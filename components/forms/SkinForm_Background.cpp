@@ -46,12 +46,13 @@ void TspSkinForm::LayOutBackground(HDC DC, TBitmap& APicture, bool AStretchEffec
       break;
     case spstHorz:
       // One stretch to the form's height, then the strip repeated across.
-      BGStretchInto(Strip, APicture, PW, FFormHeight);
-      for (int Column = 0; Column <= FFormWidth / PW; ++Column) BGBlitWhole(DC, Column * PW, 0, Strip);
+      BGStretchInto(Strip, APicture, PW, Geometry().FFormHeight);
+      for (int Column = 0; Column <= Geometry().FFormWidth / PW; ++Column)
+        BGBlitWhole(DC, Column * PW, 0, Strip);
       break;
     case spstVert:
-      BGStretchInto(Strip, APicture, FFormWidth, PH);
-      for (int Row = 0; Row <= FFormHeight / PH; ++Row) BGBlitWhole(DC, 0, Row * PH, Strip);
+      BGStretchInto(Strip, APicture, Geometry().FFormWidth, PH);
+      for (int Row = 0; Row <= Geometry().FFormHeight / PH; ++Row) BGBlitWhole(DC, 0, Row * PH, Strip);
       break;
   }
 }
@@ -159,11 +160,11 @@ void TspSkinForm::ComposeClientAreaImage(TBitmap& AImage) {
                     .LBPt = FSD->LBPoint,
                     .RBPt = FSD->RBPoint,
                     .ClRect = FSD->ClRect,
-                    .NewLTPt = NewLTPoint,
-                    .NewRTPt = NewRTPoint,
-                    .NewLBPt = NewLBPoint,
-                    .NewRBPt = NewRBPoint,
-                    .NewClRect = NewClRect,
+                    .NewLTPt = Geometry().NewLTPoint,
+                    .NewRTPt = Geometry().NewRTPoint,
+                    .NewLBPt = Geometry().NewLBPoint,
+                    .NewRBPt = Geometry().NewRBPoint,
+                    .NewClRect = Geometry().NewClRect,
                     .SkinRect = Rect(0, 0, Picture.Width(), Picture.Height()),
                     .LeftStretch = FSD->LeftStretch,
                     .TopStretch = FSD->TopStretch,
@@ -171,7 +172,7 @@ void TspSkinForm::ComposeClientAreaImage(TBitmap& AImage) {
                     .BottomStretch = FSD->BottomStretch,
                     .StretchEffect = FSD->StretchEffect,
                     .StretchType = FSD->StretchType},
-                   FFormWidth, FFormHeight, true);
+                   Geometry().FFormWidth, Geometry().FFormHeight, true);
 }
 
 void TspSkinForm::DrawSizeGrip(TCanvas& ACanvas) {
@@ -191,5 +192,5 @@ void TspSkinForm::DrawSizeGrip(TCanvas& ACanvas) {
     Grip.SetTransparentColor(StatusBar->GripperTransparentColor);
     Grip.SetTransparent(true);
   }
-  ACanvas.Draw(FSizeGripArea.Left, FSizeGripArea.Top, Grip);
+  ACanvas.Draw(Geometry().FSizeGripArea.Left, Geometry().FSizeGripArea.Top, Grip);
 }

@@ -96,7 +96,8 @@ void TspSkinCaptionObject::FitPicture(TBitmap& ATarget, TBitmap& APicture, const
   ATarget.SetSize(MaxOf(W, 0), MaxOf(H, 0));
   if (W <= 0 || H <= 0) return;
   auto Stretched = [&] { ATarget.Canvas().CopyRect(Rect(0, 0, W, H), APicture.Canvas(), ASource); };
-  if (!Parent->SkinFrameResizable() || (W == RectangleWidth(SkinRect) && H == RectangleHeight(SkinRect)))
+  if (!Parent->Geometry().SkinFrameResizable() ||
+      (W == RectangleWidth(SkinRect) && H == RectangleHeight(SkinRect)))
     return Stretched();
 
   // Which part of the frame the caption lies in decides which of its ends keep their

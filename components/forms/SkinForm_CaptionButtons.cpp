@@ -129,30 +129,33 @@ void TspSkinStdButtonObject::DrawBuiltIn(TCanvas& Cnvs) {
 
 // ---------------------------------------------------------------- the form's side
 
-void TspSkinForm::CreateDefaultButtons() {
-  ClearObjects();
+void TspSkinFormCaption::CreateDefaultButtons() {
+  SkinForm.ClearObjects();
   for (const TCaptionButtonDefault& Default : CaptionButtonDefaults) {
-    auto Button = std::make_unique<TspSkinStdButtonObject>(this, Default.IDName, Default.Command);
+    auto Button = std::make_unique<TspSkinStdButtonObject>(&SkinForm, Default.IDName, Default.Command);
     Button->SkinRectInAPicture = true;
     Button->SkinRect = Button->ActiveSkinRect = Button->DownRect = Rect(0, 0, 1, 1);
-    ObjectList.push_back(std::move(Button));
+    SkinForm.ObjectList.push_back(std::move(Button));
   }
   ApplyBorderIcons();
 }
 
-void TspSkinForm::ApplyBorderIcons() {
-  const bool HasDialogClose = std::any_of(
-      ObjectList.begin(), ObjectList.end(), [](const std::unique_ptr<TspActiveSkinObject>& AObject) {
-        return dynamic_cast<TspSkinStdButtonObject*>(AObject.get()) && AObject->IDName == "dialogclosebutton";
-      });
-  const bool DialogBorderIcons = FBorderIcons.Empty() || FBorderIcons == TspBorderIcons{biSystemMenu};
-  for (auto& Object : ObjectList) {
+void TspSkinFormCaption::ApplyBorderIcons() {
+  const bool HasDialogClose = std::any_of(SkinForm.ObjectList.begin(), SkinForm.ObjectList.end(),
+                                          [](const std::unique_ptr<TspActiveSkinObject>& AObject) {
+                                            return dynamic_cast<TspSkinStdButtonObject*>(AObject.get()) &&
+                                                   AObject->IDName == "dialogclosebutton";
+                                          });
+  const bool DialogBorderIcons =
+      SkinForm.FBorderIcons.Empty() ||
+      SkinForm.FBorderIcons == TspSkinForm::TspBorderIcons{TspSkinForm::biSystemMenu};
+  for (auto& Object : SkinForm.ObjectList) {
     if (auto* Caption = dynamic_cast<TspSkinCaptionObject*>(Object.get());
-        Caption && Caption->DefaultCaption && !HideCaptionButtons)
-      Caption->SimpleSetTextValue(FForm->Caption());
+        Caption && Caption->DefaultCaption && !SkinForm.HideCaptionButtons)
+      Caption->SimpleSetTextValue(SkinForm.FForm->Caption());
     auto* Button = dynamic_cast<TspSkinStdButtonObject*>(Object.get());
     if (!Button) continue;
-    if (HideCaptionButtons) {
+    if (SkinForm.HideCaptionButtons) {
       Button->Enabled = false;
       Button->Visible = !Button->SkinRectInAPicture;
       continue;
@@ -165,23 +168,23 @@ void TspSkinForm::ApplyBorderIcons() {
     };
     switch (Button->Command) {
       case cmMaximize:
-        Switch(FBorderIcons.Contains(biMaximize));
+        Switch(SkinForm.FBorderIcons.Contains(TspSkinForm::biMaximize));
         break;
       case cmMinimize:
-        Switch(FBorderIcons.Contains(biMinimize));
+        Switch(SkinForm.FBorderIcons.Contains(TspSkinForm::biMinimize));
         break;
       case cmSysMenu:
-        Switch(FBorderIcons.Contains(biSystemMenu) && !DisableSystemMenu);
+        Switch(SkinForm.FBorderIcons.Contains(TspSkinForm::biSystemMenu) && !SkinForm.DisableSystemMenu);
         break;
       case cmRollUp:
-        Switch(FBorderIcons.Contains(biRollUp));
+        Switch(SkinForm.FBorderIcons.Contains(TspSkinForm::biRollUp));
         break;
       case cmMinimizeToTray:
-        Switch(FBorderIcons.Contains(biMinimizeToTray));
+        Switch(SkinForm.FBorderIcons.Contains(TspSkinForm::biMinimizeToTray));
         break;
       case cmDefault: {
         bool ObjectVisible = false;
-        if (OnActivateCustomObject) OnActivateCustomObject(Button->IDName, ObjectVisible);
+        if (SkinForm.OnActivateCustomObject) SkinForm.OnActivateCustomObject(Button->IDName, ObjectVisible);
         Button->Visible = ObjectVisible;
         break;
       }
@@ -200,64 +203,64 @@ void TspSkinForm::ApplyBorderIcons() {
   UpdateButtonHints();
 }
 
-void TspSkinForm::TakeDefaultCaption() {
+void TspSkinFormCaption::TakeDefaultCaption() {
   // The first caption object shows the form's caption when none was chosen for it.
   TspSkinCaptionObject* First = nullptr;
-  for (auto& Object : ObjectList)
+  for (auto& Object : SkinForm.ObjectList)
     if (auto* Caption = dynamic_cast<TspSkinCaptionObject*>(Object.get())) {
       if (Caption->DefaultCaption) return;
       if (!First) First = Caption;
     }
   if (!First) return;
   First->DefaultCaption = true;
-  First->SimpleSetTextValue(FForm->Caption());
+  First->SimpleSetTextValue(SkinForm.FForm->Caption());
 }
 
-void TspSkinForm::UpdateButtonHints() {
-  if (!UseDefaultObjectHint || !FSD) return;
-  for (auto& Object : ObjectList) {
+void TspSkinFormCaption::UpdateButtonHints() {
+  if (!SkinForm.UseDefaultObjectHint || !SkinForm.FSD) return;
+  for (auto& Object : SkinForm.ObjectList) {
     auto* Button = dynamic_cast<TspSkinStdButtonObject*>(Object.get());
     if (!Button) continue;
     for (const TCaptionButtonHint& Hint : CaptionButtonHints)
       if (Hint.Command == Button->Command)
-        Button->Hint = CaptionButtonText(*FSD, Hint.ResourceKey, Hint.BuiltIn);
+        Button->Hint = CaptionButtonText(*SkinForm.FSD, Hint.ResourceKey, Hint.BuiltIn);
     Button->FTempHint = Button->Hint;
-    Button->RestoreHint = CaptionButtonText(*FSD, "RESTORE_HINT", "Restore");
+    Button->RestoreHint = CaptionButtonText(*SkinForm.FSD, "RESTORE_HINT", "Restore");
   }
 }
 
-void TspSkinForm::PlaceDefaultButtons() {
-  const int Size = DefaultButtonSize();
-  int Right = FFormWidth - 3;
+void TspSkinFormCaption::PlaceDefaultButtons() {
+  const int Size = SkinForm.DefaultButtonSize();
+  int Right = SkinForm.Geometry().FFormWidth - 3;
   for (TStdCommand Command : {cmClose, cmMaximize, cmMinimize, cmRollUp, cmMinimizeToTray})
     if (TspSkinStdButtonObject* Button = FindMovableCaptionButton(Command)) {
       Button->ObjectRect = Rect(Right - Size, 4, Right, 4 + Size);
       Right -= Size;
     }
-  NewDefCaptionRect.Right = Right;
+  SkinForm.Geometry().NewDefCaptionRect.Right = Right;
   if (TspSkinStdButtonObject* SysMenu = FindMovableCaptionButton(cmSysMenu)) {
-    const int Left = NewDefCaptionRect.Left;
-    const TPoint IconSize = ShowIcon ? GetSmallIconSize() : Point(Size, Size);
+    const int Left = SkinForm.Geometry().NewDefCaptionRect.Left;
+    const TPoint IconSize = SkinForm.ShowIcon ? GetSmallIconSize() : Point(Size, Size);
     SysMenu->ObjectRect = Rect(Left, 4, Left + IconSize.X, 4 + IconSize.Y);
-    NewDefCaptionRect.Left = Left + IconSize.X;
+    SkinForm.Geometry().NewDefCaptionRect.Left = Left + IconSize.X;
   }
 }
 
-void TspSkinForm::DropDefaultButtons() {
-  std::erase_if(ObjectList, [](const std::unique_ptr<TspActiveSkinObject>& AObject) {
+void TspSkinFormCaption::DropDefaultButtons() {
+  std::erase_if(SkinForm.ObjectList, [](const std::unique_ptr<TspActiveSkinObject>& AObject) {
     auto* Button = dynamic_cast<TspSkinStdButtonObject*>(AObject.get());
     return Button && !Button->FSkinSupport;
   });
 }
 
-TPoint TspSkinForm::GetSmallIconSize() const {
+TPoint TspSkinFormCaption::GetSmallIconSize() const {
   const int Width = GetSystemMetrics(SM_CXSMICON);
   const int Height = GetSystemMetrics(SM_CYSMICON);
   return {Width != 0 ? Width : GetSystemMetrics(SM_CXSIZE),
           Height != 0 ? Height : GetSystemMetrics(SM_CYSIZE)};
 }
 
-void TspSkinForm::DrawFormIcon(TCanvas& ACanvas, int AX, int AY) const {
+void TspSkinFormCaption::DrawFormIcon(TCanvas& ACanvas, int AX, int AY) const {
   TIcon& Icon = Application->Icon();
   if (Icon.Empty()) return;
   const TPoint Size = GetSmallIconSize();

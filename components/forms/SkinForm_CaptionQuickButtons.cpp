@@ -72,13 +72,24 @@ void TspQuickButtonItems::Update(TCollectionItem* /*AItem*/) {
 
 // ---------------------------------------------------------------- the form's side
 
-void TspSkinForm::SetQuickButtons(const TspQuickButtonItems& AValue) { FQuickButtons->Assign(AValue); }
+void TspSkinFormCaption::SetQuickButtons(const TspQuickButtonItems& AValue) { FQuickButtons->Assign(AValue); }
 
-void TspSkinForm::SetQuickImageList(TCustomImageList* AValue) { ReplaceNotified(FQuickImageList, AValue); }
+void TspSkinFormCaption::SetQuickImageList(TCustomImageList* AValue) {
+  SkinForm.ReplaceNotified(FQuickImageList, AValue);
+}
 
-bool TspSkinForm::HasQuickButtons() const { return FQuickButtons->Count() > 0 && FQuickImageList; }
+bool TspSkinFormCaption::HasQuickButtons() const { return FQuickButtons->Count() > 0 && FQuickImageList; }
 
-void TspSkinForm::ReleaseQuickButtons() {
+TspSkinFormCaption::TspSkinFormCaption(TspSkinForm& ASkinForm)
+    : SkinForm(ASkinForm), FQuickButtons(std::make_unique<TspQuickButtonItems>(&ASkinForm)) {}
+
+void TspSkinFormCaption::ForgetComponent(TComponent* AComponent) {
+  if (AComponent == FQuickImageList) FQuickImageList = nullptr;
+  for (int I = 0; I < FQuickButtons->Count(); ++I)
+    if (FQuickButtons->Item(I).PopupMenu() == AComponent) FQuickButtons->Item(I).SetPopupMenu(nullptr);
+}
+
+void TspSkinFormCaption::ReleaseQuickButtons() {
   for (int I = 0; I < FQuickButtons->Count(); ++I) {
     TspQuickButtonItem& Item = FQuickButtons->Item(I);
     Item.Active = false;

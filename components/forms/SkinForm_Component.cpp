@@ -23,9 +23,6 @@ struct TspSkinForm::TShortCutHook {
 
 namespace {
 
-// One morph step of the frame objects.
-constexpr UINT SkinFormMorphIntervalMs = 25;
-
 TCustomForm* SkinFormOwnerAsForm(TComponent* AOwner) {
   auto* Form = dynamic_cast<TCustomForm*>(AOwner);
   if (Form == nullptr) throw EInvalidCast("Invalid class typecast");
@@ -47,6 +44,13 @@ TspSkinForm* FindSkinForm(TCustomForm* AForm) {
 
 TspSkinForm::TspSkinForm(TComponent* AOwner)
     : TComponent(AOwner),
+      FGeometry(std::make_unique<TspSkinFormGeometry>(*this)),
+      FObjects(std::make_unique<TspSkinFormObjects>(*this)),
+      FCaption(std::make_unique<TspSkinFormCaption>(*this)),
+      FStates(std::make_unique<TspSkinFormStates>(*this)),
+      FMenus(std::make_unique<TspSkinFormMenus>(*this)),
+      FMdi(std::make_unique<TspSkinFormMdi>(*this)),
+      ObjectList(FObjects->ObjectList),
       FForm(SkinFormOwnerAsForm(AOwner)),
       FBorderLayer(std::make_unique<TspFormLayerBorder>(this)) {
   FForm->SetBorderIcons({});
@@ -54,10 +58,7 @@ TspSkinForm::TspSkinForm(TComponent* AOwner)
   FForm->OnShortCut = TShortCutHook{this, FLive.Token()};
   FForm->SetAutoSize(false);
   FForm->AutoScroll = false;
-  FMorphTimer = NewDisabledTimer(this, SkinFormMorphIntervalMs, [this] { DoMorphTimer(); });
-  FSysTrayMenu = new TspSkinPopupMenu(this);
-  FSysTrayMenu->FComponentForm = FForm;
-  FillTrayMenu();
+  FMenus->CreateTrayMenu();
 
   if (!ComponentState().Contains(csDesigning)) {
     FFormHook.Install(FForm->WindowProc, [this](TMessage& AMessage) { FormWindowProc(AMessage); });
@@ -69,7 +70,7 @@ TspSkinForm::~TspSkinForm() {
   if (FSD != nullptr) FSD->RemoveFreeNotification(this);
   if (FSkinHint != nullptr) FSkinHint->RemoveFreeNotification(this);
   ClearAreaLinks();
-  UnsubclassMDIClient();
+  Mdi().UnsubclassMDIClient();
   RemoveHooks();
   // The layered border's hook reaches into this component: it goes while all of it
   // still exists, its hook now on top and taken off cleanly.
@@ -100,18 +101,15 @@ void TspSkinForm::Notification(TComponent* AComponent, TOperation AOperation) {
   if (AOperation == opRemove) DropAreaLinksOf(AComponent);
   if (AOperation == opRemove && AComponent == FMSD) FMSD = nullptr;
   if (AOperation == opRemove && AComponent == FStatusBar) FStatusBar = nullptr;
-  if (AOperation == opRemove && AComponent == FQuickImageList) FQuickImageList = nullptr;
   if (AOperation == opRemove && AComponent == FSystemMenu) FSystemMenu = nullptr;
   if (AOperation == opRemove && AComponent == FInActivePanel) FInActivePanel = nullptr;
-  if (AOperation == opRemove) UnlinkMenu(AComponent);
-  if (AOperation == opRemove)
-    for (int I = 0; I < FQuickButtons->Count(); ++I)
-      if (FQuickButtons->Item(I).PopupMenu() == AComponent) FQuickButtons->Item(I).SetPopupMenu(nullptr);
+  if (AOperation == opRemove) Objects().UnlinkMenu(AComponent);
+  if (AOperation == opRemove) FCaption->ForgetComponent(AComponent);
 }
 
 void TspSkinForm::SetSkinData(TspSkinData* AValue) {
   ReplaceNotified(FSD, AValue);
-  FSysTrayMenu->SetSkinData(AValue);
+  FMenus->TrayMenu()->SetSkinData(AValue);
   if (FSD != nullptr && FForm->FormStyle() != fsMDIChild) FSkinnableForm = FSD->SkinnableForm();
   if (!ComponentState().Contains(csDesigning)) ChangeSkinData();
 }

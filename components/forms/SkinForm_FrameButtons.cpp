@@ -65,7 +65,7 @@ void TspSkinButtonObject::MouseDown(int X, int Y, TMouseButton Button) {
   if (!Enabled) return;
   if (Button == mbLeft && !FDown) {
     SetDown(true);
-    Parent->PopupObjectMenu(MenuItem, ObjectRect, FPopupUp);
+    Parent->Objects().PopupObjectMenu(MenuItem, ObjectRect, FPopupUp);
   }
   TspActiveSkinObject::MouseDown(X, Y, Button);
 }
@@ -162,17 +162,17 @@ void TspSkinStdButtonObject::MouseDown(int, int, TMouseButton Button) {
   if (!Enabled || Button != mbLeft || FDown) return;
   if (Command == cmSysMenu) MenuItem = Parent->GetSystemMenuItems();
   if (!ShowsFormIcon()) SetDown(true);
-  if (Command == cmSysMenu) Parent->PopupObjectMenu(MenuItem, ObjectRect, FPopupUp);
+  if (Command == cmSysMenu) Parent->Objects().PopupObjectMenu(MenuItem, ObjectRect, FPopupUp);
 }
 
 void TspSkinStdButtonObject::MouseUp(int X, int Y, TMouseButton Button) {
   if (Command == cmClose) {
     // Closing may free the form and this button with it: nothing may follow.
     TspSkinButtonObject::MouseUp(X, Y, Button);
-    if (Active && Button == mbLeft) Parent->RunCaptionCommand(Command);
+    if (Active && Button == mbLeft) Parent->Objects().RunCaptionCommand(Command);
     return;
   }
-  if (Active && Button == mbLeft) Parent->RunCaptionCommand(Command);
+  if (Active && Button == mbLeft) Parent->Objects().RunCaptionCommand(Command);
   if (!ShowsFormIcon()) TspSkinButtonObject::MouseUp(X, Y, Button);
 }
 
@@ -182,22 +182,23 @@ void TspSkinStdButtonObject::DblClick() {
 
 // ---------------------------------------------------------------- the form's side
 
-void TspSkinForm::RunCaptionCommand(TStdCommand ACommand) {
+void TspSkinFormObjects::RunCaptionCommand(TStdCommand ACommand) {
   switch (ACommand) {
     case cmClose:
       TestActive(-1, -1, false);
-      FForm->Close();
+      SkinForm.FForm->Close();
       break;
     case cmMaximize:
       TestActive(-1, -1, false);
-      SetWindowState(FWindowStateInit == wsMaximized ? wsNormal : wsMaximized);
+      SkinForm.States().SetWindowState(SkinForm.FWindowStateInit == wsMaximized ? wsNormal : wsMaximized);
       break;
     case cmMinimize:
       TestActive(-1, -1, false);
-      SetWindowState(FSupportNCArea && FWindowStateInit == wsMinimized ? wsNormal : wsMinimized);
+      SkinForm.States().SetWindowState(
+          SkinForm.FSupportNCArea && SkinForm.FWindowStateInit == wsMinimized ? wsNormal : wsMinimized);
       break;
     case cmRollUp:
-      SetRollUpState(!FRollUpState);
+      SkinForm.States().SetRollUpState(!SkinForm.FRollUpState);
       break;
     default:
       // The tray comes with the tray icon; the system menu and plain buttons run

@@ -160,13 +160,13 @@ void TspSkinAnimateObject::MouseUp(int X, int Y, TMouseButton Button) {
   if (Command == cmDefault)
     OpenMenu();
   else  // Last: closing may free the form and this object with it.
-    Parent->RunCaptionCommand(Command);
+    Parent->Objects().RunCaptionCommand(Command);
 }
 
 void TspSkinAnimateObject::OpenMenu() {
   if (!MenuItem || MenuItem->Count() == 0) return;
   FMenuTracking = true;
-  Parent->PopupObjectMenu(MenuItem, ObjectRect, FPopupUp);
+  Parent->Objects().PopupObjectMenu(MenuItem, ObjectRect, FPopupUp);
 }
 
 void TspSkinAnimateObject::ReleaseMenu() {

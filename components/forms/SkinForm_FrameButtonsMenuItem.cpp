@@ -40,7 +40,7 @@ void TspSkinMainMenuItem::SetItemFont(TFont& AFont) const {
   AFont.SetStyle(FontStyle);
 }
 
-void TspSkinForm::PlaceMainMenuItems() {
+void TspSkinFormObjects::PlaceMainMenuItems() {
   for (const auto& Object : ObjectList)
     if (auto* Item = dynamic_cast<TspSkinMainMenuItem*>(Object.get())) Item->LayOut();
 }
@@ -57,9 +57,9 @@ bool TspSkinMainMenuItem::LayOut() {
     if (Object.get() == this) break;
     if (dynamic_cast<const TspSkinMainMenuItem*>(Object.get())) Left = Object->ObjectRect.Right;
   }
-  if (Left == 0) Left = Parent->NewMainMenuRect.Left;
-  ObjectRect = Bounds(Left, Parent->NewMainMenuRect.Top, Width, RectangleHeight(SkinRect));
-  if (ObjectRect.Right > Parent->NewMainMenuRect.Right) {
+  if (Left == 0) Left = Parent->Geometry().NewMainMenuRect.Left;
+  ObjectRect = Bounds(Left, Parent->Geometry().NewMainMenuRect.Top, Width, RectangleHeight(SkinRect));
+  if (ObjectRect.Right > Parent->Geometry().NewMainMenuRect.Right) {
     if (Visible) {
       OldEnabled = Enabled;
       Enabled = Visible = false;

@@ -40,15 +40,16 @@ bool StripPixelIsBlack(TBitmap& AStrip, int AX, int AY) {
 
 }  // namespace
 
-bool TspSkinForm::SkinFrameResizable() const {
-  return FSD != nullptr && FSD->RBPoint.X != FSD->LTPoint.X && FSD->RBPoint.Y != FSD->LTPoint.Y;
+bool TspSkinFormGeometry::SkinFrameResizable() const {
+  return SkinForm.FSD != nullptr && SkinForm.FSD->RBPoint.X != SkinForm.FSD->LTPoint.X &&
+         SkinForm.FSD->RBPoint.Y != SkinForm.FSD->LTPoint.Y;
 }
 
-void TspSkinForm::CalcRects() {
-  if (FFormWidth == 0) FFormWidth = FForm->Width();
-  if (FFormHeight == 0) FFormHeight = FForm->Height();
-  if (!HasSkin()) return;
-  const TspSkinData& S = *FSD;
+void TspSkinFormGeometry::CalcRects() {
+  if (FFormWidth == 0) FFormWidth = SkinForm.FForm->Width();
+  if (FFormHeight == 0) FFormHeight = SkinForm.FForm->Height();
+  if (!SkinForm.HasSkin()) return;
+  const TspSkinData& S = *SkinForm.FSD;
   const int PictureWidth = S.FPicture->Width();
   const int DX = FFormWidth - PictureWidth;
   const int DY = FFormHeight - S.FPicture->Height();
@@ -88,72 +89,78 @@ void TspSkinForm::CalcRects() {
   }
 }
 
-void TspSkinForm::CalcDefRects() { NewDefCaptionRect = Rect(3, 3, FFormWidth - 3, DefaultCaptionHeight()); }
+void TspSkinFormGeometry::CalcDefRects() {
+  NewDefCaptionRect = Rect(3, 3, FFormWidth - 3, SkinForm.DefaultCaptionHeight());
+}
 
-void TspSkinForm::GetDefCaptionRect(TRect& ARect) {
+void TspSkinFormGeometry::GetDefCaptionRect(TRect& ARect) {
   // The caption without the built-in buttons.
   CalcDefRects();
-  PlaceDefaultButtons();
+  SkinForm.CaptionPart().PlaceDefaultButtons();
   ARect = NewDefCaptionRect;
 }
 
-void TspSkinForm::UpdateSkinFrame(bool AFull) {
-  if (ComponentState().Contains(csDesigning) || !HasSkin()) return;
-  if (FSkinnableForm) CalcRects();
+void TspSkinFormGeometry::UpdateSkinFrame(bool AFull) {
+  if (SkinForm.ComponentState().Contains(csDesigning) || !SkinForm.HasSkin()) return;
+  if (SkinForm.FSkinnableForm) CalcRects();
   UpdateFormRegion(AFull);
-  if (OnChangeClientRect) OnChangeClientRect(NewClRect);
-  if (FSupportNCArea) {
-    if (FSkinnableForm && !FHasRegion) UpDateFormNC();
+  if (SkinForm.OnChangeClientRect) SkinForm.OnChangeClientRect(NewClRect);
+  if (SkinForm.FSupportNCArea) {
+    if (SkinForm.FSkinnableForm && !FHasRegion) SkinForm.UpDateFormNC();
     // A step of a live sizing computes the frame before the window takes the size;
     // the background follows in WM_SIZE, once it has.
-    if (FForm->Width() == FFormWidth && FForm->Height() == FFormHeight) RepaintStretchedBackground();
+    if (SkinForm.FForm->Width() == FFormWidth && SkinForm.FForm->Height() == FFormHeight)
+      RepaintStretchedBackground();
   } else {
-    FForm->Invalidate();
-    UpdateLinkedControls();
+    SkinForm.FForm->Invalidate();
+    SkinForm.UpdateLinkedControls();
   }
 }
 
-void TspSkinForm::RepaintStretchedBackground() {
-  if (!FSkinSupport || !FSD->StretchEffect) return;
-  FForm->Repaint();
+void TspSkinFormGeometry::RepaintStretchedBackground() {
+  if (!SkinForm.FSkinSupport || !SkinForm.FSD->StretchEffect) return;
+  SkinForm.FForm->Repaint();
   SendCheckParentBackground();
 }
 
-void TspSkinForm::SendCheckParentBackground() {
-  for (int I = 0; I < FForm->ControlCount(); ++I)
-    if (auto* Windowed = dynamic_cast<TWinControl*>(FForm->Controls(I)))
+void TspSkinFormGeometry::SendCheckParentBackground() {
+  for (int I = 0; I < SkinForm.FForm->ControlCount(); ++I)
+    if (auto* Windowed = dynamic_cast<TWinControl*>(SkinForm.FForm->Controls(I)))
       SendMessage(Windowed->Handle(), SP_CHECKPARENTBACKGROUND, 0, 0);
 }
 
-void TspSkinForm::UpdateFormRegion(bool AFull) {
-  if (!FForm->HandleAllocated()) return;
-  const HWND Window = FForm->Handle();
+void TspSkinFormGeometry::UpdateFormRegion(bool AFull) {
+  if (!SkinForm.FForm->HandleAllocated()) return;
+  const HWND Window = SkinForm.FForm->Handle();
   auto SetRegion = [&](HRGN ARegion) {
     // The window owns the region from here on and frees the one it replaces.
     SetWindowRgn(Window, ARegion, true);
     FHasRegion = ARegion != nullptr;
   };
-  const bool NoRegion = !FSkinnableForm || (FSupportNCArea && FForm->BorderStyle() == bsNone);
+  const bool NoRegion =
+      !SkinForm.FSkinnableForm || (SkinForm.FSupportNCArea && SkinForm.FForm->BorderStyle() == bsNone);
   if (NoRegion) return SetRegion(nullptr);
-  if (!HasSkin()) {
+  if (!SkinForm.HasSkin()) {
     for (TBitmap* Strip : {&RMTop, &RMBottom, &RMLeft, &RMRight}) Strip->SetSize(0, 0);
     return SetRegion(CreateRectRgn(0, 0, FFormWidth, FFormHeight));
   }
-  if (FSupportNCArea && FullLayeredBorderInForce()) {
+  if (SkinForm.FSupportNCArea && SkinForm.FullLayeredBorderInForce()) {
     // The layered border draws the frame: the window is its client rectangle, or the
     // caption strip of the collapsed frame.
-    const int Height = UseCollapsedLayerFrame() ? FBorderLayer->Data()->RollUpFormHeight : FFormHeight;
+    const int Height =
+        SkinForm.UseCollapsedLayerFrame() ? SkinForm.FBorderLayer->Data()->RollUpFormHeight : FFormHeight;
     return SetRegion(CreateRectRgn(0, 0, FFormWidth, std::max(Height, 0)));
   }
-  if (FSD->FMask->Empty() || (FForm->FormStyle() == fsMDIChild && FWindowStateInit == wsMaximized))
+  if (SkinForm.FSD->FMask->Empty() ||
+      (SkinForm.FForm->FormStyle() == fsMDIChild && SkinForm.FWindowStateInit == wsMaximized))
     return SetRegion(CreateRectRgn(0, 0, FFormWidth, FFormHeight));
   if (!AFull) {
     std::vector<uint8_t> Data;
-    GetMaskRegionRects(*FSD->FMask, 0, 0, Data);
+    GetMaskRegionRects(*SkinForm.FSD->FMask, 0, 0, Data);
     return SetRegion(
         ExtCreateRegion(nullptr, uint32_t(Data.size()), reinterpret_cast<const RGNDATA*>(Data.data())));
   }
-  const TspSkinData& S = *FSD;
+  const TspSkinData& S = *SkinForm.FSD;
   CreateSkinMaskBorders(S.LTPoint, S.RTPoint, S.LBPoint, S.RBPoint, S.MaskRectArea, NewLTPoint, NewRTPoint,
                         NewLBPoint, NewRBPoint, NewMaskRectArea, *S.FMask, RMTop, RMLeft, RMRight, RMBottom,
                         FFormWidth, FFormHeight);
@@ -168,7 +175,7 @@ void TspSkinForm::UpdateFormRegion(bool AFull) {
   SetRegion(Region.release());
 }
 
-bool TspSkinForm::PointInSkinFrame(TPoint APoint) {
+bool TspSkinFormGeometry::PointInSkinFrame(TPoint APoint) {
   const TRect& Inner = NewMaskRectArea;
   if (PtInRect(Inner, APoint)) return true;
   if (APoint.Y < Inner.Top) return StripPixelIsBlack(RMTop, APoint.X, APoint.Y);
@@ -178,19 +185,19 @@ bool TspSkinForm::PointInSkinFrame(TPoint APoint) {
   return StripPixelIsBlack(RMLeft, APoint.X, APoint.Y - Inner.Top);
 }
 
-bool TspSkinForm::PointNearSkinEdge(TPoint APoint) {
-  const int B = FSD->BorderW;
+bool TspSkinFormGeometry::PointNearSkinEdge(TPoint APoint) {
+  const int B = SkinForm.FSD->BorderW;
   const TPoint Probes[] = {
       {APoint.X - B, APoint.Y}, {APoint.X, APoint.Y - B}, {APoint.X + B, APoint.Y}, {APoint.X, APoint.Y + B}};
-  if (FSD->FMask->Empty()) {
-    const TRect Window = Rect(0, 0, FForm->Width(), FForm->Height());
+  if (SkinForm.FSD->FMask->Empty()) {
+    const TRect Window = Rect(0, 0, SkinForm.FForm->Width(), SkinForm.FForm->Height());
     return std::any_of(std::begin(Probes), std::end(Probes), [&](TPoint P) { return !PtInRect(Window, P); });
   }
   if (PtInRect(NewMaskRectArea, APoint)) return false;
   return std::any_of(std::begin(Probes), std::end(Probes), [&](TPoint P) { return !PointInSkinFrame(P); });
 }
 
-LRESULT TspSkinForm::SkinCornerOrSide(TPoint APoint) const {
+LRESULT TspSkinFormGeometry::SkinCornerOrSide(TPoint APoint) const {
   const TPoint LT = NewHitTestLTPoint, RT = NewHitTestRTPoint, LB = NewHitTestLBPoint, RB = NewHitTestRBPoint;
   const int X = APoint.X, Y = APoint.Y;
   if (X <= LT.X && Y <= LT.Y) return HTTOPLEFT;
@@ -198,9 +205,9 @@ LRESULT TspSkinForm::SkinCornerOrSide(TPoint APoint) const {
   if (X <= LB.X && Y >= LB.Y) return HTBOTTOMLEFT;
   if (X >= RB.X && Y >= RB.Y) return HTBOTTOMRIGHT;
   if (PtInRect(Rect(LT.X, 0, RT.X, NewClRect.Top), APoint)) return HTTOP;
-  if (PtInRect(Rect(LB.X, NewClRect.Bottom, RB.X, FForm->Height()), APoint)) return HTBOTTOM;
+  if (PtInRect(Rect(LB.X, NewClRect.Bottom, RB.X, SkinForm.FForm->Height()), APoint)) return HTBOTTOM;
   if (PtInRect(Rect(0, LT.Y, NewClRect.Left, LB.Y), APoint)) return HTLEFT;
-  if (PtInRect(Rect(NewClRect.Right, RT.Y, FForm->Width(), RB.Y), APoint)) return HTRIGHT;
+  if (PtInRect(Rect(NewClRect.Right, RT.Y, SkinForm.FForm->Width(), RB.Y), APoint)) return HTRIGHT;
   return HTNOWHERE;
 }
 
@@ -211,16 +218,20 @@ bool TspSkinForm::PointInCaptionObject(TPoint APoint) const {
     if (!PtInRect(Object->ObjectRect, APoint)) continue;
     // The quick buttons at the caption's left end take the mouse themselves.
     if (!HasQuickButtons()) return true;
-    return APoint.X >= Object->ObjectRect.Left + FQuickButtons->Count() * (FQuickImageList->Width() + 8);
+    return APoint.X >= Object->ObjectRect.Left + CaptionPart().QuickButtons().Count() *
+                                                     (CaptionPart().QuickImageList()->Width() + 8);
   }
   return false;
 }
 
-LRESULT TspSkinForm::SkinFrameHitTest(TPoint APoint) {
-  const bool OnCaption = PointInCaptionObject(APoint);
-  if (FRollUpState || FWindowStateInit == wsMinimized) return OnCaption ? HTCAPTION : HTOBJECT;
-  if (ActiveObject != -1 && !OnCaption && !PtInRect(NewClRect, APoint) && !FSizeMove) return HTOBJECT;
-  if (FWindowStateInit != wsMaximized && Sizeable && PointNearSkinEdge(APoint)) {
+LRESULT TspSkinFormGeometry::SkinFrameHitTest(TPoint APoint) {
+  const bool OnCaption = SkinForm.PointInCaptionObject(APoint);
+  if (SkinForm.FRollUpState || SkinForm.FWindowStateInit == wsMinimized)
+    return OnCaption ? HTCAPTION : HTOBJECT;
+  if (SkinForm.Objects().ActiveObject != -1 && !OnCaption && !PtInRect(NewClRect, APoint) &&
+      !SkinForm.FSizeMove)
+    return HTOBJECT;
+  if (SkinForm.FWindowStateInit != wsMaximized && SkinForm.Sizeable && PointNearSkinEdge(APoint)) {
     const LRESULT Code = SkinCornerOrSide(APoint);
     if (Code != HTNOWHERE) return Code;
   }
@@ -228,19 +239,20 @@ LRESULT TspSkinForm::SkinFrameHitTest(TPoint APoint) {
   return OnCaption ? HTCAPTION : HTOBJECT;
 }
 
-LRESULT TspSkinForm::DefaultFrameHitTest(TPoint APoint) {
-  const int W = FForm->Width(), H = FForm->Height();
+LRESULT TspSkinFormGeometry::DefaultFrameHitTest(TPoint APoint) {
+  const int W = SkinForm.FForm->Width(), H = SkinForm.FForm->Height();
   const int X = APoint.X, Y = APoint.Y;
   auto CaptionOrClient = [&]() -> LRESULT {
     TRect Caption;
     GetDefCaptionRect(Caption);
     if (PtInRect(Caption, APoint)) return HTCAPTION;
-    if (PtInRect(Rect(3, DefaultCaptionHeight() + 3, W - 3, H - 3), APoint)) return HTCLIENT;
+    if (PtInRect(Rect(3, SkinForm.DefaultCaptionHeight() + 3, W - 3, H - 3), APoint)) return HTCLIENT;
     return HTOBJECT;
   };
-  if (FWindowState == wsMaximized || FWindowState == wsMinimized || FRollUpState || !Sizeable)
+  if (SkinForm.FWindowState == wsMaximized || SkinForm.FWindowState == wsMinimized || SkinForm.FRollUpState ||
+      !SkinForm.Sizeable)
     return CaptionOrClient();
-  if (ActiveObject != -1) return HTOBJECT;
+  if (SkinForm.Objects().ActiveObject != -1) return HTOBJECT;
   if (X <= 2 && Y <= 2) return HTTOPLEFT;
   if (X >= W - 2 && Y <= 2) return HTTOPRIGHT;
   if (X <= 2 && Y >= H - 2) return HTBOTTOMLEFT;
@@ -261,7 +273,7 @@ void TspSkinForm::UpdateActiveState(bool /*ARedraw*/) {
   // The caption objects and quick buttons that follow the state come with the skin
   // objects; the events are reported on every call, also when nothing changed.
   const bool Active = GetFormActive();
-  if (!Active) ReleaseQuickButtons();
+  if (!Active) CaptionPart().ReleaseQuickButtons();
   if (Active && OnActivate) OnActivate(this);
   if (!Active && OnDeActivate) OnDeActivate(this);
 }
@@ -269,14 +281,14 @@ void TspSkinForm::UpdateActiveState(bool /*ARedraw*/) {
 void TspSkinForm::SetNativeBorderIcons() {
   TBorderIcons Icons;
   if (!HideCaptionButtons && !FSkinnableForm) Icons.Include(::biSystemMenu);
-  if (FBorderIcons.Contains(biMaximize)) Icons.Include(::biMaximize);
-  if (FBorderIcons.Contains(biMinimize)) Icons.Include(::biMinimize);
+  if (FBorderIcons.Contains(TspSkinForm::biMaximize)) Icons.Include(::biMaximize);
+  if (FBorderIcons.Contains(TspSkinForm::biMinimize)) Icons.Include(::biMinimize);
   FForm->SetBorderIcons(Icons);
 }
 
-void TspSkinForm::RefreshFrameSize() {
-  const int Width = FForm->Width();
-  FForm->SetBounds(FForm->Left(), FForm->Top(), Width - 1 < GetMinWidth() ? Width + 1 : Width - 1,
-                   FForm->Height());
-  FForm->SetBounds(FForm->Left(), FForm->Top(), Width, FForm->Height());
+void TspSkinFormGeometry::RefreshFrameSize() {
+  const int Width = SkinForm.FForm->Width();
+  SkinForm.FForm->SetBounds(SkinForm.FForm->Left(), SkinForm.FForm->Top(),
+                            Width - 1 < GetMinWidth() ? Width + 1 : Width - 1, SkinForm.FForm->Height());
+  SkinForm.FForm->SetBounds(SkinForm.FForm->Left(), SkinForm.FForm->Top(), Width, SkinForm.FForm->Height());
 }

@@ -1,5 +1,4 @@
-// The frame layout: rectangles of the skin picture moved to the form's current size,
-// and the caption buttons packed along the caption.
+// The frame layout: rectangles of the skin picture moved to the form's current size.
 
 #include <vector>
 
@@ -34,14 +33,14 @@ TRect LayoutMoved(TRect ARect, int ADX, int ADY) {
 
 }  // namespace
 
-TPoint TspSkinForm::FrameGrowth() const {
-  if (!FSD) return {0, 0};
-  return {NewRBPoint.X - FSD->RBPoint.X, NewRBPoint.Y - FSD->RBPoint.Y};
+TPoint TspSkinFormGeometry::FrameGrowth() const {
+  if (!SkinForm.FSD) return {0, 0};
+  return {NewRBPoint.X - SkinForm.FSD->RBPoint.X, NewRBPoint.Y - SkinForm.FSD->RBPoint.Y};
 }
 
-TRect TspSkinForm::MapSkinRect(const TRect& R) const {
-  if (!FSD || !FSD->FPicture) return R;
-  const TLayoutCornerRegions Corners = LayoutCornerRegionsOf(*FSD);
+TRect TspSkinFormGeometry::MapSkinRect(const TRect& R) const {
+  if (!SkinForm.FSD || !SkinForm.FSD->FPicture) return R;
+  const TLayoutCornerRegions Corners = LayoutCornerRegionsOf(*SkinForm.FSD);
   if (Corners.AllEmpty()) return R;
   const TPoint Growth = FrameGrowth();
   const int DX = Growth.X;
@@ -74,8 +73,8 @@ TRect TspSkinForm::MapSkinRect(const TRect& R) const {
   return Result;
 }
 
-TRect TspSkinForm::MapAreaRect(const TRect& R, bool UseAnchors, bool AnchorLeft, bool AnchorTop,
-                               bool AnchorRight, bool AnchorBottom) const {
+TRect TspSkinFormGeometry::MapAreaRect(const TRect& R, bool UseAnchors, bool AnchorLeft, bool AnchorTop,
+                                       bool AnchorRight, bool AnchorBottom) const {
   if (!UseAnchors) return MapSkinRect(R);
   const TPoint Growth = FrameGrowth();
   TRect Result = R;
@@ -92,95 +91,12 @@ TRect TspSkinForm::MapAreaRect(const TRect& R, bool UseAnchors, bool AnchorLeft,
 
 void TspSkinForm::PlaceSkinObjects() {
   for (auto& Object : ObjectList) Object->ObjectRect = MapSkinRect(Object->SkinRect);
-  PlaceMainMenuItems();
+  Objects().PlaceMainMenuItems();
   if (FSD && !FSD->Empty && !RectangleIsEmpty(FSD->SizeGripArea))
-    FSizeGripArea = MapSkinRect(FSD->SizeGripArea);
+    Geometry().FSizeGripArea = MapSkinRect(FSD->SizeGripArea);
   else
-    SetZeroRect(FSizeGripArea);
+    SetZeroRect(Geometry().FSizeGripArea);
   if (FSupportNCArea) PlaceCaptionButtons();
   // The caption of a full layered border lies in its top window.
   if (FullLayeredBorderInForce()) FBorderLayer->LayoutCaptionObjects();
-}
-
-namespace {
-
-// A caption button the layout may move: visible and drawn from a picture of its own
-// rather than from the frame picture.
-bool LayoutIsMovableButton(const TspActiveSkinObject* AObject) {
-  auto* Button = dynamic_cast<const TspSkinStdButtonObject*>(AObject);
-  return Button && Button->Visible && Button->SkinRectInAPicture;
-}
-
-// The commands packed from the caption's end, nearest the end first.
-constexpr TStdCommand LayoutPackedCommands[] = {cmClose, cmMaximize, cmMinimize, cmRollUp, cmMinimizeToTray};
-
-}  // namespace
-
-TspSkinStdButtonObject* TspSkinForm::FindMovableCaptionButton(TStdCommand ACommand) const {
-  for (auto& Object : ObjectList)
-    if (LayoutIsMovableButton(Object.get())) {
-      auto* Button = static_cast<TspSkinStdButtonObject*>(Object.get());
-      if (Button->Command == ACommand) return Button;
-    }
-  return nullptr;
-}
-
-TPoint TspSkinForm::CaptionButtonSize(const TspSkinStdButtonObject& AButton) const {
-  if (AButton.Command == cmSysMenu && ShowIcon) return GetSmallIconSize();
-  return {RectangleWidth(AButton.SkinRect), RectangleHeight(AButton.SkinRect)};
-}
-
-void TspSkinForm::PlaceCaptionButtons() {
-  TRect Base;
-  if (!RectangleIsEmpty(NewButtonsRect))
-    Base = NewButtonsRect;
-  else if (!RectangleIsEmpty(NewCaptionRect))
-    Base = NewCaptionRect;
-  else
-    return;
-  const int Top = Base.Top;
-
-  // The buttons in packing order: the five commands, then every plain button.
-  std::vector<TspSkinStdButtonObject*> Packed;
-  for (TStdCommand Command : LayoutPackedCommands)
-    if (TspSkinStdButtonObject* Button = FindMovableCaptionButton(Command)) Packed.push_back(Button);
-  for (auto& Object : ObjectList)
-    if (LayoutIsMovableButton(Object.get()) &&
-        static_cast<TspSkinStdButtonObject*>(Object.get())->Command == cmDefault)
-      Packed.push_back(static_cast<TspSkinStdButtonObject*>(Object.get()));
-  TspSkinStdButtonObject* SysMenu = FindMovableCaptionButton(cmSysMenu);
-
-  // The caption object takes what the packed buttons leave of the caption.
-  TspSkinCaptionObject* Caption = FirstCaptionObject();
-  if (!NewButtonsInLeft) {
-    int X = Base.Right;
-    for (TspSkinStdButtonObject* Button : Packed) {
-      const TPoint Size = CaptionButtonSize(*Button);
-      Button->ObjectRect = Rect(X - Size.X, Top, X, Top + Size.Y);
-      X -= Size.X + NewButtonsOffset;
-    }
-    if (RectangleIsEmpty(NewButtonsRect) && Caption) Caption->ObjectRect.Right = X + NewButtonsOffset;
-    X = NewCaptionRect.Left;
-    if (SysMenu) {
-      const TPoint Size = CaptionButtonSize(*SysMenu);
-      const int IconTop = NewCaptionRect.Top + RectangleHeight(NewCaptionRect) / 2 - Size.Y / 2;
-      SysMenu->ObjectRect = Rect(X, IconTop, X + Size.X, IconTop + Size.Y);
-      if (Caption) Caption->ObjectRect.Left = X + Size.X;
-    }
-    return;
-  }
-  int X = Base.Left;
-  if (RectangleIsEmpty(NewButtonsRect) && SysMenu) Packed.push_back(SysMenu);
-  for (TspSkinStdButtonObject* Button : Packed) {
-    const TPoint Size = CaptionButtonSize(*Button);
-    Button->ObjectRect = Rect(X, Top, X + Size.X, Top + Size.Y);
-    X += Size.X + NewButtonsOffset;
-  }
-  if (RectangleIsEmpty(NewButtonsRect) && Caption) Caption->ObjectRect.Left = X + NewButtonsOffset;
-}
-
-TspSkinCaptionObject* TspSkinForm::FirstCaptionObject() const {
-  for (auto& Object : ObjectList)
-    if (auto* Caption = dynamic_cast<TspSkinCaptionObject*>(Object.get())) return Caption;
-  return nullptr;
 }

@@ -32,39 +32,39 @@ std::vector<TCustomForm*> DocumentsToArrange(TspSkinForm& AFrame) {
 
 }  // namespace
 
-void TspSkinForm::MinimizeAll() {
-  for (TCustomForm* Child : MDIChildrenOf(FForm))
+void TspSkinFormMdi::MinimizeAll() {
+  for (TCustomForm* Child : MDIChildrenOf(SkinForm.FForm))
     if (TspSkinForm* ChildSkin = FindSkinForm(Child)) ChildSkin->SetWindowState(wsMinimized);
 }
 
-void TspSkinForm::MaximizeAll() {
-  for (TCustomForm* Child : MDIChildrenOf(FForm))
+void TspSkinFormMdi::MaximizeAll() {
+  for (TCustomForm* Child : MDIChildrenOf(SkinForm.FForm))
     if (TspSkinForm* ChildSkin = FindSkinForm(Child);
-        ChildSkin && ChildSkin->BorderIcons().Contains(biMaximize))
+        ChildSkin && ChildSkin->BorderIcons().Contains(TspSkinForm::biMaximize))
       ChildSkin->SetWindowState(wsMaximized);
 }
 
-void TspSkinForm::RestoreAll() { RestoreAllExcept(nullptr); }
+void TspSkinFormMdi::RestoreAll() { RestoreAllExcept(nullptr); }
 
-void TspSkinForm::RestoreAllExcept(HWND AFormHandle) {
-  for (TCustomForm* Child : MDIChildrenOf(FForm))
+void TspSkinFormMdi::RestoreAllExcept(HWND AFormHandle) {
+  for (TCustomForm* Child : MDIChildrenOf(SkinForm.FForm))
     if (TspSkinForm* ChildSkin = FindSkinForm(Child); ChildSkin && Child->Handle() != AFormHandle)
       RestoreChild(*ChildSkin);
 }
 
-void TspSkinForm::CloseAll() {
-  const std::vector<TCustomForm*> Children = MDIChildrenOf(FForm);
+void TspSkinFormMdi::CloseAll() {
+  const std::vector<TCustomForm*> Children = MDIChildrenOf(SkinForm.FForm);
   for (auto It = Children.rbegin(); It != Children.rend(); ++It) (*It)->Close();
 }
 
-void TspSkinForm::Tile() {
-  const std::vector<TCustomForm*> Children = DocumentsToArrange(*this);
+void TspSkinFormMdi::Tile() {
+  const std::vector<TCustomForm*> Children = DocumentsToArrange(SkinForm);
   if (Children.empty()) return;
   const int Count = static_cast<int>(Children.size());
   const TRect Client = GetMDIClientRect();
   const int W = Client.Width();
   const int H = Client.Height();
-  if (TileMode == tbHorizontal) {
+  if (SkinForm.TileMode == tbHorizontal) {
     int Cols = static_cast<int>(std::sqrt(static_cast<double>(Count)));
     if (Cols <= 0) return;
     int Rows = Count / Cols + (Count > (Count / Cols) * Cols ? 1 : 0);
@@ -104,8 +104,8 @@ void TspSkinForm::Tile() {
   }
 }
 
-void TspSkinForm::Cascade() {
-  const std::vector<TCustomForm*> Children = DocumentsToArrange(*this);
+void TspSkinFormMdi::Cascade() {
+  const std::vector<TCustomForm*> Children = DocumentsToArrange(SkinForm);
   if (Children.empty()) return;
   const int Count = static_cast<int>(Children.size());
   const TRect Client = GetMDIClientRect();
@@ -113,11 +113,13 @@ void TspSkinForm::Cascade() {
   const int H = Client.Height();
   // A skin whose client area starts at the window's top has no caption to step by:
   // the built-in caption's step serves.
-  const int Step = FSkinSupport && NewClRect.Top > 0 ? NewClRect.Top : DefaultCaptionHeight() + 3;
+  const int Step = SkinForm.FSkinSupport && SkinForm.Geometry().NewClRect.Top > 0
+                       ? SkinForm.Geometry().NewClRect.Top
+                       : SkinForm.DefaultCaptionHeight() + 3;
   const int Steps = (W - static_cast<int>(std::lrint(W * 0.8))) / Step;
   const int Shrink = Step * (Steps > Count ? Count - 1 : Steps);
-  const int Width = std::max(W - Shrink, GetMinWidth());
-  const int Height = std::max(H - Shrink, GetMinHeight());
+  const int Width = std::max(W - Shrink, SkinForm.GetMinWidth());
+  const int Height = std::max(H - Shrink, SkinForm.GetMinHeight());
   int Offset = 0;
   for (auto It = Children.rbegin(); It != Children.rend(); ++It) {
     TCustomForm* Child = *It;

@@ -57,32 +57,33 @@ TCustomForm* FindMaximizedMDIChild() {
   return nullptr;
 }
 
-String TspSkinForm::CaptionText() const {
-  if (FForm->FormStyle() != fsMDIForm || !FMDIChildMaximized) return FForm->Caption();
+String TspSkinFormMdi::CaptionText() const {
+  if (SkinForm.FForm->FormStyle() != fsMDIForm || !FMDIChildMaximized) return SkinForm.FForm->Caption();
   const TCustomForm* Maximized = FindMaximizedMDIChild();
-  return Maximized != nullptr ? FForm->Caption() + " - [" + Maximized->Caption() + "]" : FForm->Caption();
+  return Maximized != nullptr ? SkinForm.FForm->Caption() + " - [" + Maximized->Caption() + "]"
+                              : SkinForm.FForm->Caption();
 }
 
-void TspSkinForm::RefreshMDIChildren() {
-  if (FForm->FormStyle() != fsMDIForm) return;
-  for (int I = 0; I < FForm->MDIChildCount(); ++I)
-    if (TCustomForm* Child = FForm->MDIChildren(I); Child->HandleAllocated())
+void TspSkinFormMdi::RefreshMDIChildren() {
+  if (SkinForm.FForm->FormStyle() != fsMDIForm) return;
+  for (int I = 0; I < SkinForm.FForm->MDIChildCount(); ++I)
+    if (TCustomForm* Child = SkinForm.FForm->MDIChildren(I); Child->HandleAllocated())
       SendMessage(Child->Handle(), SP_MDICHILDFITCLIENT, 0, 0);
-  if (!ShowMDIScrollBars) ArrangeMinimizedChildren();
+  if (!SkinForm.ShowMDIScrollBars) ArrangeMinimizedChildren();
 }
 
-void TspSkinForm::PaintMDIBGDefault(HDC DC) {
+void TspSkinFormMdi::PaintMDIBGDefault(HDC DC) {
   if (DC == nullptr) return;
   TCanvas Canvas;
   const TCanvasHandleScope CanvasScope(Canvas, DC);
   Canvas.Brush().SetColor(clAppWorkSpace);
-  Canvas.FillRect(FForm->ClientRect());
-  if (LogoBitMap.Width() != 0) DrawLogo(Canvas);
+  Canvas.FillRect(SkinForm.FForm->ClientRect());
+  if (SkinForm.LogoBitMap.Width() != 0) SkinForm.DrawLogo(Canvas);
 }
 
-void TspSkinForm::SubclassMDIClient() {
+void TspSkinFormMdi::SubclassMDIClient() {
   CreateMDIScrollBars();
-  const HWND Client = FForm->ClientHandle();
+  const HWND Client = SkinForm.FForm->ClientHandle();
   if (Client == nullptr || Client == FClientWindow) return;
   UnsubclassMDIClient();
   FClientWindow = Client;
@@ -91,22 +92,23 @@ void TspSkinForm::SubclassMDIClient() {
 
 // A subclass that another one covers meanwhile stays in the chain and passes every
 // message on from then on.
-void TspSkinForm::UnsubclassMDIClient() {
+void TspSkinFormMdi::UnsubclassMDIClient() {
   FClientHook.Remove();
   FClientWindow = nullptr;
 }
 
-void TspSkinForm::ClientWindowProc(TMessage& AMessage) {
+void TspSkinFormMdi::ClientWindowProc(TMessage& AMessage) {
   switch (AMessage.Msg) {
     case WM_SIZE: {
       if (!FClientHook.Forward(AMessage)) return;
       RefreshMDIChildren();
       // A background that follows the size is drawn anew as a whole.
       const bool StretchedBackground =
-          FSkinSupport && ((FSD->StretchEffect && FSD->MDIBGPictureIndex == -1) ||
-                           (FSD->MDIBGStretchEffect && FSD->MDIBGPictureIndex != -1));
-      if (LogoBitMap.Width() != 0 || StretchedBackground) {
-        const RECT Whole{0, 0, FForm->ClientWidth(), FForm->ClientHeight()};
+          SkinForm.FSkinSupport &&
+          ((SkinForm.FSD->StretchEffect && SkinForm.FSD->MDIBGPictureIndex == -1) ||
+           (SkinForm.FSD->MDIBGStretchEffect && SkinForm.FSD->MDIBGPictureIndex != -1));
+      if (SkinForm.LogoBitMap.Width() != 0 || StretchedBackground) {
+        const RECT Whole{0, 0, SkinForm.FForm->ClientWidth(), SkinForm.FForm->ClientHeight()};
         RedrawWindow(FClientWindow, &Whole, nullptr, RDW_INVALIDATE | RDW_ERASE);
       }
       UpdateMDIScrollBars(true);
@@ -114,14 +116,14 @@ void TspSkinForm::ClientWindowProc(TMessage& AMessage) {
     }
     case WM_ERASEBKGND: {
       const auto DC = reinterpret_cast<HDC>(AMessage.WParam);
-      if (FSD == nullptr || FSD->Empty)
+      if (SkinForm.FSD == nullptr || SkinForm.FSD->Empty)
         PaintMDIBGDefault(DC);
-      else if (FSD->MDIBGPictureIndex != -1)
-        PaintBG3(DC);
-      else if (FSD->BGPictureIndex == -1)
-        PaintBG(DC);
+      else if (SkinForm.FSD->MDIBGPictureIndex != -1)
+        SkinForm.PaintBG3(DC);
+      else if (SkinForm.FSD->BGPictureIndex == -1)
+        SkinForm.PaintBG(DC);
       else
-        PaintBG2(DC);
+        SkinForm.PaintBG2(DC);
       return;
     }
     case WM_NCCALCSIZE:

@@ -32,17 +32,17 @@ TMenuItem* EntryOf(TMenuItem& AMenu, const String& AName) {
 
 }  // namespace
 
-void TspSkinForm::AddChildToMenu(TCustomForm* Child) {
+void TspSkinFormMdi::AddChildToMenu(TCustomForm* Child) {
   TMenuItem* Menu = MainWindowMenu();
   if (Menu == nullptr) return;
-  auto* Item = new TMenuItem(this);
+  auto* Item = new TMenuItem(&SkinForm);
   Item->SetName(Child->Name() + ChildItemMark);
   Item->SetCaption(Child->Caption());
   Item->OnClick = [this](TObject* ASender) { MDIItemClick(ASender); };
   Menu->Add(Item);
 }
 
-void TspSkinForm::DeleteChildFromMenu(TCustomForm* Child) {
+void TspSkinFormMdi::DeleteChildFromMenu(TCustomForm* Child) {
   TMenuItem* Menu = MainWindowMenu();
   if (Menu == nullptr) return;
   delete EntryOf(*Menu, Child->Name());
@@ -55,12 +55,12 @@ void TspSkinForm::DeleteChildFromMenu(TCustomForm* Child) {
     }
 }
 
-void TspSkinForm::UpDateChildCaptionInMenu(TCustomForm* Child) {
+void TspSkinFormMdi::UpDateChildCaptionInMenu(TCustomForm* Child) {
   if (TMenuItem* Menu = MainWindowMenu())
     if (TMenuItem* Item = EntryOf(*Menu, Child->Name())) Item->SetCaption(Child->Caption());
 }
 
-void TspSkinForm::UpDateChildActiveInMenu() {
+void TspSkinFormMdi::UpDateChildActiveInMenu() {
   TMenuItem* Menu = MainWindowMenu();
   if (Menu == nullptr) return;
   TCustomForm* Active = Application->MainForm()->ActiveMDIChild();
@@ -69,7 +69,7 @@ void TspSkinForm::UpDateChildActiveInMenu() {
       Item->SetChecked(Active != nullptr && ChildNameOf(*Item) == Active->Name());
 }
 
-void TspSkinForm::MDIItemClick(TObject* Sender) {
+void TspSkinFormMdi::MDIItemClick(TObject* Sender) {
   auto* Item = dynamic_cast<TMenuItem*>(Sender);
   TCustomForm* Main = Application->MainForm();
   if (Item == nullptr || Main == nullptr) return;

@@ -40,13 +40,13 @@ bool ShowBar(TspSkinScrollBar& ABar, bool AShow, const TRect& ABounds) {
 
 }  // namespace
 
-void TspSkinForm::CreateMDIScrollBars() {
-  if (ComponentState().Contains(csDesigning) || FForm->FormStyle() != fsMDIForm) return;
+void TspSkinFormMdi::CreateMDIScrollBars() {
+  if (SkinForm.ComponentState().Contains(csDesigning) || SkinForm.FForm->FormStyle() != fsMDIForm) return;
   auto MakeBar = [this](TScrollBarKind AKind) {
-    auto* Bar = new TspSkinScrollBar(this);
+    auto* Bar = new TspSkinScrollBar(&SkinForm);
     Bar->SetVisible(false);
     Bar->SetKind(AKind);
-    // Without a skin element the bar keeps this thickness through skin changes; its
+    // Without a skin element the bar keeps &SkinForm thickness through skin changes; its
     // length is the client's.
     if (AKind == sbHorizontal) {
       Bar->SetDefaultHeight(MDIScrollBarSize);
@@ -55,8 +55,8 @@ void TspSkinForm::CreateMDIScrollBars() {
       Bar->SetDefaultWidth(MDIScrollBarSize);
       Bar->SetSkinDataName("vscrollbar");
     }
-    Bar->SetSkinData(FSD);
-    Bar->SetParent(FForm);
+    Bar->SetSkinData(SkinForm.FSD);
+    Bar->SetParent(SkinForm.FForm);
     Bar->OnUpButtonClick = [this, Bar](TObject*) {
       Bar->SetPosition(Bar->Position() + MDIScrollStep);
       MDIScrollBarChanged(Bar);
@@ -78,7 +78,7 @@ void TspSkinForm::CreateMDIScrollBars() {
   }
 }
 
-void TspSkinForm::MDIScrollBarChanged(TspSkinScrollBar* ABar) {
+void TspSkinFormMdi::MDIScrollBarChanged(TspSkinScrollBar* ABar) {
   if (ABar == FMDIHScrollBar && ABar->Position() != FOldHSrollBarPosition) {
     const int Offset = FOldHSrollBarPosition - ABar->Position();
     FOldHSrollBarPosition = ABar->Position();
@@ -90,33 +90,35 @@ void TspSkinForm::MDIScrollBarChanged(TspSkinScrollBar* ABar) {
   }
 }
 
-void TspSkinForm::ScrollMDIChildrenH(int AOffset) {
+void TspSkinFormMdi::ScrollMDIChildrenH(int AOffset) {
   FStopCheckChildMove = true;
-  for (int I = 0; I < FForm->MDIChildCount(); ++I)
-    if (TCustomForm* Child = FForm->MDIChildren(I); Child->Visible()) Child->SetLeft(Child->Left() + AOffset);
+  for (int I = 0; I < SkinForm.FForm->MDIChildCount(); ++I)
+    if (TCustomForm* Child = SkinForm.FForm->MDIChildren(I); Child->Visible())
+      Child->SetLeft(Child->Left() + AOffset);
   FStopCheckChildMove = false;
   UpdateMDIScrollBars(false);
 }
 
-void TspSkinForm::ScrollMDIChildrenV(int AOffset) {
+void TspSkinFormMdi::ScrollMDIChildrenV(int AOffset) {
   FStopCheckChildMove = true;
-  for (int I = 0; I < FForm->MDIChildCount(); ++I)
-    if (TCustomForm* Child = FForm->MDIChildren(I); Child->Visible()) Child->SetTop(Child->Top() + AOffset);
+  for (int I = 0; I < SkinForm.FForm->MDIChildCount(); ++I)
+    if (TCustomForm* Child = SkinForm.FForm->MDIChildren(I); Child->Visible())
+      Child->SetTop(Child->Top() + AOffset);
   FStopCheckChildMove = false;
   UpdateMDIScrollBars(false);
 }
 
 // A bar that appeared takes room from the other direction: the computation runs once
 // more after a change.
-void TspSkinForm::UpdateMDIScrollBars(bool ARange) {
+void TspSkinFormMdi::UpdateMDIScrollBars(bool ARange) {
   if (UpdateMDIScrollBarsOnce(ARange)) UpdateMDIScrollBarsOnce(ARange);
 }
 
-bool TspSkinForm::UpdateMDIScrollBarsOnce(bool ARange) {
+bool TspSkinFormMdi::UpdateMDIScrollBarsOnce(bool ARange) {
   if (FMDIHScrollBar == nullptr || FMDIVScrollBar == nullptr) return false;
   TspSkinScrollBar& HBar = *FMDIHScrollBar;
   TspSkinScrollBar& VBar = *FMDIVScrollBar;
-  if (FMDIChildMaximized || !ShowMDIScrollBars) {
+  if (FMDIChildMaximized || !SkinForm.ShowMDIScrollBars) {
     ShowBar(HBar, false, {});
     ShowBar(VBar, false, {});
     return false;
@@ -124,7 +126,7 @@ bool TspSkinForm::UpdateMDIScrollBarsOnce(bool ARange) {
   const TRect C = GetMDIClientRect();
   const int W = C.Width();
   const int H = C.Height();
-  TChildExtent E = ShownChildrenExtent(FForm, ChangeVisibleChildHanle);
+  TChildExtent E = ShownChildrenExtent(SkinForm.FForm, ChangeVisibleChildHanle);
   bool NeedH = E.MinLeft < 0 || E.MaxRight > W;
   bool NeedV = E.MinTop < 0 || E.MaxBottom > H;
   if (NeedV && !NeedH)
@@ -156,8 +158,8 @@ bool TspSkinForm::UpdateMDIScrollBarsOnce(bool ARange) {
   return Changed && (HBar.Visible() || VBar.Visible());
 }
 
-void TspSkinForm::AlignMDIScrollBars() {
-  if (FForm->FormStyle() != fsMDIForm) return;
+void TspSkinFormMdi::AlignMDIScrollBars() {
+  if (SkinForm.FForm->FormStyle() != fsMDIForm) return;
   const bool HShown = FMDIHScrollBar != nullptr && FMDIHScrollBar->Visible();
   const bool VShown = FMDIVScrollBar != nullptr && FMDIVScrollBar->Visible();
   if (!HShown && !VShown) return;

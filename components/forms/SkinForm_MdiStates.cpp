@@ -6,28 +6,29 @@
 #include "components/forms/SkinForm.h"
 #include "platform/win/Painting.h"
 
-void TspSkinForm::SkinMaximizeMDIChild() {
-  FMouseTimer->SetEnabled(false);
-  TestActive(-1, -1, false);
+void TspSkinFormMdi::SkinMaximizeMDIChild() {
+  SkinForm.Objects().MouseTimer().SetEnabled(false);
+  SkinForm.Objects().TestActive(-1, -1, false);
   const TRect Client = GetMDIClientRect();
-  const bool SameSize = FForm->Width() == Client.Width() && FForm->Height() == Client.Height();
-  FForm->SetBounds(0, 0, Client.Width(), Client.Height());
+  const bool SameSize =
+      SkinForm.FForm->Width() == Client.Width() && SkinForm.FForm->Height() == Client.Height();
+  SkinForm.FForm->SetBounds(0, 0, Client.Width(), Client.Height());
   // The frame went away without a size change: the window must learn it anyway.
-  if (SameSize) RefreshFrameSize();
+  if (SameSize) SkinForm.RefreshFrameSize();
   SendToMainForm(SP_MDICHILDMAXIMIZED);
 }
 
 // Row by row upwards from the client's bottom left, the first place on which no other
 // shown, skin-minimized document stands; all taken: the first place.
-TPoint TspSkinForm::GetMDIMinimizedPlace() const {
-  const int W = GetMinWidth();
-  const int H = GetMinHeight();
+TPoint TspSkinFormMdi::GetMDIMinimizedPlace() const {
+  const int W = SkinForm.GetMinWidth();
+  const int H = SkinForm.GetMinHeight();
   const TRect Client = GetMDIClientRect();
   TCustomForm* Main = Application->MainForm();
   auto Taken = [&](TPoint APlace) {
     for (int I = 0; Main != nullptr && I < Main->MDIChildCount(); ++I) {
       TCustomForm* Other = Main->MDIChildren(I);
-      if (Other == FForm || !Other->Visible()) continue;
+      if (Other == SkinForm.FForm || !Other->Visible()) continue;
       const TspSkinForm* OtherSkin = FindSkinForm(Other);
       if (OtherSkin != nullptr && OtherSkin->WindowState() == wsMinimized && Other->Left() == APlace.X &&
           Other->Top() == APlace.Y)
@@ -49,7 +50,7 @@ TPoint TspSkinForm::GetMDIMinimizedPlace() const {
   return Place;
 }
 
-TRect TspSkinForm::MDIMagneticArea() const {
+TRect TspSkinFormMdi::MDIMagneticArea() const {
   TRect Area = GetMDIClientRect();
   TCustomForm* Main = Application->MainForm();
   if (Main == nullptr || !Main->HandleAllocated()) return Area;
@@ -58,10 +59,10 @@ TRect TspSkinForm::MDIMagneticArea() const {
   return Area;
 }
 
-void TspSkinForm::ArrangeMinimizedChildren() {
-  if (FForm->FormStyle() != fsMDIForm) return;
-  for (int I = 0; I < FForm->MDIChildCount(); ++I) {
-    TCustomForm* Child = FForm->MDIChildren(I);
+void TspSkinFormMdi::ArrangeMinimizedChildren() {
+  if (SkinForm.FForm->FormStyle() != fsMDIForm) return;
+  for (int I = 0; I < SkinForm.FForm->MDIChildCount(); ++I) {
+    TCustomForm* Child = SkinForm.FForm->MDIChildren(I);
     TspSkinForm* ChildSkin = FindSkinForm(Child);
     if (ChildSkin == nullptr || ChildSkin->WindowState() != wsMinimized) continue;
     const TPoint Place = ChildSkin->GetMinimizedPlace();
@@ -69,10 +70,10 @@ void TspSkinForm::ArrangeMinimizedChildren() {
   }
 }
 
-void TspSkinForm::ChangeMDISkinData() {
+void TspSkinFormMdi::ChangeMDISkinData() {
   for (TspSkinScrollBar* Bar : {FMDIHScrollBar, FMDIVScrollBar})
-    if (Bar != nullptr) Bar->SetSkinData(FSD);
-  if (const HWND Client = FForm->ClientHandle())
+    if (Bar != nullptr) Bar->SetSkinData(SkinForm.FSD);
+  if (const HWND Client = SkinForm.FForm->ClientHandle())
     RedrawWindow(Client, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE);
   RefreshMDIChildren();
 }

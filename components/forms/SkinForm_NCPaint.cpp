@@ -100,15 +100,15 @@ bool TspSkinForm::IsObjectPresent(const TspActiveSkinObject& AObject) const {
 }
 
 void TspSkinForm::TakeFormSizeIfUnknown() {
-  if (FFormWidth == 0) FFormWidth = FForm->Width();
-  if (FFormHeight == 0) FFormHeight = FForm->Height();
+  if (Geometry().FFormWidth == 0) Geometry().FFormWidth = FForm->Width();
+  if (Geometry().FFormHeight == 0) Geometry().FFormHeight = FForm->Height();
 }
 
 void TspSkinForm::PaintNCSkin(HDC DC, bool AUseExternalDC) {
   if (!CanPaintSkinFrame()) return;
   TakeFormSizeIfUnknown();
-  if (FFormWidth < GetMinWidth() || FFormHeight < GetMinHeight()) return;
-  DropDefaultButtons();
+  if (Geometry().FFormWidth < GetMinWidth() || Geometry().FFormHeight < GetMinHeight()) return;
+  CaptionPart().DropDefaultButtons();
   CalcRects();
   PlaceSkinObjects();
 
@@ -125,57 +125,62 @@ void TspSkinForm::PaintNCSkin(HDC DC, bool AUseExternalDC) {
   TBitmap& Source = UseInActive ? *InActive : Picture;
 
   TNCFrameStrips Strips;
-  CreateSkinBorderImages(FSD->LTPoint, FSD->RTPoint, FSD->LBPoint, FSD->RBPoint, FSD->ClRect, NewLTPoint,
-                         NewRTPoint, NewLBPoint, NewRBPoint, NewClRect, Strips.Left, Strips.Top, Strips.Right,
-                         Strips.Bottom, Source, Rect(0, 0, Source.Width(), Source.Height()), FFormWidth,
-                         FFormHeight, FSD->LeftStretch, FSD->TopStretch, FSD->RightStretch,
-                         FSD->BottomStretch);
+  CreateSkinBorderImages(FSD->LTPoint, FSD->RTPoint, FSD->LBPoint, FSD->RBPoint, FSD->ClRect,
+                         Geometry().NewLTPoint, Geometry().NewRTPoint, Geometry().NewLBPoint,
+                         Geometry().NewRBPoint, Geometry().NewClRect, Strips.Left, Strips.Top, Strips.Right,
+                         Strips.Bottom, Source, Rect(0, 0, Source.Width(), Source.Height()),
+                         Geometry().FFormWidth, Geometry().FFormHeight, FSD->LeftStretch, FSD->TopStretch,
+                         FSD->RightStretch, FSD->BottomStretch);
 
   // Objects are drawn into the strips before they go on the window, so the frame
   // arrives in one step. Objects beside the client area are left to DrawSkinObject.
   for (auto& Object : ObjectList) {
     if (!IsObjectPresent(*Object) || !Object->Visible) continue;
-    if (Object->ObjectRect.Bottom <= NewClRect.Top) {
+    if (Object->ObjectRect.Bottom <= Geometry().NewClRect.Top) {
       if (Strips.Top.Width() > 0) NCDrawObjectInto(*Object, Strips.Top.Canvas(), 0, 0, false);
     } else if (Strips.Bottom.Width() > 0) {
-      NCDrawObjectInto(*Object, Strips.Bottom.Canvas(), 0, NewClRect.Bottom, false);
+      NCDrawObjectInto(*Object, Strips.Bottom.Canvas(), 0, Geometry().NewClRect.Bottom, false);
     }
   }
 
   const TSavedDC SavedClip(Target.Handle());
-  if (NewClRect.Bottom > NewClRect.Top)
-    ExcludeClipRect(Target.Handle(), NewClRect.Left, NewClRect.Top, NewClRect.Right, NewClRect.Bottom);
+  if (Geometry().NewClRect.Bottom > Geometry().NewClRect.Top)
+    ExcludeClipRect(Target.Handle(), Geometry().NewClRect.Left, Geometry().NewClRect.Top,
+                    Geometry().NewClRect.Right, Geometry().NewClRect.Bottom);
   const TspInActiveEffect Effect = FSD->InActiveEffect;
   const TspInActiveEffect* InActiveEffect = !Active && UseAutoInActiveImage() ? &Effect : nullptr;
   const int TopHeight = Strips.Top.Height();
   NCPutStrip(Target.Handle(), Strips.Top, 0, 0, InActiveEffect);
   NCPutStrip(Target.Handle(), Strips.Left, 0, TopHeight, InActiveEffect);
-  NCPutStrip(Target.Handle(), Strips.Right, FFormWidth - Strips.Right.Width(), TopHeight, InActiveEffect);
-  NCPutStrip(Target.Handle(), Strips.Bottom, 0, FFormHeight - Strips.Bottom.Height(), InActiveEffect);
+  NCPutStrip(Target.Handle(), Strips.Right, Geometry().FFormWidth - Strips.Right.Width(), TopHeight,
+             InActiveEffect);
+  NCPutStrip(Target.Handle(), Strips.Bottom, 0, Geometry().FFormHeight - Strips.Bottom.Height(),
+             InActiveEffect);
 }
 
 void TspSkinForm::PaintNCDefault(HDC DC, bool AUseExternalDC) {
   if (FSD && FSD->ChangeSkinDataProcess) return;
   TakeFormSizeIfUnknown();
   if (ObjectList.empty() && !FSkinSupport) CreateDefaultButtons();
-  CalcDefRects();
-  PlaceDefaultButtons();
+  Geometry().CalcDefRects();
+  CaptionPart().PlaceDefaultButtons();
 
   TNCPaintDC Target(*FForm, DC, AUseExternalDC);
   if (!Target.Handle()) return;
 
   const int CaptionHeight = DefaultCaptionHeight();
   TBitmap Caption;
-  Caption.SetSize(MaxOf(FFormWidth - 6, 0), CaptionHeight);
+  Caption.SetSize(MaxOf(Geometry().FFormWidth - 6, 0), CaptionHeight);
   if (Caption.Width() > 0) PaintDefaultCaption(Caption);
 
   const TSavedDC SavedClip(Target.Handle());
-  ExcludeClipRect(Target.Handle(), 3, CaptionHeight + 3, FFormWidth - 3, FFormHeight - 3);
+  ExcludeClipRect(Target.Handle(), 3, CaptionHeight + 3, Geometry().FFormWidth - 3,
+                  Geometry().FFormHeight - 3);
   if (Caption.Width() > 0)
     BitBlt(Target.Handle(), 3, 3, Caption.Width(), CaptionHeight, Caption.Canvas().Handle(), 0, 0, SRCCOPY);
   TCanvas Frame;
   const TCanvasHandleScope FrameScope(Frame, Target.Handle());
-  TRect R = Rect(0, 0, FFormWidth, FFormHeight);
+  TRect R = Rect(0, 0, Geometry().FFormWidth, Geometry().FFormHeight);
   DrawBevelFrame(Frame, R, cl3DLight, cl3DDkShadow);
   InflateRect(R, -1, -1);
   DrawBevelFrame(Frame, R, clBtnHighlight, clBtnShadow);
@@ -189,8 +194,8 @@ void TspSkinForm::PaintDefaultCaption(TBitmap& ACaption) {
   const int Height = ACaption.Height();
   Canvas.Brush().SetColor(clBtnFace);
   Canvas.FillRect(Rect(0, 0, Width, Height));
-  const int L = NewDefCaptionRect.Left - 3;
-  const int RGap = Width - NewDefCaptionRect.Right;
+  const int L = Geometry().NewDefCaptionRect.Left - 3;
+  const int RGap = Width - Geometry().NewDefCaptionRect.Right;
   for (int Y = 2; Y <= Height - 4; ++Y) {
     Canvas.Pen().SetColor((Y - 2) % 2 == 0 ? clBtnHighlight : clBtnShadow);
     Canvas.MoveTo(L + 2, Y);

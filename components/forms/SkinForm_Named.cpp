@@ -28,86 +28,86 @@ void SetNamedObjectValue(const TspSkinForm& AForm, const String& AIDName, int AV
 
 }  // namespace
 
-int TspSkinForm::GetIndex(const String& AIDName) const {
+int TspSkinFormObjects::GetIndex(const String& AIDName) const {
   for (size_t I = 0; I < ObjectList.size(); ++I)
     if (ObjectList[I]->IDName == AIDName) return int(I);
   return -1;
 }
 
-void TspSkinForm::UserObjectDraw(const String& AIDName) {
-  if (auto* User = NamedObject<TspUserObject>(*this, AIDName)) DrawSkinObject(User);
+void TspSkinFormObjects::UserObjectDraw(const String& AIDName) {
+  if (auto* User = NamedObject<TspUserObject>(SkinForm, AIDName)) SkinForm.DrawSkinObject(User);
 }
 
-void TspSkinForm::LabelSetText(const String& AIDName, const String& ATextValue) {
-  if (auto* Label = NamedObject<TspSkinLabelObject>(*this, AIDName))
-    Label->SetTextValue(ATextValue, !FInChangeSkinData);
+void TspSkinFormObjects::LabelSetText(const String& AIDName, const String& ATextValue) {
+  if (auto* Label = NamedObject<TspSkinLabelObject>(SkinForm, AIDName))
+    Label->SetTextValue(ATextValue, !SkinForm.FInChangeSkinData);
 }
 
-void TspSkinForm::CaptionSetText(const String& AIDName, const String& AText) {
-  auto* Caption = NamedObject<TspSkinCaptionObject>(*this, AIDName);
+void TspSkinFormObjects::CaptionSetText(const String& AIDName, const String& AText) {
+  auto* Caption = NamedObject<TspSkinCaptionObject>(SkinForm, AIDName);
   if (Caption == nullptr) return;
-  if (FInChangeSkinData)
+  if (SkinForm.FInChangeSkinData)
     Caption->SimpleSetTextValue(AText);
   else
     Caption->SetTextValue(AText);
 }
 
-TSwitchState TspSkinForm::SwitchGetState(const String& AIDName) const {
-  auto* Switch = NamedObject<TspSkinSwitchObject>(*this, AIDName);
+TSwitchState TspSkinFormObjects::SwitchGetState(const String& AIDName) const {
+  auto* Switch = NamedObject<TspSkinSwitchObject>(SkinForm, AIDName);
   return Switch != nullptr ? Switch->State() : swsOff;
 }
 
-void TspSkinForm::SwitchSetState(const String& AIDName, TSwitchState AState) {
-  auto* Switch = NamedObject<TspSkinSwitchObject>(*this, AIDName);
+void TspSkinFormObjects::SwitchSetState(const String& AIDName, TSwitchState AState) {
+  auto* Switch = NamedObject<TspSkinSwitchObject>(SkinForm, AIDName);
   if (Switch == nullptr) return;
-  if (FInChangeSkinData)
+  if (SkinForm.FInChangeSkinData)
     Switch->SimpleSetState(AState);
   else
     Switch->SetState(AState);
 }
 
-bool TspSkinForm::ButtonGetDown(const String& AIDName) const {
-  auto* Button = NamedObject<TspSkinButtonObject>(*this, AIDName);
+bool TspSkinFormObjects::ButtonGetDown(const String& AIDName) const {
+  auto* Button = NamedObject<TspSkinButtonObject>(SkinForm, AIDName);
   return Button != nullptr && Button->FDown;
 }
 
-void TspSkinForm::ButtonSetDown(const String& AIDName, bool ADown) {
-  auto* Button = NamedObject<TspSkinButtonObject>(*this, AIDName);
+void TspSkinFormObjects::ButtonSetDown(const String& AIDName, bool ADown) {
+  auto* Button = NamedObject<TspSkinButtonObject>(SkinForm, AIDName);
   if (Button != nullptr) Button->SetDown(ADown);
 }
 
-void TspSkinForm::SetEnabled(const String& AIDName, bool Value) {
+void TspSkinFormObjects::SetEnabled(const String& AIDName, bool Value) {
   const int Index = GetIndex(AIDName);
   if (Index >= 0) ObjectList[size_t(Index)]->Enabled = Value;
 }
 
-int TspSkinForm::TrackBarGetValue(const String& AIDName) const {
-  auto* TrackBar = NamedObject<TspSkinTrackBarObject>(*this, AIDName);
+int TspSkinFormObjects::TrackBarGetValue(const String& AIDName) const {
+  auto* TrackBar = NamedObject<TspSkinTrackBarObject>(SkinForm, AIDName);
   return TrackBar != nullptr ? TrackBar->Value() : 0;
 }
 
-void TspSkinForm::TrackBarSetValue(const String& AIDName, int AValue) {
-  SetNamedObjectValue<TspSkinTrackBarObject>(*this, AIDName, AValue);
+void TspSkinFormObjects::TrackBarSetValue(const String& AIDName, int AValue) {
+  SetNamedObjectValue<TspSkinTrackBarObject>(SkinForm, AIDName, AValue);
 }
 
-void TspSkinForm::GaugeSetValue(const String& AIDName, int AValue) {
-  SetNamedObjectValue<TspSkinGaugeObject>(*this, AIDName, AValue);
+void TspSkinFormObjects::GaugeSetValue(const String& AIDName, int AValue) {
+  SetNamedObjectValue<TspSkinGaugeObject>(SkinForm, AIDName, AValue);
 }
 
-void TspSkinForm::FrameGaugeSetValue(const String& AIDName, int AValue) {
-  SetNamedObjectValue<TspSkinFrameGaugeObject>(*this, AIDName, AValue);
+void TspSkinFormObjects::FrameGaugeSetValue(const String& AIDName, int AValue) {
+  SetNamedObjectValue<TspSkinFrameGaugeObject>(SkinForm, AIDName, AValue);
 }
 
-int TspSkinForm::FrameRegulatorGetValue(const String& AIDName) const {
-  auto* Regulator = NamedObject<TspSkinFrameRegulatorObject>(*this, AIDName);
+int TspSkinFormObjects::FrameRegulatorGetValue(const String& AIDName) const {
+  auto* Regulator = NamedObject<TspSkinFrameRegulatorObject>(SkinForm, AIDName);
   return Regulator != nullptr ? Regulator->Value() : 0;
 }
 
-void TspSkinForm::FrameRegulatorSetValue(const String& AIDName, int AValue) {
-  SetNamedObjectValue<TspSkinFrameRegulatorObject>(*this, AIDName, AValue);
+void TspSkinFormObjects::FrameRegulatorSetValue(const String& AIDName, int AValue) {
+  SetNamedObjectValue<TspSkinFrameRegulatorObject>(SkinForm, AIDName, AValue);
 }
 
-void TspSkinForm::BitLabelSetText(const String& AIDName, const String& AValue) {
-  if (auto* Label = NamedObject<TspSkinBitLabelObject>(*this, AIDName))
-    Label->SetTextValue(AValue, !FInChangeSkinData);
+void TspSkinFormObjects::BitLabelSetText(const String& AIDName, const String& AValue) {
+  if (auto* Label = NamedObject<TspSkinBitLabelObject>(SkinForm, AIDName))
+    Label->SetTextValue(AValue, !SkinForm.FInChangeSkinData);
 }

@@ -5,19 +5,19 @@
 #include "components/forms/SkinForm.h"
 #include "components/forms/SkinMenus.h"
 
-void TspSkinForm::PopupObjectMenu(TMenuItem* AItem, const TRect& AObjectRect, bool APopupUp) {
+void TspSkinFormObjects::PopupObjectMenu(TMenuItem* AItem, const TRect& AObjectRect, bool APopupUp) {
   if (!AItem || AItem->Count() == 0) return;
   TRect R = AObjectRect;
-  OffsetRect(R, FForm->Left(), FForm->Top());
+  OffsetRect(R, SkinForm.FForm->Left(), SkinForm.FForm->Top());
   if (auto* PopupMenu = dynamic_cast<TspSkinPopupMenu*>(AItem->GetParentMenu())) {
     PopupMenu->PopupFromRect(R, APopupUp);
     return;
   }
-  SkinMenuOpen();
-  SkinMenu().Popup(nullptr, MenuSkin(), 0, R, AItem, APopupUp);
+  SkinForm.Menus().SkinMenuOpen();
+  SkinForm.Menus().SkinMenu().Popup(nullptr, SkinForm.MenuSkin(), 0, R, AItem, APopupUp);
 }
 
-void TspSkinForm::LinkMenu(const String& AIDName, TMenu* AMenu, bool APopupUp) {
+void TspSkinFormObjects::LinkMenu(const String& AIDName, TMenu* AMenu, bool APopupUp) {
   const int Index = GetIndex(AIDName);
   if (Index < 0) return;
   TspActiveSkinObject* Object = ObjectList[Index].get();
@@ -33,12 +33,12 @@ void TspSkinForm::LinkMenu(const String& AIDName, TMenu* AMenu, bool APopupUp) {
     return;
   }
   if (!AMenu) return;
-  AMenu->FreeNotification(this);
+  AMenu->FreeNotification(&SkinForm);
   FLinkedMenus.emplace_back(AMenu, Items);
 }
 
 // A linked menu is being freed: only pointers are compared, the menu is half gone.
-void TspSkinForm::UnlinkMenu(TComponent* AMenu) {
+void TspSkinFormObjects::UnlinkMenu(TComponent* AMenu) {
   for (auto Link = FLinkedMenus.begin(); Link != FLinkedMenus.end();) {
     if (Link->first != AMenu) {
       ++Link;
@@ -58,7 +58,7 @@ void TspSkinForm::UnlinkMenu(TComponent* AMenu) {
 
 // Quick buttons that opened a menu give it back and the walk goes on; the first main-menu
 // item, button or animation that opened one is set back and the walk ends.
-void TspSkinForm::ReleaseMenuObjects() {
+void TspSkinFormObjects::ReleaseMenuObjects() {
   for (const auto& Object : ObjectList) {
     if (auto* Caption = dynamic_cast<TspSkinCaptionObject*>(Object.get());
         Caption && Caption->PopupMenuQuickButton != -1) {

@@ -257,7 +257,7 @@ void TspSkinLabelObject::MouseLeave() {
 
 // ---------------------------------------------------------------- the form's side
 
-void TspSkinForm::DoMorphTimer() {
+void TspSkinFormObjects::DoMorphTimer() {
   bool Stepped = false;
   for (auto& Object : ObjectList)
     if (Object->EnableMorphing() && Object->CanMorphing()) {

@@ -19,12 +19,12 @@ int PlacementCentred(int AStart, int ASpan, int ASize) {
 
 }  // namespace
 
-TRect TspSkinForm::MaximizedBounds() const {
+TRect TspSkinFormStates::MaximizedBounds() const {
   TRect Monitor;
-  GetMonitorArea(PlacementWindowOf(FForm), false, Monitor);
-  if (MaximizeOnFullScreen) return Monitor;
+  GetMonitorArea(PlacementWindowOf(SkinForm.FForm), false, Monitor);
+  if (SkinForm.MaximizeOnFullScreen) return Monitor;
   TRect Area;
-  GetMonitorArea(PlacementWindowOf(FForm), true, Area);
+  GetMonitorArea(PlacementWindowOf(SkinForm.FForm), true, Area);
   // A work area that is the whole primary screen (its panels hidden) keeps a pixel
   // free on every side, so that a panel waiting at the screen's edge can still appear.
   const TRect PrimaryScreen = Rect(0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
@@ -33,46 +33,48 @@ TRect TspSkinForm::MaximizedBounds() const {
   return Area;
 }
 
-TPoint TspSkinForm::GetPositionInMonitor(int AX, int AY, int AW, int AH) const {
-  if (PositionInMonitor == sppDefault) return {AX, AY};
+TPoint TspSkinFormStates::GetPositionInMonitor(int AX, int AY, int AW, int AH) const {
+  if (SkinForm.PositionInMonitor == sppDefault) return {AX, AY};
   TRect Area;
-  GetMonitorArea(PlacementWindowOf(FForm), PositionInMonitor == sppDesktopCenter, Area);
+  GetMonitorArea(PlacementWindowOf(SkinForm.FForm), SkinForm.PositionInMonitor == sppDesktopCenter, Area);
   return {PlacementCentred(Area.Left, Area.Width(), AW), PlacementCentred(Area.Top, Area.Height(), AH)};
 }
 
-void TspSkinForm::ApplyPositionInMonitor() {
-  if (PositionInMonitor == sppDefault) return;
-  const TPoint Place = GetPositionInMonitor(FForm->Left(), FForm->Top(), FForm->Width(), FForm->Height());
-  FForm->SetBounds(Place.X, Place.Y, FForm->Width(), FForm->Height());
+void TspSkinFormStates::ApplyPositionInMonitor() {
+  if (SkinForm.PositionInMonitor == sppDefault) return;
+  const TPoint Place = GetPositionInMonitor(SkinForm.FForm->Left(), SkinForm.FForm->Top(),
+                                            SkinForm.FForm->Width(), SkinForm.FForm->Height());
+  SkinForm.FForm->SetBounds(Place.X, Place.Y, SkinForm.FForm->Width(), SkinForm.FForm->Height());
 }
 
-void TspSkinForm::PlaceOnFirstShow() {
+void TspSkinFormStates::PlaceOnFirstShow() {
   if (!FStartShow) return;
-  if (PositionInMonitor == sppDefault) {
+  if (SkinForm.PositionInMonitor == sppDefault) {
     FStartShow = false;
-  } else if (FWindowState == wsNormal) {
+  } else if (SkinForm.FWindowState == wsNormal) {
     FStartShow = false;
     ApplyPositionInMonitor();
   }
 }
 
-TRect TspSkinForm::LayeredBorderMargins() const {
-  const TspFormLayerBorder& Border = *FBorderLayer;
-  if (!Border.Visible() || !UseLayeredBorder()) return {};
+TRect TspSkinFormStates::LayeredBorderMargins() const {
+  const TspFormLayerBorder& Border = *SkinForm.FBorderLayer;
+  if (!Border.Visible() || !SkinForm.UseLayeredBorder()) return {};
   return Rect(Border.LeftSize, Border.TopSize, Border.RightSize, Border.BottomSize);
 }
 
-void TspSkinForm::Move(int AX, int AY) {
+void TspSkinFormStates::Move(int AX, int AY) {
   const TRect Margins = LayeredBorderMargins();
-  FForm->SetBounds(SaturatedCoordinate(static_cast<long long>(AX) + Margins.Left),
-                   SaturatedCoordinate(static_cast<long long>(AY) + Margins.Top), FForm->Width(),
-                   FForm->Height());
+  SkinForm.FForm->SetBounds(SaturatedCoordinate(static_cast<long long>(AX) + Margins.Left),
+                            SaturatedCoordinate(static_cast<long long>(AY) + Margins.Top),
+                            SkinForm.FForm->Width(), SkinForm.FForm->Height());
 }
 
-void TspSkinForm::SetBounds(int AX, int AY, int AWidth, int AHeight) {
+void TspSkinFormStates::SetBounds(int AX, int AY, int AWidth, int AHeight) {
   const TRect Margins = LayeredBorderMargins();
-  FForm->SetBounds(SaturatedCoordinate(static_cast<long long>(AX) + Margins.Left),
-                   SaturatedCoordinate(static_cast<long long>(AY) + Margins.Top),
-                   SaturatedCoordinate(static_cast<long long>(AWidth) - Margins.Left - Margins.Right),
-                   SaturatedCoordinate(static_cast<long long>(AHeight) - Margins.Top - Margins.Bottom));
+  SkinForm.FForm->SetBounds(
+      SaturatedCoordinate(static_cast<long long>(AX) + Margins.Left),
+      SaturatedCoordinate(static_cast<long long>(AY) + Margins.Top),
+      SaturatedCoordinate(static_cast<long long>(AWidth) - Margins.Left - Margins.Right),
+      SaturatedCoordinate(static_cast<long long>(AHeight) - Margins.Top - Margins.Bottom));
 }

@@ -36,14 +36,14 @@ long long MagneticSnapEdge(long long AStart, long long AOffset, int ATarget, boo
 
 }  // namespace
 
-TRect TspSkinForm::MagneticArea() const {
-  if (FForm->FormStyle() == fsMDIChild) return MDIMagneticArea();
+TRect TspSkinFormStates::MagneticArea() const {
+  if (SkinForm.FForm->FormStyle() == fsMDIChild) return SkinForm.Mdi().MDIMagneticArea();
   TRect Area;
-  GetMonitorArea(FForm->HandleAllocated() ? FForm->Handle() : nullptr, true, Area);
+  GetMonitorArea(SkinForm.FForm->HandleAllocated() ? SkinForm.FForm->Handle() : nullptr, true, Area);
   return Area;
 }
 
-void TspSkinForm::DoMagnetic(int& X, int& Y, int W, int H) {
+void TspSkinFormStates::DoMagnetic(int& X, int& Y, int W, int H) {
   const TRect Area = MagneticArea();
   POINT Cursor;
   GetCursorPos(&Cursor);
@@ -55,20 +55,22 @@ void TspSkinForm::DoMagnetic(int& X, int& Y, int W, int H) {
   long long NewY = static_cast<long long>(Y) - Margins.Top;
   long long Width = static_cast<long long>(W) + Margins.Left + Margins.Right;
   long long Height = static_cast<long long>(H) + Margins.Top + Margins.Bottom;
-  NewX = MagneticSnapEdge(NewX, 0, Area.Left, MagneticNear(NewX, Area.Left, MagneticSize), MagneticSize,
-                          Cursor.X, FOnMouseDownCoord.X, HMagnetized);
-  NewY = MagneticSnapEdge(NewY, 0, Area.Top, MagneticNear(NewY, Area.Top, MagneticSize), MagneticSize,
-                          Cursor.Y, FOnMouseDownCoord.Y, VMagnetized);
-  const bool NearRight = MagneticNear(NewX + Width, Area.Right, MagneticSize);
-  const bool NearBottom = MagneticNear(NewY + Height, Area.Bottom, MagneticSize);
+  NewX = MagneticSnapEdge(NewX, 0, Area.Left, MagneticNear(NewX, Area.Left, SkinForm.MagneticSize),
+                          SkinForm.MagneticSize, Cursor.X, FOnMouseDownCoord.X, HMagnetized);
+  NewY = MagneticSnapEdge(NewY, 0, Area.Top, MagneticNear(NewY, Area.Top, SkinForm.MagneticSize),
+                          SkinForm.MagneticSize, Cursor.Y, FOnMouseDownCoord.Y, VMagnetized);
+  const bool NearRight = MagneticNear(NewX + Width, Area.Right, SkinForm.MagneticSize);
+  const bool NearBottom = MagneticNear(NewY + Height, Area.Bottom, SkinForm.MagneticSize);
   if (NearRight) Width -= Margins.Left;
   if (NearBottom) Height -= Margins.Top;
-  NewX = MagneticSnapEdge(NewX, Width, Area.Right, NearRight, MagneticSize, Cursor.X, FOnMouseDownCoord.X,
-                          HMagnetized2);
-  NewY = MagneticSnapEdge(NewY, Height, Area.Bottom, NearBottom, MagneticSize, Cursor.Y, FOnMouseDownCoord.Y,
-                          VMagnetized2);
+  NewX = MagneticSnapEdge(NewX, Width, Area.Right, NearRight, SkinForm.MagneticSize, Cursor.X,
+                          FOnMouseDownCoord.X, HMagnetized2);
+  NewY = MagneticSnapEdge(NewY, Height, Area.Bottom, NearBottom, SkinForm.MagneticSize, Cursor.Y,
+                          FOnMouseDownCoord.Y, VMagnetized2);
   if (!NearRight) NewX += Margins.Left;
   if (!NearBottom) NewY += Margins.Top;
   X = SaturatedCoordinate(NewX);
   Y = SaturatedCoordinate(NewY);
 }
+
+void TspSkinFormStates::NoteMoveStart() { GetCursorPos(&FOnMouseDownCoord); }

@@ -20,9 +20,9 @@ bool ShortcutsIsAltLetter(const TWMKey& AMsg) {
 
 }  // namespace
 
-void TspSkinForm::FormShortCut(TWMKey& AMsg, bool& AHandled) {
-  if (OnShortCut) {
-    OnShortCut(AMsg, AHandled);
+void TspSkinFormMenus::FormShortCut(TWMKey& AMsg, bool& AHandled) {
+  if (SkinForm.OnShortCut) {
+    SkinForm.OnShortCut(AMsg, AHandled);
     if (AHandled) return;
   }
   if (ShortcutsIsAltSpace(AMsg)) {
@@ -35,9 +35,12 @@ void TspSkinForm::FormShortCut(TWMKey& AMsg, bool& AHandled) {
     FInShortCut = false;
     AHandled = false;
   }
-  TMainMenu* MainMenu = MainMenuBar && MainMenuBar->MainMenu() ? MainMenuBar->MainMenu() : FForm->Menu();
+  TMainMenu* MainMenu = SkinForm.MainMenuBar && SkinForm.MainMenuBar->MainMenu()
+                            ? SkinForm.MainMenuBar->MainMenu()
+                            : SkinForm.FForm->Menu();
   if (!MainMenu) return;
-  if (MainMenuBar && ShortcutsIsAltLetter(AMsg) && MainMenuBar->CheckAccelerator(AMsg.CharCode)) {
+  if (SkinForm.MainMenuBar && ShortcutsIsAltLetter(AMsg) &&
+      SkinForm.MainMenuBar->CheckAccelerator(AMsg.CharCode)) {
     AHandled = true;
     return;
   }
@@ -45,30 +48,30 @@ void TspSkinForm::FormShortCut(TWMKey& AMsg, bool& AHandled) {
   AHandled = FInShortCut;
 }
 
-bool TspSkinForm::TakeMenuKey() {
-  if (InMainMenu) {
+bool TspSkinFormMenus::TakeMenuKey() {
+  if (SkinForm.InMainMenu) {
     LeaveMainMenu();
     return true;
   }
   // An open popup closes first, so that the bar's selection is the only menu state.
   if (FSkinMenu && FSkinMenu->Visible()) FSkinMenu->Hide();
-  if (!MainMenuBar || MainMenuBar->ItemCount() == 0) return false;
-  MainMenuBar->EnterKeyboardMode();
+  if (!SkinForm.MainMenuBar || SkinForm.MainMenuBar->ItemCount() == 0) return false;
+  SkinForm.MainMenuBar->EnterKeyboardMode();
   return true;
 }
 
-void TspSkinForm::PopupSkinMenu(TMenu* AMenu, TPoint APoint) {
+void TspSkinFormMenus::PopupSkinMenu(TMenu* AMenu, TPoint APoint) {
   PopupSkinMenu1(AMenu, Rect(APoint.X, APoint.Y, APoint.X, APoint.Y), false);
 }
 
-void TspSkinForm::PopupSkinMenu1(TMenu* AMenu, const TRect& ARect, bool APopupUp) {
+void TspSkinFormMenus::PopupSkinMenu1(TMenu* AMenu, const TRect& ARect, bool APopupUp) {
   SkinMenuOpen();
-  SkinMenu().Popup(nullptr, MenuSkin(), 0, ARect, AMenu->Items(), APopupUp);
+  SkinMenu().Popup(nullptr, SkinForm.MenuSkin(), 0, ARect, AMenu->Items(), APopupUp);
 }
 
-void TspSkinForm::DoPopupMenu(TPopupMenu* AMenu, int AX, int AY) {
-  if (AMenu->OnPopup) AMenu->OnPopup(this);
+void TspSkinFormMenus::DoPopupMenu(TPopupMenu* AMenu, int AX, int AY) {
+  if (AMenu->OnPopup) AMenu->OnPopup(&SkinForm);
   if (FSkinMenu && FSkinMenu->Visible()) SkinMenuClose();
   SkinMenuOpen();
-  SkinMenu().Popup(nullptr, FSD, 0, Rect(AX, AY, AX, AY), AMenu->Items(), false);
+  SkinMenu().Popup(nullptr, SkinForm.FSD, 0, Rect(AX, AY, AX, AY), AMenu->Items(), false);
 }

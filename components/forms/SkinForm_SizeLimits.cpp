@@ -8,36 +8,39 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/Screen.h"
 
-int TspSkinForm::GetMinWidth() const {
-  if (FSupportNCArea) {
-    if (!FSkinSupport) return MinWidth > 0 ? MinWidth : 130;
-    const int PictureWidth = FSD->FPicture->Width();
-    if (FWindowState == wsMinimized) return FSD->FormMinWidth > 0 ? FSD->FormMinWidth : PictureWidth;
-    if (PictureWidth < MinWidth) return MinWidth;
-    return FSD->FormMinWidth > 0 ? std::max(FSD->FormMinWidth, MinWidth) : PictureWidth;
+int TspSkinFormGeometry::GetMinWidth() const {
+  if (SkinForm.FSupportNCArea) {
+    if (!SkinForm.FSkinSupport) return SkinForm.MinWidth > 0 ? SkinForm.MinWidth : 130;
+    const int PictureWidth = SkinForm.FSD->FPicture->Width();
+    if (SkinForm.FWindowState == wsMinimized)
+      return SkinForm.FSD->FormMinWidth > 0 ? SkinForm.FSD->FormMinWidth : PictureWidth;
+    if (PictureWidth < SkinForm.MinWidth) return SkinForm.MinWidth;
+    return SkinForm.FSD->FormMinWidth > 0 ? std::max(SkinForm.FSD->FormMinWidth, SkinForm.MinWidth)
+                                          : PictureWidth;
   }
-  if (!FSkinSupport) return 0;
-  const int PictureWidth = FSD->FPicture->Width();
-  return MinWidth == 0 ? PictureWidth : std::min(PictureWidth, MinWidth);
+  if (!SkinForm.FSkinSupport) return 0;
+  const int PictureWidth = SkinForm.FSD->FPicture->Width();
+  return SkinForm.MinWidth == 0 ? PictureWidth : std::min(PictureWidth, SkinForm.MinWidth);
 }
 
-int TspSkinForm::GetMinHeight() const {
+int TspSkinFormGeometry::GetMinHeight() const {
   // A rolled-up or skin-minimized form ignores the application's MinHeight: its
   // minimum is the height of its caption strip.
-  const bool UseOwnMinimum = IsFreeForm();
-  if (FSupportNCArea) {
-    if (!FSkinSupport) {
-      const int CaptionStrip = DefaultCaptionHeight() + 6;
-      return CaptionStrip < MinHeight && UseOwnMinimum ? MinHeight : CaptionStrip;
+  const bool UseOwnMinimum = SkinForm.IsFreeForm();
+  if (SkinForm.FSupportNCArea) {
+    if (!SkinForm.FSkinSupport) {
+      const int CaptionStrip = SkinForm.DefaultCaptionHeight() + 6;
+      return CaptionStrip < SkinForm.MinHeight && UseOwnMinimum ? SkinForm.MinHeight : CaptionStrip;
     }
-    if (FSD->FormMinHeight != 0)
-      return FSD->FormMinHeight < MinHeight && UseOwnMinimum ? MinHeight : FSD->FormMinHeight;
-    const int FrameHeight = FSD->FPicture->Height() - RectangleHeight(FSD->ClRect);
-    return FrameHeight < MinHeight && UseOwnMinimum ? MinHeight : FrameHeight;
+    if (SkinForm.FSD->FormMinHeight != 0)
+      return SkinForm.FSD->FormMinHeight < SkinForm.MinHeight && UseOwnMinimum ? SkinForm.MinHeight
+                                                                               : SkinForm.FSD->FormMinHeight;
+    const int FrameHeight = SkinForm.FSD->FPicture->Height() - RectangleHeight(SkinForm.FSD->ClRect);
+    return FrameHeight < SkinForm.MinHeight && UseOwnMinimum ? SkinForm.MinHeight : FrameHeight;
   }
-  if (!FSkinSupport) return 0;
-  const int PictureHeight = FSD->FPicture->Height();
-  return MinHeight == 0 ? PictureHeight : std::min(PictureHeight, MinHeight);
+  if (!SkinForm.FSkinSupport) return 0;
+  const int PictureHeight = SkinForm.FSD->FPicture->Height();
+  return SkinForm.MinHeight == 0 ? PictureHeight : std::min(PictureHeight, SkinForm.MinHeight);
 }
 
 namespace {
@@ -50,25 +53,25 @@ TRect SizeLimitsMonitorArea(TCustomForm* AForm, bool AFullScreen) {
 
 }  // namespace
 
-int TspSkinForm::GetMaxWidth() const {
-  if (MaxWidth != 0) return MaxWidth;
-  return SizeLimitsMonitorArea(FForm, MaximizeOnFullScreen).Width();
+int TspSkinFormGeometry::GetMaxWidth() const {
+  if (SkinForm.MaxWidth != 0) return SkinForm.MaxWidth;
+  return SizeLimitsMonitorArea(SkinForm.FForm, SkinForm.MaximizeOnFullScreen).Width();
 }
 
-int TspSkinForm::GetMaxHeight() const {
-  if (MaxHeight != 0) return MaxHeight;
-  return SizeLimitsMonitorArea(FForm, MaximizeOnFullScreen).Height();
+int TspSkinFormGeometry::GetMaxHeight() const {
+  if (SkinForm.MaxHeight != 0) return SkinForm.MaxHeight;
+  return SizeLimitsMonitorArea(SkinForm.FForm, SkinForm.MaximizeOnFullScreen).Height();
 }
 
-TPoint TspSkinForm::GetMinimizedPlace() const {
-  if (FForm->FormStyle() == fsMDIChild) return GetMDIMinimizedPlace();
+TPoint TspSkinFormGeometry::GetMinimizedPlace() const {
+  if (SkinForm.FForm->FormStyle() == fsMDIChild) return SkinForm.Mdi().GetMDIMinimizedPlace();
   const int W = GetMinWidth();
   const int H = GetMinHeight();
-  const TRect Area = SizeLimitsMonitorArea(FForm, false);
+  const TRect Area = SizeLimitsMonitorArea(SkinForm.FForm, false);
   auto Taken = [&](TPoint APlace) {
     for (int I = 0; I < Screen->CustomFormCount(); ++I) {
       TCustomForm* Other = Screen->CustomForms(I);
-      if (Other == FForm || Other == Application->MainForm() || !Other->Visible()) continue;
+      if (Other == SkinForm.FForm || Other == Application->MainForm() || !Other->Visible()) continue;
       const TspSkinForm* OtherSkin = FindSkinForm(Other);
       if (OtherSkin != nullptr && OtherSkin->WindowState() == wsMinimized && Other->Left() == APlace.X &&
           Other->Top() == APlace.Y)

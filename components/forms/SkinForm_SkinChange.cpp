@@ -12,16 +12,17 @@ void TspSkinForm::SPSkinChange(TMessage& AMessage) {
   if (AMessage.Msg == SP_BEFORECHANGESKINDATA) {
     // An open menu reads the records of its skin: it closes before they change. Its
     // close events may free the component.
-    if (FSkinMenu != nullptr && FSkinMenu->Visible() && FSkinMenu->SkinData == Skin) {
+    if (TspSkinMenu* Open = Menus().ExistingSkinMenu();
+        Open != nullptr && Open->Visible() && Open->SkinData == Skin) {
       const TLiveToken Alive = FLive.Token();
-      FSkinMenu->Hide();
+      Open->Hide();
       if (!Alive) return;
     }
     if (!OwnSkin) return;
     FStopPainting = true;
     FSkinSupport = false;
-    StopObjectTimers();
-    ActiveObject = OldActiveObject = MouseCaptureObject = -1;
+    Objects().StopObjectTimers();
+    Objects().ActiveObject = Objects().OldActiveObject = Objects().MouseCaptureObject = -1;
     ClearObjects();
     ClearAreaLinks();
     BeforeChangeControlsSkinData(Skin, FForm);
@@ -43,7 +44,7 @@ void TspSkinForm::SPChangeSkinnableForm(TMessage& AMessage) {
 
 void TspSkinForm::ChangeSkinData() {
   // The objects are made anew: no hover or press outlives them.
-  ActiveObject = OldActiveObject = MouseCaptureObject = -1;
+  Objects().ActiveObject = Objects().OldActiveObject = Objects().MouseCaptureObject = -1;
   FSkinSupport = HasSkin();
   if (FSupportNCArea)
     ChangeFrameSkinData();
@@ -81,8 +82,8 @@ void TspSkinForm::ChangeFrameSkinData() {
   if ((FRollUpState || FWindowState == wsMinimized) && FForm->Height() != GetMinHeight())
     FForm->SetHeight(GetMinHeight());
   if (FWindowState == wsMinimized && FForm->Width() != GetMinWidth()) FForm->SetWidth(GetMinWidth());
-  FFormWidth = FForm->Width();
-  FFormHeight = FForm->Height();
+  Geometry().FFormWidth = FForm->Width();
+  Geometry().FFormHeight = FForm->Height();
   if (FSkinSupport) UpdateSkinFrame(true);
   FForm->Invalidate();
   UpdateActiveState(FForm->FormStyle() != fsMDIChild || FWindowStateInit != wsMaximized);
@@ -91,7 +92,7 @@ void TspSkinForm::ChangeFrameSkinData() {
     if (ClientWidth > 0) FForm->SetClientWidth(ClientWidth);
     if (ClientHeight > 0) FForm->SetClientHeight(ClientHeight);
   }
-  if (FForm->FormStyle() == fsMDIForm) ChangeMDISkinData();
+  if (FForm->FormStyle() == fsMDIForm) Mdi().ChangeMDISkinData();
 }
 
 void TspSkinForm::ApplyFrameModeObjects() {
@@ -106,8 +107,8 @@ void TspSkinForm::ApplyFrameModeObjects() {
       return !Button || Button->FSkinSupport;
     });
     ClearAreaLinks();
-    FFormWidth = FForm->Width();
-    FFormHeight = FForm->Height();
+    Geometry().FFormWidth = FForm->Width();
+    Geometry().FFormHeight = FForm->Height();
     UpdateFormRegion(true);
   }
   if (!FSkinnableForm)
@@ -134,7 +135,7 @@ void TspSkinForm::EnforceMinimumSize() {
 void TspSkinForm::FitClientToSkin() {
   const int PictureWidth = FSD->FPicture->Width();
   const int PictureHeight = FSD->FPicture->Height();
-  if (!SkinFrameResizable()) {
+  if (!Geometry().SkinFrameResizable()) {
     FForm->SetClientWidth(PictureWidth);
     FForm->SetClientHeight(PictureHeight);
     Sizeable = false;
@@ -147,7 +148,7 @@ void TspSkinForm::FitClientToSkin() {
 
 void TspSkinForm::UpdateClientAreaSkinFrame() {
   if (!FSkinSupport || FRollUpState) return;
-  const bool Resizable = SkinFrameResizable();
+  const bool Resizable = Geometry().SkinFrameResizable();
   const bool PictureSize =
       FForm->ClientWidth() == FSD->FPicture->Width() && FForm->ClientHeight() == FSD->FPicture->Height();
   if (Resizable || PictureSize) UpdateSkinFrame(Resizable);

@@ -51,7 +51,7 @@ void TspSkinForm::LinkControlsToAreas() {
 
 void TspSkinForm::UpdateLinkedControls() {
   if (FAreaList.empty()) return;
-  const bool Resizable = SkinFrameResizable();
+  const bool Resizable = Geometry().SkinFrameResizable();
   // By index over the live list: a handler of a placed control may free a linked one.
   for (size_t I = 0; I < FAreaList.size(); ++I) {
     const TspAreaLink Link = FAreaList[I];

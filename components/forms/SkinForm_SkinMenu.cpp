@@ -18,46 +18,46 @@ void TApplicationMessageHook::Reset() {
   FId = 0;
 }
 
-TspSkinMenu& TspSkinForm::SkinMenu() {
-  if (!FSkinMenu) FSkinMenu = new TspSkinMenu(this, FForm);
+TspSkinMenu& TspSkinFormMenus::SkinMenu() {
+  if (!FSkinMenu) FSkinMenu = new TspSkinMenu(&SkinForm, SkinForm.FForm);
   return *FSkinMenu;
 }
 
-void TspSkinForm::SkinMenuOpen() {
+void TspSkinFormMenus::SkinMenuOpen() {
   HookApplication();
-  if (InMenu) return;
-  InMenu = true;
-  if (OnSkinMenuOpen) OnSkinMenuOpen(this);
+  if (SkinForm.InMenu) return;
+  SkinForm.InMenu = true;
+  if (SkinForm.OnSkinMenuOpen) SkinForm.OnSkinMenuOpen(&SkinForm);
 }
 
-void TspSkinForm::SkinMenuClose() {
-  InMenu = false;
-  ReleaseMenuObjects();
+void TspSkinFormMenus::SkinMenuClose() {
+  SkinForm.InMenu = false;
+  SkinForm.Objects().ReleaseMenuObjects();
   UnhookApplication();
-  if (OnSkinMenuClose) OnSkinMenuClose(this);
-  if (!InMainMenu) return;
-  InMainMenu = false;
-  if (MainMenuBar) MainMenuBar->LeaveKeyboardMode();
-  if (OnMainMenuExit) OnMainMenuExit(this);
+  if (SkinForm.OnSkinMenuClose) SkinForm.OnSkinMenuClose(&SkinForm);
+  if (!SkinForm.InMainMenu) return;
+  SkinForm.InMainMenu = false;
+  if (SkinForm.MainMenuBar) SkinForm.MainMenuBar->LeaveKeyboardMode();
+  if (SkinForm.OnMainMenuExit) SkinForm.OnMainMenuExit(&SkinForm);
 }
 
-void TspSkinForm::LeaveMainMenu() {
-  InMainMenu = false;
+void TspSkinFormMenus::LeaveMainMenu() {
+  SkinForm.InMainMenu = false;
   if (FSkinMenu && FSkinMenu->Visible()) FSkinMenu->Hide();
-  if (MainMenuBar) MainMenuBar->LeaveKeyboardMode();
+  if (SkinForm.MainMenuBar) SkinForm.MainMenuBar->LeaveKeyboardMode();
   UnhookApplication();
-  if (OnMainMenuExit) OnMainMenuExit(this);
+  if (SkinForm.OnMainMenuExit) SkinForm.OnMainMenuExit(&SkinForm);
 }
 
-void TspSkinForm::MainMenuPopupClosed() {
-  InMenu = false;
-  if (MainMenuBar) MainMenuBar->ReleaseDownItem();
-  if (OnSkinMenuClose) OnSkinMenuClose(this);
+void TspSkinFormMenus::MainMenuPopupClosed() {
+  SkinForm.InMenu = false;
+  if (SkinForm.MainMenuBar) SkinForm.MainMenuBar->ReleaseDownItem();
+  if (SkinForm.OnSkinMenuClose) SkinForm.OnSkinMenuClose(&SkinForm);
 }
 
 // While hooked, a key press goes to the open menu and is swallowed; a wheel turn is
 // swallowed; every other message passes.
-void TspSkinForm::HookApplication() {
+void TspSkinFormMenus::HookApplication() {
   if (FMenuKeyHook.IsSet()) return;
   FMenuKeyHook.Set([this](MSG& AMsg, bool& AHandled) {
     if (AMsg.message == WM_KEYDOWN) {
@@ -72,22 +72,24 @@ void TspSkinForm::HookApplication() {
   });
 }
 
-void TspSkinForm::UnhookApplication() { FMenuKeyHook.Reset(); }
+void TspSkinFormMenus::UnhookApplication() { FMenuKeyHook.Reset(); }
 
-void TspSkinForm::MenuKeyDown(WORD AKey) {
+void TspSkinFormMenus::MenuKeyDown(WORD AKey) {
   // An MDI child's menus open through the main form's chain: the keys go there.
-  TspSkinForm* Main = FForm->FormStyle() == fsMDIChild ? FindSkinForm(Application->MainForm()) : nullptr;
-  if (Main && Main != this && (Main->InMenu || (Main->FSkinMenu && Main->FSkinMenu->Visible()))) {
-    Main->MenuKeyDown(AKey);
+  TspSkinForm* Main =
+      SkinForm.FForm->FormStyle() == fsMDIChild ? FindSkinForm(Application->MainForm()) : nullptr;
+  if (Main && Main != &SkinForm &&
+      (Main->InMenu || (Main->Menus().FSkinMenu && Main->Menus().FSkinMenu->Visible()))) {
+    Main->Menus().MenuKeyDown(AKey);
     return;
   }
-  if (InMainMenu && MainMenuBar && MainMenuBarKeyDown(AKey)) return;
+  if (SkinForm.InMainMenu && SkinForm.MainMenuBar && MainMenuBarKeyDown(AKey)) return;
   const std::weak_ptr<char> Alive = FMenuLifeToken;
   if (FSkinMenu && FSkinMenu->Visible() && FSkinMenu->PopupCount() > 0)
     FSkinMenu->PopupWindow(FSkinMenu->PopupCount() - 1).PopupKeyDown(AKey);
   if (Alive.expired()) return;
   if (AKey != VK_ESCAPE || (FSkinMenu && FSkinMenu->PopupCount() > 0)) return;
-  if (InMainMenu)
+  if (SkinForm.InMainMenu)
     MainMenuPopupClosed();
   else
     SkinMenuClose();
@@ -95,25 +97,25 @@ void TspSkinForm::MenuKeyDown(WORD AKey) {
 
 // Main-menu mode: Escape without a popup leaves it, Left and Right move along the bar,
 // Enter and Down press the selected item. Other keys go to the open popup.
-bool TspSkinForm::MainMenuBarKeyDown(WORD AKey) {
-  if (MainMenuBar->CheckAccelerator(AKey)) return true;
+bool TspSkinFormMenus::MainMenuBarKeyDown(WORD AKey) {
+  if (SkinForm.MainMenuBar->CheckAccelerator(AKey)) return true;
   switch (AKey) {
     case VK_ESCAPE:
-      if (InMenu) return false;
+      if (SkinForm.InMenu) return false;
       LeaveMainMenu();
       return true;
     case VK_LEFT:
       // A deeper level open: Left closes it.
       if (FSkinMenu && FSkinMenu->PopupCount() > 1) return false;
-      MainMenuBar->SelectPrevItem();
+      SkinForm.MainMenuBar->SelectPrevItem();
       return true;
     case VK_RIGHT:
       if (!CanMoveRightAlongMainMenuBar()) return false;
-      MainMenuBar->SelectNextItem();
+      SkinForm.MainMenuBar->SelectNextItem();
       return true;
     case VK_RETURN:
     case VK_DOWN:
-      return MainMenuBar->PressSelectedItem();
+      return SkinForm.MainMenuBar->PressSelectedItem();
     default:
       return false;
   }
@@ -121,7 +123,7 @@ bool TspSkinForm::MainMenuBarKeyDown(WORD AKey) {
 
 // Right moves along the bar unless the innermost popup's selected line has sub-items:
 // then Right opens them.
-bool TspSkinForm::CanMoveRightAlongMainMenuBar() const {
+bool TspSkinFormMenus::CanMoveRightAlongMainMenuBar() const {
   if (!FSkinMenu || FSkinMenu->PopupCount() == 0) return true;
   const TspSkinPopupWindow& Window = FSkinMenu->PopupWindow(FSkinMenu->PopupCount() - 1);
   if (Window.ActiveItem < 0 || Window.ActiveItem >= Window.ItemCount()) return true;
@@ -131,11 +133,11 @@ bool TspSkinForm::CanMoveRightAlongMainMenuBar() const {
 
 // The form moved, sized, lost the activation or the focus, or a button went down on
 // it: an open menu closes, and main-menu mode without an open popup ends.
-void TspSkinForm::CheckCloseMenus() {
-  if (InMainMenu && !InMenu)
+void TspSkinFormMenus::CheckCloseMenus() {
+  if (SkinForm.InMainMenu && !SkinForm.InMenu)
     LeaveMainMenu();
   else if (FSkinMenu && FSkinMenu->Visible())
     FSkinMenu->Hide();
-  else if (InMenu)
+  else if (SkinForm.InMenu)
     SkinMenuClose();
 }

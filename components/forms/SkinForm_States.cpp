@@ -13,23 +13,24 @@ void TspSkinForm::Loaded() {
     SetWindowState(FWindowStateInit);
 }
 
-void TspSkinForm::SetWindowState(TWindowState AValue) {
-  FWindowStateInit = AValue;
-  if (ComponentState().Contains(csDesigning) || ComponentState().Contains(csLoading)) return;
+void TspSkinFormStates::SetWindowState(TWindowState AValue) {
+  SkinForm.FWindowStateInit = AValue;
+  if (SkinForm.ComponentState().Contains(csDesigning) || SkinForm.ComponentState().Contains(csLoading))
+    return;
   ApplyWindowState(AValue);
-  FWindowStateInit = FWindowState;
+  SkinForm.FWindowStateInit = SkinForm.FWindowState;
 }
 
-void TspSkinForm::ApplyWindowState(TWindowState AValue) {
-  if (AValue == FWindowState) return;
-  const TWindowState OldState = FWindowState;
+void TspSkinFormStates::ApplyWindowState(TWindowState AValue) {
+  if (AValue == SkinForm.FWindowState) return;
+  const TWindowState OldState = SkinForm.FWindowState;
   // The main form and a form minimized by the window system keep their skinned state.
   const bool MinimizedBySystem =
-      AValue == wsMinimized && (FForm == Application->MainForm() || MinimizeDefault);
-  if (!MinimizedBySystem) FWindowState = AValue;
+      AValue == wsMinimized && (SkinForm.FForm == Application->MainForm() || SkinForm.MinimizeDefault);
+  if (!MinimizedBySystem) SkinForm.FWindowState = AValue;
   switch (AValue) {
     case wsNormal:
-      if (OldState == wsMaximized && FRollUpState && !FRollUpBeforeMaximize) SetRollUpState(false);
+      if (OldState == wsMaximized && SkinForm.FRollUpState && !FRollUpBeforeMaximize) SetRollUpState(false);
       FRollUpBeforeMaximize = false;
       SkinRestore();
       break;
@@ -37,96 +38,99 @@ void TspSkinForm::ApplyWindowState(TWindowState AValue) {
       SkinMinimize();
       break;
     case wsMaximized:
-      FRollUpBeforeMaximize = FRollUpState;
+      FRollUpBeforeMaximize = SkinForm.FRollUpState;
       SkinMaximize();
       break;
   }
 }
 
-void TspSkinForm::SaveNormalBounds() {
-  if (!HasNormalBounds()) OldBoundsRect = FForm->BoundsRect();
+void TspSkinFormStates::SaveNormalBounds() {
+  if (!HasNormalBounds()) OldBoundsRect = SkinForm.FForm->BoundsRect();
 }
 
-void TspSkinForm::ShowStatusBarGrip(bool AShow) {
-  if (FStatusBar != nullptr && FStatusBar->SizeGrip()) FStatusBar->SetShowGrip(AShow);
+void TspSkinFormStates::ShowStatusBarGrip(bool AShow) {
+  if (SkinForm.FStatusBar != nullptr && SkinForm.FStatusBar->SizeGrip())
+    SkinForm.FStatusBar->SetShowGrip(AShow);
 }
 
 void TspSkinForm::SetStatusBar(TspSkinStatusBar* AValue) { ReplaceNotified(FStatusBar, AValue); }
 
-void TspSkinForm::SkinMinimize() {
-  if (FForm == Application->MainForm() || !FSupportNCArea) {
+void TspSkinFormStates::SkinMinimize() {
+  if (SkinForm.FForm == Application->MainForm() || !SkinForm.FSupportNCArea) {
     Application->Minimize();
-  } else if (MinimizeDefault) {
-    FForm->SetWindowState(wsMinimized);
+  } else if (SkinForm.MinimizeDefault) {
+    SkinForm.FForm->SetWindowState(wsMinimized);
   } else {
     SaveNormalBounds();
     // The reached state is wsMinimized by now, so the minimum size is the caption
     // strip's.
-    const TPoint Place = GetMinimizedPlace();
-    if (WearsFullLayeredBorder()) {
+    const TPoint Place = SkinForm.GetMinimizedPlace();
+    if (SkinForm.WearsFullLayeredBorder()) {
       // The collapsed frame's strip stands where a caption strip would.
-      const TspFormLayerBorder& Border = *FBorderLayer;
-      FForm->SetBounds(Place.X + Border.LeftSize,
-                       Place.Y - Border.BottomSize - Border.Data()->RollUpFormHeight + 10, GetMinWidth(),
-                       GetMinHeight());
+      const TspFormLayerBorder& Border = *SkinForm.FBorderLayer;
+      SkinForm.FForm->SetBounds(Place.X + Border.LeftSize,
+                                Place.Y - Border.BottomSize - Border.Data()->RollUpFormHeight + 10,
+                                SkinForm.GetMinWidth(), SkinForm.GetMinHeight());
     } else {
-      FForm->SetBounds(Place.X, Place.Y, GetMinWidth(), GetMinHeight());
+      SkinForm.FForm->SetBounds(Place.X, Place.Y, SkinForm.GetMinWidth(), SkinForm.GetMinHeight());
     }
-    // The other documents leave the maximized state without this one.
-    if (FForm->FormStyle() == fsMDIChild) {
-      SendToMainForm(SP_MDICHILDRESTORED);
-      SendToMainForm(SP_MDIRESTOREALLEXCEPT, reinterpret_cast<WPARAM>(FForm->Handle()));
+    // The other documents leave the maximized state without &SkinForm one.
+    if (SkinForm.FForm->FormStyle() == fsMDIChild) {
+      SkinForm.Mdi().SendToMainForm(SP_MDICHILDRESTORED);
+      SkinForm.Mdi().SendToMainForm(SP_MDIRESTOREALLEXCEPT,
+                                    reinterpret_cast<WPARAM>(SkinForm.FForm->Handle()));
     }
   }
-  if (OnMinimize) OnMinimize(this);
+  if (SkinForm.OnMinimize) SkinForm.OnMinimize(&SkinForm);
 }
 
-void TspSkinForm::SkinMaximize() {
+void TspSkinFormStates::SkinMaximize() {
   SaveNormalBounds();
-  if (FForm->FormStyle() == fsMDIChild) {
-    SkinMaximizeMDIChild();
-  } else if (FullLayeredBorderInForce()) {
+  if (SkinForm.FForm->FormStyle() == fsMDIChild) {
+    SkinForm.Mdi().SkinMaximizeMDIChild();
+  } else if (SkinForm.FullLayeredBorderInForce()) {
     // The full layered border, with its margins, fills the target.
     const TRect Target = MaximizedBounds();
-    const TspFormLayerBorder& Border = *FBorderLayer;
-    FForm->SetBounds(Target.Left + Border.LeftSize, Target.Top + Border.TopSize,
-                     Target.Width() - Border.LeftSize - Border.RightSize,
-                     Target.Height() - Border.TopSize - Border.BottomSize);
+    const TspFormLayerBorder& Border = *SkinForm.FBorderLayer;
+    SkinForm.FForm->SetBounds(Target.Left + Border.LeftSize, Target.Top + Border.TopSize,
+                              Target.Width() - Border.LeftSize - Border.RightSize,
+                              Target.Height() - Border.TopSize - Border.BottomSize);
   } else {
-    FForm->SetBoundsRect(MaximizedBounds());
+    SkinForm.FForm->SetBoundsRect(MaximizedBounds());
   }
   ShowStatusBarGrip(false);
-  if (OnMaximize) OnMaximize(this);
+  if (SkinForm.OnMaximize) SkinForm.OnMaximize(&SkinForm);
 }
 
-void TspSkinForm::SkinRestore() {
+void TspSkinFormStates::SkinRestore() {
   MaxRollUpState = false;
   // Nothing saved (a form never placed by the skin): the form stays where it is.
   if (HasNormalBounds()) {
     const TRect Saved = OldBoundsRect;
     SetZeroRect(OldBoundsRect);
-    if (FSupportNCArea) {
-      const int OldWidth = FForm->Width();
-      const int OldFormHeight = FForm->Height();
+    if (SkinForm.FSupportNCArea) {
+      const int OldWidth = SkinForm.FForm->Width();
+      const int OldFormHeight = SkinForm.FForm->Height();
       TPoint Place = Saved.TopLeft();
       // A form first shown in another state is placed now, as its first show would.
       if (FStartShow) {
         FStartShow = false;
         Place = GetPositionInMonitor(Saved.Left, Saved.Top, Saved.Width(), Saved.Height());
       }
-      FForm->SetBounds(Place.X, Place.Y, Saved.Width(), Saved.Height());
-      if (FForm->Width() == OldWidth && FForm->Height() == OldFormHeight && FForm->HandleAllocated())
-        RefreshFrameSize();
-      FForm->Invalidate();
+      SkinForm.FForm->SetBounds(Place.X, Place.Y, Saved.Width(), Saved.Height());
+      if (SkinForm.FForm->Width() == OldWidth && SkinForm.FForm->Height() == OldFormHeight &&
+          SkinForm.FForm->HandleAllocated())
+        SkinForm.RefreshFrameSize();
+      SkinForm.FForm->Invalidate();
     } else {
-      FForm->SetBoundsRect(Saved);
+      SkinForm.FForm->SetBoundsRect(Saved);
     }
   }
-  // The other documents leave the maximized state with this one.
-  if (FSupportNCArea && FForm->FormStyle() == fsMDIChild) {
-    SendToMainForm(SP_MDICHILDRESTORED);
-    SendToMainForm(SP_MDIRESTOREALL);
+  // The other documents leave the maximized state with &SkinForm one.
+  if (SkinForm.FSupportNCArea && SkinForm.FForm->FormStyle() == fsMDIChild) {
+    SkinForm.Mdi().SendToMainForm(SP_MDICHILDRESTORED);
+    SkinForm.Mdi().SendToMainForm(SP_MDIRESTOREALL);
   }
   ShowStatusBarGrip(true);
-  if (OnRestore) OnRestore(this);
+  if (SkinForm.OnRestore) SkinForm.OnRestore(&SkinForm);
 }

@@ -7,108 +7,110 @@
 #include "components/forms/SkinForm.h"
 #include "platform/win/WindowRegions.h"
 
-void TspSkinForm::SetRollUpState(bool AValue) {
-  if (AValue == FRollUpState) return;
-  if (!FSupportNCArea && !FSkinSupport) return;
-  if (!FBorderIcons.Contains(biRollUp)) return;
-  if (FRollUpState && FWindowState == wsMaximized && !MaxRollUpState) return;
-  if (FWindowState == wsMinimized) return;
-  if (FWindowStateInit == wsMaximized) MaxRollUpState = AValue;
-  FRollUpState = AValue;
-  if (FSupportNCArea) {
+void TspSkinFormStates::SetRollUpState(bool AValue) {
+  if (AValue == SkinForm.FRollUpState) return;
+  if (!SkinForm.FSupportNCArea && !SkinForm.FSkinSupport) return;
+  if (!SkinForm.FBorderIcons.Contains(TspSkinForm::biRollUp)) return;
+  if (SkinForm.FRollUpState && SkinForm.FWindowState == wsMaximized && !MaxRollUpState) return;
+  if (SkinForm.FWindowState == wsMinimized) return;
+  if (SkinForm.FWindowStateInit == wsMaximized) MaxRollUpState = AValue;
+  SkinForm.FRollUpState = AValue;
+  if (SkinForm.FSupportNCArea) {
     RollUpFrame(AValue);
-  } else if (FSD->FRollUpPicture->Empty()) {
+  } else if (SkinForm.FSD->FRollUpPicture->Empty()) {
     // A skin without a roll-up picture has nothing to roll up to.
-    FRollUpState = false;
+    SkinForm.FRollUpState = false;
   } else if (AValue) {
-    OldHeight = FForm->Height();
+    OldHeight = SkinForm.FForm->Height();
     RollUpClientArea();
   } else {
     RollDownClientArea();
   }
-  if (OnChangeRollUpState) OnChangeRollUpState(this);
+  if (SkinForm.OnChangeRollUpState) SkinForm.OnChangeRollUpState(&SkinForm);
 }
 
-void TspSkinForm::RollUpFrame(bool AValue) {
+void TspSkinFormStates::RollUpFrame(bool AValue) {
   if (AValue) {
-    OldHeight = FForm->Height();
+    OldHeight = SkinForm.FForm->Height();
     // Rolled up, the minimum height is the caption strip's.
-    FForm->SetHeight(GetMinHeight());
-  } else if (ClientHeight != 0) {
-    FForm->SetClientHeight(ClientHeight);
+    SkinForm.FForm->SetHeight(SkinForm.GetMinHeight());
+  } else if (SkinForm.ClientHeight != 0) {
+    SkinForm.FForm->SetClientHeight(SkinForm.ClientHeight);
   } else {
-    FForm->SetHeight(OldHeight);
+    SkinForm.FForm->SetHeight(OldHeight);
   }
 }
 
-void TspSkinForm::RollUpClientArea() {
-  TBitmap& RollUp = *FSD->FRollUpPicture;
-  const bool StretchZone = FSD->RollUpLeftPoint.X < FSD->RollUpRightPoint.X;
-  const int DX = StretchZone ? FForm->Width() - RollUp.Width() : 0;
+void TspSkinFormStates::RollUpClientArea() {
+  TBitmap& RollUp = *SkinForm.FSD->FRollUpPicture;
+  const bool StretchZone = SkinForm.FSD->RollUpLeftPoint.X < SkinForm.FSD->RollUpRightPoint.X;
+  const int DX = StretchZone ? SkinForm.FForm->Width() - RollUp.Width() : 0;
   if (StretchZone)
-    for (auto& Object : ObjectList) {
+    for (auto& Object : SkinForm.ObjectList) {
       if (!Object->RollUp) continue;
       TRect R = Object->SkinRect;
-      if (R.Left >= FSD->RollUpRightPoint.X)
+      if (R.Left >= SkinForm.FSD->RollUpRightPoint.X)
         OffsetRect(R, DX, 0);
-      else if (R.Left <= FSD->RollUpLeftPoint.X && R.Right >= FSD->RollUpRightPoint.X)
+      else if (R.Left <= SkinForm.FSD->RollUpLeftPoint.X && R.Right >= SkinForm.FSD->RollUpRightPoint.X)
         R.Right += DX;
       Object->ObjectRect = R;
     }
-  ActiveObject = -1;
-  ResetObjectStates();
-  FMorphTimer->SetEnabled(false);
+  SkinForm.Objects().ActiveObject = -1;
+  SkinForm.ResetObjectStates();
+  SkinForm.Objects().MorphTimer().SetEnabled(false);
   if (VisibleControls.empty())
-    for (int I = 0; I < FForm->ControlCount(); ++I)
-      if (TControl* Control = FForm->Controls(I); Control->Visible()) VisibleControls.push_back(Control);
+    for (int I = 0; I < SkinForm.FForm->ControlCount(); ++I)
+      if (TControl* Control = SkinForm.FForm->Controls(I); Control->Visible())
+        VisibleControls.push_back(Control);
   for (TControl* Control : VisibleControls) Control->SetVisible(false);
   if (StretchZone)
-    FForm->SetHeight(RollUp.Height());
+    SkinForm.FForm->SetHeight(RollUp.Height());
   else
-    FForm->SetBounds(FForm->Left(), FForm->Top(), RollUp.Width(), RollUp.Height());
+    SkinForm.FForm->SetBounds(SkinForm.FForm->Left(), SkinForm.FForm->Top(), RollUp.Width(), RollUp.Height());
   SetRollUpRegion();
-  FForm->Invalidate();
-  FMorphTimer->SetEnabled(true);
+  SkinForm.FForm->Invalidate();
+  SkinForm.Objects().MorphTimer().SetEnabled(true);
 }
 
-void TspSkinForm::SetRollUpRegion() {
-  if (!FForm->HandleAllocated()) return;
-  TBitmap& Mask = *FSD->FRollUpMask;
+void TspSkinFormStates::SetRollUpRegion() {
+  if (!SkinForm.FForm->HandleAllocated()) return;
+  TBitmap& Mask = *SkinForm.FSD->FRollUpMask;
   if (Mask.Empty()) {
-    if (FHasRegion) SetWindowRgn(FForm->Handle(), nullptr, true);
-    FHasRegion = false;
+    if (SkinForm.Geometry().FHasRegion) SetWindowRgn(SkinForm.FForm->Handle(), nullptr, true);
+    SkinForm.Geometry().FHasRegion = false;
     return;
   }
   TBitmap Wide;
   TBitmap* Shape = &Mask;
-  if (FSD->RollUpLeftPoint.X < FSD->RollUpRightPoint.X) {
-    CreateHSkinImage(FSD->RollUpLeftPoint.X, Mask.Width() - FSD->RollUpRightPoint.X, Wide, Mask,
-                     Rect(0, 0, Mask.Width(), Mask.Height()), FForm->Width(), Mask.Height(), false);
+  if (SkinForm.FSD->RollUpLeftPoint.X < SkinForm.FSD->RollUpRightPoint.X) {
+    CreateHSkinImage(SkinForm.FSD->RollUpLeftPoint.X, Mask.Width() - SkinForm.FSD->RollUpRightPoint.X, Wide,
+                     Mask, Rect(0, 0, Mask.Width(), Mask.Height()), SkinForm.FForm->Width(), Mask.Height(),
+                     false);
     Shape = &Wide;
   }
   std::vector<uint8_t> Data;
   GetMaskRegionRects(*Shape, 0, 0, Data);
   // The window owns the region from here on and frees the one it replaces.
-  SetWindowRgn(FForm->Handle(),
+  SetWindowRgn(SkinForm.FForm->Handle(),
                ExtCreateRegion(nullptr, uint32_t(Data.size()), reinterpret_cast<const RGNDATA*>(Data.data())),
                true);
-  FHasRegion = true;
+  SkinForm.Geometry().FHasRegion = true;
 }
 
-void TspSkinForm::RollDownClientArea() {
-  ActiveObject = -1;
-  ResetObjectStates();
-  FMorphTimer->SetEnabled(false);
+void TspSkinFormStates::RollDownClientArea() {
+  SkinForm.Objects().ActiveObject = -1;
+  SkinForm.ResetObjectStates();
+  SkinForm.Objects().MorphTimer().SetEnabled(false);
   // A control freed while the form was rolled up is no longer among the form's.
   for (TControl* Control : VisibleControls)
-    for (int I = 0; I < FForm->ControlCount(); ++I)
-      if (FForm->Controls(I) == Control) Control->SetVisible(true);
+    for (int I = 0; I < SkinForm.FForm->ControlCount(); ++I)
+      if (SkinForm.FForm->Controls(I) == Control) Control->SetVisible(true);
   VisibleControls.clear();
-  if (SkinFrameResizable()) FForm->SetHeight(OldHeight);
-  FitClientToSkin();
+  if (SkinForm.Geometry().SkinFrameResizable()) SkinForm.FForm->SetHeight(OldHeight);
+  SkinForm.FitClientToSkin();
   // The skin's own shape comes back in place of the roll-up picture's.
-  FFormWidth = FForm->Width();
-  FFormHeight = FForm->Height();
-  UpdateSkinFrame(SkinFrameResizable());
-  FMorphTimer->SetEnabled(true);
+  SkinForm.Geometry().FFormWidth = SkinForm.FForm->Width();
+  SkinForm.Geometry().FFormHeight = SkinForm.FForm->Height();
+  SkinForm.UpdateSkinFrame(SkinForm.Geometry().SkinFrameResizable());
+  SkinForm.Objects().MorphTimer().SetEnabled(true);
 }

@@ -41,73 +41,73 @@ bool IsStandardSystemItemName(const String& AName) {
 std::vector<String> TspSkinForm::StandardSystemItemNames(TspBorderIcons AIcons, TWindowState AState,
                                                          bool ARolledUp, bool AMaximizedMDIChild) {
   std::vector<String> Names;
-  if (AIcons.Contains(biMinimize) && AState != wsMinimized) Names.push_back("DSF_MINITEM");
-  if (AIcons.Contains(biMaximize) && AState != wsMaximized) Names.push_back("DSF_MAXITEM");
+  if (AIcons.Contains(TspSkinForm::biMinimize) && AState != wsMinimized) Names.push_back("DSF_MINITEM");
+  if (AIcons.Contains(TspSkinForm::biMaximize) && AState != wsMaximized) Names.push_back("DSF_MAXITEM");
   if (AState != wsNormal || ARolledUp) Names.push_back("DSF_RESTORE");
-  if (AIcons.Contains(biRollUp) && !ARolledUp && AState != wsMinimized && !AMaximizedMDIChild)
+  if (AIcons.Contains(TspSkinForm::biRollUp) && !ARolledUp && AState != wsMinimized && !AMaximizedMDIChild)
     Names.push_back("DSF_ROLLUP");
-  if (AIcons.Contains(biMinimizeToTray)) Names.push_back("DSF_MINTOTRAY");
+  if (AIcons.Contains(TspSkinForm::biMinimizeToTray)) Names.push_back("DSF_MINTOTRAY");
   return Names;
 }
 
-TMenuItem* TspSkinForm::NewStandardSystemItem(const String& AName) {
+TMenuItem* TspSkinFormMenus::NewStandardSystemItem(const String& AName) {
   const TSystemMenuItemText& Text = SystemMenuItemText(AName);
-  auto* Item = new TMenuItem(this);
+  auto* Item = new TMenuItem(&SkinForm);
   Item->SetName(AName);
-  const TspResourceStrData* Strings = FSD ? FSD->ResourceStrData() : nullptr;
+  const TspResourceStrData* Strings = SkinForm.FSD ? SkinForm.FSD->ResourceStrData() : nullptr;
   Item->SetCaption(Strings ? Strings->GetResStr(Text.CaptionKey) : String(Text.BuiltInCaption));
   if (AName == "DSF_CLOSE")
-    Item->SetShortCut(TextToShortCut(FForm->FormStyle() == fsMDIChild ? "Ctrl+F4" : "Alt+F4"));
+    Item->SetShortCut(TextToShortCut(SkinForm.FForm->FormStyle() == fsMDIChild ? "Ctrl+F4" : "Alt+F4"));
   Item->OnClick = [this, AName](TObject*) { RunStandardSystemItem(AName); };
   return Item;
 }
 
-void TspSkinForm::RunStandardSystemItem(const String& AName) {
+void TspSkinFormMenus::RunStandardSystemItem(const String& AName) {
   if (AName == "DSF_MINITEM") {
-    if (AlwaysMinimizeToTray)
+    if (SkinForm.AlwaysMinimizeToTray)
       MinimizeToTray();
     else
-      SetWindowState(wsMinimized);
+      SkinForm.States().SetWindowState(wsMinimized);
   } else if (AName == "DSF_MAXITEM") {
-    SetWindowState(wsMaximized);
+    SkinForm.States().SetWindowState(wsMaximized);
   } else if (AName == "DSF_RESTORE") {
     // A rolled-up form that asked for the normal state comes down; any other comes back
     // to the normal state.
-    if (MaxRollUpState || (FRollUpState && FWindowStateInit == wsNormal))
-      SetRollUpState(false);
+    if (SkinForm.States().MaxRolledUp() || (SkinForm.FRollUpState && SkinForm.FWindowStateInit == wsNormal))
+      SkinForm.States().SetRollUpState(false);
     else
-      SetWindowState(wsNormal);
+      SkinForm.States().SetWindowState(wsNormal);
   } else if (AName == "DSF_ROLLUP") {
-    SetRollUpState(true);
+    SkinForm.States().SetRollUpState(true);
   } else if (AName == "DSF_MINTOTRAY") {
     MinimizeToTray();
   } else if (AName == "DSF_CLOSE") {
-    FForm->Close();
+    SkinForm.FForm->Close();
   }
 }
 
-void TspSkinForm::BuildSystemMenu() {
-  if (!FSysMenu) FSysMenu = new TPopupMenu(this);
+void TspSkinFormMenus::BuildSystemMenu() {
+  if (!FSysMenu) FSysMenu = new TPopupMenu(&SkinForm);
   TMenuItem* Items = FSysMenu->Items();
   while (Items->Count() > 0) delete Items->Items(Items->Count() - 1);
-  const std::vector<String> Names =
-      StandardSystemItemNames(FBorderIcons, FWindowState, FRollUpState, IsMaximizedMDIChild());
+  const std::vector<String> Names = SkinForm.StandardSystemItemNames(
+      SkinForm.FBorderIcons, SkinForm.FWindowState, SkinForm.FRollUpState, SkinForm.IsMaximizedMDIChild());
   for (const String& Name : Names) Items->Add(NewStandardSystemItem(Name));
   if (!Names.empty()) {
-    auto* Separator = new TMenuItem(this);
+    auto* Separator = new TMenuItem(&SkinForm);
     Separator->SetCaption(cLineCaption);
     Items->Add(Separator);
   }
   Items->Add(NewStandardSystemItem("DSF_CLOSE"));
 }
 
-void TspSkinForm::MergeSystemMenu() {
-  if (!UseDefaultSysMenu) return;
-  TMenuItem* Items = FSystemMenu->Items();
+void TspSkinFormMenus::MergeSystemMenu() {
+  if (!SkinForm.UseDefaultSysMenu) return;
+  TMenuItem* Items = SkinForm.FSystemMenu->Items();
   for (int I = Items->Count() - 1; I >= 0; --I)
     if (IsStandardSystemItemName(Items->Items(I)->Name())) delete Items->Items(I);
-  const std::vector<String> Names =
-      StandardSystemItemNames(FBorderIcons, FWindowState, FRollUpState, IsMaximizedMDIChild());
+  const std::vector<String> Names = SkinForm.StandardSystemItemNames(
+      SkinForm.FBorderIcons, SkinForm.FWindowState, SkinForm.FRollUpState, SkinForm.IsMaximizedMDIChild());
   // The merged menu leads with the items in the order minimize, restore, maximize,
   // roll up, to tray.
   for (const char* Name : {"DSF_MINTOTRAY", "DSF_ROLLUP", "DSF_MAXITEM", "DSF_RESTORE", "DSF_MINITEM"})
@@ -116,34 +116,36 @@ void TspSkinForm::MergeSystemMenu() {
   Items->Add(NewStandardSystemItem("DSF_CLOSE"));
 }
 
-TMenuItem* TspSkinForm::GetSystemMenuItems() {
-  if (FSystemMenu) {
+TMenuItem* TspSkinFormMenus::GetSystemMenuItems() {
+  if (SkinForm.FSystemMenu) {
     MergeSystemMenu();
-    return FSystemMenu->Items();
+    return SkinForm.FSystemMenu->Items();
   }
   BuildSystemMenu();
   return FSysMenu->Items();
 }
 
-void TspSkinForm::PopupSystemMenu(int AX, int AY) { PopupSystemMenuFromRect(Rect(AX, AY, AX, AY)); }
+void TspSkinFormMenus::PopupSystemMenu(int AX, int AY) { PopupSystemMenuFromRect(Rect(AX, AY, AX, AY)); }
 
 // An MDI child's menu opens through the main form's component, in its menu skin; the
 // child hears the chain's close, which ends its own menu state.
-void TspSkinForm::PopupSystemMenuFromRect(const TRect& ARect) {
+void TspSkinFormMenus::PopupSystemMenuFromRect(const TRect& ARect) {
   TMenuItem* Items = GetSystemMenuItems();
-  TspSkinForm* Host = FForm->FormStyle() == fsMDIChild ? FindSkinForm(Application->MainForm()) : this;
+  TspSkinForm* Host =
+      SkinForm.FForm->FormStyle() == fsMDIChild ? FindSkinForm(Application->MainForm()) : &SkinForm;
   if (!Host) return;
   SkinMenuOpen();
-  Host->SkinMenu().Popup(Host == this ? nullptr : FForm, Host->MenuSkin(), 0, ARect, Items, false);
+  Host->SkinMenu().Popup(Host == &SkinForm ? nullptr : SkinForm.FForm, Host->MenuSkin(), 0, ARect, Items,
+                         false);
 }
 
-void TspSkinForm::OpenSystemMenuByKey() {
-  if (DisableSystemMenu) return;
-  for (const auto& Object : ObjectList) {
+void TspSkinFormMenus::OpenSystemMenuByKey() {
+  if (SkinForm.DisableSystemMenu) return;
+  for (const auto& Object : SkinForm.ObjectList) {
     auto* Button = dynamic_cast<TspSkinStdButtonObject*>(Object.get());
     if (!Button || !Button->Enabled || Button->Command != cmSysMenu) continue;
     TRect R = Button->ObjectRect;
-    OffsetRect(R, FForm->Left(), FForm->Top());
+    OffsetRect(R, SkinForm.FForm->Left(), SkinForm.FForm->Top());
     PopupSystemMenuFromRect(R);
     return;
   }

@@ -23,31 +23,32 @@ bool TrackingTakesPart(const TspActiveSkinObject& AObject) { return AObject.Enab
 
 void TspSkinForm::SetSkinHint(TspSkinHint* AValue) { ReplaceNotified(FSkinHint, AValue); }
 
-TspActiveSkinObject* TspSkinForm::ObjectAt(int AIndex) const {
+TspActiveSkinObject* TspSkinFormObjects::ObjectAt(int AIndex) const {
   if (AIndex < 0 || AIndex >= int(ObjectList.size())) return nullptr;
   return ObjectList[size_t(AIndex)].get();
 }
 
-bool TspSkinForm::CursorOverForm(TPoint AScreenPoint) const {
-  return FForm->HandleAllocated() && WindowFromPoint(AScreenPoint) == FForm->Handle();
+bool TspSkinFormObjects::CursorOverForm(TPoint AScreenPoint) const {
+  return SkinForm.FForm->HandleAllocated() && WindowFromPoint(AScreenPoint) == SkinForm.FForm->Handle();
 }
 
-TPoint TspSkinForm::ScreenToObjectPoint(TPoint AScreenPoint) const {
-  if (FSupportNCArea) return ScreenToFramePoint(PointToLParam(AScreenPoint));
+TPoint TspSkinFormObjects::ScreenToObjectPoint(TPoint AScreenPoint) const {
+  if (SkinForm.FSupportNCArea) return SkinForm.ScreenToFramePoint(PointToLParam(AScreenPoint));
   POINT Client = AScreenPoint;
-  ScreenToClient(FForm->Handle(), &Client);
+  ScreenToClient(SkinForm.FForm->Handle(), &Client);
   return Client;
 }
 
-bool TspSkinForm::CanHover() const {
+bool TspSkinFormObjects::CanHover() const {
   // A frame-mode form shows no hover while inactive, in a move-or-size loop, as a
   // maximized MDI child or without a frame.
-  if (ObjectList.empty() || FSizeMove || IsMaximizedMDIChild()) return false;
-  if (FSupportNCArea && (!GetFormActive() || FForm->BorderStyle() == bsNone)) return false;
+  if (ObjectList.empty() || SkinForm.FSizeMove || SkinForm.IsMaximizedMDIChild()) return false;
+  if (SkinForm.FSupportNCArea && (!SkinForm.GetFormActive() || SkinForm.FForm->BorderStyle() == bsNone))
+    return false;
   return true;
 }
 
-void TspSkinForm::TestActive(int X, int Y, bool AHover) {
+void TspSkinFormObjects::TestActive(int X, int Y, bool AHover) {
   if (!CanHover()) return;
   OldActiveObject = ActiveObject;
   int Candidate = -1;
@@ -55,7 +56,7 @@ void TspSkinForm::TestActive(int X, int Y, bool AHover) {
     const TspActiveSkinObject& Object = *ObjectList[I];
     const TRect& R = Object.ObjectRect;
     // An object whose mask leaves the point out lets an object behind it take it.
-    if (IsObjectPresent(Object) && TrackingTakesPart(Object) && PtInRect(R, Point(X, Y)) &&
+    if (SkinForm.IsObjectPresent(Object) && TrackingTakesPart(Object) && PtInRect(R, Point(X, Y)) &&
         Object.HitTest(X - R.Left, Y - R.Top))
       Candidate = int(I);
   }
@@ -68,95 +69,101 @@ void TspSkinForm::TestActive(int X, int Y, bool AHover) {
 
   // Objects are looked up again after each handler ran: an event handler may change
   // the skin (which replaces the objects and ends the hover) or free the form.
-  const TLiveToken Alive = FLive.Token();
+  const TLiveToken Alive = SkinForm.FLive.Token();
   if (TspActiveSkinObject* Old = ObjectAt(OldActiveObject); Old && TrackingTakesPart(*Old)) {
     const bool HadHint = !Old->Hint.empty();
     Old->MouseLeave();
     if (!Alive) return;
-    if (ShowObjectHint && FSkinHint != nullptr && HadHint) FSkinHint->HideHint();
+    if (SkinForm.ShowObjectHint && SkinForm.FSkinHint != nullptr && HadHint) SkinForm.FSkinHint->HideHint();
   }
   if (TspActiveSkinObject* New = ObjectAt(ActiveObject); New && TrackingTakesPart(*New)) {
     New->MouseEnter();
     if (!Alive) return;
     // The hint as the entered object has it now (a button may change it on entering).
     const TspActiveSkinObject* Entered = ObjectAt(ActiveObject);
-    if (Entered != nullptr && ShowObjectHint && FSkinHint != nullptr && GetFormActive() &&
-        !Entered->Hint.empty())
-      FSkinHint->ActivateHint2(Entered->Hint);
+    if (Entered != nullptr && SkinForm.ShowObjectHint && SkinForm.FSkinHint != nullptr &&
+        SkinForm.GetFormActive() && !Entered->Hint.empty())
+      SkinForm.FSkinHint->ActivateHint2(Entered->Hint);
   }
 }
 
-void TspSkinForm::UpdateSkinCursor() {
-  if (!FSD) return;
+void TspSkinFormObjects::UpdateSkinCursor() {
+  if (!SkinForm.FSD) return;
   TCursor Cursor = crDefault;
   const TspActiveSkinObject* Hovered = ObjectAt(ActiveObject);
   if (Hovered && Hovered->CursorIndex != -1)
-    Cursor = TCursor(FSD->StartCursorIndex + Hovered->CursorIndex);
-  else if (FSD->CursorIndex != -1)
-    Cursor = TCursor(FSD->StartCursorIndex + FSD->CursorIndex);
-  if (FForm->Cursor() != Cursor) FForm->SetCursor(Cursor);
+    Cursor = TCursor(SkinForm.FSD->StartCursorIndex + Hovered->CursorIndex);
+  else if (SkinForm.FSD->CursorIndex != -1)
+    Cursor = TCursor(SkinForm.FSD->StartCursorIndex + SkinForm.FSD->CursorIndex);
+  if (SkinForm.FForm->Cursor() != Cursor) SkinForm.FForm->SetCursor(Cursor);
 }
 
-void TspSkinForm::StartDragging(int X, int Y) {
+void TspSkinFormObjects::StartDragging(int X, int Y) {
   FIsDragging = true;
   POINT Cursor = Point(X, Y);
-  ClientToScreen(FForm->Handle(), &Cursor);
+  ClientToScreen(SkinForm.FForm->Handle(), &Cursor);
   FOldX = Cursor.X;
   FOldY = Cursor.Y;
 }
 
-void TspSkinForm::StopDragging() { FIsDragging = false; }
+void TspSkinFormObjects::StopDragging() { FIsDragging = false; }
 
-void TspSkinForm::FollowDrag() {
+void TspSkinFormObjects::FollowDrag() {
   POINT Cursor;
   GetCursorPos(&Cursor);
   if (Cursor.X == FOldX && Cursor.Y == FOldY) return;
-  FForm->SetBounds(FForm->Left() + Cursor.X - FOldX, FForm->Top() + Cursor.Y - FOldY, FForm->Width(),
-                   FForm->Height());
+  SkinForm.FForm->SetBounds(SkinForm.FForm->Left() + Cursor.X - FOldX,
+                            SkinForm.FForm->Top() + Cursor.Y - FOldY, SkinForm.FForm->Width(),
+                            SkinForm.FForm->Height());
   FOldX = Cursor.X;
   FOldY = Cursor.Y;
 }
 
-void TspSkinForm::ObjectsMouseDown(TMouseButton Button, int X, int Y) {
-  if (!FSupportNCArea) FIsDragging = false;
+void TspSkinFormObjects::ObjectsMouseDown(TMouseButton Button, int X, int Y) {
+  if (!SkinForm.FSupportNCArea) FIsDragging = false;
   TestActive(X, Y, true);
   TspActiveSkinObject* Hovered = ObjectAt(ActiveObject);
   if (!Hovered) {
-    if (!FSupportNCArea && Button == mbLeft && FWindowState != wsMaximized && DraggAble) StartDragging(X, Y);
+    if (!SkinForm.FSupportNCArea && Button == mbLeft && SkinForm.FWindowState != wsMaximized &&
+        SkinForm.DraggAble)
+      StartDragging(X, Y);
     return;
   }
   // A press on the caption is left to the system's caption handling.
-  if (FSupportNCArea && !TrackingIsCaption(Hovered)) SetCapture(FForm->Handle());
+  if (SkinForm.FSupportNCArea && !TrackingIsCaption(Hovered)) SetCapture(SkinForm.FForm->Handle());
   MouseCaptureObject = ActiveObject;
   Hovered->MouseDown(X, Y, Button);
 }
 
-void TspSkinForm::ObjectsMouseUp(TMouseButton Button, int X, int Y) {
-  if (!FSupportNCArea) StopDragging();
+void TspSkinFormObjects::ObjectsMouseUp(TMouseButton Button, int X, int Y) {
+  if (!SkinForm.FSupportNCArea) StopDragging();
   TspActiveSkinObject* Holder = ObjectAt(MouseCaptureObject);
   // Cleared first: the release may run a command that closes (and frees) the form.
   MouseCaptureObject = -1;
   if (!Holder) return;
-  if (FSupportNCArea && !TrackingIsCaption(Holder)) ReleaseCapture();
+  if (SkinForm.FSupportNCArea && !TrackingIsCaption(Holder)) ReleaseCapture();
   Holder->MouseUp(X, Y, Button);
 }
 
-void TspSkinForm::ObjectsMouseMove(int X, int Y) {
-  if (!FSupportNCArea && FIsDragging) return;
+void TspSkinFormObjects::ObjectsMouseMove(int X, int Y) {
+  if (!SkinForm.FSupportNCArea && FIsDragging) return;
   TspActiveSkinObject* Target = ObjectAt(MouseCaptureObject);
   if (!Target) Target = ObjectAt(ActiveObject);
   if (Target) Target->MouseMove(X, Y);
 }
 
-void TspSkinForm::ObjectsDblClick() {
+void TspSkinFormObjects::ObjectsDblClick() {
   if (TspActiveSkinObject* Hovered = ObjectAt(ActiveObject)) Hovered->DblClick();
 }
 
-LRESULT TspSkinForm::ClientAreaHitTest(TPoint APoint) {
-  if (!Sizeable || FWindowStateInit == wsMaximized || FRollUpState || ActiveObject != -1 || !HasSkin())
+LRESULT TspSkinFormObjects::ClientAreaHitTest(TPoint APoint) {
+  if (!SkinForm.Sizeable || SkinForm.FWindowStateInit == wsMaximized || SkinForm.FRollUpState ||
+      ActiveObject != -1 || !SkinForm.HasSkin())
     return HTCLIENT;
-  if (!RectangleIsEmpty(FSizeGripArea) && PtInRect(FSizeGripArea, APoint)) return HTBOTTOMRIGHT;
-  if (!PointNearSkinEdge(APoint)) return HTCLIENT;
-  const LRESULT Code = SkinCornerOrSide(APoint);
+  if (!RectangleIsEmpty(SkinForm.Geometry().FSizeGripArea) &&
+      PtInRect(SkinForm.Geometry().FSizeGripArea, APoint))
+    return HTBOTTOMRIGHT;
+  if (!SkinForm.Geometry().PointNearSkinEdge(APoint)) return HTCLIENT;
+  const LRESULT Code = SkinForm.Geometry().SkinCornerOrSide(APoint);
   return Code == HTNOWHERE ? HTCLIENT : Code;
 }

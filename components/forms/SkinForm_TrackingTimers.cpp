@@ -6,18 +6,31 @@
 #include "platform/win/Cursors.h"
 #include "platform/win/WindowPos.h"
 
-void TspSkinForm::StopObjectTimers() {
+namespace {
+
+// One morph step of the frame objects.
+constexpr UINT SkinFormMorphIntervalMs = 25;
+
+}  // namespace
+
+TspSkinFormObjects::TspSkinFormObjects(TspSkinForm& ASkinForm)
+    : SkinForm(ASkinForm),
+      FMorphTimer(NewDisabledTimer(&SkinForm, SkinFormMorphIntervalMs, [this] { DoMorphTimer(); })),
+      FAnimateTimer(NewDisabledTimer(&SkinForm, 25, [this] { DoAnimateTimer(); })),
+      FMouseTimer(NewDisabledTimer(&SkinForm, 50, [this] { DoMouseTimer(); })) {}
+
+void TspSkinFormObjects::StopObjectTimers() {
   FMorphTimer->SetEnabled(false);
   FAnimateTimer->SetEnabled(false);
   FMouseTimer->SetEnabled(false);
 }
 
-void TspSkinForm::DoMouseTimer() {
-  if (!FSupportNCArea && !FSkinSupport) return;
+void TspSkinFormObjects::DoMouseTimer() {
+  if (!SkinForm.FSupportNCArea && !SkinForm.FSkinSupport) return;
   POINT Cursor;
   GetCursorPos(&Cursor);
   const TPoint P = ScreenToObjectPoint(Cursor);
-  if (!FSupportNCArea) {
+  if (!SkinForm.FSupportNCArea) {
     if (!FIsDragging) {
       if (CursorOverForm(Cursor)) {
         TestActive(P.X, P.Y, true);
@@ -27,15 +40,15 @@ void TspSkinForm::DoMouseTimer() {
         FMouseTimer->SetEnabled(false);
       }
     }
-    if (UseSkinCursors) UpdateSkinCursor();
+    if (SkinForm.UseSkinCursors) UpdateSkinCursor();
     return;
   }
   if (!CursorOverForm(Cursor)) {
     FMouseTimer->SetEnabled(false);
     TestActive(-1, -1, false);
-  } else if (FSizeMove) {
+  } else if (SkinForm.FSizeMove) {
     FMouseTimer->SetEnabled(false);
-  } else if (!PtInRect(NewClRect, P)) {
+  } else if (!PtInRect(SkinForm.Geometry().NewClRect, P)) {
     TestActive(P.X, P.Y, true);
   } else if (ActiveObject != -1) {
     // Over the client area the timer keeps running.
@@ -43,7 +56,7 @@ void TspSkinForm::DoMouseTimer() {
   }
 }
 
-void TspSkinForm::DoAnimateTimer() {
+void TspSkinFormObjects::DoAnimateTimer() {
   bool Pending = false;
   for (size_t I = 0; I < ObjectList.size(); ++I) {
     auto* Animation = dynamic_cast<TspSkinAnimateObject*>(ObjectList[I].get());

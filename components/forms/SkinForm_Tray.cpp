@@ -8,7 +8,7 @@
 // Holds the form's tray icon and lets go of it when the icon is freed; when the form
 // goes first or takes another icon, the icon keeps neither the form's menu nor a
 // double-click handler that would reach it.
-class TspSkinForm::TTrayIconLink : public TComponent {
+class TspSkinFormMenus::TTrayIconLink : public TComponent {
  public:
   explicit TTrayIconLink(TPopupMenu* ATrayMenu) : TComponent(nullptr), FTrayMenu(ATrayMenu) {}
   ~TTrayIconLink() override { SetIcon(nullptr); }
@@ -35,51 +35,57 @@ class TspSkinForm::TTrayIconLink : public TComponent {
 
 // The tray icon's OnDblClick that the form gives it. A type of its own, so the link
 // can tell it from a handler of the application.
-struct TspSkinForm::TRestoreOnDblClick {
+struct TspSkinFormMenus::TRestoreOnDblClick {
   TspSkinForm* Form;
   void operator()(TObject*) const { Form->RestoreFromTray(); }
 };
 
-TspTrayIcon* TspSkinForm::TrayIcon() const { return FTrayIconLink ? FTrayIconLink->Icon() : nullptr; }
+TspTrayIcon* TspSkinFormMenus::TrayIcon() const { return FTrayIconLink ? FTrayIconLink->Icon() : nullptr; }
 
-void TspSkinForm::SetTrayIcon(TspTrayIcon* AValue) {
+void TspSkinFormMenus::SetTrayIcon(TspTrayIcon* AValue) {
   if (!FTrayIconLink) FTrayIconLink = std::make_shared<TTrayIconLink>(FSysTrayMenu);
   FTrayIconLink->SetIcon(AValue);
   if (!AValue) return;
-  if (!AlwaysShowInTray) AValue->SetIconVisible(false);
+  if (!SkinForm.AlwaysShowInTray) AValue->SetIconVisible(false);
   // An icon that comes with a menu of its own keeps it and gets no double-click handler.
-  if (ComponentState().Contains(csDesigning) || AValue->PopupMenu()) return;
+  if (SkinForm.ComponentState().Contains(csDesigning) || AValue->PopupMenu()) return;
   AValue->SetPopupMenu(FSysTrayMenu);
-  if (!AValue->OnDblClick) AValue->OnDblClick = TRestoreOnDblClick{this};
+  if (!AValue->OnDblClick) AValue->OnDblClick = TRestoreOnDblClick{&SkinForm};
+}
+
+void TspSkinFormMenus::CreateTrayMenu() {
+  FSysTrayMenu = new TspSkinPopupMenu(&SkinForm);
+  FSysTrayMenu->FComponentForm = SkinForm.FForm;
+  FillTrayMenu();
 }
 
 // Restore, a separator and close, with the captions of the skin bound at this moment
 // (or the built-in ones); close carries the system menu's shortcut.
-void TspSkinForm::FillTrayMenu() {
+void TspSkinFormMenus::FillTrayMenu() {
   TMenuItem* Restore = NewStandardSystemItem("DSF_RESTORE");
   Restore->SetName("TRAY_DSF_RESTORE");
   Restore->OnClick = [this](TObject*) { RestoreFromTray(); };
-  auto* Separator = new TMenuItem(this);
+  auto* Separator = new TMenuItem(&SkinForm);
   Separator->SetCaption(cLineCaption);
   TMenuItem* Close = NewStandardSystemItem("DSF_CLOSE");
   Close->SetName("TRAY_DSF_CLOSE");
   for (TMenuItem* Item : {Restore, Separator, Close}) FSysTrayMenu->Items()->Add(Item);
 }
 
-void TspSkinForm::MinimizeToTray() {
+void TspSkinFormMenus::MinimizeToTray() {
   TspTrayIcon* Icon = TrayIcon();
   if (!Icon) return;
   Icon->MinimizeToTray = true;
   Application->Minimize();
-  if (OnMinimizeToTray) OnMinimizeToTray(this);
+  if (SkinForm.OnMinimizeToTray) SkinForm.OnMinimizeToTray(&SkinForm);
 }
 
-void TspSkinForm::RestoreFromTray() {
+void TspSkinFormMenus::RestoreFromTray() {
   TspTrayIcon* Icon = TrayIcon();
   if (!Icon) return;
   Icon->MinimizeToTray = false;
   Icon->ShowMainForm();
   Application->Restore();
-  if (!AlwaysShowInTray) Icon->SetIconVisible(false);
-  if (OnRestoreFromTray) OnRestoreFromTray(this);
+  if (!SkinForm.AlwaysShowInTray) Icon->SetIconVisible(false);
+  if (SkinForm.OnRestoreFromTray) SkinForm.OnRestoreFromTray(&SkinForm);
 }

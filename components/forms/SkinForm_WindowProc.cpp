@@ -19,75 +19,42 @@ bool SkinFormIsBorderHitCode(LRESULT ACode) { return ACode >= HTLEFT && ACode <=
 }  // namespace
 
 void TspSkinForm::FormWindowProc(TMessage& AMessage) {
-  // The cases that finish the message themselves return; the others fall through to
-  // the form's own procedure.
   const TLiveToken Alive = FLive.Token();
-  if (MDIWindowProc(AMessage)) {
+  if (Mdi().MDIWindowProc(AMessage)) {
     if (Alive) FollowMDIChildButtons(AMessage);
     return;
   }
-  const bool Skinnable = FSkinnableForm;
-  if (IsSkinMenuCloseMessage(AMessage.Msg)) CheckCloseMenus();
+  if (IsSkinMenuCloseMessage(AMessage.Msg)) Menus().CheckCloseMenus();
   FollowMDITabsBar(AMessage);
+  // Each handler finishes its message or passes it on to the form's own procedure;
+  // Observe passes it on after its handler.
   switch (AMessage.Msg) {
     case WM_DESTROY:
-      StopObjectTimers();
-      break;
+      return Observe(&TspSkinForm::WMDestroy, AMessage);
     case WM_SIZE:
-      WMSize(AMessage);
-      return;
+      return WMSize(AMessage);
     case WM_ACTIVATE:
-      if (Skinnable) return WMActivate(AMessage);
-      break;
+      return WMActivate(AMessage);
     case WM_SETTEXT:
-      if (Skinnable) {
-        if (!CallOldWindowProc(AMessage)) return;
-        if (FForm->BorderStyle() != bsNone) UpDateFormNC();
-        return;
-      }
-      break;
+      return WMSetText(AMessage);
     case WM_ERASEBKGND:
-      // Never passed on: the skin paints the whole background.
-      if (FForm->FormStyle() != fsMDIForm || FClientInActiveDraw)
-        PaintBackground(reinterpret_cast<HDC>(AMessage.WParam));
-      return;
+      return WMEraseBkgnd(AMessage);
     case WM_SHOWWINDOW:
-      if (AMessage.WParam != 0) {
-        PlaceOnFirstShow();
-        StartFadeIn();
-        // Every show recomputes the frame at the size the form is shown at.
-        if (Skinnable && FSupportNCArea) RefreshFrameSize();
-        if (Skinnable && !FSupportNCArea) UpdateLinkedControls();
-        // A state asked for while loading reaches a client-area form when it shows.
-        if (!FSupportNCArea && FWindowStateInit != FWindowState) SetWindowState(FWindowStateInit);
-      }
-      break;
+      return Observe(&TspSkinForm::WMShowWindow, AMessage);
     case WM_SETCURSOR:
-      if (FSupportNCArea && Skinnable && UseFormCursorInNCArea) WMSetCursor(AMessage);
-      break;
+      return Observe(&TspSkinForm::WMSetCursor, AMessage);
     case WM_GETMINMAXINFO:
-      if (Skinnable) WMGetMinMaxInfo(AMessage);
-      break;
+      return Observe(&TspSkinForm::WMGetMinMaxInfo, AMessage);
     case WM_DISPLAYCHANGE:
-      if (FSupportNCArea && FForm->BorderStyle() != bsNone &&
-          (FForm->Width() > GetMaxWidth() || FForm->Height() > GetMaxHeight()))
-        RefreshFrameSize();
-      break;
+      return Observe(&TspSkinForm::WMDisplayChange, AMessage);
     case WM_NCCALCSIZE:
-      if (Skinnable) return WMNCCalcSize(AMessage);
-      break;
+      return WMNCCalcSize(AMessage);
     case WM_NCHITTEST:
-      if (Skinnable && (FSupportNCArea || FSkinSupport)) return WMNCHitTest(AMessage);
-      break;
+      return WMNCHitTest(AMessage);
     case WM_NCPAINT:
-      if (Skinnable) {
-        PaintFrame(0, false);
-        return;
-      }
-      break;
+      return WMNCPaint(AMessage);
     case WM_NCACTIVATE:
-      if (Skinnable) return WMNCActivate(AMessage);
-      break;
+      return WMNCActivate(AMessage);
     case WM_NCMOUSEMOVE:
       return WMNCMouseMove(AMessage);
     case WM_NCLBUTTONDOWN:
@@ -102,11 +69,9 @@ void TspSkinForm::FormWindowProc(TMessage& AMessage) {
     case WM_NCRBUTTONUP:
       return WMNCButtonUp(AMessage, mbRight);
     case WM_SYSCOMMAND:
-      if (WMSysCommand(AMessage)) return;
-      break;
+      return WMSysCommand(AMessage);
     case WM_TIMER:
-      FadeStep(AMessage);
-      break;
+      return Observe(&TspSkinForm::FadeStep, AMessage);
     case WM_MOUSEMOVE:
       return WMMouseMove(AMessage);
     case WM_LBUTTONDOWN:
@@ -122,55 +87,96 @@ void TspSkinForm::FormWindowProc(TMessage& AMessage) {
     case WM_RBUTTONDBLCLK:
       return WMButtonDblClk(AMessage, mbRight);
     case WM_SIZING:
-      if (FSizeMove && FFullDrag) return WMSizing(AMessage);
-      break;
+      return WMSizing(AMessage);
     case WM_MOVING:
-      if (Skinnable) WMMoving(AMessage);
-      break;
+      return Observe(&TspSkinForm::WMMoving, AMessage);
     case WM_ENTERSIZEMOVE:
-      WMEnterSizeMove(AMessage);
-      break;
+      return Observe(&TspSkinForm::WMEnterSizeMove, AMessage);
     case WM_EXITSIZEMOVE:
-      WMExitSizeMove(AMessage);
-      break;
+      return Observe(&TspSkinForm::WMExitSizeMove, AMessage);
     case SP_BEFORECHANGESKINDATA:
     case SP_CHANGESKINDATA:
-      SPSkinChange(AMessage);
-      break;
+      return Observe(&TspSkinForm::SPSkinChange, AMessage);
     case SP_CHANGERESSTRDATA:
-      UpdateButtonHints();
-      break;
+      return Observe(&TspSkinForm::SPChangeResStrData, AMessage);
     case SP_PAINTINTODC:
-      if (Skinnable) {
-        PaintFrame(reinterpret_cast<HDC>(AMessage.WParam), true);
-        AMessage.Result = PAINTINTODC_RESULT;
-        return;
-      }
-      break;
     case SP_PAINTNCINTODC:
-      if (Skinnable && AMessage.LParam == PAINTNC_MAGIC) {
-        PaintFrame(reinterpret_cast<HDC>(AMessage.WParam), true);
-        AMessage.Result = PAINTNC_MAGIC;
-        return;
-      }
-      break;
+      return SPPaintIntoDC(AMessage);
     case SP_CHANGESKINNABLEFORM:
-      SPChangeSkinnableForm(AMessage);
-      break;
+      return Observe(&TspSkinForm::SPChangeSkinnableForm, AMessage);
     case SP_CLOSESKINMENU:
-      SkinMenuClose();
-      break;
+      return Observe(&TspSkinForm::SPCloseSkinMenu, AMessage);
     case SP_QUERYSKINNABLE:
-      AMessage.Result = Skinnable ? SKINNABLE_RESULT_YES : SKINNABLE_RESULT_NO;
-      return;
+      return SPQuerySkinnable(AMessage);
     default:
-      break;
+      return PassOn(AMessage);
   }
-  // A case above may have run user code that freed the component.
-  if (Alive) (void)CallOldWindowProc(AMessage);
 }
 
-bool TspSkinForm::WMSysCommand(TMessage& AMessage) {
+void TspSkinForm::Observe(void (TspSkinForm::*AHandler)(TMessage&), TMessage& AMessage) {
+  const TLiveToken Alive = FLive.Token();
+  (this->*AHandler)(AMessage);
+  // The handler may have run user code that freed the component.
+  if (Alive) PassOn(AMessage);
+}
+
+void TspSkinForm::WMDestroy(TMessage&) { Objects().StopObjectTimers(); }
+
+void TspSkinForm::WMSetText(TMessage& AMessage) {
+  const bool Skinnable = FSkinnableForm;
+  if (!CallOldWindowProc(AMessage)) return;
+  if (Skinnable && FForm->BorderStyle() != bsNone) UpDateFormNC();
+}
+
+void TspSkinForm::WMEraseBkgnd(TMessage& AMessage) {
+  // Never passed on: the skin paints the whole background.
+  if (FForm->FormStyle() != fsMDIForm || FClientInActiveDraw)
+    PaintBackground(reinterpret_cast<HDC>(AMessage.WParam));
+}
+
+void TspSkinForm::WMShowWindow(TMessage& AMessage) {
+  if (AMessage.WParam == 0) return;
+  States().PlaceOnFirstShow();
+  StartFadeIn();
+  // Every show recomputes the frame at the size the form is shown at.
+  if (FSkinnableForm && FSupportNCArea) RefreshFrameSize();
+  if (FSkinnableForm && !FSupportNCArea) UpdateLinkedControls();
+  // A state asked for while loading reaches a client-area form when it shows.
+  if (!FSupportNCArea && FWindowStateInit != FWindowState) SetWindowState(FWindowStateInit);
+}
+
+void TspSkinForm::WMDisplayChange(TMessage&) {
+  if (FSupportNCArea && FForm->BorderStyle() != bsNone &&
+      (FForm->Width() > GetMaxWidth() || FForm->Height() > GetMaxHeight()))
+    RefreshFrameSize();
+}
+
+void TspSkinForm::WMNCPaint(TMessage& AMessage) {
+  if (!FSkinnableForm) return PassOn(AMessage);
+  PaintFrame(0, false);
+}
+
+void TspSkinForm::SPChangeResStrData(TMessage&) { UpdateButtonHints(); }
+
+void TspSkinForm::SPPaintIntoDC(TMessage& AMessage) {
+  // SP_PAINTNCINTODC carries its magic in lParam and answers with it.
+  const bool NonClient = AMessage.Msg == SP_PAINTNCINTODC;
+  if (!FSkinnableForm || (NonClient && AMessage.LParam != PAINTNC_MAGIC)) return PassOn(AMessage);
+  PaintFrame(reinterpret_cast<HDC>(AMessage.WParam), true);
+  AMessage.Result = NonClient ? PAINTNC_MAGIC : PAINTINTODC_RESULT;
+}
+
+void TspSkinForm::SPCloseSkinMenu(TMessage&) { SkinMenuClose(); }
+
+void TspSkinForm::SPQuerySkinnable(TMessage& AMessage) {
+  AMessage.Result = FSkinnableForm ? SKINNABLE_RESULT_YES : SKINNABLE_RESULT_NO;
+}
+
+void TspSkinForm::WMSysCommand(TMessage& AMessage) {
+  if (!TakeSysCommand(AMessage)) PassOn(AMessage);
+}
+
+bool TspSkinForm::TakeSysCommand(TMessage& AMessage) {
   switch (AMessage.WParam & 0xFFF0) {
     case SC_RESTORE:
       // The window system restores a form the skin did not minimize (the main form,
@@ -178,7 +184,7 @@ bool TspSkinForm::WMSysCommand(TMessage& AMessage) {
       if (OnRestore) OnRestore(this);
       return false;
     case SC_KEYMENU:
-      return TakeMenuKey();
+      return Menus().TakeMenuKey();
     default:
       return false;
   }
@@ -217,15 +223,16 @@ void TspSkinForm::WMSize(TMessage& AMessage) {
   // During a sizing loop WM_SIZING has already computed the frame of this step; the
   // window has taken its size only now.
   if (FSizeMove && FFullDrag) {
-    if (FSupportNCArea) RepaintStretchedBackground();
+    if (FSupportNCArea) Geometry().RepaintStretchedBackground();
     return;
   }
-  FFormWidth = FForm->Width();
-  FFormHeight = FForm->Height();
-  ReleaseMagneticEdges();
+  Geometry().FFormWidth = FForm->Width();
+  Geometry().FFormHeight = FForm->Height();
+  States().ReleaseMagneticEdges();
   if (!FSupportNCArea) return UpdateClientAreaSkinFrame();
   if (FSkinSupport) {
-    if (FSkinnableForm && FFormWidth >= GetMinWidth() && FFormHeight >= GetMinHeight()) UpdateSkinFrame(true);
+    if (FSkinnableForm && Geometry().FFormWidth >= GetMinWidth() && Geometry().FFormHeight >= GetMinHeight())
+      UpdateSkinFrame(true);
   } else {
     UpDateFormNC();
     UpdateFormRegion(true);
@@ -233,10 +240,11 @@ void TspSkinForm::WMSize(TMessage& AMessage) {
 }
 
 void TspSkinForm::WMActivate(TMessage& AMessage) {
+  if (!FSkinnableForm) return PassOn(AMessage);
   if (!CallOldWindowProc(AMessage)) return;
   if (FSupportNCArea) {
     // The hover ends with the activation change.
-    ActiveObject = -1;
+    Objects().ActiveObject = -1;
     ResetObjectStates();
     UpDateFormNC();
   }
@@ -245,6 +253,7 @@ void TspSkinForm::WMActivate(TMessage& AMessage) {
 }
 
 void TspSkinForm::WMSetCursor(TMessage& AMessage) {
+  if (!FSupportNCArea || !FSkinnableForm || !UseFormCursorInNCArea) return;
   // The form's own cursor over caption and objects; the borders keep the sizing
   // cursors.
   const LRESULT Code = static_cast<int16_t>(LOWORD(static_cast<uintptr_t>(AMessage.LParam)));
@@ -254,6 +263,7 @@ void TspSkinForm::WMSetCursor(TMessage& AMessage) {
 }
 
 void TspSkinForm::WMGetMinMaxInfo(TMessage& AMessage) {
+  if (!FSkinnableForm) return;
   auto* Info = reinterpret_cast<MINMAXINFO*>(AMessage.LParam);
   Info->ptMinTrackSize = {GetMinWidth(), GetMinHeight()};
   Info->ptMaxTrackSize = {GetMaxWidth(), GetMaxHeight()};
@@ -261,6 +271,7 @@ void TspSkinForm::WMGetMinMaxInfo(TMessage& AMessage) {
 }
 
 void TspSkinForm::WMNCCalcSize(TMessage& AMessage) {
+  if (!FSkinnableForm) return PassOn(AMessage);
   // Never passed on: the form's whole rectangle is ours to divide.
   if (!FSupportNCArea || FForm->BorderStyle() == bsNone) return;
   // The full layered border draws the whole frame: the window is all client.
@@ -268,8 +279,8 @@ void TspSkinForm::WMNCCalcSize(TMessage& AMessage) {
   auto* Params = reinterpret_cast<NCCALCSIZE_PARAMS*>(AMessage.LParam);
   RECT& R = Params->rgrc[0];
   if (FSkinSupport && !RectangleIsEmpty(FSD->ClRect)) {
-    FFormWidth = R.Right - R.Left;
-    FFormHeight = R.Bottom - R.Top;
+    Geometry().FFormWidth = R.Right - R.Left;
+    Geometry().FFormHeight = R.Bottom - R.Top;
     CalcRects();
     // A client rectangle reaching past the frame picture insets by nothing there,
     // never outwards.
@@ -288,15 +299,16 @@ void TspSkinForm::WMNCCalcSize(TMessage& AMessage) {
 }
 
 void TspSkinForm::WMNCHitTest(TMessage& AMessage) {
-  const TPoint P = ScreenToObjectPoint(LParamToPoint(AMessage.LParam));
+  if (!FSkinnableForm || (!FSupportNCArea && !FSkinSupport)) return PassOn(AMessage);
+  const TPoint P = Objects().ScreenToObjectPoint(LParamToPoint(AMessage.LParam));
   if (!FSupportNCArea) {
     // The first hit test after the cursor came in starts the hover.
-    if (!MouseIn) {
-      MouseIn = true;
-      TestActive(P.X, P.Y, true);
-      FMouseTimer->SetEnabled(true);
+    if (!Objects().MouseIn) {
+      Objects().MouseIn = true;
+      Objects().TestActive(P.X, P.Y, true);
+      Objects().MouseTimer().SetEnabled(true);
     }
-    AMessage.Result = ClientAreaHitTest(P);
+    AMessage.Result = Objects().ClientAreaHitTest(P);
     return;
   }
   // The frame's windows hit-test the full layered border themselves.
@@ -304,11 +316,11 @@ void TspSkinForm::WMNCHitTest(TMessage& AMessage) {
     AMessage.Result = HTCLIENT;
     return;
   }
-  AMessage.Result = FSkinSupport ? SkinFrameHitTest(P) : DefaultFrameHitTest(P);
+  AMessage.Result = FSkinSupport ? Geometry().SkinFrameHitTest(P) : Geometry().DefaultFrameHitTest(P);
   // The pointer reached a frame object: the hover starts and the mouse timer follows it.
-  if (AMessage.Result == HTOBJECT && !FMouseTimer->Enabled()) {
-    TestActive(P.X, P.Y, true);
-    FMouseTimer->SetEnabled(true);
+  if (AMessage.Result == HTOBJECT && !Objects().MouseTimer().Enabled()) {
+    Objects().TestActive(P.X, P.Y, true);
+    Objects().MouseTimer().SetEnabled(true);
   }
 }
 
@@ -322,7 +334,7 @@ void TspSkinForm::WMNCMouseMove(TMessage& AMessage) {
   if (!CallOldWindowProc(AMessage)) return;
   if (!FSupportNCArea || !FSkinnableForm) return;
   const TPoint P = ScreenToFramePoint(AMessage.LParam);
-  ObjectsMouseMove(P.X, P.Y);
+  Objects().ObjectsMouseMove(P.X, P.Y);
 }
 
 void TspSkinForm::WMNCButtonDown(TMessage& AMessage, TMouseButton AButton) {
@@ -334,12 +346,12 @@ void TspSkinForm::WMNCButtonDown(TMessage& AMessage, TMouseButton AButton) {
     return;
   }
   const TPoint P = ScreenToFramePoint(AMessage.LParam);
-  TestActive(P.X, P.Y, true);
-  ObjectsMouseDown(AButton, P.X, P.Y);
+  Objects().TestActive(P.X, P.Y, true);
+  Objects().ObjectsMouseDown(AButton, P.X, P.Y);
   // The caption's press belongs to the system's move handling; a right click on it
   // opens the system menu at the cursor.
   if (AMessage.WParam != HTCAPTION) return;
-  MouseCaptureObject = -1;
+  Objects().MouseCaptureObject = -1;
   if (AMessage.Msg == WM_NCRBUTTONDOWN && !DisableSystemMenu) {
     POINT Cursor{};
     GetCursorPos(&Cursor);
@@ -351,19 +363,19 @@ void TspSkinForm::WMNCButtonUp(TMessage& AMessage, TMouseButton AButton) {
   if (!CallOldWindowProc(AMessage)) return;
   if (!FSupportNCArea || !FSkinnableForm) return;
   const TPoint P = ScreenToFramePoint(AMessage.LParam);
-  ObjectsMouseUp(AButton, P.X, P.Y);
+  Objects().ObjectsMouseUp(AButton, P.X, P.Y);
 }
 
 void TspSkinForm::WMNCLButtonDblClk(TMessage& AMessage) {
   if (!CallOldWindowProc(AMessage)) return;
   if (!FSupportNCArea || !FSkinnableForm) return;
   const TPoint P = ScreenToFramePoint(AMessage.LParam);
-  TestActive(P.X, P.Y, true);
-  ObjectsMouseDown(mbLeft, P.X, P.Y);
-  ObjectsDblClick();
+  Objects().TestActive(P.X, P.Y, true);
+  Objects().ObjectsMouseDown(mbLeft, P.X, P.Y);
+  Objects().ObjectsDblClick();
   if (AMessage.WParam != HTCAPTION) return;
   NCCaptionDblClick();
-  MouseCaptureObject = -1;
+  Objects().MouseCaptureObject = -1;
 }
 
 void TspSkinForm::NCCaptionDblClick() {
@@ -373,7 +385,7 @@ void TspSkinForm::NCCaptionDblClick() {
     if (FWindowStateInit == wsMinimized) return SetWindowState(wsNormal);
     if (FWindowStateInit != wsMaximized && !FRollUpState && FBorderIcons.Contains(biMaximize))
       return SetWindowState(wsMaximized);
-    if (FWindowStateInit == wsMaximized && !MaxRollUpState) return SetWindowState(wsNormal);
+    if (FWindowStateInit == wsMaximized && !MaxRolledUp()) return SetWindowState(wsNormal);
   }
   SetRollUpState(!FRollUpState);
 }
@@ -382,32 +394,32 @@ void TspSkinForm::WMMouseMove(TMessage& AMessage) {
   if (!CallOldWindowProc(AMessage)) return;
   if (FSupportNCArea) return;
   const TPoint P = LParamToPoint(AMessage.LParam);
-  ObjectsMouseMove(P.X, P.Y);
-  if (FIsDragging) FollowDrag();
+  Objects().ObjectsMouseMove(P.X, P.Y);
+  if (Objects().IsDragging()) Objects().FollowDrag();
 }
 
 void TspSkinForm::WMButtonDown(TMessage& AMessage, TMouseButton AButton) {
   if (!CallOldWindowProc(AMessage)) return;
   if (FSupportNCArea) return;
   const TPoint P = LParamToPoint(AMessage.LParam);
-  ObjectsMouseDown(AButton, P.X, P.Y);
+  Objects().ObjectsMouseDown(AButton, P.X, P.Y);
 }
 
 void TspSkinForm::WMButtonUp(TMessage& AMessage, TMouseButton AButton) {
   if (!CallOldWindowProc(AMessage)) return;
   if (!FSupportNCArea) {
     const TPoint P = LParamToPoint(AMessage.LParam);
-    return ObjectsMouseUp(AButton, P.X, P.Y);
+    return Objects().ObjectsMouseUp(AButton, P.X, P.Y);
   }
   // The release of a press the form captured. The hover is brought up to the point of
   // release first, so a release off the object cancels even before the mouse timer
   // has seen the pointer leave.
-  if (MouseCaptureObject == -1) return;
+  if (Objects().MouseCaptureObject == -1) return;
   POINT Release = LParamToPoint(AMessage.LParam);
   ClientToScreen(FForm->Handle(), &Release);
   const TPoint P = ScreenToFramePoint(PointToLParam(Release));
-  TestActive(P.X, P.Y, true);
-  ObjectsMouseUp(AButton, -1, -1);
+  Objects().TestActive(P.X, P.Y, true);
+  Objects().ObjectsMouseUp(AButton, -1, -1);
 }
 
 void TspSkinForm::WMButtonDblClk(TMessage& AMessage, TMouseButton AButton) {
@@ -415,13 +427,14 @@ void TspSkinForm::WMButtonDblClk(TMessage& AMessage, TMouseButton AButton) {
   // Client points are object points only in client-area mode.
   if (FSupportNCArea) return;
   const TPoint P = LParamToPoint(AMessage.LParam);
-  ObjectsMouseDown(AButton, P.X, P.Y);
-  if (AButton == mbLeft) ObjectsDblClick();
+  Objects().ObjectsMouseDown(AButton, P.X, P.Y);
+  if (AButton == mbLeft) Objects().ObjectsDblClick();
 }
 
 void TspSkinForm::WMNCActivate(TMessage& AMessage) {
+  if (!FSkinnableForm) return PassOn(AMessage);
   FFormActive = AMessage.WParam != 0;
-  if (!FFormActive) ActiveObject = -1;
+  if (!FFormActive) Objects().ActiveObject = -1;
   // The form's own procedure is not called, so the platform never draws its caption.
   AMessage.Result = 1;
   if (FForm->BorderStyle() == bsNone) {
@@ -434,26 +447,30 @@ void TspSkinForm::WMNCActivate(TMessage& AMessage) {
 }
 
 void TspSkinForm::WMSizing(TMessage& AMessage) {
+  if (!FSizeMove || !FFullDrag) return PassOn(AMessage);
   FSizing = true;
-  ReleaseMagneticEdges();
+  States().ReleaseMagneticEdges();
   // The form's procedure applies its constraints to the rectangle first.
   if (!CallOldWindowProc(AMessage)) return;
   const auto* R = reinterpret_cast<const RECT*>(AMessage.LParam);
   const int Width = std::max(static_cast<int>(R->Right - R->Left), GetMinWidth());
   const int Height = std::max(static_cast<int>(R->Bottom - R->Top), GetMinHeight());
   if (!FSkinSupport) {
-    FFormWidth = Width;
-    FFormHeight = Height;
+    Geometry().FFormWidth = Width;
+    Geometry().FFormHeight = Height;
     UpdateFormRegion(true);
     return;
   }
-  if (!FSupportNCArea || !FSkinnableForm || (Width == FFormWidth && Height == FFormHeight)) return;
-  FFormWidth = Width;
-  FFormHeight = Height;
+  if (!FSupportNCArea || !FSkinnableForm ||
+      (Width == Geometry().FFormWidth && Height == Geometry().FFormHeight))
+    return;
+  Geometry().FFormWidth = Width;
+  Geometry().FFormHeight = Height;
   UpdateSkinFrame(true);
 }
 
 void TspSkinForm::WMMoving(TMessage& AMessage) {
+  if (!FSkinnableForm) return;
   auto* R = reinterpret_cast<RECT*>(AMessage.LParam);
   // A maximized form stays where it is.
   if (FWindowStateInit == wsMaximized && FForm->FormStyle() != fsMDIChild) {
@@ -467,11 +484,11 @@ void TspSkinForm::WMMoving(TMessage& AMessage) {
 }
 
 void TspSkinForm::WMEnterSizeMove(TMessage&) {
-  GetCursorPos(&FOnMouseDownCoord);
+  States().NoteMoveStart();
   if (!FSupportNCArea || !FSkinnableForm) return;
   ResetObjectStates();
-  FMouseTimer->SetEnabled(false);
-  ActiveObject = MouseCaptureObject = -1;
+  Objects().MouseTimer().SetEnabled(false);
+  Objects().ActiveObject = Objects().MouseCaptureObject = -1;
   FSizeMove = true;
   int FullDrag = 0;
   SystemParametersInfo(SPI_GETDRAGFULLWINDOWS, 0, &FullDrag, 0);
@@ -480,13 +497,13 @@ void TspSkinForm::WMEnterSizeMove(TMessage&) {
 
 void TspSkinForm::WMExitSizeMove(TMessage&) {
   if (!FSupportNCArea || !FSkinnableForm) return;
-  if (FSizing && (FForm->Width() != FFormWidth || FForm->Height() != FFormHeight)) {
-    FFormWidth = FForm->Width();
-    FFormHeight = FForm->Height();
+  if (FSizing && (FForm->Width() != Geometry().FFormWidth || FForm->Height() != Geometry().FFormHeight)) {
+    Geometry().FFormWidth = FForm->Width();
+    Geometry().FFormHeight = FForm->Height();
     UpdateSkinFrame(true);
   }
-  FMouseTimer->SetEnabled(false);
-  ActiveObject = OldActiveObject = MouseCaptureObject = -1;
+  Objects().MouseTimer().SetEnabled(false);
+  Objects().ActiveObject = Objects().OldActiveObject = Objects().MouseCaptureObject = -1;
   FSizeMove = false;
   FSizing = false;
   if (FSkinSupport) UpDateFormNC();

@@ -79,7 +79,7 @@ TEST_F(SkinFormCaptionButtonsTest, SettingTheBorderIconsReappliesTheButtonsAndRe
   EXPECT_FALSE(Button("minbutton").Visible);
   EXPECT_FALSE(Button("rollupbutton").Visible);
   EXPECT_TRUE(Button("closebutton").Visible);
-  EXPECT_EQ(SkinForm->NewDefCaptionRect, Rect(20, 3, 280, 19));
+  EXPECT_EQ(SkinForm->Geometry().NewDefCaptionRect, Rect(20, 3, 280, 19));
   EXPECT_EQ(PresentedPixel(Window, 266, 5), Highlight);
 }
 

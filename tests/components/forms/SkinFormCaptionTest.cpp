@@ -134,8 +134,8 @@ TEST_F(SkinFormCaptionTest, ObjectsComeFromTheRecordsInSkinOrderAndFollowTheForm
   };
   for (const TCase& Case : Cases) {
     SCOPED_TRACE(Case.Width);
-    SkinForm->FFormWidth = Case.Width;
-    SkinForm->FFormHeight = Case.Height;
+    SkinForm->Geometry().FFormWidth = Case.Width;
+    SkinForm->Geometry().FFormHeight = Case.Height;
     SkinForm->CalcRects();
     SkinForm->PlaceSkinObjects();
     EXPECT_EQ(SkinForm->ObjectList[0]->ObjectRect, Case.Caption);

@@ -236,11 +236,11 @@ TEST_F(SkinFormObjectStateTest, ActivationEndsTheHoverAndPressOfTheFrameObjects)
   TspActiveSkinObject& Button = *SkinForm->ObjectList.front();
   Button.FMouseIn = true;
   Button.Active = true;
-  SkinForm->ActiveObject = 0;
+  SkinForm->Objects().ActiveObject = 0;
   SendMessage(SkinForm->Form()->Handle(), WM_ACTIVATE, WA_INACTIVE, 0);
   EXPECT_FALSE(Button.FMouseIn);
   EXPECT_FALSE(Button.Active);
-  EXPECT_EQ(SkinForm->ActiveObject, -1);
+  EXPECT_EQ(SkinForm->Objects().ActiveObject, -1);
 }
 
 }  // namespace

@@ -241,8 +241,8 @@ TEST_F(SkinFormFrameButtonsTest, MainMenuItemsLineUpInTheStripAndTakeTheOpenMenu
   auto& HelpObject = Object<TspSkinMainMenuItem>("HelpItem");
   auto& LongObject = Object<TspSkinMainMenuItem>("LongItem");
   // Each as wide as its caption, one after the other from the strip's start.
-  EXPECT_EQ(FileObject.ObjectRect.Left, SkinForm->NewMainMenuRect.Left);
-  EXPECT_EQ(FileObject.ObjectRect.Top, SkinForm->NewMainMenuRect.Top);
+  EXPECT_EQ(FileObject.ObjectRect.Left, SkinForm->Geometry().NewMainMenuRect.Left);
+  EXPECT_EQ(FileObject.ObjectRect.Top, SkinForm->Geometry().NewMainMenuRect.Top);
   EXPECT_EQ(HelpObject.ObjectRect.Left, FileObject.ObjectRect.Right);
   EXPECT_GT(RectangleWidth(FileObject.ObjectRect), 20 - 12 + 2);
   // The one that does not fit is neither drawn nor hit.
@@ -446,7 +446,7 @@ TEST_F(SkinFormFrameButtonsTest, AClientAreaFormShowsTheSkinsCursors) {
   // Off the form the hover ends and the timer stops.
   Move({20, 20});
   Pass(50);
-  EXPECT_FALSE(Component->MouseIn);
+  EXPECT_FALSE(Component->Objects().MouseIn);
   EXPECT_FALSE(Component->MouseTimer().Enabled());
 }
 

@@ -44,13 +44,13 @@ class SkinFormGeometryTest : public SkinFormTest {
 
 TEST_F(SkinFormGeometryTest, AtThePicturesOwnSizeTheGeometryIsTheSkins) {
   TspSkinForm* SkinForm = NewSkinnedForm(Bounds(50, 50, 100, 100), Skin.get());
-  EXPECT_EQ(SkinForm->NewLTPoint, Skin->LTPoint);
-  EXPECT_EQ(SkinForm->NewRTPoint, Skin->RTPoint);
-  EXPECT_EQ(SkinForm->NewLBPoint, Skin->LBPoint);
-  EXPECT_EQ(SkinForm->NewRBPoint, Skin->RBPoint);
-  EXPECT_EQ(SkinForm->NewClRect, Skin->ClRect);
-  EXPECT_EQ(SkinForm->NewMaskRectArea, Skin->MaskRectArea);
-  EXPECT_EQ(SkinForm->NewCaptionRect, Skin->CaptionRect);
+  EXPECT_EQ(SkinForm->Geometry().NewLTPoint, Skin->LTPoint);
+  EXPECT_EQ(SkinForm->Geometry().NewRTPoint, Skin->RTPoint);
+  EXPECT_EQ(SkinForm->Geometry().NewLBPoint, Skin->LBPoint);
+  EXPECT_EQ(SkinForm->Geometry().NewRBPoint, Skin->RBPoint);
+  EXPECT_EQ(SkinForm->Geometry().NewClRect, Skin->ClRect);
+  EXPECT_EQ(SkinForm->Geometry().NewMaskRectArea, Skin->MaskRectArea);
+  EXPECT_EQ(SkinForm->Geometry().NewCaptionRect, Skin->CaptionRect);
 }
 
 TEST_F(SkinFormGeometryTest, PointsFollowTheSizeBothWays) {
@@ -58,22 +58,22 @@ TEST_F(SkinFormGeometryTest, PointsFollowTheSizeBothWays) {
   Skin->IconRect = Rect(92, 8, 98, 14);
   Skin->MainMenuRect = Rect(10, 26, 90, 29);
   TspSkinForm* SkinForm = NewSkinnedForm(Bounds(50, 50, 300, 150), Skin.get());
-  EXPECT_EQ(SkinForm->NewIconRect, Rect(292, 8, 298, 14));
-  EXPECT_EQ(SkinForm->NewMainMenuRect, Rect(10, 26, 290, 29));
-  EXPECT_EQ(SkinForm->NewRTPoint, (TPoint{290, 30}));
-  EXPECT_EQ(SkinForm->NewLBPoint, (TPoint{10, 140}));
-  EXPECT_EQ(SkinForm->NewRBPoint, (TPoint{290, 140}));
-  EXPECT_EQ(SkinForm->NewClRect, Rect(5, 30, 295, 140));
-  EXPECT_EQ(SkinForm->NewHitTestRBPoint, (TPoint{292, 142}));
-  EXPECT_EQ(SkinForm->NewCaptionRect, Rect(5, 5, 295, 25));
+  EXPECT_EQ(SkinForm->Geometry().NewIconRect, Rect(292, 8, 298, 14));
+  EXPECT_EQ(SkinForm->Geometry().NewMainMenuRect, Rect(10, 26, 290, 29));
+  EXPECT_EQ(SkinForm->Geometry().NewRTPoint, (TPoint{290, 30}));
+  EXPECT_EQ(SkinForm->Geometry().NewLBPoint, (TPoint{10, 140}));
+  EXPECT_EQ(SkinForm->Geometry().NewRBPoint, (TPoint{290, 140}));
+  EXPECT_EQ(SkinForm->Geometry().NewClRect, Rect(5, 30, 295, 140));
+  EXPECT_EQ(SkinForm->Geometry().NewHitTestRBPoint, (TPoint{292, 142}));
+  EXPECT_EQ(SkinForm->Geometry().NewCaptionRect, Rect(5, 5, 295, 25));
   // Smaller than the picture: the points move left and up.
   SkinForm->Form()->SetBounds(50, 50, 80, 70);
   ProcessPendingMessages();
-  SkinForm->FFormWidth = 80;
-  SkinForm->FFormHeight = 70;
+  SkinForm->Geometry().FFormWidth = 80;
+  SkinForm->Geometry().FFormHeight = 70;
   SkinForm->CalcRects();
-  EXPECT_EQ(SkinForm->NewRBPoint, (TPoint{70, 60}));
-  EXPECT_EQ(SkinForm->NewClRect, Rect(5, 30, 75, 60));
+  EXPECT_EQ(SkinForm->Geometry().NewRBPoint, (TPoint{70, 60}));
+  EXPECT_EQ(SkinForm->Geometry().NewClRect, Rect(5, 30, 75, 60));
 }
 
 TEST_F(SkinFormGeometryTest, ButtonsRectLeftOfTheMiddlePutsTheButtonsLeft) {
@@ -87,8 +87,8 @@ TEST_F(SkinFormGeometryTest, ButtonsRectLeftOfTheMiddlePutsTheButtonsLeft) {
   for (const TCase& Case : {TCase{60, 260, false}, TCase{50, 50, false}, TCase{20, 20, true}}) {
     Skin->ButtonsRect = Rect(Case.Left, 8, Case.Left + 30, 20);
     TspSkinForm* SkinForm = NewSkinnedForm(Bounds(50, 50, 300, 150), Skin.get());
-    EXPECT_EQ(SkinForm->NewButtonsRect.Left, Case.MovedLeft) << Case.Left;
-    EXPECT_EQ(SkinForm->ButtonsInLeft, Case.InLeft) << Case.Left;
+    EXPECT_EQ(SkinForm->Geometry().NewButtonsRect.Left, Case.MovedLeft) << Case.Left;
+    EXPECT_EQ(SkinForm->Geometry().ButtonsInLeft, Case.InLeft) << Case.Left;
   }
 }
 
@@ -134,7 +134,7 @@ TEST_F(SkinFormGeometryTest, SizingByTheBorderReshapesTheFormAtEveryStep) {
   InjectPointerRelease({50 + 395, 50 + 235});
   ProcessPendingMessages();
   EXPECT_EQ(Form->BoundsRect(), Bounds(50, 50, 400, 240));
-  EXPECT_EQ(SkinForm->NewClRect, Rect(5, 30, 395, 230));
+  EXPECT_EQ(SkinForm->Geometry().NewClRect, Rect(5, 30, 395, 230));
   EXPECT_EQ(Form->ClientRect(), Rect(0, 0, 390, 200));
   EXPECT_EQ(RegionMismatches(Form), 0);
   // Each step of the loop (WM_SIZING) recomputed the frame at the size it proposed.
@@ -163,7 +163,7 @@ TEST_F(SkinFormGeometryTest, WithoutASkinTheRegionIsTheWholeWindow) {
   EXPECT_EQ(GetRgnBox(Region, &Box), SIMPLEREGION);
   EXPECT_EQ(Box, Rect(0, 0, 300, 200));
   DeleteObject(Region);
-  EXPECT_TRUE(SkinForm->RMTop.Empty());
+  EXPECT_TRUE(SkinForm->Geometry().RMTop.Empty());
 }
 
 }  // namespace

@@ -29,7 +29,7 @@ class SkinFormLayoutTest : public SkinFormPaintTest {
 };
 
 TEST_F(SkinFormLayoutTest, MapSkinRectFollowsTheCornerOrSideARectangleLiesIn) {
-  ASSERT_EQ(SkinForm->NewRBPoint, Point(280, 130));
+  ASSERT_EQ(SkinForm->Geometry().NewRBPoint, Point(280, 130));
   struct TCase {
     const char* Where;
     TRect Skin, Mapped;
@@ -107,10 +107,10 @@ TEST_F(SkinFormCaptionLayoutTest, ButtonsPackFromTheRightInCommandOrder) {
   TspSkinStdButtonObject& Close = AddButton("close", cmClose);
   TspSkinStdButtonObject& Maximize = AddButton("max", cmMaximize);
   TspSkinStdButtonObject& SysMenu = AddButton("sys", cmSysMenu);
-  SkinForm->NewButtonsRect = Rect(400, 4, 500, 24);
-  SkinForm->NewCaptionRect = Rect(30, 4, 400, 24);
-  SkinForm->NewButtonsOffset = 2;
-  SkinForm->NewButtonsInLeft = false;
+  SkinForm->Geometry().NewButtonsRect = Rect(400, 4, 500, 24);
+  SkinForm->Geometry().NewCaptionRect = Rect(30, 4, 400, 24);
+  SkinForm->Geometry().NewButtonsOffset = 2;
+  SkinForm->Geometry().NewButtonsInLeft = false;
   SkinForm->PlaceCaptionButtons();
   EXPECT_EQ(Close.ObjectRect, Rect(484, 4, 500, 18));
   EXPECT_EQ(Maximize.ObjectRect, Rect(466, 4, 482, 18));
@@ -124,10 +124,10 @@ TEST_F(SkinFormCaptionLayoutTest, ButtonsPackFromTheLeftWithTheSystemMenuLastWit
   TspSkinStdButtonObject& Close = AddButton("close", cmClose);
   TspSkinStdButtonObject& SysMenu = AddButton("sys", cmSysMenu);
   TspSkinStdButtonObject& Tray = AddButton("tray", cmMinimizeToTray);
-  SkinForm->NewButtonsRect = TRect();
-  SkinForm->NewCaptionRect = Rect(10, 6, 300, 26);
-  SkinForm->NewButtonsOffset = 3;
-  SkinForm->NewButtonsInLeft = true;
+  SkinForm->Geometry().NewButtonsRect = TRect();
+  SkinForm->Geometry().NewCaptionRect = Rect(10, 6, 300, 26);
+  SkinForm->Geometry().NewButtonsOffset = 3;
+  SkinForm->Geometry().NewButtonsInLeft = true;
   SkinForm->PlaceCaptionButtons();
   EXPECT_EQ(Close.ObjectRect, Rect(10, 6, 26, 20));
   EXPECT_EQ(Tray.ObjectRect, Rect(29, 6, 45, 20));
@@ -140,8 +140,8 @@ TEST_F(SkinFormCaptionLayoutTest, ButtonsOfTheFramePictureAndHiddenOnesKeepTheir
   TspSkinStdButtonObject& Hidden = AddButton("max", cmMaximize);
   Hidden.Visible = false;
   TspSkinStdButtonObject& Minimize = AddButton("min", cmMinimize);
-  SkinForm->NewButtonsRect = Rect(400, 4, 500, 24);
-  SkinForm->NewButtonsOffset = 2;
+  SkinForm->Geometry().NewButtonsRect = Rect(400, 4, 500, 24);
+  SkinForm->Geometry().NewButtonsOffset = 2;
   SkinForm->PlaceSkinObjects();
   // PlaceSkinObjects maps every object first and then packs only the movable ones.
   EXPECT_EQ(InFrame.ObjectRect, Rect(285, 2, 295, 12));
@@ -157,10 +157,10 @@ TEST_F(SkinFormCaptionLayoutTest, PlacingTwiceGivesTheSamePlacesAndTheSizeGripFo
   const TRect First = Close.ObjectRect;
   SkinForm->PlaceSkinObjects();
   EXPECT_EQ(Close.ObjectRect, First);
-  EXPECT_EQ(SkinForm->FSizeGripArea, Rect(282, 134, 298, 149));
+  EXPECT_EQ(SkinForm->Geometry().FSizeGripArea, Rect(282, 134, 298, 149));
   Skin->SizeGripArea = TRect();
   SkinForm->PlaceSkinObjects();
-  EXPECT_TRUE(RectangleIsEmpty(SkinForm->FSizeGripArea));
+  EXPECT_TRUE(RectangleIsEmpty(SkinForm->Geometry().FSizeGripArea));
 }
 
 }  // namespace

@@ -117,10 +117,10 @@ TEST_F(SkinFormNCPaintTest, NothingIsPaintedBelowTheMinimumSizeOrWithoutClientRe
   NewSkinForm(400, 300, Skin.get());
   const int TooNarrow = SkinForm->GetMinWidth() - 1;
   Form->SetWidth(TooNarrow);
-  SkinForm->FFormWidth = TooNarrow;
+  SkinForm->Geometry().FFormWidth = TooNarrow;
   EXPECT_TRUE(Untouched(PaintedSkinFrame(TooNarrow, 300)));
   Form->SetWidth(400);
-  SkinForm->FFormWidth = 400;
+  SkinForm->Geometry().FFormWidth = 400;
   Skin->ClRect = TRect();
   EXPECT_FALSE(SkinForm->CanPaintSkinFrame());
   EXPECT_TRUE(Untouched(PaintedSkinFrame(400, 300)));
@@ -158,7 +158,7 @@ TEST_F(SkinFormNCPaintTest, BrokenSkinGeometryPaintsWithoutHarmAndNeverIntoTheCl
     NewSkinForm(400, 300, Skin.get());
     const TPixelImage Painted = PaintedSkinFrame(400, 300);
     TRect Client;
-    IntersectRect(Client, SkinForm->NewClRect, Rect(0, 0, 400, 300));
+    IntersectRect(Client, SkinForm->Geometry().NewClRect, Rect(0, 0, 400, 300));
     int Touched = 0;
     for (int Y = Client.Top; Y < Client.Bottom; ++Y)
       for (int X = Client.Left; X < Client.Right; ++X) Touched += Painted.Pixel(X, Y) != NCPaintSentinel;
@@ -241,7 +241,7 @@ TEST_F(SkinFormDefaultFrameTest, CaptionButtonsSitAtTheirPlacesWithAllBorderIcon
     EXPECT_TRUE(Object->Visible);
     EXPECT_EQ(Object->ObjectRect, Case.Place);
   }
-  EXPECT_EQ(SkinForm->NewDefCaptionRect, Rect(20, 3, 212, 19));
+  EXPECT_EQ(SkinForm->Geometry().NewDefCaptionRect, Rect(20, 3, 212, 19));
 }
 
 TEST_F(SkinFormDefaultFrameTest, CaptionHasFourteenStripesAroundItsClearedTextAndABevelledBorder) {

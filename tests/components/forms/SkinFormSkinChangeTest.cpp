@@ -25,7 +25,7 @@ TEST_F(SkinFormSkinChangeTest, ASkinLoadedIntoTheBoundSkinDataReframesTheForm) {
   const int FrameWidth = Live.FPicture->Width() - RectangleWidth(Live.ClRect);
   const int FrameHeight = Live.FPicture->Height() - RectangleHeight(Live.ClRect);
   EXPECT_EQ(SkinForm->Form()->ClientRect(), Rect(0, 0, 640 - FrameWidth, 480 - FrameHeight));
-  EXPECT_EQ(SkinForm->NewClRect.Right, Live.ClRect.Right + 640 - Live.FPicture->Width());
+  EXPECT_EQ(SkinForm->Geometry().NewClRect.Right, Live.ClRect.Right + 640 - Live.FPicture->Width());
   EXPECT_TRUE(SkinChangeLeavesRegion(SkinForm->Form()));
 }
 

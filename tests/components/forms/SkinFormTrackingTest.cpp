@@ -85,7 +85,7 @@ TEST_F(SkinFormTrackingTest, AHoveredMorphingButtonShowsItsHotLookAfterExactlyFi
   ASSERT_TRUE(Max.EnableMorphing());
   Move(Centre(Max));
   // The hit test found the button: the hover starts and both timers run.
-  EXPECT_EQ(SkinForm->ActiveObject, IndexOf("maxbutton"));
+  EXPECT_EQ(SkinForm->Objects().ActiveObject, IndexOf("maxbutton"));
   EXPECT_TRUE(SkinForm->MouseTimer().Enabled());
   ASSERT_TRUE(SkinForm->MorphTimer().Enabled());
   for (int Tick = 1; Tick <= 4; ++Tick) {
@@ -111,7 +111,7 @@ TEST_F(SkinFormTrackingTest, PressAndReleaseOnTheCloseButtonClosesTheForm) {
   ProcessPendingMessages();
   // The press is held: the window has the capture and the button shows its down look.
   EXPECT_EQ(GetCapture(), Form->Handle());
-  EXPECT_EQ(SkinForm->MouseCaptureObject, IndexOf("closebutton"));
+  EXPECT_EQ(SkinForm->Objects().MouseCaptureObject, IndexOf("closebutton"));
   EXPECT_TRUE(Close.Down());
   EXPECT_EQ(DifferingPixels(Close, *Close.ActivePicture, Close.DownRect), 0);
   EXPECT_EQ(Closes, 0);
@@ -120,8 +120,8 @@ TEST_F(SkinFormTrackingTest, PressAndReleaseOnTheCloseButtonClosesTheForm) {
   EXPECT_EQ(Closes, 1);
   EXPECT_FALSE(Form->Visible());
   EXPECT_EQ(GetCapture(), nullptr);
-  EXPECT_EQ(SkinForm->MouseCaptureObject, -1);
-  EXPECT_EQ(SkinForm->ActiveObject, -1);
+  EXPECT_EQ(SkinForm->Objects().MouseCaptureObject, -1);
+  EXPECT_EQ(SkinForm->Objects().ActiveObject, -1);
 }
 
 TEST_F(SkinFormTrackingTest, ADoubleClickOnTheSystemMenuButtonClosesTheForm) {
@@ -164,7 +164,7 @@ TEST_F(SkinFormTrackingTest, AReleaseOffThePressedButtonDoesNothing) {
     EXPECT_FALSE(Close.Down());
     EXPECT_FALSE(Close.Active);
     EXPECT_EQ(GetCapture(), nullptr);
-    EXPECT_EQ(SkinForm->MouseCaptureObject, -1);
+    EXPECT_EQ(SkinForm->Objects().MouseCaptureObject, -1);
   }
 }
 
@@ -222,13 +222,13 @@ TEST_F(SkinFormTrackingTest, ThePressedButtonHoldsTheMouseUntilItsRelease) {
   // and the moves go to the window's capture, not to the objects.
   Move(Centre(Min));
   Pass(50);
-  EXPECT_EQ(SkinForm->ActiveObject, -1);
+  EXPECT_EQ(SkinForm->Objects().ActiveObject, -1);
   EXPECT_FALSE(Min.Active);
   EXPECT_TRUE(Moves.empty());
   // Back over the pressed button, the hover returns, and the release runs its command.
   Move(Centre(Max));
   Pass(50);
-  EXPECT_EQ(SkinForm->ActiveObject, IndexOf("maxbutton"));
+  EXPECT_EQ(SkinForm->Objects().ActiveObject, IndexOf("maxbutton"));
   InjectPointerRelease(Centre(Max));
   ProcessPendingMessages();
   EXPECT_EQ(SkinForm->WindowState(), wsMaximized);
@@ -255,7 +255,7 @@ TEST_F(SkinFormTrackingTest, TheHoverEndsWhenThePointerLeavesTheFrame) {
   Move({20, 20});
   Pass(50);
   EXPECT_FALSE(Close.Active);
-  EXPECT_EQ(SkinForm->ActiveObject, -1);
+  EXPECT_EQ(SkinForm->Objects().ActiveObject, -1);
   EXPECT_FALSE(SkinForm->MouseTimer().Enabled());
   EXPECT_EQ(Events, (std::vector<String>{"enter closebutton", "leave closebutton", "enter closebutton",
                                          "leave closebutton"}));
@@ -311,11 +311,11 @@ TEST_F(SkinFormTrackingTest, TheTimersStopWhenTheirObjectsOrTheFormGoAway) {
   Move(Centre(Button("closebutton")));
   InjectPointerPress(Centre(Button("closebutton")));
   ProcessPendingMessages();
-  ASSERT_NE(SkinForm->MouseCaptureObject, -1);
+  ASSERT_NE(SkinForm->Objects().MouseCaptureObject, -1);
   SkinForm->ClearObjects();
   InjectPointerRelease(ClientPoint());
   ProcessPendingMessages();
-  EXPECT_EQ(SkinForm->MouseCaptureObject, -1);
+  EXPECT_EQ(SkinForm->Objects().MouseCaptureObject, -1);
   // The form goes while its timers run: their ticks go with it (the sanitizer build
   // checks that nothing runs on a freed object).
   SkinForm->SetSkinData(Skin.get());
