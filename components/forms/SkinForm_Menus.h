@@ -125,8 +125,6 @@ class TspSkinFormMenus {
   TspSkinForm& SkinForm;
   TspSkinMenu* FSkinMenu = nullptr;
   TApplicationMessageHook FMenuKeyHook;
-  // Expires with the component: a menu command may free it.
-  std::shared_ptr<char> FMenuLifeToken = std::make_shared<char>();
   // The last key was a main-menu shortcut.
   bool FInShortCut = false;
   // The component's own system menu.

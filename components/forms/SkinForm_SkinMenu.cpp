@@ -84,10 +84,11 @@ void TspSkinFormMenus::MenuKeyDown(WORD AKey) {
     return;
   }
   if (SkinForm.InMainMenu && SkinForm.MainMenuBar && MainMenuBarKeyDown(AKey)) return;
-  const std::weak_ptr<char> Alive = FMenuLifeToken;
+  // The open menu's key handler may run a command that frees the component.
+  const TLiveToken Alive = SkinForm.FLive.Token();
   if (FSkinMenu && FSkinMenu->Visible() && FSkinMenu->PopupCount() > 0)
     FSkinMenu->PopupWindow(FSkinMenu->PopupCount() - 1).PopupKeyDown(AKey);
-  if (Alive.expired()) return;
+  if (!Alive) return;
   if (AKey != VK_ESCAPE || (FSkinMenu && FSkinMenu->PopupCount() > 0)) return;
   if (SkinForm.InMainMenu)
     MainMenuPopupClosed();
