@@ -79,6 +79,11 @@ struct TspSkinElementGeometry {
   // draws nothing.
   void ComposeImage(TBitmap& ABitmap, TBitmap* APicture, const TRect& ASource, int AWidth, int AHeight,
                     bool ASkipNinePart) const;
+  // The nine-part geometry with the pieces cut from ASource (a state picture of the
+  // element): the corners grown by the image's size over SkinRect's.
+  TspSkinImageGeometry ImageGeometry(const TRect& ASource) const;
+  // The same with the corners and the client rectangle where FitSize put them.
+  TspSkinImageGeometry FittedImageGeometry(const TRect& ASource) const;
   // A rectangle of the element moved into a control W × H by the part of the element
   // it lies in.
   TRect MapRectToSize(const TRect& ARect, int AWidth, int AHeight) const;
@@ -2253,6 +2258,23 @@ class TspSkinCustomListView : public TCustomListView {
     bool StretchEffect = false, LeftStretch = false, TopStretch = false;
     bool RightStretch = false, BottomStretch = false;
     TspStretchType StretchType = spstFull;
+
+    // The nine-part geometry of the header element drawn from ASource (its normal or
+    // pressed picture).
+    TspSkinImageGeometry ImageGeometry(const TRect& ASource) const {
+      return {.LTPt = LTPt,
+              .RTPt = RTPt,
+              .LBPt = LBPt,
+              .RBPt = RBPt,
+              .ClRect = ClRect,
+              .SkinRect = ASource,
+              .LeftStretch = LeftStretch,
+              .TopStretch = TopStretch,
+              .RightStretch = RightStretch,
+              .BottomStretch = BottomStretch,
+              .StretchEffect = StretchEffect,
+              .StretchType = StretchType};
+    }
   };
 
   void UpdateIconViewBars(bool& AVChanged, bool& AHChanged);

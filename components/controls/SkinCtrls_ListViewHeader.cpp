@@ -164,30 +164,9 @@ void TspSkinCustomListView::DrawHeaderRest(TCanvas& ACanvas, const THeaderSkin& 
   const int Width = R.Width();
   const int Height = R.Height();
   if (ASkin.LBPt != TPoint(0, 0)) {
-    const int DX = Width - ASkin.SkinRect.Width();
-    const int DY = Height - ASkin.SkinRect.Height();
-    const TRect NewClRect(ASkin.ClRect.Left, ASkin.ClRect.Top, ASkin.ClRect.Right + DX,
-                          ASkin.ClRect.Bottom + DY);
-    ComposeSkinImage(Image, *ASkin.Picture,
-                     {.LTPt = ASkin.LTPt,
-                      .RTPt = ASkin.RTPt,
-                      .LBPt = ASkin.LBPt,
-                      .RBPt = ASkin.RBPt,
-                      .ClRect = ASkin.ClRect,
-                      .NewLTPt = ASkin.LTPt,
-                      .NewRTPt = TPoint(ASkin.RTPt.X + DX, ASkin.RTPt.Y),
-                      .NewLBPt = TPoint(ASkin.LBPt.X, ASkin.LBPt.Y + DY),
-                      .NewRBPt = TPoint(ASkin.RBPt.X + DX, ASkin.RBPt.Y + DY),
-                      .NewClRect = NewClRect,
-                      .SkinRect = ASkin.SkinRect,
-                      .LeftStretch = ASkin.LeftStretch,
-                      .TopStretch = ASkin.TopStretch,
-                      .RightStretch = ASkin.RightStretch,
-                      .BottomStretch = ASkin.BottomStretch,
-                      .StretchEffect = ASkin.StretchEffect,
-                      .StretchType = ASkin.StretchType,
-                      .WithoutRight = true},
-                     Width, Height, true);
+    TspSkinImageGeometry Geometry = ASkin.ImageGeometry(ASkin.SkinRect);
+    Geometry.WithoutRight = true;
+    ComposeSkinImage(Image, *ASkin.Picture, Geometry, Width, Height, true);
     ACanvas.Draw(R.Left, R.Top, Image);
     return;
   }
@@ -200,39 +179,16 @@ namespace {
 
 // The section's background from the element: nine parts when the element has its
 // lower corner points, else a three-part strip stretched to the section's height.
-void ComposeHeaderSectionImage(TBitmap& AImage, const TRect& ASource, const TPoint& ALTPt,
-                               const TPoint& ARTPt, const TPoint& ALBPt, const TPoint& ARBPt,
-                               const TRect& AClRect, TBitmap& APicture, int AWidth, int AHeight,
-                               bool AStretchEffect, const bool (&AStretches)[4],
-                               TspStretchType AStretchType) {
-  if (ALBPt != TPoint(0, 0)) {
-    const int DX = AWidth - ASource.Width();
-    const int DY = AHeight - ASource.Height();
-    const TRect NewClRect(AClRect.Left, AClRect.Top, AClRect.Right + DX, AClRect.Bottom + DY);
-    ComposeSkinImage(AImage, APicture,
-                     {.LTPt = ALTPt,
-                      .RTPt = ARTPt,
-                      .LBPt = ALBPt,
-                      .RBPt = ARBPt,
-                      .ClRect = AClRect,
-                      .NewLTPt = ALTPt,
-                      .NewRTPt = TPoint(ARTPt.X + DX, ARTPt.Y),
-                      .NewLBPt = TPoint(ALBPt.X, ALBPt.Y + DY),
-                      .NewRBPt = TPoint(ARBPt.X + DX, ARBPt.Y + DY),
-                      .NewClRect = NewClRect,
-                      .SkinRect = ASource,
-                      .LeftStretch = AStretches[0],
-                      .TopStretch = AStretches[1],
-                      .RightStretch = AStretches[2],
-                      .BottomStretch = AStretches[3],
-                      .StretchEffect = AStretchEffect,
-                      .StretchType = AStretchType},
-                     AWidth, AHeight, true);
+void ComposeHeaderSectionImage(TBitmap& AImage, const TspSkinImageGeometry& AGeometry, TBitmap& APicture,
+                               int AWidth, int AHeight) {
+  if (AGeometry.LBPt != TPoint(0, 0)) {
+    ComposeSkinImage(AImage, APicture, AGeometry, AWidth, AHeight, true);
     return;
   }
+  const TRect& Source = AGeometry.SkinRect;
   TBitmap Strip;
-  CreateHSkinImage(ALTPt.X, ASource.Width() - ARTPt.X, Strip, APicture, ASource, AWidth, ASource.Height(),
-                   AStretchEffect);
+  CreateHSkinImage(AGeometry.LTPt.X, Source.Width() - AGeometry.RTPt.X, Strip, APicture, Source, AWidth,
+                   Source.Height(), AGeometry.StretchEffect);
   AImage.SetSize(AWidth, AHeight);
   AImage.Canvas().StretchDraw(TRect(0, 0, AWidth, AHeight), Strip);
 }
@@ -273,10 +229,8 @@ void TspSkinCustomListView::DrawHeaderSection(TCanvas& ACanvas, const THeaderSki
                    APressed ? BuiltInPressedFill : clBtnFace);
     Surface.Font().SetColor(clBtnText);
   } else {
-    const bool Stretches[4] = {ASkin.LeftStretch, ASkin.TopStretch, ASkin.RightStretch, ASkin.BottomStretch};
-    ComposeHeaderSectionImage(Image, APressed ? ASkin.DownSkinRect : ASkin.SkinRect, ASkin.LTPt, ASkin.RTPt,
-                              ASkin.LBPt, ASkin.RBPt, ASkin.ClRect, *ASkin.Picture, Width, Height,
-                              ASkin.StretchEffect, Stretches, ASkin.StretchType);
+    ComposeHeaderSectionImage(Image, ASkin.ImageGeometry(APressed ? ASkin.DownSkinRect : ASkin.SkinRect),
+                              *ASkin.Picture, Width, Height);
     Surface.Font().SetColor(APressed ? ASkin.DownFontColor : ASkin.FontColor);
   }
   Surface.Brush().SetStyle(bsClear);

@@ -153,25 +153,11 @@ void TspSkinForm::ComposeClientAreaImage(TBitmap& AImage) {
     AImage.Assign(Picture);
     return;
   }
-  ComposeSkinImage(AImage, Picture,
-                   {.LTPt = FSD->LTPoint,
-                    .RTPt = FSD->RTPoint,
-                    .LBPt = FSD->LBPoint,
-                    .RBPt = FSD->RBPoint,
-                    .ClRect = FSD->ClRect,
-                    .NewLTPt = NewLTPoint,
-                    .NewRTPt = NewRTPoint,
-                    .NewLBPt = NewLBPoint,
-                    .NewRBPt = NewRBPoint,
-                    .NewClRect = NewClRect,
-                    .SkinRect = Rect(0, 0, Picture.Width(), Picture.Height()),
-                    .LeftStretch = FSD->LeftStretch,
-                    .TopStretch = FSD->TopStretch,
-                    .RightStretch = FSD->RightStretch,
-                    .BottomStretch = FSD->BottomStretch,
-                    .StretchEffect = FSD->StretchEffect,
-                    .StretchType = FSD->StretchType},
-                   FFormWidth, FFormHeight, true);
+  ComposeSkinImage(
+      AImage, Picture,
+      SkinImageGeometry(*FSD, FSD->ClRect, Rect(0, 0, Picture.Width(), Picture.Height()),
+                        TspSkinImageTargets{NewLTPoint, NewRTPoint, NewLBPoint, NewRBPoint, NewClRect}),
+      FFormWidth, FFormHeight, true);
 }
 
 void TspSkinForm::DrawSizeGrip(TCanvas& ACanvas) {
