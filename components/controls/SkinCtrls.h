@@ -2252,29 +2252,10 @@ class TspSkinCustomListView : public TCustomListView {
   // The header element's values, or none.
   struct THeaderSkin {
     TBitmap* Picture = nullptr;
-    TPoint LTPt, RTPt, LBPt, RBPt;
-    TRect SkinRect, DownSkinRect, ClRect;
+    // The element's corners, client rectangle, picture rectangle and stretch flags.
+    TspSkinImageGeometry Geometry;
+    TRect DownSkinRect;
     TColor FontColor = clBtnText, DownFontColor = clBtnText;
-    bool StretchEffect = false, LeftStretch = false, TopStretch = false;
-    bool RightStretch = false, BottomStretch = false;
-    TspStretchType StretchType = spstFull;
-
-    // The nine-part geometry of the header element drawn from ASource (its normal or
-    // pressed picture).
-    TspSkinImageGeometry ImageGeometry(const TRect& ASource) const {
-      return {.LTPt = LTPt,
-              .RTPt = RTPt,
-              .LBPt = LBPt,
-              .RBPt = RBPt,
-              .ClRect = ClRect,
-              .SkinRect = ASource,
-              .LeftStretch = LeftStretch,
-              .TopStretch = TopStretch,
-              .RightStretch = RightStretch,
-              .BottomStretch = BottomStretch,
-              .StretchEffect = StretchEffect,
-              .StretchType = StretchType};
-    }
   };
 
   void UpdateIconViewBars(bool& AVChanged, bool& AHChanged);

@@ -109,23 +109,12 @@ TspSkinCustomListView::THeaderSkin TspSkinCustomListView::GetHeaderSkinData() {
   TBitmap* Picture = Element ? FSD->Picture(Element->PictureIndex) : nullptr;
   if (!Picture || IsRectEmpty(Element->SkinRect)) return Skin;
   Skin.Picture = Picture;
-  Skin.LTPt = Element->LTPoint;
-  Skin.RTPt = Element->RTPoint;
-  Skin.LBPt = Element->LBPoint;
-  Skin.RBPt = Element->RBPoint;
-  Skin.SkinRect = Element->SkinRect;
-  Skin.ClRect = Element->ClRect;
+  Skin.Geometry = SkinImageGeometry(*Element);
   Skin.DownSkinRect = !IsRectEmpty(Element->DownSkinRect)     ? Element->DownSkinRect
                       : !IsRectEmpty(Element->ActiveSkinRect) ? Element->ActiveSkinRect
                                                               : Element->SkinRect;
   Skin.FontColor = Element->FontColor;
   Skin.DownFontColor = Element->DownFontColor;
-  Skin.StretchEffect = Element->StretchEffect;
-  Skin.LeftStretch = Element->LeftStretch;
-  Skin.TopStretch = Element->TopStretch;
-  Skin.RightStretch = Element->RightStretch;
-  Skin.BottomStretch = Element->BottomStretch;
-  Skin.StretchType = Element->StretchType;
   return Skin;
 }
 
@@ -163,15 +152,16 @@ void TspSkinCustomListView::DrawHeaderRest(TCanvas& ACanvas, const THeaderSkin& 
   TBitmap Image;
   const int Width = R.Width();
   const int Height = R.Height();
-  if (ASkin.LBPt != TPoint(0, 0)) {
-    TspSkinImageGeometry Geometry = ASkin.ImageGeometry(ASkin.SkinRect);
+  const TspSkinImageGeometry& Part = ASkin.Geometry;
+  if (Part.LBPt != TPoint(0, 0)) {
+    TspSkinImageGeometry Geometry = Part;
     Geometry.WithoutRight = true;
     ComposeSkinImage(Image, *ASkin.Picture, Geometry, Width, Height, true);
     ACanvas.Draw(R.Left, R.Top, Image);
     return;
   }
-  CreateHSkinImageLeft(ASkin.LTPt.X, ASkin.SkinRect.Width() - ASkin.RTPt.X, Image, *ASkin.Picture,
-                       ASkin.SkinRect, Width, ASkin.SkinRect.Height(), ASkin.StretchEffect);
+  CreateHSkinImageLeft(Part.LTPt.X, Part.SkinRect.Width() - Part.RTPt.X, Image, *ASkin.Picture, Part.SkinRect,
+                       Width, Part.SkinRect.Height(), Part.StretchEffect);
   ACanvas.StretchDraw(R, Image);
 }
 
@@ -229,8 +219,9 @@ void TspSkinCustomListView::DrawHeaderSection(TCanvas& ACanvas, const THeaderSki
                    APressed ? BuiltInPressedFill : clBtnFace);
     Surface.Font().SetColor(clBtnText);
   } else {
-    ComposeHeaderSectionImage(Image, ASkin.ImageGeometry(APressed ? ASkin.DownSkinRect : ASkin.SkinRect),
-                              *ASkin.Picture, Width, Height);
+    TspSkinImageGeometry Geometry = ASkin.Geometry;
+    if (APressed) Geometry.SkinRect = ASkin.DownSkinRect;
+    ComposeHeaderSectionImage(Image, Geometry, *ASkin.Picture, Width, Height);
     Surface.Font().SetColor(APressed ? ASkin.DownFontColor : ASkin.FontColor);
   }
   Surface.Brush().SetStyle(bsClear);
