@@ -150,13 +150,11 @@ struct TspSkinImageGeometry {
   // client area reach W; only the left corners are copied.
   bool WithoutRight = false;
   // Given only where the owner has placed the corners itself (a window that keeps its
-  // own points); otherwise SkinImageTargetsGrown places them.
+  // own points). Otherwise the top left corner stays, and the other corners and the
+  // client rectangle move by the image's growth over SkinRect's size.
   std::optional<TspSkinImageTargets> Targets = std::nullopt;
 };
 
-// The usual places in an AWidth x AHeight image: the top left corner kept, the other
-// corners and the client rectangle moved by the growth over SkinRect's size.
-TspSkinImageTargets SkinImageTargetsGrown(const TspSkinImageGeometry& AGeometry, int AWidth, int AHeight);
 // A part of ASkinRect whose corner points lie on the corners of its client rectangle
 // AClRect, the client placed at ANewClRect in the new image; nothing stretched.
 TspSkinImageGeometry SkinImageGeometryAtClient(const TRect& AClRect, const TRect& ASkinRect,

@@ -39,8 +39,8 @@ void DrawComposedClient(TBitmap& ABitmap, const TRect& ATarget, TBitmap& ASkinPi
   }
 }
 
-}  // namespace
-
+// The usual places in an AWidth x AHeight image: the top left corner kept, the other
+// corners and the client rectangle moved by the growth over SkinRect's size.
 TspSkinImageTargets SkinImageTargetsGrown(const TspSkinImageGeometry& AGeometry, int AWidth, int AHeight) {
   const int DX = AWidth - RectangleWidth(AGeometry.SkinRect);
   const int DY = AHeight - RectangleHeight(AGeometry.SkinRect);
@@ -51,6 +51,8 @@ TspSkinImageTargets SkinImageTargetsGrown(const TspSkinImageGeometry& AGeometry,
           .RBPt = Point(AGeometry.RBPt.X + DX, AGeometry.RBPt.Y + DY),
           .ClRect = Rect(Cl.Left, Cl.Top, Cl.Right + DX, Cl.Bottom + DY)};
 }
+
+}  // namespace
 
 TspSkinImageGeometry SkinImageGeometryAtClient(const TRect& AClRect, const TRect& ASkinRect,
                                                const TRect& ANewClRect) {

@@ -127,6 +127,21 @@ TEST_F(SkinComposeTest, StretchingToTheSameSizeGivesThePartBack) {
             0);
 }
 
+TEST_F(SkinComposeTest, WithoutPlacesTheCornersMoveByTheGrowthOverThePart) {
+  // Grown from 30 x 30 to 50 x 40, the client rectangle (5, 5, 25, 25) becomes
+  // (5, 5, 45, 35) and the corners follow it.
+  TspSkinImageGeometry Grown = AtClient(TNinePart::ClRect);
+  Grown.Targets.reset();
+  TBitmap Image, Placed;
+  ComposeSkinImage(Image, FPicture, Grown, 50, 40, true);
+  ComposeSkinImage(Placed, FPicture, AtClient(Rect(5, 5, 45, 35)), 50, 40, true);
+  int Differing = 0;
+  for (int Y = 0; Y < 40; ++Y)
+    for (int X = 0; X < 50; ++X) Differing += Pixel(Image, X, Y) != Pixel(Placed, X, Y);
+  EXPECT_EQ(Differing, 0);
+  EXPECT_EQ(Pixel(Image, 49, 39) & 0xFFFFFF, Origin(29, 29) & 0xFFFFFF);
+}
+
 TEST_F(SkinComposeTest, TheImageWithoutARightColumnLeavesTheRightToEdgesAndClient) {
   TBitmap Image;
   TspSkinImageGeometry Geometry = AtClient(Rect(5, 5, 45, 25));
