@@ -41,29 +41,14 @@ double BlitSeconds(int AWidth, int AHeight) {
 double ComposeSeconds(TBitmap& APicture, TRect ASkinRect, int ABorder, int AWidth, int AHeight,
                       bool AStretch) {
   const TRect C = Rect(ABorder, ABorder, ASkinRect.Width() - ABorder, ASkinRect.Height() - ABorder);
-  const TRect N = Rect(ABorder, ABorder, AWidth - ABorder, AHeight - ABorder);
+  TspSkinImageGeometry Geometry =
+      SkinImageGeometryAtClient(C, ASkinRect, Rect(ABorder, ABorder, AWidth - ABorder, AHeight - ABorder));
+  Geometry.LeftStretch = Geometry.TopStretch = Geometry.RightStretch = Geometry.BottomStretch = AStretch;
+  Geometry.StretchEffect = AStretch;
+  Geometry.StretchType = spstFull;
   TBitmap Image;
-  return bench::MedianSeconds(Runs, [&] {
-    ComposeSkinImage(Image, APicture,
-                     {.LTPt = C.TopLeft(),
-                      .RTPt = Point(C.Right, C.Top),
-                      .LBPt = Point(C.Left, C.Bottom),
-                      .RBPt = C.BottomRight(),
-                      .ClRect = C,
-                      .NewLTPt = N.TopLeft(),
-                      .NewRTPt = Point(N.Right, N.Top),
-                      .NewLBPt = Point(N.Left, N.Bottom),
-                      .NewRBPt = N.BottomRight(),
-                      .NewClRect = N,
-                      .SkinRect = ASkinRect,
-                      .LeftStretch = AStretch,
-                      .TopStretch = AStretch,
-                      .RightStretch = AStretch,
-                      .BottomStretch = AStretch,
-                      .StretchEffect = AStretch,
-                      .StretchType = spstFull},
-                     AWidth, AHeight, true);
-  });
+  return bench::MedianSeconds(Runs,
+                              [&] { ComposeSkinImage(Image, APicture, Geometry, AWidth, AHeight, true); });
 }
 
 void Report(const char* AName, double ASeconds, double ABlit) {

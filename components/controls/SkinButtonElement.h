@@ -36,30 +36,7 @@ inline TColor ButtonElementFontColor(const TspDataSkinButtonControl& AElement, b
 // points and the client rectangle moved by the growth, the element's stretch flags.
 inline void ComposeButtonElement(TBitmap& ABitmap, const TspDataSkinButtonControl& AElement,
                                  TBitmap& APicture, const TRect& ASource) {
-  const int DX = ABitmap.Width() - RectangleWidth(AElement.SkinRect);
-  const int DY = ABitmap.Height() - RectangleHeight(AElement.SkinRect);
-  const TPoint NewRT = {AElement.RTPoint.X + DX, AElement.RTPoint.Y};
-  const TPoint NewLB = {AElement.LBPoint.X, AElement.LBPoint.Y + DY};
-  const TPoint NewRB = {AElement.RBPoint.X + DX, AElement.RBPoint.Y + DY};
-  const TRect NewCl = Rect(AElement.ClRect.Left, AElement.ClRect.Top, AElement.ClRect.Right + DX,
-                           AElement.ClRect.Bottom + DY);
-  ComposeSkinImage(ABitmap, APicture,
-                   {.LTPt = AElement.LTPoint,
-                    .RTPt = AElement.RTPoint,
-                    .LBPt = AElement.LBPoint,
-                    .RBPt = AElement.RBPoint,
-                    .ClRect = AElement.ClRect,
-                    .NewLTPt = AElement.LTPoint,
-                    .NewRTPt = NewRT,
-                    .NewLBPt = NewLB,
-                    .NewRBPt = NewRB,
-                    .NewClRect = NewCl,
-                    .SkinRect = ASource,
-                    .LeftStretch = AElement.LeftStretch,
-                    .TopStretch = AElement.TopStretch,
-                    .RightStretch = AElement.RightStretch,
-                    .BottomStretch = AElement.BottomStretch,
-                    .StretchEffect = AElement.StretchEffect,
-                    .StretchType = AElement.StretchType},
-                   ABitmap.Width(), ABitmap.Height(), true);
+  TspSkinImageGeometry Geometry = SkinImageGeometry(AElement);
+  Geometry.StateRect = ASource;
+  ComposeSkinImage(ABitmap, APicture, Geometry, ABitmap.Width(), ABitmap.Height(), true);
 }

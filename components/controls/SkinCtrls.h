@@ -79,6 +79,11 @@ struct TspSkinElementGeometry {
   // draws nothing.
   void ComposeImage(TBitmap& ABitmap, TBitmap* APicture, const TRect& ASource, int AWidth, int AHeight,
                     bool ASkipNinePart) const;
+  // The nine-part geometry with the pieces cut from ASource (a state picture of the
+  // element): the corners grown by the image's size over SkinRect's.
+  TspSkinImageGeometry ImageGeometry(const TRect& ASource) const;
+  // The same with the corners and the client rectangle where FitSize put them.
+  TspSkinImageGeometry FittedImageGeometry(const TRect& ASource) const;
   // A rectangle of the element moved into a control W × H by the part of the element
   // it lies in.
   TRect MapRectToSize(const TRect& ARect, int AWidth, int AHeight) const;
@@ -2247,12 +2252,10 @@ class TspSkinCustomListView : public TCustomListView {
   // The header element's values, or none.
   struct THeaderSkin {
     TBitmap* Picture = nullptr;
-    TPoint LTPt, RTPt, LBPt, RBPt;
-    TRect SkinRect, DownSkinRect, ClRect;
+    // The element's corners, client rectangle, picture rectangle and stretch flags.
+    TspSkinImageGeometry Geometry;
+    TRect DownSkinRect;
     TColor FontColor = clBtnText, DownFontColor = clBtnText;
-    bool StretchEffect = false, LeftStretch = false, TopStretch = false;
-    bool RightStretch = false, BottomStretch = false;
-    TspStretchType StretchType = spstFull;
   };
 
   void UpdateIconViewBars(bool& AVChanged, bool& AHChanged);

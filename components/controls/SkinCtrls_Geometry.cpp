@@ -59,6 +59,28 @@ void TspSkinElementGeometry::FitSize(bool AHasElement, int& AWidth, int& AHeight
   }
 }
 
+TspSkinImageGeometry TspSkinElementGeometry::ImageGeometry(const TRect& ASource) const {
+  return {.LTPt = LTPt,
+          .RTPt = RTPt,
+          .LBPt = LBPt,
+          .RBPt = RBPt,
+          .ClRect = ClRect,
+          .SkinRect = SkinRect,
+          .StateRect = ASource,
+          .LeftStretch = LeftStretch,
+          .TopStretch = TopStretch,
+          .RightStretch = RightStretch,
+          .BottomStretch = BottomStretch,
+          .StretchEffect = StretchEffect,
+          .StretchType = StretchType};
+}
+
+TspSkinImageGeometry TspSkinElementGeometry::FittedImageGeometry(const TRect& ASource) const {
+  TspSkinImageGeometry Geometry = ImageGeometry(ASource);
+  Geometry.Targets = TspSkinImageTargets{NewLTPoint, NewRTPoint, NewLBPoint, NewRBPoint, NewClRect};
+  return Geometry;
+}
+
 void TspSkinElementGeometry::ComposeImage(TBitmap& ABitmap, TBitmap* APicture, const TRect& ASource,
                                           int AWidth, int AHeight, bool ASkipNinePart) const {
   if (APicture == nullptr) return;
@@ -69,25 +91,7 @@ void TspSkinElementGeometry::ComposeImage(TBitmap& ABitmap, TBitmap* APicture, c
       break;
     case 1:
       if (ASkipNinePart) return;
-      ComposeSkinImage(ABitmap, *APicture,
-                       {.LTPt = LTPt,
-                        .RTPt = RTPt,
-                        .LBPt = LBPt,
-                        .RBPt = RBPt,
-                        .ClRect = ClRect,
-                        .NewLTPt = NewLTPoint,
-                        .NewRTPt = NewRTPoint,
-                        .NewLBPt = NewLBPoint,
-                        .NewRBPt = NewRBPoint,
-                        .NewClRect = NewClRect,
-                        .SkinRect = ASource,
-                        .LeftStretch = LeftStretch,
-                        .TopStretch = TopStretch,
-                        .RightStretch = RightStretch,
-                        .BottomStretch = BottomStretch,
-                        .StretchEffect = StretchEffect,
-                        .StretchType = StretchType},
-                       AWidth, AHeight, true);
+      ComposeSkinImage(ABitmap, *APicture, FittedImageGeometry(ASource), AWidth, AHeight, true);
       break;
     case 2:
       CreateHSkinImage(LTPt.X, RectangleWidth(SkinRect) - RTPt.X, ABitmap, *APicture, ASource, AWidth,

@@ -109,23 +109,12 @@ TspSkinCustomListView::THeaderSkin TspSkinCustomListView::GetHeaderSkinData() {
   TBitmap* Picture = Element ? FSD->Picture(Element->PictureIndex) : nullptr;
   if (!Picture || IsRectEmpty(Element->SkinRect)) return Skin;
   Skin.Picture = Picture;
-  Skin.LTPt = Element->LTPoint;
-  Skin.RTPt = Element->RTPoint;
-  Skin.LBPt = Element->LBPoint;
-  Skin.RBPt = Element->RBPoint;
-  Skin.SkinRect = Element->SkinRect;
-  Skin.ClRect = Element->ClRect;
+  Skin.Geometry = SkinImageGeometry(*Element);
   Skin.DownSkinRect = !IsRectEmpty(Element->DownSkinRect)     ? Element->DownSkinRect
                       : !IsRectEmpty(Element->ActiveSkinRect) ? Element->ActiveSkinRect
                                                               : Element->SkinRect;
   Skin.FontColor = Element->FontColor;
   Skin.DownFontColor = Element->DownFontColor;
-  Skin.StretchEffect = Element->StretchEffect;
-  Skin.LeftStretch = Element->LeftStretch;
-  Skin.TopStretch = Element->TopStretch;
-  Skin.RightStretch = Element->RightStretch;
-  Skin.BottomStretch = Element->BottomStretch;
-  Skin.StretchType = Element->StretchType;
   return Skin;
 }
 
@@ -163,36 +152,16 @@ void TspSkinCustomListView::DrawHeaderRest(TCanvas& ACanvas, const THeaderSkin& 
   TBitmap Image;
   const int Width = R.Width();
   const int Height = R.Height();
-  if (ASkin.LBPt != TPoint(0, 0)) {
-    const int DX = Width - ASkin.SkinRect.Width();
-    const int DY = Height - ASkin.SkinRect.Height();
-    const TRect NewClRect(ASkin.ClRect.Left, ASkin.ClRect.Top, ASkin.ClRect.Right + DX,
-                          ASkin.ClRect.Bottom + DY);
-    ComposeSkinImage(Image, *ASkin.Picture,
-                     {.LTPt = ASkin.LTPt,
-                      .RTPt = ASkin.RTPt,
-                      .LBPt = ASkin.LBPt,
-                      .RBPt = ASkin.RBPt,
-                      .ClRect = ASkin.ClRect,
-                      .NewLTPt = ASkin.LTPt,
-                      .NewRTPt = TPoint(ASkin.RTPt.X + DX, ASkin.RTPt.Y),
-                      .NewLBPt = TPoint(ASkin.LBPt.X, ASkin.LBPt.Y + DY),
-                      .NewRBPt = TPoint(ASkin.RBPt.X + DX, ASkin.RBPt.Y + DY),
-                      .NewClRect = NewClRect,
-                      .SkinRect = ASkin.SkinRect,
-                      .LeftStretch = ASkin.LeftStretch,
-                      .TopStretch = ASkin.TopStretch,
-                      .RightStretch = ASkin.RightStretch,
-                      .BottomStretch = ASkin.BottomStretch,
-                      .StretchEffect = ASkin.StretchEffect,
-                      .StretchType = ASkin.StretchType,
-                      .WithoutRight = true},
-                     Width, Height, true);
+  const TspSkinImageGeometry& Part = ASkin.Geometry;
+  if (Part.LBPt != TPoint(0, 0)) {
+    TspSkinImageGeometry Geometry = Part;
+    Geometry.WithoutRight = true;
+    ComposeSkinImage(Image, *ASkin.Picture, Geometry, Width, Height, true);
     ACanvas.Draw(R.Left, R.Top, Image);
     return;
   }
-  CreateHSkinImageLeft(ASkin.LTPt.X, ASkin.SkinRect.Width() - ASkin.RTPt.X, Image, *ASkin.Picture,
-                       ASkin.SkinRect, Width, ASkin.SkinRect.Height(), ASkin.StretchEffect);
+  CreateHSkinImageLeft(Part.LTPt.X, Part.SkinRect.Width() - Part.RTPt.X, Image, *ASkin.Picture, Part.SkinRect,
+                       Width, Part.SkinRect.Height(), Part.StretchEffect);
   ACanvas.StretchDraw(R, Image);
 }
 
@@ -200,39 +169,16 @@ namespace {
 
 // The section's background from the element: nine parts when the element has its
 // lower corner points, else a three-part strip stretched to the section's height.
-void ComposeHeaderSectionImage(TBitmap& AImage, const TRect& ASource, const TPoint& ALTPt,
-                               const TPoint& ARTPt, const TPoint& ALBPt, const TPoint& ARBPt,
-                               const TRect& AClRect, TBitmap& APicture, int AWidth, int AHeight,
-                               bool AStretchEffect, const bool (&AStretches)[4],
-                               TspStretchType AStretchType) {
-  if (ALBPt != TPoint(0, 0)) {
-    const int DX = AWidth - ASource.Width();
-    const int DY = AHeight - ASource.Height();
-    const TRect NewClRect(AClRect.Left, AClRect.Top, AClRect.Right + DX, AClRect.Bottom + DY);
-    ComposeSkinImage(AImage, APicture,
-                     {.LTPt = ALTPt,
-                      .RTPt = ARTPt,
-                      .LBPt = ALBPt,
-                      .RBPt = ARBPt,
-                      .ClRect = AClRect,
-                      .NewLTPt = ALTPt,
-                      .NewRTPt = TPoint(ARTPt.X + DX, ARTPt.Y),
-                      .NewLBPt = TPoint(ALBPt.X, ALBPt.Y + DY),
-                      .NewRBPt = TPoint(ARBPt.X + DX, ARBPt.Y + DY),
-                      .NewClRect = NewClRect,
-                      .SkinRect = ASource,
-                      .LeftStretch = AStretches[0],
-                      .TopStretch = AStretches[1],
-                      .RightStretch = AStretches[2],
-                      .BottomStretch = AStretches[3],
-                      .StretchEffect = AStretchEffect,
-                      .StretchType = AStretchType},
-                     AWidth, AHeight, true);
+void ComposeHeaderSectionImage(TBitmap& AImage, const TspSkinImageGeometry& AGeometry, TBitmap& APicture,
+                               int AWidth, int AHeight) {
+  if (AGeometry.LBPt != TPoint(0, 0)) {
+    ComposeSkinImage(AImage, APicture, AGeometry, AWidth, AHeight, true);
     return;
   }
+  const TRect& Source = AGeometry.SkinRect;
   TBitmap Strip;
-  CreateHSkinImage(ALTPt.X, ASource.Width() - ARTPt.X, Strip, APicture, ASource, AWidth, ASource.Height(),
-                   AStretchEffect);
+  CreateHSkinImage(AGeometry.LTPt.X, Source.Width() - AGeometry.RTPt.X, Strip, APicture, Source, AWidth,
+                   Source.Height(), AGeometry.StretchEffect);
   AImage.SetSize(AWidth, AHeight);
   AImage.Canvas().StretchDraw(TRect(0, 0, AWidth, AHeight), Strip);
 }
@@ -273,10 +219,9 @@ void TspSkinCustomListView::DrawHeaderSection(TCanvas& ACanvas, const THeaderSki
                    APressed ? BuiltInPressedFill : clBtnFace);
     Surface.Font().SetColor(clBtnText);
   } else {
-    const bool Stretches[4] = {ASkin.LeftStretch, ASkin.TopStretch, ASkin.RightStretch, ASkin.BottomStretch};
-    ComposeHeaderSectionImage(Image, APressed ? ASkin.DownSkinRect : ASkin.SkinRect, ASkin.LTPt, ASkin.RTPt,
-                              ASkin.LBPt, ASkin.RBPt, ASkin.ClRect, *ASkin.Picture, Width, Height,
-                              ASkin.StretchEffect, Stretches, ASkin.StretchType);
+    TspSkinImageGeometry Geometry = ASkin.Geometry;
+    if (APressed) Geometry.SkinRect = ASkin.DownSkinRect;
+    ComposeHeaderSectionImage(Image, Geometry, *ASkin.Picture, Width, Height);
     Surface.Font().SetColor(APressed ? ASkin.DownFontColor : ASkin.FontColor);
   }
   Surface.Brush().SetStyle(bsClear);

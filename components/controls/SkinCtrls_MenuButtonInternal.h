@@ -103,31 +103,7 @@ inline void DrawElementPart(TCanvas& ACanvas, const TRect& APlace, const TspSkin
   if (AScaled) {
     StretchSkinImage(Part, APicture, ASource, AElement.ClRect, true);
   } else {
-    const int DX = W - RectangleWidth(AElement.SkinRect), DY = H - RectangleHeight(AElement.SkinRect);
-    const TPoint NewRT = {AElement.RTPt.X + DX, AElement.RTPt.Y};
-    const TPoint NewLB = {AElement.LBPt.X, AElement.LBPt.Y + DY};
-    const TPoint NewRB = {AElement.RBPt.X + DX, AElement.RBPt.Y + DY};
-    const TRect NewCl = Rect(AElement.ClRect.Left, AElement.ClRect.Top, AElement.ClRect.Right + DX,
-                             AElement.ClRect.Bottom + DY);
-    ComposeSkinImage(Part, APicture,
-                     {.LTPt = AElement.LTPt,
-                      .RTPt = AElement.RTPt,
-                      .LBPt = AElement.LBPt,
-                      .RBPt = AElement.RBPt,
-                      .ClRect = AElement.ClRect,
-                      .NewLTPt = AElement.LTPt,
-                      .NewRTPt = NewRT,
-                      .NewLBPt = NewLB,
-                      .NewRBPt = NewRB,
-                      .NewClRect = NewCl,
-                      .SkinRect = ASource,
-                      .LeftStretch = AElement.LeftStretch,
-                      .TopStretch = AElement.TopStretch,
-                      .RightStretch = AElement.RightStretch,
-                      .BottomStretch = AElement.BottomStretch,
-                      .StretchEffect = AElement.StretchEffect,
-                      .StretchType = AElement.StretchType},
-                     W, H, true);
+    ComposeSkinImage(Part, APicture, AElement.ImageGeometry(ASource), W, H, true);
   }
   ACanvas.Draw(APlace.Left, APlace.Top, Part);
 }

@@ -43,25 +43,7 @@ void TspSkinPanel::PaintCaptionBandPanel() {
     // Without a "panel" element nothing is drawn; the own element is bound again.
     if (FIndex == -1) return;
     if (Picture != nullptr)
-      ::ComposeSkinImage(Image, *Picture,
-                         {.LTPt = LTPt,
-                          .RTPt = RTPt,
-                          .LBPt = LBPt,
-                          .RBPt = RBPt,
-                          .ClRect = ClRect,
-                          .NewLTPt = NewLTPoint,
-                          .NewRTPt = NewRTPoint,
-                          .NewLBPt = NewLBPoint,
-                          .NewRBPt = NewRBPoint,
-                          .NewClRect = NewClRect,
-                          .SkinRect = SkinRect,
-                          .LeftStretch = LeftStretch,
-                          .TopStretch = TopStretch,
-                          .RightStretch = RightStretch,
-                          .BottomStretch = BottomStretch,
-                          .StretchEffect = StretchEffect,
-                          .StretchType = StretchType},
-                         Width(), Height(), true);
+      ::ComposeSkinImage(Image, *Picture, FittedImageGeometry(SkinRect), Width(), Height(), true);
   }
   if (Picture != nullptr) {
     TRect Source = CaptionRect;

@@ -15,6 +15,7 @@
 // loader at the end.
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "platform/base/IniFiles.h"
@@ -124,15 +125,23 @@ void IniWriteStringList(TCustomIniFile& AIni, const String& ASection, const Stri
 
 enum TspStretchType : uint8_t;
 
+// Where the corner points and the client rectangle of a nine-part image land in the
+// new image.
+struct TspSkinImageTargets {
+  TPoint LTPt, RTPt, LBPt, RBPt;
+  TRect ClRect;
+};
+
 // Where a nine-part image comes from and how it is laid out: the part's corner points
-// and client rectangle (relative to SkinRect's top left), their places in the new
-// image, and what is stretched rather than tiled.
+// and client rectangle (relative to SkinRect's top left) and what is stretched rather
+// than tiled.
 struct TspSkinImageGeometry {
   TPoint LTPt, RTPt, LBPt, RBPt;
   TRect ClRect;
-  TPoint NewLTPt, NewRTPt, NewLBPt, NewRBPt;
-  TRect NewClRect;
   TRect SkinRect;
+  // Another state of the element (pressed, hot) to cut the pieces from; the corners
+  // still move by the image's growth over SkinRect.
+  std::optional<TRect> StateRect = std::nullopt;
   bool LeftStretch = false, TopStretch = false, RightStretch = false, BottomStretch = false;
   // The client area: stretched by StretchType, else tiled.
   bool StretchEffect = false;
@@ -140,7 +149,38 @@ struct TspSkinImageGeometry {
   // No right column (the list-view header): the top edge, the bottom edge and the
   // client area reach W; only the left corners are copied.
   bool WithoutRight = false;
+  // Given only where the owner has placed the corners itself (a window that keeps its
+  // own points). Otherwise the top left corner stays, and the other corners and the
+  // client rectangle move by the image's growth over SkinRect's size.
+  std::optional<TspSkinImageTargets> Targets = std::nullopt;
 };
+
+// A part of ASkinRect whose corner points lie on the corners of its client rectangle
+// AClRect, the client placed at ANewClRect in the new image; nothing stretched.
+TspSkinImageGeometry SkinImageGeometryAtClient(const TRect& AClRect, const TRect& ASkinRect,
+                                               const TRect& ANewClRect);
+
+// The geometry of a skin record with the usual corner-point fields (LTPoint ...) and
+// stretch flags; its client rectangle and picture rectangle are named by the caller,
+// as the records keep them under different names. ATargets: where the owner has placed
+// the corners itself.
+template <class TRecord>
+TspSkinImageGeometry SkinImageGeometry(const TRecord& ARecord, const TRect& AClRect, const TRect& ASkinRect,
+                                       std::optional<TspSkinImageTargets> ATargets = std::nullopt) {
+  return {.LTPt = ARecord.LTPoint,
+          .RTPt = ARecord.RTPoint,
+          .LBPt = ARecord.LBPoint,
+          .RBPt = ARecord.RBPoint,
+          .ClRect = AClRect,
+          .SkinRect = ASkinRect,
+          .LeftStretch = ARecord.LeftStretch,
+          .TopStretch = ARecord.TopStretch,
+          .RightStretch = ARecord.RightStretch,
+          .BottomStretch = ARecord.BottomStretch,
+          .StretchEffect = ARecord.StretchEffect,
+          .StretchType = ARecord.StretchType,
+          .Targets = ATargets};
+}
 
 // The nine-part image of the element, AWidth x AHeight, in ABitmap. Stops after sizing
 // when RBPt.X = LTPt.X, RBPt.Y = LTPt.Y or the source picture is empty. The client area

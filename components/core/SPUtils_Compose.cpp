@@ -39,14 +39,44 @@ void DrawComposedClient(TBitmap& ABitmap, const TRect& ATarget, TBitmap& ASkinPi
   }
 }
 
+// The usual places in an AWidth x AHeight image: the top left corner kept, the other
+// corners and the client rectangle moved by the growth over SkinRect's size.
+TspSkinImageTargets SkinImageTargetsGrown(const TspSkinImageGeometry& AGeometry, int AWidth, int AHeight) {
+  const int DX = AWidth - RectangleWidth(AGeometry.SkinRect);
+  const int DY = AHeight - RectangleHeight(AGeometry.SkinRect);
+  const TRect& Cl = AGeometry.ClRect;
+  return {.LTPt = AGeometry.LTPt,
+          .RTPt = Point(AGeometry.RTPt.X + DX, AGeometry.RTPt.Y),
+          .LBPt = Point(AGeometry.LBPt.X, AGeometry.LBPt.Y + DY),
+          .RBPt = Point(AGeometry.RBPt.X + DX, AGeometry.RBPt.Y + DY),
+          .ClRect = Rect(Cl.Left, Cl.Top, Cl.Right + DX, Cl.Bottom + DY)};
+}
+
 }  // namespace
+
+TspSkinImageGeometry SkinImageGeometryAtClient(const TRect& AClRect, const TRect& ASkinRect,
+                                               const TRect& ANewClRect) {
+  return {.LTPt = AClRect.TopLeft(),
+          .RTPt = Point(AClRect.Right, AClRect.Top),
+          .LBPt = Point(AClRect.Left, AClRect.Bottom),
+          .RBPt = AClRect.BottomRight(),
+          .ClRect = AClRect,
+          .SkinRect = ASkinRect,
+          .Targets = TspSkinImageTargets{.LTPt = ANewClRect.TopLeft(),
+                                         .RTPt = Point(ANewClRect.Right, ANewClRect.Top),
+                                         .LBPt = Point(ANewClRect.Left, ANewClRect.Bottom),
+                                         .RBPt = ANewClRect.BottomRight(),
+                                         .ClRect = ANewClRect}};
+}
 
 void ComposeSkinImage(TBitmap& ABitmap, TBitmap& ASkinPicture, const TspSkinImageGeometry& AGeometry,
                       int AWidth, int AHeight, bool ADrawClient) {
+  const TspSkinImageTargets Targets =
+      AGeometry.Targets ? *AGeometry.Targets : SkinImageTargetsGrown(AGeometry, AWidth, AHeight);
   TPoint LTPt = AGeometry.LTPt, RTPt = AGeometry.RTPt, LBPt = AGeometry.LBPt, RBPt = AGeometry.RBPt;
-  TPoint NewLTPt = AGeometry.NewLTPt, NewRTPt = AGeometry.NewRTPt, NewLBPt = AGeometry.NewLBPt,
-         NewRBPt = AGeometry.NewRBPt;
-  TRect ClRect = AGeometry.ClRect, NewClRect = AGeometry.NewClRect, ASkinRect = AGeometry.SkinRect;
+  TPoint NewLTPt = Targets.LTPt, NewRTPt = Targets.RTPt, NewLBPt = Targets.LBPt, NewRBPt = Targets.RBPt;
+  TRect ClRect = AGeometry.ClRect, NewClRect = Targets.ClRect;
+  TRect ASkinRect = AGeometry.StateRect.value_or(AGeometry.SkinRect);
   ABitmap.SetSize(std::max(AWidth, 0), std::max(AHeight, 0));
   BoundSkinGeometry(LTPt, RTPt, LBPt, RBPt, ClRect, NewLTPt, NewRTPt, NewLBPt, NewRBPt, NewClRect, ASkinRect);
   if (RBPt.X == LTPt.X || RBPt.Y == LTPt.Y || ASkinPicture.Empty()) return;
@@ -107,25 +137,11 @@ void StretchSkinImage(TBitmap& ABitmap, TBitmap& ASkinPicture, TRect ASkinRect, 
   const int H = ABitmap.Height();
   const TRect NewClRect = Rect(ClRect.Left, ClRect.Top, W - (RectangleWidth(ASkinRect) - ClRect.Right),
                                H - (RectangleHeight(ASkinRect) - ClRect.Bottom));
-  ComposeSkinImage(ABitmap, ASkinPicture,
-                   {.LTPt = ClRect.TopLeft(),
-                    .RTPt = Point(ClRect.Right, ClRect.Top),
-                    .LBPt = Point(ClRect.Left, ClRect.Bottom),
-                    .RBPt = ClRect.BottomRight(),
-                    .ClRect = ClRect,
-                    .NewLTPt = NewClRect.TopLeft(),
-                    .NewRTPt = Point(NewClRect.Right, NewClRect.Top),
-                    .NewLBPt = Point(NewClRect.Left, NewClRect.Bottom),
-                    .NewRBPt = NewClRect.BottomRight(),
-                    .NewClRect = NewClRect,
-                    .SkinRect = ASkinRect,
-                    .LeftStretch = true,
-                    .TopStretch = true,
-                    .RightStretch = true,
-                    .BottomStretch = true,
-                    .StretchEffect = true,
-                    .StretchType = spstFull},
-                   W, H, ADrawClient);
+  TspSkinImageGeometry Geometry = SkinImageGeometryAtClient(ClRect, ASkinRect, NewClRect);
+  Geometry.LeftStretch = Geometry.TopStretch = Geometry.RightStretch = Geometry.BottomStretch = true;
+  Geometry.StretchEffect = true;
+  Geometry.StretchType = spstFull;
+  ComposeSkinImage(ABitmap, ASkinPicture, Geometry, W, H, ADrawClient);
 }
 
 void CreateSkinClientImage(TRect ClRect, TRect NewClRect, TBitmap& ABitmap, TBitmap& ASkinPicture,

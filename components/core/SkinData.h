@@ -231,6 +231,11 @@ class TspDataSkinCustomControl : public TspDataSkinControl {
   TspStretchType StretchType{};
 };
 
+// The nine-part geometry of a control element, its pieces cut from its SkinRect.
+inline TspSkinImageGeometry SkinImageGeometry(const TspDataSkinCustomControl& AElement) {
+  return SkinImageGeometry(AElement, AElement.ClRect, AElement.SkinRect);
+}
+
 class TspDataSkinButtonControl : public TspDataSkinCustomControl {
  public:
   explicit TspDataSkinButtonControl(const String& AIDName);

@@ -155,23 +155,10 @@ void TspSkinForm::ComposeClientAreaImage(TBitmap& AImage) {
     return;
   }
   ComposeSkinImage(AImage, Picture,
-                   {.LTPt = FSD->LTPoint,
-                    .RTPt = FSD->RTPoint,
-                    .LBPt = FSD->LBPoint,
-                    .RBPt = FSD->RBPoint,
-                    .ClRect = FSD->ClRect,
-                    .NewLTPt = Geometry().NewLTPoint,
-                    .NewRTPt = Geometry().NewRTPoint,
-                    .NewLBPt = Geometry().NewLBPoint,
-                    .NewRBPt = Geometry().NewRBPoint,
-                    .NewClRect = Geometry().NewClRect,
-                    .SkinRect = Rect(0, 0, Picture.Width(), Picture.Height()),
-                    .LeftStretch = FSD->LeftStretch,
-                    .TopStretch = FSD->TopStretch,
-                    .RightStretch = FSD->RightStretch,
-                    .BottomStretch = FSD->BottomStretch,
-                    .StretchEffect = FSD->StretchEffect,
-                    .StretchType = FSD->StretchType},
+                   SkinImageGeometry(*FSD, FSD->ClRect, Rect(0, 0, Picture.Width(), Picture.Height()),
+                                     TspSkinImageTargets{Geometry().NewLTPoint, Geometry().NewRTPoint,
+                                                         Geometry().NewLBPoint, Geometry().NewRBPoint,
+                                                         Geometry().NewClRect}),
                    Geometry().FFormWidth, Geometry().FFormHeight, true);
 }
 

@@ -41,25 +41,11 @@ void TspSkinHintWindow::PaintSkinBackground(TCanvas& ACanvas) {
   const TspDataSkinHintWindow& D = *FSD->HintWindow;
   TBitmap& Picture = *FSD->Picture(D.WindowPictureIndex);
   TBitmap Composed;
-  ComposeSkinImage(Composed, Picture,
-                   {.LTPt = D.LTPoint,
-                    .RTPt = D.RTPoint,
-                    .LBPt = D.LBPoint,
-                    .RBPt = D.RBPoint,
-                    .ClRect = D.ClRect,
-                    .NewLTPt = NewLTPoint,
-                    .NewRTPt = NewRTPoint,
-                    .NewLBPt = NewLBPoint,
-                    .NewRBPt = NewRBPoint,
-                    .NewClRect = NewClRect,
-                    .SkinRect = Rect(0, 0, Picture.Width(), Picture.Height()),
-                    .LeftStretch = D.LeftStretch,
-                    .TopStretch = D.TopStretch,
-                    .RightStretch = D.RightStretch,
-                    .BottomStretch = D.BottomStretch,
-                    .StretchEffect = D.StretchEffect,
-                    .StretchType = D.StretchType},
-                   Width(), Height(), true);
+  ComposeSkinImage(
+      Composed, Picture,
+      SkinImageGeometry(D, D.ClRect, Rect(0, 0, Picture.Width(), Picture.Height()),
+                        TspSkinImageTargets{NewLTPoint, NewRTPoint, NewLBPoint, NewRBPoint, NewClRect}),
+      Width(), Height(), true);
   ACanvas.Draw(0, 0, Composed);
 }
 

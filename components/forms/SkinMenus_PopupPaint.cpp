@@ -33,25 +33,11 @@ void TspSkinPopupWindow::ComposeBackground(TBitmap& AImage, bool AFillItemsArea)
   const int W = Width();
   const int H = Height();
   if (PW) {
-    ComposeSkinImage(AImage, *WindowPicture,
-                     {.LTPt = PW->LTPoint,
-                      .RTPt = PW->RTPoint,
-                      .LBPt = PW->LBPoint,
-                      .RBPt = PW->RBPoint,
-                      .ClRect = PW->ItemsRect,
-                      .NewLTPt = NewLTPoint,
-                      .NewRTPt = NewRTPoint,
-                      .NewLBPt = NewLBPoint,
-                      .NewRBPt = NewRBPoint,
-                      .NewClRect = NewItemsRect,
-                      .SkinRect = TRect{0, 0, WindowPicture->Width(), WindowPicture->Height()},
-                      .LeftStretch = PW->LeftStretch,
-                      .TopStretch = PW->TopStretch,
-                      .RightStretch = PW->RightStretch,
-                      .BottomStretch = PW->BottomStretch,
-                      .StretchEffect = PW->StretchEffect,
-                      .StretchType = PW->StretchType},
-                     W, H, AFillItemsArea);
+    ComposeSkinImage(
+        AImage, *WindowPicture,
+        SkinImageGeometry(*PW, PW->ItemsRect, Rect(0, 0, WindowPicture->Width(), WindowPicture->Height()),
+                          TspSkinImageTargets{NewLTPoint, NewRTPoint, NewLBPoint, NewRBPoint, NewItemsRect}),
+        W, H, AFillItemsArea);
     return;
   }
   AImage.SetSize(W, H);

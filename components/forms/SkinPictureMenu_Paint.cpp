@@ -71,25 +71,11 @@ void TspSkinImagesMenuPopupWindow::PaintBackground(TCanvas& ACanvas) {
   }
   const TspDataSkinPopupWindow& PW = *ImagesMenu->SkinData()->PopupWindow;
   TBitmap Picture;
-  ComposeSkinImage(Picture, *WindowPicture,
-                   {.LTPt = PW.LTPoint,
-                    .RTPt = PW.RTPoint,
-                    .LBPt = PW.LBPoint,
-                    .RBPt = PW.RBPoint,
-                    .ClRect = PW.ItemsRect,
-                    .NewLTPt = NewLTPoint,
-                    .NewRTPt = NewRTPoint,
-                    .NewLBPt = NewLBPoint,
-                    .NewRBPt = NewRBPoint,
-                    .NewClRect = NewItemsRect,
-                    .SkinRect = TRect{0, 0, WindowPicture->Width(), WindowPicture->Height()},
-                    .LeftStretch = PW.LeftStretch,
-                    .TopStretch = PW.TopStretch,
-                    .RightStretch = PW.RightStretch,
-                    .BottomStretch = PW.BottomStretch,
-                    .StretchEffect = PW.StretchEffect,
-                    .StretchType = PW.StretchType},
-                   Width(), Height(), true);
+  ComposeSkinImage(
+      Picture, *WindowPicture,
+      SkinImageGeometry(PW, PW.ItemsRect, Rect(0, 0, WindowPicture->Width(), WindowPicture->Height()),
+                        TspSkinImageTargets{NewLTPoint, NewRTPoint, NewLBPoint, NewRBPoint, NewItemsRect}),
+      Width(), Height(), true);
   ACanvas.Draw(0, 0, Picture);
 }
 

@@ -66,28 +66,15 @@ class SkinComposeTest : public testing::Test {
     return Count;
   }
 
+  // The 30 x 30 picture with its corner points on the corners of its client
+  // rectangle, the client placed at ANewClRect.
+  static TspSkinImageGeometry AtClient(const TRect& ANewClRect) {
+    return SkinImageGeometryAtClient(TNinePart::ClRect, Rect(0, 0, 30, 30), ANewClRect);
+  }
   void ComposeNinePart(TBitmap& ATarget, const TNinePart& APart, bool ATopStretch = false) {
-    const TRect N = APart.NewClRect();
-    const TRect C = TNinePart::ClRect;
-    ComposeSkinImage(ATarget, FPicture,
-                     {.LTPt = C.TopLeft(),
-                      .RTPt = Point(C.Right, C.Top),
-                      .LBPt = Point(C.Left, C.Bottom),
-                      .RBPt = C.BottomRight(),
-                      .ClRect = C,
-                      .NewLTPt = N.TopLeft(),
-                      .NewRTPt = Point(N.Right, N.Top),
-                      .NewLBPt = Point(N.Left, N.Bottom),
-                      .NewRBPt = N.BottomRight(),
-                      .NewClRect = N,
-                      .SkinRect = Rect(0, 0, 30, 30),
-                      .LeftStretch = false,
-                      .TopStretch = ATopStretch,
-                      .RightStretch = false,
-                      .BottomStretch = false,
-                      .StretchEffect = false,
-                      .StretchType = spstFull},
-                     APart.W, APart.H, true);
+    TspSkinImageGeometry Geometry = AtClient(APart.NewClRect());
+    Geometry.TopStretch = ATopStretch;
+    ComposeSkinImage(ATarget, FPicture, Geometry, APart.W, APart.H, true);
   }
 
   TBitmap FPicture;
@@ -140,30 +127,26 @@ TEST_F(SkinComposeTest, StretchingToTheSameSizeGivesThePartBack) {
             0);
 }
 
+TEST_F(SkinComposeTest, WithoutPlacesTheCornersMoveByTheGrowthOverThePart) {
+  // Grown from 30 x 30 to 50 x 40, the client rectangle (5, 5, 25, 25) becomes
+  // (5, 5, 45, 35) and the corners follow it.
+  TspSkinImageGeometry Grown = AtClient(TNinePart::ClRect);
+  Grown.Targets.reset();
+  TBitmap Image, Placed;
+  ComposeSkinImage(Image, FPicture, Grown, 50, 40, true);
+  ComposeSkinImage(Placed, FPicture, AtClient(Rect(5, 5, 45, 35)), 50, 40, true);
+  int Differing = 0;
+  for (int Y = 0; Y < 40; ++Y)
+    for (int X = 0; X < 50; ++X) Differing += Pixel(Image, X, Y) != Pixel(Placed, X, Y);
+  EXPECT_EQ(Differing, 0);
+  EXPECT_EQ(Pixel(Image, 49, 39) & 0xFFFFFF, Origin(29, 29) & 0xFFFFFF);
+}
+
 TEST_F(SkinComposeTest, TheImageWithoutARightColumnLeavesTheRightToEdgesAndClient) {
   TBitmap Image;
-  const TRect C = TNinePart::ClRect;
-  const TRect N = Rect(5, 5, 45, 25);
-  ComposeSkinImage(Image, FPicture,
-                   {.LTPt = C.TopLeft(),
-                    .RTPt = Point(C.Right, C.Top),
-                    .LBPt = Point(C.Left, C.Bottom),
-                    .RBPt = C.BottomRight(),
-                    .ClRect = C,
-                    .NewLTPt = N.TopLeft(),
-                    .NewRTPt = Point(N.Right, N.Top),
-                    .NewLBPt = Point(N.Left, N.Bottom),
-                    .NewRBPt = N.BottomRight(),
-                    .NewClRect = N,
-                    .SkinRect = Rect(0, 0, 30, 30),
-                    .LeftStretch = false,
-                    .TopStretch = false,
-                    .RightStretch = false,
-                    .BottomStretch = false,
-                    .StretchEffect = false,
-                    .StretchType = spstFull,
-                    .WithoutRight = true},
-                   50, 30, true);
+  TspSkinImageGeometry Geometry = AtClient(Rect(5, 5, 45, 25));
+  Geometry.WithoutRight = true;
+  ComposeSkinImage(Image, FPicture, Geometry, 50, 30, true);
   EXPECT_EQ(Mismatches(
                 Image, [](int X) { return X < 5 ? X : 5 + (X - 5) % 20; }, [](int Y) { return Y; }),
             0);
@@ -301,7 +284,6 @@ TEST_F(SkinComposeTest, SideBordersTileTheirEdgeFromWhereTheEdgeStarts) {
 }
 
 TEST_F(SkinComposeTest, DegenerateGeometriesSizeTheTargetAndDrawNothingAmiss) {
-  const TRect C = TNinePart::ClRect;
   const uint32_t Untouched = 0xFF123456;
   auto Prepared = [&](TBitmap& ABitmap, int AWidth, int AHeight) {
     ABitmap.SetSize(AWidth, AHeight);
@@ -311,72 +293,21 @@ TEST_F(SkinComposeTest, DegenerateGeometriesSizeTheTargetAndDrawNothingAmiss) {
   // An edge of length 0 (RTPoint.X = LTPoint.X) with tiling is skipped; the rest is drawn.
   TBitmap Image;
   Prepared(Image, 40, 30);
-  ComposeSkinImage(Image, FPicture,
-                   {.LTPt = Point(5, 5),
-                    .RTPt = Point(5, 5),
-                    .LBPt = Point(5, 25),
-                    .RBPt = Point(25, 25),
-                    .ClRect = C,
-                    .NewLTPt = Point(5, 5),
-                    .NewRTPt = Point(35, 5),
-                    .NewLBPt = Point(5, 25),
-                    .NewRBPt = Point(35, 25),
-                    .NewClRect = Rect(5, 5, 35, 25),
-                    .SkinRect = Rect(0, 0, 30, 30),
-                    .LeftStretch = false,
-                    .TopStretch = false,
-                    .RightStretch = false,
-                    .BottomStretch = false,
-                    .StretchEffect = false,
-                    .StretchType = spstFull},
-                   40, 30, true);
+  TspSkinImageGeometry ZeroTop = AtClient(Rect(5, 5, 35, 25));
+  ZeroTop.RTPt = Point(5, 5);
+  ZeroTop.Targets->RTPt = Point(35, 5);
+  ComposeSkinImage(Image, FPicture, ZeroTop, 40, 30, true);
   EXPECT_EQ(Pixel(Image, 20, 0), Untouched);
   EXPECT_EQ(Pixel(Image, 20, 10) & 0xFFFFFF, Origin(20, 10) & 0xFFFFFF);
 
   // A window smaller than its corners: negative spans draw nothing, and nothing fails.
-  ComposeSkinImage(Image, FPicture,
-                   {.LTPt = C.TopLeft(),
-                    .RTPt = Point(C.Right, C.Top),
-                    .LBPt = Point(C.Left, C.Bottom),
-                    .RBPt = C.BottomRight(),
-                    .ClRect = C,
-                    .NewLTPt = Point(5, 5),
-                    .NewRTPt = Point(2, 5),
-                    .NewLBPt = Point(5, 2),
-                    .NewRBPt = Point(2, 2),
-                    .NewClRect = Rect(5, 5, 2, 2),
-                    .SkinRect = Rect(0, 0, 30, 30),
-                    .LeftStretch = false,
-                    .TopStretch = false,
-                    .RightStretch = false,
-                    .BottomStretch = false,
-                    .StretchEffect = false,
-                    .StretchType = spstFull},
-                   7, 7, true);
+  ComposeSkinImage(Image, FPicture, AtClient(Rect(5, 5, 2, 2)), 7, 7, true);
   EXPECT_EQ(Image.Width(), 7);
 
   // Coinciding corner points and an empty picture stop after sizing.
   TBitmap Empty;
   Prepared(Image, 20, 20);
-  ComposeSkinImage(Image, Empty,
-                   {.LTPt = C.TopLeft(),
-                    .RTPt = Point(C.Right, C.Top),
-                    .LBPt = Point(C.Left, C.Bottom),
-                    .RBPt = C.BottomRight(),
-                    .ClRect = C,
-                    .NewLTPt = C.TopLeft(),
-                    .NewRTPt = Point(C.Right, C.Top),
-                    .NewLBPt = Point(C.Left, C.Bottom),
-                    .NewRBPt = C.BottomRight(),
-                    .NewClRect = C,
-                    .SkinRect = Rect(0, 0, 30, 30),
-                    .LeftStretch = false,
-                    .TopStretch = false,
-                    .RightStretch = false,
-                    .BottomStretch = false,
-                    .StretchEffect = false,
-                    .StretchType = spstFull},
-                   20, 20, true);
+  ComposeSkinImage(Image, Empty, AtClient(TNinePart::ClRect), 20, 20, true);
   EXPECT_EQ(Pixel(Image, 10, 10), Untouched);
 
   // A zero-width middle sets the size and draws nothing.

@@ -29,6 +29,26 @@ class SkinHostileGeometryTest : public testing::Test {
     return Values[FRandom() % std::size(Values)];
   }
   TPoint AnyPoint() { return {Coordinate(), Coordinate()}; }
+  // Any geometry with any places for its corners; the values are drawn in the order of
+  // the fields of a part followed by its places.
+  TspSkinImageGeometry AnyGeometry(bool AWithoutRight) {
+    TspSkinImageGeometry Geometry;
+    Geometry.LTPt = AnyPoint();
+    Geometry.RTPt = AnyPoint();
+    Geometry.LBPt = AnyPoint();
+    Geometry.RBPt = AnyPoint();
+    Geometry.ClRect = AnyRect();
+    Geometry.Targets = TspSkinImageTargets{AnyPoint(), AnyPoint(), AnyPoint(), AnyPoint(), AnyRect()};
+    Geometry.SkinRect = AnyRect();
+    Geometry.LeftStretch = Flag();
+    Geometry.TopStretch = Flag();
+    Geometry.RightStretch = Flag();
+    Geometry.BottomStretch = Flag();
+    Geometry.StretchEffect = Flag();
+    Geometry.StretchType = TspStretchType(FRandom() % 3);
+    Geometry.WithoutRight = AWithoutRight;
+    return Geometry;
+  }
   TRect AnyRect() { return {Coordinate(), Coordinate(), Coordinate(), Coordinate()}; }
   int Size() { return int(FRandom() % 40); }
   bool Flag() { return FRandom() % 2 == 0; }
@@ -41,46 +61,9 @@ TEST_F(SkinHostileGeometryTest, EveryRoutineCopesWithAnyCoordinates) {
   for (int Round = 0; Round < 100; ++Round) {
     TBitmap Image, Left, Top, Right, Bottom;
     const int W = Size(), H = Size();
-    ComposeSkinImage(Image, FPicture,
-                     {.LTPt = AnyPoint(),
-                      .RTPt = AnyPoint(),
-                      .LBPt = AnyPoint(),
-                      .RBPt = AnyPoint(),
-                      .ClRect = AnyRect(),
-                      .NewLTPt = AnyPoint(),
-                      .NewRTPt = AnyPoint(),
-                      .NewLBPt = AnyPoint(),
-                      .NewRBPt = AnyPoint(),
-                      .NewClRect = AnyRect(),
-                      .SkinRect = AnyRect(),
-                      .LeftStretch = Flag(),
-                      .TopStretch = Flag(),
-                      .RightStretch = Flag(),
-                      .BottomStretch = Flag(),
-                      .StretchEffect = Flag(),
-                      .StretchType = TspStretchType(FRandom() % 3)},
-                     W, H, Flag());
+    ComposeSkinImage(Image, FPicture, AnyGeometry(false), W, H, Flag());
     EXPECT_EQ(Image.Width(), H > 0 ? W : Image.Width());
-    ComposeSkinImage(Image, FPicture,
-                     {.LTPt = AnyPoint(),
-                      .RTPt = AnyPoint(),
-                      .LBPt = AnyPoint(),
-                      .RBPt = AnyPoint(),
-                      .ClRect = AnyRect(),
-                      .NewLTPt = AnyPoint(),
-                      .NewRTPt = AnyPoint(),
-                      .NewLBPt = AnyPoint(),
-                      .NewRBPt = AnyPoint(),
-                      .NewClRect = AnyRect(),
-                      .SkinRect = AnyRect(),
-                      .LeftStretch = Flag(),
-                      .TopStretch = Flag(),
-                      .RightStretch = Flag(),
-                      .BottomStretch = Flag(),
-                      .StretchEffect = Flag(),
-                      .StretchType = TspStretchType(FRandom() % 3),
-                      .WithoutRight = true},
-                     W, H, Flag());
+    ComposeSkinImage(Image, FPicture, AnyGeometry(true), W, H, Flag());
     CreateSkinClientImage(AnyRect(), AnyRect(), Image, FPicture, AnyRect(), W, H, Flag(),
                           TspStretchType(FRandom() % 3));
     Image.SetSize(W, H);

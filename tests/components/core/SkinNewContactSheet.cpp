@@ -67,29 +67,21 @@ class TContactSheet {
     ComposePart(Picture(AElement.PictureIndex), ASkinRect, AElement.LTPoint, AElement.RTPoint,
                 AElement.LBPoint, AElement.RBPoint, AElement.ClRect, ATarget, AElement.StretchEffect);
   }
+  static TspSkinImageGeometry PartGeometry(const TRect& ASkinRect, TPoint LT, TPoint RT, TPoint LB, TPoint RB,
+                                           TRect Cl, bool AStretch) {
+    return {.LTPt = LT,
+            .RTPt = RT,
+            .LBPt = LB,
+            .RBPt = RB,
+            .ClRect = Cl,
+            .SkinRect = ASkinRect,
+            .StretchEffect = AStretch};
+  }
   void ComposePart(TBitmap& APicture, const TRect& ASkinRect, TPoint LT, TPoint RT, TPoint LB, TPoint RB,
                    TRect Cl, const TRect& ATarget, bool AStretch = false) {
-    const int DW = ATarget.Width() - ASkinRect.Width(), DH = ATarget.Height() - ASkinRect.Height();
     TBitmap Image;
-    ComposeSkinImage(Image, APicture,
-                     {.LTPt = LT,
-                      .RTPt = RT,
-                      .LBPt = LB,
-                      .RBPt = RB,
-                      .ClRect = Cl,
-                      .NewLTPt = LT,
-                      .NewRTPt = {RT.X + DW, RT.Y},
-                      .NewLBPt = {LB.X, LB.Y + DH},
-                      .NewRBPt = {RB.X + DW, RB.Y + DH},
-                      .NewClRect = Rect(Cl.Left, Cl.Top, Cl.Right + DW, Cl.Bottom + DH),
-                      .SkinRect = ASkinRect,
-                      .LeftStretch = false,
-                      .TopStretch = false,
-                      .RightStretch = false,
-                      .BottomStretch = false,
-                      .StretchEffect = AStretch,
-                      .StretchType = spstFull},
-                     ATarget.Width(), ATarget.Height(), true);
+    ComposeSkinImage(Image, APicture, PartGeometry(ASkinRect, LT, RT, LB, RB, Cl, AStretch), ATarget.Width(),
+                     ATarget.Height(), true);
     FSheet.Canvas().Draw(ATarget.Left, ATarget.Top, Image);
   }
   // The whole of APicture composed into ATarget, with what AMask cuts away left as the
@@ -98,27 +90,9 @@ class TContactSheet {
                      const TRect& ATarget) {
     const TRect Whole = Rect(0, 0, APicture.Width(), APicture.Height());
     ComposePart(APicture, Whole, LT, RT, LB, RB, Cl, ATarget);
-    const int DW = ATarget.Width() - Whole.Width(), DH = ATarget.Height() - Whole.Height();
     TBitmap Mask;
-    ComposeSkinImage(Mask, AMask,
-                     {.LTPt = LT,
-                      .RTPt = RT,
-                      .LBPt = LB,
-                      .RBPt = RB,
-                      .ClRect = Cl,
-                      .NewLTPt = LT,
-                      .NewRTPt = {RT.X + DW, RT.Y},
-                      .NewLBPt = {LB.X, LB.Y + DH},
-                      .NewRBPt = {RB.X + DW, RB.Y + DH},
-                      .NewClRect = Rect(Cl.Left, Cl.Top, Cl.Right + DW, Cl.Bottom + DH),
-                      .SkinRect = Whole,
-                      .LeftStretch = false,
-                      .TopStretch = false,
-                      .RightStretch = false,
-                      .BottomStretch = false,
-                      .StretchEffect = false,
-                      .StretchType = spstFull},
-                     ATarget.Width(), ATarget.Height(), true);
+    ComposeSkinImage(Mask, AMask, PartGeometry(Whole, LT, RT, LB, RB, Cl, false), ATarget.Width(),
+                     ATarget.Height(), true);
     for (int Y = 0; Y < ATarget.Height(); ++Y)
       for (int X = 0; X < ATarget.Width(); ++X)
         if (Mask.Canvas().Pixels(X, Y) != clBlack)
