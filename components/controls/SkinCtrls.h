@@ -65,7 +65,9 @@ struct TspSkinElementGeometry {
   TspStretchType StretchType = spstFull;
 
   // Copies the points, rectangles, stretch flags and picture of the record and
-  // settles ResizeMode.
+  // settles ResizeMode. SkinRect is the part of the record's that its picture holds
+  // (TspSkinContent::PicturePart), and ClRect the part of the record's within it: no
+  // element, and no client area, is larger than what the element can draw.
   void ReadElement(const TspDataSkinCustomControl& AData, const TspSkinData& ASkin);
   // The resize mode the points give (see above); the first rule that matches wins.
   int GetResizeMode() const;
@@ -1917,8 +1919,8 @@ class TspSkinSplitterEx : public TspCustomSplitter {
   // SkinDataName "vsplitter", DefaultSize 10.
   explicit TspSkinSplitterEx(TComponent* AOwner);
 
-  // Looks the element up; the bar takes its thickness (DefaultSize without one);
-  // repaints.
+  // Looks the element up; the bar takes the thickness of its picture (DefaultSize
+  // without one); repaints.
   void ChangeSkinData() override;
 
   // The bar's thickness without an element.

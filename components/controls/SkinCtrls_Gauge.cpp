@@ -99,8 +99,10 @@ void TspSkinGauge::GetSkinData() {
   const auto* Data = SkinElement<TspDataSkinGaugeControl>();
   if (!Data) return;
   FVertical = Data->Vertical;
-  ProgressRect = Data->ProgressRect;
-  ProgressArea = Data->ProgressArea;
+  // The progress is drawn from the picture into the element: neither is larger than
+  // where it lies.
+  ProgressRect = FSD->PicturePart(Data->PictureIndex, Data->ProgressRect);
+  ProgressArea = RectangleWithin(Data->ProgressArea, RectangleWidth(SkinRect), RectangleHeight(SkinRect));
   BeginOffset = Data->BeginOffset;
   EndOffset = Data->EndOffset;
   FontName = Data->FontName;

@@ -8,8 +8,8 @@ void TspSkinElementGeometry::ReadElement(const TspDataSkinCustomControl& AData, 
   RTPt = AData.RTPoint;
   LBPt = AData.LBPoint;
   RBPt = AData.RBPoint;
-  SkinRect = AData.SkinRect;
-  ClRect = AData.ClRect;
+  SkinRect = ASkin.PicturePart(AData.PictureIndex, AData.SkinRect);
+  ClRect = RectangleWithin(AData.ClRect, RectangleWidth(SkinRect), RectangleHeight(SkinRect));
   StretchEffect = AData.StretchEffect;
   LeftStretch = AData.LeftStretch;
   TopStretch = AData.TopStretch;

@@ -156,14 +156,16 @@ void TspSkinScrollBar::GetSkinData() {
   auto OrElse = [](const TRect& ARect, const TRect& AFallback) {
     return RectangleIsEmpty(ARect) ? AFallback : ARect;
   };
-  TrackArea = Data->TrackArea;
+  // The thumb moves in the track area of the element and is drawn from the picture:
+  // neither is larger than where it lies.
+  TrackArea = RectangleWithin(Data->TrackArea, RectangleWidth(SkinRect), RectangleHeight(SkinRect));
   UpButtonRect = Data->UpButtonRect;
   ActiveUpButtonRect = Data->ActiveUpButtonRect;
   DownUpButtonRect = OrElse(Data->DownUpButtonRect, ActiveUpButtonRect);
   DownButtonRect = Data->DownButtonRect;
   ActiveDownButtonRect = Data->ActiveDownButtonRect;
   DownDownButtonRect = OrElse(Data->DownDownButtonRect, ActiveDownButtonRect);
-  ThumbRect = Data->ThumbRect;
+  ThumbRect = FSD->PicturePart(Data->PictureIndex, Data->ThumbRect);
   ActiveThumbRect = OrElse(Data->ActiveThumbRect, ThumbRect);
   DownThumbRect = OrElse(Data->DownThumbRect, ActiveThumbRect);
   ThumbOffset1 = Data->ThumbOffset1;

@@ -15,7 +15,7 @@ void TspSkinSplitterEx::GetSkinData() {
   LTPt = Element->LTPoint;
   RTPt = Element->RTPoint;
   LBPt = Element->LBPoint;
-  SkinRect = Element->SkinRect;
+  SkinRect = FSD->PicturePart(Element->PictureIndex, Element->SkinRect);
   StretchEffect = Element->StretchEffect;
   FSkinPicture = FSD->Picture(Element->PictureIndex);
   GripperRect = Element->GripperRect;
@@ -25,11 +25,12 @@ void TspSkinSplitterEx::GetSkinData() {
 
 void TspSkinSplitterEx::ChangeSkinData() {
   GetSkinData();
+  const bool Skinned = FIndex != -1 && !RectangleIsEmpty(SkinRect);
   const bool Horizontal = Align() == alTop || Align() == alBottom;
   if (Horizontal)
-    SetHeight(FIndex == -1 ? DefaultSize : SkinRect.Height());
+    SetHeight(Skinned ? SkinRect.Height() : DefaultSize);
   else
-    SetWidth(FIndex == -1 ? DefaultSize : SkinRect.Width());
+    SetWidth(Skinned ? SkinRect.Width() : DefaultSize);
   Repaint();
 }
 

@@ -73,6 +73,12 @@ int RectangleHeight(const TRect& ARect) { return SaturatedDifference(ARect.Botto
 bool RectangleIsEmpty(const TRect& ARect) {
   return RectangleWidth(ARect) <= 0 || RectangleHeight(ARect) <= 0;
 }
+
+TRect RectangleWithin(const TRect& ARect, int AWidth, int AHeight) {
+  const int W = std::max(AWidth, 0), H = std::max(AHeight, 0);
+  return Rect(std::clamp(ARect.Left, 0, W), std::clamp(ARect.Top, 0, H), std::clamp(ARect.Right, 0, W),
+              std::clamp(ARect.Bottom, 0, H));
+}
 void SetZeroRect(TRect& ARect) { ARect = TRect(); }
 bool RectanglesEqual(const TRect& A, const TRect& B) { return A == B; }
 

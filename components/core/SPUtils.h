@@ -38,6 +38,10 @@ int RectangleWidth(const TRect& ARect);
 int RectangleHeight(const TRect& ARect);
 // True when the width or the height is not above 0.
 bool RectangleIsEmpty(const TRect& ARect);
+// ARect with its left and right edges brought within 0 to AWidth and its top and
+// bottom within 0 to AHeight: a rectangle inside keeps its place, an empty one stays
+// empty. A size below 0 counts as 0.
+TRect RectangleWithin(const TRect& ARect, int AWidth, int AHeight);
 void SetZeroRect(TRect& ARect);
 bool RectanglesEqual(const TRect& A, const TRect& B);
 // Both the top-left and the bottom-right corner of AInner pass the window system's
@@ -256,7 +260,8 @@ HRGN CreateMaskRegion(TBitmap& AMask);
 // The four border strips of a mask re-composed for a new size, as the element's picture
 // is (corners kept, edges tiled, never stretched): top W x ClRect.Top, bottom W x the
 // mask's rows below ClRect, left and right as wide as the mask's bands beside ClRect
-// and as high as NewClRect. A strip whose size is not positive is left empty.
+// and as high as NewClRect (no higher than the window, AHeight). A strip whose size is
+// not positive is left empty.
 void CreateSkinMaskBorders(TPoint LTPt, TPoint RTPt, TPoint LBPt, TPoint RBPt, TRect ClRect, TPoint NewLTPt,
                            TPoint NewRTPt, TPoint NewLBPt, TPoint NewRBPt, TRect NewClRect, TBitmap& AMask,
                            TBitmap& ATopStrip, TBitmap& ALeftStrip, TBitmap& ARightStrip,

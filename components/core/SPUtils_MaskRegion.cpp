@@ -67,11 +67,12 @@ HRGN CreateMaskRegion(TBitmap& AMask) {
 void CreateSkinMaskBorders(TPoint LTPt, TPoint RTPt, TPoint LBPt, TPoint RBPt, TRect ClRect, TPoint NewLTPt,
                            TPoint NewRTPt, TPoint NewLBPt, TPoint NewRBPt, TRect NewClRect, TBitmap& AMask,
                            TBitmap& ATopStrip, TBitmap& ALeftStrip, TBitmap& ARightStrip,
-                           TBitmap& ABottomStrip, int AWidth, int /*AHeight*/) {
+                           TBitmap& ABottomStrip, int AWidth, int AHeight) {
   BoundSkinGeometry(LTPt, RTPt, LBPt, RBPt, ClRect, NewLTPt, NewRTPt, NewLBPt, NewRBPt, NewClRect);
   const int MaskW = AMask.Width();
   const int MaskH = AMask.Height();
-  const int SideH = std::max(RectangleHeight(NewClRect), 0);
+  // Side strips higher than the window would only add rows outside it.
+  const int SideH = std::clamp(RectangleHeight(NewClRect), 0, std::max(AHeight, 0));
 
   // Left and right: the edge rows tiled down the strip, then the corner pieces at both
   // ends at their own size.

@@ -1212,6 +1212,10 @@ struct TspSkinContent {
   // other index outside the picture list.
   TBitmap* Picture(int AIndex) const { return ItemAt(FActivePictures, AIndex); }
   int PictureCount() const { return int(FActivePictures.size()); }
+  // The part of ARect that the picture at AIndex holds: all the skin can draw from the
+  // rectangle, and so the most of any size a control takes from it. Empty when the
+  // index has no picture or the rectangle lies outside it.
+  TRect PicturePart(int AIndex, const TRect& ARect) const;
 
   // "SKINCONTROLS" and "SKINOBJECTS": the record at AIndex, or the first whose IDName
   // is exactly AName (letter case included), when it is a TRecord; nullptr for an

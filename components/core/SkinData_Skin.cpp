@@ -22,6 +22,11 @@ TspSkinContent::~TspSkinContent() = default;
 TspSkinContent::TspSkinContent(TspSkinContent&&) noexcept = default;
 TspSkinContent& TspSkinContent::operator=(TspSkinContent&&) noexcept = default;
 
+TRect TspSkinContent::PicturePart(int AIndex, const TRect& ARect) const {
+  const TBitmap* Source = Picture(AIndex);
+  return Source ? RectangleWithin(ARect, Source->Width(), Source->Height()) : TRect{};
+}
+
 TspSkinData::TspSkinData(TComponent* AOwner) : TComponent(AOwner) {}
 
 TspSkinData::~TspSkinData() {

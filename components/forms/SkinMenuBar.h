@@ -351,6 +351,9 @@ class TspSkinMainMenuBar : public TspSkinControl {
   // The bar's skin background in B: the element's picture fitted to the bar, or in
   // tool-bar mode the "resizetoolpanel" (else "panel") element.
   void PaintSkinBackground(TBitmap& B);
+  // The bar is as high as its element's picture with UseSkinSize; an element with no
+  // picture to draw leaves it the height it has without one.
+  bool TakesSkinHeight() const { return FSkinSupport && FUseSkinSize && !RectangleIsEmpty(SkinRect); }
   void DoMouseTimer();
   void DoMorphTimer();
   void DoAnimateTimer();
@@ -368,7 +371,8 @@ class TspSkinMainMenuBar : public TspSkinControl {
   bool FUseSkinFont = true;
   bool FUseSkinSize = true;
   int FDefaultHeight = 22;
-  // From the element, at every lookup.
+  // From the element, at every lookup. SkinRect is the part of the element's
+  // rectangle that its picture holds.
   bool FSkinSupport = false;
   TRect SkinRect, ItemsRect;
   String MenuBarItem;

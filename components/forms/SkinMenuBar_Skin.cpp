@@ -9,7 +9,7 @@ void TspSkinMainMenuBar::GetSkinData() {
   const auto* Data = SkinElement<TspDataSkinMainMenuBar>();
   FSkinSupport = Data != nullptr;
   if (!Data) return;
-  SkinRect = Data->SkinRect;
+  SkinRect = FSD->PicturePart(Data->PictureIndex, Data->SkinRect);
   ItemsRect = Data->ItemsRect;
   MenuBarItem = Data->MenuBarItem;
   TrackMarkColor = Data->TrackMarkColor;
@@ -23,7 +23,7 @@ void TspSkinMainMenuBar::ChangeSkinData() {
   GetSkinData();
   CreateMenu();
   FActiveObject = -1;
-  if (FSkinSupport && FUseSkinSize)
+  if (TakesSkinHeight())
     SetHeight(RectangleHeight(SkinRect));
   else if (FDefaultHeight > 0)
     SetHeight(FDefaultHeight);
@@ -40,7 +40,7 @@ void TspSkinMainMenuBar::BeforeChangeSkinData() {
 
 void TspSkinMainMenuBar::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
   GetSkinData();
-  if (FSkinSupport && FUseSkinSize) AHeight = RectangleHeight(SkinRect);
+  if (TakesSkinHeight()) AHeight = RectangleHeight(SkinRect);
   TspSkinControl::SetBounds(ALeft, ATop, AWidth, AHeight);
 }
 
@@ -124,7 +124,7 @@ void TspSkinMainMenuBar::PaintSkinBackground(TBitmap& B) {
     int FitW = W;
     int FitH = H;
     Geometry.FitSize(true, FitW, FitH);
-    Geometry.ComposeImage(B, Geometry.Picture, Panel->SkinRect, W, H, false);
+    Geometry.ComposeImage(B, Geometry.Picture, Geometry.SkinRect, W, H, false);
   } else if (Picture) {
     const int SkinH = RectangleHeight(SkinRect);
     StretchSkinImage(B, *Picture, SkinRect,

@@ -83,13 +83,15 @@ class SkinCtrlsBaseTest : public SkinControlsTest {
 };
 
 // The ResizeMode table: which points the element sets decides what of the requested
-// size the control keeps.
+// size the control keeps. The element's picture is 20 × 10: a size taken from the
+// skin is no larger than the part of the rectangle the picture holds.
 struct TResizeCase {
   const char* Name;
   TPoint RT, LB, RB;
   TRect SkinRect;
   int Mode;
   TSize Fitted;  // for a requested 50 × 40
+  bool WithPicture = true;
 };
 
 TEST_F(SkinCtrlsBaseTest, TheElementsPointsDecideWhatOfTheSizeTheControlKeeps) {
@@ -99,11 +101,17 @@ TEST_F(SkinCtrlsBaseTest, TheElementsPointsDecideWhatOfTheSizeTheControlKeeps) {
       {"vertical", {}, {0, 7}, {}, Rect(0, 0, 20, 10), 3, {20, 40}},
       {"free", {15, 2}, {2, 7}, {15, 7}, Rect(0, 0, 20, 10), 1, {50, 40}},
       {"no picture rectangle", {15, 2}, {2, 7}, {15, 7}, Rect(5, 5, 5, 20), -1, {50, 40}},
+      {"fixed, reaching past the picture", {}, {}, {}, Rect(12, 4, 16384, 16384), 0, {8, 6}},
+      {"fixed, reaching before the picture", {}, {}, {}, Rect(-16384, -16384, 5, 3), 0, {5, 3}},
+      {"vertical, past the picture", {}, {0, 7}, {}, Rect(4, 0, 16384, 16384), 3, {16, 40}},
+      {"fixed, outside the picture", {}, {}, {}, Rect(20, 0, 40, 10), -1, {50, 40}},
+      {"fixed, its picture missing", {}, {}, {}, Rect(0, 0, 20, 10), -1, {50, 40}, false},
   };
   for (const TResizeCase& Case : Cases) {
     SCOPED_TRACE(Case.Name);
     TspSkinEditor(Skin()).ClearControls();
-    auto& Element = AddElement<TspDataSkinCustomControl>("probe");
+    auto& Element = Case.WithPicture ? AddPlainElement(20, 10, SkinBaseRed)
+                                     : AddElement<TspDataSkinCustomControl>("probe");
     Element.RTPoint = Case.RT;
     Element.LBPoint = Case.LB;
     Element.RBPoint = Case.RB;
