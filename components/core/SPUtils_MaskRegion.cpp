@@ -7,15 +7,33 @@
 
 namespace {
 
-// Appends the runs of black pixels of AMask, row by row, moved by the offsets.
+// The bytes a pixel of AFormat takes in a bitmap's rows.
+int MaskPixelBytes(TPixelFormat AFormat) {
+  switch (AFormat) {
+    case pf8bit:
+      return 1;
+    case pf15bit:
+    case pf16bit:
+      return 2;
+    case pf24bit:
+      return 3;
+    default:
+      return 4;
+  }
+}
+
+// Appends the runs of black pixels of AMask, row by row, moved by the offsets. Black is
+// a pixel whose colour bytes are all 0 in every layout (index 0 of the 8-bit table is
+// black); the alpha byte of a 32-bit pixel does not count.
 void AppendMaskRuns(TBitmap& AMask, int AXOffset, int AYOffset, std::vector<TRect>& ARuns) {
   const int Width = AMask.Width();
-  const int BytesPerPixel = AMask.PixelFormat() == pf24bit ? 3 : 4;
+  const int BytesPerPixel = MaskPixelBytes(AMask.PixelFormat());
+  const int ColourBytes = std::min(BytesPerPixel, 3);
   for (int Y = 0; Y < AMask.Height(); ++Y) {
     const uint8_t* Row = AMask.ScanLine(Y);
     auto IsBlack = [&](int X) {
       const uint8_t* Pixel = Row + X * BytesPerPixel;
-      return (Pixel[0] | Pixel[1] | Pixel[2]) == 0;
+      return std::all_of(Pixel, Pixel + ColourBytes, [](uint8_t AByte) { return AByte == 0; });
     };
     for (int X = 0; X < Width;) {
       if (!IsBlack(X)) {

@@ -4,6 +4,7 @@
 #include "platform/ui/Controls.h"
 #include "platform/ui/CustomForm.h"
 #include "platform/ui/GraphicControl.h"
+#include "platform/win/MessageQueue.h"
 
 namespace {
 
@@ -28,8 +29,14 @@ void PaintBeneathControl(TControl& AControl, TPoint AOrigin, TCanvas& ACanvas) {
     TSavedDC Saved(DC);
     SetViewportOrgEx(DC, -Left, -Top, nullptr);
     IntersectClipRect(DC, 0, 0, Parent->ClientWidth(), Parent->ClientHeight());
-    Parent->Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(DC), 0);
-    if (!dynamic_cast<TCustomForm*>(Parent)) (Parent->*PaintParentWindow)(DC);
+    // An MDI frame's client area is covered by its MDI client window, which is what
+    // lies under the control there.
+    auto* Form = dynamic_cast<TCustomForm*>(Parent);
+    if (Form && Form->FormStyle() == fsMDIForm && Form->ClientHandle())
+      SendMessage(Form->ClientHandle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(DC), 0);
+    else
+      Parent->Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(DC), 0);
+    if (!Form) (Parent->*PaintParentWindow)(DC);
   }
   const TRect Bounds = AControl.BoundsRect();
   for (int I = 0; I < Parent->ControlCount(); ++I) {

@@ -35,9 +35,10 @@ void ChangeControlFont(TspDataSkinControl& AControl, const TspFontChange& AChang
     AChange.Apply(ListBox->FontName, ListBox->FontHeight);
     AChange.Apply(ListBox->CaptionFontName, ListBox->CaptionFontHeight);
   } else {
-    // Rich edits are list views, memos edits, menu buttons buttons.
+    // List views and rich edits share their keys, not their kind; memos are edits and
+    // menu buttons buttons.
     AChange.ApplyIfKind<TspDataSkinTreeView>(AControl) ||
-        AChange.ApplyIfKind<TspDataSkinListView>(AControl) ||
+        AChange.ApplyIfKind<TspDataSkinViewControl>(AControl) ||
         AChange.ApplyIfKind<TspDataSkinTabControl>(AControl) ||
         AChange.ApplyIfKind<TspDataSkinComboBox>(AControl) ||
         AChange.ApplyIfKind<TspDataSkinSpinEditControl>(AControl) ||

@@ -5,6 +5,7 @@
 
 #include "components/core/SPUtils.h"
 #include "components/core/SkinData_LoadInternal.h"
+#include "platform/base/Exceptions.h"
 #include "platform/base/Files.h"
 #include "platform/base/Paths.h"
 
@@ -88,6 +89,21 @@ void StoreSkinPicture(TBitmap& APicture, const String& AFileName) {
   }
 }
 
+// A picture name of a skin must name a file inside the skin's folder: no absolute
+// path, no drive and no ".." step, with either separator.
+bool StaysInSkinFolder(const String& AName) {
+  String Name = AName;
+  std::replace(Name.begin(), Name.end(), '\\', '/');
+  if (Name.starts_with('/') || (Name.size() >= 2 && Name[1] == ':')) return false;
+  size_t Start = 0;
+  while (Start <= Name.size()) {
+    const size_t End = std::min(Name.find('/', Start), Name.size());
+    if (Name.compare(Start, End - Start, "..") == 0) return false;
+    Start = End + 1;
+  }
+  return true;
+}
+
 }  // namespace
 
 void TspSkinData::SaveToCustomIniFile(TCustomIniFile& AIni) {
@@ -112,16 +128,24 @@ void TspSkinData::SaveToFile(const String& AFileName) {
 }
 
 void TspSkinData::StoreToDisk(const String& AFileName) {
-  SaveToFile(AFileName);
-  const String Folder = ExtractFilePath(AFileName);
   const std::pair<TBitmap*, const String*> MainPictures[] = {{FPicture.get(), &FPictureName},
                                                              {FInActivePicture.get(), &FInActivePictureName},
                                                              {FMask.get(), &FMaskName},
                                                              {FRollUpPicture.get(), &FRollUpPictureName},
                                                              {FRollUpMask.get(), &FRollUpMaskName}};
+  std::vector<std::pair<TBitmap*, String>> Pictures;
   for (const auto& [Picture, Name] : MainPictures)
-    if (!Name->empty()) StoreSkinPicture(*Picture, Folder + *Name);
+    if (!Name->empty()) Pictures.emplace_back(Picture, *Name);
   const int Count = std::min(int(FActivePictures.size()), FActivePicturesNames->Count());
   for (int I = 0; I < Count; ++I)
-    StoreSkinPicture(*FActivePictures[size_t(I)], Folder + FActivePicturesNames->Strings(I));
+    Pictures.emplace_back(FActivePictures[size_t(I)].get(), FActivePicturesNames->Strings(I));
+  // Every name is checked before anything is written, so that a refused skin leaves
+  // no part of itself behind.
+  for (const auto& Entry : Pictures)
+    if (!StaysInSkinFolder(Entry.second))
+      throw EFCreateError("Cannot store the picture \"" + Entry.second +
+                          "\": its name leaves the skin folder");
+  SaveToFile(AFileName);
+  const String Folder = ExtractFilePath(AFileName);
+  for (const auto& [Picture, Name] : Pictures) StoreSkinPicture(*Picture, Folder + Name);
 }

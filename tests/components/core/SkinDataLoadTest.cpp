@@ -352,8 +352,10 @@ TEST_F(SkinDataLoadTest, EveryLoadClearAndPictureChangeMovesTheChangeCount) {
 
 TEST_F(SkinDataLoadTest, GlobalChangeFontReachesTextKindsOnly) {
   LoadSkin(SkinIniText("fonts", "", "", "count=2\n0=cap:caption\n1=btn:stdbutton\n",
-                       "count=4\n0=grid:grid\n1=memo:memo\n2=bevel:bevel\n3=clb:checklistbox\n",
-                       "[grid]\nfontheight=10\nfixedfontheight=12\n[memo]\nfontheight=9\n"));
+                       "count=6\n0=grid:grid\n1=memo:memo\n2=bevel:bevel\n3=clb:checklistbox\n"
+                       "4=rich:richedit\n5=list:listview\n",
+                       "[grid]\nfontheight=10\nfixedfontheight=12\n[memo]\nfontheight=9\n"
+                       "[rich]\nfontheight=8\n[list]\nfontheight=7\n"));
   FSkin.GlobalChangeFont("Liberation Sans", 2);
   const auto* Caption = FSkin.Object<TspDataSkinCaption>(0);
   EXPECT_EQ(Caption->FontName, "Liberation Sans");
@@ -365,6 +367,12 @@ TEST_F(SkinDataLoadTest, GlobalChangeFontReachesTextKindsOnly) {
   EXPECT_EQ(Memo->FontHeight, 11);
   const auto* CheckList = FSkin.Control<TspDataSkinCheckListBox>(3);
   EXPECT_EQ(CheckList->CaptionFontName, "Liberation Sans");
+  // A rich edit shares the list view's keys but is a kind of its own.
+  const auto* RichEdit = FSkin.Control<TspDataSkinRichEdit>(4);
+  EXPECT_EQ(RichEdit->FontName, "Liberation Sans");
+  EXPECT_EQ(RichEdit->FontHeight, 10);
+  const auto* ListView = FSkin.Control<TspDataSkinListView>(5);
+  EXPECT_EQ(ListView->FontHeight, 9);
   EXPECT_EQ(FSkin.HintWindow->FontName, "Liberation Sans");
   EXPECT_EQ(FSkin.HintWindow->FontHeight, 16);
 }

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "components/core/SkinData.h"
 #include "tests/components/core/SkinDataTestSupport.h"
 
@@ -70,6 +72,52 @@ TEST(SkinDataStoreTest, SavingKeepsSectionsThatAreNotTheSkins) {
   EXPECT_EQ(Ini.ReadString("VERSION", "ver", ""), "2");
   EXPECT_EQ(Ini.ReadString("VERSION", "skinname", ""), "written");
   EXPECT_TRUE(IsSkinIniFile(Ini));
+}
+
+TEST(SkinDataStoreTest, PictureNamesThatLeaveTheFolderAreRefusedBeforeAnythingIsWritten) {
+  TempDir Source;
+  WriteTestPicture(Source.File("frame.bmp"), 8, 8, 0xC08040);
+  WriteTestPicture(Source.File("parts.bmp"), 8, 8, 0x20A0E0);
+  TempDir Outer;
+  const std::filesystem::path Folder = Outer.Path() / "skin";
+  std::filesystem::create_directories(Folder);
+  const std::string FileName = (Folder / "skin.ini").string();
+  const std::string Absolute = Outer.File("absolute.bmp");
+  struct TCase {
+    const char* Name;
+    std::string MainName, ListName;
+  };
+  const TCase Cases[] = {
+      {"a main picture one folder up", "../up.bmp", "parts.bmp"},
+      {"a listed picture one folder up", "frame.bmp", "sub/../../up.bmp"},
+      {"a listed picture with the other separator", "frame.bmp", "..\\up.bmp"},
+      {"an absolute main picture", Absolute, "parts.bmp"},
+  };
+  for (const auto& Case : Cases) {
+    SCOPED_TRACE(Case.Name);
+    TspSkinData Skin(nullptr);
+    Skin.LoadFromFile(WriteSkinIni(
+        Source, SkinIniText("leaving", "picture=frame.bmp\nactivepicturescount=1\n0=parts.bmp\n")));
+    ASSERT_EQ(Skin.PictureCount(), 1);
+    Skin.FPictureName = Case.MainName;
+    Skin.FActivePicturesNames->SetStrings(0, Case.ListName);
+    try {
+      Skin.StoreToDisk(FileName);
+      ADD_FAILURE() << "stored";
+    } catch (const EFCreateError& Error) {
+      EXPECT_NE(String(Error.what()).find("leaves the skin folder"), String::npos) << Error.what();
+    }
+    EXPECT_FALSE(std::filesystem::exists(FileName));
+    EXPECT_FALSE(std::filesystem::exists(Outer.File("up.bmp")));
+    EXPECT_FALSE(std::filesystem::exists(Absolute));
+  }
+
+  // A name inside a folder of the skin's own stays allowed.
+  TspSkinData Skin(nullptr);
+  Skin.LoadFromFile(WriteSkinIni(Source, SkinIniText("inside", "picture=frame.bmp\n")));
+  Skin.FPictureName = "pictures/frame.bmp";
+  Skin.StoreToDisk(FileName);
+  EXPECT_EQ(ReadWholeFile((Folder / "pictures" / "frame.bmp").string()).substr(0, 2), "BM");
 }
 
 }  // namespace

@@ -24,10 +24,12 @@ class SkinMaskRegionTest : public testing::Test {
   void TearDown() override { StopWindowSystem(); }
 
   // A mask from rows of characters: '#' black, 'a' almost black (red 1), others white.
+  // Formats narrower than 24 bits are converted from a 24-bit mask.
   static void MaskFromRows(TBitmap& AMask, const std::vector<std::string>& ARows, TPixelFormat AFormat) {
-    AMask.SetPixelFormat(AFormat);
+    const bool Narrow = AFormat != pf24bit && AFormat != pf32bit;
+    AMask.SetPixelFormat(Narrow ? pf24bit : AFormat);
     AMask.SetSize(int(ARows[0].size()), int(ARows.size()));
-    const int BytesPerPixel = AFormat == pf24bit ? 3 : 4;
+    const int BytesPerPixel = AMask.PixelFormat() == pf24bit ? 3 : 4;
     for (int Y = 0; Y < AMask.Height(); ++Y)
       for (int X = 0; X < AMask.Width(); ++X) {
         uint8_t* Pixel = AMask.ScanLine(Y) + X * BytesPerPixel;
@@ -35,6 +37,7 @@ class SkinMaskRegionTest : public testing::Test {
         Pixel[0] = Pixel[1] = C == '#' || C == 'a' ? 0 : 255;
         Pixel[2] = C == '#' ? 0 : C == 'a' ? 1 : 255;
       }
+    if (Narrow) AMask.SetPixelFormat(AFormat);
   }
   static RGNDATAHEADER Header(const std::vector<uint8_t>& AData) {
     RGNDATAHEADER Result;
@@ -49,7 +52,8 @@ class SkinMaskRegionTest : public testing::Test {
 };
 
 TEST_F(SkinMaskRegionTest, EachRunOfBlackPixelsIsOneRectangle) {
-  for (TPixelFormat Format : {pf24bit, pf32bit}) {
+  // Masks of one and two bytes a pixel are read by their own size.
+  for (TPixelFormat Format : {pf8bit, pf15bit, pf16bit, pf24bit, pf32bit}) {
     SCOPED_TRACE(int(Format));
     TBitmap Mask;
     MaskFromRows(Mask, {"#.#", "###"}, Format);

@@ -7,8 +7,12 @@
 
 #include "components/core/SPUtils.h"
 #include "platform/base/Exceptions.h"
+#include "platform/gdi/Primitives.h"
 #include "platform/ui/Controls.h"
+#include "platform/ui/CustomForm.h"
+#include "platform/win/WindowProcedures.h"
 #include "platform/win/WindowSystem.h"
+#include "platform/win/WindowTree.h"
 #include "platform/win/headless/HeadlessBackend.h"
 
 namespace skin_parent_background_test {
@@ -135,6 +139,41 @@ TEST_F(SkinParentBackgroundTest, AControlWithoutAParentPaintsNothing) {
   PaintParentBackground(&Orphan, FSurface.Canvas());
   PaintParentBackground(nullptr, FSurface.Canvas());
   EXPECT_EQ(At(5, 5), 0xFFFFFFu);
+}
+
+TEST_F(SkinParentBackgroundTest, OnAnMdiFrameTheMdiClientErasesUnderTheControl) {
+  // The frame's own background lies hidden under its MDI client: the client window is
+  // asked to erase, and what it paints is what the control shows.
+  TForm Frame(nullptr);
+  Frame.SetFormStyle(fsMDIForm);
+  Frame.SetColor(clRed);
+  Frame.SetBounds(0, 0, 200, 150);
+  auto* Child = new TPlainChild(&Frame, Bounds(10, 10, 40, 40));
+  Frame.HandleNeeded();
+  HWND Client = Frame.ClientHandle();
+  ASSERT_NE(Client, nullptr);
+  int ClientErases = 0;
+  WNDPROC Previous = nullptr;
+  const WNDPROC Procedure =
+      MakeProcInstance([&](HWND AWindow, UINT AMessage, WPARAM AWParam, LPARAM ALParam) {
+        if (AMessage != WM_ERASEBKGND) return CallWindowProc(Previous, AWindow, AMessage, AWParam, ALParam);
+        ++ClientErases;
+        const RECT Whole = Rect(0, 0, 1000, 1000);
+        HBRUSH Green = CreateSolidBrush(RGB(0, 255, 0));
+        FillRect(reinterpret_cast<HDC>(AWParam), &Whole, Green);
+        DeleteObject(Green);
+        return LRESULT(1);
+      });
+  Previous =
+      reinterpret_cast<WNDPROC>(SetWindowLongPtr(Client, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(Procedure)));
+
+  PaintParentBackground(Child, FSurface.Canvas());
+  EXPECT_EQ(ClientErases, 1);
+  EXPECT_EQ(At(5, 5), 0x00FF00u);
+  EXPECT_EQ(At(39, 39), 0x00FF00u);
+
+  SetWindowLongPtr(Client, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(Previous));
+  FreeProcInstance(Procedure);
 }
 
 }  // namespace
