@@ -73,8 +73,12 @@ void TspSkinUpDown::GetSkinData() {
   CalcButtonRects();
 }
 
+bool TspSkinUpDown::HasSkinButtonPlaces() const {
+  return FIndex != -1 && UseSkinSize && SkinElement<TspDataSkinUpDownControl>();
+}
+
 void TspSkinUpDown::CalcButtonRects() {
-  if (FIndex != -1 && UseSkinSize && SkinElement<TspDataSkinUpDownControl>()) {
+  if (HasSkinButtonPlaces()) {
     FButtons[0].R = UpButtonRect;
     FButtons[1].R = DownButtonRect;
     return;
@@ -142,7 +146,7 @@ void TspSkinUpDown::ButtonUp(int AIndex) {
   FButtons[AIndex].Down = false;
   if (AIndex != ActiveButton) FButtons[AIndex].MouseIn = false;
   Repaint();
-  // The release always steps once, wherever the pointer is.
+  if (!ReleaseSteps(AIndex)) return;
   if (AIndex == 0) {
     if (FIncrement != 0) Step(1);
     if (OnUpButtonClick) OnUpButtonClick(this);
@@ -174,13 +178,14 @@ void TspSkinUpDown::RepeatTick() {
     StartRepeat(UpDownRepeatInterval);
     return;
   }
-  if (TimerMode == 1) Step(-1);
-  if (TimerMode == 2) Step(1);
+  if (TimerMode == 1) RepeatStep(-1);
+  if (TimerMode == 2) RepeatStep(1);
 }
 
 void TspSkinUpDown::MouseDown(TMouseButton AButton, TShiftState AShift, int AX, int AY) {
   TestActive(AX, AY);
-  FButtons[ActiveButton == 1 ? 0 : 1].MouseIn = false;
+  // The button other than the active one loses its hover; with none active, button 0.
+  FButtons[ActiveButton == 0 ? 1 : 0].MouseIn = false;
   if (ActiveButton != -1) {
     CaptureButton = ActiveButton;
     ButtonDown(ActiveButton);

@@ -53,6 +53,17 @@ class TspSkinUpDown : public TspSkinCustomControl {
   const TspCBButtonX& Button(int AIndex) const { return FButtons[AIndex]; }
 
  protected:
+  // What the twin below changes: whether the skin element places the buttons, whether
+  // a release steps (here always, wherever the pointer is), and what a repeated step
+  // does besides stepping.
+  virtual bool HasSkinButtonPlaces() const;
+  virtual bool ReleaseSteps(int /*AIndex*/) const { return true; }
+  virtual void RepeatStep(int ASign) { Step(ASign); }
+  void ForgetActiveButton() { ActiveButton = OldActiveButton = -1; }
+  // One step by Increment; a step past Min or Max is ignored whole.
+  void Step(int ASign);
+  int ArrowDirection(int AIndex) const;
+
   void GetSkinData() override;
   void CreateControlDefaultImage(TBitmap& B) override;
   void CreateControlSkinImage(TBitmap& B) override;
@@ -73,10 +84,8 @@ class TspSkinUpDown : public TspSkinCustomControl {
   void StartRepeat(UINT AInterval);
   void StopRepeat();
   void RepeatTick();
-  void Step(int ASign);
   void DrawButton(TCanvas& ACanvas, int AIndex);
   void DrawResizeButton(TCanvas& ACanvas, int AIndex);
-  int ArrowDirection(int AIndex) const;
   void CMMouseEnter(TMessage& AMessage);
   void CMMouseLeave(TMessage& AMessage);
 
@@ -95,4 +104,33 @@ class TspSkinUpDown : public TspSkinCustomControl {
   int FMax = 100;
   TRect UpButtonRect, ActiveUpButtonRect, DownUpButtonRect;
   TRect DownButtonRect, ActiveDownButtonRect, DownDownButtonRect;
+};
+
+// The twin of the up-down that the time edit steps with. It shares the up-down's
+// pointer and timer rules and differs where the time edit needs it: its two buttons
+// always split the control in halves and are drawn from the "combobutton" element
+// (else "resizetoolbutton") with small arrows; its size is free and it sets no region;
+// a release steps only over the pressed button; every repeated step raises
+// FOnUpChange or FOnDownChange; leaving the control forgets the active button.
+class TspSkinIntUpDown : public TspSkinUpDown {
+ public:
+  // "hupdown", 50 × 25, otherwise as the up-down.
+  explicit TspSkinIntUpDown(TComponent* AOwner);
+
+  // Raised after each repeated step up or down, whether or not Position changed; the
+  // owner assigns them directly.
+  TNotifyEvent FOnUpChange;
+  TNotifyEvent FOnDownChange;
+
+ protected:
+  bool HasSkinButtonPlaces() const override { return false; }
+  bool ReleaseSteps(int AIndex) const override { return Button(AIndex).MouseIn; }
+  void RepeatStep(int ASign) override;
+  void CalcSize(int& /*AWidth*/, int& /*AHeight*/) override {}
+  void SetControlRegion() override {}
+  void CreateControlSkinImage(TBitmap& B) override;
+  void Dispatch(TMessage& AMessage) override;
+
+ private:
+  void DrawSmallArrowButton(TCanvas& ACanvas, int AIndex);
 };
