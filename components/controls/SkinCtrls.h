@@ -891,6 +891,11 @@ class TspSkinCheckRadioBox : public TspSkinCustomControl {
   void Paint() override;
   // The user's click: a check box toggles, a radio box becomes checked.
   virtual void ToggleChecked();
+  // The bound element (-1 without one) and its font, as the last lookup found them:
+  // a dialog that lays the box out measures its caption in that font.
+  int SkinElementIndex() const { return FIndex; }
+  const String& SkinFontName() const { return FontName; }
+  int SkinFontHeight() const { return FontHeight; }
 
  protected:
   void WndProc(TMessage& AMessage) override;
@@ -1376,6 +1381,10 @@ class TspSkinSpeedButton : public TspGraphicSkinCustomControl {
   bool UseImagesMenuImage = false;
   bool UseImagesMenuCaption = false;
   TspSkinImagesMenu* FSkinImagesMenu = nullptr;
+  // A colour-choosing descendant shows its colour as a bar of FColorMarkerValue under
+  // the picture (else under the caption) when FDrawColorMarker is set.
+  bool FDrawColorMarker = false;
+  TColor FColorMarkerValue = clBlack;
 
   // Expires with the button, so that a handler that frees it is noticed.
   TLiveGuard FLive;
@@ -1394,9 +1403,10 @@ class TspSkinSpeedButton : public TspGraphicSkinCustomControl {
   void StopRepeat();
   // Whether entering or leaving changes the look: not a down member of a group.
   bool HoverChangesLook() const { return (FGroupIndex == 0 || !FDown) && Enabled(); }
-  // AToolBarHotImages off: never the tool bar's hot pictures (the flat looks).
+  // AToolBarHotImages off: never the tool bar's hot pictures (the flat looks);
+  // APressedOffset moves the picture and caption one pixel right and down.
   void DrawContent(TCanvas& ACanvas, const TRect& ARect, bool ADown, bool AMouseIn,
-                   bool AToolBarHotImages = true);
+                   bool AToolBarHotImages = true, bool APressedOffset = false);
   // The flat look that is neither hot nor down: only the content, on the parent.
   void PaintFlatContent();
   void CMMouseEnter(TMessage& AMessage);

@@ -30,6 +30,11 @@ struct TButtonContent {
   TspButtonLayout Layout = blGlyphLeft;
   String Caption;
   bool Enabled = true;
+  // The picture and caption moved one pixel right and down.
+  bool PressedOffset = false;
+  // A bar of BarColor under the picture (else the caption), for the colour buttons.
+  bool DrawColorBar = false;
+  TColor BarColor = clBlack;
 };
 
 // The chosen picture of AMenu with its caption (AUseMenuCaption) or the button's, laid
@@ -40,7 +45,7 @@ inline bool DrawImagesMenuChoice(TCanvas& ACanvas, const TRect& ARect, TspSkinIm
   if (!Item || !AMenu->Images()) return false;
   DrawImageAndText(ACanvas, ARect, AContent.Margin, AContent.Spacing, AContent.Layout,
                    AUseMenuCaption ? Item->Caption : AContent.Caption, Item->ImageIndex, AMenu->Images(),
-                   false, AContent.Enabled, false, clBlack);
+                   false, AContent.Enabled, AContent.DrawColorBar, AContent.BarColor);
   return true;
 }
 
@@ -58,13 +63,14 @@ inline void DrawButtonContent(TCanvas& ACanvas, const TRect& ARect, const TButto
                               bool ADown, bool AHot) {
   if (AContent.Images && AContent.ImageIndex >= 0 && AContent.ImageIndex < AContent.Images->Count()) {
     DrawImageAndText(ACanvas, ARect, AContent.Margin, AContent.Spacing, AContent.Layout, AContent.Caption,
-                     AContent.ImageIndex, AContent.Images, false, AContent.Enabled, false, clBlack);
+                     AContent.ImageIndex, AContent.Images, AContent.PressedOffset, AContent.Enabled,
+                     AContent.DrawColorBar, AContent.BarColor);
     return;
   }
   DrawGlyphAndText(ACanvas, ARect, AContent.Margin, AContent.Spacing, AContent.Layout, AContent.Caption,
                    AContent.Glyph, AContent.NumGlyphs,
-                   ButtonGlyphNumber(ADown, AHot, AContent.Enabled, AContent.NumGlyphs), false, false,
-                   clBlack);
+                   ButtonGlyphNumber(ADown, AHot, AContent.Enabled, AContent.NumGlyphs),
+                   AContent.PressedOffset, AContent.DrawColorBar, AContent.BarColor);
 }
 
 // Frame AFrame (from 1) of an animation strip of AFrameCount frames: side by side when

@@ -71,18 +71,9 @@ bool TspSkinButton::Animating() const {
          CurrentFrame <= FrameCount;
 }
 
-// The running animation's frame stands for the hot picture going forward and for the
-// normal one going back.
-TRect TspSkinButton::HotSource() const {
-  return Animating() && AnimateInc ? ButtonAnimationFrame(AnimateSkinRect, SkinRect, FrameCount, CurrentFrame)
-                                   : ActiveSkinRect;
-}
+TRect TspSkinButton::HotSource() const { return TspButtonTimerRules<TspSkinButton>::HotSource(*this); }
 
-TRect TspSkinButton::NormalSource() const {
-  return Animating() && !AnimateInc
-             ? ButtonAnimationFrame(AnimateSkinRect, SkinRect, FrameCount, CurrentFrame)
-             : SkinRect;
-}
+TRect TspSkinButton::NormalSource() const { return TspButtonTimerRules<TspSkinButton>::NormalSource(*this); }
 
 bool TspSkinButton::IsPressedLook() {
   return FDown && (FMouseIn || (IsFocused() && !FMouseDown) || FGroupIndex != 0);

@@ -120,6 +120,20 @@ struct TspButtonTimerRules {
       AButton.Repaint();
   }
 
+  // The running animation's frame stands for the hot picture going forward and for the
+  // normal one going back, also in the cross-fade between the two.
+  static TRect HotSource(const TButton& AButton) {
+    return AButton.Animating() && AButton.AnimateInc ? CurrentAnimationFrame(AButton)
+                                                     : AButton.ActiveSkinRect;
+  }
+  static TRect NormalSource(const TButton& AButton) {
+    return AButton.Animating() && !AButton.AnimateInc ? CurrentAnimationFrame(AButton) : AButton.SkinRect;
+  }
+  static TRect CurrentAnimationFrame(const TButton& AButton) {
+    return ButtonAnimationFrame(AButton.AnimateSkinRect, AButton.SkinRect, AButton.FrameCount,
+                                AButton.CurrentFrame);
+  }
+
   static void StartRepeat(TButton& AButton, UINT AFirstWait) {
     if (!AButton.RepeatTimer) {
       AButton.RepeatTimer = new TTimer(&AButton);

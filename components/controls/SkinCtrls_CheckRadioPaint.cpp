@@ -98,7 +98,7 @@ void TspSkinCheckRadioBox::DrawFlatCaption(TCanvas& ACanvas, int ATextLeft, int 
     DrawWideText(ACanvas, Text, Measured, DT_CALCRECT | DT_EXPANDTABS | DT_WORDBREAK);
     TextRect.Top = std::max(0, Height() / 2 - RectangleHeight(Measured) / 2);
     TextRect.Bottom = TextRect.Top + RectangleHeight(Measured);
-    if (HasImage) FImages->Draw(ACanvas, ATextLeft, Height() / 2 - ImageHeight / 2, FImageIndex, true);
+    if (HasImage) FImages->Draw(ACanvas, ATextLeft, Height() / 2 - ImageHeight / 2, FImageIndex, Enabled());
     DrawWideText(ACanvas, Text, TextRect, DT_EXPANDTABS | DT_WORDBREAK);
   } else {
     TRect Measured = Rect(0, 0, 0, 0);
@@ -106,7 +106,7 @@ void TspSkinCheckRadioBox::DrawFlatCaption(TCanvas& ACanvas, int ATextLeft, int 
     const int TextHeight = RectangleHeight(Measured);
     TextRect = Bounds(ATextLeft, Height() / 2 - TextHeight / 2, RectangleWidth(Measured), TextHeight);
     if (HasImage) {
-      FImages->Draw(ACanvas, TextRect.Left, Height() / 2 - ImageHeight / 2, FImageIndex, true);
+      FImages->Draw(ACanvas, TextRect.Left, Height() / 2 - ImageHeight / 2, FImageIndex, Enabled());
       OffsetRect(TextRect, ImageWidth + AImageGap, 0);
     }
     TextRect.Right = std::min(TextRect.Right, Width() - 2);

@@ -186,7 +186,10 @@ void TspSkinMenuSpeedButton::CreateControlDefaultImage(TBitmap& ABitmap) {
   if (!Enabled()) C.Font().SetColor(clBtnShadow);
   C.Brush().SetStyle(bsClear);
   const TRect Content = MenuSpeedAreaBeforeStrip(Client, StripRect);
-  DrawContent(C, Content, Pressed && !(FTrackButtonMode && FMenuTracked), FMouseIn || FDown);
+  // The old style shows a press by moving the picture, except while the drop-down part
+  // alone is pressed.
+  const bool ContentDown = Pressed && !(FTrackButtonMode && FMenuTracked);
+  DrawContent(C, Content, ContentDown, FMouseIn || FDown, true, ContentDown && !FNewStyle);
   TRect Marker = StripRect;
   if (!FNewStyle && (Pressed || FMenuTracked)) {
     Marker.Left = Width() - 13;

@@ -275,9 +275,12 @@ void TspSkinSpeedButton::MouseUp(TMouseButton AButton, TShiftState AShift, int A
 // ---------------------------------------------------------------- looks
 
 void TspSkinSpeedButton::DrawContent(TCanvas& ACanvas, const TRect& ARect, bool ADown, bool AMouseIn,
-                                     bool AToolBarHotImages) {
+                                     bool AToolBarHotImages, bool APressedOffset) {
   TButtonContent Content;
   Content.Enabled = Enabled();
+  Content.PressedOffset = APressedOffset;
+  Content.DrawColorBar = FDrawColorMarker;
+  Content.BarColor = FColorMarkerValue;
   Content.Glyph = FGlyph.get();
   Content.NumGlyphs = FNumGlyphs;
   // A glyph takes precedence over the tool bar's images, and those over the image list.
@@ -324,28 +327,21 @@ void TspSkinSpeedButton::Paint() {
   }
   TBitmap Image;
   Image.SetSize(Width(), Height());
+  using TRules = TspButtonTimerRules<TspSkinSpeedButton>;
   if (MorphApplies() && FMorphKf > 0 && FMorphKf < 1 && Enabled()) {
-    CreateButtonImage(Image, SkinRect, false, false);
+    CreateButtonImage(Image, TRules::NormalSource(*this), false, false);
     TBitmap Hot;
     Hot.SetSize(Width(), Height());
-    CreateButtonImage(Hot, ActiveSkinRect, false, true);
+    CreateButtonImage(Hot, TRules::HotSource(*this), false, true);
     MorphBitmapByKind(Image, Hot, FMorphKf, MorphKind);
   } else if (!Enabled() && !RectangleIsEmpty(DisabledSkinRect)) {
     CreateButtonImage(Image, DisabledSkinRect, false, false);
   } else if (IsPressedLook()) {
     CreateButtonImage(Image, DownSkinRect, true, true);
   } else if (FMouseIn || (MorphApplies() && FMorphKf == 1)) {
-    const bool Forward = Animating() && AnimateInc;
-    CreateButtonImage(
-        Image,
-        Forward ? ButtonAnimationFrame(AnimateSkinRect, SkinRect, FrameCount, CurrentFrame) : ActiveSkinRect,
-        false, true);
+    CreateButtonImage(Image, TRules::HotSource(*this), false, true);
   } else {
-    const bool Backward = Animating() && !AnimateInc;
-    CreateButtonImage(
-        Image,
-        Backward ? ButtonAnimationFrame(AnimateSkinRect, SkinRect, FrameCount, CurrentFrame) : SkinRect,
-        false, false);
+    CreateButtonImage(Image, TRules::NormalSource(*this), false, false);
   }
   DrawControlImage(Image);
 }

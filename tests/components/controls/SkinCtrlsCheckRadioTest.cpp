@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "components/controls/SkinCtrls.h"
+#include "platform/ui/ImgList.h"
 #include "platform/win/Keyboard.h"
 #include "platform/win/headless/HeadlessInput.h"
 #include "tests/components/controls/SkinCtrlsTestSupport.h"
@@ -166,6 +167,45 @@ TEST_F(SkinCtrlsCheckRadioTest, TheBuiltInBoxFollowsThePointer) {
   // The flat look keeps any size it is given.
   Box->SetBounds(10, 10, 33, 77);
   EXPECT_EQ(Box->BoundsRect(), Bounds(10, 10, 33, 77));
+}
+
+// The caption's picture stands at the caption's left, x 22 in the built-in flat look,
+// drawn as the box is: greyed while the box is disabled.
+TEST_F(SkinCtrlsCheckRadioTest, TheCaptionPictureIsDrawnDisabledWithTheBox) {
+  auto* Images = new TImageList(&Host());
+  Images->SetSize(8, 8);
+  TBitmap Blue;
+  Blue.SetSize(8, 8);
+  Blue.Canvas().Brush().SetColor(clBlue);
+  Blue.Canvas().FillRect(Rect(0, 0, 8, 8));
+  Images->Add(Blue, nullptr);
+  for (bool Enabled : {true, false}) {
+    SCOPED_TRACE(Enabled);
+    auto* Box = NewBox("box", 0, false, 0);
+    Box->SetCaption("Deinterlace");
+    Box->SetImages(Images);
+    Box->SetImageIndex(0);
+    Box->SetEnabled(Enabled);
+    ShowHost();
+    Pump();
+    // The picture's middle: the box's (22 + 3, 8 + 3).
+    EXPECT_EQ(HostPixel(10 + 25, 11), ColorToRGB(Enabled ? clBlue : clBtnShadow));
+    delete Box;
+  }
+}
+
+// What a dialog measures the caption with: the element found and its font.
+TEST_F(SkinCtrlsCheckRadioTest, TheElementAndItsFontAreReadableFromOutside) {
+  auto* Box = NewBox("box", 0, false, 0);
+  EXPECT_EQ(Box->SkinElementIndex(), -1);
+  AddElement<TspDataSkinControl>("other");
+  auto& Element = AddElement<TspDataSkinCheckRadioControl>("checkbox");
+  Element.FontName = "Liberation Sans";
+  Element.FontHeight = 17;
+  Box->SetSkinData(&Skin());
+  EXPECT_EQ(Box->SkinElementIndex(), 1);
+  EXPECT_EQ(Box->SkinFontName(), "Liberation Sans");
+  EXPECT_EQ(Box->SkinFontHeight(), 17);
 }
 
 // The flat skin look draws the box picture of the state over the parent, its bottom-left

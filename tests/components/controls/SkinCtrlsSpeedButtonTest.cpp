@@ -7,6 +7,7 @@
 
 #include "components/controls/SkinCtrls.h"
 #include "platform/ui/Actions.h"
+#include "platform/ui/ImgList.h"
 #include "platform/win/Timers.h"
 #include "platform/win/headless/HeadlessInput.h"
 #include "tests/components/controls/SkinCtrlsTestSupport.h"
@@ -125,6 +126,73 @@ TEST_F(SkinCtrlsSpeedButtonTest, ALinkedActionGivesItsPictureToAButtonWithoutGly
   auto* Other = NewSpeedButton();
   Other->SetAction(Action);
   EXPECT_EQ(Other->ImageList(), nullptr);
+}
+
+// A colour-choosing button as the colour button of the edits is: it switches the colour
+// bar on.
+class TColourBarButton : public TspSkinSpeedButton {
+ public:
+  TColourBarButton(TComponent* AOwner, TColor AColour) : TspSkinSpeedButton(AOwner) {
+    FDrawColorMarker = true;
+    FColorMarkerValue = AColour;
+  }
+};
+
+TEST_F(SkinCtrlsSpeedButtonTest, TheColourBarLiesUnderThePictureOrFillsAButtonWithout) {
+  auto* Bare = new TColourBarButton(&Host(), clRed);
+  Bare->SetParent(&Host());
+  Bare->SetBounds(10, 10, 30, 30);
+  // A 12-pixel white picture centred in the second button: (9, 9) to (21, 21); its
+  // bar is the three rows from its second-to-last down to the first under it.
+  auto* Images = new TImageList(&Host());
+  Images->SetSize(12, 12);
+  TBitmap White;
+  White.SetSize(12, 12);
+  White.Canvas().Brush().SetColor(clWhite);
+  White.Canvas().FillRect(Rect(0, 0, 12, 12));
+  Images->Add(White, nullptr);
+  auto* Pictured = new TColourBarButton(&Host(), clBlue);
+  Pictured->SetParent(&Host());
+  Pictured->SetBounds(50, 10, 30, 30);
+  Pictured->SetImageList(Images);
+  ShowHost();
+  const std::vector<std::pair<TColor, char>> Legend = {
+      {clBtnFace, '.'}, {clRed, 'r'}, {clBlue, 'b'}, {clWhite, 'w'}};
+  // Without picture or caption the bar fills the button but for 4 pixels at the left,
+  // top and bottom and 2 at the right.
+  EXPECT_EQ(HostPicture(Rect(10 + 2, 10 + 13, 10 + 29, 10 + 14), Legend), "..rrrrrrrrrrrrrrrrrrrrrrrr.\n");
+  EXPECT_EQ(HostPixel(10 + 15, 10 + 3), ColorToRGB(clBtnFace));
+  EXPECT_EQ(HostPixel(10 + 15, 10 + 4), ColorToRGB(clRed));
+  EXPECT_EQ(HostPixel(10 + 15, 10 + 25), ColorToRGB(clRed));
+  EXPECT_EQ(HostPixel(10 + 15, 10 + 26), ColorToRGB(clBtnFace));
+  EXPECT_EQ(HostPicture(Rect(50 + 15, 10 + 17, 50 + 16, 10 + 23), Legend), "w\nw\nb\nb\nb\n.\n");
+  EXPECT_EQ(HostPicture(Rect(50 + 8, 10 + 19, 50 + 22, 10 + 20), Legend), ".bbbbbbbbbbbb.\n");
+}
+
+// While the frame animation runs the cross-fade moves toward its current frame (green)
+// rather than the still hot picture (blue).
+TEST_F(SkinCtrlsSpeedButtonTest, TheCrossFadeMovesTowardTheAnimationFrame) {
+  const int Picture = AddPicture(40, 10, [](int X, int) {
+    return X < 10 ? RGB(128, 128, 128) : X < 20 ? RGB(0, 0, 255) : RGB(0, 255, 0);
+  });
+  auto& Element = AddElement<TspDataSkinButtonControl>("toolbutton");
+  Element.PictureIndex = Picture;
+  Element.MaskPictureIndex = -1;
+  Element.SkinRect = Rect(0, 0, 10, 10);
+  Element.ActiveSkinRect = Rect(10, 0, 20, 10);
+  Element.AnimateSkinRect = Rect(20, 0, 40, 10);
+  Element.FrameCount = 2;
+  Element.AnimateInterval = 100;
+  Element.Morphing = true;
+  auto* Button = NewSpeedButton();
+  Button->SetSkinData(&Skin());
+  ShowHost();
+  InjectPointerMove(Over(5, 5));
+  Pump();
+  Headless().AdvanceClock(20);
+  Pump();
+  // A fifth of the way from grey to green.
+  EXPECT_EQ(HostPixel(12, 12), RGB(102, 153, 102));
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "components/forms/SkinMenus.h"
 #include "components/forms/SkinPictureMenu.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/ImgList.h"
 #include "platform/win/Keyboard.h"
 #include "platform/win/headless/HeadlessInput.h"
 #include "tests/components/controls/SkinCtrlsTestSupport.h"
@@ -85,6 +86,14 @@ class SkinMenuButtonsTest : public SkinControlsTest {
     Pump();
     InjectPointerRelease(AAt);
     Pump();
+  }
+
+  // The first red pixel of the host, row by row; (-1, -1) for none.
+  TPoint FirstRedPixel() {
+    for (int Y = 0; Y < 150; ++Y)
+      for (int X = 0; X < 200; ++X)
+        if (HostPixel(X, Y) == ColorToRGB(clRed)) return {X, Y};
+    return {-1, -1};
   }
 
   std::unique_ptr<TspSkinPopupMenu> Menu;
@@ -598,6 +607,37 @@ TEST_F(SkinMenuButtonsTest, WithoutAMenuItIsAPlainSpeedButton) {
   Button->SetSkinPopupMenu(Menu.get());
   Menu.reset();
   EXPECT_EQ(Button->SkinPopupMenu(), nullptr);
+}
+
+// The old-style built-in look moves the picture one pixel right and down while the
+// button is pressed under the pointer; the new style does not.
+TEST_F(SkinMenuButtonsTest, TheOldBuiltInLookMovesItsPictureWhilePressed) {
+  auto* Images = new TImageList(&Host());
+  Images->SetSize(8, 8);
+  TBitmap Red;
+  Red.SetSize(8, 8);
+  Red.Canvas().Brush().SetColor(clRed);
+  Red.Canvas().FillRect(Rect(0, 0, 8, 8));
+  Images->Add(Red, nullptr);
+  for (bool NewStyle : {false, true}) {
+    SCOPED_TRACE(NewStyle);
+    TspSkinMenuSpeedButton* Button = NewMenuButton();
+    Button->SetSkinPopupMenu(nullptr);
+    Button->SetImageList(Images);
+    Button->SetNewStyle(NewStyle);
+    ShowHost();
+    const TPoint Up = FirstRedPixel();
+    InjectPointerMove(OnButton(5, 5));
+    InjectPointerPress(OnButton(5, 5));
+    Pump();
+    ASSERT_TRUE(Button->Down());
+    const TPoint Pressed = FirstRedPixel();
+    InjectPointerRelease(OnButton(5, 5));
+    Pump();
+    ASSERT_NE(Up.X, -1);
+    EXPECT_EQ(Pressed, (NewStyle ? Up : TPoint{Up.X + 1, Up.Y + 1}));
+    delete Button;
+  }
 }
 
 TEST_F(SkinMenuButtonsTest, SettingNewStyleBindsTheResizableToolButtonAndClearingItKeepsIt) {
