@@ -2212,6 +2212,9 @@ class TspSkinCustomTreeView : public TCustomTreeView {
   TCustomImageList* FButtonImageList = nullptr;
   // Half the side of an expand button, settled at each item.
   int FButtonSize = 5;
+  // The tree's own native image list (TVM_GETIMAGELIST), read at each item without
+  // Images: the shell views give their trees the system's pictures that way.
+  TCustomImageList* FThirdImages = nullptr;
 };
 
 class TspSkinCustomListView : public TCustomListView {
@@ -2331,6 +2334,9 @@ class TspSkinCustomListView : public TCustomListView {
   TItemRects ItemRectsOf(TListItem* AItem);
   void DrawItemCaption(TCanvas& ACanvas, const String& ACaption, const String& AShortened, TRect ALabel,
                        bool ACut);
+  // The pictures of the items: the native list while neither LargeImages nor
+  // SmallImages is set, else the one of the view style.
+  TCustomImageList* ItemImages() const;
   void DrawItemImage(TListItem* AItem, const TRect& AIcon);
   void DrawItemCheckBox(TListItem* AItem, const TRect& AIcon, const TRect& ABounds);
   void DrawSubItems(TCanvas& ACanvas, TListItem* AItem, TCustomDrawState AState, const TRect& ABounds,
@@ -2340,6 +2346,9 @@ class TspSkinCustomListView : public TCustomListView {
   void FillBelowHeader();
 
   bool FDrawSkin = false;
+  // The list's own native image list (LVM_GETIMAGELIST: the normal one in icon view,
+  // else the small one), taken at each item while neither image list is set.
+  TCustomImageList* FThirdImages = nullptr;
 };
 
 // The list view placed on forms.

@@ -3,6 +3,7 @@
 // from the button element HeaderSkinDataName.
 
 #include <algorithm>
+#include <vector>
 
 #include "components/controls/SkinCtrls_LabelFontInternal.h"
 #include "components/controls/SkinCtrls_PaintInternal.h"
@@ -95,9 +96,18 @@ void TspSkinCustomListView::HeaderMouse(UINT AMessage, LPARAM ALParam) {
   }
 }
 
+// Column AIndex's section; with FullDrag the section shown at position AIndex, so that
+// the columns are painted in the order the sections were dragged into.
 TRect TspSkinCustomListView::SectionRect(int AIndex) {
+  int Item = AIndex;
+  if (FullDrag()) {
+    std::vector<int> Order(static_cast<size_t>(SendMessage(FHeaderHandle, HDM_GETITEMCOUNT, 0, 0)));
+    if (AIndex >= 0 && AIndex < static_cast<int>(Order.size()) &&
+        SendMessage(FHeaderHandle, HDM_GETORDERARRAY, Order.size(), reinterpret_cast<LPARAM>(Order.data())))
+      Item = Order[static_cast<size_t>(AIndex)];
+  }
   RECT Result{};
-  SendMessage(FHeaderHandle, HDM_GETITEMRECT, static_cast<WPARAM>(AIndex), reinterpret_cast<LPARAM>(&Result));
+  SendMessage(FHeaderHandle, HDM_GETITEMRECT, static_cast<WPARAM>(Item), reinterpret_cast<LPARAM>(&Result));
   return Result;
 }
 
@@ -183,24 +193,35 @@ void ComposeHeaderSectionImage(TBitmap& AImage, const TspSkinImageGeometry& AGeo
   AImage.Canvas().StretchDraw(TRect(0, 0, AWidth, AHeight), Strip);
 }
 
-// The caption in from both ends by 5 pixels, shortened with "..." to fit, placed by
-// the column's alignment and vertically centred (one pixel higher for an odd font
-// height).
-void DrawHeaderCaption(TCanvas& ACanvas, String AText, TAlignment AAlignment, int AWidth, int AHeight) {
+// The column's picture of AImages (when its index is valid) and its caption 10 pixels
+// after it, in from both ends of the section by 5 pixels: the caption shortened with
+// "..." to what the picture leaves, the two placed together by the column's alignment
+// (from the left when the caption had to be shortened), the picture vertically
+// centred and the caption too (one pixel higher for an odd font height).
+void DrawHeaderCaption(TCanvas& ACanvas, const TListColumn& AColumn, TCustomImageList* AImages, int AWidth,
+                       int AHeight) {
   const TRect Area(5, 0, AWidth - 5, AHeight);
-  FitWideTextToWidth(ACanvas, AText, Area.Width());
-  const int TextWidth = WideTextWidth(ACanvas, AText);
-  const int TextHeight = WideTextHeight(ACanvas, AText);
+  const int Index = AColumn.ImageIndex();
+  const bool HasImage = AImages && Index >= 0 && Index < AImages->Count();
+  const int ImageSpace = HasImage ? AImages->Width() + 10 : 0;
+  String Text = AColumn.Caption();
+  FitWideTextToWidth(ACanvas, Text, Area.Width() - ImageSpace);
+  const bool Shortened = Text != AColumn.Caption();
+  const int TextWidth = WideTextWidth(ACanvas, Text);
+  const int TextHeight = WideTextHeight(ACanvas, Text);
+  const int Block = ImageSpace + TextWidth;
   int Left = Area.Left;
-  if (AAlignment == taRightJustify)
-    Left = Area.Right - TextWidth;
-  else if (AAlignment == taCenter)
-    Left = Area.Left + (Area.Width() - TextWidth) / 2;
+  if (!Shortened && AColumn.Alignment() == taRightJustify)
+    Left = Area.Right - Block;
+  else if (!Shortened && AColumn.Alignment() == taCenter)
+    Left = Area.Left + Area.Width() / 2 - Block / 2;
+  Left = std::max(Left, static_cast<int>(Area.Left));
+  if (HasImage) AImages->Draw(ACanvas, Left, Area.Top + Area.Height() / 2 - AImages->Height() / 2, Index);
   int Top = Area.Top + Area.Height() / 2 - TextHeight / 2;
   if (ACanvas.Font().Height() % 2 != 0) --Top;
-  TRect Place(std::max(Left, Area.Left), Top, Area.Right, Top + TextHeight);
+  TRect Place(Left + ImageSpace, Top, Area.Right, Top + TextHeight);
   IntersectRect(Place, Place, Area);
-  DrawWideText(ACanvas, AText, Place, DT_SINGLELINE | DT_NOPREFIX | DT_LEFT);
+  DrawWideText(ACanvas, Text, Place, DT_SINGLELINE | DT_NOPREFIX | DT_LEFT);
 }
 
 }  // namespace
@@ -228,6 +249,6 @@ void TspSkinCustomListView::DrawHeaderSection(TCanvas& ACanvas, const THeaderSki
   if (OnDrawHeaderSection)
     OnDrawHeaderSection(Surface, AColumn, APressed, TRect(0, 0, Width, Height));
   else if (AColumn)
-    DrawHeaderCaption(Surface, AColumn->Caption(), AColumn->Alignment(), Width, Height);
+    DrawHeaderCaption(Surface, *AColumn, SmallImages(), Width, Height);
   ACanvas.Draw(R.Left, R.Top, Image);
 }

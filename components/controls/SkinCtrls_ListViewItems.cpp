@@ -59,6 +59,11 @@ void TspSkinCustomListView::DrawSkinItem(TListItem* AItem, TCustomDrawState ASta
   const TspDataSkinListBox* Element = FindViewItemElement(FSD, ItemSkinDataName, Picture);
   if (!Element) return;
   ADefaultDraw = false;
+  if (!SmallImages() && !LargeImages())
+    FThirdImages = reinterpret_cast<HIMAGELIST>(
+        Perform(LVM_GETIMAGELIST, ViewStyle() == vsIcon ? LVSIL_NORMAL : LVSIL_SMALL, 0));
+  else
+    FThirdImages = nullptr;  // a list set since takes over from the native one
   TCanvas& Surface = Canvas();
   const TItemRects Rects = ItemRectsOf(AItem);
   const TRect& L = Rects.Label;
@@ -106,11 +111,18 @@ void TspSkinCustomListView::DrawItemCaption(TCanvas& ACanvas, const String& ACap
   DrawVCenteredText(ACanvas, AShortened, ALabel);
 }
 
+TCustomImageList* TspSkinCustomListView::ItemImages() const {
+  if (FThirdImages) return FThirdImages;
+  return ViewStyle() == vsIcon ? LargeImages() : SmallImages();
+}
+
 void TspSkinCustomListView::DrawItemImage(TListItem* AItem, const TRect& AIcon) {
-  TCustomImageList* List = ViewStyle() == vsIcon ? LargeImages() : SmallImages();
+  TCustomImageList* List = ItemImages();
   if (!List || AItem->ImageIndex() < 0 || AItem->ImageIndex() >= List->Count()) return;
   const int X = ViewStyle() == vsIcon ? AIcon.Left + AIcon.Width() / 2 - List->Width() / 2 : AIcon.Left;
   const int Y = ViewStyle() == vsIcon ? AIcon.Top + 2 : AIcon.Top;
+  // A native picture is drawn over its place filled with the current brush.
+  if (List == FThirdImages) Canvas().FillRect(Bounds(X, Y, List->Width(), List->Height()));
   List->Draw(Canvas(), X, Y, AItem->ImageIndex());
 }
 
@@ -127,7 +139,7 @@ void TspSkinCustomListView::DrawItemCheckBox(TListItem* AItem, const TRect& AIco
   CutSkinPiece(Box, *Picture, Source);
   Box.SetTransparent(true);
   TRect Icon = AIcon;
-  TCustomImageList* Large = LargeImages();
+  TCustomImageList* Large = ItemImages();
   if (ViewStyle() == vsIcon && Large) Icon.Left = AIcon.Left + AIcon.Width() / 2 - Large->Width() / 2;
   const int X = Icon.Left - Box.Width() - 1;
   const int Y = ViewStyle() == vsIcon ? Icon.Bottom - Box.Height() - 1

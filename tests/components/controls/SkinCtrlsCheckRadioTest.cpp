@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "components/controls/SkinCtrls.h"
-#include "platform/ui/ImgList.h"
 #include "platform/win/Keyboard.h"
 #include "platform/win/headless/HeadlessInput.h"
 #include "tests/components/controls/SkinCtrlsTestSupport.h"
@@ -174,11 +173,7 @@ TEST_F(SkinCtrlsCheckRadioTest, TheBuiltInBoxFollowsThePointer) {
 TEST_F(SkinCtrlsCheckRadioTest, TheCaptionPictureIsDrawnDisabledWithTheBox) {
   auto* Images = new TImageList(&Host());
   Images->SetSize(8, 8);
-  TBitmap Blue;
-  Blue.SetSize(8, 8);
-  Blue.Canvas().Brush().SetColor(clBlue);
-  Blue.Canvas().FillRect(Rect(0, 0, 8, 8));
-  Images->Add(Blue, nullptr);
+  AddFilledImage(*Images, clBlue);
   for (bool Enabled : {true, false}) {
     SCOPED_TRACE(Enabled);
     auto* Box = NewBox("box", 0, false, 0);

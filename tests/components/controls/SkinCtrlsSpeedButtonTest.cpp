@@ -7,7 +7,6 @@
 
 #include "components/controls/SkinCtrls.h"
 #include "platform/ui/Actions.h"
-#include "platform/ui/ImgList.h"
 #include "platform/win/Timers.h"
 #include "platform/win/headless/HeadlessInput.h"
 #include "tests/components/controls/SkinCtrlsTestSupport.h"
@@ -146,11 +145,7 @@ TEST_F(SkinCtrlsSpeedButtonTest, TheColourBarLiesUnderThePictureOrFillsAButtonWi
   // bar is the three rows from its second-to-last down to the first under it.
   auto* Images = new TImageList(&Host());
   Images->SetSize(12, 12);
-  TBitmap White;
-  White.SetSize(12, 12);
-  White.Canvas().Brush().SetColor(clWhite);
-  White.Canvas().FillRect(Rect(0, 0, 12, 12));
-  Images->Add(White, nullptr);
+  AddFilledImage(*Images, clWhite);
   auto* Pictured = new TColourBarButton(&Host(), clBlue);
   Pictured->SetParent(&Host());
   Pictured->SetBounds(50, 10, 30, 30);

@@ -90,4 +90,12 @@ std::string SkinControlsTest::HostPicture(const TRect& AArea,
       Picture, "tests/components/controls/pictures/" + AName + ".png", {.Channel = 2, .Pixels = 0});
 }
 
+void AddFilledImage(TCustomImageList& AList, TColor AColor) {
+  TBitmap Image;
+  Image.SetSize(AList.Width(), AList.Height());
+  Image.Canvas().Brush().SetColor(AColor);
+  Image.Canvas().FillRect(Rect(0, 0, AList.Width(), AList.Height()));
+  AList.Add(Image, nullptr);
+}
+
 }  // namespace skin_controls_test

@@ -15,6 +15,7 @@
 
 #include "components/core/SkinData.h"
 #include "platform/ui/Controls.h"
+#include "platform/ui/ImgList.h"
 #include "platform/win/headless/HeadlessBackend.h"
 
 namespace skin_controls_test {
@@ -30,6 +31,9 @@ class TTestHost : public TCustomControl {
   void Paint() override;
   void CreateParams(TCreateParams& AParams) override;
 };
+
+// Appends an image of the list's size filled with AColor.
+void AddFilledImage(TCustomImageList& AList, TColor AColor);
 
 class SkinControlsTest : public ::testing::Test {
  protected:

@@ -304,6 +304,56 @@ TEST_F(SkinListViewHeaderTest, PaintsIntoAGivenContextAndLeavesItToItsOwner) {
   EXPECT_EQ(Target.Canvas().Pixels(2, 2), ColorToRGB(clRed));
 }
 
+// A column's picture of SmallImages stands 5 pixels into its section, vertically
+// centred, and the caption 10 pixels after it; a right-aligned column places the two
+// together at its right end.
+TEST_F(SkinListViewHeaderTest, ColumnPicturesStandBeforeTheirCaptions) {
+  TCustomImageList Pictures(nullptr);
+  Pictures.SetWidth(8);
+  Pictures.SetHeight(8);
+  skin_controls_test::AddFilledImage(Pictures, clLime);
+  List->SetSmallImages(&Pictures);
+  MakeReport(1);
+  List->Columns()[0]->SetImageIndex(0);
+  List->Columns()[1]->SetImageIndex(0);
+  List->Columns()[1]->SetAlignment(taRightJustify);
+  ShowHost();
+  Pump();
+  const int H = HeaderHeight();
+  EXPECT_EQ(BoundsOf(Rect(1, 1, 59, H - 1), clLime), Bounds(5, H / 2 - 4, 8, 8));
+  const TRect Name = TextBounds(Rect(13, 1, 59, H - 1), clBtnFace);
+  EXPECT_GE(Name.Left, 23);
+  EXPECT_LE(Name.Left, 25);
+  const TRect Picture = BoundsOf(Rect(61, 1, 139, H - 1), clLime);
+  ASSERT_EQ(Picture.Width(), 8);
+  const TRect Size = TextBounds(Rect(Picture.Right, 1, 139, H - 1), clBtnFace);
+  EXPECT_GE(Size.Left, Picture.Right + 10);
+  EXPECT_LE(Size.Left, Picture.Right + 12);
+  EXPECT_LE(Size.Right, 135);
+  EXPECT_GE(Size.Right, 132);
+  List->SetSmallImages(nullptr);
+}
+
+// With FullDrag the columns are painted in the order the sections were dragged into:
+// column 0 in the first section shown.
+TEST_F(SkinListViewHeaderTest, WithFullDragColumnsArePaintedInTheSectionsOrder) {
+  MakeReport(1);
+  List->SetFullDrag(true);
+  List->Columns()[1]->SetAlignment(taRightJustify);
+  ShowHost();
+  Pump();
+  int Order[] = {1, 0};
+  SendMessage(List->HeaderHandle(), HDM_SETORDERARRAY, 2, reinterpret_cast<LPARAM>(Order));
+  Pump();
+  const int H = HeaderHeight();
+  // The first section shown is item 1's, 80 wide: "Name" at its left, nothing at its
+  // right end, where the right-aligned "Size" would be.
+  EXPECT_EQ(HeaderRow(H / 2)[79], 's');
+  EXPECT_FALSE(IsRectEmpty(TextBounds(Rect(5, 1, 40, H - 1), clBtnFace)));
+  EXPECT_TRUE(IsRectEmpty(TextBounds(Rect(40, 1, 78, H - 1), clBtnFace)));
+  EXPECT_FALSE(IsRectEmpty(TextBounds(Rect(100, 1, 138, H - 1), clBtnFace)));
+}
+
 TEST_F(SkinListViewHeaderTest, WithTheDefaultSkinTheReportLooksAsInItsPicture) {
   List->SetSkinData(&SkinNew());
   MakeReport(30);
@@ -439,6 +489,28 @@ TEST_F(SkinListViewItemsTest, CheckBoxesComeFromTheCheckElementLeftOfTheImage) {
     EXPECT_EQ(HostPixel(Left + 5, Top + 5), ColorToRGB(I == 0 ? Checked : Unchecked)) << I;
     EXPECT_NE(HostPixel(Left, Top + 5), ColorToRGB(clFuchsia)) << I;
   }
+}
+
+// Without SmallImages the items' pictures come from the list's own native image list,
+// as the shell list gives it the system's pictures.
+TEST_F(SkinListViewItemsTest, WithoutImageListsTheNativeListGivesTheItemsPictures) {
+  SkinTheList();
+  MakeSkinnedReport(2);
+  TCustomImageList Pictures(nullptr);
+  Pictures.SetWidth(8);
+  Pictures.SetHeight(8);
+  skin_controls_test::AddFilledImage(Pictures, clLime);
+  List->Items().Item(0)->SetImageIndex(3);  // not in the list: nothing
+  List->Items().Item(1)->SetImageIndex(0);
+  ShowHost();
+  SendMessage(List->Handle(), LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(&Pictures));
+  List->Invalidate();
+  Pump();
+  const TRect First = List->Items().Item(0)->DisplayRect(drIcon);
+  EXPECT_EQ(CountIn(Rect(0, First.Top, 60, First.Bottom), clLime), 0);
+  const TRect Second = List->Items().Item(1)->DisplayRect(drIcon);
+  EXPECT_EQ(BoundsOf(Rect(0, Second.Top, 60, Second.Bottom), clLime), Bounds(Second.Left, Second.Top, 8, 8));
+  SendMessage(List->Handle(), LVM_SETIMAGELIST, LVSIL_SMALL, 0);
 }
 
 TEST_F(SkinListViewItemsTest, DrawSkinStopsHeaderSectionsFromBeingDraggedAway) {

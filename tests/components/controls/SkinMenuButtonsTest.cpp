@@ -13,7 +13,6 @@
 #include "components/forms/SkinMenus.h"
 #include "components/forms/SkinPictureMenu.h"
 #include "platform/ui/Application.h"
-#include "platform/ui/ImgList.h"
 #include "platform/win/Keyboard.h"
 #include "platform/win/headless/HeadlessInput.h"
 #include "tests/components/controls/SkinCtrlsTestSupport.h"
@@ -614,11 +613,7 @@ TEST_F(SkinMenuButtonsTest, WithoutAMenuItIsAPlainSpeedButton) {
 TEST_F(SkinMenuButtonsTest, TheOldBuiltInLookMovesItsPictureWhilePressed) {
   auto* Images = new TImageList(&Host());
   Images->SetSize(8, 8);
-  TBitmap Red;
-  Red.SetSize(8, 8);
-  Red.Canvas().Brush().SetColor(clRed);
-  Red.Canvas().FillRect(Rect(0, 0, 8, 8));
-  Images->Add(Red, nullptr);
+  AddFilledImage(*Images, clRed);
   for (bool NewStyle : {false, true}) {
     SCOPED_TRACE(NewStyle);
     TspSkinMenuSpeedButton* Button = NewMenuButton();

@@ -393,6 +393,30 @@ TEST_F(SkinTreeViewItemsTest, TheButtonImageListGivesTheButtonsPictures) {
   Tree->SetButtonImageList(nullptr);
 }
 
+// Without Images the nodes' pictures come from the tree's own native image list, as
+// the shell tree gives it the system's pictures.
+TEST_F(SkinTreeViewItemsTest, WithoutImagesTheNativeImageListGivesTheNodesPictures) {
+  SkinTheTree();
+  TCustomImageList Pictures(nullptr);
+  Pictures.SetWidth(8);
+  Pictures.SetHeight(8);
+  skin_controls_test::AddFilledImage(Pictures, clLime);
+  TTreeNode* Folder = Tree->Items().Add(nullptr, "folder");
+  Folder->SetImageIndex(0);
+  TTreeNode* Other = Tree->Items().Add(nullptr, "other");
+  Other->SetImageIndex(1);  // not in the list: nothing
+  Tree->SetSelected(nullptr);
+  ShowHost();
+  SendMessage(Tree->Handle(), TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(&Pictures));
+  Tree->Invalidate();
+  Pump();
+  // At x0 + Indent = 19, centred on the row.
+  EXPECT_EQ(HostPixel(19, RowMiddle(Folder) - 4), ColorToRGB(clLime));
+  EXPECT_EQ(HostPixel(26, RowMiddle(Folder) + 3), ColorToRGB(clLime));
+  EXPECT_EQ(HostPixel(22, RowMiddle(Other)), ColorToRGB(Paper));
+  SendMessage(Tree->Handle(), TVM_SETIMAGELIST, TVSIL_NORMAL, 0);
+}
+
 TEST_F(SkinTreeViewItemsTest, WithTheDefaultSkinAClickOnTheButtonPictureExpandsAndCollapses) {
   Tree->SetSkinData(&SkinNew());
   Tree->SetDrawSkin(true);
