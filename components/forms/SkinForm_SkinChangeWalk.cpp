@@ -5,6 +5,7 @@
 #include "components/controls/SkinCtrls.h"
 #include "components/controls/SkinExCtrls.h"
 #include "components/controls/SkinTabs.h"
+#include "components/forms/SkinChangeFollower.h"
 #include "components/forms/SkinForm.h"
 
 namespace {
@@ -36,19 +37,21 @@ bool WalkBeforeChangeAs(TControl* AControl, TspSkinData* ASkin) {
 using TWalkVisit = bool (*)(TControl* AControl, TspSkinData* ASkin);
 
 // The skinned kinds that re-read their element, in the order they are tried: the two
-// control bases first, then the controls that keep their skin binding themselves.
+// control bases first, then the controls that keep their skin binding themselves, last
+// the controls of other libraries that follow skin changes.
 constexpr TWalkVisit WalkChangeVisits[] = {
     WalkChangeAs<TspGraphicSkinControl>, WalkChangeAs<TspSkinControl>,
     WalkChangeAs<TspSkinPageControl>,    WalkChangeAs<TspSkinLinkLabel>,
     WalkChangeAs<TspSkinButtonLabel>,    WalkChangeAs<TspSkinStdLabel>,
     WalkChangeAs<TspSkinCustomTreeView>, WalkChangeAs<TspSkinCustomListView>,
-    WalkChangeAs<TspSkinBevel>,
+    WalkChangeAs<TspSkinBevel>,          WalkChangeAs<TspSkinChangeFollower>,
 };
 
-// Only the two control bases forget their element before a change.
+// The two control bases and the followers forget their element before a change.
 constexpr TWalkVisit WalkBeforeChangeVisits[] = {
     WalkBeforeChangeAs<TspSkinControl>,
     WalkBeforeChangeAs<TspGraphicSkinControl>,
+    WalkBeforeChangeAs<TspSkinChangeFollower>,
 };
 
 template <size_t N>

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "components/controls/SkinCtrls.h"
+#include "components/forms/SkinChangeFollower.h"
 #include "platform/win/MessageQueue.h"
 #include "tests/components/forms/SkinFormTestSupport.h"
 
@@ -33,6 +34,25 @@ class TWalkRecordingPanel : public TspSkinPanel {
 
  private:
   std::string FName;
+  std::vector<std::string>& FLog;
+};
+
+// A control of another library, known to the walk only as a follower of skin
+// changes, as the edits are.
+class TWalkFollowingEdit : public TCustomControl, public TspSkinChangeFollower {
+ public:
+  TWalkFollowingEdit(TWinControl* AParent, const std::string& AName, TspSkinData* ASkin,
+                     std::vector<std::string>& ALog)
+      : TCustomControl(AParent), FName(AName), FSkin(ASkin), FLog(ALog) {
+    SetParent(AParent);
+  }
+  TspSkinData* SkinData() const override { return FSkin; }
+  void BeforeChangeSkinData() override { FLog.push_back(FName + " forgets"); }
+  void ChangeSkinData() override { FLog.push_back(FName + " reads"); }
+
+ private:
+  std::string FName;
+  TspSkinData* FSkin;
   std::vector<std::string>& FLog;
 };
 
@@ -135,6 +155,23 @@ TEST_F(SkinFormSkinChangeWalkTest, AChangeOfAnotherSkinReachesOnlyTheControlsBou
   ASSERT_EQ(SkinForm->ObjectList.size(), 1u);
   EXPECT_EQ(SkinForm->ObjectList.front().get(), FormObject);
   EXPECT_EQ(Form->ClientRect(), ClientBefore);
+}
+
+TEST_F(SkinFormSkinChangeWalkTest, ControlsOfOtherLibrariesFollowTheChangesOfTheirSkinInTheWalksOrder) {
+  auto Live = skin_form_test::MakeFixtureSkin();
+  TspSkinForm* SkinForm = NewSkinnedForm(Bounds(50, 50, 400, 300), Live.get());
+  TForm* Form = static_cast<TForm*>(SkinForm->Form());
+  auto* Panel = new TWalkRecordingPanel(Form, "panel", Live.get(), Log);
+  new TWalkFollowingEdit(Panel, "edit", Live.get(), Log);
+  new TWalkFollowingEdit(Panel, "other edit", OtherSkin.get(), Log);
+  new TWalkFollowingEdit(Form, "memo", Live.get(), Log);
+  Log.clear();
+
+  Live->LoadFromFile(skin_form_test::DefaultSkinFile());
+  ProcessPendingMessages();
+
+  EXPECT_EQ(Log, (std::vector<std::string>{"panel forgets", "edit forgets", "memo forgets", "panel reads",
+                                           "edit reads", "memo reads"}));
 }
 
 TEST_F(SkinFormSkinChangeWalkTest, BetweenTheTwoMessagesTheFormHasNoObjectsAndPaintsNoBuiltInFrame) {
