@@ -1341,7 +1341,9 @@ class TspSkinData : public TComponent, public TspSkinContent {
   void SaveToFile(const String& AFileName);
   void SaveToCustomIniFile(TCustomIniFile& AIni);
   // SaveToFile, then every picture beside it under its name, in the format the name's
-  // extension says (".jpg" and ".jpeg" JPEG, ".png" PNG, any other BMP).
+  // extension says (".jpg" and ".jpeg" JPEG, ".png" PNG, any other BMP). A picture name
+  // that leaves the folder (an absolute path, a drive, a ".." step) raises
+  // EFCreateError before anything is written.
   void StoreToDisk(const String& AFileName);
 
   // Loads the skin a stored skin holds (nothing for an empty one). A damaged payload
