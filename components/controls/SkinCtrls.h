@@ -2212,9 +2212,6 @@ class TspSkinCustomTreeView : public TCustomTreeView {
   TCustomImageList* FButtonImageList = nullptr;
   // Half the side of an expand button, settled at each item.
   int FButtonSize = 5;
-  // The tree's own native image list (TVM_GETIMAGELIST), read at each item without
-  // Images: the shell views give their trees the system's pictures that way.
-  TCustomImageList* FThirdImages = nullptr;
 };
 
 class TspSkinCustomListView : public TCustomListView {

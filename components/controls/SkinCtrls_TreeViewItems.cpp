@@ -129,11 +129,10 @@ void TspSkinCustomTreeView::DrawNodeButton(TCanvas& ACanvas, int AB, int AC, TTr
 }
 
 void TspSkinCustomTreeView::DrawNodeImage(TCanvas& ACanvas, const TRect& ARow, int AX0, TTreeNode* ANode) {
+  // Without Images, the tree's own native image list: the shell tree gives it the
+  // system's pictures that way.
   TCustomImageList* List = Images();
-  if (!List) {
-    FThirdImages = reinterpret_cast<HIMAGELIST>(Perform(TVM_GETIMAGELIST, TVSIL_NORMAL, 0));
-    List = FThirdImages;
-  }
+  if (!List) List = reinterpret_cast<HIMAGELIST>(Perform(TVM_GETIMAGELIST, TVSIL_NORMAL, 0));
   if (!List || ANode->ImageIndex() < 0 || ANode->ImageIndex() >= List->Count()) return;
   const int Top = ARow.Top + ARow.Height() / 2 - List->Height() / 2;
   List->Draw(ACanvas, AX0 + Indent(), Top, ANode->ImageIndex());

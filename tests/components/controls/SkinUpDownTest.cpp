@@ -15,8 +15,9 @@ class SkinUpDownTest : public SkinControlsTest {
  protected:
   // Horizontal, 40 × 20 at the host's top-left, without a skin: the left half steps
   // down, the right half up.
-  TspSkinUpDown* NewUpDown() {
-    auto* UpDown = new TspSkinUpDown(&Host());
+  template <class TUpDown = TspSkinUpDown>
+  TUpDown* NewUpDown() {
+    auto* UpDown = new TUpDown(&Host());
     UpDown->SetParent(&Host());
     UpDown->SetBounds(0, 0, 40, 20);
     UpDown->OnChange = [this, UpDown](TObject*) { Log.push_back("change " + IntToStr(UpDown->Position())); };
@@ -135,12 +136,7 @@ class SkinIntUpDownTest : public SkinUpDownTest {
  protected:
   // The same place and events as the up-down above, and the two repeat events.
   TspSkinIntUpDown* NewIntUpDown() {
-    auto* UpDown = new TspSkinIntUpDown(&Host());
-    UpDown->SetParent(&Host());
-    UpDown->SetBounds(0, 0, 40, 20);
-    UpDown->OnChange = [this, UpDown](TObject*) { Log.push_back("change " + IntToStr(UpDown->Position())); };
-    UpDown->OnUpButtonClick = [this](TObject*) { Log.push_back("up"); };
-    UpDown->OnDownButtonClick = [this](TObject*) { Log.push_back("down"); };
+    auto* UpDown = NewUpDown<TspSkinIntUpDown>();
     UpDown->FOnUpChange = [this](TObject*) { Log.push_back("up change"); };
     UpDown->FOnDownChange = [this](TObject*) { Log.push_back("down change"); };
     return UpDown;
