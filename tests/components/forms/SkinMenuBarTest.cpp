@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "components/forms/SkinForm.h"
 #include "components/forms/SkinMenuBar.h"
 #include "components/forms/SkinMenus.h"
@@ -278,6 +281,24 @@ TEST_F(SkinMenuBarTest, ATopLevelItemFreedWhileShownLeavesTheBar) {
   Application->ProcessMessages();
   PressKey('V', PointerAlt);
   EXPECT_EQ(OpenPopupFirstLine(), Menu->Items()->Items(1)->Items(0));
+}
+
+TEST_F(SkinMenuBarTest, WithoutASkinTheBarTakesItsDefaultWidthAndFontAndReportsThePointer) {
+  EXPECT_EQ(Bar->DefItemFont().Name(), "Arial");
+  EXPECT_EQ(Bar->DefItemFont().Height(), 14);
+  Bar->SetAlign(alNone);
+  Bar->SetDefaultWidth(180);
+  EXPECT_EQ(Bar->Width(), 180);
+  Bar->SetDefaultWidth(0);
+  EXPECT_EQ(Bar->Width(), 180);
+  std::vector<std::string> Heard;
+  Bar->OnMouseEnter = [&](TObject* Sender) { Heard.push_back(Sender == Bar ? "enter" : "?"); };
+  Bar->OnMouseLeave = [&](TObject* Sender) { Heard.push_back(Sender == Bar ? "leave" : "?"); };
+  InjectPointerMove(ItemCentre(0));
+  Application->ProcessMessages();
+  InjectPointerMove(Form->ClientToScreen(TPoint{10, Form->ClientHeight() - 10}));
+  Application->ProcessMessages();
+  EXPECT_EQ(Heard, (std::vector<std::string>{"enter", "leave"}));
 }
 
 }  // namespace
