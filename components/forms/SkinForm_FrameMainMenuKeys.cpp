@@ -113,7 +113,8 @@ bool TspSkinFormMenus::PressMainMenuItem() {
   if (SkinForm.MainMenuBar) return SkinForm.MainMenuBar->PressSelectedItem();
   for (TspSkinMainMenuItem* Item : MainMenuItems()) {
     const bool DownLeaf = Item->FDown && Item->MenuItem->Count() == 0;
-    if (!DownLeaf && !(Item->Active && !SkinForm.InMenu)) continue;
+    // A disabled item the menu key selected stays selected: it cannot be pressed.
+    if (!Item->Enabled || (!DownLeaf && !(Item->Active && !SkinForm.InMenu))) continue;
     Item->Active = false;
     Item->MouseDown(0, 0, mbLeft);
     return true;

@@ -233,6 +233,24 @@ TEST_F(SkinFormFrameMainMenuTest, KeySequencesSelectAndOpenTheItems) {
   }
 }
 
+TEST_F(SkinFormFrameMainMenuTest, TheMenuKeySelectsTheFirstItemEvenWhenAllAreDisabled) {
+  for (int I = 0; I < Menu->Items()->Count(); ++I) Menu->Items()->Items(I)->SetEnabled(false);
+  SkinForm->UpdateMainMenu(true);
+  int Entered = 0;
+  SkinForm->OnMainMenuEnter = [&](TObject*) { ++Entered; };
+  PressKey(VK_F10);
+  EXPECT_TRUE(SkinForm->InMainMenu);
+  EXPECT_EQ(SelectedItem(), 0);
+  EXPECT_EQ(Entered, 1);
+  // Nothing to move to, and nothing opens.
+  PressKey(VK_RIGHT);
+  PressKey(VK_RETURN);
+  EXPECT_EQ(SelectedItem(), 0);
+  EXPECT_EQ(OpenMenu(), "");
+  PressKey(VK_ESCAPE);
+  EXPECT_FALSE(SkinForm->InMainMenu);
+}
+
 TEST_F(SkinFormFrameMainMenuTest, TheMainMenusShortcutsRunWithoutOpeningAMenu) {
   PressKey('O', PointerControl);
   EXPECT_EQ(OpenClicks, 1);

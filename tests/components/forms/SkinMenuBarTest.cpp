@@ -283,6 +283,30 @@ TEST_F(SkinMenuBarTest, ATopLevelItemFreedWhileShownLeavesTheBar) {
   EXPECT_EQ(OpenPopupFirstLine(), Menu->Items()->Items(1)->Items(0));
 }
 
+TEST_F(SkinMenuBarTest, TheShortcutsOfAMergedMenuFireThroughTheForm) {
+  auto* Child = new TMainMenu(Form);
+  auto* Top = new TMenuItem(Form);
+  Top->SetCaption("&Document");
+  Top->SetGroupIndex(7);
+  auto* Save = new TMenuItem(Form);
+  Save->SetCaption("Save");
+  Save->SetShortCut(TextToShortCut("Ctrl+K"));
+  int SaveClicks = 0;
+  Save->OnClick = [&](TObject*) { ++SaveClicks; };
+  Top->Add(Save);
+  Child->Items()->Add(Top);
+  PressKey('K', PointerControl);
+  EXPECT_EQ(SaveClicks, 0);
+  Bar->Merge(Child);
+  ASSERT_TRUE(Bar->ChildMenuIn());
+  PressKey('K', PointerControl);
+  EXPECT_EQ(SaveClicks, 1);
+  // The main menu's own shortcuts still come first.
+  PressKey('O', PointerControl);
+  EXPECT_EQ(OpenClicks, 1);
+  EXPECT_FALSE(SkinForm->SkinMenu().Visible());
+}
+
 TEST_F(SkinMenuBarTest, WithoutASkinTheBarTakesItsDefaultWidthAndFontAndReportsThePointer) {
   EXPECT_EQ(Bar->DefItemFont().Name(), "Arial");
   EXPECT_EQ(Bar->DefItemFont().Height(), 14);
