@@ -274,8 +274,8 @@ class TspSkinForm : public TComponent {
   std::function<void(const String& IDName, TCanvas& Cnvs, const TRect& ObjectRect)> OnPaintEvent;
 
   // Every object and area link freed, then one live object per object record of the
-  // skin, in the skin's order (SkinForm_SkinChangeObjects.cpp). Kinds that have no live
-  // object are passed over.
+  // skin, in the skin's order (SkinForm_SkinChangeObjects.cpp), then the main menu's
+  // items (CreateMainMenuItems). Kinds that have no live object are passed over.
   void CreateSkinObjects();
 
   // Sets every object's ObjectRect and FSizeGripArea for the current size and, in
@@ -446,6 +446,20 @@ class TspSkinForm : public TComponent {
   TNotifyEvent OnMainMenuExit;
   // Ends main-menu keyboard mode: an open popup closes and the bar's item goes cold.
   void LeaveMainMenu() { FMenus->LeaveMainMenu(); }
+  // The form's main menu, drawn in the frame's menu strip when the form has no
+  // MainMenuBar; not owned, cleared when it is freed. Setting it with a skin loaded
+  // makes the strip's items again and repaints them.
+  TMainMenu* MainMenu() const { return FMainMenu; }
+  void SetMainMenu(TMainMenu* AValue);
+  // The main menu's visible top-level items, appended to ObjectList in menu order as
+  // items of the skin's "MAINMENUITEM" object (SkinForm_FrameMainMenu.cpp); none
+  // without a main menu or that object.
+  void CreateMainMenuItems();
+  // Those items made again; with ARedraw the strip shows them.
+  void UpdateMainMenu(bool ARedraw);
+  // The main form's MainMenuBar, when it shows or is to show a document's menu, builds
+  // its items again (SkinMenuBar_DocumentMenu.cpp).
+  static void RefreshMainMenuBarItems();
   // ---- The MDI tabs bar and the menu bar's document buttons (SkinMdiTabs*.cpp,
   // SkinMenuBar_MdiButtons.cpp)
   // The frame's tabs bar; set and cleared by the bar itself.
@@ -672,6 +686,7 @@ class TspSkinForm : public TComponent {
  private:
   TspSkinStatusBar* FStatusBar = nullptr;
   TPopupMenu* FSystemMenu = nullptr;
+  TMainMenu* FMainMenu = nullptr;
 
   // ---- Minimizing to the tray (the menus part)
  public:

@@ -104,6 +104,7 @@ void TspSkinForm::Notification(TComponent* AComponent, TOperation AOperation) {
   if (AOperation == opRemove && AComponent == FSystemMenu) FSystemMenu = nullptr;
   if (AOperation == opRemove && AComponent == FInActivePanel) FInActivePanel = nullptr;
   if (AOperation == opRemove) Objects().UnlinkMenu(AComponent);
+  if (AOperation == opRemove) Menus().ForgetMainMenuPart(AComponent);
   if (AOperation == opRemove) FCaption->ForgetComponent(AComponent);
 }
 

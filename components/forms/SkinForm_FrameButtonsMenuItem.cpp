@@ -191,13 +191,12 @@ void TspSkinMainMenuItem::MouseLeave() {
 
 void TspSkinMainMenuItem::MouseDown(int X, int Y, TMouseButton Button) {
   if (!Enabled) return;
-  if (Button == mbLeft) {
-    if (MenuItem->Count() > 0) {
-      SetDown(true);
-    } else {
-      SetDown(false);
-      MenuItem->Click();
-    }
+  if (Button == mbLeft && MenuItem->Count() == 0) {
+    SetDown(false);
+    // Runs the command last, since it may free this object.
+    Parent->Menus().RunMainMenuCommand(*this, X, Y);
+    return;
   }
+  if (Button == mbLeft) SetDown(true);
   TspActiveSkinObject::MouseDown(X, Y, Button);
 }

@@ -164,6 +164,7 @@ bool TspSkinFormMdi::WMNCActivate(TMessage& AMessage) {
   if (!PassOnFromMDI(AMessage)) return true;
   if (SkinForm.IsMaximizedMDIChild())
     if (TspSkinForm* Main = FindSkinForm(Application->MainForm())) Main->UpDateFormNC();
+  TspSkinForm::RefreshMainMenuBarItems();
   UpDateChildActiveInMenu();
   return true;
 }

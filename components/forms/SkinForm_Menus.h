@@ -11,6 +11,8 @@
 //
 // Implementation: SkinForm_SkinMenu.cpp (the popup chain, its keys and main-menu
 // mode), SkinForm_Shortcuts.cpp (shortcuts, the menu key, popups of menus),
+// SkinForm_FrameMainMenu.cpp and SkinForm_FrameMainMenuKeys.cpp (the main menu in the
+// frame's menu strip and its keys),
 // SkinForm_SystemMenu.cpp (the system menu), SkinForm_Tray.cpp (the tray icon).
 
 #include <memory>
@@ -23,6 +25,7 @@
 class TspSkinForm;
 class TspTrayIcon;
 class TspSkinPopupMenu;
+class TspSkinMainMenuItem;
 
 // A handler on Application.OnMessage while it is set, taken off when replaced, reset
 // or destroyed.
@@ -70,6 +73,37 @@ class TspSkinFormMenus {
   void HookApplication();
   void UnhookApplication();
 
+  // ---- The main menu in the frame's menu strip, without a MainMenuBar
+  // (SkinForm_FrameMainMenu.cpp, SkinForm_FrameMainMenuKeys.cpp)
+  // A component being freed: the main menu (every strip item goes) or one of its
+  // top-level items (its strip item goes).
+  void ForgetMainMenuPart(TComponent* AComponent);
+  // Every strip item of the menu item AOf goes (every strip item for nullptr); the
+  // hover and the capture let go of the objects that moved.
+  void DropMainMenuItems(const TComponent* AOf);
+  // A strip item without sub-items pressed: the menu mode ends, the object's mouse
+  // event fires and the item's command runs, last, since it may free the form.
+  void RunMainMenuCommand(TspSkinMainMenuItem& AItem, int AX, int AY);
+  // Alt+AKey, or AKey in main-menu mode: with a MainMenuBar the bar's accelerators;
+  // else the first selectable strip item with that accelerator is selected and, unless
+  // a popup is open and the item has sub-items, pressed. False: no item has it.
+  bool MainMenuAccel(WORD AKey);
+  // The menu key without a bar: the active strip item, else the first one, is selected
+  // and main-menu mode begins; OnMainMenuEnter fires either way. False: no item.
+  bool EnterMainMenu();
+  // Right moves along the main menu unless the innermost popup's selected line has
+  // sub-items (Right opens them); Left unless a level below the item's own is open
+  // (Left closes it).
+  bool CanSelectNextMainMenuItem() const;
+  bool CanSelectPrevMainMenuItem() const;
+  // The next (previous) enabled strip item that fits is selected, wrapping at the
+  // ends; an open menu moves along.
+  void SelectNextMainMenuItem();
+  void SelectPrevMainMenuItem();
+  // Enter or Down: the selected item opens its menu or runs its command (the bar's
+  // with a MainMenuBar); false: no item was pressed.
+  bool PressMainMenuItem();
+
   // ---- Shortcuts and popups of menus (SkinForm_Shortcuts.cpp)
   // The form's OnShortCut: the user's OnShortCut first (Handled stops everything),
   // then Alt+Space opens the system menu, then the form's main menu takes its
@@ -112,8 +146,10 @@ class TspSkinFormMenus {
   TspSkinPopupMenu* TrayMenu() const { return FSysTrayMenu; }
 
  private:
-  bool MainMenuBarKeyDown(WORD AKey);
-  bool CanMoveRightAlongMainMenuBar() const;
+  // The keys of main-menu mode; false: the open popup takes the key.
+  bool MainMenuKeyDown(WORD AKey);
+  // The strip's items in list order.
+  std::vector<TspSkinMainMenuItem*> MainMenuItems() const;
   void BuildSystemMenu();
   void MergeSystemMenu();
   void RunStandardSystemItem(const String& AName);

@@ -35,17 +35,28 @@ void TspSkinFormMenus::FormShortCut(TWMKey& AMsg, bool& AHandled) {
     FInShortCut = false;
     AHandled = false;
   }
-  TMainMenu* MainMenu = SkinForm.MainMenuBar && SkinForm.MainMenuBar->MainMenu()
-                            ? SkinForm.MainMenuBar->MainMenu()
-                            : SkinForm.FForm->Menu();
-  if (!MainMenu) return;
-  if (SkinForm.MainMenuBar && ShortcutsIsAltLetter(AMsg) &&
-      SkinForm.MainMenuBar->CheckAccelerator(AMsg.CharCode)) {
-    AHandled = true;
-    return;
+  TspSkinMainMenuBar* Bar = SkinForm.MainMenuBar;
+  TMainMenu* MainMenu = Bar && Bar->MainMenu() ? Bar->MainMenu() : SkinForm.MainMenu();
+  // An accelerator or a shortcut may run a command that frees the form.
+  const TLiveToken Alive = SkinForm.FLive.Token();
+  if (MainMenu) {
+    if (ShortcutsIsAltLetter(AMsg) && MainMenuAccel(AMsg.CharCode)) {
+      AHandled = true;
+      return;
+    }
+    const bool Taken = MainMenu->IsShortCut(AMsg);
+    AHandled = Taken;
+    if (!Alive) return;
+    FInShortCut = Taken;
   }
-  FInShortCut = MainMenu->IsShortCut(AMsg);
-  AHandled = FInShortCut;
+  // The shortcuts of a document's menu the bar shows (its accelerators are the bar's,
+  // tried above).
+  if (FInShortCut || !Bar || !Bar->ChildMenuIn()) return;
+  if (TMainMenu* Child = Bar->GetChildMainMenu()) {
+    const bool Taken = Child->IsShortCut(AMsg);
+    AHandled = Taken;
+    if (Alive) FInShortCut = Taken;
+  }
 }
 
 bool TspSkinFormMenus::TakeMenuKey() {
@@ -53,9 +64,13 @@ bool TspSkinFormMenus::TakeMenuKey() {
     LeaveMainMenu();
     return true;
   }
-  // An open popup closes first, so that the bar's selection is the only menu state.
+  // An open popup closes first, so that the main menu's selection is the only menu
+  // state; its close event may free the form.
+  const TLiveToken Alive = SkinForm.FLive.Token();
   if (FSkinMenu && FSkinMenu->Visible()) FSkinMenu->Hide();
-  if (!SkinForm.MainMenuBar || SkinForm.MainMenuBar->ItemCount() == 0) return false;
+  if (!Alive) return true;
+  if (!SkinForm.MainMenuBar) return EnterMainMenu();
+  if (SkinForm.MainMenuBar->ItemCount() == 0) return false;
   SkinForm.MainMenuBar->EnterKeyboardMode();
   return true;
 }

@@ -72,4 +72,5 @@ void TspSkinForm::CreateSkinObjects() {
   for (const TspDataSkinObject& Record : FSD->Objects())
     if (std::unique_ptr<TspActiveSkinObject> Object = MakeFrameObject(this, Record))
       ObjectList.push_back(std::move(Object));
+  CreateMainMenuItems();
 }

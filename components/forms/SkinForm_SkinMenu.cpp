@@ -44,14 +44,32 @@ void TspSkinFormMenus::SkinMenuClose() {
 void TspSkinFormMenus::LeaveMainMenu() {
   SkinForm.InMainMenu = false;
   if (FSkinMenu && FSkinMenu->Visible()) FSkinMenu->Hide();
-  if (SkinForm.MainMenuBar) SkinForm.MainMenuBar->LeaveKeyboardMode();
+  if (SkinForm.MainMenuBar) {
+    SkinForm.MainMenuBar->LeaveKeyboardMode();
+  } else {
+    for (TspSkinMainMenuItem* Item : MainMenuItems())
+      if (Item->Active) {
+        Item->MouseLeave();
+        break;
+      }
+  }
   UnhookApplication();
   if (SkinForm.OnMainMenuExit) SkinForm.OnMainMenuExit(&SkinForm);
 }
 
 void TspSkinFormMenus::MainMenuPopupClosed() {
   SkinForm.InMenu = false;
-  if (SkinForm.MainMenuBar) SkinForm.MainMenuBar->ReleaseDownItem();
+  if (SkinForm.MainMenuBar) {
+    SkinForm.MainMenuBar->ReleaseDownItem();
+  } else {
+    // The item comes up but stays selected.
+    for (TspSkinMainMenuItem* Item : MainMenuItems())
+      if (Item->FDown) {
+        Item->SetDown(false);
+        Item->MouseEnter();
+        break;
+      }
+  }
   if (SkinForm.OnSkinMenuClose) SkinForm.OnSkinMenuClose(&SkinForm);
 }
 
@@ -83,7 +101,7 @@ void TspSkinFormMenus::MenuKeyDown(WORD AKey) {
     Main->Menus().MenuKeyDown(AKey);
     return;
   }
-  if (SkinForm.InMainMenu && SkinForm.MainMenuBar && MainMenuBarKeyDown(AKey)) return;
+  if (SkinForm.InMainMenu && MainMenuKeyDown(AKey)) return;
   // The open menu's key handler may run a command that frees the component.
   const TLiveToken Alive = SkinForm.FLive.Token();
   if (FSkinMenu && FSkinMenu->Visible() && FSkinMenu->PopupCount() > 0)
@@ -96,40 +114,36 @@ void TspSkinFormMenus::MenuKeyDown(WORD AKey) {
     SkinMenuClose();
 }
 
-// Main-menu mode: Escape without a popup leaves it, Left and Right move along the bar,
-// Enter and Down press the selected item. Other keys go to the open popup.
-bool TspSkinFormMenus::MainMenuBarKeyDown(WORD AKey) {
-  if (SkinForm.MainMenuBar->CheckAccelerator(AKey)) return true;
+// Main-menu mode: an accelerator selects its item, Escape without a popup leaves the
+// mode, Left and Right move along the main menu, Enter and Down press the selected
+// item. Other keys go to the open popup.
+bool TspSkinFormMenus::MainMenuKeyDown(WORD AKey) {
+  if (MainMenuAccel(AKey)) return true;
   switch (AKey) {
     case VK_ESCAPE:
       if (SkinForm.InMenu) return false;
       LeaveMainMenu();
       return true;
     case VK_LEFT:
-      // A deeper level open: Left closes it.
-      if (FSkinMenu && FSkinMenu->PopupCount() > 1) return false;
-      SkinForm.MainMenuBar->SelectPrevItem();
+      if (!CanSelectPrevMainMenuItem()) return false;
+      if (SkinForm.MainMenuBar)
+        SkinForm.MainMenuBar->SelectPrevItem();
+      else
+        SelectPrevMainMenuItem();
       return true;
     case VK_RIGHT:
-      if (!CanMoveRightAlongMainMenuBar()) return false;
-      SkinForm.MainMenuBar->SelectNextItem();
+      if (!CanSelectNextMainMenuItem()) return false;
+      if (SkinForm.MainMenuBar)
+        SkinForm.MainMenuBar->SelectNextItem();
+      else
+        SelectNextMainMenuItem();
       return true;
     case VK_RETURN:
     case VK_DOWN:
-      return SkinForm.MainMenuBar->PressSelectedItem();
+      return PressMainMenuItem();
     default:
       return false;
   }
-}
-
-// Right moves along the bar unless the innermost popup's selected line has sub-items:
-// then Right opens them.
-bool TspSkinFormMenus::CanMoveRightAlongMainMenuBar() const {
-  if (!FSkinMenu || FSkinMenu->PopupCount() == 0) return true;
-  const TspSkinPopupWindow& Window = FSkinMenu->PopupWindow(FSkinMenu->PopupCount() - 1);
-  if (Window.ActiveItem < 0 || Window.ActiveItem >= Window.ItemCount()) return true;
-  const TMenuItem* Line = Window.Item(Window.ActiveItem).MenuItem;
-  return !Line || Line->Count() == 0;
 }
 
 // The form moved, sized, lost the activation or the focus, or a button went down on

@@ -199,8 +199,8 @@ class TspSkinMainMenuBarButton {
 
 class TspSkinMainMenuBar : public TspSkinControl {
  public:
-  // Aligned to the top, 22 high, the scroll marker on, built-in item font
-  // "MS Sans Serif" height -13.
+  // Aligned to the top, 22 high, the scroll marker on, built-in item font "Arial"
+  // height 14.
   explicit TspSkinMainMenuBar(TComponent* AOwner);
   ~TspSkinMainMenuBar() override;
 
@@ -216,6 +216,13 @@ class TspSkinMainMenuBar : public TspSkinControl {
   // alone again. The scroll marker is off from the first merge on.
   void Merge(TMainMenu* AMenu);
   void UnMerge();
+  // The menu merged into the main menu's: the one given to Merge, else the first main
+  // menu of the active document of the application's main form; nullptr for none. The
+  // bar of an MDI frame shows the active document's menu without a Merge (the frame's
+  // component rebuilds it as documents activate and go).
+  TMainMenu* GetChildMainMenu() const;
+  // The items include those of a merged menu.
+  bool ChildMenuIn() const { return FChildMenuIn; }
   // Builds the items again from the menus, and repaints.
   void UpDateItems();
   // Every item takes its menu item's Enabled.
@@ -237,6 +244,9 @@ class TspSkinMainMenuBar : public TspSkinControl {
   // The bar's height without an element (values above 0 only).
   int DefaultHeight() const { return FDefaultHeight; }
   void SetDefaultHeight(int AValue);
+  // The bar's width without an element (values above 0 only; 0 leaves it as it is).
+  int DefaultWidth() const { return FDefaultWidth; }
+  void SetDefaultWidth(int AValue);
 
   // Items that do not fit are offered by a marker at the right end.
   bool ScrollMenu = true;
@@ -342,6 +352,10 @@ class TspSkinMainMenuBar : public TspSkinControl {
   int FCaptureButton = -1;
   std::vector<TComponent*> FWatchedDocuments;
   void CreateMenu();
+  // The menu whose items the last CreateMenu merged in; watched, so that the bar shows
+  // the main menu alone again once it is freed.
+  TMainMenu* FChildMenu = nullptr;
+  bool FChildMenuIn = false;
   // The item object the element names; nullptr without.
   const TspDataSkinMainMenuItem* ItemRecord() const;
   // The skin's "resizetoolbutton" element; nullptr without.
@@ -371,6 +385,7 @@ class TspSkinMainMenuBar : public TspSkinControl {
   bool FUseSkinFont = true;
   bool FUseSkinSize = true;
   int FDefaultHeight = 22;
+  int FDefaultWidth = 0;
   // From the element, at every lookup. SkinRect is the part of the element's
   // rectangle that its picture holds.
   bool FSkinSupport = false;

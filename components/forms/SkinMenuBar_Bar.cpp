@@ -16,8 +16,8 @@ TspSkinMainMenuBar::TspSkinMainMenuBar(TComponent* AOwner) : TspSkinControl(AOwn
   FAnimateTimer = NewDisabledTimer(this, 25, [this] { DoAnimateTimer(); });
   SetAlign(alTop);
   SetHeight(22);
-  FDefItemFont.SetName("MS Sans Serif");
-  FDefItemFont.SetHeight(-13);
+  FDefItemFont.SetName("Arial");
+  FDefItemFont.SetHeight(14);
 }
 
 TspSkinMainMenuBar::~TspSkinMainMenuBar() { SetSkinForm(nullptr); }
@@ -45,9 +45,12 @@ void TspSkinMainMenuBar::Notification(TComponent* AComponent, TOperation AOperat
     FActiveObject = -1;
     Invalidate();
   }
-  if (AComponent == FMainMenu || AComponent == FMergeMenu) {
+  if (AComponent == FMainMenu || AComponent == FMergeMenu || AComponent == FChildMenu) {
     if (AComponent == FMainMenu) FMainMenu = nullptr;
     if (AComponent == FMergeMenu) FMergeMenu = nullptr;
+    FChildMenu = nullptr;
+    // A document's menu going with its document: the main menu shows alone again (the
+    // menu is marked as going, so the rebuild passes it over).
     UpDateItems();
   }
 }
@@ -76,12 +79,21 @@ void TspSkinMainMenuBar::UpDateEnabledItems() {
 
 void TspSkinMainMenuBar::CreateMenu() {
   FItems.clear();
+  FChildMenuIn = false;
   if (!FMainMenu) return;
+  const bool OfFrame = FSkinForm && FSkinForm->Form()->FormStyle() == fsMDIForm;
+  TMainMenu* ChildMenu = OfFrame || FMergeMenu ? GetChildMainMenu() : nullptr;
+  if (ChildMenu && ChildMenu != FChildMenu) {
+    // Never taken off: the menu may be the merged one as well, whose watch stays.
+    ChildMenu->FreeNotification(this);
+  }
+  FChildMenu = ChildMenu;
+  FChildMenuIn = ChildMenu != nullptr;
   std::vector<TMenuItem*> List;
   TMenuItem* Main = FMainMenu->Items();
-  if (FMergeMenu) {
+  if (ChildMenu) {
     ScrollMenu = false;
-    TMenuItem* Child = FMergeMenu->Items();
+    TMenuItem* Child = ChildMenu->Items();
     auto ChildUsesGroup = [Child](uint8_t AGroup) {
       for (int I = 0; I < Child->Count(); ++I)
         if (Child->Items(I)->GroupIndex() == AGroup) return true;
@@ -195,7 +207,8 @@ void TspSkinMainMenuBar::Dispatch(TMessage& AMessage) {
   }
 }
 
-// The main menu's items from the first one the bar does not show.
+// The main menu's items from the first one the bar does not show, followed by the
+// merged menu's items when one is merged.
 void TspSkinMainMenuBar::PopupHiddenItems() {
   if (!FSkinForm || !FMainMenu) return;
   const int Shown =
@@ -204,5 +217,9 @@ void TspSkinMainMenuBar::PopupHiddenItems() {
   const TPoint TopLeft = ClientToScreen(TPoint{M.Left, M.Top});
   const TRect R{TopLeft.X, TopLeft.Y, TopLeft.X + M.Width(), TopLeft.Y + M.Height()};
   FSkinForm->SkinMenuOpen();
-  FSkinForm->SkinMenu().Popup(nullptr, SkinData(), Shown, R, FMainMenu->Items(), false);
+  if (FChildMenuIn && FChildMenu)
+    FSkinForm->SkinMenu().Popup2(nullptr, SkinData(), Shown, R, FMainMenu->Items(), FChildMenu->Items(),
+                                 false);
+  else
+    FSkinForm->SkinMenu().Popup(nullptr, SkinData(), Shown, R, FMainMenu->Items(), false);
 }

@@ -75,6 +75,12 @@ void TspSkinMainMenuBar::SetDefaultHeight(int AValue) {
   if (!FSkinSupport && AValue > 0) SetHeight(AValue);
 }
 
+void TspSkinMainMenuBar::SetDefaultWidth(int AValue) {
+  if (FDefaultWidth == AValue) return;
+  FDefaultWidth = AValue;
+  if (!FSkinSupport && AValue > 0) SetWidth(AValue);
+}
+
 const TspDataSkinMainMenuItem* TspSkinMainMenuBar::ItemRecord() const {
   if (!FSkinSupport || !FSD || FSD->Empty) return nullptr;
   return FSD->Object<TspDataSkinMainMenuItem>(MenuBarItem);

@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "components/forms/SkinForm.h"
 #include "components/forms/SkinMenuBar.h"
 #include "components/forms/SkinMenus.h"
@@ -278,6 +281,48 @@ TEST_F(SkinMenuBarTest, ATopLevelItemFreedWhileShownLeavesTheBar) {
   Application->ProcessMessages();
   PressKey('V', PointerAlt);
   EXPECT_EQ(OpenPopupFirstLine(), Menu->Items()->Items(1)->Items(0));
+}
+
+TEST_F(SkinMenuBarTest, TheShortcutsOfAMergedMenuFireThroughTheForm) {
+  auto* Child = new TMainMenu(Form);
+  auto* Top = new TMenuItem(Form);
+  Top->SetCaption("&Document");
+  Top->SetGroupIndex(7);
+  auto* Save = new TMenuItem(Form);
+  Save->SetCaption("Save");
+  Save->SetShortCut(TextToShortCut("Ctrl+K"));
+  int SaveClicks = 0;
+  Save->OnClick = [&](TObject*) { ++SaveClicks; };
+  Top->Add(Save);
+  Child->Items()->Add(Top);
+  PressKey('K', PointerControl);
+  EXPECT_EQ(SaveClicks, 0);
+  Bar->Merge(Child);
+  ASSERT_TRUE(Bar->ChildMenuIn());
+  PressKey('K', PointerControl);
+  EXPECT_EQ(SaveClicks, 1);
+  // The main menu's own shortcuts still come first.
+  PressKey('O', PointerControl);
+  EXPECT_EQ(OpenClicks, 1);
+  EXPECT_FALSE(SkinForm->SkinMenu().Visible());
+}
+
+TEST_F(SkinMenuBarTest, WithoutASkinTheBarTakesItsDefaultWidthAndFontAndReportsThePointer) {
+  EXPECT_EQ(Bar->DefItemFont().Name(), "Arial");
+  EXPECT_EQ(Bar->DefItemFont().Height(), 14);
+  Bar->SetAlign(alNone);
+  Bar->SetDefaultWidth(180);
+  EXPECT_EQ(Bar->Width(), 180);
+  Bar->SetDefaultWidth(0);
+  EXPECT_EQ(Bar->Width(), 180);
+  std::vector<std::string> Heard;
+  Bar->OnMouseEnter = [&](TObject* Sender) { Heard.push_back(Sender == Bar ? "enter" : "?"); };
+  Bar->OnMouseLeave = [&](TObject* Sender) { Heard.push_back(Sender == Bar ? "leave" : "?"); };
+  InjectPointerMove(ItemCentre(0));
+  Application->ProcessMessages();
+  InjectPointerMove(Form->ClientToScreen(TPoint{10, Form->ClientHeight() - 10}));
+  Application->ProcessMessages();
+  EXPECT_EQ(Heard, (std::vector<std::string>{"enter", "leave"}));
 }
 
 }  // namespace
