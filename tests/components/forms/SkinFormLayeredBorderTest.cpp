@@ -740,6 +740,29 @@ TEST_F(SkinFormFullLayeredBorderTest, TheTopWindowCarriesTheCaptionButtonsAndThe
   EXPECT_EQ(TopPixelAt(SkinForm, MaximizeAt), Opaque(clBlue));
 }
 
+TEST_F(SkinFormFullLayeredBorderTest, TheFormIsAsLowAsAStripUnderItsFrameOrItsOwnMinimum) {
+  // The fixture frame's height outside its client rectangle is 40.
+  TspSkinForm* SkinForm = NewBorderedForm(Bounds(200, 150, 400, 300));
+  ASSERT_TRUE(SkinForm->WearsFullLayeredBorder());
+  const struct {
+    int MinHeight;
+    bool RolledUp;
+    int Expected;
+  } Cases[] = {{0, false, 10}, {30, false, 10}, {150, false, 150}, {150, true, 10}};
+  for (const auto& Case : Cases) {
+    SkinForm->MinHeight = Case.MinHeight;
+    SkinForm->SetRollUpState(Case.RolledUp);
+    ProcessPendingMessages();
+    EXPECT_EQ(SkinForm->GetMinHeight(), Case.Expected) << Case.MinHeight << " " << Case.RolledUp;
+  }
+  // Without a compositor the form keeps its skinned frame and the frame's height.
+  SkinForm->SetRollUpState(false);
+  SkinForm->MinHeight = 0;
+  HeadlessBackend()->SetPerPixelAlpha(false);
+  BindSystemFunctions();
+  EXPECT_EQ(SkinForm->GetMinHeight(), 40);
+}
+
 TEST_F(SkinFormFullLayeredBorderTest, TheCaptionButtonsRunTheirCommands) {
   // A secondary form: closing the main form would end the application.
   NewSkinnedForm(Bounds(0, 0, 200, 150), nullptr);
