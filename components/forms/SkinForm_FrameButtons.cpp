@@ -78,12 +78,16 @@ void TspSkinButtonObject::MouseUp(int X, int Y, TMouseButton Button) {
 
 void TspSkinButtonObject::MouseEnter() {
   FMouseIn = Active = true;
-  if (RectangleIsEmpty(DownRect) || !FDown) {
+  const bool Up = RectangleIsEmpty(DownRect) || !FDown;
+  if (Up) {
     if (!RectangleIsEmpty(ActiveSkinRect)) ReDraw();
   } else if (GroupIndex == -1) {
     Parent->DrawSkinObject(this);
   }
+  // A button with a menu glows only while it is up.
+  if (MenuItem && Up) ShowLayer();
   if (Parent->OnMouseEnterEvent) Parent->OnMouseEnterEvent(IDName);
+  if (!MenuItem) ShowLayer();
 }
 
 void TspSkinButtonObject::MouseLeave() {
@@ -96,8 +100,10 @@ void TspSkinButtonObject::MouseLeave() {
     // A button left while down fades out from the full hot look.
     if (FDown && EnableMorphing()) SetMorphKf(1);
     if (!RectangleIsEmpty(ActiveSkinRect) || (HasDownLook && GroupIndex == -1)) ReDraw();
+    if (MenuItem) HideLayer();
   }
   if (Parent->OnMouseLeaveEvent) Parent->OnMouseLeaveEvent(IDName);
+  if (!MenuItem) HideLayer();
 }
 
 // ---------------------------------------------------------------- caption button

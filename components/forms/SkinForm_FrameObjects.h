@@ -55,6 +55,12 @@ class TspActiveSkinObject {
   virtual void MouseMove(int X, int Y);
   virtual void MouseEnter();
   virtual void MouseLeave();
+  // The glow picture of the object in a layered window of the form's (its layer
+  // manager's) around the object, faded in; only with a skin that gives the object a
+  // glow and allows glow frames (SkinForm_ObjGlow.cpp).
+  void ShowLayer();
+  void HideLayer();
+  bool GlowAllowed() const;
   // A morph step is still to be done towards the look Active asks for.
   virtual bool CanMorphing() const;
 

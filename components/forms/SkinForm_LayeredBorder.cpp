@@ -18,6 +18,9 @@ namespace {
 
 int LayerAlpha(int AValue) { return std::clamp(AValue, 0, 255); }
 
+// The steps of the frame's own fade-in are this far apart.
+constexpr unsigned LayerFadeStepMs = 6;
+
 // A border or corner size, AOuter - AInner, within 0 and the largest bitmap side: a
 // broken skin's rectangles can neither overflow nor turn the border inside out.
 int LayerSize(int AOuter, int AInner) {
@@ -79,7 +82,10 @@ bool TspSkinForm::UseCollapsedLayerFrame() const {
 }
 
 TspFormLayerBorder::TspFormLayerBorder(TspSkinForm* ADSF)
-    : TComponent(nullptr), DSF(ADSF), FMouseTimer(NewDisabledTimer(this, 500, [this] { MouseTimerTick(); })) {
+    : TComponent(nullptr),
+      DSF(ADSF),
+      FMouseTimer(NewDisabledTimer(this, 500, [this] { MouseTimerTick(); })),
+      FFadeTimer(NewDisabledTimer(this, LayerFadeStepMs, [this] { FadeStep(); })) {
   for (auto& Image : FImages) Image = std::make_unique<TspBitmap>();
   // The form handles each message first; the border follows what it did, unless the
   // form's procedure freed the border meanwhile.
@@ -193,6 +199,7 @@ void TspFormLayerBorder::Show(const TRect& ABox) {
 }
 
 void TspFormLayerBorder::Hide() {
+  StopFade();
   FVisible = false;
   for (auto& Window : FWindows) {
     // A caption button of the window may close the form from the window's own
@@ -229,11 +236,14 @@ void TspFormLayerBorder::SetBounds(const TRect& ABox) {
 void TspFormLayerBorder::MoveWithForm() {
   if (FData == nullptr || !FVisible) return;
   FFormBounds = FForm->BoundsRect();
-  const TRect Box = FrameBoxOfForm();
+  MoveWindows(FrameBoxOfForm());
+}
+
+void TspFormLayerBorder::MoveWindows(const TRect& ABox) {
   for (int Type = spflLeft; Type <= spflBottom; ++Type) {
     TspFormLayerWindow* Window = FWindows[Type].get();
     if (Window == nullptr || !IsWindowVisible(Window->Handle())) continue;
-    const TRect Place = WindowPlace(TspFormLayerBorderType(Type), Box);
+    const TRect Place = WindowPlace(TspFormLayerBorderType(Type), ABox);
     SetWindowPos(Window->Handle(), nullptr, Place.Left, Place.Top, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
@@ -248,6 +258,8 @@ void TspFormLayerBorder::SetAlphaBlend() {
 
 void TspFormLayerBorder::CheckFormAlpha(int AFormAlpha, bool AUpdate) {
   if (FData == nullptr) return;
+  // The form's own alpha rules from here on.
+  StopFade();
   const int OldAlpha = CurrentAlpha();
   FCurrentAlphaBlendValue = ScaleAlpha(FData->AlphaBlendValue, AFormAlpha);
   FCurrentInActiveAlphaBlendValue = ScaleAlpha(FData->InActiveAlphaBlendValue, AFormAlpha);

@@ -17,10 +17,11 @@
 // on it maximizes, restores or rolls the form up.
 //
 // Implementation: SkinForm_LayeredBorder.cpp (the frame data, the frame box, showing,
-// moving, alpha, activation), SkinForm_LayeredBorderImages.cpp (the four images for a
-// size), SkinForm_LayeredBorderWindow.cpp (the windows and the hook on the form),
-// SkinForm_LayeredBorderMouse.cpp (hit strips, sizing cursors and the border drags),
-// SkinForm_LayeredBorderCaption.cpp (the caption objects laid out and drawn in the top
+// moving, alpha, activation), SkinForm_LayeredBorderFade.cpp (the fade-in),
+// SkinForm_LayeredBorderPlace.cpp (placing for a given form rectangle, drawing onto a
+// canvas), SkinForm_LayeredBorderImages.cpp (the four images for a size), SkinForm_LayeredBorderWindow.cpp
+// (the windows and the hook on the form), SkinForm_LayeredBorderMouse.cpp (hit strips, sizing cursors and the
+// border drags), SkinForm_LayeredBorderCaption.cpp (the caption objects laid out and drawn in the top
 // window), SkinForm_LayeredBorderObjects.cpp (the mouse on those objects, the caption
 // drag and double click, the mouse timer).
 // User-interface thread only.
@@ -127,15 +128,32 @@ class TspFormLayerBorder : public TComponent {
   // Shows the frame at the form's frame box, or at a box of its own.
   void ShowWithForm();
   void Show(const TRect& ABox);
+  // Shows the frame at the form's frame box from alpha 0, then fades it in to its
+  // alpha on a timer, in steps of a fifteenth of it (at least 1) 6 ms apart.
+  void ShowWithFormAnimation();
+  // A fade-in is under way.
+  bool Fading() const { return FFadeTimer->Enabled(); }
   // The windows and their images are freed.
   void Hide();
   // Visible only: new images for the form's box, windows moved there.
   void SetBoundsWithForm();
   void SetBounds(const TRect& ABox);
+  // Visible only: new images and places for the form at its position with the size
+  // AWidth x AHeight, or for the form's rectangle to be (the form calls it while it is
+  // sized, before it has moved).
+  void SetBoundsWithForm2(int AWidth, int AHeight);
+  void SetBoundsWithForm3(int ALeft, int ATop, int AWidth, int AHeight);
   // Visible only: the windows moved to the form's box, their images kept.
   void MoveWithForm();
+  // Visible only: the windows moved to the box of the form at (ALeft, ATop).
+  void MoveWithForm2(int ALeft, int ATop);
   // Visible only: the current alpha re-applied to every shown window.
   void SetAlphaBlend();
+  // Visible only: SetAlphaBlend, then every shown window placed again at the form's box.
+  void SetAlphaBlend2();
+  // The images for the box ABox drawn with their alpha onto ACanvas, each where its
+  // window would show, instead of showing windows.
+  void Draw(TCanvas& ACanvas, const TRect& ABox);
   // The frame follows the form's own alpha: the frame's alphas scaled by AFormAlpha /
   // 255, rounded to nearest; with AUpdate applied at once.
   void CheckFormAlpha(int AFormAlpha, bool AUpdate);
@@ -191,6 +209,13 @@ class TspFormLayerBorder : public TComponent {
  private:
   void FormMessage(TMessage& AMessage);
   void MouseTimerTick();
+  // SkinForm_LayeredBorderFade.cpp: one step of the fade-in, and its end, which gives
+  // the frame its whole alpha back.
+  void FadeStep();
+  void StopFade();
+  // The windows moved to the box, their images kept; the left and right ones only while
+  // shown.
+  void MoveWindows(const TRect& ABox);
   // SkinForm_LayeredBorderCaption.cpp: the visible objects drawn into the top image.
   void DrawCaptionObjects(TspBitmap& ATop);
   // Whether the frame should show now.
@@ -217,6 +242,9 @@ class TspFormLayerBorder : public TComponent {
   std::array<std::unique_ptr<TspFormLayerWindow>, 4> FWindows;
   TWindowHook FFormHook;
   TTimer* FMouseTimer;
+  TTimer* FFadeTimer;
+  // The active alpha a fade-in reaches, and its step.
+  int FFadeTarget = 0, FFadeStep = 1;
   bool FVisible = false;
   bool FActive = true;
   int FCurrentAlphaBlendValue = -1, FCurrentInActiveAlphaBlendValue = -1;

@@ -123,6 +123,7 @@ void TspActiveSkinObject::MouseEnter() {
   Active = true;
   if (!RectangleIsEmpty(ActiveSkinRect)) ReDraw();
   if (Parent->OnMouseEnterEvent) Parent->OnMouseEnterEvent(IDName);
+  ShowLayer();
 }
 
 void TspActiveSkinObject::MouseLeave() {
@@ -130,6 +131,7 @@ void TspActiveSkinObject::MouseLeave() {
   Active = false;
   if (!RectangleIsEmpty(ActiveSkinRect)) ReDraw();
   if (Parent->OnMouseLeaveEvent) Parent->OnMouseLeaveEvent(IDName);
+  HideLayer();
 }
 
 void TspActiveSkinObject::ReportHover(bool AMouseIn) {

@@ -30,6 +30,7 @@
 #include "components/forms/SkinForm_FrameObjects.h"
 #include "platform/ui/Timer.h"
 
+class TspLayerManager;
 class TspSkinForm;
 
 class TspSkinFormObjects {
@@ -57,6 +58,8 @@ class TspSkinFormObjects {
   // Frame steps of animations; polling of the hover.
   TTimer& AnimateTimer() const { return *FAnimateTimer; }
   TTimer& MouseTimer() const { return *FMouseTimer; }
+  // The glow window of the hovered object (owned by the component).
+  TspLayerManager& LayerManager() const { return *FLayerManager; }
   // One morph step of every object that has one to do; the timer stops when none had.
   void DoMorphTimer();
   void DoMouseTimer();
@@ -156,4 +159,5 @@ class TspSkinFormObjects {
   TTimer* FMorphTimer = nullptr;
   TTimer* FAnimateTimer = nullptr;
   TTimer* FMouseTimer = nullptr;
+  TspLayerManager* FLayerManager = nullptr;
 };

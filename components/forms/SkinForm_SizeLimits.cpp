@@ -23,6 +23,13 @@ int TspSkinFormGeometry::GetMinWidth() const {
   return SkinForm.MinWidth == 0 ? PictureWidth : std::min(PictureWidth, SkinForm.MinWidth);
 }
 
+namespace {
+
+// The lowest a form wearing a full layered border may be.
+constexpr int FullLayeredBorderMinHeight = 10;
+
+}  // namespace
+
 int TspSkinFormGeometry::GetMinHeight() const {
   // A rolled-up or skin-minimized form ignores the application's MinHeight: its
   // minimum is the height of its caption strip.
@@ -32,10 +39,15 @@ int TspSkinFormGeometry::GetMinHeight() const {
       const int CaptionStrip = SkinForm.DefaultCaptionHeight() + 6;
       return CaptionStrip < SkinForm.MinHeight && UseOwnMinimum ? SkinForm.MinHeight : CaptionStrip;
     }
+    const int FrameHeight = SkinForm.FSD->FPicture->Height() - RectangleHeight(SkinForm.FSD->ClRect);
+    // A full layered border draws the whole frame outside the form, which keeps only
+    // its client area: the form itself may be as low as a strip.
+    if (SkinForm.FullLayeredBorderInForce())
+      return FrameHeight < SkinForm.MinHeight && UseOwnMinimum ? SkinForm.MinHeight
+                                                               : FullLayeredBorderMinHeight;
     if (SkinForm.FSD->FormMinHeight != 0)
       return SkinForm.FSD->FormMinHeight < SkinForm.MinHeight && UseOwnMinimum ? SkinForm.MinHeight
                                                                                : SkinForm.FSD->FormMinHeight;
-    const int FrameHeight = SkinForm.FSD->FPicture->Height() - RectangleHeight(SkinForm.FSD->ClRect);
     return FrameHeight < SkinForm.MinHeight && UseOwnMinimum ? SkinForm.MinHeight : FrameHeight;
   }
   if (!SkinForm.FSkinSupport) return 0;

@@ -2,6 +2,7 @@
 // cursor is over the form, and the 25 ms frame steps of animations. Each switches
 // itself off once it has nothing to do, and all stop with the form's window.
 
+#include "components/core/spEffBmp.h"
 #include "components/forms/SkinForm.h"
 #include "platform/win/Cursors.h"
 #include "platform/win/WindowPos.h"
@@ -17,7 +18,8 @@ TspSkinFormObjects::TspSkinFormObjects(TspSkinForm& ASkinForm)
     : SkinForm(ASkinForm),
       FMorphTimer(NewDisabledTimer(&SkinForm, SkinFormMorphIntervalMs, [this] { DoMorphTimer(); })),
       FAnimateTimer(NewDisabledTimer(&SkinForm, 25, [this] { DoAnimateTimer(); })),
-      FMouseTimer(NewDisabledTimer(&SkinForm, 50, [this] { DoMouseTimer(); })) {}
+      FMouseTimer(NewDisabledTimer(&SkinForm, 50, [this] { DoMouseTimer(); })),
+      FLayerManager(new TspLayerManager(&SkinForm)) {}
 
 void TspSkinFormObjects::StopObjectTimers() {
   FMorphTimer->SetEnabled(false);

@@ -384,6 +384,96 @@ TEST_F(SkinFormLayeredBorderTest, TheFrameFadesInWithTheForm) {
   EXPECT_EQ(Alphas.back(), 204);
 }
 
+TEST_F(SkinFormLayeredBorderTest, TheFrameFadesInOnItsOwnInFifteenStepsAndAHideEndsTheFade) {
+  TspSkinForm* SkinForm = NewBorderedForm(Bounds(200, 150, 400, 300));
+  TspFormLayerBorder& Border = BorderOf(SkinForm);
+  Border.Hide();
+  Border.ShowWithFormAnimation();
+  ASSERT_TRUE(Border.Visible());
+  EXPECT_EQ(ShownRect(SkinForm, spflTop), Bounds(180, 120, 440, 40));
+  const HWND Top = WindowOf(SkinForm, spflTop);
+  const HWND Right = WindowOf(SkinForm, spflRight);
+  EXPECT_EQ(HeadlessBackend()->ConstantAlpha(Top), 0);
+  // An alpha of 255 grows by 17 at every tick of the fade timer, on every window alike.
+  std::vector<int> Alphas;
+  for (int Ms = 0; Ms < 1000 && Border.Fading(); ++Ms) {
+    HeadlessBackend()->AdvanceClock(1);
+    ProcessPendingMessages();
+    const int Alpha = HeadlessBackend()->ConstantAlpha(Top);
+    EXPECT_EQ(HeadlessBackend()->ConstantAlpha(Right), Alpha);
+    if (Alpha != (Alphas.empty() ? 0 : Alphas.back())) Alphas.push_back(Alpha);
+  }
+  ASSERT_EQ(Alphas.size(), 15u);
+  for (size_t I = 0; I < Alphas.size(); ++I) EXPECT_EQ(Alphas[I], int(I + 1) * 17);
+  EXPECT_EQ(Border.CurrentAlpha(), 255);
+
+  // Hidden halfway, the frame keeps its whole alpha for the next show.
+  Border.ShowWithFormAnimation();
+  HeadlessBackend()->AdvanceClock(30);
+  ProcessPendingMessages();
+  const int Halfway = HeadlessBackend()->ConstantAlpha(WindowOf(SkinForm, spflTop));
+  EXPECT_GT(Halfway, 0);
+  EXPECT_LT(Halfway, 255);
+  Border.Hide();
+  EXPECT_FALSE(Border.Fading());
+  EXPECT_EQ(Border.CurrentAlpha(), 255);
+}
+
+TEST_F(SkinFormLayeredBorderTest, TheFrameTakesTheFormRectangleItIsGivenAndItsAlphaWithItsPlaces) {
+  TspSkinForm* SkinForm = NewBorderedForm(Bounds(200, 150, 400, 300));
+  TspFormLayerBorder& Border = BorderOf(SkinForm);
+  // While the form is sized: the rectangle it is going to have.
+  Border.SetBoundsWithForm3(100, 90, 500, 200);
+  EXPECT_EQ(ShownRect(SkinForm, spflTop), Bounds(80, 60, 540, 40));
+  EXPECT_EQ(ShownRect(SkinForm, spflBottom), Bounds(80, 280, 540, 30));
+  EXPECT_EQ(ShownRect(SkinForm, spflLeft), Bounds(80, 100, 20, 180));
+  EXPECT_EQ(ShownRect(SkinForm, spflRight), Bounds(600, 100, 20, 180));
+  // The form's position with a given size.
+  Border.SetBoundsWithForm2(300, 250);
+  EXPECT_EQ(ShownRect(SkinForm, spflTop), Bounds(180, 120, 340, 40));
+  EXPECT_EQ(ShownRect(SkinForm, spflRight), Bounds(500, 160, 20, 230));
+  // A move keeps the images and their sizes; the box is the form's own size's.
+  const HWND Top = WindowOf(SkinForm, spflTop);
+  Border.MoveWithForm2(10, 20);
+  EXPECT_EQ(WindowOf(SkinForm, spflTop), Top);
+  EXPECT_EQ(ShownRect(SkinForm, spflTop), Bounds(-10, -10, 340, 40));
+  EXPECT_EQ(ShownRect(SkinForm, spflBottom), Bounds(-10, 310, 340, 30));
+
+  // The alpha applied, then every window back at the form's own box.
+  Border.CheckFormAlpha(128, false);
+  EXPECT_EQ(HeadlessBackend()->ConstantAlpha(Top), 255);
+  Border.SetBoundsWithForm();
+  Border.SetAlphaBlend2();
+  for (auto Type : {spflLeft, spflTop, spflRight, spflBottom})
+    EXPECT_EQ(HeadlessBackend()->ConstantAlpha(WindowOf(SkinForm, Type)), 128) << Type;
+  EXPECT_EQ(ShownRect(SkinForm, spflTop), Bounds(180, 120, 440, 40));
+  EXPECT_EQ(ShownRect(SkinForm, spflRight), Bounds(600, 160, 20, 280));
+}
+
+TEST_F(SkinFormLayeredBorderTest, TheFrameDrawsOntoACanvasWhereItsWindowsWouldShow) {
+  TspSkinForm* SkinForm = NewBorderedForm(Bounds(200, 150, 400, 300));
+  TspFormLayerBorder& Border = BorderOf(SkinForm);
+  TBitmap Target;
+  Target.SetPixelFormat(pf24bit);
+  Target.SetSize(460, 370);
+  Target.Canvas().Brush().SetColor(clWhite);
+  Target.Canvas().FillRect(Rect(0, 0, 460, 370));
+  Border.Draw(Target.Canvas(), Bounds(10, 10, 440, 350));
+  const TPixelImage Drawn = Target.ToPixelImage();
+  auto Rgb = [&](int AX, int AY) { return Drawn.Pixel(AX, AY) & 0xFFFFFF; };
+  // Opaque: the picture's own pixel, red its column and green its row, at the corners
+  // kept and in the side tiled down (the left side's rows repeat 40 to 90).
+  EXPECT_EQ(Rgb(10 + 3, 10 + 2), 0x030200u);
+  EXPECT_EQ(Rgb(10 + 439, 10 + 5), 0x8B0500u);
+  EXPECT_EQ(Rgb(10 + 4, 10 + 40 + 55), 0x042D00u);
+  // The bottom rows are half transparent over the white canvas: the picture's row 115
+  // and column 2 (red 2, green 115, blue 0) at alpha 128.
+  EXPECT_EQ(Rgb(10 + 2, 10 + 345), 0x80B97Fu);
+  // Outside the frame box and over the form nothing is drawn.
+  EXPECT_EQ(Rgb(5, 5), 0xFFFFFFu);
+  EXPECT_EQ(Rgb(230, 200), 0xFFFFFFu);
+}
+
 TEST_F(SkinFormLayeredBorderTest, AFrameWithoutAMaskIsOpaqueAndOneBeyondThePicturesShowsNothing) {
   struct TCase {
     const char* Name;
@@ -738,6 +828,29 @@ TEST_F(SkinFormFullLayeredBorderTest, TheTopWindowCarriesTheCaptionButtonsAndThe
   EXPECT_FALSE(BorderOf(SkinForm).MouseTimer().Enabled());
   EXPECT_FALSE(Maximize.Active);
   EXPECT_EQ(TopPixelAt(SkinForm, MaximizeAt), Opaque(clBlue));
+}
+
+TEST_F(SkinFormFullLayeredBorderTest, TheFormIsAsLowAsAStripUnderItsFrameOrItsOwnMinimum) {
+  // The fixture frame's height outside its client rectangle is 40.
+  TspSkinForm* SkinForm = NewBorderedForm(Bounds(200, 150, 400, 300));
+  ASSERT_TRUE(SkinForm->WearsFullLayeredBorder());
+  const struct {
+    int MinHeight;
+    bool RolledUp;
+    int Expected;
+  } Cases[] = {{0, false, 10}, {30, false, 10}, {150, false, 150}, {150, true, 10}};
+  for (const auto& Case : Cases) {
+    SkinForm->MinHeight = Case.MinHeight;
+    SkinForm->SetRollUpState(Case.RolledUp);
+    ProcessPendingMessages();
+    EXPECT_EQ(SkinForm->GetMinHeight(), Case.Expected) << Case.MinHeight << " " << Case.RolledUp;
+  }
+  // Without a compositor the form keeps its skinned frame and the frame's height.
+  SkinForm->SetRollUpState(false);
+  SkinForm->MinHeight = 0;
+  HeadlessBackend()->SetPerPixelAlpha(false);
+  BindSystemFunctions();
+  EXPECT_EQ(SkinForm->GetMinHeight(), 40);
 }
 
 TEST_F(SkinFormFullLayeredBorderTest, TheCaptionButtonsRunTheirCommands) {
