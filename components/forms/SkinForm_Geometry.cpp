@@ -265,15 +265,27 @@ LRESULT TspSkinFormGeometry::DefaultFrameHitTest(TPoint APoint) {
 }
 
 bool TspSkinForm::GetFormActive() const {
+  if (PreviewMode) return true;
   if (FForm->FormStyle() == fsMDIChild || FForm->FormStyle() == fsMDIForm) return FFormActive;
   return FForm->Active() && Screen->ActiveCustomForm() == FForm;
 }
 
-void TspSkinForm::UpdateActiveState(bool /*ARedraw*/) {
-  // The caption objects and quick buttons that follow the state come with the skin
-  // objects; the events are reported on every call, also when nothing changed.
+void TspSkinForm::UpdateActiveState(bool ARedraw) {
   const bool Active = GetFormActive();
   if (!Active) CaptionPart().ReleaseQuickButtons();
+  // Redrawing runs no user code, so the list stays as it is meanwhile.
+  for (const auto& Object : ObjectList) {
+    auto* Caption = dynamic_cast<TspSkinCaptionObject*>(Object.get());
+    if (Caption == nullptr) continue;
+    if (ARedraw && IsObjectPresent(*Caption)) {
+      if (Caption->TakeActiveState(Active, Active != OldActive)) AnimateTimer().SetEnabled(true);
+    } else if (Caption->Morphing) {
+      Caption->SetMorphKf(Active ? 1 : 0);
+    }
+  }
+  // The events are reported on every call, also when nothing changed; they may free
+  // the component, so the state is noted first.
+  OldActive = Active;
   if (Active && OnActivate) OnActivate(this);
   if (!Active && OnDeActivate) OnDeActivate(this);
 }
