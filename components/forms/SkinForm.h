@@ -27,7 +27,8 @@
 // files: SkinForm_Component.cpp (life, properties, FindSkinForm, the shared
 // predicates), SkinForm_WindowProc.cpp (the message table, which only routes),
 // SkinForm_NCPaint.cpp and SkinForm_Background.cpp (painting), SkinForm_Fade.cpp,
-// SkinForm_InactiveEffect.cpp, SkinForm_SkinChange*.cpp, SkinForm_LayeredBorder*.cpp.
+// SkinForm_InactiveEffect.cpp, SkinForm_SkinChange*.cpp, SkinForm_LayeredBorder*.cpp,
+// SkinForm_Api*.cpp (the API beside the parts).
 
 #include <cstdint>
 #include <functional>
