@@ -273,12 +273,17 @@ bool TspSkinForm::GetFormActive() const {
 void TspSkinForm::UpdateActiveState(bool ARedraw) {
   const bool Active = GetFormActive();
   if (!Active) CaptionPart().ReleaseQuickButtons();
-  // Redrawing runs no user code, so the list stays as it is meanwhile.
-  for (const auto& Object : ObjectList) {
-    auto* Caption = dynamic_cast<TspSkinCaptionObject*>(Object.get());
+  // A caption's redraw may run the application's OnCaptionPaint, which may change the
+  // skin or free the component: the objects are reached by index, and the walk ends
+  // once the component is gone.
+  const TLiveToken Alive = FLive.Token();
+  for (size_t I = 0; I < ObjectList.size(); ++I) {
+    auto* Caption = dynamic_cast<TspSkinCaptionObject*>(ObjectList[I].get());
     if (Caption == nullptr) continue;
     if (ARedraw && IsObjectPresent(*Caption)) {
-      if (Caption->TakeActiveState(Active, Active != OldActive)) AnimateTimer().SetEnabled(true);
+      const bool Animates = Caption->TakeActiveState(Active, Active != OldActive);
+      if (!Alive) return;
+      if (Animates) AnimateTimer().SetEnabled(true);
     } else if (Caption->Morphing) {
       Caption->SetMorphKf(Active ? 1 : 0);
     }

@@ -3,6 +3,7 @@
 // order of forms after a restore, the active document's component, the height of a
 // rolled-up form, the preview mode and the delayed show.
 
+#include <algorithm>
 #include <vector>
 
 #include "components/controls/SkinCtrls.h"
@@ -257,6 +258,25 @@ TEST_F(SkinFormApiTest, APreviewIsActiveWithoutHoverOrLayeredBorder) {
   SkinForm->PreviewMode = true;
   EXPECT_TRUE(SkinForm->GetFormActive());
   EXPECT_FALSE(SkinForm->UseLayeredBorder());
+}
+
+TEST_F(SkinFormApiTest, APreviewsButtonsTakeNoHover) {
+  TspSkinForm* SkinForm = NewSkinnedForm(Bounds(50, 50, 300, 200), nullptr);
+  SkinForm->Form()->Invalidate();
+  SendMessage(SkinForm->Form()->Handle(), WM_NCPAINT, 0, 0);
+  ASSERT_TRUE(SkinForm->GetFormActive());
+  const auto Close = std::find_if(SkinForm->ObjectList.begin(), SkinForm->ObjectList.end(),
+                                  [](const auto& AObject) { return AObject->IDName == "closebutton"; });
+  ASSERT_NE(Close, SkinForm->ObjectList.end());
+  const TRect& R = (*Close)->ObjectRect;
+  const TPoint Middle = Point((R.Left + R.Right) / 2, (R.Top + R.Bottom) / 2);
+  SkinForm->PreviewMode = true;
+  SkinForm->Objects().TestActive(Middle.X, Middle.Y, true);
+  EXPECT_EQ(SkinForm->Objects().ActiveObject, -1);
+  SkinForm->PreviewMode = false;
+  SkinForm->Objects().TestActive(Middle.X, Middle.Y, true);
+  EXPECT_EQ(SkinForm->Objects().ActiveObject, int(Close - SkinForm->ObjectList.begin()));
+  SkinForm->Objects().TestActive(-1, -1, false);
 }
 
 TEST_F(SkinFormApiTest, AFormWithALayeredBorderIsShownDelayedUnlessItFades) {
