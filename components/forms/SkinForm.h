@@ -27,7 +27,8 @@
 // files: SkinForm_Component.cpp (life, properties, FindSkinForm, the shared
 // predicates), SkinForm_WindowProc.cpp (the message table, which only routes),
 // SkinForm_NCPaint.cpp and SkinForm_Background.cpp (painting), SkinForm_Fade.cpp,
-// SkinForm_InactiveEffect.cpp, SkinForm_SkinChange*.cpp, SkinForm_LayeredBorder*.cpp.
+// SkinForm_InactiveEffect.cpp, SkinForm_SkinChange*.cpp, SkinForm_LayeredBorder*.cpp,
+// SkinForm_Api*.cpp (the API beside the parts).
 
 #include <cstdint>
 #include <functional>
@@ -77,6 +78,9 @@ TspSkinForm* FindSkinForm(TCustomForm* AForm);
 // The component of the first document of the application's main form (MDIChildren
 // order) whose component has WindowState wsMaximized; nullptr when none.
 TspSkinForm* FindMaximizedMDIChildSkinForm();
+// The component of the application main form's active document; nullptr when there is
+// no main form, no active document or it has none.
+TspSkinForm* FindActiveMDIChildSkinForm();
 
 // Whether a window is a skinned form: SP_QUERYSKINNABLE and its two answers.
 constexpr UINT SP_QUERYSKINNABLE = 45490;
@@ -173,6 +177,8 @@ class TspSkinForm : public TComponent {
   int DefaultCaptionHeight() const;
   // Size of a built-in caption button: 13 for tool-window border styles, else 17.
   int DefaultButtonSize() const;
+  // Neither designed nor loaded: a property change repaints the frame.
+  bool FramePaintApplies() const;
   // Every frame object loses its hover and its active (pressed) look.
   void ResetObjectStates();
   // A skin is bound and loaded, with a frame picture to draw the frame from (a skin
@@ -201,7 +207,11 @@ class TspSkinForm : public TComponent {
 
   // ---- The active state (SkinForm_Geometry.cpp)
   bool GetFormActive() const;
-  // Reports the active state (OnActivate or OnDeActivate, on every call).
+  // The caption objects and quick buttons follow the active state: with ARedraw the
+  // caption objects of the current roll-up state take it (starting their frame
+  // animations when it changed) and are redrawn, the others only jump to the end of
+  // their morph; an inactive form's quick buttons are released. Then the state is
+  // reported (OnActivate or OnDeActivate, on every call).
   void UpdateActiveState(bool ARedraw);
   // A form that is not skinnable keeps the platform's own frame with the component's
   // minimize and maximize icons, and the system menu unless the caption buttons are
@@ -241,8 +251,10 @@ class TspSkinForm : public TComponent {
   // (SkinForm_Layout.cpp, SkinForm_NCPaint.cpp, SkinForm_Background.cpp,
   // SkinForm_CaptionButtons.cpp)
 
-  // The system-menu caption button shows the application's icon.
-  bool ShowIcon = false;
+  // The system-menu caption button shows the form's icon. Setting it repaints the
+  // frame (not while the component is designed or loaded).
+  bool ShowIcon() const { return FShowIcon; }
+  void SetShowIcon(bool AValue);
   // Every caption button and animation with a picture of its own hidden and disabled.
   bool HideCaptionButtons = false;
   bool DisableSystemMenu = false;
@@ -252,6 +264,10 @@ class TspSkinForm : public TComponent {
   // button shadow.
   std::unique_ptr<TFont> DefCaptionFont = NewDefaultCaptionFont(clBtnText);
   std::unique_ptr<TFont> DefInActiveCaptionFont = NewDefaultCaptionFont(clBtnShadow);
+  // Each copies AValue into its font and repaints the built-in frame (not while the
+  // component is designed or loaded, nor while a skin draws the frame).
+  void SetDefCaptionFont(const TFont& AValue);
+  void SetDefInActiveCaptionFont(const TFont& AValue);
   // Drawn centred in the client area over every frame-mode background; empty: none.
   TBitmap LogoBitMap;
   bool LogoBitMapTransparent = false;
@@ -318,8 +334,8 @@ class TspSkinForm : public TComponent {
   void UpdateButtonHints() { FCaption->UpdateButtonHints(); }
   // Frees every object.
   void ClearObjects() { ObjectList.clear(); }
-  // The application's icon at the small-icon size, its top-left corner at (AX, AY).
-  void DrawFormIcon(TCanvas& ACanvas, int AX, int AY) const { FCaption->DrawFormIcon(ACanvas, AX, AY); }
+  // The form's icon (see EnsureIcon) at its own size, its top-left corner at (AX, AY).
+  void DrawFormIcon(TCanvas& ACanvas, int AX, int AY);
   bool UseAutoInActiveImage() const { return HasSkin() && FSD->AutoRenderingInActiveImage; }
   bool IsMaximizedMDIChild() const;
   static std::unique_ptr<TFont> NewDefaultCaptionFont(TColor AColor);
@@ -745,6 +761,102 @@ class TspSkinForm : public TComponent {
   // Owned by this component alone: made by the constructor after FForm, freed by the
   // destructor once the component's hooks are off.
   std::unique_ptr<TspFormLayerBorder> FBorderLayer;
+
+  // ---- The form's API beside its parts (SkinForm_Api*.cpp)
+ public:
+  // The version of the skinned forms: "12.22".
+  static String GetProductVersion();
+  // The skin area AIDName's rectangle in frame-picture coordinates (the last area of
+  // that name); the empty rectangle without a skin or such an area.
+  TRect GetAreaRect(const String& AIDName) const;
+  // The form's height with the frame unrolled: the height before the roll-up while
+  // rolled up, else the height the frame was computed for. Setting it sets the height
+  // the roll-down gives back.
+  int RealHeight() const;
+  void SetRealHeight(int AValue);
+  // The component draws a preview of its skin: the form counts as active, objects take
+  // no hover and the layered border stays off.
+  bool PreviewMode = false;
+  // A form with the layered border is shown at alpha 0 until the first tick of its
+  // show timer, so its border windows come up with it: true with the layered border in
+  // force, unless the form fades in (AlphaBlend, AlphaBlendAnimation or the skin's
+  // AnimationForAllWindows).
+  bool UseDelayedShow() const;
+
+  // Switches the window system's drop shadow of the form's window class on or off
+  // (nothing when it already is); with AHideFormBefore the form is hidden meanwhile,
+  // so the window system takes the new class style when it shows the form again.
+  void EnableShadow(bool AShowShadow, bool AHideFormBefore);
+  bool HasShadow() const { return FHaveShadow; }
+  // The application's main form with the layered border in force shows again, after
+  // the application's other visible forms (neither stay-on-top nor documents nor
+  // border windows), so that every form's border windows come back in the right order
+  // (after a restore of the application, from the tray).
+  void CheckAppLayeredBorders();
+  // Every visible stay-on-top form of the screen (border windows excepted) comes to
+  // the top, in screen order.
+  static void BringStayOnTopForms();
+
+  // Makes the form drawn by the component (true) or gives it the platform's frame
+  // (false; always with UseRibbon): the skin applied again, every skinned control
+  // re-reading its element, a maximized form kept maximized. Nothing for an MDI frame
+  // with documents.
+  void SetSkinnableForm(bool AValue);
+  // While on the form is never skinnable; setting it on drops the skinned frame.
+  bool UseRibbon() const { return FUseRibbon; }
+  void SetUseRibbon(bool AValue);
+  // The form's border style, then every skinned control re-reads its element.
+  void SetFormBorderStyle(TFormBorderStyle AValue);
+  // Only fsNormal and fsStayOnTop are taken; with AlphaBlend on the controls re-read
+  // their elements (the window was made anew).
+  void SetFormStyle(TFormStyle AValue);
+
+  // The popup menus of this form, straight through to its popup chain (SkinMenu): the
+  // item height and font without the skin's, whether the skin's font and size apply,
+  // the most items a window shows without scrolling (0: no limit; a negative value is
+  // ignored), and the windows' constant opacity and fade-in.
+  int DefMenuItemHeight() { return SkinMenu().FDefaultMenuItemHeight; }
+  // Values of 0 and below are ignored.
+  void SetDefMenuItemHeight(int AValue);
+  const TFont& DefMenuItemFont() { return SkinMenu().FDefaultMenuItemFont; }
+  void SetDefMenuItemFont(const TFont& AValue) { SkinMenu().FDefaultMenuItemFont.Assign(AValue); }
+  bool UseSkinFontInMenu() { return SkinMenu().FUseSkinFont; }
+  void SetUseSkinFontInMenu(bool AValue) { SkinMenu().FUseSkinFont = AValue; }
+  bool UseSkinSizeInMenu() { return SkinMenu().FUseSkinSize; }
+  void SetUseSkinSizeInMenu(bool AValue) { SkinMenu().FUseSkinSize = AValue; }
+  int MaxMenuItemsInWindow() const { return FMaxMenuItemsInWindow; }
+  void SetMaxMenuItemsInWindow(int AValue);
+  bool MenusAlphaBlend() const { return FMenusAlphaBlend; }
+  void SetMenusAlphaBlend(bool AValue);
+  uint8_t MenusAlphaBlendValue() const { return FMenusAlphaBlendValue; }
+  void SetMenusAlphaBlendValue(uint8_t AValue);
+  bool MenusAlphaBlendAnimation() const { return FMenusAlphaBlendAnimation; }
+  void SetMenusAlphaBlendAnimation(bool AValue);
+
+  // The form's icon at the small-icon size, made once: the form's own icon, else the
+  // application's; none when neither has one.
+  TIcon* EnsureIcon();
+  // The small icon comes from a picture with an alpha channel of its own (a masked
+  // icon has none); false without an icon.
+  bool CheckAlphaIcon();
+
+ private:
+  // Another visible form than the main form that is neither stay-on-top, nor a
+  // document, nor a border window.
+  static bool HasOtherVisibleForm();
+  bool FShowIcon = false;
+  bool FHaveShadow = false;
+  bool FUseRibbon = false;
+  // The state last reported by OnActivate or OnDeActivate.
+  bool OldActive = false;
+  int FMaxMenuItemsInWindow = 0;
+  bool FMenusAlphaBlend = false;
+  uint8_t FMenusAlphaBlendValue = 200;
+  bool FMenusAlphaBlendAnimation = false;
+  // The small copy of the form's icon; made by EnsureIcon.
+  std::unique_ptr<TIcon> FIcon;
+  // The icon FIcon was made from has an alpha channel of its own.
+  bool FIsAlphaIcon = false;
 };
 
 // The MDI messages between documents and their frame (see SkinForm_MdiWindowProc.cpp).

@@ -29,6 +29,10 @@ void CaptionPlainText(TCanvas& ACanvas, const String& AText, int AX, int AY) {
 
 TspSkinCaptionObject::TspSkinCaptionObject(TspSkinForm* AParent, const TspDataSkinCaption& AData)
     : TspActiveSkinObject(AParent, AData),
+      AnimateSkinRect(AData.AnimateSkinRect),
+      FrameCount(AData.FrameCount),
+      AnimateInterval(AData.AnimateInterval),
+      InActiveAnimation(AData.InActiveAnimation),
       FontName(AData.FontName),
       FontStyle(AData.FontStyle),
       FontHeight(AData.FontHeight),
@@ -66,6 +70,20 @@ TspSkinCaptionObject::TspSkinCaptionObject(TspSkinForm* AParent, const TspDataSk
       InActiveDividerRect(AData.InActiveDividerRect),
       DividerTransparent(AData.DividerTransparent),
       DividerTransparentColor(AData.DividerTransparentColor) {}
+
+bool TspSkinCaptionObject::EnableAnimation() const {
+  return SD != nullptr && SD->EnableSkinEffects && !SD->Empty && !RectangleIsEmpty(AnimateSkinRect);
+}
+
+bool TspSkinCaptionObject::TakeActiveState(bool AActive, bool AChanged) {
+  Active = AActive;
+  if (EnableAnimation() && AChanged) {
+    FIncTime = 25;
+    CurrentFrame = AActive ? 1 : InActiveAnimation ? FrameCount : 0;
+  }
+  if (!Parent->SupportNCArea() || !RectangleIsEmpty(ActiveSkinRect)) ReDraw();
+  return EnableAnimation() && AChanged && CurrentFrame != 0;
+}
 
 void TspSkinCaptionObject::SetTextValue(const String& AValue) {
   FTextValue = AValue;

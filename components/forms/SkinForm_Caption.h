@@ -106,8 +106,6 @@ class TspSkinFormCaption {
   // The system's small-icon size, or the built-in button size where the system has
   // none.
   TPoint GetSmallIconSize() const;
-  // The application's icon at the small-icon size, its top-left corner at (AX, AY).
-  void DrawFormIcon(TCanvas& ACanvas, int AX, int AY) const;
 
   // ---- The packing along the caption (SkinForm_LayoutCaption.cpp)
   // Packs the caption buttons along the caption of the current size (frame mode).

@@ -6,7 +6,6 @@
 #include "components/core/SPUtils.h"
 #include "components/forms/SkinForm.h"
 #include "platform/gdi/Blit.h"
-#include "platform/ui/Application.h"
 #include "platform/win/SystemMetrics.h"
 
 namespace {
@@ -71,7 +70,7 @@ void TspSkinStdButtonObject::Draw(TCanvas& Cnvs, bool UpDate) {
 }
 
 void TspSkinStdButtonObject::DrawBuiltIn(TCanvas& Cnvs) {
-  if (Command == cmSysMenu && Parent->ShowIcon) {
+  if (Command == cmSysMenu && Parent->ShowIcon()) {
     Parent->DrawFormIcon(Cnvs, ObjectRect.Left, ObjectRect.Top);
     return;
   }
@@ -240,7 +239,7 @@ void TspSkinFormCaption::PlaceDefaultButtons() {
   SkinForm.Geometry().NewDefCaptionRect.Right = Right;
   if (TspSkinStdButtonObject* SysMenu = FindMovableCaptionButton(cmSysMenu)) {
     const int Left = SkinForm.Geometry().NewDefCaptionRect.Left;
-    const TPoint IconSize = SkinForm.ShowIcon ? GetSmallIconSize() : Point(Size, Size);
+    const TPoint IconSize = SkinForm.ShowIcon() ? GetSmallIconSize() : Point(Size, Size);
     SysMenu->ObjectRect = Rect(Left, 4, Left + IconSize.X, 4 + IconSize.Y);
     SkinForm.Geometry().NewDefCaptionRect.Left = Left + IconSize.X;
   }
@@ -258,11 +257,4 @@ TPoint TspSkinFormCaption::GetSmallIconSize() const {
   const int Height = GetSystemMetrics(SM_CYSMICON);
   return {Width != 0 ? Width : GetSystemMetrics(SM_CXSIZE),
           Height != 0 ? Height : GetSystemMetrics(SM_CYSIZE)};
-}
-
-void TspSkinFormCaption::DrawFormIcon(TCanvas& ACanvas, int AX, int AY) const {
-  TIcon& Icon = Application->Icon();
-  if (Icon.Empty()) return;
-  const TPoint Size = GetSmallIconSize();
-  ACanvas.StretchDraw(Bounds(AX, AY, Size.X, Size.Y), Icon);
 }

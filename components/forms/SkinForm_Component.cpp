@@ -126,6 +126,25 @@ void TspSkinForm::SetBorderIcons(TspBorderIcons AValue) {
   }
 }
 
+bool TspSkinForm::FramePaintApplies() const {
+  return !ComponentState().Contains(csDesigning) && !ComponentState().Contains(csLoading);
+}
+
+void TspSkinForm::SetShowIcon(bool AValue) {
+  FShowIcon = AValue;
+  if (FramePaintApplies()) UpDateFormNC();
+}
+
+void TspSkinForm::SetDefCaptionFont(const TFont& AValue) {
+  DefCaptionFont->Assign(AValue);
+  if (FramePaintApplies() && !FSkinSupport) UpDateFormNC();
+}
+
+void TspSkinForm::SetDefInActiveCaptionFont(const TFont& AValue) {
+  DefInActiveCaptionFont->Assign(AValue);
+  if (FramePaintApplies() && !FSkinSupport) UpDateFormNC();
+}
+
 int TspSkinForm::DefaultCaptionHeight() const {
   return SkinFormIsToolWindowStyle(FForm->BorderStyle()) ? 15 : 19;
 }

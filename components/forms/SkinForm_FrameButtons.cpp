@@ -123,7 +123,7 @@ bool TspSkinStdButtonObject::InRestoreSense(bool AForLook) const {
 }
 
 bool TspSkinStdButtonObject::ShowsFormIcon() const {
-  return Command == cmSysMenu && Parent->ShowIcon && (!FSkinSupport || SkinRectInAPicture);
+  return Command == cmSysMenu && Parent->ShowIcon() && (!FSkinSupport || SkinRectInAPicture);
 }
 
 void TspSkinStdButtonObject::DrawSkinLook(TCanvas& Cnvs, bool UpDate) {

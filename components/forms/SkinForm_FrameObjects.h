@@ -390,6 +390,23 @@ class TspSkinCaptionObject : public TspActiveSkinObject {
   // The menu of the quick button PopupMenuQuickButton closed: it is let go.
   void ReleaseQuickButtonMenu();
 
+  // The form's activation reaches the caption: it takes the state AActive and, when
+  // the state changed (AChanged), its frame animation starts over: forwards from the
+  // first frame when active, backwards from the last when inactive with
+  // InActiveAnimation, else none. It is redrawn where its look follows the state.
+  // True when an animation frame is to be played (the form's animation timer runs).
+  bool TakeActiveState(bool AActive, bool AChanged);
+  // The skin's effects are on and the caption has a strip of animation frames.
+  bool EnableAnimation() const;
+  // The frame animation: a strip of FrameCount frames in ActivePicture (empty: none),
+  // AnimateInterval ms apart; the frame shown, from 1 (0: none); the time gathered
+  // towards the next frame; played backwards when the form deactivates.
+  TRect AnimateSkinRect;
+  int FrameCount = 0, AnimateInterval = 0;
+  int CurrentFrame = 0;
+  int FIncTime = 0;
+  bool InActiveAnimation = false;
+
   // Shown instead of the form's caption when DefaultCaption is off on a form in
   // client-area mode. Setting it redraws the object; SimpleSetTextValue does not.
   const String& TextValue() const { return FTextValue; }

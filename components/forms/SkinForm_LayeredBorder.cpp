@@ -62,7 +62,7 @@ bool TspSkinForm::UseLayeredBorder() const {
     return false;
   // Per-pixel alpha shows only where a compositor blends the windows.
   if (!IsWindows2000OrLater() || SystemFunctions().UpdateLayeredWindow == nullptr) return false;
-  if (!FSkinnableForm || AlwaysDisableLayeredFrames) return false;
+  if (!FSkinnableForm || AlwaysDisableLayeredFrames || PreviewMode) return false;
   if (FForm->BorderStyle() == bsNone && FSupportNCArea) return false;
   return FForm->FormStyle() != fsMDIChild;
 }

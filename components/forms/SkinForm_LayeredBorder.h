@@ -29,11 +29,13 @@
 #include <array>
 #include <memory>
 
+#include "components/core/SkinData.h"
 #include "components/core/spEffBmp.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Timer.h"
 #include "platform/ui/WindowHook.h"
 
+class TspActiveSkinObject;
 class TspSkinForm;
 class TspFormLayerBorder;
 

@@ -35,7 +35,7 @@ void TspFormLayerBorder::LayoutCaptionObjects() {
   if (SysMenu == nullptr) return;
   const TPoint Size = SkinForm.CaptionButtonSize(*SysMenu);
   if (IsRectEmpty(Data.SysMenuButtonRect)) {
-    const int ButtonTop = Data.SysButtonTopOffset != 0 && !SkinForm.ShowIcon
+    const int ButtonTop = Data.SysButtonTopOffset != 0 && !SkinForm.ShowIcon()
                               ? Data.SysButtonTopOffset
                               : Caption.Top + Caption.Height() / 2 - Size.Y / 2;
     SysMenu->ObjectRect = Rect(Caption.Left, ButtonTop, Caption.Left + Size.X, ButtonTop + Size.Y);

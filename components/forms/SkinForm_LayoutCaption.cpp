@@ -29,7 +29,7 @@ TspSkinStdButtonObject* TspSkinFormCaption::FindMovableCaptionButton(TStdCommand
 }
 
 TPoint TspSkinFormCaption::CaptionButtonSize(const TspSkinStdButtonObject& AButton) const {
-  if (AButton.Command == cmSysMenu && SkinForm.ShowIcon) return GetSmallIconSize();
+  if (AButton.Command == cmSysMenu && SkinForm.ShowIcon()) return GetSmallIconSize();
   return {RectangleWidth(AButton.SkinRect), RectangleHeight(AButton.SkinRect)};
 }
 

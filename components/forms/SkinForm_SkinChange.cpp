@@ -37,9 +37,7 @@ void TspSkinForm::SPSkinChange(TMessage& AMessage) {
 void TspSkinForm::SPChangeSkinnableForm(TMessage& AMessage) {
   if (FSD == nullptr || AMessage.WParam != reinterpret_cast<WPARAM>(FSD) || FForm->FormStyle() == fsMDIChild)
     return;
-  FSkinnableForm = FSD->SkinnableForm();
-  ChangeSkinData();
-  ChangeControlsSkinData(nullptr, FForm);
+  SetSkinnableForm(FSD->SkinnableForm());
 }
 
 void TspSkinForm::ChangeSkinData() {

@@ -81,6 +81,9 @@ class TspSkinFormStates {
   void ReleaseMagneticEdges() { HMagnetized = VMagnetized = HMagnetized2 = VMagnetized2 = false; }
   // A move or size loop starts: the cursor (screen) there.
   void NoteMoveStart();
+  // The height the roll-down gives back.
+  int HeightBeforeRollUp() const { return OldHeight; }
+  void SetHeightBeforeRollUp(int AValue) { OldHeight = AValue; }
 
  private:
   bool HasNormalBounds() const { return !IsRectEmpty(OldBoundsRect); }

@@ -42,7 +42,8 @@ TPoint TspSkinFormObjects::ScreenToObjectPoint(TPoint AScreenPoint) const {
 bool TspSkinFormObjects::CanHover() const {
   // A frame-mode form shows no hover while inactive, in a move-or-size loop, as a
   // maximized MDI child or without a frame.
-  if (ObjectList.empty() || SkinForm.FSizeMove || SkinForm.IsMaximizedMDIChild()) return false;
+  if (ObjectList.empty() || SkinForm.FSizeMove || SkinForm.IsMaximizedMDIChild() || SkinForm.PreviewMode)
+    return false;
   if (SkinForm.FSupportNCArea && (!SkinForm.GetFormActive() || SkinForm.FForm->BorderStyle() == bsNone))
     return false;
   return true;
