@@ -28,6 +28,7 @@
 #include <array>
 #include <memory>
 
+#include "components/core/SkinData.h"
 #include "components/core/spEffBmp.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Timer.h"
@@ -35,6 +36,7 @@
 
 class TspSkinForm;
 class TspFormLayerBorder;
+class TspActiveSkinObject;
 
 enum TspFormLayerBorderType { spflLeft, spflTop, spflRight, spflBottom };
 

@@ -19,6 +19,7 @@ void TspSkinForm::SPSkinChange(TMessage& AMessage) {
       if (!Alive) return;
     }
     if (!OwnSkin) return;
+    States().SaveBoundsBeforeBorderChange();
     FStopPainting = true;
     FSkinSupport = false;
     Objects().StopObjectTimers();
@@ -51,6 +52,7 @@ void TspSkinForm::ChangeSkinData() {
   else
     ChangeClientAreaSkinData();
   FBorderLayer->FollowSkin();
+  States().RestoreFullBorderBounds();
 }
 
 void TspSkinForm::ChangeClientAreaSkinData() {

@@ -9,6 +9,7 @@
 #include "components/forms/SkinMenuBar.h"
 #include "components/forms/SkinMenus.h"
 #include "components/forms/SkinMenus_ItemInternal.h"
+#include "platform/gdi/Text.h"
 
 TspSkinMainMenuBarItem::TspSkinMainMenuBarItem(TspSkinMainMenuBar& AParent, TMenuItem& AMenuItem,
                                                const TspDataSkinMainMenuItem* AData)

@@ -8,6 +8,7 @@
 #include "components/forms/SkinMenuBar_PaintInternal.h"
 #include "components/forms/SkinMenus_ItemInternal.h"
 #include "platform/gdi/Blit.h"
+#include "platform/gdi/Text.h"
 
 namespace {
 
