@@ -10,12 +10,13 @@
 #include "platform/win/MessageLoop.h"
 #include "platform/win/WindowPos.h"
 #include "platform/win/headless/HeadlessInput.h"
+#include "tests/components/forms/SkinFormFullBorderFixture.h"
 #include "tests/components/forms/SkinFormTestSupport.h"
 
 namespace skin_form_menu_placement_test {
 namespace {
 
-using skin_form_test::MakeFixtureSkin;
+using skin_form_test::MakeFullBorderSkin;
 using skin_form_test::SkinFormTest;
 
 TspSkinStdButtonObject* SystemMenuButton(TspSkinForm* ASkinForm) {
@@ -68,47 +69,10 @@ TEST_F(SkinFormMenuPlacementTest, AnMdiDocumentsSystemMenuOpensUnderItsButtonOnT
   EXPECT_EQ(OpenMenuAt(Frame->SkinMenu()), Under);
 }
 
-// A full layered border of 20 pixels around the form, its caption (20, 8, 120, 28) in
-// the top window with the system-menu button (12 x 12) at its left end.
-class SkinFormFullBorderMenuPlacementTest : public SkinFormTest {
- protected:
-  void SetUp() override {
-    SkinFormTest::SetUp();
-    Skin = MakeFixtureSkin();
-    auto Solid = [](int AWidth, int AHeight, TColor AColor) {
-      auto Picture = std::make_unique<TBitmap>();
-      Picture->SetPixelFormat(pf24bit);
-      Picture->SetSize(AWidth, AHeight);
-      Picture->Canvas().Brush().SetColor(AColor);
-      Picture->Canvas().FillRect(Rect(0, 0, AWidth, AHeight));
-      return Picture;
-    };
-    TspDataSkinLayerFrame& Frame = *Skin->LayerFrame;
-    Frame.PictureIndex = TspSkinEditor(*Skin).AddPicture(Solid(140, 120, clGray));
-    Frame.MaskPictureIndex = TspSkinEditor(*Skin).AddPicture(Solid(140, 120, clWhite));
-    Frame.ClRect = Rect(20, 30, 120, 100);
-    Frame.LTPoint = {20, 30};
-    Frame.RTPoint = {120, 30};
-    Frame.LBPoint = {20, 100};
-    Frame.RBPoint = {120, 100};
-    Frame.BorderRect = Rect(0, 0, 140, 120);
-    Frame.CaptionRect = Rect(20, 8, 120, 28);
-    Frame.FullBorder = true;
-    Frame.HitTestEnable = true;
-    Frame.AlphaBlendValue = Frame.InActiveAlphaBlendValue = 255;
-    auto Button = std::make_unique<TspDataSkinStdButton>("sysmenu");
-    Button->Command = cmSysMenu;
-    Button->SkinRectInAPicture = true;
-    Button->ActivePictureIndex = TspSkinEditor(*Skin).AddPicture(Solid(24, 12, clRed));
-    Button->SkinRect = Rect(0, 0, 12, 12);
-    Button->ActiveSkinRect = Rect(12, 0, 24, 12);
-    TspSkinEditor(*Skin).AddObject(std::move(Button));
-  }
-
-  std::unique_ptr<TspSkinData> Skin;
-};
+using SkinFormFullBorderMenuPlacementTest = SkinFormTest;
 
 TEST_F(SkinFormFullBorderMenuPlacementTest, TheSystemMenuButtonOpensItsMenuUnderItInTheTopWindow) {
+  auto Skin = MakeFullBorderSkin();
   TspSkinForm* SkinForm = NewSkinnedForm(Bounds(200, 150, 400, 300), Skin.get());
   ASSERT_TRUE(SkinForm->WearsFullLayeredBorder());
   TspSkinStdButtonObject* Button = SystemMenuButton(SkinForm);
