@@ -581,6 +581,7 @@ class TspSkinForm : public TComponent {
   void WMNCHitTest(TMessage& AMessage);
   void WMNCPaint(TMessage& AMessage);
   void WMNCActivate(TMessage& AMessage);
+  void WMSyncPaint(TMessage& AMessage);
   void WMSysCommand(TMessage& AMessage);
   void WMSizing(TMessage& AMessage);
   void WMMoving(TMessage& AMessage);
@@ -590,7 +591,18 @@ class TspSkinForm : public TComponent {
   // SP_PAINTINTODC and SP_PAINTNCINTODC.
   void SPPaintIntoDC(TMessage& AMessage);
   void SPCloseSkinMenu(TMessage& AMessage);
+  void SPChangeLayeredBorders(TMessage& AMessage);
   void SPQuerySkinnable(TMessage& AMessage);
+  // An MDI frame's visible, enabled skinned controls get CM_CANCELMODE (no sender), so
+  // that they leave their modes, when the frame moves, sizes, changes activation or
+  // takes a click (SkinForm_CancelControlsMode.cpp).
+  void CancelControlsMode();
+  // Client-area mode (SkinForm_ClientAreaCaption.cpp): the caption objects with
+  // DefaultCaption show the form's caption; a double click on a caption object (with
+  // NCDraggAble) rolls a rolled-up form down, else maximizes or restores a sizeable form,
+  // else rolls it up.
+  void UpdateCaptionText();
+  void CaptionDblClick();
   // The system commands the skin takes; true: finished, not passed on.
   bool TakeSysCommand(TMessage& AMessage);
   // SkinForm_SkinChange.cpp: the skin-change messages.
@@ -744,6 +756,12 @@ class TspSkinForm : public TComponent {
   // compositor runs), a skinnable form that is no MDI child and, with border style
   // bsNone, in client-area mode; never with AlwaysDisableLayeredFrames.
   bool UseLayeredBorder() const;
+  // The main form's component, while its layered border is in force: the other
+  // visible forms (not stay-on-top, no documents, no border windows) are shown again,
+  // then the main form, so that the border windows lie in order above their forms
+  // again. The application's OnRestore, unless it has one of its own (set at the main
+  // form's showing), and after a restore from the tray. SkinForm_ApiWindows.cpp.
+  void CheckAppLayeredBorders();
   bool AlwaysDisableLayeredFrames = false;
   // Sizeable, or a sizeable border style.
   bool IsSizeAble() const;
@@ -788,11 +806,6 @@ class TspSkinForm : public TComponent {
   // so the window system takes the new class style when it shows the form again.
   void EnableShadow(bool AShowShadow, bool AHideFormBefore);
   bool HasShadow() const { return FHaveShadow; }
-  // The application's main form with the layered border in force shows again, after
-  // the application's other visible forms (neither stay-on-top nor documents nor
-  // border windows), so that every form's border windows come back in the right order
-  // (after a restore of the application, from the tray).
-  void CheckAppLayeredBorders();
   // Every visible stay-on-top form of the screen (border windows excepted) comes to
   // the top, in screen order.
   static void BringStayOnTopForms();

@@ -134,7 +134,8 @@ void TspSkinForm::Paint(HDC DC) {
   ComposeClientAreaImage(Image);
   for (auto& Object : ObjectList)
     if (IsObjectPresent(*Object) && Object->Visible) Object->Draw(Image.Canvas(), false);
-  if (FForm->WindowState() == wsNormal) DrawSizeGrip(Image.Canvas());
+  // The skin's own state: it maximizes the form without the window system knowing.
+  if (FWindowStateInit == wsNormal) DrawSizeGrip(Image.Canvas());
   BGBlitWhole(DC, 0, 0, Image);
 }
 

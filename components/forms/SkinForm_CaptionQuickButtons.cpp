@@ -196,9 +196,7 @@ void TspSkinCaptionObject::TrackQuickButtons(int X, int Y) {
 }
 
 void TspSkinCaptionObject::PopupQuickButtonMenu(const TspQuickButtonItem& AItem) {
-  TRect R = AItem.ItemRect;
-  OffsetRect(R, Parent->Form()->Left(), Parent->Form()->Top());
-  AItem.PopupMenu()->PopupFromRect(R, false);
+  AItem.PopupMenu()->PopupFromRect(Parent->Objects().ObjectRectToScreen(AItem.ItemRect), false);
 }
 
 void TspSkinCaptionObject::ReleaseQuickButtonMenu() {

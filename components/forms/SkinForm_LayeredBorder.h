@@ -38,6 +38,7 @@
 class TspActiveSkinObject;
 class TspSkinForm;
 class TspFormLayerBorder;
+class TspActiveSkinObject;
 
 enum TspFormLayerBorderType { spflLeft, spflTop, spflRight, spflBottom };
 

@@ -3,12 +3,35 @@
 // that opened it is set back.
 
 #include "components/forms/SkinForm.h"
+#include "components/forms/SkinForm_LayeredBorder.h"
 #include "components/forms/SkinMenus.h"
+#include "platform/win/WindowPos.h"
+
+TRect TspSkinFormObjects::ObjectRectToScreen(const TRect& AObjectRect) const {
+  TRect R = AObjectRect;
+  // The form's Left and Top would not do: a document's are relative to the MDI client,
+  // and a full layered border lays its objects out in its own top window.
+  TspFormLayerWindow* Top =
+      SkinForm.WearsFullLayeredBorder() ? SkinForm.LayerBorder().Window(spflTop) : nullptr;
+  if (Top != nullptr && Top->HandleAllocated()) {
+    RECT Window{};
+    GetWindowRect(Top->Handle(), &Window);
+    OffsetRect(R, Window.Left, Window.Top);
+  } else if (SkinForm.FSupportNCArea) {
+    RECT Window{};
+    GetWindowRect(SkinForm.FForm->Handle(), &Window);
+    OffsetRect(R, Window.Left, Window.Top);
+  } else {
+    POINT Origin{0, 0};
+    ClientToScreen(SkinForm.FForm->Handle(), &Origin);
+    OffsetRect(R, Origin.X, Origin.Y);
+  }
+  return R;
+}
 
 void TspSkinFormObjects::PopupObjectMenu(TMenuItem* AItem, const TRect& AObjectRect, bool APopupUp) {
   if (!AItem || AItem->Count() == 0) return;
-  TRect R = AObjectRect;
-  OffsetRect(R, SkinForm.FForm->Left(), SkinForm.FForm->Top());
+  const TRect R = ObjectRectToScreen(AObjectRect);
   if (auto* PopupMenu = dynamic_cast<TspSkinPopupMenu*>(AItem->GetParentMenu())) {
     PopupMenu->PopupFromRect(R, APopupUp);
     return;

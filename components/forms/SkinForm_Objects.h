@@ -112,6 +112,12 @@ class TspSkinFormObjects {
   // belongs to one, else through the form's chain. Nothing for an item without
   // sub-items.
   void PopupObjectMenu(TMenuItem* AItem, const TRect& AObjectRect, bool APopupUp);
+  // An object's rectangle (or a part of it, such as a quick button) on the screen, for
+  // the menus that open under it: object rectangles are in the coordinates of the
+  // window that shows the object, the top window of a full layered border, the form's
+  // window in frame mode (an MDI document's too, wherever its frame stands) or its
+  // client area in client-area mode.
+  TRect ObjectRectToScreen(const TRect& AObjectRect) const;
   // A button, or an animation drawn as a button, opens AMenu's items when pressed.
   // The link goes when AMenu is freed.
   void LinkMenu(const String& AIDName, TMenu* AMenu, bool APopupUp);

@@ -19,6 +19,7 @@ void TspSkinForm::SPSkinChange(TMessage& AMessage) {
       if (!Alive) return;
     }
     if (!OwnSkin) return;
+    States().SaveBoundsBeforeBorderChange();
     FStopPainting = true;
     FSkinSupport = false;
     Objects().StopObjectTimers();
@@ -49,6 +50,7 @@ void TspSkinForm::ChangeSkinData() {
   else
     ChangeClientAreaSkinData();
   FBorderLayer->FollowSkin();
+  States().RestoreFullBorderBounds();
 }
 
 void TspSkinForm::ChangeClientAreaSkinData() {

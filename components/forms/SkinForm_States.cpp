@@ -57,6 +57,9 @@ void TspSkinForm::SetStatusBar(TspSkinStatusBar* AValue) { ReplaceNotified(FStat
 
 void TspSkinFormStates::SkinMinimize() {
   if (SkinForm.FForm == Application->MainForm() || !SkinForm.FSupportNCArea) {
+    // The border would stay on the screen around the form's empty place.
+    if (SkinForm.FSupportNCArea && Application->MainFormOnTaskBar() && SkinForm.FBorderLayer->Visible())
+      SkinForm.FBorderLayer->Hide();
     Application->Minimize();
   } else if (SkinForm.MinimizeDefault) {
     SkinForm.FForm->SetWindowState(wsMinimized);
@@ -85,6 +88,8 @@ void TspSkinFormStates::SkinMinimize() {
 }
 
 void TspSkinFormStates::SkinMaximize() {
+  // A maximized form does not move: a drag by the picture ends here.
+  if (!SkinForm.FSupportNCArea) SkinForm.Objects().StopDragging();
   SaveNormalBounds();
   if (SkinForm.FForm->FormStyle() == fsMDIChild) {
     SkinForm.Mdi().SkinMaximizeMDIChild();

@@ -15,7 +15,8 @@
 // Implementation: SkinForm_States.cpp (minimize, maximize, restore),
 // SkinForm_StatesRollUp.cpp (roll-up and roll-down), SkinForm_Placement.cpp (first
 // show, maximized bounds, the outer rectangle with the layered border),
-// SkinForm_PlacementMagnetic.cpp (the magnetic edges).
+// SkinForm_PlacementMagnetic.cpp (the magnetic edges), SkinForm_PlacementFullBorder.cpp
+// (the bounds kept across a change of the layered border).
 
 #include <vector>
 
@@ -85,6 +86,17 @@ class TspSkinFormStates {
   int HeightBeforeRollUp() const { return OldHeight; }
   void SetHeightBeforeRollUp(int AValue) { OldHeight = AValue; }
 
+  // ---- Bounds kept across a skin change or a layered-border switch
+  // (SkinForm_PlacementFullBorder.cpp). A full layered border is the form's whole
+  // frame, so the form's window changes size when one comes or goes: the outer
+  // rectangle is what stays.
+  // Saves the form's bounds, the outer ones while a full border shows.
+  void SaveBoundsBeforeBorderChange();
+  // With a full border shown now, the saved rectangle becomes its outer rectangle;
+  // without one, saved outer bounds become the form's (its height the caption strip's
+  // while rolled up); plain bounds saved without a border now stay as they are.
+  void RestoreFullBorderBounds();
+
  private:
   bool HasNormalBounds() const { return !IsRectEmpty(OldBoundsRect); }
   void SaveNormalBounds();
@@ -98,6 +110,7 @@ class TspSkinFormStates {
   void RollUpClientArea();
   void RollDownClientArea();
   void SetRollUpRegion();
+  void SetObjectTimersEnabled(bool AEnabled);
 
   TspSkinForm& SkinForm;
   // The form has not been shown yet.
@@ -112,6 +125,10 @@ class TspSkinFormStates {
   bool HMagnetized = false, VMagnetized = false, HMagnetized2 = false, VMagnetized2 = false;
   // The cursor (screen) at the start of a move or when an edge snapped.
   TPoint FOnMouseDownCoord{-1, -1};
+  // The bounds saved before a skin or layered-border change, and their kind: -1 none,
+  // 0 the form's own bounds, 1 the outer bounds of a full layered border.
+  TRect FOldFormBounds;
+  int FOldFullBorder = -1;
   // The controls a client-area roll-up hid, shown again by the roll-down.
   std::vector<TControl*> VisibleControls;
 };

@@ -57,7 +57,7 @@ void TspSkinFormStates::RollUpClientArea() {
     }
   SkinForm.Objects().ActiveObject = -1;
   SkinForm.ResetObjectStates();
-  SkinForm.Objects().MorphTimer().SetEnabled(false);
+  SetObjectTimersEnabled(false);
   if (VisibleControls.empty())
     for (int I = 0; I < SkinForm.FForm->ControlCount(); ++I)
       if (TControl* Control = SkinForm.FForm->Controls(I); Control->Visible())
@@ -69,7 +69,13 @@ void TspSkinFormStates::RollUpClientArea() {
     SkinForm.FForm->SetBounds(SkinForm.FForm->Left(), SkinForm.FForm->Top(), RollUp.Width(), RollUp.Height());
   SetRollUpRegion();
   SkinForm.FForm->Invalidate();
-  SkinForm.Objects().MorphTimer().SetEnabled(true);
+  SetObjectTimersEnabled(true);
+}
+
+// While the form changes shape its objects neither follow the mouse nor morph.
+void TspSkinFormStates::SetObjectTimersEnabled(bool AEnabled) {
+  SkinForm.Objects().MouseTimer().SetEnabled(AEnabled);
+  SkinForm.Objects().MorphTimer().SetEnabled(AEnabled);
 }
 
 void TspSkinFormStates::SetRollUpRegion() {
@@ -100,7 +106,7 @@ void TspSkinFormStates::SetRollUpRegion() {
 void TspSkinFormStates::RollDownClientArea() {
   SkinForm.Objects().ActiveObject = -1;
   SkinForm.ResetObjectStates();
-  SkinForm.Objects().MorphTimer().SetEnabled(false);
+  SetObjectTimersEnabled(false);
   // A control freed while the form was rolled up is no longer among the form's.
   for (TControl* Control : VisibleControls)
     for (int I = 0; I < SkinForm.FForm->ControlCount(); ++I)
@@ -112,5 +118,5 @@ void TspSkinFormStates::RollDownClientArea() {
   SkinForm.Geometry().FFormWidth = SkinForm.FForm->Width();
   SkinForm.Geometry().FFormHeight = SkinForm.FForm->Height();
   SkinForm.UpdateSkinFrame(SkinForm.Geometry().SkinFrameResizable());
-  SkinForm.Objects().MorphTimer().SetEnabled(true);
+  SetObjectTimersEnabled(true);
 }

@@ -144,9 +144,7 @@ void TspSkinFormMenus::OpenSystemMenuByKey() {
   for (const auto& Object : SkinForm.ObjectList) {
     auto* Button = dynamic_cast<TspSkinStdButtonObject*>(Object.get());
     if (!Button || !Button->Enabled || Button->Command != cmSysMenu) continue;
-    TRect R = Button->ObjectRect;
-    OffsetRect(R, SkinForm.FForm->Left(), SkinForm.FForm->Top());
-    PopupSystemMenuFromRect(R);
+    PopupSystemMenuFromRect(SkinForm.Objects().ObjectRectToScreen(Button->ObjectRect));
     return;
   }
 }

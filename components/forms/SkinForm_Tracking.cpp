@@ -113,9 +113,10 @@ void TspSkinFormObjects::FollowDrag() {
   POINT Cursor;
   GetCursorPos(&Cursor);
   if (Cursor.X == FOldX && Cursor.Y == FOldY) return;
-  SkinForm.FForm->SetBounds(SkinForm.FForm->Left() + Cursor.X - FOldX,
-                            SkinForm.FForm->Top() + Cursor.Y - FOldY, SkinForm.FForm->Width(),
-                            SkinForm.FForm->Height());
+  int X = SkinForm.FForm->Left() + Cursor.X - FOldX;
+  int Y = SkinForm.FForm->Top() + Cursor.Y - FOldY;
+  if (SkinForm.Magnetic) SkinForm.DoMagnetic(X, Y, SkinForm.FForm->Width(), SkinForm.FForm->Height());
+  SkinForm.FForm->SetBounds(X, Y, SkinForm.FForm->Width(), SkinForm.FForm->Height());
   FOldX = Cursor.X;
   FOldY = Cursor.Y;
 }

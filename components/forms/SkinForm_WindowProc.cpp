@@ -4,7 +4,9 @@
 
 #include <algorithm>
 
+#include "components/core/spEffBmp.h"
 #include "components/forms/SkinForm.h"
+#include "components/forms/SkinForm_LayeredBorder.h"
 #include "components/forms/SkinForm_PlacementInternal.h"
 #include "platform/win/Cursors.h"
 #include "platform/win/MessageQueue.h"
@@ -24,7 +26,11 @@ void TspSkinForm::FormWindowProc(TMessage& AMessage) {
     if (Alive) FollowMDIChildButtons(AMessage);
     return;
   }
-  if (IsSkinMenuCloseMessage(AMessage.Msg)) Menus().CheckCloseMenus();
+  if (IsSkinMenuCloseMessage(AMessage.Msg)) {
+    Menus().CheckCloseMenus();
+    CancelControlsMode();
+    if (!Alive) return;
+  }
   FollowMDITabsBar(AMessage);
   // Each handler finishes its message or passes it on to the form's own procedure;
   // Observe passes it on after its handler.
@@ -55,6 +61,8 @@ void TspSkinForm::FormWindowProc(TMessage& AMessage) {
       return WMNCPaint(AMessage);
     case WM_NCACTIVATE:
       return WMNCActivate(AMessage);
+    case WM_SYNCPAINT:
+      return WMSyncPaint(AMessage);
     case WM_NCMOUSEMOVE:
       return WMNCMouseMove(AMessage);
     case WM_NCLBUTTONDOWN:
@@ -104,6 +112,8 @@ void TspSkinForm::FormWindowProc(TMessage& AMessage) {
       return SPPaintIntoDC(AMessage);
     case SP_CHANGESKINNABLEFORM:
       return Observe(&TspSkinForm::SPChangeSkinnableForm, AMessage);
+    case SP_CHANGELAYEREDBORDERS:
+      return SPChangeLayeredBorders(AMessage);
     case SP_CLOSESKINMENU:
       return Observe(&TspSkinForm::SPCloseSkinMenu, AMessage);
     case SP_QUERYSKINNABLE:
@@ -125,7 +135,14 @@ void TspSkinForm::WMDestroy(TMessage&) { Objects().StopObjectTimers(); }
 void TspSkinForm::WMSetText(TMessage& AMessage) {
   const bool Skinnable = FSkinnableForm;
   if (!CallOldWindowProc(AMessage)) return;
-  if (Skinnable && FForm->BorderStyle() != bsNone) UpDateFormNC();
+  if (!Skinnable) return;
+  // A client-area form draws its caption objects in its client area, whatever its
+  // border style; a frame shows the caption only where the form has one.
+  if (!FSupportNCArea) {
+    if (FSkinSupport) UpdateCaptionText();
+  } else if (FForm->BorderStyle() != bsNone) {
+    UpDateFormNC();
+  }
 }
 
 void TspSkinForm::WMEraseBkgnd(TMessage& AMessage) {
@@ -136,11 +153,18 @@ void TspSkinForm::WMEraseBkgnd(TMessage& AMessage) {
 
 void TspSkinForm::WMShowWindow(TMessage& AMessage) {
   if (AMessage.WParam == 0) return;
+  // The layered borders of the application's forms come back in order with it.
+  if (FForm == Application->MainForm() && !Application->OnRestore)
+    Application->OnRestore = [Live = FLive.Token(), this](TObject*) {
+      if (Live) CheckAppLayeredBorders();
+    };
   States().PlaceOnFirstShow();
   StartFadeIn();
   // Every show recomputes the frame at the size the form is shown at.
   if (FSkinnableForm && FSupportNCArea) RefreshFrameSize();
   if (FSkinnableForm && !FSupportNCArea) UpdateLinkedControls();
+  // The skin draws the main menu: the form keeps no menu of its own.
+  if (FSkinnableForm && FForm->Menu()) FForm->SetMenu(nullptr);
   // A state asked for while loading reaches a client-area form when it shows.
   if (!FSupportNCArea && FWindowStateInit != FWindowState) SetWindowState(FWindowStateInit);
 }
@@ -149,6 +173,14 @@ void TspSkinForm::WMDisplayChange(TMessage&) {
   if (FSupportNCArea && FForm->BorderStyle() != bsNone &&
       (FForm->Width() > GetMaxWidth() || FForm->Height() > GetMaxHeight()))
     RefreshFrameSize();
+}
+
+// A rolled-up frame is repainted whole: the region of its strip leaves the window
+// system nothing of its own to paint.
+void TspSkinForm::WMSyncPaint(TMessage& AMessage) {
+  if (!FSkinnableForm || !FSupportNCArea || !FRollUpState) return PassOn(AMessage);
+  SendMessage(FForm->Handle(), WM_NCPAINT, 0, 0);
+  AMessage.Result = 0;
 }
 
 void TspSkinForm::WMNCPaint(TMessage& AMessage) {
@@ -167,6 +199,16 @@ void TspSkinForm::SPPaintIntoDC(TMessage& AMessage) {
 }
 
 void TspSkinForm::SPCloseSkinMenu(TMessage&) { SkinMenuClose(); }
+
+// The skin's layered-border switch changed: the border follows it in its own hook, then
+// the outer rectangle the user saw is put back, and a full border takes the frame's
+// objects anew.
+void TspSkinForm::SPChangeLayeredBorders(TMessage& AMessage) {
+  States().SaveBoundsBeforeBorderChange();
+  if (!CallOldWindowProc(AMessage)) return;
+  States().RestoreFullBorderBounds();
+  if (FBorderLayer->FullBorder()) ChangeSkinData();
+}
 
 void TspSkinForm::SPQuerySkinnable(TMessage& AMessage) {
   AMessage.Result = FSkinnableForm ? SKINNABLE_RESULT_YES : SKINNABLE_RESULT_NO;
@@ -237,10 +279,19 @@ void TspSkinForm::WMSize(TMessage& AMessage) {
     UpDateFormNC();
     UpdateFormRegion(true);
   }
+  // A translucent form shows what lies behind its whole window anew; a centred logo
+  // moves with the size.
+  if (FAlphaBlend && FAlphaBlendValue < 255 && IsWindows2000OrLater()) {
+    UpDateFormNC();
+    FForm->Invalidate();
+  }
+  if (!LogoBitMap.Empty() && FForm->FormStyle() != fsMDIForm) FForm->Invalidate();
 }
 
 void TspSkinForm::WMActivate(TMessage& AMessage) {
   if (!FSkinnableForm) return PassOn(AMessage);
+  // A drag by the picture never outlives the activation it started in.
+  Objects().StopDragging();
   if (!CallOldWindowProc(AMessage)) return;
   if (FSupportNCArea) {
     // The hover ends with the activation change.
@@ -427,8 +478,11 @@ void TspSkinForm::WMButtonDblClk(TMessage& AMessage, TMouseButton AButton) {
   // Client points are object points only in client-area mode.
   if (FSupportNCArea) return;
   const TPoint P = LParamToPoint(AMessage.LParam);
+  const TLiveToken Alive = FLive.Token();
   Objects().ObjectsMouseDown(AButton, P.X, P.Y);
-  if (AButton == mbLeft) Objects().ObjectsDblClick();
+  if (AButton != mbLeft || !Alive) return;
+  Objects().ObjectsDblClick();
+  if (Alive) CaptionDblClick();
 }
 
 void TspSkinForm::WMNCActivate(TMessage& AMessage) {

@@ -961,14 +961,18 @@ TEST_F(SkinFormFullLayeredBorderTest, TheFormGivesUpAndTakesBackItsFrameWithTheC
   SendMessage(Form->Handle(), SP_CHANGELAYEREDBORDERS, 0, 0);
   ProcessPendingMessages();
   ASSERT_TRUE(SkinForm->WearsFullLayeredBorder());
-  EXPECT_EQ(Form->ClientWidth(), 400);
-  EXPECT_EQ(Form->ClientHeight(), 300);
+  // What the user saw stays in place: the form's old bounds are the frame's outer ones.
+  EXPECT_EQ(Form->BoundsRect(), Bounds(200 + LayerBorderSize, 150 + LayerBorderSize,
+                                       400 - 2 * LayerBorderSize, 300 - 2 * LayerBorderSize));
+  EXPECT_EQ(Form->ClientWidth(), 400 - 2 * LayerBorderSize);
+  EXPECT_EQ(Form->ClientHeight(), 300 - 2 * LayerBorderSize);
 
   HeadlessBackend()->SetPerPixelAlpha(false);
   BindSystemFunctions();
   SendMessage(Form->Handle(), SP_CHANGELAYEREDBORDERS, 0, 0);
   ProcessPendingMessages();
   EXPECT_FALSE(BorderOf(SkinForm).Visible());
+  EXPECT_EQ(Form->BoundsRect(), Bounds(200, 150, 400, 300));
   EXPECT_EQ(Form->ClientWidth(), 400 - FrameWidth);
 }
 
