@@ -173,7 +173,8 @@ class TspSkinForm : public TComponent {
   int DefaultCaptionHeight() const;
   // Size of a built-in caption button: 13 for tool-window border styles, else 17.
   int DefaultButtonSize() const;
-  // Every frame object loses its hover and its active (pressed) look.
+  // Every frame object but the captions loses its hover, its active look and its morph
+  // towards it; an animation goes back to its first frame.
   void ResetObjectStates();
   // A skin is bound and loaded, with a frame picture to draw the frame from (a skin
   // whose frame picture could not be read wears the built-in frame).
@@ -415,6 +416,8 @@ class TspSkinForm : public TComponent {
     FObjects->BitLabelSetText(AIDName, AValue);
   }
   void SetEnabled(const String& AIDName, bool Value) { FObjects->SetEnabled(AIDName, Value); }
+  void AnimateStart(const String& AIDName) { FObjects->AnimateStart(AIDName); }
+  void AnimateStop(const String& AIDName) { FObjects->AnimateStop(AIDName); }
   // The value events of the frame's track bars and regulators, naming the object.
   std::function<void(const String&IDName, int Value)> OnTrackBarChangeValueEvent,
       OnFrameRegulatorChangeValueEvent;

@@ -271,6 +271,8 @@ class TspSkinAnimateObject : public TspActiveSkinObject {
   int Frame() const { return FFrame; }
   // Wraps past either end in the play direction, and redraws.
   void SetFrame(int AValue);
+  // Back at the first frame, without drawing; the next paint shows it.
+  void Rewind() { FFrame = 1; }
   // Held down with a down look, which stands still.
   bool ShownPressed() const { return FDown && !RectangleIsEmpty(DownSkinRect); }
 
