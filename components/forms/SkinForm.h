@@ -513,7 +513,7 @@ class TspSkinForm : public TComponent {
   TspSkinStdButtonObject* FindMovableCaptionButton(TStdCommand ACommand) const {
     return FCaption->FindMovableCaptionButton(ACommand);
   }
-  TPoint CaptionButtonSize(const TspSkinStdButtonObject& AButton) const {
+  TPoint CaptionButtonSize(const TspActiveSkinObject& AButton) const {
     return FCaption->CaptionButtonSize(AButton);
   }
   TspSkinCaptionObject* FirstCaptionObject() const { return FCaption->FirstCaptionObject(); }
