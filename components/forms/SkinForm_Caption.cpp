@@ -65,7 +65,11 @@ TspSkinCaptionObject::TspSkinCaptionObject(TspSkinForm* AParent, const TspDataSk
       DividerRect(AData.DividerRect),
       InActiveDividerRect(AData.InActiveDividerRect),
       DividerTransparent(AData.DividerTransparent),
-      DividerTransparentColor(AData.DividerTransparentColor) {}
+      DividerTransparentColor(AData.DividerTransparentColor),
+      AnimateSkinRect(AData.AnimateSkinRect),
+      FrameCount(AData.FrameCount),
+      AnimateInterval(AData.AnimateInterval),
+      InActiveAnimation(AData.InActiveAnimation) {}
 
 void TspSkinCaptionObject::SetTextValue(const String& AValue) {
   FTextValue = AValue;
@@ -254,6 +258,13 @@ void TspSkinCaptionObject::DrawPictureAndText(TCanvas& Cnvs, bool UpDate) {
   Active = Parent->GetFormActive();
   // An activation change starts the morph between the inactive and the active picture.
   if (Active != WasActive && EnableMorphing()) Parent->MorphTimer().SetEnabled(true);
+  if (EnableAnimation()) {
+    if (!Active && !InActiveAnimation)
+      CurrentFrame = 0;
+    else if (Active && CurrentFrame == 0)
+      CurrentFrame = 1;
+    if (DrawAnimationFrame(Cnvs)) return;
+  }
   const TRect TR = TextArea();
 
   // A caption without pictures of its own: the frame behind it is already drawn.
@@ -280,6 +291,16 @@ void TspSkinCaptionObject::DrawPictureAndText(TCanvas& Cnvs, bool UpDate) {
     return CaptionDrawBitmap(Cnvs, ObjectRect.Left, ObjectRect.Top, Image);
   }
   DrawCaptionText(Cnvs, TR, ObjectRect.Left, ObjectRect.Top, Active);
+}
+
+bool TspSkinCaptionObject::DrawAnimationFrame(TCanvas& Cnvs) {
+  if (CurrentFrame < 1 || CurrentFrame > FrameCount) return false;
+  TBitmap Image;
+  // The text of a frame takes the other state's colours: the frames lead from one
+  // look to the other.
+  ComposeImage(Image, *ActivePicture, AnimationFrameRect(CurrentFrame), !Active);
+  CaptionDrawBitmap(Cnvs, ObjectRect.Left, ObjectRect.Top, Image);
+  return true;
 }
 
 // ---------------------------------------------------------------- mouse

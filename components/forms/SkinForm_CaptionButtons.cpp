@@ -227,7 +227,8 @@ void TspSkinFormCaption::UpdateButtonHints() {
   // Caption buttons and animations keep their hints in fields of the same names.
   auto Update = [&Skin](auto& AObject) {
     for (const TCaptionButtonHint& Hint : CaptionButtonHints)
-      if (Hint.Command == AObject.Command) AObject.Hint = CaptionButtonText(Skin, Hint.ResourceKey, Hint.BuiltIn);
+      if (Hint.Command == AObject.Command)
+        AObject.Hint = CaptionButtonText(Skin, Hint.ResourceKey, Hint.BuiltIn);
     AObject.FTempHint = AObject.Hint;
     AObject.RestoreHint = CaptionButtonText(Skin, "RESTORE_HINT", "Restore");
   };

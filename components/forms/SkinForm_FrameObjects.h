@@ -425,7 +425,37 @@ class TspSkinCaptionObject : public TspActiveSkinObject {
   bool DividerTransparent = false;
   TColor DividerTransparentColor = clBlack;
 
+  // ---- The frame animation (SkinForm_CaptionAnimation.cpp): a strip of FrameCount
+  // frames in ActivePicture, played forward when the form activates and, with
+  // InActiveAnimation, back when it deactivates; after the last frame the plain active
+  // look shows.
+  // A skin with its effects on and a strip of frames.
+  bool EnableAnimation() const;
+  // The form's activation is AActive. On a change, with ARedraw, the animation starts
+  // from its first frame, or from its last one backwards, and the caption is redrawn;
+  // without ARedraw only a morph factor jumps to its end.
+  void FollowActivation(bool AActive, bool ARedraw);
+  // One tick of the form's animation timer; whether the animation is still under way.
+  bool AnimationStep();
+  // Empty: no animation.
+  TRect AnimateSkinRect;
+  int FrameCount = 0;
+  // Milliseconds per frame.
+  int AnimateInterval = 25;
+  // The frame shown, from 1; 0 none, FrameCount + 1 past the last one.
+  int CurrentFrame = 0;
+  bool InActiveAnimation = false;
+  // Milliseconds gathered towards the next frame.
+  int FIncTime = 25;
+  // The activation FollowActivation was last told.
+  bool FFollowedActive = false;
+
  private:
+  // Frame k (from 1) of the strip: stacked when the strip is higher than SkinRect,
+  // else side by side.
+  TRect AnimationFrameRect(int AFrame) const;
+  // The current frame with the text on it, when one is to show; whether it was drawn.
+  bool DrawAnimationFrame(TCanvas& Cnvs);
   // The caption's picture (active, inactive or morphing) with the text, or the text
   // alone over the frame.
   void DrawPictureAndText(TCanvas& Cnvs, bool UpDate);

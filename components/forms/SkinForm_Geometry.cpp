@@ -269,11 +269,13 @@ bool TspSkinForm::GetFormActive() const {
   return FForm->Active() && Screen->ActiveCustomForm() == FForm;
 }
 
-void TspSkinForm::UpdateActiveState(bool /*ARedraw*/) {
-  // The caption objects and quick buttons that follow the state come with the skin
-  // objects; the events are reported on every call, also when nothing changed.
+void TspSkinForm::UpdateActiveState(bool ARedraw) {
+  // The events are reported on every call, also when nothing changed.
   const bool Active = GetFormActive();
   if (!Active) CaptionPart().ReleaseQuickButtons();
+  for (const auto& Object : ObjectList)
+    if (auto* Caption = dynamic_cast<TspSkinCaptionObject*>(Object.get()))
+      Caption->FollowActivation(Active, ARedraw);
   if (Active && OnActivate) OnActivate(this);
   if (!Active && OnDeActivate) OnDeActivate(this);
 }

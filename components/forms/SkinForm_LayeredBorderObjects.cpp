@@ -6,6 +6,7 @@
 #include "components/forms/SkinForm.h"
 #include "components/forms/SkinForm_LayeredBorder.h"
 #include "platform/win/Cursors.h"
+#include "platform/win/WindowPos.h"
 #include "platform/win/WindowTree.h"
 
 namespace {
