@@ -563,6 +563,8 @@ class TspSkinForm : public TComponent {
   // SP_PAINTINTODC and SP_PAINTNCINTODC.
   void SPPaintIntoDC(TMessage& AMessage);
   void SPCloseSkinMenu(TMessage& AMessage);
+  // A form the tray gives back (Tag -10000) comes forward and gets its Tag back.
+  void SPTrayRestoreForm(TMessage& AMessage);
   void SPQuerySkinnable(TMessage& AMessage);
   // The system commands the skin takes; true: finished, not passed on.
   bool TakeSysCommand(TMessage& AMessage);
@@ -717,6 +719,14 @@ class TspSkinForm : public TComponent {
   // bsNone, in client-area mode; never with AlwaysDisableLayeredFrames.
   bool UseLayeredBorder() const;
   bool AlwaysDisableLayeredFrames = false;
+  // The application's forms (SkinForm_AppLayeredBorders.cpp). On the main form with a
+  // layered border in force: every other visible form (not stay-on-top, no MDI child,
+  // no border window) is shown again in screen order, then the main form, so that the
+  // border windows come back in their order.
+  void CheckAppLayeredBorders();
+  // Every visible stay-on-top form (border windows excepted) comes forward, in screen
+  // order.
+  static void BringStayOnTopForms();
   // Sizeable, or a sizeable border style.
   bool IsSizeAble() const;
   TspFormLayerBorder& LayerBorder() const { return *FBorderLayer; }

@@ -267,8 +267,9 @@ void TspSkinCaptionObject::DrawPictureAndText(TCanvas& Cnvs, bool UpDate) {
   }
   const TRect TR = TextArea();
 
-  // A caption without pictures of its own: the frame behind it is already drawn.
-  if (Parent->SupportNCArea() && RectangleIsEmpty(ActiveSkinRect))
+  // A caption without pictures of its own: the frame behind it is already drawn; not
+  // when the caption redraws alone after an animation frame, which hides the frame.
+  if (Parent->SupportNCArea() && RectangleIsEmpty(ActiveSkinRect) && !(UpDate && EnableAnimation()))
     return DrawCaptionText(Cnvs, TR, ObjectRect.Left, ObjectRect.Top, Active);
 
   const bool Morph = FMorphKf != 0 && EnableMorphing();
