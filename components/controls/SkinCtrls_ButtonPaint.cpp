@@ -5,6 +5,7 @@
 #include "components/controls/SkinCtrls.h"
 #include "components/controls/SkinCtrls_ButtonInternal.h"
 #include "components/controls/SkinCtrls_ButtonPropertyRulesInternal.h"
+#include "components/controls/SkinCtrls_ButtonRulesInternal.h"
 #include "components/controls/SkinCtrls_PaintInternal.h"
 
 void TspSkinButton::GetSkinData() {

@@ -179,7 +179,8 @@ class TspSkinForm : public TComponent {
   int DefaultButtonSize() const;
   // Neither designed nor loaded: a property change repaints the frame.
   bool FramePaintApplies() const;
-  // Every frame object loses its hover and its active (pressed) look.
+  // Every frame object but the captions loses its hover, its active look and its morph
+  // towards it; an animation goes back to its first frame.
   void ResetObjectStates();
   // A skin is bound and loaded, with a frame picture to draw the frame from (a skin
   // whose frame picture could not be read wears the built-in frame).
@@ -431,6 +432,8 @@ class TspSkinForm : public TComponent {
     FObjects->BitLabelSetText(AIDName, AValue);
   }
   void SetEnabled(const String& AIDName, bool Value) { FObjects->SetEnabled(AIDName, Value); }
+  void AnimateStart(const String& AIDName) { FObjects->AnimateStart(AIDName); }
+  void AnimateStop(const String& AIDName) { FObjects->AnimateStop(AIDName); }
   // The value events of the frame's track bars and regulators, naming the object.
   std::function<void(const String&IDName, int Value)> OnTrackBarChangeValueEvent,
       OnFrameRegulatorChangeValueEvent;
@@ -540,7 +543,7 @@ class TspSkinForm : public TComponent {
   TspSkinStdButtonObject* FindMovableCaptionButton(TStdCommand ACommand) const {
     return FCaption->FindMovableCaptionButton(ACommand);
   }
-  TPoint CaptionButtonSize(const TspSkinStdButtonObject& AButton) const {
+  TPoint CaptionButtonSize(const TspActiveSkinObject& AButton) const {
     return FCaption->CaptionButtonSize(AButton);
   }
   TspSkinCaptionObject* FirstCaptionObject() const { return FCaption->FirstCaptionObject(); }
@@ -592,6 +595,8 @@ class TspSkinForm : public TComponent {
   void SPPaintIntoDC(TMessage& AMessage);
   void SPCloseSkinMenu(TMessage& AMessage);
   void SPChangeLayeredBorders(TMessage& AMessage);
+  // A form the tray gives back (Tag -10000) comes forward and gets its Tag back.
+  void SPTrayRestoreForm(TMessage& AMessage);
   void SPQuerySkinnable(TMessage& AMessage);
   // An MDI frame's visible, enabled skinned controls get CM_CANCELMODE (no sender), so
   // that they leave their modes, when the frame moves, sizes, changes activation or

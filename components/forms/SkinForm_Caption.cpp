@@ -29,10 +29,6 @@ void CaptionPlainText(TCanvas& ACanvas, const String& AText, int AX, int AY) {
 
 TspSkinCaptionObject::TspSkinCaptionObject(TspSkinForm* AParent, const TspDataSkinCaption& AData)
     : TspActiveSkinObject(AParent, AData),
-      AnimateSkinRect(AData.AnimateSkinRect),
-      FrameCount(AData.FrameCount),
-      AnimateInterval(AData.AnimateInterval),
-      InActiveAnimation(AData.InActiveAnimation),
       FontName(AData.FontName),
       FontStyle(AData.FontStyle),
       FontHeight(AData.FontHeight),
@@ -69,21 +65,11 @@ TspSkinCaptionObject::TspSkinCaptionObject(TspSkinForm* AParent, const TspDataSk
       DividerRect(AData.DividerRect),
       InActiveDividerRect(AData.InActiveDividerRect),
       DividerTransparent(AData.DividerTransparent),
-      DividerTransparentColor(AData.DividerTransparentColor) {}
-
-bool TspSkinCaptionObject::EnableAnimation() const {
-  return SD != nullptr && SD->EnableSkinEffects && !SD->Empty && !RectangleIsEmpty(AnimateSkinRect);
-}
-
-bool TspSkinCaptionObject::TakeActiveState(bool AActive, bool AChanged) {
-  Active = AActive;
-  if (EnableAnimation() && AChanged) {
-    FIncTime = 25;
-    CurrentFrame = AActive ? 1 : InActiveAnimation ? FrameCount : 0;
-  }
-  if (!Parent->SupportNCArea() || !RectangleIsEmpty(ActiveSkinRect)) ReDraw();
-  return EnableAnimation() && AChanged && CurrentFrame != 0;
-}
+      DividerTransparentColor(AData.DividerTransparentColor),
+      AnimateSkinRect(AData.AnimateSkinRect),
+      FrameCount(AData.FrameCount),
+      AnimateInterval(AData.AnimateInterval),
+      InActiveAnimation(AData.InActiveAnimation) {}
 
 void TspSkinCaptionObject::SetTextValue(const String& AValue) {
   FTextValue = AValue;
@@ -272,10 +258,18 @@ void TspSkinCaptionObject::DrawPictureAndText(TCanvas& Cnvs, bool UpDate) {
   Active = Parent->GetFormActive();
   // An activation change starts the morph between the inactive and the active picture.
   if (Active != WasActive && EnableMorphing()) Parent->MorphTimer().SetEnabled(true);
+  if (EnableAnimation()) {
+    if (!Active && !InActiveAnimation)
+      CurrentFrame = 0;
+    else if (Active && CurrentFrame == 0)
+      CurrentFrame = 1;
+    if (DrawAnimationFrame(Cnvs)) return;
+  }
   const TRect TR = TextArea();
 
-  // A caption without pictures of its own: the frame behind it is already drawn.
-  if (Parent->SupportNCArea() && RectangleIsEmpty(ActiveSkinRect))
+  // A caption without pictures of its own: the frame behind it is already drawn; not
+  // when the caption redraws alone after an animation frame, which hides the frame.
+  if (Parent->SupportNCArea() && RectangleIsEmpty(ActiveSkinRect) && !(UpDate && EnableAnimation()))
     return DrawCaptionText(Cnvs, TR, ObjectRect.Left, ObjectRect.Top, Active);
 
   const bool Morph = FMorphKf != 0 && EnableMorphing();
@@ -298,6 +292,16 @@ void TspSkinCaptionObject::DrawPictureAndText(TCanvas& Cnvs, bool UpDate) {
     return CaptionDrawBitmap(Cnvs, ObjectRect.Left, ObjectRect.Top, Image);
   }
   DrawCaptionText(Cnvs, TR, ObjectRect.Left, ObjectRect.Top, Active);
+}
+
+bool TspSkinCaptionObject::DrawAnimationFrame(TCanvas& Cnvs) {
+  if (CurrentFrame < 1 || CurrentFrame > FrameCount) return false;
+  TBitmap Image;
+  // The text of a frame takes the other state's colours: the frames lead from one
+  // look to the other.
+  ComposeImage(Image, *ActivePicture, AnimationFrameRect(CurrentFrame), !Active);
+  CaptionDrawBitmap(Cnvs, ObjectRect.Left, ObjectRect.Top, Image);
+  return true;
 }
 
 // ---------------------------------------------------------------- mouse

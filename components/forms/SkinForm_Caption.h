@@ -19,6 +19,7 @@
 // SkinForm_CaptionQuickButtons.cpp (the quick buttons).
 
 #include <memory>
+#include <optional>
 
 #include "components/core/SkinData.h"
 #include "platform/ui/Collection.h"
@@ -27,6 +28,7 @@
 
 class TspSkinForm;
 class TspSkinPopupMenu;
+class TspActiveSkinObject;
 class TspSkinStdButtonObject;
 class TspSkinCaptionObject;
 
@@ -99,21 +101,30 @@ class TspSkinFormCaption {
   void PlaceDefaultButtons();
   // Drops the built-in caption buttons from the object list.
   void DropDefaultButtons();
-  // Caption buttons enabled and shown by BorderIcons, HideCaptionButtons and
-  // DisableSystemMenu; then their hints.
+  // Caption buttons, and animations drawn as buttons, enabled and shown by
+  // BorderIcons, HideCaptionButtons and DisableSystemMenu; then their hints.
   void ApplyBorderIcons();
+  // The hints of the caption buttons and animations by their commands, from the skin's
+  // string table or the built-in texts.
   void UpdateButtonHints();
   // The system's small-icon size, or the built-in button size where the system has
   // none.
   TPoint GetSmallIconSize() const;
 
   // ---- The packing along the caption (SkinForm_LayoutCaption.cpp)
-  // Packs the caption buttons along the caption of the current size (frame mode).
+  // Packs the caption buttons and animations along the caption of the current size
+  // (frame mode).
   void PlaceCaptionButtons();
-  // The visible caption button of ACommand drawn from a picture of its own; nullptr
-  // for none.
+  // The command of a caption button or animation; none for any other object.
+  static std::optional<TStdCommand> CaptionCommandOf(const TspActiveSkinObject& AObject);
+  // The first visible caption button or animation of ACommand drawn from a picture of
+  // its own; nullptr for none.
+  TspActiveSkinObject* FindMovableCaptionObject(TStdCommand ACommand) const;
+  // The same among the caption buttons alone.
   TspSkinStdButtonObject* FindMovableCaptionButton(TStdCommand ACommand) const;
-  TPoint CaptionButtonSize(const TspSkinStdButtonObject& AButton) const;
+  // The size of its picture; the small-icon size for a system-menu button showing the
+  // form's icon.
+  TPoint CaptionButtonSize(const TspActiveSkinObject& AButton) const;
   TspSkinCaptionObject* FirstCaptionObject() const;
 
   // ---- Quick buttons (SkinForm_CaptionQuickButtons.cpp)
@@ -136,6 +147,9 @@ class TspSkinFormCaption {
   // Step 3 of ApplyBorderIcons: the first caption object shows the form's caption when
   // no caption object does.
   void TakeDefaultCaption();
+  // Whether BorderIcons (and DisableSystemMenu) let a button of ACommand work; none for
+  // the close and plain commands, which other rules decide.
+  std::optional<bool> EnabledByBorderIcons(TStdCommand ACommand) const;
 
   TspSkinForm& SkinForm;
   std::unique_ptr<TspQuickButtonItems> FQuickButtons;

@@ -2,6 +2,7 @@
 // form's border icons, given their hints, and drawn in the built-in look.
 
 #include <algorithm>
+#include <optional>
 
 #include "components/core/SPUtils.h"
 #include "components/forms/SkinForm.h"
@@ -139,6 +140,24 @@ void TspSkinFormCaption::CreateDefaultButtons() {
   ApplyBorderIcons();
 }
 
+std::optional<bool> TspSkinFormCaption::EnabledByBorderIcons(TStdCommand ACommand) const {
+  const TspSkinForm::TspBorderIcons& Icons = SkinForm.FBorderIcons;
+  switch (ACommand) {
+    case cmMaximize:
+      return Icons.Contains(TspSkinForm::biMaximize);
+    case cmMinimize:
+      return Icons.Contains(TspSkinForm::biMinimize);
+    case cmSysMenu:
+      return Icons.Contains(TspSkinForm::biSystemMenu) && !SkinForm.DisableSystemMenu;
+    case cmRollUp:
+      return Icons.Contains(TspSkinForm::biRollUp);
+    case cmMinimizeToTray:
+      return Icons.Contains(TspSkinForm::biMinimizeToTray);
+    default:
+      return std::nullopt;
+  }
+}
+
 void TspSkinFormCaption::ApplyBorderIcons() {
   const bool HasDialogClose = std::any_of(SkinForm.ObjectList.begin(), SkinForm.ObjectList.end(),
                                           [](const std::unique_ptr<TspActiveSkinObject>& AObject) {
@@ -152,50 +171,36 @@ void TspSkinFormCaption::ApplyBorderIcons() {
     if (auto* Caption = dynamic_cast<TspSkinCaptionObject*>(Object.get());
         Caption && Caption->DefaultCaption && !SkinForm.HideCaptionButtons)
       Caption->SimpleSetTextValue(SkinForm.FForm->Caption());
-    auto* Button = dynamic_cast<TspSkinStdButtonObject*>(Object.get());
-    if (!Button) continue;
+    const std::optional<TStdCommand> Command = CaptionCommandOf(*Object);
+    if (!Command) continue;
     if (SkinForm.HideCaptionButtons) {
-      Button->Enabled = false;
-      Button->Visible = !Button->SkinRectInAPicture;
+      Object->Enabled = false;
+      Object->Visible = !Object->SkinRectInAPicture;
       continue;
     }
+    auto* Button = dynamic_cast<TspSkinStdButtonObject*>(Object.get());
+    // Only an animation drawn as a button follows the border icons.
+    if (!Button && !static_cast<TspSkinAnimateObject*>(Object.get())->ButtonStyle) continue;
     // A button with a picture of its own shows only while it works; one drawn in the
     // frame picture stays and only stops working.
-    auto Switch = [&](bool AEnabled) {
-      Button->Enabled = AEnabled;
-      if (Button->SkinRectInAPicture) Button->Visible = AEnabled;
-    };
-    switch (Button->Command) {
-      case cmMaximize:
-        Switch(SkinForm.FBorderIcons.Contains(TspSkinForm::biMaximize));
-        break;
-      case cmMinimize:
-        Switch(SkinForm.FBorderIcons.Contains(TspSkinForm::biMinimize));
-        break;
-      case cmSysMenu:
-        Switch(SkinForm.FBorderIcons.Contains(TspSkinForm::biSystemMenu) && !SkinForm.DisableSystemMenu);
-        break;
-      case cmRollUp:
-        Switch(SkinForm.FBorderIcons.Contains(TspSkinForm::biRollUp));
-        break;
-      case cmMinimizeToTray:
-        Switch(SkinForm.FBorderIcons.Contains(TspSkinForm::biMinimizeToTray));
-        break;
-      case cmDefault: {
-        bool ObjectVisible = false;
-        if (SkinForm.OnActivateCustomObject) SkinForm.OnActivateCustomObject(Button->IDName, ObjectVisible);
-        Button->Visible = ObjectVisible;
-        break;
-      }
-      case cmClose: {
-        const bool IsDialogClose = Button->IDName == "dialogclosebutton";
-        if (HasDialogClose && DialogBorderIcons) {
-          Button->Enabled = Button->Visible = IsDialogClose;
-        } else if (IsDialogClose) {
-          Button->Enabled = Button->Visible = false;
-        }
-        break;
-      }
+    if (const std::optional<bool> Enabled = EnabledByBorderIcons(*Command)) {
+      Object->Enabled = *Enabled;
+      if (Object->SkinRectInAPicture) Object->Visible = *Enabled;
+      continue;
+    }
+    // A close or plain animation stays as the skin made it.
+    if (!Button) continue;
+    if (*Command == cmDefault) {
+      bool ObjectVisible = false;
+      if (SkinForm.OnActivateCustomObject) SkinForm.OnActivateCustomObject(Button->IDName, ObjectVisible);
+      Button->Visible = ObjectVisible;
+      continue;
+    }
+    const bool IsDialogClose = Button->IDName == "dialogclosebutton";
+    if (HasDialogClose && DialogBorderIcons) {
+      Button->Enabled = Button->Visible = IsDialogClose;
+    } else if (IsDialogClose) {
+      Button->Enabled = Button->Visible = false;
     }
   }
   TakeDefaultCaption();
@@ -217,14 +222,20 @@ void TspSkinFormCaption::TakeDefaultCaption() {
 
 void TspSkinFormCaption::UpdateButtonHints() {
   if (!SkinForm.UseDefaultObjectHint || !SkinForm.FSD) return;
-  for (auto& Object : SkinForm.ObjectList) {
-    auto* Button = dynamic_cast<TspSkinStdButtonObject*>(Object.get());
-    if (!Button) continue;
+  const TspSkinData& Skin = *SkinForm.FSD;
+  // Caption buttons and animations keep their hints in fields of the same names.
+  auto Update = [&Skin](auto& AObject) {
     for (const TCaptionButtonHint& Hint : CaptionButtonHints)
-      if (Hint.Command == Button->Command)
-        Button->Hint = CaptionButtonText(*SkinForm.FSD, Hint.ResourceKey, Hint.BuiltIn);
-    Button->FTempHint = Button->Hint;
-    Button->RestoreHint = CaptionButtonText(*SkinForm.FSD, "RESTORE_HINT", "Restore");
+      if (Hint.Command == AObject.Command)
+        AObject.Hint = CaptionButtonText(Skin, Hint.ResourceKey, Hint.BuiltIn);
+    AObject.FTempHint = AObject.Hint;
+    AObject.RestoreHint = CaptionButtonText(Skin, "RESTORE_HINT", "Restore");
+  };
+  for (auto& Object : SkinForm.ObjectList) {
+    if (auto* Button = dynamic_cast<TspSkinStdButtonObject*>(Object.get()))
+      Update(*Button);
+    else if (auto* Animation = dynamic_cast<TspSkinAnimateObject*>(Object.get()))
+      Update(*Animation);
   }
 }
 

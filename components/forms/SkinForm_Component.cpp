@@ -155,8 +155,14 @@ int TspSkinForm::DefaultButtonSize() const {
 
 void TspSkinForm::ResetObjectStates() {
   for (const auto& Object : ObjectList) {
+    // A caption follows the activation by itself.
+    if (dynamic_cast<TspSkinCaptionObject*>(Object.get())) continue;
     Object->FMouseIn = false;
     Object->Active = false;
+    if (auto* Animation = dynamic_cast<TspSkinAnimateObject*>(Object.get()))
+      Animation->Rewind();
+    else
+      Object->SetMorphKf(0);
   }
 }
 

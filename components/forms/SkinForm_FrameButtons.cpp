@@ -200,15 +200,21 @@ void TspSkinFormObjects::RunCaptionCommand(TStdCommand ACommand) {
       break;
     case cmMinimize:
       TestActive(-1, -1, false);
-      SkinForm.States().SetWindowState(
-          SkinForm.FSupportNCArea && SkinForm.FWindowStateInit == wsMinimized ? wsNormal : wsMinimized);
+      if (SkinForm.AlwaysMinimizeToTray)
+        SkinForm.MinimizeToTray();
+      else
+        SkinForm.States().SetWindowState(
+            SkinForm.FSupportNCArea && SkinForm.FWindowStateInit == wsMinimized ? wsNormal : wsMinimized);
       break;
     case cmRollUp:
       SkinForm.States().SetRollUpState(!SkinForm.FRollUpState);
       break;
+    case cmMinimizeToTray:
+      TestActive(-1, -1, false);
+      SkinForm.MinimizeToTray();
+      break;
     default:
-      // The tray comes with the tray icon; the system menu and plain buttons run
-      // nothing on release.
+      // The system menu and plain buttons run nothing on release.
       break;
   }
 }

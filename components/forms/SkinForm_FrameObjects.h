@@ -277,6 +277,8 @@ class TspSkinAnimateObject : public TspActiveSkinObject {
   int Frame() const { return FFrame; }
   // Wraps past either end in the play direction, and redraws.
   void SetFrame(int AValue);
+  // Back at the first frame, without drawing; the next paint shows it.
+  void Rewind() { FFrame = 1; }
   // Held down with a down look, which stands still.
   bool ShownPressed() const { return FDown && !RectangleIsEmpty(DownSkinRect); }
 
@@ -390,23 +392,6 @@ class TspSkinCaptionObject : public TspActiveSkinObject {
   // The menu of the quick button PopupMenuQuickButton closed: it is let go.
   void ReleaseQuickButtonMenu();
 
-  // The form's activation reaches the caption: it takes the state AActive and, when
-  // the state changed (AChanged), its frame animation starts over: forwards from the
-  // first frame when active, backwards from the last when inactive with
-  // InActiveAnimation, else none. It is redrawn where its look follows the state.
-  // True when an animation frame is to be played (the form's animation timer runs).
-  bool TakeActiveState(bool AActive, bool AChanged);
-  // The skin's effects are on and the caption has a strip of animation frames.
-  bool EnableAnimation() const;
-  // The frame animation: a strip of FrameCount frames in ActivePicture (empty: none),
-  // AnimateInterval ms apart; the frame shown, from 1 (0: none); the time gathered
-  // towards the next frame; played backwards when the form deactivates.
-  TRect AnimateSkinRect;
-  int FrameCount = 0, AnimateInterval = 0;
-  int CurrentFrame = 0;
-  int FIncTime = 0;
-  bool InActiveAnimation = false;
-
   // Shown instead of the form's caption when DefaultCaption is off on a form in
   // client-area mode. Setting it redraws the object; SimpleSetTextValue does not.
   const String& TextValue() const { return FTextValue; }
@@ -446,7 +431,35 @@ class TspSkinCaptionObject : public TspActiveSkinObject {
   bool DividerTransparent = false;
   TColor DividerTransparentColor = clBlack;
 
+  // ---- The frame animation (SkinForm_CaptionAnimation.cpp): a strip of FrameCount
+  // frames in ActivePicture, played forward when the form activates and, with
+  // InActiveAnimation, back when it deactivates; after the last frame the plain active
+  // look shows.
+  // A skin with its effects on and a strip of frames.
+  bool EnableAnimation() const;
+  // The form's activation is AActive. When it changed (AChanged), with ARedraw, the
+  // animation starts from its first frame, or from its last one backwards; with ARedraw
+  // the caption is redrawn, without it only a morph factor jumps to its end.
+  void FollowActivation(bool AActive, bool AChanged, bool ARedraw);
+  // One tick of the form's animation timer; whether the animation is still under way.
+  bool AnimationStep();
+  // Empty: no animation.
+  TRect AnimateSkinRect;
+  int FrameCount = 0;
+  // Milliseconds per frame.
+  int AnimateInterval = 25;
+  // The frame shown, from 1; 0 none, FrameCount + 1 past the last one.
+  int CurrentFrame = 0;
+  bool InActiveAnimation = false;
+  // Milliseconds gathered towards the next frame.
+  int FIncTime = 25;
+
  private:
+  // Frame k (from 1) of the strip: stacked when the strip is higher than SkinRect,
+  // else side by side.
+  TRect AnimationFrameRect(int AFrame) const;
+  // The current frame with the text on it, when one is to show; whether it was drawn.
+  bool DrawAnimationFrame(TCanvas& Cnvs);
   // The caption's picture (active, inactive or morphing) with the text, or the text
   // alone over the frame.
   void DrawPictureAndText(TCanvas& Cnvs, bool UpDate);

@@ -273,24 +273,19 @@ bool TspSkinForm::GetFormActive() const {
 void TspSkinForm::UpdateActiveState(bool ARedraw) {
   const bool Active = GetFormActive();
   if (!Active) CaptionPart().ReleaseQuickButtons();
-  // A caption's redraw may run the application's OnCaptionPaint, which may change the
-  // skin or free the component: the objects are reached by index, and the walk ends
-  // once the component is gone.
+  const bool Changed = Active != OldActive;
+  // The events are reported on every call, also when nothing changed; they and a
+  // caption's redraw (the application's OnCaptionPaint) may change the skin or free the
+  // component, so the state is noted first, the objects are reached by index, and the
+  // walk ends once the component is gone.
+  OldActive = Active;
   const TLiveToken Alive = FLive.Token();
   for (size_t I = 0; I < ObjectList.size(); ++I) {
-    auto* Caption = dynamic_cast<TspSkinCaptionObject*>(ObjectList[I].get());
-    if (Caption == nullptr) continue;
-    if (ARedraw && IsObjectPresent(*Caption)) {
-      const bool Animates = Caption->TakeActiveState(Active, Active != OldActive);
+    if (auto* Caption = dynamic_cast<TspSkinCaptionObject*>(ObjectList[I].get())) {
+      Caption->FollowActivation(Active, Changed, ARedraw);
       if (!Alive) return;
-      if (Animates) AnimateTimer().SetEnabled(true);
-    } else if (Caption->Morphing) {
-      Caption->SetMorphKf(Active ? 1 : 0);
     }
   }
-  // The events are reported on every call, also when nothing changed; they may free
-  // the component, so the state is noted first.
-  OldActive = Active;
   if (Active && OnActivate) OnActivate(this);
   if (!Active && OnDeActivate) OnDeActivate(this);
 }

@@ -1,5 +1,6 @@
-// The caption buttons packed along the caption of the current size.
+// The caption buttons and animations packed along the caption of the current size.
 
+#include <optional>
 #include <vector>
 
 #include "components/core/SPUtils.h"
@@ -7,11 +8,10 @@
 
 namespace {
 
-// A caption button the layout may move: visible and drawn from a picture of its own
-// rather than from the frame picture.
-bool LayoutIsMovableButton(const TspActiveSkinObject* AObject) {
-  auto* Button = dynamic_cast<const TspSkinStdButtonObject*>(AObject);
-  return Button && Button->Visible && Button->SkinRectInAPicture;
+// A caption button or animation the layout may move: visible and drawn from a picture
+// of its own rather than from the frame picture.
+bool LayoutIsMovable(const TspActiveSkinObject& AObject) {
+  return AObject.Visible && AObject.SkinRectInAPicture && TspSkinFormCaption::CaptionCommandOf(AObject);
 }
 
 // The commands packed from the caption's end, nearest the end first.
@@ -19,17 +19,31 @@ constexpr TStdCommand LayoutPackedCommands[] = {cmClose, cmMaximize, cmMinimize,
 
 }  // namespace
 
-TspSkinStdButtonObject* TspSkinFormCaption::FindMovableCaptionButton(TStdCommand ACommand) const {
+std::optional<TStdCommand> TspSkinFormCaption::CaptionCommandOf(const TspActiveSkinObject& AObject) {
+  if (auto* Button = dynamic_cast<const TspSkinStdButtonObject*>(&AObject)) return Button->Command;
+  if (auto* Animation = dynamic_cast<const TspSkinAnimateObject*>(&AObject)) return Animation->Command;
+  return std::nullopt;
+}
+
+TspActiveSkinObject* TspSkinFormCaption::FindMovableCaptionObject(TStdCommand ACommand) const {
   for (auto& Object : SkinForm.ObjectList)
-    if (LayoutIsMovableButton(Object.get())) {
-      auto* Button = static_cast<TspSkinStdButtonObject*>(Object.get());
-      if (Button->Command == ACommand) return Button;
-    }
+    if (LayoutIsMovable(*Object) && CaptionCommandOf(*Object) == ACommand) return Object.get();
   return nullptr;
 }
 
-TPoint TspSkinFormCaption::CaptionButtonSize(const TspSkinStdButtonObject& AButton) const {
-  if (AButton.Command == cmSysMenu && SkinForm.ShowIcon()) return GetSmallIconSize();
+TspSkinStdButtonObject* TspSkinFormCaption::FindMovableCaptionButton(TStdCommand ACommand) const {
+  for (auto& Object : SkinForm.ObjectList)
+    if (auto* Button = dynamic_cast<TspSkinStdButtonObject*>(Object.get());
+        Button && LayoutIsMovable(*Button) && Button->Command == ACommand)
+      return Button;
+  return nullptr;
+}
+
+TPoint TspSkinFormCaption::CaptionButtonSize(const TspActiveSkinObject& AButton) const {
+  // Only a caption button shows the form's icon, not an animation.
+  if (SkinForm.ShowIcon() && dynamic_cast<const TspSkinStdButtonObject*>(&AButton) &&
+      CaptionCommandOf(AButton) == cmSysMenu)
+    return GetSmallIconSize();
   return {RectangleWidth(AButton.SkinRect), RectangleHeight(AButton.SkinRect)};
 }
 
@@ -43,21 +57,20 @@ void TspSkinFormCaption::PlaceCaptionButtons() {
     return;
   const int Top = Base.Top;
 
-  // The buttons in packing order: the five commands, then every plain button.
-  std::vector<TspSkinStdButtonObject*> Packed;
+  // The buttons and animations in packing order: the five commands, then every plain
+  // one.
+  std::vector<TspActiveSkinObject*> Packed;
   for (TStdCommand Command : LayoutPackedCommands)
-    if (TspSkinStdButtonObject* Button = FindMovableCaptionButton(Command)) Packed.push_back(Button);
+    if (TspActiveSkinObject* Button = FindMovableCaptionObject(Command)) Packed.push_back(Button);
   for (auto& Object : SkinForm.ObjectList)
-    if (LayoutIsMovableButton(Object.get()) &&
-        static_cast<TspSkinStdButtonObject*>(Object.get())->Command == cmDefault)
-      Packed.push_back(static_cast<TspSkinStdButtonObject*>(Object.get()));
-  TspSkinStdButtonObject* SysMenu = FindMovableCaptionButton(cmSysMenu);
+    if (LayoutIsMovable(*Object) && CaptionCommandOf(*Object) == cmDefault) Packed.push_back(Object.get());
+  TspActiveSkinObject* SysMenu = FindMovableCaptionObject(cmSysMenu);
 
   // The caption object takes what the packed buttons leave of the caption.
   TspSkinCaptionObject* Caption = FirstCaptionObject();
   if (!SkinForm.Geometry().NewButtonsInLeft) {
     int X = Base.Right;
-    for (TspSkinStdButtonObject* Button : Packed) {
+    for (TspActiveSkinObject* Button : Packed) {
       const TPoint Size = CaptionButtonSize(*Button);
       Button->ObjectRect = Rect(X - Size.X, Top, X, Top + Size.Y);
       X -= Size.X + SkinForm.Geometry().NewButtonsOffset;
@@ -76,7 +89,7 @@ void TspSkinFormCaption::PlaceCaptionButtons() {
   }
   int X = Base.Left;
   if (RectangleIsEmpty(SkinForm.Geometry().NewButtonsRect) && SysMenu) Packed.push_back(SysMenu);
-  for (TspSkinStdButtonObject* Button : Packed) {
+  for (TspActiveSkinObject* Button : Packed) {
     const TPoint Size = CaptionButtonSize(*Button);
     Button->ObjectRect = Rect(X, Top, X + Size.X, Top + Size.Y);
     X += Size.X + SkinForm.Geometry().NewButtonsOffset;

@@ -16,6 +16,7 @@
 // SkinForm_SystemMenu.cpp (the system menu), SkinForm_Tray.cpp (the tray icon).
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "components/forms/SkinMenus.h"
@@ -140,6 +141,9 @@ class TspSkinFormMenus {
   // Both do nothing without a tray icon.
   void MinimizeToTray();
   void RestoreFromTray();
+  // The Tag the form had before the tray icon marked it as coming back from the tray
+  // (-10000); 0 when the form came back another way. Taken once.
+  long long TakeTagBeforeTrayRestore();
   // The menu a tray icon without a menu of its own gets: restore and close; made by
   // the component's constructor.
   void CreateTrayMenu();
@@ -166,6 +170,7 @@ class TspSkinFormMenus {
   // The component's own system menu.
   TPopupMenu* FSysMenu = nullptr;
   std::shared_ptr<TTrayIconLink> FTrayIconLink;
+  std::optional<long long> FTagBeforeTrayRestore;
   // Owned by the component (the component model frees it).
   TspSkinPopupMenu* FSysTrayMenu = nullptr;
 };

@@ -111,3 +111,11 @@ void TspSkinFormObjects::BitLabelSetText(const String& AIDName, const String& AV
   if (auto* Label = NamedObject<TspSkinBitLabelObject>(SkinForm, AIDName))
     Label->SetTextValue(AValue, !SkinForm.FInChangeSkinData);
 }
+
+void TspSkinFormObjects::AnimateStart(const String& AIDName) {
+  if (auto* Animation = NamedObject<TspSkinAnimateObject>(SkinForm, AIDName)) Animation->Start();
+}
+
+void TspSkinFormObjects::AnimateStop(const String& AIDName) {
+  if (auto* Animation = NamedObject<TspSkinAnimateObject>(SkinForm, AIDName)) Animation->Stop();
+}

@@ -102,7 +102,8 @@ class TspSkinFormObjects {
   // ---- Commands and menus of objects (SkinForm_FrameButtons.cpp,
   // SkinForm_FrameButtonsMenuItem.cpp, SkinForm_ObjectMenus.cpp)
   // The command of a caption button or animation: the hover ends, then the form
-  // closes, maximizes or restores, minimizes or restores; or it rolls up or down.
+  // closes, maximizes or restores, minimizes or restores (to the tray with
+  // AlwaysMinimizeToTray), goes to the tray; or it rolls up or down.
   void RunCaptionCommand(TStdCommand ACommand);
   // The main-menu items of the frame one after the other in the menu strip, in list
   // order.
@@ -150,6 +151,9 @@ class TspSkinFormObjects {
   void BitLabelSetText(const String& AIDName, const String& AValue);
   // Enables or disables any object; the change shows at the next paint of the frame.
   void SetEnabled(const String& AIDName, bool Value);
+  // An animation plays from its first frame, or stops and goes back to it.
+  void AnimateStart(const String& AIDName);
+  void AnimateStop(const String& AIDName);
 
  private:
   bool CanHover() const;

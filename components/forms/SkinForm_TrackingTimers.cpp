@@ -1,5 +1,5 @@
 // The timers that carry the frame objects: the 50 ms poll of the hover while the
-// cursor is over the form, and the 25 ms frame steps of animations. Each switches
+// cursor is over the form, and the 25 ms frame steps of animations and captions. Each switches
 // itself off once it has nothing to do, and all stop with the form's window.
 
 #include "components/core/spEffBmp.h"
@@ -61,7 +61,12 @@ void TspSkinFormObjects::DoMouseTimer() {
 void TspSkinFormObjects::DoAnimateTimer() {
   bool Pending = false;
   for (size_t I = 0; I < ObjectList.size(); ++I) {
-    auto* Animation = dynamic_cast<TspSkinAnimateObject*>(ObjectList[I].get());
+    TspActiveSkinObject* Object = ObjectList[I].get();
+    if (auto* Caption = dynamic_cast<TspSkinCaptionObject*>(Object)) {
+      if (Caption->AnimationStep()) Pending = true;
+      continue;
+    }
+    auto* Animation = dynamic_cast<TspSkinAnimateObject*>(Object);
     if (!Animation || !Animation->Active || Animation->ShownPressed()) continue;
     Animation->ChangeFrame();
     Pending = true;

@@ -4,6 +4,7 @@
 #include "components/forms/SkinForm.h"
 #include "components/forms/spTrayIcon.h"
 #include "platform/ui/Application.h"
+#include "platform/win/Focus.h"
 
 // Holds the form's tray icon and lets go of it when the icon is freed; when the form
 // goes first or takes another icon, the icon keeps neither the form's menu nor a
@@ -84,8 +85,31 @@ void TspSkinFormMenus::RestoreFromTray() {
   TspTrayIcon* Icon = TrayIcon();
   if (!Icon) return;
   Icon->MinimizeToTray = false;
+  // The icon marks the main form as coming back from the tray; its component gives the
+  // form its own Tag back once the form has come back.
+  TCustomForm* Main = Application->MainForm();
+  TspSkinForm* MainSkinForm = Main ? FindSkinForm(Main) : nullptr;
+  if (MainSkinForm && Main->Tag != TrayRestoreTag) MainSkinForm->Menus().FTagBeforeTrayRestore = Main->Tag;
   Icon->ShowMainForm();
   Application->Restore();
   if (!SkinForm.AlwaysShowInTray) Icon->SetIconVisible(false);
+  const TLiveToken Alive = SkinForm.FLive.Token();
   if (SkinForm.OnRestoreFromTray) SkinForm.OnRestoreFromTray(&SkinForm);
+  if (Alive) SkinForm.CheckAppLayeredBorders();
+}
+
+long long TspSkinFormMenus::TakeTagBeforeTrayRestore() {
+  const long long Tag = FTagBeforeTrayRestore.value_or(0);
+  FTagBeforeTrayRestore.reset();
+  return Tag;
+}
+
+void TspSkinForm::SPTrayRestoreForm(TMessage&) {
+  if (FForm->Tag != TrayRestoreTag) return;
+  if (UseLayeredBorder()) {
+    if (TCustomForm* Main = Application->MainForm(); Main && Main->HandleAllocated())
+      SetForegroundWindow(Main->Handle());
+    BringStayOnTopForms();
+  }
+  FForm->Tag = Menus().TakeTagBeforeTrayRestore();
 }

@@ -8,6 +8,7 @@
 #include "components/forms/SkinForm.h"
 #include "components/forms/SkinForm_LayeredBorder.h"
 #include "components/forms/SkinForm_PlacementInternal.h"
+#include "components/forms/spTrayIcon.h"
 #include "platform/win/Cursors.h"
 #include "platform/win/MessageQueue.h"
 #include "platform/win/Messages.h"
@@ -118,6 +119,8 @@ void TspSkinForm::FormWindowProc(TMessage& AMessage) {
       return Observe(&TspSkinForm::SPCloseSkinMenu, AMessage);
     case SP_QUERYSKINNABLE:
       return SPQuerySkinnable(AMessage);
+    case SP_TRAYRESTOREFORM:
+      return Observe(&TspSkinForm::SPTrayRestoreForm, AMessage);
     default:
       return PassOn(AMessage);
   }

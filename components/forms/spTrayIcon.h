@@ -23,6 +23,8 @@
 
 // The form's message that its main form is coming back from the tray.
 constexpr UINT SP_TRAYRESTOREFORM = 1426;
+// The Tag of a main form coming back from the tray, until SP_TRAYRESTOREFORM.
+constexpr long long TrayRestoreTag = -10000;
 // The icon's callback message to its hidden window.
 constexpr UINT SP_TRAYICONCALLBACK = 2048;
 

@@ -126,7 +126,7 @@ void TspTrayIcon::HideMainForm() {
 void TspTrayIcon::ShowMainForm() {
   TCustomForm* Main = Application->MainForm();
   if (!OwnerControl() || !Main) return;
-  Main->Tag = -10000;
+  Main->Tag = TrayRestoreTag;
   if (HWND Window = Application->Handle()) ShowWindow(Window, SW_RESTORE);
   Main->SetVisible(true);
   if (Main->WindowState() == wsMinimized) Main->SetWindowState(wsNormal);

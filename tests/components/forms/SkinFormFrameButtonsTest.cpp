@@ -203,6 +203,31 @@ TEST_F(SkinFormFrameButtonsTest, AnimationsStepAtLeastEvery25Milliseconds) {
   EXPECT_FALSE(SkinForm->AnimateTimer().Enabled());
 }
 
+TEST_F(SkinFormFrameButtonsTest, DeactivationTakesTheHotLookAndTheFramesBack) {
+  AddButton("morphing", 10, -1).Morphing = true;
+  AddAnimation("spinner", 30, 25);
+  ShowSkinnedForm();
+  auto& Button = Object<TspSkinButtonObject>("morphing");
+  auto& Spinner = Object<TspSkinAnimateObject>("spinner");
+  // The button fades in fully under the mouse; the animation plays on its own.
+  Move(Centre(Button));
+  for (int Tick = 0; Tick < 8; ++Tick) Pass(25);
+  ASSERT_EQ(Button.MorphKf(), 1);
+  ASSERT_EQ(Shown(Button), ColorToRGB(ButtonsHotColor));
+  Spinner.Start();
+  Pass(25);
+  Pass(25);
+  ASSERT_EQ(Spinner.Frame(), 3);
+  // Another form takes the activation: nothing keeps a hot look or a later frame.
+  NewForm(Rect(600, 100, 700, 200));
+  ASSERT_FALSE(SkinForm->GetFormActive());
+  EXPECT_EQ(Button.MorphKf(), 0);
+  EXPECT_FALSE(Button.Active);
+  EXPECT_NE(Shown(Button), ColorToRGB(ButtonsHotColor));
+  EXPECT_EQ(Spinner.Frame(), 1);
+  EXPECT_FALSE(Spinner.Active);
+}
+
 TEST_F(SkinFormFrameButtonsTest, MainMenuItemsLineUpInTheStripAndTakeTheOpenMenuAlong) {
   // A strip across the top of the frame; items 20 pixels wide around a 12-pixel text area.
   Skin->MainMenuRect = Rect(5, 12, 95, 24);
