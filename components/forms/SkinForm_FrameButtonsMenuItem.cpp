@@ -11,6 +11,7 @@
 #include "components/forms/SkinMenuBar.h"
 #include "components/forms/SkinMenus.h"
 #include "platform/gdi/Blit.h"
+#include "platform/gdi/Text.h"
 #include "platform/ui/Menus.h"
 
 TspSkinMainMenuItem::TspSkinMainMenuItem(TspSkinForm* AParent, const TspDataSkinMainMenuItem& AData,

@@ -5,6 +5,7 @@
 #include "components/forms/SkinForm_LayeredBorder.h"
 #include "platform/gdi/Blit.h"
 #include "platform/win/WindowPos.h"
+#include "platform/win/WindowTree.h"
 
 void TspFormLayerBorder::SetBoundsWithForm2(int AWidth, int AHeight) {
   if (FData == nullptr || !FVisible) return;
