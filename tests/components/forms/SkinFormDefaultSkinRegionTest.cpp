@@ -4,6 +4,7 @@
 
 #include "platform/gdi/Regions.h"
 #include "platform/win/WindowRegions.h"
+#include "platform/win/headless/HeadlessBackend.h"
 #include "tests/components/forms/SkinFormTestSupport.h"
 
 using namespace skin_form_test;

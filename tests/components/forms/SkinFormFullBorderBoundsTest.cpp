@@ -9,6 +9,7 @@
 #include "components/forms/SkinForm_LayeredBorder.h"
 #include "platform/ui/Application.h"
 #include "platform/win/MessageLoop.h"
+#include "platform/win/MessageQueue.h"
 #include "platform/win/Messages.h"
 #include "tests/components/forms/SkinFormFullBorderFixture.h"
 #include "tests/components/forms/SkinFormTestSupport.h"

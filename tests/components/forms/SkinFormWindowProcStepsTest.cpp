@@ -13,6 +13,7 @@
 #include "platform/ui/ControlMessages.h"
 #include "platform/ui/Menus.h"
 #include "platform/win/MessageLoop.h"
+#include "platform/win/MessageQueue.h"
 #include "platform/win/Messages.h"
 #include "platform/win/SystemMetrics.h"
 #include "platform/win/WindowPos.h"

@@ -15,6 +15,7 @@
 #include "platform/win/BackendEvents.h"
 #include "platform/win/Cursors.h"
 #include "platform/win/MessageLoop.h"
+#include "platform/win/MessageQueue.h"
 #include "platform/win/Messages.h"
 #include "platform/win/SystemMetrics.h"
 #include "platform/win/WindowPos.h"
