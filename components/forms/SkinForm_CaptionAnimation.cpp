@@ -3,6 +3,7 @@
 
 #include "components/core/SPUtils.h"
 #include "components/forms/SkinForm.h"
+#include "components/forms/SkinForm_FrameStep.h"
 
 namespace {
 
@@ -47,12 +48,7 @@ bool TspSkinCaptionObject::AnimationStep() {
     FIncTime += CaptionAnimationTickMs;
     return true;
   }
-  if (Active && CurrentFrame <= FrameCount)
-    ++CurrentFrame;
-  else if (!Active && CurrentFrame > 0)
-    --CurrentFrame;
-  else
-    return false;
+  if (!StepFrameAnimation(CurrentFrame, FrameCount, Active)) return false;
   Parent->DrawSkinObject(this);
   FIncTime = CaptionAnimationTickMs;
   return true;

@@ -152,8 +152,7 @@ void TspSkinMainMenuItem::SetDown(bool AValue) {
 // own opens in that skin.
 void TspSkinMainMenuItem::PopupSubMenu() {
   if (MenuItem->Count() == 0) return;
-  TRect R = ObjectRect;
-  OffsetRect(R, Parent->Form()->Left(), Parent->Form()->Top());
+  const TRect R = Parent->Objects().ObjectRectToScreen(ObjectRect);
   const auto* Owner = dynamic_cast<const TspSkinMainMenu*>(MenuItem->GetParentMenu());
   TspSkinData* Skin = Owner && Owner->SkinData() ? Owner->SkinData() : Parent->MenuSkin();
   const TspSkinData* UpFrom = Owner && Owner->SkinData() ? Owner->SkinData() : Parent->SkinData();

@@ -6,6 +6,7 @@
 
 #include "components/core/SPUtils.h"
 #include "components/forms/SkinForm.h"
+#include "components/forms/SkinForm_FrameStep.h"
 #include "components/forms/SkinMenuBar.h"
 #include "components/forms/SkinMenus.h"
 #include "components/forms/SkinMenus_ItemInternal.h"
@@ -117,12 +118,7 @@ void TspSkinMainMenuBarItem::DoMorphing() {
 }
 
 bool TspSkinMainMenuBarItem::DoAnimation() {
-  if (Active && CurrentFrame <= FrameCount)
-    ++CurrentFrame;
-  else if (!Active && CurrentFrame > 0)
-    --CurrentFrame;
-  else
-    return false;
+  if (!StepFrameAnimation(CurrentFrame, FrameCount, Active)) return false;
   Parent.DrawItem(*this);
   return true;
 }

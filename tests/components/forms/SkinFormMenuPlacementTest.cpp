@@ -7,6 +7,7 @@
 #include "components/forms/SkinForm.h"
 #include "components/forms/SkinForm_LayeredBorder.h"
 #include "components/forms/SkinMenus.h"
+#include "platform/ui/Menus.h"
 #include "platform/win/MessageLoop.h"
 #include "platform/win/WindowPos.h"
 #include "platform/win/headless/HeadlessInput.h"
@@ -67,6 +68,36 @@ TEST_F(SkinFormMenuPlacementTest, AnMdiDocumentsSystemMenuOpensUnderItsButtonOnT
   Document->Menus().OpenSystemMenuByKey();
   ProcessPendingMessages();
   EXPECT_EQ(OpenMenuAt(Frame->SkinMenu()), Under);
+}
+
+TEST_F(SkinFormMenuPlacementTest, AnMdiDocumentsFrameMenuItemOpensItsMenuUnderItOnTheScreen) {
+  // The default skin with its client area below the frame's menu strip.
+  std::unique_ptr<TspSkinData> Skin = skin_form_test::LoadDefaultSkin();
+  Skin->ClRect.Top = Skin->MainMenuRect.Bottom;
+  TspSkinForm* Frame = NewMdiFrame(Bounds(100, 80, 700, 500), Skin.get());
+  Frame->Form()->Show();
+  ProcessPendingMessages();
+  TspSkinForm* Document = NewMdiDocument("Document", "Document", Bounds(30, 40, 400, 250), Skin.get());
+  auto* Menu = new TMainMenu(Document->Form());
+  auto* File = new TMenuItem(Document->Form());
+  File->SetCaption("&File");
+  auto* Open = new TMenuItem(Document->Form());
+  Open->SetCaption("Open");
+  File->Add(Open);
+  Menu->Items()->Add(File);
+  Document->SetMainMenu(Menu);
+  ProcessPendingMessages();
+  TspSkinMainMenuItem* Item = nullptr;
+  for (const auto& Object : Document->ObjectList)
+    if (auto* Found = dynamic_cast<TspSkinMainMenuItem*>(Object.get())) Item = Found;
+  ASSERT_NE(Item, nullptr);
+  const TRect Window = WindowRectOf(Document->Form()->Handle());
+  ASSERT_NE(Window.TopLeft(), Document->Form()->BoundsRect().TopLeft());
+  const TRect R = Item->ObjectRect;
+
+  InjectClick({Window.Left + Centre(R).X, Window.Top + Centre(R).Y});
+  ProcessPendingMessages();
+  EXPECT_EQ(OpenMenuAt(Document->SkinMenu()), (TPoint{Window.Left + R.Left, Window.Top + R.Bottom}));
 }
 
 using SkinFormFullBorderMenuPlacementTest = SkinFormTest;
