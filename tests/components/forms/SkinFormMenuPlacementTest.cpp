@@ -98,6 +98,9 @@ TEST_F(SkinFormMenuPlacementTest, AnMdiDocumentsFrameMenuItemOpensItsMenuUnderIt
   InjectClick({Window.Left + Centre(R).X, Window.Top + Centre(R).Y});
   ProcessPendingMessages();
   EXPECT_EQ(OpenMenuAt(Document->SkinMenu()), (TPoint{Window.Left + R.Left, Window.Top + R.Bottom}));
+  // Closed while the skin, a local of this test, still stands.
+  Document->SkinMenu().Hide();
+  ProcessPendingMessages();
 }
 
 using SkinFormFullBorderMenuPlacementTest = SkinFormTest;
