@@ -859,9 +859,6 @@ class TspSkinForm : public TComponent {
   bool CheckAlphaIcon();
 
  private:
-  // Another visible form than the main form that is neither stay-on-top, nor a
-  // document, nor a border window.
-  static bool HasOtherVisibleForm();
   bool FShowIcon = false;
   bool FHaveShadow = false;
   bool FUseRibbon = false;

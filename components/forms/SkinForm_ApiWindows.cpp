@@ -2,6 +2,8 @@
 // forms with layered borders come back after a restore, stay-on-top forms brought up,
 // and the component of the active document.
 
+#include <vector>
+
 #include "components/core/spEffBmp.h"
 #include "components/forms/SkinForm.h"
 #include "components/forms/SkinForm_LayeredBorder.h"
@@ -17,6 +19,16 @@ namespace {
 bool TakesPartInLayeredRestore(TCustomForm* AForm) {
   return AForm != Application->MainForm() && AForm->Visible() && AForm->FormStyle() != fsStayOnTop &&
          AForm->FormStyle() != fsMDIChild && dynamic_cast<TspFormLayerWindow*>(AForm) == nullptr;
+}
+
+// The screen's forms that AKeep keeps, in screen order, taken before any of them is
+// touched: showing a form may reorder the screen's list.
+template <class TKeep>
+std::vector<TCustomForm*> ScreenFormsWhere(TKeep AKeep) {
+  std::vector<TCustomForm*> Kept;
+  for (int I = 0; I < Screen->CustomFormCount(); ++I)
+    if (AKeep(Screen->CustomForms(I))) Kept.push_back(Screen->CustomForms(I));
+  return Kept;
 }
 
 }  // namespace
@@ -37,31 +49,19 @@ void TspSkinForm::EnableShadow(bool AShowShadow, bool AHideFormBefore) {
   if (AHideFormBefore) FForm->Show();
 }
 
-bool TspSkinForm::HasOtherVisibleForm() {
-  for (int I = 0; I < Screen->CustomFormCount(); ++I)
-    if (TakesPartInLayeredRestore(Screen->CustomForms(I))) return true;
-  return false;
-}
-
 void TspSkinForm::CheckAppLayeredBorders() {
-  if (FForm != Application->MainForm() || FSD == nullptr || !FSD->ShowLayeredBorders() ||
-      !UseLayeredBorder() || !HasOtherVisibleForm())
+  if (FForm != Application->MainForm() || FSD == nullptr || !FSD->ShowLayeredBorders() || !UseLayeredBorder())
     return;
-  // Showing a form may reorder the screen's list: the forms are taken first.
-  std::vector<TCustomForm*> Others;
-  for (int I = 0; I < Screen->CustomFormCount(); ++I)
-    if (TakesPartInLayeredRestore(Screen->CustomForms(I))) Others.push_back(Screen->CustomForms(I));
+  const std::vector<TCustomForm*> Others = ScreenFormsWhere(TakesPartInLayeredRestore);
+  if (Others.empty()) return;
   for (TCustomForm* Other : Others) Other->Show();
   if (FForm->Visible()) FForm->Show();
 }
 
 void TspSkinForm::BringStayOnTopForms() {
-  std::vector<TCustomForm*> StayOnTop;
-  for (int I = 0; I < Screen->CustomFormCount(); ++I) {
-    TCustomForm* Form = Screen->CustomForms(I);
-    if (Form->Visible() && Form->FormStyle() == fsStayOnTop &&
-        dynamic_cast<TspFormLayerWindow*>(Form) == nullptr)
-      StayOnTop.push_back(Form);
-  }
-  for (TCustomForm* Form : StayOnTop) Form->BringToFront();
+  const auto StaysOnTop = [](TCustomForm* AForm) {
+    return AForm->Visible() && AForm->FormStyle() == fsStayOnTop &&
+           dynamic_cast<TspFormLayerWindow*>(AForm) == nullptr;
+  };
+  for (TCustomForm* Form : ScreenFormsWhere(StaysOnTop)) Form->BringToFront();
 }

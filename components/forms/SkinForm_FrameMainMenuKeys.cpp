@@ -26,6 +26,23 @@ int FrameMainMenuNextSelectable(const std::vector<TspSkinMainMenuItem*>& AItems,
   return -1;
 }
 
+// The selection moves to the next selectable item in the direction AStep, wrapping.
+// The selected item is sought from the end the move leaves; the item left keeps its
+// down state, so that entering the next one moves an open menu along.
+void MoveFrameMainMenuSelection(const std::vector<TspSkinMainMenuItem*>& AItems, int AStep) {
+  const int Count = static_cast<int>(AItems.size());
+  int Current = -1;
+  for (int K = 0; K < Count && Current < 0; ++K) {
+    const int I = AStep > 0 ? K : Count - 1 - K;
+    const TspSkinMainMenuItem& Item = *AItems[size_t(I)];
+    if (FrameMainMenuItemIsSelectable(Item) && (Item.Active || Item.FDown)) Current = I;
+  }
+  if (Current >= 0) AItems[size_t(Current)]->MouseLeave();
+  // From nothing selected, a step back starts past the first item and wraps to the last.
+  const int Next = FrameMainMenuNextSelectable(AItems, Current + AStep, AStep);
+  if (Next >= 0) AItems[size_t(Next)]->MouseEnter();
+}
+
 }  // namespace
 
 void TspSkinFormMenus::RunMainMenuCommand(TspSkinMainMenuItem& AItem, int AX, int AY) {
@@ -82,32 +99,9 @@ bool TspSkinFormMenus::CanSelectPrevMainMenuItem() const {
   return !FSkinMenu || FSkinMenu->PopupCount() <= 1;
 }
 
-// The item left keeps its down state, so that entering the next one moves an open
-// menu along.
-void TspSkinFormMenus::SelectNextMainMenuItem() {
-  const std::vector<TspSkinMainMenuItem*> Items = MainMenuItems();
-  int Current = -1;
-  for (int I = 0; I < static_cast<int>(Items.size()) && Current < 0; ++I)
-    if (FrameMainMenuItemIsSelectable(*Items[size_t(I)]) &&
-        (Items[size_t(I)]->Active || Items[size_t(I)]->FDown))
-      Current = I;
-  if (Current >= 0) Items[size_t(Current)]->MouseLeave();
-  const int Next = FrameMainMenuNextSelectable(Items, Current + 1, 1);
-  if (Next >= 0) Items[size_t(Next)]->MouseEnter();
-}
+void TspSkinFormMenus::SelectNextMainMenuItem() { MoveFrameMainMenuSelection(MainMenuItems(), 1); }
 
-void TspSkinFormMenus::SelectPrevMainMenuItem() {
-  const std::vector<TspSkinMainMenuItem*> Items = MainMenuItems();
-  int Current = -1;
-  for (int I = static_cast<int>(Items.size()) - 1; I >= 0 && Current < 0; --I)
-    if (FrameMainMenuItemIsSelectable(*Items[size_t(I)]) &&
-        (Items[size_t(I)]->Active || Items[size_t(I)]->FDown))
-      Current = I;
-  if (Current >= 0) Items[size_t(Current)]->MouseLeave();
-  const int Prev =
-      FrameMainMenuNextSelectable(Items, Current < 0 ? static_cast<int>(Items.size()) - 1 : Current - 1, -1);
-  if (Prev >= 0) Items[size_t(Prev)]->MouseEnter();
-}
+void TspSkinFormMenus::SelectPrevMainMenuItem() { MoveFrameMainMenuSelection(MainMenuItems(), -1); }
 
 bool TspSkinFormMenus::PressMainMenuItem() {
   if (SkinForm.MainMenuBar) return SkinForm.MainMenuBar->PressSelectedItem();
