@@ -58,8 +58,6 @@ class TCountingPanel : public TspSkinPanel {
   int Reads = 0;
 };
 
-TEST_F(SkinFormApiTest, TheProductVersionIsFixed) { EXPECT_EQ(TspSkinForm::GetProductVersion(), "12.22"); }
-
 TEST_F(SkinFormApiTest, AnAreaRectangleIsTheLastAreaOfItsNameOrEmpty) {
   TspSkinForm* SkinForm = NewSkinnedForm(Bounds(50, 50, 300, 200), nullptr);
   EXPECT_EQ(SkinForm->GetAreaRect("player"), TRect());
